@@ -4,6 +4,8 @@
 // caption, the graph box, the labels and the data-list rows go on a page. Pure integer layout
 // (printer pixels, or preview pixels when given the reduced page); drawing happens elsewhere.
 
+#include "graph/intgeometry.h"
+
 #include <vector>
 
 namespace norvane {
@@ -24,17 +26,6 @@ private:
   int m_scale = 3;
 };
 
-struct IntRect
-{
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int right() const { return left + width; }
-  int bottom() const { return top + height; }
-  bool operator==(const IntRect&) const = default;
-};
-
 struct PreviewGeometry
 {
   int reduction = 1; // f: printer pixels per preview pixel, a power of two
@@ -53,13 +44,6 @@ PreviewGeometry previewGeometry(int pageWidth, int pageHeight, int windowWidth, 
 // ppi). Below 1 no text is drawn.
 int previewFontSize(int scale, int reduction);
 int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
-
-struct IntPoint
-{
-  int x = 0;
-  int y = 0;
-  bool operator==(const IntPoint&) const = default;
-};
 
 // Inputs of the graph page layout. On paper the page is the printer page and the box is
 // s × the drawing area; in the preview both are the reduced sizes.

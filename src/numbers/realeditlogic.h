@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace norvane {
 

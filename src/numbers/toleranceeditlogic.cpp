@@ -2,7 +2,23 @@
 
 #include "numbers/valuetext.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace norvane {
+
+namespace {
+
+// Converted tolerances of extreme values stay finite, like every parsed number.
+double finite(double x)
+{
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  if (std::isnan(x)) return 0.0;
+  return std::clamp(x, -kLargest, kLargest);
+}
+
+} // namespace
 
 void ToleranceEditLogic::validate()
 {
@@ -59,15 +75,15 @@ void ToleranceEditLogic::setTolerancePercent(bool percent)
     if (percent) {
       // Relative to a zero value every tolerance is 0 % (and never a division by zero).
       if (m_value != 0.0) {
-        mintol = mintol / m_value * 100.0;
-        maxtol = maxtol / m_value * 100.0;
+        mintol = finite(mintol / m_value * 100.0);
+        maxtol = finite(maxtol / m_value * 100.0);
       } else {
         mintol = 0.0;
         maxtol = 0.0;
       }
     } else {
-      mintol = mintol * m_value / 100.0;
-      maxtol = maxtol * m_value / 100.0;
+      mintol = finite(mintol * m_value / 100.0);
+      maxtol = finite(maxtol * m_value / 100.0);
     }
     m_tolerancePercent = percent;
   }

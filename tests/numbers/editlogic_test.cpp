@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 
 namespace norvane {
@@ -184,6 +186,19 @@ TEST(ToleranceEditLogic, ZeroValueShowsZeroPercentAndNeverDividesByZero)
   EXPECT_EQ(field.text(), "0R (0,0%)");
 }
 
+TEST(ToleranceEditLogic, ConversionOfExtremeValuesStaysFinite)
+{
+  ToleranceEditLogic field;
+  field.settol(ToleranceFields{1e-300, -1e300, 1e300, true, false});
+  field.setTolerancePercent(true);
+  EXPECT_TRUE(std::isfinite(field.maxtol));
+  EXPECT_TRUE(std::isfinite(field.mintol));
+  field.settol(ToleranceFields{1e300, -1e300, 1e300, true, true});
+  field.setTolerancePercent(false);
+  EXPECT_TRUE(std::isfinite(field.maxtol));
+  EXPECT_EQ(field.text().find("inf"), std::string::npos);
+}
+
 TEST(ToleranceEditLogic, EnablingShowsOrHidesTheBracket)
 {
   ToleranceEditLogic field = percentField();
@@ -241,6 +256,43 @@ TEST(ToleranceEditLogic, GettolReadsABracketTypedJustBefore)
   ToleranceFields out;
   field.gettol(out);
   EXPECT_EQ(out, (ToleranceFields{220.0, -1.0, 1.0, true, true}));
+}
+
+} // namespace
+} // namespace norvane
+
+namespace norvane {
+namespace {
+
+// Whatever the user types, the fields end up with a finite value inside their limits and a
+// text that shows it.
+TEST(EditLogic, SurvivesArbitraryTyping)
+{
+  const std::string alphabet = "0123456789.,()+-eEkMGTmunpf%R !\xb5";
+  std::mt19937 rng(99);
+  for (int round = 0; round < 3000; ++round) {
+    std::string typed;
+    const int length = static_cast<int>(rng() % 30);
+    for (int i = 0; i < length; ++i)
+      typed += alphabet[rng() % alphabet.size()];
+
+    ToleranceEditLogic field = percentField();
+    field.setTolerancePercent(round % 2 == 0);
+    field.setText(typed);
+    field.focusOut();
+    SCOPED_TRACE(typed);
+    EXPECT_TRUE(std::isfinite(field.value()));
+    EXPECT_GE(field.value(), field.minvalue);
+    EXPECT_LE(field.value(), field.maxvalue);
+    EXPECT_TRUE(std::isfinite(field.mintol));
+    EXPECT_TRUE(std::isfinite(field.maxtol));
+    EXPECT_EQ(field.text().find("nan"), std::string::npos);
+    EXPECT_EQ(field.text().find("inf"), std::string::npos);
+    // Validating a validated field changes nothing.
+    const std::string shown = field.text();
+    field.focusIn();
+    EXPECT_EQ(field.text(), shown);
+  }
 }
 
 } // namespace

@@ -1,0 +1,63 @@
+#pragma once
+// The component symbols: for each kind the line segments and ellipses of its picture, its
+// pins, the anchor of its label lines and its drawing class, all in drawing units relative
+// to the component's reference point, in orientation 1, y downwards.
+//
+// This is pure data. ComputePinPositions (pins.h) reads the pin tables; the schematic
+// painter reads the segments, the label anchor and the drawing class.
+
+#include "document/schema.h"
+
+#include <array>
+#include <span>
+
+namespace norvane {
+
+constexpr int kSegmentLine = 1;    // straight line from (x1, y1) to (x2, y2)
+constexpr int kSegmentEllipse = 2; // ellipse inscribed in the box with corners 1 and 2
+
+struct TSegment
+{
+  int type = kSegmentLine;
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  friend constexpr bool operator==(const TSegment&, const TSegment&) = default;
+};
+
+constexpr int kMaxSegments = 40;
+
+// How orientation 2 changes a symbol and where its label lines go:
+//   0 no change, one label line (supported, used by no symbol)
+//   1 quarter turn: (x, y) drawn at (y, -x); three label lines (kinds 1, 2, 3, 6, 8, 9, 10)
+//   2 mirrored: (x, y) drawn at (-x, y); three label lines (kinds 5, 7, 11..15)
+//   3 flipped upwards: (x, y) drawn at (x, -y - 10); no label (ground)
+//   4 port 1: lead (20,0)-(10,0) in orientation 1, else (-20,0)-(-10,0); one label line
+//   5 port 2: lead (20,0)-(10,0) in orientation 2, else (-20,0)-(-10,0); one label line
+constexpr int kClassFixed = 0;
+constexpr int kClassQuarterTurn = 1;
+constexpr int kClassMirrored = 2;
+constexpr int kClassGround = 3;
+constexpr int kClassPort1 = 4;
+constexpr int kClassPort2 = 5;
+
+// One symbol definition.
+struct Tcomp
+{
+  int kind = 0; // ctype 1..15, or ckPort1 (-4) / ckPort2 (-5)
+  Tpinset pins; // pin count and up to five points, relative to the reference point
+  TPoint labelAnchor;
+  int drawClass = kClassFixed;
+  std::span<const TSegment> segments; // at most kMaxSegments
+};
+
+constexpr int kSymbolCount = 17;
+
+// All 17 symbols: kinds 1..15 in order, then port 1 and port 2.
+const std::array<Tcomp, kSymbolCount>& symbolTable();
+
+// The symbol of a kind code (1..15, -4, -5); nullptr for any other code.
+const Tcomp* symbolFor(int kind);
+
+} // namespace norvane

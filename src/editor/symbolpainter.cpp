@@ -1,0 +1,138 @@
+#include "editor/symbolpainter.h"
+
+#include "editor/symbolgeometry.h"
+
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+struct SymbolColors
+{
+  Color pen;
+  Color label;
+};
+
+SymbolColors colorsFor(int kind, bool highlighted, const TenvironmentProps& env)
+{
+  Color pen;
+  if (kind == ckPort1 || kind == ckPort2)
+    pen = highlighted ? env.selectedportcolor : env.portcolor;
+  else if (kind == ckGround)
+    pen = highlighted ? env.selectedgndcolor : env.gndcolor;
+  else
+    pen = highlighted ? env.selectedcompcolor : env.compcolor;
+  return {pen, highlighted ? env.selectedcomptextcolor : env.comptextcolor};
+}
+
+// The 2-port block numbers its terminals; in orientation 2 the block is mirrored, so the
+// "1" and "2" exchange places.
+void drawKindMarks(Canvas& canvas, int kind, int crot, TPoint at, const PaintScale& scale)
+{
+  auto text = [&](int dx, int dy, const char* s) {
+    const CanvasPoint p = scale.map(at.x + dx, at.y + dy);
+    canvas.textOut(p.x, p.y, s);
+  };
+  if (kind == ckSParam1) {
+    text(-8, -7, "S1P");
+  } else if (kind == ckSParam2) {
+    const bool swapped = crot == 2;
+    text(-30, -25, swapped ? "2" : "1");
+    text(25, -25, swapped ? "1" : "2");
+    text(5, 22, "0");
+    text(-10, -3, "S2P");
+  }
+}
+
+} // namespace
+
+int SymbolFontSize(const PaintScale& scale, int pixelsPerInch)
+{
+  const long long den =
+      static_cast<long long>(pixelsPerInch > 0 ? pixelsPerInch : 96) * scale.divisor();
+  const long long size = 768LL * scale.num / den;
+  return size > 0 ? static_cast<int>(size) : 0;
+}
+
+void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale& scale,
+                const LabelLines& labels, bool highlighted, TPoint at, const TenvironmentProps& env,
+                const SymbolPaintOptions& options)
+{
+  const SymbolColors colors = colorsFor(symbol.kind, highlighted, env);
+  const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
+
+  canvas.setPenStyle(PenStyle::Solid);
+  canvas.setPenMode(PenMode::Copy);
+  canvas.setPenWidth(scale.penWidth());
+  canvas.setPenColor(colors.pen);
+  canvas.setFontName(options.fontName);
+  canvas.setFontSize(fontSize);
+  canvas.setFontColor(colors.pen);
+  canvas.setBrushStyle(BrushStyle::Clear);
+
+  auto place = [&](int x, int y) {
+    const TPoint p = OrientSymbolPoint(symbol.drawClass, crot, {x, y});
+    return scale.map(at.x + p.x, at.y + p.y);
+  };
+
+  for (const TSegment& s : symbol.segments) {
+    const CanvasPoint a = place(s.x1, s.y1);
+    const CanvasPoint b = place(s.x2, s.y2);
+    if (s.type == kSegmentEllipse) {
+      // A turned box has its corners exchanged; the ellipse wants them in order.
+      canvas.ellipse(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                     std::max(a.y, b.y));
+    } else {
+      canvas.moveTo(a.x, a.y);
+      canvas.lineTo(b.x, b.y);
+    }
+  }
+  if (symbol.drawClass == kClassPort1 || symbol.drawClass == kClassPort2) {
+    const PortLead lead = PortLeadFor(symbol.drawClass, crot);
+    const CanvasPoint a = scale.map(at.x + lead.from.x, at.y + lead.from.y);
+    const CanvasPoint b = scale.map(at.x + lead.to.x, at.y + lead.to.y);
+    canvas.moveTo(a.x, a.y);
+    canvas.lineTo(b.x, b.y);
+  }
+
+  if (!options.withLabels || fontSize == 0) return;
+
+  if (!(options.moving && highlighted)) {
+    const LabelPositions pos = LabelLinePositions(symbol.drawClass, crot, symbol.labelAnchor, at);
+    canvas.setFontColor(colors.label);
+    for (int i = 0; i < pos.count; ++i) {
+      const std::string& line = labels[static_cast<std::size_t>(i)];
+      if (line.empty()) continue;
+      const CanvasPoint p =
+          scale.map(pos.at[static_cast<std::size_t>(i)].x, pos.at[static_cast<std::size_t>(i)].y);
+      canvas.textOut(p.x, p.y, line);
+    }
+  }
+  if (!highlighted) {
+    canvas.setFontColor(colors.pen);
+    drawKindMarks(canvas, symbol.kind, crot, at, scale);
+  }
+}
+
+void PaintComponent(Canvas& canvas, const Tcomponent& comp, const TDataSets& dataSets,
+                    const PaintScale& scale, const TenvironmentProps& env,
+                    const SymbolPaintOptions& options)
+{
+  const Tcomp* symbol = symbolFor(comp.ctype);
+  if (symbol == nullptr) return;
+  DrawSymbol(canvas, *symbol, comp.crot, scale, ComponentLabelLines(comp, dataSets), comp.selected,
+             comp.position, env, options);
+}
+
+void PaintPort(Canvas& canvas, int portNumber, const Tport& port, const PaintScale& scale,
+               const TenvironmentProps& env, const SymbolPaintOptions& options)
+{
+  if (port.pos.x < 0 || port.pos.y < 0) return;
+  const Tcomp* symbol = symbolFor(portNumber == 1 ? ckPort1 : ckPort2);
+  if (symbol == nullptr) return;
+  DrawSymbol(canvas, *symbol, port.crot, scale, {PortLabelText(port), "", ""}, port.selected,
+             port.pos, env, options);
+}
+
+} // namespace norvane

@@ -1,0 +1,70 @@
+#pragma once
+// The text logic of the numeric entry field (`TRealEdit`): a single-line field holding one
+// number with a unit, lower and upper limits and a fixed number of decimals. The widget that
+// wraps this class copies the user's typing in with setText(), calls validate() when the
+// field is entered, left or Enter is pressed, and then shows text() with selection().
+// A unit that starts with a prefix letter is given with a leading blank (" m/s", " m"), since
+// the parser reads the letter right after the digits as a prefix.
+// Nothing is ever reported to the user: unreadable text becomes 0 and every value is
+// silently clamped to the limits, so the field always shows the value that will be used.
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <utility>
+
+namespace norvane {
+
+// A run of characters in the field's text (start index and length, in bytes).
+struct TextSelection
+{
+  std::size_t start = 0;
+  std::size_t length = 0;
+
+  bool operator==(const TextSelection&) const = default;
+};
+
+class RealEditLogic
+{
+public:
+  virtual ~RealEditLogic() = default;
+
+  // Published properties, as a dialog sets them up.
+  std::string Units;     // appended to the number: "R", "F", "Hz", "dB", "m/s" or empty
+  int DecimalPlaces = 2; // decimals given to FormatEngineering
+  double maxvalue = std::numeric_limits<double>::max();
+  double minvalue = -std::numeric_limits<double>::max();
+
+  // The text as the user left it; setText() does not validate.
+  const std::string& text() const { return m_text; }
+  void setText(std::string text) { m_text = std::move(text); }
+
+  // Which part of text() to select after validation: the number with its prefix letter, so
+  // that typing replaces the number and keeps the unit.
+  const TextSelection& selection() const { return m_selection; }
+
+  // The value of the last validation, without validating again.
+  double value() const { return m_value; }
+
+  // Reads the text, clamps it to the limits (maxvalue first, then minvalue) and rewrites the
+  // text as FormatEngineering(DecimalPlaces, value) followed by Units.
+  virtual void validate();
+
+  // Validates and returns the value.
+  double Getvalue();
+  // Shows x in the field's format and validates it (so the value is clamped and rounded to
+  // the decimals shown).
+  void Setvalue(double x);
+
+  // The moments the field re-formats its text.
+  void focusIn() { validate(); }
+  void focusOut() { validate(); }
+  void returnPressed() { validate(); }
+
+protected:
+  std::string m_text;
+  TextSelection m_selection;
+  double m_value = 0.0;
+};
+
+} // namespace norvane

@@ -1,0 +1,110 @@
+#include "numbers/toleranceeditlogic.h"
+
+#include "numbers/valuetext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace norvane {
+
+namespace {
+
+// Converted tolerances of extreme values stay finite, like every parsed number.
+double finite(double x)
+{
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  if (std::isnan(x)) return 0.0;
+  return std::clamp(x, -kLargest, kLargest);
+}
+
+} // namespace
+
+void ToleranceEditLogic::validate()
+{
+  // "(max,min)": both parts go through the number parser, so signs, prefixes and "%" are
+  // accepted and a unit after the lower tolerance is ignored.
+  const std::size_t open = m_text.find('(');
+  if (open != std::string::npos) {
+    const std::size_t comma = m_text.find(',', open + 1);
+    if (comma != std::string::npos) {
+      const std::size_t close = m_text.find(')', comma + 1);
+      if (close != std::string::npos) {
+        maxtol = ParseValueText(std::string_view(m_text).substr(open + 1, comma - open - 1));
+        mintol = ParseValueText(std::string_view(m_text).substr(comma + 1, close - comma - 1));
+      }
+    }
+  }
+
+  // The value is read from the start of the text; the parser stops before the bracket.
+  RealEditLogic::validate();
+  const TextSelection numberPart = m_selection;
+
+  if (m_toleranceEnabled) {
+    const auto shown = [this](double tol) {
+      return SignedText(FormatEngineering(DecimalPlaces, tol));
+    };
+    if (m_tolerancePercent) {
+      // A percentage of a zero value means nothing: show 0 rather than the stored numbers.
+      const bool zeroValue = m_value == 0.0;
+      m_text += " (" + (zeroValue ? std::string("0") : shown(maxtol)) + "," +
+                (zeroValue ? std::string("0") : shown(mintol)) + "%)";
+    } else {
+      m_text += " (" + shown(maxtol) + "," + shown(mintol) + Units + ")";
+    }
+  }
+  m_selection = numberPart;
+}
+
+void ToleranceEditLogic::rebuildText()
+{
+  m_text = FormatEngineering(DecimalPlaces, m_value) + Units;
+  validate();
+}
+
+void ToleranceEditLogic::setToleranceEnabled(bool enabled)
+{
+  m_toleranceEnabled = enabled;
+  validate();
+}
+
+void ToleranceEditLogic::setTolerancePercent(bool percent)
+{
+  if (m_toleranceEnabled) validate();
+  if (percent != m_tolerancePercent) {
+    if (percent) {
+      // Relative to a zero value every tolerance is 0 % (and never a division by zero).
+      if (m_value != 0.0) {
+        mintol = finite(mintol / m_value * 100.0);
+        maxtol = finite(maxtol / m_value * 100.0);
+      } else {
+        mintol = 0.0;
+        maxtol = 0.0;
+      }
+    } else {
+      mintol = finite(mintol * m_value / 100.0);
+      maxtol = finite(maxtol * m_value / 100.0);
+    }
+    m_tolerancePercent = percent;
+  }
+  if (m_toleranceEnabled) rebuildText();
+}
+
+void ToleranceEditLogic::settolValues(const ToleranceFields& fields)
+{
+  maxtol = fields.maxtol;
+  mintol = fields.mintol;
+  // The percent flag is stored before the value is shown, so the bracket is built in the
+  // record's own form and the tolerances are not converted.
+  m_tolerancePercent = fields.TolPercent;
+  Setvalue(fields.nom);
+  setToleranceEnabled(fields.TolEn);
+}
+
+ToleranceFields ToleranceEditLogic::gettolValues()
+{
+  const double nom = Getvalue();
+  return {nom, mintol, maxtol, m_toleranceEnabled, m_tolerancePercent};
+}
+
+} // namespace norvane

@@ -1,0 +1,114 @@
+#include "document/pins.h"
+#include "document/symboltable.h"
+
+#include <gtest/gtest.h>
+
+namespace norvane {
+namespace {
+
+TEST(SnapToGrid, RoundsToNearestTenWithHalvesToEven)
+{
+  struct Case
+  {
+    int in;
+    int out;
+  };
+  const Case cases[] = {{0, 0},     {4, 0},     {5, 0},     {6, 10},     {14, 10},    {15, 20},
+                        {25, 20},   {35, 40},   {-4, 0},    {-5, 0},     {-6, -10},   {-15, -20},
+                        {-25, -20}, {-35, -40}, {104, 100}, {996, 1000}, {-100, -100}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(SnapToGrid(c.in), c.out) << "c = " << c.in;
+  }
+  EXPECT_EQ(SnapToGrid(TPoint{15, -26}), (TPoint{20, -30}));
+}
+
+Tcomponent placed(int kind, int crot, TPoint at)
+{
+  Tcomponent c;
+  c.ctype = kind;
+  c.crot = crot;
+  c.position = at;
+  ComputePinPositions(c);
+  return c;
+}
+
+TEST(ComputePinPositions, ResistorInBothOrientations)
+{
+  Tcomponent r = placed(ckResistor, 1, {100, 100});
+  ASSERT_EQ(r.pins.count, 2);
+  EXPECT_EQ(r.pins.nodes[1], (TPoint{100, 80}));
+  EXPECT_EQ(r.pins.nodes[2], (TPoint{100, 120}));
+
+  r.crot = 2;
+  ComputePinPositions(r);
+  EXPECT_EQ(r.pins.nodes[1], (TPoint{80, 100}));
+  EXPECT_EQ(r.pins.nodes[2], (TPoint{120, 100}));
+}
+
+TEST(ComputePinPositions, OrientationByKind)
+{
+  struct Case
+  {
+    int kind;
+    TPoint pins2[5]; // expected pins in orientation 2 at (0, 0)
+  };
+  const Case cases[] = {
+      {ckCapacitor, {{-20, 0}, {20, 0}}},
+      {ckInductor, {{-20, 0}, {20, 0}}},
+      {ckTxLine, {{-20, 0}, {20, 0}}},
+      {ckSParam1, {{-20, 0}, {20, 0}}},
+      {ckGround, {{0, 0}}},
+      {ckOpAmp, {{20, -10}, {20, 10}, {-30, 0}}},
+      {ckSParam2, {{30, -10}, {-30, -10}, {0, 30}}},
+      {ckBipolar, {{-10, -20}, {10, 0}, {-10, 20}, {0, 0}, {0, 0}}},
+      {ckTransformer, {{-20, 20}, {20, 20}, {-20, -20}, {20, -20}}},
+      {ckMutual, {{-20, 20}, {20, 20}, {-20, -20}, {20, -20}}},
+      {ckVCVS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ckVCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ckCCVS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ckCCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+  };
+  for (const Case& c : cases) {
+    const Tcomp* symbol = symbolFor(c.kind);
+    ASSERT_NE(symbol, nullptr);
+    const TPoint at{300, 200};
+    Tcomponent comp = placed(c.kind, 2, at);
+    ASSERT_EQ(comp.pins.count, symbol->pins.count) << "kind " << c.kind;
+    for (int i = 1; i <= comp.pins.count; ++i) {
+      const TPoint want{c.pins2[i - 1].x + at.x, c.pins2[i - 1].y + at.y};
+      EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << c.kind << " pin " << i;
+    }
+    // Turning back restores the pins of orientation 1, which are the symbol's own.
+    comp.crot = 1;
+    ComputePinPositions(comp);
+    for (int i = 1; i <= comp.pins.count; ++i) {
+      const TPoint want{symbol->pins.nodes[i].x + at.x, symbol->pins.nodes[i].y + at.y};
+      EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << c.kind << " pin " << i;
+    }
+  }
+}
+
+TEST(ComputePinPositions, UnknownKindOrOrientationIsHarmless)
+{
+  EXPECT_EQ(placed(0, 1, {10, 10}).pins.count, 0);
+  EXPECT_EQ(placed(99, 2, {10, 10}).pins.count, 0);
+  EXPECT_EQ(placed(ckPort1, 1, {10, 10}).pins.count, 0);
+  // Any orientation other than 2 leaves the pins as defined.
+  Tcomponent r = placed(ckResistor, 7, {0, 0});
+  EXPECT_EQ(r.pins.nodes[1], (TPoint{0, -20}));
+}
+
+TEST(PortConnectionPoint, SidesByPortAndOrientation)
+{
+  Tport p;
+  p.pos = {200, 100};
+  p.crot = 1;
+  EXPECT_EQ(portConnectionPoint(1, p), (TPoint{220, 100}));
+  EXPECT_EQ(portConnectionPoint(2, p), (TPoint{180, 100}));
+  p.crot = 2;
+  EXPECT_EQ(portConnectionPoint(1, p), (TPoint{180, 100}));
+  EXPECT_EQ(portConnectionPoint(2, p), (TPoint{220, 100}));
+}
+
+} // namespace
+} // namespace norvane

@@ -1,0 +1,130 @@
+#include "document/symboltable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace norvane {
+namespace {
+
+TEST(SymbolTable, EveryKindOnceWithItsClassAndSizes)
+{
+  struct Case
+  {
+    int kind;
+    int drawClass;
+    int pins;
+    std::size_t segments;
+    TPoint anchor;
+  };
+  const Case cases[] = {
+      {ckResistor, kClassQuarterTurn, 2, 6, {10, 0}},
+      {ckCapacitor, kClassQuarterTurn, 2, 6, {10, 0}},
+      {ckInductor, kClassQuarterTurn, 2, 12, {10, 0}},
+      {ckGround, kClassGround, 1, 4, {0, 0}},
+      {ckOpAmp, kClassMirrored, 3, 9, {0, 20}},
+      {ckTxLine, kClassQuarterTurn, 2, 16, {10, 0}},
+      {ckSParam2, kClassMirrored, 3, 9, {-25, -35}},
+      {ckSParam1, kClassQuarterTurn, 2, 6, {17, 8}},
+      {ckTransformer, kClassQuarterTurn, 4, 39, {10, 0}},
+      {ckMutual, kClassQuarterTurn, 4, 36, {10, 0}},
+      {ckBipolar, kClassMirrored, 5, 9, {10, 0}},
+      {ckVCVS, kClassMirrored, 4, 10, {-20, -35}},
+      {ckVCCS, kClassMirrored, 4, 10, {-20, -35}},
+      {ckCCVS, kClassMirrored, 4, 11, {-20, -35}},
+      {ckCCCS, kClassMirrored, 4, 11, {-20, -35}},
+      {ckPort1, kClassPort1, 1, 15, {-10, -25}},
+      {ckPort2, kClassPort2, 1, 18, {-10, -25}},
+  };
+  std::set<int> seen;
+  for (const Case& c : cases) {
+    const Tcomp* s = symbolFor(c.kind);
+    ASSERT_NE(s, nullptr) << c.kind;
+    EXPECT_EQ(s->kind, c.kind);
+    EXPECT_EQ(s->drawClass, c.drawClass) << c.kind;
+    EXPECT_EQ(s->pins.count, c.pins) << c.kind;
+    EXPECT_EQ(s->segments.size(), c.segments) << c.kind;
+    EXPECT_EQ(s->labelAnchor, c.anchor) << c.kind;
+    EXPECT_LE(s->segments.size(), static_cast<std::size_t>(kMaxSegments));
+    seen.insert(c.kind);
+  }
+  EXPECT_EQ(seen.size(), static_cast<std::size_t>(kSymbolCount));
+  EXPECT_EQ(symbolFor(0), nullptr);
+  EXPECT_EQ(symbolFor(16), nullptr);
+  EXPECT_EQ(symbolFor(-3), nullptr);
+}
+
+std::vector<TSegment> segmentsOf(int kind)
+{
+  const auto s = symbolFor(kind)->segments;
+  return {s.begin(), s.end()};
+}
+
+TEST(SymbolTable, SharedPiecesAgree)
+{
+  // The right transformer winding is the left one mirrored; the mutual inductance is the
+  // transformer without its three core lines.
+  const auto tr = segmentsOf(ckTransformer);
+  for (int i = 0; i < 18; ++i) {
+    const TSegment& l = tr[static_cast<std::size_t>(i)];
+    const TSegment& r = tr[static_cast<std::size_t>(21 + i)];
+    EXPECT_EQ(r, (TSegment{l.type, -l.x1, l.y1, -l.x2, l.y2})) << "segment " << i;
+  }
+  auto withoutCore = tr;
+  withoutCore.erase(withoutCore.begin() + 18, withoutCore.begin() + 21);
+  EXPECT_EQ(withoutCore, segmentsOf(ckMutual));
+  EXPECT_EQ(tr[18], (TSegment{kSegmentLine, 0, -15, 0, 15}));
+
+  // The current-controlled sources are the voltage-controlled ones plus the sensing short.
+  const TSegment sense{kSegmentLine, -10, -20, -10, 20};
+  auto ccvs = segmentsOf(ckVCVS);
+  ccvs.push_back(sense);
+  EXPECT_EQ(ccvs, segmentsOf(ckCCVS));
+  auto cccs = segmentsOf(ckVCCS);
+  cccs.push_back(sense);
+  EXPECT_EQ(cccs, segmentsOf(ckCCCS));
+
+  // Both ports share the octagon and the earth mark.
+  const auto p1 = segmentsOf(ckPort1);
+  const auto p2 = segmentsOf(ckPort2);
+  EXPECT_TRUE(std::equal(p1.begin(), p1.begin() + 8, p2.begin()));
+  EXPECT_TRUE(std::equal(p1.end() - 4, p1.end(), p2.end() - 4));
+
+  // Ellipses appear only in the controlled sources.
+  int ellipses = 0;
+  for (const Tcomp& c : symbolTable()) {
+    for (const TSegment& s : c.segments) {
+      if (s.type == kSegmentEllipse) {
+        ++ellipses;
+        EXPECT_GE(c.kind, ckVCVS);
+      }
+    }
+  }
+  EXPECT_EQ(ellipses, 1 + 2 + 1 + 2);
+}
+
+TEST(SymbolTable, PinsLieOnTheSymbolsLeads)
+{
+  // Every pin of a component kind is the end of some segment (the lead it connects to),
+  // except the bipolar's internal-node pins on the reference point.
+  for (const Tcomp& c : symbolTable()) {
+    for (int i = 1; i <= c.pins.count; ++i) {
+      const TPoint p = c.pins.nodes[i];
+      if (c.kind == ckBipolar && i >= 4) {
+        EXPECT_EQ(p, (TPoint{0, 0}));
+        continue;
+      }
+      if (c.kind == ckPort1 || c.kind == ckPort2) {
+        continue; // the port lead is drawn by the painter, not stored
+      }
+      const bool onLead = std::any_of(c.segments.begin(), c.segments.end(), [&](const TSegment& s) {
+        return (s.x1 == p.x && s.y1 == p.y) || (s.x2 == p.x && s.y2 == p.y);
+      });
+      EXPECT_TRUE(onLead) << "kind " << c.kind << " pin " << i;
+    }
+  }
+}
+
+} // namespace
+} // namespace norvane

@@ -1,5 +1,6 @@
 #include "document/clearschema.h"
 #include "document/placement.h"
+#include "editor/editoroverlay.h"
 #include "editor/labeltext.h"
 #include "editor/previewpainter.h"
 #include "editor/schematicpainter.h"
@@ -462,6 +463,46 @@ TEST(PreviewPainter, ShortLabelsAndNoValueMark)
   EXPECT_TRUE(c.hasLine(65, 100, 55, 100)); // port 1 lead points right
   EXPECT_TRUE(c.hasLine(5, 0, 105, 0));     // wire shifted by the offset
   EXPECT_EQ(c.findText("?")->font.name, "Arial");
+}
+
+} // namespace
+} // namespace norvane
+
+namespace norvane {
+namespace {
+
+TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
+{
+  Tschema doc;
+  TenvironmentProps env;
+  ClearSchema(doc, env);
+  doc.drawdat.texts.append({{40, 50}, "8", true, "abc"});
+  EditorOverlay o;
+  o.outline = PlacementOutline{ckResistor, 2, {100, 100}};
+  o.rubberLine = std::make_pair(TPoint{0, 0}, TPoint{30, 0});
+  o.rubberBand = std::make_pair(TPoint{50, 60}, TPoint{10, 20});
+  o.frameSelectedTexts = true;
+  RecordingCanvas c;
+  PaintEditorOverlay(c, o, doc, env);
+
+  // The outline: the bare symbol, turned, in the selected colour, no labels.
+  EXPECT_TRUE(c.hasLine(80, 100, 90, 100));
+  EXPECT_TRUE(c.texts().empty());
+  EXPECT_EQ(c.lines()[0].pen.color, env.selectedcompcolor);
+  // The rubber line in grey.
+  const CanvasOp rubber = c.lines().back();
+  EXPECT_EQ(rubber.points[1], (CanvasPoint{30, 0}));
+  EXPECT_EQ(rubber.pen.color, colors::grey);
+  // Rubber band and text frame: dotted rectangles, transparent inside.
+  auto rects = c.opsOfKind(CanvasOp::Kind::Rectangle);
+  ASSERT_EQ(rects.size(), 2u);
+  EXPECT_EQ(rects[0].points[0], (CanvasPoint{10, 20}));
+  EXPECT_EQ(rects[0].points[1], (CanvasPoint{50, 60}));
+  EXPECT_EQ(rects[0].pen.style, PenStyle::Dot);
+  EXPECT_EQ(rects[0].brush.style, BrushStyle::Clear);
+  EXPECT_EQ(rects[1].points[0], (CanvasPoint{40, 50}));
+  EXPECT_EQ(rects[1].points[1], (CanvasPoint{58, 61})); // 3 characters of the 8-point font
+  EXPECT_EQ(rects[1].pen.color, colors::grey);
 }
 
 } // namespace

@@ -451,7 +451,7 @@ void GraphWindowCore::setStabilityCircles(bool on)
 
 void GraphWindowCore::beginMultiSweep(int runs)
 {
-  m_runs.size(m_doc.Xax.numpoints + 2, runs + 2);
+  m_runs.size(m_doc.Xax.numpoints + 2, std::clamp(runs, 0, 100000) + 2);
   m_runsShown = false;
   m_runsKeptForNextPlot = false;
 }

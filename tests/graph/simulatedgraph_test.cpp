@@ -117,5 +117,25 @@ TEST_F(SimulatedGraph, OnePortCircuitTurnsCirclesOffAndDisablesButtons)
   EXPECT_EQ(core->readouts().impedance.resistance, " 25R");
 }
 
+TEST_F(SimulatedGraph, DataListRowsForTheWindowAndThePrintout)
+{
+  doc.plotformat = plotformat::DataList;
+  host.simulate();
+  ASSERT_TRUE(result.ran);
+  EXPECT_EQ(core->points().count(), 0); // no plotting in list mode
+  ASSERT_EQ(core->dataListRows().size(), 11u);
+  const DataListRow& first = core->dataListRows().front();
+  EXPECT_EQ(first[0], "1MHz");
+  EXPECT_EQ(first[1], "0.200");
+  EXPECT_EQ(first[3], "0.800");
+  EXPECT_EQ(core->dataListRows().back()[0], "100MHz");
+  EXPECT_EQ(core->panelState().view, GraphView::List);
+
+  // A later graph run leaves the list as it was.
+  doc.plotformat = plotformat::Rectangular;
+  host.simulate();
+  EXPECT_EQ(core->dataListRows().size(), 11u);
+}
+
 } // namespace
 } // namespace norvane

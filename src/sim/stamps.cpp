@@ -65,7 +65,8 @@ Complex physicalCapacitorAdmittance(const PhysicalModel& c, double f)
   const double Ls = 1.0 / (wr * wr * C);
   double Rp = 0.0;
   switch (c.mode) {
-  case QMode::ResistiveLossConstant: // Q(f) = Q(F) F/f: Rp = Q/(2 pi F C), constant
+  case QMode::ResistiveLossConstant: // Q(f) = Q(F) F/f: the series-equivalent loss
+                                     // resistance 1/(2 pi F C Q) stays constant
     Rp = c.F * c.Q / (f * w * C);
     break;
   case QMode::SquareRoot: // Q(f) = Q(F) sqrt(F/f)

@@ -8,7 +8,8 @@
 
 namespace norvane {
 
-class GraphHost {
+class GraphHost
+{
 public:
   virtual ~GraphHost() = default;
 
@@ -38,4 +39,4 @@ public:
   virtual void beep() {}
 };
 
-}  // namespace norvane
+} // namespace norvane

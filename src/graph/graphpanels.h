@@ -47,6 +47,8 @@ struct GraphPanelState
 // Decimals of the value fields and the unit of the points field.
 inline constexpr int kValueFieldDecimals = 5;
 inline constexpr const char* kPointsFieldUnit = " points";
+// Decimals of the "Start:" and "Stop:" fields (unit "Hz").
+inline constexpr int kSweepFieldDecimals = 3;
 
 // Positions computed by the paint handler for a client area of the given size (pixels).
 struct GraphPanelLayout

@@ -10,27 +10,28 @@
 
 namespace norvane {
 
-struct GraphReadouts {
-  std::string frequency;  // "f=1.5GHz"
-  std::string value1;     // trace-1 value + unit, or the chart magnitude
-  std::string value2;     // trace-2 value + unit, or the chart angle + "Deg"
-  Color mark2Color = 0;   // trace-2 mark: trace2color (rectangular) or trace1color (charts)
+struct GraphReadouts
+{
+  std::string frequency; // "f=1.5GHz"
+  std::string value1;    // trace-1 value + unit, or the chart magnitude
+  std::string value2;    // trace-2 value + unit, or the chart angle + "Deg"
+  Color mark2Color = 0;  // trace-2 mark: trace2color (rectangular) or trace1color (charts)
 
-  bool chartZoVisible = false;  // "Chart Zo=" panel (S11, S22 charts)
-  std::string chartZo;          // "50R"
+  bool chartZoVisible = false; // "Chart Zo=" panel (S11, S22 charts)
+  std::string chartZo;         // "50R"
 
-  bool impedanceVisible = false;  // "Impedance", "Admittance", "Series"/"Parallel" "Equivalent"
+  bool impedanceVisible = false; // "Impedance", "Admittance", "Series"/"Parallel" "Equivalent"
   ImpedancePanelTexts impedance;
 
-  bool gainVisible = false;  // "dB Mag" "(20log[V])" and "(10log[P])" (S21, S12 charts)
+  bool gainVisible = false; // "dB Mag" "(20log[V])" and "(10log[P])" (S21, S12 charts)
   GainPanelTexts gain;
 
-  bool legendVisible = false;  // stability-circle legend
-  std::string legendPort;      // "Port 1" or "Port 2"
+  bool legendVisible = false; // stability-circle legend
+  std::string legendPort;     // "Port 1" or "Port 2"
 };
 
 // The fixed texts of the legend's two framed boxes.
 inline constexpr const char* kLegendTexts[5] = {"stability", "circle.", "Shaded", "area",
                                                 "unstable"};
 
-}  // namespace norvane
+} // namespace norvane

@@ -1,4 +1,5 @@
 #include "document/clearschema.h"
+#include "document/pins.h"
 #include "document/placement.h"
 #include "editor/editoroverlay.h"
 #include "editor/labeltext.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace norvane {
@@ -503,6 +505,59 @@ TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
   EXPECT_EQ(rects[1].points[0], (CanvasPoint{40, 50}));
   EXPECT_EQ(rects[1].points[1], (CanvasPoint{58, 61})); // 3 characters of the 8-point font
   EXPECT_EQ(rects[1].pen.color, colors::grey);
+}
+
+} // namespace
+} // namespace norvane
+
+namespace norvane {
+namespace {
+
+// The picture and the connectivity must agree: in every orientation each pin the netlist uses
+// is the end of a drawn line, so that wires attach where the symbol shows a terminal.
+TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
+{
+  TenvironmentProps env;
+  TDataSets sets;
+  for (int kind = ckFirst; kind <= ckLast; ++kind) {
+    for (int crot : {1, 2}) {
+      SCOPED_TRACE("kind " + std::to_string(kind) + " crot " + std::to_string(crot));
+      Tcomponent c;
+      c.ctype = kind;
+      c.crot = crot;
+      c.position = {200, 300};
+      ComputePinPositions(c);
+      RecordingCanvas canvas;
+      PaintComponent(canvas, c, sets, {}, env);
+      const Tcomp* symbol = symbolFor(kind);
+      ASSERT_NE(symbol, nullptr);
+      const auto lines = canvas.lines();
+      const auto ellipses = canvas.opsOfKind(CanvasOp::Kind::Ellipse);
+      EXPECT_EQ(lines.size() + ellipses.size(), symbol->segments.size());
+      ASSERT_GT(c.pins.count, 0);
+      for (int i = 1; i <= c.pins.count; ++i) {
+        const CanvasPoint pin{c.pins.nodes[i].x, c.pins.nodes[i].y};
+        const bool drawn = std::any_of(lines.begin(), lines.end(), [&](const CanvasOp& op) {
+          return op.points[0] == pin || op.points[1] == pin;
+        });
+        EXPECT_TRUE(drawn) << "pin " << i << " at (" << pin.x << ", " << pin.y << ")";
+      }
+    }
+  }
+  // Ports follow their connection point, also for an orientation value other than 1 or 2
+  // (read from a damaged file).
+  for (int number : {1, 2}) {
+    for (int crot : {0, 1, 2}) {
+      Tport port;
+      port.pos = {200, 300};
+      port.crot = crot;
+      RecordingCanvas canvas;
+      PaintPort(canvas, number, port, {}, env);
+      const TPoint node = portConnectionPoint(number, port);
+      EXPECT_TRUE(canvas.hasLine(node.x, node.y, node.x + (node.x > 200 ? -10 : 10), node.y))
+          << "port " << number << " crot " << crot;
+    }
+  }
 }
 
 } // namespace

@@ -222,6 +222,32 @@ TEST_F(CliSimulate, AutoscaleQuestion)
   EXPECT_EQ(splitLines(yes.out, "\r\n")[3].substr(0, 12), "1000.000000 ");
 }
 
+TEST_F(CliSimulate, MalformedFilesGiveMessages)
+{
+  // Garbage, a file cut in the middle, and an example with its drawing section emptied.
+  const std::string full = readFileBytes(example("lowpass3.cct"));
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) {
+    garbage += static_cast<char>((i * 7919) % 256);
+  }
+  const std::string cut = full.substr(0, full.size() / 2);
+  const std::string noDrawing = full.substr(0, full.find("drawdat{"));
+  for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"garbage.cct", garbage},
+                                    {"cut.cct", cut},
+                                    {"nodrawing.cct", noDrawing}}) {
+    SCOPED_TRACE(name);
+    testing::writeFileBytes(path(name), bytes);
+    for (const char* command : {"simulate", "netlist"}) {
+      const CliRun run = runCli({command, path(name)});
+      EXPECT_EQ(run.exitCode, 1) << run.out;
+      EXPECT_FALSE(run.err.empty());
+    }
+  }
+  const CliRun run = runCli({"simulate", path("nodrawing.cct")});
+  EXPECT_NE(run.err.find("You must place at least one measurement port"), std::string::npos);
+  EXPECT_NE(run.err.find("You must place at least one component"), std::string::npos);
+}
+
 TEST_F(CliSimulate, NetlistListing)
 {
   const CliRun run = runCli({"netlist", example("lowpass3.cct")});

@@ -20,6 +20,7 @@ namespace norvane {
 template <class T, int N> struct OneBasedArray
 {
   static_assert(N > 0);
+  using value_type = T;
   std::array<T, N> items{};
 
   static constexpr int size() { return N; }
@@ -50,6 +51,7 @@ template <class T, int Capacity> class BoundedList
 {
 public:
   static_assert(Capacity > 0);
+  using value_type = T;
   static constexpr int capacity = Capacity;
 
   int count() const { return static_cast<int>(m_items.size()); }

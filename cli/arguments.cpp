@@ -1,0 +1,70 @@
+#include "arguments.h"
+
+namespace norvane::cli {
+
+std::optional<std::string> ParsedArguments::value(const std::string& key) const
+{
+  const auto it = options.find(key);
+  if (it == options.end()) {
+    return std::nullopt;
+  }
+  return it->second;
+}
+
+ParsedArguments parseArguments(const std::vector<std::string>& args,
+                               const std::vector<OptionSpec>& specs)
+{
+  ParsedArguments result;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      result.positional.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    std::string name = arg;
+    std::optional<std::string> inlineValue;
+    if (arg.rfind("--", 0) == 0) {
+      const std::size_t eq = arg.find('=');
+      if (eq != std::string::npos) {
+        name = arg.substr(0, eq);
+        inlineValue = arg.substr(eq + 1);
+      }
+    }
+    const OptionSpec* spec = nullptr;
+    for (const OptionSpec& s : specs) {
+      if ((!s.shortName.empty() && s.shortName == name) ||
+          (!s.longName.empty() && s.longName == name)) {
+        spec = &s;
+      }
+    }
+    if (spec == nullptr) {
+      result.error = "unknown option '" + arg + "'";
+      return result;
+    }
+    const std::string key = spec->longName.empty() ? spec->shortName : spec->longName;
+    if (!spec->takesValue) {
+      if (inlineValue) {
+        result.error = "option '" + name + "' takes no value";
+        return result;
+      }
+      result.options[key] = "";
+      continue;
+    }
+    if (inlineValue) {
+      result.options[key] = *inlineValue;
+    } else if (i + 1 < args.size()) {
+      result.options[key] = args[++i];
+    } else {
+      result.error = "option '" + name + "' needs a value";
+      return result;
+    }
+  }
+  return result;
+}
+
+} // namespace norvane::cli

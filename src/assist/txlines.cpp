@@ -1,0 +1,168 @@
+#include "assist/txlines.h"
+
+#include "assist/calcconstants.h"
+#include "assist/fpguard.h"
+
+#include <cmath>
+
+namespace norvane {
+
+using calcconst::kPi;
+
+MicrostripResult calcMicrostrip(const MicrostripInput& in)
+{
+  MicrostripResult r;
+  const double w = in.width;
+  const double t = in.thickness;
+  const double h = in.height;
+  const double er = in.permittivity;
+  if (!(w > 0 && t > 0 && h > 0)) {
+    r.error = "the track width, track thickness and dielectric thickness must be above 0";
+    return r;
+  }
+  if (!(er >= 1)) {
+    r.error = "the dielectric permittivity must be at least 1";
+    return r;
+  }
+  FpGuard g;
+
+  // Effective width with the strip thickness (Wheeler / Bahl-Garg).
+  const double u = w / h;
+  const double lnTerm =
+      u <= 1.0 / (2.0 * kPi) ? std::log(4.0 * kPi * w / t) : std::log(2.0 * h / t);
+  const double we = u + (1.25 * t / (kPi * h)) * (1.0 + lnTerm);
+
+  // Effective permittivity: Wheeler's narrow-strip form below u = 1.3, Hammerstad's wide-strip
+  // form above, then the thickness correction.
+  double ee;
+  if (u < 1.3) {
+    const double hw = h / w;
+    const double a = std::log(std::sqrt(16.0 * hw * hw + 2.0) + 4.0 * hw);
+    const double den = 1.0 - (1.0 / (2.0 * a)) * ((er - 1.0) / (er + 1.0)) *
+                                 (std::log(kPi / 2.0) + std::log(4.0 / kPi) / er);
+    ee = g.div((er + 1.0) / 2.0, den * den, "the narrow-strip permittivity formula fails");
+  } else {
+    ee = (er + 1.0) / 2.0 + ((er - 1.0) / 2.0) * std::pow(1.0 + 10.0 * h / w, -0.555);
+  }
+  ee -= ((er - 1.0) * t / h) / (4.6 * std::sqrt(u));
+  if (ee <= 0) {
+    r.error = "the track is too thick for its width (the effective permittivity comes out at "
+              "or below 0)";
+    return r;
+  }
+
+  const double rootEe = std::sqrt(ee);
+  double z0;
+  if (u >= 1.0) {
+    z0 = (calcconst::kWideStripImpedance / rootEe) / (we + 1.393 + 0.667 * std::log(we + 1.444));
+  } else {
+    z0 = (60.0 / rootEe) * g.ln(8.0 / we + 0.25 * we, "the effective width is out of range");
+  }
+
+  r.widthRatio = g.finish(u, "the width ratio");
+  r.effectiveWidth = g.finish(we, "the effective width");
+  r.effectivePermittivity = g.finish(ee, "the effective permittivity");
+  r.impedance = g.finish(z0, "the impedance");
+  r.velocity1e8 = g.finish(calcconst::kLightSpeed1e8 / rootEe, "the phase velocity");
+  if (g.failed()) r = failedResult<MicrostripResult>(g.message());
+  return r;
+}
+
+StriplineResult calcStripline(const StriplineInput& in)
+{
+  StriplineResult r;
+  if (!(in.width > 0 && in.thickness > 0)) {
+    r.error = "the track width and thickness must be above 0";
+    return r;
+  }
+  if (!(in.thickness < in.separation)) {
+    r.error = "the track thickness (T) must be less than the ground plane separation (S)";
+    return r;
+  }
+  if (!(in.permittivity > 0)) {
+    r.error = "the dielectric permittivity must be above 0";
+    return r;
+  }
+  FpGuard g;
+  // Wheeler's thick-strip formula for a centred stripline.
+  const double x = in.width / in.separation;
+  const double t = in.thickness / in.separation;
+  const double m = 2.0 / (1.0 + 0.6666 * t / (1.0 - t));
+  const double q = std::pow(0.0796 * t / (x + 1.1 * t), m) + std::pow(t / (2.0 - t), 2.0);
+  const double c =
+      (t / kPi) / (1.0 - t) * (1.0 - 0.5 * g.ln(q, "the thickness term is out of range"));
+  const double w = in.width / (in.separation - in.thickness) + c;
+  const double bigM = g.div(calcconst::kEightOverPi, w, "the effective width is 0");
+  const double n = 1.0 + g.div(4.0, kPi * w, "the effective width is 0") *
+                             (bigM + std::sqrt(bigM * bigM + 6.27));
+  const double rootEr = std::sqrt(in.permittivity);
+  r.impedance =
+      g.finish(30.0 * g.ln(n, "the impedance term is out of range") / rootEr, "the impedance");
+  r.velocity1e8 = g.finish(calcconst::kLightSpeed1e8 / rootEr, "the phase velocity");
+  if (g.failed()) r = failedResult<StriplineResult>(g.message());
+  return r;
+}
+
+CoaxResult calcCoax(const CoaxInput& in)
+{
+  CoaxResult r;
+  if (!(in.conductorDiameter > 0)) {
+    r.error = "the conductor diameter (d) must be above 0";
+    return r;
+  }
+  if (!(in.shieldDiameter > in.conductorDiameter)) {
+    r.error = "the shield diameter (D) must be larger than the conductor diameter (d)";
+    return r;
+  }
+  if (!(in.permittivity > 0)) {
+    r.error = "the dielectric permittivity must be above 0";
+    return r;
+  }
+  if (!(in.frequency >= 0)) {
+    r.error = "the frequency must not be negative";
+    return r;
+  }
+  FpGuard g;
+  const double rootEr = std::sqrt(in.permittivity);
+  const double ratio = in.shieldDiameter / in.conductorDiameter;
+  const double lnRatio = std::log(ratio);
+  r.impedance = g.finish((60.0 / rootEr) * lnRatio, "the impedance");
+  // Skin-effect loss of copper inner and outer conductors; the frequency in MHz over 1000.
+  const double freqMHz = in.frequency / 1e6;
+  r.lossDbPerMetre = g.finish(calcconst::kCoaxCopperLoss * rootEr * std::sqrt(freqMHz / 1000.0) *
+                                  (ratio + 1.0) / (in.shieldDiameter * lnRatio),
+                              "the attenuation");
+  r.velocity1e8 = g.finish(calcconst::kLightSpeed1e8 / rootEr, "the phase velocity");
+  if (g.failed()) r = failedResult<CoaxResult>(g.message());
+  return r;
+}
+
+FlatTwinResult calcFlatTwin(const FlatTwinInput& in)
+{
+  FlatTwinResult r;
+  if (!(in.conductorDiameter > 0)) {
+    r.error = "the conductor diameter (d) must be above 0";
+    return r;
+  }
+  // s is measured centre to centre: below d the conductors overlap, and the formula would
+  // give 0 ohm for touching wires, a negative impedance below it and a logarithm of a negative
+  // number from s = d/2 down.
+  if (!(in.separation > in.conductorDiameter)) {
+    r.error = "the separation (s) must be larger than the conductor diameter (d)";
+    return r;
+  }
+  if (!(in.permeability > 0 && in.permittivity > 0)) {
+    r.error = "the relative permeability and permittivity must be above 0";
+    return r;
+  }
+  FpGuard g;
+  const double eta =
+      std::sqrt(in.permeability * calcconst::kMu0 / (in.permittivity * calcconst::kEpsilon0));
+  const double radius = in.conductorDiameter / 2.0;
+  r.impedance =
+      g.finish((eta / kPi) * std::log((in.separation - radius) / radius), "the impedance");
+  if (g.failed()) r = failedResult<FlatTwinResult>(g.message());
+  return r;
+}
+
+} // namespace norvane

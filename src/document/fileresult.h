@@ -1,0 +1,30 @@
+#pragma once
+// The outcome of reading or writing a document file. On failure `error` holds the message
+// the user sees in the error box, one of the fixed texts below.
+
+#include <string>
+#include <utility>
+
+namespace norvane {
+
+namespace fileerrors {
+constexpr const char* kFileNotFound = "File not found";
+constexpr const char* kPathNotFound = "Path not found";
+constexpr const char* kAccessDenied = "File access denied";
+constexpr const char* kReadError = "Disk read error";
+constexpr const char* kWriteError = "Disk write error";
+constexpr const char* kInvalidNumber = "Invalid numeric input";
+} // namespace fileerrors
+
+struct FileResult
+{
+  std::string error; // empty on success
+
+  bool ok() const { return error.empty(); }
+  explicit operator bool() const { return ok(); }
+
+  static FileResult success() { return {}; }
+  static FileResult failure(std::string text) { return {std::move(text)}; }
+};
+
+} // namespace norvane

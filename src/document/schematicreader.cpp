@@ -1,0 +1,604 @@
+#include "document/schematicreader.h"
+
+#include "document/filenumbers.h"
+#include "document/placement.h"
+#include "document/schematicfile.h"
+#include "numbers/valuetext.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace norvane {
+namespace {
+
+bool isBlank(char c)
+{
+  return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view s)
+{
+  while (!s.empty() && isBlank(s.front())) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() && isBlank(s.back())) {
+    s.remove_suffix(1);
+  }
+  return s;
+}
+
+// A section opener: a name followed by "{", no "=" (key lines always have one).
+bool isOpener(std::string_view line)
+{
+  const std::string_view t = trimmed(line);
+  return t.size() > 1 && t.back() == '{' && line.find('=') == std::string_view::npos;
+}
+
+// The file's lines. A line ends at CR LF, LF or a lone CR.
+class LineSource
+{
+public:
+  explicit LineSource(std::string_view text) : m_text(text) {}
+
+  bool next(std::string_view& line)
+  {
+    if (m_pos >= m_text.size()) {
+      return false;
+    }
+    m_last = m_pos;
+    std::size_t end = m_text.find_first_of("\r\n", m_pos);
+    if (end == std::string_view::npos) {
+      line = m_text.substr(m_pos);
+      m_pos = m_text.size();
+      return true;
+    }
+    line = m_text.substr(m_pos, end - m_pos);
+    m_pos = end + 1;
+    if (m_text[end] == '\r' && m_pos < m_text.size() && m_text[m_pos] == '\n') {
+      ++m_pos;
+    }
+    return true;
+  }
+
+  // The line last returned by next() is returned again.
+  void pushBack() { m_pos = m_last; }
+
+private:
+  std::string_view m_text;
+  std::size_t m_pos = 0;
+  std::size_t m_last = 0;
+};
+
+const std::array<std::string, kValuesPerComponent> kValueKeys = [] {
+  std::array<std::string, kValuesPerComponent> keys;
+  for (int i = 1; i <= kValuesPerComponent; ++i) {
+    keys[static_cast<std::size_t>(i - 1)] = schematicfile::valueKey(i);
+  }
+  return keys;
+}();
+
+const std::array<std::string, 2 * kSavedPins> kNodeKeys = [] {
+  std::array<std::string, 2 * kSavedPins> keys;
+  for (int i = 1; i <= kSavedPins; ++i) {
+    keys[static_cast<std::size_t>(2 * i - 2)] = schematicfile::nodeKey(i, 'x');
+    keys[static_cast<std::size_t>(2 * i - 1)] = schematicfile::nodeKey(i, 'y');
+  }
+  return keys;
+}();
+
+// Booleans: under rule F anything but "FALSE" is true (selection flags, centspan); under
+// rule T only "TRUE" is true (tolerance flags, the boolean records).
+bool ruleF(std::string_view value)
+{
+  return value != "FALSE";
+}
+bool ruleT(std::string_view value)
+{
+  return value == "TRUE";
+}
+
+std::string cut(std::string_view value, std::size_t maxLength)
+{
+  return std::string(value.substr(0, std::min(value.size(), maxLength)));
+}
+
+// The five fields of a value line, "{nom=...; mintol=...; maxtol=...; TolEn=...; Tol%=...; }",
+// taken by position: each is the text between the next "=" and the following ";". A field
+// that is missing (a cut line) leaves its part of the value as it was.
+void readValueLine(std::string_view rest, Ttolvalue& v)
+{
+  for (int field = 0; field < 5; ++field) {
+    const std::size_t eq = rest.find('=');
+    if (eq == std::string_view::npos) {
+      return;
+    }
+    rest.remove_prefix(eq + 1);
+    const std::size_t semi = rest.find(';');
+    const std::string_view text = rest.substr(0, semi);
+    rest.remove_prefix(semi == std::string_view::npos ? rest.size() : semi);
+    switch (field) {
+    case 0:
+      v.nom = ParseValueText(text);
+      break;
+    case 1:
+      v.mintol = ParseValueText(text);
+      break;
+    case 2:
+      v.maxtol = ParseValueText(text);
+      break;
+    case 3:
+      v.TolEn = ruleT(text);
+      break;
+    default:
+      v.TolPercent = ruleT(text);
+      break;
+    }
+  }
+}
+
+class Reader
+{
+public:
+  Reader(Tschema& doc, std::string_view content) : m_doc(doc), m_lines(content) {}
+
+  FileResult run()
+  {
+    m_doc.circleson = false;
+    m_doc.simulated = false;
+    std::string_view line;
+    while (!failed() && m_lines.next(line)) {
+      readSection(trimmed(line));
+    }
+    return m_error.empty() ? FileResult::success() : FileResult::failure(m_error);
+  }
+
+private:
+  bool failed() const { return !m_error.empty(); }
+
+  void integer(std::string_view value, int& field)
+  {
+    if (const auto v = parseFileInteger(value)) {
+      field = *v;
+    } else {
+      m_error = fileerrors::kInvalidNumber;
+    }
+  }
+
+  void real(std::string_view value, double& field)
+  {
+    if (const auto v = parseFileReal(value)) {
+      field = *v;
+    } else {
+      m_error = fileerrors::kInvalidNumber;
+    }
+  }
+
+  // Reads the key lines of one record up to its "}" and hands each to onKey(key, value),
+  // where key includes the "=" and value is the rest of the line. Lines without "=" are
+  // skipped; a section opener (a record that lost its "}") ends the record and is read
+  // again by the caller; the end of the file ends it too.
+  template <class OnKey> void readRecord(OnKey onKey)
+  {
+    std::string_view line;
+    while (!failed() && m_lines.next(line)) {
+      if (trimmed(line) == "}") {
+        return;
+      }
+      if (isOpener(line)) {
+        m_lines.pushBack();
+        return;
+      }
+      const std::size_t eq = line.find('=');
+      if (eq == std::string_view::npos) {
+        continue;
+      }
+      std::string_view key = line.substr(0, eq + 1);
+      while (!key.empty() && isBlank(key.front())) {
+        key.remove_prefix(1);
+      }
+      onKey(key, line.substr(eq + 1));
+    }
+  }
+
+  void readRange(Trange& r)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "max=") {
+        real(value, r.max);
+      } else if (key == "min=") {
+        real(value, r.min);
+      }
+    });
+  }
+
+  void readIntegerRecord(int& field)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "value=") {
+        integer(value, field);
+      }
+    });
+  }
+
+  void readRealRecord(double& field)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "value=") {
+        real(value, field);
+      }
+    });
+  }
+
+  void readBooleanRecord(bool& field)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "value=") {
+        field = ruleT(value);
+      }
+    });
+  }
+
+  void readSweep(Txaxis& x)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "max=") {
+        real(value, x.max);
+      } else if (key == "min=") {
+        real(value, x.min);
+      } else if (key == "numpoints=") {
+        integer(value, x.numpoints);
+      } else if (key == "centspan=") {
+        x.centspan = ruleF(value);
+      } else if (key == "freqmode=") {
+        integer(value, x.freqmode);
+      }
+    });
+  }
+
+  void readAxis(Tyaxis& y)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "min=") {
+        real(value, y.min);
+      } else if (key == "max=") {
+        real(value, y.max);
+      } else if (key == "measwhat=") {
+        integer(value, y.measwhat);
+      } else if (key == "tracetype=") {
+        integer(value, y.tracetype);
+      }
+    });
+  }
+
+  void readComponent(Tcomponent& c)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "name=") {
+        c.name = cut(value, kMaxNameLength);
+      } else if (key == "ctype=") {
+        integer(value, c.ctype);
+      } else if (key == "crot=") {
+        integer(value, c.crot);
+      } else if (key == "position.x=") {
+        integer(value, c.position.x);
+      } else if (key == "position.y=") {
+        integer(value, c.position.y);
+      } else if (key == "selected=") {
+        c.selected = ruleF(value);
+      } else {
+        for (int i = 1; i <= kValuesPerComponent; ++i) {
+          if (key == kValueKeys[static_cast<std::size_t>(i - 1)]) {
+            readValueLine(value, c.value[i]);
+            return;
+          }
+        }
+        for (int i = 1; i <= kSavedPins; ++i) {
+          if (key == kNodeKeys[static_cast<std::size_t>(2 * i - 2)]) {
+            integer(value, c.pins.nodes[i].x);
+            return;
+          }
+          if (key == kNodeKeys[static_cast<std::size_t>(2 * i - 1)]) {
+            integer(value, c.pins.nodes[i].y);
+            return;
+          }
+        }
+      }
+    });
+  }
+
+  void readPort(Tport& p)
+  {
+    p.crot = 1; // a port record without "crot=" is in orientation 1
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "pos.x=") {
+        integer(value, p.pos.x);
+      } else if (key == "pos.y=") {
+        integer(value, p.pos.y);
+      } else if (key == "node.x=") {
+        integer(value, p.node.x);
+      } else if (key == "node.y=") {
+        integer(value, p.node.y);
+      } else if (key == "crot=") {
+        integer(value, p.crot);
+      } else if (key == "Zo=") {
+        real(value, p.Zo);
+      } else if (key == "selected=") {
+        p.selected = ruleF(value);
+      }
+    });
+  }
+
+  // Start and finish points, shared by lines and wires.
+  bool readEnds(std::string_view key, std::string_view value, TPoint& start, TPoint& finish)
+  {
+    if (key == "start.x=") {
+      integer(value, start.x);
+    } else if (key == "start.y=") {
+      integer(value, start.y);
+    } else if (key == "finish.x=") {
+      integer(value, finish.x);
+    } else if (key == "finish.y=") {
+      integer(value, finish.y);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void readShape(Tshape& s)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "shapetype=") {
+        integer(value, s.shapetype);
+      } else if (key == "selected=") {
+        s.selected = ruleF(value);
+      } else {
+        readEnds(key, value, s.start, s.finish);
+      }
+    });
+  }
+
+  void readText(Ttextitem& t)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "pos.x=") {
+        integer(value, t.pos.x);
+      } else if (key == "pos.y=") {
+        integer(value, t.pos.y);
+      } else if (key == "size=") {
+        t.size = cut(value, kMaxTextSizeLength);
+      } else if (key == "selected=") {
+        t.selected = ruleF(value);
+      } else if (key == "text=") {
+        t.text = cut(value, kMaxTextLength);
+      }
+    });
+  }
+
+  void readWire(Tshort& w)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "startselected=") {
+        w.startselected = ruleF(value);
+      } else if (key == "finishselected=") {
+        w.finishselected = ruleF(value);
+      } else {
+        readEnds(key, value, w.start, w.finish);
+      }
+    });
+  }
+
+  // Reads one "sdata=" line into the numbers of a point.
+  template <std::size_t N> bool readNumbers(std::string_view value, std::array<double*, N> fields)
+  {
+    for (double* field : fields) {
+      const auto v = takeFileReal(value);
+      if (!v) {
+        m_error = fileerrors::kInvalidNumber;
+        return false;
+      }
+      *field = *v;
+    }
+    return true;
+  }
+
+  static std::array<double*, 9> fieldsOf(T2pPoint& p)
+  {
+    return {&p.freq,    &p.s11.mag, &p.s11.ang, &p.s21.mag, &p.s21.ang,
+            &p.s12.mag, &p.s12.ang, &p.s22.mag, &p.s22.ang};
+  }
+  static std::array<double*, 3> fieldsOf(T1pPoint& p) { return {&p.freq, &p.s11.mag, &p.s11.ang}; }
+
+  // A data-set record is read into a fresh set, which then replaces the set named by its
+  // "index=" (sets outside 1..50 are dropped).
+  template <class Set> void readDataSet(OneBasedArray<Set, kMaxDataSets>& sets)
+  {
+    Set set;
+    int index = 0;
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "name=") {
+        set.name = std::string(value);
+      } else if (key == "index=") {
+        integer(value, index);
+      } else if (key == "sdata=") {
+        typename decltype(set.points)::value_type point{};
+        if (readNumbers(value, fieldsOf(point))) {
+          set.points.append(point); // beyond 2000 points: read and dropped
+        }
+      }
+    });
+    if (!failed() && index >= 1 && index <= kMaxDataSets) {
+      set.index = index;
+      sets[index] = std::move(set);
+    }
+  }
+
+  // Appends a record to a list, or reads it into a scratch record when the list is full.
+  template <class T, int N, class ReadFn> void readAppended(BoundedList<T, N>& list, ReadFn read)
+  {
+    T scratch{};
+    if (list.append(T{})) {
+      (this->*read)(list.last());
+    } else {
+      (this->*read)(scratch);
+    }
+  }
+
+  void readDrawing()
+  {
+    TDrawData& d = m_doc.drawdat;
+    d.wires.clear();
+    d.components.clear();
+    d.lines.clear();
+    d.texts.clear();
+    d.twoPortBlockCounter = 0;
+
+    std::string_view line;
+    while (!failed() && m_lines.next(line)) {
+      const std::string_view t = trimmed(line);
+      if (t == "}") {
+        break;
+      }
+      if (t == "P1{") {
+        readPort(d.P1);
+      } else if (t == "P2{") {
+        readPort(d.P2);
+      } else if (t == "component{") {
+        readAppended(d.components, &Reader::readComponent);
+      } else if (t == "shape{") {
+        readAppended(d.lines, &Reader::readShape);
+      } else if (t == "text{") {
+        readAppended(d.texts, &Reader::readText);
+      } else if (t == "short{") {
+        readAppended(d.wires, &Reader::readWire);
+      } else if (t == "2pdat{") {
+        readDataSet(m_doc.datasets.twoPort);
+      } else if (t == "1pdat{") {
+        readDataSet(m_doc.datasets.onePort);
+      } else if (isTopLevelOpener(t)) {
+        // The drawing lost its "}": the next document section ends it.
+        m_lines.pushBack();
+        break;
+      }
+    }
+    deriveBlockCounters(m_doc);
+  }
+
+  static bool isTopLevelOpener(std::string_view t);
+
+  // Reads the section that `t` opens, if it is one; any other line is skipped.
+  void readSection(std::string_view t);
+
+  Tschema& m_doc;
+  LineSource m_lines;
+  std::string m_error;
+};
+
+constexpr std::array<std::string_view, 27> kTopLevelOpeners{
+    "mmdB{",        "mmLin{",       "mmPhase{",       "lastC{",        "lastL{",
+    "lastR{",       "lastopamp{",   "lastVCVS{",      "lastVCCS{",     "lastCCVS{",
+    "lastCCCS{",    "lasttxln{",    "plotformat{",    "current2port{", "current1port{",
+    "Xax{",         "Y1ax{",        "Y2ax{",          "polarS11mag{",  "polarS21mag{",
+    "polarS12mag{", "polarS22mag{", "polarmeaswhat{", "cursorpos{",    "circleson{",
+    "simulated{",   "drawdat{"};
+
+bool Reader::isTopLevelOpener(std::string_view t)
+{
+  return std::find(kTopLevelOpeners.begin(), kTopLevelOpeners.end(), t) != kTopLevelOpeners.end();
+}
+
+void Reader::readSection(std::string_view t)
+{
+  Tschema& s = m_doc;
+  if (t == "mmdB{") {
+    readRange(s.mmdB);
+  } else if (t == "mmLin{") {
+    readRange(s.mmLin);
+  } else if (t == "mmPhase{") {
+    readRange(s.mmPhase);
+  } else if (t == "lastC{") {
+    readComponent(s.lastC);
+  } else if (t == "lastL{") {
+    readComponent(s.lastL);
+  } else if (t == "lastR{") {
+    readComponent(s.lastR);
+  } else if (t == "lastopamp{") {
+    readComponent(s.lastopamp);
+  } else if (t == "lastVCVS{") {
+    readComponent(s.lastVCVS);
+  } else if (t == "lastVCCS{") {
+    readComponent(s.lastVCCS);
+  } else if (t == "lastCCVS{") {
+    readComponent(s.lastCCVS);
+  } else if (t == "lastCCCS{") {
+    readComponent(s.lastCCCS);
+  } else if (t == "lasttxln{") {
+    readComponent(s.lasttxln);
+  } else if (t == "plotformat{") {
+    readIntegerRecord(s.plotformat);
+  } else if (t == "current2port{") {
+    readIntegerRecord(s.current2port);
+  } else if (t == "current1port{") {
+    readIntegerRecord(s.current1port);
+  } else if (t == "Xax{") {
+    readSweep(s.Xax);
+  } else if (t == "Y1ax{") {
+    readAxis(s.Y1ax);
+  } else if (t == "Y2ax{") {
+    readAxis(s.Y2ax);
+  } else if (t == "polarS11mag{") {
+    readRealRecord(s.polarS11mag);
+  } else if (t == "polarS21mag{") {
+    readRealRecord(s.polarS21mag);
+  } else if (t == "polarS12mag{") {
+    readRealRecord(s.polarS12mag);
+  } else if (t == "polarS22mag{") {
+    readRealRecord(s.polarS22mag);
+  } else if (t == "polarmeaswhat{") {
+    readIntegerRecord(s.polarmeaswhat);
+  } else if (t == "cursorpos{") {
+    readIntegerRecord(s.cursorpos);
+  } else if (t == "circleson{") {
+    readBooleanRecord(s.circleson);
+  } else if (t == "simulated{") {
+    readBooleanRecord(s.simulated);
+  } else if (t == "drawdat{") {
+    readDrawing();
+  }
+}
+
+} // namespace
+
+FileResult readSchematicText(Tschema& doc, std::string_view content)
+{
+  return Reader(doc, content).run();
+}
+
+FileResult loadSchematic(Tschema& doc, const std::string& path)
+{
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) {
+    return FileResult::failure(fileerrors::kFileNotFound);
+  }
+  if (fs::is_directory(status)) {
+    return FileResult::failure(fileerrors::kAccessDenied);
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    return FileResult::failure(fileerrors::kAccessDenied);
+  }
+  std::ostringstream content;
+  content << file.rdbuf();
+  if (file.bad()) {
+    return FileResult::failure(fileerrors::kReadError);
+  }
+  return readSchematicText(doc, content.view());
+}
+
+} // namespace norvane

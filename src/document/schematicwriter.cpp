@@ -1,0 +1,354 @@
+#include "document/schematicwriter.h"
+
+#include "document/schematicfile.h"
+#include "numbers/filenumber.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace norvane {
+namespace {
+
+// Accumulates the file line by line.
+class Lines
+{
+public:
+  void line(std::string_view text)
+  {
+    m_out.append(text);
+    m_out.append("\r\n");
+  }
+  void key(std::string_view key, std::string_view value)
+  {
+    m_out.append(key);
+    m_out.append(value);
+    m_out.append("\r\n");
+  }
+  void integer(std::string_view key, int value) { this->key(key, std::to_string(value)); }
+  void real(std::string_view key, double value) { this->key(key, formatFileReal(value)); }
+  void boolean(std::string_view key, bool value) { this->key(key, value ? "TRUE" : "FALSE"); }
+  void text(std::string_view key, std::string_view value, std::size_t maxLength)
+  {
+    std::string t(value.substr(0, std::min(value.size(), maxLength)));
+    std::replace(t.begin(), t.end(), '\r', ' ');
+    std::replace(t.begin(), t.end(), '\n', ' ');
+    this->key(key, t);
+  }
+  void open(std::string_view section)
+  {
+    m_out.append(section);
+    m_out.append("{\r\n");
+  }
+  void close() { m_out.append("}\r\n"); }
+
+  std::string take() { return std::move(m_out); }
+
+private:
+  std::string m_out;
+};
+
+void writeRange(Lines& out, const char* section, const Trange& r)
+{
+  out.open(section);
+  out.real("max=", r.max);
+  out.real("min=", r.min);
+  out.close();
+}
+
+void writeIntegerRecord(Lines& out, const char* section, int value)
+{
+  out.open(section);
+  out.integer("value=", value);
+  out.close();
+}
+
+void writeRealRecord(Lines& out, const char* section, double value)
+{
+  out.open(section);
+  out.real("value=", value);
+  out.close();
+}
+
+void writeBooleanRecord(Lines& out, const char* section, bool value)
+{
+  out.open(section);
+  out.boolean("value=", value);
+  out.close();
+}
+
+std::string valueLine(const Ttolvalue& v)
+{
+  std::string s = "{nom=";
+  s += formatFileReal(v.nom);
+  s += "; mintol=";
+  s += formatFileReal(v.mintol);
+  s += "; maxtol=";
+  s += formatFileReal(v.maxtol);
+  s += "; TolEn=";
+  s += v.TolEn ? "TRUE" : "FALSE";
+  s += "; Tol%=";
+  s += v.TolPercent ? "TRUE" : "FALSE";
+  s += "; }";
+  return s;
+}
+
+void writeComponent(Lines& out, const char* section, const Tcomponent& c)
+{
+  out.open(section);
+  out.text("name=", c.name, kMaxNameLength);
+  out.integer("ctype=", c.ctype);
+  out.integer("crot=", c.crot);
+  out.integer("position.x=", c.position.x);
+  out.integer("position.y=", c.position.y);
+  out.boolean("selected=", c.selected);
+  for (int i = 1; i <= kValuesPerComponent; ++i) {
+    out.key(schematicfile::valueKey(i), valueLine(c.value[i]));
+  }
+  for (int i = 1; i <= kSavedPins; ++i) {
+    out.integer(schematicfile::nodeKey(i, 'x'), c.pins.nodes[i].x);
+    out.integer(schematicfile::nodeKey(i, 'y'), c.pins.nodes[i].y);
+  }
+  out.close();
+}
+
+void writePort(Lines& out, const char* section, const Tport& p)
+{
+  out.open(section);
+  out.integer("pos.x=", p.pos.x);
+  out.integer("pos.y=", p.pos.y);
+  out.integer("node.x=", p.node.x);
+  out.integer("node.y=", p.node.y);
+  out.integer("crot=", p.crot);
+  out.real("Zo=", p.Zo);
+  out.boolean("selected=", p.selected);
+  out.close();
+}
+
+void writeShape(Lines& out, const Tshape& s)
+{
+  out.open("shape");
+  out.integer("shapetype=", s.shapetype);
+  out.boolean("selected=", s.selected);
+  out.integer("start.x=", s.start.x);
+  out.integer("start.y=", s.start.y);
+  out.integer("finish.x=", s.finish.x);
+  out.integer("finish.y=", s.finish.y);
+  out.close();
+}
+
+void writeText(Lines& out, const Ttextitem& t)
+{
+  out.open("text");
+  out.integer("pos.x=", t.pos.x);
+  out.integer("pos.y=", t.pos.y);
+  out.text("size=", t.size, kMaxTextSizeLength);
+  out.boolean("selected=", t.selected);
+  out.text("text=", t.text, kMaxTextLength);
+  out.close();
+}
+
+void writeWire(Lines& out, const Tshort& w)
+{
+  out.open("short");
+  out.boolean("startselected=", w.startselected);
+  out.boolean("finishselected=", w.finishselected);
+  out.integer("start.x=", w.start.x);
+  out.integer("start.y=", w.start.y);
+  out.integer("finish.x=", w.finish.x);
+  out.integer("finish.y=", w.finish.y);
+  out.close();
+}
+
+// "sdata=" and the numbers, each after one blank.
+std::string sdataLine(std::initializer_list<double> numbers)
+{
+  std::string s;
+  for (double x : numbers) {
+    s += ' ';
+    s += formatFileReal(x);
+  }
+  return s;
+}
+
+void writeDataSet(Lines& out, int index, const T2pdatarray& set)
+{
+  out.open("2pdat");
+  out.text("name=", set.name, std::string::npos);
+  out.integer("index=", index);
+  for (const T2pPoint& p : set.points) {
+    out.key("sdata=", sdataLine({p.freq, p.s11.mag, p.s11.ang, p.s21.mag, p.s21.ang, p.s12.mag,
+                                 p.s12.ang, p.s22.mag, p.s22.ang}));
+  }
+  out.close();
+}
+
+void writeDataSet(Lines& out, int index, const T1pdatarray& set)
+{
+  out.open("1pdat");
+  out.text("name=", set.name, std::string::npos);
+  out.integer("index=", index);
+  for (const T1pPoint& p : set.points) {
+    out.key("sdata=", sdataLine({p.freq, p.s11.mag, p.s11.ang}));
+  }
+  out.close();
+}
+
+void writeDrawing(Lines& out, const Tschema& doc)
+{
+  const TDrawData& d = doc.drawdat;
+  out.open("drawdat");
+  writePort(out, "P1", d.P1);
+  writePort(out, "P2", d.P2);
+  for (const Tcomponent& c : d.components) {
+    writeComponent(out, "component", c);
+  }
+  for (const Tshape& s : d.lines) {
+    writeShape(out, s);
+  }
+  for (const Ttextitem& t : d.texts) {
+    writeText(out, t);
+  }
+  // Each set is written under its own number, so the reader puts it back in its place
+  // whatever the order of the records.
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    if (doc.datasets.twoPort[i].inUse()) {
+      writeDataSet(out, i, doc.datasets.twoPort[i]);
+    }
+  }
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    if (doc.datasets.onePort[i].inUse()) {
+      writeDataSet(out, i, doc.datasets.onePort[i]);
+    }
+  }
+  for (const Tshort& w : d.wires) {
+    writeWire(out, w);
+  }
+  out.close();
+}
+
+} // namespace
+
+std::string schematicText(const Tschema& doc)
+{
+  Lines out;
+  for (const char* line : schematicfile::kBanner) {
+    out.line(line);
+  }
+  writeRange(out, "mmdB", doc.mmdB);
+  writeRange(out, "mmLin", doc.mmLin);
+  writeRange(out, "mmPhase", doc.mmPhase);
+  writeComponent(out, "lastC", doc.lastC);
+  writeComponent(out, "lastL", doc.lastL);
+  writeComponent(out, "lastR", doc.lastR);
+  writeComponent(out, "lastopamp", doc.lastopamp);
+  writeComponent(out, "lastVCVS", doc.lastVCVS);
+  writeComponent(out, "lastVCCS", doc.lastVCCS);
+  writeComponent(out, "lastCCVS", doc.lastCCVS);
+  writeComponent(out, "lastCCCS", doc.lastCCCS);
+  writeComponent(out, "lasttxln", doc.lasttxln);
+  writeIntegerRecord(out, "plotformat", doc.plotformat);
+  writeIntegerRecord(out, "current2port", doc.current2port);
+  writeIntegerRecord(out, "current1port", doc.current1port);
+
+  out.open("Xax");
+  out.real("max=", doc.Xax.max);
+  out.real("min=", doc.Xax.min);
+  out.integer("numpoints=", doc.Xax.numpoints);
+  out.boolean("centspan=", doc.Xax.centspan);
+  out.integer("freqmode=", doc.Xax.freqmode);
+  out.close();
+
+  for (const auto& [section, axis] : {std::pair{"Y1ax", &doc.Y1ax}, std::pair{"Y2ax", &doc.Y2ax}}) {
+    out.open(section);
+    out.real("min=", axis->min);
+    out.real("max=", axis->max);
+    out.integer("measwhat=", axis->measwhat);
+    out.integer("tracetype=", axis->tracetype);
+    out.close();
+  }
+
+  writeRealRecord(out, "polarS11mag", doc.polarS11mag);
+  writeRealRecord(out, "polarS21mag", doc.polarS21mag);
+  writeRealRecord(out, "polarS12mag", doc.polarS12mag);
+  writeRealRecord(out, "polarS22mag", doc.polarS22mag);
+  writeIntegerRecord(out, "polarmeaswhat", doc.polarmeaswhat);
+  writeIntegerRecord(out, "cursorpos", doc.cursorpos);
+  writeBooleanRecord(out, "circleson", doc.circleson);
+  writeBooleanRecord(out, "simulated", doc.simulated);
+  writeDrawing(out, doc);
+  return out.take();
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A name in the target's folder that does not exist yet.
+fs::path temporaryBeside(const fs::path& target)
+{
+  std::random_device seed;
+  std::mt19937 random(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    fs::path candidate = target;
+    candidate += ".saving-" + std::to_string(random() % 1000000000u);
+    std::error_code ec;
+    if (!fs::exists(candidate, ec) && !ec) {
+      return candidate;
+    }
+  }
+  return {};
+}
+
+} // namespace
+
+FileResult saveSchematic(const Tschema& doc, const std::string& path)
+{
+  std::error_code ec;
+  fs::path target(path);
+  if (fs::is_symlink(target, ec)) {
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    if (!ec) {
+      target = resolved;
+    }
+  }
+  if (target.filename().empty() || fs::is_directory(target, ec)) {
+    return FileResult::failure(fileerrors::kAccessDenied);
+  }
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  if (!fs::is_directory(folder, ec)) {
+    return FileResult::failure(fileerrors::kPathNotFound);
+  }
+
+  const fs::path temporary = temporaryBeside(target);
+  if (temporary.empty()) {
+    return FileResult::failure(fileerrors::kAccessDenied);
+  }
+  const std::string text = schematicText(doc);
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) {
+      return FileResult::failure(fileerrors::kAccessDenied);
+    }
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.close();
+    if (!file) {
+      fs::remove(temporary, ec);
+      return FileResult::failure(fileerrors::kWriteError);
+    }
+  }
+  // Keep the permissions of the file being replaced.
+  const fs::file_status old = fs::status(target, ec);
+  if (!ec && fs::exists(old)) {
+    fs::permissions(temporary, old.permissions(), ec);
+  }
+  fs::rename(temporary, target, ec);
+  if (ec) {
+    fs::remove(temporary, ec);
+    return FileResult::failure(fileerrors::kAccessDenied);
+  }
+  return FileResult::success();
+}
+
+} // namespace norvane

@@ -1,0 +1,60 @@
+#include "graph/polarsetup.h"
+
+#include "graph/dialognumbers.h"
+#include "sim/plotpoint.h"
+
+namespace norvane {
+namespace {
+
+template <class Doc> auto& magnitudeOf(Doc& doc, int which)
+{
+  switch (which) {
+  case measwhat::S21:
+    return doc.polarS21mag;
+  case measwhat::S12:
+    return doc.polarS12mag;
+  case measwhat::S22:
+    return doc.polarS22mag;
+  default:
+    return doc.polarS11mag;
+  }
+}
+
+int validParameter(int which)
+{
+  return which >= measwhat::S11 && which <= measwhat::S22 ? which : measwhat::S11;
+}
+
+} // namespace
+
+double& polarMagnitude(Tschema& doc, int which)
+{
+  return magnitudeOf(doc, which);
+}
+
+double polarMagnitude(const Tschema& doc, int which)
+{
+  return magnitudeOf(doc, which);
+}
+
+void PolarSetupLogic::prepare(const Tschema& doc, bool focusMagnitude)
+{
+  m_changed = false;
+  m_parameter = validParameter(doc.polarmeaswhat);
+  m_magText = shortestText(polarMagnitude(doc, m_parameter));
+  m_focusMag = focusMagnitude;
+}
+
+void PolarSetupLogic::clickParameter(int which)
+{
+  m_parameter = validParameter(which);
+  m_changed = true;
+}
+
+void PolarSetupLogic::ok(Tschema& doc) const
+{
+  doc.polarmeaswhat = m_parameter;
+  polarMagnitude(doc, m_parameter) = parsePlainNumber(m_magText);
+}
+
+} // namespace norvane

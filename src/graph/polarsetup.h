@@ -1,0 +1,41 @@
+#pragma once
+// The logic of the "Polar Trace Setup" dialog: which S-parameter the charts show and the
+// coefficient magnitude at their outer circle.
+
+#include "document/schema.h"
+
+#include <string>
+
+namespace norvane {
+
+// The magnitude field of an S-parameter (polarS11mag .. polarS22mag; unknown codes read S11).
+double& polarMagnitude(Tschema& doc, int measwhat);
+double polarMagnitude(const Tschema& doc, int measwhat);
+
+class PolarSetupLogic
+{
+public:
+  // Checks the button of polarmeaswhat and writes that parameter's magnitude into "Mag".
+  // `focusMagnitude` selects the "Mag" text instead of focusing the checked button.
+  void prepare(const Tschema& doc, bool focusMagnitude);
+
+  int parameter() const { return m_parameter; }
+  const std::string& magnitudeText() const { return m_magText; }
+  bool focusMagnitude() const { return m_focusMag; }
+  bool parameterChanged() const { return m_changed; }
+
+  void clickParameter(int measwhat);
+  void setMagnitudeText(const std::string& text) { m_magText = text; }
+
+  // OK: polarmeaswhat and that parameter's magnitude. The caller then invalidates the graph
+  // and simulates when parameterChanged() is set (else repaints the main window).
+  void ok(Tschema& doc) const;
+
+private:
+  int m_parameter = 1;
+  std::string m_magText;
+  bool m_focusMag = false;
+  bool m_changed = false;
+};
+
+} // namespace norvane

@@ -1,0 +1,124 @@
+#include "graph/printgeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace norvane {
+
+int previewReduction(int pageWidth, int pageHeight, int windowWidth, int windowHeight)
+{
+  const int divisor = 3 * std::min(windowWidth, windowHeight) / 4;
+  if (divisor < 1) return 1;
+  const int c = std::max(pageWidth, pageHeight) / divisor;
+  if (c <= 1) return 1;
+  // The power of two at or just above c: +0.49 lifts every c that is not itself a power of
+  // two into the next exponent while leaving exact powers where they are.
+  const double e = std::round(std::log2(static_cast<double>(c)) + 0.49);
+  return static_cast<int>(std::lround(std::exp2(std::min(e, 30.0))));
+}
+
+PreviewGeometry previewGeometry(int pageWidth, int pageHeight, int windowWidth, int windowHeight)
+{
+  constexpr int kShadow = 30;
+  PreviewGeometry g;
+  g.reduction = previewReduction(pageWidth, pageHeight, windowWidth, windowHeight);
+  g.page.width = pageWidth / g.reduction;
+  g.page.height = pageHeight / g.reduction;
+  g.page.left = (windowWidth - g.page.width) / 2;
+  g.page.top = (windowHeight - g.page.height) / 2;
+  g.shadowRight = {g.page.right(), g.page.top + kShadow, kShadow, g.page.height};
+  g.shadowBottom = {g.page.left + kShadow, g.page.bottom(), g.page.width, kShadow};
+  return g;
+}
+
+int previewFontSize(int scale, int reduction)
+{
+  if (reduction < 1) return 0;
+  return scale * 8 / reduction;
+}
+
+int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch)
+{
+  if (printerPixelsPerInch < 1) return 0;
+  const long long size = static_cast<long long>(screenPixelsPerInch) * scale * 8;
+  return static_cast<int>(
+      std::min<long long>(size / printerPixelsPerInch, std::numeric_limits<int>::max()));
+}
+
+GraphPageLayout graphPageLayout(const GraphPageInput& in)
+{
+  const int x20 = in.pageWidth / 20;
+  const int y20 = in.pageHeight / 20;
+  const int tw = in.textWidth;
+  const int th = in.textHeight;
+
+  GraphPageLayout l;
+  l.caption = {x20, y20};
+  l.box = {x20 + tw, y20 + 2 * th, in.boxWidth, in.boxHeight};
+  const int left = l.box.left;
+  const int right = l.box.right();
+  const int top = l.box.top;
+  const int bottom = l.box.bottom();
+  const int mid = top + (bottom - top) / 2;
+  const int rightX = right + in.letterWidth;
+
+  l.trace1Max = {x20, y20 + 3 * th / 2};
+  l.leftParameter = {x20, mid - th};
+  l.trace1Type = {x20, mid + th};
+  l.trace1Min = {x20, bottom - th / 2};
+  l.trace2Max = {rightX, y20 + 3 * th / 2};
+  l.rightParameter = {rightX, mid - th};
+  l.trace2Type = {rightX, mid + th};
+  l.trace2Min = {rightX, bottom - th / 2};
+  l.chartZoLabel = {x20, mid + th};
+  l.chartZoValue = {x20, mid + 2 * th};
+  l.markerLine = {left - tw, bottom + 3 * th};
+  l.impedanceLine = {left - tw, bottom + 5 * th};
+  l.equivalentLine = {left - tw, bottom + 7 * th};
+  l.startCentre = {left, bottom + th};
+  l.stopCentre = {right, bottom + 3 * th / 2};
+  l.pointsCentre = {left + (right - left) / 2, bottom + 3 * th / 2};
+  l.markerHalfSize = right / 200 + 1;
+  return l;
+}
+
+int previewBoxLength(int drawingAreaLength, int previewPageLength, int scale, int pageLength)
+{
+  if (pageLength < 1) return 0;
+  const long long n = static_cast<long long>(drawingAreaLength) * previewPageLength * scale;
+  return static_cast<int>(n / pageLength);
+}
+
+DataListPageLayout dataListPageLayout(int pageWidth, int pageHeight, int textWidth, int textHeight,
+                                      int rowCount)
+{
+  DataListPageLayout l;
+  const int y20 = pageHeight / 20;
+  l.x0 = pageWidth / 20;
+  l.caption = {l.x0, y20};
+  l.columnStep = 3 * textWidth / 2;
+  l.rowStep = 3 * textHeight / 2;
+  l.headingY = y20 + 2 * l.rowStep;
+  l.firstRowY = y20 + 3 * l.rowStep;
+  const int limit = 19 * y20;
+
+  int skip = 0;
+  int page = 0;
+  l.rows.reserve(rowCount > 0 ? static_cast<size_t>(rowCount) : 0);
+  for (int row = 1; row <= rowCount; ++row) {
+    int y = l.firstRowY + l.rowStep * (row - skip);
+    // A row that would run past the foot of the page starts the next print job; it then sits
+    // one row step above the first row position, where the (absent) headings would be.
+    if (y > limit) {
+      ++page;
+      skip = row + 1;
+      y = l.firstRowY + l.rowStep * (row - skip);
+    }
+    l.rows.push_back({row, page, y});
+  }
+  l.pageCount = page + 1;
+  return l;
+}
+
+} // namespace norvane

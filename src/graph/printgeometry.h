@@ -1,0 +1,121 @@
+#pragma once
+// Geometry of the print preview and of the printed pages: the power-of-two reduction that fits
+// the printer page into the preview window, the print scale, the font sizes, and where the
+// caption, the graph box, the labels and the data-list rows go on a page. Pure integer layout
+// (printer pixels, or preview pixels when given the reduced page); drawing happens elsewhere.
+
+#include "graph/intgeometry.h"
+
+#include <vector>
+
+namespace norvane {
+
+// Printer pixels per screen pixel. Starts at 3; doubled and halved by the preview's buttons.
+class PrintScale
+{
+public:
+  // Doubling stops here: past it the page sizes and font sizes computed from the scale would
+  // overflow 32-bit integers long before anyone could see the difference.
+  static constexpr int kMaxScale = 4096;
+
+  int value() const { return m_scale; }
+  void reduce() { m_scale = m_scale / 2 < 1 ? 1 : m_scale / 2; }
+  void increase() { m_scale = m_scale * 2 > kMaxScale ? kMaxScale : m_scale * 2; }
+
+private:
+  int m_scale = 3;
+};
+
+struct PreviewGeometry
+{
+  int reduction = 1; // f: printer pixels per preview pixel, a power of two
+  IntRect page;      // the white page, W div f by H div f, centred in the window
+  IntRect shadowRight;
+  IntRect shadowBottom;
+};
+
+// The preview reduction: c = max(W, H) div (3·min(window) div 4), f = the power of two at or
+// just above c. A window too small to divide by, or a page smaller than the window, gives 1.
+int previewReduction(int pageWidth, int pageHeight, int windowWidth, int windowHeight);
+
+PreviewGeometry previewGeometry(int pageWidth, int pageHeight, int windowWidth, int windowHeight);
+
+// Font size in points on the preview (s·8 div f) and on the printer (screen ppi·s·8 div printer
+// ppi). Below 1 no text is drawn.
+int previewFontSize(int scale, int reduction);
+int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
+
+// Inputs of the graph page layout. On paper the page is the printer page and the box is
+// s × the drawing area; in the preview both are the reduced sizes.
+struct GraphPageInput
+{
+  int pageWidth = 0;  // W
+  int pageHeight = 0; // H
+  int boxWidth = 0;   // graph box, already scaled
+  int boxHeight = 0;
+  int textWidth = 4;   // tw: extent of "AAAAAAA" (4 and 2 when no text is drawn)
+  int textHeight = 2;  // th
+  int letterWidth = 0; // a: width of "A"
+};
+
+// Anchors of the graph page. Texts are placed at their top-left corner except the start, stop
+// and points labels, whose anchors give the x they are centred on.
+struct GraphPageLayout
+{
+  IntPoint caption;
+  IntRect box;
+  IntPoint trace1Max;
+  IntPoint leftParameter;
+  IntPoint trace1Type;     // rectangular graph only
+  IntPoint trace1Min;      // rectangular graph only
+  IntPoint trace2Max;      // rectangular graph only
+  IntPoint rightParameter; // rectangular graph only
+  IntPoint trace2Type;     // rectangular graph only
+  IntPoint trace2Min;      // rectangular graph only
+  IntPoint chartZoLabel;   // charts only: "Chart Zo"
+  IntPoint chartZoValue;   // charts only
+  IntPoint markerLine;     // "Marker: ..."
+  IntPoint impedanceLine;  // charts only
+  IntPoint equivalentLine; // charts only
+  IntPoint startCentre;    // "Start:" text centred on x
+  IntPoint stopCentre;     // "Stop:" text centred on x
+  IntPoint pointsCentre;   // points text centred on x
+  int markerHalfSize = 1;  // cursor square half-size on paper: right/200 + 1
+};
+
+GraphPageLayout graphPageLayout(const GraphPageInput& in);
+
+// The graph box in the preview: the drawing-area size × page-area size × s / page size.
+int previewBoxLength(int drawingAreaLength, int previewPageLength, int scale, int pageLength);
+
+// Data-list pages. Column k at x0 + k·r, headings on the first page only, rows continue on a
+// new print job when they would pass 19·(H/20).
+struct DataListRowPlacement
+{
+  int row = 0;  // 1-based list row (0 is the heading row of the list itself)
+  int page = 0; // 0-based print job
+  int y = 0;
+};
+
+struct DataListPageLayout
+{
+  IntPoint caption;
+  int x0 = 0;
+  int columnStep = 0; // r = 3·tw/2
+  int rowStep = 0;    // b = 3·th/2
+  int headingY = 0;   // H/20 + 2·b
+  int firstRowY = 0;  // y0 = H/20 + 3·b
+  std::vector<DataListRowPlacement> rows;
+  int pageCount = 1;
+  int columnX(int k) const { return x0 + k * columnStep; }
+};
+
+// Places rows 1..rowCount (the list's data rows).
+DataListPageLayout dataListPageLayout(int pageWidth, int pageHeight, int textWidth, int textHeight,
+                                      int rowCount);
+
+// The headings printed above the list columns (they have no blank, unlike the screen list).
+inline constexpr const char* kDataListPrintHeadings[9] = {
+    "Freq", "S11Mag", "S11Ang", "S21Mag", "S21Ang", "S12Mag", "S12Ang", "S22Mag", "S22Ang"};
+
+} // namespace norvane

@@ -1,0 +1,83 @@
+#include "graph/rectgrid.h"
+
+#include "graph/pixelmath.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace norvane {
+
+int graphPenWidth(bool printing, const IntRect& area)
+{
+  if (!printing) return 1;
+  return std::max(area.width, area.height) / 1000 + 1;
+}
+
+CanvasPoint rectPointInArea(const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
+                            double freq, double value)
+{
+  return {area.left + roundClamped(x.offset(freq), 0, area.width),
+          area.top + roundClamped(y.offset(value, area.height), 0, area.height)};
+}
+
+CanvasPoint rectPointFree(const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
+                          double freq, double value)
+{
+  return {tracePixel(area.left + x.offset(freq)),
+          tracePixel(area.top + y.offset(value, area.height))};
+}
+
+namespace {
+
+void verticalLine(Canvas& canvas, const IntRect& area, int x)
+{
+  canvas.moveTo(x, area.top);
+  canvas.lineTo(x, area.bottom());
+}
+
+void drawLogVerticals(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
+                      const GraphColors& colors)
+{
+  // Decades are counted from the power of ten at or below the start (toward zero, so a start
+  // of 0.5 Hz counts from 1 Hz and the lines between 0.5 and 1 Hz are not drawn).
+  const double logStart = x.logXMin;
+  const double t = std::trunc(logStart);
+  const double frac = logStart - t;
+  const double decades = std::log10(x.xMax) - logStart + 1.0;
+  // An absurd span (a start of 1e-12 and a stop of 1e300) still ends at the area's width;
+  // the count only bounds the loop.
+  const long long n = std::clamp<long long>(std::llround(decades), 0, 1000);
+  for (long long count = 0; count <= n; ++count) {
+    for (int k = 0; k < 5; ++k) {
+      const double pos = (static_cast<double>(count) - frac + kLogGridSteps[k]) * x.logXScale;
+      const int px = roundClamped(pos, -1, area.width + 1);
+      if (px > area.width) return;
+      if (px > 0) {
+        canvas.setPenColor(k == 0 ? colors.majorAxis : colors.minorAxis);
+        verticalLine(canvas, area, area.left + px);
+      }
+    }
+  }
+}
+
+} // namespace
+
+void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
+                  const GraphColors& colors, int penWidth)
+{
+  canvas.setPen({colors.minorAxis, penWidth, PenStyle::Solid, PenMode::Copy});
+  for (int i = 1; i <= 9; ++i) {
+    const int y = area.top + static_cast<int>(std::nearbyint(i * area.height / 10.0));
+    canvas.moveTo(area.left, y);
+    canvas.lineTo(area.right(), y);
+  }
+  if (!x.logarithmic) {
+    for (int i = 1; i <= 9; ++i)
+      verticalLine(canvas, area,
+                   area.left + static_cast<int>(std::nearbyint(i * area.width / 10.0)));
+    return;
+  }
+  drawLogVerticals(canvas, area, x, colors);
+}
+
+} // namespace norvane

@@ -1,0 +1,123 @@
+#include "graph/tracekinds.h"
+
+#include "sim/plotpoint.h"
+
+namespace norvane {
+
+int traceTypeListIndex(int tracetype)
+{
+  switch (tracetype) {
+  case tracetype::Log10Power:
+    return 0;
+  case tracetype::Linear:
+    return 2;
+  case tracetype::Phase:
+    return 3;
+  case tracetype::GroupDelay:
+    return 4;
+  default:
+    return 1;
+  }
+}
+
+int traceTypeOfListIndex(int index)
+{
+  switch (index) {
+  case 0:
+    return tracetype::Log10Power;
+  case 2:
+    return tracetype::Linear;
+  case 3:
+    return tracetype::Phase;
+  case 4:
+    return tracetype::GroupDelay;
+  default:
+    return tracetype::Log20;
+  }
+}
+
+std::string traceUnitText(int type)
+{
+  switch (type) {
+  case tracetype::Linear:
+    return "";
+  case tracetype::Phase:
+    return "deg";
+  case tracetype::GroupDelay:
+    return "s";
+  default:
+    return "dB";
+  }
+}
+
+namespace {
+
+template <class Doc> auto& rangeOf(Doc& doc, int type)
+{
+  switch (type) {
+  case tracetype::Linear:
+    return doc.mmLin;
+  case tracetype::Phase:
+    return doc.mmPhase;
+  case tracetype::GroupDelay:
+    return doc.mmGrpDelay;
+  default:
+    return doc.mmdB;
+  }
+}
+
+} // namespace
+
+Trange& rememberedRange(Tschema& doc, int type)
+{
+  return rangeOf(doc, type);
+}
+
+const Trange& rememberedRange(const Tschema& doc, int type)
+{
+  return rangeOf(doc, type);
+}
+
+Tyaxis& traceAxis(Tschema& doc, int trace)
+{
+  return trace == 2 ? doc.Y2ax : doc.Y1ax;
+}
+
+const Tyaxis& traceAxis(const Tschema& doc, int trace)
+{
+  return trace == 2 ? doc.Y2ax : doc.Y1ax;
+}
+
+void storeTraceMax(Tschema& doc, int trace, double value)
+{
+  Tyaxis& axis = traceAxis(doc, trace);
+  axis.max = value;
+  rememberedRange(doc, axis.tracetype).max = value;
+}
+
+void storeTraceMin(Tschema& doc, int trace, double value)
+{
+  Tyaxis& axis = traceAxis(doc, trace);
+  axis.min = value;
+  rememberedRange(doc, axis.tracetype).min = value;
+}
+
+TraceTypeChange changeTraceType(Tschema& doc, int trace, int newTracetype)
+{
+  Tyaxis& axis = traceAxis(doc, trace);
+  Trange& old = rememberedRange(doc, axis.tracetype);
+  old.max = axis.max;
+  old.min = axis.min;
+  axis.tracetype = newTracetype;
+  const Trange& now = rememberedRange(doc, newTracetype);
+  axis.max = now.max;
+  axis.min = now.min;
+  if (newTracetype == tracetype::GroupDelay &&
+      (axis.measwhat == measwhat::S11 || axis.measwhat == measwhat::S22)) {
+    axis.measwhat = measwhat::S21;
+    return TraceTypeChange::SwitchedToS21;
+  }
+  return TraceTypeChange::Resimulate;
+}
+
+} // namespace norvane

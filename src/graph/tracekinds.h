@@ -1,0 +1,52 @@
+#pragma once
+// The kinds of rectangular trace (`tracetype`) as the window presents them: the item of the
+// trace-type list, the unit text after the axis values and read-outs, and the remembered axis
+// limits that go with each kind. Switching a trace from dB to phase and back restores the dB
+// limits the user had, because each kind keeps its own (max, min) pair in the document.
+
+#include "document/schema.h"
+
+#include <array>
+#include <string>
+
+namespace norvane {
+
+// The trace-type list, top to bottom.
+inline constexpr std::array<const char*, 5> kTraceTypeItems = {"10Log(P)", "20Log(V)", "Linear V",
+                                                               "Phase", "GrpDelay"};
+
+// List index of a tracetype and back (0 <-> 1, 1 <-> 2, 2 <-> 3, 3 <-> 0, 4 <-> 4). Unknown
+// codes are shown as "20Log(V)".
+int traceTypeListIndex(int tracetype);
+int traceTypeOfListIndex(int index);
+
+// "dB", "", "deg", "dB" or "s".
+std::string traceUnitText(int tracetype);
+
+// The remembered pair of a kind: mmdB for both dB kinds (and unknown codes), mmLin, mmPhase,
+// mmGrpDelay.
+Trange& rememberedRange(Tschema& doc, int tracetype);
+const Trange& rememberedRange(const Tschema& doc, int tracetype);
+
+// Trace 1 is Y1ax, trace 2 Y2ax (any other number reads as trace 1).
+Tyaxis& traceAxis(Tschema& doc, int trace);
+const Tyaxis& traceAxis(const Tschema& doc, int trace);
+
+// A value field of the trace was left or Enter pressed: the value becomes the axis maximum
+// (or minimum) and is remembered for the trace's current kind.
+void storeTraceMax(Tschema& doc, int trace, double value);
+void storeTraceMin(Tschema& doc, int trace, double value);
+
+// What the window must do after a trace-type change.
+enum class TraceTypeChange {
+  Resimulate,    // run the simulation again
+  SwitchedToS21, // group delay of a reflection makes no sense: the trace now measures S21
+                 // (selecting that button runs the simulation)
+};
+
+// Another item of the trace-type list was chosen: the limits shown are saved for the old kind,
+// the new kind's remembered limits are loaded. Group delay on S11 or S22 switches the trace
+// to S21.
+TraceTypeChange changeTraceType(Tschema& doc, int trace, int newTracetype);
+
+} // namespace norvane

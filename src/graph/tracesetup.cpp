@@ -1,0 +1,126 @@
+#include "graph/tracesetup.h"
+
+#include "graph/dialognumbers.h"
+#include "graph/tracekinds.h"
+#include "sim/plotpoint.h"
+#include "sim/results.h"
+
+namespace norvane {
+
+int tracetypeOfShowAs(TraceShowAs b)
+{
+  switch (b) {
+  case TraceShowAs::Log10Power:
+    return tracetype::Log10Power;
+  case TraceShowAs::Log20:
+    return tracetype::Log20;
+  case TraceShowAs::Linear:
+    return tracetype::Linear;
+  case TraceShowAs::Phase:
+    return tracetype::Phase;
+  case TraceShowAs::None:
+    break;
+  }
+  return -1;
+}
+
+TraceShowAs showAsOfTracetype(int type)
+{
+  switch (type) {
+  case tracetype::Log10Power:
+    return TraceShowAs::Log10Power;
+  case tracetype::Log20:
+    return TraceShowAs::Log20;
+  case tracetype::Linear:
+    return TraceShowAs::Linear;
+  case tracetype::Phase:
+    return TraceShowAs::Phase;
+  default:
+    return TraceShowAs::None;
+  }
+}
+
+void TraceSetupLogic::setUnitFor(TraceShowAs b)
+{
+  switch (b) {
+  case TraceShowAs::Log10Power:
+  case TraceShowAs::Log20:
+    m_unit = "dB";
+    break;
+  case TraceShowAs::Linear:
+    m_unit.clear();
+    break;
+  case TraceShowAs::Phase:
+    m_unit = "Deg";
+    break;
+  case TraceShowAs::None:
+    break;
+  }
+}
+
+void TraceSetupLogic::prepare(const Tschema& doc, int trace, Focus focus)
+{
+  m_maxEdited = m_minEdited = m_resimulate = false;
+  m_trace = trace == 2 ? 2 : 1;
+  m_axis = traceAxis(doc, m_trace);
+  m_measure = m_axis.measwhat;
+  setMaxText(FixedText(m_axis.max, 2));
+  setMinText(FixedText(m_axis.min, 2));
+  const TraceShowAs b = showAsOfTracetype(m_axis.tracetype);
+  if (b != TraceShowAs::None) {
+    m_showAs = b;
+    setUnitFor(b);
+  }
+  m_focus = focus;
+}
+
+std::string TraceSetupLogic::caption() const
+{
+  return "Trace " + std::to_string(m_trace) + " setup";
+}
+
+void TraceSetupLogic::clickMeasure(int measwhat)
+{
+  m_measure = measwhat;
+  m_resimulate = true;
+}
+
+void TraceSetupLogic::clickShowAs(const Tschema& doc, TraceShowAs button)
+{
+  if (button == TraceShowAs::None) return;
+  m_showAs = button;
+  setUnitFor(button);
+  const Trange& pair = rememberedRange(doc, tracetypeOfShowAs(button));
+  setMaxText(FixedText(pair.max, 3));
+  setMinText(FixedText(pair.min, 3));
+  m_resimulate = true;
+}
+
+void TraceSetupLogic::setMaxText(const std::string& text)
+{
+  if (text != m_maxText) m_maxEdited = true;
+  m_maxText = text;
+}
+
+void TraceSetupLogic::setMinText(const std::string& text)
+{
+  if (text != m_minText) m_minEdited = true;
+  m_minText = text;
+}
+
+void TraceSetupLogic::ok(Tschema& doc) const
+{
+  Tyaxis axis = m_axis;
+  axis.measwhat = m_measure;
+  if (m_showAs != TraceShowAs::None) axis.tracetype = tracetypeOfShowAs(m_showAs);
+  const double max = parsePlainNumber(m_maxText);
+  const double min = parsePlainNumber(m_minText);
+  Trange& pair = rememberedRange(doc, axis.tracetype);
+  if (m_maxEdited) pair.max = max;
+  if (m_minEdited) pair.min = min;
+  axis.max = max;
+  axis.min = min;
+  traceAxis(doc, m_trace) = axis;
+}
+
+} // namespace norvane

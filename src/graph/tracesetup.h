@@ -1,0 +1,77 @@
+#pragma once
+// The logic of the trace setup dialog ("Trace 1 setup" / "Trace 2 setup"): which S-parameter a
+// rectangular trace measures, how it is shown, and its axis limits. The dialog widget copies
+// clicks and typing in and shows the texts, checks and flags it reads back.
+
+#include "document/schema.h"
+
+#include <string>
+
+namespace norvane {
+
+// The "Show data as:" buttons. Group delay has none.
+enum class TraceShowAs { None, Log10Power, Log20, Linear, Phase };
+
+inline constexpr const char* kTraceShowAsCaptions[4] = {
+    "dB Mag ( 10*Log(Po/Pi) )", "dB Mag ( 20*Log(Vo/Vi) )", "Lin Magnitude", "Phase (deg)"};
+
+// tracetype of a button (Log10Power 3, Log20 0, Linear 1, Phase 2; None -1) and back (a
+// tracetype without a button gives None).
+int tracetypeOfShowAs(TraceShowAs b);
+TraceShowAs showAsOfTracetype(int tracetype);
+
+class TraceSetupLogic
+{
+public:
+  // Where the focus goes when the dialog opens.
+  enum class Focus { Measure = 1, Maximum = 2, Minimum = 3, ShowAs = 4 };
+
+  // Fills the dialog from trace 1 (Y1ax) or 2 (Y2ax). The three flags are cleared first, so
+  // writing a limit text different from the previous one already marks that limit edited.
+  // For a group-delay trace the "Show data as:" check and unit labels stay as the previous use
+  // of the dialog left them.
+  void prepare(const Tschema& doc, int trace, Focus focus);
+
+  std::string caption() const; // "Trace 1 setup"
+  int trace() const { return m_trace; }
+  Focus focus() const { return m_focus; }
+
+  int measure() const { return m_measure; } // 1 S11 .. 4 S22
+  TraceShowAs showAs() const { return m_showAs; }
+  const std::string& maxText() const { return m_maxText; }
+  const std::string& minText() const { return m_minText; }
+  const std::string& unitLabel() const { return m_unit; } // both unit labels: "dB", "", "Deg"
+
+  bool maximumEdited() const { return m_maxEdited; }
+  bool minimumEdited() const { return m_minEdited; }
+  bool resimulate() const { return m_resimulate; }
+
+  // User actions.
+  void clickMeasure(int measwhat);
+  // Loads the limit fields with the kind's remembered pair (3 decimals).
+  void clickShowAs(const Tschema& doc, TraceShowAs button);
+  void setMaxText(const std::string& text);
+  void setMinText(const std::string& text);
+
+  // OK: writes measwhat, tracetype and the limits into the trace (and edited limits into the
+  // new kind's remembered pair). The caller then passes the new limits to the graph window,
+  // invalidates it and simulates when resimulate() is set (else repaints the main window).
+  void ok(Tschema& doc) const;
+
+private:
+  void setUnitFor(TraceShowAs b);
+
+  int m_trace = 1;
+  Focus m_focus = Focus::Measure;
+  Tyaxis m_axis;
+  int m_measure = 1;
+  TraceShowAs m_showAs = TraceShowAs::None; // survives between uses
+  std::string m_maxText;
+  std::string m_minText;
+  std::string m_unit;
+  bool m_maxEdited = false;
+  bool m_minEdited = false;
+  bool m_resimulate = false;
+};
+
+} // namespace norvane

@@ -1,0 +1,139 @@
+#include "sim/results.h"
+
+#include "numbers/valuetext.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace norvane {
+
+namespace {
+
+// Stands in for a value that is not finite (as the guarded logarithm does).
+constexpr double kNonFiniteSentinel = 1e30;
+
+double finiteOrSentinel(double x)
+{
+  if (std::isnan(x)) {
+    return 0.0;
+  }
+  if (std::isinf(x)) {
+    return x > 0 ? kNonFiniteSentinel : -kNonFiniteSentinel;
+  }
+  return x;
+}
+
+double angleDegrees(Complex s)
+{
+  return ComplexPhase(s) * kResultDegPerRad;
+}
+
+void appendNumber(std::string& line, double x, int decimals)
+{
+  line += FixedText(x, decimals);
+  line += ' ';
+}
+
+void appendPair(std::string& line, Complex s)
+{
+  appendNumber(line, ComplexAbs(s), 3);
+  appendNumber(line, angleDegrees(s), 3);
+}
+
+std::string significant17(double x)
+{
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", finiteOrSentinel(x));
+  return buf;
+}
+
+void appendCsvPair(std::string& line, bool present, Complex s)
+{
+  line += ',';
+  if (present) {
+    line += significant17(s.re);
+  }
+  line += ',';
+  if (present) {
+    line += significant17(s.im);
+  }
+}
+
+} // namespace
+
+std::string FixedText(double x, int decimals)
+{
+  x = finiteOrSentinel(x);
+  char buf[400]; // the sentinel needs 31 digits; room for many decimals besides
+  std::snprintf(buf, sizeof buf, "%4.*f", decimals, x);
+  std::string text(buf);
+  text.erase(0, text.find_first_not_of(' '));
+  // "-0.000": a tiny negative number shows as zero, without a sign.
+  if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+    text.erase(0, 1);
+  }
+  return text;
+}
+
+const std::array<const char*, kDataListColumns> kDataListHeadings = {
+    "Freq", "S11 Mag", "S11 Ang", "S21 Mag", "S21 Ang", "S12 Mag", "S12 Ang", "S22 Mag", "S22 Ang"};
+
+std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& point)
+{
+  std::array<std::string, kDataListColumns> cells;
+  cells[0] = FormatEngineering(3, point.freq) + "Hz";
+  auto put = [&cells](int column, Complex s) {
+    cells[static_cast<std::size_t>(column)] = FixedText(ComplexAbs(s), 3);
+    cells[static_cast<std::size_t>(column) + 1] = FormatEngineering(3, angleDegrees(s)) + "\xB0";
+  };
+  if (point.hasS11()) {
+    put(1, point.s11);
+  }
+  if (point.hasS21()) {
+    put(3, point.s21);
+  }
+  if (point.hasS12()) {
+    put(5, point.s12);
+  }
+  if (point.hasS22()) {
+    put(7, point.s22);
+  }
+  return cells;
+}
+
+std::string FormatResultFileLine(const SweepPoint& point)
+{
+  std::string line;
+  const bool any = point.hasS11() || point.hasS22();
+  if (!any) {
+    return line;
+  }
+  // The frequency always leads, also when only port 2 is present, so that every line of the
+  // file is a readable data line (a port-2-only file reads like a one-port file of S22).
+  appendNumber(line, point.freq / 1e6, 6);
+  if (point.hasS11()) {
+    appendPair(line, point.s11);
+  }
+  if (point.hasS21()) {
+    appendPair(line, point.s21raw);
+  }
+  if (point.hasS12()) {
+    appendPair(line, point.s12raw);
+  }
+  if (point.hasS22()) {
+    appendPair(line, point.s22);
+  }
+  return line;
+}
+
+std::string FormatCsvLine(const SweepPoint& point)
+{
+  std::string line = significant17(point.freq);
+  appendCsvPair(line, point.hasS11(), point.s11);
+  appendCsvPair(line, point.hasS21(), point.s21);
+  appendCsvPair(line, point.hasS12(), point.s12);
+  appendCsvPair(line, point.hasS22(), point.s22);
+  return line;
+}
+
+} // namespace norvane

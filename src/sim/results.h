@@ -1,0 +1,68 @@
+#pragma once
+// The text forms of a sweep's S-parameters: the rows of the data list, the lines of the
+// S-parameter result file (Touchstone style, readable by the program's own data-file reader)
+// and the lines of the comma-separated export of the command-line tool.
+
+#include "sim/sweeppoint.h"
+
+#include <array>
+#include <string>
+
+namespace norvane {
+
+// ---- Number text --------------------------------------------------------------------------
+
+// `x` with `decimals` decimals in a field of at least 4 characters, leading blanks removed:
+// (0.5, 3) gives "0.500", (-12.3454, 3) gives "-12.345". A value that rounds to zero is
+// written without a sign, and a value that is not finite as the 1e30 sentinel of its sign,
+// so that no file ever holds "nan" or "inf".
+std::string FixedText(double x, int decimals);
+
+// Degrees per radian of the list and the file (to this precision).
+constexpr double kResultDegPerRad = 57.2957795;
+
+// ---- Data list ----------------------------------------------------------------------------
+
+inline constexpr int kDataListColumns = 9;
+extern const std::array<const char*, kDataListColumns> kDataListHeadings;
+
+// The nine cells of one list row: frequency in engineering notation with "Hz"; then for
+// S11, S21, S12 and S22 the magnitude with 3 decimals and the angle in engineering notation
+// followed by the degree sign (byte 176). S21 and S12 are normalised by the port impedances.
+// Cells of parameters that were not computed (a port absent, or its excitation unsolved at
+// this point) are empty.
+std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& point);
+
+// ---- S-parameter result file --------------------------------------------------------------
+
+inline constexpr const char* kResultFileHeader = "! Kestrel S parameter simulation result";
+inline constexpr const char* kResultFileOptions = "# MHz MA";
+inline constexpr const char* kResultFileLineEnd = "\r\n";
+
+// One data line (without its line end): the frequency in MHz with 6 decimals, then the
+// magnitude and angle (degrees, 3 decimals) of S11, S21, S12, S22 as far as they exist, each
+// number followed by one blank. A two-port gives nine numbers, a one-port three. The file is
+// written only for 50 ohm ports, where the raw and normalised transmission coefficients agree;
+// the raw ones are written. A point whose network could not be solved gives an empty line.
+std::string FormatResultFileLine(const SweepPoint& point);
+
+inline constexpr const char* kMsgResultFilePorts =
+    "Port impedances must be 50R for saving results to S parameter file";
+
+// The export refuses unless both ports are exactly 50 ohm.
+inline bool resultFilePortsOk(double z1, double z2)
+{
+  return z1 == 50.0 && z2 == 50.0;
+}
+
+// ---- Comma-separated values ---------------------------------------------------------------
+
+inline constexpr const char* kCsvHeader =
+    "freq_hz,s11_re,s11_im,s21_re,s21_im,s12_re,s12_im,s22_re,s22_im";
+
+// Frequency in Hz and the real and imaginary parts of S11, S21, S12, S22 (transmission
+// normalised by the port impedances) with 17 significant digits, enough to read back the
+// same double; the fields of parameters that were not computed are empty.
+std::string FormatCsvLine(const SweepPoint& point);
+
+} // namespace norvane

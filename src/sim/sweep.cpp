@@ -1,0 +1,48 @@
+#include "sim/sweep.h"
+
+#include "sim/plotpoint.h"
+
+#include <cmath>
+
+namespace norvane {
+
+double SweepPlan::frequency(int i) const
+{
+  if (freqmode == 2) {
+    const double step = (std::log(stop) - std::log(start)) / intervals;
+    return std::exp(std::log(start) + i * step);
+  }
+  const double step = (stop - start) / intervals;
+  return start + i * step;
+}
+
+SweepPlan SanitizeSweep(Txaxis& axis)
+{
+  // The largest usable frequency: far above any RF sweep, small enough that the
+  // interval arithmetic stays finite.
+  constexpr double kMaxSweepFrequency = 1e300;
+  auto usable = [](double f) { return std::isfinite(f) && f > 0.0; };
+  if (!usable(axis.max)) {
+    axis.max = axis.max > 0.0 ? kMaxSweepFrequency : kMinSweepFrequency; // +inf, or <= 0
+  }
+  if (!usable(axis.min)) {
+    axis.min = kMinSweepFrequency;
+  }
+  if (axis.max <= axis.min) {
+    axis.max = axis.min + kMinSweepFrequency;
+  }
+  if (axis.numpoints < 1) {
+    axis.numpoints = 1;
+  }
+  if (axis.numpoints > kMaxSweepIntervals) {
+    axis.numpoints = kMaxSweepIntervals;
+  }
+  SweepPlan plan;
+  plan.start = axis.min;
+  plan.stop = axis.max;
+  plan.intervals = axis.numpoints;
+  plan.freqmode = axis.freqmode == 2 ? 2 : 1;
+  return plan;
+}
+
+} // namespace norvane

@@ -1,0 +1,31 @@
+#pragma once
+// The frequency points of a sweep and the corrections applied to impossible sweep settings.
+
+#include "document/schema.h"
+
+namespace norvane {
+
+// Smallest sweep limit: a start or stop at or below zero becomes 1 mHz.
+constexpr double kMinSweepFrequency = 0.001;
+
+// The points of one sweep: `intervals` + 1 frequencies from start to stop, spaced evenly
+// (linear) or evenly in log f (logarithmic).
+struct SweepPlan
+{
+  double start = kMinSweepFrequency; // Hz
+  double stop = 1.0;                 // Hz
+  int intervals = 1;                 // N: points 0..N
+  int freqmode = 1;                  // 1 linear, 2 logarithmic
+
+  int pointCount() const { return intervals + 1; }
+  // Frequency of point i (0..N): start + i*step, or exp(ln start + i*step).
+  double frequency(int i) const;
+};
+
+// Makes the document's sweep usable and returns its plan: a start or stop at or below zero
+// (or not a finite number) becomes 1 mHz, a stop not above the start becomes start + 1 mHz,
+// and the interval count is kept within 1..500 (the point store holds 501 points). The
+// corrected values are written back so the graph window and the file agree with the run.
+SweepPlan SanitizeSweep(Txaxis& axis);
+
+} // namespace norvane

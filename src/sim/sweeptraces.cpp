@@ -1,0 +1,124 @@
+#include "sim/sweeptraces.h"
+
+#include <cmath>
+
+namespace norvane {
+
+namespace {
+
+// Replaces an exactly zero stability denominator.
+constexpr double kZeroDenominator = 1e-20;
+// k of a unilateral device, where |S12 S21| = 0 would divide by zero.
+constexpr double kUnilateralK = 1e20;
+// A phase step larger than this between two points is taken as a wrap through +-180.
+constexpr double kPhaseWrapDeg = 160.0;
+
+double magSquared(Complex a)
+{
+  return a.re * a.re + a.im * a.im;
+}
+
+} // namespace
+
+Complex rawParameter(const SweepPoint& point, int measwhat)
+{
+  switch (measwhat) {
+  case measwhat::S21:
+    return point.s21raw;
+  case measwhat::S12:
+    return point.s12raw;
+  case measwhat::S22:
+    return point.s22;
+  default:
+    return point.s11;
+  }
+}
+
+Complex chartCoefficient(const SweepPoint& point, int measwhat)
+{
+  switch (measwhat) {
+  case measwhat::S21:
+    return point.s21;
+  case measwhat::S12:
+    return point.s12;
+  case measwhat::S22:
+    return point.s22;
+  default:
+    return point.s11;
+  }
+}
+
+double TraceValue::value(int tracetype, int measwhat, Complex s, double freq, double z1, double z2)
+{
+  switch (tracetype) {
+  case tracetype::Linear:
+    return ComplexAbs(s);
+  case tracetype::Phase:
+    return ComplexPhaseDeg(s);
+  case tracetype::Log10Power: {
+    double db = 20.0 * Log10(ComplexAbs(s));
+    // The power ratio between ports of different reference impedance: |b2|^2/Z2 over
+    // |a1|^2/Z1 in voltage waves.
+    if (measwhat == measwhat::S21) {
+      db += 10.0 * Log10(z1 / z2);
+    } else if (measwhat == measwhat::S12) {
+      db += 10.0 * Log10(z2 / z1);
+    }
+    return db;
+  }
+  case tracetype::GroupDelay: {
+    // tau = -dphi/domega = -dphi_deg / (360 df); the magnitude is plotted.
+    const double phase = ComplexPhaseDeg(s);
+    double step = phase - m_phasePrev;
+    if (step > kPhaseWrapDeg) {
+      step -= 360.0;
+    } else if (step < -kPhaseWrapDeg) {
+      step += 360.0;
+    }
+    double delay = 0.0;
+    if (m_freqPrev != 0.0 && freq != m_freqPrev) {
+      delay = std::fabs(step / ((freq - m_freqPrev) * 360.0));
+    }
+    // The raw phase is remembered, so the wrap test always compares two readings in
+    // -180..180 however many times the phase has wrapped.
+    m_phasePrev = phase;
+    m_freqPrev = freq;
+    return delay;
+  }
+  default: // 20Log(V)
+    return 20.0 * Log10(ComplexAbs(s));
+  }
+}
+
+StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s22, bool inputPlane)
+{
+  // Rollett's stability factor and the source/load stability circles (Gonzalez,
+  // "Microwave Transistor Amplifiers", sections 3.2-3.3).
+  const Complex delta = s11 * s22 - s12 * s21;
+  const double loop = ComplexAbs(s12 * s21);
+  const double deltaSq = magSquared(delta);
+  const double numerator = 1.0 - magSquared(s11) - magSquared(s22) + deltaSq;
+  const double k = loop != 0.0 ? numerator / (2.0 * loop) : kUnilateralK;
+
+  const Complex own = inputPlane ? s11 : s22;
+  const Complex other = inputPlane ? s22 : s11;
+  double d = magSquared(own) - deltaSq;
+  if (d == 0.0) {
+    d = kZeroDenominator;
+  }
+  const Complex c = ComplexConj(own - delta * ComplexConj(other));
+  StabilityCircle circle;
+  circle.centreRe = c.re / d;
+  circle.centreIm = c.im / d;
+  circle.radius = loop / d;
+  const double t = ComplexAbs(other);
+  const double gap =
+      ComplexAbs(Complex{circle.centreRe, circle.centreIm}) - std::fabs(circle.radius);
+  circle.stability = std::fabs(k);
+  if ((t > 1.0 && gap > 0.0) || (t <= 1.0 && gap < 0.0)) {
+    circle.stability = -circle.stability;
+  }
+  return circle;
+}
+
+} // namespace norvane

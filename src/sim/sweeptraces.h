@@ -1,0 +1,63 @@
+#pragma once
+// The numbers the graph window plots for one sweep point: the two rectangular trace values,
+// the chart coefficient and the stability circle.
+
+#include "sim/complex.h"
+#include "sim/plotpoint.h"
+#include "sim/sweeppoint.h"
+
+namespace norvane {
+
+// The parameter a trace or chart shows (measwhat 1..4), as the rectangular traces use it:
+// S11, raw S21 (2 V2), raw S12 (2 V1'), S22. Any other code gives S11.
+Complex rawParameter(const SweepPoint& point, int measwhat);
+
+// The parameter as the charts plot it: the transmission coefficients normalised by the port
+// impedances, the reflections as they are.
+Complex chartCoefficient(const SweepPoint& point, int measwhat);
+
+// True when showing `measwhat` needs the excitation of port 1 (S11, S21) rather than port 2.
+inline bool needsPort1(int measwhat)
+{
+  return measwhat != measwhat::S12 && measwhat != measwhat::S22;
+}
+
+// One rectangular trace's values over a sweep. Holds the previous phase and frequency for the
+// group delay, so a run uses one TraceValue per trace, created fresh for the run.
+class TraceValue
+{
+public:
+  // The value of `tracetype` for the parameter `s` (measwhat says which it is) at `freq`,
+  // with Z1, Z2 the port reference impedances:
+  //   0 20Log(V): 20 log10|S|         1 Linear V: |S|        2 Phase: degrees
+  //   3 10Log(P): 20 log10|S| plus 10 log10(Z1/Z2) for S21, 10 log10(Z2/Z1) for S12
+  //   4 GrpDelay: |dphi / (df * 360)| seconds from the previous point of this trace, the
+  //     phase step taken the short way round (a jump beyond 160 degrees is a wrap); 0 at the
+  //     first point.
+  // log10 is the guarded Log10 (a zero magnitude gives the 1e30 sentinel, drawn at the edge).
+  double value(int tracetype, int measwhat, Complex s, double freq, double z1, double z2);
+
+private:
+  double m_phasePrev = 0.0;
+  double m_freqPrev = 0.0;
+};
+
+// The stability circle of one point (raw S-parameters, no impedance normalisation).
+struct StabilityCircle
+{
+  double centreRe = 0.0;
+  double centreIm = 0.0;
+  double radius = 0.0;    // may be negative
+  double stability = 0.0; // |k|, negative when the region outside the circle is unstable
+};
+
+// Input-plane circle (inputPlane, the chart shows S11) or output-plane circle:
+//   Delta = S11 S22 - S12 S21,  k = (1 - |S11|^2 - |S22|^2 + |Delta|^2) / (2 |S12 S21|)
+//   input:  D = |S11|^2 - |Delta|^2, C = conj(S11 - Delta conj(S22)) / D, test T = |S22|
+//   output: D = |S22|^2 - |Delta|^2, C = conj(S22 - Delta conj(S11)) / D, test T = |S11|
+//   r = |S12 S21| / D. An exactly zero D is replaced by 1e-20; a unilateral device
+//   (S12 S21 = 0) gets the sentinel k = 1e20 instead of an infinity.
+StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s22,
+                                bool inputPlane);
+
+} // namespace norvane

@@ -1,0 +1,67 @@
+#include "sim/tolerance.h"
+
+namespace norvane {
+
+double ToleranceRandom::next()
+{
+  // 134775813 = 0x08088405; unsigned arithmetic wraps modulo 2^32 by definition.
+  m_seed = m_seed * 134775813u + 1u;
+  return static_cast<double>(m_seed) * (1.0 / 4294967296.0);
+}
+
+double ApplyTolerance(Ttolvalue& value, int mode, ToleranceRandom& random)
+{
+  using namespace tolerancemode;
+  if (!value.TolEn) {
+    value.actual = value.nom;
+    return value.actual;
+  }
+  switch (mode) {
+  case Lower:
+    value.actual =
+        value.TolPercent ? value.nom * (1.0 + value.mintol / 100.0) : value.nom + value.mintol;
+    break;
+  case Nominal:
+    value.actual = value.nom;
+    break;
+  case Upper:
+    value.actual =
+        value.TolPercent ? value.nom * (1.0 + value.maxtol / 100.0) : value.nom + value.maxtol;
+    break;
+  case Random:
+  case MultiSweep: {
+    const double offset = value.mintol + random.next() * (value.maxtol - value.mintol);
+    value.actual = value.TolPercent ? value.nom * (1.0 + offset / 100.0) : value.nom + offset;
+    break;
+  }
+  default:
+    break;
+  }
+  return value.actual;
+}
+
+void ApplyTolerances(TDrawData& drawing, int mode, ToleranceRandom& random)
+{
+  for (Tcomponent& comp : drawing.components) {
+    switch (comp.ctype) {
+    case ckResistor:
+    case ckCapacitor:
+    case ckInductor:
+      ApplyTolerance(comp.value[1], mode, random);
+      break;
+    case ckTxLine:
+      ApplyTolerance(comp.value[1], mode, random);
+      ApplyTolerance(comp.value[3], mode, random);
+      break;
+    case ckSParam2:
+    case ckSParam1:
+      ApplyTolerance(comp.value[2], mode, random);
+      ApplyTolerance(comp.value[3], mode, random);
+      break;
+    default:
+      break;
+    }
+  }
+}
+
+} // namespace norvane

@@ -1,0 +1,234 @@
+#include "sim/match.h"
+
+#include "platform/scriptedprompts.h"
+#include "test_netlist_circuits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace norvane {
+namespace {
+
+using testing::Circuit;
+
+constexpr double kPi = 3.14159265358979323846;
+
+Complex polar(double mag, double deg)
+{
+  return PolarToComplex(mag, deg * kPi / 180.0);
+}
+
+Complex cdiv(Complex a, Complex b)
+{
+  const double den = b.re * b.re + b.im * b.im;
+  return {(a.re * b.re + a.im * b.im) / den, (a.im * b.re - a.re * b.im) / den};
+}
+
+// The reflection of the impedance a port network was designed for, back from R + jX.
+Complex gammaOf(const PortMatchNetwork& net, double zo)
+{
+  const Complex z{net.r, net.x};
+  return cdiv(z - Complex{zo, 0.0}, z + Complex{zo, 0.0});
+}
+
+MatchInput input(int mode, Complex s11, Complex s21, Complex s12, Complex s22)
+{
+  MatchInput in;
+  in.request.mode = mode;
+  in.request.frequency = 100e6;
+  in.s11 = s11;
+  in.s21 = s21;
+  in.s12 = s12;
+  in.s22 = s22;
+  return in;
+}
+
+TEST(Match, HundredOhmLoadLowPass)
+{
+  // Gamma of 100 ohm in 50 ohm is 1/3: R = 100 >= 50, Q = 1, Xs = 50, Xp = 100.
+  const MatchPlan plan = MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
+  ASSERT_TRUE(plan.port1.build);
+  EXPECT_FALSE(plan.port2.build);
+  EXPECT_TRUE(plan.messages.empty());
+  EXPECT_NEAR(plan.port1.r, 100.0, 1e-9);
+  EXPECT_NEAR(plan.port1.x, 0.0, 1e-9);
+  EXPECT_TRUE(plan.port1.shuntOnCircuitSide);
+  EXPECT_EQ(plan.port1.series.ctype, ckInductor);
+  EXPECT_NEAR(plan.port1.series.value, 50.0 / (2 * kPi * 100e6), 1e-15); // 79.6 nH
+  EXPECT_EQ(plan.port1.shunt.ctype, ckCapacitor);
+  EXPECT_NEAR(plan.port1.shunt.value, 1.0 / (2 * kPi * 100e6 * 100.0), 1e-18); // 15.9 pF
+}
+
+TEST(Match, LowResistanceHighPass)
+{
+  // 10 - j5 ohm matched to 50 ohm, high pass: R < R0, Q = 2, Xs = 20, Xp = 25.
+  // Series capacitor for Xs + X = 15 ohm, shunt inductor for 25 ohm on the port side.
+  const Complex z{10.0, -5.0};
+  const Complex g = cdiv(z - Complex{50, 0}, z + Complex{50, 0});
+  MatchInput in = input(matchmode::Port2, {}, {}, {}, g);
+  in.request.topology2 = matchtopology::HighPass;
+  const MatchPlan plan = MatchNetwork(in);
+  ASSERT_TRUE(plan.port2.build);
+  EXPECT_FALSE(plan.port1.build);
+  EXPECT_FALSE(plan.port2.shuntOnCircuitSide);
+  const double w = 2 * kPi * 100e6;
+  EXPECT_EQ(plan.port2.series.ctype, ckCapacitor);
+  EXPECT_NEAR(plan.port2.series.value * w * 15.0, 1.0, 1e-9);
+  EXPECT_EQ(plan.port2.shunt.ctype, ckInductor);
+  EXPECT_NEAR(plan.port2.shunt.value * w, 25.0, 1e-9);
+}
+
+TEST(Match, AlreadyMatchedPorts)
+{
+  const MatchPlan plan =
+      MatchNetwork(input(matchmode::Simultaneous, {0.0005, 0}, {0.1, 0}, {0, 0}, {0.5, 0.2}));
+  EXPECT_FALSE(plan.refused);
+  ASSERT_FALSE(plan.messages.empty());
+  EXPECT_EQ(plan.messages[0].text, kMsgPort1Matched);
+  EXPECT_FALSE(plan.messages[0].error);
+  EXPECT_FALSE(plan.port1.build);
+
+  const MatchPlan p2 = MatchNetwork(input(matchmode::Port2, {0.5, 0}, {}, {}, {0, 0.0009}));
+  ASSERT_EQ(p2.messages.size(), 1u);
+  EXPECT_EQ(p2.messages[0].text, kMsgPort2Matched);
+  EXPECT_FALSE(p2.port2.build);
+}
+
+TEST(Match, SymmetricCircuitFallsBackToPortOne)
+{
+  const MatchPlan plan =
+      MatchNetwork(input(matchmode::Simultaneous, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {0.205, 0.095}));
+  EXPECT_EQ(plan.mode, matchmode::Port1);
+  EXPECT_TRUE(plan.port1.build);
+  EXPECT_FALSE(plan.port2.build);
+  const MatchPlan opposite =
+      MatchNetwork(input(matchmode::Simultaneous, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {-0.2, -0.1}));
+  EXPECT_EQ(opposite.mode, matchmode::Port1);
+  // A port-2 request is carried out as asked.
+  const MatchPlan p2 =
+      MatchNetwork(input(matchmode::Port2, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {0.2, 0.1}));
+  EXPECT_EQ(p2.mode, matchmode::Port2);
+  EXPECT_TRUE(p2.port2.build);
+  EXPECT_FALSE(p2.port1.build);
+}
+
+TEST(Match, SimultaneousConjugateSolution)
+{
+  // An unconditionally stable transistor (K = 2.09). At the simultaneous conjugate match the
+  // reflection each network is designed for is the port's reflection with the other port
+  // terminated in the other network: Gamma1 = S11 + S12 S21 G2* / (1 - S22 G2*), and the same
+  // with the ports exchanged.
+  const Complex s11 = polar(0.6, -160);
+  const Complex s21 = polar(2.5, 50);
+  const Complex s12 = polar(0.05, 40);
+  const Complex s22 = polar(0.4, -50);
+  const MatchPlan plan = MatchNetwork(input(matchmode::Simultaneous, s11, s21, s12, s22));
+  ASSERT_FALSE(plan.refused);
+  ASSERT_TRUE(plan.port1.build && plan.port2.build);
+  const Complex g1 = gammaOf(plan.port1, 50.0);
+  const Complex g2 = gammaOf(plan.port2, 50.0);
+  const Complex one{1, 0};
+  const Complex in1 = s11 + cdiv(s12 * s21 * ComplexConj(g2), one - s22 * ComplexConj(g2));
+  const Complex in2 = s22 + cdiv(s12 * s21 * ComplexConj(g1), one - s11 * ComplexConj(g1));
+  EXPECT_NEAR(g1.re, in1.re, 1e-9);
+  EXPECT_NEAR(g1.im, in1.im, 1e-9);
+  EXPECT_NEAR(g2.re, in2.re, 1e-9);
+  EXPECT_NEAR(g2.im, in2.im, 1e-9);
+  EXPECT_NEAR(g1.re, -0.633387914962602, 1e-9);
+}
+
+TEST(Match, SimultaneousRefusals)
+{
+  // Potentially unstable (K = 0.57): B1^2 - 4|C1|^2 < 0, no real solution.
+  const MatchPlan unstable = MatchNetwork(input(matchmode::Simultaneous, polar(0.7, -120),
+                                                polar(4, 90), polar(0.15, 20), polar(0.6, -40)));
+  EXPECT_TRUE(unstable.refused);
+  ASSERT_EQ(unstable.messages.size(), 1u);
+  EXPECT_EQ(unstable.messages[0].text, kMsgMatchNegativeRoot);
+  EXPECT_TRUE(unstable.messages[0].error);
+  EXPECT_FALSE(unstable.port1.build || unstable.port2.build);
+
+  // Unilateral with S11 = 0: C1 = S11 (1 - |S22|^2) = 0, so port 1 has no defined solution.
+  const MatchPlan degenerate =
+      MatchNetwork(input(matchmode::Simultaneous, {0, 0}, {2, 0}, {0, 0}, {0.5, 0}));
+  EXPECT_TRUE(degenerate.refused);
+  ASSERT_EQ(degenerate.messages.size(), 1u);
+  EXPECT_EQ(degenerate.messages[0].text, kMsgMatchUnrealistic);
+
+  // The document stays as it was.
+  Circuit c = Circuit::series(ckResistor, 10.0);
+  const Tschema before = c.doc;
+  ScriptedPrompts prompts;
+  ApplyMatchPlan(c.doc, unstable, prompts);
+  EXPECT_TRUE(c.doc == before);
+  EXPECT_TRUE(prompts.saw(kMsgMatchNegativeRoot));
+}
+
+TEST(Match, NetworkIsPlacedInFrontOfThePort)
+{
+  // Port 1 at (100, 100) facing right onto a 100 ohm resistor to ground.
+  Circuit c = Circuit::shuntToGround(ckResistor, 100.0); // resistor at (120, 120)
+  c.wire(50, 300, 90, 300);
+  const MatchPlan plan = MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
+  ScriptedPrompts prompts;
+  ApplyMatchPlan(c.doc, plan, prompts);
+  EXPECT_TRUE(prompts.messages.empty());
+  const TDrawData& d = c.doc.drawdat;
+  // Everything moved 100 right, then the port 80 back: it ends 20 right of where it was.
+  EXPECT_EQ(d.P1.pos, (TPoint{120, 100}));
+  EXPECT_EQ(d.components[1].position, (TPoint{220, 120}));
+  EXPECT_EQ(d.wires[1].start, (TPoint{150, 300}));
+  ASSERT_EQ(d.components.count(), 5);
+  const Tcomponent& series = d.components[3];
+  EXPECT_EQ(series.ctype, ckInductor);
+  EXPECT_EQ(series.position, (TPoint{180, 100}));
+  EXPECT_EQ(series.crot, 2);
+  EXPECT_TRUE(series.value[1].TolEn && series.value[1].TolPercent);
+  EXPECT_EQ(series.value[1].mintol, -5.0);
+  const Tcomponent& shunt = d.components[4];
+  EXPECT_EQ(shunt.ctype, ckCapacitor);
+  EXPECT_EQ(shunt.position, (TPoint{210, 160})); // circuit side of the series element
+  EXPECT_EQ(shunt.value[1].maxtol, 2.0);
+  EXPECT_EQ(d.components[5].ctype, ckGround);
+  EXPECT_EQ(d.components[5].position, (TPoint{210, 190}));
+  ASSERT_EQ(d.wires.count(), 4);
+  EXPECT_EQ(d.wires[2].start, (TPoint{140, 100}));
+  EXPECT_EQ(d.wires[2].finish, (TPoint{160, 100}));
+  EXPECT_EQ(d.wires[3].start, (TPoint{210, 100}));
+  EXPECT_EQ(d.wires[3].finish, (TPoint{210, 140}));
+  EXPECT_EQ(d.wires[4].start, (TPoint{200, 100}));
+  EXPECT_EQ(d.wires[4].finish, (TPoint{220, 100}));
+  EXPECT_EQ(d.P1.Zo, 50.0);
+}
+
+TEST(Match, PortTwoNetworkGrowsLeftwards)
+{
+  Circuit c = Circuit::series(ckResistor, 10.0); // port 2 at (200, 100), terminal (180, 100)
+  MatchInput in = input(matchmode::Port2, {}, {}, {}, {0.5, 0});
+  in.request.r2 = 75.0;
+  ScriptedPrompts prompts;
+  ApplyMatchPlan(c.doc, MatchNetwork(in), prompts);
+  const TDrawData& d = c.doc.drawdat;
+  EXPECT_EQ(d.P2.pos, (TPoint{280, 100})); // no room needed: the port moves out by 80
+  EXPECT_EQ(d.components[1].position, (TPoint{140, 100}));
+  EXPECT_EQ(d.components[2].position, (TPoint{220, 100}));        // series element
+  EXPECT_EQ(d.wires[d.wires.count()].finish, (TPoint{180, 100})); // back to the old terminal
+  EXPECT_EQ(d.P2.Zo, 75.0);
+}
+
+TEST(Match, CapacityIsRespected)
+{
+  Circuit c = Circuit::shuntToGround(ckResistor, 100.0);
+  while (c.doc.drawdat.components.count() < kMaxComponents - 1) {
+    c.add(ckResistor, 1000, 1000, 1, 1.0);
+  }
+  const Tschema before = c.doc;
+  ScriptedPrompts prompts;
+  ApplyMatchPlan(c.doc, MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {})), prompts);
+  EXPECT_TRUE(prompts.saw("maximum of 1000 components"));
+  EXPECT_TRUE(c.doc == before);
+}
+
+} // namespace
+} // namespace norvane

@@ -1,7 +1,5 @@
 #include "editor/propertymapping.h"
 
-#include "numbers/valuetext.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -126,28 +124,12 @@ void storeSourceGain(const Ttolvalue& entered, Tcomponent& comp)
   comp.value[1].actual = actual;
 }
 
-std::string portImpedanceText(double zo, int digits)
-{
-  return FormatEngineering(digits, zo) + "R";
-}
-
-double portImpedanceFromText(const std::string& text)
-{
-  return replaceZero(ParseValueText(text), zeroreplacement::kPortImpedance);
-}
-
 std::vector<std::string> textSizeChoices()
 {
   std::vector<std::string> sizes;
   for (int size = 6; size <= 30; size += 2)
     sizes.push_back(std::to_string(size));
   return sizes;
-}
-
-void storeTextItem(const std::string& text, const std::string& size, Ttextitem& item)
-{
-  item.text = text.substr(0, kMaxTextLength);
-  item.size = size.substr(0, kMaxTextSizeLength);
 }
 
 } // namespace norvane

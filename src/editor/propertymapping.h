@@ -16,10 +16,9 @@ namespace norvane {
 
 // Stored instead of an entered exact zero, so that no stamp divides by zero.
 namespace zeroreplacement {
-constexpr double kResistance = 1e-6;    // resistor
-constexpr double kReactance = 1e-20;    // capacitance, inductance, op-amp Ri/Ro, line Zo/length
-constexpr double kVelocity = 1.0;       // line phase velocity, m/s
-constexpr double kPortImpedance = 1e-6; // measurement port Zo
+constexpr double kResistance = 1e-6; // resistor
+constexpr double kReactance = 1e-20; // capacitance, inductance, op-amp Ri/Ro, line Zo/length
+constexpr double kVelocity = 1.0;    // line phase velocity, m/s
 } // namespace zeroreplacement
 
 // `x`, or `replacement` when x is exactly zero.
@@ -107,18 +106,9 @@ void storeCoupledCoilsForm(const CoupledCoilsForm& form, Tcomponent& comp);
 // is replaced: a zero gain is a valid (dead) source and the stamps do not divide by it.
 void storeSourceGain(const Ttolvalue& entered, Tcomponent& comp);
 
-// ---- Measurement ports ----------------------------------------------------------------------
-
-// The port dialog's text: Zo in engineering notation with `digits` decimals and "R".
-std::string portImpedanceText(double zo, int digits);
-// Zo read from the port dialog's text; an exact zero becomes 1e-6 ohm.
-double portImpedanceFromText(const std::string& text);
-
 // ---- Free texts ----------------------------------------------------------------------------
 
 // The font sizes the "Edit text" dialog offers: "6", "8", ... "30".
 std::vector<std::string> textSizeChoices();
-// Stores a text item's text (cut to 64 characters) and size (cut to 2 characters).
-void storeTextItem(const std::string& text, const std::string& size, Ttextitem& item);
 
 } // namespace norvane

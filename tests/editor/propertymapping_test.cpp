@@ -57,11 +57,6 @@ TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
   EXPECT_EQ(amp.value[2].nom, 1e-20);
   EXPECT_EQ(amp.value[3].nom, 1.0); // 0 dB is unity gain
 
-  EXPECT_EQ(portImpedanceFromText("0R"), 1e-6);
-  EXPECT_EQ(portImpedanceFromText("75R"), 75.0);
-  EXPECT_EQ(portImpedanceFromText("rubbish"), 1e-6);
-  EXPECT_EQ(portImpedanceText(50, 2), "50R");
-  EXPECT_EQ(portImpedanceText(1e-6, 3), "1uR");
 }
 
 TEST(PropertyMapping, ReactiveFormMapsTheModelSlots)
@@ -190,15 +185,8 @@ TEST(PropertyMapping, SourceGainKeepsZero)
   EXPECT_TRUE(s.value[1].TolEn);
 }
 
-TEST(PropertyMapping, TextItemsAreCutToTheirFields)
+TEST(PropertyMapping, TextSizeChoices)
 {
-  Ttextitem item;
-  storeTextItem(std::string(80, 'x'), "100", item);
-  EXPECT_EQ(item.text.size(), 64u);
-  EXPECT_EQ(item.size, "10");
-  storeTextItem("Amp", "8", item);
-  EXPECT_EQ(item.text, "Amp");
-  EXPECT_EQ(item.size, "8");
   const auto sizes = textSizeChoices();
   ASSERT_EQ(sizes.size(), 13u);
   EXPECT_EQ(sizes.front(), "6");

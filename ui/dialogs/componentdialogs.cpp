@@ -6,6 +6,7 @@
 #include "dialogs/passivedialogs.h"
 #include "dialogs/smalldialogs.h"
 #include "editor/propertymapping.h"
+#include "latin1text.h"
 #include "platform/prompts.h"
 
 #include <QDialog>
@@ -80,7 +81,6 @@ TComponentDialog* ComponentDialogs::dialogFor(int ctype)
   default:
     return nullptr;
   }
-  if (auto* block = qobject_cast<TSParamBlockDlg*>(dialog)) block->setReader(m_reader);
   connect(dialog, &TComponentDialog::calculatorRequested, this,
           &ComponentDialogs::calculatorRequested);
   m_dialogs.emplace(ctype, dialog);
@@ -102,14 +102,6 @@ TEditTextDlg* ComponentDialogs::textDialog()
 void ComponentDialogs::setCalculatorHook(std::function<void(CalculatorRequest)> hook)
 {
   m_calculatorHook = std::move(hook);
-}
-
-void ComponentDialogs::setSParameterReader(SParameterFileReader reader)
-{
-  m_reader = std::move(reader);
-  for (auto& [kind, dialog] : m_dialogs) {
-    if (auto* block = qobject_cast<TSParamBlockDlg*>(dialog)) block->setReader(m_reader);
-  }
 }
 
 void ComponentDialogs::calculatorRequested(CalculatorRequest which)
@@ -145,40 +137,23 @@ bool ComponentDialogs::EditComponent(int index)
   return true;
 }
 
-bool ComponentDialogs::editPort(int port, int digits)
+std::optional<std::string> ComponentDialogs::editPortImpedance(const std::string& caption,
+                                                               const std::string& text)
 {
-  if (port != 1 && port != 2) return false;
   Tporteditdlg* dialog = portDialog();
-  dialog->setWindowTitle(port == 1 ? tr("Test Port 1 Zo") : tr("Test Port 2 Zo"));
-  Tport& record = port == 1 ? m_doc.drawdat.P1 : m_doc.drawdat.P2;
-  dialog->loadFrom(record, digits);
+  dialog->setWindowTitle(toQt(caption));
+  dialog->setImpedanceText(text);
   // The port dialog, like the capacitor's, opens a little above the mouse.
-  if (run(*dialog, 10) != QDialog::Accepted) return false;
-  dialog->storeInto(record);
-  return true;
+  if (run(*dialog, 10) != QDialog::Accepted) return std::nullopt;
+  return dialog->impedanceText();
 }
 
-bool ComponentDialogs::editText(int index)
-{
-  auto& texts = m_doc.drawdat.texts;
-  if (index < 1 || index > texts.count()) return false;
-  TEditTextDlg* dialog = textDialog();
-  dialog->loadFrom(texts[index]);
-  if (run(*dialog, 0) != QDialog::Accepted) return false;
-  if (index > texts.count()) return false;
-  dialog->storeInto(texts[index]);
-  return true;
-}
-
-std::optional<Ttextitem> ComponentDialogs::askNewText()
+std::optional<TextItemEntry> ComponentDialogs::editText(const TextItemEntry& initial)
 {
   TEditTextDlg* dialog = textDialog();
-  Ttextitem item;
-  item.size = "8";
-  dialog->loadFrom(item);
+  dialog->loadFrom(initial);
   if (run(*dialog, 0) != QDialog::Accepted) return std::nullopt;
-  dialog->storeInto(item);
-  return item;
+  return dialog->entry();
 }
 
 } // namespace norvane

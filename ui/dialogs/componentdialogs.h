@@ -1,12 +1,15 @@
 #pragma once
 // Opens the right property dialog for a component, a measurement port or a free text, and
-// reports whether it ended with OK. This is what the main window calls for "Edit component"
-// (double click, menu, popup), after placing a component or a text, and in tune mode's
-// repeat-until-Cancel loop. The dialogs are made once and only shown and hidden.
+// reports whether it ended with OK. Its three entry points are the dialog requests of the
+// editor's host (EditorHost::editComponent, editPortImpedance, editText): "Edit component"
+// (double click, menu, popup), placing a component or a text, and tune mode's
+// repeat-until-Cancel loop all arrive here. The dialogs are made once and only shown and
+// hidden.
 
 #include "dialogs/componentdialog.h"
 #include "dialogs/sparamblockdialogs.h"
 #include "document/schema.h"
+#include "editor/editorhost.h"
 
 #include <QObject>
 #include <QPoint>
@@ -41,15 +44,12 @@ public:
   // the confirmed values. Ground, unknown kinds and bad indexes open nothing: false.
   bool EditComponent(int index);
 
-  // The impedance dialog of port 1 or 2, captioned "Test Port 1 Zo" / "Test Port 2 Zo",
-  // showing Zo with `digits` decimals (2 from "Edit component", 3 in tune mode).
-  bool editPort(int port, int digits);
+  // The port impedance dialog with this caption ("Test Port 1 Zo") showing `text` ("50R");
+  // the text typed on OK, nothing on Cancel. The editor reads it (a zero becomes 1e-6).
+  std::optional<std::string> editPortImpedance(const std::string& caption, const std::string& text);
 
-  // The "Edit text" dialog for text item `index` (1-based).
-  bool editText(int index);
-  // The "Edit text" dialog for a new text (empty, size "8"): the entered text and size, or
-  // nothing on Cancel. The caller places it.
-  std::optional<Ttextitem> askNewText();
+  // The "Edit text" dialog; the entry on OK, nothing on Cancel.
+  std::optional<TextItemEntry> editText(const TextItemEntry& initial);
 
   // The dialog that edits kind `ctype`, made on first use; nullptr for kinds without one.
   TComponentDialog* dialogFor(int ctype);
@@ -59,7 +59,6 @@ public:
   // Hooks. The calculators come from their own windows; until the main window connects
   // them, a calculator button tells the user it is not available yet.
   void setCalculatorHook(std::function<void(CalculatorRequest)> hook);
-  void setSParameterReader(SParameterFileReader reader);
   // How a dialog is run modally (QDialog::exec by default). Tests put a function here that
   // fills the fields and answers, so that no test waits on a modal dialog.
   using ModalRunner = std::function<int(QDialog&)>;
@@ -77,7 +76,6 @@ private:
   Tporteditdlg* m_port = nullptr;
   TEditTextDlg* m_text = nullptr;
   std::function<void(CalculatorRequest)> m_calculatorHook;
-  SParameterFileReader m_reader;
   ModalRunner m_runner;
 };
 

@@ -1,5 +1,6 @@
 #include "dialogs/smalldialogs.h"
 
+#include "document/schema.h"
 #include "editor/propertymapping.h"
 #include "latin1text.h"
 
@@ -34,15 +35,16 @@ Tporteditdlg::Tporteditdlg(QWidget* parent) : QDialog(parent), m_zo(new QLineEdi
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Tporteditdlg::loadFrom(const Tport& port, int digits)
+void Tporteditdlg::setImpedanceText(const std::string& text)
 {
-  m_zo->setText(toQt(portImpedanceText(port.Zo, digits)));
+  m_zo->setText(toQt(text));
   m_zo->selectAll();
+  m_zo->setFocus();
 }
 
-void Tporteditdlg::storeInto(Tport& port) const
+std::string Tporteditdlg::impedanceText() const
 {
-  port.Zo = portImpedanceFromText(fromQt(m_zo->text()));
+  return fromQt(m_zo->text());
 }
 
 TEditTextDlg::TEditTextDlg(QWidget* parent)
@@ -60,13 +62,13 @@ TEditTextDlg::TEditTextDlg(QWidget* parent)
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TEditTextDlg::loadFrom(const Ttextitem& item)
+void TEditTextDlg::loadFrom(const TextItemEntry& entry)
 {
-  m_text->setText(toQt(item.text));
+  m_text->setText(toQt(entry.text));
   m_size->clear();
   for (const std::string& choice : textSizeChoices())
     m_size->addItem(toQt(choice));
-  const QString size = item.size.empty() ? QStringLiteral("8") : toQt(item.size);
+  const QString size = entry.size.empty() ? QStringLiteral("8") : toQt(entry.size);
   int index = m_size->findText(size);
   if (index < 0) {
     // A size read from a file that the list does not offer stays selectable as it is, so
@@ -76,11 +78,12 @@ void TEditTextDlg::loadFrom(const Ttextitem& item)
   }
   m_size->setCurrentIndex(index);
   m_text->selectAll();
+  m_text->setFocus();
 }
 
-void TEditTextDlg::storeInto(Ttextitem& item) const
+TextItemEntry TEditTextDlg::entry() const
 {
-  storeTextItem(fromQt(m_text->text()), fromQt(m_size->currentText()), item);
+  return {fromQt(m_text->text()), fromQt(m_size->currentText())};
 }
 
 } // namespace norvane

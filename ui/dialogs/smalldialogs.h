@@ -1,7 +1,9 @@
 #pragma once
-// The measurement port's impedance dialog and the free text's "Edit text" dialog.
+// The measurement port's impedance dialog and the free text's "Edit text" dialog. The
+// editor decides what they show and what a confirmed entry means (a zero impedance, the
+// text's length); the dialogs only show and take the texts.
 
-#include "document/schema.h"
+#include "editor/editorhost.h"
 
 #include <QDialog>
 #include <string>
@@ -18,11 +20,9 @@ class Tporteditdlg : public QDialog
 public:
   explicit Tporteditdlg(QWidget* parent = nullptr);
 
-  // Shows Zo in engineering notation with `digits` decimals and "R"; the caller sets the
-  // caption ("Test Port 1 Zo").
-  void loadFrom(const Tport& port, int digits);
-  // Stores the entered impedance; an exact zero becomes 1e-6 ohm.
-  void storeInto(Tport& port) const;
+  // The impedance as text ("50R"), selected so that typing replaces it.
+  void setImpedanceText(const std::string& text);
+  std::string impedanceText() const;
 
   QLineEdit* zoEdit() const { return m_zo; }
 
@@ -37,10 +37,9 @@ class TEditTextDlg : public QDialog
 public:
   explicit TEditTextDlg(QWidget* parent = nullptr);
 
-  // Shows a text item; a new text starts empty with size "8".
-  void loadFrom(const Ttextitem& item);
-  // Stores the text (at most 64 characters) and the size (at most 2 characters).
-  void storeInto(Ttextitem& item) const;
+  // The text (the field takes at most 64 characters) and its size from "6", "8", ... "30".
+  void loadFrom(const TextItemEntry& entry);
+  TextItemEntry entry() const;
 
   QLineEdit* textEdit() const { return m_text; }
   QComboBox* sizeBox() const { return m_size; }

@@ -4,6 +4,7 @@
 #include "editor/propertymapping_sparam.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
+#include "sim/sparamfile.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -98,15 +99,8 @@ void TSParamBlockDlg::loadFile()
   const std::optional<std::string> path = m_prompts.openFileName(
       fromQt(tr("Load File")), m_ctype == ckSParam2 ? kTwoPortFileFilter : kOnePortFileFilter);
   if (!path) return;
-  if (!m_reader) {
-    m_prompts.error("No S-parameter file reader is available.");
-    return;
-  }
-  // The reader fills a fresh buffer; a file that cannot be read leaves the previous one.
-  T2pdatarray fresh;
-  m_reader(*path, fresh);
-  if (fresh.numpoints() == 0 && fresh.name.empty()) return;
-  m_buffer = std::move(fresh);
+  const FileResult read = ReadSParameterFile(*path, m_buffer, m_prompts);
+  if (!read) m_prompts.error(read.error);
   showBuffer();
 }
 

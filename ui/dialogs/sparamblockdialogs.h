@@ -6,8 +6,6 @@
 
 #include "dialogs/componentdialog.h"
 
-#include <functional>
-
 class QCheckBox;
 class QLineEdit;
 class QTableWidget;
@@ -16,10 +14,6 @@ namespace norvane {
 
 class Prompts;
 
-// Reads an S-parameter file into a reader buffer (the simulator's file reader; it asks for
-// missing format information and reports unreadable files itself).
-using SParameterFileReader = std::function<void(const std::string& path, T2pdatarray& buffer)>;
-
 class TSParamBlockDlg : public TComponentDialog
 {
   Q_OBJECT
@@ -27,13 +21,13 @@ class TSParamBlockDlg : public TComponentDialog
 public:
   TSParamBlockDlg(int ctype, const QString& caption, Prompts& prompts, QWidget* parent);
 
-  void setReader(SParameterFileReader reader) { m_reader = std::move(reader); }
-
   void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
   void storeInto(Tcomponent& comp, Tschema& doc) override;
   QWidget* firstField() const override;
 
-  // "Load File": asks for a file name and reads it into the buffer.
+  // "Load File": asks for a file name and reads it into the buffer. The reader asks through
+  // the prompts for a format the file does not give; an unreadable file is reported and
+  // leaves the buffer as it was.
   void loadFile();
 
   const T2pdatarray& buffer() const { return m_buffer; }
@@ -50,7 +44,6 @@ private:
 
   int m_ctype;
   Prompts& m_prompts;
-  SParameterFileReader m_reader;
   int m_index = 0; // data set of the block being edited, 0 for none
   T2pdatarray m_buffer;
   QLineEdit* m_name;

@@ -55,9 +55,16 @@ void SchematicEditor::commit(DrawingSnapshot before)
   m_host.stateChanged();
 }
 
+void SchematicEditor::clearUndoHistory()
+{
+  m_history.clear();
+  m_host.stateChanged();
+}
+
 void SchematicEditor::recordUndoPoint()
 {
   m_history.push(CaptureSnapshot(m_doc));
+  m_host.stateChanged();
 }
 
 TextMeasure SchematicEditor::textMeasure()

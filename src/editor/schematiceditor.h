@@ -72,6 +72,9 @@ public:
   // Records the current drawing as an undo step before a change made outside the editor
   // (a design assistant writing its circuit, the automatic matcher).
   void recordUndoPoint();
+  // Forgets every undo and redo step (a design assistant replaced the whole document: its
+  // data sets were emptied, so the older steps cannot be restored faithfully).
+  void clearUndoHistory();
 
   // New and Open: select mode, orientation 1, all transient state and the undo history
   // cleared, document unmodified. The clipboard is kept (it may be pasted into the new one).

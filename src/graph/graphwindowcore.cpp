@@ -127,6 +127,23 @@ void GraphWindowCore::DrawCursor()
   cursorChanged(pos);
 }
 
+void GraphWindowCore::beginDataList(int rows)
+{
+  // The grid keeps what its surviving rows held, as a resized table does.
+  m_list.resize(static_cast<size_t>(std::clamp(rows - 1, 0, PlotStore::kCapacity)));
+}
+
+void GraphWindowCore::dataListRow(int row, const SweepPoint& point)
+{
+  if (row < 1 || row > static_cast<int>(m_list.size())) return;
+  m_list[static_cast<size_t>(row - 1)] = FormatDataListRow(point);
+}
+
+void GraphWindowCore::endDataList()
+{
+  m_host.refreshControls();
+}
+
 // ---- Drawing ------------------------------------------------------------------------------
 
 GraphWindowCore::Scaling GraphWindowCore::scalingFor(const IntRect& area) const
@@ -451,7 +468,7 @@ void GraphWindowCore::setStabilityCircles(bool on)
 
 void GraphWindowCore::beginMultiSweep(int runs)
 {
-  m_runs.size(m_doc.Xax.numpoints + 2, runs + 2);
+  m_runs.size(m_doc.Xax.numpoints + 2, std::clamp(runs, 0, 100000) + 2);
   m_runsShown = false;
   m_runsKeptForNextPlot = false;
 }

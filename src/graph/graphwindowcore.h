@@ -15,11 +15,18 @@
 #include "graph/intgeometry.h"
 #include "graph/plotstore.h"
 #include "graph/rectaxes.h"
+#include "sim/results.h"
 #include "sim/sweepoutput.h"
+
+#include <array>
+#include <string>
 
 #include <vector>
 
 namespace norvane {
+
+// One row of the data list: frequency, then magnitude and angle of S11, S21, S12, S22.
+using DataListRow = std::array<std::string, kDataListColumns>;
 
 // The four value fields of the side panels.
 enum class ValueField { Trace1Max, Trace1Min, Trace2Max, Trace2Min };
@@ -44,6 +51,14 @@ public:
   void AddPoint(const PlotPoint& point) override;
   // After the last point: the cursor on the window, then the cursor handler.
   void DrawCursor() override;
+  // List mode: the grid gets `rows` rows (the heading and one per point), each sweep point
+  // fills its row, and the window shows the list anew at the end. The rows stay until the
+  // next list-mode sweep.
+  void beginDataList(int rows) override;
+  void dataListRow(int row, const SweepPoint& point) override;
+  void endDataList() override;
+  // The data rows (list row 1 is element 0), nine cells each.
+  const std::vector<DataListRow>& dataListRows() const { return m_list; }
 
   // ---- Drawing into any canvas -----------------------------------------------------------
   // Grid and traces of the current graph type into the given area. `printing` selects the
@@ -174,6 +189,7 @@ private:
   std::vector<CanvasPoint> m_liveMarkers; // cursor markers now on that picture
 
   GraphReadouts m_readouts;
+  std::vector<DataListRow> m_list;
 };
 
 } // namespace norvane

@@ -135,7 +135,7 @@ void drawGraphPage(Canvas& canvas, GraphWindowCore& graph, const GraphPageReques
 }
 
 void drawDataListPage(Canvas& canvas, const GraphPageRequest& r,
-                      const std::vector<std::array<std::string, 9>>& rows,
+                      const std::vector<DataListRow>& rows,
                       const std::function<void()>& newPrintJob)
 {
   const bool readable = textReadable(canvas);

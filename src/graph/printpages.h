@@ -52,7 +52,7 @@ void drawGraphPage(Canvas& canvas, GraphWindowCore& graph, const GraphPageReques
 // another); the preview passes no callback and shows only the first page: the rows when the
 // font is readable, else short placeholder lines on the first rows.
 void drawDataListPage(Canvas& canvas, const GraphPageRequest& request,
-                      const std::vector<std::array<std::string, 9>>& rows,
+                      const std::vector<DataListRow>& rows,
                       const std::function<void()>& newPrintJob);
 
 } // namespace norvane

@@ -131,6 +131,18 @@ TEST_F(EditorTest, NewDocumentClearsTheHistory)
   EXPECT_FALSE(ed.canRedo());
 }
 
+TEST_F(EditorTest, ChangesMadeOutsideTheEditor)
+{
+  // The automatic matcher edits the drawing in place after recording an undo point.
+  ed.recordUndoPoint();
+  d.wires.append(Tshort{false, false, {0, 0}, {10, 0}});
+  ASSERT_TRUE(ed.undo());
+  EXPECT_EQ(d.wires.count(), 0);
+  ed.clearUndoHistory();
+  EXPECT_FALSE(ed.canUndo());
+  EXPECT_FALSE(ed.canRedo());
+}
+
 TEST(UndoHistory, IsBounded)
 {
   Tschema doc;

@@ -4,6 +4,7 @@
 #include "document/clearschema.h"
 #include "graph/plotdrawing.h"
 #include "graph/rectgrid.h"
+#include "graph/testhost.h"
 #include "graph/tracekinds.h"
 #include "platform/recordingcanvas.h"
 
@@ -13,31 +14,6 @@
 
 namespace norvane {
 namespace {
-
-// A window stand-in: its picture is a recording canvas that a repaint clears and repaints.
-class TestHost : public GraphHost
-{
-public:
-  void simulate() override { ++simulations; }
-  void repaintGraph() override
-  {
-    ++repaints;
-    canvas.clear();
-    core->paint(canvas, area);
-  }
-  Canvas* liveCanvas() override { return &canvas; }
-  IntRect drawingArea() const override { return area; }
-  void focusCursorScrollBar() override { ++focusRequests; }
-  void beep() override { ++beeps; }
-
-  GraphWindowCore* core = nullptr;
-  RecordingCanvas canvas;
-  IntRect area{0, 0, 400, 300};
-  int simulations = 0;
-  int repaints = 0;
-  int beeps = 0;
-  int focusRequests = 0;
-};
 
 class GraphWindowCoreTest : public ::testing::Test
 {

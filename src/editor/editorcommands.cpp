@@ -60,16 +60,23 @@ void SchematicEditor::enterWireMode()
   m_host.repaint();
 }
 
-void SchematicEditor::enterBlockSelectMode()
+// The modes that draw or pick something new all start from the same clean state: no tune
+// button, no drag or move in progress, no wire chain and no placement outline.
+void SchematicEditor::switchToDrawingMode(int mode, EditorCursor cursor)
 {
   if (m_mode == emTune) m_host.setTuneButton(false);
-  m_mode = emBlockSelect;
-  m_host.setCursor(EditorCursor::Arrow);
+  m_mode = mode;
+  m_host.setCursor(cursor);
   m_dragging = false;
   m_moving = false;
   m_chain = kNoPoint;
   m_outline.reset();
   m_host.repaint();
+}
+
+void SchematicEditor::enterBlockSelectMode()
+{
+  switchToDrawingMode(emBlockSelect, EditorCursor::Arrow);
 }
 
 void SchematicEditor::startPlacing(int kind)
@@ -89,14 +96,7 @@ void SchematicEditor::startPlacing(int kind)
 
 void SchematicEditor::enterPortMode(int portNumber)
 {
-  if (m_mode == emTune) m_host.setTuneButton(false);
-  m_mode = portNumber == 2 ? emPort2 : emPort1;
-  m_host.setCursor(EditorCursor::CrossHair);
-  m_dragging = false;
-  m_moving = false;
-  m_chain = kNoPoint;
-  m_outline.reset();
-  m_host.repaint();
+  switchToDrawingMode(portNumber == 2 ? emPort2 : emPort1, EditorCursor::CrossHair);
 }
 
 void SchematicEditor::enterNextPortMode()
@@ -106,26 +106,12 @@ void SchematicEditor::enterNextPortMode()
 
 void SchematicEditor::enterTextMode()
 {
-  if (m_mode == emTune) m_host.setTuneButton(false);
-  m_mode = emText;
-  m_host.setCursor(EditorCursor::Text);
-  m_dragging = false;
-  m_moving = false;
-  m_chain = kNoPoint;
-  m_outline.reset();
-  m_host.repaint();
+  switchToDrawingMode(emText, EditorCursor::Text);
 }
 
 void SchematicEditor::enterLineMode()
 {
-  if (m_mode == emTune) m_host.setTuneButton(false);
-  m_mode = emLine;
-  m_host.setCursor(EditorCursor::CrossHair);
-  m_dragging = false;
-  m_moving = false;
-  m_chain = kNoPoint;
-  m_outline.reset();
-  m_host.repaint();
+  switchToDrawingMode(emLine, EditorCursor::CrossHair);
 }
 
 void SchematicEditor::setTuneMode(bool down)

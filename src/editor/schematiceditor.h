@@ -98,6 +98,7 @@ public:
   EditorOverlay overlay() const;
 
 private:
+  void switchToDrawingMode(int mode, EditorCursor cursor);
   void press(TPoint snapped, TPoint raw);
   void releaseWire(TPoint r);
   void releasePlacing(TPoint r);

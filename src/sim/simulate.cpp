@@ -107,6 +107,28 @@ void fillSParameters(SweepPoint& p, const PortVoltages& v, double z1, double z2)
   }
 }
 
+// A value the graph can place: NaN (from a degenerate circuit, e.g. a zero inductance) as 0,
+// an infinity as the 1e30 sentinel of the guarded logarithm.
+double finiteValue(double x)
+{
+  if (std::isnan(x)) {
+    return 0.0;
+  }
+  if (std::isinf(x)) {
+    return x > 0 ? 1e30 : -1e30;
+  }
+  return x;
+}
+
+PlotPoint finitePoint(PlotPoint p)
+{
+  for (double* v : {&p.freq, &p.trace1, &p.trace2, &p.circleCentreRe, &p.circleCentreIm,
+                    &p.circleRadius, &p.stability}) {
+    *v = finiteValue(*v);
+  }
+  return p;
+}
+
 // The result file of an export run.
 class ResultFile
 {
@@ -365,7 +387,7 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
       plotted.circleRadius = sc.radius;
       plotted.stability = sc.stability;
     }
-    out.AddPoint(plotted);
+    out.AddPoint(finitePoint(plotted));
   }
 
   if (output == plotformat::ResultFile) {

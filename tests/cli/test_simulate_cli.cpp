@@ -4,6 +4,8 @@
 #include "runcli.h"
 
 #include "document/schematicwriter.h"
+#include "platform/scriptedprompts.h"
+#include "sim/sparamfile.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <complex>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 namespace norvane {
@@ -108,6 +111,70 @@ TEST_F(CliSimulate, ResultFileAgreesWithTheFullPrecisionValues)
       }
     }
   }
+}
+
+TEST_F(CliSimulate, ResultFilesReadBackThroughTheDataFileReader)
+{
+  // The program's own S-parameter reader takes the result file back: every point, with the
+  // values of the full-precision run to the file's precision.
+  for (const auto& ex : testing::exampleDocuments()) {
+    SCOPED_TRACE(ex.fileName);
+    const std::string s2p = path("back.s2p");
+    ASSERT_EQ(runCli({"simulate", example(ex.fileName), "-o", s2p}).exitCode, 0);
+    const CliRun csv = runCli({"simulate", example(ex.fileName), "--format", "csv"});
+    ASSERT_EQ(csv.exitCode, 0);
+    const auto csvLines = splitLines(csv.out, "\n");
+
+    auto set = std::make_unique<T2pdatarray>();
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(ReadSParameterFile(s2p, *set, prompts).ok());
+    EXPECT_TRUE(prompts.messages.empty()); // the option line makes the format known
+    EXPECT_EQ(set->name, "back.s2p");
+    ASSERT_EQ(set->numpoints() + 1, static_cast<int>(csvLines.size()));
+    for (int i = 1; i <= set->numpoints(); ++i) {
+      const T2pPoint& p = set->points[i];
+      const auto c = numbers(csvLines[static_cast<std::size_t>(i)], ',');
+      EXPECT_NEAR(p.freq, c[0], 0.51); // 6 decimals of MHz
+      const TMagAngle* pairs[] = {&p.s11, &p.s21, &p.s12, &p.s22};
+      for (int k = 0; k < 4; ++k) {
+        const std::complex<double> s(c[1 + 2 * k], c[2 + 2 * k]);
+        EXPECT_NEAR(pairs[k]->mag, std::abs(s), 5.1e-4) << "point " << i;
+        double diff = pairs[k]->ang - std::arg(s);
+        diff -= 2 * M_PI * std::round(diff / (2 * M_PI));
+        EXPECT_NEAR(diff, 0.0, 5.1e-4 * M_PI / 180) << "point " << i;
+      }
+    }
+  }
+}
+
+TEST_F(CliSimulate, PortTwoAloneStillWritesFrequencies)
+{
+  // Port 2 with 50 ohm || 100 pF to ground: each line holds the frequency, then S22, so the
+  // file reads back like a one-port file.
+  Tschema doc = testing::rcDividerExample();
+  doc.drawdat.P1.pos = {-100, -100};
+  doc.drawdat.components.removeAt(1); // the series resistor
+  doc.drawdat.wires.removeAt(1);
+  doc.drawdat.wires.removeAt(1);
+  const std::string cct = path("port2.cct");
+  ASSERT_TRUE(saveSchematic(doc, cct).ok());
+  const std::string s2p = path("port2.s2p");
+  const CliRun run = runCli({"simulate", cct, "-o", s2p, "--start", "1MHz", "--stop", "1GHz"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto lines = splitLines(readFileBytes(s2p), "\r\n");
+  ASSERT_EQ(lines.size(), 103u);
+  EXPECT_EQ(numbers(lines[2], ' ').size(), 3u);
+  auto set = std::make_unique<T2pdatarray>();
+  ScriptedPrompts prompts;
+  ASSERT_TRUE(ReadSParameterFile(s2p, *set, prompts).ok());
+  ASSERT_EQ(set->numpoints(), 101);
+  EXPECT_NEAR(set->points[1].freq, 1e6, 0.51);
+  // At 1 MHz: Z = 50 ohm || 100 pF against the 50 ohm port, S22 = (Z - 50) / (Z + 50).
+  const std::complex<double> z =
+      1.0 / (1.0 / 50.0 + std::complex<double>(0, 2 * M_PI * 1e6 * 100e-12));
+  const std::complex<double> s22 = (z - 50.0) / (z + 50.0);
+  EXPECT_NEAR(set->points[1].s11.mag, std::abs(s22), 5.1e-4);
+  EXPECT_EQ(set->points[1].s21.mag, 0.0);
 }
 
 TEST_F(CliSimulate, ButterworthLowpassIsThreeDecibelsDownAtItsCorner)
@@ -220,6 +287,32 @@ TEST_F(CliSimulate, AutoscaleQuestion)
   EXPECT_EQ(yes.exitCode, 0) << yes.err;
   EXPECT_EQ(splitLines(yes.out, "\r\n")[2].substr(0, 9), "1.000000 ");
   EXPECT_EQ(splitLines(yes.out, "\r\n")[3].substr(0, 12), "1000.000000 ");
+}
+
+TEST_F(CliSimulate, MalformedFilesGiveMessages)
+{
+  // Garbage, a file cut in the middle, and an example with its drawing section emptied.
+  const std::string full = readFileBytes(example("lowpass3.cct"));
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) {
+    garbage += static_cast<char>((i * 7919) % 256);
+  }
+  const std::string cut = full.substr(0, full.size() / 2);
+  const std::string noDrawing = full.substr(0, full.find("drawdat{"));
+  for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"garbage.cct", garbage},
+                                    {"cut.cct", cut},
+                                    {"nodrawing.cct", noDrawing}}) {
+    SCOPED_TRACE(name);
+    testing::writeFileBytes(path(name), bytes);
+    for (const char* command : {"simulate", "netlist"}) {
+      const CliRun run = runCli({command, path(name)});
+      EXPECT_EQ(run.exitCode, 1) << run.out;
+      EXPECT_FALSE(run.err.empty());
+    }
+  }
+  const CliRun run = runCli({"simulate", path("nodrawing.cct")});
+  EXPECT_NE(run.err.find("You must place at least one measurement port"), std::string::npos);
+  EXPECT_NE(run.err.find("You must place at least one component"), std::string::npos);
 }
 
 TEST_F(CliSimulate, NetlistListing)

@@ -5,11 +5,12 @@
 #include "editorconnection.h"
 #include "helpwindow.h"
 #include "latin1text.h"
-#include "netlistwindow.h"
 #include "qtcanvas.h"
 #include "startnotice.h"
 
 #include "config/environment.h"
+#include "dialogs/netlistwindow.h"
+#include "dialogs/preferencewindows.h"
 #include "document/schema.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
@@ -68,7 +69,9 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
-  m_netlist = new NetlistWindow(this);
+  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
+  m_graphPrefs = new TGraphPrefsWindow(env, this);
+  m_netlist = new TNet(this);
   m_debug = new DebugWindow(this);
 
   // The random generator of the tolerance runs is seeded once, from the clock.
@@ -81,7 +84,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   GraphWindowLinks links;
   links.mainWindow = this;
   links.chores.repaintDrawing = [this] { m_view->repaintSheet(); };
-  links.chores.clearNetlistListing = [this] { m_netlist->clearLines(); };
+  links.chores.clearNetlistListing = [this] { m_netlist->clear(); };
   links.afterSimulation = [this](const SimulateResult&) {
     // After a run the editor is back in select mode, unless the run was a tuning step.
     SchematicEditor& editor = m_editor->editor();
@@ -94,7 +97,9 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   links.gettingStarted = [this] { m_help->showTopic("idstarting"); };
   links.about = [this] { showAbout(); };
   links.repaintSchematic = [this] { m_view->repaintSheet(); };
+  links.graphPreferences = [this] { showWindow(*m_graphPrefs); };
   m_graph->setLinks(links);
+  connectPreferences();
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -254,8 +259,10 @@ void TDrawingEdit::runCommand(Command command)
     showNotAvailable("The calculators are");
     break;
   case C::SchematicPreferences:
+    showWindow(*m_schematicPrefs);
+    break;
   case C::GraphPreferences:
-    showNotAvailable("The preference windows are");
+    showWindow(*m_graphPrefs);
     break;
   case C::HelpContents:
     m_help->showContents();
@@ -281,6 +288,28 @@ void TDrawingEdit::printSetup()
 {
   // One printer for the whole program: the print preview prints on what is chosen here.
   m_graph->printPreview().printerSetup();
+}
+
+void TDrawingEdit::showWindow(QWidget& window)
+{
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void TDrawingEdit::connectPreferences()
+{
+  // The preference windows change the environment record at once; the windows that show
+  // its colours and options repaint.
+  const auto repaintSchematic = [this] { m_view->repaintSheet(); };
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::gridTileChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
+          [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
+  const auto repaintGraph = [this] { m_graph->repaintPlot(); };
+  connect(m_graphPrefs, &TGraphPrefsWindow::graphChanged, this, repaintGraph);
+  connect(m_graphPrefs, &TGraphPrefsWindow::graphBackgroundChanged, this, repaintGraph);
+  connect(m_graphPrefs, &TGraphPrefsWindow::traceColourChanged, this, repaintGraph);
 }
 
 bool TDrawingEdit::isProgramWindow(const QWidget* widget) const
@@ -441,6 +470,8 @@ void TDrawingEdit::closeEvent(QCloseEvent* event)
     m_notice->close();
   }
   m_help->close();
+  m_schematicPrefs->close();
+  m_graphPrefs->close();
   m_netlist->close();
   m_graph->close();
   m_debug->close();

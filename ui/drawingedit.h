@@ -36,7 +36,9 @@ class Prompts;
 class HelpWindow;
 class DebugWindow;
 class EditorConnection;
-class NetlistWindow;
+class TNet;
+class TSchematicPrefsWindow;
+class TGraphPrefsWindow;
 class TGraphwin;
 struct SimulationSession;
 
@@ -86,7 +88,9 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
-  NetlistWindow* netlistWindow() const { return m_netlist; }
+  TNet* netlistWindow() const { return m_netlist; }
+  TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
+  TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
   TGraphwin* graphWindow() const { return m_graph.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
@@ -127,6 +131,8 @@ private:
   void simulate();
   void showNetlist();
   void placeBeside(QWidget& other);
+  void showWindow(QWidget& window);
+  void connectPreferences();
   bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
   void showAbout();
@@ -154,7 +160,9 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
-  NetlistWindow* m_netlist = nullptr;
+  TNet* m_netlist = nullptr;
+  TSchematicPrefsWindow* m_schematicPrefs = nullptr;
+  TGraphPrefsWindow* m_graphPrefs = nullptr;
   // The session outlives the graph window, which refers to it.
   std::unique_ptr<SimulationSession> m_session;
   std::unique_ptr<TGraphwin> m_graph;

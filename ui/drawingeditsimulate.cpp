@@ -1,12 +1,9 @@
 // The Simulate and Netlist commands of the main window.
 #include "drawingedit.h"
 
+#include "dialogs/netlistwindow.h"
 #include "editorconnection.h"
 #include "graph/tgraphwin.h"
-#include "latin1text.h"
-#include "netlistwindow.h"
-
-#include "sim/listing.h"
 
 #include <QScreen>
 
@@ -35,31 +32,13 @@ void TDrawingEdit::placeBeside(QWidget& other)
 
 void TDrawingEdit::showNetlist()
 {
-  // Items dragged off the sheet can be neither seen nor reached: the listing removes them
-  // first, as one step the user can undo.
-  bool offSheet = false;
-  for (const Tcomponent& c : m_doc.drawdat.components) {
-    offSheet = offSheet || isOffSheet(c.position);
-  }
-  for (const Tshort& w : m_doc.drawdat.wires) {
-    offSheet = offSheet || isOffSheet(w.start) || isOffSheet(w.finish);
-  }
-  if (offSheet) {
-    m_editor->editor().recordUndoPoint();
-    RemoveOffSheetItems(m_doc.drawdat);
-    setModified(true);
-  }
-  QStringList lines;
-  for (const std::string& line : ListNetlist(m_doc, m_prompts)) {
-    lines << toQt(line);
-  }
-  m_netlist->setLines(lines);
-  m_view->repaintSheet();
   if (!m_netlist->isVisible()) {
     placeBeside(*m_netlist);
   }
-  m_netlist->show();
-  m_netlist->raise();
+  // Items dragged off the sheet are removed first with the editor's Delete, so the removal
+  // frees data sets as a Delete does and can be undone.
+  m_netlist->showNetlist(m_doc, m_prompts, [this] { m_editor->editor().deleteSelection(); });
+  m_view->repaintSheet();
 }
 
 } // namespace norvane

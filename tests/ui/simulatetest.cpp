@@ -2,10 +2,11 @@
 // results reach the windows; a file saved simulated is simulated again when opened.
 #include "uitestsupport.h"
 
+#include "dialogs/netlistwindow.h"
 #include "graph/tgraphwin.h"
-#include "netlistwindow.h"
 
 #include <QAction>
+#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -81,9 +82,12 @@ TEST_F(SimulateTest, NetlistListsPortAndComponent)
 {
   drawLoad();
   window->action(Command::Netlist)->trigger();
-  NetlistWindow* netlist = window->netlistWindow();
+  TNet* netlist = window->netlistWindow();
   EXPECT_TRUE(netlist->isVisible());
-  const QStringList lines = netlist->lines();
+  QStringList lines;
+  for (int i = 0; i < netlist->list()->count(); ++i) {
+    lines << netlist->list()->item(i)->text();
+  }
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], "P1=1");
   EXPECT_TRUE(lines[1].startsWith("res 1 0 R=")) << lines[1].toStdString();

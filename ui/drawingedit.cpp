@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "debugwindow.h"
+#include "dialogs/preferencewindows.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
 #include "latin1text.h"
@@ -72,6 +73,14 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   m_netlist = new NetlistWindow(this);
   m_results = new ResultsWindow(this);
   m_debug = new DebugWindow(this);
+  // Preference changes reach the record at once; the sheet shows them straight away (the
+  // grid tile cache rebuilds itself when its colours change).
+  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, m_view,
+          &SchematicView::repaintSheet);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
+          [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
+  m_graphPrefs = new TGraphPrefsWindow(env, this);
 
   // The random generator of the tolerance runs is seeded once, from the clock.
   m_session = std::make_unique<SimulationSession>();
@@ -235,8 +244,12 @@ void TDrawingEdit::runCommand(Command command)
     showNotAvailable("The calculators are");
     break;
   case C::SchematicPreferences:
+    m_schematicPrefs->show();
+    m_schematicPrefs->raise();
+    break;
   case C::GraphPreferences:
-    showNotAvailable("The preference windows are");
+    m_graphPrefs->show();
+    m_graphPrefs->raise();
     break;
   case C::HelpContents:
     m_help->showContents();

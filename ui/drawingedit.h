@@ -37,6 +37,8 @@ class Prompts;
 class HelpWindow;
 class DebugWindow;
 class EditorConnection;
+class TSchematicPrefsWindow;
+class TGraphPrefsWindow;
 class NetlistWindow;
 class ResultsWindow;
 struct SimulationSession;
@@ -87,6 +89,8 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
+  TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
+  TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
   NetlistWindow* netlistWindow() const { return m_netlist; }
   ResultsWindow* resultsWindow() const { return m_results; }
   StartNotice* startNotice() const { return m_notice; }
@@ -157,6 +161,8 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
+  TSchematicPrefsWindow* m_schematicPrefs = nullptr;
+  TGraphPrefsWindow* m_graphPrefs = nullptr;
   NetlistWindow* m_netlist = nullptr;
   ResultsWindow* m_results = nullptr;
   std::unique_ptr<SimulationSession> m_session;

@@ -9,13 +9,13 @@
 #include "startnotice.h"
 
 #include "config/environment.h"
-#include "dialogs/netlistwindow.h"
 #include "dialogs/preferencewindows.h"
 #include "document/schema.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
 #include "graph/tgraphwin.h"
 #include "graph/tprntprev.h"
+#include "netlistwindow.h"
 #include "platform/prompts.h"
 #include "sim/simulate.h"
 
@@ -71,7 +71,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   m_help = new HelpWindow(this);
   m_schematicPrefs = new TSchematicPrefsWindow(env, this);
   m_graphPrefs = new TGraphPrefsWindow(env, this);
-  m_netlist = new TNet(this);
+  m_netlist = new NetlistWindow(this);
   m_debug = new DebugWindow(this);
 
   // The random generator of the tolerance runs is seeded once, from the clock.
@@ -84,7 +84,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   GraphWindowLinks links;
   links.mainWindow = this;
   links.chores.repaintDrawing = [this] { m_view->repaintSheet(); };
-  links.chores.clearNetlistListing = [this] { m_netlist->clear(); };
+  links.chores.clearNetlistListing = [this] { m_netlist->clearLines(); };
   links.afterSimulation = [this](const SimulateResult&) {
     // After a run the editor is back in select mode, unless the run was a tuning step.
     SchematicEditor& editor = m_editor->editor();

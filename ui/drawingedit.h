@@ -36,7 +36,7 @@ class Prompts;
 class HelpWindow;
 class DebugWindow;
 class EditorConnection;
-class TNet;
+class NetlistWindow;
 class TSchematicPrefsWindow;
 class TGraphPrefsWindow;
 class TGraphwin;
@@ -88,7 +88,7 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
-  TNet* netlistWindow() const { return m_netlist; }
+  NetlistWindow* netlistWindow() const { return m_netlist; }
   TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
   TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
   TGraphwin* graphWindow() const { return m_graph.get(); }
@@ -160,7 +160,7 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
-  TNet* m_netlist = nullptr;
+  NetlistWindow* m_netlist = nullptr;
   TSchematicPrefsWindow* m_schematicPrefs = nullptr;
   TGraphPrefsWindow* m_graphPrefs = nullptr;
   // The session outlives the graph window, which refers to it.

@@ -1,9 +1,13 @@
 // The Simulate and Netlist commands of the main window.
 #include "drawingedit.h"
 
-#include "dialogs/netlistwindow.h"
+#include "latin1text.h"
+#include "netlistwindow.h"
+
+#include "editor/hittest.h"
 #include "editorconnection.h"
 #include "graph/tgraphwin.h"
+#include "sim/listing.h"
 
 #include <QScreen>
 
@@ -32,13 +36,36 @@ void TDrawingEdit::placeBeside(QWidget& other)
 
 void TDrawingEdit::showNetlist()
 {
+  // Items dragged off the sheet can be neither seen nor reached. They are selected and
+  // removed with the editor's Delete first, so that a removed data block frees its data set
+  // as a Delete does and the removal can be undone.
+  TDrawData& drawing = m_doc.drawdat;
+  DeselectAll(drawing);
+  bool offSheet = false;
+  for (Tcomponent& c : drawing.components) {
+    if (isOffSheet(c.position)) {
+      c.selected = offSheet = true;
+    }
+  }
+  for (Tshort& w : drawing.wires) {
+    if (isOffSheet(w.start) || isOffSheet(w.finish)) {
+      w.startselected = w.finishselected = offSheet = true;
+    }
+  }
+  if (offSheet) {
+    m_editor->editor().deleteSelection();
+  }
+  QStringList lines;
+  for (const std::string& line : ListNetlist(m_doc, m_prompts)) {
+    lines << toQt(line);
+  }
+  m_netlist->setLines(lines);
+  m_view->repaintSheet();
   if (!m_netlist->isVisible()) {
     placeBeside(*m_netlist);
   }
-  // Items dragged off the sheet are removed first with the editor's Delete, so the removal
-  // frees data sets as a Delete does and can be undone.
-  m_netlist->showNetlist(m_doc, m_prompts, [this] { m_editor->editor().deleteSelection(); });
-  m_view->repaintSheet();
+  m_netlist->show();
+  m_netlist->raise();
 }
 
 } // namespace norvane

@@ -2,8 +2,8 @@
 // results reach the windows; a file saved simulated is simulated again when opened.
 #include "uitestsupport.h"
 
-#include "dialogs/netlistwindow.h"
 #include "graph/tgraphwin.h"
+#include "netlistwindow.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -82,7 +82,7 @@ TEST_F(SimulateTest, NetlistListsPortAndComponent)
 {
   drawLoad();
   window->action(Command::Netlist)->trigger();
-  TNet* netlist = window->netlistWindow();
+  NetlistWindow* netlist = window->netlistWindow();
   EXPECT_TRUE(netlist->isVisible());
   QStringList lines;
   for (int i = 0; i < netlist->list()->count(); ++i) {

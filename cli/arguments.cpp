@@ -35,19 +35,19 @@ ParsedArguments parseArguments(const std::vector<std::string>& args,
         inlineValue = arg.substr(eq + 1);
       }
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     for (const OptionSpec& s : specs) {
       if ((!s.shortName.empty() && s.shortName == name) ||
           (!s.longName.empty() && s.longName == name)) {
-        spec = &s;
+        option = &s;
       }
     }
-    if (spec == nullptr) {
+    if (option == nullptr) {
       result.error = "unknown option '" + arg + "'";
       return result;
     }
-    const std::string key = spec->longName.empty() ? spec->shortName : spec->longName;
-    if (!spec->takesValue) {
+    const std::string key = option->longName.empty() ? option->shortName : option->longName;
+    if (!option->takesValue) {
       if (inlineValue) {
         result.error = "option '" + name + "' takes no value";
         return result;

@@ -1,8 +1,12 @@
 # Helpers shared by the project's CMake files.
 
 # Warnings are errors in our own code (never in third-party headers).
+# g++ 12 reports -Wrestrict, -Wstringop-overflow and -Warray-bounds falsely on inlined
+# std::string and std::vector code at -O2/-O3 (GCC bugs 105329, 106199, 107852), so those
+# three checks are left out.
 function(norvane_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Werror -Wno-restrict
+                         -Wno-stringop-overflow -Wno-array-bounds)
 endfunction()
 
 # norvane_core_library(name dep...) builds src/<name>/*.cpp (not the ui/ subfolder) into

@@ -18,15 +18,6 @@ double finiteOrClamped(double x)
 
 } // namespace
 
-std::string fixedText(double x, int decimals)
-{
-  if (decimals < 0) decimals = 0;
-  if (decimals > 30) decimals = 30;
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, finiteOrClamped(x));
-  return buf;
-}
-
 std::string shortestText(double x)
 {
   char buf[64];

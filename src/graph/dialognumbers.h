@@ -1,6 +1,7 @@
 #pragma once
 // Number text of the setup dialogs, which (unlike the engineering-notation fields) show plain
-// fixed-point or shortest decimal numbers and read plain decimal numbers without unit letters.
+// fixed-point (FixedText of the results text forms) or shortest decimal numbers and read plain
+// decimal numbers without unit letters.
 
 #include "graph/intgeometry.h"
 
@@ -8,10 +9,6 @@
 #include <string_view>
 
 namespace norvane {
-
-// x with `decimals` digits after the point, no leading blanks ("-12.35", "0.500"). NaN shows
-// as 0 and the infinities as the largest finite double, so a field never reads "nan".
-std::string fixedText(double x, int decimals);
 
 // The shortest decimal form with up to 15 significant digits ("10", "0.25", "1e-09").
 std::string shortestText(double x);

@@ -11,20 +11,11 @@
 #include "graph/chartgeometry.h"
 #include "graph/intgeometry.h"
 #include "platform/canvas.h"
+#include "sim/sweeptraces.h"
 
 #include <array>
 
 namespace norvane {
-
-// One point's stability circle in reflection-coefficient units, and the signed stability
-// factor: negative means the region outside the circle is the unstable one.
-struct StabilityCircle
-{
-  double centreRe = 0.0;
-  double centreIm = 0.0;
-  double radius = 0.0;
-  double stability = 0.0;
-};
 
 // What will be hatched, decided from the circle alone (kept apart from the drawing so the
 // choice can be checked without pixels).

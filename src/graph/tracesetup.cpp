@@ -3,6 +3,7 @@
 #include "graph/dialognumbers.h"
 #include "graph/tracekinds.h"
 #include "sim/plotpoint.h"
+#include "sim/results.h"
 
 namespace norvane {
 
@@ -63,8 +64,8 @@ void TraceSetupLogic::prepare(const Tschema& doc, int trace, Focus focus)
   m_trace = trace == 2 ? 2 : 1;
   m_axis = traceAxis(doc, m_trace);
   m_measure = m_axis.measwhat;
-  setMaxText(fixedText(m_axis.max, 2));
-  setMinText(fixedText(m_axis.min, 2));
+  setMaxText(FixedText(m_axis.max, 2));
+  setMinText(FixedText(m_axis.min, 2));
   const TraceShowAs b = showAsOfTracetype(m_axis.tracetype);
   if (b != TraceShowAs::None) {
     m_showAs = b;
@@ -90,8 +91,8 @@ void TraceSetupLogic::clickShowAs(const Tschema& doc, TraceShowAs button)
   m_showAs = button;
   setUnitFor(button);
   const Trange& pair = rememberedRange(doc, tracetypeOfShowAs(button));
-  setMaxText(fixedText(pair.max, 3));
-  setMinText(fixedText(pair.min, 3));
+  setMaxText(FixedText(pair.max, 3));
+  setMinText(FixedText(pair.min, 3));
   m_resimulate = true;
 }
 

@@ -12,6 +12,14 @@ namespace norvane {
 
 enum class Answer { Yes, No, Cancel };
 
+// The answer of the "S parameter File Error" dialog, asked when an S-parameter file gives no
+// frequency unit or data format: one of "Hz", "kHz", "MHz", "GHz", "THz", and whether
+// "Magnitude/Angle" (true) or "Real/Imaginary" (false) is checked.
+struct SParameterFormatChoice {
+  std::string units = "MHz";
+  bool magnitudeAngle = true;
+};
+
 class Prompts {
 public:
   virtual ~Prompts() = default;
@@ -33,6 +41,11 @@ public:
 
   // The system beep (used by the bounded number readers when they clamp).
   virtual void beep() {}
+
+  // The "S parameter File Error" dialog: asks for the frequency unit and data format of an
+  // S-parameter file that names none. The dialog opens preset to "MHz" and
+  // "Magnitude/Angle", which is also the answer when nobody can be asked.
+  virtual SParameterFormatChoice sParameterFormat() { return {}; }
 };
 
 }  // namespace norvane

@@ -47,6 +47,17 @@ std::optional<std::string> ScriptedPrompts::saveFileName(const std::string& titl
   return openFileName(title, filter);
 }
 
+SParameterFormatChoice ScriptedPrompts::sParameterFormat()
+{
+  record(Kind::Question, "S parameter File Error");
+  if (sParameterFormats.empty()) {
+    return {};
+  }
+  SParameterFormatChoice choice = sParameterFormats.front();
+  sParameterFormats.pop_front();
+  return choice;
+}
+
 bool ScriptedPrompts::saw(const std::string& text) const
 {
   for (const auto& m : messages) {

@@ -27,11 +27,14 @@ public:
   std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
                                           const std::string& suggested) override;
   void beep() override { ++beeps; }
+  // Recorded as a Question with the dialog's caption, "S parameter File Error".
+  SParameterFormatChoice sParameterFormat() override;
 
   // Script.
   std::deque<Answer> answers;                     // next answers to questions
   Answer defaultAnswer = Answer::No;              // when the queue is empty
   std::deque<std::optional<std::string>> fileNames;  // next file-dialog results (nullopt = cancel)
+  std::deque<SParameterFormatChoice> sParameterFormats;  // next S-parameter format answers
 
   // Record.
   std::vector<Message> messages;

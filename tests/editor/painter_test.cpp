@@ -1,5 +1,7 @@
 #include "document/clearschema.h"
+#include "document/pins.h"
 #include "document/placement.h"
+#include "editor/editoroverlay.h"
 #include "editor/labeltext.h"
 #include "editor/previewpainter.h"
 #include "editor/schematicpainter.h"
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace norvane {
@@ -462,6 +465,99 @@ TEST(PreviewPainter, ShortLabelsAndNoValueMark)
   EXPECT_TRUE(c.hasLine(65, 100, 55, 100)); // port 1 lead points right
   EXPECT_TRUE(c.hasLine(5, 0, 105, 0));     // wire shifted by the offset
   EXPECT_EQ(c.findText("?")->font.name, "Arial");
+}
+
+} // namespace
+} // namespace norvane
+
+namespace norvane {
+namespace {
+
+TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
+{
+  Tschema doc;
+  TenvironmentProps env;
+  ClearSchema(doc, env);
+  doc.drawdat.texts.append({{40, 50}, "8", true, "abc"});
+  EditorOverlay o;
+  o.outline = PlacementOutline{ckResistor, 2, {100, 100}};
+  o.rubberLine = std::make_pair(TPoint{0, 0}, TPoint{30, 0});
+  o.rubberBand = std::make_pair(TPoint{50, 60}, TPoint{10, 20});
+  o.frameSelectedTexts = true;
+  RecordingCanvas c;
+  PaintEditorOverlay(c, o, doc, env);
+
+  // The outline: the bare symbol, turned, in the selected colour, no labels.
+  EXPECT_TRUE(c.hasLine(80, 100, 90, 100));
+  EXPECT_TRUE(c.texts().empty());
+  EXPECT_EQ(c.lines()[0].pen.color, env.selectedcompcolor);
+  // The rubber line in grey.
+  const CanvasOp rubber = c.lines().back();
+  EXPECT_EQ(rubber.points[1], (CanvasPoint{30, 0}));
+  EXPECT_EQ(rubber.pen.color, colors::grey);
+  // Rubber band and text frame: dotted rectangles, transparent inside.
+  auto rects = c.opsOfKind(CanvasOp::Kind::Rectangle);
+  ASSERT_EQ(rects.size(), 2u);
+  EXPECT_EQ(rects[0].points[0], (CanvasPoint{10, 20}));
+  EXPECT_EQ(rects[0].points[1], (CanvasPoint{50, 60}));
+  EXPECT_EQ(rects[0].pen.style, PenStyle::Dot);
+  EXPECT_EQ(rects[0].brush.style, BrushStyle::Clear);
+  EXPECT_EQ(rects[1].points[0], (CanvasPoint{40, 50}));
+  EXPECT_EQ(rects[1].points[1], (CanvasPoint{58, 61})); // 3 characters of the 8-point font
+  EXPECT_EQ(rects[1].pen.color, colors::grey);
+}
+
+} // namespace
+} // namespace norvane
+
+namespace norvane {
+namespace {
+
+// The picture and the connectivity must agree: in every orientation each pin the netlist uses
+// is the end of a drawn line, so that wires attach where the symbol shows a terminal.
+TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
+{
+  TenvironmentProps env;
+  TDataSets sets;
+  for (int kind = ckFirst; kind <= ckLast; ++kind) {
+    for (int crot : {1, 2}) {
+      SCOPED_TRACE("kind " + std::to_string(kind) + " crot " + std::to_string(crot));
+      Tcomponent c;
+      c.ctype = kind;
+      c.crot = crot;
+      c.position = {200, 300};
+      ComputePinPositions(c);
+      RecordingCanvas canvas;
+      PaintComponent(canvas, c, sets, {}, env);
+      const Tcomp* symbol = symbolFor(kind);
+      ASSERT_NE(symbol, nullptr);
+      const auto lines = canvas.lines();
+      const auto ellipses = canvas.opsOfKind(CanvasOp::Kind::Ellipse);
+      EXPECT_EQ(lines.size() + ellipses.size(), symbol->segments.size());
+      ASSERT_GT(c.pins.count, 0);
+      for (int i = 1; i <= c.pins.count; ++i) {
+        const CanvasPoint pin{c.pins.nodes[i].x, c.pins.nodes[i].y};
+        const bool drawn = std::any_of(lines.begin(), lines.end(), [&](const CanvasOp& op) {
+          return op.points[0] == pin || op.points[1] == pin;
+        });
+        EXPECT_TRUE(drawn) << "pin " << i << " at (" << pin.x << ", " << pin.y << ")";
+      }
+    }
+  }
+  // Ports follow their connection point, also for an orientation value other than 1 or 2
+  // (read from a damaged file).
+  for (int number : {1, 2}) {
+    for (int crot : {0, 1, 2}) {
+      Tport port;
+      port.pos = {200, 300};
+      port.crot = crot;
+      RecordingCanvas canvas;
+      PaintPort(canvas, number, port, {}, env);
+      const TPoint node = portConnectionPoint(number, port);
+      EXPECT_TRUE(canvas.hasLine(node.x, node.y, node.x + (node.x > 200 ? -10 : 10), node.y))
+          << "port " << number << " crot " << crot;
+    }
+  }
 }
 
 } // namespace

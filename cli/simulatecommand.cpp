@@ -1,0 +1,214 @@
+// norvane-cli simulate FILE.cct: runs the circuit's frequency sweep and writes the
+// S-parameters of every point, as the S-parameter result file or as comma-separated values.
+
+#include "arguments.h"
+#include "command.h"
+#include "simulateprompts.h"
+
+#include "config/environment.h"
+#include "document/clearschema.h"
+#include "document/fileresult.h"
+#include "document/schematicreader.h"
+#include "numbers/valuetext.h"
+#include "sim/plotpoint.h"
+#include "sim/results.h"
+#include "sim/simulate.h"
+
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <ostream>
+
+namespace norvane::cli {
+
+namespace {
+
+// Collects the S-parameters of every point.
+class CollectPoints : public SweepOutput
+{
+public:
+  void sweepPoint(int, const SweepPoint& point) override { points.push_back(point); }
+  std::vector<SweepPoint> points;
+};
+
+// A frequency on the command line: number text with a prefix letter ("1MHz", "2.4G").
+bool parseFrequency(const std::string& text, double& f)
+{
+  f = ParseValueText(text);
+  return f > 0.0;
+}
+
+bool parseInteger(const std::string& text, long long& value)
+{
+  const char* first = text.data();
+  const char* last = first + text.size();
+  const auto [end, ec] = std::from_chars(first, last, value);
+  return ec == std::errc() && end == last;
+}
+
+void writeResults(std::ostream& os, const std::vector<SweepPoint>& points, bool csv)
+{
+  if (csv) {
+    os << kCsvHeader << '\n';
+    for (const SweepPoint& p : points) {
+      os << FormatCsvLine(p) << '\n';
+    }
+    return;
+  }
+  os << kResultFileHeader << kResultFileLineEnd << kResultFileOptions << kResultFileLineEnd;
+  for (const SweepPoint& p : points) {
+    os << FormatResultFileLine(p) << kResultFileLineEnd;
+  }
+}
+
+const char* createError(int error)
+{
+  switch (error) {
+  case ENOENT:
+  case ENOTDIR:
+    return fileerrors::kPathNotFound;
+  case EACCES:
+  case EPERM:
+  case EROFS:
+  case EISDIR:
+    return fileerrors::kAccessDenied;
+  default:
+    return fileerrors::kWriteError;
+  }
+}
+
+} // namespace
+
+int runSimulate(const std::vector<std::string>& args, CommandIo& io)
+{
+  const Command& self = *findCommand("simulate");
+  const ParsedArguments parsed = parseArguments(args, {{"-o", "--output", true},
+                                                       {"", "--format", true},
+                                                       {"", "--start", true},
+                                                       {"", "--stop", true},
+                                                       {"", "--points", true},
+                                                       {"", "--lin", false},
+                                                       {"", "--log", false},
+                                                       {"", "--tolerance", true},
+                                                       {"", "--seed", true},
+                                                       {"", "--autoscale", false}});
+  if (!parsed.error.empty()) {
+    return usageError(self, parsed.error, io);
+  }
+  if (parsed.positional.size() != 1) {
+    return usageError(self, parsed.positional.empty() ? "missing input file" : "too many arguments",
+                      io);
+  }
+  const std::string format = parsed.value("--format").value_or("s2p");
+  if (format != "s2p" && format != "csv") {
+    return usageError(self, "unknown format '" + format + "' (s2p or csv)", io);
+  }
+  if (parsed.has("--lin") && parsed.has("--log")) {
+    return usageError(self, "--lin and --log exclude each other", io);
+  }
+  double start = 0.0;
+  double stop = 0.0;
+  if (parsed.has("--start") && !parseFrequency(*parsed.value("--start"), start)) {
+    return usageError(self, "--start needs a frequency above zero, e.g. 1MHz", io);
+  }
+  if (parsed.has("--stop") && !parseFrequency(*parsed.value("--stop"), stop)) {
+    return usageError(self, "--stop needs a frequency above zero, e.g. 1GHz", io);
+  }
+  long long points = 0;
+  if (parsed.has("--points") && (!parseInteger(*parsed.value("--points"), points) || points < 2)) {
+    return usageError(self, "--points needs a whole number of at least 2", io);
+  }
+  int toleranceMode = tolerancemode::Nominal;
+  if (const auto t = parsed.value("--tolerance")) {
+    if (*t == "lower") {
+      toleranceMode = tolerancemode::Lower;
+    } else if (*t == "nominal") {
+      toleranceMode = tolerancemode::Nominal;
+    } else if (*t == "upper") {
+      toleranceMode = tolerancemode::Upper;
+    } else if (*t == "random") {
+      toleranceMode = tolerancemode::Random;
+    } else {
+      return usageError(self, "unknown tolerance '" + *t + "' (lower, nominal, upper, random)", io);
+    }
+  }
+  long long seed = 0;
+  if (parsed.has("--seed") &&
+      (!parseInteger(*parsed.value("--seed"), seed) || seed < 0 || seed > 4294967295LL)) {
+    return usageError(self, "--seed needs a whole number from 0 to 4294967295", io);
+  }
+
+  const std::string& input = parsed.positional.front();
+  auto doc = std::make_unique<Tschema>(); // large: keep it off the stack
+  TenvironmentProps env;
+  fillBuiltInDefaults(env);
+  ClearSchema(*doc, env);
+  if (const FileResult r = loadSchematic(*doc, input); !r) {
+    io.err << "norvane-cli: " << input << ": " << r.error << "\n";
+    return kExitFailure;
+  }
+
+  // The sweep: the file's, changed by the options.
+  if (parsed.has("--start")) {
+    doc->Xax.min = start;
+  }
+  if (parsed.has("--stop")) {
+    doc->Xax.max = stop;
+  }
+  if (parsed.has("--points")) {
+    const long long intervals = points - 1;
+    doc->Xax.numpoints =
+        static_cast<int>(intervals > kMaxSweepIntervals ? kMaxSweepIntervals : intervals);
+  }
+  if (parsed.has("--lin")) {
+    doc->Xax.freqmode = freqmode::Linear;
+  }
+  if (parsed.has("--log")) {
+    doc->Xax.freqmode = freqmode::Logarithmic;
+  }
+
+  const bool csv = format == "csv";
+  if (!csv && !resultFilePortsOk(doc->drawdat.P1.Zo, doc->drawdat.P2.Zo)) {
+    io.err << kMsgResultFilePorts << "\n";
+    return kExitFailure;
+  }
+
+  SimulationSession session;
+  session.toleranceMode = toleranceMode;
+  session.random.setSeed(parsed.has("--seed")
+                             ? static_cast<std::uint32_t>(seed)
+                             : static_cast<std::uint32_t>(
+                                   std::chrono::system_clock::now().time_since_epoch().count()));
+  SimulatePrompts prompts(io.err, parsed.has("--autoscale") ? Answer::Yes : Answer::No);
+  CollectPoints collected;
+  // Every present port is excited, as for the data list, whatever the file shows.
+  doc->plotformat = plotformat::DataList;
+  const SimulateResult result = Simulate(*doc, session, collected, prompts);
+  if (!result.ran) {
+    return kExitFailure;
+  }
+
+  if (const auto output = parsed.value("--output"); output && *output != "-") {
+    errno = 0;
+    std::ofstream file(*output, std::ios::binary | std::ios::trunc);
+    if (!file) {
+      io.err << "norvane-cli: " << *output << ": " << createError(errno) << "\n";
+      return kExitFailure;
+    }
+    writeResults(file, collected.points, csv);
+    file.close();
+    if (!file) {
+      io.err << "norvane-cli: " << *output << ": " << fileerrors::kWriteError << "\n";
+      return kExitFailure;
+    }
+  } else {
+    writeResults(io.out, collected.points, csv);
+  }
+  // Points whose network could not be solved are written without values; the run reports
+  // them above and counts as failed.
+  return result.failedPoints > 0 ? kExitFailure : kExitOk;
+}
+
+} // namespace norvane::cli

@@ -1,0 +1,106 @@
+#include "editor/clipboard.h"
+
+#include "document/pins.h"
+#include "document/placement.h"
+#include "editor/hittest.h"
+
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+TPoint shifted(TPoint p)
+{
+  return {p.x + kPasteOffset, p.y + kPasteOffset};
+}
+
+template <class Sets> int freeSetFor(const Sets& sets, const TDrawData& d, int kind)
+{
+  for (int n = 1; n <= kMaxDataSets; ++n) {
+    if (sets[n].inUse()) continue;
+    const bool referenced =
+        std::any_of(d.components.begin(), d.components.end(), [&](const Tcomponent& c) {
+          return c.ctype == kind && blockDataSetIndex(c) == n;
+        });
+    if (!referenced) return n;
+  }
+  return 0;
+}
+
+} // namespace
+
+void CopySelection(const Tschema& doc, EditorClipboard& clip)
+{
+  // Every category is replaced, also by an empty list: pasting must never bring back items
+  // from an earlier copy that the user did not select this time.
+  const TDrawData& d = doc.drawdat;
+  clip = EditorClipboard{};
+  for (const Tshort& w : d.wires)
+    if (w.startselected || w.finishselected) clip.wires.push_back(w);
+  for (const Tcomponent& c : d.components) {
+    if (!c.selected) continue;
+    clip.components.push_back(c);
+    const int n = blockDataSetIndex(c);
+    if (n == 0) continue;
+    if (c.ctype == ckSParam2) clip.twoPortSets[n] = doc.datasets.twoPort[n];
+    if (c.ctype == ckSParam1) clip.onePortSets[n] = doc.datasets.onePort[n];
+  }
+  for (const Ttextitem& t : d.texts)
+    if (t.selected) clip.texts.push_back(t);
+  for (const Tshape& l : d.lines)
+    if (l.selected) clip.lines.push_back(l);
+}
+
+int PasteClipboard(Tschema& doc, const EditorClipboard& clip)
+{
+  TDrawData& d = doc.drawdat;
+  DeselectAll(d);
+  int appended = 0;
+  for (Tshort w : clip.wires) {
+    w.start = shifted(w.start);
+    w.finish = shifted(w.finish);
+    w.startselected = w.finishselected = true;
+    if (d.wires.append(w)) ++appended;
+  }
+  for (Tcomponent c : clip.components) {
+    if (d.components.full()) break;
+    c.position = shifted(c.position);
+    c.selected = true;
+    const int copied = blockDataSetIndex(c);
+    if (copied != 0 && c.ctype == ckSParam2) {
+      const int n = freeSetFor(doc.datasets.twoPort, d, ckSParam2);
+      auto source = clip.twoPortSets.find(copied);
+      if (n != 0 && source != clip.twoPortSets.end()) {
+        doc.datasets.twoPort[n] = source->second;
+        doc.datasets.twoPort[n].index = n;
+        c.value[1].nom = n;
+      }
+    } else if (copied != 0 && c.ctype == ckSParam1) {
+      const int n = freeSetFor(doc.datasets.onePort, d, ckSParam1);
+      auto source = clip.onePortSets.find(copied);
+      if (n != 0 && source != clip.onePortSets.end()) {
+        doc.datasets.onePort[n] = source->second;
+        doc.datasets.onePort[n].index = n;
+        c.value[1].nom = n;
+      }
+    }
+    ComputePinPositions(c);
+    d.components.append(c);
+    ++appended;
+  }
+  for (Ttextitem t : clip.texts) {
+    t.pos = shifted(t.pos);
+    t.selected = true;
+    if (d.texts.append(t)) ++appended;
+  }
+  for (Tshape l : clip.lines) {
+    l.start = shifted(l.start);
+    l.finish = shifted(l.finish);
+    l.selected = true;
+    if (d.lines.append(l)) ++appended;
+  }
+  return appended;
+}
+
+} // namespace norvane

@@ -1,0 +1,461 @@
+// Mode changes, shortcut keys, popup menus and the commands on the selection.
+#include "editor/schematiceditor.h"
+
+#include "document/pins.h"
+#include "document/placement.h"
+#include "editor/editorhelpers.h"
+#include "editor/hittest.h"
+#include "editor/selectionedit.h"
+#include "editor/wirejunctions.h"
+#include "numbers/valuetext.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+namespace norvane {
+
+using namespace editordetail;
+
+// ---- Modes -------------------------------------------------------------------------------
+
+void SchematicEditor::enterSelectMode()
+{
+  m_host.setTuneButton(false);
+  DeselectAll(m_doc.drawdat);
+  m_mode = emSelect;
+  m_host.setCursor(EditorCursor::Arrow);
+  m_keepSelection = false;
+  m_dragging = false;
+  m_moving = false;
+  m_chain = kNoPoint;
+  m_outline.reset();
+  m_host.repaint();
+}
+
+// Select mode without deselecting (Delete and Paste keep or make a selection).
+void SchematicEditor::softSelectMode()
+{
+  if (m_mode == emTune) m_host.setTuneButton(false);
+  m_mode = emSelect;
+  m_host.setCursor(EditorCursor::Arrow);
+  m_dragging = false;
+  m_moving = false;
+  m_chain = kNoPoint;
+  m_outline.reset();
+}
+
+void SchematicEditor::enterWireMode()
+{
+  if (m_mode == emTune) m_host.setTuneButton(false);
+  DeselectAll(m_doc.drawdat);
+  m_mode = emWire;
+  m_host.setCursor(EditorCursor::CrossHair);
+  // A chain left over from an earlier wire session must not start the next wire.
+  m_chain = kNoPoint;
+  m_dragging = false;
+  m_moving = false;
+  m_keepSelection = false;
+  m_outline.reset();
+  m_host.repaint();
+}
+
+// The modes that draw or pick something new all start from the same clean state: no tune
+// button, no drag or move in progress, no wire chain and no placement outline.
+void SchematicEditor::switchToDrawingMode(int mode, EditorCursor cursor)
+{
+  if (m_mode == emTune) m_host.setTuneButton(false);
+  m_mode = mode;
+  m_host.setCursor(cursor);
+  m_dragging = false;
+  m_moving = false;
+  m_chain = kNoPoint;
+  m_outline.reset();
+  m_host.repaint();
+}
+
+void SchematicEditor::enterBlockSelectMode()
+{
+  switchToDrawingMode(emBlockSelect, EditorCursor::Arrow);
+}
+
+void SchematicEditor::startPlacing(int kind)
+{
+  if (!isComponentKind(kind)) return;
+  if (m_mode == emTune) m_host.setTuneButton(false);
+  m_mode = kind;
+  m_chain = kNoPoint;
+  m_moving = false;
+  m_host.setCursor(EditorCursor::Drag);
+  // Near the top or left edge the mouse is probably on a menu or toolbar: start off-sheet,
+  // the outline appears under the mouse at its next movement.
+  const TPoint at = (m_p1.x > 10 && m_p1.y > 10) ? m_p1 : kNoPoint;
+  press(at, at);
+  m_host.repaint();
+}
+
+void SchematicEditor::enterPortMode(int portNumber)
+{
+  switchToDrawingMode(portNumber == 2 ? emPort2 : emPort1, EditorCursor::CrossHair);
+}
+
+void SchematicEditor::enterNextPortMode()
+{
+  enterPortMode(isPlaced(m_doc.drawdat.P1) ? 2 : 1);
+}
+
+void SchematicEditor::enterTextMode()
+{
+  switchToDrawingMode(emText, EditorCursor::Text);
+}
+
+void SchematicEditor::enterLineMode()
+{
+  switchToDrawingMode(emLine, EditorCursor::CrossHair);
+}
+
+void SchematicEditor::setTuneMode(bool down)
+{
+  if (!down) {
+    if (m_mode == emTune) enterSelectMode();
+    return;
+  }
+  m_mode = emTune;
+  m_host.setCursor(EditorCursor::Tune);
+  m_dragging = false;
+  m_moving = false;
+  m_chain = kNoPoint;
+  m_outline.reset();
+  m_host.simulate();
+}
+
+void SchematicEditor::beginToolbarDrag(int kind)
+{
+  if (!isComponentKind(kind)) return;
+  if (m_mode == emTune) m_host.setTuneButton(false);
+  m_mode = kind;
+  m_chain = kNoPoint;
+  m_moving = false;
+  m_host.setCursor(EditorCursor::Drag);
+  press(kNoPoint, kNoPoint);
+}
+
+void SchematicEditor::toolbarRelease(int x, int y)
+{
+  // Dropped back on the toolbar (or left of the sheet): nothing is placed and the outline
+  // keeps following the mouse, as after the menu command.
+  if (x > 0) mouseRelease(MouseButton::Left, x, y);
+}
+
+void SchematicEditor::resetForNewDocument()
+{
+  m_history.clear();
+  m_host.setTuneButton(false);
+  m_mode = emSelect;
+  m_orientation = 1;
+  m_dragging = false;
+  m_moving = false;
+  m_keepSelection = false;
+  m_ignoreNextPress = false;
+  m_chain = kNoPoint;
+  m_outline.reset();
+  m_dragBefore.reset();
+  m_modified = false;
+  m_host.setCursor(EditorCursor::Arrow);
+  m_host.stateChanged();
+  m_host.repaint();
+}
+
+// ---- Right button and popups -------------------------------------------------------------
+
+void SchematicEditor::rightPress(TPoint s, TPoint raw)
+{
+  m_p1 = s;
+  m_rawLast = raw;
+  if (m_mode == emWire) {
+    if (!m_dragging) enterSelectMode();
+    return;
+  }
+  bool hit = false;
+  if (!m_keepSelection) {
+    DeselectAll(m_doc.drawdat);
+    hit = SelectInRect(m_doc.drawdat, {s.x - 5, s.y - 5}, {s.x + 5, s.y + 5});
+    m_host.repaint();
+  }
+  const PopupKind kind = (hit || m_keepSelection) ? PopupKind::Item
+                         : m_dragging             ? PopupKind::Drag
+                                                  : PopupKind::Sheet;
+  m_lastPopup = MakePopupMenu(kind, !m_clipboard.empty());
+  const std::optional<PopupCommand> choice = m_host.showPopup(m_lastPopup, s);
+  if (!choice) return;
+  for (const PopupItem& item : m_lastPopup.items)
+    if (item.command == *choice && item.enabled) {
+      runPopup(*choice);
+      return;
+    }
+}
+
+void SchematicEditor::runPopup(PopupCommand command)
+{
+  switch (command) {
+  case PopupCommand::Cancel:
+    enterSelectMode();
+    break;
+  case PopupCommand::Orientation:
+    toggleOrientation();
+    break;
+  case PopupCommand::Edit:
+    editAtLastPoint();
+    break;
+  case PopupCommand::Copy:
+    copySelection();
+    break;
+  case PopupCommand::Cut:
+    cutSelection();
+    break;
+  case PopupCommand::Duplicate:
+    duplicate();
+    break;
+  case PopupCommand::Delete:
+    deleteSelection();
+    break;
+  case PopupCommand::Paste:
+    paste();
+    break;
+  case PopupCommand::Wire:
+    enterWireMode();
+    break;
+  case PopupCommand::Ground:
+    startPlacing(ckGround);
+    break;
+  case PopupCommand::Resistor:
+    startPlacing(ckResistor);
+    break;
+  case PopupCommand::Capacitor:
+    startPlacing(ckCapacitor);
+    break;
+  case PopupCommand::Inductor:
+    startPlacing(ckInductor);
+    break;
+  case PopupCommand::TxLine:
+    startPlacing(ckTxLine);
+    break;
+  case PopupCommand::MeasurementPort:
+    enterNextPortMode();
+    break;
+  }
+}
+
+// ---- Commands ----------------------------------------------------------------------------
+
+bool SchematicEditor::keyPress(int key, bool ctrl)
+{
+  key = std::toupper(key);
+  if (ctrl) {
+    switch (key) {
+    case 'C':
+      copySelection();
+      return true;
+    case 'X':
+      cutSelection();
+      return true;
+    case 'V':
+      paste();
+      return true;
+    case 'D':
+      duplicate();
+      return true;
+    case 'Z':
+      return undo();
+    case 'Y':
+      return redo();
+    default:
+      return false;
+    }
+  }
+  switch (key) {
+  case kKeyEscape:
+    enterSelectMode();
+    return true;
+  case kKeySpace:
+    toggleOrientation();
+    return true;
+  case kKeyDelete:
+    deleteSelection();
+    return true;
+  case 'W':
+    enterWireMode();
+    return true;
+  case '1':
+    enterPortMode(1);
+    return true;
+  case '2':
+    enterPortMode(2);
+    return true;
+  case 'R':
+    startPlacing(ckResistor);
+    return true;
+  case 'C':
+    startPlacing(ckCapacitor);
+    return true;
+  case 'L':
+    startPlacing(ckInductor);
+    return true;
+  case 'X':
+    startPlacing(ckTxLine);
+    return true;
+  case 'T':
+    startPlacing(ckTransformer);
+    return true;
+  case 'O':
+    startPlacing(ckOpAmp);
+    return true;
+  case 'S':
+    startPlacing(ckSParam2);
+    return true;
+  case 'G':
+    startPlacing(ckGround);
+    return true;
+  default:
+    return false;
+  }
+}
+
+void SchematicEditor::toggleOrientation()
+{
+  m_orientation = m_orientation == 1 ? 2 : 1;
+  TDrawData& d = m_doc.drawdat;
+  if (AnythingSelected(d)) {
+    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    if (ToggleSelectedOrientation(d)) commit(std::move(before));
+  }
+  if (m_outline) m_outline = m_p1;
+  m_host.repaint();
+}
+
+void SchematicEditor::deleteSelection()
+{
+  softSelectMode();
+  TDrawData& d = m_doc.drawdat;
+  if (AnythingSelected(d)) {
+    const BlockSetIndexes sets = SelectedBlockSets(d);
+    DrawingSnapshot before = CaptureSnapshot(m_doc, sets.twoPort, sets.onePort);
+    if (DeleteSelection(m_doc)) commit(std::move(before));
+  }
+  m_host.repaint();
+}
+
+void SchematicEditor::copySelection()
+{
+  CopySelection(m_doc, m_clipboard);
+  m_host.stateChanged();
+}
+
+void SchematicEditor::cutSelection()
+{
+  copySelection();
+  deleteSelection();
+  m_keepSelection = false;
+}
+
+void SchematicEditor::paste()
+{
+  if (m_clipboard.empty()) return;
+  DrawingSnapshot before = CaptureSnapshot(m_doc);
+  if (PasteClipboard(m_doc, m_clipboard) > 0) commit(std::move(before));
+  softSelectMode();
+  m_keepSelection = true; // the next press drags the pasted group
+  m_host.repaint();
+}
+
+void SchematicEditor::duplicate()
+{
+  copySelection();
+  paste();
+}
+
+void SchematicEditor::editAtLastPoint()
+{
+  editAt(m_p1, m_rawLast);
+}
+
+bool SchematicEditor::editPortImpedance(int number, int decimals)
+{
+  Tport& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
+  const std::string caption = "Test Port " + std::to_string(number) + " Zo";
+  const std::optional<std::string> text =
+      m_host.editPortImpedance(caption, FormatEngineering(decimals, port.Zo) + "R");
+  if (!text) return false;
+  DrawingSnapshot before = CaptureSnapshot(m_doc);
+  double zo = ParseValueText(*text);
+  if (zo == 0) zo = 1e-6; // a zero reference impedance would short the port
+  port.Zo = zo;
+  commit(std::move(before));
+  return true;
+}
+
+void SchematicEditor::editAt(TPoint s, TPoint raw)
+{
+  TDrawData& d = m_doc.drawdat;
+  for (int i = 1; i <= d.components.count(); ++i) {
+    const Tcomponent& c = d.components[i];
+    if (c.ctype == ckGround || std::abs(c.position.x - s.x) > 10 ||
+        std::abs(c.position.y - s.y) > 10)
+      continue;
+    DrawingSnapshot before = captureForComponent(m_doc, c);
+    if (m_host.editComponent(i)) {
+      ComputePinPositions(d.components[i]);
+      commit(std::move(before));
+    }
+  }
+  m_host.repaint();
+  for (int number = 1; number <= 2; ++number) {
+    const Tport& port = number == 1 ? d.P1 : d.P2;
+    if (!isPlaced(port) || port.pos != s) continue;
+    editPortImpedance(number, 2);
+    m_host.repaint();
+  }
+  for (int i = 1; i <= d.texts.count(); ++i) {
+    const Ttextitem& t = d.texts[i];
+    const TextExtent e = m_host.textExtent(t.text, t.size);
+    const bool inside = raw.x >= t.pos.x && raw.x <= t.pos.x + e.width && raw.y >= t.pos.y &&
+                        raw.y <= t.pos.y + e.height;
+    if (!inside) continue;
+    const std::optional<TextItemEntry> entry = m_host.editText(TextItemEntry{t.text, t.size});
+    if (!entry) continue;
+    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    d.texts[i].text = entry->text.substr(0, kMaxTextLength);
+    d.texts[i].size = entry->size.substr(0, kMaxTextSizeLength);
+    commit(std::move(before));
+    m_host.repaint();
+  }
+}
+
+bool SchematicEditor::undo()
+{
+  if (!m_history.undo(m_doc)) return false;
+  afterRestore();
+  return true;
+}
+
+bool SchematicEditor::redo()
+{
+  if (!m_history.redo(m_doc)) return false;
+  afterRestore();
+  return true;
+}
+
+void SchematicEditor::afterRestore()
+{
+  TDrawData& d = m_doc.drawdat;
+  RecomputeAllPins(d);
+  DeselectAll(d);
+  softSelectMode();
+  m_keepSelection = false;
+  m_dragBefore.reset();
+  m_modified = true;
+  m_host.stateChanged();
+  m_host.repaint();
+}
+
+} // namespace norvane

@@ -1,0 +1,211 @@
+// Mouse releases of the schematic editor: what each mode does when the button comes up.
+#include "editor/schematiceditor.h"
+
+#include "document/pins.h"
+#include "document/placement.h"
+#include "editor/editorhelpers.h"
+#include "editor/hittest.h"
+#include "editor/selectionedit.h"
+#include "editor/wirejunctions.h"
+#include "numbers/valuetext.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+namespace norvane {
+
+using namespace editordetail;
+
+// ---- Releases ----------------------------------------------------------------------------
+
+void SchematicEditor::releaseWire(TPoint r)
+{
+  TDrawData& d = m_doc.drawdat;
+  if (d.wires.full()) {
+    m_prompts.error(capacityMessage(kMaxWires, " shorts"));
+    m_host.repaint();
+    return;
+  }
+  const bool chained = m_chain != kNoPoint;
+  const TPoint start = chained ? m_chain : m_p0;
+  if (r == start) {
+    // A click without movement: the next click or drag draws from here.
+    m_chain = r;
+    press(r, r);
+    return;
+  }
+  DrawingSnapshot before = CaptureSnapshot(m_doc);
+  RecomputeAllPins(d);
+  d.wires.append(Tshort{false, false, start, r});
+  SplitWiresAtWireEnds(d, d.wires.count());
+  SplitWiresAtAllPins(d);
+  RemoveDuplicateWires(d);
+  commit(std::move(before));
+  m_host.repaint();
+  if (m_env.chainshorts && chained) {
+    m_chain = r;
+    press(r, r);
+  } else {
+    m_chain = kNoPoint;
+  }
+}
+
+void SchematicEditor::finishPlacement()
+{
+  if (m_env.rememberlastcomp) {
+    press(kNoPoint, kNoPoint); // the outline restarts off-sheet and follows the mouse
+    m_host.repaint();
+  } else {
+    enterSelectMode();
+  }
+}
+
+void SchematicEditor::releasePlacing(TPoint r)
+{
+  TDrawData& d = m_doc.drawdat;
+  const int kind = m_mode;
+  for (const Tcomponent& c : d.components)
+    if (c.position == r) return; // placing on top of another component is ignored
+  if (d.components.full()) {
+    m_prompts.error(capacityMessage(kMaxComponents, " components"));
+    m_host.repaint();
+    finishPlacement();
+    return;
+  }
+  DeselectAll(d);
+  m_outline.reset();
+  std::vector<int> two, one;
+  if (kind == ckSParam2) two.push_back(nextBlockIndex(m_doc, kind));
+  if (kind == ckSParam1) one.push_back(nextBlockIndex(m_doc, kind));
+  DrawingSnapshot before = CaptureSnapshot(m_doc, two, one);
+
+  const PlacementResult placed = placeComponent(m_doc, kind, m_orientation, r);
+  if (!placed.placed()) {
+    if (!placed.message.empty()) m_prompts.error(placed.message);
+    m_host.repaint();
+    finishPlacement();
+    return;
+  }
+  m_host.repaint();
+  if (kind != ckGround && !m_host.editComponent(placed.index)) {
+    d.components.removeLast();
+    m_host.repaint();
+    finishPlacement();
+    return;
+  }
+  RecomputeAllPins(d);
+  SplitWiresAtComponentPins(d, d.components[placed.index]);
+  AddPinJunctions(d, placed.index);
+  commit(std::move(before));
+  m_host.repaint();
+  finishPlacement();
+}
+
+void SchematicEditor::releaseLine(TPoint r)
+{
+  TDrawData& d = m_doc.drawdat;
+  if (d.lines.full()) {
+    m_prompts.error(capacityMessage(kMaxLines, " lines"));
+  } else {
+    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    d.lines.append(Tshape{1, false, m_p0, r});
+    commit(std::move(before));
+  }
+  m_host.repaint();
+  if (!m_env.rememberlastcomp) enterSelectMode();
+}
+
+void SchematicEditor::releaseText(TPoint raw)
+{
+  TDrawData& d = m_doc.drawdat;
+  if (d.texts.full()) {
+    m_prompts.information("Maximum number of text items reached");
+  } else if (auto entry = m_host.editText(TextItemEntry{"", "8"})) {
+    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    d.texts.append(Ttextitem{raw, entry->size.substr(0, kMaxTextSizeLength), false,
+                             entry->text.substr(0, kMaxTextLength)});
+    commit(std::move(before));
+  }
+  enterSelectMode();
+}
+
+void SchematicEditor::releasePort(TPoint r)
+{
+  const int number = m_mode == emPort2 ? 2 : 1;
+  Tport& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
+  DrawingSnapshot before = CaptureSnapshot(m_doc);
+  port.pos = r;
+  port.crot = m_orientation;
+  port.node = portConnectionPoint(number, port);
+  commit(std::move(before));
+  enterSelectMode();
+}
+
+void SchematicEditor::releaseSelect(TPoint r)
+{
+  TDrawData& d = m_doc.drawdat;
+  RecomputeAllPins(d);
+  const int wiresBefore = d.wires.count();
+  for (int i = 1; i <= wiresBefore; ++i)
+    if (d.wires[i].startselected || d.wires[i].finishselected) SplitWiresAtWireEnds(d, i);
+  SplitWiresAtAllPins(d);
+  for (int c = 1; c <= d.components.count(); ++c) {
+    if (!d.components[c].selected) continue;
+    ComputePinPositions(d.components[c]);
+    SplitWiresAtComponentPins(d, d.components[c]);
+    AddPinJunctions(d, c);
+  }
+  DeselectAll(d);
+  m_moving = false;
+  if (r == m_p0) selectAt(r);
+  m_host.repaint();
+  RemoveDuplicateWires(d);
+}
+
+void SchematicEditor::releaseBlockSelect(TPoint r)
+{
+  if (SelectInRect(m_doc.drawdat, m_p0, r)) m_keepSelection = true;
+  m_mode = emSelect;
+  m_host.setCursor(EditorCursor::Arrow);
+  m_host.repaint();
+}
+
+void SchematicEditor::releaseTune(TPoint r)
+{
+  TDrawData& d = m_doc.drawdat;
+  DeselectAll(d);
+  m_dragging = false;
+  bool hit = false;
+  for (int i = 1; i <= d.components.count(); ++i) {
+    const Tcomponent& c = d.components[i];
+    if (c.ctype == ckGround || std::abs(c.position.x - r.x) > 10 ||
+        std::abs(c.position.y - r.y) > 10)
+      continue;
+    hit = true;
+    d.components[i].selected = true;
+    m_host.repaint();
+    // Each OK re-simulates and opens the dialog again, until Cancel.
+    for (;;) {
+      DrawingSnapshot before = captureForComponent(m_doc, d.components[i]);
+      if (!m_host.editComponent(i)) break;
+      commit(std::move(before));
+      m_host.repaint();
+      m_host.simulate();
+      if (i > d.components.count()) break;
+    }
+  }
+  for (int number = 1; number <= 2; ++number) {
+    const Tport& port = number == 1 ? d.P1 : d.P2;
+    if (!isPlaced(port) || port.pos != r) continue;
+    hit = true;
+    editPortImpedance(number, 3);
+    // The tuning loop simulates after the port dialog whether or not a new impedance was
+    // accepted, so the graph always matches what the dialog last showed.
+    m_host.repaint();
+    m_host.simulate();
+  }
+  if (!hit) enterSelectMode();
+}
+
+} // namespace norvane

@@ -1,0 +1,14 @@
+#pragma once
+// The editor window's paint handler in one call: the schematic at the document's drawing
+// scale, then the editing feedback of the editor state on top.
+
+#include "editor/schematiceditor.h"
+#include "editor/schematicpainter.h"
+
+namespace norvane {
+
+void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Tschema& doc,
+                     const TenvironmentProps& env, const std::string& fontName,
+                     GridTileCache* gridTile = nullptr);
+
+} // namespace norvane

@@ -1,0 +1,146 @@
+#pragma once
+// The schematic editor: a state machine fed with mouse and key events in drawing units that
+// turns them into changes of the document. It reaches the window through EditorHost (repaint,
+// cursor, dialogs, popup menus, simulation) and the user through Prompts (messages). It holds
+// the editing state the main window owns: mode, orientation, press and last points, dragging,
+// the wire chain point, the modified flag, the clipboard and the undo history.
+//
+// Event order expected from the host (as a desktop toolkit delivers it): press, moves,
+// release; for a double click: press, release, doubleClick, then the press of the second
+// click (which the editor swallows), release.
+
+#include "config/environment.h"
+#include "document/schema.h"
+#include "editor/clipboard.h"
+#include "editor/editorhost.h"
+#include "editor/editormodes.h"
+#include "editor/editoroverlay.h"
+#include "editor/hittest.h"
+#include "editor/undohistory.h"
+#include "platform/prompts.h"
+
+#include <optional>
+
+namespace norvane {
+
+class SchematicEditor
+{
+public:
+  SchematicEditor(Tschema& doc, const TenvironmentProps& env, EditorHost& host, Prompts& prompts);
+
+  // ---- Mouse and keys (drawing units, not snapped) ----
+  void mousePress(MouseButton button, int x, int y);
+  void mouseMove(int x, int y);
+  void mouseRelease(MouseButton button, int x, int y);
+  void doubleClick(int x, int y);
+  // Shortcut keys: upper-case letters and digits, kKeyEscape, kKeySpace, kKeyDelete; with
+  // ctrl: C, X, V, D, Z (undo), Y (redo). True when the key did something.
+  bool keyPress(int key, bool ctrl = false);
+
+  // ---- Modes ----
+  void enterSelectMode();
+  void enterWireMode();
+  void enterBlockSelectMode();
+  // Placing a component of kind 1..15: the outline starts under the mouse (or off the sheet
+  // when the mouse was last near its top or left edge) and follows it.
+  void startPlacing(int kind);
+  void enterPortMode(int portNumber);
+  // The toolbar and popup "Measurement Port ": port 1 while it is not placed, else port 2.
+  void enterNextPortMode();
+  void enterTextMode();
+  void enterLineMode();
+  // The "Tune" toggle: down enters tune mode and simulates; up returns to select mode.
+  void setTuneMode(bool down);
+  // A component toolbar button pressed: placement starts; the host then forwards the mouse
+  // moves over the drawing and finishes with toolbarRelease (in drawing units).
+  void beginToolbarDrag(int kind);
+  void toolbarRelease(int x, int y);
+
+  // ---- Commands ----
+  void toggleOrientation();
+  void deleteSelection();
+  void copySelection();
+  void cutSelection();
+  void paste();
+  void duplicate();
+  // "Edit component": the dialogs of the components, port and texts at the last mouse point.
+  void editAtLastPoint();
+  bool undo();
+  bool redo();
+  bool canUndo() const { return m_history.canUndo(); }
+  bool canRedo() const { return m_history.canRedo(); }
+  // Records the current drawing as an undo step before a change made outside the editor
+  // (a design assistant writing its circuit, the automatic matcher).
+  void recordUndoPoint();
+  // Forgets every undo and redo step (a design assistant replaced the whole document: its
+  // data sets were emptied, so the older steps cannot be restored faithfully).
+  void clearUndoHistory();
+
+  // New and Open: select mode, orientation 1, all transient state and the undo history
+  // cleared, document unmodified. The clipboard is kept (it may be pasted into the new one).
+  void resetForNewDocument();
+
+  bool modified() const { return m_modified; }
+  void setModified(bool modified);
+
+  // ---- State for painting and for the host ----
+  int mode() const { return m_mode; }
+  int orientation() const { return m_orientation; }
+  bool dragging() const { return m_dragging; }
+  bool moving() const { return m_moving; }
+  bool keepSelection() const { return m_keepSelection; }
+  std::optional<TPoint> chainPoint() const;
+  TPoint pressPoint() const { return m_p0; }
+  TPoint lastPoint() const { return m_p1; }
+  const EditorClipboard& clipboard() const { return m_clipboard; }
+  const PopupMenu& lastPopup() const { return m_lastPopup; }
+  // What to draw over the schematic: placement outline, rubber line or band, moving texts.
+  EditorOverlay overlay() const;
+
+private:
+  void switchToDrawingMode(int mode, EditorCursor cursor);
+  void press(TPoint snapped, TPoint raw);
+  void releaseWire(TPoint r);
+  void releasePlacing(TPoint r);
+  void releaseLine(TPoint r);
+  void releaseText(TPoint raw);
+  void releasePort(TPoint r);
+  void releaseSelect(TPoint r);
+  void releaseBlockSelect(TPoint r);
+  void releaseTune(TPoint r);
+  void rightPress(TPoint snapped, TPoint raw);
+  void runPopup(PopupCommand command);
+  void editAt(TPoint snapped, TPoint raw);
+  bool editPortImpedance(int portNumber, int decimals);
+  void softSelectMode();
+  void finishPlacement();
+  void commit(DrawingSnapshot before);
+  void afterRestore();
+  void touch();
+  bool selectAt(TPoint p);
+  TextMeasure textMeasure();
+
+  Tschema& m_doc;
+  const TenvironmentProps& m_env;
+  EditorHost& m_host;
+  Prompts& m_prompts;
+
+  int m_mode = emSelect;
+  int m_orientation = 1;
+  TPoint m_p0{};
+  TPoint m_p1{};
+  TPoint m_rawLast{};
+  bool m_dragging = false;
+  bool m_moving = false;
+  bool m_keepSelection = false;
+  TPoint m_chain = kNoPoint;
+  bool m_ignoreNextPress = false;
+  bool m_modified = false;
+  std::optional<TPoint> m_outline;             // where the placement outline is shown
+  std::optional<DrawingSnapshot> m_dragBefore; // state at the press that may start a drag
+  EditorClipboard m_clipboard;
+  UndoHistory m_history;
+  PopupMenu m_lastPopup;
+};
+
+} // namespace norvane

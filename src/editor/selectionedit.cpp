@@ -1,0 +1,128 @@
+#include "editor/selectionedit.h"
+
+#include "document/pins.h"
+#include "document/placement.h"
+
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+bool usedByBlock(const TDrawData& d, int kind, int index)
+{
+  return std::any_of(d.components.begin(), d.components.end(), [&](const Tcomponent& c) {
+    return c.ctype == kind && blockDataSetIndex(c) == index;
+  });
+}
+
+void movePoint(TPoint& p, int dx, int dy)
+{
+  p.x += dx;
+  p.y += dy;
+}
+
+} // namespace
+
+BlockSetIndexes SelectedBlockSets(const TDrawData& d)
+{
+  BlockSetIndexes out;
+  for (const Tcomponent& c : d.components) {
+    if (!c.selected) continue;
+    const int n = blockDataSetIndex(c);
+    if (n == 0) continue;
+    if (c.ctype == ckSParam2) out.twoPort.push_back(n);
+    if (c.ctype == ckSParam1) out.onePort.push_back(n);
+  }
+  return out;
+}
+
+void SelectWireEndsOnSelectedPins(TDrawData& d)
+{
+  for (Tcomponent& c : d.components) {
+    if (!c.selected) continue;
+    ComputePinPositions(c);
+    for (int i = 1; i <= c.pins.count && i <= kMaxPins; ++i) {
+      const TPoint p = c.pins.nodes[i];
+      for (Tshort& w : d.wires) {
+        if (w.start == p) w.startselected = true;
+        if (w.finish == p) w.finishselected = true;
+      }
+    }
+  }
+}
+
+void MoveSelection(TDrawData& d, int dx, int dy)
+{
+  for (Tcomponent& c : d.components)
+    if (c.selected) movePoint(c.position, dx, dy);
+  for (Tshort& w : d.wires) {
+    if (w.startselected) movePoint(w.start, dx, dy);
+    if (w.finishselected) movePoint(w.finish, dx, dy);
+  }
+  int number = 1;
+  for (Tport* port : {&d.P1, &d.P2}) {
+    if (port->selected) {
+      movePoint(port->pos, dx, dy);
+      port->node = portConnectionPoint(number, *port);
+    }
+    ++number;
+  }
+  for (Ttextitem& t : d.texts)
+    if (t.selected) movePoint(t.pos, dx, dy);
+  for (Tshape& l : d.lines) {
+    if (!l.selected) continue;
+    movePoint(l.start, dx, dy);
+    movePoint(l.finish, dx, dy);
+  }
+}
+
+bool ToggleSelectedOrientation(TDrawData& d)
+{
+  bool any = false;
+  for (Tcomponent& c : d.components) {
+    if (!c.selected) continue;
+    c.crot = c.crot == 1 ? 2 : 1;
+    ComputePinPositions(c);
+    any = true;
+  }
+  int number = 1;
+  for (Tport* port : {&d.P1, &d.P2}) {
+    if (port->selected) {
+      port->crot = port->crot == 1 ? 2 : 1;
+      port->node = portConnectionPoint(number, *port);
+      any = true;
+    }
+    ++number;
+  }
+  return any;
+}
+
+bool DeleteSelection(Tschema& doc)
+{
+  TDrawData& d = doc.drawdat;
+  const BlockSetIndexes freed = SelectedBlockSets(d);
+  int removed = d.components.removeIf([](const Tcomponent& c) { return c.selected; });
+  removed += d.wires.removeIf([](const Tshort& w) { return w.startselected || w.finishselected; });
+  removed += d.texts.removeIf([](const Ttextitem& t) { return t.selected; });
+  removed += d.lines.removeIf([](const Tshape& l) { return l.selected; });
+  int number = 1;
+  for (Tport* port : {&d.P1, &d.P2}) {
+    if (port->selected) {
+      port->pos = kPortNotPlaced;
+      port->node = portConnectionPoint(number, *port);
+      port->selected = false;
+      ++removed;
+    }
+    ++number;
+  }
+  // Two blocks can share a data set (a paste that found no free set, or a file written so);
+  // the data stays as long as any block still shows it.
+  for (int n : freed.twoPort)
+    if (!usedByBlock(d, ckSParam2, n)) doc.datasets.twoPort[n].points.clear();
+  for (int n : freed.onePort)
+    if (!usedByBlock(d, ckSParam1, n)) doc.datasets.onePort[n].points.clear();
+  return removed > 0;
+}
+
+} // namespace norvane

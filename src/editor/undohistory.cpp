@@ -1,0 +1,105 @@
+#include "editor/undohistory.h"
+
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+template <class Sets, class Out>
+void captureSets(const Sets& sets, const std::vector<int>& listed, Out& out)
+{
+  for (int n = 1; n <= kMaxDataSets; ++n) {
+    const bool wanted =
+        !sets[n].inUse() || std::find(listed.begin(), listed.end(), n) != listed.end();
+    if (wanted) out.emplace_back(n, sets[n]);
+  }
+}
+
+template <class Pairs> std::vector<int> indexesOf(const Pairs& pairs)
+{
+  std::vector<int> out;
+  for (const auto& [n, set] : pairs)
+    out.push_back(n);
+  return out;
+}
+
+// The state to return to when the step from `before` is taken again: the same data sets.
+DrawingSnapshot counterpart(const Tschema& doc, const DrawingSnapshot& before)
+{
+  return CaptureSnapshot(doc, indexesOf(before.twoPortSets), indexesOf(before.onePortSets));
+}
+
+} // namespace
+
+DrawingSnapshot CaptureSnapshot(const Tschema& doc, const std::vector<int>& twoPortSets,
+                                const std::vector<int>& onePortSets)
+{
+  DrawingSnapshot s;
+  s.drawing = doc.drawdat;
+  s.drawing.UnconnectedMarkers.clear();
+  captureSets(doc.datasets.twoPort, twoPortSets, s.twoPortSets);
+  captureSets(doc.datasets.onePort, onePortSets, s.onePortSets);
+  return s;
+}
+
+void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot)
+{
+  doc.drawdat = snapshot.drawing;
+  doc.drawdat.UnconnectedMarkers.clear();
+  for (const auto& [n, set] : snapshot.twoPortSets)
+    if (n >= 1 && n <= kMaxDataSets) doc.datasets.twoPort[n] = set;
+  for (const auto& [n, set] : snapshot.onePortSets)
+    if (n >= 1 && n <= kMaxDataSets) doc.datasets.onePort[n] = set;
+}
+
+bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& s)
+{
+  const TDrawData& a = doc.drawdat;
+  const TDrawData& b = s.drawing;
+  if (!(a.P1 == b.P1 && a.P2 == b.P2 && a.twoPortBlockCounter == b.twoPortBlockCounter &&
+        a.onePortBlockCounter == b.onePortBlockCounter && a.wires == b.wires &&
+        a.components == b.components && a.lines == b.lines && a.texts == b.texts))
+    return false;
+  for (const auto& [n, set] : s.twoPortSets)
+    if (!(doc.datasets.twoPort[n] == set)) return false;
+  for (const auto& [n, set] : s.onePortSets)
+    if (!(doc.datasets.onePort[n] == set)) return false;
+  return true;
+}
+
+void UndoHistory::push(DrawingSnapshot before)
+{
+  m_redo.clear();
+  m_undo.push_back(std::move(before));
+  while (m_undo.size() > m_limit)
+    m_undo.pop_front();
+}
+
+bool UndoHistory::undo(Tschema& doc)
+{
+  if (m_undo.empty()) return false;
+  DrawingSnapshot before = std::move(m_undo.back());
+  m_undo.pop_back();
+  m_redo.push_back(counterpart(doc, before));
+  RestoreSnapshot(doc, before);
+  return true;
+}
+
+bool UndoHistory::redo(Tschema& doc)
+{
+  if (m_redo.empty()) return false;
+  DrawingSnapshot after = std::move(m_redo.back());
+  m_redo.pop_back();
+  m_undo.push_back(counterpart(doc, after));
+  RestoreSnapshot(doc, after);
+  return true;
+}
+
+void UndoHistory::clear()
+{
+  m_undo.clear();
+  m_redo.clear();
+}
+
+} // namespace norvane

@@ -1,0 +1,61 @@
+#pragma once
+// Undo and redo for the editor. Before each change the drawing is copied (a structural copy
+// of components, wires, ports, lines and texts; the arrays hold only their used elements).
+// The measured data sets (up to 11 MB) are not copied wholesale: a snapshot keeps the empty
+// sets (cheap) and full copies of only those sets the change is known to touch.
+
+#include "document/schema.h"
+
+#include <cstddef>
+#include <deque>
+#include <utility>
+#include <vector>
+
+namespace norvane {
+
+struct DrawingSnapshot
+{
+  TDrawData drawing;
+  std::vector<std::pair<int, T2pdatarray>> twoPortSets;
+  std::vector<std::pair<int, T1pdatarray>> onePortSets;
+};
+
+// A copy of the drawing, of every empty data set, and of the listed data sets.
+DrawingSnapshot CaptureSnapshot(const Tschema& doc, const std::vector<int>& twoPortSets = {},
+                                const std::vector<int>& onePortSets = {});
+
+// Puts the drawing and the captured data sets back. The unconnected-node markers (feedback of
+// the last circuit check) are cleared.
+void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot);
+
+// Whether the document still holds exactly the captured state (drawing and captured sets),
+// so that a dialog closed with OK but without a change leaves no undo step.
+bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& snapshot);
+
+class UndoHistory
+{
+public:
+  static constexpr std::size_t kDefaultLimit = 100;
+  explicit UndoHistory(std::size_t limit = kDefaultLimit) : m_limit(limit == 0 ? 1 : limit) {}
+
+  // Records the state before a change; the redo list is dropped. The oldest entries go when
+  // the limit is reached.
+  void push(DrawingSnapshot before);
+  bool canUndo() const { return !m_undo.empty(); }
+  bool canRedo() const { return !m_redo.empty(); }
+  std::size_t undoCount() const { return m_undo.size(); }
+  std::size_t redoCount() const { return m_redo.size(); }
+
+  // Brings the document back to the state before the last change (or forward again); false
+  // when there is nothing to undo (redo).
+  bool undo(Tschema& doc);
+  bool redo(Tschema& doc);
+  void clear();
+
+private:
+  std::size_t m_limit;
+  std::deque<DrawingSnapshot> m_undo;
+  std::deque<DrawingSnapshot> m_redo;
+};
+
+} // namespace norvane

@@ -1,0 +1,37 @@
+#pragma once
+// Everything the graph window shows as text about the cursor point and the chart: the three
+// status-bar readouts, the "Chart Zo=" panel, the impedance/admittance and equivalent-circuit
+// panels, the dB panels of a transmission chart and the stability-circle legend.
+
+#include "graph/chartreadouts.h"
+#include "platform/canvas.h"
+
+#include <string>
+
+namespace norvane {
+
+struct GraphReadouts
+{
+  std::string frequency; // "f=1.5GHz"
+  std::string value1;    // trace-1 value + unit, or the chart magnitude
+  std::string value2;    // trace-2 value + unit, or the chart angle + "Deg"
+  Color mark2Color = 0;  // trace-2 mark: trace2color (rectangular) or trace1color (charts)
+
+  bool chartZoVisible = false; // "Chart Zo=" panel (S11, S22 charts)
+  std::string chartZo;         // "50R"
+
+  bool impedanceVisible = false; // "Impedance", "Admittance", "Series"/"Parallel" "Equivalent"
+  ImpedancePanelTexts impedance;
+
+  bool gainVisible = false; // "dB Mag" "(20log[V])" and "(10log[P])" (S21, S12 charts)
+  GainPanelTexts gain;
+
+  bool legendVisible = false; // stability-circle legend
+  std::string legendPort;     // "Port 1" or "Port 2"
+};
+
+// The fixed texts of the legend's two framed boxes.
+inline constexpr const char* kLegendTexts[5] = {"stability", "circle.", "Shaded", "area",
+                                                "unstable"};
+
+} // namespace norvane

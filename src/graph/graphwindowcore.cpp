@@ -1,0 +1,503 @@
+#include "graph/graphwindowcore.h"
+
+#include "graph/chartgrid.h"
+#include "graph/plotdrawing.h"
+#include "graph/polarsetup.h"
+#include "graph/rectgrid.h"
+#include "graph/stabilityhatch.h"
+#include "graph/sweepsetup.h"
+#include "graph/tracekinds.h"
+#include "numbers/valuetext.h"
+
+#include <algorithm>
+
+namespace norvane {
+
+GraphWindowCore::GraphWindowCore(Tschema& doc, const TenvironmentProps& env, GraphHost& host)
+    : m_doc(doc), m_env(env), m_host(host)
+{
+  m_store.reset();
+}
+
+// ---- The run's output ---------------------------------------------------------------------
+
+void GraphWindowCore::showGraphWindow()
+{
+  m_host.showWindow();
+}
+
+void GraphWindowCore::enableParameterButtons(bool port1, bool port2)
+{
+  m_port1 = port1;
+  m_port2 = port2;
+  m_host.refreshControls();
+}
+
+void GraphWindowCore::setSDataWarning(bool on)
+{
+  m_sDataWarning = on;
+  m_host.refreshControls();
+}
+
+void GraphWindowCore::turnOffStabilityCircles()
+{
+  m_circlesOn = false;
+  m_host.refreshControls();
+}
+
+void GraphWindowCore::SetSweepLimits(double start, double stop)
+{
+  m_xMin = start;
+  m_xMax = stop;
+  m_host.refreshControls();
+}
+
+void GraphWindowCore::SetTrace1Limits(double min, double max)
+{
+  m_y1Min = min;
+  m_y1Max = max;
+}
+
+void GraphWindowCore::SetTrace2Limits(double min, double max)
+{
+  m_y2Min = min;
+  m_y2Max = max;
+}
+
+void GraphWindowCore::BeginPlot(int plotformat, int freqmode)
+{
+  // The runs of a finished multi-sweep survive exactly one more plot: the nominal one that
+  // is drawn over them.
+  if (m_runsKeptForNextPlot)
+    m_runsKeptForNextPlot = false;
+  else if (!m_multiSweepRun)
+    m_runsShown = false;
+  m_plotformat = plotformat;
+  m_logX = freqmode == freqmode::Logarithmic;
+  m_store.reset();
+  m_host.refreshControls();
+}
+
+void GraphWindowCore::AddPoint(const PlotPoint& point)
+{
+  if (!m_store.add(point)) return;
+  const int n = m_store.count();
+  if (n == 1) {
+    // The first point of a plot clears the old picture (not between multi-sweep runs,
+    // which accumulate on the screen).
+    if (!m_multiSweepRun) m_host.repaintGraph();
+    return;
+  }
+  drawSegment(m_store.at(n - 1), m_store.at(n));
+}
+
+void GraphWindowCore::drawSegment(const PlotPoint& from, const PlotPoint& to)
+{
+  Canvas* canvas = m_host.liveCanvas();
+  if (!canvas || !m_live.valid) return;
+  const GraphColors c = colors();
+  const Scaling& s = m_live;
+  canvas->setPen({c.trace1, 1, PenStyle::Solid, PenMode::Copy});
+  if (m_plotformat == plotformat::Rectangular) {
+    const CanvasPoint a1 = rectPointFree(s.area, s.x, s.y1, from.freq, from.trace1);
+    const CanvasPoint b1 = rectPointFree(s.area, s.x, s.y1, to.freq, to.trace1);
+    canvas->moveTo(a1.x, a1.y);
+    canvas->lineTo(b1.x, b1.y);
+    const CanvasPoint a2 = rectPointFree(s.area, s.x, s.y2, from.freq, from.trace2);
+    const CanvasPoint b2 = rectPointFree(s.area, s.x, s.y2, to.freq, to.trace2);
+    canvas->setPenColor(c.trace2);
+    canvas->moveTo(a2.x, a2.y);
+    canvas->lineTo(b2.x, b2.y);
+  } else if (plotformat::isChart(m_plotformat)) {
+    const CanvasPoint a = s.chart.point(from.trace1, from.trace2);
+    const CanvasPoint b = s.chart.point(to.trace1, to.trace2);
+    canvas->moveTo(a.x, a.y);
+    canvas->lineTo(b.x, b.y);
+  }
+}
+
+void GraphWindowCore::DrawCursor()
+{
+  if (m_multiSweepRun) return;
+  Canvas* canvas = m_host.liveCanvas();
+  const int pos = cursorPosition();
+  if (canvas && m_live.valid && m_store.count() >= 1 && m_liveMarkers.empty())
+    m_liveMarkers = drawMarkers(*canvas, m_live, pos, 2, drawsStabilityCircle());
+  updateReadouts(pos, 1);
+  cursorChanged(pos);
+}
+
+void GraphWindowCore::beginDataList(int rows)
+{
+  // The grid keeps what its surviving rows held, as a resized table does.
+  m_list.resize(static_cast<size_t>(std::clamp(rows - 1, 0, PlotStore::kCapacity)));
+}
+
+void GraphWindowCore::dataListRow(int row, const SweepPoint& point)
+{
+  if (row < 1 || row > static_cast<int>(m_list.size())) return;
+  m_list[static_cast<size_t>(row - 1)] = FormatDataListRow(point);
+}
+
+void GraphWindowCore::endDataList()
+{
+  m_host.refreshControls();
+}
+
+// ---- Drawing ------------------------------------------------------------------------------
+
+GraphWindowCore::Scaling GraphWindowCore::scalingFor(const IntRect& area) const
+{
+  Scaling s;
+  s.valid = true;
+  s.area = area;
+  s.x = FrequencyAxis::make(m_xMin, m_xMax, m_logX, area.width);
+  s.y1 = ValueAxis::make(m_y1Min, m_y1Max, area.height);
+  s.y2 = ValueAxis::make(m_y2Min, m_y2Max, area.height);
+  s.chart = ChartGeometry::make(area, chartMagnitude());
+  return s;
+}
+
+double GraphWindowCore::chartMagnitude() const
+{
+  return polarMagnitude(m_doc, m_doc.polarmeaswhat);
+}
+
+void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, int height,
+                                bool printing)
+{
+  const IntRect area{left, top, width, height};
+  const int penWidth = graphPenWidth(printing, area);
+  const Scaling s = scalingFor(area);
+  const GraphColors c = colors();
+  const MultiSweepRuns* runs = m_runsShown ? &m_runs : nullptr;
+  if (m_plotformat == plotformat::Rectangular) {
+    drawRectGrid(canvas, area, s.x, c, penWidth);
+    drawRectTraces(canvas, area, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
+  } else if (plotformat::isChart(m_plotformat)) {
+    drawChartGrid(canvas, area, s.chart, chartKindOf(m_plotformat), c, penWidth);
+    drawChartTrace(canvas, s.chart, m_store, runs, c, penWidth);
+  }
+}
+
+void GraphWindowCore::DrawCursor(Canvas& canvas, int markerSize, int left, int top, int width,
+                                 int height)
+{
+  if (m_store.count() < 1) return;
+  const int pos = cursorPosition();
+  drawMarkers(canvas, scalingFor({left, top, width, height}), pos, markerSize,
+              drawsStabilityCircle());
+  updateReadouts(pos, 1);
+}
+
+void GraphWindowCore::paint(Canvas& canvas, const IntRect& area)
+{
+  canvas.setBrush({m_env.graphbackgroundcolor, BrushStyle::Solid});
+  canvas.fillRect(area.left, area.top, area.right(), area.bottom());
+  DrawGraph(canvas, area.left, area.top, area.width, area.height);
+  m_live = scalingFor(area);
+  m_liveMarkers.clear();
+  if (m_store.count() > 1) {
+    const int pos = cursorPosition();
+    m_liveMarkers = drawMarkers(canvas, m_live, pos, 2, drawsStabilityCircle());
+    updateReadouts(pos, 1);
+  }
+}
+
+std::vector<CanvasPoint> GraphWindowCore::drawMarkers(Canvas& canvas, const Scaling& s,
+                                                      int position, int markerSize, bool withCircle)
+{
+  std::vector<CanvasPoint> drawn;
+  const int n = m_store.count();
+  if (n < 1) return drawn;
+  const PlotPoint& p = m_store.at(std::min(position, n));
+  if (m_plotformat == plotformat::Rectangular) {
+    const CanvasPoint a = rectPointFree(s.area, s.x, s.y1, p.freq, p.trace1);
+    const CanvasPoint b = rectPointFree(s.area, s.x, s.y2, p.freq, p.trace2);
+    drawn.push_back(a);
+    // Both markers are inverting: a second one on the same pixels would wipe out the first.
+    if (b.y != a.y) drawn.push_back(b);
+  } else if (plotformat::isChart(m_plotformat)) {
+    if (withCircle) {
+      drawStabilityCircle(canvas, s.area, s.chart,
+                          {p.circleCentreRe, p.circleCentreIm, p.circleRadius, p.stability},
+                          colors().trace1);
+    }
+    drawn.push_back(s.chart.point(p.trace1, p.trace2));
+  }
+  for (const CanvasPoint& at : drawn)
+    drawCursorMarker(canvas, at, markerSize);
+  return drawn;
+}
+
+// ---- Cursor -------------------------------------------------------------------------------
+
+int GraphWindowCore::cursorMaximum() const
+{
+  return std::clamp(m_doc.Xax.numpoints + 1, 1, PlotStore::kCapacity);
+}
+
+int GraphWindowCore::clampedCursor(int position) const
+{
+  return std::clamp(position, 1, cursorMaximum());
+}
+
+int GraphWindowCore::cursorPosition() const
+{
+  return clampedCursor(m_cursor);
+}
+
+bool GraphWindowCore::chartMode() const
+{
+  return plotformat::isChart(m_plotformat);
+}
+
+bool GraphWindowCore::reflectionChart() const
+{
+  return m_doc.polarmeaswhat == measwhat::S11 || m_doc.polarmeaswhat == measwhat::S22;
+}
+
+bool GraphWindowCore::cursorRedrawsWholeGraph() const
+{
+  return chartMode() && m_circlesOn && reflectionChart();
+}
+
+bool GraphWindowCore::drawsStabilityCircle() const
+{
+  return cursorRedrawsWholeGraph() && !m_multiSweepRun;
+}
+
+void GraphWindowCore::cursorChanged(int position)
+{
+  const int pos = clampedCursor(position);
+  m_cursor = pos;
+  if (m_store.count() >= 1) {
+    if (cursorRedrawsWholeGraph()) {
+      m_host.repaintGraph();
+    } else if (Canvas* canvas = m_host.liveCanvas(); canvas && m_live.valid) {
+      for (const CanvasPoint& at : m_liveMarkers)
+        drawCursorMarker(*canvas, at, 2);
+      m_liveMarkers = drawMarkers(*canvas, m_live, pos, 2, false);
+    }
+    updateReadouts(pos, 2);
+  }
+  m_host.refreshControls();
+}
+
+void GraphWindowCore::updateReadouts(int position, int digits)
+{
+  const int n = m_store.count();
+  if (n < 1) return;
+  const PlotPoint& p = m_store.at(std::min(position, n));
+  const GraphColors c = colors();
+  GraphReadouts r;
+  if (chartMode()) {
+    const ChartCursorTexts t = chartCursorTexts(p.freq, p.trace1, p.trace2, digits);
+    r.frequency = t.frequency;
+    r.value1 = t.magnitude;
+    r.value2 = t.angle;
+    r.mark2Color = c.trace1;
+    const int which = m_doc.polarmeaswhat;
+    const Tport& p1 = m_doc.drawdat.P1;
+    const Tport& p2 = m_doc.drawdat.P2;
+    if (reflectionChart()) {
+      const double zo = which == measwhat::S11 ? p1.Zo : p2.Zo;
+      r.chartZoVisible = true;
+      r.chartZo = chartZoText(zo);
+      r.impedanceVisible = true;
+      r.impedance = impedancePanels(p.trace1, p.trace2, zo, p.freq, digits);
+      if (r.impedance.admittanceFailed) m_host.beep();
+      r.legendVisible = m_circlesOn;
+      r.legendPort = which == measwhat::S11 ? "Port 1" : "Port 2";
+    } else {
+      r.gainVisible = true;
+      r.gain = gainPanels(p.trace1, p.trace2, which == measwhat::S21, p1.Zo, p2.Zo, digits);
+    }
+  } else {
+    r.frequency = "f=" + FormatEngineering(3, p.freq) + "Hz";
+    r.value1 = FormatEngineering(digits, p.trace1) + traceUnitText(m_doc.Y1ax.tracetype);
+    r.value2 = FormatEngineering(digits, p.trace2) + traceUnitText(m_doc.Y2ax.tracetype);
+    r.mark2Color = c.trace2;
+  }
+  m_readouts = r;
+}
+
+// ---- Controls -----------------------------------------------------------------------------
+
+GraphPanelState GraphWindowCore::panelState() const
+{
+  GraphPanelState s;
+  const int pf = m_doc.plotformat;
+  s.view = pf == plotformat::DataList ? GraphView::List
+           : plotformat::isChart(pf)  ? GraphView::Chart
+                                      : GraphView::Rectangular;
+  s.caption = "Norvane - " + m_env.filename;
+  switch (pf) {
+  case plotformat::SmithZ:
+  case plotformat::SmithY:
+  case plotformat::SmithZY:
+    s.graphTypeButton = GraphTypeButton::Smith;
+    break;
+  case plotformat::Polar:
+    s.graphTypeButton = GraphTypeButton::Polar;
+    break;
+  case plotformat::DataList:
+    s.graphTypeButton = GraphTypeButton::DataList;
+    break;
+  default:
+    s.graphTypeButton = GraphTypeButton::SquareGrid;
+  }
+  s.logSweep = m_doc.Xax.freqmode == freqmode::Logarithmic;
+  s.circlesOn = m_circlesOn;
+  s.trace2LimitsEnabled = s.view == GraphView::Rectangular;
+  s.parameterEnabled = {m_port1, m_port1 && m_port2, m_port1 && m_port2, m_port2};
+  s.leftChecked = s.view == GraphView::Chart ? m_doc.polarmeaswhat : m_doc.Y1ax.measwhat;
+  s.rightChecked = m_doc.Y2ax.measwhat;
+  s.trace1ListIndex = traceTypeListIndex(m_doc.Y1ax.tracetype);
+  s.trace2ListIndex = traceTypeListIndex(m_doc.Y2ax.tracetype);
+  s.trace1Max = m_doc.Y1ax.max;
+  s.trace1Min = m_doc.Y1ax.min;
+  s.trace2Max = m_doc.Y2ax.max;
+  s.trace2Min = m_doc.Y2ax.min;
+  s.trace1Unit = traceUnitText(m_doc.Y1ax.tracetype);
+  s.trace2Unit = traceUnitText(m_doc.Y2ax.tracetype);
+  s.chartMagnitude = chartMagnitude();
+  s.start = m_xMin;
+  s.stop = m_xMax;
+  s.points = m_doc.Xax.numpoints + 1;
+  s.sDataWarning = m_sDataWarning;
+  return s;
+}
+
+void GraphWindowCore::resimulate()
+{
+  m_host.simulate();
+}
+
+void GraphWindowCore::setGraphType(int plotformat)
+{
+  m_doc.plotformat = plotformat;
+  resimulate();
+}
+
+void GraphWindowCore::setFreqMode(int mode)
+{
+  m_doc.Xax.freqmode = mode;
+  resimulate();
+}
+
+void GraphWindowCore::traceTypeChosen(int trace, int listIndex)
+{
+  if (m_painting) return;
+  changeTraceType(m_doc, trace, traceTypeOfListIndex(listIndex));
+  resimulate();
+  m_host.focusCursorScrollBar();
+}
+
+void GraphWindowCore::graphLimitSetupMenu()
+{
+  traceTypeChosen(1, traceTypeListIndex(m_doc.Y1ax.tracetype));
+}
+
+void GraphWindowCore::parameterChosen(int side, int which)
+{
+  if (m_painting) return;
+  if (plotformat::isChart(m_doc.plotformat)) {
+    m_doc.polarmeaswhat = which;
+    m_doc.plotformat = plotformat::SmithZ;
+  } else {
+    traceAxis(m_doc, side).measwhat = which;
+  }
+  resimulate();
+}
+
+void GraphWindowCore::valueFieldLeft(ValueField field, double value)
+{
+  if (m_painting) return;
+  if (plotformat::isChart(m_doc.plotformat)) {
+    if (field != ValueField::Trace1Max) return;
+    polarMagnitude(m_doc, m_doc.polarmeaswhat) = value;
+  } else {
+    switch (field) {
+    case ValueField::Trace1Max:
+      storeTraceMax(m_doc, 1, value);
+      break;
+    case ValueField::Trace1Min:
+      storeTraceMin(m_doc, 1, value);
+      break;
+    case ValueField::Trace2Max:
+      storeTraceMax(m_doc, 2, value);
+      break;
+    case ValueField::Trace2Min:
+      storeTraceMin(m_doc, 2, value);
+      break;
+    }
+  }
+  resimulate();
+}
+
+void GraphWindowCore::startFieldLeft(double hz)
+{
+  if (m_painting) return;
+  m_doc.Xax.min = hz;
+  resimulate();
+}
+
+void GraphWindowCore::stopFieldLeft(double hz)
+{
+  if (m_painting) return;
+  m_doc.Xax.max = hz;
+  resimulate();
+}
+
+void GraphWindowCore::pointsFieldLeft(double points)
+{
+  if (m_painting) return;
+  m_doc.Xax.numpoints = sweepIntervalsFromPoints(points);
+  resimulate();
+}
+
+void GraphWindowCore::setStabilityCircles(bool on)
+{
+  m_circlesOn = on;
+  m_host.refreshControls();
+  resimulate();
+}
+
+// ---- Multi-sweep ---------------------------------------------------------------------------
+
+void GraphWindowCore::beginMultiSweep(int runs)
+{
+  m_runs.size(m_doc.Xax.numpoints + 2, std::clamp(runs, 0, 100000) + 2);
+  m_runsShown = false;
+  m_runsKeptForNextPlot = false;
+}
+
+void GraphWindowCore::captureMultiSweepRun(int run)
+{
+  m_runs.capture(run, m_store);
+}
+
+void GraphWindowCore::endMultiSweep()
+{
+  m_multiSweepRun = false;
+  m_runsShown = true;
+  m_runsKeptForNextPlot = true;
+}
+
+// ---- Document exchange ---------------------------------------------------------------------
+
+void GraphWindowCore::copyToDocument()
+{
+  m_doc.cursorpos = m_cursor;
+  m_doc.circleson = m_circlesOn;
+}
+
+void GraphWindowCore::takeFromDocument()
+{
+  m_cursor = std::max(1, m_doc.cursorpos);
+  m_circlesOn = m_doc.circleson;
+  m_host.refreshControls();
+}
+
+} // namespace norvane

@@ -1,0 +1,195 @@
+#pragma once
+// The graph window without its widgets: it receives the points of a simulation run (it is the
+// run's SweepOutput), stores them, draws the rectangular graph or the chart into any canvas
+// (window, bitmap, printer page), keeps the cursor and its readouts, and turns the user's
+// choices on the window into document settings followed by a new simulation. The Qt window
+// only forwards its events here and copies panelState() and readouts() onto its widgets.
+
+#include "config/environment.h"
+#include "document/schema.h"
+#include "graph/chartgeometry.h"
+#include "graph/graphcolors.h"
+#include "graph/graphhost.h"
+#include "graph/graphpanels.h"
+#include "graph/graphreadouts.h"
+#include "graph/intgeometry.h"
+#include "graph/plotstore.h"
+#include "graph/rectaxes.h"
+#include "sim/results.h"
+#include "sim/sweepoutput.h"
+
+#include <array>
+#include <string>
+
+#include <vector>
+
+namespace norvane {
+
+// One row of the data list: frequency, then magnitude and angle of S11, S21, S12, S22.
+using DataListRow = std::array<std::string, kDataListColumns>;
+
+// The four value fields of the side panels.
+enum class ValueField { Trace1Max, Trace1Min, Trace2Max, Trace2Min };
+
+class GraphWindowCore : public SweepOutput
+{
+public:
+  GraphWindowCore(Tschema& doc, const TenvironmentProps& env, GraphHost& host);
+
+  // ---- The simulation run's output (calling order of one run) ----------------------------
+  void showGraphWindow() override;
+  void enableParameterButtons(bool port1, bool port2) override;
+  void setSDataWarning(bool on) override;
+  bool stabilityCircles() const override { return m_circlesOn; }
+  void turnOffStabilityCircles() override;
+  void SetSweepLimits(double start, double stop) override;
+  void SetTrace1Limits(double min, double max) override;
+  void SetTrace2Limits(double min, double max) override;
+  void BeginPlot(int plotformat, int freqmode) override;
+  // Stores the point; the first one repaints the window (unless a multi-sweep run is going
+  // on), every further one draws its segment at once.
+  void AddPoint(const PlotPoint& point) override;
+  // After the last point: the cursor on the window, then the cursor handler.
+  void DrawCursor() override;
+  // List mode: the grid gets `rows` rows (the heading and one per point), each sweep point
+  // fills its row, and the window shows the list anew at the end. The rows stay until the
+  // next list-mode sweep.
+  void beginDataList(int rows) override;
+  void dataListRow(int row, const SweepPoint& point) override;
+  void endDataList() override;
+  // The data rows (list row 1 is element 0), nine cells each.
+  const std::vector<DataListRow>& dataListRows() const { return m_list; }
+
+  // ---- Drawing into any canvas -----------------------------------------------------------
+  // Grid and traces of the current graph type into the given area. `printing` selects the
+  // printer's pen width.
+  void DrawGraph(Canvas& canvas, int left, int top, int width, int height, bool printing = false);
+  // Cursor markers of half-size markerSize (and the stability circle on a chart) for the
+  // given area; updates the readouts (1 digit).
+  void DrawCursor(Canvas& canvas, int markerSize, int left, int top, int width, int height);
+  // The window's paint: background, DrawGraph over the area and, with more than one point,
+  // DrawCursor with marker size 2. This picture is what later incremental drawing and
+  // cursor moves change.
+  void paint(Canvas& canvas, const IntRect& area);
+
+  // ---- Cursor ------------------------------------------------------------------------------
+  int cursorMinimum() const { return 1; }
+  int cursorMaximum() const; // numpoints + 1 (at most 501)
+  int cursorPosition() const;
+  // The scroll bar moved (or was set): erase the old markers, draw the new ones, update the
+  // readouts (2 digits). With stability circles on a reflection chart the whole graph is
+  // repainted instead, so the hatching does not flicker.
+  void cursorChanged(int position);
+  // Whether the cursor handler repaints the whole graph (circles shown on a S11/S22 chart).
+  bool cursorRedrawsWholeGraph() const;
+  const GraphReadouts& readouts() const { return m_readouts; }
+
+  // ---- Controls ----------------------------------------------------------------------------
+  GraphPanelState panelState() const;
+  // While the window copies panelState() onto its widgets their change handlers must not
+  // start simulations; the window brackets that copying with setPainting(true/false).
+  void setPainting(bool painting) { m_painting = painting; }
+  bool painting() const { return m_painting; }
+
+  // Graph type commands (plotformat 1..6) and the sweep commands (freqmode 1, 2).
+  void setGraphType(int plotformat);
+  void setFreqMode(int freqmode);
+  // Another item (0..4) in a trace-type list.
+  void traceTypeChosen(int trace, int listIndex);
+  // The "Graph Limit &Setup" menu title: the trace-1 list's item is applied again.
+  void graphLimitSetupMenu();
+  // A parameter radio button: side 1 is the left group, 2 the right.
+  void parameterChosen(int side, int measwhat);
+  // A value field was left or Enter pressed, with the value it now holds.
+  void valueFieldLeft(ValueField field, double value);
+  // The "Start:", "Stop:" and points fields.
+  void startFieldLeft(double hz);
+  void stopFieldLeft(double hz);
+  void pointsFieldLeft(double points);
+  // The "Stability Circles" toggle.
+  void setStabilityCircles(bool on);
+
+  // ---- Tolerance multi-sweep ---------------------------------------------------------------
+  // Before the first run: room for `runs` runs; earlier runs are forgotten.
+  void beginMultiSweep(int runs);
+  // Runs 2..N are simulated in the multi-sweep tolerance mode: their first point does not
+  // repaint the window and no cursor is drawn.
+  void setMultiSweepRunInProgress(bool inProgress) { m_multiSweepRun = inProgress; }
+  bool multiSweepRunInProgress() const { return m_multiSweepRun; }
+  // After a run: its trace values are kept.
+  void captureMultiSweepRun(int run);
+  // All runs done: they are drawn under the traces of the next simulation (the final nominal
+  // one) and stay until the simulation after it.
+  void endMultiSweep();
+  bool multiSweepResultShown() const { return m_runsShown; }
+
+  // ---- Document exchange -------------------------------------------------------------------
+  // Before saving: cursorpos and circleson into the document. After loading: back from it.
+  void copyToDocument();
+  void takeFromDocument();
+
+  // ---- For tests and the print preview ---------------------------------------------------
+  const PlotStore& points() const { return m_store; }
+  int plotFormat() const { return m_plotformat; }
+  bool logarithmicAxis() const { return m_logX; }
+  double sweepStart() const { return m_xMin; }
+  double sweepStop() const { return m_xMax; }
+  // The chart magnitude M the next paint uses (that of the charted parameter).
+  double chartMagnitude() const;
+  bool port1Present() const { return m_port1; }
+  bool port2Present() const { return m_port2; }
+
+private:
+  struct Scaling
+  {
+    bool valid = false;
+    IntRect area;
+    int plotformat = 1;
+    FrequencyAxis x;
+    ValueAxis y1, y2;
+    ChartGeometry chart;
+  };
+  Scaling scalingFor(const IntRect& area) const;
+  GraphColors colors() const { return graphColorsFrom(m_env); }
+  bool chartMode() const;
+  bool reflectionChart() const;
+  bool drawsStabilityCircle() const;
+  int clampedCursor(int position) const;
+  // Draws the cursor markers (and the stability circle when asked) and returns where the
+  // markers went, so that drawing them again there erases them.
+  std::vector<CanvasPoint> drawMarkers(Canvas& canvas, const Scaling& s, int position,
+                                       int markerSize, bool withCircle);
+  void updateReadouts(int position, int digits);
+  void drawSegment(const PlotPoint& from, const PlotPoint& to);
+  void resimulate();
+
+  Tschema& m_doc;
+  const TenvironmentProps& m_env;
+  GraphHost& m_host;
+
+  PlotStore m_store;
+  MultiSweepRuns m_runs;
+  bool m_multiSweepRun = false;
+  bool m_runsShown = false;
+  bool m_runsKeptForNextPlot = false;
+
+  int m_plotformat = 1;
+  bool m_logX = false;
+  double m_xMin = 0.0, m_xMax = 1.0;
+  double m_y1Min = 0.0, m_y1Max = 1.0;
+  double m_y2Min = 0.0, m_y2Max = 1.0;
+
+  bool m_port1 = true, m_port2 = true;
+  bool m_sDataWarning = false;
+  bool m_circlesOn = false;
+  bool m_painting = false;
+
+  int m_cursor = 1;
+  Scaling m_live;                         // scaling of the last paint of the window's picture
+  std::vector<CanvasPoint> m_liveMarkers; // cursor markers now on that picture
+
+  GraphReadouts m_readouts;
+  std::vector<DataListRow> m_list;
+};
+
+} // namespace norvane

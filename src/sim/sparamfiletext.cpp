@@ -1,0 +1,124 @@
+#include "sim/sparamfiletext.h"
+
+#include "numbers/valuetext.h"
+
+#include <cmath>
+#include <limits>
+
+namespace norvane::sparamfile {
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == '\n' || c == '\r') {
+      lines.push_back(text.substr(start, i - start));
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        ++i;
+      }
+      start = i + 1;
+    }
+    ++i;
+  }
+  if (start < text.size()) {
+    lines.push_back(text.substr(start));
+  }
+  return lines;
+}
+
+std::string upperCase(std::string_view s)
+{
+  std::string r(s);
+  for (char& c : r) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return r;
+}
+
+namespace {
+bool isBlank(char c)
+{
+  return c == ' ' || c == '\t';
+}
+bool isSeparator(char c)
+{
+  return c == ' ' || c == '\t' || c == ',';
+}
+bool isDigit(char c)
+{
+  return c >= '0' && c <= '9';
+}
+} // namespace
+
+std::string_view trimLeft(std::string_view s)
+{
+  std::size_t i = 0;
+  while (i < s.size() && isBlank(s[i])) {
+    ++i;
+  }
+  return s.substr(i);
+}
+
+std::string_view trim(std::string_view s)
+{
+  s = trimLeft(s);
+  std::size_t n = s.size();
+  while (n > 0 && isBlank(s[n - 1])) {
+    --n;
+  }
+  return s.substr(0, n);
+}
+
+std::vector<std::string_view> fields(std::string_view line)
+{
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && isSeparator(line[i])) {
+      ++i;
+    }
+    const std::size_t start = i;
+    while (i < line.size() && !isSeparator(line[i])) {
+      ++i;
+    }
+    if (i > start) {
+      out.push_back(line.substr(start, i - start));
+    }
+  }
+  return out;
+}
+
+bool startsWithNumber(std::string_view field)
+{
+  std::size_t i = 0;
+  if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+    ++i;
+  }
+  if (i < field.size() && isDigit(field[i])) {
+    return true;
+  }
+  return i + 1 < field.size() && field[i] == '.' && isDigit(field[i + 1]);
+}
+
+double fieldValue(const std::vector<std::string_view>& f, std::size_t i)
+{
+  return i < f.size() ? ParseValueText(f[i]) : 0.0;
+}
+
+double finiteValue(double x)
+{
+  if (std::isnan(x)) {
+    return 0.0;
+  }
+  if (std::isinf(x)) {
+    return x > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+  }
+  return x;
+}
+
+} // namespace norvane::sparamfile

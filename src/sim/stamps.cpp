@@ -1,0 +1,255 @@
+#include "sim/stamps.h"
+
+#include "sim/netlist.h"
+#include "sim/stampsdetail.h"
+
+#include <cmath>
+
+// Dispatch by kind, and the passive two-terminal models: resistor, capacitor, inductor,
+// transmission line, and the port terminations. The coupled windings, the active models and
+// the data blocks live in their own files (stampscoupled.cpp, stampsactive.cpp,
+// stampsdata.cpp).
+
+namespace norvane {
+
+namespace stampdetail {
+
+bool resolvePins(const Tcomponent& c, int wanted, Pins& p)
+{
+  if (c.pins.count < wanted) {
+    return false;
+  }
+  for (int k = 1; k <= wanted; ++k) {
+    const TPoint pin = c.pins.nodes[k];
+    if (pin.y != kResolvedY || pin.x < 0 || pin.x > kMaxSystemSize) {
+      return false;
+    }
+    p[k] = pin.x;
+  }
+  return true;
+}
+
+} // namespace stampdetail
+
+using namespace stampdetail;
+
+QMode qModeOf(double stored)
+{
+  const double r = std::nearbyint(stored);
+  if (r == 1.0) {
+    return QMode::ResistiveLossConstant;
+  }
+  if (r == 2.0) {
+    return QMode::SquareRoot;
+  }
+  return QMode::ConstantQ;
+}
+
+void stamp2(ComplexMatrix& m, int a, int b, Complex y)
+{
+  m.add(a, a, y);
+  m.add(b, b, y);
+  m.add(a, b, -y);
+  m.add(b, a, -y);
+}
+
+// (Rp || C) in series with Ls = 1/((2 pi SRF)^2 C):
+//   Y = (1 + jwRpC) / (Rp(1 - w^2 Ls C) + jwLs)
+//     = [Rp + jw(Rp^2 C (1 - w^2 Ls C) - Ls)] / D,  D = (Rp(1 - w^2 Ls C))^2 + (w Ls)^2.
+// The loss resistance follows the chosen Q law; at SRF far above f, Q(f) = w C Rp.
+Complex physicalCapacitorAdmittance(const PhysicalModel& c, double f)
+{
+  const double w = kTwoPi * f;
+  const double C = c.value;
+  const double wr = kTwoPi * c.SRF;
+  const double Ls = 1.0 / (wr * wr * C);
+  double Rp = 0.0;
+  switch (c.mode) {
+  case QMode::ResistiveLossConstant: // Q(f) = Q(F) F/f: the series-equivalent loss
+                                     // resistance 1/(2 pi F C Q) stays constant
+    Rp = c.F * c.Q / (f * w * C);
+    break;
+  case QMode::SquareRoot: // Q(f) = Q(F) sqrt(F/f)
+    Rp = std::sqrt(c.F / f) * c.Q / (w * C);
+    break;
+  case QMode::ConstantQ:
+    Rp = c.Q / (w * C);
+    break;
+  }
+  const double resonance = 1.0 - w * w * Ls * C;
+  const double D = (Rp * resonance) * (Rp * resonance) + (w * Ls) * (w * Ls);
+  const double G = Rp / D;
+  const double B = w * (Rp * Rp * C * resonance - Ls) / D;
+  return Complex{G, B};
+}
+
+// (Rs + jwL) in parallel with Cp = 1/((2 pi SRF)^2 L):
+//   Y = (Rs - jwL) / (Rs^2 + (wL)^2) + jwCp.
+// At SRF far above f, Q(f) = wL / Rs.
+Complex physicalInductorAdmittance(const PhysicalModel& l, double f)
+{
+  const double w = kTwoPi * f;
+  const double L = l.value;
+  const double wr = kTwoPi * l.SRF;
+  const double Cp = 1.0 / (wr * wr * L);
+  double Rs = 0.0;
+  switch (l.mode) {
+  case QMode::ResistiveLossConstant: // Q(f) = Q(F) f/F: Rs = 2 pi F L / Q, constant
+    Rs = w * L * l.F / (l.Q * f);
+    break;
+  case QMode::SquareRoot: // Q(f) = Q(F) sqrt(f/F)
+    Rs = std::sqrt(l.F / f) * w * L / l.Q;
+    break;
+  case QMode::ConstantQ:
+    Rs = w * L / l.Q;
+    break;
+  }
+  const double D = Rs * Rs + (w * L) * (w * L);
+  const double G = Rs / D;
+  const double B = w * Cp - w * L / D;
+  return Complex{G, B};
+}
+
+namespace {
+
+PhysicalModel physicalModelOf(const Tcomponent& c)
+{
+  PhysicalModel p;
+  p.value = c.value[1].actual;
+  p.Q = c.value[2].nom;
+  p.F = c.value[3].nom;
+  p.SRF = c.value[4].nom;
+  p.mode = qModeOf(c.value[5].nom);
+  return p;
+}
+
+void stampResistor(ComplexMatrix& m, const Tcomponent& c)
+{
+  Pins p;
+  if (!resolvePins(c, 2, p)) {
+    return;
+  }
+  stamp2(m, p[1], p[2], Complex{1.0 / c.value[1].actual, 0.0});
+}
+
+void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f)
+{
+  Pins p;
+  if (!resolvePins(c, 2, p)) {
+    return;
+  }
+  if (c.value[5].TolEn) {
+    stamp2(m, p[1], p[2], physicalCapacitorAdmittance(physicalModelOf(c), f));
+  } else {
+    const double w = kTwoPi * f;
+    stamp2(m, p[1], p[2], Complex{0.0, w * c.value[1].actual});
+  }
+}
+
+void stampInductor(ComplexMatrix& m, const Tcomponent& c, double f)
+{
+  Pins p;
+  if (!resolvePins(c, 2, p)) {
+    return;
+  }
+  if (c.value[5].TolEn) {
+    stamp2(m, p[1], p[2], physicalInductorAdmittance(physicalModelOf(c), f));
+  } else {
+    const double w = kTwoPi * f;
+    stamp2(m, p[1], p[2], Complex{0.0, -1.0 / (w * c.value[1].actual)});
+  }
+}
+
+// Lossless line, both ends referred to ground: Y11 = Y22 = -j cot(theta)/Zo,
+// Y12 = Y21 = j csc(theta)/Zo, theta = 2 pi f l / v.
+void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f)
+{
+  Pins p;
+  if (!resolvePins(c, 2, p)) {
+    return;
+  }
+  const Ttolvalue& zv = c.value[1];
+  const Ttolvalue& lv = c.value[3];
+  const double Zo = zv.TolEn ? zv.actual : zv.nom;
+  const double length = lv.TolEn ? lv.actual : lv.nom;
+  const double v = c.value[2].nom;
+  const double theta = length * kTwoPi * f / v;
+  const Complex self{0.0, -Cot(theta) / Zo};
+  const Complex mutual{0.0, Csc(theta) / Zo};
+  m.add(p[1], p[1], self);
+  m.add(p[2], p[2], self);
+  m.add(p[1], p[2], mutual);
+  m.add(p[2], p[1], mutual);
+}
+
+} // namespace
+
+void StampComponent(ComplexMatrix& m, const Tcomponent& component, double f, const TDataSets& data,
+                    ComplexErrors& errors)
+{
+  switch (component.ctype) {
+  case ckResistor:
+    stampResistor(m, component);
+    break;
+  case ckCapacitor:
+    stampCapacitor(m, component, f);
+    break;
+  case ckInductor:
+    stampInductor(m, component, f);
+    break;
+  case ckOpAmp:
+    stampOpAmp(m, component);
+    break;
+  case ckTxLine:
+    stampTxLine(m, component, f);
+    break;
+  case ckSParam2:
+    stampTwoPortBlock(m, component, f, data, errors);
+    break;
+  case ckSParam1:
+    stampOnePortBlock(m, component, f, data, errors);
+    break;
+  case ckTransformer:
+  case ckMutual:
+    stampCoupledWindings(m, component, f);
+    break;
+  case ckBipolar:
+    stampBipolar(m, component, f, errors);
+    break;
+  case ckVCVS:
+    stampVCVS(m, component);
+    break;
+  case ckVCCS:
+    stampVCCS(m, component);
+    break;
+  case ckCCVS:
+    stampCCVS(m, component);
+    break;
+  case ckCCCS:
+    stampCCCS(m, component);
+    break;
+  default: // ground and anything unknown: nothing to add
+    break;
+  }
+}
+
+void StampComponents(ComplexMatrix& m, const Tschema& doc, double f, ComplexErrors& errors)
+{
+  for (const Tcomponent& c : doc.drawdat.components) {
+    StampComponent(m, c, f, doc.datasets, errors);
+  }
+}
+
+void StampPorts(ComplexMatrix& m, const TDrawData& drawing)
+{
+  for (const Tport* port : {&drawing.P1, &drawing.P2}) {
+    const TPoint t = port->node;
+    if (!portIsPlaced(*port) || t.y != kResolvedY || t.x < 0 || t.x > kMaxSystemSize) {
+      continue;
+    }
+    const double y = port->Zo == 0.0 ? stampconst::kShortedPort : 1.0 / port->Zo;
+    m.add(t.x, t.x, Complex{y, 0.0});
+  }
+}
+
+} // namespace norvane

@@ -1,0 +1,79 @@
+#pragma once
+// Element models: what each component adds to the nodal admittance matrix at one frequency.
+//
+// Everything is linear, small-signal and in the frequency domain. There are no voltage-source
+// rows: every source is modelled by admittances (Norton form), with very large or very small
+// conductances where an ideal element is meant. Node 0 is ground; its row and column are
+// stamped like any other and simply never solved.
+//
+// Preconditions (the sweep establishes them before the first point):
+// - BuildNetlist has replaced every pin by its node reference (n, -1), and each port terminal
+//   that landed on a node likewise;
+// - the tolerance rule has set `actual` of the values it governs.
+// A component with a pin that holds no node reference (or one outside 0..100) stamps nothing.
+//
+// All additions go through ComplexMatrix::add, in the order each model lists them, so the
+// rounding of every matrix entry is fixed by the component order of the document.
+
+#include "document/schema.h"
+#include "sim/complexmatrix.h"
+
+namespace norvane {
+
+namespace stampconst {
+// Conductance of the ideal controlled sources' output and sensing branches, S.
+constexpr double kVcvsOutput = 1e7;        // VCVS output conductance G0
+constexpr double kCcvsBranch = 1e7;        // CCVS sensing and output branches (0.1 uOhm)
+constexpr double kCcvsTransfer = 1e14;     // CCVS transresistance scale (kCcvsBranch squared)
+constexpr double kCccsSense = 1e9;         // CCCS sensing branch (1 nOhm)
+constexpr double kSourceLeak = 1e-9;       // small conductance that keeps source nodes solvable
+constexpr double kIdealWinding = 1e9;      // susceptance magnitude of an ideal winding, S
+constexpr double kTransformerLeak = 1e-20; // leak to ground at the transformer's pins 2 and 4
+constexpr double kShortedPort = 1e18;      // port conductance when Zo is exactly 0
+constexpr double kDataReference = 50.0;    // reference impedance of all stored S-parameters
+} // namespace stampconst
+
+// Q modes of the physical capacitor and inductor models (value slot 5, rounded).
+enum class QMode {
+  ResistiveLossConstant = 1, // capacitor Q(f) = Q(F)*F/f, inductor Q(f) = Q(F)*f/F
+  SquareRoot = 2,            // capacitor Q(f) = Q(F)*sqrt(F/f), inductor Q(f) = Q(F)*sqrt(f/F)
+  ConstantQ = 3,             // Q(f) = Q(F)
+};
+
+// The Q mode stored in a value slot: the nearest whole number; anything but 1 or 2 (which the
+// dialogs never store) is taken as constant Q.
+QMode qModeOf(double stored);
+
+// Adds one component's contribution at frequency f (Hz). S-parameter blocks read their data
+// set from `data`; a block whose set is out of range or empty stamps nothing. Complex
+// divisions by zero (a 2-port block whose data make its admittance infinite) give the
+// 1e20 + j1e20 sentinel and set errors.ComplexOverflow.
+void StampComponent(ComplexMatrix& m, const Tcomponent& component, double f, const TDataSets& data,
+                    ComplexErrors& errors);
+
+// Every component of the drawing in document order (the matrix is not cleared first).
+void StampComponents(ComplexMatrix& m, const Tschema& doc, double f, ComplexErrors& errors);
+
+// The port terminations: 1/Zo (1e18 when Zo is exactly 0) on the diagonal of each port
+// whose terminal resolved to a node. Port 1 first, then port 2.
+void StampPorts(ComplexMatrix& m, const TDrawData& drawing);
+
+// Building blocks, public for the tests and for anyone who must stamp by hand.
+// stamp2: admittance y between nodes a and b, in the order aa, bb, ab, ba.
+void stamp2(ComplexMatrix& m, int a, int b, Complex y);
+
+// Admittance of the physical capacitor model (C parallel to its loss resistance, in series
+// with the self-resonance inductance), and of the physical inductor model (L in series with
+// its loss resistance, parallel to the self-resonance capacitance). f in Hz.
+struct PhysicalModel
+{
+  double value = 0.0; // C in farads or L in henries
+  double Q = 0.0;     // quality factor at frequency F
+  double F = 0.0;     // Hz
+  double SRF = 0.0;   // self-resonant frequency, Hz
+  QMode mode = QMode::ConstantQ;
+};
+Complex physicalCapacitorAdmittance(const PhysicalModel& c, double f);
+Complex physicalInductorAdmittance(const PhysicalModel& l, double f);
+
+} // namespace norvane

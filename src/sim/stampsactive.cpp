@@ -1,0 +1,145 @@
+// Active models: op-amp, bipolar transistor and the four controlled sources, all in Norton
+// form (no extra rows). Ideal sources are approximated with large conductances; the small
+// leaks keep otherwise floating output nodes solvable.
+
+#include "sim/stamps.h"
+#include "sim/stampsdetail.h"
+
+#include <cmath>
+
+namespace norvane::stampdetail {
+
+using namespace stampconst;
+
+// Pins 1 non-inverting input, 2 inverting input, 3 output; all voltages to ground. The output
+// is a source A (V1 - V2) behind Ro, the inputs are joined by Ri.
+void stampOpAmp(ComplexMatrix& m, const Tcomponent& c)
+{
+  Pins p;
+  if (!resolvePins(c, 3, p)) {
+    return;
+  }
+  const double Ri = c.value[1].nom;
+  const double Ro = c.value[2].nom;
+  const double A = c.value[3].nom;
+  stamp2(m, p[1], p[2], Complex{1.0 / Ri, 0.0});
+  m.add(p[3], p[3], Complex{1.0 / Ro, 0.0});
+  m.add(p[3], p[2], Complex{A / Ro, 0.0});
+  m.add(p[3], p[1], Complex{-A / Ro, 0.0});
+}
+
+// Pins 1 collector, 2 base, 3 emitter, 4 (= 5) the internal base node b'. A hybrid-pi model:
+// base branch Rbb + jwLb from base to b'; a current beta(f) Ib from collector into b'; Re
+// parallel Cbe, in series with Le, from b' to the emitter; Ro and Ccb from collector to b'.
+void stampBipolar(ComplexMatrix& m, const Tcomponent& c, double f, ComplexErrors& errors)
+{
+  Pins p;
+  if (!resolvePins(c, 4, p)) {
+    return;
+  }
+  const double beta0 = c.value[1].nom;
+  const double Re = c.value[2].nom;
+  const double Rbb = c.value[2].mintol;
+  const double Ro = c.value[2].maxtol;
+  const double Cbe = c.value[3].nom;
+  const double Ccb = c.value[3].mintol;
+  const double tau = c.value[3].maxtol;
+  const double Lb = c.value[4].nom;
+  const double fbeta = c.value[4].mintol;
+  const double Le = c.value[4].maxtol;
+  const double w = kTwoPi * f;
+
+  // beta(f) = beta0 e^(-j phi) / (1 + j f/fbeta). The delay enters as phi = f tau / (2 pi),
+  // divided by 2 pi rather than multiplied, as the model has always had it.
+  const double phi = f * tau / kTwoPi;
+  const Complex delayed{beta0 * std::cos(phi), -beta0 * std::sin(phi)};
+  const Complex beta = ComplexDiv(delayed, Complex{1.0, f / fbeta}, errors);
+  const Complex Yb = ComplexDiv(Complex{1.0, 0.0}, Complex{Rbb, w * Lb}, errors);
+  const Complex betaYb = ComplexMul(beta, Yb);
+
+  m.add(p[1], p[2], betaYb);
+  m.add(p[4], p[4], betaYb);
+  m.add(p[1], p[4], -betaYb);
+  m.add(p[4], p[2], -betaYb);
+
+  stamp2(m, p[2], p[4], Yb);
+
+  const double resonance = 1.0 - w * w * Le * Cbe;
+  const double D = (Re * resonance) * (Re * resonance) + (w * Le) * (w * Le);
+  const double G = Re / D;
+  const double B = w * (Re * Re * Cbe * resonance - Le) / D;
+  stamp2(m, p[3], p[4], Complex{G, B});
+
+  stamp2(m, p[1], p[4], Complex{1.0 / Ro, 0.0});
+  stamp2(m, p[1], p[4], Complex{0.0, w * Ccb});
+}
+
+// Pins 1, 2 control (+, -); 3, 4 output (+, -). The output is A (V1 - V2) behind 1/G0.
+void stampVCVS(ComplexMatrix& m, const Tcomponent& c)
+{
+  Pins p;
+  if (!resolvePins(c, 4, p)) {
+    return;
+  }
+  const double AG = c.value[1].nom * kVcvsOutput;
+  stamp2(m, p[3], p[4], Complex{kVcvsOutput, 0.0});
+  m.add(p[3], p[2], Complex{AG, 0.0});
+  m.add(p[4], p[1], Complex{AG, 0.0});
+  m.add(p[3], p[1], Complex{-AG, 0.0});
+  m.add(p[4], p[2], Complex{-AG, 0.0});
+  m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
+}
+
+// A current gm (V1 - V2) flows out of node 3 through the source into node 4.
+void stampVCCS(ComplexMatrix& m, const Tcomponent& c)
+{
+  Pins p;
+  if (!resolvePins(c, 4, p)) {
+    return;
+  }
+  const double gm = c.value[1].nom;
+  m.add(p[3], p[2], Complex{-gm, 0.0});
+  m.add(p[4], p[1], Complex{-gm, 0.0});
+  m.add(p[3], p[1], Complex{gm, 0.0});
+  m.add(p[4], p[2], Complex{gm, 0.0});
+  m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
+  m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
+}
+
+// The control current is sensed through 0.1 uOhm between pins 1 and 2; the output is
+// Rm I behind 0.1 uOhm between pins 3 and 4.
+void stampCCVS(ComplexMatrix& m, const Tcomponent& c)
+{
+  Pins p;
+  if (!resolvePins(c, 4, p)) {
+    return;
+  }
+  const double transfer = c.value[1].nom * kCcvsTransfer;
+  stamp2(m, p[1], p[2], Complex{kCcvsBranch, 0.0});
+  stamp2(m, p[3], p[4], Complex{kCcvsBranch, 0.0});
+  m.add(p[3], p[2], Complex{transfer, 0.0});
+  m.add(p[4], p[1], Complex{transfer, 0.0});
+  m.add(p[3], p[1], Complex{-transfer, 0.0});
+  m.add(p[4], p[2], Complex{-transfer, 0.0});
+  m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
+}
+
+// The control current is sensed through 1 nOhm between pins 1 and 2; beta times it flows out
+// of node 3 through the source into node 4.
+void stampCCCS(ComplexMatrix& m, const Tcomponent& c)
+{
+  Pins p;
+  if (!resolvePins(c, 4, p)) {
+    return;
+  }
+  const double gain = c.value[1].nom * kCccsSense;
+  stamp2(m, p[1], p[2], Complex{kCccsSense, 0.0});
+  m.add(p[3], p[2], Complex{-gain, 0.0});
+  m.add(p[4], p[1], Complex{-gain, 0.0});
+  m.add(p[3], p[1], Complex{gain, 0.0});
+  m.add(p[4], p[2], Complex{gain, 0.0});
+  m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
+  m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
+}
+
+} // namespace norvane::stampdetail

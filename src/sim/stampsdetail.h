@@ -1,0 +1,35 @@
+#pragma once
+// Shared by the element model files (stamps*.cpp); not part of the public interface.
+
+#include "document/schema.h"
+#include "sim/complex.h"
+#include "sim/complexmatrix.h"
+
+#include <array>
+
+namespace norvane::stampdetail {
+
+// y of a pin or port terminal that holds a node number in x (see netlist.h).
+constexpr int kResolvedY = -1;
+// 2 pi, as the angular frequency w = 2 pi f is formed everywhere.
+constexpr double kTwoPi = complexconst::kTwoPi;
+
+// Node numbers of pins 1..5 (index 0 unused).
+using Pins = std::array<int, 6>;
+
+// Reads the node numbers of pins 1..wanted; false when one of them holds no node reference.
+bool resolvePins(const Tcomponent& c, int wanted, Pins& p);
+
+void stampOpAmp(ComplexMatrix& m, const Tcomponent& c);
+void stampBipolar(ComplexMatrix& m, const Tcomponent& c, double f, ComplexErrors& errors);
+void stampVCVS(ComplexMatrix& m, const Tcomponent& c);
+void stampVCCS(ComplexMatrix& m, const Tcomponent& c);
+void stampCCVS(ComplexMatrix& m, const Tcomponent& c);
+void stampCCCS(ComplexMatrix& m, const Tcomponent& c);
+void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f);
+void stampTwoPortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+                       ComplexErrors& errors);
+void stampOnePortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+                       ComplexErrors& errors);
+
+} // namespace norvane::stampdetail

@@ -1,0 +1,179 @@
+#include "editorfixture.h"
+
+#include "editor/undohistory.h"
+
+namespace norvane {
+namespace {
+
+TEST_F(EditorTest, EveryKindOfChangeUndoesAndRedoes)
+{
+  struct Step
+  {
+    const char* what;
+    std::function<void()> act;
+  };
+  const std::vector<Step> steps = {
+      {"place", [&] { place(ckResistor, 100, 100); }},
+      {"wire", [&] { wire(100, 120, 100, 200); }},
+      {"move", [&] { drag(100, 100, 200, 100); }},
+      {"rotate",
+       [&] {
+         click(200, 100);
+         ed.toggleOrientation();
+       }},
+      {"port", [&] { placePort(1, 20, 80); }},
+      {"line",
+       [&] {
+         ed.enterLineMode();
+         drag(300, 300, 400, 300);
+       }},
+      {"text",
+       [&] {
+         host.textAnswers.push_back(TextItemEntry{"note", "8"});
+         ed.enterTextMode();
+         click(305, 305);
+       }},
+      {"paste",
+       [&] {
+         click(200, 100);
+         ed.duplicate();
+       }},
+      {"delete",
+       [&] {
+         click(200, 100);
+         ed.deleteSelection();
+       }},
+      {"dialog",
+       [&] {
+         host.onEditComponent = [&](int i) { d.components[i].value[1].nom = 1000; };
+         ed.doubleClick(220, 120);
+         ed.mousePress(MouseButton::Left, 220, 120);
+         ed.mouseRelease(MouseButton::Left, 220, 120);
+         host.onEditComponent = nullptr;
+       }},
+      {"port Zo",
+       [&] {
+         host.portAnswers.push_back("100");
+         ed.doubleClick(20, 80);
+       }},
+  };
+  std::vector<TDrawData> states{d};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.what);
+    s.act();
+    ed.enterSelectMode();
+    EXPECT_TRUE(ed.canUndo());
+    EXPECT_FALSE(ed.canRedo());
+    EXPECT_NE(d, states.back()) << "the step changed nothing";
+    states.push_back(d);
+  }
+  // Back through every step, then forward again; selection flags are not part of the
+  // comparison (undo leaves nothing selected).
+  auto same = [](TDrawData a, TDrawData b) {
+    for (TDrawData* x : {&a, &b}) {
+      for (auto& c : x->components)
+        c.selected = false;
+      for (auto& w : x->wires)
+        w.startselected = w.finishselected = false;
+      for (auto& t : x->texts)
+        t.selected = false;
+      for (auto& l : x->lines)
+        l.selected = false;
+      x->P1.selected = x->P2.selected = false;
+    }
+    return a.P1 == b.P1 && a.P2 == b.P2 && a.components == b.components && a.wires == b.wires &&
+           a.texts == b.texts && a.lines == b.lines;
+  };
+  for (std::size_t i = steps.size(); i > 0; --i) {
+    SCOPED_TRACE(steps[i - 1].what);
+    ASSERT_TRUE(ed.undo());
+    EXPECT_TRUE(same(d, states[i - 1]));
+  }
+  EXPECT_FALSE(ed.undo());
+  for (std::size_t i = 1; i <= steps.size(); ++i) {
+    SCOPED_TRACE(steps[i - 1].what);
+    ASSERT_TRUE(ed.redo());
+    EXPECT_TRUE(same(d, states[i]));
+  }
+  EXPECT_FALSE(ed.redo());
+  EXPECT_TRUE(ed.keyPress('Z', true));
+  EXPECT_TRUE(ed.keyPress('Y', true));
+}
+
+TEST_F(EditorTest, ANewChangeDropsTheRedoSteps)
+{
+  place(ckResistor, 100, 100);
+  ASSERT_TRUE(ed.undo());
+  EXPECT_TRUE(ed.canRedo());
+  place(ckCapacitor, 200, 100);
+  EXPECT_FALSE(ed.canRedo());
+}
+
+TEST_F(EditorTest, ClicksAndCancelledDialogsLeaveNoUndoStep)
+{
+  place(ckResistor, 100, 100);
+  ASSERT_TRUE(ed.undo());
+  ASSERT_TRUE(ed.redo());
+  click(100, 100);
+  click(500, 500);
+  host.defaultComponentAnswer = false;
+  ed.doubleClick(100, 100);
+  ASSERT_TRUE(ed.undo());
+  EXPECT_EQ(d.components.count(), 0);
+  EXPECT_FALSE(ed.canUndo());
+}
+
+TEST_F(EditorTest, NewDocumentClearsTheHistory)
+{
+  place(ckResistor, 100, 100);
+  ed.resetForNewDocument();
+  EXPECT_FALSE(ed.canUndo());
+  EXPECT_FALSE(ed.canRedo());
+}
+
+TEST_F(EditorTest, ChangesMadeOutsideTheEditor)
+{
+  // The automatic matcher edits the drawing in place after recording an undo point.
+  ed.recordUndoPoint();
+  d.wires.append(Tshort{false, false, {0, 0}, {10, 0}});
+  ASSERT_TRUE(ed.undo());
+  EXPECT_EQ(d.wires.count(), 0);
+  ed.clearUndoHistory();
+  EXPECT_FALSE(ed.canUndo());
+  EXPECT_FALSE(ed.canRedo());
+}
+
+TEST(UndoHistory, IsBounded)
+{
+  Tschema doc;
+  UndoHistory h(5);
+  for (int i = 0; i < 8; ++i) {
+    h.push(CaptureSnapshot(doc));
+    doc.drawdat.wires.append(Tshort{false, false, {i, 0}, {i, 10}});
+  }
+  EXPECT_EQ(h.undoCount(), 5u);
+  while (h.undo(doc)) {
+  }
+  EXPECT_EQ(doc.drawdat.wires.count(), 3); // the three oldest steps are gone
+  EXPECT_EQ(h.redoCount(), 5u);
+}
+
+TEST(UndoHistory, SnapshotsCopyOnlyEmptyAndListedDataSets)
+{
+  Tschema doc;
+  doc.datasets.twoPort[4].points.append(T2pPoint{});
+  doc.datasets.onePort[7].points.append(T1pPoint{});
+  const DrawingSnapshot s = CaptureSnapshot(doc, {}, {7});
+  EXPECT_EQ(s.twoPortSets.size(), 49u); // set 4 holds data and was not listed
+  EXPECT_EQ(s.onePortSets.size(), 50u);
+  doc.drawdat.UnconnectedMarkers.append({1, 1});
+  EXPECT_TRUE(SnapshotMatches(doc, s)); // markers are not part of the drawing state
+  doc.datasets.onePort[7].points.clear();
+  EXPECT_FALSE(SnapshotMatches(doc, s));
+  RestoreSnapshot(doc, s);
+  EXPECT_EQ(doc.datasets.onePort[7].numpoints(), 1);
+  EXPECT_TRUE(doc.drawdat.UnconnectedMarkers.empty());
+}
+
+} // namespace
+} // namespace norvane

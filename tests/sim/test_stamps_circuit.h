@@ -1,0 +1,126 @@
+#pragma once
+// A tiny test bench for the element models: components with their pins already numbered,
+// stamped and solved the way a sweep does it, giving the four S-parameters. The expected
+// values in the tests come from textbook two-port formulas in std::complex, not from the code
+// under test.
+
+#include "document/schema.h"
+#include "sim/lusolver.h"
+#include "sim/stamps.h"
+
+#include <complex>
+#include <initializer_list>
+#include <memory>
+
+namespace norvane::stamptest {
+
+using C = std::complex<double>;
+
+inline C toStd(Complex z)
+{
+  return C{z.re, z.im};
+}
+
+// A component of `ctype` whose pins hold the given node numbers.
+inline Tcomponent part(int ctype, std::initializer_list<int> nodes)
+{
+  Tcomponent c;
+  c.ctype = ctype;
+  c.crot = 1;
+  int k = 1;
+  for (int n : nodes) {
+    c.pins.nodes[k++] = TPoint{n, -1};
+  }
+  c.pins.count = k - 1;
+  return c;
+}
+
+// Sets nom and actual of a value slot.
+inline void setValue(Tcomponent& c, int slot, double v)
+{
+  c.value[slot].nom = v;
+  c.value[slot].actual = v;
+}
+
+struct SParams
+{
+  C s11, s21, s12, s22;
+};
+
+// A circuit with `nodes` nodes, port 1 at node 1 and port 2 at node `port2Node` (0: absent).
+class Bench
+{
+public:
+  explicit Bench(int nodes, int port2Node = 2, double z1 = 50, double z2 = 50)
+      : m_doc(std::make_unique<Tschema>()), m_nodes(nodes)
+  {
+    TDrawData& d = m_doc->drawdat;
+    d.P1.pos = TPoint{0, 0};
+    d.P1.node = TPoint{1, -1};
+    d.P1.Zo = z1;
+    d.P2.pos = port2Node > 0 ? TPoint{100, 0} : TPoint{-100, -100};
+    d.P2.node = port2Node > 0 ? TPoint{port2Node, -1} : TPoint{-120, -100};
+    d.P2.Zo = z2;
+  }
+
+  Tschema& doc() { return *m_doc; }
+  void add(const Tcomponent& c) { m_doc->drawdat.components.append(c); }
+
+  // The matrix after stamping everything (components, then ports) at f.
+  std::unique_ptr<ComplexMatrix> matrix(double f)
+  {
+    auto m = std::make_unique<ComplexMatrix>();
+    m->clear(m_nodes);
+    StampComponents(*m, *m_doc, f, errors);
+    StampPorts(*m, m_doc->drawdat);
+    return m;
+  }
+
+  SParams solve(double f)
+  {
+    auto m = matrix(f);
+    LUDecomposition lu;
+    SParams s;
+    if (!LUDecompose(*m, m_nodes, lu, errors)) {
+      return s;
+    }
+    const TDrawData& d = m_doc->drawdat;
+    const int p1 = d.P1.node.x;
+    const int p2 = d.P2.pos.x >= 0 ? d.P2.node.x : 0;
+    const double z1 = d.P1.Zo;
+    const double z2 = d.P2.Zo;
+    ComplexVector b1;
+    b1[p1] = Complex{1.0 / z1, 0};
+    LUBackSubstitute(*m, lu, b1, errors);
+    s.s11 = 2.0 * toStd(b1[p1]) - 1.0;
+    if (p2 > 0) {
+      s.s21 = 2.0 * toStd(b1[p2]) * std::sqrt(z1 / z2);
+      ComplexVector b2;
+      b2[p2] = Complex{1.0 / z2, 0};
+      LUBackSubstitute(*m, lu, b2, errors);
+      s.s12 = 2.0 * toStd(b2[p1]) * std::sqrt(z2 / z1);
+      s.s22 = 2.0 * toStd(b2[p2]) - 1.0;
+    }
+    return s;
+  }
+
+  ComplexErrors errors;
+
+private:
+  std::unique_ptr<Tschema> m_doc;
+  int m_nodes;
+};
+
+// S-parameters of a two-port from its ABCD matrix, both ports at z0.
+inline SParams fromAbcd(C A, C B, C Cc, C D, double z0 = 50)
+{
+  const C den = A + B / z0 + Cc * z0 + D;
+  SParams s;
+  s.s11 = (A + B / z0 - Cc * z0 - D) / den;
+  s.s21 = 2.0 / den;
+  s.s12 = 2.0 * (A * D - B * Cc) / den;
+  s.s22 = (-A + B / z0 - Cc * z0 + D) / den;
+  return s;
+}
+
+} // namespace norvane::stamptest

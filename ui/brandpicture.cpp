@@ -1,0 +1,90 @@
+#include "brandpicture.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace norvane {
+
+QImage brandPicture(QSize size)
+{
+  QImage image(size, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const int w = size.width();
+  const int h = size.height();
+
+  QLinearGradient sky(0, 0, 0, h);
+  sky.setColorAt(0.0, QColor(18, 36, 74));
+  sky.setColorAt(1.0, QColor(6, 14, 32));
+  p.fillRect(image.rect(), sky);
+
+  // A Smith chart on the right: the unit circle, constant-resistance circles (all touching the
+  // right-hand point) and constant-reactance arcs, clipped to the unit circle.
+  const double r = h * 0.42;
+  const QPointF c(w - r - h * 0.08, h / 2.0);
+  QPainterPath unit;
+  unit.addEllipse(c, r, r);
+  p.save();
+  p.setClipPath(unit);
+  p.setPen(QPen(QColor(90, 140, 210, 150), 1.0));
+  for (double rn : {0.2, 0.5, 1.0, 2.0, 5.0}) {
+    const double rr = r / (1.0 + rn);
+    p.drawEllipse(QPointF(c.x() + r - rr, c.y()), rr, rr);
+  }
+  for (double xn : {0.2, 0.5, 1.0, 2.0, 5.0}) {
+    const double rr = r / xn;
+    p.drawEllipse(QPointF(c.x() + r, c.y() - rr), rr, rr);
+    p.drawEllipse(QPointF(c.x() + r, c.y() + rr), rr, rr);
+  }
+  p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
+  p.restore();
+  p.setPen(QPen(QColor(150, 190, 240), 2.0));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(c, r, r);
+
+  // A matching trace spiralling towards the centre, in the trace colour of the graphs.
+  QPainterPath trace;
+  for (int i = 0; i <= 120; ++i) {
+    const double t = i / 120.0;
+    const double rho = 0.85 * (1.0 - 0.8 * t);
+    const double phi = 0.6 + 7.0 * t;
+    const QPointF pt(c.x() + r * rho * std::cos(phi), c.y() - r * rho * std::sin(phi));
+    if (i == 0) {
+      trace.moveTo(pt);
+    } else {
+      trace.lineTo(pt);
+    }
+  }
+  p.setPen(QPen(QColor(235, 70, 60), 2.5));
+  p.drawPath(trace);
+
+  // The name and a line on what the program does.
+  QFont title("DejaVu Sans");
+  title.setPixelSize(std::max(12, h / 5));
+  title.setBold(true);
+  p.setFont(title);
+  p.setPen(QColor(240, 245, 255));
+  const int left = h / 10;
+  p.drawText(QRect(left, h / 6, w, h / 3), Qt::AlignLeft | Qt::AlignVCenter, "Norvane");
+  QFont sub("DejaVu Sans");
+  sub.setPixelSize(std::max(8, h / 16));
+  p.setFont(sub);
+  p.setPen(QColor(170, 195, 230));
+  p.drawText(QRect(left, h / 2, w, h / 8), Qt::AlignLeft | Qt::AlignVCenter,
+             "Linear RF circuit simulation");
+  p.drawText(QRect(left, h / 2 + h / 8, w, h / 8), Qt::AlignLeft | Qt::AlignVCenter,
+             "S-parameters from the schematic");
+  QFont small("DejaVu Sans");
+  small.setPixelSize(std::max(7, h / 22));
+  p.setFont(small);
+  p.setPen(QColor(120, 145, 185));
+  p.drawText(QRect(left, h - h / 6, w, h / 10), Qt::AlignLeft | Qt::AlignVCenter,
+             QString("Version %1").arg(NORVANE_VERSION));
+  return image;
+}
+
+} // namespace norvane

@@ -1,0 +1,419 @@
+#include "drawingedit.h"
+
+#include "aboutbox.h"
+#include "debugwindow.h"
+#include "editorconnection.h"
+#include "helpwindow.h"
+#include "latin1text.h"
+#include "qtcanvas.h"
+#include "startnotice.h"
+
+#include "config/environment.h"
+#include "document/schema.h"
+#include "editor/editoroverlay.h"
+#include "editor/schematicpainter.h"
+#include "platform/prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+
+namespace norvane {
+
+namespace {
+
+std::optional<MouseButton> editorButton(Qt::MouseButton button)
+{
+  if (button == Qt::LeftButton) {
+    return MouseButton::Left;
+  }
+  if (button == Qt::RightButton) {
+    return MouseButton::Right;
+  }
+  return std::nullopt;
+}
+
+// The grid tile survives between paints; it is rebuilt only when its colours change.
+GridTileCache& gridTileCache()
+{
+  static GridTileCache cache;
+  return cache;
+}
+
+} // namespace
+
+TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_env(env), m_prompts(prompts)
+{
+  setObjectName("DrawingEdit");
+  m_view = new SchematicView(this);
+  m_view->setClient(this);
+  setCentralWidget(m_view);
+  m_editor = std::make_unique<EditorConnection>(*this, doc, env, prompts);
+
+  createActions();
+  createMenus();
+  createToolBars();
+
+  m_help = new HelpWindow(this);
+  m_debug = new DebugWindow(this);
+
+  // F1 anywhere in the window opens the help contents.
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  f1->setContext(Qt::WindowShortcut);
+  connect(f1, &QShortcut::activated, this, [this] { m_help->showContents(); });
+
+  resetDocument();
+  const WindowPlacement& place = m_env.schemawinpos;
+  move(place.left, place.top);
+  resize(place.width, place.height);
+}
+
+TDrawingEdit::~TDrawingEdit() = default;
+
+bool TDrawingEdit::isModified() const
+{
+  return m_editor->editor().modified();
+}
+
+void TDrawingEdit::setModified(bool modified)
+{
+  m_editor->editor().setModified(modified);
+}
+
+std::string TDrawingEdit::currentFileName() const
+{
+  return m_env.filename;
+}
+
+void TDrawingEdit::updateCaption()
+{
+  setWindowTitle("Norvane - " + pathToQt(m_env.filename));
+}
+
+void TDrawingEdit::updateEditActions()
+{
+  action(Command::Undo)->setEnabled(m_editor->editor().canUndo());
+  action(Command::Redo)->setEnabled(m_editor->editor().canRedo());
+}
+
+void TDrawingEdit::showNotAvailable(const QString& what)
+{
+  m_prompts.information(fromQt(what + " not available yet in this version of Norvane."));
+}
+
+void TDrawingEdit::runCommand(Command command)
+{
+  using C = Command;
+  SchematicEditor& editor = m_editor->editor();
+  const int kind = commandInfo(command).kind;
+  if (kind >= 1 && kind <= 15) {
+    editor.startPlacing(kind);
+    return;
+  }
+  switch (command) {
+  case C::New:
+    fileNew();
+    break;
+  case C::Open:
+    fileOpen();
+    break;
+  case C::Save:
+    fileSave();
+    break;
+  case C::SaveAs:
+    fileSaveAs();
+    break;
+  case C::Print:
+    showNotAvailable("Print preview and printing are");
+    break;
+  case C::PrintSetup:
+    printSetup();
+    break;
+  case C::SaveBitmap:
+    saveWindowBitmap();
+    break;
+  case C::Exit:
+    if (m_notice) {
+      m_notice->close();
+    }
+    close();
+    break;
+  case C::Undo:
+    editor.undo();
+    break;
+  case C::Redo:
+    editor.redo();
+    break;
+  case C::SelectCursor:
+    editor.enterSelectMode();
+    break;
+  case C::EditComponent:
+    editor.editAtLastPoint();
+    break;
+  case C::Cut:
+    editor.cutSelection();
+    break;
+  case C::Copy:
+    editor.copySelection();
+    break;
+  case C::Paste:
+    editor.paste();
+    break;
+  case C::Duplicate:
+    editor.duplicate();
+    break;
+  case C::Delete:
+    editor.deleteSelection();
+    break;
+  case C::BlockSelect:
+    editor.enterBlockSelectMode();
+    break;
+  case C::Orientation:
+    editor.toggleOrientation();
+    break;
+  case C::Port1:
+    editor.enterPortMode(1);
+    break;
+  case C::Port2:
+    editor.enterPortMode(2);
+    break;
+  case C::PortButton:
+    editor.enterNextPortMode();
+    break;
+  case C::Wire:
+    editor.enterWireMode();
+    break;
+  case C::DrawLine:
+    editor.enterLineMode();
+    break;
+  case C::DrawText:
+    editor.enterTextMode();
+    break;
+  case C::Simulate:
+  case C::Tune:
+    simulate();
+    break;
+  case C::TuneToggle:
+    editor.setTuneMode(action(C::TuneToggle)->isChecked());
+    break;
+  case C::Netlist:
+    showNotAvailable("The netlist listing is");
+    break;
+  case C::MatchAssistant:
+    showNotAvailable("The matching assistant is");
+    break;
+  case C::AttenuatorAssistant:
+    showNotAvailable("The attenuator assistant is");
+    break;
+  case C::FilterAssistant:
+    showNotAvailable("The filter assistant is");
+    break;
+  case C::InductorCalculator:
+  case C::CapacitorCalculator:
+  case C::TxLineCalculator:
+  case C::CouplerCalculator:
+  case C::SplitterCalculator:
+  case C::RfCalculator:
+    showNotAvailable("The calculators are");
+    break;
+  case C::SchematicPreferences:
+  case C::GraphPreferences:
+    showNotAvailable("The preference windows are");
+    break;
+  case C::HelpContents:
+    m_help->showContents();
+    break;
+  case C::GettingStarted:
+    m_help->showTopic("idstarting");
+    break;
+  case C::About:
+    showAbout();
+    break;
+  default:
+    break;
+  }
+}
+
+void TDrawingEdit::showAbout()
+{
+  AboutBox box(this);
+  box.exec();
+}
+
+void TDrawingEdit::printSetup()
+{
+  if (!m_printer) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  }
+  QPageSetupDialog dialog(m_printer.get(), this);
+  dialog.exec();
+}
+
+void TDrawingEdit::showStartNotice()
+{
+  if (!m_notice) {
+    m_notice = new StartNotice(this);
+  }
+  m_notice->show();
+  m_notice->raise();
+}
+
+// ---- The drawing area -----------------------------------------------------------------
+
+void TDrawingEdit::paintSheet(QPainter& painter, const QRect&)
+{
+  QtCanvas canvas(painter, m_view->logicalDpiY());
+  const PaintScale scale{0, 0, m_doc.scaleNum, m_doc.scaleDen};
+  SchematicPaintOptions options;
+  options.moving = m_editor->editor().moving();
+  options.gridTile = &gridTileCache();
+  PaintSchematic(canvas, m_doc, m_env, scale, options);
+  PaintEditorOverlay(canvas, m_editor->editor().overlay(), m_doc, m_env, scale);
+}
+
+void TDrawingEdit::sheetMousePress(QPoint units, Qt::MouseButton button)
+{
+  if (const auto b = editorButton(button)) {
+    m_editor->editor().mousePress(*b, units.x(), units.y());
+  }
+}
+
+void TDrawingEdit::sheetMouseMove(QPoint units)
+{
+  m_editor->editor().mouseMove(units.x(), units.y());
+}
+
+void TDrawingEdit::sheetMouseRelease(QPoint units, Qt::MouseButton button)
+{
+  if (const auto b = editorButton(button)) {
+    m_editor->editor().mouseRelease(*b, units.x(), units.y());
+  }
+}
+
+void TDrawingEdit::sheetDoubleClick(QPoint units)
+{
+  // Qt replaces the second press of a double click by this event; the editor expects the
+  // double click followed by that press (which it then ignores).
+  SchematicEditor& editor = m_editor->editor();
+  editor.doubleClick(units.x(), units.y());
+  editor.mousePress(MouseButton::Left, units.x(), units.y());
+}
+
+int TDrawingEdit::choosePopup(const std::vector<std::string>& items, QPoint units)
+{
+  if (m_popupChooser) {
+    return m_popupChooser(items);
+  }
+  QMenu menu(this);
+  std::vector<QAction*> actions;
+  for (const std::string& item : items) {
+    actions.push_back(menu.addAction(toQt(item)));
+  }
+  const QPoint global = m_view->viewport()->mapToGlobal(m_view->toViewport(units));
+  QAction* chosen = menu.exec(global);
+  for (size_t i = 0; i < actions.size(); ++i) {
+    if (actions[i] == chosen) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
+{
+  // Component toolbar buttons: a press starts the placement, the mouse may then be dragged
+  // onto the sheet and released there to place the component.
+  auto* button = qobject_cast<QToolButton*>(watched);
+  if (button == nullptr || button->defaultAction() == nullptr) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  const auto type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint inViewport = m_view->viewport()->mapFromGlobal(mouse->globalPosition().toPoint());
+  const QPoint units = m_view->toUnits(inViewport);
+  const bool overSheet = m_view->viewport()->rect().contains(inViewport);
+  SchematicEditor& editor = m_editor->editor();
+  if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    Command command = Command::Count;
+    for (const CommandInfo& info : commandTable()) {
+      if (action(info.command) == button->defaultAction()) {
+        command = info.command;
+      }
+    }
+    int kind = commandInfo(command).kind;
+    if (command == Command::PortButton) {
+      kind = m_doc.drawdat.P1.pos == kPortNotPlaced ? ckPort1 : ckPort2;
+    }
+    if (kind != kNoKind) {
+      editor.beginToolbarDrag(kind);
+      m_toolDragStart = units;
+    }
+  } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) && overSheet) {
+    editor.mouseMove(units.x(), units.y());
+  } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && overSheet) {
+    editor.toolbarRelease(units.x(), units.y());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Activation, closing --------------------------------------------------------------
+
+bool TDrawingEdit::event(QEvent* event)
+{
+  if (event->type() == QEvent::WindowActivate) {
+    showFullMenu(true);
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    // Another window of the program in front: the menu bar keeps only its captions.
+    QTimer::singleShot(0, this, [this] {
+      QWidget* active = QApplication::activeWindow();
+      if (active == nullptr || active == this) {
+        return;
+      }
+      for (QWidget* w = active; w != nullptr; w = w->parentWidget()) {
+        if (w == this) {
+          showFullMenu(false);
+          return;
+        }
+      }
+    });
+  }
+  return QMainWindow::event(event);
+}
+
+void TDrawingEdit::closeEvent(QCloseEvent* event)
+{
+  recordPlacements();
+  if (isModified()) {
+    const Answer answer = m_prompts.question("Save Changes to: " + m_env.filename, true);
+    if (answer == Answer::Cancel) {
+      event->ignore();
+      return;
+    }
+    if (answer == Answer::Yes) {
+      // A cancelled Save As still ends the program, without saving.
+      fileSave();
+    }
+  }
+  writeConfiguration();
+  if (m_notice) {
+    m_notice->close();
+  }
+  m_help->close();
+  m_debug->close();
+  event->accept();
+}
+
+} // namespace norvane

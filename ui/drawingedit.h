@@ -1,0 +1,159 @@
+#pragma once
+// TDrawingEdit, the main window: the schematic of the one document in a scrollable drawing
+// area, the menus and the two toolbars, the file commands, the start-up sequence (settings,
+// first-start help, the file to open) and the closing sequence (placements recorded, save
+// prompt, settings written).
+//
+// The window owns the editor state and the modified flag; the document, the environment
+// record and the prompts belong to the application and are passed in. Mouse and key input
+// of the drawing area goes to the core editor, which reaches back through its host
+// interface (repaint, cursor, popup menus, property dialogs, messages).
+
+#include "commands.h"
+#include "schematicview.h"
+#include "startnotice.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QActionGroup;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+
+namespace norvane {
+
+struct Tschema;
+struct TenvironmentProps;
+class Prompts;
+class HelpWindow;
+class DebugWindow;
+class EditorConnection;
+
+// What the start-up sequence needs from the outside world; main() fills it from the process,
+// tests point it at temporary folders.
+struct StartupOptions
+{
+  std::vector<std::string> arguments; // the command line without the program name
+  std::filesystem::path configPath;   // Norvane.cfg to read at start and write at close
+  std::filesystem::path currentDir;   // where a first start looks for "welcome.cct"
+};
+
+class TDrawingEdit : public QMainWindow, private SchematicViewClient
+{
+  Q_OBJECT
+public:
+  TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompts, QWidget* parent = nullptr);
+  ~TDrawingEdit() override;
+
+  // The start-up steps of the first activation; later calls do nothing.
+  void startUp(const StartupOptions& options);
+  bool startedUp() const { return m_startedUp; }
+  // Shows the start notice now; startUp closes it when it is done.
+  void showStartNotice();
+
+  QAction* action(Command command) const { return m_actions[static_cast<size_t>(command)]; }
+  void runCommand(Command command);
+
+  // File commands. Each returns false when the user cancelled or a file error stopped it.
+  bool fileNew();
+  bool fileOpen();
+  bool fileSave();
+  bool fileSaveAs();
+  bool saveWindowBitmap();
+  // Opens `path` as Open does after its dialog (reset, read, caption, simulate if saved so).
+  bool openFile(const std::string& path);
+  // Asks "Save Changes to: <file>" when modified; false when the user cancelled.
+  bool confirmDiscard();
+
+  bool isModified() const;
+  void setModified(bool modified);
+  std::string currentFileName() const;
+
+  Tschema& document() { return m_doc; }
+  EditorConnection& editorConnection() { return *m_editor; }
+  TenvironmentProps& environment() { return m_env; }
+  SchematicView* view() const { return m_view; }
+  HelpWindow* helpWindow() const { return m_help; }
+  DebugWindow* debugWindow() const { return m_debug; }
+  StartNotice* startNotice() const { return m_notice; }
+  QToolBar* commandToolBar() const { return m_commandBar; }
+  QToolBar* componentToolBar() const { return m_componentBar; }
+  // The toolbar button of a command (component bar first), or nullptr.
+  QToolButton* toolButton(Command command) const;
+  // True while the menu bar shows the captions-only menus (another program window active).
+  bool showingCaptionMenus() const { return m_captionMenusShown; }
+  void showFullMenu(bool full);
+
+  // For tests: answers popup menus instead of showing them (returns the chosen item index,
+  // or -1 for none).
+  using PopupChooser = std::function<int(const std::vector<std::string>& items)>;
+  void setPopupChooser(PopupChooser chooser) { m_popupChooser = std::move(chooser); }
+
+  // The results of the last simulation run, as a short text (until the graph window exists).
+  QString lastSimulationSummary() const { return m_lastSimulation; }
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  friend class EditorConnection;
+
+  // SchematicViewClient
+  void paintSheet(QPainter& painter, const QRect& visibleUnits) override;
+  void sheetMousePress(QPoint units, Qt::MouseButton button) override;
+  void sheetMouseMove(QPoint units) override;
+  void sheetMouseRelease(QPoint units, Qt::MouseButton button) override;
+  void sheetDoubleClick(QPoint units) override;
+
+  void createActions();
+  void createMenus();
+  void createToolBars();
+  void updateCaption();
+  void resetDocument(); // New step 2
+  void simulate();
+  void showNotAvailable(const QString& what);
+  void showAbout();
+  void printSetup();
+  void recordPlacements();
+  void applyPlacements();
+  bool writeConfiguration();
+  void updateEditActions();
+  int choosePopup(const std::vector<std::string>& items, QPoint units);
+
+  Tschema& m_doc;
+  TenvironmentProps& m_env;
+  Prompts& m_prompts;
+  std::unique_ptr<EditorConnection> m_editor;
+
+  SchematicView* m_view = nullptr;
+  QToolBar* m_commandBar = nullptr;
+  QToolBar* m_componentBar = nullptr;
+  std::array<QAction*, static_cast<size_t>(Command::Count)> m_actions{};
+  std::vector<QMenu*> m_fullMenus;
+  std::vector<QMenu*> m_captionMenus;
+  bool m_captionMenusShown = false;
+
+  HelpWindow* m_help = nullptr;
+  DebugWindow* m_debug = nullptr;
+  QPointer<StartNotice> m_notice;
+  std::unique_ptr<QPrinter> m_printer;
+
+  bool m_startedUp = false;
+  std::filesystem::path m_configPath;
+  PopupChooser m_popupChooser;
+  QString m_lastSimulation;
+  QPoint m_toolDragStart;
+};
+
+} // namespace norvane

@@ -1,0 +1,201 @@
+// The main window's file commands: New, Open, Save, Save As, the window bitmap, and the
+// bookkeeping around them (save prompt, caption, current file name, window placements and
+// the configuration written at close).
+#include "drawingedit.h"
+
+#include "editorconnection.h"
+#include "latin1text.h"
+
+#include "config/configfile.h"
+#include "config/environment.h"
+#include "document/clearschema.h"
+#include "document/fileresult.h"
+#include "document/schematicreader.h"
+#include "document/schematicwriter.h"
+#include "platform/prompts.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <filesystem>
+
+namespace norvane {
+
+namespace {
+
+constexpr const char* kUnnamed = "unnamed.cct";
+constexpr const char* kOpenFilter = "Circuit files (*.cct)|*.cct|All files (*.*)|*.*";
+constexpr const char* kSaveFilter = "Circuit Files (*.cct)|*.cct|All Files (*.*)|*.*";
+constexpr const char* kBitmapFilter = "Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*";
+
+bool isUnnamed(const std::string& path)
+{
+  return std::filesystem::path(path).filename() == kUnnamed;
+}
+
+} // namespace
+
+void TDrawingEdit::resetDocument()
+{
+  ClearSchema(m_doc, m_env);
+  m_editor->editor().resetForNewDocument();
+  m_env.filename = kUnnamed;
+  updateCaption();
+  updateEditActions();
+  m_view->repaintSheet();
+}
+
+bool TDrawingEdit::confirmDiscard()
+{
+  if (!isModified()) {
+    return true;
+  }
+  switch (m_prompts.question("Save Changes to: " + m_env.filename, true)) {
+  case Answer::Yes:
+    fileSave();
+    return true;
+  case Answer::No:
+    return true;
+  case Answer::Cancel:
+    break;
+  }
+  return false;
+}
+
+bool TDrawingEdit::fileNew()
+{
+  if (!confirmDiscard()) {
+    return false;
+  }
+  resetDocument();
+  // The graph window, once it exists, is closed here: its traces belong to the old circuit.
+  return true;
+}
+
+bool TDrawingEdit::fileOpen()
+{
+  if (!confirmDiscard()) {
+    return false;
+  }
+  const auto path = m_prompts.openFileName("Open", kOpenFilter);
+  if (!path) {
+    return false;
+  }
+  return openFile(*path);
+}
+
+bool TDrawingEdit::openFile(const std::string& path)
+{
+  resetDocument();
+  m_doc.simulated = false;
+  const FileResult result = loadSchematic(m_doc, path);
+  if (!result) {
+    // What was read stays on the sheet, but it is not the named file: the name stays
+    // "unnamed.cct" so that Save cannot overwrite a file with a partial copy of another.
+    m_prompts.error(result.error);
+    m_view->repaintSheet();
+    return false;
+  }
+  m_env.filename = path;
+  updateCaption();
+  m_view->repaintSheet();
+  setModified(false);
+  if (m_doc.simulated) {
+    simulate();
+  }
+  return true;
+}
+
+bool TDrawingEdit::fileSave()
+{
+  if (isUnnamed(m_env.filename)) {
+    return fileSaveAs();
+  }
+  const FileResult result = saveSchematic(m_doc, m_env.filename);
+  if (!result) {
+    m_prompts.error(result.error);
+    return false;
+  }
+  setModified(false);
+  return true;
+}
+
+bool TDrawingEdit::fileSaveAs()
+{
+  const std::string suggested = isUnnamed(m_env.filename) ? std::string() : m_env.filename;
+  const auto path = m_prompts.saveFileName("Save As", kSaveFilter, suggested);
+  if (!path) {
+    return false;
+  }
+  const FileResult result = saveSchematic(m_doc, *path);
+  if (!result) {
+    m_prompts.error(result.error);
+    return false;
+  }
+  m_env.filename = *path;
+  updateCaption();
+  setModified(false);
+  return true;
+}
+
+bool TDrawingEdit::saveWindowBitmap()
+{
+  const auto path = m_prompts.saveFileName("Save window as Bitmap", kBitmapFilter, "*.bmp");
+  if (!path) {
+    return false;
+  }
+  // The window's image as it is on the screen now: menus, toolbars and the sheet.
+  const QImage image = grab().toImage();
+  if (!image.save(pathToQt(*path), "BMP")) {
+    m_prompts.error(fileerrors::kWriteError);
+    return false;
+  }
+  return true;
+}
+
+// ---- Window placements and the configuration file --------------------------------------
+
+void TDrawingEdit::recordPlacements()
+{
+  // Minimised or maximised windows keep their last normal placement, only the state is noted.
+  if (isMinimized()) {
+    m_env.schemawinstat = kWindowStateMinimized;
+  } else if (isMaximized()) {
+    m_env.schemawinstat = kWindowStateMaximized;
+  } else {
+    m_env.schemawinstat = kWindowStateNormal;
+    m_env.schemawinpos = {x(), y(), width(), height()};
+  }
+  // The graph window's placement is recorded here once that window exists; until then the
+  // stored placement is kept as it was read.
+}
+
+void TDrawingEdit::applyPlacements()
+{
+  const WindowPlacement& place = m_env.schemawinpos;
+  if (place.width > 0 && place.height > 0) {
+    move(place.left, place.top);
+    resize(place.width, place.height);
+  }
+  if (m_env.schemawinstat == kWindowStateMaximized) {
+    setWindowState(Qt::WindowMaximized);
+  } else if (m_env.schemawinstat == kWindowStateMinimized) {
+    setWindowState(Qt::WindowMinimized);
+  } else {
+    setWindowState(Qt::WindowNoState);
+  }
+}
+
+bool TDrawingEdit::writeConfiguration()
+{
+  if (m_configPath.empty()) {
+    return true; // started without a configuration file (tests)
+  }
+  const ConfigFileResult result = WriteConfig(m_env, m_configPath);
+  if (!result.ok) {
+    m_prompts.error(result.error);
+  }
+  return result.ok;
+}
+
+} // namespace norvane

@@ -1,0 +1,179 @@
+// The main window's actions, menus and toolbars, built from the command table.
+#include "drawingedit.h"
+
+#include "toolicons.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace norvane {
+
+void TDrawingEdit::createActions()
+{
+  for (const CommandInfo& info : commandTable()) {
+    const Command command = info.command;
+    auto* action = new QAction(this);
+    action->setObjectName(QString("action%1").arg(static_cast<int>(command)));
+    QString text = QString::fromLatin1(info.caption);
+    if (text.isEmpty()) {
+      text = QString::fromLatin1(info.hint);
+    }
+    action->setText(text);
+    if (info.hint[0] != '\0') {
+      action->setToolTip(QString::fromLatin1(info.hint));
+    }
+    if (info.shortcut[0] != '\0') {
+      action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+      // Single keys (R, C, Space, Del, ...) belong to the window, not to whichever child
+      // has the focus, as in the drawing they are placement commands.
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+    const QIcon icon = commandIcon(command, m_env);
+    if (!icon.isNull()) {
+      action->setIcon(icon);
+      action->setIconVisibleInMenu(false);
+    }
+    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    addAction(action); // shortcuts work even while the menu bar shows captions only
+    m_actions[static_cast<size_t>(command)] = action;
+  }
+  QAction* tune = action(Command::TuneToggle);
+  tune->setText("Tune");
+  tune->setCheckable(true);
+  action(Command::Simulate)->setIconText("Simulate");
+}
+
+void TDrawingEdit::createMenus()
+{
+  using C = Command;
+  const auto add = [this](QMenu* menu, std::initializer_list<C> items) {
+    for (C c : items) {
+      if (c == C::Count) {
+        menu->addSeparator();
+      } else {
+        menu->addAction(action(c));
+      }
+    }
+  };
+  const auto topMenu = [this](const char* title) {
+    auto* menu = new QMenu(QString::fromLatin1(title), this);
+    m_fullMenus.push_back(menu);
+    auto* captions = new QMenu(QString::fromLatin1(title), this);
+    m_captionMenus.push_back(captions);
+    return menu;
+  };
+  constexpr C sep = C::Count;
+
+  QMenu* file = topMenu("&File");
+  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep, C::Print, C::PrintSetup, C::SaveBitmap, sep,
+             C::Exit});
+
+  QMenu* edit = topMenu("&Edit");
+  add(edit, {C::Undo, C::Redo, sep, C::SelectCursor, C::EditComponent, sep, C::Cut, C::Copy,
+             C::Paste, C::Duplicate, C::Delete, sep, C::BlockSelect, C::Orientation});
+
+  QMenu* component = topMenu("&Component");
+  QMenu* passive = component->addMenu("&Passive");
+  add(passive, {C::Resistor, C::Capacitor, C::Inductor, C::TxLine, C::Transformer, C::Mutual});
+  QMenu* active = component->addMenu("&Active");
+  add(active, {C::OpAmp, C::Bipolar, sep, C::VCVS, C::VCCS, C::CCVS, C::CCCS});
+  QMenu* sparam = component->addMenu("&S Parameter");
+  add(sparam, {C::SParam1, C::SParam2});
+  add(component, {sep, C::Port1, C::Port2, sep, C::Wire, C::Ground});
+
+  QMenu* draw = topMenu("&Draw");
+  add(draw, {C::DrawLine, C::DrawText});
+
+  QMenu* analyse = topMenu("&Analyse");
+  add(analyse, {C::Simulate, C::Tune, C::Netlist});
+
+  QMenu* tools = topMenu("&Tools");
+  QMenu* design = tools->addMenu("&Design");
+  add(design, {C::MatchAssistant, C::AttenuatorAssistant, C::FilterAssistant});
+  QMenu* calculators = tools->addMenu("Com&ponent ");
+  add(calculators, {C::InductorCalculator, C::CapacitorCalculator, C::TxLineCalculator,
+                    C::CouplerCalculator, C::SplitterCalculator});
+  add(tools, {C::RfCalculator});
+
+  QMenu* options = topMenu("&Options");
+  add(options, {C::SchematicPreferences, C::GraphPreferences});
+
+  QMenu* help = topMenu("&Help");
+  add(help, {C::HelpContents, C::GettingStarted, sep, C::About});
+
+  showFullMenu(true);
+}
+
+void TDrawingEdit::showFullMenu(bool full)
+{
+  if (!m_captionMenusShown && full && !menuBar()->actions().isEmpty()) {
+    return;
+  }
+  menuBar()->clear();
+  for (QMenu* menu : full ? m_fullMenus : m_captionMenus) {
+    menuBar()->addAction(menu->menuAction());
+  }
+  m_captionMenusShown = !full;
+}
+
+void TDrawingEdit::createToolBars()
+{
+  using C = Command;
+  m_commandBar = new QToolBar("Commands", this);
+  m_commandBar->setObjectName("CommandToolBar");
+  m_commandBar->setIconSize(QSize(24, 24));
+  m_commandBar->setMovable(false);
+  addToolBar(Qt::TopToolBarArea, m_commandBar);
+  for (C c : {C::Simulate, C::TuneToggle}) {
+    m_commandBar->addAction(action(c));
+    if (auto* button = qobject_cast<QToolButton*>(m_commandBar->widgetForAction(action(c)))) {
+      button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+      button->setObjectName(c == C::Simulate ? "SimulateButton" : "TuneButton");
+    }
+  }
+  m_commandBar->addSeparator();
+  for (C c : {C::New, C::Open, C::Save, C::Count, C::Cut, C::Copy, C::Paste, C::Print, C::Delete,
+              C::Count, C::DrawText, C::DrawLine, C::Count, C::RfCalculator, C::MatchAssistant,
+              C::AttenuatorAssistant, C::FilterAssistant}) {
+    if (c == C::Count) {
+      m_commandBar->addSeparator();
+    } else {
+      m_commandBar->addAction(action(c));
+    }
+  }
+
+  m_componentBar = new QToolBar("Components", this);
+  m_componentBar->setObjectName("ComponentToolBar");
+  m_componentBar->setIconSize(QSize(24, 24));
+  m_componentBar->setMovable(false);
+  addToolBar(Qt::LeftToolBarArea, m_componentBar);
+  for (C c : {C::Orientation, C::SelectCursor, C::Wire, C::Ground, C::PortButton, C::Resistor,
+              C::Capacitor, C::Inductor, C::TxLine, C::OpAmp, C::Transformer, C::SParam1,
+              C::SParam2, C::Mutual, C::Bipolar, C::VCVS, C::VCCS, C::CCVS, C::CCCS}) {
+    m_componentBar->addAction(action(c));
+  }
+  // Component buttons also work by dragging onto the sheet: their presses, moves and releases
+  // are watched and handed to the editor in drawing units.
+  for (const CommandInfo& info : commandTable()) {
+    if ((info.kind >= 1 && info.kind <= 15) || info.command == C::PortButton) {
+      if (QWidget* button = m_componentBar->widgetForAction(action(info.command))) {
+        button->installEventFilter(this);
+      }
+    }
+  }
+}
+
+QToolButton* TDrawingEdit::toolButton(Command command) const
+{
+  for (QToolBar* bar : {m_componentBar, m_commandBar}) {
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action(command)))) {
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+} // namespace norvane

@@ -1,0 +1,119 @@
+// The start-up sequence of the main window's first activation: defaults, the configuration
+// file (or a first start with help and the welcome circuit), the file named on the command
+// line or else the last file, the saved window placements, and a re-simulation of a circuit
+// that was saved simulated.
+#include "drawingedit.h"
+
+#include "helpwindow.h"
+#include "latin1text.h"
+#include "qtcanvas.h"
+#include "startnotice.h"
+
+#include "config/configfile.h"
+#include "config/environment.h"
+#include "document/schema.h"
+#include "document/schematicreader.h"
+#include "platform/prompts.h"
+
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <system_error>
+
+namespace norvane {
+
+namespace {
+
+bool isExistingFile(const std::string& path)
+{
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+} // namespace
+
+void TDrawingEdit::startUp(const StartupOptions& options)
+{
+  if (m_startedUp) {
+    return;
+  }
+  m_startedUp = true;
+  m_configPath = options.configPath;
+
+  // Built-in defaults (the colours are already the preference swatches' colours), then a
+  // fresh document and the default placements.
+  fillBuiltInDefaults(m_env);
+  resetDocument();
+
+  const bool haveConfig = !options.configPath.empty() && isExistingFile(options.configPath);
+  if (haveConfig) {
+    const ConfigFileResult read = ReadConfig(m_env, options.configPath);
+    if (!read.ok) {
+      m_prompts.error(read.error);
+    }
+  } else {
+    // A first start: show the help and, when there is one, the welcome circuit.
+    m_help->showContents();
+    const std::filesystem::path welcome = options.currentDir / "welcome.cct";
+    if (!options.currentDir.empty() && isExistingFile(welcome.string())) {
+      const FileResult result = loadSchematic(m_doc, welcome.string());
+      if (!result) {
+        m_prompts.error(result.error);
+      }
+    }
+  }
+  m_view->setPaperColor(toQColor(m_env.papercolor));
+
+  // The configuration names the file that was open last; until a file is actually opened
+  // the current document is the unnamed one, so that Save never writes the new drawing over
+  // the last file.
+  const std::string lastFile = m_env.filename;
+  m_env.filename = "unnamed.cct";
+  updateCaption();
+  m_view->repaintSheet();
+
+  bool simulatedNow = false;
+  std::string commandLine;
+  for (const std::string& argument : options.arguments) {
+    // An unquoted path with blanks arrives as several arguments: join them again.
+    commandLine += commandLine.empty() ? argument : " " + argument;
+  }
+  if (!commandLine.empty() && isExistingFile(commandLine)) {
+    resetDocument();
+    const FileResult result = loadSchematic(m_doc, commandLine);
+    if (result) {
+      m_env.filename = commandLine;
+      updateCaption();
+      m_view->repaintSheet();
+      simulate();
+      simulatedNow = true;
+    } else {
+      m_prompts.error(result.error);
+      m_view->repaintSheet();
+    }
+  } else if (m_env.autoopen) {
+    m_doc.simulated = false;
+    if (haveConfig && isExistingFile(lastFile)) {
+      const FileResult result = loadSchematic(m_doc, lastFile);
+      if (result) {
+        m_env.filename = lastFile;
+        updateCaption();
+      } else {
+        m_prompts.error(result.error);
+      }
+      m_view->repaintSheet();
+    }
+  }
+
+  applyPlacements();
+  QCoreApplication::processEvents();
+  if (m_doc.simulated && !simulatedNow) {
+    simulate();
+  }
+  setModified(false);
+  if (m_notice) {
+    m_notice->requestClose();
+  }
+}
+
+} // namespace norvane

@@ -1,0 +1,137 @@
+#include "editorconnection.h"
+
+#include "drawingedit.h"
+#include "latin1text.h"
+#include "programcursors.h"
+#include "qtcanvas.h"
+#include "textitemdialog.h"
+
+#include "editor/schematicpainter.h"
+
+#include <QAction>
+#include <QImage>
+#include <QInputDialog>
+#include <QMenu>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace norvane {
+
+EditorConnection::EditorConnection(TDrawingEdit& window, Tschema& doc, const TenvironmentProps& env,
+                                   Prompts& prompts)
+    : m_window(window), m_doc(doc), m_editor(doc, env, *this, prompts)
+{
+}
+
+void EditorConnection::repaint()
+{
+  m_window.view()->repaintSheet();
+}
+
+void EditorConnection::setCursor(EditorCursor cursor)
+{
+  QWidget* area = m_window.view()->viewport();
+  switch (cursor) {
+  case EditorCursor::Arrow:
+    area->setCursor(Qt::ArrowCursor);
+    break;
+  case EditorCursor::CrossHair:
+    area->setCursor(Qt::CrossCursor);
+    break;
+  case EditorCursor::Drag:
+    area->setCursor(Qt::DragMoveCursor);
+    break;
+  case EditorCursor::Tune:
+    area->setCursor(tuneCursor());
+    break;
+  case EditorCursor::Text:
+    area->setCursor(textCursor());
+    break;
+  }
+}
+
+bool EditorConnection::editComponent(int index)
+{
+  // Until the property dialogs exist, a newly placed component keeps its kind's template
+  // values (as if its dialog were confirmed unchanged). Editing an existing one, or tuning,
+  // says so instead, and counts as Cancel so that tune mode does not loop.
+  if (isPlacingMode(m_editor.mode()) && index == m_doc.drawdat.components.count()) {
+    return true;
+  }
+  m_window.showNotAvailable("The component property dialogs are");
+  return false;
+}
+
+std::optional<std::string> EditorConnection::editPortImpedance(const std::string& caption,
+                                                               const std::string& text)
+{
+  bool ok = false;
+  const QString entered =
+      QInputDialog::getText(&m_window, toQt(caption), "Zo", QLineEdit::Normal, toQt(text), &ok);
+  if (!ok) {
+    return std::nullopt;
+  }
+  return fromQt(entered);
+}
+
+std::optional<TextItemEntry> EditorConnection::editText(const TextItemEntry& initial)
+{
+  if (m_textHook) {
+    return m_textHook(initial);
+  }
+  TextItemDialog dialog(&m_window);
+  dialog.setEntry(initial);
+  if (dialog.exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return dialog.entry();
+}
+
+std::optional<PopupCommand> EditorConnection::showPopup(const PopupMenu& menu, TPoint at)
+{
+  std::vector<std::string> captions;
+  captions.reserve(menu.items.size());
+  for (const PopupItem& item : menu.items) {
+    captions.push_back(item.caption);
+  }
+  const int chosen = m_window.choosePopup(captions, QPoint(at.x, at.y));
+  if (chosen < 0 || chosen >= static_cast<int>(menu.items.size())) {
+    return std::nullopt;
+  }
+  const PopupItem& item = menu.items[static_cast<size_t>(chosen)];
+  if (!item.enabled) {
+    return std::nullopt;
+  }
+  return item.command;
+}
+
+void EditorConnection::simulate()
+{
+  m_window.simulate();
+}
+
+TextExtent EditorConnection::textExtent(const std::string& text, const std::string& size)
+{
+  // Measured with the same canvas the sheet is painted with, at 1/1.
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  const int ppi = m_window.view()->logicalDpiY();
+  QtCanvas canvas(painter, ppi);
+  canvas.setFontName(kDefaultSchematicFont);
+  canvas.setFontSize(TextItemFontSize(size, PaintScale{}, ppi));
+  return canvas.textExtent(text);
+}
+
+void EditorConnection::setTuneButton(bool down)
+{
+  QAction* tune = m_window.action(Command::TuneToggle);
+  const QSignalBlocker block(tune);
+  tune->setChecked(down);
+}
+
+void EditorConnection::stateChanged()
+{
+  m_window.updateEditActions();
+}
+
+} // namespace norvane

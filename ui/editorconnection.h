@@ -1,0 +1,49 @@
+#pragma once
+// The bridge between the main window and the core editor: owns the SchematicEditor and
+// implements its host interface with the window's widgets (repaint, cursors, popup menus,
+// the text and port dialogs, simulation).
+
+#include "editor/editorhost.h"
+#include "editor/schematiceditor.h"
+
+#include <functional>
+#include <optional>
+
+namespace norvane {
+
+class TDrawingEdit;
+
+class EditorConnection : public EditorHost
+{
+public:
+  EditorConnection(TDrawingEdit& window, Tschema& doc, const TenvironmentProps& env,
+                   Prompts& prompts);
+
+  SchematicEditor& editor() { return m_editor; }
+  const SchematicEditor& editor() const { return m_editor; }
+
+  // For tests: answers the "Edit text" dialog instead of showing it.
+  using TextEntryHook = std::function<std::optional<TextItemEntry>(const TextItemEntry&)>;
+  void setTextEntryHook(TextEntryHook hook) { m_textHook = std::move(hook); }
+
+  // EditorHost
+  void repaint() override;
+  void setCursor(EditorCursor cursor) override;
+  bool editComponent(int index) override;
+  std::optional<std::string> editPortImpedance(const std::string& caption,
+                                               const std::string& text) override;
+  std::optional<TextItemEntry> editText(const TextItemEntry& initial) override;
+  std::optional<PopupCommand> showPopup(const PopupMenu& menu, TPoint at) override;
+  void simulate() override;
+  TextExtent textExtent(const std::string& text, const std::string& size) override;
+  void setTuneButton(bool down) override;
+  void stateChanged() override;
+
+private:
+  TDrawingEdit& m_window;
+  Tschema& m_doc;
+  SchematicEditor m_editor;
+  TextEntryHook m_textHook;
+};
+
+} // namespace norvane

@@ -1,0 +1,145 @@
+#include "qtprompts.h"
+
+#include "latin1text.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace norvane {
+
+namespace {
+
+// Splits "A|pa|B|pb" into (description, pattern) pairs; a trailing lone description gets "*".
+std::vector<std::pair<QString, QString>> filterPairs(const std::string& pipeFilter)
+{
+  std::vector<std::pair<QString, QString>> pairs;
+  if (pipeFilter.empty()) {
+    return pairs;
+  }
+  const QStringList parts = toQt(pipeFilter).split('|');
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString("*");
+    if (description.isEmpty() && pattern.isEmpty()) {
+      continue;
+    }
+    pairs.emplace_back(description, pattern);
+  }
+  return pairs;
+}
+
+QString dialogPatterns(const QString& pattern)
+{
+  QStringList out;
+  for (const QString& p : pattern.split(';', Qt::SkipEmptyParts)) {
+    const QString t = p.trimmed();
+    out << (t == "*.*" ? QString("*") : t);
+  }
+  return out.isEmpty() ? QString("*") : out.join(' ');
+}
+
+} // namespace
+
+QString qtFileFilter(const std::string& pipeFilter)
+{
+  QStringList filters;
+  static const QRegularExpression bracket(R"(\s*\([^)]*\)\s*$)");
+  for (const auto& [description, pattern] : filterPairs(pipeFilter)) {
+    QString text = description;
+    text.remove(bracket);
+    if (text.isEmpty()) {
+      text = pattern;
+    }
+    filters << QString("%1 (%2)").arg(text, dialogPatterns(pattern));
+  }
+  return filters.join(";;");
+}
+
+QString defaultSuffix(const std::string& pipeFilter)
+{
+  const auto pairs = filterPairs(pipeFilter);
+  if (pairs.empty()) {
+    return {};
+  }
+  const QString first = pairs.front().second.split(';').front().trimmed();
+  if (!first.startsWith("*.") || first == "*.*") {
+    return {};
+  }
+  return first.mid(2);
+}
+
+void QtPrompts::error(const std::string& text)
+{
+  QMessageBox::critical(m_parent, QObject::tr("Error"), toQt(text));
+}
+
+void QtPrompts::warning(const std::string& text)
+{
+  QMessageBox::warning(m_parent, QObject::tr("Warning"), toQt(text));
+}
+
+void QtPrompts::information(const std::string& text)
+{
+  QMessageBox::information(m_parent, QObject::tr("Information"), toQt(text));
+}
+
+Answer QtPrompts::question(const std::string& text, bool withCancel)
+{
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+  if (withCancel) {
+    buttons |= QMessageBox::Cancel;
+  }
+  const auto pressed = QMessageBox::question(m_parent, QObject::tr("Confirm"), toQt(text), buttons,
+                                             QMessageBox::Yes);
+  switch (pressed) {
+  case QMessageBox::Yes:
+    return Answer::Yes;
+  case QMessageBox::No:
+    return Answer::No;
+  default:
+    // Closing the box with Escape or the title bar counts as the safest answer.
+    return withCancel ? Answer::Cancel : Answer::No;
+  }
+}
+
+std::optional<std::string> QtPrompts::openFileName(const std::string& title,
+                                                   const std::string& filter)
+{
+  QFileDialog dialog(m_parent, toQt(title), QString(), qtFileFilter(filter));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(defaultSuffix(filter));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return pathFromQt(dialog.selectedFiles().front());
+}
+
+std::optional<std::string> QtPrompts::saveFileName(const std::string& title,
+                                                   const std::string& filter,
+                                                   const std::string& suggested)
+{
+  QFileDialog dialog(m_parent, toQt(title), QString(), qtFileFilter(filter));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(defaultSuffix(filter));
+  // A suggestion such as "*.bmp" is a pattern, not a name: only real names are preselected.
+  if (!suggested.empty() && suggested.find('*') == std::string::npos) {
+    dialog.selectFile(pathToQt(suggested));
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return pathFromQt(dialog.selectedFiles().front());
+}
+
+void QtPrompts::beep()
+{
+  QApplication::beep();
+}
+
+} // namespace norvane

@@ -1,0 +1,42 @@
+#pragma once
+// Prompts shown as real Qt dialogs: message boxes, Yes/No/Cancel questions and the file
+// dialogs. Qt's own (non-native) file dialog is used so the program looks and behaves the same
+// with or without a desktop theme.
+
+#include "platform/prompts.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace norvane {
+
+// "Circuit files (*.cct)|*.cct|All files (*.*)|*.*" -> "Circuit files (*.cct);;All files (*)".
+// The pattern after each "|" decides what the dialog shows; "*.*" becomes "*" so that files
+// without an extension are listed too, as the description promises.
+QString qtFileFilter(const std::string& pipeFilter);
+
+// The extension of the first pattern of a filter ("*.cct" -> "cct"), or "" for "*" / "*.*".
+QString defaultSuffix(const std::string& pipeFilter);
+
+class QtPrompts : public Prompts
+{
+public:
+  explicit QtPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
+  void setParent(QWidget* parent) { m_parent = parent; }
+
+  void error(const std::string& text) override;
+  void warning(const std::string& text) override;
+  void information(const std::string& text) override;
+  Answer question(const std::string& text, bool withCancel = false) override;
+  std::optional<std::string> openFileName(const std::string& title,
+                                          const std::string& filter) override;
+  std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
+                                          const std::string& suggested) override;
+  void beep() override;
+
+private:
+  QPointer<QWidget> m_parent;
+};
+
+} // namespace norvane

@@ -1,0 +1,19 @@
+#pragma once
+// Toolbar icons. Component buttons show the component's own schematic symbol, drawn by the
+// core symbol painter; the other buttons get small pictures drawn here.
+
+#include "commands.h"
+
+#include <QIcon>
+
+namespace norvane {
+
+struct TenvironmentProps;
+
+// The icon of a command, or a null icon when the command has no picture.
+QIcon commandIcon(Command command, const TenvironmentProps& env);
+
+// The symbol of a component kind (1..15, -4, -5) as a 24 x 24 picture.
+QImage symbolIconImage(int kind, const TenvironmentProps& env);
+
+} // namespace norvane

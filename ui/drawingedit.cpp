@@ -1,6 +1,7 @@
 #include "drawingedit.h"
 
 #include "aboutbox.h"
+#include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
@@ -65,6 +66,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
 
   m_help = new HelpWindow(this);
   m_debug = new DebugWindow(this);
+  m_calculators = std::make_unique<CalculatorWindows>(this, prompts);
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -218,12 +220,22 @@ void TDrawingEdit::runCommand(Command command)
     showNotAvailable("The filter assistant is");
     break;
   case C::InductorCalculator:
+    m_calculators->showInductorCalculator();
+    break;
   case C::CapacitorCalculator:
+    m_calculators->showCapacitorCalculator();
+    break;
   case C::TxLineCalculator:
+    m_calculators->showTxLineCalculator();
+    break;
   case C::CouplerCalculator:
+    m_calculators->showCouplerCalculator();
+    break;
   case C::SplitterCalculator:
+    m_calculators->showSplitterCalculator();
+    break;
   case C::RfCalculator:
-    showNotAvailable("The calculators are");
+    m_calculators->showRfCalculator();
     break;
   case C::SchematicPreferences:
   case C::GraphPreferences:

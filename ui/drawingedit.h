@@ -36,6 +36,7 @@ struct TenvironmentProps;
 class Prompts;
 class HelpWindow;
 class DebugWindow;
+class CalculatorWindows;
 class EditorConnection;
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
@@ -84,6 +85,8 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
+  // The calculator windows (the component dialogs open them on a page through this).
+  CalculatorWindows* calculators() const { return m_calculators.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
@@ -135,6 +138,7 @@ private:
   TenvironmentProps& m_env;
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
+  std::unique_ptr<CalculatorWindows> m_calculators;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;

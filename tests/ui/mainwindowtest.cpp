@@ -278,8 +278,7 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsSayTheyAreNotAvailable)
 {
   for (Command c :
        {Command::Print, Command::Netlist, Command::MatchAssistant, Command::AttenuatorAssistant,
-        Command::FilterAssistant, Command::InductorCalculator, Command::RfCalculator,
-        Command::SchematicPreferences, Command::GraphPreferences}) {
+        Command::FilterAssistant, Command::SchematicPreferences, Command::GraphPreferences}) {
     prompts.messages.clear();
     window->action(c)->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u) << static_cast<int>(c);

@@ -19,6 +19,36 @@ CalculatorWindows::CalculatorWindows(QWidget* mainWindow, Prompts& prompts)
 {
 }
 
+RfCalculatorWindow* CalculatorWindows::rfCalculator() const
+{
+  return m_rf;
+}
+
+TxLineCalculatorWindow* CalculatorWindows::txLineCalculator() const
+{
+  return m_txLine;
+}
+
+InductorCalculatorWindow* CalculatorWindows::inductorCalculator() const
+{
+  return m_inductor;
+}
+
+CapacitorCalculatorWindow* CalculatorWindows::capacitorCalculator() const
+{
+  return m_capacitor;
+}
+
+CouplerCalculatorWindow* CalculatorWindows::couplerCalculator() const
+{
+  return m_coupler;
+}
+
+SplitterCalculatorWindow* CalculatorWindows::splitterCalculator() const
+{
+  return m_splitter;
+}
+
 void CalculatorWindows::showRfCalculator()
 {
   if (m_rf) m_rf->showCalculator();

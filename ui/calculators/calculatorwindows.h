@@ -40,12 +40,12 @@ public:
   void showCouplerCalculator();
   void showSplitterCalculator();
 
-  RfCalculatorWindow* rfCalculator() const { return m_rf; }
-  TxLineCalculatorWindow* txLineCalculator() const { return m_txLine; }
-  InductorCalculatorWindow* inductorCalculator() const { return m_inductor; }
-  CapacitorCalculatorWindow* capacitorCalculator() const { return m_capacitor; }
-  CouplerCalculatorWindow* couplerCalculator() const { return m_coupler; }
-  SplitterCalculatorWindow* splitterCalculator() const { return m_splitter; }
+  RfCalculatorWindow* rfCalculator() const;
+  TxLineCalculatorWindow* txLineCalculator() const;
+  InductorCalculatorWindow* inductorCalculator() const;
+  CapacitorCalculatorWindow* capacitorCalculator() const;
+  CouplerCalculatorWindow* couplerCalculator() const;
+  SplitterCalculatorWindow* splitterCalculator() const;
 
 private:
   QPointer<RfCalculatorWindow> m_rf;

@@ -16,6 +16,7 @@ void add(Tschema& doc, int ctype, int crot, TPoint at, double value)
   c.crot = crot;
   c.position = at;
   c.value[1].nom = value;
+  c.value[1].actual = value; // as the tolerance rule sets it before a run
   ComputePinPositions(c);
   doc.drawdat.components.append(c);
 }

@@ -14,9 +14,12 @@
 #include "calculators/splittercalculatorwindow.h"
 #include "calculators/txlinecalculatorwindow.h"
 
+#include "dialogs/componentdialog.h"
+
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace norvane::test {
 namespace {
@@ -103,6 +106,74 @@ TEST_F(MainWindowTest, CalculatorFromTheMenuReportsAnImpossibleCable)
   EXPECT_EQ(prompts.messages.back().kind, ScriptedPrompts::Kind::Error);
   EXPECT_EQ(text(txLine->coax().impedance), "");
   EXPECT_TRUE(showsNoNanOrInf(txLine));
+}
+
+// Records whether a window was last blocked or unblocked by a modal window.
+class ModalityWatch : public QObject
+{
+public:
+  bool blocked = false;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override
+  {
+    if (event->type() == QEvent::WindowBlocked) blocked = true;
+    if (event->type() == QEvent::WindowUnblocked) blocked = false;
+    return false;
+  }
+};
+
+QPushButton* buttonCaptioned(QWidget* dialog, const QString& caption)
+{
+  for (QPushButton* button : dialog->findChildren<QPushButton*>())
+    if (button->text() == caption) return button;
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, PropertyDialogButtonsOpenUsableCalculators)
+{
+  TComponentDialog* dialog = window->editorConnection().componentDialogs().dialogFor(ckCapacitor);
+  ASSERT_NE(dialog, nullptr);
+  RfCalculatorWindow* rf = window->calculators()->rfCalculator();
+  CapacitorCalculatorWindow* capacitor = window->calculators()->capacitorCalculator();
+  rf->showPage(RfPage::SignalLevel);
+  rf->hide();
+  ModalityWatch watch;
+  rf->installEventFilter(&watch);
+
+  // While the dialog runs modally, as it does in the program, its buttons open the calculators.
+  bool rfShown = false;
+  bool rfBlocked = true;
+  QTimer::singleShot(0, dialog, [&] {
+    QPushButton* rfButton = buttonCaptioned(dialog, "RF Calculator");
+    QPushButton* capButton = buttonCaptioned(dialog, "Capacitor Calculator");
+    if (rfButton && capButton) {
+      rfButton->click();
+      capButton->click();
+      QTest::qWait(50);
+      rfShown = rf->isVisible();
+      rfBlocked = watch.blocked;
+    }
+    dialog->reject();
+  });
+  dialog->exec();
+  EXPECT_TRUE(rfShown);
+  EXPECT_FALSE(rfBlocked);
+  EXPECT_EQ(rf->currentPage(), RfPage::Resonance);
+  EXPECT_TRUE(capacitor->isVisible());
+
+  // The transmission line dialog asks for the "Freq / Wavelength" page.
+  TComponentDialog* line = window->editorConnection().componentDialogs().dialogFor(ckTxLine);
+  ASSERT_NE(line, nullptr);
+  QPushButton* wavelength = buttonCaptioned(line, "RF Calculator");
+  ASSERT_NE(wavelength, nullptr);
+  wavelength->click();
+  EXPECT_EQ(rf->currentPage(), RfPage::FreqWavelength);
+  QPushButton* lineCalc = buttonCaptioned(line, "Transmission Line Calculator");
+  ASSERT_NE(lineCalc, nullptr);
+  lineCalc->click();
+  EXPECT_TRUE(window->calculators()->txLineCalculator()->isVisible());
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
 } // namespace

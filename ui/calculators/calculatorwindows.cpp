@@ -7,10 +7,13 @@
 #include "calculators/splittercalculatorwindow.h"
 #include "calculators/txlinecalculatorwindow.h"
 
+#include <QApplication>
+#include <QWindow>
+
 namespace norvane {
 
 CalculatorWindows::CalculatorWindows(QWidget* mainWindow, Prompts& prompts)
-    : m_rf(new RfCalculatorWindow(prompts, mainWindow)),
+    : m_mainWindow(mainWindow), m_rf(new RfCalculatorWindow(prompts, mainWindow)),
       m_txLine(new TxLineCalculatorWindow(prompts, mainWindow)),
       m_inductor(new InductorCalculatorWindow(prompts, mainWindow)),
       m_capacitor(new CapacitorCalculatorWindow(prompts, mainWindow)),
@@ -51,37 +54,52 @@ SplitterCalculatorWindow* CalculatorWindows::splitterCalculator() const
 
 void CalculatorWindows::showRfCalculator()
 {
-  if (m_rf) m_rf->showCalculator();
+  if (m_rf) present(m_rf, [this] { m_rf->showCalculator(); });
 }
 
 void CalculatorWindows::showRfCalculator(RfPage page)
 {
-  if (m_rf) m_rf->showPage(page);
+  if (m_rf) present(m_rf, [this, page] { m_rf->showPage(page); });
 }
 
 void CalculatorWindows::showTxLineCalculator()
 {
-  if (m_txLine) m_txLine->showCalculator();
+  if (m_txLine) present(m_txLine, [this] { m_txLine->showCalculator(); });
 }
 
 void CalculatorWindows::showInductorCalculator()
 {
-  if (m_inductor) m_inductor->showCalculator();
+  if (m_inductor) present(m_inductor, [this] { m_inductor->showCalculator(); });
 }
 
 void CalculatorWindows::showCapacitorCalculator()
 {
-  if (m_capacitor) m_capacitor->showCalculator();
+  if (m_capacitor) present(m_capacitor, [this] { m_capacitor->showCalculator(); });
 }
 
 void CalculatorWindows::showCouplerCalculator()
 {
-  if (m_coupler) m_coupler->showCalculator();
+  if (m_coupler) present(m_coupler, [this] { m_coupler->showCalculator(); });
 }
 
 void CalculatorWindows::showSplitterCalculator()
 {
-  if (m_splitter) m_splitter->showCalculator();
+  if (m_splitter) present(m_splitter, [this] { m_splitter->showCalculator(); });
+}
+
+void CalculatorWindows::present(QWidget* window, const std::function<void()>& show)
+{
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == window) modal = nullptr;
+  show();
+  // Transient for the modal dialog while one is open (so not blocked by it), else for the
+  // main window again, so that a closed dialog does not keep the calculator tied to it.
+  QWidget* owner = modal ? modal->window() : m_mainWindow.data();
+  if (owner && owner->windowHandle() && window->windowHandle()) {
+    window->windowHandle()->setTransientParent(owner->windowHandle());
+    window->raise();
+    window->activateWindow();
+  }
 }
 
 } // namespace norvane

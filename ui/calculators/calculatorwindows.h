@@ -4,10 +4,16 @@
 // directional coupler and splitter calculators. The main window holds one of these; its
 // Tools menu, its "RF Calculator" tool button and the component dialogs' calculator buttons
 // open the windows through it. The windows are children of the main window and close with it.
+//
+// A property dialog runs modally, and a modal dialog blocks every other window; a calculator
+// opened from a dialog's button is therefore made a transient of that dialog (which Qt does
+// not block), so the user can work in it before closing the dialog.
 
 #include "assist/rffields.h"
 
 #include <QPointer>
+
+#include <functional>
 
 class QWidget;
 
@@ -48,6 +54,10 @@ public:
   SplitterCalculatorWindow* splitterCalculator() const;
 
 private:
+  // Shows the window raised and active, usable even while a modal dialog is open.
+  void present(QWidget* window, const std::function<void()>& show);
+
+  QPointer<QWidget> m_mainWindow;
   QPointer<RfCalculatorWindow> m_rf;
   QPointer<TxLineCalculatorWindow> m_txLine;
   QPointer<InductorCalculatorWindow> m_inductor;

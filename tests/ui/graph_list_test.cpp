@@ -1,0 +1,129 @@
+// The data list and the S-parameter result file, through the graph window's commands.
+
+#include "graph_testsupport.h"
+
+#include "graph/datalistview.h"
+#include "sim/results.h"
+#include "sim/test_netlist_circuits.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+#include <fstream>
+#include <sstream>
+
+namespace norvane {
+namespace {
+
+using graphtest::GraphWindowTest;
+
+std::vector<std::string> readLines(const std::string& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::string tempFile(const char* name)
+{
+  return QDir::tempPath().toStdString() + "/" + name;
+}
+
+TEST_F(GraphWindowTest, TwoPortListHasEveryColumn)
+{
+  load("lowpass3.cct");
+  doc.Xax.numpoints = 100;
+  TGraphwin& w = window();
+  w.runSimulation();
+  w.toolAction(GraphTool::DataList)->trigger();
+  EXPECT_EQ(doc.plotformat, plotformat::DataList);
+  DataListView* list = w.dataList();
+  EXPECT_FALSE(list->isHidden());
+  EXPECT_EQ(list->columnCount(), 9);
+  EXPECT_EQ(list->gridRowCount(), 102); // heading and 101 points
+  const char* headings[9] = {"Freq",    "S11 Mag", "S11 Ang", "S21 Mag", "S21 Ang",
+                             "S12 Mag", "S12 Ang", "S22 Mag", "S22 Ang"};
+  for (int c = 0; c < 9; ++c)
+    EXPECT_EQ(list->cellText(0, c), headings[c]);
+  EXPECT_EQ(list->cellText(1, 0), "10MHz");
+  for (int c = 1; c < 9; ++c)
+    EXPECT_FALSE(list->cellText(1, c).isEmpty()) << c;
+  // Magnitudes with three decimals, angles with the degree sign.
+  EXPECT_TRUE(list->cellText(1, 3).contains('.'));
+  EXPECT_EQ(list->cellText(1, 3).section('.', 1).size(), 3);
+  EXPECT_TRUE(list->cellText(1, 4).endsWith(QChar(0xB0)));
+  // A lossless reciprocal network: |S21| = |S12| at every row.
+  for (int r = 1; r <= 101; r += 10)
+    EXPECT_EQ(list->cellText(r, 3), list->cellText(r, 5)) << r;
+  // The side panels and the bottom panel make way for the list.
+  EXPECT_TRUE(w.startField()->isHidden() || !w.startField()->isVisibleTo(&w));
+}
+
+TEST_F(GraphWindowTest, OnePortListLeavesTheOtherColumnsEmpty)
+{
+  testing::Circuit c = testing::Circuit::shuntToGround(ckResistor, 50.0);
+  doc = c.doc;
+  doc.Xax = {1e6, 1e8, 4, false, freqmode::Linear};
+  doc.plotformat = plotformat::DataList;
+  TGraphwin& w = window();
+  ASSERT_TRUE(w.runSimulation().ran);
+  DataListView* list = w.dataList();
+  EXPECT_EQ(list->gridRowCount(), 6);
+  for (int r = 1; r <= 5; ++r) {
+    EXPECT_EQ(list->cellText(r, 1), "0.000");
+    for (int col = 3; col < 9; ++col)
+      EXPECT_TRUE(list->cellText(r, col).isEmpty()) << r << "," << col;
+  }
+  EXPECT_EQ(list->cellText(5, 0), "100MHz");
+}
+
+TEST_F(GraphWindowTest, ExportWritesTheResultFile)
+{
+  // 25 ohm in series between two 50 ohm ports: S11 = S22 = 0.2, S21 = S12 = 0.8.
+  testing::Circuit c = testing::Circuit::series(ckResistor, 25.0);
+  doc = c.doc;
+  doc.Xax = {100e6, 200e6, 2, false, freqmode::Linear};
+  doc.plotformat = plotformat::Rectangular;
+  TGraphwin& w = window();
+  ASSERT_TRUE(w.runSimulation().ran);
+  const int plotted = w.core().points().count();
+
+  const std::string path = tempFile("norvane_graph_export.s2p");
+  QFile::remove(QString::fromStdString(path));
+  prompts.fileNames.push_back(path);
+  w.toolAction(GraphTool::SaveResults)->trigger();
+  const auto lines = readLines(path);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "! Kestrel S parameter simulation result");
+  EXPECT_EQ(lines[1], "# MHz MA");
+  EXPECT_EQ(lines[2], "100.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 ");
+  EXPECT_EQ(lines[4].substr(0, 11), "200.000000 ");
+  // The plot survives, and the document keeps its graph type.
+  EXPECT_EQ(doc.plotformat, plotformat::Rectangular);
+  EXPECT_EQ(w.core().points().count(), plotted);
+
+  // Cancelling the save dialog writes nothing but fills the list.
+  QFile::remove(QString::fromStdString(path));
+  prompts.fileNames.push_back(std::nullopt);
+  w.runCommand(GraphCommand::SaveResults);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+  EXPECT_EQ(w.core().dataListRows().size(), 3u);
+  EXPECT_EQ(w.core().dataListRows()[0][1], "0.200");
+
+  // Ports other than 50 ohm: the message, and no file.
+  doc.drawdat.P2.Zo = 75.0;
+  prompts.fileNames.push_back(path);
+  w.runCommand(GraphCommand::SaveResults);
+  EXPECT_TRUE(prompts.saw(kMsgResultFilePorts));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+  QFile::remove(QString::fromStdString(path));
+}
+
+} // namespace
+} // namespace norvane

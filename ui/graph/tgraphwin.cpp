@@ -1,0 +1,513 @@
+#include "graph/tgraphwin.h"
+
+#include "config/environment.h"
+#include "graph/datalistview.h"
+#include "graph/graphdrawingarea.h"
+#include "graph/graphpanelwidgets.h"
+#include "graph/graphvaluefield.h"
+#include "graph/sweepsetupdialog.h"
+#include "graph/tprntprev.h"
+#include "graph/tracekinds.h"
+#include "graph/tracesetupdialog.h"
+#include "latin1text.h"
+#include "platform/prompts.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace norvane {
+
+namespace {
+
+constexpr int kSidePanelWidth = 112;
+constexpr int kBlinkMilliseconds = 1000;
+const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
+
+} // namespace
+
+TGraphwin::TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts,
+                     SimulationSession& session, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_env(env), m_prompts(prompts), m_session(session),
+      m_core(doc, env, *this)
+{
+  setWindowTitle("Norvane - ");
+  createActions();
+  createMenus();
+  createToolBar();
+  createPanels();
+  createStatusBar();
+  m_preview = std::make_unique<TPrntPrev>(doc, env, *this, prompts, this);
+  m_traceDialog = std::make_unique<TraceSetupDialog>(doc, this);
+  m_polarDialog = std::make_unique<PolarSetupDialog>(doc, this);
+  m_sweepDialog = std::make_unique<SweepSetupDialog>(doc, this);
+  m_tolDialog = std::make_unique<ToleranceSweepDialog>(this);
+  m_area->setPainter([this](Canvas& canvas, const IntRect& area) { m_core.paint(canvas, area); });
+  qApp->installEventFilter(this);
+  resize(660, 500);
+  refreshControls();
+}
+
+TGraphwin::~TGraphwin()
+{
+  qApp->removeEventFilter(this);
+  keyHeld(false);
+}
+
+void TGraphwin::setLinks(GraphWindowLinks links)
+{
+  m_links = std::move(links);
+}
+
+// ---- Panels -------------------------------------------------------------------------------
+
+void TGraphwin::createPanels()
+{
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+
+  m_left = new SidePanel(central);
+  m_right = new SidePanel(central);
+  for (SidePanel* p : {m_left, m_right})
+    p->setFixedWidth(kSidePanelWidth);
+
+  m_stack = new QStackedWidget(central);
+  m_area = new GraphDrawingArea(m_stack);
+  m_list = new DataListView(m_stack);
+  m_stack->addWidget(m_area);
+  m_stack->addWidget(m_list);
+
+  for (int side = 0; side < 2; ++side) {
+    SidePanel* panel = side == 0 ? m_left : m_right;
+    const auto s = static_cast<size_t>(side);
+    auto* top = new GraphValueField(panel);
+    auto* bottom = new GraphValueField(panel);
+    m_valueFields[side == 0 ? 0 : 2] = top;
+    m_valueFields[side == 0 ? 1 : 3] = bottom;
+    auto* box = new QWidget(panel);
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(4, 0, 0, 0);
+    boxLayout->setSpacing(0);
+    m_paramGroups[s] = new QButtonGroup(box);
+    for (int i = 0; i < 4; ++i) {
+      auto* b = new QRadioButton(kParameterNames[i], box);
+      m_paramButtons[s][static_cast<size_t>(i)] = b;
+      m_paramGroups[s]->addButton(b, i + 1);
+      boxLayout->addWidget(b);
+    }
+    box->adjustSize();
+    m_paramBoxes[s] = box;
+    m_typeLists[s] = new QComboBox(panel);
+    for (const char* item : kTraceTypeItems)
+      m_typeLists[s]->addItem(item);
+    m_marks[s] = new QLabel(panel);
+    // The left mark is always red and the right one always blue, whatever the trace colours.
+    m_marks[s]->setPixmap(roundMark(side == 0 ? colors::red : colors::blue, 12));
+    m_marks[s]->resize(12, 12);
+
+    const int trace = side + 1;
+    connect(m_paramGroups[s], &QButtonGroup::idClicked, this,
+            [this, trace](int id) { m_core.parameterChosen(trace, id); });
+    connect(m_typeLists[s], &QComboBox::activated, this,
+            [this, trace](int index) { m_core.traceTypeChosen(trace, index); });
+    const ValueField topField = side == 0 ? ValueField::Trace1Max : ValueField::Trace2Max;
+    const ValueField bottomField = side == 0 ? ValueField::Trace1Min : ValueField::Trace2Min;
+    connect(top, &GraphValueField::committed, this,
+            [this, topField](double v) { m_core.valueFieldLeft(topField, v); });
+    connect(bottom, &GraphValueField::committed, this,
+            [this, bottomField](double v) { m_core.valueFieldLeft(bottomField, v); });
+  }
+
+  m_chartZoPanel = new TextPanel({"Chart Zo="}, 1, m_left);
+  m_impedancePanel = new TextPanel({"Impedance"}, 2, m_left);
+  m_admittancePanel = new TextPanel({"Admittance"}, 2, m_left);
+  m_seriesPanel = new TextPanel({"Series", "Equivalent"}, 2, m_right);
+  m_parallelPanel = new TextPanel({"Parallel", "Equivalent"}, 2, m_right);
+  m_gain20Panel = new TextPanel({"dB Mag", "(20log[V])"}, 1, m_right);
+  m_gain10Panel = new TextPanel({"dB Mag", "(10log[P])"}, 1, m_right);
+  m_legendPortPanel = new TextPanel({"Port 1", "stability", "circle."}, 0, m_right);
+  m_legendPanel = new TextPanel({"Shaded", "area", "unstable"}, 0, m_right);
+
+  m_left->setLayouter([this] { layoutSidePanels(); });
+  m_right->setLayouter([this] { layoutSidePanels(); });
+
+  // Bottom panel: "Start:" on the left, the points in the middle, "Stop:" on the right.
+  m_bottom = new QWidget(central);
+  auto* bottom = new QGridLayout(m_bottom);
+  bottom->setContentsMargins(4, 2, 4, 2);
+  m_startField = new GraphValueField(m_bottom);
+  m_stopField = new GraphValueField(m_bottom);
+  m_pointsField = new GraphValueField(m_bottom);
+  m_startField->setFormat("Hz", kSweepFieldDecimals);
+  m_stopField->setFormat("Hz", kSweepFieldDecimals);
+  m_pointsField->setFormat(kPointsFieldUnit, 0);
+  // 2 to 501 points: a sweep of 500 intervals must show its true count.
+  m_pointsField->setLimits(2, kPlotPointCapacity);
+  for (GraphValueField* f : {m_startField, m_stopField, m_pointsField})
+    f->setFixedWidth(96);
+  auto* startBox = new QHBoxLayout;
+  startBox->addWidget(new QLabel("Start:", m_bottom));
+  startBox->addWidget(m_startField);
+  m_sDataIcon = new QLabel(m_bottom);
+  m_sDataIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
+  m_sDataText = new QLabel("S data freq", m_bottom);
+  m_sDataIcon->hide();
+  m_sDataText->hide();
+  startBox->addSpacing(8);
+  startBox->addWidget(m_sDataIcon);
+  startBox->addWidget(m_sDataText);
+  startBox->addStretch();
+  auto* stopBox = new QHBoxLayout;
+  stopBox->addStretch();
+  stopBox->addWidget(new QLabel("Stop:", m_bottom));
+  stopBox->addWidget(m_stopField);
+  bottom->addLayout(startBox, 0, 0);
+  bottom->addWidget(m_pointsField, 0, 1, Qt::AlignCenter);
+  bottom->addLayout(stopBox, 0, 2);
+  bottom->setColumnStretch(0, 1);
+  bottom->setColumnStretch(2, 1);
+  connect(m_startField, &GraphValueField::committed, this,
+          [this](double v) { m_core.startFieldLeft(v); });
+  connect(m_stopField, &GraphValueField::committed, this,
+          [this](double v) { m_core.stopFieldLeft(v); });
+  connect(m_pointsField, &GraphValueField::committed, this,
+          [this](double v) { m_core.pointsFieldLeft(v); });
+
+  m_blink = new QTimer(this);
+  m_blink->setInterval(kBlinkMilliseconds);
+  connect(m_blink, &QTimer::timeout, this, &TGraphwin::toggleBlink);
+
+  grid->addWidget(m_left, 0, 0);
+  grid->addWidget(m_stack, 0, 1);
+  grid->addWidget(m_right, 0, 2);
+  grid->addWidget(m_bottom, 1, 0, 1, 3);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(0, 1);
+  setCentralWidget(central);
+}
+
+void TGraphwin::createStatusBar()
+{
+  QStatusBar* bar = statusBar();
+  m_readouts[0] = new QLabel(bar);
+  m_readouts[0]->setMinimumWidth(100);
+  bar->addWidget(m_readouts[0]);
+  for (size_t i = 0; i < 2; ++i) {
+    m_readoutMarks[i] = new QLabel(bar);
+    bar->addWidget(m_readoutMarks[i]);
+    m_readouts[i + 1] = new QLabel(bar);
+    m_readouts[i + 1]->setMinimumWidth(90);
+    bar->addWidget(m_readouts[i + 1]);
+  }
+  m_cursorBar = new QScrollBar(Qt::Horizontal, bar);
+  m_cursorBar->setToolTip("Graph Cursor Control");
+  m_cursorBar->setRange(1, 1);
+  m_cursorBar->setPageStep(10);
+  m_cursorBar->setSingleStep(1);
+  m_cursorBar->setFocusPolicy(Qt::StrongFocus);
+  bar->addWidget(m_cursorBar, 1); // the remaining width
+  connect(m_cursorBar, &QScrollBar::valueChanged, this, [this](int v) {
+    if (!m_core.painting()) m_core.cursorChanged(v);
+  });
+}
+
+void TGraphwin::layoutSidePanels()
+{
+  const bool chart = m_core.panelState().view == GraphView::Chart;
+  for (int side = 0; side < 2; ++side) {
+    SidePanel* panel = side == 0 ? m_left : m_right;
+    const auto s = static_cast<size_t>(side);
+    const int w = panel->width();
+    const int h = panel->height();
+    GraphValueField* top = m_valueFields[side == 0 ? 0 : 2];
+    GraphValueField* bottom = m_valueFields[side == 0 ? 1 : 3];
+    const int fieldH = top->sizeHint().height();
+    top->setGeometry(3, 4, w - 6, fieldH);
+    bottom->setGeometry(3, h - fieldH - 4, w - 6, fieldH);
+    QWidget* box = m_paramBoxes[s];
+    box->resize(w - 6, box->sizeHint().height());
+    GraphPanelSizes sizes;
+    sizes.sidePanelHeight = h;
+    sizes.radioGroupHeight = box->height();
+    const GraphPanelLayout l = graphPanelLayout(sizes);
+    box->move(3, chart ? l.chartRadioGroupTop : l.radioGroupTop);
+    m_marks[s]->move(w / 2 - 6, l.sidePanelMid - 6);
+    m_typeLists[s]->setGeometry(3, l.traceListTop, w - 6, m_typeLists[s]->sizeHint().height());
+
+    // Chart panels stack below the parameter group on the left, from the top on the right.
+    int y = side == 0 ? box->y() + box->height() + 8 : 8;
+    const std::vector<TextPanel*> panels =
+        side == 0 ? std::vector<TextPanel*>{m_chartZoPanel, m_impedancePanel, m_admittancePanel}
+                  : std::vector<TextPanel*>{m_seriesPanel, m_parallelPanel,   m_gain20Panel,
+                                            m_gain10Panel, m_legendPortPanel, m_legendPanel};
+    for (TextPanel* p : panels) {
+      if (p->isHidden()) continue;
+      p->setGeometry(3, y, w - 6, p->preferredHeight());
+      y += p->height() + 6;
+    }
+  }
+}
+
+// ---- GraphHost ----------------------------------------------------------------------------
+
+void TGraphwin::repaintGraph()
+{
+  m_area->repaintPicture();
+}
+
+Canvas* TGraphwin::liveCanvas()
+{
+  return m_area->liveCanvas();
+}
+
+IntRect TGraphwin::drawingArea() const
+{
+  return m_area->area();
+}
+
+void TGraphwin::showWindow()
+{
+  showGraph();
+}
+
+void TGraphwin::showGraph()
+{
+  if (!isVisible()) show();
+  m_shownOnce = true;
+}
+
+void TGraphwin::focusCursorScrollBar()
+{
+  m_cursorBar->setFocus();
+}
+
+void TGraphwin::beep()
+{
+  m_prompts.beep();
+}
+
+void TGraphwin::refreshControls()
+{
+  showPanelState();
+  showReadouts();
+}
+
+void TGraphwin::showPanelState()
+{
+  const GraphPanelState s = m_core.panelState();
+  // Copying the state onto the widgets must not start simulations.
+  const bool wasPainting = m_core.painting();
+  m_core.setPainting(true);
+
+  setWindowTitle(toQt(s.caption));
+  toolAction(GraphTool::SquareGrid)->setChecked(s.graphTypeButton == GraphTypeButton::SquareGrid);
+  toolAction(GraphTool::Smith)->setChecked(s.graphTypeButton == GraphTypeButton::Smith);
+  toolAction(GraphTool::Polar)->setChecked(s.graphTypeButton == GraphTypeButton::Polar);
+  toolAction(GraphTool::DataList)->setChecked(s.graphTypeButton == GraphTypeButton::DataList);
+  toolAction(GraphTool::LinSweep)->setChecked(!s.logSweep);
+  toolAction(GraphTool::LogSweep)->setChecked(s.logSweep);
+  toolAction(GraphTool::StabilityCircles)->setChecked(s.circlesOn);
+  const int mode = m_session.toleranceMode;
+  const bool multi = m_multiSweeping || mode == tolerancemode::MultiSweep;
+  toolAction(GraphTool::Lower)->setChecked(!multi && mode == tolerancemode::Lower);
+  toolAction(GraphTool::Nominal)->setChecked(!multi && mode == tolerancemode::Nominal);
+  toolAction(GraphTool::Upper)->setChecked(!multi && mode == tolerancemode::Upper);
+  toolAction(GraphTool::Random)->setChecked(!multi && mode == tolerancemode::Random);
+  toolAction(GraphTool::MultiSweep)->setChecked(multi);
+  action(GraphCommand::Trace2Limits)->setEnabled(s.trace2LimitsEnabled);
+  action(GraphCommand::Trace2Limits)->setVisible(s.view != GraphView::Chart);
+
+  const bool list = s.view == GraphView::List;
+  const bool chart = s.view == GraphView::Chart;
+  m_stack->setCurrentWidget(list ? static_cast<QWidget*>(m_list) : m_area);
+  m_left->setVisible(!list);
+  m_right->setVisible(!list);
+  m_bottom->setVisible(!list);
+  if (list) m_list->showRows(m_core.dataListRows());
+
+  for (size_t side = 0; side < 2; ++side) {
+    for (size_t i = 0; i < 4; ++i)
+      m_paramButtons[side][i]->setEnabled(s.parameterEnabled[i]);
+    const int checked = side == 0 ? s.leftChecked : s.rightChecked;
+    if (QAbstractButton* b = m_paramGroups[side]->button(checked)) b->setChecked(true);
+    m_typeLists[side]->setVisible(!chart);
+    m_marks[side]->setVisible(!chart);
+  }
+  m_typeLists[0]->setCurrentIndex(s.trace1ListIndex);
+  m_typeLists[1]->setCurrentIndex(s.trace2ListIndex);
+  m_paramBoxes[1]->setVisible(!chart);
+  for (size_t i = 1; i < 4; ++i)
+    m_valueFields[i]->setVisible(!chart);
+  if (chart) {
+    m_valueFields[0]->setFormat("", kValueFieldDecimals);
+    m_valueFields[0]->showValue(s.chartMagnitude);
+  } else {
+    const std::array<double, 4> values{s.trace1Max, s.trace1Min, s.trace2Max, s.trace2Min};
+    for (size_t i = 0; i < 4; ++i) {
+      m_valueFields[i]->setFormat(i < 2 ? s.trace1Unit : s.trace2Unit, kValueFieldDecimals);
+      m_valueFields[i]->showValue(values[i]);
+    }
+  }
+  m_startField->showValue(s.start);
+  m_stopField->showValue(s.stop);
+  m_pointsField->showValue(s.points);
+
+  if (s.sDataWarning) {
+    if (!m_blink->isActive()) {
+      m_sDataIcon->show();
+      m_sDataText->show();
+      m_blink->start();
+    }
+  } else if (m_blink->isActive() || m_sDataText->isVisible()) {
+    m_blink->stop();
+    m_sDataIcon->hide();
+    m_sDataText->hide();
+  }
+
+  {
+    const QSignalBlocker block(m_cursorBar);
+    m_cursorBar->setRange(m_core.cursorMinimum(), m_core.cursorMaximum());
+    m_cursorBar->setValue(m_core.cursorPosition());
+  }
+  m_core.setPainting(wasPainting);
+}
+
+void TGraphwin::toggleBlink()
+{
+  const bool on = !m_sDataText->isVisible();
+  m_sDataText->setVisible(on);
+  m_sDataIcon->setVisible(on);
+}
+
+void TGraphwin::showReadouts()
+{
+  const GraphReadouts& r = m_core.readouts();
+  const bool chart = m_core.panelState().view == GraphView::Chart;
+  m_readouts[0]->setText(toQt(r.frequency));
+  m_readouts[1]->setText(toQt(r.value1));
+  m_readouts[2]->setText(toQt(r.value2));
+  m_readoutMarks[0]->setPixmap(roundMark(m_env.trace1color));
+  m_readoutMarks[1]->setPixmap(roundMark(r.mark2Color));
+
+  const ImpedancePanelTexts& z = r.impedance;
+  m_chartZoPanel->setVisible(chart && r.chartZoVisible);
+  m_chartZoPanel->setValues({toQt(r.chartZo)});
+  for (TextPanel* p : {m_impedancePanel, m_admittancePanel, m_seriesPanel, m_parallelPanel})
+    p->setVisible(chart && r.impedanceVisible);
+  m_impedancePanel->setValues({toQt(z.resistance), toQt(z.reactance)});
+  m_admittancePanel->setValues({toQt(z.conductance), toQt(z.susceptance)});
+  m_seriesPanel->setValues({toQt(z.seriesResistance), toQt(z.seriesComponent)});
+  m_parallelPanel->setValues({toQt(z.parallelResistance), toQt(z.parallelComponent)});
+  m_gain20Panel->setVisible(chart && r.gainVisible);
+  m_gain10Panel->setVisible(chart && r.gainVisible);
+  m_gain20Panel->setValues({toQt(r.gain.voltageGain)});
+  m_gain10Panel->setValues({toQt(r.gain.powerGain)});
+  m_legendPortPanel->setVisible(chart && r.legendVisible);
+  m_legendPanel->setVisible(chart && r.legendVisible);
+  m_legendPortPanel->setHeadings({toQt(r.legendPort), kLegendTexts[0], kLegendTexts[1]});
+  layoutSidePanels();
+}
+
+QString TGraphwin::chartPanelText() const
+{
+  QStringList parts;
+  for (const TextPanel* p :
+       {m_chartZoPanel, m_impedancePanel, m_admittancePanel, m_seriesPanel, m_parallelPanel,
+        m_gain20Panel, m_gain10Panel, m_legendPortPanel, m_legendPanel})
+    if (!p->isHidden()) parts << p->text();
+  return parts.join('\n');
+}
+
+GraphValueField* TGraphwin::valueField(ValueField field) const
+{
+  return m_valueFields[static_cast<size_t>(field)];
+}
+
+QComboBox* TGraphwin::traceTypeList(int trace) const
+{
+  return m_typeLists[trace == 2 ? 1 : 0];
+}
+
+QRadioButton* TGraphwin::parameterButton(int side, int measwhat) const
+{
+  return m_paramButtons[side == 2 ? 1 : 0][static_cast<size_t>(std::clamp(measwhat, 1, 4) - 1)];
+}
+
+// ---- Window events ------------------------------------------------------------------------
+
+void TGraphwin::showEvent(QShowEvent* event)
+{
+  QMainWindow::showEvent(event);
+  // The buttons of the current graph type, sweep and tolerance modes, and the cursor where
+  // it was when the window closed.
+  refreshControls();
+}
+
+void TGraphwin::closeEvent(QCloseEvent* event)
+{
+  keyHeld(false);
+  QMainWindow::closeEvent(event);
+}
+
+void TGraphwin::resizeEvent(QResizeEvent* event)
+{
+  QMainWindow::resizeEvent(event);
+  GraphPanelSizes sizes;
+  sizes.windowWidth = width();
+  m_list->fitColumns(graphPanelLayout(sizes));
+}
+
+void TGraphwin::keyHeld(bool held)
+{
+  QWidget* main = m_links.mainWindow;
+  // Disabling an ancestor would disable this window too.
+  if (!main || main->isAncestorOf(this)) return;
+  if (held && !m_mainDisabled) {
+    main->setEnabled(false);
+    m_mainDisabled = true;
+  } else if (!held && m_mainDisabled) {
+    main->setEnabled(true);
+    m_mainDisabled = false;
+  }
+}
+
+bool TGraphwin::eventFilter(QObject* watched, QEvent* event)
+{
+  const auto type = event->type();
+  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // An event the focus widget ignores travels up to its parents and passes here again.
+    const bool seen = event == m_lastKey.event && key->timestamp() == m_lastKey.timestamp &&
+                      type == m_lastKey.type;
+    if (w && w->window() == this && !seen) {
+      m_lastKey = {event, key->timestamp(), type};
+      if (type == QEvent::KeyPress) {
+        if (!key->isAutoRepeat()) keyHeld(true);
+        if (key->key() == Qt::Key_Escape) requestAbort();
+      } else if (!key->isAutoRepeat()) {
+        keyHeld(false);
+        if (key->key() == Qt::Key_F1) runCommand(GraphCommand::HelpContents);
+      }
+    }
+  } else if (type == QEvent::WindowDeactivate && watched == this) {
+    keyHeld(false); // the key release goes elsewhere
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace norvane

@@ -1,0 +1,441 @@
+// The graph window's menus, tool bar and commands.
+#include "graph/tgraphwin.h"
+
+#include "graph/graphdrawingarea.h"
+#include "graph/graphtoolicons.h"
+#include "graph/multisweep.h"
+#include "graph/sweepsetupdialog.h"
+#include "graph/tprntprev.h"
+#include "graph/tracesetupdialog.h"
+#include "latin1text.h"
+#include "platform/prompts.h"
+#include "sim/results.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QScrollBar>
+#include <QToolBar>
+
+namespace norvane {
+
+namespace {
+
+constexpr const char* kBitmapTitle = "Save graph as Bitmap";
+constexpr const char* kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
+constexpr const char* kBitmapDefault = "*.bmp";
+constexpr const char* kDiskWriteError = "Disk write error";
+
+struct CommandText
+{
+  GraphCommand command;
+  const char* caption;
+};
+
+// Menu captions, in menu order.
+constexpr CommandText kCommandTexts[] = {
+    {GraphCommand::SaveResults, "&Save results as S parameter file"},
+    {GraphCommand::Print, "&Print"},
+    {GraphCommand::SaveBitmap, "Save graph as &Bitmap"},
+    {GraphCommand::SquareGrid, "&Square grid"},
+    {GraphCommand::SmithZ, "Smith &Z"},
+    {GraphCommand::SmithY, "Smith &Y"},
+    {GraphCommand::SmithZY, "Smith Z/Y"},
+    {GraphCommand::Polar, "&Polar"},
+    {GraphCommand::List, "Lis&t"},
+    {GraphCommand::LinSweep, "&Lin freq sweep"},
+    {GraphCommand::LogSweep, "Lo&g freq sweep"},
+    {GraphCommand::FrequencySweep, "Frequency &Sweep"},
+    {GraphCommand::Trace1Limits, "Trace &1 Limits"},
+    {GraphCommand::Trace2Limits, "Trace &2 Limits"},
+    {GraphCommand::ToleranceLower, "&Lower Limit"},
+    {GraphCommand::ToleranceNominal, "&Nominal"},
+    {GraphCommand::ToleranceUpper, "&Upper Limit"},
+    {GraphCommand::ToleranceRandom, "&Random"},
+    {GraphCommand::ToleranceMultiSweep, "&Tolerance Multi-Sweep"},
+    {GraphCommand::StabilityCircles, "&Stability Circles"},
+    {GraphCommand::AutoMatch, "&Auto Match"},
+    {GraphCommand::GraphPreferences, "Graph Preferences"},
+    {GraphCommand::HelpContents, "&Contents"},
+    {GraphCommand::GettingStarted, "&Getting Started"},
+    {GraphCommand::About, "&About Norvane"},
+};
+
+struct ToolText
+{
+  GraphTool tool;
+  const char* hint;
+};
+
+// Tool bar, left to right, with the hints the buttons show.
+constexpr ToolText kToolTexts[] = {
+    {GraphTool::SaveResults, "Save results as S parameter file"},
+    {GraphTool::Print, "Print"},
+    {GraphTool::SquareGrid, "Square grid"},
+    {GraphTool::Smith, "Smith chart (Z)"},
+    {GraphTool::Polar, "Polar chart"},
+    {GraphTool::DataList, "Data List"},
+    {GraphTool::LinSweep, "Linear frequency sweep"},
+    {GraphTool::LogSweep, "Log frequency sweep"},
+    {GraphTool::Lower, "Lower Tolerance Limits"},
+    {GraphTool::Nominal, "Nominal Values"},
+    {GraphTool::Upper, "Upper Tolerance Limits"},
+    {GraphTool::Random, "Random Values Between Tolerance Limits"},
+    {GraphTool::MultiSweep, "Tolerance Multi-Sweep"},
+    {GraphTool::StabilityCircles, "Stability Circles"},
+    {GraphTool::AutoMatch, "Auto Match"},
+};
+
+} // namespace
+
+void TGraphwin::createActions()
+{
+  for (const CommandText& t : kCommandTexts) {
+    auto* a = new QAction(t.caption, this);
+    const GraphCommand c = t.command;
+    connect(a, &QAction::triggered, this, [this, c] { runCommand(c); });
+    m_actions[idx(c)] = a;
+  }
+  for (const ToolText& t : kToolTexts) {
+    auto* a = new QAction(graphToolIcon(t.tool), t.hint, this);
+    a->setToolTip(t.hint);
+    m_tools[idx(t.tool)] = a;
+  }
+  // The grouped buttons stay pressed for the current state; refreshControls sets them, and
+  // a click runs the command of the button.
+  const auto group = [this](std::initializer_list<GraphTool> tools) {
+    auto* g = new QActionGroup(this);
+    g->setExclusive(true);
+    for (GraphTool t : tools) {
+      m_tools[idx(t)]->setCheckable(true);
+      g->addAction(m_tools[idx(t)]);
+    }
+  };
+  group({GraphTool::SquareGrid, GraphTool::Smith, GraphTool::Polar, GraphTool::DataList});
+  group({GraphTool::LinSweep, GraphTool::LogSweep});
+  group({GraphTool::Lower, GraphTool::Nominal, GraphTool::Upper, GraphTool::Random,
+         GraphTool::MultiSweep});
+  m_tools[idx(GraphTool::StabilityCircles)]->setCheckable(true);
+
+  const auto on = [this](GraphTool t, GraphCommand c) {
+    connect(m_tools[idx(t)], &QAction::triggered, this, [this, c] { runCommand(c); });
+  };
+  on(GraphTool::SaveResults, GraphCommand::SaveResults);
+  on(GraphTool::Print, GraphCommand::Print);
+  on(GraphTool::SquareGrid, GraphCommand::SquareGrid);
+  on(GraphTool::Smith, GraphCommand::SmithZ);
+  on(GraphTool::Polar, GraphCommand::Polar);
+  on(GraphTool::DataList, GraphCommand::List);
+  on(GraphTool::LinSweep, GraphCommand::LinSweep);
+  on(GraphTool::LogSweep, GraphCommand::LogSweep);
+  on(GraphTool::Lower, GraphCommand::ToleranceLower);
+  on(GraphTool::Nominal, GraphCommand::ToleranceNominal);
+  on(GraphTool::Upper, GraphCommand::ToleranceUpper);
+  on(GraphTool::Random, GraphCommand::ToleranceRandom);
+  on(GraphTool::MultiSweep, GraphCommand::ToleranceMultiSweep);
+  on(GraphTool::AutoMatch, GraphCommand::AutoMatch);
+  connect(m_tools[idx(GraphTool::StabilityCircles)], &QAction::triggered, this,
+          [this](bool checked) { m_core.setStabilityCircles(checked); });
+}
+
+void TGraphwin::createMenus()
+{
+  QMenuBar* bar = menuBar();
+  const auto add = [this](QMenu* menu, std::initializer_list<GraphCommand> commands) {
+    for (GraphCommand c : commands)
+      menu->addAction(m_actions[idx(c)]);
+  };
+  add(bar->addMenu("&File"),
+      {GraphCommand::SaveResults, GraphCommand::Print, GraphCommand::SaveBitmap});
+  add(bar->addMenu("&Graph Type"),
+      {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
+       GraphCommand::Polar, GraphCommand::List, GraphCommand::LinSweep, GraphCommand::LogSweep});
+  QMenu* limits = bar->addMenu("Graph Limit &Setup");
+  add(limits,
+      {GraphCommand::FrequencySweep, GraphCommand::Trace1Limits, GraphCommand::Trace2Limits});
+  // Opening the menu applies the trace-1 type again and simulates.
+  connect(limits, &QMenu::aboutToShow, this, [this] { m_core.graphLimitSetupMenu(); });
+  add(bar->addMenu("&Tolerances"),
+      {GraphCommand::ToleranceLower, GraphCommand::ToleranceNominal, GraphCommand::ToleranceUpper,
+       GraphCommand::ToleranceRandom, GraphCommand::ToleranceMultiSweep});
+  add(bar->addMenu("Too&ls"), {GraphCommand::StabilityCircles, GraphCommand::AutoMatch});
+  add(bar->addMenu("&Options"), {GraphCommand::GraphPreferences});
+  add(bar->addMenu("&Help"),
+      {GraphCommand::HelpContents, GraphCommand::GettingStarted, GraphCommand::About});
+}
+
+void TGraphwin::createToolBar()
+{
+  m_toolBar = addToolBar("Graph");
+  m_toolBar->setMovable(false);
+  m_toolBar->setIconSize(QSize(20, 20));
+  const auto add = [this](std::initializer_list<GraphTool> tools) {
+    for (GraphTool t : tools)
+      m_toolBar->addAction(m_tools[idx(t)]);
+    m_toolBar->addSeparator();
+  };
+  add({GraphTool::SaveResults, GraphTool::Print});
+  add({GraphTool::SquareGrid, GraphTool::Smith, GraphTool::Polar, GraphTool::DataList});
+  add({GraphTool::LinSweep, GraphTool::LogSweep});
+  add({GraphTool::Lower, GraphTool::Nominal, GraphTool::Upper, GraphTool::Random,
+       GraphTool::MultiSweep});
+  m_toolBar->addAction(m_tools[idx(GraphTool::StabilityCircles)]);
+  m_toolBar->addAction(m_tools[idx(GraphTool::AutoMatch)]);
+}
+
+void TGraphwin::runCommand(GraphCommand command)
+{
+  switch (command) {
+  case GraphCommand::SaveResults:
+    saveResults();
+    break;
+  case GraphCommand::Print:
+    openGraphPreview();
+    break;
+  case GraphCommand::SaveBitmap:
+    saveGraphBitmap();
+    break;
+  case GraphCommand::SquareGrid:
+    graphTypeCommand(plotformat::Rectangular);
+    break;
+  case GraphCommand::SmithZ:
+    graphTypeCommand(plotformat::SmithZ);
+    break;
+  case GraphCommand::SmithY:
+    graphTypeCommand(plotformat::SmithY);
+    break;
+  case GraphCommand::SmithZY:
+    graphTypeCommand(plotformat::SmithZY);
+    break;
+  case GraphCommand::Polar:
+    graphTypeCommand(plotformat::Polar);
+    break;
+  case GraphCommand::List:
+    graphTypeCommand(plotformat::DataList);
+    break;
+  case GraphCommand::LinSweep:
+    m_core.setFreqMode(freqmode::Linear);
+    break;
+  case GraphCommand::LogSweep:
+    m_core.setFreqMode(freqmode::Logarithmic);
+    break;
+  case GraphCommand::FrequencySweep:
+    frequencySweepCommand();
+    break;
+  case GraphCommand::Trace1Limits:
+    traceLimitsCommand(1);
+    break;
+  case GraphCommand::Trace2Limits:
+    traceLimitsCommand(2);
+    break;
+  case GraphCommand::ToleranceLower:
+    setToleranceMode(tolerancemode::Lower);
+    break;
+  case GraphCommand::ToleranceNominal:
+    setToleranceMode(tolerancemode::Nominal);
+    break;
+  case GraphCommand::ToleranceUpper:
+    setToleranceMode(tolerancemode::Upper);
+    break;
+  case GraphCommand::ToleranceRandom:
+    setToleranceMode(tolerancemode::Random);
+    break;
+  case GraphCommand::ToleranceMultiSweep:
+    multiSweepCommand();
+    break;
+  case GraphCommand::StabilityCircles:
+    m_core.setStabilityCircles(!m_core.stabilityCircles());
+    break;
+  case GraphCommand::AutoMatch:
+    callLink(m_links.autoMatch, "The automatic matcher is");
+    break;
+  case GraphCommand::GraphPreferences:
+    callLink(m_links.graphPreferences, "The graph preferences are");
+    break;
+  case GraphCommand::HelpContents:
+    callLink(m_links.helpContents, "The help is");
+    break;
+  case GraphCommand::GettingStarted:
+    callLink(m_links.gettingStarted, "The help is");
+    break;
+  case GraphCommand::About:
+    callLink(m_links.about, "The about box is");
+    break;
+  case GraphCommand::Count:
+    break;
+  }
+}
+
+void TGraphwin::callLink(const std::function<void()>& link, const QString& what)
+{
+  if (link)
+    link();
+  else
+    notAvailable(what);
+}
+
+void TGraphwin::notAvailable(const QString& what)
+{
+  m_prompts.information(fromQt(what + " not available yet"));
+}
+
+// ---- Simulation ---------------------------------------------------------------------------
+
+SimulateResult TGraphwin::runSimulation()
+{
+  // Message boxes inside a run let other input through; a second run must not start then.
+  if (m_running) return m_lastResult;
+  m_running = true;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  GraphRunOutput out(m_core, m_links.chores);
+  m_lastResult = Simulate(m_doc, m_session, out, m_prompts);
+  QApplication::restoreOverrideCursor();
+  m_running = false;
+  refreshControls();
+  if (m_links.afterSimulation) m_links.afterSimulation(m_lastResult);
+  return m_lastResult;
+}
+
+void TGraphwin::graphTypeCommand(int pf)
+{
+  m_core.setGraphType(pf);
+}
+
+void TGraphwin::setToleranceMode(int mode)
+{
+  m_session.toleranceMode = mode;
+  refreshControls();
+  runSimulation();
+}
+
+void TGraphwin::saveResults()
+{
+  if (m_running) return;
+  m_running = true;
+  GraphRunOutput out(m_core, m_links.chores);
+  m_lastResult = ExportSParameterFile(m_doc, m_session, out, m_prompts);
+  m_running = false;
+  // The plotted points survive an export; the picture is shown again as it was.
+  repaintGraph();
+  refreshControls();
+}
+
+// ---- Setup dialogs ------------------------------------------------------------------------
+
+void TGraphwin::traceLimitsCommand(int trace)
+{
+  if (m_doc.plotformat != plotformat::Rectangular && trace == 1) {
+    m_polarDialog->prepare(false);
+    centreDialogOver(*m_polarDialog, *this);
+    m_polarDialog->exec();
+  } else if (m_doc.plotformat == plotformat::Rectangular) {
+    m_traceDialog->prepare(trace, TraceSetupLogic::Focus::Measure);
+    centreDialogOver(*m_traceDialog, *this);
+    if (m_traceDialog->exec() == QDialog::Accepted) {
+      if (trace == 1)
+        m_core.SetTrace1Limits(m_doc.Y1ax.min, m_doc.Y1ax.max);
+      else
+        m_core.SetTrace2Limits(m_doc.Y2ax.min, m_doc.Y2ax.max);
+    }
+  } else {
+    return; // "Trace 2 Limits" exists for the square grid only
+  }
+  // OK or Cancel: the graph is simulated again with what the document now holds.
+  runSimulation();
+  focusCursorScrollBar();
+}
+
+void TGraphwin::frequencySweepCommand()
+{
+  m_sweepDialog->activate();
+  centreDialogOver(*m_sweepDialog, *this);
+  if (m_sweepDialog->exec() == QDialog::Accepted)
+    m_core.SetSweepLimits(m_doc.Xax.min, m_doc.Xax.max);
+  runSimulation();
+}
+
+// ---- Tolerance multi-sweep ----------------------------------------------------------------
+
+void TGraphwin::multiSweepCommand()
+{
+  centreDialogOver(*m_tolDialog, *this);
+  if (m_tolDialog->exec() != QDialog::Accepted) {
+    refreshControls(); // the button goes back to the current mode
+    return;
+  }
+  runMultiSweep(m_tolDialog->runs());
+}
+
+int TGraphwin::runMultiSweep(int runs)
+{
+  if (m_running) return 0;
+  const int n = std::clamp(runs, 1, kMaxMultiSweepRuns);
+  m_abortRequested = false;
+  m_multiSweeping = true;
+  refreshControls();
+
+  // The progress box is application-modal: nothing else can start a run meanwhile, and its
+  // Escape (or "Stop") ends the series like Escape in the graph window.
+  QProgressDialog progress("Tolerance multi-sweep", "Stop", 0, n + 1, this);
+  progress.setWindowTitle("Tolerance Multi-Sweep");
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(300);
+  progress.setAutoClose(true);
+  int simulated = 0;
+  MultiSweepHooks hooks;
+  hooks.simulate = [&] {
+    runSimulation();
+    progress.setLabelText(
+        QString("Tolerance multi-sweep: run %1 of %2").arg(std::min(simulated + 1, n)).arg(n));
+    progress.setValue(std::min(++simulated, n + 1));
+  };
+  hooks.abortRequested = [&] {
+    QApplication::processEvents();
+    return m_abortRequested || progress.wasCanceled();
+  };
+  hooks.repaint = [this] { repaintGraph(); };
+  const int made = runToleranceMultiSweep(m_core, m_session.toleranceMode, n, hooks);
+  progress.setValue(n + 1);
+  m_multiSweeping = false;
+  m_abortRequested = false;
+  refreshControls();
+  return made;
+}
+
+// ---- Printing and pictures ----------------------------------------------------------------
+
+void TGraphwin::openSchematicPreview()
+{
+  m_preview->openOn(PrintContent::Schematic);
+}
+
+void TGraphwin::openGraphPreview()
+{
+  m_preview->openOn(PrintContent::Graph);
+}
+
+QImage TGraphwin::clientImage()
+{
+  // Everything below the menu bar: tool bar, panels, graph and status bar.
+  const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
+  return grab(QRect(0, top, width(), height() - top)).toImage();
+}
+
+bool TGraphwin::saveGraphBitmap()
+{
+  const auto name = m_prompts.saveFileName(kBitmapTitle, kBitmapFilter, kBitmapDefault);
+  if (!name || name->empty()) return false;
+  QString path = pathToQt(*name);
+  if (QFileInfo(path).suffix().isEmpty()) path += ".bmp";
+  if (!clientImage().save(path, "BMP")) {
+    m_prompts.error(kDiskWriteError);
+    return false;
+  }
+  return true;
+}
+
+} // namespace norvane

@@ -1,0 +1,82 @@
+#pragma once
+// TPrntPrev, the "Print Preview" window: a reduced image of the printer page with the
+// schematic or the graph window's display (graph, chart or data list), the print scale, the
+// printer setup, and printing. While it is open the screen colours are the printer colours.
+
+#include "graph/printgeometry.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+class QPainter;
+class QPrinter;
+class QPushButton;
+
+namespace norvane {
+
+struct Tschema;
+struct TenvironmentProps;
+class TGraphwin;
+class PreviewPage;
+class Prompts;
+
+enum class PrintContent { Schematic, Graph };
+
+class TPrntPrev : public QDialog
+{
+  Q_OBJECT
+public:
+  TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Prompts& prompts,
+            QWidget* parent = nullptr);
+  ~TPrntPrev() override;
+
+  void setContent(PrintContent content);
+  PrintContent content() const { return m_content; }
+  // Opens the window modally on the content; returns when it is closed.
+  void openOn(PrintContent content);
+
+  // ---- The four buttons --------------------------------------------------------------------
+  // Prints one page (the data list may need several print jobs); returns the number of print
+  // jobs (pages of a file) made, 0 when the printer could not be opened.
+  int print();
+  void reduceScale();
+  void increaseScale();
+  void printerSetup();
+
+  QPrinter& printer() { return *m_printer; }
+  int printScale() const { return m_scale.value(); }
+  // The preview geometry of the current page area size and printer page.
+  PreviewGeometry previewGeometry() const;
+  bool coloursExchanged() const { return m_exchanged; }
+  QPushButton* button(int index) const; // 0 Print .. 3 Printer Setup
+  QWidget* pageArea() const;
+
+  // What goes on a page: the main window's caption and font name.
+  std::string mainCaption() const;
+  std::string mainFontName() const;
+  // Paints the preview of the current content into a window area of the given size.
+  void paintPreview(QPainter& painter, int width, int height);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+private:
+  void exchangeColours(bool toPrinter);
+  bool listShown() const;
+
+  Tschema& m_doc;
+  TenvironmentProps& m_env;
+  TGraphwin& m_graph;
+  Prompts& m_prompts;
+  std::unique_ptr<QPrinter> m_printer;
+  PrintScale m_scale;
+  PrintContent m_content = PrintContent::Schematic;
+  bool m_exchanged = false;
+  PreviewPage* m_page = nullptr;
+  QPushButton* m_buttons[4] = {};
+};
+
+} // namespace norvane

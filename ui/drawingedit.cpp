@@ -3,18 +3,20 @@
 #include "aboutbox.h"
 #include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
+#include "dialogs/preferencewindows.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
 #include "latin1text.h"
 #include "netlistwindow.h"
 #include "qtcanvas.h"
-#include "resultswindow.h"
 #include "startnotice.h"
 
 #include "config/environment.h"
 #include "document/schema.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
+#include "graph/tgraphwin.h"
+#include "graph/tprntprev.h"
 #include "platform/prompts.h"
 #include "sim/simulate.h"
 
@@ -24,9 +26,7 @@
 #include <QDateTime>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrinter>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -71,8 +71,15 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
   m_netlist = new NetlistWindow(this);
-  m_results = new ResultsWindow(this);
   m_debug = new DebugWindow(this);
+  // Preference changes reach the record at once; the sheet shows them straight away (the
+  // grid tile cache rebuilds itself when its colours change).
+  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, m_view,
+          &SchematicView::repaintSheet);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
+          [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
+  m_graphPrefs = new TGraphPrefsWindow(env, this);
   m_calculators = std::make_unique<CalculatorWindows>(this, prompts);
   // The calculator buttons of the property dialogs.
   m_editor->componentDialogs().setCalculatorHook([this](CalculatorRequest which) {
@@ -98,6 +105,27 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   // The random generator of the tolerance runs is seeded once, from the clock.
   m_session = std::make_unique<SimulationSession>();
   m_session->random.setSeed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+
+  // The graph window is a window of its own (not a child: the main window is disabled while
+  // a key is held in it, which must not disable the graph window too).
+  m_graph = std::make_unique<TGraphwin>(doc, env, prompts, *m_session);
+  GraphWindowLinks links;
+  links.mainWindow = this;
+  links.chores.repaintDrawing = [this] { m_view->repaintSheet(); };
+  links.chores.clearNetlistListing = [this] { m_netlist->clearLines(); };
+  links.afterSimulation = [this](const SimulateResult&) {
+    // After a run the editor is back in select mode, unless the run was a tuning step.
+    SchematicEditor& editor = m_editor->editor();
+    if (editor.mode() != emTune) {
+      editor.enterSelectMode();
+    }
+    m_view->repaintSheet();
+  };
+  links.helpContents = [this] { m_help->showContents(); };
+  links.gettingStarted = [this] { m_help->showTopic("idstarting"); };
+  links.about = [this] { showAbout(); };
+  links.repaintSchematic = [this] { m_view->repaintSheet(); };
+  m_graph->setLinks(links);
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -164,7 +192,7 @@ void TDrawingEdit::runCommand(Command command)
     fileSaveAs();
     break;
   case C::Print:
-    showNotAvailable("Print preview and printing are");
+    m_graph->openSchematicPreview();
     break;
   case C::PrintSetup:
     printSetup();
@@ -267,8 +295,12 @@ void TDrawingEdit::runCommand(Command command)
     m_calculators->showRfCalculator();
     break;
   case C::SchematicPreferences:
+    m_schematicPrefs->show();
+    m_schematicPrefs->raise();
+    break;
   case C::GraphPreferences:
-    showNotAvailable("The preference windows are");
+    m_graphPrefs->show();
+    m_graphPrefs->raise();
     break;
   case C::HelpContents:
     m_help->showContents();
@@ -292,11 +324,18 @@ void TDrawingEdit::showAbout()
 
 void TDrawingEdit::printSetup()
 {
-  if (!m_printer) {
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  // One printer for the whole program: the print preview prints on what is chosen here.
+  m_graph->printPreview().printerSetup();
+}
+
+bool TDrawingEdit::isProgramWindow(const QWidget* widget) const
+{
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (w == this || w == m_graph.get()) {
+      return true;
+    }
   }
-  QPageSetupDialog dialog(m_printer.get(), this);
-  dialog.exec();
+  return false;
 }
 
 void TDrawingEdit::showStartNotice()
@@ -420,14 +459,8 @@ bool TDrawingEdit::event(QEvent* event)
     // Another window of the program in front: the menu bar keeps only its captions.
     QTimer::singleShot(0, this, [this] {
       QWidget* active = QApplication::activeWindow();
-      if (active == nullptr || active == this) {
-        return;
-      }
-      for (QWidget* w = active; w != nullptr; w = w->parentWidget()) {
-        if (w == this) {
-          showFullMenu(false);
-          return;
-        }
+      if (active != nullptr && active != this && isProgramWindow(active)) {
+        showFullMenu(false);
       }
     });
   }
@@ -454,7 +487,7 @@ void TDrawingEdit::closeEvent(QCloseEvent* event)
   }
   m_help->close();
   m_netlist->close();
-  m_results->close();
+  m_graph->close();
   m_debug->close();
   event->accept();
 }

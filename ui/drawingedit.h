@@ -25,7 +25,6 @@
 
 class QActionGroup;
 class QMenu;
-class QPrinter;
 class QToolBar;
 class QToolButton;
 
@@ -38,8 +37,10 @@ class HelpWindow;
 class DebugWindow;
 class CalculatorWindows;
 class EditorConnection;
+class TSchematicPrefsWindow;
+class TGraphPrefsWindow;
 class NetlistWindow;
-class ResultsWindow;
+class TGraphwin;
 struct SimulationSession;
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
@@ -90,8 +91,10 @@ public:
   DebugWindow* debugWindow() const { return m_debug; }
   // The calculator windows (the component dialogs open them on a page through this).
   CalculatorWindows* calculators() const { return m_calculators.get(); }
+  TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
+  TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
   NetlistWindow* netlistWindow() const { return m_netlist; }
-  ResultsWindow* resultsWindow() const { return m_results; }
+  TGraphwin* graphWindow() const { return m_graph.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
@@ -107,9 +110,6 @@ public:
   // or -1 for none).
   using PopupChooser = std::function<int(const std::vector<std::string>& items)>;
   void setPopupChooser(PopupChooser chooser) { m_popupChooser = std::move(chooser); }
-
-  // The results of the last simulation run, as a short text (until the graph window exists).
-  QString lastSimulationSummary() const { return m_lastSimulation; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -134,6 +134,7 @@ private:
   void simulate();
   void showNetlist();
   void placeBeside(QWidget& other);
+  bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
   void showAbout();
   void printSetup();
@@ -161,16 +162,17 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
+  TSchematicPrefsWindow* m_schematicPrefs = nullptr;
+  TGraphPrefsWindow* m_graphPrefs = nullptr;
   NetlistWindow* m_netlist = nullptr;
-  ResultsWindow* m_results = nullptr;
+  // The session outlives the graph window, which refers to it.
   std::unique_ptr<SimulationSession> m_session;
+  std::unique_ptr<TGraphwin> m_graph;
   QPointer<StartNotice> m_notice;
-  std::unique_ptr<QPrinter> m_printer;
 
   bool m_startedUp = false;
   std::filesystem::path m_configPath;
   PopupChooser m_popupChooser;
-  QString m_lastSimulation;
   QPoint m_toolDragStart;
 };
 

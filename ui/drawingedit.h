@@ -37,9 +37,9 @@ class HelpWindow;
 class DebugWindow;
 class CalculatorWindows;
 class EditorConnection;
+class NetlistWindow;
 class TSchematicPrefsWindow;
 class TGraphPrefsWindow;
-class NetlistWindow;
 class TGraphwin;
 struct SimulationSession;
 
@@ -91,9 +91,9 @@ public:
   DebugWindow* debugWindow() const { return m_debug; }
   // The calculator windows (the component dialogs open them on a page through this).
   CalculatorWindows* calculators() const { return m_calculators.get(); }
+  NetlistWindow* netlistWindow() const { return m_netlist; }
   TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
   TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
-  NetlistWindow* netlistWindow() const { return m_netlist; }
   TGraphwin* graphWindow() const { return m_graph.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
@@ -134,6 +134,8 @@ private:
   void simulate();
   void showNetlist();
   void placeBeside(QWidget& other);
+  void showWindow(QWidget& window);
+  void connectPreferences();
   bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
   void showAbout();
@@ -162,9 +164,9 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
+  NetlistWindow* m_netlist = nullptr;
   TSchematicPrefsWindow* m_schematicPrefs = nullptr;
   TGraphPrefsWindow* m_graphPrefs = nullptr;
-  NetlistWindow* m_netlist = nullptr;
   // The session outlives the graph window, which refers to it.
   std::unique_ptr<SimulationSession> m_session;
   std::unique_ptr<TGraphwin> m_graph;

@@ -35,6 +35,7 @@ struct FieldWindow
 // Replaces the field's text as a user would and presses Enter.
 void typeAndEnter(QLineEdit* field, const QString& text)
 {
+  field->setFocus();
   field->selectAll();
   QTest::keyClicks(field, text);
   QTest::keyClick(field, Qt::Key_Return);
@@ -47,6 +48,18 @@ TRealEdit* resistorField()
   edit->setDecimalPlaces(2);
   edit->setLimits(-1e20, 1e20);
   return edit;
+}
+
+TEST(DialogsRealEdit, OnlyTheFocusedFieldShowsItsSelection)
+{
+  FieldWindow w;
+  TRealEdit* edit = w.add(resistorField());
+  w.other->setFocus();
+  edit->Setvalue(4700);
+  EXPECT_EQ(edit->text(), "4.7kR");
+  EXPECT_FALSE(edit->hasSelectedText());
+  edit->setFocus();
+  EXPECT_EQ(edit->selectedText(), "4.7k");
 }
 
 TEST(DialogsRealEdit, EnterReformatsAndSelectsTheNumber)
@@ -132,6 +145,7 @@ TEST(DialogsToleranceEdit, BracketIsReadBackAndRebuilt)
   v.TolEn = true;
   v.TolPercent = true;
   v.actual = 123.0;
+  edit->setFocus();
   edit->settol(v);
   EXPECT_EQ(edit->text(), "100R (+5,-5%)");
   EXPECT_EQ(edit->selectedText(), "100");

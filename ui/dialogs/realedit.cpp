@@ -62,8 +62,14 @@ void TRealEdit::showLogicText()
   const QString shown = toQt(m_logic->text());
   if (shown != text()) setText(shown);
   // Latin-1 text: one byte is one character, so the logic's byte offsets are Qt's positions.
-  const TextSelection& sel = m_logic->selection();
-  setSelection(static_cast<int>(sel.start), static_cast<int>(sel.length));
+  // Only the field being typed in shows its selection; the others would all be highlighted
+  // (entering a field validates it and selects its number then).
+  if (hasFocus()) {
+    const TextSelection& sel = m_logic->selection();
+    setSelection(static_cast<int>(sel.start), static_cast<int>(sel.length));
+  } else {
+    setCursorPosition(0);
+  }
   emit validated();
 }
 

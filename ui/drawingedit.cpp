@@ -1,6 +1,7 @@
 #include "drawingedit.h"
 
 #include "aboutbox.h"
+#include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
@@ -73,6 +74,27 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   m_graphPrefs = new TGraphPrefsWindow(env, this);
   m_netlist = new NetlistWindow(this);
   m_debug = new DebugWindow(this);
+  m_calculators = std::make_unique<CalculatorWindows>(this, prompts);
+  // The calculator buttons of the property dialogs.
+  m_editor->componentDialogs().setCalculatorHook([this](CalculatorRequest which) {
+    switch (which) {
+    case CalculatorRequest::Capacitor:
+      m_calculators->showCapacitorCalculator();
+      break;
+    case CalculatorRequest::Inductor:
+      m_calculators->showInductorCalculator();
+      break;
+    case CalculatorRequest::TransmissionLine:
+      m_calculators->showTxLineCalculator();
+      break;
+    case CalculatorRequest::RfResonance:
+      m_calculators->showRfCalculator(RfPage::Resonance);
+      break;
+    case CalculatorRequest::RfWavelength:
+      m_calculators->showRfCalculator(RfPage::FreqWavelength);
+      break;
+    }
+  });
 
   // The random generator of the tolerance runs is seeded once, from the clock.
   m_session = std::make_unique<SimulationSession>();
@@ -251,12 +273,22 @@ void TDrawingEdit::runCommand(Command command)
     showNotAvailable("The filter assistant is");
     break;
   case C::InductorCalculator:
+    m_calculators->showInductorCalculator();
+    break;
   case C::CapacitorCalculator:
+    m_calculators->showCapacitorCalculator();
+    break;
   case C::TxLineCalculator:
+    m_calculators->showTxLineCalculator();
+    break;
   case C::CouplerCalculator:
+    m_calculators->showCouplerCalculator();
+    break;
   case C::SplitterCalculator:
+    m_calculators->showSplitterCalculator();
+    break;
   case C::RfCalculator:
-    showNotAvailable("The calculators are");
+    m_calculators->showRfCalculator();
     break;
   case C::SchematicPreferences:
     showWindow(*m_schematicPrefs);

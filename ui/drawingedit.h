@@ -35,6 +35,7 @@ struct TenvironmentProps;
 class Prompts;
 class HelpWindow;
 class DebugWindow;
+class CalculatorWindows;
 class EditorConnection;
 class NetlistWindow;
 class TSchematicPrefsWindow;
@@ -88,6 +89,8 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
+  // The calculator windows (the component dialogs open them on a page through this).
+  CalculatorWindows* calculators() const { return m_calculators.get(); }
   NetlistWindow* netlistWindow() const { return m_netlist; }
   TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
   TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
@@ -150,6 +153,7 @@ private:
   TenvironmentProps& m_env;
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
+  std::unique_ptr<CalculatorWindows> m_calculators;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;

@@ -280,8 +280,8 @@ TEST_F(MainWindowTest, DebugWindowExistsHiddenWithItsControls)
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsSayTheyAreNotAvailable)
 {
-  for (Command c : {Command::MatchAssistant, Command::AttenuatorAssistant, Command::FilterAssistant,
-                    Command::InductorCalculator, Command::RfCalculator}) {
+  for (Command c :
+       {Command::MatchAssistant, Command::AttenuatorAssistant, Command::FilterAssistant}) {
     prompts.messages.clear();
     window->action(c)->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u) << static_cast<int>(c);

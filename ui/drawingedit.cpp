@@ -461,18 +461,27 @@ bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
         command = info.command;
       }
     }
-    int kind = commandInfo(command).kind;
-    if (command == Command::PortButton) {
-      kind = m_doc.drawdat.P1.pos == kPortNotPlaced ? ckPort1 : ckPort2;
+    if (command == Command::Count) {
+      return QMainWindow::eventFilter(watched, event);
     }
-    if (kind != kNoKind) {
-      editor.beginToolbarDrag(kind);
-      m_toolDragStart = units;
+    if (command == Command::PortButton) {
+      // Port 1 while it is not on the sheet, else port 2; dropping it places it there.
+      m_portDrag = true;
+      editor.enterNextPortMode();
+    } else {
+      m_portDrag = false;
+      editor.beginToolbarDrag(commandInfo(command).kind);
     }
   } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) && overSheet) {
     editor.mouseMove(units.x(), units.y());
   } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && overSheet) {
-    editor.toolbarRelease(units.x(), units.y());
+    if (m_portDrag) {
+      // The drop counts as a click at that point, the way a port is placed on the sheet.
+      editor.mousePress(MouseButton::Left, units.x(), units.y());
+      editor.mouseRelease(MouseButton::Left, units.x(), units.y());
+    } else {
+      editor.toolbarRelease(units.x(), units.y());
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

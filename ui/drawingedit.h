@@ -23,7 +23,6 @@
 #include <string>
 #include <vector>
 
-class QActionGroup;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -175,9 +174,9 @@ private:
   QPointer<StartNotice> m_notice;
 
   bool m_startedUp = false;
+  bool m_portDrag = false; // the port button, not a component button, is being dragged
   std::filesystem::path m_configPath;
   PopupChooser m_popupChooser;
-  QPoint m_toolDragStart;
 };
 
 } // namespace norvane

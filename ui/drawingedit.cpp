@@ -1,21 +1,22 @@
 #include "drawingedit.h"
 
 #include "aboutbox.h"
+#include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
-#include "dialogs/preferencewindows.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
 #include "latin1text.h"
-#include "netlistwindow.h"
 #include "qtcanvas.h"
 #include "startnotice.h"
 
 #include "config/environment.h"
+#include "dialogs/preferencewindows.h"
 #include "document/schema.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
 #include "graph/tgraphwin.h"
 #include "graph/tprntprev.h"
+#include "netlistwindow.h"
 #include "platform/prompts.h"
 #include "sim/simulate.h"
 
@@ -69,16 +70,31 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
+  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
+  m_graphPrefs = new TGraphPrefsWindow(env, this);
   m_netlist = new NetlistWindow(this);
   m_debug = new DebugWindow(this);
-  // Preference changes reach the record at once; the sheet shows them straight away (the
-  // grid tile cache rebuilds itself when its colours change).
-  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
-  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, m_view,
-          &SchematicView::repaintSheet);
-  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
-          [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
-  m_graphPrefs = new TGraphPrefsWindow(env, this);
+  m_calculators = std::make_unique<CalculatorWindows>(this, prompts);
+  // The calculator buttons of the property dialogs.
+  m_editor->componentDialogs().setCalculatorHook([this](CalculatorRequest which) {
+    switch (which) {
+    case CalculatorRequest::Capacitor:
+      m_calculators->showCapacitorCalculator();
+      break;
+    case CalculatorRequest::Inductor:
+      m_calculators->showInductorCalculator();
+      break;
+    case CalculatorRequest::TransmissionLine:
+      m_calculators->showTxLineCalculator();
+      break;
+    case CalculatorRequest::RfResonance:
+      m_calculators->showRfCalculator(RfPage::Resonance);
+      break;
+    case CalculatorRequest::RfWavelength:
+      m_calculators->showRfCalculator(RfPage::FreqWavelength);
+      break;
+    }
+  });
 
   // The random generator of the tolerance runs is seeded once, from the clock.
   m_session = std::make_unique<SimulationSession>();
@@ -103,7 +119,9 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   links.gettingStarted = [this] { m_help->showTopic("idstarting"); };
   links.about = [this] { showAbout(); };
   links.repaintSchematic = [this] { m_view->repaintSheet(); };
+  links.graphPreferences = [this] { showWindow(*m_graphPrefs); };
   m_graph->setLinks(links);
+  connectPreferences();
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -255,20 +273,28 @@ void TDrawingEdit::runCommand(Command command)
     showNotAvailable("The filter assistant is");
     break;
   case C::InductorCalculator:
+    m_calculators->showInductorCalculator();
+    break;
   case C::CapacitorCalculator:
+    m_calculators->showCapacitorCalculator();
+    break;
   case C::TxLineCalculator:
+    m_calculators->showTxLineCalculator();
+    break;
   case C::CouplerCalculator:
+    m_calculators->showCouplerCalculator();
+    break;
   case C::SplitterCalculator:
+    m_calculators->showSplitterCalculator();
+    break;
   case C::RfCalculator:
-    showNotAvailable("The calculators are");
+    m_calculators->showRfCalculator();
     break;
   case C::SchematicPreferences:
-    m_schematicPrefs->show();
-    m_schematicPrefs->raise();
+    showWindow(*m_schematicPrefs);
     break;
   case C::GraphPreferences:
-    m_graphPrefs->show();
-    m_graphPrefs->raise();
+    showWindow(*m_graphPrefs);
     break;
   case C::HelpContents:
     m_help->showContents();
@@ -294,6 +320,28 @@ void TDrawingEdit::printSetup()
 {
   // One printer for the whole program: the print preview prints on what is chosen here.
   m_graph->printPreview().printerSetup();
+}
+
+void TDrawingEdit::showWindow(QWidget& window)
+{
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void TDrawingEdit::connectPreferences()
+{
+  // The preference windows change the environment record at once; the windows that show
+  // its colours and options repaint.
+  const auto repaintSchematic = [this] { m_view->repaintSheet(); };
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::gridTileChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
+          [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
+  const auto repaintGraph = [this] { m_graph->repaintPlot(); };
+  connect(m_graphPrefs, &TGraphPrefsWindow::graphChanged, this, repaintGraph);
+  connect(m_graphPrefs, &TGraphPrefsWindow::graphBackgroundChanged, this, repaintGraph);
+  connect(m_graphPrefs, &TGraphPrefsWindow::traceColourChanged, this, repaintGraph);
 }
 
 bool TDrawingEdit::isProgramWindow(const QWidget* widget) const
@@ -454,6 +502,8 @@ void TDrawingEdit::closeEvent(QCloseEvent* event)
     m_notice->close();
   }
   m_help->close();
+  m_schematicPrefs->close();
+  m_graphPrefs->close();
   m_netlist->close();
   m_graph->close();
   m_debug->close();

@@ -35,10 +35,11 @@ struct TenvironmentProps;
 class Prompts;
 class HelpWindow;
 class DebugWindow;
+class CalculatorWindows;
 class EditorConnection;
+class NetlistWindow;
 class TSchematicPrefsWindow;
 class TGraphPrefsWindow;
-class NetlistWindow;
 class TGraphwin;
 struct SimulationSession;
 
@@ -88,9 +89,11 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
+  // The calculator windows (the component dialogs open them on a page through this).
+  CalculatorWindows* calculators() const { return m_calculators.get(); }
+  NetlistWindow* netlistWindow() const { return m_netlist; }
   TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
   TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
-  NetlistWindow* netlistWindow() const { return m_netlist; }
   TGraphwin* graphWindow() const { return m_graph.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
@@ -131,6 +134,8 @@ private:
   void simulate();
   void showNetlist();
   void placeBeside(QWidget& other);
+  void showWindow(QWidget& window);
+  void connectPreferences();
   bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
   void showAbout();
@@ -146,6 +151,7 @@ private:
   TenvironmentProps& m_env;
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
+  std::unique_ptr<CalculatorWindows> m_calculators;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;
@@ -158,9 +164,9 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
+  NetlistWindow* m_netlist = nullptr;
   TSchematicPrefsWindow* m_schematicPrefs = nullptr;
   TGraphPrefsWindow* m_graphPrefs = nullptr;
-  NetlistWindow* m_netlist = nullptr;
   // The session outlives the graph window, which refers to it.
   std::unique_ptr<SimulationSession> m_session;
   std::unique_ptr<TGraphwin> m_graph;

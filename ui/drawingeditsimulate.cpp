@@ -1,11 +1,12 @@
 // The Simulate and Netlist commands of the main window.
 #include "drawingedit.h"
 
-#include "editorconnection.h"
-#include "graph/tgraphwin.h"
 #include "latin1text.h"
 #include "netlistwindow.h"
 
+#include "editor/hittest.h"
+#include "editorconnection.h"
+#include "graph/tgraphwin.h"
 #include "sim/listing.h"
 
 #include <QScreen>
@@ -35,19 +36,24 @@ void TDrawingEdit::placeBeside(QWidget& other)
 
 void TDrawingEdit::showNetlist()
 {
-  // Items dragged off the sheet can be neither seen nor reached: the listing removes them
-  // first, as one step the user can undo.
+  // Items dragged off the sheet can be neither seen nor reached. They are selected and
+  // removed with the editor's Delete first, so that a removed data block frees its data set
+  // as a Delete does and the removal can be undone.
+  TDrawData& drawing = m_doc.drawdat;
+  DeselectAll(drawing);
   bool offSheet = false;
-  for (const Tcomponent& c : m_doc.drawdat.components) {
-    offSheet = offSheet || isOffSheet(c.position);
+  for (Tcomponent& c : drawing.components) {
+    if (isOffSheet(c.position)) {
+      c.selected = offSheet = true;
+    }
   }
-  for (const Tshort& w : m_doc.drawdat.wires) {
-    offSheet = offSheet || isOffSheet(w.start) || isOffSheet(w.finish);
+  for (Tshort& w : drawing.wires) {
+    if (isOffSheet(w.start) || isOffSheet(w.finish)) {
+      w.startselected = w.finishselected = offSheet = true;
+    }
   }
   if (offSheet) {
-    m_editor->editor().recordUndoPoint();
-    RemoveOffSheetItems(m_doc.drawdat);
-    setModified(true);
+    m_editor->editor().deleteSelection();
   }
   QStringList lines;
   for (const std::string& line : ListNetlist(m_doc, m_prompts)) {

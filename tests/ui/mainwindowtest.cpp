@@ -3,6 +3,7 @@
 #include "uitestsupport.h"
 
 #include "debugwindow.h"
+#include "dialogs/preferencewindows.h"
 #include "helpwindow.h"
 
 #include <QElapsedTimer>
@@ -279,13 +280,25 @@ TEST_F(MainWindowTest, DebugWindowExistsHiddenWithItsControls)
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsSayTheyAreNotAvailable)
 {
-  for (Command c : {Command::MatchAssistant, Command::AttenuatorAssistant, Command::FilterAssistant,
-                    Command::InductorCalculator, Command::RfCalculator}) {
+  for (Command c :
+       {Command::MatchAssistant, Command::AttenuatorAssistant, Command::FilterAssistant}) {
     prompts.messages.clear();
     window->action(c)->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u) << static_cast<int>(c);
     EXPECT_NE(prompts.lastText().find("not available yet"), std::string::npos);
   }
+}
+
+TEST_F(MainWindowTest, PreferenceWindowsRepaintWhatTheyChange)
+{
+  window->action(Command::SchematicPreferences)->trigger();
+  EXPECT_TRUE(window->schematicPreferences()->isVisible());
+  window->action(Command::GraphPreferences)->trigger();
+  EXPECT_TRUE(window->graphPreferences()->isVisible());
+  // A new paper colour reaches the drawing area at once.
+  env.papercolor = makeColor(200, 220, 255);
+  emit window->schematicPreferences()->paperColourChanged(env.papercolor);
+  EXPECT_EQ(window->view()->paperColor(), QColor(200, 220, 255));
 }
 
 TEST_F(MainWindowTest, F1OpensTheHelpContents)

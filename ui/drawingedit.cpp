@@ -115,8 +115,8 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
     }
     m_view->repaintSheet();
   };
-  links.helpContents = [this] { m_help->showContents(); };
-  links.gettingStarted = [this] { m_help->showTopic("idstarting"); };
+  links.helpContents = [this] { showHelp({}); };
+  links.gettingStarted = [this] { showHelp("idstarting"); };
   links.about = [this] { showAbout(); };
   links.repaintSchematic = [this] { m_view->repaintSheet(); };
   links.graphPreferences = [this] { showWindow(*m_graphPrefs); };
@@ -126,7 +126,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::WindowShortcut);
-  connect(f1, &QShortcut::activated, this, [this] { m_help->showContents(); });
+  connect(f1, &QShortcut::activated, this, [this] { showHelp({}); });
 
   resetDocument();
   applyPlacements();
@@ -297,10 +297,10 @@ void TDrawingEdit::runCommand(Command command)
     showWindow(*m_graphPrefs);
     break;
   case C::HelpContents:
-    m_help->showContents();
+    showHelp({});
     break;
   case C::GettingStarted:
-    m_help->showTopic("idstarting");
+    showHelp("idstarting");
     break;
   case C::About:
     showAbout();
@@ -320,6 +320,18 @@ void TDrawingEdit::printSetup()
 {
   // One printer for the whole program: the print preview prints on what is chosen here.
   m_graph->printPreview().printerSetup();
+}
+
+void TDrawingEdit::showHelp(const QString& topic)
+{
+  if (!m_help->isVisible()) {
+    placeBeside(*m_help);
+  }
+  if (topic.isEmpty()) {
+    m_help->showContents();
+  } else {
+    m_help->showTopic(topic);
+  }
 }
 
 void TDrawingEdit::showWindow(QWidget& window)

@@ -135,6 +135,8 @@ private:
   void showNetlist();
   void placeBeside(QWidget& other);
   void showWindow(QWidget& window);
+  // The help contents (empty topic) or a topic, beside the main window when first shown.
+  void showHelp(const QString& topic);
   void connectPreferences();
   bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);

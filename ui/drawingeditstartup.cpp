@@ -54,7 +54,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     }
   } else {
     // A first start: show the help and, when there is one, the welcome circuit.
-    m_help->showContents();
+    showHelp({});
     const std::filesystem::path welcome = options.currentDir / "welcome.cct";
     if (!options.currentDir.empty() && isExistingFile(welcome.string())) {
       const FileResult result = loadSchematic(m_doc, welcome.string());

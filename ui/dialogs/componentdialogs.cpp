@@ -15,7 +15,7 @@
 namespace norvane {
 
 ComponentDialogs::ComponentDialogs(Tschema& doc, Prompts& prompts, QWidget* parent)
-    : QObject(parent), m_doc(doc), m_prompts(prompts), m_parent(parent),
+    : m_doc(doc), m_prompts(prompts), m_parent(parent),
       m_runner([](QDialog& dialog) { return dialog.exec(); })
 {
 }

@@ -32,6 +32,8 @@ class ComponentDialogs : public QObject
   Q_OBJECT
 
 public:
+  // The dialogs are made as children of `parent` (the main window). The dispatcher itself is
+  // owned by its creator (it is not a child of `parent`), so it can live as a plain member.
   ComponentDialogs(Tschema& doc, Prompts& prompts, QWidget* parent);
   ~ComponentDialogs() override;
 

@@ -8,6 +8,7 @@
 #include "calculators/calculatorwindows.h"
 #include "dialogs/preferencewindows.h"
 #include "graph/tgraphwin.h"
+#include "graph/tprntprev.h"
 #include "helpwindow.h"
 #include "netlistwindow.h"
 
@@ -15,6 +16,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -144,6 +146,17 @@ TEST_F(EveryCommandTest, EveryCommandRunsWithoutWaitingOrCrashing)
   window->setModified(false);
   window->action(Command::Exit)->trigger();
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(EveryCommandTest, PrintSetupWithoutAPrinterSaysSo)
+{
+  QPrinter& printer = window->graphWindow()->printPreview().printer();
+  if (printer.outputFormat() == QPrinter::NativeFormat) {
+    GTEST_SKIP() << "a printer is installed here";
+  }
+  window->action(Command::PrintSetup)->trigger();
+  EXPECT_TRUE(prompts.saw(kNoPrinterMessage));
+  EXPECT_TRUE(modalsClosed.isEmpty());
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "editorconnection.h"
 #include "helpwindow.h"
 #include "latin1text.h"
+#include "netlistwindow.h"
 #include "qtcanvas.h"
+#include "resultswindow.h"
 #include "startnotice.h"
 
 #include "config/environment.h"
@@ -13,10 +15,12 @@
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
 #include "platform/prompts.h"
+#include "sim/simulate.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPageSetupDialog>
@@ -63,8 +67,15 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   createMenus();
   createToolBars();
 
+  // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
+  m_netlist = new NetlistWindow(this);
+  m_results = new ResultsWindow(this);
   m_debug = new DebugWindow(this);
+
+  // The random generator of the tolerance runs is seeded once, from the clock.
+  m_session = std::make_unique<SimulationSession>();
+  m_session->random.setSeed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -72,9 +83,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   connect(f1, &QShortcut::activated, this, [this] { m_help->showContents(); });
 
   resetDocument();
-  const WindowPlacement& place = m_env.schemawinpos;
-  move(place.left, place.top);
-  resize(place.width, place.height);
+  applyPlacements();
 }
 
 TDrawingEdit::~TDrawingEdit() = default;
@@ -206,7 +215,7 @@ void TDrawingEdit::runCommand(Command command)
     editor.setTuneMode(action(C::TuneToggle)->isChecked());
     break;
   case C::Netlist:
-    showNotAvailable("The netlist listing is");
+    showNetlist();
     break;
   case C::MatchAssistant:
     showNotAvailable("The matching assistant is");
@@ -412,6 +421,8 @@ void TDrawingEdit::closeEvent(QCloseEvent* event)
     m_notice->close();
   }
   m_help->close();
+  m_netlist->close();
+  m_results->close();
   m_debug->close();
   event->accept();
 }

@@ -37,6 +37,9 @@ class Prompts;
 class HelpWindow;
 class DebugWindow;
 class EditorConnection;
+class NetlistWindow;
+class ResultsWindow;
+struct SimulationSession;
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
 // tests point it at temporary folders.
@@ -84,9 +87,13 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
+  NetlistWindow* netlistWindow() const { return m_netlist; }
+  ResultsWindow* resultsWindow() const { return m_results; }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
+  // The component buttons in their order on the bar.
+  const std::vector<QToolButton*>& componentButtons() const { return m_componentButtons; }
   // The toolbar button of a command (component bar first), or nullptr.
   QToolButton* toolButton(Command command) const;
   // True while the menu bar shows the captions-only menus (another program window active).
@@ -122,11 +129,14 @@ private:
   void updateCaption();
   void resetDocument(); // New step 2
   void simulate();
+  void showNetlist();
+  void placeBeside(QWidget& other);
   void showNotAvailable(const QString& what);
   void showAbout();
   void printSetup();
   void recordPlacements();
   void applyPlacements();
+  QSize smallestTidySize() const;
   bool writeConfiguration();
   void updateEditActions();
   int choosePopup(const std::vector<std::string>& items, QPoint units);
@@ -139,6 +149,7 @@ private:
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;
   QToolBar* m_componentBar = nullptr;
+  std::vector<QToolButton*> m_componentButtons;
   std::array<QAction*, static_cast<size_t>(Command::Count)> m_actions{};
   std::vector<QMenu*> m_fullMenus;
   std::vector<QMenu*> m_captionMenus;
@@ -146,6 +157,9 @@ private:
 
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
+  NetlistWindow* m_netlist = nullptr;
+  ResultsWindow* m_results = nullptr;
+  std::unique_ptr<SimulationSession> m_session;
   QPointer<StartNotice> m_notice;
   std::unique_ptr<QPrinter> m_printer;
 

@@ -17,6 +17,10 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <algorithm>
 #include <filesystem>
 
 namespace norvane {
@@ -170,12 +174,24 @@ void TDrawingEdit::recordPlacements()
   // stored placement is kept as it was read.
 }
 
+QSize TDrawingEdit::smallestTidySize() const
+{
+  // Both toolbars whole and a useful piece of the sheet beside the component bar.
+  const int width =
+      std::max(m_commandBar->sizeHint().width(), m_componentBar->sizeHint().width() + 320);
+  const int height = menuBar()->sizeHint().height() + m_commandBar->sizeHint().height() +
+                     std::max(m_componentBar->sizeHint().height(), 240);
+  return {width, height};
+}
+
 void TDrawingEdit::applyPlacements()
 {
   const WindowPlacement& place = m_env.schemawinpos;
   if (place.width > 0 && place.height > 0) {
+    // A stored size too small for the toolbars (the classic 500 x 400 default among them) is
+    // widened so that no button is hidden; the size the user chooses is kept from then on.
     move(place.left, place.top);
-    resize(place.width, place.height);
+    resize(QSize(place.width, place.height).expandedTo(smallestTidySize()));
   }
   if (m_env.schemawinstat == kWindowStateMaximized) {
     setWindowState(Qt::WindowMaximized);

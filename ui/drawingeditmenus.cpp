@@ -4,6 +4,7 @@
 #include "toolicons.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -145,35 +146,48 @@ void TDrawingEdit::createToolBars()
     }
   }
 
+  // The component bar along the left edge holds its buttons in two columns, so that every
+  // button stays in reach even in a small window.
   m_componentBar = new QToolBar("Components", this);
   m_componentBar->setObjectName("ComponentToolBar");
-  m_componentBar->setIconSize(QSize(24, 24));
   m_componentBar->setMovable(false);
+  m_componentBar->setFloatable(false);
   addToolBar(Qt::LeftToolBarArea, m_componentBar);
+  auto* palette = new QWidget(m_componentBar);
+  auto* grid = new QGridLayout(palette);
+  grid->setContentsMargins(1, 1, 1, 1);
+  grid->setSpacing(1);
+  int index = 0;
   for (C c : {C::Orientation, C::SelectCursor, C::Wire, C::Ground, C::PortButton, C::Resistor,
               C::Capacitor, C::Inductor, C::TxLine, C::OpAmp, C::Transformer, C::SParam1,
               C::SParam2, C::Mutual, C::Bipolar, C::VCVS, C::VCCS, C::CCVS, C::CCCS}) {
-    m_componentBar->addAction(action(c));
-  }
-  // Component buttons also work by dragging onto the sheet: their presses, moves and releases
-  // are watched and handed to the editor in drawing units.
-  for (const CommandInfo& info : commandTable()) {
-    if ((info.kind >= 1 && info.kind <= 15) || info.command == C::PortButton) {
-      if (QWidget* button = m_componentBar->widgetForAction(action(info.command))) {
-        button->installEventFilter(this);
-      }
+    auto* button = new QToolButton(palette);
+    button->setDefaultAction(action(c));
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(24, 24));
+    button->setObjectName(QString("ComponentButton%1").arg(index));
+    grid->addWidget(button, index / 2, index % 2);
+    m_componentButtons.push_back(button);
+    // Component buttons also work by dragging onto the sheet: their presses, moves and
+    // releases are watched and handed to the editor in drawing units.
+    const int kind = commandInfo(c).kind;
+    if ((kind >= 1 && kind <= 15) || c == C::PortButton) {
+      button->installEventFilter(this);
     }
+    ++index;
   }
+  grid->setRowStretch(grid->rowCount(), 1);
+  m_componentBar->addWidget(palette);
 }
 
 QToolButton* TDrawingEdit::toolButton(Command command) const
 {
-  for (QToolBar* bar : {m_componentBar, m_commandBar}) {
-    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action(command)))) {
+  for (QToolButton* button : m_componentButtons) {
+    if (button->defaultAction() == action(command)) {
       return button;
     }
   }
-  return nullptr;
+  return qobject_cast<QToolButton*>(m_commandBar->widgetForAction(action(command)));
 }
 
 } // namespace norvane

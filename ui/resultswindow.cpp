@@ -16,11 +16,12 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
   m_table = new QTableWidget(this);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table->verticalHeader()->setVisible(false);
+  m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
   m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_summary);
   layout->addWidget(m_table);
-  resize(760, 420);
+  resize(640, 420);
 }
 
 void ResultsWindow::setTable(const QStringList& headings, const QList<QStringList>& rows)

@@ -49,8 +49,25 @@ QImage renderSymbol(int kind, const TenvironmentProps& env)
   if (used.isEmpty()) {
     return big;
   }
-  // Square crop around the drawing with a small margin.
-  const int side = std::max(used.width(), used.height()) + 4;
+  // Square crop around the drawing with a small margin; small symbols (ground) are not blown
+  // up beyond a little more than their own size.
+  const int side = std::max(std::max(used.width(), used.height()) + 4, 18);
+  if (side > 36) {
+    // One-pixel lines would fade to a faint grey when scaled down this much: each line is
+    // thickened by a pixel on every side first.
+    const QImage thin = big.copy();
+    for (int y = 1; y + 1 < big.height(); ++y) {
+      for (int x = 1; x + 1 < big.width(); ++x) {
+        const QRgb ink = thin.pixel(x, y);
+        if (ink == qRgb(255, 255, 255)) {
+          continue;
+        }
+        for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+          big.setPixel(x + d.x(), y + d.y(), ink);
+        }
+      }
+    }
+  }
   const QPoint centre = used.center();
   QImage crop(side, side, QImage::Format_ARGB32);
   crop.fill(Qt::white);
@@ -65,7 +82,7 @@ QImage renderSymbol(int kind, const TenvironmentProps& env)
     for (int x = 0; x < icon.width(); ++x) {
       const QColor c = icon.pixelColor(x, y);
       const int darkness = 255 - std::min({c.red(), c.green(), c.blue()});
-      icon.setPixelColor(x, y, QColor(20, 30, 60, std::min(255, darkness * 2)));
+      icon.setPixelColor(x, y, QColor(20, 30, 60, darkness));
     }
   }
   return icon;

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,7 @@ TEST_F(FileCommandsTest, StartOpensTheLastFileFromTheConfiguration)
   TenvironmentProps stored;
   stored.filename = last;
   stored.papercolor = makeColor(250, 250, 200);
+  stored.schemawinpos = {30, 40, 820, 610};
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
   ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
@@ -223,7 +225,23 @@ TEST_F(FileCommandsTest, StartOpensTheLastFileFromTheConfiguration)
   EXPECT_EQ(doc->drawdat.components.count(), 1);
   EXPECT_EQ(window->view()->paperColor(), QColor(250, 250, 200));
   // The placement stored in the file is applied.
-  EXPECT_EQ(window->size(), QSize(stored.schemawinpos.width, stored.schemawinpos.height));
+  EXPECT_EQ(window->size(), QSize(820, 610));
+}
+
+TEST_F(FileCommandsTest, SmallStoredPlacementsStillShowEveryToolbarButton)
+{
+  TenvironmentProps stored; // 500 x 400, the classic default
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  window->startUp(options);
+  QApplication::processEvents();
+  EXPECT_GE(window->width(), 500);
+  EXPECT_GE(window->height(), 400);
+  EXPECT_GE(window->commandToolBar()->width(), window->commandToolBar()->sizeHint().width());
+  for (QToolButton* button : window->componentButtons()) {
+    EXPECT_TRUE(button->isVisible());
+  }
 }
 
 TEST_F(FileCommandsTest, StartWithoutAnOpenedFileNeverSavesOverTheLastOne)

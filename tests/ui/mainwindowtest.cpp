@@ -185,7 +185,9 @@ TEST_F(MainWindowTest, ToolbarsCarryTheirHints)
                                       "CCVS: current controlled voltage source",
                                       "CCCS: current controlled current source"};
   hints.clear();
-  for (QAction* a : window->componentToolBar()->actions()) {
+  for (QToolButton* button : window->componentButtons()) {
+    QAction* a = button->defaultAction();
+    EXPECT_EQ(button->toolTip(), a->toolTip());
     hints << a->toolTip();
     // Every component button has a picture.
     EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
@@ -276,10 +278,9 @@ TEST_F(MainWindowTest, DebugWindowExistsHiddenWithItsControls)
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsSayTheyAreNotAvailable)
 {
-  for (Command c :
-       {Command::Print, Command::Netlist, Command::MatchAssistant, Command::AttenuatorAssistant,
-        Command::FilterAssistant, Command::InductorCalculator, Command::RfCalculator,
-        Command::SchematicPreferences, Command::GraphPreferences}) {
+  for (Command c : {Command::Print, Command::MatchAssistant, Command::AttenuatorAssistant,
+                    Command::FilterAssistant, Command::InductorCalculator, Command::RfCalculator,
+                    Command::SchematicPreferences, Command::GraphPreferences}) {
     prompts.messages.clear();
     window->action(c)->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u) << static_cast<int>(c);

@@ -3,6 +3,8 @@
 #include "aboutbox.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
+#include "graph/tgraphwin.h"
+#include "graph/tprntprev.h"
 #include "helpwindow.h"
 #include "latin1text.h"
 #include "netlistwindow.h"
@@ -76,6 +78,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   // The random generator of the tolerance runs is seeded once, from the clock.
   m_session = std::make_unique<SimulationSession>();
   m_session->random.setSeed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+  connectGraphWindow();
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -142,7 +145,7 @@ void TDrawingEdit::runCommand(Command command)
     fileSaveAs();
     break;
   case C::Print:
-    showNotAvailable("Print preview and printing are");
+    m_graph->openSchematicPreview();
     break;
   case C::PrintSetup:
     printSetup();
@@ -260,10 +263,8 @@ void TDrawingEdit::showAbout()
 
 void TDrawingEdit::printSetup()
 {
-  if (!m_printer) {
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  }
-  QPageSetupDialog dialog(m_printer.get(), this);
+  // One printer for the program: the one the print preview prints on.
+  QPageSetupDialog dialog(&m_graph->printPreview().printer(), this);
   dialog.exec();
 }
 
@@ -423,6 +424,7 @@ void TDrawingEdit::closeEvent(QCloseEvent* event)
   m_help->close();
   m_netlist->close();
   m_results->close();
+  m_graph->close();
   m_debug->close();
   event->accept();
 }

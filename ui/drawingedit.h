@@ -40,6 +40,9 @@ class EditorConnection;
 class NetlistWindow;
 class ResultsWindow;
 struct SimulationSession;
+struct SimulateResult;
+class TGraphwin;
+struct GraphRunRows;
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
 // tests point it at temporary folders.
@@ -89,6 +92,7 @@ public:
   DebugWindow* debugWindow() const { return m_debug; }
   NetlistWindow* netlistWindow() const { return m_netlist; }
   ResultsWindow* resultsWindow() const { return m_results; }
+  TGraphwin* graphWindow() const { return m_graph; }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
@@ -129,6 +133,8 @@ private:
   void updateCaption();
   void resetDocument(); // New step 2
   void simulate();
+  void connectGraphWindow();
+  void showRunResults(const SimulateResult& result);
   void showNetlist();
   void placeBeside(QWidget& other);
   void showNotAvailable(const QString& what);
@@ -160,6 +166,9 @@ private:
   NetlistWindow* m_netlist = nullptr;
   ResultsWindow* m_results = nullptr;
   std::unique_ptr<SimulationSession> m_session;
+  // The graph window: every simulation runs into it (see connectGraphWindow).
+  TGraphwin* m_graph = nullptr;
+  std::shared_ptr<GraphRunRows> m_runRows;
   QPointer<StartNotice> m_notice;
   std::unique_ptr<QPrinter> m_printer;
 

@@ -4,6 +4,7 @@
 #include "drawingedit.h"
 
 #include "editorconnection.h"
+#include "graph/tgraphwin.h"
 #include "latin1text.h"
 
 #include "config/configfile.h"
@@ -93,6 +94,7 @@ bool TDrawingEdit::openFile(const std::string& path)
   resetDocument();
   m_doc.simulated = false;
   const FileResult result = loadSchematic(m_doc, path);
+  m_graph->takeFromDocument(); // cursor position and stability circles
   if (!result) {
     // What was read stays on the sheet, but it is not the named file: the name stays
     // "unnamed.cct" so that Save cannot overwrite a file with a partial copy of another.
@@ -115,6 +117,7 @@ bool TDrawingEdit::fileSave()
   if (isUnnamed(m_env.filename)) {
     return fileSaveAs();
   }
+  m_graph->copyToDocument();
   const FileResult result = saveSchematic(m_doc, m_env.filename);
   if (!result) {
     m_prompts.error(result.error);
@@ -131,6 +134,7 @@ bool TDrawingEdit::fileSaveAs()
   if (!path) {
     return false;
   }
+  m_graph->copyToDocument();
   const FileResult result = saveSchematic(m_doc, *path);
   if (!result) {
     m_prompts.error(result.error);

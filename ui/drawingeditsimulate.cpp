@@ -1,9 +1,11 @@
-// The Simulate and Netlist commands of the main window. The engine does the work; the window
-// shows the busy cursor, repaints the drawing (markers of unconnected pins) and shows what
-// came out: the S-parameters per point in the results window.
+// The Simulate and Netlist commands of the main window. The engine does the work and the graph
+// window shows what came out; the main window repaints the drawing (markers of unconnected
+// pins) and lists the S-parameters per point in the results window.
 #include "drawingedit.h"
 
 #include "editorconnection.h"
+#include "graph/tgraphwin.h"
+#include "helpwindow.h"
 #include "latin1text.h"
 #include "netlistwindow.h"
 #include "resultswindow.h"
@@ -20,48 +22,56 @@
 
 namespace norvane {
 
-namespace {
-
-// Collects the rows of one run for the results window and passes the window chores on.
-class MainWindowOutput : public SweepOutput
+// The rows of the run in progress, for the results window.
+struct GraphRunRows
 {
-public:
-  MainWindowOutput(SchematicView& view, NetlistWindow& netlist) : m_view(view), m_netlist(netlist)
-  {
-  }
+  QList<QStringList> rows;
+  double first = 0.0;
+  double last = 0.0;
+  bool showResults = false; // the run came from the Simulate command
+};
 
-  void sweepPoint(int, const SweepPoint& point) override
-  {
+void TDrawingEdit::connectGraphWindow()
+{
+  // A child window of the main window: it closes with it and stays above it.
+  m_graph = new TGraphwin(m_doc, m_env, m_prompts, *m_session, this);
+  m_runRows = std::make_shared<GraphRunRows>();
+  GraphWindowLinks links;
+  links.mainWindow = this;
+  links.chores.repaintDrawing = [this] { m_view->repaintSheet(); };
+  links.chores.clearNetlistListing = [this] { m_netlist->clearLines(); };
+  links.chores.sweepPoint = [rows = m_runRows](int index, const SweepPoint& point) {
+    if (index == 0) {
+      rows->rows.clear();
+      rows->first = point.freq;
+    }
     QStringList row;
     for (const std::string& cell : FormatDataListRow(point)) {
       row << toQt(cell);
     }
-    rows << row;
-    if (first == 0.0 && rows.size() == 1) {
-      first = point.freq;
-    }
-    last = point.freq;
-  }
-  void repaintDrawing() override { m_view.repaintSheet(); }
-  void clearNetlistListing() override { m_netlist.clearLines(); }
-
-  QList<QStringList> rows;
-  double first = 0.0;
-  double last = 0.0;
-
-private:
-  SchematicView& m_view;
-  NetlistWindow& m_netlist;
-};
-
-} // namespace
+    rows->rows << row;
+    rows->last = point.freq;
+  };
+  // Every run, whichever window started it, ends here.
+  links.afterSimulation = [this](const SimulateResult& result) { showRunResults(result); };
+  links.repaintSchematic = [this] { m_view->repaintSheet(); };
+  links.graphPreferences = [this] { runCommand(Command::GraphPreferences); };
+  links.helpContents = [this] { m_help->showContents(); };
+  links.gettingStarted = [this] { m_help->showTopic("idstarting"); };
+  links.about = [this] { showAbout(); };
+  m_graph->setLinks(links);
+}
 
 void TDrawingEdit::simulate()
 {
-  MainWindowOutput output(*m_view, *m_netlist);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const SimulateResult result = Simulate(m_doc, *m_session, output, m_prompts);
-  QApplication::restoreOverrideCursor();
+  m_runRows->rows.clear();
+  m_runRows->showResults = true;
+  m_graph->runSimulation();
+  m_runRows->showResults = false;
+}
+
+void TDrawingEdit::showRunResults(const SimulateResult& result)
+{
   SchematicEditor& editor = m_editor->editor();
   if (editor.mode() != emTune) {
     editor.enterSelectMode();
@@ -77,19 +87,24 @@ void TDrawingEdit::simulate()
   }
   m_lastSimulation = QString("%1 frequency points from %2Hz to %3Hz")
                          .arg(result.points)
-                         .arg(toQt(FormatEngineering(3, output.first)))
-                         .arg(toQt(FormatEngineering(3, output.last)));
+                         .arg(toQt(FormatEngineering(3, m_runRows->first)))
+                         .arg(toQt(FormatEngineering(3, m_runRows->last)));
   if (result.failedPoints > 0) {
     m_lastSimulation += QString("; %1 points could not be solved").arg(result.failedPoints);
   }
-  m_results->setTable(headings, output.rows);
-  m_results->setSummary(m_lastSimulation + ". (The graph window is not available yet in this "
-                                           "version; the results are listed here.)");
+  m_results->setTable(headings, m_runRows->rows);
+  m_results->setSummary(m_lastSimulation + ".");
+  // The list of values comes forward for the Simulate command only; runs started from the
+  // graph window's own controls leave the focus there.
+  if (!m_runRows->showResults) {
+    return;
+  }
   if (!m_results->isVisible()) {
     placeBeside(*m_results);
   }
   m_results->show();
   m_results->raise();
+  m_graph->raise();
 }
 
 void TDrawingEdit::placeBeside(QWidget& other)

@@ -278,7 +278,7 @@ TEST_F(MainWindowTest, DebugWindowExistsHiddenWithItsControls)
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsSayTheyAreNotAvailable)
 {
-  for (Command c : {Command::Print, Command::MatchAssistant, Command::AttenuatorAssistant,
+  for (Command c : {Command::MatchAssistant, Command::AttenuatorAssistant,
                     Command::FilterAssistant, Command::InductorCalculator, Command::RfCalculator,
                     Command::SchematicPreferences, Command::GraphPreferences}) {
     prompts.messages.clear();

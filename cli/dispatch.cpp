@@ -19,13 +19,9 @@ void printUsage(std::ostream& os)
         "Linear RF circuit simulation without the desktop program.\n"
         "\n"
         "Commands:\n";
-  std::size_t width = 0;
+  // The synopsis can be long (simulate has many options), so the summary goes on its own line.
   for (const Command& c : commands()) {
-    width = std::max(width, c.name.size() + 1 + c.synopsis.size());
-  }
-  for (const Command& c : commands()) {
-    const std::string head = std::string(c.name) + ' ' + std::string(c.synopsis);
-    os << "  " << head << std::string(width - head.size() + 3, ' ') << c.summary << '\n';
+    os << "  " << c.name << ' ' << c.synopsis << "\n      " << c.summary << '\n';
   }
   os << "\n"
         "Options:\n"

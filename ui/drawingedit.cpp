@@ -1,21 +1,22 @@
 #include "drawingedit.h"
 
 #include "aboutbox.h"
+#include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
-#include "graph/tgraphwin.h"
-#include "graph/tprntprev.h"
 #include "helpwindow.h"
 #include "latin1text.h"
-#include "netlistwindow.h"
 #include "qtcanvas.h"
-#include "resultswindow.h"
 #include "startnotice.h"
 
 #include "config/environment.h"
+#include "dialogs/preferencewindows.h"
 #include "document/schema.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
+#include "graph/tgraphwin.h"
+#include "graph/tprntprev.h"
+#include "netlistwindow.h"
 #include "platform/prompts.h"
 #include "sim/simulate.h"
 
@@ -25,9 +26,7 @@
 #include <QDateTime>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrinter>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -71,19 +70,63 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
+  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
+  m_graphPrefs = new TGraphPrefsWindow(env, this);
   m_netlist = new NetlistWindow(this);
-  m_results = new ResultsWindow(this);
   m_debug = new DebugWindow(this);
+  m_calculators = std::make_unique<CalculatorWindows>(this, prompts);
+  // The calculator buttons of the property dialogs.
+  m_editor->componentDialogs().setCalculatorHook([this](CalculatorRequest which) {
+    switch (which) {
+    case CalculatorRequest::Capacitor:
+      m_calculators->showCapacitorCalculator();
+      break;
+    case CalculatorRequest::Inductor:
+      m_calculators->showInductorCalculator();
+      break;
+    case CalculatorRequest::TransmissionLine:
+      m_calculators->showTxLineCalculator();
+      break;
+    case CalculatorRequest::RfResonance:
+      m_calculators->showRfCalculator(RfPage::Resonance);
+      break;
+    case CalculatorRequest::RfWavelength:
+      m_calculators->showRfCalculator(RfPage::FreqWavelength);
+      break;
+    }
+  });
 
   // The random generator of the tolerance runs is seeded once, from the clock.
   m_session = std::make_unique<SimulationSession>();
   m_session->random.setSeed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-  connectGraphWindow();
+
+  // The graph window is a window of its own (not a child: the main window is disabled while
+  // a key is held in it, which must not disable the graph window too).
+  m_graph = std::make_unique<TGraphwin>(doc, env, prompts, *m_session);
+  GraphWindowLinks links;
+  links.mainWindow = this;
+  links.chores.repaintDrawing = [this] { m_view->repaintSheet(); };
+  links.chores.clearNetlistListing = [this] { m_netlist->clearLines(); };
+  links.afterSimulation = [this](const SimulateResult&) {
+    // After a run the editor is back in select mode, unless the run was a tuning step.
+    SchematicEditor& editor = m_editor->editor();
+    if (editor.mode() != emTune) {
+      editor.enterSelectMode();
+    }
+    m_view->repaintSheet();
+  };
+  links.helpContents = [this] { showHelp({}); };
+  links.gettingStarted = [this] { showHelp("idstarting"); };
+  links.about = [this] { showAbout(); };
+  links.repaintSchematic = [this] { m_view->repaintSheet(); };
+  links.graphPreferences = [this] { showWindow(*m_graphPrefs); };
+  m_graph->setLinks(links);
+  connectPreferences();
 
   // F1 anywhere in the window opens the help contents.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::WindowShortcut);
-  connect(f1, &QShortcut::activated, this, [this] { m_help->showContents(); });
+  connect(f1, &QShortcut::activated, this, [this] { showHelp({}); });
 
   resetDocument();
   applyPlacements();
@@ -230,22 +273,34 @@ void TDrawingEdit::runCommand(Command command)
     showNotAvailable("The filter assistant is");
     break;
   case C::InductorCalculator:
+    m_calculators->showInductorCalculator();
+    break;
   case C::CapacitorCalculator:
+    m_calculators->showCapacitorCalculator();
+    break;
   case C::TxLineCalculator:
+    m_calculators->showTxLineCalculator();
+    break;
   case C::CouplerCalculator:
+    m_calculators->showCouplerCalculator();
+    break;
   case C::SplitterCalculator:
+    m_calculators->showSplitterCalculator();
+    break;
   case C::RfCalculator:
-    showNotAvailable("The calculators are");
+    m_calculators->showRfCalculator();
     break;
   case C::SchematicPreferences:
+    showWindow(*m_schematicPrefs);
+    break;
   case C::GraphPreferences:
-    showNotAvailable("The preference windows are");
+    showWindow(*m_graphPrefs);
     break;
   case C::HelpContents:
-    m_help->showContents();
+    showHelp({});
     break;
   case C::GettingStarted:
-    m_help->showTopic("idstarting");
+    showHelp("idstarting");
     break;
   case C::About:
     showAbout();
@@ -263,9 +318,52 @@ void TDrawingEdit::showAbout()
 
 void TDrawingEdit::printSetup()
 {
-  // One printer for the program: the one the print preview prints on.
-  QPageSetupDialog dialog(&m_graph->printPreview().printer(), this);
-  dialog.exec();
+  // One printer for the whole program: the print preview prints on what is chosen here.
+  m_graph->printPreview().printerSetup();
+}
+
+void TDrawingEdit::showHelp(const QString& topic)
+{
+  if (!m_help->isVisible()) {
+    placeBeside(*m_help);
+  }
+  if (topic.isEmpty()) {
+    m_help->showContents();
+  } else {
+    m_help->showTopic(topic);
+  }
+}
+
+void TDrawingEdit::showWindow(QWidget& window)
+{
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void TDrawingEdit::connectPreferences()
+{
+  // The preference windows change the environment record at once; the windows that show
+  // its colours and options repaint.
+  const auto repaintSchematic = [this] { m_view->repaintSheet(); };
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::gridTileChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
+          [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
+  const auto repaintGraph = [this] { m_graph->repaintPlot(); };
+  connect(m_graphPrefs, &TGraphPrefsWindow::graphChanged, this, repaintGraph);
+  connect(m_graphPrefs, &TGraphPrefsWindow::graphBackgroundChanged, this, repaintGraph);
+  connect(m_graphPrefs, &TGraphPrefsWindow::traceColourChanged, this, repaintGraph);
+}
+
+bool TDrawingEdit::isProgramWindow(const QWidget* widget) const
+{
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (w == this || w == m_graph.get()) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void TDrawingEdit::showStartNotice()
@@ -363,18 +461,27 @@ bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
         command = info.command;
       }
     }
-    int kind = commandInfo(command).kind;
-    if (command == Command::PortButton) {
-      kind = m_doc.drawdat.P1.pos == kPortNotPlaced ? ckPort1 : ckPort2;
+    if (command == Command::Count) {
+      return QMainWindow::eventFilter(watched, event);
     }
-    if (kind != kNoKind) {
-      editor.beginToolbarDrag(kind);
-      m_toolDragStart = units;
+    if (command == Command::PortButton) {
+      // Port 1 while it is not on the sheet, else port 2; dropping it places it there.
+      m_portDrag = true;
+      editor.enterNextPortMode();
+    } else {
+      m_portDrag = false;
+      editor.beginToolbarDrag(commandInfo(command).kind);
     }
   } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) && overSheet) {
     editor.mouseMove(units.x(), units.y());
   } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && overSheet) {
-    editor.toolbarRelease(units.x(), units.y());
+    if (m_portDrag) {
+      // The drop counts as a click at that point, the way a port is placed on the sheet.
+      editor.mousePress(MouseButton::Left, units.x(), units.y());
+      editor.mouseRelease(MouseButton::Left, units.x(), units.y());
+    } else {
+      editor.toolbarRelease(units.x(), units.y());
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -389,14 +496,8 @@ bool TDrawingEdit::event(QEvent* event)
     // Another window of the program in front: the menu bar keeps only its captions.
     QTimer::singleShot(0, this, [this] {
       QWidget* active = QApplication::activeWindow();
-      if (active == nullptr || active == this) {
-        return;
-      }
-      for (QWidget* w = active; w != nullptr; w = w->parentWidget()) {
-        if (w == this) {
-          showFullMenu(false);
-          return;
-        }
+      if (active != nullptr && active != this && isProgramWindow(active)) {
+        showFullMenu(false);
       }
     });
   }
@@ -422,8 +523,9 @@ void TDrawingEdit::closeEvent(QCloseEvent* event)
     m_notice->close();
   }
   m_help->close();
+  m_schematicPrefs->close();
+  m_graphPrefs->close();
   m_netlist->close();
-  m_results->close();
   m_graph->close();
   m_debug->close();
   event->accept();

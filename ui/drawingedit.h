@@ -23,9 +23,7 @@
 #include <string>
 #include <vector>
 
-class QActionGroup;
 class QMenu;
-class QPrinter;
 class QToolBar;
 class QToolButton;
 
@@ -36,13 +34,13 @@ struct TenvironmentProps;
 class Prompts;
 class HelpWindow;
 class DebugWindow;
+class CalculatorWindows;
 class EditorConnection;
 class NetlistWindow;
-class ResultsWindow;
-struct SimulationSession;
-struct SimulateResult;
+class TSchematicPrefsWindow;
+class TGraphPrefsWindow;
 class TGraphwin;
-struct GraphRunRows;
+struct SimulationSession;
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
 // tests point it at temporary folders.
@@ -90,9 +88,12 @@ public:
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
+  // The calculator windows (the component dialogs open them on a page through this).
+  CalculatorWindows* calculators() const { return m_calculators.get(); }
   NetlistWindow* netlistWindow() const { return m_netlist; }
-  ResultsWindow* resultsWindow() const { return m_results; }
-  TGraphwin* graphWindow() const { return m_graph; }
+  TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
+  TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
+  TGraphwin* graphWindow() const { return m_graph.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
@@ -108,9 +109,6 @@ public:
   // or -1 for none).
   using PopupChooser = std::function<int(const std::vector<std::string>& items)>;
   void setPopupChooser(PopupChooser chooser) { m_popupChooser = std::move(chooser); }
-
-  // The results of the last simulation run, as a short text (until the graph window exists).
-  QString lastSimulationSummary() const { return m_lastSimulation; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -133,10 +131,13 @@ private:
   void updateCaption();
   void resetDocument(); // New step 2
   void simulate();
-  void connectGraphWindow();
-  void showRunResults(const SimulateResult& result);
   void showNetlist();
   void placeBeside(QWidget& other);
+  void showWindow(QWidget& window);
+  // The help contents (empty topic) or a topic, beside the main window when first shown.
+  void showHelp(const QString& topic);
+  void connectPreferences();
+  bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
   void showAbout();
   void printSetup();
@@ -151,6 +152,7 @@ private:
   TenvironmentProps& m_env;
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
+  std::unique_ptr<CalculatorWindows> m_calculators;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;
@@ -164,19 +166,17 @@ private:
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
   NetlistWindow* m_netlist = nullptr;
-  ResultsWindow* m_results = nullptr;
+  TSchematicPrefsWindow* m_schematicPrefs = nullptr;
+  TGraphPrefsWindow* m_graphPrefs = nullptr;
+  // The session outlives the graph window, which refers to it.
   std::unique_ptr<SimulationSession> m_session;
-  // The graph window: every simulation runs into it (see connectGraphWindow).
-  TGraphwin* m_graph = nullptr;
-  std::shared_ptr<GraphRunRows> m_runRows;
+  std::unique_ptr<TGraphwin> m_graph;
   QPointer<StartNotice> m_notice;
-  std::unique_ptr<QPrinter> m_printer;
 
   bool m_startedUp = false;
+  bool m_portDrag = false; // the port button, not a component button, is being dragged
   std::filesystem::path m_configPath;
   PopupChooser m_popupChooser;
-  QString m_lastSimulation;
-  QPoint m_toolDragStart;
 };
 
 } // namespace norvane

@@ -33,6 +33,17 @@ constexpr const char* kOpenFilter = "Circuit files (*.cct)|*.cct|All files (*.*)
 constexpr const char* kSaveFilter = "Circuit Files (*.cct)|*.cct|All Files (*.*)|*.*";
 constexpr const char* kBitmapFilter = "Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*";
 
+Qt::WindowStates windowStateOf(const std::string& state)
+{
+  if (state == kWindowStateMaximized) {
+    return Qt::WindowMaximized;
+  }
+  if (state == kWindowStateMinimized) {
+    return Qt::WindowMinimized;
+  }
+  return Qt::WindowNoState;
+}
+
 bool isUnnamed(const std::string& path)
 {
   return std::filesystem::path(path).filename() == kUnnamed;
@@ -73,7 +84,7 @@ bool TDrawingEdit::fileNew()
     return false;
   }
   resetDocument();
-  // The graph window, once it exists, is closed here: its traces belong to the old circuit.
+  m_graph->close(); // its traces belong to the old circuit
   return true;
 }
 
@@ -92,9 +103,9 @@ bool TDrawingEdit::fileOpen()
 bool TDrawingEdit::openFile(const std::string& path)
 {
   resetDocument();
+  m_graph->close();
   m_doc.simulated = false;
   const FileResult result = loadSchematic(m_doc, path);
-  m_graph->takeFromDocument(); // cursor position and stability circles
   if (!result) {
     // What was read stays on the sheet, but it is not the named file: the name stays
     // "unnamed.cct" so that Save cannot overwrite a file with a partial copy of another.
@@ -106,6 +117,7 @@ bool TDrawingEdit::openFile(const std::string& path)
   updateCaption();
   m_view->repaintSheet();
   setModified(false);
+  m_graph->takeFromDocument(); // the circles button as the file was saved
   if (m_doc.simulated) {
     simulate();
   }
@@ -117,7 +129,7 @@ bool TDrawingEdit::fileSave()
   if (isUnnamed(m_env.filename)) {
     return fileSaveAs();
   }
-  m_graph->copyToDocument();
+  m_graph->copyToDocument(); // the graph cursor and circles state are saved with the file
   const FileResult result = saveSchematic(m_doc, m_env.filename);
   if (!result) {
     m_prompts.error(result.error);
@@ -174,8 +186,14 @@ void TDrawingEdit::recordPlacements()
     m_env.schemawinstat = kWindowStateNormal;
     m_env.schemawinpos = {x(), y(), width(), height()};
   }
-  // The graph window's placement is recorded here once that window exists; until then the
-  // stored placement is kept as it was read.
+  if (m_graph->isMinimized()) {
+    m_env.graphwinstat = kWindowStateMinimized;
+  } else if (m_graph->isMaximized()) {
+    m_env.graphwinstat = kWindowStateMaximized;
+  } else {
+    m_env.graphwinstat = kWindowStateNormal;
+    m_env.graphwinpos = {m_graph->x(), m_graph->y(), m_graph->width(), m_graph->height()};
+  }
 }
 
 QSize TDrawingEdit::smallestTidySize() const
@@ -197,13 +215,14 @@ void TDrawingEdit::applyPlacements()
     move(place.left, place.top);
     resize(QSize(place.width, place.height).expandedTo(smallestTidySize()));
   }
-  if (m_env.schemawinstat == kWindowStateMaximized) {
-    setWindowState(Qt::WindowMaximized);
-  } else if (m_env.schemawinstat == kWindowStateMinimized) {
-    setWindowState(Qt::WindowMinimized);
-  } else {
-    setWindowState(Qt::WindowNoState);
+  setWindowState(windowStateOf(m_env.schemawinstat));
+  // The graph window takes its place now and appears there with the first simulation.
+  const WindowPlacement& graph = m_env.graphwinpos;
+  if (graph.width > 0 && graph.height > 0) {
+    m_graph->move(graph.left, graph.top);
+    m_graph->resize(graph.width, graph.height);
   }
+  m_graph->setWindowState(windowStateOf(m_env.graphwinstat));
 }
 
 bool TDrawingEdit::writeConfiguration()

@@ -4,6 +4,7 @@
 // that was saved simulated.
 #include "drawingedit.h"
 
+#include "graph/tgraphwin.h"
 #include "helpwindow.h"
 #include "latin1text.h"
 #include "qtcanvas.h"
@@ -53,7 +54,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     }
   } else {
     // A first start: show the help and, when there is one, the welcome circuit.
-    m_help->showContents();
+    showHelp({});
     const std::filesystem::path welcome = options.currentDir / "welcome.cct";
     if (!options.currentDir.empty() && isExistingFile(welcome.string())) {
       const FileResult result = loadSchematic(m_doc, welcome.string());
@@ -63,6 +64,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     }
   }
   m_view->setPaperColor(toQColor(m_env.papercolor));
+  m_graph->repaintPlot(); // in the graph background colour that was read
 
   // The configuration names the file that was open last; until a file is actually opened
   // the current document is the unnamed one, so that Save never writes the new drawing over
@@ -107,6 +109,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
 
   applyPlacements();
   QCoreApplication::processEvents();
+  m_graph->takeFromDocument();
   if (m_doc.simulated && !simulatedNow) {
     simulate();
   }

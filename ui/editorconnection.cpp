@@ -4,13 +4,12 @@
 #include "latin1text.h"
 #include "programcursors.h"
 #include "qtcanvas.h"
-#include "textitemdialog.h"
 
 #include "editor/schematicpainter.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QImage>
-#include <QInputDialog>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -19,7 +18,8 @@ namespace norvane {
 
 EditorConnection::EditorConnection(TDrawingEdit& window, Tschema& doc, const TenvironmentProps& env,
                                    Prompts& prompts)
-    : m_window(window), m_doc(doc), m_editor(doc, env, *this, prompts)
+    : m_window(window), m_doc(doc), m_editor(doc, env, *this, prompts),
+      m_dialogs(doc, prompts, &window)
 {
 }
 
@@ -52,26 +52,16 @@ void EditorConnection::setCursor(EditorCursor cursor)
 
 bool EditorConnection::editComponent(int index)
 {
-  // Until the property dialogs exist, a newly placed component keeps its kind's template
-  // values (as if its dialog were confirmed unchanged). Editing an existing one, or tuning,
-  // says so instead, and counts as Cancel so that tune mode does not loop.
-  if (isPlacingMode(m_editor.mode()) && index == m_doc.drawdat.components.count()) {
-    return true;
-  }
-  m_window.showNotAvailable("The component property dialogs are");
-  return false;
+  // The dialog opens with its top-left corner at the mouse.
+  m_dialogs.setAnchor(QCursor::pos());
+  return m_dialogs.EditComponent(index);
 }
 
 std::optional<std::string> EditorConnection::editPortImpedance(const std::string& caption,
                                                                const std::string& text)
 {
-  bool ok = false;
-  const QString entered =
-      QInputDialog::getText(&m_window, toQt(caption), "Zo", QLineEdit::Normal, toQt(text), &ok);
-  if (!ok) {
-    return std::nullopt;
-  }
-  return fromQt(entered);
+  m_dialogs.setAnchor(QCursor::pos());
+  return m_dialogs.editPortImpedance(caption, text);
 }
 
 std::optional<TextItemEntry> EditorConnection::editText(const TextItemEntry& initial)
@@ -79,12 +69,8 @@ std::optional<TextItemEntry> EditorConnection::editText(const TextItemEntry& ini
   if (m_textHook) {
     return m_textHook(initial);
   }
-  TextItemDialog dialog(&m_window);
-  dialog.setEntry(initial);
-  if (dialog.exec() != QDialog::Accepted) {
-    return std::nullopt;
-  }
-  return dialog.entry();
+  m_dialogs.setAnchor(QCursor::pos());
+  return m_dialogs.editText(initial);
 }
 
 std::optional<PopupCommand> EditorConnection::showPopup(const PopupMenu& menu, TPoint at)

@@ -3,6 +3,7 @@
 // implements its host interface with the window's widgets (repaint, cursors, popup menus,
 // the text and port dialogs, simulation).
 
+#include "dialogs/componentdialogs.h"
 #include "editor/editorhost.h"
 #include "editor/schematiceditor.h"
 
@@ -20,6 +21,8 @@ public:
                    Prompts& prompts);
 
   SchematicEditor& editor() { return m_editor; }
+  // The property, port and text dialogs the editor asks for (tests give it a modal runner).
+  ComponentDialogs& componentDialogs() { return m_dialogs; }
   const SchematicEditor& editor() const { return m_editor; }
 
   // For tests: answers the "Edit text" dialog instead of showing it.
@@ -43,6 +46,7 @@ private:
   TDrawingEdit& m_window;
   Tschema& m_doc;
   SchematicEditor m_editor;
+  ComponentDialogs m_dialogs;
   TextEntryHook m_textHook;
 };
 

@@ -40,7 +40,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(m_browser);
-  resize(640, 560);
+  resize(560, 540);
 }
 
 void HelpWindow::showPage(const QString& page)

@@ -1,5 +1,6 @@
 #include "qtprompts.h"
 
+#include "dialogs/sparamfileerrordialog.h"
 #include "latin1text.h"
 
 #include <QApplication>
@@ -140,6 +141,11 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& title,
 void QtPrompts::beep()
 {
   QApplication::beep();
+}
+
+SParameterFormatChoice QtPrompts::sParameterFormat()
+{
+  return askSParameterFormat(m_parent);
 }
 
 } // namespace norvane

@@ -34,6 +34,8 @@ public:
   std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
                                           const std::string& suggested) override;
   void beep() override;
+  // The "S parameter File Error" dialog.
+  SParameterFormatChoice sParameterFormat() override;
 
 private:
   QPointer<QWidget> m_parent;

@@ -160,8 +160,13 @@ RfPageResult calcSignalLevelPage(RfField given, const RfFieldValues& values)
     }
   }
 
-  // 0 V has no level in dBm (minus infinity).
-  if (vrms == 0)
+  // 0 V has no level in dBm (minus infinity). When the level itself was the input (directly,
+  // or unchanged under a new system impedance) it stays as typed: recomputing it through the
+  // voltage only adds round-off ("-9.6E-16dBm" for 0 dBm).
+  const bool levelWasInput = given == RfField::Dbm || given == RfField::SystemImpedance;
+  if (levelWasInput && !g.failed() && vrms != 0)
+    w.write(RfField::Dbm, w.get(RfField::Dbm));
+  else if (vrms == 0)
     w.writeEmpty(RfField::Dbm, std::string(kNoSignalText));
   else
     w.write(RfField::Dbm,

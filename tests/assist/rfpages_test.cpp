@@ -130,6 +130,14 @@ TEST(SignalLevelPage, TenDbmInFiftyOhm)
   // Editing the system impedance recalculates from dBm.
   const RfPageResult r = calcSignalLevelPage(RfField::SystemImpedance, rfInitialValues());
   EXPECT_TRUE(isNear(*r.value(RfField::Watts), 0.01, 1e-6));
+
+  // A typed level stays exactly as typed: 0 dBm must not come back as round-off.
+  for (RfField given : {RfField::Dbm, RfField::SystemImpedance}) {
+    const RfPageResult zero = calcSignalLevelPage(
+        given, valuesWith({{RfField::Dbm, 0}, {RfField::SystemImpedance, 75}}));
+    EXPECT_EQ(*zero.value(RfField::Dbm), 0.0);
+    EXPECT_EQ(textOf(zero, RfField::Dbm), "0dBm");
+  }
 }
 
 TEST(SignalLevelPage, ZeroWattsHasNoLevelInDbm)

@@ -3,8 +3,10 @@
 #include "uitestsupport.h"
 
 #include "debugwindow.h"
+#include "dialogs/preferencewindows.h"
 #include "helpwindow.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -278,14 +280,60 @@ TEST_F(MainWindowTest, DebugWindowExistsHiddenWithItsControls)
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsSayTheyAreNotAvailable)
 {
-  for (Command c : {Command::MatchAssistant, Command::AttenuatorAssistant,
-                    Command::FilterAssistant, Command::InductorCalculator, Command::RfCalculator,
-                    Command::SchematicPreferences, Command::GraphPreferences}) {
+  for (Command c :
+       {Command::MatchAssistant, Command::AttenuatorAssistant, Command::FilterAssistant}) {
     prompts.messages.clear();
     window->action(c)->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u) << static_cast<int>(c);
     EXPECT_NE(prompts.lastText().find("not available yet"), std::string::npos);
   }
+}
+
+TEST_F(MainWindowTest, PreferenceWindowsRepaintWhatTheyChange)
+{
+  window->action(Command::SchematicPreferences)->trigger();
+  EXPECT_TRUE(window->schematicPreferences()->isVisible());
+  window->action(Command::GraphPreferences)->trigger();
+  EXPECT_TRUE(window->graphPreferences()->isVisible());
+  // A new paper colour reaches the drawing area at once.
+  env.papercolor = makeColor(200, 220, 255);
+  emit window->schematicPreferences()->paperColourChanged(env.papercolor);
+  EXPECT_EQ(window->view()->paperColor(), QColor(200, 220, 255));
+}
+
+TEST_F(MainWindowTest, F1OpensTheHelpContents)
+{
+  ASSERT_FALSE(window->helpWindow()->isVisible());
+  QTest::keyClick(window.get(), Qt::Key_F1);
+  EXPECT_TRUE(window->helpWindow()->isVisible());
+  EXPECT_EQ(window->helpWindow()->currentPage(), "contents");
+}
+
+TEST_F(MainWindowTest, StartNoticeStaysALittleAfterItIsAskedToClose)
+{
+  window->showStartNotice();
+  StartNotice* notice = window->startNotice();
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(notice->isVisible());
+  EXPECT_TRUE(notice->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(notice->windowFlags() & Qt::FramelessWindowHint);
+  QElapsedTimer clock;
+  clock.start();
+  notice->requestClose();
+  QApplication::processEvents();
+  EXPECT_TRUE(notice->isVisible()) << "the notice does not vanish at once";
+  while (notice->isVisible() && clock.elapsed() < 5000) {
+    QTest::qWait(20); // the event loop runs meanwhile, as it does in the program
+  }
+  EXPECT_FALSE(notice->isVisible());
+  EXPECT_GE(clock.elapsed(), StartNotice::kCloseDelayMs);
+}
+
+TEST_F(MainWindowTest, ExitClosesAnUnmodifiedWindowWithoutAsking)
+{
+  window->action(Command::Exit)->trigger();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
 } // namespace

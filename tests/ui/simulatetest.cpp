@@ -2,11 +2,11 @@
 // results reach the windows; a file saved simulated is simulated again when opened.
 #include "uitestsupport.h"
 
+#include "graph/tgraphwin.h"
 #include "netlistwindow.h"
-#include "resultswindow.h"
 
 #include <QAction>
-#include <QTableWidget>
+#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -32,21 +32,35 @@ protected:
   }
 };
 
-TEST_F(SimulateTest, SimulateButtonRunsTheSweepAndListsTheResults)
+TEST_F(SimulateTest, SimulateButtonRunsTheSweepIntoTheGraphWindow)
 {
   drawLoad();
   doc->Xax.numpoints = 20;
+  key(Qt::Key_R); // placing: a simulation ends it
   window->action(Command::Simulate)->trigger();
-  ResultsWindow* results = window->resultsWindow();
-  EXPECT_TRUE(results->isVisible());
-  EXPECT_EQ(results->table()->rowCount(), 21);
-  EXPECT_EQ(results->table()->columnCount(), 9);
-  EXPECT_TRUE(window->lastSimulationSummary().startsWith("21 frequency points"));
+  TGraphwin* graph = window->graphWindow();
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_TRUE(graph->lastResult().ran);
+  EXPECT_EQ(graph->lastResult().points, 21);
   EXPECT_TRUE(doc->simulated);
-  // A one-port: S11 is filled, S21 is empty.
-  EXPECT_FALSE(results->table()->item(0, 1)->text().isEmpty());
-  EXPECT_TRUE(results->table()->item(0, 3)->text().isEmpty());
   EXPECT_TRUE(prompts.messages.empty()) << prompts.lastText();
+  EXPECT_EQ(window->editorConnection().editor().mode(), emSelect);
+  // The Analyse menu's Tune runs the same simulation.
+  graph->hide();
+  window->action(Command::Tune)->trigger();
+  EXPECT_TRUE(graph->isVisible());
+}
+
+TEST_F(SimulateTest, TuneToggleSimulatesAndStaysInTuneMode)
+{
+  drawLoad();
+  doc->Xax.numpoints = 10;
+  window->action(Command::TuneToggle)->trigger();
+  EXPECT_TRUE(window->action(Command::TuneToggle)->isChecked());
+  EXPECT_EQ(window->editorConnection().editor().mode(), emTune);
+  EXPECT_TRUE(window->graphWindow()->lastResult().ran);
+  key(Qt::Key_Escape);
+  EXPECT_FALSE(window->action(Command::TuneToggle)->isChecked());
 }
 
 TEST_F(SimulateTest, AnUnconnectedCircuitIsRefusedWithItsMessage)
@@ -57,7 +71,7 @@ TEST_F(SimulateTest, AnUnconnectedCircuitIsRefusedWithItsMessage)
   click(100, 180);
   window->action(Command::Simulate)->trigger();
   EXPECT_FALSE(prompts.messages.empty());
-  EXPECT_FALSE(window->resultsWindow()->isVisible());
+  EXPECT_FALSE(window->graphWindow()->lastResult().ran);
   EXPECT_GT(doc->drawdat.UnconnectedMarkers.count(), 0);
   // The next press in the drawing clears the markers.
   click(700, 700);
@@ -70,7 +84,10 @@ TEST_F(SimulateTest, NetlistListsPortAndComponent)
   window->action(Command::Netlist)->trigger();
   NetlistWindow* netlist = window->netlistWindow();
   EXPECT_TRUE(netlist->isVisible());
-  const QStringList lines = netlist->lines();
+  QStringList lines;
+  for (int i = 0; i < netlist->list()->count(); ++i) {
+    lines << netlist->list()->item(i)->text();
+  }
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], "P1=1");
   EXPECT_TRUE(lines[1].startsWith("res 1 0 R=")) << lines[1].toStdString();
@@ -96,13 +113,14 @@ TEST_F(SimulateTest, FileSavedSimulatedIsSimulatedWhenOpened)
   const std::string path = tempPath("load.cct");
   prompts.fileNames.push_back(path);
   ASSERT_TRUE(window->fileSaveAs());
-  window->resultsWindow()->hide();
   window->fileNew();
+  EXPECT_FALSE(window->graphWindow()->isVisible()) << "New closes the graph window";
 
+  doc->Xax.numpoints = 50;
   prompts.fileNames.push_back(path);
   ASSERT_TRUE(window->fileOpen());
-  EXPECT_TRUE(window->resultsWindow()->isVisible());
-  EXPECT_EQ(window->resultsWindow()->table()->rowCount(), 11);
+  EXPECT_TRUE(window->graphWindow()->isVisible());
+  EXPECT_EQ(window->graphWindow()->lastResult().points, 11);
 }
 
 } // namespace

@@ -32,6 +32,11 @@ protected:
   {
     doc = std::make_unique<Tschema>();
     window = std::make_unique<TDrawingEdit>(*doc, env, prompts);
+    // Property, port and text dialogs are confirmed as they open, unchanged, and recorded.
+    window->editorConnection().componentDialogs().setModalRunner([this](QDialog& dialog) {
+      dialogsShown << dialog.windowTitle();
+      return static_cast<int>(QDialog::Accepted);
+    });
     window->resize(1000, 760);
     window->show();
     QApplication::setActiveWindow(window.get());
@@ -106,6 +111,7 @@ protected:
   ScriptedPrompts prompts;
   std::unique_ptr<TDrawingEdit> window;
   QTemporaryDir temp;
+  QStringList dialogsShown; // captions of the property dialogs opened
 };
 
 } // namespace norvane::test

@@ -1,0 +1,115 @@
+#include "editor/propertymapping_sparam.h"
+
+#include "numbers/valuetext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace norvane {
+namespace {
+
+// Degrees per radian as the block dialogs have always divided by it.
+constexpr double kRadiansPerDegree = 0.017453292;
+constexpr char kDegreeSign = '\xB0'; // Latin-1
+
+Ttolvalue toleranceFactor(double percent, bool enabled, const Ttolvalue& old)
+{
+  Ttolvalue v;
+  v.nom = 1.0;
+  v.mintol = -percent;
+  v.maxtol = percent;
+  v.actual = old.actual;
+  v.TolEn = enabled;
+  v.TolPercent = true;
+  return v;
+}
+
+std::string angleText(double radians)
+{
+  return fixedText(radians / kRadiansPerDegree, 3) + kDegreeSign;
+}
+
+} // namespace
+
+SParamBlockForm readSParamBlockForm(const Tcomponent& comp)
+{
+  return {comp.value[2].maxtol, comp.value[3].maxtol, comp.value[2].TolEn};
+}
+
+void storeSParamBlockForm(const SParamBlockForm& form, Tcomponent& comp)
+{
+  comp.value[2] = toleranceFactor(form.magTolerance, form.enabled, comp.value[2]);
+  comp.value[3] = toleranceFactor(form.angTolerance, form.enabled, comp.value[3]);
+}
+
+T2pdatarray blockBufferFromDataSet(const Tschema& doc, int ctype, int index)
+{
+  T2pdatarray buffer;
+  if (index < 1 || index > kMaxDataSets) return buffer;
+  if (ctype == ckSParam2) return doc.datasets.twoPort[index];
+  const T1pdatarray& set = doc.datasets.onePort[index];
+  buffer.name = set.name;
+  buffer.index = set.index;
+  for (const T1pPoint& p : set.points) {
+    T2pPoint q;
+    q.freq = p.freq;
+    q.s11 = p.s11;
+    buffer.points.append(q);
+  }
+  return buffer;
+}
+
+bool storeBlockDataSet(Tschema& doc, int ctype, int index, const T2pdatarray& buffer,
+                       const std::string& name)
+{
+  if (index < 1 || index > kMaxDataSets) return false;
+  if (ctype == ckSParam2) {
+    T2pdatarray& set = doc.datasets.twoPort[index];
+    set.points = buffer.points;
+    set.name = name;
+    return true;
+  }
+  T1pdatarray& set = doc.datasets.onePort[index];
+  set.points.clear();
+  for (const T2pPoint& p : buffer.points)
+    set.points.append(T1pPoint{p.freq, p.s11});
+  set.name = name;
+  return true;
+}
+
+std::vector<std::string> blockGridHeadings(int ctype)
+{
+  if (ctype == ckSParam1) return {"Freq(Hz)", "S11Mag", "S11Ang"};
+  return {"Freq(Hz)", "S11Mag", "S11Ang", "S21Mag", "S21Ang",
+          "S12Mag",   "S12Ang", "S22Mag", "S22Ang"};
+}
+
+std::vector<std::string> blockGridRow(const T2pPoint& point, int columns)
+{
+  std::vector<std::string> row{FormatEngineering(6, point.freq) + "Hz"};
+  for (const TMagAngle* s : {&point.s11, &point.s21, &point.s12, &point.s22}) {
+    if (static_cast<int>(row.size()) >= columns) break;
+    row.push_back(fixedText(s->mag, 3));
+    row.push_back(angleText(s->ang));
+  }
+  row.resize(static_cast<std::size_t>(std::max(columns, 0)));
+  return row;
+}
+
+std::string fixedText(double x, int decimals)
+{
+  if (std::isnan(x)) x = 0.0;
+  x = std::clamp(x, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+  char buffer[400];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed,
+                                    std::clamp(decimals, 0, 30));
+  std::string text(buffer, result.ptr);
+  if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos) {
+    text.erase(0, 1); // "-0.000" reads as a sign on nothing
+  }
+  return text;
+}
+
+} // namespace norvane

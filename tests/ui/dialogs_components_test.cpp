@@ -1,0 +1,524 @@
+// Every property dialog opened through the dispatcher for a placed component, filled as a
+// user would fill it, and confirmed or cancelled; the stored slots and templates are checked.
+#include "config/environment.h"
+#include "dialogs/bipolardialog.h"
+#include "dialogs/circuitdialogs.h"
+#include "dialogs/componentdialogs.h"
+#include "dialogs/dialogplacement.h"
+#include "dialogs/passivedialogs.h"
+#include "dialogs/realedit.h"
+#include "dialogs/smalldialogs.h"
+#include "dialogs/tolerancegroup.h"
+#include "dialogs_testsupport.h"
+#include "document/clearschema.h"
+#include "document/placement.h"
+#include "platform/scriptedprompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace norvane {
+namespace {
+
+void retype(QLineEdit* field, const QString& text)
+{
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+class ComponentDialogsTest : public ::testing::Test
+{
+protected:
+  ComponentDialogsTest()
+  {
+    ClearSchema(*doc, env);
+    dialogs.setModalRunner([this](QDialog& dialog) {
+      dialog.show();
+      shownCaption = dialog.windowTitle();
+      ++opened;
+      const bool ok = script ? script(dialog) : true;
+      dialog.hide();
+      return ok ? QDialog::Accepted : QDialog::Rejected;
+    });
+  }
+
+  int place(int kind, TPoint at = {100, 100})
+  {
+    const PlacementResult r = placeComponent(*doc, kind, 1, at);
+    EXPECT_TRUE(r.placed());
+    return r.index;
+  }
+
+  Tcomponent& comp(int index) { return doc->drawdat.components[index]; }
+
+  // Opens component `index`, runs `fill` on its dialog (cast to D) and answers OK (true) or
+  // Cancel.
+  template <class D> bool edit(int index, std::function<bool(D&)> fill)
+  {
+    script = [fill](QDialog& dialog) {
+      D* typed = dynamic_cast<D*>(&dialog);
+      EXPECT_NE(typed, nullptr);
+      return typed != nullptr && fill(*typed);
+    };
+    return dialogs.EditComponent(index);
+  }
+
+  TenvironmentProps env;
+  std::unique_ptr<Tschema> doc = std::make_unique<Tschema>();
+  ScriptedPrompts prompts;
+  ComponentDialogs dialogs{*doc, prompts, nullptr};
+  std::function<bool(QDialog&)> script;
+  QString shownCaption;
+  int opened = 0;
+};
+
+TEST_F(ComponentDialogsTest, ResistorTakesTypedValuesAndTolerances)
+{
+  const int r = place(ckResistor);
+  ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
+    EXPECT_EQ(d.resistanceEdit()->text(), "50R (+1,-1%)");
+    EXPECT_TRUE(d.toleranceGroup()->percentButton()->isChecked());
+    EXPECT_TRUE(d.resistanceEdit()->hasFocus() || !d.isActiveWindow());
+    retype(d.resistanceEdit(), "4k7 (+5,-2%)");
+    return true;
+  }));
+  EXPECT_EQ(shownCaption, "Edit Resistor");
+  EXPECT_EQ(comp(r).value[1].nom, 4700);
+  EXPECT_EQ(comp(r).value[1].maxtol, 5);
+  EXPECT_EQ(comp(r).value[1].mintol, -2);
+  EXPECT_TRUE(comp(r).value[1].TolEn);
+  EXPECT_EQ(doc->lastR.value[1], comp(r).value[1]);
+
+  // "Off" drops the tolerance; zero becomes 1e-6.
+  ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
+    QTest::mouseClick(d.toleranceGroup()->offButton(), Qt::LeftButton);
+    retype(d.resistanceEdit(), "0");
+    return true;
+  }));
+  EXPECT_EQ(comp(r).value[1].nom, 1e-6);
+  EXPECT_FALSE(comp(r).value[1].TolEn);
+
+  // Switching to the unit button converts the percentages: +-10 % of 200 is +-20.
+  ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
+    QTest::mouseClick(d.toleranceGroup()->percentButton(), Qt::LeftButton);
+    retype(d.resistanceEdit(), "200R (+10,-10%)");
+    QTest::keyClick(d.resistanceEdit(), Qt::Key_Return);
+    QTest::mouseClick(d.toleranceGroup()->unitButton(), Qt::LeftButton);
+    EXPECT_EQ(d.resistanceEdit()->text(), "200R (+20,-20R)");
+    return true;
+  }));
+  EXPECT_EQ(comp(r).value[1].maxtol, 20);
+  EXPECT_FALSE(comp(r).value[1].TolPercent);
+  EXPECT_TRUE(comp(r).value[1].TolEn);
+}
+
+TEST_F(ComponentDialogsTest, CancelLeavesEverythingUnchanged)
+{
+  for (int kind = ckFirst; kind <= ckLast; ++kind) {
+    if (kind != ckGround) place(kind, {100 + 50 * kind, 100});
+  }
+  const auto before = std::make_unique<Tschema>(*doc);
+  for (int i = 1; i <= doc->drawdat.components.count(); ++i) {
+    script = [](QDialog& dialog) {
+      // Type rubbish into every line edit, then cancel.
+      for (QLineEdit* field : dialog.findChildren<QLineEdit*>())
+        retype(field, "1M");
+      for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        box->toggle();
+      return false;
+    };
+    EXPECT_FALSE(dialogs.EditComponent(i)) << i;
+  }
+  EXPECT_EQ(opened, 14);
+  EXPECT_TRUE(*doc == *before);
+}
+
+TEST_F(ComponentDialogsTest, KindsWithoutADialogOpenNothing)
+{
+  const int g = place(ckGround);
+  EXPECT_FALSE(dialogs.EditComponent(g));
+  EXPECT_FALSE(dialogs.EditComponent(0));
+  EXPECT_FALSE(dialogs.EditComponent(99));
+  comp(g).ctype = 42;
+  EXPECT_FALSE(dialogs.EditComponent(g));
+  EXPECT_EQ(opened, 0);
+  EXPECT_EQ(dialogs.dialogFor(ckGround), nullptr);
+}
+
+TEST_F(ComponentDialogsTest, CaptionsOfEveryKind)
+{
+  const struct
+  {
+    int kind;
+    const char* caption;
+  } kinds[] = {
+      {ckResistor, "Edit Resistor"},
+      {ckCapacitor, "Edit Capacitor"},
+      {ckInductor, "Edit Inductor "},
+      {ckOpAmp, "Edit Op-Amp"},
+      {ckTxLine, "Edit Transmission Line Element"},
+      {ckSParam2, "2 port properties"},
+      {ckSParam1, "S parameter 1 port properties"},
+      {ckTransformer, "Transformer Properties"},
+      {ckMutual, "Mulual inductance properties"},
+      {ckBipolar, "Bipolar transistor properties"},
+      {ckVCVS, "VCVS edit"},
+      {ckVCCS, "VCCS edit"},
+      {ckCCVS, "CCVS"},
+      {ckCCCS, "CCCS edit"},
+  };
+  for (const auto& k : kinds) {
+    ASSERT_NE(dialogs.dialogFor(k.kind), nullptr) << k.kind;
+    EXPECT_EQ(dialogs.dialogFor(k.kind)->windowTitle(), QString::fromLatin1(k.caption));
+    // Made once, then reused.
+    EXPECT_EQ(dialogs.dialogFor(k.kind), dialogs.dialogFor(k.kind));
+  }
+}
+
+TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
+{
+  const int c = place(ckCapacitor);
+  ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
+    EXPECT_EQ(d.valueEdit()->text(), "10pF (+2,-2%)");
+    EXPECT_FALSE(d.physicalModelGroup()->isVisible());
+    const int small = d.height();
+    d.physicalModelBox()->click();
+    EXPECT_TRUE(d.physicalModelGroup()->isVisible());
+    EXPECT_GT(d.height(), small);
+    EXPECT_EQ(d.qEdit()->text(), "200");
+    EXPECT_EQ(d.qFrequencyEdit()->text(), "100MHz");
+    EXPECT_EQ(d.selfResonanceEdit()->text(), "1GHz");
+    EXPECT_TRUE(d.qModeButton(1)->isChecked());
+    retype(d.valueEdit(), "0");
+    retype(d.qEdit(), "150");
+    retype(d.qFrequencyEdit(), "5T"); // beyond 1e12: clamped
+    retype(d.selfResonanceEdit(), "2G2");
+    d.qModeButton(2)->click();
+    return true;
+  }));
+  const Tcomponent& cap = comp(c);
+  EXPECT_EQ(cap.value[1].nom, 1e-20);
+  EXPECT_EQ(cap.value[2].nom, 150);
+  EXPECT_EQ(cap.value[3].nom, 1e12);
+  EXPECT_DOUBLE_EQ(cap.value[4].nom, 2.2e9);
+  EXPECT_EQ(cap.value[5].nom, 2);
+  EXPECT_TRUE(cap.value[5].TolEn);
+  EXPECT_EQ(doc->lastC.value, cap.value);
+
+  // Reopened, the model shows and the third mode can be chosen.
+  ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
+    EXPECT_TRUE(d.physicalModelBox()->isChecked());
+    EXPECT_TRUE(d.physicalModelGroup()->isVisible());
+    EXPECT_TRUE(d.qModeButton(2)->isChecked());
+    EXPECT_EQ(d.qFrequencyEdit()->text(), "1THz");
+    d.qModeButton(3)->click();
+    d.physicalModelBox()->click();
+    return true;
+  }));
+  EXPECT_EQ(comp(c).value[5].nom, 3);
+  EXPECT_FALSE(comp(c).value[5].TolEn);
+}
+
+TEST_F(ComponentDialogsTest, InductorZeroAndLimits)
+{
+  const int l = place(ckInductor);
+  ASSERT_TRUE(edit<TindeditDlg>(l, [](TindeditDlg& d) {
+    EXPECT_EQ(d.valueEdit()->text(), "10nH (+5,-5%)");
+    EXPECT_EQ(d.toleranceGroup()->title(), "Tolerance");
+    EXPECT_EQ(d.physicalModelBox()->text(), "Use Physical Model ");
+    retype(d.valueEdit(), "0");
+    return true;
+  }));
+  EXPECT_EQ(comp(l).value[1].nom, 1e-20);
+  EXPECT_EQ(doc->lastL.value[1].nom, 1e-20);
+}
+
+TEST_F(ComponentDialogsTest, OpAmpGainInDecibels)
+{
+  const int a = place(ckOpAmp);
+  ASSERT_TRUE(edit<Topampeditdlg>(a, [](Topampeditdlg& d) {
+    EXPECT_EQ(d.gainEdit()->text(), "120dB");
+    EXPECT_EQ(d.inputResistanceEdit()->text(), "1MR");
+    retype(d.gainEdit(), "100");
+    retype(d.inputResistanceEdit(), "0");
+    retype(d.outputResistanceEdit(), "5G"); // beyond 1e9: clamped
+    return true;
+  }));
+  EXPECT_DOUBLE_EQ(comp(a).value[3].nom, 1e5);
+  EXPECT_EQ(comp(a).value[1].nom, 1e-20);
+  EXPECT_EQ(comp(a).value[2].nom, 1e9);
+  EXPECT_EQ(doc->lastopamp.value[3].nom, comp(a).value[3].nom);
+  EXPECT_FALSE(edit<Topampeditdlg>(a, [](Topampeditdlg& d) {
+    EXPECT_EQ(d.gainEdit()->text(), "100dB");
+    return false;
+  }));
+}
+
+TEST_F(ComponentDialogsTest, TransmissionLine)
+{
+  const int t = place(ckTxLine);
+  ASSERT_TRUE(edit<TTxlneditdlg>(t, [](TTxlneditdlg& d) {
+    EXPECT_EQ(d.zoEdit()->text(), "50R (+5,-5R)");
+    EXPECT_EQ(d.velocityEdit()->text(), "300M m/s");
+    EXPECT_EQ(d.lengthEdit()->text(), "0.01 m (+2,-2%)");
+    EXPECT_TRUE(d.zoGroup()->unitButton()->isChecked());
+    EXPECT_TRUE(d.lengthGroup()->percentButton()->isChecked());
+    retype(d.zoEdit(), "1G");
+    retype(d.velocityEdit(), "0");
+    retype(d.lengthEdit(), "0.25 m (+1,-3%)");
+    return true;
+  }));
+  const Tcomponent& line = comp(t);
+  EXPECT_EQ(line.value[1].nom, 1e8);
+  EXPECT_EQ(line.value[2].nom, 1.0);
+  EXPECT_EQ(line.value[3].nom, 0.25);
+  EXPECT_EQ(line.value[3].maxtol, 1);
+  EXPECT_EQ(line.value[3].mintol, -3);
+  EXPECT_EQ(doc->lasttxln.value[3], line.value[3]);
+
+  ASSERT_TRUE(edit<TTxlneditdlg>(t, [](TTxlneditdlg& d) {
+    retype(d.zoEdit(), "0");
+    retype(d.lengthEdit(), "0");
+    return true;
+  }));
+  EXPECT_EQ(comp(t).value[1].nom, 1e-20);
+  EXPECT_EQ(comp(t).value[3].nom, 1e-20);
+}
+
+TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
+{
+  const int t = place(ckTransformer);
+  ASSERT_TRUE(edit<Tedittransformerdlg>(t, [](Tedittransformerdlg& d) {
+    EXPECT_EQ(d.primaryTurnsEdit()->text(), "1");
+    EXPECT_EQ(d.primaryInductanceEdit()->text(), "10nH");
+    EXPECT_FALSE(d.physicalModelBox()->isChecked());
+    EXPECT_EQ(d.physicalModelBox()->text(), "Enable Physical Model");
+    retype(d.primaryTurnsEdit(), "2");
+    retype(d.secondaryTurnsEdit(), "0"); // limited to 1e-20
+    d.physicalModelBox()->click();
+    retype(d.primaryInductanceEdit(), "4u7");
+    retype(d.couplingEdit(), "2"); // k is at most 1
+    return true;
+  }));
+  EXPECT_EQ(comp(t).value[1].mintol, 2);
+  EXPECT_EQ(comp(t).value[1].nom, 1e-20);
+  EXPECT_TRUE(comp(t).value[1].TolEn);
+  EXPECT_DOUBLE_EQ(comp(t).value[2].nom, 4.7e-6);
+  EXPECT_EQ(comp(t).value[3].nom, 1.0);
+  EXPECT_EQ(doc->lastTransformer.value, comp(t).value);
+
+  const int m = place(ckMutual, {200, 200});
+  ASSERT_TRUE(edit<Teditmutualdlg>(m, [](Teditmutualdlg& d) {
+    EXPECT_EQ(d.physicalModelBox()->text(), "Use Physical Model");
+    // The model's fields take entries only while the model is used.
+    EXPECT_FALSE(d.couplingEdit()->isEnabled());
+    d.physicalModelBox()->click();
+    EXPECT_TRUE(d.couplingEdit()->isEnabled());
+    retype(d.primaryTurnsEdit(), "3");
+    retype(d.secondaryTurnsEdit(), "6");
+    retype(d.primaryInductanceEdit(), "1u");
+    retype(d.couplingEdit(), "0.95");
+    return true;
+  }));
+  EXPECT_EQ(comp(m).value[1].mintol, 3);
+  EXPECT_EQ(comp(m).value[1].nom, 6);
+  EXPECT_EQ(comp(m).value[3].nom, 0.95);
+  EXPECT_TRUE(comp(m).value[1].TolEn);
+  EXPECT_EQ(doc->lastMutual.value[1].nom, 6);
+}
+
+TEST_F(ComponentDialogsTest, BipolarBallParkAndAccuratePages)
+{
+  const int q = place(ckBipolar);
+  ASSERT_TRUE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
+    // The template is a ball-park, leaded transistor: that page shows, with its texts.
+    EXPECT_TRUE(d.ballParkPageActive());
+    EXPECT_TRUE(d.leadedButton()->isChecked());
+    EXPECT_EQ(d.ballParkGainEdit()->text(), "100");
+    EXPECT_EQ(d.ftEdit()->text(), "3GHz");
+    EXPECT_EQ(d.icEdit()->text(), "5mA");
+    EXPECT_EQ(d.feedbackCapEdit()->text(), "500fF");
+    EXPECT_EQ(d.derivedLabel(0)->text(), "Lb=1.5nH");
+    EXPECT_EQ(d.derivedLabel(2)->text(), "Re=5.2R");
+    EXPECT_EQ(d.derivedLabel(6)->text(), "Tf=10ps");
+    retype(d.icEdit(), "10m");
+    retype(d.ballParkGainEdit(), "50");
+    d.surfaceMountButton()->click();
+    EXPECT_EQ(d.derivedLabel(0)->text(), "Lb=500pH");
+    return true;
+  }));
+  const Tcomponent& t = comp(q);
+  EXPECT_EQ(t.value[1].nom, 50);
+  EXPECT_DOUBLE_EQ(t.value[2].nom, 2.6);    // Re = 26 mV / 10 mA
+  EXPECT_EQ(t.value[2].mintol, 10);         // Rbb
+  EXPECT_EQ(t.value[2].maxtol, 1e8);        // Ro
+  EXPECT_EQ(t.value[3].nom, 5e-13);         // Cbe = Ccb
+  EXPECT_EQ(t.value[3].mintol, 5e-13);      // Ccb
+  EXPECT_EQ(t.value[3].maxtol, 1e-11);      // delay
+  EXPECT_EQ(t.value[4].nom, 5e-10);         // Lb, surface mount
+  EXPECT_DOUBLE_EQ(t.value[4].mintol, 6e7); // 3 GHz / 50
+  EXPECT_EQ(t.value[4].maxtol, 3e-10);      // Le, surface mount
+  EXPECT_EQ(t.value[5].nom, 0.01);
+  EXPECT_EQ(t.value[5].mintol, 3e9);
+  EXPECT_TRUE(t.value[5].TolEn);
+  EXPECT_TRUE(t.value[5].TolPercent);
+  EXPECT_EQ(doc->lastBipolar.value, t.value);
+
+  // On the accurate page the entries stand as typed; nothing can be zero.
+  ASSERT_TRUE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
+    d.pages()->setCurrentIndex(1);
+    EXPECT_EQ(d.reEdit()->text(), "2.6R");
+    retype(d.reEdit(), "22");
+    retype(d.roEdit(), "0");
+    retype(d.timeDelayEdit(), "5p");
+    return true;
+  }));
+  EXPECT_EQ(comp(q).value[2].nom, 22);
+  EXPECT_EQ(comp(q).value[2].maxtol, 1e-20);
+  EXPECT_EQ(comp(q).value[3].maxtol, 5e-12);
+  EXPECT_FALSE(comp(q).value[5].TolEn);
+  EXPECT_FALSE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
+    EXPECT_FALSE(d.ballParkPageActive());
+    EXPECT_EQ(d.derivedLabel(0)->text(), "");
+    EXPECT_TRUE(d.surfaceMountButton()->isChecked());
+    return false;
+  }));
+}
+
+TEST_F(ComponentDialogsTest, ControlledSources)
+{
+  const struct
+  {
+    int kind;
+    const char* shown;
+    Tcomponent Tschema::*tmpl;
+  } kinds[] = {{ckVCVS, "1V/V", &Tschema::lastVCVS},
+               {ckVCCS, "1A/V", &Tschema::lastVCCS},
+               {ckCCVS, "1V/A", &Tschema::lastCCVS},
+               {ckCCCS, "1A/A", &Tschema::lastCCCS}};
+  int x = 100;
+  for (const auto& k : kinds) {
+    const int s = place(k.kind, {x += 100, 100});
+    ASSERT_TRUE(edit<TSourceEditDlg>(s, [&](TSourceEditDlg& d) {
+      EXPECT_EQ(d.gainEdit()->text(), QString::fromLatin1(k.shown));
+      retype(d.gainEdit(), "0.5");
+      return true;
+    }));
+    EXPECT_EQ(comp(s).value[1].nom, 0.5) << k.kind;
+    EXPECT_EQ(((*doc).*k.tmpl).value[1].nom, 0.5);
+  }
+}
+
+TEST_F(ComponentDialogsTest, PortImpedanceDialog)
+{
+  script = [](QDialog& dialog) {
+    auto* d = dynamic_cast<Tporteditdlg*>(&dialog);
+    EXPECT_EQ(d->zoEdit()->text(), "50R");
+    EXPECT_EQ(d->zoEdit()->selectedText(), "50R");
+    QTest::keyClicks(d->zoEdit(), "75");
+    return true;
+  };
+  EXPECT_EQ(dialogs.editPortImpedance("Test Port 1 Zo", "50R"), "75");
+  EXPECT_EQ(shownCaption, "Test Port 1 Zo");
+  script = [](QDialog&) { return false; };
+  EXPECT_FALSE(dialogs.editPortImpedance("Test Port 2 Zo", "50R").has_value());
+  EXPECT_EQ(shownCaption, "Test Port 2 Zo");
+}
+
+TEST_F(ComponentDialogsTest, EditTextDialog)
+{
+  script = [](QDialog& dialog) {
+    auto* d = dynamic_cast<TEditTextDlg*>(&dialog);
+    EXPECT_EQ(d->textEdit()->text(), "");
+    EXPECT_EQ(d->sizeBox()->currentText(), "8");
+    EXPECT_EQ(d->sizeBox()->count(), 13);
+    EXPECT_EQ(d->sizeBox()->itemText(0), "6");
+    EXPECT_EQ(d->sizeBox()->itemText(12), "30");
+    QTest::keyClicks(d->textEdit(), QString(70, 'a')); // the field takes 64
+    d->sizeBox()->setCurrentText("24");
+    return true;
+  };
+  const std::optional<TextItemEntry> entry = dialogs.editText(TextItemEntry{"", "8"});
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_EQ(shownCaption, "Edit text");
+  EXPECT_EQ(entry->text, std::string(64, 'a'));
+  EXPECT_EQ(entry->size, "24");
+
+  // Latin-1 text survives the round trip; a size the list does not offer stays as it is.
+  script = [](QDialog& dialog) {
+    auto* d = dynamic_cast<TEditTextDlg*>(&dialog);
+    EXPECT_EQ(d->sizeBox()->currentText(), "7");
+    EXPECT_EQ(d->textEdit()->text(), QString::fromUtf8("Gain stage µ"));
+    return true;
+  };
+  const TextItemEntry odd{"Gain stage \xB5", "7"};
+  EXPECT_EQ(dialogs.editText(odd), odd);
+
+  // The odd size is not left behind in the list.
+  script = [](QDialog& dialog) {
+    auto* d = dynamic_cast<TEditTextDlg*>(&dialog);
+    EXPECT_EQ(d->sizeBox()->count(), 13);
+    retype(d->textEdit(), "Output");
+    d->sizeBox()->setCurrentText("10");
+    return true;
+  };
+  EXPECT_EQ(dialogs.editText(TextItemEntry{"In", "12"}), (TextItemEntry{"Output", "10"}));
+  script = [](QDialog&) { return false; };
+  EXPECT_FALSE(dialogs.editText(TextItemEntry{"In", "12"}).has_value());
+}
+
+TEST_F(ComponentDialogsTest, CalculatorButtonsReachTheHook)
+{
+  const int c = place(ckCapacitor);
+  const int t = place(ckTxLine, {300, 300});
+  const auto pressAll = [](QDialog& dialog) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+      if (b->text().contains("Calculator") && b->isVisible()) b->click();
+    }
+    return false;
+  };
+  script = [&](QDialog& dialog) {
+    dynamic_cast<TCapeditDlg&>(dialog).physicalModelBox()->setChecked(true);
+    return pressAll(dialog);
+  };
+  dialogs.EditComponent(c);
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.lastText(), "This calculator is not available yet.");
+
+  std::vector<CalculatorRequest> asked;
+  dialogs.setCalculatorHook([&](CalculatorRequest which) { asked.push_back(which); });
+  dialogs.EditComponent(c);
+  script = pressAll;
+  dialogs.EditComponent(t);
+  EXPECT_EQ(asked, (std::vector<CalculatorRequest>{
+                       CalculatorRequest::Capacitor, CalculatorRequest::RfResonance,
+                       CalculatorRequest::TransmissionLine, CalculatorRequest::RfWavelength}));
+}
+
+TEST(DialogPlacement, KeptOnScreen)
+{
+  const QRect screen(0, 0, 1024, 768);
+  const QSize size(300, 200);
+  EXPECT_EQ(keepOnScreen({100, 100}, size, screen), QPoint(100, 100));
+  EXPECT_EQ(keepOnScreen({900, 100}, size, screen), QPoint(724, 100));
+  EXPECT_EQ(keepOnScreen({100, 700}, size, screen), QPoint(100, 568));
+  EXPECT_EQ(keepOnScreen({100, -50}, size, screen), QPoint(100, 0));
+  EXPECT_EQ(keepOnScreen({900, 700}, size, screen), QPoint(724, 568));
+  // Taller than the screen: the top edge stays visible.
+  EXPECT_EQ(keepOnScreen({10, 10}, QSize(300, 900), screen), QPoint(10, 0));
+  const QRect second(1024, 0, 800, 600);
+  EXPECT_EQ(keepOnScreen({1700, 50}, size, second), QPoint(1524, 50));
+}
+
+} // namespace
+} // namespace norvane

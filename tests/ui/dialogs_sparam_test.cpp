@@ -1,0 +1,246 @@
+// The S-parameter block dialogs load Touchstone files written by the test, show their points,
+// and hand them to the document's data set only on OK; the format question dialog.
+#include "config/environment.h"
+#include "dialogs/componentdialogs.h"
+#include "dialogs/realedit.h"
+#include "dialogs/sparamblockdialogs.h"
+#include "dialogs/sparamfileerrordialog.h"
+#include "dialogs_testsupport.h"
+#include "document/clearschema.h"
+#include "document/placement.h"
+#include "platform/scriptedprompts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+namespace norvane {
+namespace {
+
+class BlockDialogTest : public ::testing::Test
+{
+protected:
+  BlockDialogTest()
+  {
+    ClearSchema(*doc, env);
+    dialogs.setModalRunner([this](QDialog& dialog) {
+      dialog.show();
+      auto* block = dynamic_cast<TSParamBlockDlg*>(&dialog);
+      EXPECT_NE(block, nullptr);
+      const bool ok = block != nullptr && script(*block);
+      dialog.hide();
+      return ok ? QDialog::Accepted : QDialog::Rejected;
+    });
+  }
+
+  std::string writeFile(const char* name, const char* content)
+  {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path.toStdString();
+  }
+
+  static QString cell(const QTableWidget* grid, int row, int col)
+  {
+    const QTableWidgetItem* item = grid->item(row, col);
+    return item ? item->text() : QString();
+  }
+
+  TenvironmentProps env;
+  std::unique_ptr<Tschema> doc = std::make_unique<Tschema>();
+  ScriptedPrompts prompts;
+  ComponentDialogs dialogs{*doc, prompts, nullptr};
+  std::function<bool(TSParamBlockDlg&)> script;
+  QTemporaryDir dir;
+};
+
+constexpr const char* kAmplifier = "! a two-port amplifier\n"
+                                   "# GHZ S MA R 50\n"
+                                   "1 0.5 -90 2.0 45 0.1 10 0.3 -30\n"
+                                   "2 0.4 -100 1.8 40 0.1 12 0.35 -35\n";
+
+TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
+{
+  const int b = placeComponent(*doc, ckSParam2, 1, {100, 100}).index;
+  ASSERT_EQ(doc->drawdat.components[b].value[1].nom, 1);
+  prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
+  script = [this](TSParamBlockDlg& d) {
+    EXPECT_EQ(d.windowTitle(), "2 port properties");
+    EXPECT_EQ(d.grid()->columnCount(), 9);
+    EXPECT_EQ(d.grid()->horizontalHeaderItem(0)->text(), "Freq(Hz)");
+    EXPECT_EQ(d.grid()->horizontalHeaderItem(8)->text(), "S22Ang");
+    EXPECT_EQ(d.grid()->rowCount(), 0);
+    EXPECT_TRUE(d.enabledBox()->isChecked() == doc->drawdat.components[1].value[2].TolEn);
+    d.loadButton()->click();
+    EXPECT_EQ(d.nameEdit()->text(), "amp.s2p");
+    EXPECT_EQ(d.grid()->rowCount(), 2);
+    EXPECT_EQ(cell(d.grid(), 0, 0), "1GHz");
+    EXPECT_EQ(cell(d.grid(), 0, 1), "0.500");
+    EXPECT_EQ(cell(d.grid(), 0, 2), QString::fromUtf8("-90.000°"));
+    EXPECT_EQ(cell(d.grid(), 0, 3), "2.000");
+    EXPECT_EQ(cell(d.grid(), 0, 4), QString::fromUtf8("45.000°"));
+    EXPECT_EQ(cell(d.grid(), 1, 0), "2GHz");
+    EXPECT_EQ(cell(d.grid(), 1, 8), QString::fromUtf8("-35.000°"));
+    d.nameEdit()->setText("LNA stage");
+    if (!d.enabledBox()->isChecked()) d.enabledBox()->click();
+    d.magEdit()->selectAll();
+    QTest::keyClicks(d.magEdit(), "10");
+    d.angEdit()->selectAll();
+    QTest::keyClicks(d.angEdit(), "250"); // at most 100 %
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(b));
+  EXPECT_TRUE(prompts.fileNames.empty());
+  const T2pdatarray& set = doc->datasets.twoPort[1];
+  EXPECT_EQ(set.name, "LNA stage");
+  ASSERT_EQ(set.numpoints(), 2);
+  EXPECT_EQ(set.points[1].freq, 1e9);
+  EXPECT_EQ(set.points[1].s11.mag, 0.5);
+  EXPECT_DOUBLE_EQ(set.points[1].s11.ang, -90 * 0.017453292); // degrees as the reader converts them
+  EXPECT_EQ(set.points[2].s22.mag, 0.35);
+  const Tcomponent& block = doc->drawdat.components[b];
+  EXPECT_EQ(block.value[2].mintol, -10);
+  EXPECT_EQ(block.value[2].maxtol, 10);
+  EXPECT_EQ(block.value[2].nom, 1);
+  EXPECT_TRUE(block.value[2].TolEn);
+  EXPECT_TRUE(block.value[2].TolPercent);
+  EXPECT_EQ(block.value[3].maxtol, 100);
+  EXPECT_TRUE(block.value[3].TolEn);
+
+  // Reopened, the dialog shows the stored set; a file loaded and then cancelled is dropped.
+  prompts.fileNames.push_back(writeFile("other.s2p", "# MHZ S DB\n100 -6.0206 0\n"));
+  script = [this](TSParamBlockDlg& d) {
+    EXPECT_EQ(d.nameEdit()->text(), "LNA stage");
+    EXPECT_EQ(d.grid()->rowCount(), 2);
+    EXPECT_EQ(d.magEdit()->text(), "10%");
+    d.loadButton()->click();
+    EXPECT_EQ(d.grid()->rowCount(), 1);
+    EXPECT_EQ(cell(d.grid(), 0, 0), "100MHz");
+    EXPECT_EQ(cell(d.grid(), 0, 1), "0.500");
+    return false;
+  };
+  const auto before = std::make_unique<Tschema>(*doc);
+  EXPECT_FALSE(dialogs.EditComponent(b));
+  EXPECT_TRUE(*doc == *before);
+}
+
+TEST_F(BlockDialogTest, OnePortKeepsTheFirstParameter)
+{
+  const int b = placeComponent(*doc, ckSParam1, 1, {100, 100}).index;
+  const int index = static_cast<int>(doc->drawdat.components[b].value[1].nom);
+  // No option line: the format question is asked once, here answered with GHz, real/imag.
+  prompts.sParameterFormats.push_back({"GHz", false});
+  prompts.fileNames.push_back(writeFile("ant.s1p", "1.5 0 1\n2.5 0.5 0\n"));
+  script = [](TSParamBlockDlg& d) {
+    EXPECT_EQ(d.windowTitle(), "S parameter 1 port properties");
+    EXPECT_EQ(d.grid()->columnCount(), 3);
+    d.loadButton()->click();
+    EXPECT_EQ(d.grid()->rowCount(), 2);
+    EXPECT_EQ(cell(d.grid(), 0, 0), "1.5GHz");
+    EXPECT_EQ(cell(d.grid(), 0, 1), "1.000");
+    EXPECT_EQ(cell(d.grid(), 0, 2), QString::fromUtf8("90.000°"));
+    d.enabledBox()->setChecked(false);
+    EXPECT_FALSE(d.magEdit()->isEnabled());
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(b));
+  EXPECT_TRUE(prompts.sParameterFormats.empty());
+  const T1pdatarray& set = doc->datasets.onePort[index];
+  EXPECT_EQ(set.name, "ant.s1p");
+  ASSERT_EQ(set.numpoints(), 2);
+  EXPECT_EQ(set.points[1].freq, 1.5e9);
+  EXPECT_NEAR(set.points[1].s11.ang, M_PI / 2, 1e-12);
+  EXPECT_EQ(set.points[2].s11.mag, 0.5);
+  EXPECT_FALSE(doc->drawdat.components[b].value[2].TolEn);
+  EXPECT_FALSE(doc->drawdat.components[b].value[3].TolEn);
+}
+
+TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
+{
+  const int b = placeComponent(*doc, ckSParam2, 1, {100, 100}).index;
+  prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
+  prompts.fileNames.push_back(dir.filePath("missing.s2p").toStdString());
+  prompts.fileNames.push_back(std::nullopt); // the file dialog cancelled
+  script = [](TSParamBlockDlg& d) {
+    d.loadButton()->click();
+    d.loadButton()->click(); // cannot be read: reported, the buffer stays
+    EXPECT_EQ(d.grid()->rowCount(), 2);
+    EXPECT_EQ(d.nameEdit()->text(), "amp.s2p");
+    d.loadButton()->click();
+    EXPECT_EQ(d.grid()->rowCount(), 2);
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(b));
+  EXPECT_EQ(prompts.lastText(), "File not found");
+  EXPECT_EQ(doc->datasets.twoPort[1].numpoints(), 2);
+
+  // A block whose index names no data set still edits its tolerances.
+  doc->drawdat.components[b].value[1].nom = 77;
+  prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
+  script = [](TSParamBlockDlg& d) {
+    EXPECT_EQ(d.grid()->rowCount(), 0);
+    d.loadButton()->click();
+    return true;
+  };
+  const auto sets = doc->datasets;
+  ASSERT_TRUE(dialogs.EditComponent(b));
+  EXPECT_TRUE(doc->datasets == sets);
+
+  EXPECT_NE(std::string(kTwoPortFileFilter).find("All S files(*.s1p;*.s2p;*.d1;*.d2)"),
+            std::string::npos);
+  EXPECT_NE(std::string(kOnePortFileFilter).find("1 port S parameter files (*.s1p)|*.s1p"),
+            std::string::npos);
+}
+
+TEST(SParameterFormatDialog, PresetAndChoice)
+{
+  TSparamfileerror dialog;
+  EXPECT_EQ(dialog.windowTitle(), "S parameter File Error");
+  ASSERT_EQ(dialog.unitsBox()->count(), 5);
+  EXPECT_EQ(dialog.unitsBox()->itemText(0), "Hz");
+  EXPECT_EQ(dialog.unitsBox()->itemText(4), "THz");
+  EXPECT_EQ(dialog.unitsBox()->currentText(), "MHz");
+  EXPECT_TRUE(dialog.magnitudeAngleButton()->isChecked());
+  EXPECT_EQ(dialog.choice().units, "MHz");
+  EXPECT_TRUE(dialog.choice().magnitudeAngle);
+
+  dialog.unitsBox()->setCurrentText("kHz");
+  dialog.realImaginaryButton()->click();
+  EXPECT_EQ(dialog.choice().units, "kHz");
+  EXPECT_FALSE(dialog.choice().magnitudeAngle);
+
+  dialog.preset({"nonsense", true});
+  EXPECT_EQ(dialog.choice().units, "MHz");
+  EXPECT_TRUE(dialog.choice().magnitudeAngle);
+
+  // Shown modally by the desktop prompts: OK returns the choice.
+  QTimer::singleShot(0, [] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* d = qobject_cast<TSparamfileerror*>(w); d && d->isVisible()) {
+        d->unitsBox()->setCurrentText("GHz");
+        d->accept();
+      }
+    }
+  });
+  const SParameterFormatChoice chosen = askSParameterFormat(nullptr);
+  EXPECT_EQ(chosen.units, "GHz");
+  EXPECT_TRUE(chosen.magnitudeAngle);
+}
+
+} // namespace
+} // namespace norvane

@@ -1,0 +1,215 @@
+#include "dialogs/circuitdialogs.h"
+
+#include "dialogs/realedit.h"
+#include "dialogs/tolerancegroup.h"
+#include "editor/propertymapping.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace norvane {
+
+// ---- Op-amp --------------------------------------------------------------------------------
+
+Topampeditdlg::Topampeditdlg(QWidget* parent)
+    : TComponentDialog(tr("Edit Op-Amp"), parent),
+      m_ri(makeRealEdit("R", 2, -1e9, 1e9, "0R", this)),
+      m_ro(makeRealEdit("R", 2, -1e9, 1e9, "0R", this)),
+      m_gain(makeRealEdit("dB", 2, -kOpAmpGainLimitDb, kOpAmpGainLimitDb, "0dB", this))
+{
+  auto* grid = new QGridLayout;
+  addFieldRow(grid, tr("Input Resistance"), m_ri);
+  addFieldRow(grid, tr("Output Resistance"), m_ro);
+  addFieldRow(grid, tr("Open Loop Gain"), m_gain);
+  body()->addLayout(grid);
+}
+
+void Topampeditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
+{
+  const OpAmpForm form = readOpAmpForm(comp);
+  m_ri->Setvalue(form.inputResistance);
+  m_ro->Setvalue(form.outputResistance);
+  m_gain->Setvalue(form.gainDb);
+}
+
+void Topampeditdlg::storeInto(Tcomponent& comp, Tschema&)
+{
+  storeOpAmpForm({m_ri->Getvalue(), m_ro->Getvalue(), m_gain->Getvalue()}, comp);
+}
+
+QWidget* Topampeditdlg::firstField() const
+{
+  return m_ri;
+}
+
+// ---- Transmission line -----------------------------------------------------------------------
+
+TTxlneditdlg::TTxlneditdlg(QWidget* parent)
+    : TComponentDialog(tr("Edit Transmission Line Element"), parent),
+      m_zo(makeToleranceEdit("R", 2, -1e8, 1e8, "50R", this)),
+      m_velocity(makeRealEdit(" m/s", 3, -1e20, 1e20, "300M m/s", this)),
+      m_length(makeToleranceEdit(" m", 4, -1e8, 1e8, "0 m", this)),
+      m_zoGroup(new ToleranceGroup(tr("Zo Tolerance"), QStringLiteral("R"), m_zo, this)),
+      m_lengthGroup(new ToleranceGroup(tr("Length Tolerance"), QStringLiteral("m"), m_length, this))
+{
+  auto* grid = new QGridLayout;
+  addFieldRow(grid, tr("Line Zo"), m_zo);
+  addFieldRow(grid, tr("Phase Velocity"), m_velocity);
+  addFieldRow(grid, tr("Length"), m_length);
+  body()->addLayout(grid);
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(m_zoGroup);
+  groups->addWidget(m_lengthGroup);
+  body()->addLayout(groups);
+  auto* calculators = new QHBoxLayout;
+  calculators->addWidget(
+      calculatorButton(tr("Transmission Line Calculator"), CalculatorRequest::TransmissionLine));
+  calculators->addWidget(calculatorButton(tr("RF Calculator"), CalculatorRequest::RfWavelength));
+  body()->addLayout(calculators);
+}
+
+void TTxlneditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
+{
+  const TxLineForm form = readTxLineForm(comp);
+  m_zo->settol(form.zo);
+  m_velocity->Setvalue(form.velocity);
+  m_length->settol(form.length);
+  m_zoGroup->showFromField();
+  m_lengthGroup->showFromField();
+}
+
+void TTxlneditdlg::storeInto(Tcomponent& comp, Tschema&)
+{
+  TxLineForm form{comp.value[1], 0.0, comp.value[3]};
+  m_zo->gettol(form.zo);
+  form.velocity = m_velocity->Getvalue();
+  m_length->gettol(form.length);
+  storeTxLineForm(form, comp);
+}
+
+QWidget* TTxlneditdlg::firstField() const
+{
+  return m_zo;
+}
+
+// ---- Transformer and mutual inductance --------------------------------------------------------
+
+TCoupledCoilsDlg::TCoupledCoilsDlg(const QString& caption, const QString& modelCheck,
+                                   QWidget* parent)
+    : TComponentDialog(caption, parent), m_primary(makeRealEdit("", 3, 1e-20, 1e20, "1", this)),
+      m_secondary(makeRealEdit("", 3, 1e-20, 1e20, "1", this)),
+      m_useModel(new QCheckBox(modelCheck, this)),
+      m_model(new QGroupBox(tr("Physical Model"), this)),
+      m_inductance(makeRealEdit("H", 3, 1e-20, 1e20, "1uH", this)),
+      m_coupling(makeRealEdit("", 5, 1e-12, 1.0, "1", this))
+{
+  auto* grid = new QGridLayout;
+  addFieldRow(grid, tr("Primary Turns"), m_primary);
+  addFieldRow(grid, tr("Secondary Turns"), m_secondary);
+  body()->addLayout(grid);
+  body()->addWidget(m_useModel);
+  auto* modelGrid = new QGridLayout(m_model);
+  addFieldRow(modelGrid, tr("Primary Inductance"), m_inductance);
+  addFieldRow(modelGrid, tr("Coupling Factor (k)"), m_coupling);
+  body()->addWidget(m_model);
+  // The model's figures mean something only while the model is used.
+  connect(m_useModel, &QCheckBox::toggled, m_model, &QWidget::setEnabled);
+  m_model->setEnabled(false);
+}
+
+void TCoupledCoilsDlg::loadFrom(const Tcomponent& comp, const Tschema&)
+{
+  const CoupledCoilsForm form = readCoupledCoilsForm(comp);
+  m_primary->Setvalue(form.primaryTurns);
+  m_secondary->Setvalue(form.secondaryTurns);
+  m_inductance->Setvalue(form.primaryInductance);
+  m_coupling->Setvalue(form.coupling);
+  m_useModel->setChecked(form.physicalModel);
+  m_model->setEnabled(form.physicalModel);
+}
+
+void TCoupledCoilsDlg::storeInto(Tcomponent& comp, Tschema&)
+{
+  CoupledCoilsForm form;
+  form.primaryTurns = m_primary->Getvalue();
+  form.secondaryTurns = m_secondary->Getvalue();
+  form.physicalModel = m_useModel->isChecked();
+  form.primaryInductance = m_inductance->Getvalue();
+  form.coupling = m_coupling->Getvalue();
+  storeCoupledCoilsForm(form, comp);
+}
+
+QWidget* TCoupledCoilsDlg::firstField() const
+{
+  return m_primary;
+}
+
+Tedittransformerdlg::Tedittransformerdlg(QWidget* parent)
+    : TCoupledCoilsDlg(tr("Transformer Properties"), tr("Enable Physical Model"), parent)
+{
+}
+
+Teditmutualdlg::Teditmutualdlg(QWidget* parent)
+    : TCoupledCoilsDlg(tr("Mulual inductance properties"), tr("Use Physical Model"), parent)
+{
+}
+
+// ---- Controlled sources ----------------------------------------------------------------------
+
+// Three decimals: a gain of 0.5 or 2.5 must survive the field's re-formatting.
+constexpr int kSourceDecimals = 3;
+constexpr double kSourceLimit = 1e20;
+
+TSourceEditDlg::TSourceEditDlg(const QString& caption, const QString& fieldCaption,
+                               const std::string& units, QWidget* parent)
+    : TComponentDialog(caption, parent),
+      m_gain(makeToleranceEdit(units, kSourceDecimals, -kSourceLimit, kSourceLimit,
+                               (std::string("1") + units).c_str(), this))
+{
+  auto* grid = new QGridLayout;
+  addFieldRow(grid, fieldCaption, m_gain);
+  body()->addLayout(grid);
+}
+
+void TSourceEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
+{
+  m_gain->settol(comp.value[1]);
+}
+
+void TSourceEditDlg::storeInto(Tcomponent& comp, Tschema&)
+{
+  Ttolvalue entered = comp.value[1];
+  m_gain->gettol(entered);
+  storeSourceGain(entered, comp);
+}
+
+QWidget* TSourceEditDlg::firstField() const
+{
+  return m_gain;
+}
+
+TVCVSeditdlg::TVCVSeditdlg(QWidget* parent)
+    : TSourceEditDlg(tr("VCVS edit"), tr("Voltage Gain"), "V/V", parent)
+{
+}
+
+TVCCSeditdlg::TVCCSeditdlg(QWidget* parent)
+    : TSourceEditDlg(tr("VCCS edit"), tr("Voltage Gain"), "A/V", parent)
+{
+}
+
+TCCVSeditdlg::TCCVSeditdlg(QWidget* parent)
+    : TSourceEditDlg(tr("CCVS"), tr("Transconductance"), "V/A", parent)
+{
+}
+
+TCCCSeditdlg::TCCCSeditdlg(QWidget* parent)
+    : TSourceEditDlg(tr("CCCS edit"), tr("Current gain"), "A/A", parent)
+{
+}
+
+} // namespace norvane

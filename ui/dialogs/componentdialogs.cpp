@@ -1,0 +1,159 @@
+#include "dialogs/componentdialogs.h"
+
+#include "dialogs/bipolardialog.h"
+#include "dialogs/circuitdialogs.h"
+#include "dialogs/dialogplacement.h"
+#include "dialogs/passivedialogs.h"
+#include "dialogs/smalldialogs.h"
+#include "editor/propertymapping.h"
+#include "latin1text.h"
+#include "platform/prompts.h"
+
+#include <QDialog>
+#include <QWidget>
+
+namespace norvane {
+
+ComponentDialogs::ComponentDialogs(Tschema& doc, Prompts& prompts, QWidget* parent)
+    : m_doc(doc), m_prompts(prompts), m_parent(parent),
+      m_runner([](QDialog& dialog) { return dialog.exec(); })
+{
+}
+
+ComponentDialogs::~ComponentDialogs()
+{
+  // Without a parent window the dialogs are ours to delete.
+  if (m_parent == nullptr) {
+    for (auto& [kind, dialog] : m_dialogs)
+      delete dialog;
+    delete m_port;
+    delete m_text;
+  }
+}
+
+TComponentDialog* ComponentDialogs::dialogFor(int ctype)
+{
+  if (auto found = m_dialogs.find(ctype); found != m_dialogs.end()) return found->second;
+  TComponentDialog* dialog = nullptr;
+  switch (ctype) {
+  case ckResistor:
+    dialog = new TReseditdlg(m_parent);
+    break;
+  case ckCapacitor:
+    dialog = new TCapeditDlg(m_parent);
+    break;
+  case ckInductor:
+    dialog = new TindeditDlg(m_parent);
+    break;
+  case ckOpAmp:
+    dialog = new Topampeditdlg(m_parent);
+    break;
+  case ckTxLine:
+    dialog = new TTxlneditdlg(m_parent);
+    break;
+  case ckSParam2:
+    dialog = new Tedit2p(m_prompts, m_parent);
+    break;
+  case ckSParam1:
+    dialog = new TEdit1p(m_prompts, m_parent);
+    break;
+  case ckTransformer:
+    dialog = new Tedittransformerdlg(m_parent);
+    break;
+  case ckMutual:
+    dialog = new Teditmutualdlg(m_parent);
+    break;
+  case ckBipolar:
+    dialog = new Teditbipolardlg(m_parent);
+    break;
+  case ckVCVS:
+    dialog = new TVCVSeditdlg(m_parent);
+    break;
+  case ckVCCS:
+    dialog = new TVCCSeditdlg(m_parent);
+    break;
+  case ckCCVS:
+    dialog = new TCCVSeditdlg(m_parent);
+    break;
+  case ckCCCS:
+    dialog = new TCCCSeditdlg(m_parent);
+    break;
+  default:
+    return nullptr;
+  }
+  connect(dialog, &TComponentDialog::calculatorRequested, this,
+          &ComponentDialogs::calculatorRequested);
+  m_dialogs.emplace(ctype, dialog);
+  return dialog;
+}
+
+Tporteditdlg* ComponentDialogs::portDialog()
+{
+  if (m_port == nullptr) m_port = new Tporteditdlg(m_parent);
+  return m_port;
+}
+
+TEditTextDlg* ComponentDialogs::textDialog()
+{
+  if (m_text == nullptr) m_text = new TEditTextDlg(m_parent);
+  return m_text;
+}
+
+void ComponentDialogs::setCalculatorHook(std::function<void(CalculatorRequest)> hook)
+{
+  m_calculatorHook = std::move(hook);
+}
+
+void ComponentDialogs::calculatorRequested(CalculatorRequest which)
+{
+  if (m_calculatorHook) {
+    m_calculatorHook(which);
+  } else {
+    m_prompts.information("This calculator is not available yet.");
+  }
+}
+
+int ComponentDialogs::run(QDialog& dialog, int lift)
+{
+  placeDialogAt(&dialog, m_anchor - QPoint(0, lift));
+  return m_runner(dialog);
+}
+
+bool ComponentDialogs::EditComponent(int index)
+{
+  auto& components = m_doc.drawdat.components;
+  if (index < 1 || index > components.count()) return false;
+  TComponentDialog* dialog = dialogFor(components[index].ctype);
+  if (dialog == nullptr) return false;
+  dialog->loadFrom(components[index], m_doc);
+  dialog->firstField()->setFocus();
+  if (run(*dialog, dialog->placementLift()) != QDialog::Accepted) return false;
+  // The document may not have been touched while the dialog was open, but look the
+  // component up again rather than trust a reference across the event loop.
+  if (index > components.count()) return false;
+  Tcomponent& comp = components[index];
+  dialog->storeInto(comp, m_doc);
+  copyToTemplate(m_doc, comp);
+  return true;
+}
+
+std::optional<std::string> ComponentDialogs::editPortImpedance(const std::string& caption,
+                                                               const std::string& text)
+{
+  Tporteditdlg* dialog = portDialog();
+  dialog->setWindowTitle(toQt(caption));
+  dialog->setImpedanceText(text);
+  // The port dialog, like the capacitor's, opens a little above the mouse.
+  if (run(*dialog, 10) != QDialog::Accepted) return std::nullopt;
+  return dialog->impedanceText();
+}
+
+std::optional<TextItemEntry> ComponentDialogs::editText(const TextItemEntry& initial)
+{
+  TEditTextDlg* dialog = textDialog();
+  dialog->loadFrom(initial);
+  if (run(*dialog, 0) != QDialog::Accepted) return std::nullopt;
+  return dialog->entry();
+}
+
+} // namespace norvane

@@ -1,0 +1,175 @@
+#include "dialogs/passivedialogs.h"
+
+#include "dialogs/realedit.h"
+#include "dialogs/tolerancegroup.h"
+#include "editor/propertymapping.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace norvane {
+
+// ---- Resistor ------------------------------------------------------------------------------
+
+TReseditdlg::TReseditdlg(QWidget* parent)
+    : TComponentDialog(tr("Edit Resistor"), parent),
+      m_value(makeToleranceEdit("R", 2, -1e20, 1e20, "0R", this)),
+      m_group(new ToleranceGroup(tr("Tolerances"), QStringLiteral("R"), m_value, this))
+{
+  auto* grid = new QGridLayout;
+  addFieldRow(grid, tr("Resistance"), m_value);
+  body()->addLayout(grid);
+  body()->addWidget(m_group);
+}
+
+void TReseditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
+{
+  m_value->settol(comp.value[1]);
+  m_group->showFromField();
+}
+
+void TReseditdlg::storeInto(Tcomponent& comp, Tschema&)
+{
+  Ttolvalue entered = comp.value[1];
+  m_value->gettol(entered);
+  storeResistance(entered, comp);
+}
+
+QWidget* TReseditdlg::firstField() const
+{
+  return m_value;
+}
+
+// ---- Capacitor and inductor ------------------------------------------------------------------
+
+TReactiveEditDlg::TReactiveEditDlg(const ReactiveDialogTexts& texts, QWidget* parent)
+    : TComponentDialog(QString::fromLatin1(texts.caption), parent),
+      m_value(
+          makeToleranceEdit(texts.units, 2, -texts.limit, texts.limit, texts.defaultText, this)),
+      m_group(new ToleranceGroup(QString::fromLatin1(texts.toleranceTitle),
+                                 QString::fromLatin1(texts.units), m_value, this)),
+      m_useModel(new QCheckBox(QString::fromLatin1(texts.modelCheck), this)),
+      m_model(new QGroupBox(tr("Physical Model"), this)),
+      m_q(makeRealEdit("", 0, 1e-20, 1e12, "0", this)),
+      m_qFreq(makeRealEdit("Hz", 3, 1e-20, 1e12, "0Hz", this)),
+      m_srf(makeRealEdit("Hz", 3, 1e-20, 1e12, "0Hz", this))
+{
+  auto* grid = new QGridLayout;
+  addFieldRow(grid, QString::fromLatin1(texts.valueCaption), m_value);
+  body()->addLayout(grid);
+  body()->addWidget(m_group);
+  body()->addWidget(m_useModel);
+
+  auto* modelLayout = new QVBoxLayout(m_model);
+  auto* modelGrid = new QGridLayout;
+  addFieldRow(modelGrid, QString::fromLatin1(texts.qCaption), m_q);
+  addFieldRow(modelGrid, tr("at "), m_qFreq);
+  addFieldRow(modelGrid, tr("self resonant frequency"), m_srf);
+  modelLayout->addLayout(modelGrid);
+  auto* modeBox = new QGroupBox(tr("Q Mode"), m_model);
+  auto* modeLayout = new QVBoxLayout(modeBox);
+  for (std::size_t i = 0; i < m_qModes.size(); ++i) {
+    m_qModes[i] = new QRadioButton(QString::fromLatin1(texts.qModes[i]), modeBox);
+    modeLayout->addWidget(m_qModes[i]);
+  }
+  modelLayout->addWidget(modeBox);
+  auto* calculators = new QHBoxLayout;
+  calculators->addWidget(
+      calculatorButton(QString::fromLatin1(texts.calculatorCaption), texts.calculator));
+  calculators->addWidget(calculatorButton(tr("RF Calculator"), CalculatorRequest::RfResonance));
+  modelLayout->addLayout(calculators);
+  body()->addWidget(m_model);
+
+  connect(m_useModel, &QCheckBox::toggled, this, &TReactiveEditDlg::showModel);
+  showModel(false);
+}
+
+QRadioButton* TReactiveEditDlg::qModeButton(int mode) const
+{
+  if (mode < 1 || mode > static_cast<int>(m_qModes.size())) return nullptr;
+  return m_qModes[static_cast<std::size_t>(mode - 1)];
+}
+
+void TReactiveEditDlg::showModel(bool shown)
+{
+  m_model->setVisible(shown);
+  adjustSize();
+}
+
+void TReactiveEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
+{
+  const ReactiveForm form = readReactiveForm(comp);
+  m_value->settol(form.value);
+  m_group->showFromField();
+  m_q->Setvalue(form.q);
+  m_qFreq->Setvalue(form.qFrequency);
+  m_srf->Setvalue(form.selfResonance);
+  qModeButton(form.qMode)->setChecked(true);
+  m_useModel->setChecked(form.physicalModel);
+  showModel(form.physicalModel);
+}
+
+void TReactiveEditDlg::storeInto(Tcomponent& comp, Tschema&)
+{
+  ReactiveForm form;
+  form.value = comp.value[1];
+  m_value->gettol(form.value);
+  form.physicalModel = m_useModel->isChecked();
+  form.q = m_q->Getvalue();
+  form.qFrequency = m_qFreq->Getvalue();
+  form.selfResonance = m_srf->Getvalue();
+  for (int mode = 1; mode <= kQModeCount; ++mode) {
+    if (qModeButton(mode)->isChecked()) form.qMode = mode;
+  }
+  storeReactiveForm(form, comp);
+}
+
+QWidget* TReactiveEditDlg::firstField() const
+{
+  return m_value;
+}
+
+namespace {
+
+const ReactiveDialogTexts kCapacitorTexts{
+    "Edit Capacitor",
+    "Capacitance",
+    "F",
+    1e25,
+    "0F",
+    "Tolerances",
+    "Use Physical Model",
+    "Capacitor Q",
+    {"Q(f)=Q(F)*F/f (Q decreases with frequency, resistive losses constant)",
+     "Q(f)=Q(F)*sqrt(F/f) (Q varies as sqrt with frequency)",
+     "Q(f)=Q(F)  (Q remains constant over freq, resistive losses track Xc)"},
+    "Capacitor Calculator",
+    CalculatorRequest::Capacitor};
+
+const ReactiveDialogTexts kInductorTexts{
+    "Edit Inductor ",
+    "Inductance",
+    "H",
+    1e20,
+    "0H",
+    "Tolerance",
+    "Use Physical Model ",
+    "Inductor Q",
+    {"Q(f)=Q(F)*f/F (Q increases with frequency, resistive losses constant)",
+     "Q(f)=Q(F)*sqrt(f/F)  ( Q increases as sqrt with frequency)",
+     "Q(f)=Q(F) (Q remains constant over freq, resistive losses track XL)"},
+    "Inductor Calculator",
+    CalculatorRequest::Inductor};
+
+} // namespace
+
+TCapeditDlg::TCapeditDlg(QWidget* parent) : TReactiveEditDlg(kCapacitorTexts, parent) {}
+
+TindeditDlg::TindeditDlg(QWidget* parent) : TReactiveEditDlg(kInductorTexts, parent) {}
+
+} // namespace norvane

@@ -1,0 +1,182 @@
+#include "dialogs/realedit.h"
+
+#include "latin1text.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace norvane {
+
+TRealEdit::TRealEdit(QWidget* parent) : TRealEdit(std::make_unique<RealEditLogic>(), parent) {}
+
+TRealEdit::TRealEdit(std::unique_ptr<RealEditLogic> logic, QWidget* parent)
+    : QLineEdit(parent), m_logic(std::move(logic))
+{
+}
+
+TRealEdit::~TRealEdit() = default;
+
+void TRealEdit::setUnits(const std::string& units)
+{
+  m_logic->Units = units;
+}
+
+const std::string& TRealEdit::units() const
+{
+  return m_logic->Units;
+}
+
+void TRealEdit::setDecimalPlaces(int decimals)
+{
+  m_logic->DecimalPlaces = decimals;
+}
+
+int TRealEdit::decimalPlaces() const
+{
+  return m_logic->DecimalPlaces;
+}
+
+void TRealEdit::setLimits(double minvalue, double maxvalue)
+{
+  m_logic->minvalue = minvalue;
+  m_logic->maxvalue = maxvalue;
+}
+
+double TRealEdit::minValue() const
+{
+  return m_logic->minvalue;
+}
+
+double TRealEdit::maxValue() const
+{
+  return m_logic->maxvalue;
+}
+
+void TRealEdit::takeTypedText()
+{
+  m_logic->setText(fromQt(text()));
+}
+
+void TRealEdit::showLogicText()
+{
+  const QString shown = toQt(m_logic->text());
+  if (shown != text()) setText(shown);
+  // Latin-1 text: one byte is one character, so the logic's byte offsets are Qt's positions.
+  // Only the field being typed in shows its selection; the others would all be highlighted
+  // (entering a field validates it and selects its number then).
+  if (hasFocus()) {
+    const TextSelection& sel = m_logic->selection();
+    setSelection(static_cast<int>(sel.start), static_cast<int>(sel.length));
+  } else {
+    setCursorPosition(0);
+  }
+  emit validated();
+}
+
+void TRealEdit::validate()
+{
+  takeTypedText();
+  m_logic->validate();
+  showLogicText();
+}
+
+double TRealEdit::Getvalue()
+{
+  validate();
+  return m_logic->value();
+}
+
+void TRealEdit::Setvalue(double x)
+{
+  m_logic->Setvalue(x);
+  showLogicText();
+}
+
+double TRealEdit::value() const
+{
+  return m_logic->value();
+}
+
+void TRealEdit::focusInEvent(QFocusEvent* event)
+{
+  QLineEdit::focusInEvent(event);
+  validate();
+}
+
+void TRealEdit::focusOutEvent(QFocusEvent* event)
+{
+  QLineEdit::focusOutEvent(event);
+  validate();
+}
+
+void TRealEdit::keyPressEvent(QKeyEvent* event)
+{
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) validate();
+  // The base class passes Enter on, so a dialog's default button still answers it.
+  QLineEdit::keyPressEvent(event);
+}
+
+TToleranceEdit::TToleranceEdit(QWidget* parent)
+    : TRealEdit(std::make_unique<ToleranceEditLogic>(), parent)
+{
+}
+
+ToleranceEditLogic& TToleranceEdit::tolLogic()
+{
+  return static_cast<ToleranceEditLogic&>(logic());
+}
+
+const ToleranceEditLogic& TToleranceEdit::tolLogic() const
+{
+  return const_cast<TToleranceEdit*>(this)->tolLogic();
+}
+
+void TToleranceEdit::settol(const Ttolvalue& record)
+{
+  tolLogic().settol(record);
+  showLogicText();
+}
+
+bool TToleranceEdit::gettol(Ttolvalue& record)
+{
+  takeTypedText();
+  const bool enabled = tolLogic().gettol(record);
+  showLogicText();
+  return enabled;
+}
+
+bool TToleranceEdit::toleranceEnabled() const
+{
+  return tolLogic().toleranceenabled();
+}
+
+void TToleranceEdit::setToleranceEnabled(bool enabled)
+{
+  takeTypedText();
+  tolLogic().setToleranceEnabled(enabled);
+  showLogicText();
+}
+
+bool TToleranceEdit::tolerancePercent() const
+{
+  return tolLogic().tolerancepercent();
+}
+
+void TToleranceEdit::setTolerancePercent(bool percent)
+{
+  takeTypedText();
+  tolLogic().setTolerancePercent(percent);
+  showLogicText();
+}
+
+double TToleranceEdit::mintol() const
+{
+  return tolLogic().mintol;
+}
+
+double TToleranceEdit::maxtol() const
+{
+  return tolLogic().maxtol;
+}
+
+} // namespace norvane

@@ -1,0 +1,94 @@
+#pragma once
+// The program's numeric entry fields. TRealEdit holds one number with a unit, limits and a
+// fixed number of decimals; TToleranceEdit adds a lower and an upper tolerance shown in
+// brackets after the value ("100R (+5,-5%)"). Both re-format their text when the user enters
+// or leaves them or presses Enter, so the field always shows the value that will be used, and
+// then select the number so that typing replaces it and keeps the unit. The text rules live
+// in RealEditLogic and ToleranceEditLogic; these widgets only move text and selection.
+
+#include "document/schema.h"
+#include "numbers/realeditlogic.h"
+#include "numbers/toleranceeditlogic.h"
+
+#include <QLineEdit>
+#include <memory>
+#include <string>
+
+namespace norvane {
+
+class TRealEdit : public QLineEdit
+{
+  Q_OBJECT
+
+public:
+  explicit TRealEdit(QWidget* parent = nullptr);
+  ~TRealEdit() override;
+
+  // Published properties. Changing them does not re-format the text; Setvalue or the next
+  // validation does.
+  void setUnits(const std::string& units);
+  const std::string& units() const;
+  void setDecimalPlaces(int decimals);
+  int decimalPlaces() const;
+  void setLimits(double minvalue, double maxvalue);
+  double minValue() const;
+  double maxValue() const;
+
+  // Reads the typed text, clamps it silently to the limits, re-formats it and selects the
+  // number.
+  void validate();
+  // Validates and returns the value.
+  double Getvalue();
+  // Shows x in the field's format and validates it.
+  void Setvalue(double x);
+  // The value of the last validation.
+  double value() const;
+
+signals:
+  // After every validation (the ball-park transistor page recomputes its texts on it).
+  void validated();
+
+protected:
+  TRealEdit(std::unique_ptr<RealEditLogic> logic, QWidget* parent);
+
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+  RealEditLogic& logic() { return *m_logic; }
+  // The user's text into the logic, before the logic reads it.
+  void takeTypedText();
+  // The logic's text and selection onto the screen.
+  void showLogicText();
+
+private:
+  std::unique_ptr<RealEditLogic> m_logic;
+};
+
+class TToleranceEdit : public TRealEdit
+{
+  Q_OBJECT
+
+public:
+  explicit TToleranceEdit(QWidget* parent = nullptr);
+
+  // Loads a value record: tolerances, value, percent flag, then the enabled flag.
+  void settol(const Ttolvalue& record);
+  // Validates and stores the field into a record (its `actual` is left alone); returns
+  // whether the tolerance is enabled.
+  bool gettol(Ttolvalue& record);
+
+  bool toleranceEnabled() const;
+  void setToleranceEnabled(bool enabled);
+  bool tolerancePercent() const;
+  // Converts the tolerances between percent of the value and the value's unit.
+  void setTolerancePercent(bool percent);
+  double mintol() const;
+  double maxtol() const;
+
+private:
+  ToleranceEditLogic& tolLogic();
+  const ToleranceEditLogic& tolLogic() const;
+};
+
+} // namespace norvane

@@ -1,0 +1,77 @@
+#pragma once
+// Property dialogs of the 2-port and 1-port S-parameter data blocks: the data set's name,
+// "Load File" to read measured data into the dialog's buffer, a grid of the buffer's points,
+// and the magnitude and angle tolerances of the block. The document's data set changes only
+// on OK; Cancel discards a loaded file with the buffer.
+
+#include "dialogs/componentdialog.h"
+
+class QCheckBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace norvane {
+
+class Prompts;
+
+class TSParamBlockDlg : public TComponentDialog
+{
+  Q_OBJECT
+
+public:
+  TSParamBlockDlg(int ctype, const QString& caption, Prompts& prompts, QWidget* parent);
+
+  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
+  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  QWidget* firstField() const override;
+
+  // "Load File": asks for a file name and reads it into the buffer. The reader asks through
+  // the prompts for a format the file does not give; an unreadable file is reported and
+  // leaves the buffer as it was.
+  void loadFile();
+
+  const T2pdatarray& buffer() const { return m_buffer; }
+  QLineEdit* nameEdit() const { return m_name; }
+  QPushButton* loadButton() const { return m_load; }
+  QTableWidget* grid() const { return m_grid; }
+  QCheckBox* enabledBox() const { return m_enabled; }
+  TRealEdit* magEdit() const { return m_mag; }
+  TRealEdit* angEdit() const { return m_ang; }
+
+private:
+  // Shows the buffer: its name in "Name" and its points in the grid.
+  void showBuffer();
+
+  int m_ctype;
+  Prompts& m_prompts;
+  int m_index = 0; // data set of the block being edited, 0 for none
+  T2pdatarray m_buffer;
+  QLineEdit* m_name;
+  QPushButton* m_load;
+  QTableWidget* m_grid;
+  QCheckBox* m_enabled;
+  TRealEdit* m_mag;
+  TRealEdit* m_ang;
+};
+
+class Tedit2p : public TSParamBlockDlg
+{
+  Q_OBJECT
+
+public:
+  explicit Tedit2p(Prompts& prompts, QWidget* parent = nullptr);
+};
+
+class TEdit1p : public TSParamBlockDlg
+{
+  Q_OBJECT
+
+public:
+  explicit TEdit1p(Prompts& prompts, QWidget* parent = nullptr);
+};
+
+// The file dialogs' filters of the two block kinds.
+extern const char* const kTwoPortFileFilter;
+extern const char* const kOnePortFileFilter;
+
+} // namespace norvane

@@ -95,16 +95,25 @@ void QtCanvas::applyMode()
     if (pen().mode == PenMode::Xor) {
       mode = QPainter::RasterOp_SourceXorDestination;
     } else if (pen().mode == PenMode::Not) {
-      mode = QPainter::RasterOp_NotDestination;
+      // Inverting is drawn as exclusive-or with white (see invertingColor): the same for
+      // solid pixels, and a hatched brush then inverts only its lines, not the gaps between
+      // them as RasterOp_NotDestination would.
+      mode = QPainter::RasterOp_SourceXorDestination;
     }
   }
   m_painter.setCompositionMode(mode);
 }
 
+// The colour a pen or brush draws in: white while inverting (exclusive-or with white).
+QColor QtCanvas::invertingColor(Color c) const
+{
+  return m_rasterOps && pen().mode == PenMode::Not ? QColor(Qt::white) : toQColor(c);
+}
+
 void QtCanvas::applyPen()
 {
   const Pen& p = pen();
-  QPen qpen(toQColor(p.color));
+  QPen qpen(invertingColor(p.color));
   if (p.width <= 1) {
     qpen.setWidth(0); // cosmetic: one device pixel whatever the painter's scale
     qpen.setCosmetic(true);
@@ -123,13 +132,13 @@ void QtCanvas::applyBrush()
   const Brush& b = brush();
   switch (b.style) {
   case BrushStyle::Solid:
-    m_painter.setBrush(QBrush(toQColor(b.color), Qt::SolidPattern));
+    m_painter.setBrush(QBrush(invertingColor(b.color), Qt::SolidPattern));
     break;
   case BrushStyle::Clear:
     m_painter.setBrush(Qt::NoBrush);
     break;
   case BrushStyle::DiagonalHatch:
-    m_painter.setBrush(QBrush(toQColor(b.color), Qt::BDiagPattern));
+    m_painter.setBrush(QBrush(invertingColor(b.color), Qt::BDiagPattern));
     break;
   }
 }

@@ -49,6 +49,7 @@ private:
   void applyPen();
   void applyBrush();
   void applyMode();
+  QColor invertingColor(Color c) const;
   QPainter& m_painter;
   int m_ppi;
   bool m_rasterOps; // the device can combine with the destination (not PDF or printers)

@@ -15,6 +15,8 @@ struct MainWindowChores
 {
   std::function<void()> repaintDrawing;
   std::function<void()> clearNetlistListing;
+  // Each point's S-parameters as computed (the main window's results list).
+  std::function<void(int, const SweepPoint&)> sweepPoint;
 };
 
 class GraphRunOutput : public SweepOutput
@@ -42,7 +44,11 @@ public:
   void beginDataList(int rows) override { m_graph.beginDataList(rows); }
   void dataListRow(int row, const SweepPoint& point) override { m_graph.dataListRow(row, point); }
   void endDataList() override { m_graph.endDataList(); }
-  void sweepPoint(int index, const SweepPoint& point) override { m_graph.sweepPoint(index, point); }
+  void sweepPoint(int index, const SweepPoint& point) override
+  {
+    m_graph.sweepPoint(index, point);
+    if (m_chores.sweepPoint) m_chores.sweepPoint(index, point);
+  }
   void repaintDrawing() override
   {
     if (m_chores.repaintDrawing) m_chores.repaintDrawing();

@@ -337,6 +337,7 @@ void TGraphwin::showPanelState()
   m_left->setVisible(!list);
   m_right->setVisible(!list);
   m_bottom->setVisible(!list);
+  statusBar()->setVisible(!list); // the cursor has nothing to mark in the list
   if (list) m_list->showRows(m_core.dataListRows());
 
   for (size_t side = 0; side < 2; ++side) {

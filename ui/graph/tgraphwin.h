@@ -141,7 +141,11 @@ public:
   void openSchematicPreview();
   void openGraphPreview();
   // Cursor position and circle toggle into the document before saving / back after loading.
-  void copyToDocument() { m_core.copyToDocument(); }
+  // Before any run the window has nothing of its own to give: the document keeps its values.
+  void copyToDocument()
+  {
+    if (m_core.points().count() > 0) m_core.copyToDocument();
+  }
   void takeFromDocument() { m_core.takeFromDocument(); }
 
   // ---- Commands ----------------------------------------------------------------------------

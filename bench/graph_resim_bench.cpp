@@ -1,0 +1,120 @@
+// What the user waits for after changing a setting in the graph window: one whole simulation
+// run of a 20-component circuit (an LC ladder of 7 nodes: 7 capacitors, 6 inductors, 7
+// grounds) over 501 points, fed point by point into the graph window's core, which draws
+// every new trace segment at once and repaints the whole graph at the first point, then
+// places the cursor.
+//   BM_GraphResimulate   the rectangular graph (two dB traces) including those redraws.
+//   BM_ChartResimulate   the same run shown as a Smith chart.
+//   BM_GraphRedraw       one full redraw of the finished 501-point graph alone.
+// The canvas draws nothing, so the figures are the program's own work; the pixels are
+// Qt's, measured by the widget tests' pictures rather than here.
+
+#include "ladder.h"
+
+#include "config/environment.h"
+#include "graph/graphhost.h"
+#include "graph/graphwindowcore.h"
+#include "platform/canvas.h"
+#include "platform/scriptedprompts.h"
+#include "sim/simulate.h"
+
+#include <benchmark/benchmark.h>
+
+namespace norvane::bench {
+namespace {
+
+// A canvas that only counts its drawing calls.
+class NullCanvas : public Canvas
+{
+public:
+  int pixelsPerInch() const override { return 96; }
+  void rectangle(int, int, int, int) override { ++calls; }
+  void fillRect(int, int, int, int) override { ++calls; }
+  void frameRect(int, int, int, int) override { ++calls; }
+  void ellipse(int, int, int, int) override { ++calls; }
+  void arc(int, int, int, int, int, int, int, int) override { ++calls; }
+  void polygon(const std::vector<CanvasPoint>&) override { ++calls; }
+  void setPixel(int, int, Color) override { ++calls; }
+  void textOut(int, int, const std::string&) override { ++calls; }
+  TextExtent textExtent(const std::string& text) override
+  {
+    return {static_cast<int>(text.size()) * 6, 12};
+  }
+  long long calls = 0;
+
+protected:
+  void drawLine(CanvasPoint, CanvasPoint) override { ++calls; }
+};
+
+// The graph window without widgets: its picture is the null canvas.
+class BenchHost : public GraphHost
+{
+public:
+  void simulate() override {}
+  void repaintGraph() override { core->paint(canvas, area); }
+  Canvas* liveCanvas() override { return &canvas; }
+  IntRect drawingArea() const override { return area; }
+
+  GraphWindowCore* core = nullptr;
+  NullCanvas canvas;
+  IntRect area{0, 0, 640, 400};
+};
+
+struct Bench
+{
+  explicit Bench(int plotformat) : doc(ladderCircuit(7)), core(*doc, env, host)
+  {
+    fillBuiltInDefaults(env);
+    host.core = &core;
+    doc->plotformat = plotformat;
+    doc->Y1ax = {-60, 0, 2, 0};
+    doc->Y2ax = {-60, 0, 1, 0};
+    doc->polarmeaswhat = 1;
+    doc->polarS11mag = 1;
+  }
+  TenvironmentProps env;
+  std::unique_ptr<Tschema> doc;
+  BenchHost host;
+  GraphWindowCore core;
+  SimulationSession session;
+  ScriptedPrompts prompts;
+};
+
+void resimulate(benchmark::State& state, int plotformat)
+{
+  Bench b(plotformat);
+  for (auto _ : state) {
+    const SimulateResult r = Simulate(*b.doc, b.session, b.core, b.prompts);
+    benchmark::DoNotOptimize(r.points);
+  }
+  if (b.core.points().count() != 501) state.SkipWithError("the run did not give 501 points");
+  state.counters["points"] = b.core.points().count();
+  state.counters["components"] = b.doc->drawdat.components.count();
+}
+
+void BM_GraphResimulate(benchmark::State& state)
+{
+  resimulate(state, plotformat::Rectangular);
+}
+
+void BM_ChartResimulate(benchmark::State& state)
+{
+  resimulate(state, plotformat::SmithZ);
+}
+
+void BM_GraphRedraw(benchmark::State& state)
+{
+  Bench b(plotformat::Rectangular);
+  Simulate(*b.doc, b.session, b.core, b.prompts);
+  for (auto _ : state) {
+    b.host.repaintGraph();
+    benchmark::DoNotOptimize(b.host.canvas.calls);
+  }
+}
+
+BENCHMARK(BM_GraphResimulate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartResimulate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GraphRedraw)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace norvane::bench

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -319,7 +320,14 @@ void TDrawingEdit::showAbout()
 void TDrawingEdit::printSetup()
 {
   // One printer for the whole program: the print preview prints on what is chosen here.
-  m_graph->printPreview().printerSetup();
+  TPrntPrev& preview = m_graph->printPreview();
+  // Without an installed printer Qt falls back to its PDF writer, for which the platform's
+  // page setup dialog silently does nothing; say so instead.
+  if (preview.printer().outputFormat() != QPrinter::NativeFormat) {
+    m_prompts.information(kNoPrinterMessage);
+    return;
+  }
+  preview.printerSetup();
 }
 
 void TDrawingEdit::showHelp(const QString& topic)

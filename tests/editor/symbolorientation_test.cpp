@@ -1,0 +1,103 @@
+// Every symbol in both orientations, drawn at (200, 300): one characteristic segment of each
+// kind lands where its drawing class puts it (quarter turn (x, y) -> (y, -x), mirror
+// (x, y) -> (-x, y), ground flip (x, y) -> (x, -y - 10)), and the label lines of the kinds
+// not covered elsewhere start at their anchor. Expected coordinates are worked out by hand
+// from the symbol table.
+#include "document/clearschema.h"
+#include "document/placement.h"
+#include "editor/schematicpainter.h"
+#include "platform/recordingcanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace norvane {
+namespace {
+
+RecordingCanvas paintOne(int kind, int crot, Tschema& doc, TenvironmentProps& env)
+{
+  ClearSchema(doc, env);
+  env.gridon = false;
+  const PlacementResult placed = placeComponent(doc, kind, crot, {200, 300});
+  EXPECT_TRUE(placed.placed());
+  RecordingCanvas canvas;
+  PaintSchematic(canvas, doc, env, {}, {});
+  return canvas;
+}
+
+TEST(SymbolOrientation, OneSegmentOfEveryKindInBothOrientations)
+{
+  struct Case
+  {
+    int kind;
+    const char* segment; // as tabled, for the failure message
+    std::array<int, 4> crot1;
+    std::array<int, 4> crot2;
+  };
+  const Case cases[] = {
+      {ckResistor, "(5,-10)-(5,10)", {205, 290, 205, 310}, {190, 295, 210, 295}},
+      {ckCapacitor, "(-10,-3)-(10,-3)", {190, 297, 210, 297}, {197, 310, 197, 290}},
+      {ckInductor, "(5,-15)-(8,-10)", {205, 285, 208, 290}, {185, 295, 190, 292}},
+      {ckGround, "(-3,-3)-(3,-3)", {197, 297, 203, 297}, {197, 293, 203, 293}},
+      {ckOpAmp, "(20,0)-(30,0)", {220, 300, 230, 300}, {180, 300, 170, 300}},
+      {ckTxLine, "(-7,-10)-(-7,10)", {193, 290, 193, 310}, {190, 307, 210, 307}},
+      {ckSParam2, "(10,-5)-(5,-10)", {210, 295, 205, 290}, {190, 295, 195, 290}},
+      {ckSParam1, "(0,12)-(0,20)", {200, 312, 200, 320}, {212, 300, 220, 300}},
+      {ckTransformer, "(-3,-15)-(-3,15)", {197, 285, 197, 315}, {185, 303, 215, 303}},
+      {ckMutual, "(-10,-17)-(-10,-19)", {190, 283, 190, 281}, {183, 310, 181, 310}},
+      {ckBipolar, "(0,-5)-(10,-10)", {200, 295, 210, 290}, {200, 295, 190, 290}},
+      {ckVCVS, "(17,-13)-(17,-18)", {217, 287, 217, 282}, {183, 287, 183, 282}},
+      {ckVCCS, "(-5,10)-(-10,5)", {195, 310, 190, 305}, {205, 310, 210, 305}},
+      {ckCCVS, "(-10,-20)-(-10,20)", {190, 280, 190, 320}, {210, 280, 210, 320}},
+      {ckCCCS, "(-10,-20)-(-10,20)", {190, 280, 190, 320}, {210, 280, 210, 320}},
+  };
+  for (const Case& tc : cases) {
+    for (int crot : {1, 2}) {
+      SCOPED_TRACE("kind " + std::to_string(tc.kind) + " crot " + std::to_string(crot) + " " +
+                   tc.segment);
+      Tschema doc;
+      TenvironmentProps env;
+      const RecordingCanvas c = paintOne(tc.kind, crot, doc, env);
+      const auto& l = crot == 1 ? tc.crot1 : tc.crot2;
+      EXPECT_TRUE(c.hasLine(l[0], l[1], l[2], l[3]));
+      // The other orientation's picture is not there too (both differ for every kind).
+      const auto& o = crot == 1 ? tc.crot2 : tc.crot1;
+      EXPECT_FALSE(c.hasLine(o[0], o[1], o[2], o[3]));
+    }
+  }
+}
+
+TEST(SymbolOrientation, LabelsOfSourcesAndDataBlocksInBothOrientations)
+{
+  struct Case
+  {
+    int kind;
+    int crot;
+    const char* text;
+    int x, y;
+  };
+  // Mirrored kinds keep their labels at the anchor in both orientations; the 1-port block
+  // turns with its label lines (anchor (17, 8): x + 8 - 15, y + 17 - 3).
+  const Case cases[] = {
+      {ckVCVS, 2, "G=1V/V", 180, 265},   {ckVCCS, 1, "gm=1A/V", 180, 265},
+      {ckCCVS, 2, "a=1V/A", 180, 265},   {ckCCCS, 1, "B=1A/A", 180, 265},
+      {ckSParam1, 1, "S1P", 192, 293},   {ckSParam1, 2, "S1P", 192, 293},
+      {ckSParam2, 1, "S2P", 190, 297},   {ckSParam2, 2, "S2P", 190, 297},
+      {ckSParam2, 1, "0", 205, 322},     {ckSParam2, 2, "0", 205, 322},
+      {ckOpAmp, 2, "Ro=0.1R", 200, 335}, {ckBipolar, 2, "  Ccb=500fF, Ic=5mA", 210, 330},
+  };
+  for (const Case& tc : cases) {
+    SCOPED_TRACE("kind " + std::to_string(tc.kind) + " crot " + std::to_string(tc.crot));
+    Tschema doc;
+    TenvironmentProps env;
+    const RecordingCanvas c = paintOne(tc.kind, tc.crot, doc, env);
+    const auto op = c.findText(tc.text);
+    ASSERT_TRUE(op) << "no text '" << tc.text << "'";
+    EXPECT_EQ(op->points[0], (CanvasPoint{tc.x, tc.y})) << tc.text;
+  }
+}
+
+} // namespace
+} // namespace norvane

@@ -63,22 +63,6 @@ void writeResults(std::ostream& os, const std::vector<SweepPoint>& points, bool 
   }
 }
 
-const char* createError(int error)
-{
-  switch (error) {
-  case ENOENT:
-  case ENOTDIR:
-    return fileerrors::kPathNotFound;
-  case EACCES:
-  case EPERM:
-  case EROFS:
-  case EISDIR:
-    return fileerrors::kAccessDenied;
-  default:
-    return fileerrors::kWriteError;
-  }
-}
-
 } // namespace
 
 int runSimulate(const std::vector<std::string>& args, CommandIo& io)
@@ -194,7 +178,7 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
     errno = 0;
     std::ofstream file(*output, std::ios::binary | std::ios::trunc);
     if (!file) {
-      io.err << "norvane-cli: " << *output << ": " << createError(errno) << "\n";
+      io.err << "norvane-cli: " << *output << ": " << createErrorText(errno) << "\n";
       return kExitFailure;
     }
     writeResults(file, collected.points, csv);

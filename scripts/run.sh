@@ -4,8 +4,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
-file="${1:-$root/examples/lowpass3.cct}"
+file="$(realpath -m "${1:-$root/examples/welcome.cct}")"
 if [ -x "$root/build/ui/norvane" ]; then
+  # A first start (no Norvane.cfg yet) opens welcome.cct from the current folder.
+  cd "$root/examples"
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: starting with the offscreen platform (nothing will be visible)."
     export QT_QPA_PLATFORM=offscreen

@@ -16,6 +16,10 @@ constexpr const char* kWriteError = "Disk write error";
 constexpr const char* kInvalidNumber = "Invalid numeric input";
 } // namespace fileerrors
 
+// The user's text for a file that could not be created for writing, from the system's error
+// number (errno) of the failed open.
+const char* createErrorText(int errorNumber);
+
 struct FileResult
 {
   std::string error; // empty on success

@@ -141,21 +141,7 @@ public:
     return m_file.is_open();
   }
   // The user's text for a file that could not be created.
-  const char* openError() const
-  {
-    switch (m_openErrno) {
-    case ENOENT:
-    case ENOTDIR:
-      return fileerrors::kPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return fileerrors::kAccessDenied;
-    default:
-      return fileerrors::kWriteError;
-    }
-  }
+  const char* openError() const { return createErrorText(m_openErrno); }
   bool writeLine(const std::string& line)
   {
     m_file << line << kResultFileLineEnd;

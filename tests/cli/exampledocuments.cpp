@@ -83,6 +83,14 @@ Tschema lowpass3Example()
   return doc;
 }
 
+Tschema welcomeExample()
+{
+  // The circuit a first start opens: the low-pass filter with a word on what to do.
+  Tschema doc = lowpass3Example();
+  doc.drawdat.texts[1].text = "Welcome to Norvane: press Simulate, double-click to edit";
+  return doc;
+}
+
 Tschema rcDividerExample()
 {
   Tschema doc = newDocument();
@@ -131,6 +139,7 @@ const std::vector<ExampleDocument>& exampleDocuments()
 {
   static const std::vector<ExampleDocument> examples = {
       {"lowpass3.cct", &lowpass3Example},
+      {"welcome.cct", &welcomeExample},
       {"rc_divider.cct", &rcDividerExample},
       {"attenuator_block.cct", &attenuatorBlockExample},
   };

@@ -20,6 +20,7 @@ struct ExampleDocument
 Tschema lowpass3Example();
 
 // A resistive divider (450 ohm series, 50 ohm shunt) with a 100 pF shunt capacitor.
+Tschema welcomeExample();
 Tschema rcDividerExample();
 
 // A 2-port data block holding the measured S-parameters of a 6 dB attenuator.

@@ -36,12 +36,18 @@ TEST(QtFileFilter, PipeFiltersBecomeQtFilters)
 
 TEST(Latin1Text, DocumentCharactersRoundTrip)
 {
-  // "°", "µ", "Ω" is not Latin-1 (becomes "?"), accented letters are.
+  // "°", "µ", accented letters; "Ω" is not in the set (becomes "?").
   const std::string latin1 = "90\xB0 4.7\xB5H Caf\xE9 \xC5ngstr\xF6m";
   const QString shown = toQt(latin1);
   EXPECT_EQ(shown, QString::fromUtf8("90° 4.7µH Café Ångström"));
   EXPECT_EQ(fromQt(shown), latin1);
   EXPECT_EQ(fromQt(QString::fromUtf8("50\u03A9")), "50?");
+  // The Windows additions to Latin-1: euro, typographic quotes, dash, trade mark.
+  const std::string windows = "\x80"
+                              "5 \x93quoted\x94 \x96 Norvane\x99";
+  EXPECT_EQ(toQt(windows), QString::fromUtf8("€5 “quoted” – Norvane™"));
+  EXPECT_EQ(fromQt(QString::fromUtf8("€5 “quoted” – Norvane™")), windows);
+  EXPECT_EQ(fromQt(QString::fromUtf8("\u0080")), "?"); // a control the set has no byte for
   // All 256 byte values survive the trip through Qt.
   std::string all;
   for (int c = 1; c < 256; ++c) {

@@ -1,6 +1,7 @@
 #include "brandpicture.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,12 +10,61 @@
 
 namespace norvane {
 
+namespace {
+
+const char* const kTitle = "Norvane";
+const char* const kLines[2] = {"Linear RF circuit simulation", "S-parameters from the schematic"};
+
+QFont brandFont(int pixels, bool bold = false)
+{
+  QFont font("DejaVu Sans");
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// The largest size up to `wanted` (but not below `smallest`) at which every text fits `room`.
+int fittingPixels(int wanted, int smallest, bool bold, std::initializer_list<const char*> texts,
+                  int room)
+{
+  int pixels = wanted;
+  for (; pixels > smallest; --pixels) {
+    const QFontMetrics metrics(brandFont(pixels, bold));
+    bool fits = true;
+    for (const char* text : texts) {
+      fits = fits && metrics.horizontalAdvance(QString::fromLatin1(text)) <= room;
+    }
+    if (fits) {
+      break;
+    }
+  }
+  return pixels;
+}
+
+} // namespace
+
+BrandLayout brandLayout(QSize size)
+{
+  const int w = size.width();
+  const int h = size.height();
+  BrandLayout layout;
+  const double r = h * 0.42;
+  const QPointF c(w - r - h * 0.08, h / 2.0);
+  layout.chart = QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r);
+  layout.textLeft = h / 10;
+  layout.textRight = static_cast<int>(layout.chart.left()) - h / 20;
+  const int room = layout.textRight - layout.textLeft;
+  layout.titlePixels = fittingPixels(std::max(12, h / 5), 8, true, {kTitle}, room);
+  layout.linePixels = fittingPixels(std::max(8, h / 16), 6, false, {kLines[0], kLines[1]}, room);
+  layout.smallPixels = std::max(7, h / 22);
+  return layout;
+}
+
 QImage brandPicture(QSize size)
 {
   QImage image(size, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
-  const int w = size.width();
   const int h = size.height();
 
   QLinearGradient sky(0, 0, 0, h);
@@ -24,8 +74,9 @@ QImage brandPicture(QSize size)
 
   // A Smith chart on the right: the unit circle, constant-resistance circles (all touching the
   // right-hand point) and constant-reactance arcs, clipped to the unit circle.
-  const double r = h * 0.42;
-  const QPointF c(w - r - h * 0.08, h / 2.0);
+  const BrandLayout layout = brandLayout(size);
+  const double r = layout.chart.width() / 2.0;
+  const QPointF c = layout.chart.center();
   QPainterPath unit;
   unit.addEllipse(c, r, r);
   p.save();
@@ -62,27 +113,19 @@ QImage brandPicture(QSize size)
   p.setPen(QPen(QColor(235, 70, 60), 2.5));
   p.drawPath(trace);
 
-  // The name and a line on what the program does.
-  QFont title("DejaVu Sans");
-  title.setPixelSize(std::max(12, h / 5));
-  title.setBold(true);
-  p.setFont(title);
+  // The name and a line on what the program does, left of the chart.
+  const int left = layout.textLeft;
+  const int room = layout.textRight - left;
+  p.setFont(brandFont(layout.titlePixels, true));
   p.setPen(QColor(240, 245, 255));
-  const int left = h / 10;
-  p.drawText(QRect(left, h / 6, w, h / 3), Qt::AlignLeft | Qt::AlignVCenter, "Norvane");
-  QFont sub("DejaVu Sans");
-  sub.setPixelSize(std::max(8, h / 16));
-  p.setFont(sub);
+  p.drawText(QRect(left, h / 6, room, h / 3), Qt::AlignLeft | Qt::AlignVCenter, kTitle);
+  p.setFont(brandFont(layout.linePixels));
   p.setPen(QColor(170, 195, 230));
-  p.drawText(QRect(left, h / 2, w, h / 8), Qt::AlignLeft | Qt::AlignVCenter,
-             "Linear RF circuit simulation");
-  p.drawText(QRect(left, h / 2 + h / 8, w, h / 8), Qt::AlignLeft | Qt::AlignVCenter,
-             "S-parameters from the schematic");
-  QFont small("DejaVu Sans");
-  small.setPixelSize(std::max(7, h / 22));
-  p.setFont(small);
+  p.drawText(QRect(left, h / 2, room, h / 8), Qt::AlignLeft | Qt::AlignVCenter, kLines[0]);
+  p.drawText(QRect(left, h / 2 + h / 8, room, h / 8), Qt::AlignLeft | Qt::AlignVCenter, kLines[1]);
+  p.setFont(brandFont(layout.smallPixels));
   p.setPen(QColor(120, 145, 185));
-  p.drawText(QRect(left, h - h / 6, w, h / 10), Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(QRect(left, h - h / 6, room, h / 10), Qt::AlignLeft | Qt::AlignVCenter,
              QString("Version %1").arg(NORVANE_VERSION));
   return image;
 }

@@ -28,6 +28,7 @@ int main(int argc, char** argv)
 
   norvane::TDrawingEdit window(*doc, env, prompts);
   prompts.setParent(&window);
+  prompts.setDocumentPath([&window] { return window.currentFileName(); });
   window.showStartNotice();
 
   norvane::StartupOptions options;

@@ -4,7 +4,9 @@
 #include "latin1text.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -105,10 +107,30 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
   }
 }
 
+QString QtPrompts::startFolder() const
+{
+  if (!m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir()) {
+    return m_lastFolder;
+  }
+  if (m_documentPath) {
+    // "unnamed.cct" has no folder of its own; its folder is then the current one.
+    const QFileInfo document(pathToQt(m_documentPath()));
+    if (document.isAbsolute() && document.dir().exists()) {
+      return document.absolutePath();
+    }
+  }
+  return QString();
+}
+
+void QtPrompts::remember(const QString& chosen)
+{
+  m_lastFolder = QFileInfo(chosen).absolutePath();
+}
+
 std::optional<std::string> QtPrompts::openFileName(const std::string& title,
                                                    const std::string& filter)
 {
-  QFileDialog dialog(m_parent, toQt(title), QString(), qtFileFilter(filter));
+  QFileDialog dialog(m_parent, toQt(title), startFolder(), qtFileFilter(filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
@@ -116,6 +138,7 @@ std::optional<std::string> QtPrompts::openFileName(const std::string& title,
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
+  remember(dialog.selectedFiles().front());
   return pathFromQt(dialog.selectedFiles().front());
 }
 
@@ -123,7 +146,7 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& title,
                                                    const std::string& filter,
                                                    const std::string& suggested)
 {
-  QFileDialog dialog(m_parent, toQt(title), QString(), qtFileFilter(filter));
+  QFileDialog dialog(m_parent, toQt(title), startFolder(), qtFileFilter(filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -135,6 +158,7 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& title,
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
+  remember(dialog.selectedFiles().front());
   return pathFromQt(dialog.selectedFiles().front());
 }
 

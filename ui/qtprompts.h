@@ -9,6 +9,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
 namespace norvane {
 
 // "Circuit files (*.cct)|*.cct|All files (*.*)|*.*" -> "Circuit files (*.cct);;All files (*)".
@@ -24,6 +27,11 @@ class QtPrompts : public Prompts
 public:
   explicit QtPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
   void setParent(QWidget* parent) { m_parent = parent; }
+  // The path of the open document. The file dialogs start in the folder of the file last
+  // chosen in one of them, or else in the document's folder, not wherever the program was
+  // started from.
+  void setDocumentPath(std::function<std::string()> path) { m_documentPath = std::move(path); }
+  QString startFolder() const;
 
   void error(const std::string& text) override;
   void warning(const std::string& text) override;
@@ -38,7 +46,11 @@ public:
   SParameterFormatChoice sParameterFormat() override;
 
 private:
+  void remember(const QString& chosen);
+
   QPointer<QWidget> m_parent;
+  std::function<std::string()> m_documentPath;
+  QString m_lastFolder;
 };
 
 } // namespace norvane

@@ -1,9 +1,18 @@
-// The Qt side of the prompts: file filters converted for Qt's dialog, and the Latin-1 text
-// boundary that must carry the document's 8-bit characters unchanged.
+// The Qt side of the prompts: file filters converted for Qt's dialog, the folder the file
+// dialogs start in, and the 8-bit text boundary that must carry the document's characters
+// unchanged.
 #include "qtprompts.h"
 #include "latin1text.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace norvane {
 namespace {
@@ -62,6 +71,58 @@ TEST(Latin1Text, PathsUseTheFileSystemEncoding)
   const std::string bytes = pathFromQt(folder);
   EXPECT_EQ(pathToQt(bytes), folder);
   EXPECT_EQ(bytes, "/tmp/J\xC3\xB6rg/amp.cct"); // UTF-8 on this system
+}
+
+// Runs `answer` on the file dialog as soon as it is open.
+void answerFileDialog(std::function<void(QFileDialog&)> answer)
+{
+  QTimer::singleShot(0, [answer] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    answer(*dialog);
+  });
+}
+
+TEST(QtPromptsFileDialogs, StartInTheDocumentsFolderThenInTheLastChosenOne)
+{
+  QTemporaryDir temp;
+  ASSERT_TRUE(temp.isValid());
+  ASSERT_TRUE(QDir(temp.path()).mkpath("circuits"));
+  ASSERT_TRUE(QDir(temp.path()).mkpath("data"));
+  const QString circuits = temp.path() + "/circuits";
+  const QString data = temp.path() + "/data";
+  std::ofstream(pathFromQt(data + "/amp.s2p")) << "# MHz S MA R 50\n";
+
+  QtPrompts prompts;
+  std::string document = "unnamed.cct";
+  prompts.setDocumentPath([&document] { return document; });
+  EXPECT_EQ(prompts.startFolder(), QString()); // an unnamed document: the current folder
+  document = pathFromQt(circuits + "/filter.cct");
+  EXPECT_EQ(prompts.startFolder(), circuits);
+
+  QString shownIn;
+  answerFileDialog([&shownIn](QFileDialog& dialog) {
+    shownIn = dialog.directory().absolutePath();
+    dialog.reject();
+  });
+  EXPECT_FALSE(prompts.openFileName("Open", "Circuit files (*.cct)|*.cct").has_value());
+  EXPECT_EQ(shownIn, circuits);
+
+  // A file chosen elsewhere moves the start there.
+  answerFileDialog([&data](QFileDialog& dialog) {
+    dialog.selectFile(data + "/amp.s2p");
+    QMetaObject::invokeMethod(&dialog, "accept"); // a public slot, protected in C++
+  });
+  const auto chosen = prompts.openFileName("Load File", "All files (*.*)|*.*");
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(*chosen, pathFromQt(data + "/amp.s2p"));
+  EXPECT_EQ(prompts.startFolder(), data);
+  answerFileDialog([&shownIn](QFileDialog& dialog) {
+    shownIn = dialog.directory().absolutePath();
+    dialog.reject();
+  });
+  EXPECT_FALSE(prompts.saveFileName("Save As", "Circuit Files (*.cct)|*.cct", "*.cct"));
+  EXPECT_EQ(shownIn, data);
 }
 
 } // namespace

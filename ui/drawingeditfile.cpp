@@ -219,8 +219,9 @@ void TDrawingEdit::applyPlacements()
   // The graph window takes its place now and appears there with the first simulation.
   const WindowPlacement& graph = m_env.graphwinpos;
   if (graph.width > 0 && graph.height > 0) {
+    // Likewise the graph window's default 450 pixels would hide part of its tool bar.
     m_graph->move(graph.left, graph.top);
-    m_graph->resize(graph.width, graph.height);
+    m_graph->resize(QSize(graph.width, graph.height).expandedTo(m_graph->smallestTidySize()));
   }
   m_graph->setWindowState(windowStateOf(m_env.graphwinstat));
 }

@@ -136,6 +136,9 @@ public:
   void showGraph();
   // Paints the plot anew from the stored points (after a colour change).
   void repaintPlot() { repaintGraph(); }
+  // The smallest size at which the menu bar and the tool bar show every item without an
+  // overflow arrow.
+  QSize smallestTidySize() const;
   // The print preview, shared with the main window: open it on the schematic or the graph.
   TPrntPrev& printPreview() { return *m_preview; }
   void openSchematicPreview();

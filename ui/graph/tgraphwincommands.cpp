@@ -17,9 +17,12 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QProgressDialog>
 #include <QScrollBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace norvane {
 
@@ -436,6 +439,13 @@ bool TGraphwin::saveGraphBitmap()
     return false;
   }
   return true;
+}
+
+QSize TGraphwin::smallestTidySize() const
+{
+  const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+  const int width = std::max(menuBar()->sizeHint().width(), m_toolBar->sizeHint().width());
+  return {width + frame, 0};
 }
 
 } // namespace norvane

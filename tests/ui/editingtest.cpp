@@ -13,23 +13,6 @@ namespace {
 class EditingTest : public MainWindowTest
 {
 protected:
-  // A resistor at (200, 200) (pins at (200, 180) and (200, 220)), port 1 at (100, 180)
-  // whose terminal is at (120, 180), a ground at (200, 260) (pin at (200, 250)), and wires
-  // from the port to the resistor and from the resistor to the ground.
-  void drawDivider()
-  {
-    key(Qt::Key_R);
-    click(200, 200);
-    key(Qt::Key_1);
-    click(100, 180);
-    key(Qt::Key_G);
-    click(200, 260);
-    key(Qt::Key_W);
-    drag(120, 180, 200, 180);
-    drag(200, 220, 200, 250);
-    key(Qt::Key_Escape);
-  }
-
   const Tcomponent* componentAt(int x, int y) const
   {
     for (const Tcomponent& c : drawing().components) {
@@ -92,7 +75,7 @@ TEST_F(EditingTest, ResistorPlacedWithTheKeyAndAClick)
 
 TEST_F(EditingTest, CircuitWiredToPortAndGround)
 {
-  drawDivider();
+  drawResistorToGround();
   ASSERT_NE(componentAt(200, 200), nullptr);
   ASSERT_NE(componentAt(200, 260), nullptr);
   EXPECT_EQ(componentAt(200, 260)->ctype, ckGround);
@@ -105,7 +88,7 @@ TEST_F(EditingTest, CircuitWiredToPortAndGround)
 
 TEST_F(EditingTest, DraggingAComponentStretchesItsWires)
 {
-  drawDivider();
+  drawResistorToGround();
   drag(200, 200, 300, 200);
   ASSERT_NE(componentAt(300, 200), nullptr);
   EXPECT_EQ(componentAt(200, 200), nullptr);
@@ -118,7 +101,7 @@ TEST_F(EditingTest, DraggingAComponentStretchesItsWires)
 
 TEST_F(EditingTest, RotateCopyPasteDeleteUndoRedo)
 {
-  drawDivider();
+  drawResistorToGround();
   click(200, 200);
   ASSERT_TRUE(componentAt(200, 200)->selected);
   key(Qt::Key_Space);
@@ -154,7 +137,7 @@ TEST_F(EditingTest, RotateCopyPasteDeleteUndoRedo)
 
 TEST_F(EditingTest, CutAndDuplicateFromTheMenu)
 {
-  drawDivider();
+  drawResistorToGround();
   click(200, 200);
   window->action(Command::Duplicate)->trigger();
   EXPECT_EQ(drawing().components.count(), 3);
@@ -198,7 +181,7 @@ TEST_F(EditingTest, AddedKindsArePlacedFromTheirCommands)
 
 TEST_F(EditingTest, DoubleClickAsksForTheComponentDialog)
 {
-  drawDivider();
+  drawResistorToGround();
   dialogsShown.clear();
   doubleClick(200, 200);
   EXPECT_EQ(dialogsShown, QStringList{"Edit Resistor"});

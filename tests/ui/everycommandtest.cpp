@@ -54,16 +54,7 @@ protected:
 
   void drawCircuit()
   {
-    key(Qt::Key_R);
-    click(200, 200);
-    key(Qt::Key_1);
-    click(100, 180);
-    key(Qt::Key_G);
-    click(200, 260);
-    key(Qt::Key_W);
-    drag(120, 180, 200, 180);
-    drag(200, 220, 200, 250);
-    key(Qt::Key_Escape);
+    drawResistorToGround();
     doc->Xax.numpoints = 10;
   }
 

@@ -13,28 +13,11 @@
 namespace norvane::test {
 namespace {
 
-class SimulateTest : public MainWindowTest
-{
-protected:
-  // Port 1 into a resistor to ground.
-  void drawLoad()
-  {
-    key(Qt::Key_R);
-    click(200, 200);
-    key(Qt::Key_1);
-    click(100, 180);
-    key(Qt::Key_G);
-    click(200, 260);
-    key(Qt::Key_W);
-    drag(120, 180, 200, 180);
-    drag(200, 220, 200, 250);
-    key(Qt::Key_Escape);
-  }
-};
+using SimulateTest = MainWindowTest;
 
 TEST_F(SimulateTest, SimulateButtonRunsTheSweepIntoTheGraphWindow)
 {
-  drawLoad();
+  drawResistorToGround();
   doc->Xax.numpoints = 20;
   key(Qt::Key_R); // placing: a simulation ends it
   window->action(Command::Simulate)->trigger();
@@ -53,7 +36,7 @@ TEST_F(SimulateTest, SimulateButtonRunsTheSweepIntoTheGraphWindow)
 
 TEST_F(SimulateTest, TuneToggleSimulatesAndStaysInTuneMode)
 {
-  drawLoad();
+  drawResistorToGround();
   doc->Xax.numpoints = 10;
   window->action(Command::TuneToggle)->trigger();
   EXPECT_TRUE(window->action(Command::TuneToggle)->isChecked());
@@ -80,7 +63,7 @@ TEST_F(SimulateTest, AnUnconnectedCircuitIsRefusedWithItsMessage)
 
 TEST_F(SimulateTest, NetlistListsPortAndComponent)
 {
-  drawLoad();
+  drawResistorToGround();
   window->action(Command::Netlist)->trigger();
   NetlistWindow* netlist = window->netlistWindow();
   EXPECT_TRUE(netlist->isVisible());
@@ -95,7 +78,7 @@ TEST_F(SimulateTest, NetlistListsPortAndComponent)
 
 TEST_F(SimulateTest, NetlistRemovesItemsOffTheSheetAsOneUndoStep)
 {
-  drawLoad();
+  drawResistorToGround();
   Tcomponent stray = doc->drawdat.components[1];
   stray.position = {-200, 300};
   doc->drawdat.components.append(stray);
@@ -107,7 +90,7 @@ TEST_F(SimulateTest, NetlistRemovesItemsOffTheSheetAsOneUndoStep)
 
 TEST_F(SimulateTest, FileSavedSimulatedIsSimulatedWhenOpened)
 {
-  drawLoad();
+  drawResistorToGround();
   doc->Xax.numpoints = 10;
   window->action(Command::Simulate)->trigger();
   const std::string path = tempPath("load.cct");

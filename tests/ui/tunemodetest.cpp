@@ -26,17 +26,7 @@ protected:
   void SetUp() override
   {
     MainWindowTest::SetUp();
-    // Port 1 into a resistor to ground.
-    key(Qt::Key_R);
-    click(200, 200);
-    key(Qt::Key_1);
-    click(100, 180);
-    key(Qt::Key_G);
-    click(200, 260);
-    key(Qt::Key_W);
-    drag(120, 180, 200, 180);
-    drag(200, 220, 200, 250);
-    key(Qt::Key_Escape);
+    drawResistorToGround();
     doc->Xax.numpoints = 10;
     dialogsShown.clear(); // the resistor's dialog when it was placed
 

@@ -88,6 +88,23 @@ protected:
     moveTo(x1, y1, Qt::LeftButton);
     release(x1, y1);
   }
+  // Port 1 into a resistor to ground, drawn with keys and the mouse: a resistor at (200, 200)
+  // (pins at (200, 180) and (200, 220)), port 1 at (100, 180) whose terminal is at (120, 180),
+  // a ground at (200, 260) (pin at (200, 250)), and wires from the port to the resistor and
+  // from the resistor to the ground.
+  void drawResistorToGround()
+  {
+    key(Qt::Key_R);
+    click(200, 200);
+    key(Qt::Key_1);
+    click(100, 180);
+    key(Qt::Key_G);
+    click(200, 260);
+    key(Qt::Key_W);
+    drag(120, 180, 200, 180);
+    drag(200, 220, 200, 250);
+    key(Qt::Key_Escape);
+  }
   void doubleClick(int x, int y)
   {
     click(x, y);

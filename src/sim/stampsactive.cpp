@@ -74,6 +74,20 @@ void stampBipolar(ComplexMatrix& m, const Tcomponent& c, double f, ComplexErrors
   stamp2(m, p[1], p[4], Complex{0.0, w * Ccb});
 }
 
+namespace {
+
+// The transfer term of a controlled source: x (V2 - V1) into the output rows 3 and 4, with
+// the four additions always in the same order (3,2), (4,1), (3,1), (4,2).
+void stampTransfer(ComplexMatrix& m, const Pins& p, double x)
+{
+  m.add(p[3], p[2], Complex{x, 0.0});
+  m.add(p[4], p[1], Complex{x, 0.0});
+  m.add(p[3], p[1], Complex{-x, 0.0});
+  m.add(p[4], p[2], Complex{-x, 0.0});
+}
+
+} // namespace
+
 // Pins 1, 2 control (+, -); 3, 4 output (+, -). The output is A (V1 - V2) behind 1/G0.
 void stampVCVS(ComplexMatrix& m, const Tcomponent& c)
 {
@@ -83,10 +97,7 @@ void stampVCVS(ComplexMatrix& m, const Tcomponent& c)
   }
   const double AG = c.value[1].nom * kVcvsOutput;
   stamp2(m, p[3], p[4], Complex{kVcvsOutput, 0.0});
-  m.add(p[3], p[2], Complex{AG, 0.0});
-  m.add(p[4], p[1], Complex{AG, 0.0});
-  m.add(p[3], p[1], Complex{-AG, 0.0});
-  m.add(p[4], p[2], Complex{-AG, 0.0});
+  stampTransfer(m, p, AG);
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
 }
 
@@ -98,10 +109,7 @@ void stampVCCS(ComplexMatrix& m, const Tcomponent& c)
     return;
   }
   const double gm = c.value[1].nom;
-  m.add(p[3], p[2], Complex{-gm, 0.0});
-  m.add(p[4], p[1], Complex{-gm, 0.0});
-  m.add(p[3], p[1], Complex{gm, 0.0});
-  m.add(p[4], p[2], Complex{gm, 0.0});
+  stampTransfer(m, p, -gm);
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
 }
@@ -117,10 +125,7 @@ void stampCCVS(ComplexMatrix& m, const Tcomponent& c)
   const double transfer = c.value[1].nom * kCcvsTransfer;
   stamp2(m, p[1], p[2], Complex{kCcvsBranch, 0.0});
   stamp2(m, p[3], p[4], Complex{kCcvsBranch, 0.0});
-  m.add(p[3], p[2], Complex{transfer, 0.0});
-  m.add(p[4], p[1], Complex{transfer, 0.0});
-  m.add(p[3], p[1], Complex{-transfer, 0.0});
-  m.add(p[4], p[2], Complex{-transfer, 0.0});
+  stampTransfer(m, p, transfer);
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
 }
 
@@ -134,10 +139,7 @@ void stampCCCS(ComplexMatrix& m, const Tcomponent& c)
   }
   const double gain = c.value[1].nom * kCccsSense;
   stamp2(m, p[1], p[2], Complex{kCccsSense, 0.0});
-  m.add(p[3], p[2], Complex{-gain, 0.0});
-  m.add(p[4], p[1], Complex{-gain, 0.0});
-  m.add(p[3], p[1], Complex{gain, 0.0});
-  m.add(p[4], p[2], Complex{gain, 0.0});
+  stampTransfer(m, p, -gain);
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
 }

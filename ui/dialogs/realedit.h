@@ -35,8 +35,11 @@ public:
   double maxValue() const;
 
   // Reads the typed text, clamps it silently to the limits, re-formats it and selects the
-  // number.
+  // number. Text that is not a number is refused: the previous value is shown again, with a
+  // beep, the reason as a tip and a tinted field until the next number is read.
   void validate();
+  // Why the last validation refused the text; empty when it was read.
+  const std::string& problem() const;
   // Validates and returns the value.
   double Getvalue();
   // Shows x in the field's format and validates it.
@@ -60,6 +63,8 @@ protected:
   void takeTypedText();
   // The logic's text and selection onto the screen.
   void showLogicText();
+  // Beeps and shows the logic's problem when it refused the text.
+  void reportProblem();
 
 private:
   std::unique_ptr<RealEditLogic> m_logic;

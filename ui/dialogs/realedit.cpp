@@ -83,22 +83,27 @@ void TRealEdit::validate()
   reportProblem();
 }
 
-void TRealEdit::reportProblem()
+void reportEntryProblem(QLineEdit& field, const std::string& problem)
 {
   // A refused text: a beep, the reason beside the field, and the field tinted until a
   // number is read again. The field already shows its previous value again.
-  const QString problem = toQt(m_logic->problem());
-  if (problem.isEmpty()) {
-    if (!toolTip().isEmpty()) {
-      setToolTip({});
-      setStyleSheet({});
+  if (problem.empty()) {
+    if (!field.toolTip().isEmpty()) {
+      field.setToolTip({});
+      field.setStyleSheet({});
     }
     return;
   }
+  const QString text = toQt(problem);
   QApplication::beep();
-  setToolTip(problem);
-  setStyleSheet("background-color: #ffd0d0;");
-  QToolTip::showText(mapToGlobal(QPoint(0, height())), problem, this);
+  field.setToolTip(text);
+  field.setStyleSheet("background-color: #ffd0d0;");
+  QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), text, &field);
+}
+
+void TRealEdit::reportProblem()
+{
+  reportEntryProblem(*this, m_logic->problem());
 }
 
 const std::string& TRealEdit::problem() const

@@ -16,6 +16,10 @@
 
 namespace norvane {
 
+// Shows why a field refused its text (a beep, the reason as a tip, a tinted field), or clears
+// that display when `problem` is empty. Used by every numeric field of the program.
+void reportEntryProblem(QLineEdit& field, const std::string& problem);
+
 class TRealEdit : public QLineEdit
 {
   Q_OBJECT

@@ -47,8 +47,8 @@ inline constexpr const char* kSpiceDialogFilter =
 
 namespace norvane {
 
-// Writes the netlist text to `path` through a temporary file in the same folder that then
-// replaces the target, so a failed write leaves any previous file intact.
+// Writes the netlist text to `path` as every output file is written (writeFileAtomically):
+// a failed write leaves any previous file intact.
 FileResult SaveSpiceNetlist(const std::string& text, const std::string& path);
 
 // The ngspice data file a netlist saved at `netlistPath` writes: the netlist's file name

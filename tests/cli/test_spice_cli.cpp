@@ -424,6 +424,9 @@ TEST_F(SpiceAgainstNgspice, NetlistFollowsTheListingAndTheSweep)
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.err.find("File not found"), std::string::npos);
   EXPECT_EQ(runCli({"spice"}).exitCode, 2);
+  const testing::CliRun unwritable = runCli({"spice", lowpass, "-o", path("no/such/x.cir")});
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_FALSE(unwritable.err.empty());
 }
 
 TEST_F(SpiceAgainstNgspice, DataBlocksAreRefusedByName)

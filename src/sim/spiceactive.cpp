@@ -18,6 +18,9 @@ constexpr double kTwoPi = 6.283185307179586477;
 // The small conductance that keeps a source's output node solvable, from node to ground.
 void leak(Deck& d, int pin)
 {
+  if (d.pin(pin) != "0") {
+    d.comment("the model's 1e-9 S leak from pin " + std::to_string(pin) + " to ground");
+  }
   d.leakToGround(d.pin(pin), "g" + std::to_string(pin), 1.0 / kSourceLeak);
 }
 
@@ -29,6 +32,7 @@ bool writeOpAmp(Deck& d)
 {
   const Tcomponent& c = d.component();
   const std::string o = d.inner("o");
+  d.comment("Ri between the inputs; output A (V1 - V2) behind Ro");
   d.line(d.name('R', "i") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(c.value[1].nom));
   d.line(d.name('E') + ' ' + o + " 0 " + d.pin(1) + ' ' + d.pin(2) + ' ' + num(c.value[3].nom));
   d.line(d.name('R', "o") + ' ' + o + ' ' + d.pin(3) + ' ' + num(c.value[2].nom));
@@ -57,6 +61,9 @@ bool writeBipolar(Deck& d)
   if (!(fbeta > 0.0) || !(Re > 0.0) || !(Ro > 0.0) || Rbb < 0.0 || tau < 0.0) {
     return false;
   }
+  d.comment("base branch Rbb, Lb; Ib sensed by " + d.name('V', "b") +
+            "; beta(f) Ib: H, delay line, RC pole at fbeta, G");
+  d.comment("emitter branch (Re || Cbe) + Le; Ro || Ccb from collector to b'");
   // Base branch.
   std::string at = d.pin(2);
   if (Rbb > 0.0) {
@@ -103,6 +110,7 @@ bool writeBipolar(Deck& d)
 bool writeVCVS(Deck& d)
 {
   const std::string o = d.inner("o");
+  d.comment("output A (V1 - V2) behind the model's 0.1 uOhm");
   d.line(d.name('E') + ' ' + o + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
          num(d.component().value[1].nom));
   d.line(d.name('R', "o") + ' ' + d.pin(3) + ' ' + o + ' ' + num(1.0 / kVcvsOutput));
@@ -125,6 +133,7 @@ bool writeVCCS(Deck& d)
 bool writeCCVS(Deck& d)
 {
   const std::string o = d.inner("o");
+  d.comment("control current sensed through 0.1 uOhm; output Rm I behind 0.1 uOhm");
   d.line(d.name('R', "s") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(1.0 / kCcvsBranch));
   d.line(d.name('E') + ' ' + o + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
          num(d.component().value[1].nom * kCcvsTransfer / kCcvsBranch));
@@ -137,6 +146,7 @@ bool writeCCVS(Deck& d)
 // out of pin 3 through the source into pin 4.
 bool writeCCCS(Deck& d)
 {
+  d.comment("control current sensed through 1 nOhm; output beta I");
   d.line(d.name('R', "s") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(1.0 / kCccsSense));
   d.line(d.name('G') + ' ' + d.pin(3) + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
          num(d.component().value[1].nom * kCccsSense));

@@ -198,6 +198,8 @@ bool writeWindings(Deck& d)
     if (!std::isfinite(n) || !(Lp > 0.0) || !(Ls > 0.0)) {
       return false;
     }
+    d.comment("Lp in series with an ideal transformer of ratio k sqrt(Lp/Ls) (E, F), and "
+              "Ls/(1-k^2) across the secondary");
     d.line(d.name('L', "p") + ' ' + d.pin(1) + ' ' + a + ' ' + num(Lp));
     d.line(d.name('V', "s") + ' ' + a + ' ' + b + " 0");
   } else {
@@ -205,7 +207,7 @@ bool writeWindings(Deck& d)
     if (!std::isfinite(n) || !(n > 0.0)) {
       return false;
     }
-    d.comment("ideal windings: the model's 1 nOhm series reactance is left out");
+    d.comment("ideal transformer (E, F); the model's 1 nOhm series reactance is left out");
     d.line(d.name('V', "s") + ' ' + d.pin(1) + ' ' + b + " 0");
   }
   d.line(d.name('E') + ' ' + b + ' ' + d.pin(2) + ' ' + d.pin(3) + ' ' + d.pin(4) + ' ' + num(n));
@@ -217,10 +219,14 @@ bool writeWindings(Deck& d)
     // The transformer model adds the secondary susceptance once more from pins 2 and 4 to
     // ground (with a 1e-20 S leak, left out): the inductance Ls, or for ideal windings a
     // near short of 1e-9 (Ns/Np)^2 ohm, written as a resistance of that size.
-    d.comment("the model's secondary susceptance again from pins 2 and 4 to ground");
+    bool commented = false;
     for (int p : {2, 4}) {
       if (d.pin(p) == "0") {
         continue;
+      }
+      if (!commented) {
+        d.comment("the model's secondary susceptance again from pins 2 and 4 to ground");
+        commented = true;
       }
       const std::string suffix = "g" + std::to_string(p);
       if (physical) {

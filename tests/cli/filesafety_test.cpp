@@ -64,7 +64,7 @@ TEST_F(CliFileSafety, FilesThatAreNotSchematicsAreRefusedAndLeftAlone)
         {"binary.cct", std::string("\0\1\2\3\xff\xfe", 6)}}) {
     SCOPED_TRACE(name);
     writeFileBytes(path(name), bytes);
-    for (const char* command : {"resave", "netlist", "simulate"}) {
+    for (const char* command : {"resave", "netlist", "simulate", "spice"}) {
       const CliRun run = runCli({command, path(name)});
       EXPECT_EQ(run.exitCode, 1);
       EXPECT_EQ(run.err, "norvane-cli: " + path(name) + " is not a Norvane schematic\n");

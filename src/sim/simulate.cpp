@@ -283,14 +283,14 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
 
   for (int i = 0; i < pointCount; ++i) {
     const double f = matching ? matchFrequency : plan.frequency(i);
-    matrix->clear(n);
+    matrix->clearTouched(); // what the last point's stamps and elimination wrote
     for (const Tcomponent& comp : drawing.components) {
       StampComponent(*matrix, comp, f, doc.datasets, errors);
     }
     StampPorts(*matrix, drawing);
 
     // One decomposition serves both excitations.
-    const bool factored = (need1 || need2) && LUDecompose(*matrix, n, lu, errors);
+    const bool factored = (need1 || need2) && LUDecomposeStamped(*matrix, n, lu, errors);
     SweepPoint point;
     point.freq = f;
     point.port1 = port1;

@@ -49,23 +49,19 @@ struct IndexSet
     a.w[1] = ~a.w[1];
     return a;
   }
-  // The indices lo..hi (empty when lo > hi); 0 <= lo, hi <= 127.
-  static IndexSet range(int lo, int hi)
+  // The indices from lo upwards, 0 <= lo <= 127 (branch-free: called at every step of the
+  // elimination).
+  static IndexSet from(int lo)
   {
+    const std::uint64_t all = ~std::uint64_t{0};
+    const bool high = lo >= 64;
     IndexSet s;
-    for (int k = 0; k < 2; ++k) {
-      const int a = lo - 64 * k;
-      const int b = hi - 64 * k;
-      if (b < 0 || a > 63 || lo > hi) {
-        continue;
-      }
-      const int from = a < 0 ? 0 : a;
-      const int to = b > 63 ? 63 : b;
-      const std::uint64_t upper = to == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (to + 1)) - 1;
-      s.w[static_cast<std::size_t>(k)] = upper & ~((std::uint64_t{1} << from) - 1);
-    }
+    s.w[0] = high ? 0 : all << (lo & 63);
+    s.w[1] = high ? all << (lo & 63) : all;
     return s;
   }
+  // The indices lo..hi (empty when lo > hi); 0 <= lo <= 127, -1 <= hi <= 126.
+  static IndexSet range(int lo, int hi) { return from(lo) & ~from(hi + 1); }
   // Calls f(i) for every member, in increasing order.
   template <class F> void forEach(F&& f) const
   {

@@ -38,7 +38,9 @@ void swapMembers(IndexSet& s, int p, int q)
   const bool hasP = s.test(p);
   const bool hasQ = s.test(q);
   if (hasP != hasQ) {
-    const IndexSet both = IndexSet::range(p, p) | IndexSet::range(q, q);
+    IndexSet both;
+    both.set(p);
+    both.set(q);
     s.w[0] ^= both.w[0];
     s.w[1] ^= both.w[1];
   }
@@ -70,7 +72,7 @@ bool decompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& erro
     double best = 0.0;
     int p = 0;
     (colK & IndexSet::range(k, n)).forEach([&](int i) {
-      const double m = ComplexAbs(a[i][k]);
+      const double m = abs1(a[i][k]);
       if (m > best) {
         best = m;
         p = i;

@@ -31,7 +31,7 @@ bool LUDecomposeDense(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexError
     double best = 0.0;
     int p = 0;
     for (int i = k; i <= n; ++i) {
-      const double m = ComplexAbs(a[i][k]);
+      const double m = abs1(a[i][k]);
       if (m > best) {
         best = m;
         p = i;

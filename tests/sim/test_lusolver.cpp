@@ -201,12 +201,12 @@ TEST(LUSolver, SmallWorkedCases)
     EXPECT_DOUBLE_EQ(b[1].re, 1.0);
     EXPECT_DOUBLE_EQ(b[2].re, 3.0);
   }
-  // Equal magnitudes (|3 + 4j| = |5|): the upper row stays.
+  // Equal magnitudes (|1| + |-1| = |2|): the upper row stays.
   {
     ComplexMatrix m;
-    m[1][1] = Complex{3, 4};
+    m[1][1] = Complex{1, -1};
     m[1][2] = Complex{1, 0};
-    m[2][1] = Complex{5, 0};
+    m[2][1] = Complex{2, 0};
     m[2][2] = Complex{-1, 0};
     LUDecomposition lu;
     ASSERT_TRUE(LUDecompose(m, 2, lu, errors));

@@ -30,6 +30,7 @@ struct IndexSet
   void set(int i) { w[static_cast<unsigned>(i) >> 6] |= std::uint64_t{1} << (i & 63); }
   bool test(int i) const { return (w[static_cast<unsigned>(i) >> 6] >> (i & 63)) & 1U; }
   bool empty() const { return (w[0] | w[1]) == 0; }
+  int count() const { return std::popcount(w[0]) + std::popcount(w[1]); }
   IndexSet& operator|=(const IndexSet& o)
   {
     w[0] |= o.w[0];
@@ -96,13 +97,31 @@ public:
   // this falls back to clear(100).
   void clearTouched();
 
-  // AddToMatrix: m[row][col] += y, and (row, col) joins the pattern.
+  // AddToMatrix: m[row][col] += y, and (row, col) joins the pattern. Rows and columns are
+  // first put into the node order (see setNodeOrder).
   void add(int row, int col, Complex y)
   {
+    row = m_position[static_cast<std::size_t>(row)];
+    col = m_position[static_cast<std::size_t>(col)];
     Complex& c = (*this)[row][col];
     c = ComplexAdd(c, y);
     m_pattern[static_cast<std::size_t>(row)].set(col);
   }
+
+  // Where add() puts node k: row and column position[k]. A sweep may number the nodes anew
+  // for the solver (an order with less fill-in); it then reads and writes its vectors at the
+  // same positions. The identity until set; position[0] must stay 0.
+  using NodeOrder = std::array<std::int16_t, kMatrixDim>;
+  static NodeOrder naturalOrder()
+  {
+    NodeOrder o{};
+    for (int k = 0; k < kMatrixDim; ++k) {
+      o[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
+    }
+    return o;
+  }
+  void setNodeOrder(const NodeOrder& position) { m_position = position; }
+  int position(int node) const { return m_position[static_cast<std::size_t>(node)]; }
 
   // Columns of each row written by add() or by the solver since the last clear.
   IndexSet& pattern(int row) { return m_pattern[static_cast<std::size_t>(row)]; }
@@ -114,6 +133,7 @@ public:
 private:
   std::array<Complex, static_cast<std::size_t>(kMatrixDim) * kMatrixDim> m_cells{};
   std::array<IndexSet, kMatrixDim> m_pattern{};
+  NodeOrder m_position = naturalOrder();
   bool m_patternComplete = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <array>
 #include <utility>
 
 // Right-looking elimination over the matrix's pattern. The pattern of a row is a superset of
@@ -52,18 +53,18 @@ bool decompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& erro
   const IndexSet outside = ~all; // column 0 and beyond n: their pattern bits stay with the row
 
   // A row without a single non-zero entry: nothing can be solved (the matrix is untouched).
+  // The same pass gives each column's rows.
+  std::array<IndexSet, kMatrixDim> cols{};
   for (int i = 1; i <= n; ++i) {
     const Complex* row = a[i];
     bool nonZero = false;
-    (a.pattern(i) & all).forEach([&](int j) { nonZero = nonZero || !isZero(row[j]); });
+    (a.pattern(i) & all).forEach([&](int j) {
+      nonZero = nonZero || !isZero(row[j]);
+      cols[static_cast<std::size_t>(j)].set(i);
+    });
     if (!nonZero) {
       return fail(errors);
     }
-  }
-
-  std::array<IndexSet, kMatrixDim> cols{};
-  for (int i = 1; i <= n; ++i) {
-    (a.pattern(i) & all).forEach([&](int j) { cols[static_cast<std::size_t>(j)].set(i); });
   }
 
   std::array<int, kMatrixDim> uCols;
@@ -197,8 +198,13 @@ bool LUDecomposeStamped(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErr
   return start(n, lu, errors) && decompose(a, n, lu, errors);
 }
 
-bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
-                      ComplexErrors& errors)
+namespace {
+
+// Forward and back substitution of K right-hand sides in one pass over the factors; each
+// vector sees exactly the operations a solve of its own would do.
+template <int K>
+bool substitute(const ComplexMatrix& a, const LUDecomposition& lu, std::array<ComplexVector*, K> b,
+                ComplexErrors& errors)
 {
   const int n = lu.n;
   if (!lu.ok || n < 1 || n > kMaxSystemSize) {
@@ -207,28 +213,65 @@ bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
   // Forward substitution with the unit lower triangle, applying the interchanges as it goes.
   for (int i = 1; i <= n; ++i) {
     const int ip = lu.pivots[i];
-    Complex sum = b[ip];
-    b[ip] = b[i];
+    std::array<Complex, K> sum;
+    for (int v = 0; v < K; ++v) {
+      ComplexVector& x = *b[static_cast<std::size_t>(v)];
+      sum[static_cast<std::size_t>(v)] = x[ip];
+      x[ip] = x[i];
+    }
     const Complex* row = a[i];
     (a.pattern(i) & IndexSet::range(1, i - 1)).forEach([&](int j) {
-      if (!isZero(row[j]) && !isZero(b[j])) {
-        subtractProduct(sum, row[j], b[j]);
+      if (isZero(row[j])) {
+        return;
+      }
+      for (int v = 0; v < K; ++v) {
+        const Complex xj = (*b[static_cast<std::size_t>(v)])[j];
+        if (!isZero(xj)) {
+          subtractProduct(sum[static_cast<std::size_t>(v)], row[j], xj);
+        }
       }
     });
-    b[i] = sum;
+    for (int v = 0; v < K; ++v) {
+      (*b[static_cast<std::size_t>(v)])[i] = sum[static_cast<std::size_t>(v)];
+    }
   }
   // Back substitution with U.
   for (int i = n; i >= 1; --i) {
     const Complex* row = a[i];
-    Complex sum = b[i];
+    std::array<Complex, K> sum;
+    for (int v = 0; v < K; ++v) {
+      sum[static_cast<std::size_t>(v)] = (*b[static_cast<std::size_t>(v)])[i];
+    }
     (a.pattern(i) & IndexSet::range(i + 1, n)).forEach([&](int j) {
-      if (!isZero(row[j]) && !isZero(b[j])) {
-        subtractProduct(sum, row[j], b[j]);
+      if (isZero(row[j])) {
+        return;
+      }
+      for (int v = 0; v < K; ++v) {
+        const Complex xj = (*b[static_cast<std::size_t>(v)])[j];
+        if (!isZero(xj)) {
+          subtractProduct(sum[static_cast<std::size_t>(v)], row[j], xj);
+        }
       }
     });
-    b[i] = ComplexDiv(sum, row[i], errors);
+    for (int v = 0; v < K; ++v) {
+      (*b[static_cast<std::size_t>(v)])[i] = ComplexDiv(sum[static_cast<std::size_t>(v)], row[i], errors);
+    }
   }
   return true;
+}
+
+} // namespace
+
+bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
+                      ComplexErrors& errors)
+{
+  return substitute<1>(a, lu, {&b}, errors);
+}
+
+bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
+                      ComplexVector& b2, ComplexErrors& errors)
+{
+  return substitute<2>(a, lu, {&b1, &b2}, errors);
 }
 
 bool SolveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors)

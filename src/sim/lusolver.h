@@ -56,6 +56,11 @@ bool LUDecomposeStamped(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErr
 bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
                       ComplexErrors& errors);
 
+// Two right-hand sides at once (both excitations of a frequency point): the same results as
+// two calls, for one pass over the factors.
+bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
+                      ComplexVector& b2, ComplexErrors& errors);
+
 // Decompose then substitute; the matrix is replaced by its factors. True when both succeed.
 bool SolveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors);
 

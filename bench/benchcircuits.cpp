@@ -243,8 +243,8 @@ std::string spiceDeck(const BenchCircuit& c)
       deck += "L" + id + " " + a + " " + b + " " + number(e.value) + "\n";
       break;
     case ckTxLine:
-      deck += "T" + id + " " + a + " 0 " + b + " 0 Z0=" + number(e.value) + " TD=" +
-              number(e.extra) + "\n";
+      deck += "T" + id + " " + a + " 0 " + b + " 0 Z0=" + number(e.value) +
+              " TD=" + number(e.extra) + "\n";
       break;
     case ckMutual: {
       // Norvane's winding admittances are 1/(jwL) on the diagonal and k/(jw L) off it, the

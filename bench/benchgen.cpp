@@ -30,8 +30,8 @@ int main(int argc, char** argv)
     ScriptedPrompts prompts;
     const NetlistResult net = BuildNetlist(*check, prompts);
     if (!net.ok || net.nodeCount != c.nodes) {
-      std::cerr << c.name << ": the drawing has " << net.nodeCount << " nodes, the list "
-                << c.nodes << "\n";
+      std::cerr << c.name << ": the drawing has " << net.nodeCount << " nodes, the list " << c.nodes
+                << "\n";
       return 1;
     }
     if (const FileResult r = saveSchematic(*doc, dir + "/" + c.name + ".cct"); !r) {

@@ -1,8 +1,8 @@
 #include "sim/lusolver.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
-#include <array>
 #include <utility>
 
 // Right-looking elimination over the matrix's pattern. The pattern of a row is a superset of
@@ -81,6 +81,10 @@ bool decompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& erro
     });
     if (p == 0) {
       return fail(errors);
+    }
+    if (p != k && abs1(a[k][k]) >= ludetail::kDiagonalPreference * best) {
+      p = k; // the diagonal is nearly as large: no interchange, no fill-in from one
+      best = abs1(a[k][k]);
     }
     double formedFrom = 0.0;
     {
@@ -183,7 +187,8 @@ bool LUDecompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& er
     IndexSet s;
     const Complex* row = a[i];
     for (int j = 1; j <= n; ++j) {
-      if ((std::bit_cast<std::uint64_t>(row[j].re) | std::bit_cast<std::uint64_t>(row[j].im)) != 0) {
+      if ((std::bit_cast<std::uint64_t>(row[j].re) | std::bit_cast<std::uint64_t>(row[j].im)) !=
+          0) {
         s.set(j);
       }
     }
@@ -254,7 +259,8 @@ bool substitute(const ComplexMatrix& a, const LUDecomposition& lu, std::array<Co
       }
     });
     for (int v = 0; v < K; ++v) {
-      (*b[static_cast<std::size_t>(v)])[i] = ComplexDiv(sum[static_cast<std::size_t>(v)], row[i], errors);
+      (*b[static_cast<std::size_t>(v)])[i] =
+          ComplexDiv(sum[static_cast<std::size_t>(v)], row[i], errors);
     }
   }
   return true;

@@ -37,6 +37,10 @@ bool LUDecomposeDense(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexError
         p = i;
       }
     }
+    if (p != 0 && p != k && abs1(a[k][k]) >= ludetail::kDiagonalPreference * best) {
+      p = k;
+      best = abs1(a[k][k]);
+    }
     double formedFrom = 0.0;
     if (p != 0) {
       for (int m = 1; m < k; ++m) {

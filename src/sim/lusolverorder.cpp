@@ -48,8 +48,8 @@ ComplexMatrix::NodeOrder FillReducingOrder(const ComplexMatrix& stamped, int n)
   }
   std::array<int, kMatrixDim> natural{};
   std::array<int, kMatrixDim> minimumDegree{};
-  const int naturalFill =
-      eliminate(g, n, [](const Graph&, const IndexSet&, int step) { return step; }, natural);
+  const int naturalFill = eliminate(
+      g, n, [](const Graph&, const IndexSet&, int step) { return step; }, natural);
   const int minimumFill = eliminate(
       g, n,
       [](const Graph& graph, const IndexSet& remaining, int) {

@@ -2,8 +2,8 @@
 
 #include "numbers/valuetext.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace norvane {
 
@@ -45,8 +45,8 @@ void appendPair(std::string& line, Complex s)
 void appendSignificant17(std::string& line, double x)
 {
   char buf[40];
-  const auto r = std::to_chars(buf, buf + sizeof buf, finiteOrSentinel(x),
-                               std::chars_format::general, 17);
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, finiteOrSentinel(x), std::chars_format::general, 17);
   line.append(buf, r.ptr);
 }
 

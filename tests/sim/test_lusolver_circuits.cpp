@@ -57,11 +57,11 @@ void expectSParametersAsReference(Bench& bench, int nodes, int port2, double tol
       ASSERT_TRUE(LUDecompose(*m, nodes, lu, bench.errors)) << f;
       LUBackSubstitute(*m, lu, b, bench.errors);
       for (int node : {1, port2}) {
-        const lutest::LC want = 2.0L * ref[static_cast<std::size_t>(node - 1)] -
-                                (node == driven ? 1.0L : 0.0L);
+        const lutest::LC want =
+            2.0L * ref[static_cast<std::size_t>(node - 1)] - (node == driven ? 1.0L : 0.0L);
         const C got = 2.0 * toStd(b[node]) - (node == driven ? 1.0 : 0.0);
-        const double err = static_cast<double>(
-            std::abs(lutest::LC(got.real(), got.imag()) - want) / std::max(1.0L, std::abs(want)));
+        const double err = static_cast<double>(std::abs(lutest::LC(got.real(), got.imag()) - want) /
+                                               std::max(1.0L, std::abs(want)));
         EXPECT_LT(err, tolerance) << "f " << f << " driven " << driven << " at " << node
                                   << " condition "
                                   << static_cast<double>(lutest::conditionNumber(original, nodes));

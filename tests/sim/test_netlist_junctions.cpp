@@ -94,10 +94,10 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
         c.wire(x, y, coord(), coord()); // anything, diagonal mostly
         break;
       default: {
-        const Tshort copy = c.doc.drawdat.wires.empty()
-                                ? Tshort{}
-                                : c.doc.drawdat.wires[1 + static_cast<int>(
-                                                          rng() % c.doc.drawdat.wires.count())];
+        const Tshort copy =
+            c.doc.drawdat.wires.empty()
+                ? Tshort{}
+                : c.doc.drawdat.wires[1 + static_cast<int>(rng() % c.doc.drawdat.wires.count())];
         c.wire(copy.finish.x, copy.finish.y, copy.start.x, copy.start.y); // a duplicate
       }
       }

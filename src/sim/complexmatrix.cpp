@@ -29,6 +29,17 @@ void ComplexMatrix::clearTouched()
   }
 }
 
+void ComplexMatrix::copyTouched(const ComplexMatrix& from)
+{
+  for (int r = 0; r < kMatrixDim; ++r) {
+    const IndexSet& cols = from.m_pattern[static_cast<std::size_t>(r)];
+    const Complex* source = from[r];
+    Complex* row = (*this)[r];
+    cols.forEach([&](int c) { row[c] = source[c]; });
+    m_pattern[static_cast<std::size_t>(r)] |= cols;
+  }
+}
+
 void ComplexVector::clear(int n)
 {
   n = std::clamp(n, 0, kMaxSystemSize);

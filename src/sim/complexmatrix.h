@@ -127,6 +127,10 @@ public:
   IndexSet& pattern(int row) { return m_pattern[static_cast<std::size_t>(row)]; }
   const IndexSet& pattern(int row) const { return m_pattern[static_cast<std::size_t>(row)]; }
 
+  // Copies the entries of `from`'s pattern into this matrix, at the same positions (the
+  // pattern joins this one's). For a copy of a stamped matrix kept beside its factors.
+  void copyTouched(const ComplexMatrix& from);
+
   // Set by a decomposition that took its pattern from the values rather than from add().
   void setPatternIncomplete() { m_patternComplete = false; }
 

@@ -1,5 +1,6 @@
 #include "sim/lusolver.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -278,6 +279,50 @@ bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
                       ComplexVector& b2, ComplexErrors& errors)
 {
   return substitute<2>(a, lu, {&b1, &b2}, errors);
+}
+
+void LURefine(const ComplexMatrix& original, const ComplexMatrix& factors,
+              const LUDecomposition& lu, const ComplexVector& b, ComplexVector& x,
+              ComplexErrors& errors)
+{
+  const int n = lu.n;
+  if (!lu.ok || n < 1 || n > kMaxSystemSize) {
+    return;
+  }
+  const IndexSet all = IndexSet::range(1, n);
+  ComplexVector r;
+  for (int i = 1; i <= n; ++i) {
+    long double re = b[i].re;
+    long double im = b[i].im;
+    const Complex* row = original[i];
+    (original.pattern(i) & all).forEach([&](int j) {
+      const long double ar = row[j].re;
+      const long double ai = row[j].im;
+      const long double xr = x[j].re;
+      const long double xi = x[j].im;
+      re -= ar * xr - ai * xi;
+      im -= ar * xi + ai * xr;
+    });
+    r[i] = Complex{static_cast<double>(re), static_cast<double>(im)};
+  }
+  LUBackSubstitute(factors, lu, r, errors);
+  for (int i = 1; i <= n; ++i) {
+    x[i] = x[i] + r[i];
+  }
+}
+
+bool WorthRefining(const ComplexMatrix& stamped, int n)
+{
+  constexpr double kIdealElement = 1e6; // S; physical admittances of a drawn circuit stay below
+  const IndexSet all = IndexSet::range(1, std::clamp(n, 0, kMaxSystemSize));
+  bool large = false;
+  for (int i = 1; i <= n && i <= kMaxSystemSize; ++i) {
+    const Complex* row = stamped[i];
+    (stamped.pattern(i) & all).forEach([&](int j) {
+      large = large || abs1(row[j]) > kIdealElement;
+    });
+  }
+  return large;
 }
 
 bool SolveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors)

@@ -283,13 +283,19 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
     matchFrequency = kMinSweepFrequency;
   }
 
-  // The solver's node order: one stamping of the first point gives the pattern.
+  // The solver's node order: one stamping of the first point gives the pattern. It also tells
+  // whether the circuit has ideal elements, whose solutions get a step of refinement from a
+  // copy of the stamped matrix.
+  std::unique_ptr<ComplexMatrix> stamped;
   if (pointCount > 1) {
     for (const Tcomponent& comp : drawing.components) {
       StampComponent(*matrix, comp, plan.frequency(0), doc.datasets, errors);
     }
     StampPorts(*matrix, drawing);
     const ComplexMatrix::NodeOrder order = FillReducingOrder(*matrix, n);
+    if (WorthRefining(*matrix, n)) {
+      stamped = std::make_unique<ComplexMatrix>();
+    }
     matrix->clearTouched();
     matrix->setNodeOrder(order);
   }
@@ -301,6 +307,11 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
       StampComponent(*matrix, comp, f, doc.datasets, errors);
     }
     StampPorts(*matrix, drawing);
+
+    if (stamped) {
+      stamped->clearTouched();
+      stamped->copyTouched(*matrix);
+    }
 
     // One decomposition serves both excitations.
     const bool factored = (need1 || need2) && LUDecomposeStamped(*matrix, n, lu, errors);
@@ -328,6 +339,17 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
         LUBackSubstitute(*matrix, lu, b, b2, errors);
       } else if (need1 || need2) {
         LUBackSubstitute(*matrix, lu, need1 ? b : b2, errors);
+      }
+      if (stamped) {
+        ComplexVector rhs;
+        if (need1) {
+          load(rhs, net.port1Node, z1);
+          LURefine(*stamped, *matrix, lu, rhs, b, errors);
+        }
+        if (need2) {
+          load(rhs, net.port2Node, z2);
+          LURefine(*stamped, *matrix, lu, rhs, b2, errors);
+        }
       }
       if (need1) {
         read(b, volts.v1, volts.v2);

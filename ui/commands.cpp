@@ -1,5 +1,8 @@
 #include "commands.h"
 
+#include "document/componentkinds.h"
+#include "editor/editormodes.h"
+
 #include <array>
 
 namespace norvane {
@@ -7,9 +10,9 @@ namespace norvane {
 namespace {
 
 using C = Command;
+using K = ComponentType;
 
-// Kinds 10 to 15 (mutual inductance, bipolar transistor, the four controlled sources) are
-// simulated like every other kind; they get placement commands of their own here.
+// Every component kind has a placement command of its own here.
 constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::New, "&New", "", "New File", kNoKind},
     {C::Open, "&Open...", "", "Open file", kNoKind},
@@ -31,32 +34,32 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::Delete, "&Delete", "Del", "Delete", kNoKind},
     {C::BlockSelect, "&Block Select", "", "", kNoKind},
     {C::Orientation, "&Orientation", "Space", "Rotate component (Space Bar)", kNoKind},
-    {C::Resistor, "&Resistor", "R", "Resistor (R)", 1},
-    {C::Capacitor, "&Capacitor", "C", "Capacitor (C)", 2},
-    {C::Inductor, "&Inductor", "L", "Inductor (L)", 3},
-    {C::TxLine, "Transmission &Line", "X", "Transmission Line (X)", 6},
-    {C::Transformer, "&Transformer", "T", "Transformer (T)", 9},
-    {C::Mutual, "&Mutual Inductance", "", "Mutual Inductance", 10},
-    {C::OpAmp, "&Op-Amp", "O", "Op-Amp (O)", 5},
-    {C::Bipolar, "&Bipolar Transistor", "", "Bipolar Transistor", 11},
+    {C::Resistor, "&Resistor", "R", "Resistor (R)", kindCode(K::Resistor)},
+    {C::Capacitor, "&Capacitor", "C", "Capacitor (C)", kindCode(K::Capacitor)},
+    {C::Inductor, "&Inductor", "L", "Inductor (L)", kindCode(K::Inductor)},
+    {C::TxLine, "Transmission &Line", "X", "Transmission Line (X)", kindCode(K::TxLine)},
+    {C::Transformer, "&Transformer", "T", "Transformer (T)", kindCode(K::Transformer)},
+    {C::Mutual, "&Mutual Inductance", "", "Mutual Inductance", kindCode(K::Mutual)},
+    {C::OpAmp, "&Op-Amp", "O", "Op-Amp (O)", kindCode(K::OpAmp)},
+    {C::Bipolar, "&Bipolar Transistor", "", "Bipolar Transistor", kindCode(K::Bipolar)},
     // The access letters of the controlled sources are their SPICE element letters.
     {C::VCVS, "Voltage Controlled Voltage Source (&E)", "",
-     "VCVS: voltage controlled voltage source", 12},
+     "VCVS: voltage controlled voltage source", kindCode(K::VCVS)},
     {C::VCCS, "Voltage Controlled Current Source (&G)", "",
-     "VCCS: voltage controlled current source", 13},
+     "VCCS: voltage controlled current source", kindCode(K::VCCS)},
     {C::CCVS, "Current Controlled Voltage Source (&H)", "",
-     "CCVS: current controlled voltage source", 14},
+     "CCVS: current controlled voltage source", kindCode(K::CCVS)},
     {C::CCCS, "Current Controlled Current Source (&F)", "",
-     "CCCS: current controlled current source", 15},
-    {C::SParam1, "S Parameter One Port", "", "S parameter 1 port", 8},
-    {C::SParam2, "&S Parameter Two Port", "S", "S Parameter 2 port (S)", 7},
-    {C::Port1, "Measurement Port &1", "1", "", -4},
-    {C::Port2, "Measurement Port &2", "2", "", -5},
-    {C::Wire, "Connecting &Wire", "W", "Connecting Wire (W)", 0},
-    {C::Ground, "&Ground connection", "G", "Ground Connection (G)", 4},
+     "CCCS: current controlled current source", kindCode(K::CCCS)},
+    {C::SParam1, "S Parameter One Port", "", "S parameter 1 port", kindCode(K::SParam1)},
+    {C::SParam2, "&S Parameter Two Port", "S", "S Parameter 2 port (S)", kindCode(K::SParam2)},
+    {C::Port1, "Measurement Port &1", "1", "", emPort1},
+    {C::Port2, "Measurement Port &2", "2", "", emPort2},
+    {C::Wire, "Connecting &Wire", "W", "Connecting Wire (W)", emWire},
+    {C::Ground, "&Ground connection", "G", "Ground Connection (G)", kindCode(K::Ground)},
     {C::PortButton, "", "", "Measurement Port (1 or 2)", kNoKind},
-    {C::DrawLine, "&Line", "", "Draw Line", -12},
-    {C::DrawText, "&Text", "", "Draw Text", -11},
+    {C::DrawLine, "&Line", "", "Draw Line", emLine},
+    {C::DrawText, "&Text", "", "Draw Text", emText},
     {C::Simulate, "&Simulate", "", "Simulate circuit", kNoKind},
     {C::Tune, "&Tune", "", "", kNoKind},
     {C::TuneToggle, "", "", "Tune circuit elements", kNoKind},

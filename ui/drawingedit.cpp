@@ -171,7 +171,7 @@ void TDrawingEdit::runCommand(Command command)
   using C = Command;
   SchematicEditor& editor = m_editor->editor();
   const int kind = commandInfo(command).kind;
-  if (kind >= 1 && kind <= 15) {
+  if (isComponentKind(kind)) {
     editor.startPlacing(kind);
     return;
   }

@@ -3,6 +3,8 @@
 
 #include "toolicons.h"
 
+#include "document/schema.h"
+
 #include <QAction>
 #include <QGridLayout>
 #include <QMenu>
@@ -172,7 +174,7 @@ void TDrawingEdit::createToolBars()
     // Component buttons also work by dragging onto the sheet: their presses, moves and
     // releases are watched and handed to the editor in drawing units.
     const int kind = commandInfo(c).kind;
-    if ((kind >= 1 && kind <= 15) || c == C::PortButton) {
+    if (isComponentKind(kind) || c == C::PortButton) {
       button->installEventFilter(this);
     }
     ++index;

@@ -134,7 +134,7 @@ QImage symbolIconImage(int kind, const TenvironmentProps& env)
 QIcon commandIcon(Command command, const TenvironmentProps& env)
 {
   const int kind = commandInfo(command).kind;
-  const bool symbolKind = (kind >= 1 && kind <= 15) || kind == -4 || kind == -5;
+  const bool symbolKind = isComponentKind(kind) || kind == ckPort1 || kind == ckPort2;
   if (symbolKind && command != Command::Wire) {
     return QIcon(QPixmap::fromImage(renderSymbol(kind, env)));
   }

@@ -1,5 +1,6 @@
 #include "document/placement.h"
 
+#include "document/componentkinds.h"
 #include "document/pins.h"
 
 #include <algorithm>
@@ -10,34 +11,8 @@ namespace norvane {
 
 Tcomponent* templateFor(Tschema& doc, int kind)
 {
-  switch (kind) {
-  case ckResistor:
-    return &doc.lastR;
-  case ckCapacitor:
-    return &doc.lastC;
-  case ckInductor:
-    return &doc.lastL;
-  case ckOpAmp:
-    return &doc.lastopamp;
-  case ckTxLine:
-    return &doc.lasttxln;
-  case ckTransformer:
-    return &doc.lastTransformer;
-  case ckMutual:
-    return &doc.lastMutual;
-  case ckBipolar:
-    return &doc.lastBipolar;
-  case ckVCVS:
-    return &doc.lastVCVS;
-  case ckVCCS:
-    return &doc.lastVCCS;
-  case ckCCVS:
-    return &doc.lastCCVS;
-  case ckCCCS:
-    return &doc.lastCCCS;
-  default:
-    return nullptr;
-  }
+  const ComponentKind* k = findComponentKind(kind);
+  return k != nullptr && k->templateRecord != nullptr ? &(doc.*k->templateRecord) : nullptr;
 }
 
 const Tcomponent* templateFor(const Tschema& doc, int kind)
@@ -47,25 +22,8 @@ const Tcomponent* templateFor(const Tschema& doc, int kind)
 
 int templateValueCount(int kind)
 {
-  switch (kind) {
-  case ckResistor:
-  case ckOpAmp:
-  case ckTxLine:
-    return 3;
-  case ckCapacitor:
-  case ckInductor:
-  case ckTransformer:
-  case ckMutual:
-  case ckBipolar:
-    return 5;
-  case ckVCVS:
-  case ckVCCS:
-  case ckCCVS:
-  case ckCCCS:
-    return 1;
-  default:
-    return 0;
-  }
+  const ComponentKind* k = findComponentKind(kind);
+  return k != nullptr ? k->templateValues : 0;
 }
 
 int blockDataSetIndex(const Tcomponent& block)

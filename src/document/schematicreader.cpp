@@ -4,7 +4,7 @@
 #include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematicfile.h"
-#include "document/zeroreplacement.h"
+#include "document/componentkinds.h"
 #include "numbers/valuetext.h"
 
 #include <algorithm>

@@ -1,11 +1,13 @@
 #include "sim/stamps.h"
 
+#include "document/kindparameters.h"
+#include "sim/devices.h"
 #include "sim/netlist.h"
 #include "sim/stampsdetail.h"
 
 #include <cmath>
 
-// Dispatch by kind, and the passive two-terminal models: resistor, capacitor, inductor,
+// The passive two-terminal models: resistor, capacitor, inductor,
 // transmission line, and the port terminations. The coupled windings, the active models and
 // the data blocks live in their own files (stampscoupled.cpp, stampsactive.cpp,
 // stampsdata.cpp).
@@ -110,18 +112,28 @@ Complex physicalInductorAdmittance(const PhysicalModel& l, double f)
   return Complex{G, B};
 }
 
+namespace stampdetail {
+
+using kindparameters::kCapacitor;
+using kindparameters::kInductor;
+using kindparameters::kResistor;
+using kindparameters::kTxLine;
+using kindparameters::slotOf;
+
 namespace {
 
 PhysicalModel physicalModelOf(const Tcomponent& c)
 {
   PhysicalModel p;
-  p.value = c.value[1].actual;
-  p.Q = c.value[2].nom;
-  p.F = c.value[3].nom;
-  p.SRF = c.value[4].nom;
-  p.mode = qModeOf(c.value[5].nom);
+  p.value = c.value[slotOf(kCapacitor, "capacitance")].actual;
+  p.Q = qualityFactor(c);
+  p.F = qFrequency(c);
+  p.SRF = selfResonance(c);
+  p.mode = qModeOf(qModeNumber(c));
   return p;
 }
+
+} // namespace
 
 void stampResistor(ComplexMatrix& m, const Tcomponent& c)
 {
@@ -129,7 +141,7 @@ void stampResistor(ComplexMatrix& m, const Tcomponent& c)
   if (!resolvePins(c, 2, p)) {
     return;
   }
-  stamp2(m, p[1], p[2], Complex{1.0 / c.value[1].actual, 0.0});
+  stamp2(m, p[1], p[2], Complex{1.0 / c.value[slotOf(kResistor, "resistance")].actual, 0.0});
 }
 
 void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f)
@@ -138,11 +150,11 @@ void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f)
   if (!resolvePins(c, 2, p)) {
     return;
   }
-  if (c.value[5].TolEn) {
+  if (usesPhysicalModel(c)) {
     stamp2(m, p[1], p[2], physicalCapacitorAdmittance(physicalModelOf(c), f));
   } else {
     const double w = kTwoPi * f;
-    stamp2(m, p[1], p[2], Complex{0.0, w * c.value[1].actual});
+    stamp2(m, p[1], p[2], Complex{0.0, w * c.value[slotOf(kCapacitor, "capacitance")].actual});
   }
 }
 
@@ -152,11 +164,12 @@ void stampInductor(ComplexMatrix& m, const Tcomponent& c, double f)
   if (!resolvePins(c, 2, p)) {
     return;
   }
-  if (c.value[5].TolEn) {
+  if (usesPhysicalModel(c)) {
     stamp2(m, p[1], p[2], physicalInductorAdmittance(physicalModelOf(c), f));
   } else {
     const double w = kTwoPi * f;
-    stamp2(m, p[1], p[2], Complex{0.0, -1.0 / (w * c.value[1].actual)});
+    const double L = c.value[slotOf(kInductor, "inductance")].actual;
+    stamp2(m, p[1], p[2], Complex{0.0, -1.0 / (w * L)});
   }
 }
 
@@ -168,11 +181,11 @@ void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f)
   if (!resolvePins(c, 2, p)) {
     return;
   }
-  const Ttolvalue& zv = c.value[1];
-  const Ttolvalue& lv = c.value[3];
+  const Ttolvalue& zv = c.value[slotOf(kTxLine, "impedance")];
+  const Ttolvalue& lv = c.value[slotOf(kTxLine, "length")];
   const double Zo = zv.TolEn ? zv.actual : zv.nom;
   const double length = lv.TolEn ? lv.actual : lv.nom;
-  const double v = c.value[2].nom;
+  const double v = c.value[slotOf(kTxLine, "velocity")].nom;
   const double theta = length * kTwoPi * f / v;
   const Complex self{0.0, -Cot(theta) / Zo};
   const Complex mutual{0.0, Csc(theta) / Zo};
@@ -182,54 +195,15 @@ void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f)
   m.add(p[2], p[1], mutual);
 }
 
-} // namespace
+} // namespace stampdetail
 
 void StampComponent(ComplexMatrix& m, const Tcomponent& component, double f, const TDataSets& data,
                     ComplexErrors& errors)
 {
-  switch (component.ctype) {
-  case ckResistor:
-    stampResistor(m, component);
-    break;
-  case ckCapacitor:
-    stampCapacitor(m, component, f);
-    break;
-  case ckInductor:
-    stampInductor(m, component, f);
-    break;
-  case ckOpAmp:
-    stampOpAmp(m, component);
-    break;
-  case ckTxLine:
-    stampTxLine(m, component, f);
-    break;
-  case ckSParam2:
-    stampTwoPortBlock(m, component, f, data, errors);
-    break;
-  case ckSParam1:
-    stampOnePortBlock(m, component, f, data, errors);
-    break;
-  case ckTransformer:
-  case ckMutual:
-    stampCoupledWindings(m, component, f);
-    break;
-  case ckBipolar:
-    stampBipolar(m, component, f, errors);
-    break;
-  case ckVCVS:
-    stampVCVS(m, component);
-    break;
-  case ckVCCS:
-    stampVCCS(m, component);
-    break;
-  case ckCCVS:
-    stampCCVS(m, component);
-    break;
-  case ckCCCS:
-    stampCCCS(m, component);
-    break;
-  default: // ground and anything unknown: nothing to add
-    break;
+  // Ground and anything unknown add nothing.
+  const Device* device = findDevice(component.ctype);
+  if (device != nullptr && device->stamp != nullptr) {
+    device->stamp(m, component, f, data, errors);
   }
 }
 

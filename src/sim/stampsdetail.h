@@ -20,6 +20,10 @@ using Pins = std::array<int, 6>;
 // Reads the node numbers of pins 1..wanted; false when one of them holds no node reference.
 bool resolvePins(const Tcomponent& c, int wanted, Pins& p);
 
+void stampResistor(ComplexMatrix& m, const Tcomponent& c);
+void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f);
+void stampInductor(ComplexMatrix& m, const Tcomponent& c, double f);
+void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f);
 void stampOpAmp(ComplexMatrix& m, const Tcomponent& c);
 void stampBipolar(ComplexMatrix& m, const Tcomponent& c, double f, ComplexErrors& errors);
 void stampVCVS(ComplexMatrix& m, const Tcomponent& c);

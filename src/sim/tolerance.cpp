@@ -1,5 +1,7 @@
 #include "sim/tolerance.h"
 
+#include "document/componentkinds.h"
+
 namespace norvane {
 
 double ToleranceRandom::next()
@@ -40,26 +42,19 @@ double ApplyTolerance(Ttolvalue& value, int mode, ToleranceRandom& random)
   return value.actual;
 }
 
+// The parameters the kind's description marks as varied, in slot order (the order matters:
+// a random run draws one number per parameter).
 void ApplyTolerances(TDrawData& drawing, int mode, ToleranceRandom& random)
 {
   for (Tcomponent& comp : drawing.components) {
-    switch (comp.ctype) {
-    case ckResistor:
-    case ckCapacitor:
-    case ckInductor:
-      ApplyTolerance(comp.value[1], mode, random);
-      break;
-    case ckTxLine:
-      ApplyTolerance(comp.value[1], mode, random);
-      ApplyTolerance(comp.value[3], mode, random);
-      break;
-    case ckSParam2:
-    case ckSParam1:
-      ApplyTolerance(comp.value[2], mode, random);
-      ApplyTolerance(comp.value[3], mode, random);
-      break;
-    default:
-      break;
+    const ComponentKind* kind = findComponentKind(comp.ctype);
+    if (kind == nullptr) {
+      continue;
+    }
+    for (const ParameterDescription& p : kind->parameters) {
+      if (p.varied) {
+        ApplyTolerance(comp.value[p.slot], mode, random);
+      }
     }
   }
 }

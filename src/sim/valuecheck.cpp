@@ -1,6 +1,7 @@
 #include "sim/valuecheck.h"
 
-#include <array>
+#include "document/componentkinds.h"
+
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -8,27 +9,10 @@
 namespace norvane {
 namespace {
 
-const char* kindName(int ctype)
+std::string_view kindName(int ctype)
 {
-  static constexpr std::array<const char*, 16> kNames{"component",
-                                                      "resistor",
-                                                      "capacitor",
-                                                      "inductor",
-                                                      "ground",
-                                                      "op-amp",
-                                                      "line",
-                                                      "2-port block",
-                                                      "1-port block",
-                                                      "transformer",
-                                                      "mutual inductance",
-                                                      "bipolar transistor",
-                                                      "VCVS",
-                                                      "VCCS",
-                                                      "CCVS",
-                                                      "CCCS"};
-  return ctype >= 1 && ctype < static_cast<int>(kNames.size())
-             ? kNames[static_cast<std::size_t>(ctype)]
-             : kNames[0];
+  const ComponentKind* kind = findComponentKind(ctype);
+  return kind != nullptr ? kind->title : std::string_view("component");
 }
 
 std::string componentName(const Tcomponent& c, int index)

@@ -31,56 +31,69 @@ ComponentDialogs::~ComponentDialogs()
   }
 }
 
+namespace {
+
+// The dialog table: which dialog edits each component kind. Ground has none.
+using DialogFactory = TComponentDialog* (*)(Prompts&, QWidget*);
+
+template <class Dialog>
+TComponentDialog* make(Prompts&, QWidget* parent)
+{
+  return new Dialog(parent);
+}
+
+// The data-block dialogs ask questions (a file that cannot be read).
+template <class Dialog>
+TComponentDialog* makeWithPrompts(Prompts& prompts, QWidget* parent)
+{
+  return new Dialog(prompts, parent);
+}
+
+struct DialogEntry
+{
+  ComponentType type;
+  DialogFactory make;
+};
+
+using K = ComponentType;
+constexpr DialogEntry kDialogTable[] = {
+    {K::Resistor, make<TReseditdlg>},
+    {K::Capacitor, make<TCapeditDlg>},
+    {K::Inductor, make<TindeditDlg>},
+    {K::OpAmp, make<Topampeditdlg>},
+    {K::TxLine, make<TTxlneditdlg>},
+    {K::SParam2, makeWithPrompts<Tedit2p>},
+    {K::SParam1, makeWithPrompts<TEdit1p>},
+    {K::Transformer, make<Tedittransformerdlg>},
+    {K::Mutual, make<Teditmutualdlg>},
+    {K::Bipolar, make<Teditbipolardlg>},
+    {K::VCVS, make<TVCVSeditdlg>},
+    {K::VCCS, make<TVCCSeditdlg>},
+    {K::CCVS, make<TCCVSeditdlg>},
+    {K::CCCS, make<TCCCSeditdlg>},
+};
+
+DialogFactory dialogFactory(int ctype)
+{
+  for (const DialogEntry& entry : kDialogTable) {
+    if (kindCode(entry.type) == ctype) return entry.make;
+  }
+  return nullptr;
+}
+
+} // namespace
+
+bool kindHasDialog(ComponentType type)
+{
+  return dialogFactory(kindCode(type)) != nullptr;
+}
+
 TComponentDialog* ComponentDialogs::dialogFor(int ctype)
 {
   if (auto found = m_dialogs.find(ctype); found != m_dialogs.end()) return found->second;
-  TComponentDialog* dialog = nullptr;
-  switch (ctype) {
-  case ckResistor:
-    dialog = new TReseditdlg(m_parent);
-    break;
-  case ckCapacitor:
-    dialog = new TCapeditDlg(m_parent);
-    break;
-  case ckInductor:
-    dialog = new TindeditDlg(m_parent);
-    break;
-  case ckOpAmp:
-    dialog = new Topampeditdlg(m_parent);
-    break;
-  case ckTxLine:
-    dialog = new TTxlneditdlg(m_parent);
-    break;
-  case ckSParam2:
-    dialog = new Tedit2p(m_prompts, m_parent);
-    break;
-  case ckSParam1:
-    dialog = new TEdit1p(m_prompts, m_parent);
-    break;
-  case ckTransformer:
-    dialog = new Tedittransformerdlg(m_parent);
-    break;
-  case ckMutual:
-    dialog = new Teditmutualdlg(m_parent);
-    break;
-  case ckBipolar:
-    dialog = new Teditbipolardlg(m_parent);
-    break;
-  case ckVCVS:
-    dialog = new TVCVSeditdlg(m_parent);
-    break;
-  case ckVCCS:
-    dialog = new TVCCSeditdlg(m_parent);
-    break;
-  case ckCCVS:
-    dialog = new TCCVSeditdlg(m_parent);
-    break;
-  case ckCCCS:
-    dialog = new TCCCSeditdlg(m_parent);
-    break;
-  default:
-    return nullptr;
-  }
+  const DialogFactory factory = dialogFactory(ctype);
+  if (factory == nullptr) return nullptr;
+  TComponentDialog* dialog = factory(m_prompts, m_parent);
   connect(dialog, &TComponentDialog::calculatorRequested, this,
           &ComponentDialogs::calculatorRequested);
   m_dialogs.emplace(ctype, dialog);

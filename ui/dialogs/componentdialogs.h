@@ -8,6 +8,7 @@
 
 #include "dialogs/componentdialog.h"
 #include "dialogs/sparamblockdialogs.h"
+#include "document/componentkinds.h"
 #include "document/schema.h"
 #include "editor/editorhost.h"
 
@@ -26,6 +27,9 @@ namespace norvane {
 class Prompts;
 class TEditTextDlg;
 class Tporteditdlg;
+
+// Whether the dialog table has a dialog for the kind (every kind but ground must).
+bool kindHasDialog(ComponentType type);
 
 class ComponentDialogs : public QObject
 {

@@ -1,0 +1,139 @@
+#pragma once
+// One description per component kind: what the kind is called, how many pins its symbol
+// has, which template remembers its values, and what each of its parameters is: which value
+// slot and which field of that slot hold it, its unit, whether the tolerance modes vary it,
+// what an entered zero is replaced by, its template default and the limits and decimals of
+// its dialog field.
+//
+// Everything that reads or writes a component's values by meaning (the element stamps, the
+// tolerance modes, the listing, the labels, the property dialogs, placement, the value
+// checks) asks this table rather than knowing slot numbers itself. The stored value[1..5]
+// records and the file format are untouched: the table only names what is already there.
+//
+// A kind is `ComponentType` at the interface; its integer code (the file's ctype, also the
+// editor mode that places it) is only a key for looking a description up.
+
+#include "document/schema.h"
+
+#include <span>
+#include <string_view>
+
+namespace norvane {
+
+enum class ComponentType {
+  Resistor = ckResistor,
+  Capacitor = ckCapacitor,
+  Inductor = ckInductor,
+  Ground = ckGround,
+  OpAmp = ckOpAmp,
+  TxLine = ckTxLine,
+  SParam2 = ckSParam2,
+  SParam1 = ckSParam1,
+  Transformer = ckTransformer,
+  Mutual = ckMutual,
+  Bipolar = ckBipolar,
+  VCVS = ckVCVS,
+  VCCS = ckVCCS,
+  CCVS = ckCCVS,
+  CCCS = ckCCCS,
+};
+
+constexpr int kindCode(ComponentType type)
+{
+  return static_cast<int>(type);
+}
+
+// Which part of a value slot holds a parameter. Whole: the slot is one value with its
+// tolerances (a tolerance field in the dialog); the others are one double or one flag.
+enum class SlotField { Whole, Nom, MinTol, MaxTol, TolEn, TolPercent };
+
+// What ClearSchema puts into a parameter of the template. Unset parameters keep what the
+// user last confirmed.
+struct ParameterDefault
+{
+  enum class Kind { Unset, Value, WithTolerance };
+  Kind kind = Kind::Unset;
+  double value = 0.0; // the field's value (a flag: nonzero is true)
+  double mintol = 0.0;
+  double maxtol = 0.0;
+  bool toleranceOn = false;
+  bool percent = false;
+};
+
+struct ParameterDescription
+{
+  std::string_view name; // the accessor's name, e.g. "inductance", "q", "qMode"
+  int slot = 1;          // value[slot]
+  SlotField field = SlotField::Nom;
+  std::string_view unit;       // as the dialog field shows it ("R", "F", " m/s", "")
+  bool varied = false;         // changed by the tolerance modes (Lower, Upper, Random)
+  double zeroReplacement = 0;  // stored instead of an exact zero; 0: stored as entered
+  int decimals = 0;            // of the dialog field
+  double low = 0.0;            // dialog field limits
+  double high = 0.0;
+  ParameterDefault templateDefault;
+};
+
+struct ComponentKind
+{
+  ComponentType type = ComponentType::Resistor;
+  std::string_view codeName; // the kind's name in the file format's table, "ckResistor"
+  std::string_view prefix;   // designator prefix of generated names, "R"
+  std::string_view title;    // how messages name it, "resistor"
+  int pins = 0;              // pins of its symbol
+  Tcomponent Tschema::*templateRecord = nullptr; // nullptr: no template
+  int templateValues = 0;                        // slots a new component copies from it
+  std::span<const ParameterDescription> parameters;
+
+  int code() const { return kindCode(type); }
+  // The parameter called `name`; nullptr when the kind has none of that name.
+  const ParameterDescription* parameter(std::string_view name) const;
+  // The highest value slot a parameter uses (0 for ground).
+  int slotsUsed() const;
+};
+
+// Every kind, in code order.
+std::span<const ComponentKind> componentKinds();
+
+// The description of a kind.
+const ComponentKind& componentKind(ComponentType type);
+// The description of a kind code; nullptr for a code that names no kind.
+const ComponentKind* findComponentKind(int code);
+
+// The kind of a component. Only valid for a component whose code names a kind.
+inline ComponentType typeOf(const Tcomponent& c)
+{
+  return static_cast<ComponentType>(c.ctype);
+}
+inline bool isKind(const Tcomponent& c, ComponentType type)
+{
+  return c.ctype == kindCode(type);
+}
+
+// ---- Reading and writing a parameter by name ----------------------------------------------
+
+// The double a parameter names (a flag reads as 0 or 1); the Whole field reads its nom.
+double parameterValue(const Tcomponent& c, const ParameterDescription& p);
+void setParameterValue(Tcomponent& c, const ParameterDescription& p, double value);
+// By name; throws std::out_of_range when the kind has no such parameter (a programming
+// error: the names are fixed in the table).
+double parameterValue(const Tcomponent& c, std::string_view name);
+void setParameterValue(Tcomponent& c, std::string_view name, double value);
+
+// ---- Typed accessors of the parameters with a meaning the simulator relies on -----------
+
+// The capacitor's and inductor's physical model (the same slots in both).
+bool usesPhysicalModel(const Tcomponent& reactive); // slot 5.TolEn
+double qualityFactor(const Tcomponent& reactive);   // Q at qFrequency
+double qFrequency(const Tcomponent& reactive);      // Hz
+double selfResonance(const Tcomponent& reactive);   // Hz
+double qModeNumber(const Tcomponent& reactive);     // 1, 2 or 3 as stored (may be anything)
+
+// Applies the zero replacements of every parameter of the component's kind to its nominal
+// values, as the property dialogs do on OK and the file reader does on loading.
+void ReplaceZeroValues(Tcomponent& comp);
+
+// Sets the template defaults of every kind with a template.
+void setTemplateDefaults(Tschema& doc);
+
+} // namespace norvane

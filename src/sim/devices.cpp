@@ -1,0 +1,190 @@
+#include "sim/devices.h"
+
+#include "numbers/valuetext.h"
+#include "sim/results.h"
+#include "sim/stampsdetail.h"
+
+#include <array>
+#include <cmath>
+
+// The device table. A stamp adapter gives every kind's model the one signature of the
+// table; a listing function writes the kind's line of the netlist listing from its
+// parameters, read by name through the kind's description (values are the nominal ones).
+
+namespace norvane {
+namespace {
+
+using namespace stampdetail;
+using T = ComponentType;
+
+// ---- Stamps ---------------------------------------------------------------------------------
+
+using StampFn = void (*)(ComplexMatrix&, const Tcomponent&, double, const TDataSets&,
+                         ComplexErrors&);
+
+template <void (*Model)(ComplexMatrix&, const Tcomponent&)>
+void plain(ComplexMatrix& m, const Tcomponent& c, double, const TDataSets&, ComplexErrors&)
+{
+  Model(m, c);
+}
+
+template <void (*Model)(ComplexMatrix&, const Tcomponent&, double)>
+void atFrequency(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets&,
+                 ComplexErrors&)
+{
+  Model(m, c, f);
+}
+
+void bipolar(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets&,
+             ComplexErrors& errors)
+{
+  stampBipolar(m, c, f, errors);
+}
+
+// ---- Listing lines ----------------------------------------------------------------------------
+
+std::string v(double x)
+{
+  return FormatEngineering(3, x);
+}
+
+double p(const Tcomponent& c, std::string_view name)
+{
+  return parameterValue(c, name);
+}
+
+// "N1 N2 ... Nk" of the component's first k pins.
+std::string nodes(const Tcomponent& comp, int count)
+{
+  std::string text;
+  for (int k = 1; k <= count; ++k) {
+    if (k > 1) {
+      text += ' ';
+    }
+    text += std::to_string(comp.pins.nodes[k].x);
+  }
+  return text;
+}
+
+std::string dataSetName(const Tschema& doc, const Tcomponent& block)
+{
+  const double index = std::round(p(block, "dataSet"));
+  if (!(index >= 1 && index <= kMaxDataSets)) {
+    return std::string();
+  }
+  const int i = static_cast<int>(index);
+  return block.ctype == ckSParam2 ? doc.datasets.twoPort[i].name : doc.datasets.onePort[i].name;
+}
+
+std::string resistorLine(const Tschema&, const Tcomponent& c)
+{
+  return "res " + nodes(c, 2) + " R=" + v(p(c, "resistance")) + "R";
+}
+
+std::string capacitorLine(const Tschema&, const Tcomponent& c)
+{
+  return "cap " + nodes(c, 2) + " C=" + v(p(c, "capacitance")) + "F";
+}
+
+std::string inductorLine(const Tschema&, const Tcomponent& c)
+{
+  return "ind " + nodes(c, 2) + " L=" + v(p(c, "inductance")) + "H";
+}
+
+std::string opAmpLine(const Tschema&, const Tcomponent& c)
+{
+  return "opamp " + nodes(c, 3) + " Ri=" + v(p(c, "inputResistance")) + "R" +
+         " Ro=" + v(p(c, "outputResistance")) + "R" +
+         " G=" + FixedText(20.0 * Log10(p(c, "gain")), 3) + "dB";
+}
+
+std::string txLineLine(const Tschema&, const Tcomponent& c)
+{
+  return "txln " + nodes(c, 2) + " Zo=" + v(p(c, "impedance")) + "R" +
+         " Vel=" + v(p(c, "velocity")) + "m/s" + " Len=" + v(p(c, "length")) + "m";
+}
+
+std::string twoPortLine(const Tschema& doc, const Tcomponent& c)
+{
+  return "2Port " + nodes(c, 3) + " " + dataSetName(doc, c);
+}
+
+std::string onePortLine(const Tschema& doc, const Tcomponent& c)
+{
+  return "1Port " + nodes(c, 2) + " " + dataSetName(doc, c);
+}
+
+std::string transformerLine(const Tschema&, const Tcomponent& c)
+{
+  return "transformer " + nodes(c, 4) +
+         " Primary turns=" + FormatEngineering(1, p(c, "primaryTurns")) +
+         " Secondary Turns=" + FormatEngineering(1, p(c, "secondaryTurns"));
+}
+
+// Primary inductance and the secondary inductance it implies: L2 = L1 Ns/Np, the linear
+// turns ratio this element uses.
+std::string mutualLine(const Tschema&, const Tcomponent& c)
+{
+  const double lp = p(c, "primaryInductance");
+  const double np = p(c, "primaryTurns");
+  const double ns = p(c, "secondaryTurns");
+  const std::string l2 = np != 0.0 ? v(lp * ns / np) : std::string("?");
+  return "mutual inductance " + nodes(c, 4) + " L1=" + v(lp) + "H" + " L2=" + l2 + "H";
+}
+
+std::string bipolarLine(const Tschema&, const Tcomponent& c)
+{
+  return "bipolar transistor " + nodes(c, 4);
+}
+
+std::string vcvsLine(const Tschema&, const Tcomponent& c)
+{
+  return "vcvs " + nodes(c, 4) + " G=" + v(p(c, "gain")) + "V/V";
+}
+
+std::string vccsLine(const Tschema&, const Tcomponent& c)
+{
+  return "vccs " + nodes(c, 4) + " Gm=" + v(p(c, "gain")) + "S";
+}
+
+std::string ccvsLine(const Tschema&, const Tcomponent& c)
+{
+  return "ccvs " + nodes(c, 4) + " Rm=" + v(p(c, "gain")) + "R";
+}
+
+std::string cccsLine(const Tschema&, const Tcomponent& c)
+{
+  return "cccs " + nodes(c, 4) + " B=" + v(p(c, "gain")) + "A/A";
+}
+
+const std::array<Device, ckLast> kDevices{{
+    {T::Resistor, plain<stampResistor>, resistorLine},
+    {T::Capacitor, atFrequency<stampCapacitor>, capacitorLine},
+    {T::Inductor, atFrequency<stampInductor>, inductorLine},
+    {T::Ground, nullptr, nullptr},
+    {T::OpAmp, plain<stampOpAmp>, opAmpLine},
+    {T::TxLine, atFrequency<stampTxLine>, txLineLine},
+    {T::SParam2, stampTwoPortBlock, twoPortLine},
+    {T::SParam1, stampOnePortBlock, onePortLine},
+    {T::Transformer, atFrequency<stampCoupledWindings>, transformerLine},
+    {T::Mutual, atFrequency<stampCoupledWindings>, mutualLine},
+    {T::Bipolar, bipolar, bipolarLine},
+    {T::VCVS, plain<stampVCVS>, vcvsLine},
+    {T::VCCS, plain<stampVCCS>, vccsLine},
+    {T::CCVS, plain<stampCCVS>, ccvsLine},
+    {T::CCCS, plain<stampCCCS>, cccsLine},
+}};
+
+} // namespace
+
+std::span<const Device> devices()
+{
+  return kDevices;
+}
+
+const Device* findDevice(int code)
+{
+  return isComponentKind(code) ? &kDevices[static_cast<std::size_t>(code - ckFirst)] : nullptr;
+}
+
+} // namespace norvane

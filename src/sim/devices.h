@@ -1,0 +1,32 @@
+#pragma once
+// The simulator's side of each component kind: how it is stamped into the admittance matrix
+// and how the netlist listing shows it. One entry per kind (ground has no stamp); the kind's
+// parameters themselves are described in document/componentkinds.h.
+
+#include "document/componentkinds.h"
+#include "document/schema.h"
+#include "sim/complex.h"
+#include "sim/complexmatrix.h"
+
+#include <span>
+#include <string>
+
+namespace norvane {
+
+struct Device
+{
+  ComponentType type = ComponentType::Ground;
+  // Adds the component's contribution at f (Hz); nullptr: contributes nothing (ground).
+  void (*stamp)(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+                ComplexErrors& errors) = nullptr;
+  // The component's line of the netlist listing; nullptr: not listed (ground).
+  std::string (*listing)(const Tschema& doc, const Tcomponent& c) = nullptr;
+};
+
+// Every kind's device, in code order.
+std::span<const Device> devices();
+
+// The device of a kind code; nullptr for a code that names no kind.
+const Device* findDevice(int code);
+
+} // namespace norvane

@@ -28,7 +28,7 @@ const std::array<ComponentKind, ckLast> kKinds{{
     {T::Transformer, "ckTransformer", "T", "transformer", 4, &Tschema::lastTransformer, 5,
      kTransformer},
     {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Tschema::lastMutual, 5, kMutual},
-    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 4, &Tschema::lastBipolar, 5,
+    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Tschema::lastBipolar, 5,
      kBipolar},
     {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Tschema::lastVCVS, 1, kVCVS},
     {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Tschema::lastVCCS, 1, kVCCS},

@@ -1,0 +1,86 @@
+// Every kind has a device (a stamp and a listing line), and a stamp reads only the slots
+// its kind's description names: slots left undescribed hold NaN and must not reach the
+// matrix.
+
+#include "document/componentkinds.h"
+#include "sim/devices.h"
+#include "sim/listing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace norvane {
+namespace {
+
+TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
+{
+  Tschema doc;
+  for (int i = 1; i <= 3; ++i) {
+    T2pPoint p2;
+    p2.freq = i * 1e8;
+    p2.s11 = {0.1, 0.2};
+    p2.s21 = {0.9, -0.3};
+    p2.s12 = {0.05, 0.1};
+    p2.s22 = {0.2, -0.1};
+    doc.datasets.twoPort[1].points.append(p2);
+    doc.datasets.onePort[1].points.append(T1pPoint{i * 1e8, {0.5, 0.4}});
+  }
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (int code = ckFirst; code <= ckLast; ++code) {
+    SCOPED_TRACE(code);
+    const ComponentKind& kind = *findComponentKind(code);
+    const Device* device = findDevice(code);
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(device->type, kind.type);
+    const bool ground = kind.type == ComponentType::Ground;
+    EXPECT_EQ(device->stamp == nullptr, ground);
+    EXPECT_EQ(device->listing == nullptr, ground);
+    if (ground) {
+      continue;
+    }
+
+    Tcomponent c;
+    c.ctype = code;
+    for (int k = 1; k <= kValuesPerComponent; ++k) {
+      c.value[k] = Ttolvalue{nan, nan, nan, nan, false, false};
+    }
+    for (const ParameterDescription& p : kind.parameters) {
+      Ttolvalue& v = c.value[p.slot];
+      const double x = p.name == "dataSet" ? 1.0 : p.name == "qMode" ? 1.0 : 0.5;
+      if (p.field == SlotField::Whole) {
+        v = Ttolvalue{x, 0, 0, x, false, false};
+      } else if (p.field == SlotField::Nom) {
+        v.nom = x;
+        v.actual = x;
+      } else if (p.field == SlotField::MinTol) {
+        v.mintol = x;
+      } else if (p.field == SlotField::MaxTol) {
+        v.maxtol = x;
+      }
+    }
+    c.pins.count = kind.pins;
+    for (int k = 1; k <= kind.pins; ++k) {
+      c.pins.nodes[k] = TPoint{k, -1};
+    }
+    auto m = std::make_unique<ComplexMatrix>();
+    m->clear(kMatrixDim - 1);
+    ComplexErrors errors;
+    device->stamp(*m, c, 2e8, doc.datasets, errors);
+    bool touched = false;
+    for (int r = 0; r < kMatrixDim; ++r) {
+      for (int col = 0; col < kMatrixDim; ++col) {
+        const Complex y = (*m)[r][col];
+        EXPECT_TRUE(std::isfinite(y.re) && std::isfinite(y.im)) << "entry " << r << "," << col;
+        touched = touched || y.re != 0.0 || y.im != 0.0;
+      }
+    }
+    EXPECT_TRUE(touched);
+    EXPECT_EQ(NetlistListingLine(doc, c).find("unknown"), std::string::npos);
+  }
+}
+
+} // namespace
+} // namespace norvane

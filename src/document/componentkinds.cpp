@@ -28,53 +28,12 @@ const std::array<ComponentKind, ckLast> kKinds{{
     {T::Transformer, "ckTransformer", "T", "transformer", 4, &Tschema::lastTransformer, 5,
      kTransformer},
     {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Tschema::lastMutual, 5, kMutual},
-    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Tschema::lastBipolar, 5,
-     kBipolar},
+    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Tschema::lastBipolar, 5, kBipolar},
     {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Tschema::lastVCVS, 1, kVCVS},
     {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Tschema::lastVCCS, 1, kVCCS},
     {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Tschema::lastCCVS, 1, kCCVS},
     {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Tschema::lastCCCS, 1, kCCCS},
 }};
-
-double readField(const Ttolvalue& v, SlotField field)
-{
-  switch (field) {
-  case F::Whole:
-  case F::Nom:
-    return v.nom;
-  case F::MinTol:
-    return v.mintol;
-  case F::MaxTol:
-    return v.maxtol;
-  case F::TolEn:
-    return v.TolEn ? 1.0 : 0.0;
-  case F::TolPercent:
-    return v.TolPercent ? 1.0 : 0.0;
-  }
-  return 0.0;
-}
-
-void writeField(Ttolvalue& v, SlotField field, double x)
-{
-  switch (field) {
-  case F::Whole:
-  case F::Nom:
-    v.nom = x;
-    break;
-  case F::MinTol:
-    v.mintol = x;
-    break;
-  case F::MaxTol:
-    v.maxtol = x;
-    break;
-  case F::TolEn:
-    v.TolEn = x != 0.0;
-    break;
-  case F::TolPercent:
-    v.TolPercent = x != 0.0;
-    break;
-  }
-}
 
 const ParameterDescription& namedParameter(const Tcomponent& c, std::string_view name)
 {
@@ -125,12 +84,12 @@ const ComponentKind* findComponentKind(int code)
 
 double parameterValue(const Tcomponent& c, const ParameterDescription& p)
 {
-  return readField(c.value[p.slot], p.field);
+  return kindparameters::read(c, p);
 }
 
 void setParameterValue(Tcomponent& c, const ParameterDescription& p, double x)
 {
-  writeField(c.value[p.slot], p.field, x);
+  kindparameters::write(c, p, x);
 }
 
 double parameterValue(const Tcomponent& c, std::string_view name)
@@ -141,6 +100,21 @@ double parameterValue(const Tcomponent& c, std::string_view name)
 void setParameterValue(Tcomponent& c, std::string_view name, double x)
 {
   setParameterValue(c, namedParameter(c, name), x);
+}
+
+const Ttolvalue& parameterSlot(const Tcomponent& c, std::string_view name)
+{
+  return c.value[namedParameter(c, name).slot];
+}
+
+Ttolvalue& parameterSlot(Tcomponent& c, std::string_view name)
+{
+  return c.value[namedParameter(c, name).slot];
+}
+
+std::string_view parameterUnit(const Tcomponent& c, std::string_view name)
+{
+  return namedParameter(c, name).unit;
 }
 
 namespace {
@@ -210,7 +184,7 @@ void setTemplateDefaults(Tschema& doc)
         v.TolEn = d.toleranceOn;
         v.TolPercent = d.percent;
       } else if (d.kind == D::Kind::Value) {
-        writeField(v, p.field, d.value);
+        kindparameters::write(record, p, d.value);
       }
     }
   }

@@ -65,11 +65,11 @@ struct ParameterDescription
   std::string_view name; // the accessor's name, e.g. "inductance", "q", "qMode"
   int slot = 1;          // value[slot]
   SlotField field = SlotField::Nom;
-  std::string_view unit;       // as the dialog field shows it ("R", "F", " m/s", "")
-  bool varied = false;         // changed by the tolerance modes (Lower, Upper, Random)
-  double zeroReplacement = 0;  // stored instead of an exact zero; 0: stored as entered
-  int decimals = 0;            // of the dialog field
-  double low = 0.0;            // dialog field limits
+  std::string_view unit;      // as the dialog field shows it ("R", "F", " m/s", "")
+  bool varied = false;        // changed by the tolerance modes (Lower, Upper, Random)
+  double zeroReplacement = 0; // stored instead of an exact zero; 0: stored as entered
+  int decimals = 0;           // of the dialog field
+  double low = 0.0;           // dialog field limits
   double high = 0.0;
   ParameterDefault templateDefault;
 };
@@ -119,6 +119,13 @@ void setParameterValue(Tcomponent& c, const ParameterDescription& p, double valu
 // error: the names are fixed in the table).
 double parameterValue(const Tcomponent& c, std::string_view name);
 void setParameterValue(Tcomponent& c, std::string_view name, double value);
+
+// The whole value slot that holds a parameter (for a Whole parameter: the value with its
+// tolerances); throws std::out_of_range as above.
+const Ttolvalue& parameterSlot(const Tcomponent& c, std::string_view name);
+Ttolvalue& parameterSlot(Tcomponent& c, std::string_view name);
+// The unit of a parameter as the dialogs show it.
+std::string_view parameterUnit(const Tcomponent& c, std::string_view name);
 
 // ---- Typed accessors of the parameters with a meaning the simulator relies on -----------
 

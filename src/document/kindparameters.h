@@ -29,13 +29,13 @@ constexpr D withTolerance(double nom, double mintol, double maxtol, bool on, boo
 }
 
 // Physical-model parameters shared by the capacitor and the inductor.
-#define NORVANE_REACTIVE_MODEL(qDefault)                                                     \
-  {"q", 2, F::Nom, "", false, 0, 0, 1e-20, 1e12, value(qDefault)},                           \
-      {"qFrequency", 3, F::Nom, "Hz", false, 0, 3, 1e-20, 1e12, value(1e8)},                  \
-      {"selfResonance", 4, F::Nom, "Hz", false, 0, 3, 1e-20, 1e12, value(1e9)},               \
-      {"qMode", 5, F::Nom, "", false, 0, 0, 1, 3, value(1)},                                  \
-  {                                                                                          \
-    "physicalModel", 5, F::TolEn, "", false, 0, 0, 0, 1, value(0)                             \
+#define NORVANE_REACTIVE_MODEL(qDefault)                                                           \
+  {"q", 2, F::Nom, "", false, 0, 0, 1e-20, 1e12, value(qDefault)},                                 \
+      {"qFrequency", 3, F::Nom, "Hz", false, 0, 3, 1e-20, 1e12, value(1e8)},                       \
+      {"selfResonance", 4, F::Nom, "Hz", false, 0, 3, 1e-20, 1e12, value(1e9)},                    \
+      {"qMode", 5, F::Nom, "", false, 0, 0, 1, 3, value(1)},                                       \
+  {                                                                                                \
+    "physicalModel", 5, F::TolEn, "", false, 0, 0, 0, 1, value(0)                                  \
   }
 
 inline constexpr ParameterDescription kResistor[] = {
@@ -137,6 +137,63 @@ consteval int slotOf(const ParameterDescription (&table)[N], std::string_view na
     }
   }
   throw "no such parameter";
+}
+
+// The description of a parameter, found when compiling.
+template <std::size_t N>
+consteval ParameterDescription describe(const ParameterDescription (&table)[N],
+                                        std::string_view name)
+{
+  for (const ParameterDescription& p : table) {
+    if (p.name == name) {
+      return p;
+    }
+  }
+  throw "no such parameter";
+}
+
+// The number a parameter holds (a flag reads as 0 or 1); with `p` a constant the choice of
+// field is made when compiling.
+constexpr double read(const Tcomponent& c, const ParameterDescription& p)
+{
+  const Ttolvalue& v = c.value[p.slot];
+  switch (p.field) {
+  case SlotField::Whole:
+  case SlotField::Nom:
+    return v.nom;
+  case SlotField::MinTol:
+    return v.mintol;
+  case SlotField::MaxTol:
+    return v.maxtol;
+  case SlotField::TolEn:
+    return v.TolEn ? 1.0 : 0.0;
+  case SlotField::TolPercent:
+    return v.TolPercent ? 1.0 : 0.0;
+  }
+  return 0.0;
+}
+
+constexpr void write(Tcomponent& c, const ParameterDescription& p, double x)
+{
+  Ttolvalue& v = c.value[p.slot];
+  switch (p.field) {
+  case SlotField::Whole:
+  case SlotField::Nom:
+    v.nom = x;
+    break;
+  case SlotField::MinTol:
+    v.mintol = x;
+    break;
+  case SlotField::MaxTol:
+    v.maxtol = x;
+    break;
+  case SlotField::TolEn:
+    v.TolEn = x != 0.0;
+    break;
+  case SlotField::TolPercent:
+    v.TolPercent = x != 0.0;
+    break;
+  }
 }
 
 } // namespace norvane::kindparameters

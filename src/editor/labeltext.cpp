@@ -1,8 +1,10 @@
 #include "editor/labeltext.h"
 
+#include "document/componentkinds.h"
 #include "document/placement.h"
 #include "numbers/valuetext.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -47,15 +49,54 @@ std::string PlainNumberText(double value)
 
 namespace {
 
+// Parameters by name, through the kind's description.
+double p(const Tcomponent& c, std::string_view name)
+{
+  return parameterValue(c, name);
+}
+
+const Ttolvalue& slot(const Tcomponent& c, std::string_view name)
+{
+  return parameterSlot(c, name);
+}
+
+std::string unit(const Tcomponent& c, std::string_view name)
+{
+  return std::string(parameterUnit(c, name));
+}
+
+// A value with its unit and, when enabled, its tolerance: resistor, capacitor, inductor.
+LabelLines valueLines(const Tcomponent& c, std::string_view name, int decimals)
+{
+  const std::string u = unit(c, name);
+  return {EngText(p(c, name), decimals) + u, ToleranceText(slot(c, name), u), ""};
+}
+
+LabelLines resistorLines(const Tcomponent& c, const TDataSets&)
+{
+  return valueLines(c, "resistance", 2);
+}
+
 // Capacitor and inductor: the simple label, or with the physical model the value with its
 // tolerance on one line and the Q and self-resonance figures below.
-LabelLines reactiveLines(const Tcomponent& c, const std::string& unit)
+LabelLines reactiveLines(const Tcomponent& c, std::string_view name)
 {
-  const auto& v = c.value;
-  if (!v[5].TolEn) return {EngText(v[1].nom, 3) + unit, ToleranceText(v[1], unit), ""};
-  return {EngText(v[1].nom, 2) + unit + "  " + ToleranceText(v[1], unit),
-          "Q=" + PlainNumberText(v[2].nom) + " @" + EngText(v[3].nom, 1) + "Hz",
-          "Q mode=" + PlainNumberText(v[5].nom) + " SRF=" + EngText(v[4].nom, 1) + "Hz"};
+  if (!usesPhysicalModel(c)) return valueLines(c, name, 3);
+  const std::string u = unit(c, name);
+  return {EngText(p(c, name), 2) + u + "  " + ToleranceText(slot(c, name), u),
+          "Q=" + PlainNumberText(qualityFactor(c)) + " @" + EngText(qFrequency(c), 1) + "Hz",
+          "Q mode=" + PlainNumberText(qModeNumber(c)) + " SRF=" + EngText(selfResonance(c), 1) +
+              "Hz"};
+}
+
+LabelLines capacitorLines(const Tcomponent& c, const TDataSets&)
+{
+  return reactiveLines(c, "capacitance");
+}
+
+LabelLines inductorLines(const Tcomponent& c, const TDataSets&)
+{
+  return reactiveLines(c, "inductance");
 }
 
 // Open-loop gain in dB; a gain that is not positive has no logarithm, so it is shown with the
@@ -65,70 +106,105 @@ double gainDb(double ratio)
   return 20.0 * (ratio > 0 ? std::log10(ratio) : 1e30);
 }
 
-std::string blockText(const std::string& setName, const Tcomponent& c)
+LabelLines opAmpLines(const Tcomponent& c, const TDataSets&)
+{
+  return {"Ri=" + EngText(p(c, "inputResistance"), 2) + "R",
+          "Ro=" + EngText(p(c, "outputResistance"), 2) + "R",
+          "OLgain=" + EngText(gainDb(p(c, "gain")), 0) + "dB"};
+}
+
+LabelLines txLineLines(const Tcomponent& c, const TDataSets&)
+{
+  return {"Zo=" + EngText(p(c, "impedance"), 2) + "R  " +
+              ToleranceText(slot(c, "impedance"), unit(c, "impedance")),
+          "v=" + EngText(p(c, "velocity"), 2) + unit(c, "velocity"),
+          "l=" + EngText(p(c, "length"), 4) + " m  " +
+              ToleranceText(slot(c, "length"), unit(c, "length"))};
+}
+
+LabelLines blockLines(const std::string& setName, const Tcomponent& c)
 {
   std::string text = setName;
-  if (c.value[2].TolEn)
-    text +=
-        ", Mag " + EngText(c.value[2].maxtol, 1) + "% Ang " + EngText(c.value[3].maxtol, 1) + "%";
-  return text;
+  const Ttolvalue& magnitude = slot(c, "magnitudeTolerance");
+  if (magnitude.TolEn)
+    text += ", Mag " + EngText(magnitude.maxtol, 1) + "% Ang " +
+            EngText(slot(c, "angleTolerance").maxtol, 1) + "%";
+  return {text, "", ""};
 }
+
+LabelLines twoPortLines(const Tcomponent& c, const TDataSets& sets)
+{
+  const int n = blockDataSetIndex(c);
+  return blockLines(n > 0 ? sets.twoPort[n].name : std::string(), c);
+}
+
+LabelLines onePortLines(const Tcomponent& c, const TDataSets& sets)
+{
+  const int n = blockDataSetIndex(c);
+  return blockLines(n > 0 ? sets.onePort[n].name : std::string(), c);
+}
+
+LabelLines transformerLines(const Tcomponent& c, const TDataSets&)
+{
+  std::string ratio =
+      "   " + EngText(p(c, "primaryTurns"), 1) + ":" + EngText(p(c, "secondaryTurns"), 1);
+  if (p(c, "physicalModel") != 0.0)
+    ratio +=
+        ", Lp=" + EngText(p(c, "primaryInductance"), 2) + "H, k=" + EngText(p(c, "coupling"), 2);
+  return {"", ratio, ""};
+}
+
+LabelLines bipolarLines(const Tcomponent& c, const TDataSets&)
+{
+  if (p(c, "ballParkModel") != 0.0) {
+    return {std::string("  ballpark") + (p(c, "surfaceMount") != 0.0 ? ", SMT" : ", leaded"),
+            "  hfe=" + EngText(p(c, "beta"), 0) + ", Ft=" + EngText(p(c, "ft"), 2) + "Hz",
+            "  Ccb=" + EngText(p(c, "ccb"), 2) + "F, Ic=" + EngText(p(c, "ic"), 2) + "A"};
+  }
+  return {"  hfe=" + EngText(p(c, "beta"), 0) + ", Rbb=" + EngText(p(c, "rbb"), 3) + "R" +
+              ", Re=" + EngText(p(c, "re"), 2) + "R",
+          "  Ro=" + EngText(p(c, "ro"), 2) + "R, Ccb=" + EngText(p(c, "ccb"), 3) + "F" +
+              ", Cbe=" + EngText(p(c, "cbe"), 2) + "F",
+          "  Td=" + EngText(p(c, "delay"), 2) + "s, Lb=" + EngText(p(c, "lb"), 3) + "H" +
+              ", Le=" + EngText(p(c, "le"), 2) + "H"};
+}
+
+// The controlled sources: their gain with the symbol the label has always used.
+template <const char* Symbol> LabelLines sourceLines(const Tcomponent& c, const TDataSets&)
+{
+  return {Symbol + EngText(p(c, "gain"), 3) + unit(c, "gain"), "", ""};
+}
+constexpr char kVcvsSymbol[] = "G=";
+constexpr char kVccsSymbol[] = "gm=";
+constexpr char kCcvsSymbol[] = "a=";
+constexpr char kCccsSymbol[] = "B=";
+
+using LabelFn = LabelLines (*)(const Tcomponent&, const TDataSets&);
+
+// One label function per kind, in code order; ground and the mutual inductance carry none.
+constexpr std::array<LabelFn, ckLast> kLabels{resistorLines,
+                                              capacitorLines,
+                                              inductorLines,
+                                              nullptr,
+                                              opAmpLines,
+                                              txLineLines,
+                                              twoPortLines,
+                                              onePortLines,
+                                              transformerLines,
+                                              nullptr,
+                                              bipolarLines,
+                                              sourceLines<kVcvsSymbol>,
+                                              sourceLines<kVccsSymbol>,
+                                              sourceLines<kCcvsSymbol>,
+                                              sourceLines<kCccsSymbol>};
 
 } // namespace
 
 LabelLines ComponentLabelLines(const Tcomponent& c, const TDataSets& sets)
 {
-  const auto& v = c.value;
-  switch (c.ctype) {
-  case ckResistor:
-    return {EngText(v[1].nom, 2) + "R", ToleranceText(v[1], "R"), ""};
-  case ckCapacitor:
-    return reactiveLines(c, "F");
-  case ckInductor:
-    return reactiveLines(c, "H");
-  case ckOpAmp:
-    return {"Ri=" + EngText(v[1].nom, 2) + "R", "Ro=" + EngText(v[2].nom, 2) + "R",
-            "OLgain=" + EngText(gainDb(v[3].nom), 0) + "dB"};
-  case ckTxLine:
-    return {"Zo=" + EngText(v[1].nom, 2) + "R  " + ToleranceText(v[1], "R"),
-            "v=" + EngText(v[2].nom, 2) + " m/s",
-            "l=" + EngText(v[3].nom, 4) + " m  " + ToleranceText(v[3], " m")};
-  case ckSParam2: {
-    const int n = blockDataSetIndex(c);
-    return {blockText(n > 0 ? sets.twoPort[n].name : std::string(), c), "", ""};
-  }
-  case ckSParam1: {
-    const int n = blockDataSetIndex(c);
-    return {blockText(n > 0 ? sets.onePort[n].name : std::string(), c), "", ""};
-  }
-  case ckTransformer: {
-    std::string ratio = "   " + EngText(v[1].mintol, 1) + ":" + EngText(v[1].nom, 1);
-    if (v[1].TolEn) ratio += ", Lp=" + EngText(v[2].nom, 2) + "H, k=" + EngText(v[3].nom, 2);
-    return {"", ratio, ""};
-  }
-  case ckBipolar:
-    if (v[5].TolEn) {
-      return {std::string("  ballpark") + (v[5].TolPercent ? ", SMT" : ", leaded"),
-              "  hfe=" + EngText(v[1].nom, 0) + ", Ft=" + EngText(v[5].mintol, 2) + "Hz",
-              "  Ccb=" + EngText(v[3].mintol, 2) + "F, Ic=" + EngText(v[5].nom, 2) + "A"};
-    }
-    return {"  hfe=" + EngText(v[1].nom, 0) + ", Rbb=" + EngText(v[2].mintol, 3) + "R" +
-                ", Re=" + EngText(v[2].nom, 2) + "R",
-            "  Ro=" + EngText(v[2].maxtol, 2) + "R, Ccb=" + EngText(v[3].mintol, 3) + "F" +
-                ", Cbe=" + EngText(v[3].nom, 2) + "F",
-            "  Td=" + EngText(v[3].maxtol, 2) + "s, Lb=" + EngText(v[4].nom, 3) + "H" +
-                ", Le=" + EngText(v[4].maxtol, 2) + "H"};
-  case ckVCVS:
-    return {"G=" + EngText(v[1].nom, 3) + "V/V", "", ""};
-  case ckVCCS:
-    return {"gm=" + EngText(v[1].nom, 3) + "A/V", "", ""};
-  case ckCCVS:
-    return {"a=" + EngText(v[1].nom, 3) + "V/A", "", ""};
-  case ckCCCS:
-    return {"B=" + EngText(v[1].nom, 3) + "A/A", "", ""};
-  default: // ground, mutual inductance and unknown kinds carry no label
-    return {"", "", ""};
-  }
+  if (!isComponentKind(c.ctype)) return {"", "", ""};
+  const LabelFn label = kLabels[static_cast<std::size_t>(c.ctype - ckFirst)];
+  return label != nullptr ? label(c, sets) : LabelLines{"", "", ""};
 }
 
 std::string PortLabelText(const Tport& port)

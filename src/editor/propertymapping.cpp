@@ -1,10 +1,58 @@
 #include "editor/propertymapping.h"
 
+#include "document/componentkinds.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
+#include <string>
 
 namespace norvane {
+
+namespace {
+
+using K = ComponentType;
+
+// Each form belongs to one kind (the capacitor's and the inductor's share their slots, the
+// transformer's and the mutual inductance's too), so the form names the description it
+// follows whatever the component's code says.
+const ParameterDescription& param(K kind, std::string_view name)
+{
+  const ParameterDescription* p = componentKind(kind).parameter(name);
+  if (p == nullptr) throw std::out_of_range("no parameter " + std::string(name));
+  return *p;
+}
+
+double read(const Tcomponent& comp, K kind, std::string_view name)
+{
+  return parameterValue(comp, param(kind, name));
+}
+
+// The description's replacement for an entered zero (none: the number as entered).
+double replaced(const ParameterDescription& p, double entered)
+{
+  return p.zeroReplacement != 0.0 ? replaceZero(entered, p.zeroReplacement) : entered;
+}
+
+// A value with its tolerances into its whole slot; the simulation's actual value stays.
+void storeWhole(Tcomponent& comp, K kind, std::string_view name, const Ttolvalue& entered)
+{
+  const ParameterDescription& p = param(kind, name);
+  Ttolvalue& slot = comp.value[p.slot];
+  const double actual = slot.actual;
+  slot = entered;
+  slot.actual = actual;
+  slot.nom = replaced(p, entered.nom);
+}
+
+void store(Tcomponent& comp, K kind, std::string_view name, double entered)
+{
+  const ParameterDescription& p = param(kind, name);
+  setParameterValue(comp, p, replaced(p, entered));
+}
+
+} // namespace
 
 void copyToTemplate(Tschema& doc, const Tcomponent& comp)
 {
@@ -17,36 +65,30 @@ void copyToTemplate(Tschema& doc, const Tcomponent& comp)
 ReactiveForm readReactiveForm(const Tcomponent& comp)
 {
   ReactiveForm form;
-  form.value = comp.value[1];
-  form.q = comp.value[2].nom;
-  form.qFrequency = comp.value[3].nom;
-  form.selfResonance = comp.value[4].nom;
-  form.physicalModel = comp.value[5].TolEn;
+  form.value = comp.value[param(K::Capacitor, "capacitance").slot];
+  form.q = qualityFactor(comp);
+  form.qFrequency = qFrequency(comp);
+  form.selfResonance = selfResonance(comp);
+  form.physicalModel = usesPhysicalModel(comp);
   // Only modes 1 to 3 exist; anything else read from a file shows as the first.
-  const double mode = std::round(comp.value[5].nom);
+  const double mode = std::round(qModeNumber(comp));
   form.qMode = (mode >= 1.0 && mode <= kQModeCount) ? static_cast<int>(mode) : 1;
   return form;
 }
 
 void storeReactiveForm(const ReactiveForm& form, Tcomponent& comp)
 {
-  const double actual = comp.value[1].actual;
-  comp.value[1] = form.value;
-  comp.value[1].actual = actual;
-  comp.value[1].nom = replaceZero(form.value.nom, zeroreplacement::kReactance);
-  comp.value[2].nom = form.q;
-  comp.value[3].nom = form.qFrequency;
-  comp.value[4].nom = form.selfResonance;
-  comp.value[5].nom = std::clamp(form.qMode, 1, kQModeCount);
-  comp.value[5].TolEn = form.physicalModel;
+  storeWhole(comp, K::Capacitor, "capacitance", form.value);
+  store(comp, K::Capacitor, "q", form.q);
+  store(comp, K::Capacitor, "qFrequency", form.qFrequency);
+  store(comp, K::Capacitor, "selfResonance", form.selfResonance);
+  store(comp, K::Capacitor, "qMode", std::clamp(form.qMode, 1, kQModeCount));
+  store(comp, K::Capacitor, "physicalModel", form.physicalModel ? 1.0 : 0.0);
 }
 
 void storeResistance(const Ttolvalue& entered, Tcomponent& comp)
 {
-  const double actual = comp.value[1].actual;
-  comp.value[1] = entered;
-  comp.value[1].actual = actual;
-  comp.value[1].nom = replaceZero(entered.nom, zeroreplacement::kResistance);
+  storeWhole(comp, K::Resistor, "resistance", entered);
 }
 
 double gainRatioToDb(double ratio)
@@ -64,59 +106,53 @@ double gainDbToRatio(double dB)
 
 OpAmpForm readOpAmpForm(const Tcomponent& comp)
 {
-  return {comp.value[1].nom, comp.value[2].nom, gainRatioToDb(comp.value[3].nom)};
+  return {read(comp, K::OpAmp, "inputResistance"), read(comp, K::OpAmp, "outputResistance"),
+          gainRatioToDb(read(comp, K::OpAmp, "gain"))};
 }
 
 void storeOpAmpForm(const OpAmpForm& form, Tcomponent& comp)
 {
-  comp.value[1].nom = replaceZero(form.inputResistance, zeroreplacement::kReactance);
-  comp.value[2].nom = replaceZero(form.outputResistance, zeroreplacement::kReactance);
-  comp.value[3].nom = gainDbToRatio(form.gainDb);
+  store(comp, K::OpAmp, "inputResistance", form.inputResistance);
+  store(comp, K::OpAmp, "outputResistance", form.outputResistance);
+  store(comp, K::OpAmp, "gain", gainDbToRatio(form.gainDb));
 }
 
 TxLineForm readTxLineForm(const Tcomponent& comp)
 {
-  return {comp.value[1], comp.value[2].nom, comp.value[3]};
+  return {comp.value[param(K::TxLine, "impedance").slot], read(comp, K::TxLine, "velocity"),
+          comp.value[param(K::TxLine, "length").slot]};
 }
 
 void storeTxLineForm(const TxLineForm& form, Tcomponent& comp)
 {
-  const double zoActual = comp.value[1].actual;
-  const double lengthActual = comp.value[3].actual;
-  comp.value[1] = form.zo;
-  comp.value[1].actual = zoActual;
-  comp.value[1].nom = replaceZero(form.zo.nom, zeroreplacement::kReactance);
-  comp.value[2].nom = replaceZero(form.velocity, zeroreplacement::kVelocity);
-  comp.value[3] = form.length;
-  comp.value[3].actual = lengthActual;
-  comp.value[3].nom = replaceZero(form.length.nom, zeroreplacement::kReactance);
+  storeWhole(comp, K::TxLine, "impedance", form.zo);
+  store(comp, K::TxLine, "velocity", form.velocity);
+  storeWhole(comp, K::TxLine, "length", form.length);
 }
 
 CoupledCoilsForm readCoupledCoilsForm(const Tcomponent& comp)
 {
   CoupledCoilsForm form;
-  form.primaryTurns = comp.value[1].mintol;
-  form.secondaryTurns = comp.value[1].nom;
-  form.physicalModel = comp.value[1].TolEn;
-  form.primaryInductance = comp.value[2].nom;
-  form.coupling = comp.value[3].nom;
+  form.primaryTurns = read(comp, K::Transformer, "primaryTurns");
+  form.secondaryTurns = read(comp, K::Transformer, "secondaryTurns");
+  form.physicalModel = read(comp, K::Transformer, "physicalModel") != 0.0;
+  form.primaryInductance = read(comp, K::Transformer, "primaryInductance");
+  form.coupling = read(comp, K::Transformer, "coupling");
   return form;
 }
 
 void storeCoupledCoilsForm(const CoupledCoilsForm& form, Tcomponent& comp)
 {
-  comp.value[1].mintol = form.primaryTurns;
-  comp.value[1].nom = form.secondaryTurns;
-  comp.value[1].TolEn = form.physicalModel;
-  comp.value[2].nom = form.primaryInductance;
-  comp.value[3].nom = form.coupling;
+  store(comp, K::Transformer, "primaryTurns", form.primaryTurns);
+  store(comp, K::Transformer, "secondaryTurns", form.secondaryTurns);
+  store(comp, K::Transformer, "physicalModel", form.physicalModel ? 1.0 : 0.0);
+  store(comp, K::Transformer, "primaryInductance", form.primaryInductance);
+  store(comp, K::Transformer, "coupling", form.coupling);
 }
 
 void storeSourceGain(const Ttolvalue& entered, Tcomponent& comp)
 {
-  const double actual = comp.value[1].actual;
-  comp.value[1] = entered;
-  comp.value[1].actual = actual;
+  storeWhole(comp, K::VCVS, "gain", entered);
 }
 
 std::vector<std::string> textSizeChoices()

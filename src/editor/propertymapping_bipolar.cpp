@@ -1,45 +1,72 @@
 #include "editor/propertymapping_bipolar.h"
 
+#include "document/componentkinds.h"
+
+#include <array>
+#include <string_view>
+
 namespace norvane {
+namespace {
+
+// The model parameters of the dialog's accurate page and the transistor parameter each
+// one is stored as.
+struct ModelField
+{
+  std::string_view name;
+  double BipolarParameters::*member;
+};
+
+constexpr std::array<ModelField, 10> kModelFields{{
+    {"beta", &BipolarParameters::beta},
+    {"re", &BipolarParameters::re},
+    {"rbb", &BipolarParameters::rbb},
+    {"ro", &BipolarParameters::ro},
+    {"cbe", &BipolarParameters::cbe},
+    {"ccb", &BipolarParameters::ccb},
+    {"delay", &BipolarParameters::timeDelay},
+    {"lb", &BipolarParameters::lb},
+    {"betaCutoff", &BipolarParameters::betaCutoff},
+    {"le", &BipolarParameters::le},
+}};
+
+// Through the transistor's description, whatever code the component carries.
+const ParameterDescription& param(std::string_view name)
+{
+  return *componentKind(ComponentType::Bipolar).parameter(name);
+}
+
+double get(const Tcomponent& comp, std::string_view name)
+{
+  return parameterValue(comp, param(name));
+}
+
+void put(Tcomponent& comp, std::string_view name, double x)
+{
+  setParameterValue(comp, param(name), x);
+}
+
+} // namespace
 
 BipolarForm readBipolarForm(const Tcomponent& comp)
 {
   BipolarForm form;
-  BipolarParameters& m = form.model;
-  m.beta = comp.value[1].nom;
-  m.re = comp.value[2].nom;
-  m.rbb = comp.value[2].mintol;
-  m.ro = comp.value[2].maxtol;
-  m.cbe = comp.value[3].nom;
-  m.ccb = comp.value[3].mintol;
-  m.timeDelay = comp.value[3].maxtol;
-  m.lb = comp.value[4].nom;
-  m.betaCutoff = comp.value[4].mintol;
-  m.le = comp.value[4].maxtol;
-  form.ic = comp.value[5].nom;
-  form.ft = comp.value[5].mintol;
-  form.ballPark = comp.value[5].TolEn;
-  form.surfaceMount = comp.value[5].TolPercent;
+  for (const ModelField& f : kModelFields)
+    form.model.*f.member = get(comp, f.name);
+  form.ic = get(comp, "ic");
+  form.ft = get(comp, "ft");
+  form.ballPark = get(comp, "ballParkModel") != 0.0;
+  form.surfaceMount = get(comp, "surfaceMount") != 0.0;
   return form;
 }
 
 void storeBipolarForm(const BipolarForm& form, Tcomponent& comp)
 {
-  const BipolarParameters& m = form.model;
-  comp.value[1].nom = m.beta;
-  comp.value[2].nom = m.re;
-  comp.value[2].mintol = m.rbb;
-  comp.value[2].maxtol = m.ro;
-  comp.value[3].nom = m.cbe;
-  comp.value[3].mintol = m.ccb;
-  comp.value[3].maxtol = m.timeDelay;
-  comp.value[4].nom = m.lb;
-  comp.value[4].mintol = m.betaCutoff;
-  comp.value[4].maxtol = m.le;
-  comp.value[5].nom = form.ic;
-  comp.value[5].mintol = form.ft;
-  comp.value[5].TolEn = form.ballPark;
-  comp.value[5].TolPercent = form.surfaceMount;
+  for (const ModelField& f : kModelFields)
+    put(comp, f.name, form.model.*f.member);
+  put(comp, "ic", form.ic);
+  put(comp, "ft", form.ft);
+  put(comp, "ballParkModel", form.ballPark ? 1.0 : 0.0);
+  put(comp, "surfaceMount", form.surfaceMount ? 1.0 : 0.0);
 }
 
 } // namespace norvane

@@ -8,8 +8,9 @@
 #include <cmath>
 
 // The device table. A stamp adapter gives every kind's model the one signature of the
-// table; a listing function writes the kind's line of the netlist listing from its
-// parameters, read by name through the kind's description (values are the nominal ones).
+// table; a divisor function names what the stamp divides by; a listing function writes the kind's
+// line of the netlist listing from its parameters, read by name through the kind's description
+// (values are the nominal ones).
 
 namespace norvane {
 namespace {
@@ -29,8 +30,7 @@ void plain(ComplexMatrix& m, const Tcomponent& c, double, const TDataSets&, Comp
 }
 
 template <void (*Model)(ComplexMatrix&, const Tcomponent&, double)>
-void atFrequency(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets&,
-                 ComplexErrors&)
+void atFrequency(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets&, ComplexErrors&)
 {
   Model(m, c, f);
 }
@@ -157,22 +157,69 @@ std::string cccsLine(const Tschema&, const Tcomponent& c)
   return "cccs " + nodes(c, 4) + " B=" + v(p(c, "gain")) + "A/A";
 }
 
+// ---- Divisors -------------------------------------------------------------------------------
+
+const Ttolvalue& slot(const Tcomponent& c, std::string_view name)
+{
+  return parameterSlot(c, name);
+}
+
+std::vector<double> resistorDivisors(const Tcomponent& c)
+{
+  return {slot(c, "resistance").actual};
+}
+
+// Value, and with the physical model also Q, its frequency and the self-resonance.
+std::vector<double> reactiveDivisors(const Tcomponent& c)
+{
+  const double value = c.value[findComponentKind(c.ctype)->parameters.front().slot].actual;
+  if (usesPhysicalModel(c)) {
+    return {value, qualityFactor(c), qFrequency(c), selfResonance(c)};
+  }
+  return {value};
+}
+
+std::vector<double> opAmpDivisors(const Tcomponent& c)
+{
+  return {p(c, "inputResistance"), p(c, "outputResistance")};
+}
+
+std::vector<double> txLineDivisors(const Tcomponent& c)
+{
+  const Ttolvalue& zo = slot(c, "impedance");
+  return {zo.TolEn ? zo.actual : zo.nom, p(c, "velocity")};
+}
+
+// Turns, and with the physical model the primary inductance.
+std::vector<double> windingDivisors(const Tcomponent& c)
+{
+  if (p(c, "physicalModel") != 0.0) {
+    return {p(c, "secondaryTurns"), p(c, "primaryTurns"), p(c, "primaryInductance")};
+  }
+  return {p(c, "secondaryTurns"), p(c, "primaryTurns")};
+}
+
+std::vector<double> bipolarDivisors(const Tcomponent& c)
+{
+  return {p(c, "ro"), p(c, "betaCutoff")};
+}
+
 const std::array<Device, ckLast> kDevices{{
-    {T::Resistor, plain<stampResistor>, resistorLine},
-    {T::Capacitor, atFrequency<stampCapacitor>, capacitorLine},
-    {T::Inductor, atFrequency<stampInductor>, inductorLine},
-    {T::Ground, nullptr, nullptr},
-    {T::OpAmp, plain<stampOpAmp>, opAmpLine},
-    {T::TxLine, atFrequency<stampTxLine>, txLineLine},
-    {T::SParam2, stampTwoPortBlock, twoPortLine},
-    {T::SParam1, stampOnePortBlock, onePortLine},
-    {T::Transformer, atFrequency<stampCoupledWindings>, transformerLine},
-    {T::Mutual, atFrequency<stampCoupledWindings>, mutualLine},
-    {T::Bipolar, bipolar, bipolarLine},
-    {T::VCVS, plain<stampVCVS>, vcvsLine},
-    {T::VCCS, plain<stampVCCS>, vccsLine},
-    {T::CCVS, plain<stampCCVS>, ccvsLine},
-    {T::CCCS, plain<stampCCCS>, cccsLine},
+    {T::Resistor, plain<stampResistor>, resistorLine, resistorDivisors},
+    {T::Capacitor, atFrequency<stampCapacitor>, capacitorLine, reactiveDivisors},
+    {T::Inductor, atFrequency<stampInductor>, inductorLine, reactiveDivisors},
+    {T::Ground, nullptr, nullptr, nullptr},
+    {T::OpAmp, plain<stampOpAmp>, opAmpLine, opAmpDivisors},
+    {T::TxLine, atFrequency<stampTxLine>, txLineLine, txLineDivisors},
+    {T::SParam2, stampTwoPortBlock, twoPortLine, nullptr},
+    {T::SParam1, stampOnePortBlock, onePortLine, nullptr},
+    {T::Transformer, atFrequency<stampCoupledWindings>, transformerLine, windingDivisors},
+    {T::Mutual, atFrequency<stampCoupledWindings>, mutualLine, windingDivisors},
+    {T::Bipolar, bipolar, bipolarLine, bipolarDivisors},
+    {T::VCVS, plain<stampVCVS>, vcvsLine, nullptr},
+    {T::VCCS, plain<stampVCCS>, vccsLine, nullptr},
+    {T::CCVS, plain<stampCCVS>, ccvsLine, nullptr},
+    {T::CCCS, plain<stampCCCS>, cccsLine, nullptr},
 }};
 
 } // namespace

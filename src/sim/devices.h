@@ -10,6 +10,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace norvane {
 
@@ -21,6 +22,9 @@ struct Device
                 ComplexErrors& errors) = nullptr;
   // The component's line of the netlist listing; nullptr: not listed (ground).
   std::string (*listing)(const Tschema& doc, const Tcomponent& c) = nullptr;
+  // The values the stamp divides by (1/R, 1/(wL), Q/(wC), 1/Zo, l/v, (Np/Ns)^2 and the
+  // like), which the value check refuses when zero; nullptr: none.
+  std::vector<double> (*divisors)(const Tcomponent& c) = nullptr;
 };
 
 // Every kind's device, in code order.

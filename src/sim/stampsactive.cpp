@@ -2,12 +2,22 @@
 // form (no extra rows). Ideal sources are approximated with large conductances; the small
 // leaks keep otherwise floating output nodes solvable.
 
+#include "document/kindparameters.h"
 #include "sim/stamps.h"
 #include "sim/stampsdetail.h"
 
 #include <cmath>
 
 namespace norvane::stampdetail {
+
+using kindparameters::describe;
+using kindparameters::kBipolar;
+using kindparameters::kCCCS;
+using kindparameters::kCCVS;
+using kindparameters::kOpAmp;
+using kindparameters::kVCCS;
+using kindparameters::kVCVS;
+using kindparameters::read;
 
 using namespace stampconst;
 
@@ -19,9 +29,9 @@ void stampOpAmp(ComplexMatrix& m, const Tcomponent& c)
   if (!resolvePins(c, 3, p)) {
     return;
   }
-  const double Ri = c.value[1].nom;
-  const double Ro = c.value[2].nom;
-  const double A = c.value[3].nom;
+  const double Ri = read(c, describe(kOpAmp, "inputResistance"));
+  const double Ro = read(c, describe(kOpAmp, "outputResistance"));
+  const double A = read(c, describe(kOpAmp, "gain"));
   stamp2(m, p[1], p[2], Complex{1.0 / Ri, 0.0});
   m.add(p[3], p[3], Complex{1.0 / Ro, 0.0});
   m.add(p[3], p[2], Complex{A / Ro, 0.0});
@@ -37,16 +47,16 @@ void stampBipolar(ComplexMatrix& m, const Tcomponent& c, double f, ComplexErrors
   if (!resolvePins(c, 4, p)) {
     return;
   }
-  const double beta0 = c.value[1].nom;
-  const double Re = c.value[2].nom;
-  const double Rbb = c.value[2].mintol;
-  const double Ro = c.value[2].maxtol;
-  const double Cbe = c.value[3].nom;
-  const double Ccb = c.value[3].mintol;
-  const double tau = c.value[3].maxtol;
-  const double Lb = c.value[4].nom;
-  const double fbeta = c.value[4].mintol;
-  const double Le = c.value[4].maxtol;
+  const double beta0 = read(c, describe(kBipolar, "beta"));
+  const double Re = read(c, describe(kBipolar, "re"));
+  const double Rbb = read(c, describe(kBipolar, "rbb"));
+  const double Ro = read(c, describe(kBipolar, "ro"));
+  const double Cbe = read(c, describe(kBipolar, "cbe"));
+  const double Ccb = read(c, describe(kBipolar, "ccb"));
+  const double tau = read(c, describe(kBipolar, "delay"));
+  const double Lb = read(c, describe(kBipolar, "lb"));
+  const double fbeta = read(c, describe(kBipolar, "betaCutoff"));
+  const double Le = read(c, describe(kBipolar, "le"));
   const double w = kTwoPi * f;
 
   // beta(f) = beta0 e^(-j phi) / (1 + j f/fbeta). The delay enters as phi = f tau / (2 pi),
@@ -95,7 +105,7 @@ void stampVCVS(ComplexMatrix& m, const Tcomponent& c)
   if (!resolvePins(c, 4, p)) {
     return;
   }
-  const double AG = c.value[1].nom * kVcvsOutput;
+  const double AG = read(c, describe(kVCVS, "gain")) * kVcvsOutput;
   stamp2(m, p[3], p[4], Complex{kVcvsOutput, 0.0});
   stampTransfer(m, p, AG);
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
@@ -108,7 +118,7 @@ void stampVCCS(ComplexMatrix& m, const Tcomponent& c)
   if (!resolvePins(c, 4, p)) {
     return;
   }
-  const double gm = c.value[1].nom;
+  const double gm = read(c, describe(kVCCS, "gain"));
   stampTransfer(m, p, -gm);
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
@@ -122,7 +132,7 @@ void stampCCVS(ComplexMatrix& m, const Tcomponent& c)
   if (!resolvePins(c, 4, p)) {
     return;
   }
-  const double transfer = c.value[1].nom * kCcvsTransfer;
+  const double transfer = read(c, describe(kCCVS, "gain")) * kCcvsTransfer;
   stamp2(m, p[1], p[2], Complex{kCcvsBranch, 0.0});
   stamp2(m, p[3], p[4], Complex{kCcvsBranch, 0.0});
   stampTransfer(m, p, transfer);
@@ -137,7 +147,7 @@ void stampCCCS(ComplexMatrix& m, const Tcomponent& c)
   if (!resolvePins(c, 4, p)) {
     return;
   }
-  const double gain = c.value[1].nom * kCccsSense;
+  const double gain = read(c, describe(kCCCS, "gain")) * kCccsSense;
   stamp2(m, p[1], p[2], Complex{kCccsSense, 0.0});
   stampTransfer(m, p, -gain);
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});

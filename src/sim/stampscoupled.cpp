@@ -8,12 +8,17 @@
 // Physical model: B = -1/(wL) for each winding and Bm = -k/(w sqrt(Lp Ls)). Ideal (no model):
 // windings of -1e9 S scaled by the turns ratio, fully coupled (Bm = -sqrt(B1 B2)).
 
+#include "document/kindparameters.h"
 #include "sim/stamps.h"
 #include "sim/stampsdetail.h"
 
 #include <cmath>
 
 namespace norvane::stampdetail {
+
+using kindparameters::describe;
+using kindparameters::kTransformer;
+using kindparameters::read;
 
 namespace {
 
@@ -26,11 +31,12 @@ struct Windings
 
 Windings windingsOf(const Tcomponent& c, double f)
 {
-  const double Ns = c.value[1].nom;
-  const double Np = c.value[1].mintol;
-  const double Lp = c.value[2].nom;
-  const double k = c.value[3].nom;
-  const bool physical = c.value[1].TolEn;
+  // The transformer and the mutual inductance keep their windings in the same places.
+  const double Ns = read(c, describe(kTransformer, "secondaryTurns"));
+  const double Np = read(c, describe(kTransformer, "primaryTurns"));
+  const double Lp = read(c, describe(kTransformer, "primaryInductance"));
+  const double k = read(c, describe(kTransformer, "coupling"));
+  const bool physical = read(c, describe(kTransformer, "physicalModel")) != 0.0;
   const bool transformer = c.ctype == ckTransformer;
   const double w = kTwoPi * f;
   Windings b;

@@ -1,6 +1,7 @@
 #include "sim/valuecheck.h"
 
 #include "document/componentkinds.h"
+#include "sim/devices.h"
 
 #include <cmath>
 #include <limits>
@@ -27,37 +28,6 @@ bool usable(double x)
   return std::isfinite(x) && std::fabs(x) < std::numeric_limits<double>::max();
 }
 
-// The values the kind's stamp divides by: 1/R, 1/(wL), Q/(wC), 1/Zo, l/v, (Np/Ns)^2,
-// 1/Lp, f/f_beta, 1/Ro and the like.
-std::vector<double> divisors(const Tcomponent& c)
-{
-  const auto& v = c.value;
-  switch (c.ctype) {
-  case ckResistor:
-    return {v[1].actual};
-  case ckCapacitor:
-  case ckInductor:
-    if (v[5].TolEn) {
-      return {v[1].actual, v[2].nom, v[3].nom, v[4].nom}; // value, Q, its frequency, SRF
-    }
-    return {v[1].actual};
-  case ckOpAmp:
-    return {v[1].nom, v[2].nom};
-  case ckTxLine:
-    return {v[1].TolEn ? v[1].actual : v[1].nom, v[2].nom};
-  case ckTransformer:
-  case ckMutual:
-    if (v[1].TolEn) {
-      return {v[1].nom, v[1].mintol, v[2].nom}; // turns, primary inductance
-    }
-    return {v[1].nom, v[1].mintol};
-  case ckBipolar:
-    return {v[2].maxtol, v[4].mintol}; // Ro, f_beta
-  default:
-    return {};
-  }
-}
-
 } // namespace
 
 std::string CheckComponentValues(const TDrawData& drawing)
@@ -76,7 +46,11 @@ std::string CheckComponentValues(const TDrawData& drawing)
         }
       }
     }
-    for (double x : divisors(c)) {
+    const Device* device = findDevice(c.ctype);
+    const std::vector<double> divisors = device != nullptr && device->divisors != nullptr
+                                             ? device->divisors(c)
+                                             : std::vector<double>{};
+    for (double x : divisors) {
       if (x == 0.0) {
         return "A value of " + componentName(c, i) +
                " is 0 where the circuit divides by it; the circuit cannot be simulated";

@@ -48,8 +48,8 @@ std::string outcome(const std::vector<std::string>& args, const fs::path& outFil
 {
   fs::remove(outFile);
   const CliRun run = runCli(args);
-  return "exit " + std::to_string(run.exitCode) + "\n--- stderr\n" + run.err +
-         "--- stdout\n" + run.out + "--- file\n" + readFileBytes(outFile.string());
+  return "exit " + std::to_string(run.exitCode) + "\n--- stderr\n" + run.err + "--- stdout\n" +
+         run.out + "--- file\n" + readFileBytes(outFile.string());
 }
 
 class Characterisation : public ::testing::Test

@@ -2,6 +2,7 @@
 
 #include "numbers/valuetext.h"
 #include "sim/results.h"
+#include "sim/spicedeck.h"
 #include "sim/stampsdetail.h"
 
 #include <array>
@@ -16,6 +17,7 @@ namespace norvane {
 namespace {
 
 using namespace stampdetail;
+using namespace spicedetail;
 using T = ComponentType;
 
 // ---- Stamps ---------------------------------------------------------------------------------
@@ -205,21 +207,22 @@ std::vector<double> bipolarDivisors(const Tcomponent& c)
 }
 
 const std::array<Device, ckLast> kDevices{{
-    {T::Resistor, plain<stampResistor>, resistorLine, resistorDivisors},
-    {T::Capacitor, atFrequency<stampCapacitor>, capacitorLine, reactiveDivisors},
-    {T::Inductor, atFrequency<stampInductor>, inductorLine, reactiveDivisors},
-    {T::Ground, nullptr, nullptr, nullptr},
-    {T::OpAmp, plain<stampOpAmp>, opAmpLine, opAmpDivisors},
-    {T::TxLine, atFrequency<stampTxLine>, txLineLine, txLineDivisors},
-    {T::SParam2, stampTwoPortBlock, twoPortLine, nullptr},
-    {T::SParam1, stampOnePortBlock, onePortLine, nullptr},
-    {T::Transformer, atFrequency<stampCoupledWindings>, transformerLine, windingDivisors},
-    {T::Mutual, atFrequency<stampCoupledWindings>, mutualLine, windingDivisors},
-    {T::Bipolar, bipolar, bipolarLine, bipolarDivisors},
-    {T::VCVS, plain<stampVCVS>, vcvsLine, nullptr},
-    {T::VCCS, plain<stampVCCS>, vccsLine, nullptr},
-    {T::CCVS, plain<stampCCVS>, ccvsLine, nullptr},
-    {T::CCCS, plain<stampCCCS>, cccsLine, nullptr},
+    {T::Resistor, plain<stampResistor>, resistorLine, resistorDivisors, writeResistor},
+    {T::Capacitor, atFrequency<stampCapacitor>, capacitorLine, reactiveDivisors, writeCapacitor},
+    {T::Inductor, atFrequency<stampInductor>, inductorLine, reactiveDivisors, writeInductor},
+    {T::Ground, nullptr, nullptr, nullptr, nullptr},
+    {T::OpAmp, plain<stampOpAmp>, opAmpLine, opAmpDivisors, writeOpAmp},
+    {T::TxLine, atFrequency<stampTxLine>, txLineLine, txLineDivisors, writeTxLine},
+    {T::SParam2, stampTwoPortBlock, twoPortLine, nullptr, nullptr},
+    {T::SParam1, stampOnePortBlock, onePortLine, nullptr, nullptr},
+    {T::Transformer, atFrequency<stampCoupledWindings>, transformerLine, windingDivisors,
+     writeWindings},
+    {T::Mutual, atFrequency<stampCoupledWindings>, mutualLine, windingDivisors, writeWindings},
+    {T::Bipolar, bipolar, bipolarLine, bipolarDivisors, writeBipolar},
+    {T::VCVS, plain<stampVCVS>, vcvsLine, nullptr, writeVCVS},
+    {T::VCCS, plain<stampVCCS>, vccsLine, nullptr, writeVCCS},
+    {T::CCVS, plain<stampCCVS>, ccvsLine, nullptr, writeCCVS},
+    {T::CCCS, plain<stampCCCS>, cccsLine, nullptr, writeCCCS},
 }};
 
 } // namespace

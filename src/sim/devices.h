@@ -1,6 +1,7 @@
 #pragma once
 // The simulator's side of each component kind: how it is stamped into the admittance matrix
-// and how the netlist listing shows it. One entry per kind (ground has no stamp); the kind's
+// how the netlist listing shows it, what the value check must find nonzero and how the
+// SPICE exporter writes it. One entry per kind (ground has no stamp); the kind's
 // parameters themselves are described in document/componentkinds.h.
 
 #include "document/componentkinds.h"
@@ -14,6 +15,10 @@
 
 namespace norvane {
 
+namespace spicedetail {
+class Deck;
+}
+
 struct Device
 {
   ComponentType type = ComponentType::Ground;
@@ -25,6 +30,10 @@ struct Device
   // The values the stamp divides by (1/R, 1/(wL), Q/(wC), 1/Zo, l/v, (Np/Ns)^2 and the
   // like), which the value check refuses when zero; nullptr: none.
   std::vector<double> (*divisors)(const Tcomponent& c) = nullptr;
+  // Writes the component's SPICE element lines; false when its values give no valid
+  // element. nullptr: the kind has no SPICE element (ground needs none, the data blocks
+  // cannot be exported).
+  bool (*spice)(spicedetail::Deck& deck) = nullptr;
 };
 
 // Every kind's device, in code order.

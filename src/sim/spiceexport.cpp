@@ -1,5 +1,6 @@
 #include "sim/spiceexport.h"
 
+#include "sim/devices.h"
 #include "sim/listing.h"
 #include "sim/netlist.h"
 #include "sim/plotpoint.h"
@@ -75,33 +76,8 @@ std::string componentLabel(const Tcomponent& c, int index)
 
 bool writeElements(Deck& d)
 {
-  switch (d.component().ctype) {
-  case ckResistor:
-    return writeResistor(d);
-  case ckCapacitor:
-    return writeCapacitor(d);
-  case ckInductor:
-    return writeInductor(d);
-  case ckTxLine:
-    return writeTxLine(d);
-  case ckTransformer:
-  case ckMutual:
-    return writeWindings(d);
-  case ckOpAmp:
-    return writeOpAmp(d);
-  case ckBipolar:
-    return writeBipolar(d);
-  case ckVCVS:
-    return writeVCVS(d);
-  case ckVCCS:
-    return writeVCCS(d);
-  case ckCCVS:
-    return writeCCVS(d);
-  case ckCCCS:
-    return writeCCCS(d);
-  default:
-    return false;
-  }
+  const Device* device = findDevice(d.component().ctype);
+  return device != nullptr && device->spice != nullptr && device->spice(d);
 }
 
 std::string refusal(const Tcomponent& c, int index)
@@ -133,8 +109,8 @@ void writeAnalysis(std::string& out, const SweepPlan& plan, const std::string& v
   // ngspice 39 returns a single point for "lin 2", so two-point sweeps go point by point.
   const bool oneCard = linear ? plan.pointCount() >= 3 : perDecade > 0;
   out += "* sweep: " + std::to_string(plan.pointCount()) + " points, " +
-         (linear ? "linear" : "logarithmic") + ", " + num(plan.start) + " Hz to " +
-         num(plan.stop) + " Hz\n";
+         (linear ? "linear" : "logarithmic") + ", " + num(plan.start) + " Hz to " + num(plan.stop) +
+         " Hz\n";
   if (oneCard) {
     out += linear ? ".sp lin " + std::to_string(plan.pointCount())
                   : ".sp dec " + std::to_string(perDecade);

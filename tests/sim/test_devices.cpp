@@ -1,4 +1,5 @@
-// Every kind has a device (a stamp and a listing line), and a stamp reads only the slots
+// Every kind has a device (a stamp, a listing line and, but for the data blocks, a SPICE
+// element), and a stamp reads only the slots
 // its kind's description names: slots left undescribed hold NaN and must not reach the
 // matrix.
 
@@ -38,6 +39,9 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
     const bool ground = kind.type == ComponentType::Ground;
     EXPECT_EQ(device->stamp == nullptr, ground);
     EXPECT_EQ(device->listing == nullptr, ground);
+    const bool dataBlock =
+        kind.type == ComponentType::SParam2 || kind.type == ComponentType::SParam1;
+    EXPECT_EQ(device->spice == nullptr, ground || dataBlock);
     if (ground) {
       continue;
     }

@@ -118,6 +118,7 @@ inline constexpr ParameterDescription kBipolar[] = {
 };
 
 // Controlled sources: one gain with tolerances, which the tolerance modes leave alone.
+// Three decimals: a gain of 0.5 or 2.5 must survive the field's re-formatting.
 inline constexpr ParameterDescription kVCVS[] = {
     {"gain", 1, F::Whole, "V/V", false, 0, 3, -1e20, 1e20, value(1)}};
 inline constexpr ParameterDescription kVCCS[] = {

@@ -15,12 +15,9 @@
 namespace norvane {
 namespace {
 
-constexpr double kMin = kBipolarParameterMin;
-constexpr double kMax = kBipolarParameterMax;
-
-TRealEdit* accurateField(const std::string& units, QWidget* parent)
+TRealEdit* accurateField(std::string_view name, QWidget* parent)
 {
-  return makeRealEdit(units, 3, kMin, kMax, "", parent);
+  return makeParameterEdit(ComponentType::Bipolar, name, "", parent);
 }
 
 } // namespace
@@ -28,16 +25,16 @@ TRealEdit* accurateField(const std::string& units, QWidget* parent)
 Teditbipolardlg::Teditbipolardlg(QWidget* parent)
     : TComponentDialog(tr("Bipolar transistor properties"), parent), m_pages(new QTabWidget(this)),
       m_bpGain(makeRealEdit("", 3, 0.001, 1e6, "100", this)),
-      m_ft(makeRealEdit("Hz", 3, 1.0, 1e20, "1GHz", this)),
-      m_ic(makeRealEdit("A", 3, 1e-20, 1e20, "10mA", this)),
+      m_ft(makeParameterEdit(ComponentType::Bipolar, "ft", "1GHz", this)),
+      m_ic(makeParameterEdit(ComponentType::Bipolar, "ic", "10mA", this)),
       m_feedback(makeRealEdit("F", 3, 1e-20, 1e20, "1pF", this)),
       m_smt(new QRadioButton(tr("Surface mount"), this)),
-      m_leaded(new QRadioButton(tr("Leaded"), this)), m_beta(accurateField("", this)),
-      m_rbb(accurateField("R", this)), m_re(accurateField("R", this)),
-      m_ro(accurateField("R", this)), m_ccb(accurateField("F", this)),
-      m_cbe(accurateField("F", this)), m_lb(accurateField("H", this)),
-      m_le(accurateField("H", this)), m_fbeta(accurateField("Hz", this)),
-      m_tau(accurateField("s", this))
+      m_leaded(new QRadioButton(tr("Leaded"), this)), m_beta(accurateField("beta", this)),
+      m_rbb(accurateField("rbb", this)), m_re(accurateField("re", this)),
+      m_ro(accurateField("ro", this)), m_ccb(accurateField("ccb", this)),
+      m_cbe(accurateField("cbe", this)), m_lb(accurateField("lb", this)),
+      m_le(accurateField("le", this)), m_fbeta(accurateField("betaCutoff", this)),
+      m_tau(accurateField("delay", this))
 {
   // Ball-park page.
   auto* ballPark = new QWidget;

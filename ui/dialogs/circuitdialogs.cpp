@@ -17,9 +17,9 @@ namespace norvane {
 
 Topampeditdlg::Topampeditdlg(QWidget* parent)
     : TComponentDialog(tr("Edit Op-Amp"), parent),
-      m_ri(makeRealEdit("R", 2, -1e9, 1e9, "0R", this)),
-      m_ro(makeRealEdit("R", 2, -1e9, 1e9, "0R", this)),
-      m_gain(makeRealEdit("dB", 2, -kOpAmpGainLimitDb, kOpAmpGainLimitDb, "0dB", this))
+      m_ri(makeParameterEdit(ComponentType::OpAmp, "inputResistance", "0R", this)),
+      m_ro(makeParameterEdit(ComponentType::OpAmp, "outputResistance", "0R", this)),
+      m_gain(makeParameterEdit(ComponentType::OpAmp, "gain", "0dB", this))
 {
   auto* grid = new QGridLayout;
   addFieldRow(grid, tr("Input Resistance"), m_ri);
@@ -50,9 +50,9 @@ QWidget* Topampeditdlg::firstField() const
 
 TTxlneditdlg::TTxlneditdlg(QWidget* parent)
     : TComponentDialog(tr("Edit Transmission Line Element"), parent),
-      m_zo(makeToleranceEdit("R", 2, -1e8, 1e8, "50R", this)),
-      m_velocity(makeRealEdit(" m/s", 3, -1e20, 1e20, "300M m/s", this)),
-      m_length(makeToleranceEdit(" m", 4, -1e8, 1e8, "0 m", this)),
+      m_zo(makeParameterToleranceEdit(ComponentType::TxLine, "impedance", "50R", this)),
+      m_velocity(makeParameterEdit(ComponentType::TxLine, "velocity", "300M m/s", this)),
+      m_length(makeParameterToleranceEdit(ComponentType::TxLine, "length", "0 m", this)),
       m_zoGroup(new ToleranceGroup(tr("Zo Tolerance"), QStringLiteral("R"), m_zo, this)),
       m_lengthGroup(new ToleranceGroup(tr("Length Tolerance"), QStringLiteral("m"), m_length, this))
 {
@@ -100,12 +100,13 @@ QWidget* TTxlneditdlg::firstField() const
 
 TCoupledCoilsDlg::TCoupledCoilsDlg(const QString& caption, const QString& modelCheck,
                                    QWidget* parent)
-    : TComponentDialog(caption, parent), m_primary(makeRealEdit("", 3, 1e-20, 1e20, "1", this)),
-      m_secondary(makeRealEdit("", 3, 1e-20, 1e20, "1", this)),
+    : TComponentDialog(caption, parent),
+      m_primary(makeParameterEdit(ComponentType::Transformer, "primaryTurns", "1", this)),
+      m_secondary(makeParameterEdit(ComponentType::Transformer, "secondaryTurns", "1", this)),
       m_useModel(new QCheckBox(modelCheck, this)),
       m_model(new QGroupBox(tr("Physical Model"), this)),
-      m_inductance(makeRealEdit("H", 3, 1e-20, 1e20, "1uH", this)),
-      m_coupling(makeRealEdit("", 5, 1e-12, 1.0, "1", this))
+      m_inductance(makeParameterEdit(ComponentType::Transformer, "primaryInductance", "1uH", this)),
+      m_coupling(makeParameterEdit(ComponentType::Transformer, "coupling", "1", this))
 {
   auto* grid = new QGridLayout;
   addFieldRow(grid, tr("Primary Turns"), m_primary);
@@ -160,15 +161,12 @@ Teditmutualdlg::Teditmutualdlg(QWidget* parent)
 
 // ---- Controlled sources ----------------------------------------------------------------------
 
-// Three decimals: a gain of 0.5 or 2.5 must survive the field's re-formatting.
-constexpr int kSourceDecimals = 3;
-constexpr double kSourceLimit = 1e20;
-
 TSourceEditDlg::TSourceEditDlg(const QString& caption, const QString& fieldCaption,
-                               const std::string& units, QWidget* parent)
+                               ComponentType kind, QWidget* parent)
     : TComponentDialog(caption, parent),
-      m_gain(makeToleranceEdit(units, kSourceDecimals, -kSourceLimit, kSourceLimit,
-                               (std::string("1") + units).c_str(), this))
+      m_gain(makeParameterToleranceEdit(
+          kind, "gain", ("1" + std::string(componentKind(kind).parameter("gain")->unit)).c_str(),
+          this))
 {
   auto* grid = new QGridLayout;
   addFieldRow(grid, fieldCaption, m_gain);
@@ -193,22 +191,22 @@ QWidget* TSourceEditDlg::firstField() const
 }
 
 TVCVSeditdlg::TVCVSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("VCVS edit"), tr("Voltage Gain"), "V/V", parent)
+    : TSourceEditDlg(tr("VCVS edit"), tr("Voltage Gain"), ComponentType::VCVS, parent)
 {
 }
 
 TVCCSeditdlg::TVCCSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("VCCS edit"), tr("Voltage Gain"), "A/V", parent)
+    : TSourceEditDlg(tr("VCCS edit"), tr("Voltage Gain"), ComponentType::VCCS, parent)
 {
 }
 
 TCCVSeditdlg::TCCVSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("CCVS"), tr("Transconductance"), "V/A", parent)
+    : TSourceEditDlg(tr("CCVS"), tr("Transconductance"), ComponentType::CCVS, parent)
 {
 }
 
 TCCCSeditdlg::TCCCSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("CCCS edit"), tr("Current gain"), "A/A", parent)
+    : TSourceEditDlg(tr("CCCS edit"), tr("Current gain"), ComponentType::CCCS, parent)
 {
 }
 

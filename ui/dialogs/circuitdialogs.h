@@ -108,7 +108,7 @@ class TSourceEditDlg : public TComponentDialog
   Q_OBJECT
 
 public:
-  TSourceEditDlg(const QString& caption, const QString& fieldCaption, const std::string& units,
+  TSourceEditDlg(const QString& caption, const QString& fieldCaption, ComponentType kind,
                  QWidget* parent);
 
   void loadFrom(const Tcomponent& comp, const Tschema& doc) override;

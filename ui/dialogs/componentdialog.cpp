@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace norvane {
 
@@ -62,6 +63,31 @@ TToleranceEdit* makeToleranceEdit(const std::string& units, int decimals, double
   edit->setLimits(minvalue, maxvalue);
   edit->setText(QString::fromLatin1(defaultText));
   return edit;
+}
+
+namespace {
+
+const ParameterDescription& describedParameter(ComponentType kind, std::string_view name)
+{
+  const ParameterDescription* p = componentKind(kind).parameter(name);
+  if (p == nullptr) throw std::out_of_range("no parameter " + std::string(name));
+  return *p;
+}
+
+} // namespace
+
+TRealEdit* makeParameterEdit(ComponentType kind, std::string_view name, const char* defaultText,
+                             QWidget* parent)
+{
+  const ParameterDescription& p = describedParameter(kind, name);
+  return makeRealEdit(std::string(p.unit), p.decimals, p.low, p.high, defaultText, parent);
+}
+
+TToleranceEdit* makeParameterToleranceEdit(ComponentType kind, std::string_view name,
+                                           const char* defaultText, QWidget* parent)
+{
+  const ParameterDescription& p = describedParameter(kind, name);
+  return makeToleranceEdit(std::string(p.unit), p.decimals, p.low, p.high, defaultText, parent);
 }
 
 void addFieldRow(QGridLayout* grid, const QString& caption, QWidget* field)

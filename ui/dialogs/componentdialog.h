@@ -3,7 +3,9 @@
 // that is filled from one component when shown and writes into it only on OK.
 
 #include "document/schema.h"
+#include "document/componentkinds.h"
 
+#include <string_view>
 #include <QDialog>
 #include <QString>
 #include <string>
@@ -66,6 +68,12 @@ TRealEdit* makeRealEdit(const std::string& units, int decimals, double minvalue,
                         const char* defaultText, QWidget* parent);
 TToleranceEdit* makeToleranceEdit(const std::string& units, int decimals, double minvalue,
                                   double maxvalue, const char* defaultText, QWidget* parent);
+// A field for parameter `name` of `kind`, with the unit, decimals and limits the kind's
+// description gives it.
+TRealEdit* makeParameterEdit(ComponentType kind, std::string_view name, const char* defaultText,
+                             QWidget* parent);
+TToleranceEdit* makeParameterToleranceEdit(ComponentType kind, std::string_view name,
+                                           const char* defaultText, QWidget* parent);
 // Appends "caption  field" as a row of a grid.
 void addFieldRow(QGridLayout* grid, const QString& caption, QWidget* field);
 

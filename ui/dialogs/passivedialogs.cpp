@@ -18,7 +18,7 @@ namespace norvane {
 
 TReseditdlg::TReseditdlg(QWidget* parent)
     : TComponentDialog(tr("Edit Resistor"), parent),
-      m_value(makeToleranceEdit("R", 2, -1e20, 1e20, "0R", this)),
+      m_value(makeParameterToleranceEdit(ComponentType::Resistor, "resistance", "0R", this)),
       m_group(new ToleranceGroup(tr("Tolerances"), QStringLiteral("R"), m_value, this))
 {
   auto* grid = new QGridLayout;
@@ -50,14 +50,14 @@ QWidget* TReseditdlg::firstField() const
 TReactiveEditDlg::TReactiveEditDlg(const ReactiveDialogTexts& texts, QWidget* parent)
     : TComponentDialog(QString::fromLatin1(texts.caption), parent),
       m_value(
-          makeToleranceEdit(texts.units, 2, -texts.limit, texts.limit, texts.defaultText, this)),
+          makeParameterToleranceEdit(texts.kind, texts.valueName, texts.defaultText, this)),
       m_group(new ToleranceGroup(QString::fromLatin1(texts.toleranceTitle),
-                                 QString::fromLatin1(texts.units), m_value, this)),
+                                 QString::fromLatin1(componentKind(texts.kind).parameter(texts.valueName)->unit), m_value, this)),
       m_useModel(new QCheckBox(QString::fromLatin1(texts.modelCheck), this)),
       m_model(new QGroupBox(tr("Physical Model"), this)),
-      m_q(makeRealEdit("", 0, 1e-20, 1e12, "0", this)),
-      m_qFreq(makeRealEdit("Hz", 3, 1e-20, 1e12, "0Hz", this)),
-      m_srf(makeRealEdit("Hz", 3, 1e-20, 1e12, "0Hz", this))
+      m_q(makeParameterEdit(texts.kind, "q", "0", this)),
+      m_qFreq(makeParameterEdit(texts.kind, "qFrequency", "0Hz", this)),
+      m_srf(makeParameterEdit(texts.kind, "selfResonance", "0Hz", this))
 {
   auto* grid = new QGridLayout;
   addFieldRow(grid, QString::fromLatin1(texts.valueCaption), m_value);
@@ -139,8 +139,8 @@ namespace {
 const ReactiveDialogTexts kCapacitorTexts{
     "Edit Capacitor",
     "Capacitance",
-    "F",
-    1e25,
+    ComponentType::Capacitor,
+    "capacitance",
     "0F",
     "Tolerances",
     "Use Physical Model",
@@ -154,8 +154,8 @@ const ReactiveDialogTexts kCapacitorTexts{
 const ReactiveDialogTexts kInductorTexts{
     "Edit Inductor ",
     "Inductance",
-    "H",
-    1e20,
+    ComponentType::Inductor,
+    "inductance",
     "0H",
     "Tolerance",
     "Use Physical Model ",

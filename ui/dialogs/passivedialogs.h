@@ -40,8 +40,8 @@ struct ReactiveDialogTexts
 {
   const char* caption;
   const char* valueCaption;   // "Capacitance"
-  const char* units;          // "F"
-  double limit;               // the value's limits are +-limit
+  ComponentType kind;          // whose description gives the fields' units and limits
+  const char* valueName;       // the value's parameter, "capacitance"
   const char* defaultText;    // "0F"
   const char* toleranceTitle; // "Tolerances"
   const char* modelCheck;     // "Use Physical Model"

@@ -30,8 +30,8 @@ TSParamBlockDlg::TSParamBlockDlg(int ctype, const QString& caption, Prompts& pro
     : TComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
       m_name(new QLineEdit(this)), m_load(new QPushButton(tr("Load File"), this)),
       m_grid(new QTableWidget(this)), m_enabled(new QCheckBox(tr("Enabled"), this)),
-      m_mag(makeRealEdit("%", 2, 0.0, 100.0, "5%", this)),
-      m_ang(makeRealEdit("%", 2, 0.0, 100.0, "5%", this))
+      m_mag(makeParameterEdit(ComponentType::SParam2, "magnitudeTolerance", "5%", this)),
+      m_ang(makeParameterEdit(ComponentType::SParam2, "angleTolerance", "5%", this))
 {
   auto* top = new QGridLayout;
   addFieldRow(top, tr("Name"), m_name);

@@ -2,12 +2,22 @@
 // sources. They are written as the stamps model them, sensing resistances and leaks
 // included, so that ngspice solves the very network Norvane solves.
 
+#include "document/kindparameters.h"
 #include "sim/spicedeck.h"
 #include "sim/stamps.h"
 
 #include <cmath>
 
 namespace norvane::spicedetail {
+
+using kindparameters::describe;
+using kindparameters::kBipolar;
+using kindparameters::kCCCS;
+using kindparameters::kCCVS;
+using kindparameters::kOpAmp;
+using kindparameters::kVCCS;
+using kindparameters::kVCVS;
+using kindparameters::read;
 
 using namespace stampconst;
 
@@ -33,9 +43,12 @@ bool writeOpAmp(Deck& d)
   const Tcomponent& c = d.component();
   const std::string o = d.inner("o");
   d.comment("Ri between the inputs; output A (V1 - V2) behind Ro");
-  d.line(d.name('R', "i") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(c.value[1].nom));
-  d.line(d.name('E') + ' ' + o + " 0 " + d.pin(1) + ' ' + d.pin(2) + ' ' + num(c.value[3].nom));
-  d.line(d.name('R', "o") + ' ' + o + ' ' + d.pin(3) + ' ' + num(c.value[2].nom));
+  d.line(d.name('R', "i") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
+         num(read(c, describe(kOpAmp, "inputResistance"))));
+  d.line(d.name('E') + ' ' + o + " 0 " + d.pin(1) + ' ' + d.pin(2) + ' ' +
+         num(read(c, describe(kOpAmp, "gain"))));
+  d.line(d.name('R', "o") + ' ' + o + ' ' + d.pin(3) + ' ' +
+         num(read(c, describe(kOpAmp, "outputResistance"))));
   return true;
 }
 
@@ -48,16 +61,16 @@ bool writeOpAmp(Deck& d)
 bool writeBipolar(Deck& d)
 {
   const Tcomponent& c = d.component();
-  const double beta0 = c.value[1].nom;
-  const double Re = c.value[2].nom;
-  const double Rbb = c.value[2].mintol;
-  const double Ro = c.value[2].maxtol;
-  const double Cbe = c.value[3].nom;
-  const double Ccb = c.value[3].mintol;
-  const double tau = c.value[3].maxtol;
-  const double Lb = c.value[4].nom;
-  const double fbeta = c.value[4].mintol;
-  const double Le = c.value[4].maxtol;
+  const double beta0 = read(c, describe(kBipolar, "beta"));
+  const double Re = read(c, describe(kBipolar, "re"));
+  const double Rbb = read(c, describe(kBipolar, "rbb"));
+  const double Ro = read(c, describe(kBipolar, "ro"));
+  const double Cbe = read(c, describe(kBipolar, "cbe"));
+  const double Ccb = read(c, describe(kBipolar, "ccb"));
+  const double tau = read(c, describe(kBipolar, "delay"));
+  const double Lb = read(c, describe(kBipolar, "lb"));
+  const double fbeta = read(c, describe(kBipolar, "betaCutoff"));
+  const double Le = read(c, describe(kBipolar, "le"));
   if (!(fbeta > 0.0) || !(Re > 0.0) || !(Ro > 0.0) || Rbb < 0.0 || tau < 0.0) {
     return false;
   }
@@ -79,8 +92,8 @@ bool writeBipolar(Deck& d)
   d.line(d.name('H') + ' ' + d.inner("x") + " 0 " + d.name('V', "b") + " 1");
   std::string delayed = d.inner("x");
   if (tau > 0.0) {
-    d.line(d.name('T') + ' ' + d.inner("x") + " 0 " + d.inner("y") + " 0 z0=1 td=" +
-           num(tau / (kTwoPi * kTwoPi)));
+    d.line(d.name('T') + ' ' + d.inner("x") + " 0 " + d.inner("y") +
+           " 0 z0=1 td=" + num(tau / (kTwoPi * kTwoPi)));
     d.line(d.name('R', "t") + ' ' + d.inner("y") + " 0 1");
     delayed = d.inner("y");
   }
@@ -112,7 +125,7 @@ bool writeVCVS(Deck& d)
   const std::string o = d.inner("o");
   d.comment("output A (V1 - V2) behind the model's 0.1 uOhm");
   d.line(d.name('E') + ' ' + o + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
-         num(d.component().value[1].nom));
+         num(read(d.component(), describe(kVCVS, "gain"))));
   d.line(d.name('R', "o") + ' ' + d.pin(3) + ' ' + o + ' ' + num(1.0 / kVcvsOutput));
   leak(d, 3);
   return true;
@@ -122,7 +135,7 @@ bool writeVCVS(Deck& d)
 bool writeVCCS(Deck& d)
 {
   d.line(d.name('G') + ' ' + d.pin(3) + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
-         num(d.component().value[1].nom));
+         num(read(d.component(), describe(kVCCS, "gain"))));
   leak(d, 3);
   leak(d, 4);
   return true;
@@ -136,7 +149,7 @@ bool writeCCVS(Deck& d)
   d.comment("control current sensed through 0.1 uOhm; output Rm I behind 0.1 uOhm");
   d.line(d.name('R', "s") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(1.0 / kCcvsBranch));
   d.line(d.name('E') + ' ' + o + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
-         num(d.component().value[1].nom * kCcvsTransfer / kCcvsBranch));
+         num(read(d.component(), describe(kCCVS, "gain")) * kCcvsTransfer / kCcvsBranch));
   d.line(d.name('R', "o") + ' ' + d.pin(3) + ' ' + o + ' ' + num(1.0 / kCcvsBranch));
   leak(d, 4);
   return true;
@@ -149,7 +162,7 @@ bool writeCCCS(Deck& d)
   d.comment("control current sensed through 1 nOhm; output beta I");
   d.line(d.name('R', "s") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(1.0 / kCccsSense));
   d.line(d.name('G') + ' ' + d.pin(3) + ' ' + d.pin(4) + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
-         num(d.component().value[1].nom * kCccsSense));
+         num(read(d.component(), describe(kCCCS, "gain")) * kCccsSense));
   leak(d, 3);
   leak(d, 4);
   return true;

@@ -1,12 +1,22 @@
 // SPICE lines of the passive kinds: resistor, capacitor, inductor, transmission line and the
 // coupled windings (transformer and mutual inductance).
 
+#include "document/kindparameters.h"
 #include "sim/spicedeck.h"
 #include "sim/stamps.h"
 
 #include <cmath>
 
 namespace norvane::spicedetail {
+
+using kindparameters::describe;
+using kindparameters::kCapacitor;
+using kindparameters::kInductor;
+using kindparameters::kResistor;
+using kindparameters::kTransformer;
+using kindparameters::kTxLine;
+using kindparameters::read;
+using kindparameters::slotOf;
 
 namespace {
 
@@ -56,7 +66,7 @@ std::string inductorSubcircuit(QMode mode, std::string& name)
   std::string rs;
   switch (mode) {
   case QMode::ResistiveLossConstant: // Rs = 2 pi F L / Q, the same at every frequency:
-    name = "norvane_ind_q1";          // computed by the caller
+    name = "norvane_ind_q1";         // computed by the caller
     rs = "rs";
     break;
   case QMode::SquareRoot: // Rs = sqrt(F/f) 2 pi f L / Q
@@ -68,7 +78,8 @@ std::string inductorSubcircuit(QMode mode, std::string& name)
     rs = std::string("2*pi*") + kHertz + "*lval/qval";
     break;
   }
-  const std::string value = mode == QMode::ResistiveLossConstant ? "{" + rs + "}" : "R={" + rs + "}";
+  const std::string value =
+      mode == QMode::ResistiveLossConstant ? "{" + rs + "}" : "R={" + rs + "}";
   return ".subckt " + name +
          " a b lval=1 qval=1 fq=1 cp=1 rs=1\n"
          "* inductor L in series with its loss resistance, parallel to its self-resonance "
@@ -100,55 +111,56 @@ const char* qModeText(QMode mode)
 bool writeResistor(Deck& d)
 {
   const Tcomponent& c = d.component();
-  d.line(d.name('R') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(c.value[1].actual));
+  d.line(d.name('R') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
+         num(c.value[slotOf(kResistor, "resistance")].actual));
   return true;
 }
 
 bool writeCapacitor(Deck& d)
 {
   const Tcomponent& c = d.component();
-  const double C = c.value[1].actual;
-  if (!c.value[5].TolEn) {
+  const double C = c.value[slotOf(kCapacitor, "capacitance")].actual;
+  if (!usesPhysicalModel(c)) {
     d.line(d.name('C') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(C));
     return true;
   }
-  const QMode mode = qModeOf(c.value[5].nom);
-  const double wr = kTwoPi * c.value[4].nom;
+  const QMode mode = qModeOf(qModeNumber(c));
+  const double wr = kTwoPi * selfResonance(c);
   const double Ls = 1.0 / (wr * wr * C);
   std::string sub;
   d.useSubcircuit(capacitorSubcircuit(mode, sub));
-  d.comment(std::string("physical model: Q ") + num(c.value[2].nom) + " at " +
-            num(c.value[3].nom) + " Hz (" + qModeText(mode) + "), self-resonance " +
-            num(c.value[4].nom) + " Hz");
+  d.comment(std::string("physical model: Q ") + num(qualityFactor(c)) + " at " +
+            num(qFrequency(c)) + " Hz (" + qModeText(mode) + "), self-resonance " +
+            num(selfResonance(c)) + " Hz");
   d.line(d.name('X') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + sub + " cval=" + num(C) +
-         " qval=" + num(c.value[2].nom) + " fq=" + num(c.value[3].nom) + " ls=" + num(Ls));
+         " qval=" + num(qualityFactor(c)) + " fq=" + num(qFrequency(c)) + " ls=" + num(Ls));
   return true;
 }
 
 bool writeInductor(Deck& d)
 {
   const Tcomponent& c = d.component();
-  const double L = c.value[1].actual;
-  if (!c.value[5].TolEn) {
+  const double L = c.value[slotOf(kInductor, "inductance")].actual;
+  if (!usesPhysicalModel(c)) {
     d.line(d.name('L') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(L));
     return true;
   }
-  const QMode mode = qModeOf(c.value[5].nom);
-  const double wr = kTwoPi * c.value[4].nom;
+  const QMode mode = qModeOf(qModeNumber(c));
+  const double wr = kTwoPi * selfResonance(c);
   const double Cp = 1.0 / (wr * wr * L);
   std::string sub;
   d.useSubcircuit(inductorSubcircuit(mode, sub));
   const char* law = mode == QMode::ResistiveLossConstant ? "Q proportional to f"
                     : mode == QMode::SquareRoot          ? "Q proportional to sqrt(f)"
                                                          : "constant Q";
-  d.comment(std::string("physical model: Q ") + num(c.value[2].nom) + " at " +
-            num(c.value[3].nom) + " Hz (" + law + "), self-resonance " + num(c.value[4].nom) +
+  d.comment(std::string("physical model: Q ") + num(qualityFactor(c)) + " at " +
+            num(qFrequency(c)) + " Hz (" + law + "), self-resonance " + num(selfResonance(c)) +
             " Hz");
-  std::string line = d.name('X') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + sub +
-                     " lval=" + num(L) + " qval=" + num(c.value[2].nom) +
-                     " fq=" + num(c.value[3].nom) + " cp=" + num(Cp);
+  std::string line = d.name('X') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + sub + " lval=" + num(L) +
+                     " qval=" + num(qualityFactor(c)) + " fq=" + num(qFrequency(c)) +
+                     " cp=" + num(Cp);
   if (mode == QMode::ResistiveLossConstant) {
-    line += " rs=" + num(kTwoPi * c.value[3].nom * L / c.value[2].nom);
+    line += " rs=" + num(kTwoPi * qFrequency(c) * L / qualityFactor(c));
   }
   d.line(line);
   return true;
@@ -159,11 +171,11 @@ bool writeInductor(Deck& d)
 bool writeTxLine(Deck& d)
 {
   const Tcomponent& c = d.component();
-  const Ttolvalue& zv = c.value[1];
-  const Ttolvalue& lv = c.value[3];
+  const Ttolvalue& zv = c.value[slotOf(kTxLine, "impedance")];
+  const Ttolvalue& lv = c.value[slotOf(kTxLine, "length")];
   const double Zo = zv.TolEn ? zv.actual : zv.nom;
   const double length = lv.TolEn ? lv.actual : lv.nom;
-  const double delay = length / c.value[2].nom;
+  const double delay = length / read(c, describe(kTxLine, "velocity"));
   if (!(delay > 0.0) || !(Zo > 0.0) || !std::isfinite(delay)) {
     return false;
   }
@@ -182,11 +194,11 @@ bool writeTxLine(Deck& d)
 bool writeWindings(Deck& d)
 {
   const Tcomponent& c = d.component();
-  const double Ns = c.value[1].nom;
-  const double Np = c.value[1].mintol;
-  const double Lp = c.value[2].nom;
-  const double k = c.value[3].nom;
-  const bool physical = c.value[1].TolEn;
+  const double Ns = read(c, describe(kTransformer, "secondaryTurns"));
+  const double Np = read(c, describe(kTransformer, "primaryTurns"));
+  const double Lp = read(c, describe(kTransformer, "primaryInductance"));
+  const double k = read(c, describe(kTransformer, "coupling"));
+  const bool physical = read(c, describe(kTransformer, "physicalModel")) != 0.0;
   const bool transformer = c.ctype == ckTransformer;
   const std::string a = d.inner("a");
   const std::string b = d.inner("b");

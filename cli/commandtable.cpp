@@ -21,8 +21,8 @@ const Command kCommands[] = {
      "  -o, --output OUT.cct   write here instead of over the input\n",
      runResave},
     {"simulate",
-     "FILE.cct [-o OUT] [--format s2p|csv] [--start F] [--stop F] [--points N] [--lin|--log] "
-     "[--tolerance lower|nominal|upper|random] [--seed N] [--autoscale]",
+     "FILE.cct [-o OUT] [--format s2p|touchstone|csv] [--start F] [--stop F] [--points N] "
+     "[--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] [--autoscale]",
      "simulate a schematic and write its S-parameters",
      "Runs the frequency sweep of FILE.cct and writes S11, S21, S12 and S22 of every point.\n"
      "Every port present in the circuit is excited, whatever graph the file shows.\n"
@@ -30,6 +30,9 @@ const Command kCommands[] = {
      "  -o, --output OUT     write here instead of to standard output\n"
      "  --format s2p         the S-parameter result file (MHz, magnitude and angle; both\n"
      "                       ports must be 50 ohm) -- the default\n"
+     "  --format touchstone  a Touchstone file at full precision (Hz, real and imaginary,\n"
+     "                       17 digits; 1-port when one port is present, else 2-port),\n"
+     "                       referred to the ports' impedances (version 2 when they differ)\n"
      "  --format csv         freq_hz and the real and imaginary parts, 17 digits; S21 and\n"
      "                       S12 normalised by the port impedances\n"
      "  --start F, --stop F  sweep limits as number text, e.g. 1MHz, 2.4G\n"

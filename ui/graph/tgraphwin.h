@@ -51,6 +51,7 @@ class ToleranceSweepDialog;
 // The window's commands: menu items and tool buttons.
 enum class GraphCommand {
   SaveResults,
+  ExportTouchstone,
   Print,
   SaveBitmap,
   SquareGrid,
@@ -164,6 +165,8 @@ public:
   void requestAbort() { m_abortRequested = true; }
   // "&Save results as S parameter file".
   void saveResults();
+  // "Export Touchstone...": the full-precision Touchstone file of the circuit.
+  void exportTouchstone();
   // "Save graph as &Bitmap": false when cancelled or the file could not be written.
   bool saveGraphBitmap();
   // The window's client area as a picture.

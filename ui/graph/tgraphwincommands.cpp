@@ -1,6 +1,7 @@
 // The graph window's menus, tool bar and commands.
 #include "graph/tgraphwin.h"
 
+#include "config/environment.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphtoolicons.h"
 #include "graph/multisweep.h"
@@ -10,6 +11,7 @@
 #include "latin1text.h"
 #include "platform/prompts.h"
 #include "sim/results.h"
+#include "sim/touchstoneexport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -42,6 +44,7 @@ struct CommandText
 // Menu captions, in menu order.
 constexpr CommandText kCommandTexts[] = {
     {GraphCommand::SaveResults, "&Save results as S parameter file"},
+    {GraphCommand::ExportTouchstone, "Export &Touchstone\u2026"},
     {GraphCommand::Print, "&Print"},
     {GraphCommand::SaveBitmap, "Save graph as &Bitmap"},
     {GraphCommand::SquareGrid, "&Square grid"},
@@ -153,7 +156,8 @@ void TGraphwin::createMenus()
       menu->addAction(m_actions[idx(c)]);
   };
   add(bar->addMenu("&File"),
-      {GraphCommand::SaveResults, GraphCommand::Print, GraphCommand::SaveBitmap});
+      {GraphCommand::SaveResults, GraphCommand::ExportTouchstone, GraphCommand::Print,
+       GraphCommand::SaveBitmap});
   add(bar->addMenu("&Graph Type"),
       {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
        GraphCommand::Polar, GraphCommand::List, GraphCommand::LinSweep, GraphCommand::LogSweep});
@@ -195,6 +199,9 @@ void TGraphwin::runCommand(GraphCommand command)
   switch (command) {
   case GraphCommand::SaveResults:
     saveResults();
+    break;
+  case GraphCommand::ExportTouchstone:
+    exportTouchstone();
     break;
   case GraphCommand::Print:
     openGraphPreview();
@@ -323,6 +330,20 @@ void TGraphwin::saveResults()
   m_lastResult = ExportSParameterFile(m_doc, m_session, out, m_prompts);
   m_running = false;
   // The plotted points survive an export; the picture is shown again as it was.
+  repaintGraph();
+  refreshControls();
+}
+
+void TGraphwin::exportTouchstone()
+{
+  if (m_running) return;
+  m_running = true;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const TouchstoneExportResult r =
+      ExportTouchstoneFile(m_doc, m_session, m_prompts, "Norvane " NORVANE_VERSION, m_env.filename);
+  QApplication::restoreOverrideCursor();
+  m_running = false;
+  m_lastResult = r.run;
   repaintGraph();
   refreshControls();
 }

@@ -1,12 +1,11 @@
 #include "sim/touchstoneexport.h"
 
+#include "document/atomicwrite.h"
 #include "sim/sparamfile.h"
 #include "sim/touchstonewriter.h"
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <vector>
 
 namespace norvane {
@@ -29,33 +28,6 @@ std::string suggestedName(const std::string& schematicPath, const std::string& e
   std::filesystem::path p(schematicPath);
   p.replace_extension(extension);
   return p.string();
-}
-
-// TEMPORARY until the shared atomic writer lands: the schematic writer's way, a temporary
-// file beside the target renamed over it.
-FileResult writeFileAtomically(const std::string& path, const std::string& text)
-{
-  namespace fs = std::filesystem;
-  std::random_device seed;
-  fs::path temporary = path;
-  temporary += ".saving-" + std::to_string(seed() % 1000000000u);
-  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-  if (!file) {
-    return FileResult::failure(fileerrors::kAccessDenied);
-  }
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file.close();
-  std::error_code ec;
-  if (!file) {
-    fs::remove(temporary, ec);
-    return FileResult::failure(fileerrors::kWriteError);
-  }
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    return FileResult::failure(fileerrors::kAccessDenied);
-  }
-  return FileResult::success();
 }
 
 } // namespace

@@ -84,9 +84,7 @@ std::string portsRefusal(long long ports)
 class TouchstoneReader
 {
 public:
-  TouchstoneReader(T2pdatarray& buffer, Prompts& prompts) : m_buffer(buffer), m_prompts(prompts)
-  {
-  }
+  TouchstoneReader(T2pdatarray& buffer, Prompts& prompts) : m_buffer(buffer), m_prompts(prompts) {}
 
   SParamReadResult read(const std::vector<std::string_view>& lines, std::string_view fileName)
   {

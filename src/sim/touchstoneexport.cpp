@@ -49,17 +49,19 @@ TouchstoneExportResult ExportTouchstoneFile(Tschema& doc, SimulationSession& ses
   }
 
   const std::string extension = touchstoneExtension(collected.points);
-  const auto name = prompts.saveFileName(
-      kTouchstoneDialogTitle,
-      extension == ".s1p" ? kTouchstoneFilterOnePort : kTouchstoneFilterTwoPort,
-      suggestedName(schematicPath, extension));
+  const auto name = prompts.saveFileName(kTouchstoneDialogTitle,
+                                         extension == ".s1p" ? kTouchstoneFilterOnePort
+                                                             : kTouchstoneFilterTwoPort,
+                                         suggestedName(schematicPath, extension));
   if (!name || name->empty()) {
     return result;
   }
   const TouchstoneSource source{
-      program, schematicPath.empty() ? std::string("(not saved)") : fileNameWithoutFolder(schematicPath),
+      program,
+      schematicPath.empty() ? std::string("(not saved)") : fileNameWithoutFolder(schematicPath),
       utcDateText(std::time(nullptr)), doc.drawdat.P1.Zo, doc.drawdat.P2.Zo};
-  if (const FileResult written = writeFileAtomically(*name, touchstoneText(collected.points, source));
+  if (const FileResult written =
+          writeFileAtomically(*name, touchstoneText(collected.points, source));
       !written) {
     prompts.error(written.error);
     return result;

@@ -125,12 +125,14 @@ TEST_F(CliTouchstone, ExportReadsBackToTheSameValues)
     expectSame(*set, csvValues(cct), 4, 1e-12);
   }
   // Standard output, when no file is named.
-  const CliRun out = runCli({"simulate", std::string(NORVANE_SOURCE_DIR) + "/examples/rc_divider.cct",
-                             "--format", "touchstone", "--points", "2"});
+  const CliRun out =
+      runCli({"simulate", std::string(NORVANE_SOURCE_DIR) + "/examples/rc_divider.cct", "--format",
+              "touchstone", "--points", "2"});
   EXPECT_EQ(out.exitCode, 0);
   const std::size_t data = out.out.find("# Hz S RI R 50\r\n");
   ASSERT_NE(data, std::string::npos) << out.out;
-  EXPECT_EQ(std::count(out.out.begin() + static_cast<std::ptrdiff_t>(data), out.out.end(), '\n'), 3);
+  EXPECT_EQ(std::count(out.out.begin() + static_cast<std::ptrdiff_t>(data), out.out.end(), '\n'),
+            3);
 }
 
 TEST_F(CliTouchstone, OnePortCircuitsWriteOnePortFiles)
@@ -176,9 +178,9 @@ TEST_F(CliTouchstone, DifferentPortsReferBackThroughATwoPortBlock)
   const CliRun run = runCli({"simulate", cctMixed, "--format", "touchstone", "-o", s2p});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::string text = readFileBytes(s2p);
-  for (const char* line : {"[Version] 2.0", "# Hz S RI R 25", "[Number of Ports] 2",
-                           "[Two-Port Data Order] 12_21", "[Number of Frequencies] 201",
-                           "[Reference] 25 75", "[Network Data]", "[End]"}) {
+  for (const char* line :
+       {"[Version] 2.0", "# Hz S RI R 25", "[Number of Ports] 2", "[Two-Port Data Order] 12_21",
+        "[Number of Frequencies] 201", "[Reference] 25 75", "[Network Data]", "[End]"}) {
     EXPECT_NE(text.find(std::string("\r\n") + line + "\r\n"), std::string::npos) << line;
   }
 

@@ -164,7 +164,8 @@ TEST(SParamFileTouchstone, Version2Keywords)
   }
   {
     // 21_12, the version 1 order; keywords in any case and spacing.
-    auto r = readText(head + "[two-port data order] 21_12\n[ NETWORK  DATA ]\n" + record + "[END]\n");
+    auto r =
+        readText(head + "[two-port data order] 21_12\n[ NETWORK  DATA ]\n" + record + "[END]\n");
     ASSERT_TRUE(r->result.ok()) << r->result.error;
     expectValue(r->point(1).s21, {0.3, 0.4}, 1e-15, "S21");
     expectValue(r->point(1).s12, {0.5, 0.6}, 1e-15, "S12");
@@ -179,9 +180,8 @@ TEST(SParamFileTouchstone, Version2Keywords)
   {
     // [Reference] 50 75, the second value on the next line: a through connection measured
     // with those references (S11 = 25/125, S21 = 2 sqrt(50 * 75)/125) is a through at 50 ohm.
-    auto r = readText(head +
-                      "[Two-Port Data Order] 12_21\n[Reference] 50\n 75\n[Network Data]\n"
-                      "1 0.2 0 0.97979589711327124 0 0.97979589711327124 0 -0.2 0\n[End]\n");
+    auto r = readText(head + "[Two-Port Data Order] 12_21\n[Reference] 50\n 75\n[Network Data]\n"
+                             "1 0.2 0 0.97979589711327124 0 0.97979589711327124 0 -0.2 0\n[End]\n");
     ASSERT_TRUE(r->result.ok()) << r->result.error;
     EXPECT_EQ(r->result.note, "Converted from 50 ohm / 75 ohm to 50 ohm");
     expectValue(r->point(1).s11, 0.0, 1e-15, "S11");

@@ -133,8 +133,8 @@ TEST(TouchstoneWriter, ReadsBackToTheSameValues)
   for (int i = 0; i < 50; ++i) {
     const double x = std::sin(i * 1.7) * std::pow(10.0, (i % 7) - 6);
     const double y = std::cos(i * 2.3) / 3.0;
-    points.push_back(twoPort(1e6 * std::pow(1.2345, i), {x, y}, {y, -x}, {-y / 7, x * 3},
-                             {1 / 3.0 + x, -y}));
+    points.push_back(
+        twoPort(1e6 * std::pow(1.2345, i), {x, y}, {y, -x}, {-y / 7, x * 3}, {1 / 3.0 + x, -y}));
   }
   for (double z2 : {50.0, 50.0 + 1e-9}) {
     TouchstoneSource source = kSource;

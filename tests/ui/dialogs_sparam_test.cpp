@@ -237,6 +237,12 @@ TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
   };
   ASSERT_TRUE(dialogs.EditComponent(b));
   EXPECT_NEAR(doc->datasets.twoPort[1].points[1].s21.mag, 0.8, 1e-15);
+  // Opened again, the dialog shows no note from the earlier load.
+  script = [](TSParamBlockDlg& d) {
+    EXPECT_TRUE(d.noteLabel()->isHidden());
+    return false;
+  };
+  EXPECT_FALSE(dialogs.EditComponent(b));
 }
 
 TEST(SParameterFormatDialog, PresetAndChoice)

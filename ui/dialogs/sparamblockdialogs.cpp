@@ -94,6 +94,8 @@ void TSParamBlockDlg::loadFrom(const Tcomponent& comp, const Tschema& doc)
   m_enabled->setChecked(form.enabled);
   m_mag->setEnabled(form.enabled);
   m_ang->setEnabled(form.enabled);
+  m_note->clear(); // a note belongs to the file loaded in this edit
+  m_note->setVisible(false);
   showBuffer();
 }
 

@@ -1,24 +1,11 @@
 #include "assistantoptions.h"
 
+#include "assist/assistantfields.h"
 #include "document/schematicwriter.h"
-#include "numbers/valuetext.h"
 
-#include <cctype>
 #include <ostream>
 
 namespace norvane::cli {
-
-bool readsAsNumber(std::string_view text)
-{
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    ++i;
-  }
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-  }
-  return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
-}
 
 std::string readNumberOptions(const ParsedArguments& parsed,
                               std::initializer_list<NumberOption> options)
@@ -28,11 +15,11 @@ std::string readNumberOptions(const ParsedArguments& parsed,
     if (!text) {
       continue;
     }
-    const double v = readsAsNumber(*text) ? ParseValueText(*text) : 0.0;
-    if (!readsAsNumber(*text) || v < o.min || v > o.max) {
+    const std::optional<double> v = readNumberText(*text);
+    if (!v || *v < o.min || *v > o.max) {
       return std::string(o.name) + " needs " + o.example + " (got '" + *text + "')";
     }
-    *o.value = v;
+    *o.value = *v;
   }
   return {};
 }

@@ -16,15 +16,13 @@ struct Tschema;
 
 namespace norvane::cli {
 
-// True when the text starts with a number (an optional sign, then digits or a point and a
-// digit); only then is it read with ParseValueText, so "abc" is refused instead of taken as 0.
-bool readsAsNumber(std::string_view text);
-
+// Number options are read with readNumberText (assist/assistantfields.h): "abc" is refused
+// instead of taken as 0.
 struct NumberOption
 {
-  const char* name;    // "--zin"
-  double* value;       // holds the default; receives the option's value when given
-  double min;          // accepted range, inclusive
+  const char* name; // "--zin"
+  double* value;    // holds the default; receives the option's value when given
+  double min;       // accepted range, inclusive
   double max;
   const char* example; // shown in the message: "a resistance, e.g. 75R"
 };

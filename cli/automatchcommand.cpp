@@ -59,9 +59,10 @@ int runAutomatch(const std::vector<std::string>& args, CommandIo& io)
   double r1 = -1.0;
   double r2 = -1.0;
   std::string problem = readNumberOptions(
-      parsed, {{"--freq", &request.frequency, 1.0, 1e12, "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
-               {"--r1", &r1, 1e-6, 1e12, "a resistance above zero, e.g. 50R"},
-               {"--r2", &r2, 1e-6, 1e12, "a resistance above zero, e.g. 50R"}});
+      parsed,
+      {{"--freq", &request.frequency, 1.0, 1e12, "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
+       {"--r1", &r1, 1e-6, 1e12, "a resistance above zero, e.g. 50R"},
+       {"--r2", &r2, 1e-6, 1e12, "a resistance above zero, e.g. 50R"}});
   if (problem.empty()) {
     problem = readChoice(parsed, "--topology1", {"lowpass", "highpass"}, request.topology1);
   }

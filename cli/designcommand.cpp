@@ -12,8 +12,8 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <ostream>
+#include <set>
 
 namespace norvane::cli {
 
@@ -111,14 +111,14 @@ int designMatch(const ParsedArguments& parsed, const Command& self, CommandIo& i
   // The window's field limits.
   if (problem.empty()) {
     problem = readNumberOptions(
-        parsed, {{"--zin", &in.zin, 1.0, 1e7, "a resistance from 1 to 10M ohm, e.g. 50R"},
-                 {"--zout", &in.zout, 1.0, 1e7, "a resistance from 1 to 10M ohm, e.g. 200R"},
-                 {"--freq", &in.frequency, 1.0, 1e12, "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
-                 {"--bandwidth", &in.bandwidth, 1.0, 1e12,
-                  "a bandwidth from 1Hz to 1THz, e.g. 10MHz"},
-                 {"--ltol", &in.inductorTol, 0.0, 100.0, "a tolerance in percent, e.g. 5%"},
-                 {"--ctol", &in.capacitorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"},
-                 {"--rtol", &in.resistorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"}});
+        parsed,
+        {{"--zin", &in.zin, 1.0, 1e7, "a resistance from 1 to 10M ohm, e.g. 50R"},
+         {"--zout", &in.zout, 1.0, 1e7, "a resistance from 1 to 10M ohm, e.g. 200R"},
+         {"--freq", &in.frequency, 1.0, 1e12, "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
+         {"--bandwidth", &in.bandwidth, 1.0, 1e12, "a bandwidth from 1Hz to 1THz, e.g. 10MHz"},
+         {"--ltol", &in.inductorTol, 0.0, 100.0, "a tolerance in percent, e.g. 5%"},
+         {"--ctol", &in.capacitorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"},
+         {"--rtol", &in.resistorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"}});
   }
   if (!problem.empty()) {
     return usageError(self, problem, io);

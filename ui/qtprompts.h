@@ -22,6 +22,9 @@ QString qtFileFilter(const std::string& pipeFilter);
 // The extension of the first pattern of a filter ("*.cct" -> "cct"), or "" for "*" / "*.*".
 QString defaultSuffix(const std::string& pipeFilter);
 
+// A message's text for a message box: carriage returns become line breaks.
+QString messageText(const std::string& text);
+
 class QtPrompts : public Prompts
 {
 public:

@@ -42,11 +42,11 @@ OneBasedArray<Ttolvalue, kValuesPerComponent> groundValues();
 // How an assistant's circuit goes into the document.
 struct AssistantWriteSettings
 {
-  bool setSweep = true;   // else the new schematic keeps the preferences' sweep limits
-  double sweepMin = 0.0;  // Hz
-  double sweepMax = 0.0;  // Hz
-  int freqmode = 1;       // 1 linear, 2 logarithmic
-  int xShift = 0;         // each x becomes SnapToGrid(x + xShift) (0: copied unchanged)
+  bool setSweep = true;  // else the new schematic keeps the preferences' sweep limits
+  double sweepMin = 0.0; // Hz
+  double sweepMax = 0.0; // Hz
+  int freqmode = 1;      // 1 linear, 2 logarithmic
+  int xShift = 0;        // each x becomes SnapToGrid(x + xShift) (0: copied unchanged)
 };
 
 // The name a generated schematic gets.

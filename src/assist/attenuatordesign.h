@@ -16,8 +16,8 @@ inline constexpr const char* kAttenuatorTopologyNames[] = {"Tee Section", "Pi Se
 struct AttenuatorInput
 {
   AttenuatorTopology topology = AttenuatorTopology::Pi;
-  double zin = 50.0;        // ohm
-  double zout = 50.0;       // ohm; the bridged Tee uses zin for both sides
+  double zin = 50.0;  // ohm
+  double zout = 50.0; // ohm; the bridged Tee uses zin for both sides
   double attenuationDb = 10.0;
   double resistorTol = 5.0; // percent
 };

@@ -273,8 +273,7 @@ void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts)
   }
 }
 
-AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session,
-                              const MatchRequest& request,
+AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
                               const std::function<SimulateResult()>& simulate, Prompts& prompts)
 {
   AutoMatchOutcome outcome;
@@ -296,4 +295,3 @@ AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session,
 }
 
 } // namespace norvane
-

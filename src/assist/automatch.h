@@ -90,8 +90,7 @@ struct AutoMatchOutcome
 // the circuit at the match frequency, the networks are designed and inserted (messages
 // through `prompts`), and a second run simulates the modified circuit over the normal sweep.
 // The request never outlives the first run, even when the circuit check refused it.
-AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session,
-                              const MatchRequest& request,
+AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
                               const std::function<SimulateResult()>& simulate, Prompts& prompts);
 
 } // namespace norvane

@@ -39,11 +39,11 @@ struct FilterInput
   FilterType type = FilterType::Butterworth;
   FilterTopology topology = FilterTopology::LowPass;
   FilterFirstBranch first = FilterFirstBranch::Series;
-  double centre = 100e6;   // Hz, band pass only
-  double bandwidth = 10e6; // Hz; the cut-off frequency of low and high pass
-  int poles = 3;           // 1..15 (see filterPoleCount)
-  double rippleDb = 0.1;   // Chebyshev only
-  double z0 = 50.0;        // ohm
+  double centre = 100e6;    // Hz, band pass only
+  double bandwidth = 10e6;  // Hz; the cut-off frequency of low and high pass
+  int poles = 3;            // 1..15 (see filterPoleCount)
+  double rippleDb = 0.1;    // Chebyshev only
+  double z0 = 50.0;         // ohm
   double inductorTol = 5.0; // percent
   double capacitorTol = 2.0;
 };

@@ -21,8 +21,8 @@ enum class MatchTopology {
 };
 
 inline constexpr const char* kMatchTopologyNames[] = {
-    "Minimun Loss R",          "Reactive L  (Low Pass)", "Reactive L  (High Pass)",
-    "Reactive Pi (Low Pass)",  "Reactive Pi (High Pass)", "Reactive Tee(Low Pass)",
+    "Minimun Loss R",         "Reactive L  (Low Pass)",  "Reactive L  (High Pass)",
+    "Reactive Pi (Low Pass)", "Reactive Pi (High Pass)", "Reactive Tee(Low Pass)",
     "Reactive Tee(High Pass)"};
 
 struct MatchingInput
@@ -42,8 +42,8 @@ inline constexpr const char* kMsgNonRealisableBandwidth = "non-realisable bandwi
 
 struct MatchingResult
 {
-  bool built = false;  // `circuit` holds the new design
-  std::string error;   // the error box to show; empty for success and for a silent stop
+  bool built = false;     // `circuit` holds the new design
+  std::string error;      // the error box to show; empty for success and for a silent stop
   double bandwidth = 0.0; // what the bandwidth field shows afterwards (the L network's f / Q)
   AssistantCircuit circuit;
 };

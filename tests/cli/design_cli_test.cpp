@@ -95,8 +95,8 @@ TEST_F(CliDesign, PadsAttenuateByTheirDesignAndMatch)
     const char* zout;
     double db;
   };
-  for (const Case c : {Case{"tee", "50R", 6.0}, Case{"pi", "75R", 10.0},
-                       Case{"tee", "75", 20.0}, Case{"bridged-tee", "50R", 3.0}}) {
+  for (const Case c : {Case{"tee", "50R", 6.0}, Case{"pi", "75R", 10.0}, Case{"tee", "75", 20.0},
+                       Case{"bridged-tee", "50R", 3.0}}) {
     SCOPED_TRACE(c.topology);
     const std::string cct =
         design({"attenuator", "--topology", c.topology, "--zin", "50R", "--zout", c.zout,
@@ -115,8 +115,8 @@ TEST_F(CliDesign, FiltersMeetTheirBandEdges)
   for (const char* topology : {"lowpass", "highpass"}) {
     for (const char* first : {"series", "parallel"}) {
       SCOPED_TRACE(std::string(topology) + " " + first);
-      const std::string cct = design({"filter", "--topology", topology, "--first", first,
-                                      "--poles", "4", "--bandwidth", "433MHz"});
+      const std::string cct = design({"filter", "--topology", topology, "--first", first, "--poles",
+                                      "4", "--bandwidth", "433MHz"});
       EXPECT_NEAR(dB(at(cct, "433MHz").s21), -3.0103, 1e-3);
     }
   }
@@ -171,10 +171,12 @@ TEST_F(CliDesign, BadValuesAndRefusals)
       {{"design", "filter"}, 2, "missing -o"},
       {{"design", "lamp", "-o", out}, 2, "unknown design 'lamp'"},
       {{"design", "attenuator", "--attenuation", "0dB", "-o", out}, 1, "attenuation out of range"},
-      {{"design", "filter", "--type", "chebyshev", "--ripple", "0", "-o", out}, 1,
+      {{"design", "filter", "--type", "chebyshev", "--ripple", "0", "-o", out},
+       1,
        "non-realisable ripple"},
       {{"design", "match", "--zout", "50", "-o", out}, 1, "impedances must be different"},
-      {{"design", "match", "--topology", "tee-lowpass", "--bandwidth", "100MHz", "-o", out}, 1,
+      {{"design", "match", "--topology", "tee-lowpass", "--bandwidth", "100MHz", "-o", out},
+       1,
        "non-realisable bandwidth"},
       {{"automatch", out, "--freq", "1MHz", "-o", out}, 1, ""},
       {{"automatch", out, "-o", out}, 2, "missing --freq"},

@@ -61,9 +61,12 @@ void TDrawingEdit::writeAssistantCircuit(const AssistantCircuit& circuit,
 void TDrawingEdit::runAutoMatch(const MatchRequest& request)
 {
   const int before = m_doc.drawdat.components.count();
+  // The inserted networks can be taken back with Undo.
+  m_editor->editor().recordUndoPoint();
   RunAutoMatch(
       m_doc, *m_session, request, [this] { return m_graph->runSimulation(); }, m_prompts);
   if (m_doc.drawdat.components.count() != before) setModified(true);
+  updateEditActions();
   m_view->repaintSheet();
 }
 

@@ -254,6 +254,10 @@ TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
   EXPECT_TRUE(graph->lastResult().ran);
   EXPECT_EQ(graph->core().points().count(), 19);
   EXPECT_TRUE(window->isModified());
+  // Undo takes the networks back out.
+  window->action(Command::Undo)->trigger();
+  EXPECT_EQ(drawing().components.count(), 2);
+  EXPECT_EQ(drawing().P1.pos, (TPoint{100, 180}));
 }
 
 } // namespace

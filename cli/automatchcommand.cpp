@@ -99,6 +99,16 @@ int runAutomatch(const std::vector<std::string>& args, CommandIo& io)
     request.mode = portIsPlaced(drawing.P2) ? matchmode::Port2 : matchmode::Port1;
   }
 
+  // The window offers only the ports the circuit has.
+  const bool wants1 = request.mode != matchmode::Port2;
+  const bool wants2 = request.mode != matchmode::Port1;
+  if ((wants1 && !portIsPlaced(drawing.P1)) || (wants2 && !portIsPlaced(drawing.P2))) {
+    return usageError(self,
+                      std::string("the circuit has no port ") +
+                          (wants1 && !portIsPlaced(drawing.P1) ? "1" : "2") + " to match",
+                      io);
+  }
+
   SimulationSession session;
   SimulatePrompts prompts(io.err);
   NoOutput out;

@@ -183,7 +183,10 @@ TEST_F(CliDesign, BadValuesAndRefusals)
       {{"automatch", out, "--freq", "1M", "--port1", "--port2", "-o", out}, 2, "exclude"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.args[1] + " " + c.args[2]);
+    std::string trace;
+    for (const std::string& a : c.args)
+      trace += a + " ";
+    SCOPED_TRACE(trace);
     const CliRun run = runCli(c.args);
     EXPECT_EQ(run.exitCode, c.exit);
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
@@ -231,6 +234,11 @@ TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
   const SParams s = at(out, "2.4GHz");
   EXPECT_LT(dB(s.s11), -40.0);
   EXPECT_LT(dB(s.s22), -40.0);
+
+  // A port the circuit does not have.
+  const CliRun noPort = runCli({"automatch", load, "--freq", "1MHz", "--port2", "-o", out});
+  EXPECT_EQ(noPort.exitCode, 2);
+  EXPECT_NE(noPort.err.find("no port 2"), std::string::npos) << noPort.err;
 
   // Already matched: the message, and the file is still written unchanged but for the run.
   const std::string matched = path("fifty.cct");

@@ -117,6 +117,13 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
   }
 }
 
+bool QtPrompts::confirm(const std::string& text)
+{
+  return QMessageBox::warning(m_parent, QObject::tr("Warning"), messageText(text),
+                              QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok) == QMessageBox::Ok;
+}
+
 QString QtPrompts::startFolder() const
 {
   if (!m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir()) {

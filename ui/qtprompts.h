@@ -40,6 +40,7 @@ public:
   void warning(const std::string& text) override;
   void information(const std::string& text) override;
   Answer question(const std::string& text, bool withCancel = false) override;
+  bool confirm(const std::string& text) override;
   std::optional<std::string> openFileName(const std::string& title,
                                           const std::string& filter) override;
   std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,

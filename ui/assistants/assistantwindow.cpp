@@ -73,7 +73,7 @@ void AssistantWindow::calculateIfChanged()
 void AssistantWindow::simulate()
 {
   if (m_links.documentModified && m_links.documentModified() &&
-      m_prompts.question(kMsgOverwriteSchematic) != Answer::Yes) {
+      !m_prompts.confirm(kMsgOverwriteSchematic)) {
     return;
   }
   // The circuit follows the fields as they are now (a refused calculation keeps the last).

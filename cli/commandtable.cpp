@@ -12,6 +12,7 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io);
 int runNetlist(const std::vector<std::string>& args, CommandIo& io);
 int runDesign(const std::vector<std::string>& args, CommandIo& io);
 int runAutomatch(const std::vector<std::string>& args, CommandIo& io);
+int runSpice(const std::vector<std::string>& args, CommandIo& io);
 
 namespace {
 
@@ -112,6 +113,17 @@ const Command kCommands[] = {
      "FILE.cct --freq F [--port1|--port2|--conjugate] [--r1 R] [--r2 R] "
      "[--topology1 lowpass|highpass] [--topology2 lowpass|highpass] -o OUT.cct",
      "insert L-section matching networks in front of the ports", kAutomatchHelp, runAutomatch},
+    {"spice", "FILE.cct [-o OUT.cir]", "write the circuit as an ngspice netlist",
+     "Writes the circuit as an ngspice netlist: every component with its model (nominal\n"
+     "values), the measurement ports as ngspice S-parameter port sources and an .sp\n"
+     "analysis over the schematic's sweep. Run with \"ngspice -b OUT.cir\", it writes\n"
+     "frequency and S11, S21, S12, S22 (real, imaginary) to OUT.sp.txt.\n"
+     "\n"
+     "  -o, --output OUT.cir   write here instead of to standard output\n"
+     "\n"
+     "Exit status 1 when the circuit is refused or holds a component SPICE cannot express\n"
+     "(S-parameter data blocks); the message names the component.\n",
+     runSpice},
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "assistants/matchwindow.h"
 #include "dialogs/realedit.h"
 #include "graph/tgraphwin.h"
+#include "qtcanvas.h"
 
 #include "document/pins.h"
 
@@ -82,6 +83,10 @@ TEST_F(AssistantsTest, MatchWindowDesignsAndSimulates)
   EXPECT_EQ(c.components[1].position, (TPoint{110, 50}));
   EXPECT_EQ(w->bandwidthField()->text(), "57.74MHz");
   EXPECT_FALSE(w->bandwidthField()->isEnabled());
+  // The preview is painted on the schematic's background colour.
+  env.papercolor = 0x204060;
+  const QImage picture = w->preview()->grab().toImage();
+  EXPECT_EQ(picture.pixelColor(2, 2), toQColor(env.papercolor));
 
   // Zin 75 ohm, recalculated.
   typeInto(w->zinField(), "75");

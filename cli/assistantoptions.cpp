@@ -15,7 +15,7 @@ std::string readNumberOptions(const ParsedArguments& parsed,
     if (!text) {
       continue;
     }
-    const std::optional<double> v = readNumberText(*text);
+    const std::optional<double> v = readNumberText(*text, o.unit);
     if (!v || *v < o.min || *v > o.max) {
       return std::string(o.name) + " needs " + o.example + " (got '" + *text + "')";
     }

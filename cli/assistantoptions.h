@@ -24,6 +24,7 @@ struct NumberOption
   double* value;    // holds the default; receives the option's value when given
   double min;       // accepted range, inclusive
   double max;
+  const char* unit;    // the unit the value may carry: "Hz", "R", "dB", "%" or ""
   const char* example; // shown in the message: "a resistance, e.g. 75R"
 };
 

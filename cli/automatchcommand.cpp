@@ -3,12 +3,12 @@
 // frequency, exactly as the graph window's Auto Match does, and writes the result.
 
 #include "assistantoptions.h"
+#include "loadinput.h"
 #include "simulateprompts.h"
 
 #include "assist/automatch.h"
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "document/schematicreader.h"
 #include "sim/netlist.h"
 #include "sim/simulate.h"
 
@@ -60,9 +60,9 @@ int runAutomatch(const std::vector<std::string>& args, CommandIo& io)
   double r2 = -1.0;
   std::string problem = readNumberOptions(
       parsed,
-      {{"--freq", &request.frequency, 1.0, 1e12, "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
-       {"--r1", &r1, 1e-6, 1e12, "a resistance above zero, e.g. 50R"},
-       {"--r2", &r2, 1e-6, 1e12, "a resistance above zero, e.g. 50R"}});
+      {{"--freq", &request.frequency, 1.0, 1e12, "Hz", "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
+       {"--r1", &r1, 1e-6, 1e12, "R", "a resistance above zero, e.g. 50R"},
+       {"--r2", &r2, 1e-6, 1e12, "R", "a resistance above zero, e.g. 50R"}});
   if (problem.empty()) {
     problem = readChoice(parsed, "--topology1", {"lowpass", "highpass"}, request.topology1);
   }
@@ -78,8 +78,7 @@ int runAutomatch(const std::vector<std::string>& args, CommandIo& io)
   TenvironmentProps env;
   fillBuiltInDefaults(env);
   ClearSchema(*doc, env);
-  if (const FileResult r = loadSchematic(*doc, input); !r) {
-    io.err << "norvane-cli: " << input << ": " << r.error << "\n";
+  if (!loadInput(*doc, input, io)) {
     return kExitFailure;
   }
   const TDrawData& drawing = doc->drawdat;

@@ -55,13 +55,14 @@ int designFilter(const ParsedArguments& parsed, const Command& self, CommandIo& 
   }
   if (problem.empty()) {
     problem = readNumberOptions(
-        parsed, {{"--poles", &poles, -kBig, kBig, "a number of poles, e.g. 5"},
-                 {"--bandwidth", &in.bandwidth, 1e-3, 1e15, "a frequency above zero, e.g. 10MHz"},
-                 {"--center", &in.centre, 1e-3, 1e15, "a frequency above zero, e.g. 433MHz"},
-                 {"--ripple", &in.rippleDb, -kBig, kBig, "a ripple in dB, e.g. 0.5dB"},
-                 {"--z", &in.z0, 1e-6, 1e12, "a resistance above zero, e.g. 50R"},
-                 {"--ltol", &in.inductorTol, 0.0, 100.0, "a tolerance in percent, e.g. 5%"},
-                 {"--ctol", &in.capacitorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"}});
+        parsed,
+        {{"--poles", &poles, -kBig, kBig, "", "a number of poles, e.g. 5"},
+         {"--bandwidth", &in.bandwidth, 1e-3, 1e15, "Hz", "a frequency above zero, e.g. 10MHz"},
+         {"--center", &in.centre, 1e-3, 1e15, "Hz", "a frequency above zero, e.g. 433MHz"},
+         {"--ripple", &in.rippleDb, -kBig, kBig, "dB", "a ripple in dB, e.g. 0.5dB"},
+         {"--z", &in.z0, 1e-6, 1e12, "R", "a resistance above zero, e.g. 50R"},
+         {"--ltol", &in.inductorTol, 0.0, 100.0, "%", "a tolerance in percent, e.g. 5%"},
+         {"--ctol", &in.capacitorTol, 0.0, 100.0, "%", "a tolerance in percent, e.g. 2%"}});
   }
   if (!problem.empty()) {
     return usageError(self, problem, io);
@@ -84,10 +85,11 @@ int designAttenuator(const ParsedArguments& parsed, const Command& self, Command
   std::string problem = readChoice(parsed, "--topology", {"tee", "pi", "bridged-tee"}, topology);
   if (problem.empty()) {
     problem = readNumberOptions(
-        parsed, {{"--zin", &in.zin, 1e-6, 1e12, "a resistance above zero, e.g. 50R"},
-                 {"--zout", &in.zout, 1e-6, 1e12, "a resistance above zero, e.g. 75R"},
-                 {"--attenuation", &in.attenuationDb, -kBig, kBig, "an attenuation, e.g. 6dB"},
-                 {"--rtol", &in.resistorTol, 0.0, 100.0, "a tolerance in percent, e.g. 5%"}});
+        parsed,
+        {{"--zin", &in.zin, 1e-6, 1e12, "R", "a resistance above zero, e.g. 50R"},
+         {"--zout", &in.zout, 1e-6, 1e12, "R", "a resistance above zero, e.g. 75R"},
+         {"--attenuation", &in.attenuationDb, -kBig, kBig, "dB", "an attenuation, e.g. 6dB"},
+         {"--rtol", &in.resistorTol, 0.0, 100.0, "%", "a tolerance in percent, e.g. 5%"}});
   }
   if (!problem.empty()) {
     return usageError(self, problem, io);
@@ -112,13 +114,14 @@ int designMatch(const ParsedArguments& parsed, const Command& self, CommandIo& i
   if (problem.empty()) {
     problem = readNumberOptions(
         parsed,
-        {{"--zin", &in.zin, 1.0, 1e7, "a resistance from 1 to 10M ohm, e.g. 50R"},
-         {"--zout", &in.zout, 1.0, 1e7, "a resistance from 1 to 10M ohm, e.g. 200R"},
-         {"--freq", &in.frequency, 1.0, 1e12, "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
-         {"--bandwidth", &in.bandwidth, 1.0, 1e12, "a bandwidth from 1Hz to 1THz, e.g. 10MHz"},
-         {"--ltol", &in.inductorTol, 0.0, 100.0, "a tolerance in percent, e.g. 5%"},
-         {"--ctol", &in.capacitorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"},
-         {"--rtol", &in.resistorTol, 0.0, 100.0, "a tolerance in percent, e.g. 2%"}});
+        {{"--zin", &in.zin, 1.0, 1e7, "R", "a resistance from 1 to 10M ohm, e.g. 50R"},
+         {"--zout", &in.zout, 1.0, 1e7, "R", "a resistance from 1 to 10M ohm, e.g. 200R"},
+         {"--freq", &in.frequency, 1.0, 1e12, "Hz", "a frequency from 1Hz to 1THz, e.g. 2.4GHz"},
+         {"--bandwidth", &in.bandwidth, 1.0, 1e12, "Hz",
+          "a bandwidth from 1Hz to 1THz, e.g. 10MHz"},
+         {"--ltol", &in.inductorTol, 0.0, 100.0, "%", "a tolerance in percent, e.g. 5%"},
+         {"--ctol", &in.capacitorTol, 0.0, 100.0, "%", "a tolerance in percent, e.g. 2%"},
+         {"--rtol", &in.resistorTol, 0.0, 100.0, "%", "a tolerance in percent, e.g. 2%"}});
   }
   if (!problem.empty()) {
     return usageError(self, problem, io);

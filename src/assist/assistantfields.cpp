@@ -2,26 +2,15 @@
 
 #include "numbers/valuetext.h"
 
-#include <cctype>
-
 namespace norvane {
 
-std::optional<double> readNumberText(std::string_view text)
+std::optional<double> readNumberText(std::string_view text, std::string_view unit)
 {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-    ++i;
-  }
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    ++i;
-  }
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-  }
-  if (i >= text.size() || std::isdigit(static_cast<unsigned char>(text[i])) == 0) {
+  const EnteredNumber n = ParseEnteredValue(text, unit);
+  if (!n.ok) {
     return std::nullopt;
   }
-  return ParseValueText(text);
+  return n.value;
 }
 
 std::string assistantFieldText(double value, std::string_view unit)

@@ -5,6 +5,7 @@
 
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
+#include "numbers/valuetext.h"
 #include "sim/test_netlist_circuits.h"
 
 #include <gtest/gtest.h>
@@ -58,11 +59,13 @@ protected:
     return out;
   }
 
-  // The S-parameters of the schematic at one frequency (the first point of a sweep there).
+  // The S-parameters of the schematic at one frequency (the first point of a linear sweep
+  // from there to twice that).
   SParams at(const std::string& cct, const std::string& freq)
   {
-    const CliRun run = runCli(
-        {"simulate", cct, "--format", "csv", "--start", freq, "--stop", freq, "--points", "2"});
+    const std::string stop = std::to_string(2.0 * ParseValueText(freq));
+    const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", freq, "--stop",
+                               stop, "--points", "2", "--lin"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(run.out);
     std::string header, line;

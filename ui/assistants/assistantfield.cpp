@@ -11,7 +11,7 @@ namespace norvane {
 std::optional<double> FieldTexts::read(QLineEdit* field, const char* label, const char* unit)
 {
   const std::string text = fromQt(field->text());
-  const std::optional<double> v = readNumberText(text);
+  const std::optional<double> v = readNumberText(text, unit);
   if (!v) {
     if (m_error.empty()) m_error = notANumberMessage(label, text);
     return std::nullopt;

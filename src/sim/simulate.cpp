@@ -3,6 +3,7 @@
 #include "document/atomicwrite.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
+#include "sim/lusolverorder.h"
 #include "sim/results.h"
 #include "sim/stamps.h"
 #include "sim/sweep.h"
@@ -265,7 +266,8 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   const double z1 = drawing.P1.Zo;
   const double z2 = drawing.P2.Zo;
   auto matrix = std::make_unique<ComplexMatrix>();
-  ComplexVector b;
+  ComplexVector b;  // port 1 driven
+  ComplexVector b2; // port 2 driven
   LUDecomposition lu;
   PortVoltages volts;
   TraceValue traceValue1;
@@ -278,37 +280,90 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   }
 
   int nonFinitePoints = 0;
+
+  // The solver's node order: one stamping of the first point gives the pattern. It also tells
+  // whether the circuit has ideal elements, whose solutions get a step of refinement from a
+  // copy of the stamped matrix.
+  std::unique_ptr<ComplexMatrix> stamped;
+  if (pointCount > 1) {
+    for (const Tcomponent& comp : drawing.components) {
+      StampComponent(*matrix, comp, plan.frequency(0), doc.datasets, errors);
+    }
+    StampPorts(*matrix, drawing);
+    const ComplexMatrix::NodeOrder order = FillReducingOrder(*matrix, n);
+    if (WorthRefining(*matrix, n)) {
+      stamped = std::make_unique<ComplexMatrix>();
+    }
+    matrix->clearTouched();
+    matrix->setNodeOrder(order);
+  }
+
   for (int i = 0; i < pointCount; ++i) {
     const double f = matching ? matchFrequency : plan.frequency(i);
-    matrix->clear(n);
+    matrix->clearTouched(); // what the last point's stamps and elimination wrote
     for (const Tcomponent& comp : drawing.components) {
       StampComponent(*matrix, comp, f, doc.datasets, errors);
     }
     StampPorts(*matrix, drawing);
 
+    if (stamped) {
+      stamped->clearTouched();
+      stamped->copyTouched(*matrix);
+    }
+
     // One decomposition serves both excitations.
-    const bool factored = (need1 || need2) && LUDecompose(*matrix, n, lu, errors);
+    const bool factored = (need1 || need2) && LUDecomposeStamped(*matrix, n, lu, errors);
     SweepPoint point;
     point.freq = f;
     point.port1 = port1;
     point.port2 = port2;
-    auto excite = [&](bool needed, int node, double zo, Complex& atPort1, Complex& atPort2) {
-      if (!needed) {
-        return false;
+    if (factored) {
+      // Both excitations from the one decomposition, in one pass over the factors.
+      auto load = [&](ComplexVector& v, int node, double zo) {
+        v.clear(n);
+        v[matrix->position(node)] = Complex{1.0 / zo, 0.0};
+      };
+      auto read = [&](const ComplexVector& v, Complex& atPort1, Complex& atPort2) {
+        atPort1 = port1 ? v[matrix->position(net.port1Node)] : Complex{};
+        atPort2 = port2 ? v[matrix->position(net.port2Node)] : Complex{};
+      };
+      if (need1) {
+        load(b, net.port1Node, z1);
       }
-      if (!factored) {
-        prompts.information(kMsgIllConditioned + std::to_string(i));
-        return false;
+      if (need2) {
+        load(b2, net.port2Node, z2);
       }
-      b.clear(n);
-      b[node] = Complex{1.0 / zo, 0.0};
-      LUBackSubstitute(*matrix, lu, b, errors);
-      atPort1 = port1 ? b[net.port1Node] : Complex{};
-      atPort2 = port2 ? b[net.port2Node] : Complex{};
-      return true;
-    };
-    point.excited1 = excite(need1, net.port1Node, z1, volts.v1, volts.v2);
-    point.excited2 = excite(need2, net.port2Node, z2, volts.v1x, volts.v2x);
+      if (need1 && need2) {
+        LUBackSubstitute(*matrix, lu, b, b2, errors);
+      } else if (need1 || need2) {
+        LUBackSubstitute(*matrix, lu, need1 ? b : b2, errors);
+      }
+      if (stamped) {
+        ComplexVector rhs;
+        if (need1) {
+          load(rhs, net.port1Node, z1);
+          LURefine(*stamped, *matrix, lu, rhs, b, errors);
+        }
+        if (need2) {
+          load(rhs, net.port2Node, z2);
+          LURefine(*stamped, *matrix, lu, rhs, b2, errors);
+        }
+      }
+      if (need1) {
+        read(b, volts.v1, volts.v2);
+      }
+      if (need2) {
+        read(b2, volts.v1x, volts.v2x);
+      }
+      point.excited1 = need1;
+      point.excited2 = need2;
+    } else {
+      for (const bool needed : {need1, need2}) {
+        if (needed) {
+          prompts.information(kMsgIllConditioned + std::to_string(i));
+        }
+      }
+    }
     if (!point.excited1 && !point.excited2 && (need1 || need2)) {
       ++result.failedPoints;
     }

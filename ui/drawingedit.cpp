@@ -1,6 +1,7 @@
 #include "drawingedit.h"
 
 #include "aboutbox.h"
+#include "assistants/assistantwindows.h"
 #include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
@@ -121,7 +122,9 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   links.about = [this] { showAbout(); };
   links.repaintSchematic = [this] { m_view->repaintSheet(); };
   links.graphPreferences = [this] { showWindow(*m_graphPrefs); };
+  links.autoMatch = [this] { m_assistants->showAutoMatch(); };
   m_graph->setLinks(links);
+  createAssistants();
   connectPreferences();
 
   // F1 anywhere in the window opens the help contents.
@@ -268,13 +271,13 @@ void TDrawingEdit::runCommand(Command command)
     showNetlist();
     break;
   case C::MatchAssistant:
-    showNotAvailable("The matching assistant is");
+    m_assistants->showMatch();
     break;
   case C::AttenuatorAssistant:
-    showNotAvailable("The attenuator assistant is");
+    m_assistants->showAttenuator();
     break;
   case C::FilterAssistant:
-    showNotAvailable("The filter assistant is");
+    m_assistants->showFilter();
     break;
   case C::InductorCalculator:
     m_calculators->showInductorCalculator();

@@ -35,6 +35,11 @@ class Prompts;
 class HelpWindow;
 class DebugWindow;
 class CalculatorWindows;
+class AssistantWindows;
+struct AssistantCircuit;
+struct AssistantWriteSettings;
+struct AssistantWriteOptions;
+struct MatchRequest;
 class EditorConnection;
 class NetlistWindow;
 class TSchematicPrefsWindow;
@@ -97,6 +102,8 @@ public:
   DebugWindow* debugWindow() const { return m_debug; }
   // The calculator windows (the component dialogs open them on a page through this).
   CalculatorWindows* calculators() const { return m_calculators.get(); }
+  // The design assistants and Auto Match.
+  AssistantWindows* assistants() const { return m_assistants.get(); }
   NetlistWindow* netlistWindow() const { return m_netlist; }
   TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
   TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
@@ -146,6 +153,13 @@ private:
   void connectPreferences();
   bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
+  // The assistants' Simulate: the circuit becomes the new document, which is simulated.
+  void createAssistants();
+  void writeAssistantCircuit(const AssistantCircuit& circuit,
+                             const AssistantWriteSettings& settings,
+                             const AssistantWriteOptions& options);
+  // Auto Match's OK: the match run, the networks, the run over the sweep.
+  void runAutoMatch(const MatchRequest& request);
   void showAbout();
   void printSetup();
   void recordPlacements();
@@ -160,6 +174,7 @@ private:
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
   std::unique_ptr<CalculatorWindows> m_calculators;
+  std::unique_ptr<AssistantWindows> m_assistants;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;

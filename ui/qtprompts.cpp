@@ -73,19 +73,29 @@ QString defaultSuffix(const std::string& pipeFilter)
   return first.mid(2);
 }
 
+QString messageText(const std::string& text)
+{
+  // The program's messages break their lines with carriage returns; a message box shows
+  // line feeds.
+  QString shown = toQt(text);
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
 void QtPrompts::error(const std::string& text)
 {
-  QMessageBox::critical(m_parent, QObject::tr("Error"), toQt(text));
+  QMessageBox::critical(m_parent, QObject::tr("Error"), messageText(text));
 }
 
 void QtPrompts::warning(const std::string& text)
 {
-  QMessageBox::warning(m_parent, QObject::tr("Warning"), toQt(text));
+  QMessageBox::warning(m_parent, QObject::tr("Warning"), messageText(text));
 }
 
 void QtPrompts::information(const std::string& text)
 {
-  QMessageBox::information(m_parent, QObject::tr("Information"), toQt(text));
+  QMessageBox::information(m_parent, QObject::tr("Information"), messageText(text));
 }
 
 Answer QtPrompts::question(const std::string& text, bool withCancel)
@@ -94,8 +104,8 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
   if (withCancel) {
     buttons |= QMessageBox::Cancel;
   }
-  const auto pressed = QMessageBox::question(m_parent, QObject::tr("Confirm"), toQt(text), buttons,
-                                             QMessageBox::Yes);
+  const auto pressed = QMessageBox::question(m_parent, QObject::tr("Confirm"), messageText(text),
+                                             buttons, QMessageBox::Yes);
   switch (pressed) {
   case QMessageBox::Yes:
     return Answer::Yes;
@@ -105,6 +115,13 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
     // Closing the box with Escape or the title bar counts as the safest answer.
     return withCancel ? Answer::Cancel : Answer::No;
   }
+}
+
+bool QtPrompts::confirm(const std::string& text)
+{
+  return QMessageBox::warning(m_parent, QObject::tr("Warning"), messageText(text),
+                              QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 QString QtPrompts::startFolder() const

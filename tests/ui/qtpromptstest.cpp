@@ -43,6 +43,12 @@ TEST(QtFileFilter, PipeFiltersBecomeQtFilters)
   }
 }
 
+TEST(QtMessageText, CarriageReturnsBreakLines)
+{
+  EXPECT_EQ(messageText("not possible because\rS parameters\r\nunstable"),
+            QString("not possible because\nS parameters\nunstable"));
+}
+
 TEST(Latin1Text, DocumentCharactersRoundTrip)
 {
   // "°", "µ", accented letters; "Ω" is not in the set (becomes "?").

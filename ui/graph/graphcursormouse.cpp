@@ -3,6 +3,7 @@
 #include "graph/cursorpick.h"
 #include "graph/graphwindowcore.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -20,6 +21,27 @@ GraphCursorMouse::GraphCursorMouse(QWidget* plot, QScrollBar* cursorBar,
     : QObject(parent), m_plot(plot), m_bar(cursorBar), m_core(core)
 {
   m_plot->installEventFilter(this);
+  m_bar->installEventFilter(this);
+}
+
+bool GraphCursorMouse::cursorKey(int key)
+{
+  // The bar's own key handling follows its platform style (some styles invert the arrows of
+  // a horizontal scroll bar); the cursor always moves right with Right.
+  switch (key) {
+  case Qt::Key_Left:
+  case Qt::Key_Right:
+    m_bar->setValue(steppedCursor(m_bar->value(), key == Qt::Key_Right ? 1 : -1, m_bar->maximum()));
+    return true;
+  case Qt::Key_Home:
+    m_bar->setValue(m_bar->minimum());
+    return true;
+  case Qt::Key_End:
+    m_bar->setValue(m_bar->maximum());
+    return true;
+  default:
+    return false;
+  }
 }
 
 void GraphCursorMouse::moveToPixel(QPoint pixel)
@@ -30,6 +52,9 @@ void GraphCursorMouse::moveToPixel(QPoint pixel)
 
 bool GraphCursorMouse::eventFilter(QObject* watched, QEvent* event)
 {
+  if (event->type() == QEvent::KeyPress && (watched == m_bar || watched == m_plot)) {
+    if (cursorKey(static_cast<QKeyEvent*>(event)->key())) return true;
+  }
   if (watched != m_plot) return QObject::eventFilter(watched, event);
   switch (event->type()) {
   case QEvent::MouseButtonPress:

@@ -25,6 +25,8 @@ protected:
 
 private:
   void moveToPixel(QPoint pixel);
+  // Left/Right a point, Home/End to the ends; false for other keys.
+  bool cursorKey(int key);
 
   QWidget* m_plot;
   QScrollBar* m_bar;

@@ -236,6 +236,18 @@ void TDrawingEdit::runCommand(Command command)
   case C::Orientation:
     editor.toggleOrientation();
     break;
+  case C::ZoomIn:
+    m_view->zoomIn();
+    break;
+  case C::ZoomOut:
+    m_view->zoomOut();
+    break;
+  case C::ActualSize:
+    m_view->setZoom(1.0);
+    break;
+  case C::FitToWindow:
+    m_view->fitToWindow();
+    break;
   case C::Port1:
     editor.enterPortMode(1);
     break;

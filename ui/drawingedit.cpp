@@ -68,6 +68,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   createActions();
   createMenus();
   createToolBars();
+  createTunerBar();
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
@@ -425,6 +426,7 @@ void TDrawingEdit::sheetMouseRelease(QPoint units, Qt::MouseButton button)
   if (const auto b = editorButton(button)) {
     m_editor->editor().mouseRelease(*b, units.x(), units.y());
   }
+  refreshTuner(); // a click in tune mode chooses what to tune
 }
 
 void TDrawingEdit::sheetDoubleClick(QPoint units)

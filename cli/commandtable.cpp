@@ -10,6 +10,7 @@ namespace norvane::cli {
 int runResave(const std::vector<std::string>& args, CommandIo& io);
 int runSimulate(const std::vector<std::string>& args, CommandIo& io);
 int runNetlist(const std::vector<std::string>& args, CommandIo& io);
+int runSpice(const std::vector<std::string>& args, CommandIo& io);
 
 namespace {
 
@@ -48,6 +49,17 @@ const Command kCommands[] = {
      "each measurement port (0 is ground). Items off the sheet are left out. Exit status 1\n"
      "when the circuit check refuses the circuit (the lines are printed all the same).\n",
      runNetlist},
+    {"spice", "FILE.cct [-o OUT.cir]", "write the circuit as an ngspice netlist",
+     "Writes the circuit as an ngspice netlist: every component with its model (nominal\n"
+     "values), the measurement ports as ngspice S-parameter port sources and an .sp\n"
+     "analysis over the schematic's sweep. Run with \"ngspice -b OUT.cir\", it writes\n"
+     "frequency and S11, S21, S12, S22 (real, imaginary) to OUT.sp.txt.\n"
+     "\n"
+     "  -o, --output OUT.cir   write here instead of to standard output\n"
+     "\n"
+     "Exit status 1 when the circuit is refused or holds a component SPICE cannot express\n"
+     "(S-parameter data blocks); the message names the component.\n",
+     runSpice},
 };
 
 } // namespace

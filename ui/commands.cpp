@@ -21,6 +21,7 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::Print, "&Print...", "Ctrl+P", "Print", kNoKind},
     {C::PrintSetup, "P&rint Setup...", "", "", kNoKind},
     {C::SaveBitmap, "Save window as &Bitmap", "", "", kNoKind},
+    {C::ExportSpice, "Export SPICE &netlist...", "", "", kNoKind},
     {C::Exit, "E&xit", "Ctrl+Q", "", kNoKind},
     {C::Undo, "&Undo", "Ctrl+Z", "", kNoKind},
     {C::Redo, "&Redo", "Ctrl+Y", "", kNoKind},

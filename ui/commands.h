@@ -18,6 +18,7 @@ enum class Command {
   Print,
   PrintSetup,
   SaveBitmap,
+  ExportSpice,
   Exit,
   // Edit
   Undo,

@@ -198,6 +198,9 @@ void TDrawingEdit::runCommand(Command command)
   case C::SaveBitmap:
     saveWindowBitmap();
     break;
+  case C::ExportSpice:
+    exportSpice();
+    break;
   case C::Exit:
     if (m_notice) {
       m_notice->close();

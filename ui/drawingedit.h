@@ -77,6 +77,9 @@ public:
   bool fileOpen();
   bool fileSave();
   bool fileSaveAs();
+  // File > Export SPICE netlist: asks for the file name, writes the netlist; false when
+  // cancelled or refused.
+  bool exportSpice();
   bool saveWindowBitmap();
   // Opens `path` as Open does after its dialog (reset, read, caption, simulate if saved so).
   bool openFile(const std::string& path);

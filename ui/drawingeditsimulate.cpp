@@ -1,4 +1,4 @@
-// The Simulate and Netlist commands of the main window.
+// The Simulate, Netlist and Export SPICE netlist commands of the main window.
 #include "drawingedit.h"
 
 #include "latin1text.h"
@@ -8,8 +8,11 @@
 #include "editorconnection.h"
 #include "graph/tgraphwin.h"
 #include "sim/listing.h"
+#include "sim/spiceexport.h"
 
 #include <QScreen>
+
+#include <filesystem>
 
 namespace norvane {
 
@@ -66,6 +69,30 @@ void TDrawingEdit::showNetlist()
   }
   m_netlist->show();
   m_netlist->raise();
+}
+
+bool TDrawingEdit::exportSpice()
+{
+  // The netlist is named after the schematic; it writes its results beside itself.
+  std::filesystem::path suggested = std::filesystem::path(m_env.filename).filename();
+  suggested.replace_extension(".cir");
+  const auto path = m_prompts.saveFileName(kSpiceDialogTitle, kSpiceDialogFilter,
+                                           suggested.string());
+  if (!path) {
+    return false;
+  }
+  const std::string title = std::filesystem::path(m_env.filename).filename().string();
+  const SpiceExportResult netlist =
+      ExportSpiceNetlist(m_doc, title, SpiceDataFileName(*path), m_prompts);
+  m_view->repaintSheet(); // the circuit check's unconnected markers
+  if (!netlist.ok) {
+    return false;
+  }
+  if (const FileResult r = SaveSpiceNetlist(netlist.text, *path); !r) {
+    m_prompts.error(r.error);
+    return false;
+  }
+  return true;
 }
 
 } // namespace norvane

@@ -38,7 +38,9 @@ std::string dataSetName(const Tschema& doc, const Tcomponent& block)
   return block.ctype == ckSParam2 ? doc.datasets.twoPort[i].name : doc.datasets.onePort[i].name;
 }
 
-std::string componentLine(const Tschema& doc, const Tcomponent& c)
+} // namespace
+
+std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c)
 {
   switch (c.ctype) {
   case ckResistor:
@@ -85,8 +87,6 @@ std::string componentLine(const Tschema& doc, const Tcomponent& c)
   }
 }
 
-} // namespace
-
 bool isOffSheet(TPoint p)
 {
   return p.x < kSheetMinX || p.y < kSheetMinY || p.x > kSheetMaxX || p.y > kSheetMaxY;
@@ -109,7 +109,7 @@ std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistRe
   }
   for (const Tcomponent& c : doc.drawdat.components) {
     if (c.ctype != ckGround) {
-      lines.push_back(componentLine(doc, c));
+      lines.push_back(NetlistListingLine(doc, c));
     }
   }
   if (netlist.port2Connected) {

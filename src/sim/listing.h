@@ -30,6 +30,9 @@ int RemoveOffSheetItems(TDrawData& drawing);
 // were not resolved show their raw x coordinate.
 std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistResult& netlist);
 
+// The listing line of one component ("res 1 0 R=50R"); ground gives an "unknown" line.
+std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c);
+
 // BuildNetlist (its messages may appear), then the lines, whatever its result.
 std::vector<std::string> ListNetlist(Tschema& doc, Prompts& prompts);
 

@@ -155,6 +155,34 @@ TEST_F(FileCommandsTest, WindowSavedAsBitmap)
   EXPECT_EQ(image.size(), window->size());
 }
 
+TEST_F(FileCommandsTest, SpiceNetlistExportedThroughTheFileMenu)
+{
+  // An incomplete circuit: the circuit check's message, nothing written.
+  drawSomething();
+  const std::string path = tempPath("divider.cir");
+  prompts.fileNames.push_back(path);
+  window->action(Command::ExportSpice)->trigger();
+  EXPECT_EQ(prompts.lastText(), "Unconnected Node(s) - Check Circuit");
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  // Port, resistor, ground: the netlist names the resistor and its nodes as the listing
+  // does, and the port as an ngspice S-parameter port.
+  EXPECT_TRUE(window->fileNew());
+  drawResistorToGround();
+  prompts.fileNames.push_back(path);
+  window->action(Command::ExportSpice)->trigger();
+  std::ifstream in(path);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find(": res 1 0 R=50R\nR"), std::string::npos) << text;
+  EXPECT_NE(text.find("VP1 1 0 dc 0 ac 1 portnum 1 z0 50\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("wrdata divider.sp.txt S_1_1"), std::string::npos) << text;
+
+  // Cancelling the file dialog writes nothing.
+  std::filesystem::remove(path);
+  window->action(Command::ExportSpice)->trigger();
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
 {
   StartupOptions options;

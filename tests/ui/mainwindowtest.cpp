@@ -76,6 +76,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandWithItsAccessLetterAndShortcut)
       {"&File/&Print...", "Ctrl+P"},
       {"&File/P&rint Setup...", ""},
       {"&File/Save window as &Bitmap", ""},
+      {"&File/Export SPICE &netlist...", ""},
       {"&File/E&xit", "Ctrl+Q"},
       {"&Edit/&Undo", "Ctrl+Z"},
       {"&Edit/&Redo", "Ctrl+Y"},

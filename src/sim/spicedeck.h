@@ -1,0 +1,60 @@
+#pragma once
+// Shared by the SPICE export files (spice*.cpp); not part of the public interface.
+
+#include "document/schema.h"
+
+#include <set>
+#include <string>
+
+namespace norvane::spicedetail {
+
+// A number as ngspice reads it back to the same double: 17 significant digits.
+std::string num(double x);
+
+// The element lines of one component and the sub-circuit definitions they use.
+class Deck
+{
+public:
+  Deck(const Tcomponent& c, int index) : m_c(c), m_index(index) {}
+
+  // Node of pin k (1-based), as the netlist listing numbers it.
+  std::string pin(int k) const;
+  // A node inside this component's model.
+  std::string inner(const std::string& tag) const;
+  // An element name: the SPICE letter, the component's place in the document, a suffix.
+  std::string name(char letter, const std::string& suffix = std::string()) const;
+
+  void line(const std::string& text) { m_text += text + '\n'; }
+  void comment(const std::string& text) { line("* " + text); }
+  // A resistor from a node to ground, left out when the node is ground itself (the stamp's
+  // entry in row 0 is never solved).
+  void leakToGround(const std::string& node, const std::string& suffix, double ohms);
+  // Asks for a sub-circuit definition to be written once at the end of the netlist.
+  void useSubcircuit(const std::string& definition) { m_subcircuits.insert(definition); }
+
+  const Tcomponent& component() const { return m_c; }
+  const std::string& text() const { return m_text; }
+  const std::set<std::string>& subcircuits() const { return m_subcircuits; }
+
+private:
+  const Tcomponent& m_c;
+  int m_index;
+  std::string m_text;
+  std::set<std::string> m_subcircuits;
+};
+
+// The element lines of the passive kinds (spicepassive.cpp) and the active kinds
+// (spiceactive.cpp). Each returns false when it cannot express the component.
+bool writeResistor(Deck& d);
+bool writeCapacitor(Deck& d);
+bool writeInductor(Deck& d);
+bool writeTxLine(Deck& d);
+bool writeWindings(Deck& d);
+bool writeOpAmp(Deck& d);
+bool writeBipolar(Deck& d);
+bool writeVCVS(Deck& d);
+bool writeVCCS(Deck& d);
+bool writeCCVS(Deck& d);
+bool writeCCCS(Deck& d);
+
+} // namespace norvane::spicedetail

@@ -1,0 +1,247 @@
+#include "sim/spiceexport.h"
+
+#include "sim/listing.h"
+#include "sim/netlist.h"
+#include "sim/plotpoint.h"
+#include "sim/spicedeck.h"
+#include "sim/sweep.h"
+#include "sim/tolerance.h"
+
+#include <cmath>
+#include <cstdio>
+
+// The netlist: title line, one commented group of lines per component, the port sources,
+// the analysis, a control section that runs it and writes the S-parameters, the
+// sub-circuits the components use, and ".end".
+
+namespace norvane {
+
+namespace spicedetail {
+
+std::string num(double x)
+{
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.17g", x);
+  return buffer;
+}
+
+std::string Deck::pin(int k) const
+{
+  return std::to_string(m_c.pins.nodes[k].x);
+}
+
+std::string Deck::inner(const std::string& tag) const
+{
+  return "c" + std::to_string(m_index) + "_" + tag;
+}
+
+std::string Deck::name(char letter, const std::string& suffix) const
+{
+  return std::string(1, letter) + std::to_string(m_index) + suffix;
+}
+
+void Deck::leakToGround(const std::string& node, const std::string& suffix, double ohms)
+{
+  if (node != "0") {
+    line(name('R', suffix) + ' ' + node + " 0 " + num(ohms));
+  }
+}
+
+} // namespace spicedetail
+
+using namespace spicedetail;
+
+namespace {
+
+// A name or title on a comment line: control characters would end the line.
+std::string printable(std::string text)
+{
+  for (char& ch : text) {
+    if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7f) {
+      ch = ' ';
+    }
+  }
+  return text;
+}
+
+std::string componentLabel(const Tcomponent& c, int index)
+{
+  std::string label = "component " + std::to_string(index);
+  if (!c.name.empty()) {
+    label += " \"" + printable(c.name) + "\"";
+  }
+  return label;
+}
+
+bool writeElements(Deck& d)
+{
+  switch (d.component().ctype) {
+  case ckResistor:
+    return writeResistor(d);
+  case ckCapacitor:
+    return writeCapacitor(d);
+  case ckInductor:
+    return writeInductor(d);
+  case ckTxLine:
+    return writeTxLine(d);
+  case ckTransformer:
+  case ckMutual:
+    return writeWindings(d);
+  case ckOpAmp:
+    return writeOpAmp(d);
+  case ckBipolar:
+    return writeBipolar(d);
+  case ckVCVS:
+    return writeVCVS(d);
+  case ckVCCS:
+    return writeVCCS(d);
+  case ckCCVS:
+    return writeCCVS(d);
+  case ckCCCS:
+    return writeCCCS(d);
+  default:
+    return false;
+  }
+}
+
+std::string refusal(const Tcomponent& c, int index)
+{
+  const std::string who = "Cannot write " + componentLabel(c, index) + " to SPICE: ";
+  if (c.ctype == ckSParam2 || c.ctype == ckSParam1) {
+    return who + "S-parameter data blocks have no SPICE element";
+  }
+  return who + "its values give no valid SPICE element";
+}
+
+// ngspice's .sp takes whole points per decade; a logarithmic sweep whose interval count is
+// not a whole multiple of its decades is run one point at a time instead.
+int wholePointsPerDecade(const SweepPlan& plan)
+{
+  const double perDecade = plan.intervals / std::log10(plan.stop / plan.start);
+  const double whole = std::nearbyint(perDecade);
+  if (whole >= 1.0 && std::fabs(perDecade - whole) <= 1e-9 * whole) {
+    return static_cast<int>(whole);
+  }
+  return 0;
+}
+
+void writeAnalysis(std::string& out, const SweepPlan& plan, const std::string& vectors,
+                   const std::string& dataFileName)
+{
+  const bool linear = plan.freqmode != freqmode::Logarithmic;
+  const int perDecade = linear ? 0 : wholePointsPerDecade(plan);
+  // ngspice 39 returns a single point for "lin 2", so two-point sweeps go point by point.
+  const bool oneCard = linear ? plan.pointCount() >= 3 : perDecade > 0;
+  out += "* sweep: " + std::to_string(plan.pointCount()) + " points, " +
+         (linear ? "linear" : "logarithmic") + ", " + num(plan.start) + " Hz to " +
+         num(plan.stop) + " Hz\n";
+  if (oneCard) {
+    out += linear ? ".sp lin " + std::to_string(plan.pointCount())
+                  : ".sp dec " + std::to_string(perDecade);
+    out += ' ' + num(plan.start) + ' ' + num(plan.stop) + "\n";
+  } else {
+    out += "* (run point by point in the control section: ngspice's .sp takes a whole number\n"
+           "* of points per decade)\n";
+  }
+  out += "\n.control\n"
+         "* frequency, then real and imaginary parts of " +
+         vectors + "\n";
+  out += "set wr_singlescale\noption numdgt=17\n";
+  const std::string write = "wrdata " + dataFileName + ' ' + vectors + "\n";
+  if (oneCard) {
+    out += "run\n" + write;
+  } else {
+    for (int i = 0; i < plan.pointCount(); ++i) {
+      const std::string f = num(plan.frequency(i));
+      out += "sp lin 1 " + f + ' ' + f + "\n" + write;
+      if (i == 0) {
+        out += "set appendwrite\n";
+      }
+    }
+  }
+  out += ".endc\n";
+}
+
+} // namespace
+
+SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
+                                     const std::string& dataFileName, Prompts& prompts)
+{
+  SpiceExportResult result;
+  const NetlistResult netlist = BuildNetlist(doc, prompts);
+  if (!netlist.ok) {
+    return result;
+  }
+  ToleranceRandom unused;
+  ApplyTolerances(doc.drawdat, tolerancemode::Nominal, unused);
+  Txaxis axis = doc.Xax; // the export does not correct the document's sweep
+  const SweepPlan plan = SanitizeSweep(axis);
+
+  std::string& out = result.text;
+  out = "Norvane circuit " + printable(title) + "\n";
+  out += "* Written by Norvane: the circuit with its measurement ports as ngspice S-parameter\n"
+         "* ports and an .sp analysis over its sweep. Nodes are numbered as Norvane's netlist\n"
+         "* listing numbers them (0 is ground); component values are the nominal ones.\n";
+  std::string subcircuits;
+  std::vector<std::string> definitions;
+  int index = 0;
+  for (const Tcomponent& c : doc.drawdat.components) {
+    ++index;
+    if (c.ctype == ckGround) {
+      continue;
+    }
+    Deck deck(c, index);
+    if (!writeElements(deck)) {
+      result.refused.push_back(refusal(c, index));
+      continue;
+    }
+    out += "\n* " + componentLabel(c, index) + ": " + printable(NetlistListingLine(doc, c)) + "\n";
+    out += deck.text();
+    for (const std::string& definition : deck.subcircuits()) {
+      if (subcircuits.find(definition) == std::string::npos) {
+        subcircuits += "\n" + definition;
+      }
+    }
+  }
+  for (const std::string& message : result.refused) {
+    prompts.error(message);
+  }
+  if (!result.refused.empty()) {
+    result.text.clear();
+    return result;
+  }
+
+  // Ports: a source of 1 V behind Zo (ngspice's port source), as the sweep excites them.
+  out += "\n* measurement ports\n";
+  std::string vectors;
+  const auto port = [&](const char* label, int node, double zo, int number) {
+    const double z0 = zo == 0.0 ? 1e-18 : zo; // the stamp shorts a 0 ohm port
+    out += std::string("V") + label + ' ' + std::to_string(node) + " 0 dc 0 ac " +
+           (number == 1 ? "1" : "0") + " portnum " + std::to_string(number) + " z0 " + num(z0) +
+           "\n";
+  };
+  if (netlist.port1Connected && netlist.port2Connected) {
+    port("P1", netlist.port1Node, doc.drawdat.P1.Zo, 1);
+    port("P2", netlist.port2Node, doc.drawdat.P2.Zo, 2);
+    vectors = "S_1_1 S_2_1 S_1_2 S_2_2";
+  } else {
+    if (netlist.port1Connected) {
+      port("P1", netlist.port1Node, doc.drawdat.P1.Zo, 1);
+    } else {
+      out += "* (port 2 is the only port: ngspice numbers it 1, so S_1_1 is its S22)\n";
+      port("P2", netlist.port2Node, doc.drawdat.P2.Zo, 1);
+    }
+    // ngspice 39's .sp fails with a single port; a second one on a node of its own
+    // changes nothing of S_1_1.
+    out += "Vopen open 0 dc 0 ac 0 portnum 2 z0 50\n";
+    vectors = "S_1_1";
+  }
+  out += "\n";
+  writeAnalysis(out, plan, vectors, dataFileName);
+  out += subcircuits;
+  out += "\n.end\n";
+  result.ok = true;
+  return result;
+}
+
+} // namespace norvane

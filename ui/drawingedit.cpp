@@ -160,6 +160,7 @@ void TDrawingEdit::updateEditActions()
 {
   action(Command::Undo)->setEnabled(m_editor->editor().canUndo());
   action(Command::Redo)->setEnabled(m_editor->editor().canRedo());
+  refreshTuner(); // an undo or a new document may end the tuning of a component
 }
 
 void TDrawingEdit::showNotAvailable(const QString& what)
@@ -276,6 +277,7 @@ void TDrawingEdit::runCommand(Command command)
     break;
   case C::TuneToggle:
     editor.setTuneMode(action(C::TuneToggle)->isChecked());
+    refreshTuner();
     break;
   case C::Netlist:
     showNetlist();

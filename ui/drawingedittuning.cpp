@@ -25,6 +25,7 @@ void TDrawingEdit::createTunerBar()
 
 void TDrawingEdit::refreshTuner()
 {
+  if (m_tuner == nullptr) return; // still being built
   const int index = m_editor->editor().tunedComponent();
   if (index == 0) {
     m_tuner->showTuned({});

@@ -213,7 +213,9 @@ void SchematicView::wheelEvent(QWheelEvent* event)
 
 void SchematicView::keyPressEvent(QKeyEvent* event)
 {
-  if (m_client != nullptr && event->modifiers() == Qt::NoModifier &&
+  // Arrow keys may arrive flagged as keypad keys; that flag is no modifier the user pressed.
+  const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+  if (m_client != nullptr && held == Qt::NoModifier &&
       m_client->sheetKey(event->key(), event->isAutoRepeat())) {
     event->accept();
     return;

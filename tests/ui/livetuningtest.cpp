@@ -133,6 +133,7 @@ TEST_F(LiveTuningTest, OneUndoStepPerTunedComponent)
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(r(3), 50);
   EXPECT_EQ(r(1), 68);
+  EXPECT_TRUE(window->tunerBar()->tunedText().isEmpty()); // undo ends the tuning
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(r(1), 50);
   key(Qt::Key_Y, Qt::ControlModifier);

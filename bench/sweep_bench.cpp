@@ -1,15 +1,19 @@
-// Benchmarks of the simulation engine on LC ladders of 5, 20, 50 and 100 nodes:
-//   BM_Sweep  a whole run of the simulate command over 501 points with both ports excited,
-//             in data-list mode (circuit check, stamping, one factorisation and two
-//             substitutions per point; the output does nothing).
-//   BM_Solve  one frequency point's linear algebra: the matrix copied in, decomposed, and
-//             solved for both ports.
+// Benchmarks of the simulation engine on LC ladders of 10, 30, 60 and 100 nodes and on the
+// irregular 100-node circuit (benchcircuits.h):
+//   BM_Sweep       a whole run of the simulate command over 501 points with both ports
+//                  excited, in data-list mode (circuit check, stamping, one factorisation and
+//                  two substitutions per point; the output does nothing). "us_per_point" is the
+//                  time per frequency point.
+//   BM_Solve       one frequency point's linear algebra: the matrix copied in, decomposed, and
+//                  solved for both ports.
+//   BM_MultiSweep  the tolerance multi-sweep of the irregular circuit: 50 runs with random
+//                  values within the components' tolerances.
 // The "dense_flops" counters give the rate as if every product of a dense complex LU were
 // formed (8 n^3 / 3 real operations per decomposition, 8 n^2 per substitution). The solver
-// skips exact zeros, and the factors of a ladder stay within a band of two, so the arithmetic
-// actually done grows only linearly with n; the time of the large cases goes mostly into the
-// passes over the n x n matrix (clearing, copying, the row scaling scan).
+// visits only the entries its pattern holds, so the work actually done grows with the
+// circuit's non-zeros and fill-in.
 
+#include "benchcircuits.h"
 #include "ladder.h"
 
 #include "platform/scriptedprompts.h"
@@ -35,10 +39,18 @@ class NullOutput : public SweepOutput
 {
 };
 
+// Argument 0 means the irregular 100-node circuit, any other n the n-node ladder.
+BenchCircuit circuitOf(const benchmark::State& state)
+{
+  const int n = static_cast<int>(state.range(0));
+  return n == 0 ? irregular() : ladder(n);
+}
+
 void BM_Sweep(benchmark::State& state)
 {
-  const int nodes = static_cast<int>(state.range(0));
-  auto doc = ladderCircuit(nodes);
+  const BenchCircuit circuit = circuitOf(state);
+  const int nodes = circuit.nodes;
+  auto doc = drawCircuit(circuit);
   SimulationSession session;
   NullOutput out;
   ScriptedPrompts prompts;
@@ -48,20 +60,43 @@ void BM_Sweep(benchmark::State& state)
     points = r.points;
     benchmark::DoNotOptimize(r);
     if (!r.ran || r.netlist.nodeCount != nodes || r.failedPoints != 0) {
-      state.SkipWithError("the ladder did not simulate");
+      state.SkipWithError("the circuit did not simulate");
       break;
     }
   }
   state.counters["points"] = points;
+  // Seconds per frequency point (shown with its SI prefix, e.g. "12.7u").
+  state.counters["per_point"] = benchmark::Counter(
+      points, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["dense_flops"] =
       benchmark::Counter(points * denseFlops(nodes), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_Sweep)->Arg(5)->Arg(20)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep)->Arg(10)->Arg(30)->Arg(60)->Arg(100)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_MultiSweep(benchmark::State& state)
+{
+  auto doc = drawCircuit(irregular());
+  SimulationSession session;
+  session.toleranceMode = tolerancemode::MultiSweep;
+  session.random.setSeed(1);
+  NullOutput out;
+  ScriptedPrompts prompts;
+  for (auto _ : state) {
+    for (int run = 0; run < 50; ++run) {
+      const SimulateResult r = Simulate(*doc, session, out, prompts);
+      benchmark::DoNotOptimize(r);
+      if (!r.ran || r.failedPoints != 0) {
+        state.SkipWithError("the circuit did not simulate");
+        return;
+      }
+    }
+  }
+}
+BENCHMARK(BM_MultiSweep)->Unit(benchmark::kMillisecond);
 
 void BM_Solve(benchmark::State& state)
 {
-  const int nodes = static_cast<int>(state.range(0));
-  auto doc = ladderCircuit(nodes);
+  auto doc = drawCircuit(circuitOf(state));
   ScriptedPrompts prompts;
   const NetlistResult net = BuildNetlist(*doc, prompts);
   auto stamped = std::make_unique<ComplexMatrix>();
@@ -81,7 +116,7 @@ void BM_Solve(benchmark::State& state)
         (*work)[i][j] = (*stamped)[i][j];
       }
     }
-    LUDecompose(*work, n, lu, errors);
+    LUDecompose(*work, n, lu, errors); // the pattern from the values: an O(n^2) scan
     b.clear(n);
     b[net.port1Node] = Complex{0.02, 0.0};
     LUBackSubstitute(*work, lu, b, errors);
@@ -94,7 +129,7 @@ void BM_Solve(benchmark::State& state)
   state.counters["dense_flops"] =
       benchmark::Counter(denseFlops(n), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_Solve)->Arg(5)->Arg(20)->Arg(50)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Solve)->Arg(10)->Arg(30)->Arg(60)->Arg(100)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace norvane::bench

@@ -4,10 +4,10 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "loadinput.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 
 #include <memory>
@@ -32,8 +32,7 @@ int runResave(const std::vector<std::string>& args, CommandIo& io)
   // The document is large (data sets); keep it off the stack.
   auto doc = std::make_unique<Tschema>();
   ClearSchema(*doc, TenvironmentProps{});
-  if (const FileResult r = loadSchematic(*doc, input); !r) {
-    io.err << "norvane-cli: " << input << ": " << r.error << "\n";
+  if (!loadInput(*doc, input, io)) {
     return kExitFailure;
   }
   if (const FileResult r = saveSchematic(*doc, output); !r) {

@@ -3,23 +3,23 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "loadinput.h"
 #include "simulateprompts.h"
 
 #include "config/environment.h"
+#include "document/atomicwrite.h"
 #include "document/clearschema.h"
-#include "document/fileresult.h"
-#include "document/schematicreader.h"
 #include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
 #include "sim/results.h"
 #include "sim/simulate.h"
 
-#include <cerrno>
 #include <charconv>
 #include <chrono>
-#include <fstream>
+#include <cmath>
 #include <memory>
 #include <ostream>
+#include <sstream>
 
 namespace norvane::cli {
 
@@ -33,11 +33,19 @@ public:
   std::vector<SweepPoint> points;
 };
 
-// A frequency on the command line: number text with a prefix letter ("1MHz", "2.4G").
-bool parseFrequency(const std::string& text, double& f)
+// A frequency on the command line: a number with an optional prefix letter and unit ("1MHz",
+// "2.4G", "1 MHz"). Anything else is refused with the reason, naming the option.
+std::string parseFrequency(const std::string& option, const std::string& text, double& f)
 {
-  f = ParseValueText(text);
-  return f > 0.0;
+  const EnteredNumber n = ParseEnteredValue(text, "Hz");
+  if (!n.ok) {
+    return option + ": \"" + text + "\" is " + n.problem + " (a frequency, e.g. 1MHz)";
+  }
+  if (!(n.value > 0.0)) {
+    return option + " needs a frequency above zero, e.g. 1MHz";
+  }
+  f = n.value;
+  return {};
 }
 
 bool parseInteger(const std::string& text, long long& value)
@@ -94,11 +102,12 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   }
   double start = 0.0;
   double stop = 0.0;
-  if (parsed.has("--start") && !parseFrequency(*parsed.value("--start"), start)) {
-    return usageError(self, "--start needs a frequency above zero, e.g. 1MHz", io);
-  }
-  if (parsed.has("--stop") && !parseFrequency(*parsed.value("--stop"), stop)) {
-    return usageError(self, "--stop needs a frequency above zero, e.g. 1GHz", io);
+  for (const auto& [option, f] : {std::pair{"--start", &start}, std::pair{"--stop", &stop}}) {
+    if (const auto text = parsed.value(option)) {
+      if (const std::string problem = parseFrequency(option, *text, *f); !problem.empty()) {
+        return usageError(self, problem, io);
+      }
+    }
   }
   long long points = 0;
   if (parsed.has("--points") && (!parseInteger(*parsed.value("--points"), points) || points < 2)) {
@@ -129,8 +138,7 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   TenvironmentProps env;
   fillBuiltInDefaults(env);
   ClearSchema(*doc, env);
-  if (const FileResult r = loadSchematic(*doc, input); !r) {
-    io.err << "norvane-cli: " << input << ": " << r.error << "\n";
+  if (!loadInput(*doc, input, io)) {
     return kExitFailure;
   }
 
@@ -145,6 +153,15 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
     const long long intervals = points - 1;
     doc->Xax.numpoints =
         static_cast<int>(intervals > kMaxSweepIntervals ? kMaxSweepIntervals : intervals);
+  }
+  // A sweep that would have to be corrected is reported instead (the desktop program's
+  // sweep dialog corrects it; here nobody would see the change).
+  if (!(doc->Xax.min < doc->Xax.max) || !std::isfinite(doc->Xax.max)) {
+    const bool fromOptions = parsed.has("--start") || parsed.has("--stop");
+    io.err << "norvane-cli: the sweep start (" << FormatEngineering(6, doc->Xax.min)
+           << "Hz) must lie below its stop (" << FormatEngineering(6, doc->Xax.max) << "Hz)"
+           << (fromOptions ? "" : " in " + input) << "\n";
+    return fromOptions ? kExitUsage : kExitFailure;
   }
   if (parsed.has("--lin")) {
     doc->Xax.freqmode = freqmode::Linear;
@@ -175,16 +192,12 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   }
 
   if (const auto output = parsed.value("--output"); output && *output != "-") {
-    errno = 0;
-    std::ofstream file(*output, std::ios::binary | std::ios::trunc);
-    if (!file) {
-      io.err << "norvane-cli: " << *output << ": " << createErrorText(errno) << "\n";
-      return kExitFailure;
-    }
-    writeResults(file, collected.points, csv);
-    file.close();
-    if (!file) {
-      io.err << "norvane-cli: " << *output << ": " << fileerrors::kWriteError << "\n";
+    // The whole text is written at once through a temporary file, so a full disk keeps the
+    // previous result file.
+    std::ostringstream text;
+    writeResults(text, collected.points, csv);
+    if (const FileResult r = writeFileAtomically(*output, text.view()); !r) {
+      io.err << "norvane-cli: " << *output << ": " << r.error << "\n";
       return kExitFailure;
     }
   } else {

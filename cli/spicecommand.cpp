@@ -3,11 +3,11 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "loadinput.h"
 #include "simulateprompts.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "document/schematicreader.h"
 #include "sim/spiceexport.h"
 
 #include <filesystem>
@@ -32,8 +32,7 @@ int runSpice(const std::vector<std::string>& args, CommandIo& io)
   TenvironmentProps env;
   fillBuiltInDefaults(env);
   ClearSchema(*doc, env);
-  if (const FileResult r = loadSchematic(*doc, input); !r) {
-    io.err << "norvane-cli: " << input << ": " << r.error << "\n";
+  if (!loadInput(*doc, input, io)) {
     return kExitFailure;
   }
   const auto output = parsed.value("--output");

@@ -5,6 +5,7 @@
 
 #include "editorconnection.h"
 #include "graph/tgraphwin.h"
+#include "imagefile.h"
 #include "latin1text.h"
 
 #include "config/configfile.h"
@@ -102,10 +103,17 @@ bool TDrawingEdit::fileOpen()
 
 bool TDrawingEdit::openFile(const std::string& path)
 {
+  // A file that cannot be read or is no schematic at all (a picture, an S-parameter file)
+  // is refused before anything changes: the open document, its name and its graph stay.
+  std::string content;
+  if (const FileResult read = readSchematicFile(path, content); !read) {
+    m_prompts.error(read.error);
+    return false;
+  }
   resetDocument();
   m_graph->close();
   m_doc.simulated = false;
-  const FileResult result = loadSchematic(m_doc, path);
+  const FileResult result = readSchematicText(m_doc, content);
   if (!result) {
     // What was read stays on the sheet, but it is not the named file: the name stays
     // "unnamed.cct" so that Save cannot overwrite a file with a partial copy of another.
@@ -166,8 +174,8 @@ bool TDrawingEdit::saveWindowBitmap()
   }
   // The window's image as it is on the screen now: menus, toolbars and the sheet.
   const QImage image = grab().toImage();
-  if (!image.save(pathToQt(*path), "BMP")) {
-    m_prompts.error(fileerrors::kWriteError);
+  if (const FileResult saved = saveImageFile(image, *path, "BMP"); !saved) {
+    m_prompts.error(saved.error);
     return false;
   }
   return true;

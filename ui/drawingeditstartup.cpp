@@ -81,8 +81,14 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     commandLine += commandLine.empty() ? argument : " " + argument;
   }
   if (!commandLine.empty() && isExistingFile(commandLine)) {
-    resetDocument();
-    const FileResult result = loadSchematic(m_doc, commandLine);
+    // A file that is no schematic is refused before the sheet changes; the sheet stays the
+    // unnamed one, so a Save cannot write a drawing over the named file.
+    std::string content;
+    FileResult result = readSchematicFile(commandLine, content);
+    if (result) {
+      resetDocument();
+      result = readSchematicText(m_doc, content);
+    }
     if (result) {
       m_env.filename = commandLine;
       updateCaption();

@@ -8,6 +8,11 @@ namespace norvane {
 
 constexpr int kGridStep = 10;
 
+// The largest coordinate a file may give (either sign); the reader holds larger ones to it.
+// The sheet is 1500 x 1000 units; a million leaves room for any drawing while pin offsets,
+// differences and print scales of up to 1000 stay far inside an int.
+constexpr int kMaxCoordinate = 1000000;
+
 // Nearest multiple of 10; a coordinate exactly between two takes the even multiple
 // (15 and 25 both give 20, -15 gives -20). Used for every placed point except texts.
 int SnapToGrid(int c);

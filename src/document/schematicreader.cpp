@@ -1,8 +1,10 @@
 #include "document/schematicreader.h"
 
 #include "document/filenumbers.h"
+#include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematicfile.h"
+#include "document/zeroreplacement.h"
 #include "numbers/valuetext.h"
 
 #include <algorithm>
@@ -50,8 +52,13 @@ public:
       return false;
     }
     m_last = m_pos;
-    std::size_t end = m_text.find_first_of("\r\n", m_pos);
-    if (end == std::string_view::npos) {
+    // A plain scan: find_first_of with a set of two looks each character up in the set with
+    // a call of its own, which made reading a large file cost more than simulating it.
+    std::size_t end = m_pos;
+    while (end < m_text.size() && m_text[end] != '\r' && m_text[end] != '\n') {
+      ++end;
+    }
+    if (end == m_text.size()) {
       line = m_text.substr(m_pos);
       m_pos = m_text.size();
       return true;
@@ -140,6 +147,9 @@ void readValueLine(std::string_view rest, Ttolvalue& v)
   }
 }
 
+// One of the document's section names followed by "{" ("drawdat{").
+bool isTopLevelOpener(std::string_view t);
+
 class Reader
 {
 public:
@@ -166,6 +176,14 @@ private:
     } else {
       m_error = fileerrors::kInvalidNumber;
     }
+  }
+
+  // A coordinate, held to the range the pin, port and painting arithmetic can add and
+  // scale in an int (a hand-edited 2147483647 would overflow the pin positions).
+  void coordinate(std::string_view value, int& field)
+  {
+    integer(value, field);
+    field = std::clamp(field, -kMaxCoordinate, kMaxCoordinate);
   }
 
   void real(std::string_view value, double& field)
@@ -284,9 +302,9 @@ private:
       } else if (key == "crot=") {
         integer(value, c.crot);
       } else if (key == "position.x=") {
-        integer(value, c.position.x);
+        coordinate(value, c.position.x);
       } else if (key == "position.y=") {
-        integer(value, c.position.y);
+        coordinate(value, c.position.y);
       } else if (key == "selected=") {
         c.selected = ruleF(value);
       } else {
@@ -298,11 +316,11 @@ private:
         }
         for (int i = 1; i <= kSavedPins; ++i) {
           if (key == kNodeKeys[static_cast<std::size_t>(2 * i - 2)]) {
-            integer(value, c.pins.nodes[i].x);
+            coordinate(value, c.pins.nodes[i].x);
             return;
           }
           if (key == kNodeKeys[static_cast<std::size_t>(2 * i - 1)]) {
-            integer(value, c.pins.nodes[i].y);
+            coordinate(value, c.pins.nodes[i].y);
             return;
           }
         }
@@ -310,18 +328,26 @@ private:
     });
   }
 
+  // A component of the drawing or a template: a stored zero where the stamps divide
+  // becomes the value the property dialogs would have stored.
+  void readComponentReplacingZeros(Tcomponent& c)
+  {
+    readComponent(c);
+    ReplaceZeroValues(c);
+  }
+
   void readPort(Tport& p)
   {
     p.crot = 1; // a port record without "crot=" is in orientation 1
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "pos.x=") {
-        integer(value, p.pos.x);
+        coordinate(value, p.pos.x);
       } else if (key == "pos.y=") {
-        integer(value, p.pos.y);
+        coordinate(value, p.pos.y);
       } else if (key == "node.x=") {
-        integer(value, p.node.x);
+        coordinate(value, p.node.x);
       } else if (key == "node.y=") {
-        integer(value, p.node.y);
+        coordinate(value, p.node.y);
       } else if (key == "crot=") {
         integer(value, p.crot);
       } else if (key == "Zo=") {
@@ -336,13 +362,13 @@ private:
   bool readEnds(std::string_view key, std::string_view value, TPoint& start, TPoint& finish)
   {
     if (key == "start.x=") {
-      integer(value, start.x);
+      coordinate(value, start.x);
     } else if (key == "start.y=") {
-      integer(value, start.y);
+      coordinate(value, start.y);
     } else if (key == "finish.x=") {
-      integer(value, finish.x);
+      coordinate(value, finish.x);
     } else if (key == "finish.y=") {
-      integer(value, finish.y);
+      coordinate(value, finish.y);
     } else {
       return false;
     }
@@ -366,9 +392,9 @@ private:
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "pos.x=") {
-        integer(value, t.pos.x);
+        coordinate(value, t.pos.x);
       } else if (key == "pos.y=") {
-        integer(value, t.pos.y);
+        coordinate(value, t.pos.y);
       } else if (key == "size=") {
         t.size = cut(value, kMaxTextSizeLength);
       } else if (key == "selected=") {
@@ -468,7 +494,7 @@ private:
       } else if (t == "P2{") {
         readPort(d.P2);
       } else if (t == "component{") {
-        readAppended(d.components, &Reader::readComponent);
+        readAppended(d.components, &Reader::readComponentReplacingZeros);
       } else if (t == "shape{") {
         readAppended(d.lines, &Reader::readShape);
       } else if (t == "text{") {
@@ -488,8 +514,6 @@ private:
     deriveBlockCounters(m_doc);
   }
 
-  static bool isTopLevelOpener(std::string_view t);
-
   // Reads the section that `t` opens, if it is one; any other line is skipped.
   void readSection(std::string_view t);
 
@@ -497,6 +521,9 @@ private:
   LineSource m_lines;
   std::string m_error;
 };
+
+// The title in the banner's middle line.
+constexpr std::string_view kBannerTitle = "Norvane Schematic File";
 
 constexpr std::array<std::string_view, 27> kTopLevelOpeners{
     "mmdB{",        "mmLin{",       "mmPhase{",       "lastC{",        "lastL{",
@@ -506,7 +533,7 @@ constexpr std::array<std::string_view, 27> kTopLevelOpeners{
     "polarS12mag{", "polarS22mag{", "polarmeaswhat{", "cursorpos{",    "circleson{",
     "simulated{",   "drawdat{"};
 
-bool Reader::isTopLevelOpener(std::string_view t)
+bool isTopLevelOpener(std::string_view t)
 {
   return std::find(kTopLevelOpeners.begin(), kTopLevelOpeners.end(), t) != kTopLevelOpeners.end();
 }
@@ -521,23 +548,23 @@ void Reader::readSection(std::string_view t)
   } else if (t == "mmPhase{") {
     readRange(s.mmPhase);
   } else if (t == "lastC{") {
-    readComponent(s.lastC);
+    readComponentReplacingZeros(s.lastC);
   } else if (t == "lastL{") {
-    readComponent(s.lastL);
+    readComponentReplacingZeros(s.lastL);
   } else if (t == "lastR{") {
-    readComponent(s.lastR);
+    readComponentReplacingZeros(s.lastR);
   } else if (t == "lastopamp{") {
-    readComponent(s.lastopamp);
+    readComponentReplacingZeros(s.lastopamp);
   } else if (t == "lastVCVS{") {
-    readComponent(s.lastVCVS);
+    readComponentReplacingZeros(s.lastVCVS);
   } else if (t == "lastVCCS{") {
-    readComponent(s.lastVCCS);
+    readComponentReplacingZeros(s.lastVCCS);
   } else if (t == "lastCCVS{") {
-    readComponent(s.lastCCVS);
+    readComponentReplacingZeros(s.lastCCVS);
   } else if (t == "lastCCCS{") {
-    readComponent(s.lastCCCS);
+    readComponentReplacingZeros(s.lastCCCS);
   } else if (t == "lasttxln{") {
-    readComponent(s.lasttxln);
+    readComponentReplacingZeros(s.lasttxln);
   } else if (t == "plotformat{") {
     readIntegerRecord(s.plotformat);
   } else if (t == "current2port{") {
@@ -578,7 +605,25 @@ FileResult readSchematicText(Tschema& doc, std::string_view content)
   return Reader(doc, content).run();
 }
 
-FileResult loadSchematic(Tschema& doc, const std::string& path)
+bool isSchematicText(std::string_view content)
+{
+  LineSource lines(content);
+  std::string_view line;
+  while (lines.next(line)) {
+    const std::string_view t = trimmed(line);
+    if (t.find(kBannerTitle) != std::string_view::npos || isTopLevelOpener(t)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string notSchematicMessage(const std::string& path)
+{
+  return path + " is not a Norvane schematic";
+}
+
+FileResult readSchematicFile(const std::string& path, std::string& content)
 {
   namespace fs = std::filesystem;
   std::error_code ec;
@@ -593,12 +638,25 @@ FileResult loadSchematic(Tschema& doc, const std::string& path)
   if (!file) {
     return FileResult::failure(fileerrors::kAccessDenied);
   }
-  std::ostringstream content;
-  content << file.rdbuf();
+  std::ostringstream text;
+  text << file.rdbuf();
   if (file.bad()) {
     return FileResult::failure(fileerrors::kReadError);
   }
-  return readSchematicText(doc, content.view());
+  content = std::move(text).str();
+  if (!isSchematicText(content)) {
+    return FileResult::failure(notSchematicMessage(path));
+  }
+  return FileResult::success();
+}
+
+FileResult loadSchematic(Tschema& doc, const std::string& path)
+{
+  std::string content;
+  if (FileResult r = readSchematicFile(path, content); !r) {
+    return r;
+  }
+  return readSchematicText(doc, content);
 }
 
 } // namespace norvane

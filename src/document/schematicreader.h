@@ -8,10 +8,15 @@
 // dropped, as are data sets whose index is outside 1..50 and "sdata=" lines beyond the
 // 2000th of a set.
 //
+// Coordinates are held to +-kMaxCoordinate, and a stored zero where the element stamps
+// divide (a resistance, capacitance, inductance, op-amp resistance, line impedance, velocity
+// or length) becomes the property dialogs' replacement for it.
+//
 // Errors end the reading and are returned as text for the user's error box: "File not
 // found" (no such file; the document is untouched), "File access denied", "Disk read
-// error", or "Invalid numeric input" (an Integer or Double key whose value is not a number;
-// everything read before it stays in the document).
+// error", "<path> is not a Norvane schematic" (the document is untouched), or "Invalid numeric
+// input" (an Integer or Double key whose value is not a number; everything read before it stays in
+// the document).
 //
 // After the drawing section the block counters are derived from the loaded blocks
 // (deriveBlockCounters), so a block placed later never shares a loaded block's data set.
@@ -26,6 +31,22 @@ namespace norvane {
 
 FileResult readSchematicText(Tschema& doc, std::string_view content);
 
+// Whether a text is a schematic at all: it holds the banner's title line or at least one of
+// the document's section openers ("drawdat{", "Xax{", ...). A picture, an S-parameter file,
+// an empty or a binary file is not; a hand-written file with unknown lines around known
+// sections is.
+bool isSchematicText(std::string_view content);
+
+// "<path> is not a Norvane schematic".
+std::string notSchematicMessage(const std::string& path);
+
+// Reads the whole file into `content`, refusing one that is not a schematic with
+// notSchematicMessage(path). Nothing is parsed, so a caller can keep its open document until
+// the file is known to be readable.
+FileResult readSchematicFile(const std::string& path, std::string& content);
+
+// readSchematicFile, then readSchematicText. When the file cannot be read or is not a
+// schematic the document is left untouched.
 FileResult loadSchematic(Tschema& doc, const std::string& path);
 
 } // namespace norvane

@@ -386,8 +386,10 @@ bool SchematicEditor::editPortImpedance(int number, int decimals)
   const std::optional<std::string> text =
       m_host.editPortImpedance(caption, FormatEngineering(decimals, port.Zo) + "R");
   if (!text) return false;
+  const EnteredNumber entered = ParseEnteredValue(*text, "R");
+  if (!entered.ok) return false; // the dialog refuses such text; never taken as 0
   DrawingSnapshot before = CaptureSnapshot(m_doc);
-  double zo = ParseValueText(*text);
+  double zo = entered.value;
   if (zo == 0) zo = 1e-6; // a zero reference impedance would short the port
   port.Zo = zo;
   commit(std::move(before));

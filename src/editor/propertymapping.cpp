@@ -6,11 +6,6 @@
 
 namespace norvane {
 
-double replaceZero(double x, double replacement)
-{
-  return x == 0.0 ? replacement : x;
-}
-
 void copyToTemplate(Tschema& doc, const Tcomponent& comp)
 {
   Tcomponent* tmpl = templateFor(doc, comp.ctype);

@@ -8,21 +8,12 @@
 
 #include "document/placement.h"
 #include "document/schema.h"
+#include "document/zeroreplacement.h"
 
 #include <string>
 #include <vector>
 
 namespace norvane {
-
-// Stored instead of an entered exact zero, so that no stamp divides by zero.
-namespace zeroreplacement {
-constexpr double kResistance = 1e-6; // resistor
-constexpr double kReactance = 1e-20; // capacitance, inductance, op-amp Ri/Ro, line Zo/length
-constexpr double kVelocity = 1.0;    // line phase velocity, m/s
-} // namespace zeroreplacement
-
-// `x`, or `replacement` when x is exactly zero.
-double replaceZero(double x, double replacement);
 
 // Copies the confirmed value slots of a component into its kind's template (templateFor),
 // as many as a new component takes from it (templateValueCount), so the next component of

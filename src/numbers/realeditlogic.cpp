@@ -6,7 +6,27 @@ namespace norvane {
 
 void RealEditLogic::validate()
 {
-  m_value = ParseValueText(m_text);
+  m_problem.clear();
+  validateNumber(m_text);
+}
+
+void RealEditLogic::refuse(std::string_view typed, const char* problem)
+{
+  if (m_text == m_shown) return;
+  const std::size_t first = typed.find_first_not_of(' ');
+  typed = first == std::string_view::npos ? std::string_view() : typed.substr(first);
+  typed = typed.substr(0, typed.find_last_not_of(' ') + 1);
+  m_problem = "\"" + std::string(typed) + "\" is " + problem;
+}
+
+void RealEditLogic::validateNumber(std::string_view numberText)
+{
+  const EnteredNumber entered = ParseEnteredValue(numberText, Units);
+  if (entered.ok) {
+    m_value = entered.value;
+  } else {
+    refuse(numberText, entered.problem);
+  }
   if (m_value > maxvalue) m_value = maxvalue;
   if (m_value < minvalue) m_value = minvalue;
   const std::string number = FormatEngineering(DecimalPlaces, m_value);
@@ -14,6 +34,7 @@ void RealEditLogic::validate()
   // The formatted number, prefix letter included, is exactly the part a new entry replaces;
   // scanning the text for number characters would also swallow units such as "m/s".
   m_selection = {0, number.size()};
+  m_shown = m_text;
 }
 
 double RealEditLogic::Getvalue()
@@ -25,6 +46,7 @@ double RealEditLogic::Getvalue()
 void RealEditLogic::Setvalue(double x)
 {
   m_text = FormatEngineering(DecimalPlaces, x) + Units;
+  m_shown = m_text; // the program's own text is never reported
   validate();
 }
 

@@ -5,12 +5,15 @@
 // field is entered, left or Enter is pressed, and then shows text() with selection().
 // A unit that starts with a prefix letter is given with a leading blank (" m/s", " m"), since
 // the parser reads the letter right after the digits as a prefix.
-// Nothing is ever reported to the user: unreadable text becomes 0 and every value is
-// silently clamped to the limits, so the field always shows the value that will be used.
+// Text that does not read as a number (ParseEnteredValue: "abc", "1,5p", "0x10") is refused:
+// the field keeps its previous value, shows it again and names the problem in problem(),
+// which the widget reports (a beep and a short message). Values are silently clamped to the
+// limits, so the field always shows the value that will be used.
 
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace norvane {
@@ -46,6 +49,10 @@ public:
   // The value of the last validation, without validating again.
   double value() const { return m_value; }
 
+  // Why the last validation refused the typed text ("\"abc\" is not a number"); empty when
+  // it was read.
+  const std::string& problem() const { return m_problem; }
+
   // Reads the text, clamps it to the limits (maxvalue first, then minvalue) and rewrites the
   // text as FormatEngineering(DecimalPlaces, value) followed by Units.
   virtual void validate();
@@ -62,7 +69,15 @@ public:
   void returnPressed() { validate(); }
 
 protected:
+  // Reads `numberText` (the number part of the text) into the value unless it is refused,
+  // then rewrites the text as the formatted value and its unit.
+  void validateNumber(std::string_view numberText);
+  // Records a refused text; a text the field itself showed is never reported.
+  void refuse(std::string_view typed, const char* problem);
+
   std::string m_text;
+  std::string m_shown; // the text as the last validation left it
+  std::string m_problem;
   TextSelection m_selection;
   double m_value = 0.0;
 };

@@ -22,22 +22,37 @@ double finite(double x)
 
 void ToleranceEditLogic::validate()
 {
-  // "(max,min)": both parts go through the number parser, so signs, prefixes and "%" are
-  // accepted and a unit after the lower tolerance is ignored.
+  m_problem.clear();
+  // "(max,min)": both parts are read as numbers in percent or in the value's unit, so signs
+  // and prefixes are accepted; a part that is not a number keeps both tolerances.
   const std::size_t open = m_text.find('(');
+  std::string_view numberText = m_text;
   if (open != std::string::npos) {
+    numberText = numberText.substr(0, open);
     const std::size_t comma = m_text.find(',', open + 1);
-    if (comma != std::string::npos) {
-      const std::size_t close = m_text.find(')', comma + 1);
-      if (close != std::string::npos) {
-        maxtol = ParseValueText(std::string_view(m_text).substr(open + 1, comma - open - 1));
-        mintol = ParseValueText(std::string_view(m_text).substr(comma + 1, close - comma - 1));
+    const std::size_t close = comma == std::string::npos ? comma : m_text.find(')', comma + 1);
+    if (close != std::string::npos) {
+      const std::string_view unit = m_tolerancePercent ? std::string_view("%") : Units;
+      const std::string_view maxText = std::string_view(m_text).substr(open + 1, comma - open - 1);
+      const std::string_view minText =
+          std::string_view(m_text).substr(comma + 1, close - comma - 1);
+      const EnteredNumber upper = ParseEnteredValue(maxText, unit);
+      const EnteredNumber lower = ParseEnteredValue(minText, unit);
+      if (!upper.ok) {
+        refuse(maxText, upper.problem);
+      } else if (!lower.ok) {
+        refuse(minText, lower.problem);
+      } else {
+        maxtol = upper.value;
+        mintol = lower.value;
       }
     }
   }
 
-  // The value is read from the start of the text; the parser stops before the bracket.
-  RealEditLogic::validate();
+  // The value is the text before the bracket.
+  const std::string problem = m_problem;
+  validateNumber(std::string(numberText));
+  if (m_problem.empty()) m_problem = problem;
   const TextSelection numberPart = m_selection;
 
   if (m_toleranceEnabled) {
@@ -54,6 +69,7 @@ void ToleranceEditLogic::validate()
     }
   }
   m_selection = numberPart;
+  m_shown = m_text;
 }
 
 void ToleranceEditLogic::rebuildText()

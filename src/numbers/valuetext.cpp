@@ -186,6 +186,72 @@ double ParseValueText(std::string_view text)
   return saturate(number.value * prefixScale(noted));
 }
 
+namespace {
+
+std::string_view trimBlanks(std::string_view s)
+{
+  const std::size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = s.find_last_not_of(" \t");
+  return s.substr(first, last - first + 1);
+}
+
+bool sameUnit(std::string_view typed, std::string_view unit)
+{
+  return typed.size() == unit.size() &&
+         std::equal(typed.begin(), typed.end(), unit.begin(), [](char a, char b) {
+           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+           return lower(a) == lower(b);
+         });
+}
+
+bool isPrefix(char c)
+{
+  return prefixScale(c) != 1.0;
+}
+
+} // namespace
+
+EnteredNumber ParseEnteredValue(std::string_view text, std::string_view unit)
+{
+  constexpr EnteredNumber kNotANumber{false, 0.0, "not a number"};
+  const std::string_view wanted = trimBlanks(unit);
+  std::string s(trimBlanks(text));
+  ScannedNumber number = scanNumber(s);
+  if (!number.found) return kNotANumber;
+  if (number.end + 1 < s.size() && isDigit(s[number.end + 1])) {
+    // "4k7", "4R7": a prefix letter or the unit letter between the digits is the decimal
+    // point.
+    const char letter = s[number.end];
+    const bool prefix = isPrefix(letter);
+    if (prefix || sameUnit(std::string_view(&letter, 1), wanted)) {
+      s[number.end] = '.';
+      number = scanNumber(s);
+      if (prefix) s.insert(number.end, 1, letter);
+    }
+  }
+  std::string_view rest = std::string_view(s).substr(number.end);
+  double scale = 1.0;
+  const auto fits = [&](std::string_view after) {
+    after = trimBlanks(after);
+    return after.empty() || (!wanted.empty() && sameUnit(after, wanted));
+  };
+  if (!rest.empty() && isPrefix(rest.front()) && fits(rest.substr(1))) {
+    scale = prefixScale(rest.front()); // "10p", "10pF"
+  } else if (fits(rest)) {
+    scale = 1.0; // "10", "10 F", "10 m" in a metre field
+  } else {
+    rest = trimBlanks(rest);
+    if (rest.empty() || !isPrefix(rest.front()) || !fits(rest.substr(1))) return kNotANumber;
+    scale = prefixScale(rest.front()); // "10 pF"
+  }
+  const double value = number.value * scale;
+  if (std::isinf(value) || std::fabs(number.value) == kLargest) {
+    return {false, 0.0, "too large"};
+  }
+  return {true, value, ""};
+}
+
 std::string FormatEngineering(int digits, double x)
 {
   x = saturate(x);

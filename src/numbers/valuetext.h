@@ -16,6 +16,21 @@ namespace norvane {
 // double saturates at the largest finite double of its sign; the result is always finite.
 double ParseValueText(std::string_view text);
 
+// A number the user typed into an entry field or gave as a command-line option, read
+// strictly: blanks, the number, optionally blanks, optionally a prefix letter, optionally the
+// field's `unit` (compared without its blanks and ignoring case), blanks. So with unit "F":
+// "10p", "10pF", "10 pF", "4p7" and "10 F" are read, while "abc", "1,5p", "0x10", "10 pFx" and
+// an empty text are refused. A letter right after the digits is taken as a prefix before it
+// is taken as the unit ("10m" in a metre field is 10 millimetres; "10 m" is 10 metres, as
+// the field shows it). A number beyond the double range is refused too.
+struct EnteredNumber
+{
+  bool ok = false;
+  double value = 0.0;
+  const char* problem = ""; // when refused: "not a number" or "too large"
+};
+EnteredNumber ParseEnteredValue(std::string_view text, std::string_view unit = {});
+
 // `x` in engineering notation with `digits` decimals (0..30), trailing zeros and a trailing
 // point removed, followed by its prefix letter: (3, 1500) gives "1.5k", (3, 0.047) gives
 // "0.047", (2, 1e-20) gives "1E-20", (3, 1e15) gives "1E+15". Never "nan" or "inf": NaN

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <numeric>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -34,60 +36,201 @@ bool liesInside(TPoint p, const Tshort& w)
 // Junctions that could not be drawn because the wire list is full. They still connect.
 using Joins = std::vector<std::pair<TPoint, TPoint>>;
 
+std::uint64_t pointKey(TPoint p)
+{
+  return (std::uint64_t{static_cast<std::uint32_t>(p.x)} << 32) | static_cast<std::uint32_t>(p.y);
+}
+
+struct PairKey
+{
+  std::uint64_t a, b; // the two end points' keys, smaller first
+  friend bool operator==(const PairKey&, const PairKey&) = default;
+};
+struct PairKeyHash
+{
+  std::size_t operator()(const PairKey& k) const
+  {
+    return std::hash<std::uint64_t>{}(k.a * 0x9E3779B97F4A7C15ULL ^ k.b);
+  }
+};
+PairKey pairKey(TPoint p, TPoint q)
+{
+  const std::uint64_t a = pointKey(p);
+  const std::uint64_t b = pointKey(q);
+  return a < b ? PairKey{a, b} : PairKey{b, a};
+}
+
+// The document's wires indexed three ways, kept up to date while the junction steps add and
+// shorten wires: by the grid line an axis-parallel wire lies on (so that the wires that may
+// hold a point inside are found without scanning them all), by end point (how many wire ends
+// lie on a point) and by pair of end points (whether a wire between two points exists). Each
+// lookup gives what the scan over the whole list gave, in list order, so the drawing and the
+// node numbering come out the same; a drawing of hundreds of wires no longer costs a scan of
+// every wire for every pin and every wire end.
+class WireIndex
+{
+public:
+  explicit WireIndex(TDrawData& drawing) : m_drawing(drawing)
+  {
+    for (int w = 1; w <= drawing.wires.count(); ++w) {
+      enter(w);
+    }
+  }
+
+  // Calls f(w) for the axis-parallel wires on p's two grid lines, in list order (including
+  // wires appended meanwhile), until f returns true.
+  template <class F> void scanLinesThrough(TPoint p, F&& f)
+  {
+    const std::vector<int>* vertical = find(m_vertical, p.x);
+    const std::vector<int>* horizontal = find(m_horizontal, p.y);
+    std::size_t iv = 0;
+    std::size_t ih = 0;
+    for (;;) {
+      const int v = vertical && iv < vertical->size() ? (*vertical)[iv] : -1;
+      const int h = horizontal && ih < horizontal->size() ? (*horizontal)[ih] : -1;
+      if (v < 0 && h < 0) {
+        return;
+      }
+      int w = 0;
+      if (h < 0 || (v >= 0 && v < h)) {
+        w = v;
+        ++iv;
+      } else {
+        w = h;
+        ++ih;
+      }
+      if (f(w)) {
+        return;
+      }
+      // A wire appended on a line not looked up before: look again.
+      if (!vertical) {
+        vertical = find(m_vertical, p.x);
+      }
+      if (!horizontal) {
+        horizontal = find(m_horizontal, p.y);
+      }
+    }
+  }
+
+  // AppendShort through the index.
+  bool append(TPoint a, TPoint b)
+  {
+    if (m_pairs.count(pairKey(a, b)) != 0) {
+      return true;
+    }
+    Tshort wire;
+    wire.start = a;
+    wire.finish = b;
+    if (!m_drawing.wires.append(wire)) {
+      return false;
+    }
+    enter(m_drawing.wires.count());
+    return true;
+  }
+
+  // Moves the finish of wire w along its own line.
+  void moveFinish(int w, TPoint to)
+  {
+    Tshort& wire = m_drawing.wires[w];
+    forget(wire.start, wire.finish);
+    wire.finish = to;
+    remember(wire.start, wire.finish);
+  }
+
+  // True when p is an end of some wire other than `self`.
+  bool isEndOfOtherWire(int self, TPoint p) const
+  {
+    const auto it = m_ends.find(pointKey(p));
+    const int all = it == m_ends.end() ? 0 : it->second;
+    const Tshort& own = m_drawing.wires[self];
+    return all - (own.start == p ? 1 : 0) - (own.finish == p ? 1 : 0) > 0;
+  }
+
+private:
+  using Lines = std::unordered_map<int, std::vector<int>>;
+  static const std::vector<int>* find(const Lines& lines, int at)
+  {
+    const auto it = lines.find(at);
+    return it == lines.end() ? nullptr : &it->second;
+  }
+
+  void enter(int w)
+  {
+    const Tshort& wire = m_drawing.wires[w];
+    if (wire.start.x == wire.finish.x) {
+      m_vertical[wire.start.x].push_back(w);
+    } else if (wire.start.y == wire.finish.y) {
+      m_horizontal[wire.start.y].push_back(w);
+    }
+    remember(wire.start, wire.finish);
+  }
+  void remember(TPoint a, TPoint b)
+  {
+    ++m_pairs[pairKey(a, b)];
+    ++m_ends[pointKey(a)];
+    ++m_ends[pointKey(b)];
+  }
+  void forget(TPoint a, TPoint b)
+  {
+    if (--m_pairs[pairKey(a, b)] == 0) {
+      m_pairs.erase(pairKey(a, b));
+    }
+    --m_ends[pointKey(a)];
+    --m_ends[pointKey(b)];
+  }
+
+  TDrawData& m_drawing;
+  Lines m_vertical;   // wires with start.x == finish.x, by that x
+  Lines m_horizontal; // other wires with start.y == finish.y, by that y
+  std::unordered_map<std::uint64_t, int> m_ends;
+  std::unordered_map<PairKey, int, PairKeyHash> m_pairs;
+};
+
 // Pins on wire interiors: the wire is cut at the pin, the cut-off part becoming a new wire
 // from the pin to the old finish. Wires with a selected end are being dragged and are left
 // alone.
-void splitWiresAtPins(TDrawData& drawing, Joins& undrawn)
+void splitWiresAtPins(TDrawData& drawing, WireIndex& index, Joins& undrawn)
 {
   for (const Tcomponent& comp : drawing.components) {
     for (int k = 1; k <= comp.pins.count; ++k) {
       const TPoint pin = comp.pins.nodes[k];
-      for (int w = 1; w <= drawing.wires.count(); ++w) {
+      index.scanLinesThrough(pin, [&](int w) {
         const Tshort wire = drawing.wires[w];
         if (wire.startselected || wire.finishselected || !liesInside(pin, wire)) {
-          continue;
+          return false;
         }
         // Shorten the wire only when its other half exists, so a full wire list never
         // loses a connection.
-        if (AppendShort(drawing, pin, wire.finish)) {
-          drawing.wires[w].finish = pin;
+        if (index.append(pin, wire.finish)) {
+          index.moveFinish(w, pin);
         } else {
           undrawn.emplace_back(pin, wire.start);
         }
-        break;
-      }
+        return true;
+      });
     }
   }
-}
-
-bool isEndOfOtherWire(const TDrawData& drawing, int self, TPoint p)
-{
-  for (int j = 1; j <= drawing.wires.count(); ++j) {
-    if (j != self && (drawing.wires[j].start == p || drawing.wires[j].finish == p)) {
-      return true;
-    }
-  }
-  return false;
 }
 
 // Wire ends on wire interiors: a free end (one that no other wire shares) lying inside
 // another wire is joined to that wire's start by a new wire; the touched wire stays whole.
-void joinFreeWireEnds(TDrawData& drawing, Joins& undrawn)
+void joinFreeWireEnds(TDrawData& drawing, WireIndex& index, Joins& undrawn)
 {
   for (int i = 1; i <= drawing.wires.count(); ++i) {
     for (int end = 0; end < 2; ++end) {
       const TPoint p = end == 0 ? drawing.wires[i].start : drawing.wires[i].finish;
-      if (isEndOfOtherWire(drawing, i, p)) {
+      if (index.isEndOfOtherWire(i, p)) {
         continue;
       }
-      for (int q = 1; q <= drawing.wires.count(); ++q) {
+      index.scanLinesThrough(p, [&](int q) {
         if (liesInside(p, drawing.wires[q])) {
           const TPoint target = drawing.wires[q].start;
-          if (!AppendShort(drawing, p, target)) {
+          if (!index.append(p, target)) {
             undrawn.emplace_back(p, target);
           }
         }
-      }
+        return false;
+      });
     }
   }
 }
@@ -193,8 +336,11 @@ NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts)
 
   // 2. Implicit junctions become explicit wires in the document.
   Joins undrawn;
-  splitWiresAtPins(drawing, undrawn);
-  joinFreeWireEnds(drawing, undrawn);
+  {
+    WireIndex index(drawing);
+    splitWiresAtPins(drawing, index, undrawn);
+    joinFreeWireEnds(drawing, index, undrawn);
+  }
 
   // 3.-6. Port terminals, then the union of all coincident points. The document's wires are
   // only read from here on.

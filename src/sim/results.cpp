@@ -2,8 +2,8 @@
 
 #include "numbers/valuetext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace norvane {
 
@@ -40,22 +40,25 @@ void appendPair(std::string& line, Complex s)
   appendNumber(line, angleDegrees(s), 3);
 }
 
-std::string significant17(double x)
+// The characters of printf's "%.17g" (std::to_chars with a precision is specified to give
+// them), without the format string's interpretation and locale.
+void appendSignificant17(std::string& line, double x)
 {
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", finiteOrSentinel(x));
-  return buf;
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, finiteOrSentinel(x), std::chars_format::general, 17);
+  line.append(buf, r.ptr);
 }
 
 void appendCsvPair(std::string& line, bool present, Complex s)
 {
   line += ',';
   if (present) {
-    line += significant17(s.re);
+    appendSignificant17(line, s.re);
   }
   line += ',';
   if (present) {
-    line += significant17(s.im);
+    appendSignificant17(line, s.im);
   }
 }
 
@@ -64,10 +67,14 @@ void appendCsvPair(std::string& line, bool present, Complex s)
 std::string FixedText(double x, int decimals)
 {
   x = finiteOrSentinel(x);
+  // The characters of printf's "%.*f" (the field width of 4 only ever added leading blanks,
+  // which are dropped).
   char buf[400]; // the sentinel needs 31 digits; room for many decimals besides
-  std::snprintf(buf, sizeof buf, "%4.*f", decimals, x);
-  std::string text(buf);
-  text.erase(0, text.find_first_not_of(' '));
+  if (decimals < 0) {
+    decimals = 6; // as printf takes a negative precision
+  }
+  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  std::string text(buf, r.ec == std::errc() ? r.ptr : buf);
   // "-0.000": a tiny negative number shows as zero, without a sign.
   if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
     text.erase(0, 1);
@@ -128,7 +135,9 @@ std::string FormatResultFileLine(const SweepPoint& point)
 
 std::string FormatCsvLine(const SweepPoint& point)
 {
-  std::string line = significant17(point.freq);
+  std::string line;
+  line.reserve(200);
+  appendSignificant17(line, point.freq);
   appendCsvPair(line, point.hasS11(), point.s11);
   appendCsvPair(line, point.hasS21(), point.s21);
   appendCsvPair(line, point.hasS12(), point.s12);

@@ -1,17 +1,17 @@
 #include "sim/simulate.h"
 
-#include "document/fileresult.h"
+#include "document/atomicwrite.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
+#include "sim/lusolverorder.h"
 #include "sim/results.h"
 #include "sim/stamps.h"
 #include "sim/sweep.h"
 #include "sim/sweeptraces.h"
+#include "sim/valuecheck.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -107,6 +107,11 @@ void fillSParameters(SweepPoint& p, const PortVoltages& v, double z1, double z2)
   }
 }
 
+bool finite(const Complex& c)
+{
+  return std::isfinite(c.re) && std::isfinite(c.im);
+}
+
 // A value the graph can place: NaN (from a degenerate circuit, e.g. a zero inductance) as 0,
 // an infinity as the 1e30 sentinel of the guarded logarithm.
 double finiteValue(double x)
@@ -129,33 +134,21 @@ PlotPoint finitePoint(PlotPoint p)
   return p;
 }
 
-// The result file of an export run.
+// The result file of an export run: its lines are collected during the sweep and written
+// at the end in one piece, through a temporary file, so a failed write keeps the file the
+// name had before.
 class ResultFile
 {
 public:
-  bool open(const std::string& name)
+  void writeLine(const std::string& line)
   {
-    errno = 0;
-    m_file.open(name, std::ios::binary | std::ios::trunc);
-    m_openErrno = errno;
-    return m_file.is_open();
+    m_text += line;
+    m_text += kResultFileLineEnd;
   }
-  // The user's text for a file that could not be created.
-  const char* openError() const { return createErrorText(m_openErrno); }
-  bool writeLine(const std::string& line)
-  {
-    m_file << line << kResultFileLineEnd;
-    return static_cast<bool>(m_file);
-  }
-  bool close()
-  {
-    m_file.close();
-    return !m_file.fail();
-  }
+  FileResult save(const std::string& name) const { return writeFileAtomically(name, m_text); }
 
 private:
-  std::ofstream m_file;
-  int m_openErrno = 0;
+  std::string m_text;
 };
 
 } // namespace
@@ -181,6 +174,13 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   TDrawData& drawing = doc.drawdat;
   if ((port1 && !checkPortImpedance(drawing.P1, 1, prompts)) ||
       (port2 && !checkPortImpedance(drawing.P2, 2, prompts))) {
+    return result;
+  }
+  // Every value as this run uses it: the tolerance rule first, then the check that no
+  // stamp meets a zero divisor or a value that is not a finite number.
+  ApplyTolerances(drawing, session.toleranceMode, session.random);
+  if (const std::string problem = CheckComponentValues(drawing); !problem.empty()) {
+    prompts.error(problem);
     return result;
   }
   doc.simulated = true;
@@ -218,17 +218,16 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   }
   out.clearNetlistListing();
   ResultFile file;
+  std::string fileName;
   if (output == plotformat::ResultFile) {
     const auto name = prompts.saveFileName(kResultFileDialogTitle, kResultFileDialogFilter,
                                            kResultFileDialogDefault);
     if (!name || name->empty()) {
       output = plotformat::DataList;
-    } else if (!file.open(*name)) {
-      prompts.error(file.openError());
-      return result;
-    } else if (!file.writeLine(kResultFileHeader) || !file.writeLine(kResultFileOptions)) {
-      prompts.error(fileerrors::kWriteError);
-      return result;
+    } else {
+      fileName = *name;
+      file.writeLine(kResultFileHeader);
+      file.writeLine(kResultFileOptions);
     }
   }
   if (output == plotformat::DataList) {
@@ -262,14 +261,13 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   need2 = need2 && port2;
   const bool computeCircles = circles && !multiSweep;
 
-  ApplyTolerances(drawing, session.toleranceMode, session.random);
-
   // The sweep.
   const int n = net.nodeCount;
   const double z1 = drawing.P1.Zo;
   const double z2 = drawing.P2.Zo;
   auto matrix = std::make_unique<ComplexMatrix>();
-  ComplexVector b;
+  ComplexVector b;  // port 1 driven
+  ComplexVector b2; // port 2 driven
   LUDecomposition lu;
   PortVoltages volts;
   TraceValue traceValue1;
@@ -281,42 +279,100 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
     matchFrequency = kMinSweepFrequency;
   }
 
+  int nonFinitePoints = 0;
+
+  // The solver's node order: one stamping of the first point gives the pattern. It also tells
+  // whether the circuit has ideal elements, whose solutions get a step of refinement from a
+  // copy of the stamped matrix.
+  std::unique_ptr<ComplexMatrix> stamped;
+  if (pointCount > 1) {
+    for (const Tcomponent& comp : drawing.components) {
+      StampComponent(*matrix, comp, plan.frequency(0), doc.datasets, errors);
+    }
+    StampPorts(*matrix, drawing);
+    const ComplexMatrix::NodeOrder order = FillReducingOrder(*matrix, n);
+    if (WorthRefining(*matrix, n)) {
+      stamped = std::make_unique<ComplexMatrix>();
+    }
+    matrix->clearTouched();
+    matrix->setNodeOrder(order);
+  }
+
   for (int i = 0; i < pointCount; ++i) {
     const double f = matching ? matchFrequency : plan.frequency(i);
-    matrix->clear(n);
+    matrix->clearTouched(); // what the last point's stamps and elimination wrote
     for (const Tcomponent& comp : drawing.components) {
       StampComponent(*matrix, comp, f, doc.datasets, errors);
     }
     StampPorts(*matrix, drawing);
 
+    if (stamped) {
+      stamped->clearTouched();
+      stamped->copyTouched(*matrix);
+    }
+
     // One decomposition serves both excitations.
-    const bool factored = (need1 || need2) && LUDecompose(*matrix, n, lu, errors);
+    const bool factored = (need1 || need2) && LUDecomposeStamped(*matrix, n, lu, errors);
     SweepPoint point;
     point.freq = f;
     point.port1 = port1;
     point.port2 = port2;
-    auto excite = [&](bool needed, int node, double zo, Complex& atPort1, Complex& atPort2) {
-      if (!needed) {
-        return false;
+    if (factored) {
+      // Both excitations from the one decomposition, in one pass over the factors.
+      auto load = [&](ComplexVector& v, int node, double zo) {
+        v.clear(n);
+        v[matrix->position(node)] = Complex{1.0 / zo, 0.0};
+      };
+      auto read = [&](const ComplexVector& v, Complex& atPort1, Complex& atPort2) {
+        atPort1 = port1 ? v[matrix->position(net.port1Node)] : Complex{};
+        atPort2 = port2 ? v[matrix->position(net.port2Node)] : Complex{};
+      };
+      if (need1) {
+        load(b, net.port1Node, z1);
       }
-      if (!factored) {
-        prompts.information(kMsgIllConditioned + std::to_string(i));
-        return false;
+      if (need2) {
+        load(b2, net.port2Node, z2);
       }
-      b.clear(n);
-      b[node] = Complex{1.0 / zo, 0.0};
-      LUBackSubstitute(*matrix, lu, b, errors);
-      atPort1 = port1 ? b[net.port1Node] : Complex{};
-      atPort2 = port2 ? b[net.port2Node] : Complex{};
-      return true;
-    };
-    point.excited1 = excite(need1, net.port1Node, z1, volts.v1, volts.v2);
-    point.excited2 = excite(need2, net.port2Node, z2, volts.v1x, volts.v2x);
+      if (need1 && need2) {
+        LUBackSubstitute(*matrix, lu, b, b2, errors);
+      } else if (need1 || need2) {
+        LUBackSubstitute(*matrix, lu, need1 ? b : b2, errors);
+      }
+      if (stamped) {
+        ComplexVector rhs;
+        if (need1) {
+          load(rhs, net.port1Node, z1);
+          LURefine(*stamped, *matrix, lu, rhs, b, errors);
+        }
+        if (need2) {
+          load(rhs, net.port2Node, z2);
+          LURefine(*stamped, *matrix, lu, rhs, b2, errors);
+        }
+      }
+      if (need1) {
+        read(b, volts.v1, volts.v2);
+      }
+      if (need2) {
+        read(b2, volts.v1x, volts.v2x);
+      }
+      point.excited1 = need1;
+      point.excited2 = need2;
+    } else {
+      for (const bool needed : {need1, need2}) {
+        if (needed) {
+          prompts.information(kMsgIllConditioned + std::to_string(i));
+        }
+      }
+    }
     if (!point.excited1 && !point.excited2 && (need1 || need2)) {
       ++result.failedPoints;
     }
     fillSParameters(point, volts, z1, z2);
     ++result.points;
+    if ((point.excited1 && !(finite(point.s11) && finite(point.s21raw))) ||
+        (point.excited2 && !(finite(point.s22) && finite(point.s12raw)))) {
+      ++nonFinitePoints;
+    }
 
     if (matching) {
       MatchInput input;
@@ -338,10 +394,7 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
       continue;
     }
     if (output == plotformat::ResultFile) {
-      if (!file.writeLine(FormatResultFileLine(point))) {
-        prompts.error(fileerrors::kWriteError);
-        break;
-      }
+      file.writeLine(FormatResultFileLine(point));
       continue;
     }
     // Graph and charts: a value is recomputed only when its excitation was solved here.
@@ -377,7 +430,11 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   }
 
   if (output == plotformat::ResultFile) {
-    result.fileWritten = file.close() && result.points == pointCount;
+    const FileResult saved = file.save(fileName);
+    if (!saved) {
+      prompts.error(saved.error);
+    }
+    result.fileWritten = saved.ok() && result.points == pointCount;
   }
   if (output == plotformat::DataList) {
     out.endDataList();
@@ -388,6 +445,12 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
   result.ran = true;
   result.complexOverflow = errors.ComplexOverflow;
   result.singular = errors.LUSingular;
+  if (nonFinitePoints > 0) {
+    // Never a silent row of zeros: the graph shows such points as 0, so say so.
+    prompts.error(std::to_string(nonFinitePoints) + " of " + std::to_string(result.points) +
+                  " frequency points gave no finite result (shown as 0)");
+    result.failedPoints += nonFinitePoints;
+  }
   if (errors.ComplexOverflow) {
     prompts.information(kMsgOverflow);
   }

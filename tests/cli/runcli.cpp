@@ -39,7 +39,7 @@ void writeFileBytes(const std::string& path, const std::string& bytes)
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-CliRun runCli(const std::vector<std::string>& args)
+CliRun runCli(const std::vector<std::string>& args, const CliShell& shell)
 {
   static int counter = 0;
   const auto base =
@@ -47,11 +47,12 @@ CliRun runCli(const std::vector<std::string>& args)
       ("norvane_cli_run_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
   const std::string outPath = base.string() + ".out";
   const std::string errPath = base.string() + ".err";
-  std::string command = shellQuoted(NORVANE_CLI_PATH);
+  std::string command = shell.setup + shellQuoted(NORVANE_CLI_PATH);
   for (const std::string& a : args) {
     command += ' ' + shellQuoted(a);
   }
-  command += " >" + shellQuoted(outPath) + " 2>" + shellQuoted(errPath) + " </dev/null";
+  command += " >" + shellQuoted(shell.stdoutTo.empty() ? outPath : shell.stdoutTo) + " 2>" +
+             shellQuoted(errPath) + " </dev/null";
   const int status = std::system(command.c_str());
   CliRun run;
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

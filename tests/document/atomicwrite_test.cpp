@@ -42,7 +42,8 @@ protected:
   int entries() const
   {
     int n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder)) ++n;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder))
+      ++n;
     return n;
   }
 
@@ -112,8 +113,7 @@ TEST_F(AtomicWrite, AFailedWriteKeepsThePreviousFile)
   {
     testing::FileSizeLimit limit(4096); // the disk "fills up" after 4 KiB
     EXPECT_EQ(writeFileAtomically(a.string(), big).error, "Disk write error");
-    EXPECT_EQ(writeFileAtomically((folder / "new.s2p").string(), big).error,
-              "Disk write error");
+    EXPECT_EQ(writeFileAtomically((folder / "new.s2p").string(), big).error, "Disk write error");
   }
   EXPECT_EQ(read(a), "previous");
   EXPECT_EQ(entries(), 1);

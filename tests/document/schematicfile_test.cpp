@@ -512,6 +512,71 @@ TEST_F(SchematicFiles, FailuresLeaveFilesAndDocumentAlone)
   EXPECT_EQ(filesInFolder(), 1);
 }
 
+TEST_F(SchematicFiles, FilesThatAreNotSchematicsAreRefusedUntouched)
+{
+  const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+  const std::pair<const char*, std::string> others[] = {
+      {"empty.cct", ""},
+      {"data.s2p", "! measured\r\n# MHz S MA R 50\r\n100 0.5 -20 2 30 0.01 5 0.4 -60\r\n"},
+      {"picture.png", png},
+      {"binary.cct", std::string("\0\1\2}\r\n{=\xff", 10)},
+  };
+  for (const auto& [name, bytes] : others) {
+    SCOPED_TRACE(name);
+    const auto path = folder / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    Tschema doc = richDocument();
+    EXPECT_EQ(loadSchematic(doc, path.string()).error,
+              path.string() + " is not a Norvane schematic");
+    EXPECT_EQ(doc, richDocument());
+  }
+
+  // A hand-written file: unknown lines around one known section, no banner.
+  const auto hand = folder / "hand.cct";
+  std::ofstream(hand, std::ios::binary) << "my notes\nversion=3\nXax{\nmin=1e6\nmax=2e6\n}\n";
+  Tschema doc = resetDocument();
+  ASSERT_TRUE(loadSchematic(doc, hand.string()).ok());
+  EXPECT_EQ(doc.Xax.max, 2e6);
+  // The banner alone is a (reset) schematic.
+  std::ofstream(hand, std::ios::binary | std::ios::trunc) << kBanner;
+  EXPECT_TRUE(loadSchematic(doc, hand.string()).ok());
+}
+
+TEST(SchematicReader, CoordinatesAreHeldAndZerosReplaced)
+{
+  const std::string text =
+      "drawdat{\r\nP1{\r\npos.x=2147483647\r\npos.y=-2147483648\r\n}\r\n"
+      "component{\r\nctype=1\r\nposition.x=2147483600\r\nposition.y=-5\r\n"
+      "value[1]={nom=0; mintol=0; maxtol=0; TolEn=FALSE; Tol%=FALSE; }\r\n"
+      "nodes[1].x=-2147483647\r\n}\r\n"
+      "component{\r\nctype=6\r\n"
+      "value[1]={nom=0; mintol=0; maxtol=0; TolEn=FALSE; Tol%=FALSE; }\r\n"
+      "value[2]={nom=0; mintol=0; maxtol=0; TolEn=FALSE; Tol%=FALSE; }\r\n"
+      "value[3]={nom=0; mintol=0; maxtol=0; TolEn=FALSE; Tol%=FALSE; }\r\n}\r\n"
+      "short{\r\nstart.x=99999999\r\nfinish.y=-99999999\r\n}\r\n"
+      "text{\r\npos.x=3000000\r\n}\r\n}\r\n"
+      "lastC{\r\nctype=2\r\nvalue[1]={nom=0; mintol=0; maxtol=0; TolEn=FALSE; Tol%=FALSE; "
+      "}\r\n}\r\n";
+  FileResult r;
+  const Tschema doc = readIntoReset(text, &r);
+  ASSERT_TRUE(r.ok()) << r.error;
+  const TDrawData& d = doc.drawdat;
+  EXPECT_EQ(d.P1.pos.x, 1000000);
+  EXPECT_EQ(d.P1.pos.y, -1000000);
+  EXPECT_EQ(d.components[1].position.x, 1000000);
+  EXPECT_EQ(d.components[1].position.y, -5);
+  EXPECT_EQ(d.components[1].pins.nodes[1].x, -1000000);
+  EXPECT_EQ(d.wires[1].start.x, 1000000);
+  EXPECT_EQ(d.wires[1].finish.y, -1000000);
+  EXPECT_EQ(d.texts[1].pos.x, 1000000);
+  // The dialogs' replacements: 1e-6 ohm; line Zo and length 1e-20, velocity 1 m/s.
+  EXPECT_EQ(d.components[1].value[1].nom, 1e-6);
+  EXPECT_EQ(d.components[2].value[1].nom, 1e-20);
+  EXPECT_EQ(d.components[2].value[2].nom, 1.0);
+  EXPECT_EQ(d.components[2].value[3].nom, 1e-20);
+  EXPECT_EQ(doc.lastC.value[1].nom, 1e-20);
+}
+
 TEST_F(SchematicFiles, SavingThroughALinkReplacesTheLinkedFile)
 {
   const auto real = folder / "real.cct";

@@ -31,7 +31,7 @@ TEST(RealEditLogic, ReformatsTypedTextAndSelectsTheNumber)
   };
   const Case cases[] = {
       {"4k7", "4.7kR", 4700.0, 4}, {"100", "100R", 100.0, 3},
-      {"100R", "100R", 100.0, 3},  {"abc", "0R", 0.0, 1}, // unreadable text becomes 0
+      {"100R", "100R", 100.0, 3},  {"abc", "0R", 0.0, 1}, // refused: the fresh field's 0 stays
       {"-5", "0R", 0.0, 1},                               // clamped to minvalue
       {"1T5", "1TR", 1e12, 2},                            // 1.5e12 clamped to maxvalue
   };
@@ -247,6 +247,43 @@ TEST(ToleranceEditLogic, ExchangesRecordsWithoutConversion)
   EXPECT_FALSE(field.gettol(disabled));
   EXPECT_EQ(disabled.maxtol, 10.0);
   EXPECT_TRUE(disabled.TolPercent);
+}
+
+TEST(EditLogic, TextThatIsNotANumberKeepsThePreviousValueAndSaysWhy)
+{
+  RealEditLogic field = resistorField();
+  field.Setvalue(2200);
+  EXPECT_EQ(field.problem(), "");
+  for (const char* typed : {"abc", "1,5k", "0x10", "1kRzz", ""}) {
+    SCOPED_TRACE(typed);
+    field.setText(typed);
+    field.returnPressed();
+    EXPECT_EQ(field.value(), 2200.0);
+    EXPECT_EQ(field.text(), "2.2kR");
+    EXPECT_EQ(field.problem(), std::string("\"") + typed + "\" is not a number");
+    field.focusOut(); // the field's own text again: nothing to report
+    EXPECT_EQ(field.problem(), "");
+  }
+  field.setText("10 k");
+  field.returnPressed();
+  EXPECT_EQ(field.value(), 10000.0);
+  EXPECT_EQ(field.problem(), "");
+
+  // Tolerance fields keep value and tolerances alike.
+  ToleranceEditLogic tol = percentField();
+  tol.settol(ToleranceFields{100.0, -5.0, 5.0, true, true});
+  tol.setText("abc (+5,-5%)");
+  tol.focusOut();
+  EXPECT_EQ(tol.text(), "100R (+5,-5%)");
+  EXPECT_EQ(tol.problem(), "\"abc\" is not a number");
+  tol.setText("100R (+x,-2%)");
+  tol.focusOut();
+  EXPECT_EQ(tol.text(), "100R (+5,-5%)");
+  EXPECT_EQ(tol.problem(), "\"+x\" is not a number");
+  tol.setText("47 R (+10,-2 %)");
+  tol.focusOut();
+  EXPECT_EQ(tol.text(), "47R (+10,-2%)");
+  EXPECT_EQ(tol.problem(), "");
 }
 
 TEST(ToleranceEditLogic, GettolReadsABracketTypedJustBefore)

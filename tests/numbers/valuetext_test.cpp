@@ -168,6 +168,44 @@ TEST(FormatEngineering, ReadsBackThroughTheParser)
   }
 }
 
+TEST(ParseEnteredValue, BlanksBeforeThePrefixAndTheUnitButNothingElse)
+{
+  struct Case
+  {
+    const char* text;
+    const char* unit;
+    double expected;
+  };
+  const Case read[] = {
+      {"10 pF", "F", 10e-12},  {"10pF", "F", 10e-12}, {" 10p ", "F", 10e-12},
+      {"1 MHz", "Hz", 1e6},    {"1MHZ", "Hz", 1e6},   {"4k7", "R", 4700},
+      {"4R7", "R", 4.7},       {"100R", "R", 100},    {"100", "R", 100},
+      {"10 F", "F", 10},       {"10 m", " m", 10},    {"10m m", " m", 0.01},
+      {"10m", " m", 0.01},     {"-5%", "%", -5},      {"1E-20F", "F", 1e-20},
+      {"2.2 uH", "H", 2.2e-6}, {"0", "", 0},          {"1e-400", "F", 0},
+  };
+  for (const Case& c : read) {
+    SCOPED_TRACE(c.text);
+    const EnteredNumber n = ParseEnteredValue(c.text, c.unit);
+    EXPECT_TRUE(n.ok);
+    EXPECT_NEAR(n.value, c.expected, std::fabs(c.expected) * 1e-12);
+  }
+  for (const char* text :
+       {"abc", "1,5p", "1MHzzz", "0x10", "", "  ", "10 pFx", "10 Hz", "1.2.3", "1.5k7"}) {
+    SCOPED_TRACE(text);
+    const EnteredNumber n = ParseEnteredValue(text, "F");
+    EXPECT_FALSE(n.ok);
+    EXPECT_STREQ(n.problem, "not a number");
+  }
+  EXPECT_STREQ(ParseEnteredValue("1e400", "Hz").problem, "too large");
+  EXPECT_STREQ(ParseEnteredValue("1e300T", "Hz").problem, "too large");
+  // Every text a field shows reads back.
+  for (double x : {1500.0, 4.7e-9, 1e-20, 1e15, 0.047, 50.0, -3.3e-12}) {
+    const std::string text = FormatEngineering(3, x) + " m/s";
+    EXPECT_TRUE(ParseEnteredValue(text, " m/s").ok) << text;
+  }
+}
+
 TEST(SignedText, PutsPlusUnlessNegative)
 {
   EXPECT_EQ(SignedText("5"), "+5");

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 namespace norvane {
 namespace {
@@ -118,6 +120,35 @@ TEST(Results, CsvLine)
   p.port2 = false;
   EXPECT_EQ(FormatCsvLine(p), "1000000,0.10000000000000001,-0.20000000000000001,,,,,,");
   EXPECT_EQ(std::string(kCsvHeader).substr(0, 15), "freq_hz,s11_re,");
+}
+
+TEST(Results, NumberTextAsPrintfWritesIt)
+{
+  // The text is made without printf; it must be printf's, character for character.
+  std::mt19937_64 rng(3);
+  for (int trial = 0; trial < 20000; ++trial) {
+    double x = std::ldexp(std::uniform_real_distribution<>(-1, 1)(rng),
+                          static_cast<int>(rng() % 140) - 70);
+    if (trial % 50 == 0) {
+      x = std::round(x * 1000) / 1000; // halfway cases of the 3-decimal rounding
+    }
+    char want[400];
+    std::snprintf(want, sizeof want, "%.17g", x);
+    SweepPoint p = twoPort(x, {x, -x}, {0, 0}, {0, 0}, {0, 0});
+    const std::string line = FormatCsvLine(p);
+    ASSERT_EQ(line.substr(0, line.find(',')), want) << x;
+    for (int decimals : {3, 6}) {
+      std::snprintf(want, sizeof want, "%4.*f", decimals, x);
+      std::string text(want);
+      text.erase(0, text.find_first_not_of(' '));
+      if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+      }
+      ASSERT_EQ(FixedText(x, decimals), text) << x;
+    }
+  }
+  EXPECT_EQ(FixedText(std::numeric_limits<double>::infinity(), 3),
+            "1000000000000000019884624838656.000");
 }
 
 } // namespace

@@ -229,6 +229,43 @@ TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
   EXPECT_FALSE(comp(c).value[5].TolEn);
 }
 
+TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
+{
+  const int c = place(ckCapacitor);
+  ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
+    retype(d.valueEdit(), "22 pF (+5,-5%)");
+    d.valueEdit()->validate(); // as on leaving the field (Enter would answer OK)
+    EXPECT_EQ(d.valueEdit()->text(), "22pF (+5,-5%)");
+    EXPECT_EQ(d.valueEdit()->problem(), "");
+    for (const char* typed : {"abc", "1,5p", "0x10"}) {
+      retype(d.valueEdit(), typed);
+      QTest::keyClick(d.valueEdit(), Qt::Key_Return);
+      // Refused: the previous value and tolerance are shown again, with the reason.
+      EXPECT_EQ(d.valueEdit()->text(), "22pF (+5,-5%)");
+      EXPECT_EQ(d.valueEdit()->toolTip(), QString("\"%1\" is not a number").arg(typed));
+      EXPECT_TRUE(d.isVisible()); // Enter did not close the dialog
+    }
+    return true;
+  }));
+  EXPECT_DOUBLE_EQ(comp(c).value[1].nom, 22e-12);
+  EXPECT_EQ(comp(c).value[1].maxtol, 5);
+  EXPECT_EQ(comp(c).value[1].mintol, -5);
+
+  // The port impedance dialog refuses such text on OK and stays open.
+  script = [](QDialog& dialog) {
+    auto* d = dynamic_cast<Tporteditdlg*>(&dialog);
+    retype(d->zoEdit(), "7 5");
+    d->accept();
+    EXPECT_EQ(d->result(), QDialog::Rejected);
+    EXPECT_FALSE(d->zoEdit()->toolTip().isEmpty());
+    retype(d->zoEdit(), "75 R");
+    d->accept();
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    return true;
+  };
+  EXPECT_EQ(dialogs.editPortImpedance("Test Port 1 Zo", "50R"), "75 R");
+}
+
 TEST_F(ComponentDialogsTest, InductorZeroAndLimits)
 {
   const int l = place(ckInductor);

@@ -72,8 +72,11 @@ TEST(DialogsRealEdit, EnterReformatsAndSelectsTheNumber)
     const char* selected;
   };
   const Case cases[] = {
-      {"4k7", "4.7kR", 4700, "4.7k"}, {"0", "0R", 0, "0"},        {"2.2", "2.2R", 2.2, "2.2"},
-      {"abc", "0R", 0, "0"},          {"1E3", "1kR", 1000, "1k"},
+      {"4k7", "4.7kR", 4700, "4.7k"},
+      {"0", "0R", 0, "0"},
+      {"2.2", "2.2R", 2.2, "2.2"},
+      {"abc", "2.2R", 2.2,
+       "2.2"}, // refused: the value before stays          {"1E3", "1kR", 1000, "1k"},
   };
   FieldWindow w;
   TRealEdit* edit = w.add(resistorField());

@@ -15,9 +15,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace norvane::test {
 namespace {
+
+std::string fileBytes(const std::string& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class FileCommandsTest : public MainWindowTest
 {
@@ -143,6 +150,42 @@ TEST_F(FileCommandsTest, OpenErrorsAreReportedAndNameNothing)
   prompts.fileNames.push_back(tempPath("missing.cct"));
   EXPECT_FALSE(window->fileOpen());
   EXPECT_EQ(prompts.lastText(), "File not found");
+}
+
+TEST_F(FileCommandsTest, FilesThatAreNotSchematicsAreRefusedAndNeverOverwritten)
+{
+  drawSomething();
+  const std::string kept = tempPath("kept.cct");
+  prompts.fileNames.push_back(kept);
+  ASSERT_TRUE(window->fileSaveAs());
+  const std::string drawn = schematicText(*doc);
+
+  const std::string sdata = "# MHz S MA R 50\r\n100 0.5 -20 2 30 0.01 5 0.4 -60\r\n";
+  const std::string s2p = tempPath("amp.s2p");
+  std::ofstream(s2p, std::ios::binary) << sdata;
+  const std::string empty = tempPath("empty.cct");
+  std::ofstream(empty, std::ios::binary) << "";
+  for (const std::string& path : {s2p, empty}) {
+    prompts.fileNames.push_back(path);
+    EXPECT_FALSE(window->fileOpen());
+    EXPECT_EQ(prompts.lastText(), path + " is not a Norvane schematic");
+    // The open document, its name and its drawing stay; a Save writes where it did.
+    EXPECT_EQ(window->currentFileName(), kept);
+    EXPECT_EQ(schematicText(*doc), drawn);
+    EXPECT_TRUE(window->fileSave());
+  }
+  EXPECT_EQ(fileBytes(s2p), sdata);
+
+  // Named on the command line: refused too, the sheet stays unnamed.
+  window->fileNew();
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  options.arguments = {s2p};
+  window->startUp(options);
+  EXPECT_EQ(prompts.lastText(), s2p + " is not a Norvane schematic");
+  EXPECT_EQ(window->currentFileName(), "unnamed.cct");
+  EXPECT_FALSE(window->fileSave()); // asks for a name (none scripted)
+  EXPECT_EQ(fileBytes(s2p), sdata);
 }
 
 TEST_F(FileCommandsTest, WindowSavedAsBitmap)

@@ -5,6 +5,7 @@
 #include "graph/datalistview.h"
 #include "sim/results.h"
 #include "sim/test_netlist_circuits.h"
+#include "support/filelimit.h"
 
 #include <QAction>
 #include <QDir>
@@ -123,6 +124,38 @@ TEST_F(GraphWindowTest, ExportWritesTheResultFile)
   EXPECT_TRUE(prompts.saw(kMsgResultFilePorts));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
   QFile::remove(QString::fromStdString(path));
+}
+
+TEST_F(GraphWindowTest, ExportOnAFullDiskKeepsThePreviousFile)
+{
+  testing::Circuit c = testing::Circuit::series(ckResistor, 25.0);
+  doc = c.doc;
+  doc.Xax = {1e6, 500e6, 400, false, freqmode::Linear}; // about 30 KiB of lines
+  TGraphwin& w = window();
+  ASSERT_TRUE(w.runSimulation().ran);
+  const std::string path = tempFile("norvane_graph_full.s2p");
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << "previous\r\n";
+  prompts.fileNames.push_back(path);
+  {
+    testing::FileSizeLimit full(4096);
+    w.runCommand(GraphCommand::SaveResults);
+  }
+  EXPECT_TRUE(prompts.saw("Disk write error"));
+  EXPECT_EQ(readLines(path), std::vector<std::string>{"previous"});
+  const QStringList left = QDir(QDir::tempPath()).entryList({"norvane_graph_full.s2p.*"});
+  EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+
+  // The picture of the window goes the same way.
+  const std::string bmp = tempFile("norvane_graph_full.bmp");
+  std::ofstream(bmp, std::ios::binary | std::ios::trunc) << "old picture";
+  prompts.fileNames.push_back(bmp);
+  {
+    testing::FileSizeLimit full(4096);
+    w.runCommand(GraphCommand::SaveBitmap);
+  }
+  EXPECT_EQ(readLines(bmp), std::vector<std::string>{"old picture"});
+  QFile::remove(QString::fromStdString(path));
+  QFile::remove(QString::fromStdString(bmp));
 }
 
 } // namespace

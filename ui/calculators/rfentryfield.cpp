@@ -1,6 +1,7 @@
 #include "calculators/rfentryfield.h"
 
 #include "calculators/calcwidgets.h"
+#include "dialogs/realedit.h"
 #include "latin1text.h"
 
 #include <QFocusEvent>
@@ -18,7 +19,10 @@ RfEntryField::RfEntryField(RfField field, QWidget* parent) : QLineEdit(parent), 
 
 double RfEntryField::value() const
 {
-  m_logic.setText(fieldText(this));
+  std::string typed = fieldText(this);
+  // The VSWR's " : 1" is the field's decoration, not part of the number.
+  if (m_field == RfField::Vswr) typed = typed.substr(0, typed.find(':'));
+  m_logic.setText(typed);
   m_logic.validate();
   return m_logic.value();
 }
@@ -38,6 +42,7 @@ void RfEntryField::validate()
 {
   if (!holdsNumber()) return;
   const double x = value();
+  reportEntryProblem(*this, m_logic.problem());
   // rfFieldText is the logic's own format plus, for the VSWR, the " : 1".
   setFieldText(this, rfFieldText(m_field, x));
   const TextSelection number = m_logic.selection();

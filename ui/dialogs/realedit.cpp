@@ -2,8 +2,10 @@
 
 #include "latin1text.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 
 namespace norvane {
 
@@ -78,6 +80,35 @@ void TRealEdit::validate()
   takeTypedText();
   m_logic->validate();
   showLogicText();
+  reportProblem();
+}
+
+void reportEntryProblem(QLineEdit& field, const std::string& problem)
+{
+  // A refused text: a beep, the reason beside the field, and the field tinted until a
+  // number is read again. The field already shows its previous value again.
+  if (problem.empty()) {
+    if (!field.toolTip().isEmpty()) {
+      field.setToolTip({});
+      field.setStyleSheet({});
+    }
+    return;
+  }
+  const QString text = toQt(problem);
+  QApplication::beep();
+  field.setToolTip(text);
+  field.setStyleSheet("background-color: #ffd0d0;");
+  QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), text, &field);
+}
+
+void TRealEdit::reportProblem()
+{
+  reportEntryProblem(*this, m_logic->problem());
+}
+
+const std::string& TRealEdit::problem() const
+{
+  return m_logic->problem();
 }
 
 double TRealEdit::Getvalue()
@@ -111,7 +142,14 @@ void TRealEdit::focusOutEvent(QFocusEvent* event)
 
 void TRealEdit::keyPressEvent(QKeyEvent* event)
 {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) validate();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    validate();
+    // Enter on a refused text only reports it: the dialog stays open to correct it.
+    if (!problem().empty()) {
+      event->accept();
+      return;
+    }
+  }
   // The base class passes Enter on, so a dialog's default button still answers it.
   QLineEdit::keyPressEvent(event);
 }
@@ -142,6 +180,7 @@ bool TToleranceEdit::gettol(Ttolvalue& record)
   takeTypedText();
   const bool enabled = tolLogic().gettol(record);
   showLogicText();
+  reportProblem();
   return enabled;
 }
 

@@ -16,6 +16,10 @@
 
 namespace norvane {
 
+// Shows why a field refused its text (a beep, the reason as a tip, a tinted field), or clears
+// that display when `problem` is empty. Used by every numeric field of the program.
+void reportEntryProblem(QLineEdit& field, const std::string& problem);
+
 class TRealEdit : public QLineEdit
 {
   Q_OBJECT
@@ -35,8 +39,11 @@ public:
   double maxValue() const;
 
   // Reads the typed text, clamps it silently to the limits, re-formats it and selects the
-  // number.
+  // number. Text that is not a number is refused: the previous value is shown again, with a
+  // beep, the reason as a tip and a tinted field until the next number is read.
   void validate();
+  // Why the last validation refused the text; empty when it was read.
+  const std::string& problem() const;
   // Validates and returns the value.
   double Getvalue();
   // Shows x in the field's format and validates it.
@@ -60,6 +67,8 @@ protected:
   void takeTypedText();
   // The logic's text and selection onto the screen.
   void showLogicText();
+  // Beeps and shows the logic's problem when it refused the text.
+  void reportProblem();
 
 private:
   std::unique_ptr<RealEditLogic> m_logic;

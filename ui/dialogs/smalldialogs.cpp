@@ -3,11 +3,14 @@
 #include "document/schema.h"
 #include "editor/propertymapping.h"
 #include "latin1text.h"
+#include "numbers/valuetext.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace norvane {
@@ -45,6 +48,23 @@ void Tporteditdlg::setImpedanceText(const std::string& text)
 std::string Tporteditdlg::impedanceText() const
 {
   return fromQt(m_zo->text());
+}
+
+void Tporteditdlg::accept()
+{
+  // Text that is not an impedance is refused here, with the reason, rather than taken as 0.
+  const EnteredNumber zo = ParseEnteredValue(impedanceText(), "R");
+  if (!zo.ok) {
+    const QString problem = QString("\"%1\" is %2").arg(m_zo->text().trimmed(), zo.problem);
+    QApplication::beep();
+    m_zo->setToolTip(problem);
+    QToolTip::showText(m_zo->mapToGlobal(QPoint(0, m_zo->height())), problem, m_zo);
+    m_zo->setFocus();
+    m_zo->selectAll();
+    return;
+  }
+  m_zo->setToolTip({});
+  QDialog::accept();
 }
 
 TEditTextDlg::TEditTextDlg(QWidget* parent)

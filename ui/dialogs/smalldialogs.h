@@ -26,6 +26,9 @@ public:
 
   QLineEdit* zoEdit() const { return m_zo; }
 
+  // OK: closes only when the text reads as an impedance ("75", "75R", "1 k").
+  void accept() override;
+
 private:
   QLineEdit* m_zo;
 };

@@ -1,5 +1,6 @@
 #include "graph/graphvaluefield.h"
 
+#include "dialogs/realedit.h"
 #include "latin1text.h"
 
 #include <QFocusEvent>
@@ -34,6 +35,7 @@ double GraphValueField::value()
   m_logic.setText(fromQt(text()));
   m_logic.validate();
   setText(toQt(m_logic.text()));
+  reportEntryProblem(*this, m_logic.problem());
   return m_logic.value();
 }
 

@@ -1,5 +1,6 @@
 #include "graph/sweepsetupdialog.h"
 
+#include "dialogs/realedit.h"
 #include "latin1text.h"
 #include "numbers/valuetext.h"
 
@@ -63,6 +64,7 @@ void SweepSetupDialog::reformat(QLineEdit* field, RealEditLogic& logic)
   logic.setText(fromQt(field->text()));
   logic.focusOut();
   field->setText(toQt(logic.text()));
+  reportEntryProblem(*field, logic.problem());
 }
 
 bool SweepSetupDialog::eventFilter(QObject* watched, QEvent* event)
@@ -77,6 +79,10 @@ bool SweepSetupDialog::eventFilter(QObject* watched, QEvent* event)
 
 void SweepSetupDialog::accept()
 {
+  // A frequency that is not a number keeps the dialog open with the reason shown.
+  reformat(m_start, m_logic.start);
+  reformat(m_stop, m_logic.stop);
+  if (!m_logic.start.problem().empty() || !m_logic.stop.problem().empty()) return;
   m_logic.start.setText(fromQt(m_start->text()));
   m_logic.stop.setText(fromQt(m_stop->text()));
   m_logic.pointsText = fromQt(m_points->text());

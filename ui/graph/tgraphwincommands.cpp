@@ -7,6 +7,7 @@
 #include "graph/sweepsetupdialog.h"
 #include "graph/tprntprev.h"
 #include "graph/tracesetupdialog.h"
+#include "imagefile.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
 #include "sim/results.h"
@@ -31,7 +32,6 @@ namespace {
 constexpr const char* kBitmapTitle = "Save graph as Bitmap";
 constexpr const char* kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
 constexpr const char* kBitmapDefault = "*.bmp";
-constexpr const char* kDiskWriteError = "Disk write error";
 
 struct CommandText
 {
@@ -434,8 +434,8 @@ bool TGraphwin::saveGraphBitmap()
   if (!name || name->empty()) return false;
   QString path = pathToQt(*name);
   if (QFileInfo(path).suffix().isEmpty()) path += ".bmp";
-  if (!clientImage().save(path, "BMP")) {
-    m_prompts.error(kDiskWriteError);
+  if (const FileResult saved = saveImageFile(clientImage(), pathFromQt(path), "BMP"); !saved) {
+    m_prompts.error(saved.error);
     return false;
   }
   return true;

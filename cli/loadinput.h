@@ -1,0 +1,17 @@
+#pragma once
+// Reading the schematic a command works on, with the command line's error report.
+
+#include "command.h"
+
+#include "document/schema.h"
+
+#include <string>
+
+namespace norvane::cli {
+
+// Loads `input` into `doc` (which the caller has reset). On failure writes
+// "norvane-cli: FILE: reason" (or "norvane-cli: FILE is not a Norvane schematic") to the
+// error stream and returns false.
+bool loadInput(Tschema& doc, const std::string& input, CommandIo& io);
+
+} // namespace norvane::cli

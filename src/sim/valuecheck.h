@@ -1,0 +1,21 @@
+#pragma once
+// The check of the component values before a run. The element stamps divide by resistances,
+// capacitances, inductances, line impedances, turns and more; a zero there, or a value that
+// is not a finite number, would turn every S-parameter into NaN, which the graph shows as 0.
+// Such a circuit is refused with a message naming the component instead.
+
+#include "document/schema.h"
+
+#include <string>
+
+namespace norvane {
+
+// The message for the first component whose values cannot be simulated, or an empty text.
+// Run after the tolerance rule, so `actual` holds the value the run would use. Refused: a
+// NaN, an infinity or a value at the double range's end (where too large a number in a file
+// was saturated) in any slot; an exact zero where the kind's stamp divides by the value.
+// Components are named by their name when they have one, else by kind and number ("capacitor
+// 2"), with their position.
+std::string CheckComponentValues(const TDrawData& drawing);
+
+} // namespace norvane

@@ -32,6 +32,11 @@ enum class Command {
   Delete,
   BlockSelect,
   Orientation,
+  // View (in the Edit menu): the zoom of the sheet on screen
+  ZoomIn,
+  ZoomOut,
+  ActualSize,
+  FitToWindow,
   // Component placement
   Resistor,
   Capacitor,

@@ -69,6 +69,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   createActions();
   createMenus();
   createToolBars();
+  createTunerBar();
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
@@ -162,6 +163,7 @@ void TDrawingEdit::updateEditActions()
 {
   action(Command::Undo)->setEnabled(m_editor->editor().canUndo());
   action(Command::Redo)->setEnabled(m_editor->editor().canRedo());
+  refreshTuner(); // an undo or a new document may end the tuning of a component
 }
 
 void TDrawingEdit::showNotAvailable(const QString& what)
@@ -242,6 +244,18 @@ void TDrawingEdit::runCommand(Command command)
   case C::Orientation:
     editor.toggleOrientation();
     break;
+  case C::ZoomIn:
+    m_view->zoomIn();
+    break;
+  case C::ZoomOut:
+    m_view->zoomOut();
+    break;
+  case C::ActualSize:
+    m_view->setZoom(1.0);
+    break;
+  case C::FitToWindow:
+    m_view->fitToWindow();
+    break;
   case C::Port1:
     editor.enterPortMode(1);
     break;
@@ -266,6 +280,7 @@ void TDrawingEdit::runCommand(Command command)
     break;
   case C::TuneToggle:
     editor.setTuneMode(action(C::TuneToggle)->isChecked());
+    refreshTuner();
     break;
   case C::Netlist:
     showNetlist();
@@ -419,6 +434,7 @@ void TDrawingEdit::sheetMouseRelease(QPoint units, Qt::MouseButton button)
   if (const auto b = editorButton(button)) {
     m_editor->editor().mouseRelease(*b, units.x(), units.y());
   }
+  refreshTuner(); // a click in tune mode chooses what to tune
 }
 
 void TDrawingEdit::sheetDoubleClick(QPoint units)

@@ -45,6 +45,7 @@ class NetlistWindow;
 class TSchematicPrefsWindow;
 class TGraphPrefsWindow;
 class TGraphwin;
+class TunerBar;
 struct SimulationSession;
 
 // Print Setup when the system has no printer to set up.
@@ -111,6 +112,8 @@ public:
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
+  // The live tuning step and the tuned component, in the status bar.
+  TunerBar* tunerBar() const { return m_tuner; }
   // The component buttons in their order on the bar.
   const std::vector<QToolButton*>& componentButtons() const { return m_componentButtons; }
   // The toolbar button of a command (component bar first), or nullptr.
@@ -138,6 +141,11 @@ private:
   void sheetMouseMove(QPoint units) override;
   void sheetMouseRelease(QPoint units, Qt::MouseButton button) override;
   void sheetDoubleClick(QPoint units) override;
+  bool sheetWheel(int notches) override;
+  bool sheetKey(int key, bool autoRepeat) override;
+
+  void createTunerBar();
+  void refreshTuner();
 
   void createActions();
   void createMenus();
@@ -180,6 +188,7 @@ private:
   QToolBar* m_commandBar = nullptr;
   QToolBar* m_componentBar = nullptr;
   std::vector<QToolButton*> m_componentButtons;
+  TunerBar* m_tuner = nullptr;
   std::array<QAction*, static_cast<size_t>(Command::Count)> m_actions{};
   std::vector<QMenu*> m_fullMenus;
   std::vector<QMenu*> m_captionMenus;

@@ -45,6 +45,8 @@ void TDrawingEdit::createActions()
   tune->setText("Tune");
   tune->setCheckable(true);
   action(Command::Simulate)->setIconText("Simulate");
+  // Zoom in also on the unshifted key of "+", as most keyboards need Shift for "+".
+  action(Command::ZoomIn)->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
 }
 
 void TDrawingEdit::createMenus()
@@ -75,7 +77,8 @@ void TDrawingEdit::createMenus()
 
   QMenu* edit = topMenu("&Edit");
   add(edit, {C::Undo, C::Redo, sep, C::SelectCursor, C::EditComponent, sep, C::Cut, C::Copy,
-             C::Paste, C::Duplicate, C::Delete, sep, C::BlockSelect, C::Orientation});
+             C::Paste, C::Duplicate, C::Delete, sep, C::BlockSelect, C::Orientation, sep,
+             C::ZoomIn, C::ZoomOut, C::ActualSize, C::FitToWindow});
 
   QMenu* component = topMenu("&Component");
   QMenu* passive = component->addMenu("&Passive");

@@ -1,6 +1,7 @@
 #include "graph/graphwindowcore.h"
 
 #include "graph/chartgrid.h"
+#include "graph/cursorpick.h"
 #include "graph/plotdrawing.h"
 #include "graph/polarsetup.h"
 #include "graph/rectgrid.h"
@@ -245,6 +246,15 @@ int GraphWindowCore::clampedCursor(int position) const
 int GraphWindowCore::cursorPosition() const
 {
   return clampedCursor(m_cursor);
+}
+
+int GraphWindowCore::pointAtPixel(IntPoint pixel) const
+{
+  if (!m_live.valid || m_store.count() < 1) return 0;
+  if (m_plotformat == plotformat::Rectangular)
+    return nearestPointByFrequency(m_store, m_live.x, m_live.area, pixel.x);
+  if (chartMode()) return nearestPointOnChart(m_store, m_live.chart, pixel);
+  return 0;
 }
 
 bool GraphWindowCore::chartMode() const

@@ -83,6 +83,9 @@ public:
   // Whether the cursor handler repaints the whole graph (circles shown on a S11/S22 chart).
   bool cursorRedrawsWholeGraph() const;
   const GraphReadouts& readouts() const { return m_readouts; }
+  // The point a click at this pixel of the window's picture means (nearest by frequency on
+  // the rectangular graph, by distance on the charts); 0 when nothing is plotted.
+  int pointAtPixel(IntPoint pixel) const;
 
   // ---- Controls ----------------------------------------------------------------------------
   GraphPanelState panelState() const;

@@ -2,6 +2,7 @@
 
 #include "config/environment.h"
 #include "graph/datalistview.h"
+#include "graph/graphcursormouse.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphpanelwidgets.h"
 #include "graph/graphvaluefield.h"
@@ -55,6 +56,7 @@ TGraphwin::TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts,
   m_sweepDialog = std::make_unique<SweepSetupDialog>(doc, this);
   m_tolDialog = std::make_unique<ToleranceSweepDialog>(this);
   m_area->setPainter([this](Canvas& canvas, const IntRect& area) { m_core.paint(canvas, area); });
+  new GraphCursorMouse(m_area, m_cursorBar, m_core, this);
   qApp->installEventFilter(this);
   resize(660, 500);
   refreshControls();

@@ -73,19 +73,31 @@ QString defaultSuffix(const std::string& pipeFilter)
   return first.mid(2);
 }
 
+QWidget* QtPrompts::owner() const
+{
+  // A box belongs to the window in use (the graph window, a calculator, the print preview):
+  // parented to the main window, it would pull that window up over the one the user works in.
+  QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && active->isVisible() &&
+      (active->windowType() == Qt::Window || active->windowType() == Qt::Dialog)) {
+    return active;
+  }
+  return m_parent;
+}
+
 void QtPrompts::error(const std::string& text)
 {
-  QMessageBox::critical(m_parent, QObject::tr("Error"), toQt(text));
+  QMessageBox::critical(owner(), QObject::tr("Error"), toQt(text));
 }
 
 void QtPrompts::warning(const std::string& text)
 {
-  QMessageBox::warning(m_parent, QObject::tr("Warning"), toQt(text));
+  QMessageBox::warning(owner(), QObject::tr("Warning"), toQt(text));
 }
 
 void QtPrompts::information(const std::string& text)
 {
-  QMessageBox::information(m_parent, QObject::tr("Information"), toQt(text));
+  QMessageBox::information(owner(), QObject::tr("Information"), toQt(text));
 }
 
 Answer QtPrompts::question(const std::string& text, bool withCancel)
@@ -94,7 +106,7 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
   if (withCancel) {
     buttons |= QMessageBox::Cancel;
   }
-  const auto pressed = QMessageBox::question(m_parent, QObject::tr("Confirm"), toQt(text), buttons,
+  const auto pressed = QMessageBox::question(owner(), QObject::tr("Confirm"), toQt(text), buttons,
                                              QMessageBox::Yes);
   switch (pressed) {
   case QMessageBox::Yes:
@@ -130,7 +142,7 @@ void QtPrompts::remember(const QString& chosen)
 std::optional<std::string> QtPrompts::openFileName(const std::string& title,
                                                    const std::string& filter)
 {
-  QFileDialog dialog(m_parent, toQt(title), startFolder(), qtFileFilter(filter));
+  QFileDialog dialog(owner(), toQt(title), startFolder(), qtFileFilter(filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
@@ -146,7 +158,7 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& title,
                                                    const std::string& filter,
                                                    const std::string& suggested)
 {
-  QFileDialog dialog(m_parent, toQt(title), startFolder(), qtFileFilter(filter));
+  QFileDialog dialog(owner(), toQt(title), startFolder(), qtFileFilter(filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -169,7 +181,7 @@ void QtPrompts::beep()
 
 SParameterFormatChoice QtPrompts::sParameterFormat()
 {
-  return askSParameterFormat(m_parent);
+  return askSParameterFormat(owner());
 }
 
 } // namespace norvane

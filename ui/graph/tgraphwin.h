@@ -13,6 +13,7 @@
 #include "graph/graphwindowcore.h"
 #include "sim/simulate.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -226,6 +227,7 @@ private:
   void notAvailable(const QString& what);
   void callLink(const std::function<void()>& link, const QString& what);
   void keyHeld(bool held);
+  void handBackKeyboard();
 
   Tschema& m_doc;
   TenvironmentProps& m_env;
@@ -239,6 +241,9 @@ private:
   bool m_shownOnce = false;
   bool m_mainDisabled = false;
   bool m_multiSweeping = false;
+  // The window that had the keyboard when this one was first shown, and since when.
+  QPointer<QWidget> m_handBackTo;
+  QElapsedTimer m_handBackClock;
   struct SeenKey
   {
     const QEvent* event = nullptr;

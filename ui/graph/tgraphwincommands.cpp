@@ -298,6 +298,8 @@ SimulateResult TGraphwin::runSimulation()
   m_lastResult = Simulate(m_doc, m_session, out, m_prompts);
   QApplication::restoreOverrideCursor();
   m_running = false;
+  // A window first shown by this run is mapped from now on.
+  if (m_handBackTo) m_handBackClock.start();
   refreshControls();
   if (m_links.afterSimulation) m_links.afterSimulation(m_lastResult);
   return m_lastResult;

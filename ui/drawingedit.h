@@ -147,6 +147,8 @@ private:
   void printSetup();
   void recordPlacements();
   void applyPlacements();
+  // A first start: main and graph window side by side, sized to the screen.
+  void layOutForScreen();
   QSize smallestTidySize() const;
   bool writeConfiguration();
   void updateEditActions();

@@ -14,6 +14,8 @@ constexpr const char* kAccessDenied = "File access denied";
 constexpr const char* kReadError = "Disk read error";
 constexpr const char* kWriteError = "Disk write error";
 constexpr const char* kInvalidNumber = "Invalid numeric input";
+// An output named a device, a FIFO or a socket: the program writes only regular files.
+constexpr const char* kNotRegularFile = "Not a regular file";
 } // namespace fileerrors
 
 // The user's text for a file that could not be created for writing, from the system's error

@@ -1,12 +1,10 @@
 #include "document/schematicwriter.h"
 
+#include "document/atomicwrite.h"
 #include "document/schematicfile.h"
 #include "numbers/filenumber.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <random>
 
 namespace norvane {
 namespace {
@@ -281,74 +279,9 @@ std::string schematicText(const Tschema& doc)
   return out.take();
 }
 
-namespace {
-
-namespace fs = std::filesystem;
-
-// A name in the target's folder that does not exist yet.
-fs::path temporaryBeside(const fs::path& target)
-{
-  std::random_device seed;
-  std::mt19937 random(seed());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    fs::path candidate = target;
-    candidate += ".saving-" + std::to_string(random() % 1000000000u);
-    std::error_code ec;
-    if (!fs::exists(candidate, ec) && !ec) {
-      return candidate;
-    }
-  }
-  return {};
-}
-
-} // namespace
-
 FileResult saveSchematic(const Tschema& doc, const std::string& path)
 {
-  std::error_code ec;
-  fs::path target(path);
-  if (fs::is_symlink(target, ec)) {
-    const fs::path resolved = fs::weakly_canonical(target, ec);
-    if (!ec) {
-      target = resolved;
-    }
-  }
-  if (target.filename().empty() || fs::is_directory(target, ec)) {
-    return FileResult::failure(fileerrors::kAccessDenied);
-  }
-  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-  if (!fs::is_directory(folder, ec)) {
-    return FileResult::failure(fileerrors::kPathNotFound);
-  }
-
-  const fs::path temporary = temporaryBeside(target);
-  if (temporary.empty()) {
-    return FileResult::failure(fileerrors::kAccessDenied);
-  }
-  const std::string text = schematicText(doc);
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) {
-      return FileResult::failure(fileerrors::kAccessDenied);
-    }
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    if (!file) {
-      fs::remove(temporary, ec);
-      return FileResult::failure(fileerrors::kWriteError);
-    }
-  }
-  // Keep the permissions of the file being replaced.
-  const fs::file_status old = fs::status(target, ec);
-  if (!ec && fs::exists(old)) {
-    fs::permissions(temporary, old.permissions(), ec);
-  }
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    return FileResult::failure(fileerrors::kAccessDenied);
-  }
-  return FileResult::success();
+  return writeFileAtomically(path, schematicText(doc));
 }
 
 } // namespace norvane

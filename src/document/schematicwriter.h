@@ -17,9 +17,8 @@ namespace norvane {
 // line. Data sets without points are not written.
 std::string schematicText(const Tschema& doc);
 
-// Writes the file at `path`. The text goes to a temporary file in the same folder first,
-// which then replaces the target, so a failed save leaves the previous file intact. A
-// symbolic link is followed: the file it names is replaced. The caller copies the graph
+// Writes the file at `path` through writeFileAtomically, so a failed save leaves the previous
+// file intact (see there for links, permissions and special files). The caller copies the graph
 // cursor position and the circles-shown state into the document before calling.
 FileResult saveSchematic(const Tschema& doc, const std::string& path);
 

@@ -16,6 +16,7 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::Save, "&Save", "", "Save File", kNoKind},
     {C::SaveAs, "Save &As...", "", "", kNoKind},
     {C::Print, "&Print...", "", "Print", kNoKind},
+    {C::ExportPdf, "Export P&DF...", "", "", kNoKind},
     {C::PrintSetup, "P&rint Setup...", "", "", kNoKind},
     {C::SaveBitmap, "Save window as &Bitmap", "", "", kNoKind},
     {C::Exit, "E&xit", "", "", kNoKind},

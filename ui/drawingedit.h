@@ -44,7 +44,8 @@ struct SimulationSession;
 
 // Print Setup when the system has no printer to set up.
 inline constexpr const char* kNoPrinterMessage =
-    "No printer is installed, so there is no printer setup to change.";
+    "No printer is installed, so there is no printer setup to change. Print and "
+    "\"Export PDF...\" write PDF files.";
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
 // tests point it at temporary folders.

@@ -11,6 +11,7 @@
 #include "graph/graphhost.h"
 #include "graph/graphrunoutput.h"
 #include "graph/graphwindowcore.h"
+#include "graph/tprntprev.h"
 #include "sim/simulate.h"
 
 #include <QElapsedTimer>
@@ -53,6 +54,7 @@ class ToleranceSweepDialog;
 enum class GraphCommand {
   SaveResults,
   Print,
+  ExportPdf,
   SaveBitmap,
   SquareGrid,
   SmithZ,
@@ -144,6 +146,9 @@ public:
   TPrntPrev& printPreview() { return *m_preview; }
   void openSchematicPreview();
   void openGraphPreview();
+  // "Export PDF...": the printed page(s) of the schematic or of this window's display
+  // (graph, chart or data list) as a PDF file; false when cancelled or not written.
+  bool exportPdf(PrintContent content);
   // Cursor position and circle toggle into the document before saving / back after loading.
   // Before any run the window has nothing of its own to give: the document keeps its values.
   void copyToDocument()

@@ -23,6 +23,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace norvane {
 
@@ -43,6 +44,7 @@ struct CommandText
 constexpr CommandText kCommandTexts[] = {
     {GraphCommand::SaveResults, "&Save results as S parameter file"},
     {GraphCommand::Print, "&Print"},
+    {GraphCommand::ExportPdf, "Export P&DF..."},
     {GraphCommand::SaveBitmap, "Save graph as &Bitmap"},
     {GraphCommand::SquareGrid, "&Square grid"},
     {GraphCommand::SmithZ, "Smith &Z"},
@@ -153,7 +155,8 @@ void TGraphwin::createMenus()
       menu->addAction(m_actions[idx(c)]);
   };
   add(bar->addMenu("&File"),
-      {GraphCommand::SaveResults, GraphCommand::Print, GraphCommand::SaveBitmap});
+      {GraphCommand::SaveResults, GraphCommand::Print, GraphCommand::ExportPdf,
+       GraphCommand::SaveBitmap});
   add(bar->addMenu("&Graph Type"),
       {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
        GraphCommand::Polar, GraphCommand::List, GraphCommand::LinSweep, GraphCommand::LogSweep});
@@ -198,6 +201,9 @@ void TGraphwin::runCommand(GraphCommand command)
     break;
   case GraphCommand::Print:
     openGraphPreview();
+    break;
+  case GraphCommand::ExportPdf:
+    exportPdf(PrintContent::Graph);
     break;
   case GraphCommand::SaveBitmap:
     saveGraphBitmap();
@@ -421,6 +427,21 @@ void TGraphwin::openSchematicPreview()
 void TGraphwin::openGraphPreview()
 {
   m_preview->openOn(PrintContent::Graph);
+}
+
+bool TGraphwin::exportPdf(PrintContent content)
+{
+  // Offered as the document's name with ".pdf", in the document's folder.
+  std::filesystem::path suggested = m_env.filename;
+  suggested.replace_extension(".pdf");
+  const auto name =
+      m_prompts.saveFileName("Export PDF", kPdfFileFilter, suggested.filename().string());
+  if (!name || name->empty()) return false;
+  std::string path = *name;
+  if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+  m_preview->setContent(content);
+  m_preview->fitToPage();
+  return m_preview->exportPdf(path);
 }
 
 QImage TGraphwin::clientImage()

@@ -102,8 +102,9 @@ TEST_F(PdfExportTest, PreviewOpensFittedToThePageWithTheScaleShown)
   int spanned = 0, pageWidth = 0;
   QString scaleText;
   QTimer::singleShot(0, &preview, [&] {
-    preview.resize(600, 700);
     QApplication::processEvents();
+    // Opened at a size where the page can be read (the test screen is 1920 x 1200).
+    EXPECT_GE(preview.height(), 1000);
     scaleText = preview.scaleText();
     // The drawn schematic: what is not white on the page, left to right.
     const PreviewGeometry g = preview.previewGeometry();

@@ -179,9 +179,12 @@ void TPrntPrev::openOn(PrintContent content)
 {
   setContent(content);
   fitToPage();
-  // Centred on the screen.
+  // Centred on the screen, and tall enough for a page that can be read: the reduction is a
+  // power of two, so a small window shows the page at a fraction of its size.
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QRect s = screen->availableGeometry();
+    const int tall = std::max(520, s.height() * 17 / 20);
+    resize(std::min(std::max(600, tall * 3 / 4), s.width()), std::min(tall, s.height()));
     move(s.left() + (s.width() - width()) / 2, s.top() + (s.height() - height()) / 2);
   }
   exec();

@@ -19,6 +19,7 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::Save, "&Save", "Ctrl+S", "Save File", kNoKind},
     {C::SaveAs, "Save &As...", "Ctrl+Shift+S", "", kNoKind},
     {C::Print, "&Print...", "Ctrl+P", "Print", kNoKind},
+    {C::ExportPdf, "Export P&DF...", "", "", kNoKind},
     {C::PrintSetup, "P&rint Setup...", "", "", kNoKind},
     {C::SaveBitmap, "Save window as &Bitmap", "", "", kNoKind},
     {C::ExportSpice, "Export SPICE &netlist...", "", "", kNoKind},

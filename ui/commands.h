@@ -16,6 +16,7 @@ enum class Command {
   Save,
   SaveAs,
   Print,
+  ExportPdf,
   PrintSetup,
   SaveBitmap,
   ExportSpice,

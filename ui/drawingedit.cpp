@@ -196,6 +196,9 @@ void TDrawingEdit::runCommand(Command command)
   case C::Print:
     m_graph->openSchematicPreview();
     break;
+  case C::ExportPdf:
+    m_graph->exportPdf(PrintContent::Schematic);
+    break;
   case C::PrintSetup:
     printSetup();
     break;

@@ -50,7 +50,8 @@ struct SimulationSession;
 
 // Print Setup when the system has no printer to set up.
 inline constexpr const char* kNoPrinterMessage =
-    "No printer is installed, so there is no printer setup to change.";
+    "No printer is installed, so there is no printer setup to change. Print and "
+    "\"Export PDF...\" write PDF files.";
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
 // tests point it at temporary folders.
@@ -172,6 +173,8 @@ private:
   void printSetup();
   void recordPlacements();
   void applyPlacements();
+  // A first start: main and graph window side by side, sized to the screen.
+  void layOutForScreen();
   QSize smallestTidySize() const;
   bool writeConfiguration();
   void updateEditActions();

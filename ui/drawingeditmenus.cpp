@@ -71,8 +71,8 @@ void TDrawingEdit::createMenus()
   constexpr C sep = C::Count;
 
   QMenu* file = topMenu("&File");
-  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep, C::Print, C::PrintSetup, C::SaveBitmap,
-             C::ExportSpice, sep,
+  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep, C::Print, C::ExportPdf, C::PrintSetup,
+             C::SaveBitmap, C::ExportSpice, sep,
              C::Exit});
 
   QMenu* edit = topMenu("&Edit");

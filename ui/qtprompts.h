@@ -35,6 +35,8 @@ public:
   // started from.
   void setDocumentPath(std::function<std::string()> path) { m_documentPath = std::move(path); }
   QString startFolder() const;
+  // The window the dialogs belong to: the active program window, else the parent given.
+  QWidget* owner() const;
 
   void error(const std::string& text) override;
   void warning(const std::string& text) override;

@@ -159,9 +159,11 @@ private:
   bool drawsStabilityCircle() const;
   int clampedCursor(int position) const;
   // Draws the cursor markers (and the stability circle when asked) and returns where the
-  // markers went, so that drawing them again there erases them.
+  // markers went, so that drawing them again there erases them. With `within`, markers
+  // outside that rectangle are left out.
   std::vector<CanvasPoint> drawMarkers(Canvas& canvas, const Scaling& s, int position,
-                                       int markerSize, bool withCircle);
+                                       int markerSize, bool withCircle,
+                                       const IntRect* within = nullptr);
   void updateReadouts(int position, int digits);
   void drawSegment(const PlotPoint& from, const PlotPoint& to);
   void resimulate();

@@ -11,8 +11,10 @@
 #include "graph/graphhost.h"
 #include "graph/graphrunoutput.h"
 #include "graph/graphwindowcore.h"
+#include "graph/tprntprev.h"
 #include "sim/simulate.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -53,6 +55,7 @@ enum class GraphCommand {
   SaveResults,
   ExportTouchstone,
   Print,
+  ExportPdf,
   SaveBitmap,
   SquareGrid,
   SmithZ,
@@ -144,6 +147,9 @@ public:
   TPrntPrev& printPreview() { return *m_preview; }
   void openSchematicPreview();
   void openGraphPreview();
+  // "Export PDF...": the printed page(s) of the schematic or of this window's display
+  // (graph, chart or data list) as a PDF file; false when cancelled or not written.
+  bool exportPdf(PrintContent content);
   // Cursor position and circle toggle into the document before saving / back after loading.
   // Before any run the window has nothing of its own to give: the document keeps its values.
   void copyToDocument()
@@ -229,6 +235,7 @@ private:
   void notAvailable(const QString& what);
   void callLink(const std::function<void()>& link, const QString& what);
   void keyHeld(bool held);
+  void handBackKeyboard();
 
   Tschema& m_doc;
   TenvironmentProps& m_env;
@@ -242,6 +249,9 @@ private:
   bool m_shownOnce = false;
   bool m_mainDisabled = false;
   bool m_multiSweeping = false;
+  // The window that had the keyboard when this one was first shown, and since when.
+  QPointer<QWidget> m_handBackTo;
+  QElapsedTimer m_handBackClock;
   struct SeenKey
   {
     const QEvent* event = nullptr;

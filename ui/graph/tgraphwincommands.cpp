@@ -26,6 +26,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace norvane {
 
@@ -46,6 +47,7 @@ constexpr CommandText kCommandTexts[] = {
     {GraphCommand::SaveResults, "&Save results as S parameter file"},
     {GraphCommand::ExportTouchstone, "Export &Touchstone\u2026"},
     {GraphCommand::Print, "&Print"},
+    {GraphCommand::ExportPdf, "Export P&DF..."},
     {GraphCommand::SaveBitmap, "Save graph as &Bitmap"},
     {GraphCommand::SquareGrid, "&Square grid"},
     {GraphCommand::SmithZ, "Smith &Z"},
@@ -157,6 +159,7 @@ void TGraphwin::createMenus()
   };
   add(bar->addMenu("&File"),
       {GraphCommand::SaveResults, GraphCommand::ExportTouchstone, GraphCommand::Print,
+       GraphCommand::ExportPdf,
        GraphCommand::SaveBitmap});
   add(bar->addMenu("&Graph Type"),
       {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
@@ -205,6 +208,9 @@ void TGraphwin::runCommand(GraphCommand command)
     break;
   case GraphCommand::Print:
     openGraphPreview();
+    break;
+  case GraphCommand::ExportPdf:
+    exportPdf(PrintContent::Graph);
     break;
   case GraphCommand::SaveBitmap:
     saveGraphBitmap();
@@ -305,6 +311,8 @@ SimulateResult TGraphwin::runSimulation()
   m_lastResult = Simulate(m_doc, m_session, out, m_prompts);
   QApplication::restoreOverrideCursor();
   m_running = false;
+  // A window first shown by this run is mapped from now on.
+  if (m_handBackTo) m_handBackClock.start();
   refreshControls();
   if (m_links.afterSimulation) m_links.afterSimulation(m_lastResult);
   return m_lastResult;
@@ -440,6 +448,21 @@ void TGraphwin::openSchematicPreview()
 void TGraphwin::openGraphPreview()
 {
   m_preview->openOn(PrintContent::Graph);
+}
+
+bool TGraphwin::exportPdf(PrintContent content)
+{
+  // Offered as the document's name with ".pdf", in the document's folder.
+  std::filesystem::path suggested = m_env.filename;
+  suggested.replace_extension(".pdf");
+  const auto name =
+      m_prompts.saveFileName("Export PDF", kPdfFileFilter, suggested.filename().string());
+  if (!name || name->empty()) return false;
+  std::string path = *name;
+  if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+  m_preview->setContent(content);
+  m_preview->fitToPage();
+  return m_preview->exportPdf(path);
 }
 
 QImage TGraphwin::clientImage()

@@ -10,9 +10,66 @@ namespace norvane::cli {
 int runResave(const std::vector<std::string>& args, CommandIo& io);
 int runSimulate(const std::vector<std::string>& args, CommandIo& io);
 int runNetlist(const std::vector<std::string>& args, CommandIo& io);
+int runDesign(const std::vector<std::string>& args, CommandIo& io);
+int runAutomatch(const std::vector<std::string>& args, CommandIo& io);
 int runSpice(const std::vector<std::string>& args, CommandIo& io);
 
 namespace {
+
+constexpr const char* kDesignHelp =
+    "Writes the schematic the Filter, Attenuator or Match window writes on Simulate: the\n"
+    "same parts, coordinates, sweep and display. Values are number text with an optional\n"
+    "prefix letter and unit (433MHz, 0.5dB, 75R, 5%). Unset options take the window's\n"
+    "defaults.\n"
+    "\n"
+    "design filter\n"
+    "  --type butterworth|chebyshev          (butterworth)\n"
+    "  --topology lowpass|highpass|bandpass  (lowpass)\n"
+    "  --first series|parallel               first branch of the ladder (series)\n"
+    "  --poles N        number of poles, rounded and held to 1..15 (3)\n"
+    "  --bandwidth F    cut-off of low and high pass, bandwidth of band pass (10MHz)\n"
+    "  --center F       centre frequency of band pass (100MHz)\n"
+    "  --ripple DB      pass-band ripple of Chebyshev, above 0 (0.1dB)\n"
+    "  --z R            source and load resistance (50R)\n"
+    "  --ltol P, --ctol P  inductor and capacitor tolerance in percent (5, 2)\n"
+    "\n"
+    "design attenuator\n"
+    "  --topology tee|pi|bridged-tee  (pi)\n"
+    "  --zin R, --zout R  input and output resistance; bridged-tee uses --zin (50R, 50R)\n"
+    "  --attenuation DB   above 0 and below 1000 (10dB)\n"
+    "  --rtol P           resistor tolerance in percent (5)\n"
+    "\n"
+    "design match\n"
+    "  --topology pad|l-lowpass|l-highpass|pi-lowpass|pi-highpass|tee-lowpass|tee-highpass\n"
+    "                     (l-lowpass)\n"
+    "  --zin R, --zout R  1 to 10M ohm (50R, 200R)\n"
+    "  --freq F           match frequency (100MHz)\n"
+    "  --bandwidth F      sets the loaded Q of pi and tee: freq / bandwidth (10MHz)\n"
+    "  --ltol P, --ctol P, --rtol P  tolerances in percent (5, 2, 2)\n"
+    "\n"
+    "  -o, --output OUT.cct  the schematic to write (required)\n"
+    "\n"
+    "Exit status 2 for a bad or missing value, 1 when the design is refused (its message\n"
+    "goes to standard error and nothing is written) or the file cannot be written.\n";
+
+constexpr const char* kAutomatchHelp =
+    "Reads FILE.cct and inserts the L-section matching networks the graph window's Auto\n"
+    "Match would: in front of port 1, port 2, or both from the simultaneous conjugate\n"
+    "match of the circuit's S-parameters at the match frequency. The drawing moves right\n"
+    "to make room where needed.\n"
+    "\n"
+    "  --freq F           the match frequency, e.g. 2.4GHz (required)\n"
+    "  --port1, --port2   match that port only\n"
+    "  --conjugate        simultaneous conjugate match of both ports (the default when both\n"
+    "                     ports are placed; otherwise the port there is)\n"
+    "  --r1 R, --r2 R     resistance each port is matched to (default: the port's Zo)\n"
+    "  --topology1 lowpass|highpass  network at port 1 (lowpass)\n"
+    "  --topology2 lowpass|highpass  network at port 2 (highpass)\n"
+    "  -o, --output OUT.cct  the schematic to write (required)\n"
+    "\n"
+    "The window's messages go to standard error. Exit status 1 when the circuit check\n"
+    "refuses the circuit or no simultaneous solution exists (nothing is written), 2 for a\n"
+    "bad or missing value.\n";
 
 const Command kCommands[] = {
     {"resave", "IN.cct [-o OUT.cct]", "read a schematic file and write it back",
@@ -22,8 +79,8 @@ const Command kCommands[] = {
      "  -o, --output OUT.cct   write here instead of over the input\n",
      runResave},
     {"simulate",
-     "FILE.cct [-o OUT] [--format s2p|csv] [--start F] [--stop F] [--points N] [--lin|--log] "
-     "[--tolerance lower|nominal|upper|random] [--seed N] [--autoscale]",
+     "FILE.cct [-o OUT] [--format s2p|touchstone|csv] [--start F] [--stop F] [--points N] "
+     "[--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] [--autoscale]",
      "simulate a schematic and write its S-parameters",
      "Runs the frequency sweep of FILE.cct and writes S11, S21, S12 and S22 of every point.\n"
      "Every port present in the circuit is excited, whatever graph the file shows.\n"
@@ -31,6 +88,9 @@ const Command kCommands[] = {
      "  -o, --output OUT     write here instead of to standard output\n"
      "  --format s2p         the S-parameter result file (MHz, magnitude and angle; both\n"
      "                       ports must be 50 ohm) -- the default\n"
+     "  --format touchstone  a Touchstone file at full precision (Hz, real and imaginary,\n"
+     "                       17 digits; 1-port when one port is present, else 2-port),\n"
+     "                       referred to the ports' impedances (version 2 when they differ)\n"
      "  --format csv         freq_hz and the real and imaginary parts, 17 digits; S21 and\n"
      "                       S12 normalised by the port impedances\n"
      "  --start F, --stop F  sweep limits as number text, e.g. 1MHz, 2.4G\n"
@@ -49,6 +109,13 @@ const Command kCommands[] = {
      "each measurement port (0 is ground). Items off the sheet are left out. Exit status 1\n"
      "when the circuit check refuses the circuit (the lines are printed all the same).\n",
      runNetlist},
+    {"design", "filter|attenuator|match [OPTIONS] -o OUT.cct",
+     "design a filter, attenuator pad or matching network as a new schematic", kDesignHelp,
+     runDesign},
+    {"automatch",
+     "FILE.cct --freq F [--port1|--port2|--conjugate] [--r1 R] [--r2 R] "
+     "[--topology1 lowpass|highpass] [--topology2 lowpass|highpass] -o OUT.cct",
+     "insert L-section matching networks in front of the ports", kAutomatchHelp, runAutomatch},
     {"spice", "FILE.cct [-o OUT.cir]", "write the circuit as an ngspice netlist",
      "Writes the circuit as an ngspice netlist: every component with its model (nominal\n"
      "values), the measurement ports as ngspice S-parameter port sources and an .sp\n"

@@ -1,5 +1,6 @@
 // norvane-cli simulate FILE.cct: runs the circuit's frequency sweep and writes the
-// S-parameters of every point, as the S-parameter result file or as comma-separated values.
+// S-parameters of every point, as the S-parameter result file, a full-precision Touchstone
+// file or comma-separated values.
 
 #include "arguments.h"
 #include "command.h"
@@ -13,10 +14,13 @@
 #include "sim/plotpoint.h"
 #include "sim/results.h"
 #include "sim/simulate.h"
+#include "sim/sparamfile.h"
+#include "sim/touchstonewriter.h"
 
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -56,9 +60,14 @@ bool parseInteger(const std::string& text, long long& value)
   return ec == std::errc() && end == last;
 }
 
-void writeResults(std::ostream& os, const std::vector<SweepPoint>& points, bool csv)
+void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
+                  const std::string& format, const TouchstoneSource& source)
 {
-  if (csv) {
+  if (format == "touchstone") {
+    os << touchstoneText(points, source);
+    return;
+  }
+  if (format == "csv") {
     os << kCsvHeader << '\n';
     for (const SweepPoint& p : points) {
       os << FormatCsvLine(p) << '\n';
@@ -94,8 +103,8 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
                       io);
   }
   const std::string format = parsed.value("--format").value_or("s2p");
-  if (format != "s2p" && format != "csv") {
-    return usageError(self, "unknown format '" + format + "' (s2p or csv)", io);
+  if (format != "s2p" && format != "csv" && format != "touchstone") {
+    return usageError(self, "unknown format '" + format + "' (s2p, touchstone or csv)", io);
   }
   if (parsed.has("--lin") && parsed.has("--log")) {
     return usageError(self, "--lin and --log exclude each other", io);
@@ -170,8 +179,7 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
     doc->Xax.freqmode = freqmode::Logarithmic;
   }
 
-  const bool csv = format == "csv";
-  if (!csv && !resultFilePortsOk(doc->drawdat.P1.Zo, doc->drawdat.P2.Zo)) {
+  if (format == "s2p" && !resultFilePortsOk(doc->drawdat.P1.Zo, doc->drawdat.P2.Zo)) {
     io.err << kMsgResultFilePorts << "\n";
     return kExitFailure;
   }
@@ -190,18 +198,21 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   if (!result.ran) {
     return kExitFailure;
   }
+  const TouchstoneSource source{"Norvane " NORVANE_VERSION, fileNameWithoutFolder(input),
+                                utcDateText(std::time(nullptr)), doc->drawdat.P1.Zo,
+                                doc->drawdat.P2.Zo};
 
   if (const auto output = parsed.value("--output"); output && *output != "-") {
     // The whole text is written at once through a temporary file, so a full disk keeps the
     // previous result file.
     std::ostringstream text;
-    writeResults(text, collected.points, csv);
+    writeResults(text, collected.points, format, source);
     if (const FileResult r = writeFileAtomically(*output, text.view()); !r) {
       io.err << "norvane-cli: " << *output << ": " << r.error << "\n";
       return kExitFailure;
     }
   } else {
-    writeResults(io.out, collected.points, csv);
+    writeResults(io.out, collected.points, format, source);
   }
   // Points whose network could not be solved are written without values; the run reports
   // them above and counts as failed.

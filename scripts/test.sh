@@ -1,9 +1,30 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test with CTest.
+#   scripts/test.sh              Release build in build/
+#   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build (-O1 -g)
+#                                in build-sanitize/; any sanitizer report fails its test
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+sanitize=0
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) sanitize=1 ;;
+    *) echo "usage: scripts/test.sh [--sanitize]" >&2; exit 2 ;;
+  esac
+done
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh"
+if [ "$sanitize" = 1 ]; then
+  export NORVANE_BUILD_DIR="${NORVANE_BUILD_DIR:-$root/build-sanitize}"
+  # Set before the build: test discovery runs the test programs too.
+  export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_stack_use_after_return=1:strict_string_checks=1}"
+  export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+  export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp:print_suppressions=0}"
+  # -O1 keeps the stacks readable and the run bearable; the benchmarks are left out.
+  "$root/scripts/build.sh" -DNORVANE_SANITIZE=ON -DNORVANE_BENCH=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g"
+else
+  "$root/scripts/build.sh"
+fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/norvane-runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 cd "${NORVANE_BUILD_DIR:-$root/build}"

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QImage>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -14,7 +15,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
   setWindowTitle(tr("About Norvane"));
   setObjectName("AboutBox");
   auto* picture = new QLabel(this);
-  picture->setPixmap(QPixmap::fromImage(brandPicture(QSize(400, 200))));
+  // Drawn at the screen's own density, so a high-density screen shows it sharp.
+  const qreal ratio = devicePixelRatioF();
+  QImage image = brandPicture(QSize(400, 200) * ratio);
+  image.setDevicePixelRatio(ratio);
+  picture->setPixmap(QPixmap::fromImage(image));
   auto* text =
       new QLabel(tr("<p><b>Norvane %1</b></p>"
                     "<p>Linear small-signal analysis of RF circuits: draw the schematic, press "

@@ -13,16 +13,20 @@ using C = Command;
 using K = ComponentType;
 
 // Every component kind has a placement command of its own here.
+// The file commands and Simulate carry the shortcuts every desktop program uses (Ctrl+N,
+// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q, F5); none of them clashes with the single
+// letters and Ctrl combinations of the drawing.
 constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
-    {C::New, "&New", "", "New File", kNoKind},
-    {C::Open, "&Open...", "", "Open file", kNoKind},
-    {C::Save, "&Save", "", "Save File", kNoKind},
-    {C::SaveAs, "Save &As...", "", "", kNoKind},
-    {C::Print, "&Print...", "", "Print", kNoKind},
+    {C::New, "&New", "Ctrl+N", "New File", kNoKind},
+    {C::Open, "&Open...", "Ctrl+O", "Open file", kNoKind},
+    {C::Save, "&Save", "Ctrl+S", "Save File", kNoKind},
+    {C::SaveAs, "Save &As...", "Ctrl+Shift+S", "", kNoKind},
+    {C::Print, "&Print...", "Ctrl+P", "Print", kNoKind},
+    {C::ExportPdf, "Export P&DF...", "", "", kNoKind},
     {C::PrintSetup, "P&rint Setup...", "", "", kNoKind},
     {C::SaveBitmap, "Save window as &Bitmap", "", "", kNoKind},
     {C::ExportSpice, "Export SPICE &netlist...", "", "", kNoKind},
-    {C::Exit, "E&xit", "", "", kNoKind},
+    {C::Exit, "E&xit", "Ctrl+Q", "", kNoKind},
     {C::Undo, "&Undo", "Ctrl+Z", "", kNoKind},
     {C::Redo, "&Redo", "Ctrl+Y", "", kNoKind},
     {C::SelectCursor, "Select Cursor", "Esc", "Select", kNoKind},
@@ -34,6 +38,10 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::Delete, "&Delete", "Del", "Delete", kNoKind},
     {C::BlockSelect, "&Block Select", "", "", kNoKind},
     {C::Orientation, "&Orientation", "Space", "Rotate component (Space Bar)", kNoKind},
+    {C::ZoomIn, "Zoom &In", "Ctrl++", "", kNoKind},
+    {C::ZoomOut, "&Zoom Out", "Ctrl+-", "", kNoKind},
+    {C::ActualSize, "&Actual Size", "Ctrl+0", "", kNoKind},
+    {C::FitToWindow, "&Fit to Window", "", "", kNoKind},
     {C::Resistor, "&Resistor", "R", "Resistor (R)", kindCode(K::Resistor)},
     {C::Capacitor, "&Capacitor", "C", "Capacitor (C)", kindCode(K::Capacitor)},
     {C::Inductor, "&Inductor", "L", "Inductor (L)", kindCode(K::Inductor)},
@@ -60,7 +68,7 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::PortButton, "", "", "Measurement Port (1 or 2)", kNoKind},
     {C::DrawLine, "&Line", "", "Draw Line", emLine},
     {C::DrawText, "&Text", "", "Draw Text", emText},
-    {C::Simulate, "&Simulate", "", "Simulate circuit", kNoKind},
+    {C::Simulate, "&Simulate", "F5", "Simulate circuit", kNoKind},
     {C::Tune, "&Tune", "", "", kNoKind},
     {C::TuneToggle, "", "", "Tune circuit elements", kNoKind},
     {C::Netlist, "&Netlist", "", "", kNoKind},

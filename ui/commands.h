@@ -16,6 +16,7 @@ enum class Command {
   Save,
   SaveAs,
   Print,
+  ExportPdf,
   PrintSetup,
   SaveBitmap,
   ExportSpice,
@@ -32,6 +33,11 @@ enum class Command {
   Delete,
   BlockSelect,
   Orientation,
+  // View (in the Edit menu): the zoom of the sheet on screen
+  ZoomIn,
+  ZoomOut,
+  ActualSize,
+  FitToWindow,
   // Component placement
   Resistor,
   Capacitor,

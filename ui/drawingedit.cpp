@@ -1,6 +1,7 @@
 #include "drawingedit.h"
 
 #include "aboutbox.h"
+#include "assistants/assistantwindows.h"
 #include "calculators/calculatorwindows.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
@@ -68,6 +69,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   createActions();
   createMenus();
   createToolBars();
+  createTunerBar();
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
@@ -121,7 +123,9 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   links.about = [this] { showAbout(); };
   links.repaintSchematic = [this] { m_view->repaintSheet(); };
   links.graphPreferences = [this] { showWindow(*m_graphPrefs); };
+  links.autoMatch = [this] { m_assistants->showAutoMatch(); };
   m_graph->setLinks(links);
+  createAssistants();
   connectPreferences();
 
   // F1 anywhere in the window opens the help contents.
@@ -159,6 +163,7 @@ void TDrawingEdit::updateEditActions()
 {
   action(Command::Undo)->setEnabled(m_editor->editor().canUndo());
   action(Command::Redo)->setEnabled(m_editor->editor().canRedo());
+  refreshTuner(); // an undo or a new document may end the tuning of a component
 }
 
 void TDrawingEdit::showNotAvailable(const QString& what)
@@ -190,6 +195,9 @@ void TDrawingEdit::runCommand(Command command)
     break;
   case C::Print:
     m_graph->openSchematicPreview();
+    break;
+  case C::ExportPdf:
+    m_graph->exportPdf(PrintContent::Schematic);
     break;
   case C::PrintSetup:
     printSetup();
@@ -239,6 +247,18 @@ void TDrawingEdit::runCommand(Command command)
   case C::Orientation:
     editor.toggleOrientation();
     break;
+  case C::ZoomIn:
+    m_view->zoomIn();
+    break;
+  case C::ZoomOut:
+    m_view->zoomOut();
+    break;
+  case C::ActualSize:
+    m_view->setZoom(1.0);
+    break;
+  case C::FitToWindow:
+    m_view->fitToWindow();
+    break;
   case C::Port1:
     editor.enterPortMode(1);
     break;
@@ -263,18 +283,19 @@ void TDrawingEdit::runCommand(Command command)
     break;
   case C::TuneToggle:
     editor.setTuneMode(action(C::TuneToggle)->isChecked());
+    refreshTuner();
     break;
   case C::Netlist:
     showNetlist();
     break;
   case C::MatchAssistant:
-    showNotAvailable("The matching assistant is");
+    m_assistants->showMatch();
     break;
   case C::AttenuatorAssistant:
-    showNotAvailable("The attenuator assistant is");
+    m_assistants->showAttenuator();
     break;
   case C::FilterAssistant:
-    showNotAvailable("The filter assistant is");
+    m_assistants->showFilter();
     break;
   case C::InductorCalculator:
     m_calculators->showInductorCalculator();
@@ -416,6 +437,7 @@ void TDrawingEdit::sheetMouseRelease(QPoint units, Qt::MouseButton button)
   if (const auto b = editorButton(button)) {
     m_editor->editor().mouseRelease(*b, units.x(), units.y());
   }
+  refreshTuner(); // a click in tune mode chooses what to tune
 }
 
 void TDrawingEdit::sheetDoubleClick(QPoint units)

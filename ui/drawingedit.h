@@ -35,16 +35,23 @@ class Prompts;
 class HelpWindow;
 class DebugWindow;
 class CalculatorWindows;
+class AssistantWindows;
+struct AssistantCircuit;
+struct AssistantWriteSettings;
+struct AssistantWriteOptions;
+struct MatchRequest;
 class EditorConnection;
 class NetlistWindow;
 class TSchematicPrefsWindow;
 class TGraphPrefsWindow;
 class TGraphwin;
+class TunerBar;
 struct SimulationSession;
 
 // Print Setup when the system has no printer to set up.
 inline constexpr const char* kNoPrinterMessage =
-    "No printer is installed, so there is no printer setup to change.";
+    "No printer is installed, so there is no printer setup to change. Print and "
+    "\"Export PDF...\" write PDF files.";
 
 // What the start-up sequence needs from the outside world; main() fills it from the process,
 // tests point it at temporary folders.
@@ -97,6 +104,8 @@ public:
   DebugWindow* debugWindow() const { return m_debug; }
   // The calculator windows (the component dialogs open them on a page through this).
   CalculatorWindows* calculators() const { return m_calculators.get(); }
+  // The design assistants and Auto Match.
+  AssistantWindows* assistants() const { return m_assistants.get(); }
   NetlistWindow* netlistWindow() const { return m_netlist; }
   TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
   TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
@@ -104,6 +113,8 @@ public:
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
+  // The live tuning step and the tuned component, in the status bar.
+  TunerBar* tunerBar() const { return m_tuner; }
   // The component buttons in their order on the bar.
   const std::vector<QToolButton*>& componentButtons() const { return m_componentButtons; }
   // The toolbar button of a command (component bar first), or nullptr.
@@ -131,6 +142,11 @@ private:
   void sheetMouseMove(QPoint units) override;
   void sheetMouseRelease(QPoint units, Qt::MouseButton button) override;
   void sheetDoubleClick(QPoint units) override;
+  bool sheetWheel(int notches) override;
+  bool sheetKey(int key, bool autoRepeat) override;
+
+  void createTunerBar();
+  void refreshTuner();
 
   void createActions();
   void createMenus();
@@ -146,10 +162,19 @@ private:
   void connectPreferences();
   bool isProgramWindow(const QWidget* widget) const;
   void showNotAvailable(const QString& what);
+  // The assistants' Simulate: the circuit becomes the new document, which is simulated.
+  void createAssistants();
+  void writeAssistantCircuit(const AssistantCircuit& circuit,
+                             const AssistantWriteSettings& settings,
+                             const AssistantWriteOptions& options);
+  // Auto Match's OK: the match run, the networks, the run over the sweep.
+  void runAutoMatch(const MatchRequest& request);
   void showAbout();
   void printSetup();
   void recordPlacements();
   void applyPlacements();
+  // A first start: main and graph window side by side, sized to the screen.
+  void layOutForScreen();
   QSize smallestTidySize() const;
   bool writeConfiguration();
   void updateEditActions();
@@ -160,11 +185,13 @@ private:
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
   std::unique_ptr<CalculatorWindows> m_calculators;
+  std::unique_ptr<AssistantWindows> m_assistants;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;
   QToolBar* m_componentBar = nullptr;
   std::vector<QToolButton*> m_componentButtons;
+  TunerBar* m_tuner = nullptr;
   std::array<QAction*, static_cast<size_t>(Command::Count)> m_actions{};
   std::vector<QMenu*> m_fullMenus;
   std::vector<QMenu*> m_captionMenus;

@@ -1,6 +1,6 @@
 // The main window's file commands: New, Open, Save, Save As, the window bitmap, and the
-// bookkeeping around them (save prompt, caption, current file name, window placements and
-// the configuration written at close).
+// bookkeeping around them (save prompt, caption, current file name and the configuration
+// written at close).
 #include "drawingedit.h"
 
 #include "editorconnection.h"
@@ -33,17 +33,6 @@ constexpr const char* kUnnamed = "unnamed.cct";
 constexpr const char* kOpenFilter = "Circuit files (*.cct)|*.cct|All files (*.*)|*.*";
 constexpr const char* kSaveFilter = "Circuit Files (*.cct)|*.cct|All Files (*.*)|*.*";
 constexpr const char* kBitmapFilter = "Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*";
-
-Qt::WindowStates windowStateOf(const std::string& state)
-{
-  if (state == kWindowStateMaximized) {
-    return Qt::WindowMaximized;
-  }
-  if (state == kWindowStateMinimized) {
-    return Qt::WindowMinimized;
-  }
-  return Qt::WindowNoState;
-}
 
 bool isUnnamed(const std::string& path)
 {
@@ -181,58 +170,7 @@ bool TDrawingEdit::saveWindowBitmap()
   return true;
 }
 
-// ---- Window placements and the configuration file --------------------------------------
-
-void TDrawingEdit::recordPlacements()
-{
-  // Minimised or maximised windows keep their last normal placement, only the state is noted.
-  if (isMinimized()) {
-    m_env.schemawinstat = kWindowStateMinimized;
-  } else if (isMaximized()) {
-    m_env.schemawinstat = kWindowStateMaximized;
-  } else {
-    m_env.schemawinstat = kWindowStateNormal;
-    m_env.schemawinpos = {x(), y(), width(), height()};
-  }
-  if (m_graph->isMinimized()) {
-    m_env.graphwinstat = kWindowStateMinimized;
-  } else if (m_graph->isMaximized()) {
-    m_env.graphwinstat = kWindowStateMaximized;
-  } else {
-    m_env.graphwinstat = kWindowStateNormal;
-    m_env.graphwinpos = {m_graph->x(), m_graph->y(), m_graph->width(), m_graph->height()};
-  }
-}
-
-QSize TDrawingEdit::smallestTidySize() const
-{
-  // Both toolbars whole and a useful piece of the sheet beside the component bar.
-  const int width =
-      std::max(m_commandBar->sizeHint().width(), m_componentBar->sizeHint().width() + 320);
-  const int height = menuBar()->sizeHint().height() + m_commandBar->sizeHint().height() +
-                     std::max(m_componentBar->sizeHint().height(), 240);
-  return {width, height};
-}
-
-void TDrawingEdit::applyPlacements()
-{
-  const WindowPlacement& place = m_env.schemawinpos;
-  if (place.width > 0 && place.height > 0) {
-    // A stored size too small for the toolbars (the classic 500 x 400 default among them) is
-    // widened so that no button is hidden; the size the user chooses is kept from then on.
-    move(place.left, place.top);
-    resize(QSize(place.width, place.height).expandedTo(smallestTidySize()));
-  }
-  setWindowState(windowStateOf(m_env.schemawinstat));
-  // The graph window takes its place now and appears there with the first simulation.
-  const WindowPlacement& graph = m_env.graphwinpos;
-  if (graph.width > 0 && graph.height > 0) {
-    // Likewise the graph window's default 450 pixels would hide part of its tool bar.
-    m_graph->move(graph.left, graph.top);
-    m_graph->resize(QSize(graph.width, graph.height).expandedTo(m_graph->smallestTidySize()));
-  }
-  m_graph->setWindowState(windowStateOf(m_env.graphwinstat));
-}
+// ---- The configuration file ------------------------------------------------------------
 
 bool TDrawingEdit::writeConfiguration()
 {

@@ -47,6 +47,8 @@ void TDrawingEdit::createActions()
   tune->setText("Tune");
   tune->setCheckable(true);
   action(Command::Simulate)->setIconText("Simulate");
+  // Zoom in also on the unshifted key of "+", as most keyboards need Shift for "+".
+  action(Command::ZoomIn)->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
 }
 
 void TDrawingEdit::createMenus()
@@ -71,13 +73,14 @@ void TDrawingEdit::createMenus()
   constexpr C sep = C::Count;
 
   QMenu* file = topMenu("&File");
-  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep, C::Print, C::PrintSetup, C::SaveBitmap,
-             C::ExportSpice, sep,
+  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep, C::Print, C::ExportPdf, C::PrintSetup,
+             C::SaveBitmap, C::ExportSpice, sep,
              C::Exit});
 
   QMenu* edit = topMenu("&Edit");
   add(edit, {C::Undo, C::Redo, sep, C::SelectCursor, C::EditComponent, sep, C::Cut, C::Copy,
-             C::Paste, C::Duplicate, C::Delete, sep, C::BlockSelect, C::Orientation});
+             C::Paste, C::Duplicate, C::Delete, sep, C::BlockSelect, C::Orientation, sep,
+             C::ZoomIn, C::ZoomOut, C::ActualSize, C::FitToWindow});
 
   QMenu* component = topMenu("&Component");
   QMenu* passive = component->addMenu("&Passive");

@@ -113,7 +113,11 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     }
   }
 
-  applyPlacements();
+  if (haveConfig) {
+    applyPlacements();
+  } else {
+    layOutForScreen();
+  }
   QCoreApplication::processEvents();
   m_graph->takeFromDocument();
   if (m_doc.simulated && !simulatedNow) {

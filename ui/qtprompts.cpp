@@ -73,19 +73,41 @@ QString defaultSuffix(const std::string& pipeFilter)
   return first.mid(2);
 }
 
+QString messageText(const std::string& text)
+{
+  // The program's messages break their lines with carriage returns; a message box shows
+  // line feeds.
+  QString shown = toQt(text);
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+QWidget* QtPrompts::owner() const
+{
+  // A box belongs to the window in use (the graph window, a calculator, the print preview):
+  // parented to the main window, it would pull that window up over the one the user works in.
+  QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && active->isVisible() &&
+      (active->windowType() == Qt::Window || active->windowType() == Qt::Dialog)) {
+    return active;
+  }
+  return m_parent;
+}
+
 void QtPrompts::error(const std::string& text)
 {
-  QMessageBox::critical(m_parent, QObject::tr("Error"), toQt(text));
+  QMessageBox::critical(owner(), QObject::tr("Error"), messageText(text));
 }
 
 void QtPrompts::warning(const std::string& text)
 {
-  QMessageBox::warning(m_parent, QObject::tr("Warning"), toQt(text));
+  QMessageBox::warning(owner(), QObject::tr("Warning"), messageText(text));
 }
 
 void QtPrompts::information(const std::string& text)
 {
-  QMessageBox::information(m_parent, QObject::tr("Information"), toQt(text));
+  QMessageBox::information(owner(), QObject::tr("Information"), messageText(text));
 }
 
 Answer QtPrompts::question(const std::string& text, bool withCancel)
@@ -94,8 +116,8 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
   if (withCancel) {
     buttons |= QMessageBox::Cancel;
   }
-  const auto pressed = QMessageBox::question(m_parent, QObject::tr("Confirm"), toQt(text), buttons,
-                                             QMessageBox::Yes);
+  const auto pressed = QMessageBox::question(owner(), QObject::tr("Confirm"), messageText(text),
+                                             buttons, QMessageBox::Yes);
   switch (pressed) {
   case QMessageBox::Yes:
     return Answer::Yes;
@@ -105,6 +127,13 @@ Answer QtPrompts::question(const std::string& text, bool withCancel)
     // Closing the box with Escape or the title bar counts as the safest answer.
     return withCancel ? Answer::Cancel : Answer::No;
   }
+}
+
+bool QtPrompts::confirm(const std::string& text)
+{
+  return QMessageBox::warning(owner(), QObject::tr("Warning"), messageText(text),
+                              QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 QString QtPrompts::startFolder() const
@@ -130,7 +159,7 @@ void QtPrompts::remember(const QString& chosen)
 std::optional<std::string> QtPrompts::openFileName(const std::string& title,
                                                    const std::string& filter)
 {
-  QFileDialog dialog(m_parent, toQt(title), startFolder(), qtFileFilter(filter));
+  QFileDialog dialog(owner(), toQt(title), startFolder(), qtFileFilter(filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
@@ -146,7 +175,7 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& title,
                                                    const std::string& filter,
                                                    const std::string& suggested)
 {
-  QFileDialog dialog(m_parent, toQt(title), startFolder(), qtFileFilter(filter));
+  QFileDialog dialog(owner(), toQt(title), startFolder(), qtFileFilter(filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -169,7 +198,7 @@ void QtPrompts::beep()
 
 SParameterFormatChoice QtPrompts::sParameterFormat()
 {
-  return askSParameterFormat(m_parent);
+  return askSParameterFormat(owner());
 }
 
 } // namespace norvane

@@ -22,6 +22,9 @@ QString qtFileFilter(const std::string& pipeFilter);
 // The extension of the first pattern of a filter ("*.cct" -> "cct"), or "" for "*" / "*.*".
 QString defaultSuffix(const std::string& pipeFilter);
 
+// A message's text for a message box: carriage returns become line breaks.
+QString messageText(const std::string& text);
+
 class QtPrompts : public Prompts
 {
 public:
@@ -32,11 +35,14 @@ public:
   // started from.
   void setDocumentPath(std::function<std::string()> path) { m_documentPath = std::move(path); }
   QString startFolder() const;
+  // The window the dialogs belong to: the active program window, else the parent given.
+  QWidget* owner() const;
 
   void error(const std::string& text) override;
   void warning(const std::string& text) override;
   void information(const std::string& text) override;
   Answer question(const std::string& text, bool withCancel = false) override;
+  bool confirm(const std::string& text) override;
   std::optional<std::string> openFileName(const std::string& title,
                                           const std::string& filter) override;
   std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,

@@ -4,7 +4,12 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <QKeyEvent>
+#include <QWheelEvent>
+
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace norvane {
 
@@ -33,12 +38,80 @@ QPoint SchematicView::scrollOffset() const
 
 QPoint SchematicView::toUnits(QPoint viewportPixel) const
 {
-  return viewportPixel + scrollOffset();
+  const QPoint screen = viewportPixel + scrollOffset();
+  if (m_zoom == 1.0) return screen;
+  // Floor, so that each screen pixel belongs to the drawing unit it shows.
+  return {static_cast<int>(std::floor(screen.x() / m_zoom)),
+          static_cast<int>(std::floor(screen.y() / m_zoom))};
 }
 
 QPoint SchematicView::toViewport(QPoint units) const
 {
-  return units - scrollOffset();
+  if (m_zoom == 1.0) return units - scrollOffset();
+  return QPoint(static_cast<int>(std::lround(units.x() * m_zoom)),
+                static_cast<int>(std::lround(units.y() * m_zoom))) -
+         scrollOffset();
+}
+
+namespace {
+// The zoom ladder of the zoom steps and the wheel.
+constexpr double kZoomSteps[] = {0.25, 0.33, 0.5, 0.67, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0};
+constexpr int kWheelNotch = 120;
+} // namespace
+
+void SchematicView::setZoom(double zoom, QPoint anchor)
+{
+  zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+  if (zoom == m_zoom) return;
+  // The drawing point under the anchor, unrounded, stays under it.
+  const QPointF screen = QPointF(anchor + scrollOffset());
+  const QPointF units = screen / m_zoom;
+  m_zoom = zoom;
+  updateScrollRanges();
+  const QPointF offset = units * m_zoom - QPointF(anchor);
+  horizontalScrollBar()->setValue(static_cast<int>(std::lround(offset.x())));
+  verticalScrollBar()->setValue(static_cast<int>(std::lround(offset.y())));
+  repaintSheet();
+}
+
+void SchematicView::setZoom(double zoom)
+{
+  setZoom(zoom, viewport()->rect().center());
+}
+
+void SchematicView::zoomStep(int steps, QPoint anchor)
+{
+  double zoom = m_zoom;
+  for (; steps > 0; --steps) {
+    const auto* next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom + 1e-9);
+    zoom = next == std::end(kZoomSteps) ? kMaxZoom : *next;
+  }
+  for (; steps < 0; ++steps) {
+    const auto* next = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom - 1e-9);
+    zoom = next == std::begin(kZoomSteps) ? kMinZoom : *(next - 1);
+  }
+  setZoom(zoom, anchor);
+}
+
+void SchematicView::zoomIn()
+{
+  zoomStep(1, viewport()->rect().center());
+}
+
+void SchematicView::zoomOut()
+{
+  zoomStep(-1, viewport()->rect().center());
+}
+
+void SchematicView::fitToWindow()
+{
+  const QSize visible = viewport()->size();
+  // The sheet with the start margin on both sides.
+  const double zoom = std::min((visible.width() - 2.0 * -kScrollStart) / kSheetWidth,
+                               (visible.height() - 2.0 * -kScrollStart) / kSheetHeight);
+  setZoom(zoom, {0, 0});
+  horizontalScrollBar()->setValue(kScrollStart);
+  verticalScrollBar()->setValue(kScrollStart);
 }
 
 void SchematicView::setPaperColor(const QColor& color)
@@ -57,8 +130,10 @@ void SchematicView::updateScrollRanges()
   // The far limit is the sheet size less the visible size, so the sheet's right and bottom
   // edges can just be reached; a window larger than the sheet has nothing to scroll to.
   const QSize visible = viewport()->size();
-  horizontalScrollBar()->setMaximum(std::max(0, kSheetWidth - visible.width()));
-  verticalScrollBar()->setMaximum(std::max(0, kSheetHeight - visible.height()));
+  const int width = static_cast<int>(std::lround(kSheetWidth * m_zoom));
+  const int height = static_cast<int>(std::lround(kSheetHeight * m_zoom));
+  horizontalScrollBar()->setMaximum(std::max(0, width - visible.width()));
+  verticalScrollBar()->setMaximum(std::max(0, height - visible.height()));
 }
 
 void SchematicView::resizeEvent(QResizeEvent* event)
@@ -80,8 +155,15 @@ void SchematicView::paintEvent(QPaintEvent* event)
   painter.fillRect(event->rect(), palette().color(QPalette::Mid));
   const QPoint offset = scrollOffset();
   painter.translate(-offset);
+  painter.scale(m_zoom, m_zoom);
   const QRect sheet(0, 0, kSheetWidth, kSheetHeight);
-  const QRect visible = event->rect().translated(offset).intersected(sheet);
+  // The exposed pixels in drawing units, widened to whole units.
+  const QRectF exposed = QRectF(event->rect().translated(offset));
+  const QRect units(QPoint(static_cast<int>(std::floor(exposed.left() / m_zoom)),
+                           static_cast<int>(std::floor(exposed.top() / m_zoom))),
+                    QPoint(static_cast<int>(std::ceil(exposed.right() / m_zoom)),
+                           static_cast<int>(std::ceil(exposed.bottom() / m_zoom))));
+  const QRect visible = units.intersected(sheet);
   painter.setClipRect(visible);
   painter.fillRect(visible, m_paper);
   if (m_client != nullptr) {
@@ -109,6 +191,36 @@ void SchematicView::mouseReleaseEvent(QMouseEvent* event)
   if (m_client != nullptr) {
     m_client->sheetMouseRelease(toUnits(event->position().toPoint()), event->button());
   }
+}
+
+void SchematicView::wheelEvent(QWheelEvent* event)
+{
+  m_wheelRest += event->angleDelta().y();
+  const int notches = m_wheelRest / kWheelNotch;
+  m_wheelRest %= kWheelNotch;
+  if (event->modifiers() & Qt::ControlModifier) {
+    // Zoom about the point under the mouse.
+    if (notches != 0) zoomStep(notches, event->position().toPoint());
+    event->accept();
+    return;
+  }
+  if (m_client != nullptr && m_client->sheetWheel(notches)) {
+    event->accept();
+    return;
+  }
+  QAbstractScrollArea::wheelEvent(event);
+}
+
+void SchematicView::keyPressEvent(QKeyEvent* event)
+{
+  // Arrow keys may arrive flagged as keypad keys; that flag is no modifier the user pressed.
+  const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+  if (m_client != nullptr && held == Qt::NoModifier &&
+      m_client->sheetKey(event->key(), event->isAutoRepeat())) {
+    event->accept();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
 }
 
 void SchematicView::mouseDoubleClickEvent(QMouseEvent* event)

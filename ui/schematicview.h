@@ -1,11 +1,18 @@
 #pragma once
-// The drawing area of the main window: a 1500 x 1000 unit sheet (one unit one pixel) moved by
-// two scroll bars. Both bars start at -25, so the sheet begins with a small margin, page by
-// 100, and end where the sheet's far edge meets the window's (0 when the window is larger).
+// The drawing area of the main window: a 1500 x 1000 unit sheet (one unit one pixel at zoom 1)
+// moved by two scroll bars. Both bars start at -25, so the sheet begins with a small margin,
+// page by 100, and end where the sheet's far edge meets the window's (0 when the window is
+// larger).
+//
+// The view can zoom (Ctrl+wheel about the mouse, zoom in and out by steps, fit the sheet to
+// the window). Zoom is a matter of the screen only: the scroll bars count screen pixels, every
+// mouse position is turned back into drawing units before the editor sees it, and printing
+// and the files never see the zoom.
 //
 // The view turns mouse and key events into drawing units and hands them on through the
 // SchematicViewClient; painting is done by the client on a canvas already shifted by the
-// scroll position. The view itself knows nothing of the document or the editor.
+// scroll position and scaled by the zoom. The view itself knows nothing of the document or
+// the editor.
 
 #include <QAbstractScrollArea>
 #include <QPoint>
@@ -24,6 +31,10 @@ public:
   virtual void sheetMouseMove(QPoint units) = 0;
   virtual void sheetMouseRelease(QPoint units, Qt::MouseButton button) = 0;
   virtual void sheetDoubleClick(QPoint units) = 0;
+  // The wheel turned over the sheet without Ctrl (notches, positive away from the user), and
+  // keys pressed in the view; true when the client used them (otherwise the view scrolls).
+  virtual bool sheetWheel(int /*notches*/) { return false; }
+  virtual bool sheetKey(int /*key*/, bool /*autoRepeat*/) { return false; }
 };
 
 class SchematicView : public QAbstractScrollArea
@@ -34,6 +45,8 @@ public:
   static constexpr int kSheetHeight = 1000;
   static constexpr int kScrollStart = -25;
   static constexpr int kPageStep = 100;
+  static constexpr double kMinZoom = 0.25;
+  static constexpr double kMaxZoom = 8.0;
 
   explicit SchematicView(QWidget* parent = nullptr);
   void setClient(SchematicViewClient* client) { m_client = client; }
@@ -49,6 +62,20 @@ public:
   // Redraws the whole visible sheet (the painters always draw everything).
   void repaintSheet();
 
+  // Screen pixels per drawing unit; 1 at start.
+  double zoom() const { return m_zoom; }
+  // Sets the zoom (held to kMinZoom..kMaxZoom) keeping the drawing point under the viewport
+  // pixel `anchor` where it is.
+  void setZoom(double zoom, QPoint anchor);
+  void setZoom(double zoom);
+  // The next step up or down the zoom ladder (1, 1.5, 2, 3, 4, ... and back), about the
+  // centre of the view or the given pixel.
+  void zoomIn();
+  void zoomOut();
+  void zoomStep(int steps, QPoint anchor);
+  // The whole sheet in the window.
+  void fitToWindow();
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -57,11 +84,15 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void updateScrollRanges();
   SchematicViewClient* m_client = nullptr;
   QColor m_paper = Qt::white;
+  double m_zoom = 1.0;
+  int m_wheelRest = 0; // eighths of a degree not yet turned into a notch
 };
 
 } // namespace norvane

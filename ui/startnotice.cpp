@@ -3,6 +3,7 @@
 #include "brandpicture.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -33,7 +34,11 @@ void StartNotice::requestClose()
 void StartNotice::paintEvent(QPaintEvent*)
 {
   QPainter p(this);
-  p.drawImage(0, 0, brandPicture(size()));
+  // Drawn at the screen's own density, so a high-density screen shows it sharp.
+  const qreal ratio = devicePixelRatioF();
+  QImage picture = brandPicture(size() * ratio);
+  picture.setDevicePixelRatio(ratio);
+  p.drawImage(0, 0, picture);
   p.setPen(QColor(90, 120, 170));
   p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -17,10 +17,13 @@ namespace norvane {
 namespace {
 
 constexpr int kIconSize = 24;
+// Every icon carries a picture for ordinary screens and one drawn at twice the pixels for
+// high-density screens, so that no icon is ever shown as a blown-up bitmap.
+constexpr int kIconScales[] = {1, 2};
 
 // The symbol is drawn at full size on a generous white square, then cropped to what was drawn
 // and scaled down smoothly, so that every symbol fills its button whatever its extent.
-QImage renderSymbol(int kind, const TenvironmentProps& env)
+QImage renderSymbol(int kind, const TenvironmentProps& env, int scale = 1)
 {
   const Tcomp* symbol = symbolFor(kind);
   QImage big(120, 120, QImage::Format_ARGB32);
@@ -75,7 +78,8 @@ QImage renderSymbol(int kind, const TenvironmentProps& env)
     QPainter p(&crop);
     p.drawImage(QPoint(side / 2 - centre.x(), side / 2 - centre.y()), big);
   }
-  QImage icon = crop.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  QImage icon = crop.scaled(kIconSize * scale, kIconSize * scale, Qt::KeepAspectRatio,
+                            Qt::SmoothTransformation);
   // White becomes transparent so the icon sits on the toolbar's own colour.
   icon = icon.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < icon.height(); ++y) {
@@ -85,19 +89,35 @@ QImage renderSymbol(int kind, const TenvironmentProps& env)
       icon.setPixelColor(x, y, QColor(20, 30, 60, darkness));
     }
   }
+  icon.setDevicePixelRatio(scale);
+  return icon;
+}
+
+QIcon symbolIcon(int kind, const TenvironmentProps& env)
+{
+  QIcon icon;
+  for (int scale : kIconScales)
+    icon.addPixmap(QPixmap::fromImage(renderSymbol(kind, env, scale)));
   return icon;
 }
 
 // A small drawing on a transparent 24 x 24 pixmap.
 template <typename Draw> QIcon drawnIcon(Draw draw)
 {
-  QPixmap pixmap(kIconSize, kIconSize);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(QColor(30, 40, 70), 1.4));
-  draw(p);
-  return QIcon(pixmap);
+  QIcon icon;
+  for (int scale : kIconScales) {
+    // Drawn in the same 24 x 24 coordinates at every density.
+    QPixmap pixmap(kIconSize * scale, kIconSize * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(QColor(30, 40, 70), 1.4));
+    draw(p);
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }
 
 void page(QPainter& p, QRectF r, QColor fill = Qt::white)
@@ -136,12 +156,12 @@ QIcon commandIcon(Command command, const TenvironmentProps& env)
   const int kind = commandInfo(command).kind;
   const bool symbolKind = isComponentKind(kind) || kind == ckPort1 || kind == ckPort2;
   if (symbolKind && command != Command::Wire) {
-    return QIcon(QPixmap::fromImage(renderSymbol(kind, env)));
+    return symbolIcon(kind, env);
   }
   const QColor ink(30, 40, 70);
   switch (command) {
   case Command::PortButton:
-    return QIcon(QPixmap::fromImage(renderSymbol(-4, env)));
+    return symbolIcon(-4, env);
   case Command::New:
     return drawnIcon([](QPainter& p) { page(p, QRectF(5, 3, 14, 18)); });
   case Command::Open:

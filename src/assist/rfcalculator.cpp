@@ -76,9 +76,17 @@ RfPageResult RfCalculator::calculateAllPages(const RfFieldValues& values)
     if (!into.empty()) into += '\n';
     into += text;
   };
+  // No lock is down yet, so the resonance page is calculated as with frequency and reactance
+  // given: the inductance then shows the value that belongs to the other three fields
+  // instead of a stored figure. The lock buttons themselves stay up.
+  ResonanceLocks givenFrequencyAndReactance;
+  givenFrequencyAndReactance.lock(RfField::ResonantFrequency);
+  givenFrequencyAndReactance.lock(RfField::Reactance);
   for (RfPage page : {RfPage::ReturnLoss, RfPage::SignalLevel, RfPage::Resonance,
                       RfPage::ThermalNoise, RfPage::FreqWavelength}) {
-    RfPageResult one = calculatePage(page, values);
+    RfPageResult one = page == RfPage::Resonance && m_locks.downCount() == 0
+                           ? calcResonancePage(givenFrequencyAndReactance, values)
+                           : calculatePage(page, values);
     all.writes.insert(all.writes.end(), one.writes.begin(), one.writes.end());
     join(all.error, one.error);
     join(all.information, one.information);

@@ -8,8 +8,7 @@ namespace {
 using F = RfField;
 using P = RfPage;
 
-// "Inductance" starts at 79.877n, not the 79.577n that 100 MHz and 50 ohm give: the window
-// has always opened so, until the first resonance calculation.
+// The resonance fields start consistent: 50 ohm at 100 MHz is 79.577 nH and 31.831 pF.
 constexpr std::array<RfFieldInfo, kRfFieldCount> kFields{{
     {F::ReturnLoss, P::ReturnLoss, "Return Loss", "dB", 3, 10},
     {F::Vswr, P::ReturnLoss, "VSWR", "", 3, 1.925},
@@ -23,7 +22,7 @@ constexpr std::array<RfFieldInfo, kRfFieldCount> kFields{{
     {F::ResonantFrequency, P::Resonance, "Resonant Frequency", "Hz", 3, 100e6},
     {F::Reactance, P::Resonance, "Reactance (XL,XC)", "R", 3, 50},
     {F::Capacitance, P::Resonance, "Capacitance", "F", 3, 31.831e-12},
-    {F::Inductance, P::Resonance, "Inductance", "H", 3, 79.877e-9},
+    {F::Inductance, P::Resonance, "Inductance", "H", 3, 79.577e-9},
     {F::NoisePowerW, P::ThermalNoise, "Noise Power (W)", "W", 3, 1},
     {F::Bandwidth, P::ThermalNoise, "Bandwidth", "Hz", 3, 1},
     {F::Temperature, P::ThermalNoise, "Temperature", "degC", 3, 27},

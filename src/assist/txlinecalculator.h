@@ -96,6 +96,14 @@ struct TxLineTexts
 
 TxLineTexts calculateTxLines(const TxLineFields& fields);
 
+// The inputs of one page as the calculation reads them (mm to metres, MHz to hertz), with
+// the texts rewritten where a value was clamped; empty when a field is not a number (the
+// reader holds the reason).
+std::optional<MicrostripInput> readMicrostripFields(MicrostripFields& f, FieldReader& reader);
+std::optional<StriplineInput> readStriplineFields(StriplineFields& f, FieldReader& reader);
+std::optional<CoaxInput> readCoaxFields(CoaxFields& f, FieldReader& reader);
+std::optional<FlatTwinInput> readFlatTwinFields(FlatTwinFields& f, FieldReader& reader);
+
 // Impedance text of the line calculators: engineering notation, 2 decimals, "R".
 std::string impedanceText(std::optional<double> ohms);
 

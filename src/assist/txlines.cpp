@@ -144,9 +144,8 @@ FlatTwinResult calcFlatTwin(const FlatTwinInput& in)
     r.error = "the conductor diameter (d) must be above 0";
     return r;
   }
-  // s is measured centre to centre: below d the conductors overlap, and the formula would
-  // give 0 ohm for touching wires, a negative impedance below it and a logarithm of a negative
-  // number from s = d/2 down.
+  // s is measured centre to centre: at s = d the wires touch (0 ohm) and below it they
+  // overlap, where the line has no impedance at all.
   if (!(in.separation > in.conductorDiameter)) {
     r.error = "the separation (s) must be larger than the conductor diameter (d)";
     return r;
@@ -158,9 +157,11 @@ FlatTwinResult calcFlatTwin(const FlatTwinInput& in)
   FpGuard g;
   const double eta =
       std::sqrt(in.permeability * calcconst::kMu0 / (in.permittivity * calcconst::kEpsilon0));
-  const double radius = in.conductorDiameter / 2.0;
-  r.impedance =
-      g.finish((eta / kPi) * std::log((in.separation - radius) / radius), "the impedance");
+  // Two parallel round wires in a uniform medium, exact for any spacing (the conformal map of
+  // two cylinders): Z0 = (eta / pi) acosh(s / d). The often quoted (eta / pi) ln(2s / d) and
+  // ln((s - d/2) / (d/2)) are its wide-spacing forms and read far too low for close wires.
+  r.impedance = g.finish((eta / kPi) * std::acosh(in.separation / in.conductorDiameter),
+                         "the impedance");
   if (g.failed()) r = failedResult<FlatTwinResult>(g.message());
   return r;
 }

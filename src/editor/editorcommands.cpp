@@ -455,6 +455,7 @@ void SchematicEditor::afterRestore()
   softSelectMode();
   m_keepSelection = false;
   m_dragBefore.reset();
+  m_tuneUndoFor = 0;
   m_modified = true;
   m_host.stateChanged();
   m_host.repaint();

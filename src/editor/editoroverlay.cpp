@@ -1,9 +1,12 @@
 #include "editor/editoroverlay.h"
 
 #include "document/symboltable.h"
+#include "editor/symbolgeometry.h"
 #include "editor/symbolpainter.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace norvane {
 
@@ -41,6 +44,39 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tsch
     const CanvasPoint b = scale.map(overlay.rubberBand->second.x, overlay.rubberBand->second.y);
     canvas.rectangle(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
                      std::max(a.y, b.y));
+  }
+
+  const TDrawData& d = doc.drawdat;
+  if (overlay.tunedComponent >= 1 && overlay.tunedComponent <= d.components.count()) {
+    // A frame round the value labels of the component being tuned, in the selected text
+    // colour, so the user sees which value the arrows and the wheel step.
+    const Tcomponent& c = d.components[overlay.tunedComponent];
+    const Tcomp* symbol = symbolFor(c.ctype);
+    const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
+    if (symbol != nullptr && fontSize > 0) {
+      const LabelLines lines = ComponentLabelLines(c, doc.datasets);
+      const LabelPositions pos =
+          LabelLinePositions(symbol->drawClass, c.crot, symbol->labelAnchor, c.position);
+      canvas.setFontName(fontName);
+      canvas.setFontSize(fontSize);
+      std::optional<std::array<int, 4>> box; // left, top, right, bottom
+      for (int i = 0; i < pos.count; ++i) {
+        const std::string& line = lines[static_cast<size_t>(i)];
+        if (line.empty()) continue;
+        const TPoint at = pos.at[static_cast<size_t>(i)];
+        const CanvasPoint p = scale.map(at.x, at.y);
+        const TextExtent e = canvas.textExtent(line);
+        const std::array<int, 4> r{p.x, p.y, p.x + e.width, p.y + e.height};
+        box = box ? std::array<int, 4>{std::min((*box)[0], r[0]), std::min((*box)[1], r[1]),
+                                       std::max((*box)[2], r[2]), std::max((*box)[3], r[3])}
+                  : r;
+      }
+      if (box) {
+        canvas.setPenStyle(PenStyle::Solid);
+        canvas.setPenColor(env.selectedcomptextcolor);
+        canvas.rectangle((*box)[0] - 2, (*box)[1] - 1, (*box)[2] + 2, (*box)[3] + 1);
+      }
+    }
   }
 
   if (overlay.frameSelectedTexts) {

@@ -28,6 +28,7 @@ struct EditorOverlay
   std::optional<std::pair<TPoint, TPoint>> rubberLine; // grey line while drawing
   std::optional<std::pair<TPoint, TPoint>> rubberBand; // dotted rectangle, block select
   bool frameSelectedTexts = false;                     // a selection is being dragged
+  int tunedComponent = 0; // live tuning: this component's labels are framed
 };
 
 void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tschema& doc,

@@ -6,6 +6,7 @@
 #include "editor/editorhelpers.h"
 #include "editor/hittest.h"
 #include "editor/selectionedit.h"
+#include "editor/tunedvalue.h"
 #include "editor/wirejunctions.h"
 #include "numbers/valuetext.h"
 
@@ -176,6 +177,9 @@ void SchematicEditor::releaseTune(TPoint r)
   TDrawData& d = m_doc.drawdat;
   DeselectAll(d);
   m_dragging = false;
+  // A new choice of component starts a new undo step for its tuning.
+  m_tuned = 0;
+  m_tuneUndoFor = 0;
   bool hit = false;
   for (int i = 1; i <= d.components.count(); ++i) {
     const Tcomponent& c = d.components[i];
@@ -184,6 +188,7 @@ void SchematicEditor::releaseTune(TPoint r)
       continue;
     hit = true;
     d.components[i].selected = true;
+    if (TunedValueSlot(c.ctype) != 0) m_tuned = i;
     m_host.repaint();
     // Each OK re-simulates and opens the dialog again, until Cancel.
     for (;;) {

@@ -228,6 +228,7 @@ EditorOverlay SchematicEditor::overlay() const
     o.rubberLine = std::make_pair(m_chain != kNoPoint ? m_chain : m_p0, m_p1);
   if (m_mode == emBlockSelect && m_dragging) o.rubberBand = std::make_pair(m_p0, m_p1);
   o.frameSelectedTexts = m_moving;
+  o.tunedComponent = tunedComponent();
   return o;
 }
 

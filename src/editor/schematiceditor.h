@@ -17,6 +17,7 @@
 #include "editor/editoroverlay.h"
 #include "editor/hittest.h"
 #include "editor/undohistory.h"
+#include "numbers/tunestep.h"
 #include "platform/prompts.h"
 
 #include <optional>
@@ -51,6 +52,18 @@ public:
   void enterLineMode();
   // The "Tune" toggle: down enters tune mode and simulates; up returns to select mode.
   void setTuneMode(bool down);
+
+  // ---- Live tuning ----
+  // The component the last click in tune mode chose (it stays selected, its label framed),
+  // or 0: its main value is what the arrow keys and the wheel step.
+  int tunedComponent() const;
+  // The step of the tuner: an E series or a percentage.
+  void setTuneStep(TuneStep step) { m_tuneStep = step; }
+  TuneStep tuneStep() const { return m_tuneStep; }
+  // Steps the tuned component's main value `steps` places (negative: down), repaints and
+  // simulates. All steps of one component form one undo step, until another component is
+  // chosen. False (and nothing changes) when nothing is tuned or the value cannot step.
+  bool stepTunedValue(int steps);
   // A component toolbar button pressed: placement starts; the host then forwards the mouse
   // moves over the drawing and finishes with toolbarRelease (in drawing units).
   void beginToolbarDrag(int kind);
@@ -141,6 +154,9 @@ private:
   EditorClipboard m_clipboard;
   UndoHistory m_history;
   PopupMenu m_lastPopup;
+  int m_tuned = 0;        // component chosen for live tuning
+  int m_tuneUndoFor = 0;  // component whose steps the newest undo step already covers
+  TuneStep m_tuneStep = TuneStep::E12;
 };
 
 } // namespace norvane

@@ -1,6 +1,7 @@
 #include "graph/graphwindowcore.h"
 
 #include "graph/chartgrid.h"
+#include "graph/cursorpick.h"
 #include "graph/plotdrawing.h"
 #include "graph/polarsetup.h"
 #include "graph/rectgrid.h"
@@ -185,8 +186,10 @@ void GraphWindowCore::DrawCursor(Canvas& canvas, int markerSize, int left, int t
 {
   if (m_store.count() < 1) return;
   const int pos = cursorPosition();
-  drawMarkers(canvas, scalingFor({left, top, width, height}), pos, markerSize,
-              drawsStabilityCircle());
+  // A page has no window edge to hide a marker whose value lies beyond the axis limits: such
+  // a marker is left out instead of standing beside the graph box.
+  const IntRect box{left, top, width, height};
+  drawMarkers(canvas, scalingFor(box), pos, markerSize, drawsStabilityCircle(), &box);
   updateReadouts(pos, 1);
 }
 
@@ -205,7 +208,8 @@ void GraphWindowCore::paint(Canvas& canvas, const IntRect& area)
 }
 
 std::vector<CanvasPoint> GraphWindowCore::drawMarkers(Canvas& canvas, const Scaling& s,
-                                                      int position, int markerSize, bool withCircle)
+                                                      int position, int markerSize, bool withCircle,
+                                                      const IntRect* within)
 {
   std::vector<CanvasPoint> drawn;
   const int n = m_store.count();
@@ -224,6 +228,12 @@ std::vector<CanvasPoint> GraphWindowCore::drawMarkers(Canvas& canvas, const Scal
                           colors().trace1);
     }
     drawn.push_back(s.chart.point(p.trace1, p.trace2));
+  }
+  if (within != nullptr) {
+    std::erase_if(drawn, [within](const CanvasPoint& at) {
+      return at.x < within->left || at.x > within->right() || at.y < within->top ||
+             at.y > within->bottom();
+    });
   }
   for (const CanvasPoint& at : drawn)
     drawCursorMarker(canvas, at, markerSize);
@@ -245,6 +255,15 @@ int GraphWindowCore::clampedCursor(int position) const
 int GraphWindowCore::cursorPosition() const
 {
   return clampedCursor(m_cursor);
+}
+
+int GraphWindowCore::pointAtPixel(IntPoint pixel) const
+{
+  if (!m_live.valid || m_store.count() < 1) return 0;
+  if (m_plotformat == plotformat::Rectangular)
+    return nearestPointByFrequency(m_store, m_live.x, m_live.area, pixel.x);
+  if (chartMode()) return nearestPointOnChart(m_store, m_live.chart, pixel);
+  return 0;
 }
 
 bool GraphWindowCore::chartMode() const

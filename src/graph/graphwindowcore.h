@@ -83,6 +83,9 @@ public:
   // Whether the cursor handler repaints the whole graph (circles shown on a S11/S22 chart).
   bool cursorRedrawsWholeGraph() const;
   const GraphReadouts& readouts() const { return m_readouts; }
+  // The point a click at this pixel of the window's picture means (nearest by frequency on
+  // the rectangular graph, by distance on the charts); 0 when nothing is plotted.
+  int pointAtPixel(IntPoint pixel) const;
 
   // ---- Controls ----------------------------------------------------------------------------
   GraphPanelState panelState() const;
@@ -156,9 +159,11 @@ private:
   bool drawsStabilityCircle() const;
   int clampedCursor(int position) const;
   // Draws the cursor markers (and the stability circle when asked) and returns where the
-  // markers went, so that drawing them again there erases them.
+  // markers went, so that drawing them again there erases them. With `within`, markers
+  // outside that rectangle are left out.
   std::vector<CanvasPoint> drawMarkers(Canvas& canvas, const Scaling& s, int position,
-                                       int markerSize, bool withCircle);
+                                       int markerSize, bool withCircle,
+                                       const IntRect* within = nullptr);
   void updateReadouts(int position, int digits);
   void drawSegment(const PlotPoint& from, const PlotPoint& to);
   void resimulate();

@@ -121,4 +121,11 @@ DataListPageLayout dataListPageLayout(int pageWidth, int pageHeight, int textWid
   return l;
 }
 
+int fittingPrintScale(int contentWidth, int contentHeight, int roomWidth, int roomHeight)
+{
+  if (contentWidth <= 0 || contentHeight <= 0) return 1;
+  const int scale = std::min(roomWidth / contentWidth, roomHeight / contentHeight);
+  return std::clamp(scale, 1, PrintScale::kMaxScale);
+}
+
 } // namespace norvane

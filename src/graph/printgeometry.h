@@ -19,12 +19,17 @@ public:
   static constexpr int kMaxScale = 4096;
 
   int value() const { return m_scale; }
+  void set(int scale) { m_scale = scale < 1 ? 1 : scale > kMaxScale ? kMaxScale : scale; }
   void reduce() { m_scale = m_scale / 2 < 1 ? 1 : m_scale / 2; }
   void increase() { m_scale = m_scale * 2 > kMaxScale ? kMaxScale : m_scale * 2; }
 
 private:
   int m_scale = 3;
 };
+
+// The largest whole print scale at which content of the given size (screen pixels) fits the
+// room (printer pixels); at least 1, at most PrintScale::kMaxScale.
+int fittingPrintScale(int contentWidth, int contentHeight, int roomWidth, int roomHeight);
 
 struct PreviewGeometry
 {

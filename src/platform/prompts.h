@@ -32,6 +32,9 @@ public:
   // A confirmation with Yes and No (and Cancel when withCancel is set).
   virtual Answer question(const std::string& text, bool withCancel = false) = 0;
 
+  // A warning with OK and Cancel; true for OK. Scripts answer it as a question (Yes is OK).
+  virtual bool confirm(const std::string& text) { return question(text) == Answer::Yes; }
+
   // File dialogs. `filter` is in the dialog's "Description|*.ext|..." form. Empty on cancel.
   virtual std::optional<std::string> openFileName(const std::string& title,
                                                   const std::string& filter) = 0;

@@ -385,7 +385,9 @@ SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& o
       input.zo1 = z1;
       input.zo2 = z2;
       session.match.mode = matchmode::None;
-      ApplyMatchPlan(doc, MatchNetwork(input), prompts);
+      // A point that could not be solved gives the matcher nothing to work from.
+      result.matchAnalysed = point.excited1 || point.excited2;
+      result.match = input;
     }
 
     out.sweepPoint(i, point);

@@ -6,7 +6,7 @@
 
 #include "document/schema.h"
 #include "platform/prompts.h"
-#include "sim/match.h"
+#include "sim/matchrequest.h"
 #include "sim/netlist.h"
 #include "sim/sweepoutput.h"
 #include "sim/tolerance.h"
@@ -34,6 +34,10 @@ struct SimulateResult
   bool complexOverflow = false; // reported as "cplxoverflow"
   bool singular = false;        // reported as "cLUmatherror"
   bool fileWritten = false;     // result-file mode: the file was written completely
+  // A run that honoured a match request: the S-parameters at the match frequency, for the
+  // matcher to design its networks from (assist/automatch.h).
+  bool matchAnalysed = false;
+  MatchInput match;
 };
 
 // Messages of a run.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 
 namespace norvane {
@@ -32,43 +33,46 @@ double unitMultiplier(const std::string& units)
   return 1e6; // "MHz", the dialog's preset
 }
 
-void readSParameterText(std::string_view content, const std::string& fileName, T2pdatarray& buffer,
-                        Prompts& prompts)
+SParamReadResult readSParameterText(std::string_view content, const std::string& fileName,
+                                    T2pdatarray& buffer, Prompts& prompts)
 {
-  buffer.points.clear();
-  buffer.points.reserveAll();
+  // Read into a set of its own, so that a refused file leaves the buffer as it was.
+  auto read = std::make_unique<T2pdatarray>();
+  read->points.reserveAll();
   const std::vector<std::string_view> lines = sparamfile::splitLines(content);
   const bool citifile = !lines.empty() && sparamfile::trimLeft(lines[0]).substr(0, 8) == "CITIFILE";
-  if (citifile) {
-    sparamfile::readCitifile(lines, buffer);
-  } else {
-    sparamfile::readTouchstone(lines, buffer, prompts);
+  const std::string name = fileNameWithoutFolder(fileName);
+  SParamReadResult result = citifile ? sparamfile::readCitifile(lines, *read)
+                                     : sparamfile::readTouchstone(lines, name, *read, prompts);
+  if (result) {
+    buffer.points = std::move(read->points);
+    buffer.name = name;
   }
-  buffer.name = fileNameWithoutFolder(fileName);
+  return result;
 }
 
-FileResult ReadSParameterFile(const std::string& fileName, T2pdatarray& buffer, Prompts& prompts)
+SParamReadResult ReadSParameterFile(const std::string& fileName, T2pdatarray& buffer,
+                                    Prompts& prompts)
 {
   namespace fs = std::filesystem;
   std::error_code ec;
   const fs::path path(fileName);
   if (fileName.empty() || !fs::exists(path, ec)) {
-    return FileResult::failure(fileerrors::kFileNotFound);
+    return SParamReadResult{fileerrors::kFileNotFound, {}};
   }
   if (fs::is_directory(path, ec)) {
-    return FileResult::failure(fileerrors::kAccessDenied);
+    return SParamReadResult{fileerrors::kAccessDenied, {}};
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    return FileResult::failure(fileerrors::kAccessDenied);
+    return SParamReadResult{fileerrors::kAccessDenied, {}};
   }
   std::ostringstream content;
   content << in.rdbuf();
   if (in.bad()) {
-    return FileResult::failure(fileerrors::kReadError);
+    return SParamReadResult{fileerrors::kReadError, {}};
   }
-  readSParameterText(content.str(), fileName, buffer, prompts);
-  return FileResult::success();
+  return readSParameterText(content.str(), fileName, buffer, prompts);
 }
 
 } // namespace norvane

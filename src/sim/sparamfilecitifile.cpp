@@ -24,7 +24,7 @@ int boundedCount(double x, int limit)
 
 } // namespace
 
-void readCitifile(const std::vector<std::string_view>& lines, T2pdatarray& buffer)
+SParamReadResult readCitifile(const std::vector<std::string_view>& lines, T2pdatarray& buffer)
 {
   // Header, from the second line on, up to the SEG line.
   std::size_t at = 1;
@@ -71,8 +71,12 @@ void readCitifile(const std::vector<std::string_view>& lines, T2pdatarray& buffe
     // Up to n lines; a block that ends early stops at its END instead of reading on into
     // the next block.
     for (int a = 1; a <= n && at < lines.size() && !trimmedIs(at, "END"); ++a, ++at) {
-      const std::vector<std::string_view> f = fields(trim(lines[at]));
-      const Complex z{fieldValue(f, 0), fieldValue(f, 1)};
+      const DataFields f = dataNumbers(fields(trim(lines[at])));
+      if (!f.error.empty() || f.values.size() != 2) {
+        return refusedAt(at + 1, f.error.empty() ? "a data line holds a real and an imaginary part"
+                                                 : f.error);
+      }
+      const Complex z{f.values[0], f.values[1]};
       const TMagAngle v{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
       T2pPoint& p = buffer.points[a];
       TMagAngle* pairs[4] = {&p.s11, &p.s21, &p.s12, &p.s22};
@@ -85,6 +89,7 @@ void readCitifile(const std::vector<std::string_view>& lines, T2pdatarray& buffe
       ++at;
     }
   }
+  return {};
 }
 
 } // namespace norvane::sparamfile

@@ -2,6 +2,7 @@
 
 #include "numbers/valuetext.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -108,6 +109,58 @@ bool startsWithNumber(std::string_view field)
 double fieldValue(const std::vector<std::string_view>& f, std::size_t i)
 {
   return i < f.size() ? ParseValueText(f[i]) : 0.0;
+}
+
+std::optional<double> dataNumber(std::string_view field)
+{
+  std::string_view s = field;
+  if (!s.empty() && s[0] == '+') {
+    s.remove_prefix(1); // from_chars takes no plus sign
+  }
+  const std::size_t first = !s.empty() && s[0] == '-' ? 1 : 0;
+  if (first >= s.size() || !(isDigit(s[first]) || s[first] == '.')) {
+    return std::nullopt; // also keeps out "inf" and "nan"
+  }
+  double value = 0.0;
+  const char* end = s.data() + s.size();
+  const auto [stop, ec] = std::from_chars(s.data(), end, value, std::chars_format::general);
+  if (stop != end) {
+    return std::nullopt;
+  }
+  if (ec == std::errc::result_out_of_range) {
+    // Below the smallest double the value is as good as zero; above the largest it is no
+    // measurement anyone made.
+    const std::size_t e = s.find_first_of("eE");
+    if (e != std::string_view::npos && e + 1 < s.size() && s[e + 1] == '-') {
+      return 0.0;
+    }
+    return std::nullopt;
+  }
+  if (ec != std::errc()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+DataFields dataNumbers(const std::vector<std::string_view>& fields)
+{
+  DataFields out;
+  out.values.reserve(fields.size());
+  for (std::string_view f : fields) {
+    const std::optional<double> v = dataNumber(f);
+    if (!v) {
+      out.error = "\"" + std::string(f.substr(0, 40)) + "\" is not a number";
+      break;
+    }
+    out.values.push_back(*v);
+  }
+  return out;
+}
+
+SParamReadResult refusedAt(std::size_t line, const std::string& what)
+{
+  return SParamReadResult{"Line " + std::to_string(line) + ": " + what + "; the file was not read.",
+                          {}};
 }
 
 double finiteValue(double x)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
 #include <vector>
 
 namespace norvane {
@@ -71,9 +72,14 @@ TEST(RfCalculator, CreationCalculatesEveryPageButLeavesOkWithoutAPage)
   const RfPageResult r = calc.calculateAllPages(rfInitialValues());
   EXPECT_EQ(r.error, "");
   EXPECT_FALSE(calc.lastPage().has_value());
-  // The resonance page has no locks yet: the inductance keeps its initial 79.877n.
-  EXPECT_EQ(r.find(F::Inductance), nullptr);
-  EXPECT_EQ(rfFieldText(F::Inductance, rfFieldInfo(F::Inductance).initial), "79.877nH");
+  // No lock is down yet; the resonance page is worked from frequency and reactance, so the
+  // inductance shows 50 ohm / (2 pi 100 MHz) and no lock goes down.
+  ASSERT_NE(r.find(F::Inductance), nullptr);
+  EXPECT_EQ(r.find(F::Inductance)->text, "79.577nH");
+  EXPECT_NEAR(*r.find(F::Inductance)->value, 50.0 / (2 * std::numbers::pi * 100e6), 1e-15);
+  EXPECT_EQ(r.find(F::Capacitance)->text, "31.831pF");
+  EXPECT_EQ(calc.locks().downCount(), 0u);
+  EXPECT_EQ(rfFieldText(F::Inductance, rfFieldInfo(F::Inductance).initial), "79.577nH");
   EXPECT_EQ(r.find(F::Vswr)->text, "1.925 : 1");
   EXPECT_EQ(r.find(F::NoisePowerDbm)->text, "-173.83dBm");
   EXPECT_EQ(r.find(F::Delay)->text, "33.3333ps");

@@ -40,8 +40,39 @@ TEST(TxLineCalculator, Defaults)
   // 1.898e-4 sqrt(1 GHz / 1 GHz) (2.3 + 1) / (2.3 mm ln 2.3)
   EXPECT_NEAR(*t.coax.lossDbPerMetre, 1.898e-4 * 3.3 / (2.3e-3 * std::log(2.3)), 1e-9);
   EXPECT_EQ(t.coaxLoss, "0.3dB/m");
-  EXPECT_NEAR(*t.flatTwin.impedance, 101.6, 0.05);
-  EXPECT_EQ(t.flatTwinImpedance, "101.61R");
+  // Two round wires 1 mm apart, 0.6 mm thick, in air: (eta0 / pi) acosh(1 / 0.6), with
+  // acosh(5/3) = ln 3 exactly.
+  const double eta0 = std::sqrt(4e-7 * kPi / 8.854e-12);
+  EXPECT_NEAR(*t.flatTwin.impedance, eta0 / kPi * std::log(3.0), 1e-9);
+  EXPECT_NEAR(*t.flatTwin.impedance, 131.74, 0.005);
+  EXPECT_EQ(t.flatTwinImpedance, "131.74R");
+}
+
+// Parallel wires: the exact acosh form, which the wide-spacing logarithm approaches from
+// s = 10 d on (within 2 %) and falls far below for close wires.
+TEST(FlatTwin, ExactForAnySpacing)
+{
+  const double eta0 = std::sqrt(4e-7 * kPi / 8.854e-12);
+  const auto wideSpacing = [&](double s, double d) {
+    return eta0 / kPi * std::log((s - d / 2) / (d / 2));
+  };
+  struct Case
+  {
+    double s, d, ohms;
+  };
+  for (const Case c : {Case{1e-3, 0.6e-3, 131.74}, Case{0.61e-3, 0.6e-3, 21.86},
+                       Case{10e-3, 1e-3, 358.94}, Case{100e-3, 1e-3, 635.36}}) {
+    const FlatTwinResult r = calcFlatTwin({c.s, c.d, 1, 1});
+    ASSERT_TRUE(r.impedance) << c.s;
+    EXPECT_NEAR(*r.impedance, c.ohms, 0.005) << c.s;
+    EXPECT_NEAR(*r.impedance, eta0 / kPi * std::acosh(c.s / c.d), 1e-9) << c.s;
+    if (c.s >= 10 * c.d) {
+      EXPECT_NEAR(wideSpacing(c.s, c.d) / *r.impedance, 1.0, 0.02) << c.s;
+    }
+  }
+  // Permeability and permittivity scale it by sqrt(ur / er).
+  EXPECT_NEAR(*calcFlatTwin({1e-3, 0.6e-3, 4, 1}).impedance, 2 * 131.744, 0.005);
+  EXPECT_NEAR(*calcFlatTwin({1e-3, 0.6e-3, 1, 4}).impedance, 131.744 / 2, 0.005);
 }
 
 // The microstrip formula's three branch points, checked against the branch each must take.
@@ -152,7 +183,7 @@ TEST(TxLineCalculator, UnreadableTextNamesTheField)
   const TxLineTexts t = calculateTxLines(f);
   EXPECT_EQ(t.notices.error, "Co-axial cable, Atten @ MHz: \"fast\" is not a valid number.");
   EXPECT_EQ(t.coaxImpedance, "");
-  EXPECT_EQ(t.flatTwinImpedance, "101.61R");
+  EXPECT_EQ(t.flatTwinImpedance, "131.74R");
 }
 
 TEST(TxLineCalculator, ExtremeInputsNeverShowFailedValues)

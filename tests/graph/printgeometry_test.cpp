@@ -63,6 +63,23 @@ TEST(PrintGeometry, PrintScaleHalvesTruncatingAndNeverBelowOne)
   EXPECT_EQ(s.value(), PrintScale::kMaxScale);
 }
 
+TEST(PrintGeometry, FittingPrintScale)
+{
+  // A 600 x 400 pixel drawing into 4216 x 5964 printer pixels: 7 across, 14 down.
+  EXPECT_EQ(fittingPrintScale(600, 400, 4216, 5964), 7);
+  EXPECT_EQ(fittingPrintScale(4216, 100, 4216, 5964), 1);
+  EXPECT_EQ(fittingPrintScale(5000, 100, 4216, 5964), 1); // never below 1
+  EXPECT_EQ(fittingPrintScale(0, 100, 4216, 5964), 1);
+  EXPECT_EQ(fittingPrintScale(1, 1, 1 << 30, 1 << 30), PrintScale::kMaxScale);
+  PrintScale s;
+  s.set(7);
+  EXPECT_EQ(s.value(), 7);
+  s.reduce();
+  EXPECT_EQ(s.value(), 3);
+  s.set(0);
+  EXPECT_EQ(s.value(), 1);
+}
+
 TEST(PrintGeometry, FontSizes)
 {
   EXPECT_EQ(previewFontSize(3, 32), 0); // 24 div 32: no text in the preview

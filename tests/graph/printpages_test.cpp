@@ -101,6 +101,26 @@ TEST_F(PrintPagesTest, GraphPageLayoutOnTheCanvas)
   EXPECT_EQ(squares[0].points[1].x - squares[0].points[0].x, 2 * s + 1);
 }
 
+TEST_F(PrintPagesTest, CursorMarkerBeyondTheAxisLimitsIsNotPrintedBesideTheBox)
+{
+  // Trace 2 at -100 dB lies below its -40 dB bottom: the window hides that marker at its
+  // edge, a page would show it below the box.
+  graph->BeginPlot(plotformat::Rectangular, freqmode::Linear);
+  for (int i = 0; i < 3; ++i)
+    graph->AddPoint({1e6 * (i + 1), -3.0 * i, -100, 0, 0, 0, 0});
+  graph->DrawCursor();
+  RecordingCanvas c(600);
+  c.setFontSize(3);
+  drawGraphPage(c, *graph, {4960, 7016, 1314, 1242, 0, 0, "x"});
+  const auto box = c.opsOfKind(CanvasOp::Kind::FrameRect);
+  ASSERT_EQ(box.size(), 1u);
+  const auto squares = c.opsOfKind(CanvasOp::Kind::Rectangle);
+  ASSERT_EQ(squares.size(), 1u); // trace 1's marker only
+  const int s = box[0].points[1].x / 200 + 1;
+  EXPECT_GE(squares[0].points[0].y + s, box[0].points[0].y);
+  EXPECT_LE(squares[0].points[1].y - s - 1, box[0].points[1].y);
+}
+
 TEST_F(PrintPagesTest, NoTextsWithATooSmallFont)
 {
   RecordingCanvas c;

@@ -30,6 +30,7 @@ struct Read
     return n;
   }
   const T2pPoint& point(int i) const { return set->points[i]; }
+  SParamReadResult result;
 };
 
 std::unique_ptr<Read> readText(const std::string& text, const std::string& name = "x.s2p",
@@ -37,7 +38,7 @@ std::unique_ptr<Read> readText(const std::string& text, const std::string& name 
 {
   auto r = std::make_unique<Read>();
   r->prompts.sParameterFormats = std::move(answers);
-  readSParameterText(text, name, *r->set, r->prompts);
+  r->result = readSParameterText(text, name, *r->set, r->prompts);
   return r;
 }
 
@@ -57,8 +58,9 @@ TEST(SParamFile, TouchstoneOptionLineExamples)
     ASSERT_EQ(r->set->numpoints(), 1);
     EXPECT_EQ(r->point(1).freq, 1e8);
     EXPECT_NEAR(r->point(1).s11.mag, 0.5, 1e-5);
-    // A 1-port line read in dB: the missing pairs are 0 dB, magnitude 1.
-    EXPECT_NEAR(r->point(1).s21.mag, 1.0, 1e-12);
+    // A 1-port line read in dB: the pairs it does not hold stay at magnitude 0 (they were
+    // once read as 0 dB, a through-connection nobody measured).
+    EXPECT_EQ(r->point(1).s21, (TMagAngle{0, 0}));
   }
   {
     auto r = readText("# hz s ri r 50\n1E6 0 1\n");
@@ -86,9 +88,11 @@ TEST(SParamFile, TwoPortOrderCommentsAndFollowingLines)
                            "\r\n"
                            "   2.0 0.5 50 0.6 60 0.7 70 0.8 80\r\n"
                            "! noise parameters\r\n"
-                           "1.5 1.2 0.3 45 0.25\r\n";
+                           "1.5 1.2 0.3 45 0.25\r\n"
+                           "2.5 1.4 0.4 46 0.26\r\n";
   auto r = readText(text);
-  ASSERT_EQ(r->set->numpoints(), 3);
+  ASSERT_TRUE(r->result.ok()) << r->result.error;
+  ASSERT_EQ(r->set->numpoints(), 2);
   const T2pPoint& a = r->point(1);
   EXPECT_EQ(a.freq, 1e9);
   EXPECT_EQ(a.s11, (TMagAngle{0.1, 10 * kDeg}));
@@ -96,11 +100,9 @@ TEST(SParamFile, TwoPortOrderCommentsAndFollowingLines)
   EXPECT_EQ(a.s12, (TMagAngle{0.3, 30 * kDeg}));
   EXPECT_EQ(a.s22, (TMagAngle{0.4, 40 * kDeg}));
   EXPECT_EQ(r->point(2).freq, 2e9);
-  // A noise-parameter line is read as a further point; its missing fields read as 0.
-  EXPECT_EQ(r->point(3).freq, 1.5e9);
-  EXPECT_EQ(r->point(3).s11, (TMagAngle{1.2, 0.3 * kDeg}));
-  EXPECT_EQ(r->point(3).s22, (TMagAngle{0, 0}));
+  // The noise parameters start at a frequency not above the last one: reading stops there.
   EXPECT_EQ(r->set->name, "x.s2p");
+  EXPECT_EQ(readText("# GHZ MA\n1 0 0 1 0 1 0 0 0\n1 0.5 0.3 45 0.25\n")->set->numpoints(), 1);
 }
 
 TEST(SParamFile, OnePortFileFillsOnlyTheFirstPair)
@@ -282,9 +284,9 @@ TEST(SParamFile, FilesOnDisk)
   EXPECT_EQ(set->numpoints(), 1);
 
   // Missing file and a folder: the message for the error box, the buffer untouched.
-  FileResult missing = ReadSParameterFile((dir / "nope.s2p").string(), *set, prompts);
+  const auto missing = ReadSParameterFile((dir / "nope.s2p").string(), *set, prompts);
   EXPECT_EQ(missing.error, "File not found");
-  FileResult folder = ReadSParameterFile(dir.string(), *set, prompts);
+  const auto folder = ReadSParameterFile(dir.string(), *set, prompts);
   EXPECT_FALSE(folder.ok());
   EXPECT_EQ(set->numpoints(), 1);
   EXPECT_EQ(set->name, "filter.s2p");
@@ -305,10 +307,14 @@ void expectSane(const T2pdatarray& set, const std::string& label)
 TEST(SParamFile, MalformedContentNeverCrashes)
 {
   std::mt19937 rng(2024);
-  const std::string alphabet = "0123456789.,+-eE \t\r\n!#GHZMADBRISEGBEGINENDCITIFLEk";
+  const std::string alphabet = "0123456789.,+-eE \t\r\n!#GHZMADBRISEGBEGINENDCITIFLEk[]_";
   const std::string seeds[] = {std::string(kCitifile),
                                "# GHZ S MA R 50\r\n1 0.5 -90 0.1 2 0.3 4 0.5 6\r\n2 1 1\r\n",
-                               "# MHZ DB\n100 -6 0\n", "CITIFILE\nDATA\nSEG 1e308 -1e308 3\n"};
+                               "# MHZ DB\n100 -6 0\n", "CITIFILE\nDATA\nSEG 1e308 -1e308 3\n",
+                               "[Version] 2.0\n# GHZ S RI R 50\n[Number of Ports] 2\n"
+                               "[Two-Port Data Order] 12_21\n[Number of Frequencies] 2\n"
+                               "[Reference] 50\n75\n[Network Data]\n1 0.1 0 0.2 0 0.3 0 0.4\n"
+                               "0\n2 0.1 0 0.2 0 0.3 0 0.4 0\n[Noise Data]\n1 2 3 4 5\n[End]\n"};
   for (int trial = 0; trial < 3000; ++trial) {
     std::string text;
     if (trial % 3 == 0) {
@@ -328,7 +334,7 @@ TEST(SParamFile, MalformedContentNeverCrashes)
       }
     } else {
       // A valid file with bytes replaced, inserted, deleted or the tail cut off.
-      text = seeds[rng() % 4];
+      text = seeds[rng() % std::size(seeds)];
       const int edits = 1 + static_cast<int>(rng() % 8);
       for (int e = 0; e < edits && !text.empty(); ++e) {
         const std::size_t at = rng() % text.size();

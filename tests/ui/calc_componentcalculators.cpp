@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace norvane {
 namespace {
 
@@ -172,6 +174,24 @@ TEST(SplitterWindow, ResistiveAndWilkinson)
   window.inputs().wilkinsonFrequencyMHz->setFocus(Qt::TabFocusReason);
   settle();
   EXPECT_EQ(text(out.wilkinsonR), "150R");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+// Destroying a calculator whose page holds the focus, with another window to take it back:
+// the focus moves while the dialog base destroys the pages, and the window's own focus watch
+// must be gone by then (an undefined-behaviour sanitizer build reports it otherwise).
+TEST(CalculatorWindow, DestroyedWithTheFocusOnAPage)
+{
+  ScriptedPrompts prompts;
+  QWidget other;
+  ASSERT_TRUE(showActive(&other));
+  auto window = std::make_unique<SplitterCalculatorWindow>(prompts);
+  ASSERT_TRUE(showActive(window.get()));
+  window->inputs().wilkinsonZo->setFocus(Qt::TabFocusReason);
+  settle();
+  ASSERT_TRUE(window->notebook()->isAncestorOf(QApplication::focusWidget()));
+  window.reset();
+  settle();
   EXPECT_TRUE(prompts.messages.empty());
 }
 

@@ -50,8 +50,12 @@ TEST_F(RfCalculatorWindowTest, OpensOnTheResonancePageWithItsInitialValues)
   EXPECT_EQ(shown(F::Dbm), "10dBm");
   EXPECT_EQ(shown(F::VoltsPkPk), "2Vpk-pk");
   EXPECT_EQ(shown(F::ResonantFrequency), "100MHz");
-  // No lock is down at creation, so the resonance page computed nothing.
-  EXPECT_EQ(shown(F::Inductance), "79.877nH");
+  // The resonance page opens worked out from its frequency and reactance (50 ohm at 100 MHz),
+  // with every lock button up.
+  EXPECT_EQ(shown(F::Inductance), "79.577nH");
+  EXPECT_EQ(shown(F::Capacitance), "31.831pF");
+  EXPECT_FALSE(window->lockButton(F::Inductance)->isChecked());
+  EXPECT_FALSE(window->lockButton(F::ResonantFrequency)->isChecked());
   EXPECT_EQ(shown(F::NoisePowerDbm), "-173.83dBm");
   EXPECT_EQ(shown(F::Delay), "33.3333ps");
   EXPECT_EQ(shown(F::PhaseShift), "1.2 Deg");
@@ -100,7 +104,7 @@ TEST_F(RfCalculatorWindowTest, OkCalculatesThePageEditedLastNotThePageShown)
   EXPECT_EQ(shown(F::Watts), "1mW");
   EXPECT_EQ(shown(F::VoltsRms), "0.224Vrms");
   // The resonance fields were not touched.
-  EXPECT_EQ(shown(F::Inductance), "79.877nH");
+  EXPECT_EQ(shown(F::Inductance), "79.577nH");
 
   // Editing the system impedance recalculates from the dBm.
   type(F::SystemImpedance, "75");

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -205,6 +206,43 @@ TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
             std::string::npos);
   EXPECT_NE(std::string(kOnePortFileFilter).find("1 port S parameter files (*.s1p)|*.s1p"),
             std::string::npos);
+}
+
+TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
+{
+  const int b = placeComponent(*doc, ckSParam2, 1, {100, 100}).index;
+  prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
+  prompts.fileNames.push_back(writeFile("cut.s2p", "# GHZ S MA R 50\n1 0.5 -90 2.0 45\n"));
+  // 25 ohm in series measured between 75 ohm ports (S11 = 1/7, S21 = 6/7) is S11 = 0.2,
+  // S21 = 0.8 between 50 ohm ports.
+  prompts.fileNames.push_back(writeFile(
+      "r75.s2p", "# MHZ S RI R 75\n100 0.14285714285714285 0 0.8571428571428571 0 "
+                 "0.8571428571428571 0 0.14285714285714285 0\n"));
+  script = [this](TSParamBlockDlg& d) {
+    d.loadButton()->click();
+    EXPECT_TRUE(d.noteLabel()->isHidden());
+    d.loadButton()->click(); // a data line cut short: refused, the grid keeps the amplifier
+    EXPECT_EQ(prompts.lastText(),
+              "Line 2: a data line holds 3 numbers (1-port) or 9 (2-port), this one 5; the file "
+              "was not read.");
+    EXPECT_EQ(d.grid()->rowCount(), 2);
+    EXPECT_EQ(d.nameEdit()->text(), "amp.s2p");
+    d.loadButton()->click();
+    EXPECT_FALSE(d.noteLabel()->isHidden());
+    EXPECT_EQ(d.noteLabel()->text(), "Converted from 75 ohm to 50 ohm");
+    EXPECT_EQ(d.grid()->rowCount(), 1);
+    EXPECT_EQ(cell(d.grid(), 0, 1), "0.200");
+    EXPECT_EQ(cell(d.grid(), 0, 3), "0.800");
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(b));
+  EXPECT_NEAR(doc->datasets.twoPort[1].points[1].s21.mag, 0.8, 1e-15);
+  // Opened again, the dialog shows no note from the earlier load.
+  script = [](TSParamBlockDlg& d) {
+    EXPECT_TRUE(d.noteLabel()->isHidden());
+    return false;
+  };
+  EXPECT_FALSE(dialogs.EditComponent(b));
 }
 
 TEST(SParameterFormatDialog, PresetAndChoice)

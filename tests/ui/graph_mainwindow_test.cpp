@@ -72,5 +72,44 @@ TEST_F(GraphFromMainWindow, PrintOpensThePreviewOnTheSchematic)
   EXPECT_FALSE(preview.coloursExchanged());
 }
 
+// Counts the times a window is raised.
+class RaiseCounter : public QObject
+{
+public:
+  int raised = 0;
+  bool eventFilter(QObject*, QEvent* event) override
+  {
+    if (event->type() == QEvent::ZOrderChange) ++raised;
+    return false;
+  }
+};
+
+TEST_F(GraphFromMainWindow, SimulateRaisesTheGraphButKeepsTheKeyboard)
+{
+  loadLowpass();
+  TGraphwin* graph = window->graphWindow();
+  RaiseCounter counter;
+  graph->installEventFilter(&counter);
+  window->view()->setFocus();
+  ASSERT_EQ(QApplication::activeWindow(), window.get());
+
+  // The first run shows the graph window, in front, while the schematic keeps the keyboard.
+  window->action(Command::Simulate)->trigger();
+  for (int i = 0; i < 3; ++i)
+    QApplication::processEvents();
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_GE(counter.raised, 1);
+  EXPECT_EQ(QApplication::activeWindow(), window.get());
+  EXPECT_EQ(QApplication::focusWidget(), window->view());
+
+  // Every later run (a tuning step among them) brings it forward again.
+  const int before = counter.raised;
+  window->action(Command::Simulate)->trigger();
+  QApplication::processEvents();
+  EXPECT_GT(counter.raised, before);
+  EXPECT_EQ(QApplication::activeWindow(), window.get());
+  graph->removeEventFilter(&counter);
+}
+
 } // namespace
 } // namespace norvane::test

@@ -2,7 +2,12 @@
 // dialogs start in, and the 8-bit text boundary that must carry the document's characters
 // unchanged.
 #include "qtprompts.h"
+#include "graph/tgraphwin.h"
 #include "latin1text.h"
+
+#include "config/environment.h"
+#include "document/clearschema.h"
+#include "document/schematicreader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
+#include <vector>
 
 namespace norvane {
 namespace {
@@ -41,6 +48,12 @@ TEST(QtFileFilter, PipeFiltersBecomeQtFilters)
     EXPECT_EQ(qtFileFilter(c.pipe), c.qt) << c.pipe;
     EXPECT_EQ(defaultSuffix(c.pipe), c.suffix) << c.pipe;
   }
+}
+
+TEST(QtMessageText, CarriageReturnsBreakLines)
+{
+  EXPECT_EQ(messageText("not possible because\rS parameters\r\nunstable"),
+            QString("not possible because\nS parameters\nunstable"));
 }
 
 TEST(Latin1Text, DocumentCharactersRoundTrip)
@@ -123,6 +136,56 @@ TEST(QtPromptsFileDialogs, StartInTheDocumentsFolderThenInTheLastChosenOne)
   });
   EXPECT_FALSE(prompts.saveFileName("Save As", "Circuit Files (*.cct)|*.cct", "*.cct"));
   EXPECT_EQ(shownIn, data);
+}
+
+// Closes every modal box as it opens and notes the window it belongs to.
+class BoxCloser
+{
+public:
+  BoxCloser()
+  {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        owners.push_back(box->parentWidget());
+        box->reject();
+      }
+    });
+    m_timer.start(0);
+  }
+  std::vector<QWidget*> owners;
+
+private:
+  QTimer m_timer;
+};
+
+// Message and file boxes belong to the window the user works in: one started from the graph
+// window (its "Save results", a run it started) stays with it instead of pulling the main
+// window up over it.
+TEST(QtPromptsOwner, BoxesBelongToTheWindowInUse)
+{
+  QWidget mainWindow;
+  mainWindow.show();
+  QApplication::setActiveWindow(&mainWindow);
+  QtPrompts prompts(&mainWindow);
+  BoxCloser boxes;
+  prompts.information("from the main window");
+  ASSERT_EQ(boxes.owners.size(), 1u);
+  EXPECT_EQ(boxes.owners.back(), &mainWindow);
+
+  TenvironmentProps env;
+  fillBuiltInDefaults(env);
+  auto doc = std::make_unique<Tschema>();
+  ClearSchema(*doc, env);
+  ASSERT_TRUE(loadSchematic(*doc, std::string(NORVANE_SOURCE_DIR) + "/examples/lowpass3.cct"));
+  SimulationSession session;
+  TGraphwin graph(*doc, env, prompts, session);
+  graph.show();
+  QApplication::setActiveWindow(&graph);
+  ASSERT_EQ(QApplication::activeWindow(), &graph);
+  graph.runCommand(GraphCommand::SaveResults);
+  ASSERT_GE(boxes.owners.size(), 2u); // the file dialog for the results
+  for (std::size_t i = 1; i < boxes.owners.size(); ++i)
+    EXPECT_EQ(boxes.owners[i], &graph) << i;
 }
 
 } // namespace

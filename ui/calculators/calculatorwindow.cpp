@@ -20,6 +20,11 @@ CalculatorWindow::CalculatorWindow(const QString& caption, Prompts& prompts, QWi
   setModal(false);
 }
 
+CalculatorWindow::~CalculatorWindow()
+{
+  disconnect(m_focusWatch);
+}
+
 void CalculatorWindow::showCalculator()
 {
   show();
@@ -84,7 +89,8 @@ void CalculatorWindow::calculateWhenLeft(std::initializer_list<QLineEdit*> input
 
 void CalculatorWindow::calculateOnEnteringNotebook()
 {
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+  disconnect(m_focusWatch);
+  m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (!m_notebook || !now || !m_notebook->isAncestorOf(now)) return;
     if (old && m_notebook->isAncestorOf(old)) return;
     recalculateLater();

@@ -31,6 +31,8 @@ class CalculatorWindow : public QDialog
   Q_OBJECT
 
 public:
+  ~CalculatorWindow() override;
+
   QPushButton* calculateButton() const { return m_calculate; }
   QPushButton* closeButton() const { return m_close; }
   // The notebook, or nullptr for a window with one page.
@@ -80,6 +82,9 @@ private:
   bool m_calculated = false;
   bool m_busy = false;
   bool m_calculateOnActivation = false;
+  // The application-wide focus watch; cut in the destructor, because the focus still moves
+  // while the dialog base destroys the pages, after this object's own part is gone.
+  QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace norvane

@@ -3,9 +3,11 @@
 #include "assist/txlinecalculator.h"
 #include "calculators/calcwidgets.h"
 #include "calculators/materiallist.h"
+#include "platform/prompts.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace norvane {
 
@@ -14,7 +16,7 @@ const QString kMm = QStringLiteral("mm");
 } // namespace
 
 TxLineCalculatorWindow::TxLineCalculatorWindow(Prompts& prompts, QWidget* parent)
-    : CalculatorWindow(tr("Transmission Line"), prompts, parent)
+    : CalculatorWindow(tr("Transmission Line"), prompts, parent), m_prompts(prompts)
 {
   buildMicrostrip();
   buildStripline();
@@ -53,6 +55,7 @@ void TxLineCalculatorWindow::buildMicrostrip()
   grid.addSpacing();
   m.impedance = grid.addResult(tr("Characteristic Impedance="));
   m.velocity = grid.addResult(tr("Phase Velocity ="));
+  addSynthesis(grid, TxLinePage::Microstrip);
   grid.addSpacing();
   grid.addNote(tr("Notes:"));
   grid.addNote(tr("Zo Accuracy <5% "));
@@ -74,6 +77,7 @@ void TxLineCalculatorWindow::buildStripline()
   grid.addSpacing();
   s.impedance = grid.addResult(tr("Characteristic Impedance="));
   s.velocity = grid.addResult(tr("Phase Velocity ="));
+  addSynthesis(grid, TxLinePage::Stripline);
   grid.addSpacing();
   grid.addNote(tr("Notes:"));
   grid.addNote(tr("Zo Accuracy <5% "));
@@ -100,6 +104,7 @@ void TxLineCalculatorWindow::buildCoax()
   grid.addRow(tr("For copper"),
               {new QLabel(tr("Atten @")), c.frequencyMHz, new QLabel(tr("MHz = ")), c.loss});
   c.velocity = grid.addResult(tr("Phase Velocity ="));
+  addSynthesis(grid, TxLinePage::Coax);
   grid.finish();
 }
 
@@ -121,10 +126,28 @@ void TxLineCalculatorWindow::buildFlatTwin()
   grid.addWide(tr("dielectric"), f.dielectric);
   grid.addSpacing();
   f.impedance = grid.addResult(tr("Characteristic Impedance="));
+  addSynthesis(grid, TxLinePage::FlatTwin);
   grid.finish();
 }
 
-CalcNotices TxLineCalculatorWindow::runCalculation()
+void TxLineCalculatorWindow::addSynthesis(PageGrid& grid, TxLinePage page)
+{
+  SynthesisRow& row = m_synthesis[static_cast<size_t>(page)];
+  row = addSynthesisRow(grid, tr(synthesizedFieldLabel(page)));
+  connect(row.button, &QPushButton::clicked, this, [this, page] { synthesize(page); });
+}
+
+void TxLineCalculatorWindow::synthesize(TxLinePage page)
+{
+  const TxLineSynthesis out =
+      synthesizeTxLine(page, fieldsShown(), fieldText(synthesisRow(page).target));
+  showFields(out.fields);
+  showNotices(out.notices, m_prompts);
+  // The solved dimension is calculated at once, so the panels show what it gives.
+  if (out.dimensionMm) calculate();
+}
+
+TxLineFields TxLineCalculatorWindow::fieldsShown() const
 {
   TxLineFields in;
   in.microstrip = {fieldText(m_microstrip.width), fieldText(m_microstrip.thickness),
@@ -135,10 +158,11 @@ CalcNotices TxLineCalculatorWindow::runCalculation()
              fieldText(m_coax.permittivity), fieldText(m_coax.frequencyMHz)};
   in.flatTwin = {fieldText(m_flatTwin.separation), fieldText(m_flatTwin.conductorDiameter),
                  fieldText(m_flatTwin.permeability), fieldText(m_flatTwin.permittivity)};
+  return in;
+}
 
-  const TxLineTexts out = calculateTxLines(in);
-
-  const TxLineFields& read = out.fields;
+void TxLineCalculatorWindow::showFields(const TxLineFields& read)
+{
   setFieldText(m_microstrip.width, read.microstrip.width);
   setFieldText(m_microstrip.thickness, read.microstrip.thickness);
   setFieldText(m_microstrip.height, read.microstrip.height);
@@ -155,6 +179,12 @@ CalcNotices TxLineCalculatorWindow::runCalculation()
   setFieldText(m_flatTwin.conductorDiameter, read.flatTwin.conductorDiameter);
   setFieldText(m_flatTwin.permeability, read.flatTwin.permeability);
   setFieldText(m_flatTwin.permittivity, read.flatTwin.permittivity);
+}
+
+CalcNotices TxLineCalculatorWindow::runCalculation()
+{
+  const TxLineTexts out = calculateTxLines(fieldsShown());
+  showFields(out.fields);
 
   m_microstrip.impedance->setResult(out.microstripImpedance);
   m_microstrip.velocity->setResult(out.microstripVelocity);

@@ -5,13 +5,18 @@
 // leaves a microstrip input or the cable's diameters and permittivity, and after a material
 // is chosen.
 
+#include "assist/txlinesynthesis.h"
 #include "calculators/calculatorwindow.h"
+#include "calculators/synthesisrow.h"
+
+#include <array>
 
 class QLineEdit;
 
 namespace norvane {
 
 class MaterialList;
+class PageGrid;
 class ResultPanel;
 
 class TxLineCalculatorWindow : public CalculatorWindow
@@ -68,6 +73,13 @@ public:
   const Coax& coax() const { return m_coax; }
   const FlatTwin& flatTwin() const { return m_flatTwin; }
 
+  // "Synthesize" on a page: its free dimension for the "Wanted Zo", then Calculate.
+  const SynthesisRow& synthesisRow(TxLinePage page) const
+  {
+    return m_synthesis[static_cast<size_t>(page)];
+  }
+  void synthesize(TxLinePage page);
+
 protected:
   CalcNotices runCalculation() override;
 
@@ -76,11 +88,16 @@ private:
   void buildStripline();
   void buildCoax();
   void buildFlatTwin();
+  void addSynthesis(PageGrid& grid, TxLinePage page);
+  TxLineFields fieldsShown() const;
+  void showFields(const TxLineFields& fields);
 
   Microstrip m_microstrip{};
   Stripline m_stripline{};
   Coax m_coax{};
   FlatTwin m_flatTwin{};
+  std::array<SynthesisRow, 4> m_synthesis{};
+  Prompts& m_prompts;
 };
 
 } // namespace norvane

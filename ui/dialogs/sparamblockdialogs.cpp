@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -28,7 +29,7 @@ const char* const kOnePortFileFilter =
 TSParamBlockDlg::TSParamBlockDlg(int ctype, const QString& caption, Prompts& prompts,
                                  QWidget* parent)
     : TComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
-      m_name(new QLineEdit(this)), m_load(new QPushButton(tr("Load File"), this)),
+      m_name(new QLineEdit(this)), m_note(new QLabel(this)), m_load(new QPushButton(tr("Load File"), this)),
       m_grid(new QTableWidget(this)), m_enabled(new QCheckBox(tr("Enabled"), this)),
       m_mag(makeParameterEdit(ComponentType::SParam2, "magnitudeTolerance", "5%", this)),
       m_ang(makeParameterEdit(ComponentType::SParam2, "angleTolerance", "5%", this))
@@ -37,6 +38,8 @@ TSParamBlockDlg::TSParamBlockDlg(int ctype, const QString& caption, Prompts& pro
   addFieldRow(top, tr("Name"), m_name);
   top->addWidget(m_load, 0, 2);
   body()->addLayout(top);
+  m_note->setVisible(false);
+  body()->addWidget(m_note);
 
   const std::vector<std::string> headings = blockGridHeadings(ctype);
   m_grid->setColumnCount(static_cast<int>(headings.size()));
@@ -91,6 +94,8 @@ void TSParamBlockDlg::loadFrom(const Tcomponent& comp, const Tschema& doc)
   m_enabled->setChecked(form.enabled);
   m_mag->setEnabled(form.enabled);
   m_ang->setEnabled(form.enabled);
+  m_note->clear(); // a note belongs to the file loaded in this edit
+  m_note->setVisible(false);
   showBuffer();
 }
 
@@ -99,8 +104,13 @@ void TSParamBlockDlg::loadFile()
   const std::optional<std::string> path = m_prompts.openFileName(
       fromQt(tr("Load File")), m_ctype == ckSParam2 ? kTwoPortFileFilter : kOnePortFileFilter);
   if (!path) return;
-  const FileResult read = ReadSParameterFile(*path, m_buffer, m_prompts);
-  if (!read) m_prompts.error(read.error);
+  const SParamReadResult read = ReadSParameterFile(*path, m_buffer, m_prompts);
+  if (!read) {
+    m_prompts.error(read.error);
+    return;
+  }
+  m_note->setText(toQt(read.note));
+  m_note->setVisible(!read.note.empty());
   showBuffer();
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/componentdialog.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 
@@ -27,11 +28,13 @@ public:
 
   // "Load File": asks for a file name and reads it into the buffer. The reader asks through
   // the prompts for a format the file does not give; an unreadable file is reported and
-  // leaves the buffer as it was.
+  // leaves the buffer as it was. Data converted to 50 ohm on reading say so in the note
+  // under the name.
   void loadFile();
 
   const T2pdatarray& buffer() const { return m_buffer; }
   QLineEdit* nameEdit() const { return m_name; }
+  QLabel* noteLabel() const { return m_note; }
   QPushButton* loadButton() const { return m_load; }
   QTableWidget* grid() const { return m_grid; }
   QCheckBox* enabledBox() const { return m_enabled; }
@@ -47,6 +50,7 @@ private:
   int m_index = 0; // data set of the block being edited, 0 for none
   T2pdatarray m_buffer;
   QLineEdit* m_name;
+  QLabel* m_note;
   QPushButton* m_load;
   QTableWidget* m_grid;
   QCheckBox* m_enabled;

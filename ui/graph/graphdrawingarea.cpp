@@ -42,14 +42,23 @@ Canvas* GraphDrawingArea::liveCanvas()
 
 void GraphDrawingArea::repaintPicture()
 {
+  // The picture has as many pixels as the screen shows, so a high-density screen gets a
+  // sharp graph rather than an enlarged one; the core draws in the widget's own units.
+  const qreal ratio = devicePixelRatioF();
   const QSize want = size().expandedTo(QSize(1, 1));
-  if (m_picture.size() != want) {
+  if (pictureSize() != want || m_picture.devicePixelRatio() != ratio) {
     endDrawing();
-    m_picture = QImage(want, QImage::Format_RGB32);
+    m_picture = QImage(want * ratio, QImage::Format_RGB32);
+    m_picture.setDevicePixelRatio(ratio);
     m_picture.fill(Qt::black);
   }
   if (Canvas* canvas = liveCanvas(); canvas && m_painter) m_painter(*canvas, area());
   update();
+}
+
+QSize GraphDrawingArea::pictureSize() const
+{
+  return m_picture.isNull() ? QSize() : m_picture.deviceIndependentSize().toSize();
 }
 
 QImage GraphDrawingArea::picture()
@@ -60,11 +69,14 @@ QImage GraphDrawingArea::picture()
 
 void GraphDrawingArea::paintEvent(QPaintEvent* event)
 {
-  if (m_picture.size() != size()) repaintPicture();
+  if (pictureSize() != size() || m_picture.devicePixelRatio() != devicePixelRatioF())
+    repaintPicture();
   // The picture must not be open for drawing while it is copied to the screen.
   endDrawing();
   QPainter p(this);
-  p.drawImage(event->rect(), m_picture, event->rect());
+  const qreal ratio = m_picture.devicePixelRatio();
+  const QRectF source(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio);
+  p.drawImage(QRectF(event->rect()), m_picture, source);
 }
 
 void GraphDrawingArea::resizeEvent(QResizeEvent* event)

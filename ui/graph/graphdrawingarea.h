@@ -34,7 +34,9 @@ public:
   // The picture's canvas for drawing between repaints; the widget shows the result at its
   // next paint. nullptr before the first repaint.
   Canvas* liveCanvas();
-  IntRect area() const { return {0, 0, m_picture.width(), m_picture.height()}; }
+  IntRect area() const { return {0, 0, pictureSize().width(), pictureSize().height()}; }
+  // The picture's size in the widget's units (its pixels divided by the device pixel ratio).
+  QSize pictureSize() const;
 
   // The picture as it is now (for tests and the bitmap file).
   QImage picture();

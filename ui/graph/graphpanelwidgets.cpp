@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -69,7 +70,10 @@ int TextPanel::preferredHeight() const
 
 QPixmap roundMark(int colorValue, int diameter)
 {
-  QPixmap pm(diameter, diameter);
+  // Drawn with as many pixels as the densest screen has, so the mark is never enlarged.
+  const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+  QPixmap pm(QSize(diameter, diameter) * ratio);
+  pm.setDevicePixelRatio(ratio);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);

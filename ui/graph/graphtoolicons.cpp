@@ -122,15 +122,22 @@ void drawTool(QPainter& p, GraphTool tool)
 
 QIcon graphToolIcon(GraphTool tool)
 {
-  QPixmap pm(kSize, kSize);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  QFont f = p.font();
-  f.setPixelSize(8);
-  p.setFont(f);
-  drawTool(p, tool);
-  p.end();
-  return QIcon(pm);
+  // A picture for ordinary screens and one at twice the pixels for high-density ones, both
+  // drawn in the same coordinates, so the buttons stay sharp at every scale.
+  QIcon icon;
+  for (int scale : {1, 2}) {
+    QPixmap pm(kSize * scale, kSize * scale);
+    pm.setDevicePixelRatio(scale);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    QFont f = p.font();
+    f.setPixelSize(8);
+    p.setFont(f);
+    drawTool(p, tool);
+    p.end();
+    icon.addPixmap(pm);
+  }
+  return icon;
 }
 
 } // namespace norvane

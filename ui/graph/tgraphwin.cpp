@@ -2,6 +2,7 @@
 
 #include "config/environment.h"
 #include "graph/datalistview.h"
+#include "graph/graphcursormouse.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphpanelwidgets.h"
 #include "graph/graphvaluefield.h"
@@ -55,6 +56,7 @@ TGraphwin::TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts,
   m_sweepDialog = std::make_unique<SweepSetupDialog>(doc, this);
   m_tolDialog = std::make_unique<ToleranceSweepDialog>(this);
   m_area->setPainter([this](Canvas& canvas, const IntRect& area) { m_core.paint(canvas, area); });
+  new GraphCursorMouse(m_area, m_cursorBar, m_core, this);
   qApp->installEventFilter(this);
   resize(660, 500);
   refreshControls();
@@ -286,8 +288,33 @@ void TGraphwin::showWindow()
 
 void TGraphwin::showGraph()
 {
-  if (!isVisible()) show();
+  // Every run brings the results forward, above a maximised main window too, but the
+  // keyboard stays with the window in use (the schematic while tuning, a dialog's field).
+  QWidget* inUse = QApplication::activeWindow();
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  if (!isVisible()) {
+    show();
+    // Some platforms activate every window they map all the same, once the event loop runs
+    // again: the keyboard then goes back (see the activation in eventFilter).
+    m_handBackTo = inUse != this ? inUse : nullptr;
+    m_handBackClock.start();
+  }
+  raise();
   m_shownOnce = true;
+}
+
+void TGraphwin::handBackKeyboard()
+{
+  // Only the activation that follows the mapping at once; a click into the window later is
+  // the user's own choice.
+  constexpr qint64 kMappingMs = 300;
+  QPointer<QWidget> inUse = m_handBackTo;
+  m_handBackTo = nullptr;
+  if (inUse && inUse->isVisible() && m_handBackClock.isValid() &&
+      m_handBackClock.elapsed() < kMappingMs) {
+    inUse->activateWindow();
+    raise();
+  }
 }
 
 void TGraphwin::focusCursorScrollBar()
@@ -507,6 +534,8 @@ bool TGraphwin::eventFilter(QObject* watched, QEvent* event)
     }
   } else if (type == QEvent::WindowDeactivate && watched == this) {
     keyHeld(false); // the key release goes elsewhere
+  } else if (type == QEvent::WindowActivate && watched == this && m_handBackTo) {
+    handBackKeyboard();
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -11,8 +11,10 @@
 #include "graph/graphhost.h"
 #include "graph/graphrunoutput.h"
 #include "graph/graphwindowcore.h"
+#include "graph/tprntprev.h"
 #include "sim/simulate.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -51,7 +53,9 @@ class ToleranceSweepDialog;
 // The window's commands: menu items and tool buttons.
 enum class GraphCommand {
   SaveResults,
+  ExportTouchstone,
   Print,
+  ExportPdf,
   SaveBitmap,
   SquareGrid,
   SmithZ,
@@ -143,6 +147,9 @@ public:
   TPrntPrev& printPreview() { return *m_preview; }
   void openSchematicPreview();
   void openGraphPreview();
+  // "Export PDF...": the printed page(s) of the schematic or of this window's display
+  // (graph, chart or data list) as a PDF file; false when cancelled or not written.
+  bool exportPdf(PrintContent content);
   // Cursor position and circle toggle into the document before saving / back after loading.
   // Before any run the window has nothing of its own to give: the document keeps its values.
   void copyToDocument()
@@ -164,6 +171,8 @@ public:
   void requestAbort() { m_abortRequested = true; }
   // "&Save results as S parameter file".
   void saveResults();
+  // "Export Touchstone...": the full-precision Touchstone file of the circuit.
+  void exportTouchstone();
   // "Save graph as &Bitmap": false when cancelled or the file could not be written.
   bool saveGraphBitmap();
   // The window's client area as a picture.
@@ -226,6 +235,7 @@ private:
   void notAvailable(const QString& what);
   void callLink(const std::function<void()>& link, const QString& what);
   void keyHeld(bool held);
+  void handBackKeyboard();
 
   Tschema& m_doc;
   TenvironmentProps& m_env;
@@ -239,6 +249,9 @@ private:
   bool m_shownOnce = false;
   bool m_mainDisabled = false;
   bool m_multiSweeping = false;
+  // The window that had the keyboard when this one was first shown, and since when.
+  QPointer<QWidget> m_handBackTo;
+  QElapsedTimer m_handBackClock;
   struct SeenKey
   {
     const QEvent* event = nullptr;

@@ -1,6 +1,7 @@
 // The graph window's menus, tool bar and commands.
 #include "graph/tgraphwin.h"
 
+#include "config/environment.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphtoolicons.h"
 #include "graph/multisweep.h"
@@ -11,6 +12,7 @@
 #include "latin1text.h"
 #include "platform/prompts.h"
 #include "sim/results.h"
+#include "sim/touchstoneexport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,6 +26,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace norvane {
 
@@ -42,7 +45,9 @@ struct CommandText
 // Menu captions, in menu order.
 constexpr CommandText kCommandTexts[] = {
     {GraphCommand::SaveResults, "&Save results as S parameter file"},
+    {GraphCommand::ExportTouchstone, "Export &Touchstone\u2026"},
     {GraphCommand::Print, "&Print"},
+    {GraphCommand::ExportPdf, "Export P&DF..."},
     {GraphCommand::SaveBitmap, "Save graph as &Bitmap"},
     {GraphCommand::SquareGrid, "&Square grid"},
     {GraphCommand::SmithZ, "Smith &Z"},
@@ -153,7 +158,9 @@ void TGraphwin::createMenus()
       menu->addAction(m_actions[idx(c)]);
   };
   add(bar->addMenu("&File"),
-      {GraphCommand::SaveResults, GraphCommand::Print, GraphCommand::SaveBitmap});
+      {GraphCommand::SaveResults, GraphCommand::ExportTouchstone, GraphCommand::Print,
+       GraphCommand::ExportPdf,
+       GraphCommand::SaveBitmap});
   add(bar->addMenu("&Graph Type"),
       {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
        GraphCommand::Polar, GraphCommand::List, GraphCommand::LinSweep, GraphCommand::LogSweep});
@@ -196,8 +203,14 @@ void TGraphwin::runCommand(GraphCommand command)
   case GraphCommand::SaveResults:
     saveResults();
     break;
+  case GraphCommand::ExportTouchstone:
+    exportTouchstone();
+    break;
   case GraphCommand::Print:
     openGraphPreview();
+    break;
+  case GraphCommand::ExportPdf:
+    exportPdf(PrintContent::Graph);
     break;
   case GraphCommand::SaveBitmap:
     saveGraphBitmap();
@@ -298,6 +311,8 @@ SimulateResult TGraphwin::runSimulation()
   m_lastResult = Simulate(m_doc, m_session, out, m_prompts);
   QApplication::restoreOverrideCursor();
   m_running = false;
+  // A window first shown by this run is mapped from now on.
+  if (m_handBackTo) m_handBackClock.start();
   refreshControls();
   if (m_links.afterSimulation) m_links.afterSimulation(m_lastResult);
   return m_lastResult;
@@ -323,6 +338,20 @@ void TGraphwin::saveResults()
   m_lastResult = ExportSParameterFile(m_doc, m_session, out, m_prompts);
   m_running = false;
   // The plotted points survive an export; the picture is shown again as it was.
+  repaintGraph();
+  refreshControls();
+}
+
+void TGraphwin::exportTouchstone()
+{
+  if (m_running) return;
+  m_running = true;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const TouchstoneExportResult r =
+      ExportTouchstoneFile(m_doc, m_session, m_prompts, "Norvane " NORVANE_VERSION, m_env.filename);
+  QApplication::restoreOverrideCursor();
+  m_running = false;
+  m_lastResult = r.run;
   repaintGraph();
   refreshControls();
 }
@@ -419,6 +448,21 @@ void TGraphwin::openSchematicPreview()
 void TGraphwin::openGraphPreview()
 {
   m_preview->openOn(PrintContent::Graph);
+}
+
+bool TGraphwin::exportPdf(PrintContent content)
+{
+  // Offered as the document's name with ".pdf", in the document's folder.
+  std::filesystem::path suggested = m_env.filename;
+  suggested.replace_extension(".pdf");
+  const auto name =
+      m_prompts.saveFileName("Export PDF", kPdfFileFilter, suggested.filename().string());
+  if (!name || name->empty()) return false;
+  std::string path = *name;
+  if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+  m_preview->setContent(content);
+  m_preview->fitToPage();
+  return m_preview->exportPdf(path);
 }
 
 QImage TGraphwin::clientImage()

@@ -1,6 +1,7 @@
 #include "graph/tprntprev.h"
 
 #include "config/environment.h"
+#include "document/atomicwrite.h"
 #include "document/schema.h"
 #include "editor/schematicpainter.h"
 #include "graph/graphdrawingarea.h"
@@ -12,13 +13,18 @@
 #include "qtcanvas.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace norvane {
 
@@ -47,6 +53,35 @@ namespace {
 
 constexpr Color kShadowGrey = colors::grey;
 
+// The size of the drawing in screen pixels from the sheet's origin: its farthest component,
+// port, wire, line and text, with room for symbols and labels.
+QSize schematicExtent(const TDrawData& d)
+{
+  constexpr int kSymbolRoom = 60;
+  constexpr int kLetterWidth = 8;
+  int right = 1, bottom = 1;
+  const auto reach = [&](const TPoint& p, int dx, int dy) {
+    right = std::max(right, std::clamp(p.x, 0, 1 << 20) + dx);
+    bottom = std::max(bottom, std::clamp(p.y, 0, 1 << 20) + dy);
+  };
+  for (const Tcomponent& c : d.components)
+    reach(c.position, kSymbolRoom, kSymbolRoom);
+  for (const Tport* port : {&d.P1, &d.P2})
+    if (!(port->pos == kPortNotPlaced)) reach(port->pos, kSymbolRoom, kSymbolRoom);
+  for (const Tshort& w : d.wires) {
+    reach(w.start, 0, 0);
+    reach(w.finish, 0, 0);
+  }
+  for (const Tshape& l : d.lines) {
+    reach(l.start, 0, 0);
+    reach(l.finish, 0, 0);
+  }
+  for (const Ttextitem& t : d.texts)
+    reach(t.pos, kLetterWidth * static_cast<int>(std::min<std::size_t>(t.text.size(), 200)),
+          20);
+  return {right, bottom};
+}
+
 } // namespace
 
 TPrntPrev::TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Prompts& prompts,
@@ -66,6 +101,9 @@ TPrntPrev::TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Pro
     m_buttons[i]->setAutoDefault(false);
     buttons->addWidget(m_buttons[i]);
   }
+  // The scale in figures: the buttons double and halve it, the page shows what it means.
+  m_scaleLabel = new QLabel(panel);
+  buttons->addWidget(m_scaleLabel);
   buttons->addStretch();
   connect(m_buttons[0], &QPushButton::clicked, this, [this] { print(); });
   connect(m_buttons[1], &QPushButton::clicked, this, &TPrntPrev::reduceScale);
@@ -79,6 +117,7 @@ TPrntPrev::TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Pro
   layout->addWidget(panel);
   layout->addWidget(m_page, 1);
   resize(600, 520);
+  showScale();
 }
 
 TPrntPrev::~TPrntPrev()
@@ -92,6 +131,11 @@ QPushButton* TPrntPrev::button(int index) const
   return m_buttons[std::clamp(index, 0, 3)];
 }
 
+QString TPrntPrev::scaleText() const
+{
+  return m_scaleLabel->text();
+}
+
 QWidget* TPrntPrev::pageArea() const
 {
   return m_page;
@@ -100,15 +144,47 @@ QWidget* TPrntPrev::pageArea() const
 void TPrntPrev::setContent(PrintContent content)
 {
   m_content = content;
+  showScale();
+}
+
+void TPrntPrev::showScale()
+{
+  m_scaleLabel->setText(QString("Print scale: %1").arg(m_scale.value()));
   m_page->update();
+}
+
+void TPrntPrev::fitToPage()
+{
+  // The print scale at which the content fills the page (within its margins), so the
+  // preview opens on a page that shows it at a useful size.
+  const int W = m_printer->width();
+  const int H = m_printer->height();
+  if (m_content == PrintContent::Schematic) {
+    // The drawing starts a tenth of the page in; a twentieth stays free on the far sides.
+    const QSize extent = schematicExtent(m_doc.drawdat);
+    m_scale.set(fittingPrintScale(extent.width(), extent.height(), W * 17 / 20, H * 17 / 20));
+  } else if (listShown()) {
+    // Life size: the list's 8-point font, whose nine columns fit across the page.
+    const int screenDpi = std::max(1, logicalDpiY());
+    m_scale.set((m_printer->resolution() + screenDpi - 1) / screenDpi);
+  } else {
+    // The graph box with its labels beside and the read-out lines below it.
+    const IntRect area = m_graph.plotArea()->area();
+    m_scale.set(fittingPrintScale(area.width, area.height, W * 7 / 10, H * 6 / 10));
+  }
+  showScale();
 }
 
 void TPrntPrev::openOn(PrintContent content)
 {
   setContent(content);
-  // Centred on the screen.
+  fitToPage();
+  // Centred on the screen, and tall enough for a page that can be read: the reduction is a
+  // power of two, so a small window shows the page at a fraction of its size.
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QRect s = screen->availableGeometry();
+    const int tall = std::max(520, s.height() * 17 / 20);
+    resize(std::min(std::max(600, tall * 3 / 4), s.width()), std::min(tall, s.height()));
     move(s.left() + (s.width() - width()) / 2, s.top() + (s.height() - height()) / 2);
   }
   exec();
@@ -117,13 +193,13 @@ void TPrntPrev::openOn(PrintContent content)
 void TPrntPrev::reduceScale()
 {
   m_scale.reduce();
-  m_page->update();
+  showScale();
 }
 
 void TPrntPrev::increaseScale()
 {
   m_scale.increase();
-  m_page->update();
+  showScale();
 }
 
 void TPrntPrev::printerSetup()
@@ -232,6 +308,15 @@ void TPrntPrev::paintPreview(QPainter& painter, int width, int height)
 
 int TPrntPrev::print()
 {
+  if (m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty()) {
+    // No printer is installed (Qt then offers only its PDF writer): print to a file instead
+    // of failing to open a printer that is not there.
+    const auto name = m_prompts.saveFileName("Print to File", kPdfFileFilter, "*.pdf");
+    if (!name || name->empty()) return 0;
+    std::string path = *name;
+    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+    return exportPdf(path) ? m_lastPageCount : 0;
+  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QPainter painter;
   if (!painter.begin(m_printer.get())) {
@@ -239,53 +324,97 @@ int TPrntPrev::print()
     m_prompts.error("The printer could not be opened");
     return 0;
   }
-  int jobs = 1;
-  {
-    const int s = m_scale.value();
-    const int W = m_printer->width();
-    const int H = m_printer->height();
-    QtCanvas canvas(painter, m_printer->resolution());
-    canvas.setPen({colors::black, s, PenStyle::Solid, PenMode::Copy});
-    canvas.setFont({mainFontName(), printerFontSize(s, logicalDpiY(), m_printer->resolution()),
-                    colors::black, false});
-    canvas.setBrushStyle(BrushStyle::Clear);
-    if (m_content == PrintContent::Schematic) {
-      SchematicPaintOptions options;
-      options.fontName = mainFontName();
-      options.allowGrid = false;
-      const Font font = canvas.font();
-      PaintSchematic(canvas, m_doc, m_env, PaintScale{W / 10 / s, H / 10 / s, s, 1}, options);
-      canvas.setFont(font);
-      canvas.setBrushStyle(BrushStyle::Clear);
-      if (font.size >= 1) canvas.textOut(W / 20, H / 20, mainCaption());
-    } else {
-      GraphPageRequest r;
-      r.pageWidth = W;
-      r.pageHeight = H;
-      const IntRect area = m_graph.plotArea()->area();
-      r.boxWidth = s * area.width;
-      r.boxHeight = s * area.height;
-      r.caption = mainCaption();
-      if (listShown()) {
-        // A file cannot take a second print job without losing the first: its continuation
-        // goes on a new page of the same file. A printer gets a new job as usual.
-        const bool toFile = !m_printer->outputFileName().isEmpty();
-        drawDataListPage(canvas, r, m_graph.core().dataListRows(), [&] {
-          ++jobs;
-          if (toFile) {
-            m_printer->newPage();
-          } else {
-            painter.end();
-            painter.begin(m_printer.get());
-          }
-        });
-      } else {
-        drawGraphPage(canvas, m_graph.core(), r);
-      }
-    }
-  }
+  // A file cannot take a second print job without losing the first: its continuation goes
+  // on a new page of the same file. A printer gets a new job as usual.
+  const bool toFile = !m_printer->outputFileName().isEmpty();
+  const int jobs = printPages(painter, *m_printer, m_printer->resolution(), toFile);
   painter.end();
   QApplication::restoreOverrideCursor();
+  return jobs;
+}
+
+bool TPrntPrev::exportPdf(const std::string& path)
+{
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  // The pages the printer would get, on the printer's paper and resolution, made in memory
+  // and then written in one piece: a failed write leaves any previous file as it was.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  int pages = 0;
+  // In the printer colours, as the preview shows them.
+  const bool wasExchanged = m_exchanged;
+  exchangeColours(true);
+  {
+    QPdfWriter writer(&pdf);
+    writer.setPageLayout(m_printer->pageLayout());
+    writer.setResolution(m_printer->resolution());
+    writer.setCreator("Norvane");
+    writer.setTitle(toQt(mainCaption()));
+    QPainter painter;
+    if (painter.begin(&writer)) {
+      pages = printPages(painter, writer, writer.resolution(), true);
+      painter.end();
+    }
+  }
+  exchangeColours(wasExchanged);
+  m_lastPageCount = pages;
+  QApplication::restoreOverrideCursor();
+  if (pages == 0 || pdf.data().isEmpty()) {
+    m_prompts.error("The PDF file could not be made");
+    return false;
+  }
+  const FileResult written =
+      writeFileAtomically(path, std::string_view(pdf.data().constData(), pdf.data().size()));
+  if (!written) {
+    m_prompts.error(written.error);
+    return false;
+  }
+  return true;
+}
+
+int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution,
+                          bool toFile)
+{
+  int jobs = 1;
+  const int s = m_scale.value();
+  const int W = device.width();
+  const int H = device.height();
+  QtCanvas canvas(painter, resolution);
+  canvas.setPen({colors::black, s, PenStyle::Solid, PenMode::Copy});
+  canvas.setFont(
+      {mainFontName(), printerFontSize(s, logicalDpiY(), resolution), colors::black, false});
+  canvas.setBrushStyle(BrushStyle::Clear);
+  if (m_content == PrintContent::Schematic) {
+    SchematicPaintOptions options;
+    options.fontName = mainFontName();
+    options.allowGrid = false;
+    const Font font = canvas.font();
+    PaintSchematic(canvas, m_doc, m_env, PaintScale{W / 10 / s, H / 10 / s, s, 1}, options);
+    canvas.setFont(font);
+    canvas.setBrushStyle(BrushStyle::Clear);
+    if (font.size >= 1) canvas.textOut(W / 20, H / 20, mainCaption());
+    return jobs;
+  }
+  GraphPageRequest r;
+  r.pageWidth = W;
+  r.pageHeight = H;
+  const IntRect area = m_graph.plotArea()->area();
+  r.boxWidth = s * area.width;
+  r.boxHeight = s * area.height;
+  r.caption = mainCaption();
+  if (listShown()) {
+    drawDataListPage(canvas, r, m_graph.core().dataListRows(), [&] {
+      ++jobs;
+      if (toFile) {
+        device.newPage();
+      } else {
+        painter.end();
+        painter.begin(&device);
+      }
+    });
+  } else {
+    drawGraphPage(canvas, m_graph.core(), r);
+  }
   return jobs;
 }
 

@@ -6,10 +6,13 @@
 #include "graph/printgeometry.h"
 
 #include <QDialog>
+#include <QString>
 
 #include <memory>
 #include <string>
 
+class QPagedPaintDevice;
+class QLabel;
 class QPainter;
 class QPrinter;
 class QPushButton;
@@ -24,6 +27,9 @@ class Prompts;
 
 enum class PrintContent { Schematic, Graph };
 
+// The file dialog filter of PDF output.
+inline constexpr const char* kPdfFileFilter = "PDF files (*.pdf)|*.pdf|All files (*.*)|*.*";
+
 class TPrntPrev : public QDialog
 {
   Q_OBJECT
@@ -33,6 +39,8 @@ public:
   ~TPrntPrev() override;
 
   void setContent(PrintContent content);
+  // Sets the print scale at which the content fills the page (done on every opening).
+  void fitToPage();
   PrintContent content() const { return m_content; }
   // Opens the window modally on the content; returns when it is closed.
   void openOn(PrintContent content);
@@ -41,6 +49,9 @@ public:
   // Prints one page (the data list may need several print jobs); returns the number of print
   // jobs (pages of a file) made, 0 when the printer could not be opened.
   int print();
+  // The same pages as a PDF file at `path` (on the printer's paper), without a printer;
+  // false, after a message, when it could not be written (a previous file is then kept).
+  bool exportPdf(const std::string& path);
   void reduceScale();
   void increaseScale();
   void printerSetup();
@@ -51,6 +62,8 @@ public:
   PreviewGeometry previewGeometry() const;
   bool coloursExchanged() const { return m_exchanged; }
   QPushButton* button(int index) const; // 0 Print .. 3 Printer Setup
+  // "Print scale: s", beside the buttons.
+  QString scaleText() const;
   QWidget* pageArea() const;
 
   // What goes on a page: the main window's caption and font name.
@@ -65,6 +78,10 @@ protected:
 
 private:
   void exchangeColours(bool toPrinter);
+  void showScale();
+  // Draws the content's pages on a started painter; returns the number of print jobs (or
+  // pages of a file).
+  int printPages(QPainter& painter, QPagedPaintDevice& device, int resolution, bool toFile);
   bool listShown() const;
 
   Tschema& m_doc;
@@ -75,8 +92,10 @@ private:
   PrintScale m_scale;
   PrintContent m_content = PrintContent::Schematic;
   bool m_exchanged = false;
+  int m_lastPageCount = 0;
   PreviewPage* m_page = nullptr;
   QPushButton* m_buttons[4] = {};
+  QLabel* m_scaleLabel = nullptr;
 };
 
 } // namespace norvane

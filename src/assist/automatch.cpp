@@ -1,4 +1,4 @@
-#include "sim/match.h"
+#include "assist/automatch.h"
 
 #include "document/pins.h"
 #include "sim/netlist.h"
@@ -271,6 +271,27 @@ void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts)
   if (plan.port2.build) {
     buildPort(doc, 2, plan.port2, prompts);
   }
+}
+
+AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
+                              const std::function<SimulateResult()>& simulate, Prompts& prompts)
+{
+  AutoMatchOutcome outcome;
+  doc.drawdat.P1.Zo = request.r1;
+  doc.drawdat.P2.Zo = request.r2;
+  session.match = request;
+  const SimulateResult first = simulate();
+  session.match.mode = matchmode::None;
+  if (first.matchAnalysed) {
+    outcome.analysed = true;
+    const MatchPlan plan = MatchNetwork(first.match);
+    outcome.refused = plan.refused;
+    const int before = doc.drawdat.components.count();
+    ApplyMatchPlan(doc, plan, prompts);
+    outcome.networks = (doc.drawdat.components.count() - before) / 3;
+  }
+  outcome.finalRun = simulate();
+  return outcome;
 }
 
 } // namespace norvane

@@ -8,45 +8,14 @@
 
 #include "document/schema.h"
 #include "platform/prompts.h"
-#include "sim/complex.h"
+#include "sim/matchrequest.h"
+#include "sim/simulate.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace norvane {
-
-// The match request (`matchMode`): what the next simulation run matches.
-namespace matchmode {
-constexpr int None = 0;
-constexpr int Port1 = 1;
-constexpr int Port2 = 2;
-constexpr int Simultaneous = 3; // simultaneous conjugate match of both ports
-} // namespace matchmode
-
-namespace matchtopology {
-constexpr int LowPass = 0;  // series inductor, shunt capacitor
-constexpr int HighPass = 1; // series capacitor, shunt inductor
-} // namespace matchtopology
-
-struct MatchRequest
-{
-  int mode = matchmode::None;
-  double frequency = 0.0; // Hz
-  double r1 = 50.0;       // resistance port 1 is matched to, ohm
-  double r2 = 50.0;       // resistance port 2 is matched to, ohm
-  int topology1 = matchtopology::LowPass;
-  int topology2 = matchtopology::HighPass;
-};
-
-// Everything MatchNetwork reads. The transmission coefficients are the raw ones (2 V2 and
-// 2 V1', before the port-impedance scaling).
-struct MatchInput
-{
-  MatchRequest request;
-  Complex s11, s21, s12, s22;
-  double zo1 = 50.0; // the ports' present reference impedances
-  double zo2 = 50.0;
-};
 
 struct MatchElement
 {
@@ -106,5 +75,22 @@ MatchPlan MatchNetwork(const MatchInput& input);
 // are added; the port's Zo becomes the target resistance. A port whose network would exceed
 // the component or wire capacity is left as it is, with the editor's capacity message.
 void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts);
+
+// What one Auto Match did.
+struct AutoMatchOutcome
+{
+  bool analysed = false; // the first run reached the match frequency
+  bool refused = false;  // no simultaneous solution: the drawing was left as it was
+  int networks = 0;      // port networks inserted
+  SimulateResult finalRun;
+};
+
+// Auto Match as the window's OK and the command line carry it out: the ports' Zo become the
+// target resistances, a first run (`simulate`, with the request set in `session`) analyses
+// the circuit at the match frequency, the networks are designed and inserted (messages
+// through `prompts`), and a second run simulates the modified circuit over the normal sweep.
+// The request never outlives the first run, even when the circuit check refused it.
+AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
+                              const std::function<SimulateResult()>& simulate, Prompts& prompts);
 
 } // namespace norvane

@@ -1,7 +1,7 @@
-#include "sim/match.h"
+#include "assist/automatch.h"
 
 #include "platform/scriptedprompts.h"
-#include "test_netlist_circuits.h"
+#include "sim/test_netlist_circuits.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +228,65 @@ TEST(Match, CapacityIsRespected)
   ApplyMatchPlan(c.doc, MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {})), prompts);
   EXPECT_TRUE(prompts.saw("maximum of 1000 components"));
   EXPECT_TRUE(c.doc == before);
+}
+
+// Collects the points of a run.
+class Points : public SweepOutput
+{
+public:
+  void sweepPoint(int, const SweepPoint& point) override { points.push_back(point); }
+  std::vector<SweepPoint> points;
+};
+
+TEST(Match, AutoMatchRunsMatchThenSimulate)
+{
+  Circuit c = Circuit::shuntToGround(ckResistor, 100.0);
+  c.doc.Xax.min = 100e6;
+  c.doc.Xax.max = 200e6;
+  c.doc.Xax.numpoints = 1;
+  c.doc.Xax.freqmode = freqmode::Linear;
+  c.doc.plotformat = plotformat::DataList;
+  SimulationSession session;
+  ScriptedPrompts prompts;
+  std::vector<std::vector<SweepPoint>> runs;
+  MatchRequest request;
+  request.mode = matchmode::Port1;
+  request.frequency = 100e6;
+  const AutoMatchOutcome outcome = RunAutoMatch(
+      c.doc, session, request,
+      [&] {
+        Points out;
+        const SimulateResult r = Simulate(c.doc, session, out, prompts);
+        runs.push_back(out.points);
+        return r;
+      },
+      prompts);
+  EXPECT_TRUE(outcome.analysed);
+  EXPECT_FALSE(outcome.refused);
+  EXPECT_EQ(outcome.networks, 1);
+  EXPECT_EQ(session.match.mode, matchmode::None);
+  ASSERT_EQ(c.doc.drawdat.components.count(), 5);
+  // The first run at the match frequency only, the second over the sweep: the matched
+  // circuit reflects nothing at 100 MHz.
+  ASSERT_EQ(runs.size(), 2u);
+  ASSERT_EQ(runs[0].size(), 1u);
+  ASSERT_EQ(runs[1].size(), 2u);
+  EXPECT_LT(ComplexAbs(runs[1][0].s11), 1e-9);
+  EXPECT_GT(ComplexAbs(runs[1][1].s11), 0.1);
+
+  // A circuit the check refuses: nothing is inserted and the request does not linger.
+  Circuit empty;
+  session.match = {};
+  const AutoMatchOutcome refused = RunAutoMatch(
+      empty.doc, session, request,
+      [&] {
+        Points out;
+        return Simulate(empty.doc, session, out, prompts);
+      },
+      prompts);
+  EXPECT_FALSE(refused.analysed);
+  EXPECT_EQ(session.match.mode, matchmode::None);
+  EXPECT_EQ(empty.doc.drawdat.components.count(), 0);
 }
 
 } // namespace

@@ -1,0 +1,66 @@
+// Live tuning in tune mode: the arrow keys and the wheel step the main value of the component
+// the last click chose, re-simulating after every step.
+#include "editor/schematiceditor.h"
+
+#include "editor/editorhelpers.h"
+#include "editor/tunedvalue.h"
+
+namespace norvane {
+
+using namespace editordetail;
+
+int TunedValueSlot(int ctype)
+{
+  switch (ctype) {
+  case ckResistor:
+  case ckCapacitor:
+  case ckInductor:
+  case ckOpAmp:
+  case ckTransformer:
+  case ckMutual:
+  case ckBipolar:
+  case ckVCVS:
+  case ckVCCS:
+  case ckCCVS:
+  case ckCCCS:
+    return 1;
+  case ckTxLine:
+    return 3; // the length; its Zo is slot 1
+  default:
+    return 0;
+  }
+}
+
+int SchematicEditor::tunedComponent() const
+{
+  const TDrawData& d = m_doc.drawdat;
+  // The choice lapses when tune mode ends or the component is gone or deselected.
+  if (m_mode != emTune || m_tuned < 1 || m_tuned > d.components.count()) return 0;
+  const Tcomponent& c = d.components[m_tuned];
+  if (!c.selected || TunedValueSlot(c.ctype) == 0) return 0;
+  return m_tuned;
+}
+
+bool SchematicEditor::stepTunedValue(int steps)
+{
+  const int index = tunedComponent();
+  if (index == 0 || steps == 0) return false;
+  Tcomponent& c = m_doc.drawdat.components[index];
+  Ttolvalue& value = c.value[TunedValueSlot(c.ctype)];
+  const std::optional<double> next = StepValue(value.nom, m_tuneStep, steps);
+  if (!next || *next == value.nom) return false;
+  if (m_tuneUndoFor != index) {
+    // The first step of this component records the state before it; later steps add to it.
+    m_history.push(captureForComponent(m_doc, c));
+    m_tuneUndoFor = index;
+  }
+  value.nom = *next;
+  value.actual = *next;
+  m_modified = true;
+  m_host.stateChanged();
+  m_host.repaint();
+  m_host.simulate();
+  return true;
+}
+
+} // namespace norvane

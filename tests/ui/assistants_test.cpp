@@ -1,0 +1,269 @@
+// The design assistants and Auto Match on real widgets: opened from their menu items, typed
+// into, previewed, and simulated into the document.
+
+#include "uitestsupport.h"
+
+#include "assistants/assistantpreview.h"
+#include "assistants/assistantwindows.h"
+#include "assistants/attenuatorwindow.h"
+#include "assistants/automatchwindow.h"
+#include "assistants/filterwindow.h"
+#include "assistants/matchwindow.h"
+#include "dialogs/realedit.h"
+#include "graph/tgraphwin.h"
+#include "qtcanvas.h"
+
+#include "document/pins.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace norvane::test {
+namespace {
+
+void typeInto(QLineEdit* field, const QString& text)
+{
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, text);
+}
+
+class AssistantsTest : public MainWindowTest
+{
+protected:
+  // After Simulate: the document holds exactly the preview's circuit, moved by dx.
+  void expectDocumentHolds(const AssistantCircuit& c, int dx)
+  {
+    const TDrawData& d = drawing();
+    ASSERT_EQ(d.components.count(), c.components.count());
+    for (int i = 1; i <= c.components.count(); ++i) {
+      SCOPED_TRACE(i);
+      const Tcomponent& want = c.components[i];
+      const Tcomponent& got = d.components[i];
+      EXPECT_EQ(got.ctype, want.ctype);
+      EXPECT_EQ(got.crot, want.crot);
+      EXPECT_EQ(got.position, (TPoint{want.position.x + dx, want.position.y}));
+      EXPECT_EQ(got.value[1].nom, want.value[1].nom);
+      EXPECT_EQ(got.value[1].mintol, want.value[1].mintol);
+    }
+    ASSERT_EQ(d.wires.count(), c.wires.count());
+    for (int i = 1; i <= c.wires.count(); ++i) {
+      EXPECT_EQ(d.wires[i].start, (TPoint{c.wires[i].start.x + dx, c.wires[i].start.y}));
+      EXPECT_EQ(d.wires[i].finish, (TPoint{c.wires[i].finish.x + dx, c.wires[i].finish.y}));
+    }
+    EXPECT_EQ(d.P1.pos, (TPoint{c.P1.pos.x + dx, c.P1.pos.y}));
+    EXPECT_EQ(d.P2.pos, (TPoint{c.P2.pos.x + dx, c.P2.pos.y}));
+    EXPECT_EQ(d.P1.Zo, c.P1.Zo);
+    EXPECT_EQ(d.P2.Zo, c.P2.Zo);
+    EXPECT_EQ(d.P1.crot, 1);
+    EXPECT_EQ(d.P2.crot, 1);
+    // The graph window ran the new circuit.
+    EXPECT_TRUE(window->graphWindow()->lastResult().ran);
+    EXPECT_TRUE(window->graphWindow()->isVisible());
+    EXPECT_EQ(env.filename, "unnamed.cct");
+    EXPECT_EQ(window->windowTitle(), "Norvane - unnamed.cct");
+  }
+};
+
+TEST_F(AssistantsTest, MatchWindowDesignsAndSimulates)
+{
+  window->action(Command::MatchAssistant)->trigger();
+  MatchWindow* w = window->assistants()->match();
+  ASSERT_TRUE(w->isVisible());
+  EXPECT_EQ(w->windowTitle(), "Match");
+  EXPECT_FALSE(w->isModal());
+  // The defaults: the L low pass for 50 to 200 ohm at 100 MHz.
+  const AssistantCircuit& c = w->circuit();
+  ASSERT_EQ(c.components.count(), 3);
+  EXPECT_EQ(c.components[1].ctype, ckInductor);
+  EXPECT_NEAR(c.components[1].value[1].nom, 137.8e-9, 0.05e-9);
+  EXPECT_EQ(c.components[1].position, (TPoint{110, 50}));
+  EXPECT_EQ(w->bandwidthField()->text(), "57.74MHz");
+  EXPECT_FALSE(w->bandwidthField()->isEnabled());
+  // The preview is painted on the schematic's background colour.
+  env.papercolor = 0x204060;
+  const QImage picture = w->preview()->grab().toImage();
+  EXPECT_EQ(picture.pixelColor(2, 2), toQColor(env.papercolor));
+
+  // Zin 75 ohm, recalculated.
+  typeInto(w->zinField(), "75");
+  w->calculateButton()->click();
+  EXPECT_EQ(w->zinField()->text(), "75R");
+  EXPECT_EQ(c.P1.Zo, 75.0);
+
+  // The pad: resistors, frequency and bandwidth disabled.
+  w->topologyList()->setCurrentIndex(static_cast<int>(MatchTopology::MinimumLossPad));
+  EXPECT_EQ(c.components[1].ctype, ckResistor);
+  EXPECT_FALSE(w->frequencyField()->isEnabled());
+  // Equal impedances: the message, and the preview keeps the last circuit.
+  typeInto(w->zoutField(), "75");
+  w->calculateButton()->click();
+  EXPECT_TRUE(prompts.saw(kMsgImpedancesEqual));
+  EXPECT_EQ(c.components[1].ctype, ckResistor);
+
+  // Back to 200 ohm and the Tee; Simulate writes the preview's circuit.
+  // The Tee with the L network's own bandwidth is refused (Q too low for 200:75).
+  typeInto(w->zoutField(), "200");
+  w->topologyList()->setCurrentIndex(static_cast<int>(MatchTopology::TeeLowPass));
+  EXPECT_TRUE(prompts.saw(kMsgNonRealisableBandwidth));
+  EXPECT_TRUE(w->bandwidthField()->isEnabled());
+  typeInto(w->bandwidthField(), "10MHz");
+  w->calculateButton()->click();
+  ASSERT_EQ(c.components.count(), 4);
+  const AssistantCircuit preview = c;
+  window->setModified(false);
+  prompts.messages.clear();
+  w->simulateButton()->click();
+  EXPECT_FALSE(prompts.saw(kMsgOverwriteSchematic)); // not modified: no question
+  EXPECT_FALSE(w->isVisible());
+  expectDocumentHolds(preview, 0);
+  EXPECT_EQ(doc->Xax.min, 100e6 - 5 * 10e6);
+  EXPECT_EQ(doc->Xax.max, 100e6 + 5 * 10e6);
+  EXPECT_FALSE(window->isModified()); // left as it was
+
+  // Opened again: the same window with the inputs as they were left.
+  window->action(Command::MatchAssistant)->trigger();
+  EXPECT_EQ(window->assistants()->match(), w);
+  EXPECT_EQ(w->zinField()->text(), "75R");
+}
+
+TEST_F(AssistantsTest, AttenuatorWindowAsksBeforeOverwriting)
+{
+  window->action(Command::AttenuatorAssistant)->trigger();
+  AttenuatorWindow* w = window->assistants()->attenuator();
+  ASSERT_TRUE(w->isVisible());
+  EXPECT_EQ(w->windowTitle(), "Attenuator");
+  const AssistantCircuit& c = w->circuit();
+  ASSERT_EQ(c.components.count(), 5); // the Pi defaults
+  EXPECT_NEAR(c.components[3].value[1].nom, 71.15, 0.005);
+
+  // Text that is not a number is refused and changes nothing.
+  typeInto(w->attenuationField(), "abc");
+  w->calculateButton()->click();
+  EXPECT_TRUE(prompts.saw("Attenuation: 'abc' is not a number"));
+  EXPECT_NEAR(c.components[3].value[1].nom, 71.15, 0.005);
+
+  typeInto(w->attenuationField(), "6");
+  typeInto(w->toleranceField(), "1");
+  w->calculateButton()->click();
+  EXPECT_EQ(w->attenuationField()->text(), "6dB");
+  EXPECT_EQ(w->toleranceField()->text(), "1%");
+  EXPECT_EQ(c.components[1].value[1].maxtol, 1.0);
+
+  // Bridged Tee: one impedance for both sides.
+  typeInto(w->outputField(), "75");
+  w->topologyList()->setCurrentIndex(static_cast<int>(AttenuatorTopology::BridgedTee));
+  EXPECT_FALSE(w->outputField()->isEnabled());
+  EXPECT_EQ(w->outputField()->text(), w->inputField()->text());
+  ASSERT_EQ(c.components.count(), 5);
+  EXPECT_EQ(c.P2.Zo, 50.0);
+
+  // A modified schematic is only overwritten when the user agrees.
+  drawResistorToGround();
+  ASSERT_TRUE(window->isModified());
+  const int drawn = drawing().components.count();
+  prompts.answers.push_back(Answer::No);
+  w->simulateButton()->click();
+  EXPECT_TRUE(prompts.saw(kMsgOverwriteSchematic));
+  EXPECT_EQ(drawing().components.count(), drawn);
+  EXPECT_TRUE(w->isVisible());
+
+  const AssistantCircuit preview = c;
+  prompts.answers.push_back(Answer::Yes);
+  w->simulateButton()->click();
+  expectDocumentHolds(preview, 0);
+  EXPECT_EQ(doc->Xax.freqmode, 2);
+  EXPECT_EQ(doc->Xax.min, env.lowfreq);
+}
+
+TEST_F(AssistantsTest, FilterWindowPreviewsScrollsAndSimulates)
+{
+  window->action(Command::FilterAssistant)->trigger();
+  FilterWindow* w = window->assistants()->filter();
+  ASSERT_TRUE(w->isVisible());
+  EXPECT_EQ(w->windowTitle(), "Filter");
+  const AssistantCircuit& c = w->circuit();
+  ASSERT_EQ(c.components.count(), 4);
+  EXPECT_NEAR(c.components[2].value[1].nom, 636.6e-12, 0.05e-12);
+  EXPECT_FALSE(w->rippleField()->isEnabled());
+  EXPECT_FALSE(w->centreField()->isEnabled());
+
+  // 20 poles are written back as 15 and build 15 elements.
+  typeInto(w->polesField(), "20");
+  w->calculateButton()->click();
+  EXPECT_EQ(w->polesField()->text(), "15");
+  EXPECT_EQ(c.components.count(), 15 + 7);
+  // The preview is centred on the ladder and the scroll bar moves it.
+  AssistantPreview* preview = w->preview();
+  const int centred = preview->shift();
+  EXPECT_EQ(centred, static_cast<int>(std::nearbyint(preview->width() / 2.0)) - 15 * 40);
+  w->scrollBar()->setValue(10);
+  EXPECT_EQ(preview->shift(), centred - 15 * 10 * 2);
+
+  // Chebyshev 4 poles: the ripple field opens, the load is 67.77 ohm.
+  typeInto(w->polesField(), "4");
+  w->typeList()->setCurrentIndex(static_cast<int>(FilterType::Chebyshev));
+  EXPECT_TRUE(w->rippleField()->isEnabled());
+  EXPECT_NEAR(c.P2.Zo, 67.77, 0.005);
+  EXPECT_EQ(w->bandwidthField()->text(), "10MHz");
+  EXPECT_EQ(w->rippleField()->text(), "0.1dB");
+
+  const AssistantCircuit designed = c;
+  w->simulateButton()->click();
+  expectDocumentHolds(designed, 20); // x + 25 onto the grid
+  EXPECT_EQ(drawing().P1.pos, (TPoint{20, 50}));
+  EXPECT_EQ(drawing().components[1].position, (TPoint{80, 50}));
+  EXPECT_TRUE(window->isModified());
+  EXPECT_EQ(doc->Xax.min, 1e6);
+  EXPECT_EQ(doc->Xax.max, 100e6);
+}
+
+TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
+{
+  drawResistorToGround();
+  doc->drawdat.components[1].value[1].nom = 100.0; // 100 ohm on the 50 ohm port
+  doc->Xax.min = 10e6;
+  doc->Xax.max = 190e6;
+  doc->Xax.numpoints = 18;
+  doc->Xax.freqmode = freqmode::Linear;
+  window->action(Command::Simulate)->trigger();
+  TGraphwin* graph = window->graphWindow();
+  ASSERT_TRUE(graph->lastResult().ran);
+  graph->cursorScrollBar()->setValue(10); // 100 MHz
+
+  graph->action(GraphCommand::AutoMatch)->trigger();
+  AutoMatchWindow* w = window->assistants()->autoMatch();
+  ASSERT_TRUE(w->isVisible());
+  EXPECT_EQ(w->windowTitle(), "Auto Match");
+  EXPECT_NEAR(w->frequencyField()->value(), 100e6, 1.0);
+  // Only port 1 is connected.
+  EXPECT_TRUE(w->modeButton(matchmode::Port1)->isEnabled());
+  EXPECT_TRUE(w->modeButton(matchmode::Port1)->isChecked());
+  EXPECT_FALSE(w->modeButton(matchmode::Simultaneous)->isEnabled());
+  EXPECT_FALSE(w->portGroup(2)->isEnabled());
+  EXPECT_EQ(w->topologyList(1)->currentText(), "Low Pass");
+
+  w->accept();
+  EXPECT_FALSE(w->isVisible());
+  const TDrawData& d = drawing();
+  ASSERT_EQ(d.components.count(), 2 + 3);
+  EXPECT_EQ(d.P1.pos, (TPoint{120, 180})); // moved 100 right, the port 80 back
+  EXPECT_EQ(d.components[3].ctype, ckInductor);
+  EXPECT_NEAR(d.components[3].value[1].nom, 79.6e-9, 0.05e-9);
+  EXPECT_EQ(d.components[4].ctype, ckCapacitor);
+  EXPECT_NEAR(d.components[4].value[1].nom, 15.9e-12, 0.05e-12);
+  // The second run swept the matched circuit: nothing reflected at 100 MHz.
+  EXPECT_TRUE(graph->lastResult().ran);
+  EXPECT_EQ(graph->core().points().count(), 19);
+  EXPECT_TRUE(window->isModified());
+  // Undo takes the networks back out.
+  window->action(Command::Undo)->trigger();
+  EXPECT_EQ(drawing().components.count(), 2);
+  EXPECT_EQ(drawing().P1.pos, (TPoint{100, 180}));
+}
+
+} // namespace
+} // namespace norvane::test

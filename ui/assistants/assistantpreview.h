@@ -1,0 +1,34 @@
+#pragma once
+// The circuit picture of a design assistant: its private circuit drawn with the schematic's
+// symbols at 1/1 on the schematic background colour, shifted right by an offset (the filter
+// centres its ladder and scrolls it).
+
+#include "assist/assistantcircuit.h"
+
+#include <QWidget>
+
+namespace norvane {
+
+struct TenvironmentProps;
+
+class AssistantPreview : public QWidget
+{
+  Q_OBJECT
+
+public:
+  AssistantPreview(const AssistantCircuit& circuit, const TenvironmentProps& env,
+                   QWidget* parent = nullptr);
+
+  void setShift(int x);
+  int shift() const { return m_shift; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  const AssistantCircuit& m_circuit;
+  const TenvironmentProps& m_env;
+  int m_shift = 0;
+};
+
+} // namespace norvane

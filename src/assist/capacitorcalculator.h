@@ -1,10 +1,9 @@
 #pragma once
 // The capacitor calculator window without the window: a parallel-plate capacitor from its
-// plate area (sq mm), spacing (mm) and dielectric. The material list beside the permittivity
-// is a MaterialChoice over kDielectricMaterials, "Air Er=1" selected at creation.
+// plate area (sq mm), spacing (mm) and dielectric. The material list below the permittivity
+// offers kDielectricMaterials, "Air Er=1" selected at creation.
 
-#include "assist/calcnotices.h"
-#include "assist/materials.h"
+#include "assist/calculatorpages.h"
 #include "assist/platecapacitor.h"
 
 #include <string>
@@ -18,8 +17,6 @@ struct CapacitorFields
   std::string permittivity = "1"; // "Dielectric  Er    (D)", limits 1 and 1e12
 };
 
-inline constexpr int kCapacitorMaterialDefault = kAirDielectric;
-
 struct CapacitorTexts
 {
   CapacitorFields fields;  // the inputs as read
@@ -29,5 +26,7 @@ struct CapacitorTexts
 };
 
 CapacitorTexts calculateCapacitor(const CapacitorFields& fields);
+
+std::span<const CalcPage<CapacitorFields, CapacitorTexts>> capacitorPages();
 
 } // namespace norvane

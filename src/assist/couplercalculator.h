@@ -2,7 +2,7 @@
 // The directional coupler window without the window: five coupler constructions, all
 // calculated at once. Dimensions typed in mm, capacitors in pF, frequencies in MHz.
 
-#include "assist/calcnotices.h"
+#include "assist/calculatorpages.h"
 #include "assist/coupledmicrostrip.h"
 #include "assist/couplers.h"
 
@@ -60,5 +60,7 @@ struct CouplerTexts
 };
 
 CouplerTexts calculateCouplers(const CouplerFields& fields);
+
+std::span<const CalcPage<CouplerFields, CouplerTexts>> couplerPages();
 
 } // namespace norvane

@@ -3,7 +3,7 @@
 // spiral, printed short-circuited stub), all calculated at once. Input texts in, result
 // texts out; dimensions typed in mm.
 
-#include "assist/calcnotices.h"
+#include "assist/calculatorpages.h"
 #include "assist/inductors.h"
 
 #include <string>
@@ -41,5 +41,7 @@ struct InductorTexts
 };
 
 InductorTexts calculateInductors(const InductorFields& fields);
+
+std::span<const CalcPage<InductorFields, InductorTexts>> inductorPages();
 
 } // namespace norvane

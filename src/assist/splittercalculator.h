@@ -2,7 +2,7 @@
 // The splitter window without the window: the resistive splitter and the lumped Wilkinson,
 // both calculated at once. Frequency typed in MHz.
 
-#include "assist/calcnotices.h"
+#include "assist/calculatorpages.h"
 #include "assist/splitters.h"
 
 #include <string>
@@ -31,5 +31,7 @@ struct SplitterTexts
 };
 
 SplitterTexts calculateSplitters(const SplitterFields& fields);
+
+std::span<const CalcPage<SplitterFields, SplitterTexts>> splitterPages();
 
 } // namespace norvane

@@ -6,94 +6,137 @@ namespace norvane {
 
 namespace {
 constexpr double kMm = 1e-3;
+
+// Limits of the inputs, in the units typed.
+constexpr NumberBounds kDimension{1e-12, 1e12};
+constexpr NumberBounds kGroundSeparation{0, 1e12};
+constexpr NumberBounds kPermittivity{1, 10000};
+constexpr NumberBounds kStriplinePermittivity{1, 1e12};
+constexpr NumberBounds kFrequencyMHz{1e-12, 1e15};
+constexpr NumberBounds kRelative{1e-12, 1e12}; // flat-twin permeability, permittivity
+
+using T = TxLineTexts;
+using D = TxLineMaterialDefaults;
+constexpr CalcMaterial kMicrostripBoard{"Dielectric", kDielectricMaterials, D::microstrip};
+constexpr CalcMaterial kStriplineBoard{"Dielectric", kDielectricMaterials, D::stripline};
+constexpr CalcMaterial kCoaxDielectric{"Dielectric", kDielectricMaterials, D::coax};
+constexpr CalcMaterial kTwinMagnetic{"magnetic medium", kMagneticMaterials, D::flatTwinMagnetic};
+constexpr CalcMaterial kTwinDielectric{"dielectric", kDielectricMaterials, D::flatTwinDielectric};
+constexpr std::string_view kBoardNotes[] = {"Notes:", "Zo Accuracy <5% "};
+
+using MS = MicrostripFields;
+constexpr CalcInput<MS> kMicrostripInputs[] = {
+    {&MS::width, "Track Width (W)", "mm", kMm, kDimension},
+    {&MS::thickness, "Track Thickness (T)", "mm", kMm, kDimension},
+    {&MS::height, "Dielectric Thickness (H)", "mm", kMm, kDimension},
+    {&MS::permittivity,
+     "Dielectric Permittivity (Er)",
+     "",
+     1,
+     kPermittivity,
+     {},
+     &kMicrostripBoard},
+};
+constexpr CalcResult<MS, T> kMicrostripResults[] = {
+    {&T::microstripImpedance, "Characteristic Impedance="},
+    {&T::microstripVelocity, "Phase Velocity ="}};
+
+std::string calculateMicrostrip(const PageValues* v, T& out)
+{
+  if (v) out.microstrip = calcMicrostrip(lineInput<MicrostripInput>(*v));
+  out.microstripImpedance = impedanceText(out.microstrip.impedance);
+  out.microstripVelocity = velocityText(out.microstrip.velocity1e8);
+  return out.microstrip.error;
+}
+
+using SL = StriplineFields;
+constexpr CalcInput<SL> kStriplineInputs[] = {
+    {&SL::width, "Track Width (W)", "mm", kMm, kDimension},
+    {&SL::thickness, "Track Thickness (T)", "mm", kMm, kDimension},
+    {&SL::separation, "Gnd Plane Separation (S)", "mm", kMm, kGroundSeparation},
+    {&SL::permittivity,
+     "Dielectric Permittivity (Er)",
+     "",
+     1,
+     kStriplinePermittivity,
+     {},
+     &kStriplineBoard},
+};
+constexpr CalcResult<SL, T> kStriplineResults[] = {
+    {&T::striplineImpedance, "Characteristic Impedance="},
+    {&T::striplineVelocity, "Phase Velocity ="}};
+
+std::string calculateStripline(const PageValues* v, T& out)
+{
+  if (v) out.stripline = calcStripline(lineInput<StriplineInput>(*v));
+  out.striplineImpedance = impedanceText(out.stripline.impedance);
+  out.striplineVelocity = velocityText(out.stripline.velocity1e8);
+  return out.stripline.error;
+}
+
+using CX = CoaxFields;
+constexpr CalcInput<CX> kCoaxInputs[] = {
+    {&CX::shieldDiameter, "Shield Diameter (D)", "mm", kMm, kDimension},
+    {&CX::conductorDiameter, "Conductor Diameter (d)", "mm", kMm, kDimension},
+    {&CX::permittivity, "Dielectric Permittivity (Er)", "", 1, kPermittivity, {}, &kCoaxDielectric},
+    {&CX::frequencyMHz, "Atten @", "MHz = ", 1e6, kFrequencyMHz, "Atten @ MHz"},
+};
+constexpr CalcResult<CX, T> kCoaxResults[] = {{&T::coaxImpedance, "Characteristic Impedance="},
+                                              {&T::coaxLoss, "For copper", &CX::frequencyMHz},
+                                              {&T::coaxVelocity, "Phase Velocity ="}};
+
+std::string calculateCoax(const PageValues* v, T& out)
+{
+  if (v) out.coax = calcCoax(lineInput<CoaxInput>(*v));
+  out.coaxImpedance = impedanceText(out.coax.impedance);
+  out.coaxLoss = fixedText(out.coax.lossDbPerMetre, 1, "dB/m");
+  out.coaxVelocity = velocityText(out.coax.velocity1e8);
+  return out.coax.error;
+}
+
+using FT = FlatTwinFields;
+constexpr CalcInput<FT> kFlatTwinInputs[] = {
+    {&FT::separation, "Separation (s)", "mm", kMm, kDimension},
+    {&FT::conductorDiameter, "Conductor diameter (d)", "mm", kMm, kDimension},
+    {&FT::permeability, "relative permeability", "", 1, kRelative, {}, &kTwinMagnetic},
+    {&FT::permittivity, "relative permittivity", "", 1, kRelative, {}, &kTwinDielectric},
+};
+constexpr CalcResult<FT, T> kFlatTwinResults[] = {
+    {&T::flatTwinImpedance, "Characteristic Impedance="}};
+
+std::string calculateFlatTwin(const PageValues* v, T& out)
+{
+  if (v) out.flatTwin = calcFlatTwin(lineInput<FlatTwinInput>(*v));
+  out.flatTwinImpedance = impedanceText(out.flatTwin.impedance);
+  return out.flatTwin.error;
+}
+
+const TxLinePages kPages{
+    {"Microstrip", kMicrostripInputs, kMicrostripResults, calculateMicrostrip, kBoardNotes, true},
+    {"Stripline", kStriplineInputs, kStriplineResults, calculateStripline, kBoardNotes},
+    {"Co-axial cable", kCoaxInputs, kCoaxResults, calculateCoax, {}, true},
+    {"Flat-twin", kFlatTwinInputs, kFlatTwinResults, calculateFlatTwin},
+};
 } // namespace
+
+const TxLinePages& txLinePages()
+{
+  return kPages;
+}
 
 std::string impedanceText(std::optional<double> ohms)
 {
   return engineeringText(ohms, 2, "R");
 }
 
-std::optional<MicrostripInput> readMicrostripFields(MicrostripFields& f, FieldReader& reader)
-{
-  using namespace txlinebounds;
-  const auto w = reader.read(f.width, "Track Width (W)", kDimension);
-  const auto t = reader.read(f.thickness, "Track Thickness (T)", kDimension);
-  const auto h = reader.read(f.height, "Dielectric Thickness (H)", kDimension);
-  const auto er = reader.read(f.permittivity, "Dielectric Permittivity (Er)", kPermittivity);
-  if (reader.failed()) return std::nullopt;
-  return MicrostripInput{*w * kMm, *t * kMm, *h * kMm, *er};
-}
-
-std::optional<StriplineInput> readStriplineFields(StriplineFields& f, FieldReader& reader)
-{
-  using namespace txlinebounds;
-  const auto w = reader.read(f.width, "Track Width (W)", kDimension);
-  const auto t = reader.read(f.thickness, "Track Thickness (T)", kDimension);
-  const auto s = reader.read(f.separation, "Gnd Plane Separation (S)", kGroundSeparation);
-  const auto er =
-      reader.read(f.permittivity, "Dielectric Permittivity (Er)", kStriplinePermittivity);
-  if (reader.failed()) return std::nullopt;
-  return StriplineInput{*w * kMm, *t * kMm, *s * kMm, *er};
-}
-
-std::optional<CoaxInput> readCoaxFields(CoaxFields& f, FieldReader& reader)
-{
-  using namespace txlinebounds;
-  const auto dOuter = reader.read(f.shieldDiameter, "Shield Diameter (D)", kDimension);
-  const auto dInner = reader.read(f.conductorDiameter, "Conductor Diameter (d)", kDimension);
-  const auto er = reader.read(f.permittivity, "Dielectric Permittivity (Er)", kPermittivity);
-  const auto fMHz = reader.read(f.frequencyMHz, "Atten @ MHz", kFrequencyMHz);
-  if (reader.failed()) return std::nullopt;
-  return CoaxInput{*dOuter * kMm, *dInner * kMm, *er, *fMHz * 1e6};
-}
-
-std::optional<FlatTwinInput> readFlatTwinFields(FlatTwinFields& f, FieldReader& reader)
-{
-  using namespace txlinebounds;
-  const auto s = reader.read(f.separation, "Separation (s)", kDimension);
-  const auto d = reader.read(f.conductorDiameter, "Conductor diameter (d)", kDimension);
-  const auto ur = reader.read(f.permeability, "relative permeability", kRelative);
-  const auto er = reader.read(f.permittivity, "relative permittivity", kRelative);
-  if (reader.failed()) return std::nullopt;
-  return FlatTwinInput{*s * kMm, *d * kMm, *ur, *er};
-}
-
 TxLineTexts calculateTxLines(const TxLineFields& fields)
 {
   TxLineTexts out;
   out.fields = fields;
-
-  {
-    FieldReader reader("Microstrip");
-    if (const auto in = readMicrostripFields(out.fields.microstrip, reader))
-      out.microstrip = calcMicrostrip(*in);
-    out.notices.notePage(reader, "Microstrip", out.microstrip.error);
-    out.microstripImpedance = impedanceText(out.microstrip.impedance);
-    out.microstripVelocity = velocityText(out.microstrip.velocity1e8);
-  }
-  {
-    FieldReader reader("Stripline");
-    if (const auto in = readStriplineFields(out.fields.stripline, reader))
-      out.stripline = calcStripline(*in);
-    out.notices.notePage(reader, "Stripline", out.stripline.error);
-    out.striplineImpedance = impedanceText(out.stripline.impedance);
-    out.striplineVelocity = velocityText(out.stripline.velocity1e8);
-  }
-  {
-    FieldReader reader("Co-axial cable");
-    if (const auto in = readCoaxFields(out.fields.coax, reader)) out.coax = calcCoax(*in);
-    out.notices.notePage(reader, "Co-axial cable", out.coax.error);
-    out.coaxImpedance = impedanceText(out.coax.impedance);
-    out.coaxLoss = fixedText(out.coax.lossDbPerMetre, 1, "dB/m");
-    out.coaxVelocity = velocityText(out.coax.velocity1e8);
-  }
-  {
-    FieldReader reader("Flat-twin");
-    if (const auto in = readFlatTwinFields(out.fields.flatTwin, reader))
-      out.flatTwin = calcFlatTwin(*in);
-    out.notices.notePage(reader, "Flat-twin", out.flatTwin.error);
-    out.flatTwinImpedance = impedanceText(out.flatTwin.impedance);
-  }
+  calculatePage(kPages.microstrip, out.fields.microstrip, out);
+  calculatePage(kPages.stripline, out.fields.stripline, out);
+  calculatePage(kPages.coax, out.fields.coax, out);
+  calculatePage(kPages.flatTwin, out.fields.flatTwin, out);
   return out;
 }
 

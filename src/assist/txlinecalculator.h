@@ -2,25 +2,15 @@
 // The transmission line calculator window without the window: the texts of its four pages'
 // inputs go in (with their defaults), the result texts come out, and the inputs come back as
 // the bounded reader left them (rewritten where a value was clamped). Every calculation
-// computes all four pages, whatever page is visible.
+// computes all four pages, whatever page is visible. Dimensions are typed in mm, the coaxial
+// cable's frequency in MHz.
 
-#include "assist/boundedreader.h"
-#include "assist/calcnotices.h"
+#include "assist/calculatorpages.h"
 #include "assist/txlines.h"
 
 #include <string>
 
 namespace norvane {
-
-// Limits of the inputs; dimensions are typed in mm, the coaxial frequency in MHz.
-namespace txlinebounds {
-inline constexpr NumberBounds kDimension{1e-12, 1e12};
-inline constexpr NumberBounds kGroundSeparation{0, 1e12};
-inline constexpr NumberBounds kPermittivity{1, 10000};
-inline constexpr NumberBounds kStriplinePermittivity{1, 1e12};
-inline constexpr NumberBounds kFrequencyMHz{1e-12, 1e15};
-inline constexpr NumberBounds kRelative{1e-12, 1e12}; // flat-twin permeability, permittivity
-} // namespace txlinebounds
 
 struct MicrostripFields
 {
@@ -96,13 +86,21 @@ struct TxLineTexts
 
 TxLineTexts calculateTxLines(const TxLineFields& fields);
 
-// The inputs of one page as the calculation reads them (mm to metres, MHz to hertz), with
-// the texts rewritten where a value was clamped; empty when a field is not a number (the
-// reader holds the reason).
-std::optional<MicrostripInput> readMicrostripFields(MicrostripFields& f, FieldReader& reader);
-std::optional<StriplineInput> readStriplineFields(StriplineFields& f, FieldReader& reader);
-std::optional<CoaxInput> readCoaxFields(CoaxFields& f, FieldReader& reader);
-std::optional<FlatTwinInput> readFlatTwinFields(FlatTwinFields& f, FieldReader& reader);
+// The four pages; each lists its inputs in the order of its line's input record.
+struct TxLinePages
+{
+  CalcPage<MicrostripFields, TxLineTexts> microstrip;
+  CalcPage<StriplineFields, TxLineTexts> stripline;
+  CalcPage<CoaxFields, TxLineTexts> coax;
+  CalcPage<FlatTwinFields, TxLineTexts> flatTwin;
+};
+const TxLinePages& txLinePages();
+
+// A line's input record from the values its page read.
+template <class Input> Input lineInput(const PageValues& v)
+{
+  return Input{v[0], v[1], v[2], v[3]};
+}
 
 // Impedance text of the line calculators: engineering notation, 2 decimals, "R".
 std::string impedanceText(std::optional<double> ohms);

@@ -266,25 +266,26 @@ TxLineSynthesis synthesizeTxLine(TxLinePage page, const TxLineFields& fields,
 
   SynthesisResult solved;
   std::string* field = nullptr;
+  const TxLinePages& pages = txLinePages();
   switch (page) {
   case TxLinePage::Microstrip:
-    if (const auto in = readMicrostripFields(out.fields.microstrip, reader); in && ohms)
-      solved = synthesizeMicrostripWidth(*in, *ohms);
+    if (const auto v = readPage(pages.microstrip, out.fields.microstrip, reader); v && ohms)
+      solved = synthesizeMicrostripWidth(lineInput<MicrostripInput>(*v), *ohms);
     field = &out.fields.microstrip.width;
     break;
   case TxLinePage::Stripline:
-    if (const auto in = readStriplineFields(out.fields.stripline, reader); in && ohms)
-      solved = synthesizeStriplineWidth(*in, *ohms);
+    if (const auto v = readPage(pages.stripline, out.fields.stripline, reader); v && ohms)
+      solved = synthesizeStriplineWidth(lineInput<StriplineInput>(*v), *ohms);
     field = &out.fields.stripline.width;
     break;
   case TxLinePage::Coax:
-    if (const auto in = readCoaxFields(out.fields.coax, reader); in && ohms)
-      solved = synthesizeCoaxConductor(*in, *ohms);
+    if (const auto v = readPage(pages.coax, out.fields.coax, reader); v && ohms)
+      solved = synthesizeCoaxConductor(lineInput<CoaxInput>(*v), *ohms);
     field = &out.fields.coax.conductorDiameter;
     break;
   case TxLinePage::FlatTwin:
-    if (const auto in = readFlatTwinFields(out.fields.flatTwin, reader); in && ohms)
-      solved = synthesizeFlatTwinSeparation(*in, *ohms);
+    if (const auto v = readPage(pages.flatTwin, out.fields.flatTwin, reader); v && ohms)
+      solved = synthesizeFlatTwinSeparation(lineInput<FlatTwinInput>(*v), *ohms);
     field = &out.fields.flatTwin.separation;
     break;
   }

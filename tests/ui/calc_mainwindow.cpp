@@ -100,11 +100,11 @@ TEST_F(MainWindowTest, CalculatorFromTheMenuReportsAnImpossibleCable)
   menuItem(*window, "&Tools/Com&ponent /&Transmission Line")->trigger();
   TxLineCalculatorWindow* txLine = window->calculators()->txLineCalculator();
   ASSERT_TRUE(txLine->isVisible());
-  typeInto(txLine->coax().conductorDiameter, "3");
+  typeInto(txLine->input(&CoaxFields::conductorDiameter), "3");
   QTest::mouseClick(txLine->calculateButton(), Qt::LeftButton);
   ASSERT_FALSE(prompts.messages.empty());
   EXPECT_EQ(prompts.messages.back().kind, ScriptedPrompts::Kind::Error);
-  EXPECT_EQ(text(txLine->coax().impedance), "");
+  EXPECT_EQ(text(txLine->result(&TxLineTexts::coaxImpedance)), "");
   EXPECT_TRUE(showsNoNanOrInf(txLine));
 }
 

@@ -60,7 +60,7 @@ TEST(CalculatorScreenshots, EveryWindow)
   txLine.notebook()->setCurrentIndex(2);
   save(txLine, "calc-txline-coax.png");
   txLine.notebook()->setCurrentIndex(3);
-  typeInto(txLine.flatTwin().permittivity, "2.5");
+  typeInto(txLine.input(&FlatTwinFields::permittivity), "2.5");
   txLine.calculate();
   save(txLine, "calc-txline-flattwin.png");
 

@@ -25,8 +25,8 @@ TEST(TxLineSynthesisWindow, EveryPageSolvesForItsDimension)
 
   // 50 ohm microstrip on the default board: a little narrower than 2.9 mm.
   synthesize(TxLinePage::Microstrip, "50");
-  EXPECT_EQ(text(window.microstrip().impedance), "50R");
-  const double w = std::stod(text(window.microstrip().width));
+  EXPECT_EQ(text(window.result(&TxLineTexts::microstripImpedance)), "50R");
+  const double w = std::stod(text(window.input(&MicrostripFields::width)));
   EXPECT_LT(w, 2.9);
   // Analysed again from the field's text: within 0.01 %.
   const MicrostripResult again = calcMicrostrip({w * 1e-3, 0.1e-3, 1.6e-3, 4.7});
@@ -34,23 +34,23 @@ TEST(TxLineSynthesisWindow, EveryPageSolvesForItsDimension)
   EXPECT_NEAR(*again.impedance, 50.0, 50.0 * 1e-4);
 
   synthesize(TxLinePage::Stripline, "35");
-  EXPECT_EQ(text(window.stripline().impedance), "35R");
+  EXPECT_EQ(text(window.result(&TxLineTexts::striplineImpedance)), "35R");
   synthesize(TxLinePage::Coax, "75");
-  EXPECT_EQ(text(window.coax().impedance), "75R");
-  EXPECT_EQ(text(window.coax().shieldDiameter), "2.3"); // only d was solved for
+  EXPECT_EQ(text(window.result(&TxLineTexts::coaxImpedance)), "75R");
+  EXPECT_EQ(text(window.input(&CoaxFields::shieldDiameter)), "2.3"); // only d was solved for
   synthesize(TxLinePage::FlatTwin, "300");
-  EXPECT_NEAR(number(text(window.flatTwin().impedance)), 300.0, 0.005);
+  EXPECT_NEAR(number(text(window.result(&TxLineTexts::flatTwinImpedance))), 300.0, 0.005);
   EXPECT_TRUE(prompts.messages.empty()) << prompts.lastText();
 
   // A target no width reaches: a clear message, the width as it was.
-  const std::string before = text(window.stripline().width);
+  const std::string before = text(window.input(&StriplineFields::width));
   synthesize(TxLinePage::Stripline, "500");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].kind, ScriptedPrompts::Kind::Error);
   EXPECT_NE(prompts.lastText().find("Stripline: No track width gives 500 ohm"),
             std::string::npos)
       << prompts.lastText();
-  EXPECT_EQ(text(window.stripline().width), before);
+  EXPECT_EQ(text(window.input(&StriplineFields::width)), before);
 }
 
 } // namespace

@@ -76,12 +76,12 @@ void CalculatorWindow::finishLayout()
   column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CalculatorWindow::registerInputs(std::initializer_list<QLineEdit*> inputs)
+void CalculatorWindow::registerInputs(const std::vector<QLineEdit*>& inputs)
 {
   m_inputs.insert(m_inputs.end(), inputs.begin(), inputs.end());
 }
 
-void CalculatorWindow::calculateWhenLeft(std::initializer_list<QLineEdit*> inputs)
+void CalculatorWindow::calculateWhenLeft(const std::vector<QLineEdit*>& inputs)
 {
   for (QLineEdit* input : inputs)
     input->installEventFilter(this);

@@ -55,9 +55,9 @@ protected:
   void finishLayout();
 
   // Inputs whose texts decide the results (compared before an automatic calculation).
-  void registerInputs(std::initializer_list<QLineEdit*> inputs);
+  void registerInputs(const std::vector<QLineEdit*>& inputs);
   // The moments of automatic calculation.
-  void calculateWhenLeft(std::initializer_list<QLineEdit*> inputs);
+  void calculateWhenLeft(const std::vector<QLineEdit*>& inputs);
   void calculateOnEnteringNotebook();
   void calculateOnActivation() { m_calculateOnActivation = true; }
 

@@ -3,50 +3,19 @@
 // calculated at once by calculateInductors. The window calculates on "Calculate", when the
 // focus enters the notebook and when it leaves an input of the stub page.
 
-#include "calculators/calculatorwindow.h"
-
-class QLineEdit;
+#include "assist/inductorcalculator.h"
+#include "calculators/pagedcalculatorwindow.h"
 
 namespace norvane {
 
-class ResultPanel;
-
-class InductorCalculatorWindow : public CalculatorWindow
+class InductorCalculatorWindow : public PagedCalculatorWindow<InductorFields, InductorTexts>
 {
-  Q_OBJECT
-
 public:
-  InductorCalculatorWindow(Prompts& prompts, QWidget* parent = nullptr);
-
-  struct Inputs
+  explicit InductorCalculatorWindow(Prompts& prompts, QWidget* parent = nullptr)
+      : PagedCalculatorWindow(tr("Inductor"), prompts, parent, inductorPages(), calculateInductors)
   {
-    QLineEdit* airLength;
-    QLineEdit* airDiameter;
-    QLineEdit* airTurns;
-    QLineEdit* spiralSide;
-    QLineEdit* spiralTurns;
-    QLineEdit* stubImpedance;
-    QLineEdit* stubLength;
-    QLineEdit* stubVelocity;
-    QLineEdit* stubFrequencyMHz;
-  };
-  struct Results
-  {
-    ResultPanel* airInductance;
-    ResultPanel* spiralInductance;
-    ResultPanel* stubReactance;
-    ResultPanel* stubInductance;
-  };
-
-  const Inputs& inputs() const { return m_in; }
-  const Results& results() const { return m_out; }
-
-protected:
-  CalcNotices runCalculation() override;
-
-private:
-  Inputs m_in{};
-  Results m_out{};
+    calculateOnEnteringNotebook();
+  }
 };
 
 } // namespace norvane

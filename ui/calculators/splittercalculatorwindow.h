@@ -3,45 +3,19 @@
 // calculateSplitters. The window calculates on "Calculate", when the focus enters the
 // notebook and when it leaves either Wilkinson input.
 
-#include "calculators/calculatorwindow.h"
-
-class QLineEdit;
+#include "assist/splittercalculator.h"
+#include "calculators/pagedcalculatorwindow.h"
 
 namespace norvane {
 
-class ResultPanel;
-
-class SplitterCalculatorWindow : public CalculatorWindow
+class SplitterCalculatorWindow : public PagedCalculatorWindow<SplitterFields, SplitterTexts>
 {
-  Q_OBJECT
-
 public:
-  SplitterCalculatorWindow(Prompts& prompts, QWidget* parent = nullptr);
-
-  struct Inputs
+  explicit SplitterCalculatorWindow(Prompts& prompts, QWidget* parent = nullptr)
+      : PagedCalculatorWindow(tr("Splitter"), prompts, parent, splitterPages(), calculateSplitters)
   {
-    QLineEdit* resistiveZo;
-    QLineEdit* wilkinsonZo;
-    QLineEdit* wilkinsonFrequencyMHz;
-  };
-  struct Results
-  {
-    ResultPanel* resistiveR;
-    ResultPanel* wilkinsonL;
-    ResultPanel* wilkinsonC1;
-    ResultPanel* wilkinsonC2;
-    ResultPanel* wilkinsonR;
-  };
-
-  const Inputs& inputs() const { return m_in; }
-  const Results& results() const { return m_out; }
-
-protected:
-  CalcNotices runCalculation() override;
-
-private:
-  Inputs m_in{};
-  Results m_out{};
+    calculateOnEnteringNotebook();
+  }
 };
 
 } // namespace norvane

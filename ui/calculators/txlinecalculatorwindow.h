@@ -6,18 +6,14 @@
 // is chosen.
 
 #include "assist/txlinesynthesis.h"
+#include "calculators/calcpagewidgets.h"
 #include "calculators/calculatorwindow.h"
 #include "calculators/synthesisrow.h"
 
 #include <array>
-
-class QLineEdit;
+#include <tuple>
 
 namespace norvane {
-
-class MaterialList;
-class PageGrid;
-class ResultPanel;
 
 class TxLineCalculatorWindow : public CalculatorWindow
 {
@@ -26,52 +22,17 @@ class TxLineCalculatorWindow : public CalculatorWindow
 public:
   TxLineCalculatorWindow(Prompts& prompts, QWidget* parent = nullptr);
 
-  struct Microstrip
+  // The field of an input, by its member in the page's record (&CoaxFields::permittivity),
+  // the material list below it, and the panel of a result.
+  template <class PageFields> QLineEdit* input(std::string PageFields::*text) const
   {
-    QLineEdit* width;
-    QLineEdit* thickness;
-    QLineEdit* height;
-    QLineEdit* permittivity;
-    MaterialList* dielectric;
-    ResultPanel* impedance;
-    ResultPanel* velocity;
-  };
-  struct Stripline
+    return std::get<LinePage<PageFields>>(m_pages).input(text);
+  }
+  template <class PageFields> MaterialList* material(std::string PageFields::*text) const
   {
-    QLineEdit* width;
-    QLineEdit* thickness;
-    QLineEdit* separation;
-    QLineEdit* permittivity;
-    MaterialList* dielectric;
-    ResultPanel* impedance;
-    ResultPanel* velocity;
-  };
-  struct Coax
-  {
-    QLineEdit* shieldDiameter;
-    QLineEdit* conductorDiameter;
-    QLineEdit* permittivity;
-    QLineEdit* frequencyMHz;
-    MaterialList* dielectric;
-    ResultPanel* impedance;
-    ResultPanel* loss;
-    ResultPanel* velocity;
-  };
-  struct FlatTwin
-  {
-    QLineEdit* separation;
-    QLineEdit* conductorDiameter;
-    QLineEdit* permeability;
-    QLineEdit* permittivity;
-    MaterialList* magnetic;
-    MaterialList* dielectric;
-    ResultPanel* impedance;
-  };
-
-  const Microstrip& microstrip() const { return m_microstrip; }
-  const Stripline& stripline() const { return m_stripline; }
-  const Coax& coax() const { return m_coax; }
-  const FlatTwin& flatTwin() const { return m_flatTwin; }
+    return std::get<LinePage<PageFields>>(m_pages).material(text);
+  }
+  ResultPanel* result(std::string TxLineTexts::*text) const;
 
   // "Synthesize" on a page: its free dimension for the "Wanted Zo", then Calculate.
   const SynthesisRow& synthesisRow(TxLinePage page) const
@@ -84,18 +45,15 @@ protected:
   CalcNotices runCalculation() override;
 
 private:
-  void buildMicrostrip();
-  void buildStripline();
-  void buildCoax();
-  void buildFlatTwin();
+  template <class PageFields> using LinePage = CalcPageWidgets<PageFields, TxLineTexts>;
+
   void addSynthesis(PageGrid& grid, TxLinePage page);
   TxLineFields fieldsShown() const;
   void showFields(const TxLineFields& fields);
 
-  Microstrip m_microstrip{};
-  Stripline m_stripline{};
-  Coax m_coax{};
-  FlatTwin m_flatTwin{};
+  std::tuple<LinePage<MicrostripFields>, LinePage<StriplineFields>, LinePage<CoaxFields>,
+             LinePage<FlatTwinFields>>
+      m_pages;
   std::array<SynthesisRow, 4> m_synthesis{};
   Prompts& m_prompts;
 };

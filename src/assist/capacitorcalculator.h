@@ -10,17 +10,19 @@
 
 namespace norvane {
 
+// The texts of the inputs with their defaults; captions, units and limits are in the page
+// tables.
 struct CapacitorFields
 {
-  std::string area = "10";        // "Plate Area (A)", sq mm
-  std::string spacing = "0.085";  // "Plate Spacing (S)", mm
-  std::string permittivity = "1"; // "Dielectric  Er    (D)", limits 1 and 1e12
+  std::string area = "10";
+  std::string spacing = "0.085";
+  std::string permittivity = "1";
 };
 
 struct CapacitorTexts
 {
-  CapacitorFields fields;  // the inputs as read
-  std::string capacitance; // after "Capacitance ="
+  CapacitorFields fields; // the inputs as read
+  std::string capacitance;
   PlateCapacitorResult result;
   CalcNotices notices;
 };

@@ -10,16 +10,18 @@
 
 namespace norvane {
 
+// The texts of the inputs with their defaults; captions, units and limits are in the page
+// tables.
 struct CouplerFields
 {
   // "Microstrip"
-  std::string msWidth = "2.763";    // "Line width", mm
-  std::string msSpacing = "1.213";  // "Line spacing (A)", mm
-  std::string msThickness = "0.01"; // "Line thickness", mm
-  std::string msHeight = "1";       // "Dielectric thickness", mm
+  std::string msWidth = "2.763";
+  std::string msSpacing = "1.213";
+  std::string msThickness = "0.01";
+  std::string msHeight = "1";
   std::string msPermittivity = "2.55";
   // "Stripline"
-  std::string slGroundSpacing = "1"; // "Gnd plane spacing", mm
+  std::string slGroundSpacing = "1";
   std::string slThickness = "0.01";
   std::string slPermittivity = "2.55";
   std::string slWidth = "2.763";
@@ -33,23 +35,23 @@ struct CouplerFields
   std::string quarterC1pF = "0.5";
   std::string quarterFrequencyMHz = "1000";
   // "Transformer"
-  std::string primaryTurns = "1";    // "Primary Turns (n1)"
-  std::string secondaryTurns = "10"; // "Secondary Turns(n2)"
+  std::string primaryTurns = "1";
+  std::string secondaryTurns = "10";
 };
 
 struct CouplerTexts
 {
   CouplerFields fields; // the inputs as read
 
-  std::string msCoupling;          // "Coupling": fixed 1, "dB"
-  std::string msLineZo;            // "Zo of line": fixed 1, "R"
-  std::string slCoupling;          // "Coupling"
-  std::string slZo;                // "Zo"
-  std::string lumpedCoupling;      // "Approx Coupling"
-  std::string lumpedL1;            // "Inductor (L1)": eng. 2, "H"
-  std::string lumpedC2;            // "Capacitor (C2)": eng. 2, "F"
-  std::string quarterCoupling;     // "Approx Coupling"
-  std::string transformerCoupling; // "Coupling="
+  std::string msCoupling;
+  std::string msLineZo;
+  std::string slCoupling;
+  std::string slZo;
+  std::string lumpedCoupling;
+  std::string lumpedL1;
+  std::string lumpedC2;
+  std::string quarterCoupling;
+  std::string transformerCoupling;
 
   CoupledMicrostripResult microstrip;
   CoupledLineResult stripline;

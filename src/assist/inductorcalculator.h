@@ -10,29 +10,31 @@
 
 namespace norvane {
 
+// The texts of the inputs with their defaults; captions, units and limits are in the page
+// tables.
 struct InductorFields
 {
   // "Air Cored Inductor"
-  std::string airLength = "10";  // "Length", mm
-  std::string airDiameter = "3"; // "Diameter", mm
-  std::string airTurns = "5";    // "Number of turns"
+  std::string airLength = "10";
+  std::string airDiameter = "3";
+  std::string airTurns = "5";
   // "Printed Spiral Inductor"
-  std::string spiralSide = "9";  // "Side Length (A)", mm
-  std::string spiralTurns = "3"; // "Number of turns"
+  std::string spiralSide = "9";
+  std::string spiralTurns = "3";
   // "Printed Short cct stub"
-  std::string stubImpedance = "100"; // "Tx Line Zo ", ohm
-  std::string stubLength = "10";     // "Length (L)", mm
-  std::string stubVelocity = "1.6";  // "Phase velocity", 1e8 m/s
+  std::string stubImpedance = "100";
+  std::string stubLength = "10";
+  std::string stubVelocity = "1.6";
   std::string stubFrequencyMHz = "1000";
 };
 
 struct InductorTexts
 {
-  InductorFields fields;        // the inputs as read
-  std::string airInductance;    // after "L="
-  std::string spiralInductance; // after "Low Freq Inductance="
-  std::string stubReactance;    // after "Zin=": "+j41.4R"
-  std::string stubInductance;   // after "L="
+  InductorFields fields; // the inputs as read
+  std::string airInductance;
+  std::string spiralInductance;
+  std::string stubReactance;
+  std::string stubInductance;
 
   InductanceResult air;
   InductanceResult spiral;

@@ -9,21 +9,23 @@
 
 namespace norvane {
 
+// The texts of the inputs with their defaults; captions, units and limits are in the page
+// tables.
 struct SplitterFields
 {
-  std::string resistiveZo = "50"; // "Resistive": "System Zo"
-  std::string wilkinsonZo = "50"; // "Wilkinson": "System Zo"
+  std::string resistiveZo = "50";
+  std::string wilkinsonZo = "50";
   std::string wilkinsonFrequencyMHz = "900";
 };
 
 struct SplitterTexts
 {
-  SplitterFields fields;   // the inputs as read
-  std::string resistiveR;  // "R=": eng. 1, "R"
-  std::string wilkinsonL;  // "L=": eng. 1, "H"
-  std::string wilkinsonC1; // "C1=": eng. 1, "F"
-  std::string wilkinsonC2; // "C2=": eng. 1, "F"
-  std::string wilkinsonR;  // "R=": eng. 1, "R"
+  SplitterFields fields; // the inputs as read
+  std::string resistiveR;
+  std::string wilkinsonL;
+  std::string wilkinsonC1;
+  std::string wilkinsonC2;
+  std::string wilkinsonR;
 
   ResistiveSplitterResult resistive;
   WilkinsonResult wilkinson;

@@ -12,11 +12,13 @@
 
 namespace norvane {
 
+// The texts of the inputs with their defaults; captions, units and limits are in the page
+// tables.
 struct MicrostripFields
 {
-  std::string width = "2.9";     // "Track Width (W)", mm
-  std::string thickness = "0.1"; // "Track Thickness (T)", mm
-  std::string height = "1.6";    // "Dielectric Thickness (H)", mm
+  std::string width = "2.9";
+  std::string thickness = "0.1";
+  std::string height = "1.6";
   std::string permittivity = "4.7";
 };
 
@@ -24,22 +26,22 @@ struct StriplineFields
 {
   std::string width = "0.5";
   std::string thickness = "0.1";
-  std::string separation = "1.6"; // "Gnd Plane Separation (S)", mm
+  std::string separation = "1.6";
   std::string permittivity = "4.7";
 };
 
 struct CoaxFields
 {
-  std::string shieldDiameter = "2.3";  // "Shield Diameter (D)", mm
-  std::string conductorDiameter = "1"; // "Conductor Diameter (d)", mm
+  std::string shieldDiameter = "2.3";
+  std::string conductorDiameter = "1";
   std::string permittivity = "1";
-  std::string frequencyMHz = "1000"; // after "Atten @"
+  std::string frequencyMHz = "1000";
 };
 
 struct FlatTwinFields
 {
-  std::string separation = "1";          // "Separation (s)", mm
-  std::string conductorDiameter = "0.6"; // "Conductor diameter (d)", mm
+  std::string separation = "1";
+  std::string conductorDiameter = "0.6";
   std::string permeability = "1";
   std::string permittivity = "1";
 };
@@ -66,12 +68,12 @@ struct TxLineTexts
 {
   TxLineFields fields; // the inputs as read; the window shows any text that changed
 
-  std::string microstripImpedance; // after "Characteristic Impedance="
-  std::string microstripVelocity;  // after "Phase Velocity ="
+  std::string microstripImpedance;
+  std::string microstripVelocity;
   std::string striplineImpedance;
   std::string striplineVelocity;
   std::string coaxImpedance;
-  std::string coaxLoss; // "For copper"
+  std::string coaxLoss;
   std::string coaxVelocity;
   std::string flatTwinImpedance;
 

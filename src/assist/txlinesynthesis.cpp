@@ -222,20 +222,6 @@ SynthesisResult synthesizeFlatTwinSeparation(const FlatTwinInput& in, double tar
   return finish(s(*t), z(*t), {});
 }
 
-const char* synthesizedFieldLabel(TxLinePage page)
-{
-  switch (page) {
-  case TxLinePage::Microstrip:
-  case TxLinePage::Stripline:
-    return "Track Width (W)";
-  case TxLinePage::Coax:
-    return "Conductor Diameter (d)";
-  case TxLinePage::FlatTwin:
-    return "Separation (s)";
-  }
-  return "";
-}
-
 std::string dimensionText(double mm)
 {
   if (!(std::isfinite(mm) && mm > 0)) return "0";
@@ -252,48 +238,68 @@ std::string dimensionText(double mm)
   return text;
 }
 
+namespace {
+
+// Calls fn(page, its place in the records, the dimension it solves for, the solver).
+template <class Fn>
+auto onPage(TxLinePage page, Fn fn)
+{
+  const TxLinePages& pages = txLinePages();
+  switch (page) {
+  case TxLinePage::Microstrip:
+    return fn(pages.microstrip, &TxLineFields::microstrip, &MicrostripFields::width,
+              synthesizeMicrostripWidth);
+  case TxLinePage::Stripline:
+    return fn(pages.stripline, &TxLineFields::stripline, &StriplineFields::width,
+              synthesizeStriplineWidth);
+  case TxLinePage::Coax:
+    return fn(pages.coax, &TxLineFields::coax, &CoaxFields::conductorDiameter,
+              synthesizeCoaxConductor);
+  case TxLinePage::FlatTwin:
+    break;
+  }
+  return fn(pages.flatTwin, &TxLineFields::flatTwin, &FlatTwinFields::separation,
+            synthesizeFlatTwinSeparation);
+}
+
+// Reads the wanted impedance and the page, solves, and writes the dimension into its field.
+template <class Fields, class Input>
+void solvePage(const CalcPage<Fields, TxLineTexts>& page, Fields& fields,
+               std::string Fields::*dimension, SynthesisResult (*solve)(const Input&, double),
+               const std::string& targetText, TxLineSynthesis& out)
+{
+  FieldReader reader(page.caption);
+  std::string target = targetText;
+  const auto ohms = reader.read(target, "Wanted Zo", NumberBounds{1e-6, 1e12});
+  SynthesisResult solved;
+  if (const auto v = readPage(page, fields, reader); v && ohms)
+    solved = solve(lineInput<Input>(*v), *ohms);
+  out.notices.notePage(reader, page.caption, reader.failed() ? "" : solved.error);
+  if (!reader.failed() && solved.dimension) {
+    out.dimensionMm = *solved.dimension / kMm;
+    fields.*dimension = dimensionText(*out.dimensionMm);
+  }
+}
+
+} // namespace
+
+std::string_view synthesizedFieldLabel(TxLinePage page)
+{
+  return onPage(page, [](const auto& desc, auto, auto dimension, auto) {
+    for (const auto& in : desc.inputs)
+      if (in.text == dimension) return in.caption;
+    return std::string_view();
+  });
+}
+
 TxLineSynthesis synthesizeTxLine(TxLinePage page, const TxLineFields& fields,
                                  const std::string& targetText)
 {
   TxLineSynthesis out;
   out.fields = fields;
-  static constexpr const char* kPages[] = {"Microstrip", "Stripline", "Co-axial cable",
-                                           "Flat-twin"};
-  const char* pageName = kPages[static_cast<int>(page)];
-  FieldReader reader(pageName);
-  std::string target = targetText;
-  const auto ohms = reader.read(target, "Wanted Zo", NumberBounds{1e-6, 1e12});
-
-  SynthesisResult solved;
-  std::string* field = nullptr;
-  const TxLinePages& pages = txLinePages();
-  switch (page) {
-  case TxLinePage::Microstrip:
-    if (const auto v = readPage(pages.microstrip, out.fields.microstrip, reader); v && ohms)
-      solved = synthesizeMicrostripWidth(lineInput<MicrostripInput>(*v), *ohms);
-    field = &out.fields.microstrip.width;
-    break;
-  case TxLinePage::Stripline:
-    if (const auto v = readPage(pages.stripline, out.fields.stripline, reader); v && ohms)
-      solved = synthesizeStriplineWidth(lineInput<StriplineInput>(*v), *ohms);
-    field = &out.fields.stripline.width;
-    break;
-  case TxLinePage::Coax:
-    if (const auto v = readPage(pages.coax, out.fields.coax, reader); v && ohms)
-      solved = synthesizeCoaxConductor(lineInput<CoaxInput>(*v), *ohms);
-    field = &out.fields.coax.conductorDiameter;
-    break;
-  case TxLinePage::FlatTwin:
-    if (const auto v = readPage(pages.flatTwin, out.fields.flatTwin, reader); v && ohms)
-      solved = synthesizeFlatTwinSeparation(lineInput<FlatTwinInput>(*v), *ohms);
-    field = &out.fields.flatTwin.separation;
-    break;
-  }
-  out.notices.notePage(reader, pageName, reader.failed() ? "" : solved.error);
-  if (!reader.failed() && solved.dimension) {
-    out.dimensionMm = *solved.dimension / kMm;
-    *field = dimensionText(*out.dimensionMm);
-  }
+  onPage(page, [&](const auto& desc, auto record, auto dimension, auto solve) {
+    solvePage(desc, out.fields.*record, dimension, solve, targetText, out);
+  });
   return out;
 }
 

@@ -16,6 +16,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace norvane {
 
@@ -49,7 +50,7 @@ TxLineSynthesis synthesizeTxLine(TxLinePage page, const TxLineFields& fields,
                                  const std::string& targetText);
 
 // The label of the dimension the page solves for ("Track Width (W)").
-const char* synthesizedFieldLabel(TxLinePage page);
+std::string_view synthesizedFieldLabel(TxLinePage page);
 
 // A dimension in mm as the field shows it: nine significant digits, plain decimals, no
 // trailing zeros ("2.94836472"), so reading it back reproduces the impedance closely.

@@ -57,7 +57,7 @@ ResultPanel* TxLineCalculatorWindow::result(std::string TxLineTexts::*text) cons
 void TxLineCalculatorWindow::addSynthesis(PageGrid& grid, TxLinePage page)
 {
   SynthesisRow& row = m_synthesis[static_cast<size_t>(page)];
-  row = addSynthesisRow(grid, tr(synthesizedFieldLabel(page)));
+  row = addSynthesisRow(grid, qtText(synthesizedFieldLabel(page)));
   connect(row.button, &QPushButton::clicked, this, [this, page] { synthesize(page); });
 }
 

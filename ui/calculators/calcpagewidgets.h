@@ -6,7 +6,6 @@
 #include "assist/calculatorpages.h"
 #include "calculators/calcwidgets.h"
 #include "calculators/materiallist.h"
-#include "latin1text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,11 +16,6 @@
 #include <vector>
 
 namespace norvane {
-
-inline QString qtText(std::string_view text)
-{
-  return toQt(std::string(text));
-}
 
 template <class Fields, class Texts> class CalcPageWidgets
 {
@@ -91,7 +85,7 @@ private:
                            const Fields& defaults)
   {
     const auto in = std::ranges::find(page.inputs, r.input, &CalcInput<Fields>::text);
-    auto* field = new QLineEdit(toQt(defaults.*r.input));
+    auto* field = new QLineEdit(qtText(defaults.*r.input));
     field->setMaximumWidth(80);
     m_inputs.emplace_back(r.input, field);
     auto* panel = new ResultPanel;

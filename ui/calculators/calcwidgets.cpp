@@ -36,6 +36,11 @@ std::string fieldText(const QLineEdit* field)
   return fromQt(field->text());
 }
 
+QString qtText(std::string_view text)
+{
+  return toQt(std::string(text));
+}
+
 PageGrid::PageGrid(QWidget* page) : m_grid(new QGridLayout(page))
 {
   m_grid->setColumnStretch(1, 1);

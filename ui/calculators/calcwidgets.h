@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QGridLayout;
 class QWidget;
@@ -30,6 +31,8 @@ public:
 // own editing (QLineEdit::textEdited is not emitted).
 void setFieldText(QLineEdit* field, const std::string& text);
 std::string fieldText(const QLineEdit* field);
+// A caption or unit of the core's tables.
+QString qtText(std::string_view text);
 
 // A page laid out as a grid of rows: column 0 the label, column 1 the field or panel,
 // column 2 the unit text.

@@ -1,8 +1,8 @@
 #include "calculators/rfcalculatorwindow.h"
 
 #include "assist/calcnotices.h"
+#include "calculators/calcwidgets.h"
 #include "calculators/rfentryfield.h"
-#include "latin1text.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -28,11 +28,6 @@ std::optional<std::size_t> lockIndex(RfField field)
 {
   if (rfPageOf(field) != RfPage::Resonance) return std::nullopt;
   return rfIndex(field) - rfIndex(RfField::ResonantFrequency);
-}
-
-QString qtText(std::string_view text)
-{
-  return toQt(std::string(text));
 }
 } // namespace
 

@@ -1,12 +1,12 @@
 // End-to-end proofs of "norvane-cli design" and "norvane-cli automatch": every design is
 // written, simulated with "norvane-cli simulate" and shown to do its job.
 
-#include "runcli.h"
+#include "cli_support.h"
 
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 #include "numbers/valuetext.h"
-#include "sim/test_netlist_circuits.h"
+#include "sim/netlist_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // End-to-end runs of the norvane-cli binary.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // "norvane-cli simulate --format touchstone": the files, read back by our reader, and the
 // round trip through a 2-port data block.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include "document/schematicwriter.h"
 #include "platform/scriptedprompts.h"

@@ -4,7 +4,7 @@
 #include "document/clearschema.h"
 #include "graph/plotdrawing.h"
 #include "graph/rectgrid.h"
-#include "graph/testhost.h"
+#include "graph/graph_support.h"
 #include "graph/tracekinds.h"
 #include "platform/recordingcanvas.h"
 

@@ -6,7 +6,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/pins.h"
-#include "graph/testhost.h"
+#include "graph/graph_support.h"
 #include "numbers/valuetext.h"
 #include "platform/scriptedprompts.h"
 #include "sim/simulate.h"

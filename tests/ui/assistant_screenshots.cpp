@@ -2,7 +2,7 @@
 // NORVANE_SCREENSHOT_DIR names a folder, on a real display (for example under xvfb-run with
 // QT_QPA_PLATFORM=xcb); otherwise it is skipped.
 
-#include "uitestsupport.h"
+#include "ui_support.h"
 
 #include "assistants/assistantwindows.h"
 #include "assistants/attenuatorwindow.h"

@@ -2,7 +2,7 @@
 // NORVANE_SCREENSHOT_DIR names a folder, on a real display (for example under xvfb-run with
 // QT_QPA_PLATFORM=xcb); otherwise it is skipped.
 
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "calculators/capacitorcalculatorwindow.h"
 #include "calculators/couplercalculatorwindow.h"

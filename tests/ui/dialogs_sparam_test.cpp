@@ -5,7 +5,7 @@
 #include "dialogs/realedit.h"
 #include "dialogs/sparamblockdialogs.h"
 #include "dialogs/sparamfileerrordialog.h"
-#include "dialogs_testsupport.h"
+#include "dialogs_support.h"
 #include "document/clearschema.h"
 #include "document/placement.h"
 #include "platform/scriptedprompts.h"

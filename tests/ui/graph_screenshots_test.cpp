@@ -2,7 +2,7 @@
 // names a folder, on a real display (for example under xvfb-run with QT_QPA_PLATFORM=xcb);
 // otherwise it is skipped.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "document/pins.h"
 #include "graph/graphdrawingarea.h"

@@ -2,7 +2,7 @@
 // "custom" rule, clamping, the moments it calculates on its own, and a geometry outside the
 // formulas' domain.
 
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "calculators/materiallist.h"
 #include "calculators/txlinecalculatorwindow.h"

@@ -2,8 +2,8 @@
 // current-sensing controlled sources, ideal couplings): the solver's port voltages against the
 // long double full-pivoting reference, at frequencies across the band.
 
-#include "test_lusolver_reference.h"
-#include "test_stamps_circuit.h"
+#include "lusolver_support.h"
+#include "stamps_support.h"
 
 #include <gtest/gtest.h>
 

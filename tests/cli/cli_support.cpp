@@ -1,4 +1,4 @@
-#include "runcli.h"
+#include "cli_support.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "sim/listing.h"
 
 #include "platform/scriptedprompts.h"
-#include "test_netlist_circuits.h"
+#include "netlist_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // End-to-end runs of "norvane-cli simulate" and "norvane-cli netlist".
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include "document/schematicwriter.h"
 #include "platform/scriptedprompts.h"

@@ -1,7 +1,7 @@
 #include "sim/lusolver.h"
 #include "sim/lusolverdense.h"
 
-#include "test_lusolver_reference.h"
+#include "lusolver_support.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "sim/netlist.h"
 
 #include "platform/scriptedprompts.h"
-#include "test_netlist_circuits.h"
+#include "netlist_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The owner of the calculator windows: each window is made once and every request shows the
 // same window again, with the values the user left in it.
 
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "calculators/calculatorwindows.h"
 #include "calculators/capacitorcalculatorwindow.h"

@@ -1,7 +1,7 @@
 // The inductor, capacitor, directional coupler and splitter windows: their defaults, typing
 // and "Calculate", the moments they calculate on their own, clamping and impossible inputs.
 
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "calculators/capacitorcalculatorwindow.h"
 #include "calculators/couplercalculatorwindow.h"

@@ -1,7 +1,7 @@
 // The S-parameter data blocks and the interpolation they rely on.
 
 #include "sim/interpolate.h"
-#include "test_stamps_circuit.h"
+#include "stamps_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // "Synthesize" on the pages of the transmission line window: typed impedance in, the page's
 // free dimension out, calculated at once so the panel shows the typed impedance.
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "assist/txlines.h"
 #include "calculators/txlinecalculatorwindow.h"

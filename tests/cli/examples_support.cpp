@@ -1,4 +1,4 @@
-#include "exampledocuments.h"
+#include "examples_support.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"

@@ -3,8 +3,8 @@
 // runs the netlist's .sp analysis in batch mode, and its S-parameters are compared with
 // "norvane-cli simulate --format csv" at every point.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"

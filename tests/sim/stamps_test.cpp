@@ -1,4 +1,4 @@
-#include "test_stamps_circuit.h"
+#include "stamps_support.h"
 
 #include <gtest/gtest.h>
 

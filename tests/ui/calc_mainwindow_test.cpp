@@ -1,9 +1,9 @@
 // The calculators reached from the main window: the Tools menu items and the "RF Calculator"
 // tool button open the windows the main window created at start.
 
-#include "uitestsupport.h"
+#include "ui_support.h"
 
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "calculators/calculatorwindows.h"
 #include "calculators/capacitorcalculatorwindow.h"

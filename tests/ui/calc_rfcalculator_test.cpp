@@ -1,7 +1,7 @@
 // The RF calculator window driven as the user drives it: typing into its fields, the lock
 // buttons of the resonance page, the OK button.
 
-#include "calc_testutil.h"
+#include "calc_support.h"
 
 #include "calculators/rfcalculatorwindow.h"
 #include "calculators/rfentryfield.h"

@@ -7,8 +7,8 @@
 #include "sim/lusolver.h"
 #include "sim/results.h"
 #include "sim/stamps.h"
-#include "test_netlist_circuits.h"
-#include "test_sweep_recorder.h"
+#include "netlist_support.h"
+#include "sweep_support.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "platform/scriptedprompts.h"
 #include "sim/listing.h"
 #include "sim/results.h"
-#include "test_netlist_circuits.h"
-#include "test_sweep_recorder.h"
+#include "netlist_support.h"
+#include "sweep_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "assist/automatch.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/netlist_support.h"
 
 #include <gtest/gtest.h>

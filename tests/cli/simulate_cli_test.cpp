@@ -4,8 +4,9 @@
 #include "cli_support.h"
 
 #include "document/schematicwriter.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/sparamfile.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -28,21 +29,10 @@ std::string example(const std::string& name)
   return std::string(NORVANE_SOURCE_DIR) + "/examples/" + name;
 }
 
-class CliSimulate : public ::testing::Test
+class CliSimulate : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = std::filesystem::temp_directory_path() /
-             ("norvane_cli_sim_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
 
-  std::filesystem::path folder;
 };
 
 std::vector<std::string> splitLines(const std::string& text, const std::string& end)

@@ -11,6 +11,7 @@
 #include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematicwriter.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -312,21 +313,9 @@ bool haveNgspice()
   return std::system("ngspice --version > /dev/null 2>&1") == 0;
 }
 
-class SpiceAgainstNgspice : public ::testing::Test
+class SpiceAgainstNgspice : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    // One folder per test and process: ctest runs the tests of this file side by side.
-    folder = fs::temp_directory_path() /
-             ("norvane_spice_" + std::to_string(::getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
-
   // Exports `cct`, runs ngspice and the simulate command, and compares every point; returns
   // the largest relative difference found.
   double compare(const std::string& cct, const std::string& name, double tolerance)
@@ -366,7 +355,6 @@ protected:
     return worst;
   }
 
-  fs::path folder;
 };
 
 TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)

@@ -4,7 +4,7 @@
 #include "document/clearschema.h"
 #include "document/pins.h"
 #include "editor/schematiceditor.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

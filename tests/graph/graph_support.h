@@ -4,7 +4,7 @@
 
 #include "graph/graphhost.h"
 #include "graph/graphwindowcore.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <functional>
 

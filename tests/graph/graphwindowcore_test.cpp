@@ -6,7 +6,7 @@
 #include "graph/rectgrid.h"
 #include "graph/graph_support.h"
 #include "graph/tracekinds.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "document/pins.h"
 #include "graph/graph_support.h"
 #include "numbers/valuetext.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
 
 #include <gtest/gtest.h>

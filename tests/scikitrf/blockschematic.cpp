@@ -6,7 +6,7 @@
 #include "examples_support.h"
 
 #include "document/schematicwriter.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/plotpoint.h"
 #include "sim/sparamfile.h"
 

@@ -1,6 +1,6 @@
 #include "sim/listing.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "netlist_support.h"
 
 #include <gtest/gtest.h>

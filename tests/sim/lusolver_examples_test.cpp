@@ -5,7 +5,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/schematicreader.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/lusolver.h"
 #include "sim/lusolverdense.h"
 #include "sim/lusolverorder.h"

@@ -5,7 +5,7 @@
 
 #include "sim/netlist.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "netlist_support.h"
 
 #include <gtest/gtest.h>

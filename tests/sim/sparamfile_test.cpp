@@ -1,6 +1,6 @@
 #include "sim/sparamfile.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "sim/complex.h"
 #include "sim/sparamfile.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

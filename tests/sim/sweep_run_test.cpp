@@ -3,7 +3,7 @@
 
 #include "sim/simulate.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/lusolver.h"
 #include "sim/results.h"
 #include "sim/stamps.h"

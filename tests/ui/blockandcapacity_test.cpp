@@ -2,7 +2,7 @@
 // gives two copies at (+20, +20); deleting a 2-port block frees its data set and Undo
 // brings both back; a drag and a wire are undone and redone; and a full drawing answers a
 // placement with its capacity message.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "document/placement.h"
 

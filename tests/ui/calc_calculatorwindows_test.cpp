@@ -11,7 +11,7 @@
 #include "calculators/rfentryfield.h"
 #include "calculators/splittercalculatorwindow.h"
 #include "calculators/txlinecalculatorwindow.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

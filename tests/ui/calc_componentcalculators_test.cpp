@@ -8,7 +8,7 @@
 #include "calculators/inductorcalculatorwindow.h"
 #include "calculators/materiallist.h"
 #include "calculators/splittercalculatorwindow.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QPushButton>
 #include <QTabWidget>

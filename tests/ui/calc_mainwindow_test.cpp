@@ -1,7 +1,7 @@
 // The calculators reached from the main window: the Tools menu items and the "RF Calculator"
 // tool button open the windows the main window created at start.
 
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "calc_support.h"
 

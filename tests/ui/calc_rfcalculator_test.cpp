@@ -5,7 +5,7 @@
 
 #include "calculators/rfcalculatorwindow.h"
 #include "calculators/rfentryfield.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QPushButton>
 #include <QTabWidget>

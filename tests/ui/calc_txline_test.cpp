@@ -6,7 +6,7 @@
 
 #include "calculators/materiallist.h"
 #include "calculators/txlinecalculatorwindow.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QPushButton>
 #include <QTabWidget>

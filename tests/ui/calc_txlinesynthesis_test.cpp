@@ -4,7 +4,7 @@
 
 #include "assist/txlines.h"
 #include "calculators/txlinecalculatorwindow.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

@@ -12,7 +12,7 @@
 #include "dialogs_support.h"
 #include "document/clearschema.h"
 #include "document/placement.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

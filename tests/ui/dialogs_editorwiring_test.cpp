@@ -10,7 +10,7 @@
 #include "document/clearschema.h"
 #include "document/placement.h"
 #include "editor/schematiceditor.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -8,7 +8,7 @@
 #include "dialogs_support.h"
 #include "document/clearschema.h"
 #include "document/placement.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QApplication>
 #include <QCheckBox>

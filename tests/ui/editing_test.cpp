@@ -1,7 +1,7 @@
 // Editing on the real window: keys and mouse events go through Qt to the core editor, and
 // the document shows the result. The editor's own rules are tested in the core; these tests
 // check that the window delivers the events and commands faithfully.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include <QAction>
 

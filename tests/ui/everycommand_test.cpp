@@ -3,7 +3,7 @@
 // answered by the scripted prompts, property dialogs by the modal runner, and the remaining
 // modal windows, the about box, print preview and printer setup, are closed as they open),
 // and each menu item is one of the commands of the table.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "calculators/calculatorwindows.h"
 #include "dialogs/preferencewindows.h"

@@ -1,6 +1,6 @@
 // File commands, closing and start-up on the real window, with the answers of every box and
 // file dialog scripted.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "helpwindow.h"
 

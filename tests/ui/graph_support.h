@@ -7,7 +7,7 @@
 #include "document/schematicreader.h"
 #include "graph/graphvaluefield.h"
 #include "graph/tgraphwin.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QApplication>
 #include <QImage>

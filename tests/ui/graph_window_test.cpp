@@ -7,7 +7,7 @@
 #include "graph/graphdrawingarea.h"
 #include "graph/graphvaluefield.h"
 #include "numbers/valuetext.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 #include "sim/netlist_support.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Live tuning on the real main window: in tune mode a click chooses a component (its dialog
 // still opens, as before), then Up/Down and the wheel step its main value along the chosen
 // series, simulating after each step; every step of one component is one undo step.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "graph/tgraphwin.h"
 #include "tunerbar.h"

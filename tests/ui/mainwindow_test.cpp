@@ -1,6 +1,6 @@
 // The main window's frame: caption, menus and shortcuts, toolbars and hints, the scroll bar
 // rules of the drawing area, the caption-only menu bar, the help and debug windows.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "debugwindow.h"
 #include "dialogs/preferencewindows.h"

@@ -1,7 +1,7 @@
 // A colour chosen in the schematic preferences shows in the very next paint of the sheet,
 // is written to Norvane.cfg when the main window closes, and is back, on screen and in the
 // preferences window, when the program starts again with that file.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "dialogs/preferencewindows.h"
 #include "qtcanvas.h"

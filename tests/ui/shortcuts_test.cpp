@@ -1,6 +1,6 @@
 // The standard desktop shortcuts of the main window, typed as real keys: each runs the
 // command of its menu item, and none of them disturbs the drawing's own keys.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "graph/tgraphwin.h"
 

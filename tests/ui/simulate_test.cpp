@@ -1,6 +1,6 @@
 // Simulate and Netlist from the main window: the engine runs on the drawn circuit and the
 // results reach the windows; a file saved simulated is simulated again when opened.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "graph/tgraphwin.h"
 #include "netlistwindow.h"

@@ -2,7 +2,7 @@
 // component reopens its property dialog after every OK (each OK simulating anew) until
 // Cancel, a click on port 1 opens its impedance dialog and simulates once whatever the
 // answer, and a click on empty paper leaves the mode and releases the button.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "dialogs/passivedialogs.h"
 #include "dialogs/realedit.h"

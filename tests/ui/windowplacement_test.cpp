@@ -1,6 +1,6 @@
 // Where the windows open: laid out for the screen on a first start, stored placements fitted
 // to the screen (the test screen is 1920 x 1200, see main.cpp).
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include "graph/tgraphwin.h"
 #include "helpwindow.h"

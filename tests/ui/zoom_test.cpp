@@ -1,7 +1,7 @@
 // Zooming the schematic: Ctrl+wheel about the mouse, Ctrl+plus and Ctrl+minus, actual size and
 // fit to window. Editing works at every zoom because the mouse is turned into drawing units
 // before the editor sees it; the document never sees the zoom.
-#include "ui_support.h"
+#include "mainwindow_support.h"
 
 #include <QAction>
 #include <QWheelEvent>

@@ -8,7 +8,7 @@
 
 #include "config/environment.h"
 #include "document/schema.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QApplication>
 #include <QKeyEvent>

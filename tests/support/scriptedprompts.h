@@ -1,5 +1,5 @@
 #pragma once
-// Prompts answered from a script: the command-line tool and the tests use it. Every message is
+// Prompts answered from a script, for the tests and benchmarks. Every message is
 // recorded in order; questions and file dialogs take the queued answers, then the defaults.
 
 #include "platform/prompts.h"

@@ -1,4 +1,4 @@
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-// Pictures of the design assistants and Auto Match for the documentation. Runs only when
-// NORVANE_SCREENSHOT_DIR names a folder, on a real display (for example under xvfb-run with
-// QT_QPA_PLATFORM=xcb); otherwise it is skipped.
+// Pictures of the design assistants and Auto Match for the documentation
+// (docs/assistant-*.png).
 
-#include "ui_support.h"
+#include "pictures_support.h"
+#include "ui/mainwindow_support.h"
 
 #include "assistants/assistantwindows.h"
 #include "assistants/attenuatorwindow.h"
@@ -13,46 +13,27 @@
 #include "graph/tgraphwin.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
-#include <cstdlib>
 #include <tuple>
 
 namespace norvane::test {
 namespace {
 
-QString screenshotDir()
-{
-  const char* dir = std::getenv("NORVANE_SCREENSHOT_DIR");
-  return dir ? QString::fromLocal8Bit(dir) : QString();
-}
-
-void save(QWidget& window, const QString& name)
-{
-  window.show();
-  window.raise();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  QTest::qWait(200);
-  const QString path = QDir(screenshotDir()).filePath(name);
-  EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
-}
+using pictures::savePicture;
 
 TEST_F(MainWindowTest, AssistantScreenshots)
 {
-  if (screenshotDir().isEmpty()) GTEST_SKIP() << "NORVANE_SCREENSHOT_DIR is not set";
   AssistantWindows& a = *window->assistants();
 
   a.match()->bandwidthField()->Setvalue(10e6);
   a.match()->topologyList()->setCurrentIndex(static_cast<int>(MatchTopology::PiLowPass));
-  save(*a.match(), "assistant-match.png");
+  savePicture(*a.match(), "assistant-match.png");
 
   a.attenuator()->attenuationField()->setText("6");
   a.attenuator()->calculate();
-  save(*a.attenuator(), "assistant-attenuator.png");
+  savePicture(*a.attenuator(), "assistant-attenuator.png");
 
   FilterWindow& filter = *a.filter();
   filter.typeList()->setCurrentIndex(static_cast<int>(FilterType::Chebyshev));
@@ -60,9 +41,9 @@ TEST_F(MainWindowTest, AssistantScreenshots)
   filter.rippleField()->setText("0.5dB");
   filter.bandwidthField()->setText("433MHz");
   filter.calculate();
-  save(filter, "assistant-filter.png");
+  savePicture(filter, "assistant-filter.png");
   filter.simulateButton()->click();
-  save(*window->graphWindow(), "assistant-filter-graph.png");
+  savePicture(*window->graphWindow(), "assistant-filter-graph.png");
 
   // Auto Match on 100 ohm parallel 10 pF at port 1, the graph cursor at 100 MHz.
   window->setModified(false);
@@ -93,9 +74,9 @@ TEST_F(MainWindowTest, AssistantScreenshots)
   window->action(Command::Simulate)->trigger();
   window->graphWindow()->cursorScrollBar()->setValue(51);
   window->graphWindow()->action(GraphCommand::AutoMatch)->trigger();
-  save(*a.autoMatch(), "assistant-automatch.png");
+  savePicture(*a.autoMatch(), "assistant-automatch.png");
   a.autoMatch()->accept();
-  save(*window, "assistant-automatch-schematic.png");
+  savePicture(*window, "assistant-automatch-schematic.png");
 }
 
 } // namespace

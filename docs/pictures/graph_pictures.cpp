@@ -1,38 +1,20 @@
-// Pictures of the graph window for the documentation. Runs only when NORVANE_SCREENSHOT_DIR
-// names a folder, on a real display (for example under xvfb-run with QT_QPA_PLATFORM=xcb);
-// otherwise it is skipped.
+// Pictures of the graph window for the documentation (docs/graph-*.png).
 
-#include "graph_support.h"
+#include "pictures_support.h"
+#include "ui/graph_support.h"
 
 #include "document/pins.h"
 #include "graph/graphdrawingarea.h"
 
-#include <QDir>
 #include <QScrollBar>
 #include <QTest>
-
-#include <cstdlib>
 
 namespace norvane {
 namespace {
 
+using pictures::savePicture;
+
 using graphtest::GraphWindowTest;
-
-QString screenshotDir()
-{
-  const char* dir = std::getenv("NORVANE_SCREENSHOT_DIR");
-  return dir ? QString::fromLocal8Bit(dir) : QString();
-}
-
-void save(TGraphwin& w, const QString& name)
-{
-  w.show();
-  w.raise();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  QTest::qWait(200);
-  const QString path = QDir(screenshotDir()).filePath(name);
-  EXPECT_TRUE(w.grab().save(path)) << path.toStdString();
-}
 
 // A common-emitter stage: port 1 on the base, port 2 on the collector, emitter grounded.
 void commonEmitter(Tschema& doc)
@@ -58,7 +40,6 @@ void commonEmitter(Tschema& doc)
 
 TEST_F(GraphWindowTest, Screenshots)
 {
-  if (screenshotDir().isEmpty()) GTEST_SKIP() << "NORVANE_SCREENSHOT_DIR is not set";
 
   // The low-pass filter's S21 and S11 in dB over a logarithmic sweep.
   load("lowpass3.cct");
@@ -66,11 +47,11 @@ TEST_F(GraphWindowTest, Screenshots)
   w.resize(820, 560);
   ASSERT_TRUE(w.runSimulation().ran);
   w.cursorScrollBar()->setValue(101);
-  save(w, "graph-filter-db.png");
+  savePicture(w, "graph-filter-db.png");
 
   // The data list of the same filter.
   w.runCommand(GraphCommand::List);
-  save(w, "graph-data-list.png");
+  savePicture(w, "graph-data-list.png");
 
   // A transistor stage's input on the Smith chart with the stability circle at the cursor.
   ClearSchema(doc, env);
@@ -82,7 +63,7 @@ TEST_F(GraphWindowTest, Screenshots)
   w.toolAction(GraphTool::StabilityCircles)->trigger();
   ASSERT_TRUE(w.core().stabilityCircles()) << prompts.lastText();
   w.cursorScrollBar()->setValue(40);
-  save(w, "graph-smith-stability.png");
+  savePicture(w, "graph-smith-stability.png");
 }
 
 } // namespace

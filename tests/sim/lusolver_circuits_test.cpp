@@ -70,12 +70,11 @@ void expectSParametersAsReference(Bench& bench, int nodes, int port2, double tol
   }
 }
 
-TEST(LUSolverCircuits, OpAmpsWithACurrentControlledCurrentSource)
+// Op-amp 1 amplifies port 1 with feedback from node 3 to its inverting input (node 2); op-amp
+// 2 follows node 3 at node 4; the current into the capacitor at node 5, sensed between nodes
+// 4 and 5, is fed back into node 2 three times over.
+void addOpAmpsWithCurrentFeedback(Bench& bench)
 {
-  // Op-amp 1 amplifies port 1 with feedback from node 3 to its inverting input (node 2); op-amp
-  // 2 follows node 3 at node 4; the current into the capacitor at node 5, sensed between nodes
-  // 4 and 5, is fed back into node 2 three times over.
-  Bench bench(5, 4);
   bench.add(opAmp(1, 2, 3));
   bench.add(twoPin(ckResistor, 2, 3, 1e3));
   bench.add(twoPin(ckResistor, 2, 0, 1e3));
@@ -84,6 +83,12 @@ TEST(LUSolverCircuits, OpAmpsWithACurrentControlledCurrentSource)
   setValue(f, 1, 3);
   bench.add(f);
   bench.add(twoPin(ckCapacitor, 5, 0, 10e-12));
+}
+
+TEST(LUSolverCircuits, OpAmpsWithACurrentControlledCurrentSource)
+{
+  Bench bench(5, 4);
+  addOpAmpsWithCurrentFeedback(bench);
   // Genuinely ill-conditioned (1-norm condition 5e11 at 470 MHz, 4e13 at 1 MHz): the current
   // through the 1e9 S sense branch is set by the capacitor's 0.03 .. 0.1 S, so the sensed
   // current carries about eps * 1e9 / Y of rounding whatever the solver. Below 100 MHz even the
@@ -139,14 +144,7 @@ TEST(LUSolverCircuits, RefinementRecoversDigitsOfIllConditionedCircuits)
   // The op-amp circuit with the current-sensing source below 100 MHz, where the solver alone
   // keeps only 4 to 6 digits of S21: one step of refinement brings it within 1e-6.
   Bench bench(5, 4);
-  bench.add(opAmp(1, 2, 3));
-  bench.add(twoPin(ckResistor, 2, 3, 1e3));
-  bench.add(twoPin(ckResistor, 2, 0, 1e3));
-  bench.add(opAmp(3, 4, 4));
-  Tcomponent f = part(ckCCCS, {4, 5, 2, 0});
-  setValue(f, 1, 3);
-  bench.add(f);
-  bench.add(twoPin(ckCapacitor, 5, 0, 10e-12));
+  addOpAmpsWithCurrentFeedback(bench);
   for (double freq : {1e6, 3.3e7, 1e8}) {
     auto m = bench.matrix(freq);
     EXPECT_TRUE(WorthRefining(*m, 5));

@@ -21,7 +21,7 @@
 namespace norvane::test {
 namespace {
 
-using pictures::savePicture;
+using pictures::save;
 
 TEST_F(MainWindowTest, AssistantScreenshots)
 {
@@ -29,11 +29,11 @@ TEST_F(MainWindowTest, AssistantScreenshots)
 
   a.match()->bandwidthField()->Setvalue(10e6);
   a.match()->topologyList()->setCurrentIndex(static_cast<int>(MatchTopology::PiLowPass));
-  savePicture(*a.match(), "assistant-match.png");
+  save(*a.match(), "assistant-match.png");
 
   a.attenuator()->attenuationField()->setText("6");
   a.attenuator()->calculate();
-  savePicture(*a.attenuator(), "assistant-attenuator.png");
+  save(*a.attenuator(), "assistant-attenuator.png");
 
   FilterWindow& filter = *a.filter();
   filter.typeList()->setCurrentIndex(static_cast<int>(FilterType::Chebyshev));
@@ -41,9 +41,9 @@ TEST_F(MainWindowTest, AssistantScreenshots)
   filter.rippleField()->setText("0.5dB");
   filter.bandwidthField()->setText("433MHz");
   filter.calculate();
-  savePicture(filter, "assistant-filter.png");
+  save(filter, "assistant-filter.png");
   filter.simulateButton()->click();
-  savePicture(*window->graphWindow(), "assistant-filter-graph.png");
+  save(*window->graphWindow(), "assistant-filter-graph.png");
 
   // Auto Match on 100 ohm parallel 10 pF at port 1, the graph cursor at 100 MHz.
   window->setModified(false);
@@ -74,9 +74,9 @@ TEST_F(MainWindowTest, AssistantScreenshots)
   window->action(Command::Simulate)->trigger();
   window->graphWindow()->cursorScrollBar()->setValue(51);
   window->graphWindow()->action(GraphCommand::AutoMatch)->trigger();
-  savePicture(*a.autoMatch(), "assistant-automatch.png");
+  save(*a.autoMatch(), "assistant-automatch.png");
   a.autoMatch()->accept();
-  savePicture(*window, "assistant-automatch-schematic.png");
+  save(*window, "assistant-automatch-schematic.png");
 }
 
 } // namespace

@@ -18,7 +18,7 @@
 namespace norvane {
 namespace {
 
-using pictures::savePicture;
+using pictures::save;
 
 using namespace calctest;
 
@@ -30,36 +30,36 @@ TEST(CalculatorScreenshots, EveryWindow)
   QTest::mouseClick(rf.lockButton(RfField::ResonantFrequency), Qt::LeftButton);
   QTest::mouseClick(rf.lockButton(RfField::Reactance), Qt::LeftButton);
   rf.calculate();
-  savePicture(rf, "calc-rf-resonance.png");
+  save(rf, "calc-rf-resonance.png");
   rf.pages()->setCurrentIndex(static_cast<int>(RfPage::FreqWavelength));
-  savePicture(rf, "calc-rf-wavelength.png");
+  save(rf, "calc-rf-wavelength.png");
   rf.pages()->setCurrentIndex(static_cast<int>(RfPage::ReturnLoss));
-  savePicture(rf, "calc-rf-returnloss.png");
+  save(rf, "calc-rf-returnloss.png");
 
   TxLineCalculatorWindow txLine(prompts);
-  savePicture(txLine, "calc-txline-microstrip.png");
+  save(txLine, "calc-txline-microstrip.png");
   txLine.notebook()->setCurrentIndex(2);
-  savePicture(txLine, "calc-txline-coax.png");
+  save(txLine, "calc-txline-coax.png");
   txLine.notebook()->setCurrentIndex(3);
   typeInto(txLine.flatTwin().permittivity, "2.5");
   txLine.calculate();
-  savePicture(txLine, "calc-txline-flattwin.png");
+  save(txLine, "calc-txline-flattwin.png");
 
   InductorCalculatorWindow inductor(prompts);
   inductor.notebook()->setCurrentIndex(2);
-  savePicture(inductor, "calc-inductor.png");
+  save(inductor, "calc-inductor.png");
 
   CapacitorCalculatorWindow capacitor(prompts);
-  savePicture(capacitor, "calc-capacitor.png");
+  save(capacitor, "calc-capacitor.png");
 
   CouplerCalculatorWindow coupler(prompts);
-  savePicture(coupler, "calc-coupler.png");
+  save(coupler, "calc-coupler.png");
   coupler.notebook()->setCurrentIndex(2);
-  savePicture(coupler, "calc-coupler-lumped.png");
+  save(coupler, "calc-coupler-lumped.png");
 
   SplitterCalculatorWindow splitter(prompts);
   splitter.notebook()->setCurrentIndex(1);
-  savePicture(splitter, "calc-splitter.png");
+  save(splitter, "calc-splitter.png");
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace norvane {
 namespace {
 
-using pictures::savePicture;
+using pictures::save;
 
 using graphtest::GraphWindowTest;
 
@@ -47,11 +47,11 @@ TEST_F(GraphWindowTest, Screenshots)
   w.resize(820, 560);
   ASSERT_TRUE(w.runSimulation().ran);
   w.cursorScrollBar()->setValue(101);
-  savePicture(w, "graph-filter-db.png");
+  save(w, "graph-filter-db.png");
 
   // The data list of the same filter.
   w.runCommand(GraphCommand::List);
-  savePicture(w, "graph-data-list.png");
+  save(w, "graph-data-list.png");
 
   // A transistor stage's input on the Smith chart with the stability circle at the cursor.
   ClearSchema(doc, env);
@@ -63,7 +63,7 @@ TEST_F(GraphWindowTest, Screenshots)
   w.toolAction(GraphTool::StabilityCircles)->trigger();
   ASSERT_TRUE(w.core().stabilityCircles()) << prompts.lastText();
   w.cursorScrollBar()->setValue(40);
-  savePicture(w, "graph-smith-stability.png");
+  save(w, "graph-smith-stability.png");
 }
 
 } // namespace

@@ -24,7 +24,7 @@ inline QString pictureDir()
 
 // Shows the window in front, lets its layout and pending calculations settle, and saves what
 // it draws as <pictureDir>/<name>.
-inline void savePicture(QWidget& window, const QString& name)
+inline void save(QWidget& window, const QString& name)
 {
   ASSERT_FALSE(pictureDir().isEmpty()) << "NORVANE_SCREENSHOT_DIR names no folder";
   window.show();

@@ -22,36 +22,37 @@ double finiteOrClamped(double x)
   return x;
 }
 
-// Mantissa digits and decimal exponent of |x| with 15 significant digits, from the locale-free
-// converter's "d.ddddddddddddddde+XX".
+// Mantissa digits and decimal exponent of x with 15 significant digits, from the locale-free
+// converter's "d.ddddddddddddddde+XX" (kept in place: every label and field goes through here).
 struct Scientific
 {
-  std::string mantissa; // "d.dddddddddddddd", signed as x
+  char buf[64];
+  std::size_t mantissaLength = 0; // "d.dddddddddddddd", signed as x
   int exponent = 0;
+
+  std::string_view mantissa() const { return {buf, mantissaLength}; }
 };
 
-Scientific scientific(double x)
+void scientific(double x, Scientific& s)
 {
-  char buf[64];
-  const char* end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14).ptr;
-  const std::string_view sci(buf, static_cast<std::size_t>(end - buf));
-  const std::size_t ePos = sci.find('e');
-  Scientific s;
-  s.mantissa.assign(sci.substr(0, ePos));
-  const char* expBegin = buf + ePos + 1;
+  const char* end =
+      std::to_chars(s.buf, s.buf + sizeof s.buf, x, std::chars_format::scientific, 14).ptr;
+  const std::string_view sci(s.buf, static_cast<std::size_t>(end - s.buf));
+  s.mantissaLength = sci.find('e');
+  const char* expBegin = s.buf + s.mantissaLength + 1;
   if (*expBegin == '+') ++expBegin;
   std::from_chars(expBegin, end, s.exponent);
-  return s;
 }
 
 std::string fileText(double x)
 {
   if (x == 0.0) x = 0.0; // no "-0"
-  const Scientific sci = scientific(std::fabs(x));
+  Scientific sci;
+  scientific(std::fabs(x), sci);
   std::string out;
   out.reserve(23);
   out += x < 0 ? '-' : ' ';
-  out += sci.mantissa;
+  out += sci.mantissa();
   out += 'E';
   out += sci.exponent < 0 ? '-' : '+';
   const std::string digits = std::to_string(std::abs(sci.exponent));
@@ -92,9 +93,10 @@ std::string engineeringText(int digits, double x)
   digits = std::clamp(digits, 0, 30);
 
   // Mantissa and exponent from the scientific form with 15 significant digits.
-  const Scientific sci = scientific(x);
+  Scientific sci;
+  scientific(x, sci);
   double m = 0.0;
-  std::from_chars(sci.mantissa.data(), sci.mantissa.data() + sci.mantissa.size(), m);
+  std::from_chars(sci.buf, sci.buf + sci.mantissaLength, m);
   int e = sci.exponent;
   if (std::fabs(m) >= 10.0) {
     m /= 10.0;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -118,11 +117,32 @@ std::string engineeringText(int digits, double x)
   return out + group.suffix;
 }
 
-std::string shortestText(double x)
+// The characters of printf's "%.<digits>g" or "%.<digits>f" (std::to_chars with a precision
+// is specified to give them), without the C locale: the desktop program runs under the user's
+// locale, where printf would write "0,25".
+std::string printfText(double x, std::chars_format form, int digits)
 {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", x);
-  return buf;
+  char buf[400]; // the widest finite double in fixed notation, and decimals besides
+  const auto r = std::to_chars(buf, buf + sizeof buf, x, form, digits);
+  return std::string(buf, r.ec == std::errc() ? r.ptr : buf);
+}
+
+// Stands in for a value that is not finite in the result texts (as the guarded logarithm
+// does).
+constexpr double kNonFiniteSentinel = 1e30;
+
+std::string fixedText(double x, int decimals)
+{
+  if (std::isnan(x)) x = 0.0;
+  if (std::isinf(x)) x = x > 0 ? kNonFiniteSentinel : -kNonFiniteSentinel;
+  // The field width of 4 the result texts once had only ever added leading blanks, which are
+  // dropped.
+  if (decimals < 0) decimals = 6; // as printf takes a negative precision
+  std::string text = printfText(x, std::chars_format::fixed, decimals);
+  // "-0.000": a tiny negative number shows as zero, without a sign.
+  if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+    text.erase(0, 1);
+  return text;
 }
 
 // A limit text read back as the calculator field will read it.
@@ -134,9 +154,11 @@ std::optional<double> readBack(const char* text)
 
 std::string limitText(double limit, NumberBounds bounds)
 {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.1f", limit);
-  if (readBack(buffer) == limit) return buffer;
+  std::string oneDecimal = printfText(limit, std::chars_format::fixed, 1);
+  // At most 63 characters: a longer text is cut there and then (as a rule) no longer reads
+  // back as the limit, so the six-digit form below serves.
+  oneDecimal.resize(std::min<std::size_t>(oneDecimal.size(), 63));
+  if (readBack(oneDecimal.c_str()) == limit) return oneDecimal;
 
   // Six significant digits, rounded toward the inside of the limits.
   if (limit != 0.0) {
@@ -144,18 +166,18 @@ std::string limitText(double limit, NumberBounds bounds)
     const bool isUpperLimit = limit >= bounds.max;
     const double scaled = limit * scale;
     const double rounded = (isUpperLimit ? std::floor(scaled) : std::ceil(scaled)) / scale;
-    std::snprintf(buffer, sizeof buffer, "%.6g", rounded);
-    const std::optional<double> back = readBack(buffer);
-    if (back && *back <= bounds.max && *back >= bounds.min) return buffer;
+    const std::string six = printfText(rounded, std::chars_format::general, 6);
+    const std::optional<double> back = readBack(six.c_str());
+    if (back && *back <= bounds.max && *back >= bounds.min) return six;
   }
-  std::snprintf(buffer, sizeof buffer, "%.17g", limit);
-  return buffer;
+  return printfText(limit, std::chars_format::general, 17);
 }
 
 } // namespace
 
 std::string FormatNumber(double x, const NumberFormat& format)
 {
+  if (format.form == NumberFormat::Form::Fixed) return fixedText(x, format.digits);
   x = finiteOrClamped(x);
   switch (format.form) {
   case NumberFormat::Form::File:
@@ -163,7 +185,9 @@ std::string FormatNumber(double x, const NumberFormat& format)
   case NumberFormat::Form::Engineering:
     return engineeringText(format.digits, x);
   case NumberFormat::Form::Shortest:
-    return shortestText(x);
+    return printfText(x, std::chars_format::general, 15);
+  case NumberFormat::Form::Fixed:
+    return fixedText(x, format.digits);
   case NumberFormat::Form::Limit:
     return limitText(x, format.bounds);
   }

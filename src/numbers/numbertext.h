@@ -86,7 +86,7 @@ NumberReading TakeNumber(std::string_view& text, const NumberRules& rules);
 
 struct NumberFormat
 {
-  enum class Form { File, Engineering, Shortest, Limit };
+  enum class Form { File, Engineering, Shortest, Fixed, Limit };
   Form form = Form::Engineering;
   int digits = 2;      // Engineering: decimals
   NumberBounds bounds; // Limit: the field's limits
@@ -102,6 +102,11 @@ struct NumberFormat
   // The shortest decimal form with up to 15 significant digits ("10", "0.25", "1e-09"), for
   // the setup dialogs.
   static NumberFormat Shortest() { return {Form::Shortest, 0, {}}; }
+  // `decimals` decimals, leading blanks removed, for the result texts, the data list and the
+  // setup dialogs: (3) shows 0.5 as "0.500" and -12.3454 as "-12.345". A value that rounds to
+  // zero is shown without a sign, and a value that is not finite as the 1e30 sentinel of its
+  // sign (the result files' convention) instead.
+  static NumberFormat Fixed(int decimals) { return {Form::Fixed, decimals, {}}; }
   // The text a clamped calculator field is rewritten with: the limit with 1 decimal
   // ("10000.0") when that reads back as the limit itself; otherwise (a limit such as 1e-12 or
   // 0.5729577...) six significant digits rounded toward the inside of the limits, so reading
@@ -110,7 +115,8 @@ struct NumberFormat
 };
 
 // Never "nan" or "inf": NaN is shown as 0 and the infinities as the largest finite double of
-// their sign, so every field, label and file stays readable.
+// their sign (Fixed: the sentinel), so every field, label and file stays readable. Never
+// the C locale's decimal comma either.
 std::string FormatNumber(double x, const NumberFormat& format);
 
 } // namespace norvane

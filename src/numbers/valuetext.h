@@ -1,7 +1,7 @@
 #pragma once
-// The two number texts most of the program uses, by their everyday names: a component's
-// value text read as ReadNumber's ValueText rules, and engineering notation as FormatNumber
-// shows it. Both are shorthands; the rules themselves are in numbers/numbertext.h.
+// The number texts most of the program uses, by their everyday names: a component's value
+// text read as ReadNumber's ValueText rules, and engineering notation and fixed decimals as
+// FormatNumber shows them. Both are shorthands; the rules themselves are in numbers/numbertext.h.
 
 #include "numbers/numbertext.h"
 
@@ -20,6 +20,12 @@ inline double ParseValueText(std::string_view text)
 inline std::string FormatEngineering(int digits, double x)
 {
   return FormatNumber(x, NumberFormat::Engineering(digits));
+}
+
+// `x` with `decimals` decimals ("0.500", "-12.345"), as the result texts show it.
+inline std::string FixedText(double x, int decimals)
+{
+  return FormatNumber(x, NumberFormat::Fixed(decimals));
 }
 
 // The text with "+" in front unless it already starts with "-" (tolerance brackets, labels).

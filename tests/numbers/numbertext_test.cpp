@@ -76,8 +76,9 @@ TEST(NumberText, FormatsReadBackAndStayFinite)
   EXPECT_EQ(FormatNumber(0.25, NumberFormat::Shortest()), "0.25");
   for (const double odd :
        {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
-    for (const NumberFormat& f : {NumberFormat::File(), NumberFormat::Engineering(3),
-                                  NumberFormat::Shortest(), NumberFormat::Limit({0.0, big})}) {
+    for (const NumberFormat& f :
+         {NumberFormat::File(), NumberFormat::Engineering(3), NumberFormat::Shortest(),
+          NumberFormat::Fixed(3), NumberFormat::Limit({0.0, big})}) {
       const std::string text = FormatNumber(odd, f);
       EXPECT_EQ(text.find_first_of("naif"), std::string::npos) << text;
     }

@@ -1,4 +1,4 @@
-#include "ruleshorthands.h"
+#include "numbertext_support.h"
 
 #include <gtest/gtest.h>
 

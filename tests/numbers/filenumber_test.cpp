@@ -1,7 +1,7 @@
 #include "numbers/numbertext.h"
 #include "numbers/valuetext.h"
 
-#include "ruleshorthands.h"
+#include "numbertext_support.h"
 
 #include <gtest/gtest.h>
 

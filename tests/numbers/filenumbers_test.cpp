@@ -1,6 +1,6 @@
 #include "numbers/numbertext.h"
 
-#include "ruleshorthands.h"
+#include "numbertext_support.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 // its description; the window lays the page out from it and copies the texts into and out of
 // the records with it.
 
-#include "assist/boundedreader.h"
 #include "assist/calcnotices.h"
 #include "assist/materials.h"
+#include "numbers/boundedreader.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,7 @@
 #include "assist/splittercalculator.h"
 
 #include "assist/calctext.h"
+#include "numbers/boundedreader.h"
 
 namespace norvane {
 

@@ -175,9 +175,9 @@ void TDrawingEdit::runCommand(Command command)
 {
   using C = Command;
   SchematicEditor& editor = m_editor->editor();
-  const int kind = commandInfo(command).kind;
-  if (isComponentKind(kind)) {
-    editor.startPlacing(kind);
+  const int mode = commandInfo(command).kind;
+  if (isPlacingMode(mode)) {
+    editor.startPlacing(placedKind(mode));
     return;
   }
   switch (command) {
@@ -503,7 +503,7 @@ bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
       editor.enterNextPortMode();
     } else {
       m_portDrag = false;
-      editor.beginToolbarDrag(commandInfo(command).kind);
+      editor.beginToolbarDrag(placedKind(commandInfo(command).kind));
     }
   } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) && overSheet) {
     editor.mouseMove(units.x(), units.y());

@@ -4,6 +4,7 @@
 #include "toolicons.h"
 
 #include "document/schema.h"
+#include "editor/editormodes.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -177,7 +178,7 @@ void TDrawingEdit::createToolBars()
     // Component buttons also work by dragging onto the sheet: their presses, moves and
     // releases are watched and handed to the editor in drawing units.
     const int kind = commandInfo(c).kind;
-    if (isComponentKind(kind) || c == C::PortButton) {
+    if (isPlacingMode(kind) || c == C::PortButton) {
       button->installEventFilter(this);
     }
     ++index;

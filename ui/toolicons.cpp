@@ -154,14 +154,14 @@ QImage symbolIconImage(int kind, const TenvironmentProps& env)
 QIcon commandIcon(Command command, const TenvironmentProps& env)
 {
   const int kind = commandInfo(command).kind;
-  const bool symbolKind = isComponentKind(kind) || kind == ckPort1 || kind == ckPort2;
+  const bool symbolKind = symbolFor(kind) != nullptr;
   if (symbolKind && command != Command::Wire) {
     return symbolIcon(kind, env);
   }
   const QColor ink(30, 40, 70);
   switch (command) {
   case Command::PortButton:
-    return symbolIcon(-4, env);
+    return symbolIcon(ckPort1, env);
   case Command::New:
     return drawnIcon([](QPainter& p) { page(p, QRectF(5, 3, 14, 18)); });
   case Command::Open:

@@ -1,5 +1,6 @@
 #include "sim/netlist.h"
 
+#include "document/componentkinds.h"
 #include "document/pins.h"
 
 #include <algorithm>
@@ -386,7 +387,7 @@ NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts)
   // 7.-8. Ground: every set that holds the pin of a ground symbol.
   std::vector<char> isGround(static_cast<std::size_t>(sets.setCount()), 0);
   for (const PinRef& ref : pins) {
-    if (drawing.components[ref.comp].ctype == ckGround) {
+    if (norvane::isGround(drawing.components[ref.comp])) {
       isGround[static_cast<std::size_t>(sets.setOf(ref.handle))] = 1;
     }
   }

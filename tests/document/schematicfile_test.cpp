@@ -48,7 +48,7 @@ std::vector<std::string> linesOf(const std::string& text)
 TEST(SchematicWriter, LayoutOfTheFile)
 {
   Tschema doc = resetDocument();
-  doc.drawdat.components.append(testing::component("R1", ckResistor, 1, {100, 100}, 1));
+  doc.drawdat.components.append(testing::component("R1", ComponentType::Resistor, 1, {100, 100}, 1));
   doc.drawdat.components[1].value[1] = testing::tol(50, -1, 1, true, true);
   doc.datasets.onePort[2].points.append({1e9, {0.5, -2}});
   const std::string text = schematicText(doc);
@@ -222,7 +222,7 @@ TEST(SchematicReader, LongTextsAreCut)
   over.drawdat.texts.append({{0, 0}, "123", false, "line 1\nline 2" + std::string(80, 'z')});
   const Tschema back = readIntoReset(schematicText(over));
   EXPECT_EQ(back.lastR.name, std::string(255, 'a'));
-  EXPECT_EQ(back.lastR.ctype, 0);
+  EXPECT_EQ(back.lastR.ctype, kindOfCode(0));
   EXPECT_EQ(back.drawdat.texts[1].size, "12");
   EXPECT_EQ(back.drawdat.texts[1].text, ("line 1 line 2" + std::string(80, 'z')).substr(0, 64));
 }
@@ -349,7 +349,7 @@ TEST(SchematicReader, RecordsReadKeysInAnyOrderAndSkipUnknownOnes)
   ASSERT_TRUE(readSchematicText(doc, text).ok());
   EXPECT_EQ(doc.lastR.crot, 3); // a key present twice takes its last value
   EXPECT_EQ(doc.lastR.name, "R =7");
-  EXPECT_EQ(doc.lastR.ctype, 1);
+  EXPECT_EQ(kindCode(doc.lastR.ctype), 1);
   EXPECT_EQ(doc.lastR.value[2].nom, 4700);
   EXPECT_EQ(doc.lastR.value[2].mintol, -5);
   EXPECT_EQ(doc.lastR.value[2].maxtol, 0.01);

@@ -16,7 +16,7 @@
 #include "benchcircuits.h"
 #include "ladder.h"
 
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
 #include "sim/netlist.h"

@@ -6,6 +6,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "sim/plotpoint.h"
+#include "document_support.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,7 @@
 namespace norvane {
 namespace {
 
-Tschema freshDocument()
-{
-  Tschema doc;
-  TenvironmentProps env;
-  ClearSchema(doc, env);
-  return doc;
-}
+using testing::freshDocument;
 
 TEST(DialogNumbers, FixedShortestAndPlainParsing)
 {

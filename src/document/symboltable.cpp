@@ -226,6 +226,18 @@ constexpr std::array<Tcomp, kSymbolCount> kTable{{
 }};
 
 static_assert(kTransformer.size() == 39 && kMutual.size() == 36);
+
+// The kinds' symbols come first, in code order, so that a kind finds its symbol by its code.
+constexpr bool kindsInCodeOrder()
+{
+  for (int i = 0; i < kComponentTypeCount; ++i) {
+    if (kTable[static_cast<std::size_t>(i)].kind != kindCode(kFirstComponentType) + i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(kindsInCodeOrder());
 static_assert(kPort1.size() <= kMaxSegments && kTransformer.size() <= kMaxSegments);
 
 } // namespace
@@ -237,9 +249,12 @@ const std::array<Tcomp, kSymbolCount>& symbolTable()
 
 const Tcomp* symbolFor(int code)
 {
-  for (const Tcomp& symbol : kTable) {
-    if (symbol.kind == code) {
-      return &symbol;
+  if (isKindCode(code)) {
+    return &kTable[static_cast<std::size_t>(code - kindCode(kFirstComponentType))];
+  }
+  for (std::size_t i = kComponentTypeCount; i < kTable.size(); ++i) {
+    if (kTable[i].kind == code) {
+      return &kTable[i];
     }
   }
   return nullptr;

@@ -37,9 +37,9 @@ int templateValueCount(ComponentType kind);
 
 // Appends a component of `kind` at `position` (already snapped) in orientation `crot`,
 // unselected, with the template's values; its pins are computed. A 2-port or 1-port data
-// block gets the next data-set index in value[1].nom and advances its block counter. The
-// caller deselects everything first, opens the property dialog, and on Cancel removes the
-// component again (drawdat.components.removeLast()).
+// block gets the next data-set index in its "dataSet" parameter and advances its block
+// counter. The caller deselects everything first, opens the property dialog, and on Cancel
+// removes the component again (drawdat.components.removeLast()).
 PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoint position);
 
 // The data-set index a new data block (2-port or 1-port) receives: the block

@@ -42,7 +42,7 @@ public:
   void enterSelectMode();
   void enterWireMode();
   void enterBlockSelectMode();
-  // Placing a component of kind 1..15: the outline starts under the mouse (or off the sheet
+  // Placing a component of a kind: the outline starts under the mouse (or off the sheet
   // when the mouse was last near its top or left edge) and follows it.
   void startPlacing(ComponentType kind);
   void enterPortMode(int portNumber);

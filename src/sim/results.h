@@ -3,6 +3,7 @@
 // S-parameter result file (Touchstone style, readable by the program's own data-file reader)
 // and the lines of the comma-separated export of the command-line tool.
 
+#include "numbers/valuetext.h"
 #include "sim/sweeppoint.h"
 
 #include <array>
@@ -12,11 +13,7 @@ namespace norvane {
 
 // ---- Number text --------------------------------------------------------------------------
 
-// `x` with `decimals` decimals in a field of at least 4 characters, leading blanks removed:
-// (0.5, 3) gives "0.500", (-12.3454, 3) gives "-12.345". A value that rounds to zero is
-// written without a sign, and a value that is not finite as the 1e30 sentinel of its sign,
-// so that no file ever holds "nan" or "inf".
-std::string FixedText(double x, int decimals);
+// FixedText (numbers/valuetext.h) writes the numbers of the list and the file.
 
 // Degrees per radian of the list and the file (to this precision).
 constexpr double kResultDegPerRad = 57.2957795;

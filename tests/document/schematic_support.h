@@ -4,9 +4,8 @@
 
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "document/filenumbers.h"
 #include "document/schema.h"
-#include "numbers/filenumber.h"
+#include "numbers/numbertext.h"
 
 #include <string>
 
@@ -22,7 +21,7 @@ inline Tschema resetDocument()
 // x as the file keeps it.
 inline double r15(double x)
 {
-  return parseFileReal(formatFileReal(x)).value();
+  return ReadNumber(FormatNumber(x, NumberFormat::File()), NumberRules::File()).number().value();
 }
 
 inline Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool pct)

@@ -1,4 +1,6 @@
-#include "assist/boundedreader.h"
+#include "numbers/boundedreader.h"
+
+#include "numbertext_support.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +8,8 @@
 
 namespace norvane {
 namespace {
+
+using testing::limitText;
 
 struct ReadCase
 {

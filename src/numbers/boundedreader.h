@@ -1,26 +1,21 @@
 #pragma once
-// The bounded number reader of the calculator windows (transmission line, inductor,
-// capacitor, coupler, splitter). A field holds a plain decimal number, optionally followed by
-// one multiplier letter: T 1e12, G 1e9, M 1e6, k 1e3, m 1e-3, u 1e-6, n 1e-9, p 1e-12,
-// f 1e-15 (case matters: m is milli, M mega). The text "." alone reads as "0.". A value
-// outside the field's limits is replaced by the nearer limit, the field's text is rewritten
-// with it and the caller beeps.
+// The calculator windows' fields (transmission line, inductor, capacitor, coupler, splitter)
+// read through ReadNumber's Bounded rules: a plain decimal number, optionally followed by one
+// multiplier letter (T G M k m u n p f; case matters: m is milli, M mega), "." alone as "0.".
+// A value outside the field's limits is replaced by the nearer limit, the field's text is
+// rewritten with it and the caller beeps.
 //
 // This is deliberately stricter than the schematic's value text (ParseValueText): these
 // fields carry no unit text, so anything but a number and one multiplier is refused with a
 // message instead of being read as 0.
+
+#include "numbers/numbertext.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace norvane {
-
-struct NumberBounds
-{
-  double min = 1e-12;
-  double max = 1e12;
-};
 
 struct BoundedReading
 {
@@ -31,12 +26,6 @@ struct BoundedReading
 };
 
 BoundedReading readBoundedNumber(std::string_view text, NumberBounds bounds);
-
-// The text a clamped field is rewritten with: the limit with 1 decimal ("10000.0") when that
-// reads back as the limit itself; otherwise (a limit such as 1e-12 or 0.5729577...) six
-// significant digits rounded toward the inside of the limits, so reading the field again
-// gives a value inside them and does not beep a second time.
-std::string limitText(double limit, NumberBounds bounds);
 
 // Reads the input fields of one calculator page in turn. Texts are rewritten in place;
 // a beep and the first unreadable field are remembered for the page.

@@ -1,6 +1,6 @@
-#include "document/filenumbers.h"
+#include "numbers/numbertext.h"
 
-#include "numbers/filenumber.h"
+#include "numbertext_support.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,11 @@
 
 namespace norvane {
 namespace {
+
+using testing::formatFileReal;
+using testing::parseFileInteger;
+using testing::parseFileReal;
+using testing::takeFileReal;
 
 TEST(FileNumbers, Integers)
 {

@@ -209,10 +209,10 @@ QIcon fileIcon(Command command)
   }
 }
 
-// The pictures of the drawing tools, assistants and calculators; a null icon for any other.
-QIcon toolIcon(Command command)
+// The pictures of the text and line tools, the calculator and the assistants; a null icon
+// for any other command.
+QIcon assistantIcon(Command command)
 {
-  const QColor ink(30, 40, 70);
   switch (command) {
   case Command::DrawText:
     return textIcon("A", 17, true);
@@ -260,6 +260,17 @@ QIcon toolIcon(Command command)
       p.setPen(QPen(QColor(30, 40, 70), 2.0));
       p.drawPath(curve);
     });
+  default:
+    return {};
+  }
+}
+
+// The pictures of the selection cursor, the wire and the orientation; a null icon for any
+// other command.
+QIcon toolIcon(Command command)
+{
+  const QColor ink(30, 40, 70);
+  switch (command) {
   case Command::SelectCursor:
     return drawnIcon([](QPainter& p) {
       QPainterPath arrow;
@@ -311,8 +322,13 @@ QIcon commandIcon(Command command, const TenvironmentProps& env)
   if (command == Command::PortButton) {
     return symbolIcon(ckPort1, env);
   }
-  const QIcon icon = fileIcon(command);
-  return icon.isNull() ? toolIcon(command) : icon;
+  for (QIcon (*drawn)(Command) : {fileIcon, assistantIcon, toolIcon}) {
+    const QIcon icon = drawn(command);
+    if (!icon.isNull()) {
+      return icon;
+    }
+  }
+  return {};
 }
 
 } // namespace norvane

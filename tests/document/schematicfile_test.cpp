@@ -1,3 +1,4 @@
+#include "document/componentkinds.h"
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 
@@ -324,6 +325,29 @@ TEST(SchematicReader, DrawingCountsAreReplacedAndCountersDerived)
   EXPECT_EQ(doc.drawdat.onePortBlockCounter, 0);
   // The data sets are not part of the reset.
   EXPECT_TRUE(doc.datasets.twoPort[7].inUse());
+}
+
+// A kind code the program does not know is kept as read, so that saving gives it back
+// unchanged; the known codes read as their kinds.
+TEST(SchematicReader, KindCodesSurviveAsRead)
+{
+  const std::string text = "drawdat{\r\ncomponent{\r\nctype=99\r\n}\r\n"
+                           "component{\r\nctype=-3\r\n}\r\n"
+                           "component{\r\nctype=14\r\n}\r\n}\r\n";
+  const Tschema doc = readIntoReset(text);
+  ASSERT_EQ(doc.drawdat.components.count(), 3);
+  EXPECT_EQ(kindCode(doc.drawdat.components[1].ctype), 99);
+  EXPECT_EQ(findComponentKind(doc.drawdat.components[1].ctype), nullptr);
+  EXPECT_EQ(kindCode(doc.drawdat.components[2].ctype), -3);
+  EXPECT_TRUE(doc.drawdat.components[3].ctype == ComponentType::CCVS);
+  const std::string saved = schematicText(doc);
+  const std::vector<std::string> lines = linesOf(saved);
+  for (const char* line : {"ctype=99", "ctype=-3", "ctype=14"}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+  }
+  Tschema again = resetDocument();
+  ASSERT_TRUE(readSchematicText(again, saved).ok());
+  EXPECT_EQ(schematicText(again), saved);
 }
 
 TEST(SchematicReader, RecordsReadKeysInAnyOrderAndSkipUnknownOnes)

@@ -12,7 +12,9 @@ namespace {
 using C = Command;
 using K = ComponentType;
 
-// Every component kind has a placement command of its own here.
+// The placement commands of the kinds, with their shortcut keys and toolbar buttons. A kind
+// without one here is still placeable: the Component menu gives it an entry named from its
+// description (drawingeditmenus.cpp).
 // The file commands and Simulate carry the shortcuts every desktop program uses (Ctrl+N,
 // Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q, F5); none of them clashes with the single
 // letters and Ctrl combinations of the drawing.

@@ -84,7 +84,7 @@ void resimulate(benchmark::State& state, int plotformat)
 {
   Bench b(plotformat);
   for (auto _ : state) {
-    const SimulateResult r = Simulate(*b.doc, b.session, b.core, b.prompts);
+    const SimulateResult r = SimulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
     benchmark::DoNotOptimize(r.points);
   }
   if (b.core.points().count() != 501) state.SkipWithError("the run did not give 501 points");
@@ -105,7 +105,7 @@ void BM_ChartResimulate(benchmark::State& state)
 void BM_GraphRedraw(benchmark::State& state)
 {
   Bench b(plotformat::Rectangular);
-  Simulate(*b.doc, b.session, b.core, b.prompts);
+  SimulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
   for (auto _ : state) {
     b.host.repaintGraph();
     benchmark::DoNotOptimize(b.host.canvas.calls);

@@ -20,7 +20,25 @@ GraphWindowCore::GraphWindowCore(Tschema& doc, const TenvironmentProps& env, Gra
   m_store.reset();
 }
 
-// ---- The run's output ---------------------------------------------------------------------
+// ---- The run's display --------------------------------------------------------------------
+
+void GraphWindowCore::beginRun(const RunLayout& layout)
+{
+  setSDataWarning(layout.sDataWarning);
+  enableParameterButtons(layout.port1, layout.port2);
+  SetSweepLimits(layout.sweepStart, layout.sweepStop);
+  SetTrace1Limits(layout.trace1Min, layout.trace1Max);
+  SetTrace2Limits(layout.trace2Min, layout.trace2Max);
+  showGraphWindow();
+  if (layout.newPlot) BeginPlot(layout.plotformat, layout.freqmode);
+  if (layout.listRows > 0) beginDataList(layout.listRows);
+}
+
+void GraphWindowCore::endRun(bool list, bool cursor)
+{
+  if (list) endDataList();
+  if (cursor) DrawCursor();
+}
 
 void GraphWindowCore::showGraphWindow()
 {

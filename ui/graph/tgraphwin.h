@@ -9,8 +9,8 @@
 // the print preview for "&Print...", and the window's menu commands.
 
 #include "graph/graphhost.h"
-#include "graph/graphrunoutput.h"
 #include "graph/graphwindowcore.h"
+#include "graph/simulationrun.h"
 #include "graph/tprntprev.h"
 #include "sim/simulate.h"
 

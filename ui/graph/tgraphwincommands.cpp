@@ -6,13 +6,13 @@
 #include "graph/graphtoolicons.h"
 #include "graph/multisweep.h"
 #include "graph/sweepsetupdialog.h"
+#include "graph/touchstoneexport.h"
 #include "graph/tprntprev.h"
 #include "graph/tracesetupdialog.h"
 #include "imagefile.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
 #include "sim/results.h"
-#include "sim/touchstoneexport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,9 +20,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QProgressDialog>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
@@ -159,8 +159,7 @@ void TGraphwin::createMenus()
   };
   add(bar->addMenu("&File"),
       {GraphCommand::SaveResults, GraphCommand::ExportTouchstone, GraphCommand::Print,
-       GraphCommand::ExportPdf,
-       GraphCommand::SaveBitmap});
+       GraphCommand::ExportPdf, GraphCommand::SaveBitmap});
   add(bar->addMenu("&Graph Type"),
       {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
        GraphCommand::Polar, GraphCommand::List, GraphCommand::LinSweep, GraphCommand::LogSweep});
@@ -307,8 +306,7 @@ SimulateResult TGraphwin::runSimulation()
   if (m_running) return m_lastResult;
   m_running = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  GraphRunOutput out(m_core, m_links.chores);
-  m_lastResult = Simulate(m_doc, m_session, out, m_prompts);
+  m_lastResult = SimulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
   m_running = false;
   // A window first shown by this run is mapped from now on.
@@ -334,8 +332,7 @@ void TGraphwin::saveResults()
 {
   if (m_running) return;
   m_running = true;
-  GraphRunOutput out(m_core, m_links.chores);
-  m_lastResult = ExportSParameterFile(m_doc, m_session, out, m_prompts);
+  m_lastResult = ExportSParameterFile(m_doc, m_session, m_core, m_links.chores, m_prompts);
   m_running = false;
   // The plotted points survive an export; the picture is shown again as it was.
   repaintGraph();

@@ -3,11 +3,12 @@
 
 #include "sim/simulate.h"
 
+#include "graph/datalist.h"
+#include "graph/sweep_support.h"
 #include "platform/scriptedprompts.h"
 #include "sim/listing.h"
 #include "sim/results.h"
-#include "test_netlist_circuits.h"
-#include "test_sweep_recorder.h"
+#include "sim/test_netlist_circuits.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ void checkRun(Tschema doc, const std::string& what)
     out.circles = true;
     ScriptedPrompts prompts;
     SimulationSession session;
-    const SimulateResult r = Simulate(copy, session, out, prompts);
+    const SimulateResult r = SimulateForDisplay(copy, session, out, out.chores, prompts);
     for (const PlotPoint& p : out.plotted) {
       for (double v : {p.freq, p.trace1, p.trace2, p.circleCentreRe, p.circleCentreIm,
                        p.circleRadius, p.stability}) {

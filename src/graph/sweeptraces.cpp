@@ -1,4 +1,4 @@
-#include "sim/sweeptraces.h"
+#include "graph/sweeptraces.h"
 
 #include <cmath>
 
@@ -16,6 +16,34 @@ constexpr double kPhaseWrapDeg = 160.0;
 double magSquared(Complex a)
 {
   return a.re * a.re + a.im * a.im;
+}
+
+// A value the graph can place: NaN (from a degenerate circuit, e.g. a zero inductance) as 0,
+// an infinity as the 1e30 sentinel of the guarded logarithm.
+double finiteValue(double x)
+{
+  if (std::isnan(x)) {
+    return 0.0;
+  }
+  if (std::isinf(x)) {
+    return x > 0 ? 1e30 : -1e30;
+  }
+  return x;
+}
+
+PlotPoint finitePoint(PlotPoint p)
+{
+  for (double* v : {&p.freq, &p.trace1, &p.trace2, &p.circleCentreRe, &p.circleCentreIm,
+                    &p.circleRadius, &p.stability}) {
+    *v = finiteValue(*v);
+  }
+  return p;
+}
+
+// Whether the excitation showing `measwhat` was solved at this point.
+bool solved(const SweepPoint& point, int measwhat)
+{
+  return needsPort1(measwhat) ? point.excited1 : point.excited2;
 }
 
 } // namespace
@@ -119,6 +147,45 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
     circle.stability = -circle.stability;
   }
   return circle;
+}
+
+PlotValues::PlotValues(const Tschema& doc, bool chart, bool circles)
+    : m_doc(doc), m_chart(chart), m_circles(circles)
+{
+}
+
+double PlotValues::trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const
+{
+  return value.value(axis.tracetype, axis.measwhat, rawParameter(point, axis.measwhat), point.freq,
+                     m_doc.drawdat.P1.Zo, m_doc.drawdat.P2.Zo);
+}
+
+PlotPoint PlotValues::next(const SweepPoint& point)
+{
+  m_plotted.freq = point.freq;
+  if (m_chart) {
+    if (solved(point, m_doc.polarmeaswhat)) {
+      const Complex c = chartCoefficient(point, m_doc.polarmeaswhat);
+      m_plotted.trace1 = c.re;
+      m_plotted.trace2 = c.im;
+    }
+  } else {
+    if (solved(point, m_doc.Y1ax.measwhat)) {
+      m_plotted.trace1 = trace(m_value1, m_doc.Y1ax, point);
+    }
+    if (solved(point, m_doc.Y2ax.measwhat)) {
+      m_plotted.trace2 = trace(m_value2, m_doc.Y2ax, point);
+    }
+  }
+  if (m_circles && point.excited1 && point.excited2) {
+    const StabilityCircle sc = stabilityCircle(point.s11, point.s21raw, point.s12raw, point.s22,
+                                               m_doc.polarmeaswhat == measwhat::S11);
+    m_plotted.circleCentreRe = sc.centreRe;
+    m_plotted.circleCentreIm = sc.centreIm;
+    m_plotted.circleRadius = sc.radius;
+    m_plotted.stability = sc.stability;
+  }
+  return finitePoint(m_plotted);
 }
 
 } // namespace norvane

@@ -2,6 +2,7 @@
 // The numbers the graph window plots for one sweep point: the two rectangular trace values,
 // the chart coefficient and the stability circle.
 
+#include "document/schema.h"
 #include "sim/complex.h"
 #include "sim/plotpoint.h"
 #include "sim/sweeppoint.h"
@@ -59,5 +60,27 @@ struct StabilityCircle
 //   (S12 S21 = 0) gets the sentinel k = 1e20 instead of an infinity.
 StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s22,
                                 bool inputPlane);
+
+// The plotted point of every sweep point for the document's graph settings: on the
+// rectangular graph the two trace values, on a chart the real and imaginary part of the
+// charted coefficient, and with `circles` the stability circle. A value whose excitation was
+// not solved at a point keeps the value of the point before. NaN is plotted as 0 and an
+// infinity as the 1e30 sentinel, so the graph never meets a value it cannot place.
+class PlotValues
+{
+public:
+  PlotValues(const Tschema& doc, bool chart, bool circles);
+  PlotPoint next(const SweepPoint& point);
+
+private:
+  double trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const;
+
+  const Tschema& m_doc;
+  const bool m_chart;
+  const bool m_circles;
+  TraceValue m_value1;
+  TraceValue m_value2;
+  PlotPoint m_plotted;
+};
 
 } // namespace norvane

@@ -62,14 +62,14 @@ public:
 
 struct Bench
 {
-  explicit Bench(int plotformat) : doc(ladderCircuit(7)), core(*doc, env, host)
+  explicit Bench(PlotFormat plotformat) : doc(ladderCircuit(7)), core(*doc, env, host)
   {
     fillBuiltInDefaults(env);
     host.core = &core;
     doc->plotformat = plotformat;
-    doc->Y1ax = {-60, 0, 2, 0};
-    doc->Y2ax = {-60, 0, 1, 0};
-    doc->polarmeaswhat = 1;
+    doc->Y1ax = {-60, 0, measwhat::S21, tracetype::Log20};
+    doc->Y2ax = {-60, 0, measwhat::S11, tracetype::Log20};
+    doc->polarmeaswhat = measwhat::S11;
     doc->polarS11mag = 1;
   }
   TenvironmentProps env;
@@ -80,7 +80,7 @@ struct Bench
   ScriptedPrompts prompts;
 };
 
-void resimulate(benchmark::State& state, int plotformat)
+void resimulate(benchmark::State& state, PlotFormat plotformat)
 {
   Bench b(plotformat);
   for (auto _ : state) {

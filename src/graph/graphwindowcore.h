@@ -49,7 +49,7 @@ public:
   void SetSweepLimits(double start, double stop);
   void SetTrace1Limits(double min, double max);
   void SetTrace2Limits(double min, double max);
-  void BeginPlot(int plotformat, int freqmode);
+  void BeginPlot(PlotFormat plotformat, int freqmode);
   // Stores the point; the first one repaints the window (unless a multi-sweep run is going
   // on), every further one draws its segment at once.
   void AddPoint(const PlotPoint& point) override;
@@ -99,14 +99,14 @@ public:
   bool painting() const { return m_painting; }
 
   // Graph type commands (plotformat 1..6) and the sweep commands (freqmode 1, 2).
-  void setGraphType(int plotformat);
+  void setGraphType(PlotFormat plotformat);
   void setFreqMode(int freqmode);
   // Another item (0..4) in a trace-type list.
   void traceTypeChosen(int trace, int listIndex);
   // The "Graph Limit &Setup" menu title: the trace-1 list's item is applied again.
   void graphLimitSetupMenu();
   // A parameter radio button: side 1 is the left group, 2 the right.
-  void parameterChosen(int side, int measwhat);
+  void parameterChosen(int side, MeasuredParameter measwhat);
   // A value field was left or Enter pressed, with the value it now holds.
   void valueFieldLeft(ValueField field, double value);
   // The "Start:", "Stop:" and points fields.
@@ -137,7 +137,7 @@ public:
 
   // ---- For tests and the print preview ---------------------------------------------------
   const PlotStore& points() const { return m_store; }
-  int plotFormat() const { return m_plotformat; }
+  PlotFormat plotFormat() const { return m_plotformat; }
   bool logarithmicAxis() const { return m_logX; }
   double sweepStart() const { return m_xMin; }
   double sweepStop() const { return m_xMax; }
@@ -151,7 +151,7 @@ private:
   {
     bool valid = false;
     IntRect area;
-    int plotformat = 1;
+    PlotFormat plotformat = PlotFormat::Rectangular;
     FrequencyAxis x;
     ValueAxis y1, y2;
     ChartGeometry chart;
@@ -182,7 +182,7 @@ private:
   bool m_runsShown = false;
   bool m_runsKeptForNextPlot = false;
 
-  int m_plotformat = 1;
+  PlotFormat m_plotformat = PlotFormat::Rectangular;
   bool m_logX = false;
   double m_xMin = 0.0, m_xMax = 1.0;
   double m_y1Min = 0.0, m_y1Max = 1.0;

@@ -57,7 +57,7 @@ void call(const std::function<void()>& chore)
 class DisplayFeed : public SweepSink
 {
 public:
-  DisplayFeed(const Tschema& doc, int output, bool circles, RunDisplay& display,
+  DisplayFeed(const Tschema& doc, PlotFormat output, bool circles, RunDisplay& display,
               const MainWindowChores& chores, std::vector<SweepPoint>& file)
       : m_output(output), m_display(display), m_chores(chores), m_file(file),
         m_values(doc, plotformat::isChart(output), circles)
@@ -79,7 +79,7 @@ public:
   }
 
 private:
-  const int m_output;
+  const PlotFormat m_output;
   RunDisplay& m_display;
   const MainWindowChores& m_chores;
   std::vector<SweepPoint>& m_file;
@@ -88,7 +88,8 @@ private:
 
 // The excitations the output needs: the traces' or the chart's parameters, every port for
 // the list and the file; both for stability circles and for the matcher's analysis.
-SweepRequest requestFor(const Tschema& doc, const SweepPlan& plan, int output, bool bothPorts)
+SweepRequest requestFor(const Tschema& doc, const SweepPlan& plan, PlotFormat output,
+                        bool bothPorts)
 {
   SweepRequest request;
   request.plan = plan;
@@ -149,7 +150,7 @@ RunLayout layoutOf(const Tschema& doc, const SimulateResult& checked, const Swee
 // The sweep of a display run and the writing of its result file.
 void sweepForDisplay(Tschema& doc, SimulationSession& session, RunDisplay& display,
                      const MainWindowChores& chores, Prompts& prompts, SimulateResult& result,
-                     const SweepPlan& plan, int output, const std::string& fileName)
+                     const SweepPlan& plan, PlotFormat output, const std::string& fileName)
 {
   const bool multiSweep = session.toleranceMode == tolerancemode::MultiSweep;
   const bool matching = session.match.mode != matchmode::None;
@@ -222,7 +223,7 @@ SimulateResult SimulateForDisplay(Tschema& doc, SimulationSession& session, RunD
   if (doc.plotformat < plotformat::Rectangular || doc.plotformat > plotformat::ResultFile) {
     doc.plotformat = plotformat::Rectangular;
   }
-  int output = resultFile ? plotformat::ResultFile : doc.plotformat;
+  PlotFormat output = resultFile ? plotformat::ResultFile : doc.plotformat;
   RunLayout layout = layoutOf(doc, result, plan);
   layout.sDataWarning = sDataWarning;
   layout.newPlot = output != plotformat::ResultFile;

@@ -38,7 +38,7 @@ struct RunLayout
   // A new plot (empties the point store); not when writing the result file, so the plotted
   // points survive an export.
   bool newPlot = true;
-  int plotformat = plotformat::Rectangular;
+  PlotFormat plotformat = PlotFormat::Rectangular;
   int freqmode = freqmode::Linear;
   int listRows = 0; // data list: the heading row and one per sweep point; 0 for no list
 };

@@ -41,14 +41,14 @@ PlotPoint finitePoint(PlotPoint p)
 }
 
 // Whether the excitation showing `measwhat` was solved at this point.
-bool solved(const SweepPoint& point, int measwhat)
+bool solved(const SweepPoint& point, MeasuredParameter measwhat)
 {
   return needsPort1(measwhat) ? point.excited1 : point.excited2;
 }
 
 } // namespace
 
-Complex rawParameter(const SweepPoint& point, int measwhat)
+Complex rawParameter(const SweepPoint& point, MeasuredParameter measwhat)
 {
   switch (measwhat) {
   case measwhat::S21:
@@ -62,7 +62,7 @@ Complex rawParameter(const SweepPoint& point, int measwhat)
   }
 }
 
-Complex chartCoefficient(const SweepPoint& point, int measwhat)
+Complex chartCoefficient(const SweepPoint& point, MeasuredParameter measwhat)
 {
   switch (measwhat) {
   case measwhat::S21:
@@ -76,7 +76,8 @@ Complex chartCoefficient(const SweepPoint& point, int measwhat)
   }
 }
 
-double TraceValue::value(int tracetype, int measwhat, Complex s, double freq, double z1, double z2)
+double TraceValue::value(TraceType tracetype, MeasuredParameter measwhat, Complex s, double freq,
+                         double z1, double z2)
 {
   switch (tracetype) {
   case tracetype::Linear:

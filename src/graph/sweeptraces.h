@@ -11,14 +11,14 @@ namespace norvane {
 
 // The parameter a trace or chart shows (measwhat 1..4), as the rectangular traces use it:
 // S11, raw S21 (2 V2), raw S12 (2 V1'), S22. Any other code gives S11.
-Complex rawParameter(const SweepPoint& point, int measwhat);
+Complex rawParameter(const SweepPoint& point, MeasuredParameter measwhat);
 
 // The parameter as the charts plot it: the transmission coefficients normalised by the port
 // impedances, the reflections as they are.
-Complex chartCoefficient(const SweepPoint& point, int measwhat);
+Complex chartCoefficient(const SweepPoint& point, MeasuredParameter measwhat);
 
 // True when showing `measwhat` needs the excitation of port 1 (S11, S21) rather than port 2.
-inline bool needsPort1(int measwhat)
+inline bool needsPort1(MeasuredParameter measwhat)
 {
   return measwhat != measwhat::S12 && measwhat != measwhat::S22;
 }
@@ -36,7 +36,8 @@ public:
   //     phase step taken the short way round (a jump beyond 160 degrees is a wrap); 0 at the
   //     first point.
   // log10 is the guarded Log10 (a zero magnitude gives the 1e30 sentinel, drawn at the edge).
-  double value(int tracetype, int measwhat, Complex s, double freq, double z1, double z2);
+  double value(TraceType tracetype, MeasuredParameter measwhat, Complex s, double freq, double z1,
+               double z2);
 
 private:
   double m_phasePrev = 0.0;

@@ -7,7 +7,7 @@
 
 namespace norvane {
 
-int tracetypeOfShowAs(TraceShowAs b)
+TraceType tracetypeOfShowAs(TraceShowAs b)
 {
   switch (b) {
   case TraceShowAs::Log10Power:
@@ -21,10 +21,10 @@ int tracetypeOfShowAs(TraceShowAs b)
   case TraceShowAs::None:
     break;
   }
-  return -1;
+  return tracetype::Log20; // (never asked) an unknown kind reads as 20Log(V)
 }
 
-TraceShowAs showAsOfTracetype(int type)
+TraceShowAs showAsOfTracetype(TraceType type)
 {
   switch (type) {
   case tracetype::Log10Power:
@@ -79,7 +79,7 @@ std::string TraceSetupLogic::caption() const
   return "Trace " + std::to_string(m_trace) + " setup";
 }
 
-void TraceSetupLogic::clickMeasure(int measwhat)
+void TraceSetupLogic::clickMeasure(MeasuredParameter measwhat)
 {
   m_measure = measwhat;
   m_resimulate = true;

@@ -157,7 +157,7 @@ TEST(PolarSetup, MagnitudeOfTheCheckedParameter)
   dlg.ok(doc);
   EXPECT_EQ(doc.polarmeaswhat, measwhat::S22);
   EXPECT_DOUBLE_EQ(doc.polarS22mag, 2.5); // "Mag" still held the S21 value
-  EXPECT_DOUBLE_EQ(polarMagnitude(doc, 4), 2.5);
+  EXPECT_DOUBLE_EQ(polarMagnitude(doc, measwhat::S22), 2.5);
 }
 
 TEST(SweepSetup, EntriesAndPointClamping)

@@ -33,9 +33,9 @@ bool hasBadText(const std::string& s)
 
 void checkRun(Tschema doc, const std::string& what)
 {
-  for (int format :
+  for (PlotFormat format :
        {plotformat::Rectangular, plotformat::SmithZ, plotformat::Polar, plotformat::DataList}) {
-    SCOPED_TRACE(what + ", plotformat " + std::to_string(format));
+    SCOPED_TRACE(what + ", plotformat " + std::to_string(static_cast<int>(format)));
     Tschema copy = doc;
     copy.plotformat = format;
     copy.Y1ax.tracetype = tracetype::GroupDelay;
@@ -114,10 +114,10 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
        }},
       {"bad display codes",
        [](Circuit& c) {
-         c.doc.Y1ax.measwhat = 9;
-         c.doc.Y2ax.measwhat = -1;
-         c.doc.Y2ax.tracetype = 42;
-         c.doc.polarmeaswhat = 0;
+         c.doc.Y1ax.measwhat = static_cast<MeasuredParameter>(9);
+         c.doc.Y2ax.measwhat = static_cast<MeasuredParameter>(-1);
+         c.doc.Y2ax.tracetype = static_cast<TraceType>(42);
+         c.doc.polarmeaswhat = static_cast<MeasuredParameter>(0);
        }},
       {"bad port impedance", [](Circuit& c) { c.doc.drawdat.P2.Zo = kNaN; }},
       {"ports off sheet",

@@ -49,7 +49,7 @@ struct Run
   ScriptedPrompts prompts;
 };
 
-std::unique_ptr<Run> simulate(Tschema& doc, int format = plotformat::DataList,
+std::unique_ptr<Run> simulate(Tschema& doc, PlotFormat format = plotformat::DataList,
                               SimulationSession* session = nullptr)
 {
   auto run = std::make_unique<Run>();

@@ -66,7 +66,7 @@ public:
   // The main window's part of a run.
   MainWindowChores chores;
   std::vector<std::string> calls;
-  int plotformat = 0;
+  PlotFormat plotformat{};
   int freqmode = 0;
   double sweepStart = 0.0;
   double sweepStop = 0.0;

@@ -316,7 +316,7 @@ SimulateResult TGraphwin::runSimulation()
   return m_lastResult;
 }
 
-void TGraphwin::graphTypeCommand(int pf)
+void TGraphwin::graphTypeCommand(PlotFormat pf)
 {
   m_core.setGraphType(pf);
 }

@@ -29,7 +29,7 @@ QGroupBox* measureGroup(QWidget* parent, QButtonGroup*& group,
   group = new QButtonGroup(box);
   for (int i = 0; i < 4; ++i) {
     buttons[static_cast<size_t>(i)] = new QRadioButton(kParameterNames[i], box);
-    group->addButton(buttons[static_cast<size_t>(i)], i + 1); // id = measwhat
+    group->addButton(buttons[static_cast<size_t>(i)], i + 1); // id: the MeasuredParameter's value
     layout->addWidget(buttons[static_cast<size_t>(i)]);
   }
   return box;
@@ -106,7 +106,8 @@ TraceSetupDialog::TraceSetupDialog(Tschema& doc, QWidget* parent) : QDialog(pare
   layout->addWidget(show);
   layout->addWidget(okCancel(this));
 
-  connect(m_measure, &QButtonGroup::idClicked, this, [this](int id) { m_logic.clickMeasure(id); });
+  connect(m_measure, &QButtonGroup::idClicked, this,
+          [this](int id) { m_logic.clickMeasure(static_cast<MeasuredParameter>(id)); });
   connect(m_showAs, &QButtonGroup::idClicked, this, [this](int id) {
     m_logic.clickShowAs(m_doc, static_cast<TraceShowAs>(id));
     showLogic();
@@ -117,9 +118,9 @@ TraceSetupDialog::TraceSetupDialog(Tschema& doc, QWidget* parent) : QDialog(pare
           [this](const QString& t) { m_logic.setMinText(fromQt(t)); });
 }
 
-QRadioButton* TraceSetupDialog::measureButton(int measwhat) const
+QRadioButton* TraceSetupDialog::measureButton(MeasuredParameter measwhat) const
 {
-  return m_measureButtons[static_cast<size_t>(std::clamp(measwhat, 1, 4) - 1)];
+  return m_measureButtons[static_cast<size_t>(std::clamp(static_cast<int>(measwhat), 1, 4) - 1)];
 }
 
 QRadioButton* TraceSetupDialog::showAsButton(TraceShowAs b) const
@@ -131,7 +132,7 @@ QRadioButton* TraceSetupDialog::showAsButton(TraceShowAs b) const
 void TraceSetupDialog::showLogic()
 {
   setWindowTitle(toQt(m_logic.caption()));
-  checkOnly(m_measure, m_logic.measure());
+  checkOnly(m_measure, static_cast<int>(m_logic.measure()));
   checkOnly(m_showAs, static_cast<int>(m_logic.showAs()));
   m_max->setText(toQt(m_logic.maxText()));
   m_min->setText(toQt(m_logic.minText()));
@@ -181,20 +182,20 @@ PolarSetupDialog::PolarSetupDialog(Tschema& doc, QWidget* parent) : QDialog(pare
   layout->addLayout(row);
   layout->addWidget(okCancel(this));
   connect(m_measure, &QButtonGroup::idClicked, this,
-          [this](int id) { m_logic.clickParameter(id); });
+          [this](int id) { m_logic.clickParameter(static_cast<MeasuredParameter>(id)); });
   connect(m_mag, &QLineEdit::textEdited, this,
           [this](const QString& t) { m_logic.setMagnitudeText(fromQt(t)); });
 }
 
-QRadioButton* PolarSetupDialog::measureButton(int measwhat) const
+QRadioButton* PolarSetupDialog::measureButton(MeasuredParameter measwhat) const
 {
-  return m_measureButtons[static_cast<size_t>(std::clamp(measwhat, 1, 4) - 1)];
+  return m_measureButtons[static_cast<size_t>(std::clamp(static_cast<int>(measwhat), 1, 4) - 1)];
 }
 
 void PolarSetupDialog::prepare(bool focusMagnitude)
 {
   m_logic.prepare(m_doc, focusMagnitude);
-  checkOnly(m_measure, m_logic.parameter());
+  checkOnly(m_measure, static_cast<int>(m_logic.parameter()));
   m_mag->setText(toQt(m_logic.magnitudeText()));
   if (focusMagnitude) {
     m_mag->setFocus();

@@ -5,7 +5,7 @@
 #include "benchcircuits.h"
 
 #include "document/schematicwriter.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/netlist.h"
 
 #include <fstream>

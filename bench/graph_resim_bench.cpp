@@ -15,7 +15,7 @@
 #include "graph/graphhost.h"
 #include "graph/graphwindowcore.h"
 #include "platform/canvas.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
 
 #include <benchmark/benchmark.h>

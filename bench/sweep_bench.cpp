@@ -17,7 +17,7 @@
 #include "ladder.h"
 
 #include "graph/simulationrun.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
 #include "sim/netlist.h"

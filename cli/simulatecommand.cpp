@@ -41,7 +41,7 @@ public:
 // "2.4G", "1 MHz"). Anything else is refused with the reason, naming the option.
 std::string parseFrequency(const std::string& option, const std::string& text, double& f)
 {
-  const EnteredNumber n = ParseEnteredValue(text, "Hz");
+  const NumberReading n = ReadNumber(text, NumberRules::Entry("Hz"));
   if (!n.ok) {
     return option + ": \"" + text + "\" is " + n.problem + " (a frequency, e.g. 1MHz)";
   }

@@ -9,26 +9,66 @@ function(norvane_warnings target)
                          -Wno-stringop-overflow -Wno-array-bounds)
 endfunction()
 
-# norvane_core_library(name dep...) builds src/<name>/*.cpp (not the ui/ subfolder) into
-# norvane_<name>. A subsystem with no sources yet becomes a header-only interface library.
+# norvane_core_library(name dep... [PRIVATE_HEADERS header...]) builds src/<name>/*.cpp (not
+# the ui/ subfolder) into norvane_<name>. A subsystem with no sources yet becomes a header-only
+# interface library.
+#
+# Headers are included as "<name>/<header>.h", but no target sees src/ as a whole: each
+# library publishes its public headers through a tree of its own in the build folder,
+# include/<name>/<name>/*.h, made of symbolic links to the sources, and everything that links
+# the library (its users, and through its PUBLIC dependencies theirs) sees that tree only.
+# The headers named after PRIVATE_HEADERS are linked into a second tree,
+# include-private/<name>/<name>/, which only the library's own sources and its own tests
+# (norvane_private_headers) see; a header of another layer's insides is "not found" at
+# compile time. A header is private when nothing outside its library includes it; to use
+# one from outside, take it off the list. New headers are public until listed.
 set(NORVANE_CORE_TARGETS "" CACHE INTERNAL "")
 function(norvane_core_library name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "PRIVATE_HEADERS")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/src/${name}
+       ${CMAKE_SOURCE_DIR}/src/${name}/*.h)
   set(deps "")
-  foreach(dep IN LISTS ARGN)
+  foreach(dep IN LISTS arg_UNPARSED_ARGUMENTS)
     list(APPEND deps norvane_${dep})
   endforeach()
+  foreach(header IN LISTS arg_PRIVATE_HEADERS)
+    if(NOT header IN_LIST headers)
+      message(WARNING "norvane_${name}: ${header} is listed as private but is not in src/${name}")
+    endif()
+  endforeach()
+
+  # Made afresh at every configure so that a header taken off (or put on) the private list,
+  # renamed or deleted leaves no stale link behind.
+  set(public_root ${CMAKE_BINARY_DIR}/include/${name})
+  set(private_root ${CMAKE_BINARY_DIR}/include-private/${name})
+  file(REMOVE_RECURSE ${public_root} ${private_root})
+  file(MAKE_DIRECTORY ${public_root}/${name} ${private_root}/${name})
+  foreach(header IN LISTS headers)
+    if(header IN_LIST arg_PRIVATE_HEADERS)
+      set(tree ${private_root})
+    else()
+      set(tree ${public_root})
+    endif()
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${name}/${header} ${tree}/${name}/${header} SYMBOLIC)
+  endforeach()
+
   if(sources)
     add_library(norvane_${name} STATIC ${sources})
-    target_include_directories(norvane_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_include_directories(norvane_${name} PUBLIC ${public_root} PRIVATE ${private_root})
     target_link_libraries(norvane_${name} PUBLIC ${deps})
     norvane_warnings(norvane_${name})
   else()
     add_library(norvane_${name} INTERFACE)
-    target_include_directories(norvane_${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_include_directories(norvane_${name} INTERFACE ${public_root})
     target_link_libraries(norvane_${name} INTERFACE ${deps})
   endif()
   set(NORVANE_CORE_TARGETS "${NORVANE_CORE_TARGETS};norvane_${name}" CACHE INTERNAL "")
+endfunction()
+
+# norvane_private_headers(target name): the tests of norvane_<name> see its private headers.
+function(norvane_private_headers target name)
+  target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/include-private/${name})
 endfunction()
 
 # The core must stay toolkit-free: fail the configure step if any core target links Qt.

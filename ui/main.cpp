@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include <clocale>
 #include <memory>
 
 int main(int argc, char** argv)
@@ -19,6 +20,11 @@ int main(int argc, char** argv)
   QApplication app(argc, argv);
   QApplication::setApplicationName("Norvane");
   QApplication::setApplicationVersion(NORVANE_VERSION);
+  // QApplication adopts the desktop's locale for the C library too; under a locale with a
+  // decimal comma every printf-style number (labels, SPICE decks, messages) would come out
+  // as "4,7" and files written here would no longer read elsewhere. Numbers in files and on
+  // the sheet always use the point; Qt's own widgets keep following QLocale.
+  std::setlocale(LC_NUMERIC, "C");
 
   // The document and the environment live for the whole run (the document is large: its
   // measured data sets hold up to 100 x 2000 points).

@@ -19,7 +19,7 @@
 #include "editor/schematicpainter.h"
 #include "graph/graphhost.h"
 #include "graph/graphwindowcore.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
 
 #include <QGuiApplication>

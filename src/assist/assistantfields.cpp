@@ -6,7 +6,7 @@ namespace norvane {
 
 std::optional<double> readNumberText(std::string_view text, std::string_view unit)
 {
-  const EnteredNumber n = ParseEnteredValue(text, unit);
+  const NumberReading n = ReadNumber(text, NumberRules::Entry(unit));
   if (!n.ok) {
     return std::nullopt;
   }

@@ -1,6 +1,6 @@
 #include "assist/calcnotices.h"
 
-#include "assist/boundedreader.h"
+#include "numbers/boundedreader.h"
 #include "platform/prompts.h"
 
 #include <cctype>

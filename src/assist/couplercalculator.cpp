@@ -1,7 +1,7 @@
 #include "assist/couplercalculator.h"
 
-#include "assist/boundedreader.h"
 #include "assist/calctext.h"
+#include "numbers/boundedreader.h"
 
 namespace norvane {
 

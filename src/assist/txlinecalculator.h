@@ -4,9 +4,9 @@
 // the bounded reader left them (rewritten where a value was clamped). Every calculation
 // computes all four pages, whatever page is visible.
 
-#include "assist/boundedreader.h"
 #include "assist/calcnotices.h"
 #include "assist/txlines.h"
+#include "numbers/boundedreader.h"
 
 #include <string>
 

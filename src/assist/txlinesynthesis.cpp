@@ -1,6 +1,6 @@
 #include "assist/txlinesynthesis.h"
 
-#include "assist/boundedreader.h"
+#include "numbers/boundedreader.h"
 
 #include <algorithm>
 #include <cmath>

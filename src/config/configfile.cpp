@@ -1,6 +1,6 @@
 #include "config/configfile.h"
 
-#include "numbers/filenumber.h"
+#include "numbers/numbertext.h"
 #include "numbers/valuetext.h"
 
 #include <cerrno>
@@ -188,7 +188,7 @@ std::string configFileText(const TenvironmentProps& env)
     } else if (auto* i = std::get_if<int*>(&entry.field)) {
       out += std::to_string(**i);
     } else if (auto* d = std::get_if<double*>(&entry.field)) {
-      out += formatFileReal(**d);
+      out += FormatNumber(**d, NumberFormat::File());
     } else if (auto* s = std::get_if<std::string*>(&entry.field)) {
       // A line break inside a text would end the line and let the rest pose as a key of
       // its own; such a text cannot be kept in this file and is written empty.

@@ -1,10 +1,10 @@
 #include "document/schematicreader.h"
 
 #include "document/componentkinds.h"
-#include "document/filenumbers.h"
 #include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematicfile.h"
+#include "numbers/numbertext.h"
 #include "numbers/valuetext.h"
 
 #include <algorithm>
@@ -172,7 +172,7 @@ private:
 
   void integer(std::string_view value, int& field)
   {
-    if (const auto v = parseFileInteger(value)) {
+    if (const auto v = ReadNumber(value, NumberRules::FileInteger()).integer()) {
       field = *v;
     } else {
       m_error = fileerrors::kInvalidNumber;
@@ -189,7 +189,7 @@ private:
 
   void real(std::string_view value, double& field)
   {
-    if (const auto v = parseFileReal(value)) {
+    if (const auto v = ReadNumber(value, NumberRules::File()).number()) {
       field = *v;
     } else {
       m_error = fileerrors::kInvalidNumber;
@@ -434,7 +434,7 @@ private:
   template <std::size_t N> bool readNumbers(std::string_view value, std::array<double*, N> fields)
   {
     for (double* field : fields) {
-      const auto v = takeFileReal(value);
+      const auto v = TakeNumber(value, NumberRules::File()).number();
       if (!v) {
         m_error = fileerrors::kInvalidNumber;
         return false;

@@ -2,7 +2,7 @@
 
 #include "document/atomicwrite.h"
 #include "document/schematicfile.h"
-#include "numbers/filenumber.h"
+#include "numbers/numbertext.h"
 
 #include <algorithm>
 
@@ -25,7 +25,10 @@ public:
     m_out.append("\r\n");
   }
   void integer(std::string_view key, int value) { this->key(key, std::to_string(value)); }
-  void real(std::string_view key, double value) { this->key(key, formatFileReal(value)); }
+  void real(std::string_view key, double value)
+  {
+    this->key(key, FormatNumber(value, NumberFormat::File()));
+  }
   void boolean(std::string_view key, bool value) { this->key(key, value ? "TRUE" : "FALSE"); }
   void text(std::string_view key, std::string_view value, std::size_t maxLength)
   {
@@ -79,11 +82,11 @@ void writeBooleanRecord(Lines& out, const char* section, bool value)
 std::string valueLine(const Ttolvalue& v)
 {
   std::string s = "{nom=";
-  s += formatFileReal(v.nom);
+  s += FormatNumber(v.nom, NumberFormat::File());
   s += "; mintol=";
-  s += formatFileReal(v.mintol);
+  s += FormatNumber(v.mintol, NumberFormat::File());
   s += "; maxtol=";
-  s += formatFileReal(v.maxtol);
+  s += FormatNumber(v.maxtol, NumberFormat::File());
   s += "; TolEn=";
   s += v.TolEn ? "TRUE" : "FALSE";
   s += "; Tol%=";
@@ -165,7 +168,7 @@ std::string sdataLine(std::initializer_list<double> numbers)
   std::string s;
   for (double x : numbers) {
     s += ' ';
-    s += formatFileReal(x);
+    s += FormatNumber(x, NumberFormat::File());
   }
   return s;
 }

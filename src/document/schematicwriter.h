@@ -12,7 +12,7 @@
 namespace norvane {
 
 // The whole file as text. Doubles are written in the fixed 23-character scientific form
-// (formatFileReal), Booleans as "TRUE"/"FALSE". Fixed-length texts are cut to their field's
+// (NumberFormat::File), Booleans as "TRUE"/"FALSE". Fixed-length texts are cut to their field's
 // length, and line breaks inside a text are written as blanks so that one field stays one
 // line. Data sets without points are not written.
 std::string schematicText(const Tschema& doc);

@@ -386,7 +386,7 @@ bool SchematicEditor::editPortImpedance(int number, int decimals)
   const std::optional<std::string> text =
       m_host.editPortImpedance(caption, FormatEngineering(decimals, port.Zo) + "R");
   if (!text) return false;
-  const EnteredNumber entered = ParseEnteredValue(*text, "R");
+  const NumberReading entered = ReadNumber(*text, NumberRules::Entry("R"));
   if (!entered.ok) return false; // the dialog refuses such text; never taken as 0
   DrawingSnapshot before = CaptureSnapshot(m_doc);
   double zo = entered.value;

@@ -1,6 +1,6 @@
 #include "graph/polarsetup.h"
 
-#include "graph/dialognumbers.h"
+#include "numbers/numbertext.h"
 #include "sim/plotpoint.h"
 
 namespace norvane {
@@ -41,7 +41,7 @@ void PolarSetupLogic::prepare(const Tschema& doc, bool focusMagnitude)
 {
   m_changed = false;
   m_parameter = validParameter(doc.polarmeaswhat);
-  m_magText = shortestText(polarMagnitude(doc, m_parameter));
+  m_magText = FormatNumber(polarMagnitude(doc, m_parameter), NumberFormat::Shortest());
   m_focusMag = focusMagnitude;
 }
 
@@ -54,7 +54,7 @@ void PolarSetupLogic::clickParameter(MeasuredParameter which)
 void PolarSetupLogic::ok(Tschema& doc) const
 {
   doc.polarmeaswhat = m_parameter;
-  polarMagnitude(doc, m_parameter) = parsePlainNumber(m_magText);
+  polarMagnitude(doc, m_parameter) = ReadNumber(m_magText, NumberRules::Plain()).value;
 }
 
 } // namespace norvane

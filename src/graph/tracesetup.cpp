@@ -1,7 +1,7 @@
 #include "graph/tracesetup.h"
 
-#include "graph/dialognumbers.h"
 #include "graph/tracekinds.h"
+#include "numbers/numbertext.h"
 #include "sim/plotpoint.h"
 #include "sim/results.h"
 
@@ -113,8 +113,8 @@ void TraceSetupLogic::ok(Tschema& doc) const
   Tyaxis axis = m_axis;
   axis.measwhat = m_measure;
   if (m_showAs != TraceShowAs::None) axis.tracetype = tracetypeOfShowAs(m_showAs);
-  const double max = parsePlainNumber(m_maxText);
-  const double min = parsePlainNumber(m_minText);
+  const double max = ReadNumber(m_maxText, NumberRules::Plain()).value;
+  const double min = ReadNumber(m_minText, NumberRules::Plain()).value;
   Trange& pair = rememberedRange(doc, axis.tracetype);
   if (m_maxEdited) pair.max = max;
   if (m_minEdited) pair.min = min;

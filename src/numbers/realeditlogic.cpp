@@ -21,7 +21,7 @@ void RealEditLogic::refuse(std::string_view typed, const char* problem)
 
 void RealEditLogic::validateNumber(std::string_view numberText)
 {
-  const EnteredNumber entered = ParseEnteredValue(numberText, Units);
+  const NumberReading entered = ReadNumber(numberText, NumberRules::Entry(Units));
   if (entered.ok) {
     m_value = entered.value;
   } else {

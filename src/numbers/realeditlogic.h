@@ -5,10 +5,10 @@
 // field is entered, left or Enter is pressed, and then shows text() with selection().
 // A unit that starts with a prefix letter is given with a leading blank (" m/s", " m"), since
 // the parser reads the letter right after the digits as a prefix.
-// Text that does not read as a number (ParseEnteredValue: "abc", "1,5p", "0x10") is refused:
-// the field keeps its previous value, shows it again and names the problem in problem(),
-// which the widget reports (a beep and a short message). Values are silently clamped to the
-// limits, so the field always shows the value that will be used.
+// Text that does not read as a number under ReadNumber's Entry rules ("abc", "1,5p", "0x10")
+// is refused: the field keeps its previous value, shows it again and names the problem in
+// problem(), which the widget reports (a beep and a short message). Values are silently clamped to
+// the limits, so the field always shows the value that will be used.
 
 #include <cstddef>
 #include <limits>

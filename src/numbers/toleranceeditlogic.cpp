@@ -36,8 +36,8 @@ void ToleranceEditLogic::validate()
       const std::string_view maxText = std::string_view(m_text).substr(open + 1, comma - open - 1);
       const std::string_view minText =
           std::string_view(m_text).substr(comma + 1, close - comma - 1);
-      const EnteredNumber upper = ParseEnteredValue(maxText, unit);
-      const EnteredNumber lower = ParseEnteredValue(minText, unit);
+      const NumberReading upper = ReadNumber(maxText, NumberRules::Entry(unit));
+      const NumberReading lower = ReadNumber(minText, NumberRules::Entry(unit));
       if (!upper.ok) {
         refuse(maxText, upper.problem);
       } else if (!lower.ok) {

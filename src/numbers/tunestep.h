@@ -14,9 +14,9 @@ namespace norvane {
 
 enum class TuneStep { E6, E12, E24, E96, Percent1, Percent5, Percent10 };
 
-inline constexpr TuneStep kTuneSteps[] = {TuneStep::E6,       TuneStep::E12,      TuneStep::E24,
-                                          TuneStep::E96,      TuneStep::Percent1, TuneStep::Percent5,
-                                          TuneStep::Percent10};
+inline constexpr TuneStep kTuneSteps[] = {
+    TuneStep::E6,       TuneStep::E12,      TuneStep::E24,      TuneStep::E96,
+    TuneStep::Percent1, TuneStep::Percent5, TuneStep::Percent10};
 
 // The caption of a step in the tuner ("E12", "±5 %", in Latin-1 for the ± sign).
 std::string TuneStepCaption(TuneStep step);

@@ -7,7 +7,8 @@
 // integers with red in the low byte, green in the next and blue in the next (255 is red,
 // 8421504 grey, 16711680 blue), the form the configuration file stores.
 //
-// Implementations: QtCanvas (QPainter on a widget, image or printer) and RecordingCanvas (tests).
+// Implementations: QtCanvas (QPainter on a widget, image or printer) and, for the tests,
+// RecordingCanvas (tests/support).
 
 #include <cstdint>
 #include <string>

@@ -62,24 +62,6 @@ void appendCsvPair(std::string& line, bool present, Complex s)
 
 } // namespace
 
-std::string FixedText(double x, int decimals)
-{
-  x = finiteOrSentinel(x);
-  // The characters of printf's "%.*f" (the field width of 4 only ever added leading blanks,
-  // which are dropped).
-  char buf[400]; // the sentinel needs 31 digits; room for many decimals besides
-  if (decimals < 0) {
-    decimals = 6; // as printf takes a negative precision
-  }
-  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
-  std::string text(buf, r.ec == std::errc() ? r.ptr : buf);
-  // "-0.000": a tiny negative number shows as zero, without a sign.
-  if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
-    text.erase(0, 1);
-  }
-  return text;
-}
-
 std::string FormatResultFileLine(const SweepPoint& point)
 {
   std::string line;

@@ -4,6 +4,7 @@
 // comma-separated export of the command-line tool. (The data list's cells are the graph
 // window's: graph/datalist.h.)
 
+#include "numbers/valuetext.h"
 #include "sim/sweeppoint.h"
 
 #include <span>
@@ -13,11 +14,7 @@ namespace norvane {
 
 // ---- Number text --------------------------------------------------------------------------
 
-// `x` with `decimals` decimals in a field of at least 4 characters, leading blanks removed:
-// (0.5, 3) gives "0.500", (-12.3454, 3) gives "-12.345". A value that rounds to zero is
-// written without a sign, and a value that is not finite as the 1e30 sentinel of its sign,
-// so that no file ever holds "nan" or "inf".
-std::string FixedText(double x, int decimals);
+// FixedText (numbers/valuetext.h) writes the numbers of the list and the file.
 
 // Degrees per radian of the list and the file (to this precision).
 constexpr double kResultDegPerRad = 57.2957795;

@@ -2,8 +2,8 @@
 
 #include "sim/plotpoint.h"
 
-#include "platform/scriptedprompts.h"
-#include "sim/test_netlist_circuits.h"
+#include "support/scriptedprompts.h"
+#include "sim/netlist_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "assist/calcnotices.h"
 #include "assist/txlinecalculator.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

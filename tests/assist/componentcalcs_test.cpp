@@ -3,7 +3,7 @@
 #include "assist/inductorcalculator.h"
 #include "assist/splittercalculator.h"
 
-#include "calctestutil.h"
+#include "calc_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "assist/rfcalculator.h"
 
-#include "calctestutil.h"
+#include "calc_support.h"
 
 #include <gtest/gtest.h>
 

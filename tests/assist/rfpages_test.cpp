@@ -1,6 +1,6 @@
 #include "assist/rfpages.h"
 
-#include "calctestutil.h"
+#include "calc_support.h"
 #include "numbers/valuetext.h"
 
 #include <gtest/gtest.h>

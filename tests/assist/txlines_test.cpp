@@ -1,7 +1,7 @@
 #include "assist/materials.h"
 #include "assist/txlinecalculator.h"
 
-#include "calctestutil.h"
+#include "calc_support.h"
 
 #include <gtest/gtest.h>
 

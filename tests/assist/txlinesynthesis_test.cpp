@@ -3,7 +3,7 @@
 // reaches get a message naming the reachable range.
 #include "assist/txlinesynthesis.h"
 
-#include "calctestutil.h"
+#include "calc_support.h"
 
 #include <gtest/gtest.h>
 

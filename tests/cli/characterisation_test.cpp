@@ -8,7 +8,7 @@
 // on purpose (a deliberate change of output), run this test with NORVANE_WRITE_GOLDENS=1 and
 // review the difference before committing it.
 
-#include "runcli.h"
+#include "cli_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
 // End-to-end proofs of "norvane-cli design" and "norvane-cli automatch": every design is
 // written, simulated with "norvane-cli simulate" and shown to do its job.
 
-#include "runcli.h"
+#include "cli_support.h"
 
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 #include "numbers/valuetext.h"
-#include "sim/test_netlist_circuits.h"
+#include "sim/netlist_support.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,20 +33,9 @@ double dB(std::complex<double> s)
   return 20.0 * std::log10(std::abs(s));
 }
 
-class CliDesign : public ::testing::Test
+class CliDesign : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = std::filesystem::temp_directory_path() /
-             ("norvane_cli_design_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
-
   // Designs into OUT.cct; fails the test unless it was written.
   std::string design(std::vector<std::string> args)
   {
@@ -87,7 +77,6 @@ protected:
     return {{v[1], v[2]}, {v[3], v[4]}, {v[5], v[6]}, {v[7], v[8]}};
   }
 
-  std::filesystem::path folder;
 };
 
 TEST_F(CliDesign, PadsAttenuateByTheirDesignAndMatch)

@@ -2,8 +2,8 @@
 // load back into the same documents. Set NORVANE_UPDATE_EXAMPLES=1 to rewrite the files
 // after a deliberate change of an example.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"

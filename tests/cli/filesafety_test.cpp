@@ -1,10 +1,11 @@
 // End-to-end runs of norvane-cli on what a user can get wrong: files that are no schematics,
 // full disks, special files, bad option values and values a circuit cannot be simulated with.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include "document/schematicwriter.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,33 +26,14 @@ using testing::writeFileBytes;
 // The shell lets no file grow beyond 2 KiB: a disk that fills up during the write.
 const CliShell kFullDisk{"trap '' XFSZ; ulimit -f 4; ", ""};
 
-class CliFileSafety : public ::testing::Test
+class CliFileSafety : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = fs::temp_directory_path() /
-             ("norvane_cli_safety_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
   std::string saved(const Tschema& doc, const std::string& name) const
   {
     EXPECT_TRUE(saveSchematic(doc, path(name)).ok());
     return path(name);
   }
-  int entries() const
-  {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder))
-      ++n;
-    return n;
-  }
-
-  fs::path folder;
 };
 
 TEST_F(CliFileSafety, FilesThatAreNotSchematicsAreRefusedAndLeftAlone)

@@ -1,7 +1,8 @@
 // End-to-end runs of the norvane-cli binary.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,10 @@ using testing::CliRun;
 using testing::readFileBytes;
 using testing::runCli;
 
-class CliResave : public ::testing::Test
+class CliResave : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = std::filesystem::temp_directory_path() /
-             ("norvane_cli_test_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
   std::string in(const std::string& name) const { return (folder / name).string(); }
-
-  std::filesystem::path folder;
 };
 
 std::string example(const std::string& name)

@@ -1,13 +1,13 @@
 // The S-parameter result file has one writer: the graph window's "Save Results" and
 // `norvane-cli simulate` give the same bytes for every example.
 
-#include "runcli.h"
+#include "cli_support.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/schematicreader.h"
 #include "graph/simulationrun.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

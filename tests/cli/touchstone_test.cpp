@@ -1,13 +1,14 @@
 // "norvane-cli simulate --format touchstone": the files, read back by our reader, and the
 // round trip through a 2-port data block.
 
-#include "exampledocuments.h"
-#include "runcli.h"
+#include "examples_support.h"
+#include "cli_support.h"
 
 #include "document/schematicwriter.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/complex.h"
 #include "sim/sparamfile.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -28,19 +29,9 @@ using testing::runCli;
 
 using Values = std::vector<std::vector<double>>; // per point: freq, then re/im of S11..S22
 
-class CliTouchstone : public ::testing::Test
+class CliTouchstone : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = std::filesystem::temp_directory_path() /
-             ("norvane_cli_ts_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
 
   std::string save(const Tschema& doc, const std::string& name) const
   {
@@ -79,8 +70,6 @@ protected:
     EXPECT_TRUE(prompts.messages.empty());
     return set;
   }
-
-  std::filesystem::path folder;
 };
 
 std::complex<double> value(const TMagAngle& s)

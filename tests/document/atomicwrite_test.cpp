@@ -1,6 +1,7 @@
 #include "document/atomicwrite.h"
 
 #include "support/filelimit.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicWrite : public ::testing::Test
+class AtomicWrite : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = fs::temp_directory_path() /
-             ("norvane_atomic_" + std::to_string(::getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   static std::string read(const fs::path& p)
   {
     std::ifstream in(p, std::ios::binary);
@@ -39,15 +30,6 @@ protected:
   {
     std::ofstream(p, std::ios::binary) << text;
   }
-  int entries() const
-  {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder))
-      ++n;
-    return n;
-  }
-
-  fs::path folder;
 };
 
 TEST_F(AtomicWrite, SpecialFilesAreRefusedAndLeftAlone)

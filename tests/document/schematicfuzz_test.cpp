@@ -5,7 +5,7 @@
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 
-#include "sampledocument.h"
+#include "schematic_support.h"
 
 #include <gtest/gtest.h>
 

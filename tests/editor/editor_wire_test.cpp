@@ -1,4 +1,4 @@
-#include "editorfixture.h"
+#include "editor_support.h"
 
 #include "editor/wirejunctions.h"
 

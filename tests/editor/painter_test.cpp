@@ -5,7 +5,7 @@
 #include "editor/labeltext.h"
 #include "editor/previewpainter.h"
 #include "editor/schematicpainter.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "document/clearschema.h"
 #include "document/placement.h"
 #include "editor/schematicpainter.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,22 +2,14 @@
 
 #include "graph/datalist.h"
 
+#include "sim/sweeppoint_support.h"
+
 #include <gtest/gtest.h>
 
 namespace norvane {
 namespace {
 
-SweepPoint twoPort(double freq, Complex s11, Complex s21, Complex s12, Complex s22)
-{
-  SweepPoint p;
-  p.freq = freq;
-  p.port1 = p.port2 = p.excited1 = p.excited2 = true;
-  p.s11 = s11;
-  p.s21raw = p.s21 = s21;
-  p.s12raw = p.s12 = s12;
-  p.s22 = s22;
-  return p;
-}
+using testing::twoPort;
 
 TEST(Results, DataListRow)
 {

@@ -4,9 +4,9 @@
 #include "document/clearschema.h"
 #include "graph/plotdrawing.h"
 #include "graph/rectgrid.h"
-#include "graph/testhost.h"
+#include "graph/graph_support.h"
 #include "graph/tracekinds.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

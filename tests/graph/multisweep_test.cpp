@@ -3,7 +3,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "graph/plotdrawing.h"
-#include "graph/testhost.h"
+#include "graph/graph_support.h"
 #include "sim/tolerance.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

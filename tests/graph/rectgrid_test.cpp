@@ -1,6 +1,6 @@
 #include "graph/rectgrid.h"
 
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "graph/dialognumbers.h"
+#include "graph/dialogplacement.h"
 #include "graph/polarsetup.h"
 #include "graph/sweepsetup.h"
 #include "graph/tracesetup.h"
@@ -6,6 +6,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "sim/plotpoint.h"
+#include "document_support.h"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +15,10 @@
 namespace norvane {
 namespace {
 
-Tschema freshDocument()
+using testing::freshDocument;
+
+TEST(DialogPlacement, CentredOverTheGraphWindow)
 {
-  Tschema doc;
-  TenvironmentProps env;
-  ClearSchema(doc, env);
-  return doc;
-}
-
-TEST(DialogNumbers, FixedShortestAndPlainParsing)
-{
-  EXPECT_EQ(shortestText(10), "10");
-  EXPECT_EQ(shortestText(0.1), "0.1");
-  EXPECT_EQ(shortestText(1.0 / 3.0), "0.333333333333333");
-
-  struct Case
-  {
-    const char* text;
-    double value;
-  };
-  const Case cases[] = {{"12.5", 12.5}, {" -3e2 ", -300}, {"+4", 4},    {".5", 0.5}, {"10dB", 0},
-                        {"abc", 0},     {"", 0},          {"1e999", 0}, {"inf", 0},  {"nan", 0},
-                        {"-", 0},       {"1E-3", 0.001},  {"4k7", 0},   {"5.", 5}};
-  for (const Case& c : cases)
-    EXPECT_DOUBLE_EQ(parsePlainNumber(c.text), c.value) << c.text;
-
   EXPECT_EQ(centredOver({100, 100, 450, 350}, 301, 200), (IntPoint{100 + 74, 100 + 75}));
 }
 

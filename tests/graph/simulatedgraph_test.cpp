@@ -6,9 +6,9 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/pins.h"
-#include "graph/testhost.h"
+#include "graph/graph_support.h"
 #include "numbers/valuetext.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
 
 #include <gtest/gtest.h>

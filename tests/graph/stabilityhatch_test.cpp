@@ -2,7 +2,7 @@
 
 #include "graph/pixelmath.h"
 
-#include "platform/recordingcanvas.h"
+#include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 
 #include "graph/datalist.h"
 #include "graph/sweep_support.h"
-#include "platform/scriptedprompts.h"
 #include "sim/lusolver.h"
+#include "sim/netlist_support.h"
 #include "sim/results.h"
 #include "sim/stamps.h"
-#include "sim/test_netlist_circuits.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

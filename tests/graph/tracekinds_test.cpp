@@ -3,19 +3,14 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "sim/plotpoint.h"
+#include "document_support.h"
 
 #include <gtest/gtest.h>
 
 namespace norvane {
 namespace {
 
-Tschema freshDocument()
-{
-  Tschema doc;
-  TenvironmentProps env;
-  ClearSchema(doc, env);
-  return doc;
-}
+using testing::freshDocument;
 
 TEST(TraceKinds, ListItemsUnitsAndRememberedPairs)
 {

@@ -1,5 +1,7 @@
-#include "numbers/filenumber.h"
+#include "numbers/numbertext.h"
 #include "numbers/valuetext.h"
+
+#include "numbertext_support.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@
 
 namespace norvane {
 namespace {
+
+using testing::formatFileReal;
 
 TEST(FormatFileReal, WritesTheFixedScientificForm)
 {

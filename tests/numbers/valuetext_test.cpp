@@ -1,5 +1,7 @@
 #include "numbers/valuetext.h"
 
+#include "numbertext_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +11,9 @@
 
 namespace norvane {
 namespace {
+
+using testing::EnteredNumber;
+using testing::ParseEnteredValue;
 
 struct ParseCase
 {

@@ -3,10 +3,10 @@
 // frequency with one point per data point. Prints the reader's note, if any. For the test
 // that simulates a file scikit-rf wrote.
 
-#include "exampledocuments.h"
+#include "examples_support.h"
 
 #include "document/schematicwriter.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 #include "sim/plotpoint.h"
 #include "sim/sparamfile.h"
 

@@ -1,7 +1,7 @@
 // The design assistants and Auto Match on real widgets: opened from their menu items, typed
 // into, previewed, and simulated into the document.
 
-#include "uitestsupport.h"
+#include "mainwindow_support.h"
 
 #include "assistants/assistantpreview.h"
 #include "assistants/assistantwindows.h"

@@ -9,10 +9,10 @@
 #include "dialogs/realedit.h"
 #include "dialogs/smalldialogs.h"
 #include "dialogs/tolerancegroup.h"
-#include "dialogs_testsupport.h"
+#include "dialogs_support.h"
 #include "document/clearschema.h"
 #include "document/placement.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,11 +6,11 @@
 #include "dialogs/passivedialogs.h"
 #include "dialogs/realedit.h"
 #include "dialogs/smalldialogs.h"
-#include "dialogs_testsupport.h"
+#include "dialogs_support.h"
 #include "document/clearschema.h"
 #include "document/placement.h"
 #include "editor/schematiceditor.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -3,7 +3,7 @@
 // tolerance bracket is read back.
 #include "dialogs/realedit.h"
 #include "dialogs/tolerancegroup.h"
-#include "dialogs_testsupport.h"
+#include "dialogs_support.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -3,7 +3,7 @@
 #include "dialogs/componentdialogs.h"
 #include "document/clearschema.h"
 #include "document/componentkinds.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

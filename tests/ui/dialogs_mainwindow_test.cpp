@@ -1,6 +1,6 @@
 // The main window's menus open the preference windows, and their changes reach the sheet.
 #include "dialogs/preferencewindows.h"
-#include "uitestsupport.h"
+#include "mainwindow_support.h"
 
 #include <QAction>
 #include <QCheckBox>

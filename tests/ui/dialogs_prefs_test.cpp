@@ -3,7 +3,7 @@
 #include "config/environment.h"
 #include "dialogs/preferencewindows.h"
 #include "dialogs/realedit.h"
-#include "dialogs_testsupport.h"
+#include "dialogs_support.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -5,10 +5,10 @@
 #include "dialogs/realedit.h"
 #include "dialogs/sparamblockdialogs.h"
 #include "dialogs/sparamfileerrordialog.h"
-#include "dialogs_testsupport.h"
+#include "dialogs_support.h"
 #include "document/clearschema.h"
 #include "document/placement.h"
-#include "platform/scriptedprompts.h"
+#include "support/scriptedprompts.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The graph cursor moved with the mouse and the keys: a click in the plot picks the nearest
 // point (by frequency on the rectangular graph, by distance on a chart), the wheel and the
 // arrow keys step point by point, Home and End go to the ends; the readouts follow.
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "graph/chartgeometry.h"
 #include "graph/graphdrawingarea.h"

@@ -1,7 +1,7 @@
 // The setup dialogs of the graph window: trace, polar and sweep setup, opened from the window's
 // commands and answered as a user would.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "graph/sweepsetupdialog.h"
 #include "graph/tracesetupdialog.h"

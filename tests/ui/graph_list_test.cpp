@@ -1,10 +1,10 @@
 // The data list and the S-parameter result file, through the graph window's commands.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "graph/datalistview.h"
 #include "sim/results.h"
-#include "sim/test_netlist_circuits.h"
+#include "sim/netlist_support.h"
 #include "support/filelimit.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // "&Print..." opens the print preview on the schematic, and the graph window's own runs keep
 // the main window's chores (drawing repainted, editor back in select mode).
 
-#include "uitestsupport.h"
+#include "mainwindow_support.h"
 
 #include "graph/graphvaluefield.h"
 #include "graph/tgraphwin.h"

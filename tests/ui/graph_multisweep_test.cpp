@@ -1,7 +1,7 @@
 // The tolerance multi-sweep of the graph window: runs with random values drawn under the
 // final nominal trace.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "graph/graphdrawingarea.h"
 #include "graph/sweepsetupdialog.h"

@@ -2,7 +2,7 @@
 // graph window (graph, chart or data list), Print falling back to a PDF file, and the print
 // preview opening fitted to the page with its scale in figures.
 
-#include "uitestsupport.h"
+#include "mainwindow_support.h"
 
 #include "graph/tgraphwin.h"
 #include "graph/tprntprev.h"

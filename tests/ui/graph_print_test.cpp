@@ -1,7 +1,7 @@
 // Print preview and printing to PDF files: the schematic, the graph and a data list long
 // enough to need continuation pages.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "graph/tprntprev.h"
 

@@ -1,6 +1,6 @@
 // "Export Touchstone..." in the graph window's File menu.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "sim/plotpoint.h"
 

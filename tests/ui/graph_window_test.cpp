@@ -1,14 +1,14 @@
 // The graph window driven like a user would: simulate into it, switch graph types, edit the
 // value fields and trace-type lists, move the cursor.
 
-#include "graph_testsupport.h"
+#include "graph_support.h"
 
 #include "graph/datalistview.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphvaluefield.h"
 #include "numbers/valuetext.h"
-#include "platform/recordingcanvas.h"
-#include "sim/test_netlist_circuits.h"
+#include "support/recordingcanvas.h"
+#include "sim/netlist_support.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "graph/tracesetupdialog.h"
 
-#include "graph/dialognumbers.h"
+#include "graph/dialogplacement.h"
 #include "latin1text.h"
 
 #include <QButtonGroup>

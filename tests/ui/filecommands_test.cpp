@@ -1,0 +1,351 @@
+// File commands, closing and start-up on the real window, with the answers of every box and
+// file dialog scripted.
+#include "mainwindow_support.h"
+
+#include "helpwindow.h"
+
+#include "config/configfile.h"
+#include "document/schematicreader.h"
+#include "document/schematicwriter.h"
+
+#include <QAction>
+#include <QImage>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace norvane::test {
+namespace {
+
+std::string fileBytes(const std::string& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class FileCommandsTest : public MainWindowTest
+{
+protected:
+  void drawSomething()
+  {
+    key(Qt::Key_R);
+    click(200, 200);
+    key(Qt::Key_1);
+    click(100, 180);
+    key(Qt::Key_W);
+    drag(120, 180, 200, 180);
+    key(Qt::Key_Escape);
+    window->action(Command::DrawText)->trigger();
+    window->editorConnection().setTextEntryHook([](const TextItemEntry&) {
+      return std::optional<TextItemEntry>(TextItemEntry{"Note 90\xB0", "10"});
+    });
+    click(300, 100);
+    window->action(Command::DrawLine)->trigger();
+    drag(300, 300, 400, 300);
+  }
+
+  bool questionAsked(const std::string& text) const
+  {
+    for (const auto& m : prompts.messages) {
+      if (m.kind == ScriptedPrompts::Kind::Question && m.text == text) {
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+TEST_F(FileCommandsTest, SaveAndOpenRoundTripLosesNothing)
+{
+  drawSomething();
+  const std::string path = tempPath("divider.cct");
+
+  prompts.fileNames.push_back(path);
+  EXPECT_TRUE(window->fileSaveAs());
+  // The document as saved (saving copies the graph cursor into it first).
+  const std::string before = schematicText(*doc);
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Norvane - " + path));
+  EXPECT_EQ(window->currentFileName(), path);
+  EXPECT_FALSE(window->isModified());
+
+  EXPECT_TRUE(window->fileNew());
+  EXPECT_TRUE(prompts.messages.empty()) << "New on an unmodified document asks nothing";
+  EXPECT_EQ(doc->drawdat.components.count(), 0);
+  EXPECT_EQ(window->windowTitle(), "Norvane - unnamed.cct");
+
+  prompts.fileNames.push_back(path);
+  window->action(Command::Open)->trigger();
+  EXPECT_TRUE(schematicText(*doc) == before) << "the reopened document differs";
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Norvane - " + path));
+  EXPECT_FALSE(window->isModified());
+  ASSERT_EQ(doc->drawdat.texts.count(), 1);
+  EXPECT_EQ(doc->drawdat.texts[1].text, "Note 90\xB0");
+
+  // Save writes to the named file without a dialog.
+  click(600, 600);
+  EXPECT_TRUE(window->isModified());
+  EXPECT_TRUE(window->fileSave());
+  EXPECT_FALSE(window->isModified());
+  EXPECT_TRUE(prompts.fileNames.empty());
+}
+
+TEST_F(FileCommandsTest, NewAfterAClickAsksToSaveChanges)
+{
+  click(500, 500); // every press in the drawing marks the document modified
+  EXPECT_TRUE(window->isModified());
+
+  prompts.answers.push_back(Answer::Cancel);
+  EXPECT_FALSE(window->fileNew());
+  EXPECT_TRUE(questionAsked("Save Changes to: unnamed.cct"));
+  EXPECT_TRUE(window->isModified()) << "Cancel leaves everything as it was";
+
+  prompts.answers.push_back(Answer::No);
+  EXPECT_TRUE(window->fileNew());
+  EXPECT_FALSE(window->isModified());
+}
+
+TEST_F(FileCommandsTest, SaveOnAnUnnamedDocumentOpensSaveAs)
+{
+  drawSomething();
+  // Cancelled dialog: nothing written, still modified.
+  EXPECT_FALSE(window->fileSave());
+  EXPECT_TRUE(window->isModified());
+  EXPECT_EQ(window->currentFileName(), "unnamed.cct");
+
+  const std::string path = tempPath("first.cct");
+  prompts.fileNames.push_back(path);
+  window->action(Command::Save)->trigger();
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(window->currentFileName(), path);
+  EXPECT_FALSE(window->isModified());
+}
+
+TEST_F(FileCommandsTest, YesInTheSavePromptSavesFirst)
+{
+  drawSomething();
+  const std::string path = tempPath("kept.cct");
+  prompts.answers.push_back(Answer::Yes);
+  prompts.fileNames.push_back(path);
+  const std::string drawn = schematicText(*doc);
+  EXPECT_TRUE(window->fileNew());
+  ASSERT_TRUE(std::filesystem::exists(path));
+  Tschema reread;
+  ASSERT_TRUE(loadSchematic(reread, path).ok());
+  EXPECT_EQ(schematicText(reread).size(), drawn.size());
+  EXPECT_EQ(doc->drawdat.components.count(), 0);
+}
+
+TEST_F(FileCommandsTest, OpenErrorsAreReportedAndNameNothing)
+{
+  const std::string path = tempPath("broken.cct");
+  std::ofstream(path) << "drawdat{\r\ncomponent{\r\nctype=abc\r\n}\r\n}\r\n";
+  prompts.fileNames.push_back(path);
+  EXPECT_FALSE(window->fileOpen());
+  EXPECT_EQ(prompts.lastText(), "Invalid numeric input");
+  EXPECT_EQ(window->windowTitle(), "Norvane - unnamed.cct");
+
+  prompts.fileNames.push_back(tempPath("missing.cct"));
+  EXPECT_FALSE(window->fileOpen());
+  EXPECT_EQ(prompts.lastText(), "File not found");
+}
+
+TEST_F(FileCommandsTest, FilesThatAreNotSchematicsAreRefusedAndNeverOverwritten)
+{
+  drawSomething();
+  const std::string kept = tempPath("kept.cct");
+  prompts.fileNames.push_back(kept);
+  ASSERT_TRUE(window->fileSaveAs());
+  const std::string drawn = schematicText(*doc);
+
+  const std::string sdata = "# MHz S MA R 50\r\n100 0.5 -20 2 30 0.01 5 0.4 -60\r\n";
+  const std::string s2p = tempPath("amp.s2p");
+  std::ofstream(s2p, std::ios::binary) << sdata;
+  const std::string empty = tempPath("empty.cct");
+  std::ofstream(empty, std::ios::binary) << "";
+  for (const std::string& path : {s2p, empty}) {
+    prompts.fileNames.push_back(path);
+    EXPECT_FALSE(window->fileOpen());
+    EXPECT_EQ(prompts.lastText(), path + " is not a Norvane schematic");
+    // The open document, its name and its drawing stay; a Save writes where it did.
+    EXPECT_EQ(window->currentFileName(), kept);
+    EXPECT_EQ(schematicText(*doc), drawn);
+    EXPECT_TRUE(window->fileSave());
+  }
+  EXPECT_EQ(fileBytes(s2p), sdata);
+
+  // Named on the command line: refused too, the sheet stays unnamed.
+  window->fileNew();
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  options.arguments = {s2p};
+  window->startUp(options);
+  EXPECT_EQ(prompts.lastText(), s2p + " is not a Norvane schematic");
+  EXPECT_EQ(window->currentFileName(), "unnamed.cct");
+  EXPECT_FALSE(window->fileSave()); // asks for a name (none scripted)
+  EXPECT_EQ(fileBytes(s2p), sdata);
+}
+
+TEST_F(FileCommandsTest, WindowSavedAsBitmap)
+{
+  const std::string path = tempPath("window.bmp");
+  prompts.fileNames.push_back(path);
+  window->action(Command::SaveBitmap)->trigger();
+  QImage image;
+  ASSERT_TRUE(image.load(QString::fromStdString(path), "BMP"));
+  EXPECT_EQ(image.size(), window->size());
+}
+
+TEST_F(FileCommandsTest, SpiceNetlistExportedThroughTheFileMenu)
+{
+  // An incomplete circuit: the circuit check's message, nothing written.
+  drawSomething();
+  const std::string path = tempPath("divider.cir");
+  prompts.fileNames.push_back(path);
+  window->action(Command::ExportSpice)->trigger();
+  EXPECT_EQ(prompts.lastText(), "Unconnected Node(s) - Check Circuit");
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  // Port, resistor, ground: the netlist names the resistor and its nodes as the listing
+  // does, and the port as an ngspice S-parameter port.
+  EXPECT_TRUE(window->fileNew());
+  drawResistorToGround();
+  prompts.fileNames.push_back(path);
+  window->action(Command::ExportSpice)->trigger();
+  std::ifstream in(path);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find(": res 1 0 R=50R\nR"), std::string::npos) << text;
+  EXPECT_NE(text.find("VP1 1 0 dc 0 ac 1 portnum 1 z0 50\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("wrdata divider.sp.txt S_1_1"), std::string::npos) << text;
+
+  // Cancelling the file dialog writes nothing.
+  std::filesystem::remove(path);
+  window->action(Command::ExportSpice)->trigger();
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
+{
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  options.currentDir = temp.path().toStdString();
+  {
+    TenvironmentProps stored; // an existing configuration: not a first start
+    stored.autoopen = false;
+    ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  }
+  window->startUp(options);
+  window->move(120, 80);
+  window->resize(900, 700);
+  click(500, 500);
+
+  prompts.answers.push_back(Answer::Cancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(questionAsked("Save Changes to: unnamed.cct"));
+
+  prompts.answers.push_back(Answer::No);
+  std::filesystem::remove(options.configPath);
+  EXPECT_TRUE(window->close());
+  ASSERT_TRUE(std::filesystem::exists(options.configPath));
+  TenvironmentProps written;
+  ASSERT_TRUE(ReadConfig(written, options.configPath).ok);
+  EXPECT_EQ(written.schemawinstat, "wsNormal");
+  EXPECT_EQ(written.schemawinpos.width, 900);
+  EXPECT_EQ(written.schemawinpos.height, 700);
+  EXPECT_FALSE(written.autoopen);
+}
+
+TEST_F(FileCommandsTest, FirstStartShowsHelpAndLoadsTheWelcomeCircuit)
+{
+  drawSomething();
+  const std::string welcome = tempPath("welcome.cct");
+  ASSERT_TRUE(saveSchematic(*doc, welcome).ok());
+  const std::string expected = schematicText(*doc);
+  window->setModified(false);
+
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg"); // does not exist: a first start
+  options.currentDir = temp.path().toStdString();
+  window->startUp(options);
+  EXPECT_TRUE(window->helpWindow()->isVisible());
+  EXPECT_EQ(window->helpWindow()->currentPage(), "contents");
+  EXPECT_EQ(doc->drawdat.components.count(), 1);
+  EXPECT_EQ(window->windowTitle(), "Norvane - unnamed.cct");
+  EXPECT_FALSE(window->isModified());
+}
+
+TEST_F(FileCommandsTest, StartOpensTheLastFileFromTheConfiguration)
+{
+  drawSomething();
+  const std::string last = tempPath("last.cct");
+  ASSERT_TRUE(saveSchematic(*doc, last).ok());
+  TenvironmentProps stored;
+  stored.filename = last;
+  stored.papercolor = makeColor(250, 250, 200);
+  stored.schemawinpos = {30, 40, 820, 610};
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+
+  window->startUp(options);
+  EXPECT_FALSE(window->helpWindow()->isVisible());
+  EXPECT_EQ(window->currentFileName(), last);
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Norvane - " + last));
+  EXPECT_EQ(doc->drawdat.components.count(), 1);
+  EXPECT_EQ(window->view()->paperColor(), QColor(250, 250, 200));
+  // The placement stored in the file is applied.
+  EXPECT_EQ(window->size(), QSize(820, 610));
+}
+
+TEST_F(FileCommandsTest, SmallStoredPlacementsStillShowEveryToolbarButton)
+{
+  TenvironmentProps stored; // 500 x 400, the classic default
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  window->startUp(options);
+  QApplication::processEvents();
+  EXPECT_GE(window->width(), 500);
+  EXPECT_GE(window->height(), 400);
+  EXPECT_GE(window->commandToolBar()->width(), window->commandToolBar()->sizeHint().width());
+  for (QToolButton* button : window->componentButtons()) {
+    EXPECT_TRUE(button->isVisible());
+  }
+}
+
+TEST_F(FileCommandsTest, StartWithoutAnOpenedFileNeverSavesOverTheLastOne)
+{
+  TenvironmentProps stored;
+  stored.filename = tempPath("gone.cct"); // the last file no longer exists
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  window->startUp(options);
+  EXPECT_EQ(window->currentFileName(), "unnamed.cct");
+  // Save asks for a name instead of writing somewhere unexpected.
+  EXPECT_FALSE(window->fileSave());
+  EXPECT_FALSE(std::filesystem::exists(stored.filename));
+}
+
+TEST_F(FileCommandsTest, CommandLineWordsAreJoinedIntoOnePath)
+{
+  drawSomething();
+  const std::string path = tempPath("my divider.cct");
+  ASSERT_TRUE(saveSchematic(*doc, path).ok());
+  window->fileNew();
+  prompts.answers.clear();
+
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  options.arguments = {tempPath("my"), "divider.cct"};
+  window->startUp(options);
+  EXPECT_EQ(window->currentFileName(), path);
+  EXPECT_EQ(doc->drawdat.components.count(), 1);
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Norvane - " + path));
+}
+
+} // namespace
+} // namespace norvane::test

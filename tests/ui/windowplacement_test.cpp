@@ -1,0 +1,85 @@
+// Where the windows open: laid out for the screen on a first start, stored placements fitted
+// to the screen (the test screen is 1920 x 1200, see main.cpp).
+#include "mainwindow_support.h"
+
+#include "graph/tgraphwin.h"
+#include "helpwindow.h"
+
+#include "config/configfile.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+namespace norvane::test {
+namespace {
+
+class WindowPlacementTest : public MainWindowTest
+{
+protected:
+  QRect screenArea() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
+  StartupOptions withConfig(const TenvironmentProps& stored)
+  {
+    StartupOptions options;
+    options.configPath = tempPath("Norvane.cfg");
+    EXPECT_TRUE(WriteConfig(stored, options.configPath).ok);
+    return options;
+  }
+};
+
+TEST_F(WindowPlacementTest, FirstStartPutsSchematicAndGraphSideBySide)
+{
+  ASSERT_EQ(screenArea().size(), QSize(1920, 1200));
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg"); // none yet: a first start
+  window->startUp(options);
+  TGraphwin* graph = window->graphWindow();
+  graph->show();
+  QApplication::processEvents();
+
+  const QRect main = window->frameGeometry();
+  const QRect results = graph->frameGeometry();
+  const QRect help = window->helpWindow()->frameGeometry();
+  // Together they fill the screen's width, the schematic on the left, neither hiding the other.
+  EXPECT_TRUE(screenArea().contains(main)) << main.x() << "," << main.width();
+  EXPECT_TRUE(screenArea().contains(results)) << results.x() << "," << results.width();
+  EXPECT_FALSE(main.intersects(results));
+  EXPECT_LT(main.left(), results.left());
+  EXPECT_GE(main.width() + results.width(), screenArea().width() - 20);
+  EXPECT_GE(main.height(), screenArea().height() - 40);
+  EXPECT_GE(results.height(), screenArea().height() - 40);
+  EXPECT_GE(window->width(), 900);
+  EXPECT_GE(graph->width(), graph->smallestTidySize().width());
+  // The help stands where the results come, behind them, off the schematic.
+  EXPECT_TRUE(window->helpWindow()->isVisible());
+  EXPECT_FALSE(help.intersects(main));
+}
+
+TEST_F(WindowPlacementTest, StoredPlacementsLargerThanTheScreenAreShrunkToFit)
+{
+  TenvironmentProps stored;
+  stored.autoopen = false;
+  stored.schemawinpos = {0, 0, 99999999, 99999999};
+  stored.graphwinpos = {-2000000000, 2000000000, 99999999, 300};
+  window->startUp(withConfig(stored));
+  QApplication::processEvents();
+  EXPECT_TRUE(screenArea().contains(window->frameGeometry()));
+  EXPECT_LE(window->width(), 1920);
+  EXPECT_LE(window->height(), 1200);
+  // It paints: the picture of the window is there and of the window's size.
+  const QImage picture = window->grab().toImage();
+  EXPECT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), window->size());
+
+  // The graph window likewise, from far off the screen, keeping the height that fits.
+  TGraphwin* graph = window->graphWindow();
+  graph->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(screenArea().contains(graph->frameGeometry()));
+  EXPECT_EQ(graph->height(), 300);
+  EXPECT_FALSE(graph->grab().toImage().isNull());
+}
+
+} // namespace
+} // namespace norvane::test

@@ -31,7 +31,7 @@ using DataListRow = std::array<std::string, kDataListColumns>;
 // The four value fields of the side panels.
 enum class ValueField { Trace1Max, Trace1Min, Trace2Max, Trace2Min };
 
-class GraphWindowCore : public RunDisplay
+class GraphWindowCore final : public RunDisplay
 {
 public:
   GraphWindowCore(Tschema& doc, const TenvironmentProps& env, GraphHost& host);

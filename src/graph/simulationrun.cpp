@@ -54,7 +54,7 @@ void call(const std::function<void()>& chore)
 
 // Every point of a display run: to the main window's results list, then to the data list,
 // the result file or the plot.
-class DisplayFeed : public SweepSink
+class DisplayFeed final : public SweepSink
 {
 public:
   DisplayFeed(const Tschema& doc, PlotFormat output, bool circles, RunDisplay& display,

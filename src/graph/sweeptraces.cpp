@@ -151,36 +151,37 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
 }
 
 PlotValues::PlotValues(const Tschema& doc, bool chart, bool circles)
-    : m_doc(doc), m_chart(chart), m_circles(circles)
+    : m_axis1(doc.Y1ax), m_axis2(doc.Y2ax), m_charted(doc.polarmeaswhat), m_z1(doc.drawdat.P1.Zo),
+      m_z2(doc.drawdat.P2.Zo), m_chart(chart), m_circles(circles)
 {
 }
 
 double PlotValues::trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const
 {
   return value.value(axis.tracetype, axis.measwhat, rawParameter(point, axis.measwhat), point.freq,
-                     m_doc.drawdat.P1.Zo, m_doc.drawdat.P2.Zo);
+                     m_z1, m_z2);
 }
 
 PlotPoint PlotValues::next(const SweepPoint& point)
 {
   m_plotted.freq = point.freq;
   if (m_chart) {
-    if (solved(point, m_doc.polarmeaswhat)) {
-      const Complex c = chartCoefficient(point, m_doc.polarmeaswhat);
+    if (solved(point, m_charted)) {
+      const Complex c = chartCoefficient(point, m_charted);
       m_plotted.trace1 = c.re;
       m_plotted.trace2 = c.im;
     }
   } else {
-    if (solved(point, m_doc.Y1ax.measwhat)) {
-      m_plotted.trace1 = trace(m_value1, m_doc.Y1ax, point);
+    if (solved(point, m_axis1.measwhat)) {
+      m_plotted.trace1 = trace(m_value1, m_axis1, point);
     }
-    if (solved(point, m_doc.Y2ax.measwhat)) {
-      m_plotted.trace2 = trace(m_value2, m_doc.Y2ax, point);
+    if (solved(point, m_axis2.measwhat)) {
+      m_plotted.trace2 = trace(m_value2, m_axis2, point);
     }
   }
   if (m_circles && point.excited1 && point.excited2) {
     const StabilityCircle sc = stabilityCircle(point.s11, point.s21raw, point.s12raw, point.s22,
-                                               m_doc.polarmeaswhat == measwhat::S11);
+                                               m_charted == measwhat::S11);
     m_plotted.circleCentreRe = sc.centreRe;
     m_plotted.circleCentreIm = sc.centreIm;
     m_plotted.circleRadius = sc.radius;

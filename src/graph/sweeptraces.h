@@ -76,7 +76,12 @@ public:
 private:
   double trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const;
 
-  const Tschema& m_doc;
+  // The settings as the run began (read once, not at every point).
+  const Tyaxis m_axis1;
+  const Tyaxis m_axis2;
+  const MeasuredParameter m_charted;
+  const double m_z1;
+  const double m_z2;
   const bool m_chart;
   const bool m_circles;
   TraceValue m_value1;

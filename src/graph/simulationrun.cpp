@@ -220,7 +220,9 @@ SimulateResult SimulateForDisplay(Tschema& doc, SimulationSession& session, RunD
   const bool sDataWarning = AskAutoscale(doc, session, prompts);
   DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
   const SweepPlan plan = PlanSweep(doc);
-  if (doc.plotformat < plotformat::Rectangular || doc.plotformat > plotformat::ResultFile) {
+  // (An export leaves the document's format as it is, whatever it holds.)
+  if (!resultFile &&
+      (doc.plotformat < plotformat::Rectangular || doc.plotformat > plotformat::ResultFile)) {
     doc.plotformat = plotformat::Rectangular;
   }
   PlotFormat output = resultFile ? plotformat::ResultFile : doc.plotformat;

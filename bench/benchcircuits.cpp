@@ -29,7 +29,7 @@ public:
   }
 
   // A two-pin part centred at (x, y), horizontal (crot 2) or vertical (crot 1), between nodes.
-  Tcomponent& part(int ctype, int x, int y, int crot, int a, int b, double value,
+  Tcomponent& part(ComponentType ctype, int x, int y, int crot, int a, int b, double value,
                    double extra = 0.0)
   {
     Tcomponent c;
@@ -37,7 +37,7 @@ public:
     c.crot = crot;
     c.position = {x, y};
     c.value[1].nom = c.value[1].actual = value;
-    if (ctype == ckResistor || ctype == ckCapacitor || ctype == ckInductor) {
+    if (ctype == ComponentType::Resistor || ctype == ComponentType::Capacitor || ctype == ComponentType::Inductor) {
       // +-5 %: what the tolerance multi-sweep draws from.
       c.value[1].TolEn = true;
       c.value[1].TolPercent = true;
@@ -52,7 +52,7 @@ public:
   void ground(int x, int pinY)
   {
     Tcomponent g;
-    g.ctype = ckGround;
+    g.ctype = ComponentType::Ground;
     g.crot = 1;
     g.position = {x, pinY + 10};
     ComputePinPositions(g);
@@ -101,9 +101,9 @@ BenchCircuit ladder(int nodes)
   c.name = "ladder" + std::to_string(nodes);
   c.nodes = nodes;
   for (int k = 1; k <= nodes; ++k) {
-    c.elements.push_back({ckCapacitor, k, 0, 10e-12, 0});
+    c.elements.push_back({ComponentType::Capacitor, k, 0, 10e-12, 0});
     if (k > 1) {
-      c.elements.push_back({ckInductor, k - 1, k, 25e-9, 0});
+      c.elements.push_back({ComponentType::Inductor, k - 1, k, 25e-9, 0});
     }
   }
   c.port1 = 1;
@@ -129,7 +129,7 @@ void buildIrregular(Drawer& d)
     const int x = xOf(k);
     if (k % 5 == 4) {
       // Line section: the line, then a wire on to the next main node.
-      d.part(ckTxLine, x + 20, kY0, 2, main(k), main(k + 1), kLineZ, kLineLength / kLineVelocity);
+      d.part(ComponentType::TxLine, x + 20, kY0, 2, main(k), main(k + 1), kLineZ, kLineLength / kLineVelocity);
       Tcomponent& line = d.doc->drawdat.components.last();
       line.value[2].nom = line.value[2].actual = kLineVelocity;
       line.value[3].nom = line.value[3].actual = kLineLength;
@@ -137,9 +137,9 @@ void buildIrregular(Drawer& d)
     } else {
       const int i1 = ++next;
       const int i2 = ++next;
-      d.part(ckResistor, x + 20, kY0, 2, main(k), i1, kSeriesR);
-      d.part(ckInductor, x + 60, kY0, 2, i1, i2, kSeriesL);
-      d.part(ckCapacitor, x + 100, kY0, 2, i2, main(k + 1), kSeriesC);
+      d.part(ComponentType::Resistor, x + 20, kY0, 2, main(k), i1, kSeriesR);
+      d.part(ComponentType::Inductor, x + 60, kY0, 2, i1, i2, kSeriesL);
+      d.part(ComponentType::Capacitor, x + 100, kY0, 2, i2, main(k + 1), kSeriesC);
     }
   }
   // Shunt branches hanging below the main nodes: traps (L then C) and R then C.
@@ -150,8 +150,8 @@ void buildIrregular(Drawer& d)
     }
     const int mid = ++next;
     const bool trap = k % 3 == 0;
-    d.part(trap ? ckInductor : ckResistor, x, kY0 + 20, 1, main(k), mid, trap ? kTrapL : kShuntR);
-    d.part(ckCapacitor, x, kY0 + 60, 1, mid, 0, trap ? kTrapC : kShuntC);
+    d.part(trap ? ComponentType::Inductor : ComponentType::Resistor, x, kY0 + 20, 1, main(k), mid, trap ? kTrapL : kShuntR);
+    d.part(ComponentType::Capacitor, x, kY0 + 60, 1, mid, 0, trap ? kTrapC : kShuntC);
     d.ground(x, kY0 + 80);
   }
   // Bridges above the chain, each across three sections, on rows of their own.
@@ -161,7 +161,7 @@ void buildIrregular(Drawer& d)
     const int xa = xOf(k);
     const int xb = xOf(k + 3);
     const bool resistor = k % 4 == 0;
-    d.part(resistor ? ckResistor : ckCapacitor, xa + 60, y, 2, main(k), main(k + 3),
+    d.part(resistor ? ComponentType::Resistor : ComponentType::Capacitor, xa + 60, y, 2, main(k), main(k + 3),
            resistor ? kBridgeR : kBridgeC);
     d.wire(xa, kY0, xa, y);
     d.wire(xa, y, xa + 40, y);
@@ -175,7 +175,7 @@ void buildIrregular(Drawer& d)
     const int y = kY0 + 160 + 80 * row++;
     const int xa = xOf(p[0]);
     const int xb = xOf(p[1]);
-    Tcomponent& m = d.part(ckMutual, xa + 60, y, 1, main(p[0]), main(p[1]), kMutualL, kCoupling);
+    Tcomponent& m = d.part(ComponentType::Mutual, xa + 60, y, 1, main(p[0]), main(p[1]), kMutualL, kCoupling);
     m.value[1].nom = m.value[1].actual = 1; // Ns
     m.value[1].mintol = 1;                  // Np
     m.value[1].TolEn = true;                // the physical model
@@ -233,20 +233,20 @@ std::string spiceDeck(const BenchCircuit& c)
     const std::string a = std::to_string(e.a);
     const std::string b = std::to_string(e.b);
     switch (e.ctype) {
-    case ckResistor:
+    case ComponentType::Resistor:
       deck += "R" + id + " " + a + " " + b + " " + number(e.value) + "\n";
       break;
-    case ckCapacitor:
+    case ComponentType::Capacitor:
       deck += "C" + id + " " + a + " " + b + " " + number(e.value) + "\n";
       break;
-    case ckInductor:
+    case ComponentType::Inductor:
       deck += "L" + id + " " + a + " " + b + " " + number(e.value) + "\n";
       break;
-    case ckTxLine:
+    case ComponentType::TxLine:
       deck += "T" + id + " " + a + " 0 " + b + " 0 Z0=" + number(e.value) +
               " TD=" + number(e.extra) + "\n";
       break;
-    case ckMutual: {
+    case ComponentType::Mutual: {
       // Norvane's winding admittances are 1/(jwL) on the diagonal and k/(jw L) off it, the
       // inverse of SPICE's inductance matrix when each SPICE inductance is L / (1 - k^2).
       const double l = e.value / (1.0 - e.extra * e.extra);

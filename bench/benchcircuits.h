@@ -18,8 +18,8 @@ namespace norvane::bench {
 
 struct BenchElement
 {
-  int ctype = 0; // ckResistor, ckCapacitor, ckInductor, ckTxLine or ckMutual
-  int a = 0;     // nodes (0 ground); for ckMutual a, b are the two windings' hot ends
+  ComponentType ctype{}; // Resistor, Capacitor, Inductor, TxLine or Mutual
+  int a = 0;     // nodes (0 ground); for ComponentType::Mutual a, b are the two windings' hot ends
   int b = 0;
   double value = 0.0; // ohm, farad, henry; line: impedance; mutual: inductance of each winding
   double extra = 0.0; // line: delay in seconds; mutual: coupling factor

@@ -9,7 +9,7 @@ namespace norvane::bench {
 
 namespace {
 
-void add(Tschema& doc, int ctype, int crot, TPoint at, double value)
+void add(Tschema& doc, ComponentType ctype, int crot, TPoint at, double value)
 {
   Tcomponent c;
   c.ctype = ctype;
@@ -37,10 +37,10 @@ std::unique_ptr<Tschema> ladderCircuit(int nodes)
   doc->drawdat.P1.Zo = 50;
   for (int k = 0; k < nodes; ++k) {
     const TPoint p = nodeAt(k);
-    add(*doc, ckCapacitor, 1, {p.x, p.y + 20}, 10e-12); // (x, y) to (x, y + 40)
-    add(*doc, ckGround, 1, {p.x, p.y + 50}, 0.0);
+    add(*doc, ComponentType::Capacitor, 1, {p.x, p.y + 20}, 10e-12); // (x, y) to (x, y + 40)
+    add(*doc, ComponentType::Ground, 1, {p.x, p.y + 50}, 0.0);
     if (k > 0) {
-      add(*doc, ckInductor, 2, {p.x - 20, p.y}, 25e-9); // (x - 40, y) to (x, y)
+      add(*doc, ComponentType::Inductor, 2, {p.x - 20, p.y}, 25e-9); // (x - 40, y) to (x, y)
     }
   }
   const TPoint last = nodeAt(nodes - 1);

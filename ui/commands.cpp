@@ -12,7 +12,9 @@ namespace {
 using C = Command;
 using K = ComponentType;
 
-// Every component kind has a placement command of its own here.
+// The placement commands of the kinds, with their shortcut keys and toolbar buttons. A kind
+// without one here is still placeable: the Component menu gives it an entry named from its
+// description (drawingeditmenus.cpp).
 // The file commands and Simulate carry the shortcuts every desktop program uses (Ctrl+N,
 // Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q, F5); none of them clashes with the single
 // letters and Ctrl combinations of the drawing.
@@ -42,29 +44,29 @@ constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
     {C::ZoomOut, "&Zoom Out", "Ctrl+-", "", kNoKind},
     {C::ActualSize, "&Actual Size", "Ctrl+0", "", kNoKind},
     {C::FitToWindow, "&Fit to Window", "", "", kNoKind},
-    {C::Resistor, "&Resistor", "R", "Resistor (R)", kindCode(K::Resistor)},
-    {C::Capacitor, "&Capacitor", "C", "Capacitor (C)", kindCode(K::Capacitor)},
-    {C::Inductor, "&Inductor", "L", "Inductor (L)", kindCode(K::Inductor)},
-    {C::TxLine, "Transmission &Line", "X", "Transmission Line (X)", kindCode(K::TxLine)},
-    {C::Transformer, "&Transformer", "T", "Transformer (T)", kindCode(K::Transformer)},
-    {C::Mutual, "&Mutual Inductance", "", "Mutual Inductance", kindCode(K::Mutual)},
-    {C::OpAmp, "&Op-Amp", "O", "Op-Amp (O)", kindCode(K::OpAmp)},
-    {C::Bipolar, "&Bipolar Transistor", "", "Bipolar Transistor", kindCode(K::Bipolar)},
+    {C::Resistor, "&Resistor", "R", "Resistor (R)", placingMode(K::Resistor)},
+    {C::Capacitor, "&Capacitor", "C", "Capacitor (C)", placingMode(K::Capacitor)},
+    {C::Inductor, "&Inductor", "L", "Inductor (L)", placingMode(K::Inductor)},
+    {C::TxLine, "Transmission &Line", "X", "Transmission Line (X)", placingMode(K::TxLine)},
+    {C::Transformer, "&Transformer", "T", "Transformer (T)", placingMode(K::Transformer)},
+    {C::Mutual, "&Mutual Inductance", "", "Mutual Inductance", placingMode(K::Mutual)},
+    {C::OpAmp, "&Op-Amp", "O", "Op-Amp (O)", placingMode(K::OpAmp)},
+    {C::Bipolar, "&Bipolar Transistor", "", "Bipolar Transistor", placingMode(K::Bipolar)},
     // The access letters of the controlled sources are their SPICE element letters.
     {C::VCVS, "Voltage Controlled Voltage Source (&E)", "",
-     "VCVS: voltage controlled voltage source", kindCode(K::VCVS)},
+     "VCVS: voltage controlled voltage source", placingMode(K::VCVS)},
     {C::VCCS, "Voltage Controlled Current Source (&G)", "",
-     "VCCS: voltage controlled current source", kindCode(K::VCCS)},
+     "VCCS: voltage controlled current source", placingMode(K::VCCS)},
     {C::CCVS, "Current Controlled Voltage Source (&H)", "",
-     "CCVS: current controlled voltage source", kindCode(K::CCVS)},
+     "CCVS: current controlled voltage source", placingMode(K::CCVS)},
     {C::CCCS, "Current Controlled Current Source (&F)", "",
-     "CCCS: current controlled current source", kindCode(K::CCCS)},
-    {C::SParam1, "S Parameter One Port", "", "S parameter 1 port", kindCode(K::SParam1)},
-    {C::SParam2, "&S Parameter Two Port", "S", "S Parameter 2 port (S)", kindCode(K::SParam2)},
+     "CCCS: current controlled current source", placingMode(K::CCCS)},
+    {C::SParam1, "S Parameter One Port", "", "S parameter 1 port", placingMode(K::SParam1)},
+    {C::SParam2, "&S Parameter Two Port", "S", "S Parameter 2 port (S)", placingMode(K::SParam2)},
     {C::Port1, "Measurement Port &1", "1", "", emPort1},
     {C::Port2, "Measurement Port &2", "2", "", emPort2},
     {C::Wire, "Connecting &Wire", "W", "Connecting Wire (W)", emWire},
-    {C::Ground, "&Ground connection", "G", "Ground Connection (G)", kindCode(K::Ground)},
+    {C::Ground, "&Ground connection", "G", "Ground Connection (G)", placingMode(K::Ground)},
     {C::PortButton, "", "", "Measurement Port (1 or 2)", kNoKind},
     {C::DrawLine, "&Line", "", "Draw Line", emLine},
     {C::DrawText, "&Text", "", "Draw Text", emText},

@@ -173,165 +173,190 @@ void TDrawingEdit::showNotAvailable(const QString& what)
 
 void TDrawingEdit::runCommand(Command command)
 {
-  using C = Command;
-  SchematicEditor& editor = m_editor->editor();
-  const int kind = commandInfo(command).kind;
-  if (isComponentKind(kind)) {
-    editor.startPlacing(kind);
+  const int mode = commandInfo(command).kind;
+  if (isPlacingMode(mode)) {
+    m_editor->editor().startPlacing(placedKind(mode));
     return;
   }
+  if (!runFileCommand(command) && !runEditCommand(command)) {
+    runToolCommand(command);
+  }
+}
+
+bool TDrawingEdit::runFileCommand(Command command)
+{
+  using C = Command;
   switch (command) {
   case C::New:
     fileNew();
-    break;
+    return true;
   case C::Open:
     fileOpen();
-    break;
+    return true;
   case C::Save:
     fileSave();
-    break;
+    return true;
   case C::SaveAs:
     fileSaveAs();
-    break;
+    return true;
   case C::Print:
     m_graph->openSchematicPreview();
-    break;
+    return true;
   case C::ExportPdf:
     m_graph->exportPdf(PrintContent::Schematic);
-    break;
+    return true;
   case C::PrintSetup:
     printSetup();
-    break;
+    return true;
   case C::SaveBitmap:
     saveWindowBitmap();
-    break;
+    return true;
   case C::ExportSpice:
     exportSpice();
-    break;
+    return true;
   case C::Exit:
     if (m_notice) {
       m_notice->close();
     }
     close();
-    break;
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool TDrawingEdit::runEditCommand(Command command)
+{
+  using C = Command;
+  SchematicEditor& editor = m_editor->editor();
+  switch (command) {
   case C::Undo:
     editor.undo();
-    break;
+    return true;
   case C::Redo:
     editor.redo();
-    break;
+    return true;
   case C::SelectCursor:
     editor.enterSelectMode();
-    break;
+    return true;
   case C::EditComponent:
     editor.editAtLastPoint();
-    break;
+    return true;
   case C::Cut:
     editor.cutSelection();
-    break;
+    return true;
   case C::Copy:
     editor.copySelection();
-    break;
+    return true;
   case C::Paste:
     editor.paste();
-    break;
+    return true;
   case C::Duplicate:
     editor.duplicate();
-    break;
+    return true;
   case C::Delete:
     editor.deleteSelection();
-    break;
+    return true;
   case C::BlockSelect:
     editor.enterBlockSelectMode();
-    break;
+    return true;
   case C::Orientation:
     editor.toggleOrientation();
-    break;
+    return true;
   case C::ZoomIn:
     m_view->zoomIn();
-    break;
+    return true;
   case C::ZoomOut:
     m_view->zoomOut();
-    break;
+    return true;
   case C::ActualSize:
     m_view->setZoom(1.0);
-    break;
+    return true;
   case C::FitToWindow:
     m_view->fitToWindow();
-    break;
+    return true;
   case C::Port1:
     editor.enterPortMode(1);
-    break;
+    return true;
   case C::Port2:
     editor.enterPortMode(2);
-    break;
+    return true;
   case C::PortButton:
     editor.enterNextPortMode();
-    break;
+    return true;
   case C::Wire:
     editor.enterWireMode();
-    break;
+    return true;
   case C::DrawLine:
     editor.enterLineMode();
-    break;
+    return true;
   case C::DrawText:
     editor.enterTextMode();
-    break;
+    return true;
   case C::Simulate:
   case C::Tune:
     simulate();
-    break;
+    return true;
   case C::TuneToggle:
     editor.setTuneMode(action(C::TuneToggle)->isChecked());
     refreshTuner();
-    break;
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool TDrawingEdit::runToolCommand(Command command)
+{
+  using C = Command;
+  switch (command) {
   case C::Netlist:
     showNetlist();
-    break;
+    return true;
   case C::MatchAssistant:
     m_assistants->showMatch();
-    break;
+    return true;
   case C::AttenuatorAssistant:
     m_assistants->showAttenuator();
-    break;
+    return true;
   case C::FilterAssistant:
     m_assistants->showFilter();
-    break;
+    return true;
   case C::InductorCalculator:
     m_calculators->showInductorCalculator();
-    break;
+    return true;
   case C::CapacitorCalculator:
     m_calculators->showCapacitorCalculator();
-    break;
+    return true;
   case C::TxLineCalculator:
     m_calculators->showTxLineCalculator();
-    break;
+    return true;
   case C::CouplerCalculator:
     m_calculators->showCouplerCalculator();
-    break;
+    return true;
   case C::SplitterCalculator:
     m_calculators->showSplitterCalculator();
-    break;
+    return true;
   case C::RfCalculator:
     m_calculators->showRfCalculator();
-    break;
+    return true;
   case C::SchematicPreferences:
     showWindow(*m_schematicPrefs);
-    break;
+    return true;
   case C::GraphPreferences:
     showWindow(*m_graphPrefs);
-    break;
+    return true;
   case C::HelpContents:
     showHelp({});
-    break;
+    return true;
   case C::GettingStarted:
     showHelp("idstarting");
-    break;
+    return true;
   case C::About:
     showAbout();
-    break;
+    return true;
   default:
-    break;
+    return false;
   }
 }
 
@@ -503,7 +528,7 @@ bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
       editor.enterNextPortMode();
     } else {
       m_portDrag = false;
-      editor.beginToolbarDrag(commandInfo(command).kind);
+      editor.beginToolbarDrag(placedKind(commandInfo(command).kind));
     }
   } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) && overSheet) {
     editor.mouseMove(units.x(), units.y());

@@ -77,6 +77,11 @@ public:
 
   QAction* action(Command command) const { return m_actions[static_cast<size_t>(command)]; }
   void runCommand(Command command);
+  // The commands of the File menu, of the Edit menu and the drawing tools, and of the
+  // other menus; each returns false for a command it does not run.
+  bool runFileCommand(Command command);
+  bool runEditCommand(Command command);
+  bool runToolCommand(Command command);
 
   // File commands. Each returns false when the user cancelled or a file error stopped it.
   bool fileNew();
@@ -150,6 +155,7 @@ private:
 
   void createActions();
   void createMenus();
+  void addUnlistedKinds(QMenu* menu);
   void createToolBars();
   void updateCaption();
   void resetDocument(); // New step 2

@@ -1,9 +1,12 @@
 // The main window's actions, menus and toolbars, built from the command table.
 #include "drawingedit.h"
 
+#include "editorconnection.h"
 #include "toolicons.h"
 
 #include "document/schema.h"
+#include "document/componentkinds.h"
+#include "editor/editormodes.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -51,6 +54,25 @@ void TDrawingEdit::createActions()
   action(Command::ZoomIn)->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
 }
 
+void TDrawingEdit::addUnlistedKinds(QMenu* menu)
+{
+  // A kind that has no command of its own in the command table is still placeable: it gets
+  // an entry named from its description, so that a new kind needs no change here.
+  for (const ComponentKind& kind : componentKinds()) {
+    bool listed = false;
+    for (const CommandInfo& info : commandTable()) {
+      listed = listed || info.kind == placingMode(kind.type);
+    }
+    if (listed) continue;
+    QString title = QString::fromLatin1(kind.title.data(), static_cast<int>(kind.title.size()));
+    title[0] = title[0].toUpper();
+    QAction* place = menu->addAction(title);
+    const ComponentType type = kind.type;
+    connect(place, &QAction::triggered, this,
+            [this, type] { m_editor->editor().startPlacing(type); });
+  }
+}
+
 void TDrawingEdit::createMenus()
 {
   using C = Command;
@@ -89,6 +111,7 @@ void TDrawingEdit::createMenus()
   add(active, {C::OpAmp, C::Bipolar, sep, C::VCVS, C::VCCS, C::CCVS, C::CCCS});
   QMenu* sparam = component->addMenu("&S Parameter");
   add(sparam, {C::SParam1, C::SParam2});
+  addUnlistedKinds(component);
   add(component, {sep, C::Port1, C::Port2, sep, C::Wire, C::Ground});
 
   QMenu* draw = topMenu("&Draw");
@@ -177,7 +200,7 @@ void TDrawingEdit::createToolBars()
     // Component buttons also work by dragging onto the sheet: their presses, moves and
     // releases are watched and handed to the editor in drawing units.
     const int kind = commandInfo(c).kind;
-    if (isComponentKind(kind) || c == C::PortButton) {
+    if (isPlacingMode(kind) || c == C::PortButton) {
       button->installEventFilter(this);
     }
     ++index;

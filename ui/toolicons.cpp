@@ -151,17 +151,12 @@ QImage symbolIconImage(int kind, const TenvironmentProps& env)
   return renderSymbol(kind, env);
 }
 
-QIcon commandIcon(Command command, const TenvironmentProps& env)
+namespace {
+
+// The pictures of the file and clipboard commands; a null icon for any other command.
+QIcon fileIcon(Command command)
 {
-  const int kind = commandInfo(command).kind;
-  const bool symbolKind = isComponentKind(kind) || kind == ckPort1 || kind == ckPort2;
-  if (symbolKind && command != Command::Wire) {
-    return symbolIcon(kind, env);
-  }
-  const QColor ink(30, 40, 70);
   switch (command) {
-  case Command::PortButton:
-    return symbolIcon(-4, env);
   case Command::New:
     return drawnIcon([](QPainter& p) { page(p, QRectF(5, 3, 14, 18)); });
   case Command::Open:
@@ -209,6 +204,16 @@ QIcon commandIcon(Command command, const TenvironmentProps& env)
       p.drawLine(QPointF(6, 6), QPointF(18, 18));
       p.drawLine(QPointF(18, 6), QPointF(6, 18));
     });
+  default:
+    return {};
+  }
+}
+
+// The pictures of the text and line tools, the calculator and the assistants; a null icon
+// for any other command.
+QIcon assistantIcon(Command command)
+{
+  switch (command) {
   case Command::DrawText:
     return textIcon("A", 17, true);
   case Command::DrawLine:
@@ -255,6 +260,17 @@ QIcon commandIcon(Command command, const TenvironmentProps& env)
       p.setPen(QPen(QColor(30, 40, 70), 2.0));
       p.drawPath(curve);
     });
+  default:
+    return {};
+  }
+}
+
+// The pictures of the selection cursor, the wire and the orientation; a null icon for any
+// other command.
+QIcon toolIcon(Command command)
+{
+  const QColor ink(30, 40, 70);
+  switch (command) {
   case Command::SelectCursor:
     return drawnIcon([](QPainter& p) {
       QPainterPath arrow;
@@ -293,6 +309,26 @@ QIcon commandIcon(Command command, const TenvironmentProps& env)
   default:
     return {};
   }
+}
+
+} // namespace
+
+QIcon commandIcon(Command command, const TenvironmentProps& env)
+{
+  const int kind = commandInfo(command).kind;
+  if (symbolFor(kind) != nullptr && command != Command::Wire) {
+    return symbolIcon(kind, env);
+  }
+  if (command == Command::PortButton) {
+    return symbolIcon(ckPort1, env);
+  }
+  for (QIcon (*drawn)(Command) : {fileIcon, assistantIcon, toolIcon}) {
+    const QIcon icon = drawn(command);
+    if (!icon.isNull()) {
+      return icon;
+    }
+  }
+  return {};
 }
 
 } // namespace norvane

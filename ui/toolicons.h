@@ -13,7 +13,7 @@ struct TenvironmentProps;
 // The icon of a command, or a null icon when the command has no picture.
 QIcon commandIcon(Command command, const TenvironmentProps& env);
 
-// The symbol of a component kind (1..15, -4, -5) as a 24 x 24 picture.
+// The symbol of a symbol code (a kind's code, ckPort1, ckPort2) as a 24 x 24 picture.
 QImage symbolIconImage(int kind, const TenvironmentProps& env);
 
 } // namespace norvane

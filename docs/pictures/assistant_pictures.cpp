@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, AssistantScreenshots)
   d.P1.pos = {100, 180};
   d.P1.crot = 1;
   for (const auto& [kind, x, y, value] :
-       {std::tuple{ckResistor, 200, 200, 100.0}, std::tuple{ckCapacitor, 240, 200, 10e-12},
-        std::tuple{ckGround, 200, 230, 0.0}, std::tuple{ckGround, 240, 230, 0.0}}) {
+       {std::tuple{ComponentType::Resistor, 200, 200, 100.0}, std::tuple{ComponentType::Capacitor, 240, 200, 10e-12},
+        std::tuple{ComponentType::Ground, 200, 230, 0.0}, std::tuple{ComponentType::Ground, 240, 230, 0.0}}) {
     Tcomponent c;
     c.ctype = kind;
     c.crot = 1;

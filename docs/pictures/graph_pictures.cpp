@@ -20,14 +20,14 @@ using graphtest::GraphWindowTest;
 void commonEmitter(Tschema& doc)
 {
   Tcomponent q = doc.lastBipolar;
-  q.ctype = ckBipolar;
+  q.ctype = ComponentType::Bipolar;
   q.crot = 1;
   q.position = {300, 200};
   ComputePinPositions(q);
   const TPoint c = q.pins.nodes[1], b = q.pins.nodes[2], e = q.pins.nodes[3];
   doc.drawdat.components.append(q);
   Tcomponent g;
-  g.ctype = ckGround;
+  g.ctype = ComponentType::Ground;
   g.crot = 1;
   g.position = {e.x, e.y + 10};
   ComputePinPositions(g);

@@ -41,7 +41,7 @@ void setAssistantDisplay(Tschema& doc)
 
 } // namespace
 
-void AssistantCircuit::AddComponent(int ctype, int x, int y, int crot,
+void AssistantCircuit::AddComponent(ComponentType ctype, int x, int y, int crot,
                                     const OneBasedArray<Ttolvalue, kValuesPerComponent>& values)
 {
   Tcomponent comp;

@@ -24,7 +24,7 @@ struct AssistantCircuit
     wires.clear();
   }
   // Appends a component (kind, position, orientation and five value records).
-  void AddComponent(int ctype, int x, int y, int crot,
+  void AddComponent(ComponentType ctype, int x, int y, int crot,
                     const OneBasedArray<Ttolvalue, kValuesPerComponent>& values);
   void AddWire(int x1, int y1, int x2, int y2);
   void SetPort(int port, int x, int y, double zo);

@@ -11,12 +11,12 @@ constexpr double kMaxAttenuationDb = 1000.0;
 
 void resistor(AssistantCircuit& c, double ohms, double tol, int x, int y, int crot)
 {
-  c.AddComponent(ckResistor, x, y, crot, resistorValues(ohms, tol));
+  c.AddComponent(ComponentType::Resistor, x, y, crot, resistorValues(ohms, tol));
 }
 
 void ground(AssistantCircuit& c, int x, int y)
 {
-  c.AddComponent(ckGround, x, y, 1, groundValues());
+  c.AddComponent(ComponentType::Ground, x, y, 1, groundValues());
 }
 
 // Power ratio K = 10^(A/10) and D = (K + 1) / (K - 1); the image-matched Tee and Pi pads

@@ -63,11 +63,11 @@ Root conjugateReflection(double b, Complex c, Complex& gamma)
   return Root::Ok;
 }
 
-MatchElement element(int ctype, double reactance, double omega, int port)
+MatchElement element(ComponentType ctype, double reactance, double omega, int port)
 {
   MatchElement e;
   e.ctype = ctype;
-  if (ctype == ckCapacitor) {
+  if (ctype == ComponentType::Capacitor) {
     e.value = divide(1.0, omega * reactance, port); // X = 1/(wC)
   } else {
     e.value = divide(reactance, omega, port); // X = wL
@@ -96,8 +96,8 @@ PortMatchNetwork designPort(Complex gamma, double zo, double r0, int topology, d
   }
   const double omega = kTwoPi * freq;
   const bool lowPass = topology != matchtopology::HighPass;
-  const int seriesKind = lowPass ? ckInductor : ckCapacitor;
-  const int shuntKind = lowPass ? ckCapacitor : ckInductor;
+  const ComponentType seriesKind = lowPass ? ComponentType::Inductor : ComponentType::Capacitor;
+  const ComponentType shuntKind = lowPass ? ComponentType::Capacitor : ComponentType::Inductor;
 
   if (net.r >= r0) {
     // Shunt element at the load (circuit) side brings the conductance to 1/r0.
@@ -139,17 +139,17 @@ void moveDrawing(TDrawData& drawing, int dx)
   }
 }
 
-Tcomponent makeComponent(int ctype, int crot, TPoint position, double value)
+Tcomponent makeComponent(ComponentType ctype, int crot, TPoint position, double value)
 {
   Tcomponent comp;
   comp.ctype = ctype;
   comp.crot = crot;
   comp.position = position;
-  if (ctype == ckCapacitor || ctype == ckInductor) {
+  if (ctype == ComponentType::Capacitor || ctype == ComponentType::Inductor) {
     Ttolvalue& v = comp.value[1];
     v.nom = value;
     v.actual = value;
-    const double tol = ctype == ckCapacitor ? 2.0 : 5.0;
+    const double tol = ctype == ComponentType::Capacitor ? 2.0 : 5.0;
     v.mintol = -tol;
     v.maxtol = tol;
     v.TolEn = true;
@@ -192,7 +192,7 @@ void buildPort(Tschema& doc, int port, const PortMatchNetwork& net, Prompts& pro
   const int shuntX = x + (net.shuntOnCircuitSide ? 90 : 30) * s;
   drawing.components.append(makeComponent(net.series.ctype, 2, {x + 60 * s, y}, net.series.value));
   drawing.components.append(makeComponent(net.shunt.ctype, 1, {shuntX, y + 60}, net.shunt.value));
-  drawing.components.append(makeComponent(ckGround, 1, {shuntX, y + 90}, 0.0));
+  drawing.components.append(makeComponent(ComponentType::Ground, 1, {shuntX, y + 90}, 0.0));
   AppendShort(drawing, {x + 20 * s, y}, {x + 40 * s, y});
   AppendShort(drawing, {shuntX, y}, {shuntX, y + 40});
   AppendShort(drawing, {x + 80 * s, y}, {x + 100 * s, y});

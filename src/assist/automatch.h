@@ -19,7 +19,7 @@ namespace norvane {
 
 struct MatchElement
 {
-  int ctype = 0;      // ckCapacitor or ckInductor
+  ComponentType ctype{}; // Capacitor or Inductor
   double value = 0.0; // farad or henry
 };
 

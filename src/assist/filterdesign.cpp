@@ -86,18 +86,18 @@ public:
 private:
   struct Part
   {
-    int ctype;
+    ComponentType ctype;
     double value;
   };
-  Part inductor(double henry) const { return {ckInductor, henry}; }
-  Part capacitor(double farad) const { return {ckCapacitor, farad}; }
+  Part inductor(double henry) const { return {ComponentType::Inductor, henry}; }
+  Part capacitor(double farad) const { return {ComponentType::Capacitor, farad}; }
 
   void add(Part p, int x, int y, int crot)
   {
-    const double tol = p.ctype == ckInductor ? m_in.inductorTol : m_in.capacitorTol;
+    const double tol = p.ctype == ComponentType::Inductor ? m_in.inductorTol : m_in.capacitorTol;
     m_c.AddComponent(p.ctype, x, y, crot, reactiveValues(p.value, tol));
   }
-  void ground(int x, int y) { m_c.AddComponent(ckGround, x, y, 1, groundValues()); }
+  void ground(int x, int y) { m_c.AddComponent(ComponentType::Ground, x, y, 1, groundValues()); }
   void wire(int x1, int y1, int x2, int y2) { m_c.AddWire(x1, y1, x2, y2); }
 
   void single(bool isSeries, Part p)

@@ -21,16 +21,16 @@ struct Reactances
   void add(AssistantCircuit& c, bool inductor, double reactance, int x, int y, int crot) const
   {
     if (inductor) {
-      c.AddComponent(ckInductor, x, y, crot, reactiveValues(reactance / omega, ltol));
+      c.AddComponent(ComponentType::Inductor, x, y, crot, reactiveValues(reactance / omega, ltol));
     } else {
-      c.AddComponent(ckCapacitor, x, y, crot, reactiveValues(1.0 / (omega * reactance), ctol));
+      c.AddComponent(ComponentType::Capacitor, x, y, crot, reactiveValues(1.0 / (omega * reactance), ctol));
     }
   }
 };
 
 void ground(AssistantCircuit& c, int x, int y)
 {
-  c.AddComponent(ckGround, x, y, 1, groundValues());
+  c.AddComponent(ComponentType::Ground, x, y, 1, groundValues());
 }
 
 bool lowPass(MatchTopology t)
@@ -54,8 +54,8 @@ void pad(MatchingResult& r, double rh, double rl, double rtol)
   const double rp = rh * rl / rs;
   AssistantCircuit& c = r.circuit;
   const int o = 60;
-  c.AddComponent(ckResistor, o + 50, 50, 2, resistorValues(rs, rtol));
-  c.AddComponent(ckResistor, o + 90, 90, 1, resistorValues(rp, rtol));
+  c.AddComponent(ComponentType::Resistor, o + 50, 50, 2, resistorValues(rs, rtol));
+  c.AddComponent(ComponentType::Resistor, o + 90, 90, 1, resistorValues(rp, rtol));
   ground(c, o + 90, 120);
   c.AddWire(o + 70, 50, o + 90, 50);
   c.AddWire(o + 90, 50, o + 130, 50);

@@ -16,23 +16,38 @@ using namespace kindparameters;
 
 using T = ComponentType;
 
-const std::array<ComponentKind, ckLast> kKinds{{
-    {T::Resistor, "ckResistor", "R", "resistor", 2, &Tschema::lastR, 3, kResistor},
-    {T::Capacitor, "ckCapacitor", "C", "capacitor", 2, &Tschema::lastC, 5, kCapacitor},
-    {T::Inductor, "ckInductor", "L", "inductor", 2, &Tschema::lastL, 5, kInductor},
-    {T::Ground, "ckGround", "", "ground", 1, nullptr, 0, {}},
-    {T::OpAmp, "ckOpAmp", "U", "op-amp", 3, &Tschema::lastopamp, 3, kOpAmp},
-    {T::TxLine, "ckTxLine", "TL", "line", 2, &Tschema::lasttxln, 3, kTxLine},
-    {T::SParam2, "ckSParam2", "S", "2-port block", 3, nullptr, 0, kDataBlock},
-    {T::SParam1, "ckSParam1", "S", "1-port block", 2, nullptr, 0, kDataBlock},
+constexpr DataBlock kNoBlock = DataBlock::None;
+
+// Code, file name, designator prefix, title, pins, template record and the slots a new
+// component copies from it, parameters, the parameter tune mode steps, the parameter a
+// preview shows, and the data set a block shows.
+const std::array<ComponentKind, kComponentTypeCount> kKinds{{
+    {T::Resistor, "ckResistor", "R", "resistor", 2, &Tschema::lastR, 3, kResistor, "resistance",
+     "resistance", kNoBlock},
+    {T::Capacitor, "ckCapacitor", "C", "capacitor", 2, &Tschema::lastC, 5, kCapacitor,
+     "capacitance", "capacitance", kNoBlock},
+    {T::Inductor, "ckInductor", "L", "inductor", 2, &Tschema::lastL, 5, kInductor, "inductance",
+     "inductance", kNoBlock},
+    {T::Ground, "ckGround", "", "ground", 1, nullptr, 0, {}, "", "", kNoBlock},
+    {T::OpAmp, "ckOpAmp", "U", "op-amp", 3, &Tschema::lastopamp, 3, kOpAmp, "inputResistance", "",
+     kNoBlock},
+    // Tuning a line steps its length; its impedance stays.
+    {T::TxLine, "ckTxLine", "TL", "line", 2, &Tschema::lasttxln, 3, kTxLine, "length", "",
+     kNoBlock},
+    {T::SParam2, "ckSParam2", "S", "2-port block", 3, nullptr, 0, kDataBlock, "", "",
+     DataBlock::TwoPort},
+    {T::SParam1, "ckSParam1", "S", "1-port block", 2, nullptr, 0, kDataBlock, "", "",
+     DataBlock::OnePort},
     {T::Transformer, "ckTransformer", "T", "transformer", 4, &Tschema::lastTransformer, 5,
-     kTransformer},
-    {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Tschema::lastMutual, 5, kMutual},
-    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Tschema::lastBipolar, 5, kBipolar},
-    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Tschema::lastVCVS, 1, kVCVS},
-    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Tschema::lastVCCS, 1, kVCCS},
-    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Tschema::lastCCVS, 1, kCCVS},
-    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Tschema::lastCCCS, 1, kCCCS},
+     kTransformer, "secondaryTurns", "", kNoBlock},
+    {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Tschema::lastMutual, 5, kMutual,
+     "secondaryTurns", "", kNoBlock},
+    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Tschema::lastBipolar, 5, kBipolar,
+     "beta", "", kNoBlock},
+    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Tschema::lastVCVS, 1, kVCVS, "gain", "", kNoBlock},
+    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Tschema::lastVCCS, 1, kVCCS, "gain", "", kNoBlock},
+    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Tschema::lastCCVS, 1, kCCVS, "gain", "", kNoBlock},
+    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Tschema::lastCCCS, 1, kCCCS, "gain", "", kNoBlock},
 }};
 
 const ParameterDescription& namedParameter(const Tcomponent& c, std::string_view name)
@@ -41,7 +56,7 @@ const ParameterDescription& namedParameter(const Tcomponent& c, std::string_view
   const ParameterDescription* p = kind != nullptr ? kind->parameter(name) : nullptr;
   if (p == nullptr) {
     throw std::out_of_range("no parameter " + std::string(name) + " in component kind " +
-                            std::to_string(c.ctype));
+                            std::to_string(kindCode(c.ctype)));
   }
   return *p;
 }
@@ -72,14 +87,41 @@ std::span<const ComponentKind> componentKinds()
   return kKinds;
 }
 
-const ComponentKind& componentKind(ComponentType type)
+namespace {
+
+std::size_t tableIndex(ComponentType type)
 {
-  return kKinds[static_cast<std::size_t>(kindCode(type) - ckFirst)];
+  return static_cast<std::size_t>(kindCode(type) - kindCode(kFirstComponentType));
 }
 
-const ComponentKind* findComponentKind(int code)
+} // namespace
+
+const ComponentKind& componentKind(ComponentType type)
 {
-  return isComponentKind(code) ? &kKinds[static_cast<std::size_t>(code - ckFirst)] : nullptr;
+  return kKinds[tableIndex(type)];
+}
+
+const ComponentKind* findComponentKind(ComponentType type)
+{
+  return isComponentKind(type) ? &kKinds[tableIndex(type)] : nullptr;
+}
+
+DataBlock dataBlockOf(ComponentType type)
+{
+  const ComponentKind* kind = findComponentKind(type);
+  return kind != nullptr ? kind->dataBlock : DataBlock::None;
+}
+
+bool hasProperties(const Tcomponent& c)
+{
+  const ComponentKind* kind = findComponentKind(c.ctype);
+  return kind != nullptr && kind->hasProperties();
+}
+
+int ComponentKind::tunedSlot() const
+{
+  const ParameterDescription* p = tunedParameter.empty() ? nullptr : parameter(tunedParameter);
+  return p != nullptr ? p->slot : 0;
 }
 
 double parameterValue(const Tcomponent& c, const ParameterDescription& p)

@@ -13,35 +13,13 @@
 // A kind is `ComponentType` at the interface; its integer code (the file's ctype, also the
 // editor mode that places it) is only a key for looking a description up.
 
+#include "document/componenttype.h"
 #include "document/schema.h"
 
 #include <span>
 #include <string_view>
 
 namespace norvane {
-
-enum class ComponentType {
-  Resistor = ckResistor,
-  Capacitor = ckCapacitor,
-  Inductor = ckInductor,
-  Ground = ckGround,
-  OpAmp = ckOpAmp,
-  TxLine = ckTxLine,
-  SParam2 = ckSParam2,
-  SParam1 = ckSParam1,
-  Transformer = ckTransformer,
-  Mutual = ckMutual,
-  Bipolar = ckBipolar,
-  VCVS = ckVCVS,
-  VCCS = ckVCCS,
-  CCVS = ckCCVS,
-  CCCS = ckCCCS,
-};
-
-constexpr int kindCode(ComponentType type)
-{
-  return static_cast<int>(type);
-}
 
 // Which part of a value slot holds a parameter. Whole: the slot is one value with its
 // tolerances (a tolerance field in the dialog); the others are one double or one flag.
@@ -74,6 +52,9 @@ struct ParameterDescription
   ParameterDefault templateDefault;
 };
 
+// Whether a kind shows a stored S-parameter data set, and which store holds it.
+enum class DataBlock { None, TwoPort, OnePort };
+
 struct ComponentKind
 {
   ComponentType type = ComponentType::Resistor;
@@ -84,12 +65,19 @@ struct ComponentKind
   Tcomponent Tschema::*templateRecord = nullptr; // nullptr: no template
   int templateValues = 0;                        // slots a new component copies from it
   std::span<const ParameterDescription> parameters;
+  std::string_view tunedParameter;   // the value tune mode steps; empty: not tunable
+  std::string_view previewParameter; // shown with its unit in the assistants' previews
+  DataBlock dataBlock = DataBlock::None;
 
   int code() const { return kindCode(type); }
   // The parameter called `name`; nullptr when the kind has none of that name.
   const ParameterDescription* parameter(std::string_view name) const;
   // The highest value slot a parameter uses (0 for ground).
   int slotsUsed() const;
+  // The value slot tune mode steps; 0 when the kind is not tuned.
+  int tunedSlot() const;
+  // Whether the kind has values to edit (a property dialog); ground has none.
+  bool hasProperties() const { return !parameters.empty(); }
 };
 
 // Every kind, in code order.
@@ -97,18 +85,8 @@ std::span<const ComponentKind> componentKinds();
 
 // The description of a kind.
 const ComponentKind& componentKind(ComponentType type);
-// The description of a kind code; nullptr for a code that names no kind.
-const ComponentKind* findComponentKind(int code);
-
-// The kind of a component. Only valid for a component whose code names a kind.
-inline ComponentType typeOf(const Tcomponent& c)
-{
-  return static_cast<ComponentType>(c.ctype);
-}
-inline bool isKind(const Tcomponent& c, ComponentType type)
-{
-  return c.ctype == kindCode(type);
-}
+// The description of a kind; nullptr for a value that names no kind (a zero-filled record).
+const ComponentKind* findComponentKind(ComponentType type);
 
 // ---- Reading and writing a parameter by name ----------------------------------------------
 
@@ -126,6 +104,19 @@ const Ttolvalue& parameterSlot(const Tcomponent& c, std::string_view name);
 Ttolvalue& parameterSlot(Tcomponent& c, std::string_view name);
 // The unit of a parameter as the dialogs show it.
 std::string_view parameterUnit(const Tcomponent& c, std::string_view name);
+
+// The data-block kind of a component (None for every other kind and for no kind).
+DataBlock dataBlockOf(ComponentType type);
+
+// Whether a component has values to edit (false for ground and for no kind).
+bool hasProperties(const Tcomponent& c);
+
+// Whether a component is a ground connection: its pin is the reference node, it takes no
+// part in the netlist listing and has no SPICE element.
+inline bool isGround(const Tcomponent& c)
+{
+  return c.ctype == ComponentType::Ground;
+}
 
 // ---- Typed accessors of the parameters with a meaning the simulator relies on -----------
 

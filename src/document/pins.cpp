@@ -25,55 +25,46 @@ TPoint SnapToGrid(TPoint p)
   return {SnapToGrid(p.x), SnapToGrid(p.y)};
 }
 
+namespace {
+
+// Orientation 2 of a symbol, applied to its pin table the way the symbol is drawn.
+void turnPins(Tpinset& pins, int drawClass)
+{
+  switch (drawClass) {
+  case kClassQuarterTurn:
+    for (TPoint& p : pins.nodes) {
+      p = {p.y, -p.x};
+    }
+    break;
+  case kClassMirrored:
+    // Left to right; pins on the centre line (the transistor's internal nodes) stay put.
+    for (TPoint& p : pins.nodes) {
+      p.x = -p.x;
+    }
+    break;
+  case kClassGround:
+    // The earth symbol is flipped upwards; its pin moves from the top to the bottom.
+    pins.nodes[1].y += 10;
+    break;
+  default:
+    break;
+  }
+}
+
+} // namespace
+
 void ComputePinPositions(Tcomponent& comp)
 {
   const Tcomp* symbol = symbolFor(comp.ctype);
-  if (symbol == nullptr || !isComponentKind(comp.ctype)) {
+  if (symbol == nullptr) {
     comp.pins.count = 0;
     return;
   }
   Tpinset pins = symbol->pins;
   pins.scratch = comp.pins.scratch;
-
   if (comp.crot == 2) {
-    switch (comp.ctype) {
-    case ckResistor:
-    case ckCapacitor:
-    case ckInductor:
-    case ckTxLine:
-    case ckSParam1:
-    case ckTransformer:
-    case ckMutual:
-      // A quarter turn, as the symbol is drawn.
-      for (TPoint& p : pins.nodes) {
-        p = {p.y, -p.x};
-      }
-      break;
-    case ckGround:
-      // The earth symbol is flipped upwards; its pin moves from the top to the bottom.
-      pins.nodes[1].y += 10;
-      break;
-    case ckOpAmp:
-    case ckSParam2:
-    case ckBipolar:
-      // Mirrored left to right; the bipolar's internal-node pins 4 and 5 stay on the centre.
-      for (int i = 1; i <= 3; ++i) {
-        pins.nodes[i].x = -pins.nodes[i].x;
-      }
-      break;
-    case ckVCVS:
-    case ckVCCS:
-    case ckCCVS:
-    case ckCCCS:
-      for (int i = 1; i <= 4; ++i) {
-        pins.nodes[i].x = -pins.nodes[i].x;
-      }
-      break;
-    default:
-      break;
-    }
+    turnPins(pins, symbol->drawClass);
   }
-
   for (TPoint& p : pins.nodes) {
     p.x += comp.position.x;
     p.y += comp.position.y;

@@ -9,18 +9,18 @@
 
 namespace norvane {
 
-Tcomponent* templateFor(Tschema& doc, int kind)
+Tcomponent* templateFor(Tschema& doc, ComponentType kind)
 {
   const ComponentKind* k = findComponentKind(kind);
   return k != nullptr && k->templateRecord != nullptr ? &(doc.*k->templateRecord) : nullptr;
 }
 
-const Tcomponent* templateFor(const Tschema& doc, int kind)
+const Tcomponent* templateFor(const Tschema& doc, ComponentType kind)
 {
   return templateFor(const_cast<Tschema&>(doc), kind);
 }
 
-int templateValueCount(int kind)
+int templateValueCount(ComponentType kind)
 {
   const ComponentKind* k = findComponentKind(kind);
   return k != nullptr ? k->templateValues : 0;
@@ -28,7 +28,10 @@ int templateValueCount(int kind)
 
 int blockDataSetIndex(const Tcomponent& block)
 {
-  const double nom = block.value[1].nom;
+  if (dataBlockOf(block.ctype) == DataBlock::None) {
+    return 0;
+  }
+  const double nom = parameterValue(block, "dataSet");
   if (!std::isfinite(nom)) {
     return 0;
   }
@@ -38,13 +41,8 @@ int blockDataSetIndex(const Tcomponent& block)
 
 namespace {
 
-bool isBlockKind(int kind)
-{
-  return kind == ckSParam2 || kind == ckSParam1;
-}
-
 // used[i] is true when a block of `kind` refers to data set i.
-std::array<bool, kMaxDataSets + 1> usedIndexes(const TDrawData& d, int kind)
+std::array<bool, kMaxDataSets + 1> usedIndexes(const TDrawData& d, ComponentType kind)
 {
   std::array<bool, kMaxDataSets + 1> used{};
   for (const Tcomponent& c : d.components) {
@@ -55,23 +53,27 @@ std::array<bool, kMaxDataSets + 1> usedIndexes(const TDrawData& d, int kind)
   return used;
 }
 
-bool dataSetInUse(const Tschema& doc, int kind, int index)
+bool dataSetInUse(const Tschema& doc, DataBlock block, int index)
 {
-  return kind == ckSParam2 ? doc.datasets.twoPort[index].inUse()
-                           : doc.datasets.onePort[index].inUse();
+  return block == DataBlock::TwoPort ? doc.datasets.twoPort[index].inUse()
+                                     : doc.datasets.onePort[index].inUse();
+}
+
+int& blockCounter(TDrawData& d, DataBlock block)
+{
+  return block == DataBlock::TwoPort ? d.twoPortBlockCounter : d.onePortBlockCounter;
 }
 
 } // namespace
 
-int nextBlockIndex(const Tschema& doc, int kind)
+int nextBlockIndex(const Tschema& doc, ComponentType kind)
 {
-  if (!isBlockKind(kind)) {
+  const DataBlock block = dataBlockOf(kind);
+  if (block == DataBlock::None) {
     return 0;
   }
   const auto used = usedIndexes(doc.drawdat, kind);
-  const int counter =
-      kind == ckSParam2 ? doc.drawdat.twoPortBlockCounter : doc.drawdat.onePortBlockCounter;
-  const int next = counter + 1;
+  const int next = blockCounter(const_cast<TDrawData&>(doc.drawdat), block) + 1;
   if (next >= 1 && next <= kMaxDataSets && !used[static_cast<std::size_t>(next)]) {
     return next;
   }
@@ -80,7 +82,7 @@ int nextBlockIndex(const Tschema& doc, int kind)
     if (used[static_cast<std::size_t>(i)]) {
       continue;
     }
-    if (!dataSetInUse(doc, kind, i)) {
+    if (!dataSetInUse(doc, block, i)) {
       return i;
     }
     if (anyFree == 0) {
@@ -90,7 +92,7 @@ int nextBlockIndex(const Tschema& doc, int kind)
   return anyFree;
 }
 
-PlacementResult placeComponent(Tschema& doc, int kind, int crot, TPoint position)
+PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoint position)
 {
   PlacementResult result;
   if (!isComponentKind(kind)) {
@@ -119,16 +121,16 @@ PlacementResult placeComponent(Tschema& doc, int kind, int crot, TPoint position
       comp.value[i] = tmpl->value[i];
     }
   }
-  if (isBlockKind(kind)) {
+  if (const DataBlock block = dataBlockOf(kind); block != DataBlock::None) {
     const int index = nextBlockIndex(doc, kind);
     if (index == 0) {
       result.status = PlacementStatus::NoFreeDataSet;
       result.message = "maximum of " + std::to_string(kMaxDataSets) +
-                       (kind == ckSParam2 ? " 2-port data blocks" : " 1-port data blocks");
+                       (block == DataBlock::TwoPort ? " 2-port data blocks" : " 1-port data blocks");
       return result;
     }
-    comp.value[1].nom = index;
-    (kind == ckSParam2 ? d.twoPortBlockCounter : d.onePortBlockCounter) = index;
+    setParameterValue(comp, "dataSet", index);
+    blockCounter(d, block) = index;
   }
   ComputePinPositions(comp);
   d.components.append(comp);
@@ -139,17 +141,14 @@ PlacementResult placeComponent(Tschema& doc, int kind, int crot, TPoint position
 
 void deriveBlockCounters(Tschema& doc)
 {
-  int highest2 = 0;
-  int highest1 = 0;
-  for (const Tcomponent& c : doc.drawdat.components) {
-    if (c.ctype == ckSParam2) {
-      highest2 = std::max(highest2, blockDataSetIndex(c));
-    } else if (c.ctype == ckSParam1) {
-      highest1 = std::max(highest1, blockDataSetIndex(c));
+  TDrawData& d = doc.drawdat;
+  d.twoPortBlockCounter = 0;
+  d.onePortBlockCounter = 0;
+  for (const Tcomponent& c : d.components) {
+    if (const DataBlock block = dataBlockOf(c.ctype); block != DataBlock::None) {
+      blockCounter(d, block) = std::max(blockCounter(d, block), blockDataSetIndex(c));
     }
   }
-  doc.drawdat.twoPortBlockCounter = highest2;
-  doc.drawdat.onePortBlockCounter = highest1;
 }
 
 } // namespace norvane

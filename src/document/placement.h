@@ -2,6 +2,7 @@
 // Placing a new component into the drawing, with the values of its kind's template, and the
 // data-set indexes handed to new S-parameter blocks.
 
+#include "document/componentkinds.h"
 #include "document/schema.h"
 
 #include <string>
@@ -13,7 +14,7 @@ enum class PlacementStatus {
   PositionTaken, // another component already sits there; silently nothing placed
   Full,          // 1000 components exist (message)
   NoFreeDataSet, // 50 data blocks of this kind exist (message)
-  UnknownKind,   // kind is not 1..15
+  UnknownKind,   // kind names no component kind
 };
 
 struct PlacementResult
@@ -26,28 +27,29 @@ struct PlacementResult
 
 // The template whose values a new component of `kind` receives, or nullptr for the kinds
 // without one (ground and the two data blocks).
-const Tcomponent* templateFor(const Tschema& doc, int kind);
-Tcomponent* templateFor(Tschema& doc, int kind);
+const Tcomponent* templateFor(const Tschema& doc, ComponentType kind);
+Tcomponent* templateFor(Tschema& doc, ComponentType kind);
 
 // How many of the template's values (value[1] upward) a new component copies: 3 for the
 // resistor, op-amp and transmission line, 1 for the controlled sources, 5 for the others
 // with a template, 0 for ground and the data blocks.
-int templateValueCount(int kind);
+int templateValueCount(ComponentType kind);
 
 // Appends a component of `kind` at `position` (already snapped) in orientation `crot`,
 // unselected, with the template's values; its pins are computed. A 2-port or 1-port data
-// block gets the next data-set index in value[1].nom and advances its block counter. The
-// caller deselects everything first, opens the property dialog, and on Cancel removes the
-// component again (drawdat.components.removeLast()).
-PlacementResult placeComponent(Tschema& doc, int kind, int crot, TPoint position);
+// block gets the next data-set index in its "dataSet" parameter and advances its block
+// counter. The caller deselects everything first, opens the property dialog, and on Cancel
+// removes the component again (drawdat.components.removeLast()).
+PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoint position);
 
-// The data-set index a new block of kind ckSParam2 or ckSParam1 receives: the block
+// The data-set index a new data block (2-port or 1-port) receives: the block
 // counter + 1, unless that is above 50 or already used by a block of the drawing; then the
 // lowest index no block uses, preferring one whose data set is empty. 0 when every index
 // 1..50 is taken by a block.
-int nextBlockIndex(const Tschema& doc, int kind);
+int nextBlockIndex(const Tschema& doc, ComponentType kind);
 
-// The data-set index a block refers to (its value[1].nom), or 0 when that is not 1..50.
+// The data-set index a block refers to (its "dataSet" parameter), or 0 when that is not
+// 1..50 or the component is no data block.
 int blockDataSetIndex(const Tcomponent& block);
 
 // Sets both block counters to the highest index used by a block of their kind in the

@@ -16,6 +16,7 @@
 // The data sets live in Tschema::datasets, outside TDrawData, so that a snapshot of the
 // drawing (undo) copies components and wires but not up to 11 MB of measured data.
 
+#include "document/componenttype.h"
 #include "document/onebased.h"
 #include "document/plotsettings.h"
 
@@ -41,34 +42,10 @@ constexpr int kMaxNameLength = 255;   // component name, spare text
 constexpr int kMaxTextSizeLength = 2; // Ttextitem::size ("6" .. "30")
 constexpr int kMaxTextLength = 64;    // Ttextitem::text
 
-// ---- Component kinds (ctype); the code is also the editor mode that places the kind -----
+// ---- Symbol codes of the two measurement ports (symbol table and editor modes) ----------
 
-constexpr int ckResistor = 1;
-constexpr int ckCapacitor = 2;
-constexpr int ckInductor = 3;
-constexpr int ckGround = 4;
-constexpr int ckOpAmp = 5;
-constexpr int ckTxLine = 6;
-constexpr int ckSParam2 = 7; // 2-port S-parameter data block; value[1].nom = data-set index
-constexpr int ckSParam1 = 8; // 1-port S-parameter data block; value[1].nom = data-set index
-constexpr int ckTransformer = 9;
-constexpr int ckMutual = 10;
-constexpr int ckBipolar = 11;
-constexpr int ckVCVS = 12;
-constexpr int ckVCCS = 13;
-constexpr int ckCCVS = 14;
-constexpr int ckCCCS = 15;
-constexpr int ckFirst = ckResistor;
-constexpr int ckLast = ckCCCS;
-
-// Symbol codes of the two measurement ports (symbol table and editor modes).
 constexpr int ckPort1 = -4;
 constexpr int ckPort2 = -5;
-
-constexpr bool isComponentKind(int ctype)
-{
-  return ctype >= ckFirst && ctype <= ckLast;
-}
 
 // ---- Records ----------------------------------------------------------------------------
 
@@ -135,7 +112,7 @@ struct Tpinset
 struct Tcomponent
 {
   std::string name; // designator, at most kMaxNameLength characters
-  int ctype = 0;    // kind code ckResistor .. ckCCCS
+  ComponentType ctype{}; // its kind; zero-filled (no kind) until placed or read
   int crot = 0;     // 1 as defined, 2 turned or mirrored (depends on the kind)
   TPoint position;  // reference point, on the grid
   bool selected = false;

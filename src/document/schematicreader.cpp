@@ -310,7 +310,11 @@ private:
       if (key == "name=") {
         c.name = cut(value, kMaxNameLength);
       } else if (key == "ctype=") {
-        integer(value, c.ctype);
+        // The kind's code; a code naming no kind is kept as read, so that it is saved back
+        // unchanged (the simulator and the value checks report it).
+        int code = kindCode(c.ctype);
+        integer(value, code);
+        c.ctype = kindOfCode(code);
       } else if (key == "crot=") {
         integer(value, c.crot);
       } else if (key == "position.x=") {

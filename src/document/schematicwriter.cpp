@@ -99,7 +99,7 @@ void writeComponent(Lines& out, const char* section, const Tcomponent& c)
 {
   out.open(section);
   out.text("name=", c.name, kMaxNameLength);
-  out.integer("ctype=", c.ctype);
+  out.integer("ctype=", kindCode(c.ctype));
   out.integer("crot=", c.crot);
   out.integer("position.x=", c.position.x);
   out.integer("position.y=", c.position.y);

@@ -186,34 +186,58 @@ constexpr std::array kPort2{
     L(-3, 22, 4, 22),   L(0, 24, 1, 24),
 };
 
+// The 2-port block numbers its terminals; in orientation 2 the block is mirrored, so the
+// "1" and "2" exchange places.
+constexpr std::array kSParam2Marks{
+    TSymbolText{-30, -25, "1", "2"},
+    TSymbolText{25, -25, "2", "1"},
+    TSymbolText{5, 22, "0", "0"},
+    TSymbolText{-10, -3, "S2P", "S2P"},
+};
+constexpr std::array kSParam1Marks{TSymbolText{-8, -7, "S1P", "S1P"}};
+
 constexpr Tpinset kTwoPins = pinTable({{0, -20}, {0, 20}});
 constexpr Tpinset kFourPins = pinTable({{-20, -20}, {-20, 20}, {20, -20}, {20, 20}});
 
 constexpr std::array<Tcomp, kSymbolCount> kTable{{
-    {ckResistor, kTwoPins, {10, 0}, kClassQuarterTurn, kResistor},
-    {ckCapacitor, kTwoPins, {10, 0}, kClassQuarterTurn, kCapacitor},
-    {ckInductor, kTwoPins, {10, 0}, kClassQuarterTurn, kInductor},
-    {ckGround, pinTable({{0, -10}}), {0, 0}, kClassGround, kGround},
-    {ckOpAmp, pinTable({{-20, -10}, {-20, 10}, {30, 0}}), {0, 20}, kClassMirrored, kOpAmp},
-    {ckTxLine, kTwoPins, {10, 0}, kClassQuarterTurn, kTxLine},
-    {ckSParam2, pinTable({{-30, -10}, {30, -10}, {0, 30}}), {-25, -35}, kClassMirrored, kSParam2},
-    {ckSParam1, kTwoPins, {17, 8}, kClassQuarterTurn, kSParam1},
-    {ckTransformer, kFourPins, {10, 0}, kClassQuarterTurn, kTransformer},
-    {ckMutual, kFourPins, {10, 0}, kClassQuarterTurn, kMutual},
-    {ckBipolar,
+    {kindCode(ComponentType::Resistor), kTwoPins, {10, 0}, kClassQuarterTurn, kResistor},
+    {kindCode(ComponentType::Capacitor), kTwoPins, {10, 0}, kClassQuarterTurn, kCapacitor},
+    {kindCode(ComponentType::Inductor), kTwoPins, {10, 0}, kClassQuarterTurn, kInductor},
+    {kindCode(ComponentType::Ground), pinTable({{0, -10}}), {0, 0}, kClassGround, kGround},
+    {kindCode(ComponentType::OpAmp), pinTable({{-20, -10}, {-20, 10}, {30, 0}}), {0, 20}, kClassMirrored, kOpAmp},
+    {kindCode(ComponentType::TxLine), kTwoPins, {10, 0}, kClassQuarterTurn, kTxLine},
+    {kindCode(ComponentType::SParam2), pinTable({{-30, -10}, {30, -10}, {0, 30}}), {-25, -35},
+     kClassMirrored, kSParam2, kSParam2Marks},
+    {kindCode(ComponentType::SParam1), kTwoPins, {17, 8}, kClassQuarterTurn, kSParam1,
+     kSParam1Marks},
+    {kindCode(ComponentType::Transformer), kFourPins, {10, 0}, kClassQuarterTurn, kTransformer},
+    {kindCode(ComponentType::Mutual), kFourPins, {10, 0}, kClassQuarterTurn, kMutual},
+    {kindCode(ComponentType::Bipolar),
      pinTable({{10, -20}, {-10, 0}, {10, 20}, {0, 0}, {0, 0}}),
      {10, 0},
      kClassMirrored,
      kBipolar},
-    {ckVCVS, kFourPins, {-20, -35}, kClassMirrored, kVCVS},
-    {ckVCCS, kFourPins, {-20, -35}, kClassMirrored, kVCCS},
-    {ckCCVS, kFourPins, {-20, -35}, kClassMirrored, kCCVS},
-    {ckCCCS, kFourPins, {-20, -35}, kClassMirrored, kCCCS},
+    {kindCode(ComponentType::VCVS), kFourPins, {-20, -35}, kClassMirrored, kVCVS},
+    {kindCode(ComponentType::VCCS), kFourPins, {-20, -35}, kClassMirrored, kVCCS},
+    {kindCode(ComponentType::CCVS), kFourPins, {-20, -35}, kClassMirrored, kCCVS},
+    {kindCode(ComponentType::CCCS), kFourPins, {-20, -35}, kClassMirrored, kCCCS},
     {ckPort1, pinTable({{20, 0}}), {-10, -25}, kClassPort1, kPort1},
     {ckPort2, pinTable({{-20, 0}}), {-10, -25}, kClassPort2, kPort2},
 }};
 
 static_assert(kTransformer.size() == 39 && kMutual.size() == 36);
+
+// The kinds' symbols come first, in code order, so that a kind finds its symbol by its code.
+constexpr bool kindsInCodeOrder()
+{
+  for (int i = 0; i < kComponentTypeCount; ++i) {
+    if (kTable[static_cast<std::size_t>(i)].kind != kindCode(kFirstComponentType) + i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(kindsInCodeOrder());
 static_assert(kPort1.size() <= kMaxSegments && kTransformer.size() <= kMaxSegments);
 
 } // namespace
@@ -223,18 +247,22 @@ const std::array<Tcomp, kSymbolCount>& symbolTable()
   return kTable;
 }
 
-const Tcomp* symbolFor(int kind)
+const Tcomp* symbolFor(int code)
 {
-  if (isComponentKind(kind)) {
-    return &kTable[static_cast<std::size_t>(kind - 1)];
+  if (isKindCode(code)) {
+    return &kTable[static_cast<std::size_t>(code - kindCode(kFirstComponentType))];
   }
-  if (kind == ckPort1) {
-    return &kTable[15];
-  }
-  if (kind == ckPort2) {
-    return &kTable[16];
+  for (std::size_t i = kComponentTypeCount; i < kTable.size(); ++i) {
+    if (kTable[i].kind == code) {
+      return &kTable[i];
+    }
   }
   return nullptr;
+}
+
+const Tcomp* symbolFor(ComponentType kind)
+{
+  return isComponentKind(kind) ? symbolFor(kindCode(kind)) : nullptr;
 }
 
 } // namespace norvane

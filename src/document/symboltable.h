@@ -30,8 +30,10 @@ constexpr int kMaxSegments = 40;
 
 // How orientation 2 changes a symbol and where its label lines go:
 //   0 no change, one label line (supported, used by no symbol)
-//   1 quarter turn: (x, y) drawn at (y, -x); three label lines (kinds 1, 2, 3, 6, 8, 9, 10)
-//   2 mirrored: (x, y) drawn at (-x, y); three label lines (kinds 5, 7, 11..15)
+//   1 quarter turn: (x, y) drawn at (y, -x); three label lines (the two-terminal kinds, the
+//     transformer and the mutual inductance)
+//   2 mirrored: (x, y) drawn at (-x, y); three label lines (op-amp, 2-port block, transistor,
+//     controlled sources)
 //   3 flipped upwards: (x, y) drawn at (x, -y - 10); no label (ground)
 //   4 port 1: lead (20,0)-(10,0) in orientation 1, else (-20,0)-(-10,0); one label line
 //   5 port 2: lead (20,0)-(10,0) in orientation 2, else (-20,0)-(-10,0); one label line
@@ -42,22 +44,36 @@ constexpr int kClassGround = 3;
 constexpr int kClassPort1 = 4;
 constexpr int kClassPort2 = 5;
 
+// A text drawn as part of a symbol (the data blocks' terminal numbers and their name), at an
+// offset from the reference point; in orientation 2 the mirrored text is drawn instead.
+struct TSymbolText
+{
+  int x = 0;
+  int y = 0;
+  const char* text = "";
+  const char* mirroredText = "";
+};
+
 // One symbol definition.
 struct Tcomp
 {
-  int kind = 0; // ctype 1..15, or ckPort1 (-4) / ckPort2 (-5)
+  int kind = 0; // symbol code: the kind's code, or ckPort1 (-4) / ckPort2 (-5)
   Tpinset pins; // pin count and up to five points, relative to the reference point
   TPoint labelAnchor;
   int drawClass = kClassFixed;
   std::span<const TSegment> segments; // at most kMaxSegments
+  std::span<const TSymbolText> marks = {};
 };
 
-constexpr int kSymbolCount = 17;
+// One symbol per kind, then port 1 and port 2.
+constexpr int kSymbolCount = kComponentTypeCount + 2;
 
-// All 17 symbols: kinds 1..15 in order, then port 1 and port 2.
+// All symbols: the kinds in code order, then port 1 and port 2.
 const std::array<Tcomp, kSymbolCount>& symbolTable();
 
-// The symbol of a kind code (1..15, -4, -5); nullptr for any other code.
-const Tcomp* symbolFor(int kind);
+// The symbol of a kind; nullptr for a value that names no kind.
+const Tcomp* symbolFor(ComponentType kind);
+// The symbol of a symbol code (a kind's code, ckPort1, ckPort2); nullptr for any other code.
+const Tcomp* symbolFor(int code);
 
 } // namespace norvane

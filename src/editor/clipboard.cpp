@@ -15,13 +15,13 @@ TPoint shifted(TPoint p)
   return {p.x + kPasteOffset, p.y + kPasteOffset};
 }
 
-template <class Sets> int freeSetFor(const Sets& sets, const TDrawData& d, int kind)
+template <class Sets> int freeSetFor(const Sets& sets, const TDrawData& d, DataBlock block)
 {
   for (int n = 1; n <= kMaxDataSets; ++n) {
     if (sets[n].inUse()) continue;
     const bool referenced =
         std::any_of(d.components.begin(), d.components.end(), [&](const Tcomponent& c) {
-          return c.ctype == kind && blockDataSetIndex(c) == n;
+          return dataBlockOf(c.ctype) == block && blockDataSetIndex(c) == n;
         });
     if (!referenced) return n;
   }
@@ -43,8 +43,8 @@ void CopySelection(const Tschema& doc, EditorClipboard& clip)
     clip.components.push_back(c);
     const int n = blockDataSetIndex(c);
     if (n == 0) continue;
-    if (c.ctype == ckSParam2) clip.twoPortSets[n] = doc.datasets.twoPort[n];
-    if (c.ctype == ckSParam1) clip.onePortSets[n] = doc.datasets.onePort[n];
+    if (dataBlockOf(c.ctype) == DataBlock::TwoPort) clip.twoPortSets[n] = doc.datasets.twoPort[n];
+    if (dataBlockOf(c.ctype) == DataBlock::OnePort) clip.onePortSets[n] = doc.datasets.onePort[n];
   }
   for (const Ttextitem& t : d.texts)
     if (t.selected) clip.texts.push_back(t);
@@ -68,21 +68,22 @@ int PasteClipboard(Tschema& doc, const EditorClipboard& clip)
     c.position = shifted(c.position);
     c.selected = true;
     const int copied = blockDataSetIndex(c);
-    if (copied != 0 && c.ctype == ckSParam2) {
-      const int n = freeSetFor(doc.datasets.twoPort, d, ckSParam2);
+    const DataBlock block = dataBlockOf(c.ctype);
+    if (copied != 0 && block == DataBlock::TwoPort) {
+      const int n = freeSetFor(doc.datasets.twoPort, d, block);
       auto source = clip.twoPortSets.find(copied);
       if (n != 0 && source != clip.twoPortSets.end()) {
         doc.datasets.twoPort[n] = source->second;
         doc.datasets.twoPort[n].index = n;
-        c.value[1].nom = n;
+        setParameterValue(c, "dataSet", n);
       }
-    } else if (copied != 0 && c.ctype == ckSParam1) {
-      const int n = freeSetFor(doc.datasets.onePort, d, ckSParam1);
+    } else if (copied != 0 && block == DataBlock::OnePort) {
+      const int n = freeSetFor(doc.datasets.onePort, d, block);
       auto source = clip.onePortSets.find(copied);
       if (n != 0 && source != clip.onePortSets.end()) {
         doc.datasets.onePort[n] = source->second;
         doc.datasets.onePort[n].index = n;
-        c.value[1].nom = n;
+        setParameterValue(c, "dataSet", n);
       }
     }
     ComputePinPositions(c);

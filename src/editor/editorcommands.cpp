@@ -79,11 +79,11 @@ void SchematicEditor::enterBlockSelectMode()
   switchToDrawingMode(emBlockSelect, EditorCursor::Arrow);
 }
 
-void SchematicEditor::startPlacing(int kind)
+void SchematicEditor::startPlacing(ComponentType kind)
 {
   if (!isComponentKind(kind)) return;
   if (m_mode == emTune) m_host.setTuneButton(false);
-  m_mode = kind;
+  m_mode = placingMode(kind);
   m_chain = kNoPoint;
   m_moving = false;
   m_host.setCursor(EditorCursor::Drag);
@@ -129,11 +129,11 @@ void SchematicEditor::setTuneMode(bool down)
   m_host.simulate();
 }
 
-void SchematicEditor::beginToolbarDrag(int kind)
+void SchematicEditor::beginToolbarDrag(ComponentType kind)
 {
   if (!isComponentKind(kind)) return;
   if (m_mode == emTune) m_host.setTuneButton(false);
-  m_mode = kind;
+  m_mode = placingMode(kind);
   m_chain = kNoPoint;
   m_moving = false;
   m_host.setCursor(EditorCursor::Drag);
@@ -226,19 +226,19 @@ void SchematicEditor::runPopup(PopupCommand command)
     enterWireMode();
     break;
   case PopupCommand::Ground:
-    startPlacing(ckGround);
+    startPlacing(ComponentType::Ground);
     break;
   case PopupCommand::Resistor:
-    startPlacing(ckResistor);
+    startPlacing(ComponentType::Resistor);
     break;
   case PopupCommand::Capacitor:
-    startPlacing(ckCapacitor);
+    startPlacing(ComponentType::Capacitor);
     break;
   case PopupCommand::Inductor:
-    startPlacing(ckInductor);
+    startPlacing(ComponentType::Inductor);
     break;
   case PopupCommand::TxLine:
-    startPlacing(ckTxLine);
+    startPlacing(ComponentType::TxLine);
     break;
   case PopupCommand::MeasurementPort:
     enterNextPortMode();
@@ -293,28 +293,28 @@ bool SchematicEditor::keyPress(int key, bool ctrl)
     enterPortMode(2);
     return true;
   case 'R':
-    startPlacing(ckResistor);
+    startPlacing(ComponentType::Resistor);
     return true;
   case 'C':
-    startPlacing(ckCapacitor);
+    startPlacing(ComponentType::Capacitor);
     return true;
   case 'L':
-    startPlacing(ckInductor);
+    startPlacing(ComponentType::Inductor);
     return true;
   case 'X':
-    startPlacing(ckTxLine);
+    startPlacing(ComponentType::TxLine);
     return true;
   case 'T':
-    startPlacing(ckTransformer);
+    startPlacing(ComponentType::Transformer);
     return true;
   case 'O':
-    startPlacing(ckOpAmp);
+    startPlacing(ComponentType::OpAmp);
     return true;
   case 'S':
-    startPlacing(ckSParam2);
+    startPlacing(ComponentType::SParam2);
     return true;
   case 'G':
-    startPlacing(ckGround);
+    startPlacing(ComponentType::Ground);
     return true;
   default:
     return false;
@@ -401,7 +401,7 @@ void SchematicEditor::editAt(TPoint s, TPoint raw)
   TDrawData& d = m_doc.drawdat;
   for (int i = 1; i <= d.components.count(); ++i) {
     const Tcomponent& c = d.components[i];
-    if (c.ctype == ckGround || std::abs(c.position.x - s.x) > 10 ||
+    if (isGround(c) || std::abs(c.position.x - s.x) > 10 ||
         std::abs(c.position.y - s.y) > 10)
       continue;
     DrawingSnapshot before = captureForComponent(m_doc, c);

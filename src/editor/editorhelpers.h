@@ -28,8 +28,8 @@ inline DrawingSnapshot captureForComponent(const Tschema& doc, const Tcomponent&
 {
   std::vector<int> two, one;
   const int n = blockDataSetIndex(c);
-  if (n != 0 && c.ctype == ckSParam2) two.push_back(n);
-  if (n != 0 && c.ctype == ckSParam1) one.push_back(n);
+  if (n != 0 && dataBlockOf(c.ctype) == DataBlock::TwoPort) two.push_back(n);
+  if (n != 0 && dataBlockOf(c.ctype) == DataBlock::OnePort) one.push_back(n);
   return CaptureSnapshot(doc, two, one);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The editor's tools ("modes"), cursors, mouse buttons and the popup menus it shows. The
-// component kinds 1..15 are modes too: the mode that places that kind.
+// The editor's tools ("modes"), cursors, mouse buttons and the popup menus it shows. Every
+// component kind is a mode too: its code (kindCode) is the mode that places that kind.
 
 #include "document/schema.h"
 
@@ -20,7 +20,16 @@ constexpr int emLine = -12;       // draw a drawing line
 
 constexpr bool isPlacingMode(int mode)
 {
-  return isComponentKind(mode);
+  return isKindCode(mode);
+}
+// The mode that places a kind, and the kind a placing mode places.
+constexpr int placingMode(ComponentType kind)
+{
+  return kindCode(kind);
+}
+constexpr ComponentType placedKind(int placingMode)
+{
+  return kindOfCode(placingMode);
 }
 constexpr bool isPortMode(int mode)
 {

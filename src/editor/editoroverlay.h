@@ -17,7 +17,7 @@ namespace norvane {
 
 struct PlacementOutline
 {
-  int kind = 0; // ctype 1..15, or ckPort1 / ckPort2
+  int kind = 0; // symbol code: the placed kind's code (placingMode), or ckPort1 / ckPort2
   int crot = 1;
   TPoint at;
 };

@@ -65,7 +65,7 @@ void SchematicEditor::finishPlacement()
 void SchematicEditor::releasePlacing(TPoint r)
 {
   TDrawData& d = m_doc.drawdat;
-  const int kind = m_mode;
+  const ComponentType kind = placedKind(m_mode);
   for (const Tcomponent& c : d.components)
     if (c.position == r) return; // placing on top of another component is ignored
   if (d.components.full()) {
@@ -76,9 +76,10 @@ void SchematicEditor::releasePlacing(TPoint r)
   }
   DeselectAll(d);
   m_outline.reset();
+  // A new block's dialog may load a file into the data set it receives: keep that set.
   std::vector<int> two, one;
-  if (kind == ckSParam2) two.push_back(nextBlockIndex(m_doc, kind));
-  if (kind == ckSParam1) one.push_back(nextBlockIndex(m_doc, kind));
+  if (dataBlockOf(kind) == DataBlock::TwoPort) two.push_back(nextBlockIndex(m_doc, kind));
+  if (dataBlockOf(kind) == DataBlock::OnePort) one.push_back(nextBlockIndex(m_doc, kind));
   DrawingSnapshot before = CaptureSnapshot(m_doc, two, one);
 
   const PlacementResult placed = placeComponent(m_doc, kind, m_orientation, r);
@@ -89,7 +90,7 @@ void SchematicEditor::releasePlacing(TPoint r)
     return;
   }
   m_host.repaint();
-  if (kind != ckGround && !m_host.editComponent(placed.index)) {
+  if (componentKind(kind).hasProperties() && !m_host.editComponent(placed.index)) {
     d.components.removeLast();
     m_host.repaint();
     finishPlacement();
@@ -183,7 +184,7 @@ void SchematicEditor::releaseTune(TPoint r)
   bool hit = false;
   for (int i = 1; i <= d.components.count(); ++i) {
     const Tcomponent& c = d.components[i];
-    if (c.ctype == ckGround || std::abs(c.position.x - r.x) > 10 ||
+    if (isGround(c) || std::abs(c.position.x - r.x) > 10 ||
         std::abs(c.position.y - r.y) > 10)
       continue;
     hit = true;

@@ -2,6 +2,7 @@
 // the last click chose, re-simulating after every step.
 #include "editor/schematiceditor.h"
 
+#include "document/componentkinds.h"
 #include "editor/editorhelpers.h"
 #include "editor/tunedvalue.h"
 
@@ -9,26 +10,10 @@ namespace norvane {
 
 using namespace editordetail;
 
-int TunedValueSlot(int ctype)
+int TunedValueSlot(ComponentType ctype)
 {
-  switch (ctype) {
-  case ckResistor:
-  case ckCapacitor:
-  case ckInductor:
-  case ckOpAmp:
-  case ckTransformer:
-  case ckMutual:
-  case ckBipolar:
-  case ckVCVS:
-  case ckVCCS:
-  case ckCCVS:
-  case ckCCCS:
-    return 1;
-  case ckTxLine:
-    return 3; // the length; its Zo is slot 1
-  default:
-    return 0;
-  }
+  const ComponentKind* kind = findComponentKind(ctype);
+  return kind != nullptr ? kind->tunedSlot() : 0;
 }
 
 int SchematicEditor::tunedComponent() const

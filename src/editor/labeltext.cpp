@@ -72,11 +72,6 @@ LabelLines valueLines(const Tcomponent& c, std::string_view name, int decimals)
   return {EngText(p(c, name), decimals) + u, ToleranceText(slot(c, name), u), ""};
 }
 
-LabelLines resistorLines(const Tcomponent& c, const TDataSets&)
-{
-  return valueLines(c, "resistance", 2);
-}
-
 // Capacitor and inductor: the simple label, or with the physical model the value with its
 // tolerance on one line and the Q and self-resonance figures below.
 LabelLines reactiveLines(const Tcomponent& c, std::string_view name)
@@ -181,30 +176,43 @@ constexpr char kCccsSymbol[] = "B=";
 
 using LabelFn = LabelLines (*)(const Tcomponent&, const TDataSets&);
 
-// One label function per kind, in code order; ground and the mutual inductance carry none.
-constexpr std::array<LabelFn, ckLast> kLabels{resistorLines,
-                                              capacitorLines,
-                                              inductorLines,
-                                              nullptr,
-                                              opAmpLines,
-                                              txLineLines,
-                                              twoPortLines,
-                                              onePortLines,
-                                              transformerLines,
-                                              nullptr,
-                                              bipolarLines,
-                                              sourceLines<kVcvsSymbol>,
-                                              sourceLines<kVccsSymbol>,
-                                              sourceLines<kCcvsSymbol>,
-                                              sourceLines<kCccsSymbol>};
+// The kinds whose label is not the plain one; the mutual inductance carries none.
+struct KindLabel
+{
+  ComponentType type;
+  LabelFn label;
+};
+using K = ComponentType;
+constexpr std::array kLabels{KindLabel{K::Capacitor, capacitorLines},
+                             KindLabel{K::Inductor, inductorLines},
+                             KindLabel{K::OpAmp, opAmpLines},
+                             KindLabel{K::TxLine, txLineLines},
+                             KindLabel{K::SParam2, twoPortLines},
+                             KindLabel{K::SParam1, onePortLines},
+                             KindLabel{K::Transformer, transformerLines},
+                             KindLabel{K::Mutual, nullptr},
+                             KindLabel{K::Bipolar, bipolarLines},
+                             KindLabel{K::VCVS, sourceLines<kVcvsSymbol>},
+                             KindLabel{K::VCCS, sourceLines<kVccsSymbol>},
+                             KindLabel{K::CCVS, sourceLines<kCcvsSymbol>},
+                             KindLabel{K::CCCS, sourceLines<kCccsSymbol>}};
 
 } // namespace
 
 LabelLines ComponentLabelLines(const Tcomponent& c, const TDataSets& sets)
 {
-  if (!isComponentKind(c.ctype)) return {"", "", ""};
-  const LabelFn label = kLabels[static_cast<std::size_t>(c.ctype - ckFirst)];
-  return label != nullptr ? label(c, sets) : LabelLines{"", "", ""};
+  const ComponentKind* kind = findComponentKind(c.ctype);
+  if (kind == nullptr) return {"", "", ""};
+  for (const KindLabel& entry : kLabels) {
+    if (entry.type == c.ctype) {
+      return entry.label != nullptr ? entry.label(c, sets) : LabelLines{"", "", ""};
+    }
+  }
+  // The plain label (the resistor's, and any new two-terminal kind's): the first parameter
+  // with its unit and tolerance, to the decimals of its dialog field.
+  if (kind->parameters.empty()) return {"", "", ""};
+  const ParameterDescription& first = kind->parameters.front();
+  return valueLines(c, first.name, first.decimals);
 }
 
 std::string PortLabelText(const Tport& port)

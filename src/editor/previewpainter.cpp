@@ -1,5 +1,6 @@
 #include "editor/previewpainter.h"
 
+#include "document/componentkinds.h"
 #include "editor/labeltext.h"
 #include "editor/schematicpainter.h"
 #include "editor/symbolpainter.h"
@@ -8,22 +9,12 @@ namespace norvane {
 
 std::string PreviewLabelText(const Tcomponent& comp)
 {
-  const char* unit = nullptr;
-  switch (comp.ctype) {
-  case ckResistor:
-    unit = "R";
-    break;
-  case ckCapacitor:
-    unit = "F";
-    break;
-  case ckInductor:
-    unit = "H";
-    break;
-  default:
-    return {};
-  }
-  if (comp.value[1].nom == kNoValueMark) return "?";
-  return EngText(comp.value[1].nom, 3) + unit;
+  const ComponentKind* kind = findComponentKind(comp.ctype);
+  if (kind == nullptr || kind->previewParameter.empty()) return {};
+  const ParameterDescription* shown = kind->parameter(kind->previewParameter);
+  const double value = parameterValue(comp, *shown);
+  if (value == kNoValueMark) return "?";
+  return EngText(value, 3) + std::string(shown->unit);
 }
 
 void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,

@@ -1,5 +1,6 @@
 #include "editor/propertymapping_sparam.h"
 
+#include "document/componentkinds.h"
 #include "numbers/valuetext.h"
 
 #include <algorithm>
@@ -35,20 +36,23 @@ std::string angleText(double radians)
 
 SParamBlockForm readSParamBlockForm(const Tcomponent& comp)
 {
-  return {comp.value[2].maxtol, comp.value[3].maxtol, comp.value[2].TolEn};
+  const Ttolvalue& magnitude = parameterSlot(comp, "magnitudeTolerance");
+  return {magnitude.maxtol, parameterSlot(comp, "angleTolerance").maxtol, magnitude.TolEn};
 }
 
 void storeSParamBlockForm(const SParamBlockForm& form, Tcomponent& comp)
 {
-  comp.value[2] = toleranceFactor(form.magTolerance, form.enabled, comp.value[2]);
-  comp.value[3] = toleranceFactor(form.angTolerance, form.enabled, comp.value[3]);
+  Ttolvalue& magnitude = parameterSlot(comp, "magnitudeTolerance");
+  Ttolvalue& angle = parameterSlot(comp, "angleTolerance");
+  magnitude = toleranceFactor(form.magTolerance, form.enabled, magnitude);
+  angle = toleranceFactor(form.angTolerance, form.enabled, angle);
 }
 
-T2pdatarray blockBufferFromDataSet(const Tschema& doc, int ctype, int index)
+T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int index)
 {
   T2pdatarray buffer;
   if (index < 1 || index > kMaxDataSets) return buffer;
-  if (ctype == ckSParam2) return doc.datasets.twoPort[index];
+  if (dataBlockOf(ctype) == DataBlock::TwoPort) return doc.datasets.twoPort[index];
   const T1pdatarray& set = doc.datasets.onePort[index];
   buffer.name = set.name;
   buffer.index = set.index;
@@ -61,11 +65,11 @@ T2pdatarray blockBufferFromDataSet(const Tschema& doc, int ctype, int index)
   return buffer;
 }
 
-bool storeBlockDataSet(Tschema& doc, int ctype, int index, const T2pdatarray& buffer,
+bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pdatarray& buffer,
                        const std::string& name)
 {
   if (index < 1 || index > kMaxDataSets) return false;
-  if (ctype == ckSParam2) {
+  if (dataBlockOf(ctype) == DataBlock::TwoPort) {
     T2pdatarray& set = doc.datasets.twoPort[index];
     set.points = buffer.points;
     set.name = name;
@@ -79,9 +83,9 @@ bool storeBlockDataSet(Tschema& doc, int ctype, int index, const T2pdatarray& bu
   return true;
 }
 
-std::vector<std::string> blockGridHeadings(int ctype)
+std::vector<std::string> blockGridHeadings(ComponentType ctype)
 {
-  if (ctype == ckSParam1) return {"Freq(Hz)", "S11Mag", "S11Ang"};
+  if (dataBlockOf(ctype) == DataBlock::OnePort) return {"Freq(Hz)", "S11Mag", "S11Ang"};
   return {"Freq(Hz)", "S11Mag", "S11Ang", "S21Mag", "S21Ang",
           "S12Mag",   "S12Ang", "S22Mag", "S22Ang"};
 }

@@ -25,22 +25,22 @@ struct SParamBlockForm
 };
 
 SParamBlockForm readSParamBlockForm(const Tcomponent& comp);
-// Slot 2 becomes the magnitude factor and slot 3 the angle factor: nom 1, tolerances -x/+x in
-// percent, enabled as the box says.
+// The magnitude and angle tolerances become factors: nom 1, tolerances -x/+x in percent,
+// enabled as the box says.
 void storeSParamBlockForm(const SParamBlockForm& form, Tcomponent& comp);
 
-// A copy of data set `index` of the block's kind (7: 2-port, 8: 1-port) as a reader buffer;
+// A copy of data set `index` of the block's kind (2-port or 1-port) as a reader buffer;
 // an empty buffer when the index names no set.
-T2pdatarray blockBufferFromDataSet(const Tschema& doc, int ctype, int index);
+T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int index);
 
 // Stores a confirmed buffer into data set `index`: a 2-port set takes all points, a 1-port
 // set the frequency and S11 of each; both take `name` as their name. Returns false, storing
 // nothing, when the index names no set.
-bool storeBlockDataSet(Tschema& doc, int ctype, int index, const T2pdatarray& buffer,
+bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pdatarray& buffer,
                        const std::string& name);
 
 // Column headings of the point grid: nine for a 2-port block, three for a 1-port block.
-std::vector<std::string> blockGridHeadings(int ctype);
+std::vector<std::string> blockGridHeadings(ComponentType ctype);
 
 // One grid row: the frequency in engineering notation with 6 decimals and "Hz", magnitudes
 // with 3 decimals, angles in degrees with 3 decimals and the degree sign (Latin-1 byte 176).

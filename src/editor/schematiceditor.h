@@ -42,9 +42,9 @@ public:
   void enterSelectMode();
   void enterWireMode();
   void enterBlockSelectMode();
-  // Placing a component of kind 1..15: the outline starts under the mouse (or off the sheet
+  // Placing a component of a kind: the outline starts under the mouse (or off the sheet
   // when the mouse was last near its top or left edge) and follows it.
-  void startPlacing(int kind);
+  void startPlacing(ComponentType kind);
   void enterPortMode(int portNumber);
   // The toolbar and popup "Measurement Port ": port 1 while it is not placed, else port 2.
   void enterNextPortMode();
@@ -66,7 +66,7 @@ public:
   bool stepTunedValue(int steps);
   // A component toolbar button pressed: placement starts; the host then forwards the mouse
   // moves over the drawing and finishes with toolbarRelease (in drawing units).
-  void beginToolbarDrag(int kind);
+  void beginToolbarDrag(ComponentType kind);
   void toolbarRelease(int x, int y);
 
   // ---- Commands ----

@@ -9,10 +9,10 @@ namespace norvane {
 
 namespace {
 
-bool usedByBlock(const TDrawData& d, int kind, int index)
+bool usedByBlock(const TDrawData& d, DataBlock block, int index)
 {
   return std::any_of(d.components.begin(), d.components.end(), [&](const Tcomponent& c) {
-    return c.ctype == kind && blockDataSetIndex(c) == index;
+    return dataBlockOf(c.ctype) == block && blockDataSetIndex(c) == index;
   });
 }
 
@@ -31,8 +31,8 @@ BlockSetIndexes SelectedBlockSets(const TDrawData& d)
     if (!c.selected) continue;
     const int n = blockDataSetIndex(c);
     if (n == 0) continue;
-    if (c.ctype == ckSParam2) out.twoPort.push_back(n);
-    if (c.ctype == ckSParam1) out.onePort.push_back(n);
+    if (dataBlockOf(c.ctype) == DataBlock::TwoPort) out.twoPort.push_back(n);
+    if (dataBlockOf(c.ctype) == DataBlock::OnePort) out.onePort.push_back(n);
   }
   return out;
 }
@@ -119,9 +119,9 @@ bool DeleteSelection(Tschema& doc)
   // Two blocks can share a data set (a paste that found no free set, or a file written so);
   // the data stays as long as any block still shows it.
   for (int n : freed.twoPort)
-    if (!usedByBlock(d, ckSParam2, n)) doc.datasets.twoPort[n].points.clear();
+    if (!usedByBlock(d, DataBlock::TwoPort, n)) doc.datasets.twoPort[n].points.clear();
   for (int n : freed.onePort)
-    if (!usedByBlock(d, ckSParam1, n)) doc.datasets.onePort[n].points.clear();
+    if (!usedByBlock(d, DataBlock::OnePort, n)) doc.datasets.onePort[n].points.clear();
   return removed > 0;
 }
 

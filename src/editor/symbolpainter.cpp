@@ -14,34 +14,23 @@ struct SymbolColors
   Color label;
 };
 
-SymbolColors colorsFor(int kind, bool highlighted, const TenvironmentProps& env)
+SymbolColors colorsFor(int drawClass, bool highlighted, const TenvironmentProps& env)
 {
   Color pen;
-  if (kind == ckPort1 || kind == ckPort2)
+  if (drawClass == kClassPort1 || drawClass == kClassPort2)
     pen = highlighted ? env.selectedportcolor : env.portcolor;
-  else if (kind == ckGround)
+  else if (drawClass == kClassGround)
     pen = highlighted ? env.selectedgndcolor : env.gndcolor;
   else
     pen = highlighted ? env.selectedcompcolor : env.compcolor;
   return {pen, highlighted ? env.selectedcomptextcolor : env.comptextcolor};
 }
 
-// The 2-port block numbers its terminals; in orientation 2 the block is mirrored, so the
-// "1" and "2" exchange places.
-void drawKindMarks(Canvas& canvas, int kind, int crot, TPoint at, const PaintScale& scale)
+void drawMarks(Canvas& canvas, const Tcomp& symbol, int crot, TPoint at, const PaintScale& scale)
 {
-  auto text = [&](int dx, int dy, const char* s) {
-    const CanvasPoint p = scale.map(at.x + dx, at.y + dy);
-    canvas.textOut(p.x, p.y, s);
-  };
-  if (kind == ckSParam1) {
-    text(-8, -7, "S1P");
-  } else if (kind == ckSParam2) {
-    const bool swapped = crot == 2;
-    text(-30, -25, swapped ? "2" : "1");
-    text(25, -25, swapped ? "1" : "2");
-    text(5, 22, "0");
-    text(-10, -3, "S2P");
+  for (const TSymbolText& mark : symbol.marks) {
+    const CanvasPoint p = scale.map(at.x + mark.x, at.y + mark.y);
+    canvas.textOut(p.x, p.y, crot == 2 ? mark.mirroredText : mark.text);
   }
 }
 
@@ -59,7 +48,7 @@ void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale&
                 const LabelLines& labels, bool highlighted, TPoint at, const TenvironmentProps& env,
                 const SymbolPaintOptions& options)
 {
-  const SymbolColors colors = colorsFor(symbol.kind, highlighted, env);
+  const SymbolColors colors = colorsFor(symbol.drawClass, highlighted, env);
   const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
 
   canvas.setPenStyle(PenStyle::Solid);
@@ -111,7 +100,7 @@ void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale&
   }
   if (!highlighted) {
     canvas.setFontColor(colors.pen);
-    drawKindMarks(canvas, symbol.kind, crot, at, scale);
+    drawMarks(canvas, symbol, crot, at, scale);
   }
 }
 

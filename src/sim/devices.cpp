@@ -75,7 +75,8 @@ std::string dataSetName(const Tschema& doc, const Tcomponent& block)
     return std::string();
   }
   const int i = static_cast<int>(index);
-  return block.ctype == ckSParam2 ? doc.datasets.twoPort[i].name : doc.datasets.onePort[i].name;
+  return dataBlockOf(block.ctype) == DataBlock::TwoPort ? doc.datasets.twoPort[i].name
+                                                      : doc.datasets.onePort[i].name;
 }
 
 std::string resistorLine(const Tschema&, const Tcomponent& c)
@@ -206,7 +207,7 @@ std::vector<double> bipolarDivisors(const Tcomponent& c)
   return {p(c, "ro"), p(c, "betaCutoff")};
 }
 
-const std::array<Device, ckLast> kDevices{{
+const std::array<Device, kComponentTypeCount> kDevices{{
     {T::Resistor, plain<stampResistor>, resistorLine, resistorDivisors, writeResistor},
     {T::Capacitor, atFrequency<stampCapacitor>, capacitorLine, reactiveDivisors, writeCapacitor},
     {T::Inductor, atFrequency<stampInductor>, inductorLine, reactiveDivisors, writeInductor},
@@ -215,9 +216,9 @@ const std::array<Device, ckLast> kDevices{{
     {T::TxLine, atFrequency<stampTxLine>, txLineLine, txLineDivisors, writeTxLine},
     {T::SParam2, stampTwoPortBlock, twoPortLine, nullptr, nullptr},
     {T::SParam1, stampOnePortBlock, onePortLine, nullptr, nullptr},
-    {T::Transformer, atFrequency<stampCoupledWindings>, transformerLine, windingDivisors,
-     writeWindings},
-    {T::Mutual, atFrequency<stampCoupledWindings>, mutualLine, windingDivisors, writeWindings},
+    {T::Transformer, atFrequency<stampTransformer>, transformerLine, windingDivisors,
+     writeTransformer},
+    {T::Mutual, atFrequency<stampMutual>, mutualLine, windingDivisors, writeMutual},
     {T::Bipolar, bipolar, bipolarLine, bipolarDivisors, writeBipolar},
     {T::VCVS, plain<stampVCVS>, vcvsLine, nullptr, writeVCVS},
     {T::VCCS, plain<stampVCCS>, vccsLine, nullptr, writeVCCS},
@@ -232,9 +233,12 @@ std::span<const Device> devices()
   return kDevices;
 }
 
-const Device* findDevice(int code)
+const Device* findDevice(ComponentType type)
 {
-  return isComponentKind(code) ? &kDevices[static_cast<std::size_t>(code - ckFirst)] : nullptr;
+  if (!isComponentKind(type)) {
+    return nullptr;
+  }
+  return &kDevices[static_cast<std::size_t>(kindCode(type) - kindCode(kFirstComponentType))];
 }
 
 } // namespace norvane

@@ -40,6 +40,6 @@ struct Device
 std::span<const Device> devices();
 
 // The device of a kind code; nullptr for a code that names no kind.
-const Device* findDevice(int code);
+const Device* findDevice(ComponentType type);
 
 } // namespace norvane

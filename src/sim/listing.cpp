@@ -11,7 +11,7 @@ std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c)
 {
   const Device* device = findDevice(c.ctype);
   if (device == nullptr || device->listing == nullptr) {
-    return "unknown component type " + std::to_string(c.ctype);
+    return "unknown component type " + std::to_string(kindCode(c.ctype));
   }
   return device->listing(doc, c);
 }
@@ -37,7 +37,7 @@ std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistRe
     lines.push_back("P1=" + std::to_string(netlist.port1Node));
   }
   for (const Tcomponent& c : doc.drawdat.components) {
-    if (c.ctype != ckGround) {
+    if (!isGround(c)) {
       lines.push_back(NetlistListingLine(doc, c));
     }
   }

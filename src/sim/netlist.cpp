@@ -1,5 +1,6 @@
 #include "sim/netlist.h"
 
+#include "document/componentkinds.h"
 #include "document/pins.h"
 
 #include <algorithm>
@@ -304,173 +305,6 @@ private:
   std::vector<int> m_parent;
 };
 
-// The numbering of one netlist build: the point sets of every pin, wire end and port
-// terminal, which of them are ground, and the node of each set.
-struct Numbering
-{
-  explicit Numbering(TDrawData& drawing) : ports{&drawing.P1, &drawing.P2} {}
-
-  struct PinRef
-  {
-    int comp;
-    int pin;
-    int handle;
-  };
-  struct NodeEntry
-  {
-    int set;
-    int uses;
-    TPoint firstPin;
-  };
-
-  Tport* ports[2];
-  bool placed[2] = {false, false};
-  bool resolved[2] = {false, false};
-  PointSets sets;
-  std::vector<PinRef> pins;
-  int portHandle[2] = {0, 0};
-  int portSet[2] = {-1, -1};
-  std::vector<char> isGround;
-  std::vector<int> nodeOfSet;
-  std::vector<NodeEntry> table;
-
-  bool ground(int set) const { return isGround[static_cast<std::size_t>(set)] != 0; }
-  int nodeOf(int set) const { return nodeOfSet[static_cast<std::size_t>(set)]; }
-};
-
-// 3.-6. Port terminals, then the union of all coincident points. The document's wires are
-// only read from here on.
-void joinCoincidentPoints(TDrawData& drawing, const Joins& undrawn, Numbering& n)
-{
-  for (int p = 0; p < 2; ++p) {
-    n.ports[p]->node = portConnectionPoint(p + 1, *n.ports[p]);
-    n.placed[p] = portIsPlaced(*n.ports[p]);
-  }
-  PointSets& sets = n.sets;
-  for (int c = 1; c <= drawing.components.count(); ++c) {
-    const Tcomponent& comp = drawing.components[c];
-    for (int k = 1; k <= comp.pins.count; ++k) {
-      n.pins.push_back({c, k, sets.add(comp.pins.nodes[k])});
-    }
-  }
-  std::vector<int> wireHandles;
-  for (const Tshort& w : drawing.wires) {
-    wireHandles.push_back(sets.add(w.start));
-    wireHandles.push_back(sets.add(w.finish));
-  }
-  for (const auto& [a, b] : undrawn) {
-    wireHandles.push_back(sets.add(a));
-    wireHandles.push_back(sets.add(b));
-  }
-  for (int p = 0; p < 2; ++p) {
-    n.portHandle[p] = sets.add(n.ports[p]->node);
-  }
-  sets.finishAdding();
-  for (std::size_t w = 0; w + 1 < wireHandles.size(); w += 2) {
-    sets.join(wireHandles[w], wireHandles[w + 1]);
-  }
-}
-
-// 7.-9. Ground is every set that holds the pin of a ground symbol; the other sets become the
-// node table in component and pin order, with the number of pins on each node.
-void tableNodes(const TDrawData& drawing, Numbering& n)
-{
-  n.isGround.assign(static_cast<std::size_t>(n.sets.setCount()), 0);
-  for (const Numbering::PinRef& ref : n.pins) {
-    if (drawing.components[ref.comp].ctype == ckGround) {
-      n.isGround[static_cast<std::size_t>(n.sets.setOf(ref.handle))] = 1;
-    }
-  }
-  n.nodeOfSet.assign(static_cast<std::size_t>(n.sets.setCount()), 0);
-  for (const Numbering::PinRef& ref : n.pins) {
-    const int s = n.sets.setOf(ref.handle);
-    if (n.ground(s)) {
-      continue;
-    }
-    int& node = n.nodeOfSet[static_cast<std::size_t>(s)];
-    if (node == 0) {
-      n.table.push_back({s, 0, drawing.components[ref.comp].pins.nodes[ref.pin]});
-      node = static_cast<int>(n.table.size());
-    }
-    ++n.table[static_cast<std::size_t>(node - 1)].uses;
-  }
-}
-
-void mark(TDrawData& drawing, NetlistResult& result, TPoint at)
-{
-  ++result.unconnectedCount;
-  drawing.UnconnectedMarkers.append(at); // surplus markers are dropped
-}
-
-// 10.-11. Unconnected: a node touched by one pin only, and no port terminal. The marker
-// goes on that pin, where the user has to look.
-void markUnconnectedNodes(TDrawData& drawing, Numbering& n, NetlistResult& result)
-{
-  drawing.UnconnectedMarkers.clear();
-  for (int p = 0; p < 2; ++p) {
-    n.portSet[p] = n.placed[p] ? n.sets.setOf(n.portHandle[p]) : -1;
-  }
-  for (const Numbering::NodeEntry& e : n.table) {
-    if (e.uses <= 1 && e.set != n.portSet[0] && e.set != n.portSet[1]) {
-      mark(drawing, result, e.firstPin);
-    }
-  }
-}
-
-// 12. Numbering of pins and port terminals.
-void writeNodeNumbers(TDrawData& drawing, Numbering& n, NetlistResult& result)
-{
-  for (const Numbering::PinRef& ref : n.pins) {
-    const int s = n.sets.setOf(ref.handle);
-    const int node = n.ground(s) ? 0 : n.nodeOf(s);
-    drawing.components[ref.comp].pins.nodes[ref.pin] = {node, kResolvedMarker};
-  }
-  for (int p = 0; p < 2; ++p) {
-    if (n.portSet[p] < 0 || n.ground(n.portSet[p])) {
-      continue; // a terminal on ground alone never reaches a node
-    }
-    const int node = n.nodeOf(n.portSet[p]);
-    if (node > 0) {
-      n.ports[p]->node = {node, kResolvedMarker};
-      n.resolved[p] = true;
-    }
-  }
-  result.port1Connected = n.resolved[0];
-  result.port2Connected = n.resolved[1];
-  result.port1Node = n.resolved[0] ? drawing.P1.node.x : 0;
-  result.port2Node = n.resolved[1] ? drawing.P2.node.x : 0;
-}
-
-// 13. Checks, every one evaluated.
-bool checkNetlist(TDrawData& drawing, const Numbering& n, Prompts& prompts, NetlistResult& result)
-{
-  bool ok = true;
-  if (!n.resolved[0] && !n.resolved[1] && !n.placed[0] && !n.placed[1]) {
-    prompts.error(kMsgPlacePort);
-    ok = false;
-  }
-  for (int p = 0; p < 2; ++p) {
-    if (n.placed[p] && !n.resolved[p]) {
-      // The marker sits on the terminal, on whichever side the port's orientation puts it.
-      mark(drawing, result, portConnectionPoint(p + 1, *n.ports[p]));
-    }
-  }
-  if (result.unconnectedCount > 0) {
-    prompts.error(kMsgUnconnected);
-    ok = false;
-  }
-  if (drawing.components.empty()) {
-    prompts.error(kMsgPlaceComponent);
-    ok = false;
-  }
-  if (result.nodeCount > kMaxNodes) {
-    prompts.error("Circuit too large: " + std::to_string(result.nodeCount) +
-                  " nodes, the simulator handles at most " + std::to_string(kMaxNodes));
-    ok = false;
-  }
-  return ok;
-}
-
 } // namespace
 
 bool portIsPlaced(const Tport& port)
@@ -491,6 +325,138 @@ bool AppendShort(TDrawData& drawing, TPoint a, TPoint b)
   return drawing.wires.append(wire);
 }
 
+namespace {
+
+struct PinRef
+{
+  int comp;
+  int pin;
+  int handle;
+};
+
+// Every pin, wire end, undrawn join and port terminal as a point, and the points joined
+// along the wires: each connected set is a node to be.
+struct ConnectedPoints
+{
+  PointSets sets;
+  std::vector<PinRef> pins;
+  int portHandle[2] = {0, 0};
+};
+
+void connectPoints(const TDrawData& drawing, const Joins& undrawn, ConnectedPoints& cp)
+{
+  PointSets& sets = cp.sets;
+  for (int c = 1; c <= drawing.components.count(); ++c) {
+    const Tcomponent& comp = drawing.components[c];
+    for (int k = 1; k <= comp.pins.count; ++k) {
+      cp.pins.push_back({c, k, sets.add(comp.pins.nodes[k])});
+    }
+  }
+  std::vector<int> wireHandles;
+  for (const Tshort& w : drawing.wires) {
+    wireHandles.push_back(sets.add(w.start));
+    wireHandles.push_back(sets.add(w.finish));
+  }
+  for (const auto& [a, b] : undrawn) {
+    wireHandles.push_back(sets.add(a));
+    wireHandles.push_back(sets.add(b));
+  }
+  cp.portHandle[0] = sets.add(drawing.P1.node);
+  cp.portHandle[1] = sets.add(drawing.P2.node);
+  sets.finishAdding();
+  for (std::size_t w = 0; w + 1 < wireHandles.size(); w += 2) {
+    sets.join(wireHandles[w], wireHandles[w + 1]);
+  }
+}
+
+// 7.-8. Ground: every set that holds the pin of a ground symbol.
+std::vector<char> groundSets(const TDrawData& drawing, ConnectedPoints& cp)
+{
+  std::vector<char> isGround(static_cast<std::size_t>(cp.sets.setCount()), 0);
+  for (const PinRef& ref : cp.pins) {
+    if (norvane::isGround(drawing.components[ref.comp])) {
+      isGround[static_cast<std::size_t>(cp.sets.setOf(ref.handle))] = 1;
+    }
+  }
+  return isGround;
+}
+
+struct NodeEntry
+{
+  int set;
+  int uses;
+  TPoint firstPin;
+};
+
+// 9. Node table in component and pin order, with the number of pins on each node;
+// nodeOfSet[s] is the node of set s (1-based), 0 for none.
+struct NodeTable
+{
+  std::vector<int> nodeOfSet;
+  std::vector<NodeEntry> table;
+};
+
+NodeTable numberNodes(const TDrawData& drawing, ConnectedPoints& cp,
+                      const std::vector<char>& isGround)
+{
+  NodeTable nodes;
+  nodes.nodeOfSet.assign(static_cast<std::size_t>(cp.sets.setCount()), 0);
+  for (const PinRef& ref : cp.pins) {
+    const int s = cp.sets.setOf(ref.handle);
+    if (isGround[static_cast<std::size_t>(s)]) {
+      continue;
+    }
+    int& node = nodes.nodeOfSet[static_cast<std::size_t>(s)];
+    if (node == 0) {
+      nodes.table.push_back({s, 0, drawing.components[ref.comp].pins.nodes[ref.pin]});
+      node = static_cast<int>(nodes.table.size());
+    }
+    ++nodes.table[static_cast<std::size_t>(node - 1)].uses;
+  }
+  return nodes;
+}
+
+// An unconnected point, counted; the marker goes where the user has to look.
+void markUnconnected(TDrawData& drawing, NetlistResult& result, TPoint at)
+{
+  ++result.unconnectedCount;
+  drawing.UnconnectedMarkers.append(at); // surplus markers are dropped
+}
+
+// 13. Checks, every one evaluated; false when any fails (each says why).
+bool checkNetlist(TDrawData& drawing, NetlistResult& result, const bool placed[2],
+                  const bool resolved[2], Prompts& prompts)
+{
+  bool ok = true;
+  if (!resolved[0] && !resolved[1] && !placed[0] && !placed[1]) {
+    prompts.error(kMsgPlacePort);
+    ok = false;
+  }
+  const Tport* ports[2] = {&drawing.P1, &drawing.P2};
+  for (int p = 0; p < 2; ++p) {
+    if (placed[p] && !resolved[p]) {
+      // The marker sits on the terminal, on whichever side the port's orientation puts it.
+      markUnconnected(drawing, result, portConnectionPoint(p + 1, *ports[p]));
+    }
+  }
+  if (result.unconnectedCount > 0) {
+    prompts.error(kMsgUnconnected);
+    ok = false;
+  }
+  if (drawing.components.empty()) {
+    prompts.error(kMsgPlaceComponent);
+    ok = false;
+  }
+  if (result.nodeCount > kMaxNodes) {
+    prompts.error("Circuit too large: " + std::to_string(result.nodeCount) +
+                  " nodes, the simulator handles at most " + std::to_string(kMaxNodes));
+    ok = false;
+  }
+  return ok;
+}
+
+} // namespace
+
 NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts)
 {
   TDrawData& drawing = doc.drawdat;
@@ -509,13 +475,56 @@ NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts)
     joinFreeWireEnds(drawing, index, undrawn);
   }
 
-  Numbering n(drawing);
-  joinCoincidentPoints(drawing, undrawn, n);
-  tableNodes(drawing, n);
-  result.nodeCount = static_cast<int>(n.table.size());
-  markUnconnectedNodes(drawing, n, result);
-  writeNodeNumbers(drawing, n, result);
-  result.ok = checkNetlist(drawing, n, prompts, result);
+  // 3.-6. Port terminals, then the union of all coincident points. The document's wires are
+  // only read from here on.
+  Tport* ports[2] = {&drawing.P1, &drawing.P2};
+  bool placed[2];
+  for (int p = 0; p < 2; ++p) {
+    ports[p]->node = portConnectionPoint(p + 1, *ports[p]);
+    placed[p] = portIsPlaced(*ports[p]);
+  }
+  ConnectedPoints cp;
+  connectPoints(drawing, undrawn, cp);
+  const std::vector<char> isGround = groundSets(drawing, cp);
+  const NodeTable nodes = numberNodes(drawing, cp, isGround);
+
+  // 10.-11. Unconnected: a node touched by one pin only, and no port terminal. The marker
+  // goes on that pin, where the user has to look.
+  result.nodeCount = static_cast<int>(nodes.table.size());
+  drawing.UnconnectedMarkers.clear();
+  int portSet[2];
+  for (int p = 0; p < 2; ++p) {
+    portSet[p] = placed[p] ? cp.sets.setOf(cp.portHandle[p]) : -1;
+  }
+  for (const NodeEntry& e : nodes.table) {
+    if (e.uses <= 1 && e.set != portSet[0] && e.set != portSet[1]) {
+      markUnconnected(drawing, result, e.firstPin);
+    }
+  }
+
+  // 12. Numbering of pins and port terminals.
+  for (const PinRef& ref : cp.pins) {
+    const int s = cp.sets.setOf(ref.handle);
+    const int node =
+        isGround[static_cast<std::size_t>(s)] ? 0 : nodes.nodeOfSet[static_cast<std::size_t>(s)];
+    drawing.components[ref.comp].pins.nodes[ref.pin] = {node, kResolvedMarker};
+  }
+  bool resolved[2] = {false, false};
+  for (int p = 0; p < 2; ++p) {
+    if (portSet[p] < 0 || isGround[static_cast<std::size_t>(portSet[p])]) {
+      continue; // a terminal on ground alone never reaches a node
+    }
+    const int node = nodes.nodeOfSet[static_cast<std::size_t>(portSet[p])];
+    if (node > 0) {
+      ports[p]->node = {node, kResolvedMarker};
+      resolved[p] = true;
+    }
+  }
+  result.port1Connected = resolved[0];
+  result.port2Connected = resolved[1];
+  result.port1Node = resolved[0] ? drawing.P1.node.x : 0;
+  result.port2Node = resolved[1] ? drawing.P2.node.x : 0;
+  result.ok = checkNetlist(drawing, result, placed, resolved, prompts);
   return result;
 }
 

@@ -83,7 +83,7 @@ bool writeElements(Deck& d)
 std::string refusal(const Tcomponent& c, int index)
 {
   const std::string who = "Cannot write " + componentLabel(c, index) + " to SPICE: ";
-  if (c.ctype == ckSParam2 || c.ctype == ckSParam1) {
+  if (dataBlockOf(c.ctype) != DataBlock::None) {
     return who + "S-parameter data blocks have no SPICE element";
   }
   return who + "its values give no valid SPICE element";
@@ -163,7 +163,7 @@ SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
   int index = 0;
   for (const Tcomponent& c : doc.drawdat.components) {
     ++index;
-    if (c.ctype == ckGround) {
+    if (isGround(c)) {
       continue;
     }
     Deck deck(c, index);

@@ -191,7 +191,9 @@ bool writeTxLine(Deck& d)
 // n = k sqrt(Lp/Ls), and Ls/(1 - k^2) across the secondary (absent when k = 1). Unlike a
 // SPICE K coupling this stays finite at k = 1, as the stamp does. The ideal windings
 // (no physical model) are the same with the series reactance of 1 nOhm left out.
-bool writeWindings(Deck& d)
+namespace {
+
+bool writeWindings(Deck& d, bool transformer)
 {
   const Tcomponent& c = d.component();
   const double Ns = read(c, describe(kTransformer, "secondaryTurns"));
@@ -199,7 +201,6 @@ bool writeWindings(Deck& d)
   const double Lp = read(c, describe(kTransformer, "primaryInductance"));
   const double k = read(c, describe(kTransformer, "coupling"));
   const bool physical = read(c, describe(kTransformer, "physicalModel")) != 0.0;
-  const bool transformer = c.ctype == ckTransformer;
   const std::string a = d.inner("a");
   const std::string b = d.inner("b");
   double n = 0.0;
@@ -250,6 +251,18 @@ bool writeWindings(Deck& d)
     }
   }
   return true;
+}
+
+} // namespace
+
+bool writeTransformer(Deck& d)
+{
+  return writeWindings(d, true);
+}
+
+bool writeMutual(Deck& d)
+{
+  return writeWindings(d, false);
 }
 
 } // namespace norvane::spicedetail

@@ -29,7 +29,7 @@ struct Windings
   double Bm = 0.0;
 };
 
-Windings windingsOf(const Tcomponent& c, double f)
+Windings windingsOf(const Tcomponent& c, double f, bool transformer)
 {
   // The transformer and the mutual inductance keep their windings in the same places.
   const double Ns = read(c, describe(kTransformer, "secondaryTurns"));
@@ -37,7 +37,6 @@ Windings windingsOf(const Tcomponent& c, double f)
   const double Lp = read(c, describe(kTransformer, "primaryInductance"));
   const double k = read(c, describe(kTransformer, "coupling"));
   const bool physical = read(c, describe(kTransformer, "physicalModel")) != 0.0;
-  const bool transformer = c.ctype == ckTransformer;
   const double w = kTwoPi * f;
   Windings b;
   if (physical) {
@@ -66,13 +65,14 @@ Windings windingsOf(const Tcomponent& c, double f)
 
 } // namespace
 
-void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f)
+void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f, WindingKind kind)
 {
   Pins p;
   if (!resolvePins(c, 4, p)) {
     return;
   }
-  const Windings b = windingsOf(c, f);
+  const bool transformer = kind == WindingKind::Transformer;
+  const Windings b = windingsOf(c, f, transformer);
   const double block[4][4] = {
       {b.B1, -b.B1, -b.Bm, b.Bm},
       {-b.B1, b.B1, b.Bm, -b.Bm},
@@ -84,7 +84,7 @@ void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f)
       m.add(p[r + 1], p[col + 1], Complex{0.0, block[r][col]});
     }
   }
-  if (c.ctype == ckTransformer) {
+  if (transformer) {
     // The secondary susceptance once more at pins 2 and 4, with a tiny leak to ground.
     const Complex extra{stampconst::kTransformerLeak, b.B2};
     m.add(p[2], p[2], extra);

@@ -1,5 +1,6 @@
 // S-parameter data blocks: stored S-parameters (referred to 50 Ohm) turned into admittances.
 
+#include "document/kindparameters.h"
 #include "sim/interpolate.h"
 #include "sim/stamps.h"
 #include "sim/stampsdetail.h"
@@ -10,10 +11,16 @@ namespace norvane::stampdetail {
 
 namespace {
 
-// The data set a block names: value[1].nom rounded, 1..50; 0 when out of range.
+using kindparameters::kDataBlock;
+using kindparameters::slotOf;
+constexpr int kDataSetSlot = slotOf(kDataBlock, "dataSet");
+constexpr int kMagnitudeSlot = slotOf(kDataBlock, "magnitudeTolerance");
+constexpr int kAngleSlot = slotOf(kDataBlock, "angleTolerance");
+
+// The data set a block names: its "dataSet" rounded, 1..50; 0 when out of range.
 int dataSetIndex(const Tcomponent& c)
 {
-  const double r = std::nearbyint(c.value[1].nom);
+  const double r = std::nearbyint(c.value[kDataSetSlot].nom);
   return r >= 1.0 && r <= kMaxDataSets ? static_cast<int>(r) : 0;
 }
 
@@ -23,9 +30,10 @@ Complex withFactors(const TMagAngle& s, const Tcomponent& c)
 {
   double mag = s.mag;
   double ang = s.ang;
-  if (c.value[2].TolEn) {
-    mag = mag * c.value[2].actual;
-    const double angleFactor = c.value[3].actual;
+  // Both tolerances are switched on and off together, by the magnitude's flag.
+  if (c.value[kMagnitudeSlot].TolEn) {
+    mag = mag * c.value[kMagnitudeSlot].actual;
+    const double angleFactor = c.value[kAngleSlot].actual;
     ang = ang >= 0.0 ? ang / angleFactor : ang * angleFactor;
   }
   return PolarToComplex(mag, ang);

@@ -30,7 +30,19 @@ void stampVCVS(ComplexMatrix& m, const Tcomponent& c);
 void stampVCCS(ComplexMatrix& m, const Tcomponent& c);
 void stampCCVS(ComplexMatrix& m, const Tcomponent& c);
 void stampCCCS(ComplexMatrix& m, const Tcomponent& c);
-void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f);
+// The transformer and the mutual inductance share their model; the transformer's secondary
+// goes with the square of the turns ratio (the mutual inductance's dialog gives a linear
+// ratio) and it has a tiny leak to ground at pins 2 and 4.
+enum class WindingKind { Transformer, Mutual };
+void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f, WindingKind kind);
+inline void stampTransformer(ComplexMatrix& m, const Tcomponent& c, double f)
+{
+  stampCoupledWindings(m, c, f, WindingKind::Transformer);
+}
+inline void stampMutual(ComplexMatrix& m, const Tcomponent& c, double f)
+{
+  stampCoupledWindings(m, c, f, WindingKind::Mutual);
+}
 void stampTwoPortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
                        ComplexErrors& errors);
 void stampOnePortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,

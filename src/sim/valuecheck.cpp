@@ -10,7 +10,7 @@
 namespace norvane {
 namespace {
 
-std::string_view kindName(int ctype)
+std::string_view kindName(ComponentType ctype)
 {
   const ComponentKind* kind = findComponentKind(ctype);
   return kind != nullptr ? kind->title : std::string_view("component");
@@ -34,7 +34,7 @@ std::string CheckComponentValues(const TDrawData& drawing)
 {
   for (int i = 1; i <= drawing.components.count(); ++i) {
     const Tcomponent& c = drawing.components[i];
-    if (c.ctype == ckGround) {
+    if (isGround(c)) {
       continue;
     }
     for (int k = 1; k <= kValuesPerComponent; ++k) {

@@ -56,9 +56,9 @@ TEST(Match, HundredOhmLoadLowPass)
   EXPECT_NEAR(plan.port1.r, 100.0, 1e-9);
   EXPECT_NEAR(plan.port1.x, 0.0, 1e-9);
   EXPECT_TRUE(plan.port1.shuntOnCircuitSide);
-  EXPECT_EQ(plan.port1.series.ctype, ckInductor);
+  EXPECT_EQ(plan.port1.series.ctype, ComponentType::Inductor);
   EXPECT_NEAR(plan.port1.series.value, 50.0 / (2 * kPi * 100e6), 1e-15); // 79.6 nH
-  EXPECT_EQ(plan.port1.shunt.ctype, ckCapacitor);
+  EXPECT_EQ(plan.port1.shunt.ctype, ComponentType::Capacitor);
   EXPECT_NEAR(plan.port1.shunt.value, 1.0 / (2 * kPi * 100e6 * 100.0), 1e-18); // 15.9 pF
 }
 
@@ -75,9 +75,9 @@ TEST(Match, LowResistanceHighPass)
   EXPECT_FALSE(plan.port1.build);
   EXPECT_FALSE(plan.port2.shuntOnCircuitSide);
   const double w = 2 * kPi * 100e6;
-  EXPECT_EQ(plan.port2.series.ctype, ckCapacitor);
+  EXPECT_EQ(plan.port2.series.ctype, ComponentType::Capacitor);
   EXPECT_NEAR(plan.port2.series.value * w * 15.0, 1.0, 1e-9);
-  EXPECT_EQ(plan.port2.shunt.ctype, ckInductor);
+  EXPECT_EQ(plan.port2.shunt.ctype, ComponentType::Inductor);
   EXPECT_NEAR(plan.port2.shunt.value * w, 25.0, 1e-9);
 }
 
@@ -159,7 +159,7 @@ TEST(Match, SimultaneousRefusals)
   EXPECT_EQ(degenerate.messages[0].text, kMsgMatchUnrealistic);
 
   // The document stays as it was.
-  Circuit c = Circuit::series(ckResistor, 10.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 10.0);
   const Tschema before = c.doc;
   ScriptedPrompts prompts;
   ApplyMatchPlan(c.doc, unstable, prompts);
@@ -170,7 +170,7 @@ TEST(Match, SimultaneousRefusals)
 TEST(Match, NetworkIsPlacedInFrontOfThePort)
 {
   // Port 1 at (100, 100) facing right onto a 100 ohm resistor to ground.
-  Circuit c = Circuit::shuntToGround(ckResistor, 100.0); // resistor at (120, 120)
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0); // resistor at (120, 120)
   c.wire(50, 300, 90, 300);
   const MatchPlan plan = MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
   ScriptedPrompts prompts;
@@ -183,16 +183,16 @@ TEST(Match, NetworkIsPlacedInFrontOfThePort)
   EXPECT_EQ(d.wires[1].start, (TPoint{150, 300}));
   ASSERT_EQ(d.components.count(), 5);
   const Tcomponent& series = d.components[3];
-  EXPECT_EQ(series.ctype, ckInductor);
+  EXPECT_EQ(series.ctype, ComponentType::Inductor);
   EXPECT_EQ(series.position, (TPoint{180, 100}));
   EXPECT_EQ(series.crot, 2);
   EXPECT_TRUE(series.value[1].TolEn && series.value[1].TolPercent);
   EXPECT_EQ(series.value[1].mintol, -5.0);
   const Tcomponent& shunt = d.components[4];
-  EXPECT_EQ(shunt.ctype, ckCapacitor);
+  EXPECT_EQ(shunt.ctype, ComponentType::Capacitor);
   EXPECT_EQ(shunt.position, (TPoint{210, 160})); // circuit side of the series element
   EXPECT_EQ(shunt.value[1].maxtol, 2.0);
-  EXPECT_EQ(d.components[5].ctype, ckGround);
+  EXPECT_EQ(d.components[5].ctype, ComponentType::Ground);
   EXPECT_EQ(d.components[5].position, (TPoint{210, 190}));
   ASSERT_EQ(d.wires.count(), 4);
   EXPECT_EQ(d.wires[2].start, (TPoint{140, 100}));
@@ -206,7 +206,7 @@ TEST(Match, NetworkIsPlacedInFrontOfThePort)
 
 TEST(Match, PortTwoNetworkGrowsLeftwards)
 {
-  Circuit c = Circuit::series(ckResistor, 10.0); // port 2 at (200, 100), terminal (180, 100)
+  Circuit c = Circuit::series(ComponentType::Resistor, 10.0); // port 2 at (200, 100), terminal (180, 100)
   MatchInput in = input(matchmode::Port2, {}, {}, {}, {0.5, 0});
   in.request.r2 = 75.0;
   ScriptedPrompts prompts;
@@ -221,9 +221,9 @@ TEST(Match, PortTwoNetworkGrowsLeftwards)
 
 TEST(Match, CapacityIsRespected)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 100.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0);
   while (c.doc.drawdat.components.count() < kMaxComponents - 1) {
-    c.add(ckResistor, 1000, 1000, 1, 1.0);
+    c.add(ComponentType::Resistor, 1000, 1000, 1, 1.0);
   }
   const Tschema before = c.doc;
   ScriptedPrompts prompts;
@@ -254,7 +254,7 @@ SimulateResult simulateAll(Tschema& doc, SimulationSession& session, Points& out
 
 TEST(Match, AutoMatchRunsMatchThenSimulate)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 100.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0);
   c.doc.Xax.min = 100e6;
   c.doc.Xax.max = 200e6;
   c.doc.Xax.numpoints = 1;

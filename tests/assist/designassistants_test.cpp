@@ -26,7 +26,7 @@ double nomOf(const AssistantCircuit& c, int i)
 double reactanceOf(const Tcomponent& comp, double f)
 {
   const double w = kTwoPi * f;
-  return comp.ctype == ckInductor ? w * comp.value[1].nom : 1.0 / (w * comp.value[1].nom);
+  return comp.ctype == ComponentType::Inductor ? w * comp.value[1].nom : 1.0 / (w * comp.value[1].nom);
 }
 
 TEST(MatchingAssistant, DefaultLNetworkAndOrdering)
@@ -35,14 +35,14 @@ TEST(MatchingAssistant, DefaultLNetworkAndOrdering)
   ASSERT_TRUE(r.built);
   const AssistantCircuit& c = r.circuit;
   ASSERT_EQ(c.components.count(), 3);
-  EXPECT_EQ(c.components[1].ctype, ckInductor);
+  EXPECT_EQ(c.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(nomOf(c, 1), 137.8e-9, 0.05e-9);
   EXPECT_EQ(c.components[1].position, (TPoint{110, 50}));
   EXPECT_EQ(c.components[1].crot, 2);
-  EXPECT_EQ(c.components[2].ctype, ckCapacitor);
+  EXPECT_EQ(c.components[2].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(nomOf(c, 2), 13.78e-12, 0.005e-12);
   EXPECT_EQ(c.components[2].position, (TPoint{150, 90}));
-  EXPECT_EQ(c.components[3].ctype, ckGround);
+  EXPECT_EQ(c.components[3].ctype, ComponentType::Ground);
   EXPECT_NEAR(r.bandwidth, 57.735e6, 1e3); // f / sqrt(3)
   EXPECT_EQ(c.P1.pos, (TPoint{70, 50}));
   EXPECT_EQ(c.P1.Zo, 50.0);
@@ -73,7 +73,7 @@ TEST(MatchingAssistant, DefaultLNetworkAndOrdering)
   MatchingInput hp;
   hp.topology = MatchTopology::LHighPass;
   const MatchingResult h = designMatchingNetwork(hp);
-  EXPECT_EQ(h.circuit.components[1].ctype, ckCapacitor);
+  EXPECT_EQ(h.circuit.components[1].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(reactanceOf(h.circuit.components[1], 100e6), 86.60, 0.01);
   EXPECT_NEAR(reactanceOf(h.circuit.components[2], 100e6), 115.47, 0.01);
 }
@@ -97,9 +97,9 @@ TEST(MatchingAssistant, PadPiAndTee)
   const MatchingResult pi = designMatchingNetwork(in);
   ASSERT_TRUE(pi.built);
   ASSERT_EQ(pi.circuit.components.count(), 5);
-  EXPECT_EQ(pi.circuit.components[1].ctype, ckCapacitor);
+  EXPECT_EQ(pi.circuit.components[1].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(reactanceOf(pi.circuit.components[1], 100e6), 20.0, 1e-9);
-  EXPECT_EQ(pi.circuit.components[3].ctype, ckInductor);
+  EXPECT_EQ(pi.circuit.components[3].ctype, ComponentType::Inductor);
   EXPECT_NEAR(reactanceOf(pi.circuit.components[3], 100e6), 29.55, 0.005);
   EXPECT_NEAR(reactanceOf(pi.circuit.components[4], 100e6), 10.15, 0.005);
   EXPECT_EQ(pi.circuit.P1.Zo, 200.0);
@@ -108,9 +108,9 @@ TEST(MatchingAssistant, PadPiAndTee)
   in.topology = MatchTopology::TeeLowPass;
   const MatchingResult tee = designMatchingNetwork(in);
   ASSERT_TRUE(tee.built);
-  EXPECT_EQ(tee.circuit.components[1].ctype, ckInductor);
+  EXPECT_EQ(tee.circuit.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(reactanceOf(tee.circuit.components[1], 100e6), 984.9, 0.05);
-  EXPECT_EQ(tee.circuit.components[2].ctype, ckCapacitor);
+  EXPECT_EQ(tee.circuit.components[2].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(reactanceOf(tee.circuit.components[2], 100e6), 338.4, 0.05);
   EXPECT_NEAR(reactanceOf(tee.circuit.components[4], 100e6), 500.0, 1e-6);
   EXPECT_EQ(tee.circuit.P1.Zo, 200.0);
@@ -215,10 +215,10 @@ TEST(FilterAssistant, LaddersAndPlacement)
   ASSERT_TRUE(r.built);
   const AssistantCircuit& c = r.circuit;
   ASSERT_EQ(c.components.count(), 4); // L, C, ground, L
-  EXPECT_EQ(c.components[1].ctype, ckInductor);
+  EXPECT_EQ(c.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(nomOf(c, 1), 795.8e-9, 0.05e-9);
   EXPECT_EQ(c.components[1].position, (TPoint{60, 50}));
-  EXPECT_EQ(c.components[2].ctype, ckCapacitor);
+  EXPECT_EQ(c.components[2].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(nomOf(c, 2), 636.6e-12, 0.05e-12);
   EXPECT_EQ(c.components[2].position, (TPoint{100, 100}));
   EXPECT_EQ(c.components[3].position, (TPoint{100, 130}));
@@ -249,9 +249,9 @@ TEST(FilterAssistant, LaddersAndPlacement)
   in.first = FilterFirstBranch::Parallel;
   in.poles = 2;
   r = designFilter(in);
-  EXPECT_EQ(r.circuit.components[1].ctype, ckInductor);
+  EXPECT_EQ(r.circuit.components[1].ctype, ComponentType::Inductor);
   EXPECT_EQ(r.circuit.components[1].position, (TPoint{20, 100}));
-  EXPECT_EQ(r.circuit.components[3].ctype, ckCapacitor);
+  EXPECT_EQ(r.circuit.components[3].ctype, ComponentType::Capacitor);
   EXPECT_EQ(r.circuit.components[3].position, (TPoint{60, 50}));
 
   // Band pass: each resonator tunes to the centre.

@@ -194,8 +194,8 @@ TEST_F(CliDesign, BadValuesAndRefusals)
 TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
 {
   // Port 1 onto 100 ohm parallel 10 pF: Auto Match at 100 MHz inserts an L section.
-  testing::Circuit c = testing::Circuit::shuntToGround(ckResistor, 100.0);
-  c.add(ckCapacitor, 160, 120, 1, 10e-12); // pins (160, 100) and (160, 140)
+  testing::Circuit c = testing::Circuit::shuntToGround(ComponentType::Resistor, 100.0);
+  c.add(ComponentType::Capacitor, 160, 120, 1, 10e-12); // pins (160, 100) and (160, 140)
   c.wire(120, 100, 160, 100);
   c.wire(120, 140, 160, 140);
   const std::string load = path("load.cct");
@@ -216,9 +216,9 @@ TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
   }
 
   // Both ports of an asymmetric resistive two-port: the simultaneous conjugate match.
-  testing::Circuit two = testing::Circuit::series(ckResistor, 30.0);
-  two.add(ckResistor, 180, 120, 1, 200.0); // port 2's terminal to ground
-  two.add(ckGround, 180, 150);
+  testing::Circuit two = testing::Circuit::series(ComponentType::Resistor, 30.0);
+  two.add(ComponentType::Resistor, 180, 120, 1, 200.0); // port 2's terminal to ground
+  two.add(ComponentType::Ground, 180, 150);
   const std::string twoPort = path("two.cct");
   ASSERT_TRUE(saveSchematic(two.doc, twoPort));
   const CliRun run = runCli({"automatch", twoPort, "--freq", "2.4GHz", "-o", out});
@@ -234,7 +234,7 @@ TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
 
   // Already matched: the message, and the file is still written unchanged but for the run.
   const std::string matched = path("fifty.cct");
-  ASSERT_TRUE(saveSchematic(testing::Circuit::shuntToGround(ckResistor, 50.0).doc, matched));
+  ASSERT_TRUE(saveSchematic(testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0).doc, matched));
   const CliRun none = runCli({"automatch", matched, "--freq", "1MHz", "-o", out});
   EXPECT_EQ(none.exitCode, 0);
   EXPECT_NE(none.err.find("Port 1 is already matched"), std::string::npos);

@@ -27,7 +27,7 @@ void placePort(Tschema& doc, int number, TPoint pos)
   port.node = portConnectionPoint(number, port);
 }
 
-Tcomponent& place(Tschema& doc, int kind, int crot, TPoint at, const std::string& name)
+Tcomponent& place(Tschema& doc, ComponentType kind, int crot, TPoint at, const std::string& name)
 {
   const PlacementResult r = placeComponent(doc, kind, crot, at);
   if (!r.placed()) {
@@ -69,11 +69,11 @@ Tschema lowpass3Example()
   Tschema doc = newDocument();
   placePort(doc, 1, {100, 100}); // connects at (120, 100)
   placePort(doc, 2, {400, 100}); // connects at (380, 100)
-  place(doc, ckCapacitor, 1, {160, 120}, "C1").value[1].nom = 31.83e-12;
-  place(doc, ckGround, 1, {160, 150}, "");
-  place(doc, ckInductor, 2, {260, 100}, "L2").value[1].nom = 159.2e-9;
-  place(doc, ckCapacitor, 1, {360, 120}, "C3").value[1].nom = 31.83e-12;
-  place(doc, ckGround, 1, {360, 150}, "");
+  place(doc, ComponentType::Capacitor, 1, {160, 120}, "C1").value[1].nom = 31.83e-12;
+  place(doc, ComponentType::Ground, 1, {160, 150}, "");
+  place(doc, ComponentType::Inductor, 2, {260, 100}, "L2").value[1].nom = 159.2e-9;
+  place(doc, ComponentType::Capacitor, 1, {360, 120}, "C3").value[1].nom = 31.83e-12;
+  place(doc, ComponentType::Ground, 1, {360, 150}, "");
   wire(doc, {120, 100}, {160, 100});
   wire(doc, {160, 100}, {240, 100});
   wire(doc, {280, 100}, {360, 100});
@@ -96,11 +96,11 @@ Tschema rcDividerExample()
   Tschema doc = newDocument();
   placePort(doc, 1, {100, 100}); // (120, 100)
   placePort(doc, 2, {340, 100}); // (320, 100)
-  place(doc, ckResistor, 2, {160, 100}, "R1").value[1].nom = 450;
-  place(doc, ckResistor, 1, {220, 120}, "R2").value[1].nom = 50;
-  place(doc, ckGround, 1, {220, 150}, "");
-  place(doc, ckCapacitor, 1, {280, 120}, "C1").value[1].nom = 100e-12;
-  place(doc, ckGround, 1, {280, 150}, "");
+  place(doc, ComponentType::Resistor, 2, {160, 100}, "R1").value[1].nom = 450;
+  place(doc, ComponentType::Resistor, 1, {220, 120}, "R2").value[1].nom = 50;
+  place(doc, ComponentType::Ground, 1, {220, 150}, "");
+  place(doc, ComponentType::Capacitor, 1, {280, 120}, "C1").value[1].nom = 100e-12;
+  place(doc, ComponentType::Ground, 1, {280, 150}, "");
   wire(doc, {120, 100}, {140, 100});
   wire(doc, {180, 100}, {220, 100});
   wire(doc, {220, 100}, {280, 100});
@@ -116,8 +116,8 @@ Tschema attenuatorBlockExample()
   placePort(doc, 1, {100, 110}); // (120, 110)
   placePort(doc, 2, {300, 110}); // (280, 110)
   // Block pins: port 1 (170, 110), port 2 (230, 110), common (200, 150).
-  place(doc, ckSParam2, 1, {200, 120}, "ATT1");
-  place(doc, ckGround, 1, {200, 160}, "");
+  place(doc, ComponentType::SParam2, 1, {200, 120}, "ATT1");
+  place(doc, ComponentType::Ground, 1, {200, 160}, "");
   wire(doc, {120, 110}, {170, 110});
   wire(doc, {230, 110}, {280, 110});
   title(doc, {100, 40}, "6 dB attenuator from measured data");

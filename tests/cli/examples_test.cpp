@@ -76,7 +76,7 @@ TEST(Examples, PinsMeetWiresAndPorts)
             onPin = onPin || other.pins.nodes[j] == p;
           }
         }
-        EXPECT_TRUE(onWire || onPin) << c.name << " kind " << c.ctype << " pin " << i;
+        EXPECT_TRUE(onWire || onPin) << c.name << " kind " << kindCode(c.ctype) << " pin " << i;
       }
     }
   }

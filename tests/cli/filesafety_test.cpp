@@ -147,7 +147,7 @@ TEST_F(CliFileSafety, ValuesThatCannotBeSimulatedAreRefusedByName)
   Tschema doc = testing::rcDividerExample();
   int cap = 0;
   for (int i = 1; i <= doc.drawdat.components.count(); ++i) {
-    if (doc.drawdat.components[i].ctype == ckCapacitor) cap = i;
+    if (doc.drawdat.components[i].ctype == ComponentType::Capacitor) cap = i;
   }
   ASSERT_GT(cap, 0);
   doc.drawdat.components[cap].value[1].nom = 0.0;
@@ -174,7 +174,7 @@ TEST_F(CliFileSafety, ValuesThatCannotBeSimulatedAreRefusedByName)
   // A tolerance of -100 % makes the lower run's resistance 0.
   doc = testing::rcDividerExample();
   Ttolvalue& r = doc.drawdat.components[1].value[1];
-  ASSERT_EQ(doc.drawdat.components[1].ctype, ckResistor);
+  ASSERT_EQ(doc.drawdat.components[1].ctype, ComponentType::Resistor);
   r.TolEn = r.TolPercent = true;
   r.mintol = -100.0;
   const CliRun lower = runCli({"simulate", saved(doc, "tol.cct"), "--tolerance", "lower"});

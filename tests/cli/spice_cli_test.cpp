@@ -46,12 +46,12 @@ public:
   Drawing() : doc(std::make_unique<Tschema>())
   {
     ClearSchema(*doc, TenvironmentProps{});
-    const PlacementResult g = placeComponent(*doc, ckGround, 1, {1400, 900});
+    const PlacementResult g = placeComponent(*doc, ComponentType::Ground, 1, {1400, 900});
     ground = doc->drawdat.components[g.index].pins.nodes[1];
   }
 
   // Places `kind` with its pins on the given nodes; returns it for its values.
-  Tcomponent& add(int kind, std::vector<int> nodes)
+  Tcomponent& add(ComponentType kind, std::vector<int> nodes)
   {
     const int slot = ++m_placed;
     const TPoint at{100 + 150 * ((slot - 1) % 8), 150 + 200 * ((slot - 1) / 8)};
@@ -135,14 +135,14 @@ std::vector<Case> generatedCircuits()
       {"lines_rlc", 1e-9,
        [](Drawing& d) {
          // 30 points per decade: one .sp dec card.
-         setValue(d.add(ckResistor, {1, 2}), 1, 33);
-         setValue(d.add(ckCapacitor, {2, 0}), 1, 4.7e-12);
-         setValue(d.add(ckInductor, {2, 3}), 1, 82e-9);
-         Tcomponent& t = d.add(ckTxLine, {3, 4});
+         setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 33);
+         setValue(d.add(ComponentType::Capacitor, {2, 0}), 1, 4.7e-12);
+         setValue(d.add(ComponentType::Inductor, {2, 3}), 1, 82e-9);
+         Tcomponent& t = d.add(ComponentType::TxLine, {3, 4});
          setValue(t, 1, 75);
          setValue(t, 2, 2e8);
          setValue(t, 3, 0.37);
-         setValue(d.add(ckResistor, {4, 0}), 1, 1000);
+         setValue(d.add(ComponentType::Resistor, {4, 0}), 1, 1000);
          d.port(1, 1, 50);
          d.port(2, 4, 75);
          d.sweep(1e6, 1e9, 90, true);
@@ -150,13 +150,13 @@ std::vector<Case> generatedCircuits()
       {"physical_models", 1e-9,
        [](Drawing& d) {
          // Every Q mode of both kinds, linear sweep.
-         physical(d.add(ckCapacitor, {1, 0}), 10e-12, 200, 1e8, 2.2e9, 1);
-         physical(d.add(ckInductor, {1, 2}), 47e-9, 60, 1e8, 1.1e9, 1);
-         physical(d.add(ckCapacitor, {2, 0}), 15e-12, 150, 3e8, 1.7e9, 2);
-         physical(d.add(ckInductor, {2, 3}), 33e-9, 80, 2e8, 1.3e9, 2);
-         physical(d.add(ckCapacitor, {3, 0}), 6.8e-12, 300, 5e8, 3.1e9, 3);
-         physical(d.add(ckInductor, {3, 4}), 22e-9, 45, 1e8, 0.9e9, 3);
-         setValue(d.add(ckResistor, {4, 0}), 1, 220);
+         physical(d.add(ComponentType::Capacitor, {1, 0}), 10e-12, 200, 1e8, 2.2e9, 1);
+         physical(d.add(ComponentType::Inductor, {1, 2}), 47e-9, 60, 1e8, 1.1e9, 1);
+         physical(d.add(ComponentType::Capacitor, {2, 0}), 15e-12, 150, 3e8, 1.7e9, 2);
+         physical(d.add(ComponentType::Inductor, {2, 3}), 33e-9, 80, 2e8, 1.3e9, 2);
+         physical(d.add(ComponentType::Capacitor, {3, 0}), 6.8e-12, 300, 5e8, 3.1e9, 3);
+         physical(d.add(ComponentType::Inductor, {3, 4}), 22e-9, 45, 1e8, 0.9e9, 3);
+         setValue(d.add(ComponentType::Resistor, {4, 0}), 1, 220);
          d.port(1, 1, 50);
          d.port(2, 4, 50);
          d.sweep(10e6, 2e9, 60, false);
@@ -165,12 +165,12 @@ std::vector<Case> generatedCircuits()
        [](Drawing& d) {
          // Physical transformer at k = 1 and below, and a physical mutual inductance; 37
          // points over 2.7 decades, run point by point.
-         windings(d.add(ckTransformer, {1, 0, 2, 0}), 2, 1, 1e-6, 1, true);
-         setValue(d.add(ckResistor, {2, 3}), 1, 100);
-         windings(d.add(ckTransformer, {3, 0, 4, 5}), 1, 3, 2e-6, 0.8, true);
-         setValue(d.add(ckResistor, {5, 0}), 1, 10);
-         windings(d.add(ckMutual, {4, 0, 6, 0}), 3, 2, 0.5e-6, 0.6, true);
-         setValue(d.add(ckResistor, {6, 0}), 1, 47);
+         windings(d.add(ComponentType::Transformer, {1, 0, 2, 0}), 2, 1, 1e-6, 1, true);
+         setValue(d.add(ComponentType::Resistor, {2, 3}), 1, 100);
+         windings(d.add(ComponentType::Transformer, {3, 0, 4, 5}), 1, 3, 2e-6, 0.8, true);
+         setValue(d.add(ComponentType::Resistor, {5, 0}), 1, 10);
+         windings(d.add(ComponentType::Mutual, {4, 0, 6, 0}), 3, 2, 0.5e-6, 0.6, true);
+         setValue(d.add(ComponentType::Resistor, {6, 0}), 1, 47);
          d.port(1, 1, 50);
          d.port(2, 6, 50);
          d.sweep(1e6, 5e8, 37, true);
@@ -180,35 +180,35 @@ std::vector<Case> generatedCircuits()
       // holds only with the solver's refinement step for circuits with ideal elements.
       {"ideal_windings", 1e-9,
        [](Drawing& d) {
-         setValue(d.add(ckResistor, {1, 2}), 1, 20);
-         windings(d.add(ckTransformer, {2, 0, 3, 4}), 1, 2, 1e-8, 1, false);
-         setValue(d.add(ckResistor, {4, 0}), 1, 5);
-         setValue(d.add(ckResistor, {3, 5}), 1, 10);
-         windings(d.add(ckMutual, {5, 0, 6, 0}), 4, 1, 1e-8, 1, false);
-         setValue(d.add(ckResistor, {6, 0}), 1, 300);
+         setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 20);
+         windings(d.add(ComponentType::Transformer, {2, 0, 3, 4}), 1, 2, 1e-8, 1, false);
+         setValue(d.add(ComponentType::Resistor, {4, 0}), 1, 5);
+         setValue(d.add(ComponentType::Resistor, {3, 5}), 1, 10);
+         windings(d.add(ComponentType::Mutual, {5, 0, 6, 0}), 4, 1, 1e-8, 1, false);
+         setValue(d.add(ComponentType::Resistor, {6, 0}), 1, 300);
          d.port(1, 1, 50);
          d.port(2, 6, 50);
          d.sweep(1e6, 1e8, 20, true);
        }},
       {"controlled_sources", 1e-6,
        [](Drawing& d) {
-         Tcomponent& op = d.add(ckOpAmp, {1, 2, 3});
+         Tcomponent& op = d.add(ComponentType::OpAmp, {1, 2, 3});
          setValue(op, 1, 1e6);
          setValue(op, 2, 75);
          setValue(op, 3, 1e4);
-         setValue(d.add(ckResistor, {1, 0}), 1, 100);
-         setValue(d.add(ckResistor, {3, 2}), 1, 1000);
-         setValue(d.add(ckResistor, {2, 0}), 1, 100);
-         setValue(d.add(ckVCVS, {3, 0, 4, 0}), 1, 0.5);
-         setValue(d.add(ckResistor, {4, 5}), 1, 50);
-         setValue(d.add(ckVCCS, {5, 0, 6, 0}), 1, 0.02);
-         setValue(d.add(ckResistor, {6, 0}), 1, 100);
-         setValue(d.add(ckCCVS, {6, 7, 8, 0}), 1, 30);
-         setValue(d.add(ckResistor, {7, 0}), 1, 50);
-         setValue(d.add(ckResistor, {8, 9}), 1, 20);
-         setValue(d.add(ckCCCS, {9, 0, 10, 0}), 1, 2);
-         setValue(d.add(ckResistor, {10, 0}), 1, 1000);
-         setValue(d.add(ckCapacitor, {10, 0}), 1, 1e-12);
+         setValue(d.add(ComponentType::Resistor, {1, 0}), 1, 100);
+         setValue(d.add(ComponentType::Resistor, {3, 2}), 1, 1000);
+         setValue(d.add(ComponentType::Resistor, {2, 0}), 1, 100);
+         setValue(d.add(ComponentType::VCVS, {3, 0, 4, 0}), 1, 0.5);
+         setValue(d.add(ComponentType::Resistor, {4, 5}), 1, 50);
+         setValue(d.add(ComponentType::VCCS, {5, 0, 6, 0}), 1, 0.02);
+         setValue(d.add(ComponentType::Resistor, {6, 0}), 1, 100);
+         setValue(d.add(ComponentType::CCVS, {6, 7, 8, 0}), 1, 30);
+         setValue(d.add(ComponentType::Resistor, {7, 0}), 1, 50);
+         setValue(d.add(ComponentType::Resistor, {8, 9}), 1, 20);
+         setValue(d.add(ComponentType::CCCS, {9, 0, 10, 0}), 1, 2);
+         setValue(d.add(ComponentType::Resistor, {10, 0}), 1, 1000);
+         setValue(d.add(ComponentType::Capacitor, {10, 0}), 1, 1e-12);
          d.port(1, 1, 50);
          d.port(2, 10, 50);
          d.sweep(1e5, 1e9, 40, true);
@@ -217,10 +217,10 @@ std::vector<Case> generatedCircuits()
        [](Drawing& d) {
          // Common emitter with emitter degeneration and collector feedback; the default
          // transistor values of the template.
-         d.add(ckBipolar, {2, 1, 3});
-         setValue(d.add(ckResistor, {3, 0}), 1, 4.7);
-         setValue(d.add(ckResistor, {2, 1}), 1, 2000);
-         setValue(d.add(ckResistor, {2, 4}), 1, 10);
+         d.add(ComponentType::Bipolar, {2, 1, 3});
+         setValue(d.add(ComponentType::Resistor, {3, 0}), 1, 4.7);
+         setValue(d.add(ComponentType::Resistor, {2, 1}), 1, 2000);
+         setValue(d.add(ComponentType::Resistor, {2, 4}), 1, 10);
          d.port(1, 1, 50);
          d.port(2, 4, 50);
          d.sweep(1e6, 3e9, 45, false);
@@ -228,16 +228,16 @@ std::vector<Case> generatedCircuits()
       {"one_port", 1e-9,
        [](Drawing& d) {
          // Port 1 only, two points (ngspice runs them one by one).
-         setValue(d.add(ckResistor, {1, 2}), 1, 10);
-         setValue(d.add(ckCapacitor, {2, 0}), 1, 3e-12);
+         setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 10);
+         setValue(d.add(ComponentType::Capacitor, {2, 0}), 1, 3e-12);
          d.port(1, 1, 50);
          d.sweep(1e8, 1e9, 1, false);
        }},
       {"port_two_only", 1e-9,
        [](Drawing& d) {
          // Port 2 only: ngspice's port 1, its S_1_1 our S22.
-         setValue(d.add(ckInductor, {1, 0}), 1, 100e-9);
-         setValue(d.add(ckCapacitor, {1, 0}), 1, 10e-12);
+         setValue(d.add(ComponentType::Inductor, {1, 0}), 1, 100e-9);
+         setValue(d.add(ComponentType::Capacitor, {1, 0}), 1, 10e-12);
          d.port(2, 1, 75);
          d.sweep(1e7, 1e9, 20, true);
        }},
@@ -365,7 +365,7 @@ TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)
     const Tschema doc = ex.build();
     const bool hasBlock = std::any_of(
         doc.drawdat.components.begin(), doc.drawdat.components.end(),
-        [](const Tcomponent& c) { return c.ctype == ckSParam1 || c.ctype == ckSParam2; });
+        [](const Tcomponent& c) { return c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2; });
     if (hasBlock) {
       continue; // refused: see the test below
     }
@@ -431,8 +431,8 @@ TEST_F(SpiceAgainstNgspice, DataBlocksAreRefusedByName)
   EXPECT_FALSE(fs::exists(cir));
 
   Drawing d;
-  setValue(d.add(ckResistor, {1, 0}), 1, 50);
-  d.add(ckSParam1, {1, 0}).name = "ANT";
+  setValue(d.add(ComponentType::Resistor, {1, 0}), 1, 50);
+  d.add(ComponentType::SParam1, {1, 0}).name = "ANT";
   d.port(1, 1, 50);
   const std::string cct = path("block.cct");
   ASSERT_TRUE(saveSchematic(*d.doc, cct));

@@ -106,7 +106,7 @@ TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
   doc.datasets.onePort[50].name = "load.s1p";
   doc.datasets.onePort[50].points.append({1e9, {0.5, 0}});
   Tcomponent r;
-  r.ctype = ckResistor;
+  r.ctype = ComponentType::Resistor;
   doc.drawdat.components.append(r);
   doc.drawdat.UnconnectedMarkers.append({1, 2});
 
@@ -149,11 +149,11 @@ TEST_F(Placement, CopiesTheTemplateValuesOfTheKind)
   doc.lastR.value[1].nom = 470;
   doc.lastR.value[4].nom = 99; // beyond the three values a resistor takes
   doc.lastR.name = "not copied";
-  const PlacementResult r = placeComponent(doc, ckResistor, 2, {100, 100});
+  const PlacementResult r = placeComponent(doc, ComponentType::Resistor, 2, {100, 100});
   ASSERT_TRUE(r.placed());
   EXPECT_EQ(r.index, 1);
   const Tcomponent& c = doc.drawdat.components[1];
-  EXPECT_EQ(c.ctype, ckResistor);
+  EXPECT_EQ(c.ctype, ComponentType::Resistor);
   EXPECT_EQ(c.crot, 2);
   EXPECT_EQ(c.position, (TPoint{100, 100}));
   EXPECT_FALSE(c.selected);
@@ -163,28 +163,28 @@ TEST_F(Placement, CopiesTheTemplateValuesOfTheKind)
   EXPECT_EQ(c.pins.count, 2);
   EXPECT_EQ(c.pins.nodes[1], (TPoint{80, 100}));
 
-  ASSERT_TRUE(placeComponent(doc, ckVCCS, 1, {300, 300}).placed());
+  ASSERT_TRUE(placeComponent(doc, ComponentType::VCCS, 1, {300, 300}).placed());
   const Tcomponent& g = doc.drawdat.components[2];
   EXPECT_EQ(g.value[1].nom, 1);
   EXPECT_EQ(g.value[2], Ttolvalue{});
 
-  ASSERT_TRUE(placeComponent(doc, ckGround, 1, {400, 300}).placed());
+  ASSERT_TRUE(placeComponent(doc, ComponentType::Ground, 1, {400, 300}).placed());
   EXPECT_EQ(doc.drawdat.components[3].value[1], Ttolvalue{});
-  EXPECT_EQ(placeComponent(doc, 0, 1, {500, 300}).status, PlacementStatus::UnknownKind);
+  EXPECT_EQ(placeComponent(doc, kindOfCode(0), 1, {500, 300}).status, PlacementStatus::UnknownKind);
 }
 
 TEST_F(Placement, SamePositionIsIgnoredAndCapacityIsRefused)
 {
-  ASSERT_TRUE(placeComponent(doc, ckCapacitor, 1, {50, 50}).placed());
-  const PlacementResult again = placeComponent(doc, ckInductor, 1, {50, 50});
+  ASSERT_TRUE(placeComponent(doc, ComponentType::Capacitor, 1, {50, 50}).placed());
+  const PlacementResult again = placeComponent(doc, ComponentType::Inductor, 1, {50, 50});
   EXPECT_EQ(again.status, PlacementStatus::PositionTaken);
   EXPECT_EQ(again.message, "");
   EXPECT_EQ(doc.drawdat.components.count(), 1);
 
   for (int i = 2; i <= kMaxComponents; ++i) {
-    ASSERT_TRUE(placeComponent(doc, ckGround, 1, {10 * i, 0}).placed());
+    ASSERT_TRUE(placeComponent(doc, ComponentType::Ground, 1, {10 * i, 0}).placed());
   }
-  const PlacementResult full = placeComponent(doc, ckGround, 1, {0, 500});
+  const PlacementResult full = placeComponent(doc, ComponentType::Ground, 1, {0, 500});
   EXPECT_EQ(full.status, PlacementStatus::Full);
   EXPECT_EQ(full.message, "maximum of 1000 components");
   EXPECT_EQ(doc.drawdat.components.count(), kMaxComponents);
@@ -193,9 +193,9 @@ TEST_F(Placement, SamePositionIsIgnoredAndCapacityIsRefused)
 TEST_F(Placement, DataBlocksCountTheirDataSets)
 {
   doc.drawdat.onePortBlockCounter = 4; // left over from before the reset
-  ASSERT_TRUE(placeComponent(doc, ckSParam2, 1, {0, 0}).placed());
-  ASSERT_TRUE(placeComponent(doc, ckSParam2, 1, {100, 0}).placed());
-  ASSERT_TRUE(placeComponent(doc, ckSParam1, 1, {200, 0}).placed());
+  ASSERT_TRUE(placeComponent(doc, ComponentType::SParam2, 1, {0, 0}).placed());
+  ASSERT_TRUE(placeComponent(doc, ComponentType::SParam2, 1, {100, 0}).placed());
+  ASSERT_TRUE(placeComponent(doc, ComponentType::SParam1, 1, {200, 0}).placed());
   EXPECT_EQ(doc.drawdat.components[1].value[1].nom, 1);
   EXPECT_EQ(doc.drawdat.components[2].value[1].nom, 2);
   EXPECT_EQ(doc.drawdat.components[3].value[1].nom, 5);
@@ -208,7 +208,7 @@ TEST_F(Placement, BlockIndexesAreNeverShared)
   // A loaded drawing with 2-port blocks 1 and 3: the counters come from the blocks.
   for (int index : {3, 1}) {
     Tcomponent b;
-    b.ctype = ckSParam2;
+    b.ctype = ComponentType::SParam2;
     b.position = {index * 100, 0};
     b.value[1].nom = index;
     doc.drawdat.components.append(b);
@@ -216,20 +216,20 @@ TEST_F(Placement, BlockIndexesAreNeverShared)
   deriveBlockCounters(doc);
   EXPECT_EQ(doc.drawdat.twoPortBlockCounter, 3);
   EXPECT_EQ(doc.drawdat.onePortBlockCounter, 0);
-  ASSERT_TRUE(placeComponent(doc, ckSParam2, 1, {0, 500}).placed());
+  ASSERT_TRUE(placeComponent(doc, ComponentType::SParam2, 1, {0, 500}).placed());
   EXPECT_EQ(doc.drawdat.components.last().value[1].nom, 4);
 
   // Counter at 50: the lowest free index is taken, preferring an empty data set.
   doc.drawdat.twoPortBlockCounter = 50;
   doc.datasets.twoPort[2].points.append({});
-  EXPECT_EQ(nextBlockIndex(doc, ckSParam2), 5);
+  EXPECT_EQ(nextBlockIndex(doc, ComponentType::SParam2), 5);
 
   // Fill every index; the 51st block is refused with a message.
   for (int i = 5; i <= kMaxDataSets + 1; ++i) {
-    const PlacementResult r = placeComponent(doc, ckSParam2, 1, {i * 10, 900});
+    const PlacementResult r = placeComponent(doc, ComponentType::SParam2, 1, {i * 10, 900});
     ASSERT_TRUE(r.placed()) << i;
   }
-  const PlacementResult refused = placeComponent(doc, ckSParam2, 1, {0, 950});
+  const PlacementResult refused = placeComponent(doc, ComponentType::SParam2, 1, {0, 950});
   EXPECT_EQ(refused.status, PlacementStatus::NoFreeDataSet);
   EXPECT_EQ(refused.message, "maximum of 50 2-port data blocks");
   EXPECT_EQ(doc.drawdat.components.count(), kMaxDataSets);

@@ -17,18 +17,32 @@ namespace {
 
 TEST(ComponentKinds, EveryKindIsCompletelyDescribed)
 {
-  ASSERT_EQ(componentKinds().size(), static_cast<std::size_t>(ckLast - ckFirst + 1));
+  ASSERT_EQ(componentKinds().size(), static_cast<std::size_t>(kComponentTypeCount));
   std::set<std::string_view> codeNames;
-  for (int code = ckFirst; code <= ckLast; ++code) {
+  for (int code = 1; code <= kComponentTypeCount; ++code) {
     SCOPED_TRACE(code);
-    const ComponentKind* kind = findComponentKind(code);
+    ASSERT_TRUE(isKindCode(code));
+    const ComponentKind* kind = findComponentKind(kindOfCode(code));
     ASSERT_NE(kind, nullptr);
     EXPECT_EQ(kind->code(), code);
     EXPECT_EQ(&componentKind(kind->type), kind);
     EXPECT_TRUE(codeNames.insert(kind->codeName).second) << kind->codeName;
     EXPECT_FALSE(kind->title.empty());
-    ASSERT_NE(symbolFor(code), nullptr);
-    EXPECT_EQ(kind->pins, symbolFor(code)->pins.count);
+    ASSERT_NE(symbolFor(kind->type), nullptr);
+    EXPECT_EQ(symbolFor(kind->type), symbolFor(code));
+    EXPECT_EQ(kind->pins, symbolFor(kind->type)->pins.count);
+
+    // The parameters the editor relies on by name exist: the tuned value, the value the
+    // previews show, the data set of a block.
+    if (!kind->tunedParameter.empty()) {
+      EXPECT_NE(kind->parameter(kind->tunedParameter), nullptr) << kind->tunedParameter;
+      EXPECT_GE(kind->tunedSlot(), 1);
+    }
+    if (!kind->previewParameter.empty()) {
+      EXPECT_NE(kind->parameter(kind->previewParameter), nullptr) << kind->previewParameter;
+    }
+    EXPECT_EQ(kind->dataBlock != DataBlock::None, kind->parameter("dataSet") != nullptr);
+    EXPECT_EQ(kind->hasProperties(), kind->type != ComponentType::Ground);
 
     // Every parameter named once, in a real slot, with sane dialog limits; every slot from
     // 1 to the highest used is described (no slot the code reads goes unnamed).
@@ -57,15 +71,17 @@ TEST(ComponentKinds, EveryKindIsCompletelyDescribed)
       EXPECT_EQ(kind->templateValues, 0);
     }
   }
-  EXPECT_EQ(findComponentKind(0), nullptr);
-  EXPECT_EQ(findComponentKind(ckLast + 1), nullptr);
-  EXPECT_EQ(findComponentKind(ckPort1), nullptr);
+  EXPECT_EQ(findComponentKind(kindOfCode(0)), nullptr);
+  EXPECT_EQ(findComponentKind(kindOfCode(kComponentTypeCount + 1)), nullptr);
+  EXPECT_EQ(findComponentKind(kindOfCode(ckPort1)), nullptr);
+  EXPECT_FALSE(isKindCode(0));
+  EXPECT_FALSE(isKindCode(kComponentTypeCount + 1));
 }
 
 TEST(ComponentKinds, ParametersReadAndWriteTheirSlots)
 {
   Tcomponent bjt;
-  bjt.ctype = ckBipolar;
+  bjt.ctype = ComponentType::Bipolar;
   setParameterValue(bjt, "ro", 4700);
   setParameterValue(bjt, "surfaceMount", 1);
   EXPECT_EQ(bjt.value[2].maxtol, 4700);
@@ -74,7 +90,7 @@ TEST(ComponentKinds, ParametersReadAndWriteTheirSlots)
   EXPECT_THROW(parameterValue(bjt, "inductance"), std::out_of_range);
 
   Tcomponent l;
-  l.ctype = ckInductor;
+  l.ctype = ComponentType::Inductor;
   l.value[2].nom = 40;
   l.value[3].nom = 1e8;
   l.value[4].nom = 2e9;
@@ -89,7 +105,7 @@ TEST(ComponentKinds, ParametersReadAndWriteTheirSlots)
 
 TEST(ComponentKinds, ZeroReplacementsAndTemplateDefaults)
 {
-  auto replaced = [](int kind, int slot) {
+  auto replaced = [](ComponentType kind, int slot) {
     Tcomponent c;
     c.ctype = kind;
     for (int k = 1; k <= kValuesPerComponent; ++k) {
@@ -99,18 +115,18 @@ TEST(ComponentKinds, ZeroReplacementsAndTemplateDefaults)
     EXPECT_EQ(c.value[slot].mintol, 0.5);
     return c.value[slot].nom;
   };
-  EXPECT_EQ(replaced(ckResistor, 1), 1e-6);
-  EXPECT_EQ(replaced(ckCapacitor, 1), 1e-20);
-  EXPECT_EQ(replaced(ckCapacitor, 2), 0.0); // Q is not divided by when the model is off
-  EXPECT_EQ(replaced(ckInductor, 1), 1e-20);
-  EXPECT_EQ(replaced(ckOpAmp, 1), 1e-20);
-  EXPECT_EQ(replaced(ckOpAmp, 2), 1e-20);
-  EXPECT_EQ(replaced(ckOpAmp, 3), 0.0);
-  EXPECT_EQ(replaced(ckTxLine, 1), 1e-20);
-  EXPECT_EQ(replaced(ckTxLine, 2), 1.0);
-  EXPECT_EQ(replaced(ckTxLine, 3), 1e-20);
-  EXPECT_EQ(replaced(ckVCVS, 1), 0.0);
-  EXPECT_EQ(replaced(ckSParam2, 1), 0.0);
+  EXPECT_EQ(replaced(ComponentType::Resistor, 1), 1e-6);
+  EXPECT_EQ(replaced(ComponentType::Capacitor, 1), 1e-20);
+  EXPECT_EQ(replaced(ComponentType::Capacitor, 2), 0.0); // Q is not divided by when the model is off
+  EXPECT_EQ(replaced(ComponentType::Inductor, 1), 1e-20);
+  EXPECT_EQ(replaced(ComponentType::OpAmp, 1), 1e-20);
+  EXPECT_EQ(replaced(ComponentType::OpAmp, 2), 1e-20);
+  EXPECT_EQ(replaced(ComponentType::OpAmp, 3), 0.0);
+  EXPECT_EQ(replaced(ComponentType::TxLine, 1), 1e-20);
+  EXPECT_EQ(replaced(ComponentType::TxLine, 2), 1.0);
+  EXPECT_EQ(replaced(ComponentType::TxLine, 3), 1e-20);
+  EXPECT_EQ(replaced(ComponentType::VCVS, 1), 0.0);
+  EXPECT_EQ(replaced(ComponentType::SParam2, 1), 0.0);
 
   // The template defaults are the ones the descriptions give, and what they leave unset
   // stays as it was.

@@ -22,7 +22,7 @@ TEST(SnapToGrid, RoundsToNearestTenWithHalvesToEven)
   EXPECT_EQ(SnapToGrid(TPoint{15, -26}), (TPoint{20, -30}));
 }
 
-Tcomponent placed(int kind, int crot, TPoint at)
+Tcomponent placed(ComponentType kind, int crot, TPoint at)
 {
   Tcomponent c;
   c.ctype = kind;
@@ -34,7 +34,7 @@ Tcomponent placed(int kind, int crot, TPoint at)
 
 TEST(ComputePinPositions, ResistorInBothOrientations)
 {
-  Tcomponent r = placed(ckResistor, 1, {100, 100});
+  Tcomponent r = placed(ComponentType::Resistor, 1, {100, 100});
   ASSERT_EQ(r.pins.count, 2);
   EXPECT_EQ(r.pins.nodes[1], (TPoint{100, 80}));
   EXPECT_EQ(r.pins.nodes[2], (TPoint{100, 120}));
@@ -49,52 +49,52 @@ TEST(ComputePinPositions, OrientationByKind)
 {
   struct Case
   {
-    int kind;
+    ComponentType kind;
     TPoint pins2[5]; // expected pins in orientation 2 at (0, 0)
   };
   const Case cases[] = {
-      {ckCapacitor, {{-20, 0}, {20, 0}}},
-      {ckInductor, {{-20, 0}, {20, 0}}},
-      {ckTxLine, {{-20, 0}, {20, 0}}},
-      {ckSParam1, {{-20, 0}, {20, 0}}},
-      {ckGround, {{0, 0}}},
-      {ckOpAmp, {{20, -10}, {20, 10}, {-30, 0}}},
-      {ckSParam2, {{30, -10}, {-30, -10}, {0, 30}}},
-      {ckBipolar, {{-10, -20}, {10, 0}, {-10, 20}, {0, 0}, {0, 0}}},
-      {ckTransformer, {{-20, 20}, {20, 20}, {-20, -20}, {20, -20}}},
-      {ckMutual, {{-20, 20}, {20, 20}, {-20, -20}, {20, -20}}},
-      {ckVCVS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
-      {ckVCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
-      {ckCCVS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
-      {ckCCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ComponentType::Capacitor, {{-20, 0}, {20, 0}}},
+      {ComponentType::Inductor, {{-20, 0}, {20, 0}}},
+      {ComponentType::TxLine, {{-20, 0}, {20, 0}}},
+      {ComponentType::SParam1, {{-20, 0}, {20, 0}}},
+      {ComponentType::Ground, {{0, 0}}},
+      {ComponentType::OpAmp, {{20, -10}, {20, 10}, {-30, 0}}},
+      {ComponentType::SParam2, {{30, -10}, {-30, -10}, {0, 30}}},
+      {ComponentType::Bipolar, {{-10, -20}, {10, 0}, {-10, 20}, {0, 0}, {0, 0}}},
+      {ComponentType::Transformer, {{-20, 20}, {20, 20}, {-20, -20}, {20, -20}}},
+      {ComponentType::Mutual, {{-20, 20}, {20, 20}, {-20, -20}, {20, -20}}},
+      {ComponentType::VCVS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ComponentType::VCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ComponentType::CCVS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
+      {ComponentType::CCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
   };
   for (const Case& c : cases) {
     const Tcomp* symbol = symbolFor(c.kind);
     ASSERT_NE(symbol, nullptr);
     const TPoint at{300, 200};
     Tcomponent comp = placed(c.kind, 2, at);
-    ASSERT_EQ(comp.pins.count, symbol->pins.count) << "kind " << c.kind;
+    ASSERT_EQ(comp.pins.count, symbol->pins.count) << "kind " << kindCode(c.kind);
     for (int i = 1; i <= comp.pins.count; ++i) {
       const TPoint want{c.pins2[i - 1].x + at.x, c.pins2[i - 1].y + at.y};
-      EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << c.kind << " pin " << i;
+      EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << kindCode(c.kind) << " pin " << i;
     }
     // Turning back restores the pins of orientation 1, which are the symbol's own.
     comp.crot = 1;
     ComputePinPositions(comp);
     for (int i = 1; i <= comp.pins.count; ++i) {
       const TPoint want{symbol->pins.nodes[i].x + at.x, symbol->pins.nodes[i].y + at.y};
-      EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << c.kind << " pin " << i;
+      EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << kindCode(c.kind) << " pin " << i;
     }
   }
 }
 
 TEST(ComputePinPositions, UnknownKindOrOrientationIsHarmless)
 {
-  EXPECT_EQ(placed(0, 1, {10, 10}).pins.count, 0);
-  EXPECT_EQ(placed(99, 2, {10, 10}).pins.count, 0);
-  EXPECT_EQ(placed(ckPort1, 1, {10, 10}).pins.count, 0);
+  EXPECT_EQ(placed(kindOfCode(0), 1, {10, 10}).pins.count, 0);
+  EXPECT_EQ(placed(kindOfCode(99), 2, {10, 10}).pins.count, 0);
+  EXPECT_EQ(placed(kindOfCode(ckPort1), 1, {10, 10}).pins.count, 0);
   // Any orientation other than 2 leaves the pins as defined.
-  Tcomponent r = placed(ckResistor, 7, {0, 0});
+  Tcomponent r = placed(ComponentType::Resistor, 7, {0, 0});
   EXPECT_EQ(r.pins.nodes[1], (TPoint{0, -20}));
 }
 

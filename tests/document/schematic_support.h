@@ -35,7 +35,7 @@ inline Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool pct
   return v;
 }
 
-inline Tcomponent component(const std::string& name, int ctype, int crot, TPoint at, int seed)
+inline Tcomponent component(const std::string& name, ComponentType ctype, int crot, TPoint at, int seed)
 {
   Tcomponent c;
   c.name = name;
@@ -76,7 +76,7 @@ inline Tschema richDocument()
                              &doc.lastCCVS,  &doc.lastCCCS, &doc.lasttxln};
   int seed = 1;
   for (Tcomponent* t : templates) {
-    *t = component("T" + std::to_string(seed), seed, seed % 3, {seed, -seed}, seed);
+    *t = component("T" + std::to_string(seed), kindOfCode(seed), seed % 3, {seed, -seed}, seed);
     ++seed;
   }
   doc.plotformat = PlotFormat::Polar;
@@ -97,16 +97,16 @@ inline Tschema richDocument()
   TDrawData& d = doc.drawdat;
   d.P1 = {{100, 200}, {120, 200}, 50, true, 1};
   d.P2 = {{-400, 2000}, {-420, 2000}, 75.5, false, 2};
-  d.components.append(component("R1", ckResistor, 1, {100, 100}, 3));
+  d.components.append(component("R1", ComponentType::Resistor, 1, {100, 100}, 3));
   d.components.append(component("C\xe9 \xb5"
                                 "F",
-                                ckCapacitor, 2, {200, 100}, 4)); // Latin-1 bytes
-  d.components.append(component(std::string(kMaxNameLength, 'n'), ckInductor, 1, {300, 100}, 5));
-  d.components.append(component("  spaced = {x} ", ckSParam2, 2, {400, 100}, 6));
+                                ComponentType::Capacitor, 2, {200, 100}, 4)); // Latin-1 bytes
+  d.components.append(component(std::string(kMaxNameLength, 'n'), ComponentType::Inductor, 1, {300, 100}, 5));
+  d.components.append(component("  spaced = {x} ", ComponentType::SParam2, 2, {400, 100}, 6));
   d.components.last().value[1].nom = 7;
-  d.components.append(component("", ckSParam1, 1, {500, 100}, 7));
+  d.components.append(component("", ComponentType::SParam1, 1, {500, 100}, 7));
   d.components.last().value[1].nom = 3;
-  d.components.append(component("Q1", ckBipolar, 1, {-600, -100}, 8));
+  d.components.append(component("Q1", ComponentType::Bipolar, 1, {-600, -100}, 8));
   d.twoPortBlockCounter = 7;
   d.onePortBlockCounter = 3;
 

@@ -1,3 +1,4 @@
+#include "document/componentkinds.h"
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 
@@ -48,7 +49,7 @@ std::vector<std::string> linesOf(const std::string& text)
 TEST(SchematicWriter, LayoutOfTheFile)
 {
   Tschema doc = resetDocument();
-  doc.drawdat.components.append(testing::component("R1", ckResistor, 1, {100, 100}, 1));
+  doc.drawdat.components.append(testing::component("R1", ComponentType::Resistor, 1, {100, 100}, 1));
   doc.drawdat.components[1].value[1] = testing::tol(50, -1, 1, true, true);
   doc.datasets.onePort[2].points.append({1e9, {0.5, -2}});
   const std::string text = schematicText(doc);
@@ -222,7 +223,7 @@ TEST(SchematicReader, LongTextsAreCut)
   over.drawdat.texts.append({{0, 0}, "123", false, "line 1\nline 2" + std::string(80, 'z')});
   const Tschema back = readIntoReset(schematicText(over));
   EXPECT_EQ(back.lastR.name, std::string(255, 'a'));
-  EXPECT_EQ(back.lastR.ctype, 0);
+  EXPECT_EQ(back.lastR.ctype, kindOfCode(0));
   EXPECT_EQ(back.drawdat.texts[1].size, "12");
   EXPECT_EQ(back.drawdat.texts[1].text, ("line 1 line 2" + std::string(80, 'z')).substr(0, 64));
 }
@@ -326,6 +327,29 @@ TEST(SchematicReader, DrawingCountsAreReplacedAndCountersDerived)
   EXPECT_TRUE(doc.datasets.twoPort[7].inUse());
 }
 
+// A kind code the program does not know is kept as read, so that saving gives it back
+// unchanged; the known codes read as their kinds.
+TEST(SchematicReader, KindCodesSurviveAsRead)
+{
+  const std::string text = "drawdat{\r\ncomponent{\r\nctype=99\r\n}\r\n"
+                           "component{\r\nctype=-3\r\n}\r\n"
+                           "component{\r\nctype=14\r\n}\r\n}\r\n";
+  const Tschema doc = readIntoReset(text);
+  ASSERT_EQ(doc.drawdat.components.count(), 3);
+  EXPECT_EQ(kindCode(doc.drawdat.components[1].ctype), 99);
+  EXPECT_EQ(findComponentKind(doc.drawdat.components[1].ctype), nullptr);
+  EXPECT_EQ(kindCode(doc.drawdat.components[2].ctype), -3);
+  EXPECT_TRUE(doc.drawdat.components[3].ctype == ComponentType::CCVS);
+  const std::string saved = schematicText(doc);
+  const std::vector<std::string> lines = linesOf(saved);
+  for (const char* line : {"ctype=99", "ctype=-3", "ctype=14"}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+  }
+  Tschema again = resetDocument();
+  ASSERT_TRUE(readSchematicText(again, saved).ok());
+  EXPECT_EQ(schematicText(again), saved);
+}
+
 TEST(SchematicReader, RecordsReadKeysInAnyOrderAndSkipUnknownOnes)
 {
   const std::string text =
@@ -349,7 +373,7 @@ TEST(SchematicReader, RecordsReadKeysInAnyOrderAndSkipUnknownOnes)
   ASSERT_TRUE(readSchematicText(doc, text).ok());
   EXPECT_EQ(doc.lastR.crot, 3); // a key present twice takes its last value
   EXPECT_EQ(doc.lastR.name, "R =7");
-  EXPECT_EQ(doc.lastR.ctype, 1);
+  EXPECT_EQ(kindCode(doc.lastR.ctype), 1);
   EXPECT_EQ(doc.lastR.value[2].nom, 4700);
   EXPECT_EQ(doc.lastR.value[2].mintol, -5);
   EXPECT_EQ(doc.lastR.value[2].maxtol, 0.01);

@@ -147,7 +147,7 @@ TEST(SchematicFuzz, MutatedFiles)
 TEST(SchematicFuzz, EveryTruncation)
 {
   Tschema doc = testing::resetDocument();
-  doc.drawdat.components.append(testing::component("R1", ckResistor, 1, {0, 0}, 1));
+  doc.drawdat.components.append(testing::component("R1", ComponentType::Resistor, 1, {0, 0}, 1));
   doc.drawdat.wires.append({false, false, {0, 0}, {10, 0}});
   doc.datasets.onePort[1].points.append({1e9, {0.5, 0.25}});
   const std::string text = schematicText(doc);

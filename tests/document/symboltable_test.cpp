@@ -19,21 +19,21 @@ TEST(SymbolTable, EveryKindOnceWithItsClassAndSizes)
     TPoint anchor;
   };
   const Case cases[] = {
-      {ckResistor, kClassQuarterTurn, 2, 6, {10, 0}},
-      {ckCapacitor, kClassQuarterTurn, 2, 6, {10, 0}},
-      {ckInductor, kClassQuarterTurn, 2, 12, {10, 0}},
-      {ckGround, kClassGround, 1, 4, {0, 0}},
-      {ckOpAmp, kClassMirrored, 3, 9, {0, 20}},
-      {ckTxLine, kClassQuarterTurn, 2, 16, {10, 0}},
-      {ckSParam2, kClassMirrored, 3, 9, {-25, -35}},
-      {ckSParam1, kClassQuarterTurn, 2, 6, {17, 8}},
-      {ckTransformer, kClassQuarterTurn, 4, 39, {10, 0}},
-      {ckMutual, kClassQuarterTurn, 4, 36, {10, 0}},
-      {ckBipolar, kClassMirrored, 5, 9, {10, 0}},
-      {ckVCVS, kClassMirrored, 4, 10, {-20, -35}},
-      {ckVCCS, kClassMirrored, 4, 10, {-20, -35}},
-      {ckCCVS, kClassMirrored, 4, 11, {-20, -35}},
-      {ckCCCS, kClassMirrored, 4, 11, {-20, -35}},
+      {kindCode(ComponentType::Resistor), kClassQuarterTurn, 2, 6, {10, 0}},
+      {kindCode(ComponentType::Capacitor), kClassQuarterTurn, 2, 6, {10, 0}},
+      {kindCode(ComponentType::Inductor), kClassQuarterTurn, 2, 12, {10, 0}},
+      {kindCode(ComponentType::Ground), kClassGround, 1, 4, {0, 0}},
+      {kindCode(ComponentType::OpAmp), kClassMirrored, 3, 9, {0, 20}},
+      {kindCode(ComponentType::TxLine), kClassQuarterTurn, 2, 16, {10, 0}},
+      {kindCode(ComponentType::SParam2), kClassMirrored, 3, 9, {-25, -35}},
+      {kindCode(ComponentType::SParam1), kClassQuarterTurn, 2, 6, {17, 8}},
+      {kindCode(ComponentType::Transformer), kClassQuarterTurn, 4, 39, {10, 0}},
+      {kindCode(ComponentType::Mutual), kClassQuarterTurn, 4, 36, {10, 0}},
+      {kindCode(ComponentType::Bipolar), kClassMirrored, 5, 9, {10, 0}},
+      {kindCode(ComponentType::VCVS), kClassMirrored, 4, 10, {-20, -35}},
+      {kindCode(ComponentType::VCCS), kClassMirrored, 4, 10, {-20, -35}},
+      {kindCode(ComponentType::CCVS), kClassMirrored, 4, 11, {-20, -35}},
+      {kindCode(ComponentType::CCCS), kClassMirrored, 4, 11, {-20, -35}},
       {ckPort1, kClassPort1, 1, 15, {-10, -25}},
       {ckPort2, kClassPort2, 1, 18, {-10, -25}},
   };
@@ -65,7 +65,7 @@ TEST(SymbolTable, SharedPiecesAgree)
 {
   // The right transformer winding is the left one mirrored; the mutual inductance is the
   // transformer without its three core lines.
-  const auto tr = segmentsOf(ckTransformer);
+  const auto tr = segmentsOf(kindCode(ComponentType::Transformer));
   for (int i = 0; i < 18; ++i) {
     const TSegment& l = tr[static_cast<std::size_t>(i)];
     const TSegment& r = tr[static_cast<std::size_t>(21 + i)];
@@ -73,17 +73,17 @@ TEST(SymbolTable, SharedPiecesAgree)
   }
   auto withoutCore = tr;
   withoutCore.erase(withoutCore.begin() + 18, withoutCore.begin() + 21);
-  EXPECT_EQ(withoutCore, segmentsOf(ckMutual));
+  EXPECT_EQ(withoutCore, segmentsOf(kindCode(ComponentType::Mutual)));
   EXPECT_EQ(tr[18], (TSegment{kSegmentLine, 0, -15, 0, 15}));
 
   // The current-controlled sources are the voltage-controlled ones plus the sensing short.
   const TSegment sense{kSegmentLine, -10, -20, -10, 20};
-  auto ccvs = segmentsOf(ckVCVS);
+  auto ccvs = segmentsOf(kindCode(ComponentType::VCVS));
   ccvs.push_back(sense);
-  EXPECT_EQ(ccvs, segmentsOf(ckCCVS));
-  auto cccs = segmentsOf(ckVCCS);
+  EXPECT_EQ(ccvs, segmentsOf(kindCode(ComponentType::CCVS)));
+  auto cccs = segmentsOf(kindCode(ComponentType::VCCS));
   cccs.push_back(sense);
-  EXPECT_EQ(cccs, segmentsOf(ckCCCS));
+  EXPECT_EQ(cccs, segmentsOf(kindCode(ComponentType::CCCS)));
 
   // Both ports share the octagon and the earth mark.
   const auto p1 = segmentsOf(ckPort1);
@@ -97,7 +97,7 @@ TEST(SymbolTable, SharedPiecesAgree)
     for (const TSegment& s : c.segments) {
       if (s.type == kSegmentEllipse) {
         ++ellipses;
-        EXPECT_GE(c.kind, ckVCVS);
+        EXPECT_GE(c.kind, kindCode(ComponentType::VCVS));
       }
     }
   }
@@ -111,7 +111,7 @@ TEST(SymbolTable, PinsLieOnTheSymbolsLeads)
   for (const Tcomp& c : symbolTable()) {
     for (int i = 1; i <= c.pins.count; ++i) {
       const TPoint p = c.pins.nodes[i];
-      if (c.kind == ckBipolar && i >= 4) {
+      if (c.kind == kindCode(ComponentType::Bipolar) && i >= 4) {
         EXPECT_EQ(p, (TPoint{0, 0}));
         continue;
       }

@@ -8,7 +8,7 @@ namespace {
 
 TEST_F(EditorTest, CopyThenPasteTwiceGivesTwoCopiesAtTheSameOffset)
 {
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   wire(100, 120, 100, 200);
   d.texts.append(Ttextitem{{130, 95}, "8", false, "R1"});
   d.lines.append(Tshape{1, false, {0, 0}, {50, 50}});
@@ -47,12 +47,12 @@ TEST_F(EditorTest, CopyThenPasteTwiceGivesTwoCopiesAtTheSameOffset)
 
 TEST_F(EditorTest, DuplicateAndCut)
 {
-  place(ckCapacitor, 100, 100);
+  place(ComponentType::Capacitor, 100, 100);
   click(100, 100);
   ed.keyPress('D', true);
   ASSERT_EQ(d.components.count(), 2);
   EXPECT_EQ(d.components[2].position, (TPoint{120, 120}));
-  EXPECT_EQ(d.components[2].ctype, ckCapacitor);
+  EXPECT_EQ(d.components[2].ctype, ComponentType::Capacitor);
 
   click(100, 100);
   ed.keyPress('X', true);
@@ -68,7 +68,7 @@ TEST_F(EditorTest, CopyReplacesEveryCategory)
 {
   // Copying only a component must not leave wires of an earlier copy in the clipboard, even
   // when the drawing has no wires left.
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   wire(100, 120, 100, 200);
   ed.mousePress(MouseButton::Left, 0, 0);
   ed.mouseRelease(MouseButton::Left, 300, 300);
@@ -89,12 +89,12 @@ protected:
   {
     host.onEditComponent = [this](int i) {
       const int n = static_cast<int>(d.components[i].value[1].nom);
-      if (d.components[i].ctype != ckSParam2) return;
+      if (d.components[i].ctype != ComponentType::SParam2) return;
       doc.datasets.twoPort[n].name = "amp" + std::to_string(n) + ".s2p";
       doc.datasets.twoPort[n].points.append(point2(1e9));
       doc.datasets.twoPort[n].points.append(point2(2e9));
     };
-    place(ckSParam2, 100, 100);
+    place(ComponentType::SParam2, 100, 100);
     host.onEditComponent = nullptr;
   }
   T2pdatarray& set(int n) { return doc.datasets.twoPort[n]; }

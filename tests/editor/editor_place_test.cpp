@@ -14,10 +14,10 @@ TEST_F(EditorTest, StartsInSelectModeUnmodified)
 
 TEST_F(EditorTest, ResistorWiredToPortAndGround)
 {
-  const int r = place(ckResistor, 102, 98); // snapped to (100, 100)
+  const int r = place(ComponentType::Resistor, 102, 98); // snapped to (100, 100)
   ASSERT_EQ(r, 1);
   const Tcomponent& res = d.components[1];
-  EXPECT_EQ(res.ctype, ckResistor);
+  EXPECT_EQ(res.ctype, ComponentType::Resistor);
   EXPECT_EQ(res.position, (TPoint{100, 100}));
   EXPECT_EQ(res.crot, 1);
   EXPECT_DOUBLE_EQ(res.value[1].nom, 50); // from the template
@@ -39,7 +39,7 @@ TEST_F(EditorTest, ResistorWiredToPortAndGround)
 
   // The ground's pin lands on the resistor's lower pin: no dialog, and a zero-length wire
   // records the junction.
-  place(ckGround, 100, 130);
+  place(ComponentType::Ground, 100, 130);
   ASSERT_EQ(d.components.count(), 2);
   EXPECT_EQ(d.components[2].pins.nodes[1], (TPoint{100, 120}));
   EXPECT_EQ(host.editedComponents.size(), 1u);
@@ -51,7 +51,7 @@ TEST_F(EditorTest, ResistorWiredToPortAndGround)
 TEST_F(EditorTest, CancelledDialogRemovesTheNewComponent)
 {
   host.defaultComponentAnswer = false;
-  place(ckCapacitor, 100, 100);
+  place(ComponentType::Capacitor, 100, 100);
   EXPECT_EQ(d.components.count(), 0);
   EXPECT_FALSE(ed.canUndo()); // nothing changed, nothing to undo
   EXPECT_EQ(ed.mode(), emSelect);
@@ -59,25 +59,25 @@ TEST_F(EditorTest, CancelledDialogRemovesTheNewComponent)
 
 TEST_F(EditorTest, PlacingOnAnotherComponentIsIgnored)
 {
-  place(ckResistor, 100, 100);
-  ed.startPlacing(ckInductor);
+  place(ComponentType::Resistor, 100, 100);
+  ed.startPlacing(ComponentType::Inductor);
   click(100, 100);
   EXPECT_EQ(d.components.count(), 1);
   EXPECT_TRUE(prompts.messages.empty());
-  EXPECT_EQ(ed.mode(), ckInductor); // still placing
+  EXPECT_EQ(ed.mode(), placingMode(ComponentType::Inductor)); // still placing
 }
 
 TEST_F(EditorTest, OutlineStartsOffSheetNearTheEdge)
 {
   ed.mouseMove(5, 300);
   ed.keyPress('R');
-  EXPECT_EQ(ed.mode(), ckResistor);
+  EXPECT_EQ(ed.mode(), placingMode(ComponentType::Resistor));
   ASSERT_TRUE(ed.overlay().outline);
   EXPECT_EQ(ed.overlay().outline->at, kNoPoint);
   ed.mouseMove(203, 296);
   ASSERT_TRUE(ed.overlay().outline);
   EXPECT_EQ(ed.overlay().outline->at, (TPoint{200, 300}));
-  EXPECT_EQ(ed.overlay().outline->kind, ckResistor);
+  EXPECT_EQ(ed.overlay().outline->kind, kindCode(ComponentType::Resistor));
 
   // Space while placing flips the outline and the next component's orientation.
   ed.keyPress(kKeySpace);
@@ -92,8 +92,8 @@ TEST_F(EditorTest, OutlineStartsOffSheetNearTheEdge)
 TEST_F(EditorTest, RememberLastComponentKeepsPlacing)
 {
   env.rememberlastcomp = true;
-  place(ckResistor, 100, 100);
-  EXPECT_EQ(ed.mode(), ckResistor);
+  place(ComponentType::Resistor, 100, 100);
+  EXPECT_EQ(ed.mode(), placingMode(ComponentType::Resistor));
   ASSERT_TRUE(ed.overlay().outline);
   EXPECT_EQ(ed.overlay().outline->at, kNoPoint); // restarted off-sheet
   click(200, 100);
@@ -127,7 +127,7 @@ TEST_F(EditorTest, PortOutlineAppearsAtFirstMovement)
 
 TEST_F(EditorTest, ToolbarDragPlacesOnlyOnTheSheet)
 {
-  ed.beginToolbarDrag(ckInductor);
+  ed.beginToolbarDrag(ComponentType::Inductor);
   EXPECT_EQ(ed.overlay().outline->at, kNoPoint);
   ed.mouseMove(-20, 50);
   ed.toolbarRelease(-20, 50);
@@ -135,14 +135,14 @@ TEST_F(EditorTest, ToolbarDragPlacesOnlyOnTheSheet)
   ed.mouseMove(150, 150);
   ed.toolbarRelease(150, 150);
   ASSERT_EQ(d.components.count(), 1);
-  EXPECT_EQ(d.components[1].ctype, ckInductor);
+  EXPECT_EQ(d.components[1].ctype, ComponentType::Inductor);
 }
 
 TEST_F(EditorTest, DataBlocksGetSuccessiveDataSets)
 {
-  place(ckSParam2, 100, 100);
-  place(ckSParam2, 200, 100);
-  place(ckSParam1, 300, 100);
+  place(ComponentType::SParam2, 100, 100);
+  place(ComponentType::SParam2, 200, 100);
+  place(ComponentType::SParam1, 300, 100);
   EXPECT_DOUBLE_EQ(d.components[1].value[1].nom, 1);
   EXPECT_DOUBLE_EQ(d.components[2].value[1].nom, 2);
   EXPECT_DOUBLE_EQ(d.components[3].value[1].nom, 1);
@@ -151,13 +151,13 @@ TEST_F(EditorTest, DataBlocksGetSuccessiveDataSets)
 TEST_F(EditorTest, CapacityMessages)
 {
   Tcomponent filler;
-  filler.ctype = ckResistor;
+  filler.ctype = ComponentType::Resistor;
   filler.crot = 1;
   for (int i = 0; i < kMaxComponents; ++i) {
     filler.position = {10 * i, 5000};
     d.components.append(filler);
   }
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   EXPECT_TRUE(prompts.saw("maximum of 1000 components"));
   EXPECT_EQ(prompts.messages.back().kind, ScriptedPrompts::Kind::Error);
   EXPECT_EQ(d.components.count(), kMaxComponents);

@@ -11,7 +11,7 @@ class WiredResistor : public EditorTest
 protected:
   WiredResistor()
   {
-    place(ckResistor, 100, 100);
+    place(ComponentType::Resistor, 100, 100);
     placePort(1, 20, 80);
     wire(40, 80, 100, 80);
     wire(100, 120, 100, 200);
@@ -149,7 +149,7 @@ TEST_F(WiredResistor, DeleteSelection)
 
 TEST_F(EditorTest, DoubleClickEditsAndSwallowsTheSecondPress)
 {
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   d.P1.pos = {300, 100};
   d.P1.crot = 1;
   d.texts.append(Ttextitem{{500, 500}, "8", false, "hello"});
@@ -187,7 +187,7 @@ TEST_F(EditorTest, DoubleClickEditsAndSwallowsTheSecondPress)
 
 TEST_F(EditorTest, PopupMenus)
 {
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   rightClick(400, 400);
   ASSERT_EQ(host.popups.size(), 1u);
   const PopupMenu& sheet = host.popups[0];
@@ -212,7 +212,7 @@ TEST_F(EditorTest, PopupMenus)
 
   // While placing: the drag menu; choosing Orientation turns the outline.
   ed.mouseMove(300, 300);
-  ed.startPlacing(ckCapacitor);
+  ed.startPlacing(ComponentType::Capacitor);
   host.popupAnswers.push_back(PopupCommand::Orientation);
   rightClick(300, 300);
   EXPECT_EQ(host.popups.back().kind, PopupKind::Drag);
@@ -225,7 +225,7 @@ TEST_F(EditorTest, PopupMenus)
   // The sheet menu places parts; a disabled item cannot be chosen.
   host.popupAnswers.push_back(PopupCommand::Inductor);
   rightClick(400, 400);
-  EXPECT_EQ(ed.mode(), ckInductor);
+  EXPECT_EQ(ed.mode(), placingMode(ComponentType::Inductor));
   ed.keyPress(kKeyEscape);
   host.popupAnswers.push_back(PopupCommand::Delete); // not on the sheet menu
   rightClick(400, 400);
@@ -239,8 +239,8 @@ TEST_F(EditorTest, PopupMenus)
 
 TEST_F(EditorTest, TuneModeReopensTheDialogUntilCancel)
 {
-  place(ckResistor, 100, 100);
-  place(ckGround, 100, 130);
+  place(ComponentType::Resistor, 100, 100);
+  place(ComponentType::Ground, 100, 130);
   d.P1.pos = {20, 80};
   d.P1.crot = 1;
   ed.setTuneMode(true);

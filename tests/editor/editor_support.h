@@ -119,7 +119,7 @@ protected:
     ed.mouseRelease(MouseButton::Right, x, y);
   }
   // Places a component of `kind` at (x, y) with the dialog answering OK.
-  int place(int kind, int x, int y)
+  int place(ComponentType kind, int x, int y)
   {
     ed.mouseMove(x, y);
     ed.startPlacing(kind);

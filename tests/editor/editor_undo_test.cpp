@@ -13,7 +13,7 @@ TEST_F(EditorTest, EveryKindOfChangeUndoesAndRedoes)
     std::function<void()> act;
   };
   const std::vector<Step> steps = {
-      {"place", [&] { place(ckResistor, 100, 100); }},
+      {"place", [&] { place(ComponentType::Resistor, 100, 100); }},
       {"wire", [&] { wire(100, 120, 100, 200); }},
       {"move", [&] { drag(100, 100, 200, 100); }},
       {"rotate",
@@ -102,16 +102,16 @@ TEST_F(EditorTest, EveryKindOfChangeUndoesAndRedoes)
 
 TEST_F(EditorTest, ANewChangeDropsTheRedoSteps)
 {
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   ASSERT_TRUE(ed.undo());
   EXPECT_TRUE(ed.canRedo());
-  place(ckCapacitor, 200, 100);
+  place(ComponentType::Capacitor, 200, 100);
   EXPECT_FALSE(ed.canRedo());
 }
 
 TEST_F(EditorTest, ClicksAndCancelledDialogsLeaveNoUndoStep)
 {
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   ASSERT_TRUE(ed.undo());
   ASSERT_TRUE(ed.redo());
   click(100, 100);
@@ -125,7 +125,7 @@ TEST_F(EditorTest, ClicksAndCancelledDialogsLeaveNoUndoStep)
 
 TEST_F(EditorTest, NewDocumentClearsTheHistory)
 {
-  place(ckResistor, 100, 100);
+  place(ComponentType::Resistor, 100, 100);
   ed.resetForNewDocument();
   EXPECT_FALSE(ed.canUndo());
   EXPECT_FALSE(ed.canRedo());

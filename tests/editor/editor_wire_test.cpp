@@ -61,13 +61,13 @@ TEST_F(EditorTest, ChainConnectingWiresDrawsAPolyline)
 TEST_F(EditorTest, PinOnWireInteriorSplitsTheWire)
 {
   d.wires.append(Tshort{false, false, {100, 0}, {100, 200}});
-  place(ckResistor, 200, 100); // pins (200, 80) and (200, 120): not on the wire
+  place(ComponentType::Resistor, 200, 100); // pins (200, 80) and (200, 120): not on the wire
   EXPECT_EQ(d.wires.count(), 1);
-  place(ckResistor, 120, 80); // turned to lie across? no: pins (120, 60), (120, 100)
+  place(ComponentType::Resistor, 120, 80); // turned to lie across? no: pins (120, 60), (120, 100)
   EXPECT_EQ(d.wires.count(), 1);
   ed.keyPress(kKeySpace); // orientation 2 for the next one
   ed.mouseMove(120, 100);
-  ed.startPlacing(ckCapacitor);
+  ed.startPlacing(ComponentType::Capacitor);
   click(120, 150); // pins (100, 150) and (140, 150): the left one on the wire
   ASSERT_EQ(d.wires.count(), 2);
   EXPECT_TRUE(hasWire({100, 0}, {100, 150}));

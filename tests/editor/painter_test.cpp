@@ -21,7 +21,7 @@ struct Painted
   TenvironmentProps env;
   Painted() { ClearSchema(doc, env); }
 
-  Tcomponent& place(int kind, int crot, TPoint at)
+  Tcomponent& place(ComponentType kind, int crot, TPoint at)
   {
     const PlacementResult r = placeComponent(doc, kind, crot, at);
     EXPECT_TRUE(r.placed());
@@ -48,7 +48,7 @@ TEST(SchematicPainter, ResistorLabelsInBothOrientations)
 {
   Painted p;
   p.env.gridon = false;
-  p.place(ckResistor, 1, {100, 100});
+  p.place(ComponentType::Resistor, 1, {100, 100});
   RecordingCanvas c = p.paint();
   expectText(c, "50R", 110, 85);
   expectText(c, "+1%,-1%", 110, 97);
@@ -79,41 +79,41 @@ TEST(SchematicPainter, LabelTextAndPlaceForEveryKind)
 {
   struct Case
   {
-    int kind;
+    ComponentType kind;
     int crot;
     std::vector<std::pair<std::string, CanvasPoint>> lines;
   };
   const TPoint at{200, 300};
   const std::vector<Case> cases = {
-      {ckResistor, 1, {{"50R", {210, 285}}, {"+1%,-1%", {210, 297}}}},
-      {ckResistor, 2, {{"50R", {185, 307}}, {"+1%,-1%", {185, 319}}}},
-      {ckCapacitor, 1, {{"10pF", {210, 285}}, {"+2%,-2%", {210, 297}}}},
-      {ckCapacitor, 2, {{"10pF", {185, 307}}}},
-      {ckInductor, 1, {{"10nH", {210, 285}}, {"+5%,-5%", {210, 297}}}},
-      {ckInductor, 2, {{"10nH", {185, 307}}}},
-      {ckOpAmp, 1, {{"Ri=1MR", {200, 320}}, {"Ro=0.1R", {200, 335}}, {"OLgain=120dB", {200, 350}}}},
-      {ckOpAmp, 2, {{"Ri=1MR", {200, 320}}}},
-      {ckTxLine,
+      {ComponentType::Resistor, 1, {{"50R", {210, 285}}, {"+1%,-1%", {210, 297}}}},
+      {ComponentType::Resistor, 2, {{"50R", {185, 307}}, {"+1%,-1%", {185, 319}}}},
+      {ComponentType::Capacitor, 1, {{"10pF", {210, 285}}, {"+2%,-2%", {210, 297}}}},
+      {ComponentType::Capacitor, 2, {{"10pF", {185, 307}}}},
+      {ComponentType::Inductor, 1, {{"10nH", {210, 285}}, {"+5%,-5%", {210, 297}}}},
+      {ComponentType::Inductor, 2, {{"10nH", {185, 307}}}},
+      {ComponentType::OpAmp, 1, {{"Ri=1MR", {200, 320}}, {"Ro=0.1R", {200, 335}}, {"OLgain=120dB", {200, 350}}}},
+      {ComponentType::OpAmp, 2, {{"Ri=1MR", {200, 320}}}},
+      {ComponentType::TxLine,
        1,
        {{"Zo=50R  +5R-5R", {210, 285}},
         {"v=300M m/s", {210, 297}},
         {"l=0.01 m  +2%,-2%", {210, 309}}}},
-      {ckTxLine, 2, {{"Zo=50R  +5R-5R", {185, 307}}, {"l=0.01 m  +2%,-2%", {185, 331}}}},
-      {ckTransformer, 1, {{"   1:1", {210, 297}}}},
-      {ckTransformer, 2, {{"   1:1", {185, 319}}}},
-      {ckBipolar,
+      {ComponentType::TxLine, 2, {{"Zo=50R  +5R-5R", {185, 307}}, {"l=0.01 m  +2%,-2%", {185, 331}}}},
+      {ComponentType::Transformer, 1, {{"   1:1", {210, 297}}}},
+      {ComponentType::Transformer, 2, {{"   1:1", {185, 319}}}},
+      {ComponentType::Bipolar,
        1,
        {{"  ballpark, leaded", {210, 300}},
         {"  hfe=100, Ft=3GHz", {210, 315}},
         {"  Ccb=500fF, Ic=5mA", {210, 330}}}},
-      {ckBipolar, 2, {{"  ballpark, leaded", {210, 300}}}},
-      {ckVCVS, 1, {{"G=1V/V", {180, 265}}}},
-      {ckVCCS, 2, {{"gm=1A/V", {180, 265}}}},
-      {ckCCVS, 1, {{"a=1V/A", {180, 265}}}},
-      {ckCCCS, 2, {{"B=1A/A", {180, 265}}}},
+      {ComponentType::Bipolar, 2, {{"  ballpark, leaded", {210, 300}}}},
+      {ComponentType::VCVS, 1, {{"G=1V/V", {180, 265}}}},
+      {ComponentType::VCCS, 2, {{"gm=1A/V", {180, 265}}}},
+      {ComponentType::CCVS, 1, {{"a=1V/A", {180, 265}}}},
+      {ComponentType::CCCS, 2, {{"B=1A/A", {180, 265}}}},
   };
   for (const Case& tc : cases) {
-    SCOPED_TRACE("kind " + std::to_string(tc.kind) + " crot " + std::to_string(tc.crot));
+    SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(tc.crot));
     Painted p;
     p.env.gridon = false;
     p.place(tc.kind, tc.crot, at);
@@ -125,11 +125,11 @@ TEST(SchematicPainter, LabelTextAndPlaceForEveryKind)
 
 TEST(SchematicPainter, KindsWithoutLabels)
 {
-  for (int kind : {ckGround, ckMutual}) {
+  for (ComponentType kind : {ComponentType::Ground, ComponentType::Mutual}) {
     Painted p;
     p.env.gridon = false;
     p.place(kind, 1, {200, 200});
-    EXPECT_TRUE(p.paint().texts().empty()) << kind;
+    EXPECT_TRUE(p.paint().texts().empty()) << kindCode(kind);
   }
 }
 
@@ -137,7 +137,7 @@ TEST(SchematicPainter, GroundFlipsUpwardsInOrientation2)
 {
   Painted p;
   p.env.gridon = false;
-  Tcomponent& g = p.place(ckGround, 1, {100, 100});
+  Tcomponent& g = p.place(ComponentType::Ground, 1, {100, 100});
   RecordingCanvas c = p.paint();
   EXPECT_TRUE(c.hasLine(100, 90, 100, 95));
   EXPECT_TRUE(c.hasLine(95, 95, 105, 95));
@@ -159,7 +159,7 @@ TEST(SchematicPainter, MirroredSymbolsAndEllipses)
 {
   Painted p;
   p.env.gridon = false;
-  Tcomponent& vcvs = p.place(ckVCVS, 1, {100, 100});
+  Tcomponent& vcvs = p.place(ComponentType::VCVS, 1, {100, 100});
   RecordingCanvas c = p.paint();
   auto ellipses = c.opsOfKind(CanvasOp::Kind::Ellipse);
   ASSERT_EQ(ellipses.size(), 1u);
@@ -179,8 +179,8 @@ TEST(SchematicPainter, DataBlockMarksAndNames)
 {
   Painted p;
   p.env.gridon = false;
-  p.place(ckSParam2, 1, {200, 200});
-  p.place(ckSParam1, 1, {400, 200});
+  p.place(ComponentType::SParam2, 1, {200, 200});
+  p.place(ComponentType::SParam1, 1, {400, 200});
   Tcomponent& two = p.doc.drawdat.components[1];
   Tcomponent& one = p.doc.drawdat.components[2];
   p.doc.datasets.twoPort[1].name = "amp.s2p";
@@ -226,8 +226,8 @@ TEST(SchematicPainter, MovingSelectionOmitsItsLabels)
 {
   Painted p;
   p.env.gridon = false;
-  p.place(ckResistor, 1, {100, 100}).selected = true;
-  p.place(ckResistor, 1, {300, 100});
+  p.place(ComponentType::Resistor, 1, {100, 100}).selected = true;
+  p.place(ComponentType::Resistor, 1, {300, 100});
   SchematicPaintOptions moving;
   moving.moving = true;
   const RecordingCanvas c = p.paint({}, 96, moving);
@@ -239,7 +239,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
 {
   TDataSets sets;
   Tcomponent cap;
-  cap.ctype = ckCapacitor;
+  cap.ctype = ComponentType::Capacitor;
   cap.value[1] = {4.7e-12, -10, 10, 0, true, true};
   cap.value[2].nom = 200;
   cap.value[3].nom = 1e8;
@@ -250,13 +250,13 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   EXPECT_EQ(l[1], "Q=200 @100MHz");
   EXPECT_EQ(l[2], "Q mode=2 SRF=1.5GHz");
 
-  cap.ctype = ckInductor;
+  cap.ctype = ComponentType::Inductor;
   cap.value[1] = {2.2e-6, -0.1e-6, 0.2e-6, 0, true, false};
   l = ComponentLabelLines(cap, sets);
   EXPECT_EQ(l[0], "2.2uH  +200nH-100nH");
 
   Tcomponent t;
-  t.ctype = ckTransformer;
+  t.ctype = ComponentType::Transformer;
   t.value[1] = {4, 1, 0, 0, true, false};
   t.value[2].nom = 1e-6;
   t.value[3].nom = 0.95;
@@ -264,7 +264,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   EXPECT_EQ(l[1], "   1:4, Lp=1uH, k=0.95");
 
   Tcomponent q;
-  q.ctype = ckBipolar;
+  q.ctype = ComponentType::Bipolar;
   q.value[1].nom = 80;
   q.value[2] = {2, 10, 1e5, 0, false, false};
   q.value[3] = {3e-12, 1e-12, 2e-11, 0, false, false};
@@ -280,7 +280,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
 
   // An op-amp read from a damaged file with zero gain must not print "nan" or "inf".
   Tcomponent op;
-  op.ctype = ckOpAmp;
+  op.ctype = ComponentType::OpAmp;
   op.value[3].nom = 0;
   const std::string gain = ComponentLabelLines(op, sets)[2];
   EXPECT_EQ(gain.find("nan"), std::string::npos);
@@ -402,7 +402,7 @@ TEST(SchematicPainter, PortsWithImpedanceLabels)
 TEST(SchematicPainter, ScaledPrintingAndGrid)
 {
   Painted p;
-  p.place(ckResistor, 1, {100, 100});
+  p.place(ComponentType::Resistor, 1, {100, 100});
   RecordingCanvas c = p.paint({10, 20, 3, 1});
   expectText(c, "50R", 360, 315); // 3 * (110 + 10), 3 * (85 + 20)
   EXPECT_EQ(c.findText("50R")->font.size, 24);
@@ -440,15 +440,15 @@ TEST(PreviewPainter, ShortLabelsAndNoValueMark)
 {
   TenvironmentProps env;
   std::vector<Tcomponent> comps(3);
-  comps[0].ctype = ckResistor;
+  comps[0].ctype = ComponentType::Resistor;
   comps[0].crot = 2;
   comps[0].position = {100, 100};
   comps[0].value[1].nom = 4700;
-  comps[1].ctype = ckCapacitor;
+  comps[1].ctype = ComponentType::Capacitor;
   comps[1].crot = 1;
   comps[1].position = {200, 100};
   comps[1].value[1].nom = kNoValueMark;
-  comps[2].ctype = ckGround;
+  comps[2].ctype = ComponentType::Ground;
   comps[2].crot = 1;
   comps[2].position = {200, 140};
   std::vector<Tshort> wires{{false, false, {0, 0}, {100, 0}}};
@@ -480,7 +480,7 @@ TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
   ClearSchema(doc, env);
   doc.drawdat.texts.append({{40, 50}, "8", true, "abc"});
   EditorOverlay o;
-  o.outline = PlacementOutline{ckResistor, 2, {100, 100}};
+  o.outline = PlacementOutline{kindCode(ComponentType::Resistor), 2, {100, 100}};
   o.rubberLine = std::make_pair(TPoint{0, 0}, TPoint{30, 0});
   o.rubberBand = std::make_pair(TPoint{50, 60}, TPoint{10, 20});
   o.frameSelectedTexts = true;
@@ -519,17 +519,17 @@ TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
 {
   TenvironmentProps env;
   TDataSets sets;
-  for (int kind = ckFirst; kind <= ckLast; ++kind) {
+  for (const ComponentKind& kind : componentKinds()) {
     for (int crot : {1, 2}) {
-      SCOPED_TRACE("kind " + std::to_string(kind) + " crot " + std::to_string(crot));
+      SCOPED_TRACE("kind " + std::to_string(kind.code()) + " crot " + std::to_string(crot));
       Tcomponent c;
-      c.ctype = kind;
+      c.ctype = kind.type;
       c.crot = crot;
       c.position = {200, 300};
       ComputePinPositions(c);
       RecordingCanvas canvas;
       PaintComponent(canvas, c, sets, {}, env);
-      const Tcomp* symbol = symbolFor(kind);
+      const Tcomp* symbol = symbolFor(kind.type);
       ASSERT_NE(symbol, nullptr);
       const auto lines = canvas.lines();
       const auto ellipses = canvas.opsOfKind(CanvasOp::Kind::Ellipse);

@@ -28,14 +28,14 @@ Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool percent)
 TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
 {
   Tcomponent r;
-  r.ctype = ckResistor;
+  r.ctype = ComponentType::Resistor;
   storeResistance(tol(0.0, -1, 1, true, true), r);
   EXPECT_EQ(r.value[1].nom, 1e-6);
   EXPECT_EQ(r.value[1].mintol, -1);
   storeResistance(tol(-3.0, 0, 0, false, false), r); // only an exact zero is replaced
   EXPECT_EQ(r.value[1].nom, -3.0);
 
-  for (int kind : {ckCapacitor, ckInductor}) {
+  for (ComponentType kind : {ComponentType::Capacitor, ComponentType::Inductor}) {
     Tcomponent c;
     c.ctype = kind;
     ReactiveForm form;
@@ -62,7 +62,7 @@ TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
 TEST(PropertyMapping, ReactiveFormMapsTheModelSlots)
 {
   Tcomponent c;
-  c.ctype = ckCapacitor;
+  c.ctype = ComponentType::Capacitor;
   c.value[1].actual = 7.0; // the last run's value is not the dialog's business
   ReactiveForm form;
   form.value = tol(1e-11, -2, 2, true, true);
@@ -140,21 +140,21 @@ TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
   ClearSchema(*doc, TenvironmentProps{});
   const struct
   {
-    int ctype;
+    ComponentType ctype;
     Tcomponent Tschema::*tmpl;
   } kinds[] = {
-      {ckResistor, &Tschema::lastR},    {ckCapacitor, &Tschema::lastC},
-      {ckInductor, &Tschema::lastL},    {ckOpAmp, &Tschema::lastopamp},
-      {ckTxLine, &Tschema::lasttxln},   {ckTransformer, &Tschema::lastTransformer},
-      {ckMutual, &Tschema::lastMutual}, {ckBipolar, &Tschema::lastBipolar},
-      {ckVCVS, &Tschema::lastVCVS},     {ckVCCS, &Tschema::lastVCCS},
-      {ckCCVS, &Tschema::lastCCVS},     {ckCCCS, &Tschema::lastCCCS},
+      {ComponentType::Resistor, &Tschema::lastR},    {ComponentType::Capacitor, &Tschema::lastC},
+      {ComponentType::Inductor, &Tschema::lastL},    {ComponentType::OpAmp, &Tschema::lastopamp},
+      {ComponentType::TxLine, &Tschema::lasttxln},   {ComponentType::Transformer, &Tschema::lastTransformer},
+      {ComponentType::Mutual, &Tschema::lastMutual}, {ComponentType::Bipolar, &Tschema::lastBipolar},
+      {ComponentType::VCVS, &Tschema::lastVCVS},     {ComponentType::VCCS, &Tschema::lastVCCS},
+      {ComponentType::CCVS, &Tschema::lastCCVS},     {ComponentType::CCCS, &Tschema::lastCCCS},
   };
   for (const auto& k : kinds) {
     Tcomponent comp;
     comp.ctype = k.ctype;
     for (int slot = 1; slot <= 5; ++slot)
-      comp.value[slot].maxtol = 42.0 + k.ctype + slot;
+      comp.value[slot].maxtol = 42.0 + kindCode(k.ctype) + slot;
     const Tcomponent old = (*doc).*k.tmpl;
     copyToTemplate(*doc, comp);
     const Tcomponent& now = (*doc).*k.tmpl;
@@ -162,16 +162,17 @@ TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
       // Only the slots a new component takes are confirmed values.
       EXPECT_EQ(now.value[slot],
                 slot <= templateValueCount(k.ctype) ? comp.value[slot] : old.value[slot])
-          << k.ctype << " " << slot;
+          << kindCode(k.ctype) << " " << slot;
     }
     EXPECT_EQ(templateFor(*doc, k.ctype), &((*doc).*k.tmpl));
   }
-  for (int kind : {ckGround, ckSParam2, ckSParam1, 0, 16}) {
+  for (ComponentType kind : {ComponentType::Ground, ComponentType::SParam2, ComponentType::SParam1,
+                             kindOfCode(0), kindOfCode(16)}) {
     EXPECT_EQ(templateFor(*doc, kind), nullptr);
   }
   const auto before = std::make_unique<Tschema>(*doc);
   Tcomponent block;
-  block.ctype = ckSParam2;
+  block.ctype = ComponentType::SParam2;
   block.value[1].nom = 99;
   copyToTemplate(*doc, block);
   EXPECT_TRUE(*doc == *before);
@@ -267,7 +268,7 @@ TEST(PropertyMapping, BipolarSlotsRoundTrip)
 TEST(SParamBlockMapping, ToleranceFactorsAndIndex)
 {
   Tcomponent b;
-  b.ctype = ckSParam2;
+  b.ctype = ComponentType::SParam2;
   storeSParamBlockForm({5.0, 10.0, true}, b);
   EXPECT_EQ(b.value[2], tol(1, -5, 5, true, true));
   EXPECT_EQ(b.value[3], tol(1, -10, 10, true, true));
@@ -300,31 +301,31 @@ TEST(SParamBlockMapping, DataSetsTravelThroughTheBuffer)
   buffer.points.append({1e9, {0.5, -1.0}, {2.0, 0.5}, {0.1, 0.2}, {0.3, 0.4}});
   buffer.points.append({2e9, {0.4, -1.5}, {1.8, 0.4}, {0.1, 0.3}, {0.3, 0.5}});
 
-  ASSERT_TRUE(storeBlockDataSet(*doc, ckSParam2, 3, buffer, "LNA"));
+  ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam2, 3, buffer, "LNA"));
   EXPECT_EQ(doc->datasets.twoPort[3].name, "LNA");
   EXPECT_EQ(doc->datasets.twoPort[3].points, buffer.points);
-  const T2pdatarray again = blockBufferFromDataSet(*doc, ckSParam2, 3);
+  const T2pdatarray again = blockBufferFromDataSet(*doc, ComponentType::SParam2, 3);
   EXPECT_EQ(again.points, buffer.points);
 
-  ASSERT_TRUE(storeBlockDataSet(*doc, ckSParam1, 50, buffer, "ant"));
+  ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam1, 50, buffer, "ant"));
   const T1pdatarray& one = doc->datasets.onePort[50];
   EXPECT_EQ(one.name, "ant");
   ASSERT_EQ(one.numpoints(), 2);
   EXPECT_EQ(one.points[2].freq, 2e9);
   EXPECT_EQ(one.points[2].s11, (TMagAngle{0.4, -1.5}));
-  const T2pdatarray oneBuffer = blockBufferFromDataSet(*doc, ckSParam1, 50);
+  const T2pdatarray oneBuffer = blockBufferFromDataSet(*doc, ComponentType::SParam1, 50);
   ASSERT_EQ(oneBuffer.numpoints(), 2);
   EXPECT_EQ(oneBuffer.points[1].s11, (TMagAngle{0.5, -1.0}));
   EXPECT_EQ(oneBuffer.points[1].s21, TMagAngle{});
   EXPECT_EQ(oneBuffer.name, "ant");
 
   // Storing an empty buffer empties the set.
-  ASSERT_TRUE(storeBlockDataSet(*doc, ckSParam2, 3, T2pdatarray{}, ""));
+  ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam2, 3, T2pdatarray{}, ""));
   EXPECT_FALSE(doc->datasets.twoPort[3].inUse());
 
   for (int bad : {0, 51, -1}) {
-    EXPECT_FALSE(storeBlockDataSet(*doc, ckSParam2, bad, buffer, "x"));
-    EXPECT_EQ(blockBufferFromDataSet(*doc, ckSParam1, bad).numpoints(), 0);
+    EXPECT_FALSE(storeBlockDataSet(*doc, ComponentType::SParam2, bad, buffer, "x"));
+    EXPECT_EQ(blockBufferFromDataSet(*doc, ComponentType::SParam1, bad).numpoints(), 0);
   }
 }
 
@@ -340,10 +341,10 @@ TEST(SParamBlockMapping, GridRowsShowUnitsAndDegrees)
   EXPECT_EQ(one, (std::vector<std::string>{"1.5GHz", "0.500", "-90.000\xB0"}));
   EXPECT_EQ(blockGridRow(T2pPoint{123456.0, {}, {}, {}, {}}, 3)[0], "123.456kHz");
 
-  EXPECT_EQ(blockGridHeadings(ckSParam2).size(), 9u);
-  EXPECT_EQ(blockGridHeadings(ckSParam1),
+  EXPECT_EQ(blockGridHeadings(ComponentType::SParam2).size(), 9u);
+  EXPECT_EQ(blockGridHeadings(ComponentType::SParam1),
             (std::vector<std::string>{"Freq(Hz)", "S11Mag", "S11Ang"}));
-  EXPECT_EQ(blockGridHeadings(ckSParam2)[8], "S22Ang");
+  EXPECT_EQ(blockGridHeadings(ComponentType::SParam2)[8], "S22Ang");
 
   EXPECT_EQ(fixedText(std::nan(""), 3), "0.000");
   EXPECT_EQ(fixedText(std::numeric_limits<double>::infinity(), 0).size(), 309u);

@@ -16,7 +16,7 @@
 namespace norvane {
 namespace {
 
-RecordingCanvas paintOne(int kind, int crot, Tschema& doc, TenvironmentProps& env)
+RecordingCanvas paintOne(ComponentType kind, int crot, Tschema& doc, TenvironmentProps& env)
 {
   ClearSchema(doc, env);
   env.gridon = false;
@@ -31,31 +31,31 @@ TEST(SymbolOrientation, OneSegmentOfEveryKindInBothOrientations)
 {
   struct Case
   {
-    int kind;
+    ComponentType kind;
     const char* segment; // as tabled, for the failure message
     std::array<int, 4> crot1;
     std::array<int, 4> crot2;
   };
   const Case cases[] = {
-      {ckResistor, "(5,-10)-(5,10)", {205, 290, 205, 310}, {190, 295, 210, 295}},
-      {ckCapacitor, "(-10,-3)-(10,-3)", {190, 297, 210, 297}, {197, 310, 197, 290}},
-      {ckInductor, "(5,-15)-(8,-10)", {205, 285, 208, 290}, {185, 295, 190, 292}},
-      {ckGround, "(-3,-3)-(3,-3)", {197, 297, 203, 297}, {197, 293, 203, 293}},
-      {ckOpAmp, "(20,0)-(30,0)", {220, 300, 230, 300}, {180, 300, 170, 300}},
-      {ckTxLine, "(-7,-10)-(-7,10)", {193, 290, 193, 310}, {190, 307, 210, 307}},
-      {ckSParam2, "(10,-5)-(5,-10)", {210, 295, 205, 290}, {190, 295, 195, 290}},
-      {ckSParam1, "(0,12)-(0,20)", {200, 312, 200, 320}, {212, 300, 220, 300}},
-      {ckTransformer, "(-3,-15)-(-3,15)", {197, 285, 197, 315}, {185, 303, 215, 303}},
-      {ckMutual, "(-10,-17)-(-10,-19)", {190, 283, 190, 281}, {183, 310, 181, 310}},
-      {ckBipolar, "(0,-5)-(10,-10)", {200, 295, 210, 290}, {200, 295, 190, 290}},
-      {ckVCVS, "(17,-13)-(17,-18)", {217, 287, 217, 282}, {183, 287, 183, 282}},
-      {ckVCCS, "(-5,10)-(-10,5)", {195, 310, 190, 305}, {205, 310, 210, 305}},
-      {ckCCVS, "(-10,-20)-(-10,20)", {190, 280, 190, 320}, {210, 280, 210, 320}},
-      {ckCCCS, "(-10,-20)-(-10,20)", {190, 280, 190, 320}, {210, 280, 210, 320}},
+      {ComponentType::Resistor, "(5,-10)-(5,10)", {205, 290, 205, 310}, {190, 295, 210, 295}},
+      {ComponentType::Capacitor, "(-10,-3)-(10,-3)", {190, 297, 210, 297}, {197, 310, 197, 290}},
+      {ComponentType::Inductor, "(5,-15)-(8,-10)", {205, 285, 208, 290}, {185, 295, 190, 292}},
+      {ComponentType::Ground, "(-3,-3)-(3,-3)", {197, 297, 203, 297}, {197, 293, 203, 293}},
+      {ComponentType::OpAmp, "(20,0)-(30,0)", {220, 300, 230, 300}, {180, 300, 170, 300}},
+      {ComponentType::TxLine, "(-7,-10)-(-7,10)", {193, 290, 193, 310}, {190, 307, 210, 307}},
+      {ComponentType::SParam2, "(10,-5)-(5,-10)", {210, 295, 205, 290}, {190, 295, 195, 290}},
+      {ComponentType::SParam1, "(0,12)-(0,20)", {200, 312, 200, 320}, {212, 300, 220, 300}},
+      {ComponentType::Transformer, "(-3,-15)-(-3,15)", {197, 285, 197, 315}, {185, 303, 215, 303}},
+      {ComponentType::Mutual, "(-10,-17)-(-10,-19)", {190, 283, 190, 281}, {183, 310, 181, 310}},
+      {ComponentType::Bipolar, "(0,-5)-(10,-10)", {200, 295, 210, 290}, {200, 295, 190, 290}},
+      {ComponentType::VCVS, "(17,-13)-(17,-18)", {217, 287, 217, 282}, {183, 287, 183, 282}},
+      {ComponentType::VCCS, "(-5,10)-(-10,5)", {195, 310, 190, 305}, {205, 310, 210, 305}},
+      {ComponentType::CCVS, "(-10,-20)-(-10,20)", {190, 280, 190, 320}, {210, 280, 210, 320}},
+      {ComponentType::CCCS, "(-10,-20)-(-10,20)", {190, 280, 190, 320}, {210, 280, 210, 320}},
   };
   for (const Case& tc : cases) {
     for (int crot : {1, 2}) {
-      SCOPED_TRACE("kind " + std::to_string(tc.kind) + " crot " + std::to_string(crot) + " " +
+      SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(crot) + " " +
                    tc.segment);
       Tschema doc;
       TenvironmentProps env;
@@ -73,7 +73,7 @@ TEST(SymbolOrientation, LabelsOfSourcesAndDataBlocksInBothOrientations)
 {
   struct Case
   {
-    int kind;
+    ComponentType kind;
     int crot;
     const char* text;
     int x, y;
@@ -81,15 +81,15 @@ TEST(SymbolOrientation, LabelsOfSourcesAndDataBlocksInBothOrientations)
   // Mirrored kinds keep their labels at the anchor in both orientations; the 1-port block
   // turns with its label lines (anchor (17, 8): x + 8 - 15, y + 17 - 3).
   const Case cases[] = {
-      {ckVCVS, 2, "G=1V/V", 180, 265},   {ckVCCS, 1, "gm=1A/V", 180, 265},
-      {ckCCVS, 2, "a=1V/A", 180, 265},   {ckCCCS, 1, "B=1A/A", 180, 265},
-      {ckSParam1, 1, "S1P", 192, 293},   {ckSParam1, 2, "S1P", 192, 293},
-      {ckSParam2, 1, "S2P", 190, 297},   {ckSParam2, 2, "S2P", 190, 297},
-      {ckSParam2, 1, "0", 205, 322},     {ckSParam2, 2, "0", 205, 322},
-      {ckOpAmp, 2, "Ro=0.1R", 200, 335}, {ckBipolar, 2, "  Ccb=500fF, Ic=5mA", 210, 330},
+      {ComponentType::VCVS, 2, "G=1V/V", 180, 265},   {ComponentType::VCCS, 1, "gm=1A/V", 180, 265},
+      {ComponentType::CCVS, 2, "a=1V/A", 180, 265},   {ComponentType::CCCS, 1, "B=1A/A", 180, 265},
+      {ComponentType::SParam1, 1, "S1P", 192, 293},   {ComponentType::SParam1, 2, "S1P", 192, 293},
+      {ComponentType::SParam2, 1, "S2P", 190, 297},   {ComponentType::SParam2, 2, "S2P", 190, 297},
+      {ComponentType::SParam2, 1, "0", 205, 322},     {ComponentType::SParam2, 2, "0", 205, 322},
+      {ComponentType::OpAmp, 2, "Ro=0.1R", 200, 335}, {ComponentType::Bipolar, 2, "  Ccb=500fF, Ic=5mA", 210, 330},
   };
   for (const Case& tc : cases) {
-    SCOPED_TRACE("kind " + std::to_string(tc.kind) + " crot " + std::to_string(tc.crot));
+    SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(tc.crot));
     Tschema doc;
     TenvironmentProps env;
     const RecordingCanvas c = paintOne(tc.kind, tc.crot, doc, env);

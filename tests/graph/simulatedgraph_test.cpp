@@ -30,7 +30,7 @@ protected:
     doc.drawdat.P2.pos = {180, 100}; // connects at (160, 100)
     doc.drawdat.P2.crot = 1;
     Tcomponent r;
-    r.ctype = ckResistor;
+    r.ctype = ComponentType::Resistor;
     r.crot = 2; // pins (120, 100) and (160, 100)
     r.position = {140, 100};
     r.value[1].nom = r.value[1].actual = 25.0;
@@ -103,7 +103,7 @@ TEST_F(SimulatedGraph, OnePortCircuitTurnsCirclesOffAndDisablesButtons)
 {
   doc.drawdat.P2.pos = kPortNotPlaced;
   Tcomponent g;
-  g.ctype = ckGround;
+  g.ctype = ComponentType::Ground;
   g.crot = 1;
   g.position = {160, 110}; // pin at (160, 100)
   ComputePinPositions(g);

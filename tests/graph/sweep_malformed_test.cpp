@@ -77,31 +77,32 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
     std::function<void(Circuit&)> spoil;
   };
   const Case cases[] = {
-      {"zero inductance", [](Circuit& c) { c.add(ckInductor, 180, 120, 1, 0.0); }},
-      {"zero resistance", [](Circuit& c) { c.add(ckResistor, 180, 120, 1, 0.0); }},
-      {"NaN capacitance", [](Circuit& c) { c.add(ckCapacitor, 180, 120, 1, kNaN); }},
-      {"infinite resistance", [](Circuit& c) { c.add(ckResistor, 180, 120, 1, kInf); }},
-      {"unknown kind", [](Circuit& c) { c.add(99, 180, 120, 1, 1.0); }},
-      {"kind zero", [](Circuit& c) { c.add(0, 180, 120, 1, 1.0); }},
-      {"block without data", [](Circuit& c) { c.add(ckSParam2, 180, 130, 1, 77.0); }},
+      {"zero inductance", [](Circuit& c) { c.add(ComponentType::Inductor, 180, 120, 1, 0.0); }},
+      {"zero resistance", [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 1, 0.0); }},
+      {"NaN capacitance", [](Circuit& c) { c.add(ComponentType::Capacitor, 180, 120, 1, kNaN); }},
+      {"infinite resistance", [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 1, kInf); }},
+      {"unknown kind", [](Circuit& c) { c.add(kindOfCode(99), 180, 120, 1, 1.0); }},
+      {"kind zero", [](Circuit& c) { c.add(kindOfCode(0), 180, 120, 1, 1.0); }},
+      {"block without data", [](Circuit& c) { c.add(ComponentType::SParam2, 180, 130, 1, 77.0); }},
       {"line of zero velocity",
        [](Circuit& c) {
-         Tcomponent& t = c.add(ckTxLine, 180, 120, 1, 50.0);
+         Tcomponent& t = c.add(ComponentType::TxLine, 180, 120, 1, 50.0);
          t.value[3].nom = 0.1;
        }},
-      {"transformer without turns", [](Circuit& c) { c.add(ckTransformer, 180, 120, 1, 0.0); }},
+      {"transformer without turns", [](Circuit& c) { c.add(ComponentType::Transformer, 180, 120, 1, 0.0); }},
       {"mutual with zero turns",
        [](Circuit& c) {
-         Tcomponent& m = c.add(ckMutual, 180, 120, 1, 0.0);
+         Tcomponent& m = c.add(ComponentType::Mutual, 180, 120, 1, 0.0);
          m.value[5].TolEn = true;
          m.value[1].TolEn = true;
        }},
-      {"bipolar of zeros", [](Circuit& c) { c.add(ckBipolar, 180, 120, 1, 0.0); }},
-      {"op-amp of zeros", [](Circuit& c) { c.add(ckOpAmp, 180, 120, 1, 0.0); }},
+      {"bipolar of zeros", [](Circuit& c) { c.add(ComponentType::Bipolar, 180, 120, 1, 0.0); }},
+      {"op-amp of zeros", [](Circuit& c) { c.add(ComponentType::OpAmp, 180, 120, 1, 0.0); }},
       {"controlled sources",
        [](Circuit& c) {
-         for (int k = ckVCVS; k <= ckCCCS; ++k) {
-           c.add(k, 180, 120 + 60 * (k - ckVCVS), 1, 1e30);
+         const int first = kindCode(ComponentType::VCVS);
+         for (int k = first; k <= kindCode(ComponentType::CCCS); ++k) {
+           c.add(kindOfCode(k), 180, 120 + 60 * (k - first), 1, 1e30);
          }
        }},
       {"bad sweep",
@@ -125,7 +126,7 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
          c.doc.drawdat.P2.pos = {-5, 100};
        }},
       {"port orientation 7", [](Circuit& c) { c.doc.drawdat.P1.crot = 7; }},
-      {"component orientation 7", [](Circuit& c) { c.add(ckResistor, 180, 120, 7, 10.0); }},
+      {"component orientation 7", [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 7, 10.0); }},
       {"zero-length and diagonal wires",
        [](Circuit& c) {
          c.wire(120, 100, 120, 100);
@@ -134,9 +135,9 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
        }},
   };
   for (const Case& k : cases) {
-    Circuit c = Circuit::series(ckResistor, 25.0);
-    c.add(ckResistor, 160, 120, 1, 100.0); // a shunt at port 2, so the circuit is useful
-    c.add(ckGround, 160, 150);
+    Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
+    c.add(ComponentType::Resistor, 160, 120, 1, 100.0); // a shunt at port 2, so the circuit is useful
+    c.add(ComponentType::Ground, 160, 150);
     k.spoil(c);
     checkRun(c.doc, k.what);
   }
@@ -147,14 +148,14 @@ TEST(SweepMalformed, EmptyAndDegenerateDrawings)
   checkRun(Circuit().doc, "empty document");
   Circuit grounds;
   grounds.port1(100, 100);
-  grounds.add(ckGround, 120, 110);
+  grounds.add(ComponentType::Ground, 120, 110);
   checkRun(grounds.doc, "port on a ground");
   Circuit stack; // many components on one spot
   stack.port1(100, 100);
   for (int k = 0; k < 50; ++k) {
-    stack.add(ckResistor, 120, 120, 1, 50.0);
+    stack.add(ComponentType::Resistor, 120, 120, 1, 50.0);
   }
-  stack.add(ckGround, 120, 150);
+  stack.add(ComponentType::Ground, 120, 150);
   checkRun(stack.doc, "stacked resistors");
 }
 

@@ -88,7 +88,7 @@ void expectPoint(const SweepPoint& p, const SParams& s, double tol)
 
 TEST(SweepRun, SeriesResistorResultLine)
 {
-  Circuit c = Circuit::series(ckResistor, 25.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   setSweep(c.doc, 100e6, 200e6, 1, freqmode::Linear);
   auto run = simulate(c.doc);
   ASSERT_TRUE(run->result.ran);
@@ -100,7 +100,7 @@ TEST(SweepRun, SeriesResistorResultLine)
 
 TEST(SweepRun, MatchedLoadReflectsNothing)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   setSweep(c.doc, 1e3, 1e10, 100, freqmode::Logarithmic);
   auto run = simulate(c.doc);
   ASSERT_EQ(run->out.points.size(), 101u);
@@ -127,9 +127,9 @@ TEST(SweepRun, SeriesRlcAgainstClosedForm)
   // R = 10, L = 100 nH, C = 10 pF in series between 50 ohm ports (resonance near 159 MHz).
   Circuit c;
   c.port1(100, 100);
-  c.add(ckResistor, 140, 100, 2, 10.0);
-  c.add(ckInductor, 180, 100, 2, 100e-9);
-  c.add(ckCapacitor, 220, 100, 2, 10e-12);
+  c.add(ComponentType::Resistor, 140, 100, 2, 10.0);
+  c.add(ComponentType::Inductor, 180, 100, 2, 100e-9);
+  c.add(ComponentType::Capacitor, 220, 100, 2, 10e-12);
   c.port2(260, 100);
   setSweep(c.doc, 10e6, 1e9, 200, freqmode::Logarithmic);
   auto run = simulate(c.doc);
@@ -148,10 +148,10 @@ TEST(SweepRun, ShuntResonatorAgainstClosedForm)
   Circuit c;
   c.port1(100, 100);        // terminal (120, 100)
   c.port2(140, 100, 1, 75); // terminal (120, 100): the same node
-  c.add(ckInductor, 120, 120, 1, 50e-9);
-  c.add(ckGround, 120, 150);
-  c.add(ckCapacitor, 160, 120, 1, 20e-12);
-  c.add(ckGround, 160, 150);
+  c.add(ComponentType::Inductor, 120, 120, 1, 50e-9);
+  c.add(ComponentType::Ground, 120, 150);
+  c.add(ComponentType::Capacitor, 160, 120, 1, 20e-12);
+  c.add(ComponentType::Ground, 160, 150);
   c.wire(120, 100, 160, 100);
   setSweep(c.doc, 50e6, 500e6, 90, freqmode::Linear);
   auto run = simulate(c.doc);
@@ -167,7 +167,7 @@ TEST(SweepRun, TransmissionLineAgainstClosedForm)
 {
   // A 75 ohm line, 0.3 m long at 2e8 m/s, between 50 ohm ports. The sweep avoids the
   // half-wave points where sin(theta) is exactly zero.
-  Circuit c = Circuit::series(ckTxLine, 75.0);
+  Circuit c = Circuit::series(ComponentType::TxLine, 75.0);
   Tcomponent& line = c.doc.drawdat.components[1];
   line.value[2].nom = 2e8;
   line.value[3].nom = 0.3;
@@ -187,7 +187,7 @@ TEST(SweepRun, TransmissionLineAgainstClosedForm)
 TEST(SweepRun, GroupDelayOfAMatchedLine)
 {
   // A matched line is a pure delay: tau = length / velocity = 1.5 ns.
-  Circuit c = Circuit::series(ckTxLine, 50.0);
+  Circuit c = Circuit::series(ComponentType::TxLine, 50.0);
   c.doc.drawdat.components[1].value[2].nom = 2e8;
   c.doc.drawdat.components[1].value[3].nom = 0.3;
   c.doc.Y1ax.measwhat = measwhat::S21;
@@ -212,7 +212,7 @@ TEST(SweepRun, UnequalPortImpedances)
 {
   // 25 ohm series between 50 and 75 ohm: S21 normalised by sqrt(Z1/Z2) in the list; the
   // rectangular 10Log(P) trace lies 1.761 dB below 20Log(V) of the raw coefficient.
-  Circuit c = Circuit::series(ckResistor, 25.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   c.doc.drawdat.P2.Zo = 75.0;
   setSweep(c.doc, 1e6, 2e6, 1, freqmode::Linear);
   auto run = simulate(c.doc);
@@ -246,8 +246,8 @@ TEST(SweepRun, PortsOnOneNode)
   Circuit c;
   c.port1(100, 100);
   c.port2(140, 100);
-  c.add(ckResistor, 120, 120, 1, 1e12);
-  c.add(ckGround, 120, 150);
+  c.add(ComponentType::Resistor, 120, 120, 1, 1e12);
+  c.add(ComponentType::Ground, 120, 150);
   setSweep(c.doc, 1e6, 2e6, 1, freqmode::Linear);
   auto run = simulate(c.doc);
   const SweepPoint& p = run->out.points[0];
@@ -259,8 +259,8 @@ TEST(SweepRun, PortTwoAlone)
 {
   Circuit c;
   c.port2(100, 100);                    // terminal (80, 100)
-  c.add(ckResistor, 80, 120, 1, 150.0); // S22 = 0.5
-  c.add(ckGround, 80, 150);
+  c.add(ComponentType::Resistor, 80, 120, 1, 150.0); // S22 = 0.5
+  c.add(ComponentType::Ground, 80, 150);
   setSweep(c.doc, 1e6, 1e6 + 1, 1, freqmode::Linear);
   auto run = simulate(c.doc);
   ASSERT_TRUE(run->result.ran);
@@ -281,12 +281,12 @@ TEST(SweepRun, OneFactorisationServesBothPorts)
   // on its own copy of the matrix, bit for bit.
   Circuit c;
   c.port1(100, 100);
-  c.add(ckResistor, 140, 100, 2, 33.0);
-  c.add(ckInductor, 180, 100, 2, 47e-9);
-  c.add(ckCapacitor, 200, 120, 1, 4.7e-12);
-  c.add(ckGround, 200, 150);
+  c.add(ComponentType::Resistor, 140, 100, 2, 33.0);
+  c.add(ComponentType::Inductor, 180, 100, 2, 47e-9);
+  c.add(ComponentType::Capacitor, 200, 120, 1, 4.7e-12);
+  c.add(ComponentType::Ground, 200, 150);
   c.wire(200, 100, 220, 100);
-  c.add(ckTxLine, 240, 100, 2, 60.0);
+  c.add(ComponentType::TxLine, 240, 100, 2, 60.0);
   c.doc.drawdat.components.last().value[2].nom = 2.5e8;
   c.doc.drawdat.components.last().value[3].nom = 0.05;
   c.port2(280, 100, 1, 50.0);
@@ -327,10 +327,10 @@ TEST(SweepRun, SingularMatrixIsReportedPerPointAndExcitation)
 {
   // Node 3 lies between two 1-port blocks whose data sets are empty: they stamp nothing, so
   // its matrix row is zero at every frequency.
-  Circuit c = Circuit::series(ckResistor, 50.0); // ports on nodes 1 and 2
-  c.add(ckSParam1, 160, 120, 1, 7.0);            // (160, 100) to (160, 140)
-  c.add(ckSParam1, 160, 160, 1, 8.0);            // (160, 140) to (160, 180)
-  c.add(ckGround, 160, 190);
+  Circuit c = Circuit::series(ComponentType::Resistor, 50.0); // ports on nodes 1 and 2
+  c.add(ComponentType::SParam1, 160, 120, 1, 7.0);            // (160, 100) to (160, 140)
+  c.add(ComponentType::SParam1, 160, 160, 1, 8.0);            // (160, 140) to (160, 180)
+  c.add(ComponentType::Ground, 160, 190);
   setSweep(c.doc, 1e6, 2e6, 2, freqmode::Linear);
   auto run = simulate(c.doc);
   ASSERT_TRUE(run->result.ran);
@@ -358,7 +358,7 @@ TEST(SweepRun, SingularMatrixIsReportedPerPointAndExcitation)
 TEST(SweepRun, RefusedCircuitDoesNotSweep)
 {
   Circuit c;
-  c.add(ckResistor, 200, 120, 1, 50.0);
+  c.add(ComponentType::Resistor, 200, 120, 1, 50.0);
   RecordingOutput out;
   ScriptedPrompts prompts;
   SimulationSession session;
@@ -374,7 +374,7 @@ TEST(SweepRun, RefusedCircuitDoesNotSweep)
 
 TEST(SweepRun, SweepLimitsAreCorrectedAndClamped)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   setSweep(c.doc, 0.0, 1e6, 1000, freqmode::Linear);
   auto run = simulate(c.doc);
   EXPECT_EQ(c.doc.Xax.min, 0.001);
@@ -388,7 +388,7 @@ TEST(SweepRun, SweepLimitsAreCorrectedAndClamped)
 
 TEST(SweepRun, AutoscaleQuestionAsksOnce)
 {
-  Circuit c = Circuit::series(ckResistor, 25.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   T2pdatarray& set = c.doc.datasets.twoPort[1];
   T2pPoint a;
   a.freq = 1e9;
@@ -424,7 +424,7 @@ TEST(SweepRun, AutoscaleQuestionAsksOnce)
 
 TEST(SweepRun, StabilityCirclesNeedBothPorts)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   setSweep(c.doc, 1e6, 2e6, 1, freqmode::Linear);
   RecordingOutput out;
   out.circles = true;
@@ -440,7 +440,7 @@ TEST(SweepRun, StabilityCirclesNeedBothPorts)
 TEST(SweepRun, ChartCoefficientAndCircles)
 {
   // The chart plots S21 normalised by the port impedances.
-  Circuit c = Circuit::series(ckResistor, 25.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   c.doc.drawdat.P2.Zo = 75.0;
   setSweep(c.doc, 1e6, 2e6, 1, freqmode::Linear);
   c.doc.polarmeaswhat = measwhat::S21;
@@ -453,9 +453,9 @@ TEST(SweepRun, ChartCoefficientAndCircles)
   // An L-pad (25 ohm series, 100 ohm shunt) is passive and lossy: unconditionally stable,
   // k > 1. Here |S11| < |Delta|, so the circle (radius negative) encloses the chart centre,
   // which is a stable source: the region outside the circle is the unstable one (negative).
-  Circuit pad = Circuit::series(ckResistor, 25.0);
-  pad.add(ckResistor, 180, 120, 1, 100.0);
-  pad.add(ckGround, 180, 150);
+  Circuit pad = Circuit::series(ComponentType::Resistor, 25.0);
+  pad.add(ComponentType::Resistor, 180, 120, 1, 100.0);
+  pad.add(ComponentType::Ground, 180, 150);
   setSweep(pad.doc, 1e6, 2e6, 1, freqmode::Linear);
   pad.doc.polarmeaswhat = measwhat::S11;
   RecordingOutput out;
@@ -477,7 +477,7 @@ TEST(SweepRun, ChartCoefficientAndCircles)
 
 TEST(SweepRun, ToleranceModeChangesTheValues)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 100.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0);
   Ttolvalue& r = c.doc.drawdat.components[1].value[1];
   r.TolEn = true;
   r.TolPercent = true;
@@ -511,7 +511,7 @@ TEST(SweepRun, MatchRequestAnalysesOneFrequency)
   // The run honours the request at the match frequency only and hands the S-parameters there
   // back to the matcher; inserting the network is the matcher's (assist/automatch), so the
   // drawing is left as it was.
-  Circuit c = Circuit::shuntToGround(ckResistor, 100.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0);
   setSweep(c.doc, 10e6, 1e9, 100, freqmode::Logarithmic);
   SimulationSession session;
   session.match.mode = matchmode::Port1;
@@ -534,7 +534,7 @@ TEST(SweepRun, MatchRequestAnalysesOneFrequency)
 
 TEST(SweepRun, ExportWritesTheResultFile)
 {
-  Circuit c = Circuit::series(ckResistor, 25.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   setSweep(c.doc, 100e6, 1.5e9, 2, freqmode::Linear);
   const std::string path = ::testing::TempDir() + "engine_export.s2p";
   SimulationSession session;
@@ -573,7 +573,7 @@ TEST(SweepRun, ExportWritesTheResultFile)
 
 TEST(SweepRun, BadPortImpedance)
 {
-  Circuit c = Circuit::series(ckResistor, 25.0);
+  Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   c.doc.drawdat.P2.Zo = -50.0;
   auto run = simulate(c.doc);
   EXPECT_FALSE(run->result.ran);

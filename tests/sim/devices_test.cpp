@@ -30,10 +30,9 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
     doc.datasets.onePort[1].points.append(T1pPoint{i * 1e8, {0.5, 0.4}});
   }
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (int code = ckFirst; code <= ckLast; ++code) {
-    SCOPED_TRACE(code);
-    const ComponentKind& kind = *findComponentKind(code);
-    const Device* device = findDevice(code);
+  for (const ComponentKind& kind : componentKinds()) {
+    SCOPED_TRACE(kind.codeName);
+    const Device* device = findDevice(kind.type);
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(device->type, kind.type);
     const bool ground = kind.type == ComponentType::Ground;
@@ -47,7 +46,7 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
     }
 
     Tcomponent c;
-    c.ctype = code;
+    c.ctype = kind.type;
     for (int k = 1; k <= kValuesPerComponent; ++k) {
       c.value[k] = Ttolvalue{nan, nan, nan, nan, false, false};
     }

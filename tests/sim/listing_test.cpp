@@ -13,7 +13,7 @@ using Lines = std::vector<std::string>;
 
 TEST(Listing, ResistorFromPortToGround)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   ScriptedPrompts prompts;
   EXPECT_EQ(ListNetlist(c.doc, prompts), (Lines{"P1=1", "res 1 0 R=50R"}));
   EXPECT_TRUE(prompts.messages.empty());
@@ -23,11 +23,11 @@ TEST(Listing, EveryKindHasALine)
 {
   // Each element sits between port 1's node and port 2's node or ground; the listing shows
   // the nominal values, not the tolerance-adjusted ones.
-  Circuit c = Circuit::series(ckCapacitor, 4.7e-12);
+  Circuit c = Circuit::series(ComponentType::Capacitor, 4.7e-12);
   Tcomponent& cap = c.doc.drawdat.components[1];
   cap.value[1].actual = 1.0;
   auto& d = c.doc.drawdat;
-  auto add = [&](int ctype) -> Tcomponent& {
+  auto add = [&](ComponentType ctype) -> Tcomponent& {
     Tcomponent comp;
     comp.ctype = ctype;
     comp.crot = 1;
@@ -35,35 +35,35 @@ TEST(Listing, EveryKindHasALine)
     d.components.append(comp);
     return d.components.last();
   };
-  add(ckInductor).value[1].nom = 10e-9;
-  add(ckResistor).value[1].nom = 4700;
-  Tcomponent& op = add(ckOpAmp);
+  add(ComponentType::Inductor).value[1].nom = 10e-9;
+  add(ComponentType::Resistor).value[1].nom = 4700;
+  Tcomponent& op = add(ComponentType::OpAmp);
   op.value[1].nom = 1e6;
   op.value[2].nom = 0.1;
   op.value[3].nom = 1e5; // 100 dB
-  Tcomponent& tl = add(ckTxLine);
+  Tcomponent& tl = add(ComponentType::TxLine);
   tl.value[1].nom = 75;
   tl.value[2].nom = 2e8;
   tl.value[3].nom = 0.25;
-  Tcomponent& b2 = add(ckSParam2);
+  Tcomponent& b2 = add(ComponentType::SParam2);
   b2.value[1].nom = 3;
   c.doc.datasets.twoPort[3].name = "amp.s2p";
-  Tcomponent& b1 = add(ckSParam1);
+  Tcomponent& b1 = add(ComponentType::SParam1);
   b1.value[1].nom = 2;
   c.doc.datasets.onePort[2].name = "load.s1p";
-  Tcomponent& tr = add(ckTransformer);
+  Tcomponent& tr = add(ComponentType::Transformer);
   tr.value[1].nom = 2;    // secondary turns
   tr.value[1].mintol = 1; // primary turns
-  Tcomponent& mu = add(ckMutual);
+  Tcomponent& mu = add(ComponentType::Mutual);
   mu.value[1].nom = 3;
   mu.value[1].mintol = 1;
   mu.value[2].nom = 1e-6; // primary inductance; the secondary is 3 uH
-  add(ckBipolar);
-  add(ckVCVS).value[1].nom = 10;
-  add(ckVCCS).value[1].nom = 0.02;
-  add(ckCCVS).value[1].nom = 50;
-  add(ckCCCS).value[1].nom = 100;
-  add(ckGround);
+  add(ComponentType::Bipolar);
+  add(ComponentType::VCVS).value[1].nom = 10;
+  add(ComponentType::VCCS).value[1].nom = 0.02;
+  add(ComponentType::CCVS).value[1].nom = 50;
+  add(ComponentType::CCCS).value[1].nom = 100;
+  add(ComponentType::Ground);
 
   ScriptedPrompts prompts;
   const Lines lines = ListNetlist(c.doc, prompts);
@@ -92,8 +92,8 @@ TEST(Listing, EveryKindHasALine)
 
 TEST(Listing, UnconnectedCircuitIsListedAllTheSame)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
-  c.add(ckResistor, 300, 300, 1, 10.0); // loose: its pins end up as nodes 2 and 3
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
+  c.add(ComponentType::Resistor, 300, 300, 1, 10.0); // loose: its pins end up as nodes 2 and 3
   ScriptedPrompts prompts;
   const Lines lines = ListNetlist(c.doc, prompts);
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
@@ -102,9 +102,9 @@ TEST(Listing, UnconnectedCircuitIsListedAllTheSame)
 
 TEST(Listing, OffSheetItemsAreRemoved)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
-  c.add(ckResistor, 1500, 300, 1, 10.0);
-  c.add(ckResistor, 300, 0, 1, 10.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
+  c.add(ComponentType::Resistor, 1500, 300, 1, 10.0);
+  c.add(ComponentType::Resistor, 300, 0, 1, 10.0);
   c.wire(10, 10, 10, 1000);
   c.wire(10, 10, 20, 10);
   EXPECT_EQ(RemoveOffSheetItems(c.doc.drawdat), 3);

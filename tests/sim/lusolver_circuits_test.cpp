@@ -14,14 +14,14 @@ using namespace stamptest;
 
 Tcomponent opAmp(int plus, int minus, int out)
 {
-  Tcomponent op = part(ckOpAmp, {plus, minus, out});
+  Tcomponent op = part(ComponentType::OpAmp, {plus, minus, out});
   setValue(op, 1, 1e6); // Ri
   setValue(op, 2, 75);  // Ro
   setValue(op, 3, 1e5); // open-loop gain
   return op;
 }
 
-Tcomponent twoPin(int ctype, int a, int b, double value)
+Tcomponent twoPin(ComponentType ctype, int a, int b, double value)
 {
   Tcomponent c = part(ctype, {a, b});
   setValue(c, 1, value);
@@ -30,7 +30,7 @@ Tcomponent twoPin(int ctype, int a, int b, double value)
 
 Tcomponent physicalCapacitor(int a, int b, double farads)
 {
-  Tcomponent c = twoPin(ckCapacitor, a, b, farads);
+  Tcomponent c = twoPin(ComponentType::Capacitor, a, b, farads);
   setValue(c, 2, 80);    // Q
   setValue(c, 3, 100e6); // at 100 MHz
   setValue(c, 4, 6e9);   // self-resonance
@@ -76,13 +76,13 @@ void expectSParametersAsReference(Bench& bench, int nodes, int port2, double tol
 void addOpAmpsWithCurrentFeedback(Bench& bench)
 {
   bench.add(opAmp(1, 2, 3));
-  bench.add(twoPin(ckResistor, 2, 3, 1e3));
-  bench.add(twoPin(ckResistor, 2, 0, 1e3));
+  bench.add(twoPin(ComponentType::Resistor, 2, 3, 1e3));
+  bench.add(twoPin(ComponentType::Resistor, 2, 0, 1e3));
   bench.add(opAmp(3, 4, 4));
-  Tcomponent f = part(ckCCCS, {4, 5, 2, 0});
+  Tcomponent f = part(ComponentType::CCCS, {4, 5, 2, 0});
   setValue(f, 1, 3);
   bench.add(f);
-  bench.add(twoPin(ckCapacitor, 5, 0, 10e-12));
+  bench.add(twoPin(ComponentType::Capacitor, 5, 0, 10e-12));
 }
 
 TEST(LUSolverCircuits, OpAmpsWithACurrentControlledCurrentSource)
@@ -102,12 +102,12 @@ TEST(LUSolverCircuits, CurrentControlledVoltageSourceWithCapacitorsAndALine)
   // Port 1 drives the sense branch (node 1 to node 2, node 2 loaded by a capacitor); the
   // output (node 3) drives a series capacitor and a 10 cm line into port 2 at node 5.
   Bench bench(5, 5);
-  Tcomponent h = part(ckCCVS, {1, 2, 3, 0});
+  Tcomponent h = part(ComponentType::CCVS, {1, 2, 3, 0});
   setValue(h, 1, 50);
   bench.add(h);
   bench.add(physicalCapacitor(2, 0, 22e-12));
   bench.add(physicalCapacitor(3, 4, 4.7e-12));
-  Tcomponent line = part(ckTxLine, {4, 5});
+  Tcomponent line = part(ComponentType::TxLine, {4, 5});
   setValue(line, 1, 75);
   setValue(line, 2, 2e8);
   setValue(line, 3, 0.1);
@@ -122,17 +122,17 @@ TEST(LUSolverCircuits, IdealTransformerWithControlledSourcesAndAnOpAmp)
   // node 2 to node 3 (a 47 Ohm load to ground), drives a CCVS at node 4, buffered by an
   // op-amp follower at node 5 (port 2), loaded by a parallel RC.
   Bench bench(5, 5);
-  Tcomponent t = part(ckTransformer, {1, 0, 2, 0});
+  Tcomponent t = part(ComponentType::Transformer, {1, 0, 2, 0});
   setValue(t, 1, 3);
   t.value[1].mintol = 1;
   bench.add(t);
-  Tcomponent h = part(ckCCVS, {2, 3, 4, 0});
+  Tcomponent h = part(ComponentType::CCVS, {2, 3, 4, 0});
   setValue(h, 1, 100);
   bench.add(h);
-  bench.add(twoPin(ckResistor, 3, 0, 47));
+  bench.add(twoPin(ComponentType::Resistor, 3, 0, 47));
   bench.add(opAmp(4, 5, 5));
-  bench.add(twoPin(ckResistor, 5, 0, 1e3));
-  bench.add(twoPin(ckCapacitor, 5, 0, 3.3e-12));
+  bench.add(twoPin(ComponentType::Resistor, 5, 0, 1e3));
+  bench.add(twoPin(ComponentType::Capacitor, 5, 0, 3.3e-12));
   // Genuinely ill-conditioned (1-norm condition 2.8e18: 1e9 S windings beside 1e7 S sense
   // branches and a 1e-20 S leak); S21 agrees to 3e-7.
   expectSParametersAsReference(bench, 5, 5, 1e-6);
@@ -164,9 +164,9 @@ TEST(LUSolverCircuits, RefinementRecoversDigitsOfIllConditionedCircuits)
   }
   // A passive ladder has nothing to refine.
   Bench passive(3, 3);
-  passive.add(twoPin(ckResistor, 1, 2, 50));
-  passive.add(twoPin(ckInductor, 2, 3, 1e-8));
-  passive.add(twoPin(ckCapacitor, 3, 0, 1e-12));
+  passive.add(twoPin(ComponentType::Resistor, 1, 2, 50));
+  passive.add(twoPin(ComponentType::Inductor, 2, 3, 1e-8));
+  passive.add(twoPin(ComponentType::Capacitor, 3, 0, 1e-12));
   EXPECT_FALSE(WorthRefining(*passive.matrix(1e8), 3));
 }
 

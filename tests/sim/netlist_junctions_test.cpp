@@ -76,7 +76,7 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
     testing::Circuit c;
     const int parts = 1 + static_cast<int>(rng() % 8);
     for (int k = 0; k < parts; ++k) {
-      c.add(rng() % 2 ? ckResistor : ckCapacitor, coord(), coord(), 1 + static_cast<int>(rng() % 2),
+      c.add(rng() % 2 ? ComponentType::Resistor : ComponentType::Capacitor, coord(), coord(), 1 + static_cast<int>(rng() % 2),
             50.0);
     }
     const int wires = static_cast<int>(rng() % 30);

@@ -24,7 +24,7 @@ public:
     doc.drawdat.P2.crot = 1;
   }
 
-  Tcomponent& add(int ctype, int x, int y, int crot = 1, double v1 = 0.0)
+  Tcomponent& add(ComponentType ctype, int x, int y, int crot = 1, double v1 = 0.0)
   {
     Tcomponent c;
     c.ctype = ctype;
@@ -60,15 +60,15 @@ public:
 
   // Port 1 at (100, 100) and, two-port, port 2 at (500, 100); a two-terminal element
   // between the port terminals (series) or from the port-1 terminal to ground (shunt).
-  static Circuit shuntToGround(int ctype, double value)
+  static Circuit shuntToGround(ComponentType ctype, double value)
   {
     Circuit c;
     c.port1(100, 100);
     c.add(ctype, 120, 120, 1, value); // pins (120, 100) and (120, 140)
-    c.add(ckGround, 120, 150);        // pin (120, 140)
+    c.add(ComponentType::Ground, 120, 150);        // pin (120, 140)
     return c;
   }
-  static Circuit series(int ctype, double value)
+  static Circuit series(ComponentType ctype, double value)
   {
     Circuit c;
     c.port1(100, 100);

@@ -19,8 +19,8 @@ TEST(Netlist, ResistorFromPortToGroundIsOneNode)
 {
   Circuit c;
   c.port1(100, 100);                    // terminal (120, 100)
-  c.add(ckResistor, 200, 120, 1, 50.0); // pins (200, 100), (200, 140)
-  c.add(ckGround, 200, 150);            // pin (200, 140)
+  c.add(ComponentType::Resistor, 200, 120, 1, 50.0); // pins (200, 100), (200, 140)
+  c.add(ComponentType::Ground, 200, 150);            // pin (200, 140)
   c.wire(120, 100, 200, 100);
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
@@ -43,8 +43,8 @@ TEST(Netlist, PinInsideWireSplitsItOnce)
   Circuit c;
   c.port1(100, 100);                    // terminal (120, 100)
   c.port2(320, 100);                    // terminal (300, 100)
-  c.add(ckResistor, 200, 120, 1, 50.0); // upper pin (200, 100) inside the wire
-  c.add(ckGround, 200, 150);
+  c.add(ComponentType::Resistor, 200, 120, 1, 50.0); // upper pin (200, 100) inside the wire
+  c.add(ComponentType::Ground, 200, 150);
   c.wire(120, 100, 300, 100);
   ScriptedPrompts prompts;
   NetlistResult r = BuildNetlist(c.doc, prompts);
@@ -68,8 +68,8 @@ TEST(Netlist, WireWithSelectedEndIsNotSplit)
   Circuit c;
   c.port1(100, 100);
   c.port2(320, 100);
-  c.add(ckResistor, 200, 120, 1, 50.0);
-  c.add(ckGround, 200, 150);
+  c.add(ComponentType::Resistor, 200, 120, 1, 50.0);
+  c.add(ComponentType::Ground, 200, 150);
   c.wire(120, 100, 300, 100);
   c.doc.drawdat.wires[1].finishselected = true;
   ScriptedPrompts prompts;
@@ -87,8 +87,8 @@ TEST(Netlist, WireEndInsideAnotherWireJoinsIt)
   c.port2(320, 100); // terminal (300, 100)
   c.wire(120, 100, 300, 100);
   c.wire(200, 100, 200, 160);           // start inside the first wire
-  c.add(ckResistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
-  c.add(ckGround, 200, 210);
+  c.add(ComponentType::Resistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
+  c.add(ComponentType::Ground, 200, 210);
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
@@ -108,13 +108,13 @@ TEST(Netlist, CrossingWiresDoNotConnect)
   Circuit c;
   c.port1(100, 100);                    // terminal (120, 100)
   c.wire(120, 100, 300, 100);           // horizontal, to a resistor to ground
-  c.add(ckResistor, 300, 120, 1, 50.0); // pins (300, 100), (300, 140)
-  c.add(ckGround, 300, 150);
+  c.add(ComponentType::Resistor, 300, 120, 1, 50.0); // pins (300, 100), (300, 140)
+  c.add(ComponentType::Ground, 300, 150);
   c.wire(200, 40, 200, 160);            // vertical, crossing it at (200, 100)
-  c.add(ckResistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
-  c.add(ckGround, 200, 210);
-  c.add(ckResistor, 200, 20, 1, 50.0); // pins (200, 0), (200, 40)
-  c.add(ckGround, 200, 10);            // pin (200, 0)
+  c.add(ComponentType::Resistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
+  c.add(ComponentType::Ground, 200, 210);
+  c.add(ComponentType::Resistor, 200, 20, 1, 50.0); // pins (200, 0), (200, 40)
+  c.add(ComponentType::Ground, 200, 10);            // pin (200, 0)
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
@@ -135,8 +135,8 @@ TEST(Netlist, ChainsMergeWhateverTheirWireOrder)
   c.wire(140, 100, 120, 100);
   c.wire(160, 100, 140, 100);
   c.wire(200, 100, 180, 100);
-  c.add(ckResistor, 220, 120, 1, 50.0); // pin (220, 100)
-  c.add(ckGround, 220, 150);
+  c.add(ComponentType::Resistor, 220, 120, 1, 50.0); // pin (220, 100)
+  c.add(ComponentType::Ground, 220, 150);
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
@@ -146,8 +146,8 @@ TEST(Netlist, ChainsMergeWhateverTheirWireOrder)
 
 TEST(Netlist, DanglingPinIsMarkedAtThePin)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
-  c.add(ckCapacitor, 300, 300, 1, 1e-12); // pins (300, 280), (300, 320): touch nothing
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
+  c.add(ComponentType::Capacitor, 300, 300, 1, 1e-12); // pins (300, 280), (300, 320): touch nothing
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   EXPECT_FALSE(r.ok);
@@ -165,12 +165,12 @@ TEST(Netlist, TransistorHasItsOwnInternalNode)
 {
   // Collector to port 2, base to port 1, emitter to ground.
   Circuit c;
-  c.add(ckBipolar, 300, 200); // pins C (310, 180), B (290, 200), E (310, 220), b' (300, 200) x2
+  c.add(ComponentType::Bipolar, 300, 200); // pins C (310, 180), B (290, 200), E (310, 220), b' (300, 200) x2
   c.port1(250, 200);          // terminal (270, 200)
   c.wire(270, 200, 290, 200);
   c.port2(350, 180); // terminal (330, 180)
   c.wire(310, 180, 330, 180);
-  c.add(ckGround, 310, 230); // pin (310, 220)
+  c.add(ComponentType::Ground, 310, 230); // pin (310, 220)
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
@@ -190,8 +190,8 @@ TEST(Netlist, RefusalMessages)
   {
     SCOPED_TRACE("no port");
     Circuit c;
-    c.add(ckResistor, 200, 120, 1, 50.0);
-    c.add(ckGround, 200, 150);
+    c.add(ComponentType::Resistor, 200, 120, 1, 50.0);
+    c.add(ComponentType::Ground, 200, 150);
     ScriptedPrompts prompts;
     EXPECT_FALSE(BuildNetlist(c.doc, prompts).ok);
     EXPECT_TRUE(prompts.saw(kMsgPlacePort));
@@ -222,10 +222,10 @@ TEST(Netlist, PortOnGroundOnlyIsUnconnected)
 {
   Circuit c;
   c.port1(100, 100, 2); // orientation 2: terminal (80, 100)
-  c.add(ckGround, 80, 110);
-  c.add(ckResistor, 300, 120, 1, 50.0);
-  c.add(ckGround, 300, 150);
-  c.add(ckGround, 300, 110); // the resistor's upper pin (300, 100) grounded too
+  c.add(ComponentType::Ground, 80, 110);
+  c.add(ComponentType::Resistor, 300, 120, 1, 50.0);
+  c.add(ComponentType::Ground, 300, 150);
+  c.add(ComponentType::Ground, 300, 110); // the resistor's upper pin (300, 100) grounded too
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   EXPECT_FALSE(r.ok);
@@ -238,9 +238,9 @@ TEST(Netlist, PortOnGroundOnlyIsUnconnected)
 
 TEST(Netlist, MarkersAreCappedButTheMessageStays)
 {
-  Circuit c = Circuit::shuntToGround(ckResistor, 50.0);
+  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   for (int k = 0; k < 40; ++k) {
-    c.add(ckResistor, 1000, 100 + 100 * k, 1, 1.0); // 80 loose pins
+    c.add(ComponentType::Resistor, 1000, 100 + 100 * k, 1, 1.0); // 80 loose pins
   }
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
@@ -259,10 +259,10 @@ TEST(Netlist, NodeLimitOfTheSolver)
     for (int k = 0; k < nodes; ++k) {
       const int x = 20 + 40 * k;
       if (k > 0) {
-        c.add(ckResistor, x - 20, 100, 2, 10.0); // from (x - 40, 100) to (x, 100)
+        c.add(ComponentType::Resistor, x - 20, 100, 2, 10.0); // from (x - 40, 100) to (x, 100)
       }
-      c.add(ckResistor, x, 120, 1, 100.0); // (x, 100) to (x, 140)
-      c.add(ckGround, x, 150);
+      c.add(ComponentType::Resistor, x, 120, 1, 100.0); // (x, 100) to (x, 140)
+      c.add(ComponentType::Ground, x, 150);
     }
     c.port2(20 + 40 * (nodes - 1) + 20, 100); // terminal on the last node
     return c;
@@ -308,8 +308,8 @@ TEST(Netlist, FullWireListKeepsTheWireWhole)
   Circuit c;
   c.port1(100, 100);
   c.port2(320, 100);
-  c.add(ckResistor, 200, 120, 1, 50.0);
-  c.add(ckGround, 200, 150);
+  c.add(ComponentType::Resistor, 200, 120, 1, 50.0);
+  c.add(ComponentType::Ground, 200, 150);
   c.wire(120, 100, 300, 100);
   while (c.doc.drawdat.wires.count() < kMaxWires) {
     c.wire(2000, 10 * c.doc.drawdat.wires.count(), 2010, 10 * c.doc.drawdat.wires.count());

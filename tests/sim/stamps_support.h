@@ -22,7 +22,7 @@ inline C toStd(Complex z)
 }
 
 // A component of `ctype` whose pins hold the given node numbers.
-inline Tcomponent part(int ctype, std::initializer_list<int> nodes)
+inline Tcomponent part(ComponentType ctype, std::initializer_list<int> nodes)
 {
   Tcomponent c;
   c.ctype = ctype;

@@ -109,7 +109,7 @@ TEST(DataBlocks, TwoPortAdmittancesOfTheWorkedExample)
   Bench bench(2);
   T2pdatarray& set = bench.doc().datasets.twoPort[4];
   set.points.append(point2(1e9, {0, 0}, {0.5, 0}, {0.5, 0}, {0, 0}));
-  Tcomponent block = part(ckSParam2, {1, 2, 0});
+  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 4);
   bench.add(block);
   auto m = bench.matrix(1e9);
@@ -127,7 +127,7 @@ TEST(DataBlocks, SingularTwoPortSetsTheOverflowFlag)
   // S21 = S12 = 1 with S11 = S22 = 0: delta = 0, the admittances become 1e20 + j1e20.
   Bench bench(2);
   bench.doc().datasets.twoPort[1].points.append(point2(1e9, {0, 0}, {1, 0}, {1, 0}, {0, 0}));
-  Tcomponent block = part(ckSParam2, {1, 2, 0});
+  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 1);
   bench.add(block);
   auto m = bench.matrix(1e9);
@@ -145,7 +145,7 @@ TEST(DataBlocks, SolvedCircuitGivesBackTheStoredSParameters)
       point2(1e9, {0.3, 40 * kDeg}, {4.0, 120 * kDeg}, {0.05, 60 * kDeg}, {0.5, -30 * kDeg}));
   set.points.append(
       point2(2e9, {0.2, 80 * kDeg}, {2.0, 100 * kDeg}, {0.07, 40 * kDeg}, {0.4, -60 * kDeg}));
-  Tcomponent block = part(ckSParam2, {1, 2, 0});
+  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 2);
   bench.add(block);
   for (double f : {1e9, 1.25e9, 2e9}) {
@@ -159,7 +159,7 @@ TEST(DataBlocks, SolvedCircuitGivesBackTheStoredSParameters)
   // With the pins mirrored (port 2 side on node 1) the roles swap.
   Bench mirrored(2);
   mirrored.doc().datasets.twoPort[2] = set;
-  Tcomponent flipped = part(ckSParam2, {2, 1, 0});
+  Tcomponent flipped = part(ComponentType::SParam2, {2, 1, 0});
   setValue(flipped, 1, 2);
   mirrored.add(flipped);
   const SParams s = mirrored.solve(1e9);
@@ -175,7 +175,7 @@ TEST(DataBlocks, ToleranceFactors)
   T2pdatarray& set = bench.doc().datasets.twoPort[1];
   set.points.append(
       point2(1e9, {0.5, 60 * kDeg}, {2.0, -90 * kDeg}, {0.1, 30 * kDeg}, {0.3, -20 * kDeg}));
-  Tcomponent block = part(ckSParam2, {1, 2, 0});
+  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 1);
   setValue(block, 2, 1);
   block.value[2].actual = 0.9;
@@ -199,14 +199,14 @@ TEST(DataBlocks, OnePortBlock)
   T1pdatarray& set = bench.doc().datasets.onePort[7];
   set.points.append(T1pPoint{100e6, {0.5, 30 * kDeg}});
   set.points.append(T1pPoint{300e6, {0.7, 90 * kDeg}});
-  Tcomponent block = part(ckSParam1, {1, 0});
+  Tcomponent block = part(ComponentType::SParam1, {1, 0});
   setValue(block, 1, 7);
   bench.add(block);
   EXPECT_NEAR(std::abs(bench.solve(200e6).s11 - std::polar(0.6, 60 * kDeg)), 0, 1e-12);
   // An open (S = 1) adds nothing: port 1 then reflects fully.
   Bench open(1, 0);
   open.doc().datasets.onePort[1].points.append(T1pPoint{1e9, {1, 0}});
-  Tcomponent o = part(ckSParam1, {1, 0});
+  Tcomponent o = part(ComponentType::SParam1, {1, 0});
   setValue(o, 1, 1);
   open.add(o);
   EXPECT_NEAR(std::abs(open.solve(1e9).s11 - 1.0), 0, 1e-12);

@@ -1,5 +1,7 @@
 #include "sim/tolerance.h"
 
+#include "document/componentkinds.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -93,7 +95,7 @@ TEST(Tolerance, GeneratorIsTheLinearCongruentialSequence)
 TEST(Tolerance, OnlyTheVariedKindsChange)
 {
   TDrawData d;
-  auto add = [&d](int ctype) {
+  auto add = [&d](ComponentType ctype) {
     Tcomponent c;
     c.ctype = ctype;
     for (int k = 1; k <= 5; ++k) {
@@ -101,21 +103,21 @@ TEST(Tolerance, OnlyTheVariedKindsChange)
     }
     d.components.append(c);
   };
-  for (int kind = ckFirst; kind <= ckLast; ++kind) {
-    add(kind);
+  for (const ComponentKind& kind : componentKinds()) {
+    add(kind.type);
   }
   ToleranceRandom random(3);
   ApplyTolerances(d, tolerancemode::Upper, random);
   for (const Tcomponent& c : d.components) {
     for (int k = 1; k <= 5; ++k) {
-      const bool varied = (k == 1 && (c.ctype == ckResistor || c.ctype == ckCapacitor ||
-                                      c.ctype == ckInductor || c.ctype == ckTxLine)) ||
-                          (k == 3 && c.ctype == ckTxLine) ||
-                          ((k == 2 || k == 3) && (c.ctype == ckSParam1 || c.ctype == ckSParam2));
+      const bool varied = (k == 1 && (c.ctype == ComponentType::Resistor || c.ctype == ComponentType::Capacitor ||
+                                      c.ctype == ComponentType::Inductor || c.ctype == ComponentType::TxLine)) ||
+                          (k == 3 && c.ctype == ComponentType::TxLine) ||
+                          ((k == 2 || k == 3) && (c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2));
       if (varied) {
-        EXPECT_DOUBLE_EQ(c.value[k].actual, 11.0 * k) << "kind " << c.ctype << " slot " << k;
+        EXPECT_DOUBLE_EQ(c.value[k].actual, 11.0 * k) << "kind " << kindCode(c.ctype) << " slot " << k;
       } else {
-        EXPECT_EQ(c.value[k].actual, -12345.0) << "kind " << c.ctype << " slot " << k;
+        EXPECT_EQ(c.value[k].actual, -12345.0) << "kind " << kindCode(c.ctype) << " slot " << k;
       }
     }
   }

@@ -78,7 +78,7 @@ TEST_F(AssistantsTest, MatchWindowDesignsAndSimulates)
   // The defaults: the L low pass for 50 to 200 ohm at 100 MHz.
   const AssistantCircuit& c = w->circuit();
   ASSERT_EQ(c.components.count(), 3);
-  EXPECT_EQ(c.components[1].ctype, ckInductor);
+  EXPECT_EQ(c.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(c.components[1].value[1].nom, 137.8e-9, 0.05e-9);
   EXPECT_EQ(c.components[1].position, (TPoint{110, 50}));
   EXPECT_EQ(w->bandwidthField()->text(), "57.74MHz");
@@ -96,13 +96,13 @@ TEST_F(AssistantsTest, MatchWindowDesignsAndSimulates)
 
   // The pad: resistors, frequency and bandwidth disabled.
   w->topologyList()->setCurrentIndex(static_cast<int>(MatchTopology::MinimumLossPad));
-  EXPECT_EQ(c.components[1].ctype, ckResistor);
+  EXPECT_EQ(c.components[1].ctype, ComponentType::Resistor);
   EXPECT_FALSE(w->frequencyField()->isEnabled());
   // Equal impedances: the message, and the preview keeps the last circuit.
   typeInto(w->zoutField(), "75");
   w->calculateButton()->click();
   EXPECT_TRUE(prompts.saw(kMsgImpedancesEqual));
-  EXPECT_EQ(c.components[1].ctype, ckResistor);
+  EXPECT_EQ(c.components[1].ctype, ComponentType::Resistor);
 
   // Back to 200 ohm and the Tee; Simulate writes the preview's circuit.
   // The Tee with the L network's own bandwidth is refused (Q too low for 200:75).
@@ -251,9 +251,9 @@ TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
   const TDrawData& d = drawing();
   ASSERT_EQ(d.components.count(), 2 + 3);
   EXPECT_EQ(d.P1.pos, (TPoint{120, 180})); // moved 100 right, the port 80 back
-  EXPECT_EQ(d.components[3].ctype, ckInductor);
+  EXPECT_EQ(d.components[3].ctype, ComponentType::Inductor);
   EXPECT_NEAR(d.components[3].value[1].nom, 79.6e-9, 0.05e-9);
-  EXPECT_EQ(d.components[4].ctype, ckCapacitor);
+  EXPECT_EQ(d.components[4].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(d.components[4].value[1].nom, 15.9e-12, 0.05e-12);
   // The second run swept the matched circuit: nothing reflected at 100 MHz.
   EXPECT_TRUE(graph->lastResult().ran);

@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, DeletingATwoPortBlockFreesItsDataSet)
   click(300, 300);
   ASSERT_EQ(drawing().components.count(), 1);
   const Tcomponent& block = drawing().components[1];
-  ASSERT_EQ(block.ctype, ckSParam2);
+  ASSERT_EQ(block.ctype, ComponentType::SParam2);
   const int set = static_cast<int>(block.value[1].nom);
   ASSERT_GE(set, 1);
   // The data a loaded file would have given it.
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, AFullDrawingRefusesAnotherComponentWithItsMessage)
 {
   for (int i = 0; i < kMaxComponents; ++i) {
     const TPoint at{500 + 10 * (i % 100), 500 + 10 * (i / 100)};
-    ASSERT_TRUE(placeComponent(*doc, ckResistor, 1, at).placed()) << i;
+    ASSERT_TRUE(placeComponent(*doc, ComponentType::Resistor, 1, at).placed()) << i;
   }
   key(Qt::Key_R);
   click(200, 200);

@@ -52,7 +52,7 @@ protected:
     });
   }
 
-  int place(int kind, TPoint at = {100, 100})
+  int place(ComponentType kind, TPoint at = {100, 100})
   {
     const PlacementResult r = placeComponent(*doc, kind, 1, at);
     EXPECT_TRUE(r.placed());
@@ -84,7 +84,7 @@ protected:
 
 TEST_F(ComponentDialogsTest, ResistorTakesTypedValuesAndTolerances)
 {
-  const int r = place(ckResistor);
+  const int r = place(ComponentType::Resistor);
   ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
     EXPECT_EQ(d.resistanceEdit()->text(), "50R (+1,-1%)");
     EXPECT_TRUE(d.toleranceGroup()->percentButton()->isChecked());
@@ -124,8 +124,8 @@ TEST_F(ComponentDialogsTest, ResistorTakesTypedValuesAndTolerances)
 
 TEST_F(ComponentDialogsTest, CancelLeavesEverythingUnchanged)
 {
-  for (int kind = ckFirst; kind <= ckLast; ++kind) {
-    if (kind != ckGround) place(kind, {100 + 50 * kind, 100});
+  for (const ComponentKind& kind : componentKinds()) {
+    if (kind.type != ComponentType::Ground) place(kind.type, {100 + 50 * kind.code(), 100});
   }
   const auto before = std::make_unique<Tschema>(*doc);
   for (int i = 1; i <= doc->drawdat.components.count(); ++i) {
@@ -145,40 +145,40 @@ TEST_F(ComponentDialogsTest, CancelLeavesEverythingUnchanged)
 
 TEST_F(ComponentDialogsTest, KindsWithoutADialogOpenNothing)
 {
-  const int g = place(ckGround);
+  const int g = place(ComponentType::Ground);
   EXPECT_FALSE(dialogs.EditComponent(g));
   EXPECT_FALSE(dialogs.EditComponent(0));
   EXPECT_FALSE(dialogs.EditComponent(99));
-  comp(g).ctype = 42;
+  comp(g).ctype = kindOfCode(42);
   EXPECT_FALSE(dialogs.EditComponent(g));
   EXPECT_EQ(opened, 0);
-  EXPECT_EQ(dialogs.dialogFor(ckGround), nullptr);
+  EXPECT_EQ(dialogs.dialogFor(ComponentType::Ground), nullptr);
 }
 
 TEST_F(ComponentDialogsTest, CaptionsOfEveryKind)
 {
   const struct
   {
-    int kind;
+    ComponentType kind;
     const char* caption;
   } kinds[] = {
-      {ckResistor, "Edit Resistor"},
-      {ckCapacitor, "Edit Capacitor"},
-      {ckInductor, "Edit Inductor "},
-      {ckOpAmp, "Edit Op-Amp"},
-      {ckTxLine, "Edit Transmission Line Element"},
-      {ckSParam2, "2 port properties"},
-      {ckSParam1, "S parameter 1 port properties"},
-      {ckTransformer, "Transformer Properties"},
-      {ckMutual, "Mulual inductance properties"},
-      {ckBipolar, "Bipolar transistor properties"},
-      {ckVCVS, "VCVS edit"},
-      {ckVCCS, "VCCS edit"},
-      {ckCCVS, "CCVS"},
-      {ckCCCS, "CCCS edit"},
+      {ComponentType::Resistor, "Edit Resistor"},
+      {ComponentType::Capacitor, "Edit Capacitor"},
+      {ComponentType::Inductor, "Edit Inductor "},
+      {ComponentType::OpAmp, "Edit Op-Amp"},
+      {ComponentType::TxLine, "Edit Transmission Line Element"},
+      {ComponentType::SParam2, "2 port properties"},
+      {ComponentType::SParam1, "S parameter 1 port properties"},
+      {ComponentType::Transformer, "Transformer Properties"},
+      {ComponentType::Mutual, "Mulual inductance properties"},
+      {ComponentType::Bipolar, "Bipolar transistor properties"},
+      {ComponentType::VCVS, "VCVS edit"},
+      {ComponentType::VCCS, "VCCS edit"},
+      {ComponentType::CCVS, "CCVS"},
+      {ComponentType::CCCS, "CCCS edit"},
   };
   for (const auto& k : kinds) {
-    ASSERT_NE(dialogs.dialogFor(k.kind), nullptr) << k.kind;
+    ASSERT_NE(dialogs.dialogFor(k.kind), nullptr) << kindCode(k.kind);
     EXPECT_EQ(dialogs.dialogFor(k.kind)->windowTitle(), QString::fromLatin1(k.caption));
     // Made once, then reused.
     EXPECT_EQ(dialogs.dialogFor(k.kind), dialogs.dialogFor(k.kind));
@@ -187,7 +187,7 @@ TEST_F(ComponentDialogsTest, CaptionsOfEveryKind)
 
 TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
 {
-  const int c = place(ckCapacitor);
+  const int c = place(ComponentType::Capacitor);
   ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
     EXPECT_EQ(d.valueEdit()->text(), "10pF (+2,-2%)");
     EXPECT_FALSE(d.physicalModelGroup()->isVisible());
@@ -231,7 +231,7 @@ TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
 
 TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
 {
-  const int c = place(ckCapacitor);
+  const int c = place(ComponentType::Capacitor);
   ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
     retype(d.valueEdit(), "22 pF (+5,-5%)");
     d.valueEdit()->validate(); // as on leaving the field (Enter would answer OK)
@@ -268,7 +268,7 @@ TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
 
 TEST_F(ComponentDialogsTest, InductorZeroAndLimits)
 {
-  const int l = place(ckInductor);
+  const int l = place(ComponentType::Inductor);
   ASSERT_TRUE(edit<TindeditDlg>(l, [](TindeditDlg& d) {
     EXPECT_EQ(d.valueEdit()->text(), "10nH (+5,-5%)");
     EXPECT_EQ(d.toleranceGroup()->title(), "Tolerance");
@@ -282,7 +282,7 @@ TEST_F(ComponentDialogsTest, InductorZeroAndLimits)
 
 TEST_F(ComponentDialogsTest, OpAmpGainInDecibels)
 {
-  const int a = place(ckOpAmp);
+  const int a = place(ComponentType::OpAmp);
   ASSERT_TRUE(edit<Topampeditdlg>(a, [](Topampeditdlg& d) {
     EXPECT_EQ(d.gainEdit()->text(), "120dB");
     EXPECT_EQ(d.inputResistanceEdit()->text(), "1MR");
@@ -303,7 +303,7 @@ TEST_F(ComponentDialogsTest, OpAmpGainInDecibels)
 
 TEST_F(ComponentDialogsTest, TransmissionLine)
 {
-  const int t = place(ckTxLine);
+  const int t = place(ComponentType::TxLine);
   ASSERT_TRUE(edit<TTxlneditdlg>(t, [](TTxlneditdlg& d) {
     EXPECT_EQ(d.zoEdit()->text(), "50R (+5,-5R)");
     EXPECT_EQ(d.velocityEdit()->text(), "300M m/s");
@@ -334,7 +334,7 @@ TEST_F(ComponentDialogsTest, TransmissionLine)
 
 TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
 {
-  const int t = place(ckTransformer);
+  const int t = place(ComponentType::Transformer);
   ASSERT_TRUE(edit<Tedittransformerdlg>(t, [](Tedittransformerdlg& d) {
     EXPECT_EQ(d.primaryTurnsEdit()->text(), "1");
     EXPECT_EQ(d.primaryInductanceEdit()->text(), "10nH");
@@ -354,7 +354,7 @@ TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
   EXPECT_EQ(comp(t).value[3].nom, 1.0);
   EXPECT_EQ(doc->lastTransformer.value, comp(t).value);
 
-  const int m = place(ckMutual, {200, 200});
+  const int m = place(ComponentType::Mutual, {200, 200});
   ASSERT_TRUE(edit<Teditmutualdlg>(m, [](Teditmutualdlg& d) {
     EXPECT_EQ(d.physicalModelBox()->text(), "Use Physical Model");
     // The model's fields take entries only while the model is used.
@@ -376,7 +376,7 @@ TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
 
 TEST_F(ComponentDialogsTest, BipolarBallParkAndAccuratePages)
 {
-  const int q = place(ckBipolar);
+  const int q = place(ComponentType::Bipolar);
   ASSERT_TRUE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
     // The template is a ball-park, leaded transistor: that page shows, with its texts.
     EXPECT_TRUE(d.ballParkPageActive());
@@ -436,13 +436,13 @@ TEST_F(ComponentDialogsTest, ControlledSources)
 {
   const struct
   {
-    int kind;
+    ComponentType kind;
     const char* shown;
     Tcomponent Tschema::*tmpl;
-  } kinds[] = {{ckVCVS, "1V/V", &Tschema::lastVCVS},
-               {ckVCCS, "1A/V", &Tschema::lastVCCS},
-               {ckCCVS, "1V/A", &Tschema::lastCCVS},
-               {ckCCCS, "1A/A", &Tschema::lastCCCS}};
+  } kinds[] = {{ComponentType::VCVS, "1V/V", &Tschema::lastVCVS},
+               {ComponentType::VCCS, "1A/V", &Tschema::lastVCCS},
+               {ComponentType::CCVS, "1V/A", &Tschema::lastCCVS},
+               {ComponentType::CCCS, "1A/A", &Tschema::lastCCCS}};
   int x = 100;
   for (const auto& k : kinds) {
     const int s = place(k.kind, {x += 100, 100});
@@ -451,7 +451,7 @@ TEST_F(ComponentDialogsTest, ControlledSources)
       retype(d.gainEdit(), "0.5");
       return true;
     }));
-    EXPECT_EQ(comp(s).value[1].nom, 0.5) << k.kind;
+    EXPECT_EQ(comp(s).value[1].nom, 0.5) << kindCode(k.kind);
     EXPECT_EQ(((*doc).*k.tmpl).value[1].nom, 0.5);
   }
 }
@@ -516,8 +516,8 @@ TEST_F(ComponentDialogsTest, EditTextDialog)
 
 TEST_F(ComponentDialogsTest, CalculatorButtonsReachTheHook)
 {
-  const int c = place(ckCapacitor);
-  const int t = place(ckTxLine, {300, 300});
+  const int c = place(ComponentType::Capacitor);
+  const int t = place(ComponentType::TxLine, {300, 300});
   const auto pressAll = [](QDialog& dialog) {
     for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
       if (b->text().contains("Calculator") && b->isVisible()) b->click();

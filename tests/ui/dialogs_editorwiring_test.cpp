@@ -102,8 +102,8 @@ std::function<bool(QDialog&)> typeResistance(const QString& text)
 
 TEST_F(EditorWiringTest, DoubleClickOnOverlappingComponentsOpensEach)
 {
-  placeComponent(*doc, ckResistor, 1, {100, 100});
-  placeComponent(*doc, ckCapacitor, 1, {110, 100});
+  placeComponent(*doc, ComponentType::Resistor, 1, {100, 100});
+  placeComponent(*doc, ComponentType::Capacitor, 1, {110, 100});
   answers = {typeResistance("220"), [](QDialog& dialog) {
                auto& d = dynamic_cast<TCapeditDlg&>(dialog);
                d.valueEdit()->selectAll();
@@ -153,7 +153,7 @@ TEST_F(EditorWiringTest, DoubleClickOnAPortAndOnAText)
 
 TEST_F(EditorWiringTest, TuneModeRepeatsUntilCancel)
 {
-  placeComponent(*doc, ckResistor, 1, {100, 100});
+  placeComponent(*doc, ComponentType::Resistor, 1, {100, 100});
   editor.setTuneMode(true);
   ASSERT_EQ(host.simulations, 1);
   answers = {typeResistance("60"), typeResistance("70"), [](QDialog&) { return false; }};
@@ -173,7 +173,7 @@ TEST_F(EditorWiringTest, TuneModeRepeatsUntilCancel)
 
 TEST_F(EditorWiringTest, PlacingAComponentAndCancellingRemovesIt)
 {
-  editor.startPlacing(ckInductor);
+  editor.startPlacing(ComponentType::Inductor);
   answers = {[](QDialog&) { return false; }};
   editor.mousePress(MouseButton::Left, 200, 200);
   editor.mouseRelease(MouseButton::Left, 200, 200);

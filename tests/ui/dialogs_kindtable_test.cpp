@@ -22,7 +22,7 @@ TEST(DialogTable, EveryKindButGroundHasItsDialog)
     SCOPED_TRACE(kind.codeName);
     const bool wanted = kind.type != ComponentType::Ground;
     EXPECT_EQ(kindHasDialog(kind.type), wanted);
-    TComponentDialog* dialog = dialogs.dialogFor(kind.code());
+    TComponentDialog* dialog = dialogs.dialogFor(kind.type);
     EXPECT_EQ(dialog != nullptr, wanted);
     if (dialog != nullptr) {
       EXPECT_FALSE(dialog->windowTitle().isEmpty());

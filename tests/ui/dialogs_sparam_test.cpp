@@ -77,7 +77,7 @@ constexpr const char* kAmplifier = "! a two-port amplifier\n"
 
 TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
 {
-  const int b = placeComponent(*doc, ckSParam2, 1, {100, 100}).index;
+  const int b = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
   ASSERT_EQ(doc->drawdat.components[b].value[1].nom, 1);
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
   script = [this](TSParamBlockDlg& d) {
@@ -142,7 +142,7 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
 
 TEST_F(BlockDialogTest, OnePortKeepsTheFirstParameter)
 {
-  const int b = placeComponent(*doc, ckSParam1, 1, {100, 100}).index;
+  const int b = placeComponent(*doc, ComponentType::SParam1, 1, {100, 100}).index;
   const int index = static_cast<int>(doc->drawdat.components[b].value[1].nom);
   // No option line: the format question is asked once, here answered with GHz, real/imag.
   prompts.sParameterFormats.push_back({"GHz", false});
@@ -173,7 +173,7 @@ TEST_F(BlockDialogTest, OnePortKeepsTheFirstParameter)
 
 TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
 {
-  const int b = placeComponent(*doc, ckSParam2, 1, {100, 100}).index;
+  const int b = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
   prompts.fileNames.push_back(dir.filePath("missing.s2p").toStdString());
   prompts.fileNames.push_back(std::nullopt); // the file dialog cancelled
@@ -210,7 +210,7 @@ TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
 
 TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
 {
-  const int b = placeComponent(*doc, ckSParam2, 1, {100, 100}).index;
+  const int b = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
   prompts.fileNames.push_back(writeFile("cut.s2p", "# GHZ S MA R 50\n1 0.5 -90 2.0 45\n"));
   // 25 ohm in series measured between 75 ohm ports (S11 = 1/7, S21 = 6/7) is S11 = 0.2,

@@ -64,7 +64,7 @@ TEST_F(EditingTest, ResistorPlacedWithTheKeyAndAClick)
   click(203, 198);
   ASSERT_EQ(drawing().components.count(), 1);
   const Tcomponent& r = drawing().components[1];
-  EXPECT_EQ(r.ctype, ckResistor);
+  EXPECT_EQ(r.ctype, ComponentType::Resistor);
   EXPECT_EQ(r.crot, 1);
   EXPECT_EQ(r.position, (TPoint{200, 200}));
   EXPECT_TRUE(window->isModified());
@@ -78,7 +78,7 @@ TEST_F(EditingTest, CircuitWiredToPortAndGround)
   drawResistorToGround();
   ASSERT_NE(componentAt(200, 200), nullptr);
   ASSERT_NE(componentAt(200, 260), nullptr);
-  EXPECT_EQ(componentAt(200, 260)->ctype, ckGround);
+  EXPECT_EQ(componentAt(200, 260)->ctype, ComponentType::Ground);
   EXPECT_EQ(drawing().P1.pos, (TPoint{100, 180}));
   EXPECT_EQ(drawing().P2.pos, kPortNotPlaced);
   EXPECT_TRUE(hasWire({120, 180}, {200, 180}));
@@ -112,7 +112,7 @@ TEST_F(EditingTest, RotateCopyPasteDeleteUndoRedo)
   ASSERT_EQ(drawing().components.count(), 3);
   const Tcomponent* copy = componentAt(220, 220);
   ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(copy->ctype, ckResistor);
+  EXPECT_EQ(copy->ctype, ComponentType::Resistor);
   EXPECT_EQ(copy->crot, 2);
   EXPECT_TRUE(copy->selected);
 
@@ -153,7 +153,7 @@ TEST_F(EditingTest, ToolbarButtonDraggedOntoTheSheet)
   dragFromToolbar(Command::Capacitor, {150, 150}, {300, 300});
   const Tcomponent* c = componentAt(300, 300);
   ASSERT_NE(c, nullptr);
-  EXPECT_EQ(c->ctype, ckCapacitor);
+  EXPECT_EQ(c->ctype, ComponentType::Capacitor);
 
   // The port button places port 1 while it is off the sheet, then port 2.
   dragFromToolbar(Command::PortButton, {400, 150}, {500, 200});
@@ -165,15 +165,15 @@ TEST_F(EditingTest, ToolbarButtonDraggedOntoTheSheet)
 
 TEST_F(EditingTest, AddedKindsArePlacedFromTheirCommands)
 {
-  const std::pair<Command, int> kinds[] = {
-      {Command::Mutual, ckMutual}, {Command::Bipolar, ckBipolar}, {Command::VCVS, ckVCVS},
-      {Command::VCCS, ckVCCS},     {Command::CCVS, ckCCVS},       {Command::CCCS, ckCCCS}};
+  const std::pair<Command, ComponentType> kinds[] = {
+      {Command::Mutual, ComponentType::Mutual}, {Command::Bipolar, ComponentType::Bipolar}, {Command::VCVS, ComponentType::VCVS},
+      {Command::VCCS, ComponentType::VCCS},     {Command::CCVS, ComponentType::CCVS},       {Command::CCCS, ComponentType::CCCS}};
   int x = 100;
   for (const auto& [command, kind] : kinds) {
     window->action(command)->trigger();
     click(x, 300);
     const Tcomponent* c = componentAt(x, 300);
-    ASSERT_NE(c, nullptr) << kind;
+    ASSERT_NE(c, nullptr) << kindCode(kind);
     EXPECT_EQ(c->ctype, kind);
     x += 100;
   }
@@ -221,7 +221,7 @@ TEST_F(EditingTest, PopupMenuChoicesReachTheEditor)
   click(500, 500);
   const Tcomponent* c = componentAt(500, 500);
   ASSERT_NE(c, nullptr);
-  EXPECT_EQ(c->ctype, ckResistor);
+  EXPECT_EQ(c->ctype, ComponentType::Resistor);
 }
 
 } // namespace

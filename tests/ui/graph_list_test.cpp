@@ -68,7 +68,7 @@ TEST_F(GraphWindowTest, TwoPortListHasEveryColumn)
 
 TEST_F(GraphWindowTest, OnePortListLeavesTheOtherColumnsEmpty)
 {
-  testing::Circuit c = testing::Circuit::shuntToGround(ckResistor, 50.0);
+  testing::Circuit c = testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   doc = c.doc;
   doc.Xax = {1e6, 1e8, 4, false, freqmode::Linear};
   doc.plotformat = plotformat::DataList;
@@ -87,7 +87,7 @@ TEST_F(GraphWindowTest, OnePortListLeavesTheOtherColumnsEmpty)
 TEST_F(GraphWindowTest, ExportWritesTheResultFile)
 {
   // 25 ohm in series between two 50 ohm ports: S11 = S22 = 0.2, S21 = S12 = 0.8.
-  testing::Circuit c = testing::Circuit::series(ckResistor, 25.0);
+  testing::Circuit c = testing::Circuit::series(ComponentType::Resistor, 25.0);
   doc = c.doc;
   doc.Xax = {100e6, 200e6, 2, false, freqmode::Linear};
   doc.plotformat = plotformat::Rectangular;
@@ -128,7 +128,7 @@ TEST_F(GraphWindowTest, ExportWritesTheResultFile)
 
 TEST_F(GraphWindowTest, ExportOnAFullDiskKeepsThePreviousFile)
 {
-  testing::Circuit c = testing::Circuit::series(ckResistor, 25.0);
+  testing::Circuit c = testing::Circuit::series(ComponentType::Resistor, 25.0);
   doc = c.doc;
   doc.Xax = {1e6, 500e6, 400, false, freqmode::Linear}; // about 30 KiB of lines
   TGraphwin& w = window();

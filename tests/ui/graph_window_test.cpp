@@ -140,7 +140,7 @@ TEST_F(GraphWindowTest, EveryGraphTypeDrawsItsGrid)
 TEST_F(GraphWindowTest, ChartPanelsReadTheCursorPoint)
 {
   // A 50 ohm load at port 1 sits in the centre of the Smith chart.
-  testing::Circuit c = testing::Circuit::shuntToGround(ckResistor, 50.0);
+  testing::Circuit c = testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   doc = c.doc;
   doc.Xax = {1e6, 1e8, 10, false, freqmode::Linear};
   doc.plotformat = plotformat::SmithZ;
@@ -168,7 +168,7 @@ protected:
   // 25 ohm in series between port 1 (50 ohm) and port 2 (75 ohm).
   void build()
   {
-    testing::Circuit c = testing::Circuit::series(ckResistor, 25.0);
+    testing::Circuit c = testing::Circuit::series(ComponentType::Resistor, 25.0);
     doc = c.doc;
     doc.drawdat.P2.Zo = 75.0;
     doc.Xax = {1e6, 1e8, 20, false, freqmode::Linear};
@@ -321,7 +321,7 @@ TEST_F(GraphWindowTest, FieldsAndButtonsWriteTheDocument)
 
 TEST_F(GraphWindowTest, StabilityCirclesNeedTwoPorts)
 {
-  testing::Circuit c = testing::Circuit::shuntToGround(ckResistor, 50.0);
+  testing::Circuit c = testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   doc = c.doc;
   doc.Xax = {1e6, 1e8, 10, false, freqmode::Linear};
   doc.plotformat = plotformat::SmithZ;

@@ -72,7 +72,7 @@ protected:
 
 TEST_F(TuneModeTest, OkThreeTimesSimulatesThreeTimesAndEmptyPaperLeaves)
 {
-  ASSERT_EQ(drawing().components[1].ctype, ckResistor);
+  ASSERT_EQ(drawing().components[1].ctype, ComponentType::Resistor);
   ASSERT_EQ(drawing().components[1].position, (TPoint{200, 200}));
 
   // The toolbar button goes down and the circuit is simulated once.

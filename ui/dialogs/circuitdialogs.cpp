@@ -84,7 +84,7 @@ void TTxlneditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
 
 void TTxlneditdlg::storeInto(Tcomponent& comp, Tschema&)
 {
-  TxLineForm form{comp.value[1], 0.0, comp.value[3]};
+  TxLineForm form{parameterSlot(comp, "impedance"), 0.0, parameterSlot(comp, "length")};
   m_zo->gettol(form.zo);
   form.velocity = m_velocity->Getvalue();
   m_length->gettol(form.length);
@@ -175,12 +175,12 @@ TSourceEditDlg::TSourceEditDlg(const QString& caption, const QString& fieldCapti
 
 void TSourceEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
 {
-  m_gain->settol(comp.value[1]);
+  m_gain->settol(parameterSlot(comp, "gain"));
 }
 
 void TSourceEditDlg::storeInto(Tcomponent& comp, Tschema&)
 {
-  Ttolvalue entered = comp.value[1];
+  Ttolvalue entered = parameterSlot(comp, "gain");
   m_gain->gettol(entered);
   storeSourceGain(entered, comp);
 }

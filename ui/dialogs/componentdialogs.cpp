@@ -73,10 +73,10 @@ constexpr DialogEntry kDialogTable[] = {
     {K::CCCS, make<TCCCSeditdlg>},
 };
 
-DialogFactory dialogFactory(int ctype)
+DialogFactory dialogFactory(ComponentType ctype)
 {
   for (const DialogEntry& entry : kDialogTable) {
-    if (kindCode(entry.type) == ctype) return entry.make;
+    if (entry.type == ctype) return entry.make;
   }
   return nullptr;
 }
@@ -85,10 +85,10 @@ DialogFactory dialogFactory(int ctype)
 
 bool kindHasDialog(ComponentType type)
 {
-  return dialogFactory(kindCode(type)) != nullptr;
+  return dialogFactory(type) != nullptr;
 }
 
-TComponentDialog* ComponentDialogs::dialogFor(int ctype)
+TComponentDialog* ComponentDialogs::dialogFor(ComponentType ctype)
 {
   if (auto found = m_dialogs.find(ctype); found != m_dialogs.end()) return found->second;
   const DialogFactory factory = dialogFactory(ctype);

@@ -58,7 +58,7 @@ public:
   std::optional<TextItemEntry> editText(const TextItemEntry& initial);
 
   // The dialog that edits kind `ctype`, made on first use; nullptr for kinds without one.
-  TComponentDialog* dialogFor(int ctype);
+  TComponentDialog* dialogFor(ComponentType ctype);
   Tporteditdlg* portDialog();
   TEditTextDlg* textDialog();
 
@@ -78,7 +78,7 @@ private:
   Prompts& m_prompts;
   QWidget* m_parent;
   QPoint m_anchor;
-  std::map<int, TComponentDialog*> m_dialogs; // owned by m_parent (or deleted with us)
+  std::map<ComponentType, TComponentDialog*> m_dialogs; // owned by m_parent (or deleted with us)
   Tporteditdlg* m_port = nullptr;
   TEditTextDlg* m_text = nullptr;
   std::function<void(CalculatorRequest)> m_calculatorHook;

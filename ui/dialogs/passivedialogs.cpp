@@ -29,13 +29,13 @@ TReseditdlg::TReseditdlg(QWidget* parent)
 
 void TReseditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
 {
-  m_value->settol(comp.value[1]);
+  m_value->settol(parameterSlot(comp, "resistance"));
   m_group->showFromField();
 }
 
 void TReseditdlg::storeInto(Tcomponent& comp, Tschema&)
 {
-  Ttolvalue entered = comp.value[1];
+  Ttolvalue entered = parameterSlot(comp, "resistance");
   m_value->gettol(entered);
   storeResistance(entered, comp);
 }
@@ -117,7 +117,7 @@ void TReactiveEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
 void TReactiveEditDlg::storeInto(Tcomponent& comp, Tschema&)
 {
   ReactiveForm form;
-  form.value = comp.value[1];
+  form.value = readReactiveForm(comp).value;
   m_value->gettol(form.value);
   form.physicalModel = m_useModel->isChecked();
   form.q = m_q->Getvalue();

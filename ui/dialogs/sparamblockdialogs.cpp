@@ -26,7 +26,7 @@ const char* const kOnePortFileFilter =
     "1 port S parameter files (*.s1p)|*.s1p|HP Network Analyzer, CITIFILE format "
     "(*.d1)|*.d1|All S files (*.s1p,*.s2p,*.d1,*.d2)|*.s1p;*.s2p;*.d1;*.d2|All Files (*.*)|*.*";
 
-TSParamBlockDlg::TSParamBlockDlg(int ctype, const QString& caption, Prompts& prompts,
+TSParamBlockDlg::TSParamBlockDlg(ComponentType ctype, const QString& caption, Prompts& prompts,
                                  QWidget* parent)
     : TComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
       m_name(new QLineEdit(this)), m_note(new QLabel(this)), m_load(new QPushButton(tr("Load File"), this)),
@@ -49,7 +49,7 @@ TSParamBlockDlg::TSParamBlockDlg(int ctype, const QString& caption, Prompts& pro
   m_grid->setHorizontalHeaderLabels(labels);
   m_grid->verticalHeader()->setVisible(false);
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grid->setMinimumSize(ctype == ckSParam2 ? 720 : 320, 240);
+  m_grid->setMinimumSize(dataBlockOf(ctype) == DataBlock::TwoPort ? 720 : 320, 240);
   body()->addWidget(m_grid);
 
   auto* tolerances = new QGroupBox(tr("Tolerances"), this);
@@ -102,7 +102,8 @@ void TSParamBlockDlg::loadFrom(const Tcomponent& comp, const Tschema& doc)
 void TSParamBlockDlg::loadFile()
 {
   const std::optional<std::string> path = m_prompts.openFileName(
-      fromQt(tr("Load File")), m_ctype == ckSParam2 ? kTwoPortFileFilter : kOnePortFileFilter);
+      fromQt(tr("Load File")),
+      dataBlockOf(m_ctype) == DataBlock::TwoPort ? kTwoPortFileFilter : kOnePortFileFilter);
   if (!path) return;
   const SParamReadResult read = ReadSParameterFile(*path, m_buffer, m_prompts);
   if (!read) {
@@ -127,12 +128,12 @@ QWidget* TSParamBlockDlg::firstField() const
 }
 
 Tedit2p::Tedit2p(Prompts& prompts, QWidget* parent)
-    : TSParamBlockDlg(ckSParam2, tr("2 port properties"), prompts, parent)
+    : TSParamBlockDlg(ComponentType::SParam2, tr("2 port properties"), prompts, parent)
 {
 }
 
 TEdit1p::TEdit1p(Prompts& prompts, QWidget* parent)
-    : TSParamBlockDlg(ckSParam1, tr("S parameter 1 port properties"), prompts, parent)
+    : TSParamBlockDlg(ComponentType::SParam1, tr("S parameter 1 port properties"), prompts, parent)
 {
 }
 

@@ -20,7 +20,7 @@ class TSParamBlockDlg : public TComponentDialog
   Q_OBJECT
 
 public:
-  TSParamBlockDlg(int ctype, const QString& caption, Prompts& prompts, QWidget* parent);
+  TSParamBlockDlg(ComponentType ctype, const QString& caption, Prompts& prompts, QWidget* parent);
 
   void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
   void storeInto(Tcomponent& comp, Tschema& doc) override;
@@ -45,7 +45,7 @@ private:
   // Shows the buffer: its name in "Name" and its points in the grid.
   void showBuffer();
 
-  int m_ctype;
+  ComponentType m_ctype;
   Prompts& m_prompts;
   int m_index = 0; // data set of the block being edited, 0 for none
   T2pdatarray m_buffer;

@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace norvane {
 
@@ -196,8 +197,37 @@ void TGraphwin::createToolBar()
   m_toolBar->addAction(m_tools[idx(GraphTool::AutoMatch)]);
 }
 
+namespace {
+
+// The graph type commands and the plot format each one shows.
+std::optional<PlotFormat> plotFormatOf(GraphCommand command)
+{
+  switch (command) {
+  case GraphCommand::SquareGrid:
+    return plotformat::Rectangular;
+  case GraphCommand::SmithZ:
+    return plotformat::SmithZ;
+  case GraphCommand::SmithY:
+    return plotformat::SmithY;
+  case GraphCommand::SmithZY:
+    return plotformat::SmithZY;
+  case GraphCommand::Polar:
+    return plotformat::Polar;
+  case GraphCommand::List:
+    return plotformat::DataList;
+  default:
+    return std::nullopt;
+  }
+}
+
+} // namespace
+
 void TGraphwin::runCommand(GraphCommand command)
 {
+  if (const auto format = plotFormatOf(command)) {
+    graphTypeCommand(*format);
+    return;
+  }
   switch (command) {
   case GraphCommand::SaveResults:
     saveResults();
@@ -213,24 +243,6 @@ void TGraphwin::runCommand(GraphCommand command)
     break;
   case GraphCommand::SaveBitmap:
     saveGraphBitmap();
-    break;
-  case GraphCommand::SquareGrid:
-    graphTypeCommand(plotformat::Rectangular);
-    break;
-  case GraphCommand::SmithZ:
-    graphTypeCommand(plotformat::SmithZ);
-    break;
-  case GraphCommand::SmithY:
-    graphTypeCommand(plotformat::SmithY);
-    break;
-  case GraphCommand::SmithZY:
-    graphTypeCommand(plotformat::SmithZY);
-    break;
-  case GraphCommand::Polar:
-    graphTypeCommand(plotformat::Polar);
-    break;
-  case GraphCommand::List:
-    graphTypeCommand(plotformat::DataList);
     break;
   case GraphCommand::LinSweep:
     m_core.setFreqMode(freqmode::Linear);
@@ -280,7 +292,7 @@ void TGraphwin::runCommand(GraphCommand command)
   case GraphCommand::About:
     callLink(m_links.about, "The about box is");
     break;
-  case GraphCommand::Count:
+  default: // the graph types (above) and Count
     break;
   }
 }

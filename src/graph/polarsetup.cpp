@@ -51,10 +51,13 @@ void PolarSetupLogic::clickParameter(MeasuredParameter which)
   m_changed = true;
 }
 
-void PolarSetupLogic::ok(Tschema& doc) const
+bool PolarSetupLogic::ok(Tschema& doc) const
 {
+  const NumberReading magnitude = ReadNumber(m_magText, NumberRules::Plain());
+  if (!magnitude.ok) return false;
   doc.polarmeaswhat = m_parameter;
-  polarMagnitude(doc, m_parameter) = ReadNumber(m_magText, NumberRules::Plain()).value;
+  polarMagnitude(doc, m_parameter) = magnitude.value;
+  return true;
 }
 
 } // namespace norvane

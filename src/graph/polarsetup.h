@@ -29,7 +29,8 @@ public:
 
   // OK: polarmeaswhat and that parameter's magnitude. The caller then invalidates the graph
   // and simulates when parameterChanged() is set (else repaints the main window).
-  void ok(Tschema& doc) const;
+  // A "Mag" text that does not read as a number is refused: false, the document untouched.
+  bool ok(Tschema& doc) const;
 
 private:
   MeasuredParameter m_parameter = MeasuredParameter::S11;

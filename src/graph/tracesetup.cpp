@@ -108,8 +108,19 @@ void TraceSetupLogic::setMinText(const std::string& text)
   m_minText = text;
 }
 
-void TraceSetupLogic::ok(Tschema& doc) const
+bool TraceSetupLogic::maximumReads() const
 {
+  return ReadNumber(m_maxText, NumberRules::Plain()).ok;
+}
+
+bool TraceSetupLogic::minimumReads() const
+{
+  return ReadNumber(m_minText, NumberRules::Plain()).ok;
+}
+
+bool TraceSetupLogic::ok(Tschema& doc) const
+{
+  if (!maximumReads() || !minimumReads()) return false;
   Tyaxis axis = m_axis;
   axis.measwhat = m_measure;
   if (m_showAs != TraceShowAs::None) axis.tracetype = tracetypeOfShowAs(m_showAs);
@@ -121,6 +132,7 @@ void TraceSetupLogic::ok(Tschema& doc) const
   axis.max = max;
   axis.min = min;
   traceAxis(doc, m_trace) = axis;
+  return true;
 }
 
 } // namespace norvane

@@ -56,7 +56,12 @@ public:
   // OK: writes measwhat, tracetype and the limits into the trace (and edited limits into the
   // new kind's remembered pair). The caller then passes the new limits to the graph window,
   // invalidates it and simulates when resimulate() is set (else repaints the main window).
-  void ok(Tschema& doc) const;
+  // A limit that does not read as a number is refused: false, and the document is untouched
+  // (an axis limit silently taken as 0 would squash the trace against the frame).
+  bool ok(Tschema& doc) const;
+  // Whether the "Maximum" / "Minimum" texts read as numbers.
+  bool maximumReads() const;
+  bool minimumReads() const;
 
 private:
   void setUnitFor(TraceShowAs b);

@@ -3,6 +3,7 @@
 #include "graph/dialogplacement.h"
 #include "latin1text.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,6 +19,22 @@
 namespace norvane {
 
 namespace {
+// A limit that does not read as a number keeps the dialog open: a beep, the field tinted
+// with the reason as its tip, and the text selected for correcting.
+void showRefused(QLineEdit& field)
+{
+  QApplication::beep();
+  field.setToolTip("Invalid numeric input");
+  field.setStyleSheet("background-color: #ffd0d0;");
+  field.setFocus();
+  field.selectAll();
+}
+
+void clearRefused(QLineEdit& field)
+{
+  field.setToolTip({});
+  field.setStyleSheet({});
+}
 
 const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
 
@@ -164,7 +181,12 @@ void TraceSetupDialog::prepare(int trace, TraceSetupLogic::Focus focus)
 
 void TraceSetupDialog::accept()
 {
-  m_logic.ok(m_doc);
+  if (!m_logic.ok(m_doc)) {
+    showRefused(m_logic.maximumReads() ? *m_min : *m_max);
+    return;
+  }
+  clearRefused(*m_max);
+  clearRefused(*m_min);
   QDialog::accept();
 }
 
@@ -207,7 +229,11 @@ void PolarSetupDialog::prepare(bool focusMagnitude)
 
 void PolarSetupDialog::accept()
 {
-  m_logic.ok(m_doc);
+  if (!m_logic.ok(m_doc)) {
+    showRefused(*m_mag);
+    return;
+  }
+  clearRefused(*m_mag);
   QDialog::accept();
 }
 

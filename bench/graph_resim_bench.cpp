@@ -62,14 +62,14 @@ public:
 
 struct Bench
 {
-  explicit Bench(int plotformat) : doc(ladderCircuit(7)), core(*doc, env, host)
+  explicit Bench(PlotFormat plotformat) : doc(ladderCircuit(7)), core(*doc, env, host)
   {
     fillBuiltInDefaults(env);
     host.core = &core;
     doc->plotformat = plotformat;
-    doc->Y1ax = {-60, 0, 2, 0};
-    doc->Y2ax = {-60, 0, 1, 0};
-    doc->polarmeaswhat = 1;
+    doc->Y1ax = {-60, 0, measwhat::S21, tracetype::Log20};
+    doc->Y2ax = {-60, 0, measwhat::S11, tracetype::Log20};
+    doc->polarmeaswhat = measwhat::S11;
     doc->polarS11mag = 1;
   }
   TenvironmentProps env;
@@ -80,11 +80,11 @@ struct Bench
   ScriptedPrompts prompts;
 };
 
-void resimulate(benchmark::State& state, int plotformat)
+void resimulate(benchmark::State& state, PlotFormat plotformat)
 {
   Bench b(plotformat);
   for (auto _ : state) {
-    const SimulateResult r = Simulate(*b.doc, b.session, b.core, b.prompts);
+    const SimulateResult r = SimulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
     benchmark::DoNotOptimize(r.points);
   }
   if (b.core.points().count() != 501) state.SkipWithError("the run did not give 501 points");
@@ -105,7 +105,7 @@ void BM_ChartResimulate(benchmark::State& state)
 void BM_GraphRedraw(benchmark::State& state)
 {
   Bench b(plotformat::Rectangular);
-  Simulate(*b.doc, b.session, b.core, b.prompts);
+  SimulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
   for (auto _ : state) {
     b.host.repaintGraph();
     benchmark::DoNotOptimize(b.host.canvas.calls);

@@ -1,8 +1,8 @@
 // Benchmarks of the simulation engine on LC ladders of 10, 30, 60 and 100 nodes and on the
 // irregular 100-node circuit (benchcircuits.h):
 //   BM_Sweep       a whole run of the simulate command over 501 points with both ports
-//                  excited, in data-list mode (circuit check, stamping, one factorisation and
-//                  two substitutions per point; the output does nothing). "us_per_point" is the
+//                  excited, as the command line runs it (circuit check, stamping, one factorisation
+//                  and two substitutions per point; the output does nothing). "us_per_point" is the
 //                  time per frequency point.
 //   BM_Solve       one frequency point's linear algebra: the matrix copied in, decomposed, and
 //                  solved for both ports.
@@ -16,6 +16,7 @@
 #include "benchcircuits.h"
 #include "ladder.h"
 
+#include "graph/simulationrun.h"
 #include "support/scriptedprompts.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
@@ -35,8 +36,10 @@ double denseFlops(int n)
   return 8.0 * n * n * n / 3.0 + 2 * 8.0 * n * n;
 }
 
-class NullOutput : public SweepOutput
+class NullOutput : public SweepSink
 {
+public:
+  void point(int, const SweepPoint&) override {}
 };
 
 // Argument 0 means the irregular 100-node circuit, any other n the n-node ladder.
@@ -56,7 +59,7 @@ void BM_Sweep(benchmark::State& state)
   ScriptedPrompts prompts;
   int points = 0;
   for (auto _ : state) {
-    const SimulateResult r = Simulate(*doc, session, out, prompts);
+    const SimulateResult r = SimulateEveryPort(*doc, session, out, prompts);
     points = r.points;
     benchmark::DoNotOptimize(r);
     if (!r.ran || r.netlist.nodeCount != nodes || r.failedPoints != 0) {
@@ -83,7 +86,7 @@ void BM_MultiSweep(benchmark::State& state)
   ScriptedPrompts prompts;
   for (auto _ : state) {
     for (int run = 0; run < 50; ++run) {
-      const SimulateResult r = Simulate(*doc, session, out, prompts);
+      const SimulateResult r = SimulateEveryPort(*doc, session, out, prompts);
       benchmark::DoNotOptimize(r);
       if (!r.ran || r.failedPoints != 0) {
         state.SkipWithError("the circuit did not simulate");

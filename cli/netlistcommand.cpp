@@ -3,11 +3,9 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "loadinput.h"
+#include "commandinput.h"
 #include "simulateprompts.h"
 
-#include "config/environment.h"
-#include "document/clearschema.h"
 #include "sim/listing.h"
 
 #include <memory>
@@ -18,20 +16,14 @@ namespace norvane::cli {
 int runNetlist(const std::vector<std::string>& args, CommandIo& io)
 {
   const Command& self = *findCommand("netlist");
-  const ParsedArguments parsed = parseArguments(args, {});
-  if (!parsed.error.empty()) {
-    return usageError(self, parsed.error, io);
+  const auto parsedArgs = parseCommandArguments(self, args, {}, io);
+  if (!parsedArgs) {
+    return kExitUsage;
   }
-  if (parsed.positional.size() != 1) {
-    return usageError(self, parsed.positional.empty() ? "missing input file" : "too many arguments",
-                      io);
-  }
+  const ParsedArguments& parsed = *parsedArgs;
   const std::string& input = parsed.positional.front();
-  auto doc = std::make_unique<Tschema>();
-  TenvironmentProps env;
-  fillBuiltInDefaults(env);
-  ClearSchema(*doc, env);
-  if (!loadInput(*doc, input, io)) {
+  const auto doc = loadDocument(input, io);
+  if (!doc) {
     return kExitFailure;
   }
   // Items dragged off the sheet are not part of the circuit (the listing command of the

@@ -4,10 +4,8 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "loadinput.h"
+#include "commandinput.h"
 
-#include "config/environment.h"
-#include "document/clearschema.h"
 #include "document/schematicwriter.h"
 
 #include <memory>
@@ -18,21 +16,17 @@ namespace norvane::cli {
 int runResave(const std::vector<std::string>& args, CommandIo& io)
 {
   const Command& self = *findCommand("resave");
-  const ParsedArguments parsed = parseArguments(args, {{"-o", "--output", true}});
-  if (!parsed.error.empty()) {
-    return usageError(self, parsed.error, io);
+  const auto parsedArgs = parseCommandArguments(self, args, {{"-o", "--output", true}}, io);
+  if (!parsedArgs) {
+    return kExitUsage;
   }
-  if (parsed.positional.size() != 1) {
-    return usageError(self, parsed.positional.empty() ? "missing input file" : "too many arguments",
-                      io);
-  }
+  const ParsedArguments& parsed = *parsedArgs;
   const std::string& input = parsed.positional.front();
   const std::string output = parsed.value("--output").value_or(input);
 
-  // The document is large (data sets); keep it off the stack.
-  auto doc = std::make_unique<Tschema>();
-  ClearSchema(*doc, TenvironmentProps{});
-  if (!loadInput(*doc, input, io)) {
+  // Cleared without the built-in preferences: what the file does not say stays empty.
+  const auto doc = loadDocument(input, io, false);
+  if (!doc) {
     return kExitFailure;
   }
   if (const FileResult r = saveSchematic(*doc, output); !r) {

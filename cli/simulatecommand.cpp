@@ -4,12 +4,11 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "loadinput.h"
+#include "commandinput.h"
 #include "simulateprompts.h"
 
-#include "config/environment.h"
 #include "document/atomicwrite.h"
-#include "document/clearschema.h"
+#include "graph/simulationrun.h"
 #include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
 #include "sim/results.h"
@@ -22,6 +21,7 @@
 #include <cmath>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -30,10 +30,10 @@ namespace norvane::cli {
 namespace {
 
 // Collects the S-parameters of every point.
-class CollectPoints : public SweepOutput
+class CollectPoints : public SweepSink
 {
 public:
-  void sweepPoint(int, const SweepPoint& point) override { points.push_back(point); }
+  void point(int, const SweepPoint& p) override { points.push_back(p); }
   std::vector<SweepPoint> points;
 };
 
@@ -74,10 +74,133 @@ void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
     }
     return;
   }
-  os << kResultFileHeader << kResultFileLineEnd << kResultFileOptions << kResultFileLineEnd;
-  for (const SweepPoint& p : points) {
-    os << FormatResultFileLine(p) << kResultFileLineEnd;
+  os << ResultFileText(points);
+}
+
+const std::vector<OptionSpec> kSimulateOptions = {
+    {"-o", "--output", true},  {"", "--format", true},    {"", "--start", true},
+    {"", "--stop", true},      {"", "--points", true},    {"", "--lin", false},
+    {"", "--log", false},      {"", "--tolerance", true}, {"", "--seed", true},
+    {"", "--autoscale", false}};
+
+// The options' values, checked before the input is read.
+struct SimulateOptions
+{
+  std::string format = "s2p";
+  double start = 0.0;
+  double stop = 0.0;
+  long long points = 0;
+  int toleranceMode = tolerancemode::Nominal;
+  long long seed = 0;
+};
+
+std::string readTolerance(const ParsedArguments& parsed, int& mode)
+{
+  const auto t = parsed.value("--tolerance");
+  if (!t) {
+    return {};
   }
+  constexpr std::pair<const char*, int> kModes[] = {{"lower", tolerancemode::Lower},
+                                                    {"nominal", tolerancemode::Nominal},
+                                                    {"upper", tolerancemode::Upper},
+                                                    {"random", tolerancemode::Random}};
+  for (const auto& [name, value] : kModes) {
+    if (*t == name) {
+      mode = value;
+      return {};
+    }
+  }
+  return "unknown tolerance '" + *t + "' (lower, nominal, upper, random)";
+}
+
+// The problem with the options, or empty.
+std::string readOptions(const ParsedArguments& parsed, SimulateOptions& o)
+{
+  o.format = parsed.value("--format").value_or("s2p");
+  if (o.format != "s2p" && o.format != "csv" && o.format != "touchstone") {
+    return "unknown format '" + o.format + "' (s2p, touchstone or csv)";
+  }
+  if (parsed.has("--lin") && parsed.has("--log")) {
+    return "--lin and --log exclude each other";
+  }
+  for (const auto& [option, f] : {std::pair{"--start", &o.start}, std::pair{"--stop", &o.stop}}) {
+    if (const auto text = parsed.value(option)) {
+      if (std::string problem = parseFrequency(option, *text, *f); !problem.empty()) {
+        return problem;
+      }
+    }
+  }
+  if (parsed.has("--points") &&
+      (!parseInteger(*parsed.value("--points"), o.points) || o.points < 2)) {
+    return "--points needs a whole number of at least 2";
+  }
+  if (std::string problem = readTolerance(parsed, o.toleranceMode); !problem.empty()) {
+    return problem;
+  }
+  if (parsed.has("--seed") &&
+      (!parseInteger(*parsed.value("--seed"), o.seed) || o.seed < 0 || o.seed > 4294967295LL)) {
+    return "--seed needs a whole number from 0 to 4294967295";
+  }
+  return {};
+}
+
+// The sweep: the file's, changed by the options. A sweep that would have to be corrected is
+// reported instead (the desktop program's sweep dialog corrects it; here nobody would see the
+// change): returns the exit code then.
+std::optional<int> applySweepOptions(Tschema& doc, const ParsedArguments& parsed,
+                                     const SimulateOptions& o, CommandIo& io)
+{
+  Txaxis& x = doc.Xax;
+  if (parsed.has("--start")) {
+    x.min = o.start;
+  }
+  if (parsed.has("--stop")) {
+    x.max = o.stop;
+  }
+  if (parsed.has("--points")) {
+    const long long intervals = o.points - 1;
+    x.numpoints = static_cast<int>(intervals > kMaxSweepIntervals ? kMaxSweepIntervals : intervals);
+  }
+  if (!(x.min < x.max) || !std::isfinite(x.max)) {
+    const bool fromOptions = parsed.has("--start") || parsed.has("--stop");
+    io.err << "norvane-cli: the sweep start (" << FormatEngineering(6, x.min)
+           << "Hz) must lie below its stop (" << FormatEngineering(6, x.max) << "Hz)"
+           << (fromOptions ? "" : " in " + parsed.positional.front()) << "\n";
+    return fromOptions ? kExitUsage : kExitFailure;
+  }
+  if (parsed.has("--lin")) {
+    x.freqmode = freqmode::Linear;
+  }
+  if (parsed.has("--log")) {
+    x.freqmode = freqmode::Logarithmic;
+  }
+  return std::nullopt;
+}
+
+// To the output file (written at once through a temporary file, so a full disk keeps the
+// previous result file) or to standard output.
+int writeOutput(const ParsedArguments& parsed, const std::string& format,
+                const CollectPoints& collected, const TouchstoneSource& source, CommandIo& io)
+{
+  const auto output = parsed.value("--output");
+  if (!output || *output == "-") {
+    writeResults(io.out, collected.points, format, source);
+    return kExitOk;
+  }
+  std::ostringstream text;
+  writeResults(text, collected.points, format, source);
+  if (const FileResult r = writeFileAtomically(*output, text.view()); !r) {
+    io.err << "norvane-cli: " << *output << ": " << r.error << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+std::uint32_t seedOf(const ParsedArguments& parsed, const SimulateOptions& o)
+{
+  return parsed.has("--seed") ? static_cast<std::uint32_t>(o.seed)
+                              : static_cast<std::uint32_t>(
+                                    std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 } // namespace
@@ -85,134 +208,42 @@ void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
 int runSimulate(const std::vector<std::string>& args, CommandIo& io)
 {
   const Command& self = *findCommand("simulate");
-  const ParsedArguments parsed = parseArguments(args, {{"-o", "--output", true},
-                                                       {"", "--format", true},
-                                                       {"", "--start", true},
-                                                       {"", "--stop", true},
-                                                       {"", "--points", true},
-                                                       {"", "--lin", false},
-                                                       {"", "--log", false},
-                                                       {"", "--tolerance", true},
-                                                       {"", "--seed", true},
-                                                       {"", "--autoscale", false}});
-  if (!parsed.error.empty()) {
-    return usageError(self, parsed.error, io);
+  const auto parsedArgs = parseCommandArguments(self, args, kSimulateOptions, io);
+  if (!parsedArgs) {
+    return kExitUsage;
   }
-  if (parsed.positional.size() != 1) {
-    return usageError(self, parsed.positional.empty() ? "missing input file" : "too many arguments",
-                      io);
+  const ParsedArguments& parsed = *parsedArgs;
+  SimulateOptions options;
+  if (const std::string problem = readOptions(parsed, options); !problem.empty()) {
+    return usageError(self, problem, io);
   }
-  const std::string format = parsed.value("--format").value_or("s2p");
-  if (format != "s2p" && format != "csv" && format != "touchstone") {
-    return usageError(self, "unknown format '" + format + "' (s2p, touchstone or csv)", io);
-  }
-  if (parsed.has("--lin") && parsed.has("--log")) {
-    return usageError(self, "--lin and --log exclude each other", io);
-  }
-  double start = 0.0;
-  double stop = 0.0;
-  for (const auto& [option, f] : {std::pair{"--start", &start}, std::pair{"--stop", &stop}}) {
-    if (const auto text = parsed.value(option)) {
-      if (const std::string problem = parseFrequency(option, *text, *f); !problem.empty()) {
-        return usageError(self, problem, io);
-      }
-    }
-  }
-  long long points = 0;
-  if (parsed.has("--points") && (!parseInteger(*parsed.value("--points"), points) || points < 2)) {
-    return usageError(self, "--points needs a whole number of at least 2", io);
-  }
-  int toleranceMode = tolerancemode::Nominal;
-  if (const auto t = parsed.value("--tolerance")) {
-    if (*t == "lower") {
-      toleranceMode = tolerancemode::Lower;
-    } else if (*t == "nominal") {
-      toleranceMode = tolerancemode::Nominal;
-    } else if (*t == "upper") {
-      toleranceMode = tolerancemode::Upper;
-    } else if (*t == "random") {
-      toleranceMode = tolerancemode::Random;
-    } else {
-      return usageError(self, "unknown tolerance '" + *t + "' (lower, nominal, upper, random)", io);
-    }
-  }
-  long long seed = 0;
-  if (parsed.has("--seed") &&
-      (!parseInteger(*parsed.value("--seed"), seed) || seed < 0 || seed > 4294967295LL)) {
-    return usageError(self, "--seed needs a whole number from 0 to 4294967295", io);
-  }
-
   const std::string& input = parsed.positional.front();
-  auto doc = std::make_unique<Tschema>(); // large: keep it off the stack
-  TenvironmentProps env;
-  fillBuiltInDefaults(env);
-  ClearSchema(*doc, env);
-  if (!loadInput(*doc, input, io)) {
+  const auto doc = loadDocument(input, io);
+  if (!doc) {
     return kExitFailure;
   }
-
-  // The sweep: the file's, changed by the options.
-  if (parsed.has("--start")) {
-    doc->Xax.min = start;
+  if (const auto refused = applySweepOptions(*doc, parsed, options, io)) {
+    return *refused;
   }
-  if (parsed.has("--stop")) {
-    doc->Xax.max = stop;
-  }
-  if (parsed.has("--points")) {
-    const long long intervals = points - 1;
-    doc->Xax.numpoints =
-        static_cast<int>(intervals > kMaxSweepIntervals ? kMaxSweepIntervals : intervals);
-  }
-  // A sweep that would have to be corrected is reported instead (the desktop program's
-  // sweep dialog corrects it; here nobody would see the change).
-  if (!(doc->Xax.min < doc->Xax.max) || !std::isfinite(doc->Xax.max)) {
-    const bool fromOptions = parsed.has("--start") || parsed.has("--stop");
-    io.err << "norvane-cli: the sweep start (" << FormatEngineering(6, doc->Xax.min)
-           << "Hz) must lie below its stop (" << FormatEngineering(6, doc->Xax.max) << "Hz)"
-           << (fromOptions ? "" : " in " + input) << "\n";
-    return fromOptions ? kExitUsage : kExitFailure;
-  }
-  if (parsed.has("--lin")) {
-    doc->Xax.freqmode = freqmode::Linear;
-  }
-  if (parsed.has("--log")) {
-    doc->Xax.freqmode = freqmode::Logarithmic;
-  }
-
-  if (format == "s2p" && !resultFilePortsOk(doc->drawdat.P1.Zo, doc->drawdat.P2.Zo)) {
+  if (options.format == "s2p" && !resultFilePortsOk(doc->drawdat.P1.Zo, doc->drawdat.P2.Zo)) {
     io.err << kMsgResultFilePorts << "\n";
     return kExitFailure;
   }
-
   SimulationSession session;
-  session.toleranceMode = toleranceMode;
-  session.random.setSeed(parsed.has("--seed")
-                             ? static_cast<std::uint32_t>(seed)
-                             : static_cast<std::uint32_t>(
-                                   std::chrono::system_clock::now().time_since_epoch().count()));
+  session.toleranceMode = options.toleranceMode;
+  session.random.setSeed(seedOf(parsed, options));
   SimulatePrompts prompts(io.err, parsed.has("--autoscale") ? Answer::Yes : Answer::No);
   CollectPoints collected;
-  // Every present port is excited, as for the data list, whatever the file shows.
-  doc->plotformat = plotformat::DataList;
-  const SimulateResult result = Simulate(*doc, session, collected, prompts);
+  const SimulateResult result = SimulateEveryPort(*doc, session, collected, prompts);
   if (!result.ran) {
     return kExitFailure;
   }
   const TouchstoneSource source{"Norvane " NORVANE_VERSION, fileNameWithoutFolder(input),
                                 utcDateText(std::time(nullptr)), doc->drawdat.P1.Zo,
                                 doc->drawdat.P2.Zo};
-
-  if (const auto output = parsed.value("--output"); output && *output != "-") {
-    // The whole text is written at once through a temporary file, so a full disk keeps the
-    // previous result file.
-    std::ostringstream text;
-    writeResults(text, collected.points, format, source);
-    if (const FileResult r = writeFileAtomically(*output, text.view()); !r) {
-      io.err << "norvane-cli: " << *output << ": " << r.error << "\n";
-      return kExitFailure;
-    }
-  } else {
-    writeResults(io.out, collected.points, format, source);
+  if (const int written = writeOutput(parsed, options.format, collected, source, io);
+      written != kExitOk) {
+    return written;
   }
   // Points whose network could not be solved are written without values; the run reports
   // them above and counts as failed.

@@ -3,11 +3,9 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "loadinput.h"
+#include "commandinput.h"
 #include "simulateprompts.h"
 
-#include "config/environment.h"
-#include "document/clearschema.h"
 #include "sim/spiceexport.h"
 
 #include <filesystem>
@@ -19,20 +17,14 @@ namespace norvane::cli {
 int runSpice(const std::vector<std::string>& args, CommandIo& io)
 {
   const Command& self = *findCommand("spice");
-  const ParsedArguments parsed = parseArguments(args, {{"-o", "--output", true}});
-  if (!parsed.error.empty()) {
-    return usageError(self, parsed.error, io);
+  const auto parsedArgs = parseCommandArguments(self, args, {{"-o", "--output", true}}, io);
+  if (!parsedArgs) {
+    return kExitUsage;
   }
-  if (parsed.positional.size() != 1) {
-    return usageError(self, parsed.positional.empty() ? "missing input file" : "too many arguments",
-                      io);
-  }
+  const ParsedArguments& parsed = *parsedArgs;
   const std::string& input = parsed.positional.front();
-  auto doc = std::make_unique<Tschema>(); // large: keep it off the stack
-  TenvironmentProps env;
-  fillBuiltInDefaults(env);
-  ClearSchema(*doc, env);
-  if (!loadInput(*doc, input, io)) {
+  const auto doc = loadDocument(input, io);
+  if (!doc) {
     return kExitFailure;
   }
   const auto output = parsed.value("--output");

@@ -79,9 +79,9 @@ struct Bench
     fillBuiltInDefaults(env);
     graph.core = &core;
     doc->plotformat = plotformat::Rectangular;
-    doc->Y1ax = {-60, 0, 2, 0};
-    doc->Y2ax = {-60, 0, 1, 0};
-    host.run = [this] { lastRun = Simulate(*doc, session, core, prompts); };
+    doc->Y1ax = {-60, 0, measwhat::S21, tracetype::Log20};
+    doc->Y2ax = {-60, 0, measwhat::S11, tracetype::Log20};
+    host.run = [this] { lastRun = SimulateForDisplay(*doc, session, core, {}, prompts); };
     editor.setTuneMode(true);
     // Choose the first capacitor (at (20, 120)) as a click in tune mode does.
     editor.mousePress(MouseButton::Left, 20, 120);

@@ -24,7 +24,7 @@ void ClearSchema(Tschema& doc, const TenvironmentProps& env)
   setTemplateDefaults(doc);
   doc.spareText.clear();
 
-  doc.plotformat = 1;
+  doc.plotformat = PlotFormat::Rectangular;
   doc.current2port = 1;
   doc.current1port = 1;
 
@@ -36,18 +36,18 @@ void ClearSchema(Tschema& doc, const TenvironmentProps& env)
 
   doc.Y1ax.min = env.mindB;
   doc.Y1ax.max = env.maxdB;
-  doc.Y1ax.measwhat = 2;
-  doc.Y1ax.tracetype = 0;
+  doc.Y1ax.measwhat = MeasuredParameter::S21;
+  doc.Y1ax.tracetype = TraceType::Log20;
   doc.Y2ax.min = env.mindB;
   doc.Y2ax.max = env.maxdB;
-  doc.Y2ax.measwhat = 1;
-  doc.Y2ax.tracetype = 0;
+  doc.Y2ax.measwhat = MeasuredParameter::S11;
+  doc.Y2ax.tracetype = TraceType::Log20;
 
   doc.polarS11mag = 1;
   doc.polarS21mag = 10;
   doc.polarS12mag = 1;
   doc.polarS22mag = 1;
-  doc.polarmeaswhat = 1;
+  doc.polarmeaswhat = MeasuredParameter::S11;
 
   TDrawData& d = doc.drawdat;
   unplace(d.P1);

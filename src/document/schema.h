@@ -18,6 +18,7 @@
 
 #include "document/componenttype.h"
 #include "document/onebased.h"
+#include "document/plotsettings.h"
 
 #include <string>
 
@@ -79,8 +80,8 @@ struct Tyaxis
 {
   double min = 0.0;
   double max = 0.0;
-  int measwhat = 0;  // 1 S11, 2 S21, 3 S12, 4 S22
-  int tracetype = 0; // 0..4
+  MeasuredParameter measwhat{};
+  TraceType tracetype{};
   friend bool operator==(const Tyaxis&, const Tyaxis&) = default;
 };
 
@@ -255,9 +256,9 @@ struct Tschema
 
   std::string spareText; // reserved; emptied by ClearSchema, read by nothing
 
-  int plotformat = 0;   // graph plot format 1..7
-  int current2port = 0; // data set shown by the 2-port data dialog
-  int current1port = 0; // data set shown by the 1-port data dialog
+  PlotFormat plotformat{}; // graph plot format
+  int current2port = 0;    // data set shown by the 2-port data dialog
+  int current1port = 0;    // data set shown by the 1-port data dialog
   Txaxis Xax;
   Tyaxis Y1ax;
   Tyaxis Y2ax;
@@ -265,7 +266,7 @@ struct Tschema
   double polarS21mag = 0.0;
   double polarS12mag = 0.0;
   double polarS22mag = 0.0;
-  int polarmeaswhat = 0;
+  MeasuredParameter polarmeaswhat{};
   int cursorpos = 0; // graph cursor, copied in from the graph window before saving
   TDrawData drawdat;
   bool circleson = false; // graph circles shown, copied in before saving

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <type_traits>
 
 namespace norvane {
 namespace {
@@ -233,7 +234,18 @@ private:
     });
   }
 
-  void readIntegerRecord(int& field)
+  // A display code (plot format, measured parameter, trace type) is the file's integer,
+  // kept as it is even when it names no enumerator, so that the file round-trips.
+  template <typename Code>
+  requires std::is_enum_v<Code>
+  void integer(std::string_view value, Code& field)
+  {
+    int raw = static_cast<int>(field);
+    integer(value, raw);
+    field = static_cast<Code>(raw);
+  }
+
+  template <typename Field> void readIntegerRecord(Field& field)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "value=") {

@@ -249,7 +249,7 @@ std::string schematicText(const Tschema& doc)
   writeComponent(out, "lastCCVS", doc.lastCCVS);
   writeComponent(out, "lastCCCS", doc.lastCCCS);
   writeComponent(out, "lasttxln", doc.lasttxln);
-  writeIntegerRecord(out, "plotformat", doc.plotformat);
+  writeIntegerRecord(out, "plotformat", static_cast<int>(doc.plotformat));
   writeIntegerRecord(out, "current2port", doc.current2port);
   writeIntegerRecord(out, "current1port", doc.current1port);
 
@@ -265,8 +265,8 @@ std::string schematicText(const Tschema& doc)
     out.open(section);
     out.real("min=", axis->min);
     out.real("max=", axis->max);
-    out.integer("measwhat=", axis->measwhat);
-    out.integer("tracetype=", axis->tracetype);
+    out.integer("measwhat=", static_cast<int>(axis->measwhat));
+    out.integer("tracetype=", static_cast<int>(axis->tracetype));
     out.close();
   }
 
@@ -274,7 +274,7 @@ std::string schematicText(const Tschema& doc)
   writeRealRecord(out, "polarS21mag", doc.polarS21mag);
   writeRealRecord(out, "polarS12mag", doc.polarS12mag);
   writeRealRecord(out, "polarS22mag", doc.polarS22mag);
-  writeIntegerRecord(out, "polarmeaswhat", doc.polarmeaswhat);
+  writeIntegerRecord(out, "polarmeaswhat", static_cast<int>(doc.polarmeaswhat));
   writeIntegerRecord(out, "cursorpos", doc.cursorpos);
   writeBooleanRecord(out, "circleson", doc.circleson);
   writeBooleanRecord(out, "simulated", doc.simulated);

@@ -133,14 +133,14 @@ std::vector<ChartArc> smithYSusceptanceArcs(int cx, int cy, int R)
   return arcs;
 }
 
-ChartKind chartKindOf(int plotformat)
+ChartKind chartKindOf(PlotFormat plotformat)
 {
   switch (plotformat) {
-  case 2:
+  case PlotFormat::SmithZ:
     return ChartKind::SmithZ;
-  case 3:
+  case PlotFormat::SmithY:
     return ChartKind::SmithY;
-  case 4:
+  case PlotFormat::SmithZY:
     return ChartKind::SmithZY;
   default:
     return ChartKind::Polar;

@@ -2,6 +2,7 @@
 // The grids of the charts: Smith impedance (Z), admittance (Y, the mirror image) and both
 // overlaid; the expanded form used when the chart magnitude M is not 1; and the polar grid.
 
+#include "document/plotsettings.h"
 #include "graph/chartgeometry.h"
 #include "graph/graphcolors.h"
 #include "graph/intgeometry.h"
@@ -39,7 +40,7 @@ std::vector<ChartArc> smithYSusceptanceArcs(int cx, int cy, int R);
 enum class ChartKind { SmithZ, SmithY, SmithZY, Polar };
 
 // ChartKind for plotformat 2..5 (anything else draws as polar).
-ChartKind chartKindOf(int plotformat);
+ChartKind chartKindOf(PlotFormat plotformat);
 
 // Draws the grid of the chart kind into the area: M = 1 gives the classic chart, any other M
 // the expanded grid around the point Γ = 1 (Z) or Γ = -1 (Y) with the unit circle.

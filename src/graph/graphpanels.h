@@ -2,6 +2,8 @@
 // The state of the graph window's controls, computed from the document and the window's logic
 // so the widget layer only copies it onto its widgets (and layout() says where they go).
 
+#include "document/plotsettings.h"
+
 #include <array>
 #include <string>
 
@@ -24,8 +26,9 @@ struct GraphPanelState
 
   // Parameter radio buttons S11, S21, S12, S22 (index 0..3 = measwhat - 1).
   std::array<bool, 4> parameterEnabled{true, true, true, true};
-  int leftChecked = 1;  // Y1ax.measwhat, or polarmeaswhat on the charts
-  int rightChecked = 1; // Y2ax.measwhat
+  MeasuredParameter leftChecked =
+      MeasuredParameter::S11; // Y1ax.measwhat, or polarmeaswhat on the charts
+  MeasuredParameter rightChecked = MeasuredParameter::S11; // Y2ax.measwhat
 
   // Trace-type lists (rectangular graph only).
   int trace1ListIndex = 1;

@@ -20,7 +20,25 @@ GraphWindowCore::GraphWindowCore(Tschema& doc, const TenvironmentProps& env, Gra
   m_store.reset();
 }
 
-// ---- The run's output ---------------------------------------------------------------------
+// ---- The run's display --------------------------------------------------------------------
+
+void GraphWindowCore::beginRun(const RunLayout& layout)
+{
+  setSDataWarning(layout.sDataWarning);
+  enableParameterButtons(layout.port1, layout.port2);
+  SetSweepLimits(layout.sweepStart, layout.sweepStop);
+  SetTrace1Limits(layout.trace1Min, layout.trace1Max);
+  SetTrace2Limits(layout.trace2Min, layout.trace2Max);
+  showGraphWindow();
+  if (layout.newPlot) BeginPlot(layout.plotformat, layout.freqmode);
+  if (layout.listRows > 0) beginDataList(layout.listRows);
+}
+
+void GraphWindowCore::endRun(bool list, bool cursor)
+{
+  if (list) endDataList();
+  if (cursor) DrawCursor();
+}
 
 void GraphWindowCore::showGraphWindow()
 {
@@ -65,7 +83,7 @@ void GraphWindowCore::SetTrace2Limits(double min, double max)
   m_y2Max = max;
 }
 
-void GraphWindowCore::BeginPlot(int plotformat, int freqmode)
+void GraphWindowCore::BeginPlot(PlotFormat plotformat, int freqmode)
 {
   // The runs of a finished multi-sweep survive exactly one more plot: the nominal one that
   // is drawn over them.
@@ -316,7 +334,7 @@ void GraphWindowCore::updateReadouts(int position, int digits)
     r.value1 = t.magnitude;
     r.value2 = t.angle;
     r.mark2Color = c.trace1;
-    const int which = m_doc.polarmeaswhat;
+    const MeasuredParameter which = m_doc.polarmeaswhat;
     const Tport& p1 = m_doc.drawdat.P1;
     const Tport& p2 = m_doc.drawdat.P2;
     if (reflectionChart()) {
@@ -346,7 +364,7 @@ void GraphWindowCore::updateReadouts(int position, int digits)
 GraphPanelState GraphWindowCore::panelState() const
 {
   GraphPanelState s;
-  const int pf = m_doc.plotformat;
+  const PlotFormat pf = m_doc.plotformat;
   s.view = pf == plotformat::DataList ? GraphView::List
            : plotformat::isChart(pf)  ? GraphView::Chart
                                       : GraphView::Rectangular;
@@ -393,7 +411,7 @@ void GraphWindowCore::resimulate()
   m_host.simulate();
 }
 
-void GraphWindowCore::setGraphType(int plotformat)
+void GraphWindowCore::setGraphType(PlotFormat plotformat)
 {
   m_doc.plotformat = plotformat;
   resimulate();
@@ -418,7 +436,7 @@ void GraphWindowCore::graphLimitSetupMenu()
   traceTypeChosen(1, traceTypeListIndex(m_doc.Y1ax.tracetype));
 }
 
-void GraphWindowCore::parameterChosen(int side, int which)
+void GraphWindowCore::parameterChosen(int side, MeasuredParameter which)
 {
   if (m_painting) return;
   if (plotformat::isChart(m_doc.plotformat)) {

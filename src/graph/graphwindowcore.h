@@ -1,6 +1,6 @@
 #pragma once
 // The graph window without its widgets: it receives the points of a simulation run (it is the
-// run's SweepOutput), stores them, draws the rectangular graph or the chart into any canvas
+// run's RunDisplay), stores them, draws the rectangular graph or the chart into any canvas
 // (window, bitmap, printer page), keeps the cursor and its readouts, and turns the user's
 // choices on the window into document settings followed by a new simulation. The Qt window
 // only forwards its events here and copies panelState() and readouts() onto its widgets.
@@ -8,6 +8,7 @@
 #include "config/environment.h"
 #include "document/schema.h"
 #include "graph/chartgeometry.h"
+#include "graph/datalist.h"
 #include "graph/graphcolors.h"
 #include "graph/graphhost.h"
 #include "graph/graphpanels.h"
@@ -15,8 +16,7 @@
 #include "graph/intgeometry.h"
 #include "graph/plotstore.h"
 #include "graph/rectaxes.h"
-#include "sim/results.h"
-#include "sim/sweepoutput.h"
+#include "graph/simulationrun.h"
 
 #include <array>
 #include <string>
@@ -31,32 +31,36 @@ using DataListRow = std::array<std::string, kDataListColumns>;
 // The four value fields of the side panels.
 enum class ValueField { Trace1Max, Trace1Min, Trace2Max, Trace2Min };
 
-class GraphWindowCore : public SweepOutput
+class GraphWindowCore final : public RunDisplay
 {
 public:
   GraphWindowCore(Tschema& doc, const TenvironmentProps& env, GraphHost& host);
 
-  // ---- The simulation run's output (calling order of one run) ----------------------------
-  void showGraphWindow() override;
-  void enableParameterButtons(bool port1, bool port2) override;
-  void setSDataWarning(bool on) override;
+  // ---- The simulation run's display --------------------------------------------------------
+  // The layout in this order: S data notice, parameter buttons, limits, the window shown,
+  // a new plot, the data list's rows.
+  void beginRun(const RunLayout& layout) override;
+  void endRun(bool list, bool cursor) override;
+  void showGraphWindow();
+  void enableParameterButtons(bool port1, bool port2);
+  void setSDataWarning(bool on);
   bool stabilityCircles() const override { return m_circlesOn; }
   void turnOffStabilityCircles() override;
-  void SetSweepLimits(double start, double stop) override;
-  void SetTrace1Limits(double min, double max) override;
-  void SetTrace2Limits(double min, double max) override;
-  void BeginPlot(int plotformat, int freqmode) override;
+  void SetSweepLimits(double start, double stop);
+  void SetTrace1Limits(double min, double max);
+  void SetTrace2Limits(double min, double max);
+  void BeginPlot(PlotFormat plotformat, int freqmode);
   // Stores the point; the first one repaints the window (unless a multi-sweep run is going
   // on), every further one draws its segment at once.
   void AddPoint(const PlotPoint& point) override;
   // After the last point: the cursor on the window, then the cursor handler.
-  void DrawCursor() override;
+  void DrawCursor();
   // List mode: the grid gets `rows` rows (the heading and one per point), each sweep point
   // fills its row, and the window shows the list anew at the end. The rows stay until the
   // next list-mode sweep.
-  void beginDataList(int rows) override;
+  void beginDataList(int rows);
   void dataListRow(int row, const SweepPoint& point) override;
-  void endDataList() override;
+  void endDataList();
   // The data rows (list row 1 is element 0), nine cells each.
   const std::vector<DataListRow>& dataListRows() const { return m_list; }
 
@@ -95,14 +99,14 @@ public:
   bool painting() const { return m_painting; }
 
   // Graph type commands (plotformat 1..6) and the sweep commands (freqmode 1, 2).
-  void setGraphType(int plotformat);
+  void setGraphType(PlotFormat plotformat);
   void setFreqMode(int freqmode);
   // Another item (0..4) in a trace-type list.
   void traceTypeChosen(int trace, int listIndex);
   // The "Graph Limit &Setup" menu title: the trace-1 list's item is applied again.
   void graphLimitSetupMenu();
   // A parameter radio button: side 1 is the left group, 2 the right.
-  void parameterChosen(int side, int measwhat);
+  void parameterChosen(int side, MeasuredParameter measwhat);
   // A value field was left or Enter pressed, with the value it now holds.
   void valueFieldLeft(ValueField field, double value);
   // The "Start:", "Stop:" and points fields.
@@ -133,7 +137,7 @@ public:
 
   // ---- For tests and the print preview ---------------------------------------------------
   const PlotStore& points() const { return m_store; }
-  int plotFormat() const { return m_plotformat; }
+  PlotFormat plotFormat() const { return m_plotformat; }
   bool logarithmicAxis() const { return m_logX; }
   double sweepStart() const { return m_xMin; }
   double sweepStop() const { return m_xMax; }
@@ -147,7 +151,7 @@ private:
   {
     bool valid = false;
     IntRect area;
-    int plotformat = 1;
+    PlotFormat plotformat = PlotFormat::Rectangular;
     FrequencyAxis x;
     ValueAxis y1, y2;
     ChartGeometry chart;
@@ -178,7 +182,7 @@ private:
   bool m_runsShown = false;
   bool m_runsKeptForNextPlot = false;
 
-  int m_plotformat = 1;
+  PlotFormat m_plotformat = PlotFormat::Rectangular;
   bool m_logX = false;
   double m_xMin = 0.0, m_xMax = 1.0;
   double m_y1Min = 0.0, m_y1Max = 1.0;

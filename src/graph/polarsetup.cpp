@@ -6,7 +6,7 @@
 namespace norvane {
 namespace {
 
-template <class Doc> auto& magnitudeOf(Doc& doc, int which)
+template <class Doc> auto& magnitudeOf(Doc& doc, MeasuredParameter which)
 {
   switch (which) {
   case measwhat::S21:
@@ -20,19 +20,19 @@ template <class Doc> auto& magnitudeOf(Doc& doc, int which)
   }
 }
 
-int validParameter(int which)
+MeasuredParameter validParameter(MeasuredParameter which)
 {
   return which >= measwhat::S11 && which <= measwhat::S22 ? which : measwhat::S11;
 }
 
 } // namespace
 
-double& polarMagnitude(Tschema& doc, int which)
+double& polarMagnitude(Tschema& doc, MeasuredParameter which)
 {
   return magnitudeOf(doc, which);
 }
 
-double polarMagnitude(const Tschema& doc, int which)
+double polarMagnitude(const Tschema& doc, MeasuredParameter which)
 {
   return magnitudeOf(doc, which);
 }
@@ -45,16 +45,19 @@ void PolarSetupLogic::prepare(const Tschema& doc, bool focusMagnitude)
   m_focusMag = focusMagnitude;
 }
 
-void PolarSetupLogic::clickParameter(int which)
+void PolarSetupLogic::clickParameter(MeasuredParameter which)
 {
   m_parameter = validParameter(which);
   m_changed = true;
 }
 
-void PolarSetupLogic::ok(Tschema& doc) const
+bool PolarSetupLogic::ok(Tschema& doc) const
 {
+  const NumberReading magnitude = ReadNumber(m_magText, NumberRules::Plain());
+  if (!magnitude.ok) return false;
   doc.polarmeaswhat = m_parameter;
-  polarMagnitude(doc, m_parameter) = ReadNumber(m_magText, NumberRules::Plain()).value;
+  polarMagnitude(doc, m_parameter) = magnitude.value;
+  return true;
 }
 
 } // namespace norvane

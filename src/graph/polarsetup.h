@@ -9,8 +9,8 @@
 namespace norvane {
 
 // The magnitude field of an S-parameter (polarS11mag .. polarS22mag; unknown codes read S11).
-double& polarMagnitude(Tschema& doc, int measwhat);
-double polarMagnitude(const Tschema& doc, int measwhat);
+double& polarMagnitude(Tschema& doc, MeasuredParameter measwhat);
+double polarMagnitude(const Tschema& doc, MeasuredParameter measwhat);
 
 class PolarSetupLogic
 {
@@ -19,20 +19,21 @@ public:
   // `focusMagnitude` selects the "Mag" text instead of focusing the checked button.
   void prepare(const Tschema& doc, bool focusMagnitude);
 
-  int parameter() const { return m_parameter; }
+  MeasuredParameter parameter() const { return m_parameter; }
   const std::string& magnitudeText() const { return m_magText; }
   bool focusMagnitude() const { return m_focusMag; }
   bool parameterChanged() const { return m_changed; }
 
-  void clickParameter(int measwhat);
+  void clickParameter(MeasuredParameter measwhat);
   void setMagnitudeText(const std::string& text) { m_magText = text; }
 
   // OK: polarmeaswhat and that parameter's magnitude. The caller then invalidates the graph
   // and simulates when parameterChanged() is set (else repaints the main window).
-  void ok(Tschema& doc) const;
+  // A "Mag" text that does not read as a number is refused: false, the document untouched.
+  bool ok(Tschema& doc) const;
 
 private:
-  int m_parameter = 1;
+  MeasuredParameter m_parameter = MeasuredParameter::S11;
   std::string m_magText;
   bool m_focusMag = false;
   bool m_changed = false;

@@ -7,14 +7,14 @@
 
 namespace norvane {
 
-std::string parameterName(int measwhat)
+std::string parameterName(MeasuredParameter measwhat)
 {
   switch (measwhat) {
-  case 2:
+  case MeasuredParameter::S21:
     return "S21";
-  case 3:
+  case MeasuredParameter::S12:
     return "S12";
-  case 4:
+  case MeasuredParameter::S22:
     return "S22";
   default:
     return "S11";

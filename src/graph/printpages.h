@@ -30,7 +30,7 @@ struct GraphPageTexts
 GraphPageTexts graphPageTexts(const GraphPanelState& state, const GraphReadouts& readouts);
 
 // "S11", "S21", "S12", "S22" for measwhat 1..4 (S11 for anything else).
-std::string parameterName(int measwhat);
+std::string parameterName(MeasuredParameter measwhat);
 
 struct GraphPageRequest
 {

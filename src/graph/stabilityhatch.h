@@ -10,8 +10,8 @@
 
 #include "graph/chartgeometry.h"
 #include "graph/intgeometry.h"
+#include "graph/sweeptraces.h"
 #include "platform/canvas.h"
-#include "sim/sweeptraces.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 
 namespace norvane {
 
-int traceTypeListIndex(int tracetype)
+int traceTypeListIndex(TraceType tracetype)
 {
   switch (tracetype) {
   case tracetype::Log10Power:
@@ -20,7 +20,7 @@ int traceTypeListIndex(int tracetype)
   }
 }
 
-int traceTypeOfListIndex(int index)
+TraceType traceTypeOfListIndex(int index)
 {
   switch (index) {
   case 0:
@@ -36,7 +36,7 @@ int traceTypeOfListIndex(int index)
   }
 }
 
-std::string traceUnitText(int type)
+std::string traceUnitText(TraceType type)
 {
   switch (type) {
   case tracetype::Linear:
@@ -52,7 +52,7 @@ std::string traceUnitText(int type)
 
 namespace {
 
-template <class Doc> auto& rangeOf(Doc& doc, int type)
+template <class Doc> auto& rangeOf(Doc& doc, TraceType type)
 {
   switch (type) {
   case tracetype::Linear:
@@ -68,12 +68,12 @@ template <class Doc> auto& rangeOf(Doc& doc, int type)
 
 } // namespace
 
-Trange& rememberedRange(Tschema& doc, int type)
+Trange& rememberedRange(Tschema& doc, TraceType type)
 {
   return rangeOf(doc, type);
 }
 
-const Trange& rememberedRange(const Tschema& doc, int type)
+const Trange& rememberedRange(const Tschema& doc, TraceType type)
 {
   return rangeOf(doc, type);
 }
@@ -102,7 +102,7 @@ void storeTraceMin(Tschema& doc, int trace, double value)
   rememberedRange(doc, axis.tracetype).min = value;
 }
 
-TraceTypeChange changeTraceType(Tschema& doc, int trace, int newTracetype)
+TraceTypeChange changeTraceType(Tschema& doc, int trace, TraceType newTracetype)
 {
   Tyaxis& axis = traceAxis(doc, trace);
   Trange& old = rememberedRange(doc, axis.tracetype);

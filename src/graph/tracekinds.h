@@ -17,16 +17,16 @@ inline constexpr std::array<const char*, 5> kTraceTypeItems = {"10Log(P)", "20Lo
 
 // List index of a tracetype and back (0 <-> 1, 1 <-> 2, 2 <-> 3, 3 <-> 0, 4 <-> 4). Unknown
 // codes are shown as "20Log(V)".
-int traceTypeListIndex(int tracetype);
-int traceTypeOfListIndex(int index);
+int traceTypeListIndex(TraceType tracetype);
+TraceType traceTypeOfListIndex(int index);
 
 // "dB", "", "deg", "dB" or "s".
-std::string traceUnitText(int tracetype);
+std::string traceUnitText(TraceType tracetype);
 
 // The remembered pair of a kind: mmdB for both dB kinds (and unknown codes), mmLin, mmPhase,
 // mmGrpDelay.
-Trange& rememberedRange(Tschema& doc, int tracetype);
-const Trange& rememberedRange(const Tschema& doc, int tracetype);
+Trange& rememberedRange(Tschema& doc, TraceType tracetype);
+const Trange& rememberedRange(const Tschema& doc, TraceType tracetype);
 
 // Trace 1 is Y1ax, trace 2 Y2ax (any other number reads as trace 1).
 Tyaxis& traceAxis(Tschema& doc, int trace);
@@ -47,6 +47,6 @@ enum class TraceTypeChange {
 // Another item of the trace-type list was chosen: the limits shown are saved for the old kind,
 // the new kind's remembered limits are loaded. Group delay on S11 or S22 switches the trace
 // to S21.
-TraceTypeChange changeTraceType(Tschema& doc, int trace, int newTracetype);
+TraceTypeChange changeTraceType(Tschema& doc, int trace, TraceType newTracetype);
 
 } // namespace norvane

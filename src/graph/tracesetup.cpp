@@ -7,7 +7,7 @@
 
 namespace norvane {
 
-int tracetypeOfShowAs(TraceShowAs b)
+TraceType tracetypeOfShowAs(TraceShowAs b)
 {
   switch (b) {
   case TraceShowAs::Log10Power:
@@ -21,10 +21,10 @@ int tracetypeOfShowAs(TraceShowAs b)
   case TraceShowAs::None:
     break;
   }
-  return -1;
+  return tracetype::Log20; // (never asked) an unknown kind reads as 20Log(V)
 }
 
-TraceShowAs showAsOfTracetype(int type)
+TraceShowAs showAsOfTracetype(TraceType type)
 {
   switch (type) {
   case tracetype::Log10Power:
@@ -79,7 +79,7 @@ std::string TraceSetupLogic::caption() const
   return "Trace " + std::to_string(m_trace) + " setup";
 }
 
-void TraceSetupLogic::clickMeasure(int measwhat)
+void TraceSetupLogic::clickMeasure(MeasuredParameter measwhat)
 {
   m_measure = measwhat;
   m_resimulate = true;
@@ -108,8 +108,19 @@ void TraceSetupLogic::setMinText(const std::string& text)
   m_minText = text;
 }
 
-void TraceSetupLogic::ok(Tschema& doc) const
+bool TraceSetupLogic::maximumReads() const
 {
+  return ReadNumber(m_maxText, NumberRules::Plain()).ok;
+}
+
+bool TraceSetupLogic::minimumReads() const
+{
+  return ReadNumber(m_minText, NumberRules::Plain()).ok;
+}
+
+bool TraceSetupLogic::ok(Tschema& doc) const
+{
+  if (!maximumReads() || !minimumReads()) return false;
   Tyaxis axis = m_axis;
   axis.measwhat = m_measure;
   if (m_showAs != TraceShowAs::None) axis.tracetype = tracetypeOfShowAs(m_showAs);
@@ -121,6 +132,7 @@ void TraceSetupLogic::ok(Tschema& doc) const
   axis.max = max;
   axis.min = min;
   traceAxis(doc, m_trace) = axis;
+  return true;
 }
 
 } // namespace norvane

@@ -17,8 +17,8 @@ inline constexpr const char* kTraceShowAsCaptions[4] = {
 
 // tracetype of a button (Log10Power 3, Log20 0, Linear 1, Phase 2; None -1) and back (a
 // tracetype without a button gives None).
-int tracetypeOfShowAs(TraceShowAs b);
-TraceShowAs showAsOfTracetype(int tracetype);
+TraceType tracetypeOfShowAs(TraceShowAs b);
+TraceShowAs showAsOfTracetype(TraceType tracetype);
 
 class TraceSetupLogic
 {
@@ -36,7 +36,7 @@ public:
   int trace() const { return m_trace; }
   Focus focus() const { return m_focus; }
 
-  int measure() const { return m_measure; } // 1 S11 .. 4 S22
+  MeasuredParameter measure() const { return m_measure; }
   TraceShowAs showAs() const { return m_showAs; }
   const std::string& maxText() const { return m_maxText; }
   const std::string& minText() const { return m_minText; }
@@ -47,7 +47,7 @@ public:
   bool resimulate() const { return m_resimulate; }
 
   // User actions.
-  void clickMeasure(int measwhat);
+  void clickMeasure(MeasuredParameter measwhat);
   // Loads the limit fields with the kind's remembered pair (3 decimals).
   void clickShowAs(const Tschema& doc, TraceShowAs button);
   void setMaxText(const std::string& text);
@@ -56,7 +56,12 @@ public:
   // OK: writes measwhat, tracetype and the limits into the trace (and edited limits into the
   // new kind's remembered pair). The caller then passes the new limits to the graph window,
   // invalidates it and simulates when resimulate() is set (else repaints the main window).
-  void ok(Tschema& doc) const;
+  // A limit that does not read as a number is refused: false, and the document is untouched
+  // (an axis limit silently taken as 0 would squash the trace against the frame).
+  bool ok(Tschema& doc) const;
+  // Whether the "Maximum" / "Minimum" texts read as numbers.
+  bool maximumReads() const;
+  bool minimumReads() const;
 
 private:
   void setUnitFor(TraceShowAs b);
@@ -64,7 +69,7 @@ private:
   int m_trace = 1;
   Focus m_focus = Focus::Measure;
   Tyaxis m_axis;
-  int m_measure = 1;
+  MeasuredParameter m_measure = MeasuredParameter::S11;
   TraceShowAs m_showAs = TraceShowAs::None; // survives between uses
   std::string m_maxText;
   std::string m_minText;

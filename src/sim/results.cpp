@@ -1,7 +1,5 @@
 #include "sim/results.h"
 
-#include "numbers/valuetext.h"
-
 #include <charconv>
 #include <cmath>
 
@@ -64,32 +62,6 @@ void appendCsvPair(std::string& line, bool present, Complex s)
 
 } // namespace
 
-const std::array<const char*, kDataListColumns> kDataListHeadings = {
-    "Freq", "S11 Mag", "S11 Ang", "S21 Mag", "S21 Ang", "S12 Mag", "S12 Ang", "S22 Mag", "S22 Ang"};
-
-std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& point)
-{
-  std::array<std::string, kDataListColumns> cells;
-  cells[0] = FormatEngineering(3, point.freq) + "Hz";
-  auto put = [&cells](int column, Complex s) {
-    cells[static_cast<std::size_t>(column)] = FixedText(ComplexAbs(s), 3);
-    cells[static_cast<std::size_t>(column) + 1] = FormatEngineering(3, angleDegrees(s)) + "\xB0";
-  };
-  if (point.hasS11()) {
-    put(1, point.s11);
-  }
-  if (point.hasS21()) {
-    put(3, point.s21);
-  }
-  if (point.hasS12()) {
-    put(5, point.s12);
-  }
-  if (point.hasS22()) {
-    put(7, point.s22);
-  }
-  return cells;
-}
-
 std::string FormatResultFileLine(const SweepPoint& point)
 {
   std::string line;
@@ -113,6 +85,21 @@ std::string FormatResultFileLine(const SweepPoint& point)
     appendPair(line, point.s22);
   }
   return line;
+}
+
+std::string ResultFileText(std::span<const SweepPoint> points)
+{
+  std::string text;
+  text.reserve(64 + points.size() * 80);
+  for (const char* line : {kResultFileHeader, kResultFileOptions}) {
+    text += line;
+    text += kResultFileLineEnd;
+  }
+  for (const SweepPoint& p : points) {
+    text += FormatResultFileLine(p);
+    text += kResultFileLineEnd;
+  }
+  return text;
 }
 
 std::string FormatCsvLine(const SweepPoint& point)

@@ -1,12 +1,13 @@
 #pragma once
-// The text forms of a sweep's S-parameters: the rows of the data list, the lines of the
-// S-parameter result file (Touchstone style, readable by the program's own data-file reader)
-// and the lines of the comma-separated export of the command-line tool.
+// The text forms of a sweep's S-parameters for files: the S-parameter result file
+// (Touchstone style, readable by the program's own data-file reader) and the
+// comma-separated export of the command-line tool. (The data list's cells are the graph
+// window's: graph/datalist.h.)
 
 #include "numbers/valuetext.h"
 #include "sim/sweeppoint.h"
 
-#include <array>
+#include <span>
 #include <string>
 
 namespace norvane {
@@ -17,18 +18,6 @@ namespace norvane {
 
 // Degrees per radian of the list and the file (to this precision).
 constexpr double kResultDegPerRad = 57.2957795;
-
-// ---- Data list ----------------------------------------------------------------------------
-
-inline constexpr int kDataListColumns = 9;
-extern const std::array<const char*, kDataListColumns> kDataListHeadings;
-
-// The nine cells of one list row: frequency in engineering notation with "Hz"; then for
-// S11, S21, S12 and S22 the magnitude with 3 decimals and the angle in engineering notation
-// followed by the degree sign (byte 176). S21 and S12 are normalised by the port impedances.
-// Cells of parameters that were not computed (a port absent, or its excitation unsolved at
-// this point) are empty.
-std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& point);
 
 // ---- S-parameter result file --------------------------------------------------------------
 
@@ -42,6 +31,11 @@ inline constexpr const char* kResultFileLineEnd = "\r\n";
 // written only for 50 ohm ports, where the raw and normalised transmission coefficients agree;
 // the raw ones are written. A point whose network could not be solved gives an empty line.
 std::string FormatResultFileLine(const SweepPoint& point);
+
+// The whole result file of a sweep: the header and options lines, then one line per point,
+// each ended by kResultFileLineEnd. The graph window's export and the command line write
+// exactly this text.
+std::string ResultFileText(std::span<const SweepPoint> points);
 
 inline constexpr const char* kMsgResultFilePorts =
     "Port impedances must be 50R for saving results to S parameter file";

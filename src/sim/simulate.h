@@ -1,14 +1,16 @@
 #pragma once
-// The simulate command: checks and numbers the circuit, prepares the output, applies the
-// tolerance rule, and at every frequency point builds the nodal admittance matrix, solves it
-// for each excited port and hands the S-parameters to the output (graph, charts, data list or
-// result file).
+// The simulator: checks and numbers the circuit, applies the tolerance rule, and at every
+// frequency point builds the nodal admittance matrix, solves it for each requested
+// excitation and hands the S-parameters to a SweepSink. It asks no questions and shows
+// nothing; what the user sees of a run (the autoscale question, the graph, the data list, the
+// result file) is arranged by its caller (graph/simulationrun.h).
 
 #include "document/schema.h"
 #include "platform/prompts.h"
 #include "sim/matchrequest.h"
 #include "sim/netlist.h"
-#include "sim/sweepoutput.h"
+#include "sim/sweep.h"
+#include "sim/sweepsink.h"
 #include "sim/tolerance.h"
 
 namespace norvane {
@@ -27,10 +29,12 @@ struct SimulationSession
 
 struct SimulateResult
 {
+  bool checked = false;         // the circuit check passed: the circuit can be swept
   bool ran = false;             // the circuit check passed and the sweep ran
   NetlistResult netlist;        // the circuit check
   int points = 0;               // frequency points computed
   int failedPoints = 0;         // points whose matrix could not be solved
+  int nonFinitePoints = 0;      // points whose solution was not a finite number
   bool complexOverflow = false; // reported as "cplxoverflow"
   bool singular = false;        // reported as "cLUmatherror"
   bool fileWritten = false;     // result-file mode: the file was written completely
@@ -40,35 +44,36 @@ struct SimulateResult
   MatchInput match;
 };
 
+// What one sweep solves: the points of `plan` and the excitations asked for (a port that is
+// not part of the circuit is never excited).
+struct SweepRequest
+{
+  SweepPlan plan;
+  bool excite1 = true;
+  bool excite2 = true;
+};
+
 // Messages of a run.
-inline constexpr const char* kMsgAutoscale =
-    "Simulation frequency range outside S parameter file range, Autoscale?";
-inline constexpr const char* kMsgCirclesOneport =
-    "Cannot calculate stability circles with only 1 measurement port. Stability circles "
-    "turned off";
 inline constexpr const char* kMsgIllConditioned = "matrix ill conditioned\rfreq point";
 inline constexpr const char* kMsgOverflow = "cplxoverflow";
 inline constexpr const char* kMsgSingular = "cLUmatherror";
-inline constexpr const char* kResultFileDialogTitle = "Save results as S Parameter File";
-inline constexpr const char* kResultFileDialogFilter =
-    "S parameter files (*.S2P)|*.s2p|All S parameter files "
-    "(*.S2P,*.S1P,*.D1,*.D2)|*.s2p;*.s1p;*.d1;*.d2|All Files (*.*)|*.*";
-inline constexpr const char* kResultFileDialogDefault = "*.S2P";
 
-// One run over the document's sweep (or, with a match request, at the match frequency
-// only). The output mode is the document's plotformat: 1 rectangular graph, 2-5 charts,
-// 6 data list, 7 result file (the file name is asked through `prompts`; cancelling falls back
-// to the data list). Writes the corrected sweep, the defaulted parameter choices and the
-// `simulated` flag into the document, and each toleranced value's `actual`.
-//
-// The caller shows the busy cursor around the call and, afterwards, puts the editor back
-// into select mode unless it is tuning.
-SimulateResult Simulate(Tschema& doc, SimulationSession& session, SweepOutput& out,
-                        Prompts& prompts);
+// The circuit check: numbers the nodes (BuildNetlist), takes a zero port impedance as the
+// port dialog does and refuses any other unusable one, applies the session's tolerance rule
+// (each toleranced value's `actual`) and refuses values no stamp can use. Sets the document's
+// `simulated` flag to whether the check passed; refusals are shown through `prompts`.
+SimulateResult CheckCircuit(Tschema& doc, SimulationSession& session, Prompts& prompts);
 
-// The export command: refuses with kMsgResultFilePorts unless both ports are 50 ohm;
-// otherwise runs Simulate in result-file mode and restores the document's plotformat.
-SimulateResult ExportSParameterFile(Tschema& doc, SimulationSession& session, SweepOutput& out,
-                                    Prompts& prompts);
+// The sweep of a circuit that passed CheckCircuit (`result` is what it returned). With a match
+// request in the session only the match frequency is analysed (both present ports excited),
+// the S-parameters there are handed back in `result.match` and the request is cleared. A
+// point whose matrix cannot be solved is reported ("matrix ill conditioned") once per
+// requested excitation and handed on without values.
+void Simulate(const Tschema& doc, SimulationSession& session, const SweepRequest& request,
+              SweepSink& sink, Prompts& prompts, SimulateResult& result);
+
+// After the sweep (and whatever the caller wrote): the messages about points without a finite
+// result, complex overflow and a singular matrix. Counts the non-finite points as failed.
+void ReportSweepProblems(SimulateResult& result, Prompts& prompts);
 
 } // namespace norvane

@@ -45,4 +45,13 @@ SweepPlan SanitizeSweep(Txaxis& axis)
   return plan;
 }
 
+SweepPlan PlanSweep(Tschema& doc)
+{
+  const SweepPlan plan = SanitizeSweep(doc.Xax);
+  if (plan.freqmode == freqmode::Logarithmic) {
+    doc.Xax.centspan = false;
+  }
+  return plan;
+}
+
 } // namespace norvane

@@ -28,4 +28,8 @@ struct SweepPlan
 // corrected values are written back so the graph window and the file agree with the run.
 SweepPlan SanitizeSweep(Txaxis& axis);
 
+// The document's sweep made usable (SanitizeSweep); a logarithmic sweep also leaves the
+// centre/span view of the limits, which has no meaning on a log axis.
+SweepPlan PlanSweep(Tschema& doc);
+
 } // namespace norvane

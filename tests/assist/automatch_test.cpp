@@ -1,5 +1,7 @@
 #include "assist/automatch.h"
 
+#include "sim/plotpoint.h"
+
 #include "support/scriptedprompts.h"
 #include "sim/netlist_support.h"
 
@@ -231,12 +233,24 @@ TEST(Match, CapacityIsRespected)
 }
 
 // Collects the points of a run.
-class Points : public SweepOutput
+class Points : public SweepSink
 {
 public:
-  void sweepPoint(int, const SweepPoint& point) override { points.push_back(point); }
+  void point(int, const SweepPoint& p) override { points.push_back(p); }
   std::vector<SweepPoint> points;
 };
+
+// A run with both ports excited over the document's sweep (or at the match frequency).
+SimulateResult simulateAll(Tschema& doc, SimulationSession& session, Points& out, Prompts& prompts)
+{
+  SimulateResult r = CheckCircuit(doc, session, prompts);
+  if (r.checked) {
+    SweepRequest request;
+    request.plan = PlanSweep(doc);
+    Simulate(doc, session, request, out, prompts, r);
+  }
+  return r;
+}
 
 TEST(Match, AutoMatchRunsMatchThenSimulate)
 {
@@ -256,7 +270,7 @@ TEST(Match, AutoMatchRunsMatchThenSimulate)
       c.doc, session, request,
       [&] {
         Points out;
-        const SimulateResult r = Simulate(c.doc, session, out, prompts);
+        const SimulateResult r = simulateAll(c.doc, session, out, prompts);
         runs.push_back(out.points);
         return r;
       },
@@ -281,7 +295,7 @@ TEST(Match, AutoMatchRunsMatchThenSimulate)
       empty.doc, session, request,
       [&] {
         Points out;
-        return Simulate(empty.doc, session, out, prompts);
+        return simulateAll(empty.doc, session, out, prompts);
       },
       prompts);
   EXPECT_FALSE(refused.analysed);

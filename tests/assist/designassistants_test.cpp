@@ -314,10 +314,10 @@ TEST(AssistantCircuit, WrittenIntoTheDocument)
   EXPECT_EQ(d.P2.crot, 1);
   EXPECT_EQ(doc->Xax.min, 1e6);
   EXPECT_EQ(doc->Xax.freqmode, 2);
-  EXPECT_EQ(doc->plotformat, 1);
-  EXPECT_EQ(doc->Y1ax.measwhat, 2);
-  EXPECT_EQ(doc->Y2ax.measwhat, 1);
-  EXPECT_EQ(doc->Y1ax.tracetype, 3);
+  EXPECT_EQ(doc->plotformat, PlotFormat::Rectangular);
+  EXPECT_EQ(doc->Y1ax.measwhat, MeasuredParameter::S21);
+  EXPECT_EQ(doc->Y2ax.measwhat, MeasuredParameter::S11);
+  EXPECT_EQ(doc->Y1ax.tracetype, TraceType::Log10Power);
   EXPECT_EQ(doc->Y1ax.min, -40.0);
   EXPECT_EQ(doc->Y2ax.max, 10.0);
 

@@ -33,17 +33,17 @@ TEST(ClearSchema, DefaultsOfANewSchematic)
   EXPECT_EQ(doc.mmLin, (Trange{1, 0}));
   EXPECT_EQ(doc.mmPhase, (Trange{180, -180}));
   EXPECT_EQ(doc.mmGrpDelay, (Trange{1e-6, 0}));
-  EXPECT_EQ(doc.plotformat, 1);
+  EXPECT_EQ(doc.plotformat, PlotFormat::Rectangular);
   EXPECT_EQ(doc.current2port, 1);
   EXPECT_EQ(doc.current1port, 1);
   EXPECT_EQ(doc.Xax, (Txaxis{2e6, 3e9, 250, false, 2}));
-  EXPECT_EQ(doc.Y1ax, (Tyaxis{-70, 5, 2, 0}));
-  EXPECT_EQ(doc.Y2ax, (Tyaxis{-70, 5, 1, 0}));
+  EXPECT_EQ(doc.Y1ax, (Tyaxis{-70, 5, MeasuredParameter::S21, TraceType::Log20}));
+  EXPECT_EQ(doc.Y2ax, (Tyaxis{-70, 5, MeasuredParameter::S11, TraceType::Log20}));
   EXPECT_EQ(doc.polarS11mag, 1);
   EXPECT_EQ(doc.polarS21mag, 10);
   EXPECT_EQ(doc.polarS12mag, 1);
   EXPECT_EQ(doc.polarS22mag, 1);
-  EXPECT_EQ(doc.polarmeaswhat, 1);
+  EXPECT_EQ(doc.polarmeaswhat, MeasuredParameter::S11);
 
   for (const Tport* p : {&doc.drawdat.P1, &doc.drawdat.P2}) {
     EXPECT_EQ(p->pos, kPortNotPlaced);

@@ -79,17 +79,17 @@ inline Tschema richDocument()
     *t = component("T" + std::to_string(seed), kindOfCode(seed), seed % 3, {seed, -seed}, seed);
     ++seed;
   }
-  doc.plotformat = 5;
+  doc.plotformat = PlotFormat::Polar;
   doc.current2port = 7;
   doc.current1port = 50;
   doc.Xax = {1.5e6, 2.75e9, 401, true, 1};
-  doc.Y1ax = {-80, 10, 4, 3};
-  doc.Y2ax = {-1.5, 0.25, 3, 2};
+  doc.Y1ax = {-80, 10, MeasuredParameter::S22, TraceType::Log10Power};
+  doc.Y2ax = {-1.5, 0.25, MeasuredParameter::S12, TraceType::Phase};
   doc.polarS11mag = 0.5;
   doc.polarS21mag = r15(31.6227766016838);
   doc.polarS12mag = 1e-3;
   doc.polarS22mag = 2;
-  doc.polarmeaswhat = 4;
+  doc.polarmeaswhat = MeasuredParameter::S22;
   doc.cursorpos = 123;
   doc.circleson = true;
   doc.simulated = true;

@@ -307,7 +307,7 @@ TEST(SchematicReader, CapacitiesDropSurplusRecords)
   EXPECT_EQ(doc.datasets.onePort[4].numpoints(), kMaxDataPoints);
   EXPECT_EQ(doc.datasets.onePort[4].points.last().freq, kMaxDataPoints);
   // Reading went on after the dropped records.
-  EXPECT_EQ(doc.plotformat, 3);
+  EXPECT_EQ(doc.plotformat, PlotFormat::SmithY);
 }
 
 TEST(SchematicReader, DrawingCountsAreReplacedAndCountersDerived)
@@ -399,7 +399,7 @@ TEST(SchematicReader, ARecordThatLostItsCloserEndsAtTheNextSection)
   EXPECT_EQ(doc.mmLin.max, 4);
   ASSERT_EQ(doc.drawdat.components.count(), 2);
   EXPECT_EQ(doc.drawdat.components[2].name, "b");
-  EXPECT_EQ(doc.plotformat, 6);
+  EXPECT_EQ(doc.plotformat, PlotFormat::DataList);
 }
 
 TEST(SchematicReader, PortsStartInOrientationOne)

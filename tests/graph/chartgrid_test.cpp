@@ -163,8 +163,8 @@ TEST(ChartGrid, PolarGrid)
   }
   EXPECT_TRUE(c.hasLine(60, 160, 360, 160));
   EXPECT_TRUE(c.hasLine(210, 10, 210, 310));
-  EXPECT_EQ(chartKindOf(5), ChartKind::Polar);
-  EXPECT_EQ(chartKindOf(4), ChartKind::SmithZY);
+  EXPECT_EQ(chartKindOf(PlotFormat::Polar), ChartKind::Polar);
+  EXPECT_EQ(chartKindOf(PlotFormat::SmithZY), ChartKind::SmithZY);
 }
 
 } // namespace

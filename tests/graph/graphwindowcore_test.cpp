@@ -45,7 +45,7 @@ protected:
     core->DrawCursor();
   }
 
-  void sweepChart(int format, int which, std::vector<PlotPoint> pts)
+  void sweepChart(PlotFormat format, MeasuredParameter which, std::vector<PlotPoint> pts)
   {
     doc.plotformat = format;
     doc.polarmeaswhat = which;

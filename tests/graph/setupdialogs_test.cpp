@@ -81,7 +81,8 @@ TEST(TraceSetup, EditedLimitsGoToTheNewKindsPair)
   EXPECT_DOUBLE_EQ(doc.mmLin.max, 2.5);
   EXPECT_DOUBLE_EQ(doc.mmLin.min, 0);
 
-  // Unedited limits do not touch the remembered pair; a non-number reads 0.
+  // Unedited limits do not touch the remembered pair; a non-number is refused and leaves
+  // the document as it was until the text reads.
   Tschema other = freshDocument();
   other.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
   other.mmdB = {99, -99};
@@ -89,11 +90,27 @@ TEST(TraceSetup, EditedLimitsGoToTheNewKindsPair)
   d2.prepare(other, 1, TraceSetupLogic::Focus::Measure);
   d2.prepare(other, 1, TraceSetupLogic::Focus::Measure);
   d2.setMinText("lots");
-  d2.ok(other);
+  EXPECT_FALSE(d2.ok(other));
+  EXPECT_TRUE(d2.maximumReads());
+  EXPECT_DOUBLE_EQ(other.Y1ax.min, -40);
+  EXPECT_DOUBLE_EQ(other.mmdB.min, -99);
+  d2.setMinText("0");
+  EXPECT_TRUE(d2.ok(other));
   EXPECT_DOUBLE_EQ(other.Y1ax.min, 0);
   EXPECT_DOUBLE_EQ(other.Y1ax.max, 10);
   EXPECT_DOUBLE_EQ(other.mmdB.min, 0);
   EXPECT_DOUBLE_EQ(other.mmdB.max, 99);
+
+  // The polar dialog refuses its "Mag" the same way; exponent notation reads.
+  PolarSetupLogic polar;
+  polar.prepare(other, true);
+  const double magnitudeBefore = polarMagnitude(other, polar.parameter());
+  polar.setMagnitudeText("big");
+  EXPECT_FALSE(polar.ok(other));
+  EXPECT_DOUBLE_EQ(polarMagnitude(other, polar.parameter()), magnitudeBefore);
+  polar.setMagnitudeText("2.5e-1");
+  EXPECT_TRUE(polar.ok(other));
+  EXPECT_DOUBLE_EQ(polarMagnitude(other, polar.parameter()), 0.25);
 }
 
 TEST(TraceSetup, GroupDelayKeepsTheButtonOfThePreviousUse)
@@ -137,7 +154,7 @@ TEST(PolarSetup, MagnitudeOfTheCheckedParameter)
   dlg.ok(doc);
   EXPECT_EQ(doc.polarmeaswhat, measwhat::S22);
   EXPECT_DOUBLE_EQ(doc.polarS22mag, 2.5); // "Mag" still held the S21 value
-  EXPECT_DOUBLE_EQ(polarMagnitude(doc, 4), 2.5);
+  EXPECT_DOUBLE_EQ(polarMagnitude(doc, measwhat::S22), 2.5);
 }
 
 TEST(SweepSetup, EntriesAndPointClamping)

@@ -39,7 +39,7 @@ protected:
     doc.Xax = {1e6, 1e8, 10, false, freqmode::Linear};
     core = std::make_unique<GraphWindowCore>(doc, env, host);
     host.core = core.get();
-    host.onSimulate = [this] { result = Simulate(doc, session, *core, prompts); };
+    host.onSimulate = [this] { result = SimulateForDisplay(doc, session, *core, {}, prompts); };
   }
 
   TenvironmentProps env;

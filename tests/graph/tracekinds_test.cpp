@@ -16,7 +16,7 @@ TEST(TraceKinds, ListItemsUnitsAndRememberedPairs)
 {
   struct Row
   {
-    int tracetype;
+    TraceType tracetype;
     int listIndex;
     const char* item;
     const char* unit;

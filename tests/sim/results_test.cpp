@@ -69,38 +69,6 @@ TEST(Results, ResultFileLineForms)
   EXPECT_EQ(FormatResultFileLine(failed), "");
 }
 
-TEST(Results, DataListRow)
-{
-  SweepPoint p = twoPort(1.5e9, {0.5, 0.0}, {0.0, 2.0}, {0.0, -0.25}, {-1.0, 0.0});
-  const auto cells = FormatDataListRow(p);
-  EXPECT_EQ(cells[0], "1.5GHz");
-  EXPECT_EQ(cells[1], "0.500");
-  EXPECT_EQ(cells[2], "0\xB0");
-  EXPECT_EQ(cells[3], "2.000");
-  EXPECT_EQ(cells[4], "90\xB0");
-  EXPECT_EQ(cells[5], "0.250");
-  EXPECT_EQ(cells[6], "-90\xB0");
-  EXPECT_EQ(cells[7], "1.000");
-  EXPECT_EQ(cells[8], "180\xB0");
-
-  SweepPoint one = p;
-  one.port2 = false;
-  const auto c1 = FormatDataListRow(one);
-  EXPECT_EQ(c1[1], "0.500");
-  for (int k = 3; k < 9; ++k) {
-    EXPECT_EQ(c1[static_cast<std::size_t>(k)], "") << k;
-  }
-  SweepPoint two = p;
-  two.port1 = false;
-  const auto c2 = FormatDataListRow(two);
-  for (int k = 1; k < 7; ++k) {
-    EXPECT_EQ(c2[static_cast<std::size_t>(k)], "") << k;
-  }
-  EXPECT_EQ(c2[7], "1.000");
-  EXPECT_EQ(kDataListHeadings[0], std::string("Freq"));
-  EXPECT_EQ(kDataListHeadings[8], std::string("S22 Ang"));
-}
-
 TEST(Results, CsvLine)
 {
   SweepPoint p = twoPort(1e6, {0.1, -0.2}, {0.3, 0.4}, {0.5, 0.6}, {0.7, 0.8});

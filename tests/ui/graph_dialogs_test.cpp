@@ -155,12 +155,19 @@ TEST_F(GraphWindowTest, PolarSetupOnTheCharts)
   EXPECT_EQ(doc.polarS21mag, 2.5);
   EXPECT_EQ(simulations, before + 1);
   EXPECT_EQ(w.valueField(ValueField::Trace1Max)->text(), "2.5");
-  // A text that is no number reads as 0.
+  // A text that is no number is refused: the dialog stays open with the field marked, and
+  // the magnitude keeps its value.
   d.prepare(true);
   d.magnitudeField()->setText("abc");
   emit d.magnitudeField()->textEdited("abc");
   d.accept();
-  EXPECT_EQ(doc.polarS21mag, 0.0);
+  EXPECT_EQ(doc.polarS21mag, 2.5);
+  EXPECT_EQ(d.magnitudeField()->toolTip(), "Invalid numeric input");
+  d.magnitudeField()->setText("0.5");
+  emit d.magnitudeField()->textEdited("0.5");
+  d.accept();
+  EXPECT_EQ(doc.polarS21mag, 0.5);
+  EXPECT_TRUE(d.magnitudeField()->toolTip().isEmpty());
 }
 
 TEST_F(GraphWindowTest, SweepSetupClampsThePointCount)

@@ -85,7 +85,7 @@ TEST_F(GraphWindowTest, EveryGraphTypeDrawsItsGrid)
   struct Case
   {
     GraphCommand command;
-    int plotformat;
+    PlotFormat plotformat;
     GraphTool button;
   };
   const Case cases[] = {
@@ -96,7 +96,7 @@ TEST_F(GraphWindowTest, EveryGraphTypeDrawsItsGrid)
       {GraphCommand::Polar, plotformat::Polar, GraphTool::Polar},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.plotformat);
+    SCOPED_TRACE(static_cast<int>(c.plotformat));
     const int before = simulations;
     w.runCommand(c.command);
     EXPECT_EQ(simulations, before + 1);

@@ -108,7 +108,7 @@ void TGraphwin::createPanels()
     for (int i = 0; i < 4; ++i) {
       auto* b = new QRadioButton(kParameterNames[i], box);
       m_paramButtons[s][static_cast<size_t>(i)] = b;
-      m_paramGroups[s]->addButton(b, i + 1);
+      m_paramGroups[s]->addButton(b, i + 1); // id: the MeasuredParameter's value
       boxLayout->addWidget(b);
     }
     box->adjustSize();
@@ -122,8 +122,9 @@ void TGraphwin::createPanels()
     m_marks[s]->resize(12, 12);
 
     const int trace = side + 1;
-    connect(m_paramGroups[s], &QButtonGroup::idClicked, this,
-            [this, trace](int id) { m_core.parameterChosen(trace, id); });
+    connect(m_paramGroups[s], &QButtonGroup::idClicked, this, [this, trace](int id) {
+      m_core.parameterChosen(trace, static_cast<MeasuredParameter>(id));
+    });
     connect(m_typeLists[s], &QComboBox::activated, this,
             [this, trace](int index) { m_core.traceTypeChosen(trace, index); });
     const ValueField topField = side == 0 ? ValueField::Trace1Max : ValueField::Trace2Max;
@@ -370,7 +371,7 @@ void TGraphwin::showPanelState()
   for (size_t side = 0; side < 2; ++side) {
     for (size_t i = 0; i < 4; ++i)
       m_paramButtons[side][i]->setEnabled(s.parameterEnabled[i]);
-    const int checked = side == 0 ? s.leftChecked : s.rightChecked;
+    const int checked = static_cast<int>(side == 0 ? s.leftChecked : s.rightChecked);
     if (QAbstractButton* b = m_paramGroups[side]->button(checked)) b->setChecked(true);
     m_typeLists[side]->setVisible(!chart);
     m_marks[side]->setVisible(!chart);
@@ -470,9 +471,10 @@ QComboBox* TGraphwin::traceTypeList(int trace) const
   return m_typeLists[trace == 2 ? 1 : 0];
 }
 
-QRadioButton* TGraphwin::parameterButton(int side, int measwhat) const
+QRadioButton* TGraphwin::parameterButton(int side, MeasuredParameter measwhat) const
 {
-  return m_paramButtons[side == 2 ? 1 : 0][static_cast<size_t>(std::clamp(measwhat, 1, 4) - 1)];
+  const int index = std::clamp(static_cast<int>(measwhat), 1, 4) - 1;
+  return m_paramButtons[side == 2 ? 1 : 0][static_cast<size_t>(index)];
 }
 
 // ---- Window events ------------------------------------------------------------------------

@@ -9,8 +9,8 @@
 // the print preview for "&Print...", and the window's menu commands.
 
 #include "graph/graphhost.h"
-#include "graph/graphrunoutput.h"
 #include "graph/graphwindowcore.h"
+#include "graph/simulationrun.h"
 #include "graph/tprntprev.h"
 #include "sim/simulate.h"
 
@@ -188,7 +188,7 @@ public:
   GraphValueField* stopField() const { return m_stopField; }
   GraphValueField* pointsField() const { return m_pointsField; }
   QComboBox* traceTypeList(int trace) const;
-  QRadioButton* parameterButton(int side, int measwhat) const;
+  QRadioButton* parameterButton(int side, MeasuredParameter measwhat) const;
   QLabel* readout(int index) const { return m_readouts[static_cast<size_t>(index)]; }
   QLabel* sDataNotice() const { return m_sDataText; }
   QTimer* blinkTimer() const { return m_blink; }
@@ -228,7 +228,7 @@ private:
   void showPanelState();
   void showReadouts();
   void toggleBlink();
-  void graphTypeCommand(int plotformat);
+  void graphTypeCommand(PlotFormat plotformat);
   void traceLimitsCommand(int trace);
   void frequencySweepCommand();
   void multiSweepCommand();

@@ -6,13 +6,13 @@
 #include "graph/graphtoolicons.h"
 #include "graph/multisweep.h"
 #include "graph/sweepsetupdialog.h"
+#include "graph/touchstoneexport.h"
 #include "graph/tprntprev.h"
 #include "graph/tracesetupdialog.h"
 #include "imagefile.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
 #include "sim/results.h"
-#include "sim/touchstoneexport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,13 +20,14 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QProgressDialog>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace norvane {
 
@@ -159,8 +160,7 @@ void TGraphwin::createMenus()
   };
   add(bar->addMenu("&File"),
       {GraphCommand::SaveResults, GraphCommand::ExportTouchstone, GraphCommand::Print,
-       GraphCommand::ExportPdf,
-       GraphCommand::SaveBitmap});
+       GraphCommand::ExportPdf, GraphCommand::SaveBitmap});
   add(bar->addMenu("&Graph Type"),
       {GraphCommand::SquareGrid, GraphCommand::SmithZ, GraphCommand::SmithY, GraphCommand::SmithZY,
        GraphCommand::Polar, GraphCommand::List, GraphCommand::LinSweep, GraphCommand::LogSweep});
@@ -197,8 +197,37 @@ void TGraphwin::createToolBar()
   m_toolBar->addAction(m_tools[idx(GraphTool::AutoMatch)]);
 }
 
+namespace {
+
+// The graph type commands and the plot format each one shows.
+std::optional<PlotFormat> plotFormatOf(GraphCommand command)
+{
+  switch (command) {
+  case GraphCommand::SquareGrid:
+    return plotformat::Rectangular;
+  case GraphCommand::SmithZ:
+    return plotformat::SmithZ;
+  case GraphCommand::SmithY:
+    return plotformat::SmithY;
+  case GraphCommand::SmithZY:
+    return plotformat::SmithZY;
+  case GraphCommand::Polar:
+    return plotformat::Polar;
+  case GraphCommand::List:
+    return plotformat::DataList;
+  default:
+    return std::nullopt;
+  }
+}
+
+} // namespace
+
 void TGraphwin::runCommand(GraphCommand command)
 {
+  if (const auto format = plotFormatOf(command)) {
+    graphTypeCommand(*format);
+    return;
+  }
   switch (command) {
   case GraphCommand::SaveResults:
     saveResults();
@@ -214,24 +243,6 @@ void TGraphwin::runCommand(GraphCommand command)
     break;
   case GraphCommand::SaveBitmap:
     saveGraphBitmap();
-    break;
-  case GraphCommand::SquareGrid:
-    graphTypeCommand(plotformat::Rectangular);
-    break;
-  case GraphCommand::SmithZ:
-    graphTypeCommand(plotformat::SmithZ);
-    break;
-  case GraphCommand::SmithY:
-    graphTypeCommand(plotformat::SmithY);
-    break;
-  case GraphCommand::SmithZY:
-    graphTypeCommand(plotformat::SmithZY);
-    break;
-  case GraphCommand::Polar:
-    graphTypeCommand(plotformat::Polar);
-    break;
-  case GraphCommand::List:
-    graphTypeCommand(plotformat::DataList);
     break;
   case GraphCommand::LinSweep:
     m_core.setFreqMode(freqmode::Linear);
@@ -281,7 +292,7 @@ void TGraphwin::runCommand(GraphCommand command)
   case GraphCommand::About:
     callLink(m_links.about, "The about box is");
     break;
-  case GraphCommand::Count:
+  default: // the graph types (above) and Count
     break;
   }
 }
@@ -307,8 +318,7 @@ SimulateResult TGraphwin::runSimulation()
   if (m_running) return m_lastResult;
   m_running = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  GraphRunOutput out(m_core, m_links.chores);
-  m_lastResult = Simulate(m_doc, m_session, out, m_prompts);
+  m_lastResult = SimulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
   m_running = false;
   // A window first shown by this run is mapped from now on.
@@ -318,7 +328,7 @@ SimulateResult TGraphwin::runSimulation()
   return m_lastResult;
 }
 
-void TGraphwin::graphTypeCommand(int pf)
+void TGraphwin::graphTypeCommand(PlotFormat pf)
 {
   m_core.setGraphType(pf);
 }
@@ -334,8 +344,7 @@ void TGraphwin::saveResults()
 {
   if (m_running) return;
   m_running = true;
-  GraphRunOutput out(m_core, m_links.chores);
-  m_lastResult = ExportSParameterFile(m_doc, m_session, out, m_prompts);
+  m_lastResult = ExportSParameterFile(m_doc, m_session, m_core, m_links.chores, m_prompts);
   m_running = false;
   // The plotted points survive an export; the picture is shown again as it was.
   repaintGraph();

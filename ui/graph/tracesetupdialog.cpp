@@ -3,6 +3,7 @@
 #include "graph/dialogplacement.h"
 #include "latin1text.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,6 +19,22 @@
 namespace norvane {
 
 namespace {
+// A limit that does not read as a number keeps the dialog open: a beep, the field tinted
+// with the reason as its tip, and the text selected for correcting.
+void showRefused(QLineEdit& field)
+{
+  QApplication::beep();
+  field.setToolTip("Invalid numeric input");
+  field.setStyleSheet("background-color: #ffd0d0;");
+  field.setFocus();
+  field.selectAll();
+}
+
+void clearRefused(QLineEdit& field)
+{
+  field.setToolTip({});
+  field.setStyleSheet({});
+}
 
 const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
 
@@ -29,7 +46,7 @@ QGroupBox* measureGroup(QWidget* parent, QButtonGroup*& group,
   group = new QButtonGroup(box);
   for (int i = 0; i < 4; ++i) {
     buttons[static_cast<size_t>(i)] = new QRadioButton(kParameterNames[i], box);
-    group->addButton(buttons[static_cast<size_t>(i)], i + 1); // id = measwhat
+    group->addButton(buttons[static_cast<size_t>(i)], i + 1); // id: the MeasuredParameter's value
     layout->addWidget(buttons[static_cast<size_t>(i)]);
   }
   return box;
@@ -106,7 +123,8 @@ TraceSetupDialog::TraceSetupDialog(Tschema& doc, QWidget* parent) : QDialog(pare
   layout->addWidget(show);
   layout->addWidget(okCancel(this));
 
-  connect(m_measure, &QButtonGroup::idClicked, this, [this](int id) { m_logic.clickMeasure(id); });
+  connect(m_measure, &QButtonGroup::idClicked, this,
+          [this](int id) { m_logic.clickMeasure(static_cast<MeasuredParameter>(id)); });
   connect(m_showAs, &QButtonGroup::idClicked, this, [this](int id) {
     m_logic.clickShowAs(m_doc, static_cast<TraceShowAs>(id));
     showLogic();
@@ -117,9 +135,9 @@ TraceSetupDialog::TraceSetupDialog(Tschema& doc, QWidget* parent) : QDialog(pare
           [this](const QString& t) { m_logic.setMinText(fromQt(t)); });
 }
 
-QRadioButton* TraceSetupDialog::measureButton(int measwhat) const
+QRadioButton* TraceSetupDialog::measureButton(MeasuredParameter measwhat) const
 {
-  return m_measureButtons[static_cast<size_t>(std::clamp(measwhat, 1, 4) - 1)];
+  return m_measureButtons[static_cast<size_t>(std::clamp(static_cast<int>(measwhat), 1, 4) - 1)];
 }
 
 QRadioButton* TraceSetupDialog::showAsButton(TraceShowAs b) const
@@ -131,7 +149,7 @@ QRadioButton* TraceSetupDialog::showAsButton(TraceShowAs b) const
 void TraceSetupDialog::showLogic()
 {
   setWindowTitle(toQt(m_logic.caption()));
-  checkOnly(m_measure, m_logic.measure());
+  checkOnly(m_measure, static_cast<int>(m_logic.measure()));
   checkOnly(m_showAs, static_cast<int>(m_logic.showAs()));
   m_max->setText(toQt(m_logic.maxText()));
   m_min->setText(toQt(m_logic.minText()));
@@ -163,7 +181,12 @@ void TraceSetupDialog::prepare(int trace, TraceSetupLogic::Focus focus)
 
 void TraceSetupDialog::accept()
 {
-  m_logic.ok(m_doc);
+  if (!m_logic.ok(m_doc)) {
+    showRefused(m_logic.maximumReads() ? *m_min : *m_max);
+    return;
+  }
+  clearRefused(*m_max);
+  clearRefused(*m_min);
   QDialog::accept();
 }
 
@@ -181,20 +204,20 @@ PolarSetupDialog::PolarSetupDialog(Tschema& doc, QWidget* parent) : QDialog(pare
   layout->addLayout(row);
   layout->addWidget(okCancel(this));
   connect(m_measure, &QButtonGroup::idClicked, this,
-          [this](int id) { m_logic.clickParameter(id); });
+          [this](int id) { m_logic.clickParameter(static_cast<MeasuredParameter>(id)); });
   connect(m_mag, &QLineEdit::textEdited, this,
           [this](const QString& t) { m_logic.setMagnitudeText(fromQt(t)); });
 }
 
-QRadioButton* PolarSetupDialog::measureButton(int measwhat) const
+QRadioButton* PolarSetupDialog::measureButton(MeasuredParameter measwhat) const
 {
-  return m_measureButtons[static_cast<size_t>(std::clamp(measwhat, 1, 4) - 1)];
+  return m_measureButtons[static_cast<size_t>(std::clamp(static_cast<int>(measwhat), 1, 4) - 1)];
 }
 
 void PolarSetupDialog::prepare(bool focusMagnitude)
 {
   m_logic.prepare(m_doc, focusMagnitude);
-  checkOnly(m_measure, m_logic.parameter());
+  checkOnly(m_measure, static_cast<int>(m_logic.parameter()));
   m_mag->setText(toQt(m_logic.magnitudeText()));
   if (focusMagnitude) {
     m_mag->setFocus();
@@ -206,7 +229,11 @@ void PolarSetupDialog::prepare(bool focusMagnitude)
 
 void PolarSetupDialog::accept()
 {
-  m_logic.ok(m_doc);
+  if (!m_logic.ok(m_doc)) {
+    showRefused(*m_mag);
+    return;
+  }
+  clearRefused(*m_mag);
   QDialog::accept();
 }
 

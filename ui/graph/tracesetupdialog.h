@@ -31,7 +31,7 @@ public:
   void prepare(int trace, TraceSetupLogic::Focus focus);
   const TraceSetupLogic& logic() const { return m_logic; }
 
-  QRadioButton* measureButton(int measwhat) const;
+  QRadioButton* measureButton(MeasuredParameter measwhat) const;
   QRadioButton* showAsButton(TraceShowAs b) const;
   QLineEdit* maximumField() const { return m_max; }
   QLineEdit* minimumField() const { return m_min; }
@@ -62,7 +62,7 @@ public:
 
   void prepare(bool focusMagnitude);
   const PolarSetupLogic& logic() const { return m_logic; }
-  QRadioButton* measureButton(int measwhat) const;
+  QRadioButton* measureButton(MeasuredParameter measwhat) const;
   QLineEdit* magnitudeField() const { return m_mag; }
 
   void accept() override;

@@ -1,4 +1,4 @@
-#include "sim/sweeptraces.h"
+#include "graph/sweeptraces.h"
 
 #include <cmath>
 
@@ -18,9 +18,37 @@ double magSquared(Complex a)
   return a.re * a.re + a.im * a.im;
 }
 
+// A value the graph can place: NaN (from a degenerate circuit, e.g. a zero inductance) as 0,
+// an infinity as the 1e30 sentinel of the guarded logarithm.
+double finiteValue(double x)
+{
+  if (std::isnan(x)) {
+    return 0.0;
+  }
+  if (std::isinf(x)) {
+    return x > 0 ? 1e30 : -1e30;
+  }
+  return x;
+}
+
+PlotPoint finitePoint(PlotPoint p)
+{
+  for (double* v : {&p.freq, &p.trace1, &p.trace2, &p.circleCentreRe, &p.circleCentreIm,
+                    &p.circleRadius, &p.stability}) {
+    *v = finiteValue(*v);
+  }
+  return p;
+}
+
+// Whether the excitation showing `measwhat` was solved at this point.
+bool solved(const SweepPoint& point, MeasuredParameter measwhat)
+{
+  return needsPort1(measwhat) ? point.excited1 : point.excited2;
+}
+
 } // namespace
 
-Complex rawParameter(const SweepPoint& point, int measwhat)
+Complex rawParameter(const SweepPoint& point, MeasuredParameter measwhat)
 {
   switch (measwhat) {
   case measwhat::S21:
@@ -34,7 +62,7 @@ Complex rawParameter(const SweepPoint& point, int measwhat)
   }
 }
 
-Complex chartCoefficient(const SweepPoint& point, int measwhat)
+Complex chartCoefficient(const SweepPoint& point, MeasuredParameter measwhat)
 {
   switch (measwhat) {
   case measwhat::S21:
@@ -48,7 +76,8 @@ Complex chartCoefficient(const SweepPoint& point, int measwhat)
   }
 }
 
-double TraceValue::value(int tracetype, int measwhat, Complex s, double freq, double z1, double z2)
+double TraceValue::value(TraceType tracetype, MeasuredParameter measwhat, Complex s, double freq,
+                         double z1, double z2)
 {
   switch (tracetype) {
   case tracetype::Linear:
@@ -119,6 +148,46 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
     circle.stability = -circle.stability;
   }
   return circle;
+}
+
+PlotValues::PlotValues(const Tschema& doc, bool chart, bool circles)
+    : m_axis1(doc.Y1ax), m_axis2(doc.Y2ax), m_charted(doc.polarmeaswhat), m_z1(doc.drawdat.P1.Zo),
+      m_z2(doc.drawdat.P2.Zo), m_chart(chart), m_circles(circles)
+{
+}
+
+double PlotValues::trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const
+{
+  return value.value(axis.tracetype, axis.measwhat, rawParameter(point, axis.measwhat), point.freq,
+                     m_z1, m_z2);
+}
+
+PlotPoint PlotValues::next(const SweepPoint& point)
+{
+  m_plotted.freq = point.freq;
+  if (m_chart) {
+    if (solved(point, m_charted)) {
+      const Complex c = chartCoefficient(point, m_charted);
+      m_plotted.trace1 = c.re;
+      m_plotted.trace2 = c.im;
+    }
+  } else {
+    if (solved(point, m_axis1.measwhat)) {
+      m_plotted.trace1 = trace(m_value1, m_axis1, point);
+    }
+    if (solved(point, m_axis2.measwhat)) {
+      m_plotted.trace2 = trace(m_value2, m_axis2, point);
+    }
+  }
+  if (m_circles && point.excited1 && point.excited2) {
+    const StabilityCircle sc = stabilityCircle(point.s11, point.s21raw, point.s12raw, point.s22,
+                                               m_charted == measwhat::S11);
+    m_plotted.circleCentreRe = sc.centreRe;
+    m_plotted.circleCentreIm = sc.centreIm;
+    m_plotted.circleRadius = sc.radius;
+    m_plotted.stability = sc.stability;
+  }
+  return finitePoint(m_plotted);
 }
 
 } // namespace norvane

@@ -3,11 +3,12 @@
 
 #include "sim/simulate.h"
 
-#include "support/scriptedprompts.h"
+#include "graph/datalist.h"
+#include "graph/sweep_support.h"
 #include "sim/listing.h"
+#include "sim/netlist_support.h"
 #include "sim/results.h"
-#include "netlist_support.h"
-#include "sweep_support.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,9 @@ bool hasBadText(const std::string& s)
 
 void checkRun(Tschema doc, const std::string& what)
 {
-  for (int format :
+  for (PlotFormat format :
        {plotformat::Rectangular, plotformat::SmithZ, plotformat::Polar, plotformat::DataList}) {
-    SCOPED_TRACE(what + ", plotformat " + std::to_string(format));
+    SCOPED_TRACE(what + ", plotformat " + std::to_string(static_cast<int>(format)));
     Tschema copy = doc;
     copy.plotformat = format;
     copy.Y1ax.tracetype = tracetype::GroupDelay;
@@ -42,7 +43,7 @@ void checkRun(Tschema doc, const std::string& what)
     out.circles = true;
     ScriptedPrompts prompts;
     SimulationSession session;
-    const SimulateResult r = Simulate(copy, session, out, prompts);
+    const SimulateResult r = SimulateForDisplay(copy, session, out, out.chores, prompts);
     for (const PlotPoint& p : out.plotted) {
       for (double v : {p.freq, p.trace1, p.trace2, p.circleCentreRe, p.circleCentreIm,
                        p.circleRadius, p.stability}) {
@@ -114,10 +115,10 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
        }},
       {"bad display codes",
        [](Circuit& c) {
-         c.doc.Y1ax.measwhat = 9;
-         c.doc.Y2ax.measwhat = -1;
-         c.doc.Y2ax.tracetype = 42;
-         c.doc.polarmeaswhat = 0;
+         c.doc.Y1ax.measwhat = static_cast<MeasuredParameter>(9);
+         c.doc.Y2ax.measwhat = static_cast<MeasuredParameter>(-1);
+         c.doc.Y2ax.tracetype = static_cast<TraceType>(42);
+         c.doc.polarmeaswhat = static_cast<MeasuredParameter>(0);
        }},
       {"bad port impedance", [](Circuit& c) { c.doc.drawdat.P2.Zo = kNaN; }},
       {"ports off sheet",

@@ -3,12 +3,13 @@
 
 #include "sim/simulate.h"
 
-#include "support/scriptedprompts.h"
+#include "graph/datalist.h"
+#include "graph/sweep_support.h"
 #include "sim/lusolver.h"
+#include "sim/netlist_support.h"
 #include "sim/results.h"
 #include "sim/stamps.h"
-#include "netlist_support.h"
-#include "sweep_support.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -48,13 +49,14 @@ struct Run
   ScriptedPrompts prompts;
 };
 
-std::unique_ptr<Run> simulate(Tschema& doc, int format = plotformat::DataList,
+std::unique_ptr<Run> simulate(Tschema& doc, PlotFormat format = plotformat::DataList,
                               SimulationSession* session = nullptr)
 {
   auto run = std::make_unique<Run>();
   SimulationSession local;
   doc.plotformat = format;
-  run->result = Simulate(doc, session ? *session : local, run->out, run->prompts);
+  run->result =
+      SimulateForDisplay(doc, session ? *session : local, run->out, run->out.chores, run->prompts);
   return run;
 }
 
@@ -232,7 +234,7 @@ TEST(SweepRun, UnequalPortImpedances)
   RecordingOutput out;
   ScriptedPrompts prompts;
   prompts.fileNames.push_back("never-written.s2p");
-  const SimulateResult r = ExportSParameterFile(c.doc, session, out, prompts);
+  const SimulateResult r = ExportSParameterFile(c.doc, session, out, out.chores, prompts);
   EXPECT_FALSE(r.ran);
   EXPECT_TRUE(prompts.saw(kMsgResultFilePorts));
   EXPECT_EQ(prompts.fileNames.size(), 1u);
@@ -361,7 +363,7 @@ TEST(SweepRun, RefusedCircuitDoesNotSweep)
   ScriptedPrompts prompts;
   SimulationSession session;
   c.doc.simulated = true;
-  const SimulateResult r = Simulate(c.doc, session, out, prompts);
+  const SimulateResult r = SimulateForDisplay(c.doc, session, out, out.chores, prompts);
   EXPECT_FALSE(r.ran);
   EXPECT_FALSE(c.doc.simulated);
   EXPECT_TRUE(prompts.saw(kMsgPlacePort));
@@ -413,7 +415,7 @@ TEST(SweepRun, AutoscaleQuestionAsksOnce)
   RecordingOutput out;
   ScriptedPrompts prompts;
   prompts.answers.push_back(Answer::Yes);
-  Simulate(c.doc, session, out, prompts);
+  SimulateForDisplay(c.doc, session, out, out.chores, prompts);
   EXPECT_TRUE(prompts.saw(kMsgAutoscale));
   EXPECT_EQ(c.doc.Xax.min, 1e9);
   EXPECT_EQ(c.doc.Xax.max, 2e9);
@@ -429,7 +431,7 @@ TEST(SweepRun, StabilityCirclesNeedBothPorts)
   ScriptedPrompts prompts;
   SimulationSession session;
   c.doc.plotformat = plotformat::SmithZ;
-  Simulate(c.doc, session, out, prompts);
+  SimulateForDisplay(c.doc, session, out, out.chores, prompts);
   EXPECT_TRUE(prompts.saw(kMsgCirclesOneport));
   EXPECT_EQ(out.count("turnOffStabilityCircles"), 1);
   EXPECT_EQ(out.plotted.size(), 2u);
@@ -461,7 +463,7 @@ TEST(SweepRun, ChartCoefficientAndCircles)
   ScriptedPrompts prompts;
   SimulationSession session;
   pad.doc.plotformat = plotformat::SmithZ;
-  Simulate(pad.doc, session, out, prompts);
+  SimulateForDisplay(pad.doc, session, out, out.chores, prompts);
   ASSERT_EQ(out.plotted.size(), 2u);
   const SParams s = fromAbcd(1.25, 25.0, 0.01, 1.0, 50, 50);
   const cd delta = s.s11 * s.s22 - s.s12 * s.s21;
@@ -540,7 +542,7 @@ TEST(SweepRun, ExportWritesTheResultFile)
   ScriptedPrompts prompts;
   prompts.fileNames.push_back(path);
   c.doc.plotformat = plotformat::SmithZ;
-  const SimulateResult r = ExportSParameterFile(c.doc, session, out, prompts);
+  const SimulateResult r = ExportSParameterFile(c.doc, session, out, out.chores, prompts);
   EXPECT_TRUE(r.fileWritten);
   EXPECT_EQ(c.doc.plotformat, plotformat::SmithZ);
   EXPECT_EQ(out.count("BeginPlot"), 0); // the plotted points survive an export
@@ -557,14 +559,14 @@ TEST(SweepRun, ExportWritesTheResultFile)
   // Cancelling the file dialog fills the data list instead.
   RecordingOutput out2;
   ScriptedPrompts cancel;
-  ExportSParameterFile(c.doc, session, out2, cancel);
+  ExportSParameterFile(c.doc, session, out2, out2.chores, cancel);
   EXPECT_EQ(out2.listed.size(), 3u);
 
   // A file that cannot be created ends the export with the file error.
   RecordingOutput out3;
   ScriptedPrompts bad;
   bad.fileNames.push_back(::testing::TempDir() + "no-such-dir/x.s2p");
-  const SimulateResult r3 = ExportSParameterFile(c.doc, session, out3, bad);
+  const SimulateResult r3 = ExportSParameterFile(c.doc, session, out3, out3.chores, bad);
   EXPECT_FALSE(r3.fileWritten);
   EXPECT_TRUE(bad.saw("Path not found"));
 }

@@ -1,6 +1,7 @@
-#include "sim/touchstoneexport.h"
+#include "graph/touchstoneexport.h"
 
 #include "document/atomicwrite.h"
+#include "graph/simulationrun.h"
 #include "sim/sparamfile.h"
 #include "sim/touchstonewriter.h"
 
@@ -13,10 +14,10 @@ namespace norvane {
 namespace {
 
 // Collects each point's S-parameters; shows nothing.
-class CollectPoints : public SweepOutput
+class CollectPoints : public SweepSink
 {
 public:
-  void sweepPoint(int, const SweepPoint& point) override { points.push_back(point); }
+  void point(int, const SweepPoint& p) override { points.push_back(p); }
   std::vector<SweepPoint> points;
 };
 
@@ -37,13 +38,9 @@ TouchstoneExportResult ExportTouchstoneFile(Tschema& doc, SimulationSession& ses
                                             const std::string& schematicPath)
 {
   TouchstoneExportResult result;
-  // The data-list mode excites every present port; the collector keeps the window's own list
-  // and plot as they are.
-  const int saved = doc.plotformat;
-  doc.plotformat = plotformat::DataList;
+  // Every present port is excited; the window's own list and plot stay as they are.
   CollectPoints collected;
-  result.run = Simulate(doc, session, collected, prompts);
-  doc.plotformat = saved;
+  result.run = SimulateEveryPort(doc, session, collected, prompts);
   if (!result.run.ran || touchstonePorts(collected.points) == 0) {
     return result;
   }

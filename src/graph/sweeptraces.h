@@ -2,6 +2,7 @@
 // The numbers the graph window plots for one sweep point: the two rectangular trace values,
 // the chart coefficient and the stability circle.
 
+#include "document/schema.h"
 #include "sim/complex.h"
 #include "sim/plotpoint.h"
 #include "sim/sweeppoint.h"
@@ -10,14 +11,14 @@ namespace norvane {
 
 // The parameter a trace or chart shows (measwhat 1..4), as the rectangular traces use it:
 // S11, raw S21 (2 V2), raw S12 (2 V1'), S22. Any other code gives S11.
-Complex rawParameter(const SweepPoint& point, int measwhat);
+Complex rawParameter(const SweepPoint& point, MeasuredParameter measwhat);
 
 // The parameter as the charts plot it: the transmission coefficients normalised by the port
 // impedances, the reflections as they are.
-Complex chartCoefficient(const SweepPoint& point, int measwhat);
+Complex chartCoefficient(const SweepPoint& point, MeasuredParameter measwhat);
 
 // True when showing `measwhat` needs the excitation of port 1 (S11, S21) rather than port 2.
-inline bool needsPort1(int measwhat)
+inline bool needsPort1(MeasuredParameter measwhat)
 {
   return measwhat != measwhat::S12 && measwhat != measwhat::S22;
 }
@@ -35,7 +36,8 @@ public:
   //     phase step taken the short way round (a jump beyond 160 degrees is a wrap); 0 at the
   //     first point.
   // log10 is the guarded Log10 (a zero magnitude gives the 1e30 sentinel, drawn at the edge).
-  double value(int tracetype, int measwhat, Complex s, double freq, double z1, double z2);
+  double value(TraceType tracetype, MeasuredParameter measwhat, Complex s, double freq, double z1,
+               double z2);
 
 private:
   double m_phasePrev = 0.0;
@@ -59,5 +61,32 @@ struct StabilityCircle
 //   (S12 S21 = 0) gets the sentinel k = 1e20 instead of an infinity.
 StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s22,
                                 bool inputPlane);
+
+// The plotted point of every sweep point for the document's graph settings: on the
+// rectangular graph the two trace values, on a chart the real and imaginary part of the
+// charted coefficient, and with `circles` the stability circle. A value whose excitation was
+// not solved at a point keeps the value of the point before. NaN is plotted as 0 and an
+// infinity as the 1e30 sentinel, so the graph never meets a value it cannot place.
+class PlotValues
+{
+public:
+  PlotValues(const Tschema& doc, bool chart, bool circles);
+  PlotPoint next(const SweepPoint& point);
+
+private:
+  double trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const;
+
+  // The settings as the run began (read once, not at every point).
+  const Tyaxis m_axis1;
+  const Tyaxis m_axis2;
+  const MeasuredParameter m_charted;
+  const double m_z1;
+  const double m_z2;
+  const bool m_chart;
+  const bool m_circles;
+  TraceValue m_value1;
+  TraceValue m_value2;
+  PlotPoint m_plotted;
+};
 
 } // namespace norvane

@@ -1,0 +1,272 @@
+#include "graph/simulationrun.h"
+
+#include "document/atomicwrite.h"
+#include "graph/sweeptraces.h"
+#include "sim/results.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace norvane {
+
+namespace {
+
+// Tolerances of the check of the sweep against the stored S-parameter data.
+constexpr double kRangeLowFactor = 0.99;
+constexpr double kRangeHighFactor = 1.01;
+constexpr double kNoDataLow = -1e34;
+constexpr double kNoDataHigh = 1e34;
+
+// The common frequency range of every stored data set that holds points (whether or not a
+// block uses it): the largest first frequency and the smallest last one.
+struct DataRange
+{
+  double lo = kNoDataLow;
+  double hi = kNoDataHigh;
+};
+
+DataRange storedDataRange(const TDataSets& sets)
+{
+  DataRange r;
+  for (const T2pdatarray& s : sets.twoPort) {
+    if (s.inUse()) {
+      r.lo = std::max(r.lo, s.points[1].freq);
+      r.hi = std::min(r.hi, s.points[s.numpoints()].freq);
+    }
+  }
+  for (const T1pdatarray& s : sets.onePort) {
+    if (s.inUse()) {
+      r.lo = std::max(r.lo, s.points[1].freq);
+      r.hi = std::min(r.hi, s.points[s.numpoints()].freq);
+    }
+  }
+  return r;
+}
+
+void call(const std::function<void()>& chore)
+{
+  if (chore) {
+    chore();
+  }
+}
+
+// Every point of a display run: to the main window's results list, then to the data list,
+// the result file or the plot.
+class DisplayFeed final : public SweepSink
+{
+public:
+  DisplayFeed(const Tschema& doc, PlotFormat output, bool circles, RunDisplay& display,
+              const MainWindowChores& chores, std::vector<SweepPoint>& file)
+      : m_output(output), m_display(display), m_chores(chores), m_file(file),
+        m_values(doc, plotformat::isChart(output), circles)
+  {
+  }
+
+  void point(int index, const SweepPoint& point) override
+  {
+    if (m_chores.sweepPoint) {
+      m_chores.sweepPoint(index, point);
+    }
+    if (m_output == plotformat::DataList) {
+      m_display.dataListRow(index + 1, point);
+    } else if (m_output == plotformat::ResultFile) {
+      m_file.push_back(point);
+    } else {
+      m_display.AddPoint(m_values.next(point));
+    }
+  }
+
+private:
+  const PlotFormat m_output;
+  RunDisplay& m_display;
+  const MainWindowChores& m_chores;
+  std::vector<SweepPoint>& m_file;
+  PlotValues m_values;
+};
+
+// The excitations the output needs: the traces' or the chart's parameters, every port for
+// the list and the file; both for stability circles and for the matcher's analysis.
+SweepRequest requestFor(const Tschema& doc, const SweepPlan& plan, PlotFormat output,
+                        bool bothPorts)
+{
+  SweepRequest request;
+  request.plan = plan;
+  if (output == plotformat::Rectangular) {
+    request.excite1 = needsPort1(doc.Y1ax.measwhat) || needsPort1(doc.Y2ax.measwhat);
+    request.excite2 = !needsPort1(doc.Y1ax.measwhat) || !needsPort1(doc.Y2ax.measwhat);
+  } else if (plotformat::isChart(output)) {
+    request.excite1 = needsPort1(doc.polarmeaswhat);
+    request.excite2 = !request.excite1;
+  }
+  if (bothPorts) {
+    request.excite1 = request.excite2 = true;
+  }
+  return request;
+}
+
+// The result file's name; cancelling the dialog gives none.
+std::optional<std::string> chooseResultFile(Prompts& prompts)
+{
+  auto name = prompts.saveFileName(kResultFileDialogTitle, kResultFileDialogFilter,
+                                   kResultFileDialogDefault);
+  if (!name || name->empty()) {
+    return std::nullopt;
+  }
+  return name;
+}
+
+// The stability circles need both ports; otherwise the toggle is released with a warning.
+bool circlesPossible(RunDisplay& display, const SimulateResult& checked, Prompts& prompts)
+{
+  if (!display.stabilityCircles()) {
+    return false;
+  }
+  if (checked.netlist.port1Connected && checked.netlist.port2Connected) {
+    return true;
+  }
+  prompts.warning(kMsgCirclesOneport);
+  display.turnOffStabilityCircles();
+  return false;
+}
+
+RunLayout layoutOf(const Tschema& doc, const SimulateResult& checked, const SweepPlan& plan)
+{
+  RunLayout layout;
+  layout.port1 = checked.netlist.port1Connected;
+  layout.port2 = checked.netlist.port2Connected;
+  layout.sweepStart = doc.Xax.min;
+  layout.sweepStop = doc.Xax.max;
+  layout.trace1Min = doc.Y1ax.min;
+  layout.trace1Max = doc.Y1ax.max;
+  layout.trace2Min = doc.Y2ax.min;
+  layout.trace2Max = doc.Y2ax.max;
+  layout.plotformat = doc.plotformat;
+  layout.freqmode = plan.freqmode;
+  return layout;
+}
+
+// The sweep of a display run and the writing of its result file.
+void sweepForDisplay(Tschema& doc, SimulationSession& session, RunDisplay& display,
+                     const MainWindowChores& chores, Prompts& prompts, SimulateResult& result,
+                     const SweepPlan& plan, PlotFormat output, const std::string& fileName)
+{
+  const bool multiSweep = session.toleranceMode == tolerancemode::MultiSweep;
+  const bool matching = session.match.mode != matchmode::None;
+  const bool circles = circlesPossible(display, result, prompts);
+  const SweepRequest request = requestFor(doc, plan, output, (matching || circles) && !multiSweep);
+  std::vector<SweepPoint> file;
+  if (output == plotformat::ResultFile) {
+    file.reserve(static_cast<std::size_t>(plan.pointCount()));
+  }
+  DisplayFeed feed(doc, output, circles && !multiSweep, display, chores, file);
+  Simulate(doc, session, request, feed, prompts, result);
+  if (output == plotformat::ResultFile) {
+    // Written in one piece through a temporary file: a failed write keeps the file the name
+    // had before.
+    const FileResult saved = writeFileAtomically(fileName, ResultFileText(file));
+    if (!saved) {
+      prompts.error(saved.error);
+    }
+    result.fileWritten = saved.ok();
+  }
+  display.endRun(output == plotformat::DataList, !multiSweep);
+}
+
+} // namespace
+
+bool AskAutoscale(Tschema& doc, SimulationSession& session, Prompts& prompts)
+{
+  const DataRange r = storedDataRange(doc.datasets);
+  Txaxis& x = doc.Xax;
+  if (r.lo * kRangeLowFactor < x.min && r.hi * kRangeHighFactor > x.max) {
+    session.warned = false;
+  }
+  if ((r.lo * kRangeLowFactor > x.min || r.hi * kRangeHighFactor < x.max) && !session.warned) {
+    session.warned = true;
+    if (prompts.question(kMsgAutoscale) == Answer::Yes) {
+      x.min = r.lo;
+      x.max = r.hi;
+      session.warned = false;
+    }
+  }
+  return session.warned;
+}
+
+void DefaultParameterChoices(Tschema& doc, bool port1, bool port2)
+{
+  if (!port2) {
+    doc.Y1ax.measwhat = doc.Y2ax.measwhat = doc.polarmeaswhat = measwhat::S11;
+  }
+  if (!port1) {
+    doc.Y1ax.measwhat = doc.Y2ax.measwhat = doc.polarmeaswhat = measwhat::S22;
+  }
+}
+
+SimulateResult SimulateForDisplay(Tschema& doc, SimulationSession& session, RunDisplay& display,
+                                  const MainWindowChores& chores, Prompts& prompts, bool resultFile)
+{
+  SimulateResult result = CheckCircuit(doc, session, prompts);
+  if (!result.checked) {
+    if (!result.netlist.ok && !doc.drawdat.UnconnectedMarkers.empty()) {
+      call(chores.repaintDrawing);
+    }
+    return result;
+  }
+  if (session.toleranceMode != tolerancemode::MultiSweep) {
+    call(chores.repaintDrawing);
+  }
+  const bool sDataWarning = AskAutoscale(doc, session, prompts);
+  DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
+  const SweepPlan plan = PlanSweep(doc);
+  // (An export leaves the document's format as it is, whatever it holds.)
+  if (!resultFile &&
+      (doc.plotformat < plotformat::Rectangular || doc.plotformat > plotformat::ResultFile)) {
+    doc.plotformat = plotformat::Rectangular;
+  }
+  PlotFormat output = resultFile ? plotformat::ResultFile : doc.plotformat;
+  RunLayout layout = layoutOf(doc, result, plan);
+  layout.sDataWarning = sDataWarning;
+  layout.newPlot = output != plotformat::ResultFile;
+  call(chores.clearNetlistListing);
+  std::string fileName;
+  if (output == plotformat::ResultFile) {
+    const auto name = chooseResultFile(prompts);
+    output = name ? plotformat::ResultFile : plotformat::DataList;
+    fileName = name.value_or("");
+  }
+  layout.listRows = output == plotformat::DataList ? plan.intervals + 2 : 0;
+  display.beginRun(layout);
+  sweepForDisplay(doc, session, display, chores, prompts, result, plan, output, fileName);
+  ReportSweepProblems(result, prompts);
+  return result;
+}
+
+SimulateResult ExportSParameterFile(Tschema& doc, SimulationSession& session, RunDisplay& display,
+                                    const MainWindowChores& chores, Prompts& prompts)
+{
+  if (!resultFilePortsOk(doc.drawdat.P1.Zo, doc.drawdat.P2.Zo)) {
+    prompts.error(kMsgResultFilePorts);
+    return {};
+  }
+  return SimulateForDisplay(doc, session, display, chores, prompts, true);
+}
+
+SimulateResult SimulateEveryPort(Tschema& doc, SimulationSession& session, SweepSink& sink,
+                                 Prompts& prompts)
+{
+  SimulateResult result = CheckCircuit(doc, session, prompts);
+  if (!result.checked) {
+    return result;
+  }
+  AskAutoscale(doc, session, prompts);
+  DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
+  SweepRequest request;
+  request.plan = PlanSweep(doc);
+  Simulate(doc, session, request, sink, prompts, result);
+  ReportSweepProblems(result, prompts);
+  return result;
+}
+
+} // namespace norvane

@@ -1,0 +1,69 @@
+// The S-parameter result file has one writer: the graph window's "Save Results" and
+// `norvane-cli simulate` give the same bytes for every example.
+
+#include "cli_support.h"
+
+#include "config/environment.h"
+#include "document/clearschema.h"
+#include "document/schematicreader.h"
+#include "graph/simulationrun.h"
+#include "support/scriptedprompts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace norvane {
+namespace {
+
+using testing::readFileBytes;
+using testing::runCli;
+
+// The window's export shows nothing of its own: only the file matters here.
+class NoDisplay : public RunDisplay
+{
+public:
+  void beginRun(const RunLayout&) override {}
+  bool stabilityCircles() const override { return false; }
+  void turnOffStabilityCircles() override {}
+  void AddPoint(const PlotPoint&) override {}
+  void dataListRow(int, const SweepPoint&) override {}
+  void endRun(bool, bool) override {}
+};
+
+TEST(ResultFile, WindowExportEqualsTheCommandLine)
+{
+  int compared = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::string(NORVANE_SOURCE_DIR) + "/examples")) {
+    const std::string input = entry.path().string();
+    SCOPED_TRACE(input);
+    auto doc = std::make_unique<Tschema>();
+    TenvironmentProps env;
+    fillBuiltInDefaults(env);
+    ClearSchema(*doc, env);
+    ASSERT_TRUE(loadSchematic(*doc, input).ok());
+
+    const std::string fromWindow = ::testing::TempDir() + "resultfile_window.s2p";
+    const std::string fromCli = ::testing::TempDir() + "resultfile_cli.s2p";
+    SimulationSession session;
+    NoDisplay display;
+    ScriptedPrompts prompts;
+    prompts.fileNames.push_back(fromWindow);
+    const SimulateResult r = ExportSParameterFile(*doc, session, display, {}, prompts);
+    ASSERT_TRUE(r.fileWritten);
+    ASSERT_EQ(runCli({"simulate", input, "-o", fromCli}).exitCode, 0);
+    const std::string bytes = readFileBytes(fromWindow);
+    EXPECT_GT(bytes.size(), 40u);
+    EXPECT_EQ(bytes, readFileBytes(fromCli));
+    std::remove(fromWindow.c_str());
+    std::remove(fromCli.c_str());
+    ++compared;
+  }
+  EXPECT_GE(compared, 4);
+}
+
+} // namespace
+} // namespace norvane

@@ -123,6 +123,10 @@ void TDrawingEdit::startUp(const StartupOptions& options)
   if (m_doc.simulated && !simulatedNow) {
     simulate();
   }
+  if (!haveConfig && m_graph->isVisible()) {
+    // A first start with a circuit: its results come first; the help waits behind them.
+    m_graph->raise();
+  }
   setModified(false);
   if (m_notice) {
     m_notice->requestClose();

@@ -93,48 +93,73 @@ void TGraphwin::createPanels()
   m_stack->addWidget(m_area);
   m_stack->addWidget(m_list);
 
-  for (int side = 0; side < 2; ++side) {
-    SidePanel* panel = side == 0 ? m_left : m_right;
-    const auto s = static_cast<size_t>(side);
-    auto* top = new GraphValueField(panel);
-    auto* bottom = new GraphValueField(panel);
-    m_valueFields[side == 0 ? 0 : 2] = top;
-    m_valueFields[side == 0 ? 1 : 3] = bottom;
-    auto* box = new QWidget(panel);
-    auto* boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(4, 0, 0, 0);
-    boxLayout->setSpacing(0);
-    m_paramGroups[s] = new QButtonGroup(box);
-    for (int i = 0; i < 4; ++i) {
-      auto* b = new QRadioButton(kParameterNames[i], box);
-      m_paramButtons[s][static_cast<size_t>(i)] = b;
-      m_paramGroups[s]->addButton(b, i + 1); // id: the MeasuredParameter's value
-      boxLayout->addWidget(b);
-    }
-    box->adjustSize();
-    m_paramBoxes[s] = box;
-    m_typeLists[s] = new QComboBox(panel);
-    for (const char* item : kTraceTypeItems)
-      m_typeLists[s]->addItem(item);
-    m_marks[s] = new QLabel(panel);
-    // The left mark is always red and the right one always blue, whatever the trace colours.
-    m_marks[s]->setPixmap(roundMark(side == 0 ? colors::red : colors::blue, 12));
-    m_marks[s]->resize(12, 12);
+  for (int side = 0; side < 2; ++side)
+    createSidePanel(side);
+  createReadoutPanels();
 
-    const int trace = side + 1;
-    connect(m_paramGroups[s], &QButtonGroup::idClicked, this, [this, trace](int id) {
-      m_core.parameterChosen(trace, static_cast<MeasuredParameter>(id));
-    });
-    connect(m_typeLists[s], &QComboBox::activated, this,
-            [this, trace](int index) { m_core.traceTypeChosen(trace, index); });
-    const ValueField topField = side == 0 ? ValueField::Trace1Max : ValueField::Trace2Max;
-    const ValueField bottomField = side == 0 ? ValueField::Trace1Min : ValueField::Trace2Min;
-    connect(top, &GraphValueField::committed, this,
-            [this, topField](double v) { m_core.valueFieldLeft(topField, v); });
-    connect(bottom, &GraphValueField::committed, this,
-            [this, bottomField](double v) { m_core.valueFieldLeft(bottomField, v); });
+  createBottomPanel(central);
+
+  m_blink = new QTimer(this);
+  m_blink->setInterval(kBlinkMilliseconds);
+  connect(m_blink, &QTimer::timeout, this, &TGraphwin::toggleBlink);
+
+  grid->addWidget(m_left, 0, 0);
+  grid->addWidget(m_stack, 0, 1);
+  grid->addWidget(m_right, 0, 2);
+  grid->addWidget(m_bottom, 1, 0, 1, 3);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(0, 1);
+  setCentralWidget(central);
+}
+
+// One side of the plot: the limit fields, the S-parameter buttons, the trace-type list and
+// the trace's colour mark.
+void TGraphwin::createSidePanel(int side)
+{
+  SidePanel* panel = side == 0 ? m_left : m_right;
+  const auto s = static_cast<size_t>(side);
+  auto* top = new GraphValueField(panel);
+  auto* bottom = new GraphValueField(panel);
+  m_valueFields[side == 0 ? 0 : 2] = top;
+  m_valueFields[side == 0 ? 1 : 3] = bottom;
+  auto* box = new QWidget(panel);
+  auto* boxLayout = new QVBoxLayout(box);
+  boxLayout->setContentsMargins(4, 0, 0, 0);
+  boxLayout->setSpacing(0);
+  m_paramGroups[s] = new QButtonGroup(box);
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new QRadioButton(kParameterNames[i], box);
+    m_paramButtons[s][static_cast<size_t>(i)] = b;
+    m_paramGroups[s]->addButton(b, i + 1); // id: the MeasuredParameter's value
+    boxLayout->addWidget(b);
   }
+  box->adjustSize();
+  m_paramBoxes[s] = box;
+  m_typeLists[s] = new QComboBox(panel);
+  for (const char* item : kTraceTypeItems)
+    m_typeLists[s]->addItem(item);
+  m_marks[s] = new QLabel(panel);
+  // The left mark is always red and the right one always blue, whatever the trace colours.
+  m_marks[s]->setPixmap(roundMark(side == 0 ? colors::red : colors::blue, 12));
+  m_marks[s]->resize(12, 12);
 
+  const int trace = side + 1;
+  connect(m_paramGroups[s], &QButtonGroup::idClicked, this, [this, trace](int id) {
+    m_core.parameterChosen(trace, static_cast<MeasuredParameter>(id));
+  });
+  connect(m_typeLists[s], &QComboBox::activated, this,
+          [this, trace](int index) { m_core.traceTypeChosen(trace, index); });
+  const ValueField topField = side == 0 ? ValueField::Trace1Max : ValueField::Trace2Max;
+  const ValueField bottomField = side == 0 ? ValueField::Trace1Min : ValueField::Trace2Min;
+  connect(top, &GraphValueField::committed, this,
+          [this, topField](double v) { m_core.valueFieldLeft(topField, v); });
+  connect(bottom, &GraphValueField::committed, this,
+          [this, bottomField](double v) { m_core.valueFieldLeft(bottomField, v); });
+}
+
+// The chart read-out panels, laid out by the side panels as the plot format asks.
+void TGraphwin::createReadoutPanels()
+{
   m_chartZoPanel = new TextPanel({"Chart Zo="}, 1, m_left);
   m_impedancePanel = new TextPanel({"Impedance"}, 2, m_left);
   m_admittancePanel = new TextPanel({"Admittance"}, 2, m_left);
@@ -147,7 +172,10 @@ void TGraphwin::createPanels()
 
   m_left->setLayouter([this] { layoutSidePanels(); });
   m_right->setLayouter([this] { layoutSidePanels(); });
+}
 
+void TGraphwin::createBottomPanel(QWidget* central)
+{
   // Bottom panel: "Start:" on the left, the points in the middle, "Stop:" on the right.
   m_bottom = new QWidget(central);
   auto* bottom = new QGridLayout(m_bottom);
@@ -189,18 +217,6 @@ void TGraphwin::createPanels()
           [this](double v) { m_core.stopFieldLeft(v); });
   connect(m_pointsField, &GraphValueField::committed, this,
           [this](double v) { m_core.pointsFieldLeft(v); });
-
-  m_blink = new QTimer(this);
-  m_blink->setInterval(kBlinkMilliseconds);
-  connect(m_blink, &QTimer::timeout, this, &TGraphwin::toggleBlink);
-
-  grid->addWidget(m_left, 0, 0);
-  grid->addWidget(m_stack, 0, 1);
-  grid->addWidget(m_right, 0, 2);
-  grid->addWidget(m_bottom, 1, 0, 1, 3);
-  grid->setColumnStretch(1, 1);
-  grid->setRowStretch(0, 1);
-  setCentralWidget(central);
 }
 
 void TGraphwin::createStatusBar()

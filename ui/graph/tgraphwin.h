@@ -223,6 +223,9 @@ private:
   void createMenus();
   void createToolBar();
   void createPanels();
+  void createSidePanel(int side);
+  void createReadoutPanels();
+  void createBottomPanel(QWidget* central);
   void createStatusBar();
   void layoutSidePanels();
   void showPanelState();

@@ -181,6 +181,8 @@ private:
   void applyPlacements();
   // A first start: main and graph window side by side, sized to the screen.
   void layOutForScreen();
+  bool openStartingFile(const std::vector<std::string>& arguments, bool haveConfig,
+                        const std::string& lastFile);
   QSize smallestTidySize() const;
   bool writeConfiguration();
   void updateEditActions();

@@ -74,9 +74,36 @@ void TDrawingEdit::startUp(const StartupOptions& options)
   updateCaption();
   m_view->repaintSheet();
 
+  const bool simulatedNow = openStartingFile(options.arguments, haveConfig, lastFile);
+
+  if (haveConfig) {
+    applyPlacements();
+  } else {
+    layOutForScreen();
+  }
+  QCoreApplication::processEvents();
+  m_graph->takeFromDocument();
+  if (m_doc.simulated && !simulatedNow) {
+    simulate();
+  }
+  if (!haveConfig && m_graph->isVisible()) {
+    // A first start with a circuit: its results come first; the help waits behind them.
+    m_graph->raise();
+  }
+  setModified(false);
+  if (m_notice) {
+    m_notice->requestClose();
+  }
+}
+
+// The file named on the command line, simulated at once; otherwise, with "auto open", the
+// file that was open last. Returns whether a simulation ran.
+bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, bool haveConfig,
+                                    const std::string& lastFile)
+{
   bool simulatedNow = false;
   std::string commandLine;
-  for (const std::string& argument : options.arguments) {
+  for (const std::string& argument : arguments) {
     // An unquoted path with blanks arrives as several arguments: join them again.
     commandLine += commandLine.empty() ? argument : " " + argument;
   }
@@ -112,25 +139,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
       m_view->repaintSheet();
     }
   }
-
-  if (haveConfig) {
-    applyPlacements();
-  } else {
-    layOutForScreen();
-  }
-  QCoreApplication::processEvents();
-  m_graph->takeFromDocument();
-  if (m_doc.simulated && !simulatedNow) {
-    simulate();
-  }
-  if (!haveConfig && m_graph->isVisible()) {
-    // A first start with a circuit: its results come first; the help waits behind them.
-    m_graph->raise();
-  }
-  setModified(false);
-  if (m_notice) {
-    m_notice->requestClose();
-  }
+  return simulatedNow;
 }
 
 } // namespace norvane

@@ -18,18 +18,6 @@ namespace norvane::cli {
 
 namespace {
 
-// The runs show nothing anywhere: the command only keeps the edited drawing.
-class NoDisplay : public RunDisplay
-{
-public:
-  void beginRun(const RunLayout&) override {}
-  bool stabilityCircles() const override { return false; }
-  void turnOffStabilityCircles() override {}
-  void AddPoint(const PlotPoint&) override {}
-  void dataListRow(int, const SweepPoint&) override {}
-  void endRun(bool, bool) override {}
-};
-
 const std::vector<OptionSpec> kAutomatchOptions = {
     {"-o", "--output", true}, {"", "--freq", true},       {"", "--port1", false},
     {"", "--port2", false},   {"", "--conjugate", false}, {"", "--r1", true},
@@ -117,7 +105,7 @@ int runAutomatch(const std::vector<std::string>& args, CommandIo& io)
   }
   SimulationSession session;
   SimulatePrompts prompts(io.err);
-  NoDisplay display;
+  NoRunDisplay display;
   const MainWindowChores chores;
   const AutoMatchOutcome outcome = RunAutoMatch(
       *doc, session, request,

@@ -62,6 +62,18 @@ public:
   virtual void endRun(bool list, bool cursor) = 0;
 };
 
+// A run that shows nothing (the command line, and exports whose file is all that matters).
+class NoRunDisplay final : public RunDisplay
+{
+public:
+  void beginRun(const RunLayout&) override {}
+  bool stabilityCircles() const override { return false; }
+  void turnOffStabilityCircles() override {}
+  void AddPoint(const PlotPoint&) override {}
+  void dataListRow(int, const SweepPoint&) override {}
+  void endRun(bool, bool) override {}
+};
+
 // What a run asks of the main window.
 struct MainWindowChores
 {

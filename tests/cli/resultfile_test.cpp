@@ -21,18 +21,6 @@ namespace {
 using testing::readFileBytes;
 using testing::runCli;
 
-// The window's export shows nothing of its own: only the file matters here.
-class NoDisplay : public RunDisplay
-{
-public:
-  void beginRun(const RunLayout&) override {}
-  bool stabilityCircles() const override { return false; }
-  void turnOffStabilityCircles() override {}
-  void AddPoint(const PlotPoint&) override {}
-  void dataListRow(int, const SweepPoint&) override {}
-  void endRun(bool, bool) override {}
-};
-
 TEST(ResultFile, WindowExportEqualsTheCommandLine)
 {
   int compared = 0;
@@ -49,7 +37,7 @@ TEST(ResultFile, WindowExportEqualsTheCommandLine)
     const std::string fromWindow = ::testing::TempDir() + "resultfile_window.s2p";
     const std::string fromCli = ::testing::TempDir() + "resultfile_cli.s2p";
     SimulationSession session;
-    NoDisplay display;
+    NoRunDisplay display;
     ScriptedPrompts prompts;
     prompts.fileNames.push_back(fromWindow);
     const SimulateResult r = ExportSParameterFile(*doc, session, display, {}, prompts);

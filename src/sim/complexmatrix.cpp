@@ -15,13 +15,14 @@ void ComplexMatrix::clear(int n)
   m_patternComplete = true;
 }
 
-void ComplexMatrix::clearTouched()
+void ComplexMatrix::clearTouched(int n)
 {
   if (!m_patternComplete) {
     clear(kMaxSystemSize);
     return;
   }
-  for (int r = 0; r < kMatrixDim; ++r) {
+  n = std::clamp(n, 0, kMaxSystemSize);
+  for (int r = 0; r <= n; ++r) {
     IndexSet& cols = m_pattern[static_cast<std::size_t>(r)];
     Complex* row = (*this)[r];
     cols.forEach([row](int c) { row[c] = Complex{}; });

@@ -91,11 +91,13 @@ public:
   // pattern.
   void clear(int n);
 
-  // Zero the entries of the pattern and forget it: the cheap clear between frequency points,
-  // valid when every non-zero entry was written by add() or by the stamped decomposition since
-  // the last clear. After a plain LUDecompose (whose caller may have written entries directly)
-  // this falls back to clear(100).
-  void clearTouched();
+  // Zero the entries of the pattern in rows 0..n and forget it: the cheap clear between
+  // frequency points, valid when every non-zero entry was written by add() or by the stamped
+  // decomposition since the last clear, and only in rows 0..n (a system of n nodes writes no
+  // other). Bounding the rows matters for small circuits, whose rows are a tenth of the
+  // matrix's. After a plain LUDecompose (whose caller may have written entries directly) this
+  // falls back to clear(100).
+  void clearTouched(int n = kMaxSystemSize);
 
   // AddToMatrix: m[row][col] += y, and (row, col) joins the pattern. Rows and columns are
   // first put into the node order (see setNodeOrder).

@@ -77,7 +77,7 @@ public:
     if (WorthRefining(*m_matrix, m_net.nodeCount)) {
       m_stamped = std::make_unique<ComplexMatrix>();
     }
-    m_matrix->clearTouched();
+    m_matrix->clearTouched(m_net.nodeCount);
     m_matrix->setNodeOrder(order);
   }
 
@@ -85,10 +85,10 @@ public:
   // be solved keeps the values of its last solved point). False: the matrix is singular.
   bool solve(double f, SweepPoint& point)
   {
-    m_matrix->clearTouched(); // what the last point's stamps and elimination wrote
+    m_matrix->clearTouched(m_net.nodeCount); // what the last point's stamps and elimination wrote
     stamp(*m_matrix, f);
     if (m_stamped) {
-      m_stamped->clearTouched();
+      m_stamped->clearTouched(m_net.nodeCount);
       m_stamped->copyTouched(*m_matrix);
     }
     // One decomposition serves both excitations.

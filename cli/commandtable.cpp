@@ -29,7 +29,7 @@ constexpr const char* kDesignHelp =
     "  --poles N        number of poles, rounded and held to 1..15 (3)\n"
     "  --bandwidth F    cut-off of low and high pass, bandwidth of band pass (10MHz)\n"
     "  --center F       centre frequency of band pass (100MHz)\n"
-    "  --ripple DB      pass-band ripple of Chebyshev, above 0 (0.1dB)\n"
+    "  --ripple DB      pass-band ripple of Chebyshev, above 0, at most 100 (0.1dB)\n"
     "  --z R            source and load resistance (50R)\n"
     "  --ltol P, --ctol P  inductor and capacitor tolerance in percent (5, 2)\n"
     "\n"
@@ -50,7 +50,9 @@ constexpr const char* kDesignHelp =
     "  -o, --output OUT.cct  the schematic to write (required)\n"
     "\n"
     "Exit status 2 for a bad or missing value, 1 when the design is refused (its message\n"
-    "goes to standard error and nothing is written) or the file cannot be written.\n";
+    "goes to standard error and nothing is written) or the file cannot be written. Designs\n"
+    "whose sweep would hold no frequencies or whose values could not be simulated are\n"
+    "refused with a message naming the input.\n";
 
 constexpr const char* kAutomatchHelp =
     "Reads FILE.cct and inserts the L-section matching networks the graph window's Auto\n"
@@ -67,9 +69,13 @@ constexpr const char* kAutomatchHelp =
     "  --topology2 lowpass|highpass  network at port 2 (highpass)\n"
     "  -o, --output OUT.cct  the schematic to write (required)\n"
     "\n"
-    "The window's messages go to standard error. Exit status 1 when the circuit check\n"
-    "refuses the circuit or no simultaneous solution exists (nothing is written), 2 for a\n"
-    "bad or missing value.\n";
+    "The window's messages go to standard error. Exit status 1 (nothing is written) when\n"
+    "the circuit check refuses the circuit, the match frequency lies outside the sweep or\n"
+    "outside a data block's data, a simultaneous match is asked of a circuit that is not\n"
+    "unconditionally stable there (K > 1 and |Delta| < 1 are needed), or a port cannot be\n"
+    "matched (no positive resistance, or its topology would need a negative L or C: the\n"
+    "message names the one that can); 2 for a bad or missing value. A matched circuit whose\n"
+    "|S11| or |S22| exceeds 1 somewhere in the sweep draws a warning (exit status 0).\n";
 
 const Command kCommands[] = {
     {"resave", "IN.cct [-o OUT.cct]", "read a schematic file and write it back",

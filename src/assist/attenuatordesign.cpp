@@ -1,6 +1,10 @@
 #include "assist/attenuatordesign.h"
 
+#include "numbers/valuetext.h"
+
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace norvane {
 
@@ -105,6 +109,16 @@ AttenuatorResult designAttenuator(const AttenuatorInput& in)
     r.error = kMsgAttenuationRange;
     return r;
   }
+  // An image-matched Tee or Pi between unequal resistances needs more loss than
+  // 20 log10(sqrt(n) + sqrt(n - 1)) dB, n = Rh / Rl; below it an arm turns negative.
+  if (in.topology != AttenuatorTopology::BridgedTee && in.zin != in.zout) {
+    const double n = std::max(in.zin, in.zout) / std::min(in.zin, in.zout);
+    const double minimumDb = 20.0 * std::log10(std::sqrt(n) + std::sqrt(n - 1.0));
+    if (!(in.attenuationDb > minimumDb)) {
+      r.error = std::string(kMsgAttenuationBelowMinimum) + FormatEngineering(2, minimumDb) + "dB";
+      return r;
+    }
+  }
   const double d = (k + 1.0) / (k - 1.0);
   switch (in.topology) {
   case AttenuatorTopology::Tee:
@@ -116,6 +130,14 @@ AttenuatorResult designAttenuator(const AttenuatorInput& in)
   case AttenuatorTopology::BridgedTee:
     bridgedTee(r.circuit, in);
     break;
+  }
+  for (const Tcomponent& c : r.circuit.components) {
+    const double v = c.value[1].nom;
+    if (c.ctype == ComponentType::Resistor && !(std::isfinite(v) && v > 0.0)) {
+      AttenuatorResult failed;
+      failed.error = kMsgAttenuationRange;
+      return failed;
+    }
   }
   r.built = true;
   return r;

@@ -23,6 +23,9 @@ struct AttenuatorInput
 };
 
 inline constexpr const char* kMsgAttenuationRange = "attenuation out of range";
+// Followed by the least attenuation a pad between the two impedances can have.
+inline constexpr const char* kMsgAttenuationBelowMinimum =
+    "attenuation out of range: a pad between Zin and Zout needs more than ";
 
 struct AttenuatorResult
 {

@@ -1,8 +1,11 @@
 #include "assist/automatch.h"
 
+#include "assist/matchsafety.h"
 #include "document/pins.h"
+#include "numbers/valuetext.h"
 #include "sim/netlist.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -15,9 +18,10 @@ constexpr double kMatchedGamma = 0.001;
 // S11 and S22 closer than this (per part) to equal or opposite make the simultaneous
 // solution degenerate.
 constexpr double kSymmetricTolerance = 0.01;
-// Result of a division by zero for port 1; for port 2 a zero divisor is replaced by 1e-20.
+// How close K and |Delta| must come to 1 for a two-port to count as lossless.
+constexpr double kLosslessTolerance = 1e-9;
+// No element of a matching network is this large: the sentinel of a zero divisor.
 constexpr double kBigValue = 1e20;
-constexpr double kTinyDivisor = 1e-20;
 constexpr double kTwoPi = 6.283185307179586477;
 // Room made for a network, and how far the port moves out.
 constexpr int kRoom = 100;
@@ -28,19 +32,15 @@ double magSquared(Complex a)
   return a.re * a.re + a.im * a.im;
 }
 
+bool finite(Complex a)
+{
+  return std::isfinite(a.re) && std::isfinite(a.im);
+}
+
 bool nearlyEqual(Complex a, Complex b)
 {
   return std::fabs(a.re - b.re) <= kSymmetricTolerance &&
          std::fabs(a.im - b.im) <= kSymmetricTolerance;
-}
-
-// a / b with the port's rule for a zero divisor.
-double divide(double a, double b, int port)
-{
-  if (b != 0.0) {
-    return a / b;
-  }
-  return port == 1 ? kBigValue : a / kTinyDivisor;
 }
 
 // The reflection a simultaneous conjugate match presents at one port (Gonzalez, "Microwave
@@ -63,62 +63,127 @@ Root conjugateReflection(double b, Complex c, Complex& gamma)
   return Root::Ok;
 }
 
-MatchElement element(ComponentType ctype, double reactance, double omega, int port)
+// One L-section as signed element values: the series reactance (positive: an inductor,
+// negative: a capacitor) and the shunt susceptance (positive: a capacitor, negative: an
+// inductor), both in ohm and siemens.
+struct Section
 {
-  MatchElement e;
-  e.ctype = ctype;
-  if (ctype == ComponentType::Capacitor) {
-    e.value = divide(1.0, omega * reactance, port); // X = 1/(wC)
-  } else {
-    e.value = divide(reactance, omega, port); // X = wL
+  double seriesX = 0.0;
+  double shuntB = 0.0;
+};
+
+// The element of a signed reactance or susceptance; its value is not a positive finite number
+// when the sign does not fit the kind.
+MatchElement seriesElement(bool lowPass, double x, double omega)
+{
+  // X = wL for the inductor; X = -1/(wC) for the capacitor.
+  return lowPass ? MatchElement{ComponentType::Inductor, x / omega}
+                 : MatchElement{ComponentType::Capacitor, -1.0 / (omega * x)};
+}
+
+MatchElement shuntElement(bool lowPass, double b, double omega)
+{
+  // B = wC for the capacitor; B = -1/(wL) for the inductor.
+  return lowPass ? MatchElement{ComponentType::Capacitor, b / omega}
+                 : MatchElement{ComponentType::Inductor, -1.0 / (omega * b)};
+}
+
+bool buildable(const MatchElement& e)
+{
+  return std::isnormal(e.value) && e.value > 0.0 && e.value < kBigValue;
+}
+
+bool buildable(const Section& s, bool lowPass, double omega)
+{
+  return buildable(seriesElement(lowPass, s.seriesX, omega)) &&
+         buildable(shuntElement(lowPass, s.shuntB, omega));
+}
+
+std::string topologyName(bool lowPass)
+{
+  return lowPass ? "Low Pass" : "High Pass";
+}
+
+std::string describe(const MatchElement& e)
+{
+  const std::string kind = e.ctype == ComponentType::Inductor ? "inductor" : "capacitor";
+  const std::string unit = e.ctype == ComponentType::Inductor ? "H" : "F";
+  if (!std::isfinite(e.value) || !(std::fabs(e.value) < kBigValue)) {
+    return "an unbounded " + kind;
   }
-  return e;
+  return "a " + kind + " of " + FormatEngineering(3, e.value) + unit;
 }
 
 // The L-section that transforms the impedance of reflection `gamma` (referred to zo) to the
-// resistance r0 (the classic two-element match; Pozar, "Microwave Engineering", 5.1).
+// resistance r0 (the classic two-element match; Pozar, "Microwave Engineering", 5.1). Each
+// topology has one solution; its elements have the right signs only for some impedances, and
+// where they have not, the other topology's have.
 PortMatchNetwork designPort(Complex gamma, double zo, double r0, int topology, double freq,
                             int port)
 {
-  ComplexErrors errors;
   PortMatchNetwork net;
   net.build = true;
   net.targetR = r0;
-  const Complex one{1.0, 0.0};
-  const Complex denom = one - gamma;
-  if (isZero(denom)) {
-    net.r = kBigValue;
-    net.x = kBigValue;
-  } else {
-    const Complex z = ComplexDiv(zo * (one + gamma), denom, errors);
-    net.r = z.re;
-    net.x = z.im;
+  const std::string name = "Port " + std::to_string(port);
+  const double magnitude = ComplexAbs(gamma);
+  if (!std::isfinite(magnitude)) {
+    net.build = false;
+    net.problem = name + " cannot be matched at this frequency: the circuit gave no finite\r"
+                         "S parameters there.";
+    return net;
   }
+  // |Gamma| >= 1 is a load without positive resistance: a lossless network cannot match it.
+  if (!(magnitude < 1.0)) {
+    net.build = false;
+    net.problem = name +
+                  " cannot be matched at this frequency: the impedance to match has no\r"
+                  "positive resistance (|Gamma| = " +
+                  FixedText(magnitude, 3) +
+                  "), and inductors and capacitors can only match a positive resistance.";
+    return net;
+  }
+  ComplexErrors errors;
+  const Complex one{1.0, 0.0};
+  const Complex z = ComplexDiv(zo * (one + gamma), one - gamma, errors);
+  net.r = z.re;
+  net.x = z.im;
   const double omega = kTwoPi * freq;
-  const bool lowPass = topology != matchtopology::HighPass;
-  const ComponentType seriesKind = lowPass ? ComponentType::Inductor : ComponentType::Capacitor;
-  const ComponentType shuntKind = lowPass ? ComponentType::Capacitor : ComponentType::Inductor;
-
+  Section low;
+  Section high;
   if (net.r >= r0) {
-    // Shunt element at the load (circuit) side brings the conductance to 1/r0.
+    // Shunt element at the load (circuit) side brings the conductance to 1/r0, the series
+    // element then cancels the remaining reactance.
     net.shuntOnCircuitSide = true;
-    const Complex y = ComplexDiv(one, Complex{net.r, net.x}, errors);
-    const double g = y.re;
-    const double b = y.im;
-    const double q = std::sqrt(std::fabs(divide(divide(1.0, g, port) - r0, r0, port)));
+    const Complex y = ComplexDiv(one, z, errors);
+    const double q = std::sqrt(std::max(0.0, (1.0 / y.re - r0) / r0));
     const double xs = q * r0;
-    const double xp = divide(1.0, g * q, port);
-    const double inv = divide(1.0, xp, port);
-    net.series = element(seriesKind, xs, omega, port);
-    net.shunt = element(shuntKind, divide(1.0, lowPass ? inv - b : inv + b, port), omega, port);
+    const double bp = y.re * q; // 1 / Xp
+    low = {xs, bp - y.im};
+    high = {-xs, -bp - y.im};
   } else {
     // Series element at the load side brings the resistance up to r0 in parallel form.
     net.shuntOnCircuitSide = false;
-    const double q = std::sqrt(std::fabs(divide(r0 - net.r, net.r, port)));
+    const double q = std::sqrt((r0 - net.r) / net.r);
     const double xs = q * net.r;
-    const double xp = divide(r0, q, port);
-    net.series = element(seriesKind, lowPass ? xs - net.x : xs + net.x, omega, port);
-    net.shunt = element(shuntKind, xp, omega, port);
+    const double bp = q / r0; // 1 / Xp
+    low = {xs - net.x, bp};
+    high = {-(xs + net.x), -bp};
+  }
+  const bool lowPass = topology != matchtopology::HighPass;
+  const Section& chosen = lowPass ? low : high;
+  net.series = seriesElement(lowPass, chosen.seriesX, omega);
+  net.shunt = shuntElement(lowPass, chosen.shuntB, omega);
+  if (!buildable(chosen, lowPass, omega)) {
+    net.build = false;
+    const MatchElement& bad = buildable(net.series) ? net.shunt : net.series;
+    net.problem = name + " cannot be matched with a " + topologyName(lowPass) +
+                  " network at this frequency:\rit would need " + describe(bad) + ".";
+    if (buildable(lowPass ? high : low, !lowPass, omega)) {
+      net.problem += "\rChoose the " + topologyName(!lowPass) + " topology for port " +
+                     std::to_string(port) + ".";
+    } else {
+      net.problem += "\rNeither topology can match it.";
+    }
   }
   return net;
 }
@@ -213,6 +278,23 @@ MatchPlan MatchNetwork(const MatchInput& input)
       (nearlyEqual(input.s11, input.s22) || nearlyEqual(input.s11, -input.s22))) {
     plan.mode = matchmode::Port1;
   }
+  // A lossless two-port (K = 1, |Delta| = 1) has no single simultaneous solution: the roots
+  // are made of rounding noise. Matching port 1 matches port 2 as well, since no power is
+  // lost on the way.
+  if (plan.mode == matchmode::Simultaneous) {
+    const StabilityFactors f = RollettStability(input.s11, input.s21, input.s12, input.s22);
+    if (std::fabs(f.k - 1.0) < kLosslessTolerance &&
+        std::fabs(f.deltaMagnitude - 1.0) < kLosslessTolerance) {
+      plan.mode = matchmode::Port1;
+    }
+  }
+
+  if (plan.mode == matchmode::Simultaneous &&
+      !(finite(input.s11) && finite(input.s21) && finite(input.s12) && finite(input.s22))) {
+    plan.refused = true;
+    plan.messages.push_back({true, kMsgMatchNoFiniteS});
+    return plan;
+  }
 
   if (plan.mode == matchmode::Simultaneous) {
     const Complex s11 = input.s11;
@@ -227,6 +309,20 @@ MatchPlan MatchNetwork(const MatchInput& input)
     if (r1 == Root::Negative || r2 == Root::Negative) {
       plan.refused = true;
       plan.messages.push_back({true, kMsgMatchNegativeRoot});
+      return plan;
+    }
+    // Real roots alone do not make a match: for K <= -1, or |Delta| >= 1, they lie outside
+    // the unit circle and the matched circuit would oscillate.
+    const StabilityFactors stability = RollettStability(s11, input.s21, input.s12, s22);
+    if (!stability.unconditionallyStable()) {
+      plan.refused = true;
+      const std::string k = std::isfinite(stability.k) ? FixedText(stability.k, 3)
+                            : stability.k > 0.0        ? "infinite"
+                                                       : "-infinite";
+      plan.messages.push_back({true, std::string(kMsgMatchNotStable) + " (K = " + k +
+                                         ", |Delta| = " + FixedText(stability.deltaMagnitude, 3) +
+                                         ";\ra conjugate match needs K > 1 and |Delta| < 1).\r"
+                                         "It would oscillate if it were conjugately matched."});
       return plan;
     }
     if (r1 == Root::Unrealistic || r2 == Root::Unrealistic) {
@@ -249,6 +345,15 @@ MatchPlan MatchNetwork(const MatchInput& input)
     } else {
       plan.port2 = designPort(gamma2, input.zo2, req.r2, req.topology2, req.frequency, 2);
     }
+  }
+  for (PortMatchNetwork* net : {&plan.port1, &plan.port2}) {
+    if (!net->problem.empty()) {
+      plan.refused = true;
+      plan.messages.push_back({true, net->problem});
+    }
+  }
+  if (plan.refused) {
+    plan.port1.build = plan.port2.build = false;
   }
   return plan;
 }
@@ -277,6 +382,13 @@ AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const Ma
                               const std::function<SimulateResult()>& simulate, Prompts& prompts)
 {
   AutoMatchOutcome outcome;
+  if (const std::string problem = MatchFrequencyProblem(doc, request.frequency); !problem.empty()) {
+    prompts.error(problem);
+    outcome.refused = true;
+    return outcome;
+  }
+  const double zo1 = doc.drawdat.P1.Zo;
+  const double zo2 = doc.drawdat.P2.Zo;
   doc.drawdat.P1.Zo = request.r1;
   doc.drawdat.P2.Zo = request.r2;
   session.match = request;
@@ -290,7 +402,19 @@ AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const Ma
     ApplyMatchPlan(doc, plan, prompts);
     outcome.networks = (doc.drawdat.components.count() - before) / 3;
   }
+  if (!outcome.analysed || outcome.refused) {
+    // Nothing was matched: the ports keep the impedances they had.
+    doc.drawdat.P1.Zo = zo1;
+    doc.drawdat.P2.Zo = zo2;
+  }
   outcome.finalRun = simulate();
+  if (outcome.networks > 0) {
+    const std::string warning = OscillationWarning(LargestReflection(doc));
+    if (!warning.empty()) {
+      outcome.oscillates = true;
+      prompts.warning(warning);
+    }
+  }
   return outcome;
 }
 

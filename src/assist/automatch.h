@@ -20,7 +20,7 @@ namespace norvane {
 struct MatchElement
 {
   ComponentType ctype{}; // Capacitor or Inductor
-  double value = 0.0; // farad or henry
+  double value = 0.0;    // farad or henry
 };
 
 // One port's L-section.
@@ -35,6 +35,9 @@ struct PortMatchNetwork
   bool shuntOnCircuitSide = false;
   MatchElement series;
   MatchElement shunt;
+  // Why no network of the chosen topology can match this port (the message to show), or
+  // empty. Such a port refuses the whole match: half a conjugate match matches nothing.
+  std::string problem;
 };
 
 struct MatchMessage
@@ -59,6 +62,14 @@ inline constexpr const char* kMsgMatchNegativeRoot =
 inline constexpr const char* kMsgMatchUnrealistic =
     "Simultaneous conjugate match not possible at this frequency because\r"
     "S parameters produce unrealistic values.";
+// A two-port that could oscillate once matched (K <= -1, or |Delta| >= 1): the roots are real
+// but the reflections lie outside the unit circle. The factors follow in the message.
+inline constexpr const char* kMsgMatchNotStable =
+    "Simultaneous conjugate match not possible at this frequency because\r"
+    "the circuit is not unconditionally stable there";
+inline constexpr const char* kMsgMatchNoFiniteS =
+    "Simultaneous conjugate match not possible at this frequency because\r"
+    "the circuit gave no finite S parameters there.";
 inline constexpr const char* kMsgPort1Matched =
     "Port 1 is already matched, nothing to do on this port!";
 inline constexpr const char* kMsgPort2Matched =
@@ -67,6 +78,10 @@ inline constexpr const char* kMsgPort2Matched =
 // The element values of the networks. A simultaneous request whose S11 and S22 are equal or
 // opposite (within 0.01 in both parts) is carried out as a port-1 match, where the
 // simultaneous solution degenerates; single-port requests are carried out as asked.
+// Refused (with the reason in `messages`): a simultaneous match of a circuit that is not
+// unconditionally stable at the frequency (K > 1 and |Delta| < 1), and any port whose
+// impedance has no positive resistance or whose chosen topology would need a negative, zero
+// or unbounded inductor or capacitor (the message names the topology that can match it).
 MatchPlan MatchNetwork(const MatchInput& input);
 
 // Inserts the planned networks into the drawing and shows the plan's messages. For each port
@@ -79,9 +94,10 @@ void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts);
 // What one Auto Match did.
 struct AutoMatchOutcome
 {
-  bool analysed = false; // the first run reached the match frequency
-  bool refused = false;  // no simultaneous solution: the drawing was left as it was
-  int networks = 0;      // port networks inserted
+  bool analysed = false;   // the first run reached the match frequency
+  bool refused = false;    // the match was refused: the drawing was left as it was
+  int networks = 0;        // port networks inserted
+  bool oscillates = false; // the matched circuit's |S11| or |S22| exceeds 1 in the sweep
   SimulateResult finalRun;
 };
 
@@ -90,6 +106,11 @@ struct AutoMatchOutcome
 // the circuit at the match frequency, the networks are designed and inserted (messages
 // through `prompts`), and a second run simulates the modified circuit over the normal sweep.
 // The request never outlives the first run, even when the circuit check refused it.
+//
+// A match frequency outside the sweep or outside the data of a data block is refused before
+// any run. A refused match leaves the document as it was (the ports keep their Zo). After
+// networks were inserted, the matched circuit is swept once more with nominal values and a
+// warning is shown when |S11| or |S22| exceeds 1 anywhere (it would oscillate there).
 AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
                               const std::function<SimulateResult()>& simulate, Prompts& prompts);
 

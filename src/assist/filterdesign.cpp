@@ -1,7 +1,10 @@
 #include "assist/filterdesign.h"
 
+#include "numbers/valuetext.h"
+
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace norvane {
 
@@ -15,6 +18,79 @@ constexpr double kRippleScale = 17.37;
 double coth(double x)
 {
   return (std::exp(x) + std::exp(-x)) / (std::exp(x) - std::exp(-x));
+}
+
+// The ranges a design can be simulated in. Past them the element values leave the numbers the
+// simulator resolves, or the written sweep holds no frequencies.
+constexpr double kMinFrequency = 1e-3; // Hz
+constexpr double kMaxFrequency = 1e15;
+constexpr double kMinImpedance = 1e-6; // ohm
+constexpr double kMaxImpedance = 1e12;
+// Beyond about 100 dB, ln coth(A / 17.37) is so close to zero that the rounding of coth
+// decides the prototype; the response is a deep notch pattern of no use as a filter.
+constexpr double kMaxRippleDb = 100.0;
+// The narrowest band pass, relative to its centre: the resonators cancel to within
+// f0 / bandwidth times the rounding of a double, which must stay far below the result.
+constexpr double kMinRelativeBandwidth = 1e-9;
+// Low and high pass: the sweep runs from a tenth of the cut-off (at least 1 kHz) to ten
+// times it, so the cut-off must lie above a tenth of 1 kHz. Band pass: from centre - 2B (at
+// least 1 Hz) to centre + 2B.
+constexpr double kLowestLowPassSweep = 1000.0;
+constexpr double kLowestBandPassSweep = 1.0;
+constexpr double kMaxTolerance = 100.0; // percent
+
+std::string hertz(double f)
+{
+  return FormatEngineering(2, f) + "Hz";
+}
+
+bool inRange(double x, double lo, double hi)
+{
+  return x >= lo && x <= hi; // false for NaN
+}
+
+// The input the ladder or its sweep cannot be made from, named as the window names it; empty
+// when every input is usable.
+std::string inputProblem(const FilterInput& in)
+{
+  if (!inRange(in.z0, kMinImpedance, kMaxImpedance)) {
+    return "Z in / out must lie between 1uR and 1TR";
+  }
+  if (!inRange(in.bandwidth, kMinFrequency, kMaxFrequency)) {
+    return "Bandwidth must lie between 1mHz and 1000THz";
+  }
+  if (in.topology == FilterTopology::BandPass) {
+    if (!inRange(in.centre, kMinFrequency, kMaxFrequency)) {
+      return "Center Frequency must lie between 1mHz and 1000THz";
+    }
+    if (!(in.centre + 2.0 * in.bandwidth > kLowestBandPassSweep)) {
+      return "Center Frequency too low: the sweep from 1Hz to Center Frequency + 2 x Bandwidth "
+             "would be empty";
+    }
+    if (!(in.bandwidth >= kMinRelativeBandwidth * in.centre)) {
+      return "Bandwidth too narrow for the Center Frequency: a band pass at " + hertz(in.centre) +
+             " needs a bandwidth of at least " + hertz(kMinRelativeBandwidth * in.centre);
+    }
+  } else if (!(in.bandwidth * 10.0 > kLowestLowPassSweep)) {
+    return "Bandwidth (the cut-off frequency) must lie above 100Hz: the sweep runs from 1kHz "
+           "to ten times the cut-off";
+  }
+  if (in.type == FilterType::Chebyshev) {
+    // A ripple of 0 dB (or less) is no Chebyshev response: beta would be infinite.
+    if (!(in.rippleDb > 0.0)) {
+      return kMsgNonRealisableRipple;
+    }
+    if (!(in.rippleDb <= kMaxRippleDb)) {
+      return kMsgRippleTooLarge;
+    }
+  }
+  if (!inRange(in.inductorTol, 0.0, kMaxTolerance)) {
+    return "Inductor Tolerance must lie between 0% and 100%";
+  }
+  if (!inRange(in.capacitorTol, 0.0, kMaxTolerance)) {
+    return "Capacitor Tolerance must lie between 0% and 100%";
+  }
+  return {};
 }
 
 int clampPoles(int n)
@@ -172,16 +248,12 @@ FilterResult designFilter(const FilterInput& in)
 {
   FilterResult r;
   const int n = clampPoles(in.poles);
-  if (in.type == FilterType::Chebyshev) {
-    // A ripple of 0 dB (or less) is no Chebyshev response: beta would be infinite.
-    if (!(in.rippleDb > 0.0)) {
-      r.error = kMsgNonRealisableRipple;
-      return r;
-    }
-    r.g = chebyshevPrototype(n, in.rippleDb);
-  } else {
-    r.g = butterworthPrototype(n);
+  if (std::string problem = inputProblem(in); !problem.empty()) {
+    r.error = std::move(problem);
+    return r;
   }
+  r.g = in.type == FilterType::Chebyshev ? chebyshevPrototype(n, in.rippleDb)
+                                         : butterworthPrototype(n);
   const double omega = kTwoPi * in.bandwidth;
   const double omega0 = kTwoPi * in.centre;
   AssistantCircuit& c = r.circuit;
@@ -199,12 +271,12 @@ FilterResult designFilter(const FilterInput& in)
   const double load = r.g[n + 1];
   c.SetPort(2, ladder.cursor() + 20, 50,
             in.first == FilterFirstBranch::Series ? in.z0 * load : in.z0 / load);
+  // The input ranges keep every value a finite positive number; this is the last guard.
   for (const Tcomponent& comp : c.components) {
-    if (!std::isfinite(comp.value[1].nom)) {
-      // Only a zero bandwidth or centre gets here; the window's limits keep them away.
+    const double v = comp.value[1].nom;
+    if (comp.ctype != ComponentType::Ground && !(std::isnormal(v) && v > 0.0)) {
       FilterResult failed;
-      failed.error = "Floating point division by zero: the bandwidth and the centre "
-                     "frequency must be above zero";
+      failed.error = "The inputs give a component value that cannot be simulated";
       return failed;
     }
   }

@@ -49,11 +49,16 @@ struct FilterInput
 };
 
 inline constexpr const char* kMsgNonRealisableRipple = "non-realisable ripple";
+inline constexpr const char* kMsgRippleTooLarge =
+    "non-realisable ripple: Passband Ripple must be at most 100dB";
 
 struct FilterResult
 {
   bool built = false;
-  std::string error; // a Chebyshev ripple of 0 dB or less
+  // Why the inputs were refused, naming the field: a Chebyshev ripple not above 0 dB or above
+  // 100 dB, an impedance, frequency or tolerance out of range, a sweep that would hold no
+  // frequencies (a cut-off not above 100 Hz; a band pass too narrow for its centre).
+  std::string error;
   FilterPrototype g{};
   AssistantCircuit circuit;
 };

@@ -23,7 +23,8 @@ struct Reactances
     if (inductor) {
       c.AddComponent(ComponentType::Inductor, x, y, crot, reactiveValues(reactance / omega, ltol));
     } else {
-      c.AddComponent(ComponentType::Capacitor, x, y, crot, reactiveValues(1.0 / (omega * reactance), ctol));
+      c.AddComponent(ComponentType::Capacitor, x, y, crot,
+                     reactiveValues(1.0 / (omega * reactance), ctol));
     }
   }
 };
@@ -216,6 +217,19 @@ MatchingResult designMatchingNetwork(const MatchingInput& in)
     failed.bandwidth = in.bandwidth;
     failed.error = kMsgNonRealisableBandwidth;
     return failed;
+  }
+  // The written sweep must hold frequencies: it ends at f + 5B, and starts at f - 5B but not
+  // below 1 kHz.
+  if (r.built) {
+    const AssistantWriteSettings sweep = matchingWriteSettings(in.frequency, r.bandwidth);
+    if (!(sweep.sweepMax > sweep.sweepMin)) {
+      MatchingResult failed;
+      failed.bandwidth = in.bandwidth;
+      failed.error = matchUsesBandwidth(in.topology) || in.topology == MatchTopology::MinimumLossPad
+                         ? kMsgMatchSweepEmpty
+                         : kMsgMatchSweepEmptyL;
+      return failed;
+    }
   }
   return r;
 }

@@ -39,11 +39,19 @@ struct MatchingInput
 
 inline constexpr const char* kMsgImpedancesEqual = "i/p and o/p impedances must be different";
 inline constexpr const char* kMsgNonRealisableBandwidth = "non-realisable bandwidth";
+// The written sweep runs from f - 5B (at least 1 kHz) to f + 5B: below that it is empty.
+inline constexpr const char* kMsgMatchSweepEmpty =
+    "Frequency and Bandwidth too low: the sweep from 1kHz to Frequency + 5 x Bandwidth would "
+    "be empty";
+inline constexpr const char* kMsgMatchSweepEmptyL =
+    "Frequency too low: the sweep from 1kHz to Frequency + 5 x Bandwidth (the network's own, "
+    "Frequency / Q) would be empty";
 
 struct MatchingResult
 {
   bool built = false;     // `circuit` holds the new design
   std::string error;      // the error box to show; empty for success and for a silent stop
+                          // (a design whose written sweep would be empty is refused too)
   double bandwidth = 0.0; // what the bandwidth field shows afterwards (the L network's f / Q)
   AssistantCircuit circuit;
 };

@@ -54,8 +54,8 @@ protected:
   SParams at(const std::string& cct, const std::string& freq)
   {
     const std::string stop = std::to_string(2.0 * ParseValueText(freq));
-    const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", freq, "--stop",
-                               stop, "--points", "2", "--lin"});
+    const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", freq, "--stop", stop,
+                               "--points", "2", "--lin"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(run.out);
     std::string header, line;
@@ -77,6 +77,30 @@ protected:
     return {{v[1], v[2]}, {v[3], v[4]}, {v[5], v[6]}, {v[7], v[8]}};
   }
 
+  // Saves a circuit with a linear sweep from `start` to `stop` in `intervals` steps.
+  std::string saveWithSweep(testing::Circuit& c, const std::string& name, double start, double stop,
+                            int intervals)
+  {
+    c.doc.Xax.min = start;
+    c.doc.Xax.max = stop;
+    c.doc.Xax.numpoints = intervals;
+    c.doc.Xax.freqmode = freqmode::Linear;
+    const std::string file = path(name);
+    EXPECT_TRUE(saveSchematic(c.doc, file));
+    return file;
+  }
+
+  // Every inductor and capacitor of the schematic holds a positive value.
+  static void expectPositiveReactances(const std::string& cct)
+  {
+    auto doc = std::make_unique<Tschema>();
+    ASSERT_TRUE(loadSchematic(*doc, cct));
+    for (const Tcomponent& comp : doc->drawdat.components) {
+      if (comp.ctype == ComponentType::Inductor || comp.ctype == ComponentType::Capacitor) {
+        EXPECT_GT(comp.value[1].nom, 0.0);
+      }
+    }
+  }
 };
 
 TEST_F(CliDesign, PadsAttenuateByTheirDesignAndMatch)
@@ -234,10 +258,189 @@ TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
 
   // Already matched: the message, and the file is still written unchanged but for the run.
   const std::string matched = path("fifty.cct");
-  ASSERT_TRUE(saveSchematic(testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0).doc, matched));
+  ASSERT_TRUE(
+      saveSchematic(testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0).doc, matched));
   const CliRun none = runCli({"automatch", matched, "--freq", "1MHz", "-o", out});
   EXPECT_EQ(none.exitCode, 0);
   EXPECT_NE(none.err.find("Port 1 is already matched"), std::string::npos);
+}
+
+TEST_F(CliDesign, AutomatchRefusesATopologyThatNeedsNegativeElements)
+{
+  // 10 ohm in series, port 2 across 1 kohm parallel 10 pF. At 1 GHz the conjugate match's
+  // port-2 impedance needs a negative capacitor in the default High Pass section; the Low
+  // Pass section matches it with positive values.
+  testing::Circuit c = testing::Circuit::series(ComponentType::Resistor, 10.0);
+  c.add(ComponentType::Resistor, 180, 120, 1, 1000.0); // pins (180, 100) and (180, 140)
+  c.add(ComponentType::Ground, 180, 150);
+  c.add(ComponentType::Capacitor, 220, 120, 1, 10e-12);
+  c.add(ComponentType::Ground, 220, 150);
+  c.wire(180, 100, 220, 100);
+  const std::string load = saveWithSweep(c, "load.cct", 100e6, 2e9, 19);
+  const std::string out = path("matched.cct");
+
+  const CliRun refused = runCli({"automatch", load, "--freq", "1GHz", "-o", out});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("Port 2 cannot be matched with a High Pass network"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_NE(refused.err.find("Choose the Low Pass topology for port 2"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  const CliRun matched =
+      runCli({"automatch", load, "--freq", "1GHz", "--topology2", "lowpass", "-o", out});
+  ASSERT_EQ(matched.exitCode, 0) << matched.err;
+  expectPositiveReactances(out);
+  const SParams s = at(out, "1GHz");
+  EXPECT_LT(dB(s.s11), -40.0);
+  EXPECT_LT(dB(s.s22), -40.0);
+
+  // One port on its own: 100 ohm parallel 100 pF at 100 MHz needs a negative series
+  // capacitor in a High Pass section.
+  testing::Circuit rc = testing::Circuit::shuntToGround(ComponentType::Resistor, 100.0);
+  rc.add(ComponentType::Capacitor, 160, 120, 1, 100e-12);
+  rc.wire(120, 100, 160, 100);
+  rc.wire(120, 140, 160, 140);
+  const std::string rcLoad = saveWithSweep(rc, "rc.cct", 10e6, 200e6, 19);
+  const CliRun high =
+      runCli({"automatch", rcLoad, "--freq", "100MHz", "--topology1", "highpass", "-o", out});
+  EXPECT_EQ(high.exitCode, 1);
+  EXPECT_NE(high.err.find("Choose the Low Pass topology for port 1"), std::string::npos)
+      << high.err;
+}
+
+TEST_F(CliDesign, AutomatchRefusesWhatTheCircuitCannotHold)
+{
+  const std::string out = path("matched.cct");
+  // 100 ohm in series, -20 ohm across port 2: K = -9, |Delta| = 0.71. The roots of the
+  // simultaneous match are real, but the circuit would oscillate once matched.
+  testing::Circuit active = testing::Circuit::series(ComponentType::Resistor, 100.0);
+  active.add(ComponentType::Resistor, 180, 120, 1, -20.0);
+  active.add(ComponentType::Ground, 180, 150);
+  const std::string activeFile = saveWithSweep(active, "active.cct", 10e6, 200e6, 19);
+  const CliRun unstable = runCli({"automatch", activeFile, "--freq", "100MHz", "-o", out});
+  EXPECT_EQ(unstable.exitCode, 1);
+  EXPECT_NE(unstable.err.find("not unconditionally stable there (K = -9.000"), std::string::npos)
+      << unstable.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+  // Port 2 alone presents a negative resistance (|S22| = 2.7): nothing can match it.
+  const CliRun negative =
+      runCli({"automatch", activeFile, "--freq", "100MHz", "--port2", "-o", out});
+  EXPECT_EQ(negative.exitCode, 1);
+  EXPECT_NE(negative.err.find("Port 2 cannot be matched at this frequency"), std::string::npos)
+      << negative.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  // A match frequency outside the sweep is not extrapolated.
+  const CliRun outside = runCli({"automatch", activeFile, "--freq", "1GHz", "-o", out});
+  EXPECT_EQ(outside.exitCode, 1);
+  EXPECT_NE(outside.err.find("lies outside the sweep (10MHz to 200MHz)"), std::string::npos)
+      << outside.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliDesign, AutomatchRefusesFrequenciesOutsideBlockData)
+{
+  // The 2-port block's data reach from 1 MHz to 1 GHz; the example sweeps the same range.
+  auto doc = std::make_unique<Tschema>();
+  ASSERT_TRUE(
+      loadSchematic(*doc, std::string(NORVANE_SOURCE_DIR) + "/examples/attenuator_block.cct"));
+  doc->Xax.max = 2e9;
+  const std::string wide = path("block.cct");
+  ASSERT_TRUE(saveSchematic(*doc, wide));
+  const std::string out = path("matched.cct");
+  const CliRun run = runCli({"automatch", wide, "--freq", "1.5GHz", "-o", out});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("lies outside the S parameter data"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliDesign, AutomatchWarnsWhenTheMatchedCircuitWouldOscillate)
+{
+  // 50 ohm across port 1, 50 ohm in series, and across port 2 a series resonator at 2 GHz
+  // with -20 ohm: unconditionally stable at 500 MHz (K = 3.0), where the match is made, but
+  // at the resonance the matched circuit reflects about three times what it receives.
+  testing::Circuit c = testing::Circuit::series(ComponentType::Resistor, 50.0);
+  c.add(ComponentType::Resistor, 120, 120, 1, 50.0); // across port 1
+  c.add(ComponentType::Ground, 120, 150);
+  const double l = 50e-9;
+  const double w = 2.0 * 3.14159265358979323846 * 2e9;
+  c.add(ComponentType::Resistor, 180, 120, 1, -20.0);              // (180, 100) to (180, 140)
+  c.add(ComponentType::Inductor, 180, 160, 1, l);                  // to (180, 180)
+  c.add(ComponentType::Capacitor, 180, 200, 1, 1.0 / (w * w * l)); // to (180, 220)
+  c.add(ComponentType::Ground, 180, 230);
+  const std::string load = saveWithSweep(c, "resonator.cct", 100e6, 3e9, 290);
+  const std::string out = path("matched.cct");
+  const CliRun run = runCli({"automatch", load, "--freq", "500MHz", "-o", out});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("The matched circuit reflects more than it receives"), std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("It would oscillate there."), std::string::npos);
+  ASSERT_TRUE(std::filesystem::exists(out));
+  expectPositiveReactances(out);
+  const SParams s = at(out, "500MHz");
+  EXPECT_LT(dB(s.s11), -40.0);
+  EXPECT_LT(dB(s.s22), -40.0);
+  EXPECT_GT(std::abs(at(out, "2GHz").s22), 1.0);
+
+  // A passive circuit matched the same way draws no warning.
+  testing::Circuit passive = testing::Circuit::series(ComponentType::Resistor, 30.0);
+  passive.add(ComponentType::Resistor, 180, 120, 1, 200.0);
+  passive.add(ComponentType::Ground, 180, 150);
+  const std::string passiveFile = saveWithSweep(passive, "passive.cct", 100e6, 3e9, 29);
+  const CliRun quiet = runCli({"automatch", passiveFile, "--freq", "500MHz", "-o", out});
+  EXPECT_EQ(quiet.exitCode, 0) << quiet.err;
+  EXPECT_EQ(quiet.err.find("oscillate"), std::string::npos) << quiet.err;
+}
+
+TEST_F(CliDesign, DesignsThatCannotBeSimulatedAreRefused)
+{
+  const std::string out = path("never.cct");
+  struct Case
+  {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      // A band pass of 1 mHz at 1e15 Hz: its sweep would start where it stops.
+      {{"filter", "--topology", "bandpass", "--center", "1e15", "--bandwidth", "1m"},
+       "Bandwidth too narrow for the Center Frequency"},
+      {{"filter", "--type", "chebyshev", "--ripple", "400dB"}, "Passband Ripple must be at most"},
+      {{"filter", "--type", "chebyshev", "--ripple", "150dB"}, "Passband Ripple must be at most"},
+      // A cut-off at or below 100 Hz: the sweep from 1 kHz to ten times it is empty.
+      {{"filter", "--bandwidth", "100Hz"}, "Bandwidth (the cut-off frequency) must lie above"},
+      {{"filter", "--topology", "bandpass", "--center", "0.1", "--bandwidth", "0.1"},
+       "Center Frequency too low"},
+      // The match's sweep ends at f + 5B, below its 1 kHz start.
+      {{"match", "--topology", "l-lowpass", "--freq", "100Hz"}, "Frequency too low"},
+      {{"match", "--topology", "pi-lowpass", "--freq", "100Hz", "--bandwidth", "10Hz"},
+       "Frequency and Bandwidth too low"},
+      // A pad between unequal impedances with too little loss has negative arms.
+      {{"attenuator", "--topology", "tee", "--zin", "50", "--zout", "1000", "--attenuation", "1dB"},
+       "needs more than 18.92dB"},
+      {{"attenuator", "--topology", "pi", "--zin", "50", "--zout", "1000", "--attenuation", "1dB"},
+       "needs more than 18.92dB"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"design"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), {"-o", out});
+    std::string trace;
+    for (const std::string& a : args)
+      trace += a + " ";
+    SCOPED_TRACE(trace);
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+  // Just inside the limits the designs are written and simulate.
+  const std::string narrow = design(
+      {"filter", "--topology", "bandpass", "--center", "1G", "--bandwidth", "10", "--poles", "3"});
+  EXPECT_NEAR(dB(at(narrow, "1G").s21), 0.0, 1e-3);
+  const std::string pad = design({"attenuator", "--topology", "tee", "--zin", "50", "--zout",
+                                  "1000", "--attenuation", "19dB"});
+  EXPECT_NEAR(dB(at(pad, "1MHz").s21), -19.0, 1e-9);
 }
 
 } // namespace

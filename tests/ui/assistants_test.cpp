@@ -34,6 +34,15 @@ void typeInto(QLineEdit* field, const QString& text)
 class AssistantsTest : public MainWindowTest
 {
 protected:
+  // A message that holds `part` (the refusals carry numbers after their fixed text).
+  bool sawPart(const std::string& part) const
+  {
+    for (const ScriptedPrompts::Message& m : prompts.messages) {
+      if (m.text.find(part) != std::string::npos) return true;
+    }
+    return false;
+  }
+
   // After Simulate: the document holds exactly the preview's circuit, moved by dx.
   void expectDocumentHolds(const AssistantCircuit& c, int dx)
   {
@@ -263,6 +272,70 @@ TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
   window->action(Command::Undo)->trigger();
   EXPECT_EQ(drawing().components.count(), 2);
   EXPECT_EQ(drawing().P1.pos, (TPoint{100, 180}));
+}
+
+TEST_F(AssistantsTest, FilterWindowRefusesWhatItCannotSimulate)
+{
+  drawResistorToGround();
+  const int drawn = drawing().components.count();
+  window->action(Command::FilterAssistant)->trigger();
+  FilterWindow* w = window->assistants()->filter();
+  w->typeList()->setCurrentIndex(static_cast<int>(FilterType::Chebyshev));
+  const int before = w->circuit().components.count();
+  typeInto(w->rippleField(), "400dB");
+  w->calculateButton()->click();
+  EXPECT_TRUE(prompts.saw(kMsgRippleTooLarge));
+  EXPECT_EQ(w->circuit().components.count(), before); // the last design stays
+
+  // Simulate on refused fields writes nothing and keeps the window open.
+  prompts.messages.clear();
+  prompts.answers.push_back(Answer::Yes); // "Current schematic will be overwritten"
+  w->simulateButton()->click();
+  EXPECT_TRUE(prompts.saw(kMsgRippleTooLarge));
+  EXPECT_EQ(drawing().components.count(), drawn);
+  EXPECT_TRUE(w->isVisible());
+
+  // A band pass of 1 mHz at 1e15 Hz names the bandwidth.
+  typeInto(w->rippleField(), "0.1dB");
+  w->topologyList()->setCurrentIndex(static_cast<int>(FilterTopology::BandPass));
+  typeInto(w->centreField(), "1e15");
+  typeInto(w->bandwidthField(), "1m");
+  prompts.messages.clear();
+  w->calculateButton()->click();
+  EXPECT_TRUE(sawPart("Bandwidth too narrow for the Center Frequency"));
+}
+
+TEST_F(AssistantsTest, AutoMatchRefusalsLeaveTheDocumentAlone)
+{
+  drawResistorToGround();
+  doc->drawdat.components[1].value[1].nom = -200.0; // a negative resistance on port 1
+  doc->Xax.min = 10e6;
+  doc->Xax.max = 190e6;
+  doc->Xax.numpoints = 18;
+  doc->Xax.freqmode = freqmode::Linear;
+  window->action(Command::Simulate)->trigger();
+  TGraphwin* graph = window->graphWindow();
+  ASSERT_TRUE(graph->lastResult().ran);
+  graph->cursorScrollBar()->setValue(10); // 100 MHz
+  const TDrawData before = drawing();
+
+  graph->action(GraphCommand::AutoMatch)->trigger();
+  AutoMatchWindow* w = window->assistants()->autoMatch();
+  w->targetField(1)->Setvalue(75.0);
+  prompts.messages.clear();
+  w->accept();
+  EXPECT_TRUE(sawPart("Port 1 cannot be matched at this frequency"));
+  EXPECT_TRUE(drawing() == before); // no network, and port 1 keeps its 50 ohm
+
+  // A frequency outside the sweep is refused before anything runs.
+  doc->drawdat.components[1].value[1].nom = 100.0;
+  graph->action(GraphCommand::AutoMatch)->trigger();
+  w->frequencyField()->Setvalue(500e6);
+  prompts.messages.clear();
+  w->accept();
+  EXPECT_TRUE(sawPart("lies outside the sweep"));
+  EXPECT_EQ(drawing().components.count(), before.components.count());
+  EXPECT_EQ(drawing().P1, before.P1);
 }
 
 } // namespace

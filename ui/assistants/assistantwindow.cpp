@@ -76,8 +76,9 @@ void AssistantWindow::simulate()
       !m_prompts.confirm(kMsgOverwriteSchematic)) {
     return;
   }
-  // The circuit follows the fields as they are now (a refused calculation keeps the last).
-  calculate();
+  // The circuit follows the fields as they are now. Fields the design refuses (its message
+  // has been shown) write nothing: the window stays open to correct them.
+  if (!calculate()) return;
   hide();
   if (m_links.writeAndSimulate)
     m_links.writeAndSimulate(m_circuit, writeSettings(), writeOptions());

@@ -1,9 +1,10 @@
 #include "assist/automatch.h"
+#include "assist/matchsafety.h"
 
 #include "sim/plotpoint.h"
 
-#include "support/scriptedprompts.h"
 #include "sim/netlist_support.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,108 @@ TEST(Match, SimultaneousRefusals)
   EXPECT_TRUE(prompts.saw(kMsgMatchNegativeRoot));
 }
 
+// The input impedance of a port's network (port side) when it is loaded with `z`.
+Complex networkInput(const PortMatchNetwork& net, Complex z, double freq)
+{
+  const double w = 2 * kPi * freq;
+  const auto reactance = [&](const MatchElement& e) {
+    return e.ctype == ComponentType::Inductor ? w * e.value : -1.0 / (w * e.value);
+  };
+  const Complex one{1, 0};
+  const Complex series{0, reactance(net.series)};
+  const Complex shunt{0, -1.0 / reactance(net.shunt)}; // susceptance
+  if (net.shuntOnCircuitSide) {
+    return cdiv(one, cdiv(one, z) + shunt) + series;
+  }
+  return cdiv(one, cdiv(one, z + series) + shunt);
+}
+
+TEST(Match, EveryImpedanceIsMatchedWithPositiveElementsOrRefused)
+{
+  // Over a grid of impedances either topology builds only positive elements that match, and
+  // where one cannot, it is refused naming the other, which can.
+  int refusals = 0;
+  for (double r : {2.0, 10.0, 40.0, 50.5, 60.0, 200.0, 1000.0}) {
+    for (double x : {-400.0, -60.0, -5.0, 0.0, 5.0, 60.0, 400.0}) {
+      const Complex z{r, x};
+      const Complex g = cdiv(z - Complex{50, 0}, z + Complex{50, 0});
+      for (int topology : {matchtopology::LowPass, matchtopology::HighPass}) {
+        SCOPED_TRACE(std::to_string(r) + " " + std::to_string(x) + " " + std::to_string(topology));
+        MatchInput in = input(matchmode::Port1, g, {}, {}, {});
+        in.request.topology1 = topology;
+        const MatchPlan plan = MatchNetwork(in);
+        if (plan.refused) {
+          ++refusals;
+          EXPECT_FALSE(plan.port1.build);
+          ASSERT_EQ(plan.messages.size(), 1u);
+          const char* other = topology == matchtopology::LowPass ? "High Pass" : "Low Pass";
+          EXPECT_NE(plan.messages[0].text.find(std::string("Choose the ") + other),
+                    std::string::npos)
+              << plan.messages[0].text;
+          in.request.topology1 = 1 - topology;
+          EXPECT_FALSE(MatchNetwork(in).refused);
+          continue;
+        }
+        ASSERT_TRUE(plan.port1.build);
+        EXPECT_GT(plan.port1.series.value, 0.0);
+        EXPECT_GT(plan.port1.shunt.value, 0.0);
+        const Complex zin = networkInput(plan.port1, z, in.request.frequency);
+        EXPECT_NEAR(zin.re, 50.0, 1e-6);
+        EXPECT_NEAR(zin.im, 0.0, 1e-6);
+      }
+    }
+  }
+  EXPECT_GT(refusals, 5);
+
+  // No positive resistance: |Gamma| of 1 (a pure reactance) or more (a negative resistance).
+  for (Complex g : {Complex{0.6, 0.8}, Complex{-1.5, 0.2}}) {
+    const MatchPlan plan = MatchNetwork(input(matchmode::Port1, g, {}, {}, {}));
+    EXPECT_TRUE(plan.refused);
+    ASSERT_EQ(plan.messages.size(), 1u);
+    EXPECT_NE(plan.messages[0].text.find("no\rpositive resistance"), std::string::npos);
+  }
+}
+
+TEST(Match, SimultaneousMatchNeedsUnconditionalStability)
+{
+  // 100 ohm in series, -20 ohm across port 2 (50 ohm ports): K = -9, |Delta| = 0.714. Both
+  // discriminants are positive, yet the roots lie outside the unit circle.
+  const Complex s11{1.0 / 7.0, 0}, s21{4.0 / 7.0, 0}, s22{-19.0 / 7.0, 0};
+  const MatchPlan unstable = MatchNetwork(input(matchmode::Simultaneous, s11, s21, s21, s22));
+  EXPECT_TRUE(unstable.refused);
+  ASSERT_EQ(unstable.messages.size(), 1u);
+  EXPECT_EQ(unstable.messages[0].text.rfind(kMsgMatchNotStable, 0), 0u);
+  EXPECT_NE(unstable.messages[0].text.find("K = -9.000, |Delta| = 0.714"), std::string::npos)
+      << unstable.messages[0].text;
+  const StabilityFactors f = RollettStability(s11, s21, s21, s22);
+  EXPECT_NEAR(f.k, -9.0, 1e-12);
+
+  // K > 1 with |Delta| > 1 is refused as well.
+  const Complex a{2.0, 0}, b{0.5, 0};
+  EXPECT_GT(RollettStability(a, b, b, a * Complex{1.2, 0}).k, 1.0);
+  EXPECT_TRUE(MatchNetwork(input(matchmode::Simultaneous, a, b, b, Complex{2.4, 0.1})).refused);
+
+  // A lossless two-port (a 10 nH series inductor between 50 and 75 ohm at 1 GHz) has K = 1
+  // and |Delta| = 1: matching port 1 matches both, so the request becomes a port-1 match.
+  const double x = 2 * kPi * 1e9 * 10e-9;
+  // Z = [[jx, jx], [jx, jx]] is singular; use the ABCD form: A = 1, B = jx, C = 0, D = 1.
+  const double z1 = 50.0, z2 = 75.0;
+  const Complex den{1.0 + z1 / z2, x / z2};
+  const Complex l11 = cdiv(Complex{1.0 - z1 / z2, x / z2}, den);
+  const Complex l22 = cdiv(Complex{z1 / z2 - 1.0, x / z2}, den);
+  const Complex l21 = cdiv(Complex{2.0 * std::sqrt(z1 / z2), 0}, den);
+  // Raw transmissions (2 V2, before the port-impedance scaling) as the simulator hands them.
+  const Complex raw21 = std::sqrt(z2 / z1) * l21;
+  const Complex raw12 = std::sqrt(z1 / z2) * l21;
+  MatchInput lossless = input(matchmode::Simultaneous, l11, raw21, raw12, l22);
+  lossless.zo2 = 75.0;
+  lossless.request.r2 = 75.0;
+  lossless.request.frequency = 1e9;
+  const MatchPlan plan = MatchNetwork(lossless);
+  EXPECT_FALSE(plan.refused);
+  EXPECT_EQ(plan.mode, matchmode::Port1);
+}
+
 TEST(Match, NetworkIsPlacedInFrontOfThePort)
 {
   // Port 1 at (100, 100) facing right onto a 100 ohm resistor to ground.
@@ -206,7 +309,8 @@ TEST(Match, NetworkIsPlacedInFrontOfThePort)
 
 TEST(Match, PortTwoNetworkGrowsLeftwards)
 {
-  Circuit c = Circuit::series(ComponentType::Resistor, 10.0); // port 2 at (200, 100), terminal (180, 100)
+  Circuit c =
+      Circuit::series(ComponentType::Resistor, 10.0); // port 2 at (200, 100), terminal (180, 100)
   MatchInput in = input(matchmode::Port2, {}, {}, {}, {0.5, 0});
   in.request.r2 = 75.0;
   ScriptedPrompts prompts;

@@ -7,6 +7,7 @@
 #include "document/schematicwriter.h"
 #include "numbers/valuetext.h"
 #include "sim/netlist_support.h"
+#include "sim/plotpoint.h"
 #include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>

@@ -126,7 +126,12 @@ TEST(Match, SimultaneousConjugateSolution)
   const Complex s21 = polar(2.5, 50);
   const Complex s12 = polar(0.05, 40);
   const Complex s22 = polar(0.4, -50);
-  const MatchPlan plan = MatchNetwork(input(matchmode::Simultaneous, s11, s21, s12, s22));
+  // Port 2's impedance there, 48.0 - j55.7 ohm, needs a negative series capacitor in a High
+  // Pass section; the Low Pass section builds it.
+  MatchInput in = input(matchmode::Simultaneous, s11, s21, s12, s22);
+  EXPECT_TRUE(MatchNetwork(in).refused);
+  in.request.topology2 = matchtopology::LowPass;
+  const MatchPlan plan = MatchNetwork(in);
   ASSERT_FALSE(plan.refused);
   ASSERT_TRUE(plan.port1.build && plan.port2.build);
   const Complex g1 = gammaOf(plan.port1, 50.0);

@@ -20,7 +20,7 @@ constexpr double kMatchedGamma = 0.001;
 constexpr double kSymmetricTolerance = 0.01;
 // How close K and |Delta| must come to 1 for a two-port to count as lossless.
 constexpr double kLosslessTolerance = 1e-9;
-// No element of a matching network is this large: the sentinel of a zero divisor.
+// An element value this large stands for a zero divisor (an open or a short): never built.
 constexpr double kBigValue = 1e20;
 constexpr double kTwoPi = 6.283185307179586477;
 // Room made for a network, and how far the port moves out.
@@ -306,6 +306,14 @@ MatchPlan MatchNetwork(const MatchInput& input)
     const double b2 = 1.0 + magSquared(s22) - magSquared(s11) - magSquared(delta);
     const Root r1 = conjugateReflection(b1, c1, gamma1);
     const Root r2 = conjugateReflection(b2, c2, gamma2);
+    // K = 1 with |Delta| < 1 is a lossy two-port of a single element (a series or shunt
+    // resistance): no simultaneous solution exists, and the discriminants are rounding noise.
+    const StabilityFactors stability = RollettStability(s11, input.s21, input.s12, s22);
+    if (std::fabs(stability.k - 1.0) < kLosslessTolerance && stability.deltaMagnitude < 1.0) {
+      plan.refused = true;
+      plan.messages.push_back({true, kMsgMatchUnrealistic});
+      return plan;
+    }
     if (r1 == Root::Negative || r2 == Root::Negative) {
       plan.refused = true;
       plan.messages.push_back({true, kMsgMatchNegativeRoot});
@@ -313,7 +321,6 @@ MatchPlan MatchNetwork(const MatchInput& input)
     }
     // Real roots alone do not make a match: for K <= -1, or |Delta| >= 1, they lie outside
     // the unit circle and the matched circuit would oscillate.
-    const StabilityFactors stability = RollettStability(s11, input.s21, input.s12, s22);
     if (!stability.unconditionallyStable()) {
       plan.refused = true;
       const std::string k = std::isfinite(stability.k) ? FixedText(stability.k, 3)

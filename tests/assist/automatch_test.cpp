@@ -273,6 +273,18 @@ TEST(Match, SimultaneousMatchNeedsUnconditionalStability)
   const MatchPlan plan = MatchNetwork(lossless);
   EXPECT_FALSE(plan.refused);
   EXPECT_EQ(plan.mode, matchmode::Port1);
+
+  // A lone 30 ohm series resistor between 50 and 75 ohm: K = 1 with |Delta| < 1, no
+  // simultaneous solution (and no talk of oscillation).
+  const double s21r = 2.0 * std::sqrt(z1 * z2) / 155.0;
+  MatchInput resistor =
+      input(matchmode::Simultaneous, {55.0 / 155.0, 0}, {s21r * std::sqrt(z2 / z1), 0},
+            {s21r * std::sqrt(z1 / z2), 0}, {5.0 / 155.0, 0});
+  resistor.zo2 = 75.0;
+  const MatchPlan single = MatchNetwork(resistor);
+  EXPECT_TRUE(single.refused);
+  ASSERT_EQ(single.messages.size(), 1u);
+  EXPECT_EQ(single.messages[0].text, kMsgMatchUnrealistic);
 }
 
 TEST(Match, NetworkIsPlacedInFrontOfThePort)

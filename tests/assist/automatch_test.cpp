@@ -424,5 +424,71 @@ TEST(Match, AutoMatchRunsMatchThenSimulate)
   EXPECT_EQ(empty.doc.drawdat.components.count(), 0);
 }
 
+TEST(Match, AutoMatchWarnsOfOscillationAndRestoresRefusedPorts)
+{
+  // 50 ohm across port 1 and in series; across port 2 a series resonator at 2 GHz with
+  // -20 ohm. Stable at 500 MHz (K = 3.0), where the match is made; at the resonance the
+  // matched circuit reflects more than it receives: a warning, not an error.
+  Circuit c = Circuit::series(ComponentType::Resistor, 50.0);
+  c.add(ComponentType::Resistor, 120, 120, 1, 50.0);
+  c.add(ComponentType::Ground, 120, 150);
+  const double l = 50e-9;
+  const double w = 2 * kPi * 2e9;
+  c.add(ComponentType::Resistor, 180, 120, 1, -20.0);
+  c.add(ComponentType::Inductor, 180, 160, 1, l);
+  c.add(ComponentType::Capacitor, 180, 200, 1, 1.0 / (w * w * l));
+  c.add(ComponentType::Ground, 180, 230);
+  c.doc.Xax.min = 100e6;
+  c.doc.Xax.max = 3e9;
+  c.doc.Xax.numpoints = 290;
+  c.doc.Xax.freqmode = freqmode::Linear;
+  SimulationSession session;
+  ScriptedPrompts prompts;
+  MatchRequest request;
+  request.mode = matchmode::Simultaneous;
+  request.frequency = 500e6;
+  request.topology2 = matchtopology::LowPass;
+  const auto run = [&] {
+    Points out;
+    return simulateAll(c.doc, session, out, prompts);
+  };
+  const AutoMatchOutcome matched = RunAutoMatch(c.doc, session, request, run, prompts);
+  EXPECT_FALSE(matched.refused);
+  EXPECT_EQ(matched.networks, 2);
+  EXPECT_TRUE(matched.oscillates);
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.back().kind, ScriptedPrompts::Kind::Warning);
+  EXPECT_NE(prompts.messages.back().text.find("at port 2: |S22| = "), std::string::npos)
+      << prompts.messages.back().text;
+  const ReflectionPeak peak = LargestReflection(c.doc);
+  EXPECT_NEAR(peak.frequency, 2e9, 50e6);
+
+  // A refused match (port 2 alone presents -20 ohm at the resonance) leaves the ports'
+  // impedances as they were, whatever the request's targets.
+  Circuit active = Circuit::series(ComponentType::Resistor, 100.0);
+  active.add(ComponentType::Resistor, 180, 120, 1, -20.0);
+  active.add(ComponentType::Ground, 180, 150);
+  active.doc.Xax.min = 10e6;
+  active.doc.Xax.max = 200e6;
+  const Tschema before = active.doc;
+  request.mode = matchmode::Port2;
+  request.frequency = 100e6;
+  request.r1 = request.r2 = 75.0;
+  prompts.messages.clear();
+  const AutoMatchOutcome refused = RunAutoMatch(
+      active.doc, session, request,
+      [&] {
+        Points out;
+        return simulateAll(active.doc, session, out, prompts);
+      },
+      prompts);
+  EXPECT_TRUE(refused.refused);
+  EXPECT_EQ(refused.networks, 0);
+  EXPECT_EQ(active.doc.drawdat.P1.Zo, 50.0);
+  EXPECT_EQ(active.doc.drawdat.P2.Zo, 50.0);
+  EXPECT_EQ(active.doc.drawdat.components.count(), before.drawdat.components.count());
+  EXPECT_EQ(prompts.messages.front().kind, ScriptedPrompts::Kind::Error);
+}
+
 } // namespace
 } // namespace norvane

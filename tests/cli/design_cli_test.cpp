@@ -54,8 +54,8 @@ protected:
   SParams at(const std::string& cct, const std::string& freq)
   {
     const std::string stop = std::to_string(2.0 * ParseValueText(freq));
-    const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", freq, "--stop",
-                               stop, "--points", "2", "--lin"});
+    const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", freq, "--stop", stop,
+                               "--points", "2", "--lin"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(run.out);
     std::string header, line;
@@ -76,7 +76,6 @@ protected:
     }
     return {{v[1], v[2]}, {v[3], v[4]}, {v[5], v[6]}, {v[7], v[8]}};
   }
-
 };
 
 TEST_F(CliDesign, PadsAttenuateByTheirDesignAndMatch)
@@ -234,10 +233,24 @@ TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
 
   // Already matched: the message, and the file is still written unchanged but for the run.
   const std::string matched = path("fifty.cct");
-  ASSERT_TRUE(saveSchematic(testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0).doc, matched));
+  ASSERT_TRUE(
+      saveSchematic(testing::Circuit::shuntToGround(ComponentType::Resistor, 50.0).doc, matched));
   const CliRun none = runCli({"automatch", matched, "--freq", "1MHz", "-o", out});
   EXPECT_EQ(none.exitCode, 0);
   EXPECT_NE(none.err.find("Port 1 is already matched"), std::string::npos);
+}
+
+TEST_F(CliDesign, BandPassBandwidthIsBetweenEdgesAroundTheGeometricCentre)
+{
+  // The low-pass to band-pass transformation puts the edges f1, f2 where f2 - f1 is the
+  // bandwidth and f1·f2 the centre squared: for 433 MHz and 20 MHz at
+  // sqrt(433² + 10²) -/+ 10 = 423.1155 and 443.1154 MHz, not at 423 and 443 MHz.
+  const std::string cct =
+      design({"filter", "--type", "chebyshev", "--topology", "bandpass", "--center", "433MHz",
+              "--bandwidth", "20MHz", "--poles", "3", "--ripple", "0.1dB"});
+  EXPECT_NEAR(dB(at(cct, "423.1155MHz").s21), -0.1, 2e-3);
+  EXPECT_NEAR(dB(at(cct, "443.1154MHz").s21), -0.1, 2e-3);
+  EXPECT_NEAR(dB(at(cct, "433MHz").s21), 0.0, 1e-6);
 }
 
 } // namespace

@@ -94,8 +94,8 @@ void TDrawingEdit::applyPlacements()
 
 void TDrawingEdit::layOutForScreen()
 {
-  // Nothing stored yet: the schematic and its results side by side over the whole screen,
-  // the help where the results will appear (so the graph window covers it, not the sheet).
+  // Nothing stored yet: the schematic and its results side by side over the screen, the help
+  // below them where it hides neither.
   const FirstStartLayout layout =
       firstStartLayout(availableAreaFor(frameGeometry()), m_graph->smallestTidySize());
   setWindowState(Qt::WindowNoState);

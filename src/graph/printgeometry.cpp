@@ -49,8 +49,8 @@ int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch
 int pageFontPoints(int scale, int screenPixelsPerInch, int printerPixelsPerInch)
 {
   if (printerPixelsPerInch < 1) return 0;
-  return std::max(kMinimumPrintPoints,
-                  printerFontSize(scale, screenPixelsPerInch, printerPixelsPerInch));
+  return std::clamp(printerFontSize(scale, screenPixelsPerInch, printerPixelsPerInch),
+                    kMinimumPrintPoints, kMaximumPrintPoints);
 }
 
 int previewPageFontPoints(int scale, int reduction, int screenPixelsPerInch,

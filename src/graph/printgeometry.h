@@ -50,11 +50,15 @@ PreviewGeometry previewGeometry(int pageWidth, int pageHeight, int windowWidth, 
 int previewFontSize(int scale, int reduction);
 int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
 
-// Texts on paper are never smaller than this: at the scale that fits a graph to the page
-// the proportional size above comes out near 5 points, too small to read.
+// Texts on paper stay between these sizes. The scale that fills the page with a graph
+// depends on how wide the graph window is: the proportional size above came out near
+// 5 points, too small to read, for a wide window and would come out near 20 points, crowding
+// the box, for a narrow one.
 inline constexpr int kMinimumPrintPoints = 8;
+inline constexpr int kMaximumPrintPoints = 12;
 
-// The font size of the page's texts on paper: the proportional size, at least 8 points.
+// The font size of the page's texts on paper: the proportional size, held between 8 and 12
+// points.
 int pageFontPoints(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
 // The same font on the preview's page, reduced f times and shown at screen resolution.
 int previewPageFontPoints(int scale, int reduction, int screenPixelsPerInch,

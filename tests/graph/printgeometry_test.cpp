@@ -146,9 +146,10 @@ TEST(PrintGeometry, GraphBoxFillsThePageWidthWithinItsTexts)
   in.chart = true;
   l = graphPageLayout(in);
   EXPECT_LE(l.box.bottom() + 8 * 130, 14033 - 701);
-  // Text on paper: never below 8 points, larger when the scale asks for it.
+  // Text on paper: never below 8 points, larger when the scale asks for it, up to 12.
   EXPECT_EQ(pageFontPoints(s, 96, 1200), 8);
-  EXPECT_EQ(pageFontPoints(25, 96, 1200), 16);
+  EXPECT_EQ(pageFontPoints(17, 96, 1200), 10);
+  EXPECT_EQ(pageFontPoints(30, 96, 1200), 12);
   EXPECT_EQ(previewPageFontPoints(3, 16, 96, 1200), 6); // 8 pt on a page shrunk 16 times
   EXPECT_EQ(printScalePercent(11, 96, 1200), 88);
   EXPECT_EQ(printScalePercent(3, 96, 300), 96);

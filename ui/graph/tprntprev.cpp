@@ -89,12 +89,20 @@ QRect drawnBounds(const Tschema& doc, const TenvironmentProps& env, const std::s
                std::min(bottom + kLabelRoom, kLargestSheet), QImage::Format_RGB32);
   sheet.fill(Qt::white);
   {
+    // Everything in black, so that no colour of the user's (white parts on a dark sheet)
+    // vanishes into the white of the search.
+    TenvironmentProps black = env;
+    for (int* colour :
+         {&black.compcolor, &black.selectedcompcolor, &black.comptextcolor,
+          &black.selectedcomptextcolor, &black.wirecolor, &black.selectedwirecolor,
+          &black.portcolor, &black.selectedportcolor, &black.gndcolor, &black.selectedgndcolor})
+      *colour = colors::black;
     QPainter painter(&sheet);
     QtCanvas canvas(painter, screenDpi);
     SchematicPaintOptions options;
     options.fontName = fontName;
     options.allowGrid = false;
-    PaintSchematic(canvas, doc, env, PaintScale{}, options);
+    PaintSchematic(canvas, doc, black, PaintScale{}, options);
   }
   int left = sheet.width(), top = sheet.height();
   right = -1;

@@ -82,10 +82,11 @@ TEST_F(WindowPlacementTest, LowScreenStillKeepsTheHelpOffTheSchematic)
 
 TEST_F(WindowPlacementTest, StoredPositionFromALargerMonitorComesOntoThisScreen)
 {
-  // Saved on a 2560 x 1440 monitor at its right, and a title bar pushed above the top.
+  // Saved on a 2560 x 1440 monitor at its lower right (lower than the window may be: it
+  // cannot be shorter than its tool bars), and a title bar pushed above the top.
   TenvironmentProps stored;
   stored.autoopen = false;
-  stored.schemawinpos = {2500, 100, 600, 400};
+  stored.schemawinpos = {1900, 1000, 600, 400};
   stored.graphwinpos = {300, -20, 700, 500};
   window->startUp(withConfig(stored));
   TGraphwin* graph = window->graphWindow();

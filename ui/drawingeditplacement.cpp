@@ -42,7 +42,10 @@ QRect storedFrame(const WindowPlacement& place, QSize tidy, const QMargins& deco
 void applyStored(QWidget& window, const WindowPlacement& place, QSize tidy)
 {
   if (place.width <= 0 || place.height <= 0) return;
-  const QRect frame = storedFrame(place, tidy, decorationOf(window));
+  // Never smaller than the window can be: a frame fitted to the screen at a size the window
+  // then grows out of would reach past the screen's edge again.
+  const QSize least = tidy.expandedTo(window.minimumSizeHint()).expandedTo(window.minimumSize());
+  const QRect frame = storedFrame(place, least, decorationOf(window));
   // A placement larger than the screen, or off it, is brought back within the screen.
   placeFrame(window, fitFrame(frame, availableAreaFor(frame)));
 }
@@ -94,8 +97,8 @@ void TDrawingEdit::applyPlacements()
 
 void TDrawingEdit::layOutForScreen()
 {
-  // Nothing stored yet: the schematic and its results side by side over the whole screen,
-  // the help where the results will appear (so the graph window covers it, not the sheet).
+  // Nothing stored yet: the schematic and its results side by side over the screen, the help
+  // below them where it hides neither.
   const FirstStartLayout layout =
       firstStartLayout(availableAreaFor(frameGeometry()), m_graph->smallestTidySize());
   setWindowState(Qt::WindowNoState);

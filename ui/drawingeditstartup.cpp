@@ -82,6 +82,11 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     layOutForScreen();
   }
   QCoreApplication::processEvents();
+  if (!haveConfig) {
+    // By now the window manager has framed the windows that are shown: sized again with the
+    // decoration it really draws, they meet without a gap and end at the screen's edge.
+    layOutForScreen();
+  }
   m_graph->takeFromDocument();
   if (m_doc.simulated && !simulatedNow) {
     simulate();

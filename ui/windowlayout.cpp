@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -20,11 +21,23 @@ FirstStartLayout firstStartLayout(const QRect& available, QSize graphTidy)
   const int wanted = graphTidy.width() + kTypicalDecoration.left() + kTypicalDecoration.right();
   if (graphWidth < wanted) graphWidth = std::min(wanted, total / 2);
   const int mainWidth = total - graphWidth;
+
+  // The help goes along the foot of the screen, across its width, below the two windows; on a
+  // screen too low to leave them a useful height above it, it has to share the graph window's
+  // place (the graph window appears only with the first simulation).
+  constexpr int kLeastHelpHeight = 220;
+  constexpr int kMostHelpHeight = 420;
+  constexpr int kLeastWindowHeight = 480;
+  const int helpHeight = std::clamp(available.height() * 3 / 10, kLeastHelpHeight, kMostHelpHeight);
+  const bool helpBelow = available.height() - helpHeight >= kLeastWindowHeight;
+  const int windowHeight = helpBelow ? available.height() - helpHeight : available.height();
+
   FirstStartLayout layout;
-  layout.main = QRect(available.left(), available.top(), mainWidth, available.height());
-  layout.graph = QRect(available.left() + mainWidth, available.top(), graphWidth,
-                       available.height());
-  layout.help = layout.graph;
+  layout.main = QRect(available.left(), available.top(), mainWidth, windowHeight);
+  layout.graph = QRect(available.left() + mainWidth, available.top(), graphWidth, windowHeight);
+  layout.help = helpBelow
+                    ? QRect(available.left(), available.top() + windowHeight, total, helpHeight)
+                    : layout.graph;
   return layout;
 }
 
@@ -63,9 +76,22 @@ QRect availableAreaFor(const QRect& frame)
 void placeFrame(QWidget& window, const QRect& frame)
 {
   const QMargins decoration = decorationOf(window);
-  // For a top-level window the position is that of its frame, the size that of its client.
-  window.move(frame.topLeft());
   window.resize(frame.marginsRemoved(decoration).size().expandedTo(QSize(1, 1)));
+  // The position is that of the frame, title bar included. QWidget::move() on a window that
+  // is already on the screen turns it into a client position with the decoration known at
+  // that moment; just after the window is mapped the window manager may not have said yet
+  // how large its title bar is, and the client area landed at the frame's place with the
+  // title bar above the screen's top edge. Until the decoration is known, the frame position
+  // goes to the window manager as such (north-west gravity), after the resize, which would
+  // otherwise turn it back into a client position.
+  QWindow* handle = window.windowHandle();
+  const bool decorationKnown = window.isVisible() && window.frameGeometry() != window.geometry();
+  if (window.testAttribute(Qt::WA_WState_Created) && handle != nullptr && !decorationKnown) {
+    handle->setFramePosition(frame.topLeft());
+  } else {
+    // Not created yet (taken as the frame's position when it is), or the decoration is known.
+    window.move(frame.topLeft());
+  }
 }
 
 } // namespace norvane

@@ -17,12 +17,13 @@ struct FirstStartLayout
 {
   QRect main;  // the schematic, on the left
   QRect graph; // the results, beside it on the right
-  QRect help;  // where the results will go: shown first, the graph window later covers it
+  QRect help;  // below both, across the screen (on a low screen: where the results go)
 };
 
-// Main window and graph window side by side over the available screen area. The main window
-// takes a little more than half (the sheet is wider than the plot needs) unless the graph
-// window would then be narrower than `graphTidy` (its menu and tool bar in full).
+// Main window and graph window side by side over the available screen area, the help below
+// them. The main window takes a little more than half the width (the sheet is wider than the
+// plot needs) unless the graph window would then be narrower than `graphTidy` (its menu and
+// tool bar in full).
 FirstStartLayout firstStartLayout(const QRect& available, QSize graphTidy);
 
 // A stored frame moved and shrunk as little as possible to lie within the available area.

@@ -3,9 +3,84 @@
 #include "document/componentkinds.h"
 #include "editor/labeltext.h"
 #include "editor/schematicpainter.h"
+#include "editor/symbolgeometry.h"
 #include "editor/symbolpainter.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace norvane {
+
+namespace {
+
+struct LabelBox
+{
+  int left, top, right, bottom;
+  bool overlaps(const LabelBox& o) const
+  {
+    return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+  }
+};
+
+// The box a symbol's outline covers on the canvas.
+LabelBox symbolBox(const Tcomp& symbol, int crot, TPoint at, const PaintScale& scale)
+{
+  LabelBox box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+  for (const TSegment& seg : symbol.segments) {
+    for (const TPoint p : {TPoint{seg.x1, seg.y1}, TPoint{seg.x2, seg.y2}}) {
+      const TPoint o = OrientSymbolPoint(symbol.drawClass, crot, p);
+      const CanvasPoint c = scale.map(at.x + o.x, at.y + o.y);
+      box = {std::min(box.left, c.x), std::min(box.top, c.y), std::max(box.right, c.x + 1),
+             std::max(box.bottom, c.y + 1)};
+    }
+  }
+  return box;
+}
+
+// Where a preview label goes: the first place that covers neither a label placed before it
+// nor another part's symbol. Tried in turn: the symbol's label line, the same line mirrored to
+// the other side of the part, then each a line further down. The band-pass ladders put their
+// shunt parts 60 units apart, less than a value label is wide: beside each other the labels
+// ran into the neighbouring part and its label ("195.699pF690.362pH").
+CanvasPoint freeLabelPlace(Canvas& canvas, const LabelPositions& lines, CanvasPoint part,
+                           const PaintScale& scale, const std::string& text,
+                           const std::vector<LabelBox>& symbols, size_t own,
+                           std::vector<LabelBox>& taken)
+{
+  const TextExtent extent = canvas.textExtent(text);
+  const TPoint first = lines.at[0];
+  const TPoint step =
+      lines.count > 1 ? TPoint{lines.at[1].x - first.x, lines.at[1].y - first.y} : TPoint{0, 12};
+  const auto isFree = [&](const LabelBox& box) {
+    for (const LabelBox& other : taken)
+      if (box.overlaps(other)) return false;
+    for (size_t i = 0; i < symbols.size(); ++i)
+      if (i != own && box.overlaps(symbols[i])) return false;
+    return true;
+  };
+  constexpr int kLines = 6;
+  for (int i = 0; i < kLines; ++i) {
+    const TPoint doc = i < lines.count ? lines.at[static_cast<size_t>(i)]
+                                       : TPoint{first.x + i * step.x, first.y + i * step.y};
+    const CanvasPoint right = scale.map(doc.x, doc.y);
+    // The mirror image about the part's reference point: as far to its left as the label
+    // line is to its right.
+    const CanvasPoint left{2 * part.x - right.x - extent.width, right.y};
+    for (const CanvasPoint p : {right, left}) {
+      const LabelBox box{p.x, p.y, p.x + extent.width, p.y + extent.height};
+      if (isFree(box)) {
+        taken.push_back(box);
+        return p;
+      }
+    }
+  }
+  // Crowded everywhere: the symbol's own label line.
+  const CanvasPoint p = scale.map(first.x, first.y);
+  taken.push_back({p.x, p.y, p.x + extent.width, p.y + extent.height});
+  return p;
+}
+
+} // namespace
 
 std::string PreviewLabelText(const Tcomponent& comp)
 {
@@ -24,11 +99,34 @@ void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int 
   SymbolPaintOptions options;
   options.fontName = fontName;
 
+  // Every part's outline first: a label must keep clear of the parts drawn after it too.
+  std::vector<LabelBox> symbols;
   for (const Tcomponent& comp : circuit.components) {
     const Tcomp* symbol = symbolFor(comp.ctype);
+    symbols.push_back(symbol != nullptr ? symbolBox(*symbol, comp.crot, comp.position, scale)
+                                        : LabelBox{0, 0, 0, 0});
+  }
+  std::vector<LabelBox> taken;
+  for (size_t i = 0; i < circuit.components.size(); ++i) {
+    const Tcomponent& comp = circuit.components[i];
+    const Tcomp* symbol = symbolFor(comp.ctype);
     if (symbol == nullptr) continue;
-    DrawSymbol(canvas, *symbol, comp.crot, scale, {PreviewLabelText(comp), "", ""}, comp.selected,
-               comp.position, env, options);
+    DrawSymbol(canvas, *symbol, comp.crot, scale, {"", "", ""}, comp.selected, comp.position, env,
+               options);
+    const std::string label = PreviewLabelText(comp);
+    const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
+    if (label.empty() || fontSize == 0) continue;
+    canvas.setFontName(fontName);
+    canvas.setFontSize(fontSize);
+    canvas.setFontColor(comp.selected ? env.selectedcomptextcolor : env.comptextcolor);
+    canvas.setBrushStyle(BrushStyle::Clear);
+    const LabelPositions lines =
+        LabelLinePositions(symbol->drawClass, comp.crot, symbol->labelAnchor, comp.position);
+    if (lines.count < 1) continue;
+    const CanvasPoint at =
+        freeLabelPlace(canvas, lines, scale.map(comp.position.x, comp.position.y), scale, label,
+                       symbols, i, taken);
+    canvas.textOut(at.x, at.y, label);
   }
   for (const Tshort& wire : circuit.wires)
     PaintWire(canvas, wire, env.wirecolor, scale);

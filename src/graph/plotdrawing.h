@@ -18,8 +18,9 @@ constexpr Color invertedColor(Color c)
   return static_cast<Color>(~c & 0xFFFFFF);
 }
 
-// Trace 1 then trace 2 as polylines through all stored points, held inside the area; the runs
-// (when given) first, in the inverted trace colours.
+// Trace 1 then trace 2 as polylines through all stored points, cut at the edges of the area
+// (what lies beyond the axis limits is not drawn); the runs (when given) first, in the
+// inverted trace colours.
 void drawRectTraces(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
                     const ValueAxis& y1, const ValueAxis& y2, const PlotStore& store,
                     const MultiSweepRuns* runs, const GraphColors& colors, int penWidth);

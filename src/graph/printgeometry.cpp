@@ -46,6 +46,40 @@ int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch
       std::min<long long>(size / printerPixelsPerInch, std::numeric_limits<int>::max()));
 }
 
+int pageFontPoints(int scale, int screenPixelsPerInch, int printerPixelsPerInch)
+{
+  if (printerPixelsPerInch < 1) return 0;
+  return std::clamp(printerFontSize(scale, screenPixelsPerInch, printerPixelsPerInch),
+                    kMinimumPrintPoints, kMaximumPrintPoints);
+}
+
+int previewPageFontPoints(int scale, int reduction, int screenPixelsPerInch,
+                          int printerPixelsPerInch)
+{
+  if (reduction < 1 || screenPixelsPerInch < 1) return 0;
+  // A point is a point on paper and on the screen; the preview shrinks the page f times and
+  // shows its printer pixels at screen resolution.
+  const long long paper = pageFontPoints(scale, screenPixelsPerInch, printerPixelsPerInch);
+  return static_cast<int>(paper * printerPixelsPerInch /
+                          (static_cast<long long>(screenPixelsPerInch) * reduction));
+}
+
+int printScalePercent(int scale, int screenPixelsPerInch, int printerPixelsPerInch)
+{
+  if (printerPixelsPerInch < 1) return 0;
+  const long long percent =
+      (200LL * scale * screenPixelsPerInch / printerPixelsPerInch + 1) / 2; // rounded
+  return static_cast<int>(std::min<long long>(percent, std::numeric_limits<int>::max()));
+}
+
+int fillingGraphScale(int areaWidth, int pageWidth)
+{
+  if (areaWidth < 1) return 1;
+  const int room = pageWidth - 2 * (pageWidth / 20);
+  // Rounded up: the box is cut back to the room, so the width is filled, not nearly filled.
+  return std::clamp((room + areaWidth - 1) / areaWidth, 1, PrintScale::kMaxScale);
+}
+
 GraphPageLayout graphPageLayout(const GraphPageInput& in)
 {
   const int x20 = in.pageWidth / 20;
@@ -55,7 +89,14 @@ GraphPageLayout graphPageLayout(const GraphPageInput& in)
 
   GraphPageLayout l;
   l.caption = {x20, y20};
-  l.box = {x20 + tw, y20 + 2 * th, in.boxWidth, in.boxHeight};
+  const int boxLeft = x20 + tw;
+  const int boxTop = y20 + 2 * th;
+  // Room to the right margin, less the texts beside the box; room down to the bottom margin,
+  // less the read-out lines (the last at bottom + 7·th on a chart, + 3·th on a graph).
+  const int roomWidth = in.pageWidth - x20 - boxLeft - in.letterWidth - in.rightTextWidth;
+  const int roomHeight = in.pageHeight - y20 - boxTop - (in.chart ? 8 : 4) * th;
+  l.box = {boxLeft, boxTop, std::min(in.boxWidth, std::max(1, roomWidth)),
+           std::min(in.boxHeight, std::max(1, roomHeight))};
   const int left = l.box.left;
   const int right = l.box.right();
   const int top = l.box.top;

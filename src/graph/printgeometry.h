@@ -50,17 +50,37 @@ PreviewGeometry previewGeometry(int pageWidth, int pageHeight, int windowWidth, 
 int previewFontSize(int scale, int reduction);
 int printerFontSize(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
 
+// Texts on paper stay between these sizes. The scale that fills the page with a graph
+// depends on how wide the graph window is: the proportional size above came out near
+// 5 points, too small to read, for a wide window and would come out near 20 points, crowding
+// the box, for a narrow one.
+inline constexpr int kMinimumPrintPoints = 8;
+inline constexpr int kMaximumPrintPoints = 12;
+
+// The font size of the page's texts on paper: the proportional size, held between 8 and 12
+// points.
+int pageFontPoints(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
+// The same font on the preview's page, reduced f times and shown at screen resolution.
+int previewPageFontPoints(int scale, int reduction, int screenPixelsPerInch,
+                          int printerPixelsPerInch);
+
+// The print scale as the user reads it: the printed size of one screen pixel in per cent of
+// its size on the screen (100 % prints the window at its size on the monitor).
+int printScalePercent(int scale, int screenPixelsPerInch, int printerPixelsPerInch);
+
 // Inputs of the graph page layout. On paper the page is the printer page and the box is
 // s × the drawing area; in the preview both are the reduced sizes.
 struct GraphPageInput
 {
   int pageWidth = 0;  // W
   int pageHeight = 0; // H
-  int boxWidth = 0;   // graph box, already scaled
+  int boxWidth = 0;   // graph box, already scaled; cut to the room the page leaves
   int boxHeight = 0;
-  int textWidth = 4;   // tw: extent of "AAAAAAA" (4 and 2 when no text is drawn)
-  int textHeight = 2;  // th
-  int letterWidth = 0; // a: width of "A"
+  bool chart = false;     // charts have three read-out lines below the box, graphs one
+  int rightTextWidth = 0; // the widest text right of the box (trace-2 limits and type)
+  int textWidth = 4;      // tw: extent of "AAAAAAA" (4 and 2 when no text is drawn)
+  int textHeight = 2;     // th
+  int letterWidth = 0;    // a: width of "A"
 };
 
 // Anchors of the graph page. Texts are placed at their top-left corner except the start, stop
@@ -88,7 +108,14 @@ struct GraphPageLayout
   int markerHalfSize = 1;  // cursor square half-size on paper: right/200 + 1
 };
 
+// The box stands a margin of W/20 in from the left, after the left texts (tw); it reaches no
+// further than the right texts and a margin of W/20 allow, and leaves room below for the
+// read-out lines and a margin of H/20.
 GraphPageLayout graphPageLayout(const GraphPageInput& in);
+
+// The print scale at which a drawing area of this width fills the page's width between its
+// margins (the graph box is then cut to the room the texts leave).
+int fillingGraphScale(int areaWidth, int pageWidth);
 
 // The graph box in the preview: the drawing-area size × page-area size × s / page size.
 int previewBoxLength(int drawingAreaLength, int previewPageLength, int scale, int pageLength);

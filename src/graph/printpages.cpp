@@ -82,6 +82,13 @@ void drawGraphPage(Canvas& canvas, GraphWindowCore& graph, const GraphPageReques
   in.textWidth = m.tw;
   in.textHeight = m.th;
   in.letterWidth = m.a;
+  // The texts as the window shows them now; the graph and cursor follow.
+  const GraphPageTexts t = graphPageTexts(graph.panelState(), graph.readouts());
+  in.chart = t.chart;
+  if (readable && !t.chart) {
+    for (const std::string* right : {&t.trace2Max, &t.trace2Min, &t.rightParameter, &t.trace2Type})
+      in.rightTextWidth = std::max(in.rightTextWidth, canvas.textExtent(*right).width);
+  }
   const GraphPageLayout l = graphPageLayout(in);
   const int ox = r.originX, oy = r.originY;
   const auto text = [&](IntPoint p, const std::string& s) {
@@ -101,8 +108,6 @@ void drawGraphPage(Canvas& canvas, GraphWindowCore& graph, const GraphPageReques
   canvas.frameRect(box.left, box.top, box.right(), box.bottom());
   canvas.setBrushStyle(BrushStyle::Clear);
 
-  // The texts as the window shows them now; the graph and cursor follow.
-  const GraphPageTexts t = graphPageTexts(graph.panelState(), graph.readouts());
   text(l.trace1Max, t.trace1Max);
   text(l.leftParameter, t.leftParameter);
   const GraphReadouts& ro = t.readouts;

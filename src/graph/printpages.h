@@ -36,7 +36,8 @@ struct GraphPageRequest
 {
   int pageWidth = 0;  // W (or the reduced preview page)
   int pageHeight = 0; // H
-  int boxWidth = 0;   // graph box: s × drawing area (preview: reduced likewise)
+  int boxWidth = 0;   // graph box: s × drawing area (preview: reduced likewise), cut to the
+                      // room the page leaves beside and below it
   int boxHeight = 0;
   int originX = 0; // where the page's top-left corner is on the canvas (preview offset)
   int originY = 0;

@@ -444,5 +444,18 @@ TEST_F(CliDesign, DesignsThatCannotBeSimulatedAreRefused)
   EXPECT_NEAR(dB(at(pad, "1MHz").s21), -19.0, 1e-9);
 }
 
+TEST_F(CliDesign, BandPassBandwidthIsBetweenEdgesAroundTheGeometricCentre)
+{
+  // The low-pass to band-pass transformation puts the edges f1, f2 where f2 - f1 is the
+  // bandwidth and f1·f2 the centre squared: for 433 MHz and 20 MHz at
+  // sqrt(433² + 10²) -/+ 10 = 423.1155 and 443.1154 MHz, not at 423 and 443 MHz.
+  const std::string cct =
+      design({"filter", "--type", "chebyshev", "--topology", "bandpass", "--center", "433MHz",
+              "--bandwidth", "20MHz", "--poles", "3", "--ripple", "0.1dB"});
+  EXPECT_NEAR(dB(at(cct, "423.1155MHz").s21), -0.1, 2e-3);
+  EXPECT_NEAR(dB(at(cct, "443.1154MHz").s21), -0.1, 2e-3);
+  EXPECT_NEAR(dB(at(cct, "433MHz").s21), 0.0, 1e-6);
+}
+
 } // namespace
 } // namespace norvane

@@ -2,9 +2,9 @@
 
 #include "config/environment.h"
 #include "document/clearschema.h"
+#include "graph/graph_support.h"
 #include "graph/plotdrawing.h"
 #include "graph/rectgrid.h"
-#include "graph/graph_support.h"
 #include "graph/tracekinds.h"
 #include "support/recordingcanvas.h"
 
@@ -116,9 +116,11 @@ TEST_F(GraphWindowCoreTest, FirstPointRepaintsThenSegmentsGrowIncrementally)
   EXPECT_EQ(lines[afterRepaint + 1].pen.color, env.trace2color);
   EXPECT_EQ(lines[afterRepaint + 1].points[1], (CanvasPoint{200, 180}));
 
-  // The full redraw holds the same value on the top edge.
+  // The full redraw cuts the trace where it leaves the graph, as the window's edge does
+  // while sweeping (it used to run along the top edge from there on).
   host.repaintGraph();
-  EXPECT_TRUE(host.canvas.hasLine(0, 120, 200, 0));
+  EXPECT_TRUE(host.canvas.hasLine(0, 120, 133, 0));
+  EXPECT_FALSE(host.canvas.hasLine(0, 120, 200, 0));
 }
 
 TEST_F(GraphWindowCoreTest, CursorMarkersAndReadoutsOnTheRectangularGraph)

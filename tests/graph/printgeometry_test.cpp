@@ -124,6 +124,37 @@ TEST(PrintGeometry, GraphPageLayout)
   EXPECT_EQ(previewBoxLength(438, 155, 3, 4960), 438 * 155 * 3 / 4960);
 }
 
+TEST(PrintGeometry, GraphBoxFillsThePageWidthWithinItsTexts)
+{
+  // A4 at 1200 dpi, a tall 700 x 1000 drawing area (a graph window beside the schematic).
+  GraphPageInput in;
+  in.pageWidth = 9917;
+  in.pageHeight = 14033;
+  in.textWidth = 600;
+  in.textHeight = 130;
+  in.letterWidth = 85;
+  in.rightTextWidth = 500;
+  const int s = fillingGraphScale(700, in.pageWidth);
+  in.boxWidth = s * 700;
+  in.boxHeight = s * 1000;
+  GraphPageLayout l = graphPageLayout(in);
+  // From the left texts to the right texts, a twentieth of the page free on either side.
+  EXPECT_EQ(l.box.right() + 85 + 500, 9917 - 495);
+  EXPECT_GT(l.box.width, 9917 * 3 / 4);
+  // The read-out line below still fits above the foot margin.
+  EXPECT_LE(l.box.bottom() + 4 * 130, 14033 - 701);
+  in.chart = true;
+  l = graphPageLayout(in);
+  EXPECT_LE(l.box.bottom() + 8 * 130, 14033 - 701);
+  // Text on paper: never below 8 points, larger when the scale asks for it, up to 12.
+  EXPECT_EQ(pageFontPoints(s, 96, 1200), 8);
+  EXPECT_EQ(pageFontPoints(17, 96, 1200), 10);
+  EXPECT_EQ(pageFontPoints(30, 96, 1200), 12);
+  EXPECT_EQ(previewPageFontPoints(3, 16, 96, 1200), 6); // 8 pt on a page shrunk 16 times
+  EXPECT_EQ(printScalePercent(11, 96, 1200), 88);
+  EXPECT_EQ(printScalePercent(3, 96, 300), 96);
+}
+
 TEST(PrintGeometry, DataListContinuesOnANewPrintJob)
 {
   // H = 2000: rows may go down to 19·100 = 1900; b = 30, y0 = 100 + 90 = 190.

@@ -119,6 +119,11 @@ TEST_F(PrintPagesTest, CursorMarkerBeyondTheAxisLimitsIsNotPrintedBesideTheBox)
   const int s = box[0].points[1].x / 200 + 1;
   EXPECT_GE(squares[0].points[0].y + s, box[0].points[0].y);
   EXPECT_LE(squares[0].points[1].y - s - 1, box[0].points[1].y);
+  // Nor is that trace drawn along the box's foot, where it would read as a -40 dB floor.
+  ASSERT_NE(env.trace2color, env.majoraxiscolor);
+  ASSERT_NE(env.trace2color, env.minoraxiscolor);
+  for (const CanvasOp& op : c.lines())
+    EXPECT_NE(op.pen.color, env.trace2color) << op.points[0].y << " " << op.points[1].y;
 }
 
 TEST_F(PrintPagesTest, NoTextsWithATooSmallFont)

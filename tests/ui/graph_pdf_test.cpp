@@ -9,12 +9,18 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace norvane::test {
 namespace {
@@ -122,12 +128,139 @@ TEST_F(PdfExportTest, PreviewOpensFittedToThePageWithTheScaleShown)
   });
   window->action(Command::Print)->trigger();
   EXPECT_GT(preview.printScale(), 3);
-  EXPECT_EQ(scaleText, QString("Print scale: %1").arg(preview.printScale()));
+  EXPECT_TRUE(scaleText.startsWith(QString("Print scale: %1 ").arg(preview.printScale())));
   // The drawing takes up more than half of the page's width (at the old fixed scale of 3 it
   // was a small patch in a corner).
   EXPECT_GT(spanned, pageWidth / 2) << spanned << " of " << pageWidth;
   preview.button(1)->click();
-  EXPECT_EQ(preview.scaleText(), QString("Print scale: %1").arg(preview.printScale()));
+  EXPECT_TRUE(
+      preview.scaleText().startsWith(QString("Print scale: %1 ").arg(preview.printScale())));
+}
+
+// The extent of the pixels of one colour in an image: left, right, and the lowest row with
+// how many of them it holds.
+struct ColourExtent
+{
+  int left = 1 << 30, right = -1, lowest = -1, inLowest = 0;
+};
+ColourExtent extentOf(const QImage& image, QRgb colour)
+{
+  ColourExtent e;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      if ((image.pixel(x, y) & 0xFFFFFF) != (colour & 0xFFFFFF)) continue;
+      e.left = std::min(e.left, x);
+      e.right = std::max(e.right, x);
+      if (y > e.lowest) {
+        e.lowest = y;
+        e.inLowest = 0;
+      }
+      ++e.inLowest;
+    }
+  return e;
+}
+
+// An image with the screen's resolution, for painting the preview as the window does.
+QImage screenImage(int width, int height)
+{
+  QImage image(width, height, QImage::Format_RGB32);
+  const int dotsPerMetre = static_cast<int>(
+      std::lround(QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 0.0254));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  image.fill(Qt::lightGray);
+  return image;
+}
+
+TEST_F(PdfExportTest, GraphPageFillsTheWidthAndCutsTracesAtTheBox)
+{
+  loadLowpass();
+  // Trace 1 (S21) in pure red, trace 2 out of the way.
+  env.trace1color = colors::red;
+  env.trace2color = colors::white;
+  doc->Xax.numpoints = 200;
+  TGraphwin* graph = window->graphWindow();
+  TPrntPrev& preview = graph->printPreview();
+  const auto pagePicture = [&](double bottomDb) {
+    doc->Y1ax.min = bottomDb;
+    doc->Y1ax.max = 10;
+    window->action(Command::Simulate)->trigger();
+    graph->show();
+    QApplication::processEvents();
+    preview.setContent(PrintContent::Graph);
+    preview.fitToPage();
+    QImage page = screenImage(1200, 1700);
+    QPainter painter(&page);
+    preview.paintPreview(painter, page.width(), page.height());
+    return page;
+  };
+  const PreviewGeometry g =
+      previewGeometry(preview.printer().width(), preview.printer().height(), 1200, 1700);
+
+  // The whole trace inside the limits: the sweep runs across the box, and the box across the
+  // page between its margins (a twentieth each side) and the texts beside it; it used to
+  // take 45 % of the page's width.
+  const ColourExtent whole = extentOf(pagePicture(-200), qRgb(255, 0, 0));
+  ASSERT_GE(whole.right, 0) << "no trace on the page";
+  EXPECT_GT(whole.right - whole.left, g.page.width * 2 / 3)
+      << whole.right - whole.left << " of " << g.page.width;
+
+  // From 10 to -20 dB: what falls below is cut off at the box's foot, not drawn along it as
+  // a floor.
+  const ColourExtent cut = extentOf(pagePicture(-20), qRgb(255, 0, 0));
+  EXPECT_LT(cut.inLowest, 4) << "row " << cut.lowest;
+  EXPECT_LT(cut.right - cut.left, whole.right - whole.left);
+
+  // Paper texts are 8 to 12 points, whatever the scale.
+  for (int scale : {1, 3, preview.printScale(), 4 * preview.printScale()}) {
+    const int points = pageFontPoints(scale, graph->logicalDpiY(), preview.printer().resolution());
+    EXPECT_GE(points, 8);
+    EXPECT_LE(points, 12);
+  }
+  // The scale says what its number is.
+  EXPECT_TRUE(preview.scaleText().contains("dots per screen pixel"))
+      << preview.scaleText().toStdString();
+  EXPECT_TRUE(preview.scaleText().contains("% of screen size"));
+}
+
+TEST_F(PdfExportTest, SchematicPageFitsTheDrawingNotTheSheet)
+{
+  // The ladder far from the sheet's origin: its ink, not the empty sheet, is fitted.
+  loadLowpass();
+  for (Tcomponent& c : doc->drawdat.components) {
+    c.position.x += 600;
+    c.position.y += 500;
+  }
+  for (Tshort& w : doc->drawdat.wires) {
+    w.start = {w.start.x + 600, w.start.y + 500};
+    w.finish = {w.finish.x + 600, w.finish.y + 500};
+  }
+  for (Tport* p : {&doc->drawdat.P1, &doc->drawdat.P2})
+    p->pos = {p->pos.x + 600, p->pos.y + 500};
+  for (Ttextitem& t : doc->drawdat.texts)
+    t.pos = {t.pos.x + 600, t.pos.y + 500};
+  for (Tshape& l : doc->drawdat.lines) {
+    l.start = {l.start.x + 600, l.start.y + 500};
+    l.finish = {l.finish.x + 600, l.finish.y + 500};
+  }
+  env.compcolor = colors::red;
+  env.portcolor = colors::red;
+  TPrntPrev& preview = window->graphWindow()->printPreview();
+  preview.setContent(PrintContent::Schematic);
+  preview.fitToPage();
+  QImage page = screenImage(1200, 1700);
+  {
+    QPainter painter(&page);
+    preview.paintPreview(painter, page.width(), page.height());
+  }
+  const PreviewGeometry g =
+      previewGeometry(preview.printer().width(), preview.printer().height(), 1200, 1700);
+  const ColourExtent parts = extentOf(page, qRgb(255, 0, 0));
+  ASSERT_GE(parts.right, 0);
+  // Across most of the printable width (nine tenths of the page), starting at the margin.
+  EXPECT_GT(parts.right - parts.left, g.page.width * 7 / 10);
+  EXPECT_LT(parts.left, g.page.left + g.page.width / 10);
+  EXPECT_LE(parts.right, g.page.right());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "graph/tgraphwin.h"
 #include "helpwindow.h"
+#include "windowlayout.h"
 
 #include "config/configfile.h"
 
@@ -47,13 +48,59 @@ TEST_F(WindowPlacementTest, FirstStartPutsSchematicAndGraphSideBySide)
   EXPECT_FALSE(main.intersects(results));
   EXPECT_LT(main.left(), results.left());
   EXPECT_GE(main.width() + results.width(), screenArea().width() - 20);
-  EXPECT_GE(main.height(), screenArea().height() - 40);
-  EXPECT_GE(results.height(), screenArea().height() - 40);
+  EXPECT_GE(main.height(), screenArea().height() * 2 / 3);
+  EXPECT_GE(results.height(), screenArea().height() * 2 / 3);
   EXPECT_GE(window->width(), 900);
   EXPECT_GE(graph->width(), graph->smallestTidySize().width());
-  // The help stands where the results come, behind them, off the schematic.
+  // The help is on the screen too, and covers neither the schematic nor the results.
   EXPECT_TRUE(window->helpWindow()->isVisible());
+  EXPECT_TRUE(screenArea().contains(help)) << help.y() << "," << help.height();
   EXPECT_FALSE(help.intersects(main));
+  EXPECT_FALSE(help.intersects(results)) << help.y() << " " << results.bottom();
+  EXPECT_GE(help.height(), 220);
+  // Each frame is where it was put: its title bar is on the screen.
+  EXPECT_EQ(main.topLeft(), screenArea().topLeft());
+  EXPECT_EQ(results.top(), screenArea().top());
+}
+
+TEST_F(WindowPlacementTest, LowScreenStillKeepsTheHelpOffTheSchematic)
+{
+  // A 1024 x 600 netbook screen has no room below the windows: the help shares the place
+  // of the results, which appear only with a simulation.
+  const FirstStartLayout low = firstStartLayout(QRect(0, 0, 1024, 600), QSize(400, 300));
+  EXPECT_FALSE(low.help.intersects(low.main));
+  EXPECT_TRUE(QRect(0, 0, 1024, 600).contains(low.help));
+  // A common laptop screen has the room.
+  const QRect laptop(0, 24, 1366, 744);
+  const FirstStartLayout l = firstStartLayout(laptop, QSize(400, 300));
+  for (const QRect& r : {l.main, l.graph, l.help})
+    EXPECT_TRUE(laptop.contains(r));
+  EXPECT_FALSE(l.help.intersects(l.main));
+  EXPECT_FALSE(l.help.intersects(l.graph));
+  EXPECT_GE(l.main.height(), 480);
+}
+
+TEST_F(WindowPlacementTest, StoredPositionFromALargerMonitorComesOntoThisScreen)
+{
+  // Saved on a 2560 x 1440 monitor at its lower right (lower than the window may be: it
+  // cannot be shorter than its tool bars), and a title bar pushed above the top.
+  TenvironmentProps stored;
+  stored.autoopen = false;
+  stored.schemawinpos = {1900, 1000, 600, 400};
+  stored.graphwinpos = {300, -20, 700, 500};
+  window->startUp(withConfig(stored));
+  TGraphwin* graph = window->graphWindow();
+  graph->show();
+  QApplication::processEvents();
+  const QRect main = window->frameGeometry();
+  EXPECT_TRUE(screenArea().contains(main))
+      << main.x() << "," << main.y() << " " << main.width() << "x" << main.height() << " client "
+      << window->geometry().x() << "," << window->geometry().y() << " "
+      << window->geometry().width() << "x" << window->geometry().height() << " state "
+      << int(window->windowState());
+  EXPECT_TRUE(screenArea().contains(graph->frameGeometry()));
+  EXPECT_EQ(graph->frameGeometry().top(), screenArea().top());
+  EXPECT_EQ(graph->frameGeometry().left(), 300);
 }
 
 TEST_F(WindowPlacementTest, StoredPlacementsLargerThanTheScreenAreShrunkToFit)

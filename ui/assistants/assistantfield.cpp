@@ -16,7 +16,7 @@ std::optional<double> FieldTexts::read(QLineEdit* field, const char* label, cons
     if (m_error.empty()) m_error = notANumberMessage(label, text);
     return std::nullopt;
   }
-  field->setText(toQt(assistantFieldText(*v, unit)));
+  if (m_rewrite) field->setText(toQt(assistantFieldText(*v, unit)));
   return v;
 }
 

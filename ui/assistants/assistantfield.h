@@ -15,6 +15,9 @@ namespace norvane {
 class FieldTexts
 {
 public:
+  // `rewrite` false reads the fields without writing them back (while the user types).
+  explicit FieldTexts(bool rewrite = true) : m_rewrite(rewrite) {}
+
   // The value of the field, its text rewritten with the unit; nothing when the text is not a
   // number (the first such field is remembered, the field keeps its text).
   std::optional<double> read(QLineEdit* field, const char* label, const char* unit);
@@ -22,6 +25,7 @@ public:
   const std::string& error() const { return m_error; }
 
 private:
+  bool m_rewrite = true;
   std::string m_error;
 };
 

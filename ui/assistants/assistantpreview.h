@@ -21,11 +21,22 @@ public:
 
   void setShift(int x);
   int shift() const { return m_shift; }
+  // The left and right ends of what the circuit draws (symbols, wires and labels), in preview
+  // pixels without the shift; an empty range when nothing is designed.
+  struct Span
+  {
+    int left = 0;
+    int right = -1;
+    int width() const { return right - left + 1; }
+  };
+  Span drawnSpan() const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
+  void paintCircuit(QPainter& painter, int shift, int dpi) const;
+
   const AssistantCircuit& m_circuit;
   const TenvironmentProps& m_env;
   int m_shift = 0;

@@ -70,6 +70,21 @@ void AssistantWindow::calculateIfChanged()
   calculate();
 }
 
+void AssistantWindow::previewAsTyped()
+{
+  if (m_busy) return;
+  m_busy = true;
+  m_asTyped = true;
+  Design d = design();
+  m_asTyped = false;
+  if (d.built) {
+    m_circuit = std::move(d.circuit);
+    afterCalculation();
+    m_preview->update();
+  }
+  m_busy = false;
+}
+
 void AssistantWindow::simulate()
 {
   if (m_links.documentModified && m_links.documentModified() &&

@@ -82,6 +82,13 @@ protected:
   // The inputs as text (what calculateIfChanged compares).
   virtual QString inputSnapshot() const = 0;
 
+  // The design of the fields as they stand while one is being typed in, shown in the preview
+  // at once: the fields are not rewritten and a refusal shows no message (the picture stays as
+  // it was until the text reads as a number again).
+  void previewAsTyped();
+  // True while previewAsTyped runs design().
+  bool readingAsTyped() const { return m_asTyped; }
+
   // The three buttons in a row, for the subclass's layout.
   QHBoxLayout* buttonRow();
 
@@ -95,6 +102,7 @@ private:
   QPushButton* m_close = nullptr;
   QPushButton* m_simulate = nullptr;
   bool m_busy = false;
+  bool m_asTyped = false;
   QString m_lastInputs;
   bool m_calculated = false;
 };

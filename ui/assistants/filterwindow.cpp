@@ -8,7 +8,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace norvane {
 
@@ -66,9 +69,12 @@ FilterWindow::FilterWindow(const TenvironmentProps& env, Prompts& prompts, QWidg
     connect(list, &QComboBox::currentIndexChanged, this, [this] { calculate(); });
   // The scroll bar only moves the picture.
   connect(m_scroll, &QScrollBar::valueChanged, this, [this] { placePreview(); });
-  // A field left after editing shows its design at once.
-  for (QLineEdit* f : {m_centre, m_bandwidth, m_poles, m_ripple, m_z0, m_ltol, m_ctol})
+  // The preview follows every keystroke (the fields keep the text as typed until they are
+  // left); a field left after editing is written back in its normal form.
+  for (QLineEdit* f : {m_centre, m_bandwidth, m_poles, m_ripple, m_z0, m_ltol, m_ctol}) {
+    connect(f, &QLineEdit::textEdited, this, [this] { previewAsTyped(); });
     connect(f, &QLineEdit::editingFinished, this, [this] { calculateIfChanged(); });
+  }
   calculate();
 }
 
@@ -79,11 +85,12 @@ AssistantWindow::Design FilterWindow::design()
   m_ripple->setEnabled(chebyshev);
   m_centre->setEnabled(bandPass);
 
-  FieldTexts fields;
+  // While a field is being typed in, its text is read as it stands and left alone.
+  FieldTexts fields(!readingAsTyped());
   const auto centre = fields.read(m_centre, "Center Frequency", "Hz");
   const auto bandwidth = fields.read(m_bandwidth, "Bandwidth", "Hz");
   const auto poles = fields.read(m_poles, "Number of Poles", "");
-  if (poles) m_poles->setText(QString::number(filterPoleCount(*poles)));
+  if (poles && !readingAsTyped()) m_poles->setText(QString::number(filterPoleCount(*poles)));
   const auto ripple = fields.read(m_ripple, "Passband Ripple", "dB");
   const auto z0 = fields.read(m_z0, "Z in / out", "R");
   const auto ltol = fields.read(m_ltol, "Inductor Tolerance", "%");
@@ -106,9 +113,28 @@ AssistantWindow::Design FilterWindow::design()
   return {r.built, r.error, std::move(r.circuit)};
 }
 
+void FilterWindow::afterCalculation()
+{
+  m_span = m_preview->drawnSpan();
+  placePreview();
+}
+
 void FilterWindow::placePreview()
 {
-  m_preview->setShift(filterPreviewShift(m_input, m_scroll->value(), m_preview->width()));
+  // The ladder stands centred; when it is wider than the preview, the scroll bar runs over
+  // exactly the part that does not fit, from its left end to its right end.
+  constexpr int kEdge = 10; // paper left free beyond either end
+  const int width = m_preview->width();
+  const int overflow = std::max(0, m_span.width() + 2 * kEdge - width);
+  {
+    const QSignalBlocker quiet(m_scroll);
+    m_scroll->setRange(-(overflow / 2), overflow - overflow / 2);
+    m_scroll->setPageStep(std::max(1, width / 2));
+    m_scroll->setSingleStep(20);
+  }
+  m_scroll->setEnabled(overflow > 0);
+  const int centred = (width - m_span.width()) / 2 - m_span.left;
+  m_preview->setShift(centred - m_scroll->value());
   m_preview->update();
 }
 

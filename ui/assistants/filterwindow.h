@@ -1,7 +1,9 @@
 #pragma once
 // The filter assistant ("Filter"): Butterworth and Chebyshev LC ladders, previewed above the
-// inputs, centred and scrolled by the scroll bar below the preview.
+// inputs, centred, and scrolled by the scroll bar below the preview when it is wider than the
+// preview. The preview follows the fields as they are typed.
 
+#include "assistants/assistantpreview.h"
 #include "assistants/assistantwindow.h"
 
 #include "assist/filterdesign.h"
@@ -36,7 +38,7 @@ protected:
   AssistantWriteSettings writeSettings() const override { return filterWriteSettings(m_input); }
   AssistantWriteOptions writeOptions() const override { return {true, true}; }
   QString inputSnapshot() const override;
-  void afterCalculation() override { placePreview(); }
+  void afterCalculation() override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +58,7 @@ private:
   QLineEdit* m_ctol = nullptr;
   QScrollBar* m_scroll = nullptr;
   FilterInput m_input;
+  AssistantPreview::Span m_span; // what the designed ladder draws, measured once per design
 };
 
 } // namespace norvane

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -53,33 +54,71 @@ namespace {
 
 constexpr Color kShadowGrey = colors::grey;
 
-// The size of the drawing in screen pixels from the sheet's origin: its farthest component,
-// port, wire, line and text, with room for symbols and labels.
-QSize schematicExtent(const TDrawData& d)
+// Drawing units beyond which a (hand-edited) file's coordinates are not looked for ink.
+constexpr int kLargestSheet = 4000;
+
+// Where the schematic actually has ink, in drawing units: the sheet painted at its screen size
+// (labels and all) and searched for what is not paper. The sheet is mostly empty; printing
+// the whole of it would squeeze a small circuit into a corner of the page.
+QRect drawnBounds(const Tschema& doc, const TenvironmentProps& env, const std::string& fontName,
+                  int screenDpi)
 {
-  constexpr int kSymbolRoom = 60;
-  constexpr int kLetterWidth = 8;
   int right = 1, bottom = 1;
-  const auto reach = [&](const TPoint& p, int dx, int dy) {
-    right = std::max(right, std::clamp(p.x, 0, 1 << 20) + dx);
-    bottom = std::max(bottom, std::clamp(p.y, 0, 1 << 20) + dy);
+  const auto reach = [&](const TPoint& p) {
+    right = std::max(right, std::clamp(p.x, 0, kLargestSheet));
+    bottom = std::max(bottom, std::clamp(p.y, 0, kLargestSheet));
   };
+  const TDrawData& d = doc.drawdat;
   for (const Tcomponent& c : d.components)
-    reach(c.position, kSymbolRoom, kSymbolRoom);
-  for (const Tport* port : {&d.P1, &d.P2})
-    if (!(port->pos == kPortNotPlaced)) reach(port->pos, kSymbolRoom, kSymbolRoom);
+    reach(c.position);
   for (const Tshort& w : d.wires) {
-    reach(w.start, 0, 0);
-    reach(w.finish, 0, 0);
+    reach(w.start);
+    reach(w.finish);
   }
   for (const Tshape& l : d.lines) {
-    reach(l.start, 0, 0);
-    reach(l.finish, 0, 0);
+    reach(l.start);
+    reach(l.finish);
   }
   for (const Ttextitem& t : d.texts)
-    reach(t.pos, kLetterWidth * static_cast<int>(std::min<std::size_t>(t.text.size(), 200)),
-          20);
-  return {right, bottom};
+    reach(t.pos);
+  for (const Tport* port : {&d.P1, &d.P2})
+    if (!(port->pos == kPortNotPlaced)) reach(port->pos);
+  // Room for the symbols, labels and texts that stand right of and below their points.
+  constexpr int kLabelRoom = 400;
+  QImage sheet(std::min(right + kLabelRoom, kLargestSheet),
+               std::min(bottom + kLabelRoom, kLargestSheet), QImage::Format_RGB32);
+  sheet.fill(Qt::white);
+  {
+    // Everything in black, so that no colour of the user's (white parts on a dark sheet)
+    // vanishes into the white of the search.
+    TenvironmentProps black = env;
+    for (int* colour :
+         {&black.compcolor, &black.selectedcompcolor, &black.comptextcolor,
+          &black.selectedcomptextcolor, &black.wirecolor, &black.selectedwirecolor,
+          &black.portcolor, &black.selectedportcolor, &black.gndcolor, &black.selectedgndcolor})
+      *colour = colors::black;
+    QPainter painter(&sheet);
+    QtCanvas canvas(painter, screenDpi);
+    SchematicPaintOptions options;
+    options.fontName = fontName;
+    options.allowGrid = false;
+    PaintSchematic(canvas, doc, black, PaintScale{}, options);
+  }
+  int left = sheet.width(), top = sheet.height();
+  right = -1;
+  bottom = -1;
+  for (int y = 0; y < sheet.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
+    for (int x = 0; x < sheet.width(); ++x) {
+      if ((line[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return {}; // an empty sheet
+  return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 } // namespace
@@ -149,8 +188,32 @@ void TPrntPrev::setContent(PrintContent content)
 
 void TPrntPrev::showScale()
 {
-  m_scaleLabel->setText(QString("Print scale: %1").arg(m_scale.value()));
+  // The number is printer dots per screen pixel; the percentage says what that makes of the
+  // picture on paper (100 % is the size it has on the monitor).
+  m_scaleLabel->setText(
+      QString("Print scale: %1 dots per screen pixel (%2 % of screen size)")
+          .arg(m_scale.value())
+          .arg(printScalePercent(m_scale.value(), logicalDpiY(), m_printer->resolution())));
   m_page->update();
+}
+
+QRect TPrntPrev::schematicRoom(int W, int H)
+{
+  // A twentieth of the page free at the sides and the foot; the caption stands at a twentieth
+  // from the top, the drawing starts a tenth down.
+  return QRect(W / 20, H / 10, W - 2 * (W / 20), H - H / 10 - H / 20);
+}
+
+PaintScale TPrntPrev::schematicPlacement(int W, int H) const
+{
+  // The drawing's ink, not the sheet's origin, goes to the page's margin; centred across the
+  // page when its height is what limits the scale.
+  const int s = m_scale.value();
+  const QRect room = schematicRoom(W, H);
+  const QRect ink = drawnBounds(m_doc, m_env, mainFontName(), logicalDpiY());
+  if (ink.isEmpty()) return PaintScale{W / 10 / s, H / 10 / s, s, 1};
+  const int spare = std::max(0, room.width() - s * ink.width());
+  return PaintScale{(room.left() + spare / 2) / s - ink.left(), room.top() / s - ink.top(), s, 1};
 }
 
 void TPrntPrev::fitToPage()
@@ -160,17 +223,19 @@ void TPrntPrev::fitToPage()
   const int W = m_printer->width();
   const int H = m_printer->height();
   if (m_content == PrintContent::Schematic) {
-    // The drawing starts a tenth of the page in; a twentieth stays free on the far sides.
-    const QSize extent = schematicExtent(m_doc.drawdat);
-    m_scale.set(fittingPrintScale(extent.width(), extent.height(), W * 17 / 20, H * 17 / 20));
+    const QRect ink = drawnBounds(m_doc, m_env, mainFontName(), logicalDpiY());
+    const QRect room = schematicRoom(W, H);
+    m_scale.set(ink.isEmpty()
+                    ? 1
+                    : fittingPrintScale(ink.width(), ink.height(), room.width(), room.height()));
   } else if (listShown()) {
     // Life size: the list's 8-point font, whose nine columns fit across the page.
     const int screenDpi = std::max(1, logicalDpiY());
     m_scale.set((m_printer->resolution() + screenDpi - 1) / screenDpi);
   } else {
-    // The graph box with its labels beside and the read-out lines below it.
-    const IntRect area = m_graph.plotArea()->area();
-    m_scale.set(fittingPrintScale(area.width, area.height, W * 7 / 10, H * 6 / 10));
+    // The graph box across the page's width; the page layout cuts it to the room its texts
+    // leave beside and below it.
+    m_scale.set(fillingGraphScale(m_graph.plotArea()->area().width, W));
   }
   showScale();
 }
@@ -271,7 +336,8 @@ void TPrntPrev::paintPreview(QPainter& painter, int width, int height)
                   g.shadowBottom.bottom());
   canvas.setBrush({colors::white, BrushStyle::Solid});
   canvas.fillRect(page.left, page.top, page.right(), page.bottom());
-  canvas.setFont({mainFontName(), previewFontSize(s, f), colors::black, false});
+  const int fontPoints = previewPageFontPoints(s, f, logicalDpiY(), m_printer->resolution());
+  canvas.setFont({mainFontName(), fontPoints, colors::black, false});
   canvas.setPen({colors::black, s, PenStyle::Solid, PenMode::Copy});
   canvas.setBrushStyle(BrushStyle::Clear);
 
@@ -284,8 +350,10 @@ void TPrntPrev::paintPreview(QPainter& painter, int width, int height)
     SchematicPaintOptions options;
     options.fontName = mainFontName();
     options.allowGrid = false;
-    PaintSchematic(canvas, m_doc, m_env, PaintScale{W / 10 / s, H / 10 / s, s, f}, options);
-    canvas.setFont({mainFontName(), previewFontSize(s, f), colors::black, false});
+    PaintScale placement = schematicPlacement(W, H);
+    placement.den = f;
+    PaintSchematic(canvas, m_doc, m_env, placement, options);
+    canvas.setFont({mainFontName(), fontPoints, colors::black, false});
     canvas.setBrushStyle(BrushStyle::Clear);
     if (canvas.font().size >= 1) canvas.textOut(page.width / 20, page.height / 20, mainCaption());
   } else {
@@ -372,8 +440,7 @@ bool TPrntPrev::exportPdf(const std::string& path)
   return true;
 }
 
-int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution,
-                          bool toFile)
+int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution, bool toFile)
 {
   int jobs = 1;
   const int s = m_scale.value();
@@ -382,14 +449,14 @@ int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int reso
   QtCanvas canvas(painter, resolution);
   canvas.setPen({colors::black, s, PenStyle::Solid, PenMode::Copy});
   canvas.setFont(
-      {mainFontName(), printerFontSize(s, logicalDpiY(), resolution), colors::black, false});
+      {mainFontName(), pageFontPoints(s, logicalDpiY(), resolution), colors::black, false});
   canvas.setBrushStyle(BrushStyle::Clear);
   if (m_content == PrintContent::Schematic) {
     SchematicPaintOptions options;
     options.fontName = mainFontName();
     options.allowGrid = false;
     const Font font = canvas.font();
-    PaintSchematic(canvas, m_doc, m_env, PaintScale{W / 10 / s, H / 10 / s, s, 1}, options);
+    PaintSchematic(canvas, m_doc, m_env, schematicPlacement(W, H), options);
     canvas.setFont(font);
     canvas.setBrushStyle(BrushStyle::Clear);
     if (font.size >= 1) canvas.textOut(W / 20, H / 20, mainCaption());

@@ -3,6 +3,7 @@
 // schematic or the graph window's display (graph, chart or data list), the print scale, the
 // printer setup, and printing. While it is open the screen colours are the printer colours.
 
+#include "editor/paintscale.h"
 #include "graph/printgeometry.h"
 
 #include <QDialog>
@@ -16,6 +17,7 @@ class QLabel;
 class QPainter;
 class QPrinter;
 class QPushButton;
+class QRect;
 
 namespace norvane {
 
@@ -62,7 +64,7 @@ public:
   PreviewGeometry previewGeometry() const;
   bool coloursExchanged() const { return m_exchanged; }
   QPushButton* button(int index) const; // 0 Print .. 3 Printer Setup
-  // "Print scale: s", beside the buttons.
+  // "Print scale: s dots per screen pixel (p % of screen size)", beside the buttons.
   QString scaleText() const;
   QWidget* pageArea() const;
 
@@ -79,6 +81,10 @@ protected:
 private:
   void exchangeColours(bool toPrinter);
   void showScale();
+  // Where the schematic goes on a page of W × H printer pixels: its drawing (not the empty
+  // sheet around it) at the print scale, from the page's margins.
+  static QRect schematicRoom(int W, int H);
+  PaintScale schematicPlacement(int W, int H) const;
   // Draws the content's pages on a started painter; returns the number of print jobs (or
   // pages of a file).
   int printPages(QPainter& painter, QPagedPaintDevice& device, int resolution, bool toFile);

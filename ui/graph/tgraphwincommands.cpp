@@ -18,6 +18,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -320,6 +321,12 @@ SimulateResult TGraphwin::runSimulation()
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_lastResult = SimulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
+  // Every run says which data blocks it extrapolated, and a run that did not clears it.
+  QStringList extrapolated;
+  for (const std::string& line : m_lastResult.extrapolated)
+    extrapolated << toQt(line);
+  m_runNote->setText(extrapolated.join("; "));
+  m_runNote->setToolTip(extrapolated.join("\n"));
   m_running = false;
   // A window first shown by this run is mapped from now on.
   if (m_handBackTo) m_handBackClock.start();

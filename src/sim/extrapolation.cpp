@@ -10,8 +10,7 @@ namespace norvane {
 
 namespace {
 
-// A sweep point this close to a data edge (relative) lies on it: the logarithmic sweep's
-// last point may miss its stop frequency by a rounding step.
+// A sweep end this close to a data edge (relative) lies on it.
 constexpr double kEdgeTolerance = 1e-9;
 
 std::string hertz(double f)
@@ -43,12 +42,10 @@ template <class Set> DataEdges edgesOf(const Set& set)
 
 std::vector<std::string> extrapolatedDataBlocks(const Tschema& doc, const SweepPlan& plan)
 {
-  double lowest = plan.frequency(0);
-  double highest = lowest;
-  for (int i = 1; i < plan.pointCount(); ++i) {
-    lowest = std::min(lowest, plan.frequency(i));
-    highest = std::max(highest, plan.frequency(i));
-  }
+  // The sweep's ends as set (its points lie between them; a logarithmic sweep's last point
+  // may differ from the stop by a rounding step, which the edge tolerance absorbs).
+  const double lowest = std::min(plan.start, plan.stop);
+  const double highest = std::max(plan.start, plan.stop);
   std::vector<std::string> lines;
   for (const Tcomponent& c : doc.drawdat.components) {
     const DataBlock kind = dataBlockOf(c.ctype);

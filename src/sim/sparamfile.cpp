@@ -98,8 +98,11 @@ SParamReadResult ReadSParameterFile(const std::string& fileName, T2pdatarray& bu
   if (!in) {
     return SParamReadResult::refused(fileerrors::kAccessDenied);
   }
+  // Room for the whole file, or for a device up to the limit (address space only until
+  // written), so that the text is never copied while it grows.
   std::string content;
-  content.reserve(static_cast<std::size_t>(size));
+  content.reserve(size > 0 ? static_cast<std::size_t>(size)
+                           : static_cast<std::size_t>(sparamfile::kMaxFileBytes) + 65536);
   char chunk[65536];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     content.append(chunk, static_cast<std::size_t>(in.gcount()));

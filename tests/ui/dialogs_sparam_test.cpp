@@ -112,7 +112,7 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   ASSERT_EQ(set.numpoints(), 2);
   EXPECT_EQ(set.points[1].freq, 1e9);
   EXPECT_EQ(set.points[1].s11.mag, 0.5);
-  EXPECT_DOUBLE_EQ(set.points[1].s11.ang, -90 * 0.017453292); // degrees as the reader converts them
+  EXPECT_DOUBLE_EQ(set.points[1].s11.ang, -M_PI / 2); // degrees converted exactly
   EXPECT_EQ(set.points[2].s22.mag, 0.35);
   const Tcomponent& block = doc->drawdat.components[b];
   EXPECT_EQ(block.value[2].mintol, -10);
@@ -124,7 +124,8 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   EXPECT_TRUE(block.value[3].TolEn);
 
   // Reopened, the dialog shows the stored set; a file loaded and then cancelled is dropped.
-  prompts.fileNames.push_back(writeFile("other.s2p", "# MHZ S DB\n100 -6.0206 0\n"));
+  prompts.fileNames.push_back(
+      writeFile("other.s2p", "# MHZ S DB\n100 -6.0206 0 -6.0206 0 -6.0206 0 -6.0206 0\n"));
   script = [this](TSParamBlockDlg& d) {
     EXPECT_EQ(d.nameEdit()->text(), "LNA stage");
     EXPECT_EQ(d.grid()->rowCount(), 2);

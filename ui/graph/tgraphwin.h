@@ -209,6 +209,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // The status bar's note on the last run (m_lastResult): the blocks it extrapolated.
+  void showRunNote();
   template <typename E> static size_t idx(E e) { return static_cast<size_t>(e); }
 
   // GraphHost

@@ -86,7 +86,8 @@ const Command kCommands[] = {
      runResave},
     {"simulate",
      "FILE.cct [-o OUT] [--format s2p|touchstone|csv] [--start F] [--stop F] [--points N] "
-     "[--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] [--autoscale]",
+     "[--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] [--autoscale] "
+     "[--data BLOCK=FILE]",
      "simulate a schematic and write its S-parameters",
      "Runs the frequency sweep of FILE.cct and writes S11, S21, S12 and S22 of every point.\n"
      "Every port present in the circuit is excited, whatever graph the file shows.\n"
@@ -106,9 +107,14 @@ const Command kCommands[] = {
      "  --seed N             seed of the random tolerance values (default: the clock)\n"
      "  --autoscale          fit the sweep to the stored S-parameter data when it lies\n"
      "                       outside (otherwise the question is answered No)\n"
+     "  --data BLOCK=FILE    the S-parameter data block named BLOCK takes the data of FILE\n"
+     "                       (.s1p, .s2p, .d1, .d2), read as its dialog's Load File reads\n"
+     "                       them; the schematic file is not changed\n"
      "\n"
-     "Messages go to standard error. Exit status 1 when the circuit is refused, a file\n"
-     "cannot be read or written, or a point cannot be solved (its values stay empty).\n",
+     "Messages go to standard error; so does the name of every data block the sweep\n"
+     "extrapolates beyond its data, with the frequencies. Exit status 1 when the circuit is\n"
+     "refused, a data file is refused, a file cannot be read or written, or a point cannot\n"
+     "be solved (its values stay empty).\n",
      runSimulate},
     {"netlist", "FILE.cct", "list the circuit's nodes and components",
      "Prints one line per component with its node numbers and values, and the node of\n"

@@ -8,6 +8,9 @@
 #include "simulateprompts.h"
 
 #include "document/atomicwrite.h"
+#include "document/componentkinds.h"
+#include "document/placement.h"
+#include "editor/propertymapping_sparam.h"
 #include "graph/simulationrun.h"
 #include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
@@ -78,10 +81,10 @@ void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
 }
 
 const std::vector<OptionSpec> kSimulateOptions = {
-    {"-o", "--output", true},  {"", "--format", true},    {"", "--start", true},
-    {"", "--stop", true},      {"", "--points", true},    {"", "--lin", false},
-    {"", "--log", false},      {"", "--tolerance", true}, {"", "--seed", true},
-    {"", "--autoscale", false}};
+    {"-o", "--output", true},   {"", "--format", true},    {"", "--start", true},
+    {"", "--stop", true},       {"", "--points", true},    {"", "--lin", false},
+    {"", "--log", false},       {"", "--tolerance", true}, {"", "--seed", true},
+    {"", "--autoscale", false}, {"", "--data", true}};
 
 // The options' values, checked before the input is read.
 struct SimulateOptions
@@ -196,6 +199,48 @@ int writeOutput(const ParsedArguments& parsed, const std::string& format,
   return kExitOk;
 }
 
+// --data BLOCK=FILE: the data block named BLOCK takes the S-parameters of FILE, read as its
+// dialog's "Load File" reads them (the same refusals, the port count checked). The reader's
+// note and warning go to standard error. Returns the exit code when the data are refused.
+std::optional<int> loadBlockData(Tschema& doc, const std::string& spec, Prompts& prompts,
+                                 CommandIo& io)
+{
+  const std::size_t eq = spec.find('=');
+  if (eq == std::string::npos || eq == 0 || eq + 1 == spec.size()) {
+    io.err << "norvane-cli: --data needs BLOCK=FILE, e.g. --data ATT1=att.s2p\n";
+    return kExitUsage;
+  }
+  const std::string block = spec.substr(0, eq);
+  const std::string file = spec.substr(eq + 1);
+  bool found = false;
+  for (const Tcomponent& c : doc.drawdat.components) {
+    const int index = blockDataSetIndex(c);
+    if (c.name != block || dataBlockOf(c.ctype) == DataBlock::None || index < 1 ||
+        index > kMaxDataSets) {
+      continue;
+    }
+    found = true;
+    auto buffer = std::make_unique<T2pdatarray>(blockBufferFromDataSet(doc, c.ctype, index));
+    const SParamReadResult read = loadBlockDataFile(c.ctype, file, *buffer, prompts);
+    if (!read) {
+      io.err << "norvane-cli: " << file << ": " << read.error << "\n";
+      return kExitFailure;
+    }
+    for (const std::string& said : {read.note, read.warning}) {
+      if (!said.empty()) {
+        io.err << file << ": " << said << "\n";
+      }
+    }
+    storeBlockDataSet(doc, c.ctype, index, *buffer, buffer->name);
+    break; // blocks of one name share the data set the first one names
+  }
+  if (!found) {
+    io.err << "norvane-cli: no S-parameter data block is named " << block << "\n";
+    return kExitFailure;
+  }
+  return std::nullopt;
+}
+
 std::uint32_t seedOf(const ParsedArguments& parsed, const SimulateOptions& o)
 {
   return parsed.has("--seed") ? static_cast<std::uint32_t>(o.seed)
@@ -222,6 +267,12 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   if (!doc) {
     return kExitFailure;
   }
+  SimulatePrompts prompts(io.err, parsed.has("--autoscale") ? Answer::Yes : Answer::No);
+  if (const auto data = parsed.value("--data")) {
+    if (const auto refused = loadBlockData(*doc, *data, prompts, io)) {
+      return *refused;
+    }
+  }
   if (const auto refused = applySweepOptions(*doc, parsed, options, io)) {
     return *refused;
   }
@@ -232,11 +283,14 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   SimulationSession session;
   session.toleranceMode = options.toleranceMode;
   session.random.setSeed(seedOf(parsed, options));
-  SimulatePrompts prompts(io.err, parsed.has("--autoscale") ? Answer::Yes : Answer::No);
   CollectPoints collected;
   const SimulateResult result = SimulateEveryPort(*doc, session, collected, prompts);
   if (!result.ran) {
     return kExitFailure;
+  }
+  // Values outside a block's data are made up along its end intervals: say so.
+  for (const std::string& line : result.extrapolated) {
+    io.err << line << "\n";
   }
   const TouchstoneSource source{"Norvane " NORVANE_VERSION, fileNameWithoutFolder(input),
                                 utcDateText(std::time(nullptr)), doc->drawdat.P1.Zo,

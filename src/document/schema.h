@@ -190,7 +190,10 @@ struct T1pPoint
 struct T2pdatarray
 {
   std::string name; // file name or label of the data, any length
-  int index = 0;    // the set's own index as read from a file (1..50)
+  // What was done to the data on reading, shown with them ("Converted from 75 ohm to 50
+  // ohm"); empty for data taken as they were.
+  std::string note;
+  int index = 0; // the set's own index as read from a file (1..50)
   BoundedList<T2pPoint, kMaxDataPoints> points;
   int numpoints() const { return points.count(); }
   bool inUse() const { return !points.empty(); }
@@ -200,6 +203,7 @@ struct T2pdatarray
 struct T1pdatarray
 {
   std::string name;
+  std::string note; // as T2pdatarray's
   int index = 0;
   BoundedList<T1pPoint, kMaxDataPoints> points;
   int numpoints() const { return points.count(); }

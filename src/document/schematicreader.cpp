@@ -464,6 +464,8 @@ private:
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
         set.name = std::string(value);
+      } else if (key == "note=") {
+        set.note = std::string(value);
       } else if (key == "index=") {
         integer(value, index);
       } else if (key == "sdata=") {

@@ -173,10 +173,20 @@ std::string sdataLine(std::initializer_list<double> numbers)
   return s;
 }
 
+// A data set's note only where there is one, so that files of sets read as they were keep
+// their layout.
+void writeNote(Lines& out, const std::string& note)
+{
+  if (!note.empty()) {
+    out.text("note=", note, std::string::npos);
+  }
+}
+
 void writeDataSet(Lines& out, int index, const T2pdatarray& set)
 {
   out.open("2pdat");
   out.text("name=", set.name, std::string::npos);
+  writeNote(out, set.note);
   out.integer("index=", index);
   for (const T2pPoint& p : set.points) {
     out.key("sdata=", sdataLine({p.freq, p.s11.mag, p.s11.ang, p.s21.mag, p.s21.ang, p.s12.mag,
@@ -189,6 +199,7 @@ void writeDataSet(Lines& out, int index, const T1pdatarray& set)
 {
   out.open("1pdat");
   out.text("name=", set.name, std::string::npos);
+  writeNote(out, set.note);
   out.integer("index=", index);
   for (const T1pPoint& p : set.points) {
     out.key("sdata=", sdataLine({p.freq, p.s11.mag, p.s11.ang}));

@@ -2,17 +2,17 @@
 
 #include "document/componentkinds.h"
 #include "numbers/valuetext.h"
+#include "sim/complex.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace norvane {
 namespace {
 
-// Degrees per radian as the block dialogs have always divided by it.
-constexpr double kRadiansPerDegree = 0.017453292;
 constexpr char kDegreeSign = '\xB0'; // Latin-1
 
 Ttolvalue toleranceFactor(double percent, bool enabled, const Ttolvalue& old)
@@ -29,7 +29,7 @@ Ttolvalue toleranceFactor(double percent, bool enabled, const Ttolvalue& old)
 
 std::string angleText(double radians)
 {
-  return fixedText(radians / kRadiansPerDegree, 3) + kDegreeSign;
+  return fixedText(radians * complexconst::kDegPerRad, 3) + kDegreeSign;
 }
 
 } // namespace
@@ -55,6 +55,7 @@ T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int 
   if (dataBlockOf(ctype) == DataBlock::TwoPort) return doc.datasets.twoPort[index];
   const T1pdatarray& set = doc.datasets.onePort[index];
   buffer.name = set.name;
+  buffer.note = set.note;
   buffer.index = set.index;
   for (const T1pPoint& p : set.points) {
     T2pPoint q;
@@ -73,6 +74,7 @@ bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pda
     T2pdatarray& set = doc.datasets.twoPort[index];
     set.points = buffer.points;
     set.name = name;
+    set.note = buffer.note;
     return true;
   }
   T1pdatarray& set = doc.datasets.onePort[index];
@@ -80,7 +82,32 @@ bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pda
   for (const T2pPoint& p : buffer.points)
     set.points.append(T1pPoint{p.freq, p.s11});
   set.name = name;
+  set.note = buffer.note;
   return true;
+}
+
+std::string blockPortsProblem(ComponentType ctype, int filePorts)
+{
+  const int blockPorts = dataBlockOf(ctype) == DataBlock::TwoPort ? 2 : 1;
+  if (filePorts == 0 || filePorts == blockPorts) return {};
+  return "The file holds " + std::to_string(filePorts) + "-port data; a " +
+         std::to_string(blockPorts) + "-port block needs " + std::to_string(blockPorts) +
+         "-port data.";
+}
+
+SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
+                                   T2pdatarray& buffer, Prompts& prompts)
+{
+  // Read aside, so that a file of the wrong size leaves the buffer as it was.
+  auto read = std::make_unique<T2pdatarray>();
+  SParamReadResult result = ReadSParameterFile(path, *read, prompts);
+  if (!result) return result;
+  if (std::string problem = blockPortsProblem(ctype, result.ports); !problem.empty())
+    return SParamReadResult::refused(std::move(problem));
+  buffer.points = std::move(read->points);
+  buffer.name = std::move(read->name);
+  buffer.note = result.note;
+  return result;
 }
 
 std::vector<std::string> blockGridHeadings(ComponentType ctype)

@@ -10,6 +10,8 @@
 
 #include "document/placement.h"
 #include "document/schema.h"
+#include "platform/prompts.h"
+#include "sim/sparamfile.h"
 
 #include <string>
 #include <vector>
@@ -34,10 +36,23 @@ void storeSParamBlockForm(const SParamBlockForm& form, Tcomponent& comp);
 T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int index);
 
 // Stores a confirmed buffer into data set `index`: a 2-port set takes all points, a 1-port
-// set the frequency and S11 of each; both take `name` as their name. Returns false, storing
-// nothing, when the index names no set.
+// set the frequency and S11 of each; both take `name` as their name and the buffer's note. Returns
+// false, storing nothing, when the index names no set.
 bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pdatarray& buffer,
                        const std::string& name);
+
+// The refusal of a file's data for a block of the wrong size ("The file holds 1-port data; a
+// 2-port block needs 2-port data."), or empty when the port counts agree or the file held no
+// data. A 1-port file in a 2-port block would leave S21 = S12 = S22 = 0, a circuit nobody
+// measured; a 2-port file in a 1-port block would silently drop three parameters.
+std::string blockPortsProblem(ComponentType ctype, int filePorts);
+
+// "Load File" of a block dialog (and the command line's data files): reads `path` into
+// `buffer` (points, name and the note of what was done to the data) when it holds data of
+// the block's port count; otherwise the result is refused and the buffer unchanged. The
+// result's note and warning are for the user to see.
+SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
+                                   T2pdatarray& buffer, Prompts& prompts);
 
 // Column headings of the point grid: nine for a 2-port block, three for a 1-port block.
 std::vector<std::string> blockGridHeadings(ComponentType ctype);

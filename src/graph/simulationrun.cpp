@@ -2,6 +2,7 @@
 
 #include "document/atomicwrite.h"
 #include "graph/sweeptraces.h"
+#include "sim/extrapolation.h"
 #include "sim/results.h"
 
 #include <algorithm>
@@ -220,6 +221,7 @@ SimulateResult SimulateForDisplay(Tschema& doc, SimulationSession& session, RunD
   const bool sDataWarning = AskAutoscale(doc, session, prompts);
   DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
   const SweepPlan plan = PlanSweep(doc);
+  result.extrapolated = extrapolatedDataBlocks(doc, plan);
   // (An export leaves the document's format as it is, whatever it holds.)
   if (!resultFile &&
       (doc.plotformat < plotformat::Rectangular || doc.plotformat > plotformat::ResultFile)) {
@@ -264,6 +266,7 @@ SimulateResult SimulateEveryPort(Tschema& doc, SimulationSession& session, Sweep
   DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
   SweepRequest request;
   request.plan = PlanSweep(doc);
+  result.extrapolated = extrapolatedDataBlocks(doc, request.plan);
   Simulate(doc, session, request, sink, prompts, result);
   ReportSweepProblems(result, prompts);
   return result;

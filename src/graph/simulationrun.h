@@ -99,7 +99,8 @@ void DefaultParameterChoices(Tschema& doc, bool port1, bool port2);
 // rectangular graph, 2-5 charts, 6 data list; anything else becomes 1), or with `resultFile`
 // the S-parameter result file, whose name is asked through `prompts` (cancelling falls back
 // to the data list). Writes the corrected sweep and the defaulted parameter choices into the
-// document, and each toleranced value's `actual`.
+// document, and each toleranced value's `actual`. The result names the data blocks the sweep
+// extrapolates (`extrapolated`), for the window to show with the run.
 //
 // The caller shows the busy cursor around the call and, afterwards, puts the editor back
 // into select mode unless it is tuning.
@@ -114,7 +115,7 @@ SimulateResult ExportSParameterFile(Tschema& doc, SimulationSession& session, Ru
 
 // A run with every present port excited, its points to `sink`, showing nothing (the command
 // line and the Touchstone export): circuit check, autoscale question, sweep, closing
-// messages.
+// messages. The result names the data blocks the sweep extrapolates.
 SimulateResult SimulateEveryPort(Tschema& doc, SimulationSession& session, SweepSink& sink,
                                  Prompts& prompts);
 

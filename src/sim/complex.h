@@ -37,8 +37,6 @@ struct ComplexErrors
 namespace complexconst {
 // The sentinel that replaces the quotient of a division by zero.
 constexpr double kOverflowValue = 1e20;
-// Degrees per radian as the phase read-outs have always used it (not 180/pi to full precision).
-constexpr double kDegPerRad = 57.29577;
 // Stand-in for an exactly zero real part in ComplexPhaseDeg, so that a pure imaginary number
 // reads +/-90 degrees without dividing by zero.
 constexpr double kPhaseDegZeroRe = 1e-25;
@@ -50,6 +48,10 @@ constexpr double kLogOfNonPositive = 1e30;
 constexpr double kLn10 = 2.30258509299;
 constexpr double kPi = 3.1415926535897932385;
 constexpr double kTwoPi = 6.283185307179586477;
+// Degrees and radians, exact to the double: a rounded factor would put a relative error on
+// every measured angle read from a file and every phase shown.
+constexpr double kDegPerRad = 180.0 / kPi;
+constexpr double kRadPerDeg = kPi / 180.0;
 } // namespace complexconst
 
 inline Complex ComplexMake(double re, double im)

@@ -2,6 +2,7 @@
 
 #include "sim/complex.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace norvane {
@@ -41,7 +42,9 @@ template <class Points> Interval locate(const Points& points, double f)
 TMagAngle between(const TMagAngle& a, const TMagAngle& b, double t)
 {
   TMagAngle r;
-  r.mag = a.mag + t * (b.mag - a.mag);
+  // Between two points the magnitude stays within theirs; extrapolated along a falling end
+  // interval it would go below zero, which no magnitude can: it stops at zero.
+  r.mag = std::max(0.0, a.mag + t * (b.mag - a.mag));
   double d = b.ang - a.ang;
   if (d < -complexconst::kPi) {
     d = d + 2.0 * complexconst::kPi;

@@ -1,7 +1,8 @@
 #pragma once
 // S-parameters of a stored data set at any frequency: linear interpolation between the two
-// neighbouring points, linear extrapolation from the end intervals outside the data. Angles
-// take the shorter way round, so +170 deg to -170 deg passes through 180 deg, not 0.
+// neighbouring points, linear extrapolation from the end intervals outside the data (a
+// magnitude never below zero; sim/extrapolation.h names the blocks a sweep extrapolates).
+// Angles take the shorter way round, so +170 deg to -170 deg passes through 180 deg, not 0.
 
 #include "document/schema.h"
 

@@ -5,6 +5,7 @@
 // window's: graph/datalist.h.)
 
 #include "numbers/valuetext.h"
+#include "sim/complex.h"
 #include "sim/sweeppoint.h"
 
 #include <span>
@@ -16,8 +17,8 @@ namespace norvane {
 
 // FixedText (numbers/valuetext.h) writes the numbers of the list and the file.
 
-// Degrees per radian of the list and the file (to this precision).
-constexpr double kResultDegPerRad = 57.2957795;
+// Degrees per radian of the list and the file.
+constexpr double kResultDegPerRad = complexconst::kDegPerRad;
 
 // ---- S-parameter result file --------------------------------------------------------------
 

@@ -13,6 +13,9 @@
 #include "sim/sweepsink.h"
 #include "sim/tolerance.h"
 
+#include <string>
+#include <vector>
+
 namespace norvane {
 
 // What lives from one run to the next (the program keeps one of these for its whole run).
@@ -38,6 +41,9 @@ struct SimulateResult
   bool complexOverflow = false; // reported as "cplxoverflow"
   bool singular = false;        // reported as "cLUmatherror"
   bool fileWritten = false;     // result-file mode: the file was written completely
+  // The data blocks the sweep extrapolates beyond their data, one line each
+  // (sim/extrapolation.h); the caller shows them with the run.
+  std::vector<std::string> extrapolated;
   // A run that honoured a match request: the S-parameters at the match frequency, for the
   // matcher to design its networks from (assist/automatch.h).
   bool matchAnalysed = false;

@@ -26,8 +26,12 @@
 //
 // A file that does not read as a whole is refused with a message naming the line (a field
 // that is not a number, a data line that does not hold a whole record, frequencies out of
-// order, more than two ports, Y/Z/H/G parameters); the buffer is left as it was. Any content,
-// however malformed, is read or refused without crashing.
+// order or below zero, a negative magnitude, more than two ports, Y/Z/H/G parameters; a
+// CITIFILE without DATA or SEG line, with a falling sweep or with a block shorter than its
+// SEG count); the buffer is left as it was. A file larger than kMaxFileBytes is refused
+// before it is read: no file of 2000 points needs that much. A file with more points than
+// a set holds is read up to the set's capacity, and the result's warning says where the
+// data were cut. Any content, however malformed, is read or refused without crashing.
 
 #include "document/fileresult.h"
 #include "document/schema.h"
@@ -35,12 +39,17 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace norvane {
 
 namespace sparamfile {
 constexpr int kMaxTouchstonePoints = 1999;
 constexpr int kMaxCitifilePoints = kMaxDataPoints;
+// The largest file read. 2000 points of a 2-port file take well under 1 MB even in the
+// widest layout; 64 MiB leaves room for any amount of comments and noise data, and keeps a
+// mistaken pick (a disk image, a device that never ends) from filling the memory.
+constexpr long long kMaxFileBytes = 64LL * 1024 * 1024;
 // The format dialog.
 constexpr const char* kErrorCaption = "S parameter File Error";
 constexpr const char* kErrorText =
@@ -50,19 +59,31 @@ constexpr const char* kErrorPrompt = "Select frequency units and data format to 
 
 // The outcome of reading an S-parameter file. On failure `error` holds the message for the
 // error box and the buffer is unchanged; on success `note` may say what was done to the data
-// (the conversion to 50 ohm), for the dialog to show.
+// (the conversion to 50 ohm), for the dialog to show, and `warning` that the file held more
+// points than were kept, for a warning box.
 struct SParamReadResult
 {
   std::string error;
   std::string note;
+  std::string warning;
+  // The file's port count: 1 or 2 (a CITIFILE with one DATA parameter is 1-port data, with
+  // more 2-port data); 0 when the file held no data.
+  int ports = 0;
 
+  static SParamReadResult refused(std::string message)
+  {
+    SParamReadResult r;
+    r.error = std::move(message);
+    return r;
+  }
   bool ok() const { return error.empty(); }
   explicit operator bool() const { return ok(); }
 };
 
 // Reads `fileName` into `buffer` (its points and name; other fields are left alone). A file
 // that cannot be opened or read gives "File not found", "File access denied" or "Disk read
-// error"; a file that does not read as S-parameter data gives a message naming the line.
+// error"; a file above kMaxFileBytes is refused with its size; a file that does not read as
+// S-parameter data gives a message naming the line.
 SParamReadResult ReadSParameterFile(const std::string& fileName, T2pdatarray& buffer,
                                     Prompts& prompts);
 
@@ -77,5 +98,8 @@ std::string fileNameWithoutFolder(const std::string& path);
 // Frequency multiplier of a unit of the format dialog ("Hz" 1 ... "THz" 1e12); 1e6 for
 // anything else.
 double unitMultiplier(const std::string& units);
+
+// The warning for data cut at the set's capacity: `kept` points were read, up to `lastFreq`.
+std::string cutWarning(int kept, double lastFreq);
 
 } // namespace norvane

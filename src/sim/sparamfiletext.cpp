@@ -159,8 +159,8 @@ DataFields dataNumbers(const std::vector<std::string_view>& fields)
 
 SParamReadResult refusedAt(std::size_t line, const std::string& what)
 {
-  return SParamReadResult{"Line " + std::to_string(line) + ": " + what + "; the file was not read.",
-                          {}};
+  return SParamReadResult::refused("Line " + std::to_string(line) + ": " + what +
+                                   "; the file was not read.");
 }
 
 double finiteValue(double x)

@@ -16,8 +16,8 @@ namespace norvane::sparamfile {
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292; // as the readers have always converted degrees
-constexpr double kDataReference = 50.0;   // what the data sets are referred to
+constexpr double kDegToRad = complexconst::kRadPerDeg;
+constexpr double kDataReference = 50.0; // what the data sets are referred to
 
 enum class Format {
   Unset,
@@ -89,13 +89,9 @@ public:
   SParamReadResult read(const std::vector<std::string_view>& lines, std::string_view fileName)
   {
     if (const int n = portsOfExtension(fileName); n > 2) {
-      return SParamReadResult{portsRefusal(n), {}};
+      return SParamReadResult::refused(portsRefusal(n));
     }
     for (std::size_t i = 0; i < lines.size() && !m_done && m_result.ok(); ++i) {
-      if (m_buffer.points.count() >= kMaxTouchstonePoints) {
-        m_truncated = true;
-        break; // the excess is ignored
-      }
       readLine(lines[i], i + 1);
     }
     if (m_result.ok() && !m_record.empty()) {
@@ -109,6 +105,12 @@ public:
     }
     if (m_result.ok()) {
       referToFiftyOhm();
+    }
+    if (m_result.ok() && m_truncated) {
+      m_result.warning = cutWarning(m_buffer.points.count(), m_buffer.points.last().freq);
+    }
+    if (m_result.ok() && !m_buffer.points.empty()) {
+      m_result.ports = m_ports == 1 ? 1 : 2;
     }
     return m_result;
   }
@@ -321,6 +323,12 @@ private:
         m_done = true;
         return;
       }
+      // A record beyond the set's capacity: the data are cut here, and the result says so.
+      if (m_buffer.points.count() >= kMaxTouchstonePoints) {
+        m_truncated = true;
+        m_done = true;
+        return;
+      }
       if (m_ports == 0) {
         if (values.size() != 3 && values.size() != 9) {
           m_result = refusedAt(n, "a data line holds 3 numbers (1-port) or 9 (2-port), this one " +
@@ -351,6 +359,18 @@ private:
   {
     T2pPoint p;
     p.freq = finiteValue(m_record[0] * m_multiplier);
+    if (p.freq < 0.0) {
+      m_result = refusedAt(m_recordLine, "the frequency is below zero");
+      return;
+    }
+    if (m_format == Format::MagnitudeAngle) {
+      for (std::size_t k = 1; k < m_record.size(); k += 2) {
+        if (m_record[k] < 0.0) {
+          m_result = refusedAt(m_recordLine, "a magnitude is below zero");
+          return;
+        }
+      }
+    }
     if (!m_buffer.points.empty() && !(p.freq > m_buffer.points.last().freq)) {
       m_result = refusedAt(m_recordLine, "the frequency is not above the one before");
       return;

@@ -273,7 +273,8 @@ TEST_F(CliSimulate, AutoscaleQuestion)
   const std::string cct = example("attenuator_block.cct");
   const CliRun no = runCli({"simulate", cct, "--start", "100k", "--points", "2"});
   EXPECT_EQ(no.exitCode, 0) << no.err;
-  EXPECT_EQ(no.err, "Simulation frequency range outside S parameter file range, Autoscale? No\n");
+  EXPECT_EQ(no.err, "Simulation frequency range outside S parameter file range, Autoscale? No\n"
+                    "ATT1 (att6db.s2p, data 1MHz to 1GHz) is extrapolated from 100kHz to 1MHz\n");
   EXPECT_EQ(splitLines(no.out, "\r\n")[2].substr(0, 9), "0.100000 ");
   const CliRun yes = runCli({"simulate", cct, "--start", "100k", "--points", "2", "--autoscale"});
   EXPECT_EQ(yes.exitCode, 0) << yes.err;

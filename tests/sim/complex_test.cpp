@@ -83,23 +83,24 @@ TEST(Complex, PhaseInRadiansAndDegrees)
     Complex z;
     double deg;
   };
-  // The degree factor is the decimal 57.29577, so 90 degrees reads 89.999985.
+  // The degree factor is 180/pi to the double, so 90 degrees reads 90 (the atan of 1e25
+  // stands in for a right angle).
   const Case cases[] = {
       {{-1, 0}, -180.0},
-      {{0, 1}, std::atan(1e25) * 57.29577},
-      {{0, -1}, -std::atan(1e25) * 57.29577},
-      {{1, -1}, -45.0 * 57.29577 / (180.0 / pi)},
-      {{1, 1}, 45.0 * 57.29577 / (180.0 / pi)},
-      {{-1, 1}, 180.0 - 45.0 * 57.29577 / (180.0 / pi)},
-      {{-1, -1}, -180.0 + 45.0 * 57.29577 / (180.0 / pi)},
+      {{0, 1}, std::atan(1e25) * (180.0 / pi)},
+      {{0, -1}, -std::atan(1e25) * (180.0 / pi)},
+      {{1, -1}, -45.0},
+      {{1, 1}, 45.0},
+      {{-1, 1}, 135.0},
+      {{-1, -1}, -135.0},
       {{2, 0}, 0.0},
       {{0, 0}, 0.0},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(ComplexPhaseDeg(c.z), c.deg, 1e-12) << c.z.re << " " << c.z.im;
   }
-  EXPECT_NEAR(ComplexPhaseDeg(Complex{0, 1}), 90.0, 2e-5);
-  EXPECT_NEAR(ComplexPhaseDeg(Complex{1, -1}), -45.0, 1e-5);
+  EXPECT_NEAR(ComplexPhaseDeg(Complex{0, 1}), 90.0, 1e-12);
+  EXPECT_NEAR(ComplexPhaseDeg(Complex{1, -1}), -45.0, 1e-12);
 }
 
 TEST(Complex, PolarForm)

@@ -15,7 +15,7 @@ namespace norvane {
 namespace {
 
 constexpr double kPi = 3.1415926535897932385;
-constexpr double kDeg = 0.017453292; // the reader's degree factor
+constexpr double kDeg = kPi / 180.0; // the reader's degree factor, exact to the double
 
 struct Read
 {
@@ -49,7 +49,7 @@ TEST(SParamFile, TouchstoneOptionLineExamples)
     ASSERT_EQ(r->set->numpoints(), 1);
     EXPECT_EQ(r->point(1).freq, 1e9);
     EXPECT_EQ(r->point(1).s11.mag, 0.5);
-    EXPECT_NEAR(r->point(1).s11.ang, -kPi / 2, 1e-7);
+    EXPECT_DOUBLE_EQ(r->point(1).s11.ang, -kPi / 2);
     EXPECT_EQ(r->point(1).s11.ang, -90 * kDeg);
     EXPECT_EQ(r->dialogs(), 0);
   }
@@ -178,6 +178,15 @@ TEST(SParamFile, AtMost1999TouchstonePoints)
   auto r = readText(text);
   EXPECT_EQ(r->set->numpoints(), 1999);
   EXPECT_EQ(r->set->points.last().freq, 1999);
+  EXPECT_EQ(r->result.warning, "The file holds more than 1999 points; only the first 1999 were "
+                               "read: the data were cut at 1.999kHz.");
+  // Exactly 1999 points, or noise parameters after them, cut nothing.
+  std::string full = "# HZ MA\n";
+  for (int i = 1; i <= 1999; ++i) {
+    full += std::to_string(i) + " 1 0 1 0 1 0 1 0\n";
+  }
+  EXPECT_EQ(readText(full)->result.warning, "");
+  EXPECT_EQ(readText(full + "1 2 0 0.5 50\n2 2 0 0.5 50\n")->result.warning, "");
 }
 
 TEST(SParamFile, ResultFileOfTheProgramReadsBack)
@@ -235,17 +244,8 @@ TEST(SParamFile, Citifile)
 
 TEST(SParamFile, CitifileOddCases)
 {
-  // A short first block ends at its END and does not swallow the second one.
-  {
-    std::string text = "CITIFILE A.01.00\nDATA S11 RI\nDATA S21 RI\nSEG 1 4 4\n"
-                       "BEGIN\n1,0\n2,0\nEND\nBEGIN\n0,1\n0,2\n0,3\n0,4\nEND\n";
-    auto r = readText(text);
-    ASSERT_EQ(r->set->numpoints(), 4);
-    EXPECT_EQ(r->point(2).s11.mag, 2);
-    EXPECT_EQ(r->point(3).s11.mag, 0);
-    EXPECT_EQ(r->point(4).s21.mag, 4);
-  }
-  // More points than a set holds: 2000 are kept, spaced as the file's sweep.
+  // More points than a set holds: 2000 are kept, spaced as the file's sweep, with a warning
+  // naming where the data were cut.
   {
     std::string text = "CITIFILE A.01.00\nDATA S11 RI\nSEG 0 4999 5000\nBEGIN\n";
     for (int i = 0; i < 5000; ++i) {
@@ -255,17 +255,69 @@ TEST(SParamFile, CitifileOddCases)
     auto r = readText(text);
     ASSERT_EQ(r->set->numpoints(), 2000);
     EXPECT_EQ(r->point(2000).freq, 1999);
+    EXPECT_EQ(r->result.warning, "The file holds more than 2000 points; only the first 2000 were "
+                                 "read: the data were cut at 1.999kHz.");
+    EXPECT_EQ(r->result.ports, 1);
   }
-  // One point, no division by zero; no SEG line, no points; leading blanks before CITIFILE.
+  // One point, no division by zero; leading blanks before CITIFILE.
   {
     auto r = readText("  CITIFILE\nDATA S RI\nSEG 5e6 5e6 1\nBEGIN\n0.5,0\nEND\n");
     ASSERT_EQ(r->set->numpoints(), 1);
     EXPECT_EQ(r->point(1).freq, 5e6);
     EXPECT_EQ(r->point(1).s11.mag, 0.5);
-    EXPECT_EQ(readText("CITIFILE\nDATA S RI\nBEGIN\n1,1\nEND\n")->set->numpoints(), 0);
+    EXPECT_EQ(r->result.warning, "");
   }
   // "citifile" in lower case is not a CITIFILE: read as Touchstone, finds nothing.
   EXPECT_EQ(readText("citifile a\nSEG 1 2 2\n")->set->numpoints(), 0);
+}
+
+TEST(SParamFile, RefusesWhatNoMeasurementGivesNamingTheLine)
+{
+  const struct
+  {
+    const char* text;
+    const char* error;
+  } cases[] = {
+      // CITIFILE: nothing but a SEG line, a block shorter than the SEG count, no SEG line,
+      // a falling or negative sweep, a count that is no whole number.
+      {"CITIFILE A.01.00\nSEG 1 2 2000\n",
+       "Line 2: no DATA line names a parameter before the SEG line"},
+      {"CITIFILE\nDATA S11 RI\nDATA S21 RI\nSEG 1 4 4\nBEGIN\n1,0\n2,0\nEND\nBEGIN\n0,1\n"
+       "0,2\n0,3\n0,4\nEND\n",
+       "Line 8: DATA block 1 ends after 2 of the 4 points of the SEG line"},
+      {"CITIFILE\nDATA S11 RI\nSEG 1 4 4\nBEGIN\n1,0\n2,0\n",
+       "Line 6: DATA block 1 ends after 2 of the 4 points of the SEG line"},
+      {"CITIFILE\nDATA S11 RI\nSEG 1 4 4\n",
+       "Line 3: the file ends before the BEGIN of DATA block 1"},
+      {"CITIFILE\nDATA S RI\nBEGIN\n1,1\nEND\n", "Line 5: no SEG line gives the frequencies"},
+      {"CITIFILE\nDATA S RI\nSEG 4 1 4\n",
+       "Line 3: the SEG stop frequency must lie above its start"},
+      {"CITIFILE\nDATA S RI\nSEG -4 1 4\n", "Line 3: a SEG frequency is below zero"},
+      {"CITIFILE\nDATA S RI\nSEG 1 4 2.5\n",
+       "Line 3: the SEG point count is a whole number above 0"},
+      {"CITIFILE\nDATA S RI\nSEG 1 4k 4\n", "Line 3: \"4K\" is not a number"},
+      // Touchstone: a negative frequency, a negative magnitude in MA form.
+      {"# MHZ MA\n-1 0.5 0\n", "Line 2: the frequency is below zero"},
+      {"# MHZ MA\n1 0.5 0\n2 -0.5 0\n", "Line 3: a magnitude is below zero"},
+      {"# MHZ MA\n1 0.5 0 0.5 0 -0.1 0 0.5 0\n", "Line 2: a magnitude is below zero"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    auto r = readText(c.text);
+    EXPECT_EQ(r->result.error, std::string(c.error) + "; the file was not read.");
+    EXPECT_EQ(r->set->numpoints(), 0);
+  }
+  // Negative values are losses in dB and real parts in RI; 0 Hz is a frequency.
+  EXPECT_TRUE(readText("# MHZ DB\n0 -6 0\n")->result.ok());
+  EXPECT_TRUE(readText("# MHZ RI\n1 -0.5 -0.5\n")->result.ok());
+}
+
+TEST(SParamFile, PortCountOfTheFile)
+{
+  EXPECT_EQ(readText("# MHZ MA\n1 0.5 0\n")->result.ports, 1);
+  EXPECT_EQ(readText("# MHZ MA\n1 0.5 0 1 0 1 0 0.5 0\n")->result.ports, 2);
+  EXPECT_EQ(readText(kCitifile)->result.ports, 2);
+  EXPECT_EQ(readText("# MHZ MA\n! nothing\n")->result.ports, 0);
 }
 
 TEST(SParamFile, FilesOnDisk)
@@ -362,7 +414,7 @@ TEST(SParamFile, MalformedContentNeverCrashes)
   expectSane(*big->set, "big");
   auto bigCiti = readText("CITIFILE\nDATA S RI\nSEG 0 1e308 1e300\nBEGIN\n1e308,1e308\nEND\n");
   expectSane(*bigCiti->set, "bigCiti");
-  EXPECT_EQ(bigCiti->set->numpoints(), 2000);
+  EXPECT_FALSE(bigCiti->result.ok()); // one point of the 1e300 the SEG line counts
 }
 
 } // namespace

@@ -64,6 +64,18 @@ TEST(Interpolate, ExtrapolatesFromTheEndIntervals)
   const TMagAngle above = InterpolateOnePort(set, 400);
   EXPECT_NEAR(above.mag, 0.2, 1e-12);
   EXPECT_NEAR(above.ang, -0.2, 1e-12);
+  // Further along the falling last interval the magnitude would go below zero: it stops at
+  // zero, the angle goes on.
+  const TMagAngle far = InterpolateOnePort(set, 1000);
+  EXPECT_EQ(far.mag, 0.0);
+  EXPECT_NEAR(far.ang, -1.4, 1e-12);
+  T2pdatarray two;
+  two.points.append(T2pPoint{1e9, {0.5, 0}, {0.7, 0}, {0.7, 0}, {0.5, 0}});
+  two.points.append(T2pPoint{2e9, {0.3, 0}, {0.7, 0}, {0.7, 0}, {0.3, 0}});
+  const T2pPoint at10GHz = InterpolateTwoPort(two, 10e9);
+  EXPECT_EQ(at10GHz.s11.mag, 0.0);
+  EXPECT_EQ(at10GHz.s22.mag, 0.0);
+  EXPECT_NEAR(at10GHz.s21.mag, 0.7, 1e-12);
 }
 
 TEST(Interpolate, OnePointEmptyAndDegenerateSets)

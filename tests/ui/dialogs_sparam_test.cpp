@@ -112,7 +112,7 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   ASSERT_EQ(set.numpoints(), 2);
   EXPECT_EQ(set.points[1].freq, 1e9);
   EXPECT_EQ(set.points[1].s11.mag, 0.5);
-  EXPECT_DOUBLE_EQ(set.points[1].s11.ang, -90 * 0.017453292); // degrees as the reader converts them
+  EXPECT_DOUBLE_EQ(set.points[1].s11.ang, -M_PI / 2); // degrees converted exactly
   EXPECT_EQ(set.points[2].s22.mag, 0.35);
   const Tcomponent& block = doc->drawdat.components[b];
   EXPECT_EQ(block.value[2].mintol, -10);
@@ -124,7 +124,8 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   EXPECT_TRUE(block.value[3].TolEn);
 
   // Reopened, the dialog shows the stored set; a file loaded and then cancelled is dropped.
-  prompts.fileNames.push_back(writeFile("other.s2p", "# MHZ S DB\n100 -6.0206 0\n"));
+  prompts.fileNames.push_back(
+      writeFile("other.s2p", "# MHZ S DB\n100 -6.0206 0 -6.0206 0 -6.0206 0 -6.0206 0\n"));
   script = [this](TSParamBlockDlg& d) {
     EXPECT_EQ(d.nameEdit()->text(), "LNA stage");
     EXPECT_EQ(d.grid()->rowCount(), 2);
@@ -215,9 +216,9 @@ TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
   prompts.fileNames.push_back(writeFile("cut.s2p", "# GHZ S MA R 50\n1 0.5 -90 2.0 45\n"));
   // 25 ohm in series measured between 75 ohm ports (S11 = 1/7, S21 = 6/7) is S11 = 0.2,
   // S21 = 0.8 between 50 ohm ports.
-  prompts.fileNames.push_back(writeFile(
-      "r75.s2p", "# MHZ S RI R 75\n100 0.14285714285714285 0 0.8571428571428571 0 "
-                 "0.8571428571428571 0 0.14285714285714285 0\n"));
+  prompts.fileNames.push_back(
+      writeFile("r75.s2p", "# MHZ S RI R 75\n100 0.14285714285714285 0 0.8571428571428571 0 "
+                           "0.8571428571428571 0 0.14285714285714285 0\n"));
   script = [this](TSParamBlockDlg& d) {
     d.loadButton()->click();
     EXPECT_TRUE(d.noteLabel()->isHidden());
@@ -237,12 +238,57 @@ TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
   };
   ASSERT_TRUE(dialogs.EditComponent(b));
   EXPECT_NEAR(doc->datasets.twoPort[1].points[1].s21.mag, 0.8, 1e-15);
-  // Opened again, the dialog shows no note from the earlier load.
+  // Opened again, the dialog shows the data with their note: they are still converted.
   script = [](TSParamBlockDlg& d) {
-    EXPECT_TRUE(d.noteLabel()->isHidden());
+    EXPECT_FALSE(d.noteLabel()->isHidden());
+    EXPECT_EQ(d.noteLabel()->text(), "Converted from 75 ohm to 50 ohm");
     return false;
   };
   EXPECT_FALSE(dialogs.EditComponent(b));
+}
+
+TEST_F(BlockDialogTest, PortCountsMustAgreeAndCutDataAreWarned)
+{
+  const int two = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
+  const int one = placeComponent(*doc, ComponentType::SParam1, 1, {300, 100}).index;
+  const std::string s1p = writeFile("ant.s1p", "# MHZ S MA R 50\n1 0.5 0\n2 0.4 0\n");
+  const std::string d2 = writeFile("amp.d2", "CITIFILE A.01.00\nDATA S[1,1] RI\nDATA S[2,1] RI\n"
+                                             "SEG 1E6 2E6 2\nBEGIN\n0.1,0\n0.1,0\nEND\n"
+                                             "BEGIN\n2,0\n2,0\nEND\n");
+  std::string many = "# HZ S MA R 50\n";
+  for (int i = 1; i <= 2001; ++i)
+    many += std::to_string(i) + " 0.5 0\n";
+  const std::string cut = writeFile("many.s1p", many.c_str());
+
+  // A 1-port file into the 2-port block: refused with the port counts, the grid stays empty.
+  prompts.fileNames.push_back(s1p);
+  script = [&](TSParamBlockDlg& d) {
+    d.loadButton()->click();
+    EXPECT_EQ(prompts.lastText(), "The file holds 1-port data; a 2-port block needs 2-port data.");
+    EXPECT_EQ(d.grid()->rowCount(), 0);
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(two));
+  EXPECT_FALSE(doc->datasets.twoPort[1].inUse());
+
+  // A 2-port CITIFILE into the 1-port block likewise; a 1-port file of 2001 points is loaded
+  // with a warning naming where the data were cut.
+  prompts.fileNames.push_back(d2);
+  prompts.fileNames.push_back(cut);
+  script = [&](TSParamBlockDlg& d) {
+    d.loadButton()->click();
+    EXPECT_EQ(prompts.lastText(), "The file holds 2-port data; a 1-port block needs 1-port data.");
+    EXPECT_EQ(d.grid()->rowCount(), 0);
+    d.loadButton()->click();
+    EXPECT_EQ(prompts.messages.back().kind, ScriptedPrompts::Kind::Warning);
+    EXPECT_EQ(prompts.lastText(), "The file holds more than 1999 points; only the first 1999 "
+                                  "were read: the data were cut at 1.999kHz.");
+    EXPECT_EQ(d.grid()->rowCount(), 1999);
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(one));
+  const int set = static_cast<int>(doc->drawdat.components[one].value[1].nom);
+  EXPECT_EQ(doc->datasets.onePort[set].numpoints(), 1999);
 }
 
 TEST(SParameterFormatDialog, PresetAndChoice)

@@ -4,7 +4,6 @@
 #include "editor/propertymapping_sparam.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
-#include "sim/sparamfile.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,8 +28,9 @@ const char* const kOnePortFileFilter =
 TSParamBlockDlg::TSParamBlockDlg(ComponentType ctype, const QString& caption, Prompts& prompts,
                                  QWidget* parent)
     : TComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
-      m_name(new QLineEdit(this)), m_note(new QLabel(this)), m_load(new QPushButton(tr("Load File"), this)),
-      m_grid(new QTableWidget(this)), m_enabled(new QCheckBox(tr("Enabled"), this)),
+      m_name(new QLineEdit(this)), m_note(new QLabel(this)),
+      m_load(new QPushButton(tr("Load File"), this)), m_grid(new QTableWidget(this)),
+      m_enabled(new QCheckBox(tr("Enabled"), this)),
       m_mag(makeParameterEdit(ComponentType::SParam2, "magnitudeTolerance", "5%", this)),
       m_ang(makeParameterEdit(ComponentType::SParam2, "angleTolerance", "5%", this))
 {
@@ -69,6 +69,9 @@ TSParamBlockDlg::TSParamBlockDlg(ComponentType ctype, const QString& caption, Pr
 void TSParamBlockDlg::showBuffer()
 {
   m_name->setText(toQt(m_buffer.name));
+  // The note travels with the data: it shows whenever these data do.
+  m_note->setText(toQt(m_buffer.note));
+  m_note->setVisible(!m_buffer.note.empty());
   const int columns = m_grid->columnCount();
   m_grid->setRowCount(m_buffer.numpoints());
   int row = 0;
@@ -94,8 +97,6 @@ void TSParamBlockDlg::loadFrom(const Tcomponent& comp, const Tschema& doc)
   m_enabled->setChecked(form.enabled);
   m_mag->setEnabled(form.enabled);
   m_ang->setEnabled(form.enabled);
-  m_note->clear(); // a note belongs to the file loaded in this edit
-  m_note->setVisible(false);
   showBuffer();
 }
 
@@ -105,14 +106,13 @@ void TSParamBlockDlg::loadFile()
       fromQt(tr("Load File")),
       dataBlockOf(m_ctype) == DataBlock::TwoPort ? kTwoPortFileFilter : kOnePortFileFilter);
   if (!path) return;
-  const SParamReadResult read = ReadSParameterFile(*path, m_buffer, m_prompts);
+  const SParamReadResult read = loadBlockDataFile(m_ctype, *path, m_buffer, m_prompts);
   if (!read) {
     m_prompts.error(read.error);
     return;
   }
-  m_note->setText(toQt(read.note));
-  m_note->setVisible(!read.note.empty());
   showBuffer();
+  if (!read.warning.empty()) m_prompts.warning(read.warning);
 }
 
 void TSParamBlockDlg::storeInto(Tcomponent& comp, Tschema& doc)

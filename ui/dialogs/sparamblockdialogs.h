@@ -27,9 +27,10 @@ public:
   QWidget* firstField() const override;
 
   // "Load File": asks for a file name and reads it into the buffer. The reader asks through
-  // the prompts for a format the file does not give; an unreadable file is reported and
-  // leaves the buffer as it was. Data converted to 50 ohm on reading say so in the note
-  // under the name.
+  // the prompts for a format the file does not give; an unreadable file, or one with data of
+  // the other port count, is reported and leaves the buffer as it was; data cut at the set's
+  // capacity are loaded with a warning. Data converted to 50 ohm on reading say so in the
+  // note under the name, whenever the dialog shows them.
   void loadFile();
 
   const T2pdatarray& buffer() const { return m_buffer; }
@@ -42,7 +43,7 @@ public:
   TRealEdit* angEdit() const { return m_ang; }
 
 private:
-  // Shows the buffer: its name in "Name" and its points in the grid.
+  // Shows the buffer: its name in "Name", its note, and its points in the grid.
   void showBuffer();
 
   ComponentType m_ctype;

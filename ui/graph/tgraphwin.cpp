@@ -239,6 +239,10 @@ void TGraphwin::createStatusBar()
   m_cursorBar->setSingleStep(1);
   m_cursorBar->setFocusPolicy(Qt::StrongFocus);
   bar->addWidget(m_cursorBar, 1); // the remaining width
+  m_runNote = new QLabel(bar);
+  m_runNote->setStyleSheet("color: #c00000");
+  m_runNote->hide();
+  bar->addPermanentWidget(m_runNote);
   connect(m_cursorBar, &QScrollBar::valueChanged, this, [this](int v) {
     if (!m_core.painting()) m_core.cursorChanged(v);
   });
@@ -381,7 +385,15 @@ void TGraphwin::showPanelState()
   m_left->setVisible(!list);
   m_right->setVisible(!list);
   m_bottom->setVisible(!list);
-  statusBar()->setVisible(!list); // the cursor has nothing to mark in the list
+  // The cursor has nothing to mark in the list; the run's note stays in view.
+  const bool note = !m_runNote->text().isEmpty();
+  m_runNote->setVisible(note);
+  statusBar()->setVisible(!list || note);
+  m_cursorBar->setVisible(!list);
+  for (QLabel* label : m_readouts)
+    label->setVisible(!list);
+  for (QLabel* label : m_readoutMarks)
+    label->setVisible(!list);
   if (list) m_list->showRows(m_core.dataListRows());
 
   for (size_t side = 0; side < 2; ++side) {

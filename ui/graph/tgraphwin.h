@@ -191,6 +191,8 @@ public:
   QRadioButton* parameterButton(int side, MeasuredParameter measwhat) const;
   QLabel* readout(int index) const { return m_readouts[static_cast<size_t>(index)]; }
   QLabel* sDataNotice() const { return m_sDataText; }
+  // The status bar's note on the last run: the data blocks it extrapolated; empty otherwise.
+  QLabel* runNote() const { return m_runNote; }
   QTimer* blinkTimer() const { return m_blink; }
   TraceSetupDialog& traceSetupDialog() { return *m_traceDialog; }
   PolarSetupDialog& polarSetupDialog() { return *m_polarDialog; }
@@ -207,6 +209,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // The status bar's note on the last run (m_lastResult): the blocks it extrapolated.
+  void showRunNote();
   template <typename E> static size_t idx(E e) { return static_cast<size_t>(e); }
 
   // GraphHost
@@ -296,6 +300,7 @@ private:
   std::array<QLabel*, 3> m_readouts{};
   std::array<QLabel*, 2> m_readoutMarks{};
   QScrollBar* m_cursorBar = nullptr;
+  QLabel* m_runNote = nullptr;
 
   std::unique_ptr<TPrntPrev> m_preview;
   std::unique_ptr<TraceSetupDialog> m_traceDialog;

@@ -18,6 +18,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -320,12 +321,23 @@ SimulateResult TGraphwin::runSimulation()
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_lastResult = SimulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
+  showRunNote();
   m_running = false;
   // A window first shown by this run is mapped from now on.
   if (m_handBackTo) m_handBackClock.start();
   refreshControls();
   if (m_links.afterSimulation) m_links.afterSimulation(m_lastResult);
   return m_lastResult;
+}
+
+void TGraphwin::showRunNote()
+{
+  // Every run says which data blocks it extrapolated, and a run that did not clears it.
+  QStringList extrapolated;
+  for (const std::string& line : m_lastResult.extrapolated)
+    extrapolated << toQt(line);
+  m_runNote->setText(extrapolated.join("; "));
+  m_runNote->setToolTip(extrapolated.join("\n"));
 }
 
 void TGraphwin::graphTypeCommand(PlotFormat pf)
@@ -345,6 +357,7 @@ void TGraphwin::saveResults()
   if (m_running) return;
   m_running = true;
   m_lastResult = ExportSParameterFile(m_doc, m_session, m_core, m_links.chores, m_prompts);
+  showRunNote();
   m_running = false;
   // The plotted points survive an export; the picture is shown again as it was.
   repaintGraph();
@@ -361,6 +374,7 @@ void TGraphwin::exportTouchstone()
   QApplication::restoreOverrideCursor();
   m_running = false;
   m_lastResult = r.run;
+  showRunNote();
   repaintGraph();
   refreshControls();
 }

@@ -40,6 +40,10 @@ inline constexpr double kCoaxCopperLoss = 1.898e-4;
 // Speed of light in units of 1e8 m/s: phase velocities are shown as 3 / sqrt(Er) * 10^8 m/s.
 inline constexpr double kLightSpeed1e8 = 3.0;
 
+// Speed of light in vacuum, m/s (exact by the definition of the metre): line lengths from an
+// electrical length use it, not the rounded 3e8 of the velocity texts.
+inline constexpr double kSpeedOfLight = 299792458.0;
+
 // The lumped coupler's 2 pi f C1 Zo may not exceed 0.18: the limit of C1 in pF is
 // this over (2 pi f Zo) with f in Hz.
 inline constexpr double kLumpedCouplerC1Limit = 1.8e11;

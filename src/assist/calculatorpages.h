@@ -21,7 +21,7 @@ namespace norvane {
 
 // A page's input values in the calculation's units (a length typed in mm is in metres), in
 // the order of the page's inputs.
-inline constexpr std::size_t kMaxPageInputs = 5;
+inline constexpr std::size_t kMaxPageInputs = 8;
 using PageValues = std::array<double, kMaxPageInputs>;
 // The values read so far while a page is being read.
 using PartialValues = std::array<std::optional<double>, kMaxPageInputs>;
@@ -67,6 +67,9 @@ template <class Fields, class Texts> struct CalcPage
   std::span<const std::string_view> notes = {};
   // Leaving one of its inputs (not one inside a result row) calculates the window.
   bool calculateOnLeaving = false;
+  // The text that warns, beside the results, that the inputs lie outside the range where the
+  // page's formulas hold ("" when they do, and on pages without such a range).
+  std::string Texts::*warning = nullptr;
 };
 
 // Reads the page's inputs in order, those with limits set by the others last; texts are

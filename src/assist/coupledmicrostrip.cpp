@@ -5,6 +5,7 @@
 #include "assist/txlines.h"
 
 #include <cmath>
+#include <vector>
 
 namespace norvane {
 
@@ -85,7 +86,19 @@ CoupledMicrostripResult calcCoupledMicrostrip(const CoupledMicrostripInput& in)
   r.couplingDb = guard.finish(
       calcconst::kCouplingDbPerNeper * std::log(std::fabs((y - 1.0) / (y + 1.0))), "the coupling");
   r.lineImpedance = guard.finish(std::sqrt(z0e * z0o), "the line impedance");
-  if (guard.failed()) r = failedResult<CoupledMicrostripResult>(guard.message());
+  if (guard.failed()) return failedResult<CoupledMicrostripResult>(guard.message());
+
+  // The model's stated range: within 1 % for 0.1 <= u <= 10, 0.1 <= g <= 10 and
+  // 1 <= Er <= 18 (Kirschning and Jansen, as above); the single line's thickness corrections
+  // as on the microstrip page.
+  std::vector<std::string> outside;
+  if (u < 0.1 || u > 10.0) outside.push_back("W/H " + ratioText(u) + " (0.1 to 10)");
+  if (g < 0.1 || g > 10.0) outside.push_back("spacing/H " + ratioText(g) + " (0.1 to 10)");
+  if (er > 18.0) outside.push_back("Er " + ratioText(er) + " (up to 18)");
+  const std::vector<std::string> thick = microstripThicknessConditions(
+      {.width = in.width, .thickness = in.thickness, .height = in.height});
+  outside.insert(outside.end(), thick.begin(), thick.end());
+  r.warning = outOfRangeWarning(outside);
   return r;
 }
 

@@ -28,6 +28,7 @@ struct CoupledMicrostripResult
   std::optional<double> oddImpedance;  // Z0o
   std::optional<double> couplingDb;
   std::optional<double> lineImpedance; // sqrt(Z0e Z0o)
+  std::string warning;                 // inputs outside the model's range ("" inside it)
   std::string error;
 };
 

@@ -27,6 +27,7 @@ std::string calculateMicrostrip(const PageValues* v, T& out)
   if (v) out.microstrip = calcCoupledMicrostrip({(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]});
   out.msCoupling = fixedText(out.microstrip.couplingDb, 1, "dB");
   out.msLineZo = fixedText(out.microstrip.lineImpedance, 1, "R");
+  out.msWarning = out.microstrip.warning;
   return out.microstrip.error;
 }
 
@@ -44,6 +45,7 @@ std::string calculateStripline(const PageValues* v, T& out)
   if (v) out.stripline = calcCoupledStripline({(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]});
   out.slCoupling = fixedText(out.stripline.couplingDb, 1, "dB");
   out.slZo = fixedText(out.stripline.lineImpedance, 1, "R");
+  out.slWarning = out.stripline.warning;
   return out.stripline.error;
 }
 
@@ -87,6 +89,7 @@ std::string calculateQuarterWave(const PageValues* v, T& out)
 {
   if (v) out.quarterWave = calcQuarterWaveCoupler({(*v)[0], (*v)[1], (*v)[2]});
   out.quarterCoupling = fixedText(out.quarterWave.couplingDb, 1, "dB");
+  out.quarterWarning = out.quarterWave.warning;
   return out.quarterWave.error;
 }
 
@@ -106,11 +109,23 @@ std::string calculateTransformer(const PageValues* v, T& out)
 }
 
 constexpr CalcPage<F, T> kPages[] = {
-    {"Microstrip", kMicrostripInputs, kMicrostripResults, calculateMicrostrip},
-    {"Stripline", kStriplineInputs, kStriplineResults, calculateStripline},
+    {"Microstrip",
+     kMicrostripInputs,
+     kMicrostripResults,
+     calculateMicrostrip,
+     {},
+     false,
+     &T::msWarning},
+    {"Stripline",
+     kStriplineInputs,
+     kStriplineResults,
+     calculateStripline,
+     {},
+     false,
+     &T::slWarning},
     {"Lumped", kLumpedInputs, kLumpedResults, calculateLumped},
     {"lambda/4", kQuarterWaveInputs, kQuarterWaveResults, calculateQuarterWave, kQuarterWaveNotes,
-     true},
+     true, &T::quarterWarning},
     {"Transformer", kTransformerInputs, kTransformerResults, calculateTransformer,
      kTransformerNotes, true},
 };

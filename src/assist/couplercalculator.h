@@ -52,6 +52,10 @@ struct CouplerTexts
   std::string lumpedC2;
   std::string quarterCoupling;
   std::string transformerCoupling;
+  // Beside the results: the inputs lie outside the formula's range ("" when they do not).
+  std::string msWarning;
+  std::string slWarning;
+  std::string quarterWarning;
 
   CoupledMicrostripResult microstrip;
   CoupledLineResult stripline;

@@ -2,6 +2,7 @@
 
 #include "assist/calcconstants.h"
 #include "assist/fpguard.h"
+#include "assist/txlines.h"
 
 #include <cmath>
 
@@ -11,16 +12,27 @@ using calcconst::kPi;
 
 CouplingResult calcTransformerCoupler(const TransformerCouplerInput& in)
 {
-  // A transformer of turns ratio n1 : n2 couples 20 log10(n1 / n2) dB.
+  // A transformer of turns ratio n1 : n2 couples 20 log10(n1 / n2) dB. The coupled port of a
+  // passive coupler is never above its input, so the coupling is the smaller winding over the
+  // larger one whichever way round they are given: 1 : 10 and 10 : 1 (or 1 : 0.5 and 0.5 : 1)
+  // both couple 20 (6) dB down.
   FpGuard g;
   const double ratio = g.div(in.primaryTurns, in.secondaryTurns, "the secondary turns are 0");
   CouplingResult r;
-  r.couplingDb = g.finish(20.0 * g.log10(ratio, "the turns must be above 0"), "the coupling");
+  r.couplingDb =
+      g.finish(-std::fabs(20.0 * g.log10(ratio, "the turns must be above 0")), "the coupling");
   r.error = g.message();
   return r;
 }
 
 namespace {
+// The strongest coupling the quarter-wave coupler's approximation covers.
+constexpr double kQuarterWaveMaxCouplingDb = -15.0;
+// Cohn's thick coupled-strip formulas assume the fringing fields of a strip's two edges do not
+// interact: W/(b - t) >= 0.35 (Cohn, "Thickness corrections for capacitive obstacles and strip
+// conductors", IRE Trans. MTT-8, 1960).
+constexpr double kCoupledStriplineMinWidthRatio = 0.35;
+
 // The coupling of a series capacitor C1 into Zo: |S21| ~ 2 pi f C1 Zo while that is small.
 double capacitiveCouplingDb(const CapacitiveCouplerInput& in, FpGuard& g)
 {
@@ -35,6 +47,10 @@ CouplingResult calcQuarterWaveCoupler(const CapacitiveCouplerInput& in)
   CouplingResult r;
   r.couplingDb = g.finish(capacitiveCouplingDb(in, g), "the coupling");
   r.error = g.message();
+  // |S21| ~ 2 pi f C1 Zo holds only while C1 loads the line lightly: the page's note gives
+  // couplings below -15 dB.
+  if (r.couplingDb && *r.couplingDb >= kQuarterWaveMaxCouplingDb)
+    r.warning = outOfRangeWarning({"coupling " + ratioText(*r.couplingDb) + "dB (below -15dB)"});
   return r;
 }
 
@@ -112,7 +128,10 @@ CoupledLineResult calcCoupledStripline(const CoupledStriplineInput& in)
       g.finish(calcconst::kCouplingDbPerNeper * std::log(std::fabs((z0e - z0o) / (z0e + z0o))),
                "the coupling");
   r.lineImpedance = g.finish(std::sqrt(z0e * z0o), "the line impedance");
-  if (g.failed()) r = failedResult<CoupledLineResult>(g.message());
+  if (g.failed()) return failedResult<CoupledLineResult>(g.message());
+  const double widthRatio = in.width / (b - t);
+  if (widthRatio < kCoupledStriplineMinWidthRatio)
+    r.warning = outOfRangeWarning({"W/(b-t) " + ratioText(widthRatio) + " (0.35 or more)"});
   return r;
 }
 

@@ -18,6 +18,7 @@ struct TransformerCouplerInput
 struct CouplingResult
 {
   std::optional<double> couplingDb;
+  std::string warning; // the coupling lies outside the approximation's range ("" inside it)
   std::string error;
 };
 
@@ -52,6 +53,7 @@ struct CoupledLineResult
   std::optional<double> oddImpedance;  // Z0o, ohm
   std::optional<double> couplingDb;
   std::optional<double> lineImpedance; // sqrt(Z0e Z0o), the Zo the coupler matches
+  std::string warning;                 // inputs outside the formula's range ("" inside it)
   std::string error;
 };
 

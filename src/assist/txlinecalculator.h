@@ -20,6 +20,11 @@ struct MicrostripFields
   std::string thickness = "0.1";
   std::string height = "1.6";
   std::string permittivity = "4.7";
+  // Every page also turns an electrical length into a length on its line and back, at one
+  // frequency.
+  std::string lengthFrequencyMHz = "1000";
+  std::string electricalDeg = "90"; // wanted electrical length
+  std::string lengthMm = "10";      // given physical length
 };
 
 struct StriplineFields
@@ -28,6 +33,11 @@ struct StriplineFields
   std::string thickness = "0.1";
   std::string separation = "1.6";
   std::string permittivity = "4.7";
+  // Every page also turns an electrical length into a length on its line and back, at one
+  // frequency.
+  std::string lengthFrequencyMHz = "1000";
+  std::string electricalDeg = "90"; // wanted electrical length
+  std::string lengthMm = "10";      // given physical length
 };
 
 struct CoaxFields
@@ -36,6 +46,11 @@ struct CoaxFields
   std::string conductorDiameter = "1";
   std::string permittivity = "1";
   std::string frequencyMHz = "1000";
+  // Every page also turns an electrical length into a length on its line and back, at one
+  // frequency.
+  std::string lengthFrequencyMHz = "1000";
+  std::string electricalDeg = "90"; // wanted electrical length
+  std::string lengthMm = "10";      // given physical length
 };
 
 struct FlatTwinFields
@@ -44,6 +59,11 @@ struct FlatTwinFields
   std::string conductorDiameter = "0.6";
   std::string permeability = "1";
   std::string permittivity = "1";
+  // Every page also turns an electrical length into a length on its line and back, at one
+  // frequency.
+  std::string lengthFrequencyMHz = "1000";
+  std::string electricalDeg = "90"; // wanted electrical length
+  std::string lengthMm = "10";      // given physical length
 };
 
 struct TxLineFields
@@ -77,11 +97,30 @@ struct TxLineTexts
   std::string coaxVelocity;
   std::string flatTwinImpedance;
 
+  // Beside the results: the inputs lie outside the formula's range ("" when they do not).
+  std::string microstripWarning;
+  std::string striplineWarning;
+
+  // "Line Length" for the electrical length and "Electrical Length" of the physical length,
+  // per page.
+  std::string microstripLength;
+  std::string microstripAngle;
+  std::string striplineLength;
+  std::string striplineAngle;
+  std::string coaxLength;
+  std::string coaxAngle;
+  std::string flatTwinLength;
+  std::string flatTwinAngle;
+
   // The numbers behind the texts.
   MicrostripResult microstrip;
   StriplineResult stripline;
   CoaxResult coax;
   FlatTwinResult flatTwin;
+  LineLengthResult microstripLine;
+  LineLengthResult striplineLine;
+  LineLengthResult coaxLine;
+  LineLengthResult flatTwinLine;
 
   CalcNotices notices;
 };
@@ -98,11 +137,15 @@ struct TxLinePages
 };
 const TxLinePages& txLinePages();
 
-// A line's input record from the values its page read.
+// A line's input record from the values its page read (its first four inputs; the length
+// inputs follow them).
 template <class Input> Input lineInput(const PageValues& v)
 {
   return Input{v[0], v[1], v[2], v[3]};
 }
+inline constexpr std::size_t kLengthFrequencyInput = 4;
+inline constexpr std::size_t kElectricalDegInput = 5;
+inline constexpr std::size_t kLengthMmInput = 6;
 
 // Impedance text of the line calculators: engineering notation, 2 decimals, "R".
 std::string impedanceText(std::optional<double> ohms);

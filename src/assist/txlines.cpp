@@ -3,11 +3,78 @@
 #include "assist/calcconstants.h"
 #include "assist/fpguard.h"
 
+#include "numbers/valuetext.h"
+
 #include <cmath>
 
 namespace norvane {
 
 using calcconst::kPi;
+
+namespace {
+
+// Ranges where the closed-form line formulas hold to the accuracy their authors give.
+// Wheeler's / Hammerstad's microstrip impedance and effective permittivity: about 1 % for
+// 0.05 <= W/H <= 20 and Er <= 16 (Bahl and Trivedi, "A designer's guide to microstrip line",
+// Microwaves, May 1977).
+constexpr double kMicrostripMinWidthRatio = 0.05;
+constexpr double kMicrostripMaxWidthRatio = 20.0;
+constexpr double kMicrostripMaxPermittivity = 16.0;
+// The effective-width and permittivity corrections for the strip thickness hold for T < H and
+// T < W/2 (Gupta, Garg and Bahl, "Microstrip Lines and Slotlines", 1979, ch. 2); beyond that
+// the impedance even rises again with a thicker track.
+constexpr double kMicrostripMaxThicknessRatio = 1.0;   // T/H
+constexpr double kMicrostripMaxThicknessToWidth = 0.5; // T/W
+// Wheeler's thick stripline formula: within 0.5 % for W/(S - T) < 10 (Wheeler, "Transmission-
+// line properties of a strip line between parallel planes", IEEE MTT-26, 1978).
+constexpr double kStriplineMaxWidthRatio = 10.0;
+
+} // namespace
+
+std::string ratioText(double x)
+{
+  return FormatEngineering(2, x);
+}
+
+std::string outOfRangeWarning(const std::vector<std::string>& conditions)
+{
+  if (conditions.empty()) return {};
+  std::string text = "Outside the formula's range: ";
+  for (std::size_t i = 0; i < conditions.size(); ++i)
+    text += (i ? ", " : "") + conditions[i];
+  return text + "; the result is only a rough guide.";
+}
+
+std::vector<std::string> microstripThicknessConditions(const MicrostripInput& in)
+{
+  std::vector<std::string> outside;
+  const double th = in.thickness / in.height;
+  const double tw = in.thickness / in.width;
+  if (th >= kMicrostripMaxThicknessRatio) outside.push_back("T/H " + ratioText(th) + " (below 1)");
+  if (tw >= kMicrostripMaxThicknessToWidth)
+    outside.push_back("T/W " + ratioText(tw) + " (below 0.5)");
+  return outside;
+}
+
+double waveVelocity(double er, double ur)
+{
+  return calcconst::kSpeedOfLight / std::sqrt(er * ur);
+}
+
+LineLengthResult calcLineLength(const LineLengthInput& in)
+{
+  LineLengthResult r;
+  if (!(in.velocity > 0 && in.frequency > 0)) {
+    r.error = "the frequency must be above 0";
+    return r;
+  }
+  FpGuard g;
+  const double wavelength = in.velocity / in.frequency;
+  r.length = g.finish(in.electricalDeg / 360.0 * wavelength, "the line length");
+  r.electricalDeg = g.finish(360.0 * in.length / wavelength, "the electrical length");
+  if (g.failed()) r = failedResult<LineLengthResult>(g.message());
+  return r;
+}
 
 MicrostripResult calcMicrostrip(const MicrostripInput& in)
 {
@@ -46,8 +113,10 @@ MicrostripResult calcMicrostrip(const MicrostripInput& in)
   }
   ee -= ((er - 1.0) * t / h) / (4.6 * std::sqrt(u));
   if (ee <= 0) {
-    r.error = "the track is too thick for its width (the effective permittivity comes out at "
-              "or below 0)";
+    // The thickness correction grows with T/H: it leaves no permittivity at all only far
+    // outside the range where it holds (T < H).
+    r.error = "the track thickness (T) is far too large for the dielectric thickness (H); the "
+              "formula needs T below H";
     return r;
   }
 
@@ -64,7 +133,15 @@ MicrostripResult calcMicrostrip(const MicrostripInput& in)
   r.effectivePermittivity = g.finish(ee, "the effective permittivity");
   r.impedance = g.finish(z0, "the impedance");
   r.velocity1e8 = g.finish(calcconst::kLightSpeed1e8 / rootEe, "the phase velocity");
-  if (g.failed()) r = failedResult<MicrostripResult>(g.message());
+  if (g.failed()) return failedResult<MicrostripResult>(g.message());
+
+  std::vector<std::string> outside;
+  if (u < kMicrostripMinWidthRatio || u > kMicrostripMaxWidthRatio)
+    outside.push_back("W/H " + ratioText(u) + " (0.05 to 20)");
+  const std::vector<std::string> thick = microstripThicknessConditions(in);
+  outside.insert(outside.end(), thick.begin(), thick.end());
+  if (er > kMicrostripMaxPermittivity) outside.push_back("Er " + ratioText(er) + " (up to 16)");
+  r.warning = outOfRangeWarning(outside);
   return r;
 }
 
@@ -99,7 +176,10 @@ StriplineResult calcStripline(const StriplineInput& in)
   r.impedance =
       g.finish(30.0 * g.ln(n, "the impedance term is out of range") / rootEr, "the impedance");
   r.velocity1e8 = g.finish(calcconst::kLightSpeed1e8 / rootEr, "the phase velocity");
-  if (g.failed()) r = failedResult<StriplineResult>(g.message());
+  if (g.failed()) return failedResult<StriplineResult>(g.message());
+  const double widthRatio = in.width / (in.separation - in.thickness);
+  if (widthRatio >= kStriplineMaxWidthRatio)
+    r.warning = outOfRangeWarning({"W/(S-T) " + ratioText(widthRatio) + " (below 10)"});
   return r;
 }
 
@@ -160,8 +240,8 @@ FlatTwinResult calcFlatTwin(const FlatTwinInput& in)
   // Two parallel round wires in a uniform medium, exact for any spacing (the conformal map of
   // two cylinders): Z0 = (eta / pi) acosh(s / d). The often quoted (eta / pi) ln(2s / d) and
   // ln((s - d/2) / (d/2)) are its wide-spacing forms and read far too low for close wires.
-  r.impedance = g.finish((eta / kPi) * std::acosh(in.separation / in.conductorDiameter),
-                         "the impedance");
+  r.impedance =
+      g.finish((eta / kPi) * std::acosh(in.separation / in.conductorDiameter), "the impedance");
   if (g.failed()) r = failedResult<FlatTwinResult>(g.message());
   return r;
 }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace norvane {
 
@@ -19,6 +20,9 @@ struct MicrostripInput
 
 struct MicrostripResult
 {
+  // Inputs outside the range where the formulas hold ("" inside it): the numbers are shown,
+  // but with this warning beside them.
+  std::string warning;
   std::optional<double> widthRatio;            // u = W / H
   std::optional<double> effectiveWidth;        // We, width ratio widened by the thickness
   std::optional<double> effectivePermittivity; // after the thickness correction
@@ -37,6 +41,7 @@ struct StriplineInput
 
 struct StriplineResult
 {
+  std::string warning; // inputs outside the formula's range
   std::optional<double> impedance;
   std::optional<double> velocity1e8;
   std::string error;
@@ -71,6 +76,39 @@ struct FlatTwinResult
   std::optional<double> impedance;
   std::string error;
 };
+
+// The length of a line of a given electrical length and the electrical length of a given
+// length, at one frequency, for waves that travel at `velocity` along the line.
+struct LineLengthInput
+{
+  double velocity = 0;      // m/s: c / sqrt(effective permittivity)
+  double frequency = 0;     // Hz
+  double electricalDeg = 0; // wanted electrical length, degrees
+  double length = 0;        // given physical length, m
+};
+
+struct LineLengthResult
+{
+  std::optional<double> length;        // m, of electricalDeg
+  std::optional<double> electricalDeg; // of length
+  std::string error;
+};
+
+LineLengthResult calcLineLength(const LineLengthInput& in);
+
+// "Outside the formula's range: W/H 25 (0.05 to 20), ...; the result is only a rough guide.",
+// or "" when no condition is listed. Shared by the line and coupler formulas.
+std::string outOfRangeWarning(const std::vector<std::string>& conditions);
+
+// A ratio in a range warning: "3.13", "0.06".
+std::string ratioText(double x);
+
+// The microstrip thickness conditions the line's dimensions break: "T/H 3.13 (below 1)" and
+// "T/W 1.72 (below 0.5)".
+std::vector<std::string> microstripThicknessConditions(const MicrostripInput& in);
+
+// Speed of a wave in a medium of relative permittivity (and permeability) er (ur), m/s.
+double waveVelocity(double er, double ur = 1.0);
 
 MicrostripResult calcMicrostrip(const MicrostripInput& in);
 StriplineResult calcStripline(const StriplineInput& in);

@@ -17,6 +17,15 @@ std::string imaginaryText(double v, int digits, const char* unit)
   return (v >= 0 ? "+j" + eng(digits, v) : "-j" + eng(digits, -v)) + unit;
 }
 
+// Admittances are small numbers in siemens: with a fixed number of decimals 15.6 mS would read
+// "0.02S". They keep three significant figures with their prefix letter instead.
+constexpr int kAdmittanceFigures = 3;
+
+std::string admittanceText(double v)
+{
+  return SignificantText(v, kAdmittanceFigures);
+}
+
 } // namespace
 
 ImpedancePanelTexts impedancePanels(double gammaRe, double gammaIm, double zo, double freq,
@@ -46,8 +55,8 @@ ImpedancePanelTexts impedancePanels(double gammaRe, double gammaIm, double zo, d
     t.seriesComponent =
         X >= 0 ? " " + eng(digits, X / w) + "H" : " " + eng(digits, -1.0 / (w * X)) + "F";
   }
-  t.conductance = " " + eng(digits, G) + "S";
-  t.susceptance = imaginaryText(B, digits, "S");
+  t.conductance = " " + admittanceText(G) + "S";
+  t.susceptance = (B >= 0 ? "+j" + admittanceText(B) : "-j" + admittanceText(-B)) + "S";
   // A zero conductance (lossless load, or the failed division) is an infinite parallel
   // resistance: shown as the same 1e20 the open circuit reads.
   t.parallelResistance = " " + eng(digits, G != 0.0 ? 1.0 / G : kOverflowValue) + "R";
@@ -63,14 +72,14 @@ GainPanelTexts gainPanels(double re, double im, bool forwardS21, double z1, doub
   const double power = 20.0 * Log10(ComplexAbs({re, im}));
   const double ratio = forwardS21 ? z1 / z2 : z2 / z1;
   const double voltage = power - 10.0 * Log10(ratio);
-  return {" " + eng(digits, voltage) + "dB", " " + eng(digits, power) + "dB"};
+  return {" " + LevelText(voltage, digits) + "dB", " " + LevelText(power, digits) + "dB"};
 }
 
 ChartCursorTexts chartCursorTexts(double freq, double re, double im, int digits)
 {
   const Complex c{re, im};
   return {"f=" + eng(digits, freq) + "Hz", eng(digits, ComplexAbs(c)),
-          eng(digits, ComplexPhaseDeg(c)) + "Deg"};
+          LevelText(ComplexPhaseDeg(c), digits) + "Deg"};
 }
 
 std::string chartZoText(double zo)

@@ -15,7 +15,7 @@ std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& po
   auto put = [&cells](int column, Complex s) {
     cells[static_cast<std::size_t>(column)] = FixedText(ComplexAbs(s), 3);
     cells[static_cast<std::size_t>(column) + 1] =
-        FormatEngineering(3, ComplexPhase(s) * kResultDegPerRad) + "\xB0";
+        LevelText(ComplexPhase(s) * kResultDegPerRad, 3) + "\xB0";
   };
   if (point.hasS11()) {
     put(1, point.s11);

@@ -37,6 +37,10 @@ void GraphWindowCore::beginRun(const RunLayout& layout)
 void GraphWindowCore::endRun(bool list, bool cursor)
 {
   if (list) endDataList();
+  // The segments drawn while sweeping used the first group delays; the picture is drawn
+  // again from the revised points (which also draws the cursor).
+  if (cursor && m_pointsRevised) m_host.repaintGraph();
+  m_pointsRevised = false;
   if (cursor) DrawCursor();
 }
 
@@ -94,6 +98,7 @@ void GraphWindowCore::BeginPlot(PlotFormat plotformat, int freqmode)
   m_plotformat = plotformat;
   m_logX = freqmode == freqmode::Logarithmic;
   m_store.reset();
+  m_pointsRevised = false;
   m_host.refreshControls();
 }
 
@@ -108,6 +113,12 @@ void GraphWindowCore::AddPoint(const PlotPoint& point)
     return;
   }
   drawSegment(m_store.at(n - 1), m_store.at(n));
+}
+
+void GraphWindowCore::reviseLastPoint(const PlotPoint& point)
+{
+  m_store.replaceLast(point);
+  m_pointsRevised = true;
 }
 
 void GraphWindowCore::drawSegment(const PlotPoint& from, const PlotPoint& to)
@@ -352,8 +363,8 @@ void GraphWindowCore::updateReadouts(int position, int digits)
     }
   } else {
     r.frequency = "f=" + FormatEngineering(3, p.freq) + "Hz";
-    r.value1 = FormatEngineering(digits, p.trace1) + traceUnitText(m_doc.Y1ax.tracetype);
-    r.value2 = FormatEngineering(digits, p.trace2) + traceUnitText(m_doc.Y2ax.tracetype);
+    r.value1 = traceValueText(m_doc.Y1ax.tracetype, p.trace1, digits);
+    r.value2 = traceValueText(m_doc.Y2ax.tracetype, p.trace2, digits);
     r.mark2Color = c.trace2;
   }
   m_readouts = r;

@@ -53,6 +53,7 @@ public:
   // Stores the point; the first one repaints the window (unless a multi-sweep run is going
   // on), every further one draws its segment at once.
   void AddPoint(const PlotPoint& point) override;
+  void reviseLastPoint(const PlotPoint& point) override;
   // After the last point: the cursor on the window, then the cursor handler.
   void DrawCursor();
   // List mode: the grid gets `rows` rows (the heading and one per point), each sweep point
@@ -179,6 +180,8 @@ private:
   PlotStore m_store;
   MultiSweepRuns m_runs;
   bool m_multiSweepRun = false;
+  // Points were revised after their segments were drawn: the run ends with a full redraw.
+  bool m_pointsRevised = false;
   bool m_runsShown = false;
   bool m_runsKeptForNextPlot = false;
 

@@ -21,6 +21,11 @@ bool PlotStore::add(const PlotPoint& p)
   return true;
 }
 
+void PlotStore::replaceLast(const PlotPoint& p)
+{
+  if (m_count > 0) m_points[static_cast<size_t>(m_count - 1)] = p;
+}
+
 const PlotPoint& PlotStore::at(int i) const
 {
   return m_points[static_cast<size_t>(std::clamp(i, 1, kCapacity) - 1)];

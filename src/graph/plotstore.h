@@ -22,6 +22,8 @@ public:
 
   // Appends a point; returns false (and stores nothing) when all 501 places are taken.
   bool add(const PlotPoint& p);
+  // Replaces the point added last (nothing when there is none).
+  void replaceLast(const PlotPoint& p);
 
   int count() const { return m_count; }
   // Point i, 1-based; i outside 1..501 is held to that range.

@@ -75,7 +75,9 @@ public:
     } else if (m_output == plotformat::ResultFile) {
       m_file.push_back(point);
     } else {
-      m_display.AddPoint(m_values.next(point));
+      const PlotPoint plotted = m_values.next(point);
+      if (const auto& revised = m_values.revisedPrevious()) m_display.reviseLastPoint(*revised);
+      m_display.AddPoint(plotted);
     }
   }
 

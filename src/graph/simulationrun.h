@@ -55,6 +55,9 @@ public:
   virtual void turnOffStabilityCircles() = 0;
   // One plotted point, in sweep order (graph and chart modes).
   virtual void AddPoint(const PlotPoint& point) = 0;
+  // The point added last has better values (a group delay made central by the point after
+  // it); comes before the next AddPoint.
+  virtual void reviseLastPoint(const PlotPoint&) {}
   // Row `row` (1-based, the heading is row 0) of the data list shows this point.
   virtual void dataListRow(int row, const SweepPoint& point) = 0;
   // After the last point: the list is shown anew (`list`), the cursor markers and read-outs

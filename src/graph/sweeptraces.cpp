@@ -1,6 +1,7 @@
 #include "graph/sweeptraces.h"
 
 #include <cmath>
+#include <utility>
 
 namespace norvane {
 
@@ -10,8 +11,6 @@ namespace {
 constexpr double kZeroDenominator = 1e-20;
 // k of a unilateral device, where |S12 S21| = 0 would divide by zero.
 constexpr double kUnilateralK = 1e20;
-// A phase step larger than this between two points is taken as a wrap through +-180.
-constexpr double kPhaseWrapDeg = 160.0;
 
 double magSquared(Complex a)
 {
@@ -96,27 +95,18 @@ double TraceValue::value(TraceType tracetype, MeasuredParameter measwhat, Comple
     return db;
   }
   case tracetype::GroupDelay: {
-    // tau = -dphi/domega = -dphi_deg / (360 df); the magnitude is plotted.
-    const double phase = ComplexPhaseDeg(s);
-    double step = phase - m_phasePrev;
-    if (step > kPhaseWrapDeg) {
-      step -= 360.0;
-    } else if (step < -kPhaseWrapDeg) {
-      step += 360.0;
-    }
-    double delay = 0.0;
-    if (m_freqPrev != 0.0 && freq != m_freqPrev) {
-      delay = std::fabs(step / ((freq - m_freqPrev) * 360.0));
-    }
-    // The raw phase is remembered, so the wrap test always compares two readings in
-    // -180..180 however many times the phase has wrapped.
-    m_phasePrev = phase;
-    m_freqPrev = freq;
-    return delay;
+    const GroupDelaySweep::Step step = m_delay.add(freq, ComplexPhaseDeg(s));
+    if (step.revisesPrevious) m_revision = step.previousDelay;
+    return step.delay;
   }
   default: // 20Log(V)
     return 20.0 * Log10(ComplexAbs(s));
   }
+}
+
+std::optional<double> TraceValue::takeRevision()
+{
+  return std::exchange(m_revision, std::nullopt);
 }
 
 StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s22, bool inputPlane)
@@ -162,8 +152,20 @@ double PlotValues::trace(TraceValue& value, const Tyaxis& axis, const SweepPoint
                      m_z1, m_z2);
 }
 
+std::optional<double> PlotValues::revision(TraceValue& value, int& lastSolved) const
+{
+  const std::optional<double> revised = value.takeRevision();
+  // A reading further back (points between were not solved) is left as it was: the points
+  // after it copied its first value.
+  const bool previousPoint = lastSolved == m_index - 1;
+  lastSolved = m_index;
+  return previousPoint ? revised : std::nullopt;
+}
+
 PlotPoint PlotValues::next(const SweepPoint& point)
 {
+  PlotPoint previous = m_plotted;
+  m_revised.reset();
   m_plotted.freq = point.freq;
   if (m_chart) {
     if (solved(point, m_charted)) {
@@ -172,13 +174,24 @@ PlotPoint PlotValues::next(const SweepPoint& point)
       m_plotted.trace2 = c.im;
     }
   } else {
+    bool revised = false;
     if (solved(point, m_axis1.measwhat)) {
       m_plotted.trace1 = trace(m_value1, m_axis1, point);
+      if (const auto r = revision(m_value1, m_lastSolved1)) {
+        previous.trace1 = *r;
+        revised = true;
+      }
     }
     if (solved(point, m_axis2.measwhat)) {
       m_plotted.trace2 = trace(m_value2, m_axis2, point);
+      if (const auto r = revision(m_value2, m_lastSolved2)) {
+        previous.trace2 = *r;
+        revised = true;
+      }
     }
+    if (revised) m_revised = finitePoint(previous);
   }
+  ++m_index;
   if (m_circles && point.excited1 && point.excited2) {
     const StabilityCircle sc = stabilityCircle(point.s11, point.s21raw, point.s12raw, point.s22,
                                                m_charted == measwhat::S11);

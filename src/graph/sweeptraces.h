@@ -4,8 +4,11 @@
 
 #include "document/schema.h"
 #include "sim/complex.h"
+#include "sim/groupdelay.h"
 #include "sim/plotpoint.h"
 #include "sim/sweeppoint.h"
+
+#include <optional>
 
 namespace norvane {
 
@@ -23,8 +26,8 @@ inline bool needsPort1(MeasuredParameter measwhat)
   return measwhat != measwhat::S12 && measwhat != measwhat::S22;
 }
 
-// One rectangular trace's values over a sweep. Holds the previous phase and frequency for the
-// group delay, so a run uses one TraceValue per trace, created fresh for the run.
+// One rectangular trace's values over a sweep. Holds the previous phases and frequencies for
+// the group delay, so a run uses one TraceValue per trace, created fresh for the run.
 class TraceValue
 {
 public:
@@ -32,16 +35,19 @@ public:
   // with Z1, Z2 the port reference impedances:
   //   0 20Log(V): 20 log10|S|         1 Linear V: |S|        2 Phase: degrees
   //   3 10Log(P): 20 log10|S| plus 10 log10(Z1/Z2) for S21, 10 log10(Z2/Z1) for S12
-  //   4 GrpDelay: |dphi / (df * 360)| seconds from the previous point of this trace, the
-  //     phase step taken the short way round (a jump beyond 160 degrees is a wrap); 0 at the
-  //     first point.
+  //   4 GrpDelay: |dphi / (df * 360)| seconds (sim/groupdelay.h): first the one-sided
+  //     difference to the previous point of this trace (0 at the first point); the next
+  //     point revises it to the central difference, see takeRevision.
   // log10 is the guarded Log10 (a zero magnitude gives the 1e30 sentinel, drawn at the edge).
   double value(TraceType tracetype, MeasuredParameter measwhat, Complex s, double freq, double z1,
                double z2);
 
+  // After a group-delay value: the better value of this trace's previous point, once.
+  std::optional<double> takeRevision();
+
 private:
-  double m_phasePrev = 0.0;
-  double m_freqPrev = 0.0;
+  GroupDelaySweep m_delay;
+  std::optional<double> m_revision;
 };
 
 // The stability circle of one point (raw S-parameters, no impedance normalisation).
@@ -72,9 +78,14 @@ class PlotValues
 public:
   PlotValues(const Tschema& doc, bool chart, bool circles);
   PlotPoint next(const SweepPoint& point);
+  // After next(): the point returned before it, with the group delay its successor made
+  // central; empty when nothing changed.
+  const std::optional<PlotPoint>& revisedPrevious() const { return m_revised; }
 
 private:
   double trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const;
+  // The trace's revision of its previous reading, when that reading was the previous point.
+  std::optional<double> revision(TraceValue& value, int& lastSolved) const;
 
   // The settings as the run began (read once, not at every point).
   const Tyaxis m_axis1;
@@ -87,6 +98,10 @@ private:
   TraceValue m_value1;
   TraceValue m_value2;
   PlotPoint m_plotted;
+  std::optional<PlotPoint> m_revised;
+  int m_index = 0;        // of the point being computed, from 0
+  int m_lastSolved1 = -2; // index of each trace's last computed reading
+  int m_lastSolved2 = -2;
 };
 
 } // namespace norvane

@@ -1,5 +1,6 @@
 #include "graph/tracekinds.h"
 
+#include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
 
 namespace norvane {
@@ -48,6 +49,13 @@ std::string traceUnitText(TraceType type)
   default:
     return "dB";
   }
+}
+
+std::string traceValueText(TraceType type, double value, int digits)
+{
+  const bool level = type != tracetype::Linear && type != tracetype::GroupDelay;
+  return (level ? LevelText(value, digits) : FormatEngineering(digits, value)) +
+         traceUnitText(type);
 }
 
 namespace {

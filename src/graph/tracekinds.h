@@ -23,6 +23,12 @@ TraceType traceTypeOfListIndex(int index);
 // "dB", "", "deg", "dB" or "s".
 std::string traceUnitText(TraceType tracetype);
 
+// A trace value as the read-outs show it, followed by its unit: decibels and degrees in plain
+// decimals ("-0.35dB", "0.00deg"; a prefix letter would read as part of the number: "-1.34mdB"
+// looks like -1.34 dB), linear magnitudes and group delays in engineering notation ("0.5",
+// "80.7ns"). `digits` is the number of decimals.
+std::string traceValueText(TraceType tracetype, double value, int digits);
+
 // The remembered pair of a kind: mmdB for both dB kinds (and unknown codes), mmLin, mmPhase,
 // mmGrpDelay.
 Trange& rememberedRange(Tschema& doc, TraceType tracetype);

@@ -145,6 +145,48 @@ std::string fixedText(double x, int decimals)
   return text;
 }
 
+// Values this large are shown in exponent form by the level format.
+constexpr double kLevelExponentFrom = 1e9;
+
+std::string levelText(double x, int decimals)
+{
+  if (std::fabs(x) >= kLevelExponentFrom) return printfText(x, std::chars_format::general, 3);
+  return fixedText(x, decimals);
+}
+
+std::string significantText(int figures, double x)
+{
+  if (x == 0.0) return "0";
+  figures = std::clamp(figures, 1, 15);
+  // The number rounded to its significant figures first, so the prefix follows the rounded
+  // value (999.96 with 3 figures is "1k", not "1000").
+  char buf[64];
+  const char* end =
+      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, figures - 1).ptr;
+  const std::string_view sci(buf, static_cast<std::size_t>(end - buf));
+  const std::size_t ePos = sci.find('e');
+  double mantissa = 0.0;
+  std::from_chars(buf, buf + ePos, mantissa);
+  const char* expBegin = buf + ePos + 1;
+  if (*expBegin == '+') ++expBegin;
+  int e = 0;
+  std::from_chars(expBegin, end, e);
+  if (e < -15 || e > 14) return engineeringText(figures - 1, x);
+
+  static constexpr const char* kPrefixes[] = {"f", "p", "n", "u", "m", "", "k", "M", "G", "T"};
+  const int group = (e >= 0 ? e / 3 : -((-e + 2) / 3)) * 3; // the multiple of 3 at or below e
+  const int intDigits = e - group + 1;                      // 1..3 before the point
+  const int decimals = std::max(0, figures - intDigits);
+  std::string out =
+      printfText(mantissa * std::pow(10.0, e - group), std::chars_format::fixed, decimals);
+  if (out.find('.') != std::string::npos) {
+    while (out.back() == '0')
+      out.pop_back();
+    if (out.back() == '.') out.pop_back();
+  }
+  return out + kPrefixes[group / 3 + 5];
+}
+
 // A limit text read back as the calculator field will read it.
 std::optional<double> readBack(const char* text)
 {
@@ -190,6 +232,10 @@ std::string FormatNumber(double x, const NumberFormat& format)
     return fixedText(x, format.digits);
   case NumberFormat::Form::Limit:
     return limitText(x, format.bounds);
+  case NumberFormat::Form::Level:
+    return levelText(x, format.digits);
+  case NumberFormat::Form::Significant:
+    return significantText(format.digits, x);
   }
   return fileText(x);
 }

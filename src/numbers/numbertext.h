@@ -86,7 +86,7 @@ NumberReading TakeNumber(std::string_view& text, const NumberRules& rules);
 
 struct NumberFormat
 {
-  enum class Form { File, Engineering, Shortest, Fixed, Limit };
+  enum class Form { File, Engineering, Shortest, Fixed, Limit, Level, Significant };
   Form form = Form::Engineering;
   int digits = 2;      // Engineering: decimals
   NumberBounds bounds; // Limit: the field's limits
@@ -112,6 +112,17 @@ struct NumberFormat
   // 0.5729577...) six significant digits rounded toward the inside of the limits, so reading
   // the field again gives a value inside them and does not beep a second time.
   static NumberFormat Limit(NumberBounds bounds) { return {Form::Limit, 0, bounds}; }
+  // Decibels, degrees and the other logarithmic or angular quantities: `decimals` decimals and
+  // never a prefix letter, since "-1.34mdB" reads as a level of -1.34 dB and "45.9f°" as 45.9
+  // degrees. A value that rounds to zero shows as "0.000". Beyond 1e9 in size (only the
+  // guarded logarithm's 1e30 sentinel of a zero magnitude gets there) the exponent form
+  // "2e+31" keeps the text short.
+  static NumberFormat Level(int decimals) { return {Form::Level, decimals, {}}; }
+  // Engineering notation with at least `figures` significant figures (1..15), trailing zeros
+  // removed: the prefix letter is chosen for every exponent, so (3) shows 0.0156 as "15.6m"
+  // and 0.02 as "20m" where Engineering(2) would show "0.02". Below 1e-15 and from 1e15 on
+  // as Engineering.
+  static NumberFormat Significant(int figures) { return {Form::Significant, figures, {}}; }
 };
 
 // Never "nan" or "inf": NaN is shown as 0 and the infinities as the largest finite double of

@@ -28,6 +28,18 @@ inline std::string FixedText(double x, int decimals)
   return FormatNumber(x, NumberFormat::Fixed(decimals));
 }
 
+// A decibel or degree value with `decimals` decimals and no prefix letter ("-0.350", "0.000").
+inline std::string LevelText(double x, int decimals)
+{
+  return FormatNumber(x, NumberFormat::Level(decimals));
+}
+
+// `x` in engineering notation with at least `figures` significant figures ("15.6m").
+inline std::string SignificantText(double x, int figures)
+{
+  return FormatNumber(x, NumberFormat::Significant(figures));
+}
+
 // The text with "+" in front unless it already starts with "-" (tolerance brackets, labels).
 std::string SignedText(std::string_view text);
 

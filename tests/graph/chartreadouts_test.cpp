@@ -16,7 +16,7 @@ TEST(ChartReadouts, MatchedLoadReadsItsReferenceResistance)
   EXPECT_EQ(t.reactance, "+j0R");
   EXPECT_EQ(t.seriesResistance, " 50R");
   EXPECT_EQ(t.seriesComponent, " 0H");
-  EXPECT_EQ(t.conductance, " 0.02S");
+  EXPECT_EQ(t.conductance, " 20mS");
   EXPECT_EQ(t.susceptance, "+j0S");
   EXPECT_EQ(t.parallelResistance, " 50R");
   EXPECT_EQ(t.parallelComponent, " 0F");
@@ -51,8 +51,8 @@ TEST(ChartReadouts, SeriesAndParallelEquivalents)
   EXPECT_EQ(t.reactance, "+j50R");
   EXPECT_EQ(t.seriesComponent, " " + FormatEngineering(3, 50.0 / w) + "H"); // 79.6nH
   // Y = 1/(50 + j50) = 0.01 - j0.01: 100 R in parallel with an inductor of 100 Ω.
-  EXPECT_EQ(t.conductance, " 0.01S");
-  EXPECT_EQ(t.susceptance, "-j0.01S");
+  EXPECT_EQ(t.conductance, " 10mS");
+  EXPECT_EQ(t.susceptance, "-j10mS");
   EXPECT_EQ(t.parallelResistance, " 100R");
   EXPECT_EQ(t.parallelComponent, " " + FormatEngineering(3, 1.0 / (w * 0.01)) + "H");
 
@@ -68,18 +68,41 @@ TEST(ChartReadouts, SeriesAndParallelEquivalents)
   EXPECT_EQ(dc.parallelComponent, "");
 }
 
+TEST(ChartReadouts, AdmittancesKeepThreeFiguresAndLevelsHaveNoPrefix)
+{
+  // Y = 15.6 mS + j10.4 mS, i.e. Z = 1/Y, at a 50 ohm port: with two decimals in siemens it
+  // read "0.02S +j0.01S".
+  const double g = 15.6e-3, b = 10.4e-3, den = g * g + b * b;
+  const double r = g / den, x = -b / den;
+  const double dr = r + 50.0, gammaDen = dr * dr + x * x;
+  const double gre = ((r - 50.0) * dr + x * x) / gammaDen,
+               gim = (x * dr - (r - 50.0) * x) / gammaDen;
+  for (int digits : {1, 2}) {
+    const ImpedancePanelTexts t = impedancePanels(gre, gim, 50.0, 1e8, digits);
+    EXPECT_EQ(t.conductance, " 15.6mS");
+    EXPECT_EQ(t.susceptance, "+j10.4mS");
+  }
+  // A transmission of 1 - 1e-11 and an angle of 4.6e-14 degrees: no "-93.26ndB", no
+  // "45.929f" that reads as 45.9 degrees.
+  const GainPanelTexts near = gainPanels(1.0 - 1.0737e-8, 0.0, true, 50.0, 50.0, 2);
+  EXPECT_EQ(near.voltageGain, " 0.00dB");
+  const double tiny = 4.6e-14 / 57.29577951308232;
+  EXPECT_EQ(chartCursorTexts(1e6, 1.0, tiny, 2).angle, "0.00Deg");
+  EXPECT_EQ(chartCursorTexts(1e6, 1.0, -0.0233, 2).angle, "-1.33Deg");
+}
+
 TEST(ChartReadouts, GainPanelsAgreeWithTheRectangularTraceKinds)
 {
   // Raw |S21| = 0.5 between 50 Ω and 75 Ω: the chart plots 0.5·√(50/75).
   const double norm = 0.5 * std::sqrt(50.0 / 75.0);
   const GainPanelTexts g = gainPanels(norm, 0.0, true, 50.0, 75.0, 2);
   const double v = 20.0 * std::log10(0.5);
-  EXPECT_EQ(g.voltageGain, " " + FormatEngineering(2, v) + "dB"); // -6.02
-  EXPECT_EQ(g.powerGain, " -7.78dB"); // 10·log10(50/75) = 1.761 dB below
+  EXPECT_EQ(g.voltageGain, " " + FixedText(v, 2) + "dB"); // -6.02
+  EXPECT_EQ(g.powerGain, " -7.78dB");                     // 10·log10(50/75) = 1.761 dB below
   // Equal port impedances: both are the same.
   const GainPanelTexts e = gainPanels(0.1, 0.0, false, 50.0, 50.0, 2);
-  EXPECT_EQ(e.voltageGain, " -20dB");
-  EXPECT_EQ(e.powerGain, " -20dB");
+  EXPECT_EQ(e.voltageGain, " -20.00dB");
+  EXPECT_EQ(e.powerGain, " -20.00dB");
 }
 
 TEST(ChartReadouts, CursorTextsAndChartZo)
@@ -87,8 +110,8 @@ TEST(ChartReadouts, CursorTextsAndChartZo)
   const ChartCursorTexts t = chartCursorTexts(1.5e9, 0.0, -0.5, 2);
   EXPECT_EQ(t.frequency, "f=1.5GHz");
   EXPECT_EQ(t.magnitude, "0.5");
-  EXPECT_EQ(t.angle, "-90Deg");
-  EXPECT_EQ(chartCursorTexts(1e6, -0.5, 0.0, 1).angle, "-180Deg");
+  EXPECT_EQ(t.angle, "-90.00Deg");
+  EXPECT_EQ(chartCursorTexts(1e6, -0.5, 0.0, 1).angle, "-180.0Deg");
   EXPECT_EQ(chartZoText(50.0), "50R");
   EXPECT_EQ(chartZoText(75.25), "75.25R");
 }

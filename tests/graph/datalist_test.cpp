@@ -17,13 +17,13 @@ TEST(Results, DataListRow)
   const auto cells = FormatDataListRow(p);
   EXPECT_EQ(cells[0], "1.5GHz");
   EXPECT_EQ(cells[1], "0.500");
-  EXPECT_EQ(cells[2], "0\xB0");
+  EXPECT_EQ(cells[2], "0.000\xB0");
   EXPECT_EQ(cells[3], "2.000");
-  EXPECT_EQ(cells[4], "90\xB0");
+  EXPECT_EQ(cells[4], "90.000\xB0");
   EXPECT_EQ(cells[5], "0.250");
-  EXPECT_EQ(cells[6], "-90\xB0");
+  EXPECT_EQ(cells[6], "-90.000\xB0");
   EXPECT_EQ(cells[7], "1.000");
-  EXPECT_EQ(cells[8], "180\xB0");
+  EXPECT_EQ(cells[8], "180.000\xB0");
 
   SweepPoint one = p;
   one.port2 = false;

@@ -129,8 +129,8 @@ TEST_F(GraphWindowCoreTest, CursorMarkersAndReadoutsOnTheRectangularGraph)
   // Cursor at point 1 after the sweep (position remembered as 1).
   ASSERT_EQ(core->cursorPosition(), 1);
   EXPECT_EQ(core->readouts().frequency, "f=0Hz");
-  EXPECT_EQ(core->readouts().value1, "0dB");
-  EXPECT_EQ(core->readouts().value2, "-30dB");
+  EXPECT_EQ(core->readouts().value1, "0.00dB");
+  EXPECT_EQ(core->readouts().value2, "-30.00dB");
   EXPECT_EQ(core->readouts().mark2Color, env.trace2color);
 
   host.canvas.clear();
@@ -144,7 +144,7 @@ TEST_F(GraphWindowCoreTest, CursorMarkersAndReadoutsOnTheRectangularGraph)
   EXPECT_EQ(m[3].points[0], (CanvasPoint{x - 2, y2 - 2}));
   EXPECT_EQ(m[2].brush.style, BrushStyle::Clear);
   EXPECT_EQ(core->readouts().frequency, "f=5MHz");
-  EXPECT_EQ(core->readouts().value1, "-5dB");
+  EXPECT_EQ(core->readouts().value1, "-5.00dB");
 
   // Setting the same place again erases and redraws the same squares: no change on screen.
   host.canvas.clear();
@@ -177,7 +177,7 @@ TEST_F(GraphWindowCoreTest, PrinterCursorUsesTheCallersMarkerSize)
   const auto r = printer.opsOfKind(CanvasOp::Kind::Rectangle);
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[0].points[1].x - r[0].points[0].x, 15);
-  EXPECT_EQ(core->readouts().value2, "-30dB");
+  EXPECT_EQ(core->readouts().value2, "-30.0dB");
 }
 
 TEST_F(GraphWindowCoreTest, TraceTypeChangesUseLimitMemoryAndResimulate)
@@ -301,7 +301,7 @@ TEST_F(GraphWindowCoreTest, ChartReadoutsForAMatchedLoad)
   EXPECT_FALSE(core->readouts().impedanceVisible);
   EXPECT_FALSE(core->readouts().chartZoVisible);
   EXPECT_TRUE(core->readouts().gainVisible);
-  EXPECT_EQ(core->readouts().gain.voltageGain, " -20dB");
+  EXPECT_EQ(core->readouts().gain.voltageGain, " -20.00dB");
 }
 
 TEST_F(GraphWindowCoreTest, StabilityCircleOnlyOnReflectionChartsWithCirclesOn)

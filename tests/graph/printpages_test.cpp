@@ -80,7 +80,7 @@ TEST_F(PrintPagesTest, GraphPageLayoutOnTheCanvas)
   EXPECT_EQ(fill[0].points[1], (CanvasPoint{left + 1314, top + 1242}));
   EXPECT_EQ(fill[0].brush.color, colors::white);
   EXPECT_EQ(c.opsOfKind(CanvasOp::Kind::FrameRect)[0].brush.color, colors::black);
-  const auto marker = c.findText("Marker: f=1MHz         Trace1:0dB        Trace2:-20dB");
+  const auto marker = c.findText("Marker: f=1MHz         Trace1:0.00dB        Trace2:-20.00dB");
   ASSERT_TRUE(marker);
   EXPECT_EQ(marker->points[0], (CanvasPoint{left - seven.width, top + 1242 + 3 * seven.height}));
   const auto start = c.findText("Start:1MHz");
@@ -151,9 +151,9 @@ TEST_F(PrintPagesTest, ChartPageShowsTheImpedanceLines)
   drawGraphPage(c, *graph, {4960, 7016, 1200, 1200, 0, 0, "x"});
   EXPECT_TRUE(c.findText("Chart Zo"));
   EXPECT_TRUE(c.findText("50R"));
-  EXPECT_TRUE(c.findText("Impedance @ Mkr:  50R +j0R          Admittance @ Mkr:  0.02S +j0S"));
+  EXPECT_TRUE(c.findText("Impedance @ Mkr:  50R +j0R          Admittance @ Mkr:  20mS +j0S"));
   EXPECT_FALSE(c.findText("20Log(V)"));
-  EXPECT_TRUE(c.findText("Marker: f=1MHz  0  0Deg"));
+  EXPECT_TRUE(c.findText("Marker: f=1MHz  0  0.00Deg"));
 }
 
 TEST(DataListPage, RowsContinueInNewPrintJobs)

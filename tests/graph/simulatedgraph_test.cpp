@@ -8,8 +8,8 @@
 #include "document/pins.h"
 #include "graph/graph_support.h"
 #include "numbers/valuetext.h"
-#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +63,8 @@ TEST_F(SimulatedGraph, RectangularTracesAndReadouts)
   EXPECT_TRUE(core->port1Present());
   EXPECT_TRUE(core->port2Present());
   EXPECT_EQ(core->readouts().frequency, "f=1MHz");
-  EXPECT_EQ(core->readouts().value1, FormatEngineering(2, 20 * std::log10(0.8)) + "dB");
-  EXPECT_EQ(core->readouts().value2, FormatEngineering(2, 20 * std::log10(0.2)) + "dB");
+  EXPECT_EQ(core->readouts().value1, FixedText(20 * std::log10(0.8), 2) + "dB");
+  EXPECT_EQ(core->readouts().value2, FixedText(20 * std::log10(0.2), 2) + "dB");
   // The traces are flat: trace 1 at -1.94 dB of a -40..10 dB axis 300 pixels high.
   const int y1 = static_cast<int>(std::nearbyint(300 - (20 * std::log10(0.8) + 40) * 6));
   EXPECT_TRUE(host.canvas.hasLine(0, y1, 40, y1) || host.canvas.hasLine(0, y1, 40, y1 + 1) ||
@@ -81,7 +81,7 @@ TEST_F(SimulatedGraph, SmithChartOfPortTwo)
   ASSERT_TRUE(result.ran);
   const GraphReadouts& r = core->readouts();
   EXPECT_EQ(r.value1, "0.2");
-  EXPECT_EQ(r.value2, "0Deg");
+  EXPECT_EQ(r.value2, "0.00Deg");
   EXPECT_EQ(r.impedance.resistance, " 75R"); // 25 ohm in series with the 50 ohm port 1
   EXPECT_EQ(r.impedance.reactance, "+j0R");
   EXPECT_EQ(r.chartZo, "50R");

@@ -222,3 +222,43 @@ TEST(SignedText, PutsPlusUnlessNegative)
 
 } // namespace
 } // namespace norvane
+
+namespace norvane {
+namespace {
+
+TEST(LevelText, DecibelsAndDegreesNeverTakeAPrefixLetter)
+{
+  const struct
+  {
+    double x;
+    int decimals;
+    const char* shown;
+  } cases[] = {
+      {-93.26e-9, 3, "0.000"}, // engineering notation gave "-93.26n"
+      {-1.34e-3, 2, "0.00"},   // "-1.34m"
+      {4.6e-14, 3, "0.000"},   // "45.929f"
+      {-1.34e-3, 4, "-0.0013"},   {-20.0, 2, "-20.00"}, {3500.0, 1, "3500.0"}, // "3.5k"
+      {-179.9996, 3, "-180.000"}, {2e31, 2, "2e+31"}, // the sentinel of a zero magnitude stays
+                                                      // short
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LevelText(c.x, c.decimals), c.shown) << c.x;
+}
+
+TEST(SignificantText, KeepsTheFiguresWithAPrefixForEveryExponent)
+{
+  const struct
+  {
+    double x;
+    const char* shown;
+  } cases[] = {
+      {0.0156, "15.6m"}, {0.02, "20m"},  {-0.0104, "-10.4m"}, {0.15649, "156m"},
+      {1.0, "1"},        {999.96, "1k"}, {50.0, "50"},        {1234.0, "1.23k"},
+      {2.2e-9, "2.2n"},  {0.0, "0"},     {1e-20, "1E-20"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(SignificantText(c.x, 3), c.shown) << c.x;
+}
+
+} // namespace
+} // namespace norvane

@@ -198,3 +198,38 @@ TEST(CalculatorWindow, DestroyedWithTheFocusOnAPage)
 
 } // namespace
 } // namespace norvane
+
+namespace norvane {
+namespace {
+
+using namespace calctest;
+
+TEST(CouplerWindow, CouplingIsNeverPositiveAndOutOfRangeLinesAreFlagged)
+{
+  ScriptedPrompts prompts;
+  CouplerCalculatorWindow window(prompts);
+  // Fewer secondary than primary turns still couples less than the input.
+  typeInto(window.input(&CouplerFields::primaryTurns), "1");
+  typeInto(window.input(&CouplerFields::secondaryTurns), "0.5");
+  clickCalculate(window);
+  EXPECT_EQ(text(window.result(&CouplerTexts::transformerCoupling)), "-6.0dB");
+  EXPECT_TRUE(window.warning(&CouplerTexts::msWarning)->isHidden());
+  EXPECT_TRUE(window.warning(&CouplerTexts::quarterWarning)->isHidden());
+
+  // Coupled microstrips with 5 mm thick lines on a 1.6 mm board, and a quarter-wave coupler
+  // coupling more strongly than its approximation covers: numbers with a warning beside them.
+  typeInto(window.input(&CouplerFields::msThickness), "5");
+  typeInto(window.input(&CouplerFields::msHeight), "1.6");
+  typeInto(window.input(&CouplerFields::quarterC1pF), "5");
+  clickCalculate(window);
+  EXPECT_FALSE(text(window.result(&CouplerTexts::msLineZo)).empty());
+  const QLabel* ms = window.warning(&CouplerTexts::msWarning);
+  EXPECT_FALSE(ms->isHidden());
+  EXPECT_TRUE(ms->text().contains("T/H")) << ms->text().toStdString();
+  EXPECT_FALSE(window.warning(&CouplerTexts::quarterWarning)->isHidden());
+  EXPECT_TRUE(window.warning(&CouplerTexts::slWarning)->isHidden());
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+} // namespace
+} // namespace norvane

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace norvane {
 namespace {
 
@@ -181,6 +183,73 @@ TEST_F(TxLineWindowTest, AnErrorIsNotRepeatedWhenTheFocusComesBack)
   EXPECT_EQ(prompts.messages.size(), 1u);
   calculate();
   EXPECT_EQ(prompts.messages.size(), 2u);
+}
+
+} // namespace
+} // namespace norvane
+
+namespace norvane {
+namespace {
+
+using namespace calctest;
+
+TEST_F(TxLineWindowTest, ThickTracesAreFlaggedAndAFlatBoardIsNamed)
+{
+  calculate();
+  EXPECT_TRUE(window.warning(&TxLineTexts::microstripWarning)->isHidden());
+
+  // A 5 mm track on a 1.6 mm board: the thickness correction is far outside its range (the
+  // impedance even rises again with thickness). The number stays, with a warning beside it.
+  typeInto(window.input(&MicrostripFields::thickness), "5");
+  calculate();
+  EXPECT_FALSE(text(window.result(&TxLineTexts::microstripImpedance)).empty());
+  const QLabel* warning = window.warning(&TxLineTexts::microstripWarning);
+  EXPECT_FALSE(warning->isHidden());
+  EXPECT_TRUE(warning->text().contains("T/H")) << warning->text().toStdString();
+  EXPECT_EQ(warning->toolTip(), warning->text());
+  EXPECT_TRUE(prompts.messages.empty());
+
+  // No board at all (0 is held to the smallest thickness, with a beep): the message names
+  // the dielectric thickness, not the track's width.
+  typeInto(window.input(&MicrostripFields::thickness), "0.1");
+  typeInto(window.input(&MicrostripFields::height), "0");
+  calculate();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  const std::string& said = prompts.messages[0].text;
+  EXPECT_NE(said.find("dielectric thickness (H)"), std::string::npos) << said;
+  EXPECT_EQ(said.find("for its width"), std::string::npos) << said;
+  EXPECT_EQ(text(window.result(&TxLineTexts::microstripImpedance)), "");
+
+  typeInto(window.input(&MicrostripFields::height), "1.6");
+  calculate();
+  EXPECT_EQ(text(window.result(&TxLineTexts::microstripImpedance)), "49.07R");
+  EXPECT_TRUE(window.warning(&TxLineTexts::microstripWarning)->isHidden());
+}
+
+TEST_F(TxLineWindowTest, ElectricalAndPhysicalLengthOnEveryLine)
+{
+  // A quarter wave at 433 MHz on the default 49 ohm FR4 microstrip, whose effective
+  // permittivity is 3.466: lambda / 4 = c / (4 f sqrt(3.466)).
+  typeInto(window.input(&MicrostripFields::lengthFrequencyMHz), "433");
+  typeInto(window.input(&MicrostripFields::electricalDeg), "90");
+  calculate();
+  const double quarter = 299792458.0 / (4 * 433e6 * std::sqrt(3.466));
+  const std::string shown = text(window.result(&TxLineTexts::microstripLength));
+  EXPECT_NEAR(number(shown), quarter, quarter * 2e-4) << shown;
+  EXPECT_EQ(shown.substr(shown.size() - 2), "mm");
+
+  // And back: the electrical length of that length is 90 degrees.
+  typeInto(window.input(&MicrostripFields::lengthMm), QString::number(quarter * 1e3, 'f', 3));
+  calculate();
+  EXPECT_EQ(text(window.result(&TxLineTexts::microstripAngle)), "90.0\xC2\xB0");
+
+  // Air-spaced coax at 1000 MHz: a wavelength is 299.8 mm, so 10 mm is 12.0 degrees.
+  EXPECT_EQ(text(window.result(&TxLineTexts::coaxAngle)), "12.0\xC2\xB0");
+  EXPECT_EQ(text(window.result(&TxLineTexts::coaxLength)), "74.95mm"); // 90 degrees
+  EXPECT_FALSE(text(window.result(&TxLineTexts::striplineLength)).empty());
+  EXPECT_FALSE(text(window.result(&TxLineTexts::flatTwinAngle)).empty());
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_TRUE(showsNoNanOrInf(&window));
 }
 
 } // namespace

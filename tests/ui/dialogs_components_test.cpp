@@ -244,7 +244,25 @@ TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
       EXPECT_EQ(d.valueEdit()->text(), "22pF (+5,-5%)");
       EXPECT_EQ(d.valueEdit()->toolTip(), QString("\"%1\" is not a number").arg(typed));
       EXPECT_TRUE(d.isVisible()); // Enter did not close the dialog
+      // The reason also stands beside the field, right under (or over) it.
+      const QLabel* why = entryProblemLabel(*d.valueEdit());
+      EXPECT_TRUE(why);
+      if (!why) return false;
+      EXPECT_TRUE(why->isVisible());
+      EXPECT_EQ(why->text(), d.valueEdit()->toolTip());
+      const QRect field(d.valueEdit()->mapTo(why->parentWidget(), QPoint(0, 0)),
+                        d.valueEdit()->size());
+      EXPECT_TRUE(why->geometry().top() == field.bottom() + 1 ||
+                  why->geometry().bottom() + 1 == field.top());
+      EXPECT_TRUE(why->parentWidget()->rect().contains(why->geometry()));
     }
+    // A number again: the reason goes away.
+    retype(d.valueEdit(), "33p (+5,-5%)");
+    d.valueEdit()->validate();
+    EXPECT_FALSE(entryProblemLabel(*d.valueEdit())->isVisible());
+    EXPECT_TRUE(d.valueEdit()->toolTip().isEmpty());
+    retype(d.valueEdit(), "22p (+5,-5%)");
+    d.valueEdit()->validate();
     return true;
   }));
   EXPECT_DOUBLE_EQ(comp(c).value[1].nom, 22e-12);

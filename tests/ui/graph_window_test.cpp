@@ -3,12 +3,13 @@
 
 #include "graph_support.h"
 
+#include "assist/filterdesign.h"
 #include "graph/datalistview.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphvaluefield.h"
 #include "numbers/valuetext.h"
-#include "support/recordingcanvas.h"
 #include "sim/netlist_support.h"
+#include "support/recordingcanvas.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -203,18 +204,89 @@ TEST_F(GraphWindowTest, GroupDelayFollowsThePhaseSlope)
   ASSERT_TRUE(w.runSimulation().ran);
   const PlotStore& p = w.core().points();
   ASSERT_EQ(p.count(), 61);
-  EXPECT_EQ(p.at(1).trace2, 0.0); // the first point has no predecessor
-  for (int i = 2; i <= p.count(); ++i) {
-    double d = p.at(i).trace1 - p.at(i - 1).trace1;
+  const auto step = [&p](int from, int to) {
+    double d = p.at(to).trace1 - p.at(from).trace1;
     if (d > 160) d -= 360;
     if (d < -160) d += 360;
-    const double expected = std::fabs(d / ((p.at(i).freq - p.at(i - 1).freq) * 360));
+    return d;
+  };
+  const double df = p.at(2).freq - p.at(1).freq; // equal steps
+  // The central difference inside the sweep, one-sided differences at its two ends.
+  EXPECT_NEAR(p.at(1).trace2, std::fabs(step(1, 2) / (df * 360)), 1e-15);
+  EXPECT_NEAR(p.at(61).trace2, std::fabs(step(60, 61) / (df * 360)), 1e-15);
+  for (int i = 2; i < p.count(); ++i) {
+    const double expected = std::fabs((step(i - 1, i) + step(i, i + 1)) / (2 * df * 360));
     EXPECT_NEAR(p.at(i).trace2, expected, 1e-15 + 1e-9 * expected) << i;
   }
   // A Butterworth low-pass delays by nanoseconds well below its 100 MHz corner.
   EXPECT_GT(p.at(5).trace2, 1e-9);
   EXPECT_LT(p.at(5).trace2, 1e-8);
   EXPECT_TRUE(w.readout(2)->text().endsWith("s"));
+}
+
+TEST_F(GraphWindowTest, GroupDelayIsNotShiftedHalfAStep)
+{
+  // A 5-pole 0.5 dB Chebyshev band-pass, 433 MHz centre, 20 MHz wide, swept with 81 points
+  // from 403 to 463 MHz (0.75 MHz steps). Its delay at 425.5 MHz, on the steep lower skirt,
+  // is 80.70 ns; a backward difference read 83.01 ns there (2.9 % high).
+  FilterInput in;
+  in.type = FilterType::Chebyshev;
+  in.topology = FilterTopology::BandPass;
+  in.poles = 5;
+  in.rippleDb = 0.5;
+  in.centre = 433e6;
+  in.bandwidth = 20e6;
+  const FilterResult filter = designFilter(in);
+  ASSERT_TRUE(filter.built);
+  WriteAssistantCircuit(doc, env, filter.circuit, filterWriteSettings(in));
+  doc.Y1ax = {-180, 180, measwhat::S21, tracetype::Phase};
+  doc.Y2ax = {0, 2e-7, measwhat::S21, tracetype::GroupDelay};
+  TGraphwin& w = window();
+
+  // The reference: the slope over +-1 kHz around the point.
+  doc.Xax = {425.5e6 - 1e3, 425.5e6 + 1e3, 2, false, freqmode::Linear};
+  ASSERT_TRUE(w.runSimulation().ran);
+  ASSERT_EQ(w.core().points().count(), 3);
+  const double exact = w.core().points().at(2).trace2;
+  EXPECT_NEAR(exact, 80.70e-9, 0.01e-9);
+
+  doc.Xax = {403e6, 463e6, 80, false, freqmode::Linear};
+  ASSERT_TRUE(w.runSimulation().ran);
+  const PlotStore& p = w.core().points();
+  ASSERT_EQ(p.count(), 81);
+  ASSERT_NEAR(p.at(31).freq, 425.5e6, 1.0);
+  EXPECT_NEAR(p.at(31).trace2, exact, 0.02 * exact); // 81.90 ns: 1.5 % high
+  // The window shows the revised values: its read-out at that point agrees with the store.
+  w.cursorScrollBar()->setValue(31);
+  EXPECT_EQ(w.readout(2)->text().toStdString(), FormatEngineering(2, p.at(31).trace2) + "s");
+}
+
+TEST_F(GraphWindowTest, LevelsAndAnglesAreShownInPlainDecimals)
+{
+  // Far below the corner of the low-pass, S21 is 1 to within 1e-14 dB and a few millidegrees:
+  // the read-outs, the data list and the chart show them as decimals, never with a prefix
+  // letter ("-43.39fdB", "-36.24mdeg" read as -43 dB and -36 degrees).
+  load("lowpass3.cct");
+  doc.Xax = {1e3, 1e6, 2, false, freqmode::Logarithmic};
+  doc.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
+  doc.Y2ax = {-180, 180, measwhat::S21, tracetype::Phase};
+  TGraphwin& w = window();
+  ASSERT_TRUE(w.runSimulation().ran);
+  w.cursorScrollBar()->setValue(2); // 31.6 kHz
+  EXPECT_EQ(w.readout(1)->text(), "0.00dB");
+  EXPECT_EQ(w.readout(2)->text(), "-0.04deg");
+
+  w.toolAction(GraphTool::DataList)->trigger();
+  DataListView* list = w.dataList();
+  EXPECT_EQ(list->cellText(2, 4), QString("-0.036") + QChar(0xB0)); // S21 angle
+  EXPECT_EQ(list->cellText(1, 4), QString("-0.001") + QChar(0xB0));
+
+  // The polar chart of S21: its angle and its gain panels in decimals too.
+  doc.polarmeaswhat = measwhat::S21;
+  w.toolAction(GraphTool::Polar)->trigger();
+  w.cursorScrollBar()->setValue(2);
+  EXPECT_EQ(w.readout(2)->text(), "-0.04Deg");
+  EXPECT_EQ(w.core().readouts().gain.voltageGain, " 0.00dB");
 }
 
 TEST_F(GraphWindowTest, LimitsAreRememberedPerTraceKind)

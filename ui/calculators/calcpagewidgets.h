@@ -44,6 +44,15 @@ public:
     for (const CalcResult<Fields, Texts>& r : page.results)
       m_results.emplace_back(r.text, r.input ? addInputRow(grid, page, r, defaults)
                                              : grid.addResult(qtText(r.caption)));
+    if (page.warning) {
+      // Right under the results it qualifies; hidden while the inputs are in range.
+      QLabel* warning = grid.addNote({});
+      warning->setObjectName("rangeWarning");
+      warning->setWordWrap(true);
+      warning->setStyleSheet("QLabel { color: #a00000; }");
+      warning->hide();
+      m_warnings.emplace_back(page.warning, warning);
+    }
     if (more) more(grid);
     if (!page.notes.empty()) grid.addSpacing();
     for (std::string_view note : page.notes)
@@ -66,10 +75,17 @@ public:
   {
     for (const auto& [text, panel] : m_results)
       panel->setResult(texts.*text);
+    for (const auto& [text, label] : m_warnings) {
+      label->setText(qtText(texts.*text));
+      label->setToolTip(label->text());
+      label->setVisible(!label->text().isEmpty());
+    }
   }
 
   QLineEdit* input(std::string Fields::*text) const { return find(m_inputs, text); }
   ResultPanel* result(std::string Texts::*text) const { return find(m_results, text); }
+  // The range warning of a page, by its text member.
+  QLabel* warning(std::string Texts::*text) const { return find(m_warnings, text); }
   // The material list below the input.
   MaterialList* material(std::string Fields::*text) const { return find(m_materials, text); }
 
@@ -111,6 +127,7 @@ private:
 
   Pairs<std::string Fields::*, QLineEdit> m_inputs;
   Pairs<std::string Texts::*, ResultPanel> m_results;
+  Pairs<std::string Texts::*, QLabel> m_warnings;
   Pairs<std::string Fields::*, MaterialList> m_materials;
   std::vector<QLineEdit*> m_leaveCalculates;
 };

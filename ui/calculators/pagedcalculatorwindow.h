@@ -16,6 +16,7 @@ template <class Fields, class Texts> class PagedCalculatorWindow : public Calcul
 public:
   QLineEdit* input(std::string Fields::*text) const { return m_pages.input(text); }
   ResultPanel* result(std::string Texts::*text) const { return m_pages.result(text); }
+  QLabel* warning(std::string Texts::*text) const { return m_pages.warning(text); }
   MaterialList* material(std::string Fields::*text) const { return m_pages.material(text); }
 
 protected:

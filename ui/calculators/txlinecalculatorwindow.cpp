@@ -54,6 +54,15 @@ ResultPanel* TxLineCalculatorWindow::result(std::string TxLineTexts::*text) cons
   return found;
 }
 
+QLabel* TxLineCalculatorWindow::warning(std::string TxLineTexts::*text) const
+{
+  QLabel* found = nullptr;
+  forEachPage(m_pages, [&](const auto& widgets, const auto&, auto, TxLinePage) {
+    if (!found) found = widgets.warning(text);
+  });
+  return found;
+}
+
 void TxLineCalculatorWindow::addSynthesis(PageGrid& grid, TxLinePage page)
 {
   SynthesisRow& row = m_synthesis[static_cast<size_t>(page)];

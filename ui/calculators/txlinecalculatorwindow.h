@@ -33,6 +33,8 @@ public:
     return std::get<LinePage<PageFields>>(m_pages).material(text);
   }
   ResultPanel* result(std::string TxLineTexts::*text) const;
+  // The range warning beside a page's results.
+  QLabel* warning(std::string TxLineTexts::*text) const;
 
   // "Synthesize" on a page: its free dimension for the "Wanted Zo", then Calculate.
   const SynthesisRow& synthesisRow(TxLinePage page) const

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QToolTip>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace norvane {
 
@@ -83,22 +85,69 @@ void TRealEdit::validate()
   reportProblem();
 }
 
+namespace {
+
+// Properties the field keeps for its problem display: the label, and the tip the field had
+// before (a hint), given back when the text is read again.
+constexpr const char* kProblemLabelProperty = "norvaneEntryProblemLabel";
+constexpr const char* kHintProperty = "norvaneEntryHint";
+constexpr const char* kProblemTint = "background-color: #ffd0d0;";
+
+// Places the label under the field, inside the field's window: above the field when there is
+// no room below, moved left when it would run off the right edge.
+void placeProblemLabel(QLabel& label, const QLineEdit& field)
+{
+  QWidget* window = label.parentWidget();
+  label.adjustSize();
+  QPoint at = field.mapTo(window, QPoint(0, field.height()));
+  if (at.y() + label.height() > window->height())
+    at.setY(field.mapTo(window, QPoint(0, 0)).y() - label.height());
+  if (at.x() + label.width() > window->width())
+    at.setX(std::max(0, window->width() - label.width()));
+  label.move(at);
+  label.raise();
+}
+
+} // namespace
+
+QLabel* entryProblemLabel(const QLineEdit& field)
+{
+  return field.property(kProblemLabelProperty).value<QLabel*>();
+}
+
 void reportEntryProblem(QLineEdit& field, const std::string& problem)
 {
-  // A refused text: a beep, the reason beside the field, and the field tinted until a
-  // number is read again. The field already shows its previous value again.
+  // A refused text: a beep, the reason beside the field and as its tip, and the field tinted
+  // until a number is read again. The field already shows its previous value again.
+  QLabel* label = entryProblemLabel(field);
   if (problem.empty()) {
-    if (!field.toolTip().isEmpty()) {
-      field.setToolTip({});
+    if (field.styleSheet() == kProblemTint) {
+      field.setToolTip(field.property(kHintProperty).toString());
       field.setStyleSheet({});
     }
+    if (label) label->hide();
     return;
   }
   const QString text = toQt(problem);
   QApplication::beep();
+  if (field.styleSheet() != kProblemTint) field.setProperty(kHintProperty, field.toolTip());
   field.setToolTip(text);
-  field.setStyleSheet("background-color: #ffd0d0;");
-  QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), text, &field);
+  field.setStyleSheet(kProblemTint);
+  if (!label) {
+    // A child of the window, not of the field's layout, so it shows beside the field without
+    // moving the other controls.
+    label = new QLabel(field.window());
+    label->setObjectName("entryProblem");
+    label->setStyleSheet("QLabel { color: #a00000; background-color: #fff4d0;"
+                         " border: 1px solid #d0a000; padding: 1px 3px; }");
+    QFont small = label->font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.85));
+    label->setFont(small);
+    field.setProperty(kProblemLabelProperty, QVariant::fromValue(label));
+  }
+  label->setText(text);
+  placeProblemLabel(*label, field);
+  label->show();
 }
 
 void TRealEdit::reportProblem()

@@ -10,15 +10,20 @@
 #include "numbers/realeditlogic.h"
 #include "numbers/toleranceeditlogic.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <memory>
 #include <string>
 
 namespace norvane {
 
-// Shows why a field refused its text (a beep, the reason as a tip, a tinted field), or clears
-// that display when `problem` is empty. Used by every numeric field of the program.
+// Shows why a field refused its text (a beep, a tinted field, the reason in a small label
+// beside the field and as its tip), or clears that display when `problem` is empty. Used by
+// every numeric field of the program.
 void reportEntryProblem(QLineEdit& field, const std::string& problem);
+
+// The label beside `field` that shows its reason; nullptr until the field first refused a text.
+QLabel* entryProblemLabel(const QLineEdit& field);
 
 class TRealEdit : public QLineEdit
 {

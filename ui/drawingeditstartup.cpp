@@ -52,6 +52,8 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     if (!read.ok) {
       m_prompts.error(read.error);
     }
+    showRecentFiles();
+    applyRememberedTuneStep();
   } else {
     // A first start: show the help and, when there is one, the welcome circuit.
     showHelp({});
@@ -82,6 +84,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     layOutForScreen();
   }
   QCoreApplication::processEvents();
+  showDrawing(); // in the window as it is now placed
   m_graph->takeFromDocument();
   if (m_doc.simulated && !simulatedNow) {
     simulate();
@@ -118,6 +121,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
     }
     if (result) {
       m_env.filename = commandLine;
+      rememberRecentFile(commandLine);
       updateCaption();
       m_view->repaintSheet();
       simulate();
@@ -132,6 +136,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
       const FileResult result = loadSchematic(m_doc, lastFile);
       if (result) {
         m_env.filename = lastFile;
+        rememberRecentFile(lastFile);
         updateCaption();
       } else {
         m_prompts.error(result.error);

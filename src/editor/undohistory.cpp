@@ -68,6 +68,27 @@ bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& s)
   return true;
 }
 
+bool SameDrawingApartFromSelection(const Tschema& doc, const DrawingSnapshot& snapshot)
+{
+  // A click touches no data set, so the drawings alone are compared.
+  TDrawData a = doc.drawdat;
+  TDrawData b = snapshot.drawing;
+  for (TDrawData* d : {&a, &b}) {
+    for (Tcomponent& c : d->components)
+      c.selected = false;
+    for (Tshort& w : d->wires)
+      w.startselected = w.finishselected = false;
+    for (Ttextitem& t : d->texts)
+      t.selected = false;
+    for (Tshape& l : d->lines)
+      l.selected = false;
+    d->P1.selected = d->P2.selected = false;
+  }
+  return a.P1 == b.P1 && a.P2 == b.P2 && a.twoPortBlockCounter == b.twoPortBlockCounter &&
+         a.onePortBlockCounter == b.onePortBlockCounter && a.wires == b.wires &&
+         a.components == b.components && a.lines == b.lines && a.texts == b.texts;
+}
+
 void UndoHistory::push(DrawingSnapshot before)
 {
   m_redo.clear();

@@ -32,6 +32,9 @@ void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot);
 // so that a dialog closed with OK but without a change leaves no undo step.
 bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& snapshot);
 
+// The same, with every selection flag ignored (a click that only selected changed nothing).
+bool SameDrawingApartFromSelection(const Tschema& doc, const DrawingSnapshot& snapshot);
+
 class UndoHistory
 {
 public:

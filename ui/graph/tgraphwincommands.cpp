@@ -321,6 +321,7 @@ SimulateResult TGraphwin::runSimulation()
   m_lastResult = SimulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
   m_running = false;
+  m_outOfDate = false; // shown by refreshControls
   // A window first shown by this run is mapped from now on.
   if (m_handBackTo) m_handBackClock.start();
   refreshControls();

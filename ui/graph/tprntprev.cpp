@@ -77,8 +77,7 @@ QSize schematicExtent(const TDrawData& d)
     reach(l.finish, 0, 0);
   }
   for (const Ttextitem& t : d.texts)
-    reach(t.pos, kLetterWidth * static_cast<int>(std::min<std::size_t>(t.text.size(), 200)),
-          20);
+    reach(t.pos, kLetterWidth * static_cast<int>(std::min<std::size_t>(t.text.size(), 200)), 20);
   return {right, bottom};
 }
 
@@ -233,7 +232,9 @@ void TPrntPrev::hideEvent(QHideEvent* event)
 
 std::string TPrntPrev::mainCaption() const
 {
-  if (const QWidget* main = m_graph.links().mainWindow) return fromQt(main->windowTitle());
+  // Without the placeholder where the window shows its modified state.
+  if (const QWidget* main = m_graph.links().mainWindow)
+    return fromQt(QString(main->windowTitle()).remove("[*]"));
   return "Norvane - " + m_env.filename;
 }
 
@@ -372,8 +373,7 @@ bool TPrntPrev::exportPdf(const std::string& path)
   return true;
 }
 
-int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution,
-                          bool toFile)
+int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution, bool toFile)
 {
   int jobs = 1;
   const int s = m_scale.value();

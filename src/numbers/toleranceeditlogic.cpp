@@ -87,6 +87,11 @@ void ToleranceEditLogic::validate()
       m_shownMin = shown(mintol) + Units;
     }
     m_text += " (" + m_shownMax + "," + m_shownMin + ")";
+    // The 0 shown for a zero value stands for no stored tolerance: it is read as it stands.
+    if (m_tolerancePercent && m_value == 0.0) {
+      m_shownMax.clear();
+      m_shownMin.clear();
+    }
   }
   m_selection = numberPart;
   m_shown = m_text;

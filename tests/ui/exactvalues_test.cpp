@@ -48,6 +48,8 @@ protected:
         QApplication::sendEvent(field, &out);
       }
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      // The main window has the keyboard again, as after a real modal dialog.
+      QApplication::setActiveWindow(window.get());
       return dialog.result();
     });
   }

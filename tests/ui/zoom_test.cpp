@@ -78,7 +78,7 @@ TEST_F(ZoomTest, PlacingAtZoomTwoLandsOnTheSameGridPoint)
   window->action(Command::FitToWindow)->trigger();
   const QSize visible = area()->size();
   EXPECT_GT(view()->zoom(), 1.0);
-  for (const QPoint part : {QPoint(300, 200), QPoint(440, 260)})
+  for (const QPoint part : {QPoint(350, 200), QPoint(440, 260)})
     EXPECT_TRUE(QRect(QPoint(0, 0), visible).contains(view()->toViewport(part)));
 
   // The zoom is the screen's only: the document holds no trace of it, and the drawing's own

@@ -144,8 +144,10 @@ void SchematicView::centreOn(QPointF units)
 
 void SchematicView::scrollToStart()
 {
-  horizontalScrollBar()->setValue(kScrollStart);
-  verticalScrollBar()->setValue(kScrollStart);
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+    bar->setMinimum(kScrollStart);
+    bar->setValue(kScrollStart);
+  }
   repaintSheet();
 }
 

@@ -94,6 +94,16 @@ TEST_F(UndoResultsTest, AGraphThatNoLongerMatchesTheSchematicSaysSo)
   EXPECT_FALSE(graph()->resultsOutOfDate());
   click(700, 700);
   EXPECT_FALSE(graph()->resultsOutOfDate());
+
+  // Selecting a part after a run (the run left node numbers in its pins), or confirming its
+  // dialog unchanged, is no change either.
+  window->setModified(false);
+  click(200, 200);
+  window->editorConnection().componentDialogs().setModalRunner(
+      [](QDialog&) { return static_cast<int>(QDialog::Accepted); });
+  doubleClick(200, 200);
+  EXPECT_FALSE(window->isModified());
+  EXPECT_FALSE(graph()->resultsOutOfDate());
 }
 
 } // namespace

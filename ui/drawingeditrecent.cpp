@@ -36,7 +36,11 @@ void TDrawingEdit::showRecentFiles()
 
 void TDrawingEdit::rememberRecentFile(const std::string& path)
 {
-  norvane::rememberRecentFile(m_env, path);
+  // A name given on the command line may be relative to where the program was started; the
+  // list must still find the file from wherever the next start happens.
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(path, ec);
+  norvane::rememberRecentFile(m_env, ec ? path : full.lexically_normal().string());
   showRecentFiles();
 }
 

@@ -15,6 +15,15 @@ enum class Command {
   Open,
   Save,
   SaveAs,
+  // The File menu's recent files, newest first; an unused one is hidden.
+  RecentFile1,
+  RecentFile2,
+  RecentFile3,
+  RecentFile4,
+  RecentFile5,
+  RecentFile6,
+  RecentFile7,
+  RecentFile8,
   Print,
   ExportPdf,
   PrintSetup,
@@ -32,6 +41,7 @@ enum class Command {
   Duplicate,
   Delete,
   BlockSelect,
+  SelectAll,
   Orientation,
   // View (in the Edit menu): the zoom of the sheet on screen
   ZoomIn,

@@ -156,11 +156,16 @@ std::string TDrawingEdit::currentFileName() const
 
 void TDrawingEdit::updateCaption()
 {
-  setWindowTitle("Norvane - " + pathToQt(m_env.filename));
+  // "[*]" is where the platform shows the modified state (an asterisk on most desktops).
+  setWindowTitle("Norvane - " + pathToQt(m_env.filename) + "[*]");
+  setWindowModified(isModified());
+  // The graph window's caption names the same file.
+  if (m_graph) m_graph->showCaption();
 }
 
 void TDrawingEdit::updateEditActions()
 {
+  setWindowModified(isModified());
   action(Command::Undo)->setEnabled(m_editor->editor().canUndo());
   action(Command::Redo)->setEnabled(m_editor->editor().canRedo());
   refreshTuner(); // an undo or a new document may end the tuning of a component
@@ -198,6 +203,16 @@ bool TDrawingEdit::runFileCommand(Command command)
     return true;
   case C::SaveAs:
     fileSaveAs();
+    return true;
+  case C::RecentFile1:
+  case C::RecentFile2:
+  case C::RecentFile3:
+  case C::RecentFile4:
+  case C::RecentFile5:
+  case C::RecentFile6:
+  case C::RecentFile7:
+  case C::RecentFile8:
+    openRecentFile(static_cast<int>(command) - static_cast<int>(C::RecentFile1));
     return true;
   case C::Print:
     m_graph->openSchematicPreview();
@@ -260,6 +275,9 @@ bool TDrawingEdit::runEditCommand(Command command)
   case C::BlockSelect:
     editor.enterBlockSelectMode();
     return true;
+  case C::SelectAll:
+    editor.selectAll();
+    return true;
   case C::Orientation:
     editor.toggleOrientation();
     return true;
@@ -270,10 +288,10 @@ bool TDrawingEdit::runEditCommand(Command command)
     m_view->zoomOut();
     return true;
   case C::ActualSize:
-    m_view->setZoom(1.0);
+    actualSize();
     return true;
   case C::FitToWindow:
-    m_view->fitToWindow();
+    fitDrawing();
     return true;
   case C::Port1:
     editor.enterPortMode(1);

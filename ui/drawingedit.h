@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,20 @@ private:
   bool sheetWheel(int notches) override;
   bool sheetKey(int key, bool autoRepeat) override;
 
+  // The box of the drawing on the sheet (drawing units), nothing for an empty sheet; Fit to
+  // Window and Actual Size centre it, and an opened file is brought into view.
+  std::optional<QRect> drawingBox() const;
+  void fitDrawing();
+  void actualSize();
+  void showDrawing();
+
+  // The File menu's recent files from the environment record; opening one of them.
+  void showRecentFiles();
+  void rememberRecentFile(const std::string& path);
+  bool openRecentFile(int index);
+  // The tuner's step from the record (after the configuration was read), and back into it.
+  void applyRememberedTuneStep();
+
   void createTunerBar();
   void refreshTuner();
 
@@ -201,6 +216,7 @@ private:
   std::vector<QToolButton*> m_componentButtons;
   TunerBar* m_tuner = nullptr;
   std::array<QAction*, static_cast<size_t>(Command::Count)> m_actions{};
+  QMenu* m_recentMenu = nullptr;
   std::vector<QMenu*> m_fullMenus;
   std::vector<QMenu*> m_captionMenus;
   bool m_captionMenusShown = false;

@@ -74,6 +74,7 @@ bool TDrawingEdit::fileNew()
     return false;
   }
   resetDocument();
+  showDrawing();
   m_graph->close(); // its traces belong to the old circuit
   return true;
 }
@@ -112,8 +113,9 @@ bool TDrawingEdit::openFile(const std::string& path)
   }
   m_env.filename = path;
   updateCaption();
-  m_view->repaintSheet();
+  showDrawing(); // wherever the last document was scrolled to
   setModified(false);
+  rememberRecentFile(path);
   m_graph->takeFromDocument(); // the circles button as the file was saved
   if (m_doc.simulated) {
     simulate();
@@ -150,8 +152,9 @@ bool TDrawingEdit::fileSaveAs()
     return false;
   }
   m_env.filename = *path;
-  updateCaption();
   setModified(false);
+  updateCaption(); // the graph window's caption too
+  rememberRecentFile(*path);
   return true;
 }
 

@@ -4,8 +4,8 @@
 #include "editorconnection.h"
 #include "toolicons.h"
 
-#include "document/schema.h"
 #include "document/componentkinds.h"
+#include "document/schema.h"
 #include "editor/editormodes.h"
 
 #include <QAction>
@@ -95,14 +95,35 @@ void TDrawingEdit::createMenus()
   constexpr C sep = C::Count;
 
   QMenu* file = topMenu("&File");
-  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep, C::Print, C::ExportPdf, C::PrintSetup,
-             C::SaveBitmap, C::ExportSpice, sep,
-             C::Exit});
+  add(file, {C::New, C::Open, C::Save, C::SaveAs, sep});
+  m_recentMenu = file->addMenu("Recent &Files");
+  add(m_recentMenu, {C::RecentFile1, C::RecentFile2, C::RecentFile3, C::RecentFile4, C::RecentFile5,
+                     C::RecentFile6, C::RecentFile7, C::RecentFile8});
+  add(file,
+      {sep, C::Print, C::ExportPdf, C::PrintSetup, C::SaveBitmap, C::ExportSpice, sep, C::Exit});
+  showRecentFiles();
 
   QMenu* edit = topMenu("&Edit");
-  add(edit, {C::Undo, C::Redo, sep, C::SelectCursor, C::EditComponent, sep, C::Cut, C::Copy,
-             C::Paste, C::Duplicate, C::Delete, sep, C::BlockSelect, C::Orientation, sep,
-             C::ZoomIn, C::ZoomOut, C::ActualSize, C::FitToWindow});
+  add(edit, {C::Undo,
+             C::Redo,
+             sep,
+             C::SelectCursor,
+             C::EditComponent,
+             sep,
+             C::Cut,
+             C::Copy,
+             C::Paste,
+             C::Duplicate,
+             C::Delete,
+             sep,
+             C::BlockSelect,
+             C::SelectAll,
+             C::Orientation,
+             sep,
+             C::ZoomIn,
+             C::ZoomOut,
+             C::ActualSize,
+             C::FitToWindow});
 
   QMenu* component = topMenu("&Component");
   QMenu* passive = component->addMenu("&Passive");

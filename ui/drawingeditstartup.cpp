@@ -52,6 +52,8 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     if (!read.ok) {
       m_prompts.error(read.error);
     }
+    showRecentFiles();
+    applyRememberedTuneStep();
   } else {
     // A first start: show the help and, when there is one, the welcome circuit.
     showHelp({});
@@ -87,6 +89,7 @@ void TDrawingEdit::startUp(const StartupOptions& options)
     // decoration it really draws, they meet without a gap and end at the screen's edge.
     layOutForScreen();
   }
+  showDrawing(); // in the window as it is now placed
   m_graph->takeFromDocument();
   if (m_doc.simulated && !simulatedNow) {
     simulate();
@@ -123,6 +126,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
     }
     if (result) {
       m_env.filename = commandLine;
+      rememberRecentFile(commandLine);
       updateCaption();
       m_view->repaintSheet();
       simulate();
@@ -137,6 +141,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
       const FileResult result = loadSchematic(m_doc, lastFile);
       if (result) {
         m_env.filename = lastFile;
+        rememberRecentFile(lastFile);
         updateCaption();
       } else {
         m_prompts.error(result.error);

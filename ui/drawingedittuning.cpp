@@ -6,6 +6,7 @@
 #include "latin1text.h"
 #include "tunerbar.h"
 
+#include "config/environment.h"
 #include "editor/labeltext.h"
 
 #include <QStatusBar>
@@ -18,6 +19,8 @@ void TDrawingEdit::createTunerBar()
   statusBar()->addPermanentWidget(m_tuner);
   connect(m_tuner, &TunerBar::stepChosen, this, [this](TuneStep step) {
     m_editor->editor().setTuneStep(step);
+    // Remembered in the configuration; the default E12 needs no line of its own.
+    m_env.tunestep = step == TuneStep::E12 ? std::string() : TuneStepKey(step);
     m_view->setFocus(Qt::OtherFocusReason);
   });
   m_editor->editor().setTuneStep(m_tuner->step());

@@ -6,6 +6,7 @@
 #include "qtcanvas.h"
 
 #include "editor/schematicpainter.h"
+#include "graph/tgraphwin.h"
 
 #include <QAction>
 #include <QCursor>
@@ -118,6 +119,12 @@ void EditorConnection::setTuneButton(bool down)
 void EditorConnection::stateChanged()
 {
   m_window.updateEditActions();
+}
+
+void EditorConnection::documentChanged()
+{
+  // Tune mode simulates right after its changes, which clears the mark again.
+  if (TGraphwin* graph = m_window.graphWindow()) graph->setResultsOutOfDate(true);
 }
 
 } // namespace norvane

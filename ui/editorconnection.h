@@ -41,6 +41,7 @@ public:
   TextExtent textExtent(const std::string& text, const std::string& size) override;
   void setTuneButton(bool down) override;
   void stateChanged() override;
+  void documentChanged() override;
 
 private:
   TDrawingEdit& m_window;

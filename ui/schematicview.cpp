@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace norvane {
 
@@ -55,7 +56,8 @@ QPoint SchematicView::toViewport(QPoint units) const
 
 namespace {
 // The zoom ladder of the zoom steps and the wheel.
-constexpr double kZoomSteps[] = {0.25, 0.33, 0.5, 0.67, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0};
+constexpr double kZoomSteps[] = {0.25, 0.33, 0.5, 0.67, 0.75, 1.0, 1.25,
+                                 1.5,  2.0,  3.0, 4.0,  6.0,  8.0};
 constexpr int kWheelNotch = 120;
 } // namespace
 
@@ -114,6 +116,47 @@ void SchematicView::fitToWindow()
   verticalScrollBar()->setValue(kScrollStart);
 }
 
+void SchematicView::fitUnits(const QRect& units, int margin)
+{
+  const QSize visible = viewport()->size();
+  const QRect framed = units.adjusted(-margin, -margin, margin, margin);
+  const double zoom = std::min(static_cast<double>(visible.width()) / framed.width(),
+                               static_cast<double>(visible.height()) / framed.height());
+  setZoom(zoom);
+  centreOn(QRectF(units).center());
+}
+
+void SchematicView::centreOn(QPointF units)
+{
+  const QPointF middle = QRectF(viewport()->rect()).center();
+  const QPointF offset = units * m_zoom - middle;
+  const std::pair<QScrollBar*, double> bars[] = {{horizontalScrollBar(), offset.x()},
+                                                 {verticalScrollBar(), offset.y()}};
+  for (const auto& [bar, wanted] : bars) {
+    const int value = static_cast<int>(std::lround(wanted));
+    // The bars reach past the sheet's edges as far as centring needs.
+    if (value < bar->minimum()) bar->setMinimum(value);
+    if (value > bar->maximum()) bar->setMaximum(value);
+    bar->setValue(value);
+  }
+  repaintSheet();
+}
+
+void SchematicView::scrollToStart()
+{
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+    bar->setMinimum(kScrollStart);
+    bar->setValue(kScrollStart);
+  }
+  repaintSheet();
+}
+
+bool SchematicView::showsWhole(const QRect& units) const
+{
+  const QRect seen(toUnits(QPoint(0, 0)), toUnits(viewport()->rect().bottomRight()));
+  return seen.contains(units);
+}
+
 void SchematicView::setPaperColor(const QColor& color)
 {
   m_paper = color;
@@ -134,6 +177,10 @@ void SchematicView::updateScrollRanges()
   const int height = static_cast<int>(std::lround(kSheetHeight * m_zoom));
   horizontalScrollBar()->setMaximum(std::max(0, width - visible.width()));
   verticalScrollBar()->setMaximum(std::max(0, height - visible.height()));
+  // Centring on a drawing near the sheet's edge may have scrolled past the start margin; the
+  // bars keep that reach only while they are there.
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+    bar->setMinimum(std::min(kScrollStart, bar->value()));
 }
 
 void SchematicView::resizeEvent(QResizeEvent* event)

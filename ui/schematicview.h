@@ -75,6 +75,16 @@ public:
   void zoomStep(int steps, QPoint anchor);
   // The whole sheet in the window.
   void fitToWindow();
+  // Zooms so that the rectangle (drawing units) with `margin` units around it fills the
+  // window, and centres it.
+  void fitUnits(const QRect& units, int margin);
+  // Scrolls, at the present zoom, so that the drawing point is in the middle of the window
+  // (past the sheet's edges when the point lies near one).
+  void centreOn(QPointF units);
+  // Both bars back at their start position (the sheet's corner with the start margin).
+  void scrollToStart();
+  // Whether the rectangle (drawing units) lies entirely in the window.
+  bool showsWhole(const QRect& units) const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 #include "numbers/numbertext.h"
 #include "numbers/valuetext.h"
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -30,12 +31,15 @@ struct ConfigEntry
   std::variant<bool*, int*, double*, std::string*> field;
   bool isStateText = false;
   bool written = true;
+  // Written only when it holds a text: the desktop's own keys, absent from a configuration
+  // that never had them.
+  bool onlyWhenSet = false;
 };
 
 // The keys in the order the file is written, bound to the fields of one record.
 std::vector<ConfigEntry> entriesOf(TenvironmentProps& env)
 {
-  return {
+  std::vector<ConfigEntry> entries{
       {"autoopen", &env.autoopen},
       {"gridon", &env.gridon},
       {"rememberlastcomp", &env.rememberlastcomp},
@@ -86,6 +90,17 @@ std::vector<ConfigEntry> entriesOf(TenvironmentProps& env)
       // The spare colour: accepted from older files, never written, used by nothing.
       {"printergraphbackgroundcolor", &env.printergraphbackgroundcolor, false, false},
   };
+  // After all the others, so that a reader that does not know them skips them at the end.
+  static const std::array<std::string, kRecentFileCount> recentKeys = [] {
+    std::array<std::string, kRecentFileCount> keys;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+      keys[i] = "recentfile" + std::to_string(i + 1);
+    return keys;
+  }();
+  for (std::size_t i = 0; i < kRecentFileCount; ++i)
+    entries.push_back({recentKeys[i], &env.recentfiles[i], false, true, true});
+  entries.push_back({"tunestep", &env.tunestep, false, true, true});
+  return entries;
 }
 
 // Blanks and control characters, as the trimming of keys and values treats them.
@@ -181,6 +196,10 @@ std::string configFileText(const TenvironmentProps& env)
   out += kLineEnd;
   for (const ConfigEntry& entry : entriesOf(copy)) {
     if (!entry.written) continue;
+    if (entry.onlyWhenSet) {
+      const auto* text = std::get_if<std::string*>(&entry.field);
+      if (text == nullptr || (*text)->empty()) continue;
+    }
     out.append(entry.name);
     out += "= ";
     if (auto* b = std::get_if<bool*>(&entry.field)) {

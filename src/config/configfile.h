@@ -34,7 +34,8 @@ ConfigFileResult ReadConfig(TenvironmentProps& env, const std::filesystem::path&
 // file and a rename. On failure the previous file is left as it was.
 ConfigFileResult WriteConfig(const TenvironmentProps& env, const std::filesystem::path& path);
 
-// The file's content for a record: banner and the 47 key lines, each ended by CR LF.
+// The file's content for a record: banner and the 47 key lines, each ended by CR LF, then
+// the recent files ("recentfile1= ") and the tune step ("tunestep= ") when there are any.
 std::string configFileText(const TenvironmentProps& env);
 
 // Applies the lines of a configuration text to `env` (the core of ReadConfig). Accepts CR LF,

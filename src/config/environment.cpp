@@ -1,5 +1,7 @@
 #include "config/environment.h"
 
+#include <algorithm>
+
 namespace norvane {
 
 bool isWindowStateText(const std::string& text)
@@ -22,6 +24,22 @@ void fillBuiltInDefaults(TenvironmentProps& env)
   env.schemawinstat = defaults.schemawinstat;
   env.graphwinpos = defaults.graphwinpos;
   env.graphwinstat = defaults.graphwinstat;
+}
+
+void forgetRecentFile(TenvironmentProps& env, const std::string& path)
+{
+  auto& list = env.recentfiles;
+  const auto end = std::remove(list.begin(), list.end(), path);
+  std::fill(end, list.end(), std::string());
+}
+
+void rememberRecentFile(TenvironmentProps& env, const std::string& path)
+{
+  if (path.empty()) return;
+  forgetRecentFile(env, path);
+  auto& list = env.recentfiles;
+  std::move_backward(list.begin(), list.end() - 1, list.end());
+  list.front() = path.substr(0, kMaxEnvironmentFileName);
 }
 
 } // namespace norvane

@@ -8,6 +8,7 @@
 // Colours are 32-bit colour integers: red in the low byte, green in the next, blue in the
 // next (255 red, 8421504 grey, 16711680 blue, 16777215 white).
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -41,6 +42,9 @@ struct WindowPlacement
 
 // The longest file name the record keeps; longer names read from the file are cut.
 constexpr std::size_t kMaxEnvironmentFileName = 255;
+
+// How many recently opened files the File menu offers.
+constexpr std::size_t kRecentFileCount = 8;
 
 // Every member starts at its default, so a default-constructed record is the initialised one.
 struct TenvironmentProps
@@ -92,6 +96,13 @@ struct TenvironmentProps
   // Spare colour: read from the key "printergraphbackgroundcolor=", never written, unused.
   int printergraphbackgroundcolor = colours::kWhite;
 
+  // The desktop's own keys, written only when they hold something, after the others, so a
+  // configuration without them stays as it always was (and older readers skip them):
+  // the files opened last, newest first (empty entries unused), and the tune step's key
+  // ("E24", "5%"; empty for the default E12).
+  std::array<std::string, kRecentFileCount> recentfiles;
+  std::string tunestep;
+
   WindowPlacement schemawinpos{50, 50, 500, 400};
   std::string schemawinstat = kWindowStateNormal;
   WindowPlacement graphwinpos{100, 100, 450, 350};
@@ -106,5 +117,11 @@ struct TenvironmentProps
 // default window placements in the normal state. The colours (taken from the preference
 // swatches) and the other options are left as they are.
 void fillBuiltInDefaults(TenvironmentProps& env);
+
+// `path` first in the list of recent files, any older entry of it removed, the oldest
+// dropped when the list is full.
+void rememberRecentFile(TenvironmentProps& env, const std::string& path);
+// The list without `path`, the rest moved up.
+void forgetRecentFile(TenvironmentProps& env, const std::string& path);
 
 } // namespace norvane

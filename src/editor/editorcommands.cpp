@@ -383,9 +383,11 @@ bool SchematicEditor::editPortImpedance(int number, int decimals)
 {
   Tport& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
   const std::string caption = "Test Port " + std::to_string(number) + " Zo";
-  const std::optional<std::string> text =
-      m_host.editPortImpedance(caption, FormatEngineering(decimals, port.Zo) + "R");
+  const std::string shown = FormatEngineering(decimals, port.Zo) + "R";
+  const std::optional<std::string> text = m_host.editPortImpedance(caption, shown);
   if (!text) return false;
+  // The rounded text as shown stands for the impedance the port has: OK keeps it exactly.
+  if (*text == shown) return true;
   const NumberReading entered = ReadNumber(*text, NumberRules::Entry("R"));
   if (!entered.ok) return false; // the dialog refuses such text; never taken as 0
   DrawingSnapshot before = CaptureSnapshot(m_doc);
@@ -401,8 +403,7 @@ void SchematicEditor::editAt(TPoint s, TPoint raw)
   TDrawData& d = m_doc.drawdat;
   for (int i = 1; i <= d.components.count(); ++i) {
     const Tcomponent& c = d.components[i];
-    if (isGround(c) || std::abs(c.position.x - s.x) > 10 ||
-        std::abs(c.position.y - s.y) > 10)
+    if (isGround(c) || std::abs(c.position.x - s.x) > 10 || std::abs(c.position.y - s.y) > 10)
       continue;
     DrawingSnapshot before = captureForComponent(m_doc, c);
     if (m_host.editComponent(i)) {
@@ -433,31 +434,64 @@ void SchematicEditor::editAt(TPoint s, TPoint raw)
   }
 }
 
+std::optional<Tcomponent> SchematicEditor::tunedBeforeRestore() const
+{
+  const int index = tunedComponent();
+  if (index == 0) return std::nullopt;
+  return m_doc.drawdat.components[index];
+}
+
 bool SchematicEditor::undo()
 {
+  const std::optional<Tcomponent> tuned = tunedBeforeRestore();
   if (!m_history.undo(m_doc)) return false;
-  afterRestore();
+  afterRestore(tuned);
   return true;
 }
 
 bool SchematicEditor::redo()
 {
+  const std::optional<Tcomponent> tuned = tunedBeforeRestore();
   if (!m_history.redo(m_doc)) return false;
-  afterRestore();
+  afterRestore(tuned);
   return true;
 }
 
-void SchematicEditor::afterRestore()
+void SchematicEditor::afterRestore(const std::optional<Tcomponent>& tuned)
 {
   TDrawData& d = m_doc.drawdat;
   RecomputeAllPins(d);
   DeselectAll(d);
-  softSelectMode();
+  const bool tuning = m_mode == emTune;
+  if (tuning) {
+    // Tuning goes on: the same component stays chosen when the step restored it in place.
+    m_dragging = false;
+    m_moving = false;
+    const bool stillThere = tuned && m_tuned >= 1 && m_tuned <= d.components.count() &&
+                            d.components[m_tuned].ctype == tuned->ctype &&
+                            d.components[m_tuned].position == tuned->position;
+    if (stillThere)
+      d.components[m_tuned].selected = true;
+    else
+      m_tuned = 0;
+  } else {
+    softSelectMode();
+  }
   m_keepSelection = false;
   m_dragBefore.reset();
   m_tuneUndoFor = 0;
-  m_modified = true;
-  m_host.stateChanged();
+  markChanged();
+  m_host.repaint();
+  // In tune mode the graph always shows the drawing as it is.
+  if (tuning) m_host.simulate();
+}
+
+void SchematicEditor::selectAll()
+{
+  softSelectMode();
+  DeselectAll(m_doc.drawdat);
+  // Like a block selection: the next press drags everything.
+  m_keepSelection = SelectEverything(m_doc.drawdat);
   m_host.repaint();
 }
 

@@ -50,6 +50,9 @@ public:
   virtual void setTuneButton(bool /*down*/) {}
   // The modified flag or the undo/redo availability changed (caption, menu enabling).
   virtual void stateChanged() {}
+  // The drawing changed (an edit, an undo or a redo): results simulated before no longer
+  // match it. Tune mode simulates again right after.
+  virtual void documentChanged() {}
 };
 
 } // namespace norvane

@@ -163,6 +163,13 @@ void SchematicEditor::releaseSelect(TPoint r)
   if (r == m_p0) selectAt(r);
   m_host.repaint();
   RemoveDuplicateWires(d);
+  // A click without a drag normally changes nothing but the selection; only when the wire
+  // tidying above changed the drawing (a file with overlapping wires) is that a change.
+  if (m_dragBefore && !SameDrawingApartFromSelection(m_doc, *m_dragBefore)) {
+    m_history.push(std::move(*m_dragBefore));
+    m_dragBefore.reset();
+    markChanged();
+  }
 }
 
 void SchematicEditor::releaseBlockSelect(TPoint r)
@@ -184,8 +191,7 @@ void SchematicEditor::releaseTune(TPoint r)
   bool hit = false;
   for (int i = 1; i <= d.components.count(); ++i) {
     const Tcomponent& c = d.components[i];
-    if (isGround(c) || std::abs(c.position.x - r.x) > 10 ||
-        std::abs(c.position.y - r.y) > 10)
+    if (isGround(c) || std::abs(c.position.x - r.x) > 10 || std::abs(c.position.y - r.y) > 10)
       continue;
     hit = true;
     d.components[i].selected = true;

@@ -41,8 +41,7 @@ bool SchematicEditor::stepTunedValue(int steps)
   }
   value.nom = *next;
   value.actual = *next;
-  m_modified = true;
-  m_host.stateChanged();
+  markChanged();
   m_host.repaint();
   m_host.simulate();
   return true;

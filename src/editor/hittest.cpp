@@ -96,6 +96,24 @@ void DeselectAll(TDrawData& d)
   d.P2.selected = false;
 }
 
+bool SelectEverything(TDrawData& d)
+{
+  for (Tcomponent& c : d.components)
+    c.selected = true;
+  for (Tshort& w : d.wires) {
+    w.startselected = true;
+    w.finishselected = true;
+  }
+  for (Ttextitem& t : d.texts)
+    t.selected = true;
+  for (Tshape& l : d.lines)
+    l.selected = true;
+  // A port parked off the sheet (negative position) is not placed.
+  for (Tport* p : {&d.P1, &d.P2})
+    p->selected = p->pos.x >= 0 && p->pos.y >= 0;
+  return AnythingSelected(d);
+}
+
 bool AnythingSelected(const TDrawData& d)
 {
   return std::any_of(d.components.begin(), d.components.end(),

@@ -14,6 +14,9 @@ using TextMeasure = std::function<TextExtent(const Ttextitem&)>;
 
 void DeselectAll(TDrawData& d);
 bool AnythingSelected(const TDrawData& d);
+// Selects every component, both ends of every wire, every text and line and the placed
+// ports; true when there was anything to select.
+bool SelectEverything(TDrawData& d);
 
 // A click at `p`: components within 10 units in both axes; wire ends at the point, or both
 // ends of an axis-parallel wire whose interior the point lies on; ports within 10 units;

@@ -114,7 +114,10 @@ void storeOpAmpForm(const OpAmpForm& form, Tcomponent& comp)
 {
   store(comp, K::OpAmp, "inputResistance", form.inputResistance);
   store(comp, K::OpAmp, "outputResistance", form.outputResistance);
-  store(comp, K::OpAmp, "gain", gainDbToRatio(form.gainDb));
+  // The ratio goes through dB and back only when the dB value was changed: the round trip
+  // would move an unchanged gain by the last digit.
+  if (form.gainDb != gainRatioToDb(read(comp, K::OpAmp, "gain")))
+    store(comp, K::OpAmp, "gain", gainDbToRatio(form.gainDb));
 }
 
 TxLineForm readTxLineForm(const Tcomponent& comp)

@@ -31,12 +31,11 @@ std::optional<TPoint> SchematicEditor::chainPoint() const
 
 // ---- Bookkeeping -------------------------------------------------------------------------
 
-void SchematicEditor::touch()
+void SchematicEditor::markChanged()
 {
-  if (!m_modified) {
-    m_modified = true;
-    m_host.stateChanged();
-  }
+  m_modified = true;
+  m_host.stateChanged();
+  m_host.documentChanged();
 }
 
 void SchematicEditor::setModified(bool modified)
@@ -51,8 +50,7 @@ void SchematicEditor::commit(DrawingSnapshot before)
 {
   if (SnapshotMatches(m_doc, before)) return;
   m_history.push(std::move(before));
-  m_modified = true;
-  m_host.stateChanged();
+  markChanged();
 }
 
 void SchematicEditor::clearUndoHistory()
@@ -98,7 +96,8 @@ void SchematicEditor::press(TPoint s, TPoint raw)
     d.UnconnectedMarkers.clear();
     m_host.repaint();
   }
-  touch();
+  // A press by itself changes nothing: the document is marked modified by the change a
+  // drag, a placement or a dialog makes, not by the click.
   if (m_ignoreNextPress) {
     m_ignoreNextPress = false;
     return;
@@ -155,7 +154,7 @@ void SchematicEditor::mouseMove(int x, int y)
         if (m_dragBefore) {
           m_history.push(std::move(*m_dragBefore));
           m_dragBefore.reset();
-          m_host.stateChanged();
+          markChanged();
         }
         MoveSelection(d, dx, dy);
       }

@@ -78,6 +78,8 @@ public:
   void duplicate();
   // "Edit component": the dialogs of the components, port and texts at the last mouse point.
   void editAtLastPoint();
+  // Undo and redo keep tune mode (and the tuned component while it is still there) and then
+  // simulate, so the graph follows the drawing; in any other mode they return to select.
   bool undo();
   bool redo();
   bool canUndo() const { return m_history.canUndo(); }
@@ -85,6 +87,8 @@ public:
   // Records the current drawing as an undo step before a change made outside the editor
   // (a design assistant writing its circuit, the automatic matcher).
   void recordUndoPoint();
+  // Selects every component, wire, port, text and line; the next press drags them all.
+  void selectAll();
   // Forgets every undo and redo step (a design assistant replaced the whole document: its
   // data sets were emptied, so the older steps cannot be restored faithfully).
   void clearUndoHistory();
@@ -93,6 +97,8 @@ public:
   // cleared, document unmodified. The clipboard is kept (it may be pasted into the new one).
   void resetForNewDocument();
 
+  // Set by every change to the drawing (not by clicks that change nothing); cleared by New,
+  // Open and Save.
   bool modified() const { return m_modified; }
   void setModified(bool modified);
 
@@ -128,8 +134,11 @@ private:
   void softSelectMode();
   void finishPlacement();
   void commit(DrawingSnapshot before);
-  void afterRestore();
-  void touch();
+  // Marks the document modified and tells the host the drawing changed.
+  void markChanged();
+  // After an undo or redo; `tuned` is the component being tuned before it (0 for none).
+  void afterRestore(const std::optional<Tcomponent>& tuned);
+  std::optional<Tcomponent> tunedBeforeRestore() const;
   bool selectAt(TPoint p);
   TextMeasure textMeasure();
 
@@ -154,8 +163,8 @@ private:
   EditorClipboard m_clipboard;
   UndoHistory m_history;
   PopupMenu m_lastPopup;
-  int m_tuned = 0;        // component chosen for live tuning
-  int m_tuneUndoFor = 0;  // component whose steps the newest undo step already covers
+  int m_tuned = 0;       // component chosen for live tuning
+  int m_tuneUndoFor = 0; // component whose steps the newest undo step already covers
   TuneStep m_tuneStep = TuneStep::E12;
 };
 

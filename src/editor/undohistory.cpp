@@ -53,19 +53,66 @@ void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot)
     if (n >= 1 && n <= kMaxDataSets) doc.datasets.onePort[n] = set;
 }
 
+namespace {
+
+// The drawing as the user edits it. Pins and port connection points follow from kinds,
+// orientations and positions (and a circuit check leaves node numbers in them), so they are
+// no part of a change; neither, when asked, is what is selected.
+TDrawData editedPart(const TDrawData& d, bool withSelection)
+{
+  TDrawData e;
+  e.P1 = d.P1;
+  e.P2 = d.P2;
+  e.twoPortBlockCounter = d.twoPortBlockCounter;
+  e.onePortBlockCounter = d.onePortBlockCounter;
+  e.wires = d.wires;
+  e.components = d.components;
+  e.lines = d.lines;
+  e.texts = d.texts;
+  for (Tport* p : {&e.P1, &e.P2}) {
+    p->node = {};
+    if (!withSelection) p->selected = false;
+  }
+  for (Tcomponent& c : e.components) {
+    c.pins = {};
+    if (!withSelection) c.selected = false;
+  }
+  if (!withSelection) {
+    for (Tshort& w : e.wires)
+      w.startselected = w.finishselected = false;
+    for (Ttextitem& t : e.texts)
+      t.selected = false;
+    for (Tshape& l : e.lines)
+      l.selected = false;
+  }
+  return e;
+}
+
+bool sameDrawing(const TDrawData& now, const TDrawData& then, bool withSelection)
+{
+  const TDrawData a = editedPart(now, withSelection);
+  const TDrawData b = editedPart(then, withSelection);
+  return a.P1 == b.P1 && a.P2 == b.P2 && a.twoPortBlockCounter == b.twoPortBlockCounter &&
+         a.onePortBlockCounter == b.onePortBlockCounter && a.wires == b.wires &&
+         a.components == b.components && a.lines == b.lines && a.texts == b.texts;
+}
+
+} // namespace
+
 bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& s)
 {
-  const TDrawData& a = doc.drawdat;
-  const TDrawData& b = s.drawing;
-  if (!(a.P1 == b.P1 && a.P2 == b.P2 && a.twoPortBlockCounter == b.twoPortBlockCounter &&
-        a.onePortBlockCounter == b.onePortBlockCounter && a.wires == b.wires &&
-        a.components == b.components && a.lines == b.lines && a.texts == b.texts))
-    return false;
+  if (!sameDrawing(doc.drawdat, s.drawing, true)) return false;
   for (const auto& [n, set] : s.twoPortSets)
     if (!(doc.datasets.twoPort[n] == set)) return false;
   for (const auto& [n, set] : s.onePortSets)
     if (!(doc.datasets.onePort[n] == set)) return false;
   return true;
+}
+
+bool SameDrawingApartFromSelection(const Tschema& doc, const DrawingSnapshot& snapshot)
+{
+  // A click touches no data set, so the drawings alone are compared.
+  return sameDrawing(doc.drawdat, snapshot.drawing, false);
 }
 
 void UndoHistory::push(DrawingSnapshot before)

@@ -29,8 +29,12 @@ DrawingSnapshot CaptureSnapshot(const Tschema& doc, const std::vector<int>& twoP
 void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot);
 
 // Whether the document still holds exactly the captured state (drawing and captured sets),
-// so that a dialog closed with OK but without a change leaves no undo step.
+// so that a dialog closed with OK but without a change leaves no undo step. Pins and port
+// connection points, derived from the positions, are not compared.
 bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& snapshot);
+
+// The same, with every selection flag ignored (a click that only selected changed nothing).
+bool SameDrawingApartFromSelection(const Tschema& doc, const DrawingSnapshot& snapshot);
 
 class UndoHistory
 {

@@ -2,6 +2,8 @@
 
 #include "numbers/valuetext.h"
 
+#include <cmath>
+
 namespace norvane {
 
 void RealEditLogic::validate()
@@ -19,18 +21,33 @@ void RealEditLogic::refuse(std::string_view typed, const char* problem)
   m_problem = "\"" + std::string(typed) + "\" is " + problem;
 }
 
+bool RealEditLogic::unedited(std::string_view typed, const std::string& shown)
+{
+  const auto trim = [](std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::string_view();
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+  };
+  return !shown.empty() && trim(typed) == trim(shown);
+}
+
 void RealEditLogic::validateNumber(std::string_view numberText)
 {
-  const NumberReading entered = ReadNumber(numberText, NumberRules::Entry(Units));
-  if (entered.ok) {
-    m_value = entered.value;
-  } else {
-    refuse(numberText, entered.problem);
+  // The rounded text the field showed stands for the value it holds: reading it back would
+  // round a designed value to the decimals shown.
+  if (!unedited(numberText, m_shownNumber)) {
+    const NumberReading entered = ReadNumber(numberText, NumberRules::Entry(Units));
+    if (entered.ok) {
+      m_value = entered.value;
+    } else {
+      refuse(numberText, entered.problem);
+    }
   }
   if (m_value > maxvalue) m_value = maxvalue;
   if (m_value < minvalue) m_value = minvalue;
   const std::string number = FormatEngineering(DecimalPlaces, m_value);
   m_text = number + Units;
+  m_shownNumber = m_text;
   // The formatted number, prefix letter included, is exactly the part a new entry replaces;
   // scanning the text for number characters would also swallow units such as "m/s".
   m_selection = {0, number.size()};
@@ -47,6 +64,13 @@ void RealEditLogic::Setvalue(double x)
 {
   m_text = FormatEngineering(DecimalPlaces, x) + Units;
   m_shown = m_text; // the program's own text is never reported
+  // A value that is not finite is held as the text shows it (0, or the largest number).
+  if (std::isfinite(x)) {
+    m_value = x;
+    m_shownNumber = m_text;
+  } else {
+    m_shownNumber.clear();
+  }
   validate();
 }
 

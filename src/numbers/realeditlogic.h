@@ -9,6 +9,10 @@
 // is refused: the field keeps its previous value, shows it again and names the problem in
 // problem(), which the widget reports (a beep and a short message). Values are silently clamped to
 // the limits, so the field always shows the value that will be used.
+// The field shows a value rounded to its decimals, but it holds the value exactly: as long as
+// the number the field last showed has not been edited, validation keeps the held value
+// instead of reading the rounded text back. A designed 1.01098438890283 uH shown as "1.01uH"
+// stays 1.01098438890283 uH through OK; only typing a new number replaces it.
 
 #include <cstddef>
 #include <limits>
@@ -59,8 +63,7 @@ public:
 
   // Validates and returns the value.
   double Getvalue();
-  // Shows x in the field's format and validates it (so the value is clamped and rounded to
-  // the decimals shown).
+  // Holds x (clamped to the limits, not rounded) and shows it in the field's format.
   void Setvalue(double x);
 
   // The moments the field re-formats its text.
@@ -69,14 +72,18 @@ public:
   void returnPressed() { validate(); }
 
 protected:
-  // Reads `numberText` (the number part of the text) into the value unless it is refused,
-  // then rewrites the text as the formatted value and its unit.
+  // Reads `numberText` (the number part of the text) into the value unless it is refused or
+  // is still the number the field showed, then rewrites the text as the formatted value and
+  // its unit.
   void validateNumber(std::string_view numberText);
+  // Whether `typed` is, blanks aside, the text `shown` the field itself put there.
+  static bool unedited(std::string_view typed, const std::string& shown);
   // Records a refused text; a text the field itself showed is never reported.
   void refuse(std::string_view typed, const char* problem);
 
   std::string m_text;
-  std::string m_shown; // the text as the last validation left it
+  std::string m_shown;       // the text as the last validation left it
+  std::string m_shownNumber; // its number with the unit, as formatted from the held value
   std::string m_problem;
   TextSelection m_selection;
   double m_value = 0.0;

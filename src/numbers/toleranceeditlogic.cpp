@@ -36,15 +36,31 @@ void ToleranceEditLogic::validate()
       const std::string_view maxText = std::string_view(m_text).substr(open + 1, comma - open - 1);
       const std::string_view minText =
           std::string_view(m_text).substr(comma + 1, close - comma - 1);
-      const NumberReading upper = ReadNumber(maxText, NumberRules::Entry(unit));
-      const NumberReading lower = ReadNumber(minText, NumberRules::Entry(unit));
-      if (!upper.ok) {
-        refuse(maxText, upper.problem);
-      } else if (!lower.ok) {
-        refuse(minText, lower.problem);
-      } else {
-        maxtol = upper.value;
-        mintol = lower.value;
+      // A part still as the field showed it keeps the tolerance it stands for exactly.
+      double upper = maxtol;
+      double lower = mintol;
+      bool read = true;
+      if (!unedited(maxText, m_shownMax)) {
+        const NumberReading r = ReadNumber(maxText, NumberRules::Entry(unit));
+        if (r.ok) {
+          upper = r.value;
+        } else {
+          refuse(maxText, r.problem);
+          read = false;
+        }
+      }
+      if (read && !unedited(minText, m_shownMin)) {
+        const NumberReading r = ReadNumber(minText, NumberRules::Entry(unit));
+        if (r.ok) {
+          lower = r.value;
+        } else {
+          refuse(minText, r.problem);
+          read = false;
+        }
+      }
+      if (read) {
+        maxtol = upper;
+        mintol = lower;
       }
     }
   }
@@ -55,6 +71,8 @@ void ToleranceEditLogic::validate()
   if (m_problem.empty()) m_problem = problem;
   const TextSelection numberPart = m_selection;
 
+  m_shownMax.clear();
+  m_shownMin.clear();
   if (m_toleranceEnabled) {
     const auto shown = [this](double tol) {
       return SignedText(FormatEngineering(DecimalPlaces, tol));
@@ -62,10 +80,17 @@ void ToleranceEditLogic::validate()
     if (m_tolerancePercent) {
       // A percentage of a zero value means nothing: show 0 rather than the stored numbers.
       const bool zeroValue = m_value == 0.0;
-      m_text += " (" + (zeroValue ? std::string("0") : shown(maxtol)) + "," +
-                (zeroValue ? std::string("0") : shown(mintol)) + "%)";
+      m_shownMax = zeroValue ? std::string("0") : shown(maxtol);
+      m_shownMin = (zeroValue ? std::string("0") : shown(mintol)) + "%";
     } else {
-      m_text += " (" + shown(maxtol) + "," + shown(mintol) + Units + ")";
+      m_shownMax = shown(maxtol);
+      m_shownMin = shown(mintol) + Units;
+    }
+    m_text += " (" + m_shownMax + "," + m_shownMin + ")";
+    // The 0 shown for a zero value stands for no stored tolerance: it is read as it stands.
+    if (m_tolerancePercent && m_value == 0.0) {
+      m_shownMax.clear();
+      m_shownMin.clear();
     }
   }
   m_selection = numberPart;

@@ -69,6 +69,9 @@ private:
   // still shows (which would hold the tolerances before a conversion).
   void rebuildText();
 
+  // The two parts of the bracket as the field last showed them ("+5", "-5%").
+  std::string m_shownMax;
+  std::string m_shownMin;
   bool m_toleranceEnabled = false;
   bool m_tolerancePercent = false;
 };

@@ -125,4 +125,32 @@ std::optional<double> StepValue(double value, TuneStep step, int steps)
   return v;
 }
 
+std::string TuneStepKey(TuneStep step)
+{
+  switch (step) {
+  case TuneStep::E6:
+    return "E6";
+  case TuneStep::E12:
+    return "E12";
+  case TuneStep::E24:
+    return "E24";
+  case TuneStep::E96:
+    return "E96";
+  case TuneStep::Percent1:
+    return "1%";
+  case TuneStep::Percent5:
+    return "5%";
+  case TuneStep::Percent10:
+    return "10%";
+  }
+  return "E12";
+}
+
+std::optional<TuneStep> TuneStepFromKey(std::string_view key)
+{
+  for (TuneStep step : kTuneSteps)
+    if (TuneStepKey(step) == key) return step;
+  return std::nullopt;
+}
+
 } // namespace norvane

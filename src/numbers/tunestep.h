@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace norvane {
 
@@ -20,6 +21,11 @@ inline constexpr TuneStep kTuneSteps[] = {
 
 // The caption of a step in the tuner ("E12", "±5 %", in Latin-1 for the ± sign).
 std::string TuneStepCaption(TuneStep step);
+
+// The step's text in the configuration file ("E12", "5%"), and the step such a text names
+// (nothing for any other text).
+std::string TuneStepKey(TuneStep step);
+std::optional<TuneStep> TuneStepFromKey(std::string_view key);
 
 // The value `steps` places up (positive) or down (negative) from `value`; empty when the value
 // cannot be stepped (zero, negative or not finite) or the step would leave 1e-18 .. 1e18.

@@ -126,6 +126,33 @@ TEST(ConfigFileText, RoundTripsThroughTheReader)
   EXPECT_EQ(readBack, written);
 }
 
+TEST(ConfigFileText, KeepsRecentFilesAndTheTuneStepAfterTheOtherKeys)
+{
+  // Without them the text is exactly the old one; with them they follow the last old key.
+  TenvironmentProps env;
+  const std::string plain = configFileText(env);
+  rememberRecentFile(env, "/a/one.cct");
+  rememberRecentFile(env, "/b/two.cct");
+  rememberRecentFile(env, "/a/one.cct"); // opened again: first, and only once
+  env.tunestep = "5%";
+  const std::string text = configFileText(env);
+  ASSERT_EQ(text.substr(0, plain.size()), plain);
+  EXPECT_EQ(text.substr(plain.size()),
+            "recentfile1= /a/one.cct\r\nrecentfile2= /b/two.cct\r\ntunestep= 5%\r\n");
+  TenvironmentProps readBack;
+  applyConfigText(readBack, text);
+  EXPECT_EQ(readBack, env);
+
+  // The list keeps the last eight, newest first.
+  for (int i = 1; i <= 10; ++i)
+    rememberRecentFile(env, "f" + std::to_string(i) + ".cct");
+  EXPECT_EQ(env.recentfiles.front(), "f10.cct");
+  EXPECT_EQ(env.recentfiles.back(), "f3.cct");
+  forgetRecentFile(env, "f10.cct");
+  EXPECT_EQ(env.recentfiles.front(), "f9.cct");
+  EXPECT_EQ(env.recentfiles.back(), "");
+}
+
 TEST(ConfigFileText, ReadsTheEdgeCases)
 {
   {

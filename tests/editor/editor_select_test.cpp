@@ -285,13 +285,22 @@ TEST_F(EditorTest, TuneModeReopensTheDialogUntilCancel)
   EXPECT_TRUE(d.components[1].selected);
 }
 
-TEST_F(EditorTest, PressMarksModifiedAndClearsMarkers)
+TEST_F(EditorTest, OnlyChangesMarkModifiedAndAPressClearsMarkers)
 {
   d.UnconnectedMarkers.append({10, 10});
   ed.mousePress(MouseButton::Left, 500, 500);
   ed.mouseRelease(MouseButton::Left, 500, 500);
-  EXPECT_TRUE(ed.modified());
+  EXPECT_FALSE(ed.modified()) << "a click on the empty sheet changes nothing";
   EXPECT_TRUE(d.UnconnectedMarkers.empty());
+  place(ComponentType::Ground, 100, 100);
+  ed.setModified(false);
+  click(100, 100); // selecting is no change
+  click(100, 100);
+  EXPECT_FALSE(ed.modified());
+  EXPECT_EQ(host.documentChanges, 1); // the placement
+  drag(100, 100, 200, 100);           // moving is
+  EXPECT_TRUE(ed.modified());
+  EXPECT_EQ(host.documentChanges, 2);
   ed.resetForNewDocument();
   EXPECT_FALSE(ed.modified());
   EXPECT_EQ(ed.mode(), emSelect);

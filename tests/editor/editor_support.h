@@ -23,6 +23,7 @@ struct ScriptedHost : EditorHost
   int simulations = 0;
   std::optional<bool> tuneButton;
   int stateChanges = 0;
+  int documentChanges = 0;
 
   // Component dialogs: queued answers, then the default. The hook runs before answering
   // (a test can change values as the user would).
@@ -84,6 +85,7 @@ struct ScriptedHost : EditorHost
   }
   void setTuneButton(bool down) override { tuneButton = down; }
   void stateChanged() override { ++stateChanges; }
+  void documentChanged() override { ++documentChanges; }
 };
 
 class EditorTest : public ::testing::Test

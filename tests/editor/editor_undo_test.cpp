@@ -175,5 +175,52 @@ TEST(UndoHistory, SnapshotsCopyOnlyEmptyAndListedDataSets)
   EXPECT_TRUE(doc.drawdat.UnconnectedMarkers.empty());
 }
 
+TEST_F(EditorTest, UndoInTuneModeKeepsTuningAndSimulates)
+{
+  const int r = place(ComponentType::Resistor, 100, 100);
+  ed.setTuneMode(true);
+  const int runs = host.simulations;
+  host.componentAnswers = {false};
+  click(100, 100); // chooses the resistor, its dialog cancelled
+  ASSERT_EQ(ed.tunedComponent(), r);
+  const double before = d.components[r].value[1].nom;
+  ASSERT_TRUE(ed.stepTunedValue(1));
+  ASSERT_NE(d.components[r].value[1].nom, before);
+
+  host.tuneButton.reset();
+  ASSERT_TRUE(ed.undo());
+  EXPECT_EQ(d.components[r].value[1].nom, before);
+  EXPECT_EQ(ed.mode(), emTune);
+  EXPECT_FALSE(host.tuneButton.has_value()) << "the Tune button stays down";
+  EXPECT_EQ(ed.tunedComponent(), r) << "the same component is tuned on";
+  EXPECT_EQ(host.simulations, runs + 2) << "the step and the undo each simulate";
+  ASSERT_TRUE(ed.redo());
+  EXPECT_EQ(ed.mode(), emTune);
+  EXPECT_EQ(host.simulations, runs + 3);
+
+  // Outside tune mode an undo does not simulate; the host hears the drawing changed.
+  ed.enterSelectMode();
+  const int changes = host.documentChanges;
+  ASSERT_TRUE(ed.undo());
+  EXPECT_EQ(ed.mode(), emSelect);
+  EXPECT_EQ(host.simulations, runs + 3);
+  EXPECT_EQ(host.documentChanges, changes + 1);
+}
+
+TEST_F(EditorTest, SelectAllSelectsEverythingForTheNextDrag)
+{
+  place(ComponentType::Ground, 100, 100);
+  wire(200, 200, 300, 200);
+  placePort(1, 50, 50);
+  ed.selectAll();
+  EXPECT_TRUE(d.components[1].selected);
+  EXPECT_TRUE(d.wires[1].startselected && d.wires[1].finishselected);
+  EXPECT_TRUE(d.P1.selected);
+  EXPECT_FALSE(d.P2.selected); // not placed
+  drag(400, 400, 420, 410);
+  EXPECT_EQ(d.components[1].position, (TPoint{120, 110}));
+  EXPECT_EQ(d.P1.pos, (TPoint{70, 60}));
+}
+
 } // namespace
 } // namespace norvane

@@ -56,7 +56,6 @@ TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
   EXPECT_EQ(amp.value[1].nom, 1e-20);
   EXPECT_EQ(amp.value[2].nom, 1e-20);
   EXPECT_EQ(amp.value[3].nom, 1.0); // 0 dB is unity gain
-
 }
 
 TEST(PropertyMapping, ReactiveFormMapsTheModelSlots)
@@ -143,12 +142,18 @@ TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
     ComponentType ctype;
     Tcomponent Tschema::*tmpl;
   } kinds[] = {
-      {ComponentType::Resistor, &Tschema::lastR},    {ComponentType::Capacitor, &Tschema::lastC},
-      {ComponentType::Inductor, &Tschema::lastL},    {ComponentType::OpAmp, &Tschema::lastopamp},
-      {ComponentType::TxLine, &Tschema::lasttxln},   {ComponentType::Transformer, &Tschema::lastTransformer},
-      {ComponentType::Mutual, &Tschema::lastMutual}, {ComponentType::Bipolar, &Tschema::lastBipolar},
-      {ComponentType::VCVS, &Tschema::lastVCVS},     {ComponentType::VCCS, &Tschema::lastVCCS},
-      {ComponentType::CCVS, &Tschema::lastCCVS},     {ComponentType::CCCS, &Tschema::lastCCCS},
+      {ComponentType::Resistor, &Tschema::lastR},
+      {ComponentType::Capacitor, &Tschema::lastC},
+      {ComponentType::Inductor, &Tschema::lastL},
+      {ComponentType::OpAmp, &Tschema::lastopamp},
+      {ComponentType::TxLine, &Tschema::lasttxln},
+      {ComponentType::Transformer, &Tschema::lastTransformer},
+      {ComponentType::Mutual, &Tschema::lastMutual},
+      {ComponentType::Bipolar, &Tschema::lastBipolar},
+      {ComponentType::VCVS, &Tschema::lastVCVS},
+      {ComponentType::VCCS, &Tschema::lastVCCS},
+      {ComponentType::CCVS, &Tschema::lastCCVS},
+      {ComponentType::CCCS, &Tschema::lastCCCS},
   };
   for (const auto& k : kinds) {
     Tcomponent comp;

@@ -55,8 +55,8 @@ TEST(SymbolOrientation, OneSegmentOfEveryKindInBothOrientations)
   };
   for (const Case& tc : cases) {
     for (int crot : {1, 2}) {
-      SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(crot) + " " +
-                   tc.segment);
+      SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(crot) +
+                   " " + tc.segment);
       Tschema doc;
       TenvironmentProps env;
       const RecordingCanvas c = paintOne(tc.kind, crot, doc, env);
@@ -81,12 +81,18 @@ TEST(SymbolOrientation, LabelsOfSourcesAndDataBlocksInBothOrientations)
   // Mirrored kinds keep their labels at the anchor in both orientations; the 1-port block
   // turns with its label lines (anchor (17, 8): x + 8 - 15, y + 17 - 3).
   const Case cases[] = {
-      {ComponentType::VCVS, 2, "G=1V/V", 180, 265},   {ComponentType::VCCS, 1, "gm=1A/V", 180, 265},
-      {ComponentType::CCVS, 2, "a=1V/A", 180, 265},   {ComponentType::CCCS, 1, "B=1A/A", 180, 265},
-      {ComponentType::SParam1, 1, "S1P", 192, 293},   {ComponentType::SParam1, 2, "S1P", 192, 293},
-      {ComponentType::SParam2, 1, "S2P", 190, 297},   {ComponentType::SParam2, 2, "S2P", 190, 297},
-      {ComponentType::SParam2, 1, "0", 205, 322},     {ComponentType::SParam2, 2, "0", 205, 322},
-      {ComponentType::OpAmp, 2, "Ro=0.1R", 200, 335}, {ComponentType::Bipolar, 2, "  Ccb=500fF, Ic=5mA", 210, 330},
+      {ComponentType::VCVS, 2, "G=1V/V", 180, 265},
+      {ComponentType::VCCS, 1, "gm=1A/V", 180, 265},
+      {ComponentType::CCVS, 2, "a=1V/A", 180, 265},
+      {ComponentType::CCCS, 1, "B=1A/A", 180, 265},
+      {ComponentType::SParam1, 1, "S1P", 192, 293},
+      {ComponentType::SParam1, 2, "S1P", 192, 293},
+      {ComponentType::SParam2, 1, "S2P", 190, 297},
+      {ComponentType::SParam2, 2, "S2P", 190, 297},
+      {ComponentType::SParam2, 1, "0", 205, 322},
+      {ComponentType::SParam2, 2, "0", 205, 322},
+      {ComponentType::OpAmp, 2, "Ro=0.1R", 200, 335},
+      {ComponentType::Bipolar, 2, "  Ccb=500fF, Ic=5mA", 210, 330},
   };
   for (const Case& tc : cases) {
     SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(tc.crot));

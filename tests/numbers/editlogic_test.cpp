@@ -84,18 +84,54 @@ TEST(RealEditLogic, UnitSelectionKeepsUnitsThatLookLikePrefixes)
   EXPECT_EQ(field.value(), 0.05);
 }
 
-TEST(RealEditLogic, SetvalueRoundsToTheDecimalsShown)
+TEST(RealEditLogic, SetvalueShowsTheDecimalsButHoldsTheValue)
 {
   RealEditLogic field;
   field.Units = "dB";
   field.DecimalPlaces = 0;
   field.Setvalue(100.4);
   EXPECT_EQ(field.text(), "100dB");
-  EXPECT_EQ(field.Getvalue(), 100.0);
+  EXPECT_EQ(field.Getvalue(), 100.4);
   // Validating again changes nothing.
   field.returnPressed();
   field.focusIn();
   EXPECT_EQ(field.text(), "100dB");
+}
+
+TEST(EditLogic, OnlyAnEditedNumberReplacesTheHeldValue)
+{
+  // A designed inductance shown with 3 significant figures survives entering and leaving
+  // the field; typing a number (even the one shown) takes what was typed.
+  constexpr double kDesigned = 1.01098438890283e-6;
+  RealEditLogic field;
+  field.Units = "H";
+  field.Setvalue(kDesigned);
+  EXPECT_EQ(field.text(), "1.01uH");
+  field.focusIn();
+  field.setText(" 1.01uH ");
+  field.focusOut();
+  field.returnPressed();
+  EXPECT_EQ(field.Getvalue(), kDesigned);
+  field.setText("1.02uH");
+  EXPECT_EQ(field.Getvalue(), 1.02e-6);
+
+  // The tolerance field: value and each bracket part are kept until edited.
+  ToleranceEditLogic tol;
+  tol.Units = "H";
+  tol.settol(ToleranceFields{kDesigned, -1.23456e-9, 2.34567e-9, true, false});
+  EXPECT_EQ(tol.text(), "1.01uH (+2.35n,-1.23nH)");
+  tol.focusIn();
+  tol.focusOut();
+  ToleranceFields out;
+  tol.gettol(out);
+  EXPECT_EQ(out, (ToleranceFields{kDesigned, -1.23456e-9, 2.34567e-9, true, false}));
+  tol.setText("1.01uH (+2.35n,-2nH)");
+  tol.gettol(out);
+  EXPECT_EQ(out, (ToleranceFields{kDesigned, -2e-9, 2.34567e-9, true, false}));
+  tol.setTolerancePercent(true);
+  tol.setTolerancePercent(false);
+  tol.gettol(out);
+  EXPECT_EQ(out.nom, kDesigned);
 }
 
 ToleranceEditLogic percentField()

@@ -81,7 +81,7 @@ protected:
     EXPECT_TRUE(window->graphWindow()->lastResult().ran);
     EXPECT_TRUE(window->graphWindow()->isVisible());
     EXPECT_EQ(env.filename, "unnamed.cct");
-    EXPECT_EQ(window->windowTitle(), "Norvane - unnamed.cct");
+    EXPECT_EQ(captionText(*window), "Norvane - unnamed.cct");
   }
 };
 

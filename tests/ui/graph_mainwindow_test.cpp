@@ -39,7 +39,7 @@ TEST_F(GraphFromMainWindow, SimulateShowsTheGraphWindow)
   EXPECT_TRUE(graph->isVisible());
   EXPECT_EQ(graph->core().points().count(), 101);
   EXPECT_EQ(graph->cursorScrollBar()->maximum(), 101);
-  EXPECT_EQ(graph->windowTitle(), window->windowTitle());
+  EXPECT_EQ(graph->windowTitle(), captionText(*window));
   EXPECT_TRUE(doc->simulated);
 
   // A run started by the graph window itself (a new point count) keeps the document in step.

@@ -25,6 +25,13 @@
 
 namespace norvane::test {
 
+// A window's caption without the "[*]" placeholder, where the platform shows whether the
+// document is modified.
+inline QString captionText(const QWidget& window)
+{
+  return QString(window.windowTitle()).remove("[*]");
+}
+
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -73,11 +80,11 @@ protected:
   {
     mouse(QEvent::MouseButtonRelease, x, y, b, Qt::NoButton);
   }
-  void click(int x, int y)
+  void click(int x, int y, Qt::MouseButton b = Qt::LeftButton)
   {
     moveTo(x, y);
-    press(x, y);
-    release(x, y);
+    press(x, y, b);
+    release(x, y, b);
   }
   void drag(int x0, int y0, int x1, int y1)
   {

@@ -48,7 +48,7 @@ QAction* item(QMenu* menu, const QString& text)
 
 TEST_F(MainWindowTest, CaptionNamesTheUnnamedDocument)
 {
-  EXPECT_EQ(window->windowTitle(), "Norvane - unnamed.cct");
+  EXPECT_EQ(captionText(*window), "Norvane - unnamed.cct");
   EXPECT_EQ(window->currentFileName(), "unnamed.cct");
   EXPECT_FALSE(window->isModified());
 }

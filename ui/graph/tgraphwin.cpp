@@ -348,6 +348,24 @@ void TGraphwin::beep()
   m_prompts.beep();
 }
 
+// Shown after the caption while the graph no longer matches the schematic.
+constexpr const char* kOutOfDateMark = " - out of date, simulate again";
+
+void TGraphwin::setResultsOutOfDate(bool outOfDate)
+{
+  outOfDate = outOfDate && m_core.points().count() > 0;
+  if (outOfDate == m_outOfDate) return;
+  m_outOfDate = outOfDate;
+  showCaption();
+}
+
+void TGraphwin::showCaption()
+{
+  QString caption = toQt(m_core.panelState().caption);
+  if (m_outOfDate) caption += kOutOfDateMark;
+  setWindowTitle(caption);
+}
+
 void TGraphwin::refreshControls()
 {
   showPanelState();
@@ -361,7 +379,7 @@ void TGraphwin::showPanelState()
   const bool wasPainting = m_core.painting();
   m_core.setPainting(true);
 
-  setWindowTitle(toQt(s.caption));
+  showCaption();
   toolAction(GraphTool::SquareGrid)->setChecked(s.graphTypeButton == GraphTypeButton::SquareGrid);
   toolAction(GraphTool::Smith)->setChecked(s.graphTypeButton == GraphTypeButton::Smith);
   toolAction(GraphTool::Polar)->setChecked(s.graphTypeButton == GraphTypeButton::Polar);

@@ -140,6 +140,12 @@ public:
   void showGraph();
   // Paints the plot anew from the stored points (after a colour change).
   void repaintPlot() { repaintGraph(); }
+  // The schematic changed after the run shown: the caption says the graph is out of date
+  // until the next run. Without a run there is nothing to mark.
+  void setResultsOutOfDate(bool outOfDate);
+  bool resultsOutOfDate() const { return m_outOfDate; }
+  // "Norvane - " and the file name, and the out-of-date mark (after Save As renamed it).
+  void showCaption();
   // The smallest size at which the menu bar and the tool bar show every item without an
   // overflow arrow.
   QSize smallestTidySize() const;
@@ -252,6 +258,7 @@ private:
   GraphWindowLinks m_links;
   SimulateResult m_lastResult;
   bool m_running = false;
+  bool m_outOfDate = false;
   bool m_abortRequested = false;
   bool m_shownOnce = false;
   bool m_mainDisabled = false;

@@ -323,6 +323,7 @@ SimulateResult TGraphwin::runSimulation()
   QApplication::restoreOverrideCursor();
   showRunNote();
   m_running = false;
+  m_outOfDate = false; // shown by refreshControls
   // A window first shown by this run is mapped from now on.
   if (m_handBackTo) m_handBackClock.start();
   refreshControls();

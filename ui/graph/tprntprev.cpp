@@ -298,7 +298,9 @@ void TPrntPrev::hideEvent(QHideEvent* event)
 
 std::string TPrntPrev::mainCaption() const
 {
-  if (const QWidget* main = m_graph.links().mainWindow) return fromQt(main->windowTitle());
+  // Without the placeholder where the window shows its modified state.
+  if (const QWidget* main = m_graph.links().mainWindow)
+    return fromQt(QString(main->windowTitle()).remove("[*]"));
   return "Norvane - " + m_env.filename;
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+// Where the drawing lies on the sheet: the smallest rectangle holding everything the
+// schematic painter draws (symbols with their labels, wires, ports, lines, texts, junction
+// dots and unconnected markers), in drawing units. The window fits and centres its view on
+// it, so a small circuit in a corner of the large sheet is brought into view.
+
+#include "config/environment.h"
+#include "document/schema.h"
+#include "editor/paintscale.h"
+#include "platform/canvas.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace norvane {
+
+struct DrawingBox
+{
+  int left = 0;
+  int top = 0;
+  int right = 0; // exclusive
+  int bottom = 0;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+  bool operator==(const DrawingBox&) const = default;
+};
+
+// Width and height of a text in the given font, as the screen would draw it.
+using FontTextMeasure = std::function<TextExtent(const Font& font, const std::string& text)>;
+
+// The box of everything painted at `scale` (the grid aside); nothing for an empty sheet.
+std::optional<DrawingBox> DrawingBounds(const Tschema& doc, const TenvironmentProps& env,
+                                        const PaintScale& scale, const FontTextMeasure& measure);
+
+} // namespace norvane

@@ -31,6 +31,7 @@ namespace norvane {
 
 struct Tschema;
 struct TenvironmentProps;
+struct FileResult;
 class Prompts;
 class HelpWindow;
 class DebugWindow;
@@ -159,6 +160,7 @@ private:
   void createToolBars();
   void updateCaption();
   void resetDocument(); // New step 2
+  void showReadWarnings(const FileResult& read);
   void simulate();
   void showNetlist();
   void placeBeside(QWidget& other);

@@ -60,6 +60,8 @@ void TDrawingEdit::startUp(const StartupOptions& options)
       const FileResult result = loadSchematic(m_doc, welcome.string());
       if (!result) {
         m_prompts.error(result.error);
+      } else {
+        showReadWarnings(result);
       }
     }
   }
@@ -120,6 +122,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
       m_env.filename = commandLine;
       updateCaption();
       m_view->repaintSheet();
+      showReadWarnings(result);
       simulate();
       simulatedNow = true;
     } else {
@@ -133,6 +136,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
       if (result) {
         m_env.filename = lastFile;
         updateCaption();
+        showReadWarnings(result);
       } else {
         m_prompts.error(result.error);
       }

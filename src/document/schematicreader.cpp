@@ -12,8 +12,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <type_traits>
+#include <vector>
 
 namespace norvane {
 namespace {
@@ -53,6 +55,7 @@ public:
       return false;
     }
     m_last = m_pos;
+    ++m_number;
     // A plain scan: find_first_of with a set of two looks each character up in the set with
     // a call of its own, which made reading a large file cost more than simulating it.
     std::size_t end = m_pos;
@@ -73,12 +76,20 @@ public:
   }
 
   // The line last returned by next() is returned again.
-  void pushBack() { m_pos = m_last; }
+  void pushBack()
+  {
+    m_pos = m_last;
+    --m_number;
+  }
+
+  // The number of the line last returned by next(), counting from 1.
+  int number() const { return m_number; }
 
 private:
   std::string_view m_text;
   std::size_t m_pos = 0;
   std::size_t m_last = 0;
+  int m_number = 0;
 };
 
 const std::array<std::string, kValuesPerComponent> kValueKeys = [] {
@@ -114,12 +125,64 @@ std::string cut(std::string_view value, std::size_t maxLength)
   return std::string(value.substr(0, std::min(value.size(), maxLength)));
 }
 
+// A number field of a value line whose text is not a clean number: the reading rule takes
+// the leading number (or 0 when there is none) and ignores the rest, which hides a damaged
+// file. The field is read as always and reported.
+struct ValueFieldProblem
+{
+  int line = 0;
+  int slot = 0;            // value[slot]
+  std::string_view field;  // "nom", "mintol" or "maxtol"
+  std::string description; // what is wrong with the text
+  double valueRead = 0.0;
+};
+
+bool isControl(char c)
+{
+  const auto u = static_cast<unsigned char>(c);
+  return (u < 0x20 && c != '\t') || u == 0x7f;
+}
+
+// The field's text fit for a message: control characters as <NUL> or <0xNN>.
+std::string printable(std::string_view text)
+{
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    if (!isControl(c)) {
+      out += c;
+    } else if (c == '\0') {
+      out += "<NUL>";
+    } else {
+      const auto u = static_cast<unsigned char>(c);
+      out += std::string("<0x") + kHex[u >> 4] + kHex[u & 15] + ">";
+    }
+  }
+  return out;
+}
+
+// Reads one number field; the reason it is not a clean number, or empty.
+double readValueField(std::string_view text, std::string& problem)
+{
+  const NumberReading reading = ReadNumber(text, NumberRules::ValueText());
+  if (std::any_of(text.begin(), text.end(), isControl)) {
+    problem = "holds a control character";
+  } else if (!reading.ok) {
+    problem = "holds no number";
+  }
+  return reading.value;
+}
+
 // The five fields of a value line, "{nom=...; mintol=...; maxtol=...; TolEn=...; Tol%=...; }",
 // taken by position: each is the text between the next "=" and the following ";". A field
-// that is missing (a cut line) leaves its part of the value as it was.
-void readValueLine(std::string_view rest, Ttolvalue& v)
+// that is missing (a cut line) leaves its part of the value as it was. Number fields that are
+// not clean numbers are added to `problems`.
+void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
+                   std::vector<ValueFieldProblem>& problems)
 {
-  for (int field = 0; field < 5; ++field) {
+  static constexpr std::array<std::string_view, 3> kNumberFields{"nom", "mintol", "maxtol"};
+  std::array<double*, 3> numbers{&v.nom, &v.mintol, &v.maxtol};
+  for (std::size_t field = 0; field < 5; ++field) {
     const std::size_t eq = rest.find('=');
     if (eq == std::string_view::npos) {
       return;
@@ -128,28 +191,82 @@ void readValueLine(std::string_view rest, Ttolvalue& v)
     const std::size_t semi = rest.find(';');
     const std::string_view text = rest.substr(0, semi);
     rest.remove_prefix(semi == std::string_view::npos ? rest.size() : semi);
-    switch (field) {
-    case 0:
-      v.nom = ParseValueText(text);
-      break;
-    case 1:
-      v.mintol = ParseValueText(text);
-      break;
-    case 2:
-      v.maxtol = ParseValueText(text);
-      break;
-    case 3:
+    if (field < numbers.size()) {
+      std::string problem;
+      *numbers[field] = readValueField(text, problem);
+      if (!problem.empty()) {
+        where.field = kNumberFields[field];
+        where.description = "\"" + printable(trimmed(text)) + "\" " + problem;
+        where.valueRead = *numbers[field];
+        problems.push_back(where);
+      }
+    } else if (field == 3) {
       v.TolEn = ruleT(text);
-      break;
-    default:
+    } else {
       v.TolPercent = ruleT(text);
-      break;
     }
   }
 }
 
 // One of the document's section names followed by "{" ("drawdat{").
 bool isTopLevelOpener(std::string_view t);
+
+// Reads the key lines of one record up to its "}" and hands each to onKey(key, value), where
+// key includes the "=" and value is the rest of the line, until stop() says so. Lines without
+// "=" are skipped; a section opener (a record that lost its "}") ends the record and is read
+// again by the caller; the end of the file ends it too.
+template <class Stop, class OnKey> void walkRecord(LineSource& lines, Stop stop, OnKey onKey)
+{
+  std::string_view line;
+  while (!stop() && lines.next(line)) {
+    if (trimmed(line) == "}") {
+      return;
+    }
+    if (isOpener(line)) {
+      lines.pushBack();
+      return;
+    }
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos) {
+      continue;
+    }
+    std::string_view key = line.substr(0, eq + 1);
+    while (!key.empty() && isBlank(key.front())) {
+      key.remove_prefix(1);
+    }
+    onKey(key, line.substr(eq + 1));
+  }
+}
+
+// The document holds its records in arrays of fixed size. A file with more than they hold is
+// refused as a whole: reading only the first of them would lose part of the drawing without
+// a word, and a resave would then write the shortened circuit over the file.
+constexpr std::string_view kComponentsName = "components";
+constexpr std::string_view kWiresName = "wires";
+constexpr std::string_view kLinesName = "drawing lines";
+constexpr std::string_view kTextsName = "texts";
+
+std::string capacityMessage(int capacity, std::string_view what)
+{
+  const std::string n = std::to_string(capacity);
+  return "The schematic has more than " + n + " " + std::string(what) + "; at most " + n +
+         " can be held";
+}
+
+std::string dataSetPointsMessage(int ports)
+{
+  const std::string n = std::to_string(kMaxDataPoints);
+  return "A " + std::to_string(ports) + "-port data set of the schematic has more than " + n +
+         " points; at most " + n + " can be held";
+}
+
+// `index` is empty for a record without "index=" (a cut file).
+std::string dataSetIndexMessage(int ports, std::optional<int> index)
+{
+  return "A " + std::to_string(ports) + "-port data set of the schematic has " +
+         (index ? "index " + std::to_string(*index) : std::string("no index")) +
+         "; only data sets 1 to " + std::to_string(kMaxDataSets) + " can be held";
+}
 
 class Reader
 {
@@ -164,7 +281,9 @@ public:
     while (!failed() && m_lines.next(line)) {
       readSection(trimmed(line));
     }
-    return m_error.empty() ? FileResult::success() : FileResult::failure(m_error);
+    FileResult result = m_error.empty() ? FileResult::success() : FileResult::failure(m_error);
+    result.warnings = std::move(m_warnings);
+    return result;
   }
 
 private:
@@ -196,31 +315,10 @@ private:
     }
   }
 
-  // Reads the key lines of one record up to its "}" and hands each to onKey(key, value),
-  // where key includes the "=" and value is the rest of the line. Lines without "=" are
-  // skipped; a section opener (a record that lost its "}") ends the record and is read
-  // again by the caller; the end of the file ends it too.
   template <class OnKey> void readRecord(OnKey onKey)
   {
-    std::string_view line;
-    while (!failed() && m_lines.next(line)) {
-      if (trimmed(line) == "}") {
-        return;
-      }
-      if (isOpener(line)) {
-        m_lines.pushBack();
-        return;
-      }
-      const std::size_t eq = line.find('=');
-      if (eq == std::string_view::npos) {
-        continue;
-      }
-      std::string_view key = line.substr(0, eq + 1);
-      while (!key.empty() && isBlank(key.front())) {
-        key.remove_prefix(1);
-      }
-      onKey(key, line.substr(eq + 1));
-    }
+    walkRecord(
+        m_lines, [this] { return failed(); }, onKey);
   }
 
   void readRange(Trange& r)
@@ -306,6 +404,7 @@ private:
 
   void readComponent(Tcomponent& c)
   {
+    std::vector<ValueFieldProblem> problems;
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
         c.name = cut(value, kMaxNameLength);
@@ -326,7 +425,7 @@ private:
       } else {
         for (int i = 1; i <= kValuesPerComponent; ++i) {
           if (key == kValueKeys[static_cast<std::size_t>(i - 1)]) {
-            readValueLine(value, c.value[i]);
+            readValueLine(value, c.value[i], {m_lines.number(), i, {}, {}, 0.0}, problems);
             return;
           }
         }
@@ -342,6 +441,14 @@ private:
         }
       }
     });
+    // Reported once the record is read, when its name is known whatever the key order.
+    for (const ValueFieldProblem& p : problems) {
+      m_warnings.push_back("line " + std::to_string(p.line) + ": " + m_recordLabel +
+                           (c.name.empty() ? "" : " \"" + printable(c.name) + "\"") + ", value[" +
+                           std::to_string(p.slot) + "] " + std::string(p.field) + ": " +
+                           p.description + "; read as " +
+                           FormatNumber(p.valueRead, NumberFormat::Shortest()));
+    }
   }
 
   // A component of the drawing or a template: a stored zero where the stamps divide
@@ -456,37 +563,48 @@ private:
   static std::array<double*, 3> fieldsOf(T1pPoint& p) { return {&p.freq, &p.s11.mag, &p.s11.ang}; }
 
   // A data-set record is read into a fresh set, which then replaces the set named by its
-  // "index=" (sets outside 1..50 are dropped).
-  template <class Set> void readDataSet(OneBasedArray<Set, kMaxDataSets>& sets)
+  // "index=". A set that cannot be held (an index outside 1..50, more than 2000 points)
+  // refuses the file.
+  template <class Set> void readDataSet(OneBasedArray<Set, kMaxDataSets>& sets, int ports)
   {
     Set set;
-    int index = 0;
+    std::optional<int> index;
+    bool tooManyPoints = false;
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
         set.name = std::string(value);
       } else if (key == "index=") {
-        integer(value, index);
+        int read = 0;
+        integer(value, read);
+        index = read;
       } else if (key == "sdata=") {
         typename decltype(set.points)::value_type point{};
-        if (readNumbers(value, fieldsOf(point))) {
-          set.points.append(point); // beyond 2000 points: read and dropped
+        if (readNumbers(value, fieldsOf(point)) && !set.points.append(point)) {
+          tooManyPoints = true;
         }
       }
     });
-    if (!failed() && index >= 1 && index <= kMaxDataSets) {
-      set.index = index;
-      sets[index] = std::move(set);
+    if (failed()) {
+      return;
+    }
+    if (tooManyPoints) {
+      m_error = dataSetPointsMessage(ports);
+    } else if (!index || *index < 1 || *index > kMaxDataSets) {
+      m_error = dataSetIndexMessage(ports, index);
+    } else {
+      set.index = *index;
+      sets[*index] = std::move(set);
     }
   }
 
-  // Appends a record to a list, or reads it into a scratch record when the list is full.
-  template <class T, int N, class ReadFn> void readAppended(BoundedList<T, N>& list, ReadFn read)
+  // Appends a record to a list; a list that is full refuses the file.
+  template <class T, int N, class ReadFn>
+  void readAppended(BoundedList<T, N>& list, ReadFn read, std::string_view what)
   {
-    T scratch{};
     if (list.append(T{})) {
       (this->*read)(list.last());
     } else {
-      (this->*read)(scratch);
+      m_error = capacityMessage(N, what);
     }
   }
 
@@ -510,17 +628,18 @@ private:
       } else if (t == "P2{") {
         readPort(d.P2);
       } else if (t == "component{") {
-        readAppended(d.components, &Reader::readComponentReplacingZeros);
+        m_recordLabel = "component " + std::to_string(d.components.count() + 1);
+        readAppended(d.components, &Reader::readComponentReplacingZeros, kComponentsName);
       } else if (t == "shape{") {
-        readAppended(d.lines, &Reader::readShape);
+        readAppended(d.lines, &Reader::readShape, kLinesName);
       } else if (t == "text{") {
-        readAppended(d.texts, &Reader::readText);
+        readAppended(d.texts, &Reader::readText, kTextsName);
       } else if (t == "short{") {
-        readAppended(d.wires, &Reader::readWire);
+        readAppended(d.wires, &Reader::readWire, kWiresName);
       } else if (t == "2pdat{") {
-        readDataSet(m_doc.datasets.twoPort);
+        readDataSet(m_doc.datasets.twoPort, 2);
       } else if (t == "1pdat{") {
-        readDataSet(m_doc.datasets.onePort);
+        readDataSet(m_doc.datasets.onePort, 1);
       } else if (isTopLevelOpener(t)) {
         // The drawing lost its "}": the next document section ends it.
         m_lines.pushBack();
@@ -536,6 +655,8 @@ private:
   Tschema& m_doc;
   LineSource m_lines;
   std::string m_error;
+  std::vector<std::string> m_warnings;
+  std::string m_recordLabel; // names the component record being read in a warning
 };
 
 // The title in the banner's middle line.
@@ -557,6 +678,9 @@ bool isTopLevelOpener(std::string_view t)
 void Reader::readSection(std::string_view t)
 {
   Tschema& s = m_doc;
+  if (t.size() > 1 && t.back() == '{') {
+    m_recordLabel = "template " + std::string(t.substr(0, t.size() - 1)); // "template lastR"
+  }
   if (t == "mmdB{") {
     readRange(s.mmdB);
   } else if (t == "mmLin{") {
@@ -614,10 +738,124 @@ void Reader::readSection(std::string_view t)
   }
 }
 
+// Walks a file as the Reader does and counts the records of its drawing without reading their
+// values, so that a file holding more than the document can is refused before a document
+// changes. The Reader refuses the same records itself should it ever meet one.
+class CapacitySurvey
+{
+public:
+  explicit CapacitySurvey(std::string_view content) : m_lines(content) {}
+
+  std::string run()
+  {
+    std::string_view line;
+    while (!failed() && m_lines.next(line)) {
+      const std::string_view t = trimmed(line);
+      if (t == "drawdat{") {
+        surveyDrawing();
+      } else if (isTopLevelOpener(t)) {
+        skipRecord();
+      }
+    }
+    return m_error;
+  }
+
+private:
+  bool failed() const { return !m_error.empty(); }
+
+  template <class OnKey> void walk(OnKey onKey)
+  {
+    walkRecord(
+        m_lines, [this] { return failed(); }, onKey);
+  }
+
+  void skipRecord()
+  {
+    walk([](std::string_view, std::string_view) {});
+  }
+
+  void countRecord(int& count, int capacity, std::string_view what)
+  {
+    if (++count > capacity) {
+      m_error = capacityMessage(capacity, what);
+    }
+    skipRecord();
+  }
+
+  void surveyDataSet(int ports)
+  {
+    std::optional<int> index;
+    int points = 0;
+    bool indexRead = true;
+    walk([&](std::string_view key, std::string_view value) {
+      if (key == "index=") {
+        index = ReadNumber(value, NumberRules::FileInteger()).integer();
+        indexRead = indexRead && index.has_value();
+      } else if (key == "sdata=") {
+        ++points;
+      }
+    });
+    if (!indexRead) {
+      return; // the Reader refuses the number itself
+    }
+    if (points > kMaxDataPoints) {
+      m_error = dataSetPointsMessage(ports);
+    } else if (!index || *index < 1 || *index > kMaxDataSets) {
+      m_error = dataSetIndexMessage(ports, index);
+    }
+  }
+
+  // Each drawing section replaces the records of the one before, as in the Reader.
+  void surveyDrawing()
+  {
+    int components = 0;
+    int wires = 0;
+    int lines = 0;
+    int texts = 0;
+    std::string_view line;
+    while (!failed() && m_lines.next(line)) {
+      const std::string_view t = trimmed(line);
+      if (t == "}") {
+        return;
+      }
+      if (t == "component{") {
+        countRecord(components, kMaxComponents, kComponentsName);
+      } else if (t == "short{") {
+        countRecord(wires, kMaxWires, kWiresName);
+      } else if (t == "shape{") {
+        countRecord(lines, kMaxLines, kLinesName);
+      } else if (t == "text{") {
+        countRecord(texts, kMaxTexts, kTextsName);
+      } else if (t == "2pdat{") {
+        surveyDataSet(2);
+      } else if (t == "1pdat{") {
+        surveyDataSet(1);
+      } else if (t == "P1{" || t == "P2{") {
+        skipRecord();
+      } else if (isTopLevelOpener(t)) {
+        m_lines.pushBack();
+        return;
+      }
+    }
+  }
+
+  LineSource m_lines;
+  std::string m_error;
+};
+
 } // namespace
+
+FileResult checkSchematicCapacities(std::string_view content)
+{
+  std::string error = CapacitySurvey(content).run();
+  return error.empty() ? FileResult::success() : FileResult::failure(std::move(error));
+}
 
 FileResult readSchematicText(Tschema& doc, std::string_view content)
 {
+  if (FileResult fits = checkSchematicCapacities(content); !fits) {
+    return fits;
+  }
   return Reader(doc, content).run();
 }
 
@@ -632,6 +870,18 @@ bool isSchematicText(std::string_view content)
     }
   }
   return false;
+}
+
+std::string readWarningsText(const std::vector<std::string>& warnings, std::size_t shown)
+{
+  std::string text = "The file was read, but not every value in it is a number:";
+  for (std::size_t i = 0; i < warnings.size() && i < shown; ++i) {
+    text += "\r" + warnings[i];
+  }
+  if (warnings.size() > shown) {
+    text += "\r... and " + std::to_string(warnings.size() - shown) + " more";
+  }
+  return text;
 }
 
 std::string notSchematicMessage(const std::string& path)
@@ -663,7 +913,7 @@ FileResult readSchematicFile(const std::string& path, std::string& content)
   if (!isSchematicText(content)) {
     return FileResult::failure(notSchematicMessage(path));
   }
-  return FileResult::success();
+  return checkSchematicCapacities(content);
 }
 
 FileResult loadSchematic(Tschema& doc, const std::string& path)

@@ -3,7 +3,9 @@
 #include "document/componentkinds.h"
 #include "document/pins.h"
 #include "document/placement.h"
+#include "document/schematiccapacity.h"
 #include "document/schematicfile.h"
+#include "document/schematiclines.h"
 #include "numbers/numbertext.h"
 #include "numbers/valuetext.h"
 
@@ -20,77 +22,11 @@
 namespace norvane {
 namespace {
 
-bool isBlank(char c)
-{
-  return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-  while (!s.empty() && isBlank(s.front())) {
-    s.remove_prefix(1);
-  }
-  while (!s.empty() && isBlank(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
-}
-
-// A section opener: a name followed by "{", no "=" (key lines always have one).
-bool isOpener(std::string_view line)
-{
-  const std::string_view t = trimmed(line);
-  return t.size() > 1 && t.back() == '{' && line.find('=') == std::string_view::npos;
-}
-
-// The file's lines. A line ends at CR LF, LF or a lone CR.
-class LineSource
-{
-public:
-  explicit LineSource(std::string_view text) : m_text(text) {}
-
-  bool next(std::string_view& line)
-  {
-    if (m_pos >= m_text.size()) {
-      return false;
-    }
-    m_last = m_pos;
-    ++m_number;
-    // A plain scan: find_first_of with a set of two looks each character up in the set with
-    // a call of its own, which made reading a large file cost more than simulating it.
-    std::size_t end = m_pos;
-    while (end < m_text.size() && m_text[end] != '\r' && m_text[end] != '\n') {
-      ++end;
-    }
-    if (end == m_text.size()) {
-      line = m_text.substr(m_pos);
-      m_pos = m_text.size();
-      return true;
-    }
-    line = m_text.substr(m_pos, end - m_pos);
-    m_pos = end + 1;
-    if (m_text[end] == '\r' && m_pos < m_text.size() && m_text[m_pos] == '\n') {
-      ++m_pos;
-    }
-    return true;
-  }
-
-  // The line last returned by next() is returned again.
-  void pushBack()
-  {
-    m_pos = m_last;
-    --m_number;
-  }
-
-  // The number of the line last returned by next(), counting from 1.
-  int number() const { return m_number; }
-
-private:
-  std::string_view m_text;
-  std::size_t m_pos = 0;
-  std::size_t m_last = 0;
-  int m_number = 0;
-};
+using namespace schematiccapacity;
+using schematiclines::isTopLevelOpener;
+using schematiclines::LineSource;
+using schematiclines::trimmed;
+using schematiclines::walkRecord;
 
 const std::array<std::string, kValuesPerComponent> kValueKeys = [] {
   std::array<std::string, kValuesPerComponent> keys;
@@ -206,66 +142,6 @@ void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
       v.TolPercent = ruleT(text);
     }
   }
-}
-
-// One of the document's section names followed by "{" ("drawdat{").
-bool isTopLevelOpener(std::string_view t);
-
-// Reads the key lines of one record up to its "}" and hands each to onKey(key, value), where
-// key includes the "=" and value is the rest of the line, until stop() says so. Lines without
-// "=" are skipped; a section opener (a record that lost its "}") ends the record and is read
-// again by the caller; the end of the file ends it too.
-template <class Stop, class OnKey> void walkRecord(LineSource& lines, Stop stop, OnKey onKey)
-{
-  std::string_view line;
-  while (!stop() && lines.next(line)) {
-    if (trimmed(line) == "}") {
-      return;
-    }
-    if (isOpener(line)) {
-      lines.pushBack();
-      return;
-    }
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) {
-      continue;
-    }
-    std::string_view key = line.substr(0, eq + 1);
-    while (!key.empty() && isBlank(key.front())) {
-      key.remove_prefix(1);
-    }
-    onKey(key, line.substr(eq + 1));
-  }
-}
-
-// The document holds its records in arrays of fixed size. A file with more than they hold is
-// refused as a whole: reading only the first of them would lose part of the drawing without
-// a word, and a resave would then write the shortened circuit over the file.
-constexpr std::string_view kComponentsName = "components";
-constexpr std::string_view kWiresName = "wires";
-constexpr std::string_view kLinesName = "drawing lines";
-constexpr std::string_view kTextsName = "texts";
-
-std::string capacityMessage(int capacity, std::string_view what)
-{
-  const std::string n = std::to_string(capacity);
-  return "The schematic has more than " + n + " " + std::string(what) + "; at most " + n +
-         " can be held";
-}
-
-std::string dataSetPointsMessage(int ports)
-{
-  const std::string n = std::to_string(kMaxDataPoints);
-  return "A " + std::to_string(ports) + "-port data set of the schematic has more than " + n +
-         " points; at most " + n + " can be held";
-}
-
-// `index` is empty for a record without "index=" (a cut file).
-std::string dataSetIndexMessage(int ports, std::optional<int> index)
-{
-  return "A " + std::to_string(ports) + "-port data set of the schematic has " +
-         (index ? "index " + std::to_string(*index) : std::string("no index")) +
-         "; only data sets 1 to " + std::to_string(kMaxDataSets) + " can be held";
 }
 
 class Reader
@@ -662,19 +538,6 @@ private:
 // The title in the banner's middle line.
 constexpr std::string_view kBannerTitle = "Norvane Schematic File";
 
-constexpr std::array<std::string_view, 27> kTopLevelOpeners{
-    "mmdB{",        "mmLin{",       "mmPhase{",       "lastC{",        "lastL{",
-    "lastR{",       "lastopamp{",   "lastVCVS{",      "lastVCCS{",     "lastCCVS{",
-    "lastCCCS{",    "lasttxln{",    "plotformat{",    "current2port{", "current1port{",
-    "Xax{",         "Y1ax{",        "Y2ax{",          "polarS11mag{",  "polarS21mag{",
-    "polarS12mag{", "polarS22mag{", "polarmeaswhat{", "cursorpos{",    "circleson{",
-    "simulated{",   "drawdat{"};
-
-bool isTopLevelOpener(std::string_view t)
-{
-  return std::find(kTopLevelOpeners.begin(), kTopLevelOpeners.end(), t) != kTopLevelOpeners.end();
-}
-
 void Reader::readSection(std::string_view t)
 {
   Tschema& s = m_doc;
@@ -738,118 +601,7 @@ void Reader::readSection(std::string_view t)
   }
 }
 
-// Walks a file as the Reader does and counts the records of its drawing without reading their
-// values, so that a file holding more than the document can is refused before a document
-// changes. The Reader refuses the same records itself should it ever meet one.
-class CapacitySurvey
-{
-public:
-  explicit CapacitySurvey(std::string_view content) : m_lines(content) {}
-
-  std::string run()
-  {
-    std::string_view line;
-    while (!failed() && m_lines.next(line)) {
-      const std::string_view t = trimmed(line);
-      if (t == "drawdat{") {
-        surveyDrawing();
-      } else if (isTopLevelOpener(t)) {
-        skipRecord();
-      }
-    }
-    return m_error;
-  }
-
-private:
-  bool failed() const { return !m_error.empty(); }
-
-  template <class OnKey> void walk(OnKey onKey)
-  {
-    walkRecord(
-        m_lines, [this] { return failed(); }, onKey);
-  }
-
-  void skipRecord()
-  {
-    walk([](std::string_view, std::string_view) {});
-  }
-
-  void countRecord(int& count, int capacity, std::string_view what)
-  {
-    if (++count > capacity) {
-      m_error = capacityMessage(capacity, what);
-    }
-    skipRecord();
-  }
-
-  void surveyDataSet(int ports)
-  {
-    std::optional<int> index;
-    int points = 0;
-    bool indexRead = true;
-    walk([&](std::string_view key, std::string_view value) {
-      if (key == "index=") {
-        index = ReadNumber(value, NumberRules::FileInteger()).integer();
-        indexRead = indexRead && index.has_value();
-      } else if (key == "sdata=") {
-        ++points;
-      }
-    });
-    if (!indexRead) {
-      return; // the Reader refuses the number itself
-    }
-    if (points > kMaxDataPoints) {
-      m_error = dataSetPointsMessage(ports);
-    } else if (!index || *index < 1 || *index > kMaxDataSets) {
-      m_error = dataSetIndexMessage(ports, index);
-    }
-  }
-
-  // Each drawing section replaces the records of the one before, as in the Reader.
-  void surveyDrawing()
-  {
-    int components = 0;
-    int wires = 0;
-    int lines = 0;
-    int texts = 0;
-    std::string_view line;
-    while (!failed() && m_lines.next(line)) {
-      const std::string_view t = trimmed(line);
-      if (t == "}") {
-        return;
-      }
-      if (t == "component{") {
-        countRecord(components, kMaxComponents, kComponentsName);
-      } else if (t == "short{") {
-        countRecord(wires, kMaxWires, kWiresName);
-      } else if (t == "shape{") {
-        countRecord(lines, kMaxLines, kLinesName);
-      } else if (t == "text{") {
-        countRecord(texts, kMaxTexts, kTextsName);
-      } else if (t == "2pdat{") {
-        surveyDataSet(2);
-      } else if (t == "1pdat{") {
-        surveyDataSet(1);
-      } else if (t == "P1{" || t == "P2{") {
-        skipRecord();
-      } else if (isTopLevelOpener(t)) {
-        m_lines.pushBack();
-        return;
-      }
-    }
-  }
-
-  LineSource m_lines;
-  std::string m_error;
-};
-
 } // namespace
-
-FileResult checkSchematicCapacities(std::string_view content)
-{
-  std::string error = CapacitySurvey(content).run();
-  return error.empty() ? FileResult::success() : FileResult::failure(std::move(error));
-}
 
 FileResult readSchematicText(Tschema& doc, std::string_view content)
 {

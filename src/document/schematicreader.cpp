@@ -7,7 +7,6 @@
 #include "document/schematicfile.h"
 #include "document/schematiclines.h"
 #include "numbers/numbertext.h"
-#include "numbers/valuetext.h"
 
 #include <algorithm>
 #include <array>
@@ -67,10 +66,10 @@ std::string cut(std::string_view value, std::size_t maxLength)
 struct ValueFieldProblem
 {
   int line = 0;
-  int slot = 0;            // value[slot]
-  std::string_view field;  // "nom", "mintol" or "maxtol"
-  std::string description; // what is wrong with the text
-  double valueRead = 0.0;
+  int slot = 0;                  // value[slot]
+  std::string_view field;        // "nom", "mintol" or "maxtol"
+  std::string description;       // what is wrong with the text
+  const double* value = nullptr; // the field of the document it was read into
 };
 
 bool isControl(char c)
@@ -133,7 +132,7 @@ void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
       if (!problem.empty()) {
         where.field = kNumberFields[field];
         where.description = "\"" + printable(trimmed(text)) + "\" " + problem;
-        where.valueRead = *numbers[field];
+        where.value = numbers[field];
         problems.push_back(where);
       }
     } else if (field == 3) {
@@ -278,9 +277,8 @@ private:
     });
   }
 
-  void readComponent(Tcomponent& c)
+  void readComponent(Tcomponent& c, std::vector<ValueFieldProblem>& problems)
   {
-    std::vector<ValueFieldProblem> problems;
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
         c.name = cut(value, kMaxNameLength);
@@ -301,7 +299,7 @@ private:
       } else {
         for (int i = 1; i <= kValuesPerComponent; ++i) {
           if (key == kValueKeys[static_cast<std::size_t>(i - 1)]) {
-            readValueLine(value, c.value[i], {m_lines.number(), i, {}, {}, 0.0}, problems);
+            readValueLine(value, c.value[i], {m_lines.number(), i, {}, {}, nullptr}, problems);
             return;
           }
         }
@@ -317,22 +315,24 @@ private:
         }
       }
     });
-    // Reported once the record is read, when its name is known whatever the key order.
-    for (const ValueFieldProblem& p : problems) {
-      m_warnings.push_back("line " + std::to_string(p.line) + ": " + m_recordLabel +
-                           (c.name.empty() ? "" : " \"" + printable(c.name) + "\"") + ", value[" +
-                           std::to_string(p.slot) + "] " + std::string(p.field) + ": " +
-                           p.description + "; read as " +
-                           FormatNumber(p.valueRead, NumberFormat::Shortest()));
-    }
   }
 
   // A component of the drawing or a template: a stored zero where the stamps divide
   // becomes the value the property dialogs would have stored.
   void readComponentReplacingZeros(Tcomponent& c)
   {
-    readComponent(c);
+    std::vector<ValueFieldProblem> problems;
+    readComponent(c, problems);
     ReplaceZeroValues(c);
+    // Reported once the record is read, when its name and the values in use are known
+    // whatever the order of its keys.
+    for (const ValueFieldProblem& p : problems) {
+      m_warnings.push_back("line " + std::to_string(p.line) + ": " + m_recordLabel +
+                           (c.name.empty() ? "" : " \"" + printable(c.name) + "\"") + ", value[" +
+                           std::to_string(p.slot) + "] " + std::string(p.field) + ": " +
+                           p.description + "; read as " +
+                           FormatNumber(*p.value, NumberFormat::Shortest()));
+    }
   }
 
   void readPort(Tport& p)

@@ -206,7 +206,8 @@ TEST_F(FileCommandsTest, FilesBeyondACapacityAreRefusedAndTheDocumentStays)
   prompts.fileNames.push_back(big);
   EXPECT_FALSE(window->fileOpen());
   // The message the command line gives, and the open document as it was.
-  EXPECT_EQ(prompts.lastText(), "The schematic has more than 1000 components; at most 1000 can be held");
+  EXPECT_EQ(prompts.lastText(),
+            "The schematic has more than 1000 components; at most 1000 can be held");
   EXPECT_EQ(window->currentFileName(), kept);
   EXPECT_EQ(schematicText(*doc), drawn);
   EXPECT_EQ(fileBytes(big), text);
@@ -222,7 +223,8 @@ TEST_F(FileCommandsTest, ValueFieldsThatAreNoNumberAreShownAfterOpening)
   const std::string field = "nom= 5.00000000000000E+0001";
   const std::size_t at = text.find(field, text.find("drawdat{"));
   ASSERT_NE(at, std::string::npos);
-  text.replace(at, field.size(), std::string("nom= 47\0" "11", 9));
+  using namespace std::string_literals;
+  text.replace(at, field.size(), "nom= 47\0"s + "11");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 
   window->fileNew();

@@ -224,7 +224,7 @@ TEST_F(FileCommandsTest, ValueFieldsThatAreNoNumberAreShownAfterOpening)
   const std::size_t at = text.find(field, text.find("drawdat{"));
   ASSERT_NE(at, std::string::npos);
   using namespace std::string_literals;
-  text.replace(at, field.size(), "nom= 47\0"s + "11");
+  text.replace(at, field.size(), "nom= 5.0\0"s + "0000000000000E+0001");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 
   window->fileNew();
@@ -235,9 +235,10 @@ TEST_F(FileCommandsTest, ValueFieldsThatAreNoNumberAreShownAfterOpening)
   EXPECT_EQ(prompts.messages[0].kind, ScriptedPrompts::Kind::Warning);
   const std::string& shown = prompts.messages[0].text;
   EXPECT_NE(shown.find("component 1"), std::string::npos) << shown;
-  EXPECT_NE(shown.find("\"47<NUL>11\" holds a control character; read as 47"), std::string::npos)
+  EXPECT_NE(shown.find("\"5.0<NUL>0000000000000E+0001\" holds a control character; read as 5"),
+            std::string::npos)
       << shown;
-  EXPECT_EQ(doc->drawdat.components[1].value[1].nom, 47.0); // read as before
+  EXPECT_EQ(doc->drawdat.components[1].value[1].nom, 5.0); // read as before: up to the NUL
   EXPECT_EQ(window->currentFileName(), path);
 }
 

@@ -69,6 +69,7 @@ struct ValueFieldProblem
   int slot = 0;                  // value[slot]
   std::string_view field;        // "nom", "mintol" or "maxtol"
   std::string description;       // what is wrong with the text
+  double read = 0.0;             // the value the field gave
   const double* value = nullptr; // the field of the document it was read into
 };
 
@@ -132,6 +133,7 @@ void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
       if (!problem.empty()) {
         where.field = kNumberFields[field];
         where.description = "\"" + printable(trimmed(text)) + "\" " + problem;
+        where.read = *numbers[field];
         where.value = numbers[field];
         problems.push_back(where);
       }
@@ -299,7 +301,7 @@ private:
       } else {
         for (int i = 1; i <= kValuesPerComponent; ++i) {
           if (key == kValueKeys[static_cast<std::size_t>(i - 1)]) {
-            readValueLine(value, c.value[i], {m_lines.number(), i, {}, {}, nullptr}, problems);
+            readValueLine(value, c.value[i], {m_lines.number(), i, {}, {}, 0.0, nullptr}, problems);
             return;
           }
         }
@@ -325,13 +327,14 @@ private:
     readComponent(c, problems);
     ReplaceZeroValues(c);
     // Reported once the record is read, when its name and the values in use are known
-    // whatever the order of its keys.
+    // whatever the order of its keys. A zero the dialogs would replace is used replaced.
+    const auto number = [](double x) { return FormatNumber(x, NumberFormat::Shortest()); };
     for (const ValueFieldProblem& p : problems) {
       m_warnings.push_back("line " + std::to_string(p.line) + ": " + m_recordLabel +
                            (c.name.empty() ? "" : " \"" + printable(c.name) + "\"") + ", value[" +
                            std::to_string(p.slot) + "] " + std::string(p.field) + ": " +
-                           p.description + "; read as " +
-                           FormatNumber(*p.value, NumberFormat::Shortest()));
+                           p.description + "; read as " + number(p.read) +
+                           (*p.value == p.read ? "" : ", used as " + number(*p.value)));
     }
   }
 

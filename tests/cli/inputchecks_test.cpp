@@ -151,7 +151,8 @@ TEST_F(CliInputChecks, ValueFieldsThatAreNoCleanNumberAreReportedOnEveryCommand)
     std::string reported;
   };
   const Case cases[] = {
-      {"nom=NAN", "\"NAN\" holds no number; read as 0"},
+      // 0 is no inductance; it is used as the property dialog replaces it.
+      {"nom=NAN", "\"NAN\" holds no number; read as 0, used as 1e-20"},
       {std::string("nom= 1.59\0"
                    "200000000000E-0007",
                    28),

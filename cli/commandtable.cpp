@@ -92,7 +92,7 @@ const Command kCommands[] = {
      "Runs the frequency sweep of FILE.cct and writes S11, S21, S12 and S22 of every point.\n"
      "Every port present in the circuit is excited, whatever graph the file shows.\n"
      "\n"
-     "  -o, --output OUT     write here instead of to standard output\n"
+     "  -o, --output OUT     write here instead of to standard output (never over FILE.cct)\n"
      "  --format s2p         the S-parameter result file (MHz, magnitude and angle; both\n"
      "                       ports must be 50 ohm) -- the default\n"
      "  --format touchstone  a Touchstone file at full precision (Hz, real and imaginary,\n"
@@ -101,7 +101,7 @@ const Command kCommands[] = {
      "  --format csv         freq_hz and the real and imaginary parts, 17 digits; S21 and\n"
      "                       S12 normalised by the port impedances\n"
      "  --start F, --stop F  sweep limits as number text, e.g. 1MHz, 2.4G\n"
-     "  --points N           number of frequency points, 2 to 501\n"
+     "  --points N           number of frequency points, 2 to 501 (more is refused)\n"
      "  --lin, --log         linear or logarithmic spacing\n"
      "  --tolerance MODE     component values: lower, nominal (default), upper or random\n"
      "  --seed N             seed of the random tolerance values (default: the clock)\n"
@@ -118,8 +118,9 @@ const Command kCommands[] = {
      runSimulate},
     {"netlist", "FILE.cct", "list the circuit's nodes and components",
      "Prints one line per component with its node numbers and values, and the node of\n"
-     "each measurement port (0 is ground). Items off the sheet are left out. Exit status 1\n"
-     "when the circuit check refuses the circuit (the lines are printed all the same).\n",
+     "each measurement port (0 is ground). Runs the circuit check of \"simulate\" on the\n"
+     "whole drawing; exit status 1 when it refuses the circuit (the lines are printed all\n"
+     "the same).\n",
      runNetlist},
     {"design", "filter|attenuator|match [OPTIONS] -o OUT.cct",
      "design a filter, attenuator pad or matching network as a new schematic", kDesignHelp,
@@ -134,7 +135,8 @@ const Command kCommands[] = {
      "analysis over the schematic's sweep. Run with \"ngspice -b OUT.cir\", it writes\n"
      "frequency and S11, S21, S12, S22 (real, imaginary) to OUT.sp.txt.\n"
      "\n"
-     "  -o, --output OUT.cir   write here instead of to standard output\n"
+     "  -o, --output OUT.cir   write here instead of to standard output (never over\n"
+     "                         FILE.cct)\n"
      "\n"
      "Exit status 1 when the circuit is refused or holds a component SPICE cannot express\n"
      "(S-parameter data blocks); the message names the component.\n",

@@ -9,6 +9,11 @@ namespace norvane::cli {
 bool loadInput(Tschema& doc, const std::string& input, CommandIo& io)
 {
   const FileResult r = loadSchematic(doc, input);
+  // A value field that is no clean number is read by the file's rule and shown, so that a
+  // damaged file does not pass unnoticed.
+  for (const std::string& warning : r.warnings) {
+    io.err << "norvane-cli: " << input << ": warning: " << warning << "\n";
+  }
   if (r) {
     return true;
   }

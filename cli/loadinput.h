@@ -11,7 +11,8 @@ namespace norvane::cli {
 
 // Loads `input` into `doc` (which the caller has reset). On failure writes
 // "norvane-cli: FILE: reason" (or "norvane-cli: FILE is not a Norvane schematic") to the
-// error stream and returns false.
+// error stream and returns false. The reader's warnings go to the error stream as
+// "norvane-cli: FILE: warning: ..." either way.
 bool loadInput(Tschema& doc, const std::string& input, CommandIo& io);
 
 } // namespace norvane::cli

@@ -26,16 +26,15 @@ int runNetlist(const std::vector<std::string>& args, CommandIo& io)
   if (!doc) {
     return kExitFailure;
   }
-  // Items dragged off the sheet are not part of the circuit (the listing command of the
-  // desktop program deletes them).
-  RemoveOffSheetItems(doc->drawdat);
+  // The check of "simulate" on the whole drawing, so that both commands accept and refuse
+  // the same circuits. The lines are listed whatever it found, so the user can see what is
+  // wrong.
   SimulatePrompts prompts(io.err);
-  const NetlistResult netlist = BuildNetlist(*doc, prompts);
-  // The lines are listed whatever the check found, so the user can see what is wrong.
-  for (const std::string& line : NetlistListingLines(*doc, netlist)) {
+  const NetlistListing listing = CheckAndListNetlist(*doc, prompts);
+  for (const std::string& line : listing.lines) {
     io.out << line << '\n';
   }
-  return netlist.ok ? kExitOk : kExitFailure;
+  return listing.ok ? kExitOk : kExitFailure;
 }
 
 } // namespace norvane::cli

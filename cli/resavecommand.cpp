@@ -16,7 +16,9 @@ namespace norvane::cli {
 int runResave(const std::vector<std::string>& args, CommandIo& io)
 {
   const Command& self = *findCommand("resave");
-  const auto parsedArgs = parseCommandArguments(self, args, {{"-o", "--output", true}}, io);
+  // Writing the schematic back over itself is what resave is for.
+  const auto parsedArgs =
+      parseCommandArguments(self, args, {{"-o", "--output", true}}, io, OutputOverInput::Allowed);
   if (!parsedArgs) {
     return kExitUsage;
   }

@@ -133,9 +133,10 @@ std::string readOptions(const ParsedArguments& parsed, SimulateOptions& o)
       }
     }
   }
-  if (parsed.has("--points") &&
-      (!parseInteger(*parsed.value("--points"), o.points) || o.points < 2)) {
-    return "--points needs a whole number of at least 2";
+  // The graph's point store holds kMaxSweepIntervals + 1 points; more cannot be swept.
+  if (parsed.has("--points") && (!parseInteger(*parsed.value("--points"), o.points) ||
+                                 o.points < 2 || o.points > kMaxSweepIntervals + 1)) {
+    return "--points needs a whole number from 2 to " + std::to_string(kMaxSweepIntervals + 1);
   }
   if (std::string problem = readTolerance(parsed, o.toleranceMode); !problem.empty()) {
     return problem;
@@ -161,8 +162,7 @@ std::optional<int> applySweepOptions(Tschema& doc, const ParsedArguments& parsed
     x.max = o.stop;
   }
   if (parsed.has("--points")) {
-    const long long intervals = o.points - 1;
-    x.numpoints = static_cast<int>(intervals > kMaxSweepIntervals ? kMaxSweepIntervals : intervals);
+    x.numpoints = static_cast<int>(o.points - 1);
   }
   if (!(x.min < x.max) || !std::isfinite(x.max)) {
     const bool fromOptions = parsed.has("--start") || parsed.has("--stop");

@@ -32,6 +32,7 @@ namespace norvane {
 
 struct Tschema;
 struct TenvironmentProps;
+struct FileResult;
 class Prompts;
 class HelpWindow;
 class DebugWindow;
@@ -174,6 +175,7 @@ private:
   void createToolBars();
   void updateCaption();
   void resetDocument(); // New step 2
+  void showReadWarnings(const FileResult& read);
   void simulate();
   void showNetlist();
   void placeBeside(QWidget& other);

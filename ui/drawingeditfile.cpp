@@ -51,6 +51,15 @@ void TDrawingEdit::resetDocument()
   m_view->repaintSheet();
 }
 
+void TDrawingEdit::showReadWarnings(const FileResult& read)
+{
+  // Value fields that are no clean number were read by the file's rule; the user should
+  // know, since a damaged file would otherwise simulate as if nothing were wrong.
+  if (!read.warnings.empty()) {
+    m_prompts.warning(readWarningsText(read.warnings));
+  }
+}
+
 bool TDrawingEdit::confirmDiscard()
 {
   if (!isModified()) {
@@ -117,6 +126,7 @@ bool TDrawingEdit::openFile(const std::string& path)
   setModified(false);
   rememberRecentFile(path);
   m_graph->takeFromDocument(); // the circles button as the file was saved
+  showReadWarnings(result);
   if (m_doc.simulated) {
     simulate();
   }

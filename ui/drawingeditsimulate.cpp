@@ -4,7 +4,6 @@
 #include "latin1text.h"
 #include "netlistwindow.h"
 
-#include "editor/hittest.h"
 #include "editorconnection.h"
 #include "graph/tgraphwin.h"
 #include "sim/listing.h"
@@ -39,25 +38,8 @@ void TDrawingEdit::placeBeside(QWidget& other)
 
 void TDrawingEdit::showNetlist()
 {
-  // Items dragged off the sheet can be neither seen nor reached. They are selected and
-  // removed with the editor's Delete first, so that a removed data block frees its data set
-  // as a Delete does and the removal can be undone.
-  TDrawData& drawing = m_doc.drawdat;
-  DeselectAll(drawing);
-  bool offSheet = false;
-  for (Tcomponent& c : drawing.components) {
-    if (isOffSheet(c.position)) {
-      c.selected = offSheet = true;
-    }
-  }
-  for (Tshort& w : drawing.wires) {
-    if (isOffSheet(w.start) || isOffSheet(w.finish)) {
-      w.startselected = w.finishselected = offSheet = true;
-    }
-  }
-  if (offSheet) {
-    m_editor->editor().deleteSelection();
-  }
+  // The circuit a simulation checks, the whole drawing: items beyond the sheet's edge are
+  // simulated too, so they are listed (and not deleted) here.
   QStringList lines;
   for (const std::string& line : ListNetlist(m_doc, m_prompts)) {
     lines << toQt(line);
@@ -76,8 +58,8 @@ bool TDrawingEdit::exportSpice()
   // The netlist is named after the schematic; it writes its results beside itself.
   std::filesystem::path suggested = std::filesystem::path(m_env.filename).filename();
   suggested.replace_extension(".cir");
-  const auto path = m_prompts.saveFileName(kSpiceDialogTitle, kSpiceDialogFilter,
-                                           suggested.string());
+  const auto path =
+      m_prompts.saveFileName(kSpiceDialogTitle, kSpiceDialogFilter, suggested.string());
   if (!path) {
     return false;
   }

@@ -62,6 +62,8 @@ void TDrawingEdit::startUp(const StartupOptions& options)
       const FileResult result = loadSchematic(m_doc, welcome.string());
       if (!result) {
         m_prompts.error(result.error);
+      } else {
+        showReadWarnings(result);
       }
     }
   }
@@ -129,6 +131,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
       rememberRecentFile(commandLine);
       updateCaption();
       m_view->repaintSheet();
+      showReadWarnings(result);
       simulate();
       simulatedNow = true;
     } else {
@@ -143,6 +146,7 @@ bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, b
         m_env.filename = lastFile;
         rememberRecentFile(lastFile);
         updateCaption();
+        showReadWarnings(result);
       } else {
         m_prompts.error(result.error);
       }

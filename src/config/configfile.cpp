@@ -127,6 +127,24 @@ int roundToInt(double x)
   return static_cast<int>(r);
 }
 
+// The first `count` characters of a file name. Names are kept in the system's encoding of
+// paths, UTF-8, where a letter such as "é" takes two bytes: cutting after `count` bytes would
+// split such a letter, and the name read back would lose it (and the desktop would show a
+// replacement mark in its place). A character is a byte with up to three continuation bytes
+// after it, so even a name that is not UTF-8 stays within four bytes a character.
+std::string_view firstCharacters(std::string_view text, std::size_t count)
+{
+  const auto isContinuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  std::size_t end = 0;
+  for (std::size_t characters = 0; characters < count && end < text.size(); ++characters) {
+    ++end;
+    for (int more = 0; more < 3 && end < text.size() && isContinuation(text[end]); ++more) {
+      ++end;
+    }
+  }
+  return text.substr(0, end);
+}
+
 void applyValue(const ConfigEntry& entry, std::string_view value)
 {
   if (auto* b = std::get_if<bool*>(&entry.field)) {
@@ -140,7 +158,7 @@ void applyValue(const ConfigEntry& entry, std::string_view value)
     if (entry.isStateText) {
       if (isWindowStateText(std::string(value))) **s = value;
     } else {
-      **s = value.substr(0, kMaxEnvironmentFileName);
+      **s = firstCharacters(value, kMaxEnvironmentFileName);
     }
   }
 }

@@ -40,7 +40,8 @@ struct WindowPlacement
   bool operator==(const WindowPlacement&) const = default;
 };
 
-// The longest file name the record keeps; longer names read from the file are cut.
+// The longest file name the record keeps, in characters (a UTF-8 letter of several bytes
+// counts once); longer names read from the file are cut, never inside a character.
 constexpr std::size_t kMaxEnvironmentFileName = 255;
 
 // How many recently opened files the File menu offers.

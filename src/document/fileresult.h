@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace norvane {
 
@@ -25,12 +26,15 @@ const char* createErrorText(int errorNumber);
 struct FileResult
 {
   std::string error; // empty on success
+  // What was read but deserves the user's eye (a value field that is not a clean number);
+  // the file was read all the same. Each names the line and the component.
+  std::vector<std::string> warnings;
 
   bool ok() const { return error.empty(); }
   explicit operator bool() const { return ok(); }
 
   static FileResult success() { return {}; }
-  static FileResult failure(std::string text) { return {std::move(text)}; }
+  static FileResult failure(std::string text) { return {std::move(text), {}}; }
 };
 
 } // namespace norvane

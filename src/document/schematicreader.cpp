@@ -3,83 +3,29 @@
 #include "document/componentkinds.h"
 #include "document/pins.h"
 #include "document/placement.h"
+#include "document/schematiccapacity.h"
 #include "document/schematicfile.h"
+#include "document/schematiclines.h"
 #include "numbers/numbertext.h"
-#include "numbers/valuetext.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <type_traits>
+#include <vector>
 
 namespace norvane {
 namespace {
 
-bool isBlank(char c)
-{
-  return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-  while (!s.empty() && isBlank(s.front())) {
-    s.remove_prefix(1);
-  }
-  while (!s.empty() && isBlank(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
-}
-
-// A section opener: a name followed by "{", no "=" (key lines always have one).
-bool isOpener(std::string_view line)
-{
-  const std::string_view t = trimmed(line);
-  return t.size() > 1 && t.back() == '{' && line.find('=') == std::string_view::npos;
-}
-
-// The file's lines. A line ends at CR LF, LF or a lone CR.
-class LineSource
-{
-public:
-  explicit LineSource(std::string_view text) : m_text(text) {}
-
-  bool next(std::string_view& line)
-  {
-    if (m_pos >= m_text.size()) {
-      return false;
-    }
-    m_last = m_pos;
-    // A plain scan: find_first_of with a set of two looks each character up in the set with
-    // a call of its own, which made reading a large file cost more than simulating it.
-    std::size_t end = m_pos;
-    while (end < m_text.size() && m_text[end] != '\r' && m_text[end] != '\n') {
-      ++end;
-    }
-    if (end == m_text.size()) {
-      line = m_text.substr(m_pos);
-      m_pos = m_text.size();
-      return true;
-    }
-    line = m_text.substr(m_pos, end - m_pos);
-    m_pos = end + 1;
-    if (m_text[end] == '\r' && m_pos < m_text.size() && m_text[m_pos] == '\n') {
-      ++m_pos;
-    }
-    return true;
-  }
-
-  // The line last returned by next() is returned again.
-  void pushBack() { m_pos = m_last; }
-
-private:
-  std::string_view m_text;
-  std::size_t m_pos = 0;
-  std::size_t m_last = 0;
-};
+using namespace schematiccapacity;
+using schematiclines::isTopLevelOpener;
+using schematiclines::LineSource;
+using schematiclines::trimmed;
+using schematiclines::walkRecord;
 
 const std::array<std::string, kValuesPerComponent> kValueKeys = [] {
   std::array<std::string, kValuesPerComponent> keys;
@@ -114,12 +60,65 @@ std::string cut(std::string_view value, std::size_t maxLength)
   return std::string(value.substr(0, std::min(value.size(), maxLength)));
 }
 
+// A number field of a value line whose text is not a clean number: the reading rule takes
+// the leading number (or 0 when there is none) and ignores the rest, which hides a damaged
+// file. The field is read as always and reported.
+struct ValueFieldProblem
+{
+  int line = 0;
+  int slot = 0;                  // value[slot]
+  std::string_view field;        // "nom", "mintol" or "maxtol"
+  std::string description;       // what is wrong with the text
+  double read = 0.0;             // the value the field gave
+  const double* value = nullptr; // the field of the document it was read into
+};
+
+bool isControl(char c)
+{
+  const auto u = static_cast<unsigned char>(c);
+  return (u < 0x20 && c != '\t') || u == 0x7f;
+}
+
+// The field's text fit for a message: control characters as <NUL> or <0xNN>.
+std::string printable(std::string_view text)
+{
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    if (!isControl(c)) {
+      out += c;
+    } else if (c == '\0') {
+      out += "<NUL>";
+    } else {
+      const auto u = static_cast<unsigned char>(c);
+      out += std::string("<0x") + kHex[u >> 4] + kHex[u & 15] + ">";
+    }
+  }
+  return out;
+}
+
+// Reads one number field; the reason it is not a clean number, or empty.
+double readValueField(std::string_view text, std::string& problem)
+{
+  const NumberReading reading = ReadNumber(text, NumberRules::ValueText());
+  if (std::any_of(text.begin(), text.end(), isControl)) {
+    problem = "holds a control character";
+  } else if (!reading.ok) {
+    problem = "holds no number";
+  }
+  return reading.value;
+}
+
 // The five fields of a value line, "{nom=...; mintol=...; maxtol=...; TolEn=...; Tol%=...; }",
 // taken by position: each is the text between the next "=" and the following ";". A field
-// that is missing (a cut line) leaves its part of the value as it was.
-void readValueLine(std::string_view rest, Ttolvalue& v)
+// that is missing (a cut line) leaves its part of the value as it was. Number fields that are
+// not clean numbers are added to `problems`.
+void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
+                   std::vector<ValueFieldProblem>& problems)
 {
-  for (int field = 0; field < 5; ++field) {
+  static constexpr std::array<std::string_view, 3> kNumberFields{"nom", "mintol", "maxtol"};
+  std::array<double*, 3> numbers{&v.nom, &v.mintol, &v.maxtol};
+  for (std::size_t field = 0; field < 5; ++field) {
     const std::size_t eq = rest.find('=');
     if (eq == std::string_view::npos) {
       return;
@@ -128,28 +127,23 @@ void readValueLine(std::string_view rest, Ttolvalue& v)
     const std::size_t semi = rest.find(';');
     const std::string_view text = rest.substr(0, semi);
     rest.remove_prefix(semi == std::string_view::npos ? rest.size() : semi);
-    switch (field) {
-    case 0:
-      v.nom = ParseValueText(text);
-      break;
-    case 1:
-      v.mintol = ParseValueText(text);
-      break;
-    case 2:
-      v.maxtol = ParseValueText(text);
-      break;
-    case 3:
+    if (field < numbers.size()) {
+      std::string problem;
+      *numbers[field] = readValueField(text, problem);
+      if (!problem.empty()) {
+        where.field = kNumberFields[field];
+        where.description = "\"" + printable(trimmed(text)) + "\" " + problem;
+        where.read = *numbers[field];
+        where.value = numbers[field];
+        problems.push_back(where);
+      }
+    } else if (field == 3) {
       v.TolEn = ruleT(text);
-      break;
-    default:
+    } else {
       v.TolPercent = ruleT(text);
-      break;
     }
   }
 }
-
-// One of the document's section names followed by "{" ("drawdat{").
-bool isTopLevelOpener(std::string_view t);
 
 class Reader
 {
@@ -164,7 +158,9 @@ public:
     while (!failed() && m_lines.next(line)) {
       readSection(trimmed(line));
     }
-    return m_error.empty() ? FileResult::success() : FileResult::failure(m_error);
+    FileResult result = m_error.empty() ? FileResult::success() : FileResult::failure(m_error);
+    result.warnings = std::move(m_warnings);
+    return result;
   }
 
 private:
@@ -196,31 +192,10 @@ private:
     }
   }
 
-  // Reads the key lines of one record up to its "}" and hands each to onKey(key, value),
-  // where key includes the "=" and value is the rest of the line. Lines without "=" are
-  // skipped; a section opener (a record that lost its "}") ends the record and is read
-  // again by the caller; the end of the file ends it too.
   template <class OnKey> void readRecord(OnKey onKey)
   {
-    std::string_view line;
-    while (!failed() && m_lines.next(line)) {
-      if (trimmed(line) == "}") {
-        return;
-      }
-      if (isOpener(line)) {
-        m_lines.pushBack();
-        return;
-      }
-      const std::size_t eq = line.find('=');
-      if (eq == std::string_view::npos) {
-        continue;
-      }
-      std::string_view key = line.substr(0, eq + 1);
-      while (!key.empty() && isBlank(key.front())) {
-        key.remove_prefix(1);
-      }
-      onKey(key, line.substr(eq + 1));
-    }
+    walkRecord(
+        m_lines, [this] { return failed(); }, onKey);
   }
 
   void readRange(Trange& r)
@@ -304,7 +279,7 @@ private:
     });
   }
 
-  void readComponent(Tcomponent& c)
+  void readComponent(Tcomponent& c, std::vector<ValueFieldProblem>& problems)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
@@ -326,7 +301,7 @@ private:
       } else {
         for (int i = 1; i <= kValuesPerComponent; ++i) {
           if (key == kValueKeys[static_cast<std::size_t>(i - 1)]) {
-            readValueLine(value, c.value[i]);
+            readValueLine(value, c.value[i], {m_lines.number(), i, {}, {}, 0.0, nullptr}, problems);
             return;
           }
         }
@@ -348,8 +323,19 @@ private:
   // becomes the value the property dialogs would have stored.
   void readComponentReplacingZeros(Tcomponent& c)
   {
-    readComponent(c);
+    std::vector<ValueFieldProblem> problems;
+    readComponent(c, problems);
     ReplaceZeroValues(c);
+    // Reported once the record is read, when its name and the values in use are known
+    // whatever the order of its keys. A zero the dialogs would replace is used replaced.
+    const auto number = [](double x) { return FormatNumber(x, NumberFormat::Shortest()); };
+    for (const ValueFieldProblem& p : problems) {
+      m_warnings.push_back("line " + std::to_string(p.line) + ": " + m_recordLabel +
+                           (c.name.empty() ? "" : " \"" + printable(c.name) + "\"") + ", value[" +
+                           std::to_string(p.slot) + "] " + std::string(p.field) + ": " +
+                           p.description + "; read as " + number(p.read) +
+                           (*p.value == p.read ? "" : ", used as " + number(*p.value)));
+    }
   }
 
   void readPort(Tport& p)
@@ -456,39 +442,50 @@ private:
   static std::array<double*, 3> fieldsOf(T1pPoint& p) { return {&p.freq, &p.s11.mag, &p.s11.ang}; }
 
   // A data-set record is read into a fresh set, which then replaces the set named by its
-  // "index=" (sets outside 1..50 are dropped).
-  template <class Set> void readDataSet(OneBasedArray<Set, kMaxDataSets>& sets)
+  // "index=". A set that cannot be held (an index outside 1..50, more than 2000 points)
+  // refuses the file.
+  template <class Set> void readDataSet(OneBasedArray<Set, kMaxDataSets>& sets, int ports)
   {
     Set set;
-    int index = 0;
+    std::optional<int> index;
+    bool tooManyPoints = false;
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
         set.name = std::string(value);
       } else if (key == "note=") {
         set.note = std::string(value);
       } else if (key == "index=") {
-        integer(value, index);
+        int read = 0;
+        integer(value, read);
+        index = read;
       } else if (key == "sdata=") {
         typename decltype(set.points)::value_type point{};
-        if (readNumbers(value, fieldsOf(point))) {
-          set.points.append(point); // beyond 2000 points: read and dropped
+        if (readNumbers(value, fieldsOf(point)) && !set.points.append(point)) {
+          tooManyPoints = true;
         }
       }
     });
-    if (!failed() && index >= 1 && index <= kMaxDataSets) {
-      set.index = index;
-      sets[index] = std::move(set);
+    if (failed()) {
+      return;
+    }
+    if (tooManyPoints) {
+      m_error = dataSetPointsMessage(ports);
+    } else if (!index || *index < 1 || *index > kMaxDataSets) {
+      m_error = dataSetIndexMessage(ports, index);
+    } else {
+      set.index = *index;
+      sets[*index] = std::move(set);
     }
   }
 
-  // Appends a record to a list, or reads it into a scratch record when the list is full.
-  template <class T, int N, class ReadFn> void readAppended(BoundedList<T, N>& list, ReadFn read)
+  // Appends a record to a list; a list that is full refuses the file.
+  template <class T, int N, class ReadFn>
+  void readAppended(BoundedList<T, N>& list, ReadFn read, std::string_view what)
   {
-    T scratch{};
     if (list.append(T{})) {
       (this->*read)(list.last());
     } else {
-      (this->*read)(scratch);
+      m_error = capacityMessage(N, what);
     }
   }
 
@@ -512,17 +509,18 @@ private:
       } else if (t == "P2{") {
         readPort(d.P2);
       } else if (t == "component{") {
-        readAppended(d.components, &Reader::readComponentReplacingZeros);
+        m_recordLabel = "component " + std::to_string(d.components.count() + 1);
+        readAppended(d.components, &Reader::readComponentReplacingZeros, kComponentsName);
       } else if (t == "shape{") {
-        readAppended(d.lines, &Reader::readShape);
+        readAppended(d.lines, &Reader::readShape, kLinesName);
       } else if (t == "text{") {
-        readAppended(d.texts, &Reader::readText);
+        readAppended(d.texts, &Reader::readText, kTextsName);
       } else if (t == "short{") {
-        readAppended(d.wires, &Reader::readWire);
+        readAppended(d.wires, &Reader::readWire, kWiresName);
       } else if (t == "2pdat{") {
-        readDataSet(m_doc.datasets.twoPort);
+        readDataSet(m_doc.datasets.twoPort, 2);
       } else if (t == "1pdat{") {
-        readDataSet(m_doc.datasets.onePort);
+        readDataSet(m_doc.datasets.onePort, 1);
       } else if (isTopLevelOpener(t)) {
         // The drawing lost its "}": the next document section ends it.
         m_lines.pushBack();
@@ -538,27 +536,19 @@ private:
   Tschema& m_doc;
   LineSource m_lines;
   std::string m_error;
+  std::vector<std::string> m_warnings;
+  std::string m_recordLabel; // names the component record being read in a warning
 };
 
 // The title in the banner's middle line.
 constexpr std::string_view kBannerTitle = "Norvane Schematic File";
 
-constexpr std::array<std::string_view, 27> kTopLevelOpeners{
-    "mmdB{",        "mmLin{",       "mmPhase{",       "lastC{",        "lastL{",
-    "lastR{",       "lastopamp{",   "lastVCVS{",      "lastVCCS{",     "lastCCVS{",
-    "lastCCCS{",    "lasttxln{",    "plotformat{",    "current2port{", "current1port{",
-    "Xax{",         "Y1ax{",        "Y2ax{",          "polarS11mag{",  "polarS21mag{",
-    "polarS12mag{", "polarS22mag{", "polarmeaswhat{", "cursorpos{",    "circleson{",
-    "simulated{",   "drawdat{"};
-
-bool isTopLevelOpener(std::string_view t)
-{
-  return std::find(kTopLevelOpeners.begin(), kTopLevelOpeners.end(), t) != kTopLevelOpeners.end();
-}
-
 void Reader::readSection(std::string_view t)
 {
   Tschema& s = m_doc;
+  if (t.size() > 1 && t.back() == '{') {
+    m_recordLabel = "template " + std::string(t.substr(0, t.size() - 1)); // "template lastR"
+  }
   if (t == "mmdB{") {
     readRange(s.mmdB);
   } else if (t == "mmLin{") {
@@ -620,6 +610,9 @@ void Reader::readSection(std::string_view t)
 
 FileResult readSchematicText(Tschema& doc, std::string_view content)
 {
+  if (FileResult fits = checkSchematicCapacities(content); !fits) {
+    return fits;
+  }
   return Reader(doc, content).run();
 }
 
@@ -634,6 +627,18 @@ bool isSchematicText(std::string_view content)
     }
   }
   return false;
+}
+
+std::string readWarningsText(const std::vector<std::string>& warnings, std::size_t shown)
+{
+  std::string text = "The file was read, but not every value in it is a number:";
+  for (std::size_t i = 0; i < warnings.size() && i < shown; ++i) {
+    text += "\r" + warnings[i];
+  }
+  if (warnings.size() > shown) {
+    text += "\r... and " + std::to_string(warnings.size() - shown) + " more";
+  }
+  return text;
 }
 
 std::string notSchematicMessage(const std::string& path)
@@ -665,7 +670,7 @@ FileResult readSchematicFile(const std::string& path, std::string& content)
   if (!isSchematicText(content)) {
     return FileResult::failure(notSchematicMessage(path));
   }
-  return FileResult::success();
+  return checkSchematicCapacities(content);
 }
 
 FileResult loadSchematic(Tschema& doc, const std::string& path)

@@ -2,6 +2,7 @@
 
 #include "sim/devices.h"
 #include "sim/results.h"
+#include "sim/simulate.h"
 
 #include <cmath>
 
@@ -14,20 +15,6 @@ std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c)
     return "unknown component type " + std::to_string(kindCode(c.ctype));
   }
   return device->listing(doc, c);
-}
-
-bool isOffSheet(TPoint p)
-{
-  return p.x < kSheetMinX || p.y < kSheetMinY || p.x > kSheetMaxX || p.y > kSheetMaxY;
-}
-
-int RemoveOffSheetItems(TDrawData& drawing)
-{
-  int removed =
-      drawing.components.removeIf([](const Tcomponent& c) { return isOffSheet(c.position); });
-  removed += drawing.wires.removeIf(
-      [](const Tshort& w) { return isOffSheet(w.start) || isOffSheet(w.finish); });
-  return removed;
 }
 
 std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistResult& netlist)
@@ -47,10 +34,20 @@ std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistRe
   return lines;
 }
 
+NetlistListing CheckAndListNetlist(Tschema& doc, Prompts& prompts)
+{
+  // A session of its own: nominal values, and nothing of the program's session (its match
+  // request, its random sequence) is touched by a listing.
+  SimulationSession session;
+  const bool wasSimulated = doc.simulated;
+  const SimulateResult checked = CheckCircuit(doc, session, prompts);
+  doc.simulated = wasSimulated;
+  return {NetlistListingLines(doc, checked.netlist), checked.checked};
+}
+
 std::vector<std::string> ListNetlist(Tschema& doc, Prompts& prompts)
 {
-  const NetlistResult netlist = BuildNetlist(doc, prompts);
-  return NetlistListingLines(doc, netlist);
+  return CheckAndListNetlist(doc, prompts).lines;
 }
 
 } // namespace norvane

@@ -12,18 +12,6 @@
 
 namespace norvane {
 
-// The drawing sheet: items outside it cannot be seen or reached.
-constexpr int kSheetMinX = 1;
-constexpr int kSheetMinY = 1;
-constexpr int kSheetMaxX = 1499;
-constexpr int kSheetMaxY = 999;
-
-bool isOffSheet(TPoint p);
-
-// Deletes every component whose position lies off the sheet and every wire with an end off
-// the sheet (the listing command does this before it lists). Returns how many were removed.
-int RemoveOffSheetItems(TDrawData& drawing);
-
 // The listing lines after a BuildNetlist run: "P1=" and the node of port 1 when connected;
 // one line per component other than ground, in document order, with the nominal values
 // ("res 1 0 R=50R", "cap 1 2 C=10pF", ...); "P2=" and its node when connected. Pins that
@@ -33,7 +21,20 @@ std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistRe
 // The listing line of one component ("res 1 0 R=50R"); ground gives an "unknown" line.
 std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c);
 
-// BuildNetlist (its messages may appear), then the lines, whatever its result.
+struct NetlistListing
+{
+  std::vector<std::string> lines;
+  bool ok = false; // the circuit check passed: a simulation would run
+};
+
+// The circuit check a simulation runs (CheckCircuit with the nominal values: nodes, port
+// impedances, component values; its messages may appear), then the lines, whatever it found.
+// The listing checks the very circuit a simulation does, the whole drawing: nothing is left
+// out, so that listing and simulation never disagree on whether a circuit can be simulated.
+// The document's `simulated` flag is left as it was.
+NetlistListing CheckAndListNetlist(Tschema& doc, Prompts& prompts);
+
+// The lines of CheckAndListNetlist.
 std::vector<std::string> ListNetlist(Tschema& doc, Prompts& prompts);
 
 } // namespace norvane

@@ -239,8 +239,8 @@ TEST_F(CliSimulate, OptionsAndBadInput)
   EXPECT_EQ(unwritable.exitCode, 1);
   EXPECT_NE(unwritable.err.find("Path not found"), std::string::npos) << unwritable.err;
 
-  // 1000 points are clamped to the point store's 501; --start with a prefix letter.
-  const CliRun many = runCli({"simulate", cct, "--points", "1000", "--start", "1k", "--lin"});
+  // The point store's 501 points (more are refused); --start with a prefix letter.
+  const CliRun many = runCli({"simulate", cct, "--points", "501", "--start", "1k", "--lin"});
   ASSERT_EQ(many.exitCode, 0) << many.err;
   const auto lines = splitLines(many.out, "\r\n");
   ASSERT_EQ(lines.size(), 503u);

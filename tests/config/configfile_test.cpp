@@ -269,7 +269,7 @@ TEST(ConfigFileText, SurvivesMalformedText)
     }
     TenvironmentProps env;
     applyConfigText(env, text);
-    EXPECT_LE(env.filename.size(), 255u);
+    EXPECT_LE(env.filename.size(), 4 * 255u); // 255 characters of at most four bytes
     EXPECT_TRUE(isWindowStateText(env.schemawinstat));
     EXPECT_TRUE(isWindowStateText(env.graphwinstat));
     for (double x : {env.mindB, env.maxdB, env.lowfreq, env.highfreq})
@@ -315,6 +315,29 @@ TEST_F(ConfigFileOnDisk, WritesAndReadsBack)
   ASSERT_TRUE(ReadConfig(again, file).ok);
   EXPECT_EQ(again, TenvironmentProps{});
   EXPECT_EQ(entriesIn(m_dir), 1u);
+}
+
+TEST_F(ConfigFileOnDisk, LongFileNamesWithLettersOfSeveralBytesStayWhole)
+{
+  // Paths are UTF-8: "é" and "€" take two and three bytes. A name of 255 characters is kept
+  // whole however many bytes it has, round after round; a longer one is cut after its 255th
+  // character, not inside one.
+  const std::string folder = "/home/r\xc3\xa9mi/\xe2\x82\xac/";
+  const std::string name = folder + std::string(255 - 13 - 4, 'x') + ".cct";
+  ASSERT_EQ(name.size(), 255u + 1 + 2);
+  const fs::path file = m_dir / "Norvane.cfg";
+  TenvironmentProps env;
+  env.filename = name;
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_TRUE(WriteConfig(env, file).ok);
+    TenvironmentProps back;
+    ASSERT_TRUE(ReadConfig(back, file).ok);
+    EXPECT_EQ(back.filename, name) << "round " << round;
+    env = back;
+  }
+  TenvironmentProps cut;
+  applyConfigText(cut, "filename= " + std::string(254, 'x') + "\xc3\xa9\xc3\xa9\r\n");
+  EXPECT_EQ(cut.filename, std::string(254, 'x') + "\xc3\xa9");
 }
 
 TEST_F(ConfigFileOnDisk, CreatesTheMissingFolder)

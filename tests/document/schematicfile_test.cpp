@@ -236,9 +236,6 @@ TEST(SchematicReader, DataSetsGoToTheirOwnIndex)
   const std::string text =
       "drawdat{\r\n"
       "2pdat{\r\nname=seven\r\nindex=7\r\nsdata= 1E9 0.5 0 2 1 0.1 0 0.3 0\r\n}\r\n"
-      "2pdat{\r\nname=zero\r\nindex=0\r\nsdata=1 1 1 1 1 1 1 1 1\r\n}\r\n"
-      "2pdat{\r\nname=too far\r\nindex=51\r\nsdata=1 1 1 1 1 1 1 1 1\r\n}\r\n"
-      "2pdat{\r\nname=no index\r\nsdata=1 1 1 1 1 1 1 1 1\r\n}\r\n"
       "1pdat{\r\nname=one\r\nsdata=2e9 0.25 -1\r\nindex=50\r\nsdata=3e9 0.5 1\r\n}\r\n"
       "2pdat{\r\nname=empty\r\nindex=9\r\n}\r\n"
       "}\r\n";
@@ -257,7 +254,7 @@ TEST(SchematicReader, DataSetsGoToTheirOwnIndex)
   // A set not named by the file stays as it was.
   EXPECT_EQ(doc.datasets.twoPort[2].name, "kept");
   EXPECT_EQ(doc.datasets.twoPort[2].numpoints(), 1);
-  // An empty record replaces its set with an empty one; the others are dropped.
+  // An empty record replaces its set with an empty one.
   EXPECT_EQ(doc.datasets.twoPort[9].numpoints(), 0);
   int used = 0;
   for (const T2pdatarray& s : doc.datasets.twoPort) {
@@ -271,43 +268,62 @@ TEST(SchematicReader, DataSetsGoToTheirOwnIndex)
   EXPECT_EQ(schematicText(empty).find("2pdat{"), std::string::npos);
 }
 
-TEST(SchematicReader, CapacitiesDropSurplusRecords)
+TEST(SchematicReader, CapacitiesAreFilledButNeverExceeded)
 {
-  std::ostringstream text;
-  text << "drawdat{\r\n";
-  for (int i = 1; i <= kMaxComponents + 3; ++i) {
-    text << "component{\r\nname=C" << i << "\r\nctype=4\r\n}\r\n";
-  }
-  for (int i = 1; i <= kMaxWires + 2; ++i) {
-    text << "short{\r\nstart.x=" << i << "\r\n}\r\n";
-  }
-  for (int i = 1; i <= kMaxLines + 2; ++i) {
-    text << "shape{\r\nshapetype=" << i << "\r\n}\r\n";
-  }
-  for (int i = 1; i <= kMaxTexts + 2; ++i) {
-    text << "text{\r\ntext=" << i << "\r\n}\r\n";
-  }
-  text << "1pdat{\r\nindex=4\r\n";
-  for (int i = 1; i <= kMaxDataPoints + 5; ++i) {
-    text << "sdata=" << i << " 0.5 0\r\n";
-  }
-  text << "}\r\n}\r\nplotformat{\r\nvalue=3\r\n}\r\n";
-
+  // Every array exactly full reads whole.
+  const auto records = [](int count, const char* opener, const std::string& body) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+      text += std::string(opener) + "\r\n" + body + std::to_string(i) + "\r\n}\r\n";
+    }
+    return text;
+  };
+  const auto points = [](int count) {
+    std::string text = "1pdat{\r\nindex=4\r\n";
+    for (int i = 1; i <= count; ++i) {
+      text += "sdata=" + std::to_string(i) + " 0.5 0\r\n";
+    }
+    return text + "}\r\n";
+  };
+  const std::string full =
+      "drawdat{\r\n" + records(kMaxComponents, "component{", "ctype=4\r\nname=C") +
+      records(kMaxWires, "short{", "start.x=") + records(kMaxLines, "shape{", "shapetype=") +
+      records(kMaxTexts, "text{", "text=") + points(kMaxDataPoints) +
+      "}\r\nplotformat{\r\nvalue=3\r\n}\r\n";
   FileResult r;
-  const Tschema doc = readIntoReset(text.str(), &r);
+  const Tschema doc = readIntoReset(full, &r);
   ASSERT_TRUE(r.ok()) << r.error;
   const TDrawData& d = doc.drawdat;
   EXPECT_EQ(d.components.count(), kMaxComponents);
   EXPECT_EQ(d.components.last().name, "C1000");
   EXPECT_EQ(d.wires.count(), kMaxWires);
-  EXPECT_EQ(d.wires.last().start.x, kMaxWires);
   EXPECT_EQ(d.lines.count(), kMaxLines);
-  EXPECT_EQ(d.texts.count(), kMaxTexts);
   EXPECT_EQ(d.texts.last().text, "500");
   EXPECT_EQ(doc.datasets.onePort[4].numpoints(), kMaxDataPoints);
-  EXPECT_EQ(doc.datasets.onePort[4].points.last().freq, kMaxDataPoints);
-  // Reading went on after the dropped records.
   EXPECT_EQ(doc.plotformat, PlotFormat::SmithY);
+
+  // One record more than an array holds refuses the file before anything changes, with a
+  // message naming the limit. (The records come after the plot format, which would be read
+  // first if the reader started.)
+  const std::pair<std::string, std::string> over[] = {
+      {records(kMaxComponents + 1, "component{", "ctype="), "more than 1000 components"},
+      {records(kMaxWires + 1, "short{", "start.x="), "more than 1000 wires"},
+      {records(kMaxLines + 1, "shape{", "shapetype="), "more than 500 drawing lines"},
+      {records(kMaxTexts + 1, "text{", "text="), "more than 500 texts"},
+      {points(kMaxDataPoints + 1), "1-port data set of the schematic has more than 2000 points"},
+      {"2pdat{\r\nindex=51\r\n}\r\n", "2-port data set of the schematic has index 51"},
+      {"1pdat{\r\nindex=0\r\n}\r\n", "has index 0; only data sets 1 to 50 can be held"},
+      {"2pdat{\r\nname=cut\r\n}\r\n", "has no index"},
+  };
+  for (const auto& [drawing, message] : over) {
+    SCOPED_TRACE(message);
+    Tschema loaded = richDocument();
+    const Tschema before = loaded;
+    const FileResult refused = readSchematicText(
+        loaded, "plotformat{\r\nvalue=3\r\n}\r\ndrawdat{\r\n" + drawing + "}\r\n");
+    EXPECT_NE(refused.error.find(message), std::string::npos) << refused.error;
+    EXPECT_TRUE(loaded == before);
+  }
 }
 
 TEST(SchematicReader, DrawingCountsAreReplacedAndCountersDerived)

@@ -100,21 +100,5 @@ TEST(Listing, UnconnectedCircuitIsListedAllTheSame)
   EXPECT_EQ(lines, (Lines{"P1=1", "res 1 0 R=50R", "res 2 3 R=10R"}));
 }
 
-TEST(Listing, OffSheetItemsAreRemoved)
-{
-  Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
-  c.add(ComponentType::Resistor, 1500, 300, 1, 10.0);
-  c.add(ComponentType::Resistor, 300, 0, 1, 10.0);
-  c.wire(10, 10, 10, 1000);
-  c.wire(10, 10, 20, 10);
-  EXPECT_EQ(RemoveOffSheetItems(c.doc.drawdat), 3);
-  EXPECT_EQ(c.doc.drawdat.components.count(), 2);
-  EXPECT_EQ(c.doc.drawdat.wires.count(), 1);
-  EXPECT_TRUE(isOffSheet({0, 5}));
-  EXPECT_FALSE(isOffSheet({1, 1}));
-  EXPECT_FALSE(isOffSheet({1499, 999}));
-  EXPECT_TRUE(isOffSheet({1499, 1000}));
-}
-
 } // namespace
 } // namespace norvane

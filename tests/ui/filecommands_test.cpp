@@ -199,6 +199,60 @@ TEST_F(FileCommandsTest, FilesThatAreNotSchematicsAreRefusedAndNeverOverwritten)
   EXPECT_EQ(fileBytes(s2p), sdata);
 }
 
+TEST_F(FileCommandsTest, FilesBeyondACapacityAreRefusedAndTheDocumentStays)
+{
+  drawSomething();
+  const std::string kept = tempPath("kept.cct");
+  prompts.fileNames.push_back(kept);
+  ASSERT_TRUE(window->fileSaveAs());
+  const std::string drawn = schematicText(*doc);
+
+  std::string text = "drawdat{\r\n";
+  for (int i = 0; i <= kMaxComponents; ++i) {
+    text += "component{\r\nctype=4\r\n}\r\n";
+  }
+  text += "}\r\n";
+  const std::string big = tempPath("big.cct");
+  std::ofstream(big, std::ios::binary) << text;
+  prompts.fileNames.push_back(big);
+  EXPECT_FALSE(window->fileOpen());
+  // The message the command line gives, and the open document as it was.
+  EXPECT_EQ(prompts.lastText(),
+            "The schematic has more than 1000 components; at most 1000 can be held");
+  EXPECT_EQ(window->currentFileName(), kept);
+  EXPECT_EQ(schematicText(*doc), drawn);
+  EXPECT_EQ(fileBytes(big), text);
+}
+
+TEST_F(FileCommandsTest, ValueFieldsThatAreNoNumberAreShownAfterOpening)
+{
+  drawSomething(); // one resistor, 50 ohm
+  const std::string path = tempPath("damaged.cct");
+  prompts.fileNames.push_back(path);
+  ASSERT_TRUE(window->fileSaveAs());
+  std::string text = fileBytes(path);
+  const std::string field = "nom= 5.00000000000000E+0001";
+  const std::size_t at = text.find(field, text.find("drawdat{"));
+  ASSERT_NE(at, std::string::npos);
+  using namespace std::string_literals;
+  text.replace(at, field.size(), "nom= 5.0\0"s + "0000000000000E+0001");
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+
+  window->fileNew();
+  prompts.messages.clear();
+  prompts.fileNames.push_back(path);
+  EXPECT_TRUE(window->fileOpen());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].kind, ScriptedPrompts::Kind::Warning);
+  const std::string& shown = prompts.messages[0].text;
+  EXPECT_NE(shown.find("component 1"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("\"5.0<NUL>0000000000000E+0001\" holds a control character; read as 5"),
+            std::string::npos)
+      << shown;
+  EXPECT_EQ(doc->drawdat.components[1].value[1].nom, 5.0); // read as before: up to the NUL
+  EXPECT_EQ(window->currentFileName(), path);
+}
+
 TEST_F(FileCommandsTest, WindowSavedAsBitmap)
 {
   const std::string path = tempPath("window.bmp");

@@ -4,6 +4,7 @@
 
 #include "graph/tgraphwin.h"
 #include "netlistwindow.h"
+#include "sim/netlist.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -76,16 +77,22 @@ TEST_F(SimulateTest, NetlistListsPortAndComponent)
   EXPECT_TRUE(lines[1].startsWith("res 1 0 R=")) << lines[1].toStdString();
 }
 
-TEST_F(SimulateTest, NetlistRemovesItemsOffTheSheetAsOneUndoStep)
+TEST_F(SimulateTest, NetlistChecksTheWholeDrawingAsASimulationDoes)
 {
   drawResistorToGround();
   Tcomponent stray = doc->drawdat.components[1];
   stray.position = {-200, 300};
   doc->drawdat.components.append(stray);
   window->action(Command::Netlist)->trigger();
-  EXPECT_EQ(doc->drawdat.components.count(), 2);
-  window->action(Command::Undo)->trigger();
+  // Nothing is deleted: the item off the sheet is part of the circuit a simulation checks,
+  // so the listing shows it and refuses the circuit with the simulation's message.
   EXPECT_EQ(doc->drawdat.components.count(), 3);
+  EXPECT_EQ(window->netlistWindow()->list()->count(), 3);
+  EXPECT_EQ(prompts.lastText(), kMsgUnconnected);
+  prompts.messages.clear();
+  window->action(Command::Simulate)->trigger();
+  EXPECT_EQ(prompts.lastText(), kMsgUnconnected);
+  EXPECT_FALSE(window->graphWindow()->lastResult().ran);
 }
 
 TEST_F(SimulateTest, FileSavedSimulatedIsSimulatedWhenOpened)

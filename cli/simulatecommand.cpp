@@ -161,11 +161,10 @@ std::optional<int> applySweepOptions(Tschema& doc, const ParsedArguments& parsed
     const long long intervals = o.points - 1;
     x.numpoints = static_cast<int>(intervals > kMaxSweepIntervals ? kMaxSweepIntervals : intervals);
   }
-  if (!(x.min < x.max) || !std::isfinite(x.max)) {
+  if (const std::string problem = SweepLimitsProblem(x); !problem.empty()) {
     const bool fromOptions = parsed.has("--start") || parsed.has("--stop");
-    io.err << "norvane-cli: the sweep start (" << FormatEngineering(6, x.min)
-           << "Hz) must lie below its stop (" << FormatEngineering(6, x.max) << "Hz)"
-           << (fromOptions ? "" : " in " + parsed.positional.front()) << "\n";
+    io.err << "norvane-cli: " << problem << (fromOptions ? "" : " in " + parsed.positional.front())
+           << "\n";
     return fromOptions ? kExitUsage : kExitFailure;
   }
   if (parsed.has("--lin")) {

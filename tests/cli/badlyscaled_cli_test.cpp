@@ -108,8 +108,10 @@ TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
     EXPECT_NEAR(got.f, f, 1e-12 * f);
     for (int k = 0; k < 4; ++k) {
       const LC ours(got.s[k].real(), got.s[k].imag());
+      // To 1e-9 of the parameter, or of 0.01 (-40 dB) for the smaller ones: S21 falls to
+      // 1e-14 here, where the last digits of the node voltages decide it.
       const double error =
-          static_cast<double>(std::abs(ours - want[k]) / std::max(std::abs(want[k]), 1e-3L));
+          static_cast<double>(std::abs(ours - want[k]) / std::max(std::abs(want[k]), 1e-2L));
       worst = std::max(worst, error);
       EXPECT_LT(error, 1e-9) << "point " << i << " f " << f << " S"
                              << "1212"[k] << "1122"[k];

@@ -76,20 +76,14 @@ public:
       m_stamped->copyTouched(*m_matrix);
     }
     // One decomposition serves both excitations.
-    bool solved =
+    const bool factored =
         (m_need1 || m_need2) && LUDecomposeStamped(*m_matrix, m_net.nodeCount, m_lu, errors);
-    if (solved) {
+    if (factored) {
       substitute();
-    } else if (m_need1 || m_need2) {
-      solved = solveCarefully(f);
-      // The flag reports points that stay unsolved, not the fast decomposition's refusals.
-      m_anyRefused = m_anyRefused || !solved;
-      errors.LUSingular = m_anyRefused;
-    }
-    if (solved) {
       point.excited1 = m_need1;
       point.excited2 = m_need2;
     }
+    const bool solved = factored || solveRefusedPoint(f, point);
     fillSParameters(point, m_volts, m_z1, m_z2);
     return solved;
   }
@@ -119,7 +113,23 @@ private:
 
   // A point the fast decomposition refused: the careful solve (lusolvercareful.h) from the
   // matrix stamped afresh, which the refused elimination has overwritten. Runs only at such
-  // points, so a sound sweep never pays for it.
+  // points, and out of line, so a sound sweep never pays for it.
+  [[gnu::noinline]] bool solveRefusedPoint(double f, SweepPoint& point)
+  {
+    if (!m_need1 && !m_need2) {
+      return false;
+    }
+    const bool solved = solveCarefully(f);
+    if (solved) {
+      point.excited1 = m_need1;
+      point.excited2 = m_need2;
+    }
+    // The flag reports points that stay unsolved, not the fast decomposition's refusals.
+    m_anyRefused = m_anyRefused || !solved;
+    errors.LUSingular = m_anyRefused;
+    return solved;
+  }
+
   bool solveCarefully(double f)
   {
     if (!m_careful) {
@@ -187,14 +197,15 @@ private:
   const double m_z2;
   std::unique_ptr<ComplexMatrix> m_matrix;
   std::unique_ptr<ComplexMatrix> m_stamped; // only for circuits worth refining
-  std::unique_ptr<ComplexMatrix> m_careful; // only once a point needs the careful solve
-  ComplexMatrix::NodeOrder m_order = ComplexMatrix::naturalOrder();
-  bool m_anyRefused = false; // a point that neither solve could take
-  ComplexVector m_b;         // port 1 driven
-  ComplexVector m_b2;        // port 2 driven
-  ComplexVector m_rhs;       // the refinement's right-hand side
+  ComplexVector m_b;                        // port 1 driven
+  ComplexVector m_b2;                       // port 2 driven
+  ComplexVector m_rhs;                      // the refinement's right-hand side
   LUDecomposition m_lu;
   PortVoltages m_volts;
+  // For the points the fast decomposition refuses.
+  ComplexMatrix::NodeOrder m_order = ComplexMatrix::naturalOrder();
+  std::unique_ptr<ComplexMatrix> m_careful; // allocated at the first such point
+  bool m_anyRefused = false;                // a point that neither solve could take
 };
 
 // The matcher's input from the point at the match frequency; the request is used up.

@@ -164,11 +164,10 @@ std::optional<int> applySweepOptions(Tschema& doc, const ParsedArguments& parsed
   if (parsed.has("--points")) {
     x.numpoints = static_cast<int>(o.points - 1);
   }
-  if (!(x.min < x.max) || !std::isfinite(x.max)) {
+  if (const std::string problem = SweepLimitsProblem(x); !problem.empty()) {
     const bool fromOptions = parsed.has("--start") || parsed.has("--stop");
-    io.err << "norvane-cli: the sweep start (" << FormatEngineering(6, x.min)
-           << "Hz) must lie below its stop (" << FormatEngineering(6, x.max) << "Hz)"
-           << (fromOptions ? "" : " in " + parsed.positional.front()) << "\n";
+    io.err << "norvane-cli: " << problem << (fromOptions ? "" : " in " + parsed.positional.front())
+           << "\n";
     return fromOptions ? kExitUsage : kExitFailure;
   }
   if (parsed.has("--lin")) {

@@ -15,8 +15,9 @@
 // Singular points. A row that is entirely zero, a column with no non-zero candidate (what a
 // structurally singular matrix always comes to, since no product is ever formed into a
 // structural zero), and a pivot that is negligible against the products it was formed from
-// (see kNegligiblePivot) make the decomposition fail: the caller reports the point instead of
-// solving through a made-up pivot.
+// (see kNegligiblePivot) make the decomposition fail instead of solving through a made-up
+// pivot. A sweep then solves the point once more with the careful solve of lusolvercareful.h,
+// which tells a singular matrix from a merely badly scaled one, and reports only the former.
 //
 // The one rule of the arithmetic: a product with an exactly zero factor is never formed. Every
 // other product is formed in the same order as in the textbook right-looking elimination, so

@@ -2,6 +2,7 @@
 
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
+#include "sim/lusolvercareful.h"
 #include "sim/lusolverorder.h"
 #include "sim/stamps.h"
 #include "sim/valuecheck.h"
@@ -13,23 +14,6 @@
 namespace norvane {
 
 namespace {
-
-// The substitute for a zero port impedance, as the port dialog enters it.
-constexpr double kZeroPortImpedance = 1e-6;
-
-// A present port needs a usable reference impedance: zero is taken as the dialogs take it,
-// anything else that is not a positive number refuses the run.
-bool checkPortImpedance(Tport& port, int number, Prompts& prompts)
-{
-  if (port.Zo == 0.0) {
-    port.Zo = kZeroPortImpedance;
-  }
-  if (!(port.Zo > 0.0) || !std::isfinite(port.Zo)) {
-    prompts.error("Port " + std::to_string(number) + " impedance Zo must be a positive number");
-    return false;
-  }
-  return true;
-}
 
 bool finite(const Complex& c)
 {
@@ -73,12 +57,12 @@ public:
   void chooseOrder(double f)
   {
     stamp(*m_matrix, f);
-    const ComplexMatrix::NodeOrder order = FillReducingOrder(*m_matrix, m_net.nodeCount);
+    m_order = FillReducingOrder(*m_matrix, m_net.nodeCount);
     if (WorthRefining(*m_matrix, m_net.nodeCount)) {
       m_stamped = std::make_unique<ComplexMatrix>();
     }
     m_matrix->clearTouched(m_net.nodeCount);
-    m_matrix->setNodeOrder(order);
+    m_matrix->setNodeOrder(m_order);
   }
 
   // Stamps and solves at `f` and fills the point's S-parameters (an excitation that could not
@@ -99,8 +83,9 @@ public:
       point.excited1 = m_need1;
       point.excited2 = m_need2;
     }
+    const bool solved = factored || solveRefusedPoint(f, point);
     fillSParameters(point, m_volts, m_z1, m_z2);
-    return factored;
+    return solved;
   }
 
   ComplexErrors errors;
@@ -124,6 +109,57 @@ private:
   {
     atPort1 = m_net.port1Connected ? v[m_matrix->position(m_net.port1Node)] : Complex{};
     atPort2 = m_net.port2Connected ? v[m_matrix->position(m_net.port2Node)] : Complex{};
+  }
+
+  // A point the fast decomposition refused: the careful solve (lusolvercareful.h) from the
+  // matrix stamped afresh, which the refused elimination has overwritten. Runs only at such
+  // points, and out of line, so a sound sweep never pays for it.
+  [[gnu::noinline]] bool solveRefusedPoint(double f, SweepPoint& point)
+  {
+    if (!m_need1 && !m_need2) {
+      return false;
+    }
+    const bool solved = solveCarefully(f);
+    if (solved) {
+      point.excited1 = m_need1;
+      point.excited2 = m_need2;
+    }
+    // The flag reports points that stay unsolved, not the fast decomposition's refusals.
+    m_anyRefused = m_anyRefused || !solved;
+    errors.LUSingular = m_anyRefused;
+    return solved;
+  }
+
+  bool solveCarefully(double f)
+  {
+    if (!m_careful) {
+      m_careful = std::make_unique<ComplexMatrix>();
+      m_careful->setNodeOrder(m_order);
+    }
+    m_careful->clearTouched(m_net.nodeCount);
+    stamp(*m_careful, f);
+    if (m_need1) {
+      load(m_b, m_net.port1Node, m_z1);
+    }
+    if (m_need2) {
+      load(m_b2, m_net.port2Node, m_z2);
+    }
+    if (!SolveCarefully(*m_careful, m_net.nodeCount, m_need1 ? &m_b : nullptr,
+                        m_need2 ? &m_b2 : nullptr)) {
+      return false;
+    }
+    readVoltages();
+    return true;
+  }
+
+  void readVoltages()
+  {
+    if (m_need1) {
+      read(m_b, m_volts.v1, m_volts.v2);
+    }
+    if (m_need2) {
+      read(m_b2, m_volts.v1x, m_volts.v2x);
+    }
   }
 
   // Both excitations from the one decomposition, in one pass over the factors.
@@ -150,12 +186,7 @@ private:
         LURefine(*m_stamped, *m_matrix, m_lu, m_rhs, m_b2, errors);
       }
     }
-    if (m_need1) {
-      read(m_b, m_volts.v1, m_volts.v2);
-    }
-    if (m_need2) {
-      read(m_b2, m_volts.v1x, m_volts.v2x);
-    }
+    readVoltages();
   }
 
   const Tschema& m_doc;
@@ -171,6 +202,10 @@ private:
   ComplexVector m_rhs;                      // the refinement's right-hand side
   LUDecomposition m_lu;
   PortVoltages m_volts;
+  // For the points the fast decomposition refuses.
+  ComplexMatrix::NodeOrder m_order = ComplexMatrix::naturalOrder();
+  std::unique_ptr<ComplexMatrix> m_careful; // allocated at the first such point
+  bool m_anyRefused = false;                // a point that neither solve could take
 };
 
 // The matcher's input from the point at the match frequency; the request is used up.
@@ -209,16 +244,7 @@ SimulateResult CheckCircuit(Tschema& doc, SimulationSession& session, Prompts& p
   if (!net.ok) {
     return result;
   }
-  TDrawData& drawing = doc.drawdat;
-  if ((net.port1Connected && !checkPortImpedance(drawing.P1, 1, prompts)) ||
-      (net.port2Connected && !checkPortImpedance(drawing.P2, 2, prompts))) {
-    return result;
-  }
-  // Every value as this run uses it: the tolerance rule first, then the check that no
-  // stamp meets a zero divisor or a value that is not a finite number.
-  ApplyTolerances(drawing, session.toleranceMode, session.random);
-  if (const std::string problem = CheckComponentValues(drawing); !problem.empty()) {
-    prompts.error(problem);
+  if (!CheckCircuitValues(doc.drawdat, net, session.toleranceMode, session.random, prompts)) {
     return result;
   }
   doc.simulated = true;

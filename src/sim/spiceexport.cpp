@@ -7,9 +7,11 @@
 #include "sim/spicedeck.h"
 #include "sim/sweep.h"
 #include "sim/tolerance.h"
+#include "sim/valuecheck.h"
 
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 
 // The netlist: title line, one commented group of lines per component, the port sources,
 // the analysis, a control section that runs it and writes the S-parameters, the
@@ -80,6 +82,30 @@ bool writeElements(Deck& d)
   return device != nullptr && device->spice != nullptr && device->spice(d);
 }
 
+// False when a line holds a number that is not finite (num() writes "inf" or "nan"): a
+// model's derived value (a self-resonance's inductance, a sensing product) that left the
+// double range. ngspice stops at such a word, so the component is refused instead.
+bool writesOnlyFiniteNumbers(const std::string& text)
+{
+  std::string words = text;
+  for (char& ch : words) {
+    if (ch == '=') {
+      ch = ' ';
+    }
+  }
+  std::istringstream in(words);
+  std::string word;
+  while (in >> word) {
+    if (!word.empty() && (word.front() == '-' || word.front() == '+')) {
+      word.erase(0, 1);
+    }
+    if (word == "inf" || word == "nan") {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string refusal(const Tcomponent& c, int index)
 {
   const std::string who = "Cannot write " + componentLabel(c, index) + " to SPICE: ";
@@ -90,12 +116,15 @@ std::string refusal(const Tcomponent& c, int index)
 }
 
 // ngspice's .sp takes whole points per decade; a logarithmic sweep whose interval count is
-// not a whole multiple of its decades is run one point at a time instead.
+// not a whole multiple of its decades is run one point at a time instead. So is a sweep over
+// a tiny fraction of a decade, whose count per decade would not even fit an int.
 int wholePointsPerDecade(const SweepPlan& plan)
 {
+  constexpr double kMostPointsPerDecade = 1e6;
   const double perDecade = plan.intervals / std::log10(plan.stop / plan.start);
   const double whole = std::nearbyint(perDecade);
-  if (whole >= 1.0 && std::fabs(perDecade - whole) <= 1e-9 * whole) {
+  if (whole >= 1.0 && whole <= kMostPointsPerDecade &&
+      std::fabs(perDecade - whole) <= 1e-9 * whole) {
     return static_cast<int>(whole);
   }
   return 0;
@@ -135,6 +164,10 @@ void writeAnalysis(std::string& out, const SweepPlan& plan, const std::string& v
       }
     }
   }
+  // In batch mode (ngspice -b) ngspice would go on to look for .print lines of its own and,
+  // finding none, end with exit status 1 although everything was written; the run is over
+  // here. An interactive session stays open for plotting.
+  out += "if $?batchmode\n  quit 0\nend\n";
   out += ".endc\n";
 }
 
@@ -148,8 +181,15 @@ SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
   if (!netlist.ok) {
     return result;
   }
+  // The values as a nominal run uses them, refused where the simulator refuses them.
   ToleranceRandom unused;
-  ApplyTolerances(doc.drawdat, tolerancemode::Nominal, unused);
+  if (!CheckCircuitValues(doc.drawdat, netlist, tolerancemode::Nominal, unused, prompts)) {
+    return result;
+  }
+  if (const std::string problem = SweepLimitsProblem(doc.Xax); !problem.empty()) {
+    prompts.error("Cannot write the sweep to SPICE: " + problem);
+    return result;
+  }
   Txaxis axis = doc.Xax; // the export does not correct the document's sweep
   const SweepPlan plan = SanitizeSweep(axis);
 
@@ -167,7 +207,7 @@ SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
       continue;
     }
     Deck deck(c, index);
-    if (!writeElements(deck)) {
+    if (!writeElements(deck) || !writesOnlyFiniteNumbers(deck.text())) {
       result.refused.push_back(refusal(c, index));
       continue;
     }
@@ -191,9 +231,8 @@ SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
   out += "\n* measurement ports\n";
   std::string vectors;
   const auto port = [&](const char* label, int node, double zo, int number) {
-    const double z0 = zo == 0.0 ? 1e-18 : zo; // the stamp shorts a 0 ohm port
     out += std::string("V") + label + ' ' + std::to_string(node) + " 0 dc 0 ac " +
-           (number == 1 ? "1" : "0") + " portnum " + std::to_string(number) + " z0 " + num(z0) +
+           (number == 1 ? "1" : "0") + " portnum " + std::to_string(number) + " z0 " + num(zo) +
            "\n";
   };
   if (netlist.port1Connected && netlist.port2Connected) {

@@ -11,8 +11,8 @@
 // Node numbers are those of the netlist listing (0 is ground); internal nodes of a
 // component's model are named after the component's place in the document ("c3_m").
 
-#include "document/schema.h"
 #include "document/fileresult.h"
+#include "document/schema.h"
 #include "platform/prompts.h"
 
 #include <string>
@@ -28,13 +28,16 @@ struct SpiceExportResult
   std::vector<std::string> refused;
 };
 
-// Checks and numbers the circuit (BuildNetlist; its messages go to `prompts`), applies the
-// nominal tolerance rule, and writes the netlist. `title` names the schematic on the
-// netlist's first line; `dataFileName` is the file the netlist's control section writes the
-// S-parameters to when run in ngspice (frequency, then real and imaginary parts of S11, S21,
-// S12, S22, as ngspice's `wrdata` writes them). Fails when the circuit check refuses the
-// circuit or a component cannot be expressed (an S-parameter data block): each such
-// component is named in an error message.
+// Checks and numbers the circuit (BuildNetlist; its messages go to `prompts`), makes the
+// value check of a nominal run (CheckCircuitValues: the same refusals and messages as
+// `simulate`), and writes the netlist. `title` names the schematic on the netlist's first
+// line; `dataFileName` is the file the netlist's control section writes the S-parameters to
+// when run in ngspice (frequency, then real and imaginary parts of S11, S21, S12, S22, as
+// ngspice's `wrdata` writes them); run with `ngspice -b` the netlist ends with exit status 0.
+// Fails when the circuit check or the value check refuses the circuit, when the sweep's start
+// does not lie below its stop (SweepLimitsProblem), or when a component cannot be expressed
+// (an S-parameter data block, or a model value that leaves the double range): each such
+// component is named in an error message. No number written is ever inf or nan.
 SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
                                      const std::string& dataFileName, Prompts& prompts);
 

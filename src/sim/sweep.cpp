@@ -1,5 +1,6 @@
 #include "sim/sweep.h"
 
+#include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
 
 #include <cmath>
@@ -43,6 +44,15 @@ SweepPlan SanitizeSweep(Txaxis& axis)
   plan.intervals = axis.numpoints;
   plan.freqmode = axis.freqmode == 2 ? 2 : 1;
   return plan;
+}
+
+std::string SweepLimitsProblem(const Txaxis& axis)
+{
+  if (axis.min < axis.max && std::isfinite(axis.max)) {
+    return {};
+  }
+  return "the sweep start (" + FormatEngineering(6, axis.min) + "Hz) must lie below its stop (" +
+         FormatEngineering(6, axis.max) + "Hz)";
 }
 
 SweepPlan PlanSweep(Tschema& doc)

@@ -3,6 +3,8 @@
 
 #include "document/schema.h"
 
+#include <string>
+
 namespace norvane {
 
 // Smallest sweep limit: a start or stop at or below zero becomes 1 mHz.
@@ -27,6 +29,12 @@ struct SweepPlan
 // and the interval count is kept within 1..500 (the point store holds 501 points). The
 // corrected values are written back so the graph window and the file agree with the run.
 SweepPlan SanitizeSweep(Txaxis& axis);
+
+// What is wrong with a sweep whose stop SanitizeSweep would have to move (a start that does
+// not lie below the stop, or a stop that is not a finite number), or an empty text. The
+// command line and the SPICE export refuse such a sweep rather than run another one than the
+// file asks for: "the sweep start (1MHz) must lie below its stop (500kHz)".
+std::string SweepLimitsProblem(const Txaxis& axis);
 
 // The document's sweep made usable (SanitizeSweep); a logarithmic sweep also leaves the
 // centre/span view of the limits, which has no meaning on a log axis.

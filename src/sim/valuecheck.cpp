@@ -28,6 +28,23 @@ bool usable(double x)
   return std::isfinite(x) && std::fabs(x) < std::numeric_limits<double>::max();
 }
 
+// The substitute for a zero port impedance, as the port dialog enters it.
+constexpr double kZeroPortImpedance = 1e-6;
+
+// A present port needs a usable reference impedance: zero is taken as the dialogs take it,
+// anything else that is not a positive number refuses the run.
+bool checkPortImpedance(Tport& port, int number, Prompts& prompts)
+{
+  if (port.Zo == 0.0) {
+    port.Zo = kZeroPortImpedance;
+  }
+  if (!(port.Zo > 0.0) || !std::isfinite(port.Zo)) {
+    prompts.error("Port " + std::to_string(number) + " impedance Zo must be a positive number");
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
 std::string CheckComponentValues(const TDrawData& drawing)
@@ -58,6 +75,23 @@ std::string CheckComponentValues(const TDrawData& drawing)
     }
   }
   return {};
+}
+
+bool CheckCircuitValues(TDrawData& drawing, const NetlistResult& net, int toleranceMode,
+                        ToleranceRandom& random, Prompts& prompts)
+{
+  if ((net.port1Connected && !checkPortImpedance(drawing.P1, 1, prompts)) ||
+      (net.port2Connected && !checkPortImpedance(drawing.P2, 2, prompts))) {
+    return false;
+  }
+  // Every value as this run uses it: the tolerance rule first, then the check that no
+  // stamp meets a zero divisor or a value that is not a finite number.
+  ApplyTolerances(drawing, toleranceMode, random);
+  if (const std::string problem = CheckComponentValues(drawing); !problem.empty()) {
+    prompts.error(problem);
+    return false;
+  }
+  return true;
 }
 
 } // namespace norvane

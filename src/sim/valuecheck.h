@@ -2,9 +2,13 @@
 // The check of the component values before a run. The element stamps divide by resistances,
 // capacitances, inductances, line impedances, turns and more; a zero there, or a value that
 // is not a finite number, would turn every S-parameter into NaN, which the graph shows as 0.
-// Such a circuit is refused with a message naming the component instead.
+// Such a circuit is refused with a message naming the component instead. The SPICE export
+// makes the same check, so that it never writes a netlist the simulator itself would refuse.
 
 #include "document/schema.h"
+#include "platform/prompts.h"
+#include "sim/netlist.h"
+#include "sim/tolerance.h"
 
 #include <string>
 
@@ -17,5 +21,12 @@ namespace norvane {
 // Components are named by their name when they have one, else by kind and number ("capacitor
 // 2"), with their position.
 std::string CheckComponentValues(const TDrawData& drawing);
+
+// Every value of a numbered circuit as a run uses it: a present port's zero Zo is taken as the
+// port dialog takes it (1e-6 ohm), any other Zo that is not a positive number is refused; the
+// tolerance rule in `toleranceMode` fixes each value's `actual`; then CheckComponentValues.
+// False after the refusal's message has gone to `prompts`.
+bool CheckCircuitValues(TDrawData& drawing, const NetlistResult& net, int toleranceMode,
+                        ToleranceRandom& random, Prompts& prompts);
 
 } // namespace norvane

@@ -3,8 +3,8 @@
 // runs the netlist's .sp analysis in batch mode, and its S-parameters are compared with
 // "norvane-cli simulate --format csv" at every point.
 
-#include "examples_support.h"
 #include "cli_support.h"
+#include "examples_support.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"
@@ -22,8 +22,10 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <sstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace norvane {
@@ -233,6 +235,16 @@ std::vector<Case> generatedCircuits()
          d.port(1, 1, 50);
          d.sweep(1e8, 1e9, 1, false);
        }},
+      {"narrow_log_sweep", 1e-9,
+       [](Drawing& d) {
+         // Ten intervals over 10 Hz at 1 GHz: some 2e10 points per decade, far more than an
+         // int holds, so the sweep is run point by point.
+         setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 47);
+         setValue(d.add(ComponentType::Inductor, {2, 0}), 1, 12e-9);
+         d.port(1, 1, 50);
+         d.port(2, 2, 50);
+         d.sweep(1e9, 1e9 + 10, 10, true);
+       }},
       {"port_two_only", 1e-9,
        [](Drawing& d) {
          // Port 2 only: ngspice's port 1, its S_1_1 our S22.
@@ -325,16 +337,18 @@ protected:
     EXPECT_EQ(exported.exitCode, 0) << exported.err;
     const std::string netlist = readFileBytes(cir);
     EXPECT_NE(netlist.find("portnum 1"), std::string::npos);
-    const std::string command = "cd '" + folder.string() + "' && ngspice -b '" + name +
-                                ".cir' > '" + name + ".log' 2>&1";
-    // ngspice 39 ends a batch run with a control section with exit status 1 whatever
-    // happened, so its log tells whether the run went through.
-    std::system(command.c_str());
+    const std::string command =
+        "cd '" + folder.string() + "' && ngspice -b '" + name + ".cir' > '" + name + ".log' 2>&1";
+    // A batch run of the netlist succeeds as a whole, so that scripts with `set -e` can
+    // run it: exit status 0, and no error in its log.
+    const int status = std::system(command.c_str());
     const std::string log = readFileBytes(path(name + ".log"));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << name << ":\n" << log;
     EXPECT_EQ(log.find("rror"), std::string::npos) << name << ":\n" << log;
     const bool twoPorts = netlist.find("S_2_1") != std::string::npos;
     const bool onlyPort2 = netlist.find("port 2 is the only port") != std::string::npos;
-    const std::vector<Point> ng = readWrdata(readFileBytes(path(name + ".sp.txt")), twoPorts ? 4 : 1);
+    const std::vector<Point> ng =
+        readWrdata(readFileBytes(path(name + ".sp.txt")), twoPorts ? 4 : 1);
     const testing::CliRun simulated = runCli({"simulate", cct, "--format", "csv"});
     EXPECT_EQ(simulated.exitCode, 0) << simulated.err;
     const std::vector<Point> nv = readCsv(simulated.out);
@@ -347,14 +361,13 @@ protected:
         const double scale = std::max(std::abs(ours), 1e-3);
         const double error = std::abs(ng[i].s[k] - ours) / scale;
         worst = std::max(worst, error);
-        EXPECT_LE(error, tolerance) << name << " point " << i << " f=" << nv[i].f << " S"
-                                    << "1212"[k] << "1122"[k] << ": ngspice " << ng[i].s[k]
-                                    << ", norvane " << ours;
+        EXPECT_LE(error, tolerance)
+            << name << " point " << i << " f=" << nv[i].f << " S"
+            << "1212"[k] << "1122"[k] << ": ngspice " << ng[i].s[k] << ", norvane " << ours;
       }
     }
     return worst;
   }
-
 };
 
 TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)
@@ -364,8 +377,9 @@ TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)
     const std::string cct = std::string(NORVANE_SOURCE_DIR) + "/examples/" + ex.fileName;
     const Tschema doc = ex.build();
     const bool hasBlock = std::any_of(
-        doc.drawdat.components.begin(), doc.drawdat.components.end(),
-        [](const Tcomponent& c) { return c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2; });
+        doc.drawdat.components.begin(), doc.drawdat.components.end(), [](const Tcomponent& c) {
+          return c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2;
+        });
     if (hasBlock) {
       continue; // refused: see the test below
     }
@@ -421,8 +435,8 @@ TEST_F(SpiceAgainstNgspice, DataBlocksAreRefusedByName)
   // The example with a 2-port data block, and a drawn 1-port block: exit status 1, nothing
   // written, a message naming the component.
   const std::string cir = path("att.cir");
-  testing::CliRun run = runCli({"spice", std::string(NORVANE_SOURCE_DIR) +
-                                             "/examples/attenuator_block.cct", "-o", cir});
+  testing::CliRun run = runCli(
+      {"spice", std::string(NORVANE_SOURCE_DIR) + "/examples/attenuator_block.cct", "-o", cir});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("Cannot write component 1 \"ATT1\" to SPICE: S-parameter data "
                          "blocks have no SPICE element"),
@@ -447,6 +461,75 @@ TEST_F(SpiceAgainstNgspice, DataBlocksAreRefusedByName)
   run = runCli({"spice", cct});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("measurement port"), std::string::npos) << run.err;
+}
+
+TEST_F(SpiceAgainstNgspice, RefusesWhatSimulateRefuses)
+{
+  // Values and sweeps that "simulate" refuses are refused by the export with the same
+  // message: exit status 1, no netlist written, and never a number written as inf or nan.
+  struct Refused
+  {
+    std::string name;
+    std::function<void(Drawing&)> spoil;
+    std::string message; // found in the error output of both commands
+  };
+  const std::vector<Refused> cases = {
+      {"self_resonance_zero",
+       [](Drawing& d) {
+         physical(d.add(ComponentType::Capacitor, {1, 0}), 10e-12, 200, 1e8, 0, 3);
+       },
+       "A value of capacitor 3 at (250, 150) is 0 where the circuit divides by it"},
+      {"resistance_beyond_range",
+       [](Drawing& d) {
+         // What a file's "1e400" reads as: the largest double.
+         setValue(d.add(ComponentType::Resistor, {1, 0}), 1, std::numeric_limits<double>::max());
+       },
+       "The value of resistor 3 at (250, 150) is not a number or out of range"},
+      {"negative_port_impedance", [](Drawing& d) { d.doc->drawdat.P2.Zo = -50; },
+       "Port 2 impedance Zo must be a positive number"},
+      {"log_sweep_backwards", [](Drawing& d) { d.sweep(1e6, 1e3, 30, true); },
+       "the sweep start (1MHz) must lie below its stop (1kHz)"},
+      {"linear_sweep_backwards", [](Drawing& d) { d.sweep(2e9, 1e9, 30, false); },
+       "the sweep start (2GHz) must lie below its stop (1GHz)"},
+  };
+  for (const Refused& c : cases) {
+    Drawing d;
+    setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 50);
+    d.port(1, 1, 50);
+    d.port(2, 2, 50);
+    d.sweep(1e6, 1e9, 30, true);
+    c.spoil(d);
+    const std::string cct = path(c.name + ".cct");
+    ASSERT_TRUE(saveSchematic(*d.doc, cct)) << c.name;
+    const testing::CliRun simulated = runCli({"simulate", cct, "--format", "csv"});
+    EXPECT_EQ(simulated.exitCode, 1) << c.name;
+    EXPECT_NE(simulated.err.find(c.message), std::string::npos) << c.name << ": " << simulated.err;
+    const std::string cir = path(c.name + ".cir");
+    const testing::CliRun exported = runCli({"spice", cct, "-o", cir});
+    EXPECT_EQ(exported.exitCode, 1) << c.name;
+    EXPECT_NE(exported.err.find(c.message), std::string::npos) << c.name << ": " << exported.err;
+    EXPECT_FALSE(fs::exists(cir)) << c.name;
+    const testing::CliRun printed = runCli({"spice", cct});
+    EXPECT_EQ(printed.exitCode, 1) << c.name;
+    EXPECT_TRUE(printed.out.empty()) << c.name << ":\n" << printed.out;
+  }
+
+  // Values the check lets through whose model leaves the double range (a self-resonance of
+  // 1e-170 Hz gives a series inductance beyond 1e308 H): the component is refused by name
+  // rather than written as "ls=inf".
+  Drawing d;
+  physical(d.add(ComponentType::Capacitor, {1, 0}), 10e-12, 200, 1e8, 1e-170, 3);
+  d.port(1, 1, 50);
+  d.sweep(1e6, 1e9, 30, true);
+  const std::string cct = path("huge_inductance.cct");
+  ASSERT_TRUE(saveSchematic(*d.doc, cct));
+  const testing::CliRun run = runCli({"spice", cct});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out.find("inf"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("Cannot write component 2 to SPICE: its values give no valid SPICE "
+                         "element"),
+            std::string::npos)
+      << run.err;
 }
 
 } // namespace

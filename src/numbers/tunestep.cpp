@@ -26,6 +26,39 @@ constexpr double kHighest = 1e18;
 // Values this close (relatively) count as equal: "4.7k" typed is 4700 give or take rounding.
 constexpr double kSame = 1e-9;
 
+// What the status bar shows for a step, and how the configuration keeps it.
+struct TuneStepNames
+{
+  TuneStep step;
+  const char* caption;
+  const char* key;
+};
+constexpr TuneStepNames kTuneStepNames[] = {
+    {TuneStep::E6, "E6", "E6"},
+    {TuneStep::E12, "E12", "E12"},
+    {TuneStep::E24, "E24", "E24"},
+    {TuneStep::E96, "E96", "E96"},
+    {TuneStep::Percent1,
+     "\xB1"
+     "1 %",
+     "1%"},
+    {TuneStep::Percent5,
+     "\xB1"
+     "5 %",
+     "5%"},
+    {TuneStep::Percent10,
+     "\xB1"
+     "10 %",
+     "10%"},
+};
+
+const TuneStepNames& namesOf(TuneStep step)
+{
+  for (const TuneStepNames& names : kTuneStepNames)
+    if (names.step == step) return names;
+  return kTuneStepNames[1]; // E12, the default step
+}
+
 std::span<const double> seriesOf(TuneStep step)
 {
   switch (step) {
@@ -89,26 +122,7 @@ double seriesStep(double value, std::span<const double> series, bool up)
 
 std::string TuneStepCaption(TuneStep step)
 {
-  switch (step) {
-  case TuneStep::E6:
-    return "E6";
-  case TuneStep::E12:
-    return "E12";
-  case TuneStep::E24:
-    return "E24";
-  case TuneStep::E96:
-    return "E96";
-  case TuneStep::Percent1:
-    return "\xB1"
-           "1 %";
-  case TuneStep::Percent5:
-    return "\xB1"
-           "5 %";
-  case TuneStep::Percent10:
-    return "\xB1"
-           "10 %";
-  }
-  return "";
+  return namesOf(step).caption;
 }
 
 std::optional<double> StepValue(double value, TuneStep step, int steps)
@@ -127,23 +141,7 @@ std::optional<double> StepValue(double value, TuneStep step, int steps)
 
 std::string TuneStepKey(TuneStep step)
 {
-  switch (step) {
-  case TuneStep::E6:
-    return "E6";
-  case TuneStep::E12:
-    return "E12";
-  case TuneStep::E24:
-    return "E24";
-  case TuneStep::E96:
-    return "E96";
-  case TuneStep::Percent1:
-    return "1%";
-  case TuneStep::Percent5:
-    return "5%";
-  case TuneStep::Percent10:
-    return "10%";
-  }
-  return "E12";
+  return namesOf(step).key;
 }
 
 std::optional<TuneStep> TuneStepFromKey(std::string_view key)

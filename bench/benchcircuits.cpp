@@ -22,17 +22,17 @@ class Drawer
 public:
   Drawer()
   {
-    TenvironmentProps env;
+    Environment env;
     fillBuiltInDefaults(env);
-    doc = std::make_unique<Tschema>();
+    doc = std::make_unique<Schematic>();
     ClearSchema(*doc, env);
   }
 
   // A two-pin part centred at (x, y), horizontal (crot 2) or vertical (crot 1), between nodes.
-  Tcomponent& part(ComponentType ctype, int x, int y, int crot, int a, int b, double value,
-                   double extra = 0.0)
+  Component& part(ComponentType ctype, int x, int y, int crot, int a, int b, double value,
+                  double extra = 0.0)
   {
-    Tcomponent c;
+    Component c;
     c.ctype = ctype;
     c.crot = crot;
     c.position = {x, y};
@@ -51,7 +51,7 @@ public:
   }
   void ground(int x, int pinY)
   {
-    Tcomponent g;
+    Component g;
     g.ctype = ComponentType::Ground;
     g.crot = 1;
     g.position = {x, pinY + 10};
@@ -60,17 +60,17 @@ public:
   }
   void wire(int x1, int y1, int x2, int y2)
   {
-    Tshort w;
+    Wire w;
     w.start = {x1, y1};
     w.finish = {x2, y2};
     doc->drawdat.wires.append(w);
   }
 
-  std::unique_ptr<Tschema> doc;
+  std::unique_ptr<Schematic> doc;
   BenchCircuit net;
 };
 
-void setSweepAndPorts(Tschema& doc, TPoint p1, TPoint p2)
+void setSweepAndPorts(Schematic& doc, Point p1, Point p2)
 {
   doc.drawdat.P1.pos = {p1.x - 20, p1.y}; // port 1 connects 20 to its right
   doc.drawdat.P1.crot = 1;
@@ -130,7 +130,7 @@ void buildIrregular(Drawer& d)
     if (k % 5 == 4) {
       // Line section: the line, then a wire on to the next main node.
       d.part(ComponentType::TxLine, x + 20, kY0, 2, main(k), main(k + 1), kLineZ, kLineLength / kLineVelocity);
-      Tcomponent& line = d.doc->drawdat.components.last();
+      Component& line = d.doc->drawdat.components.last();
       line.value[2].nom = line.value[2].actual = kLineVelocity;
       line.value[3].nom = line.value[3].actual = kLineLength;
       d.wire(x + 40, kY0, x + 120, kY0);
@@ -175,7 +175,8 @@ void buildIrregular(Drawer& d)
     const int y = kY0 + 160 + 80 * row++;
     const int xa = xOf(p[0]);
     const int xb = xOf(p[1]);
-    Tcomponent& m = d.part(ComponentType::Mutual, xa + 60, y, 1, main(p[0]), main(p[1]), kMutualL, kCoupling);
+    Component& m =
+        d.part(ComponentType::Mutual, xa + 60, y, 1, main(p[0]), main(p[1]), kMutualL, kCoupling);
     m.value[1].nom = m.value[1].actual = 1; // Ns
     m.value[1].mintol = 1;                  // Np
     m.value[1].TolEn = true;                // the physical model
@@ -210,7 +211,7 @@ BenchCircuit irregular()
   return d.net;
 }
 
-std::unique_ptr<Tschema> drawCircuit(const BenchCircuit& c)
+std::unique_ptr<Schematic> drawCircuit(const BenchCircuit& c)
 {
   if (c.name.rfind("ladder", 0) == 0) {
     auto doc = ladderCircuit(c.nodes);

@@ -8,7 +8,7 @@
 //                   (series L-C) and R-C branches to ground, bridging resistors and capacitors
 //                   across three sections, and mutual inductances between distant nodes.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <memory>
 #include <string>
@@ -39,7 +39,7 @@ BenchCircuit irregular();
 
 // The drawn schematic: component symbols, wires and ground symbols on the grid, sweep 1 MHz to
 // 1 GHz in 500 intervals, linear, both ports 50 Ohm.
-std::unique_ptr<Tschema> drawCircuit(const BenchCircuit& c);
+std::unique_ptr<Schematic> drawCircuit(const BenchCircuit& c);
 
 // The same circuit for ngspice's S-parameter analysis (.sp, port sources with portnum and z0),
 // over the same 501 frequencies.

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
   circuits.push_back(bench::irregular());
   for (const bench::BenchCircuit& c : circuits) {
     auto doc = bench::drawCircuit(c);
-    auto check = std::make_unique<Tschema>(*doc);
+    auto check = std::make_unique<Schematic>(*doc);
     ScriptedPrompts prompts;
     const NetlistResult net = BuildNetlist(*check, prompts);
     if (!net.ok || net.nodeCount != c.nodes) {

@@ -74,8 +74,8 @@ struct Bench
     doc->polarmeaswhat = measwhat::S11;
     doc->polarS11mag = 1;
   }
-  TenvironmentProps env;
-  std::unique_ptr<Tschema> doc;
+  Environment env;
+  std::unique_ptr<Schematic> doc;
   BenchHost host;
   GraphWindowCore core;
   SimulationSession session;

@@ -3,12 +3,12 @@
 // (node 1) and port 2 (node n), a shunt capacitor to ground at every node and a series
 // inductor between neighbours. The nodal matrix is tridiagonal, as for most drawn filters.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <memory>
 
 namespace norvane::bench {
 
-std::unique_ptr<Tschema> ladderCircuit(int nodes);
+std::unique_ptr<Schematic> ladderCircuit(int nodes);
 
 } // namespace norvane::bench

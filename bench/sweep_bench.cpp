@@ -107,7 +107,7 @@ void BM_Solve(benchmark::State& state)
   ComplexErrors errors;
   const int n = net.nodeCount;
   stamped->clear(n);
-  for (const Tcomponent& c : doc->drawdat.components) {
+  for (const Component& c : doc->drawdat.components) {
     StampComponent(*stamped, c, 100e6, doc->datasets, errors);
   }
   StampPorts(*stamped, doc->drawdat);

@@ -44,7 +44,7 @@ std::string readChoice(const ParsedArguments& parsed, const char* option,
   return "unknown " + std::string(option + 2) + " '" + *text + "' (" + list + ")";
 }
 
-int writeSchematicFile(const Tschema& doc, const std::string& path, CommandIo& io)
+int writeSchematicFile(const Schematic& doc, const std::string& path, CommandIo& io)
 {
   if (const FileResult r = saveSchematic(doc, path); !r) {
     io.err << "norvane-cli: " << path << ": " << r.error << "\n";

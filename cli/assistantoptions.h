@@ -11,7 +11,7 @@
 #include <string_view>
 
 namespace norvane {
-struct Tschema;
+struct Schematic;
 }
 
 namespace norvane::cli {
@@ -39,6 +39,6 @@ std::string readChoice(const ParsedArguments& parsed, const char* option,
 
 // Writes the schematic (a temporary file renamed over the target, so a failed write leaves
 // any earlier file whole). Returns kExitOk, or kExitFailure with the message on stderr.
-int writeSchematicFile(const Tschema& doc, const std::string& path, CommandIo& io);
+int writeSchematicFile(const Schematic& doc, const std::string& path, CommandIo& io);
 
 } // namespace norvane::cli

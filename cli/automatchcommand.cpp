@@ -55,7 +55,7 @@ std::string readRequest(const ParsedArguments& parsed, MatchRequest& request, do
 // As the window: the targets default to the ports' present Zo, and without a choice both
 // ports placed means the simultaneous match, else the one port there is. The window offers
 // only the ports the circuit has: asking for another is a problem.
-std::string completeRequest(const ParsedArguments& parsed, const TDrawData& drawing, double r1,
+std::string completeRequest(const ParsedArguments& parsed, const Drawing& drawing, double r1,
                             double r2, MatchRequest& request)
 {
   request.r1 = r1 > 0.0 ? r1 : drawing.P1.Zo;

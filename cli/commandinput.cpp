@@ -45,10 +45,11 @@ std::optional<ParsedArguments> parseCommandArguments(const Command& command,
   return parsed;
 }
 
-std::unique_ptr<Tschema> loadDocument(const std::string& input, CommandIo& io, bool builtInDefaults)
+std::unique_ptr<Schematic> loadDocument(const std::string& input, CommandIo& io,
+                                        bool builtInDefaults)
 {
-  auto doc = std::make_unique<Tschema>();
-  TenvironmentProps env;
+  auto doc = std::make_unique<Schematic>();
+  Environment env;
   if (builtInDefaults) {
     fillBuiltInDefaults(env);
   }

@@ -5,7 +5,7 @@
 #include "arguments.h"
 #include "command.h"
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <memory>
 #include <optional>
@@ -34,7 +34,7 @@ bool isSameFile(const std::string& input, const std::string& output);
 // The schematic `input` in a new document (large: kept off the stack), cleared first with
 // the built-in preferences (`builtInDefaults`) or with empty ones. Null when it could not be
 // read; the reason is on the error stream and the command ends with kExitFailure.
-std::unique_ptr<Tschema> loadDocument(const std::string& input, CommandIo& io,
-                                      bool builtInDefaults = true);
+std::unique_ptr<Schematic> loadDocument(const std::string& input, CommandIo& io,
+                                        bool builtInDefaults = true);
 
 } // namespace norvane::cli

@@ -8,7 +8,7 @@
 #include "assist/filterdesign.h"
 #include "assist/matchingdesign.h"
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <map>
 #include <memory>
@@ -25,8 +25,8 @@ constexpr double kBig = 1e300;
 int writeDesign(const AssistantCircuit& circuit, const AssistantWriteSettings& settings,
                 const std::string& path, CommandIo& io)
 {
-  auto doc = std::make_unique<Tschema>(); // large: keep it off the stack
-  TenvironmentProps env;
+  auto doc = std::make_unique<Schematic>(); // large: keep it off the stack
+  Environment env;
   fillBuiltInDefaults(env);
   WriteAssistantCircuit(*doc, env, circuit, settings);
   return writeSchematicFile(*doc, path, io);

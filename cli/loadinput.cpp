@@ -6,7 +6,7 @@
 
 namespace norvane::cli {
 
-bool loadInput(Tschema& doc, const std::string& input, CommandIo& io)
+bool loadInput(Schematic& doc, const std::string& input, CommandIo& io)
 {
   const FileResult r = loadSchematic(doc, input);
   // A value field that is no clean number is read by the file's rule and shown, so that a

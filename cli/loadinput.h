@@ -3,7 +3,7 @@
 
 #include "command.h"
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -13,6 +13,6 @@ namespace norvane::cli {
 // "norvane-cli: FILE: reason" (or "norvane-cli: FILE is not a Norvane schematic") to the
 // error stream and returns false. The reader's warnings go to the error stream as
 // "norvane-cli: FILE: warning: ..." either way.
-bool loadInput(Tschema& doc, const std::string& input, CommandIo& io);
+bool loadInput(Schematic& doc, const std::string& input, CommandIo& io);
 
 } // namespace norvane::cli

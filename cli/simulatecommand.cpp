@@ -151,10 +151,10 @@ std::string readOptions(const ParsedArguments& parsed, SimulateOptions& o)
 // The sweep: the file's, changed by the options. A sweep that would have to be corrected is
 // reported instead (the desktop program's sweep dialog corrects it; here nobody would see the
 // change): returns the exit code then.
-std::optional<int> applySweepOptions(Tschema& doc, const ParsedArguments& parsed,
+std::optional<int> applySweepOptions(Schematic& doc, const ParsedArguments& parsed,
                                      const SimulateOptions& o, CommandIo& io)
 {
-  Txaxis& x = doc.Xax;
+  SweepAxis& x = doc.Xax;
   if (parsed.has("--start")) {
     x.min = o.start;
   }
@@ -201,7 +201,7 @@ int writeOutput(const ParsedArguments& parsed, const std::string& format,
 // --data BLOCK=FILE: the data block named BLOCK takes the S-parameters of FILE, read as its
 // dialog's "Load File" reads them (the same refusals, the port count checked). The reader's
 // note and warning go to standard error. Returns the exit code when the data are refused.
-std::optional<int> loadBlockData(Tschema& doc, const std::string& spec, Prompts& prompts,
+std::optional<int> loadBlockData(Schematic& doc, const std::string& spec, Prompts& prompts,
                                  CommandIo& io)
 {
   const std::size_t eq = spec.find('=');
@@ -212,14 +212,14 @@ std::optional<int> loadBlockData(Tschema& doc, const std::string& spec, Prompts&
   const std::string block = spec.substr(0, eq);
   const std::string file = spec.substr(eq + 1);
   bool found = false;
-  for (const Tcomponent& c : doc.drawdat.components) {
+  for (const Component& c : doc.drawdat.components) {
     const int index = blockDataSetIndex(c);
     if (c.name != block || dataBlockOf(c.ctype) == DataBlock::None || index < 1 ||
         index > kMaxDataSets) {
       continue;
     }
     found = true;
-    auto buffer = std::make_unique<T2pdatarray>(blockBufferFromDataSet(doc, c.ctype, index));
+    auto buffer = std::make_unique<TwoPortDataSet>(blockBufferFromDataSet(doc, c.ctype, index));
     const SParamReadResult read = loadBlockDataFile(c.ctype, file, *buffer, prompts);
     if (!read) {
       io.err << "norvane-cli: " << file << ": " << read.error << "\n";

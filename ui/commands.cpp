@@ -14,7 +14,7 @@ using K = ComponentType;
 
 // The placement commands of the kinds, with their shortcut keys and toolbar buttons. A kind
 // without one here is still placeable: the Component menu gives it an entry named from its
-// description (drawingeditmenus.cpp).
+// description (mainwindowmenus.cpp).
 // The file commands and Simulate carry the shortcuts every desktop program uses (Ctrl+N,
 // Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q, F5); none of them clashes with the single
 // letters and Ctrl combinations of the drawing.

@@ -1,12 +1,12 @@
 #include "editorconnection.h"
 
-#include "drawingedit.h"
 #include "latin1text.h"
+#include "mainwindow.h"
 #include "programcursors.h"
 #include "qtcanvas.h"
 
 #include "editor/schematicpainter.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QAction>
 #include <QCursor>
@@ -17,7 +17,7 @@
 
 namespace norvane {
 
-EditorConnection::EditorConnection(TDrawingEdit& window, Tschema& doc, const TenvironmentProps& env,
+EditorConnection::EditorConnection(MainWindow& window, Schematic& doc, const Environment& env,
                                    Prompts& prompts)
     : m_window(window), m_doc(doc), m_editor(doc, env, *this, prompts),
       m_dialogs(doc, prompts, &window)
@@ -74,7 +74,7 @@ std::optional<TextItemEntry> EditorConnection::editText(const TextItemEntry& ini
   return m_dialogs.editText(initial);
 }
 
-std::optional<PopupCommand> EditorConnection::showPopup(const PopupMenu& menu, TPoint at)
+std::optional<PopupCommand> EditorConnection::showPopup(const PopupMenu& menu, Point at)
 {
   std::vector<std::string> captions;
   captions.reserve(menu.items.size());
@@ -124,7 +124,7 @@ void EditorConnection::stateChanged()
 void EditorConnection::documentChanged()
 {
   // Tune mode simulates right after its changes, which clears the mark again.
-  if (TGraphwin* graph = m_window.graphWindow()) graph->setResultsOutOfDate(true);
+  if (GraphWindow* graph = m_window.graphWindow()) graph->setResultsOutOfDate(true);
 }
 
 } // namespace norvane

@@ -12,13 +12,12 @@
 
 namespace norvane {
 
-class TDrawingEdit;
+class MainWindow;
 
 class EditorConnection : public EditorHost
 {
 public:
-  EditorConnection(TDrawingEdit& window, Tschema& doc, const TenvironmentProps& env,
-                   Prompts& prompts);
+  EditorConnection(MainWindow& window, Schematic& doc, const Environment& env, Prompts& prompts);
 
   SchematicEditor& editor() { return m_editor; }
   // The property, port and text dialogs the editor asks for (tests give it a modal runner).
@@ -36,7 +35,7 @@ public:
   std::optional<std::string> editPortImpedance(const std::string& caption,
                                                const std::string& text) override;
   std::optional<TextItemEntry> editText(const TextItemEntry& initial) override;
-  std::optional<PopupCommand> showPopup(const PopupMenu& menu, TPoint at) override;
+  std::optional<PopupCommand> showPopup(const PopupMenu& menu, Point at) override;
   void simulate() override;
   TextExtent textExtent(const std::string& text, const std::string& size) override;
   void setTuneButton(bool down) override;
@@ -44,8 +43,8 @@ public:
   void documentChanged() override;
 
 private:
-  TDrawingEdit& m_window;
-  Tschema& m_doc;
+  MainWindow& m_window;
+  Schematic& m_doc;
   SchematicEditor m_editor;
   ComponentDialogs m_dialogs;
   TextEntryHook m_textHook;

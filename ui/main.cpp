@@ -1,12 +1,12 @@
 // norvane: the desktop program. Creates the one document and the one environment record,
 // the main window with the windows it owns, and runs the start-up sequence once the main
 // window is on the screen.
-#include "drawingedit.h"
+#include "mainwindow.h"
 #include "qtprompts.h"
 
 #include "config/configlocation.h"
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,11 +28,11 @@ int main(int argc, char** argv)
 
   // The document and the environment live for the whole run (the document is large: its
   // measured data sets hold up to 100 x 2000 points).
-  auto doc = std::make_unique<norvane::Tschema>();
-  norvane::TenvironmentProps env;
+  auto doc = std::make_unique<norvane::Schematic>();
+  norvane::Environment env;
   norvane::QtPrompts prompts;
 
-  norvane::TDrawingEdit window(*doc, env, prompts);
+  norvane::MainWindow window(*doc, env, prompts);
   prompts.setParent(&window);
   prompts.setDocumentPath([&window] { return window.currentFileName(); });
   window.showStartNotice();

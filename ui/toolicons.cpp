@@ -23,9 +23,9 @@ constexpr int kIconScales[] = {1, 2};
 
 // The symbol is drawn at full size on a generous white square, then cropped to what was drawn
 // and scaled down smoothly, so that every symbol fills its button whatever its extent.
-QImage renderSymbol(int kind, const TenvironmentProps& env, int scale = 1)
+QImage renderSymbol(int kind, const Environment& env, int scale = 1)
 {
-  const Tcomp* symbol = symbolFor(kind);
+  const SymbolDefinition* symbol = symbolFor(kind);
   QImage big(120, 120, QImage::Format_ARGB32);
   big.fill(Qt::white);
   if (symbol == nullptr) {
@@ -36,9 +36,9 @@ QImage renderSymbol(int kind, const TenvironmentProps& env, int scale = 1)
     QtCanvas canvas(painter, 96);
     SymbolPaintOptions options;
     options.withLabels = false;
-    TenvironmentProps colours = env;
+    Environment colours = env;
     colours.compcolor = colours.portcolor = colours.gndcolor = makeColor(20, 30, 60);
-    DrawSymbol(canvas, *symbol, 1, PaintScale{}, LabelLines{}, false, TPoint{60, 60}, colours,
+    DrawSymbol(canvas, *symbol, 1, PaintScale{}, LabelLines{}, false, Point{60, 60}, colours,
                options);
   }
   QRect used;
@@ -93,7 +93,7 @@ QImage renderSymbol(int kind, const TenvironmentProps& env, int scale = 1)
   return icon;
 }
 
-QIcon symbolIcon(int kind, const TenvironmentProps& env)
+QIcon symbolIcon(int kind, const Environment& env)
 {
   QIcon icon;
   for (int scale : kIconScales)
@@ -146,7 +146,7 @@ QIcon textIcon(const QString& text, int pixelSize, bool bold)
 
 } // namespace
 
-QImage symbolIconImage(int kind, const TenvironmentProps& env)
+QImage symbolIconImage(int kind, const Environment& env)
 {
   return renderSymbol(kind, env);
 }
@@ -313,7 +313,7 @@ QIcon toolIcon(Command command)
 
 } // namespace
 
-QIcon commandIcon(Command command, const TenvironmentProps& env)
+QIcon commandIcon(Command command, const Environment& env)
 {
   const int kind = commandInfo(command).kind;
   if (symbolFor(kind) != nullptr && command != Command::Wire) {

@@ -8,12 +8,12 @@
 
 namespace norvane {
 
-struct TenvironmentProps;
+struct Environment;
 
 // The icon of a command, or a null icon when the command has no picture.
-QIcon commandIcon(Command command, const TenvironmentProps& env);
+QIcon commandIcon(Command command, const Environment& env);
 
 // The symbol of a symbol code (a kind's code, ckPort1, ckPort2) as a 24 x 24 picture.
-QImage symbolIconImage(int kind, const TenvironmentProps& env);
+QImage symbolIconImage(int kind, const Environment& env);
 
 } // namespace norvane

@@ -63,7 +63,7 @@ public:
     return std::nullopt;
   }
   std::optional<TextItemEntry> editText(const TextItemEntry&) override { return std::nullopt; }
-  std::optional<PopupCommand> showPopup(const PopupMenu&, TPoint) override { return std::nullopt; }
+  std::optional<PopupCommand> showPopup(const PopupMenu&, Point) override { return std::nullopt; }
   void simulate() override { run(); }
   TextExtent textExtent(const std::string& text, const std::string&) override
   {
@@ -88,8 +88,8 @@ struct Bench
     editor.mouseRelease(MouseButton::Left, 20, 120);
     editor.setTuneStep(TuneStep::E12);
   }
-  TenvironmentProps env;
-  std::unique_ptr<Tschema> doc;
+  Environment env;
+  std::unique_ptr<Schematic> doc;
   ImageGraphHost graph;
   GraphWindowCore core;
   SimulationSession session;

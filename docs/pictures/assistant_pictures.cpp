@@ -10,7 +10,7 @@
 #include "assistants/filterwindow.h"
 #include "assistants/matchwindow.h"
 #include "dialogs/realedit.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -48,13 +48,13 @@ TEST_F(MainWindowTest, AssistantScreenshots)
   // Auto Match on 100 ohm parallel 10 pF at port 1, the graph cursor at 100 MHz.
   window->setModified(false);
   window->fileNew();
-  TDrawData& d = doc->drawdat;
+  Drawing& d = doc->drawdat;
   d.P1.pos = {100, 180};
   d.P1.crot = 1;
   for (const auto& [kind, x, y, value] :
        {std::tuple{ComponentType::Resistor, 200, 200, 100.0}, std::tuple{ComponentType::Capacitor, 240, 200, 10e-12},
         std::tuple{ComponentType::Ground, 200, 230, 0.0}, std::tuple{ComponentType::Ground, 240, 230, 0.0}}) {
-    Tcomponent c;
+    Component c;
     c.ctype = kind;
     c.crot = 1;
     c.position = {x, y};
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, AssistantScreenshots)
     d.components.append(c);
   }
   for (const auto& [x1, y1, x2, y2] : {std::tuple{120, 180, 240, 180}}) {
-    Tshort w;
+    Wire w;
     w.start = {x1, y1};
     w.finish = {x2, y2};
     d.wires.append(w);

@@ -17,16 +17,16 @@ using pictures::save;
 using graphtest::GraphWindowTest;
 
 // A common-emitter stage: port 1 on the base, port 2 on the collector, emitter grounded.
-void commonEmitter(Tschema& doc)
+void commonEmitter(Schematic& doc)
 {
-  Tcomponent q = doc.lastBipolar;
+  Component q = doc.lastBipolar;
   q.ctype = ComponentType::Bipolar;
   q.crot = 1;
   q.position = {300, 200};
   ComputePinPositions(q);
-  const TPoint c = q.pins.nodes[1], b = q.pins.nodes[2], e = q.pins.nodes[3];
+  const Point c = q.pins.nodes[1], b = q.pins.nodes[2], e = q.pins.nodes[3];
   doc.drawdat.components.append(q);
-  Tcomponent g;
+  Component g;
   g.ctype = ComponentType::Ground;
   g.crot = 1;
   g.position = {e.x, e.y + 10};
@@ -43,7 +43,7 @@ TEST_F(GraphWindowTest, Screenshots)
 
   // The low-pass filter's S21 and S11 in dB over a logarithmic sweep.
   load("lowpass3.cct");
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.resize(820, 560);
   ASSERT_TRUE(w.runSimulation().ran);
   w.cursorScrollBar()->setValue(101);

@@ -8,25 +8,25 @@ namespace norvane {
 
 namespace {
 
-Ttolvalue fixedValue(double nom, bool enabled)
+ToleranceValue fixedValue(double nom, bool enabled)
 {
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = nom;
   v.TolEn = enabled;
   v.TolPercent = true;
   return v;
 }
 
-Ttolvalue toleranced(double nom, double tolPercent)
+ToleranceValue toleranced(double nom, double tolPercent)
 {
-  Ttolvalue v = fixedValue(nom, true);
+  ToleranceValue v = fixedValue(nom, true);
   v.mintol = -tolPercent;
   v.maxtol = tolPercent;
   return v;
 }
 
 // The display every assistant's schematic opens with: S21 and S11 in dB, -40 to 10.
-void setAssistantDisplay(Tschema& doc)
+void setAssistantDisplay(Schematic& doc)
 {
   doc.plotformat = plotformat::Rectangular;
   doc.Y1ax.min = -40.0;
@@ -41,10 +41,11 @@ void setAssistantDisplay(Tschema& doc)
 
 } // namespace
 
-void AssistantCircuit::AddComponent(ComponentType ctype, int x, int y, int crot,
-                                    const OneBasedArray<Ttolvalue, kValuesPerComponent>& values)
+void AssistantCircuit::AddComponent(
+    ComponentType ctype, int x, int y, int crot,
+    const OneBasedArray<ToleranceValue, kValuesPerComponent>& values)
 {
-  Tcomponent comp;
+  Component comp;
   comp.ctype = ctype;
   comp.crot = crot;
   comp.position = {x, y};
@@ -54,7 +55,7 @@ void AssistantCircuit::AddComponent(ComponentType ctype, int x, int y, int crot,
 
 void AssistantCircuit::AddWire(int x1, int y1, int x2, int y2)
 {
-  Tshort wire;
+  Wire wire;
   wire.start = {x1, y1};
   wire.finish = {x2, y2};
   wires.append(wire);
@@ -62,14 +63,14 @@ void AssistantCircuit::AddWire(int x1, int y1, int x2, int y2)
 
 void AssistantCircuit::SetPort(int port, int x, int y, double zo)
 {
-  Tport& p = port == 1 ? P1 : P2;
+  Port& p = port == 1 ? P1 : P2;
   p.pos = {x, y};
   p.Zo = zo;
 }
 
-OneBasedArray<Ttolvalue, kValuesPerComponent> resistorValues(double ohms, double tolPercent)
+OneBasedArray<ToleranceValue, kValuesPerComponent> resistorValues(double ohms, double tolPercent)
 {
-  OneBasedArray<Ttolvalue, kValuesPerComponent> v;
+  OneBasedArray<ToleranceValue, kValuesPerComponent> v;
   v[1] = toleranced(ohms, tolPercent);
   for (int i = 2; i <= kValuesPerComponent; ++i) {
     v[i] = fixedValue(0.0, true);
@@ -77,9 +78,9 @@ OneBasedArray<Ttolvalue, kValuesPerComponent> resistorValues(double ohms, double
   return v;
 }
 
-OneBasedArray<Ttolvalue, kValuesPerComponent> reactiveValues(double value, double tolPercent)
+OneBasedArray<ToleranceValue, kValuesPerComponent> reactiveValues(double value, double tolPercent)
 {
-  OneBasedArray<Ttolvalue, kValuesPerComponent> v;
+  OneBasedArray<ToleranceValue, kValuesPerComponent> v;
   v[1] = toleranced(value, tolPercent);
   v[2] = fixedValue(100.0, true); // Q
   v[3] = fixedValue(1e8, true);   // frequency of that Q, Hz
@@ -88,16 +89,16 @@ OneBasedArray<Ttolvalue, kValuesPerComponent> reactiveValues(double value, doubl
   return v;
 }
 
-OneBasedArray<Ttolvalue, kValuesPerComponent> groundValues()
+OneBasedArray<ToleranceValue, kValuesPerComponent> groundValues()
 {
-  OneBasedArray<Ttolvalue, kValuesPerComponent> v;
-  for (Ttolvalue& t : v) {
+  OneBasedArray<ToleranceValue, kValuesPerComponent> v;
+  for (ToleranceValue& t : v) {
     t = fixedValue(0.0, true);
   }
   return v;
 }
 
-void WriteAssistantCircuit(Tschema& doc, TenvironmentProps& env, const AssistantCircuit& circuit,
+void WriteAssistantCircuit(Schematic& doc, Environment& env, const AssistantCircuit& circuit,
                            const AssistantWriteSettings& settings)
 {
   ClearSchema(doc, env);
@@ -109,20 +110,20 @@ void WriteAssistantCircuit(Tschema& doc, TenvironmentProps& env, const Assistant
   setAssistantDisplay(doc);
   env.filename = kUnnamedFile;
 
-  auto moved = [&settings](TPoint p) {
+  auto moved = [&settings](Point p) {
     if (settings.xShift != 0) {
       p.x = SnapToGrid(p.x + settings.xShift);
     }
     return p;
   };
-  TDrawData& drawing = doc.drawdat;
-  for (const Tcomponent& comp : circuit.components) {
-    Tcomponent copy = comp;
+  Drawing& drawing = doc.drawdat;
+  for (const Component& comp : circuit.components) {
+    Component copy = comp;
     copy.position = moved(copy.position);
     drawing.components.append(copy);
   }
-  for (const Tshort& wire : circuit.wires) {
-    Tshort copy = wire;
+  for (const Wire& wire : circuit.wires) {
+    Wire copy = wire;
     copy.start = moved(copy.start);
     copy.finish = moved(copy.finish);
     drawing.wires.append(copy);

@@ -5,7 +5,7 @@
 // and ports (orientation 1) connect 20 units to the side.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -13,10 +13,10 @@ namespace norvane {
 
 struct AssistantCircuit
 {
-  Tport P1; // pos and Zo only
-  Tport P2;
-  BoundedList<Tcomponent, kMaxComponents> components;
-  BoundedList<Tshort, kMaxWires> wires;
+  Port P1; // pos and Zo only
+  Port P2;
+  BoundedList<Component, kMaxComponents> components;
+  BoundedList<Wire, kMaxWires> wires;
 
   void ClearCircuit()
   {
@@ -25,7 +25,7 @@ struct AssistantCircuit
   }
   // Appends a component (kind, position, orientation and five value records).
   void AddComponent(ComponentType ctype, int x, int y, int crot,
-                    const OneBasedArray<Ttolvalue, kValuesPerComponent>& values);
+                    const OneBasedArray<ToleranceValue, kValuesPerComponent>& values);
   void AddWire(int x1, int y1, int x2, int y2);
   void SetPort(int port, int x, int y, double zo);
 };
@@ -33,11 +33,11 @@ struct AssistantCircuit
 // Value records of generated parts. A computed value v with a tolerance of t percent carries
 // mintol -t and maxtol +t, the sign order of every other component, so the lower tolerance
 // simulates the lower value.
-OneBasedArray<Ttolvalue, kValuesPerComponent> resistorValues(double ohms, double tolPercent);
+OneBasedArray<ToleranceValue, kValuesPerComponent> resistorValues(double ohms, double tolPercent);
 // Inductors and capacitors: value[2]..[5] are the loss parameters Q 100 at 100 MHz, a
 // self-resonance of 1 GHz and Q mode 1, left switched off (value[5] disabled).
-OneBasedArray<Ttolvalue, kValuesPerComponent> reactiveValues(double value, double tolPercent);
-OneBasedArray<Ttolvalue, kValuesPerComponent> groundValues();
+OneBasedArray<ToleranceValue, kValuesPerComponent> reactiveValues(double value, double tolPercent);
+OneBasedArray<ToleranceValue, kValuesPerComponent> groundValues();
 
 // How an assistant's circuit goes into the document.
 struct AssistantWriteSettings
@@ -56,7 +56,7 @@ inline constexpr const char* kUnnamedFile = "unnamed.cct";
 // S11 in dB from -40 to 10), names it "unnamed.cct" in env.filename, and copies the
 // circuit's components, wires and ports (both ports orientation 1). Closing the graph
 // window, the modified flag and the simulation are the caller's.
-void WriteAssistantCircuit(Tschema& doc, TenvironmentProps& env, const AssistantCircuit& circuit,
+void WriteAssistantCircuit(Schematic& doc, Environment& env, const AssistantCircuit& circuit,
                            const AssistantWriteSettings& settings);
 
 } // namespace norvane

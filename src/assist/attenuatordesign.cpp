@@ -131,7 +131,7 @@ AttenuatorResult designAttenuator(const AttenuatorInput& in)
     bridgedTee(r.circuit, in);
     break;
   }
-  for (const Tcomponent& c : r.circuit.components) {
+  for (const Component& c : r.circuit.components) {
     const double v = c.value[1].nom;
     if (c.ctype == ComponentType::Resistor && !(std::isfinite(v) && v > 0.0)) {
       AttenuatorResult failed;

@@ -188,30 +188,30 @@ PortMatchNetwork designPort(Complex gamma, double zo, double r0, int topology, d
   return net;
 }
 
-void moveDrawing(TDrawData& drawing, int dx)
+void moveDrawing(Drawing& drawing, int dx)
 {
-  for (Tcomponent& comp : drawing.components) {
+  for (Component& comp : drawing.components) {
     comp.position.x += dx;
   }
-  for (Tshort& w : drawing.wires) {
+  for (Wire& w : drawing.wires) {
     w.start.x += dx;
     w.finish.x += dx;
   }
-  for (Tport* port : {&drawing.P1, &drawing.P2}) {
+  for (Port* port : {&drawing.P1, &drawing.P2}) {
     if (portIsPlaced(*port)) {
       port->pos.x += dx;
     }
   }
 }
 
-Tcomponent makeComponent(ComponentType ctype, int crot, TPoint position, double value)
+Component makeComponent(ComponentType ctype, int crot, Point position, double value)
 {
-  Tcomponent comp;
+  Component comp;
   comp.ctype = ctype;
   comp.crot = crot;
   comp.position = position;
   if (ctype == ComponentType::Capacitor || ctype == ComponentType::Inductor) {
-    Ttolvalue& v = comp.value[1];
+    ToleranceValue& v = comp.value[1];
     v.nom = value;
     v.actual = value;
     const double tol = ctype == ComponentType::Capacitor ? 2.0 : 5.0;
@@ -224,9 +224,9 @@ Tcomponent makeComponent(ComponentType ctype, int crot, TPoint position, double 
   return comp;
 }
 
-void buildPort(Tschema& doc, int port, const PortMatchNetwork& net, Prompts& prompts)
+void buildPort(Schematic& doc, int port, const PortMatchNetwork& net, Prompts& prompts)
 {
-  TDrawData& drawing = doc.drawdat;
+  Drawing& drawing = doc.drawdat;
   if (drawing.components.count() + 3 > kMaxComponents) {
     prompts.error("maximum of " + std::to_string(kMaxComponents) + " components");
     return;
@@ -235,7 +235,7 @@ void buildPort(Tschema& doc, int port, const PortMatchNetwork& net, Prompts& pro
     prompts.error("maximum of " + std::to_string(kMaxWires) + " shorts");
     return;
   }
-  Tport& p = port == 1 ? drawing.P1 : drawing.P2;
+  Port& p = port == 1 ? drawing.P1 : drawing.P2;
   // Which way the network grows: towards the circuit, from the port's connection side.
   int d;
   if (port == 1) {
@@ -365,7 +365,7 @@ MatchPlan MatchNetwork(const MatchInput& input)
   return plan;
 }
 
-void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts)
+void ApplyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts)
 {
   for (const MatchMessage& m : plan.messages) {
     if (m.error) {
@@ -385,7 +385,8 @@ void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts)
   }
 }
 
-AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
+AutoMatchOutcome RunAutoMatch(Schematic& doc, SimulationSession& session,
+                              const MatchRequest& request,
                               const std::function<SimulateResult()>& simulate, Prompts& prompts)
 {
   AutoMatchOutcome outcome;

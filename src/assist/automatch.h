@@ -6,7 +6,7 @@
 // and the element values of each port's network); ApplyMatchPlan edits the drawing: it makes
 // room, inserts the components and wires in front of the port and sets the port's Zo.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 #include "sim/matchrequest.h"
 #include "sim/simulate.h"
@@ -89,7 +89,7 @@ MatchPlan MatchNetwork(const MatchInput& input);
 // moves out by 80, and the series element, the shunt element with its ground and three wires
 // are added; the port's Zo becomes the target resistance. A port whose network would exceed
 // the component or wire capacity is left as it is, with the editor's capacity message.
-void ApplyMatchPlan(Tschema& doc, const MatchPlan& plan, Prompts& prompts);
+void ApplyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts);
 
 // What one Auto Match did.
 struct AutoMatchOutcome
@@ -111,7 +111,8 @@ struct AutoMatchOutcome
 // any run. A refused match leaves the document as it was (the ports keep their Zo). After
 // networks were inserted, the matched circuit is swept once more with nominal values and a
 // warning is shown when |S11| or |S22| exceeds 1 anywhere (it would oscillate there).
-AutoMatchOutcome RunAutoMatch(Tschema& doc, SimulationSession& session, const MatchRequest& request,
+AutoMatchOutcome RunAutoMatch(Schematic& doc, SimulationSession& session,
+                              const MatchRequest& request,
                               const std::function<SimulateResult()>& simulate, Prompts& prompts);
 
 } // namespace norvane

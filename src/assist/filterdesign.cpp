@@ -272,7 +272,7 @@ FilterResult designFilter(const FilterInput& in)
   c.SetPort(2, ladder.cursor() + 20, 50,
             in.first == FilterFirstBranch::Series ? in.z0 * load : in.z0 / load);
   // The input ranges keep every value a finite positive number; this is the last guard.
-  for (const Tcomponent& comp : c.components) {
+  for (const Component& comp : c.components) {
     const double v = comp.value[1].nom;
     if (comp.ctype != ComponentType::Ground && !(std::isnormal(v) && v > 0.0)) {
       FilterResult failed;

@@ -162,7 +162,7 @@ void teeSection(MatchingResult& r, double rh, double rl, double q, bool low, con
 
 bool allFinite(const AssistantCircuit& c)
 {
-  for (const Tcomponent& comp : c.components) {
+  for (const Component& comp : c.components) {
     if (!std::isfinite(comp.value[1].nom)) {
       return false;
     }

@@ -35,7 +35,7 @@ struct StoredRange
   double last = 0.0;
 };
 
-StoredRange storedRangeOf(const Tschema& doc, const Tcomponent& block)
+StoredRange storedRangeOf(const Schematic& doc, const Component& block)
 {
   StoredRange r;
   const double index = std::round(block.value[1].nom);
@@ -44,12 +44,12 @@ StoredRange storedRangeOf(const Tschema& doc, const Tcomponent& block)
   }
   const int i = static_cast<int>(index);
   if (dataBlockOf(block.ctype) == DataBlock::TwoPort) {
-    const T2pdatarray& set = doc.datasets.twoPort[i];
+    const TwoPortDataSet& set = doc.datasets.twoPort[i];
     if (set.inUse()) {
       r = {&set.name, set.points[1].freq, set.points[set.numpoints()].freq};
     }
   } else {
-    const T1pdatarray& set = doc.datasets.onePort[i];
+    const OnePortDataSet& set = doc.datasets.onePort[i];
     if (set.inUse()) {
       r = {&set.name, set.points[1].freq, set.points[set.numpoints()].freq};
     }
@@ -101,14 +101,14 @@ private:
 
 } // namespace
 
-std::string MatchFrequencyProblem(const Tschema& doc, double frequency)
+std::string MatchFrequencyProblem(const Schematic& doc, double frequency)
 {
   const std::string f = hertz(frequency);
   if (!within(frequency, doc.Xax.min, doc.Xax.max)) {
     return "Auto Match frequency " + f + " lies outside the sweep (" + hertz(doc.Xax.min) + " to " +
            hertz(doc.Xax.max) + "): the circuit is only known inside it.";
   }
-  for (const Tcomponent& c : doc.drawdat.components) {
+  for (const Component& c : doc.drawdat.components) {
     if (dataBlockOf(c.ctype) == DataBlock::None) {
       continue;
     }
@@ -139,10 +139,10 @@ StabilityFactors RollettStability(Complex s11, Complex s21, Complex s12, Complex
   return f;
 }
 
-ReflectionPeak LargestReflection(const Tschema& doc)
+ReflectionPeak LargestReflection(const Schematic& doc)
 {
   // A copy: the check must leave the document (and its tolerance values) as the run left it.
-  auto copy = std::make_unique<Tschema>(doc);
+  auto copy = std::make_unique<Schematic>(doc);
   SimulationSession session; // nominal values
   QuietPrompts quiet;
   SimulateResult result = CheckCircuit(*copy, session, quiet);

@@ -5,7 +5,7 @@
 // needs a circuit that is unconditionally stable at that frequency, and the matched circuit
 // is looked over its whole sweep for ports that would reflect more than they receive.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "sim/complex.h"
 
 #include <string>
@@ -16,7 +16,7 @@ namespace norvane {
 // frequency lies outside the document's sweep, or outside the stored data of a data block in
 // the drawing (the block's S-parameters would be extrapolated). A margin of 0.1 % allows for
 // the three decimals of the window's frequency field.
-std::string MatchFrequencyProblem(const Tschema& doc, double frequency);
+std::string MatchFrequencyProblem(const Schematic& doc, double frequency);
 
 // Rollett's stability factor K = (1 - |S11|^2 - |S22|^2 + |Delta|^2) / (2 |S12 S21|) and
 // |Delta| = |S11 S22 - S12 S21| (Gonzalez, "Microwave Transistor Amplifiers", 3.3). A
@@ -39,7 +39,7 @@ struct ReflectionPeak
   double frequency = 0.0; // Hz
   int port = 0;           // 1 for S11, 2 for S22
 };
-ReflectionPeak LargestReflection(const Tschema& doc);
+ReflectionPeak LargestReflection(const Schematic& doc);
 
 // The warning for a matched circuit that reflects more than it receives somewhere in its
 // sweep (it would oscillate there), or an empty text when every |S11| and |S22| is at most 1.

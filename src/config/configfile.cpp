@@ -37,7 +37,7 @@ struct ConfigEntry
 };
 
 // The keys in the order the file is written, bound to the fields of one record.
-std::vector<ConfigEntry> entriesOf(TenvironmentProps& env)
+std::vector<ConfigEntry> entriesOf(Environment& env)
 {
   std::vector<ConfigEntry> entries{
       {"autoopen", &env.autoopen},
@@ -201,9 +201,9 @@ ConfigFileResult failure(std::string text)
 
 } // namespace
 
-std::string configFileText(const TenvironmentProps& env)
+std::string configFileText(const Environment& env)
 {
-  TenvironmentProps copy = env;
+  Environment copy = env;
   std::string out;
   out.reserve(2048);
   out += kBannerRule;
@@ -237,7 +237,7 @@ std::string configFileText(const TenvironmentProps& env)
   return out;
 }
 
-void applyConfigText(TenvironmentProps& env, std::string_view text)
+void applyConfigText(Environment& env, std::string_view text)
 {
   std::vector<ConfigEntry> entries = entriesOf(env);
   std::size_t start = 0;
@@ -251,7 +251,7 @@ void applyConfigText(TenvironmentProps& env, std::string_view text)
   }
 }
 
-ConfigFileResult ReadConfig(TenvironmentProps& env, const std::filesystem::path& path)
+ConfigFileResult ReadConfig(Environment& env, const std::filesystem::path& path)
 {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return failure("File not found");
@@ -272,7 +272,7 @@ ConfigFileResult ReadConfig(TenvironmentProps& env, const std::filesystem::path&
   return {};
 }
 
-ConfigFileResult WriteConfig(const TenvironmentProps& env, const std::filesystem::path& path)
+ConfigFileResult WriteConfig(const Environment& env, const std::filesystem::path& path)
 {
   namespace fs = std::filesystem;
   std::error_code ec;

@@ -10,9 +10,9 @@ bool isWindowStateText(const std::string& text)
          text == kWindowStateMinimized;
 }
 
-void fillBuiltInDefaults(TenvironmentProps& env)
+void fillBuiltInDefaults(Environment& env)
 {
-  const TenvironmentProps defaults;
+  const Environment defaults;
   env.numpoints = defaults.numpoints;
   env.lowfreq = defaults.lowfreq;
   env.highfreq = defaults.highfreq;
@@ -26,14 +26,14 @@ void fillBuiltInDefaults(TenvironmentProps& env)
   env.graphwinstat = defaults.graphwinstat;
 }
 
-void forgetRecentFile(TenvironmentProps& env, const std::string& path)
+void forgetRecentFile(Environment& env, const std::string& path)
 {
   auto& list = env.recentfiles;
   const auto end = std::remove(list.begin(), list.end(), path);
   std::fill(end, list.end(), std::string());
 }
 
-void rememberRecentFile(TenvironmentProps& env, const std::string& path)
+void rememberRecentFile(Environment& env, const std::string& path)
 {
   if (path.empty()) return;
   forgetRecentFile(env, path);

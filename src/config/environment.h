@@ -48,7 +48,7 @@ constexpr std::size_t kMaxEnvironmentFileName = 255;
 constexpr std::size_t kRecentFileCount = 8;
 
 // Every member starts at its default, so a default-constructed record is the initialised one.
-struct TenvironmentProps
+struct Environment
 {
   std::string filename;     // full path of the last schematic (also the current file name)
   int numpoints = 100;      // sweep intervals of a new schematic
@@ -109,7 +109,7 @@ struct TenvironmentProps
   WindowPlacement graphwinpos{100, 100, 450, 350};
   std::string graphwinstat = kWindowStateNormal;
 
-  bool operator==(const TenvironmentProps&) const = default;
+  bool operator==(const Environment&) const = default;
 };
 
 // The built-in defaults filled in at the main window's first activation, before the
@@ -117,12 +117,12 @@ struct TenvironmentProps
 // -50 to 50, "Remember Last Component" off, automatic opening of the last file on, and the
 // default window placements in the normal state. The colours (taken from the preference
 // swatches) and the other options are left as they are.
-void fillBuiltInDefaults(TenvironmentProps& env);
+void fillBuiltInDefaults(Environment& env);
 
 // `path` first in the list of recent files, any older entry of it removed, the oldest
 // dropped when the list is full.
-void rememberRecentFile(TenvironmentProps& env, const std::string& path);
+void rememberRecentFile(Environment& env, const std::string& path);
 // The list without `path`, the rest moved up.
-void forgetRecentFile(TenvironmentProps& env, const std::string& path);
+void forgetRecentFile(Environment& env, const std::string& path);
 
 } // namespace norvane

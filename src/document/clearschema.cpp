@@ -5,7 +5,7 @@
 namespace norvane {
 namespace {
 
-void unplace(Tport& port)
+void unplace(Port& port)
 {
   port.pos = kPortNotPlaced;
   port.Zo = 50;
@@ -14,7 +14,7 @@ void unplace(Tport& port)
 
 } // namespace
 
-void ClearSchema(Tschema& doc, const TenvironmentProps& env)
+void ClearSchema(Schematic& doc, const Environment& env)
 {
   doc.mmdB = {10, -40};
   doc.mmLin = {1, 0};
@@ -49,7 +49,7 @@ void ClearSchema(Tschema& doc, const TenvironmentProps& env)
   doc.polarS22mag = 1;
   doc.polarmeaswhat = MeasuredParameter::S11;
 
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   unplace(d.P1);
   unplace(d.P2);
   d.twoPortBlockCounter = 0;
@@ -59,10 +59,10 @@ void ClearSchema(Tschema& doc, const TenvironmentProps& env)
   d.texts.clear();
   d.UnconnectedMarkers.clear();
 
-  for (T2pdatarray& set : doc.datasets.twoPort) {
+  for (TwoPortDataSet& set : doc.datasets.twoPort) {
     set.points.clear();
   }
-  for (T1pdatarray& set : doc.datasets.onePort) {
+  for (OnePortDataSet& set : doc.datasets.onePort) {
     set.points.clear();
   }
 

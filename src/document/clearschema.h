@@ -2,7 +2,7 @@
 // Resetting the document to a new, empty schematic.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 namespace norvane {
 
@@ -15,6 +15,6 @@ namespace norvane {
 // Left as they are, because they outlive a "New": the 1-port block counter, cursorpos,
 // circleson, simulated, the data sets' names and indexes, the template fields that have no
 // default (lastMutual entirely), and the port fields other than pos, Zo and selected.
-void ClearSchema(Tschema& doc, const TenvironmentProps& env);
+void ClearSchema(Schematic& doc, const Environment& env);
 
 } // namespace norvane

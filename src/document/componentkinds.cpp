@@ -22,35 +22,35 @@ constexpr DataBlock kNoBlock = DataBlock::None;
 // component copies from it, parameters, the parameter tune mode steps, the parameter a
 // preview shows, and the data set a block shows.
 const std::array<ComponentKind, kComponentTypeCount> kKinds{{
-    {T::Resistor, "ckResistor", "R", "resistor", 2, &Tschema::lastR, 3, kResistor, "resistance",
+    {T::Resistor, "ckResistor", "R", "resistor", 2, &Schematic::lastR, 3, kResistor, "resistance",
      "resistance", kNoBlock},
-    {T::Capacitor, "ckCapacitor", "C", "capacitor", 2, &Tschema::lastC, 5, kCapacitor,
+    {T::Capacitor, "ckCapacitor", "C", "capacitor", 2, &Schematic::lastC, 5, kCapacitor,
      "capacitance", "capacitance", kNoBlock},
-    {T::Inductor, "ckInductor", "L", "inductor", 2, &Tschema::lastL, 5, kInductor, "inductance",
+    {T::Inductor, "ckInductor", "L", "inductor", 2, &Schematic::lastL, 5, kInductor, "inductance",
      "inductance", kNoBlock},
     {T::Ground, "ckGround", "", "ground", 1, nullptr, 0, {}, "", "", kNoBlock},
-    {T::OpAmp, "ckOpAmp", "U", "op-amp", 3, &Tschema::lastopamp, 3, kOpAmp, "inputResistance", "",
+    {T::OpAmp, "ckOpAmp", "U", "op-amp", 3, &Schematic::lastopamp, 3, kOpAmp, "inputResistance", "",
      kNoBlock},
     // Tuning a line steps its length; its impedance stays.
-    {T::TxLine, "ckTxLine", "TL", "line", 2, &Tschema::lasttxln, 3, kTxLine, "length", "",
+    {T::TxLine, "ckTxLine", "TL", "line", 2, &Schematic::lasttxln, 3, kTxLine, "length", "",
      kNoBlock},
     {T::SParam2, "ckSParam2", "S", "2-port block", 3, nullptr, 0, kDataBlock, "", "",
      DataBlock::TwoPort},
     {T::SParam1, "ckSParam1", "S", "1-port block", 2, nullptr, 0, kDataBlock, "", "",
      DataBlock::OnePort},
-    {T::Transformer, "ckTransformer", "T", "transformer", 4, &Tschema::lastTransformer, 5,
+    {T::Transformer, "ckTransformer", "T", "transformer", 4, &Schematic::lastTransformer, 5,
      kTransformer, "secondaryTurns", "", kNoBlock},
-    {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Tschema::lastMutual, 5, kMutual,
+    {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Schematic::lastMutual, 5, kMutual,
      "secondaryTurns", "", kNoBlock},
-    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Tschema::lastBipolar, 5, kBipolar,
+    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Schematic::lastBipolar, 5, kBipolar,
      "beta", "", kNoBlock},
-    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Tschema::lastVCVS, 1, kVCVS, "gain", "", kNoBlock},
-    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Tschema::lastVCCS, 1, kVCCS, "gain", "", kNoBlock},
-    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Tschema::lastCCVS, 1, kCCVS, "gain", "", kNoBlock},
-    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Tschema::lastCCCS, 1, kCCCS, "gain", "", kNoBlock},
+    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Schematic::lastVCVS, 1, kVCVS, "gain", "", kNoBlock},
+    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Schematic::lastVCCS, 1, kVCCS, "gain", "", kNoBlock},
+    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Schematic::lastCCVS, 1, kCCVS, "gain", "", kNoBlock},
+    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Schematic::lastCCCS, 1, kCCCS, "gain", "", kNoBlock},
 }};
 
-const ParameterDescription& namedParameter(const Tcomponent& c, std::string_view name)
+const ParameterDescription& namedParameter(const Component& c, std::string_view name)
 {
   const ComponentKind* kind = findComponentKind(c.ctype);
   const ParameterDescription* p = kind != nullptr ? kind->parameter(name) : nullptr;
@@ -112,7 +112,7 @@ DataBlock dataBlockOf(ComponentType type)
   return kind != nullptr ? kind->dataBlock : DataBlock::None;
 }
 
-bool hasProperties(const Tcomponent& c)
+bool hasProperties(const Component& c)
 {
   const ComponentKind* kind = findComponentKind(c.ctype);
   return kind != nullptr && kind->hasProperties();
@@ -124,37 +124,37 @@ int ComponentKind::tunedSlot() const
   return p != nullptr ? p->slot : 0;
 }
 
-double parameterValue(const Tcomponent& c, const ParameterDescription& p)
+double parameterValue(const Component& c, const ParameterDescription& p)
 {
   return kindparameters::read(c, p);
 }
 
-void setParameterValue(Tcomponent& c, const ParameterDescription& p, double x)
+void setParameterValue(Component& c, const ParameterDescription& p, double x)
 {
   kindparameters::write(c, p, x);
 }
 
-double parameterValue(const Tcomponent& c, std::string_view name)
+double parameterValue(const Component& c, std::string_view name)
 {
   return parameterValue(c, namedParameter(c, name));
 }
 
-void setParameterValue(Tcomponent& c, std::string_view name, double x)
+void setParameterValue(Component& c, std::string_view name, double x)
 {
   setParameterValue(c, namedParameter(c, name), x);
 }
 
-const Ttolvalue& parameterSlot(const Tcomponent& c, std::string_view name)
+const ToleranceValue& parameterSlot(const Component& c, std::string_view name)
 {
   return c.value[namedParameter(c, name).slot];
 }
 
-Ttolvalue& parameterSlot(Tcomponent& c, std::string_view name)
+ToleranceValue& parameterSlot(Component& c, std::string_view name)
 {
   return c.value[namedParameter(c, name).slot];
 }
 
-std::string_view parameterUnit(const Tcomponent& c, std::string_view name)
+std::string_view parameterUnit(const Component& c, std::string_view name)
 {
   return namedParameter(c, name).unit;
 }
@@ -175,28 +175,28 @@ static_assert(kModelSlot == slotOf(kInductor, "physicalModel") &&
 
 } // namespace
 
-bool usesPhysicalModel(const Tcomponent& reactive)
+bool usesPhysicalModel(const Component& reactive)
 {
   return reactive.value[kModelSlot].TolEn;
 }
-double qualityFactor(const Tcomponent& reactive)
+double qualityFactor(const Component& reactive)
 {
   return reactive.value[kQSlot].nom;
 }
-double qFrequency(const Tcomponent& reactive)
+double qFrequency(const Component& reactive)
 {
   return reactive.value[kQFrequencySlot].nom;
 }
-double selfResonance(const Tcomponent& reactive)
+double selfResonance(const Component& reactive)
 {
   return reactive.value[kSelfResonanceSlot].nom;
 }
-double qModeNumber(const Tcomponent& reactive)
+double qModeNumber(const Component& reactive)
 {
   return reactive.value[kQModeSlot].nom;
 }
 
-void ReplaceZeroValues(Tcomponent& comp)
+void ReplaceZeroValues(Component& comp)
 {
   const ComponentKind* kind = findComponentKind(comp.ctype);
   if (kind == nullptr) {
@@ -209,16 +209,16 @@ void ReplaceZeroValues(Tcomponent& comp)
   }
 }
 
-void setTemplateDefaults(Tschema& doc)
+void setTemplateDefaults(Schematic& doc)
 {
   for (const ComponentKind& kind : kKinds) {
     if (kind.templateRecord == nullptr) {
       continue;
     }
-    Tcomponent& record = doc.*kind.templateRecord;
+    Component& record = doc.*kind.templateRecord;
     for (const ParameterDescription& p : kind.parameters) {
       const ParameterDefault& d = p.templateDefault;
-      Ttolvalue& v = record.value[p.slot];
+      ToleranceValue& v = record.value[p.slot];
       if (d.kind == D::Kind::WithTolerance) {
         v.nom = d.value;
         v.mintol = d.mintol;

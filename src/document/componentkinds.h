@@ -14,7 +14,7 @@
 // editor mode that places it) is only a key for looking a description up.
 
 #include "document/componenttype.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <span>
 #include <string_view>
@@ -62,7 +62,7 @@ struct ComponentKind
   std::string_view prefix;   // designator prefix of generated names, "R"
   std::string_view title;    // how messages name it, "resistor"
   int pins = 0;              // pins of its symbol
-  Tcomponent Tschema::*templateRecord = nullptr; // nullptr: no template
+  Component Schematic::*templateRecord = nullptr; // nullptr: no template
   int templateValues = 0;                        // slots a new component copies from it
   std::span<const ParameterDescription> parameters;
   std::string_view tunedParameter;   // the value tune mode steps; empty: not tunable
@@ -91,29 +91,29 @@ const ComponentKind* findComponentKind(ComponentType type);
 // ---- Reading and writing a parameter by name ----------------------------------------------
 
 // The double a parameter names (a flag reads as 0 or 1); the Whole field reads its nom.
-double parameterValue(const Tcomponent& c, const ParameterDescription& p);
-void setParameterValue(Tcomponent& c, const ParameterDescription& p, double value);
+double parameterValue(const Component& c, const ParameterDescription& p);
+void setParameterValue(Component& c, const ParameterDescription& p, double value);
 // By name; throws std::out_of_range when the kind has no such parameter (a programming
 // error: the names are fixed in the table).
-double parameterValue(const Tcomponent& c, std::string_view name);
-void setParameterValue(Tcomponent& c, std::string_view name, double value);
+double parameterValue(const Component& c, std::string_view name);
+void setParameterValue(Component& c, std::string_view name, double value);
 
 // The whole value slot that holds a parameter (for a Whole parameter: the value with its
 // tolerances); throws std::out_of_range as above.
-const Ttolvalue& parameterSlot(const Tcomponent& c, std::string_view name);
-Ttolvalue& parameterSlot(Tcomponent& c, std::string_view name);
+const ToleranceValue& parameterSlot(const Component& c, std::string_view name);
+ToleranceValue& parameterSlot(Component& c, std::string_view name);
 // The unit of a parameter as the dialogs show it.
-std::string_view parameterUnit(const Tcomponent& c, std::string_view name);
+std::string_view parameterUnit(const Component& c, std::string_view name);
 
 // The data-block kind of a component (None for every other kind and for no kind).
 DataBlock dataBlockOf(ComponentType type);
 
 // Whether a component has values to edit (false for ground and for no kind).
-bool hasProperties(const Tcomponent& c);
+bool hasProperties(const Component& c);
 
 // Whether a component is a ground connection: its pin is the reference node, it takes no
 // part in the netlist listing and has no SPICE element.
-inline bool isGround(const Tcomponent& c)
+inline bool isGround(const Component& c)
 {
   return c.ctype == ComponentType::Ground;
 }
@@ -121,17 +121,17 @@ inline bool isGround(const Tcomponent& c)
 // ---- Typed accessors of the parameters with a meaning the simulator relies on -----------
 
 // The capacitor's and inductor's physical model (the same slots in both).
-bool usesPhysicalModel(const Tcomponent& reactive); // slot 5.TolEn
-double qualityFactor(const Tcomponent& reactive);   // Q at qFrequency
-double qFrequency(const Tcomponent& reactive);      // Hz
-double selfResonance(const Tcomponent& reactive);   // Hz
-double qModeNumber(const Tcomponent& reactive);     // 1, 2 or 3 as stored (may be anything)
+bool usesPhysicalModel(const Component& reactive); // slot 5.TolEn
+double qualityFactor(const Component& reactive);   // Q at qFrequency
+double qFrequency(const Component& reactive);      // Hz
+double selfResonance(const Component& reactive);   // Hz
+double qModeNumber(const Component& reactive);     // 1, 2 or 3 as stored (may be anything)
 
 // Applies the zero replacements of every parameter of the component's kind to its nominal
 // values, as the property dialogs do on OK and the file reader does on loading.
-void ReplaceZeroValues(Tcomponent& comp);
+void ReplaceZeroValues(Component& comp);
 
 // Sets the template defaults of every kind with a template.
-void setTemplateDefaults(Tschema& doc);
+void setTemplateDefaults(Schematic& doc);
 
 } // namespace norvane

@@ -155,9 +155,9 @@ consteval ParameterDescription describe(const ParameterDescription (&table)[N],
 
 // The number a parameter holds (a flag reads as 0 or 1); with `p` a constant the choice of
 // field is made when compiling.
-constexpr double read(const Tcomponent& c, const ParameterDescription& p)
+constexpr double read(const Component& c, const ParameterDescription& p)
 {
-  const Ttolvalue& v = c.value[p.slot];
+  const ToleranceValue& v = c.value[p.slot];
   switch (p.field) {
   case SlotField::Whole:
   case SlotField::Nom:
@@ -174,9 +174,9 @@ constexpr double read(const Tcomponent& c, const ParameterDescription& p)
   return 0.0;
 }
 
-constexpr void write(Tcomponent& c, const ParameterDescription& p, double x)
+constexpr void write(Component& c, const ParameterDescription& p, double x)
 {
-  Ttolvalue& v = c.value[p.slot];
+  ToleranceValue& v = c.value[p.slot];
   switch (p.field) {
   case SlotField::Whole:
   case SlotField::Nom:

@@ -20,7 +20,7 @@ int SnapToGrid(int c)
   return q * kGridStep;
 }
 
-TPoint SnapToGrid(TPoint p)
+Point SnapToGrid(Point p)
 {
   return {SnapToGrid(p.x), SnapToGrid(p.y)};
 }
@@ -28,17 +28,17 @@ TPoint SnapToGrid(TPoint p)
 namespace {
 
 // Orientation 2 of a symbol, applied to its pin table the way the symbol is drawn.
-void turnPins(Tpinset& pins, int drawClass)
+void turnPins(PinSet& pins, int drawClass)
 {
   switch (drawClass) {
   case kClassQuarterTurn:
-    for (TPoint& p : pins.nodes) {
+    for (Point& p : pins.nodes) {
       p = {p.y, -p.x};
     }
     break;
   case kClassMirrored:
     // Left to right; pins on the centre line (the transistor's internal nodes) stay put.
-    for (TPoint& p : pins.nodes) {
+    for (Point& p : pins.nodes) {
       p.x = -p.x;
     }
     break;
@@ -53,26 +53,26 @@ void turnPins(Tpinset& pins, int drawClass)
 
 } // namespace
 
-void ComputePinPositions(Tcomponent& comp)
+void ComputePinPositions(Component& comp)
 {
-  const Tcomp* symbol = symbolFor(comp.ctype);
+  const SymbolDefinition* symbol = symbolFor(comp.ctype);
   if (symbol == nullptr) {
     comp.pins.count = 0;
     return;
   }
-  Tpinset pins = symbol->pins;
+  PinSet pins = symbol->pins;
   pins.scratch = comp.pins.scratch;
   if (comp.crot == 2) {
     turnPins(pins, symbol->drawClass);
   }
-  for (TPoint& p : pins.nodes) {
+  for (Point& p : pins.nodes) {
     p.x += comp.position.x;
     p.y += comp.position.y;
   }
   comp.pins = pins;
 }
 
-TPoint portConnectionPoint(int portNumber, const Tport& port)
+Point portConnectionPoint(int portNumber, const Port& port)
 {
   const bool towardsRight = (portNumber == 1) == (port.crot == 1);
   return {port.pos.x + (towardsRight ? 20 : -20), port.pos.y};

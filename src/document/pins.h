@@ -2,7 +2,7 @@
 // Geometry of placed objects: the grid, the absolute pin positions of a component, and the
 // connection point of a measurement port.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 namespace norvane {
 
@@ -16,14 +16,14 @@ constexpr int kMaxCoordinate = 1000000;
 // Nearest multiple of 10; a coordinate exactly between two takes the even multiple
 // (15 and 25 both give 20, -15 gives -20). Used for every placed point except texts.
 int SnapToGrid(int c);
-TPoint SnapToGrid(TPoint p);
+Point SnapToGrid(Point p);
 
 // Recomputes comp.pins from the symbol of comp.ctype, its orientation and its position.
 // Orientation 2 turns or mirrors the pins by kind; an unknown kind gets no pins.
-void ComputePinPositions(Tcomponent& comp);
+void ComputePinPositions(Component& comp);
 
 // The point where a measurement port connects: 20 units beside its symbol. Port 1 (number 1)
 // reaches right in orientation 1 and left otherwise; port 2 the other way round.
-TPoint portConnectionPoint(int portNumber, const Tport& port);
+Point portConnectionPoint(int portNumber, const Port& port);
 
 } // namespace norvane

@@ -9,15 +9,15 @@
 
 namespace norvane {
 
-Tcomponent* templateFor(Tschema& doc, ComponentType kind)
+Component* templateFor(Schematic& doc, ComponentType kind)
 {
   const ComponentKind* k = findComponentKind(kind);
   return k != nullptr && k->templateRecord != nullptr ? &(doc.*k->templateRecord) : nullptr;
 }
 
-const Tcomponent* templateFor(const Tschema& doc, ComponentType kind)
+const Component* templateFor(const Schematic& doc, ComponentType kind)
 {
-  return templateFor(const_cast<Tschema&>(doc), kind);
+  return templateFor(const_cast<Schematic&>(doc), kind);
 }
 
 int templateValueCount(ComponentType kind)
@@ -26,7 +26,7 @@ int templateValueCount(ComponentType kind)
   return k != nullptr ? k->templateValues : 0;
 }
 
-int blockDataSetIndex(const Tcomponent& block)
+int blockDataSetIndex(const Component& block)
 {
   if (dataBlockOf(block.ctype) == DataBlock::None) {
     return 0;
@@ -42,10 +42,10 @@ int blockDataSetIndex(const Tcomponent& block)
 namespace {
 
 // used[i] is true when a block of `kind` refers to data set i.
-std::array<bool, kMaxDataSets + 1> usedIndexes(const TDrawData& d, ComponentType kind)
+std::array<bool, kMaxDataSets + 1> usedIndexes(const Drawing& d, ComponentType kind)
 {
   std::array<bool, kMaxDataSets + 1> used{};
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     if (c.ctype == kind) {
       used[static_cast<std::size_t>(blockDataSetIndex(c))] = true;
     }
@@ -53,27 +53,27 @@ std::array<bool, kMaxDataSets + 1> usedIndexes(const TDrawData& d, ComponentType
   return used;
 }
 
-bool dataSetInUse(const Tschema& doc, DataBlock block, int index)
+bool dataSetInUse(const Schematic& doc, DataBlock block, int index)
 {
   return block == DataBlock::TwoPort ? doc.datasets.twoPort[index].inUse()
                                      : doc.datasets.onePort[index].inUse();
 }
 
-int& blockCounter(TDrawData& d, DataBlock block)
+int& blockCounter(Drawing& d, DataBlock block)
 {
   return block == DataBlock::TwoPort ? d.twoPortBlockCounter : d.onePortBlockCounter;
 }
 
 } // namespace
 
-int nextBlockIndex(const Tschema& doc, ComponentType kind)
+int nextBlockIndex(const Schematic& doc, ComponentType kind)
 {
   const DataBlock block = dataBlockOf(kind);
   if (block == DataBlock::None) {
     return 0;
   }
   const auto used = usedIndexes(doc.drawdat, kind);
-  const int next = blockCounter(const_cast<TDrawData&>(doc.drawdat), block) + 1;
+  const int next = blockCounter(const_cast<Drawing&>(doc.drawdat), block) + 1;
   if (next >= 1 && next <= kMaxDataSets && !used[static_cast<std::size_t>(next)]) {
     return next;
   }
@@ -92,15 +92,15 @@ int nextBlockIndex(const Tschema& doc, ComponentType kind)
   return anyFree;
 }
 
-PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoint position)
+PlacementResult placeComponent(Schematic& doc, ComponentType kind, int crot, Point position)
 {
   PlacementResult result;
   if (!isComponentKind(kind)) {
     return result;
   }
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   const bool taken = std::any_of(d.components.begin(), d.components.end(),
-                                 [&](const Tcomponent& c) { return c.position == position; });
+                                 [&](const Component& c) { return c.position == position; });
   if (taken) {
     result.status = PlacementStatus::PositionTaken;
     return result;
@@ -111,12 +111,12 @@ PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoin
     return result;
   }
 
-  Tcomponent comp;
+  Component comp;
   comp.ctype = kind;
   comp.crot = crot;
   comp.position = position;
   comp.selected = false;
-  if (const Tcomponent* tmpl = templateFor(doc, kind)) {
+  if (const Component* tmpl = templateFor(doc, kind)) {
     for (int i = 1; i <= templateValueCount(kind); ++i) {
       comp.value[i] = tmpl->value[i];
     }
@@ -139,12 +139,12 @@ PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoin
   return result;
 }
 
-void deriveBlockCounters(Tschema& doc)
+void deriveBlockCounters(Schematic& doc)
 {
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   d.twoPortBlockCounter = 0;
   d.onePortBlockCounter = 0;
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     if (const DataBlock block = dataBlockOf(c.ctype); block != DataBlock::None) {
       blockCounter(d, block) = std::max(blockCounter(d, block), blockDataSetIndex(c));
     }

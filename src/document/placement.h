@@ -3,7 +3,7 @@
 // data-set indexes handed to new S-parameter blocks.
 
 #include "document/componentkinds.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -27,8 +27,8 @@ struct PlacementResult
 
 // The template whose values a new component of `kind` receives, or nullptr for the kinds
 // without one (ground and the two data blocks).
-const Tcomponent* templateFor(const Tschema& doc, ComponentType kind);
-Tcomponent* templateFor(Tschema& doc, ComponentType kind);
+const Component* templateFor(const Schematic& doc, ComponentType kind);
+Component* templateFor(Schematic& doc, ComponentType kind);
 
 // How many of the template's values (value[1] upward) a new component copies: 3 for the
 // resistor, op-amp and transmission line, 1 for the controlled sources, 5 for the others
@@ -40,21 +40,21 @@ int templateValueCount(ComponentType kind);
 // block gets the next data-set index in its "dataSet" parameter and advances its block
 // counter. The caller deselects everything first, opens the property dialog, and on Cancel
 // removes the component again (drawdat.components.removeLast()).
-PlacementResult placeComponent(Tschema& doc, ComponentType kind, int crot, TPoint position);
+PlacementResult placeComponent(Schematic& doc, ComponentType kind, int crot, Point position);
 
 // The data-set index a new data block (2-port or 1-port) receives: the block
 // counter + 1, unless that is above 50 or already used by a block of the drawing; then the
 // lowest index no block uses, preferring one whose data set is empty. 0 when every index
 // 1..50 is taken by a block.
-int nextBlockIndex(const Tschema& doc, ComponentType kind);
+int nextBlockIndex(const Schematic& doc, ComponentType kind);
 
 // The data-set index a block refers to (its "dataSet" parameter), or 0 when that is not
 // 1..50 or the component is no data block.
-int blockDataSetIndex(const Tcomponent& block);
+int blockDataSetIndex(const Component& block);
 
 // Sets both block counters to the highest index used by a block of their kind in the
 // drawing (0 when there is none), so that the next block does not share a loaded block's
 // data set. Run after loading a file.
-void deriveBlockCounters(Tschema& doc);
+void deriveBlockCounters(Schematic& doc);
 
 } // namespace norvane

@@ -3,7 +3,7 @@
 #include "document/schematiccapacity.h"
 
 #include "document/fileresult.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "document/schematiclines.h"
 #include "document/schematicreader.h"
 #include "numbers/numbertext.h"

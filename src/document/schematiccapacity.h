@@ -1,6 +1,6 @@
 #pragma once
 // The capacities of the document as a schematic file meets them. The document holds its
-// records in arrays of fixed size (schema.h); a file with more than they hold is refused as a
+// records in arrays of fixed size (schematic.h); a file with more than they hold is refused as a
 // whole, since reading only the first of them would lose part of the drawing without a word,
 // and a resave would then write the shortened circuit over the file. The messages name the
 // limit; the reader and the survey that runs before it give the same ones.

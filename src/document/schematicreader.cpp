@@ -113,7 +113,7 @@ double readValueField(std::string_view text, std::string& problem)
 // taken by position: each is the text between the next "=" and the following ";". A field
 // that is missing (a cut line) leaves its part of the value as it was. Number fields that are
 // not clean numbers are added to `problems`.
-void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
+void readValueLine(std::string_view rest, ToleranceValue& v, ValueFieldProblem where,
                    std::vector<ValueFieldProblem>& problems)
 {
   static constexpr std::array<std::string_view, 3> kNumberFields{"nom", "mintol", "maxtol"};
@@ -148,7 +148,7 @@ void readValueLine(std::string_view rest, Ttolvalue& v, ValueFieldProblem where,
 class Reader
 {
 public:
-  Reader(Tschema& doc, std::string_view content) : m_doc(doc), m_lines(content) {}
+  Reader(Schematic& doc, std::string_view content) : m_doc(doc), m_lines(content) {}
 
   FileResult run()
   {
@@ -198,7 +198,7 @@ private:
         m_lines, [this] { return failed(); }, onKey);
   }
 
-  void readRange(Trange& r)
+  void readRange(DisplayRange& r)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "max=") {
@@ -247,7 +247,7 @@ private:
     });
   }
 
-  void readSweep(Txaxis& x)
+  void readSweep(SweepAxis& x)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "max=") {
@@ -264,7 +264,7 @@ private:
     });
   }
 
-  void readAxis(Tyaxis& y)
+  void readAxis(TraceAxis& y)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "min=") {
@@ -279,7 +279,7 @@ private:
     });
   }
 
-  void readComponent(Tcomponent& c, std::vector<ValueFieldProblem>& problems)
+  void readComponent(Component& c, std::vector<ValueFieldProblem>& problems)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "name=") {
@@ -321,7 +321,7 @@ private:
 
   // A component of the drawing or a template: a stored zero where the stamps divide
   // becomes the value the property dialogs would have stored.
-  void readComponentReplacingZeros(Tcomponent& c)
+  void readComponentReplacingZeros(Component& c)
   {
     std::vector<ValueFieldProblem> problems;
     readComponent(c, problems);
@@ -338,7 +338,7 @@ private:
     }
   }
 
-  void readPort(Tport& p)
+  void readPort(Port& p)
   {
     p.crot = 1; // a port record without "crot=" is in orientation 1
     readRecord([&](std::string_view key, std::string_view value) {
@@ -361,7 +361,7 @@ private:
   }
 
   // Start and finish points, shared by lines and wires.
-  bool readEnds(std::string_view key, std::string_view value, TPoint& start, TPoint& finish)
+  bool readEnds(std::string_view key, std::string_view value, Point& start, Point& finish)
   {
     if (key == "start.x=") {
       coordinate(value, start.x);
@@ -377,7 +377,7 @@ private:
     return true;
   }
 
-  void readShape(Tshape& s)
+  void readShape(DrawingLine& s)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "shapetype=") {
@@ -390,7 +390,7 @@ private:
     });
   }
 
-  void readText(Ttextitem& t)
+  void readText(TextItem& t)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "pos.x=") {
@@ -407,7 +407,7 @@ private:
     });
   }
 
-  void readWire(Tshort& w)
+  void readWire(Wire& w)
   {
     readRecord([&](std::string_view key, std::string_view value) {
       if (key == "startselected=") {
@@ -434,12 +434,15 @@ private:
     return true;
   }
 
-  static std::array<double*, 9> fieldsOf(T2pPoint& p)
+  static std::array<double*, 9> fieldsOf(TwoPortPoint& p)
   {
     return {&p.freq,    &p.s11.mag, &p.s11.ang, &p.s21.mag, &p.s21.ang,
             &p.s12.mag, &p.s12.ang, &p.s22.mag, &p.s22.ang};
   }
-  static std::array<double*, 3> fieldsOf(T1pPoint& p) { return {&p.freq, &p.s11.mag, &p.s11.ang}; }
+  static std::array<double*, 3> fieldsOf(OnePortPoint& p)
+  {
+    return {&p.freq, &p.s11.mag, &p.s11.ang};
+  }
 
   // A data-set record is read into a fresh set, which then replaces the set named by its
   // "index=". A set that cannot be held (an index outside 1..50, more than 2000 points)
@@ -491,7 +494,7 @@ private:
 
   void readDrawing()
   {
-    TDrawData& d = m_doc.drawdat;
+    Drawing& d = m_doc.drawdat;
     d.wires.clear();
     d.components.clear();
     d.lines.clear();
@@ -533,7 +536,7 @@ private:
   // Reads the section that `t` opens, if it is one; any other line is skipped.
   void readSection(std::string_view t);
 
-  Tschema& m_doc;
+  Schematic& m_doc;
   LineSource m_lines;
   std::string m_error;
   std::vector<std::string> m_warnings;
@@ -545,7 +548,7 @@ constexpr std::string_view kBannerTitle = "Norvane Schematic File";
 
 void Reader::readSection(std::string_view t)
 {
-  Tschema& s = m_doc;
+  Schematic& s = m_doc;
   if (t.size() > 1 && t.back() == '{') {
     m_recordLabel = "template " + std::string(t.substr(0, t.size() - 1)); // "template lastR"
   }
@@ -608,7 +611,7 @@ void Reader::readSection(std::string_view t)
 
 } // namespace
 
-FileResult readSchematicText(Tschema& doc, std::string_view content)
+FileResult readSchematicText(Schematic& doc, std::string_view content)
 {
   if (FileResult fits = checkSchematicCapacities(content); !fits) {
     return fits;
@@ -673,7 +676,7 @@ FileResult readSchematicFile(const std::string& path, std::string& content)
   return checkSchematicCapacities(content);
 }
 
-FileResult loadSchematic(Tschema& doc, const std::string& path)
+FileResult loadSchematic(Schematic& doc, const std::string& path)
 {
   std::string content;
   if (FileResult r = readSchematicFile(path, content); !r) {

@@ -30,7 +30,7 @@
 // (deriveBlockCounters), so a block placed later never shares a loaded block's data set.
 
 #include "document/fileresult.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 #include <string_view>
@@ -38,7 +38,7 @@
 
 namespace norvane {
 
-FileResult readSchematicText(Tschema& doc, std::string_view content);
+FileResult readSchematicText(Schematic& doc, std::string_view content);
 
 // Whether the records of a schematic text fit the document's arrays; the failure names the
 // limit. Only the structure is walked, no value is read.
@@ -65,6 +65,6 @@ std::string readWarningsText(const std::vector<std::string>& warnings, std::size
 
 // readSchematicFile, then readSchematicText. When the file cannot be read or is not a
 // schematic the document is left untouched.
-FileResult loadSchematic(Tschema& doc, const std::string& path);
+FileResult loadSchematic(Schematic& doc, const std::string& path);
 
 } // namespace norvane

@@ -50,7 +50,7 @@ private:
   std::string m_out;
 };
 
-void writeRange(Lines& out, const char* section, const Trange& r)
+void writeRange(Lines& out, const char* section, const DisplayRange& r)
 {
   out.open(section);
   out.real("max=", r.max);
@@ -79,7 +79,7 @@ void writeBooleanRecord(Lines& out, const char* section, bool value)
   out.close();
 }
 
-std::string valueLine(const Ttolvalue& v)
+std::string valueLine(const ToleranceValue& v)
 {
   std::string s = "{nom=";
   s += FormatNumber(v.nom, NumberFormat::File());
@@ -95,7 +95,7 @@ std::string valueLine(const Ttolvalue& v)
   return s;
 }
 
-void writeComponent(Lines& out, const char* section, const Tcomponent& c)
+void writeComponent(Lines& out, const char* section, const Component& c)
 {
   out.open(section);
   out.text("name=", c.name, kMaxNameLength);
@@ -114,7 +114,7 @@ void writeComponent(Lines& out, const char* section, const Tcomponent& c)
   out.close();
 }
 
-void writePort(Lines& out, const char* section, const Tport& p)
+void writePort(Lines& out, const char* section, const Port& p)
 {
   out.open(section);
   out.integer("pos.x=", p.pos.x);
@@ -127,7 +127,7 @@ void writePort(Lines& out, const char* section, const Tport& p)
   out.close();
 }
 
-void writeShape(Lines& out, const Tshape& s)
+void writeShape(Lines& out, const DrawingLine& s)
 {
   out.open("shape");
   out.integer("shapetype=", s.shapetype);
@@ -139,7 +139,7 @@ void writeShape(Lines& out, const Tshape& s)
   out.close();
 }
 
-void writeText(Lines& out, const Ttextitem& t)
+void writeText(Lines& out, const TextItem& t)
 {
   out.open("text");
   out.integer("pos.x=", t.pos.x);
@@ -150,7 +150,7 @@ void writeText(Lines& out, const Ttextitem& t)
   out.close();
 }
 
-void writeWire(Lines& out, const Tshort& w)
+void writeWire(Lines& out, const Wire& w)
 {
   out.open("short");
   out.boolean("startselected=", w.startselected);
@@ -182,44 +182,44 @@ void writeNote(Lines& out, const std::string& note)
   }
 }
 
-void writeDataSet(Lines& out, int index, const T2pdatarray& set)
+void writeDataSet(Lines& out, int index, const TwoPortDataSet& set)
 {
   out.open("2pdat");
   out.text("name=", set.name, std::string::npos);
   writeNote(out, set.note);
   out.integer("index=", index);
-  for (const T2pPoint& p : set.points) {
+  for (const TwoPortPoint& p : set.points) {
     out.key("sdata=", sdataLine({p.freq, p.s11.mag, p.s11.ang, p.s21.mag, p.s21.ang, p.s12.mag,
                                  p.s12.ang, p.s22.mag, p.s22.ang}));
   }
   out.close();
 }
 
-void writeDataSet(Lines& out, int index, const T1pdatarray& set)
+void writeDataSet(Lines& out, int index, const OnePortDataSet& set)
 {
   out.open("1pdat");
   out.text("name=", set.name, std::string::npos);
   writeNote(out, set.note);
   out.integer("index=", index);
-  for (const T1pPoint& p : set.points) {
+  for (const OnePortPoint& p : set.points) {
     out.key("sdata=", sdataLine({p.freq, p.s11.mag, p.s11.ang}));
   }
   out.close();
 }
 
-void writeDrawing(Lines& out, const Tschema& doc)
+void writeDrawing(Lines& out, const Schematic& doc)
 {
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   out.open("drawdat");
   writePort(out, "P1", d.P1);
   writePort(out, "P2", d.P2);
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     writeComponent(out, "component", c);
   }
-  for (const Tshape& s : d.lines) {
+  for (const DrawingLine& s : d.lines) {
     writeShape(out, s);
   }
-  for (const Ttextitem& t : d.texts) {
+  for (const TextItem& t : d.texts) {
     writeText(out, t);
   }
   // Each set is written under its own number, so the reader puts it back in its place
@@ -234,7 +234,7 @@ void writeDrawing(Lines& out, const Tschema& doc)
       writeDataSet(out, i, doc.datasets.onePort[i]);
     }
   }
-  for (const Tshort& w : d.wires) {
+  for (const Wire& w : d.wires) {
     writeWire(out, w);
   }
   out.close();
@@ -242,7 +242,7 @@ void writeDrawing(Lines& out, const Tschema& doc)
 
 } // namespace
 
-std::string schematicText(const Tschema& doc)
+std::string schematicText(const Schematic& doc)
 {
   Lines out;
   for (const char* line : schematicfile::kBanner) {
@@ -293,7 +293,7 @@ std::string schematicText(const Tschema& doc)
   return out.take();
 }
 
-FileResult saveSchematic(const Tschema& doc, const std::string& path)
+FileResult saveSchematic(const Schematic& doc, const std::string& path)
 {
   return writeFileAtomically(path, schematicText(doc));
 }

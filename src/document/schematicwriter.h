@@ -5,7 +5,7 @@
 // and wires.
 
 #include "document/fileresult.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -15,11 +15,11 @@ namespace norvane {
 // (NumberFormat::File), Booleans as "TRUE"/"FALSE". Fixed-length texts are cut to their field's
 // length, and line breaks inside a text are written as blanks so that one field stays one
 // line. Data sets without points are not written.
-std::string schematicText(const Tschema& doc);
+std::string schematicText(const Schematic& doc);
 
 // Writes the file at `path` through writeFileAtomically, so a failed save leaves the previous
 // file intact (see there for links, permissions and special files). The caller copies the graph
 // cursor position and the circles-shown state into the document before calling.
-FileResult saveSchematic(const Tschema& doc, const std::string& path);
+FileResult saveSchematic(const Schematic& doc, const std::string& path);
 
 } // namespace norvane

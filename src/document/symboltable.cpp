@@ -5,20 +5,20 @@
 namespace norvane {
 namespace {
 
-constexpr TSegment L(int x1, int y1, int x2, int y2)
+constexpr SymbolSegment L(int x1, int y1, int x2, int y2)
 {
   return {kSegmentLine, x1, y1, x2, y2};
 }
-constexpr TSegment E(int x1, int y1, int x2, int y2)
+constexpr SymbolSegment E(int x1, int y1, int x2, int y2)
 {
   return {kSegmentEllipse, x1, y1, x2, y2};
 }
 
-constexpr Tpinset pinTable(std::initializer_list<TPoint> points)
+constexpr PinSet pinTable(std::initializer_list<Point> points)
 {
-  Tpinset pins;
+  PinSet pins;
   int i = 1;
-  for (const TPoint& p : points) {
+  for (const Point& p : points) {
     pins.nodes[i++] = p;
   }
   pins.count = static_cast<int>(points.size());
@@ -189,26 +189,38 @@ constexpr std::array kPort2{
 // The 2-port block numbers its terminals; in orientation 2 the block is mirrored, so the
 // "1" and "2" exchange places.
 constexpr std::array kSParam2Marks{
-    TSymbolText{-30, -25, "1", "2"},
-    TSymbolText{25, -25, "2", "1"},
-    TSymbolText{5, 22, "0", "0"},
-    TSymbolText{-10, -3, "S2P", "S2P"},
+    SymbolText{-30, -25, "1", "2"},
+    SymbolText{25, -25, "2", "1"},
+    SymbolText{5, 22, "0", "0"},
+    SymbolText{-10, -3, "S2P", "S2P"},
 };
-constexpr std::array kSParam1Marks{TSymbolText{-8, -7, "S1P", "S1P"}};
+constexpr std::array kSParam1Marks{SymbolText{-8, -7, "S1P", "S1P"}};
 
-constexpr Tpinset kTwoPins = pinTable({{0, -20}, {0, 20}});
-constexpr Tpinset kFourPins = pinTable({{-20, -20}, {-20, 20}, {20, -20}, {20, 20}});
+constexpr PinSet kTwoPins = pinTable({{0, -20}, {0, 20}});
+constexpr PinSet kFourPins = pinTable({{-20, -20}, {-20, 20}, {20, -20}, {20, 20}});
 
-constexpr std::array<Tcomp, kSymbolCount> kTable{{
+constexpr std::array<SymbolDefinition, kSymbolCount> kTable{{
     {kindCode(ComponentType::Resistor), kTwoPins, {10, 0}, kClassQuarterTurn, kResistor},
     {kindCode(ComponentType::Capacitor), kTwoPins, {10, 0}, kClassQuarterTurn, kCapacitor},
     {kindCode(ComponentType::Inductor), kTwoPins, {10, 0}, kClassQuarterTurn, kInductor},
     {kindCode(ComponentType::Ground), pinTable({{0, -10}}), {0, 0}, kClassGround, kGround},
-    {kindCode(ComponentType::OpAmp), pinTable({{-20, -10}, {-20, 10}, {30, 0}}), {0, 20}, kClassMirrored, kOpAmp},
+    {kindCode(ComponentType::OpAmp),
+     pinTable({{-20, -10}, {-20, 10}, {30, 0}}),
+     {0, 20},
+     kClassMirrored,
+     kOpAmp},
     {kindCode(ComponentType::TxLine), kTwoPins, {10, 0}, kClassQuarterTurn, kTxLine},
-    {kindCode(ComponentType::SParam2), pinTable({{-30, -10}, {30, -10}, {0, 30}}), {-25, -35},
-     kClassMirrored, kSParam2, kSParam2Marks},
-    {kindCode(ComponentType::SParam1), kTwoPins, {17, 8}, kClassQuarterTurn, kSParam1,
+    {kindCode(ComponentType::SParam2),
+     pinTable({{-30, -10}, {30, -10}, {0, 30}}),
+     {-25, -35},
+     kClassMirrored,
+     kSParam2,
+     kSParam2Marks},
+    {kindCode(ComponentType::SParam1),
+     kTwoPins,
+     {17, 8},
+     kClassQuarterTurn,
+     kSParam1,
      kSParam1Marks},
     {kindCode(ComponentType::Transformer), kFourPins, {10, 0}, kClassQuarterTurn, kTransformer},
     {kindCode(ComponentType::Mutual), kFourPins, {10, 0}, kClassQuarterTurn, kMutual},
@@ -242,12 +254,12 @@ static_assert(kPort1.size() <= kMaxSegments && kTransformer.size() <= kMaxSegmen
 
 } // namespace
 
-const std::array<Tcomp, kSymbolCount>& symbolTable()
+const std::array<SymbolDefinition, kSymbolCount>& symbolTable()
 {
   return kTable;
 }
 
-const Tcomp* symbolFor(int code)
+const SymbolDefinition* symbolFor(int code)
 {
   if (isKindCode(code)) {
     return &kTable[static_cast<std::size_t>(code - kindCode(kFirstComponentType))];
@@ -260,7 +272,7 @@ const Tcomp* symbolFor(int code)
   return nullptr;
 }
 
-const Tcomp* symbolFor(ComponentType kind)
+const SymbolDefinition* symbolFor(ComponentType kind)
 {
   return isComponentKind(kind) ? symbolFor(kindCode(kind)) : nullptr;
 }

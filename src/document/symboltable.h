@@ -6,7 +6,7 @@
 // This is pure data. ComputePinPositions (pins.h) reads the pin tables; the schematic
 // painter reads the segments, the label anchor and the drawing class.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <array>
 #include <span>
@@ -16,14 +16,14 @@ namespace norvane {
 constexpr int kSegmentLine = 1;    // straight line from (x1, y1) to (x2, y2)
 constexpr int kSegmentEllipse = 2; // ellipse inscribed in the box with corners 1 and 2
 
-struct TSegment
+struct SymbolSegment
 {
   int type = kSegmentLine;
   int x1 = 0;
   int y1 = 0;
   int x2 = 0;
   int y2 = 0;
-  friend constexpr bool operator==(const TSegment&, const TSegment&) = default;
+  friend constexpr bool operator==(const SymbolSegment&, const SymbolSegment&) = default;
 };
 
 constexpr int kMaxSegments = 40;
@@ -46,7 +46,7 @@ constexpr int kClassPort2 = 5;
 
 // A text drawn as part of a symbol (the data blocks' terminal numbers and their name), at an
 // offset from the reference point; in orientation 2 the mirrored text is drawn instead.
-struct TSymbolText
+struct SymbolText
 {
   int x = 0;
   int y = 0;
@@ -55,25 +55,25 @@ struct TSymbolText
 };
 
 // One symbol definition.
-struct Tcomp
+struct SymbolDefinition
 {
   int kind = 0; // symbol code: the kind's code, or ckPort1 (-4) / ckPort2 (-5)
-  Tpinset pins; // pin count and up to five points, relative to the reference point
-  TPoint labelAnchor;
+  PinSet pins;  // pin count and up to five points, relative to the reference point
+  Point labelAnchor;
   int drawClass = kClassFixed;
-  std::span<const TSegment> segments; // at most kMaxSegments
-  std::span<const TSymbolText> marks = {};
+  std::span<const SymbolSegment> segments; // at most kMaxSegments
+  std::span<const SymbolText> marks = {};
 };
 
 // One symbol per kind, then port 1 and port 2.
 constexpr int kSymbolCount = kComponentTypeCount + 2;
 
 // All symbols: the kinds in code order, then port 1 and port 2.
-const std::array<Tcomp, kSymbolCount>& symbolTable();
+const std::array<SymbolDefinition, kSymbolCount>& symbolTable();
 
 // The symbol of a kind; nullptr for a value that names no kind.
-const Tcomp* symbolFor(ComponentType kind);
+const SymbolDefinition* symbolFor(ComponentType kind);
 // The symbol of a symbol code (a kind's code, ckPort1, ckPort2); nullptr for any other code.
-const Tcomp* symbolFor(int code);
+const SymbolDefinition* symbolFor(int code);
 
 } // namespace norvane

@@ -10,17 +10,17 @@ namespace norvane {
 
 namespace {
 
-TPoint shifted(TPoint p)
+Point shifted(Point p)
 {
   return {p.x + kPasteOffset, p.y + kPasteOffset};
 }
 
-template <class Sets> int freeSetFor(const Sets& sets, const TDrawData& d, DataBlock block)
+template <class Sets> int freeSetFor(const Sets& sets, const Drawing& d, DataBlock block)
 {
   for (int n = 1; n <= kMaxDataSets; ++n) {
     if (sets[n].inUse()) continue;
     const bool referenced =
-        std::any_of(d.components.begin(), d.components.end(), [&](const Tcomponent& c) {
+        std::any_of(d.components.begin(), d.components.end(), [&](const Component& c) {
           return dataBlockOf(c.ctype) == block && blockDataSetIndex(c) == n;
         });
     if (!referenced) return n;
@@ -30,15 +30,15 @@ template <class Sets> int freeSetFor(const Sets& sets, const TDrawData& d, DataB
 
 } // namespace
 
-void CopySelection(const Tschema& doc, EditorClipboard& clip)
+void CopySelection(const Schematic& doc, EditorClipboard& clip)
 {
   // Every category is replaced, also by an empty list: pasting must never bring back items
   // from an earlier copy that the user did not select this time.
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   clip = EditorClipboard{};
-  for (const Tshort& w : d.wires)
+  for (const Wire& w : d.wires)
     if (w.startselected || w.finishselected) clip.wires.push_back(w);
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     if (!c.selected) continue;
     clip.components.push_back(c);
     const int n = blockDataSetIndex(c);
@@ -46,24 +46,24 @@ void CopySelection(const Tschema& doc, EditorClipboard& clip)
     if (dataBlockOf(c.ctype) == DataBlock::TwoPort) clip.twoPortSets[n] = doc.datasets.twoPort[n];
     if (dataBlockOf(c.ctype) == DataBlock::OnePort) clip.onePortSets[n] = doc.datasets.onePort[n];
   }
-  for (const Ttextitem& t : d.texts)
+  for (const TextItem& t : d.texts)
     if (t.selected) clip.texts.push_back(t);
-  for (const Tshape& l : d.lines)
+  for (const DrawingLine& l : d.lines)
     if (l.selected) clip.lines.push_back(l);
 }
 
-int PasteClipboard(Tschema& doc, const EditorClipboard& clip)
+int PasteClipboard(Schematic& doc, const EditorClipboard& clip)
 {
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   DeselectAll(d);
   int appended = 0;
-  for (Tshort w : clip.wires) {
+  for (Wire w : clip.wires) {
     w.start = shifted(w.start);
     w.finish = shifted(w.finish);
     w.startselected = w.finishselected = true;
     if (d.wires.append(w)) ++appended;
   }
-  for (Tcomponent c : clip.components) {
+  for (Component c : clip.components) {
     if (d.components.full()) break;
     c.position = shifted(c.position);
     c.selected = true;
@@ -90,12 +90,12 @@ int PasteClipboard(Tschema& doc, const EditorClipboard& clip)
     d.components.append(c);
     ++appended;
   }
-  for (Ttextitem t : clip.texts) {
+  for (TextItem t : clip.texts) {
     t.pos = shifted(t.pos);
     t.selected = true;
     if (d.texts.append(t)) ++appended;
   }
-  for (Tshape l : clip.lines) {
+  for (DrawingLine l : clip.lines) {
     l.start = shifted(l.start);
     l.finish = shifted(l.finish);
     l.selected = true;

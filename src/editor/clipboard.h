@@ -4,7 +4,7 @@
 // every data set the copied blocks show, so that a block cut and pasted keeps its data even
 // though deleting it freed its set.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <map>
 #include <vector>
@@ -13,12 +13,12 @@ namespace norvane {
 
 struct EditorClipboard
 {
-  std::vector<Tshort> wires;
-  std::vector<Tcomponent> components;
-  std::vector<Ttextitem> texts;
-  std::vector<Tshape> lines;
-  std::map<int, T2pdatarray> twoPortSets; // by the index the copied blocks refer to
-  std::map<int, T1pdatarray> onePortSets;
+  std::vector<Wire> wires;
+  std::vector<Component> components;
+  std::vector<TextItem> texts;
+  std::vector<DrawingLine> lines;
+  std::map<int, TwoPortDataSet> twoPortSets; // by the index the copied blocks refer to
+  std::map<int, OnePortDataSet> onePortSets;
 
   bool empty() const
   {
@@ -28,7 +28,7 @@ struct EditorClipboard
 
 // Replaces the clipboard with the selected items: wires with either end selected, selected
 // components, texts and lines. Ports are never copied.
-void CopySelection(const Tschema& doc, EditorClipboard& clip);
+void CopySelection(const Schematic& doc, EditorClipboard& clip);
 
 // Offset of pasted items from the copied ones.
 constexpr int kPasteOffset = 20;
@@ -38,6 +38,6 @@ constexpr int kPasteOffset = 20;
 // its own data set: the first empty set of its kind that no block uses receives the copied
 // data and the block's index; without a free set the block keeps the copied index. Returns
 // the number of items appended.
-int PasteClipboard(Tschema& doc, const EditorClipboard& clip);
+int PasteClipboard(Schematic& doc, const EditorClipboard& clip);
 
 } // namespace norvane

@@ -70,7 +70,7 @@ private:
 
 } // namespace
 
-std::optional<DrawingBox> DrawingBounds(const Tschema& doc, const TenvironmentProps& env,
+std::optional<DrawingBox> DrawingBounds(const Schematic& doc, const Environment& env,
                                         const PaintScale& scale, const FontTextMeasure& measure)
 {
   BoundsCanvas canvas(measure);

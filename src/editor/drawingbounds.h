@@ -5,7 +5,7 @@
 // it, so a small circuit in a corner of the large sheet is brought into view.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/paintscale.h"
 #include "platform/canvas.h"
 
@@ -30,7 +30,7 @@ struct DrawingBox
 using FontTextMeasure = std::function<TextExtent(const Font& font, const std::string& text)>;
 
 // The box of everything painted at `scale` (the grid aside); nothing for an empty sheet.
-std::optional<DrawingBox> DrawingBounds(const Tschema& doc, const TenvironmentProps& env,
+std::optional<DrawingBox> DrawingBounds(const Schematic& doc, const Environment& env,
                                         const PaintScale& scale, const FontTextMeasure& measure);
 
 } // namespace norvane

@@ -89,7 +89,7 @@ void SchematicEditor::startPlacing(ComponentType kind)
   m_host.setCursor(EditorCursor::Drag);
   // Near the top or left edge the mouse is probably on a menu or toolbar: start off-sheet,
   // the outline appears under the mouse at its next movement.
-  const TPoint at = (m_p1.x > 10 && m_p1.y > 10) ? m_p1 : kNoPoint;
+  const Point at = (m_p1.x > 10 && m_p1.y > 10) ? m_p1 : kNoPoint;
   press(at, at);
   m_host.repaint();
 }
@@ -168,7 +168,7 @@ void SchematicEditor::resetForNewDocument()
 
 // ---- Right button and popups -------------------------------------------------------------
 
-void SchematicEditor::rightPress(TPoint s, TPoint raw)
+void SchematicEditor::rightPress(Point s, Point raw)
 {
   m_p1 = s;
   m_rawLast = raw;
@@ -324,7 +324,7 @@ bool SchematicEditor::keyPress(int key, bool ctrl)
 void SchematicEditor::toggleOrientation()
 {
   m_orientation = m_orientation == 1 ? 2 : 1;
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   if (AnythingSelected(d)) {
     DrawingSnapshot before = CaptureSnapshot(m_doc);
     if (ToggleSelectedOrientation(d)) commit(std::move(before));
@@ -336,7 +336,7 @@ void SchematicEditor::toggleOrientation()
 void SchematicEditor::deleteSelection()
 {
   softSelectMode();
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   if (AnythingSelected(d)) {
     const BlockSetIndexes sets = SelectedBlockSets(d);
     DrawingSnapshot before = CaptureSnapshot(m_doc, sets.twoPort, sets.onePort);
@@ -381,7 +381,7 @@ void SchematicEditor::editAtLastPoint()
 
 bool SchematicEditor::editPortImpedance(int number, int decimals)
 {
-  Tport& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
+  Port& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
   const std::string caption = "Test Port " + std::to_string(number) + " Zo";
   const std::string shown = FormatEngineering(decimals, port.Zo) + "R";
   const std::optional<std::string> text = m_host.editPortImpedance(caption, shown);
@@ -398,11 +398,11 @@ bool SchematicEditor::editPortImpedance(int number, int decimals)
   return true;
 }
 
-void SchematicEditor::editAt(TPoint s, TPoint raw)
+void SchematicEditor::editAt(Point s, Point raw)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   for (int i = 1; i <= d.components.count(); ++i) {
-    const Tcomponent& c = d.components[i];
+    const Component& c = d.components[i];
     if (isGround(c) || std::abs(c.position.x - s.x) > 10 || std::abs(c.position.y - s.y) > 10)
       continue;
     DrawingSnapshot before = captureForComponent(m_doc, c);
@@ -413,13 +413,13 @@ void SchematicEditor::editAt(TPoint s, TPoint raw)
   }
   m_host.repaint();
   for (int number = 1; number <= 2; ++number) {
-    const Tport& port = number == 1 ? d.P1 : d.P2;
+    const Port& port = number == 1 ? d.P1 : d.P2;
     if (!isPlaced(port) || port.pos != s) continue;
     editPortImpedance(number, 2);
     m_host.repaint();
   }
   for (int i = 1; i <= d.texts.count(); ++i) {
-    const Ttextitem& t = d.texts[i];
+    const TextItem& t = d.texts[i];
     const TextExtent e = m_host.textExtent(t.text, t.size);
     const bool inside = raw.x >= t.pos.x && raw.x <= t.pos.x + e.width && raw.y >= t.pos.y &&
                         raw.y <= t.pos.y + e.height;
@@ -434,7 +434,7 @@ void SchematicEditor::editAt(TPoint s, TPoint raw)
   }
 }
 
-std::optional<Tcomponent> SchematicEditor::tunedBeforeRestore() const
+std::optional<Component> SchematicEditor::tunedBeforeRestore() const
 {
   const int index = tunedComponent();
   if (index == 0) return std::nullopt;
@@ -443,7 +443,7 @@ std::optional<Tcomponent> SchematicEditor::tunedBeforeRestore() const
 
 bool SchematicEditor::undo()
 {
-  const std::optional<Tcomponent> tuned = tunedBeforeRestore();
+  const std::optional<Component> tuned = tunedBeforeRestore();
   if (!m_history.undo(m_doc)) return false;
   afterRestore(tuned);
   return true;
@@ -451,15 +451,15 @@ bool SchematicEditor::undo()
 
 bool SchematicEditor::redo()
 {
-  const std::optional<Tcomponent> tuned = tunedBeforeRestore();
+  const std::optional<Component> tuned = tunedBeforeRestore();
   if (!m_history.redo(m_doc)) return false;
   afterRestore(tuned);
   return true;
 }
 
-void SchematicEditor::afterRestore(const std::optional<Tcomponent>& tuned)
+void SchematicEditor::afterRestore(const std::optional<Component>& tuned)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   RecomputeAllPins(d);
   DeselectAll(d);
   const bool tuning = m_mode == emTune;

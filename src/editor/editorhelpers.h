@@ -2,7 +2,7 @@
 // Small helpers shared by the files of the schematic editor (not part of its interface).
 
 #include "document/placement.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/undohistory.h"
 
 #include <string>
@@ -11,7 +11,7 @@
 namespace norvane::editordetail {
 
 // A port with a negative coordinate is parked off the sheet: not placed.
-inline bool isPlaced(const Tport& p)
+inline bool isPlaced(const Port& p)
 {
   return p.pos.x >= 0 && p.pos.y >= 0;
 }
@@ -24,7 +24,7 @@ inline std::string capacityMessage(int capacity, const char* what)
 
 // The state before a dialog edits component c: with a copy of the data set a block shows,
 // since its dialog may load a new file into it.
-inline DrawingSnapshot captureForComponent(const Tschema& doc, const Tcomponent& c)
+inline DrawingSnapshot captureForComponent(const Schematic& doc, const Component& c)
 {
   std::vector<int> two, one;
   const int n = blockDataSetIndex(c);

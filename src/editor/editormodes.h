@@ -2,7 +2,7 @@
 // The editor's tools ("modes"), cursors, mouse buttons and the popup menus it shows. Every
 // component kind is a mode too: its code (kindCode) is the mode that places that kind.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 #include <vector>
@@ -38,7 +38,7 @@ constexpr bool isPortMode(int mode)
 
 // "No point": the chain point when no wire chain is under way, and where placement outlines
 // start when the mouse is not over the sheet.
-constexpr TPoint kNoPoint{-1000, -1000};
+constexpr Point kNoPoint{-1000, -1000};
 
 enum class MouseButton { Left, Right };
 

@@ -10,12 +10,12 @@
 
 namespace norvane {
 
-void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tschema& doc,
-                        const TenvironmentProps& env, const PaintScale& scale,
+void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Schematic& doc,
+                        const Environment& env, const PaintScale& scale,
                         const std::string& fontName)
 {
   if (overlay.outline) {
-    if (const Tcomp* symbol = symbolFor(overlay.outline->kind)) {
+    if (const SymbolDefinition* symbol = symbolFor(overlay.outline->kind)) {
       SymbolPaintOptions options;
       options.fontName = fontName;
       options.withLabels = false;
@@ -46,12 +46,12 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tsch
                      std::max(a.y, b.y));
   }
 
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   if (overlay.tunedComponent >= 1 && overlay.tunedComponent <= d.components.count()) {
     // A frame round the value labels of the component being tuned, in the selected text
     // colour, so the user sees which value the arrows and the wheel step.
-    const Tcomponent& c = d.components[overlay.tunedComponent];
-    const Tcomp* symbol = symbolFor(c.ctype);
+    const Component& c = d.components[overlay.tunedComponent];
+    const SymbolDefinition* symbol = symbolFor(c.ctype);
     const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
     if (symbol != nullptr && fontSize > 0) {
       const LabelLines lines = ComponentLabelLines(c, doc.datasets);
@@ -63,7 +63,7 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tsch
       for (int i = 0; i < pos.count; ++i) {
         const std::string& line = lines[static_cast<size_t>(i)];
         if (line.empty()) continue;
-        const TPoint at = pos.at[static_cast<size_t>(i)];
+        const Point at = pos.at[static_cast<size_t>(i)];
         const CanvasPoint p = scale.map(at.x, at.y);
         const TextExtent e = canvas.textExtent(line);
         const std::array<int, 4> r{p.x, p.y, p.x + e.width, p.y + e.height};
@@ -83,7 +83,7 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tsch
     canvas.setPenStyle(PenStyle::Dot);
     canvas.setPenColor(colors::grey);
     canvas.setFontName(fontName);
-    for (const Ttextitem& t : doc.drawdat.texts) {
+    for (const TextItem& t : doc.drawdat.texts) {
       if (!t.selected) continue;
       canvas.setFontSize(TextItemFontSize(t.size, scale, canvas.pixelsPerInch()));
       const TextExtent e = canvas.textExtent(t.text);

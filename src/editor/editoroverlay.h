@@ -5,7 +5,7 @@
 // drawn and erased with exclusive-or, so it also works where exclusive-or does not.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/paintscale.h"
 #include "editor/schematicpainter.h"
 #include "platform/canvas.h"
@@ -19,20 +19,20 @@ struct PlacementOutline
 {
   int kind = 0; // symbol code: the placed kind's code (placingMode), or ckPort1 / ckPort2
   int crot = 1;
-  TPoint at;
+  Point at;
 };
 
 struct EditorOverlay
 {
   std::optional<PlacementOutline> outline;
-  std::optional<std::pair<TPoint, TPoint>> rubberLine; // grey line while drawing
-  std::optional<std::pair<TPoint, TPoint>> rubberBand; // dotted rectangle, block select
+  std::optional<std::pair<Point, Point>> rubberLine;   // grey line while drawing
+  std::optional<std::pair<Point, Point>> rubberBand;   // dotted rectangle, block select
   bool frameSelectedTexts = false;                     // a selection is being dragged
   int tunedComponent = 0; // live tuning: this component's labels are framed
 };
 
-void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Tschema& doc,
-                        const TenvironmentProps& env, const PaintScale& scale = {},
+void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Schematic& doc,
+                        const Environment& env, const PaintScale& scale = {},
                         const std::string& fontName = kDefaultSchematicFont);
 
 } // namespace norvane

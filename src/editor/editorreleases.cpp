@@ -20,16 +20,16 @@ using namespace editordetail;
 
 // ---- Releases ----------------------------------------------------------------------------
 
-void SchematicEditor::releaseWire(TPoint r)
+void SchematicEditor::releaseWire(Point r)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   if (d.wires.full()) {
     m_prompts.error(capacityMessage(kMaxWires, " shorts"));
     m_host.repaint();
     return;
   }
   const bool chained = m_chain != kNoPoint;
-  const TPoint start = chained ? m_chain : m_p0;
+  const Point start = chained ? m_chain : m_p0;
   if (r == start) {
     // A click without movement: the next click or drag draws from here.
     m_chain = r;
@@ -38,7 +38,7 @@ void SchematicEditor::releaseWire(TPoint r)
   }
   DrawingSnapshot before = CaptureSnapshot(m_doc);
   RecomputeAllPins(d);
-  d.wires.append(Tshort{false, false, start, r});
+  d.wires.append(Wire{false, false, start, r});
   SplitWiresAtWireEnds(d, d.wires.count());
   SplitWiresAtAllPins(d);
   RemoveDuplicateWires(d);
@@ -62,11 +62,11 @@ void SchematicEditor::finishPlacement()
   }
 }
 
-void SchematicEditor::releasePlacing(TPoint r)
+void SchematicEditor::releasePlacing(Point r)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   const ComponentType kind = placedKind(m_mode);
-  for (const Tcomponent& c : d.components)
+  for (const Component& c : d.components)
     if (c.position == r) return; // placing on top of another component is ignored
   if (d.components.full()) {
     m_prompts.error(capacityMessage(kMaxComponents, " components"));
@@ -104,38 +104,38 @@ void SchematicEditor::releasePlacing(TPoint r)
   finishPlacement();
 }
 
-void SchematicEditor::releaseLine(TPoint r)
+void SchematicEditor::releaseLine(Point r)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   if (d.lines.full()) {
     m_prompts.error(capacityMessage(kMaxLines, " lines"));
   } else {
     DrawingSnapshot before = CaptureSnapshot(m_doc);
-    d.lines.append(Tshape{1, false, m_p0, r});
+    d.lines.append(DrawingLine{1, false, m_p0, r});
     commit(std::move(before));
   }
   m_host.repaint();
   if (!m_env.rememberlastcomp) enterSelectMode();
 }
 
-void SchematicEditor::releaseText(TPoint raw)
+void SchematicEditor::releaseText(Point raw)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   if (d.texts.full()) {
     m_prompts.information("Maximum number of text items reached");
   } else if (auto entry = m_host.editText(TextItemEntry{"", "8"})) {
     DrawingSnapshot before = CaptureSnapshot(m_doc);
-    d.texts.append(Ttextitem{raw, entry->size.substr(0, kMaxTextSizeLength), false,
-                             entry->text.substr(0, kMaxTextLength)});
+    d.texts.append(TextItem{raw, entry->size.substr(0, kMaxTextSizeLength), false,
+                            entry->text.substr(0, kMaxTextLength)});
     commit(std::move(before));
   }
   enterSelectMode();
 }
 
-void SchematicEditor::releasePort(TPoint r)
+void SchematicEditor::releasePort(Point r)
 {
   const int number = m_mode == emPort2 ? 2 : 1;
-  Tport& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
+  Port& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
   DrawingSnapshot before = CaptureSnapshot(m_doc);
   port.pos = r;
   port.crot = m_orientation;
@@ -144,9 +144,9 @@ void SchematicEditor::releasePort(TPoint r)
   enterSelectMode();
 }
 
-void SchematicEditor::releaseSelect(TPoint r)
+void SchematicEditor::releaseSelect(Point r)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   RecomputeAllPins(d);
   const int wiresBefore = d.wires.count();
   for (int i = 1; i <= wiresBefore; ++i)
@@ -172,7 +172,7 @@ void SchematicEditor::releaseSelect(TPoint r)
   }
 }
 
-void SchematicEditor::releaseBlockSelect(TPoint r)
+void SchematicEditor::releaseBlockSelect(Point r)
 {
   if (SelectInRect(m_doc.drawdat, m_p0, r)) m_keepSelection = true;
   m_mode = emSelect;
@@ -180,9 +180,9 @@ void SchematicEditor::releaseBlockSelect(TPoint r)
   m_host.repaint();
 }
 
-void SchematicEditor::releaseTune(TPoint r)
+void SchematicEditor::releaseTune(Point r)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   DeselectAll(d);
   m_dragging = false;
   // A new choice of component starts a new undo step for its tuning.
@@ -190,7 +190,7 @@ void SchematicEditor::releaseTune(TPoint r)
   m_tuneUndoFor = 0;
   bool hit = false;
   for (int i = 1; i <= d.components.count(); ++i) {
-    const Tcomponent& c = d.components[i];
+    const Component& c = d.components[i];
     if (isGround(c) || std::abs(c.position.x - r.x) > 10 || std::abs(c.position.y - r.y) > 10)
       continue;
     hit = true;
@@ -208,7 +208,7 @@ void SchematicEditor::releaseTune(TPoint r)
     }
   }
   for (int number = 1; number <= 2; ++number) {
-    const Tport& port = number == 1 ? d.P1 : d.P2;
+    const Port& port = number == 1 ? d.P1 : d.P2;
     if (!isPlaced(port) || port.pos != r) continue;
     hit = true;
     editPortImpedance(number, 3);

@@ -18,10 +18,10 @@ int TunedValueSlot(ComponentType ctype)
 
 int SchematicEditor::tunedComponent() const
 {
-  const TDrawData& d = m_doc.drawdat;
+  const Drawing& d = m_doc.drawdat;
   // The choice lapses when tune mode ends or the component is gone or deselected.
   if (m_mode != emTune || m_tuned < 1 || m_tuned > d.components.count()) return 0;
-  const Tcomponent& c = d.components[m_tuned];
+  const Component& c = d.components[m_tuned];
   if (!c.selected || TunedValueSlot(c.ctype) == 0) return 0;
   return m_tuned;
 }
@@ -30,8 +30,8 @@ bool SchematicEditor::stepTunedValue(int steps)
 {
   const int index = tunedComponent();
   if (index == 0 || steps == 0) return false;
-  Tcomponent& c = m_doc.drawdat.components[index];
-  Ttolvalue& value = c.value[TunedValueSlot(c.ctype)];
+  Component& c = m_doc.drawdat.components[index];
+  ToleranceValue& value = c.value[TunedValueSlot(c.ctype)];
   const std::optional<double> next = StepValue(value.nom, m_tuneStep, steps);
   if (!next || *next == value.nom) return false;
   if (m_tuneUndoFor != index) {

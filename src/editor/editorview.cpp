@@ -2,9 +2,8 @@
 
 namespace norvane {
 
-void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Tschema& doc,
-                     const TenvironmentProps& env, const std::string& fontName,
-                     GridTileCache* gridTile)
+void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schematic& doc,
+                     const Environment& env, const std::string& fontName, GridTileCache* gridTile)
 {
   const PaintScale scale{0, 0, doc.scaleNum, doc.scaleDen};
   SchematicPaintOptions options;

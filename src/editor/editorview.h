@@ -7,8 +7,8 @@
 
 namespace norvane {
 
-void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Tschema& doc,
-                     const TenvironmentProps& env, const std::string& fontName,
+void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schematic& doc,
+                     const Environment& env, const std::string& fontName,
                      GridTileCache* gridTile = nullptr);
 
 } // namespace norvane

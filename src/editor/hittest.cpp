@@ -10,14 +10,14 @@ namespace {
 struct Rect
 {
   int left, top, right, bottom;
-  bool contains(TPoint p) const
+  bool contains(Point p) const
   {
     return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
   }
   Rect widened(int by) const { return {left - by, top - by, right + by, bottom + by}; }
 };
 
-Rect normalised(TPoint a, TPoint b)
+Rect normalised(Point a, Point b)
 {
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
@@ -27,10 +27,10 @@ bool strictlyBetween(int v, int a, int b)
   return v > std::min(a, b) && v < std::max(a, b);
 }
 
-bool selectPorts(TDrawData& d, const Rect& r)
+bool selectPorts(Drawing& d, const Rect& r)
 {
   bool any = false;
-  for (Tport* port : {&d.P1, &d.P2}) {
+  for (Port* port : {&d.P1, &d.P2}) {
     // A port parked off the sheet (negative coordinates) is not placed and cannot be picked.
     const bool placed = port->pos.x >= 0 && port->pos.y >= 0;
     if (placed && r.widened(10).contains(port->pos)) {
@@ -41,10 +41,10 @@ bool selectPorts(TDrawData& d, const Rect& r)
   return any;
 }
 
-bool selectWireEnds(TDrawData& d, const Rect& r)
+bool selectWireEnds(Drawing& d, const Rect& r)
 {
   bool any = false;
-  for (Tshort& w : d.wires) {
+  for (Wire& w : d.wires) {
     if (r.contains(w.start)) {
       w.startselected = true;
       any = true;
@@ -57,10 +57,10 @@ bool selectWireEnds(TDrawData& d, const Rect& r)
   return any;
 }
 
-bool selectLines(TDrawData& d, const Rect& r)
+bool selectLines(Drawing& d, const Rect& r)
 {
   bool any = false;
-  for (Tshape& l : d.lines) {
+  for (DrawingLine& l : d.lines) {
     if (r.contains(l.start) || r.contains(l.finish)) {
       l.selected = true;
       any = true;
@@ -71,7 +71,7 @@ bool selectLines(TDrawData& d, const Rect& r)
 
 } // namespace
 
-bool LiesInsideWire(const Tshort& w, TPoint p)
+bool LiesInsideWire(const Wire& w, Point p)
 {
   if (w.start.x == w.finish.x && w.start.x == p.x)
     return strictlyBetween(p.y, w.start.y, w.finish.y);
@@ -80,56 +80,57 @@ bool LiesInsideWire(const Tshort& w, TPoint p)
   return false;
 }
 
-void DeselectAll(TDrawData& d)
+void DeselectAll(Drawing& d)
 {
-  for (Tcomponent& c : d.components)
+  for (Component& c : d.components)
     c.selected = false;
-  for (Tshort& w : d.wires) {
+  for (Wire& w : d.wires) {
     w.startselected = false;
     w.finishselected = false;
   }
-  for (Ttextitem& t : d.texts)
+  for (TextItem& t : d.texts)
     t.selected = false;
-  for (Tshape& l : d.lines)
+  for (DrawingLine& l : d.lines)
     l.selected = false;
   d.P1.selected = false;
   d.P2.selected = false;
 }
 
-bool SelectEverything(TDrawData& d)
+bool SelectEverything(Drawing& d)
 {
-  for (Tcomponent& c : d.components)
+  for (Component& c : d.components)
     c.selected = true;
-  for (Tshort& w : d.wires) {
+  for (Wire& w : d.wires) {
     w.startselected = true;
     w.finishselected = true;
   }
-  for (Ttextitem& t : d.texts)
+  for (TextItem& t : d.texts)
     t.selected = true;
-  for (Tshape& l : d.lines)
+  for (DrawingLine& l : d.lines)
     l.selected = true;
   // A port parked off the sheet (negative position) is not placed.
-  for (Tport* p : {&d.P1, &d.P2})
+  for (Port* p : {&d.P1, &d.P2})
     p->selected = p->pos.x >= 0 && p->pos.y >= 0;
   return AnythingSelected(d);
 }
 
-bool AnythingSelected(const TDrawData& d)
+bool AnythingSelected(const Drawing& d)
 {
   return std::any_of(d.components.begin(), d.components.end(),
-                     [](const Tcomponent& c) { return c.selected; }) ||
+                     [](const Component& c) { return c.selected; }) ||
          std::any_of(d.wires.begin(), d.wires.end(),
-                     [](const Tshort& w) { return w.startselected || w.finishselected; }) ||
+                     [](const Wire& w) { return w.startselected || w.finishselected; }) ||
          std::any_of(d.texts.begin(), d.texts.end(),
-                     [](const Ttextitem& t) { return t.selected; }) ||
-         std::any_of(d.lines.begin(), d.lines.end(), [](const Tshape& l) { return l.selected; }) ||
+                     [](const TextItem& t) { return t.selected; }) ||
+         std::any_of(d.lines.begin(), d.lines.end(),
+                     [](const DrawingLine& l) { return l.selected; }) ||
          d.P1.selected || d.P2.selected;
 }
 
-bool SelectAtPoint(TDrawData& d, TPoint p, const TextMeasure& measure)
+bool SelectAtPoint(Drawing& d, Point p, const TextMeasure& measure)
 {
   bool any = false;
-  for (Tcomponent& c : d.components) {
+  for (Component& c : d.components) {
     if (std::abs(c.position.x - p.x) <= 10 && std::abs(c.position.y - p.y) <= 10) {
       c.selected = true;
       any = true;
@@ -137,7 +138,7 @@ bool SelectAtPoint(TDrawData& d, TPoint p, const TextMeasure& measure)
   }
   const Rect point{p.x, p.y, p.x, p.y};
   any = selectWireEnds(d, point) || any;
-  for (Tshort& w : d.wires) {
+  for (Wire& w : d.wires) {
     if (!w.startselected && !w.finishselected && LiesInsideWire(w, p)) {
       w.startselected = true;
       w.finishselected = true;
@@ -145,7 +146,7 @@ bool SelectAtPoint(TDrawData& d, TPoint p, const TextMeasure& measure)
     }
   }
   any = selectPorts(d, point) || any;
-  for (Ttextitem& t : d.texts) {
+  for (TextItem& t : d.texts) {
     const TextExtent e = measure ? measure(t) : TextExtent{};
     if (Rect{t.pos.x, t.pos.y, t.pos.x + e.width, t.pos.y + e.height}.contains(p)) {
       t.selected = true;
@@ -156,11 +157,11 @@ bool SelectAtPoint(TDrawData& d, TPoint p, const TextMeasure& measure)
   return any;
 }
 
-bool SelectInRect(TDrawData& d, TPoint a, TPoint b)
+bool SelectInRect(Drawing& d, Point a, Point b)
 {
   const Rect r = normalised(a, b);
   bool any = false;
-  for (Tcomponent& c : d.components) {
+  for (Component& c : d.components) {
     if (r.contains(c.position)) {
       c.selected = true;
       any = true;
@@ -168,7 +169,7 @@ bool SelectInRect(TDrawData& d, TPoint a, TPoint b)
   }
   any = selectWireEnds(d, r) || any;
   any = selectPorts(d, r) || any;
-  for (Ttextitem& t : d.texts) {
+  for (TextItem& t : d.texts) {
     if (r.contains(t.pos)) {
       t.selected = true;
       any = true;

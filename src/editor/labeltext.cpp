@@ -15,7 +15,7 @@ std::string EngText(double value, int decimals)
   return FormatEngineering(decimals, value);
 }
 
-std::string ToleranceText(const Ttolvalue& v, const std::string& unit)
+std::string ToleranceText(const ToleranceValue& v, const std::string& unit)
 {
   if (!v.TolEn) return {};
   const std::string plus = SignedText(EngText(v.maxtol, 2));
@@ -50,23 +50,23 @@ std::string PlainNumberText(double value)
 namespace {
 
 // Parameters by name, through the kind's description.
-double p(const Tcomponent& c, std::string_view name)
+double p(const Component& c, std::string_view name)
 {
   return parameterValue(c, name);
 }
 
-const Ttolvalue& slot(const Tcomponent& c, std::string_view name)
+const ToleranceValue& slot(const Component& c, std::string_view name)
 {
   return parameterSlot(c, name);
 }
 
-std::string unit(const Tcomponent& c, std::string_view name)
+std::string unit(const Component& c, std::string_view name)
 {
   return std::string(parameterUnit(c, name));
 }
 
 // A value with its unit and, when enabled, its tolerance: resistor, capacitor, inductor.
-LabelLines valueLines(const Tcomponent& c, std::string_view name, int decimals)
+LabelLines valueLines(const Component& c, std::string_view name, int decimals)
 {
   const std::string u = unit(c, name);
   return {EngText(p(c, name), decimals) + u, ToleranceText(slot(c, name), u), ""};
@@ -74,7 +74,7 @@ LabelLines valueLines(const Tcomponent& c, std::string_view name, int decimals)
 
 // Capacitor and inductor: the simple label, or with the physical model the value with its
 // tolerance on one line and the Q and self-resonance figures below.
-LabelLines reactiveLines(const Tcomponent& c, std::string_view name)
+LabelLines reactiveLines(const Component& c, std::string_view name)
 {
   if (!usesPhysicalModel(c)) return valueLines(c, name, 3);
   const std::string u = unit(c, name);
@@ -84,12 +84,12 @@ LabelLines reactiveLines(const Tcomponent& c, std::string_view name)
               "Hz"};
 }
 
-LabelLines capacitorLines(const Tcomponent& c, const TDataSets&)
+LabelLines capacitorLines(const Component& c, const DataSets&)
 {
   return reactiveLines(c, "capacitance");
 }
 
-LabelLines inductorLines(const Tcomponent& c, const TDataSets&)
+LabelLines inductorLines(const Component& c, const DataSets&)
 {
   return reactiveLines(c, "inductance");
 }
@@ -101,14 +101,14 @@ double gainDb(double ratio)
   return 20.0 * (ratio > 0 ? std::log10(ratio) : 1e30);
 }
 
-LabelLines opAmpLines(const Tcomponent& c, const TDataSets&)
+LabelLines opAmpLines(const Component& c, const DataSets&)
 {
   return {"Ri=" + EngText(p(c, "inputResistance"), 2) + "R",
           "Ro=" + EngText(p(c, "outputResistance"), 2) + "R",
           "OLgain=" + EngText(gainDb(p(c, "gain")), 0) + "dB"};
 }
 
-LabelLines txLineLines(const Tcomponent& c, const TDataSets&)
+LabelLines txLineLines(const Component& c, const DataSets&)
 {
   return {"Zo=" + EngText(p(c, "impedance"), 2) + "R  " +
               ToleranceText(slot(c, "impedance"), unit(c, "impedance")),
@@ -117,29 +117,29 @@ LabelLines txLineLines(const Tcomponent& c, const TDataSets&)
               ToleranceText(slot(c, "length"), unit(c, "length"))};
 }
 
-LabelLines blockLines(const std::string& setName, const Tcomponent& c)
+LabelLines blockLines(const std::string& setName, const Component& c)
 {
   std::string text = setName;
-  const Ttolvalue& magnitude = slot(c, "magnitudeTolerance");
+  const ToleranceValue& magnitude = slot(c, "magnitudeTolerance");
   if (magnitude.TolEn)
     text += ", Mag " + EngText(magnitude.maxtol, 1) + "% Ang " +
             EngText(slot(c, "angleTolerance").maxtol, 1) + "%";
   return {text, "", ""};
 }
 
-LabelLines twoPortLines(const Tcomponent& c, const TDataSets& sets)
+LabelLines twoPortLines(const Component& c, const DataSets& sets)
 {
   const int n = blockDataSetIndex(c);
   return blockLines(n > 0 ? sets.twoPort[n].name : std::string(), c);
 }
 
-LabelLines onePortLines(const Tcomponent& c, const TDataSets& sets)
+LabelLines onePortLines(const Component& c, const DataSets& sets)
 {
   const int n = blockDataSetIndex(c);
   return blockLines(n > 0 ? sets.onePort[n].name : std::string(), c);
 }
 
-LabelLines transformerLines(const Tcomponent& c, const TDataSets&)
+LabelLines transformerLines(const Component& c, const DataSets&)
 {
   std::string ratio =
       "   " + EngText(p(c, "primaryTurns"), 1) + ":" + EngText(p(c, "secondaryTurns"), 1);
@@ -149,7 +149,7 @@ LabelLines transformerLines(const Tcomponent& c, const TDataSets&)
   return {"", ratio, ""};
 }
 
-LabelLines bipolarLines(const Tcomponent& c, const TDataSets&)
+LabelLines bipolarLines(const Component& c, const DataSets&)
 {
   if (p(c, "ballParkModel") != 0.0) {
     return {std::string("  ballpark") + (p(c, "surfaceMount") != 0.0 ? ", SMT" : ", leaded"),
@@ -165,7 +165,7 @@ LabelLines bipolarLines(const Tcomponent& c, const TDataSets&)
 }
 
 // The controlled sources: their gain with the symbol the label has always used.
-template <const char* Symbol> LabelLines sourceLines(const Tcomponent& c, const TDataSets&)
+template <const char* Symbol> LabelLines sourceLines(const Component& c, const DataSets&)
 {
   return {Symbol + EngText(p(c, "gain"), 3) + unit(c, "gain"), "", ""};
 }
@@ -174,7 +174,7 @@ constexpr char kVccsSymbol[] = "gm=";
 constexpr char kCcvsSymbol[] = "a=";
 constexpr char kCccsSymbol[] = "B=";
 
-using LabelFn = LabelLines (*)(const Tcomponent&, const TDataSets&);
+using LabelFn = LabelLines (*)(const Component&, const DataSets&);
 
 // The kinds whose label is not the plain one; the mutual inductance carries none.
 struct KindLabel
@@ -199,7 +199,7 @@ constexpr std::array kLabels{KindLabel{K::Capacitor, capacitorLines},
 
 } // namespace
 
-LabelLines ComponentLabelLines(const Tcomponent& c, const TDataSets& sets)
+LabelLines ComponentLabelLines(const Component& c, const DataSets& sets)
 {
   const ComponentKind* kind = findComponentKind(c.ctype);
   if (kind == nullptr) return {"", "", ""};
@@ -215,7 +215,7 @@ LabelLines ComponentLabelLines(const Tcomponent& c, const TDataSets& sets)
   return valueLines(c, first.name, first.decimals);
 }
 
-std::string PortLabelText(const Tport& port)
+std::string PortLabelText(const Port& port)
 {
   return EngText(port.Zo, 3) + "R";
 }

@@ -2,7 +2,7 @@
 // The value labels written beside each component symbol: up to three lines per component,
 // built from its values in engineering notation ("50R", "+1%,-1%", "Q=200 @100MHz").
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <array>
 #include <string>
@@ -17,16 +17,16 @@ std::string EngText(double value, int decimals);
 
 // The tolerance text of a value: empty when tolerance is off; else the upper then the lower
 // tolerance, each signed, as "+1%,-1%" in percent or "+5R-5R" with the unit.
-std::string ToleranceText(const Ttolvalue& v, const std::string& unit);
+std::string ToleranceText(const ToleranceValue& v, const std::string& unit);
 
 // The shortest plain decimal form of a number ("200", "0.5", "1E20"), as Q figures are shown.
 std::string PlainNumberText(double value);
 
 // The label lines of a component. Data blocks show the name of their data set, which lives in
 // the document's data sets.
-LabelLines ComponentLabelLines(const Tcomponent& comp, const TDataSets& dataSets);
+LabelLines ComponentLabelLines(const Component& comp, const DataSets& dataSets);
 
 // The label of a measurement port: its reference impedance, "50R".
-std::string PortLabelText(const Tport& port);
+std::string PortLabelText(const Port& port);
 
 } // namespace norvane

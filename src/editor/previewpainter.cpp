@@ -23,12 +23,12 @@ struct LabelBox
 };
 
 // The box a symbol's outline covers on the canvas.
-LabelBox symbolBox(const Tcomp& symbol, int crot, TPoint at, const PaintScale& scale)
+LabelBox symbolBox(const SymbolDefinition& symbol, int crot, Point at, const PaintScale& scale)
 {
   LabelBox box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
-  for (const TSegment& seg : symbol.segments) {
-    for (const TPoint p : {TPoint{seg.x1, seg.y1}, TPoint{seg.x2, seg.y2}}) {
-      const TPoint o = OrientSymbolPoint(symbol.drawClass, crot, p);
+  for (const SymbolSegment& seg : symbol.segments) {
+    for (const Point p : {Point{seg.x1, seg.y1}, Point{seg.x2, seg.y2}}) {
+      const Point o = OrientSymbolPoint(symbol.drawClass, crot, p);
       const CanvasPoint c = scale.map(at.x + o.x, at.y + o.y);
       box = {std::min(box.left, c.x), std::min(box.top, c.y), std::max(box.right, c.x + 1),
              std::max(box.bottom, c.y + 1)};
@@ -48,9 +48,9 @@ CanvasPoint freeLabelPlace(Canvas& canvas, const LabelPositions& lines, CanvasPo
                            std::vector<LabelBox>& taken)
 {
   const TextExtent extent = canvas.textExtent(text);
-  const TPoint first = lines.at[0];
-  const TPoint step =
-      lines.count > 1 ? TPoint{lines.at[1].x - first.x, lines.at[1].y - first.y} : TPoint{0, 12};
+  const Point first = lines.at[0];
+  const Point step =
+      lines.count > 1 ? Point{lines.at[1].x - first.x, lines.at[1].y - first.y} : Point{0, 12};
   const auto isFree = [&](const LabelBox& box) {
     for (const LabelBox& other : taken)
       if (box.overlaps(other)) return false;
@@ -60,8 +60,8 @@ CanvasPoint freeLabelPlace(Canvas& canvas, const LabelPositions& lines, CanvasPo
   };
   constexpr int kLines = 6;
   for (int i = 0; i < kLines; ++i) {
-    const TPoint doc = i < lines.count ? lines.at[static_cast<size_t>(i)]
-                                       : TPoint{first.x + i * step.x, first.y + i * step.y};
+    const Point doc = i < lines.count ? lines.at[static_cast<size_t>(i)]
+                                      : Point{first.x + i * step.x, first.y + i * step.y};
     const CanvasPoint right = scale.map(doc.x, doc.y);
     // The mirror image about the part's reference point: as far to its left as the label
     // line is to its right.
@@ -82,7 +82,7 @@ CanvasPoint freeLabelPlace(Canvas& canvas, const LabelPositions& lines, CanvasPo
 
 } // namespace
 
-std::string PreviewLabelText(const Tcomponent& comp)
+std::string PreviewLabelText(const Component& comp)
 {
   const ComponentKind* kind = findComponentKind(comp.ctype);
   if (kind == nullptr || kind->previewParameter.empty()) return {};
@@ -93,7 +93,7 @@ std::string PreviewLabelText(const Tcomponent& comp)
 }
 
 void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,
-                         int yOffset, const TenvironmentProps& env, const std::string& fontName)
+                         int yOffset, const Environment& env, const std::string& fontName)
 {
   const PaintScale scale{xOffset, yOffset, 1, 1};
   SymbolPaintOptions options;
@@ -101,15 +101,15 @@ void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int 
 
   // Every part's outline first: a label must keep clear of the parts drawn after it too.
   std::vector<LabelBox> symbols;
-  for (const Tcomponent& comp : circuit.components) {
-    const Tcomp* symbol = symbolFor(comp.ctype);
+  for (const Component& comp : circuit.components) {
+    const SymbolDefinition* symbol = symbolFor(comp.ctype);
     symbols.push_back(symbol != nullptr ? symbolBox(*symbol, comp.crot, comp.position, scale)
                                         : LabelBox{0, 0, 0, 0});
   }
   std::vector<LabelBox> taken;
   for (size_t i = 0; i < circuit.components.size(); ++i) {
-    const Tcomponent& comp = circuit.components[i];
-    const Tcomp* symbol = symbolFor(comp.ctype);
+    const Component& comp = circuit.components[i];
+    const SymbolDefinition* symbol = symbolFor(comp.ctype);
     if (symbol == nullptr) continue;
     DrawSymbol(canvas, *symbol, comp.crot, scale, {"", "", ""}, comp.selected, comp.position, env,
                options);
@@ -128,12 +128,12 @@ void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int 
                        symbols, i, taken);
     canvas.textOut(at.x, at.y, label);
   }
-  for (const Tshort& wire : circuit.wires)
+  for (const Wire& wire : circuit.wires)
     PaintWire(canvas, wire, env.wirecolor, scale);
 
-  auto port = [&](int number, const Tport* p) {
+  auto port = [&](int number, const Port* p) {
     if (p == nullptr) return;
-    Tport shown = *p;
+    Port shown = *p;
     if (shown.crot != 1 && shown.crot != 2) shown.crot = 1;
     shown.selected = false;
     PaintPort(canvas, number, shown, scale, env, options);

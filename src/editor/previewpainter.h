@@ -4,7 +4,7 @@
 // is drawn at 1/1 with the schematic's symbols, shifted by an offset, with short labels.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/canvas.h"
 
 #include <span>
@@ -17,19 +17,19 @@ constexpr double kNoValueMark = 1.1e35;
 
 struct PreviewCircuitView
 {
-  const Tport* P1 = nullptr; // optional
-  const Tport* P2 = nullptr; // optional
-  std::span<const Tcomponent> components;
-  std::span<const Tshort> wires;
+  const Port* P1 = nullptr; // optional
+  const Port* P2 = nullptr; // optional
+  std::span<const Component> components;
+  std::span<const Wire> wires;
 };
 
 // Label of a preview component: resistors, capacitors and inductors show their value with 3
 // decimals and "R", "F" or "H" ("?" for kNoValueMark); the other kinds show nothing.
-std::string PreviewLabelText(const Tcomponent& comp);
+std::string PreviewLabelText(const Component& comp);
 
 // Draws the circuit with every point shifted by (xOffset, yOffset). Ports are drawn in their
 // orientation, orientation 1 when the assistant left it unset; unplaced ports are skipped.
 void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,
-                         int yOffset, const TenvironmentProps& env, const std::string& fontName);
+                         int yOffset, const Environment& env, const std::string& fontName);
 
 } // namespace norvane

@@ -24,7 +24,7 @@ const ParameterDescription& param(K kind, std::string_view name)
   return *p;
 }
 
-double read(const Tcomponent& comp, K kind, std::string_view name)
+double read(const Component& comp, K kind, std::string_view name)
 {
   return parameterValue(comp, param(kind, name));
 }
@@ -36,17 +36,17 @@ double replaced(const ParameterDescription& p, double entered)
 }
 
 // A value with its tolerances into its whole slot; the simulation's actual value stays.
-void storeWhole(Tcomponent& comp, K kind, std::string_view name, const Ttolvalue& entered)
+void storeWhole(Component& comp, K kind, std::string_view name, const ToleranceValue& entered)
 {
   const ParameterDescription& p = param(kind, name);
-  Ttolvalue& slot = comp.value[p.slot];
+  ToleranceValue& slot = comp.value[p.slot];
   const double actual = slot.actual;
   slot = entered;
   slot.actual = actual;
   slot.nom = replaced(p, entered.nom);
 }
 
-void store(Tcomponent& comp, K kind, std::string_view name, double entered)
+void store(Component& comp, K kind, std::string_view name, double entered)
 {
   const ParameterDescription& p = param(kind, name);
   setParameterValue(comp, p, replaced(p, entered));
@@ -54,15 +54,15 @@ void store(Tcomponent& comp, K kind, std::string_view name, double entered)
 
 } // namespace
 
-void copyToTemplate(Tschema& doc, const Tcomponent& comp)
+void copyToTemplate(Schematic& doc, const Component& comp)
 {
-  Tcomponent* tmpl = templateFor(doc, comp.ctype);
+  Component* tmpl = templateFor(doc, comp.ctype);
   if (tmpl == nullptr) return;
   for (int k = 1; k <= templateValueCount(comp.ctype); ++k)
     tmpl->value[k] = comp.value[k];
 }
 
-ReactiveForm readReactiveForm(const Tcomponent& comp)
+ReactiveForm readReactiveForm(const Component& comp)
 {
   ReactiveForm form;
   form.value = comp.value[param(K::Capacitor, "capacitance").slot];
@@ -76,7 +76,7 @@ ReactiveForm readReactiveForm(const Tcomponent& comp)
   return form;
 }
 
-void storeReactiveForm(const ReactiveForm& form, Tcomponent& comp)
+void storeReactiveForm(const ReactiveForm& form, Component& comp)
 {
   storeWhole(comp, K::Capacitor, "capacitance", form.value);
   store(comp, K::Capacitor, "q", form.q);
@@ -86,7 +86,7 @@ void storeReactiveForm(const ReactiveForm& form, Tcomponent& comp)
   store(comp, K::Capacitor, "physicalModel", form.physicalModel ? 1.0 : 0.0);
 }
 
-void storeResistance(const Ttolvalue& entered, Tcomponent& comp)
+void storeResistance(const ToleranceValue& entered, Component& comp)
 {
   storeWhole(comp, K::Resistor, "resistance", entered);
 }
@@ -104,13 +104,13 @@ double gainDbToRatio(double dB)
   return std::min(ratio, std::numeric_limits<double>::max());
 }
 
-OpAmpForm readOpAmpForm(const Tcomponent& comp)
+OpAmpForm readOpAmpForm(const Component& comp)
 {
   return {read(comp, K::OpAmp, "inputResistance"), read(comp, K::OpAmp, "outputResistance"),
           gainRatioToDb(read(comp, K::OpAmp, "gain"))};
 }
 
-void storeOpAmpForm(const OpAmpForm& form, Tcomponent& comp)
+void storeOpAmpForm(const OpAmpForm& form, Component& comp)
 {
   store(comp, K::OpAmp, "inputResistance", form.inputResistance);
   store(comp, K::OpAmp, "outputResistance", form.outputResistance);
@@ -120,20 +120,20 @@ void storeOpAmpForm(const OpAmpForm& form, Tcomponent& comp)
     store(comp, K::OpAmp, "gain", gainDbToRatio(form.gainDb));
 }
 
-TxLineForm readTxLineForm(const Tcomponent& comp)
+TxLineForm readTxLineForm(const Component& comp)
 {
   return {comp.value[param(K::TxLine, "impedance").slot], read(comp, K::TxLine, "velocity"),
           comp.value[param(K::TxLine, "length").slot]};
 }
 
-void storeTxLineForm(const TxLineForm& form, Tcomponent& comp)
+void storeTxLineForm(const TxLineForm& form, Component& comp)
 {
   storeWhole(comp, K::TxLine, "impedance", form.zo);
   store(comp, K::TxLine, "velocity", form.velocity);
   storeWhole(comp, K::TxLine, "length", form.length);
 }
 
-CoupledCoilsForm readCoupledCoilsForm(const Tcomponent& comp)
+CoupledCoilsForm readCoupledCoilsForm(const Component& comp)
 {
   CoupledCoilsForm form;
   form.primaryTurns = read(comp, K::Transformer, "primaryTurns");
@@ -144,7 +144,7 @@ CoupledCoilsForm readCoupledCoilsForm(const Tcomponent& comp)
   return form;
 }
 
-void storeCoupledCoilsForm(const CoupledCoilsForm& form, Tcomponent& comp)
+void storeCoupledCoilsForm(const CoupledCoilsForm& form, Component& comp)
 {
   store(comp, K::Transformer, "primaryTurns", form.primaryTurns);
   store(comp, K::Transformer, "secondaryTurns", form.secondaryTurns);
@@ -153,7 +153,7 @@ void storeCoupledCoilsForm(const CoupledCoilsForm& form, Tcomponent& comp)
   store(comp, K::Transformer, "coupling", form.coupling);
 }
 
-void storeSourceGain(const Ttolvalue& entered, Tcomponent& comp)
+void storeSourceGain(const ToleranceValue& entered, Component& comp)
 {
   storeWhole(comp, K::VCVS, "gain", entered);
 }

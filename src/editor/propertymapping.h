@@ -7,7 +7,7 @@
 // decides a stored number lives here, free of any window code.
 
 #include "document/placement.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "document/zeroreplacement.h"
 
 #include <string>
@@ -18,7 +18,7 @@ namespace norvane {
 // Copies the confirmed value slots of a component into its kind's template (templateFor),
 // as many as a new component takes from it (templateValueCount), so the next component of
 // that kind starts with them. Kinds without a template are left alone.
-void copyToTemplate(Tschema& doc, const Tcomponent& comp);
+void copyToTemplate(Schematic& doc, const Component& comp);
 
 // ---- Resistor, capacitor, inductor --------------------------------------------------------
 
@@ -26,7 +26,7 @@ void copyToTemplate(Tschema& doc, const Tcomponent& comp);
 // the self-resonant frequency and how Q varies with frequency.
 struct ReactiveForm
 {
-  Ttolvalue value;            // C or L with its tolerances (slot 1, whole)
+  ToleranceValue value;       // C or L with its tolerances (slot 1, whole)
   bool physicalModel = false; // slot 5.TolEn
   double q = 0.0;             // slot 2.nom
   double qFrequency = 0.0;    // frequency at which q holds, Hz (slot 3.nom)
@@ -37,11 +37,11 @@ struct ReactiveForm
 constexpr int kQModeCount = 3;
 
 // Slot 1 of a resistor, capacitor or inductor as the dialog shows it.
-ReactiveForm readReactiveForm(const Tcomponent& comp);
+ReactiveForm readReactiveForm(const Component& comp);
 // Stores the form into a capacitor or inductor; a zero C or L becomes 1e-20.
-void storeReactiveForm(const ReactiveForm& form, Tcomponent& comp);
+void storeReactiveForm(const ReactiveForm& form, Component& comp);
 // Stores a resistance with its tolerances into slot 1; a zero resistance becomes 1e-6.
-void storeResistance(const Ttolvalue& entered, Tcomponent& comp);
+void storeResistance(const ToleranceValue& entered, Component& comp);
 
 // ---- Op-amp ---------------------------------------------------------------------------------
 
@@ -61,21 +61,21 @@ double gainRatioToDb(double ratio);
 // 10^(dB/20), kept finite (a gain beyond about 6000 dB saturates at the largest double).
 double gainDbToRatio(double dB);
 
-OpAmpForm readOpAmpForm(const Tcomponent& comp);
-void storeOpAmpForm(const OpAmpForm& form, Tcomponent& comp);
+OpAmpForm readOpAmpForm(const Component& comp);
+void storeOpAmpForm(const OpAmpForm& form, Component& comp);
 
 // ---- Transmission line ----------------------------------------------------------------------
 
 struct TxLineForm
 {
-  Ttolvalue zo;          // slot 1, whole
+  ToleranceValue zo;     // slot 1, whole
   double velocity = 0.0; // phase velocity, m/s (slot 2.nom)
-  Ttolvalue length;      // metres (slot 3, whole)
+  ToleranceValue length; // metres (slot 3, whole)
 };
 
-TxLineForm readTxLineForm(const Tcomponent& comp);
+TxLineForm readTxLineForm(const Component& comp);
 // Zero replacements: Zo and length 1e-20, velocity 1.0.
-void storeTxLineForm(const TxLineForm& form, Tcomponent& comp);
+void storeTxLineForm(const TxLineForm& form, Component& comp);
 
 // ---- Transformer and mutual inductance --------------------------------------------------------
 
@@ -88,14 +88,14 @@ struct CoupledCoilsForm
   double coupling = 0.0;          // k (slot 3.nom)
 };
 
-CoupledCoilsForm readCoupledCoilsForm(const Tcomponent& comp);
-void storeCoupledCoilsForm(const CoupledCoilsForm& form, Tcomponent& comp);
+CoupledCoilsForm readCoupledCoilsForm(const Component& comp);
+void storeCoupledCoilsForm(const CoupledCoilsForm& form, Component& comp);
 
 // ---- Controlled sources -------------------------------------------------------------------
 
 // The gain, transconductance or transresistance with its tolerances (slot 1, whole). Nothing
 // is replaced: a zero gain is a valid (dead) source and the stamps do not divide by it.
-void storeSourceGain(const Ttolvalue& entered, Tcomponent& comp);
+void storeSourceGain(const ToleranceValue& entered, Component& comp);
 
 // ---- Free texts ----------------------------------------------------------------------------
 

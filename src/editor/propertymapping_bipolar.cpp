@@ -35,19 +35,19 @@ const ParameterDescription& param(std::string_view name)
   return *componentKind(ComponentType::Bipolar).parameter(name);
 }
 
-double get(const Tcomponent& comp, std::string_view name)
+double get(const Component& comp, std::string_view name)
 {
   return parameterValue(comp, param(name));
 }
 
-void put(Tcomponent& comp, std::string_view name, double x)
+void put(Component& comp, std::string_view name, double x)
 {
   setParameterValue(comp, param(name), x);
 }
 
 } // namespace
 
-BipolarForm readBipolarForm(const Tcomponent& comp)
+BipolarForm readBipolarForm(const Component& comp)
 {
   BipolarForm form;
   for (const ModelField& f : kModelFields)
@@ -59,7 +59,7 @@ BipolarForm readBipolarForm(const Tcomponent& comp)
   return form;
 }
 
-void storeBipolarForm(const BipolarForm& form, Tcomponent& comp)
+void storeBipolarForm(const BipolarForm& form, Component& comp)
 {
   for (const ModelField& f : kModelFields)
     put(comp, f.name, form.model.*f.member);

@@ -7,7 +7,7 @@
 //   slot 4: nom Lb,   mintol beta cutoff, maxtol Le
 //   slot 5: nom Ic,   mintol Ft,          TolEn ball-park model, Tol% surface mount
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/bjtestimate.h"
 
 namespace norvane {
@@ -21,7 +21,7 @@ struct BipolarForm
   bool ballPark = false; // the ball-park page was active
 };
 
-BipolarForm readBipolarForm(const Tcomponent& comp);
-void storeBipolarForm(const BipolarForm& form, Tcomponent& comp);
+BipolarForm readBipolarForm(const Component& comp);
+void storeBipolarForm(const BipolarForm& form, Component& comp);
 
 } // namespace norvane

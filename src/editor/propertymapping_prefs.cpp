@@ -5,12 +5,12 @@
 
 namespace norvane {
 
-GraphDefaultsForm readGraphDefaults(const TenvironmentProps& env)
+GraphDefaultsForm readGraphDefaults(const Environment& env)
 {
   return {env.mindB, env.maxdB, env.lowfreq, env.highfreq, static_cast<double>(env.numpoints)};
 }
 
-void storeGraphDefaults(const GraphDefaultsForm& form, TenvironmentProps& env)
+void storeGraphDefaults(const GraphDefaultsForm& form, Environment& env)
 {
   env.mindB = form.mindB;
   env.maxdB = form.maxdB;

@@ -21,8 +21,8 @@ struct GraphDefaultsForm
 constexpr int kMinSweepIntervals = 1;
 constexpr int kMaxSweepIntervals = 500;
 
-GraphDefaultsForm readGraphDefaults(const TenvironmentProps& env);
+GraphDefaultsForm readGraphDefaults(const Environment& env);
 // Stores the entries; "Number of points" is rounded and kept within 1..500.
-void storeGraphDefaults(const GraphDefaultsForm& form, TenvironmentProps& env);
+void storeGraphDefaults(const GraphDefaultsForm& form, Environment& env);
 
 } // namespace norvane

@@ -15,9 +15,9 @@ namespace {
 
 constexpr char kDegreeSign = '\xB0'; // Latin-1
 
-Ttolvalue toleranceFactor(double percent, bool enabled, const Ttolvalue& old)
+ToleranceValue toleranceFactor(double percent, bool enabled, const ToleranceValue& old)
 {
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = 1.0;
   v.mintol = -percent;
   v.maxtol = percent;
@@ -34,31 +34,31 @@ std::string angleText(double radians)
 
 } // namespace
 
-SParamBlockForm readSParamBlockForm(const Tcomponent& comp)
+SParamBlockForm readSParamBlockForm(const Component& comp)
 {
-  const Ttolvalue& magnitude = parameterSlot(comp, "magnitudeTolerance");
+  const ToleranceValue& magnitude = parameterSlot(comp, "magnitudeTolerance");
   return {magnitude.maxtol, parameterSlot(comp, "angleTolerance").maxtol, magnitude.TolEn};
 }
 
-void storeSParamBlockForm(const SParamBlockForm& form, Tcomponent& comp)
+void storeSParamBlockForm(const SParamBlockForm& form, Component& comp)
 {
-  Ttolvalue& magnitude = parameterSlot(comp, "magnitudeTolerance");
-  Ttolvalue& angle = parameterSlot(comp, "angleTolerance");
+  ToleranceValue& magnitude = parameterSlot(comp, "magnitudeTolerance");
+  ToleranceValue& angle = parameterSlot(comp, "angleTolerance");
   magnitude = toleranceFactor(form.magTolerance, form.enabled, magnitude);
   angle = toleranceFactor(form.angTolerance, form.enabled, angle);
 }
 
-T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int index)
+TwoPortDataSet blockBufferFromDataSet(const Schematic& doc, ComponentType ctype, int index)
 {
-  T2pdatarray buffer;
+  TwoPortDataSet buffer;
   if (index < 1 || index > kMaxDataSets) return buffer;
   if (dataBlockOf(ctype) == DataBlock::TwoPort) return doc.datasets.twoPort[index];
-  const T1pdatarray& set = doc.datasets.onePort[index];
+  const OnePortDataSet& set = doc.datasets.onePort[index];
   buffer.name = set.name;
   buffer.note = set.note;
   buffer.index = set.index;
-  for (const T1pPoint& p : set.points) {
-    T2pPoint q;
+  for (const OnePortPoint& p : set.points) {
+    TwoPortPoint q;
     q.freq = p.freq;
     q.s11 = p.s11;
     buffer.points.append(q);
@@ -66,21 +66,21 @@ T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int 
   return buffer;
 }
 
-bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pdatarray& buffer,
+bool storeBlockDataSet(Schematic& doc, ComponentType ctype, int index, const TwoPortDataSet& buffer,
                        const std::string& name)
 {
   if (index < 1 || index > kMaxDataSets) return false;
   if (dataBlockOf(ctype) == DataBlock::TwoPort) {
-    T2pdatarray& set = doc.datasets.twoPort[index];
+    TwoPortDataSet& set = doc.datasets.twoPort[index];
     set.points = buffer.points;
     set.name = name;
     set.note = buffer.note;
     return true;
   }
-  T1pdatarray& set = doc.datasets.onePort[index];
+  OnePortDataSet& set = doc.datasets.onePort[index];
   set.points.clear();
-  for (const T2pPoint& p : buffer.points)
-    set.points.append(T1pPoint{p.freq, p.s11});
+  for (const TwoPortPoint& p : buffer.points)
+    set.points.append(OnePortPoint{p.freq, p.s11});
   set.name = name;
   set.note = buffer.note;
   return true;
@@ -96,10 +96,10 @@ std::string blockPortsProblem(ComponentType ctype, int filePorts)
 }
 
 SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
-                                   T2pdatarray& buffer, Prompts& prompts)
+                                   TwoPortDataSet& buffer, Prompts& prompts)
 {
   // Read aside, so that a file of the wrong size leaves the buffer as it was.
-  auto read = std::make_unique<T2pdatarray>();
+  auto read = std::make_unique<TwoPortDataSet>();
   SParamReadResult result = ReadSParameterFile(path, *read, prompts);
   if (!result) return result;
   if (std::string problem = blockPortsProblem(ctype, result.ports); !problem.empty())
@@ -117,10 +117,10 @@ std::vector<std::string> blockGridHeadings(ComponentType ctype)
           "S12Mag",   "S12Ang", "S22Mag", "S22Ang"};
 }
 
-std::vector<std::string> blockGridRow(const T2pPoint& point, int columns)
+std::vector<std::string> blockGridRow(const TwoPortPoint& point, int columns)
 {
   std::vector<std::string> row{FormatEngineering(6, point.freq) + "Hz"};
-  for (const TMagAngle* s : {&point.s11, &point.s21, &point.s12, &point.s22}) {
+  for (const MagnitudeAngle* s : {&point.s11, &point.s21, &point.s12, &point.s22}) {
     if (static_cast<int>(row.size()) >= columns) break;
     row.push_back(fixedText(s->mag, 3));
     row.push_back(angleText(s->ang));

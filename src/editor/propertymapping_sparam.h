@@ -9,7 +9,7 @@
 // OK, so Cancel discards it with the buffer.
 
 #include "document/placement.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 #include "sim/sparamfile.h"
 
@@ -26,19 +26,19 @@ struct SParamBlockForm
   bool enabled = false;      // slot 2.TolEn
 };
 
-SParamBlockForm readSParamBlockForm(const Tcomponent& comp);
+SParamBlockForm readSParamBlockForm(const Component& comp);
 // The magnitude and angle tolerances become factors: nom 1, tolerances -x/+x in percent,
 // enabled as the box says.
-void storeSParamBlockForm(const SParamBlockForm& form, Tcomponent& comp);
+void storeSParamBlockForm(const SParamBlockForm& form, Component& comp);
 
 // A copy of data set `index` of the block's kind (2-port or 1-port) as a reader buffer;
 // an empty buffer when the index names no set.
-T2pdatarray blockBufferFromDataSet(const Tschema& doc, ComponentType ctype, int index);
+TwoPortDataSet blockBufferFromDataSet(const Schematic& doc, ComponentType ctype, int index);
 
 // Stores a confirmed buffer into data set `index`: a 2-port set takes all points, a 1-port
 // set the frequency and S11 of each; both take `name` as their name and the buffer's note. Returns
 // false, storing nothing, when the index names no set.
-bool storeBlockDataSet(Tschema& doc, ComponentType ctype, int index, const T2pdatarray& buffer,
+bool storeBlockDataSet(Schematic& doc, ComponentType ctype, int index, const TwoPortDataSet& buffer,
                        const std::string& name);
 
 // The refusal of a file's data for a block of the wrong size ("The file holds 1-port data; a
@@ -52,7 +52,7 @@ std::string blockPortsProblem(ComponentType ctype, int filePorts);
 // the block's port count; otherwise the result is refused and the buffer unchanged. The
 // result's note and warning are for the user to see.
 SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
-                                   T2pdatarray& buffer, Prompts& prompts);
+                                   TwoPortDataSet& buffer, Prompts& prompts);
 
 // Column headings of the point grid: nine for a 2-port block, three for a 1-port block.
 std::vector<std::string> blockGridHeadings(ComponentType ctype);
@@ -60,7 +60,7 @@ std::vector<std::string> blockGridHeadings(ComponentType ctype);
 // One grid row: the frequency in engineering notation with 6 decimals and "Hz", magnitudes
 // with 3 decimals, angles in degrees with 3 decimals and the degree sign (Latin-1 byte 176).
 // `columns` is 9 or 3 (the first pair only).
-std::vector<std::string> blockGridRow(const T2pPoint& point, int columns);
+std::vector<std::string> blockGridRow(const TwoPortPoint& point, int columns);
 
 // A number in fixed notation with `decimals` decimals, independent of the C locale; never
 // "nan" or "inf".

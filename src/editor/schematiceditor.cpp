@@ -16,14 +16,14 @@ namespace norvane {
 
 using namespace editordetail;
 
-SchematicEditor::SchematicEditor(Tschema& doc, const TenvironmentProps& env, EditorHost& host,
+SchematicEditor::SchematicEditor(Schematic& doc, const Environment& env, EditorHost& host,
                                  Prompts& prompts)
     : m_doc(doc), m_env(env), m_host(host), m_prompts(prompts)
 {
   m_lastPopup = MakePopupMenu(PopupKind::Sheet, false);
 }
 
-std::optional<TPoint> SchematicEditor::chainPoint() const
+std::optional<Point> SchematicEditor::chainPoint() const
 {
   if (m_chain == kNoPoint) return std::nullopt;
   return m_chain;
@@ -67,10 +67,10 @@ void SchematicEditor::recordUndoPoint()
 
 TextMeasure SchematicEditor::textMeasure()
 {
-  return [this](const Ttextitem& t) { return m_host.textExtent(t.text, t.size); };
+  return [this](const TextItem& t) { return m_host.textExtent(t.text, t.size); };
 }
 
-bool SchematicEditor::selectAt(TPoint p)
+bool SchematicEditor::selectAt(Point p)
 {
   RecomputeAllPins(m_doc.drawdat);
   return SelectAtPoint(m_doc.drawdat, p, textMeasure());
@@ -80,8 +80,8 @@ bool SchematicEditor::selectAt(TPoint p)
 
 void SchematicEditor::mousePress(MouseButton button, int x, int y)
 {
-  const TPoint raw{x, y};
-  const TPoint snapped = SnapToGrid(raw);
+  const Point raw{x, y};
+  const Point snapped = SnapToGrid(raw);
   if (button == MouseButton::Right) {
     rightPress(snapped, raw);
     return;
@@ -89,9 +89,9 @@ void SchematicEditor::mousePress(MouseButton button, int x, int y)
   press(snapped, raw);
 }
 
-void SchematicEditor::press(TPoint s, TPoint raw)
+void SchematicEditor::press(Point s, Point raw)
 {
-  TDrawData& d = m_doc.drawdat;
+  Drawing& d = m_doc.drawdat;
   if (!d.UnconnectedMarkers.empty()) {
     d.UnconnectedMarkers.clear();
     m_host.repaint();
@@ -133,12 +133,12 @@ void SchematicEditor::press(TPoint s, TPoint raw)
 
 void SchematicEditor::mouseMove(int x, int y)
 {
-  const TPoint raw{x, y};
-  const TPoint s = SnapToGrid(raw);
+  const Point raw{x, y};
+  const Point s = SnapToGrid(raw);
   m_rawLast = raw;
   bool changed = s != m_p1;
   if (m_dragging) {
-    TDrawData& d = m_doc.drawdat;
+    Drawing& d = m_doc.drawdat;
     if (isPlacingMode(m_mode) || isPortMode(m_mode)) {
       changed = changed || m_outline != s;
       m_outline = s;
@@ -172,8 +172,8 @@ void SchematicEditor::mouseMove(int x, int y)
 
 void SchematicEditor::mouseRelease(MouseButton button, int x, int y)
 {
-  const TPoint raw{x, y};
-  const TPoint r = SnapToGrid(raw);
+  const Point raw{x, y};
+  const Point r = SnapToGrid(raw);
   if (button == MouseButton::Right) {
     if (m_mode == emWire) {
       m_chain = kNoPoint;
@@ -210,7 +210,7 @@ void SchematicEditor::doubleClick(int x, int y)
   m_dragging = false;
   m_moving = false;
   DeselectAll(m_doc.drawdat);
-  const TPoint raw{x, y};
+  const Point raw{x, y};
   m_p1 = SnapToGrid(raw);
   m_rawLast = raw;
   editAt(m_p1, raw);

@@ -10,7 +10,7 @@
 // click (which the editor swallows), release.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/clipboard.h"
 #include "editor/editorhost.h"
 #include "editor/editormodes.h"
@@ -27,7 +27,7 @@ namespace norvane {
 class SchematicEditor
 {
 public:
-  SchematicEditor(Tschema& doc, const TenvironmentProps& env, EditorHost& host, Prompts& prompts);
+  SchematicEditor(Schematic& doc, const Environment& env, EditorHost& host, Prompts& prompts);
 
   // ---- Mouse and keys (drawing units, not snapped) ----
   void mousePress(MouseButton button, int x, int y);
@@ -108,9 +108,9 @@ public:
   bool dragging() const { return m_dragging; }
   bool moving() const { return m_moving; }
   bool keepSelection() const { return m_keepSelection; }
-  std::optional<TPoint> chainPoint() const;
-  TPoint pressPoint() const { return m_p0; }
-  TPoint lastPoint() const { return m_p1; }
+  std::optional<Point> chainPoint() const;
+  Point pressPoint() const { return m_p0; }
+  Point lastPoint() const { return m_p1; }
   const EditorClipboard& clipboard() const { return m_clipboard; }
   const PopupMenu& lastPopup() const { return m_lastPopup; }
   // What to draw over the schematic: placement outline, rubber line or band, moving texts.
@@ -118,18 +118,18 @@ public:
 
 private:
   void switchToDrawingMode(int mode, EditorCursor cursor);
-  void press(TPoint snapped, TPoint raw);
-  void releaseWire(TPoint r);
-  void releasePlacing(TPoint r);
-  void releaseLine(TPoint r);
-  void releaseText(TPoint raw);
-  void releasePort(TPoint r);
-  void releaseSelect(TPoint r);
-  void releaseBlockSelect(TPoint r);
-  void releaseTune(TPoint r);
-  void rightPress(TPoint snapped, TPoint raw);
+  void press(Point snapped, Point raw);
+  void releaseWire(Point r);
+  void releasePlacing(Point r);
+  void releaseLine(Point r);
+  void releaseText(Point raw);
+  void releasePort(Point r);
+  void releaseSelect(Point r);
+  void releaseBlockSelect(Point r);
+  void releaseTune(Point r);
+  void rightPress(Point snapped, Point raw);
   void runPopup(PopupCommand command);
-  void editAt(TPoint snapped, TPoint raw);
+  void editAt(Point snapped, Point raw);
   bool editPortImpedance(int portNumber, int decimals);
   void softSelectMode();
   void finishPlacement();
@@ -137,28 +137,28 @@ private:
   // Marks the document modified and tells the host the drawing changed.
   void markChanged();
   // After an undo or redo; `tuned` is the component being tuned before it (0 for none).
-  void afterRestore(const std::optional<Tcomponent>& tuned);
-  std::optional<Tcomponent> tunedBeforeRestore() const;
-  bool selectAt(TPoint p);
+  void afterRestore(const std::optional<Component>& tuned);
+  std::optional<Component> tunedBeforeRestore() const;
+  bool selectAt(Point p);
   TextMeasure textMeasure();
 
-  Tschema& m_doc;
-  const TenvironmentProps& m_env;
+  Schematic& m_doc;
+  const Environment& m_env;
   EditorHost& m_host;
   Prompts& m_prompts;
 
   int m_mode = emSelect;
   int m_orientation = 1;
-  TPoint m_p0{};
-  TPoint m_p1{};
-  TPoint m_rawLast{};
+  Point m_p0{};
+  Point m_p1{};
+  Point m_rawLast{};
   bool m_dragging = false;
   bool m_moving = false;
   bool m_keepSelection = false;
-  TPoint m_chain = kNoPoint;
+  Point m_chain = kNoPoint;
   bool m_ignoreNextPress = false;
   bool m_modified = false;
-  std::optional<TPoint> m_outline;             // where the placement outline is shown
+  std::optional<Point> m_outline;              // where the placement outline is shown
   std::optional<DrawingSnapshot> m_dragBefore; // state at the press that may start a drag
   EditorClipboard m_clipboard;
   UndoHistory m_history;

@@ -15,7 +15,7 @@ const PixelImage& GridTileCache::tile(Color paper, Color dots)
   return m_tile;
 }
 
-void PaintGrid(Canvas& canvas, const TenvironmentProps& env, const SchematicPaintOptions& options)
+void PaintGrid(Canvas& canvas, const Environment& env, const SchematicPaintOptions& options)
 {
   if (!options.allowGrid || !env.gridon) return;
   if (options.gridTile != nullptr) {
@@ -27,7 +27,7 @@ void PaintGrid(Canvas& canvas, const TenvironmentProps& env, const SchematicPain
   }
 }
 
-void PaintWire(Canvas& canvas, const Tshort& wire, Color color, const PaintScale& scale)
+void PaintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& scale)
 {
   canvas.setPenMode(PenMode::Copy);
   canvas.setPenStyle(PenStyle::Solid);
@@ -55,7 +55,7 @@ int TextItemFontSize(const std::string& sizeText, const PaintScale& scale, int p
       std::lround(static_cast<double>(size) * scale.num * 96.0 / (scale.divisor() * ppi)));
 }
 
-void PaintTextItem(Canvas& canvas, const Ttextitem& text, const PaintScale& scale,
+void PaintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale,
                    const std::string& fontName)
 {
   const CanvasPoint p = scale.map(text.pos.x, text.pos.y);
@@ -71,7 +71,7 @@ void PaintTextItem(Canvas& canvas, const Ttextitem& text, const PaintScale& scal
   canvas.setPixel(p.x, p.y, colors::grey);
 }
 
-void PaintLine(Canvas& canvas, const Tshape& line, const PaintScale& scale)
+void PaintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale)
 {
   canvas.setPenMode(PenMode::Copy);
   canvas.setPenStyle(PenStyle::Solid);
@@ -83,7 +83,7 @@ void PaintLine(Canvas& canvas, const Tshape& line, const PaintScale& scale)
   canvas.lineTo(b.x, b.y);
 }
 
-void PaintUnconnectedMarkers(Canvas& canvas, const TDrawData& drawing)
+void PaintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing)
 {
   // The markers are screen feedback of the last circuit check: drawn at the document point
   // itself, neither shifted nor scaled.
@@ -92,23 +92,23 @@ void PaintUnconnectedMarkers(Canvas& canvas, const TDrawData& drawing)
   canvas.setPenWidth(1);
   canvas.setPenColor(colors::red);
   canvas.setBrushStyle(BrushStyle::Clear);
-  for (const TPoint& p : drawing.UnconnectedMarkers)
+  for (const Point& p : drawing.UnconnectedMarkers)
     canvas.ellipse(p.x - 5, p.y - 5, p.x + 5, p.y + 5);
 }
 
-void PaintSchematic(Canvas& canvas, const Tschema& doc, const TenvironmentProps& env,
+void PaintSchematic(Canvas& canvas, const Schematic& doc, const Environment& env,
                     const PaintScale& scale, const SchematicPaintOptions& options)
 {
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   PaintGrid(canvas, env, options);
 
   SymbolPaintOptions symbolOptions;
   symbolOptions.fontName = options.fontName;
   symbolOptions.moving = options.moving;
-  for (const Tcomponent& comp : d.components)
+  for (const Component& comp : d.components)
     PaintComponent(canvas, comp, doc.datasets, scale, env, symbolOptions);
 
-  for (const Tshort& wire : d.wires) {
+  for (const Wire& wire : d.wires) {
     const bool selected = wire.startselected || wire.finishselected;
     PaintWire(canvas, wire, selected ? env.selectedwirecolor : env.wirecolor, scale);
   }
@@ -116,9 +116,9 @@ void PaintSchematic(Canvas& canvas, const Tschema& doc, const TenvironmentProps&
   PaintPort(canvas, 1, d.P1, scale, env, symbolOptions);
   PaintPort(canvas, 2, d.P2, scale, env, symbolOptions);
 
-  for (const Ttextitem& text : d.texts)
+  for (const TextItem& text : d.texts)
     PaintTextItem(canvas, text, scale, options.fontName);
-  for (const Tshape& line : d.lines)
+  for (const DrawingLine& line : d.lines)
     PaintLine(canvas, line, scale);
   PaintUnconnectedMarkers(canvas, d);
 }

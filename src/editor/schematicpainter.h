@@ -4,7 +4,7 @@
 // at 1/1 without offset; print and print preview pass their own offset and ratio.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/gridtile.h"
 #include "editor/paintscale.h"
 #include "editor/symbolpainter.h"
@@ -46,16 +46,16 @@ struct SchematicPaintOptions
 };
 
 // Paints the document. A document point (x, y) is drawn at scale.map(x, y).
-void PaintSchematic(Canvas& canvas, const Tschema& doc, const TenvironmentProps& env,
+void PaintSchematic(Canvas& canvas, const Schematic& doc, const Environment& env,
                     const PaintScale& scale, const SchematicPaintOptions& options = {});
 
 // The pieces, for callers that draw parts of a schematic (the assistants' previews).
-void PaintGrid(Canvas& canvas, const TenvironmentProps& env, const SchematicPaintOptions& options);
-void PaintWire(Canvas& canvas, const Tshort& wire, Color color, const PaintScale& scale);
-void PaintTextItem(Canvas& canvas, const Ttextitem& text, const PaintScale& scale,
+void PaintGrid(Canvas& canvas, const Environment& env, const SchematicPaintOptions& options);
+void PaintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& scale);
+void PaintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale,
                    const std::string& fontName);
-void PaintLine(Canvas& canvas, const Tshape& line, const PaintScale& scale);
-void PaintUnconnectedMarkers(Canvas& canvas, const TDrawData& drawing);
+void PaintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale);
+void PaintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing);
 
 // Font size in points of a free text of `sizeText` ("8") at this scale and resolution:
 // size * num * 96 / (den * ppi), rounded. An unreadable or non-positive size counts as the

@@ -9,14 +9,14 @@ namespace norvane {
 
 namespace {
 
-bool usedByBlock(const TDrawData& d, DataBlock block, int index)
+bool usedByBlock(const Drawing& d, DataBlock block, int index)
 {
-  return std::any_of(d.components.begin(), d.components.end(), [&](const Tcomponent& c) {
+  return std::any_of(d.components.begin(), d.components.end(), [&](const Component& c) {
     return dataBlockOf(c.ctype) == block && blockDataSetIndex(c) == index;
   });
 }
 
-void movePoint(TPoint& p, int dx, int dy)
+void movePoint(Point& p, int dx, int dy)
 {
   p.x += dx;
   p.y += dy;
@@ -24,10 +24,10 @@ void movePoint(TPoint& p, int dx, int dy)
 
 } // namespace
 
-BlockSetIndexes SelectedBlockSets(const TDrawData& d)
+BlockSetIndexes SelectedBlockSets(const Drawing& d)
 {
   BlockSetIndexes out;
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     if (!c.selected) continue;
     const int n = blockDataSetIndex(c);
     if (n == 0) continue;
@@ -37,14 +37,14 @@ BlockSetIndexes SelectedBlockSets(const TDrawData& d)
   return out;
 }
 
-void SelectWireEndsOnSelectedPins(TDrawData& d)
+void SelectWireEndsOnSelectedPins(Drawing& d)
 {
-  for (Tcomponent& c : d.components) {
+  for (Component& c : d.components) {
     if (!c.selected) continue;
     ComputePinPositions(c);
     for (int i = 1; i <= c.pins.count && i <= kMaxPins; ++i) {
-      const TPoint p = c.pins.nodes[i];
-      for (Tshort& w : d.wires) {
+      const Point p = c.pins.nodes[i];
+      for (Wire& w : d.wires) {
         if (w.start == p) w.startselected = true;
         if (w.finish == p) w.finishselected = true;
       }
@@ -52,42 +52,42 @@ void SelectWireEndsOnSelectedPins(TDrawData& d)
   }
 }
 
-void MoveSelection(TDrawData& d, int dx, int dy)
+void MoveSelection(Drawing& d, int dx, int dy)
 {
-  for (Tcomponent& c : d.components)
+  for (Component& c : d.components)
     if (c.selected) movePoint(c.position, dx, dy);
-  for (Tshort& w : d.wires) {
+  for (Wire& w : d.wires) {
     if (w.startselected) movePoint(w.start, dx, dy);
     if (w.finishselected) movePoint(w.finish, dx, dy);
   }
   int number = 1;
-  for (Tport* port : {&d.P1, &d.P2}) {
+  for (Port* port : {&d.P1, &d.P2}) {
     if (port->selected) {
       movePoint(port->pos, dx, dy);
       port->node = portConnectionPoint(number, *port);
     }
     ++number;
   }
-  for (Ttextitem& t : d.texts)
+  for (TextItem& t : d.texts)
     if (t.selected) movePoint(t.pos, dx, dy);
-  for (Tshape& l : d.lines) {
+  for (DrawingLine& l : d.lines) {
     if (!l.selected) continue;
     movePoint(l.start, dx, dy);
     movePoint(l.finish, dx, dy);
   }
 }
 
-bool ToggleSelectedOrientation(TDrawData& d)
+bool ToggleSelectedOrientation(Drawing& d)
 {
   bool any = false;
-  for (Tcomponent& c : d.components) {
+  for (Component& c : d.components) {
     if (!c.selected) continue;
     c.crot = c.crot == 1 ? 2 : 1;
     ComputePinPositions(c);
     any = true;
   }
   int number = 1;
-  for (Tport* port : {&d.P1, &d.P2}) {
+  for (Port* port : {&d.P1, &d.P2}) {
     if (port->selected) {
       port->crot = port->crot == 1 ? 2 : 1;
       port->node = portConnectionPoint(number, *port);
@@ -98,16 +98,16 @@ bool ToggleSelectedOrientation(TDrawData& d)
   return any;
 }
 
-bool DeleteSelection(Tschema& doc)
+bool DeleteSelection(Schematic& doc)
 {
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   const BlockSetIndexes freed = SelectedBlockSets(d);
-  int removed = d.components.removeIf([](const Tcomponent& c) { return c.selected; });
-  removed += d.wires.removeIf([](const Tshort& w) { return w.startselected || w.finishselected; });
-  removed += d.texts.removeIf([](const Ttextitem& t) { return t.selected; });
-  removed += d.lines.removeIf([](const Tshape& l) { return l.selected; });
+  int removed = d.components.removeIf([](const Component& c) { return c.selected; });
+  removed += d.wires.removeIf([](const Wire& w) { return w.startselected || w.finishselected; });
+  removed += d.texts.removeIf([](const TextItem& t) { return t.selected; });
+  removed += d.lines.removeIf([](const DrawingLine& l) { return l.selected; });
   int number = 1;
-  for (Tport* port : {&d.P1, &d.P2}) {
+  for (Port* port : {&d.P1, &d.P2}) {
     if (port->selected) {
       port->pos = kPortNotPlaced;
       port->node = portConnectionPoint(number, *port);

@@ -2,7 +2,7 @@
 
 namespace norvane {
 
-TPoint OrientSymbolPoint(int drawingClass, int crot, TPoint p)
+Point OrientSymbolPoint(int drawingClass, int crot, Point p)
 {
   if (crot != 2) return p;
   switch (drawingClass) {
@@ -31,7 +31,7 @@ PortLead PortLeadFor(int drawingClass, int crot)
   return {{-20, 0}, {-10, 0}};
 }
 
-LabelPositions LabelLinePositions(int drawingClass, int crot, TPoint a, TPoint r)
+LabelPositions LabelLinePositions(int drawingClass, int crot, Point a, Point r)
 {
   LabelPositions out;
   switch (drawingClass) {
@@ -39,17 +39,17 @@ LabelPositions LabelLinePositions(int drawingClass, int crot, TPoint a, TPoint r
     out.count = 3;
     if (crot == 2) {
       // The label moves above the now horizontal body, anchor coordinates exchanged.
-      out.at = {TPoint{r.x + a.y - 15, r.y + a.x - 3}, TPoint{r.x + a.y - 15, r.y + a.x + 9},
-                TPoint{r.x + a.y - 15, r.y + a.x + 21}};
+      out.at = {Point{r.x + a.y - 15, r.y + a.x - 3}, Point{r.x + a.y - 15, r.y + a.x + 9},
+                Point{r.x + a.y - 15, r.y + a.x + 21}};
     } else {
-      out.at = {TPoint{r.x + a.x, r.y + a.y - 15}, TPoint{r.x + a.x, r.y + a.y - 3},
-                TPoint{r.x + a.x, r.y + a.y + 9}};
+      out.at = {Point{r.x + a.x, r.y + a.y - 15}, Point{r.x + a.x, r.y + a.y - 3},
+                Point{r.x + a.x, r.y + a.y + 9}};
     }
     break;
   case kClassMirrored:
     out.count = 3;
-    out.at = {TPoint{r.x + a.x, r.y + a.y}, TPoint{r.x + a.x, r.y + a.y + 15},
-              TPoint{r.x + a.x, r.y + a.y + 30}};
+    out.at = {Point{r.x + a.x, r.y + a.y}, Point{r.x + a.x, r.y + a.y + 15},
+              Point{r.x + a.x, r.y + a.y + 30}};
     break;
   default:
     out.count = 1;

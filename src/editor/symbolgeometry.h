@@ -16,14 +16,14 @@
 namespace norvane {
 
 // A symbol point (relative to the reference point) as drawn in the given orientation.
-TPoint OrientSymbolPoint(int drawingClass, int crot, TPoint p);
+Point OrientSymbolPoint(int drawingClass, int crot, Point p);
 
 // The lead from a port symbol to its connection point, relative to the reference point; the
 // lead always points at the side where the port connects.
 struct PortLead
 {
-  TPoint from;
-  TPoint to;
+  Point from;
+  Point to;
 };
 PortLead PortLeadFor(int drawingClass, int crot);
 
@@ -32,9 +32,9 @@ PortLead PortLeadFor(int drawingClass, int crot);
 // fill only the first entry; `count` says how many lines the class has.
 struct LabelPositions
 {
-  std::array<TPoint, 3> at{};
+  std::array<Point, 3> at{};
   int count = 0;
 };
-LabelPositions LabelLinePositions(int drawingClass, int crot, TPoint anchor, TPoint ref);
+LabelPositions LabelLinePositions(int drawingClass, int crot, Point anchor, Point ref);
 
 } // namespace norvane

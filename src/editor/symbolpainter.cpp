@@ -14,7 +14,7 @@ struct SymbolColors
   Color label;
 };
 
-SymbolColors colorsFor(int drawClass, bool highlighted, const TenvironmentProps& env)
+SymbolColors colorsFor(int drawClass, bool highlighted, const Environment& env)
 {
   Color pen;
   if (drawClass == kClassPort1 || drawClass == kClassPort2)
@@ -26,9 +26,10 @@ SymbolColors colorsFor(int drawClass, bool highlighted, const TenvironmentProps&
   return {pen, highlighted ? env.selectedcomptextcolor : env.comptextcolor};
 }
 
-void drawMarks(Canvas& canvas, const Tcomp& symbol, int crot, TPoint at, const PaintScale& scale)
+void drawMarks(Canvas& canvas, const SymbolDefinition& symbol, int crot, Point at,
+               const PaintScale& scale)
 {
-  for (const TSymbolText& mark : symbol.marks) {
+  for (const SymbolText& mark : symbol.marks) {
     const CanvasPoint p = scale.map(at.x + mark.x, at.y + mark.y);
     canvas.textOut(p.x, p.y, crot == 2 ? mark.mirroredText : mark.text);
   }
@@ -44,8 +45,8 @@ int SymbolFontSize(const PaintScale& scale, int pixelsPerInch)
   return size > 0 ? static_cast<int>(size) : 0;
 }
 
-void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale& scale,
-                const LabelLines& labels, bool highlighted, TPoint at, const TenvironmentProps& env,
+void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const PaintScale& scale,
+                const LabelLines& labels, bool highlighted, Point at, const Environment& env,
                 const SymbolPaintOptions& options)
 {
   const SymbolColors colors = colorsFor(symbol.drawClass, highlighted, env);
@@ -61,11 +62,11 @@ void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale&
   canvas.setBrushStyle(BrushStyle::Clear);
 
   auto place = [&](int x, int y) {
-    const TPoint p = OrientSymbolPoint(symbol.drawClass, crot, {x, y});
+    const Point p = OrientSymbolPoint(symbol.drawClass, crot, {x, y});
     return scale.map(at.x + p.x, at.y + p.y);
   };
 
-  for (const TSegment& s : symbol.segments) {
+  for (const SymbolSegment& s : symbol.segments) {
     const CanvasPoint a = place(s.x1, s.y1);
     const CanvasPoint b = place(s.x2, s.y2);
     if (s.type == kSegmentEllipse) {
@@ -104,21 +105,21 @@ void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale&
   }
 }
 
-void PaintComponent(Canvas& canvas, const Tcomponent& comp, const TDataSets& dataSets,
-                    const PaintScale& scale, const TenvironmentProps& env,
+void PaintComponent(Canvas& canvas, const Component& comp, const DataSets& dataSets,
+                    const PaintScale& scale, const Environment& env,
                     const SymbolPaintOptions& options)
 {
-  const Tcomp* symbol = symbolFor(comp.ctype);
+  const SymbolDefinition* symbol = symbolFor(comp.ctype);
   if (symbol == nullptr) return;
   DrawSymbol(canvas, *symbol, comp.crot, scale, ComponentLabelLines(comp, dataSets), comp.selected,
              comp.position, env, options);
 }
 
-void PaintPort(Canvas& canvas, int portNumber, const Tport& port, const PaintScale& scale,
-               const TenvironmentProps& env, const SymbolPaintOptions& options)
+void PaintPort(Canvas& canvas, int portNumber, const Port& port, const PaintScale& scale,
+               const Environment& env, const SymbolPaintOptions& options)
 {
   if (port.pos.x < 0 || port.pos.y < 0) return;
-  const Tcomp* symbol = symbolFor(portNumber == 1 ? ckPort1 : ckPort2);
+  const SymbolDefinition* symbol = symbolFor(portNumber == 1 ? ckPort1 : ckPort2);
   if (symbol == nullptr) return;
   DrawSymbol(canvas, *symbol, port.crot, scale, {PortLabelText(port), "", ""}, port.selected,
              port.pos, env, options);

@@ -4,7 +4,7 @@
 // and for the small circuit pictures of the design assistants.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "document/symboltable.h"
 #include "editor/labeltext.h"
 #include "editor/paintscale.h"
@@ -34,18 +34,18 @@ int SymbolFontSize(const PaintScale& scale, int pixelsPerInch);
 
 // Draws `symbol` in orientation `crot` with its reference point at document point `at`.
 // `highlighted` selects the "selected" colours. Leaves the canvas pen, brush and font changed.
-void DrawSymbol(Canvas& canvas, const Tcomp& symbol, int crot, const PaintScale& scale,
-                const LabelLines& labels, bool highlighted, TPoint at, const TenvironmentProps& env,
+void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const PaintScale& scale,
+                const LabelLines& labels, bool highlighted, Point at, const Environment& env,
                 const SymbolPaintOptions& options = {});
 
 // One document component with its value labels (nothing for an unknown kind).
-void PaintComponent(Canvas& canvas, const Tcomponent& comp, const TDataSets& dataSets,
-                    const PaintScale& scale, const TenvironmentProps& env,
+void PaintComponent(Canvas& canvas, const Component& comp, const DataSets& dataSets,
+                    const PaintScale& scale, const Environment& env,
                     const SymbolPaintOptions& options = {});
 
 // Measurement port 1 or 2 (portNumber) with its impedance label. A port that is not placed
 // (a negative coordinate) is not drawn.
-void PaintPort(Canvas& canvas, int portNumber, const Tport& port, const PaintScale& scale,
-               const TenvironmentProps& env, const SymbolPaintOptions& options = {});
+void PaintPort(Canvas& canvas, int portNumber, const Port& port, const PaintScale& scale,
+               const Environment& env, const SymbolPaintOptions& options = {});
 
 } // namespace norvane

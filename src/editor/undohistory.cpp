@@ -25,14 +25,14 @@ template <class Pairs> std::vector<int> indexesOf(const Pairs& pairs)
 }
 
 // The state to return to when the step from `before` is taken again: the same data sets.
-DrawingSnapshot counterpart(const Tschema& doc, const DrawingSnapshot& before)
+DrawingSnapshot counterpart(const Schematic& doc, const DrawingSnapshot& before)
 {
   return CaptureSnapshot(doc, indexesOf(before.twoPortSets), indexesOf(before.onePortSets));
 }
 
 } // namespace
 
-DrawingSnapshot CaptureSnapshot(const Tschema& doc, const std::vector<int>& twoPortSets,
+DrawingSnapshot CaptureSnapshot(const Schematic& doc, const std::vector<int>& twoPortSets,
                                 const std::vector<int>& onePortSets)
 {
   DrawingSnapshot s;
@@ -43,7 +43,7 @@ DrawingSnapshot CaptureSnapshot(const Tschema& doc, const std::vector<int>& twoP
   return s;
 }
 
-void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot)
+void RestoreSnapshot(Schematic& doc, const DrawingSnapshot& snapshot)
 {
   doc.drawdat = snapshot.drawing;
   doc.drawdat.UnconnectedMarkers.clear();
@@ -58,9 +58,9 @@ namespace {
 // The drawing as the user edits it. Pins and port connection points follow from kinds,
 // orientations and positions (and a circuit check leaves node numbers in them), so they are
 // no part of a change; neither, when asked, is what is selected.
-TDrawData editedPart(const TDrawData& d, bool withSelection)
+Drawing editedPart(const Drawing& d, bool withSelection)
 {
-  TDrawData e;
+  Drawing e;
   e.P1 = d.P1;
   e.P2 = d.P2;
   e.twoPortBlockCounter = d.twoPortBlockCounter;
@@ -69,29 +69,29 @@ TDrawData editedPart(const TDrawData& d, bool withSelection)
   e.components = d.components;
   e.lines = d.lines;
   e.texts = d.texts;
-  for (Tport* p : {&e.P1, &e.P2}) {
+  for (Port* p : {&e.P1, &e.P2}) {
     p->node = {};
     if (!withSelection) p->selected = false;
   }
-  for (Tcomponent& c : e.components) {
+  for (Component& c : e.components) {
     c.pins = {};
     if (!withSelection) c.selected = false;
   }
   if (!withSelection) {
-    for (Tshort& w : e.wires)
+    for (Wire& w : e.wires)
       w.startselected = w.finishselected = false;
-    for (Ttextitem& t : e.texts)
+    for (TextItem& t : e.texts)
       t.selected = false;
-    for (Tshape& l : e.lines)
+    for (DrawingLine& l : e.lines)
       l.selected = false;
   }
   return e;
 }
 
-bool sameDrawing(const TDrawData& now, const TDrawData& then, bool withSelection)
+bool sameDrawing(const Drawing& now, const Drawing& then, bool withSelection)
 {
-  const TDrawData a = editedPart(now, withSelection);
-  const TDrawData b = editedPart(then, withSelection);
+  const Drawing a = editedPart(now, withSelection);
+  const Drawing b = editedPart(then, withSelection);
   return a.P1 == b.P1 && a.P2 == b.P2 && a.twoPortBlockCounter == b.twoPortBlockCounter &&
          a.onePortBlockCounter == b.onePortBlockCounter && a.wires == b.wires &&
          a.components == b.components && a.lines == b.lines && a.texts == b.texts;
@@ -99,7 +99,7 @@ bool sameDrawing(const TDrawData& now, const TDrawData& then, bool withSelection
 
 } // namespace
 
-bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& s)
+bool SnapshotMatches(const Schematic& doc, const DrawingSnapshot& s)
 {
   if (!sameDrawing(doc.drawdat, s.drawing, true)) return false;
   for (const auto& [n, set] : s.twoPortSets)
@@ -109,7 +109,7 @@ bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& s)
   return true;
 }
 
-bool SameDrawingApartFromSelection(const Tschema& doc, const DrawingSnapshot& snapshot)
+bool SameDrawingApartFromSelection(const Schematic& doc, const DrawingSnapshot& snapshot)
 {
   // A click touches no data set, so the drawings alone are compared.
   return sameDrawing(doc.drawdat, snapshot.drawing, false);
@@ -123,7 +123,7 @@ void UndoHistory::push(DrawingSnapshot before)
     m_undo.pop_front();
 }
 
-bool UndoHistory::undo(Tschema& doc)
+bool UndoHistory::undo(Schematic& doc)
 {
   if (m_undo.empty()) return false;
   DrawingSnapshot before = std::move(m_undo.back());
@@ -133,7 +133,7 @@ bool UndoHistory::undo(Tschema& doc)
   return true;
 }
 
-bool UndoHistory::redo(Tschema& doc)
+bool UndoHistory::redo(Schematic& doc)
 {
   if (m_redo.empty()) return false;
   DrawingSnapshot after = std::move(m_redo.back());

@@ -4,7 +4,7 @@
 // The measured data sets (up to 11 MB) are not copied wholesale: a snapshot keeps the empty
 // sets (cheap) and full copies of only those sets the change is known to touch.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <cstddef>
 #include <deque>
@@ -15,26 +15,26 @@ namespace norvane {
 
 struct DrawingSnapshot
 {
-  TDrawData drawing;
-  std::vector<std::pair<int, T2pdatarray>> twoPortSets;
-  std::vector<std::pair<int, T1pdatarray>> onePortSets;
+  Drawing drawing;
+  std::vector<std::pair<int, TwoPortDataSet>> twoPortSets;
+  std::vector<std::pair<int, OnePortDataSet>> onePortSets;
 };
 
 // A copy of the drawing, of every empty data set, and of the listed data sets.
-DrawingSnapshot CaptureSnapshot(const Tschema& doc, const std::vector<int>& twoPortSets = {},
+DrawingSnapshot CaptureSnapshot(const Schematic& doc, const std::vector<int>& twoPortSets = {},
                                 const std::vector<int>& onePortSets = {});
 
 // Puts the drawing and the captured data sets back. The unconnected-node markers (feedback of
 // the last circuit check) are cleared.
-void RestoreSnapshot(Tschema& doc, const DrawingSnapshot& snapshot);
+void RestoreSnapshot(Schematic& doc, const DrawingSnapshot& snapshot);
 
 // Whether the document still holds exactly the captured state (drawing and captured sets),
 // so that a dialog closed with OK but without a change leaves no undo step. Pins and port
 // connection points, derived from the positions, are not compared.
-bool SnapshotMatches(const Tschema& doc, const DrawingSnapshot& snapshot);
+bool SnapshotMatches(const Schematic& doc, const DrawingSnapshot& snapshot);
 
 // The same, with every selection flag ignored (a click that only selected changed nothing).
-bool SameDrawingApartFromSelection(const Tschema& doc, const DrawingSnapshot& snapshot);
+bool SameDrawingApartFromSelection(const Schematic& doc, const DrawingSnapshot& snapshot);
 
 class UndoHistory
 {
@@ -52,8 +52,8 @@ public:
 
   // Brings the document back to the state before the last change (or forward again); false
   // when there is nothing to undo (redo).
-  bool undo(Tschema& doc);
-  bool redo(Tschema& doc);
+  bool undo(Schematic& doc);
+  bool redo(Schematic& doc);
   void clear();
 
 private:

@@ -19,7 +19,7 @@ struct GraphColors
   Color background = colors::black;
 };
 
-inline GraphColors graphColorsFrom(const TenvironmentProps& env)
+inline GraphColors graphColorsFrom(const Environment& env)
 {
   return {env.trace1color, env.trace2color, env.majoraxiscolor, env.minoraxiscolor,
           env.graphbackgroundcolor};

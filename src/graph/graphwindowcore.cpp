@@ -14,7 +14,7 @@
 
 namespace norvane {
 
-GraphWindowCore::GraphWindowCore(Tschema& doc, const TenvironmentProps& env, GraphHost& host)
+GraphWindowCore::GraphWindowCore(Schematic& doc, const Environment& env, GraphHost& host)
     : m_doc(doc), m_env(env), m_host(host)
 {
   m_store.reset();
@@ -346,8 +346,8 @@ void GraphWindowCore::updateReadouts(int position, int digits)
     r.value2 = t.angle;
     r.mark2Color = c.trace1;
     const MeasuredParameter which = m_doc.polarmeaswhat;
-    const Tport& p1 = m_doc.drawdat.P1;
-    const Tport& p2 = m_doc.drawdat.P2;
+    const Port& p1 = m_doc.drawdat.P1;
+    const Port& p2 = m_doc.drawdat.P2;
     if (reflectionChart()) {
       const double zo = which == measwhat::S11 ? p1.Zo : p2.Zo;
       r.chartZoVisible = true;

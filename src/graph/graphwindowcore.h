@@ -6,7 +6,7 @@
 // only forwards its events here and copies panelState() and readouts() onto its widgets.
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "graph/chartgeometry.h"
 #include "graph/datalist.h"
 #include "graph/graphcolors.h"
@@ -34,7 +34,7 @@ enum class ValueField { Trace1Max, Trace1Min, Trace2Max, Trace2Min };
 class GraphWindowCore final : public RunDisplay
 {
 public:
-  GraphWindowCore(Tschema& doc, const TenvironmentProps& env, GraphHost& host);
+  GraphWindowCore(Schematic& doc, const Environment& env, GraphHost& host);
 
   // ---- The simulation run's display --------------------------------------------------------
   // The layout in this order: S data notice, parameter buttons, limits, the window shown,
@@ -173,8 +173,8 @@ private:
   void drawSegment(const PlotPoint& from, const PlotPoint& to);
   void resimulate();
 
-  Tschema& m_doc;
-  const TenvironmentProps& m_env;
+  Schematic& m_doc;
+  const Environment& m_env;
   GraphHost& m_host;
 
   PlotStore m_store;

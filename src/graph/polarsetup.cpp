@@ -27,17 +27,17 @@ MeasuredParameter validParameter(MeasuredParameter which)
 
 } // namespace
 
-double& polarMagnitude(Tschema& doc, MeasuredParameter which)
+double& polarMagnitude(Schematic& doc, MeasuredParameter which)
 {
   return magnitudeOf(doc, which);
 }
 
-double polarMagnitude(const Tschema& doc, MeasuredParameter which)
+double polarMagnitude(const Schematic& doc, MeasuredParameter which)
 {
   return magnitudeOf(doc, which);
 }
 
-void PolarSetupLogic::prepare(const Tschema& doc, bool focusMagnitude)
+void PolarSetupLogic::prepare(const Schematic& doc, bool focusMagnitude)
 {
   m_changed = false;
   m_parameter = validParameter(doc.polarmeaswhat);
@@ -51,7 +51,7 @@ void PolarSetupLogic::clickParameter(MeasuredParameter which)
   m_changed = true;
 }
 
-bool PolarSetupLogic::ok(Tschema& doc) const
+bool PolarSetupLogic::ok(Schematic& doc) const
 {
   const NumberReading magnitude = ReadNumber(m_magText, NumberRules::Plain());
   if (!magnitude.ok) return false;

@@ -2,22 +2,22 @@
 // The logic of the "Polar Trace Setup" dialog: which S-parameter the charts show and the
 // coefficient magnitude at their outer circle.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
 namespace norvane {
 
 // The magnitude field of an S-parameter (polarS11mag .. polarS22mag; unknown codes read S11).
-double& polarMagnitude(Tschema& doc, MeasuredParameter measwhat);
-double polarMagnitude(const Tschema& doc, MeasuredParameter measwhat);
+double& polarMagnitude(Schematic& doc, MeasuredParameter measwhat);
+double polarMagnitude(const Schematic& doc, MeasuredParameter measwhat);
 
 class PolarSetupLogic
 {
 public:
   // Checks the button of polarmeaswhat and writes that parameter's magnitude into "Mag".
   // `focusMagnitude` selects the "Mag" text instead of focusing the checked button.
-  void prepare(const Tschema& doc, bool focusMagnitude);
+  void prepare(const Schematic& doc, bool focusMagnitude);
 
   MeasuredParameter parameter() const { return m_parameter; }
   const std::string& magnitudeText() const { return m_magText; }
@@ -30,7 +30,7 @@ public:
   // OK: polarmeaswhat and that parameter's magnitude. The caller then invalidates the graph
   // and simulates when parameterChanged() is set (else repaints the main window).
   // A "Mag" text that does not read as a number is refused: false, the document untouched.
-  bool ok(Tschema& doc) const;
+  bool ok(Schematic& doc) const;
 
 private:
   MeasuredParameter m_parameter = MeasuredParameter::S11;

@@ -28,16 +28,16 @@ struct DataRange
   double hi = kNoDataHigh;
 };
 
-DataRange storedDataRange(const TDataSets& sets)
+DataRange storedDataRange(const DataSets& sets)
 {
   DataRange r;
-  for (const T2pdatarray& s : sets.twoPort) {
+  for (const TwoPortDataSet& s : sets.twoPort) {
     if (s.inUse()) {
       r.lo = std::max(r.lo, s.points[1].freq);
       r.hi = std::min(r.hi, s.points[s.numpoints()].freq);
     }
   }
-  for (const T1pdatarray& s : sets.onePort) {
+  for (const OnePortDataSet& s : sets.onePort) {
     if (s.inUse()) {
       r.lo = std::max(r.lo, s.points[1].freq);
       r.hi = std::min(r.hi, s.points[s.numpoints()].freq);
@@ -58,7 +58,7 @@ void call(const std::function<void()>& chore)
 class DisplayFeed final : public SweepSink
 {
 public:
-  DisplayFeed(const Tschema& doc, PlotFormat output, bool circles, RunDisplay& display,
+  DisplayFeed(const Schematic& doc, PlotFormat output, bool circles, RunDisplay& display,
               const MainWindowChores& chores, std::vector<SweepPoint>& file)
       : m_output(output), m_display(display), m_chores(chores), m_file(file),
         m_values(doc, plotformat::isChart(output), circles)
@@ -91,7 +91,7 @@ private:
 
 // The excitations the output needs: the traces' or the chart's parameters, every port for
 // the list and the file; both for stability circles and for the matcher's analysis.
-SweepRequest requestFor(const Tschema& doc, const SweepPlan& plan, PlotFormat output,
+SweepRequest requestFor(const Schematic& doc, const SweepPlan& plan, PlotFormat output,
                         bool bothPorts)
 {
   SweepRequest request;
@@ -134,7 +134,7 @@ bool circlesPossible(RunDisplay& display, const SimulateResult& checked, Prompts
   return false;
 }
 
-RunLayout layoutOf(const Tschema& doc, const SimulateResult& checked, const SweepPlan& plan)
+RunLayout layoutOf(const Schematic& doc, const SimulateResult& checked, const SweepPlan& plan)
 {
   RunLayout layout;
   layout.port1 = checked.netlist.port1Connected;
@@ -151,7 +151,7 @@ RunLayout layoutOf(const Tschema& doc, const SimulateResult& checked, const Swee
 }
 
 // The sweep of a display run and the writing of its result file.
-void sweepForDisplay(Tschema& doc, SimulationSession& session, RunDisplay& display,
+void sweepForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& display,
                      const MainWindowChores& chores, Prompts& prompts, SimulateResult& result,
                      const SweepPlan& plan, PlotFormat output, const std::string& fileName)
 {
@@ -179,10 +179,10 @@ void sweepForDisplay(Tschema& doc, SimulationSession& session, RunDisplay& displ
 
 } // namespace
 
-bool AskAutoscale(Tschema& doc, SimulationSession& session, Prompts& prompts)
+bool AskAutoscale(Schematic& doc, SimulationSession& session, Prompts& prompts)
 {
   const DataRange r = storedDataRange(doc.datasets);
-  Txaxis& x = doc.Xax;
+  SweepAxis& x = doc.Xax;
   if (r.lo * kRangeLowFactor < x.min && r.hi * kRangeHighFactor > x.max) {
     session.warned = false;
   }
@@ -197,7 +197,7 @@ bool AskAutoscale(Tschema& doc, SimulationSession& session, Prompts& prompts)
   return session.warned;
 }
 
-void DefaultParameterChoices(Tschema& doc, bool port1, bool port2)
+void DefaultParameterChoices(Schematic& doc, bool port1, bool port2)
 {
   if (!port2) {
     doc.Y1ax.measwhat = doc.Y2ax.measwhat = doc.polarmeaswhat = measwhat::S11;
@@ -207,7 +207,7 @@ void DefaultParameterChoices(Tschema& doc, bool port1, bool port2)
   }
 }
 
-SimulateResult SimulateForDisplay(Tschema& doc, SimulationSession& session, RunDisplay& display,
+SimulateResult SimulateForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& display,
                                   const MainWindowChores& chores, Prompts& prompts, bool resultFile)
 {
   SimulateResult result = CheckCircuit(doc, session, prompts);
@@ -247,7 +247,7 @@ SimulateResult SimulateForDisplay(Tschema& doc, SimulationSession& session, RunD
   return result;
 }
 
-SimulateResult ExportSParameterFile(Tschema& doc, SimulationSession& session, RunDisplay& display,
+SimulateResult ExportSParameterFile(Schematic& doc, SimulationSession& session, RunDisplay& display,
                                     const MainWindowChores& chores, Prompts& prompts)
 {
   if (!resultFilePortsOk(doc.drawdat.P1.Zo, doc.drawdat.P2.Zo)) {
@@ -257,7 +257,7 @@ SimulateResult ExportSParameterFile(Tschema& doc, SimulationSession& session, Ru
   return SimulateForDisplay(doc, session, display, chores, prompts, true);
 }
 
-SimulateResult SimulateEveryPort(Tschema& doc, SimulationSession& session, SweepSink& sink,
+SimulateResult SimulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
                                  Prompts& prompts)
 {
   SimulateResult result = CheckCircuit(doc, session, prompts);

@@ -15,7 +15,7 @@ SweepSetupLogic::SweepSetupLogic()
   }
 }
 
-void SweepSetupLogic::activate(Tschema& doc)
+void SweepSetupLogic::activate(Schematic& doc)
 {
   if (doc.plotformat == plotformat::Rectangular) doc.Xax.centspan = false;
   start.Setvalue(doc.Xax.min);
@@ -31,7 +31,7 @@ int sweepIntervalsFromPoints(double points)
   return static_cast<int>(n);
 }
 
-void SweepSetupLogic::ok(Tschema& doc)
+void SweepSetupLogic::ok(Schematic& doc)
 {
   doc.Xax.centspan = false;
   doc.Xax.min = start.Getvalue();

@@ -1,7 +1,7 @@
 #pragma once
 // The logic of the "Sweep Set-up" dialog: start and stop frequency and the number of points.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "numbers/realeditlogic.h"
 
 #include <string>
@@ -15,7 +15,7 @@ public:
 
   // On activation: a square-grid graph drops centre/span entry; the fields show the sweep
   // (engineering notation, 3 digits, "Hz") and numpoints + 1.
-  void activate(Tschema& doc);
+  void activate(Schematic& doc);
 
   // The two frequency fields re-format themselves when left (RealEditLogic::focusOut).
   RealEditLogic start;
@@ -24,7 +24,7 @@ public:
 
   // OK: the sweep takes the entries; numpoints = round(points - 1) kept within 1..500. The
   // caller then passes Xax.min and Xax.max to the graph window (SetSweepLimits).
-  void ok(Tschema& doc);
+  void ok(Schematic& doc);
 };
 
 // round(points - 1) held within 1..500 intervals.

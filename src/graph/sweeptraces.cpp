@@ -140,13 +140,13 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
   return circle;
 }
 
-PlotValues::PlotValues(const Tschema& doc, bool chart, bool circles)
+PlotValues::PlotValues(const Schematic& doc, bool chart, bool circles)
     : m_axis1(doc.Y1ax), m_axis2(doc.Y2ax), m_charted(doc.polarmeaswhat), m_z1(doc.drawdat.P1.Zo),
       m_z2(doc.drawdat.P2.Zo), m_chart(chart), m_circles(circles)
 {
 }
 
-double PlotValues::trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const
+double PlotValues::trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point) const
 {
   return value.value(axis.tracetype, axis.measwhat, rawParameter(point, axis.measwhat), point.freq,
                      m_z1, m_z2);

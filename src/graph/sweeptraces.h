@@ -2,7 +2,7 @@
 // The numbers the graph window plots for one sweep point: the two rectangular trace values,
 // the chart coefficient and the stability circle.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "sim/complex.h"
 #include "sim/groupdelay.h"
 #include "sim/plotpoint.h"
@@ -76,20 +76,20 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
 class PlotValues
 {
 public:
-  PlotValues(const Tschema& doc, bool chart, bool circles);
+  PlotValues(const Schematic& doc, bool chart, bool circles);
   PlotPoint next(const SweepPoint& point);
   // After next(): the point returned before it, with the group delay its successor made
   // central; empty when nothing changed.
   const std::optional<PlotPoint>& revisedPrevious() const { return m_revised; }
 
 private:
-  double trace(TraceValue& value, const Tyaxis& axis, const SweepPoint& point) const;
+  double trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point) const;
   // The trace's revision of its previous reading, when that reading was the previous point.
   std::optional<double> revision(TraceValue& value, int& lastSolved) const;
 
   // The settings as the run began (read once, not at every point).
-  const Tyaxis m_axis1;
-  const Tyaxis m_axis2;
+  const TraceAxis m_axis1;
+  const TraceAxis m_axis2;
   const MeasuredParameter m_charted;
   const double m_z1;
   const double m_z2;

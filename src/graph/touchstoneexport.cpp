@@ -33,7 +33,7 @@ std::string suggestedName(const std::string& schematicPath, const std::string& e
 
 } // namespace
 
-TouchstoneExportResult ExportTouchstoneFile(Tschema& doc, SimulationSession& session,
+TouchstoneExportResult ExportTouchstoneFile(Schematic& doc, SimulationSession& session,
                                             Prompts& prompts, const std::string& program,
                                             const std::string& schematicPath)
 {

@@ -76,48 +76,48 @@ template <class Doc> auto& rangeOf(Doc& doc, TraceType type)
 
 } // namespace
 
-Trange& rememberedRange(Tschema& doc, TraceType type)
+DisplayRange& rememberedRange(Schematic& doc, TraceType type)
 {
   return rangeOf(doc, type);
 }
 
-const Trange& rememberedRange(const Tschema& doc, TraceType type)
+const DisplayRange& rememberedRange(const Schematic& doc, TraceType type)
 {
   return rangeOf(doc, type);
 }
 
-Tyaxis& traceAxis(Tschema& doc, int trace)
+TraceAxis& traceAxis(Schematic& doc, int trace)
 {
   return trace == 2 ? doc.Y2ax : doc.Y1ax;
 }
 
-const Tyaxis& traceAxis(const Tschema& doc, int trace)
+const TraceAxis& traceAxis(const Schematic& doc, int trace)
 {
   return trace == 2 ? doc.Y2ax : doc.Y1ax;
 }
 
-void storeTraceMax(Tschema& doc, int trace, double value)
+void storeTraceMax(Schematic& doc, int trace, double value)
 {
-  Tyaxis& axis = traceAxis(doc, trace);
+  TraceAxis& axis = traceAxis(doc, trace);
   axis.max = value;
   rememberedRange(doc, axis.tracetype).max = value;
 }
 
-void storeTraceMin(Tschema& doc, int trace, double value)
+void storeTraceMin(Schematic& doc, int trace, double value)
 {
-  Tyaxis& axis = traceAxis(doc, trace);
+  TraceAxis& axis = traceAxis(doc, trace);
   axis.min = value;
   rememberedRange(doc, axis.tracetype).min = value;
 }
 
-TraceTypeChange changeTraceType(Tschema& doc, int trace, TraceType newTracetype)
+TraceTypeChange changeTraceType(Schematic& doc, int trace, TraceType newTracetype)
 {
-  Tyaxis& axis = traceAxis(doc, trace);
-  Trange& old = rememberedRange(doc, axis.tracetype);
+  TraceAxis& axis = traceAxis(doc, trace);
+  DisplayRange& old = rememberedRange(doc, axis.tracetype);
   old.max = axis.max;
   old.min = axis.min;
   axis.tracetype = newTracetype;
-  const Trange& now = rememberedRange(doc, newTracetype);
+  const DisplayRange& now = rememberedRange(doc, newTracetype);
   axis.max = now.max;
   axis.min = now.min;
   if (newTracetype == tracetype::GroupDelay &&

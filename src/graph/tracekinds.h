@@ -4,7 +4,7 @@
 // limits that go with each kind. Switching a trace from dB to phase and back restores the dB
 // limits the user had, because each kind keeps its own (max, min) pair in the document.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <array>
 #include <string>
@@ -31,17 +31,17 @@ std::string traceValueText(TraceType tracetype, double value, int digits);
 
 // The remembered pair of a kind: mmdB for both dB kinds (and unknown codes), mmLin, mmPhase,
 // mmGrpDelay.
-Trange& rememberedRange(Tschema& doc, TraceType tracetype);
-const Trange& rememberedRange(const Tschema& doc, TraceType tracetype);
+DisplayRange& rememberedRange(Schematic& doc, TraceType tracetype);
+const DisplayRange& rememberedRange(const Schematic& doc, TraceType tracetype);
 
 // Trace 1 is Y1ax, trace 2 Y2ax (any other number reads as trace 1).
-Tyaxis& traceAxis(Tschema& doc, int trace);
-const Tyaxis& traceAxis(const Tschema& doc, int trace);
+TraceAxis& traceAxis(Schematic& doc, int trace);
+const TraceAxis& traceAxis(const Schematic& doc, int trace);
 
 // A value field of the trace was left or Enter pressed: the value becomes the axis maximum
 // (or minimum) and is remembered for the trace's current kind.
-void storeTraceMax(Tschema& doc, int trace, double value);
-void storeTraceMin(Tschema& doc, int trace, double value);
+void storeTraceMax(Schematic& doc, int trace, double value);
+void storeTraceMin(Schematic& doc, int trace, double value);
 
 // What the window must do after a trace-type change.
 enum class TraceTypeChange {
@@ -53,6 +53,6 @@ enum class TraceTypeChange {
 // Another item of the trace-type list was chosen: the limits shown are saved for the old kind,
 // the new kind's remembered limits are loaded. Group delay on S11 or S22 switches the trace
 // to S21.
-TraceTypeChange changeTraceType(Tschema& doc, int trace, TraceType newTracetype);
+TraceTypeChange changeTraceType(Schematic& doc, int trace, TraceType newTracetype);
 
 } // namespace norvane

@@ -58,7 +58,7 @@ void TraceSetupLogic::setUnitFor(TraceShowAs b)
   }
 }
 
-void TraceSetupLogic::prepare(const Tschema& doc, int trace, Focus focus)
+void TraceSetupLogic::prepare(const Schematic& doc, int trace, Focus focus)
 {
   m_maxEdited = m_minEdited = m_resimulate = false;
   m_trace = trace == 2 ? 2 : 1;
@@ -85,12 +85,12 @@ void TraceSetupLogic::clickMeasure(MeasuredParameter measwhat)
   m_resimulate = true;
 }
 
-void TraceSetupLogic::clickShowAs(const Tschema& doc, TraceShowAs button)
+void TraceSetupLogic::clickShowAs(const Schematic& doc, TraceShowAs button)
 {
   if (button == TraceShowAs::None) return;
   m_showAs = button;
   setUnitFor(button);
-  const Trange& pair = rememberedRange(doc, tracetypeOfShowAs(button));
+  const DisplayRange& pair = rememberedRange(doc, tracetypeOfShowAs(button));
   setMaxText(FixedText(pair.max, 3));
   setMinText(FixedText(pair.min, 3));
   m_resimulate = true;
@@ -118,15 +118,15 @@ bool TraceSetupLogic::minimumReads() const
   return ReadNumber(m_minText, NumberRules::Plain()).ok;
 }
 
-bool TraceSetupLogic::ok(Tschema& doc) const
+bool TraceSetupLogic::ok(Schematic& doc) const
 {
   if (!maximumReads() || !minimumReads()) return false;
-  Tyaxis axis = m_axis;
+  TraceAxis axis = m_axis;
   axis.measwhat = m_measure;
   if (m_showAs != TraceShowAs::None) axis.tracetype = tracetypeOfShowAs(m_showAs);
   const double max = ReadNumber(m_maxText, NumberRules::Plain()).value;
   const double min = ReadNumber(m_minText, NumberRules::Plain()).value;
-  Trange& pair = rememberedRange(doc, axis.tracetype);
+  DisplayRange& pair = rememberedRange(doc, axis.tracetype);
   if (m_maxEdited) pair.max = max;
   if (m_minEdited) pair.min = min;
   axis.max = max;

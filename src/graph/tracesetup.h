@@ -3,7 +3,7 @@
 // rectangular trace measures, how it is shown, and its axis limits. The dialog widget copies
 // clicks and typing in and shows the texts, checks and flags it reads back.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -30,7 +30,7 @@ public:
   // writing a limit text different from the previous one already marks that limit edited.
   // For a group-delay trace the "Show data as:" check and unit labels stay as the previous use
   // of the dialog left them.
-  void prepare(const Tschema& doc, int trace, Focus focus);
+  void prepare(const Schematic& doc, int trace, Focus focus);
 
   std::string caption() const; // "Trace 1 setup"
   int trace() const { return m_trace; }
@@ -49,7 +49,7 @@ public:
   // User actions.
   void clickMeasure(MeasuredParameter measwhat);
   // Loads the limit fields with the kind's remembered pair (3 decimals).
-  void clickShowAs(const Tschema& doc, TraceShowAs button);
+  void clickShowAs(const Schematic& doc, TraceShowAs button);
   void setMaxText(const std::string& text);
   void setMinText(const std::string& text);
 
@@ -58,7 +58,7 @@ public:
   // invalidates it and simulates when resimulate() is set (else repaints the main window).
   // A limit that does not read as a number is refused: false, and the document is untouched
   // (an axis limit silently taken as 0 would squash the trace against the frame).
-  bool ok(Tschema& doc) const;
+  bool ok(Schematic& doc) const;
   // Whether the "Maximum" / "Minimum" texts read as numbers.
   bool maximumReads() const;
   bool minimumReads() const;
@@ -68,7 +68,7 @@ private:
 
   int m_trace = 1;
   Focus m_focus = Focus::Measure;
-  Tyaxis m_axis;
+  TraceAxis m_axis;
   MeasuredParameter m_measure = MeasuredParameter::S11;
   TraceShowAs m_showAs = TraceShowAs::None; // survives between uses
   std::string m_maxText;

@@ -1,5 +1,5 @@
 #pragma once
-// The text logic of the numeric entry field (`TRealEdit`): a single-line field holding one
+// The text logic of the numeric entry field (`RealEdit`): a single-line field holding one
 // number with a unit, lower and upper limits and a fixed number of decimals. The widget that
 // wraps this class copies the user's typing in with setText(), calls validate() when the
 // field is entered, left or Enter is pressed, and then shows text() with selection().

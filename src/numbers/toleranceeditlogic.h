@@ -1,5 +1,5 @@
 #pragma once
-// The text logic of the tolerance field (`TToleranceEdit`): a numeric field whose value may
+// The text logic of the tolerance field (`ToleranceEdit`): a numeric field whose value may
 // carry a lower and an upper tolerance, shown in brackets after the value, either in percent
 // of the value ("100R (+5,-5%)") or in the value's unit ("100R (+5,-5R)"). The user edits the
 // bracket in place; validation reads it back.
@@ -10,7 +10,7 @@ namespace norvane {
 
 // The content a tolerance field exchanges with a value record: the nominal value, the two
 // tolerances and the two flags. settol/gettol accept any record with these member names
-// (the document's `Ttolvalue` among them).
+// (the document's `ToleranceValue` among them).
 struct ToleranceFields
 {
   double nom = 0.0;

@@ -22,23 +22,21 @@ using T = ComponentType;
 
 // ---- Stamps ---------------------------------------------------------------------------------
 
-using StampFn = void (*)(ComplexMatrix&, const Tcomponent&, double, const TDataSets&,
-                         ComplexErrors&);
+using StampFn = void (*)(ComplexMatrix&, const Component&, double, const DataSets&, ComplexErrors&);
 
-template <void (*Model)(ComplexMatrix&, const Tcomponent&)>
-void plain(ComplexMatrix& m, const Tcomponent& c, double, const TDataSets&, ComplexErrors&)
+template <void (*Model)(ComplexMatrix&, const Component&)>
+void plain(ComplexMatrix& m, const Component& c, double, const DataSets&, ComplexErrors&)
 {
   Model(m, c);
 }
 
-template <void (*Model)(ComplexMatrix&, const Tcomponent&, double)>
-void atFrequency(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets&, ComplexErrors&)
+template <void (*Model)(ComplexMatrix&, const Component&, double)>
+void atFrequency(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors&)
 {
   Model(m, c, f);
 }
 
-void bipolar(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets&,
-             ComplexErrors& errors)
+void bipolar(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors& errors)
 {
   stampBipolar(m, c, f, errors);
 }
@@ -50,13 +48,13 @@ std::string v(double x)
   return FormatEngineering(3, x);
 }
 
-double p(const Tcomponent& c, std::string_view name)
+double p(const Component& c, std::string_view name)
 {
   return parameterValue(c, name);
 }
 
 // "N1 N2 ... Nk" of the component's first k pins.
-std::string nodes(const Tcomponent& comp, int count)
+std::string nodes(const Component& comp, int count)
 {
   std::string text;
   for (int k = 1; k <= count; ++k) {
@@ -68,7 +66,7 @@ std::string nodes(const Tcomponent& comp, int count)
   return text;
 }
 
-std::string dataSetName(const Tschema& doc, const Tcomponent& block)
+std::string dataSetName(const Schematic& doc, const Component& block)
 {
   const double index = std::round(p(block, "dataSet"));
   if (!(index >= 1 && index <= kMaxDataSets)) {
@@ -79,45 +77,45 @@ std::string dataSetName(const Tschema& doc, const Tcomponent& block)
                                                       : doc.datasets.onePort[i].name;
 }
 
-std::string resistorLine(const Tschema&, const Tcomponent& c)
+std::string resistorLine(const Schematic&, const Component& c)
 {
   return "res " + nodes(c, 2) + " R=" + v(p(c, "resistance")) + "R";
 }
 
-std::string capacitorLine(const Tschema&, const Tcomponent& c)
+std::string capacitorLine(const Schematic&, const Component& c)
 {
   return "cap " + nodes(c, 2) + " C=" + v(p(c, "capacitance")) + "F";
 }
 
-std::string inductorLine(const Tschema&, const Tcomponent& c)
+std::string inductorLine(const Schematic&, const Component& c)
 {
   return "ind " + nodes(c, 2) + " L=" + v(p(c, "inductance")) + "H";
 }
 
-std::string opAmpLine(const Tschema&, const Tcomponent& c)
+std::string opAmpLine(const Schematic&, const Component& c)
 {
   return "opamp " + nodes(c, 3) + " Ri=" + v(p(c, "inputResistance")) + "R" +
          " Ro=" + v(p(c, "outputResistance")) + "R" +
          " G=" + FixedText(20.0 * Log10(p(c, "gain")), 3) + "dB";
 }
 
-std::string txLineLine(const Tschema&, const Tcomponent& c)
+std::string txLineLine(const Schematic&, const Component& c)
 {
   return "txln " + nodes(c, 2) + " Zo=" + v(p(c, "impedance")) + "R" +
          " Vel=" + v(p(c, "velocity")) + "m/s" + " Len=" + v(p(c, "length")) + "m";
 }
 
-std::string twoPortLine(const Tschema& doc, const Tcomponent& c)
+std::string twoPortLine(const Schematic& doc, const Component& c)
 {
   return "2Port " + nodes(c, 3) + " " + dataSetName(doc, c);
 }
 
-std::string onePortLine(const Tschema& doc, const Tcomponent& c)
+std::string onePortLine(const Schematic& doc, const Component& c)
 {
   return "1Port " + nodes(c, 2) + " " + dataSetName(doc, c);
 }
 
-std::string transformerLine(const Tschema&, const Tcomponent& c)
+std::string transformerLine(const Schematic&, const Component& c)
 {
   return "transformer " + nodes(c, 4) +
          " Primary turns=" + FormatEngineering(1, p(c, "primaryTurns")) +
@@ -126,7 +124,7 @@ std::string transformerLine(const Tschema&, const Tcomponent& c)
 
 // Primary inductance and the secondary inductance it implies: L2 = L1 Ns/Np, the linear
 // turns ratio this element uses.
-std::string mutualLine(const Tschema&, const Tcomponent& c)
+std::string mutualLine(const Schematic&, const Component& c)
 {
   const double lp = p(c, "primaryInductance");
   const double np = p(c, "primaryTurns");
@@ -135,45 +133,45 @@ std::string mutualLine(const Tschema&, const Tcomponent& c)
   return "mutual inductance " + nodes(c, 4) + " L1=" + v(lp) + "H" + " L2=" + l2 + "H";
 }
 
-std::string bipolarLine(const Tschema&, const Tcomponent& c)
+std::string bipolarLine(const Schematic&, const Component& c)
 {
   return "bipolar transistor " + nodes(c, 4);
 }
 
-std::string vcvsLine(const Tschema&, const Tcomponent& c)
+std::string vcvsLine(const Schematic&, const Component& c)
 {
   return "vcvs " + nodes(c, 4) + " G=" + v(p(c, "gain")) + "V/V";
 }
 
-std::string vccsLine(const Tschema&, const Tcomponent& c)
+std::string vccsLine(const Schematic&, const Component& c)
 {
   return "vccs " + nodes(c, 4) + " Gm=" + v(p(c, "gain")) + "S";
 }
 
-std::string ccvsLine(const Tschema&, const Tcomponent& c)
+std::string ccvsLine(const Schematic&, const Component& c)
 {
   return "ccvs " + nodes(c, 4) + " Rm=" + v(p(c, "gain")) + "R";
 }
 
-std::string cccsLine(const Tschema&, const Tcomponent& c)
+std::string cccsLine(const Schematic&, const Component& c)
 {
   return "cccs " + nodes(c, 4) + " B=" + v(p(c, "gain")) + "A/A";
 }
 
 // ---- Divisors -------------------------------------------------------------------------------
 
-const Ttolvalue& slot(const Tcomponent& c, std::string_view name)
+const ToleranceValue& slot(const Component& c, std::string_view name)
 {
   return parameterSlot(c, name);
 }
 
-std::vector<double> resistorDivisors(const Tcomponent& c)
+std::vector<double> resistorDivisors(const Component& c)
 {
   return {slot(c, "resistance").actual};
 }
 
 // Value, and with the physical model also Q, its frequency and the self-resonance.
-std::vector<double> reactiveDivisors(const Tcomponent& c)
+std::vector<double> reactiveDivisors(const Component& c)
 {
   const double value = c.value[findComponentKind(c.ctype)->parameters.front().slot].actual;
   if (usesPhysicalModel(c)) {
@@ -182,19 +180,19 @@ std::vector<double> reactiveDivisors(const Tcomponent& c)
   return {value};
 }
 
-std::vector<double> opAmpDivisors(const Tcomponent& c)
+std::vector<double> opAmpDivisors(const Component& c)
 {
   return {p(c, "inputResistance"), p(c, "outputResistance")};
 }
 
-std::vector<double> txLineDivisors(const Tcomponent& c)
+std::vector<double> txLineDivisors(const Component& c)
 {
-  const Ttolvalue& zo = slot(c, "impedance");
+  const ToleranceValue& zo = slot(c, "impedance");
   return {zo.TolEn ? zo.actual : zo.nom, p(c, "velocity")};
 }
 
 // Turns, and with the physical model the primary inductance.
-std::vector<double> windingDivisors(const Tcomponent& c)
+std::vector<double> windingDivisors(const Component& c)
 {
   if (p(c, "physicalModel") != 0.0) {
     return {p(c, "secondaryTurns"), p(c, "primaryTurns"), p(c, "primaryInductance")};
@@ -202,7 +200,7 @@ std::vector<double> windingDivisors(const Tcomponent& c)
   return {p(c, "secondaryTurns"), p(c, "primaryTurns")};
 }
 
-std::vector<double> bipolarDivisors(const Tcomponent& c)
+std::vector<double> bipolarDivisors(const Component& c)
 {
   return {p(c, "ro"), p(c, "betaCutoff")};
 }

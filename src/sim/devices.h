@@ -5,7 +5,7 @@
 // parameters themselves are described in document/componentkinds.h.
 
 #include "document/componentkinds.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "sim/complex.h"
 #include "sim/complexmatrix.h"
 
@@ -23,13 +23,13 @@ struct Device
 {
   ComponentType type = ComponentType::Ground;
   // Adds the component's contribution at f (Hz); nullptr: contributes nothing (ground).
-  void (*stamp)(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+  void (*stamp)(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
                 ComplexErrors& errors) = nullptr;
   // The component's line of the netlist listing; nullptr: not listed (ground).
-  std::string (*listing)(const Tschema& doc, const Tcomponent& c) = nullptr;
+  std::string (*listing)(const Schematic& doc, const Component& c) = nullptr;
   // The values the stamp divides by (1/R, 1/(wL), Q/(wC), 1/Zo, l/v, (Np/Ns)^2 and the
   // like), which the value check refuses when zero; nullptr: none.
-  std::vector<double> (*divisors)(const Tcomponent& c) = nullptr;
+  std::vector<double> (*divisors)(const Component& c) = nullptr;
   // Writes the component's SPICE element lines; false when its values give no valid
   // element. nullptr: the kind has no SPICE element (ground needs none, the data blocks
   // cannot be exported).

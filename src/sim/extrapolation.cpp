@@ -40,14 +40,14 @@ template <class Set> DataEdges edgesOf(const Set& set)
 
 } // namespace
 
-std::vector<std::string> extrapolatedDataBlocks(const Tschema& doc, const SweepPlan& plan)
+std::vector<std::string> extrapolatedDataBlocks(const Schematic& doc, const SweepPlan& plan)
 {
   // The sweep's ends as set (its points lie between them; a logarithmic sweep's last point
   // may differ from the stop by a rounding step, which the edge tolerance absorbs).
   const double lowest = std::min(plan.start, plan.stop);
   const double highest = std::max(plan.start, plan.stop);
   std::vector<std::string> lines;
-  for (const Tcomponent& c : doc.drawdat.components) {
+  for (const Component& c : doc.drawdat.components) {
     const DataBlock kind = dataBlockOf(c.ctype);
     const int set = blockDataSetIndex(c);
     if (kind == DataBlock::None || set < 1 || set > kMaxDataSets) {

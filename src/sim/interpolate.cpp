@@ -39,9 +39,9 @@ template <class Points> Interval locate(const Points& points, double f)
   return at;
 }
 
-TMagAngle between(const TMagAngle& a, const TMagAngle& b, double t)
+MagnitudeAngle between(const MagnitudeAngle& a, const MagnitudeAngle& b, double t)
 {
-  TMagAngle r;
+  MagnitudeAngle r;
   // Between two points the magnitude stays within theirs; extrapolated along a falling end
   // interval it would go below zero, which no magnitude can: it stops at zero.
   r.mag = std::max(0.0, a.mag + t * (b.mag - a.mag));
@@ -57,16 +57,16 @@ TMagAngle between(const TMagAngle& a, const TMagAngle& b, double t)
 
 } // namespace
 
-T2pPoint InterpolateTwoPort(const T2pdatarray& set, double f)
+TwoPortPoint InterpolateTwoPort(const TwoPortDataSet& set, double f)
 {
   const auto& points = set.points;
-  T2pPoint r;
+  TwoPortPoint r;
   if (points.count() == 1) {
     r = points[1];
   } else if (points.count() >= 2) {
     const Interval at = locate(points, f);
-    const T2pPoint& a = points[at.i];
-    const T2pPoint& b = points[at.i + 1];
+    const TwoPortPoint& a = points[at.i];
+    const TwoPortPoint& b = points[at.i + 1];
     r.s11 = between(a.s11, b.s11, at.t);
     r.s21 = between(a.s21, b.s21, at.t);
     r.s12 = between(a.s12, b.s12, at.t);
@@ -76,14 +76,14 @@ T2pPoint InterpolateTwoPort(const T2pdatarray& set, double f)
   return r;
 }
 
-TMagAngle InterpolateOnePort(const T1pdatarray& set, double f)
+MagnitudeAngle InterpolateOnePort(const OnePortDataSet& set, double f)
 {
   const auto& points = set.points;
   if (points.count() == 1) {
     return points[1].s11;
   }
   if (points.count() < 2) {
-    return TMagAngle{};
+    return MagnitudeAngle{};
   }
   const Interval at = locate(points, f);
   return between(points[at.i].s11, points[at.i + 1].s11, at.t);

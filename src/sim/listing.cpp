@@ -8,7 +8,7 @@
 
 namespace norvane {
 
-std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c)
+std::string NetlistListingLine(const Schematic& doc, const Component& c)
 {
   const Device* device = findDevice(c.ctype);
   if (device == nullptr || device->listing == nullptr) {
@@ -17,13 +17,13 @@ std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c)
   return device->listing(doc, c);
 }
 
-std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistResult& netlist)
+std::vector<std::string> NetlistListingLines(const Schematic& doc, const NetlistResult& netlist)
 {
   std::vector<std::string> lines;
   if (netlist.port1Connected) {
     lines.push_back("P1=" + std::to_string(netlist.port1Node));
   }
-  for (const Tcomponent& c : doc.drawdat.components) {
+  for (const Component& c : doc.drawdat.components) {
     if (!isGround(c)) {
       lines.push_back(NetlistListingLine(doc, c));
     }
@@ -34,7 +34,7 @@ std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistRe
   return lines;
 }
 
-NetlistListing CheckAndListNetlist(Tschema& doc, Prompts& prompts)
+NetlistListing CheckAndListNetlist(Schematic& doc, Prompts& prompts)
 {
   // A session of its own: nominal values, and nothing of the program's session (its match
   // request, its random sequence) is touched by a listing.
@@ -45,7 +45,7 @@ NetlistListing CheckAndListNetlist(Tschema& doc, Prompts& prompts)
   return {NetlistListingLines(doc, checked.netlist), checked.checked};
 }
 
-std::vector<std::string> ListNetlist(Tschema& doc, Prompts& prompts)
+std::vector<std::string> ListNetlist(Schematic& doc, Prompts& prompts)
 {
   return CheckAndListNetlist(doc, prompts).lines;
 }

@@ -3,7 +3,7 @@
 // with its node numbers and main values, and the node of each measurement port. A checking
 // aid for the user; nothing of it is stored.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 #include "sim/netlist.h"
 
@@ -16,10 +16,10 @@ namespace norvane {
 // one line per component other than ground, in document order, with the nominal values
 // ("res 1 0 R=50R", "cap 1 2 C=10pF", ...); "P2=" and its node when connected. Pins that
 // were not resolved show their raw x coordinate.
-std::vector<std::string> NetlistListingLines(const Tschema& doc, const NetlistResult& netlist);
+std::vector<std::string> NetlistListingLines(const Schematic& doc, const NetlistResult& netlist);
 
 // The listing line of one component ("res 1 0 R=50R"); ground gives an "unknown" line.
-std::string NetlistListingLine(const Tschema& doc, const Tcomponent& c);
+std::string NetlistListingLine(const Schematic& doc, const Component& c);
 
 struct NetlistListing
 {
@@ -32,9 +32,9 @@ struct NetlistListing
 // The listing checks the very circuit a simulation does, the whole drawing: nothing is left
 // out, so that listing and simulation never disagree on whether a circuit can be simulated.
 // The document's `simulated` flag is left as it was.
-NetlistListing CheckAndListNetlist(Tschema& doc, Prompts& prompts);
+NetlistListing CheckAndListNetlist(Schematic& doc, Prompts& prompts);
 
 // The lines of CheckAndListNetlist.
-std::vector<std::string> ListNetlist(Tschema& doc, Prompts& prompts);
+std::vector<std::string> ListNetlist(Schematic& doc, Prompts& prompts);
 
 } // namespace norvane

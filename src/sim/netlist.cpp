@@ -23,7 +23,7 @@ bool strictlyBetween(int v, int a, int b)
 
 // True when p lies inside the axis-parallel wire w, not on one of its ends. Diagonal
 // wires have no inside in this sense: they connect at their ends only.
-bool liesInside(TPoint p, const Tshort& w)
+bool liesInside(Point p, const Wire& w)
 {
   if (w.start.x == w.finish.x && w.start.x == p.x) {
     return strictlyBetween(p.y, w.start.y, w.finish.y);
@@ -35,9 +35,9 @@ bool liesInside(TPoint p, const Tshort& w)
 }
 
 // Junctions that could not be drawn because the wire list is full. They still connect.
-using Joins = std::vector<std::pair<TPoint, TPoint>>;
+using Joins = std::vector<std::pair<Point, Point>>;
 
-std::uint64_t pointKey(TPoint p)
+std::uint64_t pointKey(Point p)
 {
   return (std::uint64_t{static_cast<std::uint32_t>(p.x)} << 32) | static_cast<std::uint32_t>(p.y);
 }
@@ -54,7 +54,7 @@ struct PairKeyHash
     return std::hash<std::uint64_t>{}(k.a * 0x9E3779B97F4A7C15ULL ^ k.b);
   }
 };
-PairKey pairKey(TPoint p, TPoint q)
+PairKey pairKey(Point p, Point q)
 {
   const std::uint64_t a = pointKey(p);
   const std::uint64_t b = pointKey(q);
@@ -71,7 +71,7 @@ PairKey pairKey(TPoint p, TPoint q)
 class WireIndex
 {
 public:
-  explicit WireIndex(TDrawData& drawing) : m_drawing(drawing)
+  explicit WireIndex(Drawing& drawing) : m_drawing(drawing)
   {
     for (int w = 1; w <= drawing.wires.count(); ++w) {
       enter(w);
@@ -80,7 +80,7 @@ public:
 
   // Calls f(w) for the axis-parallel wires on p's two grid lines, in list order (including
   // wires appended meanwhile), until f returns true.
-  template <class F> void scanLinesThrough(TPoint p, F&& f)
+  template <class F> void scanLinesThrough(Point p, F&& f)
   {
     const std::vector<int>* vertical = find(m_vertical, p.x);
     const std::vector<int>* horizontal = find(m_horizontal, p.y);
@@ -114,12 +114,12 @@ public:
   }
 
   // AppendShort through the index.
-  bool append(TPoint a, TPoint b)
+  bool append(Point a, Point b)
   {
     if (m_pairs.count(pairKey(a, b)) != 0) {
       return true;
     }
-    Tshort wire;
+    Wire wire;
     wire.start = a;
     wire.finish = b;
     if (!m_drawing.wires.append(wire)) {
@@ -130,20 +130,20 @@ public:
   }
 
   // Moves the finish of wire w along its own line.
-  void moveFinish(int w, TPoint to)
+  void moveFinish(int w, Point to)
   {
-    Tshort& wire = m_drawing.wires[w];
+    Wire& wire = m_drawing.wires[w];
     forget(wire.start, wire.finish);
     wire.finish = to;
     remember(wire.start, wire.finish);
   }
 
   // True when p is an end of some wire other than `self`.
-  bool isEndOfOtherWire(int self, TPoint p) const
+  bool isEndOfOtherWire(int self, Point p) const
   {
     const auto it = m_ends.find(pointKey(p));
     const int all = it == m_ends.end() ? 0 : it->second;
-    const Tshort& own = m_drawing.wires[self];
+    const Wire& own = m_drawing.wires[self];
     return all - (own.start == p ? 1 : 0) - (own.finish == p ? 1 : 0) > 0;
   }
 
@@ -157,7 +157,7 @@ private:
 
   void enter(int w)
   {
-    const Tshort& wire = m_drawing.wires[w];
+    const Wire& wire = m_drawing.wires[w];
     if (wire.start.x == wire.finish.x) {
       m_vertical[wire.start.x].push_back(w);
     } else if (wire.start.y == wire.finish.y) {
@@ -165,13 +165,13 @@ private:
     }
     remember(wire.start, wire.finish);
   }
-  void remember(TPoint a, TPoint b)
+  void remember(Point a, Point b)
   {
     ++m_pairs[pairKey(a, b)];
     ++m_ends[pointKey(a)];
     ++m_ends[pointKey(b)];
   }
-  void forget(TPoint a, TPoint b)
+  void forget(Point a, Point b)
   {
     if (--m_pairs[pairKey(a, b)] == 0) {
       m_pairs.erase(pairKey(a, b));
@@ -180,7 +180,7 @@ private:
     --m_ends[pointKey(b)];
   }
 
-  TDrawData& m_drawing;
+  Drawing& m_drawing;
   Lines m_vertical;   // wires with start.x == finish.x, by that x
   Lines m_horizontal; // other wires with start.y == finish.y, by that y
   std::unordered_map<std::uint64_t, int> m_ends;
@@ -190,13 +190,13 @@ private:
 // Pins on wire interiors: the wire is cut at the pin, the cut-off part becoming a new wire
 // from the pin to the old finish. Wires with a selected end are being dragged and are left
 // alone.
-void splitWiresAtPins(TDrawData& drawing, WireIndex& index, Joins& undrawn)
+void splitWiresAtPins(Drawing& drawing, WireIndex& index, Joins& undrawn)
 {
-  for (const Tcomponent& comp : drawing.components) {
+  for (const Component& comp : drawing.components) {
     for (int k = 1; k <= comp.pins.count; ++k) {
-      const TPoint pin = comp.pins.nodes[k];
+      const Point pin = comp.pins.nodes[k];
       index.scanLinesThrough(pin, [&](int w) {
-        const Tshort wire = drawing.wires[w];
+        const Wire wire = drawing.wires[w];
         if (wire.startselected || wire.finishselected || !liesInside(pin, wire)) {
           return false;
         }
@@ -215,17 +215,17 @@ void splitWiresAtPins(TDrawData& drawing, WireIndex& index, Joins& undrawn)
 
 // Wire ends on wire interiors: a free end (one that no other wire shares) lying inside
 // another wire is joined to that wire's start by a new wire; the touched wire stays whole.
-void joinFreeWireEnds(TDrawData& drawing, WireIndex& index, Joins& undrawn)
+void joinFreeWireEnds(Drawing& drawing, WireIndex& index, Joins& undrawn)
 {
   for (int i = 1; i <= drawing.wires.count(); ++i) {
     for (int end = 0; end < 2; ++end) {
-      const TPoint p = end == 0 ? drawing.wires[i].start : drawing.wires[i].finish;
+      const Point p = end == 0 ? drawing.wires[i].start : drawing.wires[i].finish;
       if (index.isEndOfOtherWire(i, p)) {
         continue;
       }
       index.scanLinesThrough(p, [&](int q) {
         if (liesInside(p, drawing.wires[q])) {
-          const TPoint target = drawing.wires[q].start;
+          const Point target = drawing.wires[q].start;
           if (!index.append(p, target)) {
             undrawn.emplace_back(p, target);
           }
@@ -241,7 +241,7 @@ void joinFreeWireEnds(TDrawData& drawing, WireIndex& index, Joins& undrawn)
 class PointSets
 {
 public:
-  int add(TPoint p)
+  int add(Point p)
   {
     m_points.push_back(p);
     return static_cast<int>(m_points.size()) - 1;
@@ -285,8 +285,8 @@ public:
 private:
   bool less(int a, int b) const
   {
-    const TPoint& p = m_points[static_cast<std::size_t>(a)];
-    const TPoint& q = m_points[static_cast<std::size_t>(b)];
+    const Point& p = m_points[static_cast<std::size_t>(a)];
+    const Point& q = m_points[static_cast<std::size_t>(b)];
     return p.x != q.x ? p.x < q.x : p.y < q.y;
   }
 
@@ -300,26 +300,26 @@ private:
     return s;
   }
 
-  std::vector<TPoint> m_points;
+  std::vector<Point> m_points;
   std::vector<int> m_id;
   std::vector<int> m_parent;
 };
 
 } // namespace
 
-bool portIsPlaced(const Tport& port)
+bool portIsPlaced(const Port& port)
 {
   return port.pos.x >= 0 && port.pos.y >= 0;
 }
 
-bool AppendShort(TDrawData& drawing, TPoint a, TPoint b)
+bool AppendShort(Drawing& drawing, Point a, Point b)
 {
-  for (const Tshort& w : drawing.wires) {
+  for (const Wire& w : drawing.wires) {
     if ((w.start == a && w.finish == b) || (w.start == b && w.finish == a)) {
       return true;
     }
   }
-  Tshort wire;
+  Wire wire;
   wire.start = a;
   wire.finish = b;
   return drawing.wires.append(wire);
@@ -343,17 +343,17 @@ struct ConnectedPoints
   int portHandle[2] = {0, 0};
 };
 
-void connectPoints(const TDrawData& drawing, const Joins& undrawn, ConnectedPoints& cp)
+void connectPoints(const Drawing& drawing, const Joins& undrawn, ConnectedPoints& cp)
 {
   PointSets& sets = cp.sets;
   for (int c = 1; c <= drawing.components.count(); ++c) {
-    const Tcomponent& comp = drawing.components[c];
+    const Component& comp = drawing.components[c];
     for (int k = 1; k <= comp.pins.count; ++k) {
       cp.pins.push_back({c, k, sets.add(comp.pins.nodes[k])});
     }
   }
   std::vector<int> wireHandles;
-  for (const Tshort& w : drawing.wires) {
+  for (const Wire& w : drawing.wires) {
     wireHandles.push_back(sets.add(w.start));
     wireHandles.push_back(sets.add(w.finish));
   }
@@ -370,7 +370,7 @@ void connectPoints(const TDrawData& drawing, const Joins& undrawn, ConnectedPoin
 }
 
 // 7.-8. Ground: every set that holds the pin of a ground symbol.
-std::vector<char> groundSets(const TDrawData& drawing, ConnectedPoints& cp)
+std::vector<char> groundSets(const Drawing& drawing, ConnectedPoints& cp)
 {
   std::vector<char> isGround(static_cast<std::size_t>(cp.sets.setCount()), 0);
   for (const PinRef& ref : cp.pins) {
@@ -385,7 +385,7 @@ struct NodeEntry
 {
   int set;
   int uses;
-  TPoint firstPin;
+  Point firstPin;
 };
 
 // 9. Node table in component and pin order, with the number of pins on each node;
@@ -396,7 +396,7 @@ struct NodeTable
   std::vector<NodeEntry> table;
 };
 
-NodeTable numberNodes(const TDrawData& drawing, ConnectedPoints& cp,
+NodeTable numberNodes(const Drawing& drawing, ConnectedPoints& cp,
                       const std::vector<char>& isGround)
 {
   NodeTable nodes;
@@ -417,14 +417,14 @@ NodeTable numberNodes(const TDrawData& drawing, ConnectedPoints& cp,
 }
 
 // An unconnected point, counted; the marker goes where the user has to look.
-void markUnconnected(TDrawData& drawing, NetlistResult& result, TPoint at)
+void markUnconnected(Drawing& drawing, NetlistResult& result, Point at)
 {
   ++result.unconnectedCount;
   drawing.UnconnectedMarkers.append(at); // surplus markers are dropped
 }
 
 // 13. Checks, every one evaluated; false when any fails (each says why).
-bool checkNetlist(TDrawData& drawing, NetlistResult& result, const bool placed[2],
+bool checkNetlist(Drawing& drawing, NetlistResult& result, const bool placed[2],
                   const bool resolved[2], Prompts& prompts)
 {
   bool ok = true;
@@ -432,7 +432,7 @@ bool checkNetlist(TDrawData& drawing, NetlistResult& result, const bool placed[2
     prompts.error(kMsgPlacePort);
     ok = false;
   }
-  const Tport* ports[2] = {&drawing.P1, &drawing.P2};
+  const Port* ports[2] = {&drawing.P1, &drawing.P2};
   for (int p = 0; p < 2; ++p) {
     if (placed[p] && !resolved[p]) {
       // The marker sits on the terminal, on whichever side the port's orientation puts it.
@@ -457,13 +457,13 @@ bool checkNetlist(TDrawData& drawing, NetlistResult& result, const bool placed[2
 
 } // namespace
 
-NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts)
+NetlistResult BuildNetlist(Schematic& doc, Prompts& prompts)
 {
-  TDrawData& drawing = doc.drawdat;
+  Drawing& drawing = doc.drawdat;
   NetlistResult result;
 
   // 1. Pin positions from kind, orientation and position.
-  for (Tcomponent& comp : drawing.components) {
+  for (Component& comp : drawing.components) {
     ComputePinPositions(comp);
   }
 
@@ -477,7 +477,7 @@ NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts)
 
   // 3.-6. Port terminals, then the union of all coincident points. The document's wires are
   // only read from here on.
-  Tport* ports[2] = {&drawing.P1, &drawing.P2};
+  Port* ports[2] = {&drawing.P1, &drawing.P2};
   bool placed[2];
   for (int p = 0; p < 2; ++p) {
     ports[p]->node = portConnectionPoint(p + 1, *ports[p]);

@@ -11,7 +11,7 @@
 // After BuildNetlist every component pin, and every port terminal that landed on a node,
 // holds the point (n, -1): x is the node number, y the marker -1. Ground is (0, -1).
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 
 namespace norvane {
@@ -43,19 +43,19 @@ inline constexpr const char* kMsgPlaceComponent = "You must place at least one c
 // nodes, writes the node numbers into the pins and port terminals, and fills the document's
 // UnconnectedMarkers. Refusals are shown through `prompts`; the numbering is written even
 // when the result is not ok. The caller repaints the drawing when markers were recorded.
-NetlistResult BuildNetlist(Tschema& doc, Prompts& prompts);
+NetlistResult BuildNetlist(Schematic& doc, Prompts& prompts);
 
 // Appends a wire from a to b unless a wire with the same two end points (in either order)
 // exists already. Returns true when such a wire exists afterwards, false when the wire list
 // is full and nothing could be added.
-bool AppendShort(TDrawData& drawing, TPoint a, TPoint b);
+bool AppendShort(Drawing& drawing, Point a, Point b);
 
 // A port is on the sheet unless one of its coordinates is negative (unplaced ports sit at
 // (-100, -100)).
-bool portIsPlaced(const Tport& port);
+bool portIsPlaced(const Port& port);
 
 // True when a pin or port terminal holds a node number (the point (n, -1)).
-inline bool isResolved(TPoint p)
+inline bool isResolved(Point p)
 {
   return p.y == kResolvedMarker;
 }

@@ -45,7 +45,7 @@ void fillSParameters(SweepPoint& p, const PortVoltages& v, double z1, double z2)
 class PointSolver
 {
 public:
-  PointSolver(const Tschema& doc, const NetlistResult& net, bool need1, bool need2)
+  PointSolver(const Schematic& doc, const NetlistResult& net, bool need1, bool need2)
       : m_doc(doc), m_net(net), m_need1(need1), m_need2(need2), m_z1(doc.drawdat.P1.Zo),
         m_z2(doc.drawdat.P2.Zo), m_matrix(std::make_unique<ComplexMatrix>())
   {
@@ -93,7 +93,7 @@ public:
 private:
   void stamp(ComplexMatrix& m, double f)
   {
-    for (const Tcomponent& comp : m_doc.drawdat.components) {
+    for (const Component& comp : m_doc.drawdat.components) {
       StampComponent(m, comp, f, m_doc.datasets, errors);
     }
     StampPorts(m, m_doc.drawdat);
@@ -189,7 +189,7 @@ private:
     readVoltages();
   }
 
-  const Tschema& m_doc;
+  const Schematic& m_doc;
   const NetlistResult& m_net;
   const bool m_need1;
   const bool m_need2;
@@ -209,7 +209,7 @@ private:
 };
 
 // The matcher's input from the point at the match frequency; the request is used up.
-void deliverMatch(SimulationSession& session, const SweepPoint& point, const Tschema& doc,
+void deliverMatch(SimulationSession& session, const SweepPoint& point, const Schematic& doc,
                   SimulateResult& result)
 {
   MatchInput input;
@@ -235,7 +235,7 @@ double matchFrequencyOf(const MatchRequest& match)
 
 } // namespace
 
-SimulateResult CheckCircuit(Tschema& doc, SimulationSession& session, Prompts& prompts)
+SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts)
 {
   SimulateResult result;
   doc.simulated = false;
@@ -252,7 +252,7 @@ SimulateResult CheckCircuit(Tschema& doc, SimulationSession& session, Prompts& p
   return result;
 }
 
-void Simulate(const Tschema& doc, SimulationSession& session, const SweepRequest& request,
+void Simulate(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
               SweepSink& sink, Prompts& prompts, SimulateResult& result)
 {
   const NetlistResult& net = result.netlist;

@@ -5,7 +5,7 @@
 // nothing; what the user sees of a run (the autoscale question, the graph, the data list, the
 // result file) is arranged by its caller (graph/simulationrun.h).
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 #include "sim/matchrequest.h"
 #include "sim/netlist.h"
@@ -68,14 +68,14 @@ inline constexpr const char* kMsgSingular = "cLUmatherror";
 // port dialog does and refuses any other unusable one, applies the session's tolerance rule
 // (each toleranced value's `actual`) and refuses values no stamp can use. Sets the document's
 // `simulated` flag to whether the check passed; refusals are shown through `prompts`.
-SimulateResult CheckCircuit(Tschema& doc, SimulationSession& session, Prompts& prompts);
+SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts);
 
 // The sweep of a circuit that passed CheckCircuit (`result` is what it returned). With a match
 // request in the session only the match frequency is analysed (both present ports excited),
 // the S-parameters there are handed back in `result.match` and the request is cleared. A
 // point whose matrix cannot be solved is reported ("matrix ill conditioned") once per
 // requested excitation and handed on without values.
-void Simulate(const Tschema& doc, SimulationSession& session, const SweepRequest& request,
+void Simulate(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
               SweepSink& sink, Prompts& prompts, SimulateResult& result);
 
 // After the sweep (and whatever the caller wrote): the messages about points without a finite

@@ -59,10 +59,10 @@ std::string tooLarge(const std::string& size)
 } // namespace
 
 SParamReadResult readSParameterText(std::string_view content, const std::string& fileName,
-                                    T2pdatarray& buffer, Prompts& prompts)
+                                    TwoPortDataSet& buffer, Prompts& prompts)
 {
   // Read into a set of its own, so that a refused file leaves the buffer as it was.
-  auto read = std::make_unique<T2pdatarray>();
+  auto read = std::make_unique<TwoPortDataSet>();
   read->points.reserveAll();
   const std::vector<std::string_view> lines = sparamfile::splitLines(content);
   const bool citifile = !lines.empty() && sparamfile::trimLeft(lines[0]).substr(0, 8) == "CITIFILE";
@@ -76,7 +76,7 @@ SParamReadResult readSParameterText(std::string_view content, const std::string&
   return result;
 }
 
-SParamReadResult ReadSParameterFile(const std::string& fileName, T2pdatarray& buffer,
+SParamReadResult ReadSParameterFile(const std::string& fileName, TwoPortDataSet& buffer,
                                     Prompts& prompts)
 {
   namespace fs = std::filesystem;

@@ -34,7 +34,7 @@
 // data were cut. Any content, however malformed, is read or refused without crashing.
 
 #include "document/fileresult.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 
 #include <string>
@@ -84,13 +84,13 @@ struct SParamReadResult
 // that cannot be opened or read gives "File not found", "File access denied" or "Disk read
 // error"; a file above kMaxFileBytes is refused with its size; a file that does not read as
 // S-parameter data gives a message naming the line.
-SParamReadResult ReadSParameterFile(const std::string& fileName, T2pdatarray& buffer,
+SParamReadResult ReadSParameterFile(const std::string& fileName, TwoPortDataSet& buffer,
                                     Prompts& prompts);
 
 // The same for content already in memory; `fileName` gives the set its name (and a ".s3p"
 // or higher extension is refused).
 SParamReadResult readSParameterText(std::string_view content, const std::string& fileName,
-                                    T2pdatarray& buffer, Prompts& prompts);
+                                    TwoPortDataSet& buffer, Prompts& prompts);
 
 // The part of a path after its last folder separator ("/" or "\").
 std::string fileNameWithoutFolder(const std::string& path);

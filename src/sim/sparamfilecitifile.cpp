@@ -43,7 +43,7 @@ std::string segProblem(const std::vector<std::string_view>& f, double& start, do
 
 } // namespace
 
-SParamReadResult readCitifile(const std::vector<std::string_view>& lines, T2pdatarray& buffer)
+SParamReadResult readCitifile(const std::vector<std::string_view>& lines, TwoPortDataSet& buffer)
 {
   // Header, from the second line on, up to the SEG line.
   std::size_t at = 1;
@@ -105,9 +105,9 @@ SParamReadResult readCitifile(const std::vector<std::string_view>& lines, T2pdat
                                                  : f.error);
       }
       const Complex z{f.values[0], f.values[1]};
-      const TMagAngle v{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
-      T2pPoint& p = buffer.points[a];
-      TMagAngle* pairs[4] = {&p.s11, &p.s21, &p.s12, &p.s22};
+      const MagnitudeAngle v{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
+      TwoPortPoint& p = buffer.points[a];
+      MagnitudeAngle* pairs[4] = {&p.s11, &p.s21, &p.s12, &p.s22};
       *pairs[k] = v;
     }
     if (a <= n) {

@@ -13,16 +13,16 @@ namespace {
 
 using C = std::complex<double>;
 
-C toComplex(const TMagAngle& s)
+C toComplex(const MagnitudeAngle& s)
 {
   const Complex c = PolarToComplex(s.mag, s.ang);
   return C(c.re, c.im);
 }
 
-TMagAngle toMagAngle(C s)
+MagnitudeAngle toMagAngle(C s)
 {
   const Complex c{finiteValue(s.real()), finiteValue(s.imag())};
-  return TMagAngle{finiteValue(ComplexAbs(c)), ComplexPhase(c)};
+  return MagnitudeAngle{finiteValue(ComplexAbs(c)), ComplexPhase(c)};
 }
 
 std::string ohms(double z)
@@ -34,9 +34,9 @@ std::string ohms(double z)
 
 } // namespace
 
-T2pPoint referredTo(const T2pPoint& point, int ports, double z1, double z2, double z)
+TwoPortPoint referredTo(const TwoPortPoint& point, int ports, double z1, double z2, double z)
 {
-  T2pPoint out = point;
+  TwoPortPoint out = point;
   const double r1 = (z - z1) / (z + z1);
   if (ports == 1) {
     const C s = toComplex(point.s11);

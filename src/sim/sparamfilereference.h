@@ -2,7 +2,7 @@
 // Referring S-parameters measured against one reference impedance to another, for the data
 // sets, which are all referred to 50 ohm.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -15,7 +15,7 @@ namespace norvane::sparamfile {
 // (from a_i = (V_i + z_i I_i)/(2 sqrt z_i), b_i = (V_i - z_i I_i)/(2 sqrt z_i) written for
 // both references; K. Kurokawa, "Power waves and the scattering matrix", IEEE Trans. MTT-13,
 // 1965). For one port it is (S - r)/(1 - r S).
-T2pPoint referredTo(const T2pPoint& point, int ports, double z1, double z2, double z);
+TwoPortPoint referredTo(const TwoPortPoint& point, int ports, double z1, double z2, double z);
 
 // The note a dialog shows after the conversion: "Converted from 75 ohm to 50 ohm".
 std::string conversionNote(int ports, double z1, double z2, double z);

@@ -1,7 +1,7 @@
 #pragma once
 // Line and field handling shared by the S-parameter file readers (sparamfile*.cpp).
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 #include "sim/sparamfile.h"
 
@@ -15,8 +15,9 @@ namespace norvane::sparamfile {
 // The two readers, given all lines of the file and the file's name; they append to an
 // emptied buffer, which the caller throws away when the result is a failure.
 SParamReadResult readTouchstone(const std::vector<std::string_view>& lines,
-                                std::string_view fileName, T2pdatarray& buffer, Prompts& prompts);
-SParamReadResult readCitifile(const std::vector<std::string_view>& lines, T2pdatarray& buffer);
+                                std::string_view fileName, TwoPortDataSet& buffer,
+                                Prompts& prompts);
+SParamReadResult readCitifile(const std::vector<std::string_view>& lines, TwoPortDataSet& buffer);
 
 // The refusal of a file at line `line` (1-based): "Line 7: <what>; the file was not read."
 SParamReadResult refusedAt(std::size_t line, const std::string& what);

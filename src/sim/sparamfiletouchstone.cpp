@@ -38,20 +38,20 @@ enum class Section {
   Noise,   // version 2 noise data: skipped
 };
 
-TMagAngle pairValue(double a, double b, Format format)
+MagnitudeAngle pairValue(double a, double b, Format format)
 {
   switch (format) {
   case Format::RealImaginary: {
     const Complex z{a, b};
-    return TMagAngle{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
+    return MagnitudeAngle{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
   }
   case Format::DecibelAngle:
-    return TMagAngle{finiteValue(Power(10.0, a / 20.0)), finiteValue(b * kDegToRad)};
+    return MagnitudeAngle{finiteValue(Power(10.0, a / 20.0)), finiteValue(b * kDegToRad)};
   case Format::MagnitudeAngle:
   case Format::Unset:
     break;
   }
-  return TMagAngle{a, finiteValue(b * kDegToRad)};
+  return MagnitudeAngle{a, finiteValue(b * kDegToRad)};
 }
 
 // The N of a ".sNp" file name, 0 for other names.
@@ -84,7 +84,9 @@ std::string portsRefusal(long long ports)
 class TouchstoneReader
 {
 public:
-  TouchstoneReader(T2pdatarray& buffer, Prompts& prompts) : m_buffer(buffer), m_prompts(prompts) {}
+  TouchstoneReader(TwoPortDataSet& buffer, Prompts& prompts) : m_buffer(buffer), m_prompts(prompts)
+  {
+  }
 
   SParamReadResult read(const std::vector<std::string_view>& lines, std::string_view fileName)
   {
@@ -357,7 +359,7 @@ private:
 
   void storeRecord()
   {
-    T2pPoint p;
+    TwoPortPoint p;
     p.freq = finiteValue(m_record[0] * m_multiplier);
     if (p.freq < 0.0) {
       m_result = refusedAt(m_recordLine, "the frequency is below zero");
@@ -410,13 +412,13 @@ private:
     if (z1 == kDataReference && (ports == 1 || z2 == kDataReference)) {
       return;
     }
-    for (T2pPoint& p : m_buffer.points) {
+    for (TwoPortPoint& p : m_buffer.points) {
       p = referredTo(p, ports, z1, z2, kDataReference);
     }
     m_result.note = conversionNote(ports, z1, z2, kDataReference);
   }
 
-  T2pdatarray& m_buffer;
+  TwoPortDataSet& m_buffer;
   Prompts& m_prompts;
   SParamReadResult m_result;
   double m_multiplier = -1.0; // unset
@@ -440,7 +442,7 @@ private:
 } // namespace
 
 SParamReadResult readTouchstone(const std::vector<std::string_view>& lines,
-                                std::string_view fileName, T2pdatarray& buffer, Prompts& prompts)
+                                std::string_view fileName, TwoPortDataSet& buffer, Prompts& prompts)
 {
   return TouchstoneReader(buffer, prompts).read(lines, fileName);
 }

@@ -40,7 +40,7 @@ void leak(Deck& d, int pin)
 // output a source A (V1 - V2) behind Ro.
 bool writeOpAmp(Deck& d)
 {
-  const Tcomponent& c = d.component();
+  const Component& c = d.component();
   const std::string o = d.inner("o");
   d.comment("Ri between the inputs; output A (V1 - V2) behind Ro");
   d.line(d.name('R', "i") + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
@@ -60,7 +60,7 @@ bool writeOpAmp(Deck& d)
 // corner at fbeta, and scaled by beta0 into a transconductance from collector to b'.
 bool writeBipolar(Deck& d)
 {
-  const Tcomponent& c = d.component();
+  const Component& c = d.component();
   const double beta0 = read(c, describe(kBipolar, "beta"));
   const double Re = read(c, describe(kBipolar, "re"));
   const double Rbb = read(c, describe(kBipolar, "rbb"));

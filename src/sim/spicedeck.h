@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the SPICE export files (spice*.cpp); not part of the public interface.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <set>
 #include <string>
@@ -15,7 +15,7 @@ std::string num(double x);
 class Deck
 {
 public:
-  Deck(const Tcomponent& c, int index) : m_c(c), m_index(index) {}
+  Deck(const Component& c, int index) : m_c(c), m_index(index) {}
 
   // Node of pin k (1-based), as the netlist listing numbers it.
   std::string pin(int k) const;
@@ -32,12 +32,12 @@ public:
   // Asks for a sub-circuit definition to be written once at the end of the netlist.
   void useSubcircuit(const std::string& definition) { m_subcircuits.insert(definition); }
 
-  const Tcomponent& component() const { return m_c; }
+  const Component& component() const { return m_c; }
   const std::string& text() const { return m_text; }
   const std::set<std::string>& subcircuits() const { return m_subcircuits; }
 
 private:
-  const Tcomponent& m_c;
+  const Component& m_c;
   int m_index;
   std::string m_text;
   std::set<std::string> m_subcircuits;

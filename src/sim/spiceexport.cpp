@@ -67,7 +67,7 @@ std::string printable(std::string text)
   return text;
 }
 
-std::string componentLabel(const Tcomponent& c, int index)
+std::string componentLabel(const Component& c, int index)
 {
   std::string label = "component " + std::to_string(index);
   if (!c.name.empty()) {
@@ -106,7 +106,7 @@ bool writesOnlyFiniteNumbers(const std::string& text)
   return true;
 }
 
-std::string refusal(const Tcomponent& c, int index)
+std::string refusal(const Component& c, int index)
 {
   const std::string who = "Cannot write " + componentLabel(c, index) + " to SPICE: ";
   if (dataBlockOf(c.ctype) != DataBlock::None) {
@@ -173,7 +173,7 @@ void writeAnalysis(std::string& out, const SweepPlan& plan, const std::string& v
 
 } // namespace
 
-SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
+SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
                                      const std::string& dataFileName, Prompts& prompts)
 {
   SpiceExportResult result;
@@ -190,7 +190,7 @@ SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
     prompts.error("Cannot write the sweep to SPICE: " + problem);
     return result;
   }
-  Txaxis axis = doc.Xax; // the export does not correct the document's sweep
+  SweepAxis axis = doc.Xax; // the export does not correct the document's sweep
   const SweepPlan plan = SanitizeSweep(axis);
 
   std::string& out = result.text;
@@ -201,7 +201,7 @@ SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
   std::string subcircuits;
   std::vector<std::string> definitions;
   int index = 0;
-  for (const Tcomponent& c : doc.drawdat.components) {
+  for (const Component& c : doc.drawdat.components) {
     ++index;
     if (isGround(c)) {
       continue;

@@ -12,7 +12,7 @@
 // component's model are named after the component's place in the document ("c3_m").
 
 #include "document/fileresult.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 
 #include <string>
@@ -38,7 +38,7 @@ struct SpiceExportResult
 // does not lie below its stop (SweepLimitsProblem), or when a component cannot be expressed
 // (an S-parameter data block, or a model value that leaves the double range): each such
 // component is named in an error message. No number written is ever inf or nan.
-SpiceExportResult ExportSpiceNetlist(Tschema& doc, const std::string& title,
+SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
                                      const std::string& dataFileName, Prompts& prompts);
 
 // Texts of the export.

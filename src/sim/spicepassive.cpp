@@ -110,7 +110,7 @@ const char* qModeText(QMode mode)
 
 bool writeResistor(Deck& d)
 {
-  const Tcomponent& c = d.component();
+  const Component& c = d.component();
   d.line(d.name('R') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' +
          num(c.value[slotOf(kResistor, "resistance")].actual));
   return true;
@@ -118,7 +118,7 @@ bool writeResistor(Deck& d)
 
 bool writeCapacitor(Deck& d)
 {
-  const Tcomponent& c = d.component();
+  const Component& c = d.component();
   const double C = c.value[slotOf(kCapacitor, "capacitance")].actual;
   if (!usesPhysicalModel(c)) {
     d.line(d.name('C') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(C));
@@ -139,7 +139,7 @@ bool writeCapacitor(Deck& d)
 
 bool writeInductor(Deck& d)
 {
-  const Tcomponent& c = d.component();
+  const Component& c = d.component();
   const double L = c.value[slotOf(kInductor, "inductance")].actual;
   if (!usesPhysicalModel(c)) {
     d.line(d.name('L') + ' ' + d.pin(1) + ' ' + d.pin(2) + ' ' + num(L));
@@ -170,9 +170,9 @@ bool writeInductor(Deck& d)
 // length 2 pi f l / v is the delay l / v.
 bool writeTxLine(Deck& d)
 {
-  const Tcomponent& c = d.component();
-  const Ttolvalue& zv = c.value[slotOf(kTxLine, "impedance")];
-  const Ttolvalue& lv = c.value[slotOf(kTxLine, "length")];
+  const Component& c = d.component();
+  const ToleranceValue& zv = c.value[slotOf(kTxLine, "impedance")];
+  const ToleranceValue& lv = c.value[slotOf(kTxLine, "length")];
   const double Zo = zv.TolEn ? zv.actual : zv.nom;
   const double length = lv.TolEn ? lv.actual : lv.nom;
   const double delay = length / read(c, describe(kTxLine, "velocity"));
@@ -195,7 +195,7 @@ namespace {
 
 bool writeWindings(Deck& d, bool transformer)
 {
-  const Tcomponent& c = d.component();
+  const Component& c = d.component();
   const double Ns = read(c, describe(kTransformer, "secondaryTurns"));
   const double Np = read(c, describe(kTransformer, "primaryTurns"));
   const double Lp = read(c, describe(kTransformer, "primaryInductance"));

@@ -16,13 +16,13 @@ namespace norvane {
 
 namespace stampdetail {
 
-bool resolvePins(const Tcomponent& c, int wanted, Pins& p)
+bool resolvePins(const Component& c, int wanted, Pins& p)
 {
   if (c.pins.count < wanted) {
     return false;
   }
   for (int k = 1; k <= wanted; ++k) {
-    const TPoint pin = c.pins.nodes[k];
+    const Point pin = c.pins.nodes[k];
     if (pin.y != kResolvedY || pin.x < 0 || pin.x > kMaxSystemSize) {
       return false;
     }
@@ -122,7 +122,7 @@ using kindparameters::slotOf;
 
 namespace {
 
-PhysicalModel physicalModelOf(const Tcomponent& c)
+PhysicalModel physicalModelOf(const Component& c)
 {
   PhysicalModel p;
   p.value = c.value[slotOf(kCapacitor, "capacitance")].actual;
@@ -135,7 +135,7 @@ PhysicalModel physicalModelOf(const Tcomponent& c)
 
 } // namespace
 
-void stampResistor(ComplexMatrix& m, const Tcomponent& c)
+void stampResistor(ComplexMatrix& m, const Component& c)
 {
   Pins p;
   if (!resolvePins(c, 2, p)) {
@@ -144,7 +144,7 @@ void stampResistor(ComplexMatrix& m, const Tcomponent& c)
   stamp2(m, p[1], p[2], Complex{1.0 / c.value[slotOf(kResistor, "resistance")].actual, 0.0});
 }
 
-void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f)
+void stampCapacitor(ComplexMatrix& m, const Component& c, double f)
 {
   Pins p;
   if (!resolvePins(c, 2, p)) {
@@ -158,7 +158,7 @@ void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f)
   }
 }
 
-void stampInductor(ComplexMatrix& m, const Tcomponent& c, double f)
+void stampInductor(ComplexMatrix& m, const Component& c, double f)
 {
   Pins p;
   if (!resolvePins(c, 2, p)) {
@@ -175,14 +175,14 @@ void stampInductor(ComplexMatrix& m, const Tcomponent& c, double f)
 
 // Lossless line, both ends referred to ground: Y11 = Y22 = -j cot(theta)/Zo,
 // Y12 = Y21 = j csc(theta)/Zo, theta = 2 pi f l / v.
-void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f)
+void stampTxLine(ComplexMatrix& m, const Component& c, double f)
 {
   Pins p;
   if (!resolvePins(c, 2, p)) {
     return;
   }
-  const Ttolvalue& zv = c.value[slotOf(kTxLine, "impedance")];
-  const Ttolvalue& lv = c.value[slotOf(kTxLine, "length")];
+  const ToleranceValue& zv = c.value[slotOf(kTxLine, "impedance")];
+  const ToleranceValue& lv = c.value[slotOf(kTxLine, "length")];
   const double Zo = zv.TolEn ? zv.actual : zv.nom;
   const double length = lv.TolEn ? lv.actual : lv.nom;
   const double v = c.value[slotOf(kTxLine, "velocity")].nom;
@@ -197,7 +197,7 @@ void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f)
 
 } // namespace stampdetail
 
-void StampComponent(ComplexMatrix& m, const Tcomponent& component, double f, const TDataSets& data,
+void StampComponent(ComplexMatrix& m, const Component& component, double f, const DataSets& data,
                     ComplexErrors& errors)
 {
   // Ground and anything unknown add nothing.
@@ -207,17 +207,17 @@ void StampComponent(ComplexMatrix& m, const Tcomponent& component, double f, con
   }
 }
 
-void StampComponents(ComplexMatrix& m, const Tschema& doc, double f, ComplexErrors& errors)
+void StampComponents(ComplexMatrix& m, const Schematic& doc, double f, ComplexErrors& errors)
 {
-  for (const Tcomponent& c : doc.drawdat.components) {
+  for (const Component& c : doc.drawdat.components) {
     StampComponent(m, c, f, doc.datasets, errors);
   }
 }
 
-void StampPorts(ComplexMatrix& m, const TDrawData& drawing)
+void StampPorts(ComplexMatrix& m, const Drawing& drawing)
 {
-  for (const Tport* port : {&drawing.P1, &drawing.P2}) {
-    const TPoint t = port->node;
+  for (const Port* port : {&drawing.P1, &drawing.P2}) {
+    const Point t = port->node;
     if (!portIsPlaced(*port) || t.y != kResolvedY || t.x < 0 || t.x > kMaxSystemSize) {
       continue;
     }

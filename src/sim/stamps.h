@@ -15,7 +15,7 @@
 // All additions go through ComplexMatrix::add, in the order each model lists them, so the
 // rounding of every matrix entry is fixed by the component order of the document.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "sim/complexmatrix.h"
 
 namespace norvane {
@@ -48,15 +48,15 @@ QMode qModeOf(double stored);
 // set from `data`; a block whose set is out of range or empty stamps nothing. Complex
 // divisions by zero (a 2-port block whose data make its admittance infinite) give the
 // 1e20 + j1e20 sentinel and set errors.ComplexOverflow.
-void StampComponent(ComplexMatrix& m, const Tcomponent& component, double f, const TDataSets& data,
+void StampComponent(ComplexMatrix& m, const Component& component, double f, const DataSets& data,
                     ComplexErrors& errors);
 
 // Every component of the drawing in document order (the matrix is not cleared first).
-void StampComponents(ComplexMatrix& m, const Tschema& doc, double f, ComplexErrors& errors);
+void StampComponents(ComplexMatrix& m, const Schematic& doc, double f, ComplexErrors& errors);
 
 // The port terminations: 1/Zo (1e18 when Zo is exactly 0) on the diagonal of each port
 // whose terminal resolved to a node. Port 1 first, then port 2.
-void StampPorts(ComplexMatrix& m, const TDrawData& drawing);
+void StampPorts(ComplexMatrix& m, const Drawing& drawing);
 
 // Building blocks, public for the tests and for anyone who must stamp by hand.
 // stamp2: admittance y between nodes a and b, in the order aa, bb, ab, ba.

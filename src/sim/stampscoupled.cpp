@@ -29,7 +29,7 @@ struct Windings
   double Bm = 0.0;
 };
 
-Windings windingsOf(const Tcomponent& c, double f, bool transformer)
+Windings windingsOf(const Component& c, double f, bool transformer)
 {
   // The transformer and the mutual inductance keep their windings in the same places.
   const double Ns = read(c, describe(kTransformer, "secondaryTurns"));
@@ -65,7 +65,7 @@ Windings windingsOf(const Tcomponent& c, double f, bool transformer)
 
 } // namespace
 
-void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f, WindingKind kind)
+void stampCoupledWindings(ComplexMatrix& m, const Component& c, double f, WindingKind kind)
 {
   Pins p;
   if (!resolvePins(c, 4, p)) {

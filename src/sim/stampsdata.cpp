@@ -18,7 +18,7 @@ constexpr int kMagnitudeSlot = slotOf(kDataBlock, "magnitudeTolerance");
 constexpr int kAngleSlot = slotOf(kDataBlock, "angleTolerance");
 
 // The data set a block names: its "dataSet" rounded, 1..50; 0 when out of range.
-int dataSetIndex(const Tcomponent& c)
+int dataSetIndex(const Component& c)
 {
   const double r = std::nearbyint(c.value[kDataSetSlot].nom);
   return r >= 1.0 && r <= kMaxDataSets ? static_cast<int>(r) : 0;
@@ -26,7 +26,7 @@ int dataSetIndex(const Tcomponent& c)
 
 // The tolerance factors of a block, applied only when enabled: magnitude times the magnitude
 // factor; a positive angle divided by the angle factor, a negative one multiplied by it.
-Complex withFactors(const TMagAngle& s, const Tcomponent& c)
+Complex withFactors(const MagnitudeAngle& s, const Component& c)
 {
   double mag = s.mag;
   double ang = s.ang;
@@ -46,7 +46,7 @@ Complex withFactors(const TMagAngle& s, const Tcomponent& c)
 //   y11 = ((1 - S11)(1 + S22) + S12 S21) / D     y12 = -2 S12 / D
 //   y21 = -2 S21 / D                             y22 = ((1 + S11)(1 - S22) + S12 S21) / D
 // then the indefinite 3 x 3 admittance matrix (rows and columns sum to zero), divided by 50.
-void stampTwoPortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+void stampTwoPortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
                        ComplexErrors& errors)
 {
   Pins p;
@@ -54,7 +54,7 @@ void stampTwoPortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TD
   if (set == 0 || !data.twoPort[set].inUse() || !resolvePins(c, 3, p)) {
     return;
   }
-  const T2pPoint s = InterpolateTwoPort(data.twoPort[set], f);
+  const TwoPortPoint s = InterpolateTwoPort(data.twoPort[set], f);
   const Complex S11 = withFactors(s.s11, c);
   const Complex S21 = withFactors(s.s21, c);
   const Complex S12 = withFactors(s.s12, c);
@@ -83,7 +83,7 @@ void stampTwoPortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TD
 }
 
 // Pins 1 and 2: y = (1 - S) / ((1 + S) 50).
-void stampOnePortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+void stampOnePortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
                        ComplexErrors& errors)
 {
   Pins p;

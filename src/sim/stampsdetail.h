@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the element model files (stamps*.cpp); not part of the public interface.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "sim/complex.h"
 #include "sim/complexmatrix.h"
 
@@ -18,34 +18,34 @@ constexpr double kTwoPi = complexconst::kTwoPi;
 using Pins = std::array<int, 6>;
 
 // Reads the node numbers of pins 1..wanted; false when one of them holds no node reference.
-bool resolvePins(const Tcomponent& c, int wanted, Pins& p);
+bool resolvePins(const Component& c, int wanted, Pins& p);
 
-void stampResistor(ComplexMatrix& m, const Tcomponent& c);
-void stampCapacitor(ComplexMatrix& m, const Tcomponent& c, double f);
-void stampInductor(ComplexMatrix& m, const Tcomponent& c, double f);
-void stampTxLine(ComplexMatrix& m, const Tcomponent& c, double f);
-void stampOpAmp(ComplexMatrix& m, const Tcomponent& c);
-void stampBipolar(ComplexMatrix& m, const Tcomponent& c, double f, ComplexErrors& errors);
-void stampVCVS(ComplexMatrix& m, const Tcomponent& c);
-void stampVCCS(ComplexMatrix& m, const Tcomponent& c);
-void stampCCVS(ComplexMatrix& m, const Tcomponent& c);
-void stampCCCS(ComplexMatrix& m, const Tcomponent& c);
+void stampResistor(ComplexMatrix& m, const Component& c);
+void stampCapacitor(ComplexMatrix& m, const Component& c, double f);
+void stampInductor(ComplexMatrix& m, const Component& c, double f);
+void stampTxLine(ComplexMatrix& m, const Component& c, double f);
+void stampOpAmp(ComplexMatrix& m, const Component& c);
+void stampBipolar(ComplexMatrix& m, const Component& c, double f, ComplexErrors& errors);
+void stampVCVS(ComplexMatrix& m, const Component& c);
+void stampVCCS(ComplexMatrix& m, const Component& c);
+void stampCCVS(ComplexMatrix& m, const Component& c);
+void stampCCCS(ComplexMatrix& m, const Component& c);
 // The transformer and the mutual inductance share their model; the transformer's secondary
 // goes with the square of the turns ratio (the mutual inductance's dialog gives a linear
 // ratio) and it has a tiny leak to ground at pins 2 and 4.
 enum class WindingKind { Transformer, Mutual };
-void stampCoupledWindings(ComplexMatrix& m, const Tcomponent& c, double f, WindingKind kind);
-inline void stampTransformer(ComplexMatrix& m, const Tcomponent& c, double f)
+void stampCoupledWindings(ComplexMatrix& m, const Component& c, double f, WindingKind kind);
+inline void stampTransformer(ComplexMatrix& m, const Component& c, double f)
 {
   stampCoupledWindings(m, c, f, WindingKind::Transformer);
 }
-inline void stampMutual(ComplexMatrix& m, const Tcomponent& c, double f)
+inline void stampMutual(ComplexMatrix& m, const Component& c, double f)
 {
   stampCoupledWindings(m, c, f, WindingKind::Mutual);
 }
-void stampTwoPortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+void stampTwoPortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
                        ComplexErrors& errors);
-void stampOnePortBlock(ComplexMatrix& m, const Tcomponent& c, double f, const TDataSets& data,
+void stampOnePortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
                        ComplexErrors& errors);
 
 } // namespace norvane::stampdetail

@@ -17,7 +17,7 @@ double SweepPlan::frequency(int i) const
   return start + i * step;
 }
 
-SweepPlan SanitizeSweep(Txaxis& axis)
+SweepPlan SanitizeSweep(SweepAxis& axis)
 {
   // The largest usable frequency: far above any RF sweep, small enough that the
   // interval arithmetic stays finite.
@@ -46,7 +46,7 @@ SweepPlan SanitizeSweep(Txaxis& axis)
   return plan;
 }
 
-std::string SweepLimitsProblem(const Txaxis& axis)
+std::string SweepLimitsProblem(const SweepAxis& axis)
 {
   if (axis.min < axis.max && std::isfinite(axis.max)) {
     return {};
@@ -55,7 +55,7 @@ std::string SweepLimitsProblem(const Txaxis& axis)
          FormatEngineering(6, axis.max) + "Hz)";
 }
 
-SweepPlan PlanSweep(Tschema& doc)
+SweepPlan PlanSweep(Schematic& doc)
 {
   const SweepPlan plan = SanitizeSweep(doc.Xax);
   if (plan.freqmode == freqmode::Logarithmic) {

@@ -1,7 +1,7 @@
 #pragma once
 // The frequency points of a sweep and the corrections applied to impossible sweep settings.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 
@@ -28,16 +28,16 @@ struct SweepPlan
 // (or not a finite number) becomes 1 mHz, a stop not above the start becomes start + 1 mHz,
 // and the interval count is kept within 1..500 (the point store holds 501 points). The
 // corrected values are written back so the graph window and the file agree with the run.
-SweepPlan SanitizeSweep(Txaxis& axis);
+SweepPlan SanitizeSweep(SweepAxis& axis);
 
 // What is wrong with a sweep whose stop SanitizeSweep would have to move (a start that does
 // not lie below the stop, or a stop that is not a finite number), or an empty text. The
 // command line and the SPICE export refuse such a sweep rather than run another one than the
 // file asks for: "the sweep start (1MHz) must lie below its stop (500kHz)".
-std::string SweepLimitsProblem(const Txaxis& axis);
+std::string SweepLimitsProblem(const SweepAxis& axis);
 
 // The document's sweep made usable (SanitizeSweep); a logarithmic sweep also leaves the
 // centre/span view of the limits, which has no meaning on a log axis.
-SweepPlan PlanSweep(Tschema& doc);
+SweepPlan PlanSweep(Schematic& doc);
 
 } // namespace norvane

@@ -11,7 +11,7 @@ double ToleranceRandom::next()
   return static_cast<double>(m_seed) * (1.0 / 4294967296.0);
 }
 
-double ApplyTolerance(Ttolvalue& value, int mode, ToleranceRandom& random)
+double ApplyTolerance(ToleranceValue& value, int mode, ToleranceRandom& random)
 {
   using namespace tolerancemode;
   if (!value.TolEn) {
@@ -44,9 +44,9 @@ double ApplyTolerance(Ttolvalue& value, int mode, ToleranceRandom& random)
 
 // The parameters the kind's description marks as varied, in slot order (the order matters:
 // a random run draws one number per parameter).
-void ApplyTolerances(TDrawData& drawing, int mode, ToleranceRandom& random)
+void ApplyTolerances(Drawing& drawing, int mode, ToleranceRandom& random)
 {
-  for (Tcomponent& comp : drawing.components) {
+  for (Component& comp : drawing.components) {
     const ComponentKind* kind = findComponentKind(comp.ctype);
     if (kind == nullptr) {
       continue;

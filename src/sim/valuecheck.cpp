@@ -16,7 +16,7 @@ std::string_view kindName(ComponentType ctype)
   return kind != nullptr ? kind->title : std::string_view("component");
 }
 
-std::string componentName(const Tcomponent& c, int index)
+std::string componentName(const Component& c, int index)
 {
   const std::string name =
       c.name.empty() ? std::string(kindName(c.ctype)) + " " + std::to_string(index) : c.name;
@@ -33,7 +33,7 @@ constexpr double kZeroPortImpedance = 1e-6;
 
 // A present port needs a usable reference impedance: zero is taken as the dialogs take it,
 // anything else that is not a positive number refuses the run.
-bool checkPortImpedance(Tport& port, int number, Prompts& prompts)
+bool checkPortImpedance(Port& port, int number, Prompts& prompts)
 {
   if (port.Zo == 0.0) {
     port.Zo = kZeroPortImpedance;
@@ -47,15 +47,15 @@ bool checkPortImpedance(Tport& port, int number, Prompts& prompts)
 
 } // namespace
 
-std::string CheckComponentValues(const TDrawData& drawing)
+std::string CheckComponentValues(const Drawing& drawing)
 {
   for (int i = 1; i <= drawing.components.count(); ++i) {
-    const Tcomponent& c = drawing.components[i];
+    const Component& c = drawing.components[i];
     if (isGround(c)) {
       continue;
     }
     for (int k = 1; k <= kValuesPerComponent; ++k) {
-      const Ttolvalue& v = c.value[k];
+      const ToleranceValue& v = c.value[k];
       for (double x : {v.nom, v.mintol, v.maxtol, v.actual}) {
         if (!usable(x)) {
           return "The value of " + componentName(c, i) +
@@ -77,7 +77,7 @@ std::string CheckComponentValues(const TDrawData& drawing)
   return {};
 }
 
-bool CheckCircuitValues(TDrawData& drawing, const NetlistResult& net, int toleranceMode,
+bool CheckCircuitValues(Drawing& drawing, const NetlistResult& net, int toleranceMode,
                         ToleranceRandom& random, Prompts& prompts)
 {
   if ((net.port1Connected && !checkPortImpedance(drawing.P1, 1, prompts)) ||

@@ -5,7 +5,7 @@
 // Such a circuit is refused with a message naming the component instead. The SPICE export
 // makes the same check, so that it never writes a netlist the simulator itself would refuse.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "platform/prompts.h"
 #include "sim/netlist.h"
 #include "sim/tolerance.h"
@@ -20,13 +20,13 @@ namespace norvane {
 // was saturated) in any slot; an exact zero where the kind's stamp divides by the value.
 // Components are named by their name when they have one, else by kind and number ("capacitor
 // 2"), with their position.
-std::string CheckComponentValues(const TDrawData& drawing);
+std::string CheckComponentValues(const Drawing& drawing);
 
 // Every value of a numbered circuit as a run uses it: a present port's zero Zo is taken as the
 // port dialog takes it (1e-6 ohm), any other Zo that is not a positive number is refused; the
 // tolerance rule in `toleranceMode` fixes each value's `actual`; then CheckComponentValues.
 // False after the refusal's message has gone to `prompts`.
-bool CheckCircuitValues(TDrawData& drawing, const NetlistResult& net, int toleranceMode,
+bool CheckCircuitValues(Drawing& drawing, const NetlistResult& net, int toleranceMode,
                         ToleranceRandom& random, Prompts& prompts);
 
 } // namespace norvane

@@ -166,7 +166,7 @@ TEST(Match, SimultaneousRefusals)
 
   // The document stays as it was.
   Circuit c = Circuit::series(ComponentType::Resistor, 10.0);
-  const Tschema before = c.doc;
+  const Schematic before = c.doc;
   ScriptedPrompts prompts;
   ApplyMatchPlan(c.doc, unstable, prompts);
   EXPECT_TRUE(c.doc == before);
@@ -296,31 +296,31 @@ TEST(Match, NetworkIsPlacedInFrontOfThePort)
   ScriptedPrompts prompts;
   ApplyMatchPlan(c.doc, plan, prompts);
   EXPECT_TRUE(prompts.messages.empty());
-  const TDrawData& d = c.doc.drawdat;
+  const Drawing& d = c.doc.drawdat;
   // Everything moved 100 right, then the port 80 back: it ends 20 right of where it was.
-  EXPECT_EQ(d.P1.pos, (TPoint{120, 100}));
-  EXPECT_EQ(d.components[1].position, (TPoint{220, 120}));
-  EXPECT_EQ(d.wires[1].start, (TPoint{150, 300}));
+  EXPECT_EQ(d.P1.pos, (Point{120, 100}));
+  EXPECT_EQ(d.components[1].position, (Point{220, 120}));
+  EXPECT_EQ(d.wires[1].start, (Point{150, 300}));
   ASSERT_EQ(d.components.count(), 5);
-  const Tcomponent& series = d.components[3];
+  const Component& series = d.components[3];
   EXPECT_EQ(series.ctype, ComponentType::Inductor);
-  EXPECT_EQ(series.position, (TPoint{180, 100}));
+  EXPECT_EQ(series.position, (Point{180, 100}));
   EXPECT_EQ(series.crot, 2);
   EXPECT_TRUE(series.value[1].TolEn && series.value[1].TolPercent);
   EXPECT_EQ(series.value[1].mintol, -5.0);
-  const Tcomponent& shunt = d.components[4];
+  const Component& shunt = d.components[4];
   EXPECT_EQ(shunt.ctype, ComponentType::Capacitor);
-  EXPECT_EQ(shunt.position, (TPoint{210, 160})); // circuit side of the series element
+  EXPECT_EQ(shunt.position, (Point{210, 160})); // circuit side of the series element
   EXPECT_EQ(shunt.value[1].maxtol, 2.0);
   EXPECT_EQ(d.components[5].ctype, ComponentType::Ground);
-  EXPECT_EQ(d.components[5].position, (TPoint{210, 190}));
+  EXPECT_EQ(d.components[5].position, (Point{210, 190}));
   ASSERT_EQ(d.wires.count(), 4);
-  EXPECT_EQ(d.wires[2].start, (TPoint{140, 100}));
-  EXPECT_EQ(d.wires[2].finish, (TPoint{160, 100}));
-  EXPECT_EQ(d.wires[3].start, (TPoint{210, 100}));
-  EXPECT_EQ(d.wires[3].finish, (TPoint{210, 140}));
-  EXPECT_EQ(d.wires[4].start, (TPoint{200, 100}));
-  EXPECT_EQ(d.wires[4].finish, (TPoint{220, 100}));
+  EXPECT_EQ(d.wires[2].start, (Point{140, 100}));
+  EXPECT_EQ(d.wires[2].finish, (Point{160, 100}));
+  EXPECT_EQ(d.wires[3].start, (Point{210, 100}));
+  EXPECT_EQ(d.wires[3].finish, (Point{210, 140}));
+  EXPECT_EQ(d.wires[4].start, (Point{200, 100}));
+  EXPECT_EQ(d.wires[4].finish, (Point{220, 100}));
   EXPECT_EQ(d.P1.Zo, 50.0);
 }
 
@@ -332,11 +332,11 @@ TEST(Match, PortTwoNetworkGrowsLeftwards)
   in.request.r2 = 75.0;
   ScriptedPrompts prompts;
   ApplyMatchPlan(c.doc, MatchNetwork(in), prompts);
-  const TDrawData& d = c.doc.drawdat;
-  EXPECT_EQ(d.P2.pos, (TPoint{280, 100})); // no room needed: the port moves out by 80
-  EXPECT_EQ(d.components[1].position, (TPoint{140, 100}));
-  EXPECT_EQ(d.components[2].position, (TPoint{220, 100}));        // series element
-  EXPECT_EQ(d.wires[d.wires.count()].finish, (TPoint{180, 100})); // back to the old terminal
+  const Drawing& d = c.doc.drawdat;
+  EXPECT_EQ(d.P2.pos, (Point{280, 100})); // no room needed: the port moves out by 80
+  EXPECT_EQ(d.components[1].position, (Point{140, 100}));
+  EXPECT_EQ(d.components[2].position, (Point{220, 100}));        // series element
+  EXPECT_EQ(d.wires[d.wires.count()].finish, (Point{180, 100})); // back to the old terminal
   EXPECT_EQ(d.P2.Zo, 75.0);
 }
 
@@ -346,7 +346,7 @@ TEST(Match, CapacityIsRespected)
   while (c.doc.drawdat.components.count() < kMaxComponents - 1) {
     c.add(ComponentType::Resistor, 1000, 1000, 1, 1.0);
   }
-  const Tschema before = c.doc;
+  const Schematic before = c.doc;
   ScriptedPrompts prompts;
   ApplyMatchPlan(c.doc, MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {})), prompts);
   EXPECT_TRUE(prompts.saw("maximum of 1000 components"));
@@ -362,7 +362,8 @@ public:
 };
 
 // A run with both ports excited over the document's sweep (or at the match frequency).
-SimulateResult simulateAll(Tschema& doc, SimulationSession& session, Points& out, Prompts& prompts)
+SimulateResult simulateAll(Schematic& doc, SimulationSession& session, Points& out,
+                           Prompts& prompts)
 {
   SimulateResult r = CheckCircuit(doc, session, prompts);
   if (r.checked) {
@@ -470,7 +471,7 @@ TEST(Match, AutoMatchWarnsOfOscillationAndRestoresRefusedPorts)
   active.add(ComponentType::Ground, 180, 150);
   active.doc.Xax.min = 10e6;
   active.doc.Xax.max = 200e6;
-  const Tschema before = active.doc;
+  const Schematic before = active.doc;
   request.mode = matchmode::Port2;
   request.frequency = 100e6;
   request.r1 = request.r2 = 75.0;

@@ -23,7 +23,7 @@ double nomOf(const AssistantCircuit& c, int i)
 }
 
 // The reactance a generated inductor or capacitor was built for, at f.
-double reactanceOf(const Tcomponent& comp, double f)
+double reactanceOf(const Component& comp, double f)
 {
   const double w = kTwoPi * f;
   return comp.ctype == ComponentType::Inductor ? w * comp.value[1].nom : 1.0 / (w * comp.value[1].nom);
@@ -37,20 +37,20 @@ TEST(MatchingAssistant, DefaultLNetworkAndOrdering)
   ASSERT_EQ(c.components.count(), 3);
   EXPECT_EQ(c.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(nomOf(c, 1), 137.8e-9, 0.05e-9);
-  EXPECT_EQ(c.components[1].position, (TPoint{110, 50}));
+  EXPECT_EQ(c.components[1].position, (Point{110, 50}));
   EXPECT_EQ(c.components[1].crot, 2);
   EXPECT_EQ(c.components[2].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(nomOf(c, 2), 13.78e-12, 0.005e-12);
-  EXPECT_EQ(c.components[2].position, (TPoint{150, 90}));
+  EXPECT_EQ(c.components[2].position, (Point{150, 90}));
   EXPECT_EQ(c.components[3].ctype, ComponentType::Ground);
   EXPECT_NEAR(r.bandwidth, 57.735e6, 1e3); // f / sqrt(3)
-  EXPECT_EQ(c.P1.pos, (TPoint{70, 50}));
+  EXPECT_EQ(c.P1.pos, (Point{70, 50}));
   EXPECT_EQ(c.P1.Zo, 50.0);
-  EXPECT_EQ(c.P2.pos, (TPoint{190, 50}));
+  EXPECT_EQ(c.P2.pos, (Point{190, 50}));
   EXPECT_EQ(c.P2.Zo, 200.0);
   EXPECT_EQ(c.wires.count(), 3);
   // Tolerances in the sign order of every other component, and the fixed loss records.
-  const Ttolvalue& l = c.components[1].value[1];
+  const ToleranceValue& l = c.components[1].value[1];
   EXPECT_EQ(l.mintol, -5.0);
   EXPECT_EQ(l.maxtol, 5.0);
   EXPECT_TRUE(l.TolEn && l.TolPercent);
@@ -87,8 +87,8 @@ TEST(MatchingAssistant, PadPiAndTee)
   EXPECT_NEAR(nomOf(pad.circuit, 1), 173.2, 0.05);
   EXPECT_NEAR(nomOf(pad.circuit, 2), 57.7, 0.05);
   EXPECT_EQ(pad.circuit.P1.Zo, 200.0); // the series resistor is on the 200 ohm side
-  EXPECT_EQ(pad.circuit.P1.pos, (TPoint{40, 50}));
-  EXPECT_EQ(pad.circuit.P2.pos, (TPoint{210, 50}));
+  EXPECT_EQ(pad.circuit.P1.pos, (Point{40, 50}));
+  EXPECT_EQ(pad.circuit.P2.pos, (Point{210, 50}));
   EXPECT_EQ(pad.circuit.components[1].value[1].maxtol, 2.0);
 
   // Pi low pass, Q = 10: the series inductor carries Xs1 + Xs2 = 29.55 ohm.
@@ -114,7 +114,7 @@ TEST(MatchingAssistant, PadPiAndTee)
   EXPECT_NEAR(reactanceOf(tee.circuit.components[2], 100e6), 338.4, 0.05);
   EXPECT_NEAR(reactanceOf(tee.circuit.components[4], 100e6), 500.0, 1e-6);
   EXPECT_EQ(tee.circuit.P1.Zo, 200.0);
-  EXPECT_EQ(tee.circuit.P2.pos, (TPoint{220, 50}));
+  EXPECT_EQ(tee.circuit.P2.pos, (Point{220, 50}));
 }
 
 TEST(MatchingAssistant, Refusals)
@@ -158,7 +158,7 @@ TEST(AttenuatorAssistant, TeePiBridgedTee)
   EXPECT_NEAR(nomOf(r.circuit, 2), 35.14, 0.005);
   EXPECT_NEAR(nomOf(r.circuit, 4), 25.97, 0.005);
   EXPECT_EQ(r.circuit.components[1].value[1].mintol, -5.0);
-  EXPECT_EQ(r.circuit.P2.pos, (TPoint{200, 50}));
+  EXPECT_EQ(r.circuit.P2.pos, (Point{200, 50}));
 
   in.topology = AttenuatorTopology::Pi; // the defaults
   r = designAttenuator(in);
@@ -166,7 +166,7 @@ TEST(AttenuatorAssistant, TeePiBridgedTee)
   EXPECT_NEAR(nomOf(r.circuit, 1), 96.25, 0.005);
   EXPECT_NEAR(nomOf(r.circuit, 3), 71.15, 0.005);
   EXPECT_NEAR(nomOf(r.circuit, 4), 96.25, 0.005);
-  EXPECT_EQ(r.circuit.P1.pos, (TPoint{30, 50}));
+  EXPECT_EQ(r.circuit.P1.pos, (Point{30, 50}));
 
   in.topology = AttenuatorTopology::BridgedTee;
   in.zout = 75.0; // not used: both sides are Zin
@@ -217,14 +217,14 @@ TEST(FilterAssistant, LaddersAndPlacement)
   ASSERT_EQ(c.components.count(), 4); // L, C, ground, L
   EXPECT_EQ(c.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(nomOf(c, 1), 795.8e-9, 0.05e-9);
-  EXPECT_EQ(c.components[1].position, (TPoint{60, 50}));
+  EXPECT_EQ(c.components[1].position, (Point{60, 50}));
   EXPECT_EQ(c.components[2].ctype, ComponentType::Capacitor);
   EXPECT_NEAR(nomOf(c, 2), 636.6e-12, 0.05e-12);
-  EXPECT_EQ(c.components[2].position, (TPoint{100, 100}));
-  EXPECT_EQ(c.components[3].position, (TPoint{100, 130}));
+  EXPECT_EQ(c.components[2].position, (Point{100, 100}));
+  EXPECT_EQ(c.components[3].position, (Point{100, 130}));
   EXPECT_NEAR(nomOf(c, 4), 795.8e-9, 0.05e-9);
-  EXPECT_EQ(c.P1.pos, (TPoint{0, 50}));
-  EXPECT_EQ(c.P2.pos, (TPoint{200, 50}));
+  EXPECT_EQ(c.P1.pos, (Point{0, 50}));
+  EXPECT_EQ(c.P2.pos, (Point{200, 50}));
   EXPECT_EQ(c.P2.Zo, 50.0);
 
   // Chebyshev 0.1 dB with 4 poles: the load is 67.77 ohm (series first), 36.89 (parallel).
@@ -250,9 +250,9 @@ TEST(FilterAssistant, LaddersAndPlacement)
   in.poles = 2;
   r = designFilter(in);
   EXPECT_EQ(r.circuit.components[1].ctype, ComponentType::Inductor);
-  EXPECT_EQ(r.circuit.components[1].position, (TPoint{20, 100}));
+  EXPECT_EQ(r.circuit.components[1].position, (Point{20, 100}));
   EXPECT_EQ(r.circuit.components[3].ctype, ComponentType::Capacitor);
-  EXPECT_EQ(r.circuit.components[3].position, (TPoint{60, 50}));
+  EXPECT_EQ(r.circuit.components[3].position, (Point{60, 50}));
 
   // Band pass: each resonator tunes to the centre.
   in = {};
@@ -262,8 +262,8 @@ TEST(FilterAssistant, LaddersAndPlacement)
   const double l = nomOf(r.circuit, 1);
   const double cap = nomOf(r.circuit, 2);
   EXPECT_NEAR(1.0 / (kTwoPi * std::sqrt(l * cap)), 100e6, 1.0);
-  EXPECT_EQ(r.circuit.components[2].position, (TPoint{140, 50}));
-  EXPECT_EQ(r.circuit.P2.pos, (TPoint{20 + 160 + 60 + 160 + 20, 50}));
+  EXPECT_EQ(r.circuit.components[2].position, (Point{140, 50}));
+  EXPECT_EQ(r.circuit.P2.pos, (Point{20 + 160 + 60 + 160 + 20, 50}));
 }
 
 TEST(FilterAssistant, SweepAndPreviewShift)
@@ -295,21 +295,21 @@ TEST(FilterAssistant, SweepAndPreviewShift)
 
 TEST(AssistantCircuit, WrittenIntoTheDocument)
 {
-  auto doc = std::make_unique<Tschema>();
-  TenvironmentProps env;
+  auto doc = std::make_unique<Schematic>();
+  Environment env;
   env.filename = "old.cct";
-  doc->drawdat.components.append(Tcomponent{});
+  doc->drawdat.components.append(Component{});
 
   // The filter moves everything 20 right (x + 25 onto the grid) and sweeps logarithmically.
   FilterInput in;
   const FilterResult f = designFilter(in);
   WriteAssistantCircuit(*doc, env, f.circuit, filterWriteSettings(in));
   EXPECT_EQ(env.filename, "unnamed.cct");
-  const TDrawData& d = doc->drawdat;
+  const Drawing& d = doc->drawdat;
   ASSERT_EQ(d.components.count(), 4);
-  EXPECT_EQ(d.P1.pos, (TPoint{20, 50}));
-  EXPECT_EQ(d.components[1].position, (TPoint{80, 50}));
-  EXPECT_EQ(d.wires[1].start, (TPoint{40, 50}));
+  EXPECT_EQ(d.P1.pos, (Point{20, 50}));
+  EXPECT_EQ(d.components[1].position, (Point{80, 50}));
+  EXPECT_EQ(d.wires[1].start, (Point{40, 50}));
   EXPECT_EQ(d.P1.crot, 1);
   EXPECT_EQ(d.P2.crot, 1);
   EXPECT_EQ(doc->Xax.min, 1e6);
@@ -324,7 +324,7 @@ TEST(AssistantCircuit, WrittenIntoTheDocument)
   // The matching assistant copies coordinates unchanged and sweeps f -/+ 5B linearly.
   const MatchingResult m = designMatchingNetwork({});
   WriteAssistantCircuit(*doc, env, m.circuit, matchingWriteSettings(100e6, m.bandwidth));
-  EXPECT_EQ(d.components[1].position, (TPoint{110, 50}));
+  EXPECT_EQ(d.components[1].position, (Point{110, 50}));
   EXPECT_NEAR(doc->Xax.min, 1000.0, 0.0); // 100 MHz - 5 x 57.7 MHz is below 1000 Hz
   EXPECT_NEAR(doc->Xax.max, 100e6 + 5 * m.bandwidth, 1.0);
   EXPECT_EQ(doc->Xax.freqmode, 1);

@@ -72,7 +72,7 @@ TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
   const std::vector<Row> rows = readCsv(run.out);
 
   // The reference: the same circuit stamped at every point and solved independently.
-  auto doc = std::make_unique<Tschema>();
+  auto doc = std::make_unique<Schematic>();
   ASSERT_TRUE(loadSchematic(*doc, kCircuit));
   SimulationSession session;
   ScriptedPrompts prompts;

@@ -94,9 +94,9 @@ protected:
   // Every inductor and capacitor of the schematic holds a positive value.
   static void expectPositiveReactances(const std::string& cct)
   {
-    auto doc = std::make_unique<Tschema>();
+    auto doc = std::make_unique<Schematic>();
     ASSERT_TRUE(loadSchematic(*doc, cct));
-    for (const Tcomponent& comp : doc->drawdat.components) {
+    for (const Component& comp : doc->drawdat.components) {
       if (comp.ctype == ComponentType::Inductor || comp.ctype == ComponentType::Capacitor) {
         EXPECT_GT(comp.value[1].nom, 0.0);
       }
@@ -234,10 +234,10 @@ TEST_F(CliDesign, AutomatchMatchesAMismatchedLoad)
         {"automatch", load, "--freq", "100MHz", "--port1", "--topology1", topology, "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_LT(dB(at(out, "100MHz").s11), -40.0);
-    auto doc = std::make_unique<Tschema>();
+    auto doc = std::make_unique<Schematic>();
     ASSERT_TRUE(loadSchematic(*doc, out));
     EXPECT_EQ(doc->drawdat.components.count(), 3 + 3);
-    EXPECT_EQ(doc->drawdat.P1.pos, (TPoint{120, 100})); // moved 100 right, then 80 back
+    EXPECT_EQ(doc->drawdat.P1.pos, (Point{120, 100})); // moved 100 right, then 80 back
   }
 
   // Both ports of an asymmetric resistive two-port: the simultaneous conjugate match.
@@ -343,7 +343,7 @@ TEST_F(CliDesign, AutomatchRefusesWhatTheCircuitCannotHold)
 TEST_F(CliDesign, AutomatchRefusesFrequenciesOutsideBlockData)
 {
   // The 2-port block's data reach from 1 MHz to 1 GHz; the example sweeps the same range.
-  auto doc = std::make_unique<Tschema>();
+  auto doc = std::make_unique<Schematic>();
   ASSERT_TRUE(
       loadSchematic(*doc, std::string(NORVANE_SOURCE_DIR) + "/examples/attenuator_block.cct"));
   doc->Xax.max = 2e9;

@@ -11,44 +11,44 @@
 namespace norvane::testing {
 namespace {
 
-Tschema newDocument()
+Schematic newDocument()
 {
-  Tschema doc;
-  ClearSchema(doc, TenvironmentProps{});
+  Schematic doc;
+  ClearSchema(doc, Environment{});
   return doc;
 }
 
-void placePort(Tschema& doc, int number, TPoint pos)
+void placePort(Schematic& doc, int number, Point pos)
 {
-  Tport& port = number == 1 ? doc.drawdat.P1 : doc.drawdat.P2;
+  Port& port = number == 1 ? doc.drawdat.P1 : doc.drawdat.P2;
   port.pos = pos;
   port.crot = 1;
   port.Zo = 50;
   port.node = portConnectionPoint(number, port);
 }
 
-Tcomponent& place(Tschema& doc, ComponentType kind, int crot, TPoint at, const std::string& name)
+Component& place(Schematic& doc, ComponentType kind, int crot, Point at, const std::string& name)
 {
   const PlacementResult r = placeComponent(doc, kind, crot, at);
   if (!r.placed()) {
     throw std::runtime_error("example placement failed: " + r.message);
   }
-  Tcomponent& c = doc.drawdat.components[r.index];
+  Component& c = doc.drawdat.components[r.index];
   c.name = name;
   return c;
 }
 
-void wire(Tschema& doc, TPoint a, TPoint b)
+void wire(Schematic& doc, Point a, Point b)
 {
   doc.drawdat.wires.append({false, false, a, b});
 }
 
-void title(Tschema& doc, TPoint at, const std::string& text)
+void title(Schematic& doc, Point at, const std::string& text)
 {
   doc.drawdat.texts.append({at, "10", false, text});
 }
 
-void sweep(Tschema& doc, double startHz, double stopHz, int intervals)
+void sweep(Schematic& doc, double startHz, double stopHz, int intervals)
 {
   doc.Xax.min = startHz;
   doc.Xax.max = stopHz;
@@ -62,11 +62,11 @@ void sweep(Tschema& doc, double startHz, double stopHz, int intervals)
 
 } // namespace
 
-Tschema lowpass3Example()
+Schematic lowpass3Example()
 {
   // Butterworth prototype g1 = g3 = 1, g2 = 2 scaled to 50 ohm and fc = 100 MHz:
   // C = g / (2 pi fc R) = 31.83 pF, L = g R / (2 pi fc) = 159.2 nH.
-  Tschema doc = newDocument();
+  Schematic doc = newDocument();
   placePort(doc, 1, {100, 100}); // connects at (120, 100)
   placePort(doc, 2, {400, 100}); // connects at (380, 100)
   place(doc, ComponentType::Capacitor, 1, {160, 120}, "C1").value[1].nom = 31.83e-12;
@@ -83,17 +83,17 @@ Tschema lowpass3Example()
   return doc;
 }
 
-Tschema welcomeExample()
+Schematic welcomeExample()
 {
   // The circuit a first start opens: the low-pass filter with a word on what to do.
-  Tschema doc = lowpass3Example();
+  Schematic doc = lowpass3Example();
   doc.drawdat.texts[1].text = "Welcome to Norvane: press Simulate, double-click to edit";
   return doc;
 }
 
-Tschema rcDividerExample()
+Schematic rcDividerExample()
 {
-  Tschema doc = newDocument();
+  Schematic doc = newDocument();
   placePort(doc, 1, {100, 100}); // (120, 100)
   placePort(doc, 2, {340, 100}); // (320, 100)
   place(doc, ComponentType::Resistor, 2, {160, 100}, "R1").value[1].nom = 450;
@@ -110,9 +110,9 @@ Tschema rcDividerExample()
   return doc;
 }
 
-Tschema attenuatorBlockExample()
+Schematic attenuatorBlockExample()
 {
-  Tschema doc = newDocument();
+  Schematic doc = newDocument();
   placePort(doc, 1, {100, 110}); // (120, 110)
   placePort(doc, 2, {300, 110}); // (280, 110)
   // Block pins: port 1 (170, 110), port 2 (230, 110), common (200, 150).
@@ -123,7 +123,7 @@ Tschema attenuatorBlockExample()
   title(doc, {100, 40}, "6 dB attenuator from measured data");
 
   // A matched 6 dB pad: |S21| = |S12| = 10^(-6/20), small reflections, a little delay.
-  T2pdatarray& set = doc.datasets.twoPort[1];
+  TwoPortDataSet& set = doc.datasets.twoPort[1];
   set.name = "att6db.s2p";
   set.index = 1;
   const double through = std::pow(10.0, -6.0 / 20.0);

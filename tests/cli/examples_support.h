@@ -2,7 +2,7 @@
 // The example schematics shipped in examples/, built in code. The committed files are
 // what our writer makes of these documents; examples_test.cpp keeps the two in step.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 
 #include <string>
 #include <vector>
@@ -12,19 +12,19 @@ namespace norvane::testing {
 struct ExampleDocument
 {
   std::string fileName; // in examples/
-  Tschema (*build)();
+  Schematic (*build)();
 };
 
 // 3-pole Butterworth LC low-pass (shunt C, series L, shunt C), 100 MHz, between two
 // 50 ohm ports.
-Tschema lowpass3Example();
+Schematic lowpass3Example();
 
 // A resistive divider (450 ohm series, 50 ohm shunt) with a 100 pF shunt capacitor.
-Tschema welcomeExample();
-Tschema rcDividerExample();
+Schematic welcomeExample();
+Schematic rcDividerExample();
 
 // A 2-port data block holding the measured S-parameters of a 6 dB attenuator.
-Tschema attenuatorBlockExample();
+Schematic attenuatorBlockExample();
 
 const std::vector<ExampleDocument>& exampleDocuments();
 

@@ -29,15 +29,15 @@ TEST(Examples, FilesMatchTheirDocuments)
   const bool update = std::getenv("NORVANE_UPDATE_EXAMPLES") != nullptr;
   for (const auto& example : testing::exampleDocuments()) {
     SCOPED_TRACE(example.fileName);
-    const Tschema doc = example.build();
+    const Schematic doc = example.build();
     const std::string path = examplePath(example.fileName);
     if (update) {
       ASSERT_TRUE(saveSchematic(doc, path).ok());
     }
     EXPECT_EQ(testing::readFileBytes(path), schematicText(doc));
 
-    auto loaded = std::make_unique<Tschema>();
-    ClearSchema(*loaded, TenvironmentProps{});
+    auto loaded = std::make_unique<Schematic>();
+    ClearSchema(*loaded, Environment{});
     ASSERT_TRUE(loadSchematic(*loaded, path).ok());
     // The pin count is not saved (pins are recomputed before use); everything else is.
     EXPECT_EQ(schematicText(*loaded), schematicText(doc));
@@ -52,23 +52,23 @@ TEST(Examples, PinsMeetWiresAndPorts)
   // examples are complete circuits.
   for (const auto& example : testing::exampleDocuments()) {
     SCOPED_TRACE(example.fileName);
-    const Tschema doc = example.build();
-    std::vector<TPoint> points;
-    for (const Tshort& w : doc.drawdat.wires) {
+    const Schematic doc = example.build();
+    std::vector<Point> points;
+    for (const Wire& w : doc.drawdat.wires) {
       points.push_back(w.start);
       points.push_back(w.finish);
     }
     points.push_back(portConnectionPoint(1, doc.drawdat.P1));
     points.push_back(portConnectionPoint(2, doc.drawdat.P2));
-    for (const Tcomponent& c : doc.drawdat.components) {
-      Tcomponent fresh = c;
+    for (const Component& c : doc.drawdat.components) {
+      Component fresh = c;
       ComputePinPositions(fresh);
       EXPECT_EQ(fresh.pins, c.pins) << c.name;
       for (int i = 1; i <= fresh.pins.count; ++i) {
-        const TPoint p = fresh.pins.nodes[i];
+        const Point p = fresh.pins.nodes[i];
         const bool onWire = std::find(points.begin(), points.end(), p) != points.end();
         bool onPin = false; // a ground touching another component's pin directly
-        for (const Tcomponent& other : doc.drawdat.components) {
+        for (const Component& other : doc.drawdat.components) {
           if (&other == &c) {
             continue;
           }

@@ -29,7 +29,7 @@ const CliShell kFullDisk{"trap '' XFSZ; ulimit -f 4; ", ""};
 class CliFileSafety : public testing::ScratchFolderTest
 {
 protected:
-  std::string saved(const Tschema& doc, const std::string& name) const
+  std::string saved(const Schematic& doc, const std::string& name) const
   {
     EXPECT_TRUE(saveSchematic(doc, path(name)).ok());
     return path(name);
@@ -144,7 +144,7 @@ TEST_F(CliFileSafety, ValuesThatCannotBeSimulatedAreRefusedByName)
 {
   // A zero capacitance in the file gets the dialogs' 1e-20 F: the run works, and the
   // capacitor is as good as absent.
-  Tschema doc = testing::rcDividerExample();
+  Schematic doc = testing::rcDividerExample();
   int cap = 0;
   for (int i = 1; i <= doc.drawdat.components.count(); ++i) {
     if (doc.drawdat.components[i].ctype == ComponentType::Capacitor) cap = i;
@@ -173,7 +173,7 @@ TEST_F(CliFileSafety, ValuesThatCannotBeSimulatedAreRefusedByName)
 
   // A tolerance of -100 % makes the lower run's resistance 0.
   doc = testing::rcDividerExample();
-  Ttolvalue& r = doc.drawdat.components[1].value[1];
+  ToleranceValue& r = doc.drawdat.components[1].value[1];
   ASSERT_EQ(doc.drawdat.components[1].ctype, ComponentType::Resistor);
   r.TolEn = r.TolPercent = true;
   r.mintol = -100.0;
@@ -185,7 +185,7 @@ TEST_F(CliFileSafety, ValuesThatCannotBeSimulatedAreRefusedByName)
 
 TEST_F(CliFileSafety, HugeCoordinatesAreHeldOnReading)
 {
-  Tschema doc = testing::rcDividerExample();
+  Schematic doc = testing::rcDividerExample();
   doc.drawdat.P2.pos = {2147483647, -2147483647 - 1};
   doc.drawdat.components[1].position.x = 2147483600;
   const std::string cct = saved(doc, "far.cct");

@@ -182,15 +182,15 @@ TEST_F(CliInputChecks, ValueFieldsThatAreNoCleanNumberAreReportedOnEveryCommand)
 }
 
 // Moves every item of a document right by `dx`.
-void shiftRight(Tschema& doc, int dx)
+void shiftRight(Schematic& doc, int dx)
 {
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   d.P1.pos.x += dx;
   d.P2.pos.x += dx;
-  for (Tcomponent& c : d.components) {
+  for (Component& c : d.components) {
     c.position.x += dx;
   }
-  for (Tshort& w : d.wires) {
+  for (Wire& w : d.wires) {
     w.start.x += dx;
     w.finish.x += dx;
   }
@@ -200,7 +200,7 @@ TEST_F(CliInputChecks, NetlistAndSimulateCheckTheSameCircuit)
 {
   // A circuit drawn beyond the sheet's right edge (as the benchmark circuits are): simulated,
   // so listed too.
-  Tschema wide = testing::lowpass3Example();
+  Schematic wide = testing::lowpass3Example();
   shiftRight(wide, 1600);
   ASSERT_TRUE(saveSchematic(wide, path("wide.cct")));
   const CliRun simulated = runCli({"simulate", path("wide.cct")});
@@ -211,14 +211,14 @@ TEST_F(CliInputChecks, NetlistAndSimulateCheckTheSameCircuit)
 
   // A value no stamp can use, or a port impedance below zero: refused by both, with the
   // same message.
-  Tschema huge = testing::lowpass3Example();
-  for (Tcomponent& c : huge.drawdat.components) {
+  Schematic huge = testing::lowpass3Example();
+  for (Component& c : huge.drawdat.components) {
     if (c.name == "L2") {
       c.value[1].nom = std::numeric_limits<double>::max();
     }
   }
   ASSERT_TRUE(saveSchematic(huge, path("huge.cct")));
-  Tschema negative = testing::lowpass3Example();
+  Schematic negative = testing::lowpass3Example();
   negative.drawdat.P2.Zo = -50.0;
   ASSERT_TRUE(saveSchematic(negative, path("negative.cct")));
   for (const std::string name : {"huge.cct", "negative.cct"}) {

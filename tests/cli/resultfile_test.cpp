@@ -28,8 +28,8 @@ TEST(ResultFile, WindowExportEqualsTheCommandLine)
        std::filesystem::directory_iterator(std::string(NORVANE_SOURCE_DIR) + "/examples")) {
     const std::string input = entry.path().string();
     SCOPED_TRACE(input);
-    auto doc = std::make_unique<Tschema>();
-    TenvironmentProps env;
+    auto doc = std::make_unique<Schematic>();
+    Environment env;
     fillBuiltInDefaults(env);
     ClearSchema(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, input).ok());

@@ -117,17 +117,17 @@ TEST_F(CliSimulate, ResultFilesReadBackThroughTheDataFileReader)
     ASSERT_EQ(csv.exitCode, 0);
     const auto csvLines = splitLines(csv.out, "\n");
 
-    auto set = std::make_unique<T2pdatarray>();
+    auto set = std::make_unique<TwoPortDataSet>();
     ScriptedPrompts prompts;
     ASSERT_TRUE(ReadSParameterFile(s2p, *set, prompts).ok());
     EXPECT_TRUE(prompts.messages.empty()); // the option line makes the format known
     EXPECT_EQ(set->name, "back.s2p");
     ASSERT_EQ(set->numpoints() + 1, static_cast<int>(csvLines.size()));
     for (int i = 1; i <= set->numpoints(); ++i) {
-      const T2pPoint& p = set->points[i];
+      const TwoPortPoint& p = set->points[i];
       const auto c = numbers(csvLines[static_cast<std::size_t>(i)], ',');
       EXPECT_NEAR(p.freq, c[0], 0.51); // 6 decimals of MHz
-      const TMagAngle* pairs[] = {&p.s11, &p.s21, &p.s12, &p.s22};
+      const MagnitudeAngle* pairs[] = {&p.s11, &p.s21, &p.s12, &p.s22};
       for (int k = 0; k < 4; ++k) {
         const std::complex<double> s(c[1 + 2 * k], c[2 + 2 * k]);
         EXPECT_NEAR(pairs[k]->mag, std::abs(s), 5.1e-4) << "point " << i;
@@ -143,7 +143,7 @@ TEST_F(CliSimulate, PortTwoAloneStillWritesFrequencies)
 {
   // Port 2 with 50 ohm || 100 pF to ground: each line holds the frequency, then S22, so the
   // file reads back like a one-port file.
-  Tschema doc = testing::rcDividerExample();
+  Schematic doc = testing::rcDividerExample();
   doc.drawdat.P1.pos = {-100, -100};
   doc.drawdat.components.removeAt(1); // the series resistor
   doc.drawdat.wires.removeAt(1);
@@ -156,7 +156,7 @@ TEST_F(CliSimulate, PortTwoAloneStillWritesFrequencies)
   const auto lines = splitLines(readFileBytes(s2p), "\r\n");
   ASSERT_EQ(lines.size(), 103u);
   EXPECT_EQ(numbers(lines[2], ' ').size(), 3u);
-  auto set = std::make_unique<T2pdatarray>();
+  auto set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
   ASSERT_TRUE(ReadSParameterFile(s2p, *set, prompts).ok());
   ASSERT_EQ(set->numpoints(), 101);
@@ -193,7 +193,7 @@ TEST_F(CliSimulate, ButterworthLowpassIsThreeDecibelsDownAtItsCorner)
 
 TEST_F(CliSimulate, RefusedCircuitExitsWithOne)
 {
-  Tschema doc = testing::rcDividerExample();
+  Schematic doc = testing::rcDividerExample();
   doc.drawdat.wires.removeAt(1); // port 1 loses its connection
   const std::string cct = path("broken.cct");
   ASSERT_TRUE(saveSchematic(doc, cct).ok());
@@ -209,7 +209,7 @@ TEST_F(CliSimulate, RefusedCircuitExitsWithOne)
 
 TEST_F(CliSimulate, ResultFileNeedsFiftyOhmPorts)
 {
-  Tschema doc = testing::rcDividerExample();
+  Schematic doc = testing::rcDividerExample();
   doc.drawdat.P2.Zo = 75.0;
   const std::string cct = path("p75.cct");
   ASSERT_TRUE(saveSchematic(doc, cct).ok());

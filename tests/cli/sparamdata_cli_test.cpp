@@ -185,11 +185,11 @@ TEST_F(CliBlockData, ExtrapolationKeepsMagnitudesAndNamesTheBlock)
 {
   // S11 = S22 fall from 0.5 at 1 GHz to 0.3 at 2 GHz: along that slope they would reach
   // -1.3 at 10 GHz; a magnitude stops at zero instead.
-  Tschema doc = testing::attenuatorBlockExample();
-  T2pdatarray& set = doc.datasets.twoPort[1];
+  Schematic doc = testing::attenuatorBlockExample();
+  TwoPortDataSet& set = doc.datasets.twoPort[1];
   set.points.clear();
-  set.points.append(T2pPoint{1e9, {0.5, 0}, {0.7, 0}, {0.7, 0}, {0.5, 0}});
-  set.points.append(T2pPoint{2e9, {0.3, 0}, {0.7, 0}, {0.7, 0}, {0.3, 0}});
+  set.points.append(TwoPortPoint{1e9, {0.5, 0}, {0.7, 0}, {0.7, 0}, {0.5, 0}});
+  set.points.append(TwoPortPoint{2e9, {0.3, 0}, {0.7, 0}, {0.7, 0}, {0.3, 0}});
   const std::string cct = path("slope.cct");
   ASSERT_TRUE(saveSchematic(doc, cct).ok());
   const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", "500MHz", "--stop",

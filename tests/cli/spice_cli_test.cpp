@@ -42,24 +42,24 @@ namespace fs = std::filesystem;
 // and every pin is joined to its node's anchor point by a diagonal wire (diagonal wires
 // connect at their ends only, so no wire touches a pin it passes). Node 0 is a ground
 // symbol's pin.
-class Drawing
+class TestCircuit
 {
 public:
-  Drawing() : doc(std::make_unique<Tschema>())
+  TestCircuit() : doc(std::make_unique<Schematic>())
   {
-    ClearSchema(*doc, TenvironmentProps{});
+    ClearSchema(*doc, Environment{});
     const PlacementResult g = placeComponent(*doc, ComponentType::Ground, 1, {1400, 900});
     ground = doc->drawdat.components[g.index].pins.nodes[1];
   }
 
   // Places `kind` with its pins on the given nodes; returns it for its values.
-  Tcomponent& add(ComponentType kind, std::vector<int> nodes)
+  Component& add(ComponentType kind, std::vector<int> nodes)
   {
     const int slot = ++m_placed;
-    const TPoint at{100 + 150 * ((slot - 1) % 8), 150 + 200 * ((slot - 1) / 8)};
+    const Point at{100 + 150 * ((slot - 1) % 8), 150 + 200 * ((slot - 1) / 8)};
     const PlacementResult r = placeComponent(*doc, kind, 1, at);
     EXPECT_TRUE(r.placed()) << r.message;
-    Tcomponent& c = doc->drawdat.components[r.index];
+    Component& c = doc->drawdat.components[r.index];
     for (std::size_t k = 0; k < nodes.size(); ++k) {
       join(c.pins.nodes[static_cast<int>(k) + 1], nodes[k]);
     }
@@ -68,8 +68,8 @@ public:
 
   void port(int number, int node, double zo)
   {
-    Tport& p = number == 1 ? doc->drawdat.P1 : doc->drawdat.P2;
-    p.pos = TPoint{200 + 400 * number, 980};
+    Port& p = number == 1 ? doc->drawdat.P1 : doc->drawdat.P2;
+    p.pos = Point{200 + 400 * number, 980};
     p.crot = 1;
     p.Zo = zo;
     p.node = portConnectionPoint(number, p);
@@ -84,27 +84,27 @@ public:
     doc->Xax.freqmode = log ? 2 : 1;
   }
 
-  std::unique_ptr<Tschema> doc;
-  TPoint ground;
+  std::unique_ptr<Schematic> doc;
+  Point ground;
 
 private:
-  void join(TPoint pin, int node)
+  void join(Point pin, int node)
   {
-    const TPoint anchor = node == 0 ? ground : TPoint{7 + 60 * node, 1203 + 10 * node};
+    const Point anchor = node == 0 ? ground : Point{7 + 60 * node, 1203 + 10 * node};
     doc->drawdat.wires.append({false, false, pin, anchor});
   }
 
   int m_placed = 0;
 };
 
-void setValue(Tcomponent& c, int slot, double nom)
+void setValue(Component& c, int slot, double nom)
 {
   c.value[slot].nom = nom;
   c.value[slot].TolEn = false;
 }
 
 // Capacitor or inductor with its physical model in the given Q mode.
-void physical(Tcomponent& c, double value, double q, double atHz, double srf, int mode)
+void physical(Component& c, double value, double q, double atHz, double srf, int mode)
 {
   setValue(c, 1, value);
   setValue(c, 2, q);
@@ -115,7 +115,7 @@ void physical(Tcomponent& c, double value, double q, double atHz, double srf, in
 }
 
 // Transformer or mutual inductance: Ns, Np, Lp, k, physical model on or off.
-void windings(Tcomponent& c, double ns, double np, double lp, double k, bool physicalModel)
+void windings(Component& c, double ns, double np, double lp, double k, bool physicalModel)
 {
   c.value[1].nom = ns;
   c.value[1].mintol = np;
@@ -128,19 +128,19 @@ struct Case
 {
   std::string name;
   double tolerance; // relative, of |S| (floored at 1e-3)
-  std::function<void(Drawing&)> draw;
+  std::function<void(TestCircuit&)> draw;
 };
 
 std::vector<Case> generatedCircuits()
 {
   return {
       {"lines_rlc", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // 30 points per decade: one .sp dec card.
          setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 33);
          setValue(d.add(ComponentType::Capacitor, {2, 0}), 1, 4.7e-12);
          setValue(d.add(ComponentType::Inductor, {2, 3}), 1, 82e-9);
-         Tcomponent& t = d.add(ComponentType::TxLine, {3, 4});
+         Component& t = d.add(ComponentType::TxLine, {3, 4});
          setValue(t, 1, 75);
          setValue(t, 2, 2e8);
          setValue(t, 3, 0.37);
@@ -150,7 +150,7 @@ std::vector<Case> generatedCircuits()
          d.sweep(1e6, 1e9, 90, true);
        }},
       {"physical_models", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // Every Q mode of both kinds, linear sweep.
          physical(d.add(ComponentType::Capacitor, {1, 0}), 10e-12, 200, 1e8, 2.2e9, 1);
          physical(d.add(ComponentType::Inductor, {1, 2}), 47e-9, 60, 1e8, 1.1e9, 1);
@@ -164,7 +164,7 @@ std::vector<Case> generatedCircuits()
          d.sweep(10e6, 2e9, 60, false);
        }},
       {"windings", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // Physical transformer at k = 1 and below, and a physical mutual inductance; 37
          // points over 2.7 decades, run point by point.
          windings(d.add(ComponentType::Transformer, {1, 0, 2, 0}), 2, 1, 1e-6, 1, true);
@@ -181,7 +181,7 @@ std::vector<Case> generatedCircuits()
       // about 1e-2 S; a plain solve of that matrix keeps only about six digits, so this
       // holds only with the solver's refinement step for circuits with ideal elements.
       {"ideal_windings", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 20);
          windings(d.add(ComponentType::Transformer, {2, 0, 3, 4}), 1, 2, 1e-8, 1, false);
          setValue(d.add(ComponentType::Resistor, {4, 0}), 1, 5);
@@ -193,8 +193,8 @@ std::vector<Case> generatedCircuits()
          d.sweep(1e6, 1e8, 20, true);
        }},
       {"controlled_sources", 1e-6,
-       [](Drawing& d) {
-         Tcomponent& op = d.add(ComponentType::OpAmp, {1, 2, 3});
+       [](TestCircuit& d) {
+         Component& op = d.add(ComponentType::OpAmp, {1, 2, 3});
          setValue(op, 1, 1e6);
          setValue(op, 2, 75);
          setValue(op, 3, 1e4);
@@ -216,7 +216,7 @@ std::vector<Case> generatedCircuits()
          d.sweep(1e5, 1e9, 40, true);
        }},
       {"bipolar", 1e-6,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // Common emitter with emitter degeneration and collector feedback; the default
          // transistor values of the template.
          d.add(ComponentType::Bipolar, {2, 1, 3});
@@ -228,7 +228,7 @@ std::vector<Case> generatedCircuits()
          d.sweep(1e6, 3e9, 45, false);
        }},
       {"one_port", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // Port 1 only, two points (ngspice runs them one by one).
          setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 10);
          setValue(d.add(ComponentType::Capacitor, {2, 0}), 1, 3e-12);
@@ -236,7 +236,7 @@ std::vector<Case> generatedCircuits()
          d.sweep(1e8, 1e9, 1, false);
        }},
       {"narrow_log_sweep", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // Ten intervals over 10 Hz at 1 GHz: some 2e10 points per decade, far more than an
          // int holds, so the sweep is run point by point.
          setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 47);
@@ -246,7 +246,7 @@ std::vector<Case> generatedCircuits()
          d.sweep(1e9, 1e9 + 10, 10, true);
        }},
       {"port_two_only", 1e-9,
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // Port 2 only: ngspice's port 1, its S_1_1 our S22.
          setValue(d.add(ComponentType::Inductor, {1, 0}), 1, 100e-9);
          setValue(d.add(ComponentType::Capacitor, {1, 0}), 1, 10e-12);
@@ -259,15 +259,15 @@ std::vector<Case> generatedCircuits()
 // ---- Running both engines ------------------------------------------------------------------
 
 // One point: frequency and S11, S21, S12, S22 (absent parameters NaN).
-struct Point
+struct ComparedPoint
 {
   double f = 0.0;
   C s[4];
 };
 
-std::vector<Point> readCsv(const std::string& text)
+std::vector<ComparedPoint> readCsv(const std::string& text)
 {
-  std::vector<Point> points;
+  std::vector<ComparedPoint> points;
   std::istringstream in(text);
   std::string line;
   std::getline(in, line); // header
@@ -279,7 +279,7 @@ std::vector<Point> readCsv(const std::string& text)
       v.push_back(field.empty() ? NAN : std::strtod(field.c_str(), nullptr));
     }
     v.resize(9, NAN);
-    Point p;
+    ComparedPoint p;
     p.f = v[0];
     for (int k = 0; k < 4; ++k) {
       p.s[k] = C{v[1 + 2 * k], v[2 + 2 * k]};
@@ -290,9 +290,9 @@ std::vector<Point> readCsv(const std::string& text)
 }
 
 // ngspice's wrdata with a single scale: frequency, then re and im of each vector.
-std::vector<Point> readWrdata(const std::string& text, int vectors)
+std::vector<ComparedPoint> readWrdata(const std::string& text, int vectors)
 {
-  std::vector<Point> points;
+  std::vector<ComparedPoint> points;
   std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
@@ -307,7 +307,7 @@ std::vector<Point> readWrdata(const std::string& text, int vectors)
     }
     EXPECT_EQ(v.size(), static_cast<std::size_t>(1 + 2 * vectors)) << line;
     v.resize(1 + 2 * vectors, NAN);
-    Point p;
+    ComparedPoint p;
     p.f = v[0];
     for (int k = 0; k < 4; ++k) {
       p.s[k] = C{NAN, NAN};
@@ -347,11 +347,11 @@ protected:
     EXPECT_EQ(log.find("rror"), std::string::npos) << name << ":\n" << log;
     const bool twoPorts = netlist.find("S_2_1") != std::string::npos;
     const bool onlyPort2 = netlist.find("port 2 is the only port") != std::string::npos;
-    const std::vector<Point> ng =
+    const std::vector<ComparedPoint> ng =
         readWrdata(readFileBytes(path(name + ".sp.txt")), twoPorts ? 4 : 1);
     const testing::CliRun simulated = runCli({"simulate", cct, "--format", "csv"});
     EXPECT_EQ(simulated.exitCode, 0) << simulated.err;
-    const std::vector<Point> nv = readCsv(simulated.out);
+    const std::vector<ComparedPoint> nv = readCsv(simulated.out);
     EXPECT_EQ(ng.size(), nv.size()) << name;
     double worst = 0.0;
     for (std::size_t i = 0; i < std::min(ng.size(), nv.size()); ++i) {
@@ -375,9 +375,9 @@ TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)
   ASSERT_TRUE(haveNgspice()) << "ngspice not found (scripts/deps.sh installs it)";
   for (const auto& ex : testing::exampleDocuments()) {
     const std::string cct = std::string(NORVANE_SOURCE_DIR) + "/examples/" + ex.fileName;
-    const Tschema doc = ex.build();
+    const Schematic doc = ex.build();
     const bool hasBlock = std::any_of(
-        doc.drawdat.components.begin(), doc.drawdat.components.end(), [](const Tcomponent& c) {
+        doc.drawdat.components.begin(), doc.drawdat.components.end(), [](const Component& c) {
           return c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2;
         });
     if (hasBlock) {
@@ -387,7 +387,7 @@ TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)
     std::cout << ex.fileName << ": largest relative difference " << worst << "\n";
   }
   for (const Case& c : generatedCircuits()) {
-    Drawing d;
+    TestCircuit d;
     c.draw(d);
     const std::string cct = path(c.name + ".cct");
     ASSERT_TRUE(saveSchematic(*d.doc, cct)) << c.name;
@@ -444,7 +444,7 @@ TEST_F(SpiceAgainstNgspice, DataBlocksAreRefusedByName)
       << run.err;
   EXPECT_FALSE(fs::exists(cir));
 
-  Drawing d;
+  TestCircuit d;
   setValue(d.add(ComponentType::Resistor, {1, 0}), 1, 50);
   d.add(ComponentType::SParam1, {1, 0}).name = "ANT";
   d.port(1, 1, 50);
@@ -456,7 +456,7 @@ TEST_F(SpiceAgainstNgspice, DataBlocksAreRefusedByName)
   EXPECT_NE(run.err.find("component 3 \"ANT\""), std::string::npos) << run.err;
 
   // A circuit the check refuses (no port) exits 1 with the check's message.
-  d.doc->drawdat.P1.pos = TPoint{-100, -100};
+  d.doc->drawdat.P1.pos = Point{-100, -100};
   ASSERT_TRUE(saveSchematic(*d.doc, cct));
   run = runCli({"spice", cct});
   EXPECT_EQ(run.exitCode, 1);
@@ -470,30 +470,30 @@ TEST_F(SpiceAgainstNgspice, RefusesWhatSimulateRefuses)
   struct Refused
   {
     std::string name;
-    std::function<void(Drawing&)> spoil;
+    std::function<void(TestCircuit&)> spoil;
     std::string message; // found in the error output of both commands
   };
   const std::vector<Refused> cases = {
       {"self_resonance_zero",
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          physical(d.add(ComponentType::Capacitor, {1, 0}), 10e-12, 200, 1e8, 0, 3);
        },
        "A value of capacitor 3 at (250, 150) is 0 where the circuit divides by it"},
       {"resistance_beyond_range",
-       [](Drawing& d) {
+       [](TestCircuit& d) {
          // What a file's "1e400" reads as: the largest double.
          setValue(d.add(ComponentType::Resistor, {1, 0}), 1, std::numeric_limits<double>::max());
        },
        "The value of resistor 3 at (250, 150) is not a number or out of range"},
-      {"negative_port_impedance", [](Drawing& d) { d.doc->drawdat.P2.Zo = -50; },
+      {"negative_port_impedance", [](TestCircuit& d) { d.doc->drawdat.P2.Zo = -50; },
        "Port 2 impedance Zo must be a positive number"},
-      {"log_sweep_backwards", [](Drawing& d) { d.sweep(1e6, 1e3, 30, true); },
+      {"log_sweep_backwards", [](TestCircuit& d) { d.sweep(1e6, 1e3, 30, true); },
        "the sweep start (1MHz) must lie below its stop (1kHz)"},
-      {"linear_sweep_backwards", [](Drawing& d) { d.sweep(2e9, 1e9, 30, false); },
+      {"linear_sweep_backwards", [](TestCircuit& d) { d.sweep(2e9, 1e9, 30, false); },
        "the sweep start (2GHz) must lie below its stop (1GHz)"},
   };
   for (const Refused& c : cases) {
-    Drawing d;
+    TestCircuit d;
     setValue(d.add(ComponentType::Resistor, {1, 2}), 1, 50);
     d.port(1, 1, 50);
     d.port(2, 2, 50);
@@ -517,7 +517,7 @@ TEST_F(SpiceAgainstNgspice, RefusesWhatSimulateRefuses)
   // Values the check lets through whose model leaves the double range (a self-resonance of
   // 1e-170 Hz gives a series inductance beyond 1e308 H): the component is refused by name
   // rather than written as "ls=inf".
-  Drawing d;
+  TestCircuit d;
   physical(d.add(ComponentType::Capacitor, {1, 0}), 10e-12, 200, 1e8, 1e-170, 3);
   d.port(1, 1, 50);
   d.sweep(1e6, 1e9, 30, true);

@@ -32,8 +32,7 @@ using Values = std::vector<std::vector<double>>; // per point: freq, then re/im 
 class CliTouchstone : public testing::ScratchFolderTest
 {
 protected:
-
-  std::string save(const Tschema& doc, const std::string& name) const
+  std::string save(const Schematic& doc, const std::string& name) const
   {
     const std::string p = path(name);
     EXPECT_TRUE(saveSchematic(doc, p).ok());
@@ -62,9 +61,9 @@ protected:
     return rows;
   }
 
-  std::unique_ptr<T2pdatarray> readBack(const std::string& file, SParamReadResult& result) const
+  std::unique_ptr<TwoPortDataSet> readBack(const std::string& file, SParamReadResult& result) const
   {
-    auto set = std::make_unique<T2pdatarray>();
+    auto set = std::make_unique<TwoPortDataSet>();
     ScriptedPrompts prompts;
     result = ReadSParameterFile(file, *set, prompts);
     EXPECT_TRUE(prompts.messages.empty());
@@ -72,21 +71,21 @@ protected:
   }
 };
 
-std::complex<double> value(const TMagAngle& s)
+std::complex<double> value(const MagnitudeAngle& s)
 {
   const Complex c = PolarToComplex(s.mag, s.ang);
   return {c.re, c.im};
 }
 
 // Every point of the set against the rows; `pairs` of S11, S21, S12, S22 compared.
-void expectSame(const T2pdatarray& set, const Values& rows, int pairs, double tolerance)
+void expectSame(const TwoPortDataSet& set, const Values& rows, int pairs, double tolerance)
 {
   ASSERT_EQ(set.numpoints(), static_cast<int>(rows.size()));
   for (int i = 1; i <= set.numpoints(); ++i) {
     const auto& row = rows[static_cast<std::size_t>(i - 1)];
-    const T2pPoint& p = set.points[i];
+    const TwoPortPoint& p = set.points[i];
     EXPECT_NEAR(p.freq, row[0], row[0] * 1e-15) << i;
-    const TMagAngle* got[] = {&p.s11, &p.s21, &p.s12, &p.s22};
+    const MagnitudeAngle* got[] = {&p.s11, &p.s21, &p.s12, &p.s22};
     for (int k = 0; k < pairs; ++k) {
       const std::complex<double> want(row[1 + 2 * k], row[2 + 2 * k]);
       EXPECT_NEAR(std::abs(value(*got[k]) - want), 0.0, tolerance) << "point " << i << " S" << k;
@@ -128,7 +127,7 @@ TEST_F(CliTouchstone, OnePortCircuitsWriteOnePortFiles)
 {
   // The divider without port 2, its port 1 at 75 ohm: a 1-port file referred to 75 ohm,
   // read back as the same network seen from 50 ohm.
-  Tschema doc = testing::rcDividerExample();
+  Schematic doc = testing::rcDividerExample();
   doc.drawdat.P2.pos = {-100, -100};
   doc.drawdat.P1.Zo = 75;
   const std::string cct75 = save(doc, "oneport75.cct");
@@ -159,7 +158,7 @@ TEST_F(CliTouchstone, DifferentPortsReferBackThroughATwoPortBlock)
   // The low-pass filter between 25 and 75 ohm ports: a version 2 file referred to those. Read
   // back (referred to 50 ohm) into a 2-port block between 50 ohm ports, it simulates as the
   // filter itself between 50 ohm ports.
-  Tschema filter = testing::lowpass3Example();
+  Schematic filter = testing::lowpass3Example();
   filter.drawdat.P1.Zo = 25;
   filter.drawdat.P2.Zo = 75;
   const std::string cctMixed = save(filter, "mixed.cct");
@@ -179,7 +178,7 @@ TEST_F(CliTouchstone, DifferentPortsReferBackThroughATwoPortBlock)
   EXPECT_EQ(read.note, "Converted from 25 ohm / 75 ohm to 50 ohm");
   ASSERT_EQ(set->numpoints(), 201);
 
-  Tschema block = testing::attenuatorBlockExample();
+  Schematic block = testing::attenuatorBlockExample();
   block.datasets.twoPort[1].points = set->points;
   block.datasets.twoPort[1].name = "mixed.s2p";
   block.Xax = filter.Xax; // the same frequencies, so the block interpolates nothing

@@ -32,7 +32,7 @@ std::vector<std::string> linesOf(const std::string& text)
 
 TEST(ConfigFileText, WritesBannerAndKeysInOrder)
 {
-  const std::vector<std::string> lines = linesOf(configFileText(TenvironmentProps{}));
+  const std::vector<std::string> lines = linesOf(configFileText(Environment{}));
   ASSERT_EQ(lines.size(), 50u);
   EXPECT_EQ(lines[0], "*************************************************************");
   EXPECT_EQ(lines[1], "****************  Norvane configuration file  ***************");
@@ -90,9 +90,9 @@ TEST(ConfigFileText, WritesBannerAndKeysInOrder)
     EXPECT_EQ(lines[i + 3], expected[i]);
 }
 
-TenvironmentProps unusualRecord()
+Environment unusualRecord()
 {
-  TenvironmentProps env;
+  Environment env;
   env.filename = "/home/rf/designs/lna = v2.cct";
   env.numpoints = 250;
   env.mindB = -12.345678901234;
@@ -116,12 +116,12 @@ TenvironmentProps unusualRecord()
 
 TEST(ConfigFileText, RoundTripsThroughTheReader)
 {
-  TenvironmentProps read;
-  applyConfigText(read, configFileText(TenvironmentProps{}));
-  EXPECT_EQ(read, TenvironmentProps{});
+  Environment read;
+  applyConfigText(read, configFileText(Environment{}));
+  EXPECT_EQ(read, Environment{});
 
-  const TenvironmentProps written = unusualRecord();
-  TenvironmentProps readBack;
+  const Environment written = unusualRecord();
+  Environment readBack;
   applyConfigText(readBack, configFileText(written));
   EXPECT_EQ(readBack, written);
 }
@@ -129,7 +129,7 @@ TEST(ConfigFileText, RoundTripsThroughTheReader)
 TEST(ConfigFileText, KeepsRecentFilesAndTheTuneStepAfterTheOtherKeys)
 {
   // Without them the text is exactly the old one; with them they follow the last old key.
-  TenvironmentProps env;
+  Environment env;
   const std::string plain = configFileText(env);
   rememberRecentFile(env, "/a/one.cct");
   rememberRecentFile(env, "/b/two.cct");
@@ -139,7 +139,7 @@ TEST(ConfigFileText, KeepsRecentFilesAndTheTuneStepAfterTheOtherKeys)
   ASSERT_EQ(text.substr(0, plain.size()), plain);
   EXPECT_EQ(text.substr(plain.size()),
             "recentfile1= /a/one.cct\r\nrecentfile2= /b/two.cct\r\ntunestep= 5%\r\n");
-  TenvironmentProps readBack;
+  Environment readBack;
   applyConfigText(readBack, text);
   EXPECT_EQ(readBack, env);
 
@@ -156,59 +156,59 @@ TEST(ConfigFileText, KeepsRecentFilesAndTheTuneStepAfterTheOtherKeys)
 TEST(ConfigFileText, ReadsTheEdgeCases)
 {
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "gridon=FALSE");
-    TenvironmentProps expected;
+    Environment expected;
     expected.gridon = false;
     EXPECT_EQ(env, expected);
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "autoopen= false\r\nchainshorts= yes\r\n");
     EXPECT_TRUE(env.autoopen);    // only "FALSE" means false
     EXPECT_TRUE(env.chainshorts); // any other text means true
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "graphwinstat= wsMaximised\r\nschemawinstat= wsMinimized\r\n");
     EXPECT_EQ(env.graphwinstat, "wsNormal");
     EXPECT_EQ(env.schemawinstat, "wsMinimized");
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "filename= C:\\a=b\\c.cct  \r\n");
     EXPECT_EQ(env.filename, "C:\\a=b\\c.cct");
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "numpoints= 10\r\nnumpoints= 20\r\n");
     EXPECT_EQ(env.numpoints, 20); // the last one wins
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "GridOn=FALSE\r\ngridon =FALSE\r\n\t gridon=\tFALSE \x1a\r\n");
     // Keys are case-sensitive and include the "="; blanks around key and value are trimmed.
     EXPECT_FALSE(env.gridon);
-    TenvironmentProps other;
+    Environment other;
     applyConfigText(other, "GridOn=FALSE\r\ngridon =FALSE\r\n");
     EXPECT_TRUE(other.gridon);
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "printergraphbackgroundcolor= 42\r\nunknownkey= 5\r\n=7\r\n=\r\n");
     EXPECT_EQ(env.printergraphbackgroundcolor, 42);
-    TenvironmentProps expected;
+    Environment expected;
     expected.printergraphbackgroundcolor = 42;
     EXPECT_EQ(env, expected);
   }
   {
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "filename= " + std::string(300, 'x'));
     EXPECT_EQ(env.filename, std::string(255, 'x'));
   }
   {
     // Numbers go through the engineering parser and integers are rounded.
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, "numpoints= 250.6\nlowfreq= 10M\rhighfreq=2.4G\n"
                          "papercolor= 1e30\ncompcolor=-1e30\nwirecolor= red\n"
                          "graphwinpos.width= 2.5\ngraphwinpos.height= 3.5\n");
@@ -225,11 +225,11 @@ TEST(ConfigFileText, ReadsTheEdgeCases)
 
 TEST(ConfigFileText, NeverWritesALineBreakInsideAValue)
 {
-  TenvironmentProps env;
+  Environment env;
   env.filename = "evil\r\ngridon= FALSE";
   const std::string text = configFileText(env);
   EXPECT_EQ(linesOf(text).size(), 50u);
-  TenvironmentProps read;
+  Environment read;
   applyConfigText(read, text);
   EXPECT_TRUE(read.gridon);
   EXPECT_EQ(read.filename, "");
@@ -267,7 +267,7 @@ TEST(ConfigFileText, SurvivesMalformedText)
       for (int i = 0; i < 500; ++i)
         text += static_cast<char>(rng() % 256);
     }
-    TenvironmentProps env;
+    Environment env;
     applyConfigText(env, text);
     EXPECT_LE(env.filename.size(), 4 * 255u); // 255 characters of at most four bytes
     EXPECT_TRUE(isWindowStateText(env.schemawinstat));
@@ -304,16 +304,16 @@ TEST_F(ConfigFileOnDisk, WritesAndReadsBack)
 {
   const fs::path file = m_dir / "Norvane.cfg";
   ASSERT_TRUE(WriteConfig(unusualRecord(), file).ok);
-  TenvironmentProps env;
+  Environment env;
   const ConfigFileResult result = ReadConfig(env, file);
   EXPECT_TRUE(result.ok);
   EXPECT_EQ(env, unusualRecord());
 
   // Overwriting replaces the content and leaves no temporary file behind.
-  ASSERT_TRUE(WriteConfig(TenvironmentProps{}, file).ok);
-  TenvironmentProps again = unusualRecord();
+  ASSERT_TRUE(WriteConfig(Environment{}, file).ok);
+  Environment again = unusualRecord();
   ASSERT_TRUE(ReadConfig(again, file).ok);
-  EXPECT_EQ(again, TenvironmentProps{});
+  EXPECT_EQ(again, Environment{});
   EXPECT_EQ(entriesIn(m_dir), 1u);
 }
 
@@ -326,16 +326,16 @@ TEST_F(ConfigFileOnDisk, LongFileNamesWithLettersOfSeveralBytesStayWhole)
   const std::string name = folder + std::string(255 - 13 - 4, 'x') + ".cct";
   ASSERT_EQ(name.size(), 255u + 1 + 2);
   const fs::path file = m_dir / "Norvane.cfg";
-  TenvironmentProps env;
+  Environment env;
   env.filename = name;
   for (int round = 0; round < 3; ++round) {
     ASSERT_TRUE(WriteConfig(env, file).ok);
-    TenvironmentProps back;
+    Environment back;
     ASSERT_TRUE(ReadConfig(back, file).ok);
     EXPECT_EQ(back.filename, name) << "round " << round;
     env = back;
   }
-  TenvironmentProps cut;
+  Environment cut;
   applyConfigText(cut, "filename= " + std::string(254, 'x') + "\xc3\xa9\xc3\xa9\r\n");
   EXPECT_EQ(cut.filename, std::string(254, 'x') + "\xc3\xa9");
 }
@@ -343,13 +343,13 @@ TEST_F(ConfigFileOnDisk, LongFileNamesWithLettersOfSeveralBytesStayWhole)
 TEST_F(ConfigFileOnDisk, CreatesTheMissingFolder)
 {
   const fs::path file = m_dir / "xdg" / "Norvane" / "Norvane.cfg";
-  ASSERT_TRUE(WriteConfig(TenvironmentProps{}, file).ok);
+  ASSERT_TRUE(WriteConfig(Environment{}, file).ok);
   EXPECT_TRUE(fs::exists(file));
 }
 
 TEST_F(ConfigFileOnDisk, MissingFileIsReportedAndChangesNothing)
 {
-  TenvironmentProps env = unusualRecord();
+  Environment env = unusualRecord();
   const ConfigFileResult result = ReadConfig(env, m_dir / "absent.cfg");
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "File not found");
@@ -364,7 +364,7 @@ TEST_F(ConfigFileOnDisk, FailedWriteKeepsTheOldFile)
   {
     std::ofstream(target / "keep.txt") << "old";
   }
-  const ConfigFileResult result = WriteConfig(TenvironmentProps{}, target);
+  const ConfigFileResult result = WriteConfig(Environment{}, target);
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.error.empty());
   EXPECT_TRUE(fs::exists(target / "keep.txt"));
@@ -374,16 +374,16 @@ TEST_F(ConfigFileOnDisk, FailedWriteKeepsTheOldFile)
   {
     std::ofstream(m_dir / "plain") << "x";
   }
-  EXPECT_FALSE(WriteConfig(TenvironmentProps{}, m_dir / "plain" / "Norvane.cfg").ok);
+  EXPECT_FALSE(WriteConfig(Environment{}, m_dir / "plain" / "Norvane.cfg").ok);
 }
 
 TEST_F(ConfigFileOnDisk, ReadsAFolderWithoutCrashing)
 {
-  TenvironmentProps env;
+  Environment env;
   const ConfigFileResult result = ReadConfig(env, m_dir);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "Access denied");
-  EXPECT_EQ(env, TenvironmentProps{});
+  EXPECT_EQ(env, Environment{});
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 namespace norvane {
 namespace {
 
-TEST(TenvironmentProps, StartsWithTheDefaults)
+TEST(Environment, StartsWithTheDefaults)
 {
-  const TenvironmentProps env;
+  const Environment env;
   EXPECT_EQ(env.filename, "");
   EXPECT_EQ(env.numpoints, 100);
   EXPECT_EQ(env.mindB, -50.0);
@@ -40,9 +40,9 @@ TEST(TenvironmentProps, StartsWithTheDefaults)
   EXPECT_EQ(env.graphwinstat, "wsNormal");
 }
 
-TEST(TenvironmentProps, BuiltInDefaultsKeepColoursAndOtherOptions)
+TEST(Environment, BuiltInDefaultsKeepColoursAndOtherOptions)
 {
-  TenvironmentProps env;
+  Environment env;
   env.numpoints = 7;
   env.lowfreq = 1.0;
   env.highfreq = 2.0;
@@ -57,14 +57,14 @@ TEST(TenvironmentProps, BuiltInDefaultsKeepColoursAndOtherOptions)
   env.filename = "a.cct";
   fillBuiltInDefaults(env);
 
-  TenvironmentProps expected;
+  Environment expected;
   expected.papercolor = 12345;
   expected.chainshorts = true;
   expected.filename = "a.cct";
   EXPECT_EQ(env, expected);
 }
 
-TEST(TenvironmentProps, RecognisesOnlyTheThreeStateTexts)
+TEST(Environment, RecognisesOnlyTheThreeStateTexts)
 {
   EXPECT_TRUE(isWindowStateText("wsNormal"));
   EXPECT_TRUE(isWindowStateText("wsMaximized"));

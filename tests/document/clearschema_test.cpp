@@ -6,7 +6,7 @@
 namespace norvane {
 namespace {
 
-void expectTol(const Ttolvalue& v, double nom, double mintol, double maxtol, bool en, bool pct,
+void expectTol(const ToleranceValue& v, double nom, double mintol, double maxtol, bool en, bool pct,
                const char* what)
 {
   SCOPED_TRACE(what);
@@ -19,33 +19,33 @@ void expectTol(const Ttolvalue& v, double nom, double mintol, double maxtol, boo
 
 TEST(ClearSchema, DefaultsOfANewSchematic)
 {
-  TenvironmentProps env;
+  Environment env;
   env.lowfreq = 2e6;
   env.highfreq = 3e9;
   env.numpoints = 250;
   env.mindB = -70;
   env.maxdB = 5;
 
-  Tschema doc;
+  Schematic doc;
   ClearSchema(doc, env);
 
-  EXPECT_EQ(doc.mmdB, (Trange{10, -40}));
-  EXPECT_EQ(doc.mmLin, (Trange{1, 0}));
-  EXPECT_EQ(doc.mmPhase, (Trange{180, -180}));
-  EXPECT_EQ(doc.mmGrpDelay, (Trange{1e-6, 0}));
+  EXPECT_EQ(doc.mmdB, (DisplayRange{10, -40}));
+  EXPECT_EQ(doc.mmLin, (DisplayRange{1, 0}));
+  EXPECT_EQ(doc.mmPhase, (DisplayRange{180, -180}));
+  EXPECT_EQ(doc.mmGrpDelay, (DisplayRange{1e-6, 0}));
   EXPECT_EQ(doc.plotformat, PlotFormat::Rectangular);
   EXPECT_EQ(doc.current2port, 1);
   EXPECT_EQ(doc.current1port, 1);
-  EXPECT_EQ(doc.Xax, (Txaxis{2e6, 3e9, 250, false, 2}));
-  EXPECT_EQ(doc.Y1ax, (Tyaxis{-70, 5, MeasuredParameter::S21, TraceType::Log20}));
-  EXPECT_EQ(doc.Y2ax, (Tyaxis{-70, 5, MeasuredParameter::S11, TraceType::Log20}));
+  EXPECT_EQ(doc.Xax, (SweepAxis{2e6, 3e9, 250, false, 2}));
+  EXPECT_EQ(doc.Y1ax, (TraceAxis{-70, 5, MeasuredParameter::S21, TraceType::Log20}));
+  EXPECT_EQ(doc.Y2ax, (TraceAxis{-70, 5, MeasuredParameter::S11, TraceType::Log20}));
   EXPECT_EQ(doc.polarS11mag, 1);
   EXPECT_EQ(doc.polarS21mag, 10);
   EXPECT_EQ(doc.polarS12mag, 1);
   EXPECT_EQ(doc.polarS22mag, 1);
   EXPECT_EQ(doc.polarmeaswhat, MeasuredParameter::S11);
 
-  for (const Tport* p : {&doc.drawdat.P1, &doc.drawdat.P2}) {
+  for (const Port* p : {&doc.drawdat.P1, &doc.drawdat.P2}) {
     EXPECT_EQ(p->pos, kPortNotPlaced);
     EXPECT_EQ(p->Zo, 50);
     EXPECT_FALSE(p->selected);
@@ -69,7 +69,7 @@ TEST(ClearSchema, DefaultsOfANewSchematic)
   EXPECT_EQ(doc.lastopamp.value[1].nom, 1e6);
   EXPECT_EQ(doc.lastopamp.value[2].nom, 0.1);
   EXPECT_EQ(doc.lastopamp.value[3].nom, 1e6);
-  for (const Tcomponent* t : {&doc.lastVCVS, &doc.lastVCCS, &doc.lastCCVS, &doc.lastCCCS}) {
+  for (const Component* t : {&doc.lastVCVS, &doc.lastVCCS, &doc.lastCCVS, &doc.lastCCCS}) {
     EXPECT_EQ(t->value[1].nom, 1);
   }
   expectTol(doc.lasttxln.value[1], 50, -5, 5, true, false, "TL1");
@@ -87,8 +87,8 @@ TEST(ClearSchema, DefaultsOfANewSchematic)
 
 TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
 {
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
   doc.cursorpos = 17;
   doc.circleson = true;
   doc.simulated = true;
@@ -105,7 +105,7 @@ TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
   doc.datasets.twoPort[3].points.append({1e9, {0.5, 0}, {2, 1}, {0.1, 0}, {0.3, 0}});
   doc.datasets.onePort[50].name = "load.s1p";
   doc.datasets.onePort[50].points.append({1e9, {0.5, 0}});
-  Tcomponent r;
+  Component r;
   r.ctype = ComponentType::Resistor;
   doc.drawdat.components.append(r);
   doc.drawdat.UnconnectedMarkers.append({1, 2});
@@ -140,8 +140,8 @@ class Placement : public ::testing::Test
 {
 protected:
   void SetUp() override { ClearSchema(doc, env); }
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
 };
 
 TEST_F(Placement, CopiesTheTemplateValuesOfTheKind)
@@ -152,24 +152,24 @@ TEST_F(Placement, CopiesTheTemplateValuesOfTheKind)
   const PlacementResult r = placeComponent(doc, ComponentType::Resistor, 2, {100, 100});
   ASSERT_TRUE(r.placed());
   EXPECT_EQ(r.index, 1);
-  const Tcomponent& c = doc.drawdat.components[1];
+  const Component& c = doc.drawdat.components[1];
   EXPECT_EQ(c.ctype, ComponentType::Resistor);
   EXPECT_EQ(c.crot, 2);
-  EXPECT_EQ(c.position, (TPoint{100, 100}));
+  EXPECT_EQ(c.position, (Point{100, 100}));
   EXPECT_FALSE(c.selected);
   EXPECT_EQ(c.name, "");
   EXPECT_EQ(c.value[1], doc.lastR.value[1]);
   EXPECT_EQ(c.value[4].nom, 0);
   EXPECT_EQ(c.pins.count, 2);
-  EXPECT_EQ(c.pins.nodes[1], (TPoint{80, 100}));
+  EXPECT_EQ(c.pins.nodes[1], (Point{80, 100}));
 
   ASSERT_TRUE(placeComponent(doc, ComponentType::VCCS, 1, {300, 300}).placed());
-  const Tcomponent& g = doc.drawdat.components[2];
+  const Component& g = doc.drawdat.components[2];
   EXPECT_EQ(g.value[1].nom, 1);
-  EXPECT_EQ(g.value[2], Ttolvalue{});
+  EXPECT_EQ(g.value[2], ToleranceValue{});
 
   ASSERT_TRUE(placeComponent(doc, ComponentType::Ground, 1, {400, 300}).placed());
-  EXPECT_EQ(doc.drawdat.components[3].value[1], Ttolvalue{});
+  EXPECT_EQ(doc.drawdat.components[3].value[1], ToleranceValue{});
   EXPECT_EQ(placeComponent(doc, kindOfCode(0), 1, {500, 300}).status, PlacementStatus::UnknownKind);
 }
 
@@ -207,7 +207,7 @@ TEST_F(Placement, BlockIndexesAreNeverShared)
 {
   // A loaded drawing with 2-port blocks 1 and 3: the counters come from the blocks.
   for (int index : {3, 1}) {
-    Tcomponent b;
+    Component b;
     b.ctype = ComponentType::SParam2;
     b.position = {index * 100, 0};
     b.value[1].nom = index;

@@ -80,7 +80,7 @@ TEST(ComponentKinds, EveryKindIsCompletelyDescribed)
 
 TEST(ComponentKinds, ParametersReadAndWriteTheirSlots)
 {
-  Tcomponent bjt;
+  Component bjt;
   bjt.ctype = ComponentType::Bipolar;
   setParameterValue(bjt, "ro", 4700);
   setParameterValue(bjt, "surfaceMount", 1);
@@ -89,7 +89,7 @@ TEST(ComponentKinds, ParametersReadAndWriteTheirSlots)
   EXPECT_EQ(parameterValue(bjt, "ro"), 4700);
   EXPECT_THROW(parameterValue(bjt, "inductance"), std::out_of_range);
 
-  Tcomponent l;
+  Component l;
   l.ctype = ComponentType::Inductor;
   l.value[2].nom = 40;
   l.value[3].nom = 1e8;
@@ -106,7 +106,7 @@ TEST(ComponentKinds, ParametersReadAndWriteTheirSlots)
 TEST(ComponentKinds, ZeroReplacementsAndTemplateDefaults)
 {
   auto replaced = [](ComponentType kind, int slot) {
-    Tcomponent c;
+    Component c;
     c.ctype = kind;
     for (int k = 1; k <= kValuesPerComponent; ++k) {
       c.value[k].mintol = 0.5; // only nominal values are replaced
@@ -130,16 +130,16 @@ TEST(ComponentKinds, ZeroReplacementsAndTemplateDefaults)
 
   // The template defaults are the ones the descriptions give, and what they leave unset
   // stays as it was.
-  Tschema doc;
+  Schematic doc;
   doc.lastR.value[2].nom = 7;
-  ClearSchema(doc, TenvironmentProps{});
-  EXPECT_EQ(doc.lastR.value[1], (Ttolvalue{50, -1, 1, 0, true, true}));
+  ClearSchema(doc, Environment{});
+  EXPECT_EQ(doc.lastR.value[1], (ToleranceValue{50, -1, 1, 0, true, true}));
   EXPECT_EQ(doc.lastR.value[2].nom, 7);
-  EXPECT_EQ(doc.lasttxln.value[1], (Ttolvalue{50, -5, 5, 0, true, false}));
-  EXPECT_EQ(doc.lastBipolar.value[4], (Ttolvalue{5e-10, 3e7, 5e-10, 0, false, false}));
+  EXPECT_EQ(doc.lasttxln.value[1], (ToleranceValue{50, -5, 5, 0, true, false}));
+  EXPECT_EQ(doc.lastBipolar.value[4], (ToleranceValue{5e-10, 3e7, 5e-10, 0, false, false}));
   EXPECT_TRUE(doc.lastBipolar.value[5].TolEn);
   EXPECT_EQ(doc.lastTransformer.value[1].mintol, 1);
-  EXPECT_EQ(doc.lastMutual.value[1], Ttolvalue{});
+  EXPECT_EQ(doc.lastMutual.value[1], ToleranceValue{});
 }
 
 } // namespace

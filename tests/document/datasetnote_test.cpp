@@ -15,13 +15,13 @@ namespace {
 
 TEST(DataSetNote, SavedWithItsSetAndReadBack)
 {
-  TenvironmentProps env;
-  auto doc = std::make_unique<Tschema>();
+  Environment env;
+  auto doc = std::make_unique<Schematic>();
   ClearSchema(*doc, env);
   doc->datasets.twoPort[2].name = "amp75.s2p";
-  doc->datasets.twoPort[2].points.append(T2pPoint{1e9, {0.2, 0}, {0.8, 0}, {0.8, 0}, {0.2, 0}});
+  doc->datasets.twoPort[2].points.append(TwoPortPoint{1e9, {0.2, 0}, {0.8, 0}, {0.8, 0}, {0.2, 0}});
   doc->datasets.onePort[1].name = "ant.s1p";
-  doc->datasets.onePort[1].points.append(T1pPoint{1e9, {0.5, 1.0}});
+  doc->datasets.onePort[1].points.append(OnePortPoint{1e9, {0.5, 1.0}});
   const std::string plain = schematicText(*doc);
   EXPECT_EQ(plain.find("note="), std::string::npos);
 
@@ -35,7 +35,7 @@ TEST(DataSetNote, SavedWithItsSetAndReadBack)
                 std::string("note=Converted from 75 ohm to 50 ohm\r\n").size());
   EXPECT_EQ(without, plain);
 
-  auto back = std::make_unique<Tschema>();
+  auto back = std::make_unique<Schematic>();
   ClearSchema(*back, env);
   ASSERT_TRUE(readSchematicText(*back, noted).ok());
   EXPECT_EQ(back->datasets.twoPort[2].note, "Converted from 75 ohm to 50 ohm");

@@ -19,12 +19,12 @@ TEST(SnapToGrid, RoundsToNearestTenWithHalvesToEven)
   for (const Case& c : cases) {
     EXPECT_EQ(SnapToGrid(c.in), c.out) << "c = " << c.in;
   }
-  EXPECT_EQ(SnapToGrid(TPoint{15, -26}), (TPoint{20, -30}));
+  EXPECT_EQ(SnapToGrid(Point{15, -26}), (Point{20, -30}));
 }
 
-Tcomponent placed(ComponentType kind, int crot, TPoint at)
+Component placed(ComponentType kind, int crot, Point at)
 {
-  Tcomponent c;
+  Component c;
   c.ctype = kind;
   c.crot = crot;
   c.position = at;
@@ -34,15 +34,15 @@ Tcomponent placed(ComponentType kind, int crot, TPoint at)
 
 TEST(ComputePinPositions, ResistorInBothOrientations)
 {
-  Tcomponent r = placed(ComponentType::Resistor, 1, {100, 100});
+  Component r = placed(ComponentType::Resistor, 1, {100, 100});
   ASSERT_EQ(r.pins.count, 2);
-  EXPECT_EQ(r.pins.nodes[1], (TPoint{100, 80}));
-  EXPECT_EQ(r.pins.nodes[2], (TPoint{100, 120}));
+  EXPECT_EQ(r.pins.nodes[1], (Point{100, 80}));
+  EXPECT_EQ(r.pins.nodes[2], (Point{100, 120}));
 
   r.crot = 2;
   ComputePinPositions(r);
-  EXPECT_EQ(r.pins.nodes[1], (TPoint{80, 100}));
-  EXPECT_EQ(r.pins.nodes[2], (TPoint{120, 100}));
+  EXPECT_EQ(r.pins.nodes[1], (Point{80, 100}));
+  EXPECT_EQ(r.pins.nodes[2], (Point{120, 100}));
 }
 
 TEST(ComputePinPositions, OrientationByKind)
@@ -50,7 +50,7 @@ TEST(ComputePinPositions, OrientationByKind)
   struct Case
   {
     ComponentType kind;
-    TPoint pins2[5]; // expected pins in orientation 2 at (0, 0)
+    Point pins2[5]; // expected pins in orientation 2 at (0, 0)
   };
   const Case cases[] = {
       {ComponentType::Capacitor, {{-20, 0}, {20, 0}}},
@@ -69,20 +69,20 @@ TEST(ComputePinPositions, OrientationByKind)
       {ComponentType::CCCS, {{20, -20}, {20, 20}, {-20, -20}, {-20, 20}}},
   };
   for (const Case& c : cases) {
-    const Tcomp* symbol = symbolFor(c.kind);
+    const SymbolDefinition* symbol = symbolFor(c.kind);
     ASSERT_NE(symbol, nullptr);
-    const TPoint at{300, 200};
-    Tcomponent comp = placed(c.kind, 2, at);
+    const Point at{300, 200};
+    Component comp = placed(c.kind, 2, at);
     ASSERT_EQ(comp.pins.count, symbol->pins.count) << "kind " << kindCode(c.kind);
     for (int i = 1; i <= comp.pins.count; ++i) {
-      const TPoint want{c.pins2[i - 1].x + at.x, c.pins2[i - 1].y + at.y};
+      const Point want{c.pins2[i - 1].x + at.x, c.pins2[i - 1].y + at.y};
       EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << kindCode(c.kind) << " pin " << i;
     }
     // Turning back restores the pins of orientation 1, which are the symbol's own.
     comp.crot = 1;
     ComputePinPositions(comp);
     for (int i = 1; i <= comp.pins.count; ++i) {
-      const TPoint want{symbol->pins.nodes[i].x + at.x, symbol->pins.nodes[i].y + at.y};
+      const Point want{symbol->pins.nodes[i].x + at.x, symbol->pins.nodes[i].y + at.y};
       EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << kindCode(c.kind) << " pin " << i;
     }
   }
@@ -94,20 +94,20 @@ TEST(ComputePinPositions, UnknownKindOrOrientationIsHarmless)
   EXPECT_EQ(placed(kindOfCode(99), 2, {10, 10}).pins.count, 0);
   EXPECT_EQ(placed(kindOfCode(ckPort1), 1, {10, 10}).pins.count, 0);
   // Any orientation other than 2 leaves the pins as defined.
-  Tcomponent r = placed(ComponentType::Resistor, 7, {0, 0});
-  EXPECT_EQ(r.pins.nodes[1], (TPoint{0, -20}));
+  Component r = placed(ComponentType::Resistor, 7, {0, 0});
+  EXPECT_EQ(r.pins.nodes[1], (Point{0, -20}));
 }
 
 TEST(PortConnectionPoint, SidesByPortAndOrientation)
 {
-  Tport p;
+  Port p;
   p.pos = {200, 100};
   p.crot = 1;
-  EXPECT_EQ(portConnectionPoint(1, p), (TPoint{220, 100}));
-  EXPECT_EQ(portConnectionPoint(2, p), (TPoint{180, 100}));
+  EXPECT_EQ(portConnectionPoint(1, p), (Point{220, 100}));
+  EXPECT_EQ(portConnectionPoint(2, p), (Point{180, 100}));
   p.crot = 2;
-  EXPECT_EQ(portConnectionPoint(1, p), (TPoint{180, 100}));
-  EXPECT_EQ(portConnectionPoint(2, p), (TPoint{220, 100}));
+  EXPECT_EQ(portConnectionPoint(1, p), (Point{180, 100}));
+  EXPECT_EQ(portConnectionPoint(2, p), (Point{220, 100}));
 }
 
 } // namespace

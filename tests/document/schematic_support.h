@@ -4,17 +4,17 @@
 
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "numbers/numbertext.h"
 
 #include <string>
 
 namespace norvane::testing {
 
-inline Tschema resetDocument()
+inline Schematic resetDocument()
 {
-  Tschema doc;
-  ClearSchema(doc, TenvironmentProps{});
+  Schematic doc;
+  ClearSchema(doc, Environment{});
   return doc;
 }
 
@@ -24,9 +24,9 @@ inline double r15(double x)
   return ReadNumber(FormatNumber(x, NumberFormat::File()), NumberRules::File()).number().value();
 }
 
-inline Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool pct)
+inline ToleranceValue tol(double nom, double mintol, double maxtol, bool en, bool pct)
 {
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = r15(nom);
   v.mintol = r15(mintol);
   v.maxtol = r15(maxtol);
@@ -35,9 +35,10 @@ inline Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool pct
   return v;
 }
 
-inline Tcomponent component(const std::string& name, ComponentType ctype, int crot, TPoint at, int seed)
+inline Component component(const std::string& name, ComponentType ctype, int crot, Point at,
+                           int seed)
 {
-  Tcomponent c;
+  Component c;
   c.name = name;
   c.ctype = ctype;
   c.crot = crot;
@@ -53,7 +54,7 @@ inline Tcomponent component(const std::string& name, ComponentType ctype, int cr
   return c;
 }
 
-inline T2pPoint point2(double f, int k)
+inline TwoPortPoint point2(double f, int k)
 {
   return {r15(f),
           {r15(0.1 * k), r15(-0.3 * k)},
@@ -65,17 +66,17 @@ inline T2pPoint point2(double f, int k)
 // Every saved field set. Fields the file does not carry (actual values, pin count, the
 // fifth pin, the group-delay range, the unsaved templates, markers) keep their reset values;
 // the block counters are the ones derived from the blocks.
-inline Tschema richDocument()
+inline Schematic richDocument()
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   doc.mmdB = {12.5, -63.25};
   doc.mmLin = {1.5, -0.001};
   doc.mmPhase = {90, -45.5};
-  Tcomponent* templates[] = {&doc.lastC,     &doc.lastL,    &doc.lastR,
-                             &doc.lastopamp, &doc.lastVCVS, &doc.lastVCCS,
-                             &doc.lastCCVS,  &doc.lastCCCS, &doc.lasttxln};
+  Component* templates[] = {&doc.lastC,     &doc.lastL,    &doc.lastR,
+                            &doc.lastopamp, &doc.lastVCVS, &doc.lastVCCS,
+                            &doc.lastCCVS,  &doc.lastCCCS, &doc.lasttxln};
   int seed = 1;
-  for (Tcomponent* t : templates) {
+  for (Component* t : templates) {
     *t = component("T" + std::to_string(seed), kindOfCode(seed), seed % 3, {seed, -seed}, seed);
     ++seed;
   }
@@ -94,7 +95,7 @@ inline Tschema richDocument()
   doc.circleson = true;
   doc.simulated = true;
 
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
   d.P1 = {{100, 200}, {120, 200}, 50, true, 1};
   d.P2 = {{-400, 2000}, {-420, 2000}, 75.5, false, 2};
   d.components.append(component("R1", ComponentType::Resistor, 1, {100, 100}, 3));
@@ -119,18 +120,18 @@ inline Tschema richDocument()
   d.wires.append({true, false, {160, 200}, {160, 300}});
   d.wires.append({false, false, {-10, -10}, {-10, -10}});
 
-  T2pdatarray& amp = doc.datasets.twoPort[7];
+  TwoPortDataSet& amp = doc.datasets.twoPort[7];
   amp.name = "C:\\data\\amp 5V.s2p";
   amp.index = 7;
   for (int k = 1; k <= 3; ++k) {
     amp.points.append(point2(1e8 * k, k));
   }
-  T1pdatarray& load = doc.datasets.onePort[3];
+  OnePortDataSet& load = doc.datasets.onePort[3];
   load.name = "load=1{";
   load.index = 3;
   load.points.append({r15(1e9), {r15(0.25), r15(-1.5)}});
   load.points.append({r15(2e9), {r15(0.5), r15(1.5)}});
-  T1pdatarray& last = doc.datasets.onePort[50];
+  OnePortDataSet& last = doc.datasets.onePort[50];
   last.name = "";
   last.index = 50;
   last.points.append({0, {0, 0}});

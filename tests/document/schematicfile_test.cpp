@@ -24,9 +24,9 @@ const std::string kBanner = "***************************************************
                             "***********************************************************\r\n";
 
 // Reads `text` into a reset document.
-Tschema readIntoReset(const std::string& text, FileResult* result = nullptr)
+Schematic readIntoReset(const std::string& text, FileResult* result = nullptr)
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   const FileResult r = readSchematicText(doc, text);
   if (result != nullptr) {
     *result = r;
@@ -48,7 +48,7 @@ std::vector<std::string> linesOf(const std::string& text)
 
 TEST(SchematicWriter, LayoutOfTheFile)
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   doc.drawdat.components.append(testing::component("R1", ComponentType::Resistor, 1, {100, 100}, 1));
   doc.drawdat.components[1].value[1] = testing::tol(50, -1, 1, true, true);
   doc.datasets.onePort[2].points.append({1e9, {0.5, -2}});
@@ -113,10 +113,10 @@ TEST(SchematicWriter, LayoutOfTheFile)
 
 TEST(SchematicFile, EverySavedFieldSurvivesARoundTrip)
 {
-  const Tschema original = richDocument();
+  const Schematic original = richDocument();
   const std::string text = schematicText(original);
   FileResult result;
-  const Tschema loaded = readIntoReset(text, &result);
+  const Schematic loaded = readIntoReset(text, &result);
   ASSERT_TRUE(result.ok()) << result.error;
   EXPECT_EQ(loaded.drawdat, original.drawdat);
   EXPECT_EQ(loaded.datasets, original.datasets);
@@ -129,7 +129,7 @@ TEST(SchematicFile, EverySavedFieldSurvivesARoundTrip)
 
 TEST(SchematicFile, DoublesKeepFifteenDigits)
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   doc.polarS21mag = 1.0 / 3.0;
   doc.mmdB.max = std::numeric_limits<double>::max();
   doc.mmdB.min = std::numeric_limits<double>::denorm_min();
@@ -139,7 +139,7 @@ TEST(SchematicFile, DoublesKeepFifteenDigits)
   const std::string text = schematicText(doc);
   EXPECT_EQ(text.find("nan"), std::string::npos);
   EXPECT_EQ(text.find("inf"), std::string::npos);
-  const Tschema loaded = readIntoReset(text);
+  const Schematic loaded = readIntoReset(text);
   EXPECT_NEAR(loaded.polarS21mag, 1.0 / 3.0, 1e-15);
   EXPECT_NEAR(loaded.lastR.value[1].nom, -2.0 / 3.0, 1e-15);
   EXPECT_EQ(loaded.mmdB.max, std::numeric_limits<double>::max());
@@ -151,11 +151,11 @@ TEST(SchematicFile, DoublesKeepFifteenDigits)
 
 TEST(SchematicReader, BannerOnlyGivesTheResetDocument)
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   doc.circleson = true;
   doc.simulated = true;
   ASSERT_TRUE(readSchematicText(doc, kBanner).ok());
-  Tschema expected = resetDocument();
+  Schematic expected = resetDocument();
   EXPECT_EQ(doc, expected);
   EXPECT_FALSE(doc.circleson);
   EXPECT_FALSE(doc.simulated);
@@ -185,9 +185,9 @@ TEST(SchematicReader, BooleanRules)
         "\r\n}\r\n}\r\nXax{\r\ncentspan=" + v + "\r\n}\r\ncircleson{\r\nvalue=" + v +
         "\r\n}\r\nsimulated{\r\nvalue=" + v + "\r\n}\r\n";
     FileResult r;
-    const Tschema doc = readIntoReset(text, &r);
+    const Schematic doc = readIntoReset(text, &r);
     ASSERT_TRUE(r.ok()) << r.error;
-    const TDrawData& d = doc.drawdat;
+    const Drawing& d = doc.drawdat;
     EXPECT_EQ(d.components[1].selected, c.ruleF);
     EXPECT_EQ(d.P1.selected, c.ruleF);
     EXPECT_EQ(d.lines[1].selected, c.ruleF);
@@ -210,7 +210,7 @@ TEST(SchematicReader, LongTextsAreCut)
                            "\r\n}\r\n2pdat{\r\nname=" + std::string(1000, 'c') +
                            "\r\nindex=1\r\nsdata=1 2 3 4 5 6 7 8 9\r\n}\r\n}\r\n" +
                            "lastR{\r\nname=" + name + "\r\n}\r\n";
-  const Tschema doc = readIntoReset(text);
+  const Schematic doc = readIntoReset(text);
   EXPECT_EQ(doc.drawdat.components[1].name, std::string(255, 'a'));
   EXPECT_EQ(doc.lastR.name, std::string(255, 'a'));
   EXPECT_EQ(doc.drawdat.texts[1].size, "10");
@@ -218,10 +218,10 @@ TEST(SchematicReader, LongTextsAreCut)
   EXPECT_EQ(doc.datasets.twoPort[1].name, std::string(1000, 'c'));
 
   // The writer cuts the same way, and keeps one field on one line.
-  Tschema over = resetDocument();
+  Schematic over = resetDocument();
   over.lastR.name = name + "\r\nctype=9";
   over.drawdat.texts.append({{0, 0}, "123", false, "line 1\nline 2" + std::string(80, 'z')});
-  const Tschema back = readIntoReset(schematicText(over));
+  const Schematic back = readIntoReset(schematicText(over));
   EXPECT_EQ(back.lastR.name, std::string(255, 'a'));
   EXPECT_EQ(back.lastR.ctype, kindOfCode(0));
   EXPECT_EQ(back.drawdat.texts[1].size, "12");
@@ -230,7 +230,7 @@ TEST(SchematicReader, LongTextsAreCut)
 
 TEST(SchematicReader, DataSetsGoToTheirOwnIndex)
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   doc.datasets.twoPort[2].name = "kept";
   doc.datasets.twoPort[2].points.append(testing::point2(5e8, 1));
   const std::string text =
@@ -240,14 +240,14 @@ TEST(SchematicReader, DataSetsGoToTheirOwnIndex)
       "2pdat{\r\nname=empty\r\nindex=9\r\n}\r\n"
       "}\r\n";
   ASSERT_TRUE(readSchematicText(doc, text).ok());
-  const T2pdatarray& seven = doc.datasets.twoPort[7];
+  const TwoPortDataSet& seven = doc.datasets.twoPort[7];
   EXPECT_EQ(seven.name, "seven");
   EXPECT_EQ(seven.index, 7);
   ASSERT_EQ(seven.numpoints(), 1);
   EXPECT_EQ(seven.points[1].freq, 1e9);
   EXPECT_EQ(seven.points[1].s21.mag, 2);
   EXPECT_EQ(seven.points[1].s22.mag, 0.3);
-  const T1pdatarray& one = doc.datasets.onePort[50];
+  const OnePortDataSet& one = doc.datasets.onePort[50];
   EXPECT_EQ(one.index, 50);
   ASSERT_EQ(one.numpoints(), 2);
   EXPECT_EQ(one.points[2].s11.ang, 1);
@@ -257,13 +257,13 @@ TEST(SchematicReader, DataSetsGoToTheirOwnIndex)
   // An empty record replaces its set with an empty one.
   EXPECT_EQ(doc.datasets.twoPort[9].numpoints(), 0);
   int used = 0;
-  for (const T2pdatarray& s : doc.datasets.twoPort) {
+  for (const TwoPortDataSet& s : doc.datasets.twoPort) {
     used += s.inUse() ? 1 : 0;
   }
   EXPECT_EQ(used, 2);
 
   // A set without points is not written, so a reload leaves that set alone.
-  Tschema empty = resetDocument();
+  Schematic empty = resetDocument();
   empty.datasets.twoPort[4].name = "nothing";
   EXPECT_EQ(schematicText(empty).find("2pdat{"), std::string::npos);
 }
@@ -291,9 +291,9 @@ TEST(SchematicReader, CapacitiesAreFilledButNeverExceeded)
       records(kMaxTexts, "text{", "text=") + points(kMaxDataPoints) +
       "}\r\nplotformat{\r\nvalue=3\r\n}\r\n";
   FileResult r;
-  const Tschema doc = readIntoReset(full, &r);
+  const Schematic doc = readIntoReset(full, &r);
   ASSERT_TRUE(r.ok()) << r.error;
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   EXPECT_EQ(d.components.count(), kMaxComponents);
   EXPECT_EQ(d.components.last().name, "C1000");
   EXPECT_EQ(d.wires.count(), kMaxWires);
@@ -317,8 +317,8 @@ TEST(SchematicReader, CapacitiesAreFilledButNeverExceeded)
   };
   for (const auto& [drawing, message] : over) {
     SCOPED_TRACE(message);
-    Tschema loaded = richDocument();
-    const Tschema before = loaded;
+    Schematic loaded = richDocument();
+    const Schematic before = loaded;
     const FileResult refused = readSchematicText(
         loaded, "plotformat{\r\nvalue=3\r\n}\r\ndrawdat{\r\n" + drawing + "}\r\n");
     EXPECT_NE(refused.error.find(message), std::string::npos) << refused.error;
@@ -328,7 +328,7 @@ TEST(SchematicReader, CapacitiesAreFilledButNeverExceeded)
 
 TEST(SchematicReader, DrawingCountsAreReplacedAndCountersDerived)
 {
-  Tschema doc = richDocument();
+  Schematic doc = richDocument();
   doc.drawdat.onePortBlockCounter = 40;
   const std::string text = "drawdat{\r\ncomponent{\r\nctype=7\r\nvalue[1]={nom=5; }\r\n}\r\n"
                            "component{\r\nctype=7\r\nvalue[1]={nom=2; }\r\n}\r\n}\r\n";
@@ -350,7 +350,7 @@ TEST(SchematicReader, KindCodesSurviveAsRead)
   const std::string text = "drawdat{\r\ncomponent{\r\nctype=99\r\n}\r\n"
                            "component{\r\nctype=-3\r\n}\r\n"
                            "component{\r\nctype=14\r\n}\r\n}\r\n";
-  const Tschema doc = readIntoReset(text);
+  const Schematic doc = readIntoReset(text);
   ASSERT_EQ(doc.drawdat.components.count(), 3);
   EXPECT_EQ(kindCode(doc.drawdat.components[1].ctype), 99);
   EXPECT_EQ(findComponentKind(doc.drawdat.components[1].ctype), nullptr);
@@ -361,7 +361,7 @@ TEST(SchematicReader, KindCodesSurviveAsRead)
   for (const char* line : {"ctype=99", "ctype=-3", "ctype=14"}) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
   }
-  Tschema again = resetDocument();
+  Schematic again = resetDocument();
   ASSERT_TRUE(readSchematicText(again, saved).ok());
   EXPECT_EQ(schematicText(again), saved);
 }
@@ -382,10 +382,10 @@ TEST(SchematicReader, RecordsReadKeysInAnyOrderAndSkipUnknownOnes)
       "}\r\n"
       "P1{\r\npos.x=40\r\n}\r\n" // a port outside the drawing section is not a section
       "Xax{\r\nmin=7\r\n";       // the file ends inside a record
-  Tschema before = resetDocument();
+  Schematic before = resetDocument();
   before.lastR.value[3].maxtol = 99;
   before.lastR.value[3].TolEn = true;
-  Tschema doc = before;
+  Schematic doc = before;
   ASSERT_TRUE(readSchematicText(doc, text).ok());
   EXPECT_EQ(doc.lastR.crot, 3); // a key present twice takes its last value
   EXPECT_EQ(doc.lastR.name, "R =7");
@@ -410,7 +410,7 @@ TEST(SchematicReader, ARecordThatLostItsCloserEndsAtTheNextSection)
   const std::string text = "mmdB{\r\nmax=3\r\nmmLin{\r\nmax=4\r\n}\r\n"
                            "drawdat{\r\ncomponent{\r\nname=a\r\ncomponent{\r\nname=b\r\n}\r\n"
                            "plotformat{\r\nvalue=6\r\n}\r\n";
-  const Tschema doc = readIntoReset(text);
+  const Schematic doc = readIntoReset(text);
   EXPECT_EQ(doc.mmdB.max, 3);
   EXPECT_EQ(doc.mmLin.max, 4);
   ASSERT_EQ(doc.drawdat.components.count(), 2);
@@ -420,7 +420,7 @@ TEST(SchematicReader, ARecordThatLostItsCloserEndsAtTheNextSection)
 
 TEST(SchematicReader, PortsStartInOrientationOne)
 {
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   doc.drawdat.P2.crot = 2;
   ASSERT_TRUE(readSchematicText(doc, "drawdat{\r\nP2{\r\nZo= 7.5E+0001\r\n}\r\n}\r\n").ok());
   EXPECT_EQ(doc.drawdat.P2.crot, 1);
@@ -464,7 +464,7 @@ TEST(SchematicReader, UnreadableNumbersEndTheLoadAndKeepWhatWasRead)
     const std::string text =
         std::string("mmdB{\r\nmax=5\r\n}\r\n") + c.bad + "mmPhase{\r\nmax=7\r\n}\r\n";
     FileResult r;
-    const Tschema doc = readIntoReset(text, &r);
+    const Schematic doc = readIntoReset(text, &r);
     EXPECT_EQ(r.error, "Invalid numeric input");
     EXPECT_EQ(doc.mmdB.max, 5);
     EXPECT_EQ(doc.mmPhase.max, 180); // not reached
@@ -478,7 +478,7 @@ TEST(SchematicReader, HugeNumbersStayFinite)
       "mmdB{\r\nmax=1e999\r\nmin=-1E+99999\r\n}\r\n"
       "lastR{\r\nvalue[1]={nom=1e999; mintol=-1e999; maxtol=1e-999; }\r\n}\r\n";
   FileResult r;
-  const Tschema doc = readIntoReset(text, &r);
+  const Schematic doc = readIntoReset(text, &r);
   ASSERT_TRUE(r.ok()) << r.error;
   EXPECT_EQ(doc.mmdB.max, std::numeric_limits<double>::max());
   EXPECT_EQ(doc.mmdB.min, -std::numeric_limits<double>::max());
@@ -523,10 +523,10 @@ protected:
 TEST_F(SchematicFiles, SaveAndLoad)
 {
   const std::string path = (folder / "a.cct").string();
-  const Tschema doc = richDocument();
+  const Schematic doc = richDocument();
   ASSERT_TRUE(saveSchematic(doc, path).ok());
   EXPECT_EQ(readFile(path), schematicText(doc));
-  Tschema loaded = resetDocument();
+  Schematic loaded = resetDocument();
   ASSERT_TRUE(loadSchematic(loaded, path).ok());
   EXPECT_EQ(loaded, doc);
 
@@ -538,7 +538,7 @@ TEST_F(SchematicFiles, SaveAndLoad)
 
 TEST_F(SchematicFiles, FailuresLeaveFilesAndDocumentAlone)
 {
-  Tschema doc = richDocument();
+  Schematic doc = richDocument();
   EXPECT_EQ(loadSchematic(doc, (folder / "missing.cct").string()).error, "File not found");
   EXPECT_EQ(doc, richDocument());
   EXPECT_EQ(loadSchematic(doc, folder.string()).error, "File access denied");
@@ -565,7 +565,7 @@ TEST_F(SchematicFiles, FilesThatAreNotSchematicsAreRefusedUntouched)
     SCOPED_TRACE(name);
     const auto path = folder / name;
     std::ofstream(path, std::ios::binary) << bytes;
-    Tschema doc = richDocument();
+    Schematic doc = richDocument();
     EXPECT_EQ(loadSchematic(doc, path.string()).error,
               path.string() + " is not a Norvane schematic");
     EXPECT_EQ(doc, richDocument());
@@ -574,7 +574,7 @@ TEST_F(SchematicFiles, FilesThatAreNotSchematicsAreRefusedUntouched)
   // A hand-written file: unknown lines around one known section, no banner.
   const auto hand = folder / "hand.cct";
   std::ofstream(hand, std::ios::binary) << "my notes\nversion=3\nXax{\nmin=1e6\nmax=2e6\n}\n";
-  Tschema doc = resetDocument();
+  Schematic doc = resetDocument();
   ASSERT_TRUE(loadSchematic(doc, hand.string()).ok());
   EXPECT_EQ(doc.Xax.max, 2e6);
   // The banner alone is a (reset) schematic.
@@ -598,9 +598,9 @@ TEST(SchematicReader, CoordinatesAreHeldAndZerosReplaced)
       "lastC{\r\nctype=2\r\nvalue[1]={nom=0; mintol=0; maxtol=0; TolEn=FALSE; Tol%=FALSE; "
       "}\r\n}\r\n";
   FileResult r;
-  const Tschema doc = readIntoReset(text, &r);
+  const Schematic doc = readIntoReset(text, &r);
   ASSERT_TRUE(r.ok()) << r.error;
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   EXPECT_EQ(d.P1.pos.x, 1000000);
   EXPECT_EQ(d.P1.pos.y, -1000000);
   EXPECT_EQ(d.components[1].position.x, 1000000);

@@ -17,7 +17,7 @@ namespace {
 
 void checkRead(const std::string& input)
 {
-  Tschema doc = testing::resetDocument();
+  Schematic doc = testing::resetDocument();
   const FileResult r = readSchematicText(doc, input);
   static const std::set<std::string> allowed = {"", "Invalid numeric input"};
   // A file beyond a capacity is refused before anything is read.
@@ -27,15 +27,15 @@ void checkRead(const std::string& input)
   }
   ASSERT_TRUE(allowed.count(r.error)) << r.error;
 
-  const TDrawData& d = doc.drawdat;
+  const Drawing& d = doc.drawdat;
   ASSERT_LE(d.components.count(), kMaxComponents);
   ASSERT_LE(d.wires.count(), kMaxWires);
   ASSERT_LE(d.lines.count(), kMaxLines);
   ASSERT_LE(d.texts.count(), kMaxTexts);
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     ASSERT_LE(c.name.size(), static_cast<std::size_t>(kMaxNameLength));
   }
-  for (const Ttextitem& t : d.texts) {
+  for (const TextItem& t : d.texts) {
     ASSERT_LE(t.size.size(), static_cast<std::size_t>(kMaxTextSizeLength));
     ASSERT_LE(t.text.size(), static_cast<std::size_t>(kMaxTextLength));
   }
@@ -43,7 +43,7 @@ void checkRead(const std::string& input)
   ASSERT_LE(d.twoPortBlockCounter, kMaxDataSets);
 
   const std::string saved = schematicText(doc);
-  Tschema again = testing::resetDocument();
+  Schematic again = testing::resetDocument();
   ASSERT_TRUE(readSchematicText(again, saved).ok());
   ASSERT_EQ(schematicText(again), saved);
 }
@@ -151,7 +151,7 @@ TEST(SchematicFuzz, MutatedFiles)
 
 TEST(SchematicFuzz, EveryTruncation)
 {
-  Tschema doc = testing::resetDocument();
+  Schematic doc = testing::resetDocument();
   doc.drawdat.components.append(testing::component("R1", ComponentType::Resistor, 1, {0, 0}, 1));
   doc.drawdat.wires.append({false, false, {0, 0}, {10, 0}});
   doc.datasets.onePort[1].points.append({1e9, {0.5, 0.25}});

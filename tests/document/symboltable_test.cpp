@@ -16,7 +16,7 @@ TEST(SymbolTable, EveryKindOnceWithItsClassAndSizes)
     int drawClass;
     int pins;
     std::size_t segments;
-    TPoint anchor;
+    Point anchor;
   };
   const Case cases[] = {
       {kindCode(ComponentType::Resistor), kClassQuarterTurn, 2, 6, {10, 0}},
@@ -39,7 +39,7 @@ TEST(SymbolTable, EveryKindOnceWithItsClassAndSizes)
   };
   std::set<int> seen;
   for (const Case& c : cases) {
-    const Tcomp* s = symbolFor(c.kind);
+    const SymbolDefinition* s = symbolFor(c.kind);
     ASSERT_NE(s, nullptr) << c.kind;
     EXPECT_EQ(s->kind, c.kind);
     EXPECT_EQ(s->drawClass, c.drawClass) << c.kind;
@@ -55,7 +55,7 @@ TEST(SymbolTable, EveryKindOnceWithItsClassAndSizes)
   EXPECT_EQ(symbolFor(-3), nullptr);
 }
 
-std::vector<TSegment> segmentsOf(int kind)
+std::vector<SymbolSegment> segmentsOf(int kind)
 {
   const auto s = symbolFor(kind)->segments;
   return {s.begin(), s.end()};
@@ -67,17 +67,17 @@ TEST(SymbolTable, SharedPiecesAgree)
   // transformer without its three core lines.
   const auto tr = segmentsOf(kindCode(ComponentType::Transformer));
   for (int i = 0; i < 18; ++i) {
-    const TSegment& l = tr[static_cast<std::size_t>(i)];
-    const TSegment& r = tr[static_cast<std::size_t>(21 + i)];
-    EXPECT_EQ(r, (TSegment{l.type, -l.x1, l.y1, -l.x2, l.y2})) << "segment " << i;
+    const SymbolSegment& l = tr[static_cast<std::size_t>(i)];
+    const SymbolSegment& r = tr[static_cast<std::size_t>(21 + i)];
+    EXPECT_EQ(r, (SymbolSegment{l.type, -l.x1, l.y1, -l.x2, l.y2})) << "segment " << i;
   }
   auto withoutCore = tr;
   withoutCore.erase(withoutCore.begin() + 18, withoutCore.begin() + 21);
   EXPECT_EQ(withoutCore, segmentsOf(kindCode(ComponentType::Mutual)));
-  EXPECT_EQ(tr[18], (TSegment{kSegmentLine, 0, -15, 0, 15}));
+  EXPECT_EQ(tr[18], (SymbolSegment{kSegmentLine, 0, -15, 0, 15}));
 
   // The current-controlled sources are the voltage-controlled ones plus the sensing short.
-  const TSegment sense{kSegmentLine, -10, -20, -10, 20};
+  const SymbolSegment sense{kSegmentLine, -10, -20, -10, 20};
   auto ccvs = segmentsOf(kindCode(ComponentType::VCVS));
   ccvs.push_back(sense);
   EXPECT_EQ(ccvs, segmentsOf(kindCode(ComponentType::CCVS)));
@@ -93,8 +93,8 @@ TEST(SymbolTable, SharedPiecesAgree)
 
   // Ellipses appear only in the controlled sources.
   int ellipses = 0;
-  for (const Tcomp& c : symbolTable()) {
-    for (const TSegment& s : c.segments) {
+  for (const SymbolDefinition& c : symbolTable()) {
+    for (const SymbolSegment& s : c.segments) {
       if (s.type == kSegmentEllipse) {
         ++ellipses;
         EXPECT_GE(c.kind, kindCode(ComponentType::VCVS));
@@ -108,19 +108,20 @@ TEST(SymbolTable, PinsLieOnTheSymbolsLeads)
 {
   // Every pin of a component kind is the end of some segment (the lead it connects to),
   // except the bipolar's internal-node pins on the reference point.
-  for (const Tcomp& c : symbolTable()) {
+  for (const SymbolDefinition& c : symbolTable()) {
     for (int i = 1; i <= c.pins.count; ++i) {
-      const TPoint p = c.pins.nodes[i];
+      const Point p = c.pins.nodes[i];
       if (c.kind == kindCode(ComponentType::Bipolar) && i >= 4) {
-        EXPECT_EQ(p, (TPoint{0, 0}));
+        EXPECT_EQ(p, (Point{0, 0}));
         continue;
       }
       if (c.kind == ckPort1 || c.kind == ckPort2) {
         continue; // the port lead is drawn by the painter, not stored
       }
-      const bool onLead = std::any_of(c.segments.begin(), c.segments.end(), [&](const TSegment& s) {
-        return (s.x1 == p.x && s.y1 == p.y) || (s.x2 == p.x && s.y2 == p.y);
-      });
+      const bool onLead =
+          std::any_of(c.segments.begin(), c.segments.end(), [&](const SymbolSegment& s) {
+            return (s.x1 == p.x && s.y1 == p.y) || (s.x2 == p.x && s.y2 == p.y);
+          });
       EXPECT_TRUE(onLead) << "kind " << c.kind << " pin " << i;
     }
   }

@@ -10,8 +10,8 @@ TEST_F(EditorTest, CopyThenPasteTwiceGivesTwoCopiesAtTheSameOffset)
 {
   place(ComponentType::Resistor, 100, 100);
   wire(100, 120, 100, 200);
-  d.texts.append(Ttextitem{{130, 95}, "8", false, "R1"});
-  d.lines.append(Tshape{1, false, {0, 0}, {50, 50}});
+  d.texts.append(TextItem{{130, 95}, "8", false, "R1"});
+  d.lines.append(DrawingLine{1, false, {0, 0}, {50, 50}});
   ed.mousePress(MouseButton::Left, -10, -10); // nothing there: block select
   ed.mouseRelease(MouseButton::Left, 200, 210);
   ed.keyPress('C', true);
@@ -22,27 +22,27 @@ TEST_F(EditorTest, CopyThenPasteTwiceGivesTwoCopiesAtTheSameOffset)
 
   ed.keyPress('V', true);
   ASSERT_EQ(d.components.count(), 2);
-  EXPECT_EQ(d.components[2].position, (TPoint{120, 120}));
+  EXPECT_EQ(d.components[2].position, (Point{120, 120}));
   EXPECT_TRUE(d.components[2].selected);
   EXPECT_FALSE(d.components[1].selected);
-  EXPECT_EQ(d.components[2].pins.nodes[1], (TPoint{120, 100}));
+  EXPECT_EQ(d.components[2].pins.nodes[1], (Point{120, 100}));
   EXPECT_TRUE(hasWire({120, 140}, {120, 220}));
   EXPECT_TRUE(d.wires[2].startselected && d.wires[2].finishselected);
-  EXPECT_EQ(d.texts[2].pos, (TPoint{150, 115}));
-  EXPECT_EQ(d.lines[2].finish, (TPoint{70, 70}));
+  EXPECT_EQ(d.texts[2].pos, (Point{150, 115}));
+  EXPECT_EQ(d.lines[2].finish, (Point{70, 70}));
   EXPECT_TRUE(ed.keepSelection());
   EXPECT_EQ(ed.mode(), emSelect);
 
   ed.keyPress('V', true);
   ASSERT_EQ(d.components.count(), 3);
-  EXPECT_EQ(d.components[3].position, (TPoint{120, 120}));
+  EXPECT_EQ(d.components[3].position, (Point{120, 120}));
   EXPECT_FALSE(d.components[2].selected);
   EXPECT_EQ(d.texts.count(), 3);
 
   // The pasted group is dragged by the next press.
   drag(500, 500, 540, 500);
-  EXPECT_EQ(d.components[3].position, (TPoint{160, 120}));
-  EXPECT_EQ(d.components[2].position, (TPoint{120, 120}));
+  EXPECT_EQ(d.components[3].position, (Point{160, 120}));
+  EXPECT_EQ(d.components[2].position, (Point{120, 120}));
 }
 
 TEST_F(EditorTest, DuplicateAndCut)
@@ -51,17 +51,17 @@ TEST_F(EditorTest, DuplicateAndCut)
   click(100, 100);
   ed.keyPress('D', true);
   ASSERT_EQ(d.components.count(), 2);
-  EXPECT_EQ(d.components[2].position, (TPoint{120, 120}));
+  EXPECT_EQ(d.components[2].position, (Point{120, 120}));
   EXPECT_EQ(d.components[2].ctype, ComponentType::Capacitor);
 
   click(100, 100);
   ed.keyPress('X', true);
   ASSERT_EQ(d.components.count(), 1);
-  EXPECT_EQ(d.components[1].position, (TPoint{120, 120}));
+  EXPECT_EQ(d.components[1].position, (Point{120, 120}));
   EXPECT_FALSE(ed.keepSelection());
   ed.paste();
   ASSERT_EQ(d.components.count(), 2);
-  EXPECT_EQ(d.components[2].position, (TPoint{120, 120}));
+  EXPECT_EQ(d.components[2].position, (Point{120, 120}));
 }
 
 TEST_F(EditorTest, CopyReplacesEveryCategory)
@@ -97,7 +97,7 @@ protected:
     place(ComponentType::SParam2, 100, 100);
     host.onEditComponent = nullptr;
   }
-  T2pdatarray& set(int n) { return doc.datasets.twoPort[n]; }
+  TwoPortDataSet& set(int n) { return doc.datasets.twoPort[n]; }
 };
 
 TEST_F(DataBlockTest, DeletingABlockFreesItsDataSetAndUndoBringsItBack)
@@ -167,13 +167,13 @@ TEST_F(DataBlockTest, PasteWithoutAFreeSetKeepsTheIndex)
 
 TEST(Clipboard, PasteRespectsCapacities)
 {
-  Tschema doc;
-  TenvironmentProps env;
+  Schematic doc;
+  Environment env;
   ClearSchema(doc, env);
   EditorClipboard clip;
-  clip.lines.assign(3, Tshape{1, false, {0, 0}, {10, 10}});
+  clip.lines.assign(3, DrawingLine{1, false, {0, 0}, {10, 10}});
   for (int i = 0; i < kMaxLines - 1; ++i)
-    doc.drawdat.lines.append(Tshape{});
+    doc.drawdat.lines.append(DrawingLine{});
   EXPECT_EQ(PasteClipboard(doc, clip), 1);
   EXPECT_EQ(doc.drawdat.lines.count(), kMaxLines);
 }

@@ -16,21 +16,21 @@ TEST_F(EditorTest, ResistorWiredToPortAndGround)
 {
   const int r = place(ComponentType::Resistor, 102, 98); // snapped to (100, 100)
   ASSERT_EQ(r, 1);
-  const Tcomponent& res = d.components[1];
+  const Component& res = d.components[1];
   EXPECT_EQ(res.ctype, ComponentType::Resistor);
-  EXPECT_EQ(res.position, (TPoint{100, 100}));
+  EXPECT_EQ(res.position, (Point{100, 100}));
   EXPECT_EQ(res.crot, 1);
   EXPECT_DOUBLE_EQ(res.value[1].nom, 50); // from the template
-  EXPECT_EQ(res.pins.nodes[1], (TPoint{100, 80}));
-  EXPECT_EQ(res.pins.nodes[2], (TPoint{100, 120}));
+  EXPECT_EQ(res.pins.nodes[1], (Point{100, 80}));
+  EXPECT_EQ(res.pins.nodes[2], (Point{100, 120}));
   EXPECT_EQ(host.editedComponents, std::vector<int>{1});
   EXPECT_EQ(ed.mode(), emSelect);
   EXPECT_FALSE(res.selected);
 
   placePort(1, 20, 80);
-  EXPECT_EQ(d.P1.pos, (TPoint{20, 80}));
+  EXPECT_EQ(d.P1.pos, (Point{20, 80}));
   EXPECT_EQ(d.P1.crot, 1);
-  EXPECT_EQ(d.P1.node, (TPoint{40, 80}));
+  EXPECT_EQ(d.P1.node, (Point{40, 80}));
   EXPECT_EQ(ed.mode(), emSelect);
 
   wire(40, 80, 100, 80);
@@ -41,7 +41,7 @@ TEST_F(EditorTest, ResistorWiredToPortAndGround)
   // records the junction.
   place(ComponentType::Ground, 100, 130);
   ASSERT_EQ(d.components.count(), 2);
-  EXPECT_EQ(d.components[2].pins.nodes[1], (TPoint{100, 120}));
+  EXPECT_EQ(d.components[2].pins.nodes[1], (Point{100, 120}));
   EXPECT_EQ(host.editedComponents.size(), 1u);
   ASSERT_EQ(d.wires.count(), 2);
   EXPECT_TRUE(hasWire({100, 120}, {100, 120}));
@@ -76,7 +76,7 @@ TEST_F(EditorTest, OutlineStartsOffSheetNearTheEdge)
   EXPECT_EQ(ed.overlay().outline->at, kNoPoint);
   ed.mouseMove(203, 296);
   ASSERT_TRUE(ed.overlay().outline);
-  EXPECT_EQ(ed.overlay().outline->at, (TPoint{200, 300}));
+  EXPECT_EQ(ed.overlay().outline->at, (Point{200, 300}));
   EXPECT_EQ(ed.overlay().outline->kind, kindCode(ComponentType::Resistor));
 
   // Space while placing flips the outline and the next component's orientation.
@@ -85,7 +85,7 @@ TEST_F(EditorTest, OutlineStartsOffSheetNearTheEdge)
   EXPECT_EQ(ed.overlay().outline->crot, 2);
   click(200, 300);
   EXPECT_EQ(d.components[1].crot, 2);
-  EXPECT_EQ(d.components[1].pins.nodes[1], (TPoint{180, 300}));
+  EXPECT_EQ(d.components[1].pins.nodes[1], (Point{180, 300}));
   EXPECT_FALSE(ed.overlay().outline);
 }
 
@@ -110,12 +110,12 @@ TEST_F(EditorTest, PortOutlineAppearsAtFirstMovement)
   ASSERT_TRUE(ed.overlay().outline);
   EXPECT_EQ(ed.overlay().outline->kind, ckPort2);
   ed.mouseRelease(MouseButton::Left, 310, 100);
-  EXPECT_EQ(d.P2.pos, (TPoint{310, 100}));
-  EXPECT_EQ(d.P2.node, (TPoint{290, 100}));
+  EXPECT_EQ(d.P2.pos, (Point{310, 100}));
+  EXPECT_EQ(d.P2.node, (Point{290, 100}));
 
   // Placing it again moves it.
   placePort(2, 400, 200);
-  EXPECT_EQ(d.P2.pos, (TPoint{400, 200}));
+  EXPECT_EQ(d.P2.pos, (Point{400, 200}));
 
   // "Measurement Port ": port 1 while it is not placed, then port 2.
   ed.enterNextPortMode();
@@ -150,7 +150,7 @@ TEST_F(EditorTest, DataBlocksGetSuccessiveDataSets)
 
 TEST_F(EditorTest, CapacityMessages)
 {
-  Tcomponent filler;
+  Component filler;
   filler.ctype = ComponentType::Resistor;
   filler.crot = 1;
   for (int i = 0; i < kMaxComponents; ++i) {
@@ -163,14 +163,14 @@ TEST_F(EditorTest, CapacityMessages)
   EXPECT_EQ(d.components.count(), kMaxComponents);
 
   for (int i = 0; i < kMaxWires; ++i)
-    d.wires.append(Tshort{false, false, {10 * i, 6000}, {10 * i, 6010}});
+    d.wires.append(Wire{false, false, {10 * i, 6000}, {10 * i, 6010}});
   ed.enterWireMode();
   drag(100, 100, 200, 100);
   EXPECT_TRUE(prompts.saw("maximum of 1000 shorts"));
   EXPECT_EQ(d.wires.count(), kMaxWires);
 
   for (int i = 0; i < kMaxLines; ++i)
-    d.lines.append(Tshape{1, false, {0, 0}, {10, 10}});
+    d.lines.append(DrawingLine{1, false, {0, 0}, {10, 10}});
   ed.enterLineMode();
   drag(100, 100, 200, 200);
   EXPECT_TRUE(prompts.saw("maximum of 500 lines"));
@@ -178,7 +178,7 @@ TEST_F(EditorTest, CapacityMessages)
   EXPECT_EQ(ed.mode(), emSelect);
 
   for (int i = 0; i < kMaxTexts; ++i)
-    d.texts.append(Ttextitem{{0, 0}, "8", false, "t"});
+    d.texts.append(TextItem{{0, 0}, "8", false, "t"});
   ed.enterTextMode();
   click(100, 100);
   EXPECT_TRUE(prompts.saw("Maximum number of text items reached"));
@@ -196,7 +196,7 @@ TEST_F(EditorTest, TextsKeepTheirUnsnappedPointAndFieldLimits)
   ASSERT_EQ(host.textDialogs.size(), 1u);
   EXPECT_EQ(host.textDialogs[0], (TextItemEntry{"", "8"}));
   ASSERT_EQ(d.texts.count(), 1);
-  EXPECT_EQ(d.texts[1].pos, (TPoint{123, 127}));
+  EXPECT_EQ(d.texts[1].pos, (Point{123, 127}));
   EXPECT_EQ(d.texts[1].text.size(), 64u);
   EXPECT_EQ(d.texts[1].size, "12");
   EXPECT_EQ(ed.mode(), emSelect);
@@ -213,13 +213,13 @@ TEST_F(EditorTest, LinesFromPressToRelease)
   ed.mousePress(MouseButton::Left, 100, 100);
   ed.mouseMove(150, 160);
   ASSERT_TRUE(ed.overlay().rubberLine);
-  EXPECT_EQ(ed.overlay().rubberLine->first, (TPoint{100, 100}));
-  EXPECT_EQ(ed.overlay().rubberLine->second, (TPoint{150, 160}));
+  EXPECT_EQ(ed.overlay().rubberLine->first, (Point{100, 100}));
+  EXPECT_EQ(ed.overlay().rubberLine->second, (Point{150, 160}));
   ed.mouseRelease(MouseButton::Left, 151, 162);
   ASSERT_EQ(d.lines.count(), 1);
   EXPECT_EQ(d.lines[1].shapetype, 1);
-  EXPECT_EQ(d.lines[1].start, (TPoint{100, 100}));
-  EXPECT_EQ(d.lines[1].finish, (TPoint{150, 160}));
+  EXPECT_EQ(d.lines[1].start, (Point{100, 100}));
+  EXPECT_EQ(d.lines[1].finish, (Point{150, 160}));
   EXPECT_EQ(ed.mode(), emSelect);
   EXPECT_FALSE(ed.overlay().rubberLine);
 }

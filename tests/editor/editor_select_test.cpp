@@ -27,25 +27,25 @@ TEST_F(WiredResistor, DragStretchesAttachedWiresAndEndsWithNothingSelected)
   EXPECT_TRUE(ed.moving());
   EXPECT_TRUE(ed.overlay().frameSelectedTexts);
   ed.mouseMove(150, 100);
-  EXPECT_EQ(d.components[1].position, (TPoint{150, 100}));
+  EXPECT_EQ(d.components[1].position, (Point{150, 100}));
   ed.mouseRelease(MouseButton::Left, 150, 100);
 
   EXPECT_FALSE(ed.moving());
   EXPECT_FALSE(AnythingSelected(d));
-  EXPECT_EQ(d.components[1].pins.nodes[1], (TPoint{150, 80}));
-  EXPECT_EQ(d.components[1].pins.nodes[2], (TPoint{150, 120}));
+  EXPECT_EQ(d.components[1].pins.nodes[1], (Point{150, 80}));
+  EXPECT_EQ(d.components[1].pins.nodes[2], (Point{150, 120}));
   ASSERT_EQ(d.wires.count(), 2);
   EXPECT_TRUE(hasWire({40, 80}, {150, 80}));    // stretched, still on the pin
   EXPECT_TRUE(hasWire({150, 120}, {100, 200})); // now diagonal
-  EXPECT_EQ(d.P1.pos, (TPoint{20, 80}));        // not selected, not moved
+  EXPECT_EQ(d.P1.pos, (Point{20, 80}));         // not selected, not moved
 
   // The drag is one undo step.
   ASSERT_TRUE(ed.undo());
-  EXPECT_EQ(d.components[1].position, (TPoint{100, 100}));
+  EXPECT_EQ(d.components[1].position, (Point{100, 100}));
   EXPECT_TRUE(hasWire({40, 80}, {100, 80}));
-  EXPECT_EQ(d.components[1].pins.nodes[1], (TPoint{100, 80}));
+  EXPECT_EQ(d.components[1].pins.nodes[1], (Point{100, 80}));
   ASSERT_TRUE(ed.redo());
-  EXPECT_EQ(d.components[1].position, (TPoint{150, 100}));
+  EXPECT_EQ(d.components[1].position, (Point{150, 100}));
 }
 
 TEST_F(WiredResistor, DragStretchesWiresEvenAfterASimulationOverwrotePins)
@@ -64,8 +64,8 @@ TEST_F(WiredResistor, ClickSelectsAndRotateTurns)
   EXPECT_TRUE(d.components[1].selected);
   ed.keyPress(kKeySpace);
   EXPECT_EQ(d.components[1].crot, 2);
-  EXPECT_EQ(d.components[1].pins.nodes[1], (TPoint{80, 100}));
-  EXPECT_EQ(d.components[1].pins.nodes[2], (TPoint{120, 100}));
+  EXPECT_EQ(d.components[1].pins.nodes[1], (Point{80, 100}));
+  EXPECT_EQ(d.components[1].pins.nodes[2], (Point{120, 100}));
   EXPECT_EQ(ed.orientation(), 2);
   ed.keyPress(kKeySpace);
   EXPECT_EQ(d.components[1].crot, 1);
@@ -80,7 +80,7 @@ TEST_F(WiredResistor, ClickSelectsAndRotateTurns)
   EXPECT_TRUE(d.P1.selected);
   ed.keyPress(kKeySpace);
   EXPECT_EQ(d.P1.crot, 2);
-  EXPECT_EQ(d.P1.node, (TPoint{0, 80}));
+  EXPECT_EQ(d.P1.node, (Point{0, 80}));
 }
 
 TEST_F(WiredResistor, ClickOnWireInteriorSelectsTheWholeWire)
@@ -101,14 +101,14 @@ TEST_F(WiredResistor, ClickOnWireInteriorSelectsTheWholeWire)
 
 TEST_F(WiredResistor, BlockSelectThenDragMovesTheGroup)
 {
-  d.texts.append(Ttextitem{{55, 95}, "8", false, "R1"});
+  d.texts.append(TextItem{{55, 95}, "8", false, "R1"});
   ed.mouseMove(0, 50);
   ed.mousePress(MouseButton::Left, 0, 50); // empty sheet: block select
   EXPECT_EQ(ed.mode(), emBlockSelect);
   ed.mouseMove(110, 130);
   ASSERT_TRUE(ed.overlay().rubberBand);
-  EXPECT_EQ(ed.overlay().rubberBand->first, (TPoint{0, 50}));
-  EXPECT_EQ(ed.overlay().rubberBand->second, (TPoint{110, 130}));
+  EXPECT_EQ(ed.overlay().rubberBand->first, (Point{0, 50}));
+  EXPECT_EQ(ed.overlay().rubberBand->second, (Point{110, 130}));
   ed.mouseRelease(MouseButton::Left, 110, 130);
   EXPECT_EQ(ed.mode(), emSelect);
   EXPECT_TRUE(ed.keepSelection());
@@ -121,10 +121,10 @@ TEST_F(WiredResistor, BlockSelectThenDragMovesTheGroup)
 
   // The next press keeps the selection, so the group can be dragged anywhere.
   drag(300, 300, 320, 340);
-  EXPECT_EQ(d.components[1].position, (TPoint{120, 140}));
-  EXPECT_EQ(d.P1.pos, (TPoint{40, 120}));
-  EXPECT_EQ(d.P1.node, (TPoint{60, 120}));
-  EXPECT_EQ(d.texts[1].pos, (TPoint{75, 135}));
+  EXPECT_EQ(d.components[1].position, (Point{120, 140}));
+  EXPECT_EQ(d.P1.pos, (Point{40, 120}));
+  EXPECT_EQ(d.P1.node, (Point{60, 120}));
+  EXPECT_EQ(d.texts[1].pos, (Point{75, 135}));
   EXPECT_TRUE(hasWire({60, 120}, {120, 120}));
   EXPECT_TRUE(hasWire({120, 160}, {100, 200}));
   EXPECT_FALSE(ed.keepSelection());
@@ -142,7 +142,7 @@ TEST_F(WiredResistor, DeleteSelection)
   EXPECT_EQ(d.P1.pos, kPortNotPlaced);
   EXPECT_FALSE(d.P1.selected);
   ASSERT_TRUE(ed.undo());
-  EXPECT_EQ(d.P1.pos, (TPoint{20, 80}));
+  EXPECT_EQ(d.P1.pos, (Point{20, 80}));
   ASSERT_TRUE(ed.undo());
   EXPECT_EQ(d.components.count(), 1);
 }
@@ -152,7 +152,7 @@ TEST_F(EditorTest, DoubleClickEditsAndSwallowsTheSecondPress)
   place(ComponentType::Resistor, 100, 100);
   d.P1.pos = {300, 100};
   d.P1.crot = 1;
-  d.texts.append(Ttextitem{{500, 500}, "8", false, "hello"});
+  d.texts.append(TextItem{{500, 500}, "8", false, "hello"});
   host.editedComponents.clear();
   host.onEditComponent = [&](int i) { d.components[i].value[1].nom = 220; };
 
@@ -309,14 +309,14 @@ TEST_F(EditorTest, OnlyChangesMarkModifiedAndAPressClearsMarkers)
 
 TEST(HitTest, RectanglesAndPorts)
 {
-  TDrawData d;
-  Tcomponent c;
+  Drawing d;
+  Component c;
   c.position = {100, 100};
   d.components.append(c);
   d.P1.pos = {-100, -100}; // not placed: never selected
   d.P2.pos = {150, 150};
-  d.lines.append(Tshape{1, false, {90, 90}, {300, 300}});
-  d.texts.append(Ttextitem{{95, 95}, "8", false, "x"});
+  d.lines.append(DrawingLine{1, false, {90, 90}, {300, 300}});
+  d.texts.append(TextItem{{95, 95}, "8", false, "x"});
   EXPECT_TRUE(SelectInRect(d, {140, 140}, {90, 90})); // corners in any order
   EXPECT_TRUE(d.components[1].selected);
   EXPECT_TRUE(d.P2.selected); // within the rectangle widened by 10

@@ -69,7 +69,7 @@ struct ScriptedHost : EditorHost
     textAnswers.pop_front();
     return a;
   }
-  std::optional<PopupCommand> showPopup(const PopupMenu& menu, TPoint) override
+  std::optional<PopupCommand> showPopup(const PopupMenu& menu, Point) override
   {
     popups.push_back(menu);
     if (popupAnswers.empty()) return std::nullopt;
@@ -91,12 +91,12 @@ struct ScriptedHost : EditorHost
 class EditorTest : public ::testing::Test
 {
 protected:
-  Tschema doc;
-  TenvironmentProps env;
+  Schematic doc;
+  Environment env;
   ScriptedHost host;
   ScriptedPrompts prompts;
   SchematicEditor ed{doc, env, host, prompts};
-  TDrawData& d = doc.drawdat;
+  Drawing& d = doc.drawdat;
 
   EditorTest() { ClearSchema(doc, env); }
 
@@ -139,13 +139,16 @@ protected:
     drag(x0, y0, x1, y1);
     ed.enterSelectMode();
   }
-  bool hasWire(TPoint a, TPoint b) const
+  bool hasWire(Point a, Point b) const
   {
-    for (const Tshort& w : d.wires)
+    for (const Wire& w : d.wires)
       if ((w.start == a && w.finish == b) || (w.start == b && w.finish == a)) return true;
     return false;
   }
-  static T2pPoint point2(double f) { return T2pPoint{f, {0.5, 0.1}, {2, 1}, {0.1, 0}, {0.4, -1}}; }
+  static TwoPortPoint point2(double f)
+  {
+    return TwoPortPoint{f, {0.5, 0.1}, {2, 1}, {0.1, 0}, {0.4, -1}};
+  }
 };
 
 } // namespace norvane

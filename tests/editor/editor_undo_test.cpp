@@ -57,7 +57,7 @@ TEST_F(EditorTest, EveryKindOfChangeUndoesAndRedoes)
          ed.doubleClick(20, 80);
        }},
   };
-  std::vector<TDrawData> states{d};
+  std::vector<Drawing> states{d};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.what);
     s.act();
@@ -69,8 +69,8 @@ TEST_F(EditorTest, EveryKindOfChangeUndoesAndRedoes)
   }
   // Back through every step, then forward again; selection flags are not part of the
   // comparison (undo leaves nothing selected).
-  auto same = [](TDrawData a, TDrawData b) {
-    for (TDrawData* x : {&a, &b}) {
+  auto same = [](Drawing a, Drawing b) {
+    for (Drawing* x : {&a, &b}) {
       for (auto& c : x->components)
         c.selected = false;
       for (auto& w : x->wires)
@@ -135,7 +135,7 @@ TEST_F(EditorTest, ChangesMadeOutsideTheEditor)
 {
   // The automatic matcher edits the drawing in place after recording an undo point.
   ed.recordUndoPoint();
-  d.wires.append(Tshort{false, false, {0, 0}, {10, 0}});
+  d.wires.append(Wire{false, false, {0, 0}, {10, 0}});
   ASSERT_TRUE(ed.undo());
   EXPECT_EQ(d.wires.count(), 0);
   ed.clearUndoHistory();
@@ -145,11 +145,11 @@ TEST_F(EditorTest, ChangesMadeOutsideTheEditor)
 
 TEST(UndoHistory, IsBounded)
 {
-  Tschema doc;
+  Schematic doc;
   UndoHistory h(5);
   for (int i = 0; i < 8; ++i) {
     h.push(CaptureSnapshot(doc));
-    doc.drawdat.wires.append(Tshort{false, false, {i, 0}, {i, 10}});
+    doc.drawdat.wires.append(Wire{false, false, {i, 0}, {i, 10}});
   }
   EXPECT_EQ(h.undoCount(), 5u);
   while (h.undo(doc)) {
@@ -160,9 +160,9 @@ TEST(UndoHistory, IsBounded)
 
 TEST(UndoHistory, SnapshotsCopyOnlyEmptyAndListedDataSets)
 {
-  Tschema doc;
-  doc.datasets.twoPort[4].points.append(T2pPoint{});
-  doc.datasets.onePort[7].points.append(T1pPoint{});
+  Schematic doc;
+  doc.datasets.twoPort[4].points.append(TwoPortPoint{});
+  doc.datasets.onePort[7].points.append(OnePortPoint{});
   const DrawingSnapshot s = CaptureSnapshot(doc, {}, {7});
   EXPECT_EQ(s.twoPortSets.size(), 49u); // set 4 holds data and was not listed
   EXPECT_EQ(s.onePortSets.size(), 50u);
@@ -218,8 +218,8 @@ TEST_F(EditorTest, SelectAllSelectsEverythingForTheNextDrag)
   EXPECT_TRUE(d.P1.selected);
   EXPECT_FALSE(d.P2.selected); // not placed
   drag(400, 400, 420, 410);
-  EXPECT_EQ(d.components[1].position, (TPoint{120, 110}));
-  EXPECT_EQ(d.P1.pos, (TPoint{70, 60}));
+  EXPECT_EQ(d.components[1].position, (Point{120, 110}));
+  EXPECT_EQ(d.P1.pos, (Point{70, 60}));
 }
 
 } // namespace

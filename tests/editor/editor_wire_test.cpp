@@ -7,7 +7,7 @@ namespace {
 
 TEST_F(EditorTest, WireEndOnAnotherWireSplitsIt)
 {
-  d.wires.append(Tshort{false, false, {0, 0}, {100, 0}});
+  d.wires.append(Wire{false, false, {0, 0}, {100, 0}});
   wire(50, 50, 50, 0);
   ASSERT_EQ(d.wires.count(), 3);
   EXPECT_TRUE(hasWire({0, 0}, {50, 0}));
@@ -21,12 +21,12 @@ TEST_F(EditorTest, ClickTwiceThenElsewhereDrawsOneWire)
   EXPECT_EQ(ed.mode(), emWire);
   EXPECT_EQ(host.cursor, EditorCursor::CrossHair);
   click(100, 100);
-  EXPECT_EQ(ed.chainPoint(), (TPoint{100, 100}));
+  EXPECT_EQ(ed.chainPoint(), (Point{100, 100}));
   click(100, 100);
   EXPECT_EQ(d.wires.count(), 0);
   ed.mouseMove(200, 100);
   ASSERT_TRUE(ed.overlay().rubberLine); // follows the mouse from the chain point
-  EXPECT_EQ(ed.overlay().rubberLine->first, (TPoint{100, 100}));
+  EXPECT_EQ(ed.overlay().rubberLine->first, (Point{100, 100}));
   click(200, 100);
   ASSERT_EQ(d.wires.count(), 1);
   EXPECT_TRUE(hasWire({100, 100}, {200, 100}));
@@ -60,7 +60,7 @@ TEST_F(EditorTest, ChainConnectingWiresDrawsAPolyline)
 
 TEST_F(EditorTest, PinOnWireInteriorSplitsTheWire)
 {
-  d.wires.append(Tshort{false, false, {100, 0}, {100, 200}});
+  d.wires.append(Wire{false, false, {100, 0}, {100, 200}});
   place(ComponentType::Resistor, 200, 100); // pins (200, 80) and (200, 120): not on the wire
   EXPECT_EQ(d.wires.count(), 1);
   place(ComponentType::Resistor, 120, 80); // turned to lie across? no: pins (120, 60), (120, 100)
@@ -76,27 +76,27 @@ TEST_F(EditorTest, PinOnWireInteriorSplitsTheWire)
 
 TEST(WireJunctions, DuplicatesAndSelectionRepair)
 {
-  TDrawData d;
-  d.wires.append(Tshort{false, false, {0, 0}, {10, 0}});
-  d.wires.append(Tshort{false, true, {10, 0}, {0, 0}}); // same wire reversed
-  d.wires.append(Tshort{false, true, {0, 0}, {0, 10}});
-  d.wires.append(Tshort{false, false, {0, 0}, {10, 0}});
+  Drawing d;
+  d.wires.append(Wire{false, false, {0, 0}, {10, 0}});
+  d.wires.append(Wire{false, true, {10, 0}, {0, 0}}); // same wire reversed
+  d.wires.append(Wire{false, true, {0, 0}, {0, 10}});
+  d.wires.append(Wire{false, false, {0, 0}, {10, 0}});
   EXPECT_EQ(RemoveDuplicateWires(d), 2);
   ASSERT_EQ(d.wires.count(), 2);
   EXPECT_TRUE(d.wires[2].startselected); // finish selected: start follows
 
   // At most one cut per wire; selected wires are never cut.
-  TDrawData e;
-  e.wires.append(Tshort{true, false, {0, 0}, {100, 0}});
-  e.wires.append(Tshort{false, false, {50, 0}, {50, 50}});
+  Drawing e;
+  e.wires.append(Wire{true, false, {0, 0}, {100, 0}});
+  e.wires.append(Wire{false, false, {50, 0}, {50, 50}});
   EXPECT_FALSE(SplitWiresAtWireEnds(e, 2));
   e.wires[1].startselected = false;
   EXPECT_TRUE(SplitWiresAtWireEnds(e, 2));
   EXPECT_EQ(e.wires.count(), 3);
   EXPECT_FALSE(SplitWiresAtWireEnds(e, 2)); // already explicit
   // Diagonal wires are never cut.
-  TDrawData f;
-  f.wires.append(Tshort{false, false, {0, 0}, {100, 100}});
+  Drawing f;
+  f.wires.append(Wire{false, false, {0, 0}, {100, 100}});
   EXPECT_FALSE(SplitWireAtPin(f, {50, 50}));
 
   EXPECT_TRUE(AppendWireUnlessPresent(f, {1, 1}, {2, 2}));
@@ -106,8 +106,8 @@ TEST(WireJunctions, DuplicatesAndSelectionRepair)
 TEST_F(EditorTest, SplittingStopsAtTheWireCapacity)
 {
   for (int i = 0; i < kMaxWires - 1; ++i)
-    d.wires.append(Tshort{false, false, {10 * i, 6000}, {10 * i, 6010}});
-  d.wires.append(Tshort{false, false, {0, 0}, {100, 0}});
+    d.wires.append(Wire{false, false, {10 * i, 6000}, {10 * i, 6010}});
+  d.wires.append(Wire{false, false, {0, 0}, {100, 0}});
   // A new wire would be the 1001st: refused with the message, nothing split.
   ed.enterWireMode();
   drag(50, 50, 50, 0);

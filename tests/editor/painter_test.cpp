@@ -17,11 +17,11 @@ namespace {
 
 struct Painted
 {
-  Tschema doc;
-  TenvironmentProps env;
+  Schematic doc;
+  Environment env;
   Painted() { ClearSchema(doc, env); }
 
-  Tcomponent& place(ComponentType kind, int crot, TPoint at)
+  Component& place(ComponentType kind, int crot, Point at)
   {
     const PlacementResult r = placeComponent(doc, kind, crot, at);
     EXPECT_TRUE(r.placed());
@@ -83,7 +83,7 @@ TEST(SchematicPainter, LabelTextAndPlaceForEveryKind)
     int crot;
     std::vector<std::pair<std::string, CanvasPoint>> lines;
   };
-  const TPoint at{200, 300};
+  const Point at{200, 300};
   const std::vector<Case> cases = {
       {ComponentType::Resistor, 1, {{"50R", {210, 285}}, {"+1%,-1%", {210, 297}}}},
       {ComponentType::Resistor, 2, {{"50R", {185, 307}}, {"+1%,-1%", {185, 319}}}},
@@ -141,7 +141,7 @@ TEST(SchematicPainter, GroundFlipsUpwardsInOrientation2)
 {
   Painted p;
   p.env.gridon = false;
-  Tcomponent& g = p.place(ComponentType::Ground, 1, {100, 100});
+  Component& g = p.place(ComponentType::Ground, 1, {100, 100});
   RecordingCanvas c = p.paint();
   EXPECT_TRUE(c.hasLine(100, 90, 100, 95));
   EXPECT_TRUE(c.hasLine(95, 95, 105, 95));
@@ -163,7 +163,7 @@ TEST(SchematicPainter, MirroredSymbolsAndEllipses)
 {
   Painted p;
   p.env.gridon = false;
-  Tcomponent& vcvs = p.place(ComponentType::VCVS, 1, {100, 100});
+  Component& vcvs = p.place(ComponentType::VCVS, 1, {100, 100});
   RecordingCanvas c = p.paint();
   auto ellipses = c.opsOfKind(CanvasOp::Kind::Ellipse);
   ASSERT_EQ(ellipses.size(), 1u);
@@ -185,8 +185,8 @@ TEST(SchematicPainter, DataBlockMarksAndNames)
   p.env.gridon = false;
   p.place(ComponentType::SParam2, 1, {200, 200});
   p.place(ComponentType::SParam1, 1, {400, 200});
-  Tcomponent& two = p.doc.drawdat.components[1];
-  Tcomponent& one = p.doc.drawdat.components[2];
+  Component& two = p.doc.drawdat.components[1];
+  Component& one = p.doc.drawdat.components[2];
   p.doc.datasets.twoPort[1].name = "amp.s2p";
   p.doc.datasets.onePort[1].name = "load.s1p";
   two.value[2].TolEn = true;
@@ -241,8 +241,8 @@ TEST(SchematicPainter, MovingSelectionOmitsItsLabels)
 
 TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
 {
-  TDataSets sets;
-  Tcomponent cap;
+  DataSets sets;
+  Component cap;
   cap.ctype = ComponentType::Capacitor;
   cap.value[1] = {4.7e-12, -10, 10, 0, true, true};
   cap.value[2].nom = 200;
@@ -259,7 +259,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   l = ComponentLabelLines(cap, sets);
   EXPECT_EQ(l[0], "2.2uH  +200nH-100nH");
 
-  Tcomponent t;
+  Component t;
   t.ctype = ComponentType::Transformer;
   t.value[1] = {4, 1, 0, 0, true, false};
   t.value[2].nom = 1e-6;
@@ -267,7 +267,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   l = ComponentLabelLines(t, sets);
   EXPECT_EQ(l[1], "   1:4, Lp=1uH, k=0.95");
 
-  Tcomponent q;
+  Component q;
   q.ctype = ComponentType::Bipolar;
   q.value[1].nom = 80;
   q.value[2] = {2, 10, 1e5, 0, false, false};
@@ -283,7 +283,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   EXPECT_EQ(ComponentLabelLines(q, sets)[0], "  ballpark, SMT");
 
   // An op-amp read from a damaged file with zero gain must not print "nan" or "inf".
-  Tcomponent op;
+  Component op;
   op.ctype = ComponentType::OpAmp;
   op.value[3].nom = 0;
   const std::string gain = ComponentLabelLines(op, sets)[2];
@@ -307,7 +307,7 @@ TEST(SchematicPainter, WiresLinesTextsAndMarkers)
 {
   Painted p;
   p.env.gridon = false;
-  TDrawData& d = p.doc.drawdat;
+  Drawing& d = p.doc.drawdat;
   d.wires.append({false, false, {10, 20}, {110, 20}});
   d.wires.append({false, true, {200, 20}, {200, 120}});
   d.lines.append({1, false, {0, 0}, {50, 50}});
@@ -376,7 +376,7 @@ TEST(SchematicPainter, PortsWithImpedanceLabels)
 {
   Painted p;
   p.env.gridon = false;
-  TDrawData& d = p.doc.drawdat;
+  Drawing& d = p.doc.drawdat;
   RecordingCanvas c = p.paint();
   EXPECT_TRUE(c.ops().empty()); // neither port placed: nothing drawn
 
@@ -442,8 +442,8 @@ TEST(SchematicPainter, ScaledPrintingAndGrid)
 
 TEST(PreviewPainter, ShortLabelsAndNoValueMark)
 {
-  TenvironmentProps env;
-  std::vector<Tcomponent> comps(3);
+  Environment env;
+  std::vector<Component> comps(3);
   comps[0].ctype = ComponentType::Resistor;
   comps[0].crot = 2;
   comps[0].position = {100, 100};
@@ -455,8 +455,8 @@ TEST(PreviewPainter, ShortLabelsAndNoValueMark)
   comps[2].ctype = ComponentType::Ground;
   comps[2].crot = 1;
   comps[2].position = {200, 140};
-  std::vector<Tshort> wires{{false, false, {0, 0}, {100, 0}}};
-  Tport p1;
+  std::vector<Wire> wires{{false, false, {0, 0}, {100, 0}}};
+  Port p1;
   p1.pos = {40, 100};
   p1.Zo = 50; // orientation left unset by the assistant: drawn as orientation 1
   PreviewCircuitView view{&p1, nullptr, comps, wires};
@@ -479,14 +479,14 @@ namespace {
 
 TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
 {
-  Tschema doc;
-  TenvironmentProps env;
+  Schematic doc;
+  Environment env;
   ClearSchema(doc, env);
   doc.drawdat.texts.append({{40, 50}, "8", true, "abc"});
   EditorOverlay o;
   o.outline = PlacementOutline{kindCode(ComponentType::Resistor), 2, {100, 100}};
-  o.rubberLine = std::make_pair(TPoint{0, 0}, TPoint{30, 0});
-  o.rubberBand = std::make_pair(TPoint{50, 60}, TPoint{10, 20});
+  o.rubberLine = std::make_pair(Point{0, 0}, Point{30, 0});
+  o.rubberBand = std::make_pair(Point{50, 60}, Point{10, 20});
   o.frameSelectedTexts = true;
   RecordingCanvas c;
   PaintEditorOverlay(c, o, doc, env);
@@ -521,19 +521,19 @@ namespace {
 // is the end of a drawn line, so that wires attach where the symbol shows a terminal.
 TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
 {
-  TenvironmentProps env;
-  TDataSets sets;
+  Environment env;
+  DataSets sets;
   for (const ComponentKind& kind : componentKinds()) {
     for (int crot : {1, 2}) {
       SCOPED_TRACE("kind " + std::to_string(kind.code()) + " crot " + std::to_string(crot));
-      Tcomponent c;
+      Component c;
       c.ctype = kind.type;
       c.crot = crot;
       c.position = {200, 300};
       ComputePinPositions(c);
       RecordingCanvas canvas;
       PaintComponent(canvas, c, sets, {}, env);
-      const Tcomp* symbol = symbolFor(kind.type);
+      const SymbolDefinition* symbol = symbolFor(kind.type);
       ASSERT_NE(symbol, nullptr);
       const auto lines = canvas.lines();
       const auto ellipses = canvas.opsOfKind(CanvasOp::Kind::Ellipse);
@@ -552,12 +552,12 @@ TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
   // (read from a damaged file).
   for (int number : {1, 2}) {
     for (int crot : {0, 1, 2}) {
-      Tport port;
+      Port port;
       port.pos = {200, 300};
       port.crot = crot;
       RecordingCanvas canvas;
       PaintPort(canvas, number, port, {}, env);
-      const TPoint node = portConnectionPoint(number, port);
+      const Point node = portConnectionPoint(number, port);
       EXPECT_TRUE(canvas.hasLine(node.x, node.y, node.x + (node.x > 200 ? -10 : 10), node.y))
           << "port " << number << " crot " << crot;
     }

@@ -10,7 +10,7 @@ namespace {
 
 TEST(GraphDefaults, StoredRoundedAndWithinTheSweepStore)
 {
-  TenvironmentProps env;
+  Environment env;
   const GraphDefaultsForm shown = readGraphDefaults(env);
   EXPECT_EQ(shown.mindB, -50);
   EXPECT_EQ(shown.maxdB, 50);

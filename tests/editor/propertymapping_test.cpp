@@ -14,9 +14,9 @@
 namespace norvane {
 namespace {
 
-Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool percent)
+ToleranceValue tol(double nom, double mintol, double maxtol, bool en, bool percent)
 {
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = nom;
   v.mintol = mintol;
   v.maxtol = maxtol;
@@ -27,7 +27,7 @@ Ttolvalue tol(double nom, double mintol, double maxtol, bool en, bool percent)
 
 TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
 {
-  Tcomponent r;
+  Component r;
   r.ctype = ComponentType::Resistor;
   storeResistance(tol(0.0, -1, 1, true, true), r);
   EXPECT_EQ(r.value[1].nom, 1e-6);
@@ -36,7 +36,7 @@ TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
   EXPECT_EQ(r.value[1].nom, -3.0);
 
   for (ComponentType kind : {ComponentType::Capacitor, ComponentType::Inductor}) {
-    Tcomponent c;
+    Component c;
     c.ctype = kind;
     ReactiveForm form;
     form.value = tol(0.0, -2, 2, true, true);
@@ -44,14 +44,14 @@ TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
     EXPECT_EQ(c.value[1].nom, 1e-20);
   }
 
-  Tcomponent line;
+  Component line;
   storeTxLineForm({tol(0, 0, 0, false, false), 0.0, tol(0, -2, 2, true, true)}, line);
   EXPECT_EQ(line.value[1].nom, 1e-20);
   EXPECT_EQ(line.value[2].nom, 1.0);
   EXPECT_EQ(line.value[3].nom, 1e-20);
   EXPECT_EQ(line.value[3].maxtol, 2);
 
-  Tcomponent amp;
+  Component amp;
   storeOpAmpForm({0.0, 0.0, 0.0}, amp);
   EXPECT_EQ(amp.value[1].nom, 1e-20);
   EXPECT_EQ(amp.value[2].nom, 1e-20);
@@ -60,7 +60,7 @@ TEST(PropertyMapping, EnteredZerosBecomeHarmlessValues)
 
 TEST(PropertyMapping, ReactiveFormMapsTheModelSlots)
 {
-  Tcomponent c;
+  Component c;
   c.ctype = ComponentType::Capacitor;
   c.value[1].actual = 7.0; // the last run's value is not the dialog's business
   ReactiveForm form;
@@ -95,7 +95,7 @@ TEST(PropertyMapping, ReactiveFormMapsTheModelSlots)
 
 TEST(PropertyMapping, OpAmpGainTravelsAsRatio)
 {
-  Tcomponent amp;
+  Component amp;
   storeOpAmpForm({1e6, 0.1, 100.0}, amp);
   EXPECT_DOUBLE_EQ(amp.value[3].nom, 1e5);
   EXPECT_DOUBLE_EQ(readOpAmpForm(amp).gainDb, 100.0);
@@ -120,7 +120,7 @@ TEST(PropertyMapping, OpAmpGainTravelsAsRatio)
 
 TEST(PropertyMapping, CoupledCoilsUseTheTransformerSlots)
 {
-  Tcomponent t;
+  Component t;
   storeCoupledCoilsForm({2.0, 5.0, true, 1e-6, 0.9}, t);
   EXPECT_EQ(t.value[1].mintol, 2.0);
   EXPECT_EQ(t.value[1].nom, 5.0);
@@ -135,34 +135,34 @@ TEST(PropertyMapping, CoupledCoilsUseTheTransformerSlots)
 
 TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
 {
-  auto doc = std::make_unique<Tschema>();
-  ClearSchema(*doc, TenvironmentProps{});
+  auto doc = std::make_unique<Schematic>();
+  ClearSchema(*doc, Environment{});
   const struct
   {
     ComponentType ctype;
-    Tcomponent Tschema::*tmpl;
+    Component Schematic::*tmpl;
   } kinds[] = {
-      {ComponentType::Resistor, &Tschema::lastR},
-      {ComponentType::Capacitor, &Tschema::lastC},
-      {ComponentType::Inductor, &Tschema::lastL},
-      {ComponentType::OpAmp, &Tschema::lastopamp},
-      {ComponentType::TxLine, &Tschema::lasttxln},
-      {ComponentType::Transformer, &Tschema::lastTransformer},
-      {ComponentType::Mutual, &Tschema::lastMutual},
-      {ComponentType::Bipolar, &Tschema::lastBipolar},
-      {ComponentType::VCVS, &Tschema::lastVCVS},
-      {ComponentType::VCCS, &Tschema::lastVCCS},
-      {ComponentType::CCVS, &Tschema::lastCCVS},
-      {ComponentType::CCCS, &Tschema::lastCCCS},
+      {ComponentType::Resistor, &Schematic::lastR},
+      {ComponentType::Capacitor, &Schematic::lastC},
+      {ComponentType::Inductor, &Schematic::lastL},
+      {ComponentType::OpAmp, &Schematic::lastopamp},
+      {ComponentType::TxLine, &Schematic::lasttxln},
+      {ComponentType::Transformer, &Schematic::lastTransformer},
+      {ComponentType::Mutual, &Schematic::lastMutual},
+      {ComponentType::Bipolar, &Schematic::lastBipolar},
+      {ComponentType::VCVS, &Schematic::lastVCVS},
+      {ComponentType::VCCS, &Schematic::lastVCCS},
+      {ComponentType::CCVS, &Schematic::lastCCVS},
+      {ComponentType::CCCS, &Schematic::lastCCCS},
   };
   for (const auto& k : kinds) {
-    Tcomponent comp;
+    Component comp;
     comp.ctype = k.ctype;
     for (int slot = 1; slot <= 5; ++slot)
       comp.value[slot].maxtol = 42.0 + kindCode(k.ctype) + slot;
-    const Tcomponent old = (*doc).*k.tmpl;
+    const Component old = (*doc).*k.tmpl;
     copyToTemplate(*doc, comp);
-    const Tcomponent& now = (*doc).*k.tmpl;
+    const Component& now = (*doc).*k.tmpl;
     for (int slot = 1; slot <= 5; ++slot) {
       // Only the slots a new component takes are confirmed values.
       EXPECT_EQ(now.value[slot],
@@ -175,8 +175,8 @@ TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
                              kindOfCode(0), kindOfCode(16)}) {
     EXPECT_EQ(templateFor(*doc, kind), nullptr);
   }
-  const auto before = std::make_unique<Tschema>(*doc);
-  Tcomponent block;
+  const auto before = std::make_unique<Schematic>(*doc);
+  Component block;
   block.ctype = ComponentType::SParam2;
   block.value[1].nom = 99;
   copyToTemplate(*doc, block);
@@ -185,7 +185,7 @@ TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
 
 TEST(PropertyMapping, SourceGainKeepsZero)
 {
-  Tcomponent s;
+  Component s;
   storeSourceGain(tol(0.0, -1, 1, true, true), s);
   EXPECT_EQ(s.value[1].nom, 0.0);
   EXPECT_TRUE(s.value[1].TolEn);
@@ -247,8 +247,8 @@ TEST(BallParkEstimate, ExtremeEntriesStayWithinTheModel)
 
 TEST(PropertyMapping, BipolarSlotsRoundTrip)
 {
-  auto doc = std::make_unique<Tschema>();
-  ClearSchema(*doc, TenvironmentProps{});
+  auto doc = std::make_unique<Schematic>();
+  ClearSchema(*doc, Environment{});
   const BipolarForm form = readBipolarForm(doc->lastBipolar);
   EXPECT_EQ(form.model.beta, 100);
   EXPECT_EQ(form.model.re, 16);
@@ -265,14 +265,14 @@ TEST(PropertyMapping, BipolarSlotsRoundTrip)
   EXPECT_TRUE(form.ballPark);
   EXPECT_FALSE(form.surfaceMount);
 
-  Tcomponent t;
+  Component t;
   storeBipolarForm(form, t);
   EXPECT_EQ(t.value, doc->lastBipolar.value);
 }
 
 TEST(SParamBlockMapping, ToleranceFactorsAndIndex)
 {
-  Tcomponent b;
+  Component b;
   b.ctype = ComponentType::SParam2;
   storeSParamBlockForm({5.0, 10.0, true}, b);
   EXPECT_EQ(b.value[2], tol(1, -5, 5, true, true));
@@ -300,8 +300,8 @@ TEST(SParamBlockMapping, ToleranceFactorsAndIndex)
 
 TEST(SParamBlockMapping, DataSetsTravelThroughTheBuffer)
 {
-  auto doc = std::make_unique<Tschema>();
-  T2pdatarray buffer;
+  auto doc = std::make_unique<Schematic>();
+  TwoPortDataSet buffer;
   buffer.name = "amp.s2p";
   buffer.points.append({1e9, {0.5, -1.0}, {2.0, 0.5}, {0.1, 0.2}, {0.3, 0.4}});
   buffer.points.append({2e9, {0.4, -1.5}, {1.8, 0.4}, {0.1, 0.3}, {0.3, 0.5}});
@@ -309,23 +309,23 @@ TEST(SParamBlockMapping, DataSetsTravelThroughTheBuffer)
   ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam2, 3, buffer, "LNA"));
   EXPECT_EQ(doc->datasets.twoPort[3].name, "LNA");
   EXPECT_EQ(doc->datasets.twoPort[3].points, buffer.points);
-  const T2pdatarray again = blockBufferFromDataSet(*doc, ComponentType::SParam2, 3);
+  const TwoPortDataSet again = blockBufferFromDataSet(*doc, ComponentType::SParam2, 3);
   EXPECT_EQ(again.points, buffer.points);
 
   ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam1, 50, buffer, "ant"));
-  const T1pdatarray& one = doc->datasets.onePort[50];
+  const OnePortDataSet& one = doc->datasets.onePort[50];
   EXPECT_EQ(one.name, "ant");
   ASSERT_EQ(one.numpoints(), 2);
   EXPECT_EQ(one.points[2].freq, 2e9);
-  EXPECT_EQ(one.points[2].s11, (TMagAngle{0.4, -1.5}));
-  const T2pdatarray oneBuffer = blockBufferFromDataSet(*doc, ComponentType::SParam1, 50);
+  EXPECT_EQ(one.points[2].s11, (MagnitudeAngle{0.4, -1.5}));
+  const TwoPortDataSet oneBuffer = blockBufferFromDataSet(*doc, ComponentType::SParam1, 50);
   ASSERT_EQ(oneBuffer.numpoints(), 2);
-  EXPECT_EQ(oneBuffer.points[1].s11, (TMagAngle{0.5, -1.0}));
-  EXPECT_EQ(oneBuffer.points[1].s21, TMagAngle{});
+  EXPECT_EQ(oneBuffer.points[1].s11, (MagnitudeAngle{0.5, -1.0}));
+  EXPECT_EQ(oneBuffer.points[1].s21, MagnitudeAngle{});
   EXPECT_EQ(oneBuffer.name, "ant");
 
   // Storing an empty buffer empties the set.
-  ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam2, 3, T2pdatarray{}, ""));
+  ASSERT_TRUE(storeBlockDataSet(*doc, ComponentType::SParam2, 3, TwoPortDataSet{}, ""));
   EXPECT_FALSE(doc->datasets.twoPort[3].inUse());
 
   for (int bad : {0, 51, -1}) {
@@ -336,7 +336,7 @@ TEST(SParamBlockMapping, DataSetsTravelThroughTheBuffer)
 
 TEST(SParamBlockMapping, GridRowsShowUnitsAndDegrees)
 {
-  const T2pPoint p{1.5e9, {0.5, -M_PI / 2}, {2.25, M_PI}, {0.0125, 0.0}, {1.0, -1e-9}};
+  const TwoPortPoint p{1.5e9, {0.5, -M_PI / 2}, {2.25, M_PI}, {0.0125, 0.0}, {1.0, -1e-9}};
   const std::vector<std::string> row = blockGridRow(p, 9);
   const std::vector<std::string> expected{"1.5GHz",    "0.500",       "-90.000\xB0",
                                           "2.250",     "180.000\xB0", "0.013",
@@ -344,7 +344,7 @@ TEST(SParamBlockMapping, GridRowsShowUnitsAndDegrees)
   EXPECT_EQ(row, expected);
   const std::vector<std::string> one = blockGridRow(p, 3);
   EXPECT_EQ(one, (std::vector<std::string>{"1.5GHz", "0.500", "-90.000\xB0"}));
-  EXPECT_EQ(blockGridRow(T2pPoint{123456.0, {}, {}, {}, {}}, 3)[0], "123.456kHz");
+  EXPECT_EQ(blockGridRow(TwoPortPoint{123456.0, {}, {}, {}, {}}, 3)[0], "123.456kHz");
 
   EXPECT_EQ(blockGridHeadings(ComponentType::SParam2).size(), 9u);
   EXPECT_EQ(blockGridHeadings(ComponentType::SParam1),

@@ -16,7 +16,7 @@
 namespace norvane {
 namespace {
 
-RecordingCanvas paintOne(ComponentType kind, int crot, Tschema& doc, TenvironmentProps& env)
+RecordingCanvas paintOne(ComponentType kind, int crot, Schematic& doc, Environment& env)
 {
   ClearSchema(doc, env);
   env.gridon = false;
@@ -57,8 +57,8 @@ TEST(SymbolOrientation, OneSegmentOfEveryKindInBothOrientations)
     for (int crot : {1, 2}) {
       SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(crot) +
                    " " + tc.segment);
-      Tschema doc;
-      TenvironmentProps env;
+      Schematic doc;
+      Environment env;
       const RecordingCanvas c = paintOne(tc.kind, crot, doc, env);
       const auto& l = crot == 1 ? tc.crot1 : tc.crot2;
       EXPECT_TRUE(c.hasLine(l[0], l[1], l[2], l[3]));
@@ -96,8 +96,8 @@ TEST(SymbolOrientation, LabelsOfSourcesAndDataBlocksInBothOrientations)
   };
   for (const Case& tc : cases) {
     SCOPED_TRACE("kind " + std::to_string(kindCode(tc.kind)) + " crot " + std::to_string(tc.crot));
-    Tschema doc;
-    TenvironmentProps env;
+    Schematic doc;
+    Environment env;
     const RecordingCanvas c = paintOne(tc.kind, tc.crot, doc, env);
     const auto op = c.findText(tc.text);
     ASSERT_TRUE(op) << "no text '" << tc.text << "'";

@@ -6,10 +6,10 @@
 
 namespace norvane::testing {
 
-inline Tschema freshDocument()
+inline Schematic freshDocument()
 {
-  Tschema doc;
-  TenvironmentProps env;
+  Schematic doc;
+  Environment env;
   ClearSchema(doc, env);
   return doc;
 }

@@ -65,8 +65,8 @@ protected:
     return out;
   }
 
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
   TestHost host;
   std::unique_ptr<GraphWindowCore> core;
 };

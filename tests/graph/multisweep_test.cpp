@@ -15,8 +15,8 @@ namespace {
 
 TEST(MultiSweep, RunsModesAndEarlyStop)
 {
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
   ClearSchema(doc, env);
   doc.Xax.numpoints = 3;
   TestHost host;

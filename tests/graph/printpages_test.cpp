@@ -37,8 +37,8 @@ protected:
     graph->DrawCursor();
   }
 
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
   NullHost host;
   std::unique_ptr<GraphWindowCore> graph;
 };

@@ -24,7 +24,7 @@ TEST(DialogPlacement, CentredOverTheGraphWindow)
 
 TEST(TraceSetup, PrepareFillsFromTheTraceAndMarksChangedFieldsEdited)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y2ax = {-50, 10, measwhat::S11, tracetype::Phase};
   TraceSetupLogic dlg;
   dlg.prepare(doc, 2, TraceSetupLogic::Focus::Maximum);
@@ -46,7 +46,7 @@ TEST(TraceSetup, PrepareFillsFromTheTraceAndMarksChangedFieldsEdited)
 
 TEST(TraceSetup, ChoosingPhaseLoadsAndRewritesTheRememberedPhasePair)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
   TraceSetupLogic dlg;
   dlg.prepare(doc, 1, TraceSetupLogic::Focus::ShowAs);
@@ -66,7 +66,7 @@ TEST(TraceSetup, ChoosingPhaseLoadsAndRewritesTheRememberedPhasePair)
 
 TEST(TraceSetup, EditedLimitsGoToTheNewKindsPair)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
   TraceSetupLogic dlg;
   dlg.prepare(doc, 1, TraceSetupLogic::Focus::Measure);
@@ -83,7 +83,7 @@ TEST(TraceSetup, EditedLimitsGoToTheNewKindsPair)
 
   // Unedited limits do not touch the remembered pair; a non-number is refused and leaves
   // the document as it was until the text reads.
-  Tschema other = freshDocument();
+  Schematic other = freshDocument();
   other.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
   other.mmdB = {99, -99};
   TraceSetupLogic d2;
@@ -115,7 +115,7 @@ TEST(TraceSetup, EditedLimitsGoToTheNewKindsPair)
 
 TEST(TraceSetup, GroupDelayKeepsTheButtonOfThePreviousUse)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y1ax = {0, 1e-6, measwhat::S21, tracetype::GroupDelay};
   TraceSetupLogic fresh;
   fresh.prepare(doc, 1, TraceSetupLogic::Focus::Measure);
@@ -124,7 +124,7 @@ TEST(TraceSetup, GroupDelayKeepsTheButtonOfThePreviousUse)
   EXPECT_EQ(doc.Y1ax.tracetype, tracetype::GroupDelay);
 
   TraceSetupLogic used;
-  Tschema lin = freshDocument();
+  Schematic lin = freshDocument();
   lin.Y2ax.tracetype = tracetype::Linear;
   used.prepare(lin, 2, TraceSetupLogic::Focus::Measure);
   used.prepare(doc, 1, TraceSetupLogic::Focus::Measure);
@@ -136,7 +136,7 @@ TEST(TraceSetup, GroupDelayKeepsTheButtonOfThePreviousUse)
 
 TEST(PolarSetup, MagnitudeOfTheCheckedParameter)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.polarmeaswhat = measwhat::S21;
   PolarSetupLogic dlg;
   dlg.prepare(doc, false);
@@ -159,7 +159,7 @@ TEST(PolarSetup, MagnitudeOfTheCheckedParameter)
 
 TEST(SweepSetup, EntriesAndPointClamping)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.plotformat = plotformat::Rectangular;
   doc.Xax.centspan = true;
   SweepSetupLogic dlg;

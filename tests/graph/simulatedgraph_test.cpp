@@ -29,7 +29,7 @@ protected:
     doc.drawdat.P1.crot = 1;
     doc.drawdat.P2.pos = {180, 100}; // connects at (160, 100)
     doc.drawdat.P2.crot = 1;
-    Tcomponent r;
+    Component r;
     r.ctype = ComponentType::Resistor;
     r.crot = 2; // pins (120, 100) and (160, 100)
     r.position = {140, 100};
@@ -42,8 +42,8 @@ protected:
     host.onSimulate = [this] { result = SimulateForDisplay(doc, session, *core, {}, prompts); };
   }
 
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
   TestHost host;
   std::unique_ptr<GraphWindowCore> core;
   SimulationSession session;
@@ -102,7 +102,7 @@ TEST_F(SimulatedGraph, SmithChartOfPortTwo)
 TEST_F(SimulatedGraph, OnePortCircuitTurnsCirclesOffAndDisablesButtons)
 {
   doc.drawdat.P2.pos = kPortNotPlaced;
-  Tcomponent g;
+  Component g;
   g.ctype = ComponentType::Ground;
   g.crot = 1;
   g.position = {160, 110}; // pin at (160, 100)

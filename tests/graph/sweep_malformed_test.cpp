@@ -31,12 +31,12 @@ bool hasBadText(const std::string& s)
          s.find("NAN") != std::string::npos || s.find("INF") != std::string::npos;
 }
 
-void checkRun(Tschema doc, const std::string& what)
+void checkRun(Schematic doc, const std::string& what)
 {
   for (PlotFormat format :
        {plotformat::Rectangular, plotformat::SmithZ, plotformat::Polar, plotformat::DataList}) {
     SCOPED_TRACE(what + ", plotformat " + std::to_string(static_cast<int>(format)));
-    Tschema copy = doc;
+    Schematic copy = doc;
     copy.plotformat = format;
     copy.Y1ax.tracetype = tracetype::GroupDelay;
     RecordingOutput out;
@@ -80,19 +80,21 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
       {"zero inductance", [](Circuit& c) { c.add(ComponentType::Inductor, 180, 120, 1, 0.0); }},
       {"zero resistance", [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 1, 0.0); }},
       {"NaN capacitance", [](Circuit& c) { c.add(ComponentType::Capacitor, 180, 120, 1, kNaN); }},
-      {"infinite resistance", [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 1, kInf); }},
+      {"infinite resistance",
+       [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 1, kInf); }},
       {"unknown kind", [](Circuit& c) { c.add(kindOfCode(99), 180, 120, 1, 1.0); }},
       {"kind zero", [](Circuit& c) { c.add(kindOfCode(0), 180, 120, 1, 1.0); }},
       {"block without data", [](Circuit& c) { c.add(ComponentType::SParam2, 180, 130, 1, 77.0); }},
       {"line of zero velocity",
        [](Circuit& c) {
-         Tcomponent& t = c.add(ComponentType::TxLine, 180, 120, 1, 50.0);
+         Component& t = c.add(ComponentType::TxLine, 180, 120, 1, 50.0);
          t.value[3].nom = 0.1;
        }},
-      {"transformer without turns", [](Circuit& c) { c.add(ComponentType::Transformer, 180, 120, 1, 0.0); }},
+      {"transformer without turns",
+       [](Circuit& c) { c.add(ComponentType::Transformer, 180, 120, 1, 0.0); }},
       {"mutual with zero turns",
        [](Circuit& c) {
-         Tcomponent& m = c.add(ComponentType::Mutual, 180, 120, 1, 0.0);
+         Component& m = c.add(ComponentType::Mutual, 180, 120, 1, 0.0);
          m.value[5].TolEn = true;
          m.value[1].TolEn = true;
        }},
@@ -126,7 +128,8 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
          c.doc.drawdat.P2.pos = {-5, 100};
        }},
       {"port orientation 7", [](Circuit& c) { c.doc.drawdat.P1.crot = 7; }},
-      {"component orientation 7", [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 7, 10.0); }},
+      {"component orientation 7",
+       [](Circuit& c) { c.add(ComponentType::Resistor, 180, 120, 7, 10.0); }},
       {"zero-length and diagonal wires",
        [](Circuit& c) {
          c.wire(120, 100, 120, 100);

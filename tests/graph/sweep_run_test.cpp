@@ -34,7 +34,7 @@ void expectNear(Complex got, cd want, double tol, const std::string& what)
   EXPECT_NEAR(got.im, want.imag(), tol) << what;
 }
 
-void setSweep(Tschema& doc, double start, double stop, int intervals, int mode)
+void setSweep(Schematic& doc, double start, double stop, int intervals, int mode)
 {
   doc.Xax.min = start;
   doc.Xax.max = stop;
@@ -49,7 +49,7 @@ struct Run
   ScriptedPrompts prompts;
 };
 
-std::unique_ptr<Run> simulate(Tschema& doc, PlotFormat format = plotformat::DataList,
+std::unique_ptr<Run> simulate(Schematic& doc, PlotFormat format = plotformat::DataList,
                               SimulationSession* session = nullptr)
 {
   auto run = std::make_unique<Run>();
@@ -168,7 +168,7 @@ TEST(SweepRun, TransmissionLineAgainstClosedForm)
   // A 75 ohm line, 0.3 m long at 2e8 m/s, between 50 ohm ports. The sweep avoids the
   // half-wave points where sin(theta) is exactly zero.
   Circuit c = Circuit::series(ComponentType::TxLine, 75.0);
-  Tcomponent& line = c.doc.drawdat.components[1];
+  Component& line = c.doc.drawdat.components[1];
   line.value[2].nom = 2e8;
   line.value[3].nom = 0.3;
   setSweep(c.doc, 7e6, 997e6, 99, freqmode::Linear);
@@ -300,7 +300,7 @@ TEST(SweepRun, OneFactorisationServesBothPorts)
     ComplexMatrix m;
     ComplexErrors errors;
     m.clear(n);
-    for (const Tcomponent& comp : c.doc.drawdat.components) {
+    for (const Component& comp : c.doc.drawdat.components) {
       StampComponent(m, comp, p.freq, c.doc.datasets, errors);
     }
     StampPorts(m, c.doc.drawdat);
@@ -389,10 +389,10 @@ TEST(SweepRun, SweepLimitsAreCorrectedAndClamped)
 TEST(SweepRun, AutoscaleQuestionAsksOnce)
 {
   Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
-  T2pdatarray& set = c.doc.datasets.twoPort[1];
-  T2pPoint a;
+  TwoPortDataSet& set = c.doc.datasets.twoPort[1];
+  TwoPortPoint a;
   a.freq = 1e9;
-  T2pPoint b;
+  TwoPortPoint b;
   b.freq = 2e9;
   set.points.append(a);
   set.points.append(b);
@@ -478,7 +478,7 @@ TEST(SweepRun, ChartCoefficientAndCircles)
 TEST(SweepRun, ToleranceModeChangesTheValues)
 {
   Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0);
-  Ttolvalue& r = c.doc.drawdat.components[1].value[1];
+  ToleranceValue& r = c.doc.drawdat.components[1].value[1];
   r.TolEn = true;
   r.TolPercent = true;
   r.mintol = -50;

@@ -20,16 +20,16 @@ TEST(TraceKinds, ListItemsUnitsAndRememberedPairs)
     int listIndex;
     const char* item;
     const char* unit;
-    Trange Tschema::*pair;
+    DisplayRange Schematic::*pair;
   };
   const Row rows[] = {
-      {tracetype::Log20, 1, "20Log(V)", "dB", &Tschema::mmdB},
-      {tracetype::Linear, 2, "Linear V", "", &Tschema::mmLin},
-      {tracetype::Phase, 3, "Phase", "deg", &Tschema::mmPhase},
-      {tracetype::Log10Power, 0, "10Log(P)", "dB", &Tschema::mmdB},
-      {tracetype::GroupDelay, 4, "GrpDelay", "s", &Tschema::mmGrpDelay},
+      {tracetype::Log20, 1, "20Log(V)", "dB", &Schematic::mmdB},
+      {tracetype::Linear, 2, "Linear V", "", &Schematic::mmLin},
+      {tracetype::Phase, 3, "Phase", "deg", &Schematic::mmPhase},
+      {tracetype::Log10Power, 0, "10Log(P)", "dB", &Schematic::mmdB},
+      {tracetype::GroupDelay, 4, "GrpDelay", "s", &Schematic::mmGrpDelay},
   };
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   for (const Row& r : rows) {
     EXPECT_EQ(traceTypeListIndex(r.tracetype), r.listIndex);
     EXPECT_EQ(traceTypeOfListIndex(r.listIndex), r.tracetype);
@@ -41,7 +41,7 @@ TEST(TraceKinds, ListItemsUnitsAndRememberedPairs)
 
 TEST(TraceKinds, SwitchingToPhaseAndBackRestoresTheDbLimits)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y1ax.tracetype = tracetype::Log20;
   doc.Y1ax.max = 5;
   doc.Y1ax.min = -25;
@@ -67,7 +67,7 @@ TEST(TraceKinds, SwitchingToPhaseAndBackRestoresTheDbLimits)
 
 TEST(TraceKinds, GroupDelayOfAReflectionSwitchesToS21)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y2ax.measwhat = measwhat::S11;
   EXPECT_EQ(changeTraceType(doc, 2, tracetype::GroupDelay), TraceTypeChange::SwitchedToS21);
   EXPECT_EQ(doc.Y2ax.measwhat, measwhat::S21);
@@ -83,7 +83,7 @@ TEST(TraceKinds, GroupDelayOfAReflectionSwitchesToS21)
 
 TEST(TraceKinds, EditedLimitsAreRememberedForTheCurrentKind)
 {
-  Tschema doc = freshDocument();
+  Schematic doc = freshDocument();
   doc.Y1ax.tracetype = tracetype::Log10Power;
   storeTraceMax(doc, 1, 20);
   storeTraceMin(doc, 1, -60);

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     std::cerr << "usage: blockschematic IN.s2p OUT.cct\n";
     return 2;
   }
-  auto set = std::make_unique<T2pdatarray>();
+  auto set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
   const SParamReadResult read = ReadSParameterFile(argv[1], *set, prompts);
   if (!read.ok() || set->numpoints() < 2) {
@@ -28,8 +28,8 @@ int main(int argc, char** argv)
     return 1;
   }
   std::cout << read.note << "\n";
-  auto doc = std::make_unique<Tschema>(testing::attenuatorBlockExample());
-  T2pdatarray& data = doc->datasets.twoPort[1];
+  auto doc = std::make_unique<Schematic>(testing::attenuatorBlockExample());
+  TwoPortDataSet& data = doc->datasets.twoPort[1];
   data.points = set->points;
   data.name = set->name;
   doc->Xax.min = set->points[1].freq;

@@ -18,16 +18,16 @@ namespace {
 
 TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
 {
-  Tschema doc;
+  Schematic doc;
   for (int i = 1; i <= 3; ++i) {
-    T2pPoint p2;
+    TwoPortPoint p2;
     p2.freq = i * 1e8;
     p2.s11 = {0.1, 0.2};
     p2.s21 = {0.9, -0.3};
     p2.s12 = {0.05, 0.1};
     p2.s22 = {0.2, -0.1};
     doc.datasets.twoPort[1].points.append(p2);
-    doc.datasets.onePort[1].points.append(T1pPoint{i * 1e8, {0.5, 0.4}});
+    doc.datasets.onePort[1].points.append(OnePortPoint{i * 1e8, {0.5, 0.4}});
   }
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (const ComponentKind& kind : componentKinds()) {
@@ -45,16 +45,16 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
       continue;
     }
 
-    Tcomponent c;
+    Component c;
     c.ctype = kind.type;
     for (int k = 1; k <= kValuesPerComponent; ++k) {
-      c.value[k] = Ttolvalue{nan, nan, nan, nan, false, false};
+      c.value[k] = ToleranceValue{nan, nan, nan, nan, false, false};
     }
     for (const ParameterDescription& p : kind.parameters) {
-      Ttolvalue& v = c.value[p.slot];
+      ToleranceValue& v = c.value[p.slot];
       const double x = p.name == "dataSet" ? 1.0 : p.name == "qMode" ? 1.0 : 0.5;
       if (p.field == SlotField::Whole) {
-        v = Ttolvalue{x, 0, 0, x, false, false};
+        v = ToleranceValue{x, 0, 0, x, false, false};
       } else if (p.field == SlotField::Nom) {
         v.nom = x;
         v.actual = x;
@@ -66,7 +66,7 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
     }
     c.pins.count = kind.pins;
     for (int k = 1; k <= kind.pins; ++k) {
-      c.pins.nodes[k] = TPoint{k, -1};
+      c.pins.nodes[k] = Point{k, -1};
     }
     auto m = std::make_unique<ComplexMatrix>();
     m->clear(kMatrixDim - 1);

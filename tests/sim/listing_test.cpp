@@ -24,11 +24,11 @@ TEST(Listing, EveryKindHasALine)
   // Each element sits between port 1's node and port 2's node or ground; the listing shows
   // the nominal values, not the tolerance-adjusted ones.
   Circuit c = Circuit::series(ComponentType::Capacitor, 4.7e-12);
-  Tcomponent& cap = c.doc.drawdat.components[1];
+  Component& cap = c.doc.drawdat.components[1];
   cap.value[1].actual = 1.0;
   auto& d = c.doc.drawdat;
-  auto add = [&](ComponentType ctype) -> Tcomponent& {
-    Tcomponent comp;
+  auto add = [&](ComponentType ctype) -> Component& {
+    Component comp;
     comp.ctype = ctype;
     comp.crot = 1;
     comp.position = {600, 600};
@@ -37,24 +37,24 @@ TEST(Listing, EveryKindHasALine)
   };
   add(ComponentType::Inductor).value[1].nom = 10e-9;
   add(ComponentType::Resistor).value[1].nom = 4700;
-  Tcomponent& op = add(ComponentType::OpAmp);
+  Component& op = add(ComponentType::OpAmp);
   op.value[1].nom = 1e6;
   op.value[2].nom = 0.1;
   op.value[3].nom = 1e5; // 100 dB
-  Tcomponent& tl = add(ComponentType::TxLine);
+  Component& tl = add(ComponentType::TxLine);
   tl.value[1].nom = 75;
   tl.value[2].nom = 2e8;
   tl.value[3].nom = 0.25;
-  Tcomponent& b2 = add(ComponentType::SParam2);
+  Component& b2 = add(ComponentType::SParam2);
   b2.value[1].nom = 3;
   c.doc.datasets.twoPort[3].name = "amp.s2p";
-  Tcomponent& b1 = add(ComponentType::SParam1);
+  Component& b1 = add(ComponentType::SParam1);
   b1.value[1].nom = 2;
   c.doc.datasets.onePort[2].name = "load.s1p";
-  Tcomponent& tr = add(ComponentType::Transformer);
+  Component& tr = add(ComponentType::Transformer);
   tr.value[1].nom = 2;    // secondary turns
   tr.value[1].mintol = 1; // primary turns
-  Tcomponent& mu = add(ComponentType::Mutual);
+  Component& mu = add(ComponentType::Mutual);
   mu.value[1].nom = 3;
   mu.value[1].mintol = 1;
   mu.value[2].nom = 1e-6; // primary inductance; the secondary is 3 uH

@@ -12,25 +12,25 @@ namespace {
 
 using namespace stamptest;
 
-Tcomponent opAmp(int plus, int minus, int out)
+Component opAmp(int plus, int minus, int out)
 {
-  Tcomponent op = part(ComponentType::OpAmp, {plus, minus, out});
+  Component op = part(ComponentType::OpAmp, {plus, minus, out});
   setValue(op, 1, 1e6); // Ri
   setValue(op, 2, 75);  // Ro
   setValue(op, 3, 1e5); // open-loop gain
   return op;
 }
 
-Tcomponent twoPin(ComponentType ctype, int a, int b, double value)
+Component twoPin(ComponentType ctype, int a, int b, double value)
 {
-  Tcomponent c = part(ctype, {a, b});
+  Component c = part(ctype, {a, b});
   setValue(c, 1, value);
   return c;
 }
 
-Tcomponent physicalCapacitor(int a, int b, double farads)
+Component physicalCapacitor(int a, int b, double farads)
 {
-  Tcomponent c = twoPin(ComponentType::Capacitor, a, b, farads);
+  Component c = twoPin(ComponentType::Capacitor, a, b, farads);
   setValue(c, 2, 80);    // Q
   setValue(c, 3, 100e6); // at 100 MHz
   setValue(c, 4, 6e9);   // self-resonance
@@ -79,7 +79,7 @@ void addOpAmpsWithCurrentFeedback(Bench& bench)
   bench.add(twoPin(ComponentType::Resistor, 2, 3, 1e3));
   bench.add(twoPin(ComponentType::Resistor, 2, 0, 1e3));
   bench.add(opAmp(3, 4, 4));
-  Tcomponent f = part(ComponentType::CCCS, {4, 5, 2, 0});
+  Component f = part(ComponentType::CCCS, {4, 5, 2, 0});
   setValue(f, 1, 3);
   bench.add(f);
   bench.add(twoPin(ComponentType::Capacitor, 5, 0, 10e-12));
@@ -102,12 +102,12 @@ TEST(LUSolverCircuits, CurrentControlledVoltageSourceWithCapacitorsAndALine)
   // Port 1 drives the sense branch (node 1 to node 2, node 2 loaded by a capacitor); the
   // output (node 3) drives a series capacitor and a 10 cm line into port 2 at node 5.
   Bench bench(5, 5);
-  Tcomponent h = part(ComponentType::CCVS, {1, 2, 3, 0});
+  Component h = part(ComponentType::CCVS, {1, 2, 3, 0});
   setValue(h, 1, 50);
   bench.add(h);
   bench.add(physicalCapacitor(2, 0, 22e-12));
   bench.add(physicalCapacitor(3, 4, 4.7e-12));
-  Tcomponent line = part(ComponentType::TxLine, {4, 5});
+  Component line = part(ComponentType::TxLine, {4, 5});
   setValue(line, 1, 75);
   setValue(line, 2, 2e8);
   setValue(line, 3, 0.1);
@@ -122,11 +122,11 @@ TEST(LUSolverCircuits, IdealTransformerWithControlledSourcesAndAnOpAmp)
   // node 2 to node 3 (a 47 Ohm load to ground), drives a CCVS at node 4, buffered by an
   // op-amp follower at node 5 (port 2), loaded by a parallel RC.
   Bench bench(5, 5);
-  Tcomponent t = part(ComponentType::Transformer, {1, 0, 2, 0});
+  Component t = part(ComponentType::Transformer, {1, 0, 2, 0});
   setValue(t, 1, 3);
   t.value[1].mintol = 1;
   bench.add(t);
-  Tcomponent h = part(ComponentType::CCVS, {2, 3, 4, 0});
+  Component h = part(ComponentType::CCVS, {2, 3, 4, 0});
   setValue(h, 1, 100);
   bench.add(h);
   bench.add(twoPin(ComponentType::Resistor, 3, 0, 47));

@@ -40,8 +40,8 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
     }
     ++files;
     const std::string name = entry.path().filename().string();
-    auto doc = std::make_unique<Tschema>();
-    TenvironmentProps env;
+    auto doc = std::make_unique<Schematic>();
+    Environment env;
     fillBuiltInDefaults(env);
     ClearSchema(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, entry.path().string())) << name;

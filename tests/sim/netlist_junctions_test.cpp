@@ -20,7 +20,7 @@ bool strictlyBetween(int v, int a, int b)
   return (v > a && v < b) || (v > b && v < a);
 }
 
-bool liesInside(TPoint p, const Tshort& w)
+bool liesInside(Point p, const Wire& w)
 {
   if (w.start.x == w.finish.x && w.start.x == p.x) {
     return strictlyBetween(p.y, w.start.y, w.finish.y);
@@ -33,13 +33,13 @@ bool liesInside(TPoint p, const Tshort& w)
 
 // The junction steps scanning every wire (wires the list cannot take are left out: the
 // drawings here stay far below its capacity).
-void plainJunctions(TDrawData& d)
+void plainJunctions(Drawing& d)
 {
-  for (const Tcomponent& comp : d.components) {
+  for (const Component& comp : d.components) {
     for (int k = 1; k <= comp.pins.count; ++k) {
-      const TPoint pin = comp.pins.nodes[k];
+      const Point pin = comp.pins.nodes[k];
       for (int w = 1; w <= d.wires.count(); ++w) {
-        const Tshort wire = d.wires[w];
+        const Wire wire = d.wires[w];
         if (wire.startselected || wire.finishselected || !liesInside(pin, wire)) {
           continue;
         }
@@ -51,7 +51,7 @@ void plainJunctions(TDrawData& d)
   }
   for (int i = 1; i <= d.wires.count(); ++i) {
     for (int end = 0; end < 2; ++end) {
-      const TPoint p = end == 0 ? d.wires[i].start : d.wires[i].finish;
+      const Point p = end == 0 ? d.wires[i].start : d.wires[i].finish;
       bool shared = false;
       for (int j = 1; j <= d.wires.count(); ++j) {
         shared = shared || (j != i && (d.wires[j].start == p || d.wires[j].finish == p));
@@ -94,9 +94,9 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
         c.wire(x, y, coord(), coord()); // anything, diagonal mostly
         break;
       default: {
-        const Tshort copy =
+        const Wire copy =
             c.doc.drawdat.wires.empty()
-                ? Tshort{}
+                ? Wire{}
                 : c.doc.drawdat.wires[1 + static_cast<int>(rng() % c.doc.drawdat.wires.count())];
         c.wire(copy.finish.x, copy.finish.y, copy.start.x, copy.start.y); // a duplicate
       }
@@ -106,8 +106,8 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
       }
     }
     c.port1(coord(), coord());
-    TDrawData expected = c.doc.drawdat;
-    for (Tcomponent& comp : expected.components) {
+    Drawing expected = c.doc.drawdat;
+    for (Component& comp : expected.components) {
       ComputePinPositions(comp);
     }
     plainJunctions(expected);

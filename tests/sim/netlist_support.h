@@ -8,7 +8,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/pins.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 
 namespace norvane::testing {
 
@@ -17,16 +17,16 @@ class Circuit
 public:
   Circuit()
   {
-    TenvironmentProps env;
+    Environment env;
     fillBuiltInDefaults(env);
     ClearSchema(doc, env);
     doc.drawdat.P1.crot = 1;
     doc.drawdat.P2.crot = 1;
   }
 
-  Tcomponent& add(ComponentType ctype, int x, int y, int crot = 1, double v1 = 0.0)
+  Component& add(ComponentType ctype, int x, int y, int crot = 1, double v1 = 0.0)
   {
-    Tcomponent c;
+    Component c;
     c.ctype = ctype;
     c.crot = crot;
     c.position = {x, y};
@@ -39,7 +39,7 @@ public:
 
   void wire(int x1, int y1, int x2, int y2)
   {
-    Tshort w;
+    Wire w;
     w.start = {x1, y1};
     w.finish = {x2, y2};
     doc.drawdat.wires.append(w);
@@ -78,7 +78,7 @@ public:
     return c;
   }
 
-  Tschema doc;
+  Schematic doc;
 };
 
 } // namespace norvane::testing

@@ -10,7 +10,7 @@ namespace {
 
 using testing::Circuit;
 
-TPoint node(int n)
+Point node(int n)
 {
   return {n, kResolvedMarker};
 }
@@ -31,7 +31,7 @@ TEST(Netlist, ResistorFromPortToGroundIsOneNode)
   EXPECT_FALSE(r.port2Connected);
   EXPECT_EQ(r.port1Node, 1);
   EXPECT_EQ(c.doc.drawdat.P1.node, node(1));
-  const Tcomponent& res = c.doc.drawdat.components[1];
+  const Component& res = c.doc.drawdat.components[1];
   EXPECT_EQ(res.pins.nodes[1], node(1));
   EXPECT_EQ(res.pins.nodes[2], node(0));
   EXPECT_EQ(c.doc.drawdat.components[2].pins.nodes[1], node(0));
@@ -50,10 +50,10 @@ TEST(Netlist, PinInsideWireSplitsItOnce)
   NetlistResult r = BuildNetlist(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   ASSERT_EQ(c.doc.drawdat.wires.count(), 2);
-  EXPECT_EQ(c.doc.drawdat.wires[1].start, (TPoint{120, 100}));
-  EXPECT_EQ(c.doc.drawdat.wires[1].finish, (TPoint{200, 100}));
-  EXPECT_EQ(c.doc.drawdat.wires[2].start, (TPoint{200, 100}));
-  EXPECT_EQ(c.doc.drawdat.wires[2].finish, (TPoint{300, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[1].start, (Point{120, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[1].finish, (Point{200, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[2].start, (Point{200, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[2].finish, (Point{300, 100}));
   EXPECT_EQ(r.nodeCount, 1);
   EXPECT_EQ(r.port1Node, 1);
   EXPECT_EQ(r.port2Node, 1);
@@ -94,9 +94,9 @@ TEST(Netlist, WireEndInsideAnotherWireJoinsIt)
   ASSERT_TRUE(r.ok) << prompts.lastText();
   ASSERT_EQ(c.doc.drawdat.wires.count(), 3);
   // The touched wire stays whole; the free end is joined to its start.
-  EXPECT_EQ(c.doc.drawdat.wires[1].finish, (TPoint{300, 100}));
-  EXPECT_EQ(c.doc.drawdat.wires[3].start, (TPoint{200, 100}));
-  EXPECT_EQ(c.doc.drawdat.wires[3].finish, (TPoint{120, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[1].finish, (Point{300, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[3].start, (Point{200, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[3].finish, (Point{120, 100}));
   EXPECT_EQ(r.nodeCount, 1);
   EXPECT_EQ(r.port1Node, r.port2Node);
   BuildNetlist(c.doc, prompts);
@@ -153,8 +153,8 @@ TEST(Netlist, DanglingPinIsMarkedAtThePin)
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
   ASSERT_EQ(c.doc.drawdat.UnconnectedMarkers.count(), 2);
-  EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers[1], (TPoint{300, 280}));
-  EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers[2], (TPoint{300, 320}));
+  EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers[1], (Point{300, 280}));
+  EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers[2], (Point{300, 320}));
   EXPECT_EQ(r.nodeCount, 3);
   // The numbering is written all the same.
   EXPECT_EQ(c.doc.drawdat.components[3].pins.nodes[1], node(2));
@@ -175,7 +175,7 @@ TEST(Netlist, TransistorHasItsOwnInternalNode)
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   EXPECT_EQ(r.nodeCount, 3);
-  const Tcomponent& q = c.doc.drawdat.components[1];
+  const Component& q = c.doc.drawdat.components[1];
   EXPECT_EQ(q.pins.nodes[1], node(1));
   EXPECT_EQ(q.pins.nodes[2], node(2));
   EXPECT_EQ(q.pins.nodes[3], node(0));
@@ -233,7 +233,7 @@ TEST(Netlist, PortOnGroundOnlyIsUnconnected)
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
   // The marker sits on the terminal, on the side the orientation puts it.
   ASSERT_EQ(c.doc.drawdat.UnconnectedMarkers.count(), 1);
-  EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers[1], (TPoint{80, 100}));
+  EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers[1], (Point{80, 100}));
 }
 
 TEST(Netlist, MarkersAreCappedButTheMessageStays)
@@ -288,7 +288,7 @@ TEST(Netlist, NodeLimitOfTheSolver)
 
 TEST(Netlist, AppendShortNeverExceedsTheWireCapacity)
 {
-  TDrawData d;
+  Drawing d;
   EXPECT_TRUE(AppendShort(d, {0, 0}, {10, 0}));
   EXPECT_TRUE(AppendShort(d, {10, 0}, {0, 0})); // the same wire reversed: nothing added
   EXPECT_EQ(d.wires.count(), 1);
@@ -317,7 +317,7 @@ TEST(Netlist, FullWireListKeepsTheWireWhole)
   ScriptedPrompts prompts;
   const NetlistResult r = BuildNetlist(c.doc, prompts);
   EXPECT_EQ(c.doc.drawdat.wires.count(), kMaxWires);
-  EXPECT_EQ(c.doc.drawdat.wires[1].finish, (TPoint{300, 100}));
+  EXPECT_EQ(c.doc.drawdat.wires[1].finish, (Point{300, 100}));
   EXPECT_TRUE(r.port1Connected && r.port2Connected);
   EXPECT_EQ(r.port1Node, r.port2Node);
 }

@@ -19,7 +19,7 @@ constexpr double kDeg = kPi / 180.0; // the reader's degree factor, exact to the
 
 struct Read
 {
-  std::unique_ptr<T2pdatarray> set = std::make_unique<T2pdatarray>();
+  std::unique_ptr<TwoPortDataSet> set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
   int dialogs() const
   {
@@ -29,7 +29,7 @@ struct Read
     }
     return n;
   }
-  const T2pPoint& point(int i) const { return set->points[i]; }
+  const TwoPortPoint& point(int i) const { return set->points[i]; }
   SParamReadResult result;
 };
 
@@ -60,7 +60,7 @@ TEST(SParamFile, TouchstoneOptionLineExamples)
     EXPECT_NEAR(r->point(1).s11.mag, 0.5, 1e-5);
     // A 1-port line read in dB: the pairs it does not hold stay at magnitude 0 (they were
     // once read as 0 dB, a through-connection nobody measured).
-    EXPECT_EQ(r->point(1).s21, (TMagAngle{0, 0}));
+    EXPECT_EQ(r->point(1).s21, (MagnitudeAngle{0, 0}));
   }
   {
     auto r = readText("# hz s ri r 50\n1E6 0 1\n");
@@ -93,12 +93,12 @@ TEST(SParamFile, TwoPortOrderCommentsAndFollowingLines)
   auto r = readText(text);
   ASSERT_TRUE(r->result.ok()) << r->result.error;
   ASSERT_EQ(r->set->numpoints(), 2);
-  const T2pPoint& a = r->point(1);
+  const TwoPortPoint& a = r->point(1);
   EXPECT_EQ(a.freq, 1e9);
-  EXPECT_EQ(a.s11, (TMagAngle{0.1, 10 * kDeg}));
-  EXPECT_EQ(a.s21, (TMagAngle{0.2, 20 * kDeg}));
-  EXPECT_EQ(a.s12, (TMagAngle{0.3, 30 * kDeg}));
-  EXPECT_EQ(a.s22, (TMagAngle{0.4, 40 * kDeg}));
+  EXPECT_EQ(a.s11, (MagnitudeAngle{0.1, 10 * kDeg}));
+  EXPECT_EQ(a.s21, (MagnitudeAngle{0.2, 20 * kDeg}));
+  EXPECT_EQ(a.s12, (MagnitudeAngle{0.3, 30 * kDeg}));
+  EXPECT_EQ(a.s22, (MagnitudeAngle{0.4, 40 * kDeg}));
   EXPECT_EQ(r->point(2).freq, 2e9);
   // The noise parameters start at a frequency not above the last one: reading stops there.
   EXPECT_EQ(r->set->name, "x.s2p");
@@ -110,9 +110,9 @@ TEST(SParamFile, OnePortFileFillsOnlyTheFirstPair)
   for (const char* opt : {"# MHZ MA", "# MHZ RI"}) {
     auto r = readText(std::string(opt) + "\n10 0.5 0.5\n");
     ASSERT_EQ(r->set->numpoints(), 1);
-    EXPECT_EQ(r->point(1).s21, (TMagAngle{0, 0}));
-    EXPECT_EQ(r->point(1).s12, (TMagAngle{0, 0}));
-    EXPECT_EQ(r->point(1).s22, (TMagAngle{0, 0}));
+    EXPECT_EQ(r->point(1).s21, (MagnitudeAngle{0, 0}));
+    EXPECT_EQ(r->point(1).s12, (MagnitudeAngle{0, 0}));
+    EXPECT_EQ(r->point(1).s22, (MagnitudeAngle{0, 0}));
   }
 }
 
@@ -124,7 +124,7 @@ TEST(SParamFile, MissingFormatAsksOnceBeforeTheFirstPoint)
     EXPECT_EQ(r->dialogs(), 1);
     ASSERT_EQ(r->set->numpoints(), 2);
     EXPECT_EQ(r->point(1).freq, 1e8);
-    EXPECT_EQ(r->point(2).s11, (TMagAngle{0.25, -90 * kDeg}));
+    EXPECT_EQ(r->point(2).s11, (MagnitudeAngle{0.25, -90 * kDeg}));
   }
   {
     auto r = readText("1 0 1\n2 1 0\n", "a.s1p", {SParameterFormatChoice{"GHz", false}});
@@ -233,7 +233,7 @@ TEST(SParamFile, Citifile)
   EXPECT_NEAR(r->point(3).s11.mag, 0.5, 1e-15);
   EXPECT_NEAR(r->point(2).s21.mag, 2.0, 1e-15);
   EXPECT_NEAR(r->point(3).s21.ang, kPi, 1e-15);
-  EXPECT_EQ(r->point(1).s12, (TMagAngle{0, 0}));
+  EXPECT_EQ(r->point(1).s12, (MagnitudeAngle{0, 0}));
   // The same with bare line feeds.
   std::string lf = kCitifile;
   std::erase(lf, '\r');
@@ -329,7 +329,7 @@ TEST(SParamFile, FilesOnDisk)
     std::ofstream out(file, std::ios::binary);
     out << "# GHZ S MA R 50\r\n1 0.5 -90 1 0 1 0 0.5 -90\r\n";
   }
-  auto set = std::make_unique<T2pdatarray>();
+  auto set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
   ASSERT_TRUE(ReadSParameterFile(file.string(), *set, prompts).ok());
   EXPECT_EQ(set->name, "filter.s2p");
@@ -345,10 +345,10 @@ TEST(SParamFile, FilesOnDisk)
   std::filesystem::remove_all(dir);
 }
 
-void expectSane(const T2pdatarray& set, const std::string& label)
+void expectSane(const TwoPortDataSet& set, const std::string& label)
 {
   ASSERT_LE(set.numpoints(), kMaxDataPoints) << label;
-  for (const T2pPoint& p : set.points) {
+  for (const TwoPortPoint& p : set.points) {
     for (double v : {p.freq, p.s11.mag, p.s11.ang, p.s21.mag, p.s21.ang, p.s12.mag, p.s12.ang,
                      p.s22.mag, p.s22.ang}) {
       ASSERT_TRUE(std::isfinite(v)) << label;

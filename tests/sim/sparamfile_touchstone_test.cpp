@@ -17,10 +17,10 @@ namespace {
 
 struct Read
 {
-  std::unique_ptr<T2pdatarray> set = std::make_unique<T2pdatarray>();
+  std::unique_ptr<TwoPortDataSet> set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
   SParamReadResult result;
-  const T2pPoint& point(int i) const { return set->points[i]; }
+  const TwoPortPoint& point(int i) const { return set->points[i]; }
 };
 
 std::unique_ptr<Read> readText(const std::string& text, const std::string& name = "x.s2p")
@@ -30,13 +30,13 @@ std::unique_ptr<Read> readText(const std::string& text, const std::string& name 
   return r;
 }
 
-std::complex<double> value(const TMagAngle& s)
+std::complex<double> value(const MagnitudeAngle& s)
 {
   const Complex c = PolarToComplex(s.mag, s.ang);
   return {c.re, c.im};
 }
 
-void expectValue(const TMagAngle& s, std::complex<double> want, double tol, const char* what)
+void expectValue(const MagnitudeAngle& s, std::complex<double> want, double tol, const char* what)
 {
   EXPECT_NEAR(std::abs(value(s) - want), 0.0, tol) << what << " = " << value(s);
 }
@@ -131,11 +131,11 @@ TEST(SParamFileTouchstone, OtherReferenceImpedancesAreReferredTo50Ohm)
   ASSERT_TRUE(one->result.ok()) << one->result.error;
   EXPECT_EQ(one->result.note, "Converted from 75 ohm to 50 ohm");
   expectValue(one->point(1).s11, 0.2, 1e-15, "S11");
-  EXPECT_EQ(one->point(1).s21, (TMagAngle{0, 0}));
+  EXPECT_EQ(one->point(1).s21, (MagnitudeAngle{0, 0}));
   // 50 ohm data are taken as they are, without a note.
   auto fifty = readText("# MHz S MA R 50.0\n100 0.5 0\n", "load.s1p");
   EXPECT_TRUE(fifty->result.note.empty());
-  EXPECT_EQ(fifty->point(1).s11, (TMagAngle{0.5, 0}));
+  EXPECT_EQ(fifty->point(1).s11, (MagnitudeAngle{0.5, 0}));
 }
 
 TEST(SParamFileTouchstone, Version2Keywords)
@@ -196,7 +196,7 @@ TEST(SParamFileTouchstone, Version2Keywords)
                       "v2.s1p");
     ASSERT_TRUE(r->result.ok()) << r->result.error;
     ASSERT_EQ(r->set->numpoints(), 2);
-    EXPECT_EQ(r->point(2).s11, (TMagAngle{0.25, 0}));
+    EXPECT_EQ(r->point(2).s11, (MagnitudeAngle{0.25, 0}));
   }
   // Refused: a wrong count, a record running into the next, one cut short, numbers before
   // [Network Data], an unknown data order.

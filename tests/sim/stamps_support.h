@@ -4,7 +4,7 @@
 // values in the tests come from textbook two-port formulas in std::complex, not from the code
 // under test.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "sim/lusolver.h"
 #include "sim/stamps.h"
 
@@ -22,21 +22,21 @@ inline C toStd(Complex z)
 }
 
 // A component of `ctype` whose pins hold the given node numbers.
-inline Tcomponent part(ComponentType ctype, std::initializer_list<int> nodes)
+inline Component part(ComponentType ctype, std::initializer_list<int> nodes)
 {
-  Tcomponent c;
+  Component c;
   c.ctype = ctype;
   c.crot = 1;
   int k = 1;
   for (int n : nodes) {
-    c.pins.nodes[k++] = TPoint{n, -1};
+    c.pins.nodes[k++] = Point{n, -1};
   }
   c.pins.count = k - 1;
   return c;
 }
 
 // Sets nom and actual of a value slot.
-inline void setValue(Tcomponent& c, int slot, double v)
+inline void setValue(Component& c, int slot, double v)
 {
   c.value[slot].nom = v;
   c.value[slot].actual = v;
@@ -52,19 +52,19 @@ class Bench
 {
 public:
   explicit Bench(int nodes, int port2Node = 2, double z1 = 50, double z2 = 50)
-      : m_doc(std::make_unique<Tschema>()), m_nodes(nodes)
+      : m_doc(std::make_unique<Schematic>()), m_nodes(nodes)
   {
-    TDrawData& d = m_doc->drawdat;
-    d.P1.pos = TPoint{0, 0};
-    d.P1.node = TPoint{1, -1};
+    Drawing& d = m_doc->drawdat;
+    d.P1.pos = Point{0, 0};
+    d.P1.node = Point{1, -1};
     d.P1.Zo = z1;
-    d.P2.pos = port2Node > 0 ? TPoint{100, 0} : TPoint{-100, -100};
-    d.P2.node = port2Node > 0 ? TPoint{port2Node, -1} : TPoint{-120, -100};
+    d.P2.pos = port2Node > 0 ? Point{100, 0} : Point{-100, -100};
+    d.P2.node = port2Node > 0 ? Point{port2Node, -1} : Point{-120, -100};
     d.P2.Zo = z2;
   }
 
-  Tschema& doc() { return *m_doc; }
-  void add(const Tcomponent& c) { m_doc->drawdat.components.append(c); }
+  Schematic& doc() { return *m_doc; }
+  void add(const Component& c) { m_doc->drawdat.components.append(c); }
 
   // The matrix after stamping everything (components, then ports) at f.
   std::unique_ptr<ComplexMatrix> matrix(double f)
@@ -84,7 +84,7 @@ public:
     if (!LUDecompose(*m, m_nodes, lu, errors)) {
       return s;
     }
-    const TDrawData& d = m_doc->drawdat;
+    const Drawing& d = m_doc->drawdat;
     const int p1 = d.P1.node.x;
     const int p2 = d.P2.pos.x >= 0 ? d.P2.node.x : 0;
     const double z1 = d.P1.Zo;
@@ -107,7 +107,7 @@ public:
   ComplexErrors errors;
 
 private:
-  std::unique_ptr<Tschema> m_doc;
+  std::unique_ptr<Schematic> m_doc;
   int m_nodes;
 };
 

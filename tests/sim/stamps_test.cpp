@@ -27,7 +27,7 @@ void expectSParams(const SParams& got, const SParams& want, double tol)
 TEST(Stamps, ResistorToGroundAtAMatchedPort)
 {
   Bench bench(1, 0);
-  Tcomponent r = part(ComponentType::Resistor, {1, 0});
+  Component r = part(ComponentType::Resistor, {1, 0});
   setValue(r, 1, 50);
   bench.add(r);
   auto m = bench.matrix(1e6);
@@ -40,9 +40,9 @@ TEST(Stamps, IdealCapacitorAndInductorEntries)
 {
   const double f = 123e6;
   Bench bench(2);
-  Tcomponent c = part(ComponentType::Capacitor, {1, 2});
+  Component c = part(ComponentType::Capacitor, {1, 2});
   setValue(c, 1, 4.7e-12);
-  Tcomponent l = part(ComponentType::Inductor, {2, 0});
+  Component l = part(ComponentType::Inductor, {2, 0});
   setValue(l, 1, 33e-9);
   bench.add(c);
   bench.add(l);
@@ -65,21 +65,21 @@ TEST(Stamps, LadderCircuitsAgainstTwoPortFormulas)
     const double w = kTwoPi * f;
     {
       Bench bench(2);
-      Tcomponent r = part(ComponentType::Resistor, {1, 2});
+      Component r = part(ComponentType::Resistor, {1, 2});
       setValue(r, 1, 100);
       bench.add(r);
       expectSParams(bench.solve(f), fromAbcd(1, 100, 0, 1), kTol);
     }
     {
       Bench bench(2);
-      Tcomponent l = part(ComponentType::Inductor, {2, 1});
+      Component l = part(ComponentType::Inductor, {2, 1});
       setValue(l, 1, 100e-9);
       bench.add(l);
       expectSParams(bench.solve(f), fromAbcd(1, C(0, w * 100e-9), 0, 1), kTol);
     }
     {
       Bench bench(1, 1);
-      Tcomponent c = part(ComponentType::Capacitor, {0, 1});
+      Component c = part(ComponentType::Capacitor, {0, 1});
       setValue(c, 1, 10e-12);
       bench.add(c);
       expectSParams(bench.solve(f), fromAbcd(1, 0, C(0, w * 10e-12), 1), kTol);
@@ -87,9 +87,9 @@ TEST(Stamps, LadderCircuitsAgainstTwoPortFormulas)
     {
       // Port 1 - series L - node 2 (port 2) with shunt C at node 2.
       Bench bench(2);
-      Tcomponent l = part(ComponentType::Inductor, {1, 2});
+      Component l = part(ComponentType::Inductor, {1, 2});
       setValue(l, 1, 56e-9);
-      Tcomponent c = part(ComponentType::Capacitor, {2, 0});
+      Component c = part(ComponentType::Capacitor, {2, 0});
       setValue(c, 1, 22e-12);
       bench.add(l);
       bench.add(c);
@@ -106,7 +106,7 @@ TEST(Stamps, TransmissionLine)
   // A 75 Ohm line between 50 Ohm ports: ABCD [cos t, jZ sin t; j sin t / Z, cos t].
   for (double f : {50e6, 1e9, 3.3e9}) {
     Bench bench(2);
-    Tcomponent line = part(ComponentType::TxLine, {1, 2});
+    Component line = part(ComponentType::TxLine, {1, 2});
     setValue(line, 1, 75);
     setValue(line, 2, 2e8);
     setValue(line, 3, 0.123);
@@ -119,7 +119,7 @@ TEST(Stamps, TransmissionLine)
   // The tolerance value is used only when its tolerance is enabled.
   {
     Bench bench(2);
-    Tcomponent line = part(ComponentType::TxLine, {1, 2});
+    Component line = part(ComponentType::TxLine, {1, 2});
     setValue(line, 1, 50);
     line.value[1].actual = 60; // ignored: TolEn false
     setValue(line, 2, 3e8);
@@ -135,7 +135,7 @@ TEST(Stamps, TransmissionLine)
   // sin(theta) exactly 0: Cot and Csc give 1e25.
   {
     Bench bench(2);
-    Tcomponent line = part(ComponentType::TxLine, {1, 2});
+    Component line = part(ComponentType::TxLine, {1, 2});
     setValue(line, 1, 50);
     setValue(line, 2, 3e8);
     setValue(line, 3, 0.0);
@@ -196,7 +196,7 @@ TEST(Stamps, PhysicalModelsAgainstTheirCircuits)
   const double srf = 2.2e9;
   {
     Bench bench(1, 0);
-    Tcomponent c = part(ComponentType::Capacitor, {1, 0});
+    Component c = part(ComponentType::Capacitor, {1, 0});
     setValue(c, 1, 5e-12);
     setValue(c, 2, 150);
     setValue(c, 3, 100e6);
@@ -212,7 +212,7 @@ TEST(Stamps, PhysicalModelsAgainstTheirCircuits)
   }
   {
     Bench bench(1, 0);
-    Tcomponent l = part(ComponentType::Inductor, {0, 1});
+    Component l = part(ComponentType::Inductor, {0, 1});
     setValue(l, 1, 27e-9);
     setValue(l, 2, 60);
     setValue(l, 3, 100e6);
@@ -231,7 +231,7 @@ TEST(Stamps, PhysicalModelsAgainstTheirCircuits)
 TEST(Stamps, IdealTransformerEntries)
 {
   Bench bench(4);
-  Tcomponent t = part(ComponentType::Transformer, {1, 2, 3, 4});
+  Component t = part(ComponentType::Transformer, {1, 2, 3, 4});
   setValue(t, 1, 1);        // Ns
   t.value[1].mintol = 1;    // Np
   t.value[1].TolEn = false; // ideal
@@ -256,7 +256,7 @@ TEST(Stamps, TransformersInCircuits)
   // Ideal 1:3 transformer into a port of 9 x 50 Ohm: matched, voltage ratio 3.
   {
     Bench bench(2, 2, 50, 450);
-    Tcomponent t = part(ComponentType::Transformer, {1, 0, 2, 0});
+    Component t = part(ComponentType::Transformer, {1, 0, 2, 0});
     setValue(t, 1, 3);
     t.value[1].mintol = 1;
     bench.add(t);
@@ -270,7 +270,7 @@ TEST(Stamps, TransformersInCircuits)
     const double f = 5e6;
     const double w = kTwoPi * f;
     Bench bench(4);
-    Tcomponent t = part(ComponentType::Transformer, {1, 2, 3, 4});
+    Component t = part(ComponentType::Transformer, {1, 2, 3, 4});
     setValue(t, 1, 2);
     t.value[1].mintol = 1;
     t.value[1].TolEn = true;
@@ -289,7 +289,7 @@ TEST(Stamps, TransformersInCircuits)
     const double f = 5e6;
     const double w = kTwoPi * f;
     Bench bench(4);
-    Tcomponent t = part(ComponentType::Mutual, {1, 2, 3, 4});
+    Component t = part(ComponentType::Mutual, {1, 2, 3, 4});
     setValue(t, 1, 2);
     t.value[1].mintol = 1;
     t.value[1].TolEn = true;
@@ -304,7 +304,7 @@ TEST(Stamps, TransformersInCircuits)
   // Ideal mutual inductance: B2 = -1e9 Np/Ns.
   {
     Bench bench(4);
-    Tcomponent t = part(ComponentType::Mutual, {1, 2, 3, 4});
+    Component t = part(ComponentType::Mutual, {1, 2, 3, 4});
     setValue(t, 1, 4);
     t.value[1].mintol = 1;
     bench.add(t);
@@ -322,7 +322,7 @@ TEST(Stamps, ControlledSources)
     // VCVS A = 4: the control input draws no current (port 1 open, V1 = 1) and an ideal
     // source drives port 2 (V2 = 4, port 2 sees a short).
     Bench bench(2);
-    Tcomponent e = part(ComponentType::VCVS, {1, 0, 2, 0});
+    Component e = part(ComponentType::VCVS, {1, 0, 2, 0});
     setValue(e, 1, 4);
     bench.add(e);
     const SParams s = bench.solve(1e6);
@@ -335,7 +335,7 @@ TEST(Stamps, ControlledSources)
     // VCCS gm: gm V1 leaves node 2 into ground, so V2 = -gm Z0 V1 with V1 = 1 (open input);
     // the output is a current source (port 2 open, up to the 1 nS leak).
     Bench bench(2);
-    Tcomponent g = part(ComponentType::VCCS, {1, 0, 2, 0});
+    Component g = part(ComponentType::VCCS, {1, 0, 2, 0});
     setValue(g, 1, 0.1);
     bench.add(g);
     const SParams s = bench.solve(1e6);
@@ -345,7 +345,7 @@ TEST(Stamps, ControlledSources)
   }
   {
     Bench bench(2); // CCCS beta: port 1 is shorted through the sense, I = 1/Z0 -> V2 = -beta
-    Tcomponent cs = part(ComponentType::CCCS, {1, 0, 2, 0});
+    Component cs = part(ComponentType::CCCS, {1, 0, 2, 0});
     setValue(cs, 1, 3);
     bench.add(cs);
     const SParams s = bench.solve(1e6);
@@ -354,7 +354,7 @@ TEST(Stamps, ControlledSources)
   }
   {
     Bench bench(2); // CCVS Rm: V2 = Rm I with I = 1/Z0 through the shorted port 1
-    Tcomponent h = part(ComponentType::CCVS, {1, 0, 2, 0});
+    Component h = part(ComponentType::CCVS, {1, 0, 2, 0});
     setValue(h, 1, 25);
     bench.add(h);
     const SParams s = bench.solve(1e6);
@@ -368,7 +368,7 @@ TEST(Stamps, OpAmp)
   // Input 1 at port 1, input 2 grounded, output at port 2. Ri loads port 1; the output is
   // A V1 behind Ro into Z0.
   Bench bench(2);
-  Tcomponent op = part(ComponentType::OpAmp, {1, 0, 2});
+  Component op = part(ComponentType::OpAmp, {1, 0, 2});
   setValue(op, 1, 200);
   setValue(op, 2, 10);
   setValue(op, 3, 30);
@@ -385,11 +385,11 @@ TEST(Stamps, BipolarAgainstItsHybridPi)
   const double f = 150e6;
   const double w = kTwoPi * f;
   Bench bench(4);
-  Tcomponent q = part(ComponentType::Bipolar, {1, 2, 3, 4, 4});
+  Component q = part(ComponentType::Bipolar, {1, 2, 3, 4, 4});
   setValue(q, 1, 120);
-  q.value[2] = Ttolvalue{20, 15, 8000, 0, false, false};          // Re, Rbb, Ro
-  q.value[3] = Ttolvalue{2e-12, 0.5e-12, 3e-10, 0, false, false}; // Cbe, Ccb, tau
-  q.value[4] = Ttolvalue{1e-9, 40e6, 0.7e-9, 0, false, false};    // Lb, fbeta, Le
+  q.value[2] = ToleranceValue{20, 15, 8000, 0, false, false};          // Re, Rbb, Ro
+  q.value[3] = ToleranceValue{2e-12, 0.5e-12, 3e-10, 0, false, false}; // Cbe, Ccb, tau
+  q.value[4] = ToleranceValue{1e-9, 40e6, 0.7e-9, 0, false, false};    // Lb, fbeta, Le
   bench.add(q);
   auto m = bench.matrix(f);
 
@@ -427,16 +427,16 @@ TEST(Stamps, BipolarAgainstItsHybridPi)
 TEST(Stamps, PortsAndThingsThatStampNothing)
 {
   Bench bench(2, 2, 0, 75); // port 1 with Zo exactly 0
-  Tcomponent g = part(ComponentType::Ground, {0});
+  Component g = part(ComponentType::Ground, {0});
   bench.add(g);
-  Tcomponent loose = part(ComponentType::Resistor, {1, 2});
+  Component loose = part(ComponentType::Resistor, {1, 2});
   setValue(loose, 1, 10);
-  loose.pins.nodes[2] = TPoint{120, 80}; // not a node reference
+  loose.pins.nodes[2] = Point{120, 80}; // not a node reference
   bench.add(loose);
-  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
+  Component block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 51); // no such data set
   bench.add(block);
-  Tcomponent empty = part(ComponentType::SParam1, {1, 2});
+  Component empty = part(ComponentType::SParam1, {1, 2});
   setValue(empty, 1, 3); // data set 3 holds no points
   bench.add(empty);
   auto m = bench.matrix(1e6);

@@ -14,9 +14,10 @@ using namespace stamptest;
 constexpr double kPi = 3.1415926535897932385;
 constexpr double kDeg = kPi / 180;
 
-T2pPoint point2(double f, TMagAngle s11, TMagAngle s21, TMagAngle s12, TMagAngle s22)
+TwoPortPoint point2(double f, MagnitudeAngle s11, MagnitudeAngle s21, MagnitudeAngle s12,
+                    MagnitudeAngle s22)
 {
-  T2pPoint p;
+  TwoPortPoint p;
   p.freq = f;
   p.s11 = s11;
   p.s21 = s21;
@@ -25,27 +26,27 @@ T2pPoint point2(double f, TMagAngle s11, TMagAngle s21, TMagAngle s12, TMagAngle
   return p;
 }
 
-C polar(TMagAngle s)
+C polar(MagnitudeAngle s)
 {
   return std::polar(s.mag, s.ang);
 }
 
 TEST(Interpolate, LinearBetweenPointsAndThroughOneEighty)
 {
-  T1pdatarray set;
-  set.points.append(T1pPoint{100e6, {0.2, 170 * kDeg}});
-  set.points.append(T1pPoint{200e6, {0.6, -170 * kDeg}});
-  set.points.append(T1pPoint{300e6, {0.4, -150 * kDeg}});
+  OnePortDataSet set;
+  set.points.append(OnePortPoint{100e6, {0.2, 170 * kDeg}});
+  set.points.append(OnePortPoint{200e6, {0.6, -170 * kDeg}});
+  set.points.append(OnePortPoint{300e6, {0.4, -150 * kDeg}});
   // Halfway between +170 and -170 degrees lies 180 degrees, not 0.
-  const TMagAngle mid = InterpolateOnePort(set, 150e6);
+  const MagnitudeAngle mid = InterpolateOnePort(set, 150e6);
   EXPECT_NEAR(mid.mag, 0.4, 1e-12);
   EXPECT_NEAR(mid.ang, 180 * kDeg, 1e-12);
-  const TMagAngle q = InterpolateOnePort(set, 125e6);
+  const MagnitudeAngle q = InterpolateOnePort(set, 125e6);
   EXPECT_NEAR(q.ang, 175 * kDeg, 1e-12);
   // The other direction wraps too.
-  T1pdatarray back;
-  back.points.append(T1pPoint{1, {1, -170 * kDeg}});
-  back.points.append(T1pPoint{2, {1, 170 * kDeg}});
+  OnePortDataSet back;
+  back.points.append(OnePortPoint{1, {1, -170 * kDeg}});
+  back.points.append(OnePortPoint{2, {1, 170 * kDeg}});
   EXPECT_NEAR(InterpolateOnePort(back, 1.5).ang, -180 * kDeg, 1e-12);
   // On a point exactly.
   EXPECT_NEAR(InterpolateOnePort(set, 200e6).mag, 0.6, 1e-15);
@@ -54,25 +55,25 @@ TEST(Interpolate, LinearBetweenPointsAndThroughOneEighty)
 
 TEST(Interpolate, ExtrapolatesFromTheEndIntervals)
 {
-  T1pdatarray set;
-  set.points.append(T1pPoint{100, {0.5, 0.1}});
-  set.points.append(T1pPoint{200, {0.6, 0.2}});
-  set.points.append(T1pPoint{300, {0.4, 0.0}});
-  const TMagAngle below = InterpolateOnePort(set, 50);
+  OnePortDataSet set;
+  set.points.append(OnePortPoint{100, {0.5, 0.1}});
+  set.points.append(OnePortPoint{200, {0.6, 0.2}});
+  set.points.append(OnePortPoint{300, {0.4, 0.0}});
+  const MagnitudeAngle below = InterpolateOnePort(set, 50);
   EXPECT_NEAR(below.mag, 0.45, 1e-12);
   EXPECT_NEAR(below.ang, 0.05, 1e-12);
-  const TMagAngle above = InterpolateOnePort(set, 400);
+  const MagnitudeAngle above = InterpolateOnePort(set, 400);
   EXPECT_NEAR(above.mag, 0.2, 1e-12);
   EXPECT_NEAR(above.ang, -0.2, 1e-12);
   // Further along the falling last interval the magnitude would go below zero: it stops at
   // zero, the angle goes on.
-  const TMagAngle far = InterpolateOnePort(set, 1000);
+  const MagnitudeAngle far = InterpolateOnePort(set, 1000);
   EXPECT_EQ(far.mag, 0.0);
   EXPECT_NEAR(far.ang, -1.4, 1e-12);
-  T2pdatarray two;
-  two.points.append(T2pPoint{1e9, {0.5, 0}, {0.7, 0}, {0.7, 0}, {0.5, 0}});
-  two.points.append(T2pPoint{2e9, {0.3, 0}, {0.7, 0}, {0.7, 0}, {0.3, 0}});
-  const T2pPoint at10GHz = InterpolateTwoPort(two, 10e9);
+  TwoPortDataSet two;
+  two.points.append(TwoPortPoint{1e9, {0.5, 0}, {0.7, 0}, {0.7, 0}, {0.5, 0}});
+  two.points.append(TwoPortPoint{2e9, {0.3, 0}, {0.7, 0}, {0.7, 0}, {0.3, 0}});
+  const TwoPortPoint at10GHz = InterpolateTwoPort(two, 10e9);
   EXPECT_EQ(at10GHz.s11.mag, 0.0);
   EXPECT_EQ(at10GHz.s22.mag, 0.0);
   EXPECT_NEAR(at10GHz.s21.mag, 0.7, 1e-12);
@@ -80,23 +81,23 @@ TEST(Interpolate, ExtrapolatesFromTheEndIntervals)
 
 TEST(Interpolate, OnePointEmptyAndDegenerateSets)
 {
-  T2pdatarray one;
+  TwoPortDataSet one;
   one.points.append(point2(1e9, {0.3, 0.5}, {2, -1}, {0.1, 0.2}, {0.4, 3}));
   for (double f : {1.0, 1e9, 5e9}) {
-    const T2pPoint p = InterpolateTwoPort(one, f);
-    EXPECT_EQ(p.s11, (TMagAngle{0.3, 0.5}));
-    EXPECT_EQ(p.s21, (TMagAngle{2, -1}));
-    EXPECT_EQ(p.s22, (TMagAngle{0.4, 3}));
+    const TwoPortPoint p = InterpolateTwoPort(one, f);
+    EXPECT_EQ(p.s11, (MagnitudeAngle{0.3, 0.5}));
+    EXPECT_EQ(p.s21, (MagnitudeAngle{2, -1}));
+    EXPECT_EQ(p.s22, (MagnitudeAngle{0.4, 3}));
     EXPECT_EQ(p.freq, f);
   }
-  T2pdatarray empty;
-  EXPECT_EQ(InterpolateTwoPort(empty, 1e9).s21, (TMagAngle{}));
+  TwoPortDataSet empty;
+  EXPECT_EQ(InterpolateTwoPort(empty, 1e9).s21, (MagnitudeAngle{}));
   // Two points at the same frequency: no division by zero, the first point is taken.
-  T1pdatarray twin;
-  twin.points.append(T1pPoint{5, {0.1, 0}});
-  twin.points.append(T1pPoint{5, {0.9, 0}});
+  OnePortDataSet twin;
+  twin.points.append(OnePortPoint{5, {0.1, 0}});
+  twin.points.append(OnePortPoint{5, {0.9, 0}});
   for (double f : {1.0, 5.0, 9.0}) {
-    const TMagAngle r = InterpolateOnePort(twin, f);
+    const MagnitudeAngle r = InterpolateOnePort(twin, f);
     EXPECT_TRUE(std::isfinite(r.mag));
     EXPECT_EQ(r.mag, 0.1);
   }
@@ -104,10 +105,10 @@ TEST(Interpolate, OnePointEmptyAndDegenerateSets)
 
 TEST(Interpolate, TwoPortKeepsTheStoredOrder)
 {
-  T2pdatarray set;
+  TwoPortDataSet set;
   set.points.append(point2(1, {0.1, 0}, {0.2, 0}, {0.3, 0}, {0.4, 0}));
   set.points.append(point2(3, {0.3, 0}, {0.4, 0}, {0.5, 0}, {0.6, 0}));
-  const T2pPoint p = InterpolateTwoPort(set, 2);
+  const TwoPortPoint p = InterpolateTwoPort(set, 2);
   EXPECT_NEAR(p.s11.mag, 0.2, 1e-15);
   EXPECT_NEAR(p.s21.mag, 0.3, 1e-15);
   EXPECT_NEAR(p.s12.mag, 0.4, 1e-15);
@@ -119,9 +120,9 @@ TEST(DataBlocks, TwoPortAdmittancesOfTheWorkedExample)
   // S11 = S22 = 0, S21 = S12 = 0.5: delta = 0.75, y11 = y22 = 5/3, y12 = y21 = -4/3 (times
   // 1/50 S); the common pin at ground collects the rest.
   Bench bench(2);
-  T2pdatarray& set = bench.doc().datasets.twoPort[4];
+  TwoPortDataSet& set = bench.doc().datasets.twoPort[4];
   set.points.append(point2(1e9, {0, 0}, {0.5, 0}, {0.5, 0}, {0, 0}));
-  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
+  Component block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 4);
   bench.add(block);
   auto m = bench.matrix(1e9);
@@ -139,7 +140,7 @@ TEST(DataBlocks, SingularTwoPortSetsTheOverflowFlag)
   // S21 = S12 = 1 with S11 = S22 = 0: delta = 0, the admittances become 1e20 + j1e20.
   Bench bench(2);
   bench.doc().datasets.twoPort[1].points.append(point2(1e9, {0, 0}, {1, 0}, {1, 0}, {0, 0}));
-  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
+  Component block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 1);
   bench.add(block);
   auto m = bench.matrix(1e9);
@@ -152,16 +153,16 @@ TEST(DataBlocks, SolvedCircuitGivesBackTheStoredSParameters)
   // A block between two 50 Ohm ports, common pin grounded: the analysis returns the data,
   // interpolated between the stored points.
   Bench bench(2);
-  T2pdatarray& set = bench.doc().datasets.twoPort[2];
+  TwoPortDataSet& set = bench.doc().datasets.twoPort[2];
   set.points.append(
       point2(1e9, {0.3, 40 * kDeg}, {4.0, 120 * kDeg}, {0.05, 60 * kDeg}, {0.5, -30 * kDeg}));
   set.points.append(
       point2(2e9, {0.2, 80 * kDeg}, {2.0, 100 * kDeg}, {0.07, 40 * kDeg}, {0.4, -60 * kDeg}));
-  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
+  Component block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 2);
   bench.add(block);
   for (double f : {1e9, 1.25e9, 2e9}) {
-    const T2pPoint want = InterpolateTwoPort(set, f);
+    const TwoPortPoint want = InterpolateTwoPort(set, f);
     const SParams s = bench.solve(f);
     EXPECT_NEAR(std::abs(s.s11 - polar(want.s11)), 0, 1e-12) << f;
     EXPECT_NEAR(std::abs(s.s21 - polar(want.s21)), 0, 1e-12) << f;
@@ -171,7 +172,7 @@ TEST(DataBlocks, SolvedCircuitGivesBackTheStoredSParameters)
   // With the pins mirrored (port 2 side on node 1) the roles swap.
   Bench mirrored(2);
   mirrored.doc().datasets.twoPort[2] = set;
-  Tcomponent flipped = part(ComponentType::SParam2, {2, 1, 0});
+  Component flipped = part(ComponentType::SParam2, {2, 1, 0});
   setValue(flipped, 1, 2);
   mirrored.add(flipped);
   const SParams s = mirrored.solve(1e9);
@@ -184,10 +185,10 @@ TEST(DataBlocks, ToleranceFactors)
   // Magnitudes times the magnitude factor; positive angles divided by the angle factor,
   // negative ones multiplied by it; nothing unless enabled.
   Bench bench(2);
-  T2pdatarray& set = bench.doc().datasets.twoPort[1];
+  TwoPortDataSet& set = bench.doc().datasets.twoPort[1];
   set.points.append(
       point2(1e9, {0.5, 60 * kDeg}, {2.0, -90 * kDeg}, {0.1, 30 * kDeg}, {0.3, -20 * kDeg}));
-  Tcomponent block = part(ComponentType::SParam2, {1, 2, 0});
+  Component block = part(ComponentType::SParam2, {1, 2, 0});
   setValue(block, 1, 1);
   setValue(block, 2, 1);
   block.value[2].actual = 0.9;
@@ -208,17 +209,17 @@ TEST(DataBlocks, OnePortBlock)
 {
   // A 1-port block from port 1 to ground reads back its reflection coefficient.
   Bench bench(1, 0);
-  T1pdatarray& set = bench.doc().datasets.onePort[7];
-  set.points.append(T1pPoint{100e6, {0.5, 30 * kDeg}});
-  set.points.append(T1pPoint{300e6, {0.7, 90 * kDeg}});
-  Tcomponent block = part(ComponentType::SParam1, {1, 0});
+  OnePortDataSet& set = bench.doc().datasets.onePort[7];
+  set.points.append(OnePortPoint{100e6, {0.5, 30 * kDeg}});
+  set.points.append(OnePortPoint{300e6, {0.7, 90 * kDeg}});
+  Component block = part(ComponentType::SParam1, {1, 0});
   setValue(block, 1, 7);
   bench.add(block);
   EXPECT_NEAR(std::abs(bench.solve(200e6).s11 - std::polar(0.6, 60 * kDeg)), 0, 1e-12);
   // An open (S = 1) adds nothing: port 1 then reflects fully.
   Bench open(1, 0);
-  open.doc().datasets.onePort[1].points.append(T1pPoint{1e9, {1, 0}});
-  Tcomponent o = part(ComponentType::SParam1, {1, 0});
+  open.doc().datasets.onePort[1].points.append(OnePortPoint{1e9, {1, 0}});
+  Component o = part(ComponentType::SParam1, {1, 0});
   setValue(o, 1, 1);
   open.add(o);
   EXPECT_NEAR(std::abs(open.solve(1e9).s11 - 1.0), 0, 1e-12);

@@ -9,7 +9,7 @@ namespace {
 
 TEST(SweepPlan, LinearAndLogarithmicPoints)
 {
-  Txaxis x;
+  SweepAxis x;
   x.min = 1e6;
   x.max = 2e6;
   x.numpoints = 10;
@@ -47,7 +47,7 @@ TEST(SweepPlan, ImpossibleSettingsAreCorrected)
       {1e3, INFINITY, 5, 1e3, 1e300, 5},
   };
   for (const Case& c : cases) {
-    Txaxis x;
+    SweepAxis x;
     x.min = c.min;
     x.max = c.max;
     x.numpoints = c.numpoints;

@@ -10,9 +10,9 @@
 namespace norvane {
 namespace {
 
-Ttolvalue tol(double nom, double mintol, double maxtol, bool enabled, bool percent)
+ToleranceValue tol(double nom, double mintol, double maxtol, bool enabled, bool percent)
 {
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = nom;
   v.mintol = mintol;
   v.maxtol = maxtol;
@@ -26,7 +26,7 @@ TEST(Tolerance, LimitsByMode)
 {
   struct Case
   {
-    Ttolvalue value;
+    ToleranceValue value;
     int mode;
     double expected;
   };
@@ -45,7 +45,7 @@ TEST(Tolerance, LimitsByMode)
   };
   ToleranceRandom random(1);
   for (const Case& c : cases) {
-    Ttolvalue v = c.value;
+    ToleranceValue v = c.value;
     const double got = ApplyTolerance(v, c.mode, random);
     EXPECT_DOUBLE_EQ(got, c.expected) << "mode " << c.mode << " nom " << c.value.nom;
     EXPECT_EQ(v.actual, got);
@@ -59,7 +59,7 @@ TEST(Tolerance, RandomValuesStayWithinTheLimits)
     double lo = 1e9;
     double hi = -1e9;
     for (int i = 0; i < 2000; ++i) {
-      Ttolvalue v = tol(100, -5, 5, true, true);
+      ToleranceValue v = tol(100, -5, 5, true, true);
       const double x = ApplyTolerance(v, mode, random);
       ASSERT_GE(x, 95.0);
       ASSERT_LT(x, 105.0);
@@ -94,9 +94,9 @@ TEST(Tolerance, GeneratorIsTheLinearCongruentialSequence)
 
 TEST(Tolerance, OnlyTheVariedKindsChange)
 {
-  TDrawData d;
+  Drawing d;
   auto add = [&d](ComponentType ctype) {
-    Tcomponent c;
+    Component c;
     c.ctype = ctype;
     for (int k = 1; k <= 5; ++k) {
       c.value[k] = tol(10.0 * k, -10, 10, true, true);
@@ -108,7 +108,7 @@ TEST(Tolerance, OnlyTheVariedKindsChange)
   }
   ToleranceRandom random(3);
   ApplyTolerances(d, tolerancemode::Upper, random);
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     for (int k = 1; k <= 5; ++k) {
       const bool varied = (k == 1 && (c.ctype == ComponentType::Resistor || c.ctype == ComponentType::Capacitor ||
                                       c.ctype == ComponentType::Inductor || c.ctype == ComponentType::TxLine)) ||

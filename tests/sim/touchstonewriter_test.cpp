@@ -130,7 +130,7 @@ TEST(TouchstoneWriter, ReadsBackToTheSameValues)
   for (double z2 : {50.0, 50.0 + 1e-9}) {
     TouchstoneSource source = kSource;
     source.z2 = z2;
-    auto set = std::make_unique<T2pdatarray>();
+    auto set = std::make_unique<TwoPortDataSet>();
     ScriptedPrompts prompts;
     const SParamReadResult r =
         readSParameterText(touchstoneText(points, source), "back.s2p", *set, prompts);
@@ -140,9 +140,9 @@ TEST(TouchstoneWriter, ReadsBackToTheSameValues)
     const double tolerance = z2 == 50.0 ? 1e-12 : 1e-9; // the conversion of 1e-9 ohm
     for (int i = 1; i <= 50; ++i) {
       const SweepPoint& want = points[static_cast<std::size_t>(i - 1)];
-      const T2pPoint& got = set->points[i];
+      const TwoPortPoint& got = set->points[i];
       EXPECT_EQ(got.freq, want.freq);
-      const std::pair<const TMagAngle*, Complex> pairs[] = {
+      const std::pair<const MagnitudeAngle*, Complex> pairs[] = {
           {&got.s11, want.s11}, {&got.s21, want.s21}, {&got.s12, want.s12}, {&got.s22, want.s22}};
       for (const auto& [g, w] : pairs) {
         const Complex c = PolarToComplex(g->mag, g->ang);

@@ -10,7 +10,7 @@
 #include "assistants/filterwindow.h"
 #include "assistants/matchwindow.h"
 #include "dialogs/realedit.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "qtcanvas.h"
 
 #include "editor/previewpainter.h"
@@ -54,25 +54,25 @@ protected:
   // After Simulate: the document holds exactly the preview's circuit, moved by dx.
   void expectDocumentHolds(const AssistantCircuit& c, int dx)
   {
-    const TDrawData& d = drawing();
+    const Drawing& d = drawing();
     ASSERT_EQ(d.components.count(), c.components.count());
     for (int i = 1; i <= c.components.count(); ++i) {
       SCOPED_TRACE(i);
-      const Tcomponent& want = c.components[i];
-      const Tcomponent& got = d.components[i];
+      const Component& want = c.components[i];
+      const Component& got = d.components[i];
       EXPECT_EQ(got.ctype, want.ctype);
       EXPECT_EQ(got.crot, want.crot);
-      EXPECT_EQ(got.position, (TPoint{want.position.x + dx, want.position.y}));
+      EXPECT_EQ(got.position, (Point{want.position.x + dx, want.position.y}));
       EXPECT_EQ(got.value[1].nom, want.value[1].nom);
       EXPECT_EQ(got.value[1].mintol, want.value[1].mintol);
     }
     ASSERT_EQ(d.wires.count(), c.wires.count());
     for (int i = 1; i <= c.wires.count(); ++i) {
-      EXPECT_EQ(d.wires[i].start, (TPoint{c.wires[i].start.x + dx, c.wires[i].start.y}));
-      EXPECT_EQ(d.wires[i].finish, (TPoint{c.wires[i].finish.x + dx, c.wires[i].finish.y}));
+      EXPECT_EQ(d.wires[i].start, (Point{c.wires[i].start.x + dx, c.wires[i].start.y}));
+      EXPECT_EQ(d.wires[i].finish, (Point{c.wires[i].finish.x + dx, c.wires[i].finish.y}));
     }
-    EXPECT_EQ(d.P1.pos, (TPoint{c.P1.pos.x + dx, c.P1.pos.y}));
-    EXPECT_EQ(d.P2.pos, (TPoint{c.P2.pos.x + dx, c.P2.pos.y}));
+    EXPECT_EQ(d.P1.pos, (Point{c.P1.pos.x + dx, c.P1.pos.y}));
+    EXPECT_EQ(d.P2.pos, (Point{c.P2.pos.x + dx, c.P2.pos.y}));
     EXPECT_EQ(d.P1.Zo, c.P1.Zo);
     EXPECT_EQ(d.P2.Zo, c.P2.Zo);
     EXPECT_EQ(d.P1.crot, 1);
@@ -97,7 +97,7 @@ TEST_F(AssistantsTest, MatchWindowDesignsAndSimulates)
   ASSERT_EQ(c.components.count(), 3);
   EXPECT_EQ(c.components[1].ctype, ComponentType::Inductor);
   EXPECT_NEAR(c.components[1].value[1].nom, 137.8e-9, 0.05e-9);
-  EXPECT_EQ(c.components[1].position, (TPoint{110, 50}));
+  EXPECT_EQ(c.components[1].position, (Point{110, 50}));
   EXPECT_EQ(w->bandwidthField()->text(), "57.74MHz");
   EXPECT_FALSE(w->bandwidthField()->isEnabled());
   // The preview is painted on the schematic's background colour.
@@ -230,8 +230,8 @@ TEST_F(AssistantsTest, FilterWindowPreviewsScrollsAndSimulates)
   const AssistantCircuit designed = c;
   w->simulateButton()->click();
   expectDocumentHolds(designed, 20); // x + 25 onto the grid
-  EXPECT_EQ(drawing().P1.pos, (TPoint{20, 50}));
-  EXPECT_EQ(drawing().components[1].position, (TPoint{80, 50}));
+  EXPECT_EQ(drawing().P1.pos, (Point{20, 50}));
+  EXPECT_EQ(drawing().components[1].position, (Point{80, 50}));
   EXPECT_TRUE(window->isModified());
   EXPECT_EQ(doc->Xax.min, 1e6);
   EXPECT_EQ(doc->Xax.max, 100e6);
@@ -310,7 +310,7 @@ TEST_F(AssistantsTest, FilterPreviewFollowsTypingAndFitsTheLadder)
       EXPECT_FALSE(canvas.boxes[i].first.intersects(canvas.boxes[j].first))
           << canvas.boxes[i].second << " and " << canvas.boxes[j].second;
   // Nor over the body of a part (a coil or plates 30 units long around its place).
-  for (const Tcomponent& part : c.components) {
+  for (const Component& part : c.components) {
     if (part.ctype != ComponentType::Inductor && part.ctype != ComponentType::Capacitor) continue;
     const QPoint at(part.position.x + 100, part.position.y);
     const QRect body = part.crot == 2 ? QRect(at - QPoint(15, 5), QSize(30, 10))
@@ -335,7 +335,7 @@ TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
   doc->Xax.numpoints = 18;
   doc->Xax.freqmode = freqmode::Linear;
   window->action(Command::Simulate)->trigger();
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   ASSERT_TRUE(graph->lastResult().ran);
   graph->cursorScrollBar()->setValue(10); // 100 MHz
 
@@ -353,9 +353,9 @@ TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
 
   w->accept();
   EXPECT_FALSE(w->isVisible());
-  const TDrawData& d = drawing();
+  const Drawing& d = drawing();
   ASSERT_EQ(d.components.count(), 2 + 3);
-  EXPECT_EQ(d.P1.pos, (TPoint{120, 180})); // moved 100 right, the port 80 back
+  EXPECT_EQ(d.P1.pos, (Point{120, 180})); // moved 100 right, the port 80 back
   EXPECT_EQ(d.components[3].ctype, ComponentType::Inductor);
   EXPECT_NEAR(d.components[3].value[1].nom, 79.6e-9, 0.05e-9);
   EXPECT_EQ(d.components[4].ctype, ComponentType::Capacitor);
@@ -367,7 +367,7 @@ TEST_F(AssistantsTest, AutoMatchFromTheGraphWindow)
   // Undo takes the networks back out.
   window->action(Command::Undo)->trigger();
   EXPECT_EQ(drawing().components.count(), 2);
-  EXPECT_EQ(drawing().P1.pos, (TPoint{100, 180}));
+  EXPECT_EQ(drawing().P1.pos, (Point{100, 180}));
 }
 
 TEST_F(AssistantsTest, FilterWindowRefusesWhatItCannotSimulate)
@@ -410,10 +410,10 @@ TEST_F(AssistantsTest, AutoMatchRefusalsLeaveTheDocumentAlone)
   doc->Xax.numpoints = 18;
   doc->Xax.freqmode = freqmode::Linear;
   window->action(Command::Simulate)->trigger();
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   ASSERT_TRUE(graph->lastResult().ran);
   graph->cursorScrollBar()->setValue(10); // 100 MHz
-  const TDrawData before = drawing();
+  const Drawing before = drawing();
 
   graph->action(GraphCommand::AutoMatch)->trigger();
   AutoMatchWindow* w = window->assistants()->autoMatch();

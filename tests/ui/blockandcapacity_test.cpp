@@ -13,9 +13,9 @@
 namespace norvane::test {
 namespace {
 
-const Tcomponent* componentAt(const TDrawData& d, TPoint at)
+const Component* componentAt(const Drawing& d, Point at)
 {
-  for (const Tcomponent& c : d.components) {
+  for (const Component& c : d.components) {
     if (c.position == at) {
       return &c;
     }
@@ -33,8 +33,8 @@ TEST_F(MainWindowTest, PastingTwiceGivesTwoCopiesAtTheSameOffset)
   key(Qt::Key_V, Qt::ControlModifier);
   // The clipboard keeps its items: each paste puts a copy at (+20, +20) from the original.
   ASSERT_EQ(drawing().components.count(), 3);
-  EXPECT_EQ(drawing().components[2].position, (TPoint{220, 220}));
-  EXPECT_EQ(drawing().components[3].position, (TPoint{220, 220}));
+  EXPECT_EQ(drawing().components[2].position, (Point{220, 220}));
+  EXPECT_EQ(drawing().components[3].position, (Point{220, 220}));
   // Each paste is one step of the history.
   window->action(Command::Undo)->trigger();
   EXPECT_EQ(drawing().components.count(), 2);
@@ -47,14 +47,14 @@ TEST_F(MainWindowTest, DeletingATwoPortBlockFreesItsDataSet)
   key(Qt::Key_S);
   click(300, 300);
   ASSERT_EQ(drawing().components.count(), 1);
-  const Tcomponent& block = drawing().components[1];
+  const Component& block = drawing().components[1];
   ASSERT_EQ(block.ctype, ComponentType::SParam2);
   const int set = static_cast<int>(block.value[1].nom);
   ASSERT_GE(set, 1);
   // The data a loaded file would have given it.
-  T2pdatarray& data = doc->datasets.twoPort[set];
+  TwoPortDataSet& data = doc->datasets.twoPort[set];
   data.name = "amp.s2p";
-  T2pPoint point;
+  TwoPortPoint point;
   point.freq = 1e9;
   point.s21 = {2.0, 45.0};
   data.points.append(point);
@@ -85,11 +85,11 @@ TEST_F(MainWindowTest, DragAndWireAreUndoneAndRedone)
   ASSERT_EQ(drawing().wires.count(), 1);
   drag(200, 200, 400, 200);
   ASSERT_NE(componentAt(drawing(), {400, 200}), nullptr);
-  EXPECT_EQ(drawing().wires[1].start, (TPoint{400, 220})); // stretched with it
+  EXPECT_EQ(drawing().wires[1].start, (Point{400, 220})); // stretched with it
 
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_NE(componentAt(drawing(), {200, 200}), nullptr);
-  EXPECT_EQ(drawing().wires[1].start, (TPoint{200, 220}));
+  EXPECT_EQ(drawing().wires[1].start, (Point{200, 220}));
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(drawing().wires.count(), 0);
   key(Qt::Key_Z, Qt::ControlModifier);
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, DragAndWireAreUndoneAndRedone)
 TEST_F(MainWindowTest, AFullDrawingRefusesAnotherComponentWithItsMessage)
 {
   for (int i = 0; i < kMaxComponents; ++i) {
-    const TPoint at{500 + 10 * (i % 100), 500 + 10 * (i / 100)};
+    const Point at{500 + 10 * (i % 100), 500 + 10 * (i / 100)};
     ASSERT_TRUE(placeComponent(*doc, ComponentType::Resistor, 1, at).placed()) << i;
   }
   key(Qt::Key_R);

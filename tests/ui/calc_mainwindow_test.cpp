@@ -132,7 +132,8 @@ QPushButton* buttonCaptioned(QWidget* dialog, const QString& caption)
 
 TEST_F(MainWindowTest, PropertyDialogButtonsOpenUsableCalculators)
 {
-  TComponentDialog* dialog = window->editorConnection().componentDialogs().dialogFor(ComponentType::Capacitor);
+  ComponentDialog* dialog =
+      window->editorConnection().componentDialogs().dialogFor(ComponentType::Capacitor);
   ASSERT_NE(dialog, nullptr);
   RfCalculatorWindow* rf = window->calculators()->rfCalculator();
   CapacitorCalculatorWindow* capacitor = window->calculators()->capacitorCalculator();
@@ -163,7 +164,8 @@ TEST_F(MainWindowTest, PropertyDialogButtonsOpenUsableCalculators)
   EXPECT_TRUE(capacitor->isVisible());
 
   // The transmission line dialog asks for the "Freq / Wavelength" page.
-  TComponentDialog* line = window->editorConnection().componentDialogs().dialogFor(ComponentType::TxLine);
+  ComponentDialog* line =
+      window->editorConnection().componentDialogs().dialogFor(ComponentType::TxLine);
   ASSERT_NE(line, nullptr);
   QPushButton* wavelength = buttonCaptioned(line, "RF Calculator");
   ASSERT_NE(wavelength, nullptr);

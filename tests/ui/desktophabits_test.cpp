@@ -3,7 +3,7 @@
 // As, and the right button in wire mode (ends a chain; without one, leaves wire mode).
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "tunerbar.h"
 
 #include "config/configfile.h"
@@ -24,15 +24,15 @@ TEST_F(DesktopHabitsTest, SelectAllTakesEverythingAlongInTheNextDrag)
   drawResistorToGround();
   EXPECT_EQ(window->action(Command::SelectAll)->shortcut(), QKeySequence("Ctrl+A"));
   key(Qt::Key_A, Qt::ControlModifier);
-  const TDrawData& d = drawing();
-  for (const Tcomponent& c : d.components)
+  const Drawing& d = drawing();
+  for (const Component& c : d.components)
     EXPECT_TRUE(c.selected);
-  for (const Tshort& w : d.wires)
+  for (const Wire& w : d.wires)
     EXPECT_TRUE(w.startselected && w.finishselected);
   EXPECT_TRUE(d.P1.selected);
   drag(600, 600, 650, 620);
-  EXPECT_EQ(d.components[1].position, (TPoint{250, 220}));
-  EXPECT_EQ(d.P1.pos, (TPoint{150, 200}));
+  EXPECT_EQ(d.components[1].position, (Point{250, 220}));
+  EXPECT_EQ(d.P1.pos, (Point{150, 200}));
   EXPECT_FALSE(AnythingSelected(d));
 }
 
@@ -81,7 +81,7 @@ TEST_F(DesktopHabitsTest, TheTuneStepIsRemembered)
   // The next run starts with the step its configuration names.
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
-  TenvironmentProps stored;
+  Environment stored;
   stored.autoopen = false;
   stored.tunestep = "E24";
   ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
@@ -95,7 +95,7 @@ TEST_F(DesktopHabitsTest, TheGraphCaptionFollowsSaveAs)
   drawResistorToGround();
   doc->Xax.numpoints = 10;
   key(Qt::Key_F5);
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   ASSERT_TRUE(graph->isVisible());
   EXPECT_EQ(graph->windowTitle(), "Norvane - unnamed.cct");
   const std::string path = tempPath("named.cct");

@@ -52,14 +52,14 @@ protected:
     });
   }
 
-  int place(ComponentType kind, TPoint at = {100, 100})
+  int place(ComponentType kind, Point at = {100, 100})
   {
     const PlacementResult r = placeComponent(*doc, kind, 1, at);
     EXPECT_TRUE(r.placed());
     return r.index;
   }
 
-  Tcomponent& comp(int index) { return doc->drawdat.components[index]; }
+  Component& comp(int index) { return doc->drawdat.components[index]; }
 
   // Opens component `index`, runs `fill` on its dialog (cast to D) and answers OK (true) or
   // Cancel.
@@ -73,8 +73,8 @@ protected:
     return dialogs.EditComponent(index);
   }
 
-  TenvironmentProps env;
-  std::unique_ptr<Tschema> doc = std::make_unique<Tschema>();
+  Environment env;
+  std::unique_ptr<Schematic> doc = std::make_unique<Schematic>();
   ScriptedPrompts prompts;
   ComponentDialogs dialogs{*doc, prompts, nullptr};
   std::function<bool(QDialog&)> script;
@@ -85,7 +85,7 @@ protected:
 TEST_F(ComponentDialogsTest, ResistorTakesTypedValuesAndTolerances)
 {
   const int r = place(ComponentType::Resistor);
-  ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
+  ASSERT_TRUE(edit<ResistorDialog>(r, [](ResistorDialog& d) {
     EXPECT_EQ(d.resistanceEdit()->text(), "50R (+1,-1%)");
     EXPECT_TRUE(d.toleranceGroup()->percentButton()->isChecked());
     EXPECT_TRUE(d.resistanceEdit()->hasFocus() || !d.isActiveWindow());
@@ -100,7 +100,7 @@ TEST_F(ComponentDialogsTest, ResistorTakesTypedValuesAndTolerances)
   EXPECT_EQ(doc->lastR.value[1], comp(r).value[1]);
 
   // "Off" drops the tolerance; zero becomes 1e-6.
-  ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
+  ASSERT_TRUE(edit<ResistorDialog>(r, [](ResistorDialog& d) {
     QTest::mouseClick(d.toleranceGroup()->offButton(), Qt::LeftButton);
     retype(d.resistanceEdit(), "0");
     return true;
@@ -109,7 +109,7 @@ TEST_F(ComponentDialogsTest, ResistorTakesTypedValuesAndTolerances)
   EXPECT_FALSE(comp(r).value[1].TolEn);
 
   // Switching to the unit button converts the percentages: +-10 % of 200 is +-20.
-  ASSERT_TRUE(edit<TReseditdlg>(r, [](TReseditdlg& d) {
+  ASSERT_TRUE(edit<ResistorDialog>(r, [](ResistorDialog& d) {
     QTest::mouseClick(d.toleranceGroup()->percentButton(), Qt::LeftButton);
     retype(d.resistanceEdit(), "200R (+10,-10%)");
     QTest::keyClick(d.resistanceEdit(), Qt::Key_Return);
@@ -127,7 +127,7 @@ TEST_F(ComponentDialogsTest, CancelLeavesEverythingUnchanged)
   for (const ComponentKind& kind : componentKinds()) {
     if (kind.type != ComponentType::Ground) place(kind.type, {100 + 50 * kind.code(), 100});
   }
-  const auto before = std::make_unique<Tschema>(*doc);
+  const auto before = std::make_unique<Schematic>(*doc);
   for (int i = 1; i <= doc->drawdat.components.count(); ++i) {
     script = [](QDialog& dialog) {
       // Type rubbish into every line edit, then cancel.
@@ -188,7 +188,7 @@ TEST_F(ComponentDialogsTest, CaptionsOfEveryKind)
 TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
 {
   const int c = place(ComponentType::Capacitor);
-  ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
+  ASSERT_TRUE(edit<CapacitorDialog>(c, [](CapacitorDialog& d) {
     EXPECT_EQ(d.valueEdit()->text(), "10pF (+2,-2%)");
     EXPECT_FALSE(d.physicalModelGroup()->isVisible());
     const int small = d.height();
@@ -206,7 +206,7 @@ TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
     d.qModeButton(2)->click();
     return true;
   }));
-  const Tcomponent& cap = comp(c);
+  const Component& cap = comp(c);
   EXPECT_EQ(cap.value[1].nom, 1e-20);
   EXPECT_EQ(cap.value[2].nom, 150);
   EXPECT_EQ(cap.value[3].nom, 1e12);
@@ -216,7 +216,7 @@ TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
   EXPECT_EQ(doc->lastC.value, cap.value);
 
   // Reopened, the model shows and the third mode can be chosen.
-  ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
+  ASSERT_TRUE(edit<CapacitorDialog>(c, [](CapacitorDialog& d) {
     EXPECT_TRUE(d.physicalModelBox()->isChecked());
     EXPECT_TRUE(d.physicalModelGroup()->isVisible());
     EXPECT_TRUE(d.qModeButton(2)->isChecked());
@@ -232,7 +232,7 @@ TEST_F(ComponentDialogsTest, CapacitorPhysicalModel)
 TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
 {
   const int c = place(ComponentType::Capacitor);
-  ASSERT_TRUE(edit<TCapeditDlg>(c, [](TCapeditDlg& d) {
+  ASSERT_TRUE(edit<CapacitorDialog>(c, [](CapacitorDialog& d) {
     retype(d.valueEdit(), "22 pF (+5,-5%)");
     d.valueEdit()->validate(); // as on leaving the field (Enter would answer OK)
     EXPECT_EQ(d.valueEdit()->text(), "22pF (+5,-5%)");
@@ -271,7 +271,7 @@ TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
 
   // The port impedance dialog refuses such text on OK and stays open.
   script = [](QDialog& dialog) {
-    auto* d = dynamic_cast<Tporteditdlg*>(&dialog);
+    auto* d = dynamic_cast<PortDialog*>(&dialog);
     retype(d->zoEdit(), "7 5");
     d->accept();
     EXPECT_EQ(d->result(), QDialog::Rejected);
@@ -287,7 +287,7 @@ TEST_F(ComponentDialogsTest, TypedValuesWithBlanksAndTextThatIsNotANumber)
 TEST_F(ComponentDialogsTest, InductorZeroAndLimits)
 {
   const int l = place(ComponentType::Inductor);
-  ASSERT_TRUE(edit<TindeditDlg>(l, [](TindeditDlg& d) {
+  ASSERT_TRUE(edit<InductorDialog>(l, [](InductorDialog& d) {
     EXPECT_EQ(d.valueEdit()->text(), "10nH (+5,-5%)");
     EXPECT_EQ(d.toleranceGroup()->title(), "Tolerance");
     EXPECT_EQ(d.physicalModelBox()->text(), "Use Physical Model ");
@@ -301,7 +301,7 @@ TEST_F(ComponentDialogsTest, InductorZeroAndLimits)
 TEST_F(ComponentDialogsTest, OpAmpGainInDecibels)
 {
   const int a = place(ComponentType::OpAmp);
-  ASSERT_TRUE(edit<Topampeditdlg>(a, [](Topampeditdlg& d) {
+  ASSERT_TRUE(edit<OpAmpDialog>(a, [](OpAmpDialog& d) {
     EXPECT_EQ(d.gainEdit()->text(), "120dB");
     EXPECT_EQ(d.inputResistanceEdit()->text(), "1MR");
     retype(d.gainEdit(), "100");
@@ -313,7 +313,7 @@ TEST_F(ComponentDialogsTest, OpAmpGainInDecibels)
   EXPECT_EQ(comp(a).value[1].nom, 1e-20);
   EXPECT_EQ(comp(a).value[2].nom, 1e9);
   EXPECT_EQ(doc->lastopamp.value[3].nom, comp(a).value[3].nom);
-  EXPECT_FALSE(edit<Topampeditdlg>(a, [](Topampeditdlg& d) {
+  EXPECT_FALSE(edit<OpAmpDialog>(a, [](OpAmpDialog& d) {
     EXPECT_EQ(d.gainEdit()->text(), "100dB");
     return false;
   }));
@@ -322,7 +322,7 @@ TEST_F(ComponentDialogsTest, OpAmpGainInDecibels)
 TEST_F(ComponentDialogsTest, TransmissionLine)
 {
   const int t = place(ComponentType::TxLine);
-  ASSERT_TRUE(edit<TTxlneditdlg>(t, [](TTxlneditdlg& d) {
+  ASSERT_TRUE(edit<TransmissionLineDialog>(t, [](TransmissionLineDialog& d) {
     EXPECT_EQ(d.zoEdit()->text(), "50R (+5,-5R)");
     EXPECT_EQ(d.velocityEdit()->text(), "300M m/s");
     EXPECT_EQ(d.lengthEdit()->text(), "0.01 m (+2,-2%)");
@@ -333,7 +333,7 @@ TEST_F(ComponentDialogsTest, TransmissionLine)
     retype(d.lengthEdit(), "0.25 m (+1,-3%)");
     return true;
   }));
-  const Tcomponent& line = comp(t);
+  const Component& line = comp(t);
   EXPECT_EQ(line.value[1].nom, 1e8);
   EXPECT_EQ(line.value[2].nom, 1.0);
   EXPECT_EQ(line.value[3].nom, 0.25);
@@ -341,7 +341,7 @@ TEST_F(ComponentDialogsTest, TransmissionLine)
   EXPECT_EQ(line.value[3].mintol, -3);
   EXPECT_EQ(doc->lasttxln.value[3], line.value[3]);
 
-  ASSERT_TRUE(edit<TTxlneditdlg>(t, [](TTxlneditdlg& d) {
+  ASSERT_TRUE(edit<TransmissionLineDialog>(t, [](TransmissionLineDialog& d) {
     retype(d.zoEdit(), "0");
     retype(d.lengthEdit(), "0");
     return true;
@@ -353,7 +353,7 @@ TEST_F(ComponentDialogsTest, TransmissionLine)
 TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
 {
   const int t = place(ComponentType::Transformer);
-  ASSERT_TRUE(edit<Tedittransformerdlg>(t, [](Tedittransformerdlg& d) {
+  ASSERT_TRUE(edit<TransformerDialog>(t, [](TransformerDialog& d) {
     EXPECT_EQ(d.primaryTurnsEdit()->text(), "1");
     EXPECT_EQ(d.primaryInductanceEdit()->text(), "10nH");
     EXPECT_FALSE(d.physicalModelBox()->isChecked());
@@ -373,7 +373,7 @@ TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
   EXPECT_EQ(doc->lastTransformer.value, comp(t).value);
 
   const int m = place(ComponentType::Mutual, {200, 200});
-  ASSERT_TRUE(edit<Teditmutualdlg>(m, [](Teditmutualdlg& d) {
+  ASSERT_TRUE(edit<MutualInductanceDialog>(m, [](MutualInductanceDialog& d) {
     EXPECT_EQ(d.physicalModelBox()->text(), "Use Physical Model");
     // The model's fields take entries only while the model is used.
     EXPECT_FALSE(d.couplingEdit()->isEnabled());
@@ -395,7 +395,7 @@ TEST_F(ComponentDialogsTest, TransformerAndMutualInductance)
 TEST_F(ComponentDialogsTest, BipolarBallParkAndAccuratePages)
 {
   const int q = place(ComponentType::Bipolar);
-  ASSERT_TRUE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
+  ASSERT_TRUE(edit<BipolarDialog>(q, [](BipolarDialog& d) {
     // The template is a ball-park, leaded transistor: that page shows, with its texts.
     EXPECT_TRUE(d.ballParkPageActive());
     EXPECT_TRUE(d.leadedButton()->isChecked());
@@ -412,7 +412,7 @@ TEST_F(ComponentDialogsTest, BipolarBallParkAndAccuratePages)
     EXPECT_EQ(d.derivedLabel(0)->text(), "Lb=500pH");
     return true;
   }));
-  const Tcomponent& t = comp(q);
+  const Component& t = comp(q);
   EXPECT_EQ(t.value[1].nom, 50);
   EXPECT_DOUBLE_EQ(t.value[2].nom, 2.6);    // Re = 26 mV / 10 mA
   EXPECT_EQ(t.value[2].mintol, 10);         // Rbb
@@ -430,7 +430,7 @@ TEST_F(ComponentDialogsTest, BipolarBallParkAndAccuratePages)
   EXPECT_EQ(doc->lastBipolar.value, t.value);
 
   // On the accurate page the entries stand as typed; nothing can be zero.
-  ASSERT_TRUE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
+  ASSERT_TRUE(edit<BipolarDialog>(q, [](BipolarDialog& d) {
     d.pages()->setCurrentIndex(1);
     EXPECT_EQ(d.reEdit()->text(), "2.6R");
     retype(d.reEdit(), "22");
@@ -442,7 +442,7 @@ TEST_F(ComponentDialogsTest, BipolarBallParkAndAccuratePages)
   EXPECT_EQ(comp(q).value[2].maxtol, 1e-20);
   EXPECT_EQ(comp(q).value[3].maxtol, 5e-12);
   EXPECT_FALSE(comp(q).value[5].TolEn);
-  EXPECT_FALSE(edit<Teditbipolardlg>(q, [](Teditbipolardlg& d) {
+  EXPECT_FALSE(edit<BipolarDialog>(q, [](BipolarDialog& d) {
     EXPECT_FALSE(d.ballParkPageActive());
     EXPECT_EQ(d.derivedLabel(0)->text(), "");
     EXPECT_TRUE(d.surfaceMountButton()->isChecked());
@@ -456,15 +456,15 @@ TEST_F(ComponentDialogsTest, ControlledSources)
   {
     ComponentType kind;
     const char* shown;
-    Tcomponent Tschema::*tmpl;
-  } kinds[] = {{ComponentType::VCVS, "1V/V", &Tschema::lastVCVS},
-               {ComponentType::VCCS, "1A/V", &Tschema::lastVCCS},
-               {ComponentType::CCVS, "1V/A", &Tschema::lastCCVS},
-               {ComponentType::CCCS, "1A/A", &Tschema::lastCCCS}};
+    Component Schematic::*tmpl;
+  } kinds[] = {{ComponentType::VCVS, "1V/V", &Schematic::lastVCVS},
+               {ComponentType::VCCS, "1A/V", &Schematic::lastVCCS},
+               {ComponentType::CCVS, "1V/A", &Schematic::lastCCVS},
+               {ComponentType::CCCS, "1A/A", &Schematic::lastCCCS}};
   int x = 100;
   for (const auto& k : kinds) {
     const int s = place(k.kind, {x += 100, 100});
-    ASSERT_TRUE(edit<TSourceEditDlg>(s, [&](TSourceEditDlg& d) {
+    ASSERT_TRUE(edit<ControlledSourceDialog>(s, [&](ControlledSourceDialog& d) {
       EXPECT_EQ(d.gainEdit()->text(), QString::fromLatin1(k.shown));
       retype(d.gainEdit(), "0.5");
       return true;
@@ -477,7 +477,7 @@ TEST_F(ComponentDialogsTest, ControlledSources)
 TEST_F(ComponentDialogsTest, PortImpedanceDialog)
 {
   script = [](QDialog& dialog) {
-    auto* d = dynamic_cast<Tporteditdlg*>(&dialog);
+    auto* d = dynamic_cast<PortDialog*>(&dialog);
     EXPECT_EQ(d->zoEdit()->text(), "50R");
     EXPECT_EQ(d->zoEdit()->selectedText(), "50R");
     QTest::keyClicks(d->zoEdit(), "75");
@@ -493,7 +493,7 @@ TEST_F(ComponentDialogsTest, PortImpedanceDialog)
 TEST_F(ComponentDialogsTest, EditTextDialog)
 {
   script = [](QDialog& dialog) {
-    auto* d = dynamic_cast<TEditTextDlg*>(&dialog);
+    auto* d = dynamic_cast<TextDialog*>(&dialog);
     EXPECT_EQ(d->textEdit()->text(), "");
     EXPECT_EQ(d->sizeBox()->currentText(), "8");
     EXPECT_EQ(d->sizeBox()->count(), 13);
@@ -511,7 +511,7 @@ TEST_F(ComponentDialogsTest, EditTextDialog)
 
   // Latin-1 text survives the round trip; a size the list does not offer stays as it is.
   script = [](QDialog& dialog) {
-    auto* d = dynamic_cast<TEditTextDlg*>(&dialog);
+    auto* d = dynamic_cast<TextDialog*>(&dialog);
     EXPECT_EQ(d->sizeBox()->currentText(), "7");
     EXPECT_EQ(d->textEdit()->text(), QString::fromUtf8("Gain stage µ"));
     return true;
@@ -521,7 +521,7 @@ TEST_F(ComponentDialogsTest, EditTextDialog)
 
   // The odd size is not left behind in the list.
   script = [](QDialog& dialog) {
-    auto* d = dynamic_cast<TEditTextDlg*>(&dialog);
+    auto* d = dynamic_cast<TextDialog*>(&dialog);
     EXPECT_EQ(d->sizeBox()->count(), 13);
     retype(d->textEdit(), "Output");
     d->sizeBox()->setCurrentText("10");
@@ -543,7 +543,7 @@ TEST_F(ComponentDialogsTest, CalculatorButtonsReachTheHook)
     return false;
   };
   script = [&](QDialog& dialog) {
-    dynamic_cast<TCapeditDlg&>(dialog).physicalModelBox()->setChecked(true);
+    dynamic_cast<CapacitorDialog&>(dialog).physicalModelBox()->setChecked(true);
     return pressAll(dialog);
   };
   dialogs.EditComponent(c);

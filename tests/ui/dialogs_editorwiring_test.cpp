@@ -41,7 +41,7 @@ public:
   {
     return m_dialogs.editText(initial);
   }
-  std::optional<PopupCommand> showPopup(const PopupMenu&, TPoint) override { return std::nullopt; }
+  std::optional<PopupCommand> showPopup(const PopupMenu&, Point) override { return std::nullopt; }
   void simulate() override { ++simulations; }
   TextExtent textExtent(const std::string& text, const std::string&) override
   {
@@ -79,8 +79,8 @@ protected:
     editor.mouseRelease(MouseButton::Left, x, y);
   }
 
-  TenvironmentProps env;
-  std::unique_ptr<Tschema> doc = std::make_unique<Tschema>();
+  Environment env;
+  std::unique_ptr<Schematic> doc = std::make_unique<Schematic>();
   ScriptedPrompts prompts;
   ComponentDialogs dialogs{*doc, prompts, nullptr};
   DialogsHost host{dialogs};
@@ -93,7 +93,7 @@ protected:
 std::function<bool(QDialog&)> typeResistance(const QString& text)
 {
   return [text](QDialog& dialog) {
-    auto& d = dynamic_cast<TReseditdlg&>(dialog);
+    auto& d = dynamic_cast<ResistorDialog&>(dialog);
     d.resistanceEdit()->selectAll();
     QTest::keyClicks(d.resistanceEdit(), text);
     return true;
@@ -105,7 +105,7 @@ TEST_F(EditorWiringTest, DoubleClickOnOverlappingComponentsOpensEach)
   placeComponent(*doc, ComponentType::Resistor, 1, {100, 100});
   placeComponent(*doc, ComponentType::Capacitor, 1, {110, 100});
   answers = {typeResistance("220"), [](QDialog& dialog) {
-               auto& d = dynamic_cast<TCapeditDlg&>(dialog);
+               auto& d = dynamic_cast<CapacitorDialog&>(dialog);
                d.valueEdit()->selectAll();
                QTest::keyClicks(d.valueEdit(), "0");
                return true;
@@ -122,14 +122,14 @@ TEST_F(EditorWiringTest, DoubleClickOnAPortAndOnAText)
 {
   doc->drawdat.P1.pos = {300, 200};
   doc->drawdat.P1.crot = 1;
-  Ttextitem text;
+  TextItem text;
   text.pos = {500, 500};
   text.size = "8";
   text.text = "LNA";
   doc->drawdat.texts.append(text);
 
   answers = {[](QDialog& dialog) {
-    auto& d = dynamic_cast<Tporteditdlg&>(dialog);
+    auto& d = dynamic_cast<PortDialog&>(dialog);
     EXPECT_EQ(d.zoEdit()->text(), "50R");
     d.zoEdit()->selectAll();
     QTest::keyClicks(d.zoEdit(), "0");
@@ -140,7 +140,7 @@ TEST_F(EditorWiringTest, DoubleClickOnAPortAndOnAText)
   EXPECT_EQ(doc->drawdat.P1.Zo, 1e-6);
 
   answers = {[](QDialog& dialog) {
-    auto& d = dynamic_cast<TEditTextDlg&>(dialog);
+    auto& d = dynamic_cast<TextDialog&>(dialog);
     EXPECT_EQ(d.textEdit()->text(), "LNA");
     d.textEdit()->selectAll();
     QTest::keyClicks(d.textEdit(), "Mixer");

@@ -41,9 +41,9 @@ void typeAndEnter(QLineEdit* field, const QString& text)
   QTest::keyClick(field, Qt::Key_Return);
 }
 
-TRealEdit* resistorField()
+RealEdit* resistorField()
 {
-  auto* edit = new TRealEdit;
+  auto* edit = new RealEdit;
   edit->setUnits("R");
   edit->setDecimalPlaces(2);
   edit->setLimits(-1e20, 1e20);
@@ -53,7 +53,7 @@ TRealEdit* resistorField()
 TEST(DialogsRealEdit, OnlyTheFocusedFieldShowsItsSelection)
 {
   FieldWindow w;
-  TRealEdit* edit = w.add(resistorField());
+  RealEdit* edit = w.add(resistorField());
   w.other->setFocus();
   edit->Setvalue(4700);
   EXPECT_EQ(edit->text(), "4.7kR");
@@ -79,7 +79,7 @@ TEST(DialogsRealEdit, EnterReformatsAndSelectsTheNumber)
        "2.2"}, // refused: the value before stays          {"1E3", "1kR", 1000, "1k"},
   };
   FieldWindow w;
-  TRealEdit* edit = w.add(resistorField());
+  RealEdit* edit = w.add(resistorField());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     typeAndEnter(edit, QString::fromLatin1(c.typed));
@@ -104,7 +104,7 @@ TEST(DialogsRealEdit, EnterReformatsAndSelectsTheNumber)
 TEST(DialogsRealEdit, LeavingTheFieldValidates)
 {
   FieldWindow w;
-  TRealEdit* edit = w.add(resistorField());
+  RealEdit* edit = w.add(resistorField());
   edit->setLimits(0, 1e5);
   edit->setFocus();
   edit->setText("1M");
@@ -125,7 +125,7 @@ TEST(DialogsRealEdit, LeavingTheFieldValidates)
 TEST(DialogsRealEdit, UnitsStartingWithAPrefixLetterKeepTheirBlank)
 {
   FieldWindow w;
-  auto* edit = w.add(new TRealEdit);
+  auto* edit = w.add(new RealEdit);
   edit->setUnits(" m/s");
   edit->setDecimalPlaces(3);
   typeAndEnter(edit, "300M m/s");
@@ -137,11 +137,11 @@ TEST(DialogsRealEdit, UnitsStartingWithAPrefixLetterKeepTheirBlank)
 TEST(DialogsToleranceEdit, BracketIsReadBackAndRebuilt)
 {
   FieldWindow w;
-  auto* edit = w.add(new TToleranceEdit);
+  auto* edit = w.add(new ToleranceEdit);
   edit->setUnits("R");
   edit->setDecimalPlaces(2);
   edit->setLimits(-1e20, 1e20);
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = 100;
   v.mintol = -5;
   v.maxtol = 5;
@@ -156,7 +156,7 @@ TEST(DialogsToleranceEdit, BracketIsReadBackAndRebuilt)
   edit->setText("100R (+10,-2%)");
   QTest::keyClick(edit, Qt::Key_Return);
   EXPECT_EQ(edit->text(), "100R (+10,-2%)");
-  Ttolvalue out = v;
+  ToleranceValue out = v;
   EXPECT_TRUE(edit->gettol(out));
   EXPECT_EQ(out.maxtol, 10);
   EXPECT_EQ(out.mintol, -2);
@@ -192,13 +192,13 @@ TEST(DialogsToleranceEdit, BracketIsReadBackAndRebuilt)
 TEST(DialogsToleranceGroup, ButtonsSwitchTheField)
 {
   FieldWindow w;
-  auto* edit = new TToleranceEdit;
+  auto* edit = new ToleranceEdit;
   edit->setUnits("R");
   edit->setDecimalPlaces(2);
   auto* groupBox = new ToleranceGroup("Tolerances", "R", edit);
   ToleranceGroup& group = *groupBox;
   w.add(edit, groupBox);
-  Ttolvalue v;
+  ToleranceValue v;
   v.nom = 100;
   edit->settol(v);
   group.showFromField();

@@ -14,15 +14,15 @@ namespace {
 
 TEST(DialogTable, EveryKindButGroundHasItsDialog)
 {
-  auto doc = std::make_unique<Tschema>();
-  ClearSchema(*doc, TenvironmentProps{});
+  auto doc = std::make_unique<Schematic>();
+  ClearSchema(*doc, Environment{});
   ScriptedPrompts prompts;
   ComponentDialogs dialogs(*doc, prompts, nullptr);
   for (const ComponentKind& kind : componentKinds()) {
     SCOPED_TRACE(kind.codeName);
     const bool wanted = kind.type != ComponentType::Ground;
     EXPECT_EQ(kindHasDialog(kind.type), wanted);
-    TComponentDialog* dialog = dialogs.dialogFor(kind.type);
+    ComponentDialog* dialog = dialogs.dialogFor(kind.type);
     EXPECT_EQ(dialog != nullptr, wanted);
     if (dialog != nullptr) {
       EXPECT_FALSE(dialog->windowTitle().isEmpty());

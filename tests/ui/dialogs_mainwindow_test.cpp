@@ -12,7 +12,7 @@ namespace {
 TEST_F(MainWindowTest, PreferenceWindowsOpenFromTheOptionsMenu)
 {
   window->action(Command::SchematicPreferences)->trigger();
-  TSchematicPrefsWindow* schematic = window->schematicPreferences();
+  SchematicPreferencesWindow* schematic = window->schematicPreferences();
   ASSERT_NE(schematic, nullptr);
   EXPECT_TRUE(schematic->isVisible());
   EXPECT_EQ(schematic->windowTitle(), "Schematic Editor Preferences");
@@ -21,12 +21,12 @@ TEST_F(MainWindowTest, PreferenceWindowsOpenFromTheOptionsMenu)
 
   // A black paper colour becomes the drawing area's background.
   schematic->setColourChooser([](int, QWidget*) { return std::optional<int>(0); });
-  QTest::mouseClick(schematic->swatch(&TenvironmentProps::papercolor), Qt::LeftButton);
+  QTest::mouseClick(schematic->swatch(&Environment::papercolor), Qt::LeftButton);
   EXPECT_EQ(env.papercolor, 0);
   EXPECT_EQ(window->view()->paperColor(), QColor(Qt::black));
 
   window->action(Command::GraphPreferences)->trigger();
-  TGraphPrefsWindow* graph = window->graphPreferences();
+  GraphPreferencesWindow* graph = window->graphPreferences();
   ASSERT_NE(graph, nullptr);
   EXPECT_TRUE(graph->isVisible());
   EXPECT_EQ(graph->windowTitle(), "Graph Output Preferences");

@@ -36,11 +36,11 @@ struct FakeChooser
 
 TEST(SchematicPrefsWindow, CheckBoxesAreStoredAtOnce)
 {
-  TenvironmentProps env;
-  TSchematicPrefsWindow window(env);
+  Environment env;
+  SchematicPreferencesWindow window(env);
   EXPECT_EQ(window.windowTitle(), "Schematic Editor Preferences");
-  QSignalSpy tile(&window, &TSchematicPrefsWindow::gridTileChanged);
-  QSignalSpy repaint(&window, &TSchematicPrefsWindow::schematicChanged);
+  QSignalSpy tile(&window, &SchematicPreferencesWindow::gridTileChanged);
+  QSignalSpy repaint(&window, &SchematicPreferencesWindow::schematicChanged);
   window.show();
   EXPECT_TRUE(window.autoOpenBox()->isChecked());
   EXPECT_TRUE(window.showGridBox()->isChecked());
@@ -74,62 +74,62 @@ TEST(SchematicPrefsWindow, CheckBoxesAreStoredAtOnce)
 
 TEST(SchematicPrefsWindow, ColourSwatches)
 {
-  TenvironmentProps env;
-  TSchematicPrefsWindow window(env);
+  Environment env;
+  SchematicPreferencesWindow window(env);
   FakeChooser chooser;
   window.setColourChooser(chooser.function());
-  QSignalSpy tile(&window, &TSchematicPrefsWindow::gridTileChanged);
-  QSignalSpy paper(&window, &TSchematicPrefsWindow::paperColourChanged);
-  QSignalSpy repaint(&window, &TSchematicPrefsWindow::schematicChanged);
+  QSignalSpy tile(&window, &SchematicPreferencesWindow::gridTileChanged);
+  QSignalSpy paper(&window, &SchematicPreferencesWindow::paperColourChanged);
+  QSignalSpy repaint(&window, &SchematicPreferencesWindow::schematicChanged);
   ASSERT_TRUE(showActive(window));
 
   // Every colour field of the schematic has its swatch, preset from the record.
   const ColourField fields[] = {
-      &TenvironmentProps::compcolor,
-      &TenvironmentProps::wirecolor,
-      &TenvironmentProps::portcolor,
-      &TenvironmentProps::papercolor,
-      &TenvironmentProps::comptextcolor,
-      &TenvironmentProps::gndcolor,
-      &TenvironmentProps::griddotscolor,
-      &TenvironmentProps::selectedcompcolor,
-      &TenvironmentProps::selectedwirecolor,
-      &TenvironmentProps::selectedportcolor,
-      &TenvironmentProps::selectedcomptextcolor,
-      &TenvironmentProps::selectedgndcolor,
-      &TenvironmentProps::printercompcolor,
-      &TenvironmentProps::printerwirecolor,
-      &TenvironmentProps::printerportcolor,
-      &TenvironmentProps::printerpapercolor,
-      &TenvironmentProps::printercomptextcolor,
-      &TenvironmentProps::printergndcolor,
+      &Environment::compcolor,
+      &Environment::wirecolor,
+      &Environment::portcolor,
+      &Environment::papercolor,
+      &Environment::comptextcolor,
+      &Environment::gndcolor,
+      &Environment::griddotscolor,
+      &Environment::selectedcompcolor,
+      &Environment::selectedwirecolor,
+      &Environment::selectedportcolor,
+      &Environment::selectedcomptextcolor,
+      &Environment::selectedgndcolor,
+      &Environment::printercompcolor,
+      &Environment::printerwirecolor,
+      &Environment::printerportcolor,
+      &Environment::printerpapercolor,
+      &Environment::printercomptextcolor,
+      &Environment::printergndcolor,
   };
   for (ColourField field : fields) {
     ColourSwatch* swatch = window.swatch(field);
     ASSERT_NE(swatch, nullptr);
     EXPECT_EQ(swatch->colour(), env.*field);
   }
-  EXPECT_EQ(window.swatch(&TenvironmentProps::trace1color), nullptr);
+  EXPECT_EQ(window.swatch(&Environment::trace1color), nullptr);
 
   // A cancelled chooser changes nothing.
-  QTest::mouseClick(window.swatch(&TenvironmentProps::wirecolor), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::wirecolor), Qt::LeftButton);
   EXPECT_EQ(chooser.presetTo, env.wirecolor);
   EXPECT_EQ(env.wirecolor, colours::kBlack);
   EXPECT_EQ(repaint.count(), 0);
 
   // Any mouse button opens it; the colour reaches record and swatch.
   chooser.answer = kGreen;
-  QTest::mouseClick(window.swatch(&TenvironmentProps::selectedwirecolor), Qt::RightButton);
+  QTest::mouseClick(window.swatch(&Environment::selectedwirecolor), Qt::RightButton);
   EXPECT_EQ(env.selectedwirecolor, kGreen);
-  EXPECT_EQ(window.swatch(&TenvironmentProps::selectedwirecolor)->colour(), kGreen);
+  EXPECT_EQ(window.swatch(&Environment::selectedwirecolor)->colour(), kGreen);
   EXPECT_EQ(repaint.count(), 1);
   EXPECT_EQ(tile.count(), 0);
 
   // Black paper with grey dots: background changed and the tile rebuilt twice.
   chooser.answer = kBlack;
-  QTest::mouseClick(window.swatch(&TenvironmentProps::papercolor), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::papercolor), Qt::LeftButton);
   chooser.answer = colours::kGrey;
-  QTest::mouseClick(window.swatch(&TenvironmentProps::griddotscolor), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::griddotscolor), Qt::LeftButton);
   EXPECT_EQ(env.papercolor, kBlack);
   EXPECT_EQ(env.griddotscolor, colours::kGrey);
   ASSERT_EQ(paper.count(), 1);
@@ -137,38 +137,38 @@ TEST(SchematicPrefsWindow, ColourSwatches)
   EXPECT_EQ(tile.count(), 2);
 
   chooser.answer = kGreen;
-  QTest::mouseClick(window.swatch(&TenvironmentProps::printerpapercolor), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::printerpapercolor), Qt::LeftButton);
   EXPECT_EQ(env.printerpapercolor, kGreen);
   EXPECT_EQ(paper.count(), 1); // the printer's paper is not the screen's
 }
 
 TEST(GraphPrefsWindow, ColoursAndTheirEffects)
 {
-  TenvironmentProps env;
-  TGraphPrefsWindow window(env);
+  Environment env;
+  GraphPreferencesWindow window(env);
   EXPECT_EQ(window.windowTitle(), "Graph Output Preferences");
   FakeChooser chooser;
   window.setColourChooser(chooser.function());
-  QSignalSpy graph(&window, &TGraphPrefsWindow::graphChanged);
-  QSignalSpy background(&window, &TGraphPrefsWindow::graphBackgroundChanged);
-  QSignalSpy trace(&window, &TGraphPrefsWindow::traceColourChanged);
+  QSignalSpy graph(&window, &GraphPreferencesWindow::graphChanged);
+  QSignalSpy background(&window, &GraphPreferencesWindow::graphBackgroundChanged);
+  QSignalSpy trace(&window, &GraphPreferencesWindow::traceColourChanged);
   ASSERT_TRUE(showActive(window));
 
   chooser.answer = kGreen;
-  QTest::mouseClick(window.swatch(&TenvironmentProps::trace2color), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::trace2color), Qt::LeftButton);
   EXPECT_EQ(env.trace2color, kGreen);
   ASSERT_EQ(trace.count(), 1);
   EXPECT_EQ(trace.at(0).at(0).toInt(), 2);
   EXPECT_EQ(trace.at(0).at(1).toInt(), kGreen);
   EXPECT_EQ(graph.count(), 1);
 
-  QTest::mouseClick(window.swatch(&TenvironmentProps::graphbackgroundcolor), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::graphbackgroundcolor), Qt::LeftButton);
   EXPECT_EQ(env.graphbackgroundcolor, kGreen);
   ASSERT_EQ(background.count(), 1);
   EXPECT_EQ(graph.count(), 2);
 
   // Printer colours are stored but show only when printing.
-  QTest::mouseClick(window.swatch(&TenvironmentProps::printerminoraxiscolor), Qt::LeftButton);
+  QTest::mouseClick(window.swatch(&Environment::printerminoraxiscolor), Qt::LeftButton);
   EXPECT_EQ(env.printerminoraxiscolor, kGreen);
   EXPECT_EQ(graph.count(), 2);
 
@@ -182,8 +182,8 @@ TEST(GraphPrefsWindow, ColoursAndTheirEffects)
 
 TEST(GraphPrefsWindow, DefaultValuesStoredOnClose)
 {
-  TenvironmentProps env;
-  TGraphPrefsWindow window(env);
+  Environment env;
+  GraphPreferencesWindow window(env);
   ASSERT_TRUE(showActive(window));
   EXPECT_EQ(window.dBLowEdit()->text(), "-50dB");
   EXPECT_EQ(window.dBHighEdit()->text(), "50dB");

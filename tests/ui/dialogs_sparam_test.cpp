@@ -39,7 +39,7 @@ protected:
     ClearSchema(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
-      auto* block = dynamic_cast<TSParamBlockDlg*>(&dialog);
+      auto* block = dynamic_cast<SParamBlockDialog*>(&dialog);
       EXPECT_NE(block, nullptr);
       const bool ok = block != nullptr && script(*block);
       dialog.hide();
@@ -62,11 +62,11 @@ protected:
     return item ? item->text() : QString();
   }
 
-  TenvironmentProps env;
-  std::unique_ptr<Tschema> doc = std::make_unique<Tschema>();
+  Environment env;
+  std::unique_ptr<Schematic> doc = std::make_unique<Schematic>();
   ScriptedPrompts prompts;
   ComponentDialogs dialogs{*doc, prompts, nullptr};
-  std::function<bool(TSParamBlockDlg&)> script;
+  std::function<bool(SParamBlockDialog&)> script;
   QTemporaryDir dir;
 };
 
@@ -80,7 +80,7 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   const int b = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
   ASSERT_EQ(doc->drawdat.components[b].value[1].nom, 1);
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
-  script = [this](TSParamBlockDlg& d) {
+  script = [this](SParamBlockDialog& d) {
     EXPECT_EQ(d.windowTitle(), "2 port properties");
     EXPECT_EQ(d.grid()->columnCount(), 9);
     EXPECT_EQ(d.grid()->horizontalHeaderItem(0)->text(), "Freq(Hz)");
@@ -107,14 +107,14 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   };
   ASSERT_TRUE(dialogs.EditComponent(b));
   EXPECT_TRUE(prompts.fileNames.empty());
-  const T2pdatarray& set = doc->datasets.twoPort[1];
+  const TwoPortDataSet& set = doc->datasets.twoPort[1];
   EXPECT_EQ(set.name, "LNA stage");
   ASSERT_EQ(set.numpoints(), 2);
   EXPECT_EQ(set.points[1].freq, 1e9);
   EXPECT_EQ(set.points[1].s11.mag, 0.5);
   EXPECT_DOUBLE_EQ(set.points[1].s11.ang, -M_PI / 2); // degrees converted exactly
   EXPECT_EQ(set.points[2].s22.mag, 0.35);
-  const Tcomponent& block = doc->drawdat.components[b];
+  const Component& block = doc->drawdat.components[b];
   EXPECT_EQ(block.value[2].mintol, -10);
   EXPECT_EQ(block.value[2].maxtol, 10);
   EXPECT_EQ(block.value[2].nom, 1);
@@ -126,7 +126,7 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   // Reopened, the dialog shows the stored set; a file loaded and then cancelled is dropped.
   prompts.fileNames.push_back(
       writeFile("other.s2p", "# MHZ S DB\n100 -6.0206 0 -6.0206 0 -6.0206 0 -6.0206 0\n"));
-  script = [this](TSParamBlockDlg& d) {
+  script = [this](SParamBlockDialog& d) {
     EXPECT_EQ(d.nameEdit()->text(), "LNA stage");
     EXPECT_EQ(d.grid()->rowCount(), 2);
     EXPECT_EQ(d.magEdit()->text(), "10%");
@@ -136,7 +136,7 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
     EXPECT_EQ(cell(d.grid(), 0, 1), "0.500");
     return false;
   };
-  const auto before = std::make_unique<Tschema>(*doc);
+  const auto before = std::make_unique<Schematic>(*doc);
   EXPECT_FALSE(dialogs.EditComponent(b));
   EXPECT_TRUE(*doc == *before);
 }
@@ -148,7 +148,7 @@ TEST_F(BlockDialogTest, OnePortKeepsTheFirstParameter)
   // No option line: the format question is asked once, here answered with GHz, real/imag.
   prompts.sParameterFormats.push_back({"GHz", false});
   prompts.fileNames.push_back(writeFile("ant.s1p", "1.5 0 1\n2.5 0.5 0\n"));
-  script = [](TSParamBlockDlg& d) {
+  script = [](SParamBlockDialog& d) {
     EXPECT_EQ(d.windowTitle(), "S parameter 1 port properties");
     EXPECT_EQ(d.grid()->columnCount(), 3);
     d.loadButton()->click();
@@ -162,7 +162,7 @@ TEST_F(BlockDialogTest, OnePortKeepsTheFirstParameter)
   };
   ASSERT_TRUE(dialogs.EditComponent(b));
   EXPECT_TRUE(prompts.sParameterFormats.empty());
-  const T1pdatarray& set = doc->datasets.onePort[index];
+  const OnePortDataSet& set = doc->datasets.onePort[index];
   EXPECT_EQ(set.name, "ant.s1p");
   ASSERT_EQ(set.numpoints(), 2);
   EXPECT_EQ(set.points[1].freq, 1.5e9);
@@ -178,7 +178,7 @@ TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
   prompts.fileNames.push_back(dir.filePath("missing.s2p").toStdString());
   prompts.fileNames.push_back(std::nullopt); // the file dialog cancelled
-  script = [](TSParamBlockDlg& d) {
+  script = [](SParamBlockDialog& d) {
     d.loadButton()->click();
     d.loadButton()->click(); // cannot be read: reported, the buffer stays
     EXPECT_EQ(d.grid()->rowCount(), 2);
@@ -194,7 +194,7 @@ TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
   // A block whose index names no data set still edits its tolerances.
   doc->drawdat.components[b].value[1].nom = 77;
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
-  script = [](TSParamBlockDlg& d) {
+  script = [](SParamBlockDialog& d) {
     EXPECT_EQ(d.grid()->rowCount(), 0);
     d.loadButton()->click();
     return true;
@@ -219,7 +219,7 @@ TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
   prompts.fileNames.push_back(
       writeFile("r75.s2p", "# MHZ S RI R 75\n100 0.14285714285714285 0 0.8571428571428571 0 "
                            "0.8571428571428571 0 0.14285714285714285 0\n"));
-  script = [this](TSParamBlockDlg& d) {
+  script = [this](SParamBlockDialog& d) {
     d.loadButton()->click();
     EXPECT_TRUE(d.noteLabel()->isHidden());
     d.loadButton()->click(); // a data line cut short: refused, the grid keeps the amplifier
@@ -239,7 +239,7 @@ TEST_F(BlockDialogTest, BrokenFilesAreRefusedAndConversionsNoted)
   ASSERT_TRUE(dialogs.EditComponent(b));
   EXPECT_NEAR(doc->datasets.twoPort[1].points[1].s21.mag, 0.8, 1e-15);
   // Opened again, the dialog shows the data with their note: they are still converted.
-  script = [](TSParamBlockDlg& d) {
+  script = [](SParamBlockDialog& d) {
     EXPECT_FALSE(d.noteLabel()->isHidden());
     EXPECT_EQ(d.noteLabel()->text(), "Converted from 75 ohm to 50 ohm");
     return false;
@@ -262,7 +262,7 @@ TEST_F(BlockDialogTest, PortCountsMustAgreeAndCutDataAreWarned)
 
   // A 1-port file into the 2-port block: refused with the port counts, the grid stays empty.
   prompts.fileNames.push_back(s1p);
-  script = [&](TSParamBlockDlg& d) {
+  script = [&](SParamBlockDialog& d) {
     d.loadButton()->click();
     EXPECT_EQ(prompts.lastText(), "The file holds 1-port data; a 2-port block needs 2-port data.");
     EXPECT_EQ(d.grid()->rowCount(), 0);
@@ -275,7 +275,7 @@ TEST_F(BlockDialogTest, PortCountsMustAgreeAndCutDataAreWarned)
   // with a warning naming where the data were cut.
   prompts.fileNames.push_back(d2);
   prompts.fileNames.push_back(cut);
-  script = [&](TSParamBlockDlg& d) {
+  script = [&](SParamBlockDialog& d) {
     d.loadButton()->click();
     EXPECT_EQ(prompts.lastText(), "The file holds 2-port data; a 1-port block needs 1-port data.");
     EXPECT_EQ(d.grid()->rowCount(), 0);
@@ -293,7 +293,7 @@ TEST_F(BlockDialogTest, PortCountsMustAgreeAndCutDataAreWarned)
 
 TEST(SParameterFormatDialog, PresetAndChoice)
 {
-  TSparamfileerror dialog;
+  SParamFileErrorDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "S parameter File Error");
   ASSERT_EQ(dialog.unitsBox()->count(), 5);
   EXPECT_EQ(dialog.unitsBox()->itemText(0), "Hz");
@@ -315,7 +315,7 @@ TEST(SParameterFormatDialog, PresetAndChoice)
   // Shown modally by the desktop prompts: OK returns the choice.
   QTimer::singleShot(0, [] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* d = qobject_cast<TSparamfileerror*>(w); d && d->isVisible()) {
+      if (auto* d = qobject_cast<SParamFileErrorDialog*>(w); d && d->isVisible()) {
         d->unitsBox()->setCurrentText("GHz");
         d->accept();
       }

@@ -13,10 +13,10 @@ namespace {
 class EditingTest : public MainWindowTest
 {
 protected:
-  const Tcomponent* componentAt(int x, int y) const
+  const Component* componentAt(int x, int y) const
   {
-    for (const Tcomponent& c : drawing().components) {
-      if (c.position == TPoint{x, y}) {
+    for (const Component& c : drawing().components) {
+      if (c.position == Point{x, y}) {
         return &c;
       }
     }
@@ -45,9 +45,9 @@ protected:
     QApplication::sendEvent(button, &releaseEvent);
   }
 
-  bool hasWire(TPoint a, TPoint b) const
+  bool hasWire(Point a, Point b) const
   {
-    for (const Tshort& w : drawing().wires) {
+    for (const Wire& w : drawing().wires) {
       if ((w.start == a && w.finish == b) || (w.start == b && w.finish == a)) {
         return true;
       }
@@ -63,10 +63,10 @@ TEST_F(EditingTest, ResistorPlacedWithTheKeyAndAClick)
   moveTo(203, 198); // snapped to the grid
   click(203, 198);
   ASSERT_EQ(drawing().components.count(), 1);
-  const Tcomponent& r = drawing().components[1];
+  const Component& r = drawing().components[1];
   EXPECT_EQ(r.ctype, ComponentType::Resistor);
   EXPECT_EQ(r.crot, 1);
-  EXPECT_EQ(r.position, (TPoint{200, 200}));
+  EXPECT_EQ(r.position, (Point{200, 200}));
   EXPECT_TRUE(window->isModified());
   // Back in select mode: a further click places nothing.
   click(400, 400);
@@ -79,7 +79,7 @@ TEST_F(EditingTest, CircuitWiredToPortAndGround)
   ASSERT_NE(componentAt(200, 200), nullptr);
   ASSERT_NE(componentAt(200, 260), nullptr);
   EXPECT_EQ(componentAt(200, 260)->ctype, ComponentType::Ground);
-  EXPECT_EQ(drawing().P1.pos, (TPoint{100, 180}));
+  EXPECT_EQ(drawing().P1.pos, (Point{100, 180}));
   EXPECT_EQ(drawing().P2.pos, kPortNotPlaced);
   EXPECT_TRUE(hasWire({120, 180}, {200, 180}));
   EXPECT_TRUE(hasWire({200, 220}, {200, 250}));
@@ -94,7 +94,7 @@ TEST_F(EditingTest, DraggingAComponentStretchesItsWires)
   EXPECT_EQ(componentAt(200, 200), nullptr);
   EXPECT_TRUE(hasWire({120, 180}, {300, 180}));
   EXPECT_TRUE(hasWire({300, 220}, {200, 250}));
-  for (const Tcomponent& c : drawing().components) {
+  for (const Component& c : drawing().components) {
     EXPECT_FALSE(c.selected);
   }
 }
@@ -110,7 +110,7 @@ TEST_F(EditingTest, RotateCopyPasteDeleteUndoRedo)
   key(Qt::Key_C, Qt::ControlModifier);
   key(Qt::Key_V, Qt::ControlModifier);
   ASSERT_EQ(drawing().components.count(), 3);
-  const Tcomponent* copy = componentAt(220, 220);
+  const Component* copy = componentAt(220, 220);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->ctype, ComponentType::Resistor);
   EXPECT_EQ(copy->crot, 2);
@@ -151,16 +151,16 @@ TEST_F(EditingTest, CutAndDuplicateFromTheMenu)
 TEST_F(EditingTest, ToolbarButtonDraggedOntoTheSheet)
 {
   dragFromToolbar(Command::Capacitor, {150, 150}, {300, 300});
-  const Tcomponent* c = componentAt(300, 300);
+  const Component* c = componentAt(300, 300);
   ASSERT_NE(c, nullptr);
   EXPECT_EQ(c->ctype, ComponentType::Capacitor);
 
   // The port button places port 1 while it is off the sheet, then port 2.
   dragFromToolbar(Command::PortButton, {400, 150}, {500, 200});
-  EXPECT_EQ(drawing().P1.pos, (TPoint{500, 200}));
+  EXPECT_EQ(drawing().P1.pos, (Point{500, 200}));
   dragFromToolbar(Command::PortButton, {700, 150}, {800, 200});
-  EXPECT_EQ(drawing().P2.pos, (TPoint{800, 200}));
-  EXPECT_EQ(drawing().P1.pos, (TPoint{500, 200}));
+  EXPECT_EQ(drawing().P2.pos, (Point{800, 200}));
+  EXPECT_EQ(drawing().P1.pos, (Point{500, 200}));
 }
 
 TEST_F(EditingTest, AddedKindsArePlacedFromTheirCommands)
@@ -172,7 +172,7 @@ TEST_F(EditingTest, AddedKindsArePlacedFromTheirCommands)
   for (const auto& [command, kind] : kinds) {
     window->action(command)->trigger();
     click(x, 300);
-    const Tcomponent* c = componentAt(x, 300);
+    const Component* c = componentAt(x, 300);
     ASSERT_NE(c, nullptr) << kindCode(kind);
     EXPECT_EQ(c->ctype, kind);
     x += 100;
@@ -199,7 +199,7 @@ TEST_F(EditingTest, TextPlacedThroughItsDialog)
   ASSERT_EQ(drawing().texts.count(), 1);
   EXPECT_EQ(drawing().texts[1].text, "Lowpass 1\xB5H");
   EXPECT_EQ(drawing().texts[1].size, "12");
-  EXPECT_EQ(drawing().texts[1].pos, (TPoint{403, 507})); // texts are not snapped
+  EXPECT_EQ(drawing().texts[1].pos, (Point{403, 507})); // texts are not snapped
 }
 
 TEST_F(EditingTest, PopupMenuChoicesReachTheEditor)
@@ -219,7 +219,7 @@ TEST_F(EditingTest, PopupMenuChoicesReachTheEditor)
   ASSERT_FALSE(offered.empty());
   EXPECT_EQ(offered.front(), "&Paste");
   click(500, 500);
-  const Tcomponent* c = componentAt(500, 500);
+  const Component* c = componentAt(500, 500);
   ASSERT_NE(c, nullptr);
   EXPECT_EQ(c->ctype, ComponentType::Resistor);
 }

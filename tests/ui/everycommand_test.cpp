@@ -7,8 +7,8 @@
 
 #include "calculators/calculatorwindows.h"
 #include "dialogs/preferencewindows.h"
-#include "graph/tgraphwin.h"
-#include "graph/tprntprev.h"
+#include "graph/graphwindow.h"
+#include "graph/printpreview.h"
 #include "helpwindow.h"
 #include "netlistwindow.h"
 

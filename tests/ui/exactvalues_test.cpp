@@ -40,7 +40,7 @@ protected:
       dialogsShown << dialog.windowTitle();
       dialog.show();
       QApplication::processEvents();
-      for (TRealEdit* field : dialog.findChildren<TRealEdit*>()) {
+      for (RealEdit* field : dialog.findChildren<RealEdit*>()) {
         if (!field->isVisibleTo(&dialog) || !field->isEnabled()) continue;
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(field, &in);
@@ -63,18 +63,18 @@ TEST_F(ExactValuesTest, OkWithoutEditingKeepsEveryValueOfEveryDialog)
     SCOPED_TRACE(std::string(kind.codeName));
     const PlacementResult placed = placeComponent(*doc, kind.type, 1, {x += 60, 300});
     ASSERT_TRUE(placed.placed());
-    Tcomponent& c = doc->drawdat.components[placed.index];
+    Component& c = doc->drawdat.components[placed.index];
     // Every number a field shows gets many digits; data set numbers, modes and flags stay.
     for (const ParameterDescription& p : kind.parameters) {
       if (p.name == "dataSet" || p.name == "qMode" || p.field == SlotField::TolEn ||
           p.field == SlotField::TolPercent)
         continue;
-      Ttolvalue& v = c.value[p.slot];
+      ToleranceValue& v = c.value[p.slot];
       if (p.field != SlotField::Whole) {
         setParameterValue(c, p, designed(p, parameterValue(c, p)));
       } else if (p.unit == "%") {
         // The blocks' tolerances: percent, symmetric about a nominal of 1.
-        v = Ttolvalue{1.0, -3.14159265358979, 3.14159265358979, 1.0, true, true};
+        v = ToleranceValue{1.0, -3.14159265358979, 3.14159265358979, 1.0, true, true};
       } else {
         v.nom = designed(p, v.nom);
         v.mintol = -1.23456789012345;
@@ -84,10 +84,10 @@ TEST_F(ExactValuesTest, OkWithoutEditingKeepsEveryValueOfEveryDialog)
     }
     if (const ParameterDescription* ballPark = kind.parameter("ballParkModel"))
       setParameterValue(c, *ballPark, 0.0); // OK on the estimate page computes a new model
-    const Tcomponent before = c;
+    const Component before = c;
 
     ASSERT_TRUE(window->editorConnection().componentDialogs().EditComponent(placed.index));
-    const Tcomponent& after = doc->drawdat.components[placed.index];
+    const Component& after = doc->drawdat.components[placed.index];
     for (int slot = 1; slot <= kind.slotsUsed(); ++slot) {
       SCOPED_TRACE("slot " + std::to_string(slot));
       EXPECT_EQ(after.value[slot].nom, before.value[slot].nom);

@@ -143,7 +143,7 @@ TEST_F(FileCommandsTest, YesInTheSavePromptSavesFirst)
   const std::string drawn = schematicText(*doc);
   EXPECT_TRUE(window->fileNew());
   ASSERT_TRUE(std::filesystem::exists(path));
-  Tschema reread;
+  Schematic reread;
   ASSERT_TRUE(loadSchematic(reread, path).ok());
   EXPECT_EQ(schematicText(reread).size(), drawn.size());
   EXPECT_EQ(doc->drawdat.components.count(), 0);
@@ -297,7 +297,7 @@ TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
   options.configPath = tempPath("Norvane.cfg");
   options.currentDir = temp.path().toStdString();
   {
-    TenvironmentProps stored; // an existing configuration: not a first start
+    Environment stored; // an existing configuration: not a first start
     stored.autoopen = false;
     ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
   }
@@ -316,7 +316,7 @@ TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
   std::filesystem::remove(options.configPath);
   EXPECT_TRUE(window->close());
   ASSERT_TRUE(std::filesystem::exists(options.configPath));
-  TenvironmentProps written;
+  Environment written;
   ASSERT_TRUE(ReadConfig(written, options.configPath).ok);
   EXPECT_EQ(written.schemawinstat, "wsNormal");
   EXPECT_EQ(written.schemawinpos.width, 900);
@@ -348,7 +348,7 @@ TEST_F(FileCommandsTest, StartOpensTheLastFileFromTheConfiguration)
   drawSomething();
   const std::string last = tempPath("last.cct");
   ASSERT_TRUE(saveSchematic(*doc, last).ok());
-  TenvironmentProps stored;
+  Environment stored;
   stored.filename = last;
   stored.papercolor = makeColor(250, 250, 200);
   stored.schemawinpos = {30, 40, 820, 610};
@@ -368,7 +368,7 @@ TEST_F(FileCommandsTest, StartOpensTheLastFileFromTheConfiguration)
 
 TEST_F(FileCommandsTest, SmallStoredPlacementsStillShowEveryToolbarButton)
 {
-  TenvironmentProps stored; // 500 x 400, the classic default
+  Environment stored; // 500 x 400, the classic default
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
   ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
@@ -384,7 +384,7 @@ TEST_F(FileCommandsTest, SmallStoredPlacementsStillShowEveryToolbarButton)
 
 TEST_F(FileCommandsTest, StartWithoutAnOpenedFileNeverSavesOverTheLastOne)
 {
-  TenvironmentProps stored;
+  Environment stored;
   stored.filename = tempPath("gone.cct"); // the last file no longer exists
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");

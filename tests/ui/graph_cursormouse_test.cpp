@@ -31,7 +31,7 @@ TEST_F(GraphWindowTest, ClickWheelAndKeysMoveTheCursor)
 {
   load("lowpass3.cct"); // logarithmic, 10 MHz to 1 GHz
   doc.Xax.numpoints = 100;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran) << prompts.lastText();
   settle();
   GraphDrawingArea* plot = w.plotArea();

@@ -35,7 +35,7 @@ void answerDialog(QDialog& dialog, std::function<void()> act, bool ok)
 TEST_F(GraphWindowTest, TraceSetupLoadsRememberedLimits)
 {
   load("lowpass3.cct");
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   TraceSetupDialog& d = w.traceSetupDialog();
 
@@ -78,7 +78,7 @@ TEST_F(GraphWindowTest, TraceSetupLoadsRememberedLimits)
 TEST_F(GraphWindowTest, TraceSetupCommandSimulatesAfterEitherButton)
 {
   load("lowpass3.cct");
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   w.show();
   TraceSetupDialog& d = w.traceSetupDialog();
@@ -110,7 +110,7 @@ TEST_F(GraphWindowTest, GroupDelayKeepsTheDialogsLastChoice)
 {
   load("lowpass3.cct");
   doc.Y1ax.tracetype = tracetype::GroupDelay;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   TraceSetupDialog& d = w.traceSetupDialog();
   // First use: no "Show data as:" button is checked and OK keeps group delay.
   d.prepare(1, TraceSetupLogic::Focus::ShowAs);
@@ -133,7 +133,7 @@ TEST_F(GraphWindowTest, PolarSetupOnTheCharts)
 {
   load("lowpass3.cct");
   doc.plotformat = plotformat::SmithZ;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   PolarSetupDialog& d = w.polarSetupDialog();
   int before = simulations;
@@ -175,7 +175,7 @@ TEST_F(GraphWindowTest, SweepSetupClampsThePointCount)
   load("lowpass3.cct");
   doc.plotformat = plotformat::Rectangular;
   doc.Xax.centspan = true;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   SweepSetupDialog& d = w.sweepSetupDialog();
   d.activate();
   EXPECT_FALSE(doc.Xax.centspan);

@@ -2,7 +2,7 @@
 // graph window's status bar, in every view, and a run inside the data clears it.
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,7 +20,7 @@ TEST_F(GraphExtrapolation, StatusBarNamesTheExtrapolatedBlock)
 {
   // The attenuator example's block "ATT1" holds data from 1 MHz to 1 GHz.
   ASSERT_TRUE(window->openFile(std::string(NORVANE_SOURCE_DIR) + "/examples/attenuator_block.cct"));
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   doc->Xax.min = 500e3;
   doc->Xax.max = 10e9;
   window->action(Command::Simulate)->trigger();

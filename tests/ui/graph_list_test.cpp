@@ -40,7 +40,7 @@ TEST_F(GraphWindowTest, TwoPortListHasEveryColumn)
 {
   load("lowpass3.cct");
   doc.Xax.numpoints = 100;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   w.toolAction(GraphTool::DataList)->trigger();
   EXPECT_EQ(doc.plotformat, plotformat::DataList);
@@ -72,7 +72,7 @@ TEST_F(GraphWindowTest, OnePortListLeavesTheOtherColumnsEmpty)
   doc = c.doc;
   doc.Xax = {1e6, 1e8, 4, false, freqmode::Linear};
   doc.plotformat = plotformat::DataList;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   DataListView* list = w.dataList();
   EXPECT_EQ(list->gridRowCount(), 6);
@@ -91,7 +91,7 @@ TEST_F(GraphWindowTest, ExportWritesTheResultFile)
   doc = c.doc;
   doc.Xax = {100e6, 200e6, 2, false, freqmode::Linear};
   doc.plotformat = plotformat::Rectangular;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   const int plotted = w.core().points().count();
 
@@ -131,7 +131,7 @@ TEST_F(GraphWindowTest, ExportOnAFullDiskKeepsThePreviousFile)
   testing::Circuit c = testing::Circuit::series(ComponentType::Resistor, 25.0);
   doc = c.doc;
   doc.Xax = {1e6, 500e6, 400, false, freqmode::Linear}; // about 30 KiB of lines
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   const std::string path = tempFile("norvane_graph_full.s2p");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << "previous\r\n";

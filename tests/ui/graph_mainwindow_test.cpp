@@ -5,8 +5,8 @@
 #include "mainwindow_support.h"
 
 #include "graph/graphvaluefield.h"
-#include "graph/tgraphwin.h"
-#include "graph/tprntprev.h"
+#include "graph/graphwindow.h"
+#include "graph/printpreview.h"
 
 #include "document/schematicreader.h"
 
@@ -33,7 +33,7 @@ TEST_F(GraphFromMainWindow, SimulateShowsTheGraphWindow)
 {
   loadLowpass();
   doc->Xax.numpoints = 100;
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   ASSERT_NE(graph, nullptr);
   window->action(Command::Simulate)->trigger();
   EXPECT_TRUE(graph->isVisible());
@@ -59,7 +59,7 @@ TEST_F(GraphFromMainWindow, SimulateShowsTheGraphWindow)
 TEST_F(GraphFromMainWindow, PrintOpensThePreviewOnTheSchematic)
 {
   loadLowpass();
-  TPrntPrev& preview = window->graphWindow()->printPreview();
+  PrintPreview& preview = window->graphWindow()->printPreview();
   bool shown = false;
   QTimer::singleShot(0, &preview, [&] {
     shown = preview.isVisible();
@@ -87,7 +87,7 @@ public:
 TEST_F(GraphFromMainWindow, SimulateRaisesTheGraphButKeepsTheKeyboard)
 {
   loadLowpass();
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   RaiseCounter counter;
   graph->installEventFilter(&counter);
   window->view()->setFocus();

@@ -19,7 +19,7 @@ TEST_F(GraphWindowTest, MultiSweepOfFiveRuns)
 {
   load("lowpass3.cct"); // its parts carry 2 % and 5 % tolerances
   doc.Xax.numpoints = 40;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   const int before = simulations;
   const int made = w.runMultiSweep(5);
@@ -48,7 +48,7 @@ TEST_F(GraphWindowTest, MultiSweepStopsOnEscape)
 {
   load("lowpass3.cct");
   doc.Xax.numpoints = 10;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   // Escape arrives while the second run is being made.
   int runs = 0;
@@ -67,7 +67,7 @@ TEST_F(GraphWindowTest, MultiSweepCommandAsksForTheRunCount)
 {
   load("lowpass3.cct");
   doc.Xax.numpoints = 10;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   ToleranceSweepDialog& d = w.toleranceSweepDialog();
   EXPECT_EQ(d.windowTitle(), "Tolerance Sweep Setup");

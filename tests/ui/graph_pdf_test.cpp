@@ -4,8 +4,8 @@
 
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
-#include "graph/tprntprev.h"
+#include "graph/graphwindow.h"
+#include "graph/printpreview.h"
 
 #include <QAction>
 #include <QFile>
@@ -52,7 +52,7 @@ protected:
 TEST_F(PdfExportTest, ExportPdfFromBothWindowsWithoutAPrinter)
 {
   loadLowpass();
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   ASSERT_TRUE(graph->printPreview().printer().outputFileName().isEmpty());
 
   // The schematic, from the main window's File menu.
@@ -90,7 +90,7 @@ TEST_F(PdfExportTest, ExportPdfFromBothWindowsWithoutAPrinter)
   const std::string printed = tempPath("printed.pdf");
   prompts.fileNames.push_back(printed);
   graph->runCommand(GraphCommand::Polar);
-  TPrntPrev& preview = graph->printPreview();
+  PrintPreview& preview = graph->printPreview();
   preview.setContent(PrintContent::Graph);
   if (preview.printer().outputFormat() == QPrinter::PdfFormat) {
     EXPECT_EQ(preview.print(), 1);
@@ -104,7 +104,7 @@ TEST_F(PdfExportTest, ExportPdfFromBothWindowsWithoutAPrinter)
 TEST_F(PdfExportTest, PreviewOpensFittedToThePageWithTheScaleShown)
 {
   loadLowpass();
-  TPrntPrev& preview = window->graphWindow()->printPreview();
+  PrintPreview& preview = window->graphWindow()->printPreview();
   int spanned = 0, pageWidth = 0;
   QString scaleText;
   QTimer::singleShot(0, &preview, [&] {
@@ -179,8 +179,8 @@ TEST_F(PdfExportTest, GraphPageFillsTheWidthAndCutsTracesAtTheBox)
   env.trace1color = colors::red;
   env.trace2color = colors::white;
   doc->Xax.numpoints = 200;
-  TGraphwin* graph = window->graphWindow();
-  TPrntPrev& preview = graph->printPreview();
+  GraphWindow* graph = window->graphWindow();
+  PrintPreview& preview = graph->printPreview();
   const auto pagePicture = [&](double bottomDb) {
     doc->Y1ax.min = bottomDb;
     doc->Y1ax.max = 10;
@@ -227,25 +227,25 @@ TEST_F(PdfExportTest, SchematicPageFitsTheDrawingNotTheSheet)
 {
   // The ladder far from the sheet's origin: its ink, not the empty sheet, is fitted.
   loadLowpass();
-  for (Tcomponent& c : doc->drawdat.components) {
+  for (Component& c : doc->drawdat.components) {
     c.position.x += 600;
     c.position.y += 500;
   }
-  for (Tshort& w : doc->drawdat.wires) {
+  for (Wire& w : doc->drawdat.wires) {
     w.start = {w.start.x + 600, w.start.y + 500};
     w.finish = {w.finish.x + 600, w.finish.y + 500};
   }
-  for (Tport* p : {&doc->drawdat.P1, &doc->drawdat.P2})
+  for (Port* p : {&doc->drawdat.P1, &doc->drawdat.P2})
     p->pos = {p->pos.x + 600, p->pos.y + 500};
-  for (Ttextitem& t : doc->drawdat.texts)
+  for (TextItem& t : doc->drawdat.texts)
     t.pos = {t.pos.x + 600, t.pos.y + 500};
-  for (Tshape& l : doc->drawdat.lines) {
+  for (DrawingLine& l : doc->drawdat.lines) {
     l.start = {l.start.x + 600, l.start.y + 500};
     l.finish = {l.finish.x + 600, l.finish.y + 500};
   }
   env.compcolor = colors::red;
   env.portcolor = colors::red;
-  TPrntPrev& preview = window->graphWindow()->printPreview();
+  PrintPreview& preview = window->graphWindow()->printPreview();
   preview.setContent(PrintContent::Schematic);
   preview.fitToPage();
   QImage page = screenImage(1200, 1700);

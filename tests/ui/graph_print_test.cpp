@@ -3,7 +3,7 @@
 
 #include "graph_support.h"
 
-#include "graph/tprntprev.h"
+#include "graph/printpreview.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,9 +31,9 @@ int pdfPageCount(const QString& path)
 class PrintTest : public GraphWindowTest
 {
 protected:
-  TPrntPrev& preview(const char* file)
+  PrintPreview& preview(const char* file)
   {
-    TPrntPrev& p = window().printPreview();
+    PrintPreview& p = window().printPreview();
     p.printer().setOutputFormat(QPrinter::PdfFormat);
     p.printer().setResolution(300);
     p.printer().setPageSize(QPageSize(QPageSize::A4));
@@ -48,7 +48,7 @@ protected:
 TEST_F(PrintTest, ScaleButtonsAndGeometry)
 {
   load("lowpass3.cct");
-  TPrntPrev& p = preview("norvane_scale.pdf");
+  PrintPreview& p = preview("norvane_scale.pdf");
   EXPECT_EQ(p.windowTitle(), "Print Preview");
   EXPECT_EQ(p.button(0)->text(), "Print");
   EXPECT_EQ(p.button(1)->text(), "Reduce Print Scale");
@@ -82,7 +82,7 @@ TEST_F(PrintTest, ColoursAreExchangedWhileOpen)
   env.compcolor = colors::blue;
   env.printercompcolor = colors::black;
   const Color paper = env.papercolor;
-  TPrntPrev& p = preview("norvane_colours.pdf");
+  PrintPreview& p = preview("norvane_colours.pdf");
   p.setContent(PrintContent::Graph);
   p.show();
   EXPECT_TRUE(p.coloursExchanged());
@@ -100,7 +100,7 @@ TEST_F(PrintTest, PreviewShowsThePageWithItsShadow)
 {
   load("lowpass3.cct");
   window().runSimulation();
-  TPrntPrev& p = preview("norvane_preview.pdf");
+  PrintPreview& p = preview("norvane_preview.pdf");
   p.resize(600, 520);
   p.setContent(PrintContent::Graph);
   p.show();
@@ -119,7 +119,7 @@ TEST_F(PrintTest, PrintsSchematicGraphAndChartToPdf)
   load("lowpass3.cct");
   doc.Xax.numpoints = 100;
   window().runSimulation();
-  TPrntPrev& p = preview("norvane_schematic.pdf");
+  PrintPreview& p = preview("norvane_schematic.pdf");
   p.setContent(PrintContent::Schematic);
   EXPECT_EQ(p.print(), 1);
   EXPECT_EQ(pdfPageCount(path), 1);
@@ -145,7 +145,7 @@ TEST_F(PrintTest, LongDataListContinuesOnNewPages)
   doc.plotformat = plotformat::DataList;
   window().runSimulation();
   ASSERT_EQ(window().core().dataListRows().size(), 501u);
-  TPrntPrev& p = preview("norvane_list.pdf");
+  PrintPreview& p = preview("norvane_list.pdf");
   p.setContent(PrintContent::Graph);
   const int jobs = p.print();
   EXPECT_GT(jobs, 2);

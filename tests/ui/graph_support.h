@@ -6,7 +6,7 @@
 #include "document/clearschema.h"
 #include "document/schematicreader.h"
 #include "graph/graphvaluefield.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "support/scriptedprompts.h"
 
 #include <QApplication>
@@ -42,10 +42,10 @@ protected:
     env.filename = examplePath(name);
   }
 
-  TGraphwin& window()
+  GraphWindow& window()
   {
     if (!win) {
-      win = std::make_unique<TGraphwin>(doc, env, prompts, session);
+      win = std::make_unique<GraphWindow>(doc, env, prompts, session);
       win->resize(760, 540);
       GraphWindowLinks links;
       links.afterSimulation = [this](const SimulateResult&) { ++simulations; };
@@ -61,11 +61,11 @@ protected:
       QApplication::processEvents();
   }
 
-  TenvironmentProps env;
-  Tschema doc;
+  Environment env;
+  Schematic doc;
   ScriptedPrompts prompts;
   SimulationSession session;
-  std::unique_ptr<TGraphwin> win;
+  std::unique_ptr<GraphWindow> win;
   int simulations = 0;
 };
 

@@ -33,7 +33,7 @@ TEST_F(GraphWindowTest, ExportTouchstoneWritesTheCircuitAtFullPrecision)
 {
   load("lowpass3.cct");
   doc.plotformat = plotformat::Rectangular;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   const int plotted = w.core().points().count();
 

@@ -32,7 +32,7 @@ TEST_F(GraphWindowTest, LowpassSimulatesIntoTheWindow)
 {
   load("lowpass3.cct");
   doc.Xax.numpoints = 100;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   EXPECT_FALSE(w.isVisible());
   const SimulateResult r = w.runSimulation();
   ASSERT_TRUE(r.ran) << prompts.lastText();
@@ -81,7 +81,7 @@ TEST_F(GraphWindowTest, EveryGraphTypeDrawsItsGrid)
 {
   load("lowpass3.cct");
   doc.Xax.numpoints = 50;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   struct Case
   {
@@ -146,7 +146,7 @@ TEST_F(GraphWindowTest, ChartPanelsReadTheCursorPoint)
   doc.Xax = {1e6, 1e8, 10, false, freqmode::Linear};
   doc.plotformat = plotformat::SmithZ;
   doc.polarmeaswhat = measwhat::S11;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran) << prompts.lastText();
   const QString panels = w.chartPanelText();
   EXPECT_TRUE(panels.contains("Chart Zo=\n50R")) << panels.toStdString();
@@ -182,7 +182,7 @@ TEST_F(TwoPortTraces, PowerRatioIncludesThePortImpedances)
   build();
   doc.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
   doc.Y2ax = {-40, 10, measwhat::S21, tracetype::Log10Power};
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   const PlotStore& p = w.core().points();
   ASSERT_EQ(p.count(), 21);
@@ -200,7 +200,7 @@ TEST_F(GraphWindowTest, GroupDelayFollowsThePhaseSlope)
   doc.Xax = {10e6, 300e6, 60, false, freqmode::Linear};
   doc.Y1ax = {-180, 180, measwhat::S21, tracetype::Phase};
   doc.Y2ax = {0, 1e-8, measwhat::S21, tracetype::GroupDelay};
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   const PlotStore& p = w.core().points();
   ASSERT_EQ(p.count(), 61);
@@ -241,7 +241,7 @@ TEST_F(GraphWindowTest, GroupDelayIsNotShiftedHalfAStep)
   WriteAssistantCircuit(doc, env, filter.circuit, filterWriteSettings(in));
   doc.Y1ax = {-180, 180, measwhat::S21, tracetype::Phase};
   doc.Y2ax = {0, 2e-7, measwhat::S21, tracetype::GroupDelay};
-  TGraphwin& w = window();
+  GraphWindow& w = window();
 
   // The reference: the slope over +-1 kHz around the point.
   doc.Xax = {425.5e6 - 1e3, 425.5e6 + 1e3, 2, false, freqmode::Linear};
@@ -270,7 +270,7 @@ TEST_F(GraphWindowTest, LevelsAndAnglesAreShownInPlainDecimals)
   doc.Xax = {1e3, 1e6, 2, false, freqmode::Logarithmic};
   doc.Y1ax = {-40, 10, measwhat::S21, tracetype::Log20};
   doc.Y2ax = {-180, 180, measwhat::S21, tracetype::Phase};
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
   w.cursorScrollBar()->setValue(2); // 31.6 kHz
   EXPECT_EQ(w.readout(1)->text(), "0.00dB");
@@ -293,7 +293,7 @@ TEST_F(GraphWindowTest, LimitsAreRememberedPerTraceKind)
 {
   load("lowpass3.cct");
   doc.Xax.numpoints = 20;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   w.show();
   GraphValueField* top = w.valueField(ValueField::Trace1Max);
@@ -343,7 +343,7 @@ TEST_F(GraphWindowTest, LimitsAreRememberedPerTraceKind)
 TEST_F(GraphWindowTest, FieldsAndButtonsWriteTheDocument)
 {
   load("lowpass3.cct");
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   w.show();
 
@@ -397,7 +397,7 @@ TEST_F(GraphWindowTest, StabilityCirclesNeedTwoPorts)
   doc = c.doc;
   doc.Xax = {1e6, 1e8, 10, false, freqmode::Linear};
   doc.plotformat = plotformat::SmithZ;
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   w.toolAction(GraphTool::StabilityCircles)->trigger();
   EXPECT_TRUE(prompts.saw(kMsgCirclesOneport));
@@ -408,7 +408,7 @@ TEST_F(GraphWindowTest, StabilityCirclesNeedTwoPorts)
 TEST_F(GraphWindowTest, SDataNoticeBlinks)
 {
   load("lowpass3.cct");
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   w.show();
   EXPECT_FALSE(w.blinkTimer()->isActive());
@@ -427,7 +427,7 @@ TEST_F(GraphWindowTest, SDataNoticeBlinks)
 TEST_F(GraphWindowTest, BitmapOfTheWindow)
 {
   load("lowpass3.cct");
-  TGraphwin& w = window();
+  GraphWindow& w = window();
   w.runSimulation();
   const std::string path = QDir::tempPath().toStdString() + "/norvane_graph_test.bmp";
   QFile::remove(QString::fromStdString(path));

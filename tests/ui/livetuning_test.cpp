@@ -3,7 +3,7 @@
 // series, simulating after each step; every step of one component is one undo step.
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "tunerbar.h"
 
 #include <QAction>
@@ -31,7 +31,7 @@ protected:
     drag(400, 220, 200, 220);
     key(Qt::Key_Escape);
     doc->Xax.numpoints = 10;
-    TGraphwin* graph = window->graphWindow();
+    GraphWindow* graph = window->graphWindow();
     GraphWindowLinks links = graph->links();
     auto after = links.afterSimulation;
     links.afterSimulation = [this, after](const SimulateResult& result) {

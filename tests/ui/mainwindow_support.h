@@ -3,11 +3,11 @@
 // scripted prompts (so no modal box ever waits), and helpers that drive the drawing area
 // with genuine Qt mouse and key events in drawing units.
 
-#include "drawingedit.h"
 #include "editorconnection.h"
+#include "mainwindow.h"
 
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "support/scriptedprompts.h"
 
 #include <QApplication>
@@ -37,8 +37,8 @@ class MainWindowTest : public ::testing::Test
 protected:
   void SetUp() override
   {
-    doc = std::make_unique<Tschema>();
-    window = std::make_unique<TDrawingEdit>(*doc, env, prompts);
+    doc = std::make_unique<Schematic>();
+    window = std::make_unique<MainWindow>(*doc, env, prompts);
     // Property, port and text dialogs are confirmed as they open, unchanged, and recorded.
     window->editorConnection().componentDialogs().setModalRunner([this](QDialog& dialog) {
       dialogsShown << dialog.windowTitle();
@@ -124,16 +124,16 @@ protected:
     QTest::keyClick(window.get(), k, mods);
   }
 
-  const TDrawData& drawing() const { return doc->drawdat; }
+  const Drawing& drawing() const { return doc->drawdat; }
   std::string tempPath(const std::string& name) const
   {
     return (std::filesystem::path(temp.path().toStdString()) / name).string();
   }
 
-  std::unique_ptr<Tschema> doc;
-  TenvironmentProps env;
+  std::unique_ptr<Schematic> doc;
+  Environment env;
   ScriptedPrompts prompts;
-  std::unique_ptr<TDrawingEdit> window;
+  std::unique_ptr<MainWindow> window;
   QTemporaryDir temp;
   QStringList dialogsShown; // captions of the property dialogs opened
 };

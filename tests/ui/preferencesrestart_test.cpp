@@ -20,7 +20,7 @@ constexpr Color kMagenta = makeColor(255, 0, 255);
 constexpr Color kPaper = makeColor(255, 255, 200);
 
 // Pixels of exactly this colour in what the drawing area paints now.
-int pixelsOf(TDrawingEdit& window, QColor colour)
+int pixelsOf(MainWindow& window, QColor colour)
 {
   const QImage image =
       window.view()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -52,31 +52,31 @@ TEST_F(MainWindowTest, PreferenceColoursShowAtOnceAndSurviveARestart)
   ASSERT_EQ(pixelsOf(*window, toQColor(kMagenta)), 0);
 
   window->action(Command::SchematicPreferences)->trigger();
-  TSchematicPrefsWindow* prefs = window->schematicPreferences();
+  SchematicPreferencesWindow* prefs = window->schematicPreferences();
   std::vector<Color> answers{kMagenta, kPaper};
   prefs->setColourChooser([&answers](int, QWidget*) {
     const Color next = answers.front();
     answers.erase(answers.begin());
     return std::optional<int>(next);
   });
-  QTest::mouseClick(prefs->swatch(&TenvironmentProps::compcolor), Qt::LeftButton);
-  QTest::mouseClick(prefs->swatch(&TenvironmentProps::papercolor), Qt::LeftButton);
+  QTest::mouseClick(prefs->swatch(&Environment::compcolor), Qt::LeftButton);
+  QTest::mouseClick(prefs->swatch(&Environment::papercolor), Qt::LeftButton);
   EXPECT_EQ(env.compcolor, kMagenta);
   // The next paint draws the resistor's body in the new colour on the new paper.
   EXPECT_GT(pixelsOf(*window, toQColor(kMagenta)), 10);
   EXPECT_GT(pixelsOf(*window, toQColor(kPaper)), 1000);
 
   ASSERT_TRUE(window->close());
-  TenvironmentProps written;
+  Environment written;
   ASSERT_TRUE(ReadConfig(written, options.configPath).ok);
   EXPECT_EQ(written.compcolor, kMagenta);
   EXPECT_EQ(written.papercolor, kPaper);
 
   // The next start reads the file, opens the last circuit and paints it the same way.
-  Tschema doc2;
-  TenvironmentProps env2;
+  Schematic doc2;
+  Environment env2;
   ScriptedPrompts prompts2;
-  TDrawingEdit again(doc2, env2, prompts2);
+  MainWindow again(doc2, env2, prompts2);
   again.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
   again.startUp(options);
@@ -86,8 +86,7 @@ TEST_F(MainWindowTest, PreferenceColoursShowAtOnceAndSurviveARestart)
   EXPECT_GT(pixelsOf(again, toQColor(kMagenta)), 10);
   EXPECT_GT(pixelsOf(again, toQColor(kPaper)), 1000);
   again.action(Command::SchematicPreferences)->trigger();
-  EXPECT_EQ(again.schematicPreferences()->swatch(&TenvironmentProps::compcolor)->colour(),
-            kMagenta);
+  EXPECT_EQ(again.schematicPreferences()->swatch(&Environment::compcolor)->colour(), kMagenta);
   EXPECT_TRUE(prompts2.messages.empty()) << prompts2.lastText();
   again.setModified(false);
 }

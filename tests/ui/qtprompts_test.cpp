@@ -1,9 +1,9 @@
 // The Qt side of the prompts: file filters converted for Qt's dialog, the folder the file
 // dialogs start in, and the 8-bit text boundary that must carry the document's characters
 // unchanged.
-#include "qtprompts.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "latin1text.h"
+#include "qtprompts.h"
 
 #include "config/environment.h"
 #include "document/clearschema.h"
@@ -172,13 +172,13 @@ TEST(QtPromptsOwner, BoxesBelongToTheWindowInUse)
   ASSERT_EQ(boxes.owners.size(), 1u);
   EXPECT_EQ(boxes.owners.back(), &mainWindow);
 
-  TenvironmentProps env;
+  Environment env;
   fillBuiltInDefaults(env);
-  auto doc = std::make_unique<Tschema>();
+  auto doc = std::make_unique<Schematic>();
   ClearSchema(*doc, env);
   ASSERT_TRUE(loadSchematic(*doc, std::string(NORVANE_SOURCE_DIR) + "/examples/lowpass3.cct"));
   SimulationSession session;
-  TGraphwin graph(*doc, env, prompts, session);
+  GraphWindow graph(*doc, env, prompts, session);
   graph.show();
   QApplication::setActiveWindow(&graph);
   ASSERT_EQ(QApplication::activeWindow(), &graph);

@@ -2,7 +2,7 @@
 // command of its menu item, and none of them disturbs the drawing's own keys.
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QAction>
 

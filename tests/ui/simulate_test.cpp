@@ -2,7 +2,7 @@
 // results reach the windows; a file saved simulated is simulated again when opened.
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "netlistwindow.h"
 #include "sim/netlist.h"
 
@@ -22,7 +22,7 @@ TEST_F(SimulateTest, SimulateButtonRunsTheSweepIntoTheGraphWindow)
   doc->Xax.numpoints = 20;
   key(Qt::Key_R); // placing: a simulation ends it
   window->action(Command::Simulate)->trigger();
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   EXPECT_TRUE(graph->isVisible());
   EXPECT_TRUE(graph->lastResult().ran);
   EXPECT_EQ(graph->lastResult().points, 21);
@@ -80,7 +80,7 @@ TEST_F(SimulateTest, NetlistListsPortAndComponent)
 TEST_F(SimulateTest, NetlistChecksTheWholeDrawingAsASimulationDoes)
 {
   drawResistorToGround();
-  Tcomponent stray = doc->drawdat.components[1];
+  Component stray = doc->drawdat.components[1];
   stray.position = {-200, 300};
   doc->drawdat.components.append(stray);
   window->action(Command::Netlist)->trigger();

@@ -7,7 +7,7 @@
 #include "dialogs/passivedialogs.h"
 #include "dialogs/realedit.h"
 #include "dialogs/smalldialogs.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -31,7 +31,7 @@ protected:
     dialogsShown.clear(); // the resistor's dialog when it was placed
 
     // Count the runs of the real graph window without changing what happens after them.
-    TGraphwin* graph = window->graphWindow();
+    GraphWindow* graph = window->graphWindow();
     GraphWindowLinks links = graph->links();
     auto after = links.afterSimulation;
     links.afterSimulation = [this, after](const SimulateResult& result) {
@@ -57,7 +57,7 @@ protected:
   static std::function<bool(QDialog&)> typeResistance(const QString& text)
   {
     return [text](QDialog& dialog) {
-      auto& d = dynamic_cast<TReseditdlg&>(dialog);
+      auto& d = dynamic_cast<ResistorDialog&>(dialog);
       d.resistanceEdit()->selectAll();
       QTest::keyClicks(d.resistanceEdit(), text);
       return true;
@@ -73,7 +73,7 @@ protected:
 TEST_F(TuneModeTest, OkThreeTimesSimulatesThreeTimesAndEmptyPaperLeaves)
 {
   ASSERT_EQ(drawing().components[1].ctype, ComponentType::Resistor);
-  ASSERT_EQ(drawing().components[1].position, (TPoint{200, 200}));
+  ASSERT_EQ(drawing().components[1].position, (Point{200, 200}));
 
   // The toolbar button goes down and the circuit is simulated once.
   QToolButton* button = window->toolButton(Command::TuneToggle);
@@ -105,7 +105,7 @@ TEST_F(TuneModeTest, OkThreeTimesSimulatesThreeTimesAndEmptyPaperLeaves)
   EXPECT_EQ(dialogsShown.front(), "Test Port 1 Zo");
   EXPECT_EQ(ranWith.size(), 5u);
   answers = {[](QDialog& dialog) {
-    auto& d = dynamic_cast<Tporteditdlg&>(dialog);
+    auto& d = dynamic_cast<PortDialog&>(dialog);
     d.zoEdit()->selectAll();
     QTest::keyClicks(d.zoEdit(), "75R");
     return true;

@@ -3,7 +3,7 @@
 // caption until the next run.
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QAction>
 
@@ -23,7 +23,7 @@ protected:
     drawResistorToGround();
     doc->Xax.numpoints = 10;
     // The resistance every run used.
-    TGraphwin* graph = window->graphWindow();
+    GraphWindow* graph = window->graphWindow();
     GraphWindowLinks links = graph->links();
     auto after = links.afterSimulation;
     links.afterSimulation = [this, after](const SimulateResult& result) {
@@ -36,7 +36,7 @@ protected:
         [](QDialog&) { return static_cast<int>(QDialog::Rejected); });
   }
 
-  TGraphwin* graph() const { return window->graphWindow(); }
+  GraphWindow* graph() const { return window->graphWindow(); }
 
   std::vector<double> ranWith;
 };

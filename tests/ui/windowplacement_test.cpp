@@ -2,7 +2,7 @@
 // to the screen (the test screen is 1920 x 1200, see main.cpp).
 #include "mainwindow_support.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "helpwindow.h"
 #include "windowlayout.h"
 
@@ -20,7 +20,7 @@ class WindowPlacementTest : public MainWindowTest
 {
 protected:
   QRect screenArea() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
-  StartupOptions withConfig(const TenvironmentProps& stored)
+  StartupOptions withConfig(const Environment& stored)
   {
     StartupOptions options;
     options.configPath = tempPath("Norvane.cfg");
@@ -35,7 +35,7 @@ TEST_F(WindowPlacementTest, FirstStartPutsSchematicAndGraphSideBySide)
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg"); // none yet: a first start
   window->startUp(options);
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   graph->show();
   QApplication::processEvents();
 
@@ -84,12 +84,12 @@ TEST_F(WindowPlacementTest, StoredPositionFromALargerMonitorComesOntoThisScreen)
 {
   // Saved on a 2560 x 1440 monitor at its lower right (lower than the window may be: it
   // cannot be shorter than its tool bars), and a title bar pushed above the top.
-  TenvironmentProps stored;
+  Environment stored;
   stored.autoopen = false;
   stored.schemawinpos = {1900, 1000, 600, 400};
   stored.graphwinpos = {300, -20, 700, 500};
   window->startUp(withConfig(stored));
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   graph->show();
   QApplication::processEvents();
   const QRect main = window->frameGeometry();
@@ -105,7 +105,7 @@ TEST_F(WindowPlacementTest, StoredPositionFromALargerMonitorComesOntoThisScreen)
 
 TEST_F(WindowPlacementTest, StoredPlacementsLargerThanTheScreenAreShrunkToFit)
 {
-  TenvironmentProps stored;
+  Environment stored;
   stored.autoopen = false;
   stored.schemawinpos = {0, 0, 99999999, 99999999};
   stored.graphwinpos = {-2000000000, 2000000000, 99999999, 300};
@@ -120,7 +120,7 @@ TEST_F(WindowPlacementTest, StoredPlacementsLargerThanTheScreenAreShrunkToFit)
   EXPECT_EQ(picture.size(), window->size());
 
   // The graph window likewise, from far off the screen, keeping the height that fits.
-  TGraphwin* graph = window->graphWindow();
+  GraphWindow* graph = window->graphWindow();
   graph->show();
   QApplication::processEvents();
   EXPECT_TRUE(screenArea().contains(graph->frameGeometry()));

@@ -32,7 +32,7 @@ TEST_F(ZoomTest, PlacingAtZoomTwoLandsOnTheSameGridPoint)
   key(Qt::Key_R);
   click(300, 200);
   ASSERT_EQ(drawing().components.count(), 1);
-  EXPECT_EQ(drawing().components[1].position, (TPoint{300, 200}));
+  EXPECT_EQ(drawing().components[1].position, (Point{300, 200}));
 
   // Ctrl+wheel one notch away from the user over drawing point (400, 300): zoom 1.25; the
   // drawing point under the mouse stays under it.
@@ -58,11 +58,11 @@ TEST_F(ZoomTest, PlacingAtZoomTwoLandsOnTheSameGridPoint)
     QApplication::sendEvent(area(), &event);
   }
   ASSERT_EQ(drawing().components.count(), 2);
-  EXPECT_EQ(drawing().components[2].position, (TPoint{440, 260}));
+  EXPECT_EQ(drawing().components[2].position, (Point{440, 260}));
 
   // Selecting and dragging work in drawing units too: the resistor moves by 50 units.
   drag(300, 200, 350, 200);
-  EXPECT_EQ(drawing().components[1].position, (TPoint{350, 200}));
+  EXPECT_EQ(drawing().components[1].position, (Point{350, 200}));
 
   // Ctrl+minus twice: 1.5, 1.25; Ctrl+0 back to 1, where pixels and units agree again.
   key(Qt::Key_Minus, Qt::ControlModifier);
@@ -86,7 +86,7 @@ TEST_F(ZoomTest, PlacingAtZoomTwoLandsOnTheSameGridPoint)
   EXPECT_EQ(doc->scaleNum, 1);
   key(Qt::Key_G);
   click(600, 600);
-  EXPECT_EQ(drawing().components[3].position, (TPoint{600, 600}));
+  EXPECT_EQ(drawing().components[3].position, (Point{600, 600}));
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 
 namespace norvane {
 
-AssistantPreview::AssistantPreview(const AssistantCircuit& circuit, const TenvironmentProps& env,
+AssistantPreview::AssistantPreview(const AssistantCircuit& circuit, const Environment& env,
                                    QWidget* parent)
     : QWidget(parent), m_circuit(circuit), m_env(env)
 {
@@ -54,7 +54,7 @@ AssistantPreview::Span AssistantPreview::drawnSpan() const
   // Painted once off the screen, wide enough for the longest ladder, and searched for ink: the
   // labels' real widths count, which no table of symbol sizes would know.
   int right = 0;
-  for (const Tcomponent& c : m_circuit.components)
+  for (const Component& c : m_circuit.components)
     right = std::max(right, c.position.x);
   right = std::max({right, m_circuit.P1.pos.x, m_circuit.P2.pos.x});
   constexpr int kMargin = 200; // room left of x = 0 and right of the last part for labels

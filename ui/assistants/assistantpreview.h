@@ -9,14 +9,14 @@
 
 namespace norvane {
 
-struct TenvironmentProps;
+struct Environment;
 
 class AssistantPreview : public QWidget
 {
   Q_OBJECT
 
 public:
-  AssistantPreview(const AssistantCircuit& circuit, const TenvironmentProps& env,
+  AssistantPreview(const AssistantCircuit& circuit, const Environment& env,
                    QWidget* parent = nullptr);
 
   void setShift(int x);
@@ -38,7 +38,7 @@ private:
   void paintCircuit(QPainter& painter, int shift, int dpi) const;
 
   const AssistantCircuit& m_circuit;
-  const TenvironmentProps& m_env;
+  const Environment& m_env;
   int m_shift = 0;
 };
 

@@ -9,8 +9,8 @@
 
 namespace norvane {
 
-AssistantWindow::AssistantWindow(const QString& caption, const TenvironmentProps& env,
-                                 Prompts& prompts, QWidget* parent)
+AssistantWindow::AssistantWindow(const QString& caption, const Environment& env, Prompts& prompts,
+                                 QWidget* parent)
     : QDialog(parent), m_prompts(prompts)
 {
   setWindowTitle(caption);

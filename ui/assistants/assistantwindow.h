@@ -63,7 +63,7 @@ public:
   void calculateIfChanged();
 
 protected:
-  AssistantWindow(const QString& caption, const TenvironmentProps& env, Prompts& prompts,
+  AssistantWindow(const QString& caption, const Environment& env, Prompts& prompts,
                   QWidget* parent);
 
   // The design from the fields: the new circuit, or the message to show (empty: a silent

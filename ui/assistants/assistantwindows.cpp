@@ -7,8 +7,8 @@
 
 namespace norvane {
 
-AssistantWindows::AssistantWindows(QWidget* mainWindow, const TenvironmentProps& env,
-                                   Prompts& prompts, const AssistantLinks& links)
+AssistantWindows::AssistantWindows(QWidget* mainWindow, const Environment& env, Prompts& prompts,
+                                   const AssistantLinks& links)
     : m_match(new MatchWindow(env, prompts, mainWindow)),
       m_attenuator(new AttenuatorWindow(env, prompts, mainWindow)),
       m_filter(new FilterWindow(env, prompts, mainWindow)),

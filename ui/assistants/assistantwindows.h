@@ -11,7 +11,7 @@ class QWidget;
 namespace norvane {
 
 struct AssistantLinks;
-struct TenvironmentProps;
+struct Environment;
 class Prompts;
 class MatchWindow;
 class AttenuatorWindow;
@@ -21,7 +21,7 @@ class AutoMatchWindow;
 class AssistantWindows
 {
 public:
-  AssistantWindows(QWidget* mainWindow, const TenvironmentProps& env, Prompts& prompts,
+  AssistantWindows(QWidget* mainWindow, const Environment& env, Prompts& prompts,
                    const AssistantLinks& links);
 
   void showMatch();

@@ -10,7 +10,7 @@
 
 namespace norvane {
 
-AttenuatorWindow::AttenuatorWindow(const TenvironmentProps& env, Prompts& prompts, QWidget* parent)
+AttenuatorWindow::AttenuatorWindow(const Environment& env, Prompts& prompts, QWidget* parent)
     : AssistantWindow("Attenuator", env, prompts, parent)
 {
   setObjectName("AttenuatorAssistant");

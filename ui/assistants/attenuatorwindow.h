@@ -16,7 +16,7 @@ class AttenuatorWindow : public AssistantWindow
   Q_OBJECT
 
 public:
-  AttenuatorWindow(const TenvironmentProps& env, Prompts& prompts, QWidget* parent = nullptr);
+  AttenuatorWindow(const Environment& env, Prompts& prompts, QWidget* parent = nullptr);
 
   QComboBox* topologyList() const { return m_topology; }
   QLineEdit* inputField() const { return m_zin; }

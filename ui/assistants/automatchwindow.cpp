@@ -16,16 +16,16 @@ namespace norvane {
 
 namespace {
 
-TRealEdit* resistanceField()
+RealEdit* resistanceField()
 {
-  auto* f = new TRealEdit;
+  auto* f = new RealEdit;
   f->setUnits("R");
   f->setDecimalPlaces(2);
   f->setLimits(1e-3, 1e7);
   return f;
 }
 
-QGroupBox* makePortGroup(const QString& title, const QString& label, TRealEdit* target,
+QGroupBox* makePortGroup(const QString& title, const QString& label, RealEdit* target,
                          QComboBox* topology)
 {
   auto* group = new QGroupBox(title);
@@ -43,7 +43,7 @@ AutoMatchWindow::AutoMatchWindow(QWidget* parent) : QDialog(parent)
   setObjectName("AutoMatch");
   setWindowTitle("Auto Match");
   setModal(false);
-  m_frequency = new TRealEdit;
+  m_frequency = new RealEdit;
   m_frequency->setUnits("Hz");
   m_frequency->setDecimalPlaces(3);
   m_frequency->setLimits(1e-3, 1e12);

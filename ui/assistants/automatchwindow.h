@@ -16,7 +16,7 @@ class QRadioButton;
 
 namespace norvane {
 
-class TRealEdit;
+class RealEdit;
 
 // What the window reads on activation.
 struct AutoMatchState
@@ -43,9 +43,9 @@ public:
   // The request the fields describe.
   MatchRequest request() const;
 
-  TRealEdit* frequencyField() const { return m_frequency; }
+  RealEdit* frequencyField() const { return m_frequency; }
   QRadioButton* modeButton(int matchMode) const;
-  TRealEdit* targetField(int port) const { return port == 1 ? m_r1 : m_r2; }
+  RealEdit* targetField(int port) const { return port == 1 ? m_r1 : m_r2; }
   QComboBox* topologyList(int port) const { return port == 1 ? m_top1 : m_top2; }
   QGroupBox* portGroup(int port) const { return port == 1 ? m_group1 : m_group2; }
 
@@ -57,10 +57,10 @@ protected:
 private:
   std::function<AutoMatchState()> m_source;
   std::function<void(const MatchRequest&)> m_run;
-  TRealEdit* m_frequency = nullptr;
+  RealEdit* m_frequency = nullptr;
   QButtonGroup* m_modes = nullptr;
-  TRealEdit* m_r1 = nullptr;
-  TRealEdit* m_r2 = nullptr;
+  RealEdit* m_r1 = nullptr;
+  RealEdit* m_r2 = nullptr;
   QComboBox* m_top1 = nullptr;
   QComboBox* m_top2 = nullptr;
   QGroupBox* m_group1 = nullptr;

@@ -27,7 +27,7 @@ template <std::size_t N> QComboBox* choiceList(const char* const (&names)[N])
 
 } // namespace
 
-FilterWindow::FilterWindow(const TenvironmentProps& env, Prompts& prompts, QWidget* parent)
+FilterWindow::FilterWindow(const Environment& env, Prompts& prompts, QWidget* parent)
     : AssistantWindow("Filter", env, prompts, parent)
 {
   setObjectName("FilterAssistant");

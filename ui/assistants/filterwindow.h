@@ -19,7 +19,7 @@ class FilterWindow : public AssistantWindow
   Q_OBJECT
 
 public:
-  FilterWindow(const TenvironmentProps& env, Prompts& prompts, QWidget* parent = nullptr);
+  FilterWindow(const Environment& env, Prompts& prompts, QWidget* parent = nullptr);
 
   QComboBox* typeList() const { return m_type; }
   QComboBox* topologyList() const { return m_topology; }

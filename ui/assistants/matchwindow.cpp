@@ -13,9 +13,9 @@ namespace norvane {
 
 namespace {
 
-TRealEdit* field(const char* units, double value, double min, double max)
+RealEdit* field(const char* units, double value, double min, double max)
 {
-  auto* f = new TRealEdit;
+  auto* f = new RealEdit;
   f->setUnits(units);
   f->setDecimalPlaces(2);
   f->setLimits(min, max);
@@ -25,7 +25,7 @@ TRealEdit* field(const char* units, double value, double min, double max)
 
 } // namespace
 
-MatchWindow::MatchWindow(const TenvironmentProps& env, Prompts& prompts, QWidget* parent)
+MatchWindow::MatchWindow(const Environment& env, Prompts& prompts, QWidget* parent)
     : AssistantWindow("Match", env, prompts, parent)
 {
   setObjectName("MatchAssistant");
@@ -96,7 +96,7 @@ AssistantWriteSettings MatchWindow::writeSettings() const
 QString MatchWindow::inputSnapshot() const
 {
   QStringList texts{QString::number(m_topology->currentIndex())};
-  for (const TRealEdit* f : {m_zin, m_zout, m_frequency, m_bandwidth, m_ltol, m_ctol, m_rtol})
+  for (const RealEdit* f : {m_zin, m_zout, m_frequency, m_bandwidth, m_ltol, m_ctol, m_rtol})
     texts << f->text();
   return texts.join('\n');
 }

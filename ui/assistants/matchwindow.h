@@ -10,20 +10,20 @@ class QComboBox;
 
 namespace norvane {
 
-class TRealEdit;
+class RealEdit;
 
 class MatchWindow : public AssistantWindow
 {
   Q_OBJECT
 
 public:
-  MatchWindow(const TenvironmentProps& env, Prompts& prompts, QWidget* parent = nullptr);
+  MatchWindow(const Environment& env, Prompts& prompts, QWidget* parent = nullptr);
 
   QComboBox* topologyList() const { return m_topology; }
-  TRealEdit* zinField() const { return m_zin; }
-  TRealEdit* zoutField() const { return m_zout; }
-  TRealEdit* frequencyField() const { return m_frequency; }
-  TRealEdit* bandwidthField() const { return m_bandwidth; }
+  RealEdit* zinField() const { return m_zin; }
+  RealEdit* zoutField() const { return m_zout; }
+  RealEdit* frequencyField() const { return m_frequency; }
+  RealEdit* bandwidthField() const { return m_bandwidth; }
 
 protected:
   Design design() override;
@@ -36,13 +36,13 @@ private:
   void enableFields();
 
   QComboBox* m_topology = nullptr;
-  TRealEdit* m_zin = nullptr;
-  TRealEdit* m_zout = nullptr;
-  TRealEdit* m_frequency = nullptr;
-  TRealEdit* m_bandwidth = nullptr;
-  TRealEdit* m_ltol = nullptr;
-  TRealEdit* m_ctol = nullptr;
-  TRealEdit* m_rtol = nullptr;
+  RealEdit* m_zin = nullptr;
+  RealEdit* m_zout = nullptr;
+  RealEdit* m_frequency = nullptr;
+  RealEdit* m_bandwidth = nullptr;
+  RealEdit* m_ltol = nullptr;
+  RealEdit* m_ctol = nullptr;
+  RealEdit* m_rtol = nullptr;
 };
 
 } // namespace norvane

@@ -15,15 +15,15 @@
 namespace norvane {
 namespace {
 
-TRealEdit* accurateField(std::string_view name, QWidget* parent)
+RealEdit* accurateField(std::string_view name, QWidget* parent)
 {
   return makeParameterEdit(ComponentType::Bipolar, name, "", parent);
 }
 
 } // namespace
 
-Teditbipolardlg::Teditbipolardlg(QWidget* parent)
-    : TComponentDialog(tr("Bipolar transistor properties"), parent), m_pages(new QTabWidget(this)),
+BipolarDialog::BipolarDialog(QWidget* parent)
+    : ComponentDialog(tr("Bipolar transistor properties"), parent), m_pages(new QTabWidget(this)),
       m_bpGain(makeRealEdit("", 3, 0.001, 1e6, "100", this)),
       m_ft(makeParameterEdit(ComponentType::Bipolar, "ft", "1GHz", this)),
       m_ic(makeParameterEdit(ComponentType::Bipolar, "ic", "10mA", this)),
@@ -81,18 +81,18 @@ Teditbipolardlg::Teditbipolardlg(QWidget* parent)
   body()->addWidget(m_pages);
 
   // The derived texts follow every confirmed ball-park entry.
-  for (TRealEdit* field : {m_bpGain, m_ft, m_ic, m_feedback}) {
-    connect(field, &QLineEdit::editingFinished, this, &Teditbipolardlg::estimate);
+  for (RealEdit* field : {m_bpGain, m_ft, m_ic, m_feedback}) {
+    connect(field, &QLineEdit::editingFinished, this, &BipolarDialog::estimate);
   }
-  connect(m_smt, &QRadioButton::toggled, this, &Teditbipolardlg::estimate);
+  connect(m_smt, &QRadioButton::toggled, this, &BipolarDialog::estimate);
 }
 
-bool Teditbipolardlg::ballParkPageActive() const
+bool BipolarDialog::ballParkPageActive() const
 {
   return m_pages->currentIndex() == 0;
 }
 
-void Teditbipolardlg::showModel(const BipolarParameters& p)
+void BipolarDialog::showModel(const BipolarParameters& p)
 {
   m_beta->Setvalue(p.beta);
   m_rbb->Setvalue(p.rbb);
@@ -106,7 +106,7 @@ void Teditbipolardlg::showModel(const BipolarParameters& p)
   m_tau->Setvalue(p.timeDelay);
 }
 
-BipolarParameters Teditbipolardlg::accurateModel()
+BipolarParameters BipolarDialog::accurateModel()
 {
   BipolarParameters p;
   p.beta = m_beta->Getvalue();
@@ -122,7 +122,7 @@ BipolarParameters Teditbipolardlg::accurateModel()
   return p;
 }
 
-void Teditbipolardlg::estimate()
+void BipolarDialog::estimate()
 {
   const BipolarParameters p =
       BallParkEstimate({m_bpGain->Getvalue(), m_ft->Getvalue(), m_ic->Getvalue(),
@@ -135,7 +135,7 @@ void Teditbipolardlg::estimate()
     m_derived[i]->setText(toQt(*lines[i]));
 }
 
-void Teditbipolardlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void BipolarDialog::loadFrom(const Component& comp, const Schematic&)
 {
   const BipolarForm form = readBipolarForm(comp);
   // Fill everything silently first, then pick the page and package.
@@ -152,7 +152,7 @@ void Teditbipolardlg::loadFrom(const Tcomponent& comp, const Tschema&)
   if (form.ballPark) estimate();
 }
 
-void Teditbipolardlg::storeInto(Tcomponent& comp, Tschema&)
+void BipolarDialog::storeInto(Component& comp, Schematic&)
 {
   if (ballParkPageActive()) estimate();
   BipolarForm form;
@@ -164,7 +164,7 @@ void Teditbipolardlg::storeInto(Tcomponent& comp, Tschema&)
   storeBipolarForm(form, comp);
 }
 
-QWidget* Teditbipolardlg::firstField() const
+QWidget* BipolarDialog::firstField() const
 {
   return ballParkPageActive() ? static_cast<QWidget*>(m_bpGain) : m_beta;
 }

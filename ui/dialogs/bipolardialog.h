@@ -11,41 +11,41 @@ class QTabWidget;
 
 namespace norvane {
 
-class Teditbipolardlg : public TComponentDialog
+class BipolarDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  explicit Teditbipolardlg(QWidget* parent = nullptr);
+  explicit BipolarDialog(QWidget* parent = nullptr);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
   QTabWidget* pages() const { return m_pages; }
   bool ballParkPageActive() const;
 
   // Ball-park page.
-  TRealEdit* ballParkGainEdit() const { return m_bpGain; }
-  TRealEdit* ftEdit() const { return m_ft; }
-  TRealEdit* icEdit() const { return m_ic; }
-  TRealEdit* feedbackCapEdit() const { return m_feedback; }
+  RealEdit* ballParkGainEdit() const { return m_bpGain; }
+  RealEdit* ftEdit() const { return m_ft; }
+  RealEdit* icEdit() const { return m_ic; }
+  RealEdit* feedbackCapEdit() const { return m_feedback; }
   QRadioButton* surfaceMountButton() const { return m_smt; }
   QRadioButton* leadedButton() const { return m_leaded; }
   // The derived texts in the order Lb, Rbb, Re, Cbe, Le, Ro, Tf.
   QLabel* derivedLabel(int i) const { return m_derived.at(static_cast<std::size_t>(i)); }
 
   // Accurate page, in the order of BipolarParameters.
-  TRealEdit* betaEdit() const { return m_beta; }
-  TRealEdit* rbbEdit() const { return m_rbb; }
-  TRealEdit* reEdit() const { return m_re; }
-  TRealEdit* roEdit() const { return m_ro; }
-  TRealEdit* ccbEdit() const { return m_ccb; }
-  TRealEdit* cbeEdit() const { return m_cbe; }
-  TRealEdit* lbEdit() const { return m_lb; }
-  TRealEdit* leEdit() const { return m_le; }
-  TRealEdit* betaCutoffEdit() const { return m_fbeta; }
-  TRealEdit* timeDelayEdit() const { return m_tau; }
+  RealEdit* betaEdit() const { return m_beta; }
+  RealEdit* rbbEdit() const { return m_rbb; }
+  RealEdit* reEdit() const { return m_re; }
+  RealEdit* roEdit() const { return m_ro; }
+  RealEdit* ccbEdit() const { return m_ccb; }
+  RealEdit* cbeEdit() const { return m_cbe; }
+  RealEdit* lbEdit() const { return m_lb; }
+  RealEdit* leEdit() const { return m_le; }
+  RealEdit* betaCutoffEdit() const { return m_fbeta; }
+  RealEdit* timeDelayEdit() const { return m_tau; }
 
 private:
   // Runs the ball-park estimate from its page, shows the derived texts and fills the
@@ -55,23 +55,23 @@ private:
   BipolarParameters accurateModel();
 
   QTabWidget* m_pages;
-  TRealEdit* m_bpGain;
-  TRealEdit* m_ft;
-  TRealEdit* m_ic;
-  TRealEdit* m_feedback;
+  RealEdit* m_bpGain;
+  RealEdit* m_ft;
+  RealEdit* m_ic;
+  RealEdit* m_feedback;
   QRadioButton* m_smt;
   QRadioButton* m_leaded;
   std::array<QLabel*, 7> m_derived{};
-  TRealEdit* m_beta;
-  TRealEdit* m_rbb;
-  TRealEdit* m_re;
-  TRealEdit* m_ro;
-  TRealEdit* m_ccb;
-  TRealEdit* m_cbe;
-  TRealEdit* m_lb;
-  TRealEdit* m_le;
-  TRealEdit* m_fbeta;
-  TRealEdit* m_tau;
+  RealEdit* m_beta;
+  RealEdit* m_rbb;
+  RealEdit* m_re;
+  RealEdit* m_ro;
+  RealEdit* m_ccb;
+  RealEdit* m_cbe;
+  RealEdit* m_lb;
+  RealEdit* m_le;
+  RealEdit* m_fbeta;
+  RealEdit* m_tau;
 };
 
 } // namespace norvane

@@ -15,8 +15,8 @@ namespace norvane {
 
 // ---- Op-amp --------------------------------------------------------------------------------
 
-Topampeditdlg::Topampeditdlg(QWidget* parent)
-    : TComponentDialog(tr("Edit Op-Amp"), parent),
+OpAmpDialog::OpAmpDialog(QWidget* parent)
+    : ComponentDialog(tr("Edit Op-Amp"), parent),
       m_ri(makeParameterEdit(ComponentType::OpAmp, "inputResistance", "0R", this)),
       m_ro(makeParameterEdit(ComponentType::OpAmp, "outputResistance", "0R", this)),
       m_gain(makeParameterEdit(ComponentType::OpAmp, "gain", "0dB", this))
@@ -28,7 +28,7 @@ Topampeditdlg::Topampeditdlg(QWidget* parent)
   body()->addLayout(grid);
 }
 
-void Topampeditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void OpAmpDialog::loadFrom(const Component& comp, const Schematic&)
 {
   const OpAmpForm form = readOpAmpForm(comp);
   m_ri->Setvalue(form.inputResistance);
@@ -36,20 +36,20 @@ void Topampeditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
   m_gain->Setvalue(form.gainDb);
 }
 
-void Topampeditdlg::storeInto(Tcomponent& comp, Tschema&)
+void OpAmpDialog::storeInto(Component& comp, Schematic&)
 {
   storeOpAmpForm({m_ri->Getvalue(), m_ro->Getvalue(), m_gain->Getvalue()}, comp);
 }
 
-QWidget* Topampeditdlg::firstField() const
+QWidget* OpAmpDialog::firstField() const
 {
   return m_ri;
 }
 
 // ---- Transmission line -----------------------------------------------------------------------
 
-TTxlneditdlg::TTxlneditdlg(QWidget* parent)
-    : TComponentDialog(tr("Edit Transmission Line Element"), parent),
+TransmissionLineDialog::TransmissionLineDialog(QWidget* parent)
+    : ComponentDialog(tr("Edit Transmission Line Element"), parent),
       m_zo(makeParameterToleranceEdit(ComponentType::TxLine, "impedance", "50R", this)),
       m_velocity(makeParameterEdit(ComponentType::TxLine, "velocity", "300M m/s", this)),
       m_length(makeParameterToleranceEdit(ComponentType::TxLine, "length", "0 m", this)),
@@ -72,7 +72,7 @@ TTxlneditdlg::TTxlneditdlg(QWidget* parent)
   body()->addLayout(calculators);
 }
 
-void TTxlneditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void TransmissionLineDialog::loadFrom(const Component& comp, const Schematic&)
 {
   const TxLineForm form = readTxLineForm(comp);
   m_zo->settol(form.zo);
@@ -82,7 +82,7 @@ void TTxlneditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
   m_lengthGroup->showFromField();
 }
 
-void TTxlneditdlg::storeInto(Tcomponent& comp, Tschema&)
+void TransmissionLineDialog::storeInto(Component& comp, Schematic&)
 {
   TxLineForm form{parameterSlot(comp, "impedance"), 0.0, parameterSlot(comp, "length")};
   m_zo->gettol(form.zo);
@@ -91,16 +91,16 @@ void TTxlneditdlg::storeInto(Tcomponent& comp, Tschema&)
   storeTxLineForm(form, comp);
 }
 
-QWidget* TTxlneditdlg::firstField() const
+QWidget* TransmissionLineDialog::firstField() const
 {
   return m_zo;
 }
 
 // ---- Transformer and mutual inductance --------------------------------------------------------
 
-TCoupledCoilsDlg::TCoupledCoilsDlg(const QString& caption, const QString& modelCheck,
-                                   QWidget* parent)
-    : TComponentDialog(caption, parent),
+CoupledCoilsDialog::CoupledCoilsDialog(const QString& caption, const QString& modelCheck,
+                                       QWidget* parent)
+    : ComponentDialog(caption, parent),
       m_primary(makeParameterEdit(ComponentType::Transformer, "primaryTurns", "1", this)),
       m_secondary(makeParameterEdit(ComponentType::Transformer, "secondaryTurns", "1", this)),
       m_useModel(new QCheckBox(modelCheck, this)),
@@ -122,7 +122,7 @@ TCoupledCoilsDlg::TCoupledCoilsDlg(const QString& caption, const QString& modelC
   m_model->setEnabled(false);
 }
 
-void TCoupledCoilsDlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void CoupledCoilsDialog::loadFrom(const Component& comp, const Schematic&)
 {
   const CoupledCoilsForm form = readCoupledCoilsForm(comp);
   m_primary->Setvalue(form.primaryTurns);
@@ -133,7 +133,7 @@ void TCoupledCoilsDlg::loadFrom(const Tcomponent& comp, const Tschema&)
   m_model->setEnabled(form.physicalModel);
 }
 
-void TCoupledCoilsDlg::storeInto(Tcomponent& comp, Tschema&)
+void CoupledCoilsDialog::storeInto(Component& comp, Schematic&)
 {
   CoupledCoilsForm form;
   form.primaryTurns = m_primary->Getvalue();
@@ -144,26 +144,26 @@ void TCoupledCoilsDlg::storeInto(Tcomponent& comp, Tschema&)
   storeCoupledCoilsForm(form, comp);
 }
 
-QWidget* TCoupledCoilsDlg::firstField() const
+QWidget* CoupledCoilsDialog::firstField() const
 {
   return m_primary;
 }
 
-Tedittransformerdlg::Tedittransformerdlg(QWidget* parent)
-    : TCoupledCoilsDlg(tr("Transformer Properties"), tr("Enable Physical Model"), parent)
+TransformerDialog::TransformerDialog(QWidget* parent)
+    : CoupledCoilsDialog(tr("Transformer Properties"), tr("Enable Physical Model"), parent)
 {
 }
 
-Teditmutualdlg::Teditmutualdlg(QWidget* parent)
-    : TCoupledCoilsDlg(tr("Mulual inductance properties"), tr("Use Physical Model"), parent)
+MutualInductanceDialog::MutualInductanceDialog(QWidget* parent)
+    : CoupledCoilsDialog(tr("Mulual inductance properties"), tr("Use Physical Model"), parent)
 {
 }
 
 // ---- Controlled sources ----------------------------------------------------------------------
 
-TSourceEditDlg::TSourceEditDlg(const QString& caption, const QString& fieldCaption,
-                               ComponentType kind, QWidget* parent)
-    : TComponentDialog(caption, parent),
+ControlledSourceDialog::ControlledSourceDialog(const QString& caption, const QString& fieldCaption,
+                                               ComponentType kind, QWidget* parent)
+    : ComponentDialog(caption, parent),
       m_gain(makeParameterToleranceEdit(
           kind, "gain", ("1" + std::string(componentKind(kind).parameter("gain")->unit)).c_str(),
           this))
@@ -173,40 +173,40 @@ TSourceEditDlg::TSourceEditDlg(const QString& caption, const QString& fieldCapti
   body()->addLayout(grid);
 }
 
-void TSourceEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void ControlledSourceDialog::loadFrom(const Component& comp, const Schematic&)
 {
   m_gain->settol(parameterSlot(comp, "gain"));
 }
 
-void TSourceEditDlg::storeInto(Tcomponent& comp, Tschema&)
+void ControlledSourceDialog::storeInto(Component& comp, Schematic&)
 {
-  Ttolvalue entered = parameterSlot(comp, "gain");
+  ToleranceValue entered = parameterSlot(comp, "gain");
   m_gain->gettol(entered);
   storeSourceGain(entered, comp);
 }
 
-QWidget* TSourceEditDlg::firstField() const
+QWidget* ControlledSourceDialog::firstField() const
 {
   return m_gain;
 }
 
-TVCVSeditdlg::TVCVSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("VCVS edit"), tr("Voltage Gain"), ComponentType::VCVS, parent)
+VcvsDialog::VcvsDialog(QWidget* parent)
+    : ControlledSourceDialog(tr("VCVS edit"), tr("Voltage Gain"), ComponentType::VCVS, parent)
 {
 }
 
-TVCCSeditdlg::TVCCSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("VCCS edit"), tr("Voltage Gain"), ComponentType::VCCS, parent)
+VccsDialog::VccsDialog(QWidget* parent)
+    : ControlledSourceDialog(tr("VCCS edit"), tr("Voltage Gain"), ComponentType::VCCS, parent)
 {
 }
 
-TCCVSeditdlg::TCCVSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("CCVS"), tr("Transconductance"), ComponentType::CCVS, parent)
+CcvsDialog::CcvsDialog(QWidget* parent)
+    : ControlledSourceDialog(tr("CCVS"), tr("Transconductance"), ComponentType::CCVS, parent)
 {
 }
 
-TCCCSeditdlg::TCCCSeditdlg(QWidget* parent)
-    : TSourceEditDlg(tr("CCCS edit"), tr("Current gain"), ComponentType::CCCS, parent)
+CccsDialog::CccsDialog(QWidget* parent)
+    : ControlledSourceDialog(tr("CCCS edit"), tr("Current gain"), ComponentType::CCCS, parent)
 {
 }
 

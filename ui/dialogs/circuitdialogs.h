@@ -11,48 +11,48 @@ namespace norvane {
 
 class ToleranceGroup;
 
-class Topampeditdlg : public TComponentDialog
+class OpAmpDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  explicit Topampeditdlg(QWidget* parent = nullptr);
+  explicit OpAmpDialog(QWidget* parent = nullptr);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
-  TRealEdit* inputResistanceEdit() const { return m_ri; }
-  TRealEdit* outputResistanceEdit() const { return m_ro; }
-  TRealEdit* gainEdit() const { return m_gain; } // dB
+  RealEdit* inputResistanceEdit() const { return m_ri; }
+  RealEdit* outputResistanceEdit() const { return m_ro; }
+  RealEdit* gainEdit() const { return m_gain; } // dB
 
 private:
-  TRealEdit* m_ri;
-  TRealEdit* m_ro;
-  TRealEdit* m_gain;
+  RealEdit* m_ri;
+  RealEdit* m_ro;
+  RealEdit* m_gain;
 };
 
-class TTxlneditdlg : public TComponentDialog
+class TransmissionLineDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  explicit TTxlneditdlg(QWidget* parent = nullptr);
+  explicit TransmissionLineDialog(QWidget* parent = nullptr);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
-  TToleranceEdit* zoEdit() const { return m_zo; }
-  TRealEdit* velocityEdit() const { return m_velocity; }
-  TToleranceEdit* lengthEdit() const { return m_length; }
+  ToleranceEdit* zoEdit() const { return m_zo; }
+  RealEdit* velocityEdit() const { return m_velocity; }
+  ToleranceEdit* lengthEdit() const { return m_length; }
   ToleranceGroup* zoGroup() const { return m_zoGroup; }
   ToleranceGroup* lengthGroup() const { return m_lengthGroup; }
 
 private:
-  TToleranceEdit* m_zo;
-  TRealEdit* m_velocity;
-  TToleranceEdit* m_length;
+  ToleranceEdit* m_zo;
+  RealEdit* m_velocity;
+  ToleranceEdit* m_length;
   ToleranceGroup* m_zoGroup;
   ToleranceGroup* m_lengthGroup;
 };
@@ -60,97 +60,97 @@ private:
 // The transformer and the mutual inductance enter the same figures (turns, primary
 // inductance, coupling); they differ in caption and check box text, and in the model the
 // simulator builds from them.
-class TCoupledCoilsDlg : public TComponentDialog
+class CoupledCoilsDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  TCoupledCoilsDlg(const QString& caption, const QString& modelCheck, QWidget* parent);
+  CoupledCoilsDialog(const QString& caption, const QString& modelCheck, QWidget* parent);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
-  TRealEdit* primaryTurnsEdit() const { return m_primary; }
-  TRealEdit* secondaryTurnsEdit() const { return m_secondary; }
+  RealEdit* primaryTurnsEdit() const { return m_primary; }
+  RealEdit* secondaryTurnsEdit() const { return m_secondary; }
   QCheckBox* physicalModelBox() const { return m_useModel; }
-  TRealEdit* primaryInductanceEdit() const { return m_inductance; }
-  TRealEdit* couplingEdit() const { return m_coupling; }
+  RealEdit* primaryInductanceEdit() const { return m_inductance; }
+  RealEdit* couplingEdit() const { return m_coupling; }
 
 private:
-  TRealEdit* m_primary;
-  TRealEdit* m_secondary;
+  RealEdit* m_primary;
+  RealEdit* m_secondary;
   QCheckBox* m_useModel;
   QGroupBox* m_model;
-  TRealEdit* m_inductance;
-  TRealEdit* m_coupling;
+  RealEdit* m_inductance;
+  RealEdit* m_coupling;
 };
 
-class Tedittransformerdlg : public TCoupledCoilsDlg
+class TransformerDialog : public CoupledCoilsDialog
 {
   Q_OBJECT
 
 public:
-  explicit Tedittransformerdlg(QWidget* parent = nullptr);
+  explicit TransformerDialog(QWidget* parent = nullptr);
 };
 
-class Teditmutualdlg : public TCoupledCoilsDlg
+class MutualInductanceDialog : public CoupledCoilsDialog
 {
   Q_OBJECT
 
 public:
-  explicit Teditmutualdlg(QWidget* parent = nullptr);
+  explicit MutualInductanceDialog(QWidget* parent = nullptr);
 };
 
 // A controlled source: one gain with tolerance.
-class TSourceEditDlg : public TComponentDialog
+class ControlledSourceDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  TSourceEditDlg(const QString& caption, const QString& fieldCaption, ComponentType kind,
-                 QWidget* parent);
+  ControlledSourceDialog(const QString& caption, const QString& fieldCaption, ComponentType kind,
+                         QWidget* parent);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
-  TToleranceEdit* gainEdit() const { return m_gain; }
+  ToleranceEdit* gainEdit() const { return m_gain; }
 
 private:
-  TToleranceEdit* m_gain;
+  ToleranceEdit* m_gain;
 };
 
-class TVCVSeditdlg : public TSourceEditDlg
+class VcvsDialog : public ControlledSourceDialog
 {
   Q_OBJECT
 
 public:
-  explicit TVCVSeditdlg(QWidget* parent = nullptr);
+  explicit VcvsDialog(QWidget* parent = nullptr);
 };
 
-class TVCCSeditdlg : public TSourceEditDlg
+class VccsDialog : public ControlledSourceDialog
 {
   Q_OBJECT
 
 public:
-  explicit TVCCSeditdlg(QWidget* parent = nullptr);
+  explicit VccsDialog(QWidget* parent = nullptr);
 };
 
-class TCCVSeditdlg : public TSourceEditDlg
+class CcvsDialog : public ControlledSourceDialog
 {
   Q_OBJECT
 
 public:
-  explicit TCCVSeditdlg(QWidget* parent = nullptr);
+  explicit CcvsDialog(QWidget* parent = nullptr);
 };
 
-class TCCCSeditdlg : public TSourceEditDlg
+class CccsDialog : public ControlledSourceDialog
 {
   Q_OBJECT
 
 public:
-  explicit TCCCSeditdlg(QWidget* parent = nullptr);
+  explicit CccsDialog(QWidget* parent = nullptr);
 };
 
 } // namespace norvane

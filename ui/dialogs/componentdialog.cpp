@@ -11,7 +11,7 @@
 
 namespace norvane {
 
-TComponentDialog::TComponentDialog(const QString& caption, QWidget* parent)
+ComponentDialog::ComponentDialog(const QString& caption, QWidget* parent)
     : QDialog(parent), m_body(new QVBoxLayout),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
@@ -25,17 +25,17 @@ TComponentDialog::TComponentDialog(const QString& caption, QWidget* parent)
   connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-QPushButton* TComponentDialog::okButton() const
+QPushButton* ComponentDialog::okButton() const
 {
   return m_buttons->button(QDialogButtonBox::Ok);
 }
 
-QPushButton* TComponentDialog::cancelButton() const
+QPushButton* ComponentDialog::cancelButton() const
 {
   return m_buttons->button(QDialogButtonBox::Cancel);
 }
 
-QPushButton* TComponentDialog::calculatorButton(const QString& caption, CalculatorRequest which)
+QPushButton* ComponentDialog::calculatorButton(const QString& caption, CalculatorRequest which)
 {
   auto* button = new QPushButton(caption, this);
   button->setAutoDefault(false);
@@ -43,10 +43,10 @@ QPushButton* TComponentDialog::calculatorButton(const QString& caption, Calculat
   return button;
 }
 
-TRealEdit* makeRealEdit(const std::string& units, int decimals, double minvalue, double maxvalue,
-                        const char* defaultText, QWidget* parent)
+RealEdit* makeRealEdit(const std::string& units, int decimals, double minvalue, double maxvalue,
+                       const char* defaultText, QWidget* parent)
 {
-  auto* edit = new TRealEdit(parent);
+  auto* edit = new RealEdit(parent);
   edit->setUnits(units);
   edit->setDecimalPlaces(decimals);
   edit->setLimits(minvalue, maxvalue);
@@ -54,10 +54,10 @@ TRealEdit* makeRealEdit(const std::string& units, int decimals, double minvalue,
   return edit;
 }
 
-TToleranceEdit* makeToleranceEdit(const std::string& units, int decimals, double minvalue,
-                                  double maxvalue, const char* defaultText, QWidget* parent)
+ToleranceEdit* makeToleranceEdit(const std::string& units, int decimals, double minvalue,
+                                 double maxvalue, const char* defaultText, QWidget* parent)
 {
-  auto* edit = new TToleranceEdit(parent);
+  auto* edit = new ToleranceEdit(parent);
   edit->setUnits(units);
   edit->setDecimalPlaces(decimals);
   edit->setLimits(minvalue, maxvalue);
@@ -76,15 +76,15 @@ const ParameterDescription& describedParameter(ComponentType kind, std::string_v
 
 } // namespace
 
-TRealEdit* makeParameterEdit(ComponentType kind, std::string_view name, const char* defaultText,
-                             QWidget* parent)
+RealEdit* makeParameterEdit(ComponentType kind, std::string_view name, const char* defaultText,
+                            QWidget* parent)
 {
   const ParameterDescription& p = describedParameter(kind, name);
   return makeRealEdit(std::string(p.unit), p.decimals, p.low, p.high, defaultText, parent);
 }
 
-TToleranceEdit* makeParameterToleranceEdit(ComponentType kind, std::string_view name,
-                                           const char* defaultText, QWidget* parent)
+ToleranceEdit* makeParameterToleranceEdit(ComponentType kind, std::string_view name,
+                                          const char* defaultText, QWidget* parent)
 {
   const ParameterDescription& p = describedParameter(kind, name);
   return makeToleranceEdit(std::string(p.unit), p.decimals, p.low, p.high, defaultText, parent);

@@ -2,8 +2,8 @@
 // The common frame of the component property dialogs: a modal dialog with OK and Cancel
 // that is filled from one component when shown and writes into it only on OK.
 
-#include "document/schema.h"
 #include "document/componentkinds.h"
+#include "document/schematic.h"
 
 #include <string_view>
 #include <QDialog>
@@ -17,8 +17,8 @@ class QVBoxLayout;
 
 namespace norvane {
 
-class TRealEdit;
-class TToleranceEdit;
+class RealEdit;
+class ToleranceEdit;
 
 // The calculator windows a property dialog can open for the user.
 enum class CalculatorRequest {
@@ -29,18 +29,18 @@ enum class CalculatorRequest {
   RfWavelength,     // RF calculator, "Freq / Wavelength" page
 };
 
-class TComponentDialog : public QDialog
+class ComponentDialog : public QDialog
 {
   Q_OBJECT
 
 public:
-  TComponentDialog(const QString& caption, QWidget* parent);
+  ComponentDialog(const QString& caption, QWidget* parent);
 
   // Fills the fields from the component (the data blocks also from their data set).
-  virtual void loadFrom(const Tcomponent& comp, const Tschema& doc) = 0;
+  virtual void loadFrom(const Component& comp, const Schematic& doc) = 0;
   // Validates the fields and stores them into the component with the zero replacements
   // (the data blocks also into their data set). The caller updates the kind's template.
-  virtual void storeInto(Tcomponent& comp, Tschema& doc) = 0;
+  virtual void storeInto(Component& comp, Schematic& doc) = 0;
   // The field that has the focus when the dialog opens.
   virtual QWidget* firstField() const = 0;
   // How far above the mouse the dialog opens, in pixels.
@@ -64,16 +64,16 @@ private:
 };
 
 // Field factories with the property dialogs' conventions.
-TRealEdit* makeRealEdit(const std::string& units, int decimals, double minvalue, double maxvalue,
-                        const char* defaultText, QWidget* parent);
-TToleranceEdit* makeToleranceEdit(const std::string& units, int decimals, double minvalue,
-                                  double maxvalue, const char* defaultText, QWidget* parent);
+RealEdit* makeRealEdit(const std::string& units, int decimals, double minvalue, double maxvalue,
+                       const char* defaultText, QWidget* parent);
+ToleranceEdit* makeToleranceEdit(const std::string& units, int decimals, double minvalue,
+                                 double maxvalue, const char* defaultText, QWidget* parent);
 // A field for parameter `name` of `kind`, with the unit, decimals and limits the kind's
 // description gives it.
-TRealEdit* makeParameterEdit(ComponentType kind, std::string_view name, const char* defaultText,
-                             QWidget* parent);
-TToleranceEdit* makeParameterToleranceEdit(ComponentType kind, std::string_view name,
-                                           const char* defaultText, QWidget* parent);
+RealEdit* makeParameterEdit(ComponentType kind, std::string_view name, const char* defaultText,
+                            QWidget* parent);
+ToleranceEdit* makeParameterToleranceEdit(ComponentType kind, std::string_view name,
+                                          const char* defaultText, QWidget* parent);
 // Appends "caption  field" as a row of a grid.
 void addFieldRow(QGridLayout* grid, const QString& caption, QWidget* field);
 

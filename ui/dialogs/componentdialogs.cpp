@@ -14,7 +14,7 @@
 
 namespace norvane {
 
-ComponentDialogs::ComponentDialogs(Tschema& doc, Prompts& prompts, QWidget* parent)
+ComponentDialogs::ComponentDialogs(Schematic& doc, Prompts& prompts, QWidget* parent)
     : m_doc(doc), m_prompts(prompts), m_parent(parent),
       m_runner([](QDialog& dialog) { return dialog.exec(); })
 {
@@ -34,17 +34,15 @@ ComponentDialogs::~ComponentDialogs()
 namespace {
 
 // The dialog table: which dialog edits each component kind. Ground has none.
-using DialogFactory = TComponentDialog* (*)(Prompts&, QWidget*);
+using DialogFactory = ComponentDialog* (*)(Prompts&, QWidget*);
 
-template <class Dialog>
-TComponentDialog* make(Prompts&, QWidget* parent)
+template <class Dialog> ComponentDialog* make(Prompts&, QWidget* parent)
 {
   return new Dialog(parent);
 }
 
 // The data-block dialogs ask questions (a file that cannot be read).
-template <class Dialog>
-TComponentDialog* makeWithPrompts(Prompts& prompts, QWidget* parent)
+template <class Dialog> ComponentDialog* makeWithPrompts(Prompts& prompts, QWidget* parent)
 {
   return new Dialog(prompts, parent);
 }
@@ -57,20 +55,20 @@ struct DialogEntry
 
 using K = ComponentType;
 constexpr DialogEntry kDialogTable[] = {
-    {K::Resistor, make<TReseditdlg>},
-    {K::Capacitor, make<TCapeditDlg>},
-    {K::Inductor, make<TindeditDlg>},
-    {K::OpAmp, make<Topampeditdlg>},
-    {K::TxLine, make<TTxlneditdlg>},
-    {K::SParam2, makeWithPrompts<Tedit2p>},
-    {K::SParam1, makeWithPrompts<TEdit1p>},
-    {K::Transformer, make<Tedittransformerdlg>},
-    {K::Mutual, make<Teditmutualdlg>},
-    {K::Bipolar, make<Teditbipolardlg>},
-    {K::VCVS, make<TVCVSeditdlg>},
-    {K::VCCS, make<TVCCSeditdlg>},
-    {K::CCVS, make<TCCVSeditdlg>},
-    {K::CCCS, make<TCCCSeditdlg>},
+    {K::Resistor, make<ResistorDialog>},
+    {K::Capacitor, make<CapacitorDialog>},
+    {K::Inductor, make<InductorDialog>},
+    {K::OpAmp, make<OpAmpDialog>},
+    {K::TxLine, make<TransmissionLineDialog>},
+    {K::SParam2, makeWithPrompts<TwoPortBlockDialog>},
+    {K::SParam1, makeWithPrompts<OnePortBlockDialog>},
+    {K::Transformer, make<TransformerDialog>},
+    {K::Mutual, make<MutualInductanceDialog>},
+    {K::Bipolar, make<BipolarDialog>},
+    {K::VCVS, make<VcvsDialog>},
+    {K::VCCS, make<VccsDialog>},
+    {K::CCVS, make<CcvsDialog>},
+    {K::CCCS, make<CccsDialog>},
 };
 
 DialogFactory dialogFactory(ComponentType ctype)
@@ -88,27 +86,27 @@ bool kindHasDialog(ComponentType type)
   return dialogFactory(type) != nullptr;
 }
 
-TComponentDialog* ComponentDialogs::dialogFor(ComponentType ctype)
+ComponentDialog* ComponentDialogs::dialogFor(ComponentType ctype)
 {
   if (auto found = m_dialogs.find(ctype); found != m_dialogs.end()) return found->second;
   const DialogFactory factory = dialogFactory(ctype);
   if (factory == nullptr) return nullptr;
-  TComponentDialog* dialog = factory(m_prompts, m_parent);
-  connect(dialog, &TComponentDialog::calculatorRequested, this,
+  ComponentDialog* dialog = factory(m_prompts, m_parent);
+  connect(dialog, &ComponentDialog::calculatorRequested, this,
           &ComponentDialogs::calculatorRequested);
   m_dialogs.emplace(ctype, dialog);
   return dialog;
 }
 
-Tporteditdlg* ComponentDialogs::portDialog()
+PortDialog* ComponentDialogs::portDialog()
 {
-  if (m_port == nullptr) m_port = new Tporteditdlg(m_parent);
+  if (m_port == nullptr) m_port = new PortDialog(m_parent);
   return m_port;
 }
 
-TEditTextDlg* ComponentDialogs::textDialog()
+TextDialog* ComponentDialogs::textDialog()
 {
-  if (m_text == nullptr) m_text = new TEditTextDlg(m_parent);
+  if (m_text == nullptr) m_text = new TextDialog(m_parent);
   return m_text;
 }
 
@@ -136,7 +134,7 @@ bool ComponentDialogs::EditComponent(int index)
 {
   auto& components = m_doc.drawdat.components;
   if (index < 1 || index > components.count()) return false;
-  TComponentDialog* dialog = dialogFor(components[index].ctype);
+  ComponentDialog* dialog = dialogFor(components[index].ctype);
   if (dialog == nullptr) return false;
   dialog->loadFrom(components[index], m_doc);
   dialog->firstField()->setFocus();
@@ -144,7 +142,7 @@ bool ComponentDialogs::EditComponent(int index)
   // The document may not have been touched while the dialog was open, but look the
   // component up again rather than trust a reference across the event loop.
   if (index > components.count()) return false;
-  Tcomponent& comp = components[index];
+  Component& comp = components[index];
   dialog->storeInto(comp, m_doc);
   copyToTemplate(m_doc, comp);
   return true;
@@ -153,7 +151,7 @@ bool ComponentDialogs::EditComponent(int index)
 std::optional<std::string> ComponentDialogs::editPortImpedance(const std::string& caption,
                                                                const std::string& text)
 {
-  Tporteditdlg* dialog = portDialog();
+  PortDialog* dialog = portDialog();
   dialog->setWindowTitle(toQt(caption));
   dialog->setImpedanceText(text);
   // The port dialog, like the capacitor's, opens a little above the mouse.
@@ -163,7 +161,7 @@ std::optional<std::string> ComponentDialogs::editPortImpedance(const std::string
 
 std::optional<TextItemEntry> ComponentDialogs::editText(const TextItemEntry& initial)
 {
-  TEditTextDlg* dialog = textDialog();
+  TextDialog* dialog = textDialog();
   dialog->loadFrom(initial);
   if (run(*dialog, 0) != QDialog::Accepted) return std::nullopt;
   return dialog->entry();

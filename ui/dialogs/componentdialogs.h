@@ -9,7 +9,7 @@
 #include "dialogs/componentdialog.h"
 #include "dialogs/sparamblockdialogs.h"
 #include "document/componentkinds.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/editorhost.h"
 
 #include <QObject>
@@ -25,8 +25,8 @@ class QWidget;
 namespace norvane {
 
 class Prompts;
-class TEditTextDlg;
-class Tporteditdlg;
+class TextDialog;
+class PortDialog;
 
 // Whether the dialog table has a dialog for the kind (every kind but ground must).
 bool kindHasDialog(ComponentType type);
@@ -38,7 +38,7 @@ class ComponentDialogs : public QObject
 public:
   // The dialogs are made as children of `parent` (the main window). The dispatcher itself is
   // owned by its creator (it is not a child of `parent`), so it can live as a plain member.
-  ComponentDialogs(Tschema& doc, Prompts& prompts, QWidget* parent);
+  ComponentDialogs(Schematic& doc, Prompts& prompts, QWidget* parent);
   ~ComponentDialogs() override;
 
   // The screen point (global coordinates) where the next dialog opens: the mouse position
@@ -58,9 +58,9 @@ public:
   std::optional<TextItemEntry> editText(const TextItemEntry& initial);
 
   // The dialog that edits kind `ctype`, made on first use; nullptr for kinds without one.
-  TComponentDialog* dialogFor(ComponentType ctype);
-  Tporteditdlg* portDialog();
-  TEditTextDlg* textDialog();
+  ComponentDialog* dialogFor(ComponentType ctype);
+  PortDialog* portDialog();
+  TextDialog* textDialog();
 
   // Hooks. The calculators come from their own windows; until the main window connects
   // them, a calculator button tells the user it is not available yet.
@@ -74,13 +74,13 @@ private:
   int run(QDialog& dialog, int lift);
   void calculatorRequested(CalculatorRequest which);
 
-  Tschema& m_doc;
+  Schematic& m_doc;
   Prompts& m_prompts;
   QWidget* m_parent;
   QPoint m_anchor;
-  std::map<ComponentType, TComponentDialog*> m_dialogs; // owned by m_parent (or deleted with us)
-  Tporteditdlg* m_port = nullptr;
-  TEditTextDlg* m_text = nullptr;
+  std::map<ComponentType, ComponentDialog*> m_dialogs; // owned by m_parent (or deleted with us)
+  PortDialog* m_port = nullptr;
+  TextDialog* m_text = nullptr;
   std::function<void(CalculatorRequest)> m_calculatorHook;
   ModalRunner m_runner;
 };

@@ -16,8 +16,8 @@ namespace norvane {
 
 // ---- Resistor ------------------------------------------------------------------------------
 
-TReseditdlg::TReseditdlg(QWidget* parent)
-    : TComponentDialog(tr("Edit Resistor"), parent),
+ResistorDialog::ResistorDialog(QWidget* parent)
+    : ComponentDialog(tr("Edit Resistor"), parent),
       m_value(makeParameterToleranceEdit(ComponentType::Resistor, "resistance", "0R", this)),
       m_group(new ToleranceGroup(tr("Tolerances"), QStringLiteral("R"), m_value, this))
 {
@@ -27,32 +27,33 @@ TReseditdlg::TReseditdlg(QWidget* parent)
   body()->addWidget(m_group);
 }
 
-void TReseditdlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void ResistorDialog::loadFrom(const Component& comp, const Schematic&)
 {
   m_value->settol(parameterSlot(comp, "resistance"));
   m_group->showFromField();
 }
 
-void TReseditdlg::storeInto(Tcomponent& comp, Tschema&)
+void ResistorDialog::storeInto(Component& comp, Schematic&)
 {
-  Ttolvalue entered = parameterSlot(comp, "resistance");
+  ToleranceValue entered = parameterSlot(comp, "resistance");
   m_value->gettol(entered);
   storeResistance(entered, comp);
 }
 
-QWidget* TReseditdlg::firstField() const
+QWidget* ResistorDialog::firstField() const
 {
   return m_value;
 }
 
 // ---- Capacitor and inductor ------------------------------------------------------------------
 
-TReactiveEditDlg::TReactiveEditDlg(const ReactiveDialogTexts& texts, QWidget* parent)
-    : TComponentDialog(QString::fromLatin1(texts.caption), parent),
-      m_value(
-          makeParameterToleranceEdit(texts.kind, texts.valueName, texts.defaultText, this)),
-      m_group(new ToleranceGroup(QString::fromLatin1(texts.toleranceTitle),
-                                 QString::fromLatin1(componentKind(texts.kind).parameter(texts.valueName)->unit), m_value, this)),
+ReactiveDialog::ReactiveDialog(const ReactiveDialogTexts& texts, QWidget* parent)
+    : ComponentDialog(QString::fromLatin1(texts.caption), parent),
+      m_value(makeParameterToleranceEdit(texts.kind, texts.valueName, texts.defaultText, this)),
+      m_group(new ToleranceGroup(
+          QString::fromLatin1(texts.toleranceTitle),
+          QString::fromLatin1(componentKind(texts.kind).parameter(texts.valueName)->unit), m_value,
+          this)),
       m_useModel(new QCheckBox(QString::fromLatin1(texts.modelCheck), this)),
       m_model(new QGroupBox(tr("Physical Model"), this)),
       m_q(makeParameterEdit(texts.kind, "q", "0", this)),
@@ -85,23 +86,23 @@ TReactiveEditDlg::TReactiveEditDlg(const ReactiveDialogTexts& texts, QWidget* pa
   modelLayout->addLayout(calculators);
   body()->addWidget(m_model);
 
-  connect(m_useModel, &QCheckBox::toggled, this, &TReactiveEditDlg::showModel);
+  connect(m_useModel, &QCheckBox::toggled, this, &ReactiveDialog::showModel);
   showModel(false);
 }
 
-QRadioButton* TReactiveEditDlg::qModeButton(int mode) const
+QRadioButton* ReactiveDialog::qModeButton(int mode) const
 {
   if (mode < 1 || mode > static_cast<int>(m_qModes.size())) return nullptr;
   return m_qModes[static_cast<std::size_t>(mode - 1)];
 }
 
-void TReactiveEditDlg::showModel(bool shown)
+void ReactiveDialog::showModel(bool shown)
 {
   m_model->setVisible(shown);
   adjustSize();
 }
 
-void TReactiveEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
+void ReactiveDialog::loadFrom(const Component& comp, const Schematic&)
 {
   const ReactiveForm form = readReactiveForm(comp);
   m_value->settol(form.value);
@@ -114,7 +115,7 @@ void TReactiveEditDlg::loadFrom(const Tcomponent& comp, const Tschema&)
   showModel(form.physicalModel);
 }
 
-void TReactiveEditDlg::storeInto(Tcomponent& comp, Tschema&)
+void ReactiveDialog::storeInto(Component& comp, Schematic&)
 {
   ReactiveForm form;
   form.value = readReactiveForm(comp).value;
@@ -129,7 +130,7 @@ void TReactiveEditDlg::storeInto(Tcomponent& comp, Tschema&)
   storeReactiveForm(form, comp);
 }
 
-QWidget* TReactiveEditDlg::firstField() const
+QWidget* ReactiveDialog::firstField() const
 {
   return m_value;
 }
@@ -168,8 +169,8 @@ const ReactiveDialogTexts kInductorTexts{
 
 } // namespace
 
-TCapeditDlg::TCapeditDlg(QWidget* parent) : TReactiveEditDlg(kCapacitorTexts, parent) {}
+CapacitorDialog::CapacitorDialog(QWidget* parent) : ReactiveDialog(kCapacitorTexts, parent) {}
 
-TindeditDlg::TindeditDlg(QWidget* parent) : TReactiveEditDlg(kInductorTexts, parent) {}
+InductorDialog::InductorDialog(QWidget* parent) : ReactiveDialog(kInductorTexts, parent) {}
 
 } // namespace norvane

@@ -16,22 +16,22 @@ namespace norvane {
 
 class ToleranceGroup;
 
-class TReseditdlg : public TComponentDialog
+class ResistorDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  explicit TReseditdlg(QWidget* parent = nullptr);
+  explicit ResistorDialog(QWidget* parent = nullptr);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
-  TToleranceEdit* resistanceEdit() const { return m_value; }
+  ToleranceEdit* resistanceEdit() const { return m_value; }
   ToleranceGroup* toleranceGroup() const { return m_group; }
 
 private:
-  TToleranceEdit* m_value;
+  ToleranceEdit* m_value;
   ToleranceGroup* m_group;
 };
 
@@ -51,55 +51,55 @@ struct ReactiveDialogTexts
   CalculatorRequest calculator;
 };
 
-class TReactiveEditDlg : public TComponentDialog
+class ReactiveDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  TReactiveEditDlg(const ReactiveDialogTexts& texts, QWidget* parent);
+  ReactiveDialog(const ReactiveDialogTexts& texts, QWidget* parent);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
-  TToleranceEdit* valueEdit() const { return m_value; }
+  ToleranceEdit* valueEdit() const { return m_value; }
   ToleranceGroup* toleranceGroup() const { return m_group; }
   QCheckBox* physicalModelBox() const { return m_useModel; }
   QGroupBox* physicalModelGroup() const { return m_model; }
-  TRealEdit* qEdit() const { return m_q; }
-  TRealEdit* qFrequencyEdit() const { return m_qFreq; }
-  TRealEdit* selfResonanceEdit() const { return m_srf; }
+  RealEdit* qEdit() const { return m_q; }
+  RealEdit* qFrequencyEdit() const { return m_qFreq; }
+  RealEdit* selfResonanceEdit() const { return m_srf; }
   QRadioButton* qModeButton(int mode) const; // 1..3
 
 private:
   void showModel(bool shown);
 
-  TToleranceEdit* m_value;
+  ToleranceEdit* m_value;
   ToleranceGroup* m_group;
   QCheckBox* m_useModel;
   QGroupBox* m_model;
-  TRealEdit* m_q;
-  TRealEdit* m_qFreq;
-  TRealEdit* m_srf;
+  RealEdit* m_q;
+  RealEdit* m_qFreq;
+  RealEdit* m_srf;
   std::array<QRadioButton*, 3> m_qModes{};
 };
 
-class TCapeditDlg : public TReactiveEditDlg
+class CapacitorDialog : public ReactiveDialog
 {
   Q_OBJECT
 
 public:
-  explicit TCapeditDlg(QWidget* parent = nullptr);
+  explicit CapacitorDialog(QWidget* parent = nullptr);
   // The capacitor's dialog opens a little higher than the others.
   int placementLift() const override { return 10; }
 };
 
-class TindeditDlg : public TReactiveEditDlg
+class InductorDialog : public ReactiveDialog
 {
   Q_OBJECT
 
 public:
-  explicit TindeditDlg(QWidget* parent = nullptr);
+  explicit InductorDialog(QWidget* parent = nullptr);
 };
 
 } // namespace norvane

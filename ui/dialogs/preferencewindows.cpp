@@ -36,7 +36,7 @@ QLabel* heading(const QString& text)
 
 // ---- Schematic Editor Preferences ----------------------------------------------------------
 
-TSchematicPrefsWindow::TSchematicPrefsWindow(TenvironmentProps& env, QWidget* parent)
+SchematicPreferencesWindow::SchematicPreferencesWindow(Environment& env, QWidget* parent)
     : QWidget(parent, Qt::Window), m_env(env), m_chooser(chooseColourWithQt),
       m_autoOpen(new QCheckBox(tr("Auto Open last file"), this)),
       m_showGrid(new QCheckBox(tr("Show Grid"), this)),
@@ -58,19 +58,18 @@ TSchematicPrefsWindow::TSchematicPrefsWindow(TenvironmentProps& env, QWidget* pa
     const char* caption;
     ColourField normal, selected, printing;
   } rows[] = {
-      {"Component Body", &TenvironmentProps::compcolor, &TenvironmentProps::selectedcompcolor,
-       &TenvironmentProps::printercompcolor},
-      {"Connecting Wire", &TenvironmentProps::wirecolor, &TenvironmentProps::selectedwirecolor,
-       &TenvironmentProps::printerwirecolor},
-      {"Measurement Port", &TenvironmentProps::portcolor, &TenvironmentProps::selectedportcolor,
-       &TenvironmentProps::printerportcolor},
-      {"Drawing Paper", &TenvironmentProps::papercolor, nullptr,
-       &TenvironmentProps::printerpapercolor},
-      {"Component Text", &TenvironmentProps::comptextcolor,
-       &TenvironmentProps::selectedcomptextcolor, &TenvironmentProps::printercomptextcolor},
-      {"Ground", &TenvironmentProps::gndcolor, &TenvironmentProps::selectedgndcolor,
-       &TenvironmentProps::printergndcolor},
-      {"Grid Dots", &TenvironmentProps::griddotscolor, nullptr, nullptr},
+      {"Component Body", &Environment::compcolor, &Environment::selectedcompcolor,
+       &Environment::printercompcolor},
+      {"Connecting Wire", &Environment::wirecolor, &Environment::selectedwirecolor,
+       &Environment::printerwirecolor},
+      {"Measurement Port", &Environment::portcolor, &Environment::selectedportcolor,
+       &Environment::printerportcolor},
+      {"Drawing Paper", &Environment::papercolor, nullptr, &Environment::printerpapercolor},
+      {"Component Text", &Environment::comptextcolor, &Environment::selectedcomptextcolor,
+       &Environment::printercomptextcolor},
+      {"Ground", &Environment::gndcolor, &Environment::selectedgndcolor,
+       &Environment::printergndcolor},
+      {"Grid Dots", &Environment::griddotscolor, nullptr, nullptr},
   };
   int row = 1;
   for (const auto& r : rows) {
@@ -93,7 +92,8 @@ TSchematicPrefsWindow::TSchematicPrefsWindow(TenvironmentProps& env, QWidget* pa
   loadFromRecord();
 }
 
-void TSchematicPrefsWindow::addSwatch(QGridLayout* grid, int row, int column, ColourField field)
+void SchematicPreferencesWindow::addSwatch(QGridLayout* grid, int row, int column,
+                                           ColourField field)
 {
   auto* swatch = new ColourSwatch(this);
   grid->addWidget(swatch, row, column);
@@ -101,12 +101,12 @@ void TSchematicPrefsWindow::addSwatch(QGridLayout* grid, int row, int column, Co
   connect(swatch, &ColourSwatch::clicked, this, [this, field] { swatchClicked(field); });
 }
 
-ColourSwatch* TSchematicPrefsWindow::swatch(ColourField field) const
+ColourSwatch* SchematicPreferencesWindow::swatch(ColourField field) const
 {
   return findSwatch(m_swatches, field);
 }
 
-void TSchematicPrefsWindow::loadFromRecord()
+void SchematicPreferencesWindow::loadFromRecord()
 {
   // Setting the boxes from the record is not a change by the user.
   const QSignalBlocker b1(m_autoOpen), b2(m_showGrid), b3(m_remember), b4(m_chain);
@@ -118,22 +118,22 @@ void TSchematicPrefsWindow::loadFromRecord()
     swatch->setColour(m_env.*field);
 }
 
-void TSchematicPrefsWindow::showEvent(QShowEvent* event)
+void SchematicPreferencesWindow::showEvent(QShowEvent* event)
 {
   loadFromRecord();
   QWidget::showEvent(event);
 }
 
-void TSchematicPrefsWindow::swatchClicked(ColourField field)
+void SchematicPreferencesWindow::swatchClicked(ColourField field)
 {
   const std::optional<int> chosen = m_chooser(m_env.*field, this);
   if (!chosen) return;
   m_env.*field = *chosen;
   swatch(field)->setColour(*chosen);
-  if (field == &TenvironmentProps::papercolor) {
+  if (field == &Environment::papercolor) {
     emit paperColourChanged(*chosen);
     emit gridTileChanged();
-  } else if (field == &TenvironmentProps::griddotscolor) {
+  } else if (field == &Environment::griddotscolor) {
     emit gridTileChanged();
   }
   emit schematicChanged();
@@ -141,7 +141,7 @@ void TSchematicPrefsWindow::swatchClicked(ColourField field)
 
 // ---- Graph Output Preferences ----------------------------------------------------------------
 
-TGraphPrefsWindow::TGraphPrefsWindow(TenvironmentProps& env, QWidget* parent)
+GraphPreferencesWindow::GraphPreferencesWindow(Environment& env, QWidget* parent)
     : QWidget(parent, Qt::Window), m_env(env), m_chooser(chooseColourWithQt),
       m_printerBackground(new ColourSwatch(this)),
       m_dBLow(makeRealEdit("dB", 2, -1e300, 1e300, "", this)),
@@ -171,13 +171,11 @@ TGraphPrefsWindow::TGraphPrefsWindow(TenvironmentProps& env, QWidget* parent)
     const char* caption;
     ColourField display, printing;
   } rows[] = {
-      {"Trace 1", &TenvironmentProps::trace1color, &TenvironmentProps::printertrace1color},
-      {"Trace 2", &TenvironmentProps::trace2color, &TenvironmentProps::printertrace2color},
-      {"Major Gridline", &TenvironmentProps::majoraxiscolor,
-       &TenvironmentProps::printermajoraxiscolor},
-      {"Minor Grid Line", &TenvironmentProps::minoraxiscolor,
-       &TenvironmentProps::printerminoraxiscolor},
-      {"Background", &TenvironmentProps::graphbackgroundcolor, nullptr},
+      {"Trace 1", &Environment::trace1color, &Environment::printertrace1color},
+      {"Trace 2", &Environment::trace2color, &Environment::printertrace2color},
+      {"Major Gridline", &Environment::majoraxiscolor, &Environment::printermajoraxiscolor},
+      {"Minor Grid Line", &Environment::minoraxiscolor, &Environment::printerminoraxiscolor},
+      {"Background", &Environment::graphbackgroundcolor, nullptr},
   };
   int row = 1;
   for (const auto& r : rows) {
@@ -193,7 +191,7 @@ TGraphPrefsWindow::TGraphPrefsWindow(TenvironmentProps& env, QWidget* parent)
   loadFromRecord();
 }
 
-void TGraphPrefsWindow::addSwatch(QGridLayout* grid, int row, int column, ColourField field)
+void GraphPreferencesWindow::addSwatch(QGridLayout* grid, int row, int column, ColourField field)
 {
   auto* swatch = new ColourSwatch(this);
   grid->addWidget(swatch, row, column);
@@ -201,12 +199,12 @@ void TGraphPrefsWindow::addSwatch(QGridLayout* grid, int row, int column, Colour
   connect(swatch, &ColourSwatch::clicked, this, [this, field] { swatchClicked(field); });
 }
 
-ColourSwatch* TGraphPrefsWindow::swatch(ColourField field) const
+ColourSwatch* GraphPreferencesWindow::swatch(ColourField field) const
 {
   return findSwatch(m_swatches, field);
 }
 
-void TGraphPrefsWindow::loadFromRecord()
+void GraphPreferencesWindow::loadFromRecord()
 {
   for (const auto& [field, swatch] : m_swatches)
     swatch->setColour(m_env.*field);
@@ -219,20 +217,20 @@ void TGraphPrefsWindow::loadFromRecord()
   m_points->Setvalue(form.numpoints);
 }
 
-void TGraphPrefsWindow::storeDefaults()
+void GraphPreferencesWindow::storeDefaults()
 {
   storeGraphDefaults({m_dBLow->Getvalue(), m_dBHigh->Getvalue(), m_freqLow->Getvalue(),
                       m_freqHigh->Getvalue(), m_points->Getvalue()},
                      m_env);
 }
 
-void TGraphPrefsWindow::showEvent(QShowEvent* event)
+void GraphPreferencesWindow::showEvent(QShowEvent* event)
 {
   loadFromRecord();
   QWidget::showEvent(event);
 }
 
-void TGraphPrefsWindow::changeEvent(QEvent* event)
+void GraphPreferencesWindow::changeEvent(QEvent* event)
 {
   if (event->type() == QEvent::ActivationChange && isVisible()) {
     if (isActiveWindow()) {
@@ -244,26 +242,26 @@ void TGraphPrefsWindow::changeEvent(QEvent* event)
   QWidget::changeEvent(event);
 }
 
-void TGraphPrefsWindow::closeEvent(QCloseEvent* event)
+void GraphPreferencesWindow::closeEvent(QCloseEvent* event)
 {
   storeDefaults();
   QWidget::closeEvent(event);
 }
 
-void TGraphPrefsWindow::swatchClicked(ColourField field)
+void GraphPreferencesWindow::swatchClicked(ColourField field)
 {
   const std::optional<int> chosen = m_chooser(m_env.*field, this);
   if (!chosen) return;
   m_env.*field = *chosen;
   swatch(field)->setColour(*chosen);
-  if (field == &TenvironmentProps::graphbackgroundcolor) emit graphBackgroundChanged(*chosen);
-  if (field == &TenvironmentProps::trace1color) emit traceColourChanged(1, *chosen);
-  if (field == &TenvironmentProps::trace2color) emit traceColourChanged(2, *chosen);
+  if (field == &Environment::graphbackgroundcolor) emit graphBackgroundChanged(*chosen);
+  if (field == &Environment::trace1color) emit traceColourChanged(1, *chosen);
+  if (field == &Environment::trace2color) emit traceColourChanged(2, *chosen);
   // Printer colours show only when printing.
-  const bool display =
-      field == &TenvironmentProps::trace1color || field == &TenvironmentProps::trace2color ||
-      field == &TenvironmentProps::majoraxiscolor || field == &TenvironmentProps::minoraxiscolor ||
-      field == &TenvironmentProps::graphbackgroundcolor;
+  const bool display = field == &Environment::trace1color || field == &Environment::trace2color ||
+                       field == &Environment::majoraxiscolor ||
+                       field == &Environment::minoraxiscolor ||
+                       field == &Environment::graphbackgroundcolor;
   if (display) emit graphChanged();
 }
 

@@ -16,17 +16,17 @@ class QGridLayout;
 
 namespace norvane {
 
-class TRealEdit;
+class RealEdit;
 
 // A field of the environment record that holds a colour.
-using ColourField = int TenvironmentProps::*;
+using ColourField = int Environment::*;
 
-class TSchematicPrefsWindow : public QWidget
+class SchematicPreferencesWindow : public QWidget
 {
   Q_OBJECT
 
 public:
-  explicit TSchematicPrefsWindow(TenvironmentProps& env, QWidget* parent = nullptr);
+  explicit SchematicPreferencesWindow(Environment& env, QWidget* parent = nullptr);
 
   void setColourChooser(ColourChooser chooser) { m_chooser = std::move(chooser); }
 
@@ -56,7 +56,7 @@ private:
   void addSwatch(QGridLayout* grid, int row, int column, ColourField field);
   void swatchClicked(ColourField field);
 
-  TenvironmentProps& m_env;
+  Environment& m_env;
   ColourChooser m_chooser;
   QCheckBox* m_autoOpen;
   QCheckBox* m_showGrid;
@@ -65,12 +65,12 @@ private:
   std::vector<std::pair<ColourField, ColourSwatch*>> m_swatches;
 };
 
-class TGraphPrefsWindow : public QWidget
+class GraphPreferencesWindow : public QWidget
 {
   Q_OBJECT
 
 public:
-  explicit TGraphPrefsWindow(TenvironmentProps& env, QWidget* parent = nullptr);
+  explicit GraphPreferencesWindow(Environment& env, QWidget* parent = nullptr);
 
   void setColourChooser(ColourChooser chooser) { m_chooser = std::move(chooser); }
 
@@ -83,11 +83,11 @@ public:
   ColourSwatch* swatch(ColourField field) const;
   // The printing column's "Background" swatch: shows the printer paper colour only.
   ColourSwatch* printerBackgroundSwatch() const { return m_printerBackground; }
-  TRealEdit* dBLowEdit() const { return m_dBLow; }
-  TRealEdit* dBHighEdit() const { return m_dBHigh; }
-  TRealEdit* freqLowEdit() const { return m_freqLow; }
-  TRealEdit* freqHighEdit() const { return m_freqHigh; }
-  TRealEdit* pointsEdit() const { return m_points; }
+  RealEdit* dBLowEdit() const { return m_dBLow; }
+  RealEdit* dBHighEdit() const { return m_dBHigh; }
+  RealEdit* freqLowEdit() const { return m_freqLow; }
+  RealEdit* freqHighEdit() const { return m_freqHigh; }
+  RealEdit* pointsEdit() const { return m_points; }
 
 signals:
   // The graph must be repainted with the record's display colours.
@@ -106,15 +106,15 @@ private:
   void addSwatch(QGridLayout* grid, int row, int column, ColourField field);
   void swatchClicked(ColourField field);
 
-  TenvironmentProps& m_env;
+  Environment& m_env;
   ColourChooser m_chooser;
   std::vector<std::pair<ColourField, ColourSwatch*>> m_swatches;
   ColourSwatch* m_printerBackground;
-  TRealEdit* m_dBLow;
-  TRealEdit* m_dBHigh;
-  TRealEdit* m_freqLow;
-  TRealEdit* m_freqHigh;
-  TRealEdit* m_points;
+  RealEdit* m_dBLow;
+  RealEdit* m_dBHigh;
+  RealEdit* m_freqLow;
+  RealEdit* m_freqHigh;
+  RealEdit* m_points;
 };
 
 } // namespace norvane

@@ -11,57 +11,57 @@
 
 namespace norvane {
 
-TRealEdit::TRealEdit(QWidget* parent) : TRealEdit(std::make_unique<RealEditLogic>(), parent) {}
+RealEdit::RealEdit(QWidget* parent) : RealEdit(std::make_unique<RealEditLogic>(), parent) {}
 
-TRealEdit::TRealEdit(std::unique_ptr<RealEditLogic> logic, QWidget* parent)
+RealEdit::RealEdit(std::unique_ptr<RealEditLogic> logic, QWidget* parent)
     : QLineEdit(parent), m_logic(std::move(logic))
 {
 }
 
-TRealEdit::~TRealEdit() = default;
+RealEdit::~RealEdit() = default;
 
-void TRealEdit::setUnits(const std::string& units)
+void RealEdit::setUnits(const std::string& units)
 {
   m_logic->Units = units;
 }
 
-const std::string& TRealEdit::units() const
+const std::string& RealEdit::units() const
 {
   return m_logic->Units;
 }
 
-void TRealEdit::setDecimalPlaces(int decimals)
+void RealEdit::setDecimalPlaces(int decimals)
 {
   m_logic->DecimalPlaces = decimals;
 }
 
-int TRealEdit::decimalPlaces() const
+int RealEdit::decimalPlaces() const
 {
   return m_logic->DecimalPlaces;
 }
 
-void TRealEdit::setLimits(double minvalue, double maxvalue)
+void RealEdit::setLimits(double minvalue, double maxvalue)
 {
   m_logic->minvalue = minvalue;
   m_logic->maxvalue = maxvalue;
 }
 
-double TRealEdit::minValue() const
+double RealEdit::minValue() const
 {
   return m_logic->minvalue;
 }
 
-double TRealEdit::maxValue() const
+double RealEdit::maxValue() const
 {
   return m_logic->maxvalue;
 }
 
-void TRealEdit::takeTypedText()
+void RealEdit::takeTypedText()
 {
   m_logic->setText(fromQt(text()));
 }
 
-void TRealEdit::showLogicText()
+void RealEdit::showLogicText()
 {
   const QString shown = toQt(m_logic->text());
   if (shown != text()) setText(shown);
@@ -77,7 +77,7 @@ void TRealEdit::showLogicText()
   emit validated();
 }
 
-void TRealEdit::validate()
+void RealEdit::validate()
 {
   takeTypedText();
   m_logic->validate();
@@ -150,46 +150,46 @@ void reportEntryProblem(QLineEdit& field, const std::string& problem)
   label->show();
 }
 
-void TRealEdit::reportProblem()
+void RealEdit::reportProblem()
 {
   reportEntryProblem(*this, m_logic->problem());
 }
 
-const std::string& TRealEdit::problem() const
+const std::string& RealEdit::problem() const
 {
   return m_logic->problem();
 }
 
-double TRealEdit::Getvalue()
+double RealEdit::Getvalue()
 {
   validate();
   return m_logic->value();
 }
 
-void TRealEdit::Setvalue(double x)
+void RealEdit::Setvalue(double x)
 {
   m_logic->Setvalue(x);
   showLogicText();
 }
 
-double TRealEdit::value() const
+double RealEdit::value() const
 {
   return m_logic->value();
 }
 
-void TRealEdit::focusInEvent(QFocusEvent* event)
+void RealEdit::focusInEvent(QFocusEvent* event)
 {
   QLineEdit::focusInEvent(event);
   validate();
 }
 
-void TRealEdit::focusOutEvent(QFocusEvent* event)
+void RealEdit::focusOutEvent(QFocusEvent* event)
 {
   QLineEdit::focusOutEvent(event);
   validate();
 }
 
-void TRealEdit::keyPressEvent(QKeyEvent* event)
+void RealEdit::keyPressEvent(QKeyEvent* event)
 {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     validate();
@@ -203,28 +203,28 @@ void TRealEdit::keyPressEvent(QKeyEvent* event)
   QLineEdit::keyPressEvent(event);
 }
 
-TToleranceEdit::TToleranceEdit(QWidget* parent)
-    : TRealEdit(std::make_unique<ToleranceEditLogic>(), parent)
+ToleranceEdit::ToleranceEdit(QWidget* parent)
+    : RealEdit(std::make_unique<ToleranceEditLogic>(), parent)
 {
 }
 
-ToleranceEditLogic& TToleranceEdit::tolLogic()
+ToleranceEditLogic& ToleranceEdit::tolLogic()
 {
   return static_cast<ToleranceEditLogic&>(logic());
 }
 
-const ToleranceEditLogic& TToleranceEdit::tolLogic() const
+const ToleranceEditLogic& ToleranceEdit::tolLogic() const
 {
-  return const_cast<TToleranceEdit*>(this)->tolLogic();
+  return const_cast<ToleranceEdit*>(this)->tolLogic();
 }
 
-void TToleranceEdit::settol(const Ttolvalue& record)
+void ToleranceEdit::settol(const ToleranceValue& record)
 {
   tolLogic().settol(record);
   showLogicText();
 }
 
-bool TToleranceEdit::gettol(Ttolvalue& record)
+bool ToleranceEdit::gettol(ToleranceValue& record)
 {
   takeTypedText();
   const bool enabled = tolLogic().gettol(record);
@@ -233,36 +233,36 @@ bool TToleranceEdit::gettol(Ttolvalue& record)
   return enabled;
 }
 
-bool TToleranceEdit::toleranceEnabled() const
+bool ToleranceEdit::toleranceEnabled() const
 {
   return tolLogic().toleranceenabled();
 }
 
-void TToleranceEdit::setToleranceEnabled(bool enabled)
+void ToleranceEdit::setToleranceEnabled(bool enabled)
 {
   takeTypedText();
   tolLogic().setToleranceEnabled(enabled);
   showLogicText();
 }
 
-bool TToleranceEdit::tolerancePercent() const
+bool ToleranceEdit::tolerancePercent() const
 {
   return tolLogic().tolerancepercent();
 }
 
-void TToleranceEdit::setTolerancePercent(bool percent)
+void ToleranceEdit::setTolerancePercent(bool percent)
 {
   takeTypedText();
   tolLogic().setTolerancePercent(percent);
   showLogicText();
 }
 
-double TToleranceEdit::mintol() const
+double ToleranceEdit::mintol() const
 {
   return tolLogic().mintol;
 }
 
-double TToleranceEdit::maxtol() const
+double ToleranceEdit::maxtol() const
 {
   return tolLogic().maxtol;
 }

@@ -1,12 +1,12 @@
 #pragma once
-// The program's numeric entry fields. TRealEdit holds one number with a unit, limits and a
-// fixed number of decimals; TToleranceEdit adds a lower and an upper tolerance shown in
+// The program's numeric entry fields. RealEdit holds one number with a unit, limits and a
+// fixed number of decimals; ToleranceEdit adds a lower and an upper tolerance shown in
 // brackets after the value ("100R (+5,-5%)"). Both re-format their text when the user enters
 // or leaves them or presses Enter, so the field always shows the value that will be used, and
 // then select the number so that typing replaces it and keeps the unit. The text rules live
 // in RealEditLogic and ToleranceEditLogic; these widgets only move text and selection.
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "numbers/realeditlogic.h"
 #include "numbers/toleranceeditlogic.h"
 
@@ -25,13 +25,13 @@ void reportEntryProblem(QLineEdit& field, const std::string& problem);
 // The label beside `field` that shows its reason; nullptr until the field first refused a text.
 QLabel* entryProblemLabel(const QLineEdit& field);
 
-class TRealEdit : public QLineEdit
+class RealEdit : public QLineEdit
 {
   Q_OBJECT
 
 public:
-  explicit TRealEdit(QWidget* parent = nullptr);
-  ~TRealEdit() override;
+  explicit RealEdit(QWidget* parent = nullptr);
+  ~RealEdit() override;
 
   // Published properties. Changing them does not re-format the text; Setvalue or the next
   // validation does.
@@ -61,7 +61,7 @@ signals:
   void validated();
 
 protected:
-  TRealEdit(std::unique_ptr<RealEditLogic> logic, QWidget* parent);
+  RealEdit(std::unique_ptr<RealEditLogic> logic, QWidget* parent);
 
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -79,18 +79,18 @@ private:
   std::unique_ptr<RealEditLogic> m_logic;
 };
 
-class TToleranceEdit : public TRealEdit
+class ToleranceEdit : public RealEdit
 {
   Q_OBJECT
 
 public:
-  explicit TToleranceEdit(QWidget* parent = nullptr);
+  explicit ToleranceEdit(QWidget* parent = nullptr);
 
   // Loads a value record: tolerances, value, percent flag, then the enabled flag.
-  void settol(const Ttolvalue& record);
+  void settol(const ToleranceValue& record);
   // Validates and stores the field into a record (its `actual` is left alone); returns
   // whether the tolerance is enabled.
-  bool gettol(Ttolvalue& record);
+  bool gettol(ToleranceValue& record);
 
   bool toleranceEnabled() const;
   void setToleranceEnabled(bool enabled);

@@ -1,6 +1,6 @@
 #include "dialogs/smalldialogs.h"
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/propertymapping.h"
 #include "latin1text.h"
 #include "numbers/valuetext.h"
@@ -26,7 +26,7 @@ QDialogButtonBox* okCancel(QDialog* dialog)
 
 } // namespace
 
-Tporteditdlg::Tporteditdlg(QWidget* parent) : QDialog(parent), m_zo(new QLineEdit(this))
+PortDialog::PortDialog(QWidget* parent) : QDialog(parent), m_zo(new QLineEdit(this))
 {
   setModal(true);
   setWindowTitle(tr("Test Port 1 Zo"));
@@ -38,19 +38,19 @@ Tporteditdlg::Tporteditdlg(QWidget* parent) : QDialog(parent), m_zo(new QLineEdi
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Tporteditdlg::setImpedanceText(const std::string& text)
+void PortDialog::setImpedanceText(const std::string& text)
 {
   m_zo->setText(toQt(text));
   m_zo->selectAll();
   m_zo->setFocus();
 }
 
-std::string Tporteditdlg::impedanceText() const
+std::string PortDialog::impedanceText() const
 {
   return fromQt(m_zo->text());
 }
 
-void Tporteditdlg::accept()
+void PortDialog::accept()
 {
   // Text that is not an impedance is refused here, with the reason, rather than taken as 0.
   const NumberReading zo = ReadNumber(impedanceText(), NumberRules::Entry("R"));
@@ -67,7 +67,7 @@ void Tporteditdlg::accept()
   QDialog::accept();
 }
 
-TEditTextDlg::TEditTextDlg(QWidget* parent)
+TextDialog::TextDialog(QWidget* parent)
     : QDialog(parent), m_text(new QLineEdit(this)), m_size(new QComboBox(this))
 {
   setModal(true);
@@ -82,7 +82,7 @@ TEditTextDlg::TEditTextDlg(QWidget* parent)
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TEditTextDlg::loadFrom(const TextItemEntry& entry)
+void TextDialog::loadFrom(const TextItemEntry& entry)
 {
   m_text->setText(toQt(entry.text));
   m_size->clear();
@@ -101,7 +101,7 @@ void TEditTextDlg::loadFrom(const TextItemEntry& entry)
   m_text->setFocus();
 }
 
-TextItemEntry TEditTextDlg::entry() const
+TextItemEntry TextDialog::entry() const
 {
   return {fromQt(m_text->text()), fromQt(m_size->currentText())};
 }

@@ -13,12 +13,12 @@ class QLineEdit;
 
 namespace norvane {
 
-class Tporteditdlg : public QDialog
+class PortDialog : public QDialog
 {
   Q_OBJECT
 
 public:
-  explicit Tporteditdlg(QWidget* parent = nullptr);
+  explicit PortDialog(QWidget* parent = nullptr);
 
   // The impedance as text ("50R"), selected so that typing replaces it.
   void setImpedanceText(const std::string& text);
@@ -33,12 +33,12 @@ private:
   QLineEdit* m_zo;
 };
 
-class TEditTextDlg : public QDialog
+class TextDialog : public QDialog
 {
   Q_OBJECT
 
 public:
-  explicit TEditTextDlg(QWidget* parent = nullptr);
+  explicit TextDialog(QWidget* parent = nullptr);
 
   // The text (the field takes at most 64 characters) and its size from "6", "8", ... "30".
   void loadFrom(const TextItemEntry& entry);

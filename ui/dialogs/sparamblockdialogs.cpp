@@ -25,9 +25,9 @@ const char* const kOnePortFileFilter =
     "1 port S parameter files (*.s1p)|*.s1p|HP Network Analyzer, CITIFILE format "
     "(*.d1)|*.d1|All S files (*.s1p,*.s2p,*.d1,*.d2)|*.s1p;*.s2p;*.d1;*.d2|All Files (*.*)|*.*";
 
-TSParamBlockDlg::TSParamBlockDlg(ComponentType ctype, const QString& caption, Prompts& prompts,
-                                 QWidget* parent)
-    : TComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
+SParamBlockDialog::SParamBlockDialog(ComponentType ctype, const QString& caption, Prompts& prompts,
+                                     QWidget* parent)
+    : ComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
       m_name(new QLineEdit(this)), m_note(new QLabel(this)),
       m_load(new QPushButton(tr("Load File"), this)), m_grid(new QTableWidget(this)),
       m_enabled(new QCheckBox(tr("Enabled"), this)),
@@ -61,12 +61,12 @@ TSParamBlockDlg::TSParamBlockDlg(ComponentType ctype, const QString& caption, Pr
 
   m_enabled->setChecked(true);
   m_load->setAutoDefault(false);
-  connect(m_load, &QPushButton::clicked, this, &TSParamBlockDlg::loadFile);
+  connect(m_load, &QPushButton::clicked, this, &SParamBlockDialog::loadFile);
   connect(m_enabled, &QCheckBox::toggled, m_mag, &QWidget::setEnabled);
   connect(m_enabled, &QCheckBox::toggled, m_ang, &QWidget::setEnabled);
 }
 
-void TSParamBlockDlg::showBuffer()
+void SParamBlockDialog::showBuffer()
 {
   m_name->setText(toQt(m_buffer.name));
   // The note travels with the data: it shows whenever these data do.
@@ -75,7 +75,7 @@ void TSParamBlockDlg::showBuffer()
   const int columns = m_grid->columnCount();
   m_grid->setRowCount(m_buffer.numpoints());
   int row = 0;
-  for (const T2pPoint& point : m_buffer.points) {
+  for (const TwoPortPoint& point : m_buffer.points) {
     const std::vector<std::string> cells = blockGridRow(point, columns);
     for (int col = 0; col < columns; ++col) {
       auto* item = new QTableWidgetItem(toQt(cells[static_cast<std::size_t>(col)]));
@@ -87,7 +87,7 @@ void TSParamBlockDlg::showBuffer()
   m_grid->resizeColumnsToContents();
 }
 
-void TSParamBlockDlg::loadFrom(const Tcomponent& comp, const Tschema& doc)
+void SParamBlockDialog::loadFrom(const Component& comp, const Schematic& doc)
 {
   m_index = blockDataSetIndex(comp);
   m_buffer = blockBufferFromDataSet(doc, m_ctype, m_index);
@@ -100,7 +100,7 @@ void TSParamBlockDlg::loadFrom(const Tcomponent& comp, const Tschema& doc)
   showBuffer();
 }
 
-void TSParamBlockDlg::loadFile()
+void SParamBlockDialog::loadFile()
 {
   const std::optional<std::string> path = m_prompts.openFileName(
       fromQt(tr("Load File")),
@@ -115,25 +115,26 @@ void TSParamBlockDlg::loadFile()
   if (!read.warning.empty()) m_prompts.warning(read.warning);
 }
 
-void TSParamBlockDlg::storeInto(Tcomponent& comp, Tschema& doc)
+void SParamBlockDialog::storeInto(Component& comp, Schematic& doc)
 {
   const SParamBlockForm form{m_mag->Getvalue(), m_ang->Getvalue(), m_enabled->isChecked()};
   storeSParamBlockForm(form, comp);
   storeBlockDataSet(doc, m_ctype, m_index, m_buffer, fromQt(m_name->text()));
 }
 
-QWidget* TSParamBlockDlg::firstField() const
+QWidget* SParamBlockDialog::firstField() const
 {
   return m_name;
 }
 
-Tedit2p::Tedit2p(Prompts& prompts, QWidget* parent)
-    : TSParamBlockDlg(ComponentType::SParam2, tr("2 port properties"), prompts, parent)
+TwoPortBlockDialog::TwoPortBlockDialog(Prompts& prompts, QWidget* parent)
+    : SParamBlockDialog(ComponentType::SParam2, tr("2 port properties"), prompts, parent)
 {
 }
 
-TEdit1p::TEdit1p(Prompts& prompts, QWidget* parent)
-    : TSParamBlockDlg(ComponentType::SParam1, tr("S parameter 1 port properties"), prompts, parent)
+OnePortBlockDialog::OnePortBlockDialog(Prompts& prompts, QWidget* parent)
+    : SParamBlockDialog(ComponentType::SParam1, tr("S parameter 1 port properties"), prompts,
+                        parent)
 {
 }
 

@@ -15,15 +15,15 @@ namespace norvane {
 
 class Prompts;
 
-class TSParamBlockDlg : public TComponentDialog
+class SParamBlockDialog : public ComponentDialog
 {
   Q_OBJECT
 
 public:
-  TSParamBlockDlg(ComponentType ctype, const QString& caption, Prompts& prompts, QWidget* parent);
+  SParamBlockDialog(ComponentType ctype, const QString& caption, Prompts& prompts, QWidget* parent);
 
-  void loadFrom(const Tcomponent& comp, const Tschema& doc) override;
-  void storeInto(Tcomponent& comp, Tschema& doc) override;
+  void loadFrom(const Component& comp, const Schematic& doc) override;
+  void storeInto(Component& comp, Schematic& doc) override;
   QWidget* firstField() const override;
 
   // "Load File": asks for a file name and reads it into the buffer. The reader asks through
@@ -33,14 +33,14 @@ public:
   // note under the name, whenever the dialog shows them.
   void loadFile();
 
-  const T2pdatarray& buffer() const { return m_buffer; }
+  const TwoPortDataSet& buffer() const { return m_buffer; }
   QLineEdit* nameEdit() const { return m_name; }
   QLabel* noteLabel() const { return m_note; }
   QPushButton* loadButton() const { return m_load; }
   QTableWidget* grid() const { return m_grid; }
   QCheckBox* enabledBox() const { return m_enabled; }
-  TRealEdit* magEdit() const { return m_mag; }
-  TRealEdit* angEdit() const { return m_ang; }
+  RealEdit* magEdit() const { return m_mag; }
+  RealEdit* angEdit() const { return m_ang; }
 
 private:
   // Shows the buffer: its name in "Name", its note, and its points in the grid.
@@ -49,30 +49,30 @@ private:
   ComponentType m_ctype;
   Prompts& m_prompts;
   int m_index = 0; // data set of the block being edited, 0 for none
-  T2pdatarray m_buffer;
+  TwoPortDataSet m_buffer;
   QLineEdit* m_name;
   QLabel* m_note;
   QPushButton* m_load;
   QTableWidget* m_grid;
   QCheckBox* m_enabled;
-  TRealEdit* m_mag;
-  TRealEdit* m_ang;
+  RealEdit* m_mag;
+  RealEdit* m_ang;
 };
 
-class Tedit2p : public TSParamBlockDlg
+class TwoPortBlockDialog : public SParamBlockDialog
 {
   Q_OBJECT
 
 public:
-  explicit Tedit2p(Prompts& prompts, QWidget* parent = nullptr);
+  explicit TwoPortBlockDialog(Prompts& prompts, QWidget* parent = nullptr);
 };
 
-class TEdit1p : public TSParamBlockDlg
+class OnePortBlockDialog : public SParamBlockDialog
 {
   Q_OBJECT
 
 public:
-  explicit TEdit1p(Prompts& prompts, QWidget* parent = nullptr);
+  explicit OnePortBlockDialog(Prompts& prompts, QWidget* parent = nullptr);
 };
 
 // The file dialogs' filters of the two block kinds.

@@ -13,7 +13,7 @@
 
 namespace norvane {
 
-TSparamfileerror::TSparamfileerror(QWidget* parent)
+SParamFileErrorDialog::SParamFileErrorDialog(QWidget* parent)
     : QDialog(parent), m_units(new QComboBox(this)),
       m_magAngle(new QRadioButton(tr("Magnitude/Angle"), this)),
       m_realImag(new QRadioButton(tr("Real/Imaginary"), this))
@@ -44,21 +44,21 @@ TSparamfileerror::TSparamfileerror(QWidget* parent)
   preset(SParameterFormatChoice{});
 }
 
-void TSparamfileerror::preset(const SParameterFormatChoice& choice)
+void SParamFileErrorDialog::preset(const SParameterFormatChoice& choice)
 {
   const int index = m_units->findText(toQt(choice.units));
   m_units->setCurrentIndex(index >= 0 ? index : m_units->findText("MHz"));
   (choice.magnitudeAngle ? m_magAngle : m_realImag)->setChecked(true);
 }
 
-SParameterFormatChoice TSparamfileerror::choice() const
+SParameterFormatChoice SParamFileErrorDialog::choice() const
 {
   return {fromQt(m_units->currentText()), m_magAngle->isChecked()};
 }
 
 SParameterFormatChoice askSParameterFormat(QWidget* parent)
 {
-  TSparamfileerror dialog(parent);
+  SParamFileErrorDialog dialog(parent);
   dialog.exec();
   // Closing the window counts as OK with what it shows: the reader needs an answer.
   return dialog.choice();

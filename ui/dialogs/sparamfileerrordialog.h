@@ -11,12 +11,12 @@ class QRadioButton;
 
 namespace norvane {
 
-class TSparamfileerror : public QDialog
+class SParamFileErrorDialog : public QDialog
 {
   Q_OBJECT
 
 public:
-  explicit TSparamfileerror(QWidget* parent = nullptr);
+  explicit SParamFileErrorDialog(QWidget* parent = nullptr);
 
   // Presets the unit list and the format buttons ("MHz" and "Magnitude/Angle" by default).
   void preset(const SParameterFormatChoice& choice);

@@ -12,7 +12,7 @@ enum ButtonId { kOff = 0, kPercent = 1, kUnit = 2 };
 }
 
 ToleranceGroup::ToleranceGroup(const QString& title, const QString& unitCaption,
-                               TToleranceEdit* edit, QWidget* parent)
+                               ToleranceEdit* edit, QWidget* parent)
     : QGroupBox(title, parent), m_edit(edit), m_off(new QRadioButton(tr("Off"), this)),
       m_percent(new QRadioButton(QStringLiteral("%"), this)),
       m_unit(new QRadioButton(unitCaption, this))

@@ -9,14 +9,14 @@ class QRadioButton;
 
 namespace norvane {
 
-class TToleranceEdit;
+class ToleranceEdit;
 
 class ToleranceGroup : public QGroupBox
 {
   Q_OBJECT
 
 public:
-  ToleranceGroup(const QString& title, const QString& unitCaption, TToleranceEdit* edit,
+  ToleranceGroup(const QString& title, const QString& unitCaption, ToleranceEdit* edit,
                  QWidget* parent = nullptr);
 
   // Checks the button that matches the field: "Off" when the tolerance is disabled, else
@@ -30,7 +30,7 @@ public:
 private:
   void choose(int id);
 
-  TToleranceEdit* m_edit;
+  ToleranceEdit* m_edit;
   QRadioButton* m_off;
   QRadioButton* m_percent;
   QRadioButton* m_unit;

@@ -1,6 +1,6 @@
 #include "graph/graphtoolicons.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include <QPainter>
 #include <QPainterPath>

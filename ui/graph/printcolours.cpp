@@ -4,7 +4,7 @@
 
 namespace norvane {
 
-void exchangePrintColours(TenvironmentProps& env)
+void exchangePrintColours(Environment& env)
 {
   std::swap(env.compcolor, env.printercompcolor);
   std::swap(env.comptextcolor, env.printercomptextcolor);

@@ -8,6 +8,6 @@
 
 namespace norvane {
 
-void exchangePrintColours(TenvironmentProps& env);
+void exchangePrintColours(Environment& env);
 
 } // namespace norvane

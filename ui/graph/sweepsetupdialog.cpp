@@ -28,7 +28,7 @@ QDialogButtonBox* okCancel(QDialog* dialog)
 
 } // namespace
 
-SweepSetupDialog::SweepSetupDialog(Tschema& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
+SweepSetupDialog::SweepSetupDialog(Schematic& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
 {
   setWindowTitle("Sweep Set-up");
   auto* frequency = new QGroupBox("Frequency", this);

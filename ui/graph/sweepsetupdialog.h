@@ -14,7 +14,7 @@ class SweepSetupDialog : public QDialog
 {
   Q_OBJECT
 public:
-  explicit SweepSetupDialog(Tschema& doc, QWidget* parent = nullptr);
+  explicit SweepSetupDialog(Schematic& doc, QWidget* parent = nullptr);
 
   // Fills the fields from the document (a square grid also drops centre/span entry).
   void activate();
@@ -31,7 +31,7 @@ protected:
 private:
   void reformat(QLineEdit* field, RealEditLogic& logic);
 
-  Tschema& m_doc;
+  Schematic& m_doc;
   SweepSetupLogic m_logic;
   QLineEdit* m_start = nullptr;
   QLineEdit* m_stop = nullptr;

@@ -87,7 +87,7 @@ void centreDialogOver(QDialog& dialog, const QWidget& over)
 
 // ---- Trace setup --------------------------------------------------------------------------
 
-TraceSetupDialog::TraceSetupDialog(Tschema& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
+TraceSetupDialog::TraceSetupDialog(Schematic& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
 {
   setWindowTitle("Trace 1 setup");
   auto* top = new QHBoxLayout;
@@ -192,7 +192,7 @@ void TraceSetupDialog::accept()
 
 // ---- Polar setup --------------------------------------------------------------------------
 
-PolarSetupDialog::PolarSetupDialog(Tschema& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
+PolarSetupDialog::PolarSetupDialog(Schematic& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
 {
   setWindowTitle("Polar Trace Setup");
   auto* layout = new QVBoxLayout(this);

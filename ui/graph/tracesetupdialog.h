@@ -25,7 +25,7 @@ class TraceSetupDialog : public QDialog
 {
   Q_OBJECT
 public:
-  explicit TraceSetupDialog(Tschema& doc, QWidget* parent = nullptr);
+  explicit TraceSetupDialog(Schematic& doc, QWidget* parent = nullptr);
 
   // Fills the dialog from trace 1 or 2 and puts the focus where asked.
   void prepare(int trace, TraceSetupLogic::Focus focus);
@@ -43,7 +43,7 @@ public:
 private:
   void showLogic();
 
-  Tschema& m_doc;
+  Schematic& m_doc;
   TraceSetupLogic m_logic;
   QButtonGroup* m_measure = nullptr;
   QButtonGroup* m_showAs = nullptr;
@@ -58,7 +58,7 @@ class PolarSetupDialog : public QDialog
 {
   Q_OBJECT
 public:
-  explicit PolarSetupDialog(Tschema& doc, QWidget* parent = nullptr);
+  explicit PolarSetupDialog(Schematic& doc, QWidget* parent = nullptr);
 
   void prepare(bool focusMagnitude);
   const PolarSetupLogic& logic() const { return m_logic; }
@@ -68,7 +68,7 @@ public:
   void accept() override;
 
 private:
-  Tschema& m_doc;
+  Schematic& m_doc;
   PolarSetupLogic m_logic;
   QButtonGroup* m_measure = nullptr;
   std::array<QRadioButton*, 4> m_measureButtons{};

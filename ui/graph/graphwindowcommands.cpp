@@ -1,13 +1,13 @@
 // The graph window's menus, tool bar and commands.
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include "config/environment.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphtoolicons.h"
 #include "graph/multisweep.h"
+#include "graph/printpreview.h"
 #include "graph/sweepsetupdialog.h"
 #include "graph/touchstoneexport.h"
-#include "graph/tprntprev.h"
 #include "graph/tracesetupdialog.h"
 #include "imagefile.h"
 #include "latin1text.h"
@@ -102,7 +102,7 @@ constexpr ToolText kToolTexts[] = {
 
 } // namespace
 
-void TGraphwin::createActions()
+void GraphWindow::createActions()
 {
   for (const CommandText& t : kCommandTexts) {
     auto* a = new QAction(t.caption, this);
@@ -152,7 +152,7 @@ void TGraphwin::createActions()
           [this](bool checked) { m_core.setStabilityCircles(checked); });
 }
 
-void TGraphwin::createMenus()
+void GraphWindow::createMenus()
 {
   QMenuBar* bar = menuBar();
   const auto add = [this](QMenu* menu, std::initializer_list<GraphCommand> commands) {
@@ -179,7 +179,7 @@ void TGraphwin::createMenus()
       {GraphCommand::HelpContents, GraphCommand::GettingStarted, GraphCommand::About});
 }
 
-void TGraphwin::createToolBar()
+void GraphWindow::createToolBar()
 {
   m_toolBar = addToolBar("Graph");
   m_toolBar->setMovable(false);
@@ -223,7 +223,7 @@ std::optional<PlotFormat> plotFormatOf(GraphCommand command)
 
 } // namespace
 
-void TGraphwin::runCommand(GraphCommand command)
+void GraphWindow::runCommand(GraphCommand command)
 {
   if (const auto format = plotFormatOf(command)) {
     graphTypeCommand(*format);
@@ -298,7 +298,7 @@ void TGraphwin::runCommand(GraphCommand command)
   }
 }
 
-void TGraphwin::callLink(const std::function<void()>& link, const QString& what)
+void GraphWindow::callLink(const std::function<void()>& link, const QString& what)
 {
   if (link)
     link();
@@ -306,14 +306,14 @@ void TGraphwin::callLink(const std::function<void()>& link, const QString& what)
     notAvailable(what);
 }
 
-void TGraphwin::notAvailable(const QString& what)
+void GraphWindow::notAvailable(const QString& what)
 {
   m_prompts.information(fromQt(what + " not available yet"));
 }
 
 // ---- Simulation ---------------------------------------------------------------------------
 
-SimulateResult TGraphwin::runSimulation()
+SimulateResult GraphWindow::runSimulation()
 {
   // Message boxes inside a run let other input through; a second run must not start then.
   if (m_running) return m_lastResult;
@@ -331,7 +331,7 @@ SimulateResult TGraphwin::runSimulation()
   return m_lastResult;
 }
 
-void TGraphwin::showRunNote()
+void GraphWindow::showRunNote()
 {
   // Every run says which data blocks it extrapolated, and a run that did not clears it.
   QStringList extrapolated;
@@ -341,19 +341,19 @@ void TGraphwin::showRunNote()
   m_runNote->setToolTip(extrapolated.join("\n"));
 }
 
-void TGraphwin::graphTypeCommand(PlotFormat pf)
+void GraphWindow::graphTypeCommand(PlotFormat pf)
 {
   m_core.setGraphType(pf);
 }
 
-void TGraphwin::setToleranceMode(int mode)
+void GraphWindow::setToleranceMode(int mode)
 {
   m_session.toleranceMode = mode;
   refreshControls();
   runSimulation();
 }
 
-void TGraphwin::saveResults()
+void GraphWindow::saveResults()
 {
   if (m_running) return;
   m_running = true;
@@ -365,7 +365,7 @@ void TGraphwin::saveResults()
   refreshControls();
 }
 
-void TGraphwin::exportTouchstone()
+void GraphWindow::exportTouchstone()
 {
   if (m_running) return;
   m_running = true;
@@ -382,7 +382,7 @@ void TGraphwin::exportTouchstone()
 
 // ---- Setup dialogs ------------------------------------------------------------------------
 
-void TGraphwin::traceLimitsCommand(int trace)
+void GraphWindow::traceLimitsCommand(int trace)
 {
   if (m_doc.plotformat != plotformat::Rectangular && trace == 1) {
     m_polarDialog->prepare(false);
@@ -405,7 +405,7 @@ void TGraphwin::traceLimitsCommand(int trace)
   focusCursorScrollBar();
 }
 
-void TGraphwin::frequencySweepCommand()
+void GraphWindow::frequencySweepCommand()
 {
   m_sweepDialog->activate();
   centreDialogOver(*m_sweepDialog, *this);
@@ -416,7 +416,7 @@ void TGraphwin::frequencySweepCommand()
 
 // ---- Tolerance multi-sweep ----------------------------------------------------------------
 
-void TGraphwin::multiSweepCommand()
+void GraphWindow::multiSweepCommand()
 {
   centreDialogOver(*m_tolDialog, *this);
   if (m_tolDialog->exec() != QDialog::Accepted) {
@@ -426,7 +426,7 @@ void TGraphwin::multiSweepCommand()
   runMultiSweep(m_tolDialog->runs());
 }
 
-int TGraphwin::runMultiSweep(int runs)
+int GraphWindow::runMultiSweep(int runs)
 {
   if (m_running) return 0;
   const int n = std::clamp(runs, 1, kMaxMultiSweepRuns);
@@ -464,17 +464,17 @@ int TGraphwin::runMultiSweep(int runs)
 
 // ---- Printing and pictures ----------------------------------------------------------------
 
-void TGraphwin::openSchematicPreview()
+void GraphWindow::openSchematicPreview()
 {
   m_preview->openOn(PrintContent::Schematic);
 }
 
-void TGraphwin::openGraphPreview()
+void GraphWindow::openGraphPreview()
 {
   m_preview->openOn(PrintContent::Graph);
 }
 
-bool TGraphwin::exportPdf(PrintContent content)
+bool GraphWindow::exportPdf(PrintContent content)
 {
   // Offered as the document's name with ".pdf", in the document's folder.
   std::filesystem::path suggested = m_env.filename;
@@ -489,14 +489,14 @@ bool TGraphwin::exportPdf(PrintContent content)
   return m_preview->exportPdf(path);
 }
 
-QImage TGraphwin::clientImage()
+QImage GraphWindow::clientImage()
 {
   // Everything below the menu bar: tool bar, panels, graph and status bar.
   const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
   return grab(QRect(0, top, width(), height() - top)).toImage();
 }
 
-bool TGraphwin::saveGraphBitmap()
+bool GraphWindow::saveGraphBitmap()
 {
   const auto name = m_prompts.saveFileName(kBitmapTitle, kBitmapFilter, kBitmapDefault);
   if (!name || name->empty()) return false;
@@ -509,7 +509,7 @@ bool TGraphwin::saveGraphBitmap()
   return true;
 }
 
-QSize TGraphwin::smallestTidySize() const
+QSize GraphWindow::smallestTidySize() const
 {
   const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
   const int width = std::max(menuBar()->sizeHint().width(), m_toolBar->sizeHint().width());

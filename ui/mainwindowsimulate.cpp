@@ -1,11 +1,11 @@
 // The Simulate, Netlist and Export SPICE netlist commands of the main window.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "latin1text.h"
 #include "netlistwindow.h"
 
 #include "editorconnection.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "sim/listing.h"
 #include "sim/spiceexport.h"
 
@@ -15,7 +15,7 @@
 
 namespace norvane {
 
-void TDrawingEdit::simulate()
+void MainWindow::simulate()
 {
   // The graph window runs the engine and shows the points as they come; the main window's
   // chores (repaint with the check's markers, select mode afterwards) come back through the
@@ -23,7 +23,7 @@ void TDrawingEdit::simulate()
   m_graph->runSimulation();
 }
 
-void TDrawingEdit::placeBeside(QWidget& other)
+void MainWindow::placeBeside(QWidget& other)
 {
   // To the right of the main window when the screen has room for it, else a little offset
   // over it, so the schematic and its results can be seen together.
@@ -36,7 +36,7 @@ void TDrawingEdit::placeBeside(QWidget& other)
   other.move(target.topLeft());
 }
 
-void TDrawingEdit::showNetlist()
+void MainWindow::showNetlist()
 {
   // The circuit a simulation checks, the whole drawing: items beyond the sheet's edge are
   // simulated too, so they are listed (and not deleted) here.
@@ -53,7 +53,7 @@ void TDrawingEdit::showNetlist()
   m_netlist->raise();
 }
 
-bool TDrawingEdit::exportSpice()
+bool MainWindow::exportSpice()
 {
   // The netlist is named after the schematic; it writes its results beside itself.
   std::filesystem::path suggested = std::filesystem::path(m_env.filename).filename();

@@ -1,5 +1,5 @@
 #pragma once
-// TDrawingEdit, the main window: the schematic of the one document in a scrollable drawing
+// MainWindow, the main window: the schematic of the one document in a scrollable drawing
 // area, the menus and the two toolbars, the file commands, the start-up sequence (settings,
 // first-start help, the file to open) and the closing sequence (placements recorded, save
 // prompt, settings written).
@@ -30,8 +30,8 @@ class QToolButton;
 
 namespace norvane {
 
-struct Tschema;
-struct TenvironmentProps;
+struct Schematic;
+struct Environment;
 struct FileResult;
 class Prompts;
 class HelpWindow;
@@ -44,9 +44,9 @@ struct AssistantWriteOptions;
 struct MatchRequest;
 class EditorConnection;
 class NetlistWindow;
-class TSchematicPrefsWindow;
-class TGraphPrefsWindow;
-class TGraphwin;
+class SchematicPreferencesWindow;
+class GraphPreferencesWindow;
+class GraphWindow;
 class TunerBar;
 struct SimulationSession;
 
@@ -64,12 +64,12 @@ struct StartupOptions
   std::filesystem::path currentDir;   // where a first start looks for "welcome.cct"
 };
 
-class TDrawingEdit : public QMainWindow, private SchematicViewClient
+class MainWindow : public QMainWindow, private SchematicViewClient
 {
   Q_OBJECT
 public:
-  TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompts, QWidget* parent = nullptr);
-  ~TDrawingEdit() override;
+  MainWindow(Schematic& doc, Environment& env, Prompts& prompts, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The start-up steps of the first activation; later calls do nothing.
   void startUp(const StartupOptions& options);
@@ -103,9 +103,9 @@ public:
   void setModified(bool modified);
   std::string currentFileName() const;
 
-  Tschema& document() { return m_doc; }
+  Schematic& document() { return m_doc; }
   EditorConnection& editorConnection() { return *m_editor; }
-  TenvironmentProps& environment() { return m_env; }
+  Environment& environment() { return m_env; }
   SchematicView* view() const { return m_view; }
   HelpWindow* helpWindow() const { return m_help; }
   DebugWindow* debugWindow() const { return m_debug; }
@@ -114,9 +114,9 @@ public:
   // The design assistants and Auto Match.
   AssistantWindows* assistants() const { return m_assistants.get(); }
   NetlistWindow* netlistWindow() const { return m_netlist; }
-  TSchematicPrefsWindow* schematicPreferences() const { return m_schematicPrefs; }
-  TGraphPrefsWindow* graphPreferences() const { return m_graphPrefs; }
-  TGraphwin* graphWindow() const { return m_graph.get(); }
+  SchematicPreferencesWindow* schematicPreferences() const { return m_schematicPrefs; }
+  GraphPreferencesWindow* graphPreferences() const { return m_graphPrefs; }
+  GraphWindow* graphWindow() const { return m_graph.get(); }
   StartNotice* startNotice() const { return m_notice; }
   QToolBar* commandToolBar() const { return m_commandBar; }
   QToolBar* componentToolBar() const { return m_componentBar; }
@@ -205,8 +205,8 @@ private:
   void updateEditActions();
   int choosePopup(const std::vector<std::string>& items, QPoint units);
 
-  Tschema& m_doc;
-  TenvironmentProps& m_env;
+  Schematic& m_doc;
+  Environment& m_env;
   Prompts& m_prompts;
   std::unique_ptr<EditorConnection> m_editor;
   std::unique_ptr<CalculatorWindows> m_calculators;
@@ -226,11 +226,11 @@ private:
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
   NetlistWindow* m_netlist = nullptr;
-  TSchematicPrefsWindow* m_schematicPrefs = nullptr;
-  TGraphPrefsWindow* m_graphPrefs = nullptr;
+  SchematicPreferencesWindow* m_schematicPrefs = nullptr;
+  GraphPreferencesWindow* m_graphPrefs = nullptr;
   // The session outlives the graph window, which refers to it.
   std::unique_ptr<SimulationSession> m_session;
-  std::unique_ptr<TGraphwin> m_graph;
+  std::unique_ptr<GraphWindow> m_graph;
   QPointer<StartNotice> m_notice;
 
   bool m_startedUp = false;

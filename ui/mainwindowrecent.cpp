@@ -1,6 +1,6 @@
 // The main window's habits kept between runs: the File menu's recent files and the tuner's
 // step, both in the environment record and so in Norvane.cfg.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "editorconnection.h"
 #include "latin1text.h"
@@ -18,7 +18,7 @@
 
 namespace norvane {
 
-void TDrawingEdit::showRecentFiles()
+void MainWindow::showRecentFiles()
 {
   const auto& files = m_env.recentfiles;
   int shown = 0;
@@ -34,7 +34,7 @@ void TDrawingEdit::showRecentFiles()
   if (m_recentMenu != nullptr) m_recentMenu->setEnabled(shown > 0);
 }
 
-void TDrawingEdit::rememberRecentFile(const std::string& path)
+void MainWindow::rememberRecentFile(const std::string& path)
 {
   // A name given on the command line may be relative to where the program was started; the
   // list must still find the file from wherever the next start happens.
@@ -44,7 +44,7 @@ void TDrawingEdit::rememberRecentFile(const std::string& path)
   showRecentFiles();
 }
 
-bool TDrawingEdit::openRecentFile(int index)
+bool MainWindow::openRecentFile(int index)
 {
   if (index < 0 || index >= static_cast<int>(kRecentFileCount)) return false;
   const std::string path = m_env.recentfiles[static_cast<std::size_t>(index)];
@@ -61,7 +61,7 @@ bool TDrawingEdit::openRecentFile(int index)
   return openFile(path);
 }
 
-void TDrawingEdit::applyRememberedTuneStep()
+void MainWindow::applyRememberedTuneStep()
 {
   const std::optional<TuneStep> step = TuneStepFromKey(m_env.tunestep);
   if (!step) return;

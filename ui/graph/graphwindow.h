@@ -1,5 +1,5 @@
 #pragma once
-// TGraphwin, the graph window: the results of the last simulation as a rectangular graph of
+// GraphWindow, the graph window: the results of the last simulation as a rectangular graph of
 // two traces, a Smith or polar chart, or the data list. Every control writes its setting into
 // the document and simulates again; the simulation feeds the window point by point through
 // its core (GraphWindowCore), which draws into the window's off-screen picture.
@@ -10,8 +10,8 @@
 
 #include "graph/graphhost.h"
 #include "graph/graphwindowcore.h"
+#include "graph/printpreview.h"
 #include "graph/simulationrun.h"
-#include "graph/tprntprev.h"
 #include "sim/simulate.h"
 
 #include <QElapsedTimer>
@@ -37,14 +37,14 @@ class QWidget;
 
 namespace norvane {
 
-struct TenvironmentProps;
+struct Environment;
 class Prompts;
 class GraphDrawingArea;
 class GraphValueField;
 class DataListView;
 class SidePanel;
 class TextPanel;
-class TPrntPrev;
+class PrintPreview;
 class TraceSetupDialog;
 class PolarSetupDialog;
 class SweepSetupDialog;
@@ -121,13 +121,13 @@ struct GraphWindowLinks
   std::function<void()> repaintSchematic;
 };
 
-class TGraphwin : public QMainWindow, private GraphHost
+class GraphWindow : public QMainWindow, private GraphHost
 {
   Q_OBJECT
 public:
-  TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts, SimulationSession& session,
-            QWidget* parent = nullptr);
-  ~TGraphwin() override;
+  GraphWindow(Schematic& doc, Environment& env, Prompts& prompts, SimulationSession& session,
+              QWidget* parent = nullptr);
+  ~GraphWindow() override;
 
   // ---- Owner API ---------------------------------------------------------------------------
   void setLinks(GraphWindowLinks links);
@@ -150,7 +150,7 @@ public:
   // overflow arrow.
   QSize smallestTidySize() const;
   // The print preview, shared with the main window: open it on the schematic or the graph.
-  TPrntPrev& printPreview() { return *m_preview; }
+  PrintPreview& printPreview() { return *m_preview; }
   void openSchematicPreview();
   void openGraphPreview();
   // "Export PDF...": the printed page(s) of the schematic or of this window's display
@@ -250,8 +250,8 @@ private:
   void keyHeld(bool held);
   void handBackKeyboard();
 
-  Tschema& m_doc;
-  TenvironmentProps& m_env;
+  Schematic& m_doc;
+  Environment& m_env;
   Prompts& m_prompts;
   SimulationSession& m_session;
   GraphWindowCore m_core;
@@ -309,7 +309,7 @@ private:
   QScrollBar* m_cursorBar = nullptr;
   QLabel* m_runNote = nullptr;
 
-  std::unique_ptr<TPrntPrev> m_preview;
+  std::unique_ptr<PrintPreview> m_preview;
   std::unique_ptr<TraceSetupDialog> m_traceDialog;
   std::unique_ptr<PolarSetupDialog> m_polarDialog;
   std::unique_ptr<SweepSetupDialog> m_sweepDialog;

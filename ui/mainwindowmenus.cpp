@@ -1,11 +1,11 @@
 // The main window's actions, menus and toolbars, built from the command table.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "editorconnection.h"
 #include "toolicons.h"
 
 #include "document/componentkinds.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/editormodes.h"
 
 #include <QAction>
@@ -17,7 +17,7 @@
 
 namespace norvane {
 
-void TDrawingEdit::createActions()
+void MainWindow::createActions()
 {
   for (const CommandInfo& info : commandTable()) {
     const Command command = info.command;
@@ -54,7 +54,7 @@ void TDrawingEdit::createActions()
   action(Command::ZoomIn)->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
 }
 
-void TDrawingEdit::addUnlistedKinds(QMenu* menu)
+void MainWindow::addUnlistedKinds(QMenu* menu)
 {
   // A kind that has no command of its own in the command table is still placeable: it gets
   // an entry named from its description, so that a new kind needs no change here.
@@ -73,7 +73,7 @@ void TDrawingEdit::addUnlistedKinds(QMenu* menu)
   }
 }
 
-void TDrawingEdit::createMenus()
+void MainWindow::createMenus()
 {
   using C = Command;
   const auto add = [this](QMenu* menu, std::initializer_list<C> items) {
@@ -158,7 +158,7 @@ void TDrawingEdit::createMenus()
   showFullMenu(true);
 }
 
-void TDrawingEdit::showFullMenu(bool full)
+void MainWindow::showFullMenu(bool full)
 {
   if (!m_captionMenusShown && full && !menuBar()->actions().isEmpty()) {
     return;
@@ -170,7 +170,7 @@ void TDrawingEdit::showFullMenu(bool full)
   m_captionMenusShown = !full;
 }
 
-void TDrawingEdit::createToolBars()
+void MainWindow::createToolBars()
 {
   using C = Command;
   m_commandBar = new QToolBar("Commands", this);
@@ -230,7 +230,7 @@ void TDrawingEdit::createToolBars()
   m_componentBar->addWidget(palette);
 }
 
-QToolButton* TDrawingEdit::toolButton(Command command) const
+QToolButton* MainWindow::toolButton(Command command) const
 {
   for (QToolButton* button : m_componentButtons) {
     if (button->defaultAction() == action(command)) {

@@ -1,12 +1,12 @@
 // The main window's side of the design assistants and Auto Match: the assistants' circuits
 // become the new document, and Auto Match edits the document through the graph window's runs.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "assistants/assistantwindow.h"
 #include "assistants/assistantwindows.h"
 #include "assistants/automatchwindow.h"
 #include "editorconnection.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include "assist/automatch.h"
 #include "config/environment.h"
@@ -14,7 +14,7 @@
 
 namespace norvane {
 
-void TDrawingEdit::createAssistants()
+void MainWindow::createAssistants()
 {
   AssistantLinks links;
   links.documentModified = [this] { return isModified(); };
@@ -32,7 +32,7 @@ void TDrawingEdit::createAssistants()
     // The frequency under the graph cursor; before any run, the sweep's start.
     s.frequency =
         core.points().count() > 0 ? core.points().at(core.cursorPosition()).freq : m_doc.Xax.min;
-    const TDrawData& drawing = m_doc.drawdat;
+    const Drawing& drawing = m_doc.drawdat;
     s.zo1 = drawing.P1.Zo;
     s.zo2 = drawing.P2.Zo;
     // Connected in the last circuit check: the terminal holds a node number.
@@ -43,9 +43,9 @@ void TDrawingEdit::createAssistants()
   autoMatch->setRunner([this](const MatchRequest& request) { runAutoMatch(request); });
 }
 
-void TDrawingEdit::writeAssistantCircuit(const AssistantCircuit& circuit,
-                                         const AssistantWriteSettings& settings,
-                                         const AssistantWriteOptions& options)
+void MainWindow::writeAssistantCircuit(const AssistantCircuit& circuit,
+                                       const AssistantWriteSettings& settings,
+                                       const AssistantWriteOptions& options)
 {
   if (options.closeGraph) m_graph->close();
   const bool wasModified = isModified();
@@ -58,7 +58,7 @@ void TDrawingEdit::writeAssistantCircuit(const AssistantCircuit& circuit,
   simulate();
 }
 
-void TDrawingEdit::runAutoMatch(const MatchRequest& request)
+void MainWindow::runAutoMatch(const MatchRequest& request)
 {
   const int before = m_doc.drawdat.components.count();
   // The inserted networks can be taken back with Undo.

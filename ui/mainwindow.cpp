@@ -1,4 +1,4 @@
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "aboutbox.h"
 #include "assistants/assistantwindows.h"
@@ -12,11 +12,11 @@
 
 #include "config/environment.h"
 #include "dialogs/preferencewindows.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
-#include "graph/tgraphwin.h"
-#include "graph/tprntprev.h"
+#include "graph/graphwindow.h"
+#include "graph/printpreview.h"
 #include "netlistwindow.h"
 #include "platform/prompts.h"
 #include "sim/simulate.h"
@@ -57,7 +57,7 @@ GridTileCache& gridTileCache()
 
 } // namespace
 
-TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompts, QWidget* parent)
+MainWindow::MainWindow(Schematic& doc, Environment& env, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_env(env), m_prompts(prompts)
 {
   setObjectName("DrawingEdit");
@@ -73,8 +73,8 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
 
   // The other windows are made once and shown and hidden from then on.
   m_help = new HelpWindow(this);
-  m_schematicPrefs = new TSchematicPrefsWindow(env, this);
-  m_graphPrefs = new TGraphPrefsWindow(env, this);
+  m_schematicPrefs = new SchematicPreferencesWindow(env, this);
+  m_graphPrefs = new GraphPreferencesWindow(env, this);
   m_netlist = new NetlistWindow(this);
   m_debug = new DebugWindow(this);
   m_calculators = std::make_unique<CalculatorWindows>(this, prompts);
@@ -105,7 +105,7 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
 
   // The graph window is a window of its own (not a child: the main window is disabled while
   // a key is held in it, which must not disable the graph window too).
-  m_graph = std::make_unique<TGraphwin>(doc, env, prompts, *m_session);
+  m_graph = std::make_unique<GraphWindow>(doc, env, prompts, *m_session);
   GraphWindowLinks links;
   links.mainWindow = this;
   links.chores.repaintDrawing = [this] { m_view->repaintSheet(); };
@@ -137,24 +137,24 @@ TDrawingEdit::TDrawingEdit(Tschema& doc, TenvironmentProps& env, Prompts& prompt
   applyPlacements();
 }
 
-TDrawingEdit::~TDrawingEdit() = default;
+MainWindow::~MainWindow() = default;
 
-bool TDrawingEdit::isModified() const
+bool MainWindow::isModified() const
 {
   return m_editor->editor().modified();
 }
 
-void TDrawingEdit::setModified(bool modified)
+void MainWindow::setModified(bool modified)
 {
   m_editor->editor().setModified(modified);
 }
 
-std::string TDrawingEdit::currentFileName() const
+std::string MainWindow::currentFileName() const
 {
   return m_env.filename;
 }
 
-void TDrawingEdit::updateCaption()
+void MainWindow::updateCaption()
 {
   // "[*]" is where the platform shows the modified state (an asterisk on most desktops).
   setWindowTitle("Norvane - " + pathToQt(m_env.filename) + "[*]");
@@ -163,7 +163,7 @@ void TDrawingEdit::updateCaption()
   if (m_graph) m_graph->showCaption();
 }
 
-void TDrawingEdit::updateEditActions()
+void MainWindow::updateEditActions()
 {
   setWindowModified(isModified());
   action(Command::Undo)->setEnabled(m_editor->editor().canUndo());
@@ -171,12 +171,12 @@ void TDrawingEdit::updateEditActions()
   refreshTuner(); // an undo or a new document may end the tuning of a component
 }
 
-void TDrawingEdit::showNotAvailable(const QString& what)
+void MainWindow::showNotAvailable(const QString& what)
 {
   m_prompts.information(fromQt(what + " not available yet in this version of Norvane."));
 }
 
-void TDrawingEdit::runCommand(Command command)
+void MainWindow::runCommand(Command command)
 {
   const int mode = commandInfo(command).kind;
   if (isPlacingMode(mode)) {
@@ -188,7 +188,7 @@ void TDrawingEdit::runCommand(Command command)
   }
 }
 
-bool TDrawingEdit::runFileCommand(Command command)
+bool MainWindow::runFileCommand(Command command)
 {
   using C = Command;
   switch (command) {
@@ -240,7 +240,7 @@ bool TDrawingEdit::runFileCommand(Command command)
   }
 }
 
-bool TDrawingEdit::runEditCommand(Command command)
+bool MainWindow::runEditCommand(Command command)
 {
   using C = Command;
   SchematicEditor& editor = m_editor->editor();
@@ -324,7 +324,7 @@ bool TDrawingEdit::runEditCommand(Command command)
   }
 }
 
-bool TDrawingEdit::runToolCommand(Command command)
+bool MainWindow::runToolCommand(Command command)
 {
   using C = Command;
   switch (command) {
@@ -378,16 +378,16 @@ bool TDrawingEdit::runToolCommand(Command command)
   }
 }
 
-void TDrawingEdit::showAbout()
+void MainWindow::showAbout()
 {
   AboutBox box(this);
   box.exec();
 }
 
-void TDrawingEdit::printSetup()
+void MainWindow::printSetup()
 {
   // One printer for the whole program: the print preview prints on what is chosen here.
-  TPrntPrev& preview = m_graph->printPreview();
+  PrintPreview& preview = m_graph->printPreview();
   // Without an installed printer Qt falls back to its PDF writer, for which the platform's
   // page setup dialog silently does nothing; say so instead.
   if (preview.printer().outputFormat() != QPrinter::NativeFormat) {
@@ -397,7 +397,7 @@ void TDrawingEdit::printSetup()
   preview.printerSetup();
 }
 
-void TDrawingEdit::showHelp(const QString& topic)
+void MainWindow::showHelp(const QString& topic)
 {
   if (!m_help->isVisible()) {
     placeBeside(*m_help);
@@ -409,29 +409,29 @@ void TDrawingEdit::showHelp(const QString& topic)
   }
 }
 
-void TDrawingEdit::showWindow(QWidget& window)
+void MainWindow::showWindow(QWidget& window)
 {
   window.show();
   window.raise();
   window.activateWindow();
 }
 
-void TDrawingEdit::connectPreferences()
+void MainWindow::connectPreferences()
 {
   // The preference windows change the environment record at once; the windows that show
   // its colours and options repaint.
   const auto repaintSchematic = [this] { m_view->repaintSheet(); };
-  connect(m_schematicPrefs, &TSchematicPrefsWindow::schematicChanged, this, repaintSchematic);
-  connect(m_schematicPrefs, &TSchematicPrefsWindow::gridTileChanged, this, repaintSchematic);
-  connect(m_schematicPrefs, &TSchematicPrefsWindow::paperColourChanged, this,
+  connect(m_schematicPrefs, &SchematicPreferencesWindow::schematicChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &SchematicPreferencesWindow::gridTileChanged, this, repaintSchematic);
+  connect(m_schematicPrefs, &SchematicPreferencesWindow::paperColourChanged, this,
           [this](int colour) { m_view->setPaperColor(toQColor(colour)); });
   const auto repaintGraph = [this] { m_graph->repaintPlot(); };
-  connect(m_graphPrefs, &TGraphPrefsWindow::graphChanged, this, repaintGraph);
-  connect(m_graphPrefs, &TGraphPrefsWindow::graphBackgroundChanged, this, repaintGraph);
-  connect(m_graphPrefs, &TGraphPrefsWindow::traceColourChanged, this, repaintGraph);
+  connect(m_graphPrefs, &GraphPreferencesWindow::graphChanged, this, repaintGraph);
+  connect(m_graphPrefs, &GraphPreferencesWindow::graphBackgroundChanged, this, repaintGraph);
+  connect(m_graphPrefs, &GraphPreferencesWindow::traceColourChanged, this, repaintGraph);
 }
 
-bool TDrawingEdit::isProgramWindow(const QWidget* widget) const
+bool MainWindow::isProgramWindow(const QWidget* widget) const
 {
   for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
     if (w == this || w == m_graph.get()) {
@@ -441,7 +441,7 @@ bool TDrawingEdit::isProgramWindow(const QWidget* widget) const
   return false;
 }
 
-void TDrawingEdit::showStartNotice()
+void MainWindow::showStartNotice()
 {
   if (!m_notice) {
     m_notice = new StartNotice(this);
@@ -452,7 +452,7 @@ void TDrawingEdit::showStartNotice()
 
 // ---- The drawing area -----------------------------------------------------------------
 
-void TDrawingEdit::paintSheet(QPainter& painter, const QRect&)
+void MainWindow::paintSheet(QPainter& painter, const QRect&)
 {
   QtCanvas canvas(painter, m_view->logicalDpiY());
   const PaintScale scale{0, 0, m_doc.scaleNum, m_doc.scaleDen};
@@ -463,19 +463,19 @@ void TDrawingEdit::paintSheet(QPainter& painter, const QRect&)
   PaintEditorOverlay(canvas, m_editor->editor().overlay(), m_doc, m_env, scale);
 }
 
-void TDrawingEdit::sheetMousePress(QPoint units, Qt::MouseButton button)
+void MainWindow::sheetMousePress(QPoint units, Qt::MouseButton button)
 {
   if (const auto b = editorButton(button)) {
     m_editor->editor().mousePress(*b, units.x(), units.y());
   }
 }
 
-void TDrawingEdit::sheetMouseMove(QPoint units)
+void MainWindow::sheetMouseMove(QPoint units)
 {
   m_editor->editor().mouseMove(units.x(), units.y());
 }
 
-void TDrawingEdit::sheetMouseRelease(QPoint units, Qt::MouseButton button)
+void MainWindow::sheetMouseRelease(QPoint units, Qt::MouseButton button)
 {
   if (const auto b = editorButton(button)) {
     m_editor->editor().mouseRelease(*b, units.x(), units.y());
@@ -483,7 +483,7 @@ void TDrawingEdit::sheetMouseRelease(QPoint units, Qt::MouseButton button)
   refreshTuner(); // a click in tune mode chooses what to tune
 }
 
-void TDrawingEdit::sheetDoubleClick(QPoint units)
+void MainWindow::sheetDoubleClick(QPoint units)
 {
   // Qt replaces the second press of a double click by this event; the editor expects the
   // double click followed by that press (which it then ignores).
@@ -492,7 +492,7 @@ void TDrawingEdit::sheetDoubleClick(QPoint units)
   editor.mousePress(MouseButton::Left, units.x(), units.y());
 }
 
-int TDrawingEdit::choosePopup(const std::vector<std::string>& items, QPoint units)
+int MainWindow::choosePopup(const std::vector<std::string>& items, QPoint units)
 {
   if (m_popupChooser) {
     return m_popupChooser(items);
@@ -512,7 +512,7 @@ int TDrawingEdit::choosePopup(const std::vector<std::string>& items, QPoint unit
   return -1;
 }
 
-bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
   // Component toolbar buttons: a press starts the placement, the mouse may then be dragged
   // onto the sheet and released there to place the component.
@@ -564,7 +564,7 @@ bool TDrawingEdit::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Activation, closing --------------------------------------------------------------
 
-bool TDrawingEdit::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
   if (event->type() == QEvent::WindowActivate) {
     showFullMenu(true);
@@ -580,7 +580,7 @@ bool TDrawingEdit::event(QEvent* event)
   return QMainWindow::event(event);
 }
 
-void TDrawingEdit::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
   recordPlacements();
   if (isModified()) {

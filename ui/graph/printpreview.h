@@ -1,5 +1,5 @@
 #pragma once
-// TPrntPrev, the "Print Preview" window: a reduced image of the printer page with the
+// PrintPreview, the "Print Preview" window: a reduced image of the printer page with the
 // schematic or the graph window's display (graph, chart or data list), the print scale, the
 // printer setup, and printing. While it is open the screen colours are the printer colours.
 
@@ -21,9 +21,9 @@ class QRect;
 
 namespace norvane {
 
-struct Tschema;
-struct TenvironmentProps;
-class TGraphwin;
+struct Schematic;
+struct Environment;
+class GraphWindow;
 class PreviewPage;
 class Prompts;
 
@@ -32,13 +32,13 @@ enum class PrintContent { Schematic, Graph };
 // The file dialog filter of PDF output.
 inline constexpr const char* kPdfFileFilter = "PDF files (*.pdf)|*.pdf|All files (*.*)|*.*";
 
-class TPrntPrev : public QDialog
+class PrintPreview : public QDialog
 {
   Q_OBJECT
 public:
-  TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Prompts& prompts,
-            QWidget* parent = nullptr);
-  ~TPrntPrev() override;
+  PrintPreview(Schematic& doc, Environment& env, GraphWindow& graph, Prompts& prompts,
+               QWidget* parent = nullptr);
+  ~PrintPreview() override;
 
   void setContent(PrintContent content);
   // Sets the print scale at which the content fills the page (done on every opening).
@@ -90,9 +90,9 @@ private:
   int printPages(QPainter& painter, QPagedPaintDevice& device, int resolution, bool toFile);
   bool listShown() const;
 
-  Tschema& m_doc;
-  TenvironmentProps& m_env;
-  TGraphwin& m_graph;
+  Schematic& m_doc;
+  Environment& m_env;
+  GraphWindow& m_graph;
   Prompts& m_prompts;
   std::unique_ptr<QPrinter> m_printer;
   PrintScale m_scale;

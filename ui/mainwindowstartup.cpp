@@ -2,9 +2,9 @@
 // file (or a first start with help and the welcome circuit), the file named on the command
 // line or else the last file, the saved window placements, and a re-simulation of a circuit
 // that was saved simulated.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "helpwindow.h"
 #include "latin1text.h"
 #include "qtcanvas.h"
@@ -12,7 +12,7 @@
 
 #include "config/configfile.h"
 #include "config/environment.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "document/schematicreader.h"
 #include "platform/prompts.h"
 
@@ -33,7 +33,7 @@ bool isExistingFile(const std::string& path)
 
 } // namespace
 
-void TDrawingEdit::startUp(const StartupOptions& options)
+void MainWindow::startUp(const StartupOptions& options)
 {
   if (m_startedUp) {
     return;
@@ -108,8 +108,8 @@ void TDrawingEdit::startUp(const StartupOptions& options)
 
 // The file named on the command line, simulated at once; otherwise, with "auto open", the
 // file that was open last. Returns whether a simulation ran.
-bool TDrawingEdit::openStartingFile(const std::vector<std::string>& arguments, bool haveConfig,
-                                    const std::string& lastFile)
+bool MainWindow::openStartingFile(const std::vector<std::string>& arguments, bool haveConfig,
+                                  const std::string& lastFile)
 {
   bool simulatedNow = false;
   std::string commandLine;

@@ -1,10 +1,10 @@
 // The main window's file commands: New, Open, Save, Save As, the window bitmap, and the
 // bookkeeping around them (save prompt, caption, current file name and the configuration
 // written at close).
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "editorconnection.h"
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "imagefile.h"
 #include "latin1text.h"
 
@@ -41,7 +41,7 @@ bool isUnnamed(const std::string& path)
 
 } // namespace
 
-void TDrawingEdit::resetDocument()
+void MainWindow::resetDocument()
 {
   ClearSchema(m_doc, m_env);
   m_editor->editor().resetForNewDocument();
@@ -51,7 +51,7 @@ void TDrawingEdit::resetDocument()
   m_view->repaintSheet();
 }
 
-void TDrawingEdit::showReadWarnings(const FileResult& read)
+void MainWindow::showReadWarnings(const FileResult& read)
 {
   // Value fields that are no clean number were read by the file's rule; the user should
   // know, since a damaged file would otherwise simulate as if nothing were wrong.
@@ -60,7 +60,7 @@ void TDrawingEdit::showReadWarnings(const FileResult& read)
   }
 }
 
-bool TDrawingEdit::confirmDiscard()
+bool MainWindow::confirmDiscard()
 {
   if (!isModified()) {
     return true;
@@ -77,7 +77,7 @@ bool TDrawingEdit::confirmDiscard()
   return false;
 }
 
-bool TDrawingEdit::fileNew()
+bool MainWindow::fileNew()
 {
   if (!confirmDiscard()) {
     return false;
@@ -88,7 +88,7 @@ bool TDrawingEdit::fileNew()
   return true;
 }
 
-bool TDrawingEdit::fileOpen()
+bool MainWindow::fileOpen()
 {
   if (!confirmDiscard()) {
     return false;
@@ -100,7 +100,7 @@ bool TDrawingEdit::fileOpen()
   return openFile(*path);
 }
 
-bool TDrawingEdit::openFile(const std::string& path)
+bool MainWindow::openFile(const std::string& path)
 {
   // A file that cannot be read or is no schematic at all (a picture, an S-parameter file)
   // is refused before anything changes: the open document, its name and its graph stay.
@@ -133,7 +133,7 @@ bool TDrawingEdit::openFile(const std::string& path)
   return true;
 }
 
-bool TDrawingEdit::fileSave()
+bool MainWindow::fileSave()
 {
   if (isUnnamed(m_env.filename)) {
     return fileSaveAs();
@@ -148,7 +148,7 @@ bool TDrawingEdit::fileSave()
   return true;
 }
 
-bool TDrawingEdit::fileSaveAs()
+bool MainWindow::fileSaveAs()
 {
   const std::string suggested = isUnnamed(m_env.filename) ? std::string() : m_env.filename;
   const auto path = m_prompts.saveFileName("Save As", kSaveFilter, suggested);
@@ -168,7 +168,7 @@ bool TDrawingEdit::fileSaveAs()
   return true;
 }
 
-bool TDrawingEdit::saveWindowBitmap()
+bool MainWindow::saveWindowBitmap()
 {
   const auto path = m_prompts.saveFileName("Save window as Bitmap", kBitmapFilter, "*.bmp");
   if (!path) {
@@ -185,7 +185,7 @@ bool TDrawingEdit::saveWindowBitmap()
 
 // ---- The configuration file ------------------------------------------------------------
 
-bool TDrawingEdit::writeConfiguration()
+bool MainWindow::writeConfiguration()
 {
   if (m_configPath.empty()) {
     return true; // started without a configuration file (tests)

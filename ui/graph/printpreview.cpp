@@ -1,13 +1,13 @@
-#include "graph/tprntprev.h"
+#include "graph/printpreview.h"
 
 #include "config/environment.h"
 #include "document/atomicwrite.h"
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/schematicpainter.h"
 #include "graph/graphdrawingarea.h"
+#include "graph/graphwindow.h"
 #include "graph/printcolours.h"
 #include "graph/printpages.h"
-#include "graph/tgraphwin.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
 #include "qtcanvas.h"
@@ -33,7 +33,7 @@ namespace norvane {
 class PreviewPage : public QWidget
 {
 public:
-  explicit PreviewPage(TPrntPrev& owner, QWidget* parent) : QWidget(parent), m_owner(owner)
+  explicit PreviewPage(PrintPreview& owner, QWidget* parent) : QWidget(parent), m_owner(owner)
   {
     setMinimumSize(200, 200);
   }
@@ -47,7 +47,7 @@ protected:
   }
 
 private:
-  TPrntPrev& m_owner;
+  PrintPreview& m_owner;
 };
 
 namespace {
@@ -60,28 +60,28 @@ constexpr int kLargestSheet = 4000;
 // Where the schematic actually has ink, in drawing units: the sheet painted at its screen size
 // (labels and all) and searched for what is not paper. The sheet is mostly empty; printing
 // the whole of it would squeeze a small circuit into a corner of the page.
-QRect drawnBounds(const Tschema& doc, const TenvironmentProps& env, const std::string& fontName,
+QRect drawnBounds(const Schematic& doc, const Environment& env, const std::string& fontName,
                   int screenDpi)
 {
   int right = 1, bottom = 1;
-  const auto reach = [&](const TPoint& p) {
+  const auto reach = [&](const Point& p) {
     right = std::max(right, std::clamp(p.x, 0, kLargestSheet));
     bottom = std::max(bottom, std::clamp(p.y, 0, kLargestSheet));
   };
-  const TDrawData& d = doc.drawdat;
-  for (const Tcomponent& c : d.components)
+  const Drawing& d = doc.drawdat;
+  for (const Component& c : d.components)
     reach(c.position);
-  for (const Tshort& w : d.wires) {
+  for (const Wire& w : d.wires) {
     reach(w.start);
     reach(w.finish);
   }
-  for (const Tshape& l : d.lines) {
+  for (const DrawingLine& l : d.lines) {
     reach(l.start);
     reach(l.finish);
   }
-  for (const Ttextitem& t : d.texts)
+  for (const TextItem& t : d.texts)
     reach(t.pos);
-  for (const Tport* port : {&d.P1, &d.P2})
+  for (const Port* port : {&d.P1, &d.P2})
     if (!(port->pos == kPortNotPlaced)) reach(port->pos);
   // Room for the symbols, labels and texts that stand right of and below their points.
   constexpr int kLabelRoom = 400;
@@ -91,7 +91,7 @@ QRect drawnBounds(const Tschema& doc, const TenvironmentProps& env, const std::s
   {
     // Everything in black, so that no colour of the user's (white parts on a dark sheet)
     // vanishes into the white of the search.
-    TenvironmentProps black = env;
+    Environment black = env;
     for (int* colour :
          {&black.compcolor, &black.selectedcompcolor, &black.comptextcolor,
           &black.selectedcomptextcolor, &black.wirecolor, &black.selectedwirecolor,
@@ -123,8 +123,8 @@ QRect drawnBounds(const Tschema& doc, const TenvironmentProps& env, const std::s
 
 } // namespace
 
-TPrntPrev::TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Prompts& prompts,
-                     QWidget* parent)
+PrintPreview::PrintPreview(Schematic& doc, Environment& env, GraphWindow& graph, Prompts& prompts,
+                           QWidget* parent)
     : QDialog(parent), m_doc(doc), m_env(env), m_graph(graph), m_prompts(prompts),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
@@ -145,9 +145,9 @@ TPrntPrev::TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Pro
   buttons->addWidget(m_scaleLabel);
   buttons->addStretch();
   connect(m_buttons[0], &QPushButton::clicked, this, [this] { print(); });
-  connect(m_buttons[1], &QPushButton::clicked, this, &TPrntPrev::reduceScale);
-  connect(m_buttons[2], &QPushButton::clicked, this, &TPrntPrev::increaseScale);
-  connect(m_buttons[3], &QPushButton::clicked, this, &TPrntPrev::printerSetup);
+  connect(m_buttons[1], &QPushButton::clicked, this, &PrintPreview::reduceScale);
+  connect(m_buttons[2], &QPushButton::clicked, this, &PrintPreview::increaseScale);
+  connect(m_buttons[3], &QPushButton::clicked, this, &PrintPreview::printerSetup);
 
   m_page = new PreviewPage(*this, this);
   auto* layout = new QVBoxLayout(this);
@@ -159,34 +159,34 @@ TPrntPrev::TPrntPrev(Tschema& doc, TenvironmentProps& env, TGraphwin& graph, Pro
   showScale();
 }
 
-TPrntPrev::~TPrntPrev()
+PrintPreview::~PrintPreview()
 {
   // Never leave the environment with the printer colours in the screen keys.
   if (m_exchanged) exchangePrintColours(m_env);
 }
 
-QPushButton* TPrntPrev::button(int index) const
+QPushButton* PrintPreview::button(int index) const
 {
   return m_buttons[std::clamp(index, 0, 3)];
 }
 
-QString TPrntPrev::scaleText() const
+QString PrintPreview::scaleText() const
 {
   return m_scaleLabel->text();
 }
 
-QWidget* TPrntPrev::pageArea() const
+QWidget* PrintPreview::pageArea() const
 {
   return m_page;
 }
 
-void TPrntPrev::setContent(PrintContent content)
+void PrintPreview::setContent(PrintContent content)
 {
   m_content = content;
   showScale();
 }
 
-void TPrntPrev::showScale()
+void PrintPreview::showScale()
 {
   // The number is printer dots per screen pixel; the percentage says what that makes of the
   // picture on paper (100 % is the size it has on the monitor).
@@ -197,14 +197,14 @@ void TPrntPrev::showScale()
   m_page->update();
 }
 
-QRect TPrntPrev::schematicRoom(int W, int H)
+QRect PrintPreview::schematicRoom(int W, int H)
 {
   // A twentieth of the page free at the sides and the foot; the caption stands at a twentieth
   // from the top, the drawing starts a tenth down.
   return QRect(W / 20, H / 10, W - 2 * (W / 20), H - H / 10 - H / 20);
 }
 
-PaintScale TPrntPrev::schematicPlacement(int W, int H) const
+PaintScale PrintPreview::schematicPlacement(int W, int H) const
 {
   // The drawing's ink, not the sheet's origin, goes to the page's margin; centred across the
   // page when its height is what limits the scale.
@@ -216,7 +216,7 @@ PaintScale TPrntPrev::schematicPlacement(int W, int H) const
   return PaintScale{(room.left() + spare / 2) / s - ink.left(), room.top() / s - ink.top(), s, 1};
 }
 
-void TPrntPrev::fitToPage()
+void PrintPreview::fitToPage()
 {
   // The print scale at which the content fills the page (within its margins), so the
   // preview opens on a page that shows it at a useful size.
@@ -240,7 +240,7 @@ void TPrntPrev::fitToPage()
   showScale();
 }
 
-void TPrntPrev::openOn(PrintContent content)
+void PrintPreview::openOn(PrintContent content)
 {
   setContent(content);
   fitToPage();
@@ -255,39 +255,39 @@ void TPrntPrev::openOn(PrintContent content)
   exec();
 }
 
-void TPrntPrev::reduceScale()
+void PrintPreview::reduceScale()
 {
   m_scale.reduce();
   showScale();
 }
 
-void TPrntPrev::increaseScale()
+void PrintPreview::increaseScale()
 {
   m_scale.increase();
   showScale();
 }
 
-void TPrntPrev::printerSetup()
+void PrintPreview::printerSetup()
 {
   QPageSetupDialog dialog(m_printer.get(), this);
   dialog.exec();
   m_page->update();
 }
 
-void TPrntPrev::exchangeColours(bool toPrinter)
+void PrintPreview::exchangeColours(bool toPrinter)
 {
   if (toPrinter == m_exchanged) return;
   exchangePrintColours(m_env);
   m_exchanged = toPrinter;
 }
 
-void TPrntPrev::showEvent(QShowEvent* event)
+void PrintPreview::showEvent(QShowEvent* event)
 {
   exchangeColours(true);
   QDialog::showEvent(event);
 }
 
-void TPrntPrev::hideEvent(QHideEvent* event)
+void PrintPreview::hideEvent(QHideEvent* event)
 {
   QDialog::hideEvent(event);
   exchangeColours(false);
@@ -296,7 +296,7 @@ void TPrntPrev::hideEvent(QHideEvent* event)
   m_graph.repaintPlot();
 }
 
-std::string TPrntPrev::mainCaption() const
+std::string PrintPreview::mainCaption() const
 {
   // Without the placeholder where the window shows its modified state.
   if (const QWidget* main = m_graph.links().mainWindow)
@@ -304,24 +304,24 @@ std::string TPrntPrev::mainCaption() const
   return "Norvane - " + m_env.filename;
 }
 
-std::string TPrntPrev::mainFontName() const
+std::string PrintPreview::mainFontName() const
 {
   if (const QWidget* main = m_graph.links().mainWindow) return fromQt(main->font().family());
   return fromQt(QApplication::font().family());
 }
 
-bool TPrntPrev::listShown() const
+bool PrintPreview::listShown() const
 {
   return m_doc.plotformat == plotformat::DataList;
 }
 
-PreviewGeometry TPrntPrev::previewGeometry() const
+PreviewGeometry PrintPreview::previewGeometry() const
 {
   return norvane::previewGeometry(m_printer->width(), m_printer->height(), m_page->width(),
                                   m_page->height());
 }
 
-void TPrntPrev::paintPreview(QPainter& painter, int width, int height)
+void PrintPreview::paintPreview(QPainter& painter, int width, int height)
 {
   const int W = m_printer->width();
   const int H = m_printer->height();
@@ -376,7 +376,7 @@ void TPrntPrev::paintPreview(QPainter& painter, int width, int height)
   painter.restore();
 }
 
-int TPrntPrev::print()
+int PrintPreview::print()
 {
   if (m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty()) {
     // No printer is installed (Qt then offers only its PDF writer): print to a file instead
@@ -403,7 +403,7 @@ int TPrntPrev::print()
   return jobs;
 }
 
-bool TPrntPrev::exportPdf(const std::string& path)
+bool PrintPreview::exportPdf(const std::string& path)
 {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // The pages the printer would get, on the printer's paper and resolution, made in memory
@@ -442,7 +442,8 @@ bool TPrntPrev::exportPdf(const std::string& path)
   return true;
 }
 
-int TPrntPrev::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution, bool toFile)
+int PrintPreview::printPages(QPainter& painter, QPagedPaintDevice& device, int resolution,
+                             bool toFile)
 {
   int jobs = 1;
   const int s = m_scale.value();

@@ -1,4 +1,4 @@
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 
 #include "config/environment.h"
 #include "graph/datalistview.h"
@@ -6,8 +6,8 @@
 #include "graph/graphdrawingarea.h"
 #include "graph/graphpanelwidgets.h"
 #include "graph/graphvaluefield.h"
+#include "graph/printpreview.h"
 #include "graph/sweepsetupdialog.h"
-#include "graph/tprntprev.h"
 #include "graph/tracekinds.h"
 #include "graph/tracesetupdialog.h"
 #include "latin1text.h"
@@ -39,8 +39,8 @@ const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
 
 } // namespace
 
-TGraphwin::TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts,
-                     SimulationSession& session, QWidget* parent)
+GraphWindow::GraphWindow(Schematic& doc, Environment& env, Prompts& prompts,
+                         SimulationSession& session, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_env(env), m_prompts(prompts), m_session(session),
       m_core(doc, env, *this)
 {
@@ -50,7 +50,7 @@ TGraphwin::TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts,
   createToolBar();
   createPanels();
   createStatusBar();
-  m_preview = std::make_unique<TPrntPrev>(doc, env, *this, prompts, this);
+  m_preview = std::make_unique<PrintPreview>(doc, env, *this, prompts, this);
   m_traceDialog = std::make_unique<TraceSetupDialog>(doc, this);
   m_polarDialog = std::make_unique<PolarSetupDialog>(doc, this);
   m_sweepDialog = std::make_unique<SweepSetupDialog>(doc, this);
@@ -62,20 +62,20 @@ TGraphwin::TGraphwin(Tschema& doc, TenvironmentProps& env, Prompts& prompts,
   refreshControls();
 }
 
-TGraphwin::~TGraphwin()
+GraphWindow::~GraphWindow()
 {
   qApp->removeEventFilter(this);
   keyHeld(false);
 }
 
-void TGraphwin::setLinks(GraphWindowLinks links)
+void GraphWindow::setLinks(GraphWindowLinks links)
 {
   m_links = std::move(links);
 }
 
 // ---- Panels -------------------------------------------------------------------------------
 
-void TGraphwin::createPanels()
+void GraphWindow::createPanels()
 {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
@@ -101,7 +101,7 @@ void TGraphwin::createPanels()
 
   m_blink = new QTimer(this);
   m_blink->setInterval(kBlinkMilliseconds);
-  connect(m_blink, &QTimer::timeout, this, &TGraphwin::toggleBlink);
+  connect(m_blink, &QTimer::timeout, this, &GraphWindow::toggleBlink);
 
   grid->addWidget(m_left, 0, 0);
   grid->addWidget(m_stack, 0, 1);
@@ -114,7 +114,7 @@ void TGraphwin::createPanels()
 
 // One side of the plot: the limit fields, the S-parameter buttons, the trace-type list and
 // the trace's colour mark.
-void TGraphwin::createSidePanel(int side)
+void GraphWindow::createSidePanel(int side)
 {
   SidePanel* panel = side == 0 ? m_left : m_right;
   const auto s = static_cast<size_t>(side);
@@ -158,7 +158,7 @@ void TGraphwin::createSidePanel(int side)
 }
 
 // The chart read-out panels, laid out by the side panels as the plot format asks.
-void TGraphwin::createReadoutPanels()
+void GraphWindow::createReadoutPanels()
 {
   m_chartZoPanel = new TextPanel({"Chart Zo="}, 1, m_left);
   m_impedancePanel = new TextPanel({"Impedance"}, 2, m_left);
@@ -174,7 +174,7 @@ void TGraphwin::createReadoutPanels()
   m_right->setLayouter([this] { layoutSidePanels(); });
 }
 
-void TGraphwin::createBottomPanel(QWidget* central)
+void GraphWindow::createBottomPanel(QWidget* central)
 {
   // Bottom panel: "Start:" on the left, the points in the middle, "Stop:" on the right.
   m_bottom = new QWidget(central);
@@ -219,7 +219,7 @@ void TGraphwin::createBottomPanel(QWidget* central)
           [this](double v) { m_core.pointsFieldLeft(v); });
 }
 
-void TGraphwin::createStatusBar()
+void GraphWindow::createStatusBar()
 {
   QStatusBar* bar = statusBar();
   m_readouts[0] = new QLabel(bar);
@@ -248,7 +248,7 @@ void TGraphwin::createStatusBar()
   });
 }
 
-void TGraphwin::layoutSidePanels()
+void GraphWindow::layoutSidePanels()
 {
   const bool chart = m_core.panelState().view == GraphView::Chart;
   for (int side = 0; side < 2; ++side) {
@@ -287,27 +287,27 @@ void TGraphwin::layoutSidePanels()
 
 // ---- GraphHost ----------------------------------------------------------------------------
 
-void TGraphwin::repaintGraph()
+void GraphWindow::repaintGraph()
 {
   m_area->repaintPicture();
 }
 
-Canvas* TGraphwin::liveCanvas()
+Canvas* GraphWindow::liveCanvas()
 {
   return m_area->liveCanvas();
 }
 
-IntRect TGraphwin::drawingArea() const
+IntRect GraphWindow::drawingArea() const
 {
   return m_area->area();
 }
 
-void TGraphwin::showWindow()
+void GraphWindow::showWindow()
 {
   showGraph();
 }
 
-void TGraphwin::showGraph()
+void GraphWindow::showGraph()
 {
   // Every run brings the results forward, above a maximised main window too, but the
   // keyboard stays with the window in use (the schematic while tuning, a dialog's field).
@@ -324,7 +324,7 @@ void TGraphwin::showGraph()
   m_shownOnce = true;
 }
 
-void TGraphwin::handBackKeyboard()
+void GraphWindow::handBackKeyboard()
 {
   // Only the activation that follows the mapping at once; a click into the window later is
   // the user's own choice.
@@ -338,12 +338,12 @@ void TGraphwin::handBackKeyboard()
   }
 }
 
-void TGraphwin::focusCursorScrollBar()
+void GraphWindow::focusCursorScrollBar()
 {
   m_cursorBar->setFocus();
 }
 
-void TGraphwin::beep()
+void GraphWindow::beep()
 {
   m_prompts.beep();
 }
@@ -351,7 +351,7 @@ void TGraphwin::beep()
 // Shown after the caption while the graph no longer matches the schematic.
 constexpr const char* kOutOfDateMark = " - out of date, simulate again";
 
-void TGraphwin::setResultsOutOfDate(bool outOfDate)
+void GraphWindow::setResultsOutOfDate(bool outOfDate)
 {
   outOfDate = outOfDate && m_core.points().count() > 0;
   if (outOfDate == m_outOfDate) return;
@@ -359,20 +359,20 @@ void TGraphwin::setResultsOutOfDate(bool outOfDate)
   showCaption();
 }
 
-void TGraphwin::showCaption()
+void GraphWindow::showCaption()
 {
   QString caption = toQt(m_core.panelState().caption);
   if (m_outOfDate) caption += kOutOfDateMark;
   setWindowTitle(caption);
 }
 
-void TGraphwin::refreshControls()
+void GraphWindow::refreshControls()
 {
   showPanelState();
   showReadouts();
 }
 
-void TGraphwin::showPanelState()
+void GraphWindow::showPanelState()
 {
   const GraphPanelState s = m_core.panelState();
   // Copying the state onto the widgets must not start simulations.
@@ -461,14 +461,14 @@ void TGraphwin::showPanelState()
   m_core.setPainting(wasPainting);
 }
 
-void TGraphwin::toggleBlink()
+void GraphWindow::toggleBlink()
 {
   const bool on = !m_sDataText->isVisible();
   m_sDataText->setVisible(on);
   m_sDataIcon->setVisible(on);
 }
 
-void TGraphwin::showReadouts()
+void GraphWindow::showReadouts()
 {
   const GraphReadouts& r = m_core.readouts();
   const bool chart = m_core.panelState().view == GraphView::Chart;
@@ -497,7 +497,7 @@ void TGraphwin::showReadouts()
   layoutSidePanels();
 }
 
-QString TGraphwin::chartPanelText() const
+QString GraphWindow::chartPanelText() const
 {
   QStringList parts;
   for (const TextPanel* p :
@@ -507,17 +507,17 @@ QString TGraphwin::chartPanelText() const
   return parts.join('\n');
 }
 
-GraphValueField* TGraphwin::valueField(ValueField field) const
+GraphValueField* GraphWindow::valueField(ValueField field) const
 {
   return m_valueFields[static_cast<size_t>(field)];
 }
 
-QComboBox* TGraphwin::traceTypeList(int trace) const
+QComboBox* GraphWindow::traceTypeList(int trace) const
 {
   return m_typeLists[trace == 2 ? 1 : 0];
 }
 
-QRadioButton* TGraphwin::parameterButton(int side, MeasuredParameter measwhat) const
+QRadioButton* GraphWindow::parameterButton(int side, MeasuredParameter measwhat) const
 {
   const int index = std::clamp(static_cast<int>(measwhat), 1, 4) - 1;
   return m_paramButtons[side == 2 ? 1 : 0][static_cast<size_t>(index)];
@@ -525,7 +525,7 @@ QRadioButton* TGraphwin::parameterButton(int side, MeasuredParameter measwhat) c
 
 // ---- Window events ------------------------------------------------------------------------
 
-void TGraphwin::showEvent(QShowEvent* event)
+void GraphWindow::showEvent(QShowEvent* event)
 {
   QMainWindow::showEvent(event);
   // The buttons of the current graph type, sweep and tolerance modes, and the cursor where
@@ -533,13 +533,13 @@ void TGraphwin::showEvent(QShowEvent* event)
   refreshControls();
 }
 
-void TGraphwin::closeEvent(QCloseEvent* event)
+void GraphWindow::closeEvent(QCloseEvent* event)
 {
   keyHeld(false);
   QMainWindow::closeEvent(event);
 }
 
-void TGraphwin::resizeEvent(QResizeEvent* event)
+void GraphWindow::resizeEvent(QResizeEvent* event)
 {
   QMainWindow::resizeEvent(event);
   GraphPanelSizes sizes;
@@ -547,7 +547,7 @@ void TGraphwin::resizeEvent(QResizeEvent* event)
   m_list->fitColumns(graphPanelLayout(sizes));
 }
 
-void TGraphwin::keyHeld(bool held)
+void GraphWindow::keyHeld(bool held)
 {
   QWidget* main = m_links.mainWindow;
   // Disabling an ancestor would disable this window too.
@@ -561,7 +561,7 @@ void TGraphwin::keyHeld(bool held)
   }
 }
 
-bool TGraphwin::eventFilter(QObject* watched, QEvent* event)
+bool GraphWindow::eventFilter(QObject* watched, QEvent* event)
 {
   const auto type = event->type();
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {

@@ -1,10 +1,10 @@
 // What the main window shows of the sheet: Fit to Window and Actual Size centre the drawing,
 // and an opened file is shown where its drawing is, whatever the scroll position before.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "qtcanvas.h"
 
-#include "document/schema.h"
+#include "document/schematic.h"
 #include "editor/drawingbounds.h"
 
 #include <QImage>
@@ -17,7 +17,7 @@ namespace {
 constexpr int kFitMargin = 20;
 } // namespace
 
-std::optional<QRect> TDrawingEdit::drawingBox() const
+std::optional<QRect> MainWindow::drawingBox() const
 {
   // Texts are measured with the screen's own font metrics, as they are painted.
   QImage scratch(1, 1, QImage::Format_RGB32);
@@ -33,7 +33,7 @@ std::optional<QRect> TDrawingEdit::drawingBox() const
   return QRect(box->left, box->top, std::max(1, box->width()), std::max(1, box->height()));
 }
 
-void TDrawingEdit::fitDrawing()
+void MainWindow::fitDrawing()
 {
   if (const std::optional<QRect> box = drawingBox()) {
     m_view->fitUnits(*box, kFitMargin);
@@ -42,13 +42,13 @@ void TDrawingEdit::fitDrawing()
   }
 }
 
-void TDrawingEdit::actualSize()
+void MainWindow::actualSize()
 {
   m_view->setZoom(1.0);
   if (const std::optional<QRect> box = drawingBox()) m_view->centreOn(QRectF(*box).center());
 }
 
-void TDrawingEdit::showDrawing()
+void MainWindow::showDrawing()
 {
   // At actual size when the drawing fits the window: where it was drawn if the usual start
   // position shows it, else centred. A drawing larger than the window is fitted to it.

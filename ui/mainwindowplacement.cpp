@@ -1,8 +1,8 @@
 // The main window's and the graph window's places on the screen: recorded at close, applied
 // at start-up from the configuration, or laid out for the screen on a first start.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
-#include "graph/tgraphwin.h"
+#include "graph/graphwindow.h"
 #include "helpwindow.h"
 #include "windowlayout.h"
 
@@ -52,7 +52,7 @@ void applyStored(QWidget& window, const WindowPlacement& place, QSize tidy)
 
 } // namespace
 
-void TDrawingEdit::recordPlacements()
+void MainWindow::recordPlacements()
 {
   // Minimised or maximised windows keep their last normal placement, only the state is noted.
   if (isMinimized()) {
@@ -73,7 +73,7 @@ void TDrawingEdit::recordPlacements()
   }
 }
 
-QSize TDrawingEdit::smallestTidySize() const
+QSize MainWindow::smallestTidySize() const
 {
   // Both toolbars whole and a useful piece of the sheet beside the component bar.
   const int width =
@@ -83,7 +83,7 @@ QSize TDrawingEdit::smallestTidySize() const
   return {width, height};
 }
 
-void TDrawingEdit::applyPlacements()
+void MainWindow::applyPlacements()
 {
   // A stored size too small for the toolbars (the classic 500 x 400 default among them) is
   // widened so that no button is hidden; the size the user chooses is kept from then on.
@@ -95,7 +95,7 @@ void TDrawingEdit::applyPlacements()
   m_graph->setWindowState(windowStateOf(m_env.graphwinstat));
 }
 
-void TDrawingEdit::layOutForScreen()
+void MainWindow::layOutForScreen()
 {
   // Nothing stored yet: the schematic and its results side by side over the screen, the help
   // below them where it hides neither.

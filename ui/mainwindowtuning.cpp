@@ -1,6 +1,6 @@
 // Live tuning on the main window: the tuner in the status bar, and the Up/Down keys and the
 // mouse wheel over the sheet stepping the tuned component's main value.
-#include "drawingedit.h"
+#include "mainwindow.h"
 
 #include "editorconnection.h"
 #include "latin1text.h"
@@ -13,7 +13,7 @@
 
 namespace norvane {
 
-void TDrawingEdit::createTunerBar()
+void MainWindow::createTunerBar()
 {
   m_tuner = new TunerBar(this);
   statusBar()->addPermanentWidget(m_tuner);
@@ -26,7 +26,7 @@ void TDrawingEdit::createTunerBar()
   m_editor->editor().setTuneStep(m_tuner->step());
 }
 
-void TDrawingEdit::refreshTuner()
+void MainWindow::refreshTuner()
 {
   if (m_tuner == nullptr) return; // still being built
   const int index = m_editor->editor().tunedComponent();
@@ -41,7 +41,7 @@ void TDrawingEdit::refreshTuner()
   m_tuner->showTuned(toQt(text));
 }
 
-bool TDrawingEdit::sheetWheel(int notches)
+bool MainWindow::sheetWheel(int notches)
 {
   // Over the sheet in tune mode with a component chosen, the wheel tunes instead of
   // scrolling: away from the user is up.
@@ -52,7 +52,7 @@ bool TDrawingEdit::sheetWheel(int notches)
   return true;
 }
 
-bool TDrawingEdit::sheetKey(int key, bool)
+bool MainWindow::sheetKey(int key, bool)
 {
   // Held down, the key repeats and every repeat is one more step.
   if (key != Qt::Key_Up && key != Qt::Key_Down) return false;

@@ -201,16 +201,16 @@ int writeOutput(const ParsedArguments& parsed, const std::string& format,
 // --data BLOCK=FILE: the data block named BLOCK takes the S-parameters of FILE, read as its
 // dialog's "Load File" reads them (the same refusals, the port count checked). The reader's
 // note and warning go to standard error. Returns the exit code when the data are refused.
-std::optional<int> loadBlockData(Schematic& doc, const std::string& spec, Prompts& prompts,
+std::optional<int> loadBlockData(Schematic& doc, const std::string& assignment, Prompts& prompts,
                                  CommandIo& io)
 {
-  const std::size_t eq = spec.find('=');
-  if (eq == std::string::npos || eq == 0 || eq + 1 == spec.size()) {
+  const std::size_t eq = assignment.find('=');
+  if (eq == std::string::npos || eq == 0 || eq + 1 == assignment.size()) {
     io.err << "norvane-cli: --data needs BLOCK=FILE, e.g. --data ATT1=att.s2p\n";
     return kExitUsage;
   }
-  const std::string block = spec.substr(0, eq);
-  const std::string file = spec.substr(eq + 1);
+  const std::string block = assignment.substr(0, eq);
+  const std::string file = assignment.substr(eq + 1);
   bool found = false;
   for (const Component& c : doc.drawdat.components) {
     const int index = blockDataSetIndex(c);

@@ -3,52 +3,72 @@
 #include "document/kindparameters.h"
 #include "document/zeroreplacement.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace norvane {
 namespace {
 
-using F = SlotField;
 using D = ParameterDefault;
-using namespace kindparameters;
 
-using T = ComponentType;
+[[noreturn]] void refuseRegistration(const ComponentKind& kind, const std::string& why)
+{
+  std::fprintf(stderr, "component kind %d (%.*s) cannot be registered: %s\n", kind.code(),
+               static_cast<int>(kind.codeName.size()), kind.codeName.data(), why.c_str());
+  std::abort();
+}
 
-constexpr DataBlock kNoBlock = DataBlock::None;
+// Kinds registered so far, in the order their units were initialised.
+std::vector<ComponentKind>& pendingKinds()
+{
+  static std::vector<ComponentKind> kinds;
+  return kinds;
+}
 
-// Code, file name, designator prefix, title, pins, template record and the slots a new
-// component copies from it, parameters, the parameter tune mode steps, the parameter a
-// preview shows, and the data set a block shows.
-const std::array<ComponentKind, kComponentTypeCount> kKinds{{
-    {T::Resistor, "ckResistor", "R", "resistor", 2, &Schematic::lastR, 3, kResistor, "resistance",
-     "resistance", kNoBlock},
-    {T::Capacitor, "ckCapacitor", "C", "capacitor", 2, &Schematic::lastC, 5, kCapacitor,
-     "capacitance", "capacitance", kNoBlock},
-    {T::Inductor, "ckInductor", "L", "inductor", 2, &Schematic::lastL, 5, kInductor, "inductance",
-     "inductance", kNoBlock},
-    {T::Ground, "ckGround", "", "ground", 1, nullptr, 0, {}, "", "", kNoBlock},
-    {T::OpAmp, "ckOpAmp", "U", "op-amp", 3, &Schematic::lastopamp, 3, kOpAmp, "inputResistance", "",
-     kNoBlock},
-    // Tuning a line steps its length; its impedance stays.
-    {T::TxLine, "ckTxLine", "TL", "line", 2, &Schematic::lasttxln, 3, kTxLine, "length", "",
-     kNoBlock},
-    {T::SParam2, "ckSParam2", "S", "2-port block", 3, nullptr, 0, kDataBlock, "", "",
-     DataBlock::TwoPort},
-    {T::SParam1, "ckSParam1", "S", "1-port block", 2, nullptr, 0, kDataBlock, "", "",
-     DataBlock::OnePort},
-    {T::Transformer, "ckTransformer", "T", "transformer", 4, &Schematic::lastTransformer, 5,
-     kTransformer, "secondaryTurns", "", kNoBlock},
-    {T::Mutual, "ckMutual", "M", "mutual inductance", 4, &Schematic::lastMutual, 5, kMutual,
-     "secondaryTurns", "", kNoBlock},
-    {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Schematic::lastBipolar, 5, kBipolar,
-     "beta", "", kNoBlock},
-    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Schematic::lastVCVS, 1, kVCVS, "gain", "", kNoBlock},
-    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Schematic::lastVCCS, 1, kVCCS, "gain", "", kNoBlock},
-    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Schematic::lastCCVS, 1, kCCVS, "gain", "", kNoBlock},
-    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Schematic::lastCCCS, 1, kCCCS, "gain", "", kNoBlock},
-}};
+bool& registryFixed()
+{
+  static bool fixed = false;
+  return fixed;
+}
+
+// The registry as the program uses it: the kinds in code order and an index by code.
+struct Registry
+{
+  std::vector<ComponentKind> kinds;
+  std::array<int, kMaxKindCode + 1> indexOfCode{};
+
+  Registry()
+  {
+    registryFixed() = true;
+    kinds = pendingKinds();
+    std::sort(kinds.begin(), kinds.end(),
+              [](const ComponentKind& a, const ComponentKind& b) { return a.code() < b.code(); });
+    indexOfCode.fill(-1);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+      indexOfCode[static_cast<std::size_t>(kinds[i].code())] = static_cast<int>(i);
+    }
+  }
+
+  const ComponentKind* find(int code) const
+  {
+    if (code < 0 || code > kMaxKindCode) {
+      return nullptr;
+    }
+    const int i = indexOfCode[static_cast<std::size_t>(code)];
+    return i < 0 ? nullptr : &kinds[static_cast<std::size_t>(i)];
+  }
+};
+
+const Registry& registry()
+{
+  static const Registry fixed;
+  return fixed;
+}
 
 const ParameterDescription& namedParameter(const Component& c, std::string_view name)
 {
@@ -82,28 +102,53 @@ int ComponentKind::slotsUsed() const
   return highest;
 }
 
+bool registerComponentKind(const ComponentKind& kind)
+{
+  if (registryFixed()) {
+    refuseRegistration(kind, "the registry is already in use");
+  }
+  if (kind.code() < 1 || kind.code() > kMaxKindCode) {
+    refuseRegistration(kind, "its code is outside 1.." + std::to_string(kMaxKindCode));
+  }
+  if (kind.symbol.kind != kind.code() || kind.symbol.pins.count != kind.pins) {
+    refuseRegistration(kind, "its symbol is not its own");
+  }
+  for (const ComponentKind& other : pendingKinds()) {
+    if (other.code() == kind.code() || other.codeName == kind.codeName) {
+      refuseRegistration(kind, "its code or name is taken");
+    }
+  }
+  pendingKinds().push_back(kind);
+  return true;
+}
+
 std::span<const ComponentKind> componentKinds()
 {
-  return kKinds;
+  return registry().kinds;
 }
 
-namespace {
-
-std::size_t tableIndex(ComponentType type)
+bool isKindCode(int code)
 {
-  return static_cast<std::size_t>(kindCode(type) - kindCode(kFirstComponentType));
+  return registry().find(code) != nullptr;
 }
 
-} // namespace
+bool isComponentKind(ComponentType type)
+{
+  return isKindCode(kindCode(type));
+}
 
 const ComponentKind& componentKind(ComponentType type)
 {
-  return kKinds[tableIndex(type)];
+  const ComponentKind* kind = registry().find(kindCode(type));
+  if (kind == nullptr) {
+    throw std::out_of_range("no component kind " + std::to_string(kindCode(type)));
+  }
+  return *kind;
 }
 
 const ComponentKind* findComponentKind(ComponentType type)
 {
-  return isComponentKind(type) ? &kKinds[tableIndex(type)] : nullptr;
+  return registry().find(kindCode(type));
 }
 
 DataBlock dataBlockOf(ComponentType type)
@@ -159,41 +204,25 @@ std::string_view parameterUnit(const Component& c, std::string_view name)
   return namedParameter(c, name).unit;
 }
 
-namespace {
-
-// The capacitor and the inductor keep their physical model in the same slots.
-constexpr int kModelSlot = slotOf(kCapacitor, "physicalModel");
-constexpr int kQSlot = slotOf(kCapacitor, "q");
-constexpr int kQFrequencySlot = slotOf(kCapacitor, "qFrequency");
-constexpr int kSelfResonanceSlot = slotOf(kCapacitor, "selfResonance");
-constexpr int kQModeSlot = slotOf(kCapacitor, "qMode");
-static_assert(kModelSlot == slotOf(kInductor, "physicalModel") &&
-              kQSlot == slotOf(kInductor, "q") &&
-              kQFrequencySlot == slotOf(kInductor, "qFrequency") &&
-              kSelfResonanceSlot == slotOf(kInductor, "selfResonance") &&
-              kQModeSlot == slotOf(kInductor, "qMode"));
-
-} // namespace
-
 bool usesPhysicalModel(const Component& reactive)
 {
-  return reactive.value[kModelSlot].TolEn;
+  return parameterValue(reactive, "physicalModel") != 0.0;
 }
 double qualityFactor(const Component& reactive)
 {
-  return reactive.value[kQSlot].nom;
+  return parameterValue(reactive, "q");
 }
 double qFrequency(const Component& reactive)
 {
-  return reactive.value[kQFrequencySlot].nom;
+  return parameterValue(reactive, "qFrequency");
 }
 double selfResonance(const Component& reactive)
 {
-  return reactive.value[kSelfResonanceSlot].nom;
+  return parameterValue(reactive, "selfResonance");
 }
 double qModeNumber(const Component& reactive)
 {
-  return reactive.value[kQModeSlot].nom;
+  return parameterValue(reactive, "qMode");
 }
 
 void ReplaceZeroValues(Component& comp)
@@ -209,26 +238,40 @@ void ReplaceZeroValues(Component& comp)
   }
 }
 
+namespace {
+
+void applyDefaults(Component& record, const ComponentKind& kind)
+{
+  for (const ParameterDescription& p : kind.parameters) {
+    const ParameterDefault& d = p.templateDefault;
+    ToleranceValue& v = record.value[p.slot];
+    if (d.kind == D::Kind::WithTolerance) {
+      v.nom = d.value;
+      v.mintol = d.mintol;
+      v.maxtol = d.maxtol;
+      v.TolEn = d.toleranceOn;
+      v.TolPercent = d.percent;
+    } else if (d.kind == D::Kind::Value) {
+      kindparameters::write(record, p, d.value);
+    }
+  }
+}
+
+} // namespace
+
 void setTemplateDefaults(Schematic& doc)
 {
-  for (const ComponentKind& kind : kKinds) {
-    if (kind.templateRecord == nullptr) {
-      continue;
+  for (const ComponentKind& kind : componentKinds()) {
+    if (kind.templateRecord != nullptr) {
+      applyDefaults(doc.*kind.templateRecord, kind);
     }
-    Component& record = doc.*kind.templateRecord;
-    for (const ParameterDescription& p : kind.parameters) {
-      const ParameterDefault& d = p.templateDefault;
-      ToleranceValue& v = record.value[p.slot];
-      if (d.kind == D::Kind::WithTolerance) {
-        v.nom = d.value;
-        v.mintol = d.mintol;
-        v.maxtol = d.maxtol;
-        v.TolEn = d.toleranceOn;
-        v.TolPercent = d.percent;
-      } else if (d.kind == D::Kind::Value) {
-        kindparameters::write(record, p, d.value);
-      }
-    }
+  }
+}
+
+void applyParameterDefaults(Component& comp)
+{
+  if (const ComponentKind* kind = findComponentKind(comp.ctype)) {
+    applyDefaults(comp, *kind);
   }
 }
 

@@ -12,9 +12,15 @@
 //
 // A kind is `ComponentType` at the interface; its integer code (the file's ctype, also the
 // editor mode that places it) is only a key for looking a description up.
+//
+// Each kind is one unit under src/kinds/ that fills in a ComponentKind (description, symbol
+// and its device model: stamp, listing line, value check, SPICE element) and registers it
+// with one line, `const bool registered = registerComponentKind(kind);`. The registry is
+// complete before main() runs; from the first look-up on it is fixed.
 
 #include "document/componenttype.h"
 #include "document/schematic.h"
+#include "document/symboltable.h"
 
 #include <span>
 #include <string_view>
@@ -55,6 +61,10 @@ struct ParameterDescription
 // Whether a kind shows a stored S-parameter data set, and which store holds it.
 enum class DataBlock { None, TwoPort, OnePort };
 
+// The simulator's side of a kind (stamp, listing line, value check, SPICE element), defined
+// in sim/devicemodel.h. The document only carries the pointer.
+struct DeviceModel;
+
 struct ComponentKind
 {
   ComponentType type = ComponentType::Resistor;
@@ -63,11 +73,13 @@ struct ComponentKind
   std::string_view title;    // how messages name it, "resistor"
   int pins = 0;              // pins of its symbol
   Component Schematic::*templateRecord = nullptr; // nullptr: no template
-  int templateValues = 0;                        // slots a new component copies from it
+  int templateValues = 0;                         // slots a new component copies from it
   std::span<const ParameterDescription> parameters;
   std::string_view tunedParameter;   // the value tune mode steps; empty: not tunable
   std::string_view previewParameter; // shown with its unit in the assistants' previews
   DataBlock dataBlock = DataBlock::None;
+  SymbolDefinition symbol;             // its picture and pins (symbol.kind is its code)
+  const DeviceModel* device = nullptr; // nullptr: takes no part in the circuit (ground)
 
   int code() const { return kindCode(type); }
   // The parameter called `name`; nullptr when the kind has none of that name.
@@ -80,8 +92,19 @@ struct ComponentKind
   bool hasProperties() const { return !parameters.empty(); }
 };
 
-// Every kind, in code order.
+// Makes a kind known to the whole program. Called once per kind, by the static
+// initialiser of its unit; a second kind with the same code or file name, a code outside
+// 1..kMaxKindCode or a registration after the first look-up stops the program with a
+// message (a programming error). Returns true so that the call can initialise a constant.
+bool registerComponentKind(const ComponentKind& kind);
+
+// Every registered kind, in code order.
 std::span<const ComponentKind> componentKinds();
+
+// Whether `code` names a registered kind.
+bool isKindCode(int code);
+// Whether `type` is a registered kind (a zero-filled record holds none).
+bool isComponentKind(ComponentType type);
 
 // The description of a kind.
 const ComponentKind& componentKind(ComponentType type);
@@ -118,14 +141,14 @@ inline bool isGround(const Component& c)
   return c.ctype == ComponentType::Ground;
 }
 
-// ---- Typed accessors of the parameters with a meaning the simulator relies on -----------
+// ---- The reactive kinds' physical model, read by name (labels, dialogs) -------------------
 
-// The capacitor's and inductor's physical model (the same slots in both).
-bool usesPhysicalModel(const Component& reactive); // slot 5.TolEn
-double qualityFactor(const Component& reactive);   // Q at qFrequency
-double qFrequency(const Component& reactive);      // Hz
-double selfResonance(const Component& reactive);   // Hz
-double qModeNumber(const Component& reactive);     // 1, 2 or 3 as stored (may be anything)
+// The capacitor's and inductor's physical model (the same parameters in both).
+bool usesPhysicalModel(const Component& reactive);
+double qualityFactor(const Component& reactive); // Q at qFrequency
+double qFrequency(const Component& reactive);    // Hz
+double selfResonance(const Component& reactive); // Hz
+double qModeNumber(const Component& reactive);   // 1, 2 or 3 as stored (may be anything)
 
 // Applies the zero replacements of every parameter of the component's kind to its nominal
 // values, as the property dialogs do on OK and the file reader does on loading.
@@ -133,5 +156,9 @@ void ReplaceZeroValues(Component& comp);
 
 // Sets the template defaults of every kind with a template.
 void setTemplateDefaults(Schematic& doc);
+
+// Gives a new component of a kind without a template record its parameters' template
+// defaults.
+void applyParameterDefaults(Component& comp);
 
 } // namespace norvane

@@ -1,8 +1,9 @@
 #pragma once
-// The component kinds, part of their description (componentkinds.h). The numbers are the
-// kinds' codes in the schematic file (its "ctype=" key); only the reader and the writer
-// turn a kind into its code and back. The editor also uses the code as the mode that places
-// the kind.
+// The program's own component kinds by name. The numbers are the kinds' codes in the
+// schematic file (its "ctype=" key); only the reader and the writer turn a kind into its
+// code and back. The editor also uses the code as the mode that places the kind. Which codes
+// name a kind is the registry's business (componentkinds.h): a kind may also be registered
+// with a code that has no name here.
 
 namespace norvane {
 
@@ -24,33 +25,18 @@ enum class ComponentType : int {
   CCCS = 15,
 };
 
-inline constexpr ComponentType kFirstComponentType = ComponentType::Resistor;
-inline constexpr ComponentType kLastComponentType = ComponentType::CCCS;
-
 // The kind's code (the file's ctype, the editor mode that places it).
 constexpr int kindCode(ComponentType type)
 {
   return static_cast<int>(type);
 }
 
-// How many kinds there are; the codes run from 1 to this.
-inline constexpr int kComponentTypeCount =
-    kindCode(kLastComponentType) - kindCode(kFirstComponentType) + 1;
-
-// Whether `code` names a kind.
-constexpr bool isKindCode(int code)
-{
-  return code >= kindCode(kFirstComponentType) && code <= kindCode(kLastComponentType);
-}
-
-// Whether `type` is one of the kinds (a zero-filled record holds none).
-constexpr bool isComponentKind(ComponentType type)
-{
-  return isKindCode(kindCode(type));
-}
+// Codes a kind may take: the file format keeps ctype small, and the registry indexes its
+// kinds by code.
+inline constexpr int kMaxKindCode = 63;
 
 // The kind a code names. The schematic reader keeps any code it reads (so that a file is
-// saved back unchanged); a code isKindCode refuses gives a value that names no kind.
+// saved back unchanged); a code no kind is registered under gives a value that names none.
 constexpr ComponentType kindOfCode(int code)
 {
   return static_cast<ComponentType>(code);

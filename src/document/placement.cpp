@@ -120,13 +120,16 @@ PlacementResult placeComponent(Schematic& doc, ComponentType kind, int crot, Poi
     for (int i = 1; i <= templateValueCount(kind); ++i) {
       comp.value[i] = tmpl->value[i];
     }
+  } else {
+    applyParameterDefaults(comp); // a kind that remembers no template starts from its defaults
   }
   if (const DataBlock block = dataBlockOf(kind); block != DataBlock::None) {
     const int index = nextBlockIndex(doc, kind);
     if (index == 0) {
       result.status = PlacementStatus::NoFreeDataSet;
-      result.message = "maximum of " + std::to_string(kMaxDataSets) +
-                       (block == DataBlock::TwoPort ? " 2-port data blocks" : " 1-port data blocks");
+      result.message =
+          "maximum of " + std::to_string(kMaxDataSets) +
+          (block == DataBlock::TwoPort ? " 2-port data blocks" : " 1-port data blocks");
       return result;
     }
     setParameterValue(comp, "dataSet", index);

@@ -3,12 +3,14 @@
 // pins, the anchor of its label lines and its drawing class, all in drawing units relative
 // to the component's reference point, in orientation 1, y downwards.
 //
-// This is pure data. ComputePinPositions (pins.h) reads the pin tables; the schematic
-// painter reads the segments, the label anchor and the drawing class.
+// This is pure data. Each kind's symbol is defined in its own unit (src/kinds/) as part of
+// the kind's description; the ports' symbols are here. ComputePinPositions (pins.h) reads
+// the pin tables; the schematic painter reads the segments, the label anchor and the
+// drawing class.
 
 #include "document/schematic.h"
 
-#include <array>
+#include <initializer_list>
 #include <span>
 
 namespace norvane {
@@ -65,15 +67,35 @@ struct SymbolDefinition
   std::span<const SymbolText> marks = {};
 };
 
-// One symbol per kind, then port 1 and port 2.
-constexpr int kSymbolCount = kComponentTypeCount + 2;
-
-// All symbols: the kinds in code order, then port 1 and port 2.
-const std::array<SymbolDefinition, kSymbolCount>& symbolTable();
+// The two measurement ports' symbols (a kind's symbol is part of its description,
+// componentkinds.h).
+const SymbolDefinition& portSymbol(int portCode);
 
 // The symbol of a kind; nullptr for a value that names no kind.
 const SymbolDefinition* symbolFor(ComponentType kind);
 // The symbol of a symbol code (a kind's code, ckPort1, ckPort2); nullptr for any other code.
 const SymbolDefinition* symbolFor(int code);
+
+// Builds a pin table from its points (pin 1 first), for the symbol definitions.
+constexpr PinSet pinTable(std::initializer_list<Point> points)
+{
+  PinSet pins;
+  int i = 1;
+  for (const Point& p : points) {
+    pins.nodes[i++] = p;
+  }
+  pins.count = static_cast<int>(points.size());
+  return pins;
+}
+
+// The symbol segments, written as the picture is drawn.
+constexpr SymbolSegment lineSegment(int x1, int y1, int x2, int y2)
+{
+  return {kSegmentLine, x1, y1, x2, y2};
+}
+constexpr SymbolSegment ellipseSegment(int x1, int y1, int x2, int y2)
+{
+  return {kSegmentEllipse, x1, y1, x2, y2};
+}
 
 } // namespace norvane

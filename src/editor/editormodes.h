@@ -2,6 +2,7 @@
 // The editor's tools ("modes"), cursors, mouse buttons and the popup menus it shows. Every
 // component kind is a mode too: its code (kindCode) is the mode that places that kind.
 
+#include "document/componentkinds.h"
 #include "document/schematic.h"
 
 #include <string>
@@ -18,7 +19,7 @@ constexpr int emTune = -10;       // click a component or port to tune it
 constexpr int emText = -11;       // place a free text
 constexpr int emLine = -12;       // draw a drawing line
 
-constexpr bool isPlacingMode(int mode)
+inline bool isPlacingMode(int mode)
 {
   return isKindCode(mode);
 }

@@ -1,6 +1,6 @@
 #include "sim/listing.h"
 
-#include "sim/devices.h"
+#include "sim/devicemodel.h"
 #include "sim/results.h"
 #include "sim/simulate.h"
 
@@ -10,7 +10,7 @@ namespace norvane {
 
 std::string NetlistListingLine(const Schematic& doc, const Component& c)
 {
-  const Device* device = findDevice(c.ctype);
+  const DeviceModel* device = findDevice(c.ctype);
   if (device == nullptr || device->listing == nullptr) {
     return "unknown component type " + std::to_string(kindCode(c.ctype));
   }

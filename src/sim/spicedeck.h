@@ -1,5 +1,6 @@
 #pragma once
-// Shared by the SPICE export files (spice*.cpp); not part of the public interface.
+// The SPICE deck a component's element lines are written into: the export (spiceexport.cpp)
+// makes one per component and the kind's unit (src/kinds/) fills it.
 
 #include "document/schematic.h"
 
@@ -42,20 +43,5 @@ private:
   std::string m_text;
   std::set<std::string> m_subcircuits;
 };
-
-// The element lines of the passive kinds (spicepassive.cpp) and the active kinds
-// (spiceactive.cpp). Each returns false when it cannot express the component.
-bool writeResistor(Deck& d);
-bool writeCapacitor(Deck& d);
-bool writeInductor(Deck& d);
-bool writeTxLine(Deck& d);
-bool writeTransformer(Deck& d);
-bool writeMutual(Deck& d);
-bool writeOpAmp(Deck& d);
-bool writeBipolar(Deck& d);
-bool writeVCVS(Deck& d);
-bool writeVCCS(Deck& d);
-bool writeCCVS(Deck& d);
-bool writeCCCS(Deck& d);
 
 } // namespace norvane::spicedetail

@@ -1,6 +1,6 @@
 #include "sim/spiceexport.h"
 
-#include "sim/devices.h"
+#include "sim/devicemodel.h"
 #include "sim/listing.h"
 #include "sim/netlist.h"
 #include "sim/plotpoint.h"
@@ -78,7 +78,7 @@ std::string componentLabel(const Component& c, int index)
 
 bool writeElements(Deck& d)
 {
-  const Device* device = findDevice(d.component().ctype);
+  const DeviceModel* device = findDevice(d.component().ctype);
   return device != nullptr && device->spice != nullptr && device->spice(d);
 }
 

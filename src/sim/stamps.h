@@ -1,5 +1,6 @@
 #pragma once
-// Element models: what each component adds to the nodal admittance matrix at one frequency.
+// Stamping: what the components add to the nodal admittance matrix at one frequency (each
+// kind's own model is in its unit under src/kinds/).
 //
 // Everything is linear, small-signal and in the frequency domain. There are no voltage-source
 // rows: every source is modelled by admittances (Norton form), with very large or very small
@@ -33,17 +34,6 @@ constexpr double kShortedPort = 1e18;      // port conductance when Zo is exactl
 constexpr double kDataReference = 50.0;    // reference impedance of all stored S-parameters
 } // namespace stampconst
 
-// Q modes of the physical capacitor and inductor models (value slot 5, rounded).
-enum class QMode {
-  ResistiveLossConstant = 1, // capacitor Q(f) = Q(F)*F/f, inductor Q(f) = Q(F)*f/F
-  SquareRoot = 2,            // capacitor Q(f) = Q(F)*sqrt(F/f), inductor Q(f) = Q(F)*sqrt(f/F)
-  ConstantQ = 3,             // Q(f) = Q(F)
-};
-
-// The Q mode stored in a value slot: the nearest whole number; anything but 1 or 2 (which the
-// dialogs never store) is taken as constant Q.
-QMode qModeOf(double stored);
-
 // Adds one component's contribution at frequency f (Hz). S-parameter blocks read their data
 // set from `data`; a block whose set is out of range or empty stamps nothing. Complex
 // divisions by zero (a 2-port block whose data make its admittance infinite) give the
@@ -61,19 +51,5 @@ void StampPorts(ComplexMatrix& m, const Drawing& drawing);
 // Building blocks, public for the tests and for anyone who must stamp by hand.
 // stamp2: admittance y between nodes a and b, in the order aa, bb, ab, ba.
 void stamp2(ComplexMatrix& m, int a, int b, Complex y);
-
-// Admittance of the physical capacitor model (C parallel to its loss resistance, in series
-// with the self-resonance inductance), and of the physical inductor model (L in series with
-// its loss resistance, parallel to the self-resonance capacitance). f in Hz.
-struct PhysicalModel
-{
-  double value = 0.0; // C in farads or L in henries
-  double Q = 0.0;     // quality factor at frequency F
-  double F = 0.0;     // Hz
-  double SRF = 0.0;   // self-resonant frequency, Hz
-  QMode mode = QMode::ConstantQ;
-};
-Complex physicalCapacitorAdmittance(const PhysicalModel& c, double f);
-Complex physicalInductorAdmittance(const PhysicalModel& l, double f);
 
 } // namespace norvane

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the element model files (stamps*.cpp); not part of the public interface.
+// What the kinds' stamps (src/kinds/) share: the node numbers of a component's pins.
 
 #include "document/schematic.h"
 #include "sim/complex.h"
@@ -19,33 +19,5 @@ using Pins = std::array<int, 6>;
 
 // Reads the node numbers of pins 1..wanted; false when one of them holds no node reference.
 bool resolvePins(const Component& c, int wanted, Pins& p);
-
-void stampResistor(ComplexMatrix& m, const Component& c);
-void stampCapacitor(ComplexMatrix& m, const Component& c, double f);
-void stampInductor(ComplexMatrix& m, const Component& c, double f);
-void stampTxLine(ComplexMatrix& m, const Component& c, double f);
-void stampOpAmp(ComplexMatrix& m, const Component& c);
-void stampBipolar(ComplexMatrix& m, const Component& c, double f, ComplexErrors& errors);
-void stampVCVS(ComplexMatrix& m, const Component& c);
-void stampVCCS(ComplexMatrix& m, const Component& c);
-void stampCCVS(ComplexMatrix& m, const Component& c);
-void stampCCCS(ComplexMatrix& m, const Component& c);
-// The transformer and the mutual inductance share their model; the transformer's secondary
-// goes with the square of the turns ratio (the mutual inductance's dialog gives a linear
-// ratio) and it has a tiny leak to ground at pins 2 and 4.
-enum class WindingKind { Transformer, Mutual };
-void stampCoupledWindings(ComplexMatrix& m, const Component& c, double f, WindingKind kind);
-inline void stampTransformer(ComplexMatrix& m, const Component& c, double f)
-{
-  stampCoupledWindings(m, c, f, WindingKind::Transformer);
-}
-inline void stampMutual(ComplexMatrix& m, const Component& c, double f)
-{
-  stampCoupledWindings(m, c, f, WindingKind::Mutual);
-}
-void stampTwoPortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-                       ComplexErrors& errors);
-void stampOnePortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-                       ComplexErrors& errors);
 
 } // namespace norvane::stampdetail

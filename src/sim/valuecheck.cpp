@@ -1,7 +1,7 @@
 #include "sim/valuecheck.h"
 
 #include "document/componentkinds.h"
-#include "sim/devices.h"
+#include "sim/devicemodel.h"
 
 #include <cmath>
 #include <limits>
@@ -63,7 +63,7 @@ std::string CheckComponentValues(const Drawing& drawing)
         }
       }
     }
-    const Device* device = findDevice(c.ctype);
+    const DeviceModel* device = findDevice(c.ctype);
     const std::vector<double> divisors = device != nullptr && device->divisors != nullptr
                                              ? device->divisors(c)
                                              : std::vector<double>{};

@@ -8,9 +8,11 @@
 
 #include "config/environment.h"
 #include "document/clearschema.h"
+#include "document/componentkinds.h"
 #include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematicwriter.h"
+#include "sim/devicemodel.h"
 #include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +26,7 @@
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -386,13 +389,24 @@ TEST_F(SpiceAgainstNgspice, ExamplesAndEveryExportableKindAgree)
     const double worst = compare(cct, fs::path(ex.fileName).stem().string(), 1e-9);
     std::cout << ex.fileName << ": largest relative difference " << worst << "\n";
   }
+  std::set<ComponentType> covered;
   for (const Case& c : generatedCircuits()) {
     TestCircuit d;
     c.draw(d);
+    for (const Component& comp : d.doc->drawdat.components) {
+      covered.insert(comp.ctype);
+    }
     const std::string cct = path(c.name + ".cct");
     ASSERT_TRUE(saveSchematic(*d.doc, cct)) << c.name;
     const double worst = compare(cct, c.name, c.tolerance);
     std::cout << c.name << ": largest relative difference " << worst << "\n";
+  }
+  // Every registered kind with a SPICE element is in one of the circuits compared.
+  for (const ComponentKind& kind : componentKinds()) {
+    const DeviceModel* device = findDevice(kind.type);
+    if (device != nullptr && device->spice != nullptr) {
+      EXPECT_EQ(covered.count(kind.type), 1u) << kind.codeName;
+    }
   }
 }
 

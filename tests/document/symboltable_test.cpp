@@ -1,57 +1,48 @@
 #include "document/symboltable.h"
 
+#include "document/componentkinds.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 namespace norvane {
 namespace {
 
-TEST(SymbolTable, EveryKindOnceWithItsClassAndSizes)
+// Every symbol the program draws: each registered kind's, then the two ports'.
+std::vector<const SymbolDefinition*> allSymbols()
 {
-  struct Case
-  {
-    int kind;
-    int drawClass;
-    int pins;
-    std::size_t segments;
-    Point anchor;
-  };
-  const Case cases[] = {
-      {kindCode(ComponentType::Resistor), kClassQuarterTurn, 2, 6, {10, 0}},
-      {kindCode(ComponentType::Capacitor), kClassQuarterTurn, 2, 6, {10, 0}},
-      {kindCode(ComponentType::Inductor), kClassQuarterTurn, 2, 12, {10, 0}},
-      {kindCode(ComponentType::Ground), kClassGround, 1, 4, {0, 0}},
-      {kindCode(ComponentType::OpAmp), kClassMirrored, 3, 9, {0, 20}},
-      {kindCode(ComponentType::TxLine), kClassQuarterTurn, 2, 16, {10, 0}},
-      {kindCode(ComponentType::SParam2), kClassMirrored, 3, 9, {-25, -35}},
-      {kindCode(ComponentType::SParam1), kClassQuarterTurn, 2, 6, {17, 8}},
-      {kindCode(ComponentType::Transformer), kClassQuarterTurn, 4, 39, {10, 0}},
-      {kindCode(ComponentType::Mutual), kClassQuarterTurn, 4, 36, {10, 0}},
-      {kindCode(ComponentType::Bipolar), kClassMirrored, 5, 9, {10, 0}},
-      {kindCode(ComponentType::VCVS), kClassMirrored, 4, 10, {-20, -35}},
-      {kindCode(ComponentType::VCCS), kClassMirrored, 4, 10, {-20, -35}},
-      {kindCode(ComponentType::CCVS), kClassMirrored, 4, 11, {-20, -35}},
-      {kindCode(ComponentType::CCCS), kClassMirrored, 4, 11, {-20, -35}},
-      {ckPort1, kClassPort1, 1, 15, {-10, -25}},
-      {ckPort2, kClassPort2, 1, 18, {-10, -25}},
-  };
-  std::set<int> seen;
-  for (const Case& c : cases) {
-    const SymbolDefinition* s = symbolFor(c.kind);
-    ASSERT_NE(s, nullptr) << c.kind;
-    EXPECT_EQ(s->kind, c.kind);
-    EXPECT_EQ(s->drawClass, c.drawClass) << c.kind;
-    EXPECT_EQ(s->pins.count, c.pins) << c.kind;
-    EXPECT_EQ(s->segments.size(), c.segments) << c.kind;
-    EXPECT_EQ(s->labelAnchor, c.anchor) << c.kind;
-    EXPECT_LE(s->segments.size(), static_cast<std::size_t>(kMaxSegments));
-    seen.insert(c.kind);
+  std::vector<const SymbolDefinition*> symbols;
+  for (const ComponentKind& kind : componentKinds()) {
+    symbols.push_back(&kind.symbol);
   }
-  EXPECT_EQ(seen.size(), static_cast<std::size_t>(kSymbolCount));
+  symbols.push_back(&portSymbol(ckPort1));
+  symbols.push_back(&portSymbol(ckPort2));
+  return symbols;
+}
+
+TEST(SymbolTable, EveryKindAndPortHasItsOwnSymbol)
+{
+  for (const ComponentKind& kind : componentKinds()) {
+    SCOPED_TRACE(kind.codeName);
+    const SymbolDefinition* s = symbolFor(kind.code());
+    ASSERT_EQ(s, &kind.symbol);
+    EXPECT_EQ(symbolFor(kind.type), s);
+    EXPECT_EQ(s->kind, kind.code());
+    EXPECT_EQ(s->pins.count, kind.pins);
+    EXPECT_FALSE(s->segments.empty());
+    EXPECT_LE(s->segments.size(), static_cast<std::size_t>(kMaxSegments));
+    EXPECT_TRUE(s->drawClass == kClassQuarterTurn || s->drawClass == kClassMirrored ||
+                s->drawClass == kClassGround || s->drawClass == kClassFixed);
+  }
+  EXPECT_EQ(symbolFor(ckPort1)->drawClass, kClassPort1);
+  EXPECT_EQ(symbolFor(ckPort2)->drawClass, kClassPort2);
+  EXPECT_EQ(symbolFor(ckPort1)->segments.size(), 15u);
+  EXPECT_EQ(symbolFor(ckPort2)->segments.size(), 18u);
   EXPECT_EQ(symbolFor(0), nullptr);
-  EXPECT_EQ(symbolFor(16), nullptr);
+  EXPECT_EQ(symbolFor(kMaxKindCode + 1), nullptr);
   EXPECT_EQ(symbolFor(-3), nullptr);
 }
 
@@ -93,11 +84,11 @@ TEST(SymbolTable, SharedPiecesAgree)
 
   // Ellipses appear only in the controlled sources.
   int ellipses = 0;
-  for (const SymbolDefinition& c : symbolTable()) {
-    for (const SymbolSegment& s : c.segments) {
+  for (const SymbolDefinition* c : allSymbols()) {
+    for (const SymbolSegment& s : c->segments) {
       if (s.type == kSegmentEllipse) {
         ++ellipses;
-        EXPECT_GE(c.kind, kindCode(ComponentType::VCVS));
+        EXPECT_GE(c->kind, kindCode(ComponentType::VCVS));
       }
     }
   }
@@ -108,7 +99,8 @@ TEST(SymbolTable, PinsLieOnTheSymbolsLeads)
 {
   // Every pin of a component kind is the end of some segment (the lead it connects to),
   // except the bipolar's internal-node pins on the reference point.
-  for (const SymbolDefinition& c : symbolTable()) {
+  for (const SymbolDefinition* symbol : allSymbols()) {
+    const SymbolDefinition& c = *symbol;
     for (int i = 1; i <= c.pins.count; ++i) {
       const Point p = c.pins.nodes[i];
       if (c.kind == kindCode(ComponentType::Bipolar) && i >= 4) {

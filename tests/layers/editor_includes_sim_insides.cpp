@@ -1,3 +1,3 @@
-// Must not compile: the editor stands on the simulator but sees only its public headers,
-// not the stamps' internal helpers.
-#include "sim/stampsdetail.h"
+// Must not compile: the editor sees only the simulator's public headers, not the value
+// check's insides.
+#include "sim/valuecheck.h"

@@ -4,7 +4,7 @@
 // matrix.
 
 #include "document/componentkinds.h"
-#include "sim/devices.h"
+#include "sim/devicemodel.h"
 #include "sim/listing.h"
 
 #include <gtest/gtest.h>
@@ -32,18 +32,17 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (const ComponentKind& kind : componentKinds()) {
     SCOPED_TRACE(kind.codeName);
-    const Device* device = findDevice(kind.type);
-    ASSERT_NE(device, nullptr);
-    EXPECT_EQ(device->type, kind.type);
-    const bool ground = kind.type == ComponentType::Ground;
-    EXPECT_EQ(device->stamp == nullptr, ground);
-    EXPECT_EQ(device->listing == nullptr, ground);
-    const bool dataBlock =
-        kind.type == ComponentType::SParam2 || kind.type == ComponentType::SParam1;
-    EXPECT_EQ(device->spice == nullptr, ground || dataBlock);
-    if (ground) {
+    const DeviceModel* device = findDevice(kind.type);
+    EXPECT_EQ(device, kind.device);
+    if (kind.type == ComponentType::Ground) {
+      EXPECT_EQ(device, nullptr); // ground takes no part but its node
       continue;
     }
+    ASSERT_NE(device, nullptr);
+    EXPECT_NE(device->stamp, nullptr);
+    EXPECT_NE(device->listing, nullptr);
+    // Only the data blocks have no SPICE element.
+    EXPECT_EQ(device->spice == nullptr, kind.dataBlock != DataBlock::None);
 
     Component c;
     c.ctype = kind.type;

@@ -1,5 +1,7 @@
 #include "stamps_support.h"
 
+#include "kinds/reactivemodel.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +10,11 @@ namespace norvane {
 namespace {
 
 using namespace stamptest;
+using kinds::physicalCapacitorAdmittance;
+using kinds::physicalInductorAdmittance;
+using kinds::PhysicalModel;
+using kinds::QMode;
+using kinds::qModeOf;
 constexpr double kTwoPi = 6.283185307179586477;
 
 void expectNear(C got, C want, double tol, const char* what)

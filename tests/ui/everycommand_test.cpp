@@ -12,6 +12,8 @@
 #include "helpwindow.h"
 #include "netlistwindow.h"
 
+#include "document/componentkinds.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
@@ -21,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace norvane::test {
@@ -89,8 +93,29 @@ TEST_F(EveryCommandTest, EveryMenuItemIsACommandOfTheTable)
     collectMenuActions(*top->menu(), items);
   }
   EXPECT_GE(items.size(), 50u);
+  // Besides the commands, the Component menu has one entry, named by its title, for each
+  // kind that has no command of its own (this test program registers one).
+  std::map<QString, int> unlistedKinds;
+  for (const ComponentKind& kind : componentKinds()) {
+    const bool hasCommand =
+        std::any_of(commandTable().begin(), commandTable().end(),
+                    [&](const CommandInfo& info) { return info.kind == placingMode(kind.type); });
+    if (!hasCommand) {
+      QString title = QString::fromLatin1(kind.title.data(), static_cast<int>(kind.title.size()));
+      title[0] = title[0].toUpper();
+      unlistedKinds[title] = 0;
+    }
+  }
+  EXPECT_FALSE(unlistedKinds.empty());
   for (QAction* item : items) {
+    if (commands.count(item) == 0 && unlistedKinds.count(item->text()) == 1) {
+      ++unlistedKinds[item->text()];
+      continue;
+    }
     EXPECT_TRUE(commands.count(item) == 1) << item->text().toStdString();
+  }
+  for (const auto& [title, entries] : unlistedKinds) {
+    EXPECT_EQ(entries, 1) << title.toStdString();
   }
 }
 

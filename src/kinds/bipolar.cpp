@@ -1,0 +1,183 @@
+// The bipolar transistor: a small-signal hybrid-pi model whose parameters the dialog can
+// estimate from the bias current and fT ("ball-park" model).
+
+#include "kinds/kindunit.h"
+
+#include <cmath>
+
+namespace norvane::kinds {
+namespace {
+
+using namespace stampconst;
+
+// Each slot's three doubles are separate model parameters.
+constexpr double kMin = 1e-20;
+constexpr double kMax = 1e12;
+constexpr ParameterDescription kParameters[] = {
+    {"beta", 1, F::Nom, "", false, 0, 3, kMin, kMax, value(100)},
+    {"re", 2, F::Nom, "R", false, 0, 3, kMin, kMax, value(16)},
+    {"rbb", 2, F::MinTol, "R", false, 0, 3, kMin, kMax, value(10)},
+    {"ro", 2, F::MaxTol, "R", false, 0, 3, kMin, kMax, value(5000)},
+    {"cbe", 3, F::Nom, "F", false, 0, 3, kMin, kMax, value(1e-12)},
+    {"ccb", 3, F::MinTol, "F", false, 0, 3, kMin, kMax, value(5e-13)},
+    {"delay", 3, F::MaxTol, "s", false, 0, 3, kMin, kMax, value(1e-11)},
+    {"lb", 4, F::Nom, "H", false, 0, 3, kMin, kMax, value(5e-10)},
+    {"betaCutoff", 4, F::MinTol, "Hz", false, 0, 3, kMin, kMax, value(3e7)},
+    {"le", 4, F::MaxTol, "H", false, 0, 3, kMin, kMax, value(5e-10)},
+    {"ic", 5, F::Nom, "A", false, 0, 3, 1e-20, 1e20, value(0.005)},
+    {"ft", 5, F::MinTol, "Hz", false, 0, 3, 1.0, 1e20, value(3e9)},
+    {"ballParkModel", 5, F::TolEn, "", false, 0, 0, 0, 1, value(1)},
+    {"surfaceMount", 5, F::TolPercent, "", false, 0, 0, 0, 1, value(0)},
+};
+
+// Collector on top, base left, emitter below with its arrow; pins 4 and 5 sit on the
+// reference point and stand for the model's internal node.
+constexpr std::array kSymbol{
+    L(0, -10, 0, 10),    L(-10, 0, 0, 0),  L(0, -5, 10, -10), L(0, 5, 10, 10), L(10, 10, 10, 20),
+    L(10, -10, 10, -20), L(10, 10, 6, 10), L(10, 10, 10, 5),  L(6, 10, 10, 5),
+};
+
+// Pins 1 collector, 2 base, 3 emitter, 4 (= 5) the internal base node b'. A hybrid-pi model:
+// base branch Rbb + jwLb from base to b'; a current beta(f) Ib from collector into b'; Re
+// parallel Cbe, in series with Le, from b' to the emitter; Ro and Ccb from collector to b'.
+void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors& errors)
+{
+  Pins p;
+  if (!resolvePins(c, 4, p)) {
+    return;
+  }
+  const double beta0 = read(c, describe(kParameters, "beta"));
+  const double Re = read(c, describe(kParameters, "re"));
+  const double Rbb = read(c, describe(kParameters, "rbb"));
+  const double Ro = read(c, describe(kParameters, "ro"));
+  const double Cbe = read(c, describe(kParameters, "cbe"));
+  const double Ccb = read(c, describe(kParameters, "ccb"));
+  const double tau = read(c, describe(kParameters, "delay"));
+  const double Lb = read(c, describe(kParameters, "lb"));
+  const double fbeta = read(c, describe(kParameters, "betaCutoff"));
+  const double Le = read(c, describe(kParameters, "le"));
+  const double w = kTwoPi * f;
+
+  // beta(f) = beta0 e^(-j phi) / (1 + j f/fbeta). The delay enters as phi = f tau / (2 pi),
+  // divided by 2 pi rather than multiplied, as the model has always had it.
+  const double phi = f * tau / kTwoPi;
+  const Complex delayed{beta0 * std::cos(phi), -beta0 * std::sin(phi)};
+  const Complex beta = ComplexDiv(delayed, Complex{1.0, f / fbeta}, errors);
+  const Complex Yb = ComplexDiv(Complex{1.0, 0.0}, Complex{Rbb, w * Lb}, errors);
+  const Complex betaYb = ComplexMul(beta, Yb);
+
+  m.add(p[1], p[2], betaYb);
+  m.add(p[4], p[4], betaYb);
+  m.add(p[1], p[4], -betaYb);
+  m.add(p[4], p[2], -betaYb);
+
+  stamp2(m, p[2], p[4], Yb);
+
+  const double resonance = 1.0 - w * w * Le * Cbe;
+  const double D = (Re * resonance) * (Re * resonance) + (w * Le) * (w * Le);
+  const double G = Re / D;
+  const double B = w * (Re * Re * Cbe * resonance - Le) / D;
+  stamp2(m, p[3], p[4], Complex{G, B});
+
+  stamp2(m, p[1], p[4], Complex{1.0 / Ro, 0.0});
+  stamp2(m, p[1], p[4], Complex{0.0, w * Ccb});
+}
+
+std::string listing(const Schematic&, const Component& c)
+{
+  return "bipolar transistor " + listingNodes(c, 4);
+}
+
+std::vector<double> divisors(const Component& c)
+{
+  return {parameterValue(c, "ro"), parameterValue(c, "betaCutoff")};
+}
+
+// Pins 1 collector, 2 base, 3 emitter, 4 the internal base node b'. The base branch
+// Rbb + jwLb carries Ib (sensed by a zero-volt source); the collector source beta(f) Ib
+// with beta(f) = beta0 e^(-j f tau / (2 pi)) / (1 + j f/fbeta) is built as Ib turned into a
+// voltage, delayed by a matched line of delay tau / (2 pi)^2 (the model's phase
+// f tau / (2 pi) is w times that delay), passed through a one-pole RC low-pass with its
+// corner at fbeta, and scaled by beta0 into a transconductance from collector to b'.
+bool spice(Deck& d)
+{
+  const Component& c = d.component();
+  const double beta0 = read(c, describe(kParameters, "beta"));
+  const double Re = read(c, describe(kParameters, "re"));
+  const double Rbb = read(c, describe(kParameters, "rbb"));
+  const double Ro = read(c, describe(kParameters, "ro"));
+  const double Cbe = read(c, describe(kParameters, "cbe"));
+  const double Ccb = read(c, describe(kParameters, "ccb"));
+  const double tau = read(c, describe(kParameters, "delay"));
+  const double Lb = read(c, describe(kParameters, "lb"));
+  const double fbeta = read(c, describe(kParameters, "betaCutoff"));
+  const double Le = read(c, describe(kParameters, "le"));
+  if (!(fbeta > 0.0) || !(Re > 0.0) || !(Ro > 0.0) || Rbb < 0.0 || tau < 0.0) {
+    return false;
+  }
+  d.comment("base branch Rbb, Lb; Ib sensed by " + d.name('V', "b") +
+            "; beta(f) Ib: H, delay line, RC pole at fbeta, G");
+  d.comment("emitter branch (Re || Cbe) + Le; Ro || Ccb from collector to b'");
+  // Base branch.
+  std::string at = d.pin(2);
+  if (Rbb > 0.0) {
+    d.line(d.name('R', "bb") + ' ' + at + ' ' + d.inner("r") + ' ' + num(Rbb));
+    at = d.inner("r");
+  }
+  if (Lb != 0.0) {
+    d.line(d.name('L', "b") + ' ' + at + ' ' + d.inner("l") + ' ' + num(Lb));
+    at = d.inner("l");
+  }
+  d.line(d.name('V', "b") + ' ' + at + ' ' + d.pin(4) + " 0");
+  // beta(f) Ib.
+  d.line(d.name('H') + ' ' + d.inner("x") + " 0 " + d.name('V', "b") + " 1");
+  std::string delayed = d.inner("x");
+  if (tau > 0.0) {
+    d.line(d.name('T') + ' ' + d.inner("x") + " 0 " + d.inner("y") +
+           " 0 z0=1 td=" + num(tau / (kTwoPi * kTwoPi)));
+    d.line(d.name('R', "t") + ' ' + d.inner("y") + " 0 1");
+    delayed = d.inner("y");
+  }
+  d.line(d.name('E', "f") + ' ' + d.inner("z") + " 0 " + delayed + " 0 1");
+  d.line(d.name('R', "f") + ' ' + d.inner("z") + ' ' + d.inner("p") + " 1");
+  d.line(d.name('C', "f") + ' ' + d.inner("p") + " 0 " + num(1.0 / (kTwoPi * fbeta)));
+  d.line(d.name('G') + ' ' + d.pin(1) + ' ' + d.pin(4) + ' ' + d.inner("p") + " 0 " + num(beta0));
+  // Emitter branch: (Re parallel Cbe) in series with Le.
+  const std::string m = Le != 0.0 ? d.inner("m") : d.pin(3);
+  d.line(d.name('R', "e") + ' ' + d.pin(4) + ' ' + m + ' ' + num(Re));
+  if (Cbe != 0.0) {
+    d.line(d.name('C', "be") + ' ' + d.pin(4) + ' ' + m + ' ' + num(Cbe));
+  }
+  if (Le != 0.0) {
+    d.line(d.name('L', "e") + ' ' + m + ' ' + d.pin(3) + ' ' + num(Le));
+  }
+  // Collector to b'.
+  d.line(d.name('R', "o") + ' ' + d.pin(1) + ' ' + d.pin(4) + ' ' + num(Ro));
+  if (Ccb != 0.0) {
+    d.line(d.name('C', "cb") + ' ' + d.pin(1) + ' ' + d.pin(4) + ' ' + num(Ccb));
+  }
+  return true;
+}
+
+constexpr DeviceModel kDevice{stamp, listing, divisors, spice};
+
+[[maybe_unused]] const bool registered = registerComponentKind({
+    .type = T::Bipolar,
+    .codeName = "ckBipolar",
+    .prefix = "Q",
+    .title = "bipolar transistor",
+    .pins = 5,
+    .templateRecord = &Schematic::lastBipolar,
+    .templateValues = 5,
+    .parameters = kParameters,
+    .tunedParameter = "beta",
+    .symbol = {kindCode(T::Bipolar),
+               pinTable({{10, -20}, {-10, 0}, {10, 20}, {0, 0}, {0, 0}}),
+               {10, 0},
+               kClassMirrored,
+               kSymbol},
+    .device = &kDevice,
+});
+
+} // namespace
+} // namespace norvane::kinds

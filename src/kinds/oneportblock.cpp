@@ -1,0 +1,51 @@
+// The 1-port data block: a stored reflection coefficient (referred to 50 Ohm) turned into an
+// admittance between its two pins. Like the 2-port block it has no SPICE element.
+
+#include "kinds/datablock.h"
+#include "sim/interpolate.h"
+
+namespace norvane::kinds {
+namespace {
+
+constexpr std::array kSymbol{
+    L(-12, -12, 12, -12), L(12, -12, 12, 12), L(12, 12, -12, 12),
+    L(-12, 12, -12, -12), L(0, 12, 0, 20),    L(0, -12, 0, -20),
+};
+constexpr std::array kMarks{SymbolText{-8, -7, "S1P", "S1P"}};
+
+// y = (1 - S) / ((1 + S) 50).
+void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
+           ComplexErrors& errors)
+{
+  Pins p;
+  const int set = dataSetIndex(c);
+  if (set == 0 || !data.onePort[set].inUse() || !resolvePins(c, 2, p)) {
+    return;
+  }
+  const Complex S = withFactors(InterpolateOnePort(data.onePort[set], f), c);
+  const Complex one{1.0, 0.0};
+  const Complex y = ComplexDiv(one - S, stampconst::kDataReference * (one + S), errors);
+  stamp2(m, p[1], p[2], y);
+}
+
+std::string listing(const Schematic& doc, const Component& c)
+{
+  return "1Port " + listingNodes(c, 2) + " " + dataSetName(doc, c);
+}
+
+constexpr DeviceModel kDevice{stamp, listing, nullptr, nullptr};
+
+[[maybe_unused]] const bool registered = registerComponentKind({
+    .type = T::SParam1,
+    .codeName = "ckSParam1",
+    .prefix = "S",
+    .title = "1-port block",
+    .pins = 2,
+    .parameters = kDataBlockParameters,
+    .dataBlock = DataBlock::OnePort,
+    .symbol = {kindCode(T::SParam1), kTwoPins, {17, 8}, kClassQuarterTurn, kSymbol, kMarks},
+    .device = &kDevice,
+});
+
+} // namespace
+} // namespace norvane::kinds

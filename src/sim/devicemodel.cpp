@@ -1,0 +1,30 @@
+#include "sim/devicemodel.h"
+
+#include "numbers/valuetext.h"
+
+namespace norvane {
+
+const DeviceModel* findDevice(ComponentType type)
+{
+  const ComponentKind* kind = findComponentKind(type);
+  return kind != nullptr ? kind->device : nullptr;
+}
+
+std::string listingValue(double x)
+{
+  return FormatEngineering(3, x);
+}
+
+std::string listingNodes(const Component& comp, int count)
+{
+  std::string text;
+  for (int k = 1; k <= count; ++k) {
+    if (k > 1) {
+      text += ' ';
+    }
+    text += std::to_string(comp.pins.nodes[k].x);
+  }
+  return text;
+}
+
+} // namespace norvane

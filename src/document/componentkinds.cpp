@@ -20,7 +20,8 @@ constexpr DataBlock kNoBlock = DataBlock::None;
 
 // Code, file name, designator prefix, title, pins, template record and the slots a new
 // component copies from it, parameters, the parameter tune mode steps, the parameter a
-// preview shows, and the data set a block shows.
+// preview shows, the data set a block shows and, where "Edit " and the title will not do, the
+// caption of its property dialog.
 const std::array<ComponentKind, kComponentTypeCount> kKinds{{
     {T::Resistor, "ckResistor", "R", "resistor", 2, &Schematic::lastR, 3, kResistor, "resistance",
      "resistance", kNoBlock},
@@ -44,10 +45,14 @@ const std::array<ComponentKind, kComponentTypeCount> kKinds{{
      "secondaryTurns", "", kNoBlock},
     {T::Bipolar, "ckBipolar", "Q", "bipolar transistor", 5, &Schematic::lastBipolar, 5, kBipolar,
      "beta", "", kNoBlock},
-    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Schematic::lastVCVS, 1, kVCVS, "gain", "", kNoBlock},
-    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Schematic::lastVCCS, 1, kVCCS, "gain", "", kNoBlock},
-    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Schematic::lastCCVS, 1, kCCVS, "gain", "", kNoBlock},
-    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Schematic::lastCCCS, 1, kCCCS, "gain", "", kNoBlock},
+    {T::VCVS, "ckVCVS", "E", "VCVS", 4, &Schematic::lastVCVS, 1, kVCVS, "gain", "", kNoBlock,
+     "VCVS edit"},
+    {T::VCCS, "ckVCCS", "G", "VCCS", 4, &Schematic::lastVCCS, 1, kVCCS, "gain", "", kNoBlock,
+     "VCCS edit"},
+    {T::CCVS, "ckCCVS", "H", "CCVS", 4, &Schematic::lastCCVS, 1, kCCVS, "gain", "", kNoBlock,
+     "CCVS"},
+    {T::CCCS, "ckCCCS", "F", "CCCS", 4, &Schematic::lastCCCS, 1, kCCCS, "gain", "", kNoBlock,
+     "CCCS edit"},
 }};
 
 const ParameterDescription& namedParameter(const Component& c, std::string_view name)

@@ -50,6 +50,7 @@ struct ParameterDescription
   double low = 0.0;           // dialog field limits
   double high = 0.0;
   ParameterDefault templateDefault;
+  std::string_view caption{}; // the dialog's caption of the field; empty: the name made readable
 };
 
 // Whether a kind shows a stored S-parameter data set, and which store holds it.
@@ -63,11 +64,12 @@ struct ComponentKind
   std::string_view title;    // how messages name it, "resistor"
   int pins = 0;              // pins of its symbol
   Component Schematic::*templateRecord = nullptr; // nullptr: no template
-  int templateValues = 0;                        // slots a new component copies from it
+  int templateValues = 0;                         // slots a new component copies from it
   std::span<const ParameterDescription> parameters;
   std::string_view tunedParameter;   // the value tune mode steps; empty: not tunable
   std::string_view previewParameter; // shown with its unit in the assistants' previews
   DataBlock dataBlock = DataBlock::None;
+  std::string_view dialogCaption{}; // of its property dialog; empty: "Edit " and the title
 
   int code() const { return kindCode(type); }
   // The parameter called `name`; nullptr when the kind has none of that name.

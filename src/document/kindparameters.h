@@ -120,13 +120,13 @@ inline constexpr ParameterDescription kBipolar[] = {
 // Controlled sources: one gain with tolerances, which the tolerance modes leave alone.
 // Three decimals: a gain of 0.5 or 2.5 must survive the field's re-formatting.
 inline constexpr ParameterDescription kVCVS[] = {
-    {"gain", 1, F::Whole, "V/V", false, 0, 3, -1e20, 1e20, value(1)}};
+    {"gain", 1, F::Whole, "V/V", false, 0, 3, -1e20, 1e20, value(1), "Voltage Gain"}};
 inline constexpr ParameterDescription kVCCS[] = {
-    {"gain", 1, F::Whole, "A/V", false, 0, 3, -1e20, 1e20, value(1)}};
+    {"gain", 1, F::Whole, "A/V", false, 0, 3, -1e20, 1e20, value(1), "Voltage Gain"}};
 inline constexpr ParameterDescription kCCVS[] = {
-    {"gain", 1, F::Whole, "V/A", false, 0, 3, -1e20, 1e20, value(1)}};
+    {"gain", 1, F::Whole, "V/A", false, 0, 3, -1e20, 1e20, value(1), "Transconductance"}};
 inline constexpr ParameterDescription kCCCS[] = {
-    {"gain", 1, F::Whole, "A/A", false, 0, 3, -1e20, 1e20, value(1)}};
+    {"gain", 1, F::Whole, "A/A", false, 0, 3, -1e20, 1e20, value(1), "Current gain"}};
 
 // The slot of a parameter; naming a parameter the table lacks does not compile.
 template <std::size_t N>

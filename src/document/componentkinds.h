@@ -56,6 +56,7 @@ struct ParameterDescription
   double low = 0.0;           // dialog field limits
   double high = 0.0;
   ParameterDefault templateDefault;
+  std::string_view caption{}; // the dialog's caption of the field; empty: the name made readable
 };
 
 // Whether a kind shows a stored S-parameter data set, and which store holds it.
@@ -78,6 +79,7 @@ struct ComponentKind
   std::string_view tunedParameter;   // the value tune mode steps; empty: not tunable
   std::string_view previewParameter; // shown with its unit in the assistants' previews
   DataBlock dataBlock = DataBlock::None;
+  std::string_view dialogCaption{}; // of its property dialog; empty: "Edit " and the title
   SymbolDefinition symbol;             // its picture and pins (symbol.kind is its code)
   const DeviceModel* device = nullptr; // nullptr: takes no part in the circuit (ground)
 

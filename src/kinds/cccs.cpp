@@ -8,7 +8,7 @@ namespace {
 
 using namespace stampconst;
 
-constexpr auto kParameters = gainParameter("A/A");
+constexpr auto kParameters = gainParameter("A/A", "Current gain");
 
 constexpr std::array kSymbol{
     L(-10, -20, -20, -20), L(-10, 20, -20, 20), L(10, -20, 20, -20),  L(10, 20, 20, 20),
@@ -61,6 +61,7 @@ constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice};
     .templateValues = 1,
     .parameters = kParameters,
     .tunedParameter = "gain",
+    .dialogCaption = "CCCS edit",
     .symbol = {kindCode(T::CCCS), kFourPins, {-20, -35}, kClassMirrored, kSymbol},
     .device = &kDevice,
 });

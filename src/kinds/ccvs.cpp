@@ -8,7 +8,7 @@ namespace {
 
 using namespace stampconst;
 
-constexpr auto kParameters = gainParameter("V/A");
+constexpr auto kParameters = gainParameter("V/A", "Transconductance");
 
 constexpr std::array kSymbol{
     L(-10, -20, -20, -20), L(-10, 20, -20, 20), L(10, -20, 20, -20),  L(10, 20, 20, 20),
@@ -62,6 +62,7 @@ constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice};
     .templateValues = 1,
     .parameters = kParameters,
     .tunedParameter = "gain",
+    .dialogCaption = "CCVS",
     .symbol = {kindCode(T::CCVS), kFourPins, {-20, -35}, kClassMirrored, kSymbol},
     .device = &kDevice,
 });

@@ -10,9 +10,10 @@
 namespace norvane::kinds {
 
 // Three decimals: a gain of 0.5 or 2.5 must survive the field's re-formatting.
-constexpr std::array<ParameterDescription, 1> gainParameter(std::string_view unit)
+constexpr std::array<ParameterDescription, 1> gainParameter(std::string_view unit,
+                                                            std::string_view caption)
 {
-  return {{{"gain", 1, F::Whole, unit, false, 0, 3, -1e20, 1e20, value(1)}}};
+  return {{{"gain", 1, F::Whole, unit, false, 0, 3, -1e20, 1e20, value(1), caption}}};
 }
 inline constexpr int kGainSlot = 1;
 

@@ -8,7 +8,7 @@ namespace {
 
 using namespace stampconst;
 
-constexpr auto kParameters = gainParameter("A/V");
+constexpr auto kParameters = gainParameter("A/V", "Voltage Gain");
 
 constexpr std::array kSymbol{
     L(-10, -20, -20, -20), L(-10, 20, -20, 20), L(10, -20, 20, -20), L(10, 20, 20, 20),
@@ -56,6 +56,7 @@ constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice};
     .templateValues = 1,
     .parameters = kParameters,
     .tunedParameter = "gain",
+    .dialogCaption = "VCCS edit",
     .symbol = {kindCode(T::VCCS), kFourPins, {-20, -35}, kClassMirrored, kSymbol},
     .device = &kDevice,
 });

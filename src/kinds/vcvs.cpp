@@ -8,7 +8,7 @@ namespace {
 
 using namespace stampconst;
 
-constexpr auto kParameters = gainParameter("V/V");
+constexpr auto kParameters = gainParameter("V/V", "Voltage Gain");
 
 constexpr std::array kSymbol{
     L(-10, -20, -20, -20), L(-10, 20, -20, 20), L(10, -20, 20, -20), L(10, 20, 20, 20),
@@ -59,6 +59,7 @@ constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice};
     .templateValues = 1,
     .parameters = kParameters,
     .tunedParameter = "gain",
+    .dialogCaption = "VCVS edit",
     .symbol = {kindCode(T::VCVS), kFourPins, {-20, -35}, kClassMirrored, kSymbol},
     .device = &kDevice,
 });

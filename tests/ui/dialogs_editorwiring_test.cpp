@@ -3,6 +3,7 @@
 // dialog, and tune mode reopens a dialog after every OK until Cancel.
 #include "config/environment.h"
 #include "dialogs/componentdialogs.h"
+#include "dialogs/generatedcomponentdialog.h"
 #include "dialogs/passivedialogs.h"
 #include "dialogs/realedit.h"
 #include "dialogs/smalldialogs.h"
@@ -93,9 +94,9 @@ protected:
 std::function<bool(QDialog&)> typeResistance(const QString& text)
 {
   return [text](QDialog& dialog) {
-    auto& d = dynamic_cast<ResistorDialog&>(dialog);
-    d.resistanceEdit()->selectAll();
-    QTest::keyClicks(d.resistanceEdit(), text);
+    auto& d = dynamic_cast<GeneratedComponentDialog&>(dialog);
+    d.numericField("resistance")->selectAll();
+    QTest::keyClicks(d.numericField("resistance"), text);
     return true;
   };
 }

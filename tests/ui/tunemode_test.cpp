@@ -4,7 +4,7 @@
 // answer, and a click on empty paper leaves the mode and releases the button.
 #include "mainwindow_support.h"
 
-#include "dialogs/passivedialogs.h"
+#include "dialogs/generatedcomponentdialog.h"
 #include "dialogs/realedit.h"
 #include "dialogs/smalldialogs.h"
 #include "graph/graphwindow.h"
@@ -57,9 +57,9 @@ protected:
   static std::function<bool(QDialog&)> typeResistance(const QString& text)
   {
     return [text](QDialog& dialog) {
-      auto& d = dynamic_cast<ResistorDialog&>(dialog);
-      d.resistanceEdit()->selectAll();
-      QTest::keyClicks(d.resistanceEdit(), text);
+      auto& d = dynamic_cast<GeneratedComponentDialog&>(dialog);
+      d.numericField("resistance")->selectAll();
+      QTest::keyClicks(d.numericField("resistance"), text);
       return true;
     };
   }

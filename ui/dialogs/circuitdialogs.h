@@ -1,6 +1,7 @@
 #pragma once
 // Property dialogs of the op-amp, the transmission line, the transformer and mutual
-// inductance, and the four controlled sources.
+// inductance (the controlled sources' are generated from their parameters, see
+// generatedcomponentdialog.h).
 
 #include "dialogs/componentdialog.h"
 
@@ -100,57 +101,6 @@ class MutualInductanceDialog : public CoupledCoilsDialog
 
 public:
   explicit MutualInductanceDialog(QWidget* parent = nullptr);
-};
-
-// A controlled source: one gain with tolerance.
-class ControlledSourceDialog : public ComponentDialog
-{
-  Q_OBJECT
-
-public:
-  ControlledSourceDialog(const QString& caption, const QString& fieldCaption, ComponentType kind,
-                         QWidget* parent);
-
-  void loadFrom(const Component& comp, const Schematic& doc) override;
-  void storeInto(Component& comp, Schematic& doc) override;
-  QWidget* firstField() const override;
-
-  ToleranceEdit* gainEdit() const { return m_gain; }
-
-private:
-  ToleranceEdit* m_gain;
-};
-
-class VcvsDialog : public ControlledSourceDialog
-{
-  Q_OBJECT
-
-public:
-  explicit VcvsDialog(QWidget* parent = nullptr);
-};
-
-class VccsDialog : public ControlledSourceDialog
-{
-  Q_OBJECT
-
-public:
-  explicit VccsDialog(QWidget* parent = nullptr);
-};
-
-class CcvsDialog : public ControlledSourceDialog
-{
-  Q_OBJECT
-
-public:
-  explicit CcvsDialog(QWidget* parent = nullptr);
-};
-
-class CccsDialog : public ControlledSourceDialog
-{
-  Q_OBJECT
-
-public:
-  explicit CccsDialog(QWidget* parent = nullptr);
 };
 
 } // namespace norvane

@@ -3,6 +3,7 @@
 #include "dialogs/bipolardialog.h"
 #include "dialogs/circuitdialogs.h"
 #include "dialogs/dialogplacement.h"
+#include "dialogs/generatedcomponentdialog.h"
 #include "dialogs/passivedialogs.h"
 #include "dialogs/smalldialogs.h"
 #include "editor/propertymapping.h"
@@ -33,7 +34,10 @@ ComponentDialogs::~ComponentDialogs()
 
 namespace {
 
-// The dialog table: which dialog edits each component kind. Ground has none.
+// The dialog table: the kinds whose dialog has a layout of its own (a model shown on demand,
+// a gain entered in dB, calculator buttons, a data set, two pages). Every other kind with
+// parameters gets the dialog generated from its parameter descriptions, so a new kind needs
+// no window code. Ground has no parameters and no dialog.
 using DialogFactory = ComponentDialog* (*)(Prompts&, QWidget*);
 
 template <class Dialog> ComponentDialog* make(Prompts&, QWidget* parent)
@@ -54,8 +58,7 @@ struct DialogEntry
 };
 
 using K = ComponentType;
-constexpr DialogEntry kDialogTable[] = {
-    {K::Resistor, make<ResistorDialog>},
+constexpr DialogEntry kOwnLayoutDialogs[] = {
     {K::Capacitor, make<CapacitorDialog>},
     {K::Inductor, make<InductorDialog>},
     {K::OpAmp, make<OpAmpDialog>},
@@ -65,17 +68,29 @@ constexpr DialogEntry kDialogTable[] = {
     {K::Transformer, make<TransformerDialog>},
     {K::Mutual, make<MutualInductanceDialog>},
     {K::Bipolar, make<BipolarDialog>},
-    {K::VCVS, make<VcvsDialog>},
-    {K::VCCS, make<VccsDialog>},
-    {K::CCVS, make<CcvsDialog>},
-    {K::CCCS, make<CccsDialog>},
 };
 
-DialogFactory dialogFactory(ComponentType ctype)
+DialogFactory ownLayoutDialog(ComponentType ctype)
 {
-  for (const DialogEntry& entry : kDialogTable) {
+  for (const DialogEntry& entry : kOwnLayoutDialogs) {
     if (entry.type == ctype) return entry.make;
   }
+  return nullptr;
+}
+
+// The kind whose dialog is generated; nullptr when the kind has its own or none.
+const ComponentKind* generatedDialogKind(ComponentType ctype)
+{
+  if (ownLayoutDialog(ctype) != nullptr) return nullptr;
+  const ComponentKind* kind = findComponentKind(ctype);
+  return kind != nullptr && kind->hasProperties() ? kind : nullptr;
+}
+
+ComponentDialog* makeDialog(ComponentType ctype, Prompts& prompts, QWidget* parent)
+{
+  if (const DialogFactory factory = ownLayoutDialog(ctype)) return factory(prompts, parent);
+  if (const ComponentKind* kind = generatedDialogKind(ctype))
+    return new GeneratedComponentDialog(*kind, parent);
   return nullptr;
 }
 
@@ -83,15 +98,19 @@ DialogFactory dialogFactory(ComponentType ctype)
 
 bool kindHasDialog(ComponentType type)
 {
-  return dialogFactory(type) != nullptr;
+  return ownLayoutDialog(type) != nullptr || generatedDialogKind(type) != nullptr;
+}
+
+bool kindHasGeneratedDialog(ComponentType type)
+{
+  return generatedDialogKind(type) != nullptr;
 }
 
 ComponentDialog* ComponentDialogs::dialogFor(ComponentType ctype)
 {
   if (auto found = m_dialogs.find(ctype); found != m_dialogs.end()) return found->second;
-  const DialogFactory factory = dialogFactory(ctype);
-  if (factory == nullptr) return nullptr;
-  ComponentDialog* dialog = factory(m_prompts, m_parent);
+  ComponentDialog* dialog = makeDialog(ctype, m_prompts, m_parent);
+  if (dialog == nullptr) return nullptr;
   connect(dialog, &ComponentDialog::calculatorRequested, this,
           &ComponentDialogs::calculatorRequested);
   m_dialogs.emplace(ctype, dialog);

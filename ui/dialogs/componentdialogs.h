@@ -28,8 +28,11 @@ class Prompts;
 class TextDialog;
 class PortDialog;
 
-// Whether the dialog table has a dialog for the kind (every kind but ground must).
+// Whether a component of the kind has a property dialog: every kind with parameters has,
+// either one of its own layout or the one generated from its parameter descriptions.
 bool kindHasDialog(ComponentType type);
+// Whether the kind's dialog is the generated one (GeneratedComponentDialog).
+bool kindHasGeneratedDialog(ComponentType type);
 
 class ComponentDialogs : public QObject
 {

@@ -14,37 +14,6 @@
 
 namespace norvane {
 
-// ---- Resistor ------------------------------------------------------------------------------
-
-ResistorDialog::ResistorDialog(QWidget* parent)
-    : ComponentDialog(tr("Edit Resistor"), parent),
-      m_value(makeParameterToleranceEdit(ComponentType::Resistor, "resistance", "0R", this)),
-      m_group(new ToleranceGroup(tr("Tolerances"), QStringLiteral("R"), m_value, this))
-{
-  auto* grid = new QGridLayout;
-  addFieldRow(grid, tr("Resistance"), m_value);
-  body()->addLayout(grid);
-  body()->addWidget(m_group);
-}
-
-void ResistorDialog::loadFrom(const Component& comp, const Schematic&)
-{
-  m_value->settol(parameterSlot(comp, "resistance"));
-  m_group->showFromField();
-}
-
-void ResistorDialog::storeInto(Component& comp, Schematic&)
-{
-  ToleranceValue entered = parameterSlot(comp, "resistance");
-  m_value->gettol(entered);
-  storeResistance(entered, comp);
-}
-
-QWidget* ResistorDialog::firstField() const
-{
-  return m_value;
-}
-
 // ---- Capacitor and inductor ------------------------------------------------------------------
 
 ReactiveDialog::ReactiveDialog(const ReactiveDialogTexts& texts, QWidget* parent)

@@ -1,8 +1,8 @@
 #pragma once
-// Property dialogs of the resistor, the capacitor and the inductor. The capacitor and the
-// inductor share one layout: the value with its tolerance, and an optional physical model
-// (Q at a frequency, self-resonance and the way Q varies with frequency) that is shown only
-// while "Use Physical Model" is checked.
+// Property dialogs of the capacitor and the inductor (the resistor's is generated from its
+// parameters, see generatedcomponentdialog.h). The two share one layout: the value with its
+// tolerance, and an optional physical model (Q at a frequency, self-resonance and the way Q
+// varies with frequency) that is shown only while "Use Physical Model" is checked.
 
 #include "dialogs/componentdialog.h"
 
@@ -16,32 +16,13 @@ namespace norvane {
 
 class ToleranceGroup;
 
-class ResistorDialog : public ComponentDialog
-{
-  Q_OBJECT
-
-public:
-  explicit ResistorDialog(QWidget* parent = nullptr);
-
-  void loadFrom(const Component& comp, const Schematic& doc) override;
-  void storeInto(Component& comp, Schematic& doc) override;
-  QWidget* firstField() const override;
-
-  ToleranceEdit* resistanceEdit() const { return m_value; }
-  ToleranceGroup* toleranceGroup() const { return m_group; }
-
-private:
-  ToleranceEdit* m_value;
-  ToleranceGroup* m_group;
-};
-
 // The captions that tell the capacitor's dialog from the inductor's.
 struct ReactiveDialogTexts
 {
   const char* caption;
   const char* valueCaption;   // "Capacitance"
-  ComponentType kind;          // whose description gives the fields' units and limits
-  const char* valueName;       // the value's parameter, "capacitance"
+  ComponentType kind;         // whose description gives the fields' units and limits
+  const char* valueName;      // the value's parameter, "capacitance"
   const char* defaultText;    // "0F"
   const char* toleranceTitle; // "Tolerances"
   const char* modelCheck;     // "Use Physical Model"

@@ -99,12 +99,12 @@ TEST_F(KindConformanceTest, ASeriesRLFromOneUnitFileIsEditedAndSimulated)
   key(Qt::Key_Escape);
   ASSERT_EQ(drawing().components.count(), 1);
 
-  // Its generated dialog: OK without a change keeps every value; a new resistance is stored.
+  // Its generated dialog opens on a double click, and OK without a change keeps every value.
   const std::string before = schematicText(*doc);
-  window->editorConnection().componentDialogs().setModalRunner([](QDialog& dialog) {
-    return static_cast<int>(dialog.windowTitle().isEmpty() ? QDialog::Rejected : QDialog::Accepted);
-  });
+  dialogsShown.clear();
   doubleClick(200, 200);
+  EXPECT_EQ(dialogsShown, QStringList{"Edit Series RL"});
+  doc->drawdat.components[1].selected = false; // the double click selected it
   EXPECT_EQ(schematicText(*doc), before);
   Component& rl = doc->drawdat.components[1];
   EXPECT_EQ(parameterValue(rl, "resistance"), 10.0);

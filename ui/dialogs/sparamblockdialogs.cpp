@@ -4,6 +4,7 @@
 #include "editor/propertymapping_sparam.h"
 #include "latin1text.h"
 #include "platform/prompts.h"
+#include "sim/blockdatafile.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,3 +1,0 @@
-// Must not compile: the editor stands on the simulator but sees only its public headers,
-// not the stamps' internal helpers.
-#include "sim/stampsdetail.h"

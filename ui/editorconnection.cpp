@@ -1,9 +1,9 @@
 #include "editorconnection.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
+#include "common/qtcanvas.h"
 #include "mainwindow.h"
 #include "programcursors.h"
-#include "qtcanvas.h"
 
 #include "editor/schematicpainter.h"
 #include "graph/graphwindow.h"

@@ -3,11 +3,11 @@
 #include "aboutbox.h"
 #include "assistants/assistantwindows.h"
 #include "calculators/calculatorwindows.h"
+#include "common/latin1text.h"
+#include "common/qtcanvas.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
-#include "latin1text.h"
-#include "qtcanvas.h"
 #include "startnotice.h"
 
 #include "config/environment.h"

@@ -1,6 +1,6 @@
 #include "toolicons.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include "config/environment.h"
 #include "document/symboltable.h"

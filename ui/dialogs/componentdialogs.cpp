@@ -1,12 +1,12 @@
 #include "dialogs/componentdialogs.h"
 
+#include "common/latin1text.h"
 #include "dialogs/bipolardialog.h"
 #include "dialogs/circuitdialogs.h"
 #include "dialogs/dialogplacement.h"
 #include "dialogs/passivedialogs.h"
 #include "dialogs/smalldialogs.h"
 #include "editor/propertymapping.h"
-#include "latin1text.h"
 #include "platform/prompts.h"
 
 #include <QDialog>

@@ -74,7 +74,7 @@ std::optional<TextItemEntry> EditorConnection::editText(const TextItemEntry& ini
   return m_dialogs.editText(initial);
 }
 
-std::optional<PopupCommand> EditorConnection::showPopup(const PopupMenu& menu, Point at)
+std::optional<EditorCommand> EditorConnection::showPopup(const PopupMenu& menu, Point at)
 {
   std::vector<std::string> captions;
   captions.reserve(menu.items.size());

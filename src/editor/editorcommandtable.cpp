@@ -33,6 +33,7 @@ constexpr EditorCommandInfo calls(E command, const char* key, bool (*run)(Schema
   return {command, key, mode, run};
 }
 
+// A command that places a component of `kind`: its mode is the kind's placing mode.
 template <K kind> constexpr EditorCommandInfo places(E command, const char* key)
 {
   return {command, key, placingMode(kind), [](SchematicEditor& editor) {
@@ -41,6 +42,7 @@ template <K kind> constexpr EditorCommandInfo places(E command, const char* key)
           }};
 }
 
+// Port 1 or 2, whether or not the other is placed.
 template <int number> bool enterPort(SchematicEditor& editor)
 {
   editor.enterPortMode(number);

@@ -13,6 +13,7 @@
 #include "editor/propertymapping_sparam.h"
 #include "graph/simulationrun.h"
 #include "numbers/valuetext.h"
+#include "sim/blockdatafile.h"
 #include "sim/plotpoint.h"
 #include "sim/results.h"
 #include "sim/simulate.h"

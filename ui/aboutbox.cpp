@@ -1,10 +1,10 @@
 #include "aboutbox.h"
 
-#include "brandpicture.h"
+#include "common/brandpicture.h"
 
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
 

@@ -1,7 +1,15 @@
 #include "commands.h"
 
-#include "document/componentkinds.h"
+#include "assistants/assistantwindows.h"
+#include "calculators/calculatorwindows.h"
+#include "dialogs/preferencewindows.h"
 #include "editor/editormodes.h"
+#include "editorconnection.h"
+#include "graph/graphwindow.h"
+#include "mainwindow.h"
+#include "schematicview.h"
+
+#include <QAction>
 
 #include <array>
 
@@ -10,117 +18,156 @@ namespace norvane {
 namespace {
 
 using C = Command;
-using K = ComponentType;
+using E = EditorCommand;
+using W = MainWindow&;
 
-// The placement commands of the kinds, with their shortcut keys and toolbar buttons. A kind
-// without one here is still placeable: the Component menu gives it an entry named from its
-// description (mainwindowmenus.cpp).
-// The file commands and Simulate carry the shortcuts every desktop program uses (Ctrl+N,
-// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q, F5); none of them clashes with the single
-// letters and Ctrl combinations of the drawing.
-constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
-    {C::New, "&New", "Ctrl+N", "New File", kNoKind},
-    {C::Open, "&Open...", "Ctrl+O", "Open file", kNoKind},
-    {C::Save, "&Save", "Ctrl+S", "Save File", kNoKind},
-    {C::SaveAs, "Save &As...", "Ctrl+Shift+S", "", kNoKind},
-    // The recent files' captions are their paths, set when the list changes.
-    {C::RecentFile1, "", "", "", kNoKind},
-    {C::RecentFile2, "", "", "", kNoKind},
-    {C::RecentFile3, "", "", "", kNoKind},
-    {C::RecentFile4, "", "", "", kNoKind},
-    {C::RecentFile5, "", "", "", kNoKind},
-    {C::RecentFile6, "", "", "", kNoKind},
-    {C::RecentFile7, "", "", "", kNoKind},
-    {C::RecentFile8, "", "", "", kNoKind},
-    {C::Print, "&Print...", "Ctrl+P", "Print", kNoKind},
-    {C::ExportPdf, "Export P&DF...", "", "", kNoKind},
-    {C::PrintSetup, "P&rint Setup...", "", "", kNoKind},
-    {C::SaveBitmap, "Save window as &Bitmap", "", "", kNoKind},
-    {C::ExportSpice, "Export SPICE &netlist...", "", "", kNoKind},
-    {C::Exit, "E&xit", "Ctrl+Q", "", kNoKind},
-    {C::Undo, "&Undo", "Ctrl+Z", "", kNoKind},
-    {C::Redo, "&Redo", "Ctrl+Y", "", kNoKind},
-    {C::SelectCursor, "Select Cursor", "Esc", "Select", kNoKind},
-    {C::EditComponent, "&Edit component (mouse dblclk)", "", "", kNoKind},
-    {C::Cut, "Cu&t", "Ctrl+X", "Cut", kNoKind},
-    {C::Copy, "&Copy", "Ctrl+C", "Copy", kNoKind},
-    {C::Paste, "&Paste", "Ctrl+V", "Paste", kNoKind},
-    {C::Duplicate, "D&uplicate", "Ctrl+D", "", kNoKind},
-    {C::Delete, "&Delete", "Del", "Delete", kNoKind},
-    {C::BlockSelect, "&Block Select", "", "", kNoKind},
-    {C::SelectAll, "Select A&ll", "Ctrl+A", "", kNoKind},
-    {C::Orientation, "&Orientation", "Space", "Rotate component (Space Bar)", kNoKind},
-    {C::ZoomIn, "Zoom &In", "Ctrl++", "", kNoKind},
-    {C::ZoomOut, "&Zoom Out", "Ctrl+-", "", kNoKind},
-    {C::ActualSize, "&Actual Size", "Ctrl+0", "", kNoKind},
-    {C::FitToWindow, "&Fit to Window", "", "", kNoKind},
-    {C::Resistor, "&Resistor", "R", "Resistor (R)", placingMode(K::Resistor)},
-    {C::Capacitor, "&Capacitor", "C", "Capacitor (C)", placingMode(K::Capacitor)},
-    {C::Inductor, "&Inductor", "L", "Inductor (L)", placingMode(K::Inductor)},
-    {C::TxLine, "Transmission &Line", "X", "Transmission Line (X)", placingMode(K::TxLine)},
-    {C::Transformer, "&Transformer", "T", "Transformer (T)", placingMode(K::Transformer)},
-    {C::Mutual, "&Mutual Inductance", "", "Mutual Inductance", placingMode(K::Mutual)},
-    {C::OpAmp, "&Op-Amp", "O", "Op-Amp (O)", placingMode(K::OpAmp)},
-    {C::Bipolar, "&Bipolar Transistor", "", "Bipolar Transistor", placingMode(K::Bipolar)},
-    // The access letters of the controlled sources are their SPICE element letters.
-    {C::VCVS, "Voltage Controlled Voltage Source (&E)", "",
-     "VCVS: voltage controlled voltage source", placingMode(K::VCVS)},
-    {C::VCCS, "Voltage Controlled Current Source (&G)", "",
-     "VCCS: voltage controlled current source", placingMode(K::VCCS)},
-    {C::CCVS, "Current Controlled Voltage Source (&H)", "",
-     "CCVS: current controlled voltage source", placingMode(K::CCVS)},
-    {C::CCCS, "Current Controlled Current Source (&F)", "",
-     "CCCS: current controlled current source", placingMode(K::CCCS)},
-    {C::SParam1, "S Parameter One Port", "", "S parameter 1 port", placingMode(K::SParam1)},
-    {C::SParam2, "&S Parameter Two Port", "S", "S Parameter 2 port (S)", placingMode(K::SParam2)},
-    {C::Port1, "Measurement Port &1", "1", "", emPort1},
-    {C::Port2, "Measurement Port &2", "2", "", emPort2},
-    {C::Wire, "Connecting &Wire", "W", "Connecting Wire (W)", emWire},
-    {C::Ground, "&Ground connection", "G", "Ground Connection (G)", placingMode(K::Ground)},
-    {C::PortButton, "", "", "Measurement Port (1 or 2)", kNoKind},
-    {C::DrawLine, "&Line", "", "Draw Line", emLine},
-    {C::DrawText, "&Text", "", "Draw Text", emText},
-    {C::Simulate, "&Simulate", "F5", "Simulate circuit", kNoKind},
-    {C::Tune, "&Tune", "", "", kNoKind},
-    {C::TuneToggle, "", "", "Tune circuit elements", kNoKind},
-    {C::Netlist, "&Netlist", "", "", kNoKind},
-    {C::MatchAssistant, "&Match", "", "Match Assistant", kNoKind},
-    {C::AttenuatorAssistant, "&Attenuator", "", "Attenualtor Assistant", kNoKind},
-    {C::FilterAssistant, "&Filter", "", "Filter Assistant", kNoKind},
-    {C::InductorCalculator, "&Inductor", "", "", kNoKind},
-    {C::CapacitorCalculator, "&Capacitor", "", "", kNoKind},
-    {C::TxLineCalculator, "&Transmission Line", "", "", kNoKind},
-    {C::CouplerCalculator, "Cou&pler", "", "", kNoKind},
-    {C::SplitterCalculator, "&Splitter", "", "", kNoKind},
-    {C::RfCalculator, "&Calculator", "", "RF Calculator", kNoKind},
-    {C::SchematicPreferences, "Schematic Editor Preferences", "", "", kNoKind},
-    {C::GraphPreferences, "Graph Output Preferences", "", "", kNoKind},
-    {C::HelpContents, "&Contents", "", "", kNoKind},
-    {C::GettingStarted, "&Getting Started", "", "", kNoKind},
-    {C::About, "&About Norvane", "", "", kNoKind},
-}};
-
-constexpr bool tableInOrder()
+constexpr CommandInfo drawing(C command, const char* caption, const char* hint, E editing)
 {
-  for (size_t i = 0; i < kTable.size(); ++i) {
-    if (static_cast<size_t>(kTable[i].command) != i) {
-      return false;
-    }
-  }
-  return true;
+  return {command, caption, hint, editing, "", nullptr};
 }
-static_assert(tableInOrder(), "the command table must list every command in enum order");
+
+constexpr CommandInfo window(C command, const char* caption, const char* shortcut, const char* hint,
+                             void (*run)(MainWindow&))
+{
+  return {command, caption, hint, std::nullopt, shortcut, run};
+}
 
 } // namespace
 
+const char* CommandInfo::shortcut() const
+{
+  return editing ? editorCommandInfo(*editing).key : windowShortcut;
+}
+
+int CommandInfo::mode() const
+{
+  return editing ? editorCommandInfo(*editing).mode : kNoMode;
+}
+
+// A kind without a placement command here is still placeable: the Component menu gives it an
+// entry named from its description (mainwindowmenus.cpp).
+// The file commands and Simulate carry the shortcuts every desktop program uses (Ctrl+N,
+// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q, F5); none of them clashes with the single
+// letters and Ctrl combinations of the drawing.
 std::span<const CommandInfo> commandTable()
 {
+  static constexpr std::array<CommandInfo, static_cast<size_t>(Command::Count)> kTable{{
+      window(C::New, "&New", "Ctrl+N", "New File", [](W w) { w.fileNew(); }),
+      window(C::Open, "&Open...", "Ctrl+O", "Open file", [](W w) { w.fileOpen(); }),
+      window(C::Save, "&Save", "Ctrl+S", "Save File", [](W w) { w.fileSave(); }),
+      window(C::SaveAs, "Save &As...", "Ctrl+Shift+S", "", [](W w) { w.fileSaveAs(); }),
+      // The recent files' captions are their paths, set when the list changes.
+      window(C::RecentFile1, "", "", "", [](W w) { w.openRecentFile(0); }),
+      window(C::RecentFile2, "", "", "", [](W w) { w.openRecentFile(1); }),
+      window(C::RecentFile3, "", "", "", [](W w) { w.openRecentFile(2); }),
+      window(C::RecentFile4, "", "", "", [](W w) { w.openRecentFile(3); }),
+      window(C::RecentFile5, "", "", "", [](W w) { w.openRecentFile(4); }),
+      window(C::RecentFile6, "", "", "", [](W w) { w.openRecentFile(5); }),
+      window(C::RecentFile7, "", "", "", [](W w) { w.openRecentFile(6); }),
+      window(C::RecentFile8, "", "", "", [](W w) { w.openRecentFile(7); }),
+      window(C::Print, "&Print...", "Ctrl+P", "Print",
+             [](W w) { w.m_graph->openSchematicPreview(); }),
+      window(C::ExportPdf, "Export P&DF...", "", "",
+             [](W w) { w.m_graph->exportPdf(PrintContent::Schematic); }),
+      window(C::PrintSetup, "P&rint Setup...", "", "", [](W w) { w.printSetup(); }),
+      window(C::SaveBitmap, "Save window as &Bitmap", "", "", [](W w) { w.saveWindowBitmap(); }),
+      window(C::ExportSpice, "Export SPICE &netlist...", "", "", [](W w) { w.exportSpice(); }),
+      window(C::Exit, "E&xit", "Ctrl+Q", "",
+             [](W w) {
+               if (w.m_notice) w.m_notice->close();
+               w.close();
+             }),
+      drawing(C::Undo, "&Undo", "", E::Undo),
+      drawing(C::Redo, "&Redo", "", E::Redo),
+      drawing(C::SelectCursor, "Select Cursor", "Select", E::Cancel),
+      drawing(C::EditComponent, "&Edit component (mouse dblclk)", "", E::Edit),
+      drawing(C::Cut, "Cu&t", "Cut", E::Cut),
+      drawing(C::Copy, "&Copy", "Copy", E::Copy),
+      drawing(C::Paste, "&Paste", "Paste", E::Paste),
+      drawing(C::Duplicate, "D&uplicate", "", E::Duplicate),
+      drawing(C::Delete, "&Delete", "Delete", E::Delete),
+      drawing(C::BlockSelect, "&Block Select", "", E::BlockSelect),
+      drawing(C::SelectAll, "Select A&ll", "", E::SelectAll),
+      drawing(C::Orientation, "&Orientation", "Rotate component (Space Bar)", E::Orientation),
+      window(C::ZoomIn, "Zoom &In", "Ctrl++", "", [](W w) { w.m_view->zoomIn(); }),
+      window(C::ZoomOut, "&Zoom Out", "Ctrl+-", "", [](W w) { w.m_view->zoomOut(); }),
+      window(C::ActualSize, "&Actual Size", "Ctrl+0", "", [](W w) { w.actualSize(); }),
+      window(C::FitToWindow, "&Fit to Window", "", "", [](W w) { w.fitDrawing(); }),
+      drawing(C::Resistor, "&Resistor", "Resistor (R)", E::Resistor),
+      drawing(C::Capacitor, "&Capacitor", "Capacitor (C)", E::Capacitor),
+      drawing(C::Inductor, "&Inductor", "Inductor (L)", E::Inductor),
+      drawing(C::TxLine, "Transmission &Line", "Transmission Line (X)", E::TxLine),
+      drawing(C::Transformer, "&Transformer", "Transformer (T)", E::Transformer),
+      drawing(C::Mutual, "&Mutual Inductance", "Mutual Inductance", E::Mutual),
+      drawing(C::OpAmp, "&Op-Amp", "Op-Amp (O)", E::OpAmp),
+      drawing(C::Bipolar, "&Bipolar Transistor", "Bipolar Transistor", E::Bipolar),
+      // The access letters of the controlled sources are their SPICE element letters.
+      drawing(C::VCVS, "Voltage Controlled Voltage Source (&E)",
+              "VCVS: voltage controlled voltage source", E::VCVS),
+      drawing(C::VCCS, "Voltage Controlled Current Source (&G)",
+              "VCCS: voltage controlled current source", E::VCCS),
+      drawing(C::CCVS, "Current Controlled Voltage Source (&H)",
+              "CCVS: current controlled voltage source", E::CCVS),
+      drawing(C::CCCS, "Current Controlled Current Source (&F)",
+              "CCCS: current controlled current source", E::CCCS),
+      drawing(C::SParam1, "S Parameter One Port", "S parameter 1 port", E::SParam1),
+      drawing(C::SParam2, "&S Parameter Two Port", "S Parameter 2 port (S)", E::SParam2),
+      drawing(C::Port1, "Measurement Port &1", "", E::Port1),
+      drawing(C::Port2, "Measurement Port &2", "", E::Port2),
+      drawing(C::Wire, "Connecting &Wire", "Connecting Wire (W)", E::Wire),
+      drawing(C::Ground, "&Ground connection", "Ground Connection (G)", E::Ground),
+      drawing(C::PortButton, "", "Measurement Port (1 or 2)", E::MeasurementPort),
+      drawing(C::DrawLine, "&Line", "Draw Line", E::DrawLine),
+      drawing(C::DrawText, "&Text", "Draw Text", E::DrawText),
+      window(C::Simulate, "&Simulate", "F5", "Simulate circuit", [](W w) { w.simulate(); }),
+      window(C::Tune, "&Tune", "", "", [](W w) { w.simulate(); }),
+      // The toolbar toggle: tune mode while it is down.
+      window(C::TuneToggle, "", "", "Tune circuit elements",
+             [](W w) {
+               w.m_editor->editor().setTuneMode(w.action(C::TuneToggle)->isChecked());
+               w.refreshTuner();
+             }),
+      window(C::Netlist, "&Netlist", "", "", [](W w) { w.showNetlist(); }),
+      window(C::MatchAssistant, "&Match", "", "Match Assistant",
+             [](W w) { w.m_assistants->showMatch(); }),
+      window(C::AttenuatorAssistant, "&Attenuator", "", "Attenualtor Assistant",
+             [](W w) { w.m_assistants->showAttenuator(); }),
+      window(C::FilterAssistant, "&Filter", "", "Filter Assistant",
+             [](W w) { w.m_assistants->showFilter(); }),
+      window(C::InductorCalculator, "&Inductor", "", "",
+             [](W w) { w.m_calculators->showInductorCalculator(); }),
+      window(C::CapacitorCalculator, "&Capacitor", "", "",
+             [](W w) { w.m_calculators->showCapacitorCalculator(); }),
+      window(C::TxLineCalculator, "&Transmission Line", "", "",
+             [](W w) { w.m_calculators->showTxLineCalculator(); }),
+      window(C::CouplerCalculator, "Cou&pler", "", "",
+             [](W w) { w.m_calculators->showCouplerCalculator(); }),
+      window(C::SplitterCalculator, "&Splitter", "", "",
+             [](W w) { w.m_calculators->showSplitterCalculator(); }),
+      window(C::RfCalculator, "&Calculator", "", "RF Calculator",
+             [](W w) { w.m_calculators->showRfCalculator(); }),
+      window(C::SchematicPreferences, "Schematic Editor Preferences", "", "",
+             [](W w) { w.showWindow(*w.m_schematicPrefs); }),
+      window(C::GraphPreferences, "Graph Output Preferences", "", "",
+             [](W w) { w.showWindow(*w.m_graphPrefs); }),
+      window(C::HelpContents, "&Contents", "", "", [](W w) { w.showHelp({}); }),
+      window(C::GettingStarted, "&Getting Started", "", "", [](W w) { w.showHelp("idstarting"); }),
+      window(C::About, "&About Norvane", "", "", [](W w) { w.showAbout(); }),
+  }};
+  static_assert(
+      [] {
+        for (size_t i = 0; i < kTable.size(); ++i) {
+          if (static_cast<size_t>(kTable[i].command) != i) return false;
+        }
+        return true;
+      }(),
+      "the command table must list every command in enum order");
   return kTable;
 }
 
 const CommandInfo& commandInfo(Command command)
 {
-  return kTable[static_cast<size_t>(command)];
+  return commandTable()[static_cast<size_t>(command)];
 }
 
 } // namespace norvane

@@ -1,10 +1,15 @@
 #pragma once
 // Every command of the main window, as one table: the menu caption with its access letter,
-// the shortcut key and the toolbar hint. The menus, the toolbars and the tests are built from
-// this table, so a caption is written once.
+// the toolbar hint and what the command does. The menus, the toolbars, the window's shortcuts
+// and the tests are built from this table, so a command is added in one row.
+//
+// A command of the drawing names the editor's command (editor/editorcommand.h), whose row
+// holds its key and the mode it enters; the window's own commands (files, zoom, windows,
+// help) hold their key and their action here.
 
-#include <QString>
+#include "editor/editorcommand.h"
 
+#include <optional>
 #include <span>
 
 namespace norvane {
@@ -97,19 +102,29 @@ enum class Command {
   Count
 };
 
+class MainWindow;
+
 struct CommandInfo
 {
   Command command;
-  const char* caption;  // menu text with "&" before the access letter; "" if not in a menu
-  const char* shortcut; // QKeySequence text, "" for none
-  const char* hint;     // toolbar tooltip, "" when the command has no toolbar button
-  int kind;             // placement mode (component kind, -4/-5 ports, 0 wire), else -100
+  const char* caption; // menu text with "&" before the access letter; "" if not in a menu
+  const char* hint;    // toolbar tooltip, "" when the command has no toolbar button
+  // What it does: a command of the drawing runs in the editor ...
+  std::optional<EditorCommand> editing;
+  // ... and any other runs on the window, with its own key (QKeySequence text, "" for none).
+  const char* windowShortcut;
+  void (*runOnWindow)(MainWindow& window);
+
+  // The key as QKeySequence text, "" for none.
+  const char* shortcut() const;
+  // The editor mode the command enters (a placing mode, port, wire, line or text), else
+  // kNoMode.
+  int mode() const;
 };
 
+// The table lists the commands in enum order. It is MainWindow's friend: the window's commands
+// call its private members.
 std::span<const CommandInfo> commandTable();
 const CommandInfo& commandInfo(Command command);
-
-// The placement commands in menu order with their component kind codes.
-inline constexpr int kNoKind = -100;
 
 } // namespace norvane

@@ -1,9 +1,9 @@
 #include "editorconnection.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
+#include "common/qtcanvas.h"
 #include "mainwindow.h"
 #include "programcursors.h"
-#include "qtcanvas.h"
 
 #include "editor/schematicpainter.h"
 #include "graph/graphwindow.h"
@@ -74,7 +74,7 @@ std::optional<TextItemEntry> EditorConnection::editText(const TextItemEntry& ini
   return m_dialogs.editText(initial);
 }
 
-std::optional<PopupCommand> EditorConnection::showPopup(const PopupMenu& menu, Point at)
+std::optional<EditorCommand> EditorConnection::showPopup(const PopupMenu& menu, Point at)
 {
   std::vector<std::string> captions;
   captions.reserve(menu.items.size());

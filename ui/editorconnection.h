@@ -35,7 +35,7 @@ public:
   std::optional<std::string> editPortImpedance(const std::string& caption,
                                                const std::string& text) override;
   std::optional<TextItemEntry> editText(const TextItemEntry& initial) override;
-  std::optional<PopupCommand> showPopup(const PopupMenu& menu, Point at) override;
+  std::optional<EditorCommand> showPopup(const PopupMenu& menu, Point at) override;
   void simulate() override;
   TextExtent textExtent(const std::string& text, const std::string& size) override;
   void setTuneButton(bool down) override;

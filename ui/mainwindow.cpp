@@ -3,11 +3,11 @@
 #include "aboutbox.h"
 #include "assistants/assistantwindows.h"
 #include "calculators/calculatorwindows.h"
+#include "common/latin1text.h"
+#include "common/qtcanvas.h"
 #include "debugwindow.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
-#include "latin1text.h"
-#include "qtcanvas.h"
 #include "startnotice.h"
 
 #include "config/environment.h"
@@ -178,203 +178,11 @@ void MainWindow::showNotAvailable(const QString& what)
 
 void MainWindow::runCommand(Command command)
 {
-  const int mode = commandInfo(command).kind;
-  if (isPlacingMode(mode)) {
-    m_editor->editor().startPlacing(placedKind(mode));
-    return;
-  }
-  if (!runFileCommand(command) && !runEditCommand(command)) {
-    runToolCommand(command);
-  }
-}
-
-bool MainWindow::runFileCommand(Command command)
-{
-  using C = Command;
-  switch (command) {
-  case C::New:
-    fileNew();
-    return true;
-  case C::Open:
-    fileOpen();
-    return true;
-  case C::Save:
-    fileSave();
-    return true;
-  case C::SaveAs:
-    fileSaveAs();
-    return true;
-  case C::RecentFile1:
-  case C::RecentFile2:
-  case C::RecentFile3:
-  case C::RecentFile4:
-  case C::RecentFile5:
-  case C::RecentFile6:
-  case C::RecentFile7:
-  case C::RecentFile8:
-    openRecentFile(static_cast<int>(command) - static_cast<int>(C::RecentFile1));
-    return true;
-  case C::Print:
-    m_graph->openSchematicPreview();
-    return true;
-  case C::ExportPdf:
-    m_graph->exportPdf(PrintContent::Schematic);
-    return true;
-  case C::PrintSetup:
-    printSetup();
-    return true;
-  case C::SaveBitmap:
-    saveWindowBitmap();
-    return true;
-  case C::ExportSpice:
-    exportSpice();
-    return true;
-  case C::Exit:
-    if (m_notice) {
-      m_notice->close();
-    }
-    close();
-    return true;
-  default:
-    return false;
-  }
-}
-
-bool MainWindow::runEditCommand(Command command)
-{
-  using C = Command;
-  SchematicEditor& editor = m_editor->editor();
-  switch (command) {
-  case C::Undo:
-    editor.undo();
-    return true;
-  case C::Redo:
-    editor.redo();
-    return true;
-  case C::SelectCursor:
-    editor.enterSelectMode();
-    return true;
-  case C::EditComponent:
-    editor.editAtLastPoint();
-    return true;
-  case C::Cut:
-    editor.cutSelection();
-    return true;
-  case C::Copy:
-    editor.copySelection();
-    return true;
-  case C::Paste:
-    editor.paste();
-    return true;
-  case C::Duplicate:
-    editor.duplicate();
-    return true;
-  case C::Delete:
-    editor.deleteSelection();
-    return true;
-  case C::BlockSelect:
-    editor.enterBlockSelectMode();
-    return true;
-  case C::SelectAll:
-    editor.selectAll();
-    return true;
-  case C::Orientation:
-    editor.toggleOrientation();
-    return true;
-  case C::ZoomIn:
-    m_view->zoomIn();
-    return true;
-  case C::ZoomOut:
-    m_view->zoomOut();
-    return true;
-  case C::ActualSize:
-    actualSize();
-    return true;
-  case C::FitToWindow:
-    fitDrawing();
-    return true;
-  case C::Port1:
-    editor.enterPortMode(1);
-    return true;
-  case C::Port2:
-    editor.enterPortMode(2);
-    return true;
-  case C::PortButton:
-    editor.enterNextPortMode();
-    return true;
-  case C::Wire:
-    editor.enterWireMode();
-    return true;
-  case C::DrawLine:
-    editor.enterLineMode();
-    return true;
-  case C::DrawText:
-    editor.enterTextMode();
-    return true;
-  case C::Simulate:
-  case C::Tune:
-    simulate();
-    return true;
-  case C::TuneToggle:
-    editor.setTuneMode(action(C::TuneToggle)->isChecked());
-    refreshTuner();
-    return true;
-  default:
-    return false;
-  }
-}
-
-bool MainWindow::runToolCommand(Command command)
-{
-  using C = Command;
-  switch (command) {
-  case C::Netlist:
-    showNetlist();
-    return true;
-  case C::MatchAssistant:
-    m_assistants->showMatch();
-    return true;
-  case C::AttenuatorAssistant:
-    m_assistants->showAttenuator();
-    return true;
-  case C::FilterAssistant:
-    m_assistants->showFilter();
-    return true;
-  case C::InductorCalculator:
-    m_calculators->showInductorCalculator();
-    return true;
-  case C::CapacitorCalculator:
-    m_calculators->showCapacitorCalculator();
-    return true;
-  case C::TxLineCalculator:
-    m_calculators->showTxLineCalculator();
-    return true;
-  case C::CouplerCalculator:
-    m_calculators->showCouplerCalculator();
-    return true;
-  case C::SplitterCalculator:
-    m_calculators->showSplitterCalculator();
-    return true;
-  case C::RfCalculator:
-    m_calculators->showRfCalculator();
-    return true;
-  case C::SchematicPreferences:
-    showWindow(*m_schematicPrefs);
-    return true;
-  case C::GraphPreferences:
-    showWindow(*m_graphPrefs);
-    return true;
-  case C::HelpContents:
-    showHelp({});
-    return true;
-  case C::GettingStarted:
-    showHelp("idstarting");
-    return true;
-  case C::About:
-    showAbout();
-    return true;
-  default:
-    return false;
+  const CommandInfo& info = commandInfo(command);
+  if (info.editing) {
+    m_editor->editor().run(*info.editing);
+  } else {
+    info.runOnWindow(*this);
   }
 }
 
@@ -546,7 +354,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
       editor.enterNextPortMode();
     } else {
       m_portDrag = false;
-      editor.beginToolbarDrag(placedKind(commandInfo(command).kind));
+      editor.beginToolbarDrag(placedKind(commandInfo(command).mode()));
     }
   } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) && overSheet) {
     editor.mouseMove(units.x(), units.y());

@@ -78,12 +78,8 @@ public:
   void showStartNotice();
 
   QAction* action(Command command) const { return m_actions[static_cast<size_t>(command)]; }
+  // Runs a command of the table (commands.h): in the editor or on the window.
   void runCommand(Command command);
-  // The commands of the File menu, of the Edit menu and the drawing tools, and of the
-  // other menus; each returns false for a command it does not run.
-  bool runFileCommand(Command command);
-  bool runEditCommand(Command command);
-  bool runToolCommand(Command command);
 
   // File commands. Each returns false when the user cancelled or a file error stopped it.
   bool fileNew();
@@ -142,6 +138,8 @@ protected:
 
 private:
   friend class EditorConnection;
+  // The window's commands in the table call its private members.
+  friend std::span<const CommandInfo> commandTable();
 
   // SchematicViewClient
   void paintSheet(QPainter& painter, const QRect& visibleUnits) override;

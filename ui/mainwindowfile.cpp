@@ -3,10 +3,10 @@
 // written at close).
 #include "mainwindow.h"
 
+#include "common/imagefile.h"
+#include "common/latin1text.h"
 #include "editorconnection.h"
 #include "graph/graphwindow.h"
-#include "imagefile.h"
-#include "latin1text.h"
 
 #include "config/configfile.h"
 #include "config/environment.h"

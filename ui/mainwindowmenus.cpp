@@ -31,8 +31,8 @@ void MainWindow::createActions()
     if (info.hint[0] != '\0') {
       action->setToolTip(QString::fromLatin1(info.hint));
     }
-    if (info.shortcut[0] != '\0') {
-      action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+    if (const char* shortcut = info.shortcut(); shortcut[0] != '\0') {
+      action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
       // Single keys (R, C, Space, Del, ...) belong to the window, not to whichever child
       // has the focus, as in the drawing they are placement commands.
       action->setShortcutContext(Qt::WindowShortcut);
@@ -61,7 +61,7 @@ void MainWindow::addUnlistedKinds(QMenu* menu)
   for (const ComponentKind& kind : componentKinds()) {
     bool listed = false;
     for (const CommandInfo& info : commandTable()) {
-      listed = listed || info.kind == placingMode(kind.type);
+      listed = listed || info.mode() == placingMode(kind.type);
     }
     if (listed) continue;
     QString title = QString::fromLatin1(kind.title.data(), static_cast<int>(kind.title.size()));
@@ -220,7 +220,7 @@ void MainWindow::createToolBars()
     m_componentButtons.push_back(button);
     // Component buttons also work by dragging onto the sheet: their presses, moves and
     // releases are watched and handed to the editor in drawing units.
-    const int kind = commandInfo(c).kind;
+    const int kind = commandInfo(c).mode();
     if (isPlacingMode(kind) || c == C::PortButton) {
       button->installEventFilter(this);
     }

@@ -2,8 +2,8 @@
 // step, both in the environment record and so in Norvane.cfg.
 #include "mainwindow.h"
 
+#include "common/latin1text.h"
 #include "editorconnection.h"
-#include "latin1text.h"
 #include "tunerbar.h"
 
 #include "config/environment.h"

@@ -1,7 +1,7 @@
 // The Simulate, Netlist and Export SPICE netlist commands of the main window.
 #include "mainwindow.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 #include "netlistwindow.h"
 
 #include "editorconnection.h"

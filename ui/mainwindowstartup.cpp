@@ -4,10 +4,10 @@
 // that was saved simulated.
 #include "mainwindow.h"
 
+#include "common/latin1text.h"
+#include "common/qtcanvas.h"
 #include "graph/graphwindow.h"
 #include "helpwindow.h"
-#include "latin1text.h"
-#include "qtcanvas.h"
 #include "startnotice.h"
 
 #include "config/configfile.h"

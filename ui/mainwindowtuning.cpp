@@ -2,8 +2,8 @@
 // mouse wheel over the sheet stepping the tuned component's main value.
 #include "mainwindow.h"
 
+#include "common/latin1text.h"
 #include "editorconnection.h"
-#include "latin1text.h"
 #include "tunerbar.h"
 
 #include "config/environment.h"

@@ -2,7 +2,7 @@
 // and an opened file is shown where its drawing is, whatever the scroll position before.
 #include "mainwindow.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include "document/schematic.h"
 #include "editor/drawingbounds.h"

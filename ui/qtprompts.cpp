@@ -1,7 +1,7 @@
 #include "qtprompts.h"
 
+#include "common/latin1text.h"
 #include "dialogs/sparamfileerrordialog.h"
-#include "latin1text.h"
 
 #include <QApplication>
 #include <QDir>

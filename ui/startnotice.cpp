@@ -1,6 +1,6 @@
 #include "startnotice.h"
 
-#include "brandpicture.h"
+#include "common/brandpicture.h"
 
 #include <QGuiApplication>
 #include <QImage>

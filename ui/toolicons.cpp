@@ -1,6 +1,6 @@
 #include "toolicons.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include "config/environment.h"
 #include "document/symboltable.h"
@@ -315,7 +315,7 @@ QIcon toolIcon(Command command)
 
 QIcon commandIcon(Command command, const Environment& env)
 {
-  const int kind = commandInfo(command).kind;
+  const int kind = commandInfo(command).mode();
   if (symbolFor(kind) != nullptr && command != Command::Wire) {
     return symbolIcon(kind, env);
   }

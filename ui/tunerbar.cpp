@@ -1,6 +1,6 @@
 #include "tunerbar.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -26,8 +26,7 @@ TunerBar::TunerBar(QWidget* parent) : QWidget(parent)
   row->addWidget(m_tuned);
   row->addWidget(new QLabel("Tune step:", this));
   row->addWidget(m_steps);
-  connect(m_steps, &QComboBox::currentIndexChanged, this,
-          [this] { emit stepChosen(step()); });
+  connect(m_steps, &QComboBox::currentIndexChanged, this, [this] { emit stepChosen(step()); });
 }
 
 TuneStep TunerBar::step() const

@@ -11,7 +11,7 @@
 
 #include "ladder.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include "config/environment.h"
 #include "editor/editorhost.h"
@@ -63,7 +63,7 @@ public:
     return std::nullopt;
   }
   std::optional<TextItemEntry> editText(const TextItemEntry&) override { return std::nullopt; }
-  std::optional<PopupCommand> showPopup(const PopupMenu&, Point) override { return std::nullopt; }
+  std::optional<EditorCommand> showPopup(const PopupMenu&, Point) override { return std::nullopt; }
   void simulate() override { run(); }
   TextExtent textExtent(const std::string& text, const std::string&) override
   {

@@ -1,4 +1,4 @@
-// Mode changes, shortcut keys, popup menus and the commands on the selection.
+// Mode changes, popup menus, the keys and the commands on the selection.
 #include "editor/schematiceditor.h"
 
 #include "document/pins.h"
@@ -9,7 +9,6 @@
 #include "editor/wirejunctions.h"
 #include "numbers/valuetext.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <string>
 
@@ -186,139 +185,26 @@ void SchematicEditor::rightPress(Point s, Point raw)
                          : m_dragging             ? PopupKind::Drag
                                                   : PopupKind::Sheet;
   m_lastPopup = MakePopupMenu(kind, !m_clipboard.empty());
-  const std::optional<PopupCommand> choice = m_host.showPopup(m_lastPopup, s);
+  const std::optional<EditorCommand> choice = m_host.showPopup(m_lastPopup, s);
   if (!choice) return;
   for (const PopupItem& item : m_lastPopup.items)
     if (item.command == *choice && item.enabled) {
-      runPopup(*choice);
+      run(*choice);
       return;
     }
-}
-
-void SchematicEditor::runPopup(PopupCommand command)
-{
-  switch (command) {
-  case PopupCommand::Cancel:
-    enterSelectMode();
-    break;
-  case PopupCommand::Orientation:
-    toggleOrientation();
-    break;
-  case PopupCommand::Edit:
-    editAtLastPoint();
-    break;
-  case PopupCommand::Copy:
-    copySelection();
-    break;
-  case PopupCommand::Cut:
-    cutSelection();
-    break;
-  case PopupCommand::Duplicate:
-    duplicate();
-    break;
-  case PopupCommand::Delete:
-    deleteSelection();
-    break;
-  case PopupCommand::Paste:
-    paste();
-    break;
-  case PopupCommand::Wire:
-    enterWireMode();
-    break;
-  case PopupCommand::Ground:
-    startPlacing(ComponentType::Ground);
-    break;
-  case PopupCommand::Resistor:
-    startPlacing(ComponentType::Resistor);
-    break;
-  case PopupCommand::Capacitor:
-    startPlacing(ComponentType::Capacitor);
-    break;
-  case PopupCommand::Inductor:
-    startPlacing(ComponentType::Inductor);
-    break;
-  case PopupCommand::TxLine:
-    startPlacing(ComponentType::TxLine);
-    break;
-  case PopupCommand::MeasurementPort:
-    enterNextPortMode();
-    break;
-  }
 }
 
 // ---- Commands ----------------------------------------------------------------------------
 
 bool SchematicEditor::keyPress(int key, bool ctrl)
 {
-  key = std::toupper(key);
-  if (ctrl) {
-    switch (key) {
-    case 'C':
-      copySelection();
-      return true;
-    case 'X':
-      cutSelection();
-      return true;
-    case 'V':
-      paste();
-      return true;
-    case 'D':
-      duplicate();
-      return true;
-    case 'Z':
-      return undo();
-    case 'Y':
-      return redo();
-    default:
-      return false;
-    }
-  }
-  switch (key) {
-  case kKeyEscape:
-    enterSelectMode();
-    return true;
-  case kKeySpace:
-    toggleOrientation();
-    return true;
-  case kKeyDelete:
-    deleteSelection();
-    return true;
-  case 'W':
-    enterWireMode();
-    return true;
-  case '1':
-    enterPortMode(1);
-    return true;
-  case '2':
-    enterPortMode(2);
-    return true;
-  case 'R':
-    startPlacing(ComponentType::Resistor);
-    return true;
-  case 'C':
-    startPlacing(ComponentType::Capacitor);
-    return true;
-  case 'L':
-    startPlacing(ComponentType::Inductor);
-    return true;
-  case 'X':
-    startPlacing(ComponentType::TxLine);
-    return true;
-  case 'T':
-    startPlacing(ComponentType::Transformer);
-    return true;
-  case 'O':
-    startPlacing(ComponentType::OpAmp);
-    return true;
-  case 'S':
-    startPlacing(ComponentType::SParam2);
-    return true;
-  case 'G':
-    startPlacing(ComponentType::Ground);
-    return true;
-  default:
-    return false;
-  }
+  const std::optional<EditorCommand> command = editorCommandForKey(key, ctrl);
+  return command && run(*command);
+}
+
+bool SchematicEditor::run(EditorCommand command)
+{
+  return editorCommandInfo(command).run(*this);
 }
 
 void SchematicEditor::toggleOrientation()

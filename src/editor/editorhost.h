@@ -40,7 +40,7 @@ public:
   virtual std::optional<TextItemEntry> editText(const TextItemEntry& initial) = 0;
   // Shows the popup menu at the drawing point and returns the chosen item's command, or
   // nothing when it was dismissed. Disabled items cannot be chosen.
-  virtual std::optional<PopupCommand> showPopup(const PopupMenu& menu, Point at) = 0;
+  virtual std::optional<EditorCommand> showPopup(const PopupMenu& menu, Point at) = 0;
   // Runs the simulation (tune mode re-simulates after every accepted change).
   virtual void simulate() = 0;
   // Size in drawing units of a free text with this font size ("8"), as painted at 1/1.

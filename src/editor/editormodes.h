@@ -4,6 +4,7 @@
 
 #include "document/componentkinds.h"
 #include "document/schematic.h"
+#include "editor/editorcommand.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ constexpr int emPort2 = -5;       // place measurement port 2
 constexpr int emTune = -10;       // click a component or port to tune it
 constexpr int emText = -11;       // place a free text
 constexpr int emLine = -12;       // draw a drawing line
+// Not a mode: what a command that enters no mode gives as its mode.
+constexpr int kNoMode = -100;
 
 inline bool isPlacingMode(int mode)
 {
@@ -46,28 +49,10 @@ enum class MouseButton { Left, Right };
 // Cursor shapes; Tune and Text are the program's own cursors "CURSOR_TUNE" and "CURSOR_TEXT".
 enum class EditorCursor { Arrow, CrossHair, Drag, Tune, Text };
 
-enum class PopupCommand {
-  Cancel,
-  Orientation,
-  Edit,
-  Copy,
-  Cut,
-  Duplicate,
-  Delete,
-  Paste,
-  Wire,
-  Ground,
-  Resistor,
-  Capacitor,
-  Inductor,
-  TxLine,
-  MeasurementPort,
-};
-
 struct PopupItem
 {
   std::string caption; // with "&" before the access letter
-  PopupCommand command;
+  EditorCommand command;
   bool enabled = true;
   friend bool operator==(const PopupItem&, const PopupItem&) = default;
 };
@@ -84,7 +69,7 @@ struct PopupMenu
 
 PopupMenu MakePopupMenu(PopupKind kind, bool canPaste);
 
-// Shortcut keys delivered to SchematicEditor::keyPress: letters and digits as their upper-case
+// Shortcut keys delivered to SchematicEditor::keyPress: letters and digits as their
 // character, plus these.
 constexpr int kKeyEscape = 27;
 constexpr int kKeySpace = 32;

@@ -6,7 +6,7 @@ PopupMenu MakePopupMenu(PopupKind kind, bool canPaste)
 {
   PopupMenu menu;
   menu.kind = kind;
-  using C = PopupCommand;
+  using C = EditorCommand;
   switch (kind) {
   case PopupKind::Item:
     menu.items = {{"&Cancel", C::Cancel}, {"&Orientation", C::Orientation},

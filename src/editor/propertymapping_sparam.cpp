@@ -2,18 +2,20 @@
 
 #include "document/componentkinds.h"
 #include "numbers/valuetext.h"
-#include "sim/complex.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <memory>
+#include <numbers>
 
 namespace norvane {
 namespace {
 
 constexpr char kDegreeSign = '\xB0'; // Latin-1
+// Exact to the double, the factor the file reader turned the file's degrees into radians with,
+// so that a measured angle reads back as the file gave it.
+constexpr double kDegPerRad = 180.0 / std::numbers::pi;
 
 ToleranceValue toleranceFactor(double percent, bool enabled, const ToleranceValue& old)
 {
@@ -29,7 +31,7 @@ ToleranceValue toleranceFactor(double percent, bool enabled, const ToleranceValu
 
 std::string angleText(double radians)
 {
-  return fixedText(radians * complexconst::kDegPerRad, 3) + kDegreeSign;
+  return fixedText(radians * kDegPerRad, 3) + kDegreeSign;
 }
 
 } // namespace
@@ -84,30 +86,6 @@ bool storeBlockDataSet(Schematic& doc, ComponentType ctype, int index, const Two
   set.name = name;
   set.note = buffer.note;
   return true;
-}
-
-std::string blockPortsProblem(ComponentType ctype, int filePorts)
-{
-  const int blockPorts = dataBlockOf(ctype) == DataBlock::TwoPort ? 2 : 1;
-  if (filePorts == 0 || filePorts == blockPorts) return {};
-  return "The file holds " + std::to_string(filePorts) + "-port data; a " +
-         std::to_string(blockPorts) + "-port block needs " + std::to_string(blockPorts) +
-         "-port data.";
-}
-
-SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
-                                   TwoPortDataSet& buffer, Prompts& prompts)
-{
-  // Read aside, so that a file of the wrong size leaves the buffer as it was.
-  auto read = std::make_unique<TwoPortDataSet>();
-  SParamReadResult result = ReadSParameterFile(path, *read, prompts);
-  if (!result) return result;
-  if (std::string problem = blockPortsProblem(ctype, result.ports); !problem.empty())
-    return SParamReadResult::refused(std::move(problem));
-  buffer.points = std::move(read->points);
-  buffer.name = std::move(read->name);
-  buffer.note = result.note;
-  return result;
 }
 
 std::vector<std::string> blockGridHeadings(ComponentType ctype)

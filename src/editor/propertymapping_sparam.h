@@ -6,12 +6,11 @@
 // The data set a block uses is blockDataSetIndex (placement.h).
 // The dialogs work on a reader buffer shaped like a 2-port set; a 1-port set keeps only the
 // frequency and S11 of each point. A file read into the buffer reaches the document only on
-// OK, so Cancel discards it with the buffer.
+// OK, so Cancel discards it with the buffer. Reading a file into the buffer is the
+// simulator's (sim/blockdatafile.h).
 
 #include "document/placement.h"
 #include "document/schematic.h"
-#include "platform/prompts.h"
-#include "sim/sparamfile.h"
 
 #include <string>
 #include <vector>
@@ -40,19 +39,6 @@ TwoPortDataSet blockBufferFromDataSet(const Schematic& doc, ComponentType ctype,
 // false, storing nothing, when the index names no set.
 bool storeBlockDataSet(Schematic& doc, ComponentType ctype, int index, const TwoPortDataSet& buffer,
                        const std::string& name);
-
-// The refusal of a file's data for a block of the wrong size ("The file holds 1-port data; a
-// 2-port block needs 2-port data."), or empty when the port counts agree or the file held no
-// data. A 1-port file in a 2-port block would leave S21 = S12 = S22 = 0, a circuit nobody
-// measured; a 2-port file in a 1-port block would silently drop three parameters.
-std::string blockPortsProblem(ComponentType ctype, int filePorts);
-
-// "Load File" of a block dialog (and the command line's data files): reads `path` into
-// `buffer` (points, name and the note of what was done to the data) when it holds data of
-// the block's port count; otherwise the result is refused and the buffer unchanged. The
-// result's note and warning are for the user to see.
-SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
-                                   TwoPortDataSet& buffer, Prompts& prompts);
 
 // Column headings of the point grid: nine for a 2-port block, three for a 1-port block.
 std::vector<std::string> blockGridHeadings(ComponentType ctype);

@@ -34,8 +34,9 @@ public:
   void mouseMove(int x, int y);
   void mouseRelease(MouseButton button, int x, int y);
   void doubleClick(int x, int y);
-  // Shortcut keys: upper-case letters and digits, kKeyEscape, kKeySpace, kKeyDelete; with
-  // ctrl: C, X, V, D, Z (undo), Y (redo). True when the key did something.
+  // A key on the sheet runs the command the editor's command table gives it (letters and
+  // digits, kKeyEscape, kKeySpace, kKeyDelete, with or without ctrl). True when the key did
+  // something.
   bool keyPress(int key, bool ctrl = false);
 
   // ---- Modes ----
@@ -70,6 +71,9 @@ public:
   void toolbarRelease(int x, int y);
 
   // ---- Commands ----
+  // Runs a command of the editor's command table (menus, toolbar, popups, keys); false when
+  // there was nothing to do.
+  bool run(EditorCommand command);
   void toggleOrientation();
   void deleteSelection();
   void copySelection();
@@ -128,7 +132,6 @@ private:
   void releaseBlockSelect(Point r);
   void releaseTune(Point r);
   void rightPress(Point snapped, Point raw);
-  void runPopup(PopupCommand command);
   void editAt(Point snapped, Point raw);
   bool editPortImpedance(int portNumber, int decimals);
   void softSelectMode();

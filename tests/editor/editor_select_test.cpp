@@ -200,7 +200,7 @@ TEST_F(EditorTest, PopupMenus)
                                       "&Capacitor", "&Inductor", "&TxLine", "Measurement Port "}));
   EXPECT_FALSE(sheet.items[0].enabled); // nothing to paste yet
 
-  host.popupAnswers.push_back(PopupCommand::Copy);
+  host.popupAnswers.push_back(EditorCommand::Copy);
   rightClick(100, 100);
   EXPECT_EQ(host.popups.back().kind, PopupKind::Item);
   EXPECT_EQ(host.popups.back().items.size(), 7u);
@@ -213,26 +213,26 @@ TEST_F(EditorTest, PopupMenus)
   // While placing: the drag menu; choosing Orientation turns the outline.
   ed.mouseMove(300, 300);
   ed.startPlacing(ComponentType::Capacitor);
-  host.popupAnswers.push_back(PopupCommand::Orientation);
+  host.popupAnswers.push_back(EditorCommand::Orientation);
   rightClick(300, 300);
   EXPECT_EQ(host.popups.back().kind, PopupKind::Drag);
   EXPECT_EQ(host.popups.back().items.size(), 2u);
   EXPECT_EQ(ed.orientation(), 2);
-  host.popupAnswers.push_back(PopupCommand::Cancel);
+  host.popupAnswers.push_back(EditorCommand::Cancel);
   rightClick(300, 300);
   EXPECT_EQ(ed.mode(), emSelect);
 
   // The sheet menu places parts; a disabled item cannot be chosen.
-  host.popupAnswers.push_back(PopupCommand::Inductor);
+  host.popupAnswers.push_back(EditorCommand::Inductor);
   rightClick(400, 400);
   EXPECT_EQ(ed.mode(), placingMode(ComponentType::Inductor));
   ed.keyPress(kKeyEscape);
-  host.popupAnswers.push_back(PopupCommand::Delete); // not on the sheet menu
+  host.popupAnswers.push_back(EditorCommand::Delete); // not on the sheet menu
   rightClick(400, 400);
   EXPECT_EQ(d.components.count(), 1);
 
   // Item menu Delete.
-  host.popupAnswers.push_back(PopupCommand::Delete);
+  host.popupAnswers.push_back(EditorCommand::Delete);
   rightClick(102, 103);
   EXPECT_EQ(d.components.count(), 0);
 }

@@ -38,7 +38,7 @@ struct ScriptedHost : EditorHost
   std::deque<std::optional<TextItemEntry>> textAnswers;
   std::vector<TextItemEntry> textDialogs;
 
-  std::deque<std::optional<PopupCommand>> popupAnswers;
+  std::deque<std::optional<EditorCommand>> popupAnswers;
   std::vector<PopupMenu> popups;
 
   void repaint() override { ++repaints; }
@@ -69,7 +69,7 @@ struct ScriptedHost : EditorHost
     textAnswers.pop_front();
     return a;
   }
-  std::optional<PopupCommand> showPopup(const PopupMenu& menu, Point) override
+  std::optional<EditorCommand> showPopup(const PopupMenu& menu, Point) override
   {
     popups.push_back(menu);
     if (popupAnswers.empty()) return std::nullopt;

@@ -9,9 +9,9 @@
 #include "assistants/automatchwindow.h"
 #include "assistants/filterwindow.h"
 #include "assistants/matchwindow.h"
+#include "common/qtcanvas.h"
 #include "dialogs/realedit.h"
 #include "graph/graphwindow.h"
-#include "qtcanvas.h"
 
 #include "editor/previewpainter.h"
 

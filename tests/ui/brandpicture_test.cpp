@@ -1,6 +1,6 @@
 // The start notice and the about box show the program's picture: at both sizes used, every
 // text stays left of the Smith chart instead of running into it.
-#include "brandpicture.h"
+#include "common/brandpicture.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -42,7 +42,7 @@ public:
   {
     return m_dialogs.editText(initial);
   }
-  std::optional<PopupCommand> showPopup(const PopupMenu&, Point) override { return std::nullopt; }
+  std::optional<EditorCommand> showPopup(const PopupMenu&, Point) override { return std::nullopt; }
   void simulate() override { ++simulations; }
   TextExtent textExtent(const std::string& text, const std::string&) override
   {

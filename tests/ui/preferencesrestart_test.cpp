@@ -3,8 +3,8 @@
 // preferences window, when the program starts again with that file.
 #include "mainwindow_support.h"
 
+#include "common/qtcanvas.h"
 #include "dialogs/preferencewindows.h"
-#include "qtcanvas.h"
 
 #include "config/configfile.h"
 

@@ -1,5 +1,5 @@
 // QtCanvas drawing into images: the pixel conventions the core painters rely on.
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The Qt side of the prompts: file filters converted for Qt's dialog, the folder the file
 // dialogs start in, and the 8-bit text boundary that must carry the document's characters
 // unchanged.
+#include "common/latin1text.h"
 #include "graph/graphwindow.h"
-#include "latin1text.h"
 #include "qtprompts.h"
 
 #include "config/environment.h"

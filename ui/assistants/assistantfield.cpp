@@ -1,6 +1,6 @@
 #include "assistants/assistantfield.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 
 #include "assist/assistantfields.h"
 

@@ -1,6 +1,6 @@
 #include "assistants/assistantpreview.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include "config/environment.h"
 #include "editor/previewpainter.h"

@@ -1,6 +1,6 @@
 #include "calculators/calcwidgets.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

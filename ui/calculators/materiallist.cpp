@@ -1,7 +1,7 @@
 #include "calculators/materiallist.h"
 
 #include "calculators/calcwidgets.h"
-#include "latin1text.h"
+#include "common/latin1text.h"
 
 #include <QLineEdit>
 

@@ -1,8 +1,8 @@
 #include "calculators/rfentryfield.h"
 
 #include "calculators/calcwidgets.h"
+#include "common/latin1text.h"
 #include "dialogs/realedit.h"
-#include "latin1text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

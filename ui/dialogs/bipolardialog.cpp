@@ -1,8 +1,8 @@
 #include "dialogs/bipolardialog.h"
 
+#include "common/latin1text.h"
 #include "dialogs/realedit.h"
 #include "editor/propertymapping_bipolar.h"
-#include "latin1text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,5 +1,6 @@
 #include "dialogs/componentdialogs.h"
 
+#include "common/latin1text.h"
 #include "dialogs/bipolardialog.h"
 #include "dialogs/circuitdialogs.h"
 #include "dialogs/dialogplacement.h"
@@ -7,7 +8,6 @@
 #include "dialogs/passivedialogs.h"
 #include "dialogs/smalldialogs.h"
 #include "editor/propertymapping.h"
-#include "latin1text.h"
 #include "platform/prompts.h"
 
 #include <QDialog>

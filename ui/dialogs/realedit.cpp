@@ -1,6 +1,6 @@
 #include "dialogs/realedit.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 
 #include <QApplication>
 #include <QFocusEvent>

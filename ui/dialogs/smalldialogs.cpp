@@ -1,8 +1,8 @@
 #include "dialogs/smalldialogs.h"
 
+#include "common/latin1text.h"
 #include "document/schematic.h"
 #include "editor/propertymapping.h"
-#include "latin1text.h"
 #include "numbers/valuetext.h"
 
 #include <QApplication>

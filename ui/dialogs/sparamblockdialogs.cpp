@@ -1,9 +1,10 @@
 #include "dialogs/sparamblockdialogs.h"
 
+#include "common/latin1text.h"
 #include "dialogs/realedit.h"
 #include "editor/propertymapping_sparam.h"
-#include "latin1text.h"
 #include "platform/prompts.h"
+#include "sim/blockdatafile.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "dialogs/sparamfileerrordialog.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 #include "sim/sparamfile.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "graph/datalistview.h"
 
+#include "common/latin1text.h"
 #include "graph/datalist.h"
-#include "latin1text.h"
 
 #include <QHeaderView>
 

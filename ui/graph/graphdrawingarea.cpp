@@ -1,6 +1,6 @@
 #include "graph/graphdrawingarea.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -75,7 +75,8 @@ void GraphDrawingArea::paintEvent(QPaintEvent* event)
   endDrawing();
   QPainter p(this);
   const qreal ratio = m_picture.devicePixelRatio();
-  const QRectF source(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio);
+  const QRectF source(QPointF(event->rect().topLeft()) * ratio,
+                      QSizeF(event->rect().size()) * ratio);
   p.drawImage(QRectF(event->rect()), m_picture, source);
 }
 

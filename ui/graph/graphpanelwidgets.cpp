@@ -1,10 +1,10 @@
 #include "graph/graphpanelwidgets.h"
 
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QGuiApplication>
 #include <QPixmap>
 #include <QVBoxLayout>
 

@@ -1,7 +1,7 @@
 #include "graph/graphvaluefield.h"
 
+#include "common/latin1text.h"
 #include "dialogs/realedit.h"
-#include "latin1text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,5 +1,6 @@
 #include "graph/graphwindow.h"
 
+#include "common/latin1text.h"
 #include "config/environment.h"
 #include "graph/datalistview.h"
 #include "graph/graphcursormouse.h"
@@ -10,7 +11,6 @@
 #include "graph/sweepsetupdialog.h"
 #include "graph/tracekinds.h"
 #include "graph/tracesetupdialog.h"
-#include "latin1text.h"
 #include "platform/prompts.h"
 
 #include <QApplication>

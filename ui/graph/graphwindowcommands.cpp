@@ -1,6 +1,8 @@
 // The graph window's menus, tool bar and commands.
 #include "graph/graphwindow.h"
 
+#include "common/imagefile.h"
+#include "common/latin1text.h"
 #include "config/environment.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphtoolicons.h"
@@ -9,8 +11,6 @@
 #include "graph/sweepsetupdialog.h"
 #include "graph/touchstoneexport.h"
 #include "graph/tracesetupdialog.h"
-#include "imagefile.h"
-#include "latin1text.h"
 #include "platform/prompts.h"
 #include "sim/results.h"
 

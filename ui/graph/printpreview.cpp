@@ -1,5 +1,7 @@
 #include "graph/printpreview.h"
 
+#include "common/latin1text.h"
+#include "common/qtcanvas.h"
 #include "config/environment.h"
 #include "document/atomicwrite.h"
 #include "document/schematic.h"
@@ -8,9 +10,7 @@
 #include "graph/graphwindow.h"
 #include "graph/printcolours.h"
 #include "graph/printpages.h"
-#include "latin1text.h"
 #include "platform/prompts.h"
-#include "qtcanvas.h"
 
 #include <QApplication>
 #include <QBuffer>

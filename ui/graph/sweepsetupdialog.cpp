@@ -1,7 +1,7 @@
 #include "graph/sweepsetupdialog.h"
 
+#include "common/latin1text.h"
 #include "dialogs/realedit.h"
-#include "latin1text.h"
 #include "numbers/valuetext.h"
 
 #include <QDialogButtonBox>

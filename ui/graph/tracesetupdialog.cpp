@@ -1,7 +1,7 @@
 #include "graph/tracesetupdialog.h"
 
+#include "common/latin1text.h"
 #include "graph/dialogplacement.h"
-#include "latin1text.h"
 
 #include <QApplication>
 #include <QButtonGroup>

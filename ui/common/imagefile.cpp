@@ -1,4 +1,4 @@
-#include "imagefile.h"
+#include "common/imagefile.h"
 
 #include "document/atomicwrite.h"
 

@@ -1,4 +1,4 @@
-#include "brandpicture.h"
+#include "common/brandpicture.h"
 
 #include <QFont>
 #include <QFontMetrics>

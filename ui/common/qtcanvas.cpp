@@ -1,6 +1,6 @@
-#include "qtcanvas.h"
+#include "common/qtcanvas.h"
 
-#include "latin1text.h"
+#include "common/latin1text.h"
 
 #include <QFontMetrics>
 #include <QImage>

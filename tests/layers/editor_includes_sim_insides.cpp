@@ -1,3 +1,0 @@
-// Must not compile: the editor sees only the simulator's public headers, not the value
-// check's insides.
-#include "sim/valuecheck.h"

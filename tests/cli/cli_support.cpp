@@ -1,11 +1,11 @@
 #include "cli_support.h"
 
+#include "support/testfolder.h"
+
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace norvane::testing {
 namespace {
@@ -41,12 +41,9 @@ void writeFileBytes(const std::string& path, const std::string& bytes)
 
 CliRun runCli(const std::vector<std::string>& args, const CliShell& shell)
 {
-  static int counter = 0;
-  const auto base =
-      std::filesystem::temp_directory_path() /
-      ("norvane_cli_run_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-  const std::string outPath = base.string() + ".out";
-  const std::string errPath = base.string() + ".err";
+  const TestFolder capture("cli_run");
+  const std::string outPath = capture.file("out");
+  const std::string errPath = capture.file("err");
   std::string command = shell.setup + shellQuoted(NORVANE_CLI_PATH);
   for (const std::string& a : args) {
     command += ' ' + shellQuoted(a);
@@ -58,8 +55,6 @@ CliRun runCli(const std::vector<std::string>& args, const CliShell& shell)
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.out = readFileBytes(outPath);
   run.err = readFileBytes(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
   return run;
 }
 

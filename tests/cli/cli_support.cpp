@@ -2,6 +2,7 @@
 
 #include "support/testfolder.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -23,6 +24,13 @@ std::string shellQuoted(const std::string& s)
   return q + "'";
 }
 
+double csvNumber(const std::string& field)
+{
+  char* end = nullptr;
+  const double x = std::strtod(field.c_str(), &end);
+  return field.empty() || *end != '\0' ? NAN : x;
+}
+
 } // namespace
 
 std::string readFileBytes(const std::string& path)
@@ -37,6 +45,30 @@ void writeFileBytes(const std::string& path, const std::string& bytes)
 {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<SParameterPoint> readSimulateCsv(const std::string& text)
+{
+  std::vector<SParameterPoint> points;
+  std::istringstream in(text);
+  std::string line;
+  std::getline(in, line); // heading
+  while (std::getline(in, line)) {
+    std::vector<double> v;
+    std::string field;
+    std::istringstream fields(line);
+    while (std::getline(fields, field, ',')) {
+      v.push_back(csvNumber(field));
+    }
+    v.resize(9, NAN); // getline gives no field after a closing comma
+    SParameterPoint p;
+    p.f = v[0];
+    for (int k = 0; k < 4; ++k) {
+      p.s[k] = {v[1 + 2 * k], v[2 + 2 * k]};
+    }
+    points.push_back(p);
+  }
+  return points;
 }
 
 CliRun runCli(const std::vector<std::string>& args, const CliShell& shell)

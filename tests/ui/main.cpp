@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +21,17 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
   }
   const QString line = qFormatLogMessage(type, context, message);
   std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+// Whether Qt accepts `path` as its runtime folder: a folder of this user's that no one
+// else may enter.
+bool usableRuntimeFolder(const char* path)
+{
+  struct stat info
+  {
+  };
+  return path != nullptr && ::stat(path, &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == ::getuid() && (info.st_mode & 0777) == 0700;
 }
 
 } // namespace
@@ -43,9 +56,9 @@ int main(int argc, char** argv)
       setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
   }
-  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-    // Qt warns on every start without it; the process's folder is private (mode 0700, as
-    // mkdtemp makes it), which is all Qt asks of it.
+  if (!usableRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"))) {
+    // Without one Qt warns on every start and makes a folder of its own under TMPDIR that
+    // nobody removes; the process's folder is private (mode 0700, as mkdtemp makes it).
     setenv("XDG_RUNTIME_DIR", own.path().c_str(), 1);
   }
   QApplication app(argc, argv);

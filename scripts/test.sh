@@ -25,7 +25,7 @@ if [ "$sanitize" = 1 ]; then
 else
   "$root/scripts/build.sh"
 fi
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/norvane-runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# Every test makes its own folders under TMPDIR (the widget tests their own XDG_RUNTIME_DIR as
+# well) and removes them, so two runs at once never meet and nothing is left behind.
 cd "${NORVANE_BUILD_DIR:-$root/build}"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 600

@@ -1,5 +1,5 @@
 #pragma once
-// MainWindow, the main window: the schematic of the one document in a scrollable drawing
+// The window the program opens with: the schematic of the one document in a scrollable drawing
 // area, the menus and the two toolbars, the file commands, the start-up sequence (settings,
 // first-start help, the file to open) and the closing sequence (placements recorded, save
 // prompt, settings written).

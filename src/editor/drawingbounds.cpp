@@ -71,10 +71,12 @@ private:
 } // namespace
 
 std::optional<DrawingBox> DrawingBounds(const Schematic& doc, const Environment& env,
-                                        const PaintScale& scale, const FontTextMeasure& measure)
+                                        const PaintScale& scale, const FontTextMeasure& measure,
+                                        const std::string& fontName)
 {
   BoundsCanvas canvas(measure);
   SchematicPaintOptions options;
+  options.fontName = fontName;
   options.allowGrid = false;
   PaintSchematic(canvas, doc, env, scale, options);
   return canvas.box();

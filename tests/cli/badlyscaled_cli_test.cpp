@@ -21,55 +21,25 @@
 #include <complex>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 namespace norvane {
 namespace {
 
+using testing::readSimulateCsv;
 using testing::runCli;
+using testing::SParameterPoint;
 using LC = lutest::LC;
 
 const std::string kCircuit =
     std::string(NORVANE_SOURCE_DIR) + "/tests/data/solver/sources_badly_scaled.cct";
-
-// One row of "simulate --format csv": frequency, then S11, S21, S12, S22.
-struct Row
-{
-  double f = 0.0;
-  std::complex<double> s[4];
-};
-
-std::vector<Row> readCsv(const std::string& text)
-{
-  std::vector<Row> rows;
-  std::istringstream in(text);
-  std::string line;
-  std::getline(in, line); // header
-  while (std::getline(in, line)) {
-    std::vector<double> v;
-    std::string field;
-    std::istringstream fields(line);
-    while (std::getline(fields, field, ',')) {
-      v.push_back(std::strtod(field.c_str(), nullptr));
-    }
-    v.resize(9, 0.0);
-    Row r;
-    r.f = v[0];
-    for (int k = 0; k < 4; ++k) {
-      r.s[k] = {v[1 + 2 * k], v[2 + 2 * k]};
-    }
-    rows.push_back(r);
-  }
-  return rows;
-}
 
 TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
 {
   const testing::CliRun run = runCli({"simulate", kCircuit, "--format", "csv"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err.find("ill conditioned"), std::string::npos) << run.err;
-  const std::vector<Row> rows = readCsv(run.out);
+  const std::vector<SParameterPoint> rows = readSimulateCsv(run.out);
 
   // The reference: the same circuit stamped at every point and solved independently.
   auto doc = std::make_unique<Schematic>();
@@ -104,7 +74,7 @@ TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
     }
     const LC want[4] = {2.0L * v[0][0] - 1.0L, 2.0L * v[0][1] * std::sqrt(LC(z[0] / z[1])),
                         2.0L * v[1][0] * std::sqrt(LC(z[1] / z[0])), 2.0L * v[1][1] - 1.0L};
-    const Row& got = rows[static_cast<std::size_t>(i)];
+    const SParameterPoint& got = rows[static_cast<std::size_t>(i)];
     EXPECT_NEAR(got.f, f, 1e-12 * f);
     for (int k = 0; k < 4; ++k) {
       const LC ours(got.s[k].real(), got.s[k].imag());

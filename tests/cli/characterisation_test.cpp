@@ -9,6 +9,7 @@
 // review the difference before committing it.
 
 #include "cli_support.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -52,17 +53,9 @@ std::string outcome(const std::vector<std::string>& args, const fs::path& outFil
          run.out + "--- file\n" + readFileBytes(outFile.string());
 }
 
-class Characterisation : public ::testing::Test
+class Characterisation : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder = fs::temp_directory_path() / "norvane_characterisation";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   // Compares `actual` with the golden file `name`, or writes it when asked to.
   void expectGolden(const std::string& name, const std::string& actual)
   {
@@ -75,8 +68,6 @@ protected:
     ASSERT_TRUE(fs::exists(golden)) << golden;
     EXPECT_EQ(actual, readFileBytes(golden.string())) << name;
   }
-
-  fs::path folder;
 };
 
 TEST_F(Characterisation, OutputsEqualTheGoldenFiles)

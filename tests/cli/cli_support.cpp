@@ -1,11 +1,12 @@
 #include "cli_support.h"
 
+#include "support/testfolder.h"
+
+#include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace norvane::testing {
 namespace {
@@ -21,6 +22,13 @@ std::string shellQuoted(const std::string& s)
     }
   }
   return q + "'";
+}
+
+double csvNumber(const std::string& field)
+{
+  char* end = nullptr;
+  const double x = std::strtod(field.c_str(), &end);
+  return field.empty() || *end != '\0' ? NAN : x;
 }
 
 } // namespace
@@ -39,14 +47,35 @@ void writeFileBytes(const std::string& path, const std::string& bytes)
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::vector<SParameterPoint> readSimulateCsv(const std::string& text)
+{
+  std::vector<SParameterPoint> points;
+  std::istringstream in(text);
+  std::string line;
+  std::getline(in, line); // heading
+  while (std::getline(in, line)) {
+    std::vector<double> v;
+    std::string field;
+    std::istringstream fields(line);
+    while (std::getline(fields, field, ',')) {
+      v.push_back(csvNumber(field));
+    }
+    v.resize(9, NAN); // getline gives no field after a closing comma
+    SParameterPoint p;
+    p.f = v[0];
+    for (int k = 0; k < 4; ++k) {
+      p.s[k] = {v[1 + 2 * k], v[2 + 2 * k]};
+    }
+    points.push_back(p);
+  }
+  return points;
+}
+
 CliRun runCli(const std::vector<std::string>& args, const CliShell& shell)
 {
-  static int counter = 0;
-  const auto base =
-      std::filesystem::temp_directory_path() /
-      ("norvane_cli_run_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-  const std::string outPath = base.string() + ".out";
-  const std::string errPath = base.string() + ".err";
+  const TestFolder capture("cli_run");
+  const std::string outPath = capture.file("out");
+  const std::string errPath = capture.file("err");
   std::string command = shell.setup + shellQuoted(NORVANE_CLI_PATH);
   for (const std::string& a : args) {
     command += ' ' + shellQuoted(a);
@@ -58,8 +87,6 @@ CliRun runCli(const std::vector<std::string>& args, const CliShell& shell)
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.out = readFileBytes(outPath);
   run.err = readFileBytes(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
   return run;
 }
 

@@ -8,6 +8,7 @@
 #include "document/schematicreader.h"
 #include "graph/simulationrun.h"
 #include "support/scriptedprompts.h"
+#include "support/testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@ using testing::runCli;
 
 TEST(ResultFile, WindowExportEqualsTheCommandLine)
 {
+  const testing::TestFolder scratch("ResultFile");
   int compared = 0;
   for (const auto& entry :
        std::filesystem::directory_iterator(std::string(NORVANE_SOURCE_DIR) + "/examples")) {
@@ -34,8 +36,8 @@ TEST(ResultFile, WindowExportEqualsTheCommandLine)
     ClearSchema(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, input).ok());
 
-    const std::string fromWindow = ::testing::TempDir() + "resultfile_window.s2p";
-    const std::string fromCli = ::testing::TempDir() + "resultfile_cli.s2p";
+    const std::string fromWindow = scratch.file("resultfile_window.s2p");
+    const std::string fromCli = scratch.file("resultfile_cli.s2p");
     SimulationSession session;
     NoRunDisplay display;
     ScriptedPrompts prompts;

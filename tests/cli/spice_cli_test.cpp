@@ -35,7 +35,9 @@ namespace norvane {
 namespace {
 
 using testing::readFileBytes;
+using testing::readSimulateCsv;
 using testing::runCli;
+using testing::SParameterPoint;
 using C = std::complex<double>;
 namespace fs = std::filesystem;
 
@@ -261,41 +263,10 @@ std::vector<Case> generatedCircuits()
 
 // ---- Running both engines ------------------------------------------------------------------
 
-// One point: frequency and S11, S21, S12, S22 (absent parameters NaN).
-struct ComparedPoint
-{
-  double f = 0.0;
-  C s[4];
-};
-
-std::vector<ComparedPoint> readCsv(const std::string& text)
-{
-  std::vector<ComparedPoint> points;
-  std::istringstream in(text);
-  std::string line;
-  std::getline(in, line); // header
-  while (std::getline(in, line)) {
-    std::vector<double> v;
-    std::string field;
-    std::istringstream fields(line);
-    while (std::getline(fields, field, ',')) {
-      v.push_back(field.empty() ? NAN : std::strtod(field.c_str(), nullptr));
-    }
-    v.resize(9, NAN);
-    ComparedPoint p;
-    p.f = v[0];
-    for (int k = 0; k < 4; ++k) {
-      p.s[k] = C{v[1 + 2 * k], v[2 + 2 * k]};
-    }
-    points.push_back(p);
-  }
-  return points;
-}
-
 // ngspice's wrdata with a single scale: frequency, then re and im of each vector.
-std::vector<ComparedPoint> readWrdata(const std::string& text, int vectors)
+std::vector<SParameterPoint> readWrdata(const std::string& text, int vectors)
 {
-  std::vector<ComparedPoint> points;
+  std::vector<SParameterPoint> points;
   std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
@@ -310,7 +281,7 @@ std::vector<ComparedPoint> readWrdata(const std::string& text, int vectors)
     }
     EXPECT_EQ(v.size(), static_cast<std::size_t>(1 + 2 * vectors)) << line;
     v.resize(1 + 2 * vectors, NAN);
-    ComparedPoint p;
+    SParameterPoint p;
     p.f = v[0];
     for (int k = 0; k < 4; ++k) {
       p.s[k] = C{NAN, NAN};
@@ -350,11 +321,11 @@ protected:
     EXPECT_EQ(log.find("rror"), std::string::npos) << name << ":\n" << log;
     const bool twoPorts = netlist.find("S_2_1") != std::string::npos;
     const bool onlyPort2 = netlist.find("port 2 is the only port") != std::string::npos;
-    const std::vector<ComparedPoint> ng =
+    const std::vector<SParameterPoint> ng =
         readWrdata(readFileBytes(path(name + ".sp.txt")), twoPorts ? 4 : 1);
     const testing::CliRun simulated = runCli({"simulate", cct, "--format", "csv"});
     EXPECT_EQ(simulated.exitCode, 0) << simulated.err;
-    const std::vector<ComparedPoint> nv = readCsv(simulated.out);
+    const std::vector<SParameterPoint> nv = readSimulateCsv(simulated.out);
     EXPECT_EQ(ng.size(), nv.size()) << name;
     double worst = 0.0;
     for (std::size_t i = 0; i < std::min(ng.size(), nv.size()); ++i) {

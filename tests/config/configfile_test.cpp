@@ -1,5 +1,7 @@
 #include "config/configfile.h"
 
+#include "support/testfolder.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -280,15 +282,6 @@ TEST(ConfigFileText, SurvivesMalformedText)
 class ConfigFileOnDisk : public ::testing::Test
 {
 protected:
-  void SetUp() override
-  {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = fs::temp_directory_path() / ("norvane-cfg-" + std::string(info->name()) + "-" +
-                                         std::to_string(std::random_device{}()));
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   std::size_t entriesIn(const fs::path& dir) const
   {
     std::size_t n = 0;
@@ -297,7 +290,8 @@ protected:
     return n;
   }
 
-  fs::path m_dir;
+  testing::TestFolder m_scratch{"ConfigFileOnDisk"};
+  const fs::path& m_dir = m_scratch.path();
 };
 
 TEST_F(ConfigFileOnDisk, WritesAndReadsBack)

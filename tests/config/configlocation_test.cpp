@@ -1,11 +1,12 @@
 #include "config/configlocation.h"
 
+#include "support/testfolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace norvane {
@@ -77,9 +78,8 @@ private:
 
 TEST(ConfigFilePath, ProbesTheProgramFolderAndHonoursTheOverride)
 {
-  const fs::path dir =
-      fs::temp_directory_path() / ("norvane-loc-" + std::to_string(std::random_device{}()));
-  fs::create_directories(dir);
+  const testing::TestFolder scratch("ConfigFilePath");
+  const fs::path& dir = scratch.path();
 
   EXPECT_TRUE(isDirectoryWritable(dir));
   EXPECT_TRUE(fs::is_empty(dir)); // the probe file is removed again
@@ -103,7 +103,6 @@ TEST(ConfigFilePath, ProbesTheProgramFolderAndHonoursTheOverride)
     ScopedEnv xdg("XDG_CONFIG_HOME", "/xdg/home");
     EXPECT_EQ(configFilePath(dir / "absent"), fs::path("/xdg/home/Norvane/Norvane.cfg"));
   }
-  fs::remove_all(dir);
 }
 
 } // namespace

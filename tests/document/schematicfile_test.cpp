@@ -3,6 +3,7 @@
 #include "document/schematicwriter.h"
 
 #include "schematic_support.h"
+#include "support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,8 @@ std::vector<std::string> linesOf(const std::string& text)
 TEST(SchematicWriter, LayoutOfTheFile)
 {
   Schematic doc = resetDocument();
-  doc.drawdat.components.append(testing::component("R1", ComponentType::Resistor, 1, {100, 100}, 1));
+  doc.drawdat.components.append(
+      testing::component("R1", ComponentType::Resistor, 1, {100, 100}, 1));
   doc.drawdat.components[1].value[1] = testing::tol(50, -1, 1, true, true);
   doc.datasets.onePort[2].points.append({1e9, {0.5, -2}});
   const std::string text = schematicText(doc);
@@ -487,20 +489,9 @@ TEST(SchematicReader, HugeNumbersStayFinite)
   EXPECT_EQ(doc.lastR.value[1].maxtol, 0.0);
 }
 
-class SchematicFiles : public ::testing::Test
+class SchematicFiles : public testing::ScratchFolderTest
 {
 protected:
-  void SetUp() override
-  {
-    folder =
-        std::filesystem::temp_directory_path() /
-        ("norvane_doc_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   std::string readFile(const std::filesystem::path& p)
   {
     std::ifstream in(p, std::ios::binary);
@@ -508,16 +499,6 @@ protected:
     s << in.rdbuf();
     return s.str();
   }
-  int filesInFolder()
-  {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) {
-      ++n;
-    }
-    return n;
-  }
-
-  std::filesystem::path folder;
 };
 
 TEST_F(SchematicFiles, SaveAndLoad)
@@ -533,7 +514,7 @@ TEST_F(SchematicFiles, SaveAndLoad)
   // Saving over an existing file replaces it and leaves no temporary file behind.
   ASSERT_TRUE(saveSchematic(resetDocument(), path).ok());
   EXPECT_EQ(readFile(path), schematicText(resetDocument()));
-  EXPECT_EQ(filesInFolder(), 1);
+  EXPECT_EQ(entries(), 1);
 }
 
 TEST_F(SchematicFiles, FailuresLeaveFilesAndDocumentAlone)
@@ -549,7 +530,7 @@ TEST_F(SchematicFiles, FailuresLeaveFilesAndDocumentAlone)
   std::filesystem::create_directory(folder / "taken.cct");
   EXPECT_FALSE(saveSchematic(doc, (folder / "taken.cct").string()).ok());
   EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.cct"));
-  EXPECT_EQ(filesInFolder(), 1);
+  EXPECT_EQ(entries(), 1);
 }
 
 TEST_F(SchematicFiles, FilesThatAreNotSchematicsAreRefusedUntouched)

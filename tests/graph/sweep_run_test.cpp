@@ -10,12 +10,12 @@
 #include "sim/results.h"
 #include "sim/stamps.h"
 #include "support/scriptedprompts.h"
+#include "support/testfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -258,7 +258,7 @@ TEST(SweepRun, PortsOnOneNode)
 TEST(SweepRun, PortTwoAlone)
 {
   Circuit c;
-  c.port2(100, 100);                    // terminal (80, 100)
+  c.port2(100, 100);                                 // terminal (80, 100)
   c.add(ComponentType::Resistor, 80, 120, 1, 150.0); // S22 = 0.5
   c.add(ComponentType::Ground, 80, 150);
   setSweep(c.doc, 1e6, 1e6 + 1, 1, freqmode::Linear);
@@ -536,7 +536,8 @@ TEST(SweepRun, ExportWritesTheResultFile)
 {
   Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
   setSweep(c.doc, 100e6, 1.5e9, 2, freqmode::Linear);
-  const std::string path = ::testing::TempDir() + "engine_export.s2p";
+  const testing::TestFolder scratch("SweepRun.ExportWritesTheResultFile");
+  const std::string path = scratch.file("engine_export.s2p");
   SimulationSession session;
   RecordingOutput out;
   ScriptedPrompts prompts;
@@ -554,7 +555,6 @@ TEST(SweepRun, ExportWritesTheResultFile)
                         "100.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 \r\n"
                         "800.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 \r\n"
                         "1500.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 \r\n");
-  std::remove(path.c_str());
 
   // Cancelling the file dialog fills the data list instead.
   RecordingOutput out2;
@@ -565,7 +565,7 @@ TEST(SweepRun, ExportWritesTheResultFile)
   // A file that cannot be created ends the export with the file error.
   RecordingOutput out3;
   ScriptedPrompts bad;
-  bad.fileNames.push_back(::testing::TempDir() + "no-such-dir/x.s2p");
+  bad.fileNames.push_back(scratch.file("no-such-dir/x.s2p"));
   const SimulateResult r3 = ExportSParameterFile(c.doc, session, out3, out3.chores, bad);
   EXPECT_FALSE(r3.fileWritten);
   EXPECT_TRUE(bad.saw("Path not found"));

@@ -14,8 +14,10 @@ Usage: touchstone_skrf.py NORVANE-CLI BLOCKSCHEMATIC EXAMPLES-FOLDER
 Run with Debian's /usr/bin/python3 and python3-scikit-rf.
 """
 
+import atexit
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -74,6 +76,7 @@ def largest(a, b):
 
 
 tmp = tempfile.mkdtemp(prefix="norvane_skrf_")
+atexit.register(shutil.rmtree, tmp, ignore_errors=True)  # also after a failure
 
 # ---- 1. Our files in scikit-rf --------------------------------------------------------------
 for name in ("lowpass3.cct", "rc_divider.cct", "attenuator_block.cct", "welcome.cct"):

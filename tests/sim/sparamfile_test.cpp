@@ -1,6 +1,7 @@
 #include "sim/sparamfile.h"
 
 #include "support/scriptedprompts.h"
+#include "support/testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -322,8 +323,8 @@ TEST(SParamFile, PortCountOfTheFile)
 
 TEST(SParamFile, FilesOnDisk)
 {
-  const auto dir = std::filesystem::temp_directory_path() / "norvane_sparamfile_test";
-  std::filesystem::create_directories(dir);
+  const testing::TestFolder scratch("SParamFile.FilesOnDisk");
+  const std::filesystem::path& dir = scratch.path();
   const auto file = dir / "filter.s2p";
   {
     std::ofstream out(file, std::ios::binary);
@@ -342,7 +343,6 @@ TEST(SParamFile, FilesOnDisk)
   EXPECT_FALSE(folder.ok());
   EXPECT_EQ(set->numpoints(), 1);
   EXPECT_EQ(set->name, "filter.s2p");
-  std::filesystem::remove_all(dir);
 }
 
 void expectSane(const TwoPortDataSet& set, const std::string& label)

@@ -1,42 +1,32 @@
 #pragma once
-// A fresh, empty folder for every test, removed afterwards. It is named after the test and
-// this process, so test programs that CTest runs side by side never share one.
+// A test fixture with a fresh, empty folder of its own (a TestFolder named after the test),
+// removed after the test.
+
+#include "support/testfolder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace norvane::testing {
+
+// "Suite.Test" of the test now running.
+inline std::string currentTestName()
+{
+  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  return std::string(info->test_suite_name()) + "." + info->name();
+}
 
 class ScratchFolderTest : public ::testing::Test
 {
 protected:
-  void SetUp() override
-  {
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "norvane_" + std::string(info->test_suite_name()) + "_" + info->name() +
-                       "_" + std::to_string(::getpid());
-    std::replace(name.begin(), name.end(), '/', '_'); // parameterised tests' names
-    folder = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::string path(const std::string& name) const { return (folder / name).string(); }
+  std::string path(const std::string& name) const { return scratch.file(name); }
   // How many files the folder holds (a failed write must leave no temporary one behind).
-  int entries() const
-  {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
-      ++n;
-    return n;
-  }
+  int entries() const { return scratch.entries(); }
 
-  std::filesystem::path folder;
+  TestFolder scratch{currentTestName()};
+  const std::filesystem::path& folder = scratch.path();
 };
 
 } // namespace norvane::testing

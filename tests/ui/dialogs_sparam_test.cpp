@@ -9,6 +9,7 @@
 #include "document/clearschema.h"
 #include "document/placement.h"
 #include "support/scriptedprompts.h"
+#include "support/testfolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -49,11 +49,11 @@ protected:
 
   std::string writeFile(const char* name, const char* content)
   {
-    const QString path = dir.filePath(name);
-    QFile file(path);
+    const std::string path = scratch.file(name);
+    QFile file(QString::fromStdString(path));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
-    return path.toStdString();
+    return path;
   }
 
   static QString cell(const QTableWidget* grid, int row, int col)
@@ -67,7 +67,7 @@ protected:
   ScriptedPrompts prompts;
   ComponentDialogs dialogs{*doc, prompts, nullptr};
   std::function<bool(SParamBlockDialog&)> script;
-  QTemporaryDir dir;
+  testing::TestFolder scratch{"block_dialog"};
 };
 
 constexpr const char* kAmplifier = "! a two-port amplifier\n"
@@ -176,7 +176,7 @@ TEST_F(BlockDialogTest, FileDialogFiltersAndUnreadableFiles)
 {
   const int b = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
   prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
-  prompts.fileNames.push_back(dir.filePath("missing.s2p").toStdString());
+  prompts.fileNames.push_back(scratch.file("missing.s2p"));
   prompts.fileNames.push_back(std::nullopt); // the file dialog cancelled
   script = [](SParamBlockDialog& d) {
     d.loadButton()->click();

@@ -295,7 +295,7 @@ TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
 {
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
-  options.currentDir = temp.path().toStdString();
+  options.currentDir = scratch.path().string();
   {
     Environment stored; // an existing configuration: not a first start
     stored.autoopen = false;
@@ -334,7 +334,7 @@ TEST_F(FileCommandsTest, FirstStartShowsHelpAndLoadsTheWelcomeCircuit)
 
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg"); // does not exist: a first start
-  options.currentDir = temp.path().toStdString();
+  options.currentDir = scratch.path().string();
   window->startUp(options);
   EXPECT_TRUE(window->helpWindow()->isVisible());
   EXPECT_EQ(window->helpWindow()->currentPage(), "contents");

@@ -3,8 +3,8 @@
 #include "graph_support.h"
 
 #include "graph/datalistview.h"
-#include "sim/results.h"
 #include "sim/netlist_support.h"
+#include "sim/results.h"
 #include "support/filelimit.h"
 
 #include <QAction>
@@ -29,11 +29,6 @@ std::vector<std::string> readLines(const std::string& path)
     lines.push_back(line);
   }
   return lines;
-}
-
-std::string tempFile(const char* name)
-{
-  return QDir::tempPath().toStdString() + "/" + name;
 }
 
 TEST_F(GraphWindowTest, TwoPortListHasEveryColumn)
@@ -95,8 +90,7 @@ TEST_F(GraphWindowTest, ExportWritesTheResultFile)
   ASSERT_TRUE(w.runSimulation().ran);
   const int plotted = w.core().points().count();
 
-  const std::string path = tempFile("norvane_graph_export.s2p");
-  QFile::remove(QString::fromStdString(path));
+  const std::string path = tempPath("graph_export.s2p");
   prompts.fileNames.push_back(path);
   w.toolAction(GraphTool::SaveResults)->trigger();
   const auto lines = readLines(path);
@@ -133,7 +127,7 @@ TEST_F(GraphWindowTest, ExportOnAFullDiskKeepsThePreviousFile)
   doc.Xax = {1e6, 500e6, 400, false, freqmode::Linear}; // about 30 KiB of lines
   GraphWindow& w = window();
   ASSERT_TRUE(w.runSimulation().ran);
-  const std::string path = tempFile("norvane_graph_full.s2p");
+  const std::string path = tempPath("graph_full.s2p");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << "previous\r\n";
   prompts.fileNames.push_back(path);
   {
@@ -142,11 +136,11 @@ TEST_F(GraphWindowTest, ExportOnAFullDiskKeepsThePreviousFile)
   }
   EXPECT_TRUE(prompts.saw("Disk write error"));
   EXPECT_EQ(readLines(path), std::vector<std::string>{"previous"});
-  const QStringList left = QDir(QDir::tempPath()).entryList({"norvane_graph_full.s2p.*"});
+  const QStringList left = QDir(scratch.path().c_str()).entryList({"graph_full.s2p.*"});
   EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
 
   // The picture of the window goes the same way.
-  const std::string bmp = tempFile("norvane_graph_full.bmp");
+  const std::string bmp = tempPath("graph_full.bmp");
   std::ofstream(bmp, std::ios::binary | std::ios::trunc) << "old picture";
   prompts.fileNames.push_back(bmp);
   {

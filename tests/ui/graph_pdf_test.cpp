@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace norvane::test {
 namespace {
@@ -160,6 +162,27 @@ ColourExtent extentOf(const QImage& image, QRgb colour)
   return e;
 }
 
+// Moves everything drawn by (dx, dy) drawing units.
+void shiftDrawing(Drawing& d, int dx, int dy)
+{
+  for (Component& c : d.components) {
+    c.position.x += dx;
+    c.position.y += dy;
+  }
+  for (Wire& w : d.wires) {
+    w.start = {w.start.x + dx, w.start.y + dy};
+    w.finish = {w.finish.x + dx, w.finish.y + dy};
+  }
+  for (Port* p : {&d.P1, &d.P2})
+    p->pos = {p->pos.x + dx, p->pos.y + dy};
+  for (TextItem& t : d.texts)
+    t.pos = {t.pos.x + dx, t.pos.y + dy};
+  for (DrawingLine& l : d.lines) {
+    l.start = {l.start.x + dx, l.start.y + dy};
+    l.finish = {l.finish.x + dx, l.finish.y + dy};
+  }
+}
+
 // An image with the screen's resolution, for painting the preview as the window does.
 QImage screenImage(int width, int height)
 {
@@ -227,22 +250,7 @@ TEST_F(PdfExportTest, SchematicPageFitsTheDrawingNotTheSheet)
 {
   // The ladder far from the sheet's origin: its ink, not the empty sheet, is fitted.
   loadLowpass();
-  for (Component& c : doc->drawdat.components) {
-    c.position.x += 600;
-    c.position.y += 500;
-  }
-  for (Wire& w : doc->drawdat.wires) {
-    w.start = {w.start.x + 600, w.start.y + 500};
-    w.finish = {w.finish.x + 600, w.finish.y + 500};
-  }
-  for (Port* p : {&doc->drawdat.P1, &doc->drawdat.P2})
-    p->pos = {p->pos.x + 600, p->pos.y + 500};
-  for (TextItem& t : doc->drawdat.texts)
-    t.pos = {t.pos.x + 600, t.pos.y + 500};
-  for (DrawingLine& l : doc->drawdat.lines) {
-    l.start = {l.start.x + 600, l.start.y + 500};
-    l.finish = {l.finish.x + 600, l.finish.y + 500};
-  }
+  shiftDrawing(doc->drawdat, 600, 500);
   env.compcolor = colors::red;
   env.portcolor = colors::red;
   PrintPreview& preview = window->graphWindow()->printPreview();
@@ -261,6 +269,41 @@ TEST_F(PdfExportTest, SchematicPageFitsTheDrawingNotTheSheet)
   EXPECT_GT(parts.right - parts.left, g.page.width * 7 / 10);
   EXPECT_LT(parts.left, g.page.left + g.page.width / 10);
   EXPECT_LE(parts.right, g.page.right());
+}
+
+TEST_F(PdfExportTest, SchematicPageFitsADrawingBeyondTheSheetsEdges)
+{
+  // A (hand-edited) file may hold its drawing left of and above the sheet's origin (where its
+  // ports are not drawn), or far beyond the sheet's end: the page shows it whole, between its
+  // margins, across most of the page.
+  for (const auto& [dx, dy] : {std::pair{-700, -400}, std::pair{6000, 5000}}) {
+    SCOPED_TRACE(std::to_string(dx) + ", " + std::to_string(dy));
+    loadLowpass();
+    shiftDrawing(doc->drawdat, dx, dy);
+    PrintPreview& preview = window->graphWindow()->printPreview();
+    preview.setContent(PrintContent::Schematic);
+    preview.fitToPage();
+    QImage page = screenImage(1200, 1700);
+    {
+      QPainter painter(&page);
+      preview.paintPreview(painter, page.width(), page.height());
+    }
+    const PreviewGeometry g =
+        previewGeometry(preview.printer().width(), preview.printer().height(), 1200, 1700);
+    // What is not paper on the page below its caption (which stands a twentieth down).
+    int left = g.page.right(), right = -1;
+    for (int y = g.page.top + g.page.height / 12; y < g.page.bottom(); ++y)
+      for (int x = g.page.left; x < g.page.right(); ++x)
+        if ((page.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+    ASSERT_GE(right, 0) << "nothing of the drawing on the page";
+    const int margin = g.page.width / 20;
+    EXPECT_GE(left, g.page.left + margin - 2);
+    EXPECT_LE(right, g.page.right() - margin + 2);
+    EXPECT_GT(right - left, g.page.width * 7 / 10);
+  }
 }
 
 } // namespace

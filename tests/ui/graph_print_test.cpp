@@ -5,7 +5,6 @@
 
 #include "graph/printpreview.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QPushButton>
@@ -37,8 +36,7 @@ protected:
     p.printer().setOutputFormat(QPrinter::PdfFormat);
     p.printer().setResolution(300);
     p.printer().setPageSize(QPageSize(QPageSize::A4));
-    path = QDir::tempPath() + "/" + file;
-    QFile::remove(path);
+    path = QString::fromStdString(tempPath(file));
     p.printer().setOutputFileName(path);
     return p;
   }

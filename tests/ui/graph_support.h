@@ -8,6 +8,7 @@
 #include "graph/graphvaluefield.h"
 #include "graph/graphwindow.h"
 #include "support/scriptedprompts.h"
+#include "support/testfolder.h"
 
 #include <QApplication>
 #include <QImage>
@@ -61,6 +62,11 @@ protected:
       QApplication::processEvents();
   }
 
+  // A file in the test's own folder (exports, pictures, printed pages).
+  std::string tempPath(const std::string& name) const { return scratch.file(name); }
+
+  // First, so that it goes last, after the window and anything the window still writes.
+  norvane::testing::TestFolder scratch{"graph_window"};
   Environment env;
   Schematic doc;
   ScriptedPrompts prompts;

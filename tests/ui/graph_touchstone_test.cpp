@@ -5,7 +5,6 @@
 #include "sim/plotpoint.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,8 +46,7 @@ TEST_F(GraphWindowTest, ExportTouchstoneWritesTheCircuitAtFullPrecision)
             captions.indexOf("Save results as S parameter file") + 1)
       << captions.join("|").toStdString();
 
-  const std::string path = QDir::tempPath().toStdString() + "/norvane_graph_export_ts.s2p";
-  QFile::remove(QString::fromStdString(path));
+  const std::string path = tempPath("graph_export_ts.s2p");
   prompts.fileNames.push_back(path);
   w.action(GraphCommand::ExportTouchstone)->trigger();
   EXPECT_TRUE(prompts.fileNames.empty());
@@ -69,7 +67,7 @@ TEST_F(GraphWindowTest, ExportTouchstoneWritesTheCircuitAtFullPrecision)
   QFile::remove(QString::fromStdString(path));
 
   // A folder that does not exist: the message, no file; a cancelled dialog writes nothing.
-  const std::string nowhere = QDir::tempPath().toStdString() + "/norvane_no_such_folder/x.s2p";
+  const std::string nowhere = tempPath("no_such_folder/x.s2p");
   prompts.fileNames.push_back(nowhere);
   w.runCommand(GraphCommand::ExportTouchstone);
   EXPECT_FALSE(prompts.messages.empty());

@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
@@ -429,8 +428,7 @@ TEST_F(GraphWindowTest, BitmapOfTheWindow)
   load("lowpass3.cct");
   GraphWindow& w = window();
   w.runSimulation();
-  const std::string path = QDir::tempPath().toStdString() + "/norvane_graph_test.bmp";
-  QFile::remove(QString::fromStdString(path));
+  const std::string path = tempPath("graph_test.bmp");
   prompts.fileNames.push_back(path);
   EXPECT_TRUE(w.saveGraphBitmap());
   QImage saved(QString::fromStdString(path));

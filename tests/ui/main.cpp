@@ -1,12 +1,14 @@
 // Test entry point for the widget tests: the QApplication must exist before any widget is
 // made, and without a display the tests run on Qt's offscreen platform.
+#include "support/testfolder.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,17 +23,29 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
   std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
+// Whether Qt accepts `path` as its runtime folder: a folder of this user's that no one
+// else may enter.
+bool usableRuntimeFolder(const char* path)
+{
+  struct stat info
+  {
+  };
+  return path != nullptr && ::stat(path, &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == ::getuid() && (info.st_mode & 0777) == 0700;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
   qInstallMessageHandler(quietMessages);
-  QString screen;
+  // This process's own folder for the screen description and Qt's runtime files (CTest runs
+  // several test programs at once); it goes after the application, with everything in it.
+  const norvane::testing::TestFolder own("test_ui");
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
     // One screen of a common desktop size (1920 x 1200) instead of the plugin's 800 x 800, so
     // that window placements are tried on the screen they are meant for.
-    // (A file of this process's own: CTest runs several test programs at once.)
-    screen = QDir::tempPath() + QString("/norvane-test-screen-%1.json").arg(getpid());
+    const QString screen = QString::fromStdString(own.file("screen.json"));
     QFile file(screen);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
       file.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1920,
@@ -42,16 +56,12 @@ int main(int argc, char** argv)
       setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
   }
-  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-    // Qt warns on every start without it; a private folder in /tmp is enough for tests.
-    const QString dir = QDir::tempPath() + "/norvane-test-runtime";
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    setenv("XDG_RUNTIME_DIR", dir.toLocal8Bit().constData(), 1);
+  if (!usableRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"))) {
+    // Without one Qt warns on every start and makes a folder of its own under TMPDIR that
+    // nobody removes; the process's folder is private (mode 0700, as mkdtemp makes it).
+    setenv("XDG_RUNTIME_DIR", own.path().c_str(), 1);
   }
   QApplication app(argc, argv);
-  if (!screen.isEmpty()) QFile::remove(screen); // read by now
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

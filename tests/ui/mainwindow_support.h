@@ -9,17 +9,16 @@
 #include "config/environment.h"
 #include "document/schematic.h"
 #include "support/scriptedprompts.h"
+#include "support/testfolder.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -48,7 +47,6 @@ protected:
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    ASSERT_TRUE(temp.isValid());
   }
 
   void TearDown() override
@@ -125,16 +123,15 @@ protected:
   }
 
   const Drawing& drawing() const { return doc->drawdat; }
-  std::string tempPath(const std::string& name) const
-  {
-    return (std::filesystem::path(temp.path().toStdString()) / name).string();
-  }
+  // A file in the test's own folder.
+  std::string tempPath(const std::string& name) const { return scratch.file(name); }
 
+  // First, so that it goes last, after the window and anything the window still writes.
+  norvane::testing::TestFolder scratch{"main_window"};
   std::unique_ptr<Schematic> doc;
   Environment env;
   ScriptedPrompts prompts;
   std::unique_ptr<MainWindow> window;
-  QTemporaryDir temp;
   QStringList dialogsShown; // captions of the property dialogs opened
 };
 

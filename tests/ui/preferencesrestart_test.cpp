@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, PreferenceColoursShowAtOnceAndSurviveARestart)
 {
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
-  options.currentDir = temp.path().toStdString();
+  options.currentDir = scratch.path().string();
   window->startUp(options);
   // A first start shows the help beside the window; the user comes back to the drawing.
   QApplication::setActiveWindow(window.get());

@@ -8,11 +8,11 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/schematicreader.h"
+#include "support/testfolder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -98,12 +98,12 @@ void answerFileDialog(std::function<void(QFileDialog&)> answer)
 
 TEST(QtPromptsFileDialogs, StartInTheDocumentsFolderThenInTheLastChosenOne)
 {
-  QTemporaryDir temp;
-  ASSERT_TRUE(temp.isValid());
-  ASSERT_TRUE(QDir(temp.path()).mkpath("circuits"));
-  ASSERT_TRUE(QDir(temp.path()).mkpath("data"));
-  const QString circuits = temp.path() + "/circuits";
-  const QString data = temp.path() + "/data";
+  const testing::TestFolder temp("QtPromptsFileDialogs");
+  const QString root = QString::fromStdString(temp.path().string());
+  ASSERT_TRUE(QDir(root).mkpath("circuits"));
+  ASSERT_TRUE(QDir(root).mkpath("data"));
+  const QString circuits = root + "/circuits";
+  const QString data = root + "/data";
   std::ofstream(pathFromQt(data + "/amp.s2p")) << "# MHz S MA R 50\n";
 
   QtPrompts prompts;

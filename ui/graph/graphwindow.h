@@ -1,5 +1,5 @@
 #pragma once
-// GraphWindow, the graph window: the results of the last simulation as a rectangular graph of
+// The results of the last simulation on screen: a rectangular graph of
 // two traces, a Smith or polar chart, or the data list. Every control writes its setting into
 // the document and simulates again; the simulation feeds the window point by point through
 // its core (GraphWindowCore), which draws into the window's off-screen picture.

@@ -5,6 +5,7 @@
 #include "config/environment.h"
 #include "document/atomicwrite.h"
 #include "document/schematic.h"
+#include "editor/drawingbounds.h"
 #include "editor/schematicpainter.h"
 #include "graph/graphdrawingarea.h"
 #include "graph/graphwindow.h"
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <filesystem>
+#include <optional>
 
 namespace norvane {
 
@@ -54,71 +56,23 @@ namespace {
 
 constexpr Color kShadowGrey = colors::grey;
 
-// Drawing units beyond which a (hand-edited) file's coordinates are not looked for ink.
-constexpr int kLargestSheet = 4000;
-
-// Where the schematic actually has ink, in drawing units: the sheet painted at its screen size
-// (labels and all) and searched for what is not paper. The sheet is mostly empty; printing
-// the whole of it would squeeze a small circuit into a corner of the page.
+// Where the schematic lies on its sheet, in drawing units, with texts measured as the screen
+// draws them in the font the page is printed with; empty for an empty sheet. The sheet is
+// mostly empty: printing the whole of it would squeeze a small circuit into a corner of the
+// page.
 QRect drawnBounds(const Schematic& doc, const Environment& env, const std::string& fontName,
                   int screenDpi)
 {
-  int right = 1, bottom = 1;
-  const auto reach = [&](const Point& p) {
-    right = std::max(right, std::clamp(p.x, 0, kLargestSheet));
-    bottom = std::max(bottom, std::clamp(p.y, 0, kLargestSheet));
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  QtCanvas canvas(painter, screenDpi);
+  const FontTextMeasure measure = [&canvas](const Font& font, const std::string& text) {
+    canvas.setFont(font);
+    return canvas.textExtent(text);
   };
-  const Drawing& d = doc.drawdat;
-  for (const Component& c : d.components)
-    reach(c.position);
-  for (const Wire& w : d.wires) {
-    reach(w.start);
-    reach(w.finish);
-  }
-  for (const DrawingLine& l : d.lines) {
-    reach(l.start);
-    reach(l.finish);
-  }
-  for (const TextItem& t : d.texts)
-    reach(t.pos);
-  for (const Port* port : {&d.P1, &d.P2})
-    if (!(port->pos == kPortNotPlaced)) reach(port->pos);
-  // Room for the symbols, labels and texts that stand right of and below their points.
-  constexpr int kLabelRoom = 400;
-  QImage sheet(std::min(right + kLabelRoom, kLargestSheet),
-               std::min(bottom + kLabelRoom, kLargestSheet), QImage::Format_RGB32);
-  sheet.fill(Qt::white);
-  {
-    // Everything in black, so that no colour of the user's (white parts on a dark sheet)
-    // vanishes into the white of the search.
-    Environment black = env;
-    for (int* colour :
-         {&black.compcolor, &black.selectedcompcolor, &black.comptextcolor,
-          &black.selectedcomptextcolor, &black.wirecolor, &black.selectedwirecolor,
-          &black.portcolor, &black.selectedportcolor, &black.gndcolor, &black.selectedgndcolor})
-      *colour = colors::black;
-    QPainter painter(&sheet);
-    QtCanvas canvas(painter, screenDpi);
-    SchematicPaintOptions options;
-    options.fontName = fontName;
-    options.allowGrid = false;
-    PaintSchematic(canvas, doc, black, PaintScale{}, options);
-  }
-  int left = sheet.width(), top = sheet.height();
-  right = -1;
-  bottom = -1;
-  for (int y = 0; y < sheet.height(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
-    for (int x = 0; x < sheet.width(); ++x) {
-      if ((line[x] & 0xFFFFFF) == 0xFFFFFF) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
-    }
-  }
-  if (right < 0) return {}; // an empty sheet
-  return QRect(QPoint(left, top), QPoint(right, bottom));
+  const std::optional<DrawingBox> box = DrawingBounds(doc, env, PaintScale{}, measure, fontName);
+  if (!box) return {};
+  return QRect(box->left, box->top, std::max(1, box->width()), std::max(1, box->height()));
 }
 
 } // namespace
@@ -206,14 +160,15 @@ QRect PrintPreview::schematicRoom(int W, int H)
 
 PaintScale PrintPreview::schematicPlacement(int W, int H) const
 {
-  // The drawing's ink, not the sheet's origin, goes to the page's margin; centred across the
+  // The drawing, not the sheet's origin, goes to the page's margin; centred across the
   // page when its height is what limits the scale.
   const int s = m_scale.value();
   const QRect room = schematicRoom(W, H);
-  const QRect ink = drawnBounds(m_doc, m_env, mainFontName(), logicalDpiY());
-  if (ink.isEmpty()) return PaintScale{W / 10 / s, H / 10 / s, s, 1};
-  const int spare = std::max(0, room.width() - s * ink.width());
-  return PaintScale{(room.left() + spare / 2) / s - ink.left(), room.top() / s - ink.top(), s, 1};
+  const QRect drawn = drawnBounds(m_doc, m_env, mainFontName(), logicalDpiY());
+  if (drawn.isEmpty()) return PaintScale{W / 10 / s, H / 10 / s, s, 1};
+  const int spare = std::max(0, room.width() - s * drawn.width());
+  return PaintScale{(room.left() + spare / 2) / s - drawn.left(), room.top() / s - drawn.top(), s,
+                    1};
 }
 
 void PrintPreview::fitToPage()
@@ -223,11 +178,11 @@ void PrintPreview::fitToPage()
   const int W = m_printer->width();
   const int H = m_printer->height();
   if (m_content == PrintContent::Schematic) {
-    const QRect ink = drawnBounds(m_doc, m_env, mainFontName(), logicalDpiY());
+    const QRect drawn = drawnBounds(m_doc, m_env, mainFontName(), logicalDpiY());
     const QRect room = schematicRoom(W, H);
-    m_scale.set(ink.isEmpty()
-                    ? 1
-                    : fittingPrintScale(ink.width(), ink.height(), room.width(), room.height()));
+    m_scale.set(drawn.isEmpty() ? 1
+                                : fittingPrintScale(drawn.width(), drawn.height(), room.width(),
+                                                    room.height()));
   } else if (listShown()) {
     // Life size: the list's 8-point font, whose nine columns fit across the page.
     const int screenDpi = std::max(1, logicalDpiY());

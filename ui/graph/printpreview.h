@@ -1,5 +1,5 @@
 #pragma once
-// PrintPreview, the "Print Preview" window: a reduced image of the printer page with the
+// The "Print Preview" window: a reduced image of the printer page with the
 // schematic or the graph window's display (graph, chart or data list), the print scale, the
 // printer setup, and printing. While it is open the screen colours are the printer colours.
 

@@ -22,23 +22,27 @@ using T = ComponentType;
 
 // ---- Stamps ---------------------------------------------------------------------------------
 
-using StampFn = void (*)(ComplexMatrix&, const Component&, double, const DataSets&, ComplexErrors&);
+using StampFn = void (*)(ComplexMatrix&, const Component&, const PinNodes&, double, const DataSets&,
+                         ComplexErrors&);
 
-template <void (*Model)(ComplexMatrix&, const Component&)>
-void plain(ComplexMatrix& m, const Component& c, double, const DataSets&, ComplexErrors&)
+template <void (*Model)(ComplexMatrix&, const Component&, const PinNodes&)>
+void plain(ComplexMatrix& m, const Component& c, const PinNodes& n, double, const DataSets&,
+           ComplexErrors&)
 {
-  Model(m, c);
+  Model(m, c, n);
 }
 
-template <void (*Model)(ComplexMatrix&, const Component&, double)>
-void atFrequency(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors&)
+template <void (*Model)(ComplexMatrix&, const Component&, const PinNodes&, double)>
+void atFrequency(ComplexMatrix& m, const Component& c, const PinNodes& n, double f, const DataSets&,
+                 ComplexErrors&)
 {
-  Model(m, c, f);
+  Model(m, c, n, f);
 }
 
-void bipolar(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors& errors)
+void bipolar(ComplexMatrix& m, const Component& c, const PinNodes& n, double f, const DataSets&,
+             ComplexErrors& errors)
 {
-  stampBipolar(m, c, f, errors);
+  stampBipolar(m, c, n, f, errors);
 }
 
 // ---- Listing lines ----------------------------------------------------------------------------
@@ -54,14 +58,14 @@ double p(const Component& c, std::string_view name)
 }
 
 // "N1 N2 ... Nk" of the component's first k pins.
-std::string nodes(const Component& comp, int count)
+std::string nodes(const PinNodes& pins, int count)
 {
   std::string text;
   for (int k = 1; k <= count; ++k) {
     if (k > 1) {
       text += ' ';
     }
-    text += std::to_string(comp.pins.nodes[k].x);
+    text += std::to_string(pins.node[static_cast<std::size_t>(k)]);
   }
   return text;
 }
@@ -74,88 +78,88 @@ std::string dataSetName(const Schematic& doc, const Component& block)
   }
   const int i = static_cast<int>(index);
   return dataBlockOf(block.ctype) == DataBlock::TwoPort ? doc.datasets.twoPort[i].name
-                                                      : doc.datasets.onePort[i].name;
+                                                        : doc.datasets.onePort[i].name;
 }
 
-std::string resistorLine(const Schematic&, const Component& c)
+std::string resistorLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "res " + nodes(c, 2) + " R=" + v(p(c, "resistance")) + "R";
+  return "res " + nodes(n, 2) + " R=" + v(p(c, "resistance")) + "R";
 }
 
-std::string capacitorLine(const Schematic&, const Component& c)
+std::string capacitorLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "cap " + nodes(c, 2) + " C=" + v(p(c, "capacitance")) + "F";
+  return "cap " + nodes(n, 2) + " C=" + v(p(c, "capacitance")) + "F";
 }
 
-std::string inductorLine(const Schematic&, const Component& c)
+std::string inductorLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "ind " + nodes(c, 2) + " L=" + v(p(c, "inductance")) + "H";
+  return "ind " + nodes(n, 2) + " L=" + v(p(c, "inductance")) + "H";
 }
 
-std::string opAmpLine(const Schematic&, const Component& c)
+std::string opAmpLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "opamp " + nodes(c, 3) + " Ri=" + v(p(c, "inputResistance")) + "R" +
+  return "opamp " + nodes(n, 3) + " Ri=" + v(p(c, "inputResistance")) + "R" +
          " Ro=" + v(p(c, "outputResistance")) + "R" +
          " G=" + FixedText(20.0 * Log10(p(c, "gain")), 3) + "dB";
 }
 
-std::string txLineLine(const Schematic&, const Component& c)
+std::string txLineLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "txln " + nodes(c, 2) + " Zo=" + v(p(c, "impedance")) + "R" +
+  return "txln " + nodes(n, 2) + " Zo=" + v(p(c, "impedance")) + "R" +
          " Vel=" + v(p(c, "velocity")) + "m/s" + " Len=" + v(p(c, "length")) + "m";
 }
 
-std::string twoPortLine(const Schematic& doc, const Component& c)
+std::string twoPortLine(const Schematic& doc, const Component& c, const PinNodes& n)
 {
-  return "2Port " + nodes(c, 3) + " " + dataSetName(doc, c);
+  return "2Port " + nodes(n, 3) + " " + dataSetName(doc, c);
 }
 
-std::string onePortLine(const Schematic& doc, const Component& c)
+std::string onePortLine(const Schematic& doc, const Component& c, const PinNodes& n)
 {
-  return "1Port " + nodes(c, 2) + " " + dataSetName(doc, c);
+  return "1Port " + nodes(n, 2) + " " + dataSetName(doc, c);
 }
 
-std::string transformerLine(const Schematic&, const Component& c)
+std::string transformerLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "transformer " + nodes(c, 4) +
+  return "transformer " + nodes(n, 4) +
          " Primary turns=" + FormatEngineering(1, p(c, "primaryTurns")) +
          " Secondary Turns=" + FormatEngineering(1, p(c, "secondaryTurns"));
 }
 
 // Primary inductance and the secondary inductance it implies: L2 = L1 Ns/Np, the linear
 // turns ratio this element uses.
-std::string mutualLine(const Schematic&, const Component& c)
+std::string mutualLine(const Schematic&, const Component& c, const PinNodes& n)
 {
   const double lp = p(c, "primaryInductance");
   const double np = p(c, "primaryTurns");
   const double ns = p(c, "secondaryTurns");
   const std::string l2 = np != 0.0 ? v(lp * ns / np) : std::string("?");
-  return "mutual inductance " + nodes(c, 4) + " L1=" + v(lp) + "H" + " L2=" + l2 + "H";
+  return "mutual inductance " + nodes(n, 4) + " L1=" + v(lp) + "H" + " L2=" + l2 + "H";
 }
 
-std::string bipolarLine(const Schematic&, const Component& c)
+std::string bipolarLine(const Schematic&, const Component&, const PinNodes& n)
 {
-  return "bipolar transistor " + nodes(c, 4);
+  return "bipolar transistor " + nodes(n, 4);
 }
 
-std::string vcvsLine(const Schematic&, const Component& c)
+std::string vcvsLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "vcvs " + nodes(c, 4) + " G=" + v(p(c, "gain")) + "V/V";
+  return "vcvs " + nodes(n, 4) + " G=" + v(p(c, "gain")) + "V/V";
 }
 
-std::string vccsLine(const Schematic&, const Component& c)
+std::string vccsLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "vccs " + nodes(c, 4) + " Gm=" + v(p(c, "gain")) + "S";
+  return "vccs " + nodes(n, 4) + " Gm=" + v(p(c, "gain")) + "S";
 }
 
-std::string ccvsLine(const Schematic&, const Component& c)
+std::string ccvsLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "ccvs " + nodes(c, 4) + " Rm=" + v(p(c, "gain")) + "R";
+  return "ccvs " + nodes(n, 4) + " Rm=" + v(p(c, "gain")) + "R";
 }
 
-std::string cccsLine(const Schematic&, const Component& c)
+std::string cccsLine(const Schematic&, const Component& c, const PinNodes& n)
 {
-  return "cccs " + nodes(c, 4) + " B=" + v(p(c, "gain")) + "A/A";
+  return "cccs " + nodes(n, 4) + " B=" + v(p(c, "gain")) + "A/A";
 }
 
 // ---- Divisors -------------------------------------------------------------------------------

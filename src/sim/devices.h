@@ -8,6 +8,7 @@
 #include "document/schematic.h"
 #include "sim/complex.h"
 #include "sim/complexmatrix.h"
+#include "sim/netlist.h"
 
 #include <span>
 #include <string>
@@ -22,11 +23,12 @@ class Deck;
 struct Device
 {
   ComponentType type = ComponentType::Ground;
-  // Adds the component's contribution at f (Hz); nullptr: contributes nothing (ground).
-  void (*stamp)(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-                ComplexErrors& errors) = nullptr;
+  // Adds the component's contribution at f (Hz) between its pin nodes; nullptr: contributes
+  // nothing (ground).
+  void (*stamp)(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                const DataSets& data, ComplexErrors& errors) = nullptr;
   // The component's line of the netlist listing; nullptr: not listed (ground).
-  std::string (*listing)(const Schematic& doc, const Component& c) = nullptr;
+  std::string (*listing)(const Schematic& doc, const Component& c, const PinNodes& nodes) = nullptr;
   // The values the stamp divides by (1/R, 1/(wL), Q/(wC), 1/Zo, l/v, (Np/Ns)^2 and the
   // like), which the value check refuses when zero; nullptr: none.
   std::vector<double> (*divisors)(const Component& c) = nullptr;

@@ -2,6 +2,7 @@
 // Shared by the SPICE export files (spice*.cpp); not part of the public interface.
 
 #include "document/schematic.h"
+#include "sim/netlist.h"
 
 #include <set>
 #include <string>
@@ -15,7 +16,10 @@ std::string num(double x);
 class Deck
 {
 public:
-  Deck(const Component& c, int index) : m_c(c), m_index(index) {}
+  Deck(const Component& c, const PinNodes& nodes, int index)
+      : m_c(c), m_nodes(nodes), m_index(index)
+  {
+  }
 
   // Node of pin k (1-based), as the netlist listing numbers it.
   std::string pin(int k) const;
@@ -38,6 +42,7 @@ public:
 
 private:
   const Component& m_c;
+  const PinNodes& m_nodes;
   int m_index;
   std::string m_text;
   std::set<std::string> m_subcircuits;

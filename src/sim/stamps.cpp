@@ -5,7 +5,9 @@
 #include "sim/netlist.h"
 #include "sim/stampsdetail.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 // The passive two-terminal models: resistor, capacitor, inductor,
 // transmission line, and the port terminations. The coupled windings, the active models and
@@ -16,17 +18,17 @@ namespace norvane {
 
 namespace stampdetail {
 
-bool resolvePins(const Component& c, int wanted, Pins& p)
+bool resolvePins(const PinNodes& nodes, int wanted, Pins& p)
 {
-  if (c.pins.count < wanted) {
+  if (nodes.count < wanted) {
     return false;
   }
   for (int k = 1; k <= wanted; ++k) {
-    const Point pin = c.pins.nodes[k];
-    if (pin.y != kResolvedY || pin.x < 0 || pin.x > kMaxSystemSize) {
+    const int node = nodes.node[static_cast<std::size_t>(k)];
+    if (node < 0 || node > kMaxSystemSize) {
       return false;
     }
-    p[k] = pin.x;
+    p[static_cast<std::size_t>(k)] = node;
   }
   return true;
 }
@@ -135,19 +137,19 @@ PhysicalModel physicalModelOf(const Component& c)
 
 } // namespace
 
-void stampResistor(ComplexMatrix& m, const Component& c)
+void stampResistor(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   stamp2(m, p[1], p[2], Complex{1.0 / c.value[slotOf(kResistor, "resistance")].actual, 0.0});
 }
 
-void stampCapacitor(ComplexMatrix& m, const Component& c, double f)
+void stampCapacitor(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   if (usesPhysicalModel(c)) {
@@ -158,10 +160,10 @@ void stampCapacitor(ComplexMatrix& m, const Component& c, double f)
   }
 }
 
-void stampInductor(ComplexMatrix& m, const Component& c, double f)
+void stampInductor(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   if (usesPhysicalModel(c)) {
@@ -175,10 +177,10 @@ void stampInductor(ComplexMatrix& m, const Component& c, double f)
 
 // Lossless line, both ends referred to ground: Y11 = Y22 = -j cot(theta)/Zo,
 // Y12 = Y21 = j csc(theta)/Zo, theta = 2 pi f l / v.
-void stampTxLine(ComplexMatrix& m, const Component& c, double f)
+void stampTxLine(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   const ToleranceValue& zv = c.value[slotOf(kTxLine, "impedance")];
@@ -197,32 +199,39 @@ void stampTxLine(ComplexMatrix& m, const Component& c, double f)
 
 } // namespace stampdetail
 
-void StampComponent(ComplexMatrix& m, const Component& component, double f, const DataSets& data,
-                    ComplexErrors& errors)
+void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
+                    const DataSets& data, ComplexErrors& errors)
 {
   // Ground and anything unknown add nothing.
   const Device* device = findDevice(component.ctype);
   if (device != nullptr && device->stamp != nullptr) {
-    device->stamp(m, component, f, data, errors);
+    device->stamp(m, component, nodes, f, data, errors);
   }
 }
 
-void StampComponents(ComplexMatrix& m, const Schematic& doc, double f, ComplexErrors& errors)
+void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
+                     ComplexErrors& errors)
 {
-  for (const Component& c : doc.drawdat.components) {
-    StampComponent(m, c, f, doc.datasets, errors);
+  const auto& components = doc.drawdat.components;
+  const int count = std::min(components.count(), static_cast<int>(netlist.pins.size()));
+  for (int i = 1; i <= count; ++i) {
+    StampComponent(m, components[i], netlist.pins[static_cast<std::size_t>(i - 1)], f, doc.datasets,
+                   errors);
   }
 }
 
-void StampPorts(ComplexMatrix& m, const Drawing& drawing)
+void StampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist)
 {
-  for (const Port* port : {&drawing.P1, &drawing.P2}) {
-    const Point t = port->node;
-    if (!portIsPlaced(*port) || t.y != kResolvedY || t.x < 0 || t.x > kMaxSystemSize) {
+  const bool connected[2] = {netlist.port1Connected, netlist.port2Connected};
+  const int nodes[2] = {netlist.port1Node, netlist.port2Node};
+  const Port* ports[2] = {&drawing.P1, &drawing.P2};
+  for (int p = 0; p < 2; ++p) {
+    const int node = nodes[p];
+    if (!connected[p] || node < 0 || node > kMaxSystemSize) {
       continue;
     }
-    const double y = port->Zo == 0.0 ? stampconst::kShortedPort : 1.0 / port->Zo;
-    m.add(t.x, t.x, Complex{y, 0.0});
+    const double y = ports[p]->Zo == 0.0 ? stampconst::kShortedPort : 1.0 / ports[p]->Zo;
+    m.add(node, node, Complex{y, 0.0});
   }
 }
 

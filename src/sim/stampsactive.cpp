@@ -23,10 +23,10 @@ using namespace stampconst;
 
 // Pins 1 non-inverting input, 2 inverting input, 3 output; all voltages to ground. The output
 // is a source A (V1 - V2) behind Ro, the inputs are joined by Ri.
-void stampOpAmp(ComplexMatrix& m, const Component& c)
+void stampOpAmp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 3, p)) {
+  if (!resolvePins(nodes, 3, p)) {
     return;
   }
   const double Ri = read(c, describe(kOpAmp, "inputResistance"));
@@ -41,10 +41,11 @@ void stampOpAmp(ComplexMatrix& m, const Component& c)
 // Pins 1 collector, 2 base, 3 emitter, 4 (= 5) the internal base node b'. A hybrid-pi model:
 // base branch Rbb + jwLb from base to b'; a current beta(f) Ib from collector into b'; Re
 // parallel Cbe, in series with Le, from b' to the emitter; Ro and Ccb from collector to b'.
-void stampBipolar(ComplexMatrix& m, const Component& c, double f, ComplexErrors& errors)
+void stampBipolar(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                  ComplexErrors& errors)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double beta0 = read(c, describe(kBipolar, "beta"));
@@ -99,10 +100,10 @@ void stampTransfer(ComplexMatrix& m, const Pins& p, double x)
 } // namespace
 
 // Pins 1, 2 control (+, -); 3, 4 output (+, -). The output is A (V1 - V2) behind 1/G0.
-void stampVCVS(ComplexMatrix& m, const Component& c)
+void stampVCVS(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double AG = read(c, describe(kVCVS, "gain")) * kVcvsOutput;
@@ -112,10 +113,10 @@ void stampVCVS(ComplexMatrix& m, const Component& c)
 }
 
 // A current gm (V1 - V2) flows out of node 3 through the source into node 4.
-void stampVCCS(ComplexMatrix& m, const Component& c)
+void stampVCCS(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double gm = read(c, describe(kVCCS, "gain"));
@@ -126,10 +127,10 @@ void stampVCCS(ComplexMatrix& m, const Component& c)
 
 // The control current is sensed through 0.1 uOhm between pins 1 and 2; the output is
 // Rm I behind 0.1 uOhm between pins 3 and 4.
-void stampCCVS(ComplexMatrix& m, const Component& c)
+void stampCCVS(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double transfer = read(c, describe(kCCVS, "gain")) * kCcvsTransfer;
@@ -141,10 +142,10 @@ void stampCCVS(ComplexMatrix& m, const Component& c)
 
 // The control current is sensed through 1 nOhm between pins 1 and 2; beta times it flows out
 // of node 3 through the source into node 4.
-void stampCCCS(ComplexMatrix& m, const Component& c)
+void stampCCCS(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double gain = read(c, describe(kCCCS, "gain")) * kCccsSense;

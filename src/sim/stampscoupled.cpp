@@ -65,10 +65,11 @@ Windings windingsOf(const Component& c, double f, bool transformer)
 
 } // namespace
 
-void stampCoupledWindings(ComplexMatrix& m, const Component& c, double f, WindingKind kind)
+void stampCoupledWindings(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                          WindingKind kind)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const bool transformer = kind == WindingKind::Transformer;

@@ -46,12 +46,12 @@ Complex withFactors(const MagnitudeAngle& s, const Component& c)
 //   y11 = ((1 - S11)(1 + S22) + S12 S21) / D     y12 = -2 S12 / D
 //   y21 = -2 S21 / D                             y22 = ((1 + S11)(1 - S22) + S12 S21) / D
 // then the indefinite 3 x 3 admittance matrix (rows and columns sum to zero), divided by 50.
-void stampTwoPortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-                       ComplexErrors& errors)
+void stampTwoPortBlock(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                       const DataSets& data, ComplexErrors& errors)
 {
   Pins p;
   const int set = dataSetIndex(c);
-  if (set == 0 || !data.twoPort[set].inUse() || !resolvePins(c, 3, p)) {
+  if (set == 0 || !data.twoPort[set].inUse() || !resolvePins(nodes, 3, p)) {
     return;
   }
   const TwoPortPoint s = InterpolateTwoPort(data.twoPort[set], f);
@@ -83,12 +83,12 @@ void stampTwoPortBlock(ComplexMatrix& m, const Component& c, double f, const Dat
 }
 
 // Pins 1 and 2: y = (1 - S) / ((1 + S) 50).
-void stampOnePortBlock(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-                       ComplexErrors& errors)
+void stampOnePortBlock(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                       const DataSets& data, ComplexErrors& errors)
 {
   Pins p;
   const int set = dataSetIndex(c);
-  if (set == 0 || !data.onePort[set].inUse() || !resolvePins(c, 2, p)) {
+  if (set == 0 || !data.onePort[set].inUse() || !resolvePins(nodes, 2, p)) {
     return;
   }
   const Complex S = withFactors(InterpolateOnePort(data.onePort[set], f), c);

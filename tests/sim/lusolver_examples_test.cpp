@@ -5,7 +5,6 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/schematicreader.h"
-#include "support/scriptedprompts.h"
 #include "sim/lusolver.h"
 #include "sim/lusolverdense.h"
 #include "sim/lusolverorder.h"
@@ -13,6 +12,7 @@
 #include "sim/stamps.h"
 #include "sim/sweep.h"
 #include "sim/tolerance.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
     ClearSchema(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, entry.path().string())) << name;
     ScriptedPrompts prompts;
-    const NetlistResult net = BuildNetlist(*doc, prompts);
+    const Netlist net = BuildNetlist(*doc, prompts);
     ASSERT_TRUE(net.ok) << name;
     ToleranceRandom random;
     ApplyTolerances(doc->drawdat, tolerancemode::Nominal, random);
@@ -56,8 +56,8 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
     for (int i = 0; i < plan.pointCount(); ++i) {
       ComplexErrors errors;
       m->clearTouched();
-      StampComponents(*m, *doc, plan.frequency(i), errors);
-      StampPorts(*m, doc->drawdat);
+      StampComponents(*m, *doc, net, plan.frequency(i), errors);
+      StampPorts(*m, doc->drawdat, net);
       auto dense = std::make_unique<ComplexMatrix>(*m);
       LUDecomposition lu;
       LUDecomposition luDense;

@@ -9,6 +9,8 @@
 #include "document/clearschema.h"
 #include "document/pins.h"
 #include "document/schematic.h"
+#include "platform/prompts.h"
+#include "sim/netlist.h"
 
 namespace norvane::testing {
 
@@ -64,8 +66,8 @@ public:
   {
     Circuit c;
     c.port1(100, 100);
-    c.add(ctype, 120, 120, 1, value); // pins (120, 100) and (120, 140)
-    c.add(ComponentType::Ground, 120, 150);        // pin (120, 140)
+    c.add(ctype, 120, 120, 1, value);       // pins (120, 100) and (120, 140)
+    c.add(ComponentType::Ground, 120, 150); // pin (120, 140)
     return c;
   }
   static Circuit series(ComponentType ctype, double value)
@@ -80,5 +82,13 @@ public:
 
   Schematic doc;
 };
+
+// Checks the circuit and shows the check in its drawing, as a simulation run leaves it.
+inline Netlist numberDrawing(Schematic& doc, Prompts& prompts)
+{
+  Netlist netlist = BuildNetlist(doc, prompts);
+  applyNetlistToDrawing(doc, netlist);
+  return netlist;
+}
 
 } // namespace norvane::testing

@@ -5,8 +5,8 @@
 #include "benchcircuits.h"
 
 #include "document/schematicwriter.h"
-#include "sim/netlist.h"
 #include "support/scriptedprompts.h"
+#include "sim/netlist.h"
 
 #include <fstream>
 #include <iostream>

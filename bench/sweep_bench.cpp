@@ -17,12 +17,12 @@
 #include "ladder.h"
 
 #include "graph/simulationrun.h"
+#include "support/scriptedprompts.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
 #include "sim/netlist.h"
 #include "sim/simulate.h"
 #include "sim/stamps.h"
-#include "support/scriptedprompts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -258,7 +258,7 @@ TEST(SweepRun, PortsOnOneNode)
 TEST(SweepRun, PortTwoAlone)
 {
   Circuit c;
-  c.port2(100, 100);                                 // terminal (80, 100)
+  c.port2(100, 100);                    // terminal (80, 100)
   c.add(ComponentType::Resistor, 80, 120, 1, 150.0); // S22 = 0.5
   c.add(ComponentType::Ground, 80, 150);
   setSweep(c.doc, 1e6, 1e6 + 1, 1, freqmode::Linear);

@@ -5,6 +5,7 @@
 #include "config/environment.h"
 #include "document/clearschema.h"
 #include "document/schematicreader.h"
+#include "support/scriptedprompts.h"
 #include "sim/lusolver.h"
 #include "sim/lusolverdense.h"
 #include "sim/lusolverorder.h"
@@ -12,7 +13,6 @@
 #include "sim/stamps.h"
 #include "sim/sweep.h"
 #include "sim/tolerance.h"
-#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 

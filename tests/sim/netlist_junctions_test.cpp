@@ -5,8 +5,8 @@
 
 #include "sim/netlist.h"
 
-#include "netlist_support.h"
 #include "support/scriptedprompts.h"
+#include "netlist_support.h"
 
 #include <gtest/gtest.h>
 
@@ -76,8 +76,8 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
     testing::Circuit c;
     const int parts = 1 + static_cast<int>(rng() % 8);
     for (int k = 0; k < parts; ++k) {
-      c.add(rng() % 2 ? ComponentType::Resistor : ComponentType::Capacitor, coord(), coord(),
-            1 + static_cast<int>(rng() % 2), 50.0);
+      c.add(rng() % 2 ? ComponentType::Resistor : ComponentType::Capacitor, coord(), coord(), 1 + static_cast<int>(rng() % 2),
+            50.0);
     }
     const int wires = static_cast<int>(rng() % 30);
     for (int k = 0; k < wires; ++k) {

@@ -66,8 +66,8 @@ public:
   {
     Circuit c;
     c.port1(100, 100);
-    c.add(ctype, 120, 120, 1, value);       // pins (120, 100) and (120, 140)
-    c.add(ComponentType::Ground, 120, 150); // pin (120, 140)
+    c.add(ctype, 120, 120, 1, value); // pins (120, 100) and (120, 140)
+    c.add(ComponentType::Ground, 120, 150);        // pin (120, 140)
     return c;
   }
   static Circuit series(ComponentType ctype, double value)

@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     auto doc = bench::drawCircuit(c);
     auto check = std::make_unique<Schematic>(*doc);
     ScriptedPrompts prompts;
-    const NetlistResult net = BuildNetlist(*check, prompts);
+    const Netlist net = BuildNetlist(*check, prompts);
     if (!net.ok || net.nodeCount != c.nodes) {
       std::cerr << c.name << ": the drawing has " << net.nodeCount << " nodes, the list " << c.nodes
                 << "\n";

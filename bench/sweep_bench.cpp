@@ -101,16 +101,14 @@ void BM_Solve(benchmark::State& state)
 {
   auto doc = drawCircuit(circuitOf(state));
   ScriptedPrompts prompts;
-  const NetlistResult net = BuildNetlist(*doc, prompts);
+  const Netlist net = BuildNetlist(*doc, prompts);
   auto stamped = std::make_unique<ComplexMatrix>();
   auto work = std::make_unique<ComplexMatrix>();
   ComplexErrors errors;
   const int n = net.nodeCount;
   stamped->clear(n);
-  for (const Component& c : doc->drawdat.components) {
-    StampComponent(*stamped, c, 100e6, doc->datasets, errors);
-  }
-  StampPorts(*stamped, doc->drawdat);
+  StampComponents(*stamped, *doc, net, 100e6, errors);
+  StampPorts(*stamped, doc->drawdat, net);
   LUDecomposition lu;
   ComplexVector b;
   for (auto _ : state) {

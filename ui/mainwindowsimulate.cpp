@@ -40,8 +40,10 @@ void MainWindow::showNetlist()
 {
   // The circuit a simulation checks, the whole drawing: items beyond the sheet's edge are
   // simulated too, so they are listed (and not deleted) here.
+  const NetlistListing listing = CheckAndListNetlist(m_doc, m_prompts);
+  applyNetlistToDrawing(m_doc, listing.netlist); // its junctions, nodes and markers
   QStringList lines;
-  for (const std::string& line : ListNetlist(m_doc, m_prompts)) {
+  for (const std::string& line : listing.lines) {
     lines << toQt(line);
   }
   m_netlist->setLines(lines);
@@ -66,6 +68,7 @@ bool MainWindow::exportSpice()
   const std::string title = std::filesystem::path(m_env.filename).filename().string();
   const SpiceExportResult netlist =
       ExportSpiceNetlist(m_doc, title, SpiceDataFileName(*path), m_prompts);
+  applyNetlistToDrawing(m_doc, netlist.netlist);
   m_view->repaintSheet(); // the circuit check's unconnected markers
   if (!netlist.ok) {
     return false;

@@ -53,12 +53,13 @@ void turnPins(PinSet& pins, int drawClass)
 
 } // namespace
 
-void ComputePinPositions(Component& comp)
+PinSet pinPositionsOf(const Component& comp)
 {
   const SymbolDefinition* symbol = symbolFor(comp.ctype);
   if (symbol == nullptr) {
-    comp.pins.count = 0;
-    return;
+    PinSet none = comp.pins;
+    none.count = 0;
+    return none;
   }
   PinSet pins = symbol->pins;
   pins.scratch = comp.pins.scratch;
@@ -69,7 +70,12 @@ void ComputePinPositions(Component& comp)
     p.x += comp.position.x;
     p.y += comp.position.y;
   }
-  comp.pins = pins;
+  return pins;
+}
+
+void ComputePinPositions(Component& comp)
+{
+  comp.pins = pinPositionsOf(comp);
 }
 
 Point portConnectionPoint(int portNumber, const Port& port)

@@ -22,6 +22,9 @@ Point SnapToGrid(Point p);
 // Orientation 2 turns or mirrors the pins by kind; an unknown kind gets no pins.
 void ComputePinPositions(Component& comp);
 
+// The pins ComputePinPositions gives `comp`, leaving it as it is.
+PinSet pinPositionsOf(const Component& comp);
+
 // The point where a measurement port connects: 20 units beside its symbol. Port 1 (number 1)
 // reaches right in orientation 1 and left otherwise; port 2 the other way round.
 Point portConnectionPoint(int portNumber, const Port& port);

@@ -99,7 +99,7 @@ struct ToleranceValue
 };
 
 // Absolute pin positions of a component, derived by ComputePinPositions. After a circuit
-// check the points hold node references instead (the netlist overwrites them).
+// check the points hold node references instead (applyNetlistToDrawing writes them).
 struct PinSet
 {
   int count = 0;                         // 0..5

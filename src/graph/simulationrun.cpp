@@ -3,6 +3,7 @@
 #include "document/atomicwrite.h"
 #include "graph/sweeptraces.h"
 #include "sim/extrapolation.h"
+#include "sim/netlist.h"
 #include "sim/results.h"
 
 #include <algorithm>
@@ -211,6 +212,8 @@ SimulateResult SimulateForDisplay(Schematic& doc, SimulationSession& session, Ru
                                   const MainWindowChores& chores, Prompts& prompts, bool resultFile)
 {
   SimulateResult result = CheckCircuit(doc, session, prompts);
+  // The drawing shows the check: junction wires, node numbers, unconnected markers.
+  applyNetlistToDrawing(doc, result.netlist);
   if (!result.checked) {
     if (!result.netlist.ok && !doc.drawdat.UnconnectedMarkers.empty()) {
       call(chores.repaintDrawing);
@@ -261,6 +264,7 @@ SimulateResult SimulateEveryPort(Schematic& doc, SimulationSession& session, Swe
                                  Prompts& prompts)
 {
   SimulateResult result = CheckCircuit(doc, session, prompts);
+  applyNetlistToDrawing(doc, result.netlist); // as the desktop's run leaves the drawing
   if (!result.checked) {
     return result;
   }

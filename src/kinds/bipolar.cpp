@@ -40,10 +40,11 @@ constexpr std::array kSymbol{
 // Pins 1 collector, 2 base, 3 emitter, 4 (= 5) the internal base node b'. A hybrid-pi model:
 // base branch Rbb + jwLb from base to b'; a current beta(f) Ib from collector into b'; Re
 // parallel Cbe, in series with Le, from b' to the emitter; Ro and Ccb from collector to b'.
-void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors& errors)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f, const DataSets&,
+           ComplexErrors& errors)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double beta0 = read(c, describe(kParameters, "beta"));
@@ -83,9 +84,9 @@ void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets&, Comp
   stamp2(m, p[1], p[4], Complex{0.0, w * Ccb});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component&, const PinNodes& nodes)
 {
-  return "bipolar transistor " + listingNodes(c, 4);
+  return "bipolar transistor " + listingNodes(nodes, 4);
 }
 
 std::vector<double> divisors(const Component& c)

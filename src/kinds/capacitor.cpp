@@ -20,10 +20,10 @@ constexpr std::array kSymbol{
     L(-10, 2, 10, 2), L(-10, 3, 10, 3),   L(0, 3, 0, 20),
 };
 
-void stamp(ComplexMatrix& m, const Component& c, double f)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   if (c.value[kModelSlot].TolEn) {
@@ -34,9 +34,10 @@ void stamp(ComplexMatrix& m, const Component& c, double f)
   }
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return "cap " + listingNodes(c, 2) + " C=" + listingValue(parameterValue(c, "capacitance")) + "F";
+  return "cap " + listingNodes(nodes, 2) + " C=" + listingValue(parameterValue(c, "capacitance")) +
+         "F";
 }
 
 const char* lawText(QMode mode)

@@ -18,10 +18,10 @@ constexpr std::array kSymbol{
 
 // The control current is sensed through 1 nOhm between pins 1 and 2; beta times it flows out
 // of node 3 through the source into node 4.
-void stamp(ComplexMatrix& m, const Component& c)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double gain = read(c, describe(kParameters, "gain")) * kCccsSense;
@@ -31,9 +31,9 @@ void stamp(ComplexMatrix& m, const Component& c)
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return sourceListing(c, "cccs", "B", "A/A");
+  return sourceListing(c, nodes, "cccs", "B", "A/A");
 }
 
 // The control current is sensed through 1 nOhm between pins 1 and 2; beta times it flows

@@ -18,10 +18,10 @@ constexpr std::array kSymbol{
 
 // The control current is sensed through 0.1 uOhm between pins 1 and 2; the output is
 // Rm I behind 0.1 uOhm between pins 3 and 4.
-void stamp(ComplexMatrix& m, const Component& c)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double transfer = read(c, describe(kParameters, "gain")) * kCcvsTransfer;
@@ -31,9 +31,9 @@ void stamp(ComplexMatrix& m, const Component& c)
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return sourceListing(c, "ccvs", "Rm", "R");
+  return sourceListing(c, nodes, "ccvs", "Rm", "R");
 }
 
 // The control current is sensed through 0.1 uOhm between pins 1 and 2; the output Rm I

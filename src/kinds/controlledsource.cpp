@@ -18,9 +18,10 @@ void writeLeak(Deck& d, int pin)
   d.leakToGround(d.pin(pin), "g" + std::to_string(pin), 1.0 / stampconst::kSourceLeak);
 }
 
-std::string sourceListing(const Component& c, const char* name, const char* label, const char* unit)
+std::string sourceListing(const Component& c, const PinNodes& nodes, const char* name,
+                          const char* label, const char* unit)
 {
-  return std::string(name) + " " + listingNodes(c, 4) + " " + label + "=" +
+  return std::string(name) + " " + listingNodes(nodes, 4) + " " + label + "=" +
          listingValue(c.value[kGainSlot].nom) + unit;
 }
 

@@ -25,7 +25,7 @@ void stampTransfer(ComplexMatrix& m, const Pins& p, double x);
 void writeLeak(Deck& d, int pin);
 
 // The listing line: "<name> N1 N2 N3 N4 <label>=<gain><unit>".
-std::string sourceListing(const Component& c, const char* name, const char* label,
-                          const char* unit);
+std::string sourceListing(const Component& c, const PinNodes& nodes, const char* name,
+                          const char* label, const char* unit);
 
 } // namespace norvane::kinds

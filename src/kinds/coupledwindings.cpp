@@ -70,10 +70,11 @@ Windings windingsOf(const Component& c, double f, bool transformer)
 
 } // namespace
 
-void stampWindings(ComplexMatrix& m, const Component& c, double f, WindingKind kind)
+void stampWindings(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                   WindingKind kind)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const bool transformer = kind == WindingKind::Transformer;
@@ -99,10 +100,10 @@ void stampWindings(ComplexMatrix& m, const Component& c, double f, WindingKind k
 
 // Primary inductance and the secondary inductance it implies: L2 = L1 Ns/Np, the linear
 // turns ratio the mutual inductance uses.
-std::string windingListing(const Schematic&, const Component& c)
+std::string windingListing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
   if (c.ctype == ComponentType::Transformer) {
-    return "transformer " + listingNodes(c, 4) +
+    return "transformer " + listingNodes(nodes, 4) +
            " Primary turns=" + FormatEngineering(1, parameter(c, "primaryTurns")) +
            " Secondary Turns=" + FormatEngineering(1, parameter(c, "secondaryTurns"));
   }
@@ -110,8 +111,8 @@ std::string windingListing(const Schematic&, const Component& c)
   const double np = parameter(c, "primaryTurns");
   const double ns = parameter(c, "secondaryTurns");
   const std::string l2 = np != 0.0 ? listingValue(lp * ns / np) : std::string("?");
-  return "mutual inductance " + listingNodes(c, 4) + " L1=" + listingValue(lp) + "H" + " L2=" + l2 +
-         "H";
+  return "mutual inductance " + listingNodes(nodes, 4) + " L1=" + listingValue(lp) + "H" +
+         " L2=" + l2 + "H";
 }
 
 std::vector<double> windingDivisors(const Component& c)

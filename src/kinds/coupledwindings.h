@@ -24,8 +24,9 @@ windingParameters(ParameterDefault secondary, ParameterDefault primary, Paramete
 
 enum class WindingKind { Transformer, Mutual };
 
-void stampWindings(ComplexMatrix& m, const Component& c, double f, WindingKind kind);
-std::string windingListing(const Schematic& doc, const Component& c);
+void stampWindings(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                   WindingKind kind);
+std::string windingListing(const Schematic& doc, const Component& c, const PinNodes& nodes);
 // Turns, and with the physical model the primary inductance.
 std::vector<double> windingDivisors(const Component& c);
 bool writeWindings(Deck& d, WindingKind kind);

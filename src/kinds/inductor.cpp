@@ -21,10 +21,10 @@ constexpr std::array kSymbol{
     L(5, 5, 8, 10),    L(8, 10, 5, 15),   L(5, 15, 0, 15),   L(0, 15, 0, 20),
 };
 
-void stamp(ComplexMatrix& m, const Component& c, double f)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   if (c.value[kModelSlot].TolEn) {
@@ -36,9 +36,10 @@ void stamp(ComplexMatrix& m, const Component& c, double f)
   }
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return "ind " + listingNodes(c, 2) + " L=" + listingValue(parameterValue(c, "inductance")) + "H";
+  return "ind " + listingNodes(nodes, 2) + " L=" + listingValue(parameterValue(c, "inductance")) +
+         "H";
 }
 
 const char* lawText(QMode mode)

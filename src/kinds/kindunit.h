@@ -44,16 +44,18 @@ inline constexpr PinSet kTwoPins = pinTable({{0, -20}, {0, 20}});
 inline constexpr PinSet kFourPins = pinTable({{-20, -20}, {-20, 20}, {20, -20}, {20, 20}});
 
 // The stamp adapters: every model gets the device model's one signature.
-template <void (*Model)(ComplexMatrix&, const Component&)>
-void plainStamp(ComplexMatrix& m, const Component& c, double, const DataSets&, ComplexErrors&)
+template <void (*Model)(ComplexMatrix&, const Component&, const PinNodes&)>
+void plainStamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double,
+                const DataSets&, ComplexErrors&)
 {
-  Model(m, c);
+  Model(m, c, nodes);
 }
 
-template <void (*Model)(ComplexMatrix&, const Component&, double)>
-void frequencyStamp(ComplexMatrix& m, const Component& c, double f, const DataSets&, ComplexErrors&)
+template <void (*Model)(ComplexMatrix&, const Component&, const PinNodes&, double)>
+void frequencyStamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                    const DataSets&, ComplexErrors&)
 {
-  Model(m, c, f);
+  Model(m, c, nodes, f);
 }
 
 } // namespace norvane::kinds

@@ -21,9 +21,9 @@ constexpr std::array kSymbol{
     L(7, 10, 10, 15),      L(10, 15, 15, 15),     L(15, 15, 15, 20),     L(15, 20, 20, 20),
 };
 
-void stamp(ComplexMatrix& m, const Component& c, double f)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
-  stampWindings(m, c, f, WindingKind::Mutual);
+  stampWindings(m, c, nodes, f, WindingKind::Mutual);
 }
 
 bool spice(Deck& d)

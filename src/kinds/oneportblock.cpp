@@ -14,12 +14,12 @@ constexpr std::array kSymbol{
 constexpr std::array kMarks{SymbolText{-8, -7, "S1P", "S1P"}};
 
 // y = (1 - S) / ((1 + S) 50).
-void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-           ComplexErrors& errors)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+           const DataSets& data, ComplexErrors& errors)
 {
   Pins p;
   const int set = dataSetIndex(c);
-  if (set == 0 || !data.onePort[set].inUse() || !resolvePins(c, 2, p)) {
+  if (set == 0 || !data.onePort[set].inUse() || !resolvePins(nodes, 2, p)) {
     return;
   }
   const Complex S = withFactors(InterpolateOnePort(data.onePort[set], f), c);
@@ -28,9 +28,9 @@ void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
   stamp2(m, p[1], p[2], y);
 }
 
-std::string listing(const Schematic& doc, const Component& c)
+std::string listing(const Schematic& doc, const Component& c, const PinNodes& nodes)
 {
-  return "1Port " + listingNodes(c, 2) + " " + dataSetName(doc, c);
+  return "1Port " + listingNodes(nodes, 2) + " " + dataSetName(doc, c);
 }
 
 constexpr DeviceModel kDevice{stamp, listing, nullptr, nullptr};

@@ -29,10 +29,10 @@ double parameter(const Component& c, std::string_view name)
 
 // Pins 1 non-inverting input, 2 inverting input, 3 output; all voltages to ground. The output
 // is a source A (V1 - V2) behind Ro, the inputs are joined by Ri.
-void stamp(ComplexMatrix& m, const Component& c)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 3, p)) {
+  if (!resolvePins(nodes, 3, p)) {
     return;
   }
   const double Ri = read(c, describe(kParameters, "inputResistance"));
@@ -44,10 +44,11 @@ void stamp(ComplexMatrix& m, const Component& c)
   m.add(p[3], p[1], Complex{-A / Ro, 0.0});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return "opamp " + listingNodes(c, 3) + " Ri=" + listingValue(parameter(c, "inputResistance")) +
-         "R" + " Ro=" + listingValue(parameter(c, "outputResistance")) + "R" +
+  return "opamp " + listingNodes(nodes, 3) +
+         " Ri=" + listingValue(parameter(c, "inputResistance")) + "R" +
+         " Ro=" + listingValue(parameter(c, "outputResistance")) + "R" +
          " G=" + FixedText(20.0 * Log10(parameter(c, "gain")), 3) + "dB";
 }
 

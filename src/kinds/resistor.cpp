@@ -17,18 +17,19 @@ constexpr std::array kSymbol{
     L(5, 10, -5, 10),  L(-5, 10, -5, -10), L(0, 10, 0, 20),
 };
 
-void stamp(ComplexMatrix& m, const Component& c)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   stamp2(m, p[1], p[2], Complex{1.0 / c.value[kResistance].actual, 0.0});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return "res " + listingNodes(c, 2) + " R=" + listingValue(parameterValue(c, "resistance")) + "R";
+  return "res " + listingNodes(nodes, 2) + " R=" + listingValue(parameterValue(c, "resistance")) +
+         "R";
 }
 
 std::vector<double> divisors(const Component& c)

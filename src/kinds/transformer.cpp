@@ -55,9 +55,9 @@ constexpr std::array kSymbol{
     L(15, 20, 20, 20),
 };
 
-void stamp(ComplexMatrix& m, const Component& c, double f)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
-  stampWindings(m, c, f, WindingKind::Transformer);
+  stampWindings(m, c, nodes, f, WindingKind::Transformer);
 }
 
 bool spice(Deck& d)

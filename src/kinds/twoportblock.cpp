@@ -28,12 +28,12 @@ constexpr std::array kMarks{
 //   y11 = ((1 - S11)(1 + S22) + S12 S21) / D     y12 = -2 S12 / D
 //   y21 = -2 S21 / D                             y22 = ((1 + S11)(1 - S22) + S12 S21) / D
 // then the indefinite 3 x 3 admittance matrix (rows and columns sum to zero), divided by 50.
-void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-           ComplexErrors& errors)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+           const DataSets& data, ComplexErrors& errors)
 {
   Pins p;
   const int set = dataSetIndex(c);
-  if (set == 0 || !data.twoPort[set].inUse() || !resolvePins(c, 3, p)) {
+  if (set == 0 || !data.twoPort[set].inUse() || !resolvePins(nodes, 3, p)) {
     return;
   }
   const TwoPortPoint s = InterpolateTwoPort(data.twoPort[set], f);
@@ -64,9 +64,9 @@ void stamp(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
   }
 }
 
-std::string listing(const Schematic& doc, const Component& c)
+std::string listing(const Schematic& doc, const Component& c, const PinNodes& nodes)
 {
-  return "2Port " + listingNodes(c, 3) + " " + dataSetName(doc, c);
+  return "2Port " + listingNodes(nodes, 3) + " " + dataSetName(doc, c);
 }
 
 constexpr DeviceModel kDevice{stamp, listing, nullptr, nullptr};

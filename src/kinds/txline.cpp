@@ -42,10 +42,10 @@ double lengthOf(const Component& c)
 }
 
 // Y11 = Y22 = -j cot(theta)/Zo, Y12 = Y21 = j csc(theta)/Zo, theta = 2 pi f l / v.
-void stamp(ComplexMatrix& m, const Component& c, double f)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   const double Zo = impedanceOf(c);
@@ -60,9 +60,9 @@ void stamp(ComplexMatrix& m, const Component& c, double f)
   m.add(p[2], p[1], mutual);
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return "txln " + listingNodes(c, 2) + " Zo=" + listingValue(parameterValue(c, "impedance")) +
+  return "txln " + listingNodes(nodes, 2) + " Zo=" + listingValue(parameterValue(c, "impedance")) +
          "R" + " Vel=" + listingValue(parameterValue(c, "velocity")) + "m/s" +
          " Len=" + listingValue(parameterValue(c, "length")) + "m";
 }

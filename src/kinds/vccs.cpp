@@ -17,10 +17,10 @@ constexpr std::array kSymbol{
 };
 
 // A current gm (V1 - V2) flows out of node 3 through the source into node 4.
-void stamp(ComplexMatrix& m, const Component& c)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double gm = read(c, describe(kParameters, "gain"));
@@ -29,9 +29,9 @@ void stamp(ComplexMatrix& m, const Component& c)
   m.add(p[4], p[4], Complex{kSourceLeak, 0.0});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return sourceListing(c, "vccs", "Gm", "S");
+  return sourceListing(c, nodes, "vccs", "Gm", "S");
 }
 
 // A current gm (V1 - V2) out of pin 3 through the source into pin 4; leaks at both.

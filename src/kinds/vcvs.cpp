@@ -17,10 +17,10 @@ constexpr std::array kSymbol{
 };
 
 // Pins 1, 2 control (+, -); 3, 4 output (+, -). The output is A (V1 - V2) behind 1/G0.
-void stamp(ComplexMatrix& m, const Component& c)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes)
 {
   Pins p;
-  if (!resolvePins(c, 4, p)) {
+  if (!resolvePins(nodes, 4, p)) {
     return;
   }
   const double AG = read(c, describe(kParameters, "gain")) * kVcvsOutput;
@@ -29,9 +29,9 @@ void stamp(ComplexMatrix& m, const Component& c)
   m.add(p[3], p[3], Complex{kSourceLeak, 0.0});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return sourceListing(c, "vcvs", "G", "V/V");
+  return sourceListing(c, nodes, "vcvs", "G", "V/V");
 }
 
 // Pins 1, 2 control (+, -); 3, 4 output (+, -): A (V1 - V2) behind 0.1 uOhm, and a leak

@@ -15,14 +15,14 @@ std::string listingValue(double x)
   return FormatEngineering(3, x);
 }
 
-std::string listingNodes(const Component& comp, int count)
+std::string listingNodes(const PinNodes& nodes, int count)
 {
   std::string text;
   for (int k = 1; k <= count; ++k) {
     if (k > 1) {
       text += ' ';
     }
-    text += std::to_string(comp.pins.nodes[k].x);
+    text += std::to_string(nodes.node[static_cast<std::size_t>(k)]);
   }
   return text;
 }

@@ -8,6 +8,7 @@
 #include "document/schematic.h"
 #include "sim/complex.h"
 #include "sim/complexmatrix.h"
+#include "sim/netlist.h"
 
 #include <string>
 #include <vector>
@@ -20,11 +21,12 @@ class Deck;
 
 struct DeviceModel
 {
-  // Adds the component's contribution at f (Hz); nullptr: contributes nothing.
-  void (*stamp)(ComplexMatrix& m, const Component& c, double f, const DataSets& data,
-                ComplexErrors& errors) = nullptr;
+  // Adds the component's contribution at f (Hz) between its pin nodes; nullptr: contributes
+  // nothing.
+  void (*stamp)(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
+                const DataSets& data, ComplexErrors& errors) = nullptr;
   // The component's line of the netlist listing; nullptr: not listed.
-  std::string (*listing)(const Schematic& doc, const Component& c) = nullptr;
+  std::string (*listing)(const Schematic& doc, const Component& c, const PinNodes& nodes) = nullptr;
   // The values the stamp divides by (1/R, 1/(wL), Q/(wC), 1/Zo, l/v, (Np/Ns)^2 and the
   // like), which the value check refuses when zero; nullptr: none.
   std::vector<double> (*divisors)(const Component& c) = nullptr;
@@ -41,6 +43,6 @@ const DeviceModel* findDevice(ComponentType type);
 // A value as the listing shows it: engineering notation, three decimals.
 std::string listingValue(double x);
 // "N1 N2 ... Nk": the nodes of the component's first k pins.
-std::string listingNodes(const Component& comp, int count);
+std::string listingNodes(const PinNodes& nodes, int count);
 
 } // namespace norvane

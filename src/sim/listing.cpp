@@ -4,28 +4,33 @@
 #include "sim/results.h"
 #include "sim/simulate.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace norvane {
 
-std::string NetlistListingLine(const Schematic& doc, const Component& c)
+std::string NetlistListingLine(const Schematic& doc, const Component& c, const PinNodes& nodes)
 {
   const DeviceModel* device = findDevice(c.ctype);
   if (device == nullptr || device->listing == nullptr) {
     return "unknown component type " + std::to_string(kindCode(c.ctype));
   }
-  return device->listing(doc, c);
+  return device->listing(doc, c, nodes);
 }
 
-std::vector<std::string> NetlistListingLines(const Schematic& doc, const NetlistResult& netlist)
+std::vector<std::string> NetlistListingLines(const Schematic& doc, const Netlist& netlist)
 {
   std::vector<std::string> lines;
   if (netlist.port1Connected) {
     lines.push_back("P1=" + std::to_string(netlist.port1Node));
   }
-  for (const Component& c : doc.drawdat.components) {
+  const auto& components = doc.drawdat.components;
+  const int count = std::min(components.count(), static_cast<int>(netlist.pins.size()));
+  for (int i = 1; i <= count; ++i) {
+    const Component& c = components[i];
     if (!isGround(c)) {
-      lines.push_back(NetlistListingLine(doc, c));
+      lines.push_back(NetlistListingLine(doc, c, netlist.pins[static_cast<std::size_t>(i - 1)]));
     }
   }
   if (netlist.port2Connected) {
@@ -42,7 +47,7 @@ NetlistListing CheckAndListNetlist(Schematic& doc, Prompts& prompts)
   const bool wasSimulated = doc.simulated;
   const SimulateResult checked = CheckCircuit(doc, session, prompts);
   doc.simulated = wasSimulated;
-  return {NetlistListingLines(doc, checked.netlist), checked.checked};
+  return {NetlistListingLines(doc, checked.netlist), checked.checked, checked.netlist};
 }
 
 std::vector<std::string> ListNetlist(Schematic& doc, Prompts& prompts)

@@ -61,7 +61,10 @@ PairKey pairKey(Point p, Point q)
   return a < b ? PairKey{a, b} : PairKey{b, a};
 }
 
-// The document's wires indexed three ways, kept up to date while the junction steps add and
+// The wires being made explicit.
+using Wires = BoundedList<Wire, kMaxWires>;
+
+// The wires indexed three ways, kept up to date while the junction steps add and
 // shorten wires: by the grid line an axis-parallel wire lies on (so that the wires that may
 // hold a point inside are found without scanning them all), by end point (how many wire ends
 // lie on a point) and by pair of end points (whether a wire between two points exists). Each
@@ -71,9 +74,9 @@ PairKey pairKey(Point p, Point q)
 class WireIndex
 {
 public:
-  explicit WireIndex(Drawing& drawing) : m_drawing(drawing)
+  explicit WireIndex(Wires& wires) : m_wires(wires)
   {
-    for (int w = 1; w <= drawing.wires.count(); ++w) {
+    for (int w = 1; w <= wires.count(); ++w) {
       enter(w);
     }
   }
@@ -122,17 +125,17 @@ public:
     Wire wire;
     wire.start = a;
     wire.finish = b;
-    if (!m_drawing.wires.append(wire)) {
+    if (!m_wires.append(wire)) {
       return false;
     }
-    enter(m_drawing.wires.count());
+    enter(m_wires.count());
     return true;
   }
 
   // Moves the finish of wire w along its own line.
   void moveFinish(int w, Point to)
   {
-    Wire& wire = m_drawing.wires[w];
+    Wire& wire = m_wires[w];
     forget(wire.start, wire.finish);
     wire.finish = to;
     remember(wire.start, wire.finish);
@@ -143,7 +146,7 @@ public:
   {
     const auto it = m_ends.find(pointKey(p));
     const int all = it == m_ends.end() ? 0 : it->second;
-    const Wire& own = m_drawing.wires[self];
+    const Wire& own = m_wires[self];
     return all - (own.start == p ? 1 : 0) - (own.finish == p ? 1 : 0) > 0;
   }
 
@@ -157,7 +160,7 @@ private:
 
   void enter(int w)
   {
-    const Wire& wire = m_drawing.wires[w];
+    const Wire& wire = m_wires[w];
     if (wire.start.x == wire.finish.x) {
       m_vertical[wire.start.x].push_back(w);
     } else if (wire.start.y == wire.finish.y) {
@@ -180,7 +183,7 @@ private:
     --m_ends[pointKey(b)];
   }
 
-  Drawing& m_drawing;
+  Wires& m_wires;
   Lines m_vertical;   // wires with start.x == finish.x, by that x
   Lines m_horizontal; // other wires with start.y == finish.y, by that y
   std::unordered_map<std::uint64_t, int> m_ends;
@@ -190,13 +193,14 @@ private:
 // Pins on wire interiors: the wire is cut at the pin, the cut-off part becoming a new wire
 // from the pin to the old finish. Wires with a selected end are being dragged and are left
 // alone.
-void splitWiresAtPins(Drawing& drawing, WireIndex& index, Joins& undrawn)
+void splitWiresAtPins(const std::vector<PinSet>& pinsAt, Wires& wires, WireIndex& index,
+                      Joins& undrawn)
 {
-  for (const Component& comp : drawing.components) {
-    for (int k = 1; k <= comp.pins.count; ++k) {
-      const Point pin = comp.pins.nodes[k];
+  for (const PinSet& pins : pinsAt) {
+    for (int k = 1; k <= pins.count; ++k) {
+      const Point pin = pins.nodes[k];
       index.scanLinesThrough(pin, [&](int w) {
-        const Wire wire = drawing.wires[w];
+        const Wire wire = wires[w];
         if (wire.startselected || wire.finishselected || !liesInside(pin, wire)) {
           return false;
         }
@@ -215,17 +219,17 @@ void splitWiresAtPins(Drawing& drawing, WireIndex& index, Joins& undrawn)
 
 // Wire ends on wire interiors: a free end (one that no other wire shares) lying inside
 // another wire is joined to that wire's start by a new wire; the touched wire stays whole.
-void joinFreeWireEnds(Drawing& drawing, WireIndex& index, Joins& undrawn)
+void joinFreeWireEnds(const Wires& wires, WireIndex& index, Joins& undrawn)
 {
-  for (int i = 1; i <= drawing.wires.count(); ++i) {
+  for (int i = 1; i <= wires.count(); ++i) {
     for (int end = 0; end < 2; ++end) {
-      const Point p = end == 0 ? drawing.wires[i].start : drawing.wires[i].finish;
+      const Point p = end == 0 ? wires[i].start : wires[i].finish;
       if (index.isEndOfOtherWire(i, p)) {
         continue;
       }
       index.scanLinesThrough(p, [&](int q) {
-        if (liesInside(p, drawing.wires[q])) {
-          const Point target = drawing.wires[q].start;
+        if (liesInside(p, wires[q])) {
+          const Point target = wires[q].start;
           if (!index.append(p, target)) {
             undrawn.emplace_back(p, target);
           }
@@ -343,17 +347,18 @@ struct ConnectedPoints
   int portHandle[2] = {0, 0};
 };
 
-void connectPoints(const Drawing& drawing, const Joins& undrawn, ConnectedPoints& cp)
+void connectPoints(const std::vector<PinSet>& pinsAt, const Netlist& net, const Joins& undrawn,
+                   ConnectedPoints& cp)
 {
   PointSets& sets = cp.sets;
-  for (int c = 1; c <= drawing.components.count(); ++c) {
-    const Component& comp = drawing.components[c];
-    for (int k = 1; k <= comp.pins.count; ++k) {
-      cp.pins.push_back({c, k, sets.add(comp.pins.nodes[k])});
+  for (std::size_t c = 0; c < pinsAt.size(); ++c) {
+    const PinSet& pins = pinsAt[c];
+    for (int k = 1; k <= pins.count; ++k) {
+      cp.pins.push_back({static_cast<int>(c), k, sets.add(pins.nodes[k])});
     }
   }
   std::vector<int> wireHandles;
-  for (const Wire& w : drawing.wires) {
+  for (const Wire& w : net.wires) {
     wireHandles.push_back(sets.add(w.start));
     wireHandles.push_back(sets.add(w.finish));
   }
@@ -361,8 +366,8 @@ void connectPoints(const Drawing& drawing, const Joins& undrawn, ConnectedPoints
     wireHandles.push_back(sets.add(a));
     wireHandles.push_back(sets.add(b));
   }
-  cp.portHandle[0] = sets.add(drawing.P1.node);
-  cp.portHandle[1] = sets.add(drawing.P2.node);
+  cp.portHandle[0] = sets.add(net.portTerminals[0]);
+  cp.portHandle[1] = sets.add(net.portTerminals[1]);
   sets.finishAdding();
   for (std::size_t w = 0; w + 1 < wireHandles.size(); w += 2) {
     sets.join(wireHandles[w], wireHandles[w + 1]);
@@ -374,7 +379,7 @@ std::vector<char> groundSets(const Drawing& drawing, ConnectedPoints& cp)
 {
   std::vector<char> isGround(static_cast<std::size_t>(cp.sets.setCount()), 0);
   for (const PinRef& ref : cp.pins) {
-    if (norvane::isGround(drawing.components[ref.comp])) {
+    if (norvane::isGround(drawing.components[ref.comp + 1])) {
       isGround[static_cast<std::size_t>(cp.sets.setOf(ref.handle))] = 1;
     }
   }
@@ -396,7 +401,7 @@ struct NodeTable
   std::vector<NodeEntry> table;
 };
 
-NodeTable numberNodes(const Drawing& drawing, ConnectedPoints& cp,
+NodeTable numberNodes(const std::vector<PinSet>& pinsAt, ConnectedPoints& cp,
                       const std::vector<char>& isGround)
 {
   NodeTable nodes;
@@ -408,7 +413,7 @@ NodeTable numberNodes(const Drawing& drawing, ConnectedPoints& cp,
     }
     int& node = nodes.nodeOfSet[static_cast<std::size_t>(s)];
     if (node == 0) {
-      nodes.table.push_back({s, 0, drawing.components[ref.comp].pins.nodes[ref.pin]});
+      nodes.table.push_back({s, 0, pinsAt[static_cast<std::size_t>(ref.comp)].nodes[ref.pin]});
       node = static_cast<int>(nodes.table.size());
     }
     ++nodes.table[static_cast<std::size_t>(node - 1)].uses;
@@ -417,14 +422,14 @@ NodeTable numberNodes(const Drawing& drawing, ConnectedPoints& cp,
 }
 
 // An unconnected point, counted; the marker goes where the user has to look.
-void markUnconnected(Drawing& drawing, NetlistResult& result, Point at)
+void markUnconnected(Netlist& net, Point at)
 {
-  ++result.unconnectedCount;
-  drawing.UnconnectedMarkers.append(at); // surplus markers are dropped
+  ++net.unconnectedCount;
+  net.unconnected.push_back(at);
 }
 
 // 13. Checks, every one evaluated; false when any fails (each says why).
-bool checkNetlist(Drawing& drawing, NetlistResult& result, const bool placed[2],
+bool checkNetlist(const Drawing& drawing, Netlist& net, const bool placed[2],
                   const bool resolved[2], Prompts& prompts)
 {
   bool ok = true;
@@ -432,14 +437,13 @@ bool checkNetlist(Drawing& drawing, NetlistResult& result, const bool placed[2],
     prompts.error(kMsgPlacePort);
     ok = false;
   }
-  const Port* ports[2] = {&drawing.P1, &drawing.P2};
   for (int p = 0; p < 2; ++p) {
     if (placed[p] && !resolved[p]) {
       // The marker sits on the terminal, on whichever side the port's orientation puts it.
-      markUnconnected(drawing, result, portConnectionPoint(p + 1, *ports[p]));
+      markUnconnected(net, net.portTerminals[static_cast<std::size_t>(p)]);
     }
   }
-  if (result.unconnectedCount > 0) {
+  if (net.unconnectedCount > 0) {
     prompts.error(kMsgUnconnected);
     ok = false;
   }
@@ -447,8 +451,8 @@ bool checkNetlist(Drawing& drawing, NetlistResult& result, const bool placed[2],
     prompts.error(kMsgPlaceComponent);
     ok = false;
   }
-  if (result.nodeCount > kMaxNodes) {
-    prompts.error("Circuit too large: " + std::to_string(result.nodeCount) +
+  if (net.nodeCount > kMaxNodes) {
+    prompts.error("Circuit too large: " + std::to_string(net.nodeCount) +
                   " nodes, the simulator handles at most " + std::to_string(kMaxNodes));
     ok = false;
   }
@@ -457,75 +461,105 @@ bool checkNetlist(Drawing& drawing, NetlistResult& result, const bool placed[2],
 
 } // namespace
 
-NetlistResult BuildNetlist(Schematic& doc, Prompts& prompts)
+Netlist BuildNetlist(const Schematic& doc, Prompts& prompts)
 {
-  Drawing& drawing = doc.drawdat;
-  NetlistResult result;
+  const Drawing& drawing = doc.drawdat;
+  Netlist net;
 
   // 1. Pin positions from kind, orientation and position.
-  for (Component& comp : drawing.components) {
-    ComputePinPositions(comp);
+  std::vector<PinSet> pinsAt;
+  pinsAt.reserve(static_cast<std::size_t>(drawing.components.count()));
+  for (const Component& comp : drawing.components) {
+    pinsAt.push_back(pinPositionsOf(comp));
   }
 
-  // 2. Implicit junctions become explicit wires in the document.
+  // 2. Implicit junctions become wires of their own.
+  net.wires = drawing.wires;
   Joins undrawn;
   {
-    WireIndex index(drawing);
-    splitWiresAtPins(drawing, index, undrawn);
-    joinFreeWireEnds(drawing, index, undrawn);
+    WireIndex index(net.wires);
+    splitWiresAtPins(pinsAt, net.wires, index, undrawn);
+    joinFreeWireEnds(net.wires, index, undrawn);
   }
 
-  // 3.-6. Port terminals, then the union of all coincident points. The document's wires are
-  // only read from here on.
-  Port* ports[2] = {&drawing.P1, &drawing.P2};
+  // 3.-6. Port terminals, then the union of all coincident points. The wires are only read
+  // from here on.
+  const Port* ports[2] = {&drawing.P1, &drawing.P2};
   bool placed[2];
   for (int p = 0; p < 2; ++p) {
-    ports[p]->node = portConnectionPoint(p + 1, *ports[p]);
+    net.portTerminals[static_cast<std::size_t>(p)] = portConnectionPoint(p + 1, *ports[p]);
     placed[p] = portIsPlaced(*ports[p]);
   }
   ConnectedPoints cp;
-  connectPoints(drawing, undrawn, cp);
+  connectPoints(pinsAt, net, undrawn, cp);
   const std::vector<char> isGround = groundSets(drawing, cp);
-  const NodeTable nodes = numberNodes(drawing, cp, isGround);
+  const NodeTable nodes = numberNodes(pinsAt, cp, isGround);
 
   // 10.-11. Unconnected: a node touched by one pin only, and no port terminal. The marker
   // goes on that pin, where the user has to look.
-  result.nodeCount = static_cast<int>(nodes.table.size());
-  drawing.UnconnectedMarkers.clear();
+  net.nodeCount = static_cast<int>(nodes.table.size());
   int portSet[2];
   for (int p = 0; p < 2; ++p) {
     portSet[p] = placed[p] ? cp.sets.setOf(cp.portHandle[p]) : -1;
   }
   for (const NodeEntry& e : nodes.table) {
     if (e.uses <= 1 && e.set != portSet[0] && e.set != portSet[1]) {
-      markUnconnected(drawing, result, e.firstPin);
+      markUnconnected(net, e.firstPin);
     }
   }
 
   // 12. Numbering of pins and port terminals.
+  net.pins.resize(pinsAt.size());
+  for (std::size_t c = 0; c < pinsAt.size(); ++c) {
+    net.pins[c].count = pinsAt[c].count;
+  }
   for (const PinRef& ref : cp.pins) {
     const int s = cp.sets.setOf(ref.handle);
     const int node =
         isGround[static_cast<std::size_t>(s)] ? 0 : nodes.nodeOfSet[static_cast<std::size_t>(s)];
-    drawing.components[ref.comp].pins.nodes[ref.pin] = {node, kResolvedMarker};
+    net.pins[static_cast<std::size_t>(ref.comp)].node[static_cast<std::size_t>(ref.pin)] = node;
   }
   bool resolved[2] = {false, false};
+  int portNode[2] = {0, 0};
   for (int p = 0; p < 2; ++p) {
     if (portSet[p] < 0 || isGround[static_cast<std::size_t>(portSet[p])]) {
       continue; // a terminal on ground alone never reaches a node
     }
-    const int node = nodes.nodeOfSet[static_cast<std::size_t>(portSet[p])];
-    if (node > 0) {
-      ports[p]->node = {node, kResolvedMarker};
-      resolved[p] = true;
+    portNode[p] = nodes.nodeOfSet[static_cast<std::size_t>(portSet[p])];
+    resolved[p] = portNode[p] > 0;
+  }
+  net.port1Connected = resolved[0];
+  net.port2Connected = resolved[1];
+  net.port1Node = resolved[0] ? portNode[0] : 0;
+  net.port2Node = resolved[1] ? portNode[1] : 0;
+  net.ok = checkNetlist(drawing, net, placed, resolved, prompts);
+  return net;
+}
+
+void applyNetlistToDrawing(Schematic& doc, const Netlist& netlist)
+{
+  Drawing& drawing = doc.drawdat;
+  drawing.wires = netlist.wires;
+  const std::size_t known =
+      std::min(netlist.pins.size(), static_cast<std::size_t>(drawing.components.count()));
+  for (std::size_t c = 0; c < known; ++c) {
+    Component& comp = drawing.components[static_cast<int>(c) + 1];
+    ComputePinPositions(comp);
+    const PinNodes& nodes = netlist.pins[c];
+    for (int k = 1; k <= nodes.count && k <= comp.pins.count; ++k) {
+      comp.pins.nodes[k] = {nodes.node[static_cast<std::size_t>(k)], kResolvedMarker};
     }
   }
-  result.port1Connected = resolved[0];
-  result.port2Connected = resolved[1];
-  result.port1Node = resolved[0] ? drawing.P1.node.x : 0;
-  result.port2Node = resolved[1] ? drawing.P2.node.x : 0;
-  result.ok = checkNetlist(drawing, result, placed, resolved, prompts);
-  return result;
+  const bool connected[2] = {netlist.port1Connected, netlist.port2Connected};
+  const int node[2] = {netlist.port1Node, netlist.port2Node};
+  Port* ports[2] = {&drawing.P1, &drawing.P2};
+  for (std::size_t p = 0; p < 2; ++p) {
+    ports[p]->node = connected[p] ? Point{node[p], kResolvedMarker} : netlist.portTerminals[p];
+  }
+  drawing.UnconnectedMarkers.clear();
+  for (const Point at : netlist.unconnected) {
+    drawing.UnconnectedMarkers.append(at); // surplus markers are dropped
+  }
 }
 
 } // namespace norvane

@@ -45,7 +45,7 @@ void fillSParameters(SweepPoint& p, const PortVoltages& v, double z1, double z2)
 class PointSolver
 {
 public:
-  PointSolver(const Schematic& doc, const NetlistResult& net, bool need1, bool need2)
+  PointSolver(const Schematic& doc, const Netlist& net, bool need1, bool need2)
       : m_doc(doc), m_net(net), m_need1(need1), m_need2(need2), m_z1(doc.drawdat.P1.Zo),
         m_z2(doc.drawdat.P2.Zo), m_matrix(std::make_unique<ComplexMatrix>())
   {
@@ -93,10 +93,8 @@ public:
 private:
   void stamp(ComplexMatrix& m, double f)
   {
-    for (const Component& comp : m_doc.drawdat.components) {
-      StampComponent(m, comp, f, m_doc.datasets, errors);
-    }
-    StampPorts(m, m_doc.drawdat);
+    StampComponents(m, m_doc, m_net, f, errors);
+    StampPorts(m, m_doc.drawdat, m_net);
   }
 
   void load(ComplexVector& v, int node, double zo)
@@ -190,7 +188,7 @@ private:
   }
 
   const Schematic& m_doc;
-  const NetlistResult& m_net;
+  const Netlist& m_net;
   const bool m_need1;
   const bool m_need2;
   const double m_z1;
@@ -240,7 +238,7 @@ SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts&
   SimulateResult result;
   doc.simulated = false;
   result.netlist = BuildNetlist(doc, prompts);
-  const NetlistResult& net = result.netlist;
+  const Netlist& net = result.netlist;
   if (!net.ok) {
     return result;
   }
@@ -255,7 +253,7 @@ SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts&
 void Simulate(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
               SweepSink& sink, Prompts& prompts, SimulateResult& result)
 {
-  const NetlistResult& net = result.netlist;
+  const Netlist& net = result.netlist;
   const bool need1 = request.excite1 && net.port1Connected;
   const bool need2 = request.excite2 && net.port2Connected;
   const bool matching = session.match.mode != matchmode::None;

@@ -34,7 +34,7 @@ struct SimulateResult
 {
   bool checked = false;         // the circuit check passed: the circuit can be swept
   bool ran = false;             // the circuit check passed and the sweep ran
-  NetlistResult netlist;        // the circuit check
+  Netlist netlist;              // the circuit check
   int points = 0;               // frequency points computed
   int failedPoints = 0;         // points whose matrix could not be solved
   int nonFinitePoints = 0;      // points whose solution was not a finite number
@@ -64,13 +64,16 @@ inline constexpr const char* kMsgIllConditioned = "matrix ill conditioned\rfreq 
 inline constexpr const char* kMsgOverflow = "cplxoverflow";
 inline constexpr const char* kMsgSingular = "cLUmatherror";
 
-// The circuit check: numbers the nodes (BuildNetlist), takes a zero port impedance as the
-// port dialog does and refuses any other unusable one, applies the session's tolerance rule
-// (each toleranced value's `actual`) and refuses values no stamp can use. Sets the document's
-// `simulated` flag to whether the check passed; refusals are shown through `prompts`.
+// The circuit check: numbers the nodes (BuildNetlist, into `netlist` of the result; the
+// drawing is left as it is, the caller that shows the check applies it), takes a zero port
+// impedance as the port dialog does and refuses any other unusable one, applies the
+// session's tolerance rule (each toleranced value's `actual`) and refuses values no stamp can
+// use. Sets the document's `simulated` flag to whether the check passed; refusals are shown
+// through `prompts`.
 SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts);
 
-// The sweep of a circuit that passed CheckCircuit (`result` is what it returned). With a match
+// The sweep of a circuit that passed CheckCircuit (`result` is what it returned; its netlist
+// gives the nodes). With a match
 // request in the session only the match frequency is analysed (both present ports excited),
 // the S-parameters there are handed back in `result.match` and the request is cleared. A
 // point whose matrix cannot be solved is reported ("matrix ill conditioned") once per

@@ -3,6 +3,7 @@
 // makes one per component and the kind's unit (src/kinds/) fills it.
 
 #include "document/schematic.h"
+#include "sim/netlist.h"
 
 #include <set>
 #include <string>
@@ -16,7 +17,10 @@ std::string num(double x);
 class Deck
 {
 public:
-  Deck(const Component& c, int index) : m_c(c), m_index(index) {}
+  Deck(const Component& c, const PinNodes& nodes, int index)
+      : m_c(c), m_nodes(nodes), m_index(index)
+  {
+  }
 
   // Node of pin k (1-based), as the netlist listing numbers it.
   std::string pin(int k) const;
@@ -39,6 +43,7 @@ public:
 
 private:
   const Component& m_c;
+  const PinNodes& m_nodes;
   int m_index;
   std::string m_text;
   std::set<std::string> m_subcircuits;

@@ -30,7 +30,7 @@ std::string num(double x)
 
 std::string Deck::pin(int k) const
 {
-  return std::to_string(m_c.pins.nodes[k].x);
+  return std::to_string(m_nodes.node[static_cast<std::size_t>(k)]);
 }
 
 std::string Deck::inner(const std::string& tag) const
@@ -177,7 +177,8 @@ SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
                                      const std::string& dataFileName, Prompts& prompts)
 {
   SpiceExportResult result;
-  const NetlistResult netlist = BuildNetlist(doc, prompts);
+  result.netlist = BuildNetlist(doc, prompts);
+  const Netlist& netlist = result.netlist;
   if (!netlist.ok) {
     return result;
   }
@@ -200,18 +201,19 @@ SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
          "* listing numbers them (0 is ground); component values are the nominal ones.\n";
   std::string subcircuits;
   std::vector<std::string> definitions;
-  int index = 0;
-  for (const Component& c : doc.drawdat.components) {
-    ++index;
+  for (int index = 1; index <= doc.drawdat.components.count(); ++index) {
+    const Component& c = doc.drawdat.components[index];
+    const PinNodes& nodes = netlist.pins[static_cast<std::size_t>(index - 1)];
     if (isGround(c)) {
       continue;
     }
-    Deck deck(c, index);
+    Deck deck(c, nodes, index);
     if (!writeElements(deck) || !writesOnlyFiniteNumbers(deck.text())) {
       result.refused.push_back(refusal(c, index));
       continue;
     }
-    out += "\n* " + componentLabel(c, index) + ": " + printable(NetlistListingLine(doc, c)) + "\n";
+    out += "\n* " + componentLabel(c, index) + ": " + printable(NetlistListingLine(doc, c, nodes)) +
+           "\n";
     out += deck.text();
     for (const std::string& definition : deck.subcircuits()) {
       if (subcircuits.find(definition) == std::string::npos) {

@@ -14,6 +14,7 @@
 #include "document/fileresult.h"
 #include "document/schematic.h"
 #include "platform/prompts.h"
+#include "sim/netlist.h"
 
 #include <string>
 #include <vector>
@@ -26,9 +27,12 @@ struct SpiceExportResult
   std::string text; // the netlist, line-feed line ends
   // One message per component SPICE cannot express (shown through the prompts as well).
   std::vector<std::string> refused;
+  // What the circuit check found, for the drawing to show (applyNetlistToDrawing).
+  Netlist netlist;
 };
 
-// Checks and numbers the circuit (BuildNetlist; its messages go to `prompts`), makes the
+// Checks and numbers the circuit (BuildNetlist, into `netlist` of the result, the drawing
+// left as it is; its messages go to `prompts`), makes the
 // value check of a nominal run (CheckCircuitValues: the same refusals and messages as
 // `simulate`), and writes the netlist. `title` names the schematic on the netlist's first
 // line; `dataFileName` is the file the netlist's control section writes the S-parameters to

@@ -4,7 +4,9 @@
 #include "sim/netlist.h"
 #include "sim/stampsdetail.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 // The stamping of a whole circuit: each component through its kind's device model, and the
 // port terminations.
@@ -13,17 +15,17 @@ namespace norvane {
 
 namespace stampdetail {
 
-bool resolvePins(const Component& c, int wanted, Pins& p)
+bool resolvePins(const PinNodes& nodes, int wanted, Pins& p)
 {
-  if (c.pins.count < wanted) {
+  if (nodes.count < wanted) {
     return false;
   }
   for (int k = 1; k <= wanted; ++k) {
-    const Point pin = c.pins.nodes[k];
-    if (pin.y != kResolvedY || pin.x < 0 || pin.x > kMaxSystemSize) {
+    const int node = nodes.node[static_cast<std::size_t>(k)];
+    if (node < 0 || node > kMaxSystemSize) {
       return false;
     }
-    p[k] = pin.x;
+    p[static_cast<std::size_t>(k)] = node;
   }
   return true;
 }
@@ -40,32 +42,39 @@ void stamp2(ComplexMatrix& m, int a, int b, Complex y)
   m.add(b, a, -y);
 }
 
-void StampComponent(ComplexMatrix& m, const Component& component, double f, const DataSets& data,
-                    ComplexErrors& errors)
+void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
+                    const DataSets& data, ComplexErrors& errors)
 {
   // Ground and anything unknown add nothing.
   const DeviceModel* device = findDevice(component.ctype);
   if (device != nullptr && device->stamp != nullptr) {
-    device->stamp(m, component, f, data, errors);
+    device->stamp(m, component, nodes, f, data, errors);
   }
 }
 
-void StampComponents(ComplexMatrix& m, const Schematic& doc, double f, ComplexErrors& errors)
+void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
+                     ComplexErrors& errors)
 {
-  for (const Component& c : doc.drawdat.components) {
-    StampComponent(m, c, f, doc.datasets, errors);
+  const auto& components = doc.drawdat.components;
+  const int count = std::min(components.count(), static_cast<int>(netlist.pins.size()));
+  for (int i = 1; i <= count; ++i) {
+    StampComponent(m, components[i], netlist.pins[static_cast<std::size_t>(i - 1)], f, doc.datasets,
+                   errors);
   }
 }
 
-void StampPorts(ComplexMatrix& m, const Drawing& drawing)
+void StampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist)
 {
-  for (const Port* port : {&drawing.P1, &drawing.P2}) {
-    const Point t = port->node;
-    if (!portIsPlaced(*port) || t.y != kResolvedY || t.x < 0 || t.x > kMaxSystemSize) {
+  const bool connected[2] = {netlist.port1Connected, netlist.port2Connected};
+  const int nodes[2] = {netlist.port1Node, netlist.port2Node};
+  const Port* ports[2] = {&drawing.P1, &drawing.P2};
+  for (int p = 0; p < 2; ++p) {
+    const int node = nodes[p];
+    if (!connected[p] || node < 0 || node > kMaxSystemSize) {
       continue;
     }
-    const double y = port->Zo == 0.0 ? stampconst::kShortedPort : 1.0 / port->Zo;
-    m.add(t.x, t.x, Complex{y, 0.0});
+    const double y = ports[p]->Zo == 0.0 ? stampconst::kShortedPort : 1.0 / ports[p]->Zo;
+    m.add(node, node, Complex{y, 0.0});
   }
 }
 

@@ -7,17 +7,17 @@
 // conductances where an ideal element is meant. Node 0 is ground; its row and column are
 // stamped like any other and simply never solved.
 //
-// Preconditions (the sweep establishes them before the first point):
-// - BuildNetlist has replaced every pin by its node reference (n, -1), and each port terminal
-//   that landed on a node likewise;
-// - the tolerance rule has set `actual` of the values it governs.
-// A component with a pin that holds no node reference (or one outside 0..100) stamps nothing.
+// Each component is stamped between the node numbers the netlist gave its pins
+// (BuildNetlist); the tolerance rule has set `actual` of the values it governs before the
+// first point. A component with fewer pins than its model needs, or a node outside 0..100,
+// stamps nothing.
 //
 // All additions go through ComplexMatrix::add, in the order each model lists them, so the
 // rounding of every matrix entry is fixed by the component order of the document.
 
 #include "document/schematic.h"
 #include "sim/complexmatrix.h"
+#include "sim/netlist.h"
 
 namespace norvane {
 
@@ -38,15 +38,18 @@ constexpr double kDataReference = 50.0;    // reference impedance of all stored 
 // set from `data`; a block whose set is out of range or empty stamps nothing. Complex
 // divisions by zero (a 2-port block whose data make its admittance infinite) give the
 // 1e20 + j1e20 sentinel and set errors.ComplexOverflow.
-void StampComponent(ComplexMatrix& m, const Component& component, double f, const DataSets& data,
-                    ComplexErrors& errors);
+// `nodes` are the component's pin nodes.
+void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
+                    const DataSets& data, ComplexErrors& errors);
 
-// Every component of the drawing in document order (the matrix is not cleared first).
-void StampComponents(ComplexMatrix& m, const Schematic& doc, double f, ComplexErrors& errors);
+// Every component of the drawing in document order (the matrix is not cleared first);
+// `netlist` was built from `doc`.
+void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
+                     ComplexErrors& errors);
 
 // The port terminations: 1/Zo (1e18 when Zo is exactly 0) on the diagonal of each port
-// whose terminal resolved to a node. Port 1 first, then port 2.
-void StampPorts(ComplexMatrix& m, const Drawing& drawing);
+// whose terminal reached a node in `netlist`. Port 1 first, then port 2.
+void StampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist);
 
 // Building blocks, public for the tests and for anyone who must stamp by hand.
 // stamp2: admittance y between nodes a and b, in the order aa, bb, ab, ba.

@@ -77,7 +77,7 @@ std::string CheckComponentValues(const Drawing& drawing)
   return {};
 }
 
-bool CheckCircuitValues(Drawing& drawing, const NetlistResult& net, int toleranceMode,
+bool CheckCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
                         ToleranceRandom& random, Prompts& prompts)
 {
   if ((net.port1Connected && !checkPortImpedance(drawing.P1, 1, prompts)) ||

@@ -26,7 +26,7 @@ std::string CheckComponentValues(const Drawing& drawing);
 // port dialog takes it (1e-6 ohm), any other Zo that is not a positive number is refused; the
 // tolerance rule in `toleranceMode` fixes each value's `actual`; then CheckComponentValues.
 // False after the refusal's message has gone to `prompts`.
-bool CheckCircuitValues(Drawing& drawing, const NetlistResult& net, int toleranceMode,
+bool CheckCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
                         ToleranceRandom& random, Prompts& prompts);
 
 } // namespace norvane

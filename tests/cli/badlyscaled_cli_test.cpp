@@ -60,8 +60,8 @@ TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
     const double f = plan.frequency(i);
     auto m = std::make_unique<ComplexMatrix>();
     ComplexErrors errors;
-    StampComponents(*m, *doc, f, errors);
-    StampPorts(*m, doc->drawdat);
+    StampComponents(*m, *doc, checked.netlist, f, errors);
+    StampPorts(*m, doc->drawdat, checked.netlist);
     const double z[2] = {doc->drawdat.P1.Zo, doc->drawdat.P2.Zo};
     LC v[2][2]; // v[driven port][at port]
     for (int driven = 0; driven < 2; ++driven) {

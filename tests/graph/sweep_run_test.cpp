@@ -300,10 +300,8 @@ TEST(SweepRun, OneFactorisationServesBothPorts)
     ComplexMatrix m;
     ComplexErrors errors;
     m.clear(n);
-    for (const Component& comp : c.doc.drawdat.components) {
-      StampComponent(m, comp, p.freq, c.doc.datasets, errors);
-    }
-    StampPorts(m, c.doc.drawdat);
+    StampComponents(m, c.doc, run->result.netlist, p.freq, errors);
+    StampPorts(m, c.doc.drawdat, run->result.netlist);
     ComplexMatrix copy = m;
     ComplexVector b;
     b.clear(n);

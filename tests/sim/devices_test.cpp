@@ -63,14 +63,15 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
         v.maxtol = x;
       }
     }
-    c.pins.count = kind.pins;
+    PinNodes nodes;
+    nodes.count = kind.pins;
     for (int k = 1; k <= kind.pins; ++k) {
-      c.pins.nodes[k] = Point{k, -1};
+      nodes.node[static_cast<std::size_t>(k)] = k;
     }
     auto m = std::make_unique<ComplexMatrix>();
     m->clear(kMatrixDim - 1);
     ComplexErrors errors;
-    device->stamp(*m, c, 2e8, doc.datasets, errors);
+    device->stamp(*m, c, nodes, 2e8, doc.datasets, errors);
     bool touched = false;
     for (int r = 0; r < kMatrixDim; ++r) {
       for (int col = 0; col < kMatrixDim; ++col) {
@@ -80,7 +81,7 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
       }
     }
     EXPECT_TRUE(touched);
-    EXPECT_EQ(NetlistListingLine(doc, c).find("unknown"), std::string::npos);
+    EXPECT_EQ(NetlistListingLine(doc, c, nodes).find("unknown"), std::string::npos);
   }
 }
 

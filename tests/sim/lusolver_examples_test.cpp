@@ -46,7 +46,7 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
     ClearSchema(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, entry.path().string())) << name;
     ScriptedPrompts prompts;
-    const NetlistResult net = BuildNetlist(*doc, prompts);
+    const Netlist net = BuildNetlist(*doc, prompts);
     ASSERT_TRUE(net.ok) << name;
     ToleranceRandom random;
     ApplyTolerances(doc->drawdat, tolerancemode::Nominal, random);
@@ -56,8 +56,8 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
     for (int i = 0; i < plan.pointCount(); ++i) {
       ComplexErrors errors;
       m->clearTouched();
-      StampComponents(*m, *doc, plan.frequency(i), errors);
-      StampPorts(*m, doc->drawdat);
+      StampComponents(*m, *doc, net, plan.frequency(i), errors);
+      StampPorts(*m, doc->drawdat, net);
       auto dense = std::make_unique<ComplexMatrix>(*m);
       LUDecomposition lu;
       LUDecomposition luDense;

@@ -112,7 +112,7 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
     }
     plainJunctions(expected);
     ScriptedPrompts prompts;
-    BuildNetlist(c.doc, prompts);
+    testing::numberDrawing(c.doc, prompts);
     const auto& got = c.doc.drawdat.wires;
     ASSERT_EQ(got.count(), expected.wires.count()) << "trial " << trial;
     for (int w = 1; w <= got.count(); ++w) {

@@ -9,6 +9,8 @@
 #include "document/clearschema.h"
 #include "document/pins.h"
 #include "document/schematic.h"
+#include "platform/prompts.h"
+#include "sim/netlist.h"
 
 namespace norvane::testing {
 
@@ -80,5 +82,13 @@ public:
 
   Schematic doc;
 };
+
+// Checks the circuit and shows the check in its drawing, as a simulation run leaves it.
+inline Netlist numberDrawing(Schematic& doc, Prompts& prompts)
+{
+  Netlist netlist = BuildNetlist(doc, prompts);
+  applyNetlistToDrawing(doc, netlist);
+  return netlist;
+}
 
 } // namespace norvane::testing

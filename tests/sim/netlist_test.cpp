@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace norvane {
 namespace {
 
 using testing::Circuit;
+using testing::numberDrawing;
 
 Point node(int n)
 {
@@ -23,7 +26,7 @@ TEST(Netlist, ResistorFromPortToGroundIsOneNode)
   c.add(ComponentType::Ground, 200, 150);            // pin (200, 140)
   c.wire(120, 100, 200, 100);
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   EXPECT_TRUE(r.ok);
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(r.nodeCount, 1);
@@ -47,7 +50,7 @@ TEST(Netlist, PinInsideWireSplitsItOnce)
   c.add(ComponentType::Ground, 200, 150);
   c.wire(120, 100, 300, 100);
   ScriptedPrompts prompts;
-  NetlistResult r = BuildNetlist(c.doc, prompts);
+  Netlist r = numberDrawing(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   ASSERT_EQ(c.doc.drawdat.wires.count(), 2);
   EXPECT_EQ(c.doc.drawdat.wires[1].start, (Point{120, 100}));
@@ -58,7 +61,7 @@ TEST(Netlist, PinInsideWireSplitsItOnce)
   EXPECT_EQ(r.port1Node, 1);
   EXPECT_EQ(r.port2Node, 1);
 
-  r = BuildNetlist(c.doc, prompts);
+  r = numberDrawing(c.doc, prompts);
   EXPECT_TRUE(r.ok);
   EXPECT_EQ(c.doc.drawdat.wires.count(), 2);
 }
@@ -73,7 +76,7 @@ TEST(Netlist, WireWithSelectedEndIsNotSplit)
   c.wire(120, 100, 300, 100);
   c.doc.drawdat.wires[1].finishselected = true;
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   EXPECT_EQ(c.doc.drawdat.wires.count(), 1);
   EXPECT_FALSE(r.ok); // the resistor's upper pin now touches nothing
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
@@ -90,7 +93,7 @@ TEST(Netlist, WireEndInsideAnotherWireJoinsIt)
   c.add(ComponentType::Resistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
   c.add(ComponentType::Ground, 200, 210);
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   ASSERT_EQ(c.doc.drawdat.wires.count(), 3);
   // The touched wire stays whole; the free end is joined to its start.
@@ -99,8 +102,54 @@ TEST(Netlist, WireEndInsideAnotherWireJoinsIt)
   EXPECT_EQ(c.doc.drawdat.wires[3].finish, (Point{120, 100}));
   EXPECT_EQ(r.nodeCount, 1);
   EXPECT_EQ(r.port1Node, r.port2Node);
-  BuildNetlist(c.doc, prompts);
+  numberDrawing(c.doc, prompts);
   EXPECT_EQ(c.doc.drawdat.wires.count(), 3);
+}
+
+TEST(Netlist, BuildingLeavesTheDrawingAsItIsUntilApplied)
+{
+  // The T junction above without its junction wire, and a loose resistor.
+  Circuit c;
+  c.port1(100, 100); // terminal (120, 100)
+  c.port2(320, 100); // terminal (300, 100)
+  c.wire(120, 100, 300, 100);
+  c.wire(200, 100, 200, 160);
+  c.add(ComponentType::Resistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
+  c.add(ComponentType::Ground, 200, 210);
+  c.add(ComponentType::Resistor, 400, 400, 1, 10.0); // pins (400, 380), (400, 420)
+  const Drawing drawn = c.doc.drawdat;
+  ScriptedPrompts prompts;
+  const Schematic& doc = c.doc;
+  const Netlist net = BuildNetlist(doc, prompts);
+  EXPECT_EQ(c.doc.drawdat, drawn);
+
+  EXPECT_FALSE(net.ok);
+  EXPECT_TRUE(prompts.saw(kMsgUnconnected));
+  EXPECT_EQ(net.nodeCount, 3);
+  EXPECT_EQ(net.port1Node, 1);
+  EXPECT_EQ(net.port2Node, 1);
+  ASSERT_EQ(net.pins.size(), 3u);
+  EXPECT_EQ(net.pins[0].count, 2);
+  EXPECT_EQ(net.pins[0].node[1], 1);
+  EXPECT_EQ(net.pins[0].node[2], 0);
+  EXPECT_EQ(net.pins[1].node[1], 0);
+  EXPECT_EQ(net.pins[2].node[1], 2);
+  EXPECT_EQ(net.pins[2].node[2], 3);
+  ASSERT_EQ(net.wires.count(), 3);
+  EXPECT_EQ(net.wires[3].start, (Point{200, 100}));
+  EXPECT_EQ(net.wires[3].finish, (Point{120, 100}));
+  EXPECT_EQ(net.unconnected, (std::vector<Point>{{400, 380}, {400, 420}}));
+
+  applyNetlistToDrawing(c.doc, net);
+  const Drawing& shown = c.doc.drawdat;
+  EXPECT_EQ(shown.wires.count(), 3);
+  EXPECT_EQ(shown.wires[3], net.wires[3]);
+  EXPECT_EQ(shown.P1.node, node(1));
+  EXPECT_EQ(shown.P2.node, node(1));
+  EXPECT_EQ(shown.components[1].pins.nodes[1], node(1));
+  EXPECT_EQ(shown.components[3].pins.nodes[2], node(3));
+  ASSERT_EQ(shown.UnconnectedMarkers.count(), 2);
+  EXPECT_EQ(shown.UnconnectedMarkers[2], (Point{400, 420}));
 }
 
 TEST(Netlist, CrossingWiresDoNotConnect)
@@ -116,7 +165,7 @@ TEST(Netlist, CrossingWiresDoNotConnect)
   c.add(ComponentType::Resistor, 200, 20, 1, 50.0); // pins (200, 0), (200, 40)
   c.add(ComponentType::Ground, 200, 10);            // pin (200, 0)
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   EXPECT_EQ(c.doc.drawdat.wires.count(), 2);
   EXPECT_EQ(r.nodeCount, 2);
@@ -138,7 +187,7 @@ TEST(Netlist, ChainsMergeWhateverTheirWireOrder)
   c.add(ComponentType::Resistor, 220, 120, 1, 50.0); // pin (220, 100)
   c.add(ComponentType::Ground, 220, 150);
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   EXPECT_EQ(r.nodeCount, 1);
   EXPECT_EQ(r.port1Node, 1);
@@ -149,7 +198,7 @@ TEST(Netlist, DanglingPinIsMarkedAtThePin)
   Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   c.add(ComponentType::Capacitor, 300, 300, 1, 1e-12); // pins (300, 280), (300, 320): touch nothing
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
   ASSERT_EQ(c.doc.drawdat.UnconnectedMarkers.count(), 2);
@@ -172,7 +221,7 @@ TEST(Netlist, TransistorHasItsOwnInternalNode)
   c.wire(310, 180, 330, 180);
   c.add(ComponentType::Ground, 310, 230); // pin (310, 220)
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   ASSERT_TRUE(r.ok) << prompts.lastText();
   EXPECT_EQ(r.nodeCount, 3);
   const Component& q = c.doc.drawdat.components[1];
@@ -193,7 +242,7 @@ TEST(Netlist, RefusalMessages)
     c.add(ComponentType::Resistor, 200, 120, 1, 50.0);
     c.add(ComponentType::Ground, 200, 150);
     ScriptedPrompts prompts;
-    EXPECT_FALSE(BuildNetlist(c.doc, prompts).ok);
+    EXPECT_FALSE(numberDrawing(c.doc, prompts).ok);
     EXPECT_TRUE(prompts.saw(kMsgPlacePort));
   }
   {
@@ -202,7 +251,7 @@ TEST(Netlist, RefusalMessages)
     c.port1(100, 100);
     c.port2(300, 100);
     ScriptedPrompts prompts;
-    EXPECT_FALSE(BuildNetlist(c.doc, prompts).ok);
+    EXPECT_FALSE(numberDrawing(c.doc, prompts).ok);
     EXPECT_TRUE(prompts.saw(kMsgPlaceComponent));
     EXPECT_FALSE(prompts.saw(kMsgPlacePort));
     // Both placed terminals lead nowhere and are marked.
@@ -212,7 +261,7 @@ TEST(Netlist, RefusalMessages)
     SCOPED_TRACE("empty sheet");
     Circuit c;
     ScriptedPrompts prompts;
-    EXPECT_FALSE(BuildNetlist(c.doc, prompts).ok);
+    EXPECT_FALSE(numberDrawing(c.doc, prompts).ok);
     EXPECT_TRUE(prompts.saw(kMsgPlacePort));
     EXPECT_TRUE(prompts.saw(kMsgPlaceComponent));
   }
@@ -227,7 +276,7 @@ TEST(Netlist, PortOnGroundOnlyIsUnconnected)
   c.add(ComponentType::Ground, 300, 150);
   c.add(ComponentType::Ground, 300, 110); // the resistor's upper pin (300, 100) grounded too
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   EXPECT_FALSE(r.ok);
   EXPECT_FALSE(r.port1Connected);
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
@@ -243,7 +292,7 @@ TEST(Netlist, MarkersAreCappedButTheMessageStays)
     c.add(ComponentType::Resistor, 1000, 100 + 100 * k, 1, 1.0); // 80 loose pins
   }
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.unconnectedCount, 80);
   EXPECT_EQ(c.doc.drawdat.UnconnectedMarkers.count(), kMaxMarkers);
@@ -270,7 +319,7 @@ TEST(Netlist, NodeLimitOfTheSolver)
   {
     Circuit c = ladder(kMaxNodes);
     ScriptedPrompts prompts;
-    const NetlistResult r = BuildNetlist(c.doc, prompts);
+    const Netlist r = numberDrawing(c.doc, prompts);
     EXPECT_TRUE(r.ok) << prompts.lastText();
     EXPECT_EQ(r.nodeCount, kMaxNodes);
     EXPECT_EQ(r.port2Node, kMaxNodes);
@@ -278,7 +327,7 @@ TEST(Netlist, NodeLimitOfTheSolver)
   {
     Circuit c = ladder(kMaxNodes + 1);
     ScriptedPrompts prompts;
-    const NetlistResult r = BuildNetlist(c.doc, prompts);
+    const Netlist r = numberDrawing(c.doc, prompts);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.nodeCount, kMaxNodes + 1);
     ASSERT_EQ(prompts.messages.size(), 1u);
@@ -315,7 +364,7 @@ TEST(Netlist, FullWireListKeepsTheWireWhole)
     c.wire(2000, 10 * c.doc.drawdat.wires.count(), 2010, 10 * c.doc.drawdat.wires.count());
   }
   ScriptedPrompts prompts;
-  const NetlistResult r = BuildNetlist(c.doc, prompts);
+  const Netlist r = numberDrawing(c.doc, prompts);
   EXPECT_EQ(c.doc.drawdat.wires.count(), kMaxWires);
   EXPECT_EQ(c.doc.drawdat.wires[1].finish, (Point{300, 100}));
   EXPECT_TRUE(r.port1Connected && r.port2Connected);

@@ -6,6 +6,7 @@
 
 #include "document/schematic.h"
 #include "sim/lusolver.h"
+#include "sim/netlist.h"
 #include "sim/stamps.h"
 
 #include <complex>
@@ -48,6 +49,8 @@ struct SParams
 };
 
 // A circuit with `nodes` nodes, port 1 at node 1 and port 2 at node `port2Node` (0: absent).
+// Its netlist takes each component's nodes from its pins; a pin that holds no node reference
+// gets a node outside the matrix, which its stamp refuses.
 class Bench
 {
 public:
@@ -61,18 +64,33 @@ public:
     d.P2.pos = port2Node > 0 ? Point{100, 0} : Point{-100, -100};
     d.P2.node = port2Node > 0 ? Point{port2Node, -1} : Point{-120, -100};
     d.P2.Zo = z2;
+    m_net.nodeCount = nodes;
+    m_net.port1Connected = true;
+    m_net.port1Node = 1;
+    m_net.port2Connected = port2Node > 0;
+    m_net.port2Node = port2Node;
   }
 
   Schematic& doc() { return *m_doc; }
-  void add(const Component& c) { m_doc->drawdat.components.append(c); }
+  void add(const Component& c)
+  {
+    m_doc->drawdat.components.append(c);
+    PinNodes pins;
+    pins.count = c.pins.count;
+    for (int k = 1; k <= c.pins.count; ++k) {
+      const Point p = c.pins.nodes[k];
+      pins.node[static_cast<std::size_t>(k)] = p.y == kResolvedMarker ? p.x : -1;
+    }
+    m_net.pins.push_back(pins);
+  }
 
   // The matrix after stamping everything (components, then ports) at f.
   std::unique_ptr<ComplexMatrix> matrix(double f)
   {
     auto m = std::make_unique<ComplexMatrix>();
     m->clear(m_nodes);
-    StampComponents(*m, *m_doc, f, errors);
-    StampPorts(*m, m_doc->drawdat);
+    StampComponents(*m, *m_doc, m_net, f, errors);
+    StampPorts(*m, m_doc->drawdat, m_net);
     return m;
   }
 
@@ -109,6 +127,7 @@ public:
 private:
   std::unique_ptr<Schematic> m_doc;
   int m_nodes;
+  Netlist m_net;
 };
 
 // S-parameters of a two-port from its ABCD matrix, both ports at z0.

@@ -99,7 +99,7 @@ TEST_F(EveryCommandTest, EveryMenuItemIsACommandOfTheTable)
   for (const ComponentKind& kind : componentKinds()) {
     const bool hasCommand =
         std::any_of(commandTable().begin(), commandTable().end(),
-                    [&](const CommandInfo& info) { return info.kind == placingMode(kind.type); });
+                    [&](const CommandInfo& info) { return info.mode() == placingMode(kind.type); });
     if (!hasCommand) {
       QString title = QString::fromLatin1(kind.title.data(), static_cast<int>(kind.title.size()));
       title[0] = title[0].toUpper();

@@ -33,7 +33,7 @@ protected:
   QAction* placingAction(const ComponentKind& kind)
   {
     for (const CommandInfo& info : commandTable()) {
-      if (info.kind == placingMode(kind.type)) {
+      if (info.mode() == placingMode(kind.type)) {
         return window->action(info.command);
       }
     }

@@ -25,10 +25,10 @@ constexpr std::array kSymbol{
 };
 
 // Z = R + jwL between pins 1 and 2.
-void stamp(ComplexMatrix& m, const Component& c, double f)
+void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f)
 {
   Pins p;
-  if (!resolvePins(c, 2, p)) {
+  if (!resolvePins(nodes, 2, p)) {
     return;
   }
   const double R = c.value[kResistance].actual;
@@ -37,9 +37,9 @@ void stamp(ComplexMatrix& m, const Component& c, double f)
   stamp2(m, p[1], p[2], Complex{R / d, -X / d});
 }
 
-std::string listing(const Schematic&, const Component& c)
+std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
 {
-  return "srl " + listingNodes(c, 2) + " R=" + listingValue(c.value[kResistance].nom) +
+  return "srl " + listingNodes(nodes, 2) + " R=" + listingValue(c.value[kResistance].nom) +
          "R L=" + listingValue(c.value[kInductance].nom) + "H";
 }
 

@@ -1,8 +1,8 @@
 #include "dialogs/generatedcomponentdialog.h"
 
+#include "common/latin1text.h"
 #include "dialogs/realedit.h"
 #include "dialogs/tolerancegroup.h"
-#include "latin1text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -46,8 +46,9 @@ class PointSolver
 {
 public:
   PointSolver(const Schematic& doc, const Netlist& net, bool need1, bool need2)
-      : m_doc(doc), m_net(net), m_need1(need1), m_need2(need2), m_z1(doc.drawdat.P1.Zo),
-        m_z2(doc.drawdat.P2.Zo), m_matrix(std::make_unique<ComplexMatrix>())
+      : m_doc(doc), m_net(net), m_stamps(doc, net), m_need1(need1), m_need2(need2),
+        m_z1(doc.drawdat.P1.Zo), m_z2(doc.drawdat.P2.Zo),
+        m_matrix(std::make_unique<ComplexMatrix>())
   {
   }
 
@@ -93,7 +94,7 @@ public:
 private:
   void stamp(ComplexMatrix& m, double f)
   {
-    StampComponents(m, m_doc, m_net, f, errors);
+    m_stamps.stamp(m, f, errors);
     StampPorts(m, m_doc.drawdat, m_net);
   }
 
@@ -189,6 +190,7 @@ private:
 
   const Schematic& m_doc;
   const Netlist& m_net;
+  CircuitStamps m_stamps;
   const bool m_need1;
   const bool m_need2;
   const double m_z1;

@@ -63,6 +63,26 @@ void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netl
   }
 }
 
+CircuitStamps::CircuitStamps(const Schematic& doc, const Netlist& netlist) : m_data(doc.datasets)
+{
+  const auto& components = doc.drawdat.components;
+  const int count = std::min(components.count(), static_cast<int>(netlist.pins.size()));
+  for (int i = 1; i <= count; ++i) {
+    const DeviceModel* device = findDevice(components[i].ctype);
+    if (device != nullptr && device->stamp != nullptr) {
+      m_calls.push_back(
+          {device->stamp, &components[i], &netlist.pins[static_cast<std::size_t>(i - 1)]});
+    }
+  }
+}
+
+void CircuitStamps::stamp(ComplexMatrix& m, double f, ComplexErrors& errors) const
+{
+  for (const Call& call : m_calls) {
+    call.stamp(m, *call.component, *call.nodes, f, m_data, errors);
+  }
+}
+
 void StampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist)
 {
   const bool connected[2] = {netlist.port1Connected, netlist.port2Connected};

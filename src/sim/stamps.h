@@ -19,6 +19,8 @@
 #include "sim/complexmatrix.h"
 #include "sim/netlist.h"
 
+#include <vector>
+
 namespace norvane {
 
 namespace stampconst {
@@ -46,6 +48,28 @@ void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes
 // `netlist` was built from `doc`.
 void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
                      ComplexErrors& errors);
+
+// The components' stamps looked up once, for a sweep that stamps the same circuit at every
+// point: each component's stamp function with its pin nodes, in document order. Stamps
+// exactly what StampComponents does.
+class CircuitStamps
+{
+public:
+  CircuitStamps(const Schematic& doc, const Netlist& netlist);
+  void stamp(ComplexMatrix& m, double f, ComplexErrors& errors) const;
+
+private:
+  using StampFunction = void (*)(ComplexMatrix&, const Component&, const PinNodes&, double,
+                                 const DataSets&, ComplexErrors&);
+  struct Call
+  {
+    StampFunction stamp;
+    const Component* component;
+    const PinNodes* nodes;
+  };
+  std::vector<Call> m_calls;
+  const DataSets& m_data;
+};
 
 // The port terminations: 1/Zo (1e18 when Zo is exactly 0) on the diagonal of each port
 // whose terminal reached a node in `netlist`. Port 1 first, then port 2.

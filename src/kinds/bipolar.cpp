@@ -37,6 +37,21 @@ constexpr std::array kSymbol{
     L(10, -10, 10, -20), L(10, 10, 6, 10), L(10, 10, 10, 5),  L(6, 10, 10, 5),
 };
 
+// The hybrid-pi model's values, as the stamp and the SPICE element both read them.
+struct HybridPi
+{
+  double beta0, Re, Rbb, Ro, Cbe, Ccb, tau, Lb, fbeta, Le;
+};
+
+HybridPi hybridPiOf(const Component& c)
+{
+  return {read(c, describe(kParameters, "beta")),       read(c, describe(kParameters, "re")),
+          read(c, describe(kParameters, "rbb")),        read(c, describe(kParameters, "ro")),
+          read(c, describe(kParameters, "cbe")),        read(c, describe(kParameters, "ccb")),
+          read(c, describe(kParameters, "delay")),      read(c, describe(kParameters, "lb")),
+          read(c, describe(kParameters, "betaCutoff")), read(c, describe(kParameters, "le"))};
+}
+
 // Pins 1 collector, 2 base, 3 emitter, 4 (= 5) the internal base node b'. A hybrid-pi model:
 // base branch Rbb + jwLb from base to b'; a current beta(f) Ib from collector into b'; Re
 // parallel Cbe, in series with Le, from b' to the emitter; Ro and Ccb from collector to b'.
@@ -47,16 +62,7 @@ void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f
   if (!resolvePins(nodes, 4, p)) {
     return;
   }
-  const double beta0 = read(c, describe(kParameters, "beta"));
-  const double Re = read(c, describe(kParameters, "re"));
-  const double Rbb = read(c, describe(kParameters, "rbb"));
-  const double Ro = read(c, describe(kParameters, "ro"));
-  const double Cbe = read(c, describe(kParameters, "cbe"));
-  const double Ccb = read(c, describe(kParameters, "ccb"));
-  const double tau = read(c, describe(kParameters, "delay"));
-  const double Lb = read(c, describe(kParameters, "lb"));
-  const double fbeta = read(c, describe(kParameters, "betaCutoff"));
-  const double Le = read(c, describe(kParameters, "le"));
+  const auto [beta0, Re, Rbb, Ro, Cbe, Ccb, tau, Lb, fbeta, Le] = hybridPiOf(c);
   const double w = kTwoPi * f;
 
   // beta(f) = beta0 e^(-j phi) / (1 + j f/fbeta). The delay enters as phi = f tau / (2 pi),
@@ -103,16 +109,7 @@ std::vector<double> divisors(const Component& c)
 bool spice(Deck& d)
 {
   const Component& c = d.component();
-  const double beta0 = read(c, describe(kParameters, "beta"));
-  const double Re = read(c, describe(kParameters, "re"));
-  const double Rbb = read(c, describe(kParameters, "rbb"));
-  const double Ro = read(c, describe(kParameters, "ro"));
-  const double Cbe = read(c, describe(kParameters, "cbe"));
-  const double Ccb = read(c, describe(kParameters, "ccb"));
-  const double tau = read(c, describe(kParameters, "delay"));
-  const double Lb = read(c, describe(kParameters, "lb"));
-  const double fbeta = read(c, describe(kParameters, "betaCutoff"));
-  const double Le = read(c, describe(kParameters, "le"));
+  const auto [beta0, Re, Rbb, Ro, Cbe, Ccb, tau, Lb, fbeta, Le] = hybridPiOf(c);
   if (!(fbeta > 0.0) || !(Re > 0.0) || !(Ro > 0.0) || Rbb < 0.0 || tau < 0.0) {
     return false;
   }

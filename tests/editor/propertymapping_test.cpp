@@ -172,7 +172,7 @@ TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
     EXPECT_EQ(templateFor(*doc, k.ctype), &((*doc).*k.tmpl));
   }
   for (ComponentType kind : {ComponentType::Ground, ComponentType::SParam2, ComponentType::SParam1,
-                             kindOfCode(0), kindOfCode(16)}) {
+                             kindOfCode(0), kindOfCode(kMaxKindCode + 1)}) {
     EXPECT_EQ(templateFor(*doc, kind), nullptr);
   }
   const auto before = std::make_unique<Schematic>(*doc);

@@ -108,19 +108,28 @@ TEST(Tolerance, OnlyTheVariedKindsChange)
   }
   ToleranceRandom random(3);
   ApplyTolerances(d, tolerancemode::Upper, random);
+  // A slot varies exactly when its kind declares a varied parameter there: the resistance,
+  // the capacitance, the inductance, a line's impedance and length, a block's tolerances.
   for (const Component& c : d.components) {
+    const ComponentKind& kind = componentKind(c.ctype);
     for (int k = 1; k <= 5; ++k) {
-      const bool varied = (k == 1 && (c.ctype == ComponentType::Resistor || c.ctype == ComponentType::Capacitor ||
-                                      c.ctype == ComponentType::Inductor || c.ctype == ComponentType::TxLine)) ||
-                          (k == 3 && c.ctype == ComponentType::TxLine) ||
-                          ((k == 2 || k == 3) && (c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2));
+      const bool varied =
+          std::any_of(kind.parameters.begin(), kind.parameters.end(),
+                      [k](const ParameterDescription& p) { return p.slot == k && p.varied; });
       if (varied) {
-        EXPECT_DOUBLE_EQ(c.value[k].actual, 11.0 * k) << "kind " << kindCode(c.ctype) << " slot " << k;
+        EXPECT_DOUBLE_EQ(c.value[k].actual, 11.0 * k)
+            << "kind " << kindCode(c.ctype) << " slot " << k;
       } else {
         EXPECT_EQ(c.value[k].actual, -12345.0) << "kind " << kindCode(c.ctype) << " slot " << k;
       }
     }
   }
+  const Component& resistor = d.components[kindCode(ComponentType::Resistor)];
+  EXPECT_DOUBLE_EQ(resistor.value[1].actual, 11.0);
+  const Component& line = d.components[kindCode(ComponentType::TxLine)];
+  EXPECT_DOUBLE_EQ(line.value[3].actual, 33.0);
+  EXPECT_EQ(line.value[2].actual, -12345.0);
+  EXPECT_EQ(d.components[kindCode(ComponentType::OpAmp)].value[1].actual, -12345.0);
 }
 
 } // namespace

@@ -53,7 +53,7 @@ std::unique_ptr<Schematic> loadDocument(const std::string& input, CommandIo& io,
   if (builtInDefaults) {
     fillBuiltInDefaults(env);
   }
-  ClearSchema(*doc, env);
+  clearSchema(*doc, env);
   if (!loadInput(*doc, input, io)) {
     return nullptr;
   }

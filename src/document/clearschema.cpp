@@ -14,7 +14,7 @@ void unplace(Port& port)
 
 } // namespace
 
-void ClearSchema(Schematic& doc, const Environment& env)
+void clearSchema(Schematic& doc, const Environment& env)
 {
   doc.mmdB = {10, -40};
   doc.mmLin = {1, 0};

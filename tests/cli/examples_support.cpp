@@ -14,7 +14,7 @@ namespace {
 Schematic newDocument()
 {
   Schematic doc;
-  ClearSchema(doc, Environment{});
+  clearSchema(doc, Environment{});
   return doc;
 }
 

@@ -52,7 +52,7 @@ class TestCircuit
 public:
   TestCircuit() : doc(std::make_unique<Schematic>())
   {
-    ClearSchema(*doc, Environment{});
+    clearSchema(*doc, Environment{});
     const PlacementResult g = placeComponent(*doc, ComponentType::Ground, 1, {1400, 900});
     ground = doc->drawdat.components[g.index].pins.nodes[1];
   }

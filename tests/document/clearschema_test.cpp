@@ -27,7 +27,7 @@ TEST(ClearSchema, DefaultsOfANewSchematic)
   env.maxdB = 5;
 
   Schematic doc;
-  ClearSchema(doc, env);
+  clearSchema(doc, env);
 
   EXPECT_EQ(doc.mmdB, (DisplayRange{10, -40}));
   EXPECT_EQ(doc.mmLin, (DisplayRange{1, 0}));
@@ -110,7 +110,7 @@ TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
   doc.drawdat.components.append(r);
   doc.drawdat.UnconnectedMarkers.append({1, 2});
 
-  ClearSchema(doc, env);
+  clearSchema(doc, env);
 
   EXPECT_EQ(doc.cursorpos, 17);
   EXPECT_TRUE(doc.circleson);
@@ -139,7 +139,7 @@ TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
 class Placement : public ::testing::Test
 {
 protected:
-  void SetUp() override { ClearSchema(doc, env); }
+  void SetUp() override { clearSchema(doc, env); }
   Environment env;
   Schematic doc;
 };

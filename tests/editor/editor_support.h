@@ -98,7 +98,7 @@ protected:
   SchematicEditor ed{doc, env, host, prompts};
   Drawing& d = doc.drawdat;
 
-  EditorTest() { ClearSchema(doc, env); }
+  EditorTest() { clearSchema(doc, env); }
 
   void click(int x, int y)
   {

@@ -18,12 +18,12 @@ namespace {
 
 RecordingCanvas paintOne(ComponentType kind, int crot, Schematic& doc, Environment& env)
 {
-  ClearSchema(doc, env);
+  clearSchema(doc, env);
   env.gridon = false;
   const PlacementResult placed = placeComponent(doc, kind, crot, {200, 300});
   EXPECT_TRUE(placed.placed());
   RecordingCanvas canvas;
-  PaintSchematic(canvas, doc, env, {}, {});
+  paintSchematic(canvas, doc, env, {}, {});
   return canvas;
 }
 

@@ -10,7 +10,7 @@ inline Schematic freshDocument()
 {
   Schematic doc;
   Environment env;
-  ClearSchema(doc, env);
+  clearSchema(doc, env);
   return doc;
 }
 

@@ -20,7 +20,7 @@ class GraphWindowCoreTest : public ::testing::Test
 protected:
   GraphWindowCoreTest()
   {
-    ClearSchema(doc, env);
+    clearSchema(doc, env);
     core = std::make_unique<GraphWindowCore>(doc, env, host);
     host.core = core.get();
   }

@@ -2,8 +2,8 @@
 
 #include "config/environment.h"
 #include "document/clearschema.h"
-#include "graph/plotdrawing.h"
 #include "graph/graph_support.h"
+#include "graph/plotdrawing.h"
 #include "sim/tolerance.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ TEST(MultiSweep, RunsModesAndEarlyStop)
 {
   Environment env;
   Schematic doc;
-  ClearSchema(doc, env);
+  clearSchema(doc, env);
   doc.Xax.numpoints = 3;
   TestHost host;
   GraphWindowCore graph(doc, env, host);

@@ -25,7 +25,7 @@ class PrintPagesTest : public ::testing::Test
 protected:
   PrintPagesTest()
   {
-    ClearSchema(doc, env);
+    clearSchema(doc, env);
     doc.Xax.numpoints = 2;
     graph = std::make_unique<GraphWindowCore>(doc, env, host);
     graph->SetSweepLimits(1e6, 3e6);

@@ -46,7 +46,7 @@ TEST(Tolerance, LimitsByMode)
   ToleranceRandom random(1);
   for (const Case& c : cases) {
     ToleranceValue v = c.value;
-    const double got = ApplyTolerance(v, c.mode, random);
+    const double got = applyTolerance(v, c.mode, random);
     EXPECT_DOUBLE_EQ(got, c.expected) << "mode " << c.mode << " nom " << c.value.nom;
     EXPECT_EQ(v.actual, got);
   }
@@ -60,7 +60,7 @@ TEST(Tolerance, RandomValuesStayWithinTheLimits)
     double hi = -1e9;
     for (int i = 0; i < 2000; ++i) {
       ToleranceValue v = tol(100, -5, 5, true, true);
-      const double x = ApplyTolerance(v, mode, random);
+      const double x = applyTolerance(v, mode, random);
       ASSERT_GE(x, 95.0);
       ASSERT_LT(x, 105.0);
       lo = std::min(lo, x);
@@ -107,15 +107,18 @@ TEST(Tolerance, OnlyTheVariedKindsChange)
     add(kind.type);
   }
   ToleranceRandom random(3);
-  ApplyTolerances(d, tolerancemode::Upper, random);
+  applyTolerances(d, tolerancemode::Upper, random);
   for (const Component& c : d.components) {
     for (int k = 1; k <= 5; ++k) {
-      const bool varied = (k == 1 && (c.ctype == ComponentType::Resistor || c.ctype == ComponentType::Capacitor ||
-                                      c.ctype == ComponentType::Inductor || c.ctype == ComponentType::TxLine)) ||
-                          (k == 3 && c.ctype == ComponentType::TxLine) ||
-                          ((k == 2 || k == 3) && (c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2));
+      const bool varied =
+          (k == 1 && (c.ctype == ComponentType::Resistor || c.ctype == ComponentType::Capacitor ||
+                      c.ctype == ComponentType::Inductor || c.ctype == ComponentType::TxLine)) ||
+          (k == 3 && c.ctype == ComponentType::TxLine) ||
+          ((k == 2 || k == 3) &&
+           (c.ctype == ComponentType::SParam1 || c.ctype == ComponentType::SParam2));
       if (varied) {
-        EXPECT_DOUBLE_EQ(c.value[k].actual, 11.0 * k) << "kind " << kindCode(c.ctype) << " slot " << k;
+        EXPECT_DOUBLE_EQ(c.value[k].actual, 11.0 * k)
+            << "kind " << kindCode(c.ctype) << " slot " << k;
       } else {
         EXPECT_EQ(c.value[k].actual, -12345.0) << "kind " << kindCode(c.ctype) << " slot " << k;
       }

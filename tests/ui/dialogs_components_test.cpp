@@ -44,7 +44,7 @@ class ComponentDialogsTest : public ::testing::Test
 protected:
   ComponentDialogsTest()
   {
-    ClearSchema(*doc, env);
+    clearSchema(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
       shownCaption = dialog.windowTitle();

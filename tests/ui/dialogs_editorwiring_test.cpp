@@ -60,7 +60,7 @@ class EditorWiringTest : public ::testing::Test
 protected:
   EditorWiringTest()
   {
-    ClearSchema(*doc, env);
+    clearSchema(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
       captions.push_back(dialog.windowTitle());

@@ -23,7 +23,7 @@ namespace {
 TEST(DialogTable, EveryKindWithParametersHasADialog)
 {
   auto doc = std::make_unique<Schematic>();
-  ClearSchema(*doc, Environment{});
+  clearSchema(*doc, Environment{});
   ScriptedPrompts prompts;
   ComponentDialogs dialogs(*doc, prompts, nullptr);
   int generated = 0;

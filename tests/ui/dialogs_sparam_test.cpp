@@ -36,7 +36,7 @@ class BlockDialogTest : public ::testing::Test
 protected:
   BlockDialogTest()
   {
-    ClearSchema(*doc, env);
+    clearSchema(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
       auto* block = dynamic_cast<SParamBlockDialog*>(&dialog);

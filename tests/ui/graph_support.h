@@ -30,14 +30,14 @@ protected:
   GraphWindowTest()
   {
     fillBuiltInDefaults(env);
-    ClearSchema(doc, env);
+    clearSchema(doc, env);
     session.random.setSeed(12345);
   }
 
   // Loads an example schematic; the window is made afterwards by window().
   void load(const std::string& name)
   {
-    ClearSchema(doc, env);
+    clearSchema(doc, env);
     const FileResult r = loadSchematic(doc, examplePath(name));
     ASSERT_TRUE(r.ok()) << r.error;
     env.filename = examplePath(name);

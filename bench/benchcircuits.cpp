@@ -1,7 +1,7 @@
 #include "benchcircuits.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "ladder.h"
 #include "sim/plotpoint.h"
@@ -25,7 +25,7 @@ public:
     Environment env;
     fillBuiltInDefaults(env);
     doc = std::make_unique<Schematic>();
-    ClearSchema(*doc, env);
+    clearSchematic(*doc, env);
   }
 
   // A two-pin part centred at (x, y), horizontal (crot 2) or vertical (crot 1), between nodes.
@@ -37,14 +37,15 @@ public:
     c.crot = crot;
     c.position = {x, y};
     c.value[1].nom = c.value[1].actual = value;
-    if (ctype == ComponentType::Resistor || ctype == ComponentType::Capacitor || ctype == ComponentType::Inductor) {
+    if (ctype == ComponentType::Resistor || ctype == ComponentType::Capacitor ||
+        ctype == ComponentType::Inductor) {
       // +-5 %: what the tolerance multi-sweep draws from.
       c.value[1].TolEn = true;
       c.value[1].TolPercent = true;
       c.value[1].mintol = -5;
       c.value[1].maxtol = 5;
     }
-    ComputePinPositions(c);
+    computePinPositions(c);
     doc->drawdat.components.append(c);
     net.elements.push_back({ctype, a, b, value, extra});
     return doc->drawdat.components.last();
@@ -55,7 +56,7 @@ public:
     g.ctype = ComponentType::Ground;
     g.crot = 1;
     g.position = {x, pinY + 10};
-    ComputePinPositions(g);
+    computePinPositions(g);
     doc->drawdat.components.append(g);
   }
   void wire(int x1, int y1, int x2, int y2)
@@ -129,7 +130,8 @@ void buildIrregular(Drawer& d)
     const int x = xOf(k);
     if (k % 5 == 4) {
       // Line section: the line, then a wire on to the next main node.
-      d.part(ComponentType::TxLine, x + 20, kY0, 2, main(k), main(k + 1), kLineZ, kLineLength / kLineVelocity);
+      d.part(ComponentType::TxLine, x + 20, kY0, 2, main(k), main(k + 1), kLineZ,
+             kLineLength / kLineVelocity);
       Component& line = d.doc->drawdat.components.last();
       line.value[2].nom = line.value[2].actual = kLineVelocity;
       line.value[3].nom = line.value[3].actual = kLineLength;
@@ -150,7 +152,8 @@ void buildIrregular(Drawer& d)
     }
     const int mid = ++next;
     const bool trap = k % 3 == 0;
-    d.part(trap ? ComponentType::Inductor : ComponentType::Resistor, x, kY0 + 20, 1, main(k), mid, trap ? kTrapL : kShuntR);
+    d.part(trap ? ComponentType::Inductor : ComponentType::Resistor, x, kY0 + 20, 1, main(k), mid,
+           trap ? kTrapL : kShuntR);
     d.part(ComponentType::Capacitor, x, kY0 + 60, 1, mid, 0, trap ? kTrapC : kShuntC);
     d.ground(x, kY0 + 80);
   }
@@ -161,8 +164,8 @@ void buildIrregular(Drawer& d)
     const int xa = xOf(k);
     const int xb = xOf(k + 3);
     const bool resistor = k % 4 == 0;
-    d.part(resistor ? ComponentType::Resistor : ComponentType::Capacitor, xa + 60, y, 2, main(k), main(k + 3),
-           resistor ? kBridgeR : kBridgeC);
+    d.part(resistor ? ComponentType::Resistor : ComponentType::Capacitor, xa + 60, y, 2, main(k),
+           main(k + 3), resistor ? kBridgeR : kBridgeC);
     d.wire(xa, kY0, xa, y);
     d.wire(xa, y, xa + 40, y);
     d.wire(xa + 80, y, xb, y);

@@ -5,8 +5,8 @@
 #include "benchcircuits.h"
 
 #include "document/schematicwriter.h"
-#include "support/scriptedprompts.h"
 #include "sim/netlist.h"
+#include "support/scriptedprompts.h"
 
 #include <fstream>
 #include <iostream>
@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     auto doc = bench::drawCircuit(c);
     auto check = std::make_unique<Schematic>(*doc);
     ScriptedPrompts prompts;
-    const Netlist net = BuildNetlist(*check, prompts);
+    const Netlist net = buildNetlist(*check, prompts);
     if (!net.ok || net.nodeCount != c.nodes) {
       std::cerr << c.name << ": the drawing has " << net.nodeCount << " nodes, the list " << c.nodes
                 << "\n";

@@ -15,8 +15,8 @@
 #include "graph/graphhost.h"
 #include "graph/graphwindowcore.h"
 #include "platform/canvas.h"
-#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
+#include "support/scriptedprompts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -96,7 +96,7 @@ void resimulate(benchmark::State& state, PlotFormat plotformat)
   const auto bench = makeBench(plotformat);
   Bench& b = *bench;
   for (auto _ : state) {
-    const SimulateResult r = SimulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
+    const SimulateResult r = simulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
     benchmark::DoNotOptimize(r.points);
   }
   if (b.core.points().count() != 501) state.SkipWithError("the run did not give 501 points");
@@ -118,7 +118,7 @@ void BM_GraphRedraw(benchmark::State& state)
 {
   const auto bench = makeBench(plotformat::Rectangular);
   Bench& b = *bench;
-  SimulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
+  simulateForDisplay(*b.doc, b.session, b.core, {}, b.prompts);
   for (auto _ : state) {
     b.host.repaintGraph();
     benchmark::DoNotOptimize(b.host.canvas.calls);

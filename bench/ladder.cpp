@@ -1,7 +1,7 @@
 #include "ladder.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "sim/plotpoint.h"
 
@@ -17,7 +17,7 @@ void add(Schematic& doc, ComponentType ctype, int crot, Point at, double value)
   c.position = at;
   c.value[1].nom = value;
   c.value[1].actual = value; // as the tolerance rule sets it before a run
-  ComputePinPositions(c);
+  computePinPositions(c);
   doc.drawdat.components.append(c);
 }
 
@@ -28,7 +28,7 @@ std::unique_ptr<Schematic> ladderCircuit(int nodes)
   auto doc = std::make_unique<Schematic>();
   Environment env;
   fillBuiltInDefaults(env);
-  ClearSchema(*doc, env);
+  clearSchematic(*doc, env);
   // Node k (0-based) sits at (20 + 40 k, 100). The large ladders reach beyond the drawing
   // sheet, which the circuit check does not mind.
   auto nodeAt = [](int k) { return Point{20 + 40 * k, 100}; };

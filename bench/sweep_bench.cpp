@@ -17,12 +17,12 @@
 #include "ladder.h"
 
 #include "graph/simulationrun.h"
-#include "support/scriptedprompts.h"
 #include "sim/complexmatrix.h"
 #include "sim/lusolver.h"
 #include "sim/netlist.h"
 #include "sim/simulate.h"
 #include "sim/stamps.h"
+#include "support/scriptedprompts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,7 +59,7 @@ void BM_Sweep(benchmark::State& state)
   ScriptedPrompts prompts;
   int points = 0;
   for (auto _ : state) {
-    const SimulateResult r = SimulateEveryPort(*doc, session, out, prompts);
+    const SimulateResult r = simulateEveryPort(*doc, session, out, prompts);
     points = r.points;
     benchmark::DoNotOptimize(r);
     if (!r.ran || r.netlist.nodeCount != nodes || r.failedPoints != 0) {
@@ -86,7 +86,7 @@ void BM_MultiSweep(benchmark::State& state)
   ScriptedPrompts prompts;
   for (auto _ : state) {
     for (int run = 0; run < 50; ++run) {
-      const SimulateResult r = SimulateEveryPort(*doc, session, out, prompts);
+      const SimulateResult r = simulateEveryPort(*doc, session, out, prompts);
       benchmark::DoNotOptimize(r);
       if (!r.ran || r.failedPoints != 0) {
         state.SkipWithError("the circuit did not simulate");
@@ -101,14 +101,14 @@ void BM_Solve(benchmark::State& state)
 {
   auto doc = drawCircuit(circuitOf(state));
   ScriptedPrompts prompts;
-  const Netlist net = BuildNetlist(*doc, prompts);
+  const Netlist net = buildNetlist(*doc, prompts);
   auto stamped = std::make_unique<ComplexMatrix>();
   auto work = std::make_unique<ComplexMatrix>();
   ComplexErrors errors;
   const int n = net.nodeCount;
   stamped->clear(n);
-  StampComponents(*stamped, *doc, net, 100e6, errors);
-  StampPorts(*stamped, doc->drawdat, net);
+  stampComponents(*stamped, *doc, net, 100e6, errors);
+  stampPorts(*stamped, doc->drawdat, net);
   LUDecomposition lu;
   ComplexVector b;
   for (auto _ : state) {
@@ -117,14 +117,14 @@ void BM_Solve(benchmark::State& state)
         (*work)[i][j] = (*stamped)[i][j];
       }
     }
-    LUDecompose(*work, n, lu, errors); // the pattern from the values: an O(n^2) scan
+    luDecompose(*work, n, lu, errors); // the pattern from the values: an O(n^2) scan
     b.clear(n);
     b[net.port1Node] = Complex{0.02, 0.0};
-    LUBackSubstitute(*work, lu, b, errors);
+    luBackSubstitute(*work, lu, b, errors);
     benchmark::DoNotOptimize(b[net.port2Node]);
     b.clear(n);
     b[net.port2Node] = Complex{0.02, 0.0};
-    LUBackSubstitute(*work, lu, b, errors);
+    luBackSubstitute(*work, lu, b, errors);
     benchmark::DoNotOptimize(b[net.port1Node]);
   }
   state.counters["dense_flops"] =

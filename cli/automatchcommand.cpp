@@ -107,9 +107,9 @@ int runAutomatch(const std::vector<std::string>& args, CommandIo& io)
   SimulatePrompts prompts(io.err);
   NoRunDisplay display;
   const MainWindowChores chores;
-  const AutoMatchOutcome outcome = RunAutoMatch(
+  const AutoMatchOutcome outcome = performAutoMatch(
       *doc, session, request,
-      [&] { return SimulateForDisplay(*doc, session, display, chores, prompts); }, prompts);
+      [&] { return simulateForDisplay(*doc, session, display, chores, prompts); }, prompts);
   if (!outcome.analysed || outcome.refused) {
     return kExitFailure; // the reason is on stderr already
   }

@@ -3,7 +3,7 @@
 #include "loadinput.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 
 #include <filesystem>
 
@@ -53,7 +53,7 @@ std::unique_ptr<Schematic> loadDocument(const std::string& input, CommandIo& io,
   if (builtInDefaults) {
     fillBuiltInDefaults(env);
   }
-  ClearSchema(*doc, env);
+  clearSchematic(*doc, env);
   if (!loadInput(*doc, input, io)) {
     return nullptr;
   }

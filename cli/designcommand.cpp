@@ -28,7 +28,7 @@ int writeDesign(const AssistantCircuit& circuit, const AssistantWriteSettings& s
   auto doc = std::make_unique<Schematic>(); // large: keep it off the stack
   Environment env;
   fillBuiltInDefaults(env);
-  WriteAssistantCircuit(*doc, env, circuit, settings);
+  writeAssistantSchematic(*doc, env, circuit, settings);
   return writeSchematicFile(*doc, path, io);
 }
 

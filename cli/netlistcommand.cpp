@@ -30,7 +30,7 @@ int runNetlist(const std::vector<std::string>& args, CommandIo& io)
   // the same circuits. The lines are listed whatever it found, so the user can see what is
   // wrong.
   SimulatePrompts prompts(io.err);
-  const NetlistListing listing = CheckAndListNetlist(*doc, prompts);
+  const NetlistListing listing = checkAndListNetlist(*doc, prompts);
   for (const std::string& line : listing.lines) {
     io.out << line << '\n';
   }

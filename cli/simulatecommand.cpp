@@ -45,7 +45,7 @@ public:
 // "2.4G", "1 MHz"). Anything else is refused with the reason, naming the option.
 std::string parseFrequency(const std::string& option, const std::string& text, double& f)
 {
-  const NumberReading n = ReadNumber(text, NumberRules::Entry("Hz"));
+  const NumberReading n = readNumber(text, NumberRules::Entry("Hz"));
   if (!n.ok) {
     return option + ": \"" + text + "\" is " + n.problem + " (a frequency, e.g. 1MHz)";
   }
@@ -74,11 +74,11 @@ void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
   if (format == "csv") {
     os << kCsvHeader << '\n';
     for (const SweepPoint& p : points) {
-      os << FormatCsvLine(p) << '\n';
+      os << formatCsvLine(p) << '\n';
     }
     return;
   }
-  os << ResultFileText(points);
+  os << resultFileText(points);
 }
 
 const std::vector<OptionSpec> kSimulateOptions = {
@@ -165,7 +165,7 @@ std::optional<int> applySweepOptions(Schematic& doc, const ParsedArguments& pars
   if (parsed.has("--points")) {
     x.numpoints = static_cast<int>(o.points - 1);
   }
-  if (const std::string problem = SweepLimitsProblem(x); !problem.empty()) {
+  if (const std::string problem = sweepLimitsProblem(x); !problem.empty()) {
     const bool fromOptions = parsed.has("--start") || parsed.has("--stop");
     io.err << "norvane-cli: " << problem << (fromOptions ? "" : " in " + parsed.positional.front())
            << "\n";
@@ -284,7 +284,7 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   session.toleranceMode = options.toleranceMode;
   session.random.setSeed(seedOf(parsed, options));
   CollectPoints collected;
-  const SimulateResult result = SimulateEveryPort(*doc, session, collected, prompts);
+  const SimulateResult result = simulateEveryPort(*doc, session, collected, prompts);
   if (!result.ran) {
     return kExitFailure;
   }

@@ -32,7 +32,7 @@ int runSpice(const std::vector<std::string>& args, CommandIo& io)
   const std::string title = std::filesystem::path(input).filename().string();
   SimulatePrompts prompts(io.err);
   const SpiceExportResult netlist =
-      ExportSpiceNetlist(*doc, title, SpiceDataFileName(toFile ? *output : input), prompts);
+      exportSpiceNetlist(*doc, title, spiceDataFileName(toFile ? *output : input), prompts);
   if (!netlist.ok) {
     return kExitFailure;
   }
@@ -40,7 +40,7 @@ int runSpice(const std::vector<std::string>& args, CommandIo& io)
     io.out << netlist.text;
     return kExitOk;
   }
-  if (const FileResult r = SaveSpiceNetlist(netlist.text, *output); !r) {
+  if (const FileResult r = saveSpiceNetlist(netlist.text, *output); !r) {
     io.err << "norvane-cli: " << *output << ": " << r.error << "\n";
     return kExitFailure;
   }

@@ -105,7 +105,7 @@ TextExtent EditorConnection::textExtent(const std::string& text, const std::stri
   const int ppi = m_window.view()->logicalDpiY();
   QtCanvas canvas(painter, ppi);
   canvas.setFontName(kDefaultSchematicFont);
-  canvas.setFontSize(TextItemFontSize(size, PaintScale{}, ppi));
+  canvas.setFontSize(textItemFontSize(size, PaintScale{}, ppi));
   return canvas.textExtent(text);
 }
 

@@ -267,8 +267,8 @@ void MainWindow::paintSheet(QPainter& painter, const QRect&)
   SchematicPaintOptions options;
   options.moving = m_editor->editor().moving();
   options.gridTile = &gridTileCache();
-  PaintSchematic(canvas, m_doc, m_env, scale, options);
-  PaintEditorOverlay(canvas, m_editor->editor().overlay(), m_doc, m_env, scale);
+  paintSchematic(canvas, m_doc, m_env, scale, options);
+  paintEditorOverlay(canvas, m_editor->editor().overlay(), m_doc, m_env, scale);
 }
 
 void MainWindow::sheetMousePress(QPoint units, Qt::MouseButton button)

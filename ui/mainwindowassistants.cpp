@@ -50,7 +50,7 @@ void MainWindow::writeAssistantCircuit(const AssistantCircuit& circuit,
   if (options.closeGraph) m_graph->close();
   const bool wasModified = isModified();
   m_editor->editor().resetForNewDocument();
-  WriteAssistantCircuit(m_doc, m_env, circuit, settings);
+  writeAssistantSchematic(m_doc, m_env, circuit, settings);
   setModified(options.setModified || wasModified);
   updateCaption();
   updateEditActions();
@@ -63,7 +63,7 @@ void MainWindow::runAutoMatch(const MatchRequest& request)
   const int before = m_doc.drawdat.components.count();
   // The inserted networks can be taken back with Undo.
   m_editor->editor().recordUndoPoint();
-  RunAutoMatch(
+  performAutoMatch(
       m_doc, *m_session, request, [this] { return m_graph->runSimulation(); }, m_prompts);
   if (m_doc.drawdat.components.count() != before) setModified(true);
   updateEditActions();

@@ -10,7 +10,7 @@
 
 #include "config/configfile.h"
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/fileresult.h"
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
@@ -43,7 +43,7 @@ bool isUnnamed(const std::string& path)
 
 void MainWindow::resetDocument()
 {
-  ClearSchema(m_doc, m_env);
+  clearSchematic(m_doc, m_env);
   m_editor->editor().resetForNewDocument();
   m_env.filename = kUnnamed;
   updateCaption();
@@ -190,7 +190,7 @@ bool MainWindow::writeConfiguration()
   if (m_configPath.empty()) {
     return true; // started without a configuration file (tests)
   }
-  const ConfigFileResult result = WriteConfig(m_env, m_configPath);
+  const ConfigFileResult result = writeConfig(m_env, m_configPath);
   if (!result.ok) {
     m_prompts.error(result.error);
   }

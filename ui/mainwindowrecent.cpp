@@ -63,7 +63,7 @@ bool MainWindow::openRecentFile(int index)
 
 void MainWindow::applyRememberedTuneStep()
 {
-  const std::optional<TuneStep> step = TuneStepFromKey(m_env.tunestep);
+  const std::optional<TuneStep> step = tuneStepFromKey(m_env.tunestep);
   if (!step) return;
   QComboBox* list = m_tuner->stepList();
   const int index = list->findData(static_cast<int>(*step));

@@ -40,7 +40,7 @@ void MainWindow::showNetlist()
 {
   // The circuit a simulation checks, the whole drawing: items beyond the sheet's edge are
   // simulated too, so they are listed (and not deleted) here.
-  const NetlistListing listing = CheckAndListNetlist(m_doc, m_prompts);
+  const NetlistListing listing = checkAndListNetlist(m_doc, m_prompts);
   applyNetlistToDrawing(m_doc, listing.netlist); // its junctions, nodes and markers
   QStringList lines;
   for (const std::string& line : listing.lines) {
@@ -67,13 +67,13 @@ bool MainWindow::exportSpice()
   }
   const std::string title = std::filesystem::path(m_env.filename).filename().string();
   const SpiceExportResult netlist =
-      ExportSpiceNetlist(m_doc, title, SpiceDataFileName(*path), m_prompts);
+      exportSpiceNetlist(m_doc, title, spiceDataFileName(*path), m_prompts);
   applyNetlistToDrawing(m_doc, netlist.netlist);
   m_view->repaintSheet(); // the circuit check's unconnected markers
   if (!netlist.ok) {
     return false;
   }
-  if (const FileResult r = SaveSpiceNetlist(netlist.text, *path); !r) {
+  if (const FileResult r = saveSpiceNetlist(netlist.text, *path); !r) {
     m_prompts.error(r.error);
     return false;
   }

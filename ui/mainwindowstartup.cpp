@@ -48,7 +48,7 @@ void MainWindow::startUp(const StartupOptions& options)
 
   const bool haveConfig = !options.configPath.empty() && isExistingFile(options.configPath);
   if (haveConfig) {
-    const ConfigFileResult read = ReadConfig(m_env, options.configPath);
+    const ConfigFileResult read = readConfig(m_env, options.configPath);
     if (!read.ok) {
       m_prompts.error(read.error);
     }

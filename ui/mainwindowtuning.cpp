@@ -20,7 +20,7 @@ void MainWindow::createTunerBar()
   connect(m_tuner, &TunerBar::stepChosen, this, [this](TuneStep step) {
     m_editor->editor().setTuneStep(step);
     // Remembered in the configuration; the default E12 needs no line of its own.
-    m_env.tunestep = step == TuneStep::E12 ? std::string() : TuneStepKey(step);
+    m_env.tunestep = step == TuneStep::E12 ? std::string() : tuneStepKey(step);
     m_view->setFocus(Qt::OtherFocusReason);
   });
   m_editor->editor().setTuneStep(m_tuner->step());
@@ -34,7 +34,7 @@ void MainWindow::refreshTuner()
     m_tuner->showTuned({});
     return;
   }
-  const LabelLines lines = ComponentLabelLines(m_doc.drawdat.components[index], m_doc.datasets);
+  const LabelLines lines = componentLabelLines(m_doc.drawdat.components[index], m_doc.datasets);
   std::string text = "Tuning:";
   for (const std::string& line : lines)
     if (!line.empty()) text += " " + line;

@@ -28,7 +28,7 @@ std::optional<QRect> MainWindow::drawingBox() const
     return canvas.textExtent(text);
   };
   const PaintScale scale{0, 0, m_doc.scaleNum, m_doc.scaleDen};
-  const std::optional<DrawingBox> box = DrawingBounds(m_doc, m_env, scale, measure);
+  const std::optional<DrawingBox> box = drawingBounds(m_doc, m_env, scale, measure);
   if (!box) return std::nullopt;
   return QRect(box->left, box->top, std::max(1, box->width()), std::max(1, box->height()));
 }

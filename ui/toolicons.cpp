@@ -38,7 +38,7 @@ QImage renderSymbol(int kind, const Environment& env, int scale = 1)
     options.withLabels = false;
     Environment colours = env;
     colours.compcolor = colours.portcolor = colours.gndcolor = makeColor(20, 30, 60);
-    DrawSymbol(canvas, *symbol, 1, PaintScale{}, LabelLines{}, false, Point{60, 60}, colours,
+    drawSymbol(canvas, *symbol, 1, PaintScale{}, LabelLines{}, false, Point{60, 60}, colours,
                options);
   }
   QRect used;

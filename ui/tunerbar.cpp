@@ -21,7 +21,7 @@ TunerBar::TunerBar(QWidget* parent) : QWidget(parent)
   // The list never takes the focus from the sheet, where the arrow keys tune.
   m_steps->setFocusPolicy(Qt::NoFocus);
   for (TuneStep s : kTuneSteps)
-    m_steps->addItem(toQt(TuneStepCaption(s)), static_cast<int>(s));
+    m_steps->addItem(toQt(tuneStepCaption(s)), static_cast<int>(s));
   m_steps->setCurrentIndex(static_cast<int>(TuneStep::E12));
   row->addWidget(m_tuned);
   row->addWidget(new QLabel("Tune step:", this));

@@ -19,8 +19,8 @@
 #include "editor/schematicpainter.h"
 #include "graph/graphhost.h"
 #include "graph/graphwindowcore.h"
-#include "support/scriptedprompts.h"
 #include "sim/simulate.h"
+#include "support/scriptedprompts.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -81,7 +81,7 @@ struct Bench
     doc->plotformat = plotformat::Rectangular;
     doc->Y1ax = {-60, 0, measwhat::S21, tracetype::Log20};
     doc->Y2ax = {-60, 0, measwhat::S11, tracetype::Log20};
-    host.run = [this] { lastRun = SimulateForDisplay(*doc, session, core, {}, prompts); };
+    host.run = [this] { lastRun = simulateForDisplay(*doc, session, core, {}, prompts); };
     editor.setTuneMode(true);
     // Choose the first capacitor (at (20, 120)) as a click in tune mode does.
     editor.mousePress(MouseButton::Left, 20, 120);
@@ -114,7 +114,7 @@ void tuningStep(benchmark::State& state, bool withSchematic)
     if (withSchematic) {
       QPainter painter(&sheet);
       QtCanvas canvas(painter, 96);
-      PaintSchematic(canvas, *b.doc, b.env, PaintScale{});
+      paintSchematic(canvas, *b.doc, b.env, PaintScale{});
     }
     benchmark::DoNotOptimize(b.graph.image.constBits());
   }

@@ -23,14 +23,14 @@ void commonEmitter(Schematic& doc)
   q.ctype = ComponentType::Bipolar;
   q.crot = 1;
   q.position = {300, 200};
-  ComputePinPositions(q);
+  computePinPositions(q);
   const Point c = q.pins.nodes[1], b = q.pins.nodes[2], e = q.pins.nodes[3];
   doc.drawdat.components.append(q);
   Component g;
   g.ctype = ComponentType::Ground;
   g.crot = 1;
   g.position = {e.x, e.y + 10};
-  ComputePinPositions(g);
+  computePinPositions(g);
   doc.drawdat.components.append(g);
   doc.drawdat.P1.pos = {b.x - 20, b.y};
   doc.drawdat.P1.crot = 1;
@@ -54,7 +54,7 @@ TEST_F(GraphWindowTest, Screenshots)
   save(w, "graph-data-list.png");
 
   // A transistor stage's input on the Smith chart with the stability circle at the cursor.
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   commonEmitter(doc);
   doc.Xax = {50e6, 3e9, 100, false, freqmode::Logarithmic};
   doc.plotformat = plotformat::SmithZ;

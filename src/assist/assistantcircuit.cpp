@@ -1,6 +1,6 @@
 #include "assist/assistantcircuit.h"
 
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "sim/plotpoint.h"
 
@@ -98,10 +98,10 @@ OneBasedArray<ToleranceValue, kValuesPerComponent> groundValues()
   return v;
 }
 
-void WriteAssistantCircuit(Schematic& doc, Environment& env, const AssistantCircuit& circuit,
-                           const AssistantWriteSettings& settings)
+void writeAssistantSchematic(Schematic& doc, Environment& env, const AssistantCircuit& circuit,
+                             const AssistantWriteSettings& settings)
 {
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   if (settings.setSweep) {
     doc.Xax.min = settings.sweepMin;
     doc.Xax.max = settings.sweepMax;
@@ -112,7 +112,7 @@ void WriteAssistantCircuit(Schematic& doc, Environment& env, const AssistantCirc
 
   auto moved = [&settings](Point p) {
     if (settings.xShift != 0) {
-      p.x = SnapToGrid(p.x + settings.xShift);
+      p.x = snapToGrid(p.x + settings.xShift);
     }
     return p;
   };

@@ -46,17 +46,17 @@ struct AssistantWriteSettings
   double sweepMin = 0.0; // Hz
   double sweepMax = 0.0; // Hz
   int freqmode = 1;      // 1 linear, 2 logarithmic
-  int xShift = 0;        // each x becomes SnapToGrid(x + xShift) (0: copied unchanged)
+  int xShift = 0;        // each x becomes snapToGrid(x + xShift) (0: copied unchanged)
 };
 
 // The name a generated schematic gets.
 inline constexpr const char* kUnnamedFile = "unnamed.cct";
 
-// Resets the document (ClearSchema), sets the sweep and the display (square grid, S21 and
+// Resets the document (clearSchematic), sets the sweep and the display (square grid, S21 and
 // S11 in dB from -40 to 10), names it "unnamed.cct" in env.filename, and copies the
 // circuit's components, wires and ports (both ports orientation 1). Closing the graph
 // window, the modified flag and the simulation are the caller's.
-void WriteAssistantCircuit(Schematic& doc, Environment& env, const AssistantCircuit& circuit,
-                           const AssistantWriteSettings& settings);
+void writeAssistantSchematic(Schematic& doc, Environment& env, const AssistantCircuit& circuit,
+                             const AssistantWriteSettings& settings);
 
 } // namespace norvane

@@ -6,7 +6,7 @@ namespace norvane {
 
 std::optional<double> readNumberText(std::string_view text, std::string_view unit)
 {
-  const NumberReading n = ReadNumber(text, NumberRules::Entry(unit));
+  const NumberReading n = readNumber(text, NumberRules::Entry(unit));
   if (!n.ok) {
     return std::nullopt;
   }
@@ -15,7 +15,7 @@ std::optional<double> readNumberText(std::string_view text, std::string_view uni
 
 std::string assistantFieldText(double value, std::string_view unit)
 {
-  return FormatEngineering(2, value) + std::string(unit);
+  return formatEngineering(2, value) + std::string(unit);
 }
 
 std::string notANumberMessage(std::string_view label, std::string_view text)

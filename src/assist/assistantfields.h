@@ -9,7 +9,7 @@
 
 namespace norvane {
 
-// The value of the text read strictly (ReadNumber's Entry rules: the number, a prefix letter
+// The value of the text read strictly (readNumber's Entry rules: the number, a prefix letter
 // and the field's unit, e.g. "433MHz" with unit "Hz"), or nothing when it is not such a number.
 std::optional<double> readNumberText(std::string_view text, std::string_view unit);
 

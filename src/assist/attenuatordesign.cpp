@@ -115,7 +115,7 @@ AttenuatorResult designAttenuator(const AttenuatorInput& in)
     const double n = std::max(in.zin, in.zout) / std::min(in.zin, in.zout);
     const double minimumDb = 20.0 * std::log10(std::sqrt(n) + std::sqrt(n - 1.0));
     if (!(in.attenuationDb > minimumDb)) {
-      r.error = std::string(kMsgAttenuationBelowMinimum) + FormatEngineering(2, minimumDb) + "dB";
+      r.error = std::string(kMsgAttenuationBelowMinimum) + formatEngineering(2, minimumDb) + "dB";
       return r;
     }
   }

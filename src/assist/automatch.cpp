@@ -111,7 +111,7 @@ std::string describe(const MatchElement& e)
   if (!std::isfinite(e.value) || !(std::fabs(e.value) < kBigValue)) {
     return "an unbounded " + kind;
   }
-  return "a " + kind + " of " + FormatEngineering(3, e.value) + unit;
+  return "a " + kind + " of " + formatEngineering(3, e.value) + unit;
 }
 
 // The L-section that transforms the impedance of reflection `gamma` (referred to zo) to the
@@ -125,7 +125,7 @@ PortMatchNetwork designPort(Complex gamma, double zo, double r0, int topology, d
   net.build = true;
   net.targetR = r0;
   const std::string name = "Port " + std::to_string(port);
-  const double magnitude = ComplexAbs(gamma);
+  const double magnitude = complexAbs(gamma);
   if (!std::isfinite(magnitude)) {
     net.build = false;
     net.problem = name + " cannot be matched at this frequency: the circuit gave no finite\r"
@@ -138,13 +138,13 @@ PortMatchNetwork designPort(Complex gamma, double zo, double r0, int topology, d
     net.problem = name +
                   " cannot be matched at this frequency: the impedance to match has no\r"
                   "positive resistance (|Gamma| = " +
-                  FixedText(magnitude, 3) +
+                  formatFixed(magnitude, 3) +
                   "), and inductors and capacitors can only match a positive resistance.";
     return net;
   }
   ComplexErrors errors;
   const Complex one{1.0, 0.0};
-  const Complex z = ComplexDiv(zo * (one + gamma), one - gamma, errors);
+  const Complex z = complexDiv(zo * (one + gamma), one - gamma, errors);
   net.r = z.re;
   net.x = z.im;
   const double omega = kTwoPi * freq;
@@ -154,7 +154,7 @@ PortMatchNetwork designPort(Complex gamma, double zo, double r0, int topology, d
     // Shunt element at the load (circuit) side brings the conductance to 1/r0, the series
     // element then cancels the remaining reactance.
     net.shuntOnCircuitSide = true;
-    const Complex y = ComplexDiv(one, z, errors);
+    const Complex y = complexDiv(one, z, errors);
     const double q = std::sqrt(std::max(0.0, (1.0 / y.re - r0) / r0));
     const double xs = q * r0;
     const double bp = y.re * q; // 1 / Xp
@@ -220,7 +220,7 @@ Component makeComponent(ComponentType ctype, int crot, Point position, double va
     v.TolEn = true;
     v.TolPercent = true;
   }
-  ComputePinPositions(comp);
+  computePinPositions(comp);
   return comp;
 }
 
@@ -258,15 +258,15 @@ void buildPort(Schematic& doc, int port, const PortMatchNetwork& net, Prompts& p
   drawing.components.append(makeComponent(net.series.ctype, 2, {x + 60 * s, y}, net.series.value));
   drawing.components.append(makeComponent(net.shunt.ctype, 1, {shuntX, y + 60}, net.shunt.value));
   drawing.components.append(makeComponent(ComponentType::Ground, 1, {shuntX, y + 90}, 0.0));
-  AppendShort(drawing, {x + 20 * s, y}, {x + 40 * s, y});
-  AppendShort(drawing, {shuntX, y}, {shuntX, y + 40});
-  AppendShort(drawing, {x + 80 * s, y}, {x + 100 * s, y});
+  appendShort(drawing, {x + 20 * s, y}, {x + 40 * s, y});
+  appendShort(drawing, {shuntX, y}, {shuntX, y + 40});
+  appendShort(drawing, {x + 80 * s, y}, {x + 100 * s, y});
   p.Zo = net.targetR;
 }
 
 } // namespace
 
-MatchPlan MatchNetwork(const MatchInput& input)
+MatchPlan matchNetwork(const MatchInput& input)
 {
   const MatchRequest& req = input.request;
   MatchPlan plan;
@@ -282,7 +282,7 @@ MatchPlan MatchNetwork(const MatchInput& input)
   // are made of rounding noise. Matching port 1 matches port 2 as well, since no power is
   // lost on the way.
   if (plan.mode == matchmode::Simultaneous) {
-    const StabilityFactors f = RollettStability(input.s11, input.s21, input.s12, input.s22);
+    const StabilityFactors f = rollettStability(input.s11, input.s21, input.s12, input.s22);
     if (std::fabs(f.k - 1.0) < kLosslessTolerance &&
         std::fabs(f.deltaMagnitude - 1.0) < kLosslessTolerance) {
       plan.mode = matchmode::Port1;
@@ -300,15 +300,15 @@ MatchPlan MatchNetwork(const MatchInput& input)
     const Complex s11 = input.s11;
     const Complex s22 = input.s22;
     const Complex delta = s11 * s22 - input.s12 * input.s21;
-    const Complex c1 = s11 - delta * ComplexConj(s22);
-    const Complex c2 = s22 - delta * ComplexConj(s11);
+    const Complex c1 = s11 - delta * complexConj(s22);
+    const Complex c2 = s22 - delta * complexConj(s11);
     const double b1 = 1.0 + magSquared(s11) - magSquared(s22) - magSquared(delta);
     const double b2 = 1.0 + magSquared(s22) - magSquared(s11) - magSquared(delta);
     const Root r1 = conjugateReflection(b1, c1, gamma1);
     const Root r2 = conjugateReflection(b2, c2, gamma2);
     // K = 1 with |Delta| < 1 is a lossy two-port of a single element (a series or shunt
     // resistance): no simultaneous solution exists, and the discriminants are rounding noise.
-    const StabilityFactors stability = RollettStability(s11, input.s21, input.s12, s22);
+    const StabilityFactors stability = rollettStability(s11, input.s21, input.s12, s22);
     if (std::fabs(stability.k - 1.0) < kLosslessTolerance && stability.deltaMagnitude < 1.0) {
       plan.refused = true;
       plan.messages.push_back({true, kMsgMatchUnrealistic});
@@ -323,11 +323,11 @@ MatchPlan MatchNetwork(const MatchInput& input)
     // the unit circle and the matched circuit would oscillate.
     if (!stability.unconditionallyStable()) {
       plan.refused = true;
-      const std::string k = std::isfinite(stability.k) ? FixedText(stability.k, 3)
+      const std::string k = std::isfinite(stability.k) ? formatFixed(stability.k, 3)
                             : stability.k > 0.0        ? "infinite"
                                                        : "-infinite";
       plan.messages.push_back({true, std::string(kMsgMatchNotStable) + " (K = " + k +
-                                         ", |Delta| = " + FixedText(stability.deltaMagnitude, 3) +
+                                         ", |Delta| = " + formatFixed(stability.deltaMagnitude, 3) +
                                          ";\ra conjugate match needs K > 1 and |Delta| < 1).\r"
                                          "It would oscillate if it were conjugately matched."});
       return plan;
@@ -340,14 +340,14 @@ MatchPlan MatchNetwork(const MatchInput& input)
   }
 
   if (plan.mode == matchmode::Port1 || plan.mode == matchmode::Simultaneous) {
-    if (ComplexAbs(gamma1) < kMatchedGamma) {
+    if (complexAbs(gamma1) < kMatchedGamma) {
       plan.messages.push_back({false, kMsgPort1Matched});
     } else {
       plan.port1 = designPort(gamma1, input.zo1, req.r1, req.topology1, req.frequency, 1);
     }
   }
   if (plan.mode == matchmode::Port2 || plan.mode == matchmode::Simultaneous) {
-    if (ComplexAbs(gamma2) < kMatchedGamma) {
+    if (complexAbs(gamma2) < kMatchedGamma) {
       plan.messages.push_back({false, kMsgPort2Matched});
     } else {
       plan.port2 = designPort(gamma2, input.zo2, req.r2, req.topology2, req.frequency, 2);
@@ -365,7 +365,7 @@ MatchPlan MatchNetwork(const MatchInput& input)
   return plan;
 }
 
-void ApplyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts)
+void applyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts)
 {
   for (const MatchMessage& m : plan.messages) {
     if (m.error) {
@@ -385,12 +385,12 @@ void ApplyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts)
   }
 }
 
-AutoMatchOutcome RunAutoMatch(Schematic& doc, SimulationSession& session,
-                              const MatchRequest& request,
-                              const std::function<SimulateResult()>& simulate, Prompts& prompts)
+AutoMatchOutcome performAutoMatch(Schematic& doc, SimulationSession& session,
+                                  const MatchRequest& request,
+                                  const std::function<SimulateResult()>& simulate, Prompts& prompts)
 {
   AutoMatchOutcome outcome;
-  if (const std::string problem = MatchFrequencyProblem(doc, request.frequency); !problem.empty()) {
+  if (const std::string problem = matchFrequencyProblem(doc, request.frequency); !problem.empty()) {
     prompts.error(problem);
     outcome.refused = true;
     return outcome;
@@ -404,10 +404,10 @@ AutoMatchOutcome RunAutoMatch(Schematic& doc, SimulationSession& session,
   session.match.mode = matchmode::None;
   if (first.matchAnalysed) {
     outcome.analysed = true;
-    const MatchPlan plan = MatchNetwork(first.match);
+    const MatchPlan plan = matchNetwork(first.match);
     outcome.refused = plan.refused;
     const int before = doc.drawdat.components.count();
-    ApplyMatchPlan(doc, plan, prompts);
+    applyMatchPlan(doc, plan, prompts);
     outcome.networks = (doc.drawdat.components.count() - before) / 3;
   }
   if (!outcome.analysed || outcome.refused) {
@@ -417,7 +417,7 @@ AutoMatchOutcome RunAutoMatch(Schematic& doc, SimulationSession& session,
   }
   outcome.finalRun = simulate();
   if (outcome.networks > 0) {
-    const std::string warning = OscillationWarning(LargestReflection(doc));
+    const std::string warning = oscillationWarning(largestReflection(doc));
     if (!warning.empty()) {
       outcome.oscillates = true;
       prompts.warning(warning);

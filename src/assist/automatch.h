@@ -2,8 +2,8 @@
 // The automatic matcher's calculation: L-section networks that match port 1, port 2 or both
 // (simultaneous conjugate match) at one frequency, from the circuit's S-parameters there.
 //
-// MatchNetwork is a pure function from the request and the S-parameters to a plan (messages
-// and the element values of each port's network); ApplyMatchPlan edits the drawing: it makes
+// matchNetwork is a pure function from the request and the S-parameters to a plan (messages
+// and the element values of each port's network); applyMatchPlan edits the drawing: it makes
 // room, inserts the components and wires in front of the port and sets the port's Zo.
 
 #include "document/schematic.h"
@@ -82,14 +82,14 @@ inline constexpr const char* kMsgPort2Matched =
 // unconditionally stable at the frequency (K > 1 and |Delta| < 1), and any port whose
 // impedance has no positive resistance or whose chosen topology would need a negative, zero
 // or unbounded inductor or capacitor (the message names the topology that can match it).
-MatchPlan MatchNetwork(const MatchInput& input);
+MatchPlan matchNetwork(const MatchInput& input);
 
 // Inserts the planned networks into the drawing and shows the plan's messages. For each port
 // the drawing first moves 100 units right when the network needs room on the left, the port
 // moves out by 80, and the series element, the shunt element with its ground and three wires
 // are added; the port's Zo becomes the target resistance. A port whose network would exceed
 // the component or wire capacity is left as it is, with the editor's capacity message.
-void ApplyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts);
+void applyMatchPlan(Schematic& doc, const MatchPlan& plan, Prompts& prompts);
 
 // What one Auto Match did.
 struct AutoMatchOutcome
@@ -111,8 +111,9 @@ struct AutoMatchOutcome
 // any run. A refused match leaves the document as it was (the ports keep their Zo). After
 // networks were inserted, the matched circuit is swept once more with nominal values and a
 // warning is shown when |S11| or |S22| exceeds 1 anywhere (it would oscillate there).
-AutoMatchOutcome RunAutoMatch(Schematic& doc, SimulationSession& session,
-                              const MatchRequest& request,
-                              const std::function<SimulateResult()>& simulate, Prompts& prompts);
+AutoMatchOutcome performAutoMatch(Schematic& doc, SimulationSession& session,
+                                  const MatchRequest& request,
+                                  const std::function<SimulateResult()>& simulate,
+                                  Prompts& prompts);
 
 } // namespace norvane

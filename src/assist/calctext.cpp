@@ -9,7 +9,7 @@ namespace norvane {
 std::string engineeringText(std::optional<double> x, int decimals, std::string_view unit)
 {
   if (!x) return {};
-  return FormatEngineering(decimals, *x) + std::string(unit);
+  return formatEngineering(decimals, *x) + std::string(unit);
 }
 
 std::string fixedText(std::optional<double> x, int decimals, std::string_view unit)
@@ -26,7 +26,7 @@ std::string fixedText(std::optional<double> x, int decimals, std::string_view un
 std::string reactanceText(std::optional<double> ohms, int decimals)
 {
   if (!ohms) return {};
-  const std::string magnitude = FormatEngineering(decimals, *ohms);
+  const std::string magnitude = formatEngineering(decimals, *ohms);
   if (!magnitude.empty() && magnitude.front() == '-') return "-j" + magnitude.substr(1) + "R";
   return "+j" + magnitude + "R";
 }

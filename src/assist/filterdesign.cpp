@@ -41,7 +41,7 @@ constexpr double kMaxTolerance = 100.0; // percent
 
 std::string hertz(double f)
 {
-  return FormatEngineering(2, f) + "Hz";
+  return formatEngineering(2, f) + "Hz";
 }
 
 bool inRange(double x, double lo, double hi)

@@ -19,7 +19,7 @@ constexpr double kFrequencyMargin = 1e-3;
 
 std::string hertz(double f)
 {
-  return FormatEngineering(3, f) + "Hz";
+  return formatEngineering(3, f) + "Hz";
 }
 
 bool within(double f, double lo, double hi)
@@ -82,10 +82,10 @@ public:
   void point(int, const SweepPoint& p) override
   {
     if (p.excited1) {
-      take(ComplexAbs(p.s11), p.freq, 1);
+      take(complexAbs(p.s11), p.freq, 1);
     }
     if (p.excited2) {
-      take(ComplexAbs(p.s22), p.freq, 2);
+      take(complexAbs(p.s22), p.freq, 2);
     }
   }
   ReflectionPeak peak;
@@ -101,7 +101,7 @@ private:
 
 } // namespace
 
-std::string MatchFrequencyProblem(const Schematic& doc, double frequency)
+std::string matchFrequencyProblem(const Schematic& doc, double frequency)
 {
   const std::string f = hertz(frequency);
   if (!within(frequency, doc.Xax.min, doc.Xax.max)) {
@@ -121,15 +121,15 @@ std::string MatchFrequencyProblem(const Schematic& doc, double frequency)
   return {};
 }
 
-StabilityFactors RollettStability(Complex s11, Complex s21, Complex s12, Complex s22)
+StabilityFactors rollettStability(Complex s11, Complex s21, Complex s12, Complex s22)
 {
   StabilityFactors f;
   const Complex delta = s11 * s22 - s12 * s21;
-  f.deltaMagnitude = ComplexAbs(delta);
-  const double a11 = ComplexAbs(s11);
-  const double a22 = ComplexAbs(s22);
+  f.deltaMagnitude = complexAbs(delta);
+  const double a11 = complexAbs(s11);
+  const double a22 = complexAbs(s22);
   const double numerator = 1.0 - a11 * a11 - a22 * a22 + f.deltaMagnitude * f.deltaMagnitude;
-  const double loop = 2.0 * ComplexAbs(s12 * s21);
+  const double loop = 2.0 * complexAbs(s12 * s21);
   if (loop > 0.0) {
     f.k = numerator / loop;
   } else {
@@ -139,30 +139,30 @@ StabilityFactors RollettStability(Complex s11, Complex s21, Complex s12, Complex
   return f;
 }
 
-ReflectionPeak LargestReflection(const Schematic& doc)
+ReflectionPeak largestReflection(const Schematic& doc)
 {
   // A copy: the check must leave the document (and its tolerance values) as the run left it.
   auto copy = std::make_unique<Schematic>(doc);
   SimulationSession session; // nominal values
   QuietPrompts quiet;
-  SimulateResult result = CheckCircuit(*copy, session, quiet);
+  SimulateResult result = checkCircuit(*copy, session, quiet);
   PeakFinder finder;
   if (result.checked) {
     SweepRequest request;
-    request.plan = PlanSweep(*copy);
-    Simulate(*copy, session, request, finder, quiet, result);
+    request.plan = planSweep(*copy);
+    simulateCircuit(*copy, session, request, finder, quiet, result);
   }
   return finder.peak;
 }
 
-std::string OscillationWarning(const ReflectionPeak& peak)
+std::string oscillationWarning(const ReflectionPeak& peak)
 {
   if (!(peak.magnitude > 1.0)) {
     return {};
   }
   const std::string s = peak.port == 1 ? "S11" : "S22";
   return "The matched circuit reflects more than it receives at port " + std::to_string(peak.port) +
-         ": |" + s + "| = " + FixedText(peak.magnitude, 3) + " at " + hertz(peak.frequency) +
+         ": |" + s + "| = " + formatFixed(peak.magnitude, 3) + " at " + hertz(peak.frequency) +
          ".\rIt would oscillate there.";
 }
 

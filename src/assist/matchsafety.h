@@ -16,7 +16,7 @@ namespace norvane {
 // frequency lies outside the document's sweep, or outside the stored data of a data block in
 // the drawing (the block's S-parameters would be extrapolated). A margin of 0.1 % allows for
 // the three decimals of the window's frequency field.
-std::string MatchFrequencyProblem(const Schematic& doc, double frequency);
+std::string matchFrequencyProblem(const Schematic& doc, double frequency);
 
 // Rollett's stability factor K = (1 - |S11|^2 - |S22|^2 + |Delta|^2) / (2 |S12 S21|) and
 // |Delta| = |S11 S22 - S12 S21| (Gonzalez, "Microwave Transistor Amplifiers", 3.3). A
@@ -29,7 +29,7 @@ struct StabilityFactors
   // for K > 1 together with |Delta| < 1.
   bool unconditionallyStable() const { return k > 1.0 && deltaMagnitude < 1.0; }
 };
-StabilityFactors RollettStability(Complex s11, Complex s21, Complex s12, Complex s22);
+StabilityFactors rollettStability(Complex s11, Complex s21, Complex s12, Complex s22);
 
 // The largest port reflection of the circuit over its sweep, with nominal values, both
 // present ports excited. `magnitude` stays 0 when the circuit cannot be swept.
@@ -39,10 +39,10 @@ struct ReflectionPeak
   double frequency = 0.0; // Hz
   int port = 0;           // 1 for S11, 2 for S22
 };
-ReflectionPeak LargestReflection(const Schematic& doc);
+ReflectionPeak largestReflection(const Schematic& doc);
 
 // The warning for a matched circuit that reflects more than it receives somewhere in its
 // sweep (it would oscillate there), or an empty text when every |S11| and |S22| is at most 1.
-std::string OscillationWarning(const ReflectionPeak& peak);
+std::string oscillationWarning(const ReflectionPeak& peak);
 
 } // namespace norvane

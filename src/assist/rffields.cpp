@@ -57,14 +57,14 @@ const std::array<RfFieldInfo, kRfFieldCount>& rfFields()
 std::string rfFieldText(RfField field, double value)
 {
   const RfFieldInfo& info = rfFieldInfo(field);
-  std::string text = FormatEngineering(info.decimals, value) + std::string(info.unit);
+  std::string text = formatEngineering(info.decimals, value) + std::string(info.unit);
   if (field == RfField::Vswr) text += kVswrSuffix;
   return text;
 }
 
 double rfShownValue(RfField field, double value)
 {
-  return ParseValueText(rfFieldText(field, value));
+  return parseValueText(rfFieldText(field, value));
 }
 
 RfFieldValues rfInitialValues()

@@ -54,8 +54,8 @@ void calculateLength(const PageValues* v, std::optional<double> velocity, LineLe
                                (*v)[kLengthMmInput]});
   }
   // Lengths with four significant figures ("94.45mm", "1.234m"); angles in plain degrees.
-  lengthText = result.length ? SignificantText(*result.length, 4) + "m" : "";
-  angleText = result.electricalDeg ? LevelText(*result.electricalDeg, 1) + "\xB0" : "";
+  lengthText = result.length ? formatSignificant(*result.length, 4) + "m" : "";
+  angleText = result.electricalDeg ? formatLevel(*result.electricalDeg, 1) + "\xB0" : "";
 }
 
 std::optional<double> velocityOf(std::optional<double> effectivePermittivity, double ur = 1.0)

@@ -33,7 +33,7 @@ constexpr double kStriplineMaxWidthRatio = 10.0;
 
 std::string ratioText(double x)
 {
-  return FormatEngineering(2, x);
+  return formatEngineering(2, x);
 }
 
 std::string outOfRangeWarning(const std::vector<std::string>& conditions)

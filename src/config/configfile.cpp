@@ -151,9 +151,9 @@ void applyValue(const ConfigEntry& entry, std::string_view value)
     // Only the exact text "FALSE" means false; anything else, "false" too, means true.
     **b = value != "FALSE";
   } else if (auto* i = std::get_if<int*>(&entry.field)) {
-    **i = roundToInt(ParseValueText(value));
+    **i = roundToInt(parseValueText(value));
   } else if (auto* d = std::get_if<double*>(&entry.field)) {
-    **d = ParseValueText(value);
+    **d = parseValueText(value);
   } else if (auto* s = std::get_if<std::string*>(&entry.field)) {
     if (entry.isStateText) {
       if (isWindowStateText(std::string(value))) **s = value;
@@ -225,7 +225,7 @@ std::string configFileText(const Environment& env)
     } else if (auto* i = std::get_if<int*>(&entry.field)) {
       out += std::to_string(**i);
     } else if (auto* d = std::get_if<double*>(&entry.field)) {
-      out += FormatNumber(**d, NumberFormat::File());
+      out += formatNumber(**d, NumberFormat::File());
     } else if (auto* s = std::get_if<std::string*>(&entry.field)) {
       // A line break inside a text would end the line and let the rest pose as a key of
       // its own; such a text cannot be kept in this file and is written empty.
@@ -251,7 +251,7 @@ void applyConfigText(Environment& env, std::string_view text)
   }
 }
 
-ConfigFileResult ReadConfig(Environment& env, const std::filesystem::path& path)
+ConfigFileResult readConfig(Environment& env, const std::filesystem::path& path)
 {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return failure("File not found");
@@ -272,7 +272,7 @@ ConfigFileResult ReadConfig(Environment& env, const std::filesystem::path& path)
   return {};
 }
 
-ConfigFileResult WriteConfig(const Environment& env, const std::filesystem::path& path)
+ConfigFileResult writeConfig(const Environment& env, const std::filesystem::path& path)
 {
   namespace fs = std::filesystem;
   std::error_code ec;

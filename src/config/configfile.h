@@ -28,17 +28,17 @@ struct ConfigFileResult
 };
 
 // Fills `env` from the file at `path`; fields whose keys are absent keep their values.
-ConfigFileResult ReadConfig(Environment& env, const std::filesystem::path& path);
+ConfigFileResult readConfig(Environment& env, const std::filesystem::path& path);
 
 // Writes the whole record to `path` (creating its folder when missing), through a temporary
 // file and a rename. On failure the previous file is left as it was.
-ConfigFileResult WriteConfig(const Environment& env, const std::filesystem::path& path);
+ConfigFileResult writeConfig(const Environment& env, const std::filesystem::path& path);
 
 // The file's content for a record: banner and the 47 key lines, each ended by CR LF, then
 // the recent files ("recentfile1= ") and the tune step ("tunestep= ") when there are any.
 std::string configFileText(const Environment& env);
 
-// Applies the lines of a configuration text to `env` (the core of ReadConfig). Accepts CR LF,
+// Applies the lines of a configuration text to `env` (the core of readConfig). Accepts CR LF,
 // bare LF and bare CR line ends.
 void applyConfigText(Environment& env, std::string_view text);
 

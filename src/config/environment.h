@@ -2,7 +2,7 @@
 // The environment record: the user's preferences for the whole run (editor options, screen
 // and printer colours, the sweep and axis defaults of new schematics, the last file and the
 // window placements). One record exists from start to end; the preference windows edit it,
-// painting, the graph window, printing and ClearSchema read it, and it is kept between runs
+// painting, the graph window, printing and clearSchematic read it, and it is kept between runs
 // in Norvane.cfg (see configfile.h).
 //
 // Colours are 32-bit colour integers: red in the low byte, green in the next, blue in the

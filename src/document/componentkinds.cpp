@@ -225,7 +225,7 @@ double qModeNumber(const Component& reactive)
   return parameterValue(reactive, "qMode");
 }
 
-void ReplaceZeroValues(Component& comp)
+void replaceZeroValues(Component& comp)
 {
   const ComponentKind* kind = findComponentKind(comp.ctype);
   if (kind == nullptr) {

@@ -31,7 +31,7 @@ namespace norvane {
 // tolerances (a tolerance field in the dialog); the others are one double or one flag.
 enum class SlotField { Whole, Nom, MinTol, MaxTol, TolEn, TolPercent };
 
-// What ClearSchema puts into a parameter of the template. Unset parameters keep what the
+// What clearSchematic puts into a parameter of the template. Unset parameters keep what the
 // user last confirmed.
 struct ParameterDefault
 {
@@ -79,7 +79,7 @@ struct ComponentKind
   std::string_view tunedParameter;   // the value tune mode steps; empty: not tunable
   std::string_view previewParameter; // shown with its unit in the assistants' previews
   DataBlock dataBlock = DataBlock::None;
-  std::string_view dialogCaption{}; // of its property dialog; empty: "Edit " and the title
+  std::string_view dialogCaption{};    // of its property dialog; empty: "Edit " and the title
   SymbolDefinition symbol;             // its picture and pins (symbol.kind is its code)
   const DeviceModel* device = nullptr; // nullptr: takes no part in the circuit (ground)
 
@@ -154,7 +154,7 @@ double qModeNumber(const Component& reactive);   // 1, 2 or 3 as stored (may be 
 
 // Applies the zero replacements of every parameter of the component's kind to its nominal
 // values, as the property dialogs do on OK and the file reader does on loading.
-void ReplaceZeroValues(Component& comp);
+void replaceZeroValues(Component& comp);
 
 // Sets the template defaults of every kind with a template.
 void setTemplateDefaults(Schematic& doc);

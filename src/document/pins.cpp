@@ -4,7 +4,7 @@
 
 namespace norvane {
 
-int SnapToGrid(int c)
+int snapToGrid(int c)
 {
   // Floor division, so negative coordinates round the same way as positive ones.
   int q = c / kGridStep;
@@ -20,9 +20,9 @@ int SnapToGrid(int c)
   return q * kGridStep;
 }
 
-Point SnapToGrid(Point p)
+Point snapToGrid(Point p)
 {
-  return {SnapToGrid(p.x), SnapToGrid(p.y)};
+  return {snapToGrid(p.x), snapToGrid(p.y)};
 }
 
 namespace {
@@ -73,7 +73,7 @@ PinSet pinPositionsOf(const Component& comp)
   return pins;
 }
 
-void ComputePinPositions(Component& comp)
+void computePinPositions(Component& comp)
 {
   comp.pins = pinPositionsOf(comp);
 }

@@ -15,14 +15,14 @@ constexpr int kMaxCoordinate = 1000000;
 
 // Nearest multiple of 10; a coordinate exactly between two takes the even multiple
 // (15 and 25 both give 20, -15 gives -20). Used for every placed point except texts.
-int SnapToGrid(int c);
-Point SnapToGrid(Point p);
+int snapToGrid(int c);
+Point snapToGrid(Point p);
 
 // Recomputes comp.pins from the symbol of comp.ctype, its orientation and its position.
 // Orientation 2 turns or mirrors the pins by kind; an unknown kind gets no pins.
-void ComputePinPositions(Component& comp);
+void computePinPositions(Component& comp);
 
-// The pins ComputePinPositions gives `comp`, leaving it as it is.
+// The pins computePinPositions gives `comp`, leaving it as it is.
 PinSet pinPositionsOf(const Component& comp);
 
 // The point where a measurement port connects: 20 units beside its symbol. Port 1 (number 1)

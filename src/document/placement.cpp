@@ -135,7 +135,7 @@ PlacementResult placeComponent(Schematic& doc, ComponentType kind, int crot, Poi
     setParameterValue(comp, "dataSet", index);
     blockCounter(d, block) = index;
   }
-  ComputePinPositions(comp);
+  computePinPositions(comp);
   d.components.append(comp);
   result.status = PlacementStatus::Placed;
   result.index = d.components.count();

@@ -7,10 +7,10 @@
 //   component, comp.value[1] the first parameter, comp.pins.nodes[1] the first pin,
 //   datasets.twoPort[7] the 2-port data set a block with index 7 uses.
 // - Coordinates are integer drawing units, x to the right, y downwards; placed objects lie
-//   on a grid of 10 (SnapToGrid in pins.h).
+//   on a grid of 10 (snapToGrid in pins.h).
 // - Values are SI (ohm, farad, henry, metre, second, hertz); S-parameter angles in radians.
-// - A default-constructed Schematic is the zero-filled record of program start; ClearSchema
-//   (clearschema.h) then gives it the defaults of a new schematic.
+// - A default-constructed Schematic is the zero-filled record of program start; clearSchematic
+//   (clearschematic.h) then gives it the defaults of a new schematic.
 // - Texts are stored as the file's 8-bit (Latin-1) bytes, unconverted.
 //
 // The data sets live in Schematic::datasets, outside Drawing, so that a snapshot of the
@@ -98,23 +98,23 @@ struct ToleranceValue
   friend bool operator==(const ToleranceValue&, const ToleranceValue&) = default;
 };
 
-// Absolute pin positions of a component, derived by ComputePinPositions. After a circuit
+// Absolute pin positions of a component, derived by computePinPositions. After a circuit
 // check the points hold node references instead (applyNetlistToDrawing writes them).
 struct PinSet
 {
-  int count = 0;                         // 0..5
-  int scratch = 0;                       // working space of the netlist extraction
-  OneBasedArray<Point, kMaxPins> nodes;  // nodes[1] .. nodes[5]
+  int count = 0;                        // 0..5
+  int scratch = 0;                      // working space of the netlist extraction
+  OneBasedArray<Point, kMaxPins> nodes; // nodes[1] .. nodes[5]
   friend bool operator==(const PinSet&, const PinSet&) = default;
 };
 
 // A placed component, and the type of every template.
 struct Component
 {
-  std::string name; // designator, at most kMaxNameLength characters
+  std::string name;      // designator, at most kMaxNameLength characters
   ComponentType ctype{}; // its kind; zero-filled (no kind) until placed or read
-  int crot = 0;     // 1 as defined, 2 turned or mirrored (depends on the kind)
-  Point position;   // reference point, on the grid
+  int crot = 0;          // 1 as defined, 2 turned or mirrored (depends on the kind)
+  Point position;        // reference point, on the grid
   bool selected = false;
   OneBasedArray<ToleranceValue, kValuesPerComponent> value; // value[1] .. value[5]
   PinSet pins;
@@ -258,7 +258,7 @@ struct Schematic
   Component lastMutual;      // not saved, no defaults
   Component lastBipolar;     // not saved
 
-  std::string spareText; // reserved; emptied by ClearSchema, read by nothing
+  std::string spareText; // reserved; emptied by clearSchematic, read by nothing
 
   PlotFormat plotformat{}; // graph plot format
   int current2port = 0;    // data set shown by the 2-port data dialog

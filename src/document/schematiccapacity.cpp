@@ -94,7 +94,7 @@ private:
     bool indexRead = true;
     walk([&](std::string_view key, std::string_view value) {
       if (key == "index=") {
-        index = ReadNumber(value, NumberRules::FileInteger()).integer();
+        index = readNumber(value, NumberRules::FileInteger()).integer();
         indexRead = indexRead && index.has_value();
       } else if (key == "sdata=") {
         ++points;

@@ -100,7 +100,7 @@ std::string printable(std::string_view text)
 // Reads one number field; the reason it is not a clean number, or empty.
 double readValueField(std::string_view text, std::string& problem)
 {
-  const NumberReading reading = ReadNumber(text, NumberRules::ValueText());
+  const NumberReading reading = readNumber(text, NumberRules::ValueText());
   if (std::any_of(text.begin(), text.end(), isControl)) {
     problem = "holds a control character";
   } else if (!reading.ok) {
@@ -168,7 +168,7 @@ private:
 
   void integer(std::string_view value, int& field)
   {
-    if (const auto v = ReadNumber(value, NumberRules::FileInteger()).integer()) {
+    if (const auto v = readNumber(value, NumberRules::FileInteger()).integer()) {
       field = *v;
     } else {
       m_error = fileerrors::kInvalidNumber;
@@ -185,7 +185,7 @@ private:
 
   void real(std::string_view value, double& field)
   {
-    if (const auto v = ReadNumber(value, NumberRules::File()).number()) {
+    if (const auto v = readNumber(value, NumberRules::File()).number()) {
       field = *v;
     } else {
       m_error = fileerrors::kInvalidNumber;
@@ -325,10 +325,10 @@ private:
   {
     std::vector<ValueFieldProblem> problems;
     readComponent(c, problems);
-    ReplaceZeroValues(c);
+    replaceZeroValues(c);
     // Reported once the record is read, when its name and the values in use are known
     // whatever the order of its keys. A zero the dialogs would replace is used replaced.
-    const auto number = [](double x) { return FormatNumber(x, NumberFormat::Shortest()); };
+    const auto number = [](double x) { return formatNumber(x, NumberFormat::Shortest()); };
     for (const ValueFieldProblem& p : problems) {
       m_warnings.push_back("line " + std::to_string(p.line) + ": " + m_recordLabel +
                            (c.name.empty() ? "" : " \"" + printable(c.name) + "\"") + ", value[" +
@@ -424,7 +424,7 @@ private:
   template <std::size_t N> bool readNumbers(std::string_view value, std::array<double*, N> fields)
   {
     for (double* field : fields) {
-      const auto v = TakeNumber(value, NumberRules::File()).number();
+      const auto v = takeNumber(value, NumberRules::File()).number();
       if (!v) {
         m_error = fileerrors::kInvalidNumber;
         return false;

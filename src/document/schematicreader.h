@@ -1,7 +1,7 @@
 #pragma once
 // Reading a schematic file (*.cct) into the document.
 //
-// The caller normally resets the document with ClearSchema first; reading sets only what
+// The caller normally resets the document with clearSchematic first; reading sets only what
 // the file names. Sections may come in any order and keys inside a record too; lines the
 // reader does not know are skipped, also inside a record (so a file written by a later
 // version with extra keys still loads).

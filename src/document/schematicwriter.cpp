@@ -27,7 +27,7 @@ public:
   void integer(std::string_view key, int value) { this->key(key, std::to_string(value)); }
   void real(std::string_view key, double value)
   {
-    this->key(key, FormatNumber(value, NumberFormat::File()));
+    this->key(key, formatNumber(value, NumberFormat::File()));
   }
   void boolean(std::string_view key, bool value) { this->key(key, value ? "TRUE" : "FALSE"); }
   void text(std::string_view key, std::string_view value, std::size_t maxLength)
@@ -82,11 +82,11 @@ void writeBooleanRecord(Lines& out, const char* section, bool value)
 std::string valueLine(const ToleranceValue& v)
 {
   std::string s = "{nom=";
-  s += FormatNumber(v.nom, NumberFormat::File());
+  s += formatNumber(v.nom, NumberFormat::File());
   s += "; mintol=";
-  s += FormatNumber(v.mintol, NumberFormat::File());
+  s += formatNumber(v.mintol, NumberFormat::File());
   s += "; maxtol=";
-  s += FormatNumber(v.maxtol, NumberFormat::File());
+  s += formatNumber(v.maxtol, NumberFormat::File());
   s += "; TolEn=";
   s += v.TolEn ? "TRUE" : "FALSE";
   s += "; Tol%=";
@@ -168,7 +168,7 @@ std::string sdataLine(std::initializer_list<double> numbers)
   std::string s;
   for (double x : numbers) {
     s += ' ';
-    s += FormatNumber(x, NumberFormat::File());
+    s += formatNumber(x, NumberFormat::File());
   }
   return s;
 }

@@ -4,7 +4,7 @@
 // to the component's reference point, in orientation 1, y downwards.
 //
 // This is pure data. Each kind's symbol is defined in its own unit (src/kinds/) as part of
-// the kind's description; the ports' symbols are here. ComputePinPositions (pins.h) reads
+// the kind's description; the ports' symbols are here. computePinPositions (pins.h) reads
 // the pin tables; the schematic painter reads the segments, the label anchor and the
 // drawing class.
 

@@ -2,7 +2,7 @@
 // The harmless values stored instead of an exact zero where the element stamps divide by a
 // value: the property dialogs apply them to what the user enters, and the file reader to
 // what a file holds, so that no stamp ever divides by zero. Which parameter of which kind takes
-// which replacement is in the kind descriptions (componentkinds.h, ReplaceZeroValues).
+// which replacement is in the kind descriptions (componentkinds.h, replaceZeroValues).
 
 namespace norvane {
 

@@ -32,7 +32,7 @@ double ratio(double num, double den)
 
 } // namespace
 
-BipolarParameters BallParkEstimate(const BallParkInput& input)
+BipolarParameters ballParkEstimate(const BallParkInput& input)
 {
   BipolarParameters p;
   p.beta = withinModel(input.dcGain);
@@ -50,7 +50,7 @@ BipolarParameters BallParkEstimate(const BallParkInput& input)
 
 BallParkTexts ballParkTexts(const BipolarParameters& p)
 {
-  const auto eng = [](double x) { return FormatEngineering(3, x); };
+  const auto eng = [](double x) { return formatEngineering(3, x); };
   return {"Lb=" + eng(p.lb) + "H",       "Rbb=" + eng(p.rbb) + "R", "Re=" + eng(p.re) + "R",
           "Cbe=" + eng(p.cbe) + "F",     "Le=" + eng(p.le) + "H",   "Ro=" + eng(p.ro) + "R",
           "Tf=" + eng(p.timeDelay) + "s"};

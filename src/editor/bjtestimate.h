@@ -40,7 +40,7 @@ constexpr double kBipolarParameterMax = 1e12;
 // typical small-signal figures; Ccb = Cbe = the data sheet's feedback capacitance; a 10 ps
 // delay; lead inductances of a typical package (SMT 0.5 nH base, 0.3 nH emitter; leaded
 // 1.5 nH each); the current gain's 3 dB point is Ft / beta (the gain-bandwidth product).
-BipolarParameters BallParkEstimate(const BallParkInput& input);
+BipolarParameters ballParkEstimate(const BallParkInput& input);
 
 // The read-only texts the ball-park page shows: "Lb=0.5nH", "Rbb=10R", ...
 struct BallParkTexts

@@ -30,7 +30,7 @@ template <class Sets> int freeSetFor(const Sets& sets, const Drawing& d, DataBlo
 
 } // namespace
 
-void CopySelection(const Schematic& doc, EditorClipboard& clip)
+void copySelectionToClipboard(const Schematic& doc, EditorClipboard& clip)
 {
   // Every category is replaced, also by an empty list: pasting must never bring back items
   // from an earlier copy that the user did not select this time.
@@ -52,10 +52,10 @@ void CopySelection(const Schematic& doc, EditorClipboard& clip)
     if (l.selected) clip.lines.push_back(l);
 }
 
-int PasteClipboard(Schematic& doc, const EditorClipboard& clip)
+int pasteClipboard(Schematic& doc, const EditorClipboard& clip)
 {
   Drawing& d = doc.drawdat;
-  DeselectAll(d);
+  deselectAll(d);
   int appended = 0;
   for (Wire w : clip.wires) {
     w.start = shifted(w.start);
@@ -86,7 +86,7 @@ int PasteClipboard(Schematic& doc, const EditorClipboard& clip)
         setParameterValue(c, "dataSet", n);
       }
     }
-    ComputePinPositions(c);
+    computePinPositions(c);
     d.components.append(c);
     ++appended;
   }

@@ -28,7 +28,7 @@ struct EditorClipboard
 
 // Replaces the clipboard with the selected items: wires with either end selected, selected
 // components, texts and lines. Ports are never copied.
-void CopySelection(const Schematic& doc, EditorClipboard& clip);
+void copySelectionToClipboard(const Schematic& doc, EditorClipboard& clip);
 
 // Offset of pasted items from the copied ones.
 constexpr int kPasteOffset = 20;
@@ -38,6 +38,6 @@ constexpr int kPasteOffset = 20;
 // its own data set: the first empty set of its kind that no block uses receives the copied
 // data and the block's index; without a free set the block keeps the copied index. Returns
 // the number of items appended.
-int PasteClipboard(Schematic& doc, const EditorClipboard& clip);
+int pasteClipboard(Schematic& doc, const EditorClipboard& clip);
 
 } // namespace norvane

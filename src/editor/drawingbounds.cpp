@@ -70,7 +70,7 @@ private:
 
 } // namespace
 
-std::optional<DrawingBox> DrawingBounds(const Schematic& doc, const Environment& env,
+std::optional<DrawingBox> drawingBounds(const Schematic& doc, const Environment& env,
                                         const PaintScale& scale, const FontTextMeasure& measure,
                                         const std::string& fontName)
 {
@@ -78,7 +78,7 @@ std::optional<DrawingBox> DrawingBounds(const Schematic& doc, const Environment&
   SchematicPaintOptions options;
   options.fontName = fontName;
   options.allowGrid = false;
-  PaintSchematic(canvas, doc, env, scale, options);
+  paintSchematic(canvas, doc, env, scale, options);
   return canvas.box();
 }
 

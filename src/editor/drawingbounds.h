@@ -33,7 +33,7 @@ using FontTextMeasure = std::function<TextExtent(const Font& font, const std::st
 
 // The box of everything painted at `scale` (the grid aside) with texts in the font family
 // `fontName`, as the caller paints them; nothing for an empty sheet.
-std::optional<DrawingBox> DrawingBounds(const Schematic& doc, const Environment& env,
+std::optional<DrawingBox> drawingBounds(const Schematic& doc, const Environment& env,
                                         const PaintScale& scale, const FontTextMeasure& measure,
                                         const std::string& fontName = kDefaultSchematicFont);
 

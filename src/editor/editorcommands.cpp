@@ -21,7 +21,7 @@ using namespace editordetail;
 void SchematicEditor::enterSelectMode()
 {
   m_host.setTuneButton(false);
-  DeselectAll(m_doc.drawdat);
+  deselectAll(m_doc.drawdat);
   m_mode = emSelect;
   m_host.setCursor(EditorCursor::Arrow);
   m_keepSelection = false;
@@ -47,7 +47,7 @@ void SchematicEditor::softSelectMode()
 void SchematicEditor::enterWireMode()
 {
   if (m_mode == emTune) m_host.setTuneButton(false);
-  DeselectAll(m_doc.drawdat);
+  deselectAll(m_doc.drawdat);
   m_mode = emWire;
   m_host.setCursor(EditorCursor::CrossHair);
   // A chain left over from an earlier wire session must not start the next wire.
@@ -177,14 +177,14 @@ void SchematicEditor::rightPress(Point s, Point raw)
   }
   bool hit = false;
   if (!m_keepSelection) {
-    DeselectAll(m_doc.drawdat);
-    hit = SelectInRect(m_doc.drawdat, {s.x - 5, s.y - 5}, {s.x + 5, s.y + 5});
+    deselectAll(m_doc.drawdat);
+    hit = selectInRect(m_doc.drawdat, {s.x - 5, s.y - 5}, {s.x + 5, s.y + 5});
     m_host.repaint();
   }
   const PopupKind kind = (hit || m_keepSelection) ? PopupKind::Item
                          : m_dragging             ? PopupKind::Drag
                                                   : PopupKind::Sheet;
-  m_lastPopup = MakePopupMenu(kind, !m_clipboard.empty());
+  m_lastPopup = makePopupMenu(kind, !m_clipboard.empty());
   const std::optional<EditorCommand> choice = m_host.showPopup(m_lastPopup, s);
   if (!choice) return;
   for (const PopupItem& item : m_lastPopup.items)
@@ -211,9 +211,9 @@ void SchematicEditor::toggleOrientation()
 {
   m_orientation = m_orientation == 1 ? 2 : 1;
   Drawing& d = m_doc.drawdat;
-  if (AnythingSelected(d)) {
-    DrawingSnapshot before = CaptureSnapshot(m_doc);
-    if (ToggleSelectedOrientation(d)) commit(std::move(before));
+  if (anythingSelected(d)) {
+    DrawingSnapshot before = captureSnapshot(m_doc);
+    if (toggleSelectedOrientation(d)) commit(std::move(before));
   }
   if (m_outline) m_outline = m_p1;
   m_host.repaint();
@@ -223,17 +223,17 @@ void SchematicEditor::deleteSelection()
 {
   softSelectMode();
   Drawing& d = m_doc.drawdat;
-  if (AnythingSelected(d)) {
-    const BlockSetIndexes sets = SelectedBlockSets(d);
-    DrawingSnapshot before = CaptureSnapshot(m_doc, sets.twoPort, sets.onePort);
-    if (DeleteSelection(m_doc)) commit(std::move(before));
+  if (anythingSelected(d)) {
+    const BlockSetIndexes sets = selectedBlockSets(d);
+    DrawingSnapshot before = captureSnapshot(m_doc, sets.twoPort, sets.onePort);
+    if (deleteSelectedItems(m_doc)) commit(std::move(before));
   }
   m_host.repaint();
 }
 
 void SchematicEditor::copySelection()
 {
-  CopySelection(m_doc, m_clipboard);
+  copySelectionToClipboard(m_doc, m_clipboard);
   m_host.stateChanged();
 }
 
@@ -247,8 +247,8 @@ void SchematicEditor::cutSelection()
 void SchematicEditor::paste()
 {
   if (m_clipboard.empty()) return;
-  DrawingSnapshot before = CaptureSnapshot(m_doc);
-  if (PasteClipboard(m_doc, m_clipboard) > 0) commit(std::move(before));
+  DrawingSnapshot before = captureSnapshot(m_doc);
+  if (pasteClipboard(m_doc, m_clipboard) > 0) commit(std::move(before));
   softSelectMode();
   m_keepSelection = true; // the next press drags the pasted group
   m_host.repaint();
@@ -269,14 +269,14 @@ bool SchematicEditor::editPortImpedance(int number, int decimals)
 {
   Port& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
   const std::string caption = "Test Port " + std::to_string(number) + " Zo";
-  const std::string shown = FormatEngineering(decimals, port.Zo) + "R";
+  const std::string shown = formatEngineering(decimals, port.Zo) + "R";
   const std::optional<std::string> text = m_host.editPortImpedance(caption, shown);
   if (!text) return false;
   // The rounded text as shown stands for the impedance the port has: OK keeps it exactly.
   if (*text == shown) return true;
-  const NumberReading entered = ReadNumber(*text, NumberRules::Entry("R"));
+  const NumberReading entered = readNumber(*text, NumberRules::Entry("R"));
   if (!entered.ok) return false; // the dialog refuses such text; never taken as 0
-  DrawingSnapshot before = CaptureSnapshot(m_doc);
+  DrawingSnapshot before = captureSnapshot(m_doc);
   double zo = entered.value;
   if (zo == 0) zo = 1e-6; // a zero reference impedance would short the port
   port.Zo = zo;
@@ -293,7 +293,7 @@ void SchematicEditor::editAt(Point s, Point raw)
       continue;
     DrawingSnapshot before = captureForComponent(m_doc, c);
     if (m_host.editComponent(i)) {
-      ComputePinPositions(d.components[i]);
+      computePinPositions(d.components[i]);
       commit(std::move(before));
     }
   }
@@ -312,7 +312,7 @@ void SchematicEditor::editAt(Point s, Point raw)
     if (!inside) continue;
     const std::optional<TextItemEntry> entry = m_host.editText(TextItemEntry{t.text, t.size});
     if (!entry) continue;
-    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    DrawingSnapshot before = captureSnapshot(m_doc);
     d.texts[i].text = entry->text.substr(0, kMaxTextLength);
     d.texts[i].size = entry->size.substr(0, kMaxTextSizeLength);
     commit(std::move(before));
@@ -346,8 +346,8 @@ bool SchematicEditor::redo()
 void SchematicEditor::afterRestore(const std::optional<Component>& tuned)
 {
   Drawing& d = m_doc.drawdat;
-  RecomputeAllPins(d);
-  DeselectAll(d);
+  recomputeAllPins(d);
+  deselectAll(d);
   const bool tuning = m_mode == emTune;
   if (tuning) {
     // Tuning goes on: the same component stays chosen when the step restored it in place.
@@ -375,9 +375,9 @@ void SchematicEditor::afterRestore(const std::optional<Component>& tuned)
 void SchematicEditor::selectAll()
 {
   softSelectMode();
-  DeselectAll(m_doc.drawdat);
+  deselectAll(m_doc.drawdat);
   // Like a block selection: the next press drags everything.
-  m_keepSelection = SelectEverything(m_doc.drawdat);
+  m_keepSelection = selectEverything(m_doc.drawdat);
   m_host.repaint();
 }
 

@@ -30,7 +30,7 @@ inline DrawingSnapshot captureForComponent(const Schematic& doc, const Component
   const int n = blockDataSetIndex(c);
   if (n != 0 && dataBlockOf(c.ctype) == DataBlock::TwoPort) two.push_back(n);
   if (n != 0 && dataBlockOf(c.ctype) == DataBlock::OnePort) one.push_back(n);
-  return CaptureSnapshot(doc, two, one);
+  return captureSnapshot(doc, two, one);
 }
 
 } // namespace norvane::editordetail

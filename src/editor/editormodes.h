@@ -67,7 +67,7 @@ struct PopupMenu
   std::vector<PopupItem> items;
 };
 
-PopupMenu MakePopupMenu(PopupKind kind, bool canPaste);
+PopupMenu makePopupMenu(PopupKind kind, bool canPaste);
 
 // Shortcut keys delivered to SchematicEditor::keyPress: letters and digits as their
 // character, plus these.

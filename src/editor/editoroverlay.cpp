@@ -10,7 +10,7 @@
 
 namespace norvane {
 
-void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Schematic& doc,
+void paintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Schematic& doc,
                         const Environment& env, const PaintScale& scale,
                         const std::string& fontName)
 {
@@ -19,7 +19,7 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Sche
       SymbolPaintOptions options;
       options.fontName = fontName;
       options.withLabels = false;
-      DrawSymbol(canvas, *symbol, overlay.outline->crot, scale, {}, true, overlay.outline->at, env,
+      drawSymbol(canvas, *symbol, overlay.outline->crot, scale, {}, true, overlay.outline->at, env,
                  options);
     }
   }
@@ -52,11 +52,11 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Sche
     // colour, so the user sees which value the arrows and the wheel step.
     const Component& c = d.components[overlay.tunedComponent];
     const SymbolDefinition* symbol = symbolFor(c.ctype);
-    const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
+    const int fontSize = symbolFontSize(scale, canvas.pixelsPerInch());
     if (symbol != nullptr && fontSize > 0) {
-      const LabelLines lines = ComponentLabelLines(c, doc.datasets);
+      const LabelLines lines = componentLabelLines(c, doc.datasets);
       const LabelPositions pos =
-          LabelLinePositions(symbol->drawClass, c.crot, symbol->labelAnchor, c.position);
+          labelLinePositions(symbol->drawClass, c.crot, symbol->labelAnchor, c.position);
       canvas.setFontName(fontName);
       canvas.setFontSize(fontSize);
       std::optional<std::array<int, 4>> box; // left, top, right, bottom
@@ -85,7 +85,7 @@ void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Sche
     canvas.setFontName(fontName);
     for (const TextItem& t : doc.drawdat.texts) {
       if (!t.selected) continue;
-      canvas.setFontSize(TextItemFontSize(t.size, scale, canvas.pixelsPerInch()));
+      canvas.setFontSize(textItemFontSize(t.size, scale, canvas.pixelsPerInch()));
       const TextExtent e = canvas.textExtent(t.text);
       const CanvasPoint p = scale.map(t.pos.x, t.pos.y);
       canvas.rectangle(p.x, p.y, p.x + e.width, p.y + e.height);

@@ -25,13 +25,13 @@ struct PlacementOutline
 struct EditorOverlay
 {
   std::optional<PlacementOutline> outline;
-  std::optional<std::pair<Point, Point>> rubberLine;   // grey line while drawing
-  std::optional<std::pair<Point, Point>> rubberBand;   // dotted rectangle, block select
-  bool frameSelectedTexts = false;                     // a selection is being dragged
+  std::optional<std::pair<Point, Point>> rubberLine; // grey line while drawing
+  std::optional<std::pair<Point, Point>> rubberBand; // dotted rectangle, block select
+  bool frameSelectedTexts = false;                   // a selection is being dragged
   int tunedComponent = 0; // live tuning: this component's labels are framed
 };
 
-void PaintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Schematic& doc,
+void paintEditorOverlay(Canvas& canvas, const EditorOverlay& overlay, const Schematic& doc,
                         const Environment& env, const PaintScale& scale = {},
                         const std::string& fontName = kDefaultSchematicFont);
 

@@ -36,12 +36,12 @@ void SchematicEditor::releaseWire(Point r)
     press(r, r);
     return;
   }
-  DrawingSnapshot before = CaptureSnapshot(m_doc);
-  RecomputeAllPins(d);
+  DrawingSnapshot before = captureSnapshot(m_doc);
+  recomputeAllPins(d);
   d.wires.append(Wire{false, false, start, r});
-  SplitWiresAtWireEnds(d, d.wires.count());
-  SplitWiresAtAllPins(d);
-  RemoveDuplicateWires(d);
+  splitWiresAtWireEnds(d, d.wires.count());
+  splitWiresAtAllPins(d);
+  removeDuplicateWires(d);
   commit(std::move(before));
   m_host.repaint();
   if (m_env.chainshorts && chained) {
@@ -74,13 +74,13 @@ void SchematicEditor::releasePlacing(Point r)
     finishPlacement();
     return;
   }
-  DeselectAll(d);
+  deselectAll(d);
   m_outline.reset();
   // A new block's dialog may load a file into the data set it receives: keep that set.
   std::vector<int> two, one;
   if (dataBlockOf(kind) == DataBlock::TwoPort) two.push_back(nextBlockIndex(m_doc, kind));
   if (dataBlockOf(kind) == DataBlock::OnePort) one.push_back(nextBlockIndex(m_doc, kind));
-  DrawingSnapshot before = CaptureSnapshot(m_doc, two, one);
+  DrawingSnapshot before = captureSnapshot(m_doc, two, one);
 
   const PlacementResult placed = placeComponent(m_doc, kind, m_orientation, r);
   if (!placed.placed()) {
@@ -96,9 +96,9 @@ void SchematicEditor::releasePlacing(Point r)
     finishPlacement();
     return;
   }
-  RecomputeAllPins(d);
-  SplitWiresAtComponentPins(d, d.components[placed.index]);
-  AddPinJunctions(d, placed.index);
+  recomputeAllPins(d);
+  splitWiresAtComponentPins(d, d.components[placed.index]);
+  addPinJunctions(d, placed.index);
   commit(std::move(before));
   m_host.repaint();
   finishPlacement();
@@ -110,7 +110,7 @@ void SchematicEditor::releaseLine(Point r)
   if (d.lines.full()) {
     m_prompts.error(capacityMessage(kMaxLines, " lines"));
   } else {
-    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    DrawingSnapshot before = captureSnapshot(m_doc);
     d.lines.append(DrawingLine{1, false, m_p0, r});
     commit(std::move(before));
   }
@@ -124,7 +124,7 @@ void SchematicEditor::releaseText(Point raw)
   if (d.texts.full()) {
     m_prompts.information("Maximum number of text items reached");
   } else if (auto entry = m_host.editText(TextItemEntry{"", "8"})) {
-    DrawingSnapshot before = CaptureSnapshot(m_doc);
+    DrawingSnapshot before = captureSnapshot(m_doc);
     d.texts.append(TextItem{raw, entry->size.substr(0, kMaxTextSizeLength), false,
                             entry->text.substr(0, kMaxTextLength)});
     commit(std::move(before));
@@ -136,7 +136,7 @@ void SchematicEditor::releasePort(Point r)
 {
   const int number = m_mode == emPort2 ? 2 : 1;
   Port& port = number == 2 ? m_doc.drawdat.P2 : m_doc.drawdat.P1;
-  DrawingSnapshot before = CaptureSnapshot(m_doc);
+  DrawingSnapshot before = captureSnapshot(m_doc);
   port.pos = r;
   port.crot = m_orientation;
   port.node = portConnectionPoint(number, port);
@@ -147,25 +147,25 @@ void SchematicEditor::releasePort(Point r)
 void SchematicEditor::releaseSelect(Point r)
 {
   Drawing& d = m_doc.drawdat;
-  RecomputeAllPins(d);
+  recomputeAllPins(d);
   const int wiresBefore = d.wires.count();
   for (int i = 1; i <= wiresBefore; ++i)
-    if (d.wires[i].startselected || d.wires[i].finishselected) SplitWiresAtWireEnds(d, i);
-  SplitWiresAtAllPins(d);
+    if (d.wires[i].startselected || d.wires[i].finishselected) splitWiresAtWireEnds(d, i);
+  splitWiresAtAllPins(d);
   for (int c = 1; c <= d.components.count(); ++c) {
     if (!d.components[c].selected) continue;
-    ComputePinPositions(d.components[c]);
-    SplitWiresAtComponentPins(d, d.components[c]);
-    AddPinJunctions(d, c);
+    computePinPositions(d.components[c]);
+    splitWiresAtComponentPins(d, d.components[c]);
+    addPinJunctions(d, c);
   }
-  DeselectAll(d);
+  deselectAll(d);
   m_moving = false;
   if (r == m_p0) selectAt(r);
   m_host.repaint();
-  RemoveDuplicateWires(d);
+  removeDuplicateWires(d);
   // A click without a drag normally changes nothing but the selection; only when the wire
   // tidying above changed the drawing (a file with overlapping wires) is that a change.
-  if (m_dragBefore && !SameDrawingApartFromSelection(m_doc, *m_dragBefore)) {
+  if (m_dragBefore && !sameDrawingApartFromSelection(m_doc, *m_dragBefore)) {
     m_history.push(std::move(*m_dragBefore));
     m_dragBefore.reset();
     markChanged();
@@ -174,7 +174,7 @@ void SchematicEditor::releaseSelect(Point r)
 
 void SchematicEditor::releaseBlockSelect(Point r)
 {
-  if (SelectInRect(m_doc.drawdat, m_p0, r)) m_keepSelection = true;
+  if (selectInRect(m_doc.drawdat, m_p0, r)) m_keepSelection = true;
   m_mode = emSelect;
   m_host.setCursor(EditorCursor::Arrow);
   m_host.repaint();
@@ -183,7 +183,7 @@ void SchematicEditor::releaseBlockSelect(Point r)
 void SchematicEditor::releaseTune(Point r)
 {
   Drawing& d = m_doc.drawdat;
-  DeselectAll(d);
+  deselectAll(d);
   m_dragging = false;
   // A new choice of component starts a new undo step for its tuning.
   m_tuned = 0;
@@ -195,7 +195,7 @@ void SchematicEditor::releaseTune(Point r)
       continue;
     hit = true;
     d.components[i].selected = true;
-    if (TunedValueSlot(c.ctype) != 0) m_tuned = i;
+    if (tunedValueSlot(c.ctype) != 0) m_tuned = i;
     m_host.repaint();
     // Each OK re-simulates and opens the dialog again, until Cancel.
     for (;;) {

@@ -10,7 +10,7 @@ namespace norvane {
 
 using namespace editordetail;
 
-int TunedValueSlot(ComponentType ctype)
+int tunedValueSlot(ComponentType ctype)
 {
   const ComponentKind* kind = findComponentKind(ctype);
   return kind != nullptr ? kind->tunedSlot() : 0;
@@ -22,7 +22,7 @@ int SchematicEditor::tunedComponent() const
   // The choice lapses when tune mode ends or the component is gone or deselected.
   if (m_mode != emTune || m_tuned < 1 || m_tuned > d.components.count()) return 0;
   const Component& c = d.components[m_tuned];
-  if (!c.selected || TunedValueSlot(c.ctype) == 0) return 0;
+  if (!c.selected || tunedValueSlot(c.ctype) == 0) return 0;
   return m_tuned;
 }
 
@@ -31,8 +31,8 @@ bool SchematicEditor::stepTunedValue(int steps)
   const int index = tunedComponent();
   if (index == 0 || steps == 0) return false;
   Component& c = m_doc.drawdat.components[index];
-  ToleranceValue& value = c.value[TunedValueSlot(c.ctype)];
-  const std::optional<double> next = StepValue(value.nom, m_tuneStep, steps);
+  ToleranceValue& value = c.value[tunedValueSlot(c.ctype)];
+  const std::optional<double> next = stepValue(value.nom, m_tuneStep, steps);
   if (!next || *next == value.nom) return false;
   if (m_tuneUndoFor != index) {
     // The first step of this component records the state before it; later steps add to it.

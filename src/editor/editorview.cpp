@@ -2,7 +2,7 @@
 
 namespace norvane {
 
-void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schematic& doc,
+void paintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schematic& doc,
                      const Environment& env, const std::string& fontName, GridTileCache* gridTile)
 {
   const PaintScale scale{0, 0, doc.scaleNum, doc.scaleDen};
@@ -10,8 +10,8 @@ void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schema
   options.fontName = fontName;
   options.moving = editor.moving();
   options.gridTile = gridTile;
-  PaintSchematic(canvas, doc, env, scale, options);
-  PaintEditorOverlay(canvas, editor.overlay(), doc, env, scale, fontName);
+  paintSchematic(canvas, doc, env, scale, options);
+  paintEditorOverlay(canvas, editor.overlay(), doc, env, scale, fontName);
 }
 
 } // namespace norvane

@@ -7,7 +7,7 @@
 
 namespace norvane {
 
-void PaintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schematic& doc,
+void paintEditorView(Canvas& canvas, const SchematicEditor& editor, const Schematic& doc,
                      const Environment& env, const std::string& fontName,
                      GridTileCache* gridTile = nullptr);
 

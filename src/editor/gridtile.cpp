@@ -2,7 +2,7 @@
 
 namespace norvane {
 
-PixelImage BuildGridTile(Color paper, Color dots)
+PixelImage buildGridTile(Color paper, Color dots)
 {
   PixelImage tile;
   tile.width = kGridTileSize;

@@ -11,6 +11,6 @@ constexpr int kGridTileSize = 100;
 constexpr int kGridSpacing = 10; // drawing units between grid points (the snapping grid)
 
 // Paper colour everywhere, one dot of `dots` at every multiple of the grid spacing.
-PixelImage BuildGridTile(Color paper, Color dots);
+PixelImage buildGridTile(Color paper, Color dots);
 
 } // namespace norvane

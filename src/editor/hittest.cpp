@@ -71,7 +71,7 @@ bool selectLines(Drawing& d, const Rect& r)
 
 } // namespace
 
-bool LiesInsideWire(const Wire& w, Point p)
+bool liesInsideWire(const Wire& w, Point p)
 {
   if (w.start.x == w.finish.x && w.start.x == p.x)
     return strictlyBetween(p.y, w.start.y, w.finish.y);
@@ -80,7 +80,7 @@ bool LiesInsideWire(const Wire& w, Point p)
   return false;
 }
 
-void DeselectAll(Drawing& d)
+void deselectAll(Drawing& d)
 {
   for (Component& c : d.components)
     c.selected = false;
@@ -96,7 +96,7 @@ void DeselectAll(Drawing& d)
   d.P2.selected = false;
 }
 
-bool SelectEverything(Drawing& d)
+bool selectEverything(Drawing& d)
 {
   for (Component& c : d.components)
     c.selected = true;
@@ -111,10 +111,10 @@ bool SelectEverything(Drawing& d)
   // A port parked off the sheet (negative position) is not placed.
   for (Port* p : {&d.P1, &d.P2})
     p->selected = p->pos.x >= 0 && p->pos.y >= 0;
-  return AnythingSelected(d);
+  return anythingSelected(d);
 }
 
-bool AnythingSelected(const Drawing& d)
+bool anythingSelected(const Drawing& d)
 {
   return std::any_of(d.components.begin(), d.components.end(),
                      [](const Component& c) { return c.selected; }) ||
@@ -127,7 +127,7 @@ bool AnythingSelected(const Drawing& d)
          d.P1.selected || d.P2.selected;
 }
 
-bool SelectAtPoint(Drawing& d, Point p, const TextMeasure& measure)
+bool selectAtPoint(Drawing& d, Point p, const TextMeasure& measure)
 {
   bool any = false;
   for (Component& c : d.components) {
@@ -139,7 +139,7 @@ bool SelectAtPoint(Drawing& d, Point p, const TextMeasure& measure)
   const Rect point{p.x, p.y, p.x, p.y};
   any = selectWireEnds(d, point) || any;
   for (Wire& w : d.wires) {
-    if (!w.startselected && !w.finishselected && LiesInsideWire(w, p)) {
+    if (!w.startselected && !w.finishselected && liesInsideWire(w, p)) {
       w.startselected = true;
       w.finishselected = true;
       any = true;
@@ -157,7 +157,7 @@ bool SelectAtPoint(Drawing& d, Point p, const TextMeasure& measure)
   return any;
 }
 
-bool SelectInRect(Drawing& d, Point a, Point b)
+bool selectInRect(Drawing& d, Point a, Point b)
 {
   const Rect r = normalised(a, b);
   bool any = false;

@@ -10,21 +10,21 @@
 
 namespace norvane {
 
-std::string EngText(double value, int decimals)
+std::string engText(double value, int decimals)
 {
-  return FormatEngineering(decimals, value);
+  return formatEngineering(decimals, value);
 }
 
-std::string ToleranceText(const ToleranceValue& v, const std::string& unit)
+std::string toleranceText(const ToleranceValue& v, const std::string& unit)
 {
   if (!v.TolEn) return {};
-  const std::string plus = SignedText(EngText(v.maxtol, 2));
-  const std::string minus = SignedText(EngText(v.mintol, 2));
+  const std::string plus = signedText(engText(v.maxtol, 2));
+  const std::string minus = signedText(engText(v.mintol, 2));
   if (v.TolPercent) return plus + "%," + minus + "%";
   return plus + unit + minus + unit;
 }
 
-std::string PlainNumberText(double value)
+std::string plainNumberText(double value)
 {
   if (std::isnan(value)) return "0";
   if (std::isinf(value)) value = value > 0 ? 1.7976931348623157e308 : -1.7976931348623157e308;
@@ -69,7 +69,7 @@ std::string unit(const Component& c, std::string_view name)
 LabelLines valueLines(const Component& c, std::string_view name, int decimals)
 {
   const std::string u = unit(c, name);
-  return {EngText(p(c, name), decimals) + u, ToleranceText(slot(c, name), u), ""};
+  return {engText(p(c, name), decimals) + u, toleranceText(slot(c, name), u), ""};
 }
 
 // Capacitor and inductor: the simple label, or with the physical model the value with its
@@ -78,9 +78,9 @@ LabelLines reactiveLines(const Component& c, std::string_view name)
 {
   if (!usesPhysicalModel(c)) return valueLines(c, name, 3);
   const std::string u = unit(c, name);
-  return {EngText(p(c, name), 2) + u + "  " + ToleranceText(slot(c, name), u),
-          "Q=" + PlainNumberText(qualityFactor(c)) + " @" + EngText(qFrequency(c), 1) + "Hz",
-          "Q mode=" + PlainNumberText(qModeNumber(c)) + " SRF=" + EngText(selfResonance(c), 1) +
+  return {engText(p(c, name), 2) + u + "  " + toleranceText(slot(c, name), u),
+          "Q=" + plainNumberText(qualityFactor(c)) + " @" + engText(qFrequency(c), 1) + "Hz",
+          "Q mode=" + plainNumberText(qModeNumber(c)) + " SRF=" + engText(selfResonance(c), 1) +
               "Hz"};
 }
 
@@ -103,18 +103,18 @@ double gainDb(double ratio)
 
 LabelLines opAmpLines(const Component& c, const DataSets&)
 {
-  return {"Ri=" + EngText(p(c, "inputResistance"), 2) + "R",
-          "Ro=" + EngText(p(c, "outputResistance"), 2) + "R",
-          "OLgain=" + EngText(gainDb(p(c, "gain")), 0) + "dB"};
+  return {"Ri=" + engText(p(c, "inputResistance"), 2) + "R",
+          "Ro=" + engText(p(c, "outputResistance"), 2) + "R",
+          "OLgain=" + engText(gainDb(p(c, "gain")), 0) + "dB"};
 }
 
 LabelLines txLineLines(const Component& c, const DataSets&)
 {
-  return {"Zo=" + EngText(p(c, "impedance"), 2) + "R  " +
-              ToleranceText(slot(c, "impedance"), unit(c, "impedance")),
-          "v=" + EngText(p(c, "velocity"), 2) + unit(c, "velocity"),
-          "l=" + EngText(p(c, "length"), 4) + " m  " +
-              ToleranceText(slot(c, "length"), unit(c, "length"))};
+  return {"Zo=" + engText(p(c, "impedance"), 2) + "R  " +
+              toleranceText(slot(c, "impedance"), unit(c, "impedance")),
+          "v=" + engText(p(c, "velocity"), 2) + unit(c, "velocity"),
+          "l=" + engText(p(c, "length"), 4) + " m  " +
+              toleranceText(slot(c, "length"), unit(c, "length"))};
 }
 
 LabelLines blockLines(const std::string& setName, const Component& c)
@@ -122,8 +122,8 @@ LabelLines blockLines(const std::string& setName, const Component& c)
   std::string text = setName;
   const ToleranceValue& magnitude = slot(c, "magnitudeTolerance");
   if (magnitude.TolEn)
-    text += ", Mag " + EngText(magnitude.maxtol, 1) + "% Ang " +
-            EngText(slot(c, "angleTolerance").maxtol, 1) + "%";
+    text += ", Mag " + engText(magnitude.maxtol, 1) + "% Ang " +
+            engText(slot(c, "angleTolerance").maxtol, 1) + "%";
   return {text, "", ""};
 }
 
@@ -142,10 +142,10 @@ LabelLines onePortLines(const Component& c, const DataSets& sets)
 LabelLines transformerLines(const Component& c, const DataSets&)
 {
   std::string ratio =
-      "   " + EngText(p(c, "primaryTurns"), 1) + ":" + EngText(p(c, "secondaryTurns"), 1);
+      "   " + engText(p(c, "primaryTurns"), 1) + ":" + engText(p(c, "secondaryTurns"), 1);
   if (p(c, "physicalModel") != 0.0)
     ratio +=
-        ", Lp=" + EngText(p(c, "primaryInductance"), 2) + "H, k=" + EngText(p(c, "coupling"), 2);
+        ", Lp=" + engText(p(c, "primaryInductance"), 2) + "H, k=" + engText(p(c, "coupling"), 2);
   return {"", ratio, ""};
 }
 
@@ -153,21 +153,21 @@ LabelLines bipolarLines(const Component& c, const DataSets&)
 {
   if (p(c, "ballParkModel") != 0.0) {
     return {std::string("  ballpark") + (p(c, "surfaceMount") != 0.0 ? ", SMT" : ", leaded"),
-            "  hfe=" + EngText(p(c, "beta"), 0) + ", Ft=" + EngText(p(c, "ft"), 2) + "Hz",
-            "  Ccb=" + EngText(p(c, "ccb"), 2) + "F, Ic=" + EngText(p(c, "ic"), 2) + "A"};
+            "  hfe=" + engText(p(c, "beta"), 0) + ", Ft=" + engText(p(c, "ft"), 2) + "Hz",
+            "  Ccb=" + engText(p(c, "ccb"), 2) + "F, Ic=" + engText(p(c, "ic"), 2) + "A"};
   }
-  return {"  hfe=" + EngText(p(c, "beta"), 0) + ", Rbb=" + EngText(p(c, "rbb"), 3) + "R" +
-              ", Re=" + EngText(p(c, "re"), 2) + "R",
-          "  Ro=" + EngText(p(c, "ro"), 2) + "R, Ccb=" + EngText(p(c, "ccb"), 3) + "F" +
-              ", Cbe=" + EngText(p(c, "cbe"), 2) + "F",
-          "  Td=" + EngText(p(c, "delay"), 2) + "s, Lb=" + EngText(p(c, "lb"), 3) + "H" +
-              ", Le=" + EngText(p(c, "le"), 2) + "H"};
+  return {"  hfe=" + engText(p(c, "beta"), 0) + ", Rbb=" + engText(p(c, "rbb"), 3) + "R" +
+              ", Re=" + engText(p(c, "re"), 2) + "R",
+          "  Ro=" + engText(p(c, "ro"), 2) + "R, Ccb=" + engText(p(c, "ccb"), 3) + "F" +
+              ", Cbe=" + engText(p(c, "cbe"), 2) + "F",
+          "  Td=" + engText(p(c, "delay"), 2) + "s, Lb=" + engText(p(c, "lb"), 3) + "H" +
+              ", Le=" + engText(p(c, "le"), 2) + "H"};
 }
 
 // The controlled sources: their gain with the symbol the label has always used.
 template <const char* Symbol> LabelLines sourceLines(const Component& c, const DataSets&)
 {
-  return {Symbol + EngText(p(c, "gain"), 3) + unit(c, "gain"), "", ""};
+  return {Symbol + engText(p(c, "gain"), 3) + unit(c, "gain"), "", ""};
 }
 constexpr char kVcvsSymbol[] = "G=";
 constexpr char kVccsSymbol[] = "gm=";
@@ -199,7 +199,7 @@ constexpr std::array kLabels{KindLabel{K::Capacitor, capacitorLines},
 
 } // namespace
 
-LabelLines ComponentLabelLines(const Component& c, const DataSets& sets)
+LabelLines componentLabelLines(const Component& c, const DataSets& sets)
 {
   const ComponentKind* kind = findComponentKind(c.ctype);
   if (kind == nullptr) return {"", "", ""};
@@ -215,9 +215,9 @@ LabelLines ComponentLabelLines(const Component& c, const DataSets& sets)
   return valueLines(c, first.name, first.decimals);
 }
 
-std::string PortLabelText(const Port& port)
+std::string portLabelText(const Port& port)
 {
-  return EngText(port.Zo, 3) + "R";
+  return engText(port.Zo, 3) + "R";
 }
 
 } // namespace norvane

@@ -2,7 +2,7 @@
 
 namespace norvane {
 
-PopupMenu MakePopupMenu(PopupKind kind, bool canPaste)
+PopupMenu makePopupMenu(PopupKind kind, bool canPaste)
 {
   PopupMenu menu;
   menu.kind = kind;

@@ -28,7 +28,7 @@ LabelBox symbolBox(const SymbolDefinition& symbol, int crot, Point at, const Pai
   LabelBox box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
   for (const SymbolSegment& seg : symbol.segments) {
     for (const Point p : {Point{seg.x1, seg.y1}, Point{seg.x2, seg.y2}}) {
-      const Point o = OrientSymbolPoint(symbol.drawClass, crot, p);
+      const Point o = orientSymbolPoint(symbol.drawClass, crot, p);
       const CanvasPoint c = scale.map(at.x + o.x, at.y + o.y);
       box = {std::min(box.left, c.x), std::min(box.top, c.y), std::max(box.right, c.x + 1),
              std::max(box.bottom, c.y + 1)};
@@ -82,17 +82,17 @@ CanvasPoint freeLabelPlace(Canvas& canvas, const LabelPositions& lines, CanvasPo
 
 } // namespace
 
-std::string PreviewLabelText(const Component& comp)
+std::string previewLabelText(const Component& comp)
 {
   const ComponentKind* kind = findComponentKind(comp.ctype);
   if (kind == nullptr || kind->previewParameter.empty()) return {};
   const ParameterDescription* shown = kind->parameter(kind->previewParameter);
   const double value = parameterValue(comp, *shown);
   if (value == kNoValueMark) return "?";
-  return EngText(value, 3) + std::string(shown->unit);
+  return engText(value, 3) + std::string(shown->unit);
 }
 
-void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,
+void paintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,
                          int yOffset, const Environment& env, const std::string& fontName)
 {
   const PaintScale scale{xOffset, yOffset, 1, 1};
@@ -111,17 +111,17 @@ void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int 
     const Component& comp = circuit.components[i];
     const SymbolDefinition* symbol = symbolFor(comp.ctype);
     if (symbol == nullptr) continue;
-    DrawSymbol(canvas, *symbol, comp.crot, scale, {"", "", ""}, comp.selected, comp.position, env,
+    drawSymbol(canvas, *symbol, comp.crot, scale, {"", "", ""}, comp.selected, comp.position, env,
                options);
-    const std::string label = PreviewLabelText(comp);
-    const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
+    const std::string label = previewLabelText(comp);
+    const int fontSize = symbolFontSize(scale, canvas.pixelsPerInch());
     if (label.empty() || fontSize == 0) continue;
     canvas.setFontName(fontName);
     canvas.setFontSize(fontSize);
     canvas.setFontColor(comp.selected ? env.selectedcomptextcolor : env.comptextcolor);
     canvas.setBrushStyle(BrushStyle::Clear);
     const LabelPositions lines =
-        LabelLinePositions(symbol->drawClass, comp.crot, symbol->labelAnchor, comp.position);
+        labelLinePositions(symbol->drawClass, comp.crot, symbol->labelAnchor, comp.position);
     if (lines.count < 1) continue;
     const CanvasPoint at =
         freeLabelPlace(canvas, lines, scale.map(comp.position.x, comp.position.y), scale, label,
@@ -129,14 +129,14 @@ void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int 
     canvas.textOut(at.x, at.y, label);
   }
   for (const Wire& wire : circuit.wires)
-    PaintWire(canvas, wire, env.wirecolor, scale);
+    paintWire(canvas, wire, env.wirecolor, scale);
 
   auto port = [&](int number, const Port* p) {
     if (p == nullptr) return;
     Port shown = *p;
     if (shown.crot != 1 && shown.crot != 2) shown.crot = 1;
     shown.selected = false;
-    PaintPort(canvas, number, shown, scale, env, options);
+    paintPort(canvas, number, shown, scale, env, options);
   };
   port(1, circuit.P1);
   port(2, circuit.P2);

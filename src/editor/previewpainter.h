@@ -25,11 +25,11 @@ struct PreviewCircuitView
 
 // Label of a preview component: resistors, capacitors and inductors show their value with 3
 // decimals and "R", "F" or "H" ("?" for kNoValueMark); the other kinds show nothing.
-std::string PreviewLabelText(const Component& comp);
+std::string previewLabelText(const Component& comp);
 
 // Draws the circuit with every point shifted by (xOffset, yOffset). Ports are drawn in their
 // orientation, orientation 1 when the assistant left it unset; unplaced ports are skipped.
-void PaintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,
+void paintPreviewCircuit(Canvas& canvas, const PreviewCircuitView& circuit, int xOffset,
                          int yOffset, const Environment& env, const std::string& fontName);
 
 } // namespace norvane

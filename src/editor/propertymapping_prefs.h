@@ -1,6 +1,6 @@
 #pragma once
 // The five default values of the graph preferences window: the sweep and trace ranges that
-// new schematics receive (ClearSchema). Shown as engineering-notation texts and read back
+// new schematics receive (clearSchematic). Shown as engineering-notation texts and read back
 // with the number parser when the window closes.
 
 #include "config/environment.h"

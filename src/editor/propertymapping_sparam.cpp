@@ -97,7 +97,7 @@ std::vector<std::string> blockGridHeadings(ComponentType ctype)
 
 std::vector<std::string> blockGridRow(const TwoPortPoint& point, int columns)
 {
-  std::vector<std::string> row{FormatEngineering(6, point.freq) + "Hz"};
+  std::vector<std::string> row{formatEngineering(6, point.freq) + "Hz"};
   for (const MagnitudeAngle* s : {&point.s11, &point.s21, &point.s12, &point.s22}) {
     if (static_cast<int>(row.size()) >= columns) break;
     row.push_back(fixedText(s->mag, 3));

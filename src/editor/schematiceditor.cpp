@@ -20,7 +20,7 @@ SchematicEditor::SchematicEditor(Schematic& doc, const Environment& env, EditorH
                                  Prompts& prompts)
     : m_doc(doc), m_env(env), m_host(host), m_prompts(prompts)
 {
-  m_lastPopup = MakePopupMenu(PopupKind::Sheet, false);
+  m_lastPopup = makePopupMenu(PopupKind::Sheet, false);
 }
 
 std::optional<Point> SchematicEditor::chainPoint() const
@@ -48,7 +48,7 @@ void SchematicEditor::setModified(bool modified)
 
 void SchematicEditor::commit(DrawingSnapshot before)
 {
-  if (SnapshotMatches(m_doc, before)) return;
+  if (snapshotMatches(m_doc, before)) return;
   m_history.push(std::move(before));
   markChanged();
 }
@@ -61,7 +61,7 @@ void SchematicEditor::clearUndoHistory()
 
 void SchematicEditor::recordUndoPoint()
 {
-  m_history.push(CaptureSnapshot(m_doc));
+  m_history.push(captureSnapshot(m_doc));
   m_host.stateChanged();
 }
 
@@ -72,8 +72,8 @@ TextMeasure SchematicEditor::textMeasure()
 
 bool SchematicEditor::selectAt(Point p)
 {
-  RecomputeAllPins(m_doc.drawdat);
-  return SelectAtPoint(m_doc.drawdat, p, textMeasure());
+  recomputeAllPins(m_doc.drawdat);
+  return selectAtPoint(m_doc.drawdat, p, textMeasure());
 }
 
 // ---- Mouse -------------------------------------------------------------------------------
@@ -81,7 +81,7 @@ bool SchematicEditor::selectAt(Point p)
 void SchematicEditor::mousePress(MouseButton button, int x, int y)
 {
   const Point raw{x, y};
-  const Point snapped = SnapToGrid(raw);
+  const Point snapped = snapToGrid(raw);
   if (button == MouseButton::Right) {
     rightPress(snapped, raw);
     return;
@@ -106,15 +106,15 @@ void SchematicEditor::press(Point s, Point raw)
   m_rawLast = raw;
   m_dragBefore.reset();
   if (m_mode == emBlockSelect) {
-    DeselectAll(d);
+    deselectAll(d);
     m_host.repaint();
   }
   if (m_mode == emSelect) {
-    m_dragBefore = CaptureSnapshot(m_doc);
+    m_dragBefore = captureSnapshot(m_doc);
     if (m_keepSelection) {
       m_keepSelection = false;
     } else {
-      DeselectAll(d);
+      deselectAll(d);
       if (!selectAt(s)) {
         m_mode = emBlockSelect;
         m_dragBefore.reset();
@@ -134,7 +134,7 @@ void SchematicEditor::press(Point s, Point raw)
 void SchematicEditor::mouseMove(int x, int y)
 {
   const Point raw{x, y};
-  const Point s = SnapToGrid(raw);
+  const Point s = snapToGrid(raw);
   m_rawLast = raw;
   bool changed = s != m_p1;
   if (m_dragging) {
@@ -144,7 +144,7 @@ void SchematicEditor::mouseMove(int x, int y)
       m_outline = s;
     } else if (m_mode == emSelect) {
       if (!m_moving) {
-        SelectWireEndsOnSelectedPins(d);
+        selectWireEndsOnSelectedPins(d);
         m_moving = true;
         changed = true;
       }
@@ -156,7 +156,7 @@ void SchematicEditor::mouseMove(int x, int y)
           m_dragBefore.reset();
           markChanged();
         }
-        MoveSelection(d, dx, dy);
+        moveSelection(d, dx, dy);
       }
     } else if (m_mode == emTune) {
       if (s.x != m_p0.x && s.y != m_p0.y) {
@@ -173,7 +173,7 @@ void SchematicEditor::mouseMove(int x, int y)
 void SchematicEditor::mouseRelease(MouseButton button, int x, int y)
 {
   const Point raw{x, y};
-  const Point r = SnapToGrid(raw);
+  const Point r = snapToGrid(raw);
   if (button == MouseButton::Right) {
     if (m_mode == emWire) {
       m_chain = kNoPoint;
@@ -209,9 +209,9 @@ void SchematicEditor::doubleClick(int x, int y)
   m_ignoreNextPress = true;
   m_dragging = false;
   m_moving = false;
-  DeselectAll(m_doc.drawdat);
+  deselectAll(m_doc.drawdat);
   const Point raw{x, y};
-  m_p1 = SnapToGrid(raw);
+  m_p1 = snapToGrid(raw);
   m_rawLast = raw;
   editAt(m_p1, raw);
 }

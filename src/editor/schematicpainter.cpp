@@ -8,26 +8,26 @@ namespace norvane {
 const PixelImage& GridTileCache::tile(Color paper, Color dots)
 {
   if (m_paper != paper || m_dots != dots) {
-    m_tile = BuildGridTile(paper, dots);
+    m_tile = buildGridTile(paper, dots);
     m_paper = paper;
     m_dots = dots;
   }
   return m_tile;
 }
 
-void PaintGrid(Canvas& canvas, const Environment& env, const SchematicPaintOptions& options)
+void paintGrid(Canvas& canvas, const Environment& env, const SchematicPaintOptions& options)
 {
   if (!options.allowGrid || !env.gridon) return;
   if (options.gridTile != nullptr) {
     canvas.drawTiled(options.gridTile->tile(env.papercolor, env.griddotscolor), 0, 0,
                      options.areaWidth, options.areaHeight);
   } else {
-    canvas.drawTiled(BuildGridTile(env.papercolor, env.griddotscolor), 0, 0, options.areaWidth,
+    canvas.drawTiled(buildGridTile(env.papercolor, env.griddotscolor), 0, 0, options.areaWidth,
                      options.areaHeight);
   }
 }
 
-void PaintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& scale)
+void paintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& scale)
 {
   canvas.setPenMode(PenMode::Copy);
   canvas.setPenStyle(PenStyle::Solid);
@@ -45,7 +45,7 @@ void PaintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& 
   canvas.fillRect(b.x - 1, b.y - 1, b.x + 2, b.y + 2);
 }
 
-int TextItemFontSize(const std::string& sizeText, const PaintScale& scale, int pixelsPerInch)
+int textItemFontSize(const std::string& sizeText, const PaintScale& scale, int pixelsPerInch)
 {
   char* end = nullptr;
   long size = std::strtol(sizeText.c_str(), &end, 10);
@@ -55,11 +55,11 @@ int TextItemFontSize(const std::string& sizeText, const PaintScale& scale, int p
       std::lround(static_cast<double>(size) * scale.num * 96.0 / (scale.divisor() * ppi)));
 }
 
-void PaintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale,
+void paintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale,
                    const std::string& fontName)
 {
   const CanvasPoint p = scale.map(text.pos.x, text.pos.y);
-  const int size = TextItemFontSize(text.size, scale, canvas.pixelsPerInch());
+  const int size = textItemFontSize(text.size, scale, canvas.pixelsPerInch());
   if (size > 0) {
     canvas.setFontName(fontName);
     canvas.setFontSize(size);
@@ -71,7 +71,7 @@ void PaintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale
   canvas.setPixel(p.x, p.y, colors::grey);
 }
 
-void PaintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale)
+void paintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale)
 {
   canvas.setPenMode(PenMode::Copy);
   canvas.setPenStyle(PenStyle::Solid);
@@ -83,7 +83,7 @@ void PaintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale)
   canvas.lineTo(b.x, b.y);
 }
 
-void PaintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing)
+void paintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing)
 {
   // The markers are screen feedback of the last circuit check: drawn at the document point
   // itself, neither shifted nor scaled.
@@ -96,31 +96,31 @@ void PaintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing)
     canvas.ellipse(p.x - 5, p.y - 5, p.x + 5, p.y + 5);
 }
 
-void PaintSchematic(Canvas& canvas, const Schematic& doc, const Environment& env,
+void paintSchematic(Canvas& canvas, const Schematic& doc, const Environment& env,
                     const PaintScale& scale, const SchematicPaintOptions& options)
 {
   const Drawing& d = doc.drawdat;
-  PaintGrid(canvas, env, options);
+  paintGrid(canvas, env, options);
 
   SymbolPaintOptions symbolOptions;
   symbolOptions.fontName = options.fontName;
   symbolOptions.moving = options.moving;
   for (const Component& comp : d.components)
-    PaintComponent(canvas, comp, doc.datasets, scale, env, symbolOptions);
+    paintComponent(canvas, comp, doc.datasets, scale, env, symbolOptions);
 
   for (const Wire& wire : d.wires) {
     const bool selected = wire.startselected || wire.finishselected;
-    PaintWire(canvas, wire, selected ? env.selectedwirecolor : env.wirecolor, scale);
+    paintWire(canvas, wire, selected ? env.selectedwirecolor : env.wirecolor, scale);
   }
 
-  PaintPort(canvas, 1, d.P1, scale, env, symbolOptions);
-  PaintPort(canvas, 2, d.P2, scale, env, symbolOptions);
+  paintPort(canvas, 1, d.P1, scale, env, symbolOptions);
+  paintPort(canvas, 2, d.P2, scale, env, symbolOptions);
 
   for (const TextItem& text : d.texts)
-    PaintTextItem(canvas, text, scale, options.fontName);
+    paintTextItem(canvas, text, scale, options.fontName);
   for (const DrawingLine& line : d.lines)
-    PaintLine(canvas, line, scale);
-  PaintUnconnectedMarkers(canvas, d);
+    paintLine(canvas, line, scale);
+  paintUnconnectedMarkers(canvas, d);
 }
 
 } // namespace norvane

@@ -46,20 +46,20 @@ struct SchematicPaintOptions
 };
 
 // Paints the document. A document point (x, y) is drawn at scale.map(x, y).
-void PaintSchematic(Canvas& canvas, const Schematic& doc, const Environment& env,
+void paintSchematic(Canvas& canvas, const Schematic& doc, const Environment& env,
                     const PaintScale& scale, const SchematicPaintOptions& options = {});
 
 // The pieces, for callers that draw parts of a schematic (the assistants' previews).
-void PaintGrid(Canvas& canvas, const Environment& env, const SchematicPaintOptions& options);
-void PaintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& scale);
-void PaintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale,
+void paintGrid(Canvas& canvas, const Environment& env, const SchematicPaintOptions& options);
+void paintWire(Canvas& canvas, const Wire& wire, Color color, const PaintScale& scale);
+void paintTextItem(Canvas& canvas, const TextItem& text, const PaintScale& scale,
                    const std::string& fontName);
-void PaintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale);
-void PaintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing);
+void paintLine(Canvas& canvas, const DrawingLine& line, const PaintScale& scale);
+void paintUnconnectedMarkers(Canvas& canvas, const Drawing& drawing);
 
 // Font size in points of a free text of `sizeText` ("8") at this scale and resolution:
 // size * num * 96 / (den * ppi), rounded. An unreadable or non-positive size counts as the
 // editor's default of 8 points so that the text stays visible.
-int TextItemFontSize(const std::string& sizeText, const PaintScale& scale, int pixelsPerInch);
+int textItemFontSize(const std::string& sizeText, const PaintScale& scale, int pixelsPerInch);
 
 } // namespace norvane

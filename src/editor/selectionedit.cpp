@@ -24,7 +24,7 @@ void movePoint(Point& p, int dx, int dy)
 
 } // namespace
 
-BlockSetIndexes SelectedBlockSets(const Drawing& d)
+BlockSetIndexes selectedBlockSets(const Drawing& d)
 {
   BlockSetIndexes out;
   for (const Component& c : d.components) {
@@ -37,11 +37,11 @@ BlockSetIndexes SelectedBlockSets(const Drawing& d)
   return out;
 }
 
-void SelectWireEndsOnSelectedPins(Drawing& d)
+void selectWireEndsOnSelectedPins(Drawing& d)
 {
   for (Component& c : d.components) {
     if (!c.selected) continue;
-    ComputePinPositions(c);
+    computePinPositions(c);
     for (int i = 1; i <= c.pins.count && i <= kMaxPins; ++i) {
       const Point p = c.pins.nodes[i];
       for (Wire& w : d.wires) {
@@ -52,7 +52,7 @@ void SelectWireEndsOnSelectedPins(Drawing& d)
   }
 }
 
-void MoveSelection(Drawing& d, int dx, int dy)
+void moveSelection(Drawing& d, int dx, int dy)
 {
   for (Component& c : d.components)
     if (c.selected) movePoint(c.position, dx, dy);
@@ -77,13 +77,13 @@ void MoveSelection(Drawing& d, int dx, int dy)
   }
 }
 
-bool ToggleSelectedOrientation(Drawing& d)
+bool toggleSelectedOrientation(Drawing& d)
 {
   bool any = false;
   for (Component& c : d.components) {
     if (!c.selected) continue;
     c.crot = c.crot == 1 ? 2 : 1;
-    ComputePinPositions(c);
+    computePinPositions(c);
     any = true;
   }
   int number = 1;
@@ -98,10 +98,10 @@ bool ToggleSelectedOrientation(Drawing& d)
   return any;
 }
 
-bool DeleteSelection(Schematic& doc)
+bool deleteSelectedItems(Schematic& doc)
 {
   Drawing& d = doc.drawdat;
-  const BlockSetIndexes freed = SelectedBlockSets(d);
+  const BlockSetIndexes freed = selectedBlockSets(d);
   int removed = d.components.removeIf([](const Component& c) { return c.selected; });
   removed += d.wires.removeIf([](const Wire& w) { return w.startselected || w.finishselected; });
   removed += d.texts.removeIf([](const TextItem& t) { return t.selected; });

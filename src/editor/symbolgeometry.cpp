@@ -2,7 +2,7 @@
 
 namespace norvane {
 
-Point OrientSymbolPoint(int drawingClass, int crot, Point p)
+Point orientSymbolPoint(int drawingClass, int crot, Point p)
 {
   if (crot != 2) return p;
   switch (drawingClass) {
@@ -17,7 +17,7 @@ Point OrientSymbolPoint(int drawingClass, int crot, Point p)
   }
 }
 
-PortLead PortLeadFor(int drawingClass, int crot)
+PortLead portLeadFor(int drawingClass, int crot)
 {
   // Port 1 connects 20 units to the right in orientation 1 and to the left otherwise; port 2
   // the other way round. The lead follows the connection point so that the drawn line always
@@ -31,7 +31,7 @@ PortLead PortLeadFor(int drawingClass, int crot)
   return {{-20, 0}, {-10, 0}};
 }
 
-LabelPositions LabelLinePositions(int drawingClass, int crot, Point a, Point r)
+LabelPositions labelLinePositions(int drawingClass, int crot, Point a, Point r)
 {
   LabelPositions out;
   switch (drawingClass) {

@@ -16,7 +16,7 @@
 namespace norvane {
 
 // A symbol point (relative to the reference point) as drawn in the given orientation.
-Point OrientSymbolPoint(int drawingClass, int crot, Point p);
+Point orientSymbolPoint(int drawingClass, int crot, Point p);
 
 // The lead from a port symbol to its connection point, relative to the reference point; the
 // lead always points at the side where the port connects.
@@ -25,7 +25,7 @@ struct PortLead
   Point from;
   Point to;
 };
-PortLead PortLeadFor(int drawingClass, int crot);
+PortLead portLeadFor(int drawingClass, int crot);
 
 // Positions (in document units) of the three label lines of a symbol with label anchor
 // `anchor` at reference point `ref`. Classes with a single label line (ground and the ports)
@@ -35,6 +35,6 @@ struct LabelPositions
   std::array<Point, 3> at{};
   int count = 0;
 };
-LabelPositions LabelLinePositions(int drawingClass, int crot, Point anchor, Point ref);
+LabelPositions labelLinePositions(int drawingClass, int crot, Point anchor, Point ref);
 
 } // namespace norvane

@@ -37,7 +37,7 @@ void drawMarks(Canvas& canvas, const SymbolDefinition& symbol, int crot, Point a
 
 } // namespace
 
-int SymbolFontSize(const PaintScale& scale, int pixelsPerInch)
+int symbolFontSize(const PaintScale& scale, int pixelsPerInch)
 {
   const long long den =
       static_cast<long long>(pixelsPerInch > 0 ? pixelsPerInch : 96) * scale.divisor();
@@ -45,12 +45,12 @@ int SymbolFontSize(const PaintScale& scale, int pixelsPerInch)
   return size > 0 ? static_cast<int>(size) : 0;
 }
 
-void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const PaintScale& scale,
+void drawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const PaintScale& scale,
                 const LabelLines& labels, bool highlighted, Point at, const Environment& env,
                 const SymbolPaintOptions& options)
 {
   const SymbolColors colors = colorsFor(symbol.drawClass, highlighted, env);
-  const int fontSize = SymbolFontSize(scale, canvas.pixelsPerInch());
+  const int fontSize = symbolFontSize(scale, canvas.pixelsPerInch());
 
   canvas.setPenStyle(PenStyle::Solid);
   canvas.setPenMode(PenMode::Copy);
@@ -62,7 +62,7 @@ void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const 
   canvas.setBrushStyle(BrushStyle::Clear);
 
   auto place = [&](int x, int y) {
-    const Point p = OrientSymbolPoint(symbol.drawClass, crot, {x, y});
+    const Point p = orientSymbolPoint(symbol.drawClass, crot, {x, y});
     return scale.map(at.x + p.x, at.y + p.y);
   };
 
@@ -79,7 +79,7 @@ void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const 
     }
   }
   if (symbol.drawClass == kClassPort1 || symbol.drawClass == kClassPort2) {
-    const PortLead lead = PortLeadFor(symbol.drawClass, crot);
+    const PortLead lead = portLeadFor(symbol.drawClass, crot);
     const CanvasPoint a = scale.map(at.x + lead.from.x, at.y + lead.from.y);
     const CanvasPoint b = scale.map(at.x + lead.to.x, at.y + lead.to.y);
     canvas.moveTo(a.x, a.y);
@@ -89,7 +89,7 @@ void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const 
   if (!options.withLabels || fontSize == 0) return;
 
   if (!(options.moving && highlighted)) {
-    const LabelPositions pos = LabelLinePositions(symbol.drawClass, crot, symbol.labelAnchor, at);
+    const LabelPositions pos = labelLinePositions(symbol.drawClass, crot, symbol.labelAnchor, at);
     canvas.setFontColor(colors.label);
     for (int i = 0; i < pos.count; ++i) {
       const std::string& line = labels[static_cast<std::size_t>(i)];
@@ -105,23 +105,23 @@ void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const 
   }
 }
 
-void PaintComponent(Canvas& canvas, const Component& comp, const DataSets& dataSets,
+void paintComponent(Canvas& canvas, const Component& comp, const DataSets& dataSets,
                     const PaintScale& scale, const Environment& env,
                     const SymbolPaintOptions& options)
 {
   const SymbolDefinition* symbol = symbolFor(comp.ctype);
   if (symbol == nullptr) return;
-  DrawSymbol(canvas, *symbol, comp.crot, scale, ComponentLabelLines(comp, dataSets), comp.selected,
+  drawSymbol(canvas, *symbol, comp.crot, scale, componentLabelLines(comp, dataSets), comp.selected,
              comp.position, env, options);
 }
 
-void PaintPort(Canvas& canvas, int portNumber, const Port& port, const PaintScale& scale,
+void paintPort(Canvas& canvas, int portNumber, const Port& port, const PaintScale& scale,
                const Environment& env, const SymbolPaintOptions& options)
 {
   if (port.pos.x < 0 || port.pos.y < 0) return;
   const SymbolDefinition* symbol = symbolFor(portNumber == 1 ? ckPort1 : ckPort2);
   if (symbol == nullptr) return;
-  DrawSymbol(canvas, *symbol, port.crot, scale, {PortLabelText(port), "", ""}, port.selected,
+  drawSymbol(canvas, *symbol, port.crot, scale, {portLabelText(port), "", ""}, port.selected,
              port.pos, env, options);
 }
 

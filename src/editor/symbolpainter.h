@@ -30,22 +30,22 @@ struct SymbolPaintOptions
 // Font size in points of symbol labels: 8 points at 96 pixels per inch and 1/1, following the
 // scale so that printed labels keep their size relative to the symbols. 0 means "too small to
 // draw"; labels are then skipped.
-int SymbolFontSize(const PaintScale& scale, int pixelsPerInch);
+int symbolFontSize(const PaintScale& scale, int pixelsPerInch);
 
 // Draws `symbol` in orientation `crot` with its reference point at document point `at`.
 // `highlighted` selects the "selected" colours. Leaves the canvas pen, brush and font changed.
-void DrawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const PaintScale& scale,
+void drawSymbol(Canvas& canvas, const SymbolDefinition& symbol, int crot, const PaintScale& scale,
                 const LabelLines& labels, bool highlighted, Point at, const Environment& env,
                 const SymbolPaintOptions& options = {});
 
 // One document component with its value labels (nothing for an unknown kind).
-void PaintComponent(Canvas& canvas, const Component& comp, const DataSets& dataSets,
+void paintComponent(Canvas& canvas, const Component& comp, const DataSets& dataSets,
                     const PaintScale& scale, const Environment& env,
                     const SymbolPaintOptions& options = {});
 
 // Measurement port 1 or 2 (portNumber) with its impedance label. A port that is not placed
 // (a negative coordinate) is not drawn.
-void PaintPort(Canvas& canvas, int portNumber, const Port& port, const PaintScale& scale,
+void paintPort(Canvas& canvas, int portNumber, const Port& port, const PaintScale& scale,
                const Environment& env, const SymbolPaintOptions& options = {});
 
 } // namespace norvane

@@ -10,6 +10,6 @@
 namespace norvane {
 
 // The value slot (1..5) tuning steps, or 0 for none.
-int TunedValueSlot(ComponentType ctype);
+int tunedValueSlot(ComponentType ctype);
 
 } // namespace norvane

@@ -27,12 +27,12 @@ template <class Pairs> std::vector<int> indexesOf(const Pairs& pairs)
 // The state to return to when the step from `before` is taken again: the same data sets.
 DrawingSnapshot counterpart(const Schematic& doc, const DrawingSnapshot& before)
 {
-  return CaptureSnapshot(doc, indexesOf(before.twoPortSets), indexesOf(before.onePortSets));
+  return captureSnapshot(doc, indexesOf(before.twoPortSets), indexesOf(before.onePortSets));
 }
 
 } // namespace
 
-DrawingSnapshot CaptureSnapshot(const Schematic& doc, const std::vector<int>& twoPortSets,
+DrawingSnapshot captureSnapshot(const Schematic& doc, const std::vector<int>& twoPortSets,
                                 const std::vector<int>& onePortSets)
 {
   DrawingSnapshot s;
@@ -43,7 +43,7 @@ DrawingSnapshot CaptureSnapshot(const Schematic& doc, const std::vector<int>& tw
   return s;
 }
 
-void RestoreSnapshot(Schematic& doc, const DrawingSnapshot& snapshot)
+void restoreSnapshot(Schematic& doc, const DrawingSnapshot& snapshot)
 {
   doc.drawdat = snapshot.drawing;
   doc.drawdat.UnconnectedMarkers.clear();
@@ -99,7 +99,7 @@ bool sameDrawing(const Drawing& now, const Drawing& then, bool withSelection)
 
 } // namespace
 
-bool SnapshotMatches(const Schematic& doc, const DrawingSnapshot& s)
+bool snapshotMatches(const Schematic& doc, const DrawingSnapshot& s)
 {
   if (!sameDrawing(doc.drawdat, s.drawing, true)) return false;
   for (const auto& [n, set] : s.twoPortSets)
@@ -109,7 +109,7 @@ bool SnapshotMatches(const Schematic& doc, const DrawingSnapshot& s)
   return true;
 }
 
-bool SameDrawingApartFromSelection(const Schematic& doc, const DrawingSnapshot& snapshot)
+bool sameDrawingApartFromSelection(const Schematic& doc, const DrawingSnapshot& snapshot)
 {
   // A click touches no data set, so the drawings alone are compared.
   return sameDrawing(doc.drawdat, snapshot.drawing, false);
@@ -129,7 +129,7 @@ bool UndoHistory::undo(Schematic& doc)
   DrawingSnapshot before = std::move(m_undo.back());
   m_undo.pop_back();
   m_redo.push_back(counterpart(doc, before));
-  RestoreSnapshot(doc, before);
+  restoreSnapshot(doc, before);
   return true;
 }
 
@@ -139,7 +139,7 @@ bool UndoHistory::redo(Schematic& doc)
   DrawingSnapshot after = std::move(m_redo.back());
   m_redo.pop_back();
   m_undo.push_back(counterpart(doc, after));
-  RestoreSnapshot(doc, after);
+  restoreSnapshot(doc, after);
   return true;
 }
 

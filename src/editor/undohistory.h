@@ -21,20 +21,20 @@ struct DrawingSnapshot
 };
 
 // A copy of the drawing, of every empty data set, and of the listed data sets.
-DrawingSnapshot CaptureSnapshot(const Schematic& doc, const std::vector<int>& twoPortSets = {},
+DrawingSnapshot captureSnapshot(const Schematic& doc, const std::vector<int>& twoPortSets = {},
                                 const std::vector<int>& onePortSets = {});
 
 // Puts the drawing and the captured data sets back. The unconnected-node markers (feedback of
 // the last circuit check) are cleared.
-void RestoreSnapshot(Schematic& doc, const DrawingSnapshot& snapshot);
+void restoreSnapshot(Schematic& doc, const DrawingSnapshot& snapshot);
 
 // Whether the document still holds exactly the captured state (drawing and captured sets),
 // so that a dialog closed with OK but without a change leaves no undo step. Pins and port
 // connection points, derived from the positions, are not compared.
-bool SnapshotMatches(const Schematic& doc, const DrawingSnapshot& snapshot);
+bool snapshotMatches(const Schematic& doc, const DrawingSnapshot& snapshot);
 
 // The same, with every selection flag ignored (a click that only selected changed nothing).
-bool SameDrawingApartFromSelection(const Schematic& doc, const DrawingSnapshot& snapshot);
+bool sameDrawingApartFromSelection(const Schematic& doc, const DrawingSnapshot& snapshot);
 
 class UndoHistory
 {

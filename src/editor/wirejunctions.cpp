@@ -19,14 +19,14 @@ bool bothEndsFree(const Wire& w)
 
 } // namespace
 
-bool AppendWireUnlessPresent(Drawing& d, Point a, Point b)
+bool appendWireUnlessPresent(Drawing& d, Point a, Point b)
 {
   for (const Wire& w : d.wires)
     if (sameEnds(w, a, b)) return false;
   return d.wires.append(Wire{false, false, a, b});
 }
 
-bool SplitWiresAtWireEnds(Drawing& d, int index)
+bool splitWiresAtWireEnds(Drawing& d, int index)
 {
   if (index < 1 || index > d.wires.count()) return false;
   const Point ends[2] = {d.wires[index].start, d.wires[index].finish};
@@ -34,7 +34,7 @@ bool SplitWiresAtWireEnds(Drawing& d, int index)
   for (int q = 1; q <= n; ++q) {
     if (q == index || !bothEndsFree(d.wires[q])) continue;
     for (const Point& p : ends) {
-      if (!LiesInsideWire(d.wires[q], p)) continue;
+      if (!liesInsideWire(d.wires[q], p)) continue;
       if (d.wires.full()) return false;
       const Point oldStart = d.wires[q].start;
       d.wires[q].start = p;
@@ -45,11 +45,11 @@ bool SplitWiresAtWireEnds(Drawing& d, int index)
   return false;
 }
 
-bool SplitWireAtPin(Drawing& d, Point pin)
+bool splitWireAtPin(Drawing& d, Point pin)
 {
   const int n = d.wires.count();
   for (int q = 1; q <= n; ++q) {
-    if (!bothEndsFree(d.wires[q]) || !LiesInsideWire(d.wires[q], pin)) continue;
+    if (!bothEndsFree(d.wires[q]) || !liesInsideWire(d.wires[q], pin)) continue;
     if (d.wires.full()) return false;
     const Point oldFinish = d.wires[q].finish;
     d.wires[q].finish = pin;
@@ -59,20 +59,20 @@ bool SplitWireAtPin(Drawing& d, Point pin)
   return false;
 }
 
-void SplitWiresAtComponentPins(Drawing& d, const Component& comp)
+void splitWiresAtComponentPins(Drawing& d, const Component& comp)
 {
   const PinSet pins = comp.pins; // a copy: appending wires never touches components
   for (int i = 1; i <= pins.count && i <= kMaxPins; ++i)
-    SplitWireAtPin(d, pins.nodes[i]);
+    splitWireAtPin(d, pins.nodes[i]);
 }
 
-void SplitWiresAtAllPins(Drawing& d)
+void splitWiresAtAllPins(Drawing& d)
 {
   for (int c = 1; c <= d.components.count(); ++c)
-    SplitWiresAtComponentPins(d, d.components[c]);
+    splitWiresAtComponentPins(d, d.components[c]);
 }
 
-void AddPinJunctions(Drawing& d, int index)
+void addPinJunctions(Drawing& d, int index)
 {
   if (index < 1 || index > d.components.count()) return;
   const PinSet pins = d.components[index].pins;
@@ -89,11 +89,11 @@ void AddPinJunctions(Drawing& d, int index)
     bool wireEndsHere = false;
     for (const Wire& w : d.wires)
       if (w.start == p || w.finish == p) wireEndsHere = true;
-    if (!wireEndsHere) AppendWireUnlessPresent(d, p, p);
+    if (!wireEndsHere) appendWireUnlessPresent(d, p, p);
   }
 }
 
-int RemoveDuplicateWires(Drawing& d)
+int removeDuplicateWires(Drawing& d)
 {
   int removed = 0;
   for (int i = 1; i <= d.wires.count(); ++i) {
@@ -111,10 +111,10 @@ int RemoveDuplicateWires(Drawing& d)
   return removed;
 }
 
-void RecomputeAllPins(Drawing& d)
+void recomputeAllPins(Drawing& d)
 {
   for (Component& c : d.components)
-    ComputePinPositions(c);
+    computePinPositions(c);
 }
 
 } // namespace norvane

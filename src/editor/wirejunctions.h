@@ -14,33 +14,33 @@ namespace norvane {
 
 // Appends a wire from a to b unless one with the same two ends (in either order) exists.
 // False when it exists already or the list is full.
-bool AppendWireUnlessPresent(Drawing& d, Point a, Point b);
+bool appendWireUnlessPresent(Drawing& d, Point a, Point b);
 
 // Cuts the first wire (in list order) whose interior holds the start or the finish of wire
 // `index` (1-based): that wire's start moves to the point and a wire for the other piece is
 // appended. At most one cut. True when a wire was cut.
-bool SplitWiresAtWireEnds(Drawing& d, int index);
+bool splitWiresAtWireEnds(Drawing& d, int index);
 
 // Cuts the first wire whose interior holds `pin`: its finish moves to the pin and a wire from
 // the pin to the old finish is appended. True when a wire was cut.
-bool SplitWireAtPin(Drawing& d, Point pin);
+bool splitWireAtPin(Drawing& d, Point pin);
 
-// SplitWireAtPin for every pin of one component, or of all components. The pin tables must be
-// current (RecomputeAllPins).
-void SplitWiresAtComponentPins(Drawing& d, const Component& comp);
-void SplitWiresAtAllPins(Drawing& d);
+// splitWireAtPin for every pin of one component, or of all components. The pin tables must be
+// current (recomputeAllPins).
+void splitWiresAtComponentPins(Drawing& d, const Component& comp);
+void splitWiresAtAllPins(Drawing& d);
 
 // Where a pin of component `index` coincides with a pin of another component and no wire ends
 // there, a zero-length wire marks the junction.
-void AddPinJunctions(Drawing& d, int index);
+void addPinJunctions(Drawing& d, int index);
 
 // Deletes every wire with the same two ends (in either order) as an earlier wire, keeping the
 // earlier one; then every wire whose finish is selected gets its start selected too. Returns
 // the number of wires removed.
-int RemoveDuplicateWires(Drawing& d);
+int removeDuplicateWires(Drawing& d);
 
-// ComputePinPositions for every component. The circuit check leaves node numbers in the pin
+// computePinPositions for every component. The circuit check leaves node numbers in the pin
 // tables, so the editor refreshes them before any geometric use.
-void RecomputeAllPins(Drawing& d);
+void recomputeAllPins(Drawing& d);
 
 } // namespace norvane

@@ -8,7 +8,7 @@ namespace {
 
 std::string eng(int digits, double x)
 {
-  return FormatEngineering(digits, x);
+  return formatEngineering(digits, x);
 }
 
 // "+j" + |v| or "-j" + |v|, then the unit.
@@ -23,7 +23,7 @@ constexpr int kAdmittanceFigures = 3;
 
 std::string admittanceText(double v)
 {
-  return SignificantText(v, kAdmittanceFigures);
+  return formatSignificant(v, kAdmittanceFigures);
 }
 
 } // namespace
@@ -36,10 +36,10 @@ ImpedancePanelTexts impedancePanels(double gammaRe, double gammaIm, double zo, d
   const Complex gamma{gammaRe, gammaIm};
   const Complex one{1.0, 0.0};
   // z = (1 + Γ)/(1 - Γ); a zero denominator yields the division's 1e20 + j1e20.
-  const Complex z = ComplexDiv(one + gamma, one - gamma, errors);
+  const Complex z = complexDiv(one + gamma, one - gamma, errors);
   const Complex Z = zo * z;
   errors.clear();
-  Complex Y = ComplexDiv(one, Z, errors);
+  Complex Y = complexDiv(one, Z, errors);
   ImpedancePanelTexts t;
   if (errors.ComplexOverflow) {
     Y = {0.0, 0.0};
@@ -69,17 +69,17 @@ ImpedancePanelTexts impedancePanels(double gammaRe, double gammaIm, double zo, d
 
 GainPanelTexts gainPanels(double re, double im, bool forwardS21, double z1, double z2, int digits)
 {
-  const double power = 20.0 * Log10(ComplexAbs({re, im}));
+  const double power = 20.0 * guardedLog10(complexAbs({re, im}));
   const double ratio = forwardS21 ? z1 / z2 : z2 / z1;
-  const double voltage = power - 10.0 * Log10(ratio);
-  return {" " + LevelText(voltage, digits) + "dB", " " + LevelText(power, digits) + "dB"};
+  const double voltage = power - 10.0 * guardedLog10(ratio);
+  return {" " + formatLevel(voltage, digits) + "dB", " " + formatLevel(power, digits) + "dB"};
 }
 
 ChartCursorTexts chartCursorTexts(double freq, double re, double im, int digits)
 {
   const Complex c{re, im};
-  return {"f=" + eng(digits, freq) + "Hz", eng(digits, ComplexAbs(c)),
-          LevelText(ComplexPhaseDeg(c), digits) + "Deg"};
+  return {"f=" + eng(digits, freq) + "Hz", eng(digits, complexAbs(c)),
+          formatLevel(complexPhaseDeg(c), digits) + "Deg"};
 }
 
 std::string chartZoText(double zo)

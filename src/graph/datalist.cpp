@@ -8,14 +8,14 @@ namespace norvane {
 const std::array<const char*, kDataListColumns> kDataListHeadings = {
     "Freq", "S11 Mag", "S11 Ang", "S21 Mag", "S21 Ang", "S12 Mag", "S12 Ang", "S22 Mag", "S22 Ang"};
 
-std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& point)
+std::array<std::string, kDataListColumns> formatDataListRow(const SweepPoint& point)
 {
   std::array<std::string, kDataListColumns> cells;
-  cells[0] = FormatEngineering(3, point.freq) + "Hz";
+  cells[0] = formatEngineering(3, point.freq) + "Hz";
   auto put = [&cells](int column, Complex s) {
-    cells[static_cast<std::size_t>(column)] = FixedText(ComplexAbs(s), 3);
+    cells[static_cast<std::size_t>(column)] = formatFixed(complexAbs(s), 3);
     cells[static_cast<std::size_t>(column) + 1] =
-        LevelText(ComplexPhase(s) * kResultDegPerRad, 3) + "\xB0";
+        formatLevel(complexPhase(s) * kResultDegPerRad, 3) + "\xB0";
   };
   if (point.hasS11()) {
     put(1, point.s11);

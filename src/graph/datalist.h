@@ -16,6 +16,6 @@ extern const std::array<const char*, kDataListColumns> kDataListHeadings;
 // decimals (no prefix letter) followed by the degree sign (byte 176). S21 and S12 are normalised by
 // the port impedances. Cells of parameters that were not computed (a port absent, or its excitation
 // unsolved at this point) are empty.
-std::array<std::string, kDataListColumns> FormatDataListRow(const SweepPoint& point);
+std::array<std::string, kDataListColumns> formatDataListRow(const SweepPoint& point);
 
 } // namespace norvane

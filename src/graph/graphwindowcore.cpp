@@ -166,7 +166,7 @@ void GraphWindowCore::beginDataList(int rows)
 void GraphWindowCore::dataListRow(int row, const SweepPoint& point)
 {
   if (row < 1 || row > static_cast<int>(m_list.size())) return;
-  m_list[static_cast<size_t>(row - 1)] = FormatDataListRow(point);
+  m_list[static_cast<size_t>(row - 1)] = formatDataListRow(point);
 }
 
 void GraphWindowCore::endDataList()
@@ -362,7 +362,7 @@ void GraphWindowCore::updateReadouts(int position, int digits)
       r.gain = gainPanels(p.trace1, p.trace2, which == measwhat::S21, p1.Zo, p2.Zo, digits);
     }
   } else {
-    r.frequency = "f=" + FormatEngineering(3, p.freq) + "Hz";
+    r.frequency = "f=" + formatEngineering(3, p.freq) + "Hz";
     r.value1 = traceValueText(m_doc.Y1ax.tracetype, p.trace1, digits);
     r.value2 = traceValueText(m_doc.Y2ax.tracetype, p.trace2, digits);
     r.mark2Color = c.trace2;

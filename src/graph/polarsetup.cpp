@@ -41,7 +41,7 @@ void PolarSetupLogic::prepare(const Schematic& doc, bool focusMagnitude)
 {
   m_changed = false;
   m_parameter = validParameter(doc.polarmeaswhat);
-  m_magText = FormatNumber(polarMagnitude(doc, m_parameter), NumberFormat::Shortest());
+  m_magText = formatNumber(polarMagnitude(doc, m_parameter), NumberFormat::Shortest());
   m_focusMag = focusMagnitude;
 }
 
@@ -53,7 +53,7 @@ void PolarSetupLogic::clickParameter(MeasuredParameter which)
 
 bool PolarSetupLogic::ok(Schematic& doc) const
 {
-  const NumberReading magnitude = ReadNumber(m_magText, NumberRules::Plain());
+  const NumberReading magnitude = readNumber(m_magText, NumberRules::Plain());
   if (!magnitude.ok) return false;
   doc.polarmeaswhat = m_parameter;
   polarMagnitude(doc, m_parameter) = magnitude.value;

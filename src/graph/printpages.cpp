@@ -26,7 +26,7 @@ GraphPageTexts graphPageTexts(const GraphPanelState& s, const GraphReadouts& rea
   GraphPageTexts t;
   t.chart = s.view == GraphView::Chart;
   const auto field = [](double v, const std::string& unit) {
-    return FormatEngineering(kValueFieldDecimals, v) + unit;
+    return formatEngineering(kValueFieldDecimals, v) + unit;
   };
   t.trace1Max = t.chart ? field(s.chartMagnitude, "") : field(s.trace1Max, s.trace1Unit);
   t.trace1Min = field(s.trace1Min, s.trace1Unit);
@@ -36,9 +36,9 @@ GraphPageTexts graphPageTexts(const GraphPanelState& s, const GraphReadouts& rea
   t.rightParameter = parameterName(s.rightChecked);
   t.trace1Type = kTraceTypeItems[static_cast<size_t>(std::clamp(s.trace1ListIndex, 0, 4))];
   t.trace2Type = kTraceTypeItems[static_cast<size_t>(std::clamp(s.trace2ListIndex, 0, 4))];
-  t.start = FormatEngineering(kSweepFieldDecimals, s.start) + "Hz";
-  t.stop = FormatEngineering(kSweepFieldDecimals, s.stop) + "Hz";
-  t.points = FormatEngineering(0, s.points) + kPointsFieldUnit;
+  t.start = formatEngineering(kSweepFieldDecimals, s.start) + "Hz";
+  t.stop = formatEngineering(kSweepFieldDecimals, s.stop) + "Hz";
+  t.points = formatEngineering(0, s.points) + kPointsFieldUnit;
   t.readouts = readouts;
   return t;
 }

@@ -165,11 +165,11 @@ void sweepForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& dis
     file.reserve(static_cast<std::size_t>(plan.pointCount()));
   }
   DisplayFeed feed(doc, output, circles && !multiSweep, display, chores, file);
-  Simulate(doc, session, request, feed, prompts, result);
+  simulateCircuit(doc, session, request, feed, prompts, result);
   if (output == plotformat::ResultFile) {
     // Written in one piece through a temporary file: a failed write keeps the file the name
     // had before.
-    const FileResult saved = writeFileAtomically(fileName, ResultFileText(file));
+    const FileResult saved = writeFileAtomically(fileName, resultFileText(file));
     if (!saved) {
       prompts.error(saved.error);
     }
@@ -180,7 +180,7 @@ void sweepForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& dis
 
 } // namespace
 
-bool AskAutoscale(Schematic& doc, SimulationSession& session, Prompts& prompts)
+bool askAutoscale(Schematic& doc, SimulationSession& session, Prompts& prompts)
 {
   const DataRange r = storedDataRange(doc.datasets);
   SweepAxis& x = doc.Xax;
@@ -198,7 +198,7 @@ bool AskAutoscale(Schematic& doc, SimulationSession& session, Prompts& prompts)
   return session.warned;
 }
 
-void DefaultParameterChoices(Schematic& doc, bool port1, bool port2)
+void defaultParameterChoices(Schematic& doc, bool port1, bool port2)
 {
   if (!port2) {
     doc.Y1ax.measwhat = doc.Y2ax.measwhat = doc.polarmeaswhat = measwhat::S11;
@@ -208,10 +208,10 @@ void DefaultParameterChoices(Schematic& doc, bool port1, bool port2)
   }
 }
 
-SimulateResult SimulateForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& display,
+SimulateResult simulateForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& display,
                                   const MainWindowChores& chores, Prompts& prompts, bool resultFile)
 {
-  SimulateResult result = CheckCircuit(doc, session, prompts);
+  SimulateResult result = checkCircuit(doc, session, prompts);
   // The drawing shows the check: junction wires, node numbers, unconnected markers.
   applyNetlistToDrawing(doc, result.netlist);
   if (!result.checked) {
@@ -223,9 +223,9 @@ SimulateResult SimulateForDisplay(Schematic& doc, SimulationSession& session, Ru
   if (session.toleranceMode != tolerancemode::MultiSweep) {
     call(chores.repaintDrawing);
   }
-  const bool sDataWarning = AskAutoscale(doc, session, prompts);
-  DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
-  const SweepPlan plan = PlanSweep(doc);
+  const bool sDataWarning = askAutoscale(doc, session, prompts);
+  defaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
+  const SweepPlan plan = planSweep(doc);
   result.extrapolated = extrapolatedDataBlocks(doc, plan);
   // (An export leaves the document's format as it is, whatever it holds.)
   if (!resultFile &&
@@ -246,35 +246,35 @@ SimulateResult SimulateForDisplay(Schematic& doc, SimulationSession& session, Ru
   layout.listRows = output == plotformat::DataList ? plan.intervals + 2 : 0;
   display.beginRun(layout);
   sweepForDisplay(doc, session, display, chores, prompts, result, plan, output, fileName);
-  ReportSweepProblems(result, prompts);
+  reportSweepProblems(result, prompts);
   return result;
 }
 
-SimulateResult ExportSParameterFile(Schematic& doc, SimulationSession& session, RunDisplay& display,
+SimulateResult exportSParameterFile(Schematic& doc, SimulationSession& session, RunDisplay& display,
                                     const MainWindowChores& chores, Prompts& prompts)
 {
   if (!resultFilePortsOk(doc.drawdat.P1.Zo, doc.drawdat.P2.Zo)) {
     prompts.error(kMsgResultFilePorts);
     return {};
   }
-  return SimulateForDisplay(doc, session, display, chores, prompts, true);
+  return simulateForDisplay(doc, session, display, chores, prompts, true);
 }
 
-SimulateResult SimulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
+SimulateResult simulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
                                  Prompts& prompts)
 {
-  SimulateResult result = CheckCircuit(doc, session, prompts);
+  SimulateResult result = checkCircuit(doc, session, prompts);
   applyNetlistToDrawing(doc, result.netlist); // as the desktop's run leaves the drawing
   if (!result.checked) {
     return result;
   }
-  AskAutoscale(doc, session, prompts);
-  DefaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
+  askAutoscale(doc, session, prompts);
+  defaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
   SweepRequest request;
-  request.plan = PlanSweep(doc);
+  request.plan = planSweep(doc);
   result.extrapolated = extrapolatedDataBlocks(doc, request.plan);
-  Simulate(doc, session, request, sink, prompts, result);
-  ReportSweepProblems(result, prompts);
+  simulateCircuit(doc, session, request, sink, prompts, result);
+  reportSweepProblems(result, prompts);
   return result;
 }
 

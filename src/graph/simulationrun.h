@@ -92,11 +92,11 @@ struct MainWindowChores
 // common range of every data set that holds points); `session.warned` keeps the question from
 // repeating until a sweep lies inside the range again. Returns the "S data freq" notice: on
 // while the sweep lies outside and the user declined.
-bool AskAutoscale(Schematic& doc, SimulationSession& session, Prompts& prompts);
+bool askAutoscale(Schematic& doc, SimulationSession& session, Prompts& prompts);
 
 // Both traces and the chart show what the ports can deliver: S11 without port 2, S22
 // without port 1.
-void DefaultParameterChoices(Schematic& doc, bool port1, bool port2);
+void defaultParameterChoices(Schematic& doc, bool port1, bool port2);
 
 // The simulate command of the graph window: the output is the document's plotformat (1
 // rectangular graph, 2-5 charts, 6 data list; anything else becomes 1), or with `resultFile`
@@ -107,19 +107,19 @@ void DefaultParameterChoices(Schematic& doc, bool port1, bool port2);
 //
 // The caller shows the busy cursor around the call and, afterwards, puts the editor back
 // into select mode unless it is tuning.
-SimulateResult SimulateForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& display,
+SimulateResult simulateForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& display,
                                   const MainWindowChores& chores, Prompts& prompts,
                                   bool resultFile = false);
 
 // The export command: refuses with kMsgResultFilePorts unless both ports are 50 ohm;
 // otherwise a run in result-file mode.
-SimulateResult ExportSParameterFile(Schematic& doc, SimulationSession& session, RunDisplay& display,
+SimulateResult exportSParameterFile(Schematic& doc, SimulationSession& session, RunDisplay& display,
                                     const MainWindowChores& chores, Prompts& prompts);
 
 // A run with every present port excited, its points to `sink`, showing nothing (the command
 // line and the Touchstone export): circuit check, autoscale question, sweep, closing
 // messages. The result names the data blocks the sweep extrapolates.
-SimulateResult SimulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
+SimulateResult simulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
                                  Prompts& prompts);
 
 } // namespace norvane

@@ -36,7 +36,7 @@ void SweepSetupLogic::ok(Schematic& doc)
   doc.Xax.centspan = false;
   doc.Xax.min = start.Getvalue();
   doc.Xax.max = stop.Getvalue();
-  doc.Xax.numpoints = sweepIntervalsFromPoints(ParseValueText(pointsText));
+  doc.Xax.numpoints = sweepIntervalsFromPoints(parseValueText(pointsText));
 }
 
 } // namespace norvane

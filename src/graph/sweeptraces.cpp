@@ -80,27 +80,27 @@ double TraceValue::value(TraceType tracetype, MeasuredParameter measwhat, Comple
 {
   switch (tracetype) {
   case tracetype::Linear:
-    return ComplexAbs(s);
+    return complexAbs(s);
   case tracetype::Phase:
-    return ComplexPhaseDeg(s);
+    return complexPhaseDeg(s);
   case tracetype::Log10Power: {
-    double db = 20.0 * Log10(ComplexAbs(s));
+    double db = 20.0 * guardedLog10(complexAbs(s));
     // The power ratio between ports of different reference impedance: |b2|^2/Z2 over
     // |a1|^2/Z1 in voltage waves.
     if (measwhat == measwhat::S21) {
-      db += 10.0 * Log10(z1 / z2);
+      db += 10.0 * guardedLog10(z1 / z2);
     } else if (measwhat == measwhat::S12) {
-      db += 10.0 * Log10(z2 / z1);
+      db += 10.0 * guardedLog10(z2 / z1);
     }
     return db;
   }
   case tracetype::GroupDelay: {
-    const GroupDelaySweep::Step step = m_delay.add(freq, ComplexPhaseDeg(s));
+    const GroupDelaySweep::Step step = m_delay.add(freq, complexPhaseDeg(s));
     if (step.revisesPrevious) m_revision = step.previousDelay;
     return step.delay;
   }
   default: // 20Log(V)
-    return 20.0 * Log10(ComplexAbs(s));
+    return 20.0 * guardedLog10(complexAbs(s));
   }
 }
 
@@ -114,7 +114,7 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
   // Rollett's stability factor and the source/load stability circles (Gonzalez,
   // "Microwave Transistor Amplifiers", sections 3.2-3.3).
   const Complex delta = s11 * s22 - s12 * s21;
-  const double loop = ComplexAbs(s12 * s21);
+  const double loop = complexAbs(s12 * s21);
   const double deltaSq = magSquared(delta);
   const double numerator = 1.0 - magSquared(s11) - magSquared(s22) + deltaSq;
   const double k = loop != 0.0 ? numerator / (2.0 * loop) : kUnilateralK;
@@ -125,14 +125,14 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
   if (d == 0.0) {
     d = kZeroDenominator;
   }
-  const Complex c = ComplexConj(own - delta * ComplexConj(other));
+  const Complex c = complexConj(own - delta * complexConj(other));
   StabilityCircle circle;
   circle.centreRe = c.re / d;
   circle.centreIm = c.im / d;
   circle.radius = loop / d;
-  const double t = ComplexAbs(other);
+  const double t = complexAbs(other);
   const double gap =
-      ComplexAbs(Complex{circle.centreRe, circle.centreIm}) - std::fabs(circle.radius);
+      complexAbs(Complex{circle.centreRe, circle.centreIm}) - std::fabs(circle.radius);
   circle.stability = std::fabs(k);
   if ((t > 1.0 && gap > 0.0) || (t <= 1.0 && gap < 0.0)) {
     circle.stability = -circle.stability;

@@ -38,7 +38,8 @@ public:
   //   4 GrpDelay: |dphi / (df * 360)| seconds (sim/groupdelay.h): first the one-sided
   //     difference to the previous point of this trace (0 at the first point); the next
   //     point revises it to the central difference, see takeRevision.
-  // log10 is the guarded Log10 (a zero magnitude gives the 1e30 sentinel, drawn at the edge).
+  // log10 is the guarded guardedLog10 (a zero magnitude gives the 1e30 sentinel, drawn at the
+  // edge).
   double value(TraceType tracetype, MeasuredParameter measwhat, Complex s, double freq, double z1,
                double z2);
 

@@ -33,14 +33,14 @@ std::string suggestedName(const std::string& schematicPath, const std::string& e
 
 } // namespace
 
-TouchstoneExportResult ExportTouchstoneFile(Schematic& doc, SimulationSession& session,
+TouchstoneExportResult exportTouchstoneFile(Schematic& doc, SimulationSession& session,
                                             Prompts& prompts, const std::string& program,
                                             const std::string& schematicPath)
 {
   TouchstoneExportResult result;
   // Every present port is excited; the window's own list and plot stay as they are.
   CollectPoints collected;
-  result.run = SimulateEveryPort(doc, session, collected, prompts);
+  result.run = simulateEveryPort(doc, session, collected, prompts);
   if (!result.run.ran || touchstonePorts(collected.points) == 0) {
     return result;
   }

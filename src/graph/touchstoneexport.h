@@ -26,7 +26,7 @@ struct TouchstoneExportResult
 // the document's file (empty for an unsaved one), whose name the comments give and whose
 // folder and stem the suggested file name takes. A refused circuit asks nothing; a cancelled
 // dialog writes nothing; a failed write is reported and leaves any previous file intact.
-TouchstoneExportResult ExportTouchstoneFile(Schematic& doc, SimulationSession& session,
+TouchstoneExportResult exportTouchstoneFile(Schematic& doc, SimulationSession& session,
                                             Prompts& prompts, const std::string& program,
                                             const std::string& schematicPath);
 

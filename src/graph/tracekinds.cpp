@@ -54,7 +54,7 @@ std::string traceUnitText(TraceType type)
 std::string traceValueText(TraceType type, double value, int digits)
 {
   const bool level = type != tracetype::Linear && type != tracetype::GroupDelay;
-  return (level ? LevelText(value, digits) : FormatEngineering(digits, value)) +
+  return (level ? formatLevel(value, digits) : formatEngineering(digits, value)) +
          traceUnitText(type);
 }
 

@@ -64,8 +64,8 @@ void TraceSetupLogic::prepare(const Schematic& doc, int trace, Focus focus)
   m_trace = trace == 2 ? 2 : 1;
   m_axis = traceAxis(doc, m_trace);
   m_measure = m_axis.measwhat;
-  setMaxText(FixedText(m_axis.max, 2));
-  setMinText(FixedText(m_axis.min, 2));
+  setMaxText(formatFixed(m_axis.max, 2));
+  setMinText(formatFixed(m_axis.min, 2));
   const TraceShowAs b = showAsOfTracetype(m_axis.tracetype);
   if (b != TraceShowAs::None) {
     m_showAs = b;
@@ -91,8 +91,8 @@ void TraceSetupLogic::clickShowAs(const Schematic& doc, TraceShowAs button)
   m_showAs = button;
   setUnitFor(button);
   const DisplayRange& pair = rememberedRange(doc, tracetypeOfShowAs(button));
-  setMaxText(FixedText(pair.max, 3));
-  setMinText(FixedText(pair.min, 3));
+  setMaxText(formatFixed(pair.max, 3));
+  setMinText(formatFixed(pair.min, 3));
   m_resimulate = true;
 }
 
@@ -110,12 +110,12 @@ void TraceSetupLogic::setMinText(const std::string& text)
 
 bool TraceSetupLogic::maximumReads() const
 {
-  return ReadNumber(m_maxText, NumberRules::Plain()).ok;
+  return readNumber(m_maxText, NumberRules::Plain()).ok;
 }
 
 bool TraceSetupLogic::minimumReads() const
 {
-  return ReadNumber(m_minText, NumberRules::Plain()).ok;
+  return readNumber(m_minText, NumberRules::Plain()).ok;
 }
 
 bool TraceSetupLogic::ok(Schematic& doc) const
@@ -124,8 +124,8 @@ bool TraceSetupLogic::ok(Schematic& doc) const
   TraceAxis axis = m_axis;
   axis.measwhat = m_measure;
   if (m_showAs != TraceShowAs::None) axis.tracetype = tracetypeOfShowAs(m_showAs);
-  const double max = ReadNumber(m_maxText, NumberRules::Plain()).value;
-  const double min = ReadNumber(m_minText, NumberRules::Plain()).value;
+  const double max = readNumber(m_maxText, NumberRules::Plain()).value;
+  const double min = readNumber(m_minText, NumberRules::Plain()).value;
   DisplayRange& pair = rememberedRange(doc, axis.tracetype);
   if (m_maxEdited) pair.max = max;
   if (m_minEdited) pair.min = min;

@@ -69,9 +69,9 @@ void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f
   // divided by 2 pi rather than multiplied, as the model has always had it.
   const double phi = f * tau / kTwoPi;
   const Complex delayed{beta0 * std::cos(phi), -beta0 * std::sin(phi)};
-  const Complex beta = ComplexDiv(delayed, Complex{1.0, f / fbeta}, errors);
-  const Complex Yb = ComplexDiv(Complex{1.0, 0.0}, Complex{Rbb, w * Lb}, errors);
-  const Complex betaYb = ComplexMul(beta, Yb);
+  const Complex beta = complexDiv(delayed, Complex{1.0, f / fbeta}, errors);
+  const Complex Yb = complexDiv(Complex{1.0, 0.0}, Complex{Rbb, w * Lb}, errors);
+  const Complex betaYb = complexMul(beta, Yb);
 
   m.add(p[1], p[2], betaYb);
   m.add(p[4], p[4], betaYb);

@@ -104,8 +104,8 @@ std::string windingListing(const Schematic&, const Component& c, const PinNodes&
 {
   if (c.ctype == ComponentType::Transformer) {
     return "transformer " + listingNodes(nodes, 4) +
-           " Primary turns=" + FormatEngineering(1, parameter(c, "primaryTurns")) +
-           " Secondary Turns=" + FormatEngineering(1, parameter(c, "secondaryTurns"));
+           " Primary turns=" + formatEngineering(1, parameter(c, "primaryTurns")) +
+           " Secondary Turns=" + formatEngineering(1, parameter(c, "secondaryTurns"));
   }
   const double lp = parameter(c, "primaryInductance");
   const double np = parameter(c, "primaryTurns");

@@ -29,7 +29,7 @@ Complex withFactors(const MagnitudeAngle& s, const Component& block)
     const double angleFactor = block.value[kAngleSlot].actual;
     ang = ang >= 0.0 ? ang / angleFactor : ang * angleFactor;
   }
-  return PolarToComplex(mag, ang);
+  return polarToComplex(mag, ang);
 }
 
 std::string dataSetName(const Schematic& doc, const Component& block)

@@ -22,9 +22,9 @@ void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f
   if (set == 0 || !data.onePort[set].inUse() || !resolvePins(nodes, 2, p)) {
     return;
   }
-  const Complex S = withFactors(InterpolateOnePort(data.onePort[set], f), c);
+  const Complex S = withFactors(interpolateOnePort(data.onePort[set], f), c);
   const Complex one{1.0, 0.0};
-  const Complex y = ComplexDiv(one - S, stampconst::kDataReference * (one + S), errors);
+  const Complex y = complexDiv(one - S, stampconst::kDataReference * (one + S), errors);
   stamp2(m, p[1], p[2], y);
 }
 

@@ -49,7 +49,7 @@ std::string listing(const Schematic&, const Component& c, const PinNodes& nodes)
   return "opamp " + listingNodes(nodes, 3) +
          " Ri=" + listingValue(parameter(c, "inputResistance")) + "R" +
          " Ro=" + listingValue(parameter(c, "outputResistance")) + "R" +
-         " G=" + FixedText(20.0 * Log10(parameter(c, "gain")), 3) + "dB";
+         " G=" + formatFixed(20.0 * guardedLog10(parameter(c, "gain")), 3) + "dB";
 }
 
 std::vector<double> divisors(const Component& c)

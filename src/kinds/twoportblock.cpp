@@ -36,7 +36,7 @@ void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f
   if (set == 0 || !data.twoPort[set].inUse() || !resolvePins(nodes, 3, p)) {
     return;
   }
-  const TwoPortPoint s = InterpolateTwoPort(data.twoPort[set], f);
+  const TwoPortPoint s = interpolateTwoPort(data.twoPort[set], f);
   const Complex S11 = withFactors(s.s11, c);
   const Complex S21 = withFactors(s.s21, c);
   const Complex S12 = withFactors(s.s12, c);
@@ -45,10 +45,10 @@ void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f
   const Complex one{1.0, 0.0};
   const Complex s12s21 = S12 * S21;
   const Complex delta = (one + S11) * (one + S22) - s12s21;
-  const Complex y11 = ComplexDiv((one - S11) * (one + S22) + s12s21, delta, errors);
-  const Complex y12 = ComplexDiv(-2.0 * S12, delta, errors);
-  const Complex y21 = ComplexDiv(-2.0 * S21, delta, errors);
-  const Complex y22 = ComplexDiv((one + S11) * (one - S22) + s12s21, delta, errors);
+  const Complex y11 = complexDiv((one - S11) * (one + S22) + s12s21, delta, errors);
+  const Complex y12 = complexDiv(-2.0 * S12, delta, errors);
+  const Complex y21 = complexDiv(-2.0 * S21, delta, errors);
+  const Complex y22 = complexDiv((one + S11) * (one - S22) + s12s21, delta, errors);
 
   const Complex T[3][3] = {
       {y11, y12, -(y11 + y12)},

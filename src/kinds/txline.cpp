@@ -52,8 +52,8 @@ void stamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f
   const double length = lengthOf(c);
   const double v = c.value[kVelocity].nom;
   const double theta = length * kTwoPi * f / v;
-  const Complex self{0.0, -Cot(theta) / Zo};
-  const Complex mutual{0.0, Csc(theta) / Zo};
+  const Complex self{0.0, -cot(theta) / Zo};
+  const Complex mutual{0.0, csc(theta) / Zo};
   m.add(p[1], p[1], self);
   m.add(p[2], p[2], self);
   m.add(p[1], p[2], mutual);

@@ -19,7 +19,7 @@ std::string_view trimmed(std::string_view s)
 
 BoundedReading readBoundedNumber(std::string_view text, NumberBounds bounds)
 {
-  NumberReading reading = ReadNumber(text, NumberRules::Bounded(bounds));
+  NumberReading reading = readNumber(text, NumberRules::Bounded(bounds));
   BoundedReading bounded;
   bounded.value = reading.number();
   bounded.text = std::move(reading.text);

@@ -1,11 +1,11 @@
 #pragma once
 // The calculator windows' fields (transmission line, inductor, capacitor, coupler, splitter)
-// read through ReadNumber's Bounded rules: a plain decimal number, optionally followed by one
+// read through readNumber's Bounded rules: a plain decimal number, optionally followed by one
 // multiplier letter (T G M k m u n p f; case matters: m is milli, M mega), "." alone as "0.".
 // A value outside the field's limits is replaced by the nearer limit, the field's text is
 // rewritten with it and the caller beeps.
 //
-// This is deliberately stricter than the schematic's value text (ParseValueText): these
+// This is deliberately stricter than the schematic's value text (parseValueText): these
 // fields carry no unit text, so anything but a number and one multiplier is refused with a
 // message instead of being read as 0.
 

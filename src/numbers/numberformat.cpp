@@ -191,7 +191,7 @@ std::string significantText(int figures, double x)
 std::optional<double> readBack(const char* text)
 {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  return ReadNumber(text, NumberRules::Bounded({-kInfinity, kInfinity})).number();
+  return readNumber(text, NumberRules::Bounded({-kInfinity, kInfinity})).number();
 }
 
 std::string limitText(double limit, NumberBounds bounds)
@@ -217,7 +217,7 @@ std::string limitText(double limit, NumberBounds bounds)
 
 } // namespace
 
-std::string FormatNumber(double x, const NumberFormat& format)
+std::string formatNumber(double x, const NumberFormat& format)
 {
   if (format.form == NumberFormat::Form::Fixed) return fixedText(x, format.digits);
   x = finiteOrClamped(x);
@@ -240,7 +240,7 @@ std::string FormatNumber(double x, const NumberFormat& format)
   return fileText(x);
 }
 
-std::string SignedText(std::string_view text)
+std::string signedText(std::string_view text)
 {
   if (!text.empty() && text.front() == '-') return std::string(text);
   return "+" + std::string(text);

@@ -352,7 +352,7 @@ NumberReading readBounded(std::string_view text, NumberBounds bounds)
   if (limit < bounds.min) limit = bounds.min;
   if (limit != value) {
     reading.clamped = true;
-    reading.text = FormatNumber(limit, NumberFormat::Limit(bounds));
+    reading.text = formatNumber(limit, NumberFormat::Limit(bounds));
     // The value in use is the one the rewritten field holds, so that the next reading of the
     // field gives exactly the same result.
     value = boundedValue(reading.text).value_or(limit);
@@ -379,7 +379,7 @@ NumberReading readPlain(std::string_view text)
 
 } // namespace
 
-NumberReading ReadNumber(std::string_view text, const NumberRules& rules)
+NumberReading readNumber(std::string_view text, const NumberRules& rules)
 {
   switch (rules.form) {
   case NumberRules::Form::File:
@@ -398,9 +398,9 @@ NumberReading ReadNumber(std::string_view text, const NumberRules& rules)
   return refused();
 }
 
-NumberReading TakeNumber(std::string_view& text, const NumberRules& rules)
+NumberReading takeNumber(std::string_view& text, const NumberRules& rules)
 {
-  return ReadNumber(nextToken(text), rules);
+  return readNumber(nextToken(text), rules);
 }
 
 } // namespace norvane

@@ -1,6 +1,6 @@
 #pragma once
-// Number text, both ways: ReadNumber turns text into a number under one of the program's
-// reading rules, FormatNumber turns a number into text in one of its output formats. Every
+// Number text, both ways: readNumber turns text into a number under one of the program's
+// reading rules, formatNumber turns a number into text in one of its output formats. Every
 // place that reads or shows a number goes through these two, so the rules live here only.
 // Standard C++ only and independent of the C locale (a German desktop still reads "1.5").
 //
@@ -78,11 +78,11 @@ struct NumberReading
   }
 };
 
-NumberReading ReadNumber(std::string_view text, const NumberRules& rules);
+NumberReading readNumber(std::string_view text, const NumberRules& rules);
 
 // Reads the next blank-separated token of `text` under the rules and advances `text` past
 // it (for file lines holding several numbers).
-NumberReading TakeNumber(std::string_view& text, const NumberRules& rules);
+NumberReading takeNumber(std::string_view& text, const NumberRules& rules);
 
 struct NumberFormat
 {
@@ -128,6 +128,6 @@ struct NumberFormat
 // Never "nan" or "inf": NaN is shown as 0 and the infinities as the largest finite double of
 // their sign (Fixed: the sentinel), so every field, label and file stays readable. Never
 // the C locale's decimal comma either.
-std::string FormatNumber(double x, const NumberFormat& format);
+std::string formatNumber(double x, const NumberFormat& format);
 
 } // namespace norvane

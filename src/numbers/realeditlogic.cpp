@@ -36,7 +36,7 @@ void RealEditLogic::validateNumber(std::string_view numberText)
   // The rounded text the field showed stands for the value it holds: reading it back would
   // round a designed value to the decimals shown.
   if (!unedited(numberText, m_shownNumber)) {
-    const NumberReading entered = ReadNumber(numberText, NumberRules::Entry(Units));
+    const NumberReading entered = readNumber(numberText, NumberRules::Entry(Units));
     if (entered.ok) {
       m_value = entered.value;
     } else {
@@ -45,7 +45,7 @@ void RealEditLogic::validateNumber(std::string_view numberText)
   }
   if (m_value > maxvalue) m_value = maxvalue;
   if (m_value < minvalue) m_value = minvalue;
-  const std::string number = FormatEngineering(DecimalPlaces, m_value);
+  const std::string number = formatEngineering(DecimalPlaces, m_value);
   m_text = number + Units;
   m_shownNumber = m_text;
   // The formatted number, prefix letter included, is exactly the part a new entry replaces;
@@ -62,7 +62,7 @@ double RealEditLogic::Getvalue()
 
 void RealEditLogic::Setvalue(double x)
 {
-  m_text = FormatEngineering(DecimalPlaces, x) + Units;
+  m_text = formatEngineering(DecimalPlaces, x) + Units;
   m_shown = m_text; // the program's own text is never reported
   // A value that is not finite is held as the text shows it (0, or the largest number).
   if (std::isfinite(x)) {

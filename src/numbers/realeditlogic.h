@@ -5,7 +5,7 @@
 // field is entered, left or Enter is pressed, and then shows text() with selection().
 // A unit that starts with a prefix letter is given with a leading blank (" m/s", " m"), since
 // the parser reads the letter right after the digits as a prefix.
-// Text that does not read as a number under ReadNumber's Entry rules ("abc", "1,5p", "0x10")
+// Text that does not read as a number under readNumber's Entry rules ("abc", "1,5p", "0x10")
 // is refused: the field keeps its previous value, shows it again and names the problem in
 // problem(), which the widget reports (a beep and a short message). Values are silently clamped to
 // the limits, so the field always shows the value that will be used.
@@ -38,7 +38,7 @@ public:
 
   // Published properties, as a dialog sets them up.
   std::string Units;     // appended to the number: "R", "F", "Hz", "dB", "m/s" or empty
-  int DecimalPlaces = 2; // decimals given to FormatEngineering
+  int DecimalPlaces = 2; // decimals given to formatEngineering
   double maxvalue = std::numeric_limits<double>::max();
   double minvalue = -std::numeric_limits<double>::max();
 
@@ -58,7 +58,7 @@ public:
   const std::string& problem() const { return m_problem; }
 
   // Reads the text, clamps it to the limits (maxvalue first, then minvalue) and rewrites the
-  // text as FormatEngineering(DecimalPlaces, value) followed by Units.
+  // text as formatEngineering(DecimalPlaces, value) followed by Units.
   virtual void validate();
 
   // Validates and returns the value.

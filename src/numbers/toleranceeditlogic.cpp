@@ -41,7 +41,7 @@ void ToleranceEditLogic::validate()
       double lower = mintol;
       bool read = true;
       if (!unedited(maxText, m_shownMax)) {
-        const NumberReading r = ReadNumber(maxText, NumberRules::Entry(unit));
+        const NumberReading r = readNumber(maxText, NumberRules::Entry(unit));
         if (r.ok) {
           upper = r.value;
         } else {
@@ -50,7 +50,7 @@ void ToleranceEditLogic::validate()
         }
       }
       if (read && !unedited(minText, m_shownMin)) {
-        const NumberReading r = ReadNumber(minText, NumberRules::Entry(unit));
+        const NumberReading r = readNumber(minText, NumberRules::Entry(unit));
         if (r.ok) {
           lower = r.value;
         } else {
@@ -75,7 +75,7 @@ void ToleranceEditLogic::validate()
   m_shownMin.clear();
   if (m_toleranceEnabled) {
     const auto shown = [this](double tol) {
-      return SignedText(FormatEngineering(DecimalPlaces, tol));
+      return signedText(formatEngineering(DecimalPlaces, tol));
     };
     if (m_tolerancePercent) {
       // A percentage of a zero value means nothing: show 0 rather than the stored numbers.
@@ -99,7 +99,7 @@ void ToleranceEditLogic::validate()
 
 void ToleranceEditLogic::rebuildText()
 {
-  m_text = FormatEngineering(DecimalPlaces, m_value) + Units;
+  m_text = formatEngineering(DecimalPlaces, m_value) + Units;
   validate();
 }
 

@@ -120,12 +120,12 @@ double seriesStep(double value, std::span<const double> series, bool up)
 
 } // namespace
 
-std::string TuneStepCaption(TuneStep step)
+std::string tuneStepCaption(TuneStep step)
 {
   return namesOf(step).caption;
 }
 
-std::optional<double> StepValue(double value, TuneStep step, int steps)
+std::optional<double> stepValue(double value, TuneStep step, int steps)
 {
   if (!(std::isfinite(value) && value > 0)) return std::nullopt;
   const std::span<const double> series = seriesOf(step);
@@ -139,15 +139,15 @@ std::optional<double> StepValue(double value, TuneStep step, int steps)
   return v;
 }
 
-std::string TuneStepKey(TuneStep step)
+std::string tuneStepKey(TuneStep step)
 {
   return namesOf(step).key;
 }
 
-std::optional<TuneStep> TuneStepFromKey(std::string_view key)
+std::optional<TuneStep> tuneStepFromKey(std::string_view key)
 {
   for (TuneStep step : kTuneSteps)
-    if (TuneStepKey(step) == key) return step;
+    if (tuneStepKey(step) == key) return step;
   return std::nullopt;
 }
 

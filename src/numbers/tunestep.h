@@ -20,15 +20,15 @@ inline constexpr TuneStep kTuneSteps[] = {
     TuneStep::Percent1, TuneStep::Percent5, TuneStep::Percent10};
 
 // The caption of a step in the tuner ("E12", "±5 %", in Latin-1 for the ± sign).
-std::string TuneStepCaption(TuneStep step);
+std::string tuneStepCaption(TuneStep step);
 
 // The step's text in the configuration file ("E12", "5%"), and the step such a text names
 // (nothing for any other text).
-std::string TuneStepKey(TuneStep step);
-std::optional<TuneStep> TuneStepFromKey(std::string_view key);
+std::string tuneStepKey(TuneStep step);
+std::optional<TuneStep> tuneStepFromKey(std::string_view key);
 
 // The value `steps` places up (positive) or down (negative) from `value`; empty when the value
 // cannot be stepped (zero, negative or not finite) or the step would leave 1e-18 .. 1e18.
-std::optional<double> StepValue(double value, TuneStep step, int steps);
+std::optional<double> stepValue(double value, TuneStep step, int steps);
 
 } // namespace norvane

@@ -1,7 +1,7 @@
 #pragma once
 // The number texts most of the program uses, by their everyday names: a component's value
-// text read as ReadNumber's ValueText rules, and engineering notation and fixed decimals as
-// FormatNumber shows them. Both are shorthands; the rules themselves are in numbers/numbertext.h.
+// text read as readNumber's ValueText rules, and engineering notation and fixed decimals as
+// formatNumber shows them. Both are shorthands; the rules themselves are in numbers/numbertext.h.
 
 #include "numbers/numbertext.h"
 
@@ -11,36 +11,36 @@
 namespace norvane {
 
 // The value of value text ("4k7" is 4700, "2.2uH" 2.2e-6); 0 when it holds no number.
-inline double ParseValueText(std::string_view text)
+inline double parseValueText(std::string_view text)
 {
-  return ReadNumber(text, NumberRules::ValueText()).value;
+  return readNumber(text, NumberRules::ValueText()).value;
 }
 
 // `x` in engineering notation with `digits` decimals ("1.5k", "0.047", "1E-20").
-inline std::string FormatEngineering(int digits, double x)
+inline std::string formatEngineering(int digits, double x)
 {
-  return FormatNumber(x, NumberFormat::Engineering(digits));
+  return formatNumber(x, NumberFormat::Engineering(digits));
 }
 
 // `x` with `decimals` decimals ("0.500", "-12.345"), as the result texts show it.
-inline std::string FixedText(double x, int decimals)
+inline std::string formatFixed(double x, int decimals)
 {
-  return FormatNumber(x, NumberFormat::Fixed(decimals));
+  return formatNumber(x, NumberFormat::Fixed(decimals));
 }
 
 // A decibel or degree value with `decimals` decimals and no prefix letter ("-0.350", "0.000").
-inline std::string LevelText(double x, int decimals)
+inline std::string formatLevel(double x, int decimals)
 {
-  return FormatNumber(x, NumberFormat::Level(decimals));
+  return formatNumber(x, NumberFormat::Level(decimals));
 }
 
 // `x` in engineering notation with at least `figures` significant figures ("15.6m").
-inline std::string SignificantText(double x, int figures)
+inline std::string formatSignificant(double x, int figures)
 {
-  return FormatNumber(x, NumberFormat::Significant(figures));
+  return formatNumber(x, NumberFormat::Significant(figures));
 }
 
 // The text with "+" in front unless it already starts with "-" (tolerance brackets, labels).
-std::string SignedText(std::string_view text);
+std::string signedText(std::string_view text);
 
 } // namespace norvane

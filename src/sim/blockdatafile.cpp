@@ -21,7 +21,7 @@ SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
 {
   // Read aside, so that a file of the wrong size leaves the buffer as it was.
   auto read = std::make_unique<TwoPortDataSet>();
-  SParamReadResult result = ReadSParameterFile(path, *read, prompts);
+  SParamReadResult result = readSParameterFile(path, *read, prompts);
   if (!result) return result;
   if (std::string problem = blockPortsProblem(ctype, result.ports); !problem.empty())
     return SParamReadResult::refused(std::move(problem));

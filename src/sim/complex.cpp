@@ -52,12 +52,12 @@ double absOutsideRange(Complex a)
 
 } // namespace complexdetail
 
-double ComplexPhase(Complex a)
+double complexPhase(Complex a)
 {
   return std::atan2(a.im, a.re);
 }
 
-double ComplexPhaseDeg(Complex a)
+double complexPhaseDeg(Complex a)
 {
   const double r = a.re == 0.0 ? complexconst::kPhaseDegZeroRe : a.re;
   double theta = std::atan(a.im / std::fabs(r)) * complexconst::kDegPerRad;
@@ -67,39 +67,39 @@ double ComplexPhaseDeg(Complex a)
   return theta;
 }
 
-Complex PolarToComplex(double mag, double angle)
+Complex polarToComplex(double mag, double angle)
 {
   return Complex{mag * std::cos(angle), mag * std::sin(angle)};
 }
 
-double Cot(double x)
+double cot(double x)
 {
   const double s = std::sin(x);
   return s == 0.0 ? complexconst::kTrigPole : std::cos(x) / s;
 }
 
-double Csc(double x)
+double csc(double x)
 {
   const double s = std::sin(x);
   return s == 0.0 ? complexconst::kTrigPole : 1.0 / s;
 }
 
-double Tan(double x)
+double tangent(double x)
 {
   return std::sin(x) / std::cos(x);
 }
 
-double Power(double base, double exponent)
+double powerOf(double base, double exponent)
 {
   return std::exp(exponent * std::log(base));
 }
 
-double Log10(double x)
+double guardedLog10(double x)
 {
   return x > 0.0 ? std::log(x) / complexconst::kLn10 : complexconst::kLogOfNonPositive;
 }
 
-double Sign(double x)
+double signOf(double x)
 {
   return x >= 0.0 ? 1.0 : -1.0;
 }

@@ -37,12 +37,12 @@ struct ComplexErrors
 namespace complexconst {
 // The sentinel that replaces the quotient of a division by zero.
 constexpr double kOverflowValue = 1e20;
-// Stand-in for an exactly zero real part in ComplexPhaseDeg, so that a pure imaginary number
+// Stand-in for an exactly zero real part in complexPhaseDeg, so that a pure imaginary number
 // reads +/-90 degrees without dividing by zero.
 constexpr double kPhaseDegZeroRe = 1e-25;
-// Value of Cot and Csc where the sine is exactly zero.
+// Value of cot and csc where the sine is exactly zero.
 constexpr double kTrigPole = 1e25;
-// Value of Log10 for a non-positive argument.
+// Value of guardedLog10 for a non-positive argument.
 constexpr double kLogOfNonPositive = 1e30;
 // ln(10) to the precision the decibel conversions have always used.
 constexpr double kLn10 = 2.30258509299;
@@ -54,29 +54,29 @@ constexpr double kDegPerRad = 180.0 / kPi;
 constexpr double kRadPerDeg = kPi / 180.0;
 } // namespace complexconst
 
-inline Complex ComplexMake(double re, double im)
+inline Complex complexMake(double re, double im)
 {
   return Complex{re, im};
 }
-inline Complex ComplexAdd(Complex a, Complex b)
+inline Complex complexAdd(Complex a, Complex b)
 {
   return Complex{a.re + b.re, a.im + b.im};
 }
-inline Complex ComplexSub(Complex a, Complex b)
+inline Complex complexSub(Complex a, Complex b)
 {
   return Complex{a.re - b.re, a.im - b.im};
 }
-inline Complex ComplexMul(Complex a, Complex b)
+inline Complex complexMul(Complex a, Complex b)
 {
   return Complex{a.re * b.re - a.im * b.im, b.re * a.im + a.re * b.im};
 }
-inline Complex ComplexConj(Complex a)
+inline Complex complexConj(Complex a)
 {
   return Complex{a.re, -a.im};
 }
 
 namespace complexdetail {
-// The out-of-range and special cases of ComplexDiv and ComplexAbs (complex.cpp).
+// The out-of-range and special cases of complexDiv and complexAbs (complex.cpp).
 Complex divideOutsideRange(Complex a, Complex b, ComplexErrors& errors);
 double absOutsideRange(Complex a);
 // A sum of squares is trustworthy in double when it is a normal, finite number.
@@ -87,7 +87,7 @@ inline bool squareSumInRange(double s)
 } // namespace complexdetail
 
 // a / b. An exactly zero divisor gives 1e20 + j1e20 and sets errors.ComplexOverflow.
-inline Complex ComplexDiv(Complex a, Complex b, ComplexErrors& errors)
+inline Complex complexDiv(Complex a, Complex b, ComplexErrors& errors)
 {
   const double den = b.re * b.re + b.im * b.im;
   if (complexdetail::squareSumInRange(den)) {
@@ -101,7 +101,7 @@ inline Complex ComplexDiv(Complex a, Complex b, ComplexErrors& errors)
 }
 
 // |a| = sqrt(re^2 + im^2); zero exactly when a is zero.
-inline double ComplexAbs(Complex a)
+inline double complexAbs(Complex a)
 {
   const double s = a.re * a.re + a.im * a.im;
   if (complexdetail::squareSumInRange(s)) {
@@ -110,11 +110,11 @@ inline double ComplexAbs(Complex a)
   return complexdetail::absOutsideRange(a);
 }
 // Phase in radians, atan2(im, re), range (-pi, pi].
-double ComplexPhase(Complex a);
+double complexPhase(Complex a);
 // Phase in degrees for the read-outs, range [-180, 180]; a negative real number gives -180.
-double ComplexPhaseDeg(Complex a);
+double complexPhaseDeg(Complex a);
 // mag * (cos angle + j sin angle), angle in radians.
-Complex PolarToComplex(double mag, double angle);
+Complex polarToComplex(double mag, double angle);
 
 // True when both parts are zero (of either sign).
 inline bool isZero(Complex a)
@@ -126,15 +126,15 @@ inline bool isZero(Complex a)
 // operator/: a division must say which run's flags it raises).
 inline Complex operator+(Complex a, Complex b)
 {
-  return ComplexAdd(a, b);
+  return complexAdd(a, b);
 }
 inline Complex operator-(Complex a, Complex b)
 {
-  return ComplexSub(a, b);
+  return complexSub(a, b);
 }
 inline Complex operator*(Complex a, Complex b)
 {
-  return ComplexMul(a, b);
+  return complexMul(a, b);
 }
 inline Complex operator-(Complex a)
 {
@@ -150,11 +150,11 @@ inline bool operator==(Complex a, Complex b)
 }
 
 // Guarded real functions of the element models.
-double Cot(double x);                       // cos x / sin x; 1e25 where sin x is exactly 0
-double Csc(double x);                       // 1 / sin x; 1e25 where sin x is exactly 0
-double Tan(double x);                       // sin x / cos x, unguarded
-double Power(double base, double exponent); // e^(exponent * ln base); NaN for a negative base
-double Log10(double x);                     // ln x / 2.30258509299 for x > 0, else 1e30
-double Sign(double x);                      // +1 for x >= 0, else -1
+double cot(double x);                         // cos x / sin x; 1e25 where sin x is exactly 0
+double csc(double x);                         // 1 / sin x; 1e25 where sin x is exactly 0
+double tangent(double x);                     // sin x / cos x, unguarded
+double powerOf(double base, double exponent); // e^(exponent * ln base); NaN for a negative base
+double guardedLog10(double x);                // ln x / 2.30258509299 for x > 0, else 1e30
+double signOf(double x);                      // +1 for x >= 0, else -1
 
 } // namespace norvane

@@ -95,7 +95,7 @@ public:
   // frequency points, valid when every non-zero entry was written by add() or by the stamped
   // decomposition since the last clear, and only in rows 0..n (a system of n nodes writes no
   // other). Bounding the rows matters for small circuits, whose rows are a tenth of the
-  // matrix's. After a plain LUDecompose (whose caller may have written entries directly) this
+  // matrix's. After a plain luDecompose (whose caller may have written entries directly) this
   // falls back to clear(100).
   void clearTouched(int n = kMaxSystemSize);
 
@@ -106,7 +106,7 @@ public:
     row = m_position[static_cast<std::size_t>(row)];
     col = m_position[static_cast<std::size_t>(col)];
     Complex& c = (*this)[row][col];
-    c = ComplexAdd(c, y);
+    c = complexAdd(c, y);
     m_pattern[static_cast<std::size_t>(row)].set(col);
   }
 

@@ -12,7 +12,7 @@ const DeviceModel* findDevice(ComponentType type)
 
 std::string listingValue(double x)
 {
-  return FormatEngineering(3, x);
+  return formatEngineering(3, x);
 }
 
 std::string listingNodes(const PinNodes& nodes, int count)

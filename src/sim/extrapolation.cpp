@@ -15,7 +15,7 @@ constexpr double kEdgeTolerance = 1e-9;
 
 std::string hertz(double f)
 {
-  return FormatEngineering(3, f) + "Hz";
+  return formatEngineering(3, f) + "Hz";
 }
 
 struct DataEdges

@@ -57,7 +57,7 @@ MagnitudeAngle between(const MagnitudeAngle& a, const MagnitudeAngle& b, double 
 
 } // namespace
 
-TwoPortPoint InterpolateTwoPort(const TwoPortDataSet& set, double f)
+TwoPortPoint interpolateTwoPort(const TwoPortDataSet& set, double f)
 {
   const auto& points = set.points;
   TwoPortPoint r;
@@ -76,7 +76,7 @@ TwoPortPoint InterpolateTwoPort(const TwoPortDataSet& set, double f)
   return r;
 }
 
-MagnitudeAngle InterpolateOnePort(const OnePortDataSet& set, double f)
+MagnitudeAngle interpolateOnePort(const OnePortDataSet& set, double f)
 {
   const auto& points = set.points;
   if (points.count() == 1) {

@@ -11,9 +11,9 @@ namespace norvane {
 // The four (magnitude, angle) pairs of a 2-port set at f, in stored order P1..P4 (for a
 // Touchstone 2-port file S11, S21, S12, S22), with freq = f. An empty set gives zeros; a
 // one-point set gives its single point at every frequency.
-TwoPortPoint InterpolateTwoPort(const TwoPortDataSet& set, double f);
+TwoPortPoint interpolateTwoPort(const TwoPortDataSet& set, double f);
 
 // S11 of a 1-port set at f, under the same rules.
-MagnitudeAngle InterpolateOnePort(const OnePortDataSet& set, double f);
+MagnitudeAngle interpolateOnePort(const OnePortDataSet& set, double f);
 
 } // namespace norvane

@@ -10,7 +10,7 @@
 
 namespace norvane {
 
-std::string NetlistListingLine(const Schematic& doc, const Component& c, const PinNodes& nodes)
+std::string netlistListingLine(const Schematic& doc, const Component& c, const PinNodes& nodes)
 {
   const DeviceModel* device = findDevice(c.ctype);
   if (device == nullptr || device->listing == nullptr) {
@@ -19,7 +19,7 @@ std::string NetlistListingLine(const Schematic& doc, const Component& c, const P
   return device->listing(doc, c, nodes);
 }
 
-std::vector<std::string> NetlistListingLines(const Schematic& doc, const Netlist& netlist)
+std::vector<std::string> netlistListingLines(const Schematic& doc, const Netlist& netlist)
 {
   std::vector<std::string> lines;
   if (netlist.port1Connected) {
@@ -30,7 +30,7 @@ std::vector<std::string> NetlistListingLines(const Schematic& doc, const Netlist
   for (int i = 1; i <= count; ++i) {
     const Component& c = components[i];
     if (!isGround(c)) {
-      lines.push_back(NetlistListingLine(doc, c, netlist.pins[static_cast<std::size_t>(i - 1)]));
+      lines.push_back(netlistListingLine(doc, c, netlist.pins[static_cast<std::size_t>(i - 1)]));
     }
   }
   if (netlist.port2Connected) {
@@ -39,20 +39,20 @@ std::vector<std::string> NetlistListingLines(const Schematic& doc, const Netlist
   return lines;
 }
 
-NetlistListing CheckAndListNetlist(Schematic& doc, Prompts& prompts)
+NetlistListing checkAndListNetlist(Schematic& doc, Prompts& prompts)
 {
   // A session of its own: nominal values, and nothing of the program's session (its match
   // request, its random sequence) is touched by a listing.
   SimulationSession session;
   const bool wasSimulated = doc.simulated;
-  const SimulateResult checked = CheckCircuit(doc, session, prompts);
+  const SimulateResult checked = checkCircuit(doc, session, prompts);
   doc.simulated = wasSimulated;
-  return {NetlistListingLines(doc, checked.netlist), checked.checked, checked.netlist};
+  return {netlistListingLines(doc, checked.netlist), checked.checked, checked.netlist};
 }
 
-std::vector<std::string> ListNetlist(Schematic& doc, Prompts& prompts)
+std::vector<std::string> listNetlist(Schematic& doc, Prompts& prompts)
 {
-  return CheckAndListNetlist(doc, prompts).lines;
+  return checkAndListNetlist(doc, prompts).lines;
 }
 
 } // namespace norvane

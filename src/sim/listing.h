@@ -15,11 +15,11 @@ namespace norvane {
 // The listing lines of the netlist built from `doc`: "P1=" and the node of port 1 when
 // connected; one line per component other than ground, in document order, with the nominal
 // values ("res 1 0 R=50R", "cap 1 2 C=10pF", ...); "P2=" and its node when connected.
-std::vector<std::string> NetlistListingLines(const Schematic& doc, const Netlist& netlist);
+std::vector<std::string> netlistListingLines(const Schematic& doc, const Netlist& netlist);
 
 // The listing line of one component between its pin nodes ("res 1 0 R=50R"); ground gives an
 // "unknown" line.
-std::string NetlistListingLine(const Schematic& doc, const Component& c, const PinNodes& nodes);
+std::string netlistListingLine(const Schematic& doc, const Component& c, const PinNodes& nodes);
 
 struct NetlistListing
 {
@@ -28,15 +28,15 @@ struct NetlistListing
   Netlist netlist; // what the check found, for the drawing to show (applyNetlistToDrawing)
 };
 
-// The circuit check a simulation runs (CheckCircuit with the nominal values: nodes, port
+// The circuit check a simulation runs (checkCircuit with the nominal values: nodes, port
 // impedances, component values; its messages may appear), then the lines, whatever it found.
 // The listing checks the very circuit a simulation does, the whole drawing: nothing is left
 // out, so that listing and simulation never disagree on whether a circuit can be simulated.
 // The document's `simulated` flag is left as it was, and its drawing too: the caller that shows
 // the check applies `netlist` to it.
-NetlistListing CheckAndListNetlist(Schematic& doc, Prompts& prompts);
+NetlistListing checkAndListNetlist(Schematic& doc, Prompts& prompts);
 
-// The lines of CheckAndListNetlist.
-std::vector<std::string> ListNetlist(Schematic& doc, Prompts& prompts);
+// The lines of checkAndListNetlist.
+std::vector<std::string> listNetlist(Schematic& doc, Prompts& prompts);
 
 } // namespace norvane

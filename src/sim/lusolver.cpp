@@ -7,7 +7,7 @@
 #include <utility>
 
 // Right-looking elimination over the matrix's pattern. The pattern of a row is a superset of
-// its non-zero columns: it starts as what the stamps wrote (or, for LUDecompose, what the
+// its non-zero columns: it starts as what the stamps wrote (or, for luDecompose, what the
 // values show) and each elimination step adds to a row the columns of the pivot row that it
 // receives products for (the fill-in). The column sets, kept alongside, give the candidates of
 // each pivot search and the rows each step updates. All sets are two machine words (n <= 100),
@@ -134,14 +134,14 @@ bool decompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& erro
     });
 
     // Column k of L, and the update of every row with a non-zero multiplier.
-    const Complex r = ComplexDiv(Complex{1.0, 0.0}, pivotRow[k], errors);
+    const Complex r = complexDiv(Complex{1.0, 0.0}, pivotRow[k], errors);
     IndexSet active;
     (colK & IndexSet::range(k + 1, n)).forEach([&](int i) {
       Complex* row = a[i];
       if (isZero(row[k])) {
         return;
       }
-      row[k] = ComplexMul(row[k], r);
+      row[k] = complexMul(row[k], r);
       const Complex l = row[k];
       if (isZero(l) || uCount == 0) {
         return;
@@ -176,7 +176,7 @@ bool start(int n, LUDecomposition& lu, ComplexErrors& errors)
 
 } // namespace
 
-bool LUDecompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors)
+bool luDecompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors)
 {
   if (!start(n, lu, errors)) {
     return false;
@@ -199,7 +199,7 @@ bool LUDecompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& er
   return decompose(a, n, lu, errors);
 }
 
-bool LUDecomposeStamped(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors)
+bool luDecomposeStamped(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors)
 {
   return start(n, lu, errors) && decompose(a, n, lu, errors);
 }
@@ -261,7 +261,7 @@ bool substitute(const ComplexMatrix& a, const LUDecomposition& lu, std::array<Co
     });
     for (int v = 0; v < K; ++v) {
       (*b[static_cast<std::size_t>(v)])[i] =
-          ComplexDiv(sum[static_cast<std::size_t>(v)], row[i], errors);
+          complexDiv(sum[static_cast<std::size_t>(v)], row[i], errors);
     }
   }
   return true;
@@ -269,19 +269,19 @@ bool substitute(const ComplexMatrix& a, const LUDecomposition& lu, std::array<Co
 
 } // namespace
 
-bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
+bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
                       ComplexErrors& errors)
 {
   return substitute<1>(a, lu, {&b}, errors);
 }
 
-bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
+bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
                       ComplexVector& b2, ComplexErrors& errors)
 {
   return substitute<2>(a, lu, {&b1, &b2}, errors);
 }
 
-void LURefine(const ComplexMatrix& original, const ComplexMatrix& factors,
+void luRefine(const ComplexMatrix& original, const ComplexMatrix& factors,
               const LUDecomposition& lu, const ComplexVector& b, ComplexVector& x,
               ComplexErrors& errors)
 {
@@ -305,13 +305,13 @@ void LURefine(const ComplexMatrix& original, const ComplexMatrix& factors,
     });
     r[i] = Complex{static_cast<double>(re), static_cast<double>(im)};
   }
-  LUBackSubstitute(factors, lu, r, errors);
+  luBackSubstitute(factors, lu, r, errors);
   for (int i = 1; i <= n; ++i) {
     x[i] = x[i] + r[i];
   }
 }
 
-bool WorthRefining(const ComplexMatrix& stamped, int n)
+bool worthRefining(const ComplexMatrix& stamped, int n)
 {
   constexpr double kIdealElement = 1e6; // S; physical admittances of a drawn circuit stay below
   const IndexSet all = IndexSet::range(1, std::clamp(n, 0, kMaxSystemSize));
@@ -325,14 +325,14 @@ bool WorthRefining(const ComplexMatrix& stamped, int n)
   return large;
 }
 
-bool SolveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors)
+bool solveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors)
 {
   LUDecomposition lu;
-  const bool decomposed = LUDecompose(a, n, lu, errors);
+  const bool decomposed = luDecompose(a, n, lu, errors);
   if (!decomposed) {
     return false;
   }
-  return LUBackSubstitute(a, lu, b, errors);
+  return luBackSubstitute(a, lu, b, errors);
 }
 
 } // namespace norvane

@@ -21,12 +21,12 @@
 //
 // The one rule of the arithmetic: a product with an exactly zero factor is never formed. Every
 // other product is formed in the same order as in the textbook right-looking elimination, so
-// the result does not depend on how the zero entries are found. LUDecompose finds them through
+// the result does not depend on how the zero entries are found. luDecompose finds them through
 // the matrix's pattern (sets of columns per row, with the fill-in added as the elimination
 // goes), and lusolverdense.h holds the plain dense transcription that the tests hold it to, bit
 // for bit.
 //
-// Factor once, solve many: LUBackSubstitute only reads the factors and the pivots, so every
+// Factor once, solve many: luBackSubstitute only reads the factors and the pivots, so every
 // excitation of one frequency point is solved from a single decomposition.
 
 #include "sim/complexmatrix.h"
@@ -46,21 +46,21 @@ struct LUDecomposition
 // pattern is taken from the values, so any way of filling the matrix will do. Returns false
 // and sets errors.LUSingular when the matrix is singular (see above); a zero row leaves `a`
 // unchanged. n outside 1..100 is refused like a singular matrix.
-bool LUDecompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors);
+bool luDecompose(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors);
 
 // The same for a matrix filled only through ComplexMatrix::add since its last clear: the
 // recorded pattern is trusted, so nothing outside it is visited. Same results, bit for bit.
-bool LUDecomposeStamped(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors);
+bool luDecomposeStamped(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors);
 
 // Solves with the factors of a successful decomposition: b[1..n] holds the right-hand side on
 // entry and the solution on return. Returns true (false only for factors of a failed
 // decomposition).
-bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
+bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
                       ComplexErrors& errors);
 
 // Two right-hand sides at once (both excitations of a frequency point): the same results as
 // two calls, for one pass over the factors.
-bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
+bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
                       ComplexVector& b2, ComplexErrors& errors);
 
 // One step of iterative refinement (Wilkinson; Higham, "Accuracy and Stability of Numerical
@@ -69,17 +69,17 @@ bool LUBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
 // found through its pattern), then x += A^-1 r from the factors. For the nodal matrices of
 // ideal sources (entries of 1e7 to 1e18 S beside physical ones of 1e-3 S) one step brings the
 // port voltages about three digits closer to the exact solution; a second step adds nothing.
-void LURefine(const ComplexMatrix& original, const ComplexMatrix& factors,
+void luRefine(const ComplexMatrix& original, const ComplexMatrix& factors,
               const LUDecomposition& lu, const ComplexVector& b, ComplexVector& x,
               ComplexErrors& errors);
 
 // True when the stamped matrix holds an entry above 1e6 S (ideal sources and windings, a
-// shorted port): the circuits whose solutions LURefine improves. Passive circuits have no such
+// shorted port): the circuits whose solutions luRefine improves. Passive circuits have no such
 // entries and are solved without it, at no cost.
-bool WorthRefining(const ComplexMatrix& stamped, int n);
+bool worthRefining(const ComplexMatrix& stamped, int n);
 
 // Decompose then substitute; the matrix is replaced by its factors. True when both succeed.
-bool SolveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors);
+bool solveComplexSystem(ComplexMatrix& a, int n, ComplexVector& b, ComplexErrors& errors);
 
 namespace ludetail {
 
@@ -106,7 +106,7 @@ inline double abs1(Complex c)
   return std::fabs(c.re) + std::fabs(c.im);
 }
 
-// s = s - x*y with the rounding of ComplexSub(s, ComplexMul(x, y)).
+// s = s - x*y with the rounding of complexSub(s, complexMul(x, y)).
 inline void subtractProduct(Complex& s, Complex x, Complex y)
 {
   s.re = s.re - (x.re * y.re - x.im * y.im);

@@ -262,7 +262,7 @@ private:
 
 } // namespace
 
-bool SolveCarefully(const ComplexMatrix& a, int n, ComplexVector* b1, ComplexVector* b2)
+bool carefulSolve(const ComplexMatrix& a, int n, ComplexVector* b1, ComplexVector* b2)
 {
   if (n < 1 || n > kMaxSystemSize) {
     return false;

@@ -26,7 +26,7 @@ namespace norvane {
 // columns 1..n of `a`, which is left as it is; each b holds its right-hand side on entry and
 // its solution on return. False, with the vectors unchanged, when the matrix is singular to
 // working accuracy (see above) or n lies outside 1..100. Allocates its working matrix.
-bool SolveCarefully(const ComplexMatrix& a, int n, ComplexVector* b1, ComplexVector* b2);
+bool carefulSolve(const ComplexMatrix& a, int n, ComplexVector* b1, ComplexVector* b2);
 
 namespace ludetail {
 

@@ -7,7 +7,7 @@ namespace norvane {
 using ludetail::abs1;
 using ludetail::subtractProduct;
 
-bool LUDecomposeDense(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors)
+bool luDecomposeDense(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexErrors& errors)
 {
   lu.n = n;
   lu.d = 1.0;
@@ -63,10 +63,10 @@ bool LUDecomposeDense(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexError
     if (k == n) {
       break;
     }
-    const Complex r = ComplexDiv(Complex{1.0, 0.0}, a[k][k], errors);
+    const Complex r = complexDiv(Complex{1.0, 0.0}, a[k][k], errors);
     for (int i = k + 1; i <= n; ++i) {
       if (!isZero(a[i][k])) {
-        a[i][k] = ComplexMul(a[i][k], r);
+        a[i][k] = complexMul(a[i][k], r);
       }
     }
     for (int i = k + 1; i <= n; ++i) {
@@ -85,7 +85,7 @@ bool LUDecomposeDense(ComplexMatrix& a, int n, LUDecomposition& lu, ComplexError
   return true;
 }
 
-bool LUBackSubstituteDense(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
+bool luBackSubstituteDense(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b,
                            ComplexErrors& errors)
 {
   const int n = lu.n;
@@ -110,7 +110,7 @@ bool LUBackSubstituteDense(const ComplexMatrix& a, const LUDecomposition& lu, Co
         subtractProduct(sum, a[i][j], b[j]);
       }
     }
-    b[i] = ComplexDiv(sum, a[i][i], errors);
+    b[i] = complexDiv(sum, a[i][i], errors);
   }
   return true;
 }

@@ -30,7 +30,7 @@ template <class Pick> int eliminate(Graph g, int n, Pick pick, std::array<int, k
 
 } // namespace
 
-ComplexMatrix::NodeOrder FillReducingOrder(const ComplexMatrix& stamped, int n)
+ComplexMatrix::NodeOrder fillReducingOrder(const ComplexMatrix& stamped, int n)
 {
   ComplexMatrix::NodeOrder order = ComplexMatrix::naturalOrder();
   if (n < 3 || n > kMaxSystemSize) {

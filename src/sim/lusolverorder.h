@@ -18,6 +18,6 @@ namespace norvane {
 // From the pattern of a stamped matrix (rows and columns 1..n): the minimum degree order when
 // its symbolic fill-in is smaller than that of the natural order, else the natural order (so
 // that chains and ladders, already numbered along the chain, keep their results bit for bit).
-ComplexMatrix::NodeOrder FillReducingOrder(const ComplexMatrix& stamped, int n);
+ComplexMatrix::NodeOrder fillReducingOrder(const ComplexMatrix& stamped, int n);
 
 } // namespace norvane

@@ -116,7 +116,7 @@ public:
     }
   }
 
-  // AppendShort through the index.
+  // appendShort through the index.
   bool append(Point a, Point b)
   {
     if (m_pairs.count(pairKey(a, b)) != 0) {
@@ -316,7 +316,7 @@ bool portIsPlaced(const Port& port)
   return port.pos.x >= 0 && port.pos.y >= 0;
 }
 
-bool AppendShort(Drawing& drawing, Point a, Point b)
+bool appendShort(Drawing& drawing, Point a, Point b)
 {
   for (const Wire& w : drawing.wires) {
     if ((w.start == a && w.finish == b) || (w.start == b && w.finish == a)) {
@@ -461,7 +461,7 @@ bool checkNetlist(const Drawing& drawing, Netlist& net, const bool placed[2],
 
 } // namespace
 
-Netlist BuildNetlist(const Schematic& doc, Prompts& prompts)
+Netlist buildNetlist(const Schematic& doc, Prompts& prompts)
 {
   const Drawing& drawing = doc.drawdat;
   Netlist net;
@@ -544,7 +544,7 @@ void applyNetlistToDrawing(Schematic& doc, const Netlist& netlist)
       std::min(netlist.pins.size(), static_cast<std::size_t>(drawing.components.count()));
   for (std::size_t c = 0; c < known; ++c) {
     Component& comp = drawing.components[static_cast<int>(c) + 1];
-    ComputePinPositions(comp);
+    computePinPositions(comp);
     const PinNodes& nodes = netlist.pins[c];
     for (int k = 1; k <= nodes.count && k <= comp.pins.count; ++k) {
       comp.pins.nodes[k] = {nodes.node[static_cast<std::size_t>(k)], kResolvedMarker};

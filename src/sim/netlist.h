@@ -58,7 +58,7 @@ struct Netlist
   std::vector<Point> unconnected;
 };
 
-// Messages shown by BuildNetlist (error boxes).
+// Messages shown by buildNetlist (error boxes).
 inline constexpr const char* kMsgPlacePort = "You must place at least one measurement port";
 inline constexpr const char* kMsgUnconnected = "Unconnected Node(s) - Check Circuit";
 inline constexpr const char* kMsgPlaceComponent = "You must place at least one component";
@@ -67,7 +67,7 @@ inline constexpr const char* kMsgPlaceComponent = "You must place at least one c
 // component's kind, orientation and position, the implicit wire junctions, the nodes made of
 // coincident points, and the checks. Refusals are shown through `prompts`; the numbering is
 // complete even when the result is not ok.
-Netlist BuildNetlist(const Schematic& doc, Prompts& prompts);
+Netlist buildNetlist(const Schematic& doc, Prompts& prompts);
 
 // Shows a check in the drawing `doc`, whose components and wires are those the netlist was
 // built from: the junction wires, the node numbers in every pin (pin positions recomputed
@@ -79,7 +79,7 @@ void applyNetlistToDrawing(Schematic& doc, const Netlist& netlist);
 // Appends a wire from a to b unless a wire with the same two end points (in either order)
 // exists already. Returns true when such a wire exists afterwards, false when the wire list
 // is full and nothing could be added.
-bool AppendShort(Drawing& drawing, Point a, Point b);
+bool appendShort(Drawing& drawing, Point a, Point b);
 
 // A port is on the sheet unless one of its coordinates is negative (unplaced ports sit at
 // (-100, -100)).

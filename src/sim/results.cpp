@@ -23,18 +23,18 @@ double finiteOrSentinel(double x)
 
 double angleDegrees(Complex s)
 {
-  return ComplexPhase(s) * kResultDegPerRad;
+  return complexPhase(s) * kResultDegPerRad;
 }
 
 void appendNumber(std::string& line, double x, int decimals)
 {
-  line += FixedText(x, decimals);
+  line += formatFixed(x, decimals);
   line += ' ';
 }
 
 void appendPair(std::string& line, Complex s)
 {
-  appendNumber(line, ComplexAbs(s), 3);
+  appendNumber(line, complexAbs(s), 3);
   appendNumber(line, angleDegrees(s), 3);
 }
 
@@ -62,7 +62,7 @@ void appendCsvPair(std::string& line, bool present, Complex s)
 
 } // namespace
 
-std::string FormatResultFileLine(const SweepPoint& point)
+std::string formatResultFileLine(const SweepPoint& point)
 {
   std::string line;
   const bool any = point.hasS11() || point.hasS22();
@@ -87,7 +87,7 @@ std::string FormatResultFileLine(const SweepPoint& point)
   return line;
 }
 
-std::string ResultFileText(std::span<const SweepPoint> points)
+std::string resultFileText(std::span<const SweepPoint> points)
 {
   std::string text;
   text.reserve(64 + points.size() * 80);
@@ -96,13 +96,13 @@ std::string ResultFileText(std::span<const SweepPoint> points)
     text += kResultFileLineEnd;
   }
   for (const SweepPoint& p : points) {
-    text += FormatResultFileLine(p);
+    text += formatResultFileLine(p);
     text += kResultFileLineEnd;
   }
   return text;
 }
 
-std::string FormatCsvLine(const SweepPoint& point)
+std::string formatCsvLine(const SweepPoint& point)
 {
   std::string line;
   line.reserve(200);

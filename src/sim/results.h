@@ -15,7 +15,7 @@ namespace norvane {
 
 // ---- Number text --------------------------------------------------------------------------
 
-// FixedText (numbers/valuetext.h) writes the numbers of the list and the file.
+// formatFixed (numbers/valuetext.h) writes the numbers of the list and the file.
 
 // Degrees per radian of the list and the file.
 constexpr double kResultDegPerRad = complexconst::kDegPerRad;
@@ -31,12 +31,12 @@ inline constexpr const char* kResultFileLineEnd = "\r\n";
 // number followed by one blank. A two-port gives nine numbers, a one-port three. The file is
 // written only for 50 ohm ports, where the raw and normalised transmission coefficients agree;
 // the raw ones are written. A point whose network could not be solved gives an empty line.
-std::string FormatResultFileLine(const SweepPoint& point);
+std::string formatResultFileLine(const SweepPoint& point);
 
 // The whole result file of a sweep: the header and options lines, then one line per point,
 // each ended by kResultFileLineEnd. The graph window's export and the command line write
 // exactly this text.
-std::string ResultFileText(std::span<const SweepPoint> points);
+std::string resultFileText(std::span<const SweepPoint> points);
 
 inline constexpr const char* kMsgResultFilePorts =
     "Port impedances must be 50R for saving results to S parameter file";
@@ -55,6 +55,6 @@ inline constexpr const char* kCsvHeader =
 // Frequency in Hz and the real and imaginary parts of S11, S21, S12, S22 (transmission
 // normalised by the port impedances) with 17 significant digits, enough to read back the
 // same double; the fields of parameters that were not computed are empty.
-std::string FormatCsvLine(const SweepPoint& point);
+std::string formatCsvLine(const SweepPoint& point);
 
 } // namespace norvane

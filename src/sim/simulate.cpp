@@ -58,8 +58,8 @@ public:
   void chooseOrder(double f)
   {
     stamp(*m_matrix, f);
-    m_order = FillReducingOrder(*m_matrix, m_net.nodeCount);
-    if (WorthRefining(*m_matrix, m_net.nodeCount)) {
+    m_order = fillReducingOrder(*m_matrix, m_net.nodeCount);
+    if (worthRefining(*m_matrix, m_net.nodeCount)) {
       m_stamped = std::make_unique<ComplexMatrix>();
     }
     m_matrix->clearTouched(m_net.nodeCount);
@@ -78,7 +78,7 @@ public:
     }
     // One decomposition serves both excitations.
     const bool factored =
-        (m_need1 || m_need2) && LUDecomposeStamped(*m_matrix, m_net.nodeCount, m_lu, errors);
+        (m_need1 || m_need2) && luDecomposeStamped(*m_matrix, m_net.nodeCount, m_lu, errors);
     if (factored) {
       substitute();
       point.excited1 = m_need1;
@@ -95,7 +95,7 @@ private:
   void stamp(ComplexMatrix& m, double f)
   {
     m_stamps.stamp(m, f, errors);
-    StampPorts(m, m_doc.drawdat, m_net);
+    stampPorts(m, m_doc.drawdat, m_net);
   }
 
   void load(ComplexVector& v, int node, double zo)
@@ -143,8 +143,8 @@ private:
     if (m_need2) {
       load(m_b2, m_net.port2Node, m_z2);
     }
-    if (!SolveCarefully(*m_careful, m_net.nodeCount, m_need1 ? &m_b : nullptr,
-                        m_need2 ? &m_b2 : nullptr)) {
+    if (!carefulSolve(*m_careful, m_net.nodeCount, m_need1 ? &m_b : nullptr,
+                      m_need2 ? &m_b2 : nullptr)) {
       return false;
     }
     readVoltages();
@@ -171,18 +171,18 @@ private:
       load(m_b2, m_net.port2Node, m_z2);
     }
     if (m_need1 && m_need2) {
-      LUBackSubstitute(*m_matrix, m_lu, m_b, m_b2, errors);
+      luBackSubstitute(*m_matrix, m_lu, m_b, m_b2, errors);
     } else {
-      LUBackSubstitute(*m_matrix, m_lu, m_need1 ? m_b : m_b2, errors);
+      luBackSubstitute(*m_matrix, m_lu, m_need1 ? m_b : m_b2, errors);
     }
     if (m_stamped) {
       if (m_need1) {
         load(m_rhs, m_net.port1Node, m_z1);
-        LURefine(*m_stamped, *m_matrix, m_lu, m_rhs, m_b, errors);
+        luRefine(*m_stamped, *m_matrix, m_lu, m_rhs, m_b, errors);
       }
       if (m_need2) {
         load(m_rhs, m_net.port2Node, m_z2);
-        LURefine(*m_stamped, *m_matrix, m_lu, m_rhs, m_b2, errors);
+        luRefine(*m_stamped, *m_matrix, m_lu, m_rhs, m_b2, errors);
       }
     }
     readVoltages();
@@ -235,16 +235,16 @@ double matchFrequencyOf(const MatchRequest& match)
 
 } // namespace
 
-SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts)
+SimulateResult checkCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts)
 {
   SimulateResult result;
   doc.simulated = false;
-  result.netlist = BuildNetlist(doc, prompts);
+  result.netlist = buildNetlist(doc, prompts);
   const Netlist& net = result.netlist;
   if (!net.ok) {
     return result;
   }
-  if (!CheckCircuitValues(doc.drawdat, net, session.toleranceMode, session.random, prompts)) {
+  if (!checkCircuitValues(doc.drawdat, net, session.toleranceMode, session.random, prompts)) {
     return result;
   }
   doc.simulated = true;
@@ -252,8 +252,8 @@ SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts&
   return result;
 }
 
-void Simulate(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
-              SweepSink& sink, Prompts& prompts, SimulateResult& result)
+void simulateCircuit(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
+                     SweepSink& sink, Prompts& prompts, SimulateResult& result)
 {
   const Netlist& net = result.netlist;
   const bool need1 = request.excite1 && net.port1Connected;
@@ -294,7 +294,7 @@ void Simulate(const Schematic& doc, SimulationSession& session, const SweepReque
   result.singular = solver.errors.LUSingular;
 }
 
-void ReportSweepProblems(SimulateResult& result, Prompts& prompts)
+void reportSweepProblems(SimulateResult& result, Prompts& prompts)
 {
   if (result.nonFinitePoints > 0) {
     // Never a silent row of zeros: the graph shows such points as 0, so say so.

@@ -64,25 +64,25 @@ inline constexpr const char* kMsgIllConditioned = "matrix ill conditioned\rfreq 
 inline constexpr const char* kMsgOverflow = "cplxoverflow";
 inline constexpr const char* kMsgSingular = "cLUmatherror";
 
-// The circuit check: numbers the nodes (BuildNetlist, into `netlist` of the result; the
+// The circuit check: numbers the nodes (buildNetlist, into `netlist` of the result; the
 // drawing is left as it is, the caller that shows the check applies it), takes a zero port
 // impedance as the port dialog does and refuses any other unusable one, applies the
 // session's tolerance rule (each toleranced value's `actual`) and refuses values no stamp can
 // use. Sets the document's `simulated` flag to whether the check passed; refusals are shown
 // through `prompts`.
-SimulateResult CheckCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts);
+SimulateResult checkCircuit(Schematic& doc, SimulationSession& session, Prompts& prompts);
 
-// The sweep of a circuit that passed CheckCircuit (`result` is what it returned; its netlist
+// The sweep of a circuit that passed checkCircuit (`result` is what it returned; its netlist
 // gives the nodes). With a match
 // request in the session only the match frequency is analysed (both present ports excited),
 // the S-parameters there are handed back in `result.match` and the request is cleared. A
 // point whose matrix cannot be solved is reported ("matrix ill conditioned") once per
 // requested excitation and handed on without values.
-void Simulate(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
-              SweepSink& sink, Prompts& prompts, SimulateResult& result);
+void simulateCircuit(const Schematic& doc, SimulationSession& session, const SweepRequest& request,
+                     SweepSink& sink, Prompts& prompts, SimulateResult& result);
 
 // After the sweep (and whatever the caller wrote): the messages about points without a finite
 // result, complex overflow and a singular matrix. Counts the non-finite points as failed.
-void ReportSweepProblems(SimulateResult& result, Prompts& prompts);
+void reportSweepProblems(SimulateResult& result, Prompts& prompts);
 
 } // namespace norvane

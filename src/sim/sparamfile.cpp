@@ -37,7 +37,7 @@ std::string cutWarning(int kept, double lastFreq)
 {
   return "The file holds more than " + std::to_string(kept) + " points; only the first " +
          std::to_string(kept) + " were read: the data were cut at " +
-         FormatEngineering(6, lastFreq) + "Hz.";
+         formatEngineering(6, lastFreq) + "Hz.";
 }
 
 namespace {
@@ -76,7 +76,7 @@ SParamReadResult readSParameterText(std::string_view content, const std::string&
   return result;
 }
 
-SParamReadResult ReadSParameterFile(const std::string& fileName, TwoPortDataSet& buffer,
+SParamReadResult readSParameterFile(const std::string& fileName, TwoPortDataSet& buffer,
                                     Prompts& prompts)
 {
   namespace fs = std::filesystem;

@@ -84,7 +84,7 @@ struct SParamReadResult
 // that cannot be opened or read gives "File not found", "File access denied" or "Disk read
 // error"; a file above kMaxFileBytes is refused with its size; a file that does not read as
 // S-parameter data gives a message naming the line.
-SParamReadResult ReadSParameterFile(const std::string& fileName, TwoPortDataSet& buffer,
+SParamReadResult readSParameterFile(const std::string& fileName, TwoPortDataSet& buffer,
                                     Prompts& prompts);
 
 // The same for content already in memory; `fileName` gives the set its name (and a ".s3p"

@@ -105,7 +105,7 @@ SParamReadResult readCitifile(const std::vector<std::string_view>& lines, TwoPor
                                                  : f.error);
       }
       const Complex z{f.values[0], f.values[1]};
-      const MagnitudeAngle v{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
+      const MagnitudeAngle v{finiteValue(complexAbs(z)), complexPhase(z)};
       TwoPortPoint& p = buffer.points[a];
       MagnitudeAngle* pairs[4] = {&p.s11, &p.s21, &p.s12, &p.s22};
       *pairs[k] = v;

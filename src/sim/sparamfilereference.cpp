@@ -15,14 +15,14 @@ using C = std::complex<double>;
 
 C toComplex(const MagnitudeAngle& s)
 {
-  const Complex c = PolarToComplex(s.mag, s.ang);
+  const Complex c = polarToComplex(s.mag, s.ang);
   return C(c.re, c.im);
 }
 
 MagnitudeAngle toMagAngle(C s)
 {
   const Complex c{finiteValue(s.real()), finiteValue(s.imag())};
-  return MagnitudeAngle{finiteValue(ComplexAbs(c)), ComplexPhase(c)};
+  return MagnitudeAngle{finiteValue(complexAbs(c)), complexPhase(c)};
 }
 
 std::string ohms(double z)

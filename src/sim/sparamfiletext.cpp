@@ -108,7 +108,7 @@ bool startsWithNumber(std::string_view field)
 
 double fieldValue(const std::vector<std::string_view>& f, std::size_t i)
 {
-  return i < f.size() ? ParseValueText(f[i]) : 0.0;
+  return i < f.size() ? parseValueText(f[i]) : 0.0;
 }
 
 std::optional<double> dataNumber(std::string_view field)

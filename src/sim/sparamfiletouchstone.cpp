@@ -43,10 +43,10 @@ MagnitudeAngle pairValue(double a, double b, Format format)
   switch (format) {
   case Format::RealImaginary: {
     const Complex z{a, b};
-    return MagnitudeAngle{finiteValue(ComplexAbs(z)), ComplexPhase(z)};
+    return MagnitudeAngle{finiteValue(complexAbs(z)), complexPhase(z)};
   }
   case Format::DecibelAngle:
-    return MagnitudeAngle{finiteValue(Power(10.0, a / 20.0)), finiteValue(b * kDegToRad)};
+    return MagnitudeAngle{finiteValue(powerOf(10.0, a / 20.0)), finiteValue(b * kDegToRad)};
   case Format::MagnitudeAngle:
   case Format::Unset:
     break;

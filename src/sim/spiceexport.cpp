@@ -173,26 +173,26 @@ void writeAnalysis(std::string& out, const SweepPlan& plan, const std::string& v
 
 } // namespace
 
-SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
+SpiceExportResult exportSpiceNetlist(Schematic& doc, const std::string& title,
                                      const std::string& dataFileName, Prompts& prompts)
 {
   SpiceExportResult result;
-  result.netlist = BuildNetlist(doc, prompts);
+  result.netlist = buildNetlist(doc, prompts);
   const Netlist& netlist = result.netlist;
   if (!netlist.ok) {
     return result;
   }
   // The values as a nominal run uses them, refused where the simulator refuses them.
   ToleranceRandom unused;
-  if (!CheckCircuitValues(doc.drawdat, netlist, tolerancemode::Nominal, unused, prompts)) {
+  if (!checkCircuitValues(doc.drawdat, netlist, tolerancemode::Nominal, unused, prompts)) {
     return result;
   }
-  if (const std::string problem = SweepLimitsProblem(doc.Xax); !problem.empty()) {
+  if (const std::string problem = sweepLimitsProblem(doc.Xax); !problem.empty()) {
     prompts.error("Cannot write the sweep to SPICE: " + problem);
     return result;
   }
   SweepAxis axis = doc.Xax; // the export does not correct the document's sweep
-  const SweepPlan plan = SanitizeSweep(axis);
+  const SweepPlan plan = sanitizeSweep(axis);
 
   std::string& out = result.text;
   out = "Norvane circuit " + printable(title) + "\n";
@@ -212,7 +212,7 @@ SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
       result.refused.push_back(refusal(c, index));
       continue;
     }
-    out += "\n* " + componentLabel(c, index) + ": " + printable(NetlistListingLine(doc, c, nodes)) +
+    out += "\n* " + componentLabel(c, index) + ": " + printable(netlistListingLine(doc, c, nodes)) +
            "\n";
     out += deck.text();
     for (const std::string& definition : deck.subcircuits()) {

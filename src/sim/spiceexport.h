@@ -31,18 +31,18 @@ struct SpiceExportResult
   Netlist netlist;
 };
 
-// Checks and numbers the circuit (BuildNetlist, into `netlist` of the result, the drawing
+// Checks and numbers the circuit (buildNetlist, into `netlist` of the result, the drawing
 // left as it is; its messages go to `prompts`), makes the
-// value check of a nominal run (CheckCircuitValues: the same refusals and messages as
+// value check of a nominal run (checkCircuitValues: the same refusals and messages as
 // `simulate`), and writes the netlist. `title` names the schematic on the netlist's first
 // line; `dataFileName` is the file the netlist's control section writes the S-parameters to
 // when run in ngspice (frequency, then real and imaginary parts of S11, S21, S12, S22, as
 // ngspice's `wrdata` writes them); run with `ngspice -b` the netlist ends with exit status 0.
 // Fails when the circuit check or the value check refuses the circuit, when the sweep's start
-// does not lie below its stop (SweepLimitsProblem), or when a component cannot be expressed
+// does not lie below its stop (sweepLimitsProblem), or when a component cannot be expressed
 // (an S-parameter data block, or a model value that leaves the double range): each such
 // component is named in an error message. No number written is ever inf or nan.
-SpiceExportResult ExportSpiceNetlist(Schematic& doc, const std::string& title,
+SpiceExportResult exportSpiceNetlist(Schematic& doc, const std::string& title,
                                      const std::string& dataFileName, Prompts& prompts);
 
 // Texts of the export.
@@ -56,10 +56,10 @@ namespace norvane {
 
 // Writes the netlist text to `path` as every output file is written (writeFileAtomically):
 // a failed write leaves any previous file intact.
-FileResult SaveSpiceNetlist(const std::string& text, const std::string& path);
+FileResult saveSpiceNetlist(const std::string& text, const std::string& path);
 
 // The ngspice data file a netlist saved at `netlistPath` writes: the netlist's file name
 // with its extension replaced by ".sp.txt" ("filter.cir" gives "filter.sp.txt").
-std::string SpiceDataFileName(const std::string& netlistPath);
+std::string spiceDataFileName(const std::string& netlistPath);
 
 } // namespace norvane

@@ -8,7 +8,7 @@
 
 namespace norvane {
 
-std::string SpiceDataFileName(const std::string& netlistPath)
+std::string spiceDataFileName(const std::string& netlistPath)
 {
   std::filesystem::path name = std::filesystem::path(netlistPath).filename();
   if (name.empty()) {
@@ -18,7 +18,7 @@ std::string SpiceDataFileName(const std::string& netlistPath)
   return name.string();
 }
 
-FileResult SaveSpiceNetlist(const std::string& text, const std::string& path)
+FileResult saveSpiceNetlist(const std::string& text, const std::string& path)
 {
   return writeFileAtomically(path, text);
 }

@@ -42,7 +42,7 @@ void stamp2(ComplexMatrix& m, int a, int b, Complex y)
   m.add(b, a, -y);
 }
 
-void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
+void stampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
                     const DataSets& data, ComplexErrors& errors)
 {
   // Ground and anything unknown add nothing.
@@ -52,13 +52,13 @@ void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes
   }
 }
 
-void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
+void stampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
                      ComplexErrors& errors)
 {
   const auto& components = doc.drawdat.components;
   const int count = std::min(components.count(), static_cast<int>(netlist.pins.size()));
   for (int i = 1; i <= count; ++i) {
-    StampComponent(m, components[i], netlist.pins[static_cast<std::size_t>(i - 1)], f, doc.datasets,
+    stampComponent(m, components[i], netlist.pins[static_cast<std::size_t>(i - 1)], f, doc.datasets,
                    errors);
   }
 }
@@ -83,7 +83,7 @@ void CircuitStamps::stamp(ComplexMatrix& m, double f, ComplexErrors& errors) con
   }
 }
 
-void StampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist)
+void stampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist)
 {
   const bool connected[2] = {netlist.port1Connected, netlist.port2Connected};
   const int nodes[2] = {netlist.port1Node, netlist.port2Node};

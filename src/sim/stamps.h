@@ -8,7 +8,7 @@
 // stamped like any other and simply never solved.
 //
 // Each component is stamped between the node numbers the netlist gave its pins
-// (BuildNetlist); the tolerance rule has set `actual` of the values it governs before the
+// (buildNetlist); the tolerance rule has set `actual` of the values it governs before the
 // first point. A component with fewer pins than its model needs, or a node outside 0..100,
 // stamps nothing.
 //
@@ -41,17 +41,17 @@ constexpr double kDataReference = 50.0;    // reference impedance of all stored 
 // divisions by zero (a 2-port block whose data make its admittance infinite) give the
 // 1e20 + j1e20 sentinel and set errors.ComplexOverflow.
 // `nodes` are the component's pin nodes.
-void StampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
+void stampComponent(ComplexMatrix& m, const Component& component, const PinNodes& nodes, double f,
                     const DataSets& data, ComplexErrors& errors);
 
 // Every component of the drawing in document order (the matrix is not cleared first);
 // `netlist` was built from `doc`.
-void StampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
+void stampComponents(ComplexMatrix& m, const Schematic& doc, const Netlist& netlist, double f,
                      ComplexErrors& errors);
 
 // The components' stamps looked up once, for a sweep that stamps the same circuit at every
 // point: each component's stamp function with its pin nodes, in document order. Stamps
-// exactly what StampComponents does.
+// exactly what stampComponents does.
 class CircuitStamps
 {
 public:
@@ -73,7 +73,7 @@ private:
 
 // The port terminations: 1/Zo (1e18 when Zo is exactly 0) on the diagonal of each port
 // whose terminal reached a node in `netlist`. Port 1 first, then port 2.
-void StampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist);
+void stampPorts(ComplexMatrix& m, const Drawing& drawing, const Netlist& netlist);
 
 // Building blocks, public for the tests and for anyone who must stamp by hand.
 // stamp2: admittance y between nodes a and b, in the order aa, bb, ab, ba.

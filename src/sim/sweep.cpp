@@ -17,7 +17,7 @@ double SweepPlan::frequency(int i) const
   return start + i * step;
 }
 
-SweepPlan SanitizeSweep(SweepAxis& axis)
+SweepPlan sanitizeSweep(SweepAxis& axis)
 {
   // The largest usable frequency: far above any RF sweep, small enough that the
   // interval arithmetic stays finite.
@@ -46,18 +46,18 @@ SweepPlan SanitizeSweep(SweepAxis& axis)
   return plan;
 }
 
-std::string SweepLimitsProblem(const SweepAxis& axis)
+std::string sweepLimitsProblem(const SweepAxis& axis)
 {
   if (axis.min < axis.max && std::isfinite(axis.max)) {
     return {};
   }
-  return "the sweep start (" + FormatEngineering(6, axis.min) + "Hz) must lie below its stop (" +
-         FormatEngineering(6, axis.max) + "Hz)";
+  return "the sweep start (" + formatEngineering(6, axis.min) + "Hz) must lie below its stop (" +
+         formatEngineering(6, axis.max) + "Hz)";
 }
 
-SweepPlan PlanSweep(Schematic& doc)
+SweepPlan planSweep(Schematic& doc)
 {
-  const SweepPlan plan = SanitizeSweep(doc.Xax);
+  const SweepPlan plan = sanitizeSweep(doc.Xax);
   if (plan.freqmode == freqmode::Logarithmic) {
     doc.Xax.centspan = false;
   }

@@ -28,16 +28,16 @@ struct SweepPlan
 // (or not a finite number) becomes 1 mHz, a stop not above the start becomes start + 1 mHz,
 // and the interval count is kept within 1..500 (the point store holds 501 points). The
 // corrected values are written back so the graph window and the file agree with the run.
-SweepPlan SanitizeSweep(SweepAxis& axis);
+SweepPlan sanitizeSweep(SweepAxis& axis);
 
-// What is wrong with a sweep whose stop SanitizeSweep would have to move (a start that does
+// What is wrong with a sweep whose stop sanitizeSweep would have to move (a start that does
 // not lie below the stop, or a stop that is not a finite number), or an empty text. The
 // command line and the SPICE export refuse such a sweep rather than run another one than the
 // file asks for: "the sweep start (1MHz) must lie below its stop (500kHz)".
-std::string SweepLimitsProblem(const SweepAxis& axis);
+std::string sweepLimitsProblem(const SweepAxis& axis);
 
-// The document's sweep made usable (SanitizeSweep); a logarithmic sweep also leaves the
+// The document's sweep made usable (sanitizeSweep); a logarithmic sweep also leaves the
 // centre/span view of the limits, which has no meaning on a log axis.
-SweepPlan PlanSweep(Schematic& doc);
+SweepPlan planSweep(Schematic& doc);
 
 } // namespace norvane

@@ -11,7 +11,7 @@ double ToleranceRandom::next()
   return static_cast<double>(m_seed) * (1.0 / 4294967296.0);
 }
 
-double ApplyTolerance(ToleranceValue& value, int mode, ToleranceRandom& random)
+double applyTolerance(ToleranceValue& value, int mode, ToleranceRandom& random)
 {
   using namespace tolerancemode;
   if (!value.TolEn) {
@@ -44,7 +44,7 @@ double ApplyTolerance(ToleranceValue& value, int mode, ToleranceRandom& random)
 
 // The parameters the kind's description marks as varied, in slot order (the order matters:
 // a random run draws one number per parameter).
-void ApplyTolerances(Drawing& drawing, int mode, ToleranceRandom& random)
+void applyTolerances(Drawing& drawing, int mode, ToleranceRandom& random)
 {
   for (Component& comp : drawing.components) {
     const ComponentKind* kind = findComponentKind(comp.ctype);
@@ -53,7 +53,7 @@ void ApplyTolerances(Drawing& drawing, int mode, ToleranceRandom& random)
     }
     for (const ParameterDescription& p : kind->parameters) {
       if (p.varied) {
-        ApplyTolerance(comp.value[p.slot], mode, random);
+        applyTolerance(comp.value[p.slot], mode, random);
       }
     }
   }

@@ -40,11 +40,11 @@ private:
 // Sets value.actual by the mode and returns it. Without tolerance the nominal is used in
 // every mode; percent limits scale the nominal, absolute limits add to it. An unknown mode
 // leaves `actual` as it was. `random` is drawn from only in the random modes.
-double ApplyTolerance(ToleranceValue& value, int mode, ToleranceRandom& random);
+double applyTolerance(ToleranceValue& value, int mode, ToleranceRandom& random);
 
 // Applies the mode to every value that tolerances vary: the R, C or L of resistors,
 // capacitors and inductors; impedance and length of transmission lines; the magnitude and
 // angle factors of the S-parameter blocks. Other kinds are used as entered.
-void ApplyTolerances(Drawing& drawing, int mode, ToleranceRandom& random);
+void applyTolerances(Drawing& drawing, int mode, ToleranceRandom& random);
 
 } // namespace norvane

@@ -47,7 +47,7 @@ bool checkPortImpedance(Port& port, int number, Prompts& prompts)
 
 } // namespace
 
-std::string CheckComponentValues(const Drawing& drawing)
+std::string checkComponentValues(const Drawing& drawing)
 {
   for (int i = 1; i <= drawing.components.count(); ++i) {
     const Component& c = drawing.components[i];
@@ -77,7 +77,7 @@ std::string CheckComponentValues(const Drawing& drawing)
   return {};
 }
 
-bool CheckCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
+bool checkCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
                         ToleranceRandom& random, Prompts& prompts)
 {
   if ((net.port1Connected && !checkPortImpedance(drawing.P1, 1, prompts)) ||
@@ -86,8 +86,8 @@ bool CheckCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
   }
   // Every value as this run uses it: the tolerance rule first, then the check that no
   // stamp meets a zero divisor or a value that is not a finite number.
-  ApplyTolerances(drawing, toleranceMode, random);
-  if (const std::string problem = CheckComponentValues(drawing); !problem.empty()) {
+  applyTolerances(drawing, toleranceMode, random);
+  if (const std::string problem = checkComponentValues(drawing); !problem.empty()) {
     prompts.error(problem);
     return false;
   }

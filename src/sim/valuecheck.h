@@ -20,13 +20,13 @@ namespace norvane {
 // was saturated) in any slot; an exact zero where the kind's stamp divides by the value.
 // Components are named by their name when they have one, else by kind and number ("capacitor
 // 2"), with their position.
-std::string CheckComponentValues(const Drawing& drawing);
+std::string checkComponentValues(const Drawing& drawing);
 
 // Every value of a numbered circuit as a run uses it: a present port's zero Zo is taken as the
 // port dialog takes it (1e-6 ohm), any other Zo that is not a positive number is refused; the
-// tolerance rule in `toleranceMode` fixes each value's `actual`; then CheckComponentValues.
+// tolerance rule in `toleranceMode` fixes each value's `actual`; then checkComponentValues.
 // False after the refusal's message has gone to `prompts`.
-bool CheckCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
+bool checkCircuitValues(Drawing& drawing, const Netlist& net, int toleranceMode,
                         ToleranceRandom& random, Prompts& prompts);
 
 } // namespace norvane

@@ -19,7 +19,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 Complex polar(double mag, double deg)
 {
-  return PolarToComplex(mag, deg * kPi / 180.0);
+  return polarToComplex(mag, deg * kPi / 180.0);
 }
 
 Complex cdiv(Complex a, Complex b)
@@ -50,7 +50,7 @@ MatchInput input(int mode, Complex s11, Complex s21, Complex s12, Complex s22)
 TEST(Match, HundredOhmLoadLowPass)
 {
   // Gamma of 100 ohm in 50 ohm is 1/3: R = 100 >= 50, Q = 1, Xs = 50, Xp = 100.
-  const MatchPlan plan = MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
+  const MatchPlan plan = matchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
   ASSERT_TRUE(plan.port1.build);
   EXPECT_FALSE(plan.port2.build);
   EXPECT_TRUE(plan.messages.empty());
@@ -71,7 +71,7 @@ TEST(Match, LowResistanceHighPass)
   const Complex g = cdiv(z - Complex{50, 0}, z + Complex{50, 0});
   MatchInput in = input(matchmode::Port2, {}, {}, {}, g);
   in.request.topology2 = matchtopology::HighPass;
-  const MatchPlan plan = MatchNetwork(in);
+  const MatchPlan plan = matchNetwork(in);
   ASSERT_TRUE(plan.port2.build);
   EXPECT_FALSE(plan.port1.build);
   EXPECT_FALSE(plan.port2.shuntOnCircuitSide);
@@ -85,14 +85,14 @@ TEST(Match, LowResistanceHighPass)
 TEST(Match, AlreadyMatchedPorts)
 {
   const MatchPlan plan =
-      MatchNetwork(input(matchmode::Simultaneous, {0.0005, 0}, {0.1, 0}, {0, 0}, {0.5, 0.2}));
+      matchNetwork(input(matchmode::Simultaneous, {0.0005, 0}, {0.1, 0}, {0, 0}, {0.5, 0.2}));
   EXPECT_FALSE(plan.refused);
   ASSERT_FALSE(plan.messages.empty());
   EXPECT_EQ(plan.messages[0].text, kMsgPort1Matched);
   EXPECT_FALSE(plan.messages[0].error);
   EXPECT_FALSE(plan.port1.build);
 
-  const MatchPlan p2 = MatchNetwork(input(matchmode::Port2, {0.5, 0}, {}, {}, {0, 0.0009}));
+  const MatchPlan p2 = matchNetwork(input(matchmode::Port2, {0.5, 0}, {}, {}, {0, 0.0009}));
   ASSERT_EQ(p2.messages.size(), 1u);
   EXPECT_EQ(p2.messages[0].text, kMsgPort2Matched);
   EXPECT_FALSE(p2.port2.build);
@@ -101,16 +101,16 @@ TEST(Match, AlreadyMatchedPorts)
 TEST(Match, SymmetricCircuitFallsBackToPortOne)
 {
   const MatchPlan plan =
-      MatchNetwork(input(matchmode::Simultaneous, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {0.205, 0.095}));
+      matchNetwork(input(matchmode::Simultaneous, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {0.205, 0.095}));
   EXPECT_EQ(plan.mode, matchmode::Port1);
   EXPECT_TRUE(plan.port1.build);
   EXPECT_FALSE(plan.port2.build);
   const MatchPlan opposite =
-      MatchNetwork(input(matchmode::Simultaneous, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {-0.2, -0.1}));
+      matchNetwork(input(matchmode::Simultaneous, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {-0.2, -0.1}));
   EXPECT_EQ(opposite.mode, matchmode::Port1);
   // A port-2 request is carried out as asked.
   const MatchPlan p2 =
-      MatchNetwork(input(matchmode::Port2, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {0.2, 0.1}));
+      matchNetwork(input(matchmode::Port2, {0.2, 0.1}, {0.8, 0}, {0.8, 0}, {0.2, 0.1}));
   EXPECT_EQ(p2.mode, matchmode::Port2);
   EXPECT_TRUE(p2.port2.build);
   EXPECT_FALSE(p2.port1.build);
@@ -129,16 +129,16 @@ TEST(Match, SimultaneousConjugateSolution)
   // Port 2's impedance there, 48.0 - j55.7 ohm, needs a negative series capacitor in a High
   // Pass section; the Low Pass section builds it.
   MatchInput in = input(matchmode::Simultaneous, s11, s21, s12, s22);
-  EXPECT_TRUE(MatchNetwork(in).refused);
+  EXPECT_TRUE(matchNetwork(in).refused);
   in.request.topology2 = matchtopology::LowPass;
-  const MatchPlan plan = MatchNetwork(in);
+  const MatchPlan plan = matchNetwork(in);
   ASSERT_FALSE(plan.refused);
   ASSERT_TRUE(plan.port1.build && plan.port2.build);
   const Complex g1 = gammaOf(plan.port1, 50.0);
   const Complex g2 = gammaOf(plan.port2, 50.0);
   const Complex one{1, 0};
-  const Complex in1 = s11 + cdiv(s12 * s21 * ComplexConj(g2), one - s22 * ComplexConj(g2));
-  const Complex in2 = s22 + cdiv(s12 * s21 * ComplexConj(g1), one - s11 * ComplexConj(g1));
+  const Complex in1 = s11 + cdiv(s12 * s21 * complexConj(g2), one - s22 * complexConj(g2));
+  const Complex in2 = s22 + cdiv(s12 * s21 * complexConj(g1), one - s11 * complexConj(g1));
   EXPECT_NEAR(g1.re, in1.re, 1e-9);
   EXPECT_NEAR(g1.im, in1.im, 1e-9);
   EXPECT_NEAR(g2.re, in2.re, 1e-9);
@@ -149,7 +149,7 @@ TEST(Match, SimultaneousConjugateSolution)
 TEST(Match, SimultaneousRefusals)
 {
   // Potentially unstable (K = 0.57): B1^2 - 4|C1|^2 < 0, no real solution.
-  const MatchPlan unstable = MatchNetwork(input(matchmode::Simultaneous, polar(0.7, -120),
+  const MatchPlan unstable = matchNetwork(input(matchmode::Simultaneous, polar(0.7, -120),
                                                 polar(4, 90), polar(0.15, 20), polar(0.6, -40)));
   EXPECT_TRUE(unstable.refused);
   ASSERT_EQ(unstable.messages.size(), 1u);
@@ -159,7 +159,7 @@ TEST(Match, SimultaneousRefusals)
 
   // Unilateral with S11 = 0: C1 = S11 (1 - |S22|^2) = 0, so port 1 has no defined solution.
   const MatchPlan degenerate =
-      MatchNetwork(input(matchmode::Simultaneous, {0, 0}, {2, 0}, {0, 0}, {0.5, 0}));
+      matchNetwork(input(matchmode::Simultaneous, {0, 0}, {2, 0}, {0, 0}, {0.5, 0}));
   EXPECT_TRUE(degenerate.refused);
   ASSERT_EQ(degenerate.messages.size(), 1u);
   EXPECT_EQ(degenerate.messages[0].text, kMsgMatchUnrealistic);
@@ -168,7 +168,7 @@ TEST(Match, SimultaneousRefusals)
   Circuit c = Circuit::series(ComponentType::Resistor, 10.0);
   const Schematic before = c.doc;
   ScriptedPrompts prompts;
-  ApplyMatchPlan(c.doc, unstable, prompts);
+  applyMatchPlan(c.doc, unstable, prompts);
   EXPECT_TRUE(c.doc == before);
   EXPECT_TRUE(prompts.saw(kMsgMatchNegativeRoot));
 }
@@ -202,7 +202,7 @@ TEST(Match, EveryImpedanceIsMatchedWithPositiveElementsOrRefused)
         SCOPED_TRACE(std::to_string(r) + " " + std::to_string(x) + " " + std::to_string(topology));
         MatchInput in = input(matchmode::Port1, g, {}, {}, {});
         in.request.topology1 = topology;
-        const MatchPlan plan = MatchNetwork(in);
+        const MatchPlan plan = matchNetwork(in);
         if (plan.refused) {
           ++refusals;
           EXPECT_FALSE(plan.port1.build);
@@ -212,7 +212,7 @@ TEST(Match, EveryImpedanceIsMatchedWithPositiveElementsOrRefused)
                     std::string::npos)
               << plan.messages[0].text;
           in.request.topology1 = 1 - topology;
-          EXPECT_FALSE(MatchNetwork(in).refused);
+          EXPECT_FALSE(matchNetwork(in).refused);
           continue;
         }
         ASSERT_TRUE(plan.port1.build);
@@ -228,7 +228,7 @@ TEST(Match, EveryImpedanceIsMatchedWithPositiveElementsOrRefused)
 
   // No positive resistance: |Gamma| of 1 (a pure reactance) or more (a negative resistance).
   for (Complex g : {Complex{0.6, 0.8}, Complex{-1.5, 0.2}}) {
-    const MatchPlan plan = MatchNetwork(input(matchmode::Port1, g, {}, {}, {}));
+    const MatchPlan plan = matchNetwork(input(matchmode::Port1, g, {}, {}, {}));
     EXPECT_TRUE(plan.refused);
     ASSERT_EQ(plan.messages.size(), 1u);
     EXPECT_NE(plan.messages[0].text.find("no\rpositive resistance"), std::string::npos);
@@ -240,19 +240,19 @@ TEST(Match, SimultaneousMatchNeedsUnconditionalStability)
   // 100 ohm in series, -20 ohm across port 2 (50 ohm ports): K = -9, |Delta| = 0.714. Both
   // discriminants are positive, yet the roots lie outside the unit circle.
   const Complex s11{1.0 / 7.0, 0}, s21{4.0 / 7.0, 0}, s22{-19.0 / 7.0, 0};
-  const MatchPlan unstable = MatchNetwork(input(matchmode::Simultaneous, s11, s21, s21, s22));
+  const MatchPlan unstable = matchNetwork(input(matchmode::Simultaneous, s11, s21, s21, s22));
   EXPECT_TRUE(unstable.refused);
   ASSERT_EQ(unstable.messages.size(), 1u);
   EXPECT_EQ(unstable.messages[0].text.rfind(kMsgMatchNotStable, 0), 0u);
   EXPECT_NE(unstable.messages[0].text.find("K = -9.000, |Delta| = 0.714"), std::string::npos)
       << unstable.messages[0].text;
-  const StabilityFactors f = RollettStability(s11, s21, s21, s22);
+  const StabilityFactors f = rollettStability(s11, s21, s21, s22);
   EXPECT_NEAR(f.k, -9.0, 1e-12);
 
   // K > 1 with |Delta| > 1 is refused as well.
   const Complex a{2.0, 0}, b{0.5, 0};
-  EXPECT_GT(RollettStability(a, b, b, a * Complex{1.2, 0}).k, 1.0);
-  EXPECT_TRUE(MatchNetwork(input(matchmode::Simultaneous, a, b, b, Complex{2.4, 0.1})).refused);
+  EXPECT_GT(rollettStability(a, b, b, a * Complex{1.2, 0}).k, 1.0);
+  EXPECT_TRUE(matchNetwork(input(matchmode::Simultaneous, a, b, b, Complex{2.4, 0.1})).refused);
 
   // A lossless two-port (a 10 nH series inductor between 50 and 75 ohm at 1 GHz) has K = 1
   // and |Delta| = 1: matching port 1 matches both, so the request becomes a port-1 match.
@@ -270,7 +270,7 @@ TEST(Match, SimultaneousMatchNeedsUnconditionalStability)
   lossless.zo2 = 75.0;
   lossless.request.r2 = 75.0;
   lossless.request.frequency = 1e9;
-  const MatchPlan plan = MatchNetwork(lossless);
+  const MatchPlan plan = matchNetwork(lossless);
   EXPECT_FALSE(plan.refused);
   EXPECT_EQ(plan.mode, matchmode::Port1);
 
@@ -281,7 +281,7 @@ TEST(Match, SimultaneousMatchNeedsUnconditionalStability)
       input(matchmode::Simultaneous, {55.0 / 155.0, 0}, {s21r * std::sqrt(z2 / z1), 0},
             {s21r * std::sqrt(z1 / z2), 0}, {5.0 / 155.0, 0});
   resistor.zo2 = 75.0;
-  const MatchPlan single = MatchNetwork(resistor);
+  const MatchPlan single = matchNetwork(resistor);
   EXPECT_TRUE(single.refused);
   ASSERT_EQ(single.messages.size(), 1u);
   EXPECT_EQ(single.messages[0].text, kMsgMatchUnrealistic);
@@ -292,9 +292,9 @@ TEST(Match, NetworkIsPlacedInFrontOfThePort)
   // Port 1 at (100, 100) facing right onto a 100 ohm resistor to ground.
   Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 100.0); // resistor at (120, 120)
   c.wire(50, 300, 90, 300);
-  const MatchPlan plan = MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
+  const MatchPlan plan = matchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {}));
   ScriptedPrompts prompts;
-  ApplyMatchPlan(c.doc, plan, prompts);
+  applyMatchPlan(c.doc, plan, prompts);
   EXPECT_TRUE(prompts.messages.empty());
   const Drawing& d = c.doc.drawdat;
   // Everything moved 100 right, then the port 80 back: it ends 20 right of where it was.
@@ -331,7 +331,7 @@ TEST(Match, PortTwoNetworkGrowsLeftwards)
   MatchInput in = input(matchmode::Port2, {}, {}, {}, {0.5, 0});
   in.request.r2 = 75.0;
   ScriptedPrompts prompts;
-  ApplyMatchPlan(c.doc, MatchNetwork(in), prompts);
+  applyMatchPlan(c.doc, matchNetwork(in), prompts);
   const Drawing& d = c.doc.drawdat;
   EXPECT_EQ(d.P2.pos, (Point{280, 100})); // no room needed: the port moves out by 80
   EXPECT_EQ(d.components[1].position, (Point{140, 100}));
@@ -348,7 +348,7 @@ TEST(Match, CapacityIsRespected)
   }
   const Schematic before = c.doc;
   ScriptedPrompts prompts;
-  ApplyMatchPlan(c.doc, MatchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {})), prompts);
+  applyMatchPlan(c.doc, matchNetwork(input(matchmode::Port1, {1.0 / 3.0, 0}, {}, {}, {})), prompts);
   EXPECT_TRUE(prompts.saw("maximum of 1000 components"));
   EXPECT_TRUE(c.doc == before);
 }
@@ -365,11 +365,11 @@ public:
 SimulateResult simulateAll(Schematic& doc, SimulationSession& session, Points& out,
                            Prompts& prompts)
 {
-  SimulateResult r = CheckCircuit(doc, session, prompts);
+  SimulateResult r = checkCircuit(doc, session, prompts);
   if (r.checked) {
     SweepRequest request;
-    request.plan = PlanSweep(doc);
-    Simulate(doc, session, request, out, prompts, r);
+    request.plan = planSweep(doc);
+    simulateCircuit(doc, session, request, out, prompts, r);
   }
   return r;
 }
@@ -388,7 +388,7 @@ TEST(Match, AutoMatchRunsMatchThenSimulate)
   MatchRequest request;
   request.mode = matchmode::Port1;
   request.frequency = 100e6;
-  const AutoMatchOutcome outcome = RunAutoMatch(
+  const AutoMatchOutcome outcome = performAutoMatch(
       c.doc, session, request,
       [&] {
         Points out;
@@ -407,13 +407,13 @@ TEST(Match, AutoMatchRunsMatchThenSimulate)
   ASSERT_EQ(runs.size(), 2u);
   ASSERT_EQ(runs[0].size(), 1u);
   ASSERT_EQ(runs[1].size(), 2u);
-  EXPECT_LT(ComplexAbs(runs[1][0].s11), 1e-9);
-  EXPECT_GT(ComplexAbs(runs[1][1].s11), 0.1);
+  EXPECT_LT(complexAbs(runs[1][0].s11), 1e-9);
+  EXPECT_GT(complexAbs(runs[1][1].s11), 0.1);
 
   // A circuit the check refuses: nothing is inserted and the request does not linger.
   Circuit empty;
   session.match = {};
-  const AutoMatchOutcome refused = RunAutoMatch(
+  const AutoMatchOutcome refused = performAutoMatch(
       empty.doc, session, request,
       [&] {
         Points out;
@@ -453,7 +453,7 @@ TEST(Match, AutoMatchWarnsOfOscillationAndRestoresRefusedPorts)
     Points out;
     return simulateAll(c.doc, session, out, prompts);
   };
-  const AutoMatchOutcome matched = RunAutoMatch(c.doc, session, request, run, prompts);
+  const AutoMatchOutcome matched = performAutoMatch(c.doc, session, request, run, prompts);
   EXPECT_FALSE(matched.refused);
   EXPECT_EQ(matched.networks, 2);
   EXPECT_TRUE(matched.oscillates);
@@ -461,7 +461,7 @@ TEST(Match, AutoMatchWarnsOfOscillationAndRestoresRefusedPorts)
   EXPECT_EQ(prompts.messages.back().kind, ScriptedPrompts::Kind::Warning);
   EXPECT_NE(prompts.messages.back().text.find("at port 2: |S22| = "), std::string::npos)
       << prompts.messages.back().text;
-  const ReflectionPeak peak = LargestReflection(c.doc);
+  const ReflectionPeak peak = largestReflection(c.doc);
   EXPECT_NEAR(peak.frequency, 2e9, 50e6);
 
   // A refused match (port 2 alone presents -20 ohm at the resonance) leaves the ports'
@@ -476,7 +476,7 @@ TEST(Match, AutoMatchWarnsOfOscillationAndRestoresRefusedPorts)
   request.frequency = 100e6;
   request.r1 = request.r2 = 75.0;
   prompts.messages.clear();
-  const AutoMatchOutcome refused = RunAutoMatch(
+  const AutoMatchOutcome refused = performAutoMatch(
       active.doc, session, request,
       [&] {
         Points out;

@@ -26,7 +26,8 @@ double nomOf(const AssistantCircuit& c, int i)
 double reactanceOf(const Component& comp, double f)
 {
   const double w = kTwoPi * f;
-  return comp.ctype == ComponentType::Inductor ? w * comp.value[1].nom : 1.0 / (w * comp.value[1].nom);
+  return comp.ctype == ComponentType::Inductor ? w * comp.value[1].nom
+                                               : 1.0 / (w * comp.value[1].nom);
 }
 
 TEST(MatchingAssistant, DefaultLNetworkAndOrdering)
@@ -303,7 +304,7 @@ TEST(AssistantCircuit, WrittenIntoTheDocument)
   // The filter moves everything 20 right (x + 25 onto the grid) and sweeps logarithmically.
   FilterInput in;
   const FilterResult f = designFilter(in);
-  WriteAssistantCircuit(*doc, env, f.circuit, filterWriteSettings(in));
+  writeAssistantSchematic(*doc, env, f.circuit, filterWriteSettings(in));
   EXPECT_EQ(env.filename, "unnamed.cct");
   const Drawing& d = doc->drawdat;
   ASSERT_EQ(d.components.count(), 4);
@@ -323,14 +324,14 @@ TEST(AssistantCircuit, WrittenIntoTheDocument)
 
   // The matching assistant copies coordinates unchanged and sweeps f -/+ 5B linearly.
   const MatchingResult m = designMatchingNetwork({});
-  WriteAssistantCircuit(*doc, env, m.circuit, matchingWriteSettings(100e6, m.bandwidth));
+  writeAssistantSchematic(*doc, env, m.circuit, matchingWriteSettings(100e6, m.bandwidth));
   EXPECT_EQ(d.components[1].position, (Point{110, 50}));
   EXPECT_NEAR(doc->Xax.min, 1000.0, 0.0); // 100 MHz - 5 x 57.7 MHz is below 1000 Hz
   EXPECT_NEAR(doc->Xax.max, 100e6 + 5 * m.bandwidth, 1.0);
   EXPECT_EQ(doc->Xax.freqmode, 1);
 
   // The attenuator keeps the preferences' sweep limits.
-  WriteAssistantCircuit(*doc, env, designAttenuator({}).circuit, attenuatorWriteSettings());
+  writeAssistantSchematic(*doc, env, designAttenuator({}).circuit, attenuatorWriteSettings());
   EXPECT_EQ(doc->Xax.min, env.lowfreq);
   EXPECT_EQ(doc->Xax.max, env.highfreq);
   EXPECT_EQ(doc->Xax.freqmode, 2);

@@ -123,7 +123,7 @@ TEST(SignalLevelPage, TenDbmInFiftyOhm)
     EXPECT_TRUE(isNear(*r.value(RfField::VoltsPkPk), 2, 1e-6));
     EXPECT_EQ(textOf(r, RfField::Dbm), "10dBm");
     // 10^1 evaluated as e^(2.30258509299) is a hair below 10: "10mW" or "0.01W".
-    EXPECT_TRUE(isNear(ParseValueText(textOf(r, RfField::Watts)), 0.01, 1e-9));
+    EXPECT_TRUE(isNear(parseValueText(textOf(r, RfField::Watts)), 0.01, 1e-9));
     EXPECT_EQ(textOf(r, RfField::VoltsRms), "0.707Vrms");
     EXPECT_EQ(textOf(r, RfField::VoltsPkPk), "2Vpk-pk");
   }
@@ -133,8 +133,8 @@ TEST(SignalLevelPage, TenDbmInFiftyOhm)
 
   // A typed level stays exactly as typed: 0 dBm must not come back as round-off.
   for (RfField given : {RfField::Dbm, RfField::SystemImpedance}) {
-    const RfPageResult zero = calcSignalLevelPage(
-        given, valuesWith({{RfField::Dbm, 0}, {RfField::SystemImpedance, 75}}));
+    const RfPageResult zero =
+        calcSignalLevelPage(given, valuesWith({{RfField::Dbm, 0}, {RfField::SystemImpedance, 75}}));
     EXPECT_EQ(*zero.value(RfField::Dbm), 0.0);
     EXPECT_EQ(textOf(zero, RfField::Dbm), "0dBm");
   }

@@ -46,13 +46,13 @@ TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
   ASSERT_TRUE(loadSchematic(*doc, kCircuit));
   SimulationSession session;
   ScriptedPrompts prompts;
-  const SimulateResult checked = CheckCircuit(*doc, session, prompts);
+  const SimulateResult checked = checkCircuit(*doc, session, prompts);
   ASSERT_TRUE(checked.checked);
   const int n = checked.netlist.nodeCount;
   const int p1 = checked.netlist.port1Node;
   const int p2 = checked.netlist.port2Node;
   ASSERT_EQ(n, 28);
-  const SweepPlan plan = PlanSweep(*doc);
+  const SweepPlan plan = planSweep(*doc);
   ASSERT_EQ(rows.size(), static_cast<std::size_t>(plan.pointCount()));
 
   double worst = 0.0;
@@ -60,8 +60,8 @@ TEST(BadlyScaledCircuit, EveryPointIsSolvedAndAgreesWithALongDoubleSolve)
     const double f = plan.frequency(i);
     auto m = std::make_unique<ComplexMatrix>();
     ComplexErrors errors;
-    StampComponents(*m, *doc, checked.netlist, f, errors);
-    StampPorts(*m, doc->drawdat, checked.netlist);
+    stampComponents(*m, *doc, checked.netlist, f, errors);
+    stampPorts(*m, doc->drawdat, checked.netlist);
     const double z[2] = {doc->drawdat.P1.Zo, doc->drawdat.P2.Zo};
     LC v[2][2]; // v[driven port][at port]
     for (int driven = 0; driven < 2; ++driven) {

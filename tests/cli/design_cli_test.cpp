@@ -54,7 +54,7 @@ protected:
   // from there to twice that).
   SParams at(const std::string& cct, const std::string& freq)
   {
-    const std::string stop = std::to_string(2.0 * ParseValueText(freq));
+    const std::string stop = std::to_string(2.0 * parseValueText(freq));
     const CliRun run = runCli({"simulate", cct, "--format", "csv", "--start", freq, "--stop", stop,
                                "--points", "2", "--lin"});
     EXPECT_EQ(run.exitCode, 0) << run.err;

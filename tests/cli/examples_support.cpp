@@ -1,7 +1,7 @@
 #include "examples_support.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "document/placement.h"
 
@@ -14,7 +14,7 @@ namespace {
 Schematic newDocument()
 {
   Schematic doc;
-  ClearSchema(doc, Environment{});
+  clearSchematic(doc, Environment{});
   return doc;
 }
 

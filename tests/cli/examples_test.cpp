@@ -2,11 +2,11 @@
 // load back into the same documents. Set NORVANE_UPDATE_EXAMPLES=1 to rewrite the files
 // after a deliberate change of an example.
 
-#include "examples_support.h"
 #include "cli_support.h"
+#include "examples_support.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
@@ -37,7 +37,7 @@ TEST(Examples, FilesMatchTheirDocuments)
     EXPECT_EQ(testing::readFileBytes(path), schematicText(doc));
 
     auto loaded = std::make_unique<Schematic>();
-    ClearSchema(*loaded, Environment{});
+    clearSchematic(*loaded, Environment{});
     ASSERT_TRUE(loadSchematic(*loaded, path).ok());
     // The pin count is not saved (pins are recomputed before use); everything else is.
     EXPECT_EQ(schematicText(*loaded), schematicText(doc));
@@ -62,7 +62,7 @@ TEST(Examples, PinsMeetWiresAndPorts)
     points.push_back(portConnectionPoint(2, doc.drawdat.P2));
     for (const Component& c : doc.drawdat.components) {
       Component fresh = c;
-      ComputePinPositions(fresh);
+      computePinPositions(fresh);
       EXPECT_EQ(fresh.pins, c.pins) << c.name;
       for (int i = 1; i <= fresh.pins.count; ++i) {
         const Point p = fresh.pins.nodes[i];

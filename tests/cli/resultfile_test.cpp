@@ -4,7 +4,7 @@
 #include "cli_support.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/schematicreader.h"
 #include "graph/simulationrun.h"
 #include "support/scriptedprompts.h"
@@ -33,7 +33,7 @@ TEST(ResultFile, WindowExportEqualsTheCommandLine)
     auto doc = std::make_unique<Schematic>();
     Environment env;
     fillBuiltInDefaults(env);
-    ClearSchema(*doc, env);
+    clearSchematic(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, input).ok());
 
     const std::string fromWindow = scratch.file("resultfile_window.s2p");
@@ -42,7 +42,7 @@ TEST(ResultFile, WindowExportEqualsTheCommandLine)
     NoRunDisplay display;
     ScriptedPrompts prompts;
     prompts.fileNames.push_back(fromWindow);
-    const SimulateResult r = ExportSParameterFile(*doc, session, display, {}, prompts);
+    const SimulateResult r = exportSParameterFile(*doc, session, display, {}, prompts);
     ASSERT_TRUE(r.fileWritten);
     ASSERT_EQ(runCli({"simulate", input, "-o", fromCli}).exitCode, 0);
     const std::string bytes = readFileBytes(fromWindow);

@@ -1,12 +1,12 @@
 // End-to-end runs of "norvane-cli simulate" and "norvane-cli netlist".
 
-#include "examples_support.h"
 #include "cli_support.h"
+#include "examples_support.h"
 
 #include "document/schematicwriter.h"
-#include "support/scriptedprompts.h"
 #include "sim/sparamfile.h"
 #include "support/scratchfolder.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,6 @@ std::string example(const std::string& name)
 class CliSimulate : public testing::ScratchFolderTest
 {
 protected:
-
 };
 
 std::vector<std::string> splitLines(const std::string& text, const std::string& end)
@@ -119,7 +118,7 @@ TEST_F(CliSimulate, ResultFilesReadBackThroughTheDataFileReader)
 
     auto set = std::make_unique<TwoPortDataSet>();
     ScriptedPrompts prompts;
-    ASSERT_TRUE(ReadSParameterFile(s2p, *set, prompts).ok());
+    ASSERT_TRUE(readSParameterFile(s2p, *set, prompts).ok());
     EXPECT_TRUE(prompts.messages.empty()); // the option line makes the format known
     EXPECT_EQ(set->name, "back.s2p");
     ASSERT_EQ(set->numpoints() + 1, static_cast<int>(csvLines.size()));
@@ -158,7 +157,7 @@ TEST_F(CliSimulate, PortTwoAloneStillWritesFrequencies)
   EXPECT_EQ(numbers(lines[2], ' ').size(), 3u);
   auto set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
-  ASSERT_TRUE(ReadSParameterFile(s2p, *set, prompts).ok());
+  ASSERT_TRUE(readSParameterFile(s2p, *set, prompts).ok());
   ASSERT_EQ(set->numpoints(), 101);
   EXPECT_NEAR(set->points[1].freq, 1e6, 0.51);
   // At 1 MHz: Z = 50 ohm || 100 pF against the 50 ohm port, S22 = (Z - 50) / (Z + 50).

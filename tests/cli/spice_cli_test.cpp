@@ -7,7 +7,7 @@
 #include "examples_support.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/componentkinds.h"
 #include "document/pins.h"
 #include "document/placement.h"
@@ -52,7 +52,7 @@ class TestCircuit
 public:
   TestCircuit() : doc(std::make_unique<Schematic>())
   {
-    ClearSchema(*doc, Environment{});
+    clearSchematic(*doc, Environment{});
     const PlacementResult g = placeComponent(*doc, ComponentType::Ground, 1, {1400, 900});
     ground = doc->drawdat.components[g.index].pins.nodes[1];
   }

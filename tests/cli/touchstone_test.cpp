@@ -1,14 +1,14 @@
 // "norvane-cli simulate --format touchstone": the files, read back by our reader, and the
 // round trip through a 2-port data block.
 
-#include "examples_support.h"
 #include "cli_support.h"
+#include "examples_support.h"
 
 #include "document/schematicwriter.h"
-#include "support/scriptedprompts.h"
 #include "sim/complex.h"
 #include "sim/sparamfile.h"
 #include "support/scratchfolder.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ protected:
   {
     auto set = std::make_unique<TwoPortDataSet>();
     ScriptedPrompts prompts;
-    result = ReadSParameterFile(file, *set, prompts);
+    result = readSParameterFile(file, *set, prompts);
     EXPECT_TRUE(prompts.messages.empty());
     return set;
   }
@@ -73,7 +73,7 @@ protected:
 
 std::complex<double> value(const MagnitudeAngle& s)
 {
-  const Complex c = PolarToComplex(s.mag, s.ang);
+  const Complex c = polarToComplex(s.mag, s.ang);
   return {c.re, c.im};
 }
 

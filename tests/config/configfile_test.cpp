@@ -297,16 +297,16 @@ protected:
 TEST_F(ConfigFileOnDisk, WritesAndReadsBack)
 {
   const fs::path file = m_dir / "Norvane.cfg";
-  ASSERT_TRUE(WriteConfig(unusualRecord(), file).ok);
+  ASSERT_TRUE(writeConfig(unusualRecord(), file).ok);
   Environment env;
-  const ConfigFileResult result = ReadConfig(env, file);
+  const ConfigFileResult result = readConfig(env, file);
   EXPECT_TRUE(result.ok);
   EXPECT_EQ(env, unusualRecord());
 
   // Overwriting replaces the content and leaves no temporary file behind.
-  ASSERT_TRUE(WriteConfig(Environment{}, file).ok);
+  ASSERT_TRUE(writeConfig(Environment{}, file).ok);
   Environment again = unusualRecord();
-  ASSERT_TRUE(ReadConfig(again, file).ok);
+  ASSERT_TRUE(readConfig(again, file).ok);
   EXPECT_EQ(again, Environment{});
   EXPECT_EQ(entriesIn(m_dir), 1u);
 }
@@ -323,9 +323,9 @@ TEST_F(ConfigFileOnDisk, LongFileNamesWithLettersOfSeveralBytesStayWhole)
   Environment env;
   env.filename = name;
   for (int round = 0; round < 3; ++round) {
-    ASSERT_TRUE(WriteConfig(env, file).ok);
+    ASSERT_TRUE(writeConfig(env, file).ok);
     Environment back;
-    ASSERT_TRUE(ReadConfig(back, file).ok);
+    ASSERT_TRUE(readConfig(back, file).ok);
     EXPECT_EQ(back.filename, name) << "round " << round;
     env = back;
   }
@@ -337,14 +337,14 @@ TEST_F(ConfigFileOnDisk, LongFileNamesWithLettersOfSeveralBytesStayWhole)
 TEST_F(ConfigFileOnDisk, CreatesTheMissingFolder)
 {
   const fs::path file = m_dir / "xdg" / "Norvane" / "Norvane.cfg";
-  ASSERT_TRUE(WriteConfig(Environment{}, file).ok);
+  ASSERT_TRUE(writeConfig(Environment{}, file).ok);
   EXPECT_TRUE(fs::exists(file));
 }
 
 TEST_F(ConfigFileOnDisk, MissingFileIsReportedAndChangesNothing)
 {
   Environment env = unusualRecord();
-  const ConfigFileResult result = ReadConfig(env, m_dir / "absent.cfg");
+  const ConfigFileResult result = readConfig(env, m_dir / "absent.cfg");
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "File not found");
   EXPECT_EQ(env, unusualRecord());
@@ -358,7 +358,7 @@ TEST_F(ConfigFileOnDisk, FailedWriteKeepsTheOldFile)
   {
     std::ofstream(target / "keep.txt") << "old";
   }
-  const ConfigFileResult result = WriteConfig(Environment{}, target);
+  const ConfigFileResult result = writeConfig(Environment{}, target);
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.error.empty());
   EXPECT_TRUE(fs::exists(target / "keep.txt"));
@@ -368,13 +368,13 @@ TEST_F(ConfigFileOnDisk, FailedWriteKeepsTheOldFile)
   {
     std::ofstream(m_dir / "plain") << "x";
   }
-  EXPECT_FALSE(WriteConfig(Environment{}, m_dir / "plain" / "Norvane.cfg").ok);
+  EXPECT_FALSE(writeConfig(Environment{}, m_dir / "plain" / "Norvane.cfg").ok);
 }
 
 TEST_F(ConfigFileOnDisk, ReadsAFolderWithoutCrashing)
 {
   Environment env;
-  const ConfigFileResult result = ReadConfig(env, m_dir);
+  const ConfigFileResult result = readConfig(env, m_dir);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "Access denied");
   EXPECT_EQ(env, Environment{});

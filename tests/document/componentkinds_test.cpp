@@ -2,7 +2,7 @@
 // zero replacements the program has always used.
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/componentkinds.h"
 #include "document/symboltable.h"
 
@@ -120,7 +120,7 @@ TEST(ComponentKinds, ZeroReplacementsAndTemplateDefaults)
     for (int k = 1; k <= kValuesPerComponent; ++k) {
       c.value[k].mintol = 0.5; // only nominal values are replaced
     }
-    ReplaceZeroValues(c);
+    replaceZeroValues(c);
     EXPECT_EQ(c.value[slot].mintol, 0.5);
     return c.value[slot].nom;
   };
@@ -142,7 +142,7 @@ TEST(ComponentKinds, ZeroReplacementsAndTemplateDefaults)
   // stays as it was.
   Schematic doc;
   doc.lastR.value[2].nom = 7;
-  ClearSchema(doc, Environment{});
+  clearSchematic(doc, Environment{});
   EXPECT_EQ(doc.lastR.value[1], (ToleranceValue{50, -1, 1, 0, true, true}));
   EXPECT_EQ(doc.lastR.value[2].nom, 7);
   EXPECT_EQ(doc.lasttxln.value[1], (ToleranceValue{50, -5, 5, 0, true, false}));

@@ -2,7 +2,7 @@
 // and only where there is one.
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/schematicreader.h"
 #include "document/schematicwriter.h"
 
@@ -17,7 +17,7 @@ TEST(DataSetNote, SavedWithItsSetAndReadBack)
 {
   Environment env;
   auto doc = std::make_unique<Schematic>();
-  ClearSchema(*doc, env);
+  clearSchematic(*doc, env);
   doc->datasets.twoPort[2].name = "amp75.s2p";
   doc->datasets.twoPort[2].points.append(TwoPortPoint{1e9, {0.2, 0}, {0.8, 0}, {0.8, 0}, {0.2, 0}});
   doc->datasets.onePort[1].name = "ant.s1p";
@@ -36,7 +36,7 @@ TEST(DataSetNote, SavedWithItsSetAndReadBack)
   EXPECT_EQ(without, plain);
 
   auto back = std::make_unique<Schematic>();
-  ClearSchema(*back, env);
+  clearSchematic(*back, env);
   ASSERT_TRUE(readSchematicText(*back, noted).ok());
   EXPECT_EQ(back->datasets.twoPort[2].note, "Converted from 75 ohm to 50 ohm");
   EXPECT_EQ(back->datasets.onePort[1].note, "");

@@ -17,9 +17,9 @@ TEST(SnapToGrid, RoundsToNearestTenWithHalvesToEven)
                         {25, 20},   {35, 40},   {-4, 0},    {-5, 0},     {-6, -10},   {-15, -20},
                         {-25, -20}, {-35, -40}, {104, 100}, {996, 1000}, {-100, -100}};
   for (const Case& c : cases) {
-    EXPECT_EQ(SnapToGrid(c.in), c.out) << "c = " << c.in;
+    EXPECT_EQ(snapToGrid(c.in), c.out) << "c = " << c.in;
   }
-  EXPECT_EQ(SnapToGrid(Point{15, -26}), (Point{20, -30}));
+  EXPECT_EQ(snapToGrid(Point{15, -26}), (Point{20, -30}));
 }
 
 Component placed(ComponentType kind, int crot, Point at)
@@ -28,7 +28,7 @@ Component placed(ComponentType kind, int crot, Point at)
   c.ctype = kind;
   c.crot = crot;
   c.position = at;
-  ComputePinPositions(c);
+  computePinPositions(c);
   return c;
 }
 
@@ -40,7 +40,7 @@ TEST(ComputePinPositions, ResistorInBothOrientations)
   EXPECT_EQ(r.pins.nodes[2], (Point{100, 120}));
 
   r.crot = 2;
-  ComputePinPositions(r);
+  computePinPositions(r);
   EXPECT_EQ(r.pins.nodes[1], (Point{80, 100}));
   EXPECT_EQ(r.pins.nodes[2], (Point{120, 100}));
 }
@@ -80,7 +80,7 @@ TEST(ComputePinPositions, OrientationByKind)
     }
     // Turning back restores the pins of orientation 1, which are the symbol's own.
     comp.crot = 1;
-    ComputePinPositions(comp);
+    computePinPositions(comp);
     for (int i = 1; i <= comp.pins.count; ++i) {
       const Point want{symbol->pins.nodes[i].x + at.x, symbol->pins.nodes[i].y + at.y};
       EXPECT_EQ(comp.pins.nodes[i], want) << "kind " << kindCode(c.kind) << " pin " << i;

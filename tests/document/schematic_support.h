@@ -3,7 +3,7 @@
 // already at 15 significant digits so that they survive the file exactly.
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/schematic.h"
 #include "numbers/numbertext.h"
 
@@ -14,14 +14,14 @@ namespace norvane::testing {
 inline Schematic resetDocument()
 {
   Schematic doc;
-  ClearSchema(doc, Environment{});
+  clearSchematic(doc, Environment{});
   return doc;
 }
 
 // x as the file keeps it.
 inline double r15(double x)
 {
-  return ReadNumber(FormatNumber(x, NumberFormat::File()), NumberRules::File()).number().value();
+  return readNumber(formatNumber(x, NumberFormat::File()), NumberRules::File()).number().value();
 }
 
 inline ToleranceValue tol(double nom, double mintol, double maxtol, bool en, bool pct)
@@ -102,7 +102,8 @@ inline Schematic richDocument()
   d.components.append(component("C\xe9 \xb5"
                                 "F",
                                 ComponentType::Capacitor, 2, {200, 100}, 4)); // Latin-1 bytes
-  d.components.append(component(std::string(kMaxNameLength, 'n'), ComponentType::Inductor, 1, {300, 100}, 5));
+  d.components.append(
+      component(std::string(kMaxNameLength, 'n'), ComponentType::Inductor, 1, {300, 100}, 5));
   d.components.append(component("  spaced = {x} ", ComponentType::SParam2, 2, {400, 100}, 6));
   d.components.last().value[1].nom = 7;
   d.components.append(component("", ComponentType::SParam1, 1, {500, 100}, 7));

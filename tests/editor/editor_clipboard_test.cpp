@@ -169,12 +169,12 @@ TEST(Clipboard, PasteRespectsCapacities)
 {
   Schematic doc;
   Environment env;
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   EditorClipboard clip;
   clip.lines.assign(3, DrawingLine{1, false, {0, 0}, {10, 10}});
   for (int i = 0; i < kMaxLines - 1; ++i)
     doc.drawdat.lines.append(DrawingLine{});
-  EXPECT_EQ(PasteClipboard(doc, clip), 1);
+  EXPECT_EQ(pasteClipboard(doc, clip), 1);
   EXPECT_EQ(doc.drawdat.lines.count(), kMaxLines);
 }
 

@@ -31,7 +31,7 @@ TEST_F(WiredResistor, DragStretchesAttachedWiresAndEndsWithNothingSelected)
   ed.mouseRelease(MouseButton::Left, 150, 100);
 
   EXPECT_FALSE(ed.moving());
-  EXPECT_FALSE(AnythingSelected(d));
+  EXPECT_FALSE(anythingSelected(d));
   EXPECT_EQ(d.components[1].pins.nodes[1], (Point{150, 80}));
   EXPECT_EQ(d.components[1].pins.nodes[2], (Point{150, 120}));
   ASSERT_EQ(d.wires.count(), 2);
@@ -128,7 +128,7 @@ TEST_F(WiredResistor, BlockSelectThenDragMovesTheGroup)
   EXPECT_TRUE(hasWire({60, 120}, {120, 120}));
   EXPECT_TRUE(hasWire({120, 160}, {100, 200}));
   EXPECT_FALSE(ed.keepSelection());
-  EXPECT_FALSE(AnythingSelected(d));
+  EXPECT_FALSE(anythingSelected(d));
 }
 
 TEST_F(WiredResistor, DeleteSelection)
@@ -317,17 +317,17 @@ TEST(HitTest, RectanglesAndPorts)
   d.P2.pos = {150, 150};
   d.lines.append(DrawingLine{1, false, {90, 90}, {300, 300}});
   d.texts.append(TextItem{{95, 95}, "8", false, "x"});
-  EXPECT_TRUE(SelectInRect(d, {140, 140}, {90, 90})); // corners in any order
+  EXPECT_TRUE(selectInRect(d, {140, 140}, {90, 90})); // corners in any order
   EXPECT_TRUE(d.components[1].selected);
   EXPECT_TRUE(d.P2.selected); // within the rectangle widened by 10
   EXPECT_TRUE(d.lines[1].selected);
   EXPECT_TRUE(d.texts[1].selected);
-  DeselectAll(d);
-  EXPECT_FALSE(AnythingSelected(d));
-  EXPECT_FALSE(SelectInRect(d, {-200, -200}, {-50, -50}));
+  deselectAll(d);
+  EXPECT_FALSE(anythingSelected(d));
+  EXPECT_FALSE(selectInRect(d, {-200, -200}, {-50, -50}));
   EXPECT_FALSE(d.P1.selected);
-  EXPECT_FALSE(SelectInRect(d, {101, 101}, {120, 120}));
-  EXPECT_TRUE(SelectAtPoint(d, {110, 90}, {})); // within 10 of the component
+  EXPECT_FALSE(selectInRect(d, {101, 101}, {120, 120}));
+  EXPECT_TRUE(selectAtPoint(d, {110, 90}, {})); // within 10 of the component
   EXPECT_TRUE(d.components[1].selected);
 }
 

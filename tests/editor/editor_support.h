@@ -1,7 +1,7 @@
 #pragma once
 // A scripted host window and a fixture that drives the schematic editor with mouse events.
 
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "editor/schematiceditor.h"
 #include "support/scriptedprompts.h"
@@ -98,7 +98,7 @@ protected:
   SchematicEditor ed{doc, env, host, prompts};
   Drawing& d = doc.drawdat;
 
-  EditorTest() { ClearSchema(doc, env); }
+  EditorTest() { clearSchematic(doc, env); }
 
   void click(int x, int y)
   {

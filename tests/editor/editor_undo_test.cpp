@@ -148,7 +148,7 @@ TEST(UndoHistory, IsBounded)
   Schematic doc;
   UndoHistory h(5);
   for (int i = 0; i < 8; ++i) {
-    h.push(CaptureSnapshot(doc));
+    h.push(captureSnapshot(doc));
     doc.drawdat.wires.append(Wire{false, false, {i, 0}, {i, 10}});
   }
   EXPECT_EQ(h.undoCount(), 5u);
@@ -163,14 +163,14 @@ TEST(UndoHistory, SnapshotsCopyOnlyEmptyAndListedDataSets)
   Schematic doc;
   doc.datasets.twoPort[4].points.append(TwoPortPoint{});
   doc.datasets.onePort[7].points.append(OnePortPoint{});
-  const DrawingSnapshot s = CaptureSnapshot(doc, {}, {7});
+  const DrawingSnapshot s = captureSnapshot(doc, {}, {7});
   EXPECT_EQ(s.twoPortSets.size(), 49u); // set 4 holds data and was not listed
   EXPECT_EQ(s.onePortSets.size(), 50u);
   doc.drawdat.UnconnectedMarkers.append({1, 1});
-  EXPECT_TRUE(SnapshotMatches(doc, s)); // markers are not part of the drawing state
+  EXPECT_TRUE(snapshotMatches(doc, s)); // markers are not part of the drawing state
   doc.datasets.onePort[7].points.clear();
-  EXPECT_FALSE(SnapshotMatches(doc, s));
-  RestoreSnapshot(doc, s);
+  EXPECT_FALSE(snapshotMatches(doc, s));
+  restoreSnapshot(doc, s);
   EXPECT_EQ(doc.datasets.onePort[7].numpoints(), 1);
   EXPECT_TRUE(doc.drawdat.UnconnectedMarkers.empty());
 }

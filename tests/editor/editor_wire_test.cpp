@@ -81,7 +81,7 @@ TEST(WireJunctions, DuplicatesAndSelectionRepair)
   d.wires.append(Wire{false, true, {10, 0}, {0, 0}}); // same wire reversed
   d.wires.append(Wire{false, true, {0, 0}, {0, 10}});
   d.wires.append(Wire{false, false, {0, 0}, {10, 0}});
-  EXPECT_EQ(RemoveDuplicateWires(d), 2);
+  EXPECT_EQ(removeDuplicateWires(d), 2);
   ASSERT_EQ(d.wires.count(), 2);
   EXPECT_TRUE(d.wires[2].startselected); // finish selected: start follows
 
@@ -89,18 +89,18 @@ TEST(WireJunctions, DuplicatesAndSelectionRepair)
   Drawing e;
   e.wires.append(Wire{true, false, {0, 0}, {100, 0}});
   e.wires.append(Wire{false, false, {50, 0}, {50, 50}});
-  EXPECT_FALSE(SplitWiresAtWireEnds(e, 2));
+  EXPECT_FALSE(splitWiresAtWireEnds(e, 2));
   e.wires[1].startselected = false;
-  EXPECT_TRUE(SplitWiresAtWireEnds(e, 2));
+  EXPECT_TRUE(splitWiresAtWireEnds(e, 2));
   EXPECT_EQ(e.wires.count(), 3);
-  EXPECT_FALSE(SplitWiresAtWireEnds(e, 2)); // already explicit
+  EXPECT_FALSE(splitWiresAtWireEnds(e, 2)); // already explicit
   // Diagonal wires are never cut.
   Drawing f;
   f.wires.append(Wire{false, false, {0, 0}, {100, 100}});
-  EXPECT_FALSE(SplitWireAtPin(f, {50, 50}));
+  EXPECT_FALSE(splitWireAtPin(f, {50, 50}));
 
-  EXPECT_TRUE(AppendWireUnlessPresent(f, {1, 1}, {2, 2}));
-  EXPECT_FALSE(AppendWireUnlessPresent(f, {2, 2}, {1, 1}));
+  EXPECT_TRUE(appendWireUnlessPresent(f, {1, 1}, {2, 2}));
+  EXPECT_FALSE(appendWireUnlessPresent(f, {2, 2}, {1, 1}));
 }
 
 TEST_F(EditorTest, SplittingStopsAtTheWireCapacity)
@@ -113,7 +113,7 @@ TEST_F(EditorTest, SplittingStopsAtTheWireCapacity)
   drag(50, 50, 50, 0);
   EXPECT_TRUE(prompts.saw("maximum of 1000 shorts"));
   EXPECT_EQ(d.wires.count(), kMaxWires);
-  EXPECT_EQ(SplitWireAtPin(d, {50, 0}), false); // full: the cut is left to the netlist
+  EXPECT_EQ(splitWireAtPin(d, {50, 0}), false); // full: the cut is left to the netlist
 }
 
 } // namespace

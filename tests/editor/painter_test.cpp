@@ -1,4 +1,4 @@
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "document/placement.h"
 #include "editor/editoroverlay.h"
@@ -19,7 +19,7 @@ struct Painted
 {
   Schematic doc;
   Environment env;
-  Painted() { ClearSchema(doc, env); }
+  Painted() { clearSchematic(doc, env); }
 
   Component& place(ComponentType kind, int crot, Point at)
   {
@@ -32,7 +32,7 @@ struct Painted
                         SchematicPaintOptions options = {})
   {
     RecordingCanvas canvas(ppi);
-    PaintSchematic(canvas, doc, env, scale, options);
+    paintSchematic(canvas, doc, env, scale, options);
     return canvas;
   }
 };
@@ -249,14 +249,14 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   cap.value[3].nom = 1e8;
   cap.value[4].nom = 1.5e9;
   cap.value[5] = {2, 0, 0, 0, true, false};
-  LabelLines l = ComponentLabelLines(cap, sets);
+  LabelLines l = componentLabelLines(cap, sets);
   EXPECT_EQ(l[0], "4.7pF  +10%,-10%");
   EXPECT_EQ(l[1], "Q=200 @100MHz");
   EXPECT_EQ(l[2], "Q mode=2 SRF=1.5GHz");
 
   cap.ctype = ComponentType::Inductor;
   cap.value[1] = {2.2e-6, -0.1e-6, 0.2e-6, 0, true, false};
-  l = ComponentLabelLines(cap, sets);
+  l = componentLabelLines(cap, sets);
   EXPECT_EQ(l[0], "2.2uH  +200nH-100nH");
 
   Component t;
@@ -264,7 +264,7 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   t.value[1] = {4, 1, 0, 0, true, false};
   t.value[2].nom = 1e-6;
   t.value[3].nom = 0.95;
-  l = ComponentLabelLines(t, sets);
+  l = componentLabelLines(t, sets);
   EXPECT_EQ(l[1], "   1:4, Lp=1uH, k=0.95");
 
   Component q;
@@ -274,33 +274,33 @@ TEST(SchematicPainter, LabelsWithPhysicalModelsAndOddValues)
   q.value[3] = {3e-12, 1e-12, 2e-11, 0, false, false};
   q.value[4] = {1e-9, 0, 8e-10, 0, false, false};
   q.value[5] = {0.01, 5e9, 0, 0, false, false};
-  l = ComponentLabelLines(q, sets);
+  l = componentLabelLines(q, sets);
   EXPECT_EQ(l[0], "  hfe=80, Rbb=10R, Re=2R");
   EXPECT_EQ(l[1], "  Ro=100kR, Ccb=1pF, Cbe=3pF");
   EXPECT_EQ(l[2], "  Td=20ps, Lb=1nH, Le=800pH");
   q.value[5].TolEn = true;
   q.value[5].TolPercent = true;
-  EXPECT_EQ(ComponentLabelLines(q, sets)[0], "  ballpark, SMT");
+  EXPECT_EQ(componentLabelLines(q, sets)[0], "  ballpark, SMT");
 
   // An op-amp read from a damaged file with zero gain must not print "nan" or "inf".
   Component op;
   op.ctype = ComponentType::OpAmp;
   op.value[3].nom = 0;
-  const std::string gain = ComponentLabelLines(op, sets)[2];
+  const std::string gain = componentLabelLines(op, sets)[2];
   EXPECT_EQ(gain.find("nan"), std::string::npos);
   EXPECT_EQ(gain.find("inf"), std::string::npos);
 
   // Tolerance texts: off, percent, absolute with unit, zero.
-  EXPECT_EQ(ToleranceText({50, -1, 1, 0, false, true}, "R"), "");
-  EXPECT_EQ(ToleranceText({50, -1, 1, 0, true, true}, "R"), "+1%,-1%");
-  EXPECT_EQ(ToleranceText({50, -5, 5, 0, true, false}, "R"), "+5R-5R");
-  EXPECT_EQ(ToleranceText({50, 0, 0, 0, true, true}, "R"), "+0%,+0%");
+  EXPECT_EQ(toleranceText({50, -1, 1, 0, false, true}, "R"), "");
+  EXPECT_EQ(toleranceText({50, -1, 1, 0, true, true}, "R"), "+1%,-1%");
+  EXPECT_EQ(toleranceText({50, -5, 5, 0, true, false}, "R"), "+5R-5R");
+  EXPECT_EQ(toleranceText({50, 0, 0, 0, true, true}, "R"), "+0%,+0%");
 
-  EXPECT_EQ(PlainNumberText(200), "200");
-  EXPECT_EQ(PlainNumberText(0.5), "0.5");
-  EXPECT_EQ(PlainNumberText(1e20), "1E20");
-  EXPECT_EQ(PlainNumberText(-2.5e-7), "-2.5E-7");
-  EXPECT_EQ(PlainNumberText(std::nan("")), "0");
+  EXPECT_EQ(plainNumberText(200), "200");
+  EXPECT_EQ(plainNumberText(0.5), "0.5");
+  EXPECT_EQ(plainNumberText(1e20), "1E20");
+  EXPECT_EQ(plainNumberText(-2.5e-7), "-2.5E-7");
+  EXPECT_EQ(plainNumberText(std::nan("")), "0");
 }
 
 TEST(SchematicPainter, WiresLinesTextsAndMarkers)
@@ -357,12 +357,12 @@ TEST(SchematicPainter, WiresLinesTextsAndMarkers)
 
 TEST(SchematicPainter, TextSizeFollowsScaleAndResolution)
 {
-  EXPECT_EQ(TextItemFontSize("8", {}, 96), 8);
-  EXPECT_EQ(TextItemFontSize("8", {}, 192), 4);
-  EXPECT_EQ(TextItemFontSize("30", {0, 0, 3, 1}, 600), 14); // 30*3*96/600 = 14.4
-  EXPECT_EQ(TextItemFontSize("6", {0, 0, 1, 32}, 96), 0);
-  EXPECT_EQ(TextItemFontSize("", {}, 96), 8); // unreadable size: the editor's default
-  EXPECT_EQ(TextItemFontSize("x", {}, 96), 8);
+  EXPECT_EQ(textItemFontSize("8", {}, 96), 8);
+  EXPECT_EQ(textItemFontSize("8", {}, 192), 4);
+  EXPECT_EQ(textItemFontSize("30", {0, 0, 3, 1}, 600), 14); // 30*3*96/600 = 14.4
+  EXPECT_EQ(textItemFontSize("6", {0, 0, 1, 32}, 96), 0);
+  EXPECT_EQ(textItemFontSize("", {}, 96), 8); // unreadable size: the editor's default
+  EXPECT_EQ(textItemFontSize("x", {}, 96), 8);
 
   Painted p;
   p.env.gridon = false;
@@ -461,7 +461,7 @@ TEST(PreviewPainter, ShortLabelsAndNoValueMark)
   p1.Zo = 50; // orientation left unset by the assistant: drawn as orientation 1
   PreviewCircuitView view{&p1, nullptr, comps, wires};
   RecordingCanvas c;
-  PaintPreviewCircuit(c, view, 5, 0, env, "Arial");
+  paintPreviewCircuit(c, view, 5, 0, env, "Arial");
   expectText(c, "4.7kR", 90, 107);
   expectText(c, "?", 215, 85);
   expectText(c, "50R", 35, 75);
@@ -481,7 +481,7 @@ TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
 {
   Schematic doc;
   Environment env;
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   doc.drawdat.texts.append({{40, 50}, "8", true, "abc"});
   EditorOverlay o;
   o.outline = PlacementOutline{kindCode(ComponentType::Resistor), 2, {100, 100}};
@@ -489,7 +489,7 @@ TEST(EditorOverlay, OutlineRubberLineBandAndTextFrames)
   o.rubberBand = std::make_pair(Point{50, 60}, Point{10, 20});
   o.frameSelectedTexts = true;
   RecordingCanvas c;
-  PaintEditorOverlay(c, o, doc, env);
+  paintEditorOverlay(c, o, doc, env);
 
   // The outline: the bare symbol, turned, in the selected colour, no labels.
   EXPECT_TRUE(c.hasLine(80, 100, 90, 100));
@@ -530,9 +530,9 @@ TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
       c.ctype = kind.type;
       c.crot = crot;
       c.position = {200, 300};
-      ComputePinPositions(c);
+      computePinPositions(c);
       RecordingCanvas canvas;
-      PaintComponent(canvas, c, sets, {}, env);
+      paintComponent(canvas, c, sets, {}, env);
       const SymbolDefinition* symbol = symbolFor(kind.type);
       ASSERT_NE(symbol, nullptr);
       const auto lines = canvas.lines();
@@ -556,7 +556,7 @@ TEST(SymbolGeometry, EveryPinIsTheEndOfADrawnLeadInBothOrientations)
       port.pos = {200, 300};
       port.crot = crot;
       RecordingCanvas canvas;
-      PaintPort(canvas, number, port, {}, env);
+      paintPort(canvas, number, port, {}, env);
       const Point node = portConnectionPoint(number, port);
       EXPECT_TRUE(canvas.hasLine(node.x, node.y, node.x + (node.x > 200 ? -10 : 10), node.y))
           << "port " << number << " crot " << crot;

@@ -1,5 +1,5 @@
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "editor/bjtestimate.h"
 #include "editor/propertymapping.h"
 #include "editor/propertymapping_bipolar.h"
@@ -136,7 +136,7 @@ TEST(PropertyMapping, CoupledCoilsUseTheTransformerSlots)
 TEST(PropertyMapping, TemplatesReceiveTheConfirmedSlots)
 {
   auto doc = std::make_unique<Schematic>();
-  ClearSchema(*doc, Environment{});
+  clearSchematic(*doc, Environment{});
   const struct
   {
     ComponentType ctype;
@@ -202,7 +202,7 @@ TEST(PropertyMapping, TextSizeChoices)
 
 TEST(BallParkEstimate, DerivesTheDetailedModel)
 {
-  const BipolarParameters smt = BallParkEstimate({100, 3e9, 0.005, 5e-13, true});
+  const BipolarParameters smt = ballParkEstimate({100, 3e9, 0.005, 5e-13, true});
   EXPECT_EQ(smt.beta, 100);
   EXPECT_EQ(smt.rbb, 10);
   EXPECT_DOUBLE_EQ(smt.re, 5.2);
@@ -214,7 +214,7 @@ TEST(BallParkEstimate, DerivesTheDetailedModel)
   EXPECT_EQ(smt.le, 3e-10);
   EXPECT_DOUBLE_EQ(smt.betaCutoff, 3e7);
 
-  const BipolarParameters leaded = BallParkEstimate({50, 1e9, 0.01, 1e-12, false});
+  const BipolarParameters leaded = ballParkEstimate({50, 1e9, 0.01, 1e-12, false});
   EXPECT_EQ(leaded.lb, 1.5e-9);
   EXPECT_EQ(leaded.le, 1.5e-9);
   EXPECT_DOUBLE_EQ(leaded.re, 2.6);
@@ -235,7 +235,7 @@ TEST(BallParkEstimate, ExtremeEntriesStayWithinTheModel)
   for (const BallParkInput& in :
        {BallParkInput{0, 0, 0, 0, true}, BallParkInput{1e6, 1e20, 1e-20, 1e20, false},
         BallParkInput{0.001, 1e20, -1, -1, true}}) {
-    const BipolarParameters p = BallParkEstimate(in);
+    const BipolarParameters p = ballParkEstimate(in);
     for (double x :
          {p.beta, p.rbb, p.re, p.ro, p.ccb, p.cbe, p.lb, p.le, p.betaCutoff, p.timeDelay}) {
       EXPECT_TRUE(std::isfinite(x));
@@ -248,7 +248,7 @@ TEST(BallParkEstimate, ExtremeEntriesStayWithinTheModel)
 TEST(PropertyMapping, BipolarSlotsRoundTrip)
 {
   auto doc = std::make_unique<Schematic>();
-  ClearSchema(*doc, Environment{});
+  clearSchematic(*doc, Environment{});
   const BipolarForm form = readBipolarForm(doc->lastBipolar);
   EXPECT_EQ(form.model.beta, 100);
   EXPECT_EQ(form.model.re, 16);

@@ -3,7 +3,7 @@
 // (x, y) -> (-x, y), ground flip (x, y) -> (x, -y - 10)), and the label lines of the kinds
 // not covered elsewhere start at their anchor. Expected coordinates are worked out by hand
 // from the symbol table.
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/placement.h"
 #include "editor/schematicpainter.h"
 #include "support/recordingcanvas.h"
@@ -18,12 +18,12 @@ namespace {
 
 RecordingCanvas paintOne(ComponentType kind, int crot, Schematic& doc, Environment& env)
 {
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   env.gridon = false;
   const PlacementResult placed = placeComponent(doc, kind, crot, {200, 300});
   EXPECT_TRUE(placed.placed());
   RecordingCanvas canvas;
-  PaintSchematic(canvas, doc, env, {}, {});
+  paintSchematic(canvas, doc, env, {}, {});
   return canvas;
 }
 

@@ -27,14 +27,14 @@ TEST(ChartReadouts, OpenAndShortCircuits)
 {
   // Γ = 1: the division by |1 - Γ| = 0 gives the sentinel 1e20 + j1e20 (times Zo = 1).
   const ImpedancePanelTexts open = impedancePanels(1.0, 0.0, 1.0, 1e6, 2);
-  EXPECT_EQ(open.resistance, " " + FormatEngineering(2, 1e20) + "R");
-  EXPECT_EQ(open.reactance, "+j" + FormatEngineering(2, 1e20) + "R");
+  EXPECT_EQ(open.resistance, " " + formatEngineering(2, 1e20) + "R");
+  EXPECT_EQ(open.reactance, "+j" + formatEngineering(2, 1e20) + "R");
   EXPECT_FALSE(open.admittanceFailed);
   // Γ = -1: Z = 0, the admittance cannot be formed: it reads 0 and the caller beeps.
   const ImpedancePanelTexts shorted = impedancePanels(-1.0, 0.0, 50.0, 1e6, 2);
   EXPECT_TRUE(shorted.admittanceFailed);
   EXPECT_EQ(shorted.conductance, " 0S");
-  EXPECT_EQ(shorted.parallelResistance, " " + FormatEngineering(2, 1e20) + "R");
+  EXPECT_EQ(shorted.parallelResistance, " " + formatEngineering(2, 1e20) + "R");
   for (const std::string* s : {&shorted.resistance, &shorted.parallelComponent,
                                &shorted.seriesComponent, &shorted.parallelResistance}) {
     EXPECT_EQ(s->find("nan"), std::string::npos) << *s;
@@ -49,18 +49,18 @@ TEST(ChartReadouts, SeriesAndParallelEquivalents)
   const ImpedancePanelTexts t = impedancePanels(0.2, 0.4, 50.0, f, 3);
   EXPECT_EQ(t.resistance, " 50R");
   EXPECT_EQ(t.reactance, "+j50R");
-  EXPECT_EQ(t.seriesComponent, " " + FormatEngineering(3, 50.0 / w) + "H"); // 79.6nH
+  EXPECT_EQ(t.seriesComponent, " " + formatEngineering(3, 50.0 / w) + "H"); // 79.6nH
   // Y = 1/(50 + j50) = 0.01 - j0.01: 100 R in parallel with an inductor of 100 Ω.
   EXPECT_EQ(t.conductance, " 10mS");
   EXPECT_EQ(t.susceptance, "-j10mS");
   EXPECT_EQ(t.parallelResistance, " 100R");
-  EXPECT_EQ(t.parallelComponent, " " + FormatEngineering(3, 1.0 / (w * 0.01)) + "H");
+  EXPECT_EQ(t.parallelComponent, " " + formatEngineering(3, 1.0 / (w * 0.01)) + "H");
 
   // Z = 50 - j50: series capacitor, parallel capacitor.
   const ImpedancePanelTexts c = impedancePanels(0.2, -0.4, 50.0, f, 3);
   EXPECT_EQ(c.reactance, "-j50R");
-  EXPECT_EQ(c.seriesComponent, " " + FormatEngineering(3, 1.0 / (w * 50.0)) + "F");
-  EXPECT_EQ(c.parallelComponent, " " + FormatEngineering(3, 0.01 / w) + "F");
+  EXPECT_EQ(c.seriesComponent, " " + formatEngineering(3, 1.0 / (w * 50.0)) + "F");
+  EXPECT_EQ(c.parallelComponent, " " + formatEngineering(3, 0.01 / w) + "F");
 
   // At 0 Hz no equivalent component is given.
   const ImpedancePanelTexts dc = impedancePanels(0.2, 0.4, 50.0, 0.0, 3);
@@ -97,8 +97,8 @@ TEST(ChartReadouts, GainPanelsAgreeWithTheRectangularTraceKinds)
   const double norm = 0.5 * std::sqrt(50.0 / 75.0);
   const GainPanelTexts g = gainPanels(norm, 0.0, true, 50.0, 75.0, 2);
   const double v = 20.0 * std::log10(0.5);
-  EXPECT_EQ(g.voltageGain, " " + FixedText(v, 2) + "dB"); // -6.02
-  EXPECT_EQ(g.powerGain, " -7.78dB");                     // 10·log10(50/75) = 1.761 dB below
+  EXPECT_EQ(g.voltageGain, " " + formatFixed(v, 2) + "dB"); // -6.02
+  EXPECT_EQ(g.powerGain, " -7.78dB");                       // 10·log10(50/75) = 1.761 dB below
   // Equal port impedances: both are the same.
   const GainPanelTexts e = gainPanels(0.1, 0.0, false, 50.0, 50.0, 2);
   EXPECT_EQ(e.voltageGain, " -20.00dB");

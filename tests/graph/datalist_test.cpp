@@ -14,7 +14,7 @@ using testing::twoPort;
 TEST(Results, DataListRow)
 {
   SweepPoint p = twoPort(1.5e9, {0.5, 0.0}, {0.0, 2.0}, {0.0, -0.25}, {-1.0, 0.0});
-  const auto cells = FormatDataListRow(p);
+  const auto cells = formatDataListRow(p);
   EXPECT_EQ(cells[0], "1.5GHz");
   EXPECT_EQ(cells[1], "0.500");
   EXPECT_EQ(cells[2], "0.000\xB0");
@@ -27,14 +27,14 @@ TEST(Results, DataListRow)
 
   SweepPoint one = p;
   one.port2 = false;
-  const auto c1 = FormatDataListRow(one);
+  const auto c1 = formatDataListRow(one);
   EXPECT_EQ(c1[1], "0.500");
   for (int k = 3; k < 9; ++k) {
     EXPECT_EQ(c1[static_cast<std::size_t>(k)], "") << k;
   }
   SweepPoint two = p;
   two.port1 = false;
-  const auto c2 = FormatDataListRow(two);
+  const auto c2 = formatDataListRow(two);
   for (int k = 1; k < 7; ++k) {
     EXPECT_EQ(c2[static_cast<std::size_t>(k)], "") << k;
   }

@@ -2,7 +2,7 @@
 // A schematic as File New leaves it, with the default sweep, plot and trace settings.
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 
 namespace norvane::testing {
 
@@ -10,7 +10,7 @@ inline Schematic freshDocument()
 {
   Schematic doc;
   Environment env;
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   return doc;
 }
 

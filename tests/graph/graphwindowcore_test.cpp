@@ -1,7 +1,7 @@
 #include "graph/graphwindowcore.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "graph/graph_support.h"
 #include "graph/plotdrawing.h"
 #include "graph/rectgrid.h"
@@ -20,7 +20,7 @@ class GraphWindowCoreTest : public ::testing::Test
 protected:
   GraphWindowCoreTest()
   {
-    ClearSchema(doc, env);
+    clearSchematic(doc, env);
     core = std::make_unique<GraphWindowCore>(doc, env, host);
     host.core = core.get();
   }

@@ -1,9 +1,9 @@
 #include "graph/multisweep.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
-#include "graph/plotdrawing.h"
+#include "document/clearschematic.h"
 #include "graph/graph_support.h"
+#include "graph/plotdrawing.h"
 #include "sim/tolerance.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ TEST(MultiSweep, RunsModesAndEarlyStop)
 {
   Environment env;
   Schematic doc;
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
   doc.Xax.numpoints = 3;
   TestHost host;
   GraphWindowCore graph(doc, env, host);

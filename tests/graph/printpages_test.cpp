@@ -1,7 +1,7 @@
 #include "graph/printpages.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ class PrintPagesTest : public ::testing::Test
 protected:
   PrintPagesTest()
   {
-    ClearSchema(doc, env);
+    clearSchematic(doc, env);
     doc.Xax.numpoints = 2;
     graph = std::make_unique<GraphWindowCore>(doc, env, host);
     graph->SetSweepLimits(1e6, 3e6);

@@ -4,7 +4,7 @@
 #include "graph/tracesetup.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "sim/plotpoint.h"
 #include "document_support.h"
 

@@ -4,7 +4,7 @@
 #include "graph/graphwindowcore.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "graph/graph_support.h"
 #include "numbers/valuetext.h"
@@ -24,7 +24,7 @@ class SimulatedGraph : public ::testing::Test
 protected:
   SimulatedGraph()
   {
-    ClearSchema(doc, env);
+    clearSchematic(doc, env);
     doc.drawdat.P1.pos = {100, 100}; // connects at (120, 100)
     doc.drawdat.P1.crot = 1;
     doc.drawdat.P2.pos = {180, 100}; // connects at (160, 100)
@@ -34,12 +34,12 @@ protected:
     r.crot = 2; // pins (120, 100) and (160, 100)
     r.position = {140, 100};
     r.value[1].nom = r.value[1].actual = 25.0;
-    ComputePinPositions(r);
+    computePinPositions(r);
     doc.drawdat.components.append(r);
     doc.Xax = {1e6, 1e8, 10, false, freqmode::Linear};
     core = std::make_unique<GraphWindowCore>(doc, env, host);
     host.core = core.get();
-    host.onSimulate = [this] { result = SimulateForDisplay(doc, session, *core, {}, prompts); };
+    host.onSimulate = [this] { result = simulateForDisplay(doc, session, *core, {}, prompts); };
   }
 
   Environment env;
@@ -63,8 +63,8 @@ TEST_F(SimulatedGraph, RectangularTracesAndReadouts)
   EXPECT_TRUE(core->port1Present());
   EXPECT_TRUE(core->port2Present());
   EXPECT_EQ(core->readouts().frequency, "f=1MHz");
-  EXPECT_EQ(core->readouts().value1, FixedText(20 * std::log10(0.8), 2) + "dB");
-  EXPECT_EQ(core->readouts().value2, FixedText(20 * std::log10(0.2), 2) + "dB");
+  EXPECT_EQ(core->readouts().value1, formatFixed(20 * std::log10(0.8), 2) + "dB");
+  EXPECT_EQ(core->readouts().value2, formatFixed(20 * std::log10(0.2), 2) + "dB");
   // The traces are flat: trace 1 at -1.94 dB of a -40..10 dB axis 300 pixels high.
   const int y1 = static_cast<int>(std::nearbyint(300 - (20 * std::log10(0.8) + 40) * 6));
   EXPECT_TRUE(host.canvas.hasLine(0, y1, 40, y1) || host.canvas.hasLine(0, y1, 40, y1 + 1) ||
@@ -106,7 +106,7 @@ TEST_F(SimulatedGraph, OnePortCircuitTurnsCirclesOffAndDisablesButtons)
   g.ctype = ComponentType::Ground;
   g.crot = 1;
   g.position = {160, 110}; // pin at (160, 100)
-  ComputePinPositions(g);
+  computePinPositions(g);
   doc.drawdat.components.append(g);
   doc.plotformat = plotformat::SmithZ;
   doc.polarmeaswhat = measwhat::S11;

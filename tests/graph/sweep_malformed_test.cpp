@@ -43,7 +43,7 @@ void checkRun(Schematic doc, const std::string& what)
     out.circles = true;
     ScriptedPrompts prompts;
     SimulationSession session;
-    const SimulateResult r = SimulateForDisplay(copy, session, out, out.chores, prompts);
+    const SimulateResult r = simulateForDisplay(copy, session, out, out.chores, prompts);
     for (const PlotPoint& p : out.plotted) {
       for (double v : {p.freq, p.trace1, p.trace2, p.circleCentreRe, p.circleCentreIm,
                        p.circleRadius, p.stability}) {
@@ -52,18 +52,18 @@ void checkRun(Schematic doc, const std::string& what)
     }
     for (const SweepPoint& p : out.points) {
       ASSERT_TRUE(std::isfinite(p.freq));
-      for (const auto& cell : FormatDataListRow(p)) {
+      for (const auto& cell : formatDataListRow(p)) {
         ASSERT_FALSE(hasBadText(cell)) << cell;
       }
-      ASSERT_FALSE(hasBadText(FormatResultFileLine(p)));
-      ASSERT_FALSE(hasBadText(FormatCsvLine(p)));
+      ASSERT_FALSE(hasBadText(formatResultFileLine(p)));
+      ASSERT_FALSE(hasBadText(formatCsvLine(p)));
     }
     EXPECT_LE(static_cast<int>(out.points.size()), kPlotPointCapacity);
     if (!r.ran) {
       EXPECT_FALSE(prompts.messages.empty());
     }
     ScriptedPrompts listingPrompts;
-    for (const auto& line : ListNetlist(copy, listingPrompts)) {
+    for (const auto& line : listNetlist(copy, listingPrompts)) {
       ASSERT_FALSE(hasBadText(line)) << line;
     }
   }
@@ -139,7 +139,8 @@ TEST(SweepMalformed, OddDocumentsNeverCrash)
   };
   for (const Case& k : cases) {
     Circuit c = Circuit::series(ComponentType::Resistor, 25.0);
-    c.add(ComponentType::Resistor, 160, 120, 1, 100.0); // a shunt at port 2, so the circuit is useful
+    c.add(ComponentType::Resistor, 160, 120, 1,
+          100.0); // a shunt at port 2, so the circuit is useful
     c.add(ComponentType::Ground, 160, 150);
     k.spoil(c);
     checkRun(c.doc, k.what);

@@ -56,7 +56,7 @@ std::unique_ptr<Run> simulate(Schematic& doc, PlotFormat format = plotformat::Da
   SimulationSession local;
   doc.plotformat = format;
   run->result =
-      SimulateForDisplay(doc, session ? *session : local, run->out, run->out.chores, run->prompts);
+      simulateForDisplay(doc, session ? *session : local, run->out, run->out.chores, run->prompts);
   return run;
 }
 
@@ -93,7 +93,7 @@ TEST(SweepRun, SeriesResistorResultLine)
   auto run = simulate(c.doc);
   ASSERT_TRUE(run->result.ran);
   ASSERT_EQ(run->out.points.size(), 2u);
-  EXPECT_EQ(FormatResultFileLine(run->out.points[0]),
+  EXPECT_EQ(formatResultFileLine(run->out.points[0]),
             "100.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 ");
   EXPECT_TRUE(run->prompts.messages.empty());
 }
@@ -105,12 +105,12 @@ TEST(SweepRun, MatchedLoadReflectsNothing)
   auto run = simulate(c.doc);
   ASSERT_EQ(run->out.points.size(), 101u);
   for (const SweepPoint& p : run->out.points) {
-    EXPECT_EQ(ComplexAbs(p.s11), 0.0);
+    EXPECT_EQ(complexAbs(p.s11), 0.0);
     EXPECT_TRUE(p.excited1);
     EXPECT_FALSE(p.excited2); // only port 1 is present
     EXPECT_FALSE(p.hasS21() || p.hasS12() || p.hasS22());
   }
-  const auto cells = FormatDataListRow(run->out.listed.front());
+  const auto cells = formatDataListRow(run->out.listed.front());
   EXPECT_EQ(cells[1], "0.000");
   EXPECT_EQ(cells[3], "");
   EXPECT_EQ(cells[8], "");
@@ -234,7 +234,7 @@ TEST(SweepRun, UnequalPortImpedances)
   RecordingOutput out;
   ScriptedPrompts prompts;
   prompts.fileNames.push_back("never-written.s2p");
-  const SimulateResult r = ExportSParameterFile(c.doc, session, out, out.chores, prompts);
+  const SimulateResult r = exportSParameterFile(c.doc, session, out, out.chores, prompts);
   EXPECT_FALSE(r.ran);
   EXPECT_TRUE(prompts.saw(kMsgResultFilePorts));
   EXPECT_EQ(prompts.fileNames.size(), 1u);
@@ -267,8 +267,8 @@ TEST(SweepRun, PortTwoAlone)
   const SweepPoint& p = run->out.points[0];
   EXPECT_FALSE(p.excited1);
   EXPECT_NEAR(p.s22.re, 0.5, 1e-12);
-  EXPECT_EQ(FormatResultFileLine(p), "1.000000 0.500 0.000 ");
-  const auto cells = FormatDataListRow(p);
+  EXPECT_EQ(formatResultFileLine(p), "1.000000 0.500 0.000 ");
+  const auto cells = formatDataListRow(p);
   EXPECT_EQ(cells[1], "");
   EXPECT_EQ(cells[7], "0.500");
   EXPECT_EQ(c.doc.Y1ax.measwhat, measwhat::S22);
@@ -300,20 +300,20 @@ TEST(SweepRun, OneFactorisationServesBothPorts)
     ComplexMatrix m;
     ComplexErrors errors;
     m.clear(n);
-    StampComponents(m, c.doc, run->result.netlist, p.freq, errors);
-    StampPorts(m, c.doc.drawdat, run->result.netlist);
+    stampComponents(m, c.doc, run->result.netlist, p.freq, errors);
+    stampPorts(m, c.doc.drawdat, run->result.netlist);
     ComplexMatrix copy = m;
     ComplexVector b;
     b.clear(n);
     b[n1] = {1.0 / 50.0, 0.0};
-    ASSERT_TRUE(SolveComplexSystem(m, n, b, errors));
+    ASSERT_TRUE(solveComplexSystem(m, n, b, errors));
     EXPECT_EQ(p.s11.re, 2.0 * b[n1].re - 1.0);
     EXPECT_EQ(p.s11.im, 2.0 * b[n1].im);
     EXPECT_EQ(p.s21raw.re, 2.0 * b[n2].re);
     ComplexVector b2;
     b2.clear(n);
     b2[n2] = {1.0 / 50.0, 0.0};
-    ASSERT_TRUE(SolveComplexSystem(copy, n, b2, errors));
+    ASSERT_TRUE(solveComplexSystem(copy, n, b2, errors));
     EXPECT_EQ(p.s12raw.re, 2.0 * b2[n1].re);
     EXPECT_EQ(p.s12raw.im, 2.0 * b2[n1].im);
     EXPECT_EQ(p.s22.re, 2.0 * b2[n2].re - 1.0);
@@ -348,8 +348,8 @@ TEST(SweepRun, SingularMatrixIsReportedPerPointAndExcitation)
   EXPECT_EQ(texts, want);
   // The list and the file get no values for such points.
   for (const SweepPoint& p : run->out.listed) {
-    EXPECT_EQ(FormatResultFileLine(p), "");
-    EXPECT_EQ(FormatDataListRow(p)[1], "");
+    EXPECT_EQ(formatResultFileLine(p), "");
+    EXPECT_EQ(formatDataListRow(p)[1], "");
   }
 }
 
@@ -361,7 +361,7 @@ TEST(SweepRun, RefusedCircuitDoesNotSweep)
   ScriptedPrompts prompts;
   SimulationSession session;
   c.doc.simulated = true;
-  const SimulateResult r = SimulateForDisplay(c.doc, session, out, out.chores, prompts);
+  const SimulateResult r = simulateForDisplay(c.doc, session, out, out.chores, prompts);
   EXPECT_FALSE(r.ran);
   EXPECT_FALSE(c.doc.simulated);
   EXPECT_TRUE(prompts.saw(kMsgPlacePort));
@@ -413,7 +413,7 @@ TEST(SweepRun, AutoscaleQuestionAsksOnce)
   RecordingOutput out;
   ScriptedPrompts prompts;
   prompts.answers.push_back(Answer::Yes);
-  SimulateForDisplay(c.doc, session, out, out.chores, prompts);
+  simulateForDisplay(c.doc, session, out, out.chores, prompts);
   EXPECT_TRUE(prompts.saw(kMsgAutoscale));
   EXPECT_EQ(c.doc.Xax.min, 1e9);
   EXPECT_EQ(c.doc.Xax.max, 2e9);
@@ -429,7 +429,7 @@ TEST(SweepRun, StabilityCirclesNeedBothPorts)
   ScriptedPrompts prompts;
   SimulationSession session;
   c.doc.plotformat = plotformat::SmithZ;
-  SimulateForDisplay(c.doc, session, out, out.chores, prompts);
+  simulateForDisplay(c.doc, session, out, out.chores, prompts);
   EXPECT_TRUE(prompts.saw(kMsgCirclesOneport));
   EXPECT_EQ(out.count("turnOffStabilityCircles"), 1);
   EXPECT_EQ(out.plotted.size(), 2u);
@@ -461,7 +461,7 @@ TEST(SweepRun, ChartCoefficientAndCircles)
   ScriptedPrompts prompts;
   SimulationSession session;
   pad.doc.plotformat = plotformat::SmithZ;
-  SimulateForDisplay(pad.doc, session, out, out.chores, prompts);
+  simulateForDisplay(pad.doc, session, out, out.chores, prompts);
   ASSERT_EQ(out.plotted.size(), 2u);
   const SParams s = fromAbcd(1.25, 25.0, 0.01, 1.0, 50, 50);
   const cd delta = s.s11 * s.s22 - s.s12 * s.s21;
@@ -485,7 +485,7 @@ TEST(SweepRun, ToleranceModeChangesTheValues)
   SimulationSession session;
   session.toleranceMode = tolerancemode::Lower; // 50 ohm: matched
   auto low = simulate(c.doc, plotformat::DataList, &session);
-  EXPECT_NEAR(ComplexAbs(low->out.points[0].s11), 0.0, 1e-12);
+  EXPECT_NEAR(complexAbs(low->out.points[0].s11), 0.0, 1e-12);
   session.toleranceMode = tolerancemode::Upper; // 150 ohm: S11 = 0.5
   auto high = simulate(c.doc, plotformat::DataList, &session);
   EXPECT_NEAR(high->out.points[0].s11.re, 0.5, 1e-12);
@@ -541,7 +541,7 @@ TEST(SweepRun, ExportWritesTheResultFile)
   ScriptedPrompts prompts;
   prompts.fileNames.push_back(path);
   c.doc.plotformat = plotformat::SmithZ;
-  const SimulateResult r = ExportSParameterFile(c.doc, session, out, out.chores, prompts);
+  const SimulateResult r = exportSParameterFile(c.doc, session, out, out.chores, prompts);
   EXPECT_TRUE(r.fileWritten);
   EXPECT_EQ(c.doc.plotformat, plotformat::SmithZ);
   EXPECT_EQ(out.count("BeginPlot"), 0); // the plotted points survive an export
@@ -557,14 +557,14 @@ TEST(SweepRun, ExportWritesTheResultFile)
   // Cancelling the file dialog fills the data list instead.
   RecordingOutput out2;
   ScriptedPrompts cancel;
-  ExportSParameterFile(c.doc, session, out2, out2.chores, cancel);
+  exportSParameterFile(c.doc, session, out2, out2.chores, cancel);
   EXPECT_EQ(out2.listed.size(), 3u);
 
   // A file that cannot be created ends the export with the file error.
   RecordingOutput out3;
   ScriptedPrompts bad;
   bad.fileNames.push_back(scratch.file("no-such-dir/x.s2p"));
-  const SimulateResult r3 = ExportSParameterFile(c.doc, session, out3, out3.chores, bad);
+  const SimulateResult r3 = exportSParameterFile(c.doc, session, out3, out3.chores, bad);
   EXPECT_FALSE(r3.fileWritten);
   EXPECT_TRUE(bad.saw("Path not found"));
 }

@@ -11,7 +11,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 Complex polar(double mag, double deg)
 {
-  return PolarToComplex(mag, deg * kPi / 180.0);
+  return polarToComplex(mag, deg * kPi / 180.0);
 }
 
 TEST(TraceValue, Kinds)

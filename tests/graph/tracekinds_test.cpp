@@ -1,7 +1,7 @@
 #include "graph/tracekinds.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "sim/plotpoint.h"
 #include "document_support.h"
 

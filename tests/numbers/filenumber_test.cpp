@@ -50,7 +50,7 @@ TEST(FormatFileReal, ReadsBackThroughTheParser)
   std::uniform_int_distribution<int> exponent(-300, 300);
   for (int i = 0; i < 5000; ++i) {
     const double x = mantissa(rng) * std::pow(10.0, exponent(rng));
-    EXPECT_NEAR(ParseValueText(formatFileReal(x)), x, std::fabs(x) * 1e-14) << x;
+    EXPECT_NEAR(parseValueText(formatFileReal(x)), x, std::fabs(x) * 1e-14) << x;
   }
 }
 

@@ -32,7 +32,7 @@ TEST(NumberText, EachRuleReadsItsOwnFormAndRefusesTheRest)
   };
   for (const Case& c : cases) {
     const auto check = [&](const NumberRules& rules, std::optional<double> want, const char* rule) {
-      const NumberReading r = ReadNumber(c.text, rules);
+      const NumberReading r = readNumber(c.text, rules);
       EXPECT_EQ(r.number(), want) << rule << " \"" << c.text << '"';
       if (!want) {
         EXPECT_EQ(r.value, 0.0) << rule << " \"" << c.text << '"';
@@ -46,15 +46,15 @@ TEST(NumberText, EachRuleReadsItsOwnFormAndRefusesTheRest)
     check(NumberRules::Plain(), c.plain, "Plain");
   }
 
-  EXPECT_EQ(ReadNumber("+3", NumberRules::FileInteger()).integer(), 3);
-  EXPECT_EQ(ReadNumber("3.0", NumberRules::FileInteger()).integer(), std::nullopt);
+  EXPECT_EQ(readNumber("+3", NumberRules::FileInteger()).integer(), 3);
+  EXPECT_EQ(readNumber("3.0", NumberRules::FileInteger()).integer(), std::nullopt);
   std::string_view line = " 1.5 -2 x";
-  EXPECT_EQ(TakeNumber(line, NumberRules::File()).number(), 1.5);
-  EXPECT_EQ(TakeNumber(line, NumberRules::File()).number(), -2.0);
-  EXPECT_EQ(TakeNumber(line, NumberRules::File()).number(), std::nullopt);
+  EXPECT_EQ(takeNumber(line, NumberRules::File()).number(), 1.5);
+  EXPECT_EQ(takeNumber(line, NumberRules::File()).number(), -2.0);
+  EXPECT_EQ(takeNumber(line, NumberRules::File()).number(), std::nullopt);
   EXPECT_TRUE(line.empty());
 
-  const NumberReading clamped = ReadNumber(" 5M", NumberRules::Bounded({1.0, 1e4}));
+  const NumberReading clamped = readNumber(" 5M", NumberRules::Bounded({1.0, 1e4}));
   EXPECT_EQ(clamped.number(), 1e4);
   EXPECT_TRUE(clamped.clamped);
   EXPECT_EQ(clamped.text, "10000.0");
@@ -65,21 +65,21 @@ TEST(NumberText, FormatsReadBackAndStayFinite)
 {
   const double big = std::numeric_limits<double>::max();
   for (const double x : {-50.0, 1000.0, 4.7e-9, 0.1, 123456.789}) {
-    EXPECT_EQ(ReadNumber(FormatNumber(x, NumberFormat::File()), NumberRules::File()).value, x);
-    EXPECT_EQ(ReadNumber(FormatNumber(x, NumberFormat::Shortest()), NumberRules::Plain()).value, x);
+    EXPECT_EQ(readNumber(formatNumber(x, NumberFormat::File()), NumberRules::File()).value, x);
+    EXPECT_EQ(readNumber(formatNumber(x, NumberFormat::Shortest()), NumberRules::Plain()).value, x);
     EXPECT_DOUBLE_EQ(
-        ReadNumber(FormatNumber(x, NumberFormat::Engineering(12)), NumberRules::ValueText()).value,
+        readNumber(formatNumber(x, NumberFormat::Engineering(12)), NumberRules::ValueText()).value,
         x);
   }
-  EXPECT_EQ(FormatNumber(1500, NumberFormat::Engineering(3)), "1.5k");
-  EXPECT_EQ(FormatNumber(-50, NumberFormat::File()), "-5.00000000000000E+0001");
-  EXPECT_EQ(FormatNumber(0.25, NumberFormat::Shortest()), "0.25");
+  EXPECT_EQ(formatNumber(1500, NumberFormat::Engineering(3)), "1.5k");
+  EXPECT_EQ(formatNumber(-50, NumberFormat::File()), "-5.00000000000000E+0001");
+  EXPECT_EQ(formatNumber(0.25, NumberFormat::Shortest()), "0.25");
   for (const double odd :
        {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
     for (const NumberFormat& f :
          {NumberFormat::File(), NumberFormat::Engineering(3), NumberFormat::Shortest(),
           NumberFormat::Fixed(3), NumberFormat::Limit({0.0, big})}) {
-      const std::string text = FormatNumber(odd, f);
+      const std::string text = formatNumber(odd, f);
       EXPECT_EQ(text.find_first_of("naif"), std::string::npos) << text;
     }
   }

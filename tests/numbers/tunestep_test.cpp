@@ -30,27 +30,28 @@ TEST(TuneStep, SeriesStepsLandOnSeriesValues)
       {0.05, TuneStep::E12, 1, 0.056},     {4700, TuneStep::E12, 12, 47000},
   };
   for (const Case& c : cases) {
-    const auto v = StepValue(c.from, c.step, c.steps);
+    const auto v = stepValue(c.from, c.step, c.steps);
     ASSERT_TRUE(v) << c.from;
-    EXPECT_DOUBLE_EQ(*v, c.to) << c.from << " " << TuneStepCaption(c.step) << " " << c.steps;
+    EXPECT_DOUBLE_EQ(*v, c.to) << c.from << " " << tuneStepCaption(c.step) << " " << c.steps;
   }
 }
 
 TEST(TuneStep, PercentStepsAndRefusals)
 {
-  EXPECT_DOUBLE_EQ(*StepValue(100, TuneStep::Percent1, 1), 101);
-  EXPECT_DOUBLE_EQ(*StepValue(100, TuneStep::Percent5, -1), 95);
-  EXPECT_DOUBLE_EQ(*StepValue(100, TuneStep::Percent10, 2), 121);
-  EXPECT_DOUBLE_EQ(*StepValue(0.02, TuneStep::Percent10, 1), 0.022);
-  EXPECT_DOUBLE_EQ(*StepValue(33, TuneStep::E12, 0), 33);
+  EXPECT_DOUBLE_EQ(*stepValue(100, TuneStep::Percent1, 1), 101);
+  EXPECT_DOUBLE_EQ(*stepValue(100, TuneStep::Percent5, -1), 95);
+  EXPECT_DOUBLE_EQ(*stepValue(100, TuneStep::Percent10, 2), 121);
+  EXPECT_DOUBLE_EQ(*stepValue(0.02, TuneStep::Percent10, 1), 0.022);
+  EXPECT_DOUBLE_EQ(*stepValue(33, TuneStep::E12, 0), 33);
 
-  EXPECT_FALSE(StepValue(0, TuneStep::E12, 1));
-  EXPECT_FALSE(StepValue(-47, TuneStep::E12, 1));
-  EXPECT_FALSE(StepValue(std::numeric_limits<double>::infinity(), TuneStep::E12, 1));
-  EXPECT_DOUBLE_EQ(*StepValue(9e17, TuneStep::E6, 1), 1e18);
-  EXPECT_FALSE(StepValue(1.2e18, TuneStep::E6, 1)); // 1.5e18 is beyond the range
-  EXPECT_EQ(TuneStepCaption(TuneStep::E24), "E24");
-  EXPECT_EQ(TuneStepCaption(TuneStep::Percent5), "\xB1" "5 %");
+  EXPECT_FALSE(stepValue(0, TuneStep::E12, 1));
+  EXPECT_FALSE(stepValue(-47, TuneStep::E12, 1));
+  EXPECT_FALSE(stepValue(std::numeric_limits<double>::infinity(), TuneStep::E12, 1));
+  EXPECT_DOUBLE_EQ(*stepValue(9e17, TuneStep::E6, 1), 1e18);
+  EXPECT_FALSE(stepValue(1.2e18, TuneStep::E6, 1)); // 1.5e18 is beyond the range
+  EXPECT_EQ(tuneStepCaption(TuneStep::E24), "E24");
+  EXPECT_EQ(tuneStepCaption(TuneStep::Percent5), "\xB1"
+                                                 "5 %");
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace norvane {
 namespace {
 
 using testing::EnteredNumber;
-using testing::ParseEnteredValue;
+using testing::parseEnteredValue;
 
 struct ParseCase
 {
@@ -62,7 +62,7 @@ TEST(ParseValueText, ReadsNumbersWithPrefixLetters)
   };
   for (const ParseCase& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_DOUBLE_EQ(ParseValueText(c.text), c.expected);
+    EXPECT_DOUBLE_EQ(parseValueText(c.text), c.expected);
   }
 }
 
@@ -70,27 +70,27 @@ TEST(ParseValueText, SkipsLeadingBlanksOfTheFileForm)
 {
   // The schematic and configuration files put a blank in the sign position of every
   // positive number; read literally, every positive value in a file would become 0.
-  EXPECT_DOUBLE_EQ(ParseValueText(" 5.00000000000000E+0001"), 50.0);
-  EXPECT_DOUBLE_EQ(ParseValueText("-5.00000000000000E+0001"), -50.0);
-  EXPECT_DOUBLE_EQ(ParseValueText(" 1.00000000000000E+0010"), 1e10);
-  EXPECT_DOUBLE_EQ(ParseValueText("\t  4k7"), 4700.0);
-  EXPECT_DOUBLE_EQ(ParseValueText("   "), 0.0);
+  EXPECT_DOUBLE_EQ(parseValueText(" 5.00000000000000E+0001"), 50.0);
+  EXPECT_DOUBLE_EQ(parseValueText("-5.00000000000000E+0001"), -50.0);
+  EXPECT_DOUBLE_EQ(parseValueText(" 1.00000000000000E+0010"), 1e10);
+  EXPECT_DOUBLE_EQ(parseValueText("\t  4k7"), 4700.0);
+  EXPECT_DOUBLE_EQ(parseValueText("   "), 0.0);
 }
 
 TEST(ParseValueText, StaysFiniteOnExtremeInput)
 {
   const double big = std::numeric_limits<double>::max();
-  EXPECT_EQ(ParseValueText("1e400"), big);
-  EXPECT_EQ(ParseValueText("-1e400"), -big);
-  EXPECT_EQ(ParseValueText("1e308T"), big);
-  EXPECT_EQ(ParseValueText("1e99999999999999999999"), big);
-  EXPECT_EQ(ParseValueText("0.0000001e-400"), 0.0);
-  EXPECT_EQ(ParseValueText("1e-400"), 0.0);
-  EXPECT_EQ(ParseValueText("0e99999"), 0.0);
-  EXPECT_EQ(ParseValueText("1000000000000000000000e300"), big);
+  EXPECT_EQ(parseValueText("1e400"), big);
+  EXPECT_EQ(parseValueText("-1e400"), -big);
+  EXPECT_EQ(parseValueText("1e308T"), big);
+  EXPECT_EQ(parseValueText("1e99999999999999999999"), big);
+  EXPECT_EQ(parseValueText("0.0000001e-400"), 0.0);
+  EXPECT_EQ(parseValueText("1e-400"), 0.0);
+  EXPECT_EQ(parseValueText("0e99999"), 0.0);
+  EXPECT_EQ(parseValueText("1000000000000000000000e300"), big);
   const std::string longDigits(5000, '9');
-  EXPECT_EQ(ParseValueText(longDigits), big);
-  EXPECT_NEAR(ParseValueText("0." + longDigits), 1.0, 1e-12);
+  EXPECT_EQ(parseValueText(longDigits), big);
+  EXPECT_NEAR(parseValueText("0." + longDigits), 1.0, 1e-12);
 }
 
 struct FormatCase
@@ -139,18 +139,18 @@ TEST(FormatEngineering, ChoosesPrefixAndTrimsZeros)
   };
   for (const FormatCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.digits) + ", " + std::to_string(c.x));
-    EXPECT_EQ(FormatEngineering(c.digits, c.x), c.expected);
+    EXPECT_EQ(formatEngineering(c.digits, c.x), c.expected);
   }
 }
 
 TEST(FormatEngineering, NeverWritesNanOrInfinity)
 {
   const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(FormatEngineering(2, std::numeric_limits<double>::quiet_NaN()), "0");
-  EXPECT_EQ(FormatEngineering(2, inf), "1.8E+308");
-  EXPECT_EQ(FormatEngineering(2, -inf), "-1.8E+308");
-  EXPECT_EQ(FormatEngineering(-3, 1500.0), "2k"); // negative digit counts act as 0
-  EXPECT_EQ(FormatEngineering(1000, 1.5), "1.5");
+  EXPECT_EQ(formatEngineering(2, std::numeric_limits<double>::quiet_NaN()), "0");
+  EXPECT_EQ(formatEngineering(2, inf), "1.8E+308");
+  EXPECT_EQ(formatEngineering(2, -inf), "-1.8E+308");
+  EXPECT_EQ(formatEngineering(-3, 1500.0), "2k"); // negative digit counts act as 0
+  EXPECT_EQ(formatEngineering(1000, 1.5), "1.5");
 }
 
 TEST(FormatEngineering, ReadsBackThroughTheParser)
@@ -162,14 +162,14 @@ TEST(FormatEngineering, ReadsBackThroughTheParser)
   std::uniform_int_distribution<int> exponent(-60, 60);
   for (int i = 0; i < 5000; ++i) {
     const double x = (i % 2 ? -1.0 : 1.0) * mantissa(rng) * std::pow(10.0, exponent(rng));
-    const std::string text = FormatEngineering(12, x);
+    const std::string text = formatEngineering(12, x);
     SCOPED_TRACE(text);
-    EXPECT_NEAR(ParseValueText(text), x, std::fabs(x) * 1e-9);
+    EXPECT_NEAR(parseValueText(text), x, std::fabs(x) * 1e-9);
   }
   // The short forms a dialog shows read back as the same text.
   for (double x : {1500.0, 4.7e-9, 1e-20, 1e15, 0.047, 50.0, 1e10, 3.3e-12}) {
-    const std::string text = FormatEngineering(3, x);
-    EXPECT_EQ(FormatEngineering(3, ParseValueText(text)), text);
+    const std::string text = formatEngineering(3, x);
+    EXPECT_EQ(formatEngineering(3, parseValueText(text)), text);
   }
 }
 
@@ -191,33 +191,33 @@ TEST(ParseEnteredValue, BlanksBeforeThePrefixAndTheUnitButNothingElse)
   };
   for (const Case& c : read) {
     SCOPED_TRACE(c.text);
-    const EnteredNumber n = ParseEnteredValue(c.text, c.unit);
+    const EnteredNumber n = parseEnteredValue(c.text, c.unit);
     EXPECT_TRUE(n.ok);
     EXPECT_NEAR(n.value, c.expected, std::fabs(c.expected) * 1e-12);
   }
   for (const char* text :
        {"abc", "1,5p", "1MHzzz", "0x10", "", "  ", "10 pFx", "10 Hz", "1.2.3", "1.5k7"}) {
     SCOPED_TRACE(text);
-    const EnteredNumber n = ParseEnteredValue(text, "F");
+    const EnteredNumber n = parseEnteredValue(text, "F");
     EXPECT_FALSE(n.ok);
     EXPECT_STREQ(n.problem, "not a number");
   }
-  EXPECT_STREQ(ParseEnteredValue("1e400", "Hz").problem, "too large");
-  EXPECT_STREQ(ParseEnteredValue("1e300T", "Hz").problem, "too large");
+  EXPECT_STREQ(parseEnteredValue("1e400", "Hz").problem, "too large");
+  EXPECT_STREQ(parseEnteredValue("1e300T", "Hz").problem, "too large");
   // Every text a field shows reads back.
   for (double x : {1500.0, 4.7e-9, 1e-20, 1e15, 0.047, 50.0, -3.3e-12}) {
-    const std::string text = FormatEngineering(3, x) + " m/s";
-    EXPECT_TRUE(ParseEnteredValue(text, " m/s").ok) << text;
+    const std::string text = formatEngineering(3, x) + " m/s";
+    EXPECT_TRUE(parseEnteredValue(text, " m/s").ok) << text;
   }
 }
 
 TEST(SignedText, PutsPlusUnlessNegative)
 {
-  EXPECT_EQ(SignedText("5"), "+5");
-  EXPECT_EQ(SignedText("-5"), "-5");
-  EXPECT_EQ(SignedText("+5"), "++5"); // only a leading "-" is recognised
-  EXPECT_EQ(SignedText("0"), "+0");
-  EXPECT_EQ(SignedText(""), "+");
+  EXPECT_EQ(signedText("5"), "+5");
+  EXPECT_EQ(signedText("-5"), "-5");
+  EXPECT_EQ(signedText("+5"), "++5"); // only a leading "-" is recognised
+  EXPECT_EQ(signedText("0"), "+0");
+  EXPECT_EQ(signedText(""), "+");
 }
 
 } // namespace
@@ -242,7 +242,7 @@ TEST(LevelText, DecibelsAndDegreesNeverTakeAPrefixLetter)
                                                       // short
   };
   for (const auto& c : cases)
-    EXPECT_EQ(LevelText(c.x, c.decimals), c.shown) << c.x;
+    EXPECT_EQ(formatLevel(c.x, c.decimals), c.shown) << c.x;
 }
 
 TEST(SignificantText, KeepsTheFiguresWithAPrefixForEveryExponent)
@@ -257,7 +257,7 @@ TEST(SignificantText, KeepsTheFiguresWithAPrefixForEveryExponent)
       {2.2e-9, "2.2n"},  {0.0, "0"},     {1e-20, "1E-20"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(SignificantText(c.x, 3), c.shown) << c.x;
+    EXPECT_EQ(formatSignificant(c.x, 3), c.shown) << c.x;
 }
 
 } // namespace

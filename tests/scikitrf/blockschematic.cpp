@@ -6,9 +6,9 @@
 #include "examples_support.h"
 
 #include "document/schematicwriter.h"
-#include "support/scriptedprompts.h"
 #include "sim/plotpoint.h"
 #include "sim/sparamfile.h"
+#include "support/scriptedprompts.h"
 
 #include <iostream>
 #include <memory>
@@ -22,7 +22,7 @@ int main(int argc, char** argv)
   }
   auto set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
-  const SParamReadResult read = ReadSParameterFile(argv[1], *set, prompts);
+  const SParamReadResult read = readSParameterFile(argv[1], *set, prompts);
   if (!read.ok() || set->numpoints() < 2) {
     std::cerr << argv[1] << ": " << (read.ok() ? "fewer than two points" : read.error) << "\n";
     return 1;

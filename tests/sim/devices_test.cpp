@@ -81,7 +81,7 @@ TEST(Devices, EveryKindHasAStampAndAListingThatReadOnlyDescribedSlots)
       }
     }
     EXPECT_TRUE(touched);
-    EXPECT_EQ(NetlistListingLine(doc, c, nodes).find("unknown"), std::string::npos);
+    EXPECT_EQ(netlistListingLine(doc, c, nodes).find("unknown"), std::string::npos);
   }
 }
 

@@ -1,7 +1,7 @@
 #include "sim/listing.h"
 
-#include "support/scriptedprompts.h"
 #include "netlist_support.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(Listing, ResistorFromPortToGround)
 {
   Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   ScriptedPrompts prompts;
-  EXPECT_EQ(ListNetlist(c.doc, prompts), (Lines{"P1=1", "res 1 0 R=50R"}));
+  EXPECT_EQ(listNetlist(c.doc, prompts), (Lines{"P1=1", "res 1 0 R=50R"}));
   EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -66,7 +66,7 @@ TEST(Listing, EveryKindHasALine)
   add(ComponentType::Ground);
 
   ScriptedPrompts prompts;
-  const Lines lines = ListNetlist(c.doc, prompts);
+  const Lines lines = listNetlist(c.doc, prompts);
   EXPECT_TRUE(prompts.saw(kMsgUnconnected)); // the extra parts touch nothing: listed anyway
   ASSERT_EQ(lines.size(), 16u);
   EXPECT_EQ(lines[0], "P1=1");
@@ -95,7 +95,7 @@ TEST(Listing, UnconnectedCircuitIsListedAllTheSame)
   Circuit c = Circuit::shuntToGround(ComponentType::Resistor, 50.0);
   c.add(ComponentType::Resistor, 300, 300, 1, 10.0); // loose: its pins end up as nodes 2 and 3
   ScriptedPrompts prompts;
-  const Lines lines = ListNetlist(c.doc, prompts);
+  const Lines lines = listNetlist(c.doc, prompts);
   EXPECT_TRUE(prompts.saw(kMsgUnconnected));
   EXPECT_EQ(lines, (Lines{"P1=1", "res 1 0 R=50R", "res 2 3 R=10R"}));
 }

@@ -54,8 +54,8 @@ void expectSParametersAsReference(Bench& bench, int nodes, int port2, double tol
       const auto ref = lutest::referenceSolve(original, nodes, b);
       ASSERT_FALSE(ref.empty());
       LUDecomposition lu;
-      ASSERT_TRUE(LUDecompose(*m, nodes, lu, bench.errors)) << f;
-      LUBackSubstitute(*m, lu, b, bench.errors);
+      ASSERT_TRUE(luDecompose(*m, nodes, lu, bench.errors)) << f;
+      luBackSubstitute(*m, lu, b, bench.errors);
       for (int node : {1, port2}) {
         const lutest::LC want =
             2.0L * ref[static_cast<std::size_t>(node - 1)] - (node == driven ? 1.0L : 0.0L);
@@ -147,17 +147,17 @@ TEST(LUSolverCircuits, RefinementRecoversDigitsOfIllConditionedCircuits)
   addOpAmpsWithCurrentFeedback(bench);
   for (double freq : {1e6, 3.3e7, 1e8}) {
     auto m = bench.matrix(freq);
-    EXPECT_TRUE(WorthRefining(*m, 5));
+    EXPECT_TRUE(worthRefining(*m, 5));
     const ComplexMatrix original = *m;
     ComplexVector rhs;
     rhs[1] = Complex{0.02, 0};
     const auto ref = lutest::referenceSolve(original, 5, rhs);
     LUDecomposition lu;
-    ASSERT_TRUE(LUDecompose(*m, 5, lu, bench.errors));
+    ASSERT_TRUE(luDecompose(*m, 5, lu, bench.errors));
     ComplexVector x = rhs;
-    LUBackSubstitute(*m, lu, x, bench.errors);
+    luBackSubstitute(*m, lu, x, bench.errors);
     const double before = std::abs(toStd(x[4]) - C(double(ref[3].real()), double(ref[3].imag())));
-    LURefine(original, *m, lu, rhs, x, bench.errors);
+    luRefine(original, *m, lu, rhs, x, bench.errors);
     const double after = std::abs(toStd(x[4]) - C(double(ref[3].real()), double(ref[3].imag())));
     EXPECT_LT(2 * after, 1e-6 * std::max(1.0, 2 * std::abs(toStd(x[4])))) << freq;
     EXPECT_LT(after, before / 100) << freq;
@@ -167,7 +167,7 @@ TEST(LUSolverCircuits, RefinementRecoversDigitsOfIllConditionedCircuits)
   passive.add(twoPin(ComponentType::Resistor, 1, 2, 50));
   passive.add(twoPin(ComponentType::Inductor, 2, 3, 1e-8));
   passive.add(twoPin(ComponentType::Capacitor, 3, 0, 1e-12));
-  EXPECT_FALSE(WorthRefining(*passive.matrix(1e8), 3));
+  EXPECT_FALSE(worthRefining(*passive.matrix(1e8), 3));
 }
 
 } // namespace

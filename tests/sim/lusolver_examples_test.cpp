@@ -3,9 +3,8 @@
 // in a fill-reducing node order against the drawing's order (to rounding).
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/schematicreader.h"
-#include "support/scriptedprompts.h"
 #include "sim/lusolver.h"
 #include "sim/lusolverdense.h"
 #include "sim/lusolverorder.h"
@@ -13,6 +12,7 @@
 #include "sim/stamps.h"
 #include "sim/sweep.h"
 #include "sim/tolerance.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,27 +43,27 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
     auto doc = std::make_unique<Schematic>();
     Environment env;
     fillBuiltInDefaults(env);
-    ClearSchema(*doc, env);
+    clearSchematic(*doc, env);
     ASSERT_TRUE(loadSchematic(*doc, entry.path().string())) << name;
     ScriptedPrompts prompts;
-    const Netlist net = BuildNetlist(*doc, prompts);
+    const Netlist net = buildNetlist(*doc, prompts);
     ASSERT_TRUE(net.ok) << name;
     ToleranceRandom random;
-    ApplyTolerances(doc->drawdat, tolerancemode::Nominal, random);
-    const SweepPlan plan = SanitizeSweep(doc->Xax);
+    applyTolerances(doc->drawdat, tolerancemode::Nominal, random);
+    const SweepPlan plan = sanitizeSweep(doc->Xax);
     const int n = net.nodeCount;
     auto m = std::make_unique<ComplexMatrix>();
     for (int i = 0; i < plan.pointCount(); ++i) {
       ComplexErrors errors;
       m->clearTouched();
-      StampComponents(*m, *doc, net, plan.frequency(i), errors);
-      StampPorts(*m, doc->drawdat, net);
+      stampComponents(*m, *doc, net, plan.frequency(i), errors);
+      stampPorts(*m, doc->drawdat, net);
       auto dense = std::make_unique<ComplexMatrix>(*m);
       LUDecomposition lu;
       LUDecomposition luDense;
       ComplexErrors denseErrors;
-      const bool ok = LUDecomposeStamped(*m, n, lu, errors);
-      ASSERT_EQ(ok, LUDecomposeDense(*dense, n, luDense, denseErrors)) << name << " point " << i;
+      const bool ok = luDecomposeStamped(*m, n, lu, errors);
+      ASSERT_EQ(ok, luDecomposeDense(*dense, n, luDense, denseErrors)) << name << " point " << i;
       if (!ok) {
         continue;
       }
@@ -74,8 +74,8 @@ TEST(LUSolverExamples, EveryExampleAgreesBitForBitWithTheDenseSolver)
         ComplexVector b;
         b[node] = Complex{0.02, 0};
         ComplexVector bDense = b;
-        LUBackSubstitute(*m, lu, b, errors);
-        LUBackSubstituteDense(*dense, luDense, bDense, denseErrors);
+        luBackSubstitute(*m, lu, b, errors);
+        luBackSubstituteDense(*dense, luDense, bDense, denseErrors);
         for (int k = 1; k <= n; ++k) {
           ASSERT_TRUE(sameBits(b[k], bDense[k])) << name << " point " << i << " node " << k;
         }
@@ -120,7 +120,7 @@ TEST(LUSolverExamples, FillReducingOrderAgreesWithTheDrawingsOrder)
     };
     auto natural = std::make_unique<ComplexMatrix>();
     build(*natural);
-    const ComplexMatrix::NodeOrder order = FillReducingOrder(*natural, n);
+    const ComplexMatrix::NodeOrder order = fillReducingOrder(*natural, n);
     auto ordered = std::make_unique<ComplexMatrix>();
     ordered->setNodeOrder(order);
     build(*ordered);
@@ -128,20 +128,20 @@ TEST(LUSolverExamples, FillReducingOrderAgreesWithTheDrawingsOrder)
     ComplexErrors errors;
     LUDecomposition lu1;
     LUDecomposition lu2;
-    ASSERT_TRUE(LUDecomposeStamped(*natural, n, lu1, errors));
-    ASSERT_TRUE(LUDecomposeStamped(*ordered, n, lu2, errors));
+    ASSERT_TRUE(luDecomposeStamped(*natural, n, lu1, errors));
+    ASSERT_TRUE(luDecomposeStamped(*ordered, n, lu2, errors));
     ComplexVector b1;
     ComplexVector b2;
     b1[1] = Complex{0.02, 0};
     b2[ordered->position(1)] = Complex{0.02, 0};
-    LUBackSubstitute(*natural, lu1, b1, errors);
-    LUBackSubstitute(*ordered, lu2, b2, errors);
+    luBackSubstitute(*natural, lu1, b1, errors);
+    luBackSubstitute(*ordered, lu2, b2, errors);
     double size = 0;
     for (int k = 1; k <= n; ++k) {
-      size = std::max(size, ComplexAbs(b1[k]));
+      size = std::max(size, complexAbs(b1[k]));
     }
     for (int k = 1; k <= n; ++k) {
-      EXPECT_LE(ComplexAbs(b1[k] - b2[ordered->position(k)]), 1e-13 * size)
+      EXPECT_LE(complexAbs(b1[k] - b2[ordered->position(k)]), 1e-13 * size)
           << "trial " << trial << " node " << k;
     }
   }

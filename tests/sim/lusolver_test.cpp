@@ -64,10 +64,10 @@ void expectSameAsDense(const ComplexMatrix& m, int n, Generator& g, const std::s
   auto denseOfStamped = std::make_unique<ComplexMatrix>(*stamped);
   ComplexErrors fastErrors, stampedErrors, denseErrors, denseErrors2;
   LUDecomposition luFast, luStamped, luDense, luDense2;
-  const bool ok = LUDecompose(*fast, n, luFast, fastErrors);
-  const bool okStamped = LUDecomposeStamped(*stamped, n, luStamped, stampedErrors);
-  const bool okDense = LUDecomposeDense(*dense, n, luDense, denseErrors);
-  const bool okDense2 = LUDecomposeDense(*denseOfStamped, n, luDense2, denseErrors2);
+  const bool ok = luDecompose(*fast, n, luFast, fastErrors);
+  const bool okStamped = luDecomposeStamped(*stamped, n, luStamped, stampedErrors);
+  const bool okDense = luDecomposeDense(*dense, n, luDense, denseErrors);
+  const bool okDense2 = luDecomposeDense(*denseOfStamped, n, luDense2, denseErrors2);
   ASSERT_EQ(ok, okDense) << label;
   ASSERT_EQ(okStamped, okDense2) << label;
   EXPECT_EQ(fastErrors.LUSingular, denseErrors.LUSingular) << label;
@@ -101,8 +101,8 @@ void expectSameAsDense(const ComplexMatrix& m, int n, Generator& g, const std::s
       b[i] = v;
     }
     ComplexVector bDense = b;
-    LUBackSubstitute(*fast, luFast, b, fastErrors);
-    LUBackSubstituteDense(*dense, luDense, bDense, denseErrors);
+    luBackSubstitute(*fast, luFast, b, fastErrors);
+    luBackSubstituteDense(*dense, luDense, bDense, denseErrors);
     for (int i = 1; i <= n; ++i) {
       ASSERT_TRUE(sameBits(b[i], bDense[i])) << label << " rhs " << rhs << " x" << i;
     }
@@ -179,7 +179,7 @@ TEST(LUSolver, SmallWorkedCases)
     m[1][1] = Complex{2, 2};
     ComplexVector b;
     b[1] = Complex{4, 0};
-    EXPECT_TRUE(SolveComplexSystem(m, 1, b, errors));
+    EXPECT_TRUE(solveComplexSystem(m, 1, b, errors));
     EXPECT_DOUBLE_EQ(b[1].re, 1.0);
     EXPECT_DOUBLE_EQ(b[1].im, -1.0);
   }
@@ -190,13 +190,13 @@ TEST(LUSolver, SmallWorkedCases)
     m[2][1] = Complex{2, 0};
     m[2][2] = Complex{1, 0};
     LUDecomposition lu;
-    ASSERT_TRUE(LUDecompose(m, 2, lu, errors));
+    ASSERT_TRUE(luDecompose(m, 2, lu, errors));
     EXPECT_EQ(lu.pivots[1], 2);
     EXPECT_EQ(lu.d, -1.0);
     ComplexVector b;
     b[1] = Complex{3, 0}; // y = 3
     b[2] = Complex{5, 0}; // 2x + y = 5
-    LUBackSubstitute(m, lu, b, errors);
+    luBackSubstitute(m, lu, b, errors);
     EXPECT_DOUBLE_EQ(b[1].re, 1.0);
     EXPECT_DOUBLE_EQ(b[2].re, 3.0);
   }
@@ -208,7 +208,7 @@ TEST(LUSolver, SmallWorkedCases)
     m[2][1] = Complex{2, 0};
     m[2][2] = Complex{-1, 0};
     LUDecomposition lu;
-    ASSERT_TRUE(LUDecompose(m, 2, lu, errors));
+    ASSERT_TRUE(luDecompose(m, 2, lu, errors));
     EXPECT_EQ(lu.pivots[1], 1);
     EXPECT_EQ(lu.d, 1.0);
   }
@@ -221,7 +221,7 @@ TEST(LUSolver, SmallWorkedCases)
     m[2][1] = Complex{0.5, 0};
     m[2][2] = Complex{0.1, 0};
     LUDecomposition lu;
-    ASSERT_TRUE(LUDecompose(m, 2, lu, errors));
+    ASSERT_TRUE(luDecompose(m, 2, lu, errors));
     EXPECT_EQ(lu.pivots[1], 1);
   }
   EXPECT_FALSE(errors.any());
@@ -238,7 +238,7 @@ TEST(LUSolver, SingularMatricesAreReported)
     m[3][3] = Complex{1, 1};
     ComplexVector b;
     b[1] = Complex{1, 0};
-    EXPECT_FALSE(SolveComplexSystem(m, 3, b, errors));
+    EXPECT_FALSE(solveComplexSystem(m, 3, b, errors));
     EXPECT_TRUE(errors.LUSingular);
     EXPECT_FALSE(errors.ComplexOverflow);
     EXPECT_EQ(m[1][2], (Complex{2, 0}));
@@ -251,7 +251,7 @@ TEST(LUSolver, SingularMatricesAreReported)
     m[1][1] = m[1][2] = m[2][1] = m[2][2] = Complex{1, 0};
     ComplexVector b;
     b[1] = Complex{1, 0};
-    EXPECT_FALSE(SolveComplexSystem(m, 2, b, errors));
+    EXPECT_FALSE(solveComplexSystem(m, 2, b, errors));
     EXPECT_TRUE(errors.LUSingular);
   }
   // A floating triangle of capacitors (nodes 2, 3, 4 joined only to each other) beside a
@@ -271,7 +271,7 @@ TEST(LUSolver, SingularMatricesAreReported)
       m->add(b, a, Complex{0, -c[e]});
     }
     LUDecomposition lu;
-    EXPECT_FALSE(LUDecomposeStamped(*m, 4, lu, errors));
+    EXPECT_FALSE(luDecomposeStamped(*m, 4, lu, errors));
     EXPECT_TRUE(errors.LUSingular);
   }
   // Floating islands: nodes joined to each other but with no path to ground or to the rest of
@@ -312,7 +312,7 @@ TEST(LUSolver, SingularMatricesAreReported)
       }
       ComplexErrors errors;
       LUDecomposition lu;
-      const bool solved = LUDecomposeStamped(*m, n, lu, errors);
+      const bool solved = luDecomposeStamped(*m, n, lu, errors);
       if (exact) {
         EXPECT_FALSE(solved) << "trial " << trial;
       }
@@ -325,8 +325,8 @@ TEST(LUSolver, SingularMatricesAreReported)
     ComplexErrors errors;
     ComplexMatrix m;
     ComplexVector b;
-    EXPECT_FALSE(SolveComplexSystem(m, 0, b, errors));
-    EXPECT_FALSE(SolveComplexSystem(m, 101, b, errors));
+    EXPECT_FALSE(solveComplexSystem(m, 0, b, errors));
+    EXPECT_FALSE(solveComplexSystem(m, 101, b, errors));
   }
 }
 
@@ -371,8 +371,8 @@ TEST(LUSolver, MixedScaleSystemsAgainstAnExactReference)
     ASSERT_FALSE(ref.empty());
     ComplexErrors errors;
     LUDecomposition lu;
-    ASSERT_TRUE(LUDecomposeStamped(*m, n, lu, errors)) << "trial " << trial;
-    LUBackSubstitute(*m, lu, b, errors);
+    ASSERT_TRUE(luDecomposeStamped(*m, n, lu, errors)) << "trial " << trial;
+    luBackSubstitute(*m, lu, b, errors);
     EXPECT_LT(relativeError(b, ref), 1e-9)
         << "trial " << trial << " n " << n << " condition "
         << static_cast<double>(lutest::conditionNumber(original, n));
@@ -396,16 +396,16 @@ TEST(LUSolver, FactorOnceSolvesLikeACopy)
     auto copy = std::make_unique<ComplexMatrix>(*m);
     ComplexErrors errors;
     LUDecomposition lu;
-    ASSERT_TRUE(LUDecompose(*m, n, lu, errors));
+    ASSERT_TRUE(luDecompose(*m, n, lu, errors));
     ComplexVector b1;
     b1[1] = Complex{0.02, 0};
     ComplexVector b2;
     b2[n] = Complex{0.02, 0};
-    LUBackSubstitute(*m, lu, b1, errors);
-    LUBackSubstitute(*m, lu, b2, errors);
+    luBackSubstitute(*m, lu, b1, errors);
+    luBackSubstitute(*m, lu, b2, errors);
     ComplexVector c2;
     c2[n] = Complex{0.02, 0};
-    ASSERT_TRUE(SolveComplexSystem(*copy, n, c2, errors));
+    ASSERT_TRUE(solveComplexSystem(*copy, n, c2, errors));
     for (int i = 1; i <= n; ++i) {
       EXPECT_TRUE(sameBits(b2[i], c2[i]));
     }
@@ -428,7 +428,7 @@ TEST(LUSolver, ClearTouchedLeavesAZeroMatrix)
     }
     ComplexErrors errors;
     LUDecomposition lu;
-    LUDecomposeStamped(*m, n, lu, errors);
+    luDecomposeStamped(*m, n, lu, errors);
     m->clearTouched();
     for (int i = 0; i < kMatrixDim; ++i) {
       for (int j = 0; j < kMatrixDim; ++j) {
@@ -463,7 +463,7 @@ TEST(LUSolver, SolutionSatisfiesTheSystem)
       b[i] = s;
     }
     ComplexErrors errors;
-    ASSERT_TRUE(SolveComplexSystem(*m, n, b, errors));
+    ASSERT_TRUE(solveComplexSystem(*m, n, b, errors));
     for (int i = 1; i <= n; ++i) {
       EXPECT_NEAR(b[i].re, x[i].re, 1e-12);
       EXPECT_NEAR(b[i].im, x[i].im, 1e-12);

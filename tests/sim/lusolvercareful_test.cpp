@@ -67,7 +67,7 @@ TEST(LUSolverCareful, SolvesBadlyScaledSystemsToFullAccuracy)
     const auto ref1 = lutest::referenceSolve(*m, n, b1);
     const auto ref2 = lutest::referenceSolve(*m, n, b2);
     const ComplexMatrix before = *m;
-    ASSERT_TRUE(SolveCarefully(*m, n, &b1, &b2)) << "trial " << trial;
+    ASSERT_TRUE(carefulSolve(*m, n, &b1, &b2)) << "trial " << trial;
     EXPECT_LT(lutest::relativeError(b1, ref1), 1e-13) << "trial " << trial << " n " << n;
     EXPECT_LT(lutest::relativeError(b2, ref2), 1e-13) << "trial " << trial << " n " << n;
     for (int i = 1; i <= n; ++i) {
@@ -83,7 +83,7 @@ TEST(LUSolverCareful, RefusesSingularMatrices)
   const ComplexVector unchanged = b;
   auto expectRefused = [&](const ComplexMatrix& m, int n, const char* what) {
     ComplexVector x = b;
-    EXPECT_FALSE(SolveCarefully(m, n, &x, nullptr)) << what;
+    EXPECT_FALSE(carefulSolve(m, n, &x, nullptr)) << what;
     for (int i = 1; i <= std::min(n, kMaxSystemSize); ++i) {
       EXPECT_EQ(x[i], unchanged[i]) << what;
     }
@@ -125,7 +125,7 @@ TEST(LUSolverCareful, RefusesSingularMatrices)
              g.entry(-1, 1));
     }
     ComplexVector x = b;
-    refused += SolveCarefully(*m, n, &x, nullptr) ? 0 : 1;
+    refused += carefulSolve(*m, n, &x, nullptr) ? 0 : 1;
   }
   EXPECT_EQ(refused, 200);
 }

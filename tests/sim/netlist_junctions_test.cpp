@@ -5,8 +5,8 @@
 
 #include "sim/netlist.h"
 
-#include "support/scriptedprompts.h"
 #include "netlist_support.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ void plainJunctions(Drawing& d)
         if (wire.startselected || wire.finishselected || !liesInside(pin, wire)) {
           continue;
         }
-        AppendShort(d, pin, wire.finish);
+        appendShort(d, pin, wire.finish);
         d.wires[w].finish = pin;
         break;
       }
@@ -61,7 +61,7 @@ void plainJunctions(Drawing& d)
       }
       for (int q = 1; q <= d.wires.count(); ++q) {
         if (liesInside(p, d.wires[q])) {
-          AppendShort(d, p, d.wires[q].start);
+          appendShort(d, p, d.wires[q].start);
         }
       }
     }
@@ -76,8 +76,8 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
     testing::Circuit c;
     const int parts = 1 + static_cast<int>(rng() % 8);
     for (int k = 0; k < parts; ++k) {
-      c.add(rng() % 2 ? ComponentType::Resistor : ComponentType::Capacitor, coord(), coord(), 1 + static_cast<int>(rng() % 2),
-            50.0);
+      c.add(rng() % 2 ? ComponentType::Resistor : ComponentType::Capacitor, coord(), coord(),
+            1 + static_cast<int>(rng() % 2), 50.0);
     }
     const int wires = static_cast<int>(rng() % 30);
     for (int k = 0; k < wires; ++k) {
@@ -108,7 +108,7 @@ TEST(NetlistJunctions, SameWiresAsAScanOfTheWholeList)
     c.port1(coord(), coord());
     Drawing expected = c.doc.drawdat;
     for (Component& comp : expected.components) {
-      ComputePinPositions(comp);
+      computePinPositions(comp);
     }
     plainJunctions(expected);
     ScriptedPrompts prompts;

@@ -6,7 +6,7 @@
 // at (x - 20, y).
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/pins.h"
 #include "document/schematic.h"
 #include "platform/prompts.h"
@@ -21,7 +21,7 @@ public:
   {
     Environment env;
     fillBuiltInDefaults(env);
-    ClearSchema(doc, env);
+    clearSchematic(doc, env);
     doc.drawdat.P1.crot = 1;
     doc.drawdat.P2.crot = 1;
   }
@@ -34,7 +34,7 @@ public:
     c.position = {x, y};
     c.value[1].nom = v1;
     c.value[1].actual = v1;
-    ComputePinPositions(c);
+    computePinPositions(c);
     doc.drawdat.components.append(c);
     return doc.drawdat.components.last();
   }
@@ -66,8 +66,8 @@ public:
   {
     Circuit c;
     c.port1(100, 100);
-    c.add(ctype, 120, 120, 1, value); // pins (120, 100) and (120, 140)
-    c.add(ComponentType::Ground, 120, 150);        // pin (120, 140)
+    c.add(ctype, 120, 120, 1, value);       // pins (120, 100) and (120, 140)
+    c.add(ComponentType::Ground, 120, 150); // pin (120, 140)
     return c;
   }
   static Circuit series(ComponentType ctype, double value)
@@ -86,7 +86,7 @@ public:
 // Checks the circuit and shows the check in its drawing, as a simulation run leaves it.
 inline Netlist numberDrawing(Schematic& doc, Prompts& prompts)
 {
-  Netlist netlist = BuildNetlist(doc, prompts);
+  Netlist netlist = buildNetlist(doc, prompts);
   applyNetlistToDrawing(doc, netlist);
   return netlist;
 }

@@ -1,7 +1,7 @@
 #include "sim/netlist.h"
 
-#include "support/scriptedprompts.h"
 #include "netlist_support.h"
+#include "support/scriptedprompts.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ Point node(int n)
 TEST(Netlist, ResistorFromPortToGroundIsOneNode)
 {
   Circuit c;
-  c.port1(100, 100);                    // terminal (120, 100)
+  c.port1(100, 100);                                 // terminal (120, 100)
   c.add(ComponentType::Resistor, 200, 120, 1, 50.0); // pins (200, 100), (200, 140)
   c.add(ComponentType::Ground, 200, 150);            // pin (200, 140)
   c.wire(120, 100, 200, 100);
@@ -44,8 +44,8 @@ TEST(Netlist, ResistorFromPortToGroundIsOneNode)
 TEST(Netlist, PinInsideWireSplitsItOnce)
 {
   Circuit c;
-  c.port1(100, 100);                    // terminal (120, 100)
-  c.port2(320, 100);                    // terminal (300, 100)
+  c.port1(100, 100);                                 // terminal (120, 100)
+  c.port2(320, 100);                                 // terminal (300, 100)
   c.add(ComponentType::Resistor, 200, 120, 1, 50.0); // upper pin (200, 100) inside the wire
   c.add(ComponentType::Ground, 200, 150);
   c.wire(120, 100, 300, 100);
@@ -89,7 +89,7 @@ TEST(Netlist, WireEndInsideAnotherWireJoinsIt)
   c.port1(100, 100); // terminal (120, 100)
   c.port2(320, 100); // terminal (300, 100)
   c.wire(120, 100, 300, 100);
-  c.wire(200, 100, 200, 160);           // start inside the first wire
+  c.wire(200, 100, 200, 160);                        // start inside the first wire
   c.add(ComponentType::Resistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
   c.add(ComponentType::Ground, 200, 210);
   ScriptedPrompts prompts;
@@ -120,7 +120,7 @@ TEST(Netlist, BuildingLeavesTheDrawingAsItIsUntilApplied)
   const Drawing drawn = c.doc.drawdat;
   ScriptedPrompts prompts;
   const Schematic& doc = c.doc;
-  const Netlist net = BuildNetlist(doc, prompts);
+  const Netlist net = buildNetlist(doc, prompts);
   EXPECT_EQ(c.doc.drawdat, drawn);
 
   EXPECT_FALSE(net.ok);
@@ -155,11 +155,11 @@ TEST(Netlist, BuildingLeavesTheDrawingAsItIsUntilApplied)
 TEST(Netlist, CrossingWiresDoNotConnect)
 {
   Circuit c;
-  c.port1(100, 100);                    // terminal (120, 100)
-  c.wire(120, 100, 300, 100);           // horizontal, to a resistor to ground
+  c.port1(100, 100);                                 // terminal (120, 100)
+  c.wire(120, 100, 300, 100);                        // horizontal, to a resistor to ground
   c.add(ComponentType::Resistor, 300, 120, 1, 50.0); // pins (300, 100), (300, 140)
   c.add(ComponentType::Ground, 300, 150);
-  c.wire(200, 40, 200, 160);            // vertical, crossing it at (200, 100)
+  c.wire(200, 40, 200, 160);                         // vertical, crossing it at (200, 100)
   c.add(ComponentType::Resistor, 200, 180, 1, 50.0); // pins (200, 160), (200, 200)
   c.add(ComponentType::Ground, 200, 210);
   c.add(ComponentType::Resistor, 200, 20, 1, 50.0); // pins (200, 0), (200, 40)
@@ -214,8 +214,9 @@ TEST(Netlist, TransistorHasItsOwnInternalNode)
 {
   // Collector to port 2, base to port 1, emitter to ground.
   Circuit c;
-  c.add(ComponentType::Bipolar, 300, 200); // pins C (310, 180), B (290, 200), E (310, 220), b' (300, 200) x2
-  c.port1(250, 200);          // terminal (270, 200)
+  c.add(ComponentType::Bipolar, 300,
+        200);        // pins C (310, 180), B (290, 200), E (310, 220), b' (300, 200) x2
+  c.port1(250, 200); // terminal (270, 200)
   c.wire(270, 200, 290, 200);
   c.port2(350, 180); // terminal (330, 180)
   c.wire(310, 180, 330, 180);
@@ -338,15 +339,15 @@ TEST(Netlist, NodeLimitOfTheSolver)
 TEST(Netlist, AppendShortNeverExceedsTheWireCapacity)
 {
   Drawing d;
-  EXPECT_TRUE(AppendShort(d, {0, 0}, {10, 0}));
-  EXPECT_TRUE(AppendShort(d, {10, 0}, {0, 0})); // the same wire reversed: nothing added
+  EXPECT_TRUE(appendShort(d, {0, 0}, {10, 0}));
+  EXPECT_TRUE(appendShort(d, {10, 0}, {0, 0})); // the same wire reversed: nothing added
   EXPECT_EQ(d.wires.count(), 1);
   for (int k = 1; k < kMaxWires; ++k) {
-    EXPECT_TRUE(AppendShort(d, {0, 10 * k}, {10, 10 * k}));
+    EXPECT_TRUE(appendShort(d, {0, 10 * k}, {10, 10 * k}));
   }
   EXPECT_EQ(d.wires.count(), kMaxWires);
-  EXPECT_FALSE(AppendShort(d, {0, -10}, {10, -10}));
-  EXPECT_TRUE(AppendShort(d, {0, 10}, {10, 10})); // exists: fine even when full
+  EXPECT_FALSE(appendShort(d, {0, -10}, {10, -10}));
+  EXPECT_TRUE(appendShort(d, {0, 10}, {10, 10})); // exists: fine even when full
   EXPECT_EQ(d.wires.count(), kMaxWires);
 }
 

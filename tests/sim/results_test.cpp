@@ -34,7 +34,7 @@ TEST(Results, FixedText)
       {-std::numeric_limits<double>::infinity(), 0, "-1000000000000000019884624838656"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FixedText(c.x, c.decimals), c.text) << c.x;
+    EXPECT_EQ(formatFixed(c.x, c.decimals), c.text) << c.x;
   }
 }
 
@@ -44,40 +44,40 @@ TEST(Results, ResultFileLineOfASeriesResistor)
 {
   // 25 ohm in series between two 50 ohm ports: S11 = S22 = 25/125 = 0.2, S21 = S12 = 0.8.
   const SweepPoint p = twoPort(100e6, {0.2, 0.0}, {0.8, 0.0}, {0.8, 0.0}, {0.2, 0.0});
-  EXPECT_EQ(FormatResultFileLine(p), "100.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 ");
+  EXPECT_EQ(formatResultFileLine(p), "100.000000 0.200 0.000 0.800 0.000 0.800 0.000 0.200 0.000 ");
 }
 
 TEST(Results, ResultFileLineForms)
 {
   SweepPoint p = twoPort(1.5e9, {0.0, -0.5}, {-1.0, 0.0}, {0.0, 1.0}, {0.6, 0.8});
-  EXPECT_EQ(FormatResultFileLine(p),
+  EXPECT_EQ(formatResultFileLine(p),
             "1500.000000 0.500 -90.000 1.000 180.000 1.000 90.000 1.000 53.130 ");
   // The file holds the raw transmission coefficients.
   p.s21 = {9.0, 9.0};
-  EXPECT_EQ(FormatResultFileLine(p).substr(0, 32), "1500.000000 0.500 -90.000 1.000 ");
+  EXPECT_EQ(formatResultFileLine(p).substr(0, 32), "1500.000000 0.500 -90.000 1.000 ");
 
   SweepPoint one = p;
   one.port2 = false;
-  EXPECT_EQ(FormatResultFileLine(one), "1500.000000 0.500 -90.000 ");
+  EXPECT_EQ(formatResultFileLine(one), "1500.000000 0.500 -90.000 ");
 
   SweepPoint two = p;
   two.port1 = false; // port 2 alone: the frequency still leads the line
-  EXPECT_EQ(FormatResultFileLine(two), "1500.000000 1.000 53.130 ");
+  EXPECT_EQ(formatResultFileLine(two), "1500.000000 1.000 53.130 ");
 
   SweepPoint failed = p;
   failed.excited1 = failed.excited2 = false;
-  EXPECT_EQ(FormatResultFileLine(failed), "");
+  EXPECT_EQ(formatResultFileLine(failed), "");
 }
 
 TEST(Results, CsvLine)
 {
   SweepPoint p = twoPort(1e6, {0.1, -0.2}, {0.3, 0.4}, {0.5, 0.6}, {0.7, 0.8});
   p.s21 = {1.0 / 3.0, 0.0};
-  EXPECT_EQ(FormatCsvLine(p), "1000000,0.10000000000000001,-0.20000000000000001,"
+  EXPECT_EQ(formatCsvLine(p), "1000000,0.10000000000000001,-0.20000000000000001,"
                               "0.33333333333333331,0,0.5,0.59999999999999998,"
                               "0.69999999999999996,0.80000000000000004");
   p.port2 = false;
-  EXPECT_EQ(FormatCsvLine(p), "1000000,0.10000000000000001,-0.20000000000000001,,,,,,");
+  EXPECT_EQ(formatCsvLine(p), "1000000,0.10000000000000001,-0.20000000000000001,,,,,,");
   EXPECT_EQ(std::string(kCsvHeader).substr(0, 15), "freq_hz,s11_re,");
 }
 
@@ -94,7 +94,7 @@ TEST(Results, NumberTextAsPrintfWritesIt)
     char want[400];
     std::snprintf(want, sizeof want, "%.17g", x);
     SweepPoint p = twoPort(x, {x, -x}, {0, 0}, {0, 0}, {0, 0});
-    const std::string line = FormatCsvLine(p);
+    const std::string line = formatCsvLine(p);
     ASSERT_EQ(line.substr(0, line.find(',')), want) << x;
     for (int decimals : {3, 6}) {
       std::snprintf(want, sizeof want, "%4.*f", decimals, x);
@@ -103,10 +103,10 @@ TEST(Results, NumberTextAsPrintfWritesIt)
       if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
         text.erase(0, 1);
       }
-      ASSERT_EQ(FixedText(x, decimals), text) << x;
+      ASSERT_EQ(formatFixed(x, decimals), text) << x;
     }
   }
-  EXPECT_EQ(FixedText(std::numeric_limits<double>::infinity(), 3),
+  EXPECT_EQ(formatFixed(std::numeric_limits<double>::infinity(), 3),
             "1000000000000000019884624838656.000");
 }
 

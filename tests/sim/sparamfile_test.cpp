@@ -332,14 +332,14 @@ TEST(SParamFile, FilesOnDisk)
   }
   auto set = std::make_unique<TwoPortDataSet>();
   ScriptedPrompts prompts;
-  ASSERT_TRUE(ReadSParameterFile(file.string(), *set, prompts).ok());
+  ASSERT_TRUE(readSParameterFile(file.string(), *set, prompts).ok());
   EXPECT_EQ(set->name, "filter.s2p");
   EXPECT_EQ(set->numpoints(), 1);
 
   // Missing file and a folder: the message for the error box, the buffer untouched.
-  const auto missing = ReadSParameterFile((dir / "nope.s2p").string(), *set, prompts);
+  const auto missing = readSParameterFile((dir / "nope.s2p").string(), *set, prompts);
   EXPECT_EQ(missing.error, "File not found");
-  const auto folder = ReadSParameterFile(dir.string(), *set, prompts);
+  const auto folder = readSParameterFile(dir.string(), *set, prompts);
   EXPECT_FALSE(folder.ok());
   EXPECT_EQ(set->numpoints(), 1);
   EXPECT_EQ(set->name, "filter.s2p");

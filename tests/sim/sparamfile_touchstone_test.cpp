@@ -32,7 +32,7 @@ std::unique_ptr<Read> readText(const std::string& text, const std::string& name 
 
 std::complex<double> value(const MagnitudeAngle& s)
 {
-  const Complex c = PolarToComplex(s.mag, s.ang);
+  const Complex c = polarToComplex(s.mag, s.ang);
   return {c.re, c.im};
 }
 

@@ -89,8 +89,8 @@ public:
   {
     auto m = std::make_unique<ComplexMatrix>();
     m->clear(m_nodes);
-    StampComponents(*m, *m_doc, m_net, f, errors);
-    StampPorts(*m, m_doc->drawdat, m_net);
+    stampComponents(*m, *m_doc, m_net, f, errors);
+    stampPorts(*m, m_doc->drawdat, m_net);
     return m;
   }
 
@@ -99,7 +99,7 @@ public:
     auto m = matrix(f);
     LUDecomposition lu;
     SParams s;
-    if (!LUDecompose(*m, m_nodes, lu, errors)) {
+    if (!luDecompose(*m, m_nodes, lu, errors)) {
       return s;
     }
     const Drawing& d = m_doc->drawdat;
@@ -109,13 +109,13 @@ public:
     const double z2 = d.P2.Zo;
     ComplexVector b1;
     b1[p1] = Complex{1.0 / z1, 0};
-    LUBackSubstitute(*m, lu, b1, errors);
+    luBackSubstitute(*m, lu, b1, errors);
     s.s11 = 2.0 * toStd(b1[p1]) - 1.0;
     if (p2 > 0) {
       s.s21 = 2.0 * toStd(b1[p2]) * std::sqrt(z1 / z2);
       ComplexVector b2;
       b2[p2] = Complex{1.0 / z2, 0};
-      LUBackSubstitute(*m, lu, b2, errors);
+      luBackSubstitute(*m, lu, b2, errors);
       s.s12 = 2.0 * toStd(b2[p1]) * std::sqrt(z2 / z1);
       s.s22 = 2.0 * toStd(b2[p2]) - 1.0;
     }

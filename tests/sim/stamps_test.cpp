@@ -139,7 +139,7 @@ TEST(Stamps, TransmissionLine)
         bench.solve(1e9),
         fromAbcd(std::cos(t), C(0, 50 * std::sin(t)), C(0, std::sin(t) / 50), std::cos(t)), 1e-9);
   }
-  // sin(theta) exactly 0: Cot and Csc give 1e25.
+  // sin(theta) exactly 0: cot and csc give 1e25.
   {
     Bench bench(2);
     Component line = part(ComponentType::TxLine, {1, 2});

@@ -38,19 +38,19 @@ TEST(Interpolate, LinearBetweenPointsAndThroughOneEighty)
   set.points.append(OnePortPoint{200e6, {0.6, -170 * kDeg}});
   set.points.append(OnePortPoint{300e6, {0.4, -150 * kDeg}});
   // Halfway between +170 and -170 degrees lies 180 degrees, not 0.
-  const MagnitudeAngle mid = InterpolateOnePort(set, 150e6);
+  const MagnitudeAngle mid = interpolateOnePort(set, 150e6);
   EXPECT_NEAR(mid.mag, 0.4, 1e-12);
   EXPECT_NEAR(mid.ang, 180 * kDeg, 1e-12);
-  const MagnitudeAngle q = InterpolateOnePort(set, 125e6);
+  const MagnitudeAngle q = interpolateOnePort(set, 125e6);
   EXPECT_NEAR(q.ang, 175 * kDeg, 1e-12);
   // The other direction wraps too.
   OnePortDataSet back;
   back.points.append(OnePortPoint{1, {1, -170 * kDeg}});
   back.points.append(OnePortPoint{2, {1, 170 * kDeg}});
-  EXPECT_NEAR(InterpolateOnePort(back, 1.5).ang, -180 * kDeg, 1e-12);
+  EXPECT_NEAR(interpolateOnePort(back, 1.5).ang, -180 * kDeg, 1e-12);
   // On a point exactly.
-  EXPECT_NEAR(InterpolateOnePort(set, 200e6).mag, 0.6, 1e-15);
-  EXPECT_NEAR(InterpolateOnePort(set, 300e6).mag, 0.4, 1e-15);
+  EXPECT_NEAR(interpolateOnePort(set, 200e6).mag, 0.6, 1e-15);
+  EXPECT_NEAR(interpolateOnePort(set, 300e6).mag, 0.4, 1e-15);
 }
 
 TEST(Interpolate, ExtrapolatesFromTheEndIntervals)
@@ -59,21 +59,21 @@ TEST(Interpolate, ExtrapolatesFromTheEndIntervals)
   set.points.append(OnePortPoint{100, {0.5, 0.1}});
   set.points.append(OnePortPoint{200, {0.6, 0.2}});
   set.points.append(OnePortPoint{300, {0.4, 0.0}});
-  const MagnitudeAngle below = InterpolateOnePort(set, 50);
+  const MagnitudeAngle below = interpolateOnePort(set, 50);
   EXPECT_NEAR(below.mag, 0.45, 1e-12);
   EXPECT_NEAR(below.ang, 0.05, 1e-12);
-  const MagnitudeAngle above = InterpolateOnePort(set, 400);
+  const MagnitudeAngle above = interpolateOnePort(set, 400);
   EXPECT_NEAR(above.mag, 0.2, 1e-12);
   EXPECT_NEAR(above.ang, -0.2, 1e-12);
   // Further along the falling last interval the magnitude would go below zero: it stops at
   // zero, the angle goes on.
-  const MagnitudeAngle far = InterpolateOnePort(set, 1000);
+  const MagnitudeAngle far = interpolateOnePort(set, 1000);
   EXPECT_EQ(far.mag, 0.0);
   EXPECT_NEAR(far.ang, -1.4, 1e-12);
   TwoPortDataSet two;
   two.points.append(TwoPortPoint{1e9, {0.5, 0}, {0.7, 0}, {0.7, 0}, {0.5, 0}});
   two.points.append(TwoPortPoint{2e9, {0.3, 0}, {0.7, 0}, {0.7, 0}, {0.3, 0}});
-  const TwoPortPoint at10GHz = InterpolateTwoPort(two, 10e9);
+  const TwoPortPoint at10GHz = interpolateTwoPort(two, 10e9);
   EXPECT_EQ(at10GHz.s11.mag, 0.0);
   EXPECT_EQ(at10GHz.s22.mag, 0.0);
   EXPECT_NEAR(at10GHz.s21.mag, 0.7, 1e-12);
@@ -84,20 +84,20 @@ TEST(Interpolate, OnePointEmptyAndDegenerateSets)
   TwoPortDataSet one;
   one.points.append(point2(1e9, {0.3, 0.5}, {2, -1}, {0.1, 0.2}, {0.4, 3}));
   for (double f : {1.0, 1e9, 5e9}) {
-    const TwoPortPoint p = InterpolateTwoPort(one, f);
+    const TwoPortPoint p = interpolateTwoPort(one, f);
     EXPECT_EQ(p.s11, (MagnitudeAngle{0.3, 0.5}));
     EXPECT_EQ(p.s21, (MagnitudeAngle{2, -1}));
     EXPECT_EQ(p.s22, (MagnitudeAngle{0.4, 3}));
     EXPECT_EQ(p.freq, f);
   }
   TwoPortDataSet empty;
-  EXPECT_EQ(InterpolateTwoPort(empty, 1e9).s21, (MagnitudeAngle{}));
+  EXPECT_EQ(interpolateTwoPort(empty, 1e9).s21, (MagnitudeAngle{}));
   // Two points at the same frequency: no division by zero, the first point is taken.
   OnePortDataSet twin;
   twin.points.append(OnePortPoint{5, {0.1, 0}});
   twin.points.append(OnePortPoint{5, {0.9, 0}});
   for (double f : {1.0, 5.0, 9.0}) {
-    const MagnitudeAngle r = InterpolateOnePort(twin, f);
+    const MagnitudeAngle r = interpolateOnePort(twin, f);
     EXPECT_TRUE(std::isfinite(r.mag));
     EXPECT_EQ(r.mag, 0.1);
   }
@@ -108,7 +108,7 @@ TEST(Interpolate, TwoPortKeepsTheStoredOrder)
   TwoPortDataSet set;
   set.points.append(point2(1, {0.1, 0}, {0.2, 0}, {0.3, 0}, {0.4, 0}));
   set.points.append(point2(3, {0.3, 0}, {0.4, 0}, {0.5, 0}, {0.6, 0}));
-  const TwoPortPoint p = InterpolateTwoPort(set, 2);
+  const TwoPortPoint p = interpolateTwoPort(set, 2);
   EXPECT_NEAR(p.s11.mag, 0.2, 1e-15);
   EXPECT_NEAR(p.s21.mag, 0.3, 1e-15);
   EXPECT_NEAR(p.s12.mag, 0.4, 1e-15);
@@ -162,7 +162,7 @@ TEST(DataBlocks, SolvedCircuitGivesBackTheStoredSParameters)
   setValue(block, 1, 2);
   bench.add(block);
   for (double f : {1e9, 1.25e9, 2e9}) {
-    const TwoPortPoint want = InterpolateTwoPort(set, f);
+    const TwoPortPoint want = interpolateTwoPort(set, f);
     const SParams s = bench.solve(f);
     EXPECT_NEAR(std::abs(s.s11 - polar(want.s11)), 0, 1e-12) << f;
     EXPECT_NEAR(std::abs(s.s21 - polar(want.s21)), 0, 1e-12) << f;

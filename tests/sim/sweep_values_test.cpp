@@ -14,7 +14,7 @@ TEST(SweepPlan, LinearAndLogarithmicPoints)
   x.max = 2e6;
   x.numpoints = 10;
   x.freqmode = 1;
-  SweepPlan plan = SanitizeSweep(x);
+  SweepPlan plan = sanitizeSweep(x);
   ASSERT_EQ(plan.pointCount(), 11);
   for (int i = 0; i <= 10; ++i) {
     EXPECT_NEAR(plan.frequency(i), 1e6 + 1e5 * i, 1e-6) << i;
@@ -24,7 +24,7 @@ TEST(SweepPlan, LinearAndLogarithmicPoints)
   x.max = 100e6;
   x.numpoints = 2;
   x.freqmode = 2;
-  plan = SanitizeSweep(x);
+  plan = sanitizeSweep(x);
   ASSERT_EQ(plan.pointCount(), 3);
   EXPECT_NEAR(plan.frequency(0), 1e6, 1e-6);
   EXPECT_NEAR(plan.frequency(1), 10e6, 1e-5);
@@ -52,7 +52,7 @@ TEST(SweepPlan, ImpossibleSettingsAreCorrected)
     x.max = c.max;
     x.numpoints = c.numpoints;
     x.freqmode = 1;
-    const SweepPlan plan = SanitizeSweep(x);
+    const SweepPlan plan = sanitizeSweep(x);
     EXPECT_EQ(x.min, c.wantMin);
     EXPECT_EQ(x.max, c.wantMax);
     EXPECT_EQ(x.numpoints, c.wantPoints);

@@ -46,7 +46,7 @@ TEST(Tolerance, LimitsByMode)
   ToleranceRandom random(1);
   for (const Case& c : cases) {
     ToleranceValue v = c.value;
-    const double got = ApplyTolerance(v, c.mode, random);
+    const double got = applyTolerance(v, c.mode, random);
     EXPECT_DOUBLE_EQ(got, c.expected) << "mode " << c.mode << " nom " << c.value.nom;
     EXPECT_EQ(v.actual, got);
   }
@@ -60,7 +60,7 @@ TEST(Tolerance, RandomValuesStayWithinTheLimits)
     double hi = -1e9;
     for (int i = 0; i < 2000; ++i) {
       ToleranceValue v = tol(100, -5, 5, true, true);
-      const double x = ApplyTolerance(v, mode, random);
+      const double x = applyTolerance(v, mode, random);
       ASSERT_GE(x, 95.0);
       ASSERT_LT(x, 105.0);
       lo = std::min(lo, x);
@@ -107,7 +107,7 @@ TEST(Tolerance, OnlyTheVariedKindsChange)
     add(kind.type);
   }
   ToleranceRandom random(3);
-  ApplyTolerances(d, tolerancemode::Upper, random);
+  applyTolerances(d, tolerancemode::Upper, random);
   // A slot varies exactly when its kind declares a varied parameter there: the resistance,
   // the capacitance, the inductance, a line's impedance and length, a block's tolerances.
   for (const Component& c : d.components) {

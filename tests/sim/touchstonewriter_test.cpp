@@ -145,7 +145,7 @@ TEST(TouchstoneWriter, ReadsBackToTheSameValues)
       const std::pair<const MagnitudeAngle*, Complex> pairs[] = {
           {&got.s11, want.s11}, {&got.s21, want.s21}, {&got.s12, want.s12}, {&got.s22, want.s22}};
       for (const auto& [g, w] : pairs) {
-        const Complex c = PolarToComplex(g->mag, g->ang);
+        const Complex c = polarToComplex(g->mag, g->ang);
         EXPECT_NEAR(std::hypot(c.re - w.re, c.im - w.im), 0.0, tolerance) << i;
       }
     }

@@ -302,7 +302,7 @@ TEST_F(AssistantsTest, FilterPreviewFollowsTypingAndFitsTheLadder)
   PreviewCircuitView view;
   view.components = {c.components.begin(), c.components.end()};
   view.wires = {c.wires.begin(), c.wires.end()};
-  PaintPreviewCircuit(canvas, view, 100, 0, env, QApplication::font().family().toStdString());
+  paintPreviewCircuit(canvas, view, 100, 0, env, QApplication::font().family().toStdString());
   painter.end();
   ASSERT_GE(canvas.boxes.size(), 30u);
   for (size_t i = 0; i < canvas.boxes.size(); ++i)

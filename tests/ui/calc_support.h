@@ -36,7 +36,7 @@ inline std::string text(const QLabel* panel)
 // The number a text shows, read as the program reads it ("79.577nH" -> 79.577e-9).
 inline double number(const std::string& shown)
 {
-  return ParseValueText(shown);
+  return parseValueText(shown);
 }
 
 // Every field and result panel of the window: no "nan", no "inf".

@@ -33,7 +33,7 @@ TEST_F(DesktopHabitsTest, SelectAllTakesEverythingAlongInTheNextDrag)
   drag(600, 600, 650, 620);
   EXPECT_EQ(d.components[1].position, (Point{250, 220}));
   EXPECT_EQ(d.P1.pos, (Point{150, 200}));
-  EXPECT_FALSE(AnythingSelected(d));
+  EXPECT_FALSE(anythingSelected(d));
 }
 
 TEST_F(DesktopHabitsTest, RecentFilesAreOfferedAndKept)
@@ -84,7 +84,7 @@ TEST_F(DesktopHabitsTest, TheTuneStepIsRemembered)
   Environment stored;
   stored.autoopen = false;
   stored.tunestep = "E24";
-  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  ASSERT_TRUE(writeConfig(stored, options.configPath).ok);
   window->startUp(options);
   EXPECT_EQ(window->tunerBar()->step(), TuneStep::E24);
   EXPECT_EQ(window->editorConnection().editor().tuneStep(), TuneStep::E24);

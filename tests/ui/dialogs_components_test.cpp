@@ -11,7 +11,7 @@
 #include "dialogs/smalldialogs.h"
 #include "dialogs/tolerancegroup.h"
 #include "dialogs_support.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/placement.h"
 #include "document/schematicwriter.h"
 #include "support/scriptedprompts.h"
@@ -44,7 +44,7 @@ class ComponentDialogsTest : public ::testing::Test
 protected:
   ComponentDialogsTest()
   {
-    ClearSchema(*doc, env);
+    clearSchematic(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
       shownCaption = dialog.windowTitle();

@@ -8,7 +8,7 @@
 #include "dialogs/realedit.h"
 #include "dialogs/smalldialogs.h"
 #include "dialogs_support.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/placement.h"
 #include "editor/schematiceditor.h"
 #include "support/scriptedprompts.h"
@@ -60,7 +60,7 @@ class EditorWiringTest : public ::testing::Test
 protected:
   EditorWiringTest()
   {
-    ClearSchema(*doc, env);
+    clearSchematic(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
       captions.push_back(dialog.windowTitle());

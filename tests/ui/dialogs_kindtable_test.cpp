@@ -6,7 +6,7 @@
 #include "dialogs/generatedcomponentdialog.h"
 #include "dialogs/realedit.h"
 #include "dialogs/tolerancegroup.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/componentkinds.h"
 #include "support/scriptedprompts.h"
 
@@ -23,7 +23,7 @@ namespace {
 TEST(DialogTable, EveryKindWithParametersHasADialog)
 {
   auto doc = std::make_unique<Schematic>();
-  ClearSchema(*doc, Environment{});
+  clearSchematic(*doc, Environment{});
   ScriptedPrompts prompts;
   ComponentDialogs dialogs(*doc, prompts, nullptr);
   int generated = 0;

@@ -6,7 +6,7 @@
 #include "dialogs/sparamblockdialogs.h"
 #include "dialogs/sparamfileerrordialog.h"
 #include "dialogs_support.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/placement.h"
 #include "support/scriptedprompts.h"
 #include "support/testfolder.h"
@@ -36,7 +36,7 @@ class BlockDialogTest : public ::testing::Test
 protected:
   BlockDialogTest()
   {
-    ClearSchema(*doc, env);
+    clearSchematic(*doc, env);
     dialogs.setModalRunner([this](QDialog& dialog) {
       dialog.show();
       auto* block = dynamic_cast<SParamBlockDialog*>(&dialog);

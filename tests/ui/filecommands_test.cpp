@@ -299,7 +299,7 @@ TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
   {
     Environment stored; // an existing configuration: not a first start
     stored.autoopen = false;
-    ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+    ASSERT_TRUE(writeConfig(stored, options.configPath).ok);
   }
   window->startUp(options);
   window->move(120, 80);
@@ -317,7 +317,7 @@ TEST_F(FileCommandsTest, ClosingAsksRecordsPlacementAndWritesTheConfiguration)
   EXPECT_TRUE(window->close());
   ASSERT_TRUE(std::filesystem::exists(options.configPath));
   Environment written;
-  ASSERT_TRUE(ReadConfig(written, options.configPath).ok);
+  ASSERT_TRUE(readConfig(written, options.configPath).ok);
   EXPECT_EQ(written.schemawinstat, "wsNormal");
   EXPECT_EQ(written.schemawinpos.width, 900);
   EXPECT_EQ(written.schemawinpos.height, 700);
@@ -354,7 +354,7 @@ TEST_F(FileCommandsTest, StartOpensTheLastFileFromTheConfiguration)
   stored.schemawinpos = {30, 40, 820, 610};
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
-  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  ASSERT_TRUE(writeConfig(stored, options.configPath).ok);
 
   window->startUp(options);
   EXPECT_FALSE(window->helpWindow()->isVisible());
@@ -371,7 +371,7 @@ TEST_F(FileCommandsTest, SmallStoredPlacementsStillShowEveryToolbarButton)
   Environment stored; // 500 x 400, the classic default
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
-  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  ASSERT_TRUE(writeConfig(stored, options.configPath).ok);
   window->startUp(options);
   QApplication::processEvents();
   EXPECT_GE(window->width(), 500);
@@ -388,7 +388,7 @@ TEST_F(FileCommandsTest, StartWithoutAnOpenedFileNeverSavesOverTheLastOne)
   stored.filename = tempPath("gone.cct"); // the last file no longer exists
   StartupOptions options;
   options.configPath = tempPath("Norvane.cfg");
-  ASSERT_TRUE(WriteConfig(stored, options.configPath).ok);
+  ASSERT_TRUE(writeConfig(stored, options.configPath).ok);
   window->startUp(options);
   EXPECT_EQ(window->currentFileName(), "unnamed.cct");
   // Save asks for a name instead of writing somewhere unexpected.

@@ -22,8 +22,8 @@ using graphtest::GraphWindowTest;
 void turnWheel(QWidget* widget, QPoint at, int notches)
 {
   // Positive notches turn the wheel towards the user (negative angle delta).
-  QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(widget, &event);
 }
 
@@ -44,7 +44,7 @@ TEST_F(GraphWindowTest, ClickWheelAndKeysMoveTheCursor)
   EXPECT_EQ(w.core().cursorPosition(), 51);
   EXPECT_EQ(w.readout(0)->text(), "f=100MHz");
   EXPECT_EQ(w.readout(1)->text().toStdString(),
-            FormatEngineering(2, w.core().points().at(51).trace1) + "dB");
+            formatEngineering(2, w.core().points().at(51).trace1) + "dB");
   // The left edge is the first point, the right edge the last.
   QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(0, 40));
   EXPECT_EQ(bar->value(), 1);
@@ -58,7 +58,7 @@ TEST_F(GraphWindowTest, ClickWheelAndKeysMoveTheCursor)
   turnWheel(plot, QPoint(10, 10), -3);
   EXPECT_EQ(bar->value(), 49);
   EXPECT_EQ(w.readout(0)->text().toStdString(),
-            "f=" + FormatEngineering(3, w.core().points().at(49).freq) + "Hz");
+            "f=" + formatEngineering(3, w.core().points().at(49).freq) + "Hz");
 
   // After a click the cursor bar has the focus: arrows step, Home and End jump.
   ASSERT_EQ(w.focusWidget(), bar);
@@ -88,8 +88,8 @@ TEST_F(GraphWindowTest, ClickWheelAndKeysMoveTheCursor)
     const PlotPoint& got = w.core().points().at(bar->value());
     const double dGot = std::hypot(chart.cx + chart.u * got.trace1 - at.x(),
                                    chart.cy - chart.u * got.trace2 - at.y());
-    const double dWant = std::hypot(chart.cx + chart.u * p.trace1 - at.x(),
-                                    chart.cy - chart.u * p.trace2 - at.y());
+    const double dWant =
+        std::hypot(chart.cx + chart.u * p.trace1 - at.x(), chart.cy - chart.u * p.trace2 - at.y());
     EXPECT_LE(dGot, dWant) << k;
     EXPECT_EQ(w.core().cursorPosition(), bar->value());
   }

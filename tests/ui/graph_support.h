@@ -3,7 +3,7 @@
 // simulation session, and the graph window over them.
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/schematicreader.h"
 #include "graph/graphvaluefield.h"
 #include "graph/graphwindow.h"
@@ -30,14 +30,14 @@ protected:
   GraphWindowTest()
   {
     fillBuiltInDefaults(env);
-    ClearSchema(doc, env);
+    clearSchematic(doc, env);
     session.random.setSeed(12345);
   }
 
   // Loads an example schematic; the window is made afterwards by window().
   void load(const std::string& name)
   {
-    ClearSchema(doc, env);
+    clearSchematic(doc, env);
     const FileResult r = loadSchematic(doc, examplePath(name));
     ASSERT_TRUE(r.ok()) << r.error;
     env.filename = examplePath(name);

@@ -67,7 +67,7 @@ TEST_F(GraphWindowTest, LowpassSimulatesIntoTheWindow)
   // The last logarithmic point lands a hair below 1 GHz.
   EXPECT_NEAR(w.core().points().at(101).freq, 1e9, 1e-3);
   EXPECT_EQ(w.readout(0)->text().toStdString(),
-            "f=" + FormatEngineering(3, w.core().points().at(101).freq) + "Hz");
+            "f=" + formatEngineering(3, w.core().points().at(101).freq) + "Hz");
   w.cursorScrollBar()->setValue(51);
   EXPECT_EQ(w.readout(0)->text(), "f=100MHz");
   w.cursorScrollBar()->setValue(500);
@@ -237,7 +237,7 @@ TEST_F(GraphWindowTest, GroupDelayIsNotShiftedHalfAStep)
   in.bandwidth = 20e6;
   const FilterResult filter = designFilter(in);
   ASSERT_TRUE(filter.built);
-  WriteAssistantCircuit(doc, env, filter.circuit, filterWriteSettings(in));
+  writeAssistantSchematic(doc, env, filter.circuit, filterWriteSettings(in));
   doc.Y1ax = {-180, 180, measwhat::S21, tracetype::Phase};
   doc.Y2ax = {0, 2e-7, measwhat::S21, tracetype::GroupDelay};
   GraphWindow& w = window();
@@ -257,7 +257,7 @@ TEST_F(GraphWindowTest, GroupDelayIsNotShiftedHalfAStep)
   EXPECT_NEAR(p.at(31).trace2, exact, 0.02 * exact); // 81.90 ns: 1.5 % high
   // The window shows the revised values: its read-out at that point agrees with the store.
   w.cursorScrollBar()->setValue(31);
-  EXPECT_EQ(w.readout(2)->text().toStdString(), FormatEngineering(2, p.at(31).trace2) + "s");
+  EXPECT_EQ(w.readout(2)->text().toStdString(), formatEngineering(2, p.at(31).trace2) + "s");
 }
 
 TEST_F(GraphWindowTest, LevelsAndAnglesAreShownInPlainDecimals)

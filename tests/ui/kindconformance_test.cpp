@@ -116,12 +116,12 @@ TEST_F(KindConformanceTest, ASeriesRLFromOneUnitFileIsEditedAndSimulated)
   doc->Xax.numpoints = 30;
   doc->Xax.freqmode = 1;
   SimulationSession session;
-  SimulateResult result = CheckCircuit(*doc, session, prompts);
+  SimulateResult result = checkCircuit(*doc, session, prompts);
   ASSERT_TRUE(result.checked) << prompts.lastText();
   SweepRequest request;
-  request.plan = PlanSweep(*doc);
+  request.plan = planSweep(*doc);
   S21Sink sink;
-  Simulate(*doc, session, request, sink, prompts, result);
+  simulateCircuit(*doc, session, request, sink, prompts, result);
   ASSERT_EQ(sink.s21.size(), 31u);
   for (const SweepPoint& p : sink.s21) {
     const std::complex<double> z{10.0, 2.0 * 3.14159265358979323846 * p.freq * 1e-7};

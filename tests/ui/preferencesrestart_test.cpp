@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, PreferenceColoursShowAtOnceAndSurviveARestart)
 
   ASSERT_TRUE(window->close());
   Environment written;
-  ASSERT_TRUE(ReadConfig(written, options.configPath).ok);
+  ASSERT_TRUE(readConfig(written, options.configPath).ok);
   EXPECT_EQ(written.compcolor, kMagenta);
   EXPECT_EQ(written.papercolor, kPaper);
 

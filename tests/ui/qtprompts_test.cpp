@@ -6,7 +6,7 @@
 #include "qtprompts.h"
 
 #include "config/environment.h"
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/schematicreader.h"
 #include "support/testfolder.h"
 
@@ -175,7 +175,7 @@ TEST(QtPromptsOwner, BoxesBelongToTheWindowInUse)
   Environment env;
   fillBuiltInDefaults(env);
   auto doc = std::make_unique<Schematic>();
-  ClearSchema(*doc, env);
+  clearSchematic(*doc, env);
   ASSERT_TRUE(loadSchematic(*doc, std::string(NORVANE_SOURCE_DIR) + "/examples/lowpass3.cct"));
   SimulationSession session;
   GraphWindow graph(*doc, env, prompts, session);

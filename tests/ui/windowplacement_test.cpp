@@ -24,7 +24,7 @@ protected:
   {
     StartupOptions options;
     options.configPath = tempPath("Norvane.cfg");
-    EXPECT_TRUE(WriteConfig(stored, options.configPath).ok);
+    EXPECT_TRUE(writeConfig(stored, options.configPath).ok);
     return options;
   }
 };

@@ -45,7 +45,7 @@ void AssistantPreview::paintCircuit(QPainter& painter, int shift, int dpi) const
     view.P1 = &m_circuit.P1;
     view.P2 = &m_circuit.P2;
   }
-  PaintPreviewCircuit(canvas, view, shift, 0, m_env, QApplication::font().family().toStdString());
+  paintPreviewCircuit(canvas, view, shift, 0, m_env, QApplication::font().family().toStdString());
 }
 
 AssistantPreview::Span AssistantPreview::drawnSpan() const

@@ -125,7 +125,7 @@ BipolarParameters BipolarDialog::accurateModel()
 void BipolarDialog::estimate()
 {
   const BipolarParameters p =
-      BallParkEstimate({m_bpGain->Getvalue(), m_ft->Getvalue(), m_ic->Getvalue(),
+      ballParkEstimate({m_bpGain->Getvalue(), m_ft->Getvalue(), m_ic->Getvalue(),
                         m_feedback->Getvalue(), m_smt->isChecked()});
   showModel(p);
   const BallParkTexts texts = ballParkTexts(p);

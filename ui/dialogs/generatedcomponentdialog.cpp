@@ -143,7 +143,7 @@ void GeneratedComponentDialog::storeInto(Component& comp, Schematic&)
       setParameterValue(comp, p, f.flag->isChecked() ? 1.0 : 0.0);
     }
   }
-  ReplaceZeroValues(comp);
+  replaceZeroValues(comp);
 }
 
 QWidget* GeneratedComponentDialog::firstField() const

@@ -8,7 +8,7 @@
 //
 // The fields read and write the component by parameter, as the hand-made dialogs do: a
 // whole slot through settol/gettol (the simulation's actual value stays), a number or flag
-// through setParameterValue, then the kind's zero replacements (ReplaceZeroValues). A
+// through setParameterValue, then the kind's zero replacements (replaceZeroValues). A
 // field shows its number rounded but keeps it exactly until the user types, so OK without
 // an edit stores every value as it was.
 

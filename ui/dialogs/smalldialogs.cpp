@@ -53,7 +53,7 @@ std::string PortDialog::impedanceText() const
 void PortDialog::accept()
 {
   // Text that is not an impedance is refused here, with the reason, rather than taken as 0.
-  const NumberReading zo = ReadNumber(impedanceText(), NumberRules::Entry("R"));
+  const NumberReading zo = readNumber(impedanceText(), NumberRules::Entry("R"));
   if (!zo.ok) {
     const QString problem = QString("\"%1\" is %2").arg(m_zo->text().trimmed(), zo.problem);
     QApplication::beep();

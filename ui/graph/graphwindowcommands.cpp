@@ -319,7 +319,7 @@ SimulateResult GraphWindow::runSimulation()
   if (m_running) return m_lastResult;
   m_running = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  m_lastResult = SimulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
+  m_lastResult = simulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
   showRunNote();
   m_running = false;
@@ -357,7 +357,7 @@ void GraphWindow::saveResults()
 {
   if (m_running) return;
   m_running = true;
-  m_lastResult = ExportSParameterFile(m_doc, m_session, m_core, m_links.chores, m_prompts);
+  m_lastResult = exportSParameterFile(m_doc, m_session, m_core, m_links.chores, m_prompts);
   showRunNote();
   m_running = false;
   // The plotted points survive an export; the picture is shown again as it was.
@@ -371,7 +371,7 @@ void GraphWindow::exportTouchstone()
   m_running = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const TouchstoneExportResult r =
-      ExportTouchstoneFile(m_doc, m_session, m_prompts, "Norvane " NORVANE_VERSION, m_env.filename);
+      exportTouchstoneFile(m_doc, m_session, m_prompts, "Norvane " NORVANE_VERSION, m_env.filename);
   QApplication::restoreOverrideCursor();
   m_running = false;
   m_lastResult = r.run;

@@ -70,7 +70,7 @@ QRect drawnBounds(const Schematic& doc, const Environment& env, const std::strin
     canvas.setFont(font);
     return canvas.textExtent(text);
   };
-  const std::optional<DrawingBox> box = DrawingBounds(doc, env, PaintScale{}, measure, fontName);
+  const std::optional<DrawingBox> box = drawingBounds(doc, env, PaintScale{}, measure, fontName);
   if (!box) return {};
   return QRect(box->left, box->top, std::max(1, box->width()), std::max(1, box->height()));
 }
@@ -309,7 +309,7 @@ void PrintPreview::paintPreview(QPainter& painter, int width, int height)
     options.allowGrid = false;
     PaintScale placement = schematicPlacement(W, H);
     placement.den = f;
-    PaintSchematic(canvas, m_doc, m_env, placement, options);
+    paintSchematic(canvas, m_doc, m_env, placement, options);
     canvas.setFont({mainFontName(), fontPoints, colors::black, false});
     canvas.setBrushStyle(BrushStyle::Clear);
     if (canvas.font().size >= 1) canvas.textOut(page.width / 20, page.height / 20, mainCaption());
@@ -414,7 +414,7 @@ int PrintPreview::printPages(QPainter& painter, QPagedPaintDevice& device, int r
     options.fontName = mainFontName();
     options.allowGrid = false;
     const Font font = canvas.font();
-    PaintSchematic(canvas, m_doc, m_env, schematicPlacement(W, H), options);
+    paintSchematic(canvas, m_doc, m_env, schematicPlacement(W, H), options);
     canvas.setFont(font);
     canvas.setBrushStyle(BrushStyle::Clear);
     if (font.size >= 1) canvas.textOut(W / 20, H / 20, mainCaption());

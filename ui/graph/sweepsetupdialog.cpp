@@ -106,7 +106,7 @@ int ToleranceSweepDialog::runs() const
 {
   // Unit letters are read as usual ("1k" is a thousand); a count below one still makes one
   // run, and a count beyond what an int holds is held to the multi-sweep's own maximum later.
-  const double n = std::nearbyint(ParseValueText(fromQt(m_runs->text())));
+  const double n = std::nearbyint(parseValueText(fromQt(m_runs->text())));
   if (!(n >= 1.0)) return 1;
   if (n > 1e9) return 1000000000;
   return static_cast<int>(n);

@@ -1,4 +1,4 @@
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 
 #include "document/componentkinds.h"
 
@@ -14,7 +14,7 @@ void unplace(Port& port)
 
 } // namespace
 
-void ClearSchema(Schematic& doc, const Environment& env)
+void clearSchematic(Schematic& doc, const Environment& env)
 {
   doc.mmdB = {10, -40};
   doc.mmLin = {1, 0};

@@ -1,4 +1,4 @@
-#include "document/clearschema.h"
+#include "document/clearschematic.h"
 #include "document/placement.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ void expectTol(const ToleranceValue& v, double nom, double mintol, double maxtol
   EXPECT_EQ(v.TolPercent, pct);
 }
 
-TEST(ClearSchema, DefaultsOfANewSchematic)
+TEST(ClearSchematic, DefaultsOfANewSchematic)
 {
   Environment env;
   env.lowfreq = 2e6;
@@ -27,7 +27,7 @@ TEST(ClearSchema, DefaultsOfANewSchematic)
   env.maxdB = 5;
 
   Schematic doc;
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
 
   EXPECT_EQ(doc.mmdB, (DisplayRange{10, -40}));
   EXPECT_EQ(doc.mmLin, (DisplayRange{1, 0}));
@@ -85,7 +85,7 @@ TEST(ClearSchema, DefaultsOfANewSchematic)
   expectTol(doc.lastBipolar.value[5], 0.005, 3e9, 0, true, false, "Q5");
 }
 
-TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
+TEST(ClearSchematic, LeavesWhatOutlivesANewSchematic)
 {
   Environment env;
   Schematic doc;
@@ -110,7 +110,7 @@ TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
   doc.drawdat.components.append(r);
   doc.drawdat.UnconnectedMarkers.append({1, 2});
 
-  ClearSchema(doc, env);
+  clearSchematic(doc, env);
 
   EXPECT_EQ(doc.cursorpos, 17);
   EXPECT_TRUE(doc.circleson);
@@ -139,7 +139,7 @@ TEST(ClearSchema, LeavesWhatOutlivesANewSchematic)
 class Placement : public ::testing::Test
 {
 protected:
-  void SetUp() override { ClearSchema(doc, env); }
+  void SetUp() override { clearSchematic(doc, env); }
   Environment env;
   Schematic doc;
 };

@@ -15,6 +15,6 @@ namespace norvane {
 // Left as they are, because they outlive a "New": the 1-port block counter, cursorpos,
 // circleson, simulated, the data sets' names and indexes, the template fields that have no
 // default (lastMutual entirely), and the port fields other than pos, Zo and selected.
-void ClearSchema(Schematic& doc, const Environment& env);
+void clearSchematic(Schematic& doc, const Environment& env);
 
 } // namespace norvane

@@ -87,7 +87,7 @@ const Command kCommands[] = {
     {"simulate",
      "FILE.cct [-o OUT] [--format s2p|touchstone|csv] [--start F] [--stop F] [--points N] "
      "[--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] [--autoscale] "
-     "[--data BLOCK=FILE]",
+     "[--data BLOCK=FILE] [--measures LIST]",
      "simulate a schematic and write its S-parameters",
      "Runs the frequency sweep of FILE.cct and writes S11, S21, S12 and S22 of every point.\n"
      "Every port present in the circuit is excited, whatever graph the file shows.\n"
@@ -110,6 +110,21 @@ const Command kCommands[] = {
      "  --data BLOCK=FILE    the S-parameter data block named BLOCK takes the data of FILE\n"
      "                       (.s1p, .s2p, .d1, .d2), read as its dialog's Load File reads\n"
      "                       them; the schematic file is not changed\n"
+     "  --measures LIST      with --format csv: one more column per item of the\n"
+     "                       comma-separated LIST, headed by the item; an empty cell where\n"
+     "                       the value cannot be formed or needs a port the circuit lacks.\n"
+     "                       S at the ports' impedances Z1, Z2; D = S11 S22 - S12 S21:\n"
+     "    k                  Rollett's (1 - |S11|^2 - |S22|^2 + |D|^2) / (2 |S12 S21|)\n"
+     "    delta              |D|\n"
+     "    mu1                (1 - |S11|^2) / (|S22 - D conj(S11)| + |S12 S21|)\n"
+     "    mu2                (1 - |S22|^2) / (|S11 - D conj(S22)| + |S12 S21|)\n"
+     "    mag_db             MAG 10 log10(|S21/S12| (k - sqrt(k^2 - 1))) where k >= 1,\n"
+     "                       else MSG 10 log10|S21/S12|\n"
+     "    vswr1, vswr2       (1 + |S11|) / (1 - |S11|), the same of S22\n"
+     "    zin_re, zin_im     Z1 (1 + S11) / (1 - S11), ohm\n"
+     "    zout_re, zout_im   Z2 (1 + S22) / (1 - S22), ohm\n"
+     "    gd21_s             group delay of S21 in seconds, |d phase / d omega| by the\n"
+     "                       central difference (one-sided at the ends), as the graph's\n"
      "\n"
      "Messages go to standard error; so does the name of every data block the sweep\n"
      "extrapolates beyond its data, with the frequencies. Exit status 1 when the circuit is\n"

@@ -14,6 +14,7 @@
 #include "graph/simulationrun.h"
 #include "numbers/valuetext.h"
 #include "sim/blockdatafile.h"
+#include "sim/measurecolumns.h"
 #include "sim/plotpoint.h"
 #include "sim/results.h"
 #include "sim/simulate.h"
@@ -64,17 +65,31 @@ bool parseInteger(const std::string& text, long long& value)
   return ec == std::errc() && end == last;
 }
 
-void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
-                  const std::string& format, const TouchstoneSource& source)
+// The options' values, checked before the input is read.
+struct SimulateOptions
 {
-  if (format == "touchstone") {
+  std::string format = "s2p";
+  double start = 0.0;
+  double stop = 0.0;
+  long long points = 0;
+  int toleranceMode = tolerancemode::Nominal;
+  long long seed = 0;
+  std::vector<MeasureColumn> measures; // appended to the csv columns
+};
+
+void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
+                  const SimulateOptions& options, const TouchstoneSource& source)
+{
+  if (options.format == "touchstone") {
     os << touchstoneText(points, source);
     return;
   }
-  if (format == "csv") {
-    os << kCsvHeader << '\n';
-    for (const SweepPoint& p : points) {
-      os << formatCsvLine(p) << '\n';
+  if (options.format == "csv") {
+    const std::vector<std::string> measures =
+        measureCells(points, options.measures, source.z1, source.z2);
+    os << kCsvHeader << measureHeading(options.measures) << '\n';
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      os << formatCsvLine(points[i]) << measures[i] << '\n';
     }
     return;
   }
@@ -85,18 +100,7 @@ const std::vector<OptionSpec> kSimulateOptions = {
     {"-o", "--output", true},   {"", "--format", true},    {"", "--start", true},
     {"", "--stop", true},       {"", "--points", true},    {"", "--lin", false},
     {"", "--log", false},       {"", "--tolerance", true}, {"", "--seed", true},
-    {"", "--autoscale", false}, {"", "--data", true}};
-
-// The options' values, checked before the input is read.
-struct SimulateOptions
-{
-  std::string format = "s2p";
-  double start = 0.0;
-  double stop = 0.0;
-  long long points = 0;
-  int toleranceMode = tolerancemode::Nominal;
-  long long seed = 0;
-};
+    {"", "--autoscale", false}, {"", "--data", true},      {"", "--measures", true}};
 
 std::string readTolerance(const ParsedArguments& parsed, int& mode)
 {
@@ -115,6 +119,24 @@ std::string readTolerance(const ParsedArguments& parsed, int& mode)
     }
   }
   return "unknown tolerance '" + *t + "' (lower, nominal, upper, random)";
+}
+
+std::string readMeasures(const ParsedArguments& parsed, SimulateOptions& o)
+{
+  const auto list = parsed.value("--measures");
+  if (!list) {
+    return {};
+  }
+  if (o.format != "csv") {
+    return "--measures needs --format csv";
+  }
+  std::string unknown;
+  o.measures = readMeasureList(*list, unknown);
+  if (o.measures.empty()) {
+    return unknown.empty() ? "--measures needs a comma-separated list of " + measureNames()
+                           : "unknown measure '" + unknown + "' (" + measureNames() + ")";
+  }
+  return {};
 }
 
 // The problem with the options, or empty.
@@ -146,7 +168,7 @@ std::string readOptions(const ParsedArguments& parsed, SimulateOptions& o)
       (!parseInteger(*parsed.value("--seed"), o.seed) || o.seed < 0 || o.seed > 4294967295LL)) {
     return "--seed needs a whole number from 0 to 4294967295";
   }
-  return {};
+  return readMeasures(parsed, o);
 }
 
 // The sweep: the file's, changed by the options. A sweep that would have to be corrected is
@@ -182,16 +204,16 @@ std::optional<int> applySweepOptions(Schematic& doc, const ParsedArguments& pars
 
 // To the output file (written at once through a temporary file, so a full disk keeps the
 // previous result file) or to standard output.
-int writeOutput(const ParsedArguments& parsed, const std::string& format,
+int writeOutput(const ParsedArguments& parsed, const SimulateOptions& options,
                 const CollectPoints& collected, const TouchstoneSource& source, CommandIo& io)
 {
   const auto output = parsed.value("--output");
   if (!output || *output == "-") {
-    writeResults(io.out, collected.points, format, source);
+    writeResults(io.out, collected.points, options, source);
     return kExitOk;
   }
   std::ostringstream text;
-  writeResults(text, collected.points, format, source);
+  writeResults(text, collected.points, options, source);
   if (const FileResult r = writeFileAtomically(*output, text.view()); !r) {
     io.err << "norvane-cli: " << *output << ": " << r.error << "\n";
     return kExitFailure;
@@ -295,8 +317,7 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   const TouchstoneSource source{"Norvane " NORVANE_VERSION, fileNameWithoutFolder(input),
                                 utcDateText(std::time(nullptr)), doc->drawdat.P1.Zo,
                                 doc->drawdat.P2.Zo};
-  if (const int written = writeOutput(parsed, options.format, collected, source, io);
-      written != kExitOk) {
+  if (const int written = writeOutput(parsed, options, collected, source, io); written != kExitOk) {
     return written;
   }
   // Points whose network could not be solved are written without values; the run reports

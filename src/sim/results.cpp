@@ -114,4 +114,11 @@ std::string formatCsvLine(const SweepPoint& point)
   return line;
 }
 
+std::string formatCsvNumber(double x)
+{
+  std::string text;
+  appendSignificant17(text, x);
+  return text;
+}
+
 } // namespace norvane

@@ -57,4 +57,7 @@ inline constexpr const char* kCsvHeader =
 // same double; the fields of parameters that were not computed are empty.
 std::string formatCsvLine(const SweepPoint& point);
 
+// One number as the comma-separated fields write it: 17 significant digits.
+std::string formatCsvNumber(double x);
+
 } // namespace norvane

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <utility>
+#include <vector>
 
 namespace norvane {
 namespace {
@@ -13,6 +14,13 @@ namespace {
 constexpr int kGap = 3;
 
 enum class Edge { Left, Right };
+
+// v held between lo and hi; on an area too small for the text, at lo (std::clamp would be
+// undefined there).
+int heldInside(int v, int lo, int hi)
+{
+  return std::max(lo, std::min(v, hi));
+}
 
 // The trace axis labels up one side, centred on their lines and kept inside the area; bottom
 // is the top of the frequency row, which they must not run into.
@@ -24,7 +32,7 @@ void valueLabels(Canvas& canvas, const IntRect& area, const ValueAxis& y, AxisUn
     const TextExtent e = canvas.textExtent(t.text);
     const int centre = area.top + static_cast<int>(std::nearbyint(y.offset(t.value, area.height)));
     const int top =
-        std::clamp(centre - e.height / 2, area.top + kGap / 2, area.bottom() - e.height);
+        heldInside(centre - e.height / 2, area.top + kGap / 2, area.bottom() - e.height);
     if (top + e.height > bottom) continue;
     const bool overlaps = std::any_of(taken.begin(), taken.end(), [&](const auto& span) {
       return top < span.second && top + e.height > span.first;
@@ -46,7 +54,7 @@ void frequencyLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x
     const TextExtent e = canvas.textExtent(t.text);
     const int centre = area.left + static_cast<int>(std::nearbyint(x.offset(t.value)));
     const int left =
-        std::clamp(centre - e.width / 2, area.left + kGap, area.right() - kGap - e.width);
+        heldInside(centre - e.width / 2, area.left + kGap, area.right() - kGap - e.width);
     const int right = left + e.width;
     for (const auto& [a, b] : taken)
       if (left < b + 2 * kGap && right + 2 * kGap > a) return;
@@ -81,17 +89,19 @@ void drawRectLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
   canvas.setFontColor(colors.trace2);
   valueLabels(canvas, area, y2, labelling.unit2, Edge::Right, freqTop);
 
-  // The legend at the top, centred: trace 1's name, a space, trace 2's name.
+  // The legend at the top, centred: trace 1's name, a space, trace 2's name; left out when
+  // the graph is too narrow to hold it.
   const TextExtent e1 = canvas.textExtent(labelling.legend1);
   const TextExtent e2 = canvas.textExtent(labelling.legend2);
   const int space = 4 * kGap;
-  const int legendTop = area.top + kGap;
-  int left = area.left + (area.width - e1.width - space - e2.width) / 2;
-  canvas.setFontColor(colors.trace1);
-  canvas.textOut(left, legendTop, labelling.legend1);
-  left += e1.width + space;
-  canvas.setFontColor(colors.trace2);
-  canvas.textOut(left, legendTop, labelling.legend2);
+  const int legendWidth = e1.width + space + e2.width;
+  if (legendWidth <= area.width - 2 * kGap) {
+    const int left = area.left + (area.width - legendWidth) / 2;
+    canvas.setFontColor(colors.trace1);
+    canvas.textOut(left, area.top + kGap, labelling.legend1);
+    canvas.setFontColor(colors.trace2);
+    canvas.textOut(left + e1.width + space, area.top + kGap, labelling.legend2);
+  }
   canvas.setFont(font);
   canvas.setBrush(brush);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace norvane {
 namespace {
 
@@ -54,6 +56,22 @@ TEST(RectLabels, ValuesSitOnTheirLinesInsideTheEdges)
   EXPECT_EQ(c.findText("S21 dB")->brush.style, BrushStyle::Clear);
   EXPECT_EQ(c.font(), pageFont);
   EXPECT_EQ(c.brush().style, BrushStyle::Solid);
+}
+
+TEST(RectLabels, NothingIsWrittenOutsideATinyArea)
+{
+  // A graph shrunk below the size of its texts, and an axis whose limits are not numbers.
+  RecordingCanvas c;
+  const IntRect area{50, 40, 30, 12};
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  drawRectLabels(c, area, FrequencyAxis::make(1e6, 2e6, false, area.width),
+                 ValueAxis::make(nan, 10, area.height), ValueAxis::make(-1, 1, area.height),
+                 {AxisUnit::Decibel, AxisUnit::Plain, "S21 dB", "S11 mag"}, GraphColors{});
+  for (const CanvasOp& op : c.texts()) {
+    EXPECT_GE(op.points[0].x, area.left) << op.text;
+    EXPECT_GE(op.points[0].y, area.top) << op.text;
+  }
+  EXPECT_FALSE(c.findText("S21 dB"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "graph/plotdrawing.h"
 #include "graph/polarsetup.h"
 #include "graph/rectgrid.h"
+#include "graph/rectlabels.h"
 #include "graph/stabilityhatch.h"
 #include "graph/sweepsetup.h"
 #include "graph/tracekinds.h"
@@ -193,6 +194,12 @@ double GraphWindowCore::chartMagnitude() const
   return polarMagnitude(m_doc, m_doc.polarmeaswhat);
 }
 
+RectLabelling GraphWindowCore::rectLabelling() const
+{
+  return {traceAxisUnit(m_doc.Y1ax.tracetype), traceAxisUnit(m_doc.Y2ax.tracetype),
+          traceLegendText(m_doc.Y1ax), traceLegendText(m_doc.Y2ax)};
+}
+
 void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, int height,
                                 bool printing)
 {
@@ -202,8 +209,9 @@ void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, in
   const GraphColors c = colors();
   const MultiSweepRuns* runs = m_runsShown ? &m_runs : nullptr;
   if (m_plotformat == plotformat::Rectangular) {
-    drawRectGrid(canvas, area, s.x, c, penWidth);
+    drawRectGrid(canvas, area, s.x, s.y1, c, penWidth);
     drawRectTraces(canvas, area, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
+    drawRectLabels(canvas, area, s.x, s.y1, s.y2, rectLabelling(), c);
   } else if (plotformat::isChart(m_plotformat)) {
     drawChartGrid(canvas, area, s.chart, chartKindOf(m_plotformat), c, penWidth);
     drawChartTrace(canvas, s.chart, m_store, runs, c, penWidth);

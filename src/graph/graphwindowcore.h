@@ -16,6 +16,7 @@
 #include "graph/intgeometry.h"
 #include "graph/plotstore.h"
 #include "graph/rectaxes.h"
+#include "graph/rectlabels.h"
 #include "graph/simulationrun.h"
 
 #include <array>
@@ -159,6 +160,8 @@ private:
   };
   Scaling scalingFor(const IntRect& area) const;
   GraphColors colors() const { return graphColorsFrom(m_env); }
+  // Units and legend of the rectangular graph's axes, from the traces' kinds and parameters.
+  RectLabelling rectLabelling() const;
   bool chartMode() const;
   bool reflectionChart() const;
   bool drawsStabilityCircle() const;

@@ -62,22 +62,52 @@ void drawLogVerticals(Canvas& canvas, const IntRect& area, const FrequencyAxis& 
 
 } // namespace
 
-void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
+namespace {
+
+// Lines per pixel count: one tick about every `spacing` pixels, at least two intervals so a
+// small graph still shows both ends, at most six so the labels stay round.
+int tickIntervals(int pixels, int spacing)
+{
+  return std::clamp(pixels / spacing, 2, 6);
+}
+
+} // namespace
+
+std::vector<AxisTick> rectValueTicks(const ValueAxis& y, AxisUnit unit, int height)
+{
+  return linearTicks(y.min, y.max, unit, tickIntervals(height, 40));
+}
+
+std::vector<AxisTick> rectFrequencyTicks(const FrequencyAxis& x, int width)
+{
+  const int intervals = tickIntervals(width, 80);
+  if (x.logarithmic) return logFrequencyTicks(x.xMin, x.xMax, intervals);
+  return linearTicks(x.xMin, x.xMax, AxisUnit::Hertz, intervals);
+}
+
+void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
                   const GraphColors& colors, int penWidth)
 {
   canvas.setPen({colors.minorAxis, penWidth, PenStyle::Solid, PenMode::Copy});
-  for (int i = 1; i <= 9; ++i) {
-    const int y = area.top + static_cast<int>(std::nearbyint(i * area.height / 10.0));
-    canvas.moveTo(area.left, y);
-    canvas.lineTo(area.right(), y);
+  // The edges are the graph's border, not grid lines: ticks on them get no line.
+  for (const AxisTick& t : rectValueTicks(y, AxisUnit::Plain, area.height)) {
+    const int py = static_cast<int>(std::nearbyint(y.offset(t.value, area.height)));
+    if (py <= 0 || py >= area.height) continue;
+    canvas.moveTo(area.left, area.top + py);
+    canvas.lineTo(area.right(), area.top + py);
   }
-  if (!x.logarithmic) {
-    for (int i = 1; i <= 9; ++i)
-      verticalLine(canvas, area,
-                   area.left + static_cast<int>(std::nearbyint(i * area.width / 10.0)));
+  const std::vector<AxisTick> freqTicks = rectFrequencyTicks(x, area.width);
+  const bool decades =
+      std::any_of(freqTicks.begin(), freqTicks.end(), [](const AxisTick& t) { return !t.major; });
+  if (x.logarithmic && decades) {
+    drawLogVerticals(canvas, area, x, colors);
     return;
   }
-  drawLogVerticals(canvas, area, x, colors);
+  for (const AxisTick& t : freqTicks) {
+    const int px = static_cast<int>(std::nearbyint(x.offset(t.value)));
+    if (px <= 0 || px >= area.width) continue;
+    verticalLine(canvas, area, area.left + px);
+  }
 }
 
 } // namespace norvane

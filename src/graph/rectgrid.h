@@ -1,6 +1,7 @@
 #pragma once
 // The rectangular graph's grid and the mapping of a (frequency, value) pair to a pixel.
 
+#include "graph/axisticks.h"
 #include "graph/graphcolors.h"
 #include "graph/intgeometry.h"
 #include "graph/rectaxes.h"
@@ -22,9 +23,17 @@ CanvasPoint rectPointInArea(const IntRect& area, const FrequencyAxis& x, const V
 CanvasPoint rectPointFree(const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
                           double freq, double value);
 
-// Nine horizontal tenths, then nine vertical tenths (linear axis) or the decade lines with
-// their 2, 4, 6 and 8 subdivisions (logarithmic axis). Solid pen, copy mode.
-void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
+// The labelled values of a trace axis `height` pixels high and of the frequency axis `width`
+// pixels wide: round 1-2-5 steps, about one every 40 pixels upwards and one every 80 pixels
+// across (frequency texts are wider), at most six intervals; decades on a logarithmic axis.
+std::vector<AxisTick> rectValueTicks(const ValueAxis& y, AxisUnit unit, int height);
+std::vector<AxisTick> rectFrequencyTicks(const FrequencyAxis& x, int width);
+
+// The grid follows the labels: a horizontal line at each inner tick of the left (trace 1)
+// axis, then a vertical line at each inner frequency tick (linear axis) or the decade lines
+// with their 2, 4, 6 and 8 subdivisions (logarithmic axis; a log axis spanning less than two
+// decade lines gets lines at its 1-2-5 labels instead). Solid pen, copy mode.
+void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
                   const GraphColors& colors, int penWidth);
 
 // Fractions of a decade where the logarithmic grid puts its lines: 1, 2, 4, 6 and 8 times a

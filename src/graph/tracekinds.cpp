@@ -1,5 +1,6 @@
 #include "graph/tracekinds.h"
 
+#include "graph/printpages.h"
 #include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
 
@@ -48,6 +49,35 @@ std::string traceUnitText(TraceType type)
     return "s";
   default:
     return "dB";
+  }
+}
+
+AxisUnit traceAxisUnit(TraceType type)
+{
+  switch (type) {
+  case tracetype::Linear:
+    return AxisUnit::Plain;
+  case tracetype::Phase:
+    return AxisUnit::Degree;
+  case tracetype::GroupDelay:
+    return AxisUnit::Second;
+  default:
+    return AxisUnit::Decibel;
+  }
+}
+
+std::string traceLegendText(const TraceAxis& axis)
+{
+  const std::string name = parameterName(axis.measwhat);
+  switch (axis.tracetype) {
+  case tracetype::Linear:
+    return name + " mag";
+  case tracetype::Phase:
+    return name + " phase";
+  case tracetype::GroupDelay:
+    return name + " delay";
+  default:
+    return name + " dB";
   }
 }
 

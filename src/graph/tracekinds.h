@@ -5,6 +5,7 @@
 // limits the user had, because each kind keeps its own (max, min) pair in the document.
 
 #include "document/schematic.h"
+#include "graph/axisticks.h"
 
 #include <array>
 #include <string>
@@ -22,6 +23,13 @@ TraceType traceTypeOfListIndex(int index);
 
 // "dB", "", "deg", "dB" or "s".
 std::string traceUnitText(TraceType tracetype);
+
+// How the graph labels an axis of this kind: dB, a plain ratio, degrees or seconds.
+AxisUnit traceAxisUnit(TraceType tracetype);
+
+// The trace's name in the graph's legend: the parameter and what of it is shown ("S21 dB",
+// "S11 mag", "S22 phase", "S21 delay").
+std::string traceLegendText(const TraceAxis& axis);
 
 // A trace value as the read-outs show it, followed by its unit: decibels and degrees in plain
 // decimals ("-0.35dB", "0.00deg"; a prefix letter would read as part of the number: "-1.34mdB"

@@ -103,7 +103,9 @@ TEST_F(GraphWindowCoreTest, FirstPointRepaintsThenSegmentsGrowIncrementally)
   core->AddPoint({0, -10, -20, 0, 0, 0, 0});
   EXPECT_EQ(host.repaints, 1);
   const size_t afterRepaint = host.canvas.lines().size();
-  EXPECT_EQ(afterRepaint, 18u); // the grid only: one point draws no trace
+  // The grid only (one point draws no trace): 4 lines at the inner 10 dB steps of -40..10 dB,
+  // 3 at the inner 500 kHz steps of 0..2 MHz.
+  EXPECT_EQ(afterRepaint, 7u);
   // A value above the top is drawn at its true place while sweeping (y < 0 here).
   core->AddPoint({1e6, 20, -20, 0, 0, 0, 0});
   EXPECT_EQ(host.repaints, 1);

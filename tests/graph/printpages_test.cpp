@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <memory>
 
 namespace norvane {
@@ -94,6 +96,18 @@ TEST_F(PrintPagesTest, GraphPageLayoutOnTheCanvas)
     EXPECT_LE(op.points[0].x, left + 1314);
     EXPECT_EQ(op.pen.width, 2);
   }
+  // The axes are labelled inside the box in the page's font: 1..3 MHz in 500 kHz steps along
+  // the foot, 10 dB at the top of the left edge, the legend.
+  const auto mid = c.findText("1.5 MHz");
+  ASSERT_TRUE(mid);
+  EXPECT_EQ(mid->font.size, 3);
+  EXPECT_EQ(mid->points[0].x, left + static_cast<int>(std::nearbyint(1314 / 4.0)) -
+                                  c.textExtent("1.5 MHz").width / 2);
+  EXPECT_EQ(mid->points[0].y, top + 1242 - 1 - seven.height);
+  const auto topLabel = c.findText("10 dB");
+  ASSERT_TRUE(topLabel);
+  EXPECT_EQ(topLabel->points[0].x, left + 3);
+  EXPECT_TRUE(c.findText("S21 dB"));
   // Cursor squares of half-size right/200 + 1.
   const auto squares = c.opsOfKind(CanvasOp::Kind::Rectangle);
   ASSERT_FALSE(squares.empty());

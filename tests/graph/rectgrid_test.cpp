@@ -10,6 +10,7 @@ namespace norvane {
 namespace {
 
 const GraphColors kColors{};
+const ValueAxis kUnitAxis = ValueAxis::make(0, 1, 300);
 
 std::vector<int> verticalLineXs(const RecordingCanvas& c, Color color)
 {
@@ -19,19 +20,19 @@ std::vector<int> verticalLineXs(const RecordingCanvas& c, Color color)
   return xs;
 }
 
-TEST(RectGrid, LinearAxisDrawsNineTenthsEachWay)
+TEST(RectGrid, LinearGridFollowsTheRoundLabels)
 {
+  // -40..10 dB up 325 pixels: lines at the inner 10 dB steps; 1..2 MHz across 400 pixels:
+  // lines at the inner 200 kHz steps. The edges are the border and get no line.
   RecordingCanvas c;
   const IntRect area{10, 20, 400, 325};
-  drawRectGrid(c, area, FrequencyAxis::make(1e6, 2e6, false, area.width), kColors, 1);
-  ASSERT_EQ(c.lines().size(), 18u);
-  for (int i = 1; i <= 9; ++i) {
-    // 325·i/10 has halves at i = 1, 3, 5, ... (32.5, 97.5): they go to the even pixel.
-    const int y = 20 + static_cast<int>(std::nearbyint(i * 32.5));
-    EXPECT_TRUE(c.hasLine(10, y, 410, y)) << "row " << i;
-    EXPECT_TRUE(c.hasLine(10 + 40 * i, 20, 10 + 40 * i, 345)) << "column " << i;
-  }
-  EXPECT_TRUE(c.hasLine(10, 20 + 32, 410, 20 + 32));
+  drawRectGrid(c, area, FrequencyAxis::make(1e6, 2e6, false, area.width),
+               ValueAxis::make(-40, 10, area.height), kColors, 1);
+  ASSERT_EQ(c.lines().size(), 8u);
+  for (const int y : {85, 150, 215, 280})
+    EXPECT_TRUE(c.hasLine(10, y, 410, y)) << "row at " << y;
+  for (const int x : {90, 170, 250, 330})
+    EXPECT_TRUE(c.hasLine(x, 20, x, 345)) << "column at " << x;
   for (const CanvasOp& op : c.lines()) {
     EXPECT_EQ(op.pen.color, kColors.minorAxis);
     EXPECT_EQ(op.pen.mode, PenMode::Copy);
@@ -44,7 +45,7 @@ TEST(RectGrid, LogAxisHasDecadesAndTheirSubdivisions)
   // 1 kHz to 10 GHz: seven decades over 700 pixels, 100 pixels each.
   RecordingCanvas c;
   const IntRect area{0, 0, 700, 300};
-  drawRectGrid(c, area, FrequencyAxis::make(1e3, 1e10, true, area.width), kColors, 1);
+  drawRectGrid(c, area, FrequencyAxis::make(1e3, 1e10, true, area.width), kUnitAxis, kColors, 1);
   const std::vector<int> major = verticalLineXs(c, kColors.majorAxis);
   // 1 kHz sits on the left edge (x = 0) and is not drawn; 10 kHz .. 10 GHz are.
   EXPECT_EQ(major, (std::vector<int>{100, 200, 300, 400, 500, 600, 700}));
@@ -67,7 +68,7 @@ TEST(RectGrid, LogAxisStartingBelowOneHertzBeginsAtOneHertz)
   RecordingCanvas c;
   const IntRect area{0, 0, 600, 300};
   const FrequencyAxis x = FrequencyAxis::make(0.5, 1000, true, area.width);
-  drawRectGrid(c, area, x, kColors, 1);
+  drawRectGrid(c, area, x, kUnitAxis, kColors, 1);
   std::vector<int> all;
   for (const CanvasOp& op : c.lines())
     if (op.points[0].x == op.points[1].x) all.push_back(op.points[0].x);
@@ -84,7 +85,7 @@ TEST(RectGrid, LogAxisRaisesZeroStartToTheFloor)
   EXPECT_DOUBLE_EQ(x.logXMin, -12.0);
   EXPECT_DOUBLE_EQ(x.logXScale, 300.0 / 15.0);
   RecordingCanvas c;
-  drawRectGrid(c, {0, 0, 300, 100}, x, kColors, 1);
+  drawRectGrid(c, {0, 0, 300, 100}, x, kUnitAxis, kColors, 1);
   EXPECT_EQ(verticalLineXs(c, kColors.majorAxis).size(), 15u);
 }
 

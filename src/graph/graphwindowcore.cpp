@@ -209,9 +209,11 @@ void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, in
   const GraphColors c = colors();
   const MultiSweepRuns* runs = m_runsShown ? &m_runs : nullptr;
   if (m_plotformat == plotformat::Rectangular) {
+    // The labels go between the grid and the traces: the grid does not run through their
+    // text, and a trace is never hidden behind a label.
     drawRectGrid(canvas, area, s.x, s.y1, c, penWidth);
-    drawRectTraces(canvas, area, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
     drawRectLabels(canvas, area, s.x, s.y1, s.y2, rectLabelling(), c);
+    drawRectTraces(canvas, area, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
   } else if (plotformat::isChart(m_plotformat)) {
     drawChartGrid(canvas, area, s.chart, chartKindOf(m_plotformat), c, penWidth);
     drawChartTrace(canvas, s.chart, m_store, runs, c, penWidth);

@@ -78,7 +78,9 @@ void drawRectLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
   const Font font = canvas.font();
   const Brush brush = canvas.brush();
   if (font.size < 1) return;
-  canvas.setBrushStyle(BrushStyle::Clear);
+  // Each label on the graph's background, so that the grid line it names does not strike
+  // through it.
+  canvas.setBrush({colors.background, BrushStyle::Solid});
   const int rowHeight = canvas.textExtent("0 Hz").height;
   const int freqTop = area.bottom() - kGap / 2 - rowHeight;
 

@@ -49,11 +49,13 @@ TEST(RectLabels, ValuesSitOnTheirLinesInsideTheEdges)
   EXPECT_EQ(at("90\u00B0"), (CanvasPoint{600 - 3 - w90, 75 - 5}));
   EXPECT_EQ(c.findText("-90\u00B0")->font.color, colours.trace2);
 
-  // The legend names both traces in their colours; the letters do not blank the grid, and
-  // the caller's font and brush are left as they were.
+  // The legend names both traces in their colours; each label stands on the graph's
+  // background (the grid line it names does not strike through it), and the caller's font
+  // and brush are left as they were.
   EXPECT_EQ(c.findText("S21 dB")->font.color, colours.trace1);
   EXPECT_EQ(c.findText("S11 phase")->font.color, colours.trace2);
-  EXPECT_EQ(c.findText("S21 dB")->brush.style, BrushStyle::Clear);
+  EXPECT_EQ(c.findText("S21 dB")->brush.style, BrushStyle::Solid);
+  EXPECT_EQ(c.findText("-20 dB")->brush.color, colours.background);
   EXPECT_EQ(c.font(), pageFont);
   EXPECT_EQ(c.brush().style, BrushStyle::Solid);
 }

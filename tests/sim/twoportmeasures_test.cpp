@@ -3,6 +3,7 @@
 // tests/cli/measures_cli_test.cpp.)
 
 #include "sim/twoportmeasures.h"
+#include "sweeppoint_support.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,7 @@ namespace {
 
 SweepPoint twoPort(Complex s11, Complex s21, Complex s12, Complex s22)
 {
-  SweepPoint p;
-  p.freq = 1e6;
-  p.port1 = p.port2 = p.excited1 = p.excited2 = true;
-  p.s11 = s11;
-  p.s21 = p.s21raw = s21;
-  p.s12 = p.s12raw = s12;
-  p.s22 = s22;
-  return p;
+  return testing::twoPort(1e6, s11, s21, s12, s22);
 }
 
 TEST(TwoPortMeasures, FiguresThatCannotBeFormedAreAbsent)

@@ -129,6 +129,9 @@ void GraphWindowCore::drawSegment(const PlotPoint& from, const PlotPoint& to)
   const GraphColors c = colors();
   const Scaling& s = m_live;
   canvas->setPen({c.trace1, 1, PenStyle::Solid, PenMode::Copy});
+  // Smooth like the traces of a full redraw, so the picture does not change when it is
+  // repainted after the sweep.
+  canvas->setSmoothing(true);
   if (m_plotformat == plotformat::Rectangular) {
     const CanvasPoint a1 = rectPointFree(s.area, s.x, s.y1, from.freq, from.trace1);
     const CanvasPoint b1 = rectPointFree(s.area, s.x, s.y1, to.freq, to.trace1);
@@ -145,6 +148,7 @@ void GraphWindowCore::drawSegment(const PlotPoint& from, const PlotPoint& to)
     canvas->moveTo(a.x, a.y);
     canvas->lineTo(b.x, b.y);
   }
+  canvas->setSmoothing(false);
 }
 
 void GraphWindowCore::DrawCursor()
@@ -181,10 +185,10 @@ GraphWindowCore::Scaling GraphWindowCore::scalingFor(const IntRect& area) const
 {
   Scaling s;
   s.valid = true;
-  s.area = area;
-  s.x = FrequencyAxis::make(m_xMin, m_xMax, m_logX, area.width);
-  s.y1 = ValueAxis::make(m_y1Min, m_y1Max, area.height);
-  s.y2 = ValueAxis::make(m_y2Min, m_y2Max, area.height);
+  s.area = m_plotformat == plotformat::Rectangular ? readableRectArea(area) : area;
+  s.x = FrequencyAxis::make(m_xMin, m_xMax, m_logX, s.area.width);
+  s.y1 = ValueAxis::make(m_y1Min, m_y1Max, s.area.height);
+  s.y2 = ValueAxis::make(m_y2Min, m_y2Max, s.area.height);
   s.chart = ChartGeometry::make(area, chartMagnitude());
   return s;
 }
@@ -209,13 +213,24 @@ void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, in
   const GraphColors c = colors();
   const MultiSweepRuns* runs = m_runsShown ? &m_runs : nullptr;
   if (m_plotformat == plotformat::Rectangular) {
+    const IntRect& plot = s.area;
+    if (!(plot == area)) {
+      canvas.setPen({c.majorAxis, penWidth, PenStyle::Solid, PenMode::Copy});
+      canvas.setBrushStyle(BrushStyle::Clear);
+      canvas.rectangle(plot.left - 1, plot.top - 1, plot.right() + 2, plot.bottom() + 2);
+    }
+    const RectLabelling labelling = rectLabelling();
+    const RectTicks& ticks = m_ticks.get(plot, s.x, s.y1, s.y2, labelling.unit1, labelling.unit2);
     // The labels go between the grid and the traces: the grid does not run through their
     // text, and a trace is never hidden behind a label.
-    drawRectGrid(canvas, area, s.x, s.y1, c, penWidth);
-    drawRectLabels(canvas, area, s.x, s.y1, s.y2, rectLabelling(), c);
-    drawRectTraces(canvas, area, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
+    drawRectGrid(canvas, plot, s.x, s.y1, ticks, c, penWidth);
+    drawRectLabels(canvas, plot, s.x, s.y1, s.y2, ticks, labelling, c);
+    drawRectTraces(canvas, plot, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
   } else if (plotformat::isChart(m_plotformat)) {
+    // The circles and arcs of the chart read as circles only when smoothed.
+    canvas.setSmoothing(true);
     drawChartGrid(canvas, area, s.chart, chartKindOf(m_plotformat), c, penWidth);
+    canvas.setSmoothing(false);
     drawChartTrace(canvas, s.chart, m_store, runs, c, penWidth);
   }
 }

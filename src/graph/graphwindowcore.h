@@ -17,6 +17,7 @@
 #include "graph/plotstore.h"
 #include "graph/rectaxes.h"
 #include "graph/rectlabels.h"
+#include "graph/rectticks.h"
 #include "graph/simulationrun.h"
 
 #include <array>
@@ -179,6 +180,7 @@ private:
   Schematic& m_doc;
   const Environment& m_env;
   GraphHost& m_host;
+  RectTickCache m_ticks;
 
   PlotStore m_store;
   MultiSweepRuns m_runs;

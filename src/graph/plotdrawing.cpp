@@ -60,6 +60,7 @@ void drawRectTraces(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
                     const MultiSweepRuns* runs, const GraphColors& colors, int penWidth)
 {
   const int n = store.count();
+  canvas.setSmoothing(true);
   if (runs) {
     for (int r = 1; r <= runs->runs(); ++r) {
       const int m = std::min(runs->pointCount(r), n);
@@ -73,12 +74,14 @@ void drawRectTraces(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
   clippedTrace(canvas, area, x, y1, store, n, [&](int i) { return store.at(i).trace1; });
   canvas.setPenColor(colors.trace2);
   clippedTrace(canvas, area, x, y2, store, n, [&](int i) { return store.at(i).trace2; });
+  canvas.setSmoothing(false);
 }
 
 void drawChartTrace(Canvas& canvas, const ChartGeometry& g, const PlotStore& store,
                     const MultiSweepRuns* runs, const GraphColors& colors, int penWidth)
 {
   const int n = store.count();
+  canvas.setSmoothing(true);
   if (runs) {
     canvas.setPen({invertedColor(colors.trace2), penWidth, PenStyle::Solid, PenMode::Copy});
     for (int r = 1; r <= runs->runs(); ++r) {
@@ -91,6 +94,7 @@ void drawChartTrace(Canvas& canvas, const ChartGeometry& g, const PlotStore& sto
   }
   canvas.setPen({colors.trace1, penWidth, PenStyle::Solid, PenMode::Copy});
   polyline(canvas, n, [&](int i) { return g.point(store.at(i).trace1, store.at(i).trace2); });
+  canvas.setSmoothing(false);
 }
 
 void drawCursorMarker(Canvas& canvas, CanvasPoint at, int s)

@@ -13,6 +13,12 @@ int graphPenWidth(bool printing, const IntRect& area)
   return std::max(area.width, area.height) / 1000 + 1;
 }
 
+IntRect readableRectArea(const IntRect& area)
+{
+  if (area.height <= area.width) return area;
+  return {area.left, area.top + (area.height - area.width) / 2, area.width, area.width};
+}
+
 CanvasPoint rectPointInArea(const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
                             double freq, double value)
 {
@@ -62,41 +68,18 @@ void drawLogVerticals(Canvas& canvas, const IntRect& area, const FrequencyAxis& 
 
 } // namespace
 
-namespace {
-
-// Lines per pixel count: one tick about every `spacing` pixels, at least two intervals so a
-// small graph still shows both ends, at most six so the labels stay round.
-int tickIntervals(int pixels, int spacing)
-{
-  return std::clamp(pixels / spacing, 2, 6);
-}
-
-} // namespace
-
-std::vector<AxisTick> rectValueTicks(const ValueAxis& y, AxisUnit unit, int height)
-{
-  return linearTicks(y.min, y.max, unit, tickIntervals(height, 40));
-}
-
-std::vector<AxisTick> rectFrequencyTicks(const FrequencyAxis& x, int width)
-{
-  const int intervals = tickIntervals(width, 80);
-  if (x.logarithmic) return logFrequencyTicks(x.xMin, x.xMax, intervals);
-  return linearTicks(x.xMin, x.xMax, AxisUnit::Hertz, intervals);
-}
-
 void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
-                  const GraphColors& colors, int penWidth)
+                  const RectTicks& ticks, const GraphColors& colors, int penWidth)
 {
   canvas.setPen({colors.minorAxis, penWidth, PenStyle::Solid, PenMode::Copy});
   // The edges are the graph's border, not grid lines: ticks on them get no line.
-  for (const AxisTick& t : rectValueTicks(y, AxisUnit::Plain, area.height)) {
+  for (const AxisTick& t : ticks.trace1) {
     const int py = static_cast<int>(std::nearbyint(y.offset(t.value, area.height)));
     if (py <= 0 || py >= area.height) continue;
     canvas.moveTo(area.left, area.top + py);
     canvas.lineTo(area.right(), area.top + py);
   }
-  const std::vector<AxisTick> freqTicks = rectFrequencyTicks(x, area.width);
+  const std::vector<AxisTick>& freqTicks = ticks.frequency;
   const bool decades =
       std::any_of(freqTicks.begin(), freqTicks.end(), [](const AxisTick& t) { return !t.major; });
   if (x.logarithmic && decades) {

@@ -5,6 +5,7 @@
 #include "graph/graphcolors.h"
 #include "graph/intgeometry.h"
 #include "graph/rectaxes.h"
+#include "graph/rectticks.h"
 #include "platform/canvas.h"
 
 namespace norvane {
@@ -12,6 +13,11 @@ namespace norvane {
 // Pen width of grid and traces: 1 on the screen, max(width, height)/1000 + 1 on paper so the
 // lines stay visible at printer resolution.
 int graphPenWidth(bool printing, const IntRect& area);
+
+// The part of a drawing area the rectangular graph takes: all of it, unless the area is taller
+// than wide. A tall, narrow window would stretch the traces into a column whose slopes and
+// values are hard to read, so the graph is held to a square, centred in the area.
+IntRect readableRectArea(const IntRect& area);
 
 // Full redraw: rounded and held inside the drawing area, so values beyond the axis limits run
 // along the edge.
@@ -23,18 +29,12 @@ CanvasPoint rectPointInArea(const IntRect& area, const FrequencyAxis& x, const V
 CanvasPoint rectPointFree(const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
                           double freq, double value);
 
-// The labelled values of a trace axis `height` pixels high and of the frequency axis `width`
-// pixels wide: round 1-2-5 steps, about one every 40 pixels upwards and one every 80 pixels
-// across (frequency texts are wider), at most six intervals; decades on a logarithmic axis.
-std::vector<AxisTick> rectValueTicks(const ValueAxis& y, AxisUnit unit, int height);
-std::vector<AxisTick> rectFrequencyTicks(const FrequencyAxis& x, int width);
-
 // The grid follows the labels: a horizontal line at each inner tick of the left (trace 1)
-// axis, then a vertical line at each inner frequency tick (linear axis) or the decade lines
-// with their 2, 4, 6 and 8 subdivisions (logarithmic axis; a log axis spanning less than two
-// decade lines gets lines at its 1-2-5 labels instead). Solid pen, copy mode.
+// axis (`y` is trace 1's axis), then a vertical line at each inner frequency tick (linear axis) or
+// the decade lines with their 2, 4, 6 and 8 subdivisions (logarithmic axis; a log axis spanning
+// less than two decade lines gets lines at its 1-2-5 labels instead). Solid pen, copy mode.
 void drawRectGrid(Canvas& canvas, const IntRect& area, const FrequencyAxis& x, const ValueAxis& y,
-                  const GraphColors& colors, int penWidth);
+                  const RectTicks& ticks, const GraphColors& colors, int penWidth);
 
 // Fractions of a decade where the logarithmic grid puts its lines: 1, 2, 4, 6 and 8 times a
 // power of ten (log10 2 = 0.301, log10 4 = 0.602, log10 6 = 0.778, log10 8 = 0.903, rounded).

@@ -1,7 +1,5 @@
 #include "graph/rectlabels.h"
 
-#include "graph/rectgrid.h"
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -24,11 +22,11 @@ int heldInside(int v, int lo, int hi)
 
 // The trace axis labels up one side, centred on their lines and kept inside the area; bottom
 // is the top of the frequency row, which they must not run into.
-void valueLabels(Canvas& canvas, const IntRect& area, const ValueAxis& y, AxisUnit unit, Edge edge,
-                 int bottom)
+void valueLabels(Canvas& canvas, const IntRect& area, const ValueAxis& y,
+                 const std::vector<AxisTick>& ticks, Edge edge, int bottom)
 {
   std::vector<std::pair<int, int>> taken; // vertical spans already written
-  for (const AxisTick& t : rectValueTicks(y, unit, area.height)) {
+  for (const AxisTick& t : ticks) {
     const TextExtent e = canvas.textExtent(t.text);
     const int centre = area.top + static_cast<int>(std::nearbyint(y.offset(t.value, area.height)));
     const int top =
@@ -46,9 +44,9 @@ void valueLabels(Canvas& canvas, const IntRect& area, const ValueAxis& y, AxisUn
 
 // The frequency labels along the bottom, centred under their lines and kept inside the area.
 // Decades first, so a minor label only takes room the decades leave free.
-void frequencyLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x, int top)
+void frequencyLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
+                     const std::vector<AxisTick>& ticks, int top)
 {
-  const std::vector<AxisTick> ticks = rectFrequencyTicks(x, area.width);
   std::vector<std::pair<int, int>> taken; // horizontal spans already written
   const auto place = [&](const AxisTick& t) {
     const TextExtent e = canvas.textExtent(t.text);
@@ -70,8 +68,8 @@ void frequencyLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x
 } // namespace
 
 void drawRectLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
-                    const ValueAxis& y1, const ValueAxis& y2, const RectLabelling& labelling,
-                    const GraphColors& colors)
+                    const ValueAxis& y1, const ValueAxis& y2, const RectTicks& ticks,
+                    const RectLabelling& labelling, const GraphColors& colors)
 {
   // The labels take the canvas's font as the caller set it (the window's, or the page's scaled
   // to the print), only in their own colours; a font too small to read writes nothing.
@@ -85,11 +83,11 @@ void drawRectLabels(Canvas& canvas, const IntRect& area, const FrequencyAxis& x,
   const int freqTop = area.bottom() - kGap / 2 - rowHeight;
 
   canvas.setFontColor(colors.majorAxis);
-  frequencyLabels(canvas, area, x, freqTop);
+  frequencyLabels(canvas, area, x, ticks.frequency, freqTop);
   canvas.setFontColor(colors.trace1);
-  valueLabels(canvas, area, y1, labelling.unit1, Edge::Left, freqTop);
+  valueLabels(canvas, area, y1, ticks.trace1, Edge::Left, freqTop);
   canvas.setFontColor(colors.trace2);
-  valueLabels(canvas, area, y2, labelling.unit2, Edge::Right, freqTop);
+  valueLabels(canvas, area, y2, ticks.trace2, Edge::Right, freqTop);
 
   // The legend at the top, centred: trace 1's name, a space, trace 2's name; left out when
   // the graph is too narrow to hold it.

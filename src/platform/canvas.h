@@ -121,6 +121,11 @@ public:
   void setFontColor(Color c) { m_font.color = c; }
   void setFontBold(bool bold) { m_font.bold = bold; }
   void setFont(const Font& f) { m_font = f; }
+  // Lines and curves drawn in Copy mode are anti-aliased where the device can (traces read
+  // as smooth curves); inverting and exclusive-or drawing stay pixel-exact, since drawing
+  // them a second time must restore every pixel.
+  void setSmoothing(bool on) { m_smoothing = on; }
+  bool smoothing() const { return m_smoothing; }
 
   const Pen& pen() const { return m_pen; }
   const Brush& brush() const { return m_brush; }
@@ -180,6 +185,7 @@ private:
   Brush m_brush;
   Font m_font;
   CanvasPoint m_penPos;
+  bool m_smoothing = false;
 };
 
 } // namespace norvane

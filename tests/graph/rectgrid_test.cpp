@@ -12,6 +12,13 @@ namespace {
 const GraphColors kColors{};
 const ValueAxis kUnitAxis = ValueAxis::make(0, 1, 300);
 
+// The window's grid: the ticks of trace 1 (both traces on one axis here) and of the frequency.
+void gridOf(Canvas& c, const IntRect& area, const FrequencyAxis& x, const ValueAxis& y)
+{
+  drawRectGrid(c, area, x, y, RectTicks::make(area, x, y, y, AxisUnit::Plain, AxisUnit::Plain),
+               kColors, 1);
+}
+
 std::vector<int> verticalLineXs(const RecordingCanvas& c, Color color)
 {
   std::vector<int> xs;
@@ -26,8 +33,8 @@ TEST(RectGrid, LinearGridFollowsTheRoundLabels)
   // lines at the inner 200 kHz steps. The edges are the border and get no line.
   RecordingCanvas c;
   const IntRect area{10, 20, 400, 325};
-  drawRectGrid(c, area, FrequencyAxis::make(1e6, 2e6, false, area.width),
-               ValueAxis::make(-40, 10, area.height), kColors, 1);
+  gridOf(c, area, FrequencyAxis::make(1e6, 2e6, false, area.width),
+         ValueAxis::make(-40, 10, area.height));
   ASSERT_EQ(c.lines().size(), 8u);
   for (const int y : {85, 150, 215, 280})
     EXPECT_TRUE(c.hasLine(10, y, 410, y)) << "row at " << y;
@@ -45,7 +52,7 @@ TEST(RectGrid, LogAxisHasDecadesAndTheirSubdivisions)
   // 1 kHz to 10 GHz: seven decades over 700 pixels, 100 pixels each.
   RecordingCanvas c;
   const IntRect area{0, 0, 700, 300};
-  drawRectGrid(c, area, FrequencyAxis::make(1e3, 1e10, true, area.width), kUnitAxis, kColors, 1);
+  gridOf(c, area, FrequencyAxis::make(1e3, 1e10, true, area.width), kUnitAxis);
   const std::vector<int> major = verticalLineXs(c, kColors.majorAxis);
   // 1 kHz sits on the left edge (x = 0) and is not drawn; 10 kHz .. 10 GHz are.
   EXPECT_EQ(major, (std::vector<int>{100, 200, 300, 400, 500, 600, 700}));
@@ -68,7 +75,7 @@ TEST(RectGrid, LogAxisStartingBelowOneHertzBeginsAtOneHertz)
   RecordingCanvas c;
   const IntRect area{0, 0, 600, 300};
   const FrequencyAxis x = FrequencyAxis::make(0.5, 1000, true, area.width);
-  drawRectGrid(c, area, x, kUnitAxis, kColors, 1);
+  gridOf(c, area, x, kUnitAxis);
   std::vector<int> all;
   for (const CanvasOp& op : c.lines())
     if (op.points[0].x == op.points[1].x) all.push_back(op.points[0].x);
@@ -85,7 +92,7 @@ TEST(RectGrid, LogAxisRaisesZeroStartToTheFloor)
   EXPECT_DOUBLE_EQ(x.logXMin, -12.0);
   EXPECT_DOUBLE_EQ(x.logXScale, 300.0 / 15.0);
   RecordingCanvas c;
-  drawRectGrid(c, {0, 0, 300, 100}, x, kUnitAxis, kColors, 1);
+  gridOf(c, {0, 0, 300, 100}, x, kUnitAxis);
   EXPECT_EQ(verticalLineXs(c, kColors.majorAxis).size(), 15u);
 }
 

@@ -20,8 +20,9 @@ TEST(RectLabels, ValuesSitOnTheirLinesInsideTheEdges)
   const FrequencyAxis x = FrequencyAxis::make(1e6, 1e9, true, area.width); // 200 px a decade
   const ValueAxis y1 = ValueAxis::make(-40, 10, area.height);              // 6 px a dB
   const ValueAxis y2 = ValueAxis::make(-180, 180, area.height);
-  drawRectLabels(c, area, x, y1, y2, {AxisUnit::Decibel, AxisUnit::Degree, "S21 dB", "S11 phase"},
-                 colours);
+  drawRectLabels(c, area, x, y1, y2,
+                 RectTicks::make(area, x, y1, y2, AxisUnit::Decibel, AxisUnit::Degree),
+                 {AxisUnit::Decibel, AxisUnit::Degree, "S21 dB", "S11 phase"}, colours);
 
   const auto at = [&](const std::string& text) {
     const auto op = c.findText(text);
@@ -66,8 +67,11 @@ TEST(RectLabels, NothingIsWrittenOutsideATinyArea)
   RecordingCanvas c;
   const IntRect area{50, 40, 30, 12};
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  drawRectLabels(c, area, FrequencyAxis::make(1e6, 2e6, false, area.width),
-                 ValueAxis::make(nan, 10, area.height), ValueAxis::make(-1, 1, area.height),
+  const FrequencyAxis x = FrequencyAxis::make(1e6, 2e6, false, area.width);
+  const ValueAxis y1 = ValueAxis::make(nan, 10, area.height);
+  const ValueAxis y2 = ValueAxis::make(-1, 1, area.height);
+  drawRectLabels(c, area, x, y1, y2,
+                 RectTicks::make(area, x, y1, y2, AxisUnit::Decibel, AxisUnit::Plain),
                  {AxisUnit::Decibel, AxisUnit::Plain, "S21 dB", "S11 mag"}, GraphColors{});
   for (const CanvasOp& op : c.texts()) {
     EXPECT_GE(op.points[0].x, area.left) << op.text;

@@ -107,5 +107,31 @@ TEST_F(GraphWindowTest, AxisLabelsOfKnownRangesSitOnTheirGridLines)
   }
 }
 
+TEST_F(GraphWindowTest, TallNarrowAreaKeepsASquareGraphWhosePhaseGridMeetsItsLabels)
+{
+  load("lowpass3.cct");
+  doc.Xax.numpoints = 50;
+  doc.Y1ax = {-180, 180, measwhat::S21, tracetype::Phase};
+  GraphWindow& w = window();
+  ASSERT_TRUE(w.runSimulation().ran);
+  settle();
+
+  // 300 x 700: the graph is the 300 x 300 square in the middle (rows 200..500), framed. A
+  // phase axis steps in quarter turns, and its grid lines lie under those labels.
+  RecordingCanvas canvas;
+  w.core().DrawGraph(canvas, 0, 0, 300, 700);
+  EXPECT_TRUE(std::any_of(canvas.ops().begin(), canvas.ops().end(), [](const CanvasOp& op) {
+    return op.kind == CanvasOp::Kind::Rectangle && op.points[0] == CanvasPoint{-1, 199};
+  }));
+  for (const auto& [text, y] : {std::pair{"90\u00B0", 275}, {"0\u00B0", 350}, {"-90\u00B0", 425}}) {
+    const auto label = canvas.findText(text);
+    ASSERT_TRUE(label) << text;
+    EXPECT_EQ(label->points[0].y, y - canvas.textExtent(text).height / 2) << text;
+    EXPECT_TRUE(canvas.hasLine(0, y, 300, y)) << text;
+  }
+  for (const CanvasOp& op : canvas.lines())
+    EXPECT_TRUE(op.points[0].y >= 199 && op.points[1].y <= 501) << op.points[0].y;
+}
+
 } // namespace
 } // namespace norvane

@@ -88,6 +88,38 @@ TEST(QtCanvas, ExclusiveOrDrawnTwiceRestoresThePicture)
   EXPECT_EQ(p.image, before);
 }
 
+TEST(QtCanvas, SmoothingBlendsCopiedLinesButNotExclusiveOr)
+{
+  // A shallow black line on white: smoothed, its edges are grey; pixel-exact, only black.
+  const auto greys = [](const Picture& p) {
+    int n = 0;
+    for (int y = 0; y < p.image.height(); ++y)
+      for (int x = 0; x < p.image.width(); ++x)
+        n += qGray(p.at(x, y)) > 0 && qGray(p.at(x, y)) < 255 ? 1 : 0;
+    return n;
+  };
+  const auto slope = [](Canvas& c) {
+    c.setSmoothing(true);
+    c.setPenColor(colors::black);
+    c.moveTo(5, 5);
+    c.lineTo(50, 20);
+  };
+  Picture smooth;
+  smooth.draw(slope);
+  EXPECT_GT(greys(smooth), 20);
+  // Exclusive-or drawing ignores the smoothing, so drawing it twice still restores the picture.
+  Picture p;
+  const auto inverted = [&](Canvas& c) {
+    c.setPenMode(PenMode::Xor);
+    c.setPenColor(colors::white);
+    slope(c);
+  };
+  p.draw(inverted);
+  EXPECT_EQ(greys(p), 0);
+  p.draw(inverted);
+  EXPECT_EQ(p.inkCount(), 0);
+}
+
 TEST(QtCanvas, RectanglesCoverExactlyTheirBox)
 {
   Picture p;

@@ -15,6 +15,29 @@
 
 namespace norvane {
 
+namespace {
+
+// Anti-aliasing for the drawing calls of one scope (the canvas otherwise draws pixel-exact).
+class Antialiased
+{
+public:
+  Antialiased(QPainter& painter, bool on) : m_painter(on ? &painter : nullptr)
+  {
+    if (m_painter) m_painter->setRenderHint(QPainter::Antialiasing, true);
+  }
+  ~Antialiased()
+  {
+    if (m_painter) m_painter->setRenderHint(QPainter::Antialiasing, false);
+  }
+  Antialiased(const Antialiased&) = delete;
+  Antialiased& operator=(const Antialiased&) = delete;
+
+private:
+  QPainter* m_painter;
+};
+
+} // namespace
+
 QColor toQColor(Color c)
 {
   return QColor(redOf(c), greenOf(c), blueOf(c));
@@ -149,6 +172,15 @@ void QtCanvas::drawLine(CanvasPoint from, CanvasPoint to)
     return; // the end pixel is excluded, so a zero-length line draws nothing
   }
   applyPen();
+  if (smoothNow()) {
+    // Centre to centre of the end pixels; a thin line drawn on the pixel edges would spread
+    // over two rows at half strength.
+    const double centre = pen().width > 1 ? 0.0 : 0.5;
+    const Antialiased smooth(m_painter, true);
+    m_painter.drawLine(QPointF(from.x + centre, from.y + centre),
+                       QPointF(to.x + centre, to.y + centre));
+    return;
+  }
   if (pen().width > 1) {
     m_painter.drawLine(from.x, from.y, to.x, to.y);
     return;
@@ -221,6 +253,7 @@ void QtCanvas::ellipse(int x1, int y1, int x2, int y2)
   }
   applyPen();
   applyBrush();
+  const Antialiased smooth(m_painter, smoothNow());
   m_painter.drawEllipse(outlineBox(box));
 }
 
@@ -255,6 +288,7 @@ void QtCanvas::arc(int x1, int y1, int x2, int y2, int startX, int startY, int e
   }
   applyPen();
   m_painter.setBrush(Qt::NoBrush);
+  const Antialiased smooth(m_painter, smoothNow());
   m_painter.drawPolyline(path);
 }
 

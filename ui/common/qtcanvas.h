@@ -1,7 +1,8 @@
 #pragma once
 // The core's Canvas on a QPainter: the schematic window, images (icons, the saved window
 // bitmap) and the printer all draw through it. Drawing is pixel-exact like the classic device
-// contexts the painters are written for: no antialiasing, one-pixel lines exclude their end
+// contexts the painters are written for: no antialiasing (unless a painter asks for smooth
+// lines in copy mode), one-pixel lines exclude their end
 // pixel (so exclusive-or polylines leave no holes at the joints), right and bottom edges of
 // rectangles and ellipses are exclusive.
 //
@@ -50,6 +51,8 @@ private:
   void applyBrush();
   void applyMode();
   QColor invertingColor(Color c) const;
+  // Smoothing asked for and the pen copies (see Canvas::setSmoothing).
+  bool smoothNow() const { return smoothing() && pen().mode == PenMode::Copy; }
   QPainter& m_painter;
   int m_ppi;
   bool m_rasterOps; // the device can combine with the destination (not PDF or printers)

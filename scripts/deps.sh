@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-dejavu-core
-          ngspice python3-scikit-rf)
+          ngspice python3-scikit-rf nlohmann-json3-dev parallel)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

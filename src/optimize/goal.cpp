@@ -169,6 +169,7 @@ private:
         return true;
       }
     }
+    g.unit = GoalUnit::None;
     const std::string name = goalMeasureText(g);
     return fail((w == nullptr ? std::string("missing unit") : "unknown unit '" + *w + "'") +
                 " after " + name + " (" + std::string(expected) + ")");

@@ -111,8 +111,8 @@ bool solveDense(std::vector<std::vector<double>> a, std::vector<double> b, std::
   return std::all_of(d.begin(), d.end(), [](double v) { return std::isfinite(v); });
 }
 
-// Levenberg-Marquardt with Marquardt's diagonal scaling (K. Madsen, H. B. Nielsen and
-// O. Tingleff, "Methods for non-linear least squares problems", 2004, section 3.2).
+// Levenberg-Marquardt (K. Madsen, H. B. Nielsen and O. Tingleff, "Methods for non-linear
+// least squares problems", 2004, section 3.2).
 void levenbergMarquardt(Search& s, std::vector<double> u)
 {
   constexpr double kStep = 1e-6; // forward-difference step in ln(value)
@@ -150,11 +150,20 @@ void levenbergMarquardt(Search& s, std::vector<double> u)
         g[j] -= jac[j][i] * at.residuals[i];
       }
     }
+    // Levenberg's damping, lambda times the mean of the diagonal on every variable: a large
+    // lambda turns the step towards steepest descent. Marquardt's per-variable scaling would
+    // instead blow up the step of a variable the goals hardly feel, which on a curved valley
+    // (an L-section near its match) only climbs the valley's wall.
+    double scale = 0.0;
+    for (std::size_t j = 0; j < n; ++j) {
+      scale += a[j][j] / static_cast<double>(n);
+    }
+    scale = std::max(scale, 1e-30);
     bool improved = false;
     while (!s.done() && lambda < 1e10) {
       std::vector<std::vector<double>> damped = a;
       for (std::size_t j = 0; j < n; ++j) {
-        damped[j][j] += lambda * std::max(a[j][j], 1e-12);
+        damped[j][j] += lambda * scale;
       }
       std::vector<double> d;
       if (solveDense(damped, g, d)) {

@@ -80,7 +80,7 @@ constexpr const char* kAutomatchHelp =
 
 constexpr const char* kOptimizeHelp =
     "Changes component values of FILE.cct until the circuit meets its goals, and writes the\n"
-    "circuit with the new values (and the goals) to OUT.cct. The sweep is simulated in\n"
+    "circuit with the new values and the goals it used to OUT.cct. The sweep is simulated in\n"
     "process, only at the frequencies the goals look at.\n"
     "\n"
     "  --goal TEXT      a goal, e.g. \"S21 dB >= -0.5 from 423MHz to 443MHz\"; repeatable.\n"

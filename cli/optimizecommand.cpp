@@ -147,6 +147,12 @@ int runOptimize(const std::vector<std::string>& args, CommandIo& io)
     if (!r.variable) {
       return usageError(self, "--vary \"" + text + "\": " + r.problem, io);
     }
+    for (const Variable& earlier : vars) {
+      if (earlier.component == r.variable->component) {
+        return usageError(self, "--vary \"" + text + "\": " + earlier.label + " is varied twice",
+                          io);
+      }
+    }
     vars.push_back(*r.variable);
   }
   if (!parsed.has("--vary")) {

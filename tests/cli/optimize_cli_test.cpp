@@ -176,6 +176,7 @@ TEST_F(CliOptimize, BadOptionsAreRefusedAndWriteNothing)
       {{"--goal", "S21 dB >= -1 at 1GHz", "--vary", "1,E7"}, "unknown series 'E7'"},
       {{"--goal", "S21 dB >= -1 at 1GHz", "--vary", "2=5p"}, "MIN..MAX"},
       {{"--goal", "S21 dB >= -1 at 1GHz", "--method", "newton"}, "unknown method 'newton'"},
+      {{"--goal", "S21 dB >= -1 at 1GHz", "--vary", "1", "--vary", "1=1n..1u"}, "varied twice"},
       {{"--goal", "S21 dB >= -1 at 1GHz", "--max-evals", "0"}, "--max-evals"},
       {{}, "no goals"},
   };

@@ -21,6 +21,10 @@ namespace norvane {
 // The shortfall given to a point whose measure cannot be formed.
 constexpr double kMissingValue = 100.0;
 
+// How far, relative to the target (at least 1), a "<=" or ">=" goal may miss through rounding
+// alone and still count as met.
+constexpr double kInequalitySlack = 1e-9;
+
 // Group delay is the phase slope over a step of this relative size above each point.
 constexpr double kGroupDelayStep = 1e-6;
 

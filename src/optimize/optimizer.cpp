@@ -24,6 +24,11 @@ public:
   bool spent() const { return m_used >= m_budget; }
   bool done() const { return spent() || (m_haveBest && m_best.allMet); }
   const Evaluation& best() const { return m_best; }
+  // The best values found, or `fallback` when nothing was evaluated (a budget of nothing).
+  std::vector<double> bestValuesOr(const std::vector<double>& fallback) const
+  {
+    return m_haveBest ? m_best.values : fallback;
+  }
   double lo(std::size_t i) const { return m_lo[i]; }
   double hi(std::size_t i) const { return m_hi[i]; }
 
@@ -117,6 +122,9 @@ void levenbergMarquardt(Search& s, std::vector<double> u)
 {
   constexpr double kStep = 1e-6; // forward-difference step in ln(value)
   const std::size_t n = s.size();
+  if (s.done()) {
+    return;
+  }
   u = s.clamped(u);
   Evaluation at = s.evaluateLog(u);
   double lambda = 1e-3;
@@ -242,7 +250,11 @@ std::vector<double> differentialEvolution(Search& s, const std::vector<double>& 
       }
     }
   }
-  return logOf(s.best().values);
+  std::vector<double> startValues(n);
+  for (std::size_t j = 0; j < n; ++j) {
+    startValues[j] = std::exp(start[j]);
+  }
+  return s.clamped(logOf(s.bestValuesOr(startValues)));
 }
 
 bool anySeries(const std::vector<Variable>& vars)
@@ -306,9 +318,10 @@ OptimizeResult optimize(CircuitEvaluator& evaluator, const std::vector<double>& 
 {
   const std::vector<Variable>& vars = evaluator.variables();
   const bool series = anySeries(vars);
-  // A fifth of the budget is kept for the series search.
-  const int continuous =
-      series ? std::max(1, settings.maxEvaluations * 4 / 5) : settings.maxEvaluations;
+  // A fifth of the budget, at least the one evaluation of the snapped values, is kept for
+  // the series search.
+  const int continuous = series ? settings.maxEvaluations - std::max(1, settings.maxEvaluations / 5)
+                                : settings.maxEvaluations;
   Search s(evaluator, continuous);
   OptimizerRandom random(settings.seed);
   const std::vector<double> u0 = s.clamped(logOf(start));
@@ -327,7 +340,7 @@ OptimizeResult optimize(CircuitEvaluator& evaluator, const std::vector<double>& 
     return {s.best(), evaluator.evaluations()};
   }
   Search discrete(evaluator, settings.maxEvaluations - continuous);
-  Evaluation snapped = seriesSearch(discrete, vars, s.best().values);
+  Evaluation snapped = seriesSearch(discrete, vars, s.bestValuesOr(start));
   return {std::move(snapped), evaluator.evaluations()};
 }
 

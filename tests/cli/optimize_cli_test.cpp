@@ -165,6 +165,23 @@ TEST_F(CliOptimize, SeriesConstrainedValuesAreWrittenAsSeriesValues)
   EXPECT_GE(s21Range(out, "1MHz", "100MHz").first, -0.6);
 }
 
+TEST_F(CliOptimize, GoalsMetAtTheStartCostOneEvaluation)
+{
+  // The example low pass is lossless: its K is 1 to the last digit (rounding gives
+  // 0.99999999999999989), and its group delay at 75 MHz is 4.3175 ns (simulate's gd21_s
+  // over a 10 kHz step).
+  const std::string out = path("out.cct");
+  const CliRun run = runCli({"optimize", std::string(NORVANE_SOURCE_DIR) + "/examples/lowpass3.cct",
+                             "--goal", "K >= 1 at 75MHz", "--goal", "GD21 s <= 5ns at 75MHz",
+                             "--goal", "VSWR1 <= 2.5 at 75MHz", "--max-evals", "1", "-o", out});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("goal 2: GD21 s <= 5ns at 75MHz: worst 4.318ns, met"), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("goal 3: VSWR1 <= 2.5 at 75MHz: worst 2.273, met"), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("evaluations: 1\n"), std::string::npos) << run.out;
+}
+
 TEST_F(CliOptimize, BadOptionsAreRefusedAndWriteNothing)
 {
   const std::string off = offFilter();

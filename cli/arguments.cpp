@@ -11,6 +11,12 @@ std::optional<std::string> ParsedArguments::value(const std::string& key) const
   return it->second;
 }
 
+std::vector<std::string> ParsedArguments::values(const std::string& key) const
+{
+  const auto it = repeated.find(key);
+  return it == repeated.end() ? std::vector<std::string>{} : it->second;
+}
+
 ParsedArguments parseArguments(const std::vector<std::string>& args,
                                const std::vector<OptionSpec>& specs)
 {
@@ -63,6 +69,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args,
       result.error = "option '" + name + "' needs a value";
       return result;
     }
+    result.repeated[key].push_back(result.options[key]);
   }
   return result;
 }

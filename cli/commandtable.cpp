@@ -13,6 +13,7 @@ int runNetlist(const std::vector<std::string>& args, CommandIo& io);
 int runDesign(const std::vector<std::string>& args, CommandIo& io);
 int runAutomatch(const std::vector<std::string>& args, CommandIo& io);
 int runSpice(const std::vector<std::string>& args, CommandIo& io);
+int runOptimize(const std::vector<std::string>& args, CommandIo& io);
 
 namespace {
 
@@ -76,6 +77,34 @@ constexpr const char* kAutomatchHelp =
     "matched (no positive resistance, or its topology would need a negative L or C: the\n"
     "message names the one that can); 2 for a bad or missing value. A matched circuit whose\n"
     "|S11| or |S22| exceeds 1 somewhere in the sweep draws a warning (exit status 0).\n";
+
+constexpr const char* kOptimizeHelp =
+    "Changes component values of FILE.cct until the circuit meets its goals, and writes the\n"
+    "circuit with the new values and the goals it used to OUT.cct. The sweep is simulated in\n"
+    "process, only at the frequencies the goals look at.\n"
+    "\n"
+    "  --goal TEXT      a goal, e.g. \"S21 dB >= -0.5 from 423MHz to 443MHz\"; repeatable.\n"
+    "                   Without --goal the goals stored in FILE.cct are used.\n"
+    "                   MEASURE REL VALUE (at F | from F1 to F2) [weight W]:\n"
+    "                   S11, S21, S12, S22 with dB, mag or deg; VSWR1, VSWR2; K, MU1, MU2;\n"
+    "                   MAG dB; GD21 s. REL is <=, >= or =. A goal is checked at the\n"
+    "                   sweep's points inside its band and at the band's two edges.\n"
+    "  --vary NAME[=MIN..MAX][,SERIES]  a component whose main value (R, C, L, line\n"
+    "                   length, ...) may change: its name, or its number N in the netlist\n"
+    "                   listing's order. Range default value/2..value*2; SERIES E6, E12,\n"
+    "                   E24, E48 or E96 snaps the result to that series. Repeatable.\n"
+    "                   Without --vary every resistor, capacitor, inductor and line varies.\n"
+    "  --method local|global|auto  Levenberg-Marquardt, differential evolution, or global\n"
+    "                   then local (auto, the default)\n"
+    "  --seed N         seed of the global method (1); the same seed, the same result\n"
+    "  --max-evals N    most circuit evaluations (20000)\n"
+    "  -o, --output OUT.cct  the schematic to write (required, never FILE.cct)\n"
+    "\n"
+    "Prints each goal's worst value and whether it is met, the old and new values and the\n"
+    "number of evaluations. Exit status 0 when every goal is met, 3 when OUT.cct was\n"
+    "written but some goal is not met, 2 for a bad option or goal (the message names it),\n"
+    "1 on other errors (nothing is written then). A stored goal that does not read is\n"
+    "skipped with a warning.\n";
 
 const Command kCommands[] = {
     {"resave", "IN.cct [-o OUT.cct]", "read a schematic file and write it back",
@@ -156,6 +185,10 @@ const Command kCommands[] = {
      "Exit status 1 when the circuit is refused or holds a component SPICE cannot express\n"
      "(S-parameter data blocks); the message names the component.\n",
      runSpice},
+    {"optimize",
+     "FILE.cct [--goal TEXT]... [--vary NAME[=MIN..MAX][,SERIES]]... "
+     "[--method local|global|auto] [--seed N] [--max-evals N] -o OUT.cct",
+     "change component values until the circuit meets its goals", kOptimizeHelp, runOptimize},
 };
 
 } // namespace

@@ -23,6 +23,7 @@ void clearSchematic(Schematic& doc, const Environment& env)
 
   setTemplateDefaults(doc);
   doc.spareText.clear();
+  doc.goals.clear();
 
   doc.plotformat = PlotFormat::Rectangular;
   doc.current2port = 1;

@@ -21,6 +21,7 @@
 #include "document/plotsettings.h"
 
 #include <string>
+#include <vector>
 
 namespace norvane {
 
@@ -277,6 +278,11 @@ struct Schematic
   bool simulated = false; // the results are current; a file saved so is simulated on load
 
   DataSets datasets;
+
+  // The optimiser's goals, one text each ("S21 dB >= -0.5 from 423MHz to 443MHz"), kept as
+  // written: the optimiser reads them (optimize/goal.h), the document only stores them, so a
+  // goal this version cannot read still survives a save. File section "goals{" at the end.
+  std::vector<std::string> goals;
 
   // Drawing scale used by the editor's painting (numerator / denominator); not saved.
   int scaleNum = 1;

@@ -533,6 +533,17 @@ private:
     deriveBlockCounters(m_doc);
   }
 
+  // The goals, each "goal=" line's text as written (the optimiser judges them).
+  void readGoals()
+  {
+    m_doc.goals.clear();
+    readRecord([&](std::string_view key, std::string_view value) {
+      if (key == "goal=") {
+        m_doc.goals.emplace_back(value);
+      }
+    });
+  }
+
   // Reads the section that `t` opens, if it is one; any other line is skipped.
   void readSection(std::string_view t);
 
@@ -606,6 +617,8 @@ void Reader::readSection(std::string_view t)
     readBooleanRecord(s.simulated);
   } else if (t == "drawdat{") {
     readDrawing();
+  } else if (t == "goals{") {
+    readGoals();
   }
 }
 

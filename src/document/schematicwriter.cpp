@@ -240,6 +240,20 @@ void writeDrawing(Lines& out, const Schematic& doc)
   out.close();
 }
 
+// After the drawing, and only when there are goals, so that a file without them stays as it
+// always was and older readers skip the section as one they do not know.
+void writeGoals(Lines& out, const std::vector<std::string>& goals)
+{
+  if (goals.empty()) {
+    return;
+  }
+  out.open("goals");
+  for (const std::string& goal : goals) {
+    out.text("goal=", goal, goal.size());
+  }
+  out.close();
+}
+
 } // namespace
 
 std::string schematicText(const Schematic& doc)
@@ -290,6 +304,7 @@ std::string schematicText(const Schematic& doc)
   writeBooleanRecord(out, "circleson", doc.circleson);
   writeBooleanRecord(out, "simulated", doc.simulated);
   writeDrawing(out, doc);
+  writeGoals(out, doc.goals);
   return out.take();
 }
 

@@ -9,6 +9,9 @@ namespace norvane {
 
 double SweepPlan::frequency(int i) const
 {
+  if (!listed.empty()) {
+    return listed[static_cast<std::size_t>(i)];
+  }
   if (freqmode == 2) {
     const double step = (std::log(stop) - std::log(start)) / intervals;
     return std::exp(std::log(start) + i * step);

@@ -4,6 +4,7 @@
 #include "document/schematic.h"
 
 #include <string>
+#include <vector>
 
 namespace norvane {
 
@@ -11,16 +12,22 @@ namespace norvane {
 constexpr double kMinSweepFrequency = 0.001;
 
 // The points of one sweep: `intervals` + 1 frequencies from start to stop, spaced evenly
-// (linear) or evenly in log f (logarithmic).
+// (linear) or evenly in log f (logarithmic) -- or, when `listed` holds any, exactly those
+// frequencies in their order (the optimiser evaluates a circuit only where its goals look,
+// band edges included).
 struct SweepPlan
 {
   double start = kMinSweepFrequency; // Hz
   double stop = 1.0;                 // Hz
   int intervals = 1;                 // N: points 0..N
   int freqmode = 1;                  // 1 linear, 2 logarithmic
+  std::vector<double> listed;        // Hz; empty: the even spacing above
 
-  int pointCount() const { return intervals + 1; }
-  // Frequency of point i (0..N): start + i*step, or exp(ln start + i*step).
+  int pointCount() const
+  {
+    return listed.empty() ? intervals + 1 : static_cast<int>(listed.size());
+  }
+  // Frequency of point i (0..N): start + i*step, or exp(ln start + i*step); listed[i].
   double frequency(int i) const;
 };
 

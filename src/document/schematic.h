@@ -17,6 +17,7 @@
 // drawing (undo) copies components and wires but not up to 11 MB of measured data.
 
 #include "document/componenttype.h"
+#include "document/graphmarkers.h"
 #include "document/onebased.h"
 #include "document/plotsettings.h"
 
@@ -277,6 +278,9 @@ struct Schematic
   bool simulated = false; // the results are current; a file saved so is simulated on load
 
   DataSets datasets;
+
+  // Markers on the graph (saved after the drawing, in their own section, when there are any).
+  GraphMarkers graphMarkers;
 
   // Drawing scale used by the editor's painting (numerator / denominator); not saved.
   int scaleNum = 1;

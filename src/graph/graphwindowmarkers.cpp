@@ -123,7 +123,7 @@ void GraphWindowCore::toggleReferenceOfSelected()
 
 MarkerTable GraphWindowCore::markerTable() const
 {
-  MarkerTableView view = markerTableView(m_doc);
+  MarkerTableContext view = markerTableContext(m_doc);
   view.chart = chartMode();
   return norvane::markerTable(markers(), m_store, view);
 }

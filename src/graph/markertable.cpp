@@ -61,7 +61,7 @@ std::string traceDelta(TraceType type, double v, double ref)
 }
 
 MarkerTable rectangularTable(const GraphMarkers& markers, const PlotStore& store,
-                             const MarkerTableView& view)
+                             const MarkerTableContext& view)
 {
   const std::string legend1 = traceLegendText(view.trace1);
   const std::string legend2 = traceLegendText(view.trace2);
@@ -102,7 +102,7 @@ bool reflection(MeasuredParameter m)
 }
 
 MarkerTable chartTable(const GraphMarkers& markers, const PlotStore& store,
-                       const MarkerTableView& view)
+                       const MarkerTableContext& view)
 {
   const std::string magnitude = "|" + parameterName(view.charted) + "|";
   MarkerTable t;
@@ -157,14 +157,14 @@ MarkerTable chartTable(const GraphMarkers& markers, const PlotStore& store,
 } // namespace
 
 MarkerTable markerTable(const GraphMarkers& markers, const PlotStore& store,
-                        const MarkerTableView& view)
+                        const MarkerTableContext& view)
 {
   return view.chart ? chartTable(markers, store, view) : rectangularTable(markers, store, view);
 }
 
-MarkerTableView markerTableView(const Schematic& doc)
+MarkerTableContext markerTableContext(const Schematic& doc)
 {
-  MarkerTableView v;
+  MarkerTableContext v;
   v.chart = plotformat::isChart(doc.plotformat);
   v.trace1 = doc.Y1ax;
   v.trace2 = doc.Y2ax;

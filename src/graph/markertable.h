@@ -14,7 +14,7 @@
 namespace norvane {
 
 // What the graph shows, as far as the table needs it.
-struct MarkerTableView
+struct MarkerTableContext
 {
   bool chart = false;
   TraceAxis trace1;                                   // rectangular graph
@@ -42,9 +42,9 @@ struct MarkerTable
 // nearest to its frequency; without points only its number and stored frequency are shown.
 // The difference cells are empty for the reference itself and when there is no reference.
 MarkerTable markerTable(const GraphMarkers& markers, const PlotStore& store,
-                        const MarkerTableView& view);
+                        const MarkerTableContext& view);
 
 // The view of a document as the graph window shows it.
-MarkerTableView markerTableView(const Schematic& doc);
+MarkerTableContext markerTableContext(const Schematic& doc);
 
 } // namespace norvane

@@ -188,5 +188,42 @@ TEST_F(GraphMarkers, SignsMoveLikeTheCursorAndFollowANewSweep)
   EXPECT_DOUBLE_EQ(core->markers()[1].freq, 120e6); // the stored frequency stays
 }
 
+TEST_F(GraphMarkers, ChartReadOutsAndPrintedSigns)
+{
+  doc.plotformat = plotformat::SmithZ;
+  doc.polarmeaswhat = measwhat::S11;
+  host.simulate();
+  ASSERT_TRUE(result.ran) << prompts.lastText();
+  // On a chart the search looks at the magnitude: |S11| is largest at the lower band edge.
+  core->markerToExtreme(1, Extreme::Maximum);
+  EXPECT_DOUBLE_EQ(markerFreq(1), 50e6);
+  core->cursorChanged(11); // 60 MHz
+  core->addMarkerAtCursor();
+  // The impedance seen at port 1 is the series LC before the 50 ohm port 2: 50 + jX.
+  const double w = 2 * std::numbers::pi * 60e6;
+  const double x = w * kL - 1.0 / (w * kC);
+  ASSERT_LT(x, 0);
+  const MarkerTable t = core->markerTable();
+  ASSERT_EQ(t.rows.size(), 2u);
+  EXPECT_EQ(t.columns[2].heading, "|S11|");
+  EXPECT_EQ(t.columns[4].heading, "Impedance");
+  EXPECT_EQ(t.rows[1][4], formatEngineering(2, 50) + "R -j" + formatEngineering(2, -x) + "R");
+  EXPECT_EQ(t.rows[1][2], formatEngineering(2, std::abs(std::complex<double>(0, x) /
+                                                        std::complex<double>(100, x))));
+
+  // A printed page shows the signs at the page's size, none of them filled as the selected
+  // one is on the screen.
+  RecordingCanvas page;
+  core->DrawCursor(page, 6, 0, 0, 800, 600);
+  std::vector<CanvasOp> signs;
+  for (const CanvasOp& op : page.opsOfKind(CanvasOp::Kind::Polygon))
+    if (op.pen.mode == PenMode::Not) signs.push_back(op);
+  ASSERT_EQ(signs.size(), 2u);
+  for (const CanvasOp& sign : signs) {
+    EXPECT_EQ(sign.brush.style, BrushStyle::Clear);
+    EXPECT_EQ(sign.points[0].y - sign.points[1].y, 8 * 3); // three times the screen size
+  }
+}
+
 } // namespace
 } // namespace norvane

@@ -11,6 +11,7 @@
 #include "graph/graphwindow.h"
 #include "graph/markertableview.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
 
 namespace norvane {
@@ -129,8 +130,20 @@ TEST_F(GraphMarkersWindow, AddMoveDeleteListSaveAndReopen)
   ASSERT_EQ(table()->rowCount(), 2);
   EXPECT_EQ(table()->cellText(1, 4), "+10MHz");
 
-  // Delete in the graph window removes the selected marker.
-  table()->setCurrentCell(1, 0);
+  // Delete in the graph window removes the selected marker; a right click on a sign selects
+  // it for the context menu.
+  QApplication::processEvents();
+  QTest::mousePress(graph->plotArea(), Qt::RightButton, Qt::NoModifier,
+                    trace1Pixel(76) - QPoint(0, 4));
+  QTest::mouseRelease(graph->plotArea(), Qt::RightButton, Qt::NoModifier,
+                      trace1Pixel(76) - QPoint(0, 4));
+  const QPoint onSign = trace1Pixel(76) - QPoint(0, 4);
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, onSign,
+                              graph->plotArea()->mapToGlobal(onSign));
+  QApplication::sendEvent(graph->plotArea(), &menuEvent);
+  EXPECT_TRUE(graph->markersMenu()->isVisible());
+  EXPECT_TRUE(graph->action(GraphCommand::DeleteMarker)->isEnabled());
+  graph->markersMenu()->hide();
   ASSERT_EQ(core().selectedMarker(), 2);
   QApplication::setActiveWindow(graph);
   QTest::keyClick(bar, Qt::Key_Delete);

@@ -29,8 +29,15 @@ bool GraphMarkerMouse::eventFilter(QObject* watched, QEvent* event)
   }
   case QEvent::MouseButtonPress: {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (watched != m_plot || mouse->button() != Qt::LeftButton) break;
+    if (watched != m_plot) break;
     const QPoint at = mouse->position().toPoint();
+    if (mouse->button() == Qt::RightButton) {
+      // The context menu that follows then acts on the marker under the mouse.
+      if (const int number = m_core.markerAtPixel({at.x(), at.y()}); number != 0)
+        m_core.selectMarker(number);
+      break;
+    }
+    if (mouse->button() != Qt::LeftButton) break;
     if (mouse->modifiers() & Qt::ShiftModifier) {
       m_core.addMarkerAtPixel({at.x(), at.y()});
       return true;

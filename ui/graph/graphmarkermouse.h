@@ -1,7 +1,8 @@
 #pragma once
 // The graph markers by mouse and keyboard: Shift+click in the plot adds a marker at the
 // point the click means, a left drag that starts on a marker's sign moves that marker (a
-// click on it selects it), and Delete removes the selected marker. Everything else goes on
+// click on it selects it, as a right click does before the context menu opens), and Delete
+// removes the selected marker. Everything else goes on
 // to the cursor's handling (GraphCursorMouse), so a plain click or drag still moves the cursor.
 // Installed after the cursor's filter, so that it sees the events first.
 

@@ -26,7 +26,7 @@ void GraphWindowCore::selectMarker(int number)
 int GraphWindowCore::markerPoint(int number) const
 {
   if (number < 1 || number > markers().count()) return 0;
-  return pointNearestFrequency(m_store, markers()[number].freq);
+  return pointNearestFrequency(m_store, markers()[number].freq, m_logX);
 }
 
 bool GraphWindowCore::canAddMarker() const
@@ -125,6 +125,7 @@ MarkerTable GraphWindowCore::markerTable() const
 {
   MarkerTableContext view = markerTableContext(m_doc);
   view.chart = chartMode();
+  view.logarithmic = m_logX;
   return norvane::markerTable(markers(), m_store, view);
 }
 

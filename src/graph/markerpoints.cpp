@@ -15,12 +15,16 @@ bool isReadableValue(double v)
   return std::isfinite(v) && std::abs(v) < kLargestReading;
 }
 
-int pointNearestFrequency(const PlotStore& store, double freq)
+int pointNearestFrequency(const PlotStore& store, double freq, bool logarithmic)
 {
+  // 0 Hz has no logarithm: such points are then compared in hertz.
+  const auto distance = [&](double f) {
+    return logarithmic && f > 0 && freq > 0 ? std::abs(std::log(f / freq)) : std::abs(f - freq);
+  };
   int best = 0;
   double bestDistance = 0.0;
   for (int i = 1; i <= store.count(); ++i) {
-    const double d = std::abs(store.at(i).freq - freq);
+    const double d = distance(store.at(i).freq);
     if (best == 0 || d < bestDistance) {
       best = i;
       bestDistance = d;

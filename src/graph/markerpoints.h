@@ -12,8 +12,9 @@ enum class MarkedValue { Trace1, Trace2, ChartMagnitude };
 enum class Extreme { Maximum, Minimum };
 
 // 1-based index of the stored point nearest in frequency to `freq`; 0 when the store is
-// empty. Ties go to the earlier point.
-int pointNearestFrequency(const PlotStore& store, double freq);
+// empty. Ties go to the earlier point. On a logarithmic sweep "nearest" is nearest in log
+// frequency, as the points lie on the axis.
+int pointNearestFrequency(const PlotStore& store, double freq, bool logarithmic = false);
 
 double markedValue(const PlotPoint& point, MarkedValue which);
 

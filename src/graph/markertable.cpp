@@ -69,9 +69,10 @@ MarkerTable rectangularTable(const GraphMarkers& markers, const PlotStore& store
   t.columns = {{"Marker"},          {"Frequency"},   {legend1},      {legend2},
                {"Frequency", true}, {legend1, true}, {legend2, true}};
   const int ref = referenceMarker(markers);
-  const PlotPoint* refPoint = ref > 0 && store.count() > 0
-                                  ? &store.at(pointNearestFrequency(store, markers[ref].freq))
-                                  : nullptr;
+  const PlotPoint* refPoint =
+      ref > 0 && store.count() > 0
+          ? &store.at(pointNearestFrequency(store, markers[ref].freq, view.logarithmic))
+          : nullptr;
   for (int i = 1; i <= markers.count(); ++i) {
     const GraphMarker& m = markers[i];
     std::vector<std::string> row(t.columns.size());
@@ -79,7 +80,7 @@ MarkerTable rectangularTable(const GraphMarkers& markers, const PlotStore& store
     if (store.count() == 0) {
       row[1] = frequencyText(m.freq);
     } else {
-      const PlotPoint& p = store.at(pointNearestFrequency(store, m.freq));
+      const PlotPoint& p = store.at(pointNearestFrequency(store, m.freq, view.logarithmic));
       row[1] = frequencyText(p.freq);
       row[2] = traceCell(view.trace1.tracetype, p.trace1);
       row[3] = traceCell(view.trace2.tracetype, p.trace2);
@@ -115,9 +116,10 @@ MarkerTable chartTable(const GraphMarkers& markers, const PlotStore& store,
                {magnitude, true},
                {"Angle", true}};
   const int ref = referenceMarker(markers);
-  const PlotPoint* refPoint = ref > 0 && store.count() > 0
-                                  ? &store.at(pointNearestFrequency(store, markers[ref].freq))
-                                  : nullptr;
+  const PlotPoint* refPoint =
+      ref > 0 && store.count() > 0
+          ? &store.at(pointNearestFrequency(store, markers[ref].freq, view.logarithmic))
+          : nullptr;
   const auto angleOf = [](const PlotPoint& p) { return complexPhaseDeg({p.trace1, p.trace2}); };
   for (int i = 1; i <= markers.count(); ++i) {
     const GraphMarker& m = markers[i];
@@ -126,7 +128,7 @@ MarkerTable chartTable(const GraphMarkers& markers, const PlotStore& store,
     if (store.count() == 0) {
       row[1] = frequencyText(m.freq);
     } else {
-      const PlotPoint& p = store.at(pointNearestFrequency(store, m.freq));
+      const PlotPoint& p = store.at(pointNearestFrequency(store, m.freq, view.logarithmic));
       row[1] = frequencyText(p.freq);
       const ChartCursorTexts c = chartCursorTexts(p.freq, p.trace1, p.trace2, kDigits);
       row[2] = c.magnitude;
@@ -166,6 +168,7 @@ MarkerTableContext markerTableContext(const Schematic& doc)
 {
   MarkerTableContext v;
   v.chart = plotformat::isChart(doc.plotformat);
+  v.logarithmic = doc.Xax.freqmode == freqmode::Logarithmic;
   v.trace1 = doc.Y1ax;
   v.trace2 = doc.Y2ax;
   v.charted = doc.polarmeaswhat;

@@ -17,8 +17,9 @@ namespace norvane {
 struct MarkerTableContext
 {
   bool chart = false;
-  TraceAxis trace1;                                   // rectangular graph
-  TraceAxis trace2;                                   //
+  bool logarithmic = false; // a logarithmic sweep: markers stand on the nearest point in log f
+  TraceAxis trace1;         // rectangular graph
+  TraceAxis trace2;         //
   MeasuredParameter charted = MeasuredParameter::S11; // chart
   double z1 = 50.0;                                   // reference impedances of the ports
   double z2 = 50.0;

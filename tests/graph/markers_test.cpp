@@ -188,6 +188,18 @@ TEST_F(GraphMarkers, SignsMoveLikeTheCursorAndFollowANewSweep)
   EXPECT_DOUBLE_EQ(core->markers()[1].freq, 120e6); // the stored frequency stays
 }
 
+TEST(MarkerPoints, NearestPointAsTheAxisShowsIt)
+{
+  PlotStore store;
+  store.reset();
+  EXPECT_EQ(pointNearestFrequency(store, 15e6), 0);
+  store.add({10e6, 0, 0, 0, 0, 0, 0});
+  store.add({21.5e6, 0, 0, 0, 0, 0, 0});
+  // 15 MHz is nearer 10 MHz in hertz but nearer 21.5 MHz on a logarithmic axis.
+  EXPECT_EQ(pointNearestFrequency(store, 15e6), 1);
+  EXPECT_EQ(pointNearestFrequency(store, 15e6, true), 2);
+}
+
 TEST_F(GraphMarkers, ChartReadOutsAndPrintedSigns)
 {
   doc.plotformat = plotformat::SmithZ;

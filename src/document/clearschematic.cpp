@@ -67,6 +67,8 @@ void clearSchematic(Schematic& doc, const Environment& env)
     set.points.clear();
   }
 
+  doc.graphMarkers.clear();
+
   doc.scaleNum = 1;
   doc.scaleDen = 1;
 }

@@ -17,6 +17,7 @@
 // drawing (undo) copies components and wires but not up to 11 MB of measured data.
 
 #include "document/componenttype.h"
+#include "document/graphmarkers.h"
 #include "document/onebased.h"
 #include "document/plotsettings.h"
 
@@ -278,6 +279,9 @@ struct Schematic
   bool simulated = false; // the results are current; a file saved so is simulated on load
 
   DataSets datasets;
+
+  // Markers on the graph (saved after the drawing, in their own section, when there are any).
+  GraphMarkers graphMarkers;
 
   // The optimiser's goals, one text each ("S21 dB >= -0.5 from 423MHz to 443MHz"), kept as
   // written: the optimiser reads them (optimize/goal.h), the document only stores them, so a

@@ -1,6 +1,7 @@
 #include "document/schematicreader.h"
 
 #include "document/componentkinds.h"
+#include "document/markersection.h"
 #include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematiccapacity.h"
@@ -617,6 +618,8 @@ void Reader::readSection(std::string_view t)
     readBooleanRecord(s.simulated);
   } else if (t == "drawdat{") {
     readDrawing();
+  } else if (t == "markers{") {
+    readMarkerSection(m_lines, s.graphMarkers, m_warnings);
   } else if (t == "goals{") {
     readGoals();
   }

@@ -4,7 +4,8 @@
 // The caller normally resets the document with clearSchematic first; reading sets only what
 // the file names. Sections may come in any order and keys inside a record too; lines the
 // reader does not know are skipped, also inside a record (so a file written by a later
-// version with extra keys still loads).
+// version with extra keys still loads). The graph markers' section is read by
+// markersection.h; its damaged markers are left out with a warning.
 //
 // A file holding more than the document can (more than 1000 components or wires, 500
 // drawing lines or texts, a data set with an index outside 1..50 or more than 2000 points)

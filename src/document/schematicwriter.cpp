@@ -1,6 +1,7 @@
 #include "document/schematicwriter.h"
 
 #include "document/atomicwrite.h"
+#include "document/markersection.h"
 #include "document/schematicfile.h"
 #include "numbers/numbertext.h"
 
@@ -304,8 +305,14 @@ std::string schematicText(const Schematic& doc)
   writeBooleanRecord(out, "circleson", doc.circleson);
   writeBooleanRecord(out, "simulated", doc.simulated);
   writeDrawing(out, doc);
-  writeGoals(out, doc.goals);
-  return out.take();
+  // Sections added later come after the drawing and only when they hold something, so a
+  // schematic without them is written exactly as before: markers, then goals.
+  std::string text = out.take();
+  text += markerSectionText(doc.graphMarkers);
+  Lines goals;
+  writeGoals(goals, doc.goals);
+  text += goals.take();
+  return text;
 }
 
 FileResult saveSchematic(const Schematic& doc, const std::string& path)

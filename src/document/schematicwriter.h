@@ -2,7 +2,7 @@
 // Writing a schematic file (*.cct): a keyed text format, CR LF line ends, texts as their
 // 8-bit bytes. The sections come in a fixed order: display ranges, the nine saved templates,
 // the graph settings, then the drawing with its ports, components, lines, texts, data sets
-// and wires.
+// and wires, and after it the graph markers when there are any (markersection.h).
 
 #include "document/fileresult.h"
 #include "document/schematic.h"

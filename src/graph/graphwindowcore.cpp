@@ -158,6 +158,12 @@ void GraphWindowCore::DrawCursor()
   const int pos = cursorPosition();
   if (canvas && m_live.valid && m_store.count() >= 1 && m_liveMarkers.empty())
     m_liveMarkers = drawMarkers(*canvas, m_live, pos, 2, drawsStabilityCircle());
+  // The graph markers stand on the points of the finished sweep.
+  if (canvas && m_live.valid && m_store.count() >= 1 && !m_glyphsLive) {
+    m_liveGlyphs = markerGlyphs(m_live, 1, false);
+    drawGlyphs(*canvas, m_liveGlyphs);
+    m_glyphsLive = true;
+  }
   updateReadouts(pos, 1);
   cursorChanged(pos);
 }
@@ -243,7 +249,9 @@ void GraphWindowCore::DrawCursor(Canvas& canvas, int markerSize, int left, int t
   // A page has no window edge to hide a marker whose value lies beyond the axis limits: such
   // a marker is left out instead of standing beside the graph box.
   const IntRect box{left, top, width, height};
-  drawMarkers(canvas, scalingFor(box), pos, markerSize, drawsStabilityCircle(), &box);
+  const Scaling s = scalingFor(box);
+  drawGlyphs(canvas, markerGlyphs(s, std::max(1, markerSize / 2), true, &box));
+  drawMarkers(canvas, s, pos, markerSize, drawsStabilityCircle(), &box);
   updateReadouts(pos, 1);
 }
 
@@ -254,7 +262,12 @@ void GraphWindowCore::paint(Canvas& canvas, const IntRect& area)
   DrawGraph(canvas, area.left, area.top, area.width, area.height);
   m_live = scalingFor(area);
   m_liveMarkers.clear();
+  m_liveGlyphs.clear();
+  m_glyphsLive = false;
   if (m_store.count() > 1) {
+    m_liveGlyphs = markerGlyphs(m_live, 1, false);
+    drawGlyphs(canvas, m_liveGlyphs);
+    m_glyphsLive = true;
     const int pos = cursorPosition();
     m_liveMarkers = drawMarkers(canvas, m_live, pos, 2, drawsStabilityCircle());
     updateReadouts(pos, 1);
@@ -570,6 +583,7 @@ void GraphWindowCore::takeFromDocument()
 {
   m_cursor = std::max(1, m_doc.cursorpos);
   m_circlesOn = m_doc.circleson;
+  m_selectedMarker = 0; // another document's markers
   m_host.refreshControls();
 }
 

@@ -14,6 +14,9 @@
 #include "graph/graphpanels.h"
 #include "graph/graphreadouts.h"
 #include "graph/intgeometry.h"
+#include "graph/markerglyph.h"
+#include "graph/markerpoints.h"
+#include "graph/markertable.h"
 #include "graph/plotstore.h"
 #include "graph/rectaxes.h"
 #include "graph/rectlabels.h"
@@ -93,6 +96,37 @@ public:
   // The point a click at this pixel of the window's picture means (nearest by frequency on
   // the rectangular graph, by distance on the charts); 0 when nothing is plotted.
   int pointAtPixel(IntPoint pixel) const;
+
+  // ---- Markers (graphwindowmarkers.cpp) ----------------------------------------------------
+  // The document's markers, drawn over the graph like the cursor: each change erases their
+  // signs on the window's picture by drawing them again and draws the new ones, then the
+  // window refreshes its marker table. Numbers run 1..count.
+  const GraphMarkers& markers() const { return m_doc.graphMarkers; }
+  // The selected marker, which Delete, "Set Reference" and the max/min search act on; 0 when
+  // none is.
+  int selectedMarker() const;
+  void selectMarker(int number);
+  // The stored point a marker stands on; 0 when nothing is plotted.
+  int markerPoint(int number) const;
+  // Whether a marker can be added: a plot is there and fewer than eight markers are.
+  bool canAddMarker() const;
+  // A new marker at the cursor's point, or at the point a click at this pixel of the window's
+  // picture means; it becomes the selected one. Its number, 0 when none was added.
+  int addMarkerAtCursor();
+  int addMarkerAtPixel(IntPoint pixel);
+  // The marker whose sign covers this pixel of the window's picture; 0 when none does.
+  int markerAtPixel(IntPoint pixel) const;
+  // A dragged marker: to the point a click at this pixel means.
+  void moveMarkerToPixel(int number, IntPoint pixel);
+  void deleteSelectedMarker();
+  void clearMarkers();
+  // The selected marker (a new one when none is selected) to the largest or smallest value of
+  // trace 1 or 2 on the rectangular graph, of the charted magnitude on a chart.
+  void markerToExtreme(int trace, Extreme extreme);
+  // The selected marker becomes the reference, or stops being it.
+  void toggleReferenceOfSelected();
+  // The rows the window's marker table shows.
+  MarkerTable markerTable() const;
 
   // ---- Controls ----------------------------------------------------------------------------
   GraphPanelState panelState() const;
@@ -174,6 +208,13 @@ private:
                                        int markerSize, bool withCircle,
                                        const IntRect* within = nullptr);
   void updateReadouts(int position, int digits);
+  // The marker signs for an area: sized by `scale`, without the selection when printing, and
+  // those outside `within` left out.
+  std::vector<MarkerGlyph> markerGlyphs(const Scaling& s, int scale, bool printing,
+                                        const IntRect* within = nullptr) const;
+  static void drawGlyphs(Canvas& canvas, const std::vector<MarkerGlyph>& glyphs);
+  // After a change of the markers: the signs on the picture and the table follow.
+  void markersChanged();
   void drawSegment(const PlotPoint& from, const PlotPoint& to);
   void resimulate();
 
@@ -204,6 +245,9 @@ private:
   int m_cursor = 1;
   Scaling m_live;                         // scaling of the last paint of the window's picture
   std::vector<CanvasPoint> m_liveMarkers; // cursor markers now on that picture
+  std::vector<MarkerGlyph> m_liveGlyphs;  // marker signs now on that picture
+  bool m_glyphsLive = false;              // whether the picture holds them
+  int m_selectedMarker = 0;
 
   GraphReadouts m_readouts;
   std::vector<DataListRow> m_list;

@@ -5,8 +5,10 @@
 #include "graph/datalistview.h"
 #include "graph/graphcursormouse.h"
 #include "graph/graphdrawingarea.h"
+#include "graph/graphmarkermouse.h"
 #include "graph/graphpanelwidgets.h"
 #include "graph/graphvaluefield.h"
+#include "graph/markertableview.h"
 #include "graph/printpreview.h"
 #include "graph/sweepsetupdialog.h"
 #include "graph/tracekinds.h"
@@ -20,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -57,6 +60,11 @@ GraphWindow::GraphWindow(Schematic& doc, Environment& env, Prompts& prompts,
   m_tolDialog = std::make_unique<ToleranceSweepDialog>(this);
   m_area->setPainter([this](Canvas& canvas, const IntRect& area) { m_core.paint(canvas, area); });
   new GraphCursorMouse(m_area, m_cursorBar, m_core, this);
+  // After the cursor's handling, so that it sees the plot's events first.
+  new GraphMarkerMouse(m_area, m_cursorBar, m_markerTable, m_core, this);
+  m_area->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_area, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { m_markersMenu->popup(m_area->mapToGlobal(at)); });
   qApp->installEventFilter(this);
   resize(660, 500);
   refreshControls();
@@ -99,6 +107,11 @@ void GraphWindow::createPanels()
 
   createBottomPanel(central);
 
+  m_markerTable = new MarkerTableView(central);
+  m_markerTable->hide();
+  connect(m_markerTable, &MarkerTableView::markerChosen, this,
+          [this](int number) { m_core.selectMarker(number); });
+
   m_blink = new QTimer(this);
   m_blink->setInterval(kBlinkMilliseconds);
   connect(m_blink, &QTimer::timeout, this, &GraphWindow::toggleBlink);
@@ -106,7 +119,8 @@ void GraphWindow::createPanels()
   grid->addWidget(m_left, 0, 0);
   grid->addWidget(m_stack, 0, 1);
   grid->addWidget(m_right, 0, 2);
-  grid->addWidget(m_bottom, 1, 0, 1, 3);
+  grid->addWidget(m_markerTable, 1, 0, 1, 3);
+  grid->addWidget(m_bottom, 2, 0, 1, 3);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(0, 1);
   setCentralWidget(central);
@@ -370,6 +384,37 @@ void GraphWindow::refreshControls()
 {
   showPanelState();
   showReadouts();
+  showMarkers();
+}
+
+void GraphWindow::showMarkers()
+{
+  const GraphPanelState s = m_core.panelState();
+  const bool list = s.view == GraphView::List;
+  const bool chart = s.view == GraphView::Chart;
+  const GraphMarkers& markers = m_core.markers();
+  const int selected = m_core.selectedMarker();
+  const bool plotted = !list && m_core.points().count() > 0;
+  action(GraphCommand::AddMarker)->setEnabled(plotted && m_core.canAddMarker());
+  action(GraphCommand::DeleteMarker)->setEnabled(selected != 0);
+  action(GraphCommand::SetReference)->setEnabled(selected != 0);
+  action(GraphCommand::SetReference)->setChecked(selected != 0 && markers[selected].reference);
+  action(GraphCommand::ClearMarkers)->setEnabled(!markers.empty());
+  // On the rectangular graph the searches name the traces; a chart has its magnitude only.
+  const QString trace1 = toQt(traceLegendText(m_doc.Y1ax));
+  const QString trace2 = toQt(traceLegendText(m_doc.Y2ax));
+  for (GraphCommand c : {GraphCommand::MarkerMaxTrace1, GraphCommand::MarkerMinTrace1}) {
+    action(c)->setText(chart ? QString("Chart &magnitude") : "Trace &1: " + trace1);
+    action(c)->setEnabled(plotted);
+  }
+  for (GraphCommand c : {GraphCommand::MarkerMaxTrace2, GraphCommand::MarkerMinTrace2}) {
+    action(c)->setText("Trace &2: " + trace2);
+    action(c)->setEnabled(plotted);
+    action(c)->setVisible(!chart);
+  }
+  const bool table = !list && !markers.empty();
+  if (table) m_markerTable->showTable(m_core.markerTable(), selected);
+  m_markerTable->setVisible(table);
 }
 
 void GraphWindow::showPanelState()

@@ -28,6 +28,7 @@ class QActionGroup;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QRadioButton;
 class QScrollBar;
 class QStackedWidget;
@@ -42,6 +43,7 @@ class Prompts;
 class GraphDrawingArea;
 class GraphValueField;
 class DataListView;
+class MarkerTableView;
 class SidePanel;
 class TextPanel;
 class PrintPreview;
@@ -79,6 +81,14 @@ enum class GraphCommand {
   HelpContents,
   GettingStarted,
   About,
+  AddMarker,
+  DeleteMarker,
+  MarkerMaxTrace1, // on a chart: the charted magnitude
+  MarkerMaxTrace2,
+  MarkerMinTrace1,
+  MarkerMinTrace2,
+  SetReference,
+  ClearMarkers,
   Count
 };
 
@@ -188,6 +198,9 @@ public:
   GraphWindowCore& core() { return m_core; }
   GraphDrawingArea* plotArea() const { return m_area; }
   DataListView* dataList() const { return m_list; }
+  MarkerTableView* markerTable() const { return m_markerTable; }
+  // The "&Markers" menu, which is also the plot's context menu.
+  QMenu* markersMenu() const { return m_markersMenu; }
   QScrollBar* cursorScrollBar() const { return m_cursorBar; }
   GraphValueField* valueField(ValueField field) const;
   GraphValueField* startField() const { return m_startField; }
@@ -240,6 +253,7 @@ private:
   void layoutSidePanels();
   void showPanelState();
   void showReadouts();
+  void showMarkers();
   void toggleBlink();
   void graphTypeCommand(PlotFormat plotformat);
   void traceLimitsCommand(int trace);
@@ -280,6 +294,8 @@ private:
   QStackedWidget* m_stack = nullptr;
   GraphDrawingArea* m_area = nullptr;
   DataListView* m_list = nullptr;
+  MarkerTableView* m_markerTable = nullptr;
+  QMenu* m_markersMenu = nullptr;
   SidePanel* m_left = nullptr;
   SidePanel* m_right = nullptr;
   QWidget* m_bottom = nullptr;

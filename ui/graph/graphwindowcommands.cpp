@@ -73,6 +73,14 @@ constexpr CommandText kCommandTexts[] = {
     {GraphCommand::HelpContents, "&Contents"},
     {GraphCommand::GettingStarted, "&Getting Started"},
     {GraphCommand::About, "&About Norvane"},
+    {GraphCommand::AddMarker, "&Add Marker"},
+    {GraphCommand::DeleteMarker, "&Delete Marker"},
+    {GraphCommand::MarkerMaxTrace1, "Trace &1"},
+    {GraphCommand::MarkerMaxTrace2, "Trace &2"},
+    {GraphCommand::MarkerMinTrace1, "Trace &1"},
+    {GraphCommand::MarkerMinTrace2, "Trace &2"},
+    {GraphCommand::SetReference, "Set &Reference"},
+    {GraphCommand::ClearMarkers, "&Clear Markers"},
 };
 
 struct ToolText
@@ -130,6 +138,9 @@ void GraphWindow::createActions()
   group({GraphTool::Lower, GraphTool::Nominal, GraphTool::Upper, GraphTool::Random,
          GraphTool::MultiSweep});
   m_tools[idx(GraphTool::StabilityCircles)]->setCheckable(true);
+  m_actions[idx(GraphCommand::SetReference)]->setCheckable(true);
+  m_actions[idx(GraphCommand::DeleteMarker)]->setShortcut(QKeySequence::Delete);
+  m_actions[idx(GraphCommand::DeleteMarker)]->setShortcutContext(Qt::WidgetShortcut);
 
   const auto on = [this](GraphTool t, GraphCommand c) {
     connect(m_tools[idx(t)], &QAction::triggered, this, [this, c] { runCommand(c); });
@@ -174,6 +185,14 @@ void GraphWindow::createMenus()
       {GraphCommand::ToleranceLower, GraphCommand::ToleranceNominal, GraphCommand::ToleranceUpper,
        GraphCommand::ToleranceRandom, GraphCommand::ToleranceMultiSweep});
   add(bar->addMenu("Too&ls"), {GraphCommand::StabilityCircles, GraphCommand::AutoMatch});
+  // Also the plot's context menu.
+  m_markersMenu = bar->addMenu("&Markers");
+  add(m_markersMenu, {GraphCommand::AddMarker, GraphCommand::DeleteMarker});
+  add(m_markersMenu->addMenu("Marker to &Max"),
+      {GraphCommand::MarkerMaxTrace1, GraphCommand::MarkerMaxTrace2});
+  add(m_markersMenu->addMenu("Marker to M&in"),
+      {GraphCommand::MarkerMinTrace1, GraphCommand::MarkerMinTrace2});
+  add(m_markersMenu, {GraphCommand::SetReference, GraphCommand::ClearMarkers});
   add(bar->addMenu("&Options"), {GraphCommand::GraphPreferences});
   add(bar->addMenu("&Help"),
       {GraphCommand::HelpContents, GraphCommand::GettingStarted, GraphCommand::About});
@@ -292,6 +311,26 @@ void GraphWindow::runCommand(GraphCommand command)
     break;
   case GraphCommand::About:
     callLink(m_links.about, "The about box is");
+    break;
+  case GraphCommand::AddMarker:
+    m_core.addMarkerAtCursor();
+    break;
+  case GraphCommand::DeleteMarker:
+    m_core.deleteSelectedMarker();
+    break;
+  case GraphCommand::MarkerMaxTrace1:
+  case GraphCommand::MarkerMaxTrace2:
+    m_core.markerToExtreme(command == GraphCommand::MarkerMaxTrace2 ? 2 : 1, Extreme::Maximum);
+    break;
+  case GraphCommand::MarkerMinTrace1:
+  case GraphCommand::MarkerMinTrace2:
+    m_core.markerToExtreme(command == GraphCommand::MarkerMinTrace2 ? 2 : 1, Extreme::Minimum);
+    break;
+  case GraphCommand::SetReference:
+    m_core.toggleReferenceOfSelected();
+    break;
+  case GraphCommand::ClearMarkers:
+    m_core.clearMarkers();
     break;
   default: // the graph types (above) and Count
     break;

@@ -64,6 +64,20 @@ struct DisplayRange
   friend bool operator==(const DisplayRange&, const DisplayRange&) = default;
 };
 
+// The remembered ranges of the stability, gain and port-figure traces, one per kind
+// (file section "traceranges", written only where they are in use: document/measureranges.h).
+struct MeasureRanges
+{
+  DisplayRange k;     // Rollett's K
+  DisplayRange delta; // |Delta|
+  DisplayRange mu;    // mu1 / mu2
+  DisplayRange gain;  // MAG/MSG, dB
+  DisplayRange vswr;
+  DisplayRange reZ; // ohm
+  DisplayRange imZ; // ohm
+  friend bool operator==(const MeasureRanges&, const MeasureRanges&) = default;
+};
+
 // Frequency sweep and X axis (file section "Xax").
 struct SweepAxis
 {
@@ -239,10 +253,11 @@ struct Drawing
 // The document.
 struct Schematic
 {
-  DisplayRange mmdB;       // dB trace range
-  DisplayRange mmLin;      // linear-magnitude trace range
-  DisplayRange mmPhase;    // phase trace range, degrees
-  DisplayRange mmGrpDelay; // group-delay trace range, s (not saved)
+  DisplayRange mmdB;        // dB trace range
+  DisplayRange mmLin;       // linear-magnitude trace range
+  DisplayRange mmPhase;     // phase trace range, degrees
+  DisplayRange mmGrpDelay;  // group-delay trace range, s (not saved)
+  MeasureRanges mmMeasures; // ranges of the stability, gain and port-figure traces
 
   // Templates: the values a newly placed component of the kind receives.
   Component lastC;

@@ -1,6 +1,7 @@
 #include "document/schematicwriter.h"
 
 #include "document/atomicwrite.h"
+#include "document/measureranges.h"
 #include "document/schematicfile.h"
 #include "numbers/numbertext.h"
 
@@ -240,6 +241,20 @@ void writeDrawing(Lines& out, const Schematic& doc)
   out.close();
 }
 
+// After the drawing, and only when in use: files that never showed these kinds stay as
+// they were.
+void writeMeasureRanges(Lines& out, const Schematic& doc)
+{
+  if (!hasMeasureRangesToWrite(doc)) return;
+  out.open(traceranges::kSection);
+  for (const traceranges::Entry& e : traceranges::kEntries) {
+    const DisplayRange& r = doc.mmMeasures.*e.range;
+    out.real(std::string(e.stem) + "max=", r.max);
+    out.real(std::string(e.stem) + "min=", r.min);
+  }
+  out.close();
+}
+
 } // namespace
 
 std::string schematicText(const Schematic& doc)
@@ -290,6 +305,7 @@ std::string schematicText(const Schematic& doc)
   writeBooleanRecord(out, "circleson", doc.circleson);
   writeBooleanRecord(out, "simulated", doc.simulated);
   writeDrawing(out, doc);
+  writeMeasureRanges(out, doc);
   return out.take();
 }
 

@@ -4,15 +4,7 @@ namespace norvane {
 
 MeasureRanges defaultMeasureRanges()
 {
-  MeasureRanges r;
-  r.k = {4, 0};     // K around the stability limit 1
-  r.delta = {2, 0}; // |Delta| around 1
-  r.mu = {2, 0};    // mu around 1
-  r.gain = {40, 0}; // a transistor's MAG/MSG, dB
-  r.vswr = {10, 1}; // VSWR starts at 1
-  r.reZ = {200, 0}; // ohm
-  r.imZ = {100, -100};
-  return r;
+  return MeasureRanges{};
 }
 
 bool isMeasureTraceType(TraceType t)

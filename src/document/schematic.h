@@ -68,13 +68,15 @@ struct DisplayRange
 // (file section "traceranges", written only where they are in use: document/measureranges.h).
 struct MeasureRanges
 {
-  DisplayRange k;     // Rollett's K
-  DisplayRange delta; // |Delta|
-  DisplayRange mu;    // mu1 / mu2
-  DisplayRange gain;  // MAG/MSG, dB
-  DisplayRange vswr;
-  DisplayRange reZ; // ohm
-  DisplayRange imZ; // ohm
+  // The defaults are those of a new document, so that a document made without
+  // clearSchematic has nothing to write either.
+  DisplayRange k{4, 0};     // Rollett's K, around the stability limit 1
+  DisplayRange delta{2, 0}; // |Delta|
+  DisplayRange mu{2, 0};    // mu1 / mu2
+  DisplayRange gain{40, 0}; // MAG/MSG, dB
+  DisplayRange vswr{10, 1};
+  DisplayRange reZ{200, 0};    // ohm
+  DisplayRange imZ{100, -100}; // ohm
   friend bool operator==(const MeasureRanges&, const MeasureRanges&) = default;
 };
 

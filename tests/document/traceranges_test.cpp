@@ -30,6 +30,7 @@ TEST(TraceRangesSection, WrittenAfterTheDrawingOnlyWhenInUseAndKeptByteForByte)
   // Not in use: the file is what it always was (the goldens hold the bytes).
   const Schematic plain = richDocument();
   EXPECT_EQ(schematicText(plain).find("traceranges"), std::string::npos);
+  EXPECT_EQ(schematicText(Schematic{}).find("traceranges"), std::string::npos);
 
   // Trace 2 shows K on S22 and the MAG/MSG range was edited.
   Schematic doc = richDocument();

@@ -1,6 +1,7 @@
 #include "document/clearschematic.h"
 
 #include "document/componentkinds.h"
+#include "document/measureranges.h"
 
 namespace norvane {
 namespace {
@@ -20,6 +21,7 @@ void clearSchematic(Schematic& doc, const Environment& env)
   doc.mmLin = {1, 0};
   doc.mmPhase = {180, -180};
   doc.mmGrpDelay = {1e-6, 0};
+  doc.mmMeasures = defaultMeasureRanges();
 
   setTemplateDefaults(doc);
   doc.spareText.clear();

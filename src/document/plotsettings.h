@@ -25,7 +25,17 @@ enum class TraceType : int {
   Linear,     // "Linear V"
   Phase,      // "Phase", degrees
   Log10Power, // "10Log(P)", dB including the port impedance ratio
-  GroupDelay  // "GrpDelay", seconds
+  GroupDelay, // "GrpDelay", seconds
+  // Two-port figures of stability and gain, and port figures. Which port a port figure
+  // (and which of mu1/mu2) belongs to follows the trace's parameter: S11 and S21 port 1,
+  // S12 and S22 port 2.
+  StabilityK,     // "K", Rollett's stability factor
+  DeltaMagnitude, // "|Delta|", |S11 S22 - S12 S21|
+  Mu,             // "Mu", Edwards-Sinsky mu1 (port 1) or mu2 (port 2)
+  MaxGain,        // "MAG/MSG", dB: MAG where K >= 1, MSG elsewhere
+  Vswr,           // "VSWR" of the port
+  ResistanceZ,    // "Re Z", ohm: input (port 1) or output (port 2) impedance
+  ReactanceZ      // "Im Z", ohm
 };
 
 // The short spellings used throughout: plotformat::SmithZ, measwhat::S21, tracetype::Phase.

@@ -66,6 +66,22 @@ struct DisplayRange
   friend bool operator==(const DisplayRange&, const DisplayRange&) = default;
 };
 
+// The remembered ranges of the stability, gain and port-figure traces, one per kind
+// (file section "traceranges", written only where they are in use: document/measureranges.h).
+struct MeasureRanges
+{
+  // The defaults are those of a new document, so that a document made without
+  // clearSchematic has nothing to write either.
+  DisplayRange k{4, 0};     // Rollett's K, around the stability limit 1
+  DisplayRange delta{2, 0}; // |Delta|
+  DisplayRange mu{2, 0};    // mu1 / mu2
+  DisplayRange gain{40, 0}; // MAG/MSG, dB
+  DisplayRange vswr{10, 1};
+  DisplayRange reZ{200, 0};    // ohm
+  DisplayRange imZ{100, -100}; // ohm
+  friend bool operator==(const MeasureRanges&, const MeasureRanges&) = default;
+};
+
 // Frequency sweep and X axis (file section "Xax").
 struct SweepAxis
 {
@@ -241,10 +257,11 @@ struct Drawing
 // The document.
 struct Schematic
 {
-  DisplayRange mmdB;       // dB trace range
-  DisplayRange mmLin;      // linear-magnitude trace range
-  DisplayRange mmPhase;    // phase trace range, degrees
-  DisplayRange mmGrpDelay; // group-delay trace range, s (not saved)
+  DisplayRange mmdB;        // dB trace range
+  DisplayRange mmLin;       // linear-magnitude trace range
+  DisplayRange mmPhase;     // phase trace range, degrees
+  DisplayRange mmGrpDelay;  // group-delay trace range, s (not saved)
+  MeasureRanges mmMeasures; // ranges of the stability, gain and port-figure traces
 
   // Templates: the values a newly placed component of the kind receives.
   Component lastC;

@@ -2,6 +2,7 @@
 
 #include "document/componentkinds.h"
 #include "document/markersection.h"
+#include "document/measureranges.h"
 #include "document/pins.h"
 #include "document/placement.h"
 #include "document/schematiccapacity.h"
@@ -197,6 +198,22 @@ private:
   {
     walkRecord(
         m_lines, [this] { return failed(); }, onKey);
+  }
+
+  // The "traceranges" section: "Kmax=", "Kmin=", "Deltamax=" ...; unknown keys are skipped.
+  void readMeasureRanges(MeasureRanges& ranges)
+  {
+    readRecord([&](std::string_view key, std::string_view value) {
+      for (const traceranges::Entry& e : traceranges::kEntries) {
+        if (key.size() != e.stem.size() + 4 || !key.starts_with(e.stem)) continue;
+        const std::string_view which = key.substr(e.stem.size());
+        if (which == "max=") {
+          real(value, (ranges.*e.range).max);
+        } else if (which == "min=") {
+          real(value, (ranges.*e.range).min);
+        }
+      }
+    });
   }
 
   void readRange(DisplayRange& r)
@@ -618,6 +635,9 @@ void Reader::readSection(std::string_view t)
     readBooleanRecord(s.simulated);
   } else if (t == "drawdat{") {
     readDrawing();
+  } else if (t.size() == traceranges::kSection.size() + 1 && t.starts_with(traceranges::kSection) &&
+             t.back() == '{') {
+    readMeasureRanges(s.mmMeasures);
   } else if (t == "markers{") {
     readMarkerSection(m_lines, s.graphMarkers, m_warnings);
   } else if (t == "goals{") {

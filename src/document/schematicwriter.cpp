@@ -2,6 +2,7 @@
 
 #include "document/atomicwrite.h"
 #include "document/markersection.h"
+#include "document/measureranges.h"
 #include "document/schematicfile.h"
 #include "numbers/numbertext.h"
 
@@ -241,6 +242,20 @@ void writeDrawing(Lines& out, const Schematic& doc)
   out.close();
 }
 
+// After the drawing, and only when in use: files that never showed these kinds stay as
+// they were.
+void writeMeasureRanges(Lines& out, const Schematic& doc)
+{
+  if (!hasMeasureRangesToWrite(doc)) return;
+  out.open(traceranges::kSection);
+  for (const traceranges::Entry& e : traceranges::kEntries) {
+    const DisplayRange& r = doc.mmMeasures.*e.range;
+    out.real(std::string(e.stem) + "max=", r.max);
+    out.real(std::string(e.stem) + "min=", r.min);
+  }
+  out.close();
+}
+
 // After the drawing, and only when there are goals, so that a file without them stays as it
 // always was and older readers skip the section as one they do not know.
 void writeGoals(Lines& out, const std::vector<std::string>& goals)
@@ -305,6 +320,7 @@ std::string schematicText(const Schematic& doc)
   writeBooleanRecord(out, "circleson", doc.circleson);
   writeBooleanRecord(out, "simulated", doc.simulated);
   writeDrawing(out, doc);
+  writeMeasureRanges(out, doc);
   // Sections added later come after the drawing and only when they hold something, so a
   // schematic without them is written exactly as before: markers, then goals.
   std::string text = out.take();

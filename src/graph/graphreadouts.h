@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 
 #include <string>
+#include <vector>
 
 namespace norvane {
 
@@ -28,6 +29,12 @@ struct GraphReadouts
 
   bool legendVisible = false; // stability-circle legend
   std::string legendPort;     // "Port 1" or "Port 2"
+
+  // With the legend: the verdict over the sweep ("unconditionally stable" or "Potentially
+  // unstable: 100 MHz - 450 MHz, ...") and the figures at the cursor ("K=0.812",
+  // "mu1=0.903", "MSG=18.06dB"; mu2 on a port-2 chart).
+  std::string stabilityVerdict;
+  std::vector<std::string> stabilityLines; // the same, one range or figure per line
 };
 
 // The fixed texts of the legend's two framed boxes.

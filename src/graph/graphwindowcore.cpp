@@ -2,16 +2,19 @@
 
 #include "graph/chartgrid.h"
 #include "graph/cursorpick.h"
+#include "graph/measuretraces.h"
 #include "graph/plotdrawing.h"
 #include "graph/polarsetup.h"
 #include "graph/rectgrid.h"
 #include "graph/rectlabels.h"
 #include "graph/stabilityhatch.h"
+#include "graph/stabilityverdict.h"
 #include "graph/sweepsetup.h"
 #include "graph/tracekinds.h"
 #include "numbers/valuetext.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace norvane {
 
@@ -99,6 +102,7 @@ void GraphWindowCore::BeginPlot(PlotFormat plotformat, int freqmode)
   m_plotformat = plotformat;
   m_logX = freqmode == freqmode::Logarithmic;
   m_store.reset();
+  m_measures.clear();
   m_pointsRevised = false;
   m_host.refreshControls();
 }
@@ -107,6 +111,8 @@ void GraphWindowCore::AddPoint(const PlotPoint& point)
 {
   if (!m_store.add(point)) return;
   const int n = m_store.count();
+  m_measures.resize(static_cast<std::size_t>(n));
+  m_measures.back() = std::exchange(m_pendingMeasures, TwoPortMeasures{});
   if (n == 1) {
     // The first point of a plot clears the old picture (not between multi-sweep runs,
     // which accumulate on the screen).
@@ -207,7 +213,64 @@ double GraphWindowCore::chartMagnitude() const
 RectLabelling GraphWindowCore::rectLabelling() const
 {
   return {traceAxisUnit(m_doc.Y1ax.tracetype), traceAxisUnit(m_doc.Y2ax.tracetype),
-          traceLegendText(m_doc.Y1ax), traceLegendText(m_doc.Y2ax)};
+          traceLegend(m_doc.Y1ax), traceLegend(m_doc.Y2ax)};
+}
+
+const TwoPortMeasures* GraphWindowCore::measuresAt(int position) const
+{
+  const int n = std::min(m_store.count(), static_cast<int>(m_measures.size()));
+  if (n < 1) return nullptr;
+  return &m_measures[static_cast<std::size_t>(std::clamp(position, 1, n) - 1)];
+}
+
+std::string GraphWindowCore::traceLegend(const TraceAxis& axis) const
+{
+  std::string legend = traceLegendText(axis);
+  if (axis.tracetype == tracetype::MaxGain) {
+    // MAG where K >= 1 over the whole sweep, MSG where K < 1 throughout; otherwise the
+    // legend stays "MAG/MSG" and the read-out at the cursor says which one holds there.
+    int mag = 0, msg = 0;
+    for (const TwoPortMeasures& m : m_measures)
+      if (m.gainDb) ++(m.gainIsMsg ? msg : mag);
+    if (mag > 0 && msg == 0) legend = "MAG";
+    if (msg > 0 && mag == 0) legend = "MSG";
+  }
+  return legend + missingPortNotice(axis, m_port1, m_port2);
+}
+
+std::string GraphWindowCore::traceReadout(const TraceAxis& axis, double value, int position,
+                                          int digits) const
+{
+  std::string text = traceValueText(axis.tracetype, value, digits);
+  if (axis.tracetype == tracetype::MaxGain) {
+    const TwoPortMeasures* m = measuresAt(position);
+    if (m && m->gainDb) text = (m->gainIsMsg ? "MSG " : "MAG ") + text;
+  }
+  return text;
+}
+
+void GraphWindowCore::addStabilityReadouts(GraphReadouts& r, int position, int digits) const
+{
+  const int n = std::min(m_store.count(), static_cast<int>(m_measures.size()));
+  std::vector<double> freqs;
+  freqs.reserve(static_cast<std::size_t>(n));
+  for (int i = 1; i <= n; ++i)
+    freqs.push_back(m_store.at(i).freq);
+  const std::vector<FrequencyRange> ranges = potentiallyUnstableRanges(freqs, m_measures);
+  r.stabilityVerdict = stabilityVerdictText(ranges);
+  if (ranges.empty()) {
+    r.stabilityLines.push_back(r.stabilityVerdict);
+  } else {
+    r.stabilityLines.push_back("Potentially unstable:");
+    for (const FrequencyRange& range : ranges)
+      r.stabilityLines.push_back(frequencyRangeText(range));
+  }
+  if (const TwoPortMeasures* m = measuresAt(position)) {
+    const CursorFigureTexts t =
+        cursorFigureTexts(*m, m_doc.polarmeaswhat == measwhat::S22 ? 2 : 1, digits);
+    for (const std::string& line : {t.k, t.mu, t.gain})
+      r.stabilityLines.push_back(line);
+  }
 }
 
 void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, int height,
@@ -395,14 +458,15 @@ void GraphWindowCore::updateReadouts(int position, int digits)
       if (r.impedance.admittanceFailed) m_host.beep();
       r.legendVisible = m_circlesOn;
       r.legendPort = which == measwhat::S11 ? "Port 1" : "Port 2";
+      if (m_circlesOn) addStabilityReadouts(r, position, digits);
     } else {
       r.gainVisible = true;
       r.gain = gainPanels(p.trace1, p.trace2, which == measwhat::S21, p1.Zo, p2.Zo, digits);
     }
   } else {
     r.frequency = "f=" + formatEngineering(3, p.freq) + "Hz";
-    r.value1 = traceValueText(m_doc.Y1ax.tracetype, p.trace1, digits);
-    r.value2 = traceValueText(m_doc.Y2ax.tracetype, p.trace2, digits);
+    r.value1 = traceReadout(m_doc.Y1ax, p.trace1, position, digits);
+    r.value2 = traceReadout(m_doc.Y2ax, p.trace2, position, digits);
     r.mark2Color = c.trace2;
   }
   m_readouts = r;

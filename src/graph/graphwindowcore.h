@@ -58,6 +58,7 @@ public:
   // Stores the point; the first one repaints the window (unless a multi-sweep run is going
   // on), every further one draws its segment at once.
   void AddPoint(const PlotPoint& point) override;
+  void pointMeasures(const TwoPortMeasures& measures) override { m_pendingMeasures = measures; }
   void reviseLastPoint(const PlotPoint& point) override;
   // After the last point: the cursor on the window, then the cursor handler.
   void DrawCursor();
@@ -197,6 +198,14 @@ private:
   GraphColors colors() const { return graphColorsFrom(m_env); }
   // Units and legend of the rectangular graph's axes, from the traces' kinds and parameters.
   RectLabelling rectLabelling() const;
+  // A trace's legend: its kind's, with MAG or MSG where one holds over the sweep, and a notice
+  // when the circuit lacks a port the trace needs.
+  std::string traceLegend(const TraceAxis& axis) const;
+  // The figures of the plotted point at this position (none before the first run).
+  const TwoPortMeasures* measuresAt(int position) const;
+  // The value read-out of a trace: MAG/MSG says which one holds at the point.
+  std::string traceReadout(const TraceAxis& axis, double value, int position, int digits) const;
+  void addStabilityReadouts(GraphReadouts& r, int position, int digits) const;
   bool chartMode() const;
   bool reflectionChart() const;
   bool drawsStabilityCircle() const;
@@ -224,6 +233,10 @@ private:
   RectTickCache m_ticks;
 
   PlotStore m_store;
+  // The two-port figures of every stored point (index i for point i + 1), for the stability
+  // read-outs and the MAG/MSG legend.
+  std::vector<TwoPortMeasures> m_measures;
+  TwoPortMeasures m_pendingMeasures;
   MultiSweepRuns m_runs;
   bool m_multiSweepRun = false;
   // Points were revised after their segments were drawn: the run ends with a full redraw.

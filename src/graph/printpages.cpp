@@ -34,8 +34,10 @@ GraphPageTexts graphPageTexts(const GraphPanelState& s, const GraphReadouts& rea
   t.trace2Min = field(s.trace2Min, s.trace2Unit);
   t.leftParameter = parameterName(s.leftChecked);
   t.rightParameter = parameterName(s.rightChecked);
-  t.trace1Type = kTraceTypeItems[static_cast<size_t>(std::clamp(s.trace1ListIndex, 0, 4))];
-  t.trace2Type = kTraceTypeItems[static_cast<size_t>(std::clamp(s.trace2ListIndex, 0, 4))];
+  t.trace1Type = kTraceTypeItems[static_cast<size_t>(
+      std::clamp(s.trace1ListIndex, 0, static_cast<int>(kTraceTypeItems.size()) - 1))];
+  t.trace2Type = kTraceTypeItems[static_cast<size_t>(
+      std::clamp(s.trace2ListIndex, 0, static_cast<int>(kTraceTypeItems.size()) - 1))];
   t.start = formatEngineering(kSweepFieldDecimals, s.start) + "Hz";
   t.stop = formatEngineering(kSweepFieldDecimals, s.stop) + "Hz";
   t.points = formatEngineering(0, s.points) + kPointsFieldUnit;

@@ -1,6 +1,7 @@
 #include "graph/simulationrun.h"
 
 #include "document/atomicwrite.h"
+#include "graph/measuretraces.h"
 #include "graph/sweeptraces.h"
 #include "sim/extrapolation.h"
 #include "sim/netlist.h"
@@ -62,7 +63,8 @@ public:
   DisplayFeed(const Schematic& doc, PlotFormat output, bool circles, RunDisplay& display,
               const MainWindowChores& chores, std::vector<SweepPoint>& file)
       : m_output(output), m_display(display), m_chores(chores), m_file(file),
-        m_values(doc, plotformat::isChart(output), circles)
+        m_values(doc, plotformat::isChart(output), circles), m_z1(doc.drawdat.P1.Zo),
+        m_z2(doc.drawdat.P2.Zo)
   {
   }
 
@@ -76,6 +78,7 @@ public:
     } else if (m_output == plotformat::ResultFile) {
       m_file.push_back(point);
     } else {
+      m_display.pointMeasures(twoPortMeasures(point, m_z1, m_z2));
       const PlotPoint plotted = m_values.next(point);
       if (const auto& revised = m_values.revisedPrevious()) m_display.reviseLastPoint(*revised);
       m_display.AddPoint(plotted);
@@ -88,6 +91,8 @@ private:
   const MainWindowChores& m_chores;
   std::vector<SweepPoint>& m_file;
   PlotValues m_values;
+  const double m_z1;
+  const double m_z2;
 };
 
 // The excitations the output needs: the traces' or the chart's parameters, every port for
@@ -98,8 +103,10 @@ SweepRequest requestFor(const Schematic& doc, const SweepPlan& plan, PlotFormat 
   SweepRequest request;
   request.plan = plan;
   if (output == plotformat::Rectangular) {
-    request.excite1 = needsPort1(doc.Y1ax.measwhat) || needsPort1(doc.Y2ax.measwhat);
-    request.excite2 = !needsPort1(doc.Y1ax.measwhat) || !needsPort1(doc.Y2ax.measwhat);
+    const TraceExcitations t1 = traceExcitations(doc.Y1ax);
+    const TraceExcitations t2 = traceExcitations(doc.Y2ax);
+    request.excite1 = t1.port1 || t2.port1;
+    request.excite2 = t1.port2 || t2.port2;
   } else if (plotformat::isChart(output)) {
     request.excite1 = needsPort1(doc.polarmeaswhat);
     request.excite2 = !request.excite1;

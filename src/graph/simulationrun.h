@@ -8,6 +8,7 @@
 #include "platform/prompts.h"
 #include "sim/plotpoint.h"
 #include "sim/simulate.h"
+#include "sim/twoportmeasures.h"
 
 #include <functional>
 
@@ -53,6 +54,9 @@ public:
   // The "Stability Circles" toggle, and its release when circles cannot be computed.
   virtual bool stabilityCircles() const = 0;
   virtual void turnOffStabilityCircles() = 0;
+  // The stability and gain figures of the point that the next AddPoint plots (graph and
+  // chart modes; empty figures where the circuit lacks a port).
+  virtual void pointMeasures(const TwoPortMeasures&) {}
   // One plotted point, in sweep order (graph and chart modes).
   virtual void AddPoint(const PlotPoint& point) = 0;
   // The point added last has better values (a group delay made central by the point after

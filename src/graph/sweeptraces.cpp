@@ -1,5 +1,8 @@
 #include "graph/sweeptraces.h"
 
+#include "document/measureranges.h"
+#include "graph/measuretraces.h"
+
 #include <cmath>
 #include <utility>
 
@@ -44,6 +47,9 @@ bool solved(const SweepPoint& point, MeasuredParameter measwhat)
 {
   return needsPort1(measwhat) ? point.excited1 : point.excited2;
 }
+
+// A figure that cannot be formed although the ports are there is beyond any axis.
+constexpr double kFigureBeyondScale = 1e30;
 
 } // namespace
 
@@ -146,8 +152,13 @@ PlotValues::PlotValues(const Schematic& doc, bool chart, bool circles)
 {
 }
 
-double PlotValues::trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point) const
+double PlotValues::trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point,
+                         const TwoPortMeasures& measures) const
 {
+  if (isMeasureTraceType(axis.tracetype)) {
+    if (const std::optional<double> v = measureTraceValue(measures, axis)) return *v;
+    return traceHasItsPorts(axis, point.port1, point.port2) ? kFigureBeyondScale : 0.0;
+  }
   return value.value(axis.tracetype, axis.measwhat, rawParameter(point, axis.measwhat), point.freq,
                      m_z1, m_z2);
 }
@@ -175,15 +186,19 @@ PlotPoint PlotValues::next(const SweepPoint& point)
     }
   } else {
     bool revised = false;
-    if (solved(point, m_axis1.measwhat)) {
-      m_plotted.trace1 = trace(m_value1, m_axis1, point);
+    TwoPortMeasures measures;
+    if (isMeasureTraceType(m_axis1.tracetype) || isMeasureTraceType(m_axis2.tracetype)) {
+      measures = twoPortMeasures(point, m_z1, m_z2);
+    }
+    if (traceSolved(point, m_axis1)) {
+      m_plotted.trace1 = trace(m_value1, m_axis1, point, measures);
       if (const auto r = revision(m_value1, m_lastSolved1)) {
         previous.trace1 = *r;
         revised = true;
       }
     }
-    if (solved(point, m_axis2.measwhat)) {
-      m_plotted.trace2 = trace(m_value2, m_axis2, point);
+    if (traceSolved(point, m_axis2)) {
+      m_plotted.trace2 = trace(m_value2, m_axis2, point, measures);
       if (const auto r = revision(m_value2, m_lastSolved2)) {
         previous.trace2 = *r;
         revised = true;

@@ -7,6 +7,7 @@
 #include "sim/groupdelay.h"
 #include "sim/plotpoint.h"
 #include "sim/sweeppoint.h"
+#include "sim/twoportmeasures.h"
 
 #include <optional>
 
@@ -73,7 +74,10 @@ StabilityCircle stabilityCircle(Complex s11, Complex s21, Complex s12, Complex s
 // rectangular graph the two trace values, on a chart the real and imaginary part of the
 // charted coefficient, and with `circles` the stability circle. A value whose excitation was
 // not solved at a point keeps the value of the point before. NaN is plotted as 0 and an
-// infinity as the 1e30 sentinel, so the graph never meets a value it cannot place.
+// infinity as the 1e30 sentinel, so the graph never meets a value it cannot place. A
+// stability, gain or port-figure trace (graph/measuretraces.h) on a circuit without the
+// ports it needs is 0; a figure that cannot be formed where the ports are there (K of a
+// unilateral two-port, VSWR of a total reflection) is the 1e30 sentinel, beyond the axis.
 class PlotValues
 {
 public:
@@ -84,7 +88,8 @@ public:
   const std::optional<PlotPoint>& revisedPrevious() const { return m_revised; }
 
 private:
-  double trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point) const;
+  double trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point,
+               const TwoPortMeasures& measures) const;
   // The trace's revision of its previous reading, when that reading was the previous point.
   std::optional<double> revision(TraceValue& value, int& lastSolved) const;
 

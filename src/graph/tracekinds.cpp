@@ -1,5 +1,7 @@
 #include "graph/tracekinds.h"
 
+#include "document/measureranges.h"
+#include "graph/measuretraces.h"
 #include "graph/printpages.h"
 #include "numbers/valuetext.h"
 #include "sim/plotpoint.h"
@@ -18,7 +20,7 @@ int traceTypeListIndex(TraceType tracetype)
   case tracetype::GroupDelay:
     return 4;
   default:
-    return 1;
+    return isMeasureTraceType(tracetype) ? static_cast<int>(tracetype) : 1;
   }
 }
 
@@ -33,8 +35,10 @@ TraceType traceTypeOfListIndex(int index)
     return tracetype::Phase;
   case 4:
     return tracetype::GroupDelay;
-  default:
-    return tracetype::Log20;
+  default: {
+    const auto t = static_cast<TraceType>(index);
+    return isMeasureTraceType(t) ? t : tracetype::Log20;
+  }
   }
 }
 
@@ -47,6 +51,14 @@ std::string traceUnitText(TraceType type)
     return "deg";
   case tracetype::GroupDelay:
     return "s";
+  case tracetype::StabilityK:
+  case tracetype::DeltaMagnitude:
+  case tracetype::Mu:
+  case tracetype::Vswr:
+    return "";
+  case tracetype::ResistanceZ:
+  case tracetype::ReactanceZ:
+    return "R";
   default:
     return "dB";
   }
@@ -61,6 +73,13 @@ AxisUnit traceAxisUnit(TraceType type)
     return AxisUnit::Degree;
   case tracetype::GroupDelay:
     return AxisUnit::Second;
+  case tracetype::StabilityK:
+  case tracetype::DeltaMagnitude:
+  case tracetype::Mu:
+  case tracetype::Vswr:
+  case tracetype::ResistanceZ: // the legend names the ohm
+  case tracetype::ReactanceZ:
+    return AxisUnit::Plain;
   default:
     return AxisUnit::Decibel;
   }
@@ -68,6 +87,7 @@ AxisUnit traceAxisUnit(TraceType type)
 
 std::string traceLegendText(const TraceAxis& axis)
 {
+  if (isMeasureTraceType(axis.tracetype)) return measureLegendText(axis);
   const std::string name = parameterName(axis.measwhat);
   switch (axis.tracetype) {
   case tracetype::Linear:
@@ -83,6 +103,18 @@ std::string traceLegendText(const TraceAxis& axis)
 
 std::string traceValueText(TraceType type, double value, int digits)
 {
+  switch (type) {
+  case tracetype::StabilityK: // near 1 every decimal matters: one more than the others get
+  case tracetype::DeltaMagnitude:
+  case tracetype::Mu:
+  case tracetype::Vswr:
+    return formatLevel(value, digits + 1);
+  case tracetype::ResistanceZ:
+  case tracetype::ReactanceZ:
+    return formatEngineering(digits, value) + "R";
+  default:
+    break;
+  }
   const bool level = type != tracetype::Linear && type != tracetype::GroupDelay;
   return (level ? formatLevel(value, digits) : formatEngineering(digits, value)) +
          traceUnitText(type);
@@ -92,6 +124,7 @@ namespace {
 
 template <class Doc> auto& rangeOf(Doc& doc, TraceType type)
 {
+  if (isMeasureTraceType(type)) return doc.mmMeasures.*measureRangeOf(type);
   switch (type) {
   case tracetype::Linear:
     return doc.mmLin;

@@ -12,23 +12,27 @@
 
 namespace norvane {
 
-// The trace-type list, top to bottom.
-inline constexpr std::array<const char*, 5> kTraceTypeItems = {"10Log(P)", "20Log(V)", "Linear V",
-                                                               "Phase", "GrpDelay"};
+// The trace-type list, top to bottom: the S-parameter kinds, then the stability, gain and
+// port figures (sim/twoportmeasures.h).
+inline constexpr std::array<const char*, 12> kTraceTypeItems = {
+    "10Log(P)", "20Log(V)", "Linear V", "Phase", "GrpDelay", "K",
+    "|Delta|",  "Mu",       "MAG/MSG",  "VSWR",  "Re Z",     "Im Z"};
 
-// List index of a tracetype and back (0 <-> 1, 1 <-> 2, 2 <-> 3, 3 <-> 0, 4 <-> 4). Unknown
-// codes are shown as "20Log(V)".
+// List index of a tracetype and back (0 <-> 1, 1 <-> 2, 2 <-> 3, 3 <-> 0, 4 <-> 4, and the
+// figures 5..11 at their own codes). Unknown codes are shown as "20Log(V)".
 int traceTypeListIndex(TraceType tracetype);
 TraceType traceTypeOfListIndex(int index);
 
-// "dB", "", "deg", "dB" or "s".
+// "dB", "", "deg", "dB" or "s"; "R" (ohm) for the impedance parts, "dB" for MAG/MSG and
+// nothing for K, |Delta|, Mu and VSWR.
 std::string traceUnitText(TraceType tracetype);
 
 // How the graph labels an axis of this kind: dB, a plain ratio, degrees or seconds.
 AxisUnit traceAxisUnit(TraceType tracetype);
 
 // The trace's name in the graph's legend: the parameter and what of it is shown ("S21 dB",
-// "S11 mag", "S22 phase", "S21 delay").
+// "S11 mag", "S22 phase", "S21 delay"); the figures by their own names, with the port the
+// trace's parameter selects ("K", "|Delta|", "mu1", "MAG/MSG", "VSWR2", "Re Zin (ohm)").
 std::string traceLegendText(const TraceAxis& axis);
 
 // A trace value as the read-outs show it, followed by its unit: decibels and degrees in plain

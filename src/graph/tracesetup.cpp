@@ -1,5 +1,6 @@
 #include "graph/tracesetup.h"
 
+#include "document/measureranges.h"
 #include "graph/tracekinds.h"
 #include "numbers/numbertext.h"
 #include "sim/plotpoint.h"
@@ -20,6 +21,8 @@ TraceType tracetypeOfShowAs(TraceShowAs b)
     return tracetype::Phase;
   case TraceShowAs::None:
     break;
+  default: // the figures: button and tracetype share their numbers
+    return static_cast<TraceType>(static_cast<int>(b));
   }
   return tracetype::Log20; // (never asked) an unknown kind reads as 20Log(V)
 }
@@ -36,7 +39,8 @@ TraceShowAs showAsOfTracetype(TraceType type)
   case tracetype::Phase:
     return TraceShowAs::Phase;
   default:
-    return TraceShowAs::None;
+    return isMeasureTraceType(type) ? static_cast<TraceShowAs>(static_cast<int>(type))
+                                    : TraceShowAs::None;
   }
 }
 
@@ -45,8 +49,17 @@ void TraceSetupLogic::setUnitFor(TraceShowAs b)
   switch (b) {
   case TraceShowAs::Log10Power:
   case TraceShowAs::Log20:
+  case TraceShowAs::MaxGain:
     m_unit = "dB";
     break;
+  case TraceShowAs::ResistanceZ:
+  case TraceShowAs::ReactanceZ:
+    m_unit = "R";
+    break;
+  case TraceShowAs::StabilityK:
+  case TraceShowAs::DeltaMagnitude:
+  case TraceShowAs::Mu:
+  case TraceShowAs::Vswr:
   case TraceShowAs::Linear:
     m_unit.clear();
     break;

@@ -9,14 +9,39 @@
 
 namespace norvane {
 
-// The "Show data as:" buttons. Group delay has none.
-enum class TraceShowAs { None, Log10Power, Log20, Linear, Phase };
+// The "Show data as:" buttons: the S-parameter kinds, then the stability, gain and port
+// figures. Group delay has none.
+enum class TraceShowAs {
+  None,
+  Log10Power,
+  Log20,
+  Linear,
+  Phase,
+  StabilityK,
+  DeltaMagnitude,
+  Mu,
+  MaxGain,
+  Vswr,
+  ResistanceZ,
+  ReactanceZ
+};
 
-inline constexpr const char* kTraceShowAsCaptions[4] = {
-    "dB Mag ( 10*Log(Po/Pi) )", "dB Mag ( 20*Log(Vo/Vi) )", "Lin Magnitude", "Phase (deg)"};
+inline constexpr int kTraceShowAsButtons = 11;
+inline constexpr const char* kTraceShowAsCaptions[kTraceShowAsButtons] = {
+    "dB Mag ( 10*Log(Po/Pi) )",
+    "dB Mag ( 20*Log(Vo/Vi) )",
+    "Lin Magnitude",
+    "Phase (deg)",
+    "K",
+    "|Delta|",
+    "Mu (mu1 for S11/S21, mu2 for S12/S22)",
+    "MAG/MSG (dB)",
+    "VSWR",
+    "Re Z (ohm)",
+    "Im Z (ohm)"};
 
-// tracetype of a button (Log10Power 3, Log20 0, Linear 1, Phase 2; None -1) and back (a
-// tracetype without a button gives None).
+// tracetype of a button (Log10Power 3, Log20 0, Linear 1, Phase 2, the figures at their own
+// codes 5..11; None -1) and back (a tracetype without a button gives None).
 TraceType tracetypeOfShowAs(TraceShowAs b);
 TraceShowAs showAsOfTracetype(TraceType tracetype);
 
@@ -40,7 +65,8 @@ public:
   TraceShowAs showAs() const { return m_showAs; }
   const std::string& maxText() const { return m_maxText; }
   const std::string& minText() const { return m_minText; }
-  const std::string& unitLabel() const { return m_unit; } // both unit labels: "dB", "", "Deg"
+  // Both unit labels: "dB", "", "Deg", "R" (ohm).
+  const std::string& unitLabel() const { return m_unit; }
 
   bool maximumEdited() const { return m_maxEdited; }
   bool minimumEdited() const { return m_minEdited; }

@@ -38,6 +38,7 @@ namespace {
 
 constexpr int kSidePanelWidth = 112;
 constexpr int kBlinkMilliseconds = 1000;
+constexpr int kStabilityLines = 8; // verdict and ranges, then K, mu and MAG/MSG
 const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
 
 } // namespace
@@ -183,6 +184,7 @@ void GraphWindow::createReadoutPanels()
   m_gain10Panel = new TextPanel({"dB Mag", "(10log[P])"}, 1, m_right);
   m_legendPortPanel = new TextPanel({"Port 1", "stability", "circle."}, 0, m_right);
   m_legendPanel = new TextPanel({"Shaded", "area", "unstable"}, 0, m_right);
+  m_stabilityPanel = new TextPanel({"Stability"}, kStabilityLines, m_right);
 
   m_left->setLayouter([this] { layoutSidePanels(); });
   m_right->setLayouter([this] { layoutSidePanels(); });
@@ -289,8 +291,9 @@ void GraphWindow::layoutSidePanels()
     int y = side == 0 ? box->y() + box->height() + 8 : 8;
     const std::vector<TextPanel*> panels =
         side == 0 ? std::vector<TextPanel*>{m_chartZoPanel, m_impedancePanel, m_admittancePanel}
-                  : std::vector<TextPanel*>{m_seriesPanel, m_parallelPanel,   m_gain20Panel,
-                                            m_gain10Panel, m_legendPortPanel, m_legendPanel};
+                  : std::vector<TextPanel*>{m_seriesPanel,   m_parallelPanel,   m_gain20Panel,
+                                            m_gain10Panel,   m_legendPortPanel, m_legendPanel,
+                                            m_stabilityPanel};
     for (TextPanel* p : panels) {
       if (p->isHidden()) continue;
       p->setGeometry(3, y, w - 6, p->preferredHeight());
@@ -539,6 +542,17 @@ void GraphWindow::showReadouts()
   m_legendPortPanel->setVisible(chart && r.legendVisible);
   m_legendPanel->setVisible(chart && r.legendVisible);
   m_legendPortPanel->setHeadings({toQt(r.legendPort), kLegendTexts[0], kLegendTexts[1]});
+  m_stabilityPanel->setVisible(chart && r.legendVisible && !r.stabilityLines.empty());
+  QStringList stability;
+  for (const std::string& line : r.stabilityLines)
+    stability << toQt(line);
+  if (stability.size() > kStabilityLines) {
+    // More unstable ranges than lines: the last lines keep the figures at the cursor.
+    const QStringList figures = stability.mid(stability.size() - 3);
+    stability = stability.mid(0, kStabilityLines - 4);
+    stability << "..." << figures;
+  }
+  m_stabilityPanel->setValues(stability);
   layoutSidePanels();
 }
 
@@ -547,7 +561,7 @@ QString GraphWindow::chartPanelText() const
   QStringList parts;
   for (const TextPanel* p :
        {m_chartZoPanel, m_impedancePanel, m_admittancePanel, m_seriesPanel, m_parallelPanel,
-        m_gain20Panel, m_gain10Panel, m_legendPortPanel, m_legendPanel})
+        m_gain20Panel, m_gain10Panel, m_legendPortPanel, m_legendPanel, m_stabilityPanel})
     if (!p->isHidden()) parts << p->text();
   return parts.join('\n');
 }

@@ -314,6 +314,7 @@ private:
   TextPanel* m_gain10Panel = nullptr;
   TextPanel* m_legendPortPanel = nullptr;
   TextPanel* m_legendPanel = nullptr;
+  TextPanel* m_stabilityPanel = nullptr; // verdict over the sweep, K, mu, MAG/MSG at the cursor
   GraphValueField* m_startField = nullptr;
   GraphValueField* m_stopField = nullptr;
   GraphValueField* m_pointsField = nullptr;

@@ -109,13 +109,18 @@ TraceSetupDialog::TraceSetupDialog(Schematic& doc, QWidget* parent) : QDialog(pa
   top->addWidget(limits);
 
   auto* show = new QGroupBox("Show data as:", this);
-  auto* showLayout = new QVBoxLayout(show);
+  auto* showLayout = new QGridLayout(show);
   m_showAs = new QButtonGroup(show);
-  for (int i = 0; i < 4; ++i) {
+  // The S-parameter kinds in the first column, the stability, gain and port figures beside.
+  constexpr int kSParameterKinds = 4;
+  for (int i = 0; i < kTraceShowAsButtons; ++i) {
     m_showAsButtons[static_cast<size_t>(i)] = new QRadioButton(kTraceShowAsCaptions[i], show);
     // Button i stands for TraceShowAs value i + 1.
     m_showAs->addButton(m_showAsButtons[static_cast<size_t>(i)], i + 1);
-    showLayout->addWidget(m_showAsButtons[static_cast<size_t>(i)]);
+    const bool first = i < kSParameterKinds;
+    showLayout->addWidget(m_showAsButtons[static_cast<size_t>(i)],
+                          first ? i : (i - kSParameterKinds) / 2,
+                          first ? 0 : 1 + (i - kSParameterKinds) % 2);
   }
 
   auto* layout = new QVBoxLayout(this);

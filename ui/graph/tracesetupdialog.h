@@ -48,7 +48,7 @@ private:
   QButtonGroup* m_measure = nullptr;
   QButtonGroup* m_showAs = nullptr;
   std::array<QRadioButton*, 4> m_measureButtons{};
-  std::array<QRadioButton*, 4> m_showAsButtons{};
+  std::array<QRadioButton*, kTraceShowAsButtons> m_showAsButtons{};
   QLineEdit* m_max = nullptr;
   QLineEdit* m_min = nullptr;
   std::array<QLabel*, 2> m_units{};

@@ -157,7 +157,48 @@ bool spice(Deck& d)
   return true;
 }
 
-constexpr DeviceModel kDevice{stamp, listing, divisors, spice};
+// The bias the model implies: with the ball-park model on, its collector current Ic; else the
+// emitter current that makes Re the emitter's dynamic resistance, Ie = Vt/Re (Vt = kT/q at
+// the noise temperature), of which Ic = beta0/(beta0 + 1) Ie. The base current is Ic/beta0.
+struct Bias
+{
+  double ic = 0.0;
+  double ib = 0.0;
+};
+
+Bias biasOf(const Component& c, double kT)
+{
+  const HybridPi h = hybridPiOf(c);
+  Bias b;
+  if (read(c, describe(kParameters, "ballParkModel")) != 0.0) {
+    b.ic = read(c, describe(kParameters, "ic"));
+  } else {
+    const double ie = kT / noiseconst::kElementaryCharge / h.Re;
+    b.ic = ie * h.beta0 / (h.beta0 + 1.0);
+  }
+  b.ib = b.ic / h.beta0;
+  return b;
+}
+
+// Thermal noise of the base branch (Rbb); shot noise of the base current from b' to the
+// emitter and of the collector current from collector to emitter, uncorrelated, as in the
+// hybrid-pi noise model. Re and Ro are dynamic resistances, not resistors: no thermal noise.
+void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f, const DataSets&,
+           ComplexErrors& errors)
+{
+  Pins p;
+  if (!resolvePins(nodes, 4, p)) {
+    return;
+  }
+  const HybridPi h = hybridPiOf(c);
+  const double w = kTwoPi * f;
+  n.addThermal(p[2], p[4], complexDiv(Complex{1.0, 0.0}, Complex{h.Rbb, w * h.Lb}, errors));
+  const Bias bias = biasOf(c, n.kT());
+  n.addShot(p[4], p[3], bias.ib);
+  n.addShot(p[1], p[3], bias.ic);
+}
+
+constexpr DeviceModel kDevice{stamp, listing, divisors, spice, noise};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::Bipolar,

@@ -281,6 +281,50 @@ bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
   return substitute<2>(a, lu, {&b1, &b2}, errors);
 }
 
+bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& c,
+                                ComplexErrors& errors)
+{
+  const int n = lu.n;
+  if (!lu.ok || n < 1 || n > kMaxSystemSize) {
+    return false;
+  }
+  // U^T w = c: each w[i] is final once the rows above have scattered into it.
+  for (int i = 1; i <= n; ++i) {
+    const Complex* row = a[i];
+    c[i] = complexDiv(c[i], row[i], errors);
+    const Complex wi = c[i];
+    if (isZero(wi)) {
+      continue;
+    }
+    (a.pattern(i) & IndexSet::range(i + 1, n)).forEach([&](int j) {
+      if (!isZero(row[j])) {
+        subtractProduct(c[j], row[j], wi);
+      }
+    });
+  }
+  // L^T z = w (unit diagonal), from the last row up.
+  for (int i = n; i >= 1; --i) {
+    const Complex zi = c[i];
+    if (isZero(zi)) {
+      continue;
+    }
+    const Complex* row = a[i];
+    (a.pattern(i) & IndexSet::range(1, i - 1)).forEach([&](int j) {
+      if (!isZero(row[j])) {
+        subtractProduct(c[j], row[j], zi);
+      }
+    });
+  }
+  // y = P^T z: the interchanges undone in reverse order.
+  for (int i = n; i >= 1; --i) {
+    const int ip = lu.pivots[i];
+    if (ip != i) {
+      std::swap(c[i], c[ip]);
+    }
+  }
+  return true;
+}
+
 void luRefine(const ComplexMatrix& original, const ComplexMatrix& factors,
               const LUDecomposition& lu, const ComplexVector& b, ComplexVector& x,
               ComplexErrors& errors)

@@ -39,6 +39,16 @@ void NoiseSources::addThermalBlock(const int* nodes, int n, const Complex* y)
   }
 }
 
+void NoiseSources::addCorrelated(const int* nodes, const Complex* weights, int n, double density)
+{
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) {
+      const Complex v = weights[r] * complexConj(weights[c]);
+      add(nodes[r], nodes[c], Complex{density * v.re, density * v.im});
+    }
+  }
+}
+
 void NoiseSources::addShot(int a, int b, double amperes)
 {
   addCurrent(a, b, 2.0 * noiseconst::kElementaryCharge * std::fabs(amperes));

@@ -52,6 +52,10 @@ public:
   // Thermal noise of an n-terminal passive part with nodal admittance matrix y (row-major,
   // n x n) at `nodes`: 2kT (Y + Y^H).
   void addThermalBlock(const int* nodes, int n, const Complex* y);
+  // One noise current i of spectral density `density` that enters node nodes[k] multiplied by
+  // weights[k] (a source whose current is fully correlated at several nodes): adds
+  // density * w w^H.
+  void addCorrelated(const int* nodes, const Complex* weights, int n, double density);
   // Shot noise of a direct current of `amperes` flowing from a to b: 2qI.
   void addShot(int a, int b, double amperes);
 

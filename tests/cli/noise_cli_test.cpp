@@ -1,0 +1,208 @@
+// "norvane-cli simulate --measures nf_db,...": noise figures of whole circuits against what
+// the circuit theory says they must be, and S-parameter files with noise parameters.
+
+#include "cli_support.h"
+
+#include "document/schematicwriter.h"
+#include "sim/netlist_support.h"
+#include "support/scratchfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace norvane {
+namespace {
+
+using testing::CliRun;
+using testing::Circuit;
+using testing::runCli;
+using T = ComponentType;
+using C = std::complex<double>;
+
+constexpr double kBoltzmann = 1.380649e-23;
+constexpr double kCharge = 1.602176634e-19;
+constexpr double kT0 = 290.0;
+constexpr const char* kNoiseMeasures = "nf_db,nfmin_db,gopt_mag,gopt_deg,rn_ohm";
+
+double dB(double factor)
+{
+  return 10.0 * std::log10(factor);
+}
+
+// The cells of every output line by column name; an empty cell is NaN.
+std::vector<std::map<std::string, double>> rowsOf(const std::string& out)
+{
+  std::istringstream in(out);
+  std::string line;
+  std::getline(in, line);
+  std::vector<std::string> names;
+  std::istringstream heading(line);
+  for (std::string name; std::getline(heading, name, ',');) {
+    names.push_back(name);
+  }
+  std::vector<std::map<std::string, double>> rows;
+  while (std::getline(in, line)) {
+    std::map<std::string, double> row;
+    std::istringstream fields(line + ',');
+    std::string field;
+    for (std::size_t i = 0; i < names.size() && std::getline(fields, field, ','); ++i) {
+      row[names[i]] = field.empty() ? NAN : std::stod(field);
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+class CliNoise : public testing::ScratchFolderTest
+{
+protected:
+  std::string save(const Schematic& doc, const std::string& name) const
+  {
+    const std::string p = path(name);
+    EXPECT_TRUE(saveSchematic(doc, p).ok());
+    return p;
+  }
+
+  // The noise columns of a sweep of `input` (a schematic or an S-parameter file).
+  std::vector<std::map<std::string, double>> noiseRows(const std::string& input,
+                                                       const std::vector<std::string>& sweep,
+                                                       CliRun* run = nullptr) const
+  {
+    std::vector<std::string> args{"simulate", input, "--format", "csv", "--measures",
+                                  kNoiseMeasures};
+    args.insert(args.end(), sweep.begin(), sweep.end());
+    const CliRun r = runCli(args);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.find("nan"), std::string::npos);
+    EXPECT_EQ(r.out.find("inf"), std::string::npos);
+    if (run != nullptr) {
+      *run = r;
+    }
+    return rowsOf(r.out);
+  }
+};
+
+// Port 1 at (100, 100) meets a shunt element at x = 120, a series element from x = 120 to
+// 160, and a shunt element at x = 160, where port 2 connects: a pi section.
+Circuit piSection(T shunt1, double v1, T series, double v2, T shunt2, double v3)
+{
+  Circuit c;
+  c.port1(100, 100);
+  c.port2(180, 100);
+  c.add(shunt1, 120, 120, 1, v1);
+  c.add(T::Ground, 120, 150);
+  c.add(series, 140, 100, 2, v2);
+  c.add(shunt2, 160, 120, 1, v3);
+  c.add(T::Ground, 160, 150);
+  return c;
+}
+
+TEST_F(CliNoise, MatchedPadHasItsLossAsNoiseFigureAndLosslessNetworksNone)
+{
+  // A matched 3 dB pi pad: K = 10^(3/20), shunt arms 50 (K + 1)/(K - 1), series arm
+  // 50 (K^2 - 1)/(2K). A matched attenuator of loss L has F = L.
+  const double K = std::pow(10.0, 3.0 / 20.0);
+  const Circuit pad = piSection(T::Resistor, 50 * (K + 1) / (K - 1), T::Resistor,
+                                50 * (K * K - 1) / (2 * K), T::Resistor, 50 * (K + 1) / (K - 1));
+  for (const auto& row : noiseRows(save(pad.doc, "pad.cct"), {"--start", "1MHz", "--stop",
+                                                              "1GHz", "--points", "3"})) {
+    EXPECT_NEAR(row.at("nf_db"), 3.0, 0.001);
+    EXPECT_NEAR(row.at("nfmin_db"), 3.0, 0.001); // the pad is matched: 50 ohm is optimal
+    EXPECT_NEAR(row.at("gopt_mag"), 0.0, 1e-6);
+  }
+
+  // A lossless LC low-pass (ideal parts) and an ideal transformer add no noise, mismatched or
+  // not.
+  const Circuit lc = piSection(T::Capacitor, 10e-12, T::Inductor, 100e-9, T::Capacitor, 10e-12);
+  for (const auto& row : noiseRows(save(lc.doc, "lc.cct"), {"--start", "10MHz", "--stop",
+                                                            "1GHz", "--points", "4"})) {
+    EXPECT_NEAR(row.at("nf_db"), 0.0, 1e-9);
+    EXPECT_NEAR(row.at("nfmin_db"), 0.0, 1e-9);
+  }
+}
+
+TEST_F(CliNoise, UndefinedNoiseFigureIsReportedAndLeftEmpty)
+{
+  // Two separate shunt resistors: nothing reaches port 2 from port 1.
+  Circuit c;
+  c.port1(100, 100);
+  c.port2(180, 100);
+  c.add(T::Resistor, 120, 120, 1, 100.0);
+  c.add(T::Ground, 120, 150);
+  c.add(T::Resistor, 160, 120, 1, 100.0);
+  c.add(T::Ground, 160, 150);
+  CliRun run;
+  const auto rows = noiseRows(save(c.doc, "apart.cct"), {"--points", "2"}, &run);
+  ASSERT_EQ(rows.size(), 2u);
+  for (const auto& row : rows) {
+    EXPECT_TRUE(std::isnan(row.at("nf_db")));
+    EXPECT_TRUE(std::isnan(row.at("nfmin_db")));
+  }
+  EXPECT_NE(run.err.find("noise figure is undefined (no transfer to port 2) at 2 of 2"),
+            std::string::npos)
+      << run.err;
+
+  // A one-port circuit has no noise figure at all.
+  const Circuit one = Circuit::shuntToGround(T::Resistor, 50.0);
+  const CliRun refused = runCli(
+      {"simulate", save(one.doc, "one.cct"), "--format", "csv", "--measures", "nf_db"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("Noise analysis needs a two-port circuit"), std::string::npos)
+      << refused.err;
+}
+
+// The transistor model at 1 kHz, where its capacitances, lead inductances and the roll-off
+// of beta are out of the picture, against the hybrid-pi noise figure worked out here: with
+// r_pi = (beta + 1) Re and gm r_pi = beta, the sources referred to the source voltage give
+//   F = 1 + rb/Rs + 2q Ib (Rs + rb)^2 / (4kT Rs) + 2q Ic ((Rs + rb + r_pi)/beta)^2 / (4kT Rs).
+TEST_F(CliNoise, BipolarModelAtLowFrequencyFollowsTheHybridPi)
+{
+  for (const bool ballPark : {false, true}) {
+    SCOPED_TRACE(ballPark ? "ball-park bias" : "bias from Re");
+    const double beta = 120.0, re = 13.0, rb = 35.0, icBallPark = 4e-3;
+    Circuit c;
+    c.port1(170, 100); // base at (190, 100)
+    c.port2(230, 80);  // collector at (210, 80)
+    Component& q = c.add(T::Bipolar, 200, 100, 1, beta);
+    q.value[2].nom = re;
+    q.value[2].mintol = rb;
+    q.value[2].maxtol = 1e12; // Ro
+    q.value[3].nom = 1e-20;   // Cbe
+    q.value[3].mintol = 1e-20; // Ccb
+    q.value[3].maxtol = 1e-20; // delay
+    q.value[4].nom = 1e-20;    // Lb
+    q.value[4].mintol = 1e12;  // beta's 3 dB frequency
+    q.value[4].maxtol = 1e-20; // Le
+    q.value[5].nom = icBallPark;
+    q.value[5].TolEn = ballPark;
+    c.add(T::Ground, 210, 130); // emitter at (210, 120)
+
+    const double kT = kBoltzmann * kT0;
+    const double rpi = (beta + 1) * re;
+    const double ic = ballPark ? icBallPark : beta / (beta + 1) * (kT / kCharge) / re;
+    const double ib = ic / beta;
+    const double rs = 50.0;
+    const double f = 1 + rb / rs + 2 * kCharge * ib * (rs + rb) * (rs + rb) / (4 * kT * rs) +
+                     2 * kCharge * ic * std::pow((rs + rb + rpi) / beta, 2) / (4 * kT * rs);
+    const auto rows = noiseRows(save(c.doc, "bjt.cct"),
+                                {"--start", "1kHz", "--stop", "2kHz", "--points", "2"});
+    ASSERT_FALSE(rows.empty());
+    EXPECT_NEAR(rows[0].at("nf_db"), dB(f), 0.01);
+    // The noise parameters say the same of a 50 ohm source: F = Fmin + Rn |Ys - Yopt|^2 / Gs.
+    const auto& r = rows[0];
+    const C g = std::polar(r.at("gopt_mag"), r.at("gopt_deg") * M_PI / 180);
+    const C yopt = (1.0 - g) / ((1.0 + g) * 50.0);
+    const double fFromParameters = std::pow(10.0, r.at("nfmin_db") / 10) +
+                                   r.at("rn_ohm") * std::norm(1.0 / 50 - yopt) * 50.0;
+    EXPECT_NEAR(dB(fFromParameters), r.at("nf_db"), 1e-6);
+  }
+}
+
+} // namespace
+} // namespace norvane

@@ -19,8 +19,8 @@
 namespace norvane {
 namespace {
 
-using testing::CliRun;
 using testing::Circuit;
+using testing::CliRun;
 using testing::runCli;
 using T = ComponentType;
 using C = std::complex<double>;
@@ -74,8 +74,8 @@ protected:
                                                        const std::vector<std::string>& sweep,
                                                        CliRun* run = nullptr) const
   {
-    std::vector<std::string> args{"simulate", input, "--format", "csv", "--measures",
-                                  kNoiseMeasures};
+    std::vector<std::string> args{"simulate", input,        "--format",
+                                  "csv",      "--measures", kNoiseMeasures};
     args.insert(args.end(), sweep.begin(), sweep.end());
     const CliRun r = runCli(args);
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -110,8 +110,8 @@ TEST_F(CliNoise, MatchedPadHasItsLossAsNoiseFigureAndLosslessNetworksNone)
   const double K = std::pow(10.0, 3.0 / 20.0);
   const Circuit pad = piSection(T::Resistor, 50 * (K + 1) / (K - 1), T::Resistor,
                                 50 * (K * K - 1) / (2 * K), T::Resistor, 50 * (K + 1) / (K - 1));
-  for (const auto& row : noiseRows(save(pad.doc, "pad.cct"), {"--start", "1MHz", "--stop",
-                                                              "1GHz", "--points", "3"})) {
+  for (const auto& row : noiseRows(save(pad.doc, "pad.cct"),
+                                   {"--start", "1MHz", "--stop", "1GHz", "--points", "3"})) {
     EXPECT_NEAR(row.at("nf_db"), 3.0, 0.001);
     EXPECT_NEAR(row.at("nfmin_db"), 3.0, 0.001); // the pad is matched: 50 ohm is optimal
     EXPECT_NEAR(row.at("gopt_mag"), 0.0, 1e-6);
@@ -120,8 +120,8 @@ TEST_F(CliNoise, MatchedPadHasItsLossAsNoiseFigureAndLosslessNetworksNone)
   // A lossless LC low-pass (ideal parts) and an ideal transformer add no noise, mismatched or
   // not.
   const Circuit lc = piSection(T::Capacitor, 10e-12, T::Inductor, 100e-9, T::Capacitor, 10e-12);
-  for (const auto& row : noiseRows(save(lc.doc, "lc.cct"), {"--start", "10MHz", "--stop",
-                                                            "1GHz", "--points", "4"})) {
+  for (const auto& row :
+       noiseRows(save(lc.doc, "lc.cct"), {"--start", "10MHz", "--stop", "1GHz", "--points", "4"})) {
     EXPECT_NEAR(row.at("nf_db"), 0.0, 1e-9);
     EXPECT_NEAR(row.at("nfmin_db"), 0.0, 1e-9);
   }
@@ -150,8 +150,8 @@ TEST_F(CliNoise, UndefinedNoiseFigureIsReportedAndLeftEmpty)
 
   // A one-port circuit has no noise figure at all.
   const Circuit one = Circuit::shuntToGround(T::Resistor, 50.0);
-  const CliRun refused = runCli(
-      {"simulate", save(one.doc, "one.cct"), "--format", "csv", "--measures", "nf_db"});
+  const CliRun refused =
+      runCli({"simulate", save(one.doc, "one.cct"), "--format", "csv", "--measures", "nf_db"});
   EXPECT_EQ(refused.exitCode, 1);
   EXPECT_NE(refused.err.find("Noise analysis needs a two-port circuit"), std::string::npos)
       << refused.err;
@@ -172,8 +172,8 @@ TEST_F(CliNoise, BipolarModelAtLowFrequencyFollowsTheHybridPi)
     Component& q = c.add(T::Bipolar, 200, 100, 1, beta);
     q.value[2].nom = re;
     q.value[2].mintol = rb;
-    q.value[2].maxtol = 1e12; // Ro
-    q.value[3].nom = 1e-20;   // Cbe
+    q.value[2].maxtol = 1e12;  // Ro
+    q.value[3].nom = 1e-20;    // Cbe
     q.value[3].mintol = 1e-20; // Ccb
     q.value[3].maxtol = 1e-20; // delay
     q.value[4].nom = 1e-20;    // Lb
@@ -190,17 +190,106 @@ TEST_F(CliNoise, BipolarModelAtLowFrequencyFollowsTheHybridPi)
     const double rs = 50.0;
     const double f = 1 + rb / rs + 2 * kCharge * ib * (rs + rb) * (rs + rb) / (4 * kT * rs) +
                      2 * kCharge * ic * std::pow((rs + rb + rpi) / beta, 2) / (4 * kT * rs);
-    const auto rows = noiseRows(save(c.doc, "bjt.cct"),
-                                {"--start", "1kHz", "--stop", "2kHz", "--points", "2"});
+    const auto rows =
+        noiseRows(save(c.doc, "bjt.cct"), {"--start", "1kHz", "--stop", "2kHz", "--points", "2"});
     ASSERT_FALSE(rows.empty());
     EXPECT_NEAR(rows[0].at("nf_db"), dB(f), 0.01);
     // The noise parameters say the same of a 50 ohm source: F = Fmin + Rn |Ys - Yopt|^2 / Gs.
     const auto& r = rows[0];
     const C g = std::polar(r.at("gopt_mag"), r.at("gopt_deg") * M_PI / 180);
     const C yopt = (1.0 - g) / ((1.0 + g) * 50.0);
-    const double fFromParameters = std::pow(10.0, r.at("nfmin_db") / 10) +
-                                   r.at("rn_ohm") * std::norm(1.0 / 50 - yopt) * 50.0;
+    const double fFromParameters =
+        std::pow(10.0, r.at("nfmin_db") / 10) + r.at("rn_ohm") * std::norm(1.0 / 50 - yopt) * 50.0;
     EXPECT_NEAR(dB(fFromParameters), r.at("nf_db"), 1e-6);
+  }
+}
+
+// A transistor file with noise parameters after its S-data, against 75 ohm: simulated as a
+// block between 50 ohm ports, its own noise parameters come back out (referred to 50 ohm)
+// at the file's frequencies and half-way between them, and the Touchstone export writes them
+// again.
+TEST_F(CliNoise, DataFileNoiseParametersComeBackOut)
+{
+  const std::string file = path("lna.s2p");
+  testing::writeFileBytes(file, "! vendor style\r\n"
+                                "# GHz S MA R 75\r\n"
+                                "1 0.60 -60 4.0 100 0.05 50 0.50 -40\r\n"
+                                "2 0.50 -100 3.0 80 0.07 40 0.40 -60\r\n"
+                                "! noise parameters\r\n"
+                                "1 0.80 0.50 40 0.40\r\n"
+                                "2 1.20 0.40 80 0.30\r\n");
+  // Gamma-opt against 75 ohm and Rn/75, re-expressed against 50 ohm.
+  const auto at50 = [](double mag, double deg) {
+    const C g = std::polar(mag, deg * M_PI / 180);
+    const C z = 75.0 * (1.0 + g) / (1.0 - g);
+    return (z - 50.0) / (z + 50.0);
+  };
+  const struct
+  {
+    double nfmin, rn;
+    C gopt;
+  } want[3] = {
+      {0.80, 30.0, at50(0.50, 40)}, {1.00, 26.25, at50(0.45, 60)}, {1.20, 22.5, at50(0.40, 80)}};
+  const auto rows = noiseRows(file, {"--points", "3"});
+  ASSERT_EQ(rows.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    const C gopt = std::polar(rows[i].at("gopt_mag"), rows[i].at("gopt_deg") * M_PI / 180);
+    EXPECT_NEAR(rows[i].at("nfmin_db"), want[i].nfmin, 0.01);
+    EXPECT_NEAR(rows[i].at("rn_ohm"), want[i].rn, 0.001 * want[i].rn);
+    if (i != 1) { // half-way, the file's Gamma-opt is interpolated against 75 ohm
+      EXPECT_NEAR(std::abs(gopt - want[i].gopt), 0.0, 1e-3);
+    }
+  }
+
+  const CliRun exported =
+      runCli({"simulate", file, "--format", "touchstone", "--noise", "--points", "2"});
+  ASSERT_EQ(exported.exitCode, 0) << exported.err;
+  const std::string block = exported.out.substr(exported.out.find("! Noise parameters"));
+  std::istringstream lines(block);
+  std::string line;
+  std::getline(lines, line);
+  double f = 0, nfmin = 0, mag = 0, deg = 0, rn = 0;
+  ASSERT_TRUE(lines >> f >> nfmin >> mag >> deg >> rn);
+  EXPECT_EQ(f, 1e9);
+  EXPECT_NEAR(nfmin, 0.80, 1e-9);
+  EXPECT_NEAR(std::abs(std::polar(mag, deg * M_PI / 180) - at50(0.50, 40)), 0.0, 1e-9);
+  EXPECT_NEAR(rn, 30.0 / 50.0, 1e-9);
+  // Asked only with the Touchstone format.
+  EXPECT_EQ(runCli({"simulate", file, "--format", "csv", "--noise"}).exitCode, 2);
+}
+
+// Bosma's theorem: a data block holding the exact S-parameters of a lossy passive circuit
+// makes the noise the circuit makes. The circuit: a lossy inductor in series, a resistor and
+// a lossy capacitor across, mismatched at both ports.
+TEST_F(CliNoise, PassiveDataBlockMakesTheNoiseOfTheCircuitItDescribes)
+{
+  Circuit c = piSection(T::Resistor, 220.0, T::Inductor, 150e-9, T::Capacitor, 15e-12);
+  for (Component& part : c.doc.drawdat.components) {
+    if (part.ctype == T::Inductor || part.ctype == T::Capacitor) {
+      part.value[2].nom = part.ctype == T::Inductor ? 25 : 60; // Q
+      part.value[3].nom = 100e6;                               // at 100 MHz
+      part.value[4].nom = 3e9;                                 // self-resonance
+      part.value[5].nom = 3;                                   // constant Q
+      part.value[5].TolEn = true;
+    }
+  }
+  const std::string cct = save(c.doc, "lossy.cct");
+  const std::vector<std::string> sweep{"--start",  "20MHz", "--stop", "500MHz",
+                                       "--points", "25",    "--lin"};
+  std::vector<std::string> exportArgs{"simulate",   cct,  "--format",
+                                      "touchstone", "-o", path("lossy.s2p")};
+  exportArgs.insert(exportArgs.end(), sweep.begin(), sweep.end());
+  ASSERT_EQ(runCli(exportArgs).exitCode, 0);
+  const auto circuit = noiseRows(cct, sweep);
+  CliRun blockRun;
+  const auto block = noiseRows(path("lossy.s2p"), {}, &blockRun);
+  EXPECT_EQ(blockRun.err.find("noiseless"), std::string::npos) << blockRun.err;
+  ASSERT_EQ(circuit.size(), block.size());
+  for (std::size_t i = 0; i < circuit.size(); ++i) {
+    EXPECT_GT(circuit[i].at("nf_db"), 0.1);
+    EXPECT_NEAR(block[i].at("nf_db"), circuit[i].at("nf_db"), 1e-6) << i;
+    EXPECT_NEAR(block[i].at("nfmin_db"), circuit[i].at("nfmin_db"), 1e-6) << i;
   }
 }
 

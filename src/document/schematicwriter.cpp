@@ -240,6 +240,35 @@ void writeDrawing(Lines& out, const Schematic& doc)
   out.close();
 }
 
+// The noise parameters of the 2-port sets, after everything else so that older readers skip
+// them, and only where a set has some (files without them stay as they were):
+//   noisedata{ noiseset{ index=N  npoint= f NFmin(dB) |Gamma-opt| angle(rad) Rn(ohm) ... } }
+// referred to 50 ohm as the sets' S-data are.
+void writeNoiseData(Lines& out, const Schematic& doc)
+{
+  bool any = false;
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    any = any || (doc.datasets.twoPort[i].inUse() && !doc.datasets.twoPort[i].noise.empty());
+  }
+  if (!any) {
+    return;
+  }
+  out.open("noisedata");
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    const TwoPortDataSet& set = doc.datasets.twoPort[i];
+    if (!set.inUse() || set.noise.empty()) {
+      continue;
+    }
+    out.open("noiseset");
+    out.integer("index=", i);
+    for (const NoisePoint& p : set.noise) {
+      out.key("npoint=", sdataLine({p.freq, p.nfminDb, p.gammaOpt.mag, p.gammaOpt.ang, p.rn}));
+    }
+    out.close();
+  }
+  out.close();
+}
+
 } // namespace
 
 std::string schematicText(const Schematic& doc)
@@ -290,6 +319,7 @@ std::string schematicText(const Schematic& doc)
   writeBooleanRecord(out, "circleson", doc.circleson);
   writeBooleanRecord(out, "simulated", doc.simulated);
   writeDrawing(out, doc);
+  writeNoiseData(out, doc);
   return out.take();
 }
 

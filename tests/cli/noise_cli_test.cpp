@@ -259,6 +259,54 @@ TEST_F(CliNoise, DataFileNoiseParametersComeBackOut)
   EXPECT_EQ(runCli({"simulate", file, "--format", "csv", "--noise"}).exitCode, 2);
 }
 
+// Two amplifier blocks with noise parameters in cascade, each matched (S11 = S22 = 0, so the
+// second sees 50 ohm and the first's available gain is |S21|^2): Friis' formula
+// F = F1 + (F2 - 1)/G1, each F at a 50 ohm source from its noise parameters. The schematic
+// keeps the blocks' noise parameters: saved, read and saved again, byte for byte.
+TEST_F(CliNoise, CascadeOfNoisyBlocksFollowsFriis)
+{
+  struct Stage
+  {
+    C s21, s12;
+    double nfminDb, rn;
+    C gopt;
+  };
+  const Stage stages[2] = {{std::polar(2.5, 0.5), 0.05, 1.0, 20.0, std::polar(0.4, 1.0)},
+                           {std::polar(3.0, -0.8), 0.02, 2.0, 30.0, std::polar(0.3, 2.1)}};
+  Circuit c;
+  c.port1(150, 100); // block 1 from (170, 100) to (230, 100), block 2 from (270, 100)
+  c.port2(350, 100); // to (330, 100)
+  c.add(T::SParam2, 200, 110, 1, 1.0);
+  c.add(T::Ground, 200, 150);
+  c.wire(230, 100, 270, 100);
+  c.add(T::SParam2, 300, 110, 1, 2.0);
+  c.add(T::Ground, 300, 150);
+  double fStage[2];
+  for (int k = 0; k < 2; ++k) {
+    const Stage& st = stages[k];
+    TwoPortDataSet& set = c.doc.datasets.twoPort[k + 1];
+    set.name = "stage" + std::to_string(k + 1);
+    for (double f : {1e9, 2e9}) {
+      TwoPortPoint p;
+      p.freq = f;
+      p.s21 = {std::abs(st.s21), std::arg(st.s21)};
+      p.s12 = {std::abs(st.s12), std::arg(st.s12)};
+      set.points.append(p);
+      set.noise.push_back({f, st.nfminDb, {std::abs(st.gopt), std::arg(st.gopt)}, st.rn});
+    }
+    fStage[k] = std::pow(10.0, st.nfminDb / 10) +
+                st.rn / 50 * 4 * std::norm(st.gopt) / std::norm(1.0 + st.gopt);
+  }
+  const double want = dB(fStage[0] + (fStage[1] - 1) / std::norm(stages[0].s21));
+  const std::string cct = save(c.doc, "cascade.cct");
+  for (const auto& row : noiseRows(cct, {"--start", "1GHz", "--stop", "2GHz", "--points", "3"})) {
+    EXPECT_NEAR(row.at("nf_db"), want, 0.001);
+  }
+  ASSERT_EQ(runCli({"resave", cct, "-o", path("again.cct")}).exitCode, 0);
+  EXPECT_EQ(testing::readFileBytes(path("again.cct")), testing::readFileBytes(cct));
+  EXPECT_NE(testing::readFileBytes(cct).find("noisedata{"), std::string::npos);
+}
+
 // Bosma's theorem: a data block holding the exact S-parameters of a lossy passive circuit
 // makes the noise the circuit makes. The circuit: a lossy inductor in series, a resistor and
 // a lossy capacitor across, mismatched at both ports.

@@ -341,5 +341,66 @@ TEST_F(CliNoise, PassiveDataBlockMakesTheNoiseOfTheCircuitItDescribes)
   }
 }
 
+// Passive R, L, C and line circuits against ngspice's noise analysis at the same 290 K: its
+// input-referred noise at the source (whose 50 ohm source resistor is the source's own noise)
+// gives F = inoise^2 / (4kT 50). The 50 ohm load is a noiseless VCCS there, as the noise
+// figure counts no load noise. The circuit: 220 ohm across port 1, a physical inductor
+// (150 nH, Q 40 at 100 MHz with constant loss resistance, self-resonance 2 GHz) in series,
+// 15 pF across, a 75 ohm line of 1.5 ns in series, 330 ohm across port 2.
+TEST_F(CliNoise, PassiveCircuitsAgreeWithNgspice)
+{
+  ASSERT_EQ(std::system("ngspice --version > /dev/null 2>&1"), 0)
+      << "ngspice not found (scripts/deps.sh installs it)";
+  const double L = 150e-9, Q = 40, F = 100e6, srf = 2e9;
+  Circuit c;
+  c.port1(100, 100);
+  c.port2(220, 100);
+  c.add(T::Resistor, 120, 120, 1, 220.0);
+  c.add(T::Ground, 120, 150);
+  Component& ind = c.add(T::Inductor, 140, 100, 2, L);
+  ind.value[2].nom = Q;
+  ind.value[3].nom = F;
+  ind.value[4].nom = srf;
+  ind.value[5].nom = 1; // loss resistance 2 pi F L / Q at every frequency
+  ind.value[5].TolEn = true;
+  c.add(T::Capacitor, 160, 120, 1, 15e-12);
+  c.add(T::Ground, 160, 150);
+  Component& line = c.add(T::TxLine, 180, 100, 2, 75.0);
+  line.value[2].nom = 2e8; // m/s
+  line.value[3].nom = 0.3; // m: 1.5 ns
+  c.add(T::Resistor, 200, 120, 1, 330.0);
+  c.add(T::Ground, 200, 150);
+  const auto ours = noiseRows(save(c.doc, "passive.cct"),
+                              {"--start", "50MHz", "--stop", "350MHz", "--points", "7", "--lin"});
+
+  const double rs = 2 * M_PI * F * L / Q;
+  const double cp = 1 / (std::pow(2 * M_PI * srf, 2) * L);
+  std::ostringstream deck;
+  deck << "noise of a passive circuit\n"
+       << "V1 in 0 DC 0 AC 1\nRsrc in p1 50\nR1 p1 0 220\n"
+       << "L1 p1 m " << L << "\nRl m p2 " << rs << "\nCp p1 p2 " << cp << "\n"
+       << "C1 p2 0 15p\nT1 p2 0 p3 0 z0=75 td=1.5n\nR2 p3 0 330\n"
+       << "Gload p3 0 p3 0 0.02\n"
+       << ".options temp=16.85 tnom=16.85\n"
+       << ".noise v(p3) V1 lin 7 50e6 350e6\n"
+       << ".control\nrun\nsetplot noise1\nwrdata inoise.txt inoise_spectrum\n.endc\n.end\n";
+  testing::writeFileBytes(path("passive.cir"), deck.str());
+  // ngspice ends a batch run with a .control block with status 1 even when it ran; what it
+  // wrote is what counts.
+  const std::string command =
+      "cd '" + folder.string() + "' && ngspice -b passive.cir > passive.log 2>&1";
+  [[maybe_unused]] const int status = std::system(command.c_str());
+  std::istringstream in(testing::readFileBytes(path("inoise.txt")));
+  std::vector<double> nf;
+  for (double f = 0, v = 0; in >> f >> v;) {
+    nf.push_back(dB(v * v / (4 * kBoltzmann * kT0 * 50)));
+  }
+  ASSERT_EQ(nf.size(), ours.size());
+  for (std::size_t i = 0; i < nf.size(); ++i) {
+    EXPECT_GT(nf[i], 0.5);
+    EXPECT_NEAR(ours[i].at("nf_db"), nf[i], 0.01) << "point " << i;
+  }
+}
+
 } // namespace
 } // namespace norvane

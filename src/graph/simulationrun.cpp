@@ -273,6 +273,7 @@ SimulateResult simulateEveryPort(Schematic& doc, SimulationSession& session, Swe
   SweepRequest request;
   request.plan = planSweep(doc);
   request.noise = noise;
+  request.noiseKelvin = session.noiseKelvin;
   result.extrapolated = extrapolatedDataBlocks(doc, request.plan);
   simulateCircuit(doc, session, request, sink, prompts, result);
   reportSweepProblems(result, prompts);

@@ -116,7 +116,9 @@ void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f,
   const Matrix2 y{toStd(t[0]), toStd(t[1]), toStd(t[3]), toStd(t[4])};
   const int pins[3] = {p[1], p[2], p[3]};
   if (const auto params = interpolateNoise(data.twoPort[set], f)) {
-    const Matrix2 ca = chainCorrelationOf(*params, n.kT(), stampconst::kDataReference);
+    // Noise parameters are stated against a source at the standard temperature.
+    const double kT0 = noiseconst::kBoltzmann * noiseconst::kStandardTemperature;
+    const Matrix2 ca = chainCorrelationOf(*params, kT0, stampconst::kDataReference);
     const Matrix2 cy = admittanceFromChain(ca, y);
     // Currents j1 into pin 1, j2 into pin 2 and -(j1 + j2) into the common pin.
     constexpr int E[3][2] = {{1, 0}, {0, 1}, {-1, -1}};

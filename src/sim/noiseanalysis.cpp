@@ -81,7 +81,9 @@ PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu,
       !luBackSubstituteTransposed(factors, lu, t2, errors)) {
     return out;
   }
-  const double kT = sources.kT();
+  // The noise figure's reference: the source at the standard 290 K, whatever the
+  // temperature of the circuit's own sources.
+  const double kT = noiseconst::kBoltzmann * noiseconst::kStandardTemperature;
 
   // Noise figure against port 1's reference resistance.
   const double sourceGain = std::norm(at(t2, factors, p1));

@@ -13,7 +13,8 @@
 // noise parameters (sim/noiseparameters.h). The noise figure for a source of Z1 is the
 // output noise over the part of it that the source's own 4kT/Z1 causes:
 //   F = 1 + t_2 C t_2^H / (|t_2(p1)|^2 4kT/Z1).
-// The load's noise is not counted (the noise figure is a property of the two-port and its
+// The source is at the standard 290 K (the definition of F), the circuit's sources at the
+// temperature they were gathered at. The load's noise is not counted (the noise figure is a property of the two-port and its
 // source). No transfer to port 2 (t_2(p1) = 0): NF and the noise parameters are absent.
 
 #include "document/schematic.h"

@@ -28,6 +28,8 @@ struct SimulationSession
   bool warned = false;
   // The automatic matcher's request; a run that honours it clears its mode.
   MatchRequest match;
+  // Temperature of the circuit's noise sources, K (the "noisetemp" preference, noiseKelvin).
+  double noiseKelvin = 290.0;
 };
 
 struct SimulateResult

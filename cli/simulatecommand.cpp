@@ -5,8 +5,8 @@
 #include "arguments.h"
 #include "command.h"
 #include "commandinput.h"
-#include "simulateprompts.h"
 #include "datafileinput.h"
+#include "simulateprompts.h"
 
 #include "document/atomicwrite.h"
 #include "document/componentkinds.h"

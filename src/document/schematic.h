@@ -183,10 +183,10 @@ struct TwoPortPoint
 // One line of a 2-port file's noise parameters, referred to 50 ohm like the S-data.
 struct NoisePoint
 {
-  double freq = 0.0;    // Hz
-  double nfminDb = 0.0; // minimum noise figure, dB
+  double freq = 0.0;       // Hz
+  double nfminDb = 0.0;    // minimum noise figure, dB
   MagnitudeAngle gammaOpt; // optimum source reflection coefficient (angle in radians)
-  double rn = 0.0;      // equivalent noise resistance, ohm
+  double rn = 0.0;         // equivalent noise resistance, ohm
   friend bool operator==(const NoisePoint&, const NoisePoint&) = default;
 };
 

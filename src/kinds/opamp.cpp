@@ -72,7 +72,8 @@ bool spice(Deck& d)
 }
 
 constexpr char kNoiselessTitle[] = "op-amp";
-constexpr DeviceModel kDevice{plainStamp<stamp>, listing, divisors, spice, noiselessModel<kNoiselessTitle>};
+constexpr DeviceModel kDevice{plainStamp<stamp>, listing, divisors, spice,
+                              noiselessModel<kNoiselessTitle>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::OpAmp,

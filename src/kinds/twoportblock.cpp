@@ -52,8 +52,7 @@ Indefinite admittance(const TwoPortDataSet& set, const Component& c, double f,
   const Complex y22 = complexDiv((one + S11) * (one - S22) + s12s21, delta, errors);
 
   const Complex T[9] = {
-      y11,          y12,          -(y11 + y12),
-      y21,          y22,          -(y21 + y22),
+      y11,          y12,          -(y11 + y12),          y21, y22, -(y21 + y22),
       -(y11 + y21), -(y12 + y22), y11 + y12 + y21 + y22,
   };
   constexpr double z0 = stampconst::kDataReference;

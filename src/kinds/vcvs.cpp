@@ -48,7 +48,8 @@ bool spice(Deck& d)
 }
 
 constexpr char kNoiselessTitle[] = "VCVS";
-constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice, noiselessModel<kNoiselessTitle>};
+constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice,
+                              noiselessModel<kNoiselessTitle>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::VCVS,

@@ -1,8 +1,8 @@
 #pragma once
 // The simulator's side of a component kind: how it is stamped into the admittance matrix,
 // how the netlist listing shows it, what the value check must find nonzero, how the SPICE
-// exporter writes it and what noise it makes. Each kind's unit (src/kinds/) fills one in and points its description
-// (document/componentkinds.h) at it; ground has none.
+// exporter writes it and what noise it makes. Each kind's unit (src/kinds/) fills one in and points
+// its description (document/componentkinds.h) at it; ground has none.
 
 #include "document/componentkinds.h"
 #include "document/schematic.h"

@@ -68,6 +68,9 @@ bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
 // network: one solve gives the transfer from a current at every node to one node's voltage.
 bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& c,
                                 ComplexErrors& errors);
+// Two right-hand sides in one pass: the same results as two calls.
+bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu,
+                                ComplexVector& c1, ComplexVector& c2, ComplexErrors& errors);
 
 // One step of iterative refinement (Wilkinson; Higham, "Accuracy and Stability of Numerical
 // Algorithms", 12.1): the residual r = b - A x is formed with products and sums in long

@@ -17,15 +17,31 @@ NoiseComplex at(const ComplexVector& v, const ComplexMatrix& m, int node)
   return {c.re, c.im};
 }
 
-// t_a C t_b^H over the sources' entries.
-NoiseComplex quadratic(const ComplexVector& ta, const ComplexVector& tb, const ComplexMatrix& m,
-                       const NoiseSources& sources)
+// The port voltages' correlation t_k C t_l^H over the sources' entries, in one pass.
+struct PortCorrelation
 {
-  NoiseComplex sum = 0.0;
+  double c11 = 0.0;
+  NoiseComplex c12;
+  double c22 = 0.0;
+};
+
+PortCorrelation portCorrelation(const ComplexVector& t1, const ComplexVector& t2,
+                                const ComplexMatrix& m, const NoiseSources& sources)
+{
+  NoiseComplex s11 = 0.0;
+  NoiseComplex s12 = 0.0;
+  NoiseComplex s22 = 0.0;
   for (const NoiseSources::Entry& e : sources.entries()) {
-    sum += at(ta, m, e.row) * NoiseComplex{e.value.re, e.value.im} * std::conj(at(tb, m, e.col));
+    const NoiseComplex c{e.value.re, e.value.im};
+    const NoiseComplex r1 = at(t1, m, e.row) * c;
+    const NoiseComplex r2 = at(t2, m, e.row) * c;
+    const NoiseComplex k1 = std::conj(at(t1, m, e.col));
+    const NoiseComplex k2 = std::conj(at(t2, m, e.col));
+    s11 += r1 * k1;
+    s12 += r1 * k2;
+    s22 += r2 * k2;
   }
-  return sum;
+  return {s11.real(), s12, s22.real()};
 }
 
 double decibels(double factor)
@@ -61,9 +77,8 @@ void CircuitNoise::gather(NoiseSources& sources, double f, ComplexErrors& errors
   }
 }
 
-PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu,
-                        const Netlist& net, const NoiseSources& sources, double z1, double z2,
-                        ComplexErrors& errors)
+PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu, const Netlist& net,
+                        const NoiseSources& sources, double z1, double z2, ComplexErrors& errors)
 {
   PointNoise out;
   if (!net.port1Connected || !net.port2Connected || !(z1 > 0.0) || !(z2 > 0.0)) {
@@ -77,8 +92,7 @@ PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu,
   t2.clear(net.nodeCount);
   t1[factors.position(p1)] = Complex{1.0, 0.0};
   t2[factors.position(p2)] = Complex{1.0, 0.0};
-  if (!luBackSubstituteTransposed(factors, lu, t1, errors) ||
-      !luBackSubstituteTransposed(factors, lu, t2, errors)) {
+  if (!luBackSubstituteTransposed(factors, lu, t1, t2, errors)) {
     return out;
   }
   // The noise figure's reference: the source at the standard 290 K, whatever the
@@ -87,7 +101,8 @@ PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu,
 
   // Noise figure against port 1's reference resistance.
   const double sourceGain = std::norm(at(t2, factors, p1));
-  const double added = quadratic(t2, t2, factors, sources).real();
+  const PortCorrelation pc = portCorrelation(t1, t2, factors, sources);
+  const double added = pc.c22;
   if (sourceGain > 0.0) {
     const double f = 1.0 + added / (sourceGain * 4.0 * kT / z1);
     if (finiteAndPositive(f)) {
@@ -104,12 +119,11 @@ PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu,
   }
   const Matrix2 yt{zt[3] / det, -zt[1] / det, -zt[2] / det, zt[0] / det};
   const Matrix2 y{yt[0] - 1.0 / z1, yt[1], yt[2], yt[3] - 1.0 / z2};
-  const NoiseComplex c12 = quadratic(t1, t2, factors, sources);
-  const Matrix2 cv{quadratic(t1, t1, factors, sources).real(), c12, std::conj(c12), added};
+  const Matrix2 cv{pc.c11, pc.c12, std::conj(pc.c12), pc.c22};
   // C_Y = Yt Cv Yt^H
   const auto mul = [](const Matrix2& a, const Matrix2& b) {
-    return Matrix2{a[0] * b[0] + a[1] * b[2], a[0] * b[1] + a[1] * b[3],
-                   a[2] * b[0] + a[3] * b[2], a[2] * b[1] + a[3] * b[3]};
+    return Matrix2{a[0] * b[0] + a[1] * b[2], a[0] * b[1] + a[1] * b[3], a[2] * b[0] + a[3] * b[2],
+                   a[2] * b[1] + a[3] * b[3]};
   };
   const Matrix2 ytH{std::conj(yt[0]), std::conj(yt[2]), std::conj(yt[1]), std::conj(yt[3])};
   const Matrix2 cy = mul(mul(yt, cv), ytH);

@@ -14,8 +14,9 @@
 // output noise over the part of it that the source's own 4kT/Z1 causes:
 //   F = 1 + t_2 C t_2^H / (|t_2(p1)|^2 4kT/Z1).
 // The source is at the standard 290 K (the definition of F), the circuit's sources at the
-// temperature they were gathered at. The load's noise is not counted (the noise figure is a property of the two-port and its
-// source). No transfer to port 2 (t_2(p1) = 0): NF and the noise parameters are absent.
+// temperature they were gathered at. The load's noise is not counted (the noise figure is a
+// property of the two-port and its source). No transfer to port 2 (t_2(p1) = 0): NF and the noise
+// parameters are absent.
 
 #include "document/schematic.h"
 #include "sim/complexmatrix.h"
@@ -50,8 +51,7 @@ private:
 // `factors`: the matrix after a successful decomposition `lu` (node order as the matrix has
 // it), with the port terminations stamped. z1, z2: the ports' reference resistances. Both
 // ports must be connected.
-PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu,
-                        const Netlist& net, const NoiseSources& sources, double z1, double z2,
-                        ComplexErrors& errors);
+PointNoise analyseNoise(const ComplexMatrix& factors, const LUDecomposition& lu, const Netlist& net,
+                        const NoiseSources& sources, double z1, double z2, ComplexErrors& errors);
 
 } // namespace norvane

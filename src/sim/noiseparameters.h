@@ -30,9 +30,9 @@ using Matrix2 = std::array<NoiseComplex, 4>;
 // The noise parameters of a two-port; gammaOpt against `z0` ohm.
 struct NoiseParameters
 {
-  double fmin = 1.0;      // minimum noise factor (linear, not dB)
-  NoiseComplex gammaOpt;  // optimum source reflection coefficient
-  double rn = 0.0;        // equivalent noise resistance, ohm
+  double fmin = 1.0;     // minimum noise factor (linear, not dB)
+  NoiseComplex gammaOpt; // optimum source reflection coefficient
+  double rn = 0.0;       // equivalent noise resistance, ohm
 };
 
 // What a correlation matrix says about the two-port. An item is absent where it is not

@@ -18,9 +18,9 @@
 namespace norvane {
 
 namespace noiseconst {
-constexpr double kBoltzmann = 1.380649e-23;        // J/K (exact since the 2019 SI)
+constexpr double kBoltzmann = 1.380649e-23;           // J/K (exact since the 2019 SI)
 constexpr double kElementaryCharge = 1.602176634e-19; // C (exact since the 2019 SI)
-constexpr double kStandardTemperature = 290.0;      // K, the reference of the noise figure
+constexpr double kStandardTemperature = 290.0;        // K, the reference of the noise figure
 } // namespace noiseconst
 
 class NoiseSources

@@ -485,9 +485,9 @@ private:
   bool m_inInformation = false;
   bool m_done = false;
   bool m_truncated = false;
-  std::vector<double> m_record; // the record being read
+  std::vector<double> m_record;    // the record being read
   std::vector<NoisePoint> m_noise; // the noise parameters read
-  std::size_t m_recordLine = 0; // where it started
+  std::size_t m_recordLine = 0;    // where it started
 };
 
 } // namespace

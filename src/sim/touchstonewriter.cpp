@@ -44,7 +44,8 @@ std::string noiseLine(const SweepPoint& p, double r)
     return {};
   }
   const Complex g = polarToComplex(*n.goptMag, *n.goptDeg / complexconst::kDegPerRad);
-  // Z = 50 (1 + G) / (1 - G); G_r = (Z - r) / (Z + r) = ((50 - r) + (50 + r) G) / ((50 + r) + (50 - r) G)
+  // Z = 50 (1 + G) / (1 - G); G_r = (Z - r) / (Z + r) = ((50 - r) + (50 + r) G) / ((50 + r) + (50 -
+  // r) G)
   const double a = 50.0 - r;
   const double b = 50.0 + r;
   ComplexErrors errors;

@@ -1,8 +1,8 @@
 // End-to-end runs of norvane-cli on what a user can get wrong: files that are no schematics,
 // full disks, special files, bad option values and values a circuit cannot be simulated with.
 
-#include "examples_support.h"
 #include "cli_support.h"
+#include "examples_support.h"
 
 #include "document/schematicwriter.h"
 #include "support/scratchfolder.h"

@@ -257,6 +257,16 @@ TEST_F(CliNoise, DataFileNoiseParametersComeBackOut)
   EXPECT_NEAR(rn, 30.0 / 50.0, 1e-9);
   // Asked only with the Touchstone format.
   EXPECT_EQ(runCli({"simulate", file, "--format", "csv", "--noise"}).exitCode, 2);
+
+  // A 1-port file is a block at port 1 alone, swept over its own frequencies.
+  testing::writeFileBytes(path("one.s1p"), "# MHz S MA R 50\r\n100 0.5 -30\r\n200 0.4 -60\r\n");
+  const CliRun one = runCli({"simulate", path("one.s1p"), "--format", "csv"});
+  ASSERT_EQ(one.exitCode, 0) << one.err;
+  const std::vector<testing::SParameterPoint> points = testing::readSimulateCsv(one.out);
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_EQ(points[1].f, 200e6);
+  EXPECT_NEAR(std::abs(points[1].s[0] - std::polar(0.4, -M_PI / 3)), 0.0, 1e-12);
+  EXPECT_TRUE(std::isnan(points[1].s[1].real())); // no port 2
 }
 
 // Two amplifier blocks with noise parameters in cascade, each matched (S11 = S22 = 0, so the

@@ -49,7 +49,8 @@ NoiseFigures noiseParametersOf(const Matrix2& chain, double kT, double z0)
   out.fmin = 1.0 + (c12.real() + gc) / (2.0 * kT);
   out.rn = c11 / (4.0 * kT);
   // Gamma-opt = (Y0 - Yopt) / (Y0 + Yopt), multiplied through by C11 so that C11 = 0 (no
-  // series noise voltage: the open input, Gamma = -1 ... ) needs no division by zero.
+  // series noise voltage: a shorted source is best, Gamma-opt = -1) needs no division by
+  // zero. Absent when both vanish: a noiseless two-port, for which every source is optimal.
   const NoiseComplex num = c11 / z0 - NoiseComplex{gc, c12.imag()};
   const NoiseComplex den = c11 / z0 + NoiseComplex{gc, c12.imag()};
   if (std::abs(den) > 0.0) {

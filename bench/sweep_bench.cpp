@@ -4,6 +4,9 @@
 //                  excited, as the command line runs it (circuit check, stamping, one factorisation
 //                  and two substitutions per point; the output does nothing). "us_per_point" is the
 //                  time per frequency point.
+//   BM_SweepNoise  the same run with noise analysis at every point (the noise sources gathered,
+//                  two transposed substitutions from the point's factors, NF and the noise
+//                  parameters): its per_point next to BM_Sweep's is the cost of the noise.
 //   BM_Solve       one frequency point's linear algebra: the matrix copied in, decomposed, and
 //                  solved for both ports.
 //   BM_MultiSweep  the tolerance multi-sweep of the irregular circuit: 50 runs with random
@@ -49,7 +52,7 @@ BenchCircuit circuitOf(const benchmark::State& state)
   return n == 0 ? irregular() : ladder(n);
 }
 
-void BM_Sweep(benchmark::State& state)
+void sweep(benchmark::State& state, bool noise)
 {
   const BenchCircuit circuit = circuitOf(state);
   const int nodes = circuit.nodes;
@@ -59,7 +62,7 @@ void BM_Sweep(benchmark::State& state)
   ScriptedPrompts prompts;
   int points = 0;
   for (auto _ : state) {
-    const SimulateResult r = simulateEveryPort(*doc, session, out, prompts);
+    const SimulateResult r = simulateEveryPort(*doc, session, out, prompts, noise);
     points = r.points;
     benchmark::DoNotOptimize(r);
     if (!r.ran || r.netlist.nodeCount != nodes || r.failedPoints != 0) {
@@ -74,7 +77,23 @@ void BM_Sweep(benchmark::State& state)
   state.counters["dense_flops"] =
       benchmark::Counter(points * denseFlops(nodes), benchmark::Counter::kIsIterationInvariantRate);
 }
+void BM_Sweep(benchmark::State& state)
+{
+  sweep(state, false);
+}
 BENCHMARK(BM_Sweep)->Arg(10)->Arg(30)->Arg(60)->Arg(100)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_SweepNoise(benchmark::State& state)
+{
+  sweep(state, true);
+}
+BENCHMARK(BM_SweepNoise)
+    ->Arg(10)
+    ->Arg(30)
+    ->Arg(60)
+    ->Arg(100)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_MultiSweep(benchmark::State& state)
 {

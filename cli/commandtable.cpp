@@ -114,12 +114,15 @@ const Command kCommands[] = {
      "  -o, --output OUT.cct   write here instead of over the input\n",
      runResave},
     {"simulate",
-     "FILE.cct [-o OUT] [--format s2p|touchstone|csv] [--start F] [--stop F] [--points N] "
-     "[--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] [--autoscale] "
-     "[--data BLOCK=FILE] [--measures LIST]",
+     "FILE.cct|FILE.s2p|FILE.s1p [-o OUT] [--format s2p|touchstone|csv] [--start F] [--stop F] "
+     "[--points N] [--lin|--log] [--tolerance lower|nominal|upper|random] [--seed N] "
+     "[--autoscale] [--data BLOCK=FILE] [--measures LIST] [--noise]",
      "simulate a schematic and write its S-parameters",
      "Runs the frequency sweep of FILE.cct and writes S11, S21, S12 and S22 of every point.\n"
      "Every port present in the circuit is excited, whatever graph the file shows.\n"
+     "An S-parameter file (.s2p, .s1p) is simulated as a data block between 50 ohm ports\n"
+     "(a 1-port file at port 1 alone), over the file's frequencies unless the options say\n"
+     "otherwise; its noise parameters, if it has them, make the block's noise.\n"
      "\n"
      "  -o, --output OUT     write here instead of to standard output (never over FILE.cct)\n"
      "  --format s2p         the S-parameter result file (MHz, magnitude and angle; both\n"
@@ -154,6 +157,13 @@ const Command kCommands[] = {
      "    zout_re, zout_im   Z2 (1 + S22) / (1 - S22), ohm\n"
      "    gd21_s             group delay of S21 in seconds, |d phase / d omega| by the\n"
      "                       central difference (one-sided at the ends), as the graph's\n"
+     "    nf_db              noise figure in dB with port 1's Zo as the source (at 290 K)\n"
+     "    nfmin_db           minimum noise figure in dB\n"
+     "    gopt_mag, gopt_deg optimum source reflection against 50 ohm, angle in degrees\n"
+     "    rn_ohm             equivalent noise resistance in ohm\n"
+     "                       (noise needs both ports; empty where nothing reaches port 2)\n"
+     "  --noise              with --format touchstone: the circuit's noise parameters as a\n"
+     "                       noise block after the S-data\n"
      "\n"
      "Messages go to standard error; so does the name of every data block the sweep\n"
      "extrapolates beyond its data, with the frequencies. Exit status 1 when the circuit is\n"

@@ -5,6 +5,7 @@
 #include "arguments.h"
 #include "command.h"
 #include "commandinput.h"
+#include "datafileinput.h"
 #include "simulateprompts.h"
 
 #include "document/atomicwrite.h"
@@ -75,13 +76,15 @@ struct SimulateOptions
   int toleranceMode = tolerancemode::Nominal;
   long long seed = 0;
   std::vector<MeasureColumn> measures; // appended to the csv columns
+  bool noise = false;                  // --noise: the Touchstone file carries a noise block
+  bool analyseNoise() const { return noise || needsNoise(measures); }
 };
 
 void writeResults(std::ostream& os, const std::vector<SweepPoint>& points,
                   const SimulateOptions& options, const TouchstoneSource& source)
 {
   if (options.format == "touchstone") {
-    os << touchstoneText(points, source);
+    os << touchstoneText(points, source, options.noise);
     return;
   }
   if (options.format == "csv") {
@@ -100,7 +103,8 @@ const std::vector<OptionSpec> kSimulateOptions = {
     {"-o", "--output", true},   {"", "--format", true},    {"", "--start", true},
     {"", "--stop", true},       {"", "--points", true},    {"", "--lin", false},
     {"", "--log", false},       {"", "--tolerance", true}, {"", "--seed", true},
-    {"", "--autoscale", false}, {"", "--data", true},      {"", "--measures", true}};
+    {"", "--autoscale", false}, {"", "--data", true},      {"", "--measures", true},
+    {"", "--noise", false}};
 
 std::string readTolerance(const ParsedArguments& parsed, int& mode)
 {
@@ -167,6 +171,10 @@ std::string readOptions(const ParsedArguments& parsed, SimulateOptions& o)
   if (parsed.has("--seed") &&
       (!parseInteger(*parsed.value("--seed"), o.seed) || o.seed < 0 || o.seed > 4294967295LL)) {
     return "--seed needs a whole number from 0 to 4294967295";
+  }
+  o.noise = parsed.has("--noise");
+  if (o.noise && o.format != "touchstone") {
+    return "--noise needs --format touchstone";
   }
   return readMeasures(parsed, o);
 }
@@ -285,11 +293,12 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
     return usageError(self, problem, io);
   }
   const std::string& input = parsed.positional.front();
-  const auto doc = loadDocument(input, io);
+  SimulatePrompts prompts(io.err, parsed.has("--autoscale") ? Answer::Yes : Answer::No);
+  const auto doc =
+      isDataFileInput(input) ? documentFromDataFile(input, prompts, io) : loadDocument(input, io);
   if (!doc) {
     return kExitFailure;
   }
-  SimulatePrompts prompts(io.err, parsed.has("--autoscale") ? Answer::Yes : Answer::No);
   if (const auto data = parsed.value("--data")) {
     if (const auto refused = loadBlockData(*doc, *data, prompts, io)) {
       return *refused;
@@ -306,9 +315,29 @@ int runSimulate(const std::vector<std::string>& args, CommandIo& io)
   session.toleranceMode = options.toleranceMode;
   session.random.setSeed(seedOf(parsed, options));
   CollectPoints collected;
-  const SimulateResult result = simulateEveryPort(*doc, session, collected, prompts);
+  const SimulateResult result =
+      simulateEveryPort(*doc, session, collected, prompts, options.analyseNoise());
   if (!result.ran) {
     return kExitFailure;
+  }
+  if (options.analyseNoise()) {
+    // The noise figure is a two-port's: both ports must be part of the circuit.
+    if (!result.netlist.port1Connected || !result.netlist.port2Connected) {
+      io.err << "norvane-cli: " << kMsgNoiseTwoPort << "\n";
+      return kExitFailure;
+    }
+    if (!result.noiseNotice.empty()) {
+      io.err << result.noiseNotice << "\n";
+    }
+    // A point without a noise figure (no gain to port 2) is left empty; say so once.
+    int undefined = 0;
+    for (const SweepPoint& p : collected.points) {
+      undefined += (p.excited1 || p.excited2) && !p.noise.nfDb ? 1 : 0;
+    }
+    if (undefined > 0) {
+      io.err << "Noise: the noise figure is undefined (no transfer to port 2) at " << undefined
+             << " of " << collected.points.size() << " frequency points, left empty\n";
+    }
   }
   // Values outside a block's data are made up along its end intervals: say so.
   for (const std::string& line : result.extrapolated) {

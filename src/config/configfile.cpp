@@ -100,6 +100,7 @@ std::vector<ConfigEntry> entriesOf(Environment& env)
   for (std::size_t i = 0; i < kRecentFileCount; ++i)
     entries.push_back({recentKeys[i], &env.recentfiles[i], false, true, true});
   entries.push_back({"tunestep", &env.tunestep, false, true, true});
+  entries.push_back({"noisetemp", &env.noisetemp, false, true, true});
   return entries;
 }
 

@@ -35,7 +35,8 @@ ConfigFileResult readConfig(Environment& env, const std::filesystem::path& path)
 ConfigFileResult writeConfig(const Environment& env, const std::filesystem::path& path);
 
 // The file's content for a record: banner and the 47 key lines, each ended by CR LF, then
-// the recent files ("recentfile1= ") and the tune step ("tunestep= ") when there are any.
+// the recent files ("recentfile1= "), the tune step ("tunestep= ") and the noise temperature
+// ("noisetemp= ") when there are any.
 std::string configFileText(const Environment& env);
 
 // Applies the lines of a configuration text to `env` (the core of readConfig). Accepts CR LF,

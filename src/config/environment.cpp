@@ -1,6 +1,8 @@
 #include "config/environment.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace norvane {
 
@@ -40,6 +42,19 @@ void rememberRecentFile(Environment& env, const std::string& path)
   auto& list = env.recentfiles;
   std::move_backward(list.begin(), list.end() - 1, list.end());
   list.front() = path.substr(0, kMaxEnvironmentFileName);
+}
+
+double noiseKelvin(const Environment& env)
+{
+  constexpr double kStandard = 290.0;
+  const std::string& t = env.noisetemp;
+  double kelvin = 0.0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), kelvin);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !(kelvin > 0.0) ||
+      !(kelvin <= 1e6)) {
+    return kStandard;
+  }
+  return kelvin;
 }
 
 } // namespace norvane

@@ -100,9 +100,11 @@ struct Environment
   // The desktop's own keys, written only when they hold something, after the others, so a
   // configuration without them stays as it always was (and older readers skip them):
   // the files opened last, newest first (empty entries unused), and the tune step's key
-  // ("E24", "5%"; empty for the default E12).
+  // ("E24", "5%"; empty for the default E12), and the temperature of the circuit's noise
+  // sources in kelvin ("300"; empty for the standard 290 K).
   std::array<std::string, kRecentFileCount> recentfiles;
   std::string tunestep;
+  std::string noisetemp;
 
   WindowPlacement schemawinpos{50, 50, 500, 400};
   std::string schemawinstat = kWindowStateNormal;
@@ -118,6 +120,10 @@ struct Environment
 // default window placements in the normal state. The colours (taken from the preference
 // swatches) and the other options are left as they are.
 void fillBuiltInDefaults(Environment& env);
+
+// The temperature of the noise sources, K: the preference "noisetemp" when it reads wholly as
+// a number above 0 and at most 1e6, else the standard 290 K.
+double noiseKelvin(const Environment& env);
 
 // `path` first in the list of recent files, any older entry of it removed, the oldest
 // dropped when the list is full.

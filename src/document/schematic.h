@@ -197,6 +197,16 @@ struct TwoPortPoint
   friend bool operator==(const TwoPortPoint&, const TwoPortPoint&) = default;
 };
 
+// One line of a 2-port file's noise parameters, referred to 50 ohm like the S-data.
+struct NoisePoint
+{
+  double freq = 0.0;       // Hz
+  double nfminDb = 0.0;    // minimum noise figure, dB
+  MagnitudeAngle gammaOpt; // optimum source reflection coefficient (angle in radians)
+  double rn = 0.0;         // equivalent noise resistance, ohm
+  friend bool operator==(const NoisePoint&, const NoisePoint&) = default;
+};
+
 struct OnePortPoint
 {
   double freq = 0.0; // Hz
@@ -213,6 +223,9 @@ struct TwoPortDataSet
   std::string note;
   int index = 0; // the set's own index as read from a file (1..50)
   BoundedList<TwoPortPoint, kMaxDataPoints> points;
+  // The file's noise parameters, in rising frequency; empty when it had none. Read with the
+  // file only: the schematic file does not keep them.
+  std::vector<NoisePoint> noise;
   int numpoints() const { return points.count(); }
   bool inUse() const { return !points.empty(); }
   friend bool operator==(const TwoPortDataSet&, const TwoPortDataSet&) = default;

@@ -7,13 +7,16 @@ namespace norvane::schematiclines {
 
 namespace {
 
-constexpr std::array<std::string_view, 27> kTopLevelOpeners{
+// The sections after the drawing are openers too, so that a drawing which lost its "}" ends at
+// them rather than swallowing them.
+constexpr std::array<std::string_view, 31> kTopLevelOpeners{
     "mmdB{",        "mmLin{",       "mmPhase{",       "lastC{",        "lastL{",
     "lastR{",       "lastopamp{",   "lastVCVS{",      "lastVCCS{",     "lastCCVS{",
     "lastCCCS{",    "lasttxln{",    "plotformat{",    "current2port{", "current1port{",
     "Xax{",         "Y1ax{",        "Y2ax{",          "polarS11mag{",  "polarS21mag{",
     "polarS12mag{", "polarS22mag{", "polarmeaswhat{", "cursorpos{",    "circleson{",
-    "simulated{",   "drawdat{"};
+    "simulated{",   "drawdat{",     "traceranges{",   "markers{",      "goals{",
+    "noisedata{"};
 
 } // namespace
 

@@ -562,6 +562,42 @@ private:
     });
   }
 
+  // The 2-port sets' noise parameters (after the drawing, whose sets they belong to): one
+  // "noiseset{" record per set with its "index=" and an "npoint=" line per frequency. A set
+  // the file does not hold keeps none.
+  void readNoiseData()
+  {
+    std::string_view line;
+    while (!failed() && m_lines.next(line)) {
+      const std::string_view t = trimmed(line);
+      if (t == "}") {
+        break;
+      }
+      if (t != "noiseset{") {
+        continue;
+      }
+      std::optional<int> index;
+      std::vector<NoisePoint> points;
+      readRecord([&](std::string_view key, std::string_view value) {
+        if (key == "index=") {
+          int read = 0;
+          integer(value, read);
+          index = read;
+        } else if (key == "npoint=" && points.size() < static_cast<std::size_t>(kMaxDataPoints)) {
+          NoisePoint p;
+          if (readNumbers(value, std::array<double*, 5>{&p.freq, &p.nfminDb, &p.gammaOpt.mag,
+                                                        &p.gammaOpt.ang, &p.rn})) {
+            points.push_back(p);
+          }
+        }
+      });
+      if (!failed() && index && *index >= 1 && *index <= kMaxDataSets &&
+          m_doc.datasets.twoPort[*index].inUse()) {
+        m_doc.datasets.twoPort[*index].noise = std::move(points);
+      }
+    }
+  }
+
   // Reads the section that `t` opens, if it is one; any other line is skipped.
   void readSection(std::string_view t);
 
@@ -642,6 +678,8 @@ void Reader::readSection(std::string_view t)
     readMarkerSection(m_lines, s.graphMarkers, m_warnings);
   } else if (t == "goals{") {
     readGoals();
+  } else if (t == "noisedata{") {
+    readNoiseData();
   }
 }
 

@@ -46,6 +46,8 @@ public:
   }
   void close() { m_out.append("}\r\n"); }
 
+  // Text another writer made, line ends included.
+  void raw(std::string_view text) { m_out.append(text); }
   std::string take() { return std::move(m_out); }
 
 private:
@@ -270,6 +272,35 @@ void writeGoals(Lines& out, const std::vector<std::string>& goals)
   out.close();
 }
 
+// The noise parameters of the 2-port sets, after everything else so that older readers skip
+// them, and only where a set has some (files without them stay as they were):
+//   noisedata{ noiseset{ index=N  npoint= f NFmin(dB) |Gamma-opt| angle(rad) Rn(ohm) ... } }
+// referred to 50 ohm as the sets' S-data are.
+void writeNoiseData(Lines& out, const Schematic& doc)
+{
+  bool any = false;
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    any = any || (doc.datasets.twoPort[i].inUse() && !doc.datasets.twoPort[i].noise.empty());
+  }
+  if (!any) {
+    return;
+  }
+  out.open("noisedata");
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    const TwoPortDataSet& set = doc.datasets.twoPort[i];
+    if (!set.inUse() || set.noise.empty()) {
+      continue;
+    }
+    out.open("noiseset");
+    out.integer("index=", i);
+    for (const NoisePoint& p : set.noise) {
+      out.key("npoint=", sdataLine({p.freq, p.nfminDb, p.gammaOpt.mag, p.gammaOpt.ang, p.rn}));
+    }
+    out.close();
+  }
+  out.close();
+}
+
 } // namespace
 
 std::string schematicText(const Schematic& doc)
@@ -321,14 +352,10 @@ std::string schematicText(const Schematic& doc)
   writeBooleanRecord(out, "simulated", doc.simulated);
   writeDrawing(out, doc);
   writeMeasureRanges(out, doc);
-  // Sections added later come after the drawing and only when they hold something, so a
-  // schematic without them is written exactly as before: markers, then goals.
-  std::string text = out.take();
-  text += markerSectionText(doc.graphMarkers);
-  Lines goals;
-  writeGoals(goals, doc.goals);
-  text += goals.take();
-  return text;
+  out.raw(markerSectionText(doc.graphMarkers));
+  writeGoals(out, doc.goals);
+  writeNoiseData(out, doc);
+  return out.take();
 }
 
 FileResult saveSchematic(const Schematic& doc, const std::string& path)

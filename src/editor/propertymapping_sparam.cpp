@@ -75,6 +75,7 @@ bool storeBlockDataSet(Schematic& doc, ComponentType ctype, int index, const Two
   if (dataBlockOf(ctype) == DataBlock::TwoPort) {
     TwoPortDataSet& set = doc.datasets.twoPort[index];
     set.points = buffer.points;
+    set.noise = buffer.noise;
     set.name = name;
     set.note = buffer.note;
     return true;

@@ -268,7 +268,7 @@ SimulateResult exportSParameterFile(Schematic& doc, SimulationSession& session, 
 }
 
 SimulateResult simulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
-                                 Prompts& prompts)
+                                 Prompts& prompts, bool noise)
 {
   SimulateResult result = checkCircuit(doc, session, prompts);
   applyNetlistToDrawing(doc, result.netlist); // as the desktop's run leaves the drawing
@@ -279,6 +279,8 @@ SimulateResult simulateEveryPort(Schematic& doc, SimulationSession& session, Swe
   defaultParameterChoices(doc, result.netlist.port1Connected, result.netlist.port2Connected);
   SweepRequest request;
   request.plan = planSweep(doc);
+  request.noise = noise;
+  request.noiseKelvin = session.noiseKelvin;
   result.extrapolated = extrapolatedDataBlocks(doc, request.plan);
   simulateCircuit(doc, session, request, sink, prompts, result);
   reportSweepProblems(result, prompts);

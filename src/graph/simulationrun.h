@@ -123,7 +123,8 @@ SimulateResult exportSParameterFile(Schematic& doc, SimulationSession& session, 
 // A run with every present port excited, its points to `sink`, showing nothing (the command
 // line and the Touchstone export): circuit check, autoscale question, sweep, closing
 // messages. The result names the data blocks the sweep extrapolates.
+// With `noise` each point also carries its noise figures (SweepPoint::noise).
 SimulateResult simulateEveryPort(Schematic& doc, SimulationSession& session, SweepSink& sink,
-                                 Prompts& prompts);
+                                 Prompts& prompts, bool noise = false);
 
 } // namespace norvane

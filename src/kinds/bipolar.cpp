@@ -157,7 +157,68 @@ bool spice(Deck& d)
   return true;
 }
 
-constexpr DeviceModel kDevice{stamp, listing, divisors, spice};
+// The bias the model implies: with the ball-park model on, its collector current Ic; else the
+// emitter current that makes Re the emitter's dynamic resistance, Ie = Vt/Re (Vt = kT/q at
+// the noise temperature), of which Ic = beta0/(beta0 + 1) Ie. The base current is Ic/beta0.
+struct Bias
+{
+  double ic = 0.0;
+  double ib = 0.0;
+};
+
+Bias biasOf(const Component& c, double kT)
+{
+  const HybridPi h = hybridPiOf(c);
+  Bias b;
+  if (read(c, describe(kParameters, "ballParkModel")) != 0.0) {
+    b.ic = read(c, describe(kParameters, "ic"));
+  } else {
+    const double ie = kT / noiseconst::kElementaryCharge / h.Re;
+    b.ic = ie * h.beta0 / (h.beta0 + 1.0);
+  }
+  b.ib = b.ic / h.beta0;
+  return b;
+}
+
+// The hybrid-pi noise model on this model's topology, where the collector source is beta(f)
+// times the base branch's current Ib (not a transconductance), so a noise current that
+// takes part in Ib comes with beta(f) times itself from the collector into b':
+// - the thermal noise of the base branch (Rbb + jwLb): a current 4kT Re(Yb) in the branch,
+//   from the base into b', and beta times it from the collector into b';
+// - the base current's shot noise 2q Ib, which in the hybrid-pi flows across r_pi and is
+//   amplified like a base current: here a current from the emitter into b' with beta times
+//   it from the collector into b', so that r_pi = (beta + 1) Re carries (beta + 1) times it
+//   as the hybrid-pi's r_pi carries it once with beta times it at the collector;
+// - the collector current's shot noise 2q Ic from collector to emitter.
+// Re and Ro are dynamic resistances, not resistors: no thermal noise.
+void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f, const DataSets&,
+           ComplexErrors& errors)
+{
+  Pins p;
+  if (!resolvePins(nodes, 4, p)) {
+    return;
+  }
+  const HybridPi h = hybridPiOf(c);
+  const double w = kTwoPi * f;
+  const Complex Yb = complexDiv(Complex{1.0, 0.0}, Complex{h.Rbb, w * h.Lb}, errors);
+  const double phi = f * h.tau / kTwoPi;
+  const Complex beta = complexDiv(Complex{h.beta0 * std::cos(phi), -h.beta0 * std::sin(phi)},
+                                  Complex{1.0, f / h.fbeta}, errors);
+  const Complex intoBase = beta + Complex{1.0, 0.0};
+  const Bias bias = biasOf(c, n.kT());
+
+  const int branch[3] = {p[1], p[4], p[2]};
+  const Complex branchWeights[3] = {-beta, intoBase, Complex{-1.0, 0.0}};
+  n.addCorrelated(branch, branchWeights, 3, 4.0 * n.kT() * std::fabs(Yb.re));
+
+  const int junction[3] = {p[1], p[4], p[3]};
+  const Complex junctionWeights[3] = {-beta, intoBase, Complex{-1.0, 0.0}};
+  n.addCorrelated(junction, junctionWeights, 3,
+                  2.0 * noiseconst::kElementaryCharge * std::fabs(bias.ib));
+  n.addShot(p[1], p[3], bias.ic);
+}
+
+constexpr DeviceModel kDevice{stamp, listing, divisors, spice, noise};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::Bipolar,

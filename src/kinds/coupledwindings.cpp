@@ -98,6 +98,36 @@ void stampWindings(ComplexMatrix& m, const Component& c, const PinNodes& nodes, 
   }
 }
 
+void windingNoise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f,
+                  WindingKind kind)
+{
+  Pins p;
+  if (!resolvePins(nodes, 4, p)) {
+    return;
+  }
+  const bool transformer = kind == WindingKind::Transformer;
+  const Windings b = windingsOf(c, f, transformer);
+  const double block[4][4] = {
+      {b.B1, -b.B1, -b.Bm, b.Bm},
+      {-b.B1, b.B1, b.Bm, -b.Bm},
+      {-b.Bm, b.Bm, b.B2, -b.B2},
+      {b.Bm, -b.Bm, -b.B2, b.B2},
+  };
+  Complex y[16];
+  for (int r = 0; r < 4; ++r) {
+    for (int col = 0; col < 4; ++col) {
+      y[r * 4 + col] = Complex{0.0, block[r][col]};
+    }
+  }
+  const int pins[4] = {p[1], p[2], p[3], p[4]};
+  n.addThermalBlock(pins, 4, y);
+  if (transformer) {
+    const Complex extra{stampconst::kTransformerLeak, b.B2};
+    n.addThermal(p[2], 0, extra);
+    n.addThermal(p[4], 0, extra);
+  }
+}
+
 // Primary inductance and the secondary inductance it implies: L2 = L1 Ns/Np, the linear
 // turns ratio the mutual inductance uses.
 std::string windingListing(const Schematic&, const Component& c, const PinNodes& nodes)

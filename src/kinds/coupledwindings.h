@@ -26,6 +26,10 @@ enum class WindingKind { Transformer, Mutual };
 
 void stampWindings(ComplexMatrix& m, const Component& c, const PinNodes& nodes, double f,
                    WindingKind kind);
+// Thermal noise of the windings' losses: 2kT (Y + Y^H) of the stamped admittances. The
+// windings themselves are lossless; what is left is the transformer's leak to ground.
+void windingNoise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f,
+                  WindingKind kind);
 std::string windingListing(const Schematic& doc, const Component& c, const PinNodes& nodes);
 // Turns, and with the physical model the primary inductance.
 std::vector<double> windingDivisors(const Component& c);

@@ -74,7 +74,18 @@ bool spice(Deck& d)
   return true;
 }
 
-constexpr DeviceModel kDevice{frequencyStamp<stamp>, listing, reactiveDivisors, spice};
+// The physical model's loss resistance is thermal noise, 4kT Re(Y) of the whole model
+// (Re(Y) is the loss seen at the terminals); the ideal part is noiseless.
+void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f)
+{
+  Pins p;
+  if (c.value[kModelSlot].TolEn && resolvePins(nodes, 2, p)) {
+    n.addThermal(p[1], p[2], physicalInductorAdmittance(physicalModelOf(c), f));
+  }
+}
+
+constexpr DeviceModel kDevice{frequencyStamp<stamp>, listing, reactiveDivisors, spice,
+                              frequencyNoise<noise>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::Inductor,

@@ -9,6 +9,7 @@
 #include "document/zeroreplacement.h"
 #include "numbers/valuetext.h"
 #include "sim/devicemodel.h"
+#include "sim/noisesources.h"
 #include "sim/spicedeck.h"
 #include "sim/stamps.h"
 #include "sim/stampsdetail.h"
@@ -56,6 +57,23 @@ void frequencyStamp(ComplexMatrix& m, const Component& c, const PinNodes& nodes,
                     const DataSets&, ComplexErrors&)
 {
   Model(m, c, nodes, f);
+}
+
+// The noise adapters, as the stamp adapters.
+template <void (*Model)(NoiseSources&, const Component&, const PinNodes&, double)>
+void frequencyNoise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f,
+                    const DataSets&, ComplexErrors&)
+{
+  Model(n, c, nodes, f);
+}
+
+// A kind whose model knows no noise (the op-amp and the controlled sources): noiseless, and
+// the run says so once, naming the kind's title.
+template <const char* Title>
+void noiselessModel(NoiseSources& n, const Component&, const PinNodes&, double, const DataSets&,
+                    ComplexErrors&)
+{
+  n.noteNoiseless(Title);
 }
 
 } // namespace norvane::kinds

@@ -31,7 +31,13 @@ bool spice(Deck& d)
   return writeWindings(d, WindingKind::Mutual);
 }
 
-constexpr DeviceModel kDevice{frequencyStamp<stamp>, windingListing, windingDivisors, spice};
+void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f)
+{
+  windingNoise(n, c, nodes, f, WindingKind::Mutual);
+}
+
+constexpr DeviceModel kDevice{frequencyStamp<stamp>, windingListing, windingDivisors, spice,
+                              frequencyNoise<noise>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::Mutual,

@@ -71,7 +71,9 @@ bool spice(Deck& d)
   return true;
 }
 
-constexpr DeviceModel kDevice{plainStamp<stamp>, listing, divisors, spice};
+constexpr char kNoiselessTitle[] = "op-amp";
+constexpr DeviceModel kDevice{plainStamp<stamp>, listing, divisors, spice,
+                              noiselessModel<kNoiselessTitle>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::OpAmp,

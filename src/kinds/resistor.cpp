@@ -44,7 +44,16 @@ bool spice(Deck& d)
   return true;
 }
 
-constexpr DeviceModel kDevice{plainStamp<stamp>, listing, divisors, spice};
+// Thermal noise of the resistance.
+void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double)
+{
+  Pins p;
+  if (resolvePins(nodes, 2, p)) {
+    n.addThermal(p[1], p[2], Complex{1.0 / c.value[kResistance].actual, 0.0});
+  }
+}
+
+constexpr DeviceModel kDevice{plainStamp<stamp>, listing, divisors, spice, frequencyNoise<noise>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::Resistor,

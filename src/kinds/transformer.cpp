@@ -65,7 +65,13 @@ bool spice(Deck& d)
   return writeWindings(d, WindingKind::Transformer);
 }
 
-constexpr DeviceModel kDevice{frequencyStamp<stamp>, windingListing, windingDivisors, spice};
+void noise(NoiseSources& n, const Component& c, const PinNodes& nodes, double f)
+{
+  windingNoise(n, c, nodes, f, WindingKind::Transformer);
+}
+
+constexpr DeviceModel kDevice{frequencyStamp<stamp>, windingListing, windingDivisors, spice,
+                              frequencyNoise<noise>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::Transformer,

@@ -47,7 +47,9 @@ bool spice(Deck& d)
   return true;
 }
 
-constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice};
+constexpr char kNoiselessTitle[] = "VCVS";
+constexpr DeviceModel kDevice{plainStamp<stamp>, listing, nullptr, spice,
+                              noiselessModel<kNoiselessTitle>};
 
 [[maybe_unused]] const bool registered = registerComponentKind({
     .type = T::VCVS,

@@ -26,6 +26,7 @@ SParamReadResult loadBlockDataFile(ComponentType ctype, const std::string& path,
   if (std::string problem = blockPortsProblem(ctype, result.ports); !problem.empty())
     return SParamReadResult::refused(std::move(problem));
   buffer.points = std::move(read->points);
+  buffer.noise = std::move(read->noise);
   buffer.name = std::move(read->name);
   buffer.note = result.note;
   return result;

@@ -1,8 +1,8 @@
 #pragma once
 // The simulator's side of a component kind: how it is stamped into the admittance matrix,
-// how the netlist listing shows it, what the value check must find nonzero and how the SPICE
-// exporter writes it. Each kind's unit (src/kinds/) fills one in and points its description
-// (document/componentkinds.h) at it; ground has none.
+// how the netlist listing shows it, what the value check must find nonzero, how the SPICE
+// exporter writes it and what noise it makes. Each kind's unit (src/kinds/) fills one in and points
+// its description (document/componentkinds.h) at it; ground has none.
 
 #include "document/componentkinds.h"
 #include "document/schematic.h"
@@ -18,6 +18,7 @@ namespace norvane {
 namespace spicedetail {
 class Deck;
 }
+class NoiseSources;
 
 struct DeviceModel
 {
@@ -33,6 +34,11 @@ struct DeviceModel
   // Writes the component's SPICE element lines; false when its values give no valid
   // element. nullptr: the kind has no SPICE element (the data blocks cannot be exported).
   bool (*spice)(spicedetail::Deck& deck) = nullptr;
+  // Adds the component's noise currents at f (Hz) between its pin nodes (sim/noisesources.h),
+  // or notes that the model takes it as noiseless; nullptr: the kind makes no noise (lossless
+  // parts).
+  void (*noise)(NoiseSources& sources, const Component& c, const PinNodes& nodes, double f,
+                const DataSets& data, ComplexErrors& errors) = nullptr;
 };
 
 // The device model of a kind; nullptr for ground and for a value that names no kind.

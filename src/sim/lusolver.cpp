@@ -281,6 +281,94 @@ bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
   return substitute<2>(a, lu, {&b1, &b2}, errors);
 }
 
+namespace {
+
+// A^T y = c for K right-hand sides in one pass over the factors (P A = L U, so
+// A^T = U^T L^T P): U^T w = c, L^T z = w, y = P^T z.
+template <int K>
+bool substituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu,
+                          std::array<ComplexVector*, K> c, ComplexErrors& errors)
+{
+  const int n = lu.n;
+  if (!lu.ok || n < 1 || n > kMaxSystemSize) {
+    return false;
+  }
+  // U^T w = c: each w[i] is final once the rows above have scattered into it.
+  for (int i = 1; i <= n; ++i) {
+    const Complex* row = a[i];
+    std::array<Complex, K> w;
+    bool any = false;
+    for (int v = 0; v < K; ++v) {
+      ComplexVector& x = *c[static_cast<std::size_t>(v)];
+      x[i] = complexDiv(x[i], row[i], errors);
+      w[static_cast<std::size_t>(v)] = x[i];
+      any = any || !isZero(x[i]);
+    }
+    if (!any) {
+      continue;
+    }
+    (a.pattern(i) & IndexSet::range(i + 1, n)).forEach([&](int j) {
+      if (isZero(row[j])) {
+        return;
+      }
+      for (int v = 0; v < K; ++v) {
+        if (!isZero(w[static_cast<std::size_t>(v)])) {
+          subtractProduct((*c[static_cast<std::size_t>(v)])[j], row[j],
+                          w[static_cast<std::size_t>(v)]);
+        }
+      }
+    });
+  }
+  // L^T z = w (unit diagonal), from the last row up.
+  for (int i = n; i >= 1; --i) {
+    std::array<Complex, K> z;
+    bool any = false;
+    for (int v = 0; v < K; ++v) {
+      z[static_cast<std::size_t>(v)] = (*c[static_cast<std::size_t>(v)])[i];
+      any = any || !isZero(z[static_cast<std::size_t>(v)]);
+    }
+    if (!any) {
+      continue;
+    }
+    const Complex* row = a[i];
+    (a.pattern(i) & IndexSet::range(1, i - 1)).forEach([&](int j) {
+      if (isZero(row[j])) {
+        return;
+      }
+      for (int v = 0; v < K; ++v) {
+        if (!isZero(z[static_cast<std::size_t>(v)])) {
+          subtractProduct((*c[static_cast<std::size_t>(v)])[j], row[j],
+                          z[static_cast<std::size_t>(v)]);
+        }
+      }
+    });
+  }
+  // y = P^T z: the interchanges undone in reverse order.
+  for (int i = n; i >= 1; --i) {
+    const int ip = lu.pivots[i];
+    if (ip != i) {
+      for (int v = 0; v < K; ++v) {
+        std::swap((*c[static_cast<std::size_t>(v)])[i], (*c[static_cast<std::size_t>(v)])[ip]);
+      }
+    }
+  }
+  return true;
+}
+
+} // namespace
+
+bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& c,
+                                ComplexErrors& errors)
+{
+  return substituteTransposed<1>(a, lu, {&c}, errors);
+}
+
+bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu,
+                                ComplexVector& c1, ComplexVector& c2, ComplexErrors& errors)
+{
+  return substituteTransposed<2>(a, lu, {&c1, &c2}, errors);
+}
+
 void luRefine(const ComplexMatrix& original, const ComplexMatrix& factors,
               const LUDecomposition& lu, const ComplexVector& b, ComplexVector& x,
               ComplexErrors& errors)

@@ -63,6 +63,15 @@ bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, Complex
 bool luBackSubstitute(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& b1,
                       ComplexVector& b2, ComplexErrors& errors);
 
+// Solves the transposed system A^T y = c with the factors of A (P A = L U, so
+// A^T = U^T L^T P): c[1..n] on entry, y on return. The noise analysis uses it for the adjoint
+// network: one solve gives the transfer from a current at every node to one node's voltage.
+bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu, ComplexVector& c,
+                                ComplexErrors& errors);
+// Two right-hand sides in one pass: the same results as two calls.
+bool luBackSubstituteTransposed(const ComplexMatrix& a, const LUDecomposition& lu,
+                                ComplexVector& c1, ComplexVector& c2, ComplexErrors& errors);
+
 // One step of iterative refinement (Wilkinson; Higham, "Accuracy and Stability of Numerical
 // Algorithms", 12.1): the residual r = b - A x is formed with products and sums in long
 // double from `original` (the matrix before decomposition, at the same positions, entries

@@ -24,6 +24,11 @@ constexpr std::pair<const char*, MeasureColumn> kColumns[] = {
     {"zout_re", MeasureColumn::ZoutRe},
     {"zout_im", MeasureColumn::ZoutIm},
     {"gd21_s", MeasureColumn::GroupDelay21},
+    {"nf_db", MeasureColumn::NfDb},
+    {"nfmin_db", MeasureColumn::NfminDb},
+    {"gopt_mag", MeasureColumn::GoptMag},
+    {"gopt_deg", MeasureColumn::GoptDeg},
+    {"rn_ohm", MeasureColumn::RnOhm},
 };
 
 const char* nameOf(MeasureColumn column)
@@ -73,9 +78,19 @@ std::optional<double> part(const std::optional<Complex>& z, bool real)
 }
 
 std::optional<double> valueOf(MeasureColumn column, const TwoPortMeasures& m,
-                              const std::optional<double>& delay)
+                              const std::optional<double>& delay, const PointNoise& noise)
 {
   switch (column) {
+  case MeasureColumn::NfDb:
+    return noise.nfDb;
+  case MeasureColumn::NfminDb:
+    return noise.nfminDb;
+  case MeasureColumn::GoptMag:
+    return noise.goptMag;
+  case MeasureColumn::GoptDeg:
+    return noise.goptDeg;
+  case MeasureColumn::RnOhm:
+    return noise.rnOhm;
   case MeasureColumn::K:
     return m.k;
   case MeasureColumn::Delta:
@@ -133,6 +148,17 @@ std::vector<MeasureColumn> readMeasureList(const std::string& list, std::string&
   }
 }
 
+bool needsNoise(std::span<const MeasureColumn> columns)
+{
+  for (MeasureColumn c : columns) {
+    if (c == MeasureColumn::NfDb || c == MeasureColumn::NfminDb || c == MeasureColumn::GoptMag ||
+        c == MeasureColumn::GoptDeg || c == MeasureColumn::RnOhm) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string measureNames()
 {
   std::string names;
@@ -162,7 +188,7 @@ std::vector<std::string> measureCells(std::span<const SweepPoint> points,
     const TwoPortMeasures m = twoPortMeasures(points[i], z1, z2);
     for (MeasureColumn c : columns) {
       cells[i] += ',';
-      if (const std::optional<double> v = valueOf(c, m, delays[i])) {
+      if (const std::optional<double> v = valueOf(c, m, delays[i], points[i].noise)) {
         cells[i] += formatCsvNumber(*v);
       }
     }

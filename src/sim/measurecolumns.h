@@ -1,5 +1,5 @@
 #pragma once
-// The stability and gain columns that "norvane-cli simulate --format csv --measures LIST"
+// The stability, gain and noise columns that "norvane-cli simulate --format csv --measures LIST"
 // appends to the S-parameter columns: one column per item of the list, headed by the item's
 // name, an empty cell where the figure cannot be formed (see sim/twoportmeasures.h).
 
@@ -24,11 +24,21 @@ enum class MeasureColumn {
   ZoutRe,
   ZoutIm,
   GroupDelay21,
+  // Noise (sim/noiseanalysis.h): NF for port 1's reference resistance, NFmin, Gamma-opt
+  // against 50 ohm (magnitude, angle in degrees) and Rn in ohm.
+  NfDb,
+  NfminDb,
+  GoptMag,
+  GoptDeg,
+  RnOhm,
 };
 
 // The items of a comma-separated list ("k,mag_db,gd21_s"), in its order. An item that names
 // no column is put in `unknown` and the list is refused (empty result).
 std::vector<MeasureColumn> readMeasureList(const std::string& list, std::string& unknown);
+
+// True when a column needs the run's noise analysis.
+bool needsNoise(std::span<const MeasureColumn> columns);
 
 // The known names, separated by ", ", for the message that refuses an unknown one.
 std::string measureNames();

@@ -4,6 +4,7 @@
 #include "sim/lusolver.h"
 #include "sim/lusolvercareful.h"
 #include "sim/lusolverorder.h"
+#include "sim/noiseanalysis.h"
 #include "sim/stamps.h"
 #include "sim/valuecheck.h"
 
@@ -83,11 +84,23 @@ public:
       substitute();
       point.excited1 = m_need1;
       point.excited2 = m_need2;
+      if (m_noise) {
+        m_noise->gather(m_sources, f, errors);
+        point.noise = analyseNoise(*m_matrix, m_lu, m_net, m_sources, m_z1, m_z2, errors);
+      }
     }
     const bool solved = factored || solveRefusedPoint(f, point);
     fillSParameters(point, m_volts, m_z1, m_z2);
     return solved;
   }
+
+  // Noise analysis at every point from here on, at `kelvin`.
+  void analyseNoiseToo(double kelvin)
+  {
+    m_noise = std::make_unique<CircuitNoise>(m_doc, m_net);
+    m_sources = NoiseSources(kelvin);
+  }
+  const NoiseSources& noiseSources() const { return m_sources; }
 
   ComplexErrors errors;
 
@@ -206,6 +219,8 @@ private:
   ComplexMatrix::NodeOrder m_order = ComplexMatrix::naturalOrder();
   std::unique_ptr<ComplexMatrix> m_careful; // allocated at the first such point
   bool m_anyRefused = false;                // a point that neither solve could take
+  std::unique_ptr<CircuitNoise> m_noise;    // only for a run with noise analysis
+  NoiseSources m_sources;
 };
 
 // The matcher's input from the point at the match frequency; the request is used up.
@@ -261,6 +276,10 @@ void simulateCircuit(const Schematic& doc, SimulationSession& session, const Swe
   const bool matching = session.match.mode != matchmode::None;
   const int pointCount = matching ? 1 : request.plan.pointCount();
   PointSolver solver(doc, net, need1, need2);
+  const bool noise = request.noise && net.port1Connected && net.port2Connected;
+  if (noise) {
+    solver.analyseNoiseToo(request.noiseKelvin);
+  }
   if (pointCount > 1) {
     solver.chooseOrder(request.plan.frequency(0));
   }
@@ -290,6 +309,9 @@ void simulateCircuit(const Schematic& doc, SimulationSession& session, const Swe
     sink.point(i, point);
   }
   result.ran = true;
+  if (noise) {
+    result.noiseNotice = noiselessNotice(solver.noiseSources());
+  }
   result.complexOverflow = solver.errors.ComplexOverflow;
   result.singular = solver.errors.LUSingular;
 }

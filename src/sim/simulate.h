@@ -28,6 +28,8 @@ struct SimulationSession
   bool warned = false;
   // The automatic matcher's request; a run that honours it clears its mode.
   MatchRequest match;
+  // Temperature of the circuit's noise sources, K (the "noisetemp" preference, noiseKelvin).
+  double noiseKelvin = 290.0;
 };
 
 struct SimulateResult
@@ -46,6 +48,9 @@ struct SimulateResult
   std::vector<std::string> extrapolated;
   // A run that honoured a match request: the S-parameters at the match frequency, for the
   // matcher to design its networks from (assist/automatch.h).
+  // A run with noise analysis: the parts it took as noiseless ("Noise: taken as noiseless:
+  // op-amp"), or empty.
+  std::string noiseNotice;
   bool matchAnalysed = false;
   MatchInput match;
 };
@@ -57,12 +62,17 @@ struct SweepRequest
   SweepPlan plan;
   bool excite1 = true;
   bool excite2 = true;
+  // Noise analysis at every point (both ports needed; sim/noiseanalysis.h).
+  bool noise = false;
+  double noiseKelvin = 290.0; // temperature of the noise sources and of the source resistance
 };
 
 // Messages of a run.
 inline constexpr const char* kMsgIllConditioned = "matrix ill conditioned\rfreq point";
 inline constexpr const char* kMsgOverflow = "cplxoverflow";
 inline constexpr const char* kMsgSingular = "cLUmatherror";
+inline constexpr const char* kMsgNoiseTwoPort =
+    "Noise analysis needs a two-port circuit: place and connect both measurement ports";
 
 // The circuit check: numbers the nodes (buildNetlist, into `netlist` of the result; the
 // drawing is left as it is, the caller that shows the check applies it), takes a zero port

@@ -71,6 +71,7 @@ SParamReadResult readSParameterText(std::string_view content, const std::string&
                                      : sparamfile::readTouchstone(lines, name, *read, prompts);
   if (result) {
     buffer.points = std::move(read->points);
+    buffer.noise = std::move(read->noise);
     buffer.name = name;
   }
   return result;

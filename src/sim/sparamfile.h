@@ -14,10 +14,12 @@
 // applies to the lines after it; fields are separated by blanks, tabs or commas, in any case.
 // A version 1 data line holds one whole record: the frequency and one pair (1-port) or four
 // pairs (2-port). In a 2-port file a frequency not above the one before starts the noise
-// parameters, where reading stops. Version 2 files are read with their keywords ([Version],
+// parameters (five numbers a line: frequency, NFmin in dB, |Gamma-opt|, its angle in degrees,
+// Rn normalised to the reference), kept in the set's `noise` referred to 50 ohm; any other
+// line there ends the reading. Version 2 files are read with their keywords ([Version],
 // [Number of Ports], [Two-Port Data Order], [Number of Frequencies], [Reference],
-// [Matrix Format], [Network Data], [Noise Data] (skipped), [End]); their records may run over
-// several lines. At most 1999 points are kept. When the data start before a unit or format
+// [Matrix Format], [Network Data], [Noise Data] (kept as in version 1), [End]); their records may
+// run over several lines. At most 1999 points are kept. When the data start before a unit or format
 // is known the user is asked once ("S parameter File Error", Prompts::sParameterFormat).
 //
 // CITIFILE: the header's DATA lines name the parameters (at most four are read, in order) and

@@ -35,7 +35,7 @@ enum class Matrix {
 enum class Section {
   Header,  // before [Network Data] (version 2) or anywhere (version 1)
   Network, // version 2 network data
-  Noise,   // version 2 noise data: skipped
+  Noise,   // noise parameters: version 2 [Noise Data], version 1 after the S-data
 };
 
 MagnitudeAngle pairValue(double a, double b, Format format)
@@ -108,6 +108,9 @@ public:
     if (m_result.ok()) {
       referToFiftyOhm();
     }
+    if (m_result.ok()) {
+      m_buffer.noise = std::move(m_noise);
+    }
     if (m_result.ok() && m_truncated) {
       m_result.warning = cutWarning(m_buffer.points.count(), m_buffer.points.last().freq);
     }
@@ -142,9 +145,6 @@ private:
       keywordLine(line, n);
       return;
     }
-    if (m_section == Section::Noise) {
-      return;
-    }
     const std::vector<std::string_view> f = fields(line);
     if (f.empty()) {
       return; // nothing but separators
@@ -159,6 +159,10 @@ private:
     }
     if (m_referencesWanted > 0) {
       referenceValues(numbers.values, n);
+      return;
+    }
+    if (m_section == Section::Noise) {
+      noiseLine(numbers.values, n);
       return;
     }
     if (m_version2 && m_section != Section::Network) {
@@ -322,7 +326,13 @@ private:
       // frequency not above the last one.
       if (!m_version2 && m_ports == 2 && !m_buffer.points.empty() &&
           f <= m_buffer.points.last().freq) {
-        m_done = true;
+        // Anything but a noise parameter line there ends the data, as it always has.
+        if (values.size() == 5) {
+          m_section = Section::Noise;
+          noiseLine(values, n);
+        } else {
+          m_done = true;
+        }
         return;
       }
       // A record beyond the set's capacity: the data are cut here, and the result says so.
@@ -395,6 +405,45 @@ private:
     m_buffer.points.append(p);
   }
 
+  // One line of noise parameters: frequency, NFmin in dB, |Gamma-opt|, its angle in degrees
+  // and Rn normalised to the reference impedance (port 1's), in rising frequency.
+  void noiseLine(const std::vector<double>& values, std::size_t n)
+  {
+    if (values.size() != 5) {
+      m_result = refusedAt(n, "a noise parameter line holds 5 numbers, this one " +
+                                  std::to_string(values.size()));
+      return;
+    }
+    NoisePoint p;
+    p.freq = finiteValue(values[0] * m_multiplier);
+    if (!m_noise.empty() && !(p.freq > m_noise.back().freq)) {
+      m_result = refusedAt(n, "the noise frequency is not above the one before");
+      return;
+    }
+    if (values[2] < 0.0 || values[4] < 0.0) {
+      m_result = refusedAt(n, "|Gamma-opt| and Rn must not be below zero");
+      return;
+    }
+    p.nfminDb = values[1];
+    p.gammaOpt = MagnitudeAngle{values[2], finiteValue(values[3] * kDegToRad)};
+    p.rn = values[4]; // normalised until the reference is known
+    m_noise.push_back(p);
+  }
+
+  // Gamma-opt against the file's reference (port 1's) re-expressed against 50 ohm, Rn in ohm.
+  void noiseToFiftyOhm(double z)
+  {
+    for (NoisePoint& p : m_noise) {
+      p.rn *= z;
+      if (z == kDataReference) {
+        continue;
+      }
+      TwoPortPoint one;
+      one.s11 = p.gammaOpt;
+      p.gammaOpt = referredTo(one, 1, z, z, kDataReference).s11;
+    }
+  }
+
   void referToFiftyOhm()
   {
     double z1 = m_reference;
@@ -409,6 +458,7 @@ private:
       z2 = m_references.size() > 1 ? m_references[1] : z1;
     }
     const int ports = m_ports == 1 ? 1 : 2;
+    noiseToFiftyOhm(z1);
     if (z1 == kDataReference && (ports == 1 || z2 == kDataReference)) {
       return;
     }
@@ -435,8 +485,9 @@ private:
   bool m_inInformation = false;
   bool m_done = false;
   bool m_truncated = false;
-  std::vector<double> m_record; // the record being read
-  std::size_t m_recordLine = 0; // where it started
+  std::vector<double> m_record;    // the record being read
+  std::vector<NoisePoint> m_noise; // the noise parameters read
+  std::size_t m_recordLine = 0;    // where it started
 };
 
 } // namespace

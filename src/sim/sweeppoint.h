@@ -3,6 +3,8 @@
 
 #include "sim/complex.h"
 
+#include <optional>
+
 namespace norvane {
 
 // Each port is driven in turn by a unit source behind its reference resistance (a Norton
@@ -12,6 +14,18 @@ namespace norvane {
 //   S11 = 2 V1 - 1,  S21 = 2 V2 sqrt(Z1/Z2),  S12 = 2 V1' sqrt(Z2/Z1),  S22 = 2 V2' - 1.
 // The raw transmission coefficients 2 V2 and 2 V1' (without the impedance factor) are what
 // the rectangular traces, the stability circles and the result file use.
+// The noise figures of a point of a run that asked for them (sim/noiseanalysis.h): NF with
+// port 1's reference resistance as the source, and the two-port's noise parameters
+// (Gamma-opt against 50 ohm). A figure that is not defined at the point is absent.
+struct PointNoise
+{
+  std::optional<double> nfDb;
+  std::optional<double> nfminDb;
+  std::optional<double> goptMag;
+  std::optional<double> goptDeg;
+  std::optional<double> rnOhm;
+};
+
 struct SweepPoint
 {
   double freq = 0.0;     // Hz
@@ -25,6 +39,7 @@ struct SweepPoint
   Complex s12raw;        // 2 V1', valid with excited2 and port1
   Complex s12;           // normalised
   Complex s22;           // valid with excited2
+  PointNoise noise;      // filled only by a run that asks for noise
 
   bool hasS11() const { return port1 && excited1; }
   bool hasS21() const { return port1 && port2 && excited1; }

@@ -35,6 +35,28 @@ void appendPair(std::string& line, Complex s)
   line += number(s.im);
 }
 
+// The noise line of a point, or empty when a figure is missing. Gamma-opt is computed against
+// 50 ohm; referred to `r` here.
+std::string noiseLine(const SweepPoint& p, double r)
+{
+  const PointNoise& n = p.noise;
+  if (!n.nfminDb || !n.goptMag || !n.goptDeg || !n.rnOhm) {
+    return {};
+  }
+  const Complex g = polarToComplex(*n.goptMag, *n.goptDeg / complexconst::kDegPerRad);
+  // Z = 50 (1 + G) / (1 - G); G_r = (Z - r) / (Z + r) = ((50 - r) + (50 + r) G) / ((50 + r) + (50 -
+  // r) G)
+  const double a = 50.0 - r;
+  const double b = 50.0 + r;
+  ComplexErrors errors;
+  const Complex gr = complexDiv(Complex{a, 0.0} + b * g, Complex{b, 0.0} + a * g, errors);
+  if (errors.ComplexOverflow) {
+    return {};
+  }
+  return number(p.freq) + ' ' + number(*n.nfminDb) + ' ' + number(complexAbs(gr)) + ' ' +
+         number(complexPhaseDeg(gr)) + ' ' + number(*n.rnOhm / r);
+}
+
 } // namespace
 
 int touchstonePorts(const std::vector<SweepPoint>& points)
@@ -50,7 +72,8 @@ std::string touchstoneExtension(const std::vector<SweepPoint>& points)
   return touchstonePorts(points) == 1 ? ".s1p" : ".s2p";
 }
 
-std::string touchstoneText(const std::vector<SweepPoint>& points, const TouchstoneSource& source)
+std::string touchstoneText(const std::vector<SweepPoint>& points, const TouchstoneSource& source,
+                           bool noise)
 {
   const int ports = touchstonePorts(points);
   const bool onlyPort2 = ports == 1 && !points.front().port1;
@@ -79,6 +102,15 @@ std::string touchstoneText(const std::vector<SweepPoint>& points, const Touchsto
     records.push_back(std::move(line));
   }
 
+  std::vector<std::string> noiseLines;
+  if (noise && ports == 2) {
+    for (const SweepPoint& p : points) {
+      if (std::string line = noiseLine(p, source.z1); !line.empty()) {
+        noiseLines.push_back(std::move(line));
+      }
+    }
+  }
+
   std::string text;
   const auto put = [&text](const std::string& line) {
     text += line;
@@ -96,11 +128,20 @@ std::string touchstoneText(const std::vector<SweepPoint>& points, const Touchsto
     put("[Number of Ports] 2");
     put("[Two-Port Data Order] 12_21");
     put("[Number of Frequencies] " + std::to_string(records.size()));
+    if (!noiseLines.empty()) {
+      put("[Number of Noise Frequencies] " + std::to_string(noiseLines.size()));
+    }
     put("[Reference] " + number(source.z1) + " " + number(source.z2));
     put("[Network Data]");
   }
   for (const std::string& r : records) {
     put(r);
+  }
+  if (!noiseLines.empty()) {
+    put(version2 ? "[Noise Data]" : "! Noise parameters: f NFmin(dB) |Gamma-opt| angle(deg) Rn/R");
+    for (const std::string& line : noiseLines) {
+      put(line);
+    }
   }
   if (version2) {
     put("[End]");

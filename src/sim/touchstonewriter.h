@@ -8,6 +8,11 @@
 // (`Zo`): a version 1 file ("# Hz S RI R z") when both are equal, otherwise version 2 with
 // [Reference] z1 z2 (S12 before S21 on each line, as its [Two-Port Data Order] 12_21 says).
 // A point whose network could not be solved has no values and is left out.
+//
+// With `noise` a 2-port file also carries the circuit's noise parameters after its S-data
+// (version 1: lines "f NFmin(dB) |Gamma-opt| angle(deg) Rn/R" whose first frequency is not
+// above the last S-data frequency; version 2: the same lines after [Noise Data]), Gamma-opt and
+// Rn referred to port 1's reference resistance R. Points without all four figures are left out.
 
 #include "sim/sweeppoint.h"
 
@@ -34,7 +39,8 @@ int touchstonePorts(const std::vector<SweepPoint>& points);
 std::string touchstoneExtension(const std::vector<SweepPoint>& points);
 
 // The whole file, lines ended by CR LF.
-std::string touchstoneText(const std::vector<SweepPoint>& points, const TouchstoneSource& source);
+std::string touchstoneText(const std::vector<SweepPoint>& points, const TouchstoneSource& source,
+                           bool noise = false);
 
 // "2026-12-08 01:30:00 UTC".
 std::string utcDateText(std::time_t t);

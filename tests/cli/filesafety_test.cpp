@@ -1,8 +1,8 @@
 // End-to-end runs of norvane-cli on what a user can get wrong: files that are no schematics,
 // full disks, special files, bad option values and values a circuit cannot be simulated with.
 
-#include "examples_support.h"
 #include "cli_support.h"
+#include "examples_support.h"
 
 #include "document/schematicwriter.h"
 #include "support/scratchfolder.h"
@@ -49,6 +49,13 @@ TEST_F(CliFileSafety, FilesThatAreNotSchematicsAreRefusedAndLeftAlone)
     for (const char* command : {"resave", "netlist", "simulate", "spice"}) {
       const CliRun run = runCli({command, path(name)});
       EXPECT_EQ(run.exitCode, 1);
+      // simulate takes an S-parameter file as the data of a block between two ports, and
+      // refuses this one's 5-number line as the block's Load File would.
+      if (std::string(command) == "simulate" && name == "amp.s2p") {
+        EXPECT_NE(run.err.find("amp.s2p: Line 2: a data line holds 3 numbers"), std::string::npos)
+            << run.err;
+        continue;
+      }
       EXPECT_EQ(run.err, "norvane-cli: " + path(name) + " is not a Norvane schematic\n");
     }
     EXPECT_EQ(readFileBytes(path(name)), bytes);

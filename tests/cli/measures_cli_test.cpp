@@ -215,7 +215,8 @@ TEST_F(CliMeasures, UnknownItemsAreRefusedAndOnePortCircuitsLeaveTwoPortCellsEmp
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_EQ(unknown.out, "");
   EXPECT_NE(unknown.err.find("unknown measure 'gain' (k, delta, mu1, mu2, mag_db, vswr1, vswr2, "
-                             "zin_re, zin_im, zout_re, zout_im, gd21_s)"),
+                             "zin_re, zin_im, zout_re, zout_im, gd21_s, nf_db, nfmin_db, gopt_mag, "
+                             "gopt_deg, rn_ohm)"),
             std::string::npos)
       << unknown.err;
   const CliRun notCsv = runCli({"simulate", twoPort, "--measures", "k"});

@@ -155,6 +155,26 @@ TEST(ConfigFileText, KeepsRecentFilesAndTheTuneStepAfterTheOtherKeys)
   EXPECT_EQ(env.recentfiles.back(), "");
 }
 
+TEST(ConfigFileText, NoiseTemperatureIsWrittenOnlyWhenSet)
+{
+  Environment env;
+  const std::string plain = configFileText(env);
+  EXPECT_EQ(plain.find("noisetemp"), std::string::npos);
+  EXPECT_EQ(noiseKelvin(env), 290.0);
+  env.noisetemp = "300";
+  const std::string text = configFileText(env);
+  ASSERT_EQ(text.substr(0, plain.size()), plain);
+  EXPECT_EQ(text.substr(plain.size()), "noisetemp= 300\r\n");
+  Environment readBack;
+  applyConfigText(readBack, text);
+  EXPECT_EQ(noiseKelvin(readBack), 300.0);
+  // What does not read as a temperature is not taken as one.
+  for (const char* bad : {"abc", "300K", "0", "-5", "1e300"}) {
+    readBack.noisetemp = bad;
+    EXPECT_EQ(noiseKelvin(readBack), 290.0) << bad;
+  }
+}
+
 TEST(ConfigFileText, ReadsTheEdgeCases)
 {
   {

@@ -471,5 +471,46 @@ TEST(LUSolver, SolutionSatisfiesTheSystem)
   }
 }
 
+TEST(LUSolver, TransposedSolveFromTheSameFactors)
+{
+  // A^T y = c from the factors of A, against y_k = (column k of A^-1) . c from the ordinary
+  // solves; normwise, as the generator mixes scales over many decades.
+  Generator g(7);
+  for (int trial = 0; trial < 20; ++trial) {
+    const int n = 2 + trial * 4;
+    auto m = std::make_unique<ComplexMatrix>();
+    for (int i = 1; i <= n; ++i) {
+      for (int j = 1; j <= n; ++j) {
+        if (i == j || g.chance(0.2)) {
+          (*m)[i][j] = g.entry();
+        }
+      }
+    }
+    ComplexErrors errors;
+    LUDecomposition lu;
+    ASSERT_TRUE(luDecompose(*m, n, lu, errors));
+    ComplexVector c;
+    for (int i = 1; i <= n; ++i) {
+      c[i] = g.entry();
+    }
+    ComplexVector y = c;
+    ASSERT_TRUE(luBackSubstituteTransposed(*m, lu, y, errors));
+    ComplexVector want;
+    double scale = 0.0;
+    for (int k = 1; k <= n; ++k) {
+      ComplexVector column;
+      column[k] = Complex{1.0, 0.0};
+      luBackSubstitute(*m, lu, column, errors);
+      for (int j = 1; j <= n; ++j) {
+        want[k] = want[k] + column[j] * c[j];
+      }
+      scale = std::max(scale, complexAbs(want[k]));
+    }
+    for (int k = 1; k <= n; ++k) {
+      EXPECT_LE(complexAbs(y[k] - want[k]), 1e-9 * scale) << "trial " << trial << ", row " << k;
+    }
+  }
+}
+
 } // namespace
 } // namespace norvane

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <complex>
 #include <memory>
 #include <string>
@@ -143,7 +144,7 @@ TEST(SParamFileTouchstone, Version2Keywords)
   const std::string head = "! version 2\n[Version] 2.0\n# GHz S RI R 50\n[Number of Ports] 2\n";
   const std::string record = "1 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8\n";
   {
-    // 12_21: S12 before S21. A record may continue on the next line; noise data are skipped;
+    // 12_21: S12 before S21. A record may continue on the next line; noise data are kept;
     // nothing after [End] is read.
     auto r = readText(head +
                           "[Two-Port Data Order] 12_21\n[Number of Frequencies] 2\n"
@@ -161,6 +162,30 @@ TEST(SParamFileTouchstone, Version2Keywords)
       expectValue(r->point(i).s21, {0.5, 0.6}, 1e-15, "S21");
       expectValue(r->point(i).s22, {0.7, 0.8}, 1e-15, "S22");
     }
+    ASSERT_EQ(r->set->noise.size(), 1u);
+    const NoisePoint& n = r->set->noise.front();
+    EXPECT_EQ(n.freq, 1e9);
+    EXPECT_EQ(n.nfminDb, 2.0);
+    expectValue(n.gammaOpt, std::polar(0.5, 30 * M_PI / 180), 1e-15, "Gamma-opt");
+    EXPECT_DOUBLE_EQ(n.rn, 0.2 * 50);
+  }
+  {
+    // Once the noise lines have begun, a line of another length or a noise frequency that does
+    // not rise refuses the file; a 2-port version 1 file's S-data end at the first frequency
+    // that does not rise.
+    const std::string v1 = "# GHz S RI R 50\n" + record + "2 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8\n";
+    auto ok = readText(v1 + "1 2 0.5 30 0.2\n2 3 0.4 60 0.3\n");
+    ASSERT_TRUE(ok->result.ok()) << ok->result.error;
+    EXPECT_EQ(ok->set->numpoints(), 2);
+    EXPECT_EQ(ok->set->noise.size(), 2u);
+    auto shortLine = readText(v1 + "1 2 0.5 30 0.2\n2 3 0.4 60\n");
+    EXPECT_NE(shortLine->result.error.find("Line 5: a noise parameter line holds 5 numbers"),
+              std::string::npos)
+        << shortLine->result.error;
+    auto falling = readText(v1 + "2 2 0.5 30 0.2\n1 3 0.4 60 0.3\n");
+    EXPECT_NE(falling->result.error.find("the noise frequency is not above the one before"),
+              std::string::npos)
+        << falling->result.error;
   }
   {
     // 21_12, the version 1 order; keywords in any case and spacing.

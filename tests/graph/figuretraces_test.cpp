@@ -107,6 +107,16 @@ TEST_F(FigureTraces, TransistorTracesAreItsTwoPortFigures)
   EXPECT_EQ(traceLegendText(doc.Y1ax), "Im Zin (ohm)");
   EXPECT_EQ(traceLegendText(doc.Y2ax), "Im Zout (ohm)");
 
+  // Both traces on S11: the two-port figure alone asks for port 2's excitation as well.
+  doc.Y1ax = {0, 4, measwhat::S11, tracetype::StabilityK};
+  doc.Y2ax = {-40, 10, measwhat::S11, tracetype::Log20};
+  run();
+  for (std::size_t i = 0; i < swept.size(); ++i) {
+    ASSERT_TRUE(swept[i].excited2);
+    EXPECT_DOUBLE_EQ(core->points().at(static_cast<int>(i) + 1).trace1,
+                     *twoPortMeasures(swept[i], 50, 50).k);
+  }
+
   // MAG/MSG: MSG at the low end where K < 1, MAG at the top; the read-out says which.
   doc.Y1ax = {-10, 40, measwhat::S21, tracetype::MaxGain};
   doc.Y2ax = {0, 2, measwhat::S22, tracetype::Mu};

@@ -34,7 +34,9 @@ struct GraphReadouts
   // unstable: 100 MHz - 450 MHz, ...") and the figures at the cursor ("K=0.812",
   // "mu1=0.903", "MSG=18.06dB"; mu2 on a port-2 chart).
   std::string stabilityVerdict;
-  std::vector<std::string> stabilityLines; // the same, one range or figure per line
+  // The same in short lines for the side panel: "Potentially", "unstable:", "100 MHz -",
+  // "450 MHz", ..., "K=0.812", "mu1=0.903", "MSG=18.06dB".
+  std::vector<std::string> stabilityLines;
 };
 
 // The fixed texts of the legend's two framed boxes.

@@ -42,8 +42,12 @@ void GraphWindowCore::endRun(bool list, bool cursor)
 {
   if (list) endDataList();
   // The segments drawn while sweeping used the first group delays; the picture is drawn
-  // again from the revised points (which also draws the cursor).
-  if (cursor && m_pointsRevised) m_host.repaintGraph();
+  // again from the revised points (which also draws the cursor). A MAG/MSG legend, drawn
+  // with the first point, is known only now that every point is in.
+  const bool gainLegend =
+      m_plotformat == plotformat::Rectangular &&
+      (m_doc.Y1ax.tracetype == tracetype::MaxGain || m_doc.Y2ax.tracetype == tracetype::MaxGain);
+  if (cursor && (m_pointsRevised || gainLegend)) m_host.repaintGraph();
   m_pointsRevised = false;
   if (cursor) DrawCursor();
 }
@@ -258,12 +262,19 @@ void GraphWindowCore::addStabilityReadouts(GraphReadouts& r, int position, int d
     freqs.push_back(m_store.at(i).freq);
   const std::vector<FrequencyRange> ranges = potentiallyUnstableRanges(freqs, m_measures);
   r.stabilityVerdict = stabilityVerdictText(ranges);
+  // The side panel is narrow: the verdict and each range take two short lines.
   if (ranges.empty()) {
-    r.stabilityLines.push_back(r.stabilityVerdict);
+    r.stabilityLines = {"unconditionally", "stable"};
   } else {
-    r.stabilityLines.push_back("Potentially unstable:");
-    for (const FrequencyRange& range : ranges)
-      r.stabilityLines.push_back(frequencyRangeText(range));
+    r.stabilityLines = {"Potentially", "unstable:"};
+    for (const FrequencyRange& range : ranges) {
+      if (range.to == range.from) {
+        r.stabilityLines.push_back(rangeFrequencyText(range.from));
+      } else {
+        r.stabilityLines.push_back(rangeFrequencyText(range.from) + " -");
+        r.stabilityLines.push_back(rangeFrequencyText(range.to));
+      }
+    }
   }
   if (const TwoPortMeasures* m = measuresAt(position)) {
     const CursorFigureTexts t =

@@ -34,7 +34,7 @@ inline constexpr const char* kTraceShowAsCaptions[kTraceShowAsButtons] = {
     "Phase (deg)",
     "K",
     "|Delta|",
-    "Mu (mu1 for S11/S21, mu2 for S12/S22)",
+    "Mu (mu1 / mu2)",
     "MAG/MSG (dB)",
     "VSWR",
     "Re Z (ohm)",

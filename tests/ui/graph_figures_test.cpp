@@ -81,7 +81,7 @@ TEST_F(GraphFigures, StabilityPanelBesideTheCircles)
   settle();
   ASSERT_TRUE(w.core().stabilityCircles());
   const QString panels = w.chartPanelText();
-  EXPECT_TRUE(panels.contains("Stability\nPotentially unstable:\n100 MHz - "))
+  EXPECT_TRUE(panels.contains("Stability\nPotentially\nunstable:\n100 MHz -\n"))
       << panels.toStdString();
   EXPECT_TRUE(panels.contains("\nK=")) << panels.toStdString();
   EXPECT_TRUE(panels.contains("\nmu1=")) << panels.toStdString();

@@ -38,7 +38,7 @@ namespace {
 
 constexpr int kSidePanelWidth = 112;
 constexpr int kBlinkMilliseconds = 1000;
-constexpr int kStabilityLines = 8; // verdict and ranges, then K, mu and MAG/MSG
+constexpr int kStabilityLines = 10; // verdict and ranges, then K, mu and MAG/MSG
 const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
 
 } // namespace

@@ -111,5 +111,20 @@ TEST(MarkerSection, DamagedMarkersAreLeftOutWithAWarning)
   EXPECT_EQ(cut.cursorpos, 7);
 }
 
+TEST(MarkerSection, ADrawingThatLostItsBraceEndsAtTheSectionsAfterIt)
+{
+  // Markers and goals behind a drawing whose closing "}" was cut away are still read.
+  Schematic doc = withMarkers();
+  doc.goals = {"S21 dB >= -1 from 1MHz to 2MHz"};
+  std::string text = schematicText(doc);
+  const std::size_t end = text.find("}\r\nmarkers{");
+  ASSERT_NE(end, std::string::npos);
+  text.erase(end, 3);
+  const Schematic back = read(text);
+  EXPECT_EQ(back.graphMarkers, doc.graphMarkers);
+  EXPECT_EQ(back.goals, doc.goals);
+  EXPECT_EQ(back.drawdat.components.count(), doc.drawdat.components.count());
+}
+
 } // namespace
 } // namespace norvane

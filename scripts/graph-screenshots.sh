@@ -8,7 +8,7 @@ root="$(git rev-parse --show-toplevel)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-shoot() # example, graph window width, height, output
+shoot() # example (a path under examples/ or in the work folder), window width, height, output
 {
   local display=:88
   Xvfb "$display" -screen 0 1920x1200x24 >/dev/null 2>&1 &
@@ -20,8 +20,10 @@ shoot() # example, graph window width, height, output
   mkdir -p "$work/cfg" "$work/run"
   chmod 700 "$work/run"
   rm -f "$work/cfg/"*
+  local file="$1"
+  [ -f "$file" ] || file="$root/examples/$1"
   (cd "$root/examples" && DISPLAY=$display NORVANE_CONFIG="$work/cfg/Norvane.cfg" \
-     XDG_RUNTIME_DIR="$work/run" "$root/build/ui/norvane" "$root/examples/$1" >/dev/null 2>&1) &
+     XDG_RUNTIME_DIR="$work/run" "$root/build/ui/norvane" "$file" >/dev/null 2>&1) &
   local app=$!
   sleep 6
   # The graph window is the one named after the file that has a "Graph Type" menu; the help
@@ -29,7 +31,9 @@ shoot() # example, graph window width, height, output
   local help graph
   help="$(DISPLAY=$display xdotool search --name Help | tail -1 || true)"
   [ -n "$help" ] && DISPLAY=$display xdotool windowminimize "$help"
-  graph="$(DISPLAY=$display xdotool search --name "${1%.cct}" | tail -1)"
+  local name
+  name="$(basename "$file" .cct)"
+  graph="$(DISPLAY=$display xdotool search --name "$name" | tail -1)"
   DISPLAY=$display xdotool windowsize "$graph" "$2" "$3"
   DISPLAY=$display xdotool windowmove "$graph" 0 0
   DISPLAY=$display xdotool windowraise "$graph"
@@ -40,3 +44,9 @@ shoot() # example, graph window width, height, output
 }
 
 shoot lowpass3.cct 900 640 screen-graph-axes.png
+# The amplifier example: K and MAG/MSG with two markers (one the reference) and their table.
+shoot amplifier.cct 900 700 screen-graph-markers-k.png
+# The same on the Smith chart (S11) with stability circles and the stability verdict.
+sed -e '/^plotformat{/,/^}/s/^value=1/value=2/' -e '/^circleson{/,/^}/s/^value=FALSE/value=TRUE/' \
+  "$root/examples/amplifier.cct" > "$work/amplifier-smith.cct"
+shoot "$work/amplifier-smith.cct" 900 700 screen-smith-stability.png

@@ -132,6 +132,8 @@ bool MainWindow::openStartingFile(const std::vector<std::string>& arguments, boo
       updateCaption();
       m_view->repaintSheet();
       showReadWarnings(result);
+      // The circles button as the file was saved, before the run that draws them.
+      m_graph->takeFromDocument();
       simulate();
       simulatedNow = true;
     } else {

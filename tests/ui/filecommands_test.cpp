@@ -3,6 +3,7 @@
 #include "mainwindow_support.h"
 
 #include "helpwindow.h"
+#include "graph/graphwindow.h"
 
 #include "config/configfile.h"
 #include "document/schematicreader.h"
@@ -411,6 +412,27 @@ TEST_F(FileCommandsTest, CommandLineWordsAreJoinedIntoOnePath)
   EXPECT_EQ(window->currentFileName(), path);
   EXPECT_EQ(doc->drawdat.components.count(), 1);
   EXPECT_EQ(captionText(*window), QString::fromStdString("Norvane - " + path));
+}
+
+TEST_F(FileCommandsTest, ACommandLineFileSavedWithCirclesOnShowsThemAtOnce)
+{
+  // The amplifier example on the Smith chart with its circles on, as it would have been saved.
+  Schematic amp;
+  ASSERT_TRUE(loadSchematic(amp, std::string(NORVANE_SOURCE_DIR) + "/examples/amplifier.cct").ok());
+  amp.plotformat = plotformat::SmithZ;
+  amp.circleson = true;
+  const std::string path = tempPath("amplifier.cct");
+  ASSERT_TRUE(saveSchematic(amp, path).ok());
+
+  StartupOptions options;
+  options.configPath = tempPath("Norvane.cfg");
+  options.arguments = {path};
+  window->startUp(options);
+  GraphWindow& graph = *window->graphWindow();
+  EXPECT_TRUE(graph.core().stabilityCircles());
+  EXPECT_TRUE(graph.core().readouts().legendVisible);
+  ASSERT_FALSE(graph.core().readouts().stabilityLines.empty());
+  EXPECT_EQ(graph.core().readouts().stabilityLines.front(), "Potentially");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "graph/graphwindowcore.h"
 
+#include "document/measureranges.h"
+
 #include "graph/chartgrid.h"
 #include "graph/cursorpick.h"
 #include "graph/measuretraces.h"
@@ -218,6 +220,12 @@ RectLabelling GraphWindowCore::rectLabelling() const
 {
   return {traceAxisUnit(m_doc.Y1ax.tracetype), traceAxisUnit(m_doc.Y2ax.tracetype),
           traceLegend(m_doc.Y1ax), traceLegend(m_doc.Y2ax)};
+}
+
+bool GraphWindowCore::wantsMeasures() const
+{
+  return m_circlesOn || isMeasureTraceType(m_doc.Y1ax.tracetype) ||
+         isMeasureTraceType(m_doc.Y2ax.tracetype);
 }
 
 const TwoPortMeasures* GraphWindowCore::measuresAt(int position) const

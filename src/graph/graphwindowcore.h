@@ -59,6 +59,8 @@ public:
   // on), every further one draws its segment at once.
   void AddPoint(const PlotPoint& point) override;
   void pointMeasures(const TwoPortMeasures& measures) override { m_pendingMeasures = measures; }
+  // The stability read-out (circles on) and the figure traces' legends and read-outs.
+  bool wantsMeasures() const override;
   void reviseLastPoint(const PlotPoint& point) override;
   // After the last point: the cursor on the window, then the cursor handler.
   void DrawCursor();

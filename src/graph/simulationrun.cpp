@@ -64,7 +64,7 @@ public:
               const MainWindowChores& chores, std::vector<SweepPoint>& file)
       : m_output(output), m_display(display), m_chores(chores), m_file(file),
         m_values(doc, plotformat::isChart(output), circles), m_z1(doc.drawdat.P1.Zo),
-        m_z2(doc.drawdat.P2.Zo)
+        m_z2(doc.drawdat.P2.Zo), m_measures(display.wantsMeasures())
   {
   }
 
@@ -78,7 +78,7 @@ public:
     } else if (m_output == plotformat::ResultFile) {
       m_file.push_back(point);
     } else {
-      m_display.pointMeasures(twoPortMeasures(point, m_z1, m_z2));
+      if (m_measures) m_display.pointMeasures(twoPortMeasures(point, m_z1, m_z2));
       const PlotPoint plotted = m_values.next(point);
       if (const auto& revised = m_values.revisedPrevious()) m_display.reviseLastPoint(*revised);
       m_display.AddPoint(plotted);
@@ -93,6 +93,7 @@ private:
   PlotValues m_values;
   const double m_z1;
   const double m_z2;
+  const bool m_measures; // the display asked for the stability and gain figures
 };
 
 // The excitations the output needs: the traces' or the chart's parameters, every port for

@@ -57,6 +57,8 @@ public:
   // The stability and gain figures of the point that the next AddPoint plots (graph and
   // chart modes; empty figures where the circuit lacks a port).
   virtual void pointMeasures(const TwoPortMeasures&) {}
+  // Whether this run's display uses those figures at all (they are not worked out otherwise).
+  virtual bool wantsMeasures() const { return false; }
   // One plotted point, in sweep order (graph and chart modes).
   virtual void AddPoint(const PlotPoint& point) = 0;
   // The point added last has better values (a group delay made central by the point after

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -146,16 +145,14 @@ YieldOutcome runYield(const Schematic& doc, const std::vector<Goal>& goals,
   }
   const int threads = std::max(
       1, std::min(settings.threads, static_cast<int>(std::max<std::size_t>(1, runs.size()))));
-  std::vector<std::unique_ptr<RunEvaluator>> evaluators;
-  evaluators.push_back(std::make_unique<RunEvaluator>(doc, goals));
-  if (!evaluators.front()->ok()) {
-    outcome.problem = evaluators.front()->problem();
+  // The calling thread's simulator tells whether the circuit can be simulated at all; each
+  // further worker copies and checks the document in its own thread.
+  RunEvaluator first(doc, goals);
+  if (!first.ok()) {
+    outcome.problem = first.problem();
     return outcome;
   }
   outcome.ok = true;
-  for (int t = 1; t < threads; ++t) {
-    evaluators.push_back(std::make_unique<RunEvaluator>(doc, goals));
-  }
 
   std::vector<YieldRunRecord> records(runs.size());
   std::vector<char> done(runs.size(), 0);
@@ -182,9 +179,12 @@ YieldOutcome runYield(const Schematic& doc, const std::vector<Goal>& goals,
   };
   std::vector<std::thread> workers;
   for (int t = 1; t < threads; ++t) {
-    workers.emplace_back(work, std::ref(*evaluators[static_cast<std::size_t>(t)]));
+    workers.emplace_back([&] {
+      RunEvaluator own(doc, goals);
+      work(own);
+    });
   }
-  work(*evaluators.front());
+  work(first);
   for (std::thread& w : workers) {
     w.join();
   }

@@ -14,6 +14,9 @@ int runDesign(const std::vector<std::string>& args, CommandIo& io);
 int runAutomatch(const std::vector<std::string>& args, CommandIo& io);
 int runSpice(const std::vector<std::string>& args, CommandIo& io);
 int runOptimize(const std::vector<std::string>& args, CommandIo& io);
+int runYield(const std::vector<std::string>& args, CommandIo& io);
+int runYieldMerge(const std::vector<std::string>& args, CommandIo& io);
+int runYieldReport(const std::vector<std::string>& args, CommandIo& io);
 
 namespace {
 
@@ -105,6 +108,36 @@ constexpr const char* kOptimizeHelp =
     "written but some goal is not met, 2 for a bad option or goal (the message names it),\n"
     "1 on other errors (nothing is written then). A stored goal that does not read is\n"
     "skipped with a warning.\n";
+
+constexpr const char* kYieldHelp =
+    "Builds N random boards of FILE.cct and checks each against the goals: every value with\n"
+    "a tolerance is drawn uniformly between its limits (the random tolerance mode), and a\n"
+    "board passes when every goal holds. Writes RESULT.json: the yield in percent with its\n"
+    "95 % confidence interval (Wilson), the failures per goal, the values ranked by how\n"
+    "strongly failing follows them, a histogram of each goal's worst value and one record\n"
+    "per run; prints the summary. Board i depends only on the seed and i, so any number of\n"
+    "threads and any split into shards give the same bytes.\n"
+    "\n"
+    "  --runs N         number of boards, 1 to 100000000 (required)\n"
+    "  --seed S         seed, a whole number from 0 to 18446744073709551615 (1)\n"
+    "  --goal TEXT      a goal, as optimize takes it; repeatable. Without --goal the goals\n"
+    "                   stored in FILE.cct are used.\n"
+    "  --threads T      worker threads, 1 to 1024 (the number of cores)\n"
+    "  --shard K/M      only runs K, K+M, K+2M, ... (shard K of M, K from 1); join the\n"
+    "                   shards' files with yield-merge\n"
+    "  -o, --output RESULT.json  the result file (required, never FILE.cct)\n"
+    "\n"
+    "Progress goes to standard error for long runs. Exit status 0 when the file was\n"
+    "written, 2 for a bad or missing option or goal (the message names it), 1 on other\n"
+    "errors (nothing is written then).\n";
+
+constexpr const char* kYieldMergeHelp =
+    "Joins the result files of the shards of one yield analysis (the same schematic, seed,\n"
+    "number of runs and goals), given in any order, into exactly the file the analysis\n"
+    "writes when run whole. Shards of different analyses, a missing shard or one given\n"
+    "twice are refused with exit status 1 and nothing is written.\n"
+    "\n"
+    "  -o, --output ALL.json  the merged result file (required)\n";
 
 const Command kCommands[] = {
     {"resave", "IN.cct [-o OUT.cct]", "read a schematic file and write it back",
@@ -199,6 +232,15 @@ const Command kCommands[] = {
      "FILE.cct [--goal TEXT]... [--vary NAME[=MIN..MAX][,SERIES]]... "
      "[--method local|global|auto] [--seed N] [--max-evals N] -o OUT.cct",
      "change component values until the circuit meets its goals", kOptimizeHelp, runOptimize},
+    {"yield",
+     "FILE.cct --runs N [--seed S] [--goal TEXT]... [--threads T] [--shard K/M] -o RESULT.json",
+     "yield analysis: random boards against the goals", kYieldHelp, runYield},
+    {"yield-merge", "A.json B.json ... -o ALL.json", "join the shards of a yield analysis",
+     kYieldMergeHelp, runYieldMerge},
+    {"yield-report", "RESULT.json", "print the summary of a yield result file",
+     "Prints the yield with its 95 % interval, the failures per goal and the values that\n"
+     "failing follows most, from a file yield or yield-merge wrote.\n",
+     runYieldReport},
 };
 
 } // namespace

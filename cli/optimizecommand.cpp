@@ -5,11 +5,11 @@
 #include "assistantoptions.h"
 #include "command.h"
 #include "commandinput.h"
+#include "goaloptions.h"
 
 #include "numbers/valuetext.h"
 #include "optimize/optimizer.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace norvane::cli {
@@ -22,14 +22,6 @@ constexpr int kExitGoalsUnmet = 3;
 const std::vector<OptionSpec> kOptimizeOptions = {
     {"-o", "--output", true}, {"", "--goal", true}, {"", "--vary", true},
     {"", "--method", true},   {"", "--seed", true}, {"", "--max-evals", true}};
-
-bool parseWhole(const std::string& text, unsigned long long max, unsigned long long& value)
-{
-  const char* first = text.data();
-  const char* last = first + text.size();
-  const auto [end, ec] = std::from_chars(first, last, value);
-  return ec == std::errc() && end == last && value <= max;
-}
 
 struct Options
 {
@@ -74,21 +66,6 @@ std::string readOptions(const ParsedArguments& parsed, Options& o)
     o.settings.maxEvaluations = static_cast<int>(n);
   }
   return {};
-}
-
-// The goals stored in the file; one that does not read is skipped with a warning.
-std::vector<Goal> storedGoals(const Schematic& doc, const std::string& input, CommandIo& io)
-{
-  std::vector<Goal> goals;
-  for (const std::string& text : doc.goals) {
-    const GoalReading r = parseGoal(text);
-    if (r.goal) {
-      goals.push_back(*r.goal);
-    } else {
-      io.err << input << ": goal \"" << text << "\" skipped: " << r.problem << "\n";
-    }
-  }
-  return goals;
 }
 
 std::string worstText(const Goal& g, const GoalOutcome& o)

@@ -1,14 +1,13 @@
 #pragma once
 // One evaluation of the optimiser: the circuit with a set of variable values, simulated at
 // the goals' frequencies and checked against the goals. The circuit is checked and its nodes
-// numbered once; an evaluation only writes the varied values and sweeps, in process.
+// numbered once (GoalSimulator); an evaluation only writes the varied values and sweeps.
 
 #include "document/schematic.h"
 #include "optimize/goalcheck.h"
+#include "optimize/goalsimulator.h"
 #include "optimize/variables.h"
-#include "sim/simulate.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,25 +30,18 @@ public:
   CircuitEvaluator(const Schematic& doc, std::vector<Goal> goals, std::vector<Variable> vars);
   ~CircuitEvaluator();
 
-  bool ok() const { return m_ok; }
-  const std::string& problem() const { return m_problem; }
+  bool ok() const { return m_sim.ok(); }
+  const std::string& problem() const { return m_sim.problem(); }
   const std::vector<Variable>& variables() const { return m_vars; }
-  const std::vector<Goal>& goals() const { return m_goals; }
+  const std::vector<Goal>& goals() const { return m_sim.goals(); }
   int evaluations() const { return m_evaluations; }
-  int pointsPerEvaluation() const { return static_cast<int>(m_request.plan.pointCount()); }
+  int pointsPerEvaluation() const { return m_sim.pointCount(); }
 
   Evaluation evaluate(const std::vector<double>& values);
 
 private:
-  std::unique_ptr<Schematic> m_doc;
-  std::vector<Goal> m_goals;
+  GoalSimulator m_sim;
   std::vector<Variable> m_vars;
-  SimulationSession m_session;
-  SimulateResult m_check;
-  SweepRequest m_request;
-  GoalPlan m_plan;
-  bool m_ok = false;
-  std::string m_problem;
   int m_evaluations = 0;
 };
 

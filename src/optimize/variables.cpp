@@ -8,9 +8,7 @@
 #include <cmath>
 
 namespace norvane {
-namespace {
 
-// The listing's number of each component (0 for ground, which the listing leaves out).
 int listingNumber(const Drawing& d, int component)
 {
   int n = 0;
@@ -21,6 +19,8 @@ int listingNumber(const Drawing& d, int component)
   }
   return isGround(d.components[component]) ? 0 : n;
 }
+
+namespace {
 
 std::string unitOf(ComponentType t)
 {

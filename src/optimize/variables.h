@@ -35,6 +35,10 @@ struct VariableReading
 // /2 .. x2; SERIES is E6, E12, E24, E48 or E96. The problem names the wrong part.
 VariableReading parseVariable(std::string_view text, const Schematic& doc);
 
+// The number of drawdat.components[component] in the netlist listing's order (0 for ground,
+// which the listing leaves out): "#N" names a component without a name.
+int listingNumber(const Drawing& d, int component);
+
 // Every resistor, capacitor, inductor and transmission line in its default range.
 std::vector<Variable> defaultVariables(const Schematic& doc);
 

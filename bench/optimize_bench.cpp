@@ -10,8 +10,8 @@
 //                          (seeded), each optimised by auto; "met" counts those that end
 //                          with every goal met.
 
-#include "assist/assistantcircuit.h"
-#include "assist/filterdesign.h"
+#include "chebyshevfilter.h"
+
 #include "config/environment.h"
 #include "document/componentkinds.h"
 #include "optimize/optimizer.h"
@@ -23,24 +23,6 @@
 
 namespace norvane {
 namespace {
-
-std::unique_ptr<Schematic> chebyshevFilter()
-{
-  FilterInput in;
-  in.type = FilterType::Chebyshev;
-  in.poles = 5;
-  in.bandwidth = 100e6;
-  in.rippleDb = 0.5;
-  auto doc = std::make_unique<Schematic>();
-  Environment env;
-  fillBuiltInDefaults(env);
-  writeAssistantSchematic(*doc, env, designFilter(in).circuit, filterWriteSettings(in));
-  doc->Xax.min = 1e6;
-  doc->Xax.max = 1e9;
-  doc->Xax.numpoints = 200;
-  doc->Xax.freqmode = 1;
-  return doc;
-}
 
 std::vector<Goal> goals(std::initializer_list<const char*> texts)
 {
@@ -65,7 +47,7 @@ std::vector<double> designValues(const std::vector<Variable>& vars)
 
 void BM_OptimizeEvaluation(benchmark::State& state)
 {
-  const auto doc = chebyshevFilter();
+  const auto doc = bench::chebyshevLowPass(5);
   const std::vector<Variable> vars = defaultVariables(*doc);
   CircuitEvaluator evaluator(
       *doc, goals({"S21 dB >= -0.5 from 1MHz to 100MHz", "S21 dB <= -30 from 100MHz to 1GHz"}),
@@ -82,7 +64,7 @@ BENCHMARK(BM_OptimizeEvaluation)->Unit(benchmark::kMicrosecond);
 
 void BM_OptimizeFilterBack(benchmark::State& state)
 {
-  const auto doc = chebyshevFilter();
+  const auto doc = bench::chebyshevLowPass(5);
   const std::vector<Variable> vars = defaultVariables(*doc);
   std::vector<double> start = designValues(vars);
   for (std::size_t i = 0; i < start.size(); ++i) {
@@ -102,7 +84,7 @@ BENCHMARK(BM_OptimizeFilterBack)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilli
 
 void BM_OptimizeRandomStarts(benchmark::State& state)
 {
-  const auto doc = chebyshevFilter();
+  const auto doc = bench::chebyshevLowPass(5);
   const std::vector<Variable> vars = defaultVariables(*doc);
   const std::vector<double> design = designValues(vars);
   int met = 0;

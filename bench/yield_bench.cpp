@@ -5,8 +5,8 @@
 //   BM_Yield/T  the whole analysis on T worker threads (wall time); "yield_percent" is the
 //               figure it finds, "runs_per_s" the rate.
 
-#include "assist/assistantcircuit.h"
-#include "assist/filterdesign.h"
+#include "chebyshevfilter.h"
+
 #include "config/environment.h"
 #include "yield/yieldengine.h"
 
@@ -20,27 +20,9 @@ namespace {
 
 constexpr long kRuns = 10000;
 
-std::unique_ptr<Schematic> chebyshevFilter()
-{
-  FilterInput in;
-  in.type = FilterType::Chebyshev;
-  in.poles = 7;
-  in.bandwidth = 100e6;
-  in.rippleDb = 0.5;
-  auto doc = std::make_unique<Schematic>();
-  Environment env;
-  fillBuiltInDefaults(env);
-  writeAssistantSchematic(*doc, env, designFilter(in).circuit, filterWriteSettings(in));
-  doc->Xax.min = 1e6;
-  doc->Xax.max = 1e9;
-  doc->Xax.numpoints = 200;
-  doc->Xax.freqmode = 1;
-  return doc;
-}
-
 void BM_Yield(benchmark::State& state)
 {
-  const auto doc = chebyshevFilter();
+  const auto doc = bench::chebyshevLowPass(7);
   const std::vector<Goal> goals = {*parseGoal("S21 dB >= -1 from 1MHz to 100MHz").goal,
                                    *parseGoal("S21 dB <= -40 from 150MHz to 1GHz").goal};
   YieldSettings settings;

@@ -1,6 +1,7 @@
 #include "graph/simulationrun.h"
 
 #include "document/atomicwrite.h"
+#include "document/measureranges.h"
 #include "graph/measuretraces.h"
 #include "graph/sweeptraces.h"
 #include "sim/extrapolation.h"
@@ -79,6 +80,7 @@ public:
       m_file.push_back(point);
     } else {
       m_display.pointMeasures(twoPortMeasures(point, m_z1, m_z2));
+      m_display.pointSwept(point);
       const PlotPoint plotted = m_values.next(point);
       if (const auto& revised = m_values.revisedPrevious()) m_display.reviseLastPoint(*revised);
       m_display.AddPoint(plotted);
@@ -115,6 +117,17 @@ SweepRequest requestFor(const Schematic& doc, const SweepPlan& plan, PlotFormat 
     request.excite1 = request.excite2 = true;
   }
   return request;
+}
+
+// Noise is computed only when something shows it: an NF or NFmin trace on the graph (every
+// run of a multi-sweep too), or the noise circles of the cursor's point on a chart (not
+// while a multi-sweep overlays its runs).
+bool runNeedsNoise(const Schematic& doc, PlotFormat output, bool noiseCircles, bool multiSweep)
+{
+  if (output == plotformat::Rectangular) {
+    return isNoiseTraceType(doc.Y1ax.tracetype) || isNoiseTraceType(doc.Y2ax.tracetype);
+  }
+  return plotformat::isChart(output) && noiseCircles && !multiSweep;
 }
 
 // The result file's name; cancelling the dialog gives none.
@@ -166,7 +179,12 @@ void sweepForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& dis
   const bool multiSweep = session.toleranceMode == tolerancemode::MultiSweep;
   const bool matching = session.match.mode != matchmode::None;
   const bool circles = circlesPossible(display, result, prompts);
-  const SweepRequest request = requestFor(doc, plan, output, (matching || circles) && !multiSweep);
+  const bool noise = runNeedsNoise(doc, output, display.noiseCircles(), multiSweep);
+  SweepRequest request =
+      requestFor(doc, plan, output,
+                 ((matching || circles) && !multiSweep) || (noise && plotformat::isChart(output)));
+  request.noise = noise;
+  request.noiseKelvin = session.noiseKelvin;
   std::vector<SweepPoint> file;
   if (output == plotformat::ResultFile) {
     file.reserve(static_cast<std::size_t>(plan.pointCount()));

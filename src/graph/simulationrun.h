@@ -57,6 +57,11 @@ public:
   // The stability and gain figures of the point that the next AddPoint plots (graph and
   // chart modes; empty figures where the circuit lacks a port).
   virtual void pointMeasures(const TwoPortMeasures&) {}
+  // The "Noise Circles" toggle: a chart run then computes noise and excites both ports.
+  virtual bool noiseCircles() const { return false; }
+  // The sweep point that the next AddPoint plots (graph and chart modes), with its noise
+  // figures when the run computed them.
+  virtual void pointSwept(const SweepPoint&) {}
   // One plotted point, in sweep order (graph and chart modes).
   virtual void AddPoint(const PlotPoint& point) = 0;
   // The point added last has better values (a group delay made central by the point after

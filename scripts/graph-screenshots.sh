@@ -8,7 +8,8 @@ root="$(git rev-parse --show-toplevel)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-shoot() # example (a path under examples/ or in the work folder), window width, height, output
+shoot() # example (a path under examples/ or in the work folder), window width, height, output,
+        # and optionally keys typed into the graph window before the picture
 {
   local display=:88
   Xvfb "$display" -screen 0 1920x1200x24 >/dev/null 2>&1 &
@@ -37,6 +38,12 @@ shoot() # example (a path under examples/ or in the work folder), window width, 
   DISPLAY=$display xdotool windowsize "$graph" "$2" "$3"
   DISPLAY=$display xdotool windowmove "$graph" 0 0
   DISPLAY=$display xdotool windowraise "$graph"
+  if [ -n "${5:-}" ]; then
+    DISPLAY=$display xdotool windowfocus --sync "$graph"
+    # shellcheck disable=SC2086 # one word per key
+    DISPLAY=$display xdotool key --delay 300 $5
+    sleep 2
+  fi
   sleep 1.5
   DISPLAY=$display import -window "$graph" "$root/docs/$4"
   kill "$app" "$wm" "$xvfb" 2>/dev/null || true
@@ -50,3 +57,10 @@ shoot amplifier.cct 900 700 screen-graph-markers-k.png
 sed -e '/^plotformat{/,/^}/s/^value=1/value=2/' -e '/^circleson{/,/^}/s/^value=FALSE/value=TRUE/' \
   "$root/examples/amplifier.cct" > "$work/amplifier-smith.cct"
 shoot "$work/amplifier-smith.cct" 900 700 screen-smith-stability.png
+# The low-noise amplifier: NF and S21 on the rectangular graph.
+shoot lna.cct 900 640 screen-lna-nf.png
+# Its Smith chart (S11) at 1.5 GHz with the noise and available-gain circles (Tools -> Noise
+# Circles, which the file does not keep).
+sed -e '/^plotformat{/,/^}/s/^value=1/value=2/' -e '/^cursorpos{/,/^}/s/^value=0/value=51/' \
+  "$root/examples/lna.cct" > "$work/lna-smith.cct"
+shoot "$work/lna-smith.cct" 900 700 screen-lna-noise-circles.png "alt+l n"

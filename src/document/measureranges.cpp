@@ -9,7 +9,12 @@ MeasureRanges defaultMeasureRanges()
 
 bool isMeasureTraceType(TraceType t)
 {
-  return t >= tracetype::StabilityK && t <= tracetype::ReactanceZ;
+  return t >= tracetype::StabilityK && t <= tracetype::MinNoiseFigure;
+}
+
+bool isNoiseTraceType(TraceType t)
+{
+  return t == tracetype::NoiseFigure || t == tracetype::MinNoiseFigure;
 }
 
 DisplayRange MeasureRanges::*measureRangeOf(TraceType t)
@@ -27,6 +32,10 @@ DisplayRange MeasureRanges::*measureRangeOf(TraceType t)
     return &MeasureRanges::reZ;
   case tracetype::ReactanceZ:
     return &MeasureRanges::imZ;
+  case tracetype::NoiseFigure:
+    return &MeasureRanges::nf;
+  case tracetype::MinNoiseFigure:
+    return &MeasureRanges::nfmin;
   default:
     return &MeasureRanges::k;
   }
@@ -36,6 +45,13 @@ bool hasMeasureRangesToWrite(const Schematic& doc)
 {
   return isMeasureTraceType(doc.Y1ax.tracetype) || isMeasureTraceType(doc.Y2ax.tracetype) ||
          doc.mmMeasures != defaultMeasureRanges();
+}
+
+bool hasNoiseRangesToWrite(const Schematic& doc)
+{
+  const MeasureRanges d = defaultMeasureRanges();
+  return isNoiseTraceType(doc.Y1ax.tracetype) || isNoiseTraceType(doc.Y2ax.tracetype) ||
+         doc.mmMeasures.nf != d.nf || doc.mmMeasures.nfmin != d.nfmin;
 }
 
 } // namespace norvane

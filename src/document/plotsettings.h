@@ -35,7 +35,10 @@ enum class TraceType : int {
   MaxGain,        // "MAG/MSG", dB: MAG where K >= 1, MSG elsewhere
   Vswr,           // "VSWR" of the port
   ResistanceZ,    // "Re Z", ohm: input (port 1) or output (port 2) impedance
-  ReactanceZ      // "Im Z", ohm
+  ReactanceZ,     // "Im Z", ohm
+  // Noise of the two-port (sim/noiseanalysis.h), computed only by runs that show them.
+  NoiseFigure,   // "NF", dB, with port 1's reference resistance as the source
+  MinNoiseFigure // "NFmin", dB
 };
 
 // The short spellings used throughout: plotformat::SmithZ, measwhat::S21, tracetype::Phase.

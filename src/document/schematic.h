@@ -79,6 +79,8 @@ struct MeasureRanges
   DisplayRange vswr{10, 1};
   DisplayRange reZ{200, 0};    // ohm
   DisplayRange imZ{100, -100}; // ohm
+  DisplayRange nf{10, 0};      // NF, dB
+  DisplayRange nfmin{10, 0};   // NFmin, dB
   friend bool operator==(const MeasureRanges&, const MeasureRanges&) = default;
 };
 

@@ -204,15 +204,19 @@ private:
   void readMeasureRanges(MeasureRanges& ranges)
   {
     readRecord([&](std::string_view key, std::string_view value) {
-      for (const traceranges::Entry& e : traceranges::kEntries) {
-        if (key.size() != e.stem.size() + 4 || !key.starts_with(e.stem)) continue;
+      const auto take = [&](const traceranges::Entry& e) {
+        if (key.size() != e.stem.size() + 4 || !key.starts_with(e.stem)) return;
         const std::string_view which = key.substr(e.stem.size());
         if (which == "max=") {
           real(value, (ranges.*e.range).max);
         } else if (which == "min=") {
           real(value, (ranges.*e.range).min);
         }
-      }
+      };
+      for (const traceranges::Entry& e : traceranges::kEntries)
+        take(e);
+      for (const traceranges::Entry& e : traceranges::kNoiseEntries)
+        take(e);
     });
   }
 

@@ -255,6 +255,13 @@ void writeMeasureRanges(Lines& out, const Schematic& doc)
     out.real(std::string(e.stem) + "max=", r.max);
     out.real(std::string(e.stem) + "min=", r.min);
   }
+  if (hasNoiseRangesToWrite(doc)) {
+    for (const traceranges::Entry& e : traceranges::kNoiseEntries) {
+      const DisplayRange& r = doc.mmMeasures.*e.range;
+      out.real(std::string(e.stem) + "max=", r.max);
+      out.real(std::string(e.stem) + "min=", r.min);
+    }
+  }
   out.close();
 }
 

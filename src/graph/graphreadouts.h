@@ -37,6 +37,11 @@ struct GraphReadouts
   // The same in short lines for the side panel: "Potentially", "unstable:", "100 MHz -",
   // "450 MHz", ..., "K=0.812", "mu1=0.903", "MSG=18.06dB".
   std::vector<std::string> stabilityLines;
+
+  // The noise-circle panel: "NFmin=0.62dB", "Gopt=0.41 108.2Deg", "Rn=9.8R", then the value
+  // of each circle drawn ("NF 1.12dB", "GA 15.3dB").
+  bool noiseVisible = false;
+  std::vector<std::string> noiseLines;
 };
 
 // The fixed texts of the legend's two framed boxes.

@@ -16,6 +16,7 @@
 #include "numbers/valuetext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace norvane {
@@ -109,6 +110,7 @@ void GraphWindowCore::BeginPlot(PlotFormat plotformat, int freqmode)
   m_logX = freqmode == freqmode::Logarithmic;
   m_store.reset();
   m_measures.clear();
+  m_swept.clear();
   m_pointsRevised = false;
   m_host.refreshControls();
 }
@@ -119,6 +121,8 @@ void GraphWindowCore::AddPoint(const PlotPoint& point)
   const int n = m_store.count();
   m_measures.resize(static_cast<std::size_t>(n));
   m_measures.back() = std::exchange(m_pendingMeasures, TwoPortMeasures{});
+  m_swept.resize(static_cast<std::size_t>(n));
+  m_swept.back() = std::exchange(m_pendingSwept, SweepPoint{});
   if (n == 1) {
     // The first point of a plot clears the old picture (not between multi-sweep runs,
     // which accumulate on the screen).
@@ -224,7 +228,7 @@ RectLabelling GraphWindowCore::rectLabelling() const
 
 bool GraphWindowCore::wantsMeasures() const
 {
-  return m_circlesOn || isMeasureTraceType(m_doc.Y1ax.tracetype) ||
+  return m_circlesOn || m_noiseCirclesOn || isMeasureTraceType(m_doc.Y1ax.tracetype) ||
          isMeasureTraceType(m_doc.Y2ax.tracetype);
 }
 
@@ -333,6 +337,7 @@ void GraphWindowCore::DrawCursor(Canvas& canvas, int markerSize, int left, int t
   const IntRect box{left, top, width, height};
   const Scaling s = scalingFor(box);
   drawGlyphs(canvas, markerGlyphs(s, std::max(1, markerSize / 2), true, &box));
+  drawNoiseCircles(canvas, s, pos, graphPenWidth(markerSize > 2, box));
   drawMarkers(canvas, s, pos, markerSize, drawsStabilityCircle(), &box);
   updateReadouts(pos, 1);
 }
@@ -351,6 +356,7 @@ void GraphWindowCore::paint(Canvas& canvas, const IntRect& area)
     drawGlyphs(canvas, m_liveGlyphs);
     m_glyphsLive = true;
     const int pos = cursorPosition();
+    drawNoiseCircles(canvas, m_live, pos, 1);
     m_liveMarkers = drawMarkers(canvas, m_live, pos, 2, drawsStabilityCircle());
     updateReadouts(pos, 1);
   }
@@ -427,7 +433,8 @@ bool GraphWindowCore::reflectionChart() const
 
 bool GraphWindowCore::cursorRedrawsWholeGraph() const
 {
-  return chartMode() && m_circlesOn && reflectionChart();
+  // The noise circles belong to the cursor's frequency: a cursor move draws them anew.
+  return chartMode() && ((m_circlesOn && reflectionChart()) || m_noiseCirclesOn);
 }
 
 bool GraphWindowCore::drawsStabilityCircle() const
@@ -482,6 +489,7 @@ void GraphWindowCore::updateReadouts(int position, int digits)
       r.gainVisible = true;
       r.gain = gainPanels(p.trace1, p.trace2, which == measwhat::S21, p1.Zo, p2.Zo, digits);
     }
+    addNoiseReadouts(r, position, digits);
   } else {
     r.frequency = "f=" + formatEngineering(3, p.freq) + "Hz";
     r.value1 = traceReadout(m_doc.Y1ax, p.trace1, position, digits);
@@ -624,6 +632,82 @@ void GraphWindowCore::pointsFieldLeft(double points)
   if (m_painting) return;
   m_doc.Xax.numpoints = sweepIntervalsFromPoints(points);
   resimulate();
+}
+
+namespace {
+// Noise circles green, available-gain circles cyan (dotted): apart from the trace colours.
+constexpr Color kNoiseCircleColor = 0x00C000;
+constexpr Color kGainCircleColor = 0xC0C000;
+} // namespace
+
+void GraphWindowCore::setNoiseCircles(bool on)
+{
+  m_noiseCirclesOn = on;
+  m_host.refreshControls();
+  resimulate();
+}
+
+std::optional<NoiseCircleSet> GraphWindowCore::noiseCirclesAtCursor() const
+{
+  const int n = std::min(m_store.count(), static_cast<int>(m_swept.size()));
+  if (!m_noiseCirclesOn || !chartMode() || n < 1) return std::nullopt;
+  const SweepPoint& point = m_swept[static_cast<std::size_t>(std::min(cursorPosition(), n) - 1)];
+  return noiseCirclesAt(point, m_doc.drawdat.P1.Zo);
+}
+
+void GraphWindowCore::drawNoiseCircles(Canvas& canvas, const Scaling& s, int position,
+                                       int penWidth) const
+{
+  (void)position; // the cursor's point, as noiseCirclesAtCursor takes it
+  if (m_multiSweepRun) return;
+  const std::optional<NoiseCircleSet> set = noiseCirclesAtCursor();
+  if (!set) return;
+  const auto draw = [&](const SourceCircle& c) {
+    const CanvasPoint centre = s.chart.point(c.centre.re, c.centre.im);
+    const double r = c.radius * s.chart.u;
+    // A circle far larger than the chart says nothing there; its box could overflow.
+    if (!(r < 16000.0)) return;
+    const int ri = static_cast<int>(std::lround(r));
+    canvas.ellipse(centre.x - ri, centre.y - ri, centre.x + ri + 1, centre.y + ri + 1);
+  };
+  canvas.setBrushStyle(BrushStyle::Clear);
+  canvas.setSmoothing(true);
+  canvas.setPen({kNoiseCircleColor, penWidth, PenStyle::Solid, PenMode::Copy});
+  for (const SourceCircle& c : set->noise)
+    draw(c);
+  canvas.setPen({kGainCircleColor, penWidth, PenStyle::Dot, PenMode::Copy});
+  for (const SourceCircle& c : set->gain)
+    draw(c);
+  // Gamma-opt itself: a small cross.
+  const CanvasPoint g = s.chart.point(set->gammaOpt.re, set->gammaOpt.im);
+  canvas.setPen({kNoiseCircleColor, penWidth, PenStyle::Solid, PenMode::Copy});
+  canvas.moveTo(g.x - 4, g.y);
+  canvas.lineTo(g.x + 5, g.y);
+  canvas.moveTo(g.x, g.y - 4);
+  canvas.lineTo(g.x, g.y + 5);
+  canvas.setSmoothing(false);
+}
+
+void GraphWindowCore::addNoiseReadouts(GraphReadouts& r, int position, int digits) const
+{
+  (void)position;
+  if (!m_noiseCirclesOn) return;
+  r.noiseVisible = true;
+  const std::optional<NoiseCircleSet> set = noiseCirclesAtCursor();
+  if (!set) {
+    r.noiseLines = {"no noise", "figures here"};
+    return;
+  }
+  const Complex g = set->gammaOpt;
+  r.noiseLines.push_back("NFmin=" + formatLevel(set->nfminDb, digits) + "dB");
+  r.noiseLines.push_back("Gopt=" + formatLevel(complexAbs(g), digits + 1));
+  r.noiseLines.push_back(" " + formatLevel(complexPhaseDeg(g), digits - 1 < 0 ? 0 : digits - 1) +
+                         "Deg");
+  r.noiseLines.push_back("Rn=" + formatEngineering(digits + 1, set->rnOhm) + "R");
+  for (const SourceCircle& c : set->noise)
+    r.noiseLines.push_back("NF " + formatLevel(c.valueDb, digits) + "dB");
+  for (const SourceCircle& c : set->gain)
+    r.noiseLines.push_back("GA " + formatLevel(c.valueDb, digits) + "dB");
 }
 
 void GraphWindowCore::setStabilityCircles(bool on)

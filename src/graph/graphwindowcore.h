@@ -17,6 +17,7 @@
 #include "graph/markerglyph.h"
 #include "graph/markerpoints.h"
 #include "graph/markertable.h"
+#include "graph/noisecircles.h"
 #include "graph/plotstore.h"
 #include "graph/rectaxes.h"
 #include "graph/rectlabels.h"
@@ -24,6 +25,7 @@
 #include "graph/simulationrun.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include <vector>
@@ -61,6 +63,7 @@ public:
   void pointMeasures(const TwoPortMeasures& measures) override { m_pendingMeasures = measures; }
   // The stability read-out (circles on) and the figure traces' legends and read-outs.
   bool wantsMeasures() const override;
+  void pointSwept(const SweepPoint& point) override { m_pendingSwept = point; }
   void reviseLastPoint(const PlotPoint& point) override;
   // After the last point: the cursor on the window, then the cursor handler.
   void DrawCursor();
@@ -155,6 +158,13 @@ public:
   void pointsFieldLeft(double points);
   // The "Stability Circles" toggle.
   void setStabilityCircles(bool on);
+  // The "Noise Circles" toggle: on a chart, the noise and available-gain circles of the
+  // cursor's frequency in the source plane, with their values in the read-outs.
+  void setNoiseCircles(bool on);
+  bool noiseCircles() const override { return m_noiseCirclesOn; }
+  // The circles the chart shows at the cursor; absent when the toggle is off, on the
+  // rectangular graph or where the point has no noise parameters.
+  std::optional<NoiseCircleSet> noiseCirclesAtCursor() const;
 
   // ---- Tolerance multi-sweep ---------------------------------------------------------------
   // Before the first run: room for `runs` runs; earlier runs are forgotten.
@@ -211,6 +221,9 @@ private:
   bool chartMode() const;
   bool reflectionChart() const;
   bool drawsStabilityCircle() const;
+  // The noise and gain circles of the point at `position`, unless a multi-sweep is running.
+  void drawNoiseCircles(Canvas& canvas, const Scaling& s, int position, int penWidth) const;
+  void addNoiseReadouts(GraphReadouts& r, int position, int digits) const;
   int clampedCursor(int position) const;
   // Draws the cursor markers (and the stability circle when asked) and returns where the
   // markers went, so that drawing them again there erases them. With `within`, markers
@@ -239,6 +252,10 @@ private:
   // read-outs and the MAG/MSG legend.
   std::vector<TwoPortMeasures> m_measures;
   TwoPortMeasures m_pendingMeasures;
+  // The sweep points behind the stored points (index i for point i + 1), for the noise
+  // circles.
+  std::vector<SweepPoint> m_swept;
+  SweepPoint m_pendingSwept;
   MultiSweepRuns m_runs;
   bool m_multiSweepRun = false;
   // Points were revised after their segments were drawn: the run ends with a full redraw.
@@ -255,6 +272,7 @@ private:
   bool m_port1 = true, m_port2 = true;
   bool m_sDataWarning = false;
   bool m_circlesOn = false;
+  bool m_noiseCirclesOn = false;
   bool m_painting = false;
 
   int m_cursor = 1;

@@ -7,7 +7,7 @@ namespace norvane {
 bool needsBothPorts(TraceType t)
 {
   return t == tracetype::StabilityK || t == tracetype::DeltaMagnitude || t == tracetype::Mu ||
-         t == tracetype::MaxGain;
+         t == tracetype::MaxGain || isNoiseTraceType(t);
 }
 
 int portOfParameter(MeasuredParameter measwhat)
@@ -34,6 +34,13 @@ bool traceSolved(const SweepPoint& point, const TraceAxis& axis)
 {
   const TraceExcitations e = traceExcitations(axis);
   return (!e.port1 || point.excited1) && (!e.port2 || point.excited2);
+}
+
+std::optional<double> noiseTraceValue(const PointNoise& noise, TraceType tracetype)
+{
+  if (tracetype == tracetype::NoiseFigure) return noise.nfDb;
+  if (tracetype == tracetype::MinNoiseFigure) return noise.nfminDb;
+  return std::nullopt;
 }
 
 std::optional<double> measureTraceValue(const TwoPortMeasures& m, const TraceAxis& axis)
@@ -78,6 +85,10 @@ std::string measureLegendText(const TraceAxis& axis)
     return first ? "Re Zin (ohm)" : "Re Zout (ohm)";
   case tracetype::ReactanceZ:
     return first ? "Im Zin (ohm)" : "Im Zout (ohm)";
+  case tracetype::NoiseFigure:
+    return "NF dB";
+  case tracetype::MinNoiseFigure:
+    return "NFmin dB";
   default:
     return "";
   }

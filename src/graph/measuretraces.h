@@ -1,7 +1,7 @@
 #pragma once
 // The rectangular traces of stability, gain and port figures (K, |Delta|, Mu, MAG/MSG, VSWR,
-// Re Z, Im Z): which excitations they need, which port they describe and their value at a
-// sweep point, from the figures of sim/twoportmeasures.h.
+// Re Z, Im Z, NF, NFmin): which excitations they need, which port they describe and their value at
+// a sweep point, from the figures of sim/twoportmeasures.h.
 //
 // The port follows the trace's parameter, as for the S-parameter kinds: a trace measuring
 // S11 or S21 (the wave enters at port 1) shows mu1, the VSWR of port 1 and the input
@@ -17,7 +17,7 @@
 
 namespace norvane {
 
-// K, |Delta|, Mu and MAG/MSG: figures of the two-port as a whole.
+// K, |Delta|, Mu, MAG/MSG, NF and NFmin: figures of the two-port as a whole.
 bool needsBothPorts(TraceType tracetype);
 
 // 1 for S11 and S21, 2 for S12 and S22.
@@ -41,6 +41,10 @@ bool traceSolved(const SweepPoint& point, const TraceAxis& axis);
 // The figure the trace shows; empty where it cannot be formed (a port missing, a division by
 // zero, the VSWR of a port reflecting all it receives).
 std::optional<double> measureTraceValue(const TwoPortMeasures& m, const TraceAxis& axis);
+
+// NF or NFmin of a point of a run with noise analysis; empty where it is not defined (no
+// transfer to port 2) and for any other kind.
+std::optional<double> noiseTraceValue(const PointNoise& noise, TraceType tracetype);
 
 // "K", "|Delta|", "mu1", "MAG/MSG", "VSWR1", "Re Zin (ohm)", "Im Zout (ohm)".
 std::string measureLegendText(const TraceAxis& axis);

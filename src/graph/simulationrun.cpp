@@ -1,6 +1,7 @@
 #include "graph/simulationrun.h"
 
 #include "document/atomicwrite.h"
+#include "document/measureranges.h"
 #include "graph/measuretraces.h"
 #include "graph/sweeptraces.h"
 #include "sim/extrapolation.h"
@@ -64,7 +65,8 @@ public:
               const MainWindowChores& chores, std::vector<SweepPoint>& file)
       : m_output(output), m_display(display), m_chores(chores), m_file(file),
         m_values(doc, plotformat::isChart(output), circles), m_z1(doc.drawdat.P1.Zo),
-        m_z2(doc.drawdat.P2.Zo), m_measures(display.wantsMeasures())
+        m_z2(doc.drawdat.P2.Zo), m_measures(display.wantsMeasures()),
+        m_swept(display.noiseCircles())
   {
   }
 
@@ -79,6 +81,7 @@ public:
       m_file.push_back(point);
     } else {
       if (m_measures) m_display.pointMeasures(twoPortMeasures(point, m_z1, m_z2));
+      if (m_swept) m_display.pointSwept(point);
       const PlotPoint plotted = m_values.next(point);
       if (const auto& revised = m_values.revisedPrevious()) m_display.reviseLastPoint(*revised);
       m_display.AddPoint(plotted);
@@ -94,6 +97,7 @@ private:
   const double m_z1;
   const double m_z2;
   const bool m_measures; // the display asked for the stability and gain figures
+  const bool m_swept;    // and for the whole points (the noise circles at the cursor)
 };
 
 // The excitations the output needs: the traces' or the chart's parameters, every port for
@@ -116,6 +120,17 @@ SweepRequest requestFor(const Schematic& doc, const SweepPlan& plan, PlotFormat 
     request.excite1 = request.excite2 = true;
   }
   return request;
+}
+
+// Noise is computed only when something shows it: an NF or NFmin trace on the graph (every
+// run of a multi-sweep too), or the noise circles of the cursor's point on a chart (not
+// while a multi-sweep overlays its runs).
+bool runNeedsNoise(const Schematic& doc, PlotFormat output, bool noiseCircles, bool multiSweep)
+{
+  if (output == plotformat::Rectangular) {
+    return isNoiseTraceType(doc.Y1ax.tracetype) || isNoiseTraceType(doc.Y2ax.tracetype);
+  }
+  return plotformat::isChart(output) && noiseCircles && !multiSweep;
 }
 
 // The result file's name; cancelling the dialog gives none.
@@ -167,7 +182,12 @@ void sweepForDisplay(Schematic& doc, SimulationSession& session, RunDisplay& dis
   const bool multiSweep = session.toleranceMode == tolerancemode::MultiSweep;
   const bool matching = session.match.mode != matchmode::None;
   const bool circles = circlesPossible(display, result, prompts);
-  const SweepRequest request = requestFor(doc, plan, output, (matching || circles) && !multiSweep);
+  const bool noise = runNeedsNoise(doc, output, display.noiseCircles(), multiSweep);
+  SweepRequest request =
+      requestFor(doc, plan, output,
+                 ((matching || circles) && !multiSweep) || (noise && plotformat::isChart(output)));
+  request.noise = noise;
+  request.noiseKelvin = session.noiseKelvin;
   std::vector<SweepPoint> file;
   if (output == plotformat::ResultFile) {
     file.reserve(static_cast<std::size_t>(plan.pointCount()));

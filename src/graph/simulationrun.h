@@ -59,6 +59,11 @@ public:
   virtual void pointMeasures(const TwoPortMeasures&) {}
   // Whether this run's display uses those figures at all (they are not worked out otherwise).
   virtual bool wantsMeasures() const { return false; }
+  // The "Noise Circles" toggle: a chart run then computes noise and excites both ports.
+  virtual bool noiseCircles() const { return false; }
+  // The sweep point that the next AddPoint plots (graph and chart modes), with its noise
+  // figures when the run computed them.
+  virtual void pointSwept(const SweepPoint&) {}
   // One plotted point, in sweep order (graph and chart modes).
   virtual void AddPoint(const PlotPoint& point) = 0;
   // The point added last has better values (a group delay made central by the point after

@@ -155,6 +155,10 @@ PlotValues::PlotValues(const Schematic& doc, bool chart, bool circles)
 double PlotValues::trace(TraceValue& value, const TraceAxis& axis, const SweepPoint& point,
                          const TwoPortMeasures& measures) const
 {
+  if (isNoiseTraceType(axis.tracetype)) {
+    if (const std::optional<double> v = noiseTraceValue(point.noise, axis.tracetype)) return *v;
+    return traceHasItsPorts(axis, point.port1, point.port2) ? kFigureBeyondScale : 0.0;
+  }
   if (isMeasureTraceType(axis.tracetype)) {
     if (const std::optional<double> v = measureTraceValue(measures, axis)) return *v;
     return traceHasItsPorts(axis, point.port1, point.port2) ? kFigureBeyondScale : 0.0;

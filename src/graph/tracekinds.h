@@ -13,13 +13,13 @@
 namespace norvane {
 
 // The trace-type list, top to bottom: the S-parameter kinds, then the stability, gain and
-// port figures (sim/twoportmeasures.h).
-inline constexpr std::array<const char*, 12> kTraceTypeItems = {
-    "10Log(P)", "20Log(V)", "Linear V", "Phase", "GrpDelay", "K",
-    "|Delta|",  "Mu",       "MAG/MSG",  "VSWR",  "Re Z",     "Im Z"};
+// port figures (sim/twoportmeasures.h), and the noise figures (sim/noiseanalysis.h).
+inline constexpr std::array<const char*, 14> kTraceTypeItems = {
+    "10Log(P)", "20Log(V)", "Linear V", "Phase", "GrpDelay", "K",  "|Delta|",
+    "Mu",       "MAG/MSG",  "VSWR",     "Re Z",  "Im Z",     "NF", "NFmin"};
 
 // List index of a tracetype and back (0 <-> 1, 1 <-> 2, 2 <-> 3, 3 <-> 0, 4 <-> 4, and the
-// figures 5..11 at their own codes). Unknown codes are shown as "20Log(V)".
+// figures 5..13 at their own codes). Unknown codes are shown as "20Log(V)".
 int traceTypeListIndex(TraceType tracetype);
 TraceType traceTypeOfListIndex(int index);
 

@@ -50,6 +50,8 @@ void TraceSetupLogic::setUnitFor(TraceShowAs b)
   case TraceShowAs::Log10Power:
   case TraceShowAs::Log20:
   case TraceShowAs::MaxGain:
+  case TraceShowAs::NoiseFigure:
+  case TraceShowAs::MinNoiseFigure:
     m_unit = "dB";
     break;
   case TraceShowAs::ResistanceZ:

@@ -23,10 +23,12 @@ enum class TraceShowAs {
   MaxGain,
   Vswr,
   ResistanceZ,
-  ReactanceZ
+  ReactanceZ,
+  NoiseFigure,
+  MinNoiseFigure
 };
 
-inline constexpr int kTraceShowAsButtons = 11;
+inline constexpr int kTraceShowAsButtons = 13;
 inline constexpr const char* kTraceShowAsCaptions[kTraceShowAsButtons] = {
     "dB Mag ( 10*Log(Po/Pi) )",
     "dB Mag ( 20*Log(Vo/Vi) )",
@@ -38,10 +40,12 @@ inline constexpr const char* kTraceShowAsCaptions[kTraceShowAsButtons] = {
     "MAG/MSG (dB)",
     "VSWR",
     "Re Z (ohm)",
-    "Im Z (ohm)"};
+    "Im Z (ohm)",
+    "NF (dB)",
+    "NFmin (dB)"};
 
 // tracetype of a button (Log10Power 3, Log20 0, Linear 1, Phase 2, the figures at their own
-// codes 5..11; None -1) and back (a tracetype without a button gives None).
+// codes 5..13; None -1) and back (a tracetype without a button gives None).
 TraceType tracetypeOfShowAs(TraceShowAs b);
 TraceShowAs showAsOfTracetype(TraceType tracetype);
 

@@ -73,5 +73,26 @@ TEST(TraceRangesSection, WrittenAfterTheDrawingOnlyWhenInUseAndKeptByteForByte)
   EXPECT_FALSE(readSchematicText(refused, bad).ok());
 }
 
+TEST(TraceRangesSection, NoiseRangesOnlyOnceANoiseTraceWasUsed)
+{
+  // A K trace alone: the section holds the ranges it always held, no noise lines.
+  Schematic doc = richDocument();
+  doc.Y2ax = {0.5, 3, measwhat::S22, tracetype::StabilityK};
+  const std::string withK = schematicText(doc);
+  EXPECT_EQ(withK.find("NFmax="), std::string::npos);
+
+  // An NF trace: its range and NFmin's follow the others and read back.
+  doc.Y1ax = {0, 5, measwhat::S21, tracetype::NoiseFigure};
+  doc.mmMeasures.nfmin = {testing::r15(2.5), testing::r15(0.25)};
+  const std::string text = schematicText(doc);
+  const std::size_t nf = text.find("NFmax=");
+  ASSERT_NE(nf, std::string::npos);
+  EXPECT_LT(text.find("ImZmin="), nf);
+  EXPECT_NE(text.find("NFminmax= 2.50000000000000E+0000\r\n"), std::string::npos);
+  const Schematic loaded = readBack(text);
+  EXPECT_EQ(loaded, doc);
+  EXPECT_EQ(schematicText(loaded), text);
+}
+
 } // namespace
 } // namespace norvane

@@ -141,6 +141,24 @@ TEST_F(BlockDialogTest, TwoPortLoadsAFileAndShowsItsGrid)
   EXPECT_TRUE(*doc == *before);
 }
 
+TEST_F(BlockDialogTest, TwoPortSaysWhetherItsFileHeldNoiseData)
+{
+  const int b = placeComponent(*doc, ComponentType::SParam2, 1, {100, 100}).index;
+  prompts.fileNames.push_back(writeFile("amp.s2p", kAmplifier));
+  prompts.fileNames.push_back(std::string(NORVANE_SOURCE_DIR) + "/examples/nv-lna1.s2p");
+  script = [](SParamBlockDialog& d) {
+    EXPECT_FALSE(d.noiseLabel()->isHidden());
+    EXPECT_EQ(d.noiseLabel()->text(), "Noise data: none");
+    d.loadButton()->click();
+    EXPECT_EQ(d.noiseLabel()->text(), "Noise data: none");
+    d.loadButton()->click();
+    EXPECT_EQ(d.noiseLabel()->text(), "Noise data: 9 points");
+    return true;
+  };
+  ASSERT_TRUE(dialogs.EditComponent(b));
+  EXPECT_EQ(doc->datasets.twoPort[1].noise.size(), 9u);
+}
+
 TEST_F(BlockDialogTest, OnePortKeepsTheFirstParameter)
 {
   const int b = placeComponent(*doc, ComponentType::SParam1, 1, {100, 100}).index;

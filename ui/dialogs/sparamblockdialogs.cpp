@@ -29,7 +29,7 @@ const char* const kOnePortFileFilter =
 SParamBlockDialog::SParamBlockDialog(ComponentType ctype, const QString& caption, Prompts& prompts,
                                      QWidget* parent)
     : ComponentDialog(caption, parent), m_ctype(ctype), m_prompts(prompts),
-      m_name(new QLineEdit(this)), m_note(new QLabel(this)),
+      m_name(new QLineEdit(this)), m_note(new QLabel(this)), m_noise(new QLabel(this)),
       m_load(new QPushButton(tr("Load File"), this)), m_grid(new QTableWidget(this)),
       m_enabled(new QCheckBox(tr("Enabled"), this)),
       m_mag(makeParameterEdit(ComponentType::SParam2, "magnitudeTolerance", "5%", this)),
@@ -41,6 +41,9 @@ SParamBlockDialog::SParamBlockDialog(ComponentType ctype, const QString& caption
   body()->addLayout(top);
   m_note->setVisible(false);
   body()->addWidget(m_note);
+  // A 1-port file has no noise parameters to hold.
+  m_noise->setVisible(dataBlockOf(ctype) == DataBlock::TwoPort);
+  body()->addWidget(m_noise);
 
   const std::vector<std::string> headings = blockGridHeadings(ctype);
   m_grid->setColumnCount(static_cast<int>(headings.size()));
@@ -73,6 +76,8 @@ void SParamBlockDialog::showBuffer()
   // The note travels with the data: it shows whenever these data do.
   m_note->setText(toQt(m_buffer.note));
   m_note->setVisible(!m_buffer.note.empty());
+  m_noise->setText(m_buffer.noise.empty() ? tr("Noise data: none")
+                                          : tr("Noise data: %1 points").arg(m_buffer.noise.size()));
   const int columns = m_grid->columnCount();
   m_grid->setRowCount(m_buffer.numpoints());
   int row = 0;

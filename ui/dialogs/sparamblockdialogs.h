@@ -36,6 +36,8 @@ public:
   const TwoPortDataSet& buffer() const { return m_buffer; }
   QLineEdit* nameEdit() const { return m_name; }
   QLabel* noteLabel() const { return m_note; }
+  // 2-port blocks: whether the file held noise parameters ("Noise data: 9 points", "none").
+  QLabel* noiseLabel() const { return m_noise; }
   QPushButton* loadButton() const { return m_load; }
   QTableWidget* grid() const { return m_grid; }
   QCheckBox* enabledBox() const { return m_enabled; }
@@ -52,6 +54,7 @@ private:
   TwoPortDataSet m_buffer;
   QLineEdit* m_name;
   QLabel* m_note;
+  QLabel* m_noise;
   QPushButton* m_load;
   QTableWidget* m_grid;
   QCheckBox* m_enabled;

@@ -39,6 +39,7 @@ namespace {
 constexpr int kSidePanelWidth = 112;
 constexpr int kBlinkMilliseconds = 1000;
 constexpr int kStabilityLines = 10; // verdict and ranges, then K, mu and MAG/MSG
+constexpr int kNoiseLines = 11;     // NFmin, Gamma-opt (2), Rn, four NF and three gain circles
 const char* const kParameterNames[4] = {"S11", "S21", "S12", "S22"};
 
 } // namespace
@@ -185,6 +186,7 @@ void GraphWindow::createReadoutPanels()
   m_legendPortPanel = new TextPanel({"Port 1", "stability", "circle."}, 0, m_right);
   m_legendPanel = new TextPanel({"Shaded", "area", "unstable"}, 0, m_right);
   m_stabilityPanel = new TextPanel({"Stability"}, kStabilityLines, m_right);
+  m_noisePanel = new TextPanel({"Noise"}, kNoiseLines, m_left);
 
   m_left->setLayouter([this] { layoutSidePanels(); });
   m_right->setLayouter([this] { layoutSidePanels(); });
@@ -290,7 +292,8 @@ void GraphWindow::layoutSidePanels()
     // Chart panels stack below the parameter group on the left, from the top on the right.
     int y = side == 0 ? box->y() + box->height() + 8 : 8;
     const std::vector<TextPanel*> panels =
-        side == 0 ? std::vector<TextPanel*>{m_chartZoPanel, m_impedancePanel, m_admittancePanel}
+        side == 0 ? std::vector<TextPanel*>{m_chartZoPanel, m_impedancePanel, m_admittancePanel,
+                                            m_noisePanel}
                   : std::vector<TextPanel*>{m_seriesPanel,   m_parallelPanel,   m_gain20Panel,
                                             m_gain10Panel,   m_legendPortPanel, m_legendPanel,
                                             m_stabilityPanel};
@@ -435,6 +438,7 @@ void GraphWindow::showPanelState()
   toolAction(GraphTool::LinSweep)->setChecked(!s.logSweep);
   toolAction(GraphTool::LogSweep)->setChecked(s.logSweep);
   toolAction(GraphTool::StabilityCircles)->setChecked(s.circlesOn);
+  action(GraphCommand::NoiseCircles)->setChecked(m_core.noiseCircles());
   const int mode = m_session.toleranceMode;
   const bool multi = m_multiSweeping || mode == tolerancemode::MultiSweep;
   toolAction(GraphTool::Lower)->setChecked(!multi && mode == tolerancemode::Lower);
@@ -553,15 +557,20 @@ void GraphWindow::showReadouts()
     stability << "..." << figures;
   }
   m_stabilityPanel->setValues(stability);
+  m_noisePanel->setVisible(chart && r.noiseVisible);
+  QStringList noise;
+  for (const std::string& line : r.noiseLines)
+    noise << toQt(line);
+  m_noisePanel->setValues(noise.mid(0, kNoiseLines));
   layoutSidePanels();
 }
 
 QString GraphWindow::chartPanelText() const
 {
   QStringList parts;
-  for (const TextPanel* p :
-       {m_chartZoPanel, m_impedancePanel, m_admittancePanel, m_seriesPanel, m_parallelPanel,
-        m_gain20Panel, m_gain10Panel, m_legendPortPanel, m_legendPanel, m_stabilityPanel})
+  for (const TextPanel* p : {m_chartZoPanel, m_impedancePanel, m_admittancePanel, m_seriesPanel,
+                             m_parallelPanel, m_gain20Panel, m_gain10Panel, m_legendPortPanel,
+                             m_legendPanel, m_stabilityPanel, m_noisePanel})
     if (!p->isHidden()) parts << p->text();
   return parts.join('\n');
 }

@@ -76,6 +76,7 @@ enum class GraphCommand {
   ToleranceRandom,
   ToleranceMultiSweep,
   StabilityCircles,
+  NoiseCircles,
   AutoMatch,
   GraphPreferences,
   HelpContents,
@@ -315,6 +316,7 @@ private:
   TextPanel* m_legendPortPanel = nullptr;
   TextPanel* m_legendPanel = nullptr;
   TextPanel* m_stabilityPanel = nullptr; // verdict over the sweep, K, mu, MAG/MSG at the cursor
+  TextPanel* m_noisePanel = nullptr;     // NFmin, Gamma-opt, Rn and the noise/gain circles
   GraphValueField* m_startField = nullptr;
   GraphValueField* m_stopField = nullptr;
   GraphValueField* m_pointsField = nullptr;

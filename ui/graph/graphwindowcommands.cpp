@@ -68,6 +68,7 @@ constexpr CommandText kCommandTexts[] = {
     {GraphCommand::ToleranceRandom, "&Random"},
     {GraphCommand::ToleranceMultiSweep, "&Tolerance Multi-Sweep"},
     {GraphCommand::StabilityCircles, "&Stability Circles"},
+    {GraphCommand::NoiseCircles, "&Noise Circles"},
     {GraphCommand::AutoMatch, "&Auto Match"},
     {GraphCommand::GraphPreferences, "Graph Preferences"},
     {GraphCommand::HelpContents, "&Contents"},
@@ -138,6 +139,7 @@ void GraphWindow::createActions()
   group({GraphTool::Lower, GraphTool::Nominal, GraphTool::Upper, GraphTool::Random,
          GraphTool::MultiSweep});
   m_tools[idx(GraphTool::StabilityCircles)]->setCheckable(true);
+  m_actions[idx(GraphCommand::NoiseCircles)]->setCheckable(true);
   m_actions[idx(GraphCommand::SetReference)]->setCheckable(true);
   m_actions[idx(GraphCommand::DeleteMarker)]->setShortcut(QKeySequence::Delete);
   m_actions[idx(GraphCommand::DeleteMarker)]->setShortcutContext(Qt::WidgetShortcut);
@@ -184,7 +186,8 @@ void GraphWindow::createMenus()
   add(bar->addMenu("&Tolerances"),
       {GraphCommand::ToleranceLower, GraphCommand::ToleranceNominal, GraphCommand::ToleranceUpper,
        GraphCommand::ToleranceRandom, GraphCommand::ToleranceMultiSweep});
-  add(bar->addMenu("Too&ls"), {GraphCommand::StabilityCircles, GraphCommand::AutoMatch});
+  add(bar->addMenu("Too&ls"),
+      {GraphCommand::StabilityCircles, GraphCommand::NoiseCircles, GraphCommand::AutoMatch});
   // Also the plot's context menu.
   m_markersMenu = bar->addMenu("&Markers");
   add(m_markersMenu, {GraphCommand::AddMarker, GraphCommand::DeleteMarker});
@@ -297,6 +300,9 @@ void GraphWindow::runCommand(GraphCommand command)
   case GraphCommand::StabilityCircles:
     m_core.setStabilityCircles(!m_core.stabilityCircles());
     break;
+  case GraphCommand::NoiseCircles:
+    m_core.setNoiseCircles(!m_core.noiseCircles());
+    break;
   case GraphCommand::AutoMatch:
     callLink(m_links.autoMatch, "The automatic matcher is");
     break;
@@ -358,6 +364,8 @@ SimulateResult GraphWindow::runSimulation()
   if (m_running) return m_lastResult;
   m_running = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  // The noise temperature preference may have changed since the last run.
+  m_session.noiseKelvin = noiseKelvin(m_env);
   m_lastResult = simulateForDisplay(m_doc, m_session, m_core, m_links.chores, m_prompts);
   QApplication::restoreOverrideCursor();
   showRunNote();
@@ -396,6 +404,7 @@ void GraphWindow::saveResults()
 {
   if (m_running) return;
   m_running = true;
+  m_session.noiseKelvin = noiseKelvin(m_env);
   m_lastResult = exportSParameterFile(m_doc, m_session, m_core, m_links.chores, m_prompts);
   showRunNote();
   m_running = false;

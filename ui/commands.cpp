@@ -146,6 +146,7 @@ std::span<const CommandInfo> commandTable()
              [](W w) { w.m_calculators->showSplitterCalculator(); }),
       window(C::RfCalculator, "&Calculator", "", "RF Calculator",
              [](W w) { w.m_calculators->showRfCalculator(); }),
+      window(C::Yield, "&Yield...", "", "", [](W w) { w.showYield(); }),
       window(C::SchematicPreferences, "Schematic Editor Preferences", "", "",
              [](W w) { w.showWindow(*w.m_schematicPrefs); }),
       window(C::GraphPreferences, "Graph Output Preferences", "", "",

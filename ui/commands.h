@@ -92,6 +92,7 @@ enum class Command {
   CouplerCalculator,
   SplitterCalculator,
   RfCalculator,
+  Yield,
   // Options
   SchematicPreferences,
   GraphPreferences,

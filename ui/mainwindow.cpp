@@ -12,6 +12,7 @@
 
 #include "config/environment.h"
 #include "dialogs/preferencewindows.h"
+#include "dialogs/yieldwindow.h"
 #include "document/schematic.h"
 #include "editor/editoroverlay.h"
 #include "editor/schematicpainter.h"
@@ -410,6 +411,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
   m_schematicPrefs->close();
   m_graphPrefs->close();
   m_netlist->close();
+  if (m_yield != nullptr) {
+    m_yield->close(); // and stops its run
+  }
   m_graph->close();
   m_debug->close();
   event->accept();

@@ -44,6 +44,7 @@ struct AssistantWriteOptions;
 struct MatchRequest;
 class EditorConnection;
 class NetlistWindow;
+class YieldWindow;
 class SchematicPreferencesWindow;
 class GraphPreferencesWindow;
 class GraphWindow;
@@ -110,6 +111,7 @@ public:
   // The design assistants and Auto Match.
   AssistantWindows* assistants() const { return m_assistants.get(); }
   NetlistWindow* netlistWindow() const { return m_netlist; }
+  YieldWindow* yieldWindow() const { return m_yield; } // null until Tools -> Yield
   SchematicPreferencesWindow* schematicPreferences() const { return m_schematicPrefs; }
   GraphPreferencesWindow* graphPreferences() const { return m_graphPrefs; }
   GraphWindow* graphWindow() const { return m_graph.get(); }
@@ -176,6 +178,7 @@ private:
   void showReadWarnings(const FileResult& read);
   void simulate();
   void showNetlist();
+  void showYield();
   void placeBeside(QWidget& other);
   void showWindow(QWidget& window);
   // The help contents (empty topic) or a topic, beside the main window when first shown.
@@ -224,6 +227,7 @@ private:
   HelpWindow* m_help = nullptr;
   DebugWindow* m_debug = nullptr;
   NetlistWindow* m_netlist = nullptr;
+  YieldWindow* m_yield = nullptr;
   SchematicPreferencesWindow* m_schematicPrefs = nullptr;
   GraphPreferencesWindow* m_graphPrefs = nullptr;
   // The session outlives the graph window, which refers to it.

@@ -148,6 +148,7 @@ void MainWindow::createMenus()
   add(calculators, {C::InductorCalculator, C::CapacitorCalculator, C::TxLineCalculator,
                     C::CouplerCalculator, C::SplitterCalculator});
   add(tools, {C::RfCalculator});
+  add(tools, {C::Yield});
 
   QMenu* options = topMenu("&Options");
   add(options, {C::SchematicPreferences, C::GraphPreferences});

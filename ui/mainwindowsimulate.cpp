@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "common/latin1text.h"
+#include "dialogs/yieldwindow.h"
 #include "netlistwindow.h"
 
 #include "editorconnection.h"
@@ -53,6 +54,17 @@ void MainWindow::showNetlist()
   }
   m_netlist->show();
   m_netlist->raise();
+}
+
+void MainWindow::showYield()
+{
+  if (m_yield == nullptr) {
+    m_yield = new YieldWindow(m_doc, this);
+    m_yield->setWindowFlag(Qt::Window);
+    placeBeside(*m_yield);
+  }
+  m_yield->show();
+  m_yield->raise();
 }
 
 bool MainWindow::exportSpice()

@@ -38,6 +38,7 @@ class HelpWindow;
 class DebugWindow;
 class CalculatorWindows;
 class AssistantWindows;
+class OptimizeWindow;
 struct AssistantCircuit;
 struct AssistantWriteSettings;
 struct AssistantWriteOptions;
@@ -109,6 +110,9 @@ public:
   CalculatorWindows* calculators() const { return m_calculators.get(); }
   // The design assistants and Auto Match.
   AssistantWindows* assistants() const { return m_assistants.get(); }
+  // Tools -> Optimize (made when first opened).
+  OptimizeWindow* optimizer() const { return m_optimizer.get(); }
+  void showOptimizer();
   NetlistWindow* netlistWindow() const { return m_netlist; }
   SchematicPreferencesWindow* schematicPreferences() const { return m_schematicPrefs; }
   GraphPreferencesWindow* graphPreferences() const { return m_graphPrefs; }
@@ -209,6 +213,7 @@ private:
   std::unique_ptr<EditorConnection> m_editor;
   std::unique_ptr<CalculatorWindows> m_calculators;
   std::unique_ptr<AssistantWindows> m_assistants;
+  std::unique_ptr<OptimizeWindow> m_optimizer;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;

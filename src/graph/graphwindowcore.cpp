@@ -2,6 +2,7 @@
 
 #include "graph/chartgrid.h"
 #include "graph/cursorpick.h"
+#include "graph/goallines.h"
 #include "graph/measuretraces.h"
 #include "graph/plotdrawing.h"
 #include "graph/polarsetup.h"
@@ -305,6 +306,9 @@ void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, in
     // text, and a trace is never hidden behind a label.
     drawRectGrid(canvas, plot, s.x, s.y1, ticks, c, penWidth);
     drawRectLabels(canvas, plot, s.x, s.y1, s.y2, ticks, labelling, c);
+    // The goals' limit lines lie under the traces: where a trace runs along its limit, the
+    // trace stays visible.
+    drawGoalLines(canvas, plot, s.x, s.y1, s.y2, m_doc, m_store, penWidth);
     drawRectTraces(canvas, plot, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
   } else if (plotformat::isChart(m_plotformat)) {
     // The circles and arcs of the chart read as circles only when smoothed.

@@ -5,9 +5,17 @@
 # Needs: xvfb, openbox, xdotool, imagemagick; a built build/ui/norvane.
 # Usage: scripts/optimize-screenshot.sh   (from the repository root)
 set -euo pipefail
+[ -n "${TRACE:-}" ] && set -x
 root="$(git rev-parse --show-toplevel)"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+pids=()
+cleanup()
+{
+  [ "${#pids[@]}" -gt 0 ] && kill "${pids[@]}" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 file="$work/lowpass-goals.cct"
 cp "$root/examples/lowpass3.cct" "$file"
@@ -24,16 +32,16 @@ if head -1 "$file" | grep -q $'\r'; then eol=$'\r\n'; fi
 
 display=:89
 Xvfb "$display" -screen 0 1920x1200x24 >/dev/null 2>&1 &
-xvfb=$!
+pids+=($!)
 sleep 1.5
 DISPLAY=$display openbox >/dev/null 2>&1 &
-wm=$!
+pids+=($!)
 sleep 1
 mkdir -p "$work/cfg" "$work/run"
 chmod 700 "$work/run"
 (cd "$root/examples" && DISPLAY=$display NORVANE_CONFIG="$work/cfg/Norvane.cfg" \
-   XDG_RUNTIME_DIR="$work/run" "$root/build/ui/norvane" "$file" >/dev/null 2>&1) &
-app=$!
+   XDG_RUNTIME_DIR="$work/run" exec "$root/build/ui/norvane" "$file") >/dev/null 2>&1 &
+pids+=($!)
 sleep 6
 x() { DISPLAY=$display xdotool "$@"; }
 help="$(x search --name Help | tail -1 || true)"
@@ -48,6 +56,7 @@ x key --clearmodifiers alt+t
 sleep 0.5
 x key o
 sleep 1.5
+[ -n "${SHOT:-}" ] && DISPLAY=$display import -window root "$SHOT"
 opt="$(x search --name '^Optimize$' | tail -1)"
 x windowsize "$opt" 640 640
 x windowmove "$opt" 870 0
@@ -60,6 +69,4 @@ sleep 2
 x windowraise "$graph"
 x windowraise "$opt"
 sleep 1
-import -window root -crop 1520x680+0+0 "$root/docs/screen-optimize.png"
-kill "$app" "$wm" "$xvfb" 2>/dev/null || true
-wait 2>/dev/null || true
+DISPLAY=$display import -window root -crop 1520x680+0+0 "$root/docs/screen-optimize.png"

@@ -44,11 +44,13 @@ void GraphWindowCore::endRun(bool list, bool cursor)
   if (list) endDataList();
   // The segments drawn while sweeping used the first group delays; the picture is drawn
   // again from the revised points (which also draws the cursor). A MAG/MSG legend, drawn
-  // with the first point, is known only now that every point is in.
+  // with the first point, is known only now that every point is in, and so are the colours
+  // of the goals' limit lines.
   const bool gainLegend =
       m_plotformat == plotformat::Rectangular &&
       (m_doc.Y1ax.tracetype == tracetype::MaxGain || m_doc.Y2ax.tracetype == tracetype::MaxGain);
-  if (cursor && (m_pointsRevised || gainLegend)) m_host.repaintGraph();
+  const bool goalLines = m_plotformat == plotformat::Rectangular && !m_doc.goals.empty();
+  if (cursor && (m_pointsRevised || gainLegend || goalLines)) m_host.repaintGraph();
   m_pointsRevised = false;
   if (cursor) DrawCursor();
 }

@@ -103,6 +103,13 @@ TEST_F(GoalLinesTest, MetAndViolatedGoalsDrawGreenAndRedOnTheirTrace)
   EXPECT_LT(passGreenLeft, passGreenRight);
   EXPECT_LT(passGreenRight, redRight);
 
+  // The window draws a run point by point, then, at its end, the whole picture again: the
+  // limit lines are in it.
+  host.canvas.clear();
+  core->endRun(false, true);
+  EXPECT_FALSE(linesOfColor(kGoalMetColor).empty());
+  EXPECT_FALSE(linesOfColor(kGoalMissedColor).empty());
+
   // A single frequency draws a short tick; a phase goal lands on the trace showing phase.
   doc.goals = {"S21 dB <= -3 at 9MHz", "S11 deg = 0 at 2MHz"};
   host.repaintGraph();

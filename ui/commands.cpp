@@ -146,6 +146,8 @@ std::span<const CommandInfo> commandTable()
              [](W w) { w.m_calculators->showSplitterCalculator(); }),
       window(C::RfCalculator, "&Calculator", "", "RF Calculator",
              [](W w) { w.m_calculators->showRfCalculator(); }),
+      window(C::Optimize, "&Optimize...", "", "Optimize the values to meet goals",
+             [](W w) { w.showOptimizer(); }),
       window(C::Yield, "&Yield...", "", "", [](W w) { w.showYield(); }),
       window(C::SchematicPreferences, "Schematic Editor Preferences", "", "",
              [](W w) { w.showWindow(*w.m_schematicPrefs); }),

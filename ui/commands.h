@@ -92,6 +92,7 @@ enum class Command {
   CouplerCalculator,
   SplitterCalculator,
   RfCalculator,
+  Optimize,
   Yield,
   // Options
   SchematicPreferences,

@@ -6,6 +6,7 @@
 #include "common/latin1text.h"
 #include "common/qtcanvas.h"
 #include "debugwindow.h"
+#include "dialogs/optimizewindow.h"
 #include "editorconnection.h"
 #include "helpwindow.h"
 #include "startnotice.h"

@@ -38,6 +38,7 @@ class HelpWindow;
 class DebugWindow;
 class CalculatorWindows;
 class AssistantWindows;
+class OptimizeWindow;
 struct AssistantCircuit;
 struct AssistantWriteSettings;
 struct AssistantWriteOptions;
@@ -110,6 +111,9 @@ public:
   CalculatorWindows* calculators() const { return m_calculators.get(); }
   // The design assistants and Auto Match.
   AssistantWindows* assistants() const { return m_assistants.get(); }
+  // Tools -> Optimize (made when first opened).
+  OptimizeWindow* optimizer() const { return m_optimizer.get(); }
+  void showOptimizer();
   NetlistWindow* netlistWindow() const { return m_netlist; }
   YieldWindow* yieldWindow() const { return m_yield; } // null until Tools -> Yield
   SchematicPreferencesWindow* schematicPreferences() const { return m_schematicPrefs; }
@@ -212,6 +216,7 @@ private:
   std::unique_ptr<EditorConnection> m_editor;
   std::unique_ptr<CalculatorWindows> m_calculators;
   std::unique_ptr<AssistantWindows> m_assistants;
+  std::unique_ptr<OptimizeWindow> m_optimizer;
 
   SchematicView* m_view = nullptr;
   QToolBar* m_commandBar = nullptr;

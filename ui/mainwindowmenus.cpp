@@ -147,8 +147,7 @@ void MainWindow::createMenus()
   QMenu* calculators = tools->addMenu("Com&ponent ");
   add(calculators, {C::InductorCalculator, C::CapacitorCalculator, C::TxLineCalculator,
                     C::CouplerCalculator, C::SplitterCalculator});
-  add(tools, {C::RfCalculator});
-  add(tools, {C::Yield});
+  add(tools, {C::RfCalculator, C::Optimize, C::Yield});
 
   QMenu* options = topMenu("&Options");
   add(options, {C::SchematicPreferences, C::GraphPreferences});

@@ -4,6 +4,7 @@
 
 #include "graph/chartgrid.h"
 #include "graph/cursorpick.h"
+#include "graph/goallines.h"
 #include "graph/measuretraces.h"
 #include "graph/plotdrawing.h"
 #include "graph/polarsetup.h"
@@ -46,11 +47,13 @@ void GraphWindowCore::endRun(bool list, bool cursor)
   if (list) endDataList();
   // The segments drawn while sweeping used the first group delays; the picture is drawn
   // again from the revised points (which also draws the cursor). A MAG/MSG legend, drawn
-  // with the first point, is known only now that every point is in.
+  // with the first point, is known only now that every point is in, and so are the colours
+  // of the goals' limit lines.
   const bool gainLegend =
       m_plotformat == plotformat::Rectangular &&
       (m_doc.Y1ax.tracetype == tracetype::MaxGain || m_doc.Y2ax.tracetype == tracetype::MaxGain);
-  if (cursor && (m_pointsRevised || gainLegend)) m_host.repaintGraph();
+  const bool goalLines = m_plotformat == plotformat::Rectangular && !m_doc.goals.empty();
+  if (cursor && (m_pointsRevised || gainLegend || goalLines)) m_host.repaintGraph();
   m_pointsRevised = false;
   if (cursor) DrawCursor();
 }
@@ -317,6 +320,9 @@ void GraphWindowCore::DrawGraph(Canvas& canvas, int left, int top, int width, in
     // text, and a trace is never hidden behind a label.
     drawRectGrid(canvas, plot, s.x, s.y1, ticks, c, penWidth);
     drawRectLabels(canvas, plot, s.x, s.y1, s.y2, ticks, labelling, c);
+    // The goals' limit lines lie under the traces: where a trace runs along its limit, the
+    // trace stays visible.
+    drawGoalLines(canvas, plot, s.x, s.y1, s.y2, m_doc, m_store, penWidth);
     drawRectTraces(canvas, plot, s.x, s.y1, s.y2, m_store, runs, c, penWidth);
   } else if (plotformat::isChart(m_plotformat)) {
     // The circles and arcs of the chart read as circles only when smoothed.

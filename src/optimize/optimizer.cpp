@@ -12,7 +12,8 @@ namespace {
 class Search
 {
 public:
-  Search(CircuitEvaluator& evaluator, int budget) : m_eval(evaluator), m_budget(budget)
+  Search(CircuitEvaluator& evaluator, int budget, const OptimizeSettings& settings)
+      : m_eval(evaluator), m_budget(budget), m_settings(settings)
   {
     for (const Variable& v : evaluator.variables()) {
       m_lo.push_back(std::log(v.min));
@@ -21,7 +22,11 @@ public:
   }
 
   std::size_t size() const { return m_lo.size(); }
-  bool spent() const { return m_used >= m_budget; }
+  bool spent() const
+  {
+    if (!m_stopped && m_settings.stopRequested && m_settings.stopRequested()) m_stopped = true;
+    return m_stopped || m_used >= m_budget;
+  }
   bool done() const { return spent() || (m_haveBest && m_best.allMet); }
   const Evaluation& best() const { return m_best; }
   // The best values found, or `fallback` when nothing was evaluated (a budget of nothing).
@@ -58,6 +63,7 @@ public:
         (e.allMet == m_best.allMet && e.cost < m_best.cost)) {
       m_best = e;
       m_haveBest = true;
+      if (m_settings.improved) m_settings.improved(m_best, m_eval.evaluations());
     }
     return e;
   }
@@ -65,6 +71,8 @@ public:
 private:
   CircuitEvaluator& m_eval;
   int m_budget;
+  const OptimizeSettings& m_settings;
+  mutable bool m_stopped = false;
   int m_used = 0;
   std::vector<double> m_lo, m_hi;
   Evaluation m_best;
@@ -322,7 +330,7 @@ OptimizeResult optimize(CircuitEvaluator& evaluator, const std::vector<double>& 
   // the series search.
   const int continuous = series ? settings.maxEvaluations - std::max(1, settings.maxEvaluations / 5)
                                 : settings.maxEvaluations;
-  Search s(evaluator, continuous);
+  Search s(evaluator, continuous, settings);
   OptimizerRandom random(settings.seed);
   const std::vector<double> u0 = s.clamped(logOf(start));
   switch (settings.method) {
@@ -339,7 +347,7 @@ OptimizeResult optimize(CircuitEvaluator& evaluator, const std::vector<double>& 
   if (!series) {
     return {s.best(), evaluator.evaluations()};
   }
-  Search discrete(evaluator, settings.maxEvaluations - continuous);
+  Search discrete(evaluator, settings.maxEvaluations - continuous, settings);
   Evaluation snapped = seriesSearch(discrete, vars, s.bestValuesOr(start));
   return {std::move(snapped), evaluator.evaluations()};
 }

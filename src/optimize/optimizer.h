@@ -17,6 +17,7 @@
 #include "optimize/circuitevaluator.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace norvane {
@@ -28,6 +29,11 @@ struct OptimizeSettings
   OptimizeMethod method = OptimizeMethod::Auto;
   std::uint64_t seed = 1;
   int maxEvaluations = 20000;
+  // Asked before each evaluation; once it answers true the search ends, keeping the best point
+  // found so far (a window's Stop button). Without it the search runs to its end.
+  std::function<bool()> stopRequested;
+  // Told of every new best point with the number of evaluations so far (a live display).
+  std::function<void(const Evaluation& best, int evaluations)> improved;
 };
 
 struct OptimizeResult

@@ -90,7 +90,7 @@ constexpr const char* kOptimizeHelp =
     "                   Without --goal the goals stored in FILE.cct are used.\n"
     "                   MEASURE REL VALUE (at F | from F1 to F2) [weight W]:\n"
     "                   S11, S21, S12, S22 with dB, mag or deg; VSWR1, VSWR2; K, MU1, MU2;\n"
-    "                   MAG dB; GD21 s. REL is <=, >= or =. A goal is checked at the\n"
+    "                   MAG dB; GD21 s; NF dB. REL is <=, >= or =. A goal is checked at the\n"
     "                   sweep's points inside its band and at the band's two edges.\n"
     "  --vary NAME[=MIN..MAX][,SERIES]  a component whose main value (R, C, L, line\n"
     "                   length, ...) may change: its name, or its number N in the netlist\n"

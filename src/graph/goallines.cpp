@@ -128,6 +128,8 @@ bool goalMatchesTrace(const Goal& goal, const TraceAxis& axis)
     return m == GoalMeasure::Mag;
   case TraceType::Vswr:
     return m == (port1 ? GoalMeasure::Vswr1 : GoalMeasure::Vswr2);
+  case TraceType::NoiseFigure:
+    return m == GoalMeasure::Nf;
   default:
     return false; // 10Log(P) includes the ports' impedance ratio: not a goal's dB
   }

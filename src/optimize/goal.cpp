@@ -17,7 +17,7 @@ struct MeasureName
   GoalMeasure measure;
 };
 
-constexpr std::array<MeasureName, 11> kMeasures{{{"S11", GoalMeasure::S11},
+constexpr std::array<MeasureName, 12> kMeasures{{{"S11", GoalMeasure::S11},
                                                  {"S21", GoalMeasure::S21},
                                                  {"S12", GoalMeasure::S12},
                                                  {"S22", GoalMeasure::S22},
@@ -27,9 +27,11 @@ constexpr std::array<MeasureName, 11> kMeasures{{{"S11", GoalMeasure::S11},
                                                  {"MU1", GoalMeasure::Mu1},
                                                  {"MU2", GoalMeasure::Mu2},
                                                  {"MAG", GoalMeasure::Mag},
-                                                 {"GD21", GoalMeasure::Gd21}}};
+                                                 {"GD21", GoalMeasure::Gd21},
+                                                 {"NF", GoalMeasure::Nf}}};
 
-constexpr const char* kMeasureList = "S11, S21, S12, S22, VSWR1, VSWR2, K, MU1, MU2, MAG, GD21";
+constexpr const char* kMeasureList =
+    "S11, S21, S12, S22, VSWR1, VSWR2, K, MU1, MU2, MAG, GD21, NF";
 
 bool isSParameter(GoalMeasure m)
 {
@@ -152,7 +154,7 @@ private:
     if (isSParameter(g.measure)) {
       allowed = {GoalUnit::Db, GoalUnit::Mag, GoalUnit::Deg};
       expected = "dB, mag or deg";
-    } else if (g.measure == GoalMeasure::Mag) {
+    } else if (g.measure == GoalMeasure::Mag || g.measure == GoalMeasure::Nf) {
       allowed = {GoalUnit::Db};
       expected = "dB";
     } else if (g.measure == GoalMeasure::Gd21) {

@@ -18,7 +18,7 @@
 
 namespace norvane {
 
-enum class GoalMeasure { S11, S21, S12, S22, Vswr1, Vswr2, K, Mu1, Mu2, Mag, Gd21 };
+enum class GoalMeasure { S11, S21, S12, S22, Vswr1, Vswr2, K, Mu1, Mu2, Mag, Gd21, Nf };
 enum class GoalUnit { None, Db, Mag, Deg, Seconds };
 enum class GoalRelation { AtMost, AtLeast, Equal };
 

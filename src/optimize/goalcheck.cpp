@@ -120,6 +120,10 @@ std::optional<double> goalValue(const Goal& goal, const SweepPoint& p, const Swe
                                        2.0 * std::numbers::pi);
     return -dphi / (2.0 * std::numbers::pi * (companion->freq - p.freq));
   }
+  if (goal.measure == GoalMeasure::Nf) {
+    // Worked out by the sweep's noise analysis; absent where no gain reaches port 2.
+    return p.noise.nfDb;
+  }
   const TwoPortMeasures m = twoPortMeasures(p, z1, z2);
   std::optional<double> v;
   switch (goal.measure) {

@@ -2,6 +2,8 @@
 
 #include "platform/prompts.h"
 
+#include <algorithm>
+
 namespace norvane {
 namespace {
 
@@ -57,6 +59,9 @@ GoalSimulator::GoalSimulator(const Schematic& doc, std::vector<Goal> goals)
   m_request.plan.listed = m_plan.frequencies;
   m_request.excite1 = true;
   m_request.excite2 = true;
+  // Noise analysis costs a third more per point: only for a noise figure goal.
+  m_request.noise = std::any_of(m_goals.begin(), m_goals.end(),
+                                [](const Goal& g) { return g.measure == GoalMeasure::Nf; });
 }
 
 GoalSimulator::~GoalSimulator() = default;

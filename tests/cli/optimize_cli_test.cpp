@@ -182,6 +182,22 @@ TEST_F(CliOptimize, GoalsMetAtTheStartCostOneEvaluation)
   EXPECT_NE(run.out.find("evaluations: 1\n"), std::string::npos) << run.out;
 }
 
+TEST_F(CliOptimize, NoiseFigureGoalsAreCheckedByTheNoiseAnalysis)
+{
+  // The LNA example is noise-matched at 1.5 GHz: NF 0.89 dB there. A goal above that holds at
+  // once; one below the transistor's NFmin cannot be met by any matching.
+  const std::string lna = std::string(NORVANE_SOURCE_DIR) + "/examples/lna.cct";
+  const std::string out = path("out.cct");
+  const CliRun met =
+      runCli({"optimize", lna, "--goal", "NF dB <= 1 at 1.5GHz", "--max-evals", "1", "-o", out});
+  EXPECT_EQ(met.exitCode, 0) << met.out << met.err;
+  EXPECT_NE(met.out.find("goal 1: NF dB <= 1 at 1.5GHz: worst 0.89"), std::string::npos) << met.out;
+  const CliRun unmet =
+      runCli({"optimize", lna, "--goal", "NF dB <= 0.5 at 1.5GHz", "--max-evals", "30", "-o", out});
+  EXPECT_EQ(unmet.exitCode, 3) << unmet.out << unmet.err;
+  EXPECT_NE(unmet.out.find("not met"), std::string::npos) << unmet.out;
+}
+
 TEST_F(CliOptimize, BadOptionsAreRefusedAndWriteNothing)
 {
   const std::string off = offFilter();

@@ -52,7 +52,7 @@ TEST(GoalText, RefusalNamesTheWrongWord)
       {"K >= 1 from 2GHz to 1GHz", "the band ends at '1GHz', below its start"},
       {"K >= 1 at 1GHz weight 0", "'0' is not a weight above zero"},
       {"K >= 1 at 1GHz please", "unexpected 'please'"},
-      {"NF dB <= 2 at 1GHz", "unknown measure 'NF'"},
+      {"NF deg <= 2 at 1GHz", "unknown unit 'deg' after NF (dB)"},
   };
   for (const auto& [text, problem] : cases) {
     const GoalReading r = parseGoal(text);

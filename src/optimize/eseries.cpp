@@ -1,5 +1,7 @@
 #include "optimize/eseries.h"
 
+#include "numbers/preferrednumbers.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -10,26 +12,11 @@
 namespace norvane {
 namespace {
 
-// Mantissas of one decade, as whole numbers of two (E6..E24) or three (E48, E96) digits.
-constexpr std::array<int, 6> kE6{10, 15, 22, 33, 47, 68};
-constexpr std::array<int, 12> kE12{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
-constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                                   33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
-constexpr std::array<int, 96> kE96{
-    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
-    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
-    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
-    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
-    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
-    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
-// E48 is every second member of E96.
-constexpr std::array<int, 48> kE48 = [] {
-  std::array<int, 48> e{};
-  for (std::size_t i = 0; i < e.size(); ++i) {
-    e[i] = kE96[2 * i];
-  }
-  return e;
-}();
+using preferred::kE12;
+using preferred::kE24;
+using preferred::kE48;
+using preferred::kE6;
+using preferred::kE96;
 
 struct SeriesTable
 {
